@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing Ondrix needs.
+# Idempotent: packages already present are not fetched again. Works as root, uses sudo otherwise.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  g++ cmake ninja-build pkg-config clang-format ccache
+  # libraries
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools qt6-tools-dev libqt6svg6
+  libcurl4-openssl-dev libexiv2-dev libplist-dev libsqlite3-dev libcanberra-dev
+  # tests
+  libgtest-dev libgmock-dev python3 python3-pyftpdlib python3-openssl openssl
+  openssh-server openssh-client python3-dbusmock dbus dbus-daemon imagemagick xvfb xauth attr
+  # benchmarks
+  libbenchmark-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
+
+echo "Installing: ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,66 @@
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <stdexcept>
+
+namespace ondrix::test {
+
+namespace {
+const char* const kVariables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
+                                  "XDG_CACHE_HOME"};
+}
+
+TestEnvironment::TestEnvironment()
+{
+    if (!m_dir.isValid()) {
+        throw std::runtime_error("cannot create a temporary directory");
+    }
+    const QString values[] = {home(), configHome(), dataHome(), stateHome(), cacheHome()};
+    for (std::size_t i = 0; i < std::size(kVariables); ++i) {
+        m_saved.append({kVariables[i], qgetenv(kVariables[i])});
+        QDir().mkpath(values[i]);
+        qputenv(kVariables[i], QFile::encodeName(values[i]));
+    }
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+TestEnvironment::~TestEnvironment()
+{
+    for (const auto& [name, value] : m_saved) {
+        if (value.isNull()) {
+            qunsetenv(name.constData());
+        } else {
+            qputenv(name.constData(), value);
+        }
+    }
+}
+
+QString TestEnvironment::makeDir(const QString& relative) const
+{
+    const QString path = m_dir.filePath(relative);
+    QDir().mkpath(path);
+    return path;
+}
+
+QString TestEnvironment::writeFile(const QString& relative, const QByteArray& contents) const
+{
+    const QString path = m_dir.filePath(relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()) {
+        throw std::runtime_error("cannot write test file " + path.toStdString());
+    }
+    return path;
+}
+
+QString sourceDir()
+{
+    const QByteArray fromCtest = qgetenv("ONDRIX_SOURCE_DIR");
+    return fromCtest.isEmpty() ? QStringLiteral(ONDRIX_TEST_SOURCE_DIR) : QFile::decodeName(fromCtest);
+}
+
+} // namespace ondrix::test
