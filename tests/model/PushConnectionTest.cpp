@@ -1,0 +1,255 @@
+#include "model/PushConnection.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+
+namespace {
+
+QJsonObject roundTrip(const PushConnection& connection)
+{
+    return QJsonDocument::fromJson(PushConnection::encodeList({connection})).array().at(0).toObject();
+}
+
+std::optional<PushConnection> decode(const QJsonObject& object)
+{
+    return PushConnection::fromJson(object);
+}
+
+QJsonObject storedRecord()
+{
+    return PushConnection().toJson();
+}
+
+} // namespace
+
+TEST(PushConnection, NewRecordEncodesItsDefaults)
+{
+    const QJsonObject json = roundTrip(PushConnection());
+    EXPECT_EQ(json.size(), 32); // 33 fields, the unset selection is left out
+    EXPECT_EQ(json["port"].toInteger(), 21);
+    EXPECT_EQ(json["remoteFolder"].toString(), "/");
+    EXPECT_EQ(json["simultaneousUploads"].toInteger(), 2);
+    EXPECT_EQ(json["stabilityCheckSeconds"].toInteger(), 2);
+    EXPECT_EQ(json["scheduleStartHour"].toInteger(), 9);
+    EXPECT_EQ(json["scheduleEndHour"].toInteger(), 18);
+    EXPECT_EQ(json["scheduleDays"].toArray(), QJsonArray({1, 2, 3, 4, 5}));
+    EXPECT_EQ(json["postUploadAction"].toObject(), QJsonObject({{"type", "none"}}));
+    EXPECT_EQ(json["transferProtocol"].toString(), "FTP");
+    EXPECT_EQ(json["ftpMode"].toString(), "Passive");
+    EXPECT_EQ(json["conflictResolution"].toString(), "Overwrite");
+    EXPECT_TRUE(json["finderTagsEnabled"].toBool());
+    EXPECT_FALSE(json["isEnabled"].toBool());
+    EXPECT_EQ(json["name"].toString(), "New Connection");
+    EXPECT_FALSE(json.contains("selectedIPTCKeywordID"));
+    EXPECT_FALSE(json.contains("iptcKeyword"));
+    const QString id = json["id"].toString();
+    EXPECT_EQ(id, id.toUpper());
+    EXPECT_EQ(id.size(), 36);
+}
+
+TEST(PushConnection, EveryFieldSurvivesTheStoredList)
+{
+    PushConnection a;
+    a.name = "Agency ✓";
+    a.isEnabled = true;
+    a.transferProtocol = TransferProtocol::sftp;
+    a.host = " example.test\n";
+    a.port = 2222;
+    a.username = "u";
+    a.password = "p\"w";
+    a.sshKeyPath = "/k";
+    a.ftpMode = FTPMode::active;
+    a.localFolder = "/l";
+    a.remoteFolder = "/r";
+    a.preserveSubdirectories = false;
+    a.monitorSubdirectories = false;
+    a.deleteLocalAfterUpload = true;
+    a.conflictResolution = ConflictMode::skip;
+    a.simultaneousUploads = 5;
+    a.stabilityCheckSeconds = 7;
+    a.maxBandwidthKBps = 1024;
+    a.extensionPreset = "images";
+    a.includedExtensions = "jpg, png";
+    a.excludedExtensions = "tmp";
+    a.minFileSizeBytes = 5'000'000'000;
+    a.downloadUnspecifiedExtensions = false;
+    a.scheduleEnabled = true;
+    a.scheduleStartHour = 22;
+    a.scheduleEndHour = 6;
+    a.scheduleDays = {0, 6};
+    a.postUploadAction = PostUploadAction::runScript("/bin/s");
+    a.iptcEnabled = true;
+    a.iptcKeywords = {IPTCKeywordEntry{QUuid::createUuid(), "N", "K"}};
+    a.selectedIPTCKeywordID = a.iptcKeywords.first().id;
+    a.finderTagsEnabled = false;
+    PushConnection b;
+    b.postUploadAction = PostUploadAction::moveToArchive("/archive");
+
+    const auto decoded = PushConnection::decodeList(PushConnection::encodeList({a, b}));
+    ASSERT_TRUE(decoded);
+    ASSERT_EQ(decoded->size(), 2);
+    EXPECT_EQ(decoded->at(0), a);
+    EXPECT_EQ(decoded->at(1), b);
+    EXPECT_NE(a, b);
+}
+
+TEST(PushConnection, StrictDecodingFailsTheRecordAndTheList)
+{
+    const auto with = [](const char* key, const QJsonValue& value) {
+        QJsonObject object = storedRecord();
+        object[key] = value;
+        return object;
+    };
+    const auto without = [](const char* key) {
+        QJsonObject object = storedRecord();
+        object.remove(key);
+        return object;
+    };
+    QString error;
+    EXPECT_FALSE(PushConnection::fromJson(without("finderTagsEnabled"), &error));
+    EXPECT_TRUE(error.contains("finderTagsEnabled")) << error.toStdString();
+    EXPECT_FALSE(decode(without("id")));
+    EXPECT_FALSE(decode(without("postUploadAction")));
+    EXPECT_FALSE(decode(with("transferProtocol", "ftp")));
+    EXPECT_FALSE(decode(with("ftpMode", "passive")));
+    EXPECT_FALSE(decode(with("conflictResolution", "Ask")));
+    EXPECT_FALSE(decode(with("port", "21")));
+    EXPECT_FALSE(decode(with("port", 21.5)));
+    EXPECT_FALSE(decode(with("isEnabled", 1)));
+    EXPECT_FALSE(decode(with("name", QJsonValue::Null)));
+    EXPECT_FALSE(decode(with("id", "not-a-uuid")));
+    EXPECT_FALSE(decode(with("scheduleDays", QJsonArray({1, "2"}))));
+    EXPECT_FALSE(decode(with("postUploadAction", QJsonObject({{"type", "runScript"}}))));
+    EXPECT_FALSE(decode(with("postUploadAction", QJsonObject({{"path", "/x"}}))));
+    EXPECT_TRUE(decode(with("transferProtocol", "FTPS")));
+    EXPECT_TRUE(decode(with("id", storedRecord()["id"].toString().toLower())));
+
+    const auto other = decode(with("postUploadAction", QJsonObject({{"type", "email"}, {"path", "/x"}})));
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->postUploadAction, PostUploadAction::none());
+
+    QJsonArray list{storedRecord(), with("transferProtocol", "ftp")};
+    EXPECT_FALSE(PushConnection::decodeList(QJsonDocument(list).toJson()));
+    EXPECT_FALSE(PushConnection::decodeList("{\"id\": 1}"));
+    EXPECT_FALSE(PushConnection::decodeList("[1]"));
+    EXPECT_FALSE(PushConnection::decodeList("[{]"));
+    EXPECT_FALSE(PushConnection::decodeList(QByteArray()));
+    const auto empty = PushConnection::decodeList("[]");
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(empty->isEmpty());
+}
+
+TEST(PushConnection, LegacyKeywordIsMigratedToOneSelectedPreset)
+{
+    QJsonObject legacy = storedRecord();
+    legacy.remove("iptcEnabled");
+    legacy.remove("iptcKeywords");
+    legacy["iptcKeyword"] = "  sunset\n";
+    // Written before presets existed, so a stray newer key is not read.
+    legacy["selectedIPTCKeywordID"] = QUuid::createUuid().toString(QUuid::WithoutBraces);
+
+    const auto migrated = decode(legacy);
+    ASSERT_TRUE(migrated);
+    EXPECT_TRUE(migrated->iptcEnabled);
+    ASSERT_EQ(migrated->iptcKeywords.size(), 1);
+    EXPECT_EQ(migrated->iptcKeywords[0].name, "sunset");
+    EXPECT_EQ(migrated->iptcKeywords[0].keyword, "sunset");
+    EXPECT_EQ(migrated->selectedIPTCKeywordID, migrated->iptcKeywords[0].id);
+    EXPECT_EQ(migrated->effectiveIPTCKeyword(), "sunset");
+    const QJsonObject again = roundTrip(*migrated);
+    EXPECT_FALSE(again.contains("iptcKeyword"));
+    EXPECT_EQ(decode(again), migrated);
+
+    legacy["iptcKeyword"] = " \n\t ";
+    const auto blank = decode(legacy);
+    ASSERT_TRUE(blank);
+    EXPECT_FALSE(blank->iptcEnabled);
+    EXPECT_TRUE(blank->iptcKeywords.isEmpty());
+    EXPECT_FALSE(blank->selectedIPTCKeywordID);
+
+    legacy["iptcKeyword"] = 42; // not a string counts as empty
+    ASSERT_TRUE(decode(legacy));
+    EXPECT_FALSE(decode(legacy)->iptcEnabled);
+
+    QJsonObject current = storedRecord();
+    current["iptcEnabled"] = true;
+    current.remove("iptcKeywords");
+    current["iptcKeyword"] = "ignored";
+    const auto noPresets = decode(current);
+    ASSERT_TRUE(noPresets);
+    EXPECT_TRUE(noPresets->iptcEnabled);
+    EXPECT_TRUE(noPresets->iptcKeywords.isEmpty());
+    EXPECT_FALSE(noPresets->selectedIPTCKeywordID);
+
+    current["iptcKeywords"] =
+        QJsonArray({QJsonObject({{"id", QUuid::createUuid().toString()}, {"name", "x"}})});
+    current["selectedIPTCKeywordID"] = 7;
+    const auto unreadable = decode(current);
+    ASSERT_TRUE(unreadable);
+    EXPECT_TRUE(unreadable->iptcKeywords.isEmpty());
+    EXPECT_FALSE(unreadable->selectedIPTCKeywordID);
+}
+
+TEST(PushConnection, EffectiveKeywordNeedsSwitchSelectionAndEntry)
+{
+    PushConnection c;
+    IPTCKeywordEntry entry{QUuid::createUuid(), "Label", " \n word \t"};
+    c.iptcKeywords = {entry};
+    c.selectedIPTCKeywordID = entry.id;
+    EXPECT_EQ(c.effectiveIPTCKeyword(), std::nullopt);
+    c.iptcEnabled = true;
+    EXPECT_EQ(c.effectiveIPTCKeyword(), "word");
+    c.selectedIPTCKeywordID = QUuid::createUuid();
+    EXPECT_EQ(c.effectiveIPTCKeyword(), std::nullopt);
+    c.selectedIPTCKeywordID.reset();
+    EXPECT_EQ(c.effectiveIPTCKeyword(), std::nullopt);
+    c.iptcKeywords[0].keyword = "  ";
+    c.selectedIPTCKeywordID = entry.id;
+    EXPECT_EQ(c.effectiveIPTCKeyword(), QString());
+}
+
+TEST(PushConnection, ScheduleWindowLooksAtHoursOnly)
+{
+    PushConnection c;
+    c.scheduleStartHour = 22;
+    c.scheduleEndHour = 6;
+    for (int h = 0; h < 24; ++h) {
+        EXPECT_TRUE(c.isWithinSchedule(h)) << "schedule off, hour " << h;
+    }
+    c.scheduleEnabled = true;
+    EXPECT_TRUE(c.isWithinSchedule(23));
+    EXPECT_TRUE(c.isWithinSchedule(5));
+    EXPECT_TRUE(c.isWithinSchedule(22));
+    EXPECT_FALSE(c.isWithinSchedule(6));
+    EXPECT_FALSE(c.isWithinSchedule(21));
+    c.scheduleStartHour = 9;
+    c.scheduleEndHour = 9;
+    for (int h = 0; h < 24; ++h) {
+        EXPECT_FALSE(c.isWithinSchedule(h)) << "empty window, hour " << h;
+    }
+    c.scheduleEndHour = 18;
+    EXPECT_TRUE(c.isWithinSchedule(9));
+    EXPECT_FALSE(c.isWithinSchedule(18));
+    c.scheduleDays.clear();
+    EXPECT_TRUE(c.isWithinSchedule(12));
+}
+
+TEST(PushConnection, EnumerationsParseOnlyTheirRawValues)
+{
+    for (TransferProtocol p : allTransferProtocols()) {
+        EXPECT_EQ(transferProtocolFromRaw(rawValue(p)), p);
+    }
+    for (ConflictMode m : allConflictModes()) {
+        EXPECT_EQ(conflictModeFromRaw(rawValue(m)), m);
+    }
+    EXPECT_EQ(transferProtocolFromRaw("sftp"), std::nullopt);
+    EXPECT_EQ(ftpModeFromRaw("Active"), FTPMode::active);
+    EXPECT_EQ(displayName(ConflictMode::rename), "Rename (add suffix)");
+    EXPECT_EQ(displayName(FTPMode::passive), "Passive (recommended)");
+    EXPECT_EQ(allTransferProtocols(), (QList<TransferProtocol>{TransferProtocol::ftp, TransferProtocol::sftp,
+                                                               TransferProtocol::ftps}));
+}
