@@ -1,0 +1,148 @@
+#include "model/FilterPresets.h"
+
+#include "model/ExtensionCategory.h"
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+
+namespace {
+
+QSet<QString> set(std::initializer_list<const char*> items)
+{
+    QSet<QString> result;
+    for (const char* item : items) {
+        result.insert(QString::fromUtf8(item));
+    }
+    return result;
+}
+
+QString detect(const QString& included, const QString& excluded)
+{
+    return FilterPresets::matchingPreset(included, excluded).id;
+}
+
+const QString videoList = QStringLiteral("mp4, mov, avi, mkv, mts, m2ts, mxf, r3d, braw, prores");
+
+} // namespace
+
+TEST(FilterPresets, TableHoldsTheFifteenPresetsInPickerOrder)
+{
+    QStringList ids;
+    for (const FilterPreset& preset : FilterPresets::all()) {
+        ids << preset.id;
+        EXPECT_FALSE(preset.name.isEmpty()) << preset.id.toStdString();
+        EXPECT_FALSE(preset.description.isEmpty()) << preset.id.toStdString();
+        EXPECT_EQ(preset.exclude, preset.id == "all_except_temp") << preset.id.toStdString();
+    }
+    EXPECT_EQ(ids, QStringList({"all_files", "all_except_temp", "photography", "ecommerce", "audiovisual",
+                                "health", "finance", "data_analytics", "research", "agency",
+                                "it_integrations", "print_graphics", "photos", "video", "custom"}));
+
+    const FilterPreset photography = *FilterPresets::byId("photography");
+    EXPECT_EQ(photography.extensions, FilterPresets::byId("photos")->extensions);
+    EXPECT_EQ(FilterPresets::extensionSet(photography.extensions).size(), 40);
+    EXPECT_EQ(FilterPresets::byId("all_files")->name, "All files (no filter)");
+    EXPECT_EQ(FilterPresets::byId("all_except_temp")->extensions, FilterPresets::tempList());
+    EXPECT_EQ(FilterPresets::byId("custom")->description, "Define your own extensions");
+    EXPECT_FALSE(FilterPresets::byId("nope").has_value());
+    // Built once: every call hands out the same table.
+    EXPECT_EQ(&FilterPresets::all(), &FilterPresets::all());
+}
+
+TEST(FilterPresets, PresetsAreEqualAndHashedByAllFields)
+{
+    FilterPreset a = *FilterPresets::byId("video");
+    FilterPreset b = a;
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(qHash(a), qHash(b));
+    b.description = "other";
+    EXPECT_NE(a, b);
+    QSet<FilterPreset> presets(FilterPresets::all().begin(), FilterPresets::all().end());
+    EXPECT_EQ(presets.size(), 15);
+}
+
+TEST(FilterPresets, ExtensionSetTrimsLowerCasesAndDropsEmptyPieces)
+{
+    EXPECT_EQ(FilterPresets::extensionSet(" JPG ,jpeg,, PnG\t,"), set({"jpg", "jpeg", "png"}));
+    EXPECT_EQ(FilterPresets::extensionSet("jpg, jpg, JPG"), set({"jpg"}));
+    EXPECT_TRUE(FilterPresets::extensionSet("").isEmpty());
+    EXPECT_TRUE(FilterPresets::extensionSet(" , \t,").isEmpty());
+    // Only spaces and tabs are trimmed; a dot is part of the entry.
+    EXPECT_EQ(FilterPresets::extensionSet(".jpg,\ntxt"), set({".jpg", "\ntxt"}));
+}
+
+TEST(FilterPresets, ListsOfAPreset)
+{
+    const QString temp = FilterPresets::tempList();
+    EXPECT_EQ(FilterPresets::listsOf(*FilterPresets::byId("all_files")), (ExtensionLists{"", ""}));
+    EXPECT_EQ(FilterPresets::listsOf(*FilterPresets::byId("all_except_temp")), (ExtensionLists{"", temp}));
+    EXPECT_EQ(FilterPresets::listsOf(*FilterPresets::byId("video")), (ExtensionLists{videoList, temp}));
+    EXPECT_EQ(FilterPresets::listsOf(*FilterPresets::byId("custom")), (ExtensionLists{"", temp}));
+}
+
+TEST(FilterPresets, DetectsThePresetOfTheLists)
+{
+    const QString temp = FilterPresets::tempList();
+    const QString photos = FilterPresets::byId("photos")->extensions;
+
+    EXPECT_EQ(detect("", ""), "all_files");
+    EXPECT_EQ(detect("", temp), "all_except_temp");
+    EXPECT_EQ(detect("", " TMP,temp ,part,crdownload,download,partial,thumbs.db,ds_store,"),
+              "all_except_temp");
+    EXPECT_EQ(detect(videoList, temp), "video");
+    EXPECT_EQ(detect(videoList, ""), "custom");
+    // The first of two presets with the same lists wins.
+    EXPECT_EQ(detect(photos, temp), "photography");
+    QStringList shuffled = photos.toUpper().split(", ");
+    std::reverse(shuffled.begin(), shuffled.end());
+    EXPECT_EQ(detect(shuffled.join(","), temp), "photography");
+    // A leading dot never matches a preset entry.
+    EXPECT_EQ(detect(".mp4, mov, avi, mkv, mts, m2ts, mxf, r3d, braw, prores", temp), "custom");
+    EXPECT_EQ(detect("", ".tmp, temp, part, crdownload, download, partial, thumbs.db, ds_store"), "custom");
+    EXPECT_EQ(detect("pdf", "tmp"), "custom");
+
+    // Every preset but "custom" is found from its own lists (or the earlier twin).
+    for (const FilterPreset& preset : FilterPresets::all()) {
+        const ExtensionLists lists = FilterPresets::listsOf(preset);
+        const QString expected = preset.id == "photos"   ? "photography"
+                                 : preset.id == "custom" ? "all_except_temp"
+                                                         : preset.id;
+        EXPECT_EQ(detect(lists.included, lists.excluded), expected) << preset.id.toStdString();
+    }
+}
+
+TEST(FilterPresets, ListsChangedComparesAsSetsAndNeverForCustom)
+{
+    const FilterPreset video = *FilterPresets::byId("video");
+    const QString temp = FilterPresets::tempList();
+    EXPECT_FALSE(FilterPresets::listsChanged(video, videoList, temp));
+    EXPECT_FALSE(FilterPresets::listsChanged(video, videoList.toUpper() + ",,", temp));
+    EXPECT_TRUE(FilterPresets::listsChanged(video, videoList + ", wav", temp));
+    EXPECT_TRUE(FilterPresets::listsChanged(video, videoList, ""));
+    EXPECT_FALSE(FilterPresets::listsChanged(*FilterPresets::byId("custom"), "anything", "at all"));
+}
+
+TEST(ExtensionCategory, TableHoldsTheSixCategories)
+{
+    const QList<ExtensionCategory>& categories = ExtensionCategory::all();
+    ASSERT_EQ(categories.size(), 6);
+    QStringList ids;
+    for (const ExtensionCategory& category : categories) {
+        ids << category.id;
+        EXPECT_FALSE(category.name.isEmpty());
+        EXPECT_EQ(category.isExclude, category.id == "temp");
+    }
+    EXPECT_EQ(ids, QStringList({"images", "raw", "video", "audio", "documents", "temp"}));
+    EXPECT_EQ(categories[1].name, "RAW");
+    EXPECT_EQ(categories[1].extensions.size(), 23);
+    EXPECT_EQ(categories[2].extensions.join(", "), videoList);
+    EXPECT_EQ(categories[3].extensions, QStringList({"mp3", "wav", "aiff", "aif", "aac", "flac"}));
+    EXPECT_EQ(categories[5].extensions.join(", "), FilterPresets::tempList());
+    // Images and RAW together are the photo list without its sidecar formats.
+    QSet<QString> photo = FilterPresets::extensionSet(FilterPresets::byId("photos")->extensions);
+    for (const QString& extension : categories[0].extensions + categories[1].extensions) {
+        EXPECT_TRUE(photo.remove(extension)) << extension.toStdString();
+    }
+    EXPECT_EQ(photo, set({"xmp", "pp3", "dop", "cos", "kdc", "dcr", "cap"}));
+}
