@@ -1,0 +1,715 @@
+#include "platform/PreferencesStore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLoggingCategory>
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <limits>
+
+Q_LOGGING_CATEGORY(lcPreferences, "ondrix.preferences")
+
+namespace ondrix {
+
+namespace {
+
+// The schema is documented in README.md; scripts may write to it, so keep both in step.
+constexpr const char* kSchema = R"sql(
+CREATE TABLE IF NOT EXISTS preferences (
+    key   TEXT PRIMARY KEY NOT NULL,
+    type  TEXT NOT NULL CHECK (type IN ('bool', 'integer', 'double', 'string', 'data', 'stringList',
+                                        'realDictionary')),
+    value
+);
+CREATE TABLE IF NOT EXISTS dictionary_entries (
+    key   TEXT NOT NULL,
+    entry TEXT NOT NULL,
+    value REAL NOT NULL,
+    PRIMARY KEY (key, entry)
+) WITHOUT ROWID;
+CREATE TRIGGER IF NOT EXISTS dictionary_entry_parent BEFORE INSERT ON dictionary_entries
+BEGIN
+    INSERT INTO preferences (key, type, value) VALUES (NEW.key, 'realDictionary', NULL)
+        ON CONFLICT (key) DO UPDATE SET type = 'realDictionary', value = NULL WHERE type <> 'realDictionary';
+END;
+CREATE TRIGGER IF NOT EXISTS preference_retyped AFTER UPDATE OF type ON preferences
+    WHEN NEW.type <> 'realDictionary'
+BEGIN
+    DELETE FROM dictionary_entries WHERE key = NEW.key;
+END;
+CREATE TRIGGER IF NOT EXISTS preference_removed AFTER DELETE ON preferences
+BEGIN
+    DELETE FROM dictionary_entries WHERE key = OLD.key;
+END;
+PRAGMA user_version = 1;
+)sql";
+
+constexpr const char* kStatements[] = {
+    "SELECT type, value FROM preferences WHERE key = ?1",
+    "SELECT 1 FROM preferences WHERE key = ?1",
+    "INSERT INTO preferences (key, type, value) VALUES (?1, ?2, ?3) "
+    "ON CONFLICT (key) DO UPDATE SET type = excluded.type, value = excluded.value",
+    "DELETE FROM preferences WHERE key = ?1",
+    "SELECT entry, value FROM dictionary_entries WHERE key = ?1",
+    "DELETE FROM dictionary_entries WHERE key = ?1",
+    "INSERT INTO dictionary_entries (key, entry, value) VALUES (?1, ?2, ?3) "
+    "ON CONFLICT (key, entry) DO UPDATE SET value = excluded.value",
+    "DELETE FROM dictionary_entries WHERE key = ?1 AND entry = ?2",
+    "BEGIN IMMEDIATE",
+    "COMMIT",
+    "ROLLBACK",
+};
+
+constexpr int kBusyTimeoutMs = 5000;
+
+enum ValueKind { NullValue, IntegerValue, RealValue, TextValue, BlobValue };
+
+void bindText(sqlite3_stmt* stmt, int index, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+QString columnText(sqlite3_stmt* stmt, int column)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
+}
+
+// Resets the statement when the scope ends so the next use starts clean and no read lock is kept.
+struct StatementScope {
+    sqlite3_stmt* stmt;
+    ~StatementScope()
+    {
+        if (stmt) {
+            sqlite3_reset(stmt);
+            sqlite3_clear_bindings(stmt);
+        }
+    }
+};
+
+// The length of the longest prefix of `text` that is a number: blanks, a sign, digits, and when `real` also a
+// fraction and an exponent. Mirrors how the user defaults read numbers from strings.
+qsizetype numericPrefix(const QByteArray& text, bool real, qsizetype& start)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r')) {
+        ++i;
+    }
+    start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    const auto digits = [&](qsizetype from) {
+        qsizetype j = from;
+        while (j < text.size() && text[j] >= '0' && text[j] <= '9') {
+            ++j;
+        }
+        return j;
+    };
+    qsizetype end = digits(i);
+    bool any = end > i;
+    if (real && end < text.size() && text[end] == '.') {
+        const qsizetype fractionEnd = digits(end + 1);
+        any = any || fractionEnd > end + 1;
+        end = fractionEnd;
+    }
+    if (!any) {
+        return 0;
+    }
+    if (real && end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+        qsizetype j = end + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            ++j;
+        }
+        const qsizetype exponentEnd = digits(j);
+        if (exponentEnd > j) {
+            end = exponentEnd;
+        }
+    }
+    return end - start;
+}
+
+qint64 integerFromString(const QString& text)
+{
+    const QByteArray latin = text.toLatin1();
+    qsizetype start = 0;
+    const qsizetype length = numericPrefix(latin, false, start);
+    if (length == 0) {
+        return 0;
+    }
+    bool ok = false;
+    const qint64 value = latin.mid(start, length).toLongLong(&ok);
+    if (ok) {
+        return value;
+    }
+    return latin[start] == '-' ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
+}
+
+double doubleFromString(const QString& text)
+{
+    const QByteArray latin = text.toLatin1();
+    qsizetype start = 0;
+    const qsizetype length = numericPrefix(latin, true, start);
+    return length == 0 ? 0.0 : latin.mid(start, length).toDouble();
+}
+
+bool boolFromString(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i].isSpace()) {
+        ++i;
+    }
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        ++i;
+    }
+    while (i < text.size() && text[i] == QLatin1Char('0')) {
+        ++i;
+    }
+    if (i >= text.size()) {
+        return false;
+    }
+    const char16_t c = text[i].unicode();
+    return c == u'Y' || c == u'y' || c == u'T' || c == u't' || (c >= u'1' && c <= u'9');
+}
+
+qint64 saturatingTruncate(double value)
+{
+    if (std::isnan(value)) {
+        return 0;
+    }
+    if (value >= 9223372036854775808.0) {
+        return std::numeric_limits<qint64>::max();
+    }
+    if (value < -9223372036854775808.0) {
+        return std::numeric_limits<qint64>::min();
+    }
+    return static_cast<qint64>(value);
+}
+
+QString movedAsideName(const QString& path)
+{
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    QString candidate = path + QStringLiteral(".corrupt-") + stamp;
+    for (int n = 1; QFileInfo::exists(candidate); ++n) {
+        candidate = path + QStringLiteral(".corrupt-") + stamp + QLatin1Char('-') + QString::number(n);
+    }
+    return candidate;
+}
+
+} // namespace
+
+struct PreferencesStore::Raw {
+    QString type;
+    int kind = NullValue;
+    qint64 integer = 0;
+    double real = 0;
+    QByteArray bytes;
+};
+
+PreferencesStore::PreferencesStore(const QString& path)
+    : m_path(path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    // Create the file with owner-only permissions before SQLite does, so passwords are never readable by
+    // others, not even for a moment. SQLite gives the -wal and -shm files the same mode.
+    const QByteArray nativePath = QFile::encodeName(path);
+    const int fd = ::open(nativePath.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::fchmod(fd, 0600);
+        ::close(fd);
+    }
+
+    const int rc = openAt(path);
+    if (rc == SQLITE_OK) {
+        m_persistent = true;
+        return;
+    }
+    // A file another instance keeps locked is healthy; only a file SQLite rejects is moved aside.
+    const bool busy = (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED;
+    const QString aside = movedAsideName(path);
+    if (!busy && QFileInfo::exists(path) && QFile::rename(path, aside)) {
+        m_movedAsidePath = aside;
+        for (const char* suffix : {"-wal", "-shm"}) {
+            const QString companion = path + QLatin1String(suffix);
+            if (QFileInfo::exists(companion) && !QFile::rename(companion, aside + QLatin1String(suffix))) {
+                QFile::remove(companion);
+            }
+        }
+        qCWarning(lcPreferences,
+                  "[PreferencesStore] %s could not be opened as a preferences database; kept it "
+                  "as %s and started with fresh preferences",
+                  qUtf8Printable(path), qUtf8Printable(aside));
+        const int freshFd = ::open(nativePath.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        if (freshFd >= 0) {
+            ::close(freshFd);
+        }
+        if (openAt(path) == SQLITE_OK) {
+            m_persistent = true;
+            return;
+        }
+    }
+    qCWarning(lcPreferences, "[PreferencesStore] cannot open %s; preferences are kept in memory for this run",
+              qUtf8Printable(path));
+    openInMemory();
+}
+
+PreferencesStore::~PreferencesStore()
+{
+    closeDatabase();
+}
+
+int PreferencesStore::openAt(const QString& file)
+{
+    const QByteArray nativePath = QFile::encodeName(file);
+    if (sqlite3_open_v2(nativePath.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
+        return fail("open");
+    }
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    // WAL keeps readers and the writer of another instance out of each other's way and survives a crash at
+    // any point; synchronous=NORMAL is durable against process crashes, which is what we need.
+    const char* setup = "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;";
+    if (sqlite3_exec(m_db, setup, nullptr, nullptr, nullptr) != SQLITE_OK ||
+        sqlite3_exec(m_db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        return fail("set up");
+    }
+    bool healthy = false;
+    sqlite3_stmt* check = nullptr;
+    if (sqlite3_prepare_v2(m_db, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK &&
+        sqlite3_step(check) == SQLITE_ROW) {
+        healthy = columnText(check, 0) == QLatin1String("ok");
+    }
+    sqlite3_finalize(check);
+    if (!healthy) {
+        qCWarning(lcPreferences, "[PreferencesStore] integrity check of %s failed", qUtf8Printable(file));
+        closeDatabase();
+        return SQLITE_CORRUPT;
+    }
+    if (!prepareStatements()) {
+        return fail("prepare");
+    }
+    return SQLITE_OK;
+}
+
+int PreferencesStore::fail(const char* what)
+{
+    const int rc = m_db ? sqlite3_extended_errcode(m_db) : SQLITE_CANTOPEN;
+    reportError(what);
+    closeDatabase();
+    return rc == SQLITE_OK ? SQLITE_ERROR : rc;
+}
+
+void PreferencesStore::openInMemory()
+{
+    if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+            SQLITE_OK ||
+        sqlite3_exec(m_db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK || !prepareStatements()) {
+        reportError("open in memory");
+        closeDatabase();
+    }
+}
+
+bool PreferencesStore::prepareStatements()
+{
+    static_assert(std::size(kStatements) == static_cast<std::size_t>(Statement::Count));
+    for (int i = 0; i < static_cast<int>(Statement::Count); ++i) {
+        if (sqlite3_prepare_v3(m_db, kStatements[i], -1, SQLITE_PREPARE_PERSISTENT, &m_statements[i],
+                               nullptr) != SQLITE_OK) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void PreferencesStore::closeDatabase()
+{
+    for (auto& stmt : m_statements) {
+        sqlite3_finalize(stmt);
+        stmt = nullptr;
+    }
+    if (m_db) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+}
+
+sqlite3_stmt* PreferencesStore::statement(Statement which) const
+{
+    return m_statements[static_cast<int>(which)];
+}
+
+bool PreferencesStore::step(sqlite3_stmt* stmt, const char* what) const
+{
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_DONE || rc == SQLITE_ROW) {
+        return true;
+    }
+    reportError(what);
+    return false;
+}
+
+void PreferencesStore::reportError(const char* what) const
+{
+    qCWarning(lcPreferences, "[PreferencesStore] %s failed for %s: %s", what, qUtf8Printable(m_path),
+              m_db ? sqlite3_errmsg(m_db) : "no database");
+}
+
+std::optional<PreferencesStore::Raw> PreferencesStore::readRaw(const QString& key) const
+{
+    std::lock_guard lock(m_mutex);
+    sqlite3_stmt* stmt = statement(Statement::Read);
+    if (!stmt) {
+        return std::nullopt;
+    }
+    StatementScope scope{stmt};
+    bindText(stmt, 1, key);
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_ROW) {
+        if (rc != SQLITE_DONE) {
+            reportError("read");
+        }
+        return std::nullopt;
+    }
+    Raw raw;
+    raw.type = columnText(stmt, 0);
+    switch (sqlite3_column_type(stmt, 1)) {
+    case SQLITE_INTEGER:
+        raw.kind = IntegerValue;
+        raw.integer = sqlite3_column_int64(stmt, 1);
+        break;
+    case SQLITE_FLOAT:
+        raw.kind = RealValue;
+        raw.real = sqlite3_column_double(stmt, 1);
+        break;
+    case SQLITE_TEXT:
+        raw.kind = TextValue;
+        raw.bytes = QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)),
+                               sqlite3_column_bytes(stmt, 1));
+        break;
+    case SQLITE_BLOB:
+        raw.kind = BlobValue;
+        raw.bytes =
+            QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, 1)), sqlite3_column_bytes(stmt, 1));
+        break;
+    default:
+        raw.kind = NullValue;
+        break;
+    }
+    return raw;
+}
+
+bool PreferencesStore::contains(const QString& key) const
+{
+    std::lock_guard lock(m_mutex);
+    sqlite3_stmt* stmt = statement(Statement::Contains);
+    if (!stmt) {
+        return false;
+    }
+    StatementScope scope{stmt};
+    bindText(stmt, 1, key);
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+        reportError("read");
+    }
+    return rc == SQLITE_ROW;
+}
+
+// Type names as stored; a script may store a value of any SQLite class under any number type, so the
+// conversions look at the stored value's class, not only at the type name.
+bool PreferencesStore::boolValue(const QString& key) const
+{
+    const auto raw = readRaw(key);
+    if (!raw) {
+        return false;
+    }
+    if (raw->type == QLatin1String("string")) {
+        return boolFromString(QString::fromUtf8(raw->bytes));
+    }
+    if (raw->type == QLatin1String("bool") || raw->type == QLatin1String("integer") ||
+        raw->type == QLatin1String("double")) {
+        switch (raw->kind) {
+        case IntegerValue:
+            return raw->integer != 0;
+        case RealValue:
+            return raw->real != 0;
+        case TextValue:
+            return boolFromString(QString::fromUtf8(raw->bytes));
+        default:
+            return false;
+        }
+    }
+    return false;
+}
+
+qint64 PreferencesStore::integerValue(const QString& key) const
+{
+    const auto raw = readRaw(key);
+    if (!raw) {
+        return 0;
+    }
+    const bool number = raw->type == QLatin1String("bool") || raw->type == QLatin1String("integer") ||
+                        raw->type == QLatin1String("double");
+    if (!number && raw->type != QLatin1String("string")) {
+        return 0;
+    }
+    switch (raw->kind) {
+    case IntegerValue:
+        return raw->integer;
+    case RealValue:
+        return saturatingTruncate(raw->real);
+    case TextValue:
+        return integerFromString(QString::fromUtf8(raw->bytes));
+    default:
+        return 0;
+    }
+}
+
+double PreferencesStore::doubleValue(const QString& key) const
+{
+    const auto raw = readRaw(key);
+    if (!raw) {
+        return 0;
+    }
+    const bool number = raw->type == QLatin1String("bool") || raw->type == QLatin1String("integer") ||
+                        raw->type == QLatin1String("double");
+    if (!number && raw->type != QLatin1String("string")) {
+        return 0;
+    }
+    switch (raw->kind) {
+    case IntegerValue:
+        return static_cast<double>(raw->integer);
+    case RealValue:
+        return raw->real;
+    case TextValue:
+        return doubleFromString(QString::fromUtf8(raw->bytes));
+    default:
+        return 0;
+    }
+}
+
+QString PreferencesStore::stringValue(const QString& key) const
+{
+    const auto raw = readRaw(key);
+    if (!raw) {
+        return {};
+    }
+    const bool number = raw->type == QLatin1String("bool") || raw->type == QLatin1String("integer") ||
+                        raw->type == QLatin1String("double");
+    if (!number && raw->type != QLatin1String("string")) {
+        return {};
+    }
+    switch (raw->kind) {
+    case IntegerValue:
+        return QString::number(raw->integer);
+    case RealValue:
+        return QString::number(raw->real, 'g', QLocale::FloatingPointShortest);
+    case TextValue:
+        return QString::fromUtf8(raw->bytes);
+    default:
+        return {};
+    }
+}
+
+QByteArray PreferencesStore::dataValue(const QString& key) const
+{
+    const auto raw = readRaw(key);
+    if (!raw || raw->type != QLatin1String("data") || (raw->kind != BlobValue && raw->kind != TextValue)) {
+        return {};
+    }
+    return raw->bytes;
+}
+
+QStringList PreferencesStore::stringListValue(const QString& key) const
+{
+    const auto raw = readRaw(key);
+    if (!raw || raw->type != QLatin1String("stringList") || raw->kind != TextValue) {
+        return {};
+    }
+    const QJsonDocument document = QJsonDocument::fromJson(raw->bytes);
+    QStringList list;
+    for (const QJsonValue value : document.array()) {
+        if (!value.isString()) {
+            return {};
+        }
+        list.append(value.toString());
+    }
+    return list;
+}
+
+std::optional<PreferencesStore::RealDictionary>
+PreferencesStore::realDictionaryValue(const QString& key) const
+{
+    std::lock_guard lock(m_mutex);
+    const auto raw = readRaw(key);
+    if (!raw || raw->type != QLatin1String("realDictionary")) {
+        return std::nullopt;
+    }
+    sqlite3_stmt* stmt = statement(Statement::ReadEntries);
+    StatementScope scope{stmt};
+    bindText(stmt, 1, key);
+    RealDictionary dictionary;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        dictionary.insert(columnText(stmt, 0), sqlite3_column_double(stmt, 1));
+    }
+    if (rc != SQLITE_DONE) {
+        reportError("read");
+    }
+    return dictionary;
+}
+
+void PreferencesStore::writeRaw(const QString& key, const char* type, int valueKind, const QByteArray& bytes,
+                                qint64 integer, double real)
+{
+    std::lock_guard lock(m_mutex);
+    sqlite3_stmt* stmt = statement(Statement::Upsert);
+    if (!stmt) {
+        return;
+    }
+    StatementScope scope{stmt};
+    bindText(stmt, 1, key);
+    sqlite3_bind_text(stmt, 2, type, -1, SQLITE_STATIC);
+    switch (valueKind) {
+    case IntegerValue:
+        sqlite3_bind_int64(stmt, 3, integer);
+        break;
+    case RealValue:
+        sqlite3_bind_double(stmt, 3, real);
+        break;
+    case TextValue:
+        sqlite3_bind_text(stmt, 3, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+        break;
+    case BlobValue:
+        sqlite3_bind_blob(stmt, 3, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+        break;
+    default:
+        sqlite3_bind_null(stmt, 3);
+        break;
+    }
+    step(stmt, "write");
+}
+
+void PreferencesStore::setBool(const QString& key, bool value)
+{
+    writeRaw(key, "bool", IntegerValue, {}, value ? 1 : 0, 0);
+}
+
+void PreferencesStore::setInteger(const QString& key, qint64 value)
+{
+    writeRaw(key, "integer", IntegerValue, {}, value, 0);
+}
+
+void PreferencesStore::setDouble(const QString& key, double value)
+{
+    writeRaw(key, "double", RealValue, {}, 0, value);
+}
+
+void PreferencesStore::setString(const QString& key, const QString& value)
+{
+    writeRaw(key, "string", TextValue, value.toUtf8(), 0, 0);
+}
+
+void PreferencesStore::setData(const QString& key, const QByteArray& value)
+{
+    writeRaw(key, "data", BlobValue, value, 0, 0);
+}
+
+void PreferencesStore::setStringList(const QString& key, const QStringList& value)
+{
+    const QByteArray json = QJsonDocument(QJsonArray::fromStringList(value)).toJson(QJsonDocument::Compact);
+    writeRaw(key, "stringList", TextValue, json, 0, 0);
+}
+
+void PreferencesStore::setRealDictionary(const QString& key, const RealDictionary& value)
+{
+    std::lock_guard lock(m_mutex);
+    if (!statement(Statement::Begin)) {
+        return;
+    }
+    {
+        StatementScope begin{statement(Statement::Begin)};
+        if (!step(begin.stmt, "begin")) {
+            return;
+        }
+    }
+    bool ok = true;
+    {
+        sqlite3_stmt* parent = statement(Statement::Upsert);
+        StatementScope scope{parent};
+        bindText(parent, 1, key);
+        sqlite3_bind_text(parent, 2, "realDictionary", -1, SQLITE_STATIC);
+        sqlite3_bind_null(parent, 3);
+        ok = step(parent, "write");
+    }
+    if (ok) {
+        sqlite3_stmt* clear = statement(Statement::ClearEntries);
+        StatementScope scope{clear};
+        bindText(clear, 1, key);
+        ok = step(clear, "write");
+    }
+    sqlite3_stmt* insert = statement(Statement::UpsertEntry);
+    for (auto it = value.cbegin(); ok && it != value.cend(); ++it) {
+        StatementScope scope{insert};
+        bindText(insert, 1, key);
+        bindText(insert, 2, it.key());
+        sqlite3_bind_double(insert, 3, it.value());
+        ok = step(insert, "write");
+    }
+    StatementScope end{statement(ok ? Statement::Commit : Statement::Rollback)};
+    if (!step(end.stmt, ok ? "commit" : "rollback") && ok) {
+        StatementScope rollback{statement(Statement::Rollback)};
+        sqlite3_step(rollback.stmt);
+    }
+}
+
+void PreferencesStore::setRealDictionaryEntry(const QString& key, const QString& entry, double value)
+{
+    std::lock_guard lock(m_mutex);
+    sqlite3_stmt* stmt = statement(Statement::UpsertEntry);
+    if (!stmt) {
+        return;
+    }
+    StatementScope scope{stmt};
+    bindText(stmt, 1, key);
+    bindText(stmt, 2, entry);
+    sqlite3_bind_double(stmt, 3, value);
+    step(stmt, "write");
+}
+
+void PreferencesStore::removeRealDictionaryEntry(const QString& key, const QString& entry)
+{
+    std::lock_guard lock(m_mutex);
+    sqlite3_stmt* stmt = statement(Statement::RemoveEntry);
+    if (!stmt) {
+        return;
+    }
+    StatementScope scope{stmt};
+    bindText(stmt, 1, key);
+    bindText(stmt, 2, entry);
+    step(stmt, "write");
+}
+
+void PreferencesStore::remove(const QString& key)
+{
+    std::lock_guard lock(m_mutex);
+    sqlite3_stmt* stmt = statement(Statement::Remove);
+    if (!stmt) {
+        return;
+    }
+    StatementScope scope{stmt};
+    bindText(stmt, 1, key);
+    step(stmt, "remove");
+}
+
+} // namespace ondrix

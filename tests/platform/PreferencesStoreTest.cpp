@@ -1,0 +1,271 @@
+#include "platform/PreferencesStore.h"
+
+#include "platform/AppPaths.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+using ondrix::PreferencesStore;
+using ondrix::test::TestEnvironment;
+
+namespace {
+
+mode_t permissions(const QString& path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 0777) : 0;
+}
+
+// Runs SQL against the file the way a provisioning script would, outside the store.
+void runSql(const QString& path, const char* sql)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &error);
+    EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(db);
+}
+
+} // namespace
+
+TEST(PreferencesStore, MissingKeysReadAsNothing)
+{
+    TestEnvironment env;
+    PreferencesStore store(ondrix::AppPaths::preferencesFile());
+    EXPECT_TRUE(store.isPersistent());
+    EXPECT_FALSE(store.contains(QStringLiteral("k")));
+    EXPECT_FALSE(store.boolValue(QStringLiteral("k")));
+    EXPECT_EQ(store.integerValue(QStringLiteral("k")), 0);
+    EXPECT_EQ(store.doubleValue(QStringLiteral("k")), 0.0);
+    EXPECT_TRUE(store.stringValue(QStringLiteral("k")).isNull());
+    EXPECT_TRUE(store.dataValue(QStringLiteral("k")).isEmpty());
+    EXPECT_TRUE(store.stringListValue(QStringLiteral("k")).isEmpty());
+    EXPECT_FALSE(store.realDictionaryValue(QStringLiteral("k")).has_value());
+    EXPECT_EQ(store.path(), env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"));
+}
+
+TEST(PreferencesStore, ValuesSurviveReopeningAndFileIsPrivate)
+{
+    TestEnvironment env;
+    const QString path = ondrix::AppPaths::preferencesFile();
+    const QByteArray binary("\x00\x01\xff{json}", 8);
+    {
+        PreferencesStore store(path);
+        store.setBool(QStringLiteral("b"), true);
+        store.setInteger(QStringLiteral("i"), -9007199254740993LL);
+        store.setDouble(QStringLiteral("d"), 0.1);
+        store.setString(QStringLiteral("s"), QStringLiteral("Grüße 🌍"));
+        store.setData(QStringLiteral("data"), binary);
+        store.setStringList(QStringLiteral("list"), {QStringLiteral("de"), QStringLiteral("a\"b")});
+        store.setRealDictionary(QStringLiteral("dict"),
+                                {{QStringLiteral("/a b"), 1.5}, {QStringLiteral("/c"), 2}});
+        EXPECT_EQ(permissions(path), 0600u);
+        EXPECT_EQ(permissions(path + QStringLiteral("-wal")), 0600u);
+    }
+    PreferencesStore store(path);
+    EXPECT_TRUE(store.boolValue(QStringLiteral("b")));
+    EXPECT_EQ(store.integerValue(QStringLiteral("i")), -9007199254740993LL);
+    EXPECT_EQ(store.doubleValue(QStringLiteral("d")), 0.1);
+    EXPECT_EQ(store.stringValue(QStringLiteral("s")), QStringLiteral("Grüße 🌍"));
+    EXPECT_EQ(store.dataValue(QStringLiteral("data")), binary);
+    EXPECT_EQ(store.stringListValue(QStringLiteral("list")), (QStringList{"de", "a\"b"}));
+    const PreferencesStore::RealDictionary expected{{QStringLiteral("/a b"), 1.5}, {QStringLiteral("/c"), 2}};
+    EXPECT_EQ(store.realDictionaryValue(QStringLiteral("dict")), expected);
+
+    store.remove(QStringLiteral("s"));
+    EXPECT_FALSE(store.contains(QStringLiteral("s")));
+    EXPECT_EQ(permissions(path), 0600u);
+}
+
+// A value of one type read as another follows the user-defaults rules.
+TEST(PreferencesStore, ReadsConvertBetweenTypes)
+{
+    TestEnvironment env;
+    PreferencesStore store(ondrix::AppPaths::preferencesFile());
+    const auto key = [](const char* name) { return QString::fromLatin1(name); };
+
+    store.setInteger(key("int7"), 7);
+    EXPECT_TRUE(store.boolValue(key("int7")));
+    EXPECT_EQ(store.doubleValue(key("int7")), 7.0);
+    EXPECT_EQ(store.stringValue(key("int7")), QStringLiteral("7"));
+
+    store.setInteger(key("int0"), 0);
+    EXPECT_TRUE(store.contains(key("int0")));
+    EXPECT_FALSE(store.boolValue(key("int0")));
+
+    store.setDouble(key("real"), -2.9);
+    EXPECT_EQ(store.integerValue(key("real")), -2);
+    EXPECT_TRUE(store.boolValue(key("real")));
+    store.setDouble(key("huge"), 1e300);
+    EXPECT_EQ(store.integerValue(key("huge")), std::numeric_limits<qint64>::max());
+
+    store.setBool(key("bool"), true);
+    EXPECT_EQ(store.integerValue(key("bool")), 1);
+    EXPECT_EQ(store.stringValue(key("bool")), QStringLiteral("1"));
+
+    const struct {
+        const char* text;
+        bool asBool;
+        qint64 asInteger;
+        double asDouble;
+    } strings[] = {
+        {"YES", true, 0, 0},
+        {"true", true, 0, 0},
+        {"no", false, 0, 0},
+        {"  0012abc", true, 12, 12},
+        {"-3.75e1x", true, -3, -37.5},
+        {"0", false, 0, 0},
+        {"", false, 0, 0},
+        {"000", false, 0, 0},
+        {".5", false, 0, 0.5},
+        {"99999999999999999999", true, std::numeric_limits<qint64>::max(), 1e20},
+    };
+    for (const auto& s : strings) {
+        store.setString(key("text"), QString::fromLatin1(s.text));
+        EXPECT_EQ(store.boolValue(key("text")), s.asBool) << s.text;
+        EXPECT_EQ(store.integerValue(key("text")), s.asInteger) << s.text;
+        EXPECT_DOUBLE_EQ(store.doubleValue(key("text")), s.asDouble) << s.text;
+    }
+
+    // Containers and data never read as scalars, and scalars never as containers.
+    store.setData(key("data"), "1");
+    EXPECT_FALSE(store.boolValue(key("data")));
+    EXPECT_TRUE(store.stringValue(key("data")).isNull());
+    EXPECT_TRUE(store.stringListValue(key("int7")).isEmpty());
+    EXPECT_TRUE(store.dataValue(key("text")).isEmpty());
+    EXPECT_FALSE(store.realDictionaryValue(key("int7")).has_value());
+    store.setRealDictionary(key("dict"), {});
+    EXPECT_EQ(store.integerValue(key("dict")), 0);
+    EXPECT_TRUE(store.contains(key("dict")));
+}
+
+TEST(PreferencesStore, DictionaryEntriesAreSetAndRemovedOneByOne)
+{
+    TestEnvironment env;
+    PreferencesStore store(ondrix::AppPaths::preferencesFile());
+    const QString key = QStringLiteral("ondrix_uploaded_1");
+
+    store.setRealDictionaryEntry(key, QStringLiteral("/x"), 10);
+    store.setRealDictionaryEntry(key, QStringLiteral("/y"), 20);
+    store.setRealDictionaryEntry(key, QStringLiteral("/x"), 11);
+    EXPECT_EQ(store.realDictionaryValue(key),
+              (PreferencesStore::RealDictionary{{QStringLiteral("/x"), 11}, {QStringLiteral("/y"), 20}}));
+
+    store.removeRealDictionaryEntry(key, QStringLiteral("/x"));
+    store.removeRealDictionaryEntry(key, QStringLiteral("/absent"));
+    store.removeRealDictionaryEntry(key, QStringLiteral("/y"));
+    ASSERT_TRUE(store.realDictionaryValue(key).has_value());
+    EXPECT_TRUE(store.realDictionaryValue(key)->isEmpty());
+
+    // Replacing the whole dictionary drops entries that are not in the new value.
+    store.setRealDictionaryEntry(key, QStringLiteral("/old"), 1);
+    store.setRealDictionary(key, {{QStringLiteral("/new"), 2}});
+    EXPECT_EQ(store.realDictionaryValue(key),
+              (PreferencesStore::RealDictionary{{QStringLiteral("/new"), 2}}));
+
+    // Another type stored under the key takes the entries with it; setting an entry makes it a dictionary
+    // again that holds only that entry.
+    store.setString(key, QStringLiteral("text"));
+    EXPECT_FALSE(store.realDictionaryValue(key).has_value());
+    store.setRealDictionaryEntry(key, QStringLiteral("/z"), 3);
+    EXPECT_EQ(store.realDictionaryValue(key), (PreferencesStore::RealDictionary{{QStringLiteral("/z"), 3}}));
+    EXPECT_TRUE(store.stringValue(key).isNull());
+
+    store.remove(key);
+    EXPECT_FALSE(store.contains(key));
+    store.setRealDictionaryEntry(key, QStringLiteral("/w"), 4);
+    EXPECT_EQ(store.realDictionaryValue(key)->size(), 1);
+}
+
+TEST(PreferencesStore, TwoInstancesOnOneFileSeeEachOthersWrites)
+{
+    TestEnvironment env;
+    const QString path = ondrix::AppPaths::preferencesFile();
+    PreferencesStore first(path);
+    PreferencesStore second(path);
+    first.setString(QStringLiteral("sound_name"), QStringLiteral("Pop"));
+    EXPECT_EQ(second.stringValue(QStringLiteral("sound_name")), QStringLiteral("Pop"));
+    second.setRealDictionaryEntry(QStringLiteral("d"), QStringLiteral("/f"), 5);
+    EXPECT_EQ(first.realDictionaryValue(QStringLiteral("d"))->value(QStringLiteral("/f")), 5);
+    EXPECT_TRUE(second.movedAsidePath().isEmpty());
+}
+
+TEST(PreferencesStore, ValuesProvisionedBySqlAsDocumentedAreRead)
+{
+    TestEnvironment env;
+    const QString path = ondrix::AppPaths::preferencesFile();
+    {
+        PreferencesStore create(path);
+    }
+    runSql(
+        path,
+        "INSERT INTO preferences (key, type, value) VALUES ('AppleLanguages', 'stringList', '[\"fr\"]');"
+        "INSERT INTO preferences (key, type, value) VALUES ('push_connections', 'data', CAST('[]' AS BLOB));"
+        "INSERT INTO preferences (key, type, value) VALUES ('play_sound', 'bool', 0);"
+        "INSERT INTO dictionary_entries (key, entry, value) VALUES ('ondrix_uploaded_9', '/p', 12.5);");
+    PreferencesStore store(path);
+    EXPECT_EQ(store.stringListValue(QStringLiteral("AppleLanguages")), QStringList{QStringLiteral("fr")});
+    EXPECT_EQ(store.dataValue(QStringLiteral("push_connections")), QByteArray("[]"));
+    EXPECT_TRUE(store.contains(QStringLiteral("play_sound")));
+    EXPECT_FALSE(store.boolValue(QStringLiteral("play_sound")));
+    EXPECT_EQ(store.realDictionaryValue(QStringLiteral("ondrix_uploaded_9")),
+              (PreferencesStore::RealDictionary{{QStringLiteral("/p"), 12.5}}));
+}
+
+// A damaged file is kept aside with a timestamp; the application carries on with fresh, persistent
+// preferences.
+TEST(PreferencesStore, CorruptFilesAreMovedAsideAndReplaced)
+{
+    TestEnvironment env;
+    const QString path = ondrix::AppPaths::preferencesFile();
+
+    QByteArray validHeaderGarbageBody("SQLite format 3\0", 16);
+    validHeaderGarbageBody.append(QByteArray(8192, '\x5a'));
+    const QByteArray damaged[] = {QByteArray("this is not a database, just text\n"), validHeaderGarbageBody};
+    for (const QByteArray& contents : damaged) {
+        env.writeFile(QStringLiteral("config/Ondrix/preferences.sqlite"), contents);
+        PreferencesStore store(path);
+        ASSERT_FALSE(store.movedAsidePath().isEmpty());
+        EXPECT_TRUE(store.isPersistent());
+        EXPECT_TRUE(store.movedAsidePath().startsWith(path + QStringLiteral(".corrupt-")));
+        QFile aside(store.movedAsidePath());
+        ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+        EXPECT_EQ(aside.readAll(), contents);
+        store.setInteger(QStringLiteral("k"), 3);
+        PreferencesStore reopened(path);
+        EXPECT_EQ(reopened.integerValue(QStringLiteral("k")), 3);
+        EXPECT_TRUE(reopened.movedAsidePath().isEmpty());
+        QFile::remove(store.movedAsidePath());
+    }
+
+    // A database of some other program whose tables clash with ours.
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral("-wal"));
+    QFile::remove(path + QStringLiteral("-shm"));
+    runSql(path, "CREATE TABLE preferences (name TEXT);");
+    PreferencesStore foreign(path);
+    EXPECT_FALSE(foreign.movedAsidePath().isEmpty());
+    foreign.setBool(QStringLiteral("b"), true);
+    EXPECT_TRUE(foreign.boolValue(QStringLiteral("b")));
+}
+
+TEST(PreferencesStore, UnusablePathFallsBackToMemory)
+{
+    TestEnvironment env;
+    // A regular file where the folder should be: nothing can be created below it, not even by root.
+    env.writeFile(QStringLiteral("config/Ondrix"), "not a folder");
+    PreferencesStore store(ondrix::AppPaths::preferencesFile());
+    EXPECT_FALSE(store.isPersistent());
+    store.setRealDictionaryEntry(QStringLiteral("d"), QStringLiteral("/a"), 1);
+    store.setString(QStringLiteral("s"), QStringLiteral("kept"));
+    EXPECT_EQ(store.stringValue(QStringLiteral("s")), QStringLiteral("kept"));
+    EXPECT_EQ(store.realDictionaryValue(QStringLiteral("d"))->size(), 1);
+}
