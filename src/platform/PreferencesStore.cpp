@@ -515,7 +515,8 @@ QString PreferencesStore::stringValue(const QString& key) const
     case RealValue:
         return QString::number(raw->real, 'g', QLocale::FloatingPointShortest);
     case TextValue:
-        return QString::fromUtf8(raw->bytes);
+        // An empty string is still a string: only a missing value reads as the null string.
+        return raw->bytes.isEmpty() ? QString(QLatin1String("")) : QString::fromUtf8(raw->bytes);
     default:
         return {};
     }

@@ -135,6 +135,10 @@ TEST(PreferencesStore, ReadsConvertBetweenTypes)
         EXPECT_DOUBLE_EQ(store.doubleValue(key("text")), s.asDouble) << s.text;
     }
 
+    store.setString(key("empty"), QString());
+    EXPECT_FALSE(store.stringValue(key("empty")).isNull());
+    EXPECT_TRUE(store.stringValue(key("empty")).isEmpty());
+
     // Containers and data never read as scalars, and scalars never as containers.
     store.setData(key("data"), "1");
     EXPECT_FALSE(store.boolValue(key("data")));
