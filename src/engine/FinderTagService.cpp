@@ -1,0 +1,138 @@
+#include "engine/FinderTagService.h"
+
+#include "platform/XattrTagStore.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+namespace ondrix {
+
+Q_LOGGING_CATEGORY(lcFinderTags, "ondrix.findertags")
+
+namespace {
+
+QString fileName(const QString& filePath)
+{
+    return QFileInfo(filePath).fileName();
+}
+
+} // namespace
+
+QString FinderTagService::rawValue(UploadColour colour)
+{
+    switch (colour) {
+    case UploadColour::yellow:
+        return QStringLiteral("Yellow\n5");
+    case UploadColour::blue:
+        return QStringLiteral("Blue\n4");
+    case UploadColour::green:
+        return QStringLiteral("Green\n2");
+    case UploadColour::red:
+        return QStringLiteral("Red\n6");
+    }
+    return {};
+}
+
+QString FinderTagService::colourName(UploadColour colour)
+{
+    const QString raw = rawValue(colour);
+    return raw.left(raw.indexOf(u'\n'));
+}
+
+std::optional<FinderTagService::UploadColour> FinderTagService::colourFromRawValue(const QString& value)
+{
+    for (const UploadColour colour : allColours) {
+        if (rawValue(colour) == value) {
+            return colour;
+        }
+    }
+    return std::nullopt;
+}
+
+bool FinderTagService::isOwnColourTag(const QString& tag)
+{
+    const qsizetype lineFeed = tag.indexOf(u'\n');
+    const QStringView name = lineFeed < 0 ? QStringView(tag) : QStringView(tag).left(lineFeed);
+    for (const UploadColour colour : allColours) {
+        if (name == colourName(colour)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList FinderTagService::replacingOwnColourTags(const QStringList& tags, const QString& tag)
+{
+    QStringList kept;
+    kept.reserve(tags.size() + 1);
+    for (const QString& existing : tags) {
+        if (!isOwnColourTag(existing)) {
+            kept.append(existing);
+        }
+    }
+    kept.append(tag);
+    return kept;
+}
+
+FinderTagService::FinderTagService()
+    : m_store(std::make_shared<XattrTagStore>())
+{}
+
+FinderTagService::FinderTagService(std::shared_ptr<const TagStore> store)
+    : m_store(std::move(store))
+{}
+
+void FinderTagService::setTag(UploadColour colour, const QString& filePath) const noexcept
+{
+    try {
+        if (!QFileInfo::exists(filePath)) {
+            qCInfo(lcFinderTags).noquote()
+                << "[FinderTagService] File not found, skipping:" << fileName(filePath);
+            return;
+        }
+        const QString raw = rawValue(colour);
+        const int error = m_store->writeTags(
+            filePath, TagStore::TagList::userTags,
+            replacingOwnColourTags(m_store->readTags(filePath, TagStore::TagList::userTags), raw));
+        if (error != 0) {
+            qCWarning(lcFinderTags).noquote()
+                << QStringLiteral("[FinderTagService] setxattr failed (errno %1) for %2")
+                       .arg(error)
+                       .arg(fileName(filePath));
+            return;
+        }
+        // The freedesktop list follows by the same rule. A file system without user attributes has already
+        // failed above, so a failure here is rare enough to be only a debug line.
+        const QStringList desktopTags = m_store->readTags(filePath, TagStore::TagList::desktopTags);
+        const int desktopError = m_store->writeTags(filePath, TagStore::TagList::desktopTags,
+                                                    replacingOwnColourTags(desktopTags, colourName(colour)));
+        if (desktopError != 0) {
+            qCDebug(lcFinderTags).noquote()
+                << QStringLiteral("[FinderTagService] desktop tags not written (errno %1) for %2")
+                       .arg(desktopError)
+                       .arg(fileName(filePath));
+        }
+        qCInfo(lcFinderTags).noquote()
+            << QStringLiteral("[FinderTagService] Tagged '%1' as %2").arg(fileName(filePath), raw);
+    } catch (...) {
+        // Tags are a side show: an allocation failure must not take the engine down.
+    }
+}
+
+QStringList FinderTagService::readTags(const QString& filePath) const
+{
+    return m_store->readTags(filePath, TagStore::TagList::userTags);
+}
+
+void FinderTagService::writeTags(const QStringList& tags, const QString& filePath) const
+{
+    const int error = m_store->writeTags(filePath, TagStore::TagList::userTags, tags);
+    if (error != 0) {
+        qCWarning(lcFinderTags).noquote()
+            << QStringLiteral("[FinderTagService] setxattr failed (errno %1) for %2")
+                   .arg(error)
+                   .arg(fileName(filePath));
+    }
+}
+
+} // namespace ondrix

@@ -1,0 +1,402 @@
+#include "engine/IPTCMetadataService.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <exiv2/exiv2.hpp>
+#include <mutex>
+
+namespace ondrix {
+
+Q_LOGGING_CATEGORY(lcIptc, "ondrix.iptc")
+
+namespace {
+
+constexpr const char* keywordsKey = "Iptc.Application2.Keywords";
+constexpr const char* characterSetKey = "Iptc.Envelope.CharacterSet";
+// ISO 2022 escape sequence that declares the IPTC text as UTF-8.
+constexpr const char* utf8CharacterSet = "\x1b%G";
+
+constexpr std::array<const char*, 3> removedPrefixes{"sp_", "opta_", "gettymeid_"};
+constexpr std::array<QLatin1StringView, 8> imageExtensions{
+    QLatin1StringView("jpg"), QLatin1StringView("jpeg"), QLatin1StringView("tif"),  QLatin1StringView("tiff"),
+    QLatin1StringView("png"), QLatin1StringView("heic"), QLatin1StringView("heif"), QLatin1StringView("dng")};
+
+std::mutex xmpToolkitMutex;
+
+void lockXmpToolkit(void*, bool lock)
+{
+    if (lock) {
+        xmpToolkitMutex.lock();
+    } else {
+        xmpToolkitMutex.unlock();
+    }
+}
+
+void logExiv2Message(int, const char* message)
+{
+    qCDebug(lcIptc).noquote() << "[IPTCMetadataService] exiv2:" << QString::fromUtf8(message).trimmed();
+}
+
+// exiv2's XMP toolkit must be initialised once, before threads use it, with a lock for its namespace
+// registry; its messages go to our category instead of stderr.
+void initializeExiv2()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        Exiv2::LogMsg::setHandler(logExiv2Message);
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
+        Exiv2::XmpParser::initialize(lockXmpToolkit, nullptr);
+    });
+}
+
+QString fileName(const QString& filePath)
+{
+    return QFileInfo(filePath).fileName();
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd)
+        : m_fd(fd)
+    {}
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return m_fd; }
+    bool isValid() const { return m_fd >= 0; }
+    // Closes now and reports the error close saw (delayed write errors surface here).
+    int close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0 ? 0 : errno;
+    }
+
+private:
+    int m_fd;
+};
+
+// Removes the temporary file when it goes out of scope, on every path but the successful rename.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(QByteArray path)
+        : m_path(std::move(path))
+    {}
+    ~TemporaryFile()
+    {
+        if (m_armed) {
+            ::unlink(m_path.constData());
+        }
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    void release() { m_armed = false; }
+
+private:
+    QByteArray m_path;
+    bool m_armed = true;
+};
+
+int copyBytes(int in, int out)
+{
+    bool useCopyRange = true;
+    std::vector<char> buffer;
+    for (;;) {
+        if (useCopyRange) {
+            const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, size_t{1} << 30, 0);
+            if (copied > 0) {
+                continue;
+            }
+            if (copied == 0) {
+                return 0;
+            }
+            if (errno == EINTR) {
+                continue;
+            }
+            if (errno != EXDEV && errno != ENOSYS && errno != EOPNOTSUPP && errno != EINVAL) {
+                return errno;
+            }
+            useCopyRange = false;
+            buffer.resize(size_t{1} << 20);
+        }
+        const ssize_t read = ::read(in, buffer.data(), buffer.size());
+        if (read == 0) {
+            return 0;
+        }
+        if (read < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        for (ssize_t written = 0; written < read;) {
+            const ssize_t n = ::write(out, buffer.data() + written, static_cast<size_t>(read - written));
+            if (n < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return errno;
+            }
+            written += n;
+        }
+    }
+}
+
+// Extended attributes (the file's colour tags among them) travel with the content; attributes the target
+// refuses (security labels, for instance) are left behind.
+void copyExtendedAttributes(int in, int out)
+{
+    const ssize_t listSize = ::flistxattr(in, nullptr, 0);
+    if (listSize <= 0) {
+        return;
+    }
+    QByteArray names(listSize, Qt::Uninitialized);
+    const ssize_t listed = ::flistxattr(in, names.data(), static_cast<size_t>(names.size()));
+    if (listed <= 0) {
+        return;
+    }
+    names.truncate(listed);
+    for (const QByteArray& name : names.split('\0')) {
+        if (name.isEmpty()) {
+            continue;
+        }
+        const ssize_t valueSize = ::fgetxattr(in, name.constData(), nullptr, 0);
+        if (valueSize < 0) {
+            continue;
+        }
+        QByteArray value(valueSize, Qt::Uninitialized);
+        const ssize_t read =
+            ::fgetxattr(in, name.constData(), value.data(), static_cast<size_t>(value.size()));
+        if (read < 0) {
+            continue;
+        }
+        ::fsetxattr(out, name.constData(), value.constData(), static_cast<size_t>(read), 0);
+    }
+}
+
+// A fresh copy of the regular file `source` at `target`: its bytes, owner (where allowed), permission bits
+// and extended attributes. Returns 0 or the errno of the failure.
+int copyForRewrite(const QByteArray& source, const QByteArray& target)
+{
+    const FileDescriptor in(::open(source.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (!in.isValid()) {
+        return errno;
+    }
+    struct stat status {};
+    if (::fstat(in.get(), &status) != 0) {
+        return errno;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return EINVAL;
+    }
+    ::unlink(target.constData()); // a leftover of an interrupted run
+    FileDescriptor out(
+        ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!out.isValid()) {
+        return errno;
+    }
+    if (const int error = copyBytes(in.get(), out.get()); error != 0) {
+        return error;
+    }
+    [[maybe_unused]] const int ignored = ::fchown(out.get(), status.st_uid, status.st_gid);
+    ::fchmod(out.get(), status.st_mode & 07777);
+    copyExtendedAttributes(in.get(), out.get());
+    return out.close();
+}
+
+int flushToDisk(const QByteArray& path)
+{
+    FileDescriptor file(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (!file.isValid()) {
+        return errno;
+    }
+    if (::fsync(file.get()) != 0) {
+        return errno;
+    }
+    return file.close();
+}
+
+bool isRegularFile(const QByteArray& path)
+{
+    struct stat status {};
+    return ::lstat(path.constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+std::vector<std::string> keywordsOf(const Exiv2::IptcData& iptc)
+{
+    std::vector<std::string> keywords;
+    for (const Exiv2::Iptcdatum& datum : iptc) {
+        if (datum.key() == keywordsKey) {
+            keywords.push_back(datum.toString());
+        }
+    }
+    return keywords;
+}
+
+void setKeywords(Exiv2::IptcData& iptc, const std::vector<std::string>& keywords)
+{
+    for (auto it = iptc.begin(); it != iptc.end();) {
+        it = it->key() == keywordsKey ? iptc.erase(it) : std::next(it);
+    }
+    const Exiv2::IptcKey key(keywordsKey);
+    for (const std::string& keyword : keywords) {
+        Exiv2::Iptcdatum datum(key);
+        datum.setValue(keyword);
+        iptc.add(datum);
+    }
+    const bool needsUtf8 = std::any_of(keywords.begin(), keywords.end(), [](const std::string& keyword) {
+        return std::any_of(keyword.begin(), keyword.end(),
+                           [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    });
+    if (needsUtf8 && iptc.findKey(Exiv2::IptcKey(characterSetKey)) == iptc.end()) {
+        iptc[characterSetKey] = std::string(utf8CharacterSet);
+    }
+}
+
+IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& filePath)
+{
+    using Outcome = IPTCMetadataService::Outcome;
+    const QStringList keywords = IPTCMetadataService::parseKeywords(keywordText);
+    if (keywords.isEmpty() || !IPTCMetadataService::hasImageExtension(filePath)) {
+        return Outcome::skipped;
+    }
+    const QByteArray path = QFile::encodeName(filePath);
+    // Only a regular file is rewritten: not a directory, a device, or a symbolic link (whose target may lie
+    // outside the watched folder).
+    if (!isRegularFile(path)) {
+        return Outcome::skipped;
+    }
+    initializeExiv2();
+
+    std::vector<std::string> existing;
+    try {
+        const auto source = Exiv2::ImageFactory::open(path.toStdString());
+        if (source.get() == nullptr || source->mimeType().empty() ||
+            (source->checkMode(Exiv2::mdIptc) & Exiv2::amWrite) == 0) {
+            return Outcome::skipped;
+        }
+        source->readMetadata();
+        existing = keywordsOf(source->iptcData());
+    } catch (const Exiv2::AnyError& error) {
+        qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot read %1: %2")
+                                         .arg(fileName(filePath), QString::fromStdString(error.what()));
+        return Outcome::skipped;
+    }
+
+    const std::vector<std::string> merged = IPTCMetadataService::mergeKeywords(existing, keywords);
+    if (merged == existing) {
+        return Outcome::unchanged;
+    }
+
+    const QByteArray temporary = QFile::encodeName(IPTCMetadataService::temporaryPath(filePath));
+    TemporaryFile temporaryGuard(temporary);
+    if (const int error = copyForRewrite(path, temporary); error != 0) {
+        qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot copy %1: %2")
+                                         .arg(fileName(filePath), qt_error_string(error));
+        return Outcome::failed;
+    }
+    try {
+        const auto copy = Exiv2::ImageFactory::open(temporary.toStdString());
+        if (copy.get() == nullptr) {
+            return Outcome::failed;
+        }
+        copy->readMetadata();
+        setKeywords(copy->iptcData(), merged);
+        copy->writeMetadata();
+    } catch (const Exiv2::AnyError& error) {
+        qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot write keywords into %1: %2")
+                                         .arg(fileName(filePath), QString::fromStdString(error.what()));
+        return Outcome::failed;
+    }
+    if (const int error = flushToDisk(temporary); error != 0) {
+        qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot flush %1: %2")
+                                         .arg(fileName(filePath), qt_error_string(error));
+        return Outcome::failed;
+    }
+    if (::rename(temporary.constData(), path.constData()) != 0) {
+        qCWarning(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Failed to replace file %1: %2")
+                                           .arg(fileName(filePath), qt_error_string(errno));
+        return Outcome::failed;
+    }
+    temporaryGuard.release();
+    return Outcome::injected;
+}
+
+} // namespace
+
+IPTCMetadataService::Outcome IPTCMetadataService::injectKeywords(const QString& keywordText,
+                                                                 const QString& filePath) noexcept
+{
+    try {
+        return inject(keywordText, filePath);
+    } catch (const std::exception& error) {
+        qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Keywords not written to %1: %2")
+                                         .arg(fileName(filePath), QString::fromUtf8(error.what()));
+    } catch (...) {
+        qCDebug(lcIptc).noquote() << "[IPTCMetadataService] Keywords not written to" << fileName(filePath);
+    }
+    return Outcome::failed;
+}
+
+QStringList IPTCMetadataService::parseKeywords(const QString& keywordText)
+{
+    QStringList keywords;
+    for (const QString& piece : keywordText.split(u',', Qt::SkipEmptyParts)) {
+        const QString keyword = piece.trimmed();
+        if (!keyword.isEmpty()) {
+            keywords.append(keyword);
+        }
+    }
+    return keywords;
+}
+
+bool IPTCMetadataService::hasImageExtension(const QString& filePath)
+{
+    const QString extension = QFileInfo(filePath).suffix().toLower();
+    return std::find(imageExtensions.begin(), imageExtensions.end(), extension) != imageExtensions.end();
+}
+
+std::vector<std::string> IPTCMetadataService::mergeKeywords(const std::vector<std::string>& existing,
+                                                            const QStringList& added)
+{
+    std::vector<std::string> merged;
+    merged.reserve(existing.size() + static_cast<size_t>(added.size()));
+    for (const std::string& keyword : existing) {
+        const bool removed = std::any_of(removedPrefixes.begin(), removedPrefixes.end(),
+                                         [&](const char* prefix) { return keyword.starts_with(prefix); });
+        if (!removed) {
+            merged.push_back(keyword);
+        }
+    }
+    for (const QString& keyword : added) {
+        std::string utf8 = keyword.toStdString();
+        if (std::find(merged.begin(), merged.end(), utf8) == merged.end()) {
+            merged.push_back(std::move(utf8));
+        }
+    }
+    return merged;
+}
+
+QString IPTCMetadataService::temporaryPath(const QString& filePath)
+{
+    const QFileInfo info(filePath);
+    return info.dir().filePath(QLatin1Char('.') + info.fileName() + QLatin1String(".ondrix-iptc-tmp"));
+}
+
+} // namespace ondrix

@@ -1,0 +1,175 @@
+#include "platform/XattrTagStore.h"
+
+#include "support/TestEnvironment.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+using namespace ondrix;
+using TagList = TagStore::TagList;
+
+namespace {
+
+bool setRawAttribute(const QString& path, const char* name, const QByteArray& value)
+{
+    return ::lsetxattr(QFile::encodeName(path).constData(), name, value.constData(),
+                       static_cast<size_t>(value.size()), 0) == 0;
+}
+
+int rawAttributeError(const QString& path, const char* name)
+{
+    return ::lgetxattr(QFile::encodeName(path).constData(), name, nullptr, 0) < 0 ? errno : 0;
+}
+
+class XattrTagStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_file = m_env.writeFile(QStringLiteral("watched/photo.jpg"), "pixels");
+        if (!setRawAttribute(m_file, "user.ondrix-probe", "1")) {
+            GTEST_SKIP() << "the test folder's file system has no user extended attributes";
+        }
+    }
+
+    test::TestEnvironment m_env;
+    QString m_file;
+    XattrTagStore m_store;
+};
+
+TEST_F(XattrTagStoreTest, UserTagsRoundTripAsBinaryPropertyList)
+{
+    const QStringList tags{QStringLiteral("Work"), QStringLiteral("Green\n2"), QStringLiteral("Überprüft ✓")};
+    ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, tags), 0);
+    EXPECT_EQ(m_store.readTags(m_file, TagList::userTags), tags);
+
+    const auto raw = XattrTagStore::readAttribute(m_file, XattrTagStore::userTagsAttribute);
+    ASSERT_TRUE(raw.has_value());
+    EXPECT_TRUE(raw->startsWith("bplist00"));
+
+    // An independent reader of the format agrees on the contents.
+    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    if (python.isEmpty()) {
+        return;
+    }
+    QProcess process;
+    process.start(python, {QStringLiteral("-c"),
+                           QStringLiteral("import plistlib,sys; v=plistlib.loads(sys.stdin.buffer.read(), "
+                                          "fmt=plistlib.FMT_BINARY); sys.stdout.write('|'.join(v))")});
+    process.write(*raw);
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished());
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()), tags.join(u'|'));
+}
+
+TEST_F(XattrTagStoreTest, DecodesAnyFormatButOnlyAnArrayOfStrings)
+{
+    const QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                           "<plist version=\"1.0\"><array><string>Work</string>"
+                           "<string>Red\n6</string></array></plist>";
+    EXPECT_EQ(XattrTagStore::decodeUserTags(xml),
+              (QStringList{QStringLiteral("Work"), QStringLiteral("Red\n6")}));
+
+    const QByteArray binary = XattrTagStore::encodeUserTags({QStringLiteral("A"), QStringLiteral("B")});
+    EXPECT_EQ(XattrTagStore::decodeUserTags(binary), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    for (qsizetype cut = 0; cut < binary.size(); ++cut) {
+        const QStringList decoded = XattrTagStore::decodeUserTags(binary.left(cut));
+        EXPECT_TRUE(decoded.isEmpty()) << "cut at " << cut;
+    }
+
+    EXPECT_TRUE(XattrTagStore::decodeUserTags("<plist version=\"1.0\"><dict><key>Work</key><string>x</string>"
+                                              "</dict></plist>")
+                    .isEmpty());
+    EXPECT_TRUE(XattrTagStore::decodeUserTags("<plist version=\"1.0\"><array><string>Work</string>"
+                                              "<integer>3</integer></array></plist>")
+                    .isEmpty());
+    EXPECT_TRUE(XattrTagStore::decodeUserTags(QByteArray("\xff\x00garbage\x01", 10)).isEmpty());
+    EXPECT_TRUE(XattrTagStore::decodeUserTags(QByteArray()).isEmpty());
+}
+
+TEST_F(XattrTagStoreTest, MalformedAttributeReadsAsNoTags)
+{
+    ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::userTagsAttribute, "bplist00 not really"));
+    EXPECT_TRUE(m_store.readTags(m_file, TagList::userTags).isEmpty());
+    ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::userTagsAttribute, QByteArray()));
+    EXPECT_TRUE(m_store.readTags(m_file, TagList::userTags).isEmpty());
+}
+
+TEST_F(XattrTagStoreTest, ValuesLongerThanTheFirstBufferAreReadWhole)
+{
+    // ext4 keeps a value within one block, so the largest case stays below 4 KiB.
+    for (const int size : {1023, 1024, 1025, 3900}) {
+        QByteArray value(size, 'x');
+        value[size - 1] = 'z';
+        ASSERT_TRUE(setRawAttribute(m_file, "user.ondrix-long", value)) << size;
+        const auto read = XattrTagStore::readAttribute(m_file, "user.ondrix-long");
+        ASSERT_TRUE(read.has_value()) << size;
+        EXPECT_EQ(*read, value) << size;
+    }
+
+    ::lremovexattr(QFile::encodeName(m_file).constData(), "user.ondrix-long"); // room for the next one
+    QStringList many;
+    for (int i = 0; i < 80; ++i) {
+        many.append(QStringLiteral("Customer project number %1").arg(i));
+    }
+    ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, many), 0);
+    EXPECT_EQ(m_store.readTags(m_file, TagList::userTags), many);
+}
+
+TEST_F(XattrTagStoreTest, EmptyListRemovesTheAttribute)
+{
+    ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, {QStringLiteral("Red\n6")}), 0);
+    ASSERT_EQ(m_store.writeTags(m_file, TagList::desktopTags, {QStringLiteral("Red")}), 0);
+    EXPECT_EQ(m_store.writeTags(m_file, TagList::userTags, {}), 0);
+    EXPECT_EQ(m_store.writeTags(m_file, TagList::desktopTags, {}), 0);
+    EXPECT_EQ(rawAttributeError(m_file, XattrTagStore::userTagsAttribute), ENODATA);
+    EXPECT_EQ(rawAttributeError(m_file, XattrTagStore::desktopTagsAttribute), ENODATA);
+    EXPECT_EQ(m_store.writeTags(m_file, TagList::userTags, {}), 0); // nothing to remove is fine too
+}
+
+TEST_F(XattrTagStoreTest, DesktopTagsAreCommaSeparatedText)
+{
+    ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::desktopTagsAttribute, "holiday,,Café"));
+    EXPECT_EQ(m_store.readTags(m_file, TagList::desktopTags),
+              (QStringList{QStringLiteral("holiday"), QStringLiteral("Café")}));
+    ASSERT_EQ(
+        m_store.writeTags(m_file, TagList::desktopTags, {QStringLiteral("holiday"), QStringLiteral("Green")}),
+        0);
+    EXPECT_EQ(XattrTagStore::readAttribute(m_file, XattrTagStore::desktopTagsAttribute),
+              QByteArray("holiday,Green"));
+}
+
+TEST_F(XattrTagStoreTest, SymbolicLinksAreNotFollowed)
+{
+    ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, {QStringLiteral("Work")}), 0);
+    const QString link = m_env.root() + QStringLiteral("/watched/link.jpg");
+    ASSERT_EQ(::symlink(QFile::encodeName(m_file).constData(), QFile::encodeName(link).constData()), 0);
+
+    EXPECT_TRUE(m_store.readTags(link, TagList::userTags).isEmpty());
+    EXPECT_NE(m_store.writeTags(link, TagList::userTags, {QStringLiteral("Red\n6")}), 0);
+    EXPECT_EQ(m_store.readTags(m_file, TagList::userTags), QStringList{QStringLiteral("Work")});
+}
+
+TEST_F(XattrTagStoreTest, MissingFilesAndFileSystemsWithoutUserAttributesReportTheError)
+{
+    const QString missing = m_env.root() + QStringLiteral("/watched/gone.jpg");
+    EXPECT_TRUE(m_store.readTags(missing, TagList::userTags).isEmpty());
+    EXPECT_EQ(m_store.writeTags(missing, TagList::userTags, {QStringLiteral("Red\n6")}), ENOENT);
+
+    int error = 0;
+    EXPECT_FALSE(XattrTagStore::readAttribute(missing, XattrTagStore::userTagsAttribute, &error).has_value());
+    EXPECT_EQ(error, ENOENT);
+
+    // procfs has no user attributes at all.
+    const QString proc = QStringLiteral("/proc/version");
+    EXPECT_TRUE(m_store.readTags(proc, TagList::userTags).isEmpty());
+    EXPECT_EQ(m_store.writeTags(proc, TagList::userTags, {QStringLiteral("Red\n6")}), EOPNOTSUPP);
+}
+
+} // namespace
