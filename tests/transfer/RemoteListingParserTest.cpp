@@ -1,0 +1,186 @@
+#include "transfer/RemoteListingParser.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+
+namespace {
+
+// Sorting follows the user's locale; these tests read as an English-speaking user sees them.
+class EnglishLocale : public ::testing::Environment {
+public:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+};
+const auto* const englishLocale = ::testing::AddGlobalTestEnvironment(new EnglishLocale);
+
+// Listings of the same folder captured from the servers the tests run (curl against each on loopback).
+// The folder holds "Sub Folder", "emptydir", ".hdir", ".hidden", "two  spaces.txt" (10 bytes), a symbolic
+// link "link" to it, an empty "zero" and "Äpfel ünd.jpg" (3 bytes).
+const char16_t* const pyftpdlibListing =
+    u"drwxr-xr-x   2 root     root         4096 Dec 06 00:08 .hdir\r\n"
+    u"-rw-r--r--   1 root     root            2 Dec 06 00:08 .hidden\r\n"
+    u"drwxr-xr-x   2 root     root         4096 Dec 06 00:08 Sub Folder\r\n"
+    u"drwxr-xr-x   2 root     root         4096 Dec 06 00:08 emptydir\r\n"
+    u"lrwxrwxrwx   1 root     root           15 Dec 06 00:08 link -> two  spaces.txt\r\n"
+    u"-rw-r--r--   1 root     root           10 Dec 06 00:08 two  spaces.txt\r\n"
+    u"-rw-r--r--   1 root     root            0 Dec 06 00:08 zero\r\n"
+    u"-rw-r--r--   1 root     root            3 Dec 06 00:08 Äpfel ünd.jpg\r\n";
+
+// OpenSSH's sftp-server (through libcurl) lists "." and ".." and pads the link count.
+const char16_t* const opensshListing =
+    u"drwxr-xr-x    2 root     root         4096 Dec  6 00:08 emptydir\n"
+    u"-rw-r--r--    1 root     root            2 Dec  6 00:08 .hidden\n"
+    u"drwxr-xr-x    2 root     root         4096 Dec  6 00:08 .hdir\n"
+    u"drwxr-xr-x    5 root     root         4096 Dec  6 00:08 .\n"
+    u"-rw-r--r--    1 root     root            3 Dec  6 00:08 Äpfel ünd.jpg\n"
+    u"-rw-r--r--    1 root     root            0 Dec  6 00:08 zero\n"
+    u"lrwxrwxrwx    1 root     root           15 Dec  6 00:08 link -> two  spaces.txt\n"
+    u"-rw-r--r--    1 root     root           10 Dec  6 00:08 two  spaces.txt\n"
+    u"drwxr-xr-x    4 root     root         4096 Dec  6 00:08 ..\n"
+    u"drwxr-xr-x    2 root     root         4096 Dec  6 00:08 Sub Folder\n";
+
+// paramiko's default long names: numeric owners, day before month.
+const char16_t* const paramikoListing =
+    u"drwxr-xr-x   1 0        0            4096 06 Dec 00:08 emptydir\n"
+    u"-rw-r--r--   1 0        0               2 06 Dec 00:08 .hidden\n"
+    u"drwxr-xr-x   1 0        0            4096 06 Dec 00:08 .hdir\n"
+    u"-rw-r--r--   1 0        0               3 06 Dec 00:08 Äpfel ünd.jpg\n"
+    u"-rw-r--r--   1 0        0               0 06 Dec 00:08 zero\n"
+    u"lrwxrwxrwx   1 0        0              15 06 Dec 00:08 link -> two  spaces.txt\n"
+    u"-rw-r--r--   1 0        0              10 06 Dec 00:08 two  spaces.txt\n"
+    u"drwxr-xr-x   1 0        0            4096 06 Dec 00:08 Sub Folder\n";
+
+RemoteItem item(const QString& path, bool isDirectory, qint64 size = 0)
+{
+    return {path, path.section(u'/', -1), isDirectory, size};
+}
+
+QList<RemoteItem> parsedAndSorted(const char16_t* text, const QString& base)
+{
+    QList<RemoteItem> items = RemoteListingParser::parseListing(QStringView(text), base);
+    RemoteItem::sort(items);
+    return items;
+}
+
+} // namespace
+
+TEST(RemoteListingParser, EveryServerListingGivesTheSameSortedEntries)
+{
+    // A link keeps the arrow and target; runs of spaces inside a name read as one space.
+    const QList<RemoteItem> expected = {
+        item("/pub/emptydir", true),
+        item("/pub/Sub Folder", true),
+        item("/pub/Äpfel ünd.jpg", false, 3),
+        {"/pub/link -> two spaces.txt", "link -> two spaces.txt", false, 15},
+        item("/pub/two spaces.txt", false, 10),
+        item("/pub/zero", false, 0),
+    };
+    for (const char16_t* listing : {pyftpdlibListing, opensshListing, paramikoListing}) {
+        const QList<RemoteItem> items = parsedAndSorted(listing, "/pub/");
+        ASSERT_EQ(items.size(), expected.size()) << QString::fromUtf16(listing).toStdString();
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            EXPECT_EQ(items[i], expected[i]) << items[i].id.toStdString();
+        }
+    }
+}
+
+TEST(RemoteListingParser, TopLevelUnixLinesSortDirectoriesFirst)
+{
+    const QList<RemoteItem> items = parsedAndSorted(u"-rw-r--r-- 1 u g 1234 Jan 1 2024 annual report.pdf\n"
+                                                    u"drwxr-xr-x 2 u g 4096 Jan 1 2024 Photos\n",
+                                                    "/");
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0], item("/Photos", true));
+    EXPECT_EQ(items[1], item("/annual report.pdf", false, 1234));
+}
+
+TEST(RemoteListingParser, UnixFormRules)
+{
+    const auto parse = [](QStringView line) { return RemoteListingParser::parseLine(line, "/d"); };
+    // Hidden entries are dropped and never come back through the DOS form.
+    EXPECT_FALSE(parse(u"drwxr-xr-x 5 root root 4096 Dec 6 00:08 ."));
+    EXPECT_FALSE(parse(u"drwxr-xr-x 4 root root 4096 Dec 6 00:08 .."));
+    EXPECT_FALSE(parse(u"-rw-r--r-- 1 root root 2 Dec 6 00:08 .profile"));
+    // A directory's size is 0 whatever the listing says; unreadable sizes are 0.
+    EXPECT_EQ(parse(u"drwxr-xr-x 2 u g 4096 Dec 6 00:08 a")->size, 0);
+    EXPECT_EQ(parse(u"-rw-r--r-- 1 u g 12k Dec 6 00:08 a")->size, 0);
+    EXPECT_EQ(parse(u"-rw-r--r-- 1 u g +12 Dec 6 00:08 a")->size, 12);
+    // A tab is part of a field, not a separator.
+    EXPECT_EQ(parse(u"-rw-r--r-- 1 u g 12 Dec 6 00:08 tab\there")->name, "tab\there");
+    EXPECT_EQ(parse(u"-rw-r--r-- 1 u g 12\t Dec 6 00:08 x")->size, 0);
+    // A symbolic link is a file entry.
+    EXPECT_FALSE(parse(u"lrwxrwxrwx 1 u g 7 Dec 6 00:08 l -> /etc")->isDirectory);
+    // Eight fields are not a Unix line, and the first field has a "-", so it is read as DOS.
+    EXPECT_EQ(parse(u"-rw-r--r-- 1 u g 12 Dec 6 name")->name, "g 12 Dec 6 name");
+    // Other types (devices, sockets) are not Unix entries either.
+    EXPECT_EQ(parse(u"crw-rw-rw- 1 root root 1, 3 Dec 6 00:08 null")->name, "root 1, 3 Dec 6 00:08 null");
+    EXPECT_FALSE(parse(u"srwxrwxrwx 1 root root 0 Dec 6 00:08 socket"));
+}
+
+TEST(RemoteListingParser, DosLines)
+{
+    const QList<RemoteItem> items =
+        RemoteListingParser::parseListing(u"12-06-26  10:15AM       <DIR>          Reports 2026\r\n"
+                                          u"12-06-26  10:16AM       <dir>          lower\r\n"
+                                          u"12-06-26  10:17AM              1234 data file.csv\r\n"
+                                          u"12-06-26  10:17AM              huge big.bin\r\n"
+                                          u"12-06-26  10:18AM       <DIR>          .git\r\n",
+                                          "/in");
+    ASSERT_EQ(items.size(), 4);
+    EXPECT_EQ(items[0], item("/in/Reports 2026", true));
+    EXPECT_EQ(items[1], item("/in/lower", true));
+    EXPECT_EQ(items[2], item("/in/data file.csv", false, 1234));
+    EXPECT_EQ(items[3], item("/in/big.bin", false, 0));
+}
+
+TEST(RemoteListingParser, LinesFittingNoFormGiveNothing)
+{
+    EXPECT_TRUE(RemoteListingParser::parseListing(u"total 12\n", "/").isEmpty());
+    EXPECT_TRUE(RemoteListingParser::parseListing(u"\n\r\n   \n", "/").isEmpty());
+    EXPECT_TRUE(RemoteListingParser::parseListing(u"", "/").isEmpty());
+    EXPECT_TRUE(RemoteListingParser::parseListing(u"name only\nanother", "/").isEmpty());
+    // A total line before real entries is skipped alone.
+    EXPECT_EQ(RemoteListingParser::parseListing(u"total 8\n-rw-r--r-- 1 u g 5 Dec 6 00:08 f\n", "/").size(),
+              1);
+}
+
+TEST(RemoteListingParser, NameListEntriesAreFiles)
+{
+    const QList<RemoteItem> items =
+        RemoteListingParser::parseNameList(u"  b.txt \r\n.hidden\n\nSub Folder\r\ntwo  spaces\n", "/x/");
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0], item("/x/b.txt", false));
+    EXPECT_EQ(items[1], item("/x/Sub Folder", false));
+    // Names-only lines keep their inner spaces.
+    EXPECT_EQ(items[2], item("/x/two  spaces", false));
+    EXPECT_EQ(RemoteListingParser::parseNameList(u"top", "/").front().id, "/top");
+}
+
+TEST(RemoteListingParser, SizeField)
+{
+    EXPECT_EQ(RemoteListingParser::parseSize(u"0"), 0);
+    EXPECT_EQ(RemoteListingParser::parseSize(u"-5"), -5);
+    EXPECT_EQ(RemoteListingParser::parseSize(u"9223372036854775807"), std::numeric_limits<qint64>::max());
+    EXPECT_EQ(RemoteListingParser::parseSize(u"-9223372036854775808"), std::numeric_limits<qint64>::min());
+    EXPECT_EQ(RemoteListingParser::parseSize(u"9223372036854775808"), 0);
+    EXPECT_EQ(RemoteListingParser::parseSize(u"99999999999999999999999"), 0);
+    for (const char16_t* bad : {u"", u"+", u"-", u"1.5", u"1,024", u"0x10", u"١٢", u"--1"}) {
+        EXPECT_EQ(RemoteListingParser::parseSize(bad), 0) << QString::fromUtf16(bad).toStdString();
+    }
+}
+
+TEST(RemoteItem, SortsFoldersFirstThenNamesIgnoringCase)
+{
+    QList<RemoteItem> items = {item("/b.txt", false), item("/Zeta", true),  item("/a.txt", false),
+                               item("/B.txt", false), item("/alpha", true), item("/A.txt", false),
+                               item("/Beta", true),   item("/Ärger", true)};
+    RemoteItem::sort(items);
+    QStringList names;
+    for (const RemoteItem& entry : items) {
+        names << entry.name;
+    }
+    // Case-only differences keep their listed order.
+    EXPECT_EQ(names, QStringList({"alpha", "Ärger", "Beta", "Zeta", "a.txt", "A.txt", "b.txt", "B.txt"}));
+}
