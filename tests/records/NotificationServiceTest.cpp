@@ -1,0 +1,165 @@
+#include "records/NotificationService.h"
+
+#include "platform/FdoNotificationCenter.h"
+#include "support/DBusMockSession.h"
+#include "support/MessageCapture.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using ondrix::test::DBusMockSession;
+using ondrix::test::MessageCapture;
+
+namespace {
+
+const QString service = QStringLiteral("org.freedesktop.Notifications");
+const QString path = QStringLiteral("/org/freedesktop/Notifications");
+
+struct Posted {
+    uint replacesId = 0;
+    QString title;
+    QString body;
+    QVariantMap hints;
+};
+
+// The service over the real freedesktop centre, against the notification_daemon mock on a private bus.
+class NotificationServiceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        ASSERT_TRUE(m_bus.isRunning()) << m_bus.errorString().toStdString();
+        // Plain-text bodies, so the texts arrive as the service wrote them.
+        ASSERT_TRUE(m_bus.startTemplate(QStringLiteral("notification_daemon"), service,
+                                        {{QStringLiteral("capabilities"), QStringLiteral("body")}}))
+            << m_bus.errorString().toStdString();
+    }
+
+    QList<Posted> waitForPosts(qsizetype count)
+    {
+        QList<QVariantList> calls;
+        (void)QTest::qWaitFor(
+            [&] {
+                calls = m_bus.methodCalls(service, path, QStringLiteral("Notify"));
+                return calls.size() >= count;
+            },
+            10000);
+        QList<Posted> posts;
+        for (const QVariantList& call : calls)
+            posts.append({call[1].toUInt(), call[3].toString(), call[4].toString(), call[6].toMap()});
+        return posts;
+    }
+
+    static QStringList names(int count)
+    {
+        QStringList list;
+        for (int i = 1; i <= count; ++i)
+            list << QStringLiteral("IMG_%1.jpg").arg(i);
+        return list;
+    }
+
+    DBusMockSession m_bus;
+    FdoNotificationCenter m_center{m_bus.connection()};
+    NotificationService m_service{&m_center};
+};
+
+TEST_F(NotificationServiceTest, ListBodyNamesFiveFilesAndCountsTheRest)
+{
+    m_service.notifyUploadsFinished(names(7), 3'000'000, QStringLiteral("Office"), {true, false, true});
+    const QList<Posted> posts = waitForPosts(1);
+    ASSERT_EQ(posts.size(), 1);
+    EXPECT_EQ(posts[0].title, QStringLiteral("Ondrix: 7 files uploaded"));
+    EXPECT_EQ(posts[0].body, QStringLiteral("[Office] IMG_1.jpg\nIMG_2.jpg\nIMG_3.jpg\nIMG_4.jpg\nIMG_5.jpg\n"
+                                            "...and 2 more"));
+    EXPECT_EQ(posts[0].hints.value(QStringLiteral("sound-name")).toString(),
+              FdoNotificationCenter::defaultSoundName());
+}
+
+TEST_F(NotificationServiceTest, GroupedBodySummarisesCountAndSize)
+{
+    m_service.notifyUploadsFinished(names(7), 3'000'000, QStringLiteral("Office"), {true, true, false});
+    // Exactly five names: no "more" line.
+    m_service.notifyUploadsFinished(names(5), 10, QStringLiteral("Home"), {true, false, false});
+    const QList<Posted> posts = waitForPosts(2);
+    ASSERT_EQ(posts.size(), 2);
+    EXPECT_EQ(posts[0].title, QStringLiteral("Ondrix: 7 files uploaded"));
+    EXPECT_EQ(posts[0].body, QStringLiteral("[Office] 7 files (3.0 MB)"));
+    EXPECT_FALSE(posts[0].hints.contains(QStringLiteral("sound-name")));
+    EXPECT_TRUE(posts[0].hints.value(QStringLiteral("suppress-sound")).toBool());
+    EXPECT_EQ(posts[1].body, QStringLiteral("[Home] IMG_1.jpg\nIMG_2.jpg\nIMG_3.jpg\nIMG_4.jpg\nIMG_5.jpg"));
+}
+
+TEST_F(NotificationServiceTest, OneFileUsesTheListFormAndTheSingularTitle)
+{
+    m_service.notifyUploadsFinished({QStringLiteral("a.png")}, 5, QStringLiteral("Office"),
+                                    {true, true, true});
+    const QList<Posted> posts = waitForPosts(1);
+    ASSERT_EQ(posts.size(), 1);
+    EXPECT_EQ(posts[0].title, QStringLiteral("Ondrix: 1 file uploaded"));
+    EXPECT_EQ(posts[0].body, QStringLiteral("[Office] a.png"));
+}
+
+TEST_F(NotificationServiceTest, SuccessesAreSilentWhenOffOrEmptyButFailuresAreAlwaysPosted)
+{
+    m_service.notifyUploadsFinished(names(3), 30, QStringLiteral("Office"), {false, true, true});
+    m_service.notifyUploadsFinished({}, 0, QStringLiteral("Office"), {true, true, true});
+    m_service.notifyUploadFailed(QStringLiteral("report.pdf"), QStringLiteral("Office"),
+                                 QStringLiteral("Login denied"));
+    const QList<Posted> posts = waitForPosts(1);
+    QTest::qWait(100);
+    ASSERT_EQ(m_bus.methodCalls(service, path, QStringLiteral("Notify")).size(), 1);
+    EXPECT_EQ(posts[0].title, QStringLiteral("Ondrix: Upload failed"));
+    EXPECT_EQ(posts[0].body, QStringLiteral("[Office] report.pdf: Login denied"));
+    EXPECT_EQ(posts[0].hints.value(QStringLiteral("sound-name")).toString(),
+              FdoNotificationCenter::defaultSoundName());
+}
+
+TEST_F(NotificationServiceTest, RepeatedFailureOfOneFileReplacesTheEarlierNotice)
+{
+    m_service.notifyUploadFailed(QStringLiteral("report.pdf"), QStringLiteral("Office"),
+                                 QStringLiteral("first"));
+    ASSERT_EQ(waitForPosts(1).size(), 1);
+    m_service.notifyUploadFailed(QStringLiteral("other.pdf"), QStringLiteral("Office"), QStringLiteral("x"));
+    m_service.notifyUploadFailed(QStringLiteral("report.pdf"), QStringLiteral("Home"), QStringLiteral("x"));
+    m_service.notifyUploadFailed(QStringLiteral("report.pdf"), QStringLiteral("Office"),
+                                 QStringLiteral("later"));
+    const QList<Posted> posts = waitForPosts(4);
+    ASSERT_EQ(posts.size(), 4);
+    EXPECT_EQ(posts[1].replacesId, 0u);
+    EXPECT_EQ(posts[2].replacesId, 0u); // same file, other connection: its own notice
+    EXPECT_EQ(posts[3].replacesId, 1u);
+    EXPECT_EQ(posts[3].body, QStringLiteral("[Office] report.pdf: later"));
+    EXPECT_EQ(
+        NotificationService::uploadFailedIdentifier(QStringLiteral("report.pdf"), QStringLiteral("Office")),
+        QStringLiteral("err-Office-report.pdf"));
+}
+
+TEST_F(NotificationServiceTest, PermissionAnswersLogOnlyUnexpectedErrors)
+{
+    MessageCapture capture;
+    NotificationService::handlePermissionAnswer(true, std::nullopt);
+    NotificationService::handlePermissionAnswer(
+        false,
+        NotificationPermissionError{NotificationPermissionError::Kind::notAllowed, QStringLiteral("no")});
+    EXPECT_TRUE(capture.matching(QStringLiteral("[NotificationService]")).isEmpty());
+    NotificationService::handlePermissionAnswer(
+        false,
+        NotificationPermissionError{NotificationPermissionError::Kind::other, QStringLiteral("bus gone")});
+    EXPECT_EQ(capture.matching(QStringLiteral("[NotificationService]")),
+              QStringList{QStringLiteral("[NotificationService] Permission request error: bus gone")});
+
+    // Through the centre: a server that answers logs nothing, a missing one logs the error.
+    capture.clear();
+    m_service.requestPermission();
+    QTest::qWait(200);
+    EXPECT_TRUE(capture.matching(QStringLiteral("[NotificationService]")).isEmpty());
+    m_bus.stopTemplate(service);
+    m_service.requestPermission();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !capture.matching(QStringLiteral("Permission request error")).isEmpty(); }, 10000));
+}
+
+} // namespace

@@ -1,0 +1,249 @@
+#include "support/DBusMockSession.h"
+
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusMetaType>
+#include <QDBusVariant>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+#include <QUuid>
+
+namespace ondrix::test {
+
+namespace {
+
+constexpr int startTimeoutMs = 20000;
+constexpr int callTimeoutMs = 5000;
+const QString mockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
+
+// A session-type bus that anyone may use, with no service activation directories.
+const char* const busConfig =
+    R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=%1</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)";
+
+QVariant unwrap(const QVariant& value);
+
+QVariant unwrapArgument(const QDBusArgument& argument)
+{
+    if (argument.currentType() == QDBusArgument::MapType) {
+        QVariantMap map;
+        argument.beginMap();
+        while (!argument.atEnd()) {
+            QString key;
+            QVariant value;
+            argument.beginMapEntry();
+            argument >> key >> value;
+            argument.endMapEntry();
+            map.insert(key, unwrap(value));
+        }
+        argument.endMap();
+        return map;
+    }
+    if (argument.currentType() == QDBusArgument::ArrayType) {
+        QVariantList list;
+        argument.beginArray();
+        while (!argument.atEnd())
+            list.append(unwrap(argument.asVariant()));
+        argument.endArray();
+        return list;
+    }
+    if (argument.currentType() == QDBusArgument::StructureType) {
+        QVariantList list;
+        argument.beginStructure();
+        while (!argument.atEnd())
+            list.append(unwrap(argument.asVariant()));
+        argument.endStructure();
+        return list;
+    }
+    return argument.asVariant();
+}
+
+QVariant unwrap(const QVariant& value)
+{
+    if (value.canConvert<QDBusVariant>() && value.userType() == qMetaTypeId<QDBusVariant>())
+        return unwrap(value.value<QDBusVariant>().variant());
+    if (value.userType() == qMetaTypeId<QDBusArgument>())
+        return unwrapArgument(value.value<QDBusArgument>());
+    return value;
+}
+
+} // namespace
+
+DBusMockSession::DBusMockSession()
+    : m_connectionName(QStringLiteral("ondrix-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+    if (!m_dir.isValid()) {
+        m_error = QStringLiteral("cannot create a temporary directory");
+        return;
+    }
+    const QString configPath = m_dir.filePath(QStringLiteral("bus.conf"));
+    QFile config(configPath);
+    if (!config.open(QIODevice::WriteOnly) ||
+        config.write(QString::fromLatin1(busConfig).arg(m_dir.path()).toUtf8()) < 0) {
+        m_error = QStringLiteral("cannot write the bus configuration");
+        return;
+    }
+    config.close();
+
+    m_daemon.setProgram(QStringLiteral("dbus-daemon"));
+    m_daemon.setArguments({QStringLiteral("--config-file=") + configPath, QStringLiteral("--print-address=1"),
+                           QStringLiteral("--nofork"), QStringLiteral("--nopidfile")});
+    m_daemon.setProcessChannelMode(QProcess::SeparateChannels);
+    m_daemon.start();
+    if (!m_daemon.waitForStarted(startTimeoutMs)) {
+        m_error = QStringLiteral("dbus-daemon did not start: ") + m_daemon.errorString();
+        return;
+    }
+    while (!m_daemon.canReadLine()) {
+        if (!m_daemon.waitForReadyRead(startTimeoutMs)) {
+            m_error = QStringLiteral("dbus-daemon printed no address: ") +
+                      QString::fromLocal8Bit(m_daemon.readAllStandardError());
+            return;
+        }
+    }
+    m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+    const QDBusConnection bus = QDBusConnection::connectToBus(m_address, m_connectionName);
+    m_connected = bus.isConnected();
+    if (!m_connected)
+        m_error = QStringLiteral("cannot connect to the private bus: ") + bus.lastError().message();
+}
+
+DBusMockSession::~DBusMockSession()
+{
+    for (Template& entry : m_templates)
+        stopProcess(*entry.process);
+    m_templates.clear();
+    QDBusConnection::disconnectFromBus(m_connectionName);
+    if (m_daemon.state() != QProcess::NotRunning)
+        stopProcess(m_daemon);
+}
+
+void DBusMockSession::stopProcess(QProcess& process)
+{
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
+
+QDBusConnection DBusMockSession::connection() const
+{
+    return QDBusConnection(m_connectionName);
+}
+
+QDBusConnection DBusMockSession::newConnection(const QString& name) const
+{
+    return QDBusConnection::connectToBus(m_address, name);
+}
+
+bool DBusMockSession::startTemplate(const QString& templateName, const QString& busName,
+                                    const QVariantMap& parameters)
+{
+    if (!m_connected)
+        return false;
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+    environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_address);
+    process->setProcessEnvironment(environment);
+    // Debian's interpreter: another python3 earlier on PATH may not see Debian's dbusmock.
+    QStringList arguments{QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--template"),
+                          templateName};
+    if (!parameters.isEmpty()) {
+        arguments << QStringLiteral("--parameters")
+                  << QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(parameters))
+                                           .toJson(QJsonDocument::Compact));
+    }
+    process->setProgram(QStringLiteral("/usr/bin/python3"));
+    process->setArguments(arguments);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->start();
+    if (!process->waitForStarted(startTimeoutMs)) {
+        m_error = QStringLiteral("dbusmock did not start: ") + process->errorString();
+        return false;
+    }
+    QDBusConnectionInterface* bus = connection().interface();
+    QProcess* raw = process.get();
+    const bool registered = QTest::qWaitFor(
+        [&] { return raw->state() != QProcess::Running || bus->isServiceRegistered(busName).value(); },
+        startTimeoutMs);
+    if (!registered || raw->state() != QProcess::Running) {
+        m_error = QStringLiteral("dbusmock template %1 did not take %2").arg(templateName, busName);
+        stopProcess(*raw);
+        return false;
+    }
+    m_templates.push_back({busName, std::move(process)});
+    return true;
+}
+
+void DBusMockSession::stopTemplate(const QString& busName)
+{
+    for (auto it = m_templates.begin(); it != m_templates.end(); ++it) {
+        if (it->busName == busName) {
+            stopProcess(*it->process);
+            m_templates.erase(it);
+            QDBusConnectionInterface* bus = connection().interface();
+            (void)QTest::qWaitFor([&] { return !bus->isServiceRegistered(busName).value(); }, startTimeoutMs);
+            return;
+        }
+    }
+}
+
+QDBusMessage DBusMockSession::call(const QString& service, const QString& path, const QString& interface,
+                                   const QString& method, const QVariantList& args) const
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+    message.setArguments(args);
+    return connection().call(message, QDBus::Block, callTimeoutMs);
+}
+
+QDBusMessage DBusMockSession::callMock(const QString& service, const QString& path, const QString& method,
+                                       const QVariantList& args) const
+{
+    return call(service, path, mockInterface, method, args);
+}
+
+QList<QVariantList> DBusMockSession::methodCalls(const QString& service, const QString& path,
+                                                 const QString& method) const
+{
+    const QDBusMessage reply = callMock(service, path, QStringLiteral("GetMethodCalls"), {method});
+    QList<QVariantList> calls;
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return calls;
+    // a(tav): (timestamp, arguments)
+    for (const QVariant& entry : unwrap(reply.arguments().constFirst()).toList()) {
+        const QVariantList pair = entry.toList();
+        if (pair.size() == 2)
+            calls.append(pair.at(1).toList());
+    }
+    return calls;
+}
+
+bool DBusMockSession::emitSignal(const QString& service, const QString& path, const QString& interface,
+                                 const QString& name, const QString& signature,
+                                 const QVariantList& args) const
+{
+    QVariantList wrapped;
+    for (const QVariant& arg : args)
+        wrapped.append(QVariant::fromValue(QDBusVariant(arg)));
+    const QDBusMessage reply =
+        callMock(service, path, QStringLiteral("EmitSignal"), {interface, name, signature, wrapped});
+    return reply.type() == QDBusMessage::ReplyMessage;
+}
+
+} // namespace ondrix::test

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include <memory>
+#include <vector>
+
+namespace ondrix::test {
+
+// A private D-Bus bus for one test, with python3-dbusmock templates (logind, networkmanager,
+// notification_daemon, ...) serving on it. The bus stands in for both the session and the system bus: code
+// under test gets `connection()` injected, and the templates are told the private address for both. Nothing
+// reaches the real buses; service activation is off, so no real daemon is started by a call either.
+//
+// Everything started is stopped on destruction.
+class DBusMockSession {
+public:
+    DBusMockSession();
+    ~DBusMockSession();
+    DBusMockSession(const DBusMockSession&) = delete;
+    DBusMockSession& operator=(const DBusMockSession&) = delete;
+
+    // False when the bus could not be started; `errorString` says why.
+    bool isRunning() const { return m_connected; }
+    QString errorString() const { return m_error; }
+    QString address() const { return m_address; }
+
+    // A connection of the test's own to the bus (the same one on every call).
+    QDBusConnection connection() const;
+    // Another, independent connection to the bus, e.g. to stand in for a second client.
+    QDBusConnection newConnection(const QString& name) const;
+
+    // Starts `python3 -m dbusmock --template <name>` and waits until it owns `busName`.
+    bool startTemplate(const QString& templateName, const QString& busName,
+                       const QVariantMap& parameters = {});
+    // Stops the template that owns `busName`; its name leaves the bus.
+    void stopTemplate(const QString& busName);
+
+    // A blocking call with a 5 s timeout; the reply (or error) message.
+    QDBusMessage call(const QString& service, const QString& path, const QString& interface,
+                      const QString& method, const QVariantList& args = {}) const;
+    // A call to the mock's control interface (org.freedesktop.DBus.Mock) of the object at `path`.
+    QDBusMessage callMock(const QString& service, const QString& path, const QString& method,
+                          const QVariantList& args = {}) const;
+    // The argument lists of every call of `method` that the mock object at `path` received, oldest first.
+    // Variants are unwrapped; dictionaries come back as QVariantMap.
+    QList<QVariantList> methodCalls(const QString& service, const QString& path, const QString& method) const;
+
+    // Emits a signal from the mock object at `path`.
+    bool emitSignal(const QString& service, const QString& path, const QString& interface,
+                    const QString& name, const QString& signature, const QVariantList& args) const;
+
+private:
+    struct Template {
+        QString busName;
+        std::unique_ptr<QProcess> process;
+    };
+
+    static void stopProcess(QProcess& process);
+
+    QTemporaryDir m_dir;
+    QProcess m_daemon;
+    QString m_address;
+    QString m_connectionName;
+    QString m_error;
+    bool m_connected = false;
+    std::vector<Template> m_templates;
+};
+
+} // namespace ondrix::test
