@@ -1,5 +1,7 @@
 #include "records/NotificationService.h"
 
+#include "model/AppSettings.h"
+
 #include <QLocale>
 #include <QUuid>
 
@@ -53,16 +55,15 @@ QString NotificationService::uploadFailedIdentifier(const QString& fileName, con
 }
 
 void NotificationService::notifyUploadsFinished(const QStringList& names, qint64 totalBytes,
-                                                const QString& connectionName,
-                                                const UploadNotificationSettings& settings)
+                                                const QString& connectionName, const AppSettings& settings)
 {
-    if (!settings.notificationsEnabled || names.isEmpty() || !m_center)
+    if (!settings.notificationsEnabled() || names.isEmpty() || !m_center)
         return;
     m_center->add(NotificationRequest{
         QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(),
         uploadsFinishedTitle(names.size()),
-        uploadsFinishedBody(names, totalBytes, connectionName, settings.groupNotifications),
-        settings.playSoundOnDownload,
+        uploadsFinishedBody(names, totalBytes, connectionName, settings.groupNotifications()),
+        settings.playSoundOnDownload(),
     });
 }
 
@@ -80,7 +81,7 @@ void NotificationService::notifyUploadFailed(const QString& fileName, const QStr
     });
 }
 
-void NotificationService::requestPermission()
+void NotificationService::requestNotificationPermission()
 {
     if (!m_center)
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/NotificationPermissionRequester.h"
 #include "platform/NotificationCenter.h"
 
 #include <QLoggingCategory>
@@ -13,30 +14,28 @@ namespace ondrix {
 
 Q_DECLARE_LOGGING_CATEGORY(lcNotificationService)
 
-// The three global settings that shape a success notification.
-struct UploadNotificationSettings {
-    bool notificationsEnabled = true;
-    bool groupNotifications = true;
-    bool playSoundOnDownload = true;
-};
+class AppSettings;
 
 // Turns finished and failed uploads into desktop notifications. Keeps no state between calls; the engine
 // decides when to post (it batches successes), the settings decide what a success notification looks like.
-// Lives on the main thread.
-class NotificationService : public QObject {
+// Lives on the main thread. It is the settings' permission requester: switching notifications on asks the
+// centre for permission.
+class NotificationService : public QObject, public NotificationPermissionRequester {
     Q_OBJECT
 public:
     explicit NotificationService(NotificationCenter* center, QObject* parent = nullptr);
 
-    // `names` in upload order; nothing is posted when notifications are off or `names` is empty.
+    // `names` in upload order; nothing is posted when notifications are off or `names` is empty. Reads
+    // `notificationsEnabled`, `groupNotifications` and `playSoundOnDownload` (the default sound; the named
+    // sound is the caller's).
     void notifyUploadsFinished(const QStringList& names, qint64 totalBytes, const QString& connectionName,
-                               const UploadNotificationSettings& settings);
+                               const AppSettings& settings);
     // Always posted; a later failure of the same file on the same connection replaces the earlier notice.
     void notifyUploadFailed(const QString& fileName, const QString& connectionName,
                             const QString& failureText);
 
     // Asks the notification centre for permission; the answer goes to `handlePermissionAnswer`.
-    void requestPermission();
+    void requestNotificationPermission() override;
     // A refusal is expected and ignored; any other error becomes a system-log line.
     static void handlePermissionAnswer(bool granted, const std::optional<NotificationPermissionError>& error);
 

@@ -1,8 +1,11 @@
 #include "records/NotificationService.h"
 
+#include "model/AppSettings.h"
 #include "platform/FdoNotificationCenter.h"
+#include "platform/PreferencesStore.h"
 #include "support/DBusMockSession.h"
 #include "support/MessageCapture.h"
+#include "support/TestEnvironment.h"
 
 #include <QLocale>
 #include <QTest>
@@ -61,14 +64,26 @@ protected:
         return list;
     }
 
+    const AppSettings& settings(bool enabled, bool grouped, bool sound)
+    {
+        m_settings.setNotificationsEnabled(enabled);
+        m_settings.setGroupNotifications(grouped);
+        m_settings.setPlaySoundOnDownload(sound);
+        return m_settings;
+    }
+
+    ondrix::test::TestEnvironment m_env;
+    PreferencesStore m_store{m_env.configHome() + QStringLiteral("/preferences.sqlite")};
     DBusMockSession m_bus;
     FdoNotificationCenter m_center{m_bus.connection()};
     NotificationService m_service{&m_center};
+    AppSettings m_settings{m_store, &m_service};
 };
 
 TEST_F(NotificationServiceTest, ListBodyNamesFiveFilesAndCountsTheRest)
 {
-    m_service.notifyUploadsFinished(names(7), 3'000'000, QStringLiteral("Office"), {true, false, true});
+    m_service.notifyUploadsFinished(names(7), 3'000'000, QStringLiteral("Office"),
+                                    settings(true, false, true));
     const QList<Posted> posts = waitForPosts(1);
     ASSERT_EQ(posts.size(), 1);
     EXPECT_EQ(posts[0].title, QStringLiteral("Ondrix: 7 files uploaded"));
@@ -80,9 +95,10 @@ TEST_F(NotificationServiceTest, ListBodyNamesFiveFilesAndCountsTheRest)
 
 TEST_F(NotificationServiceTest, GroupedBodySummarisesCountAndSize)
 {
-    m_service.notifyUploadsFinished(names(7), 3'000'000, QStringLiteral("Office"), {true, true, false});
+    m_service.notifyUploadsFinished(names(7), 3'000'000, QStringLiteral("Office"),
+                                    settings(true, true, false));
     // Exactly five names: no "more" line.
-    m_service.notifyUploadsFinished(names(5), 10, QStringLiteral("Home"), {true, false, false});
+    m_service.notifyUploadsFinished(names(5), 10, QStringLiteral("Home"), settings(true, false, false));
     const QList<Posted> posts = waitForPosts(2);
     ASSERT_EQ(posts.size(), 2);
     EXPECT_EQ(posts[0].title, QStringLiteral("Ondrix: 7 files uploaded"));
@@ -95,7 +111,7 @@ TEST_F(NotificationServiceTest, GroupedBodySummarisesCountAndSize)
 TEST_F(NotificationServiceTest, OneFileUsesTheListFormAndTheSingularTitle)
 {
     m_service.notifyUploadsFinished({QStringLiteral("a.png")}, 5, QStringLiteral("Office"),
-                                    {true, true, true});
+                                    settings(true, true, true));
     const QList<Posted> posts = waitForPosts(1);
     ASSERT_EQ(posts.size(), 1);
     EXPECT_EQ(posts[0].title, QStringLiteral("Ondrix: 1 file uploaded"));
@@ -104,8 +120,8 @@ TEST_F(NotificationServiceTest, OneFileUsesTheListFormAndTheSingularTitle)
 
 TEST_F(NotificationServiceTest, SuccessesAreSilentWhenOffOrEmptyButFailuresAreAlwaysPosted)
 {
-    m_service.notifyUploadsFinished(names(3), 30, QStringLiteral("Office"), {false, true, true});
-    m_service.notifyUploadsFinished({}, 0, QStringLiteral("Office"), {true, true, true});
+    m_service.notifyUploadsFinished(names(3), 30, QStringLiteral("Office"), settings(false, true, true));
+    m_service.notifyUploadsFinished({}, 0, QStringLiteral("Office"), settings(true, true, true));
     m_service.notifyUploadFailed(QStringLiteral("report.pdf"), QStringLiteral("Office"),
                                  QStringLiteral("Login denied"));
     const QList<Posted> posts = waitForPosts(1);
@@ -151,13 +167,14 @@ TEST_F(NotificationServiceTest, PermissionAnswersLogOnlyUnexpectedErrors)
     EXPECT_EQ(capture.matching(QStringLiteral("[NotificationService]")),
               QStringList{QStringLiteral("[NotificationService] Permission request error: bus gone")});
 
-    // Through the centre: a server that answers logs nothing, a missing one logs the error.
+    // Switching notifications on asks the centre: a server that answers logs nothing, a missing one logs.
     capture.clear();
-    m_service.requestPermission();
+    m_settings.setNotificationsEnabled(false);
+    m_settings.setNotificationsEnabled(true);
     QTest::qWait(200);
     EXPECT_TRUE(capture.matching(QStringLiteral("[NotificationService]")).isEmpty());
     m_bus.stopTemplate(service);
-    m_service.requestPermission();
+    m_service.requestNotificationPermission();
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return !capture.matching(QStringLiteral("Permission request error")).isEmpty(); }, 10000));
 }
