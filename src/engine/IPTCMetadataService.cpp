@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <exiv2/exiv2.hpp>
 #include <mutex>
+#include <vector>
 
 namespace ondrix {
 
@@ -113,49 +114,47 @@ private:
     bool m_armed = true;
 };
 
-int copyBytes(int in, int out)
+// Reads the whole regular file behind `in`.
+int readAll(int in, std::vector<Exiv2::byte>& bytes)
 {
-    bool useCopyRange = true;
-    std::vector<char> buffer;
+    struct stat status {};
+    if (::fstat(in, &status) != 0) {
+        return errno;
+    }
+    bytes.resize(static_cast<size_t>(status.st_size));
+    size_t filled = 0;
     for (;;) {
-        if (useCopyRange) {
-            const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, size_t{1} << 30, 0);
-            if (copied > 0) {
-                continue;
-            }
-            if (copied == 0) {
-                return 0;
-            }
-            if (errno == EINTR) {
-                continue;
-            }
-            if (errno != EXDEV && errno != ENOSYS && errno != EOPNOTSUPP && errno != EINVAL) {
-                return errno;
-            }
-            useCopyRange = false;
-            buffer.resize(size_t{1} << 20);
+        if (filled == bytes.size()) {
+            bytes.resize(bytes.size() + 4096); // the file grew since fstat
         }
-        const ssize_t read = ::read(in, buffer.data(), buffer.size());
-        if (read == 0) {
-            return 0;
-        }
+        const ssize_t read = ::read(in, bytes.data() + filled, bytes.size() - filled);
         if (read < 0) {
             if (errno == EINTR) {
                 continue;
             }
             return errno;
         }
-        for (ssize_t written = 0; written < read;) {
-            const ssize_t n = ::write(out, buffer.data() + written, static_cast<size_t>(read - written));
-            if (n < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return errno;
-            }
-            written += n;
+        if (read == 0) {
+            bytes.resize(filled);
+            return 0;
         }
+        filled += static_cast<size_t>(read);
     }
+}
+
+int writeAll(int out, const Exiv2::byte* data, size_t size)
+{
+    for (size_t written = 0; written < size;) {
+        const ssize_t n = ::write(out, data + written, size - written);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        written += static_cast<size_t>(n);
+    }
+    return 0;
 }
 
 // Extended attributes (the file's colour tags among them) travel with the content; attributes the target
@@ -190,20 +189,14 @@ void copyExtendedAttributes(int in, int out)
     }
 }
 
-// A fresh copy of the regular file `source` at `target`: its bytes, owner (where allowed), permission bits
-// and extended attributes. Returns 0 or the errno of the failure.
-int copyForRewrite(const QByteArray& source, const QByteArray& target)
+// Writes the rewritten image to `target` with the original's owner (where allowed), permission bits and
+// extended attributes, and flushes it to the disk. Every write error is seen here (exiv2's own file writer
+// loses buffered write errors, which would let a cut-off file replace the original). Returns 0 or an errno.
+int writeReplacement(int original, const QByteArray& target, const Exiv2::byte* data, size_t size)
 {
-    const FileDescriptor in(::open(source.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    if (!in.isValid()) {
-        return errno;
-    }
     struct stat status {};
-    if (::fstat(in.get(), &status) != 0) {
+    if (::fstat(original, &status) != 0) {
         return errno;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        return EINVAL;
     }
     ::unlink(target.constData()); // a leftover of an interrupted run
     FileDescriptor out(
@@ -211,31 +204,16 @@ int copyForRewrite(const QByteArray& source, const QByteArray& target)
     if (!out.isValid()) {
         return errno;
     }
-    if (const int error = copyBytes(in.get(), out.get()); error != 0) {
+    if (const int error = writeAll(out.get(), data, size); error != 0) {
         return error;
     }
     [[maybe_unused]] const int ignored = ::fchown(out.get(), status.st_uid, status.st_gid);
     ::fchmod(out.get(), status.st_mode & 07777);
-    copyExtendedAttributes(in.get(), out.get());
+    copyExtendedAttributes(original, out.get());
+    if (::fsync(out.get()) != 0) {
+        return errno;
+    }
     return out.close();
-}
-
-int flushToDisk(const QByteArray& path)
-{
-    FileDescriptor file(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    if (!file.isValid()) {
-        return errno;
-    }
-    if (::fsync(file.get()) != 0) {
-        return errno;
-    }
-    return file.close();
-}
-
-bool isRegularFile(const QByteArray& path)
-{
-    struct stat status {};
-    return ::lstat(path.constData(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 std::vector<std::string> keywordsOf(const Exiv2::IptcData& iptc)
@@ -279,20 +257,28 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
     const QByteArray path = QFile::encodeName(filePath);
     // Only a regular file is rewritten: not a directory, a device, or a symbolic link (whose target may lie
     // outside the watched folder).
-    if (!isRegularFile(path)) {
+    const FileDescriptor original(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (!original.isValid() || ::fstat(original.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return Outcome::skipped;
+    }
+    // The image is edited in memory; the original file is only ever read.
+    std::vector<Exiv2::byte> bytes;
+    if (const int error = readAll(original.get(), bytes); error != 0 || bytes.empty()) {
         return Outcome::skipped;
     }
     initializeExiv2();
 
+    Exiv2::Image::AutoPtr image;
     std::vector<std::string> existing;
     try {
-        const auto source = Exiv2::ImageFactory::open(path.toStdString());
-        if (source.get() == nullptr || source->mimeType().empty() ||
-            (source->checkMode(Exiv2::mdIptc) & Exiv2::amWrite) == 0) {
+        image = Exiv2::ImageFactory::open(bytes.data(), static_cast<long>(bytes.size()));
+        if (image.get() == nullptr || image->mimeType().empty() ||
+            (image->checkMode(Exiv2::mdIptc) & Exiv2::amWrite) == 0) {
             return Outcome::skipped;
         }
-        source->readMetadata();
-        existing = keywordsOf(source->iptcData());
+        image->readMetadata();
+        existing = keywordsOf(image->iptcData());
     } catch (const Exiv2::AnyError& error) {
         qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot read %1: %2")
                                          .arg(fileName(filePath), QString::fromStdString(error.what()));
@@ -306,27 +292,23 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
 
     const QByteArray temporary = QFile::encodeName(IPTCMetadataService::temporaryPath(filePath));
     TemporaryFile temporaryGuard(temporary);
-    if (const int error = copyForRewrite(path, temporary); error != 0) {
-        qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot copy %1: %2")
-                                         .arg(fileName(filePath), qt_error_string(error));
-        return Outcome::failed;
-    }
     try {
-        const auto copy = Exiv2::ImageFactory::open(temporary.toStdString());
-        if (copy.get() == nullptr) {
+        setKeywords(image->iptcData(), merged);
+        image->writeMetadata();
+        Exiv2::BasicIo& rewritten = image->io();
+        if (rewritten.open() != 0) {
             return Outcome::failed;
         }
-        copy->readMetadata();
-        setKeywords(copy->iptcData(), merged);
-        copy->writeMetadata();
+        const Exiv2::byte* data = rewritten.mmap(false);
+        const size_t size = static_cast<size_t>(rewritten.size());
+        if (const int error = writeReplacement(original.get(), temporary, data, size); error != 0) {
+            qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot write %1: %2")
+                                             .arg(QFile::decodeName(temporary), qt_error_string(error));
+            return Outcome::failed;
+        }
     } catch (const Exiv2::AnyError& error) {
         qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot write keywords into %1: %2")
                                          .arg(fileName(filePath), QString::fromStdString(error.what()));
-        return Outcome::failed;
-    }
-    if (const int error = flushToDisk(temporary); error != 0) {
-        qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot flush %1: %2")
-                                         .arg(fileName(filePath), qt_error_string(error));
         return Outcome::failed;
     }
     if (::rename(temporary.constData(), path.constData()) != 0) {

@@ -1,0 +1,430 @@
+#include "engine/IPTCMetadataService.h"
+
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QThreadPool>
+#include <QtEndian>
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+#include <atomic>
+#include <csignal>
+#include <exiv2/exiv2.hpp>
+
+using namespace ondrix;
+using Outcome = IPTCMetadataService::Outcome;
+
+namespace {
+
+using Keywords = std::vector<std::string>;
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct stat statusOf(const QString& path)
+{
+    struct stat status {};
+    ::lstat(QFile::encodeName(path).constData(), &status);
+    return status;
+}
+
+QImage testPattern()
+{
+    QImage image(48, 32, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            image.setPixel(x, y, qRgb(x * 5, y * 7, (x * y) % 256));
+        }
+    }
+    return image;
+}
+
+// An uncompressed 8x4 RGB TIFF with one strip; with `dng` it carries a DNGVersion tag, which is what makes a
+// TIFF a DNG.
+QByteArray tiffBytes(bool dng)
+{
+    constexpr quint32 width = 8;
+    constexpr quint32 height = 4;
+    struct Entry {
+        quint16 tag;
+        quint16 type;
+        quint32 count;
+        quint32 value;
+    };
+    const quint16 entryCount = dng ? 10 : 9;
+    const quint32 bitsOffset = 8 + 2 + entryCount * 12 + 4;
+    const quint32 pixelOffset = bitsOffset + 6;
+    std::vector<Entry> entries{{256, 3, 1, width}, {257, 3, 1, height}, {258, 3, 3, bitsOffset},
+                               {259, 3, 1, 1},     {262, 3, 1, 2},      {273, 4, 1, pixelOffset},
+                               {277, 3, 1, 3},     {278, 3, 1, height}, {279, 4, 1, width * height * 3}};
+    if (dng) {
+        entries.push_back({50706, 1, 4, 0x00000401}); // DNGVersion 1.4.0.0, bytes stored inline
+    }
+    QByteArray bytes("II*\0\x08\0\0\0", 8);
+    auto put16 = [&](quint16 v) { bytes.append(reinterpret_cast<const char*>(&v), 2); };
+    auto put32 = [&](quint32 v) { bytes.append(reinterpret_cast<const char*>(&v), 4); };
+    put16(entryCount);
+    for (const Entry& entry : entries) {
+        put16(entry.tag);
+        put16(entry.type);
+        put32(entry.count);
+        if (entry.type == 3 && entry.count == 1) {
+            put16(static_cast<quint16>(entry.value));
+            put16(0);
+        } else {
+            put32(entry.value);
+        }
+    }
+    put32(0);
+    put16(8), put16(8), put16(8);
+    for (quint32 i = 0; i < width * height * 3; ++i) {
+        bytes.append(static_cast<char>(i * 3 % 251));
+    }
+    return bytes;
+}
+
+Keywords readKeywords(const QString& path)
+{
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+    image->readMetadata();
+    Keywords keywords;
+    for (const auto& datum : image->iptcData()) {
+        if (datum.key() == "Iptc.Application2.Keywords") {
+            keywords.push_back(datum.toString());
+        }
+    }
+    return keywords;
+}
+
+std::string readValue(const QString& path, const std::string& key)
+{
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+    image->readMetadata();
+    if (key.starts_with("Exif.")) {
+        auto it = image->exifData().findKey(Exiv2::ExifKey(key));
+        return it == image->exifData().end() ? std::string() : it->toString();
+    }
+    if (key.starts_with("Xmp.")) {
+        auto it = image->xmpData().findKey(Exiv2::XmpKey(key));
+        return it == image->xmpData().end() ? std::string() : it->toString();
+    }
+    auto it = image->iptcData().findKey(Exiv2::IptcKey(key));
+    return it == image->iptcData().end() ? std::string() : it->toString();
+}
+
+void writeExistingMetadata(const QString& path, const Keywords& keywords, bool withExif = true)
+{
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+    image->readMetadata();
+    if (withExif) {
+        image->exifData()["Exif.Image.Artist"] = std::string("Ada Photographer");
+        image->exifData()["Exif.Photo.DateTimeOriginal"] = std::string("2024:05:01 10:20:30");
+    }
+    image->xmpData()["Xmp.dc.title"] = std::string("Harbour at dawn");
+    image->iptcData()["Iptc.Application2.Byline"] = std::string("Ada");
+    for (const std::string& keyword : keywords) {
+        Exiv2::Iptcdatum datum(Exiv2::IptcKey("Iptc.Application2.Keywords"));
+        datum.setValue(keyword);
+        image->iptcData().add(datum);
+    }
+    image->writeMetadata();
+}
+
+// The pixel bytes of a single-strip TIFF, wherever the writer put the strip.
+QByteArray tiffStrip(const QString& path)
+{
+    const QByteArray bytes = contents(path);
+    const auto offset = std::stoul(readValue(path, "Exif.Image.StripOffsets"));
+    const auto size = std::stoul(readValue(path, "Exif.Image.StripByteCounts"));
+    return bytes.mid(static_cast<qsizetype>(offset), static_cast<qsizetype>(size));
+}
+
+QStringList folderEntries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+class IPTCMetadataServiceTest : public ::testing::Test {
+protected:
+    QString folder() const { return m_env.root() + QStringLiteral("/watched"); }
+
+    QString makeJpeg(const QString& name) const
+    {
+        const QString path = m_env.makeDir(QStringLiteral("watched")) + u'/' + name;
+        EXPECT_TRUE(testPattern().save(path, "JPG", 90));
+        return path;
+    }
+    QString makePng(const QString& name) const
+    {
+        const QString path = m_env.makeDir(QStringLiteral("watched")) + u'/' + name;
+        EXPECT_TRUE(testPattern().save(path, "PNG"));
+        return path;
+    }
+    QString makeTiff(const QString& name, bool dng = false) const
+    {
+        return m_env.writeFile(QStringLiteral("watched/") + name, tiffBytes(dng));
+    }
+
+    test::TestEnvironment m_env;
+};
+
+TEST(IPTCKeywordTextTest, ParsesCommaSeparatedKeywords)
+{
+    EXPECT_EQ(IPTCMetadataService::parseKeywords(QStringLiteral("Alpha,Beta")),
+              (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta")}));
+    EXPECT_EQ(
+        IPTCMetadataService::parseKeywords(QStringLiteral(" Paris  ,,\tSeine\n, ,Île de France ")),
+        (QStringList{QStringLiteral("Paris"), QStringLiteral("Seine"), QStringLiteral("Île de France")}));
+    EXPECT_TRUE(IPTCMetadataService::parseKeywords(QStringLiteral(", \n ,\t,")).isEmpty());
+    EXPECT_TRUE(IPTCMetadataService::parseKeywords(QString()).isEmpty());
+}
+
+TEST(IPTCKeywordTextTest, ExtensionsAreComparedInLowerCase)
+{
+    for (const char* name :
+         {"a.jpg", "A.JPG", "b.Jpeg", "c.tif", "d.TIFF", "e.png", "f.heic", "g.HEIF", "h.dng"}) {
+        EXPECT_TRUE(IPTCMetadataService::hasImageExtension(QStringLiteral("/x/") + QLatin1String(name)))
+            << name;
+    }
+    for (const char* name : {"a.gif", "b.txt", "jpg", "c.jpg.part", "d.webp", "e.jp"}) {
+        EXPECT_FALSE(IPTCMetadataService::hasImageExtension(QStringLiteral("/x/") + QLatin1String(name)))
+            << name;
+    }
+    EXPECT_EQ(IPTCMetadataService::temporaryPath(QStringLiteral("/photos/day 1/A.JPG")),
+              QStringLiteral("/photos/day 1/.A.JPG.ondrix-iptc-tmp"));
+}
+
+TEST(IPTCKeywordTextTest, MergeDropsAgencyPrefixesAndDuplicates)
+{
+    const Keywords existing{"sp_123", "Harbour", "opta_9", "gettymeid_77", "SP_kept", "spare", "Boat"};
+    EXPECT_EQ(
+        IPTCMetadataService::mergeKeywords(existing, {QStringLiteral("Boat"), QStringLiteral("Dawn"),
+                                                      QStringLiteral("Dawn"), QStringLiteral("Zürich")}),
+        (Keywords{"Harbour", "SP_kept", "spare", "Boat", "Dawn", "Z\xc3\xbcrich"}));
+    EXPECT_EQ(IPTCMetadataService::mergeKeywords({}, {}), Keywords{});
+}
+
+TEST_F(IPTCMetadataServiceTest, EveryWritableTypeReceivesTheKeywordsAndKeepsEverythingElse)
+{
+    const QString jpeg = makeJpeg(QStringLiteral("photo.jpg"));
+    const QString png = makePng(QStringLiteral("photo.png"));
+    const QString tiff = makeTiff(QStringLiteral("scan.tif"));
+    const QString dng = makeTiff(QStringLiteral("raw.dng"), true);
+
+    for (const QString& path : {jpeg, png, tiff, dng}) {
+        SCOPED_TRACE(path.toStdString());
+        writeExistingMetadata(path, {"Existing"}, path != png);
+        const QImage pixelsBefore = path == jpeg || path == png ? QImage(path) : QImage();
+        const QByteArray stripBefore = path == tiff || path == dng ? tiffStrip(path) : QByteArray();
+        ASSERT_EQ(readKeywords(path), Keywords{"Existing"});
+
+        EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha, Beta"), path),
+                  Outcome::injected);
+
+        EXPECT_EQ(readKeywords(path), (Keywords{"Existing", "Alpha", "Beta"}));
+        EXPECT_EQ(readValue(path, "Iptc.Application2.Byline"), "Ada");
+        EXPECT_EQ(readValue(path, "Xmp.dc.title"), "lang=\"x-default\" Harbour at dawn");
+        if (path != png) {
+            EXPECT_EQ(readValue(path, "Exif.Image.Artist"), "Ada Photographer");
+            EXPECT_EQ(readValue(path, "Exif.Photo.DateTimeOriginal"), "2024:05:01 10:20:30");
+        }
+        if (!pixelsBefore.isNull()) {
+            EXPECT_EQ(QImage(path), pixelsBefore);
+        } else {
+            EXPECT_EQ(tiffStrip(path), stripBefore);
+        }
+    }
+    EXPECT_EQ(readValue(dng, "Exif.Image.DNGVersion"), "1 4 0 0");
+    EXPECT_EQ(folderEntries(folder()), (QStringList{QStringLiteral("photo.jpg"), QStringLiteral("photo.png"),
+                                                    QStringLiteral("raw.dng"), QStringLiteral("scan.tif")}));
+}
+
+TEST_F(IPTCMetadataServiceTest, NonAsciiKeywordsRoundTripAsUtf8)
+{
+    const QString jpeg = makeJpeg(QStringLiteral("A.JPG"));
+    EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Zürich,東京, Ærø"), jpeg),
+              Outcome::injected);
+    EXPECT_EQ(readKeywords(jpeg),
+              (Keywords{"Z\xc3\xbcrich", "\xe6\x9d\xb1\xe4\xba\xac", "\xc3\x86r\xc3\xb8"}));
+    EXPECT_EQ(readValue(jpeg, "Iptc.Envelope.CharacterSet"), "\x1b%G");
+}
+
+TEST_F(IPTCMetadataServiceTest, FileIsNotRewrittenWhenNothingChanges)
+{
+    const QString jpeg = makeJpeg(QStringLiteral("photo.jpg"));
+    writeExistingMetadata(jpeg, {"Alpha", "Beta", "SP_capital"});
+    const QByteArray path = QFile::encodeName(jpeg);
+    const timespec old[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.constData(), old, 0), 0);
+    const struct stat before = statusOf(jpeg);
+    const QByteArray bytes = contents(jpeg);
+
+    for (const char* text : {"Beta, Alpha", "Alpha", ", \n ,", "Alpha,,Alpha"}) {
+        EXPECT_NE(IPTCMetadataService::injectKeywords(QString::fromUtf8(text), jpeg), Outcome::injected)
+            << text;
+    }
+
+    const struct stat after = statusOf(jpeg);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_sec, 1'000'000'000);
+    EXPECT_EQ(contents(jpeg), bytes);
+}
+
+TEST_F(IPTCMetadataServiceTest, PrefixedKeywordsAreRemovedWhenKeywordsAreInjected)
+{
+    const QString jpeg = makeJpeg(QStringLiteral("photo.jpg"));
+    writeExistingMetadata(jpeg, {"sp_4711"});
+    EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("News"), jpeg), Outcome::injected);
+    EXPECT_EQ(readKeywords(jpeg), Keywords{"News"});
+
+    // Already present keywords do not stop the clean-up of a prefixed one.
+    writeExistingMetadata(jpeg, {"opta_1", "gettymeid_2"});
+    EXPECT_EQ(readKeywords(jpeg), (Keywords{"News", "opta_1", "gettymeid_2"}));
+    EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("News"), jpeg), Outcome::injected);
+    EXPECT_EQ(readKeywords(jpeg), Keywords{"News"});
+}
+
+TEST_F(IPTCMetadataServiceTest, OtherFilesAreNeverTouched)
+{
+    const QString jpegAsGif =
+        m_env.writeFile(QStringLiteral("watched/anim.gif"), contents(makeJpeg(QStringLiteral("x.jpg"))));
+    const QString text = m_env.writeFile(QStringLiteral("watched/notes.txt"), "Alpha, Beta\n");
+    const QString empty = m_env.writeFile(QStringLiteral("watched/empty.jpg"), QByteArray());
+    const QString garbage = m_env.writeFile(QStringLiteral("watched/garbage.png"), QByteArray(5000, '\x5a'));
+    // A HEIF container (ftyp box) is not writable by exiv2 and stays as it is.
+    const QString heic =
+        m_env.writeFile(QStringLiteral("watched/phone.heic"), QByteArray("\0\0\0\x18"
+                                                                         "ftypheic\0\0\0\0mif1heic",
+                                                                         24) +
+                                                                  QByteArray(200, '\0'));
+    const QString link = folder() + QStringLiteral("/link.jpg");
+    ASSERT_EQ(::symlink("x.jpg", QFile::encodeName(link).constData()), 0);
+
+    for (const QString& path : {jpegAsGif, text, empty, garbage, heic, link}) {
+        const QByteArray before = contents(path);
+        const Outcome outcome = IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path);
+        EXPECT_EQ(outcome, Outcome::skipped) << path.toStdString();
+        EXPECT_EQ(contents(path), before) << path.toStdString();
+    }
+    EXPECT_TRUE(readKeywords(folder() + QStringLiteral("/x.jpg")).empty());
+    EXPECT_EQ(folderEntries(folder()).filter(QStringLiteral("ondrix-iptc-tmp")), QStringList());
+}
+
+TEST_F(IPTCMetadataServiceTest, DamagedImagesAreLeftAsTheyAre)
+{
+    const QByteArray jpeg = contents(makeJpeg(QStringLiteral("source.jpg")));
+    writeExistingMetadata(folder() + QStringLiteral("/source.jpg"), {"Existing"});
+    const QByteArray withMetadata = contents(folder() + QStringLiteral("/source.jpg"));
+    // Cut inside the marker structure before the image data starts.
+    for (const qsizetype cut : {qsizetype(1), qsizetype(3), qsizetype(30), qsizetype(200)}) {
+        const QString path = m_env.writeFile(QStringLiteral("watched/cut.jpg"), withMetadata.left(cut));
+        EXPECT_NE(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::injected)
+            << cut;
+        EXPECT_EQ(contents(path), withMetadata.left(cut)) << cut;
+    }
+    ASSERT_FALSE(jpeg.isEmpty());
+    EXPECT_EQ(folderEntries(folder()),
+              (QStringList{QStringLiteral("cut.jpg"), QStringLiteral("source.jpg")}));
+}
+
+TEST_F(IPTCMetadataServiceTest, FileReplacedByADirectoryBetweenCalls)
+{
+    const QString jpeg = makeJpeg(QStringLiteral("photo.jpg"));
+    EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), jpeg), Outcome::injected);
+    ASSERT_TRUE(QFile::remove(jpeg));
+    ASSERT_TRUE(QDir().mkdir(jpeg));
+    EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Beta"), jpeg), Outcome::skipped);
+    EXPECT_TRUE(QFileInfo(jpeg).isDir());
+    EXPECT_EQ(folderEntries(jpeg), QStringList());
+    EXPECT_EQ(folderEntries(folder()), QStringList{QStringLiteral("photo.jpg")});
+}
+
+// A write that fails half-way (here: the file-size limit, as a full disk would) leaves the original alone
+// and no temporary file behind, whether the write stops early or just before its end (where a writer that
+// loses buffered errors would let a cut-off file replace the original).
+TEST_F(IPTCMetadataServiceTest, WriteFailingHalfWayKeepsTheOriginal)
+{
+    const QString jpeg = makeJpeg(QStringLiteral("photo.jpg"));
+    writeExistingMetadata(jpeg, {"Existing"});
+    const QByteArray before = contents(jpeg);
+    // A leftover of an interrupted run is replaced, then removed.
+    m_env.writeFile(QStringLiteral("watched/.photo.jpg.ondrix-iptc-tmp"), "stale");
+
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    for (const rlim_t limit :
+         {static_cast<rlim_t>(before.size() / 2), static_cast<rlim_t>(before.size() + 1)}) {
+        rlimit limited = previous;
+        limited.rlim_cur = limit;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const Outcome outcome = IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), jpeg);
+        ::setrlimit(RLIMIT_FSIZE, &previous);
+
+        EXPECT_EQ(outcome, Outcome::failed) << limit;
+        EXPECT_EQ(contents(jpeg), before) << limit;
+        EXPECT_EQ(folderEntries(folder()), QStringList{QStringLiteral("photo.jpg")}) << limit;
+    }
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), jpeg), Outcome::injected);
+    EXPECT_EQ(readKeywords(jpeg), (Keywords{"Existing", "Alpha"}));
+}
+
+TEST_F(IPTCMetadataServiceTest, RewrittenFileKeepsPermissionsAndTags)
+{
+    const QString jpeg = makeJpeg(QStringLiteral("photo.jpg"));
+    const QByteArray path = QFile::encodeName(jpeg);
+    ASSERT_EQ(::chmod(path.constData(), 0640), 0);
+    const QByteArray tags = "user tags";
+    if (::setxattr(path.constData(), "user.xdg.tags", tags.constData(), static_cast<size_t>(tags.size()),
+                   0) != 0) {
+        GTEST_SKIP() << "no user extended attributes here";
+    }
+
+    EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), jpeg), Outcome::injected);
+
+    EXPECT_EQ(statusOf(jpeg).st_mode & 07777, 0640U);
+    char value[64] = {};
+    const ssize_t size = ::getxattr(path.constData(), "user.xdg.tags", value, sizeof value);
+    EXPECT_EQ(QByteArray(value, static_cast<qsizetype>(std::max<ssize_t>(size, 0))), tags);
+}
+
+TEST_F(IPTCMetadataServiceTest, InjectionsRunInParallelOnSeparateFiles)
+{
+    QStringList files;
+    for (int i = 0; i < 8; ++i) {
+        const QString path = i % 2 == 0 ? makeJpeg(QStringLiteral("p%1.jpg").arg(i))
+                                        : makeTiff(QStringLiteral("p%1.tif").arg(i));
+        writeExistingMetadata(path, {"Existing"});
+        files.append(path);
+    }
+    QThreadPool pool;
+    pool.setMaxThreadCount(4);
+    std::atomic<int> injected = 0;
+    for (const QString& path : files) {
+        pool.start([&injected, path] {
+            if (IPTCMetadataService::injectKeywords(QStringLiteral("Alpha, Beta"), path) ==
+                Outcome::injected) {
+                ++injected;
+            }
+        });
+    }
+    pool.waitForDone();
+    EXPECT_EQ(injected.load(), 8);
+    for (const QString& path : files) {
+        EXPECT_EQ(readKeywords(path), (Keywords{"Existing", "Alpha", "Beta"})) << path.toStdString();
+    }
+}
+
+} // namespace
