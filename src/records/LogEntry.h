@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDateTime>
+#include <QMetaType>
+#include <QString>
+#include <QUuid>
+
+namespace ondrix {
+
+// One line of the activity log: what happened, how bad it was, and when.
+struct LogEntry {
+    enum class LogLevel { info, success, warning, error };
+
+    QUuid id;
+    QDateTime timestamp;
+    LogLevel level = LogLevel::info;
+    // Already translated by whoever logged it.
+    QString message;
+
+    bool operator==(const LogEntry&) const = default;
+};
+
+// The fixed four-character label of a level in the log file ("INFO", "OK  ", "WARN", "ERR ").
+QLatin1String fileLabel(LogEntry::LogLevel level);
+
+} // namespace ondrix
+
+Q_DECLARE_METATYPE(ondrix::LogEntry)

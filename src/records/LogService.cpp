@@ -1,0 +1,225 @@
+#include "records/LogService.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <random>
+
+namespace ondrix {
+
+QLatin1String fileLabel(LogEntry::LogLevel level)
+{
+    switch (level) {
+    case LogEntry::LogLevel::info:
+        return QLatin1String("INFO");
+    case LogEntry::LogLevel::success:
+        return QLatin1String("OK  ");
+    case LogEntry::LogLevel::warning:
+        return QLatin1String("WARN");
+    case LogEntry::LogLevel::error:
+        return QLatin1String("ERR ");
+    }
+    return QLatin1String("INFO");
+}
+
+namespace {
+
+// A version 4 UUID from a per-thread generator seeded by the system: QUuid::createUuid asks the kernel for
+// every identifier, which costs more than the rest of a log call together.
+QUuid randomUuid()
+{
+    thread_local std::mt19937_64 generator(QRandomGenerator::system()->generate64());
+    const quint64 high = generator();
+    const quint64 low = generator();
+    const quint32 data1 = quint32(high >> 32);
+    const quint16 data2 = quint16(high >> 16);
+    const quint16 data3 = quint16((high & 0x0fff) | 0x4000);
+    uchar data4[8];
+    for (int i = 0; i < 8; ++i) {
+        data4[i] = uchar(low >> (56 - 8 * i));
+    }
+    data4[0] = uchar((data4[0] & 0x3f) | 0x80);
+    return QUuid(data1, data2, data3, data4[0], data4[1], data4[2], data4[3], data4[4], data4[5], data4[6],
+                 data4[7]);
+}
+
+// UTF-8 cannot encode a surrogate that is not part of a pair; such a line is not written.
+bool isEncodable(const QString& text)
+{
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate()) {
+            if (i + 1 >= size || !text[i + 1].isLowSurrogate()) {
+                return false;
+            }
+            ++i;
+        } else if (c.isLowSurrogate()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
+
+LogService::LogService(const QString& logFilePath, Clock clock, QObject* parent)
+    : QObject(parent)
+    , m_logFilePath(logFilePath)
+    , m_clock(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTimeUtc(); }))
+{
+    QDir().mkpath(QFileInfo(logFilePath).absolutePath());
+    m_writer = std::thread([this] { writerLoop(); });
+}
+
+LogService::~LogService()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wakeWriter.notify_one();
+    m_writer.join();
+}
+
+void LogService::log(const QString& message, LogEntry::LogLevel level)
+{
+    LogEntry entry{randomUuid(), m_clock(), level, message};
+    bool scheduleDelivery = false;
+    bool wakeWriter = false;
+    {
+        std::lock_guard lock(m_mutex);
+        wakeWriter = m_toWrite.empty();
+        m_toWrite.push_back(entry);
+        m_toDeliver.push_back(std::move(entry));
+        if (m_toDeliver.size() > std::size_t(maxEntries)) {
+            m_toDeliver.pop_front();
+        }
+        scheduleDelivery = !m_deliveryScheduled;
+        m_deliveryScheduled = true;
+    }
+    if (wakeWriter) {
+        m_wakeWriter.notify_one();
+    }
+    if (scheduleDelivery) {
+        QMetaObject::invokeMethod(this, &LogService::deliverPending, Qt::QueuedConnection);
+    }
+}
+
+void LogService::clear()
+{
+    bool scheduleDelivery = false;
+    {
+        std::lock_guard lock(m_mutex);
+        // Entries logged before the clear are dropped with it; those logged after it survive.
+        m_toDeliver.clear();
+        m_clearPending = true;
+        scheduleDelivery = !m_deliveryScheduled;
+        m_deliveryScheduled = true;
+    }
+    if (scheduleDelivery) {
+        QMetaObject::invokeMethod(this, &LogService::deliverPending, Qt::QueuedConnection);
+    }
+}
+
+void LogService::deliverPending()
+{
+    std::deque<LogEntry> arrived;
+    bool clearFirst = false;
+    {
+        std::lock_guard lock(m_mutex);
+        arrived.swap(m_toDeliver);
+        clearFirst = m_clearPending;
+        m_clearPending = false;
+        m_deliveryScheduled = false;
+    }
+    if (clearFirst) {
+        m_entries.clear();
+    }
+    for (auto& entry : arrived) {
+        m_entries.append(std::move(entry));
+    }
+    if (m_entries.size() > maxEntries) {
+        m_entries.remove(0, m_entries.size() - maxEntries);
+    }
+    Q_EMIT entriesChanged();
+}
+
+void LogService::waitForFileWrites()
+{
+    std::unique_lock lock(m_mutex);
+    m_writerIdle.wait(lock, [this] { return m_toWrite.empty() && !m_writing; });
+}
+
+QString LogService::formatLine(const LogEntry& entry)
+{
+    return QLatin1Char('[') + entry.timestamp.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
+           QLatin1String("] [") + fileLabel(entry.level) + QLatin1String("] ") + entry.message;
+}
+
+void LogService::writerLoop()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_wakeWriter.wait(lock, [this] { return !m_toWrite.empty() || m_stopping; });
+        if (m_toWrite.empty()) {
+            return;
+        }
+        std::vector<LogEntry> batch;
+        batch.swap(m_toWrite);
+        m_writing = true;
+        lock.unlock();
+        writeBatch(batch);
+        lock.lock();
+        m_writing = false;
+        m_writerIdle.notify_all();
+    }
+}
+
+// Appends the batch's lines with one open and close; lines that arrive while a batch is written form the
+// next batch, so under load the file is not reopened per line.
+void LogService::writeBatch(const std::vector<LogEntry>& batch) const
+{
+    QByteArray bytes;
+    for (const LogEntry& entry : batch) {
+        if (!isEncodable(entry.message)) {
+            continue;
+        }
+        bytes += formatLine(entry).toUtf8();
+        bytes += '\n';
+    }
+    if (bytes.isEmpty()) {
+        return;
+    }
+    const int fd =
+        ::open(QFile::encodeName(m_logFilePath).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return;
+    }
+    writeAll(fd, bytes);
+    ::close(fd);
+}
+
+} // namespace ondrix

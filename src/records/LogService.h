@@ -1,0 +1,78 @@
+#pragma once
+
+#include "records/LogEntry.h"
+
+#include <QList>
+#include <QObject>
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace ondrix {
+
+// The activity log the user sees: the newest `maxEntries` entries in memory, oldest first, for the log
+// window, and every entry appended as one line to a log file that is never trimmed.
+//
+// `log` and `clear` may be called from any thread and return at once: the entry reaches `entries` through a
+// queued call to the thread the service lives on (the main thread) and the file through the service's own
+// writer thread, which writes lines in the order `log` was called. Failures to write the file are silent;
+// the in-memory list is updated regardless.
+class LogService : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QList<ondrix::LogEntry> entries READ entries NOTIFY entriesChanged)
+
+public:
+    using Clock = std::function<QDateTime()>;
+
+    static constexpr int maxEntries = 100;
+
+    // `logFilePath`'s folder is created when missing; the file itself only with the first line. `clock`
+    // gives the timestamp of each entry (the wall clock when empty); it is called on the logging thread.
+    explicit LogService(const QString& logFilePath, Clock clock = {}, QObject* parent = nullptr);
+    // Writes the lines still waiting for the file before it returns.
+    ~LogService() override;
+
+    void log(const QString& message, LogEntry::LogLevel level);
+    void clear();
+
+    QList<LogEntry> entries() const { return m_entries; }
+    QString logFilePath() const { return m_logFilePath; }
+
+    // Blocks until every line logged before the call has been handed to the file system.
+    void waitForFileWrites();
+
+    // The file's line for an entry, without its line feed: "[yyyy-MM-dd HH:mm:ss] [LABL] message" in local
+    // time.
+    static QString formatLine(const LogEntry& entry);
+
+Q_SIGNALS:
+    void entriesChanged();
+
+private:
+    void deliverPending();
+    void writerLoop();
+    void writeBatch(const std::vector<LogEntry>& batch) const;
+
+    const QString m_logFilePath;
+    const Clock m_clock;
+    QList<LogEntry> m_entries;
+
+    std::mutex m_mutex;
+    std::condition_variable m_wakeWriter;
+    std::condition_variable m_writerIdle;
+    // Entries on their way to `m_entries`; only the newest `maxEntries` can ever be shown, so no more are
+    // kept.
+    std::deque<LogEntry> m_toDeliver;
+    bool m_clearPending = false;
+    bool m_deliveryScheduled = false;
+    std::vector<LogEntry> m_toWrite;
+    bool m_writing = false;
+    bool m_stopping = false;
+    std::thread m_writer;
+};
+
+} // namespace ondrix

@@ -1,0 +1,176 @@
+#include "records/LogService.h"
+
+#include "platform/AppPaths.h"
+#include "support/TestEnvironment.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace ondrix;
+using ondrix::test::TestEnvironment;
+using Level = LogEntry::LogLevel;
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList messages(const QList<LogEntry>& entries)
+{
+    QStringList out;
+    for (const LogEntry& e : entries) {
+        out.append(e.message);
+    }
+    return out;
+}
+
+// Lets queued deliveries to the main thread run.
+void settle(LogService& log)
+{
+    log.waitForFileWrites();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+TEST(LogService, KeepsTheNewestHundredButWritesEveryLine)
+{
+    TestEnvironment env;
+    LogService log(AppPaths::logFile());
+    EXPECT_EQ(log.logFilePath(), env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log"));
+    QSignalSpy changed(&log, &LogService::entriesChanged);
+    for (int i = 0; i < 150; ++i) {
+        log.log(QStringLiteral("line %1").arg(i), Level::info);
+    }
+    EXPECT_TRUE(log.entries().isEmpty()); // delivered asynchronously
+    settle(log);
+
+    ASSERT_EQ(log.entries().size(), 100);
+    EXPECT_EQ(log.entries().first().message, QStringLiteral("line 50"));
+    EXPECT_EQ(log.entries().last().message, QStringLiteral("line 149"));
+    EXPECT_GE(changed.count(), 1);
+    QSet<QUuid> ids;
+    for (const LogEntry& e : log.entries()) {
+        ids.insert(e.id);
+        EXPECT_EQ(e.id.version(), QUuid::Random);
+        EXPECT_EQ(e.id.variant(), QUuid::DCE);
+    }
+    EXPECT_EQ(ids.size(), 100);
+
+    const QList<QByteArray> lines = readFile(log.logFilePath()).split('\n');
+    ASSERT_EQ(lines.size(), 151); // the last line feed leaves an empty tail
+    for (int i = 0; i < 150; ++i) {
+        EXPECT_TRUE(lines[i].endsWith(QByteArray(QByteArray("] [INFO] line ") + QByteArray::number(i)))) << lines[i].constData();
+    }
+}
+
+TEST(LogService, LinesHaveTheFixedFormat)
+{
+    TestEnvironment env;
+    const QDateTime at(QDate(2025, 1, 2), QTime(9, 5, 3));
+    {
+        LogService log(AppPaths::logFile(), [at] { return at; });
+        log.log(QStringLiteral("[Photos] Queued: a.jpg"), Level::warning);
+        log.waitForFileWrites();
+        // The first line creates the file with exactly its bytes.
+        EXPECT_EQ(readFile(log.logFilePath()),
+                  QByteArray("[2025-01-02 09:05:03] [WARN] [Photos] Queued: a.jpg\n"));
+        log.log(QStringLiteral("ok"), Level::success);
+        log.log(QStringLiteral("err"), Level::error);
+        log.log(QStringLiteral("two\nlines"), Level::info);
+    }
+    // Destruction writes what is still pending; a second run appends to the same file.
+    LogService again(AppPaths::logFile(), [at] { return at; });
+    again.log(QStringLiteral("Grüße"), Level::info);
+    again.waitForFileWrites();
+    EXPECT_EQ(readFile(again.logFilePath()),
+              QByteArray("[2025-01-02 09:05:03] [WARN] [Photos] Queued: a.jpg\n"
+                         "[2025-01-02 09:05:03] [OK  ] ok\n"
+                         "[2025-01-02 09:05:03] [ERR ] err\n"
+                         "[2025-01-02 09:05:03] [INFO] two\nlines\n"
+                         "[2025-01-02 09:05:03] [INFO] Grüße\n"));
+    // Earlier runs never show up in the list.
+    settle(again);
+    EXPECT_EQ(messages(again.entries()), QStringList{QStringLiteral("Grüße")});
+}
+
+TEST(LogService, UnencodableMessagesStayInMemoryOnly)
+{
+    TestEnvironment env;
+    LogService log(AppPaths::logFile());
+    const QString loneHigh = QStringLiteral("bad ") + QChar(0xD800) + QStringLiteral(" end");
+    const QString loneLow = QString(QChar(0xDC00));
+    log.log(loneHigh, Level::error);
+    log.log(loneLow, Level::error);
+    log.log(QStringLiteral("pair ") + QString::fromUcs4(U"\U0001F600"), Level::info);
+    settle(log);
+    EXPECT_EQ(messages(log.entries()), (QStringList{loneHigh, loneLow, QStringLiteral("pair 😀")}));
+    const QByteArray file = readFile(log.logFilePath());
+    EXPECT_EQ(file.count('\n'), 1);
+    EXPECT_TRUE(file.endsWith("[INFO] pair \xF0\x9F\x98\x80\n"));
+}
+
+TEST(LogService, ClearEmptiesTheListButNotTheFile)
+{
+    TestEnvironment env;
+    LogService log(AppPaths::logFile());
+    log.log(QStringLiteral("before"), Level::info);
+    settle(log);
+    log.log(QStringLiteral("dropped by the clear"), Level::info);
+    log.clear();
+    log.log(QStringLiteral("after"), Level::info);
+    settle(log);
+    EXPECT_EQ(messages(log.entries()), QStringList{QStringLiteral("after")});
+    EXPECT_EQ(readFile(log.logFilePath()).count('\n'), 3);
+}
+
+TEST(LogService, UnwritableFolderLosesOnlyTheFile)
+{
+    TestEnvironment env;
+    // A regular file where the log folder belongs: no one can create the log below it.
+    env.writeFile(QStringLiteral("state/Ondrix"), "in the way");
+    LogService log(AppPaths::logFile());
+    log.log(QStringLiteral("still shown"), Level::warning);
+    settle(log);
+    EXPECT_EQ(messages(log.entries()), QStringList{QStringLiteral("still shown")});
+}
+
+TEST(LogService, ConcurrentCallersKeepTheirOrderInTheFile)
+{
+    TestEnvironment env;
+    LogService log(AppPaths::logFile());
+    constexpr int kThreads = 4;
+    constexpr int kPerThread = 500;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&log, t] {
+            for (int i = 0; i < kPerThread; ++i) {
+                log.log(QStringLiteral("t%1 %2").arg(t).arg(i), Level::info);
+            }
+        });
+    }
+    for (auto& thread : threads) {
+        thread.join();
+    }
+    settle(log);
+    EXPECT_EQ(log.entries().size(), LogService::maxEntries);
+
+    int next[kThreads] = {};
+    const QList<QByteArray> lines = readFile(log.logFilePath()).split('\n');
+    ASSERT_EQ(lines.size(), kThreads * kPerThread + 1);
+    for (int l = 0; l < kThreads * kPerThread; ++l) {
+        const QByteArray message = lines[l].mid(lines[l].indexOf("[INFO] ") + 7);
+        const int t = message.mid(1, 1).toInt();
+        EXPECT_EQ(message, QByteArray("t" + QByteArray::number(t) + " " + QByteArray::number(next[t])));
+        ++next[t];
+    }
+}
