@@ -69,7 +69,8 @@ TEST(LogService, KeepsTheNewestHundredButWritesEveryLine)
     const QList<QByteArray> lines = readFile(log.logFilePath()).split('\n');
     ASSERT_EQ(lines.size(), 151); // the last line feed leaves an empty tail
     for (int i = 0; i < 150; ++i) {
-        EXPECT_TRUE(lines[i].endsWith(QByteArray(QByteArray("] [INFO] line ") + QByteArray::number(i)))) << lines[i].constData();
+        EXPECT_TRUE(lines[i].endsWith(QByteArray(QByteArray("] [INFO] line ") + QByteArray::number(i))))
+            << lines[i].constData();
     }
 }
 

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "records/HistoryEntry.h"
+
+#include <QList>
+#include <QObject>
+
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace ondrix {
+
+// The upload history: the newest `maxEntries` finished transfers, newest first, mirrored to a JSON file so
+// the history survives restarts.
+//
+// `add` and `clear` may be called from any thread and return at once; the list changes on the thread the
+// service lives on (the main thread). After every change a snapshot of the list goes to the service's writer
+// thread, which replaces the file atomically (a crash mid-write leaves the previous file whole). When
+// snapshots pile up only the newest is written, since it is the one that must end up in the file. File and
+// coding failures are silent.
+class HistoryService : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QList<ondrix::HistoryEntry> entries READ entries NOTIFY entriesChanged)
+
+public:
+    static constexpr int maxEntries = 500;
+
+    // Creates the file's folder when missing and loads the file; an unreadable or undecodable file is an
+    // empty history (the file is left alone until the next change).
+    explicit HistoryService(const QString& filePath, QObject* parent = nullptr);
+    // Writes a snapshot still waiting for the file before it returns.
+    ~HistoryService() override;
+
+    void add(const HistoryEntry& entry);
+    void clear();
+
+    QList<HistoryEntry> entries() const { return m_entries; }
+    QString filePath() const { return m_filePath; }
+
+    // Blocks until the newest snapshot handed to the writer has been written (or has failed).
+    void waitForFileWrites();
+
+    // The file's form: a compact JSON array of the entries in the given order.
+    static QByteArray encode(const QList<HistoryEntry>& entries);
+    // None unless the whole document is an array of valid entries.
+    static std::optional<QList<HistoryEntry>> decode(const QByteArray& json);
+
+Q_SIGNALS:
+    void entriesChanged();
+
+private:
+    void insertOnOwnerThread(const HistoryEntry& entry);
+    void clearOnOwnerThread();
+    void scheduleWrite();
+    void writerLoop();
+    bool writeFile(const QList<HistoryEntry>& snapshot) const;
+
+    const QString m_filePath;
+    QList<HistoryEntry> m_entries;
+
+    std::mutex m_mutex;
+    std::condition_variable m_wakeWriter;
+    std::condition_variable m_writerIdle;
+    std::optional<QList<HistoryEntry>> m_snapshot;
+    bool m_writing = false;
+    bool m_stopping = false;
+    std::thread m_writer;
+};
+
+} // namespace ondrix
