@@ -1,0 +1,87 @@
+"""FTP / explicit FTPS server on a loopback port for the tests (pyftpdlib).
+
+Prints "READY <port>" on stdout once it accepts connections and exits when its standard input closes, so it
+never outlives the test process that started it.
+"""
+import argparse
+import logging
+import os
+import sys
+import threading
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
+
+
+def exit_when_stdin_closes():
+    try:
+        while sys.stdin.buffer.read(4096):
+            pass
+    finally:
+        os._exit(0)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--root", required=True)
+    parser.add_argument("--user", required=True)
+    parser.add_argument("--password", required=True)
+    parser.add_argument("--port", type=int, default=0)
+    parser.add_argument("--tls", action="store_true")
+    parser.add_argument("--cert")
+    parser.add_argument("--key")
+    parser.add_argument("--log")
+    args = parser.parse_args()
+
+    logging.basicConfig(filename=args.log, level=logging.INFO if args.log else logging.ERROR,
+                        format="%(asctime)s %(message)s")
+
+    authorizer = DummyAuthorizer()
+    authorizer.add_user(args.user, args.password, args.root, perm="elradfmwMT")
+
+    if args.tls:
+        from pyftpdlib.handlers import TLS_FTPHandler
+
+        class Handler(TLS_FTPHandler):
+            pass
+
+        # pyftpdlib 1.5.7 asks a data channel that is still in its TLS handshake whether it is readable and
+        # closes it because it is "not receiving yet"; the handshake must be allowed to read.
+        base_readable = Handler.dtp_handler.readable
+
+        def readable(self):
+            if self._ssl_accepting or self._ssl_want_read:
+                return True
+            return base_readable(self)
+
+        Handler.dtp_handler.readable = readable
+        Handler.certfile = args.cert
+        Handler.keyfile = args.key
+        Handler.tls_control_required = True
+        Handler.tls_data_required = True
+    else:
+        class Handler(FTPHandler):
+            pass
+
+    Handler.authorizer = authorizer
+    Handler.auth_failed_timeout = 0
+    Handler.banner = "Ondrix test server ready."
+    Handler.permit_privileged_ports = True
+    # A passive listener on any free port the system gives: the widest possible range, and no clashes
+    # between servers of tests that run in parallel.
+    Handler.passive_ports = None
+    Handler.masquerade_address = None
+    Handler.use_sendfile = False
+
+    server = FTPServer(("127.0.0.1", args.port), Handler)
+    server.max_cons = 256
+    server.max_cons_per_ip = 0
+    port = server.socket.getsockname()[1]
+    threading.Thread(target=exit_when_stdin_closes, daemon=True).start()
+    print("READY %d" % port, flush=True)
+    server.serve_forever(handle_exit=False)
+
+
+if __name__ == "__main__":
+    main()
