@@ -30,13 +30,21 @@ TestEnvironment::TestEnvironment()
 
 TestEnvironment::~TestEnvironment()
 {
-    for (const auto& [name, value] : m_saved) {
+    // Newest first, so a variable set twice gets its original value back.
+    for (auto it = m_saved.crbegin(); it != m_saved.crend(); ++it) {
+        const auto& [name, value] = *it;
         if (value.isNull()) {
             qunsetenv(name.constData());
         } else {
             qputenv(name.constData(), value);
         }
     }
+}
+
+void TestEnvironment::setVariable(const char* name, const QString& value)
+{
+    m_saved.append({name, qgetenv(name)});
+    qputenv(name, QFile::encodeName(value));
 }
 
 QString TestEnvironment::makeDir(const QString& relative) const

@@ -22,6 +22,10 @@ public:
     QString stateHome() const { return m_dir.filePath(QStringLiteral("state")); }
     QString cacheHome() const { return m_dir.filePath(QStringLiteral("cache")); }
 
+    // Sets an environment variable for the lifetime of this object (e.g. SSL_CERT_FILE to the test CA); the
+    // previous value comes back on destruction.
+    void setVariable(const char* name, const QString& value);
+
     // Creates (with parents) and returns a folder below the root, e.g. "watched" or "remote/ftp".
     QString makeDir(const QString& relative) const;
     // Writes a file below the root (parents created) and returns its absolute path.

@@ -1,0 +1,169 @@
+#include "transfer/CurlHandle.h"
+
+#include "transfer/CaBundle.h"
+#include "transfer/CurlConnectionCache.h"
+#include "transfer/CurlGlobal.h"
+#include "transfer/RemoteUrl.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace ondrix {
+
+CurlHandle::CurlHandle(std::shared_ptr<CurlConnectionCache> cache)
+    : m_cache(std::move(cache))
+{
+    ensureCurlInitialized();
+    m_easy = curl_easy_init();
+    if (m_easy != nullptr && m_cache && m_cache->share() != nullptr) {
+        curl_easy_setopt(m_easy, CURLOPT_SHARE, m_cache->share());
+    }
+}
+
+CurlHandle::~CurlHandle()
+{
+    if (m_easy != nullptr) {
+        curl_easy_cleanup(m_easy);
+    }
+}
+
+void CurlHandle::setServer(const PushConnection& connection, const QByteArray& encodedPath)
+{
+    set(CURLOPT_URL, serverUrl(connection, encodedPath));
+    set(CURLOPT_USERPWD, (connection.username + QLatin1Char(':') + connection.password).toUtf8());
+}
+
+void CurlHandle::applyProtocolOptions(const PushConnection& connection)
+{
+    if (connection.transferProtocol == TransferProtocol::sftp) {
+        if (!connection.sshKeyPath.isEmpty()) {
+            set(CURLOPT_SSH_PRIVATE_KEYFILE, connection.sshKeyPath.toUtf8());
+        }
+        set(CURLOPT_SSH_AUTH_TYPES, long(CURLSSH_AUTH_ANY));
+        // Trust on first use in our own known_hosts instead of "/dev/null", with which libssh2 refuses every
+        // server; the callback decides, so a host is written with its port.
+        m_hostKeyCheck.file = SshKnownHosts::defaultPath();
+        m_hostKeyCheck.host = connection.host;
+        m_hostKeyCheck.port = connection.port;
+        set(CURLOPT_SSH_KNOWNHOSTS, m_hostKeyCheck.file.toUtf8());
+        set(CURLOPT_SSH_HOSTKEYFUNCTION, &SshHostKeyCheck::hostKeyCallback);
+        set(CURLOPT_SSH_HOSTKEYDATA, static_cast<void*>(&m_hostKeyCheck));
+        return;
+    }
+    if (connection.ftpMode == FTPMode::active) {
+        set(CURLOPT_FTPPORT, "-");
+    } else {
+        set(CURLOPT_FTP_USE_EPSV, 1L);
+    }
+    if (connection.transferProtocol == TransferProtocol::ftps) {
+        set(CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
+        set(CURLOPT_SSL_VERIFYPEER, 1L);
+        set(CURLOPT_SSL_VERIFYHOST, 2L);
+        // A private CA named by the environment, as the curl tool honours it.
+        const QByteArray bundle = caBundleFromEnvironment();
+        if (!bundle.isEmpty()) {
+            set(CURLOPT_CAINFO, bundle);
+        }
+        m_activeFtps = connection.ftpMode == FTPMode::active;
+    }
+}
+
+CURLcode CurlHandle::perform()
+{
+    CURLM* multi = curl_multi_init();
+    if (multi == nullptr) {
+        return curl_easy_perform(m_easy);
+    }
+    if (curl_multi_add_handle(multi, m_easy) != CURLM_OK) {
+        curl_multi_cleanup(multi);
+        return curl_easy_perform(m_easy);
+    }
+    CURLcode result = CURLE_OK;
+    bool done = false;
+    while (!done) {
+        int running = 0;
+        const CURLMcode code = curl_multi_perform(multi, &running);
+        if (code != CURLM_OK) {
+            result = code == CURLM_OUT_OF_MEMORY ? CURLE_OUT_OF_MEMORY : CURLE_FAILED_INIT;
+            break;
+        }
+        int queued = 0;
+        while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+            if (message->msg == CURLMSG_DONE && message->easy_handle == m_easy) {
+                result = message->data.result;
+                done = true;
+            }
+        }
+        if (done || running == 0) {
+            break;
+        }
+        // libcurl shortens this wait to its own next timeout; the cap bounds what a socket event that
+        // libcurl does not wait for (FTP's data connection right after the EPSV reply) can cost.
+        curl_multi_poll(multi, nullptr, 0, kMaxWaitMs, nullptr);
+    }
+    curl_multi_remove_handle(multi, m_easy);
+    curl_multi_cleanup(multi);
+    return result;
+}
+
+FTPError CurlHandle::errorFor(CURLcode code) const
+{
+    const int number = static_cast<int>(code);
+    if (code == CURLE_PEER_FAILED_VERIFICATION && m_hostKeyCheck.refusedChangedKey) {
+        return FTPError::curlExitCode(
+            number,
+            SshKnownHosts::changedKeyMessage(m_hostKeyCheck.file, m_hostKeyCheck.host, m_hostKeyCheck.port));
+    }
+    QString text = QString::fromUtf8(curl_easy_strerror(code));
+    if (m_activeFtps) {
+        // libcurl 7.88 does not start TLS on an accepted (active) data connection, so every FTPS transfer in
+        // active mode fails; say what to do instead of leaving only libcurl's text.
+        text += QCoreApplication::translate("CurlHandle",
+                                            " (active mode does not work with FTPS; use passive mode)");
+    }
+    return FTPError::curlExitCode(number, text);
+}
+
+FTPError CurlHandle::initializationFailure()
+{
+    return FTPError::curlExitCode(-1, QStringLiteral("Failed to initialize libcurl"));
+}
+
+bool CurlHandle::hasOption(CURLoption option) const
+{
+    return std::any_of(m_options.begin(), m_options.end(),
+                       [option](const Record& r) { return r.option == option; });
+}
+
+std::optional<qint64> CurlHandle::numberOption(CURLoption option) const
+{
+    for (auto it = m_options.rbegin(); it != m_options.rend(); ++it) {
+        if (it->option == option) {
+            return it->number;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QByteArray> CurlHandle::textOption(CURLoption option) const
+{
+    for (auto it = m_options.rbegin(); it != m_options.rend(); ++it) {
+        if (it->option == option) {
+            return it->text;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<CURLoption> CurlHandle::optionsSet() const
+{
+    std::vector<CURLoption> options;
+    options.reserve(m_options.size());
+    for (const Record& record : m_options) {
+        options.push_back(record.option);
+    }
+    return options;
+}
+
+} // namespace ondrix

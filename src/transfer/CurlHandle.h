@@ -1,0 +1,88 @@
+#pragma once
+
+#include "model/PushConnection.h"
+#include "transfer/FTPError.h"
+#include "transfer/SshKnownHosts.h"
+
+#include <QByteArray>
+
+#include <curl/curl.h>
+
+#include <memory>
+#include <optional>
+#include <type_traits>
+#include <vector>
+
+namespace ondrix {
+
+class CurlConnectionCache;
+
+// One libcurl easy handle for one operation, with what every operation on a server has in common: the
+// protocol options of a connection (SFTP key, authentication and host-key trust; FTP data-connection mode;
+// FTPS TLS with verification and the CA bundle from the environment), an optional shared connection cache,
+// a perform that does not stall, and the translation of a result code into an FTPError. The options set are
+// recorded, so tests and diagnostics can see what a handle was given. Used by one thread at a time.
+class CurlHandle {
+public:
+    explicit CurlHandle(std::shared_ptr<CurlConnectionCache> cache = {});
+    ~CurlHandle();
+    CurlHandle(const CurlHandle&) = delete;
+    CurlHandle& operator=(const CurlHandle&) = delete;
+
+    // False when curl_easy_init gave no handle; nothing else may be called then.
+    bool isValid() const { return m_easy != nullptr; }
+    CURL* get() const { return m_easy; }
+
+    // curl_easy_setopt, remembering the option (and its value for numbers and texts).
+    template <typename T>
+    void set(CURLoption option, T value)
+    {
+        Record record{option, {}, {}};
+        if constexpr (std::is_integral_v<T>) {
+            record.number = static_cast<qint64>(value);
+        } else if constexpr (std::is_same_v<T, const char*>) {
+            record.text = QByteArray(value);
+        }
+        m_options.push_back(std::move(record));
+        curl_easy_setopt(m_easy, option, value);
+    }
+    void set(CURLoption option, const QByteArray& text) { set(option, text.constData()); }
+
+    // CURLOPT_URL for the connection's server with `encodedPath`, and CURLOPT_USERPWD as "user:password".
+    void setServer(const PushConnection& connection, const QByteArray& encodedPath);
+    // The protocol options every operation applies before it performs.
+    void applyProtocolOptions(const PushConnection& connection);
+
+    // Runs the transfer to its end. Drives the handle through a multi handle with a short wait instead of
+    // curl_easy_perform, whose internal wait of up to one second is what a missed socket event costs.
+    CURLcode perform();
+
+    // curlExitCode(code, libcurl's text), or the host-key or active-FTPS explanation where that applies.
+    FTPError errorFor(CURLcode code) const;
+    // curlExitCode(-1, "Failed to initialize libcurl").
+    static FTPError initializationFailure();
+
+    bool hasOption(CURLoption option) const;
+    std::optional<qint64> numberOption(CURLoption option) const;
+    std::optional<QByteArray> textOption(CURLoption option) const;
+    // Every option in the order it was set.
+    std::vector<CURLoption> optionsSet() const;
+
+    // Longest wait for socket activity inside perform().
+    static constexpr int kMaxWaitMs = 10;
+
+private:
+    struct Record {
+        CURLoption option;
+        std::optional<qint64> number;
+        std::optional<QByteArray> text;
+    };
+
+    CURL* m_easy = nullptr;
+    std::shared_ptr<CurlConnectionCache> m_cache;
+    SshHostKeyCheck m_hostKeyCheck;
+    bool m_activeFtps = false;
+    std::vector<Record> m_options;
+};
+
+} // namespace ondrix

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/PushConnection.h"
+#include "transfer/FTPError.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace ondrix {
+
+class CurlConnectionCache;
+class CurlHandle;
+
+// Moves local files to one connection's server over FTP, explicit FTPS or SFTP, creates remote directories
+// and tests whether the server can be reached. Every call is blocking and meant for a worker thread; any
+// number of calls may run at once on one uploader from different threads. Each call uses its own libcurl
+// handle, but all calls of one uploader (and of its copies) share one connection cache, so a burst of files
+// does not pay a handshake and a login per file.
+class FTPUploader {
+public:
+    // Bytes sent so far and total bytes of the file; called on the uploading thread.
+    using ProgressFunction = std::function<void(qint64 sent, qint64 total)>;
+    // Called with each operation's handle just before it performs: for diagnostics and tests.
+    using HandleInspector = std::function<void(const CurlHandle& handle)>;
+
+    enum class ConnectionReuse { shared, none };
+
+    explicit FTPUploader(PushConnection connection, ConnectionReuse reuse = ConnectionReuse::shared);
+
+    const PushConnection& connection() const { return m_connection; }
+
+    // Stores the local file at `remotePath` (absolute, beginning with "/"), replacing a file of that name
+    // and creating missing remote folders on the way. Nothing on success.
+    [[nodiscard]] std::optional<FTPError> upload(const QString& localPath, const QString& remotePath,
+                                                 const ProgressFunction& progress = {}) const;
+    // Asks the server to create one directory (MKD / mkdir); a refusal, e.g. because it exists, is not
+    // reported. Fails only when libcurl cannot be initialised.
+    [[nodiscard]] std::optional<FTPError> createDirectory(const QString& remotePath) const;
+    // Connects, logs in and lists "/". A refused login counts as reachable.
+    [[nodiscard]] std::optional<FTPError> testConnection() const;
+
+    void setHandleInspector(HandleInspector inspector) { m_inspector = std::move(inspector); }
+
+private:
+    PushConnection m_connection;
+    std::shared_ptr<CurlConnectionCache> m_cache;
+    HandleInspector m_inspector;
+};
+
+} // namespace ondrix

@@ -1,0 +1,82 @@
+#include "support/FtpTestServer.h"
+
+#include <QDir>
+
+#include <stdexcept>
+
+namespace ondrix::test {
+
+FtpTestServer::FtpTestServer()
+{
+    if (!m_dir.isValid()) {
+        throw std::runtime_error("cannot create a temporary directory for the FTP server");
+    }
+    QDir().mkpath(rootDir());
+}
+
+FtpTestServer::~FtpTestServer()
+{
+    stop();
+}
+
+void FtpTestServer::start(const FtpServerOptions& options)
+{
+    m_options = options;
+    launch(0);
+}
+
+void FtpTestServer::stop()
+{
+    m_process.stop();
+}
+
+void FtpTestServer::restart()
+{
+    stop();
+    launch(m_port);
+}
+
+void FtpTestServer::launch(quint16 port)
+{
+    QStringList arguments{
+        QStringLiteral("--root"),     rootDir(),          QStringLiteral("--user"), m_options.user,
+        QStringLiteral("--password"), m_options.password, QStringLiteral("--port"), QString::number(port),
+        QStringLiteral("--log"),      logFile()};
+    if (m_options.tls) {
+        arguments << QStringLiteral("--tls") << QStringLiteral("--cert")
+                  << testCertificatePath(QStringLiteral("server.pem")) << QStringLiteral("--key")
+                  << testCertificatePath(QStringLiteral("server.key"));
+    }
+    m_port =
+        m_process.start(QStringLiteral("ftp_server.py"), arguments, m_dir.filePath(QStringLiteral("stderr")));
+}
+
+QString FtpTestServer::rootDir() const
+{
+    return m_dir.filePath(QStringLiteral("root"));
+}
+
+QString FtpTestServer::logFile() const
+{
+    return m_dir.filePath(QStringLiteral("server.log"));
+}
+
+PushConnection FtpTestServer::connection() const
+{
+    PushConnection connection;
+    connection.name = m_options.tls ? QStringLiteral("Test FTPS") : QStringLiteral("Test FTP");
+    connection.transferProtocol = m_options.tls ? TransferProtocol::ftps : TransferProtocol::ftp;
+    connection.host = QStringLiteral("127.0.0.1");
+    connection.port = m_port;
+    connection.username = m_options.user;
+    connection.password = m_options.password;
+    connection.ftpMode = FTPMode::passive;
+    return connection;
+}
+
+QString FtpTestServer::caFile()
+{
+    return testCertificatePath(QStringLiteral("ca.pem"));
+}
+
+} // namespace ondrix::test

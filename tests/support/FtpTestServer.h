@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/PushConnection.h"
+#include "support/TestServerProcess.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+namespace ondrix::test {
+
+struct FtpServerOptions {
+    // Explicit FTPS: TLS required on the control and the data connections, certificate for localhost and
+    // 127.0.0.1 signed by the test CA (caFile()).
+    bool tls = false;
+    QString user = QStringLiteral("ondrix");
+    QString password = QStringLiteral("secret");
+};
+
+// A real FTP or explicit FTPS server (pyftpdlib) on a free loopback port, serving a fresh temporary folder
+// as the user's "/". Passive and active data connections work; each passive listener gets any free port.
+class FtpTestServer {
+public:
+    FtpTestServer();
+    ~FtpTestServer();
+    FtpTestServer(const FtpTestServer&) = delete;
+    FtpTestServer& operator=(const FtpTestServer&) = delete;
+
+    // Throws std::runtime_error when the server does not come up.
+    void start(const FtpServerOptions& options = {});
+    void stop();
+    // Stops and starts again on the same port with the same root and options.
+    void restart();
+    bool isRunning() const { return m_process.isRunning(); }
+
+    quint16 port() const { return m_port; }
+    QString rootDir() const;
+    const FtpServerOptions& options() const { return m_options; }
+    // The server's own log of commands and transfers, for diagnosing a failed test.
+    QString logFile() const;
+
+    // A connection to this server: 127.0.0.1, its port and login, FTP or FTPS by the options, passive mode.
+    PushConnection connection() const;
+
+    // The test CA that signed the server certificate, for SSL_CERT_FILE.
+    static QString caFile();
+
+private:
+    void launch(quint16 port);
+
+    QTemporaryDir m_dir;
+    FtpServerOptions m_options;
+    TestServerProcess m_process;
+    quint16 m_port = 0;
+};
+
+} // namespace ondrix::test

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QProcess;
+
+namespace ondrix::test {
+
+// One loopback test server: a Python script under tests/support/servers run by Debian's /usr/bin/python3 (a
+// python3 earlier on PATH may not see Debian's modules). The script binds its own port, announces it with
+// "READY <port>" and exits when its standard input closes; the kernel also kills it when the thread that
+// started it ends, so a crashed test leaves no server behind. Owned and used by one thread.
+class TestServerProcess {
+public:
+    TestServerProcess();
+    ~TestServerProcess();
+    TestServerProcess(const TestServerProcess&) = delete;
+    TestServerProcess& operator=(const TestServerProcess&) = delete;
+
+    // Starts the script and waits until it is ready; returns its port. Throws std::runtime_error with the
+    // script's error output when it does not become ready. `errorLog` receives the script's stderr.
+    quint16 start(const QString& scriptName, const QStringList& arguments, const QString& errorLog);
+    // Ends the server (closing its stdin, killing it when it does not go at once) and waits for it.
+    void stop();
+    bool isRunning() const;
+
+private:
+    std::unique_ptr<QProcess> m_process;
+};
+
+// Where the server scripts and the test-only certificates and keys live.
+QString serverScriptPath(const QString& scriptName);
+QString testCertificatePath(const QString& fileName);
+
+} // namespace ondrix::test

@@ -1,0 +1,404 @@
+#include "transfer/FTPUploader.h"
+
+#include "support/FtpTestServer.h"
+#include "support/SftpTestServer.h"
+#include "support/TestEnvironment.h"
+#include "transfer/CurlHandle.h"
+#include "transfer/SshKnownHosts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <thread>
+#include <vector>
+
+using namespace ondrix;
+
+namespace ondrix {
+void PrintTo(const FTPError& error, std::ostream* out)
+{
+    *out << error.description().toStdString();
+}
+} // namespace ondrix
+using ondrix::test::FtpServerOptions;
+using ondrix::test::FtpTestServer;
+using ondrix::test::SftpTestServer;
+using ondrix::test::TestEnvironment;
+
+namespace {
+
+QByteArray randomBytes(qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(bytes.data()), size / 4);
+    return bytes;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QString curlText(int code)
+{
+    return QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(code)));
+}
+
+// A port on which nothing listens: the socket is bound, so no other test can take it, but never listens,
+// so a connection attempt is refused at once.
+class ClosedPort {
+public:
+    ClosedPort()
+    {
+        m_fd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        socklen_t length = sizeof address;
+        getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &length);
+        m_port = ntohs(address.sin_port);
+    }
+    ~ClosedPort() { close(m_fd); }
+    quint16 port() const { return m_port; }
+
+private:
+    int m_fd = -1;
+    quint16 m_port = 0;
+};
+
+class FTPUploaderTest : public ::testing::Test {
+protected:
+    FTPUploaderTest()
+    {
+        // The FTPS test server's certificate is signed by the test CA, trusted the way a company CA is.
+        env.setVariable("SSL_CERT_FILE", FtpTestServer::caFile());
+        env.setVariable("CURL_CA_BUNDLE", QString());
+    }
+
+    QString localFile(const QString& name, const QByteArray& contents) const
+    {
+        return env.writeFile(QStringLiteral("local/") + name, contents);
+    }
+
+    TestEnvironment env;
+};
+
+} // namespace
+
+TEST_F(FTPUploaderTest, FtpPassiveAndActiveStoreTheLocalBytes)
+{
+    FtpTestServer server;
+    server.start();
+    const QByteArray contents = randomBytes(300 * 1024 + 3);
+    const QString local = localFile(QStringLiteral("photo.jpg"), contents);
+    for (const FTPMode mode : {FTPMode::passive, FTPMode::active}) {
+        PushConnection connection = server.connection();
+        connection.ftpMode = mode;
+        const FTPUploader uploader(connection);
+        const QString remote = QStringLiteral("/in/%1/photo.jpg").arg(rawValue(mode));
+        const auto error = uploader.upload(local, remote);
+        EXPECT_FALSE(error) << qPrintable(error->description());
+        EXPECT_EQ(readFile(server.rootDir() + remote), contents) << qPrintable(rawValue(mode));
+    }
+}
+
+TEST_F(FTPUploaderTest, FtpsPassiveVerifiesTheServerCertificate)
+{
+    FtpTestServer server;
+    server.start(FtpServerOptions{.tls = true});
+    const QByteArray contents = randomBytes(200 * 1024);
+    const QString local = localFile(QStringLiteral("a.bin"), contents);
+    PushConnection connection = server.connection();
+    for (const QString& host : {QStringLiteral("127.0.0.1"), QStringLiteral("localhost")}) {
+        connection.host = host;
+        const auto error = FTPUploader(connection).upload(local, QStringLiteral("/a.bin"));
+        EXPECT_FALSE(error) << qPrintable(error->description());
+        EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/a.bin")), contents);
+    }
+
+    // Without the test CA the certificate is not trusted and nothing is sent.
+    TestEnvironment untrusting;
+    untrusting.setVariable("SSL_CERT_FILE", QStringLiteral("/nonexistent/ca.pem"));
+    const auto error = FTPUploader(connection).upload(local, QStringLiteral("/b.bin"));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->code(), CURLE_PEER_FAILED_VERIFICATION);
+    EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/b.bin")));
+}
+
+TEST_F(FTPUploaderTest, ActiveFtpsFailsWithAClearErrorInsteadOfHanging)
+{
+    FtpTestServer server;
+    server.start(FtpServerOptions{.tls = true});
+    PushConnection connection = server.connection();
+    connection.ftpMode = FTPMode::active;
+    const auto error =
+        FTPUploader(connection).upload(localFile(QStringLiteral("a.bin"), randomBytes(256 * 1024)), "/a.bin");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind(), FTPError::Kind::curlExitCode);
+    EXPECT_TRUE(error->description().contains(QStringLiteral("use passive mode")))
+        << qPrintable(error->description());
+}
+
+TEST_F(FTPUploaderTest, SftpWithPasswordAndWithKeyFile)
+{
+    SftpTestServer server;
+    server.start();
+    const QByteArray contents = randomBytes(1024 * 1024 + 7);
+    const QString local = localFile(QStringLiteral("raw.cr2"), contents);
+
+    const auto byPassword = FTPUploader(server.connection()).upload(local, QStringLiteral("/p/raw.cr2"));
+    EXPECT_FALSE(byPassword) << qPrintable(byPassword->description());
+    EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/p/raw.cr2")), contents);
+
+    PushConnection byKey = server.connection();
+    byKey.password.clear();
+    byKey.sshKeyPath = SftpTestServer::clientKeyFile();
+    const auto keyError = FTPUploader(byKey).upload(local, QStringLiteral("/k/raw.cr2"));
+    EXPECT_FALSE(keyError) << qPrintable(keyError->description());
+    EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/k/raw.cr2")), contents);
+
+    // The host key was trusted on first use, under its port.
+    EXPECT_TRUE(
+        readFile(SshKnownHosts::defaultPath())
+            .startsWith(QStringLiteral("[127.0.0.1]:%1 ecdsa-sha2-nistp256 ").arg(server.port()).toUtf8()));
+
+    PushConnection wrong = server.connection();
+    wrong.password = QStringLiteral("wrong");
+    const auto denied = FTPUploader(wrong).upload(local, QStringLiteral("/w.cr2"));
+    ASSERT_TRUE(denied);
+    EXPECT_EQ(denied->code(), CURLE_LOGIN_DENIED);
+}
+
+TEST_F(FTPUploaderTest, RemoteNamesArriveExactlyAndEmptyFilesUpload)
+{
+    FtpTestServer ftp;
+    ftp.start();
+    SftpTestServer sftp;
+    sftp.start();
+    const QStringList names = {QStringLiteral("/with space/a b.txt"),
+                               QStringLiteral("/hash#and%25percent%.txt"),
+                               QStringLiteral("/Zürich/čšž ü.txt"), QStringLiteral("/semi;colon?.txt")};
+    const QString empty = localFile(QStringLiteral("empty"), {});
+    for (const auto& [connection, root] :
+         {std::pair{ftp.connection(), ftp.rootDir()}, std::pair{sftp.connection(), sftp.rootDir()}}) {
+        const FTPUploader uploader(connection);
+        for (const QString& name : names) {
+            const QByteArray contents = name.toUtf8();
+            const auto error = uploader.upload(localFile(QStringLiteral("n"), contents), name);
+            EXPECT_FALSE(error) << qPrintable(error->description());
+            EXPECT_EQ(readFile(root + name), contents)
+                << qPrintable(rawValue(connection.transferProtocol) + name);
+        }
+        const auto error = uploader.upload(empty, QStringLiteral("/empty.bin"));
+        EXPECT_FALSE(error) << qPrintable(error->description());
+        EXPECT_TRUE(QFile::exists(root + QStringLiteral("/empty.bin")));
+        EXPECT_EQ(QFile(root + QStringLiteral("/empty.bin")).size(), 0);
+    }
+}
+
+TEST_F(FTPUploaderTest, CreateDirectoryIsQuietAndUploadsCreateMissingFolders)
+{
+    FtpTestServer ftp;
+    ftp.start();
+    SftpTestServer sftp;
+    sftp.start();
+    for (const auto& [connection, root] :
+         {std::pair{ftp.connection(), ftp.rootDir()}, std::pair{sftp.connection(), sftp.rootDir()}}) {
+        const FTPUploader uploader(connection);
+        const QString protocol = rawValue(connection.transferProtocol);
+        EXPECT_FALSE(uploader.createDirectory(QStringLiteral("/New Folder")));
+        EXPECT_TRUE(QFileInfo(root + QStringLiteral("/New Folder")).isDir()) << qPrintable(protocol);
+        // Again: the server refuses, nothing is reported.
+        EXPECT_FALSE(uploader.createDirectory(QStringLiteral("/New Folder")));
+
+        // One command creates only the last level; the upload creates the missing ones.
+        EXPECT_FALSE(uploader.createDirectory(QStringLiteral("/a/b/c")));
+        EXPECT_FALSE(QFile::exists(root + QStringLiteral("/a"))) << qPrintable(protocol);
+        const auto nested =
+            uploader.upload(localFile(QStringLiteral("x"), "x"), QStringLiteral("/a/b/c/x.txt"));
+        EXPECT_FALSE(nested) << qPrintable(nested->description());
+        EXPECT_EQ(readFile(root + QStringLiteral("/a/b/c/x.txt")), "x");
+
+        // A folder that cannot exist (its parent is a file) fails the upload with libcurl's code and text.
+        QFile(root + QStringLiteral("/blocker")).open(QIODevice::WriteOnly);
+        const auto blocked =
+            uploader.upload(localFile(QStringLiteral("x"), "x"), QStringLiteral("/blocker/d/x.txt"));
+        ASSERT_TRUE(blocked) << qPrintable(protocol);
+        EXPECT_EQ(blocked->kind(), FTPError::Kind::curlExitCode);
+        EXPECT_GT(blocked->code(), 0);
+        EXPECT_EQ(blocked->text(), curlText(blocked->code()));
+    }
+}
+
+TEST_F(FTPUploaderTest, TestConnectionReportsReachabilityAndLibcurlCodes)
+{
+    FtpTestServer ftp;
+    ftp.start();
+    SftpTestServer sftp;
+    sftp.start();
+    for (PushConnection connection : {ftp.connection(), sftp.connection()}) {
+        const QString protocol = rawValue(connection.transferProtocol);
+        EXPECT_FALSE(FTPUploader(connection).testConnection()) << qPrintable(protocol);
+        connection.password = QStringLiteral("wrong");
+        // A refused login still proves the server is there.
+        const auto denied = FTPUploader(connection).testConnection();
+        EXPECT_FALSE(denied) << qPrintable(protocol + denied->description());
+
+        // The empty label makes the resolver fail without sending a query anywhere.
+        connection.host = QStringLiteral("no-such-host..invalid");
+        const auto unresolvable = FTPUploader(connection).testConnection();
+        ASSERT_TRUE(unresolvable);
+        EXPECT_EQ(*unresolvable, FTPError::curlExitCode(CURLE_COULDNT_RESOLVE_HOST, curlText(6)));
+
+        const ClosedPort closed;
+        connection.host = QStringLiteral("127.0.0.1");
+        connection.port = closed.port();
+        const auto refused = FTPUploader(connection).testConnection();
+        ASSERT_TRUE(refused);
+        EXPECT_EQ(*refused, FTPError::curlExitCode(CURLE_COULDNT_CONNECT, curlText(7)));
+    }
+}
+
+TEST_F(FTPUploaderTest, ChangedSftpHostKeyIsRefusedWithInstructions)
+{
+    SftpTestServer server;
+    server.start();
+    EXPECT_FALSE(FTPUploader(server.connection()).testConnection());
+    server.replaceHostKey();
+
+    const QString local = localFile(QStringLiteral("a.txt"), "secret");
+    const auto upload = FTPUploader(server.connection()).upload(local, QStringLiteral("/a.txt"));
+    const auto test = FTPUploader(server.connection()).testConnection();
+    for (const auto& error : {upload, test}) {
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->code(), CURLE_PEER_FAILED_VERIFICATION);
+        EXPECT_EQ(error->text(),
+                  SshKnownHosts::changedKeyMessage(SshKnownHosts::defaultPath(), QStringLiteral("127.0.0.1"),
+                                                   server.port()));
+    }
+    EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/a.txt")));
+}
+
+TEST_F(FTPUploaderTest, ProgressTotalsAreTheFileSize)
+{
+    FtpTestServer server;
+    server.start();
+    const qint64 size = 3 * 1024 * 1024 + 11;
+    const QString local = localFile(QStringLiteral("big.bin"), randomBytes(size));
+    FTPUploader uploader(server.connection());
+    std::vector<std::pair<qint64, qint64>> reports;
+    const auto error = uploader.upload(local, QStringLiteral("/big.bin"),
+                                       [&](qint64 sent, qint64 total) { reports.emplace_back(sent, total); });
+    EXPECT_FALSE(error);
+    ASSERT_FALSE(reports.empty());
+    for (const auto& [sent, total] : reports) {
+        EXPECT_EQ(total, size);
+        EXPECT_LE(sent, size);
+    }
+    EXPECT_EQ(reports.back().first, size);
+
+    // Without a progress function libcurl gets no transfer-info options at all.
+    std::vector<CURLoption> options;
+    uploader.setHandleInspector([&](const CurlHandle& handle) { options = handle.optionsSet(); });
+    EXPECT_FALSE(uploader.upload(local, QStringLiteral("/again.bin")));
+    ASSERT_FALSE(options.empty());
+    for (const CURLoption option : {CURLOPT_NOPROGRESS, CURLOPT_XFERINFODATA, CURLOPT_XFERINFOFUNCTION}) {
+        EXPECT_EQ(std::count(options.begin(), options.end(), option), 0);
+    }
+}
+
+TEST_F(FTPUploaderTest, BandwidthCapIsKiBPerSecond)
+{
+    PushConnection connection;
+    connection.host = QStringLiteral("127.0.0.1");
+    const ClosedPort closed;
+    connection.port = closed.port();
+    const QString local = localFile(QStringLiteral("a"), "a");
+    for (const auto& [kbps, expected] :
+         {std::pair<qint64, std::optional<qint64>>{500, 512000}, {0, std::nullopt}, {-5, std::nullopt}}) {
+        connection.maxBandwidthKBps = kbps;
+        FTPUploader uploader(connection);
+        std::optional<qint64> cap;
+        uploader.setHandleInspector(
+            [&](const CurlHandle& handle) { cap = handle.numberOption(CURLOPT_MAX_SEND_SPEED_LARGE); });
+        EXPECT_TRUE(uploader.upload(local, QStringLiteral("/a")));
+        EXPECT_EQ(cap, expected) << kbps;
+    }
+}
+
+TEST_F(FTPUploaderTest, BadInputFailsCleanly)
+{
+    FtpTestServer server;
+    server.start();
+    const FTPUploader uploader(server.connection());
+    const QString vanished = env.root() + QStringLiteral("/gone.jpg");
+    EXPECT_EQ(uploader.upload(vanished, QStringLiteral("/gone.jpg")),
+              FTPError::localFileNotReadable(vanished));
+    EXPECT_EQ(uploader.upload(vanished, QStringLiteral("/gone.jpg"))->description(),
+              QStringLiteral("Cannot read file: ") + vanished);
+    const QString folder = env.makeDir(QStringLiteral("a folder"));
+    EXPECT_EQ(uploader.upload(folder, QStringLiteral("/f")), FTPError::localFileNotReadable(folder));
+
+    const QString local = localFile(QStringLiteral("a"), "a");
+    for (const auto& [host, port] :
+         {std::pair{QString(), qint64(21)}, std::pair{QStringLiteral("127.0.0.1"), qint64(0)},
+          std::pair{QStringLiteral(" \n"), qint64(-1)}}) {
+        for (const TransferProtocol protocol : allTransferProtocols()) {
+            PushConnection connection;
+            connection.transferProtocol = protocol;
+            connection.host = host;
+            connection.port = port;
+            const FTPUploader broken(connection);
+            const auto uploadError = broken.upload(local, QStringLiteral("/a"));
+            ASSERT_TRUE(uploadError);
+            EXPECT_EQ(uploadError->kind(), FTPError::Kind::curlExitCode);
+            EXPECT_TRUE(broken.testConnection());
+            EXPECT_FALSE(broken.createDirectory(QStringLiteral("/d")));
+        }
+    }
+}
+
+TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
+{
+    FtpTestServer server;
+    server.start();
+    const FTPUploader uploader(server.connection());
+    constexpr int kThreads = 4;
+    constexpr int kFilesEach = 12;
+    std::vector<std::thread> threads;
+    std::vector<QString> failures(kThreads);
+    env.makeDir(QStringLiteral("local"));
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < kFilesEach; ++i) {
+                const QString name = QStringLiteral("t%1-%2.txt").arg(t).arg(i);
+                const QString local = env.root() + QStringLiteral("/local/") + name;
+                QFile file(local);
+                file.open(QIODevice::WriteOnly);
+                file.write(name.toUtf8());
+                file.close();
+                if (const auto error = uploader.upload(local, QStringLiteral("/par/") + name)) {
+                    failures[std::size_t(t)] += error->description();
+                }
+            }
+        });
+    }
+    for (auto& thread : threads) {
+        thread.join();
+    }
+    for (const QString& failure : failures) {
+        EXPECT_TRUE(failure.isEmpty()) << qPrintable(failure);
+    }
+    EXPECT_EQ(QDir(server.rootDir() + QStringLiteral("/par")).entryList(QDir::Files).size(),
+              kThreads * kFilesEach);
+    const qsizetype sessions = readFile(server.logFile()).count("FTP session opened");
+    EXPECT_LE(sessions, kThreads * 2) << "connections were not reused";
+}

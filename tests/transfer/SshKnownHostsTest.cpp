@@ -1,0 +1,101 @@
+#include "transfer/SshKnownHosts.h"
+
+#include "support/TestEnvironment.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QMessageAuthenticationCode>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+using namespace ondrix;
+using Verdict = SshKnownHosts::Verdict;
+
+namespace {
+
+QByteArray keyBlob(const QByteArray& type, const QByteArray& body)
+{
+    QByteArray blob;
+    const auto length = quint32(type.size());
+    blob.append(char(length >> 24)).append(char(length >> 16)).append(char(length >> 8)).append(char(length));
+    return blob + type + body;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(SshKnownHosts, TrustsOnFirstUseAndRefusesAChangedKeyPerPort)
+{
+    ondrix::test::TestEnvironment env;
+    const QString file = SshKnownHosts::defaultPath();
+    EXPECT_EQ(file, env.dataHome() + QStringLiteral("/Ondrix/known_hosts"));
+    const QByteArray first = keyBlob("ecdsa-sha2-nistp256", "first");
+    const QByteArray second = keyBlob("ecdsa-sha2-nistp256", "second");
+
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral(" 127.0.0.1 "), 2222, first), Verdict::added);
+    EXPECT_EQ(readAll(file), QByteArray("[127.0.0.1]:2222 ecdsa-sha2-nistp256 " + first.toBase64() + '\n'));
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, first), Verdict::trusted);
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, second), Verdict::changed);
+
+    // Another port of the same host is another server; port 22 is written without brackets.
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2223, second), Verdict::added);
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 22, second), Verdict::added);
+    EXPECT_TRUE(
+        readAll(file).endsWith(QByteArray("\n127.0.0.1 ecdsa-sha2-nistp256 " + second.toBase64() + '\n')));
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, first), Verdict::trusted);
+}
+
+TEST(SshKnownHosts, ReadsLinesWrittenByOpenSsh)
+{
+    ondrix::test::TestEnvironment env;
+    const QString file = env.root() + QStringLiteral("/known_hosts");
+    const QByteArray key = keyBlob("ssh-ed25519", "k");
+    const QByteArray salt = "0123456789abcdefghij";
+    const QByteArray hashed =
+        "|1|" + salt.toBase64() + '|' +
+        QMessageAuthenticationCode::hash("[localhost]:2200", salt, QCryptographicHash::Sha1).toBase64();
+    // A comment, a marker line, a multi-host line and a hashed host; the last line has no newline.
+    env.writeFile(QStringLiteral("known_hosts"),
+                  "# comment\n@revoked * ssh-ed25519 AAAA\nother,[Host.Example]:2201 ssh-ed25519 " +
+                      key.toBase64() + "\n" + hashed + " ssh-ed25519 " + key.toBase64());
+
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("host.example"), 2201, key), Verdict::trusted);
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("localhost"), 2200, key), Verdict::trusted);
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("localhost"), 2200, keyBlob("ssh-ed25519", "x")),
+              Verdict::changed);
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("[::1]"), 2200, key), Verdict::added);
+    EXPECT_TRUE(readAll(file).endsWith(
+        QByteArray(key.toBase64() + "\n[::1]:2200 ssh-ed25519 " + key.toBase64() + '\n')));
+}
+
+TEST(SshKnownHosts, ConcurrentFirstConnectionsAddOneLine)
+{
+    ondrix::test::TestEnvironment env;
+    const QString file = env.root() + QStringLiteral("/known_hosts");
+    const QByteArray key = keyBlob("ssh-ed25519", "same");
+    std::vector<std::thread> threads;
+    for (int i = 0; i < 8; ++i) {
+        threads.emplace_back([&] { SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2000, key); });
+    }
+    for (auto& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(readAll(file).count('\n'), 1);
+}
+
+TEST(SshKnownHosts, ChangedKeyMessageSaysWhatChangedAndHowToRemoveTheLine)
+{
+    const QString message = SshKnownHosts::changedKeyMessage(
+        QStringLiteral("/home/u/.local/share/Ondrix/known_hosts"), QStringLiteral("127.0.0.1"), 2222);
+    EXPECT_TRUE(message.startsWith(QStringLiteral("The server's host key changed: [127.0.0.1]:2222")));
+    EXPECT_TRUE(message.contains(
+        QStringLiteral("ssh-keygen -R \"[127.0.0.1]:2222\" -f \"/home/u/.local/share/Ondrix/known_hosts\"")));
+}
