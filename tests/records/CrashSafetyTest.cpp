@@ -1,0 +1,65 @@
+#include "platform/AppPaths.h"
+#include "platform/PreferencesStore.h"
+#include "records/HistoryService.h"
+#include "support/TestEnvironment.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using ondrix::test::TestEnvironment;
+
+// A child process writes the history and the store in a tight loop and is killed with SIGKILL at a random
+// moment, several times over; whatever it leaves behind must open and decode.
+TEST(CrashSafety, FilesDecodeAfterTheWriterIsKilled)
+{
+    TestEnvironment env;
+    qint64 lastCounter = 0;
+    for (int round = 0; round < 12; ++round) {
+        QProcess child;
+        child.setProgram(QStringLiteral(ONDRIX_CRASH_WRITER));
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start();
+        ASSERT_TRUE(child.waitForStarted());
+        QByteArray output;
+        while (!output.contains("ready") && child.state() == QProcess::Running) {
+            child.waitForReadyRead(100);
+            output += child.readAllStandardOutput();
+        }
+        ASSERT_TRUE(output.contains("ready")) << "round " << round;
+        QTest::qWait(QRandomGenerator::global()->bounded(20, 200));
+        child.kill(); // SIGKILL
+        ASSERT_TRUE(child.waitForFinished());
+        EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+
+        {
+            PreferencesStore store(AppPaths::preferencesFile());
+            EXPECT_TRUE(store.movedAsidePath().isEmpty()) << "round " << round;
+            const qint64 counter = store.integerValue(QStringLiteral("crash_counter"));
+            EXPECT_GT(counter, lastCounter);
+            lastCounter = counter;
+            // Every entry recorded before the counter was written is there.
+            const auto uploaded = store.realDictionaryValue(QStringLiteral("ondrix_uploaded_crash"));
+            ASSERT_TRUE(uploaded.has_value());
+            EXPECT_GE(uploaded->size(), counter);
+            EXPECT_TRUE(
+                QJsonDocument::fromJson(store.dataValue(QStringLiteral("push_connections"))).isArray());
+            // A whole-dictionary replacement is all or nothing.
+            const auto whole = store.realDictionaryValue(QStringLiteral("replaced_whole"));
+            ASSERT_TRUE(whole.has_value());
+            EXPECT_EQ(whole->size(), 200);
+        }
+
+        QFile file(AppPaths::historyFile());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const auto history = HistoryService::decode(file.readAll());
+        ASSERT_TRUE(history.has_value()) << "round " << round;
+        EXPECT_FALSE(history->isEmpty());
+        EXPECT_LE(history->size(), HistoryService::maxEntries);
+    }
+}
