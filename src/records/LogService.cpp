@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <limits>
 #include <random>
 
 namespace ondrix {
@@ -173,10 +174,9 @@ void LogService::waitForFileWrites()
     m_writerIdle.wait(lock, [this] { return m_toWrite.empty() && !m_writing; });
 }
 
-QString LogService::formatLine(const LogEntry& entry)
+QString LogService::formatTimestamp(const QDateTime& timestamp)
 {
-    return QLatin1Char('[') + entry.timestamp.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
-           QLatin1String("] [") + fileLabel(entry.level) + QLatin1String("] ") + entry.message;
+    return timestamp.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 void LogService::writerLoop()
@@ -203,12 +203,20 @@ void LogService::writerLoop()
 void LogService::writeBatch(const std::vector<LogEntry>& batch) const
 {
     QByteArray bytes;
+    // Converting to local time is most of the cost of a line; lines of the same second share the text.
+    qint64 cachedSecond = std::numeric_limits<qint64>::min();
+    QByteArray cachedStamp;
     for (const LogEntry& entry : batch) {
         if (!isEncodable(entry.message)) {
             continue;
         }
-        bytes += formatLine(entry).toUtf8();
-        bytes += '\n';
+        const qint64 second = entry.timestamp.toSecsSinceEpoch();
+        if (second != cachedSecond) {
+            cachedSecond = second;
+            cachedStamp = formatTimestamp(entry.timestamp).toLatin1();
+        }
+        bytes += '[' + cachedStamp + "] [" + fileLabel(entry.level).latin1() + "] " + entry.message.toUtf8() +
+                 '\n';
     }
     if (bytes.isEmpty()) {
         return;

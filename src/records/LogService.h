@@ -45,9 +45,8 @@ public:
     // Blocks until every line logged before the call has been handed to the file system.
     void waitForFileWrites();
 
-    // The file's line for an entry, without its line feed: "[yyyy-MM-dd HH:mm:ss] [LABL] message" in local
-    // time.
-    static QString formatLine(const LogEntry& entry);
+    // The timestamp of a line in the file: "yyyy-MM-dd HH:mm:ss" in local time.
+    static QString formatTimestamp(const QDateTime& timestamp);
 
 Q_SIGNALS:
     void entriesChanged();
