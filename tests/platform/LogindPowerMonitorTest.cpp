@@ -1,0 +1,186 @@
+#include "platform/LogindPowerMonitor.h"
+
+#include "support/DBusMockSession.h"
+#include "support/MessageCapture.h"
+
+#include <QDBusArgument>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using ondrix::test::DBusMockSession;
+using ondrix::test::MessageCapture;
+
+namespace {
+
+const QString login1 = QStringLiteral("org.freedesktop.login1");
+const QString login1Path = QStringLiteral("/org/freedesktop/login1");
+const QString managerInterface = QStringLiteral("org.freedesktop.login1.Manager");
+const QString uploading = QStringLiteral("Ondrix is uploading files");
+
+struct Inhibitor {
+    QString what, who, why, mode;
+    bool operator==(const Inhibitor&) const = default;
+};
+
+// The monitor against logind's dbusmock template on a private bus standing in for the system bus.
+class LogindPowerMonitorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_bus.isRunning()) << m_bus.errorString().toStdString();
+        ASSERT_TRUE(m_bus.startTemplate(QStringLiteral("logind"), login1))
+            << m_bus.errorString().toStdString();
+    }
+
+    // What logind holds right now, as it lists it.
+    QList<Inhibitor> inhibitors() const
+    {
+        const QDBusMessage reply =
+            m_bus.call(login1, login1Path, managerInterface, QStringLiteral("ListInhibitors"));
+        QList<Inhibitor> list;
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            return list;
+        const QDBusArgument argument = reply.arguments().constFirst().value<QDBusArgument>();
+        argument.beginArray();
+        while (!argument.atEnd()) {
+            Inhibitor entry;
+            uint uid = 0, pid = 0;
+            argument.beginStructure();
+            argument >> entry.what >> entry.who >> entry.why >> entry.mode >> uid >> pid;
+            argument.endStructure();
+            list.append(entry);
+        }
+        argument.endArray();
+        return list;
+    }
+
+    qsizetype countOf(const Inhibitor& inhibitor) const { return inhibitors().count(inhibitor); }
+
+    bool waitForCount(const Inhibitor& inhibitor, qsizetype count) const
+    {
+        return QTest::qWaitFor([&] { return countOf(inhibitor) == count; }, 10000);
+    }
+
+    void prepareForSleep(bool start)
+    {
+        ASSERT_TRUE(m_bus.emitSignal(login1, login1Path, managerInterface, QStringLiteral("PrepareForSleep"),
+                                     QStringLiteral("b"), {start}));
+    }
+
+    const Inhibitor m_delay{QStringLiteral("sleep"), QStringLiteral("Ondrix"),
+                            LogindPowerMonitor::sleepDelayReason(), QStringLiteral("delay")};
+    const Inhibitor m_idle{QStringLiteral("idle"), QStringLiteral("Ondrix"), uploading,
+                           QStringLiteral("block")};
+    DBusMockSession m_bus;
+};
+
+TEST_F(LogindPowerMonitorTest, SleepWaitsForThePauseAndWakeTakesTheDelayAgain)
+{
+    LogindPowerMonitor monitor(m_bus.connection());
+    monitor.start();
+    ASSERT_TRUE(waitForCount(m_delay, 1));
+
+    // Like the manager: the pause itself is a task queued on the main thread by the handler.
+    bool heldDuringPause = false;
+    int pauses = 0;
+    QObject::connect(&monitor, &PowerMonitor::aboutToSleep, &monitor, [&] {
+        QMetaObject::invokeMethod(
+            &monitor,
+            [&] {
+                ++pauses;
+                heldDuringPause = monitor.holdsSleepDelay() && countOf(m_delay) == 1;
+            },
+            Qt::QueuedConnection);
+    });
+    QSignalSpy woke(&monitor, &PowerMonitor::didWake);
+
+    prepareForSleep(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pauses == 1; }, 10000));
+    EXPECT_TRUE(heldDuringPause);
+    EXPECT_TRUE(waitForCount(m_delay, 0)) << "the delay must end once the pause is done";
+    EXPECT_EQ(woke.count(), 0);
+
+    prepareForSleep(false);
+    EXPECT_TRUE(woke.wait(10000) || woke.count() == 1);
+    EXPECT_TRUE(waitForCount(m_delay, 1));
+    EXPECT_EQ(pauses, 1);
+}
+
+TEST_F(LogindPowerMonitorTest, HeldSleepKeepsTheDelayUntilReleased)
+{
+    LogindPowerMonitor monitor(m_bus.connection());
+    monitor.start();
+    ASSERT_TRUE(waitForCount(m_delay, 1));
+    QObject::connect(&monitor, &PowerMonitor::aboutToSleep, &monitor, [&] { monitor.holdSleep(); });
+
+    prepareForSleep(true);
+    QTest::qWait(300);
+    EXPECT_EQ(countOf(m_delay), 1);
+    EXPECT_TRUE(monitor.holdsSleepDelay());
+    monitor.releaseSleep();
+    EXPECT_TRUE(waitForCount(m_delay, 0));
+}
+
+TEST_F(LogindPowerMonitorTest, IdleAssertionsAreInhibitorsHeldUntilReleased)
+{
+    LogindPowerMonitor monitor(m_bus.connection());
+    const quint32 first = monitor.createIdleSleepAssertion(uploading);
+    EXPECT_NE(first, 0u);
+    ASSERT_TRUE(waitForCount(m_idle, 1));
+    QTest::qWait(100);
+    EXPECT_EQ(countOf(m_idle), 1) << "one assertion, one inhibitor";
+
+    const quint32 second = monitor.createIdleSleepAssertion(uploading);
+    EXPECT_NE(second, first);
+    ASSERT_TRUE(waitForCount(m_idle, 2));
+    monitor.releaseIdleSleepAssertion(first);
+    EXPECT_TRUE(waitForCount(m_idle, 1));
+    monitor.releaseIdleSleepAssertion(first); // already released: nothing
+    monitor.releaseIdleSleepAssertion(12345); // never created: nothing
+    monitor.releaseIdleSleepAssertion(second);
+    EXPECT_TRUE(waitForCount(m_idle, 0));
+
+    // Released before logind answered: the descriptor that arrives later is let go at once.
+    monitor.releaseIdleSleepAssertion(monitor.createIdleSleepAssertion(uploading));
+    QTest::qWait(300);
+    EXPECT_EQ(countOf(m_idle), 0);
+}
+
+TEST_F(LogindPowerMonitorTest, DestroyingTheMonitorReleasesEverything)
+{
+    {
+        LogindPowerMonitor monitor(m_bus.connection());
+        monitor.start();
+        monitor.createIdleSleepAssertion(uploading);
+        ASSERT_TRUE(waitForCount(m_delay, 1));
+        ASSERT_TRUE(waitForCount(m_idle, 1));
+    }
+    EXPECT_TRUE(waitForCount(m_delay, 0));
+    EXPECT_TRUE(waitForCount(m_idle, 0));
+}
+
+TEST_F(LogindPowerMonitorTest, MissingLogindOrBusIsALogLineOnly)
+{
+    m_bus.stopTemplate(login1);
+    MessageCapture capture;
+    LogindPowerMonitor monitor(m_bus.connection());
+    monitor.start();
+    const quint32 id = monitor.createIdleSleepAssertion(uploading);
+    EXPECT_NE(id, 0u);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return capture.matching(QStringLiteral("[LogindPowerMonitor] Inhibit")).size() == 2; }, 10000));
+    monitor.releaseIdleSleepAssertion(id);
+
+    LogindPowerMonitor detached(QDBusConnection(QStringLiteral("no-such-connection")));
+    detached.start();
+    detached.releaseIdleSleepAssertion(detached.createIdleSleepAssertion(uploading));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !capture.matching(QStringLiteral("[LogindPowerMonitor] No system bus")).isEmpty(); },
+        1000));
+    QTest::qWait(50); // the queued failure answers run without a crash
+}
+
+} // namespace
