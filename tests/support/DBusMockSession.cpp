@@ -34,6 +34,27 @@ const char* const busConfig =
 </busconfig>
 )";
 
+// One method of a mock object as AddObject takes it: (name, in signature, out signature, code).
+struct MockMethod {
+    QString name, inSignature, outSignature, code;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const MockMethod& method)
+{
+    argument.beginStructure();
+    argument << method.name << method.inSignature << method.outSignature << method.code;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, MockMethod& method)
+{
+    argument.beginStructure();
+    argument >> method.name >> method.inSignature >> method.outSignature >> method.code;
+    argument.endStructure();
+    return argument;
+}
+
 QVariant unwrap(const QVariant& value);
 
 QVariant unwrapArgument(const QDBusArgument& argument)
@@ -232,6 +253,40 @@ QList<QVariantList> DBusMockSession::methodCalls(const QString& service, const Q
             calls.append(pair.at(1).toList());
     }
     return calls;
+}
+
+bool DBusMockSession::addObject(const QString& service, const QString& path, const QString& interface,
+                                const QVariantMap& properties) const
+{
+    qDBusRegisterMetaType<MockMethod>();
+    qDBusRegisterMetaType<QList<MockMethod>>();
+    // Any mock object of the service can add objects; the one at `path`'s parent may not exist, "/" may not
+    // either, so ask the service's objects in turn from the root of `path`.
+    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (qsizetype depth = 1; depth < parts.size(); ++depth) {
+        const QString owner = QLatin1Char('/') + parts.mid(0, depth).join(QLatin1Char('/'));
+        const QDBusMessage reply =
+            callMock(service, owner, QStringLiteral("AddObject"),
+                     {path, interface, properties, QVariant::fromValue(QList<MockMethod>{})});
+        if (reply.type() == QDBusMessage::ReplyMessage)
+            return true;
+    }
+    return false;
+}
+
+bool DBusMockSession::setProperty(const QString& service, const QString& path, const QString& interface,
+                                  const QString& name, const QVariant& value) const
+{
+    // The mock's standard Set emits PropertiesChanged (its UpdateProperties cannot carry object paths); it
+    // fails for a property the object does not have yet, which AddProperty then adds.
+    const QDBusMessage set =
+        call(service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"),
+             {interface, name, QVariant::fromValue(QDBusVariant(value))});
+    if (set.type() == QDBusMessage::ReplyMessage)
+        return true;
+    const QDBusMessage add = callMock(service, path, QStringLiteral("AddProperty"),
+                                      {interface, name, QVariant::fromValue(QDBusVariant(value))});
+    return add.type() == QDBusMessage::ReplyMessage;
 }
 
 bool DBusMockSession::emitSignal(const QString& service, const QString& path, const QString& interface,

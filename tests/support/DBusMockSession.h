@@ -53,6 +53,13 @@ public:
     // Variants are unwrapped; dictionaries come back as QVariantMap.
     QList<QVariantList> methodCalls(const QString& service, const QString& path, const QString& method) const;
 
+    // Adds an object with one interface and its properties (no methods) to the mock serving `service`.
+    bool addObject(const QString& service, const QString& path, const QString& interface,
+                   const QVariantMap& properties) const;
+    // Adds a property to the mock object at `path`, or changes it and emits PropertiesChanged when it exists.
+    bool setProperty(const QString& service, const QString& path, const QString& interface,
+                     const QString& name, const QVariant& value) const;
+
     // Emits a signal from the mock object at `path`.
     bool emitSignal(const QString& service, const QString& path, const QString& interface,
                     const QString& name, const QString& signature, const QVariantList& args) const;
