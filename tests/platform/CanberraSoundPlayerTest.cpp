@@ -1,0 +1,83 @@
+#include "platform/CanberraSoundPlayer.h"
+
+#include "support/MessageCapture.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QSet>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using ondrix::test::MessageCapture;
+
+namespace {
+
+// Seconds of sound in a PCM WAV file; negative when the file is not one.
+double wavSeconds(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() < 44 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE" ||
+        bytes.mid(12, 4) != "fmt ")
+        return -1;
+    const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
+    const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+    if (u16(20) != 1) // PCM
+        return -1;
+    const quint32 byteRate = u32(28);
+    if (bytes.mid(36, 4) != "data" || byteRate == 0)
+        return -1;
+    return double(u32(40)) / byteRate;
+}
+
+TEST(CanberraSoundPlayer, EveryNamedSoundIsAShortFileOfItsOwn)
+{
+    const QString directory = CanberraSoundPlayer::findSoundDirectory();
+    ASSERT_FALSE(directory.isEmpty());
+    CanberraSoundPlayer player(directory);
+    QSet<QByteArray> digests;
+    for (const QString& name : SoundPlayer::soundNames()) {
+        const QString file = player.soundFile(name);
+        ASSERT_FALSE(file.isEmpty()) << name.toStdString();
+        const double seconds = wavSeconds(file);
+        EXPECT_GT(seconds, 0.05) << name.toStdString();
+        EXPECT_LT(seconds, 1.0) << name.toStdString();
+        QFile contents(file);
+        ASSERT_TRUE(contents.open(QIODevice::ReadOnly));
+        digests.insert(QCryptographicHash::hash(contents.readAll(), QCryptographicHash::Sha256));
+    }
+    EXPECT_EQ(digests.size(), SoundPlayer::soundNames().size()) << "five different sounds";
+}
+
+TEST(CanberraSoundPlayer, UnknownNamesPlayNothing)
+{
+    MessageCapture capture;
+    CanberraSoundPlayer player(CanberraSoundPlayer::findSoundDirectory());
+    for (const QString& name : {QStringLiteral("glass"), QStringLiteral("Basso"), QString(),
+                                QStringLiteral("../sounds/Glass"), QStringLiteral("Glass.wav")}) {
+        EXPECT_TRUE(player.soundFile(name).isEmpty()) << name.toStdString();
+        player.play(name);
+    }
+    EXPECT_TRUE(capture.matching(QStringLiteral("[CanberraSoundPlayer]")).isEmpty());
+
+    CanberraSoundPlayer nowhere(QStringLiteral("/nonexistent/sounds"));
+    EXPECT_TRUE(nowhere.soundFile(QStringLiteral("Glass")).isEmpty());
+    nowhere.play(QStringLiteral("Glass"));
+    EXPECT_TRUE(capture.matching(QStringLiteral("[CanberraSoundPlayer]")).isEmpty());
+}
+
+TEST(CanberraSoundPlayer, MissingSoundServerCostsAtMostOneLogLine)
+{
+    MessageCapture capture;
+    CanberraSoundPlayer player(CanberraSoundPlayer::findSoundDirectory());
+    // No audio device here: whatever libcanberra answers, playing returns and stays quiet after one report.
+    for (const QString& name : SoundPlayer::soundNames())
+        player.play(name);
+    EXPECT_LE(capture.matching(QStringLiteral("[CanberraSoundPlayer] Cannot play")).size(), 1);
+}
+
+} // namespace
