@@ -15,7 +15,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <functional>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 using namespace ondrix;
@@ -401,4 +403,30 @@ TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
               kThreads * kFilesEach);
     const qsizetype sessions = readFile(server.logFile()).count("FTP session opened");
     EXPECT_LE(sessions, kThreads * 2) << "connections were not reused";
+}
+
+TEST_F(FTPUploaderTest, ReplacesExistingFilesAndSurvivesAServerRestart)
+{
+    FtpTestServer ftp;
+    ftp.start();
+    SftpTestServer sftp;
+    sftp.start();
+    const auto restartFtp = [&] { ftp.restart(); };
+    const auto restartSftp = [&] { sftp.restart(); };
+    for (const auto& [connection, root, restart] :
+         {std::tuple{ftp.connection(), ftp.rootDir(), std::function(restartFtp)},
+          std::tuple{sftp.connection(), sftp.rootDir(), std::function(restartSftp)}}) {
+        const FTPUploader uploader(connection);
+        const QString protocol = rawValue(connection.transferProtocol);
+        EXPECT_FALSE(
+            uploader.upload(localFile(QStringLiteral("long"), "a longer first version"), "/doc.txt"));
+        EXPECT_FALSE(uploader.upload(localFile(QStringLiteral("short"), "second"), "/doc.txt"));
+        EXPECT_EQ(readFile(root + QStringLiteral("/doc.txt")), "second") << qPrintable(protocol);
+
+        // The cached connection died with the server; the next upload must notice and connect again.
+        restart();
+        const auto error = uploader.upload(localFile(QStringLiteral("third"), "third"), "/doc.txt");
+        EXPECT_FALSE(error) << qPrintable(protocol + error->description());
+        EXPECT_EQ(readFile(root + QStringLiteral("/doc.txt")), "third") << qPrintable(protocol);
+    }
 }
