@@ -3,6 +3,7 @@
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
 #include <QPointer>
 #include <QVariantMap>
 
@@ -49,10 +50,20 @@ FdoNotificationCenter::FdoNotificationCenter(QDBusConnection bus, QObject* paren
     : NotificationCenter(parent)
     , m_bus(std::move(bus))
 {
-    if (m_bus.isConnected()) {
-        m_bus.connect(serviceName, objectPath, interfaceName, QStringLiteral("NotificationClosed"), this,
-                      SLOT(onNotificationClosed(uint, uint)));
-    }
+    if (!m_bus.isConnected())
+        return;
+    m_bus.connect(serviceName, objectPath, interfaceName, QStringLiteral("NotificationClosed"), this,
+                  SLOT(onNotificationClosed(uint, uint)));
+    auto* watcher =
+        new QDBusServiceWatcher(serviceName, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, [this] {
+        // Another server, or none: the old one's notification ids and abilities do not apply any more.
+        m_serverIds.clear();
+        if (m_bodyMarkup.has_value()) {
+            m_bodyMarkup.reset();
+            m_capabilitiesRequested = false;
+        }
+    });
 }
 
 FdoNotificationCenter::~FdoNotificationCenter()

@@ -2,6 +2,7 @@
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
 #include <QDBusUnixFileDescriptor>
 
 #include <fcntl.h>
@@ -39,8 +40,8 @@ LogindPowerMonitor::~LogindPowerMonitor()
                          SLOT(onPrepareForSleep(bool)));
     }
     closeFd(m_sleepDelayFd);
-    for (auto& [id, fd] : m_assertions)
-        closeFd(fd);
+    for (auto& [id, assertion] : m_assertions)
+        closeFd(assertion.fd);
 }
 
 void LogindPowerMonitor::start()
@@ -54,6 +55,9 @@ void LogindPowerMonitor::start()
             << m_bus.lastError().message();
         return;
     }
+    auto* watcher =
+        new QDBusServiceWatcher(serviceName, m_bus, QDBusServiceWatcher::WatchForRegistration, this);
+    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, &LogindPowerMonitor::onLogindRestarted);
     m_subscribed = m_bus.connect(serviceName, objectPath, managerInterface, QStringLiteral("PrepareForSleep"),
                                  this, SLOT(onPrepareForSleep(bool)));
     if (!m_subscribed)
@@ -150,18 +154,26 @@ quint32 LogindPowerMonitor::createIdleSleepAssertion(const QString& reason)
     const quint32 id = m_nextAssertionId++;
     if (m_nextAssertionId == 0)
         m_nextAssertionId = 1;
-    m_assertions[id] = -1;
-    inhibit(QStringLiteral("idle"), reason, QStringLiteral("block"), [this, id](int fd) {
-        auto it = m_assertions.find(id);
-        if (it == m_assertions.end()) {
+    m_assertions[id] = Assertion{reason, -1};
+    requestAssertion(id);
+    return id;
+}
+
+void LogindPowerMonitor::requestAssertion(quint32 id)
+{
+    const auto it = m_assertions.find(id);
+    if (it == m_assertions.end())
+        return;
+    inhibit(QStringLiteral("idle"), it->second.reason, QStringLiteral("block"), [this, id](int fd) {
+        auto found = m_assertions.find(id);
+        if (found == m_assertions.end()) {
             // Released before logind answered.
             closeFd(fd);
             return;
         }
-        closeFd(it->second);
-        it->second = fd;
+        closeFd(found->second.fd);
+        found->second.fd = fd;
     });
-    return id;
 }
 
 void LogindPowerMonitor::releaseIdleSleepAssertion(quint32 id)
@@ -169,8 +181,23 @@ void LogindPowerMonitor::releaseIdleSleepAssertion(quint32 id)
     auto it = m_assertions.find(id);
     if (it == m_assertions.end())
         return;
-    closeFd(it->second);
+    closeFd(it->second.fd);
     m_assertions.erase(it);
+}
+
+void LogindPowerMonitor::onLogindRestarted()
+{
+    // Descriptors from the previous logind inhibit nothing any more.
+    qCInfo(lcPowerMonitor).noquote() << "[LogindPowerMonitor] logind appeared; taking the inhibitors again";
+    if (!m_sleepDelayRequested) {
+        closeFd(m_sleepDelayFd);
+        if (!m_goingToSleep)
+            takeSleepDelay();
+    }
+    for (auto& [id, assertion] : m_assertions) {
+        closeFd(assertion.fd);
+        requestAssertion(id);
+    }
 }
 
 } // namespace ondrix

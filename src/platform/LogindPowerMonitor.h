@@ -24,6 +24,9 @@ Q_DECLARE_LOGGING_CATEGORY(lcPowerMonitor)
 // An idle-sleep assertion is a "block" inhibitor for "idle": holding its file descriptor is the assertion,
 // closing it releases it.
 //
+// When logind restarts, the inhibitors held with the old instance are gone; they are taken again from the
+// new one.
+//
 // Lives on the main thread. Every call is asynchronous with a short timeout; a missing bus or logind is a
 // system-log line, never a hang.
 class LogindPowerMonitor : public PowerMonitor {
@@ -64,8 +67,15 @@ private:
     bool m_goingToSleep = false;
     int m_sleepHolds = 0;
     quint32 m_nextAssertionId = 1;
-    // assertion id → its inhibitor's descriptor (-1 while the request is in flight or after it failed)
-    std::map<quint32, int> m_assertions;
+    struct Assertion {
+        QString reason;
+        // -1 while the request is in flight or after it failed
+        int fd = -1;
+    };
+    void requestAssertion(quint32 id);
+    void onLogindRestarted();
+
+    std::map<quint32, Assertion> m_assertions;
 };
 
 } // namespace ondrix

@@ -128,6 +128,24 @@ TEST_F(FdoNotificationCenterTest, ClosedNotificationIsNotReplacedButShownAnew)
     EXPECT_EQ(calls[1][replacesId].toUInt(), 0u);
 }
 
+TEST_F(FdoNotificationCenterTest, AnotherServerStartsWithFreshIdsAndAbilities)
+{
+    startServer({{QStringLiteral("capabilities"), QStringLiteral("body")}});
+    FdoNotificationCenter center(m_bus.connection());
+    center.add({QStringLiteral("err-x"), QStringLiteral("t"), QStringLiteral("A & B"), true});
+    ASSERT_EQ(waitForNotifyCalls(1).size(), 1);
+    QTest::qWait(50);
+
+    m_bus.stopTemplate(service);
+    startServer(); // this one interprets markup, and numbers its notifications from 1 again
+    QTest::qWait(100);
+    center.add({QStringLiteral("err-x"), QStringLiteral("t"), QStringLiteral("A & B"), true});
+    const QList<QVariantList> calls = waitForNotifyCalls(1);
+    ASSERT_EQ(calls.size(), 1);
+    EXPECT_EQ(calls[0][replacesId].toUInt(), 0u) << "id 1 of the old server means another notification now";
+    EXPECT_EQ(calls[0][body].toString(), QStringLiteral("A &amp; B"));
+}
+
 TEST_F(FdoNotificationCenterTest, MissingServerCostsALogLineAndAnsweredPermissionRequest)
 {
     MessageCapture capture;

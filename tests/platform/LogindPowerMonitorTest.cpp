@@ -82,6 +82,8 @@ TEST_F(LogindPowerMonitorTest, SleepWaitsForThePauseAndWakeTakesTheDelayAgain)
     LogindPowerMonitor monitor(m_bus.connection());
     monitor.start();
     ASSERT_TRUE(waitForCount(m_delay, 1));
+    // logind lists the inhibitor a moment before its descriptor reaches the monitor.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return monitor.holdsSleepDelay(); }, 10000));
 
     // Like the manager: the pause itself is a task queued on the main thread by the handler.
     bool heldDuringPause = false;
@@ -114,6 +116,8 @@ TEST_F(LogindPowerMonitorTest, HeldSleepKeepsTheDelayUntilReleased)
     LogindPowerMonitor monitor(m_bus.connection());
     monitor.start();
     ASSERT_TRUE(waitForCount(m_delay, 1));
+    // logind lists the inhibitor a moment before its descriptor reaches the monitor.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return monitor.holdsSleepDelay(); }, 10000));
     QObject::connect(&monitor, &PowerMonitor::aboutToSleep, &monitor, [&] { monitor.holdSleep(); });
 
     prepareForSleep(true);
@@ -160,6 +164,22 @@ TEST_F(LogindPowerMonitorTest, DestroyingTheMonitorReleasesEverything)
     }
     EXPECT_TRUE(waitForCount(m_delay, 0));
     EXPECT_TRUE(waitForCount(m_idle, 0));
+}
+
+TEST_F(LogindPowerMonitorTest, RestartedLogindGetsTheInhibitorsAgain)
+{
+    LogindPowerMonitor monitor(m_bus.connection());
+    monitor.start();
+    monitor.createIdleSleepAssertion(uploading);
+    ASSERT_TRUE(waitForCount(m_delay, 1));
+    ASSERT_TRUE(waitForCount(m_idle, 1));
+
+    m_bus.stopTemplate(login1);
+    ASSERT_TRUE(m_bus.startTemplate(QStringLiteral("logind"), login1)) << m_bus.errorString().toStdString();
+    EXPECT_TRUE(waitForCount(m_delay, 1));
+    EXPECT_TRUE(waitForCount(m_idle, 1));
+    QTest::qWait(100);
+    EXPECT_EQ(inhibitors().size(), 2);
 }
 
 TEST_F(LogindPowerMonitorTest, MissingLogindOrBusIsALogLineOnly)
