@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/NetworkPathSource.h"
+
+namespace ondrix::test {
+
+// A network path source the test steers. Qt's network information loads one backend per process and reads
+// the system bus from the environment, so tests of code that reacts to paths use this instead: `start`
+// reports the current path from the event loop like the real source, `setPath` reports a change at once.
+class FakeNetworkPathSource : public NetworkPathSource {
+    Q_OBJECT
+public:
+    using NetworkPathSource::NetworkPathSource;
+
+    void start() override
+    {
+        ++m_starts;
+        QMetaObject::invokeMethod(this, [this] { Q_EMIT pathChanged(m_path); }, Qt::QueuedConnection);
+    }
+    NetworkPath currentPath() const override { return m_path; }
+
+    // Sets and reports `path` (even when it equals the previous one, to test idempotent handling).
+    void setPath(const NetworkPath& path)
+    {
+        m_path = path;
+        Q_EMIT pathChanged(m_path);
+    }
+    int starts() const { return m_starts; }
+
+private:
+    NetworkPath m_path;
+    int m_starts = 0;
+};
+
+} // namespace ondrix::test
