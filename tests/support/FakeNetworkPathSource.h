@@ -15,7 +15,8 @@ public:
     void start() override
     {
         ++m_starts;
-        QMetaObject::invokeMethod(this, [this] { Q_EMIT pathChanged(m_path); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { Q_EMIT pathChanged(m_path); }, Qt::QueuedConnection);
     }
     NetworkPath currentPath() const override { return m_path; }
 
