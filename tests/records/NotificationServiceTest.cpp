@@ -80,42 +80,35 @@ protected:
     AppSettings m_settings{m_store, &m_service};
 };
 
-TEST_F(NotificationServiceTest, ListBodyNamesFiveFilesAndCountsTheRest)
+TEST_F(NotificationServiceTest, TitlesAndBodiesOfFinishedUploads)
 {
     m_service.notifyUploadsFinished(names(7), 3'000'000, QStringLiteral("Office"),
                                     settings(true, false, true));
-    const QList<Posted> posts = waitForPosts(1);
-    ASSERT_EQ(posts.size(), 1);
+    m_service.notifyUploadsFinished(names(7), 3'000'000, QStringLiteral("Office"),
+                                    settings(true, true, false));
+    // Exactly five names: no "more" line.
+    m_service.notifyUploadsFinished(names(5), 10, QStringLiteral("Home"), settings(true, false, false));
+    // One file with grouping on: still the list form.
+    m_service.notifyUploadsFinished({QStringLiteral("a & b.png")}, 5, QStringLiteral("Office"),
+                                    settings(true, true, true));
+    const QList<Posted> posts = waitForPosts(4);
+    ASSERT_EQ(posts.size(), 4);
+
     EXPECT_EQ(posts[0].title, QStringLiteral("Ondrix: 7 files uploaded"));
     EXPECT_EQ(posts[0].body, QStringLiteral("[Office] IMG_1.jpg\nIMG_2.jpg\nIMG_3.jpg\nIMG_4.jpg\nIMG_5.jpg\n"
                                             "...and 2 more"));
     EXPECT_EQ(posts[0].hints.value(QStringLiteral("sound-name")).toString(),
               FdoNotificationCenter::defaultSoundName());
-}
 
-TEST_F(NotificationServiceTest, GroupedBodySummarisesCountAndSize)
-{
-    m_service.notifyUploadsFinished(names(7), 3'000'000, QStringLiteral("Office"),
-                                    settings(true, true, false));
-    // Exactly five names: no "more" line.
-    m_service.notifyUploadsFinished(names(5), 10, QStringLiteral("Home"), settings(true, false, false));
-    const QList<Posted> posts = waitForPosts(2);
-    ASSERT_EQ(posts.size(), 2);
-    EXPECT_EQ(posts[0].title, QStringLiteral("Ondrix: 7 files uploaded"));
-    EXPECT_EQ(posts[0].body, QStringLiteral("[Office] 7 files (3.0 MB)"));
-    EXPECT_FALSE(posts[0].hints.contains(QStringLiteral("sound-name")));
-    EXPECT_TRUE(posts[0].hints.value(QStringLiteral("suppress-sound")).toBool());
-    EXPECT_EQ(posts[1].body, QStringLiteral("[Home] IMG_1.jpg\nIMG_2.jpg\nIMG_3.jpg\nIMG_4.jpg\nIMG_5.jpg"));
-}
+    EXPECT_EQ(posts[1].title, QStringLiteral("Ondrix: 7 files uploaded"));
+    EXPECT_EQ(posts[1].body, QStringLiteral("[Office] 7 files (3.0 MB)"));
+    EXPECT_FALSE(posts[1].hints.contains(QStringLiteral("sound-name")));
+    EXPECT_TRUE(posts[1].hints.value(QStringLiteral("suppress-sound")).toBool());
 
-TEST_F(NotificationServiceTest, OneFileUsesTheListFormAndTheSingularTitle)
-{
-    m_service.notifyUploadsFinished({QStringLiteral("a.png")}, 5, QStringLiteral("Office"),
-                                    settings(true, true, true));
-    const QList<Posted> posts = waitForPosts(1);
-    ASSERT_EQ(posts.size(), 1);
-    EXPECT_EQ(posts[0].title, QStringLiteral("Ondrix: 1 file uploaded"));
-    EXPECT_EQ(posts[0].body, QStringLiteral("[Office] a.png"));
+    EXPECT_EQ(posts[2].body, QStringLiteral("[Home] IMG_1.jpg\nIMG_2.jpg\nIMG_3.jpg\nIMG_4.jpg\nIMG_5.jpg"));
+
+    EXPECT_EQ(posts[3].title, QStringLiteral("Ondrix: 1 file uploaded"));
+    EXPECT_EQ(posts[3].body, QStringLiteral("[Office] a & b.png")); // a plain-text server gets it as written
 }
 
 TEST_F(NotificationServiceTest, SuccessesAreSilentWhenOffOrEmptyButFailuresAreAlwaysPosted)
