@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+#include <unordered_map>
+
+namespace ondrix {
+
+// Answers, for one file at a time, whether it has stopped growing: it reads the file's size every interval
+// until two readings agree (stable), the size cannot be read (the file vanished) or the maximum wait has
+// passed. Only the size is compared.
+//
+// Lives on the main thread. A wait sleeps on a timer, so any number of waits proceed side by side; the answer
+// is always delivered later, by a queued call, never inside waitForStability or cancel.
+class FileStabilityChecker : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int activeWaits READ activeWaits NOTIFY activeWaitsChanged)
+
+public:
+    enum class Answer { Stable, NotStable, Cancelled };
+    using AnswerHandler = std::function<void(Answer)>;
+
+    // Identifies one wait so its owner can cancel it; a default handle refers to nothing.
+    class Handle {
+    public:
+        Handle() = default;
+        // Ends the wait; its handler then receives Cancelled. Does nothing once the wait has ended.
+        void cancel() const;
+        bool isActive() const;
+
+    private:
+        friend class FileStabilityChecker;
+        Handle(FileStabilityChecker* checker, quint64 id)
+            : m_checker(checker)
+            , m_id(id)
+        {}
+        QPointer<FileStabilityChecker> m_checker;
+        quint64 m_id = 0;
+    };
+
+    static constexpr double kDefaultCheckInterval = 2.0;
+    static constexpr double kDefaultMaxWaitSeconds = 60.0;
+
+    explicit FileStabilityChecker(QObject* parent = nullptr);
+    ~FileStabilityChecker() override;
+
+    // Interval used when a caller gives none.
+    double checkInterval() const { return m_checkInterval; }
+    void setCheckInterval(double seconds) { m_checkInterval = seconds; }
+    // A wait answers NotStable once more than this has passed since it began.
+    double maxWaitSeconds() const { return m_maxWaitSeconds; }
+    void setMaxWaitSeconds(double seconds) { m_maxWaitSeconds = seconds; }
+
+    // Starts a wait for the local file behind `fileURL`. A negative or non-finite interval counts as 0.
+    // `onAnswer` runs on this object's thread, unless `context` has been destroyed by then.
+    Handle waitForStability(const QUrl& fileURL, std::optional<double> intervalSeconds, QObject* context,
+                            AnswerHandler onAnswer);
+
+    int activeWaits() const { return int(m_waits.size()); }
+
+Q_SIGNALS:
+    void activeWaitsChanged(int activeWaits);
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    struct Wait {
+        QString path;
+        int intervalMs = 0;
+        QElapsedTimer started;
+        std::optional<qint64> previousSize;
+        int timerId = 0;
+        QPointer<QObject> context;
+        bool hasContext = false;
+        AnswerHandler onAnswer;
+    };
+
+    void step(quint64 id);
+    void cancel(quint64 id);
+    void answer(quint64 id, Answer answer);
+    bool hasTimedOut(const Wait& wait) const;
+    static std::optional<qint64> sizeOf(const QString& path);
+
+    double m_checkInterval = kDefaultCheckInterval;
+    double m_maxWaitSeconds = kDefaultMaxWaitSeconds;
+    quint64 m_nextId = 1;
+    std::unordered_map<quint64, Wait> m_waits;
+    std::unordered_map<int, quint64> m_waitByTimer;
+};
+
+} // namespace ondrix

@@ -1,0 +1,214 @@
+#include "engine/FolderWatcher.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+#include <cmath>
+#include <optional>
+
+namespace ondrix {
+
+namespace {
+
+constexpr FileEvent::Flags kContentFlags = FileEvent::Created | FileEvent::Modified | FileEvent::WriteClosed;
+
+// Renamed takes precedence over created, created over modified, when one delivery merges several.
+std::optional<FolderWatcher::FSEventKind> kindOf(FileEvent::Flags flags)
+{
+    if (flags & FileEvent::Renamed) {
+        return FolderWatcher::FSEventKind::Renamed;
+    }
+    if (flags & FileEvent::Created) {
+        return FolderWatcher::FSEventKind::Created;
+    }
+    if (flags & (FileEvent::Modified | FileEvent::WriteClosed)) {
+        return FolderWatcher::FSEventKind::Modified;
+    }
+    return std::nullopt;
+}
+
+bool isRegularFile(const QString& path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+} // namespace
+
+FolderWatcher::FolderWatcher(const QUrl& folderURL, std::unique_ptr<FileEventSource> source, QObject* parent)
+    : QObject(parent)
+    , m_watchedURL(folderURL)
+    , m_source(source.release())
+{
+    Q_ASSERT(m_source);
+    m_source->setParent(this);
+    connect(m_source, &FileEventSource::eventsArrived, this, &FolderWatcher::handleEvents);
+    connect(m_source, &FileEventSource::eventsLost, this, &FolderWatcher::eventsLost);
+    connect(m_source, &FileEventSource::becameUnreliable, this, [this](const QString& message) {
+        setReliable(false);
+        Q_EMIT becameUnreliable(message);
+    });
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &FolderWatcher::closeDueWindows);
+    m_clock.start();
+}
+
+FolderWatcher::~FolderWatcher()
+{
+    stop();
+}
+
+bool FolderWatcher::isIgnoredFileName(const QString& fileName)
+{
+    if (fileName == QLatin1String(".DS_Store") || fileName == QLatin1String(".localized")) {
+        return true;
+    }
+    if (fileName.startsWith(QLatin1Char('.')) || fileName.startsWith(QLatin1String("~$"))) {
+        return true;
+    }
+    static const QLatin1String kTemporarySuffixes[] = {
+        QLatin1String(".tmp"), QLatin1String(".part"), QLatin1String(".crdownload"),
+        QLatin1String(".downloading"), QLatin1String(".ondrix-partial")};
+    const QString lower = fileName.toLower();
+    for (const QLatin1String suffix : kTemporarySuffixes) {
+        if (lower.endsWith(suffix)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void FolderWatcher::start()
+{
+    if (m_isWatching) {
+        return;
+    }
+    setWatching(m_source->start(m_watchedURL.toLocalFile()));
+}
+
+void FolderWatcher::stop()
+{
+    m_source->stop();
+    m_timer.stop();
+    m_paths.clear();
+    m_windows.clear();
+    setWatching(false);
+}
+
+void FolderWatcher::setLatency(double seconds)
+{
+    m_latencyMs = std::isfinite(seconds) && seconds > 0.0 ? int(std::lround(seconds * 1000.0)) : 0;
+}
+
+void FolderWatcher::handleEvents(const QList<FileEvent>& events)
+{
+    for (const FileEvent& event : events) {
+        // The owner may stop the watcher from inside onFileEvent.
+        if (!m_isWatching) {
+            return;
+        }
+        handleEvent(event);
+    }
+}
+
+void FolderWatcher::handleEvent(const FileEvent& event)
+{
+    if (!(event.flags & FileEvent::IsFile) || (event.flags & FileEvent::Removed)) {
+        return;
+    }
+    const qsizetype slash = event.path.lastIndexOf(QLatin1Char('/'));
+    if (isIgnoredFileName(event.path.mid(slash + 1)) || !kindOf(event.flags)) {
+        return;
+    }
+    const bool writes = event.flags & (FileEvent::Created | FileEvent::Modified);
+    const bool closes = event.flags & (FileEvent::WriteClosed | FileEvent::Renamed);
+
+    const auto it = m_paths.find(event.path);
+    if (it == m_paths.end()) {
+        PathState state;
+        state.writeOpen = writes && !closes && !(event.flags & FileEvent::Discovered);
+        openWindow(event.path, m_paths.insert(event.path, state).value());
+        deliver(event.path, event.flags);
+        return;
+    }
+    it->pending |= event.flags & (kContentFlags | FileEvent::Renamed);
+    if (closes) {
+        it->writeOpen = false;
+    } else if (writes && !(event.flags & FileEvent::Discovered)) {
+        it->writeOpen = true;
+    }
+}
+
+void FolderWatcher::openWindow(const QString& path, PathState& state)
+{
+    state.window = m_nextWindow++;
+    m_windows.push_back({m_clock.elapsed() + m_latencyMs, path, state.window});
+    if (!m_timer.isActive()) {
+        armTimer();
+    }
+}
+
+void FolderWatcher::closeDueWindows()
+{
+    const qint64 now = m_clock.elapsed();
+    while (m_isWatching && !m_windows.empty() && m_windows.front().deadlineMs <= now) {
+        const Window window = std::move(m_windows.front());
+        m_windows.pop_front();
+        const auto it = m_paths.find(window.path);
+        if (it == m_paths.end() || it->window != window.window) {
+            continue;
+        }
+        const FileEvent::Flags pending = it->pending;
+        // The writes that complete the burst an immediate delivery announced are part of it.
+        const bool sameBurst = it->openedByLeading && !it->writeOpen && !(pending & FileEvent::Renamed);
+        if (!pending || sameBurst) {
+            m_paths.erase(it);
+            continue;
+        }
+        it->pending = {};
+        it->openedByLeading = false;
+        openWindow(window.path, *it);
+        deliver(window.path, pending);
+    }
+    armTimer();
+}
+
+void FolderWatcher::armTimer()
+{
+    if (m_windows.empty()) {
+        m_timer.stop();
+        return;
+    }
+    m_timer.start(int(std::max<qint64>(0, m_windows.front().deadlineMs - m_clock.elapsed())));
+}
+
+void FolderWatcher::deliver(const QString& path, FileEvent::Flags flags)
+{
+    const auto kind = kindOf(flags);
+    // The old name of a renamed file and files deleted since the event end here.
+    if (!kind || !m_onFileEvent || !isRegularFile(path)) {
+        return;
+    }
+    m_onFileEvent(QUrl::fromLocalFile(path), *kind);
+}
+
+void FolderWatcher::setWatching(bool watching)
+{
+    if (m_isWatching != watching) {
+        m_isWatching = watching;
+        Q_EMIT isWatchingChanged(watching);
+    }
+}
+
+void FolderWatcher::setReliable(bool reliable)
+{
+    if (m_isReliable != reliable) {
+        m_isReliable = reliable;
+        Q_EMIT isReliableChanged(reliable);
+    }
+}
+
+} // namespace ondrix

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "platform/FileEventSource.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QUrl>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+namespace ondrix {
+
+// Watches one folder tree and reports each regular file that was created, modified or renamed into place.
+// Directories, removals, attribute-only changes, files that no longer exist and ignored names (hidden,
+// temporary) never reach the owner. Events for one path are coalesced: the first after a quiet period is
+// delivered at once, later ones within the coalescing latency are merged into one delivery at its end, and
+// the writes that finish the burst a delivery announced are not announced again.
+//
+// Lives on the main thread; onFileEvent is called there, in the order the system reported the changes.
+class FolderWatcher : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool isWatching READ isWatching NOTIFY isWatchingChanged)
+    Q_PROPERTY(bool isReliable READ isReliable NOTIFY isReliableChanged)
+
+public:
+    enum class FSEventKind { Created, Modified, Renamed };
+    Q_ENUM(FSEventKind)
+    using FileEventHandler = std::function<void(const QUrl& fileURL, FSEventKind kind)>;
+
+    static constexpr double kDefaultLatencySeconds = 0.5;
+
+    // The watcher owns `source`; it is told to watch `folderURL` on start.
+    FolderWatcher(const QUrl& folderURL, std::unique_ptr<FileEventSource> source, QObject* parent = nullptr);
+    ~FolderWatcher() override;
+
+    // The ignored-name rule shared by the watcher and the engine's folder scan.
+    static bool isIgnoredFileName(const QString& fileName);
+
+    // Begins watching; does nothing while watching. When the system refuses, the watcher stays silent.
+    void start();
+    void stop();
+
+    QUrl watchedURL() const { return m_watchedURL; }
+    bool isWatching() const { return m_isWatching; }
+    // False once part of the tree could not be watched (system limit); the owner's scan covers the rest.
+    bool isReliable() const { return m_isReliable; }
+    void setOnFileEvent(FileEventHandler handler) { m_onFileEvent = std::move(handler); }
+
+    // Seconds over which the events of one path are coalesced.
+    double latency() const { return double(m_latencyMs) / 1000.0; }
+    void setLatency(double seconds);
+
+Q_SIGNALS:
+    void isWatchingChanged(bool isWatching);
+    void isReliableChanged(bool isReliable);
+    // Changes were missed (the system's event queue overflowed); the message tells a person what to do.
+    void eventsLost(const QString& message);
+    // A system limit stopped part of the tree from being watched; the message says how to raise it.
+    void becameUnreliable(const QString& message);
+
+private:
+    struct PathState {
+        FileEvent::Flags pending;
+        // The window was opened by the first event after a quiet period, delivered at once.
+        bool openedByLeading = true;
+        // A writer has written since the last close: the burst is still going on.
+        bool writeOpen = false;
+        quint64 window = 0;
+    };
+    struct Window {
+        qint64 deadlineMs;
+        QString path;
+        quint64 window;
+    };
+
+    void handleEvents(const QList<FileEvent>& events);
+    void handleEvent(const FileEvent& event);
+    void openWindow(const QString& path, PathState& state);
+    void closeDueWindows();
+    void armTimer();
+    void deliver(const QString& path, FileEvent::Flags flags);
+    void setWatching(bool watching);
+    void setReliable(bool reliable);
+
+    const QUrl m_watchedURL;
+    FileEventSource* const m_source;
+    FileEventHandler m_onFileEvent;
+    bool m_isWatching = false;
+    bool m_isReliable = true;
+    int m_latencyMs = int(kDefaultLatencySeconds * 1000);
+    QHash<QString, PathState> m_paths;
+    // Open windows in deadline order (all have the same length, so arrival order is deadline order).
+    std::deque<Window> m_windows;
+    quint64 m_nextWindow = 1;
+    QElapsedTimer m_clock;
+    QTimer m_timer;
+};
+
+} // namespace ondrix

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "engine/UploadJob.h"
+#include "engine/UploadResult.h"
+#include "engine/UploadTaskControl.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QUrl>
+#include <QUuid>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+class QThreadPool;
+
+namespace ondrix {
+
+// Schedules the upload jobs of one connection: jobs wait in arrival order and start while fewer than
+// maxConcurrent run; the upload function performs each one on the transfer thread pool; starts, progress and
+// outcomes come back through two callbacks. The queue knows nothing about files or servers.
+//
+// Lives on the main thread: its operations run there one at a time, and every callback is posted there as
+// its own queued call, in the order the queue produces them.
+class UploadQueue : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int maxConcurrent READ maxConcurrent CONSTANT)
+    Q_PROPERTY(bool isPaused READ isPaused NOTIFY isPausedChanged)
+    Q_PROPERTY(int pendingCount READ pendingCount NOTIFY pendingCountChanged)
+    Q_PROPERTY(int activeCount READ activeCount NOTIFY activeCountChanged)
+
+public:
+    // Performs one job and returns its outcome. Runs on the transfer thread pool, never on the main thread.
+    using PerformUpload = std::function<UploadResult(const UploadJob&, const UploadTaskControl&)>;
+    using JobCompletedHandler = std::function<void(const UploadResult&)>;
+    using JobUpdateHandler = std::function<void(const UploadJob&)>;
+
+    static constexpr int kMinConcurrent = 1;
+    static constexpr int kMaxConcurrent = 5;
+
+    // `transferPool` runs the upload functions; it is shared by all connections and must outlive the
+    // transfers started here (the queue itself may go first: results of its running transfers are dropped).
+    UploadQueue(int requestedConcurrency, QThreadPool* transferPool, QObject* parent = nullptr);
+    ~UploadQueue() override;
+
+    static int clampConcurrency(int requested);
+
+    // Stored once by the owner right after creation.
+    void setCallbacks(PerformUpload performUpload, JobCompletedHandler onJobCompleted,
+                      JobUpdateHandler onJobUpdate);
+
+    // Drops the job when a job for the same localURL is pending or active; otherwise appends it and starts
+    // what may start.
+    void enqueue(UploadJob job);
+    // Stops starting jobs; running jobs go on and are reported.
+    void pause();
+    void resume();
+    // Forgets pending jobs without a word and asks running tasks to stop. A transfer already under way
+    // still reports its result when it ends, but no longer counts against maxConcurrent.
+    void cancelAll();
+    // Records progress of an active job and reports it; ignored for a job that is not active (late reports
+    // of finished or cancelled jobs).
+    void updateProgress(const QUuid& jobId, qint64 sent, qint64 total);
+
+    int maxConcurrent() const { return m_maxConcurrent; }
+    bool isPaused() const { return m_isPaused; }
+    int pendingCount() const { return int(m_pending.size()); }
+    int activeCount() const { return int(m_active.size()); }
+    const QList<UploadJob>& pendingJobs() const { return m_pending; }
+    // Active jobs with their latest progress, in no particular order.
+    QList<UploadJob> activeJobs() const { return m_active.values(); }
+
+Q_SIGNALS:
+    void isPausedChanged(bool isPaused);
+    void pendingCountChanged(int pendingCount);
+    void activeCountChanged(int activeCount);
+
+private:
+    struct Link;
+
+    void runStartStep();
+    void startJob(UploadJob job);
+    void finish(const UploadResult& result);
+    void postJobUpdate(const UploadJob& job);
+    void setPaused(bool paused);
+    void notifyCounts(int pendingBefore, int activeBefore);
+
+    const int m_maxConcurrent;
+    QThreadPool* const m_pool;
+    // Shared with the tasks so they can tell whether the queue still exists.
+    std::shared_ptr<Link> m_link;
+    QList<UploadJob> m_pending;
+    QHash<QUuid, UploadJob> m_active;
+    // The cancellation flag of each active task, keyed like m_active.
+    QHash<QUuid, std::shared_ptr<std::atomic_bool>> m_activeTasks;
+    // localURL of every pending and active job, for the duplicate test.
+    QSet<QUrl> m_queuedURLs;
+    bool m_isPaused = false;
+    PerformUpload m_performUpload;
+    JobCompletedHandler m_onJobCompleted;
+    JobUpdateHandler m_onJobUpdate;
+};
+
+} // namespace ondrix

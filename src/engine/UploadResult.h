@@ -1,0 +1,26 @@
+#pragma once
+
+#include "engine/UploadJob.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace ondrix {
+
+// The outcome of one performed job. `job` is the copy handed to the upload function (status uploading
+// at 0.0, startedAt set); progress made afterwards is not in it.
+struct UploadResult {
+    UploadJob job;
+    bool success = false;
+    // User-facing failure text when success is false; absent on success.
+    std::optional<QString> error;
+    // Bytes credited to the upload; 0 on failure.
+    qint64 bytesUploaded = 0;
+    // Seconds from the moment the upload function began until the outcome was known.
+    double duration = 0.0;
+
+    bool operator==(const UploadResult&) const = default;
+};
+
+} // namespace ondrix

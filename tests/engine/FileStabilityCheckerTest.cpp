@@ -1,0 +1,164 @@
+#include "engine/FileStabilityChecker.h"
+
+#include "support/TestEnvironment.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <optional>
+#include <thread>
+
+using namespace ondrix;
+using Answer = FileStabilityChecker::Answer;
+
+namespace {
+
+// Appends a byte to a file every millisecond until stopped, so any two size readings a check interval
+// apart differ.
+class GrowingWriter {
+public:
+    explicit GrowingWriter(const QString& path)
+        : m_thread([this, path] {
+            QFile file(path);
+            if (!file.open(QIODevice::Append)) {
+                return;
+            }
+            while (!m_stop) {
+                file.write("x", 1);
+                file.flush();
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        })
+    {}
+    ~GrowingWriter() { stop(); }
+    void stop()
+    {
+        m_stop = true;
+        if (m_thread.joinable()) {
+            m_thread.join();
+        }
+    }
+
+private:
+    std::atomic_bool m_stop = false;
+    std::thread m_thread;
+};
+
+class FileStabilityCheckerTest : public ::testing::Test {
+protected:
+    FileStabilityChecker::Handle wait(const QString& path, std::optional<double> interval)
+    {
+        m_answer.reset();
+        return m_checker.waitForStability(QUrl::fromLocalFile(path), interval, &m_context,
+                                          [this](Answer answer) { m_answer = answer; });
+    }
+    std::optional<Answer> awaitAnswer()
+    {
+        if (!QTest::qWaitFor([&] { return m_answer.has_value(); }, 10000)) {
+            return std::nullopt;
+        }
+        return m_answer;
+    }
+
+    test::TestEnvironment m_env;
+    QObject m_context;
+    FileStabilityChecker m_checker;
+    std::optional<Answer> m_answer;
+};
+
+TEST_F(FileStabilityCheckerTest, AFileThatKeepsItsSizeIsStableEmptyOrNot)
+{
+    EXPECT_EQ(m_checker.checkInterval(), 2.0);
+    EXPECT_EQ(m_checker.maxWaitSeconds(), 60.0);
+
+    wait(m_env.writeFile(QStringLiteral("photo.jpg"), QByteArray(5000, 'p')), 0.02);
+    EXPECT_EQ(awaitAnswer(), Answer::Stable);
+    wait(m_env.writeFile(QStringLiteral("empty.txt"), {}), 0.02);
+    EXPECT_EQ(awaitAnswer(), Answer::Stable);
+}
+
+TEST_F(FileStabilityCheckerTest, AGrowingFileIsStableOnlyOnceItStops)
+{
+    const QString path = m_env.writeFile(QStringLiteral("video.mov"), "start");
+    GrowingWriter writer(path);
+    wait(path, 0.1);
+    QTest::qWait(450);
+    EXPECT_FALSE(m_answer.has_value());
+    writer.stop();
+    EXPECT_EQ(awaitAnswer(), Answer::Stable);
+}
+
+TEST_F(FileStabilityCheckerTest, GivesUpOnAFileThatGrowsLongerThanTheMaximumWait)
+{
+    m_checker.setMaxWaitSeconds(0.3);
+    const QString path = m_env.writeFile(QStringLiteral("video.mov"), "start");
+    GrowingWriter writer(path);
+    wait(path, 0.05);
+    EXPECT_EQ(awaitAnswer(), Answer::NotStable);
+}
+
+TEST_F(FileStabilityCheckerTest, AMissingOrVanishingFileIsNotStable)
+{
+    wait(m_env.root() + QStringLiteral("/never-there.jpg"), 0.0);
+    EXPECT_EQ(awaitAnswer(), Answer::NotStable);
+
+    const QString path = m_env.writeFile(QStringLiteral("gone.jpg"), "x");
+    wait(path, 0.2);
+    QTest::qWait(50);
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_EQ(awaitAnswer(), Answer::NotStable);
+}
+
+TEST_F(FileStabilityCheckerTest, CancellationEndsAWaitPromptlyAndNeverInsideTheCall)
+{
+    m_checker.setMaxWaitSeconds(3600);
+    const QString path = m_env.writeFile(QStringLiteral("a.jpg"), "x");
+    QSignalSpy waits(&m_checker, &FileStabilityChecker::activeWaitsChanged);
+
+    // Before the first reading, and while sleeping an hour between readings.
+    for (const int settleMs : {0, 50}) {
+        const auto handle = wait(path, 3600.0);
+        EXPECT_TRUE(handle.isActive());
+        QTest::qWait(settleMs);
+        handle.cancel();
+        EXPECT_FALSE(m_answer.has_value());
+        EXPECT_FALSE(handle.isActive());
+        EXPECT_EQ(awaitAnswer(), Answer::Cancelled);
+        handle.cancel();
+    }
+    EXPECT_EQ(m_checker.activeWaits(), 0);
+    EXPECT_EQ(waits.count(), 4);
+}
+
+TEST_F(FileStabilityCheckerTest, NegativeIntervalCountsAsZeroAndNoIntervalMeansTheDefault)
+{
+    // An hour-long default would hang the test if a negative interval fell back to it.
+    m_checker.setCheckInterval(3600);
+    const QString path = m_env.writeFile(QStringLiteral("a.jpg"), "x");
+    wait(path, -5.0);
+    EXPECT_EQ(awaitAnswer(), Answer::Stable);
+
+    m_checker.setCheckInterval(0.01);
+    wait(path, std::nullopt);
+    EXPECT_EQ(awaitAnswer(), Answer::Stable);
+}
+
+TEST_F(FileStabilityCheckerTest, AnAnswerForADestroyedContextIsDropped)
+{
+    const QString path = m_env.writeFile(QStringLiteral("a.jpg"), "x");
+    bool called = false;
+    {
+        QObject context;
+        m_checker.waitForStability(QUrl::fromLocalFile(path), 0.0, &context, [&](Answer) { called = true; });
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_checker.activeWaits() == 0; }));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(called);
+}
+
+} // namespace

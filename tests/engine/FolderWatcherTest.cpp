@@ -1,0 +1,311 @@
+#include "engine/FolderWatcher.h"
+
+#include "platform/InotifyFileEventSource.h"
+#include "support/TestEnvironment.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <utime.h>
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+using namespace ondrix;
+using Kind = FolderWatcher::FSEventKind;
+
+namespace {
+
+struct Reported {
+    QString path; // relative to the watched folder
+    Kind kind;
+    bool operator==(const Reported&) const = default;
+    friend void PrintTo(const Reported& r, std::ostream* os)
+    {
+        *os << r.path.toStdString() << ':' << int(r.kind);
+    }
+};
+
+void writeFile(const QString& path, const QByteArray& contents = "data", QIODevice::OpenMode mode = {})
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | mode)) << path.toStdString();
+    ASSERT_EQ(file.write(contents), contents.size());
+}
+
+class FolderWatcherTest : public ::testing::Test {
+protected:
+    static constexpr double kLatency = 0.15;
+
+    void SetUp() override
+    {
+        m_root = m_env.makeDir(QStringLiteral("watched"));
+        auto source = std::make_unique<InotifyFileEventSource>();
+        m_source = source.get();
+        m_watcher = std::make_unique<FolderWatcher>(QUrl::fromLocalFile(m_root), std::move(source));
+        m_watcher->setLatency(kLatency);
+        m_watcher->setOnFileEvent([this](const QUrl& url, Kind kind) {
+            if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
+                m_offMainThread = true;
+            }
+            m_reported.append({QDir(m_root).relativeFilePath(url.toLocalFile()), kind});
+        });
+    }
+    void TearDown() override { EXPECT_FALSE(m_offMainThread); }
+
+    QString path(const QString& relative) const { return m_root + QLatin1Char('/') + relative; }
+
+    // Waits until no delivery is due any more: the coalescing windows of everything written so far have
+    // closed. Returns what was reported and forgets it.
+    QList<Reported> settle()
+    {
+        int seen = -1;
+        while (seen != m_reported.size()) {
+            seen = int(m_reported.size());
+            QTest::qWait(int(kLatency * 1000 * 2.5));
+        }
+        return std::exchange(m_reported, {});
+    }
+
+    test::TestEnvironment m_env;
+    QString m_root;
+    InotifyFileEventSource* m_source = nullptr;
+    std::unique_ptr<FolderWatcher> m_watcher;
+    QList<Reported> m_reported;
+    bool m_offMainThread = false;
+};
+
+TEST(FolderWatcherRules, IgnoresHiddenTemporaryAndSystemNames)
+{
+    for (const char* name : {".DS_Store", ".localized", ".hidden", "~$draft.docx", "Report.CRDOWNLOAD",
+                             "movie.part", "x.TMP", "song.downloading", "a.jpg.ondrix-partial"}) {
+        EXPECT_TRUE(FolderWatcher::isIgnoredFileName(QString::fromUtf8(name))) << name;
+    }
+    for (const char* name : {"photo.jpg", "notes", "tmp", "part.jpg", "a~$b", "x.tmp.jpg", "Ünïcode.png"}) {
+        EXPECT_FALSE(FolderWatcher::isIgnoredFileName(QString::fromUtf8(name))) << name;
+    }
+}
+
+TEST_F(FolderWatcherTest, ReportsEachBurstOnceWithItsKind)
+{
+    writeFile(path(QStringLiteral("existing.jpg")));
+    m_watcher->start();
+    ASSERT_TRUE(m_watcher->isWatching());
+
+    writeFile(path(QStringLiteral("new.jpg")), QByteArray(100000, 'n'));
+    EXPECT_EQ(settle(), (QList<Reported>{{"new.jpg", Kind::Created}}));
+
+    writeFile(path(QStringLiteral("existing.jpg")), "more", QIODevice::Append);
+    EXPECT_EQ(settle(), (QList<Reported>{{"existing.jpg", Kind::Modified}}));
+
+    // Saved under a temporary name, then renamed into place.
+    writeFile(path(QStringLiteral("report.pdf.part")), QByteArray(5000, 'r'));
+    ASSERT_TRUE(QFile::rename(path(QStringLiteral("report.pdf.part")), path(QStringLiteral("report.pdf"))));
+    EXPECT_EQ(settle(), (QList<Reported>{{"report.pdf", Kind::Renamed}}));
+
+    // A rename over an existing file is a rename too.
+    writeFile(path(QStringLiteral(".~existing.jpg")), "replacement");
+    ASSERT_EQ(::rename(QFile::encodeName(path(QStringLiteral(".~existing.jpg"))).constData(),
+                       QFile::encodeName(path(QStringLiteral("existing.jpg"))).constData()),
+              0);
+    EXPECT_EQ(settle(), (QList<Reported>{{"existing.jpg", Kind::Renamed}}));
+}
+
+TEST_F(FolderWatcherTest, DirectoriesRemovalsAttributeChangesAndIgnoredNamesNeverArrive)
+{
+    writeFile(path(QStringLiteral("keep.jpg")));
+    writeFile(path(QStringLiteral("doomed.jpg")));
+    m_watcher->start();
+
+    ASSERT_TRUE(QDir(m_root).mkdir(QStringLiteral("sub")));
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("doomed.jpg"))));
+    const QByteArray keep = QFile::encodeName(path(QStringLiteral("keep.jpg")));
+    ASSERT_EQ(::chmod(keep.constData(), 0600), 0);
+    ASSERT_EQ(::utime(keep.constData(), nullptr), 0);
+    const char tag[] = "bplist00";
+    ASSERT_EQ(::setxattr(keep.constData(), "user.com.apple.metadata:_kMDItemUserTags", tag, sizeof tag, 0),
+              0);
+    ASSERT_EQ(::setxattr(keep.constData(), "user.xdg.tags", "Green", 5, 0), 0);
+    for (const char* name : {".hidden", "~$draft.docx", "Report.CRDOWNLOAD", "x.tmp", ".DS_Store"}) {
+        writeFile(path(QString::fromLatin1(name)));
+    }
+    ::symlink(keep.constData(), QFile::encodeName(path(QStringLiteral("link.jpg"))).constData());
+    EXPECT_EQ(settle(), QList<Reported>{});
+
+    // The new sub folder is watched: a file in it arrives.
+    writeFile(path(QStringLiteral("sub/inner.jpg")));
+    EXPECT_EQ(settle(), (QList<Reported>{{"sub/inner.jpg", Kind::Created}}));
+}
+
+TEST_F(FolderWatcherTest, EveryFileOfAFolderCreatedOrMovedInIsReported)
+{
+    m_watcher->start();
+    QStringList expected;
+    // Created level by level, files written at once, racing the watches being added.
+    for (const QString& dir : {QStringLiteral("a"), QStringLiteral("a/b"), QStringLiteral("a/b/c")}) {
+        ASSERT_TRUE(QDir(m_root).mkpath(dir));
+        for (int i = 0; i < 15; ++i) {
+            const QString file = dir + QStringLiteral("/f%1.jpg").arg(i);
+            writeFile(path(file));
+            expected.append(file);
+        }
+    }
+    QList<Reported> reported = settle();
+    QStringList paths;
+    for (const Reported& r : std::as_const(reported)) {
+        paths.append(r.path);
+        EXPECT_EQ(r.kind, Kind::Created) << r.path.toStdString();
+    }
+    paths.sort();
+    expected.sort();
+    EXPECT_EQ(paths, expected);
+
+    // A tree built elsewhere and moved in at once: nothing in it was reported by the system.
+    const QString outside = m_env.makeDir(QStringLiteral("outside/shoot"));
+    expected.clear();
+    for (const QString& file : {QStringLiteral("1.jpg"), QStringLiteral("day1/2.jpg"),
+                                QStringLiteral("day1/raw/3.cr2"), QStringLiteral("day2/4.jpg")}) {
+        m_env.writeFile(QStringLiteral("outside/shoot/") + file, "x");
+        expected.append(QStringLiteral("shoot/") + file);
+    }
+    ASSERT_TRUE(QDir().rename(outside, path(QStringLiteral("shoot"))));
+    reported = settle();
+    paths.clear();
+    for (const Reported& r : std::as_const(reported)) {
+        paths.append(r.path);
+        EXPECT_EQ(r.kind, Kind::Renamed) << r.path.toStdString();
+    }
+    paths.sort();
+    expected.sort();
+    EXPECT_EQ(paths, expected);
+
+    // The moved-in folders are watched from now on.
+    writeFile(path(QStringLiteral("shoot/day1/raw/5.cr2")));
+    EXPECT_EQ(settle(), (QList<Reported>{{"shoot/day1/raw/5.cr2", Kind::Created}}));
+
+    // A folder moved out is forgotten: its later changes must not surface under the old path.
+    const QString gone = m_env.root() + QStringLiteral("/moved-out");
+    ASSERT_TRUE(QDir().rename(path(QStringLiteral("shoot")), gone));
+    writeFile(gone + QStringLiteral("/day1/late.jpg"));
+    writeFile(path(QStringLiteral("after.jpg")));
+    EXPECT_EQ(settle(), (QList<Reported>{{"after.jpg", Kind::Created}}));
+}
+
+TEST_F(FolderWatcherTest, ATemporaryNameGoneBeforeDeliveryIsDropped)
+{
+    m_watcher->start();
+    // Holding the reader back makes the temporary file's events arrive after it has been renamed.
+    m_source->setReadingSuspended(true);
+    writeFile(path(QStringLiteral("draft")), "content");
+    ASSERT_TRUE(QFile::rename(path(QStringLiteral("draft")), path(QStringLiteral("final.txt"))));
+    m_source->setReadingSuspended(false);
+    EXPECT_EQ(settle(), (QList<Reported>{{"final.txt", Kind::Renamed}}));
+}
+
+TEST_F(FolderWatcherTest, RepeatedWritesAreCoalescedNotDropped)
+{
+    m_watcher->start();
+    QFile file(path(QStringLiteral("log.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    constexpr int kWrites = 12;
+    for (int i = 0; i < kWrites; ++i) {
+        file.write("line\n");
+        file.flush();
+        QTest::qWait(int(kLatency * 1000 / 3));
+    }
+    file.close();
+    const QList<Reported> reported = settle();
+    ASSERT_GE(reported.size(), 2);
+    EXPECT_LT(reported.size(), kWrites);
+    EXPECT_EQ(reported.first(), (Reported{"log.txt", Kind::Created}));
+    for (qsizetype i = 1; i < reported.size(); ++i) {
+        EXPECT_EQ(reported[i], (Reported{"log.txt", Kind::Modified}));
+    }
+}
+
+TEST_F(FolderWatcherTest, AnOverflowIsReportedAndWatchingGoesOn)
+{
+    QFile limit(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));
+    ASSERT_TRUE(limit.open(QIODevice::ReadOnly));
+    const int maxQueued = limit.readAll().trimmed().toInt();
+    ASSERT_GT(maxQueued, 0);
+
+    QSignalSpy lost(m_watcher.get(), &FolderWatcher::eventsLost);
+    m_watcher->start();
+    m_source->setReadingSuspended(true);
+    // Alternating between two files keeps the kernel from merging repeated identical events.
+    QFile a(path(QStringLiteral("a.bin")));
+    QFile b(path(QStringLiteral("b.bin")));
+    ASSERT_TRUE(a.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    ASSERT_TRUE(b.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    for (int i = 0; i < maxQueued / 2 + 100; ++i) {
+        a.write("x", 1);
+        b.write("y", 1);
+    }
+    a.close();
+    b.close();
+    m_source->setReadingSuspended(false);
+    ASSERT_TRUE(lost.wait(5000));
+    EXPECT_TRUE(lost.first().first().toString().contains(QStringLiteral("fs.inotify.max_queued_events")));
+    settle();
+    EXPECT_EQ(lost.count(), 1);
+
+    writeFile(path(QStringLiteral("after.jpg")));
+    EXPECT_EQ(settle(), (QList<Reported>{{"after.jpg", Kind::Created}}));
+}
+
+TEST_F(FolderWatcherTest, AnExhaustedWatchLimitIsReportedAndExistingWatchesStay)
+{
+    for (const char* dir : {"one", "two", "three"}) {
+        QDir(m_root).mkdir(QString::fromLatin1(dir));
+    }
+    m_source->setWatchLimit(2);
+    QSignalSpy unreliable(m_watcher.get(), &FolderWatcher::becameUnreliable);
+    QSignalSpy reliableChanged(m_watcher.get(), &FolderWatcher::isReliableChanged);
+    m_watcher->start();
+    ASSERT_TRUE(m_watcher->isWatching());
+    ASSERT_TRUE(unreliable.wait(5000));
+    EXPECT_EQ(unreliable.count(), 1);
+    const QString message = unreliable.first().first().toString();
+    EXPECT_TRUE(message.contains(QStringLiteral("sudo sysctl fs.inotify.max_user_watches=")))
+        << message.toStdString();
+    EXPECT_FALSE(m_watcher->isReliable());
+    EXPECT_EQ(reliableChanged.count(), 1);
+    EXPECT_EQ(m_source->watchCount(), 2);
+
+    writeFile(path(QStringLiteral("root.jpg")));
+    EXPECT_EQ(settle(), (QList<Reported>{{"root.jpg", Kind::Created}}));
+    // A folder created beyond the limit: its files are still found once, the limit is not announced twice.
+    ASSERT_TRUE(QDir(m_root).mkdir(QStringLiteral("four")));
+    settle();
+    EXPECT_EQ(unreliable.count(), 1);
+}
+
+TEST_F(FolderWatcherTest, StopEndsDeliveriesAndAMissingFolderStaysSilent)
+{
+    m_watcher->start();
+    m_watcher->start();
+    writeFile(path(QStringLiteral("a.jpg")));
+    m_watcher->stop();
+    EXPECT_FALSE(m_watcher->isWatching());
+    writeFile(path(QStringLiteral("b.jpg")));
+    EXPECT_EQ(settle(), QList<Reported>{});
+
+    FolderWatcher missing(QUrl::fromLocalFile(m_root + QStringLiteral("/nope")),
+                          std::make_unique<InotifyFileEventSource>());
+    missing.start();
+    EXPECT_FALSE(missing.isWatching());
+}
+
+} // namespace
