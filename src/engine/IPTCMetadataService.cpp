@@ -14,6 +14,7 @@
 #include <array>
 #include <cerrno>
 #include <exiv2/exiv2.hpp>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -269,12 +270,11 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
     }
     initializeExiv2();
 
-    Exiv2::Image::AutoPtr image;
+    std::unique_ptr<Exiv2::Image> image;
     std::vector<std::string> existing;
     try {
-        image = Exiv2::ImageFactory::open(bytes.data(), static_cast<long>(bytes.size()));
-        if (image.get() == nullptr || image->mimeType().empty() ||
-            (image->checkMode(Exiv2::mdIptc) & Exiv2::amWrite) == 0) {
+        image.reset(Exiv2::ImageFactory::open(bytes.data(), static_cast<long>(bytes.size())).release());
+        if (!image || image->mimeType().empty() || (image->checkMode(Exiv2::mdIptc) & Exiv2::amWrite) == 0) {
             return Outcome::skipped;
         }
         image->readMetadata();

@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 #include <memory>
 
@@ -120,13 +119,16 @@ QStringList XattrTagStore::decodeUserTags(const QByteArray& bytes)
         if (!item || plist_get_node_type(item) != PLIST_STRING) {
             return {};
         }
-        char* value = nullptr;
-        plist_get_string_val(item, &value);
-        if (!value) {
+        // plist_get_string_val asserts (aborts the process) on a string with an embedded NUL, which a damaged
+        // or hostile attribute can hold; read the string in place and end it at its first NUL, as the
+        // encoder would.
+        uint64_t length = 0;
+        const char* value = plist_get_string_ptr(item, &length);
+        if (!value || length > static_cast<uint64_t>(std::numeric_limits<qsizetype>::max())) {
             return {};
         }
-        tags.append(QString::fromUtf8(value));
-        std::free(value);
+        tags.append(
+            QString::fromUtf8(value, static_cast<qsizetype>(qstrnlen(value, static_cast<size_t>(length)))));
     }
     return tags;
 }

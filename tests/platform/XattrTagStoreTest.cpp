@@ -90,6 +90,15 @@ TEST_F(XattrTagStoreTest, DecodesAnyFormatButOnlyAnArrayOfStrings)
                                               "<integer>3</integer></array></plist>")
                     .isEmpty());
     EXPECT_TRUE(XattrTagStore::decodeUserTags(QByteArray("\xff\x00garbage\x01", 10)).isEmpty());
+
+    // A string with an embedded NUL (found by fuzzing: libplist asserts on it when asked for a copy) ends
+    // at the NUL, as it would when written back.
+    const QByteArray embeddedNul(
+        "bplist00\xa2\x01\x02TWorkWBlue\x00\n4\x08\x0b\x10\0\0\0\0\0\0\x01\x01\0\0\0\0\0\0\0"
+        "\x03\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x18",
+        59);
+    EXPECT_EQ(XattrTagStore::decodeUserTags(embeddedNul),
+              (QStringList{QStringLiteral("Work"), QStringLiteral("Blue")}));
     EXPECT_TRUE(XattrTagStore::decodeUserTags(QByteArray()).isEmpty());
 }
 
