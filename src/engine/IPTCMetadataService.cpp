@@ -248,6 +248,40 @@ void setKeywords(Exiv2::IptcData& iptc, const std::vector<std::string>& keywords
     }
 }
 
+// Whether a JPEG's compressed data ends with its end-of-image marker. A file cut short (an interrupted copy
+// from a card, or one still being written) has none, and rewriting it would only freeze the damage. Markers
+// before the first start-of-scan are walked by their lengths (an embedded thumbnail carries an end marker of
+// its own); inside scan data a 0xFF byte is always stuffed or a restart marker, so 0xFF 0xD9 there is the
+// end.
+bool jpegIsComplete(const std::vector<Exiv2::byte>& bytes)
+{
+    size_t position = 2; // after start-of-image
+    while (position + 4 <= bytes.size()) {
+        if (bytes[position] != 0xFF) {
+            return false;
+        }
+        const Exiv2::byte marker = bytes[position + 1];
+        if (marker == 0xFF) { // fill byte
+            ++position;
+            continue;
+        }
+        const size_t length = (size_t{bytes[position + 2]} << 8) | bytes[position + 3];
+        if (marker == 0xDA) { // start of scan
+            const Exiv2::byte endOfImage[] = {0xFF, 0xD9};
+            return std::search(bytes.begin() + static_cast<std::ptrdiff_t>(position + 2), bytes.end(),
+                               std::begin(endOfImage), std::end(endOfImage)) != bytes.end();
+        }
+        position += 2 + length;
+    }
+    return false;
+}
+
+bool sameFileState(const struct stat& a, const struct stat& b)
+{
+    return a.st_ino == b.st_ino && a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
+           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
 IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& filePath)
 {
     using Outcome = IPTCMetadataService::Outcome;
@@ -275,6 +309,11 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
     try {
         image.reset(Exiv2::ImageFactory::open(bytes.data(), static_cast<long>(bytes.size())).release());
         if (!image || image->mimeType().empty() || (image->checkMode(Exiv2::mdIptc) & Exiv2::amWrite) == 0) {
+            return Outcome::skipped;
+        }
+        if (image->imageType() == Exiv2::ImageType::jpeg && !jpegIsComplete(bytes)) {
+            qCDebug(lcIptc).noquote()
+                << "[IPTCMetadataService] Incomplete JPEG left alone:" << fileName(filePath);
             return Outcome::skipped;
         }
         image->readMetadata();
@@ -309,6 +348,13 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
     } catch (const Exiv2::AnyError& error) {
         qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot write keywords into %1: %2")
                                          .arg(fileName(filePath), QString::fromStdString(error.what()));
+        return Outcome::failed;
+    }
+    // A file that changed while we worked (still being written, or edited) is not replaced by our older copy.
+    struct stat current {};
+    if (::lstat(path.constData(), &current) != 0 || !sameFileState(current, status)) {
+        qCDebug(lcIptc).noquote() << "[IPTCMetadataService] Changed while keywords were written:"
+                                  << fileName(filePath);
         return Outcome::failed;
     }
     if (::rename(temporary.constData(), path.constData()) != 0) {

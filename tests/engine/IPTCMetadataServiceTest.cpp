@@ -320,21 +320,29 @@ TEST_F(IPTCMetadataServiceTest, OtherFilesAreNeverTouched)
     EXPECT_EQ(folderEntries(folder()).filter(QStringLiteral("ondrix-iptc-tmp")), QStringList());
 }
 
-TEST_F(IPTCMetadataServiceTest, DamagedImagesAreLeftAsTheyAre)
+TEST_F(IPTCMetadataServiceTest, TruncatedJpegsAreLeftAsTheyAre)
 {
-    const QByteArray jpeg = contents(makeJpeg(QStringLiteral("source.jpg")));
-    writeExistingMetadata(folder() + QStringLiteral("/source.jpg"), {"Existing"});
-    const QByteArray withMetadata = contents(folder() + QStringLiteral("/source.jpg"));
-    // Cut inside the marker structure before the image data starts.
-    for (const qsizetype cut : {qsizetype(1), qsizetype(3), qsizetype(30), qsizetype(200)}) {
-        const QString path = m_env.writeFile(QStringLiteral("watched/cut.jpg"), withMetadata.left(cut));
-        EXPECT_NE(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::injected)
+    const QString source = makeJpeg(QStringLiteral("source.jpg"));
+    writeExistingMetadata(source, {"Existing"});
+    const QByteArray whole = contents(source);
+    // Cut inside the marker segments, inside the compressed data, and just before the end marker.
+    const QString path = folder() + QStringLiteral("/cut.jpg");
+    for (const qsizetype cut :
+         {qsizetype(1), qsizetype(3), qsizetype(30), qsizetype(200), whole.size() / 2, whole.size() - 2}) {
+        m_env.writeFile(QStringLiteral("watched/cut.jpg"), whole.left(cut));
+        EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::skipped)
             << cut;
-        EXPECT_EQ(contents(path), withMetadata.left(cut)) << cut;
+        EXPECT_EQ(contents(path), whole.left(cut)) << cut;
     }
-    ASSERT_FALSE(jpeg.isEmpty());
     EXPECT_EQ(folderEntries(folder()),
               (QStringList{QStringLiteral("cut.jpg"), QStringLiteral("source.jpg")}));
+
+    // Data after the end marker (a phone's motion-photo video, say) is no truncation and travels along.
+    const QByteArray trailer(3000, '\x42');
+    m_env.writeFile(QStringLiteral("watched/cut.jpg"), whole + trailer);
+    EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::injected);
+    EXPECT_EQ(readKeywords(path), (Keywords{"Existing", "Alpha"}));
+    EXPECT_TRUE(contents(path).endsWith(QByteArray(QByteArray("\xff\xd9") + trailer)));
 }
 
 TEST_F(IPTCMetadataServiceTest, FileReplacedByADirectoryBetweenCalls)
