@@ -1,9 +1,10 @@
 // Measures the folder watcher under a burst of file creations: how many reach the owner, what the watcher
 // costs in CPU, and how long after the last write the last event arrives.
 //
-//   FolderWatcherBench [files=20000] [--stall-ms N] [--new-dirs]
+//   FolderWatcherBench [files=20000] [--stall-ms N] [--hold-reader] [--new-dirs]
 //
 // --stall-ms N blocks the main thread for N ms in the middle of the burst, as a busy user interface would.
+// --hold-reader also stops the reader thread for that time: what a reader on the main thread would suffer.
 // --new-dirs creates the folders during the burst instead of before it.
 #include "engine/FolderWatcher.h"
 #include "platform/InotifyFileEventSource.h"
@@ -59,9 +60,12 @@ int main(int argc, char** argv)
     int files = 20000;
     int stallMs = 0;
     bool newDirs = false;
+    bool holdReader = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--stall-ms") == 0 && i + 1 < argc) {
             stallMs = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--hold-reader") == 0) {
+            holdReader = true;
         } else if (std::strcmp(argv[i], "--new-dirs") == 0) {
             newDirs = true;
         } else {
@@ -84,7 +88,9 @@ int main(int argc, char** argv)
         makeDirs();
     }
 
-    FolderWatcher watcher(QUrl::fromLocalFile(dir.path()), std::make_unique<InotifyFileEventSource>());
+    auto source = std::make_unique<InotifyFileEventSource>();
+    InotifyFileEventSource* reader = source.get();
+    FolderWatcher watcher(QUrl::fromLocalFile(dir.path()), std::move(source));
     QSet<QString> seen;
     qint64 events = 0;
     qint64 lastEventNs = 0;
@@ -132,7 +138,9 @@ int main(int argc, char** argv)
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (!stalled && halfway) {
             stalled = true;
+            reader->setReadingSuspended(holdReader);
             QThread::msleep(stallMs);
+            reader->setReadingSuspended(false);
         }
         if (lastWriteNs < 0) {
             return;
@@ -152,7 +160,7 @@ int main(int argc, char** argv)
 
     std::printf("files written              %d (%s)\n", files,
                 newDirs ? "folders created during the burst" : "folders made beforehand");
-    std::printf("main-thread stall          %d ms\n", stallMs);
+    std::printf("main-thread stall          %d ms%s\n", stallMs, holdReader ? ", reader held too" : "");
     std::printf("events delivered           %lld\n", static_cast<long long>(events));
     std::printf("distinct files reported    %lld (missing %lld)\n", static_cast<long long>(seen.size()),
                 static_cast<long long>(files - seen.size()));

@@ -6,6 +6,7 @@
 
 #include <dirent.h>
 #include <poll.h>
+#include <pthread.h>
 #include <sys/eventfd.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
@@ -135,6 +136,7 @@ void InotifyFileEventSource::setReadingSuspended(bool suspended)
 
 void InotifyFileEventSource::run(quint64 generation)
 {
+    ::pthread_setname_np(::pthread_self(), "ondrix-fswatch");
     std::vector<char> buffer(kReadBufferSize);
     while (!m_stopRequested) {
         pollfd fds[2] = {{m_wakeFd, POLLIN, 0}, {m_fd, POLLIN, 0}};

@@ -46,7 +46,7 @@ void writeFile(const QString& path, const QByteArray& contents = "data", QIODevi
 
 class FolderWatcherTest : public ::testing::Test {
 protected:
-    static constexpr double kLatency = 0.15;
+    static constexpr double kLatency = 0.25;
 
     void SetUp() override
     {
