@@ -7,6 +7,7 @@
 //   ftp|sftp]
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
+#include "support/SshdTestServer.h"
 #include "support/TestEnvironment.h"
 #include "transfer/CurlConnectionCache.h"
 #include "transfer/FTPUploader.h"
@@ -30,6 +31,7 @@
 using namespace ondrix;
 using ondrix::test::FtpTestServer;
 using ondrix::test::SftpTestServer;
+using ondrix::test::SshdTestServer;
 using ondrix::test::TestEnvironment;
 
 namespace {
@@ -80,6 +82,8 @@ struct RunResult {
 
 // Runs the jobs the way a connection engine does (createDirectory of the file's folder, then upload), from
 // `parallel` worker threads that share one uploader.
+bool g_createDirectories = true;
+
 RunResult run(const FTPUploader& uploader, const std::vector<Job>& jobs, int parallel)
 {
     std::atomic<std::size_t> next{0};
@@ -97,7 +101,7 @@ RunResult run(const FTPUploader& uploader, const std::vector<Job>& jobs, int par
                 const Job& job = jobs[i];
                 QElapsedTimer one;
                 one.start();
-                if (job.remoteDir != QLatin1String("/")) {
+                if (g_createDirectories && job.remoteDir != QLatin1String("/")) {
                     (void)uploader.createDirectory(job.remoteDir);
                 }
                 const auto error = uploader.upload(job.local, job.remotePath);
@@ -204,6 +208,7 @@ int main(int argc, char** argv)
     const int bigMiB = option(QStringLiteral("--big-mib"), 256);
     const bool big = !args.contains(QStringLiteral("--no-big"));
     const bool cap = !args.contains(QStringLiteral("--no-cap"));
+    g_createDirectories = !args.contains(QStringLiteral("--no-mkdir"));
     const bool stallCheck = !args.contains(QStringLiteral("--no-stall-check"));
     const qsizetype protocolIndex = args.indexOf(QStringLiteral("--protocol"));
     const QString onlyProtocol =
@@ -243,11 +248,27 @@ int main(int argc, char** argv)
     ftp.start();
     SftpTestServer sftp;
     sftp.start();
-    const std::pair<const char*, PushConnection> servers[] = {{"FTP", ftp.connection()},
-                                                              {"SFTP", sftp.connection()}};
+    SshdTestServer sshd;
+    if (SshdTestServer::isAvailable()) {
+        sshd.start();
+    }
+    struct Server {
+        const char* name;
+        PushConnection connection;
+        // What remote paths begin with: sshd serves the real file system.
+        QString base;
+        QString root;
+    };
+    std::vector<Server> servers = {{"FTP", ftp.connection(), QString(), ftp.rootDir()},
+                                   {"SFTP", sftp.connection(), QString(), sftp.rootDir()}};
+    if (sshd.isRunning()) {
+        servers.push_back({"SSHD", sshd.connection(), sshd.rootDir(), sshd.rootDir()});
+    }
 
     int runNumber = 0;
-    for (const auto& [name, connection] : servers) {
+    for (const Server& server : servers) {
+        const char* name = server.name;
+        const PushConnection& connection = server.connection;
         if (!onlyProtocol.isEmpty() && onlyProtocol.compare(QLatin1String(name), Qt::CaseInsensitive) != 0) {
             continue;
         }
@@ -255,8 +276,8 @@ int main(int argc, char** argv)
             for (const int parallel : {1, 2, 5}) {
                 const FTPUploader uploader(connection, shared ? FTPUploader::ConnectionReuse::shared
                                                               : FTPUploader::ConnectionReuse::none);
-                const QString prefix = QStringLiteral("/run%1").arg(++runNumber);
-                print(name, "1000 x 16 KiB", shared, parallel,
+                const QString prefix = server.base + QStringLiteral("/run%1").arg(++runNumber);
+                print(name, qPrintable(QStringLiteral("%1 x 16 KiB").arg(smallFiles)), shared, parallel,
                       run(uploader, withPrefix(small, prefix), parallel));
             }
         }
@@ -266,13 +287,11 @@ int main(int argc, char** argv)
                     const FTPUploader uploader(connection, shared ? FTPUploader::ConnectionReuse::shared
                                                                   : FTPUploader::ConnectionReuse::none);
                     print(name, qPrintable(QStringLiteral("4 x %1 MiB").arg(bigMiB)), shared, parallel,
-                          run(uploader, bigJobs, parallel));
+                          run(uploader, withPrefix(bigJobs, server.base), parallel));
                 }
             }
-            // Keep the disk of the test server from filling up.
-            QDir((connection.transferProtocol == TransferProtocol::sftp ? sftp.rootDir() : ftp.rootDir()) +
-                 QStringLiteral("/big"))
-                .removeRecursively();
+            // Keep the disk from filling up.
+            QDir(server.root + QStringLiteral("/big")).removeRecursively();
         }
         if (cap) {
             PushConnection limited = connection;
@@ -281,7 +300,7 @@ int main(int argc, char** argv)
             const double cpuBefore = cpuSeconds();
             QElapsedTimer timer;
             timer.start();
-            const auto error = uploader.upload(capped, QStringLiteral("/capped.bin"));
+            const auto error = uploader.upload(capped, server.base + QStringLiteral("/capped.bin"));
             const double seconds = double(timer.nsecsElapsed()) / 1e9;
             std::printf(
                 "%-4s  8 MiB capped at 1024 KiB/s: %.2f s, achieved %.1f KiB/s (%+.1f %%), %.2f CPU s%s%s\n",

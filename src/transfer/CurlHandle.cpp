@@ -75,6 +75,10 @@ CURLcode CurlHandle::perform()
     if (multi == nullptr) {
         return curl_easy_perform(m_easy);
     }
+    // A connection handed back to the shared cache is closed when the cache holds more than this; libcurl's
+    // default for a multi handle with one transfer is 4, which would close one connection of every burst of
+    // five parallel uploads after each file.
+    curl_multi_setopt(multi, CURLMOPT_MAXCONNECTS, kMaxCachedConnections);
     if (curl_multi_add_handle(multi, m_easy) != CURLM_OK) {
         curl_multi_cleanup(multi);
         return curl_easy_perform(m_easy);

@@ -70,6 +70,8 @@ public:
 
     // Longest wait for socket activity inside perform().
     static constexpr int kMaxWaitMs = 10;
+    // Idle connections a shared cache keeps: the most parallel uploads of a connection and a browser beside.
+    static constexpr long kMaxCachedConnections = 8;
 
 private:
     struct Record {

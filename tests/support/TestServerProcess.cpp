@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QProcess>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <sys/prctl.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -26,13 +29,43 @@ TestServerProcess::~TestServerProcess()
     stop();
 }
 
-quint16 TestServerProcess::start(const QString& scriptName, const QStringList& arguments,
-                                 const QString& errorLog)
+namespace {
+
+std::runtime_error failure(QProcess& process, const QString& name, const QString& what,
+                           const QString& errorLog)
+{
+    process.kill();
+    process.waitForFinished(2000);
+    QFile log(errorLog);
+    QString details;
+    if (log.open(QIODevice::ReadOnly)) {
+        details = QString::fromUtf8(log.readAll());
+    }
+    return std::runtime_error(
+        QString(name + QStringLiteral(": ") + what + QStringLiteral("\n") + details).toStdString());
+}
+
+bool acceptsConnections(quint16 port)
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    const bool connected = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return connected;
+}
+
+} // namespace
+
+std::unique_ptr<QProcess> TestServerProcess::launch(const QString& program, const QStringList& arguments,
+                                                    const QString& errorLog)
 {
     stop();
     auto process = std::make_unique<QProcess>();
-    process->setProgram(QString::fromLatin1(kPython));
-    process->setArguments(QStringList{QStringLiteral("-u"), serverScriptPath(scriptName)} + arguments);
+    process->setProgram(program);
+    process->setArguments(arguments);
     process->setStandardErrorFile(errorLog);
     const pid_t parent = getpid();
     process->setChildProcessModifier([parent] {
@@ -42,25 +75,38 @@ quint16 TestServerProcess::start(const QString& scriptName, const QStringList& a
         }
     });
     process->start();
-
-    const auto failure = [&](const QString& what) {
-        process->kill();
-        process->waitForFinished(2000);
-        QFile log(errorLog);
-        QString details;
-        if (log.open(QIODevice::ReadOnly)) {
-            details = QString::fromUtf8(log.readAll());
-        }
-        return std::runtime_error(
-            QString(scriptName + QStringLiteral(": ") + what + QStringLiteral("\n") + details).toStdString());
-    };
     if (!process->waitForStarted(kStartTimeoutMs)) {
-        throw failure(QStringLiteral("cannot start ") + QString::fromLatin1(kPython));
+        throw failure(*process, program, QStringLiteral("cannot start"), errorLog);
     }
+    return process;
+}
+
+void TestServerProcess::startProgram(const QString& program, const QStringList& arguments,
+                                     const QString& errorLog, quint16 port)
+{
+    auto process = launch(program, arguments, errorLog);
+    const QDeadlineTimer deadline(kStartTimeoutMs);
+    while (!acceptsConnections(port)) {
+        if (process->state() != QProcess::Running || deadline.hasExpired()) {
+            throw failure(*process, program, QStringLiteral("does not listen on port %1").arg(port),
+                          errorLog);
+        }
+        process->waitForFinished(20);
+    }
+    m_process = std::move(process);
+    m_endsWithInput = false;
+}
+
+quint16 TestServerProcess::start(const QString& scriptName, const QStringList& arguments,
+                                 const QString& errorLog)
+{
+    auto process =
+        launch(QString::fromLatin1(kPython),
+               QStringList{QStringLiteral("-u"), serverScriptPath(scriptName)} + arguments, errorLog);
     const QDeadlineTimer deadline(kStartTimeoutMs);
     while (!process->canReadLine()) {
         if (process->state() != QProcess::Running || deadline.hasExpired()) {
-            throw failure(QStringLiteral("did not become ready"));
+            throw failure(*process, scriptName, QStringLiteral("did not become ready"), errorLog);
         }
         process->waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
     }
@@ -68,9 +114,11 @@ quint16 TestServerProcess::start(const QString& scriptName, const QStringList& a
     bool ok = false;
     const quint16 port = line.startsWith("READY ") ? line.mid(6).toUShort(&ok) : 0;
     if (!ok || port == 0) {
-        throw failure(QStringLiteral("unexpected first line: ") + QString::fromUtf8(line));
+        throw failure(*process, scriptName,
+                      QStringLiteral("unexpected first line: ") + QString::fromUtf8(line), errorLog);
     }
     m_process = std::move(process);
+    m_endsWithInput = true;
     return port;
 }
 
@@ -80,10 +128,14 @@ void TestServerProcess::stop()
         return;
     }
     if (m_process->state() != QProcess::NotRunning) {
+        // The scripts leave when their input closes; other programs are asked with SIGTERM.
         m_process->closeWriteChannel();
-        if (!m_process->waitForFinished(3000)) {
-            m_process->kill();
-            m_process->waitForFinished(3000);
+        if (!m_process->waitForFinished(m_endsWithInput ? 3000 : 0)) {
+            m_process->terminate();
+            if (!m_process->waitForFinished(3000)) {
+                m_process->kill();
+                m_process->waitForFinished(3000);
+            }
         }
     }
     m_process.reset();
@@ -102,6 +154,22 @@ QString serverScriptPath(const QString& scriptName)
 QString testCertificatePath(const QString& fileName)
 {
     return sourceDir() + QStringLiteral("/tests/support/certs/") + fileName;
+}
+
+quint16 freeLoopbackPort()
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                       getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0;
+    close(fd);
+    if (!bound) {
+        throw std::runtime_error("cannot find a free loopback port");
+    }
+    return ntohs(address.sin_port);
 }
 
 } // namespace ondrix::test

@@ -2,6 +2,7 @@
 
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
+#include "support/SshdTestServer.h"
 #include "support/TestEnvironment.h"
 #include "transfer/CurlHandle.h"
 #include "transfer/SshKnownHosts.h"
@@ -31,6 +32,7 @@ void PrintTo(const FTPError& error, std::ostream* out)
 using ondrix::test::FtpServerOptions;
 using ondrix::test::FtpTestServer;
 using ondrix::test::SftpTestServer;
+using ondrix::test::SshdTestServer;
 using ondrix::test::TestEnvironment;
 
 namespace {
@@ -429,4 +431,26 @@ TEST_F(FTPUploaderTest, ReplacesExistingFilesAndSurvivesAServerRestart)
         EXPECT_FALSE(error) << qPrintable(protocol + error->description());
         EXPECT_EQ(readFile(root + QStringLiteral("/doc.txt")), "third") << qPrintable(protocol);
     }
+}
+
+TEST_F(FTPUploaderTest, OpenSshServerTakesUploadsFoldersWithSpacesAndTheTrustedKey)
+{
+    if (!SshdTestServer::isAvailable()) {
+        GTEST_SKIP() << "OpenSSH server not installed";
+    }
+    SshdTestServer server;
+    server.start();
+    const PushConnection connection = server.connection();
+    const FTPUploader uploader(connection);
+    EXPECT_FALSE(uploader.testConnection());
+    const QString folder = server.rootDir() + QStringLiteral("/Shoot 2024 #1");
+    EXPECT_FALSE(uploader.createDirectory(folder));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    const QByteArray contents = randomBytes(512 * 1024);
+    const auto error =
+        uploader.upload(localFile(QStringLiteral("a.nef"), contents), folder + QStringLiteral("/ä 1%.nef"));
+    EXPECT_FALSE(error) << qPrintable(error->description());
+    EXPECT_EQ(readFile(folder + QStringLiteral("/ä 1%.nef")), contents);
+    EXPECT_TRUE(readFile(SshKnownHosts::defaultPath())
+                    .startsWith(QStringLiteral("[127.0.0.1]:%1 ").arg(server.port()).toUtf8()));
 }

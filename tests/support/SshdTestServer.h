@@ -1,0 +1,45 @@
+#pragma once
+
+#include "model/PushConnection.h"
+#include "support/TestServerProcess.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+namespace ondrix::test {
+
+// OpenSSH's sshd with a configuration of its own on a free loopback port: the real server, for figures and
+// listings that must come from it. It accepts only the test client key (clientKeyFile() of SftpTestServer)
+// for the user running the tests, since a password login would need a system account; and it serves the real
+// file system, so remote paths are absolute local paths below rootDir() (connection() sets remoteFolder to
+// it). Runs as root (with /run/sshd present) or as the user it serves.
+class SshdTestServer {
+public:
+    SshdTestServer();
+    ~SshdTestServer();
+    SshdTestServer(const SshdTestServer&) = delete;
+    SshdTestServer& operator=(const SshdTestServer&) = delete;
+
+    // Whether an sshd binary is installed.
+    static bool isAvailable();
+
+    // Throws std::runtime_error when the server does not come up.
+    void start();
+    void stop();
+    bool isRunning() const { return m_process.isRunning(); }
+
+    quint16 port() const { return m_port; }
+    // A fresh empty folder; remote paths below it are the same text on both sides.
+    QString rootDir() const;
+
+    // SFTP to 127.0.0.1 and this port as the current user with the test client key; remoteFolder is
+    // rootDir().
+    PushConnection connection() const;
+
+private:
+    QTemporaryDir m_dir;
+    TestServerProcess m_process;
+    quint16 m_port = 0;
+};
+
+} // namespace ondrix::test
