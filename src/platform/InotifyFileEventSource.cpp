@@ -16,7 +16,7 @@
 #include <cstring>
 #include <vector>
 
-Q_LOGGING_CATEGORY(lcInotify, "ondrix.inotify")
+Q_LOGGING_CATEGORY(lcInotify, "ondrix.inotify", QtWarningMsg)
 
 namespace ondrix {
 

@@ -1,0 +1,115 @@
+#include "platform/InotifyFileEventSource.h"
+
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+using namespace ondrix;
+using Flag = FileEvent::Flag;
+
+namespace {
+
+class InotifyFileEventSourceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_root = m_env.makeDir(QStringLiteral("watched"));
+        QObject::connect(&m_source, &FileEventSource::eventsArrived, [this](const QList<FileEvent>& events) {
+            for (const FileEvent& event : events) {
+                m_events.append({QDir(m_root).relativeFilePath(event.path), event.flags});
+            }
+        });
+    }
+    QString path(const QString& relative) const { return m_root + QLatin1Char('/') + relative; }
+    bool waitForWatches(int count)
+    {
+        return QTest::qWaitFor([&] { return m_source.watchCount() == count; }, 5000);
+    }
+    bool waitForEvent(const QString& relative, FileEvent::Flags flags)
+    {
+        return QTest::qWaitFor([&] { return m_events.contains(FileEvent{relative, flags}); }, 5000);
+    }
+
+    test::TestEnvironment m_env;
+    QString m_root;
+    InotifyFileEventSource m_source;
+    QList<FileEvent> m_events;
+};
+
+TEST_F(InotifyFileEventSourceTest, ReportsTheSystemsFlagsInOrder)
+{
+    ASSERT_TRUE(m_source.start(m_root));
+    m_env.writeFile(QStringLiteral("watched/a.jpg"), "data");
+    ASSERT_TRUE(QFile::rename(path(QStringLiteral("a.jpg")), path(QStringLiteral("b.jpg"))));
+    ASSERT_TRUE(QDir(m_root).mkdir(QStringLiteral("sub")));
+    ASSERT_TRUE(waitForEvent(QStringLiteral("sub"), Flag::IsDirectory | Flag::Created));
+    EXPECT_EQ(m_events, (QList<FileEvent>{{"a.jpg", Flag::IsFile | Flag::Created},
+                                          {"a.jpg", Flag::IsFile | Flag::Modified},
+                                          {"a.jpg", Flag::IsFile | Flag::WriteClosed},
+                                          {"a.jpg", Flag::IsFile | Flag::Removed},
+                                          {"b.jpg", Flag::IsFile | Flag::Renamed},
+                                          {"sub", Flag::IsDirectory | Flag::Created}}));
+}
+
+TEST_F(InotifyFileEventSourceTest, WatchesFollowFoldersThatComeGoAndMove)
+{
+    QDir(m_root).mkpath(QStringLiteral("x/y"));
+    ASSERT_TRUE(m_source.start(m_root));
+    EXPECT_EQ(m_source.watchCount(), 3);
+
+    ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("n1/n2/n3")));
+    ASSERT_TRUE(waitForWatches(6));
+    ASSERT_TRUE(QDir(path(QStringLiteral("n1"))).removeRecursively());
+    ASSERT_TRUE(waitForWatches(3));
+
+    // Moved out: forgotten. Moved in: watched, its files discovered.
+    const QString outside = m_env.root() + QStringLiteral("/outside");
+    ASSERT_TRUE(QDir().rename(path(QStringLiteral("x")), outside));
+    ASSERT_TRUE(waitForWatches(1));
+    ASSERT_TRUE(QDir().rename(outside, path(QStringLiteral("back"))));
+    ASSERT_TRUE(waitForWatches(3));
+
+    // Renamed inside the tree: changes below it carry the new path.
+    m_env.writeFile(QStringLiteral("watched/back/y/old.jpg"), "x");
+    ASSERT_TRUE(QDir().rename(path(QStringLiteral("back")), path(QStringLiteral("renamed"))));
+    ASSERT_TRUE(
+        waitForEvent(QStringLiteral("renamed/y/old.jpg"), Flag::IsFile | Flag::Renamed | Flag::Discovered));
+    m_events.clear();
+    m_env.writeFile(QStringLiteral("watched/renamed/y/new.jpg"), "x");
+    ASSERT_TRUE(waitForEvent(QStringLiteral("renamed/y/new.jpg"), Flag::IsFile | Flag::WriteClosed));
+    for (const FileEvent& event : std::as_const(m_events)) {
+        EXPECT_FALSE(event.path.startsWith(QLatin1String("back"))) << event.path.toStdString();
+    }
+    EXPECT_EQ(m_source.watchCount(), 3);
+}
+
+TEST_F(InotifyFileEventSourceTest, StopDropsWhatWasStillUnderWayAndStartBeginsAfresh)
+{
+    ASSERT_TRUE(m_source.start(m_root));
+    m_env.writeFile(QStringLiteral("watched/before.jpg"), "x");
+    // The reader posts its batch meanwhile; the main thread does not get to run it before stop().
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    m_source.stop();
+    EXPECT_FALSE(m_source.isWatching());
+    EXPECT_EQ(m_source.watchCount(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(m_events.isEmpty());
+
+    ASSERT_TRUE(m_source.start(m_root));
+    m_env.writeFile(QStringLiteral("watched/after.jpg"), "x");
+    ASSERT_TRUE(waitForEvent(QStringLiteral("after.jpg"), Flag::IsFile | Flag::WriteClosed));
+
+    InotifyFileEventSource missing;
+    EXPECT_FALSE(missing.start(m_root + QStringLiteral("/nope")));
+    EXPECT_FALSE(missing.isWatching());
+}
+
+} // namespace
