@@ -1,0 +1,224 @@
+#include "transfer/CurlTransferClient.h"
+
+#include "transfer/CurlConnectionCache.h"
+#include "transfer/CurlGlobal.h"
+#include "transfer/CurlHandle.h"
+
+#include <QCoreApplication>
+#include <QStringDecoder>
+
+namespace ondrix {
+
+namespace {
+
+size_t appendToBuffer(char* data, size_t size, size_t count, void* buffer)
+{
+    const size_t bytes = size * count;
+    if (data == nullptr || buffer == nullptr || bytes == 0) {
+        return 0;
+    }
+    static_cast<QByteArray*>(buffer)->append(data, static_cast<qsizetype>(bytes));
+    return bytes;
+}
+
+size_t discard(char*, size_t size, size_t count, void*)
+{
+    return size * count;
+}
+
+QString absolute(const QString& path)
+{
+    return path.startsWith(u'/') ? path : u'/' + path;
+}
+
+// libcurl reads an SFTP command's path up to the next blank unless it is in double quotes, inside which
+// backslash escapes a quote or a backslash. FTP sends the rest of the line as it is.
+QByteArray sftpArgument(const QString& path)
+{
+    QByteArray bytes = path.toUtf8();
+    if (!bytes.contains(' ') && !bytes.contains('\t') && !bytes.contains('"')) {
+        return bytes;
+    }
+    bytes.replace('\\', "\\\\").replace('"', "\\\"");
+    return '"' + bytes + '"';
+}
+
+bool hasLineBreakOrNul(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c == u'\r' || c == u'\n' || c == u'\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+FTPError unsafeRefusal(const QString& path)
+{
+    QString shown = path;
+    shown.replace(u'\r', QLatin1String("\\r"))
+        .replace(u'\n', QLatin1String("\\n"))
+        .replace(QChar(u'\0'), QLatin1String("\\0"));
+    return FTPError::unknown(
+        QCoreApplication::translate(
+            "CurlTransferClient",
+            "The remote path contains a line break or NUL character and was not sent: %1")
+            .arg(shown));
+}
+
+} // namespace
+
+CurlTransferClient::CurlTransferClient(PushConnection config)
+    : m_config(std::move(config))
+    , m_cache(std::make_shared<CurlConnectionCache>())
+{
+    ensureCurlInitialized();
+}
+
+std::optional<FTPError> CurlTransferClient::refuseUnsafePath(const QString& path)
+{
+    if (hasLineBreakOrNul(path)) {
+        return unsafeRefusal(path);
+    }
+    return std::nullopt;
+}
+
+QList<QByteArray> CurlTransferClient::commandLines(TransferProtocol protocol, Command command,
+                                                   const QString& path, const QString& to)
+{
+    const QString from = absolute(path);
+    if (protocol == TransferProtocol::sftp) {
+        switch (command) {
+        case Command::makeDirectory:
+            return {"mkdir " + sftpArgument(from)};
+        case Command::removeDirectory:
+            return {"rmdir " + sftpArgument(from)};
+        case Command::deleteFile:
+            return {"rm " + sftpArgument(from)};
+        case Command::rename:
+            return {"rename " + sftpArgument(from) + ' ' + sftpArgument(absolute(to))};
+        }
+        return {};
+    }
+    switch (command) {
+    case Command::makeDirectory:
+        return {"MKD " + from.toUtf8()};
+    case Command::removeDirectory:
+        return {"RMD " + from.toUtf8()};
+    case Command::deleteFile:
+        return {"DELE " + from.toUtf8()};
+    case Command::rename:
+        return {"RNFR " + from.toUtf8(), "RNTO " + absolute(to).toUtf8()};
+    }
+    return {};
+}
+
+void CurlTransferClient::setUp(CurlHandle& handle) const
+{
+    handle.set(CURLOPT_CONNECTTIMEOUT, 10L);
+    handle.set(CURLOPT_TIMEOUT, 300L);
+    handle.set(CURLOPT_NOSIGNAL, 1L);
+    handle.applyProtocolOptions(m_config);
+    // Browsing downloads listings, so the connection's cap limits receiving here.
+    if (m_config.maxBandwidthKBps >= 1) {
+        handle.set(CURLOPT_MAX_RECV_SPEED_LARGE, curl_off_t(m_config.maxBandwidthKBps) * 1024);
+    }
+}
+
+std::variant<QString, FTPError> CurlTransferClient::fetch(const QByteArray& url, bool namesOnly) const
+{
+    if (url.contains('\r') || url.contains('\n') || url.contains('\0')) {
+        return unsafeRefusal(QString::fromUtf8(url));
+    }
+    CurlHandle handle(m_cache);
+    if (!handle.isValid()) {
+        return CurlHandle::initializationFailure();
+    }
+    QByteArray buffer;
+    handle.set(CURLOPT_URL, url);
+    handle.set(CURLOPT_USERPWD, (m_config.username + u':' + m_config.password).toUtf8());
+    setUp(handle);
+    if (namesOnly) {
+        handle.set(CURLOPT_DIRLISTONLY, 1L);
+    }
+    handle.set(CURLOPT_WRITEFUNCTION, &appendToBuffer);
+    handle.set(CURLOPT_WRITEDATA, static_cast<void*>(&buffer));
+    if (m_inspector) {
+        m_inspector(handle);
+    }
+    const CURLcode result = handle.perform();
+    if (result != CURLE_OK) {
+        return handle.errorFor(result);
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder(buffer);
+    if (decoder.hasError()) {
+        return QString();
+    }
+    return text;
+}
+
+std::variant<QString, FTPError> CurlTransferClient::fetchListing(const QByteArray& url) const
+{
+    return fetch(url, false);
+}
+
+std::variant<QString, FTPError> CurlTransferClient::fetchNameList(const QByteArray& url) const
+{
+    return fetch(url, true);
+}
+
+std::optional<FTPError> CurlTransferClient::run(Command command, const QString& path, const QString& to) const
+{
+    if (std::optional<FTPError> refusal = refuseUnsafePath(path)) {
+        return refusal;
+    }
+    if (std::optional<FTPError> refusal = refuseUnsafePath(to)) {
+        return refusal;
+    }
+    CurlHandle handle(m_cache);
+    if (!handle.isValid()) {
+        return CurlHandle::initializationFailure();
+    }
+    curl_slist* commands = nullptr;
+    for (const QByteArray& line : commandLines(m_config.transferProtocol, command, path, to)) {
+        commands = curl_slist_append(commands, line.constData());
+    }
+    handle.setServer(m_config, QByteArrayLiteral("/"));
+    setUp(handle);
+    handle.set(CURLOPT_QUOTE, commands);
+    handle.set(CURLOPT_WRITEFUNCTION, &discard);
+    // Only the commands are wanted, not the listing of "/" that would follow them.
+    handle.set(CURLOPT_NOBODY, 1L);
+    if (m_inspector) {
+        m_inspector(handle);
+    }
+    const CURLcode result = handle.perform();
+    curl_slist_free_all(commands);
+    if (result != CURLE_OK && command != Command::makeDirectory) {
+        return handle.errorFor(result);
+    }
+    return std::nullopt;
+}
+
+std::optional<FTPError> CurlTransferClient::makeDirectory(const QString& path) const
+{
+    return run(Command::makeDirectory, path);
+}
+
+std::optional<FTPError> CurlTransferClient::removeDirectory(const QString& path) const
+{
+    return run(Command::removeDirectory, path);
+}
+
+std::optional<FTPError> CurlTransferClient::deleteFile(const QString& path) const
+{
+    return run(Command::deleteFile, path);
+}
+
+std::optional<FTPError> CurlTransferClient::rename(const QString& from, const QString& to) const
+{
+    return run(Command::rename, from, to);
+}
+
+} // namespace ondrix

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "model/PushConnection.h"
+#include "transfer/FTPError.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <variant>
+
+namespace ondrix {
+
+class CurlConnectionCache;
+class CurlHandle;
+
+// Single blocking operations on one connection's server for the remote browser: directory listings and the
+// create, remove, delete and rename commands. Meant for a worker thread; calls may run at once from several
+// threads. Each call uses its own libcurl handle; all calls of one client share a connection cache, so
+// browsing a server does not log in again for every folder.
+class CurlTransferClient {
+public:
+    enum class Command { makeDirectory, removeDirectory, deleteFile, rename };
+
+    // Called with each operation's handle just before it performs: for diagnostics and tests.
+    using HandleInspector = std::function<void(const CurlHandle& handle)>;
+
+    explicit CurlTransferClient(PushConnection config);
+
+    const PushConnection& config() const { return m_config; }
+
+    // The full listing the server returns for `url` (a directory URL ending in "/"), decoded as UTF-8; empty
+    // when it is not valid UTF-8.
+    [[nodiscard]] std::variant<QString, FTPError> fetchListing(const QByteArray& url) const;
+    // The same as names only.
+    [[nodiscard]] std::variant<QString, FTPError> fetchNameList(const QByteArray& url) const;
+
+    // A refusal of MKD (for instance because the folder exists) is not reported; the next listing shows
+    // whether the folder is there.
+    [[nodiscard]] std::optional<FTPError> makeDirectory(const QString& path) const;
+    [[nodiscard]] std::optional<FTPError> removeDirectory(const QString& path) const;
+    [[nodiscard]] std::optional<FTPError> deleteFile(const QString& path) const;
+    [[nodiscard]] std::optional<FTPError> rename(const QString& from, const QString& to) const;
+
+    // The command lines one operation sends: FTP's MKD/RMD/DELE/RNFR+RNTO, or libcurl's SFTP commands
+    // mkdir/rmdir/rm/rename. Paths get a leading "/" when they lack one. `to` is only used by rename.
+    static QList<QByteArray> commandLines(TransferProtocol protocol, Command command, const QString& path,
+                                          const QString& to = {});
+
+    // Refuses a path that would break out of its command line: a carriage return or line feed would end the
+    // command and start another one, a NUL would cut it short. Nothing is sent for a refused path.
+    static std::optional<FTPError> refuseUnsafePath(const QString& path);
+
+    void setHandleInspector(HandleInspector inspector) { m_inspector = std::move(inspector); }
+
+private:
+    std::variant<QString, FTPError> fetch(const QByteArray& url, bool namesOnly) const;
+    std::optional<FTPError> run(Command command, const QString& path, const QString& to = {}) const;
+    void setUp(CurlHandle& handle) const;
+
+    PushConnection m_config;
+    std::shared_ptr<CurlConnectionCache> m_cache;
+    HandleInspector m_inspector;
+};
+
+} // namespace ondrix

@@ -1,0 +1,271 @@
+#include "transfer/CurlTransferClient.h"
+
+#include "support/FtpTestServer.h"
+#include "support/SftpTestServer.h"
+#include "support/TestEnvironment.h"
+#include "transfer/CurlHandle.h"
+#include "transfer/FTPBrowserService.h"
+#include "transfer/RemoteListingParser.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using ondrix::test::FtpServerOptions;
+using ondrix::test::FtpTestServer;
+using ondrix::test::SftpTestServer;
+using ondrix::test::TestEnvironment;
+
+namespace {
+
+QString curlText(int code)
+{
+    return QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(code)));
+}
+
+QString text(const std::variant<QString, FTPError>& result)
+{
+    if (const FTPError* error = std::get_if<FTPError>(&result)) {
+        return QStringLiteral("<error> ") + error->description();
+    }
+    return std::get<QString>(result);
+}
+
+QStringList names(const QString& listing)
+{
+    QStringList result;
+    for (const RemoteItem& item : RemoteListingParser::parseListing(listing, "/")) {
+        result << (item.isDirectory ? item.name + u'/' : item.name);
+    }
+    result.sort();
+    return result;
+}
+
+// Every transfer test gets its own home (for the SFTP known_hosts) and trusts the FTPS test CA.
+class CurlTransferClientTest : public ::testing::Test {
+protected:
+    CurlTransferClientTest()
+    {
+        env.setVariable("SSL_CERT_FILE", FtpTestServer::caFile());
+        env.setVariable("CURL_CA_BUNDLE", QString());
+    }
+
+    static void populate(const QString& root)
+    {
+        QDir(root).mkpath("Sub Folder/inner");
+        QDir(root).mkpath("empty");
+        QFile file(root + "/report 2026.pdf");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("0123456789");
+        file.close();
+        QFile hidden(root + "/.secret");
+        ASSERT_TRUE(hidden.open(QIODevice::WriteOnly));
+    }
+
+    // List, create, rename, delete a file and an empty folder, and the refusals of each, on one server.
+    static void exerciseCommands(const PushConnection& connection, const QString& root)
+    {
+        const CurlTransferClient client(connection);
+        const QByteArray rootUrl = FTPBrowserService::listingUrl(connection, "/");
+        EXPECT_EQ(names(text(client.fetchListing(rootUrl))),
+                  QStringList({"Sub Folder/", "empty/", "report 2026.pdf"}));
+        QStringList nameList =
+            text(client.fetchNameList(rootUrl)).split(QRegularExpression("[\r\n]+"), Qt::SkipEmptyParts);
+        nameList.sort();
+        EXPECT_TRUE(nameList.contains("report 2026.pdf")) << nameList.join('|').toStdString();
+        EXPECT_TRUE(nameList.contains("Sub Folder"));
+        const QByteArray subUrl = FTPBrowserService::listingUrl(connection, "Sub Folder");
+        EXPECT_EQ(names(text(client.fetchListing(subUrl))), QStringList({"inner/"}));
+
+        EXPECT_FALSE(client.makeDirectory("new folder"));
+        EXPECT_TRUE(QFileInfo(root + "/new folder").isDir());
+        // A refused MKD (the folder exists; its parent is missing) is silent.
+        EXPECT_FALSE(client.makeDirectory("/new folder"));
+        EXPECT_FALSE(client.makeDirectory("/missing/child"));
+
+        EXPECT_FALSE(client.rename("/report 2026.pdf", "/new folder/renamed \"copy\".pdf"));
+        EXPECT_TRUE(QFile::exists(root + "/new folder/renamed \"copy\".pdf"));
+        EXPECT_FALSE(QFile::exists(root + "/report 2026.pdf"));
+
+        const std::optional<FTPError> notEmpty = client.removeDirectory("/new folder");
+        ASSERT_TRUE(notEmpty);
+        EXPECT_EQ(notEmpty->kind(), FTPError::Kind::curlExitCode);
+        EXPECT_EQ(notEmpty->code(), CURLE_QUOTE_ERROR);
+        EXPECT_EQ(notEmpty->text(), curlText(CURLE_QUOTE_ERROR));
+
+        EXPECT_FALSE(client.deleteFile("new folder/renamed \"copy\".pdf"));
+        EXPECT_FALSE(client.removeDirectory("new folder"));
+        EXPECT_FALSE(QFileInfo::exists(root + "/new folder"));
+
+        for (const std::optional<FTPError>& refused :
+             {client.deleteFile("/gone.txt"), client.removeDirectory("/gone"),
+              client.rename("/gone", "/x")}) {
+            ASSERT_TRUE(refused);
+            EXPECT_EQ(refused->code(), CURLE_QUOTE_ERROR);
+            EXPECT_EQ(refused->description(), "curl error 21: " + curlText(CURLE_QUOTE_ERROR));
+        }
+        const std::variant<QString, FTPError> missing =
+            client.fetchListing(FTPBrowserService::listingUrl(connection, "/gone"));
+        ASSERT_TRUE(std::holds_alternative<FTPError>(missing));
+        EXPECT_EQ(std::get<FTPError>(missing).kind(), FTPError::Kind::curlExitCode);
+    }
+
+    TestEnvironment env;
+};
+
+} // namespace
+
+TEST(CurlTransferClient, CommandLinesOfEachProtocol)
+{
+    using Command = CurlTransferClient::Command;
+    const auto lines = [](TransferProtocol protocol, Command command, const QString& path,
+                          const QString& to = {}) {
+        return CurlTransferClient::commandLines(protocol, command, path, to);
+    };
+    for (const TransferProtocol ftp : {TransferProtocol::ftp, TransferProtocol::ftps}) {
+        EXPECT_EQ(lines(ftp, Command::makeDirectory, "a b"), QList<QByteArray>({"MKD /a b"}));
+        EXPECT_EQ(lines(ftp, Command::removeDirectory, "/a"), QList<QByteArray>({"RMD /a"}));
+        EXPECT_EQ(lines(ftp, Command::deleteFile, "/a/ü.txt"), QList<QByteArray>({"DELE /a/ü.txt"}));
+        EXPECT_EQ(lines(ftp, Command::rename, "/old name", "new"),
+                  QList<QByteArray>({"RNFR /old name", "RNTO /new"}));
+    }
+    const TransferProtocol sftp = TransferProtocol::sftp;
+    EXPECT_EQ(lines(sftp, Command::makeDirectory, "a"), QList<QByteArray>({"mkdir /a"}));
+    EXPECT_EQ(lines(sftp, Command::removeDirectory, "/a"), QList<QByteArray>({"rmdir /a"}));
+    EXPECT_EQ(lines(sftp, Command::deleteFile, "/a.txt"), QList<QByteArray>({"rm /a.txt"}));
+    EXPECT_EQ(lines(sftp, Command::rename, "/old", "new"), QList<QByteArray>({"rename /old /new"}));
+    // libcurl splits SFTP command arguments at blanks, so such paths travel quoted.
+    EXPECT_EQ(lines(sftp, Command::rename, "/a b", "/say \"hi\\\""),
+              QList<QByteArray>({R"(rename "/a b" "/say \"hi\\\"")"}));
+}
+
+TEST_F(CurlTransferClientTest, HandleSetUpOfListingsAndCommands)
+{
+    PushConnection connection;
+    connection.host = "127.0.0.1";
+    connection.port = 1; // nothing listens there: every operation fails fast after its set-up
+    connection.username = "user";
+    connection.password = "pa:ss";
+    connection.maxBandwidthKBps = 500;
+    CurlTransferClient client(connection);
+    std::vector<std::vector<CURLoption>> seen;
+    std::optional<qint64> recvCap;
+    QByteArray url;
+    client.setHandleInspector([&](const CurlHandle& handle) {
+        seen.push_back(handle.optionsSet());
+        recvCap = handle.numberOption(CURLOPT_MAX_RECV_SPEED_LARGE);
+        url = handle.textOption(CURLOPT_URL).value_or("");
+        EXPECT_EQ(handle.numberOption(CURLOPT_CONNECTTIMEOUT), 10);
+        EXPECT_EQ(handle.numberOption(CURLOPT_TIMEOUT), 300);
+        EXPECT_EQ(handle.numberOption(CURLOPT_NOSIGNAL), 1);
+        EXPECT_EQ(handle.textOption(CURLOPT_USERPWD), "user:pa:ss");
+        EXPECT_EQ(handle.numberOption(CURLOPT_FTP_USE_EPSV), 1);
+        EXPECT_FALSE(handle.hasOption(CURLOPT_MAX_SEND_SPEED_LARGE));
+    });
+
+    const std::variant<QString, FTPError> listing = client.fetchNameList("ftp://127.0.0.1:1/a%20b/");
+    ASSERT_TRUE(std::holds_alternative<FTPError>(listing));
+    EXPECT_EQ(std::get<FTPError>(listing), FTPError::curlExitCode(7, curlText(7)));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].front(), CURLOPT_URL);
+    EXPECT_EQ(url, "ftp://127.0.0.1:1/a%20b/");
+    EXPECT_EQ(recvCap, 512000);
+    EXPECT_NE(std::find(seen[0].begin(), seen[0].end(), CURLOPT_DIRLISTONLY), seen[0].end());
+
+    EXPECT_EQ(client.deleteFile("/x"), FTPError::curlExitCode(7, curlText(7)));
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(url, "ftp://127.0.0.1:1/");
+    EXPECT_NE(std::find(seen[1].begin(), seen[1].end(), CURLOPT_QUOTE), seen[1].end());
+    EXPECT_EQ(std::find(seen[1].begin(), seen[1].end(), CURLOPT_DIRLISTONLY), seen[1].end());
+    // Creating a folder does not report even an unreachable server.
+    EXPECT_FALSE(client.makeDirectory("/x"));
+
+    connection.maxBandwidthKBps = 0;
+    client = CurlTransferClient(connection);
+    client.setHandleInspector(
+        [&](const CurlHandle& handle) { recvCap = handle.numberOption(CURLOPT_MAX_RECV_SPEED_LARGE); });
+    (void)client.fetchListing("ftp://127.0.0.1:1/");
+    EXPECT_FALSE(recvCap);
+}
+
+TEST_F(CurlTransferClientTest, LineBreaksAndNulsAreRefusedBeforeAnythingIsSent)
+{
+    FtpTestServer server;
+    server.start();
+    QDir(server.rootDir()).mkpath("keep");
+    CurlTransferClient client(server.connection());
+    int handles = 0;
+    client.setHandleInspector([&](const CurlHandle&) { ++handles; });
+
+    const QString nul = QStringLiteral("/a") + QChar(u'\0') + QStringLiteral("b");
+    const QList<std::optional<FTPError>> refusals = {
+        client.makeDirectory("/x\r\nRMD /keep"), client.removeDirectory("/keep\nx"), client.deleteFile(nul),
+        client.rename("/keep", "/kept\r\nRMD /keep"), client.rename("/ke\rep", "/kept")};
+    for (const std::optional<FTPError>& refusal : refusals) {
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(refusal->kind(), FTPError::Kind::unknown);
+        EXPECT_TRUE(refusal->description().contains("line break or NUL"))
+            << refusal->description().toStdString();
+    }
+    EXPECT_EQ(refusals[0]->description(),
+              "The remote path contains a line break or NUL character and was not sent: /x\\r\\nRMD /keep");
+    EXPECT_TRUE(std::holds_alternative<FTPError>(client.fetchListing("ftp://127.0.0.1/a\r\nDELE b/")));
+    EXPECT_EQ(handles, 0);
+    EXPECT_TRUE(QFileInfo(server.rootDir() + "/keep").isDir());
+    EXPECT_FALSE(QFileInfo::exists(server.rootDir() + "/kept"));
+    EXPECT_FALSE(CurlTransferClient::refuseUnsafePath("/plain name\t(1).txt"));
+}
+
+TEST_F(CurlTransferClientTest, FtpOperationsOnARealServer)
+{
+    FtpTestServer server;
+    server.start();
+    populate(server.rootDir());
+    exerciseCommands(server.connection(), server.rootDir());
+
+    // The rename went out as RNFR then RNTO on one control connection.
+    QFile log(server.logFile());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QString lines = QString::fromUtf8(log.readAll());
+    const QRegularExpression rename(
+        QStringLiteral(R"(127\.0\.0\.1:(\d+)-\[ondrix\] RNFR \S*/report 2026\.pdf 350\n)"
+                       R"(.*127\.0\.0\.1:\1-\[ondrix\] RNTO \S*/new folder/renamed "copy"\.pdf 250)"));
+    EXPECT_TRUE(rename.match(lines).hasMatch()) << lines.toStdString();
+}
+
+TEST_F(CurlTransferClientTest, FtpActiveModeLists)
+{
+    FtpTestServer server;
+    server.start();
+    populate(server.rootDir());
+    PushConnection connection = server.connection();
+    connection.ftpMode = FTPMode::active;
+    const CurlTransferClient client(connection);
+    EXPECT_EQ(names(text(client.fetchListing(FTPBrowserService::listingUrl(connection, "/")))),
+              QStringList({"Sub Folder/", "empty/", "report 2026.pdf"}));
+}
+
+TEST_F(CurlTransferClientTest, FtpsOperationsOnARealServer)
+{
+    FtpTestServer server;
+    server.start(FtpServerOptions{.tls = true});
+    populate(server.rootDir());
+    exerciseCommands(server.connection(), server.rootDir());
+}
+
+TEST_F(CurlTransferClientTest, SftpOperationsOnARealServer)
+{
+    SftpTestServer server;
+    server.start();
+    populate(server.rootDir());
+    exerciseCommands(server.connection(), server.rootDir());
+
+    PushConnection byKey = server.connection();
+    byKey.password.clear();
+    byKey.sshKeyPath = SftpTestServer::clientKeyFile();
+    EXPECT_EQ(names(text(CurlTransferClient(byKey).fetchListing(FTPBrowserService::listingUrl(byKey, "/")))),
+              QStringList({"Sub Folder/", "empty/"}));
+}

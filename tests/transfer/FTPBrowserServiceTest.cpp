@@ -1,0 +1,378 @@
+#include "transfer/FTPBrowserService.h"
+
+#include "support/FtpTestServer.h"
+#include "support/SftpTestServer.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThreadPool>
+
+#include <curl/curl.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace ondrix;
+using ondrix::test::FtpTestServer;
+using ondrix::test::SftpTestServer;
+using ondrix::test::TestEnvironment;
+
+namespace {
+
+constexpr int waitMs = 20000;
+
+QStringList ids(const QList<RemoteItem>& items)
+{
+    QStringList result;
+    for (const RemoteItem& item : items) {
+        result << (item.isDirectory ? item.id + u'/' : item.id);
+    }
+    return result;
+}
+
+// A loopback port that is bound but never listens, so connecting to it is refused at once.
+class ClosedPort {
+public:
+    ClosedPort()
+    {
+        m_fd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        socklen_t length = sizeof address;
+        getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &length);
+        m_port = ntohs(address.sin_port);
+    }
+    ~ClosedPort() { close(m_fd); }
+    quint16 port() const { return m_port; }
+
+private:
+    int m_fd = -1;
+    quint16 m_port = 0;
+};
+
+class FTPBrowserServiceTest : public ::testing::Test {
+protected:
+    FTPBrowserServiceTest() { pool.setMaxThreadCount(4); }
+    ~FTPBrowserServiceTest() override { pool.waitForDone(); }
+
+    static void writeFile(const QString& path, const QByteArray& contents)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+
+    // Runs one listing to its end and returns what the callback got.
+    static FTPBrowserService::ListingResult list(FTPBrowserService& service, const QString& path)
+    {
+        std::optional<FTPBrowserService::ListingResult> result;
+        service.listDirectory(path, nullptr, [&](const FTPBrowserService::ListingResult& r) { result = r; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, waitMs));
+        return result.value_or(FTPError::unknown("no result"));
+    }
+
+    static std::optional<FTPError>
+    command(const std::function<void(FTPBrowserService::CommandCallback)>& start)
+    {
+        bool finished = false;
+        std::optional<FTPError> error;
+        start([&](const std::optional<FTPError>& e) {
+            error = e;
+            finished = true;
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return finished; }, waitMs));
+        return error;
+    }
+
+    TestEnvironment env;
+    QThreadPool pool;
+};
+
+} // namespace
+
+TEST(FTPBrowserServicePaths, DirectoryPathAndListingUrl)
+{
+    EXPECT_EQ(FTPBrowserService::directoryPath(""), "/");
+    EXPECT_EQ(FTPBrowserService::directoryPath("/"), "/");
+    EXPECT_EQ(FTPBrowserService::directoryPath("photos"), "/photos/");
+    EXPECT_EQ(FTPBrowserService::directoryPath("/a/b"), "/a/b/");
+    EXPECT_EQ(FTPBrowserService::directoryPath("a/b/"), "/a/b/");
+
+    PushConnection connection;
+    connection.host = " \tftp.example.test\n";
+    connection.port = 2121;
+    EXPECT_EQ(FTPBrowserService::listingUrl(connection, "in box"), "ftp://ftp.example.test:2121/in%20box/");
+    EXPECT_EQ(FTPBrowserService::listingUrl(connection, "/a#1/50%"),
+              "ftp://ftp.example.test:2121/a%231/50%25/");
+    connection.transferProtocol = TransferProtocol::ftps;
+    EXPECT_EQ(FTPBrowserService::listingUrl(connection, "/"), "ftp://ftp.example.test:2121/");
+    connection.transferProtocol = TransferProtocol::sftp;
+    connection.port = 22;
+    EXPECT_EQ(FTPBrowserService::listingUrl(connection, "/home/ü"),
+              "sftp://ftp.example.test:22/home/%C3%BC/");
+}
+
+TEST_F(FTPBrowserServiceTest, ListsAFolderIntoItsObservableState)
+{
+    FtpTestServer server;
+    server.start();
+    const QString root = server.rootDir();
+    writeFile(root + "/in box/b.txt", "12345");
+    writeFile(root + "/in box/A.txt", "1");
+    writeFile(root + "/in box/.hidden", "");
+    QDir(root).mkpath("in box/zeta");
+    QDir(root).mkpath("in box/Alpha #1");
+
+    FTPBrowserService service(server.connection(), &pool);
+    QSignalSpy loading(&service, &FTPBrowserService::isLoadingChanged);
+    QSignalSpy itemsChanged(&service, &FTPBrowserService::itemsChanged);
+    QSignalSpy pathChanged(&service, &FTPBrowserService::currentPathChanged);
+
+    std::optional<FTPBrowserService::ListingResult> result;
+    service.listDirectory("in box", nullptr, [&](const auto& r) { result = r; });
+    // The call returns at once; the work is on the pool.
+    EXPECT_TRUE(service.isLoading());
+    EXPECT_FALSE(result);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, waitMs));
+
+    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(*result));
+    const QList<RemoteItem> items = std::get<QList<RemoteItem>>(*result);
+    EXPECT_EQ(ids(items),
+              QStringList({"/in box/Alpha #1/", "/in box/zeta/", "/in box/A.txt", "/in box/b.txt"}));
+    EXPECT_EQ(items[3].size, 5);
+    EXPECT_EQ(service.items(), items);
+    EXPECT_EQ(service.currentPath(), "/in box/");
+    EXPECT_FALSE(service.isLoading());
+    EXPECT_TRUE(service.errorMessage().isEmpty());
+    EXPECT_EQ(loading.count(), 2);
+    EXPECT_EQ(itemsChanged.count(), 1);
+    EXPECT_EQ(pathChanged.count(), 1);
+
+    // A folder whose name needs encoding lists too.
+    const auto inner = list(service, "/in box/Alpha #1");
+    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(inner));
+    EXPECT_TRUE(std::get<QList<RemoteItem>>(inner).isEmpty());
+    EXPECT_EQ(service.currentPath(), "/in box/Alpha #1/");
+}
+
+TEST(FTPBrowserServiceListing, AListingWithoutEntriesFallsBackToTheNameList)
+{
+    QList<bool> asked;
+    const auto serve = [&](QString listing, QString names) {
+        return [&asked, listing, names](bool namesOnly) -> std::variant<QString, FTPError> {
+            asked << namesOnly;
+            return namesOnly ? names : listing;
+        };
+    };
+    // Only the total line of a Unix listing: the names-only listing is used, every entry as a file.
+    auto result = FTPBrowserService::entriesOf("/in/", serve("total 0\r\n", "b\r\n.x\r\nA dir\r\n"));
+    EXPECT_EQ(asked, QList<bool>({false, true}));
+    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(result));
+    EXPECT_EQ(ids(std::get<QList<RemoteItem>>(result)), QStringList({"/in/A dir", "/in/b"}));
+
+    // A listing with entries is used alone, sorted.
+    asked.clear();
+    result = FTPBrowserService::entriesOf("/", serve("-rw-r--r-- 1 u g 3 Jan 1 2024 f\n"
+                                                     "drwxr-xr-x 2 u g 4096 Jan 1 2024 d\n",
+                                                     "never"));
+    EXPECT_EQ(asked, QList<bool>({false}));
+    EXPECT_EQ(ids(std::get<QList<RemoteItem>>(result)), QStringList({"/d/", "/f"}));
+
+    // An error of either listing is the result.
+    asked.clear();
+    result = FTPBrowserService::entriesOf("/", [&](bool namesOnly) -> std::variant<QString, FTPError> {
+        asked << namesOnly;
+        if (namesOnly) {
+            return FTPError::curlExitCode(78, "gone");
+        }
+        return QString();
+    });
+    EXPECT_EQ(asked, QList<bool>({false, true}));
+    EXPECT_EQ(std::get<FTPError>(result), FTPError::curlExitCode(78, "gone"));
+
+    // A path with a line break is refused before anything is fetched.
+    asked.clear();
+    result = FTPBrowserService::entriesOf("/a\r\nDELE b/", serve("", ""));
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_EQ(std::get<FTPError>(result).kind(), FTPError::Kind::unknown);
+}
+
+TEST_F(FTPBrowserServiceTest, AFolderOfHiddenEntriesListsEmpty)
+{
+    FtpTestServer server;
+    server.start();
+    writeFile(server.rootDir() + "/only/.hidden", "");
+    FTPBrowserService service(server.connection(), &pool);
+    const auto result = list(service, "/only/");
+    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(result));
+    EXPECT_TRUE(std::get<QList<RemoteItem>>(result).isEmpty());
+    EXPECT_EQ(service.currentPath(), "/only/");
+}
+
+TEST_F(FTPBrowserServiceTest, OperationsRunOneAtATimeInOrder)
+{
+    FtpTestServer server;
+    server.start();
+    writeFile(server.rootDir() + "/old.txt", "x");
+    FTPBrowserService service(server.connection(), &pool);
+    QSignalSpy loading(&service, &FTPBrowserService::isLoadingChanged);
+
+    QStringList order;
+    std::optional<FTPBrowserService::ListingResult> listing;
+    const auto record = [&](const QString& name) {
+        return [&order, name](const std::optional<FTPError>& error) {
+            order << (error ? name + ": " + error->description() : name);
+        };
+    };
+    // Asked for back to back: each sees what the one before it did.
+    service.createFolder("/new", nullptr, record("create"));
+    service.renameItem("/old.txt", "/new/moved.txt", nullptr, record("rename"));
+    service.deleteItem("/new/moved.txt", false, nullptr, record("delete file"));
+    service.deleteItem("/new", true, nullptr, record("delete folder"));
+    service.createFolder("/final", nullptr, record("create again"));
+    service.listDirectory("/", nullptr, [&](const auto& r) {
+        order << "list";
+        listing = r;
+    });
+    EXPECT_TRUE(service.isLoading());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listing.has_value(); }, waitMs));
+
+    EXPECT_EQ(order,
+              QStringList({"create", "rename", "delete file", "delete folder", "create again", "list"}));
+    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(*listing));
+    EXPECT_EQ(ids(std::get<QList<RemoteItem>>(*listing)), QStringList({"/final/"}));
+    // Busy once for the whole run.
+    EXPECT_EQ(loading.count(), 2);
+    EXPECT_FALSE(service.isLoading());
+}
+
+TEST_F(FTPBrowserServiceTest, FailuresReachTheCallerAndTheState)
+{
+    FtpTestServer server;
+    server.start();
+    QDir(server.rootDir()).mkpath("full/child");
+    FTPBrowserService service(server.connection(), &pool);
+    QSignalSpy failed(&service, &FTPBrowserService::operationFailed);
+    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(list(service, "/")));
+    const QList<RemoteItem> before = service.items();
+
+    // Removing a folder that is not empty is refused by the server.
+    const std::optional<FTPError> refused =
+        command([&](auto done) { service.deleteItem("/full", true, nullptr, done); });
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->code(), CURLE_QUOTE_ERROR);
+    EXPECT_EQ(service.errorMessage(), refused->description());
+    ASSERT_EQ(failed.count(), 1);
+    EXPECT_EQ(failed.at(0).at(0).toString(), refused->description());
+
+    // A refused MKD is silent; the next listing starts with the error cleared.
+    EXPECT_FALSE(command([&](auto done) { service.createFolder("/full", nullptr, done); }));
+    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(list(service, "/")));
+    EXPECT_TRUE(service.errorMessage().isEmpty());
+
+    // A listing that fails keeps the last items and path.
+    const auto missing = list(service, "/nowhere");
+    ASSERT_TRUE(std::holds_alternative<FTPError>(missing));
+    EXPECT_EQ(std::get<FTPError>(missing).kind(), FTPError::Kind::curlExitCode);
+    EXPECT_EQ(service.items(), before);
+    EXPECT_EQ(service.currentPath(), "/");
+    EXPECT_FALSE(service.errorMessage().isEmpty());
+
+    // A path that would inject a second command is refused without reaching the server.
+    const std::optional<FTPError> injected =
+        command([&](auto done) { service.renameItem("/full", "/x\r\nRMD /full/child", nullptr, done); });
+    ASSERT_TRUE(injected);
+    EXPECT_EQ(injected->kind(), FTPError::Kind::unknown);
+    EXPECT_TRUE(QFileInfo(server.rootDir() + "/full/child").isDir());
+    const auto injectedListing = list(service, "/a\nb");
+    ASSERT_TRUE(std::holds_alternative<FTPError>(injectedListing));
+    EXPECT_EQ(std::get<FTPError>(injectedListing).kind(), FTPError::Kind::unknown);
+}
+
+TEST_F(FTPBrowserServiceTest, AnUnreachableServerReportsLibcurlsError)
+{
+    ClosedPort closed;
+    PushConnection connection;
+    connection.host = "127.0.0.1";
+    connection.port = closed.port();
+    FTPBrowserService service(connection, &pool);
+    const auto result = list(service, "/");
+    ASSERT_TRUE(std::holds_alternative<FTPError>(result));
+    const FTPError error = std::get<FTPError>(result);
+    EXPECT_EQ(error, FTPError::curlExitCode(7, QString::fromUtf8(curl_easy_strerror(CURLE_COULDNT_CONNECT))));
+    EXPECT_EQ(service.errorMessage(), "curl error 7: " + error.text());
+    EXPECT_TRUE(service.items().isEmpty());
+    EXPECT_TRUE(service.currentPath().isEmpty());
+}
+
+TEST_F(FTPBrowserServiceTest, AGoneCallerIsNotCalledButTheQueueGoesOn)
+{
+    ClosedPort closed;
+    PushConnection connection;
+    connection.host = "127.0.0.1";
+    connection.port = closed.port();
+    FTPBrowserService service(connection, &pool);
+    bool goneCalled = false;
+    bool laterCalled = false;
+    {
+        QObject caller;
+        service.deleteItem("/a", false, &caller, [&](const auto&) { goneCalled = true; });
+    }
+    service.deleteItem("/b", false, nullptr, [&](const auto&) { laterCalled = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return laterCalled; }, waitMs));
+    EXPECT_FALSE(goneCalled);
+    EXPECT_FALSE(service.isLoading());
+}
+
+TEST_F(FTPBrowserServiceTest, DestroyingTheServiceWithWorkInFlightIsQuiet)
+{
+    ClosedPort closed;
+    PushConnection connection;
+    connection.host = "127.0.0.1";
+    connection.port = closed.port();
+    bool called = false;
+    {
+        FTPBrowserService service(connection, &pool);
+        service.listDirectory("/", nullptr, [&](const auto&) { called = true; });
+        service.createFolder("/x", nullptr, [&](const auto&) { called = true; });
+    }
+    pool.waitForDone();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(called);
+}
+
+TEST_F(FTPBrowserServiceTest, SftpBrowsingOnARealServer)
+{
+    SftpTestServer server;
+    server.start();
+    writeFile(server.rootDir() + "/docs/a b.txt", "abc");
+    FTPBrowserService service(server.connection(), &pool);
+
+    EXPECT_FALSE(command([&](auto done) { service.createFolder("/docs/new one", nullptr, done); }));
+    EXPECT_FALSE(command(
+        [&](auto done) { service.renameItem("/docs/a b.txt", "/docs/new one/c d.txt", nullptr, done); }));
+    const auto listed = list(service, "docs");
+    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(listed));
+    EXPECT_EQ(ids(std::get<QList<RemoteItem>>(listed)), QStringList({"/docs/new one/"}));
+    const auto inner = list(service, "/docs/new one/");
+    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(inner));
+    ASSERT_EQ(std::get<QList<RemoteItem>>(inner).size(), 1);
+    EXPECT_EQ(std::get<QList<RemoteItem>>(inner).front(),
+              (RemoteItem{"/docs/new one/c d.txt", "c d.txt", false, 3}));
+
+    const std::optional<FTPError> notEmpty =
+        command([&](auto done) { service.deleteItem("/docs/new one", true, nullptr, done); });
+    ASSERT_TRUE(notEmpty);
+    EXPECT_EQ(notEmpty->code(), CURLE_QUOTE_ERROR);
+    EXPECT_FALSE(
+        command([&](auto done) { service.deleteItem("/docs/new one/c d.txt", false, nullptr, done); }));
+    EXPECT_FALSE(command([&](auto done) { service.deleteItem("/docs/new one", true, nullptr, done); }));
+    EXPECT_FALSE(QFileInfo::exists(server.rootDir() + "/docs/new one"));
+}
