@@ -85,6 +85,7 @@ CURLcode CurlHandle::perform()
     }
     CURLcode result = CURLE_OK;
     bool done = false;
+    int wait = kMinWaitMs;
     while (!done) {
         int running = 0;
         const CURLMcode code = curl_multi_perform(multi, &running);
@@ -102,9 +103,13 @@ CURLcode CurlHandle::perform()
         if (done || running == 0) {
             break;
         }
-        // libcurl shortens this wait to its own next timeout; the cap bounds what a socket event that
-        // libcurl does not wait for (FTP's data connection right after the EPSV reply) can cost.
-        curl_multi_poll(multi, nullptr, 0, kMaxWaitMs, nullptr);
+        // libcurl shortens the wait to its own next timeout, but it does not always have one: after the
+        // reply to EPSV on a reused FTP connection it starts the data connection only on its next run,
+        // without a socket or a timer to wake it (curl_easy_perform then sleeps its full second). So the wait
+        // starts at 1 ms after every event and only grows while nothing happens.
+        int events = 0;
+        curl_multi_poll(multi, nullptr, 0, wait, &events);
+        wait = events > 0 ? kMinWaitMs : std::min(wait * 2, kMaxWaitMs);
     }
     curl_multi_remove_handle(multi, m_easy);
     curl_multi_cleanup(multi);

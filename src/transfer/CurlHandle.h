@@ -68,8 +68,9 @@ public:
     // Every option in the order it was set.
     std::vector<CURLoption> optionsSet() const;
 
-    // Longest wait for socket activity inside perform().
-    static constexpr int kMaxWaitMs = 10;
+    // Shortest and longest wait for socket activity inside perform().
+    static constexpr int kMinWaitMs = 1;
+    static constexpr int kMaxWaitMs = 32;
     // Idle connections a shared cache keeps: the most parallel uploads of a connection and a browser beside.
     static constexpr long kMaxCachedConnections = 8;
 
