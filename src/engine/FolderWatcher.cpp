@@ -130,13 +130,18 @@ void FolderWatcher::handleEvent(const FileEvent& event)
     if (it == m_paths.end()) {
         PathState state;
         state.writeOpen = writes && !closes && !(event.flags & FileEvent::Discovered);
+        state.closedSinceDelivery = closes;
         openWindow(event.path, m_paths.insert(event.path, state).value());
         deliver(event.path, event.flags);
         return;
     }
     it->pending |= event.flags & (kContentFlags | FileEvent::Renamed);
+    if (writes && it->closedSinceDelivery && !(event.flags & FileEvent::Discovered)) {
+        it->newBurst = true;
+    }
     if (closes) {
         it->writeOpen = false;
+        it->closedSinceDelivery = true;
     } else if (writes && !(event.flags & FileEvent::Discovered)) {
         it->writeOpen = true;
     }
@@ -163,13 +168,16 @@ void FolderWatcher::closeDueWindows()
         }
         const FileEvent::Flags pending = it->pending;
         // The writes that complete the burst an immediate delivery announced are part of it.
-        const bool sameBurst = it->openedByLeading && !it->writeOpen && !(pending & FileEvent::Renamed);
+        const bool sameBurst =
+            it->openedByLeading && !it->writeOpen && !it->newBurst && !(pending & FileEvent::Renamed);
         if (!pending || sameBurst) {
             m_paths.erase(it);
             continue;
         }
         it->pending = {};
         it->openedByLeading = false;
+        it->closedSinceDelivery = false;
+        it->newBurst = false;
         openWindow(window.path, *it);
         deliver(window.path, pending);
     }

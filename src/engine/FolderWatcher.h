@@ -70,6 +70,9 @@ private:
         bool openedByLeading = true;
         // A writer has written since the last close: the burst is still going on.
         bool writeOpen = false;
+        // A writer closed the file since the last delivery: any later write starts a burst of its own.
+        bool closedSinceDelivery = false;
+        bool newBurst = false;
         quint64 window = 0;
     };
     struct Window {

@@ -234,6 +234,16 @@ TEST_F(FolderWatcherTest, RepeatedWritesAreCoalescedNotDropped)
     }
 }
 
+TEST_F(FolderWatcherTest, ASecondSaveSoonAfterTheFirstIsNotTakenForTheSameBurst)
+{
+    m_watcher->start();
+    writeFile(path(QStringLiteral("report.pdf")), "first");
+    QTest::qWait(int(kLatency * 1000 / 3));
+    // Saved again, whole, before the first delivery's coalescing window closed.
+    writeFile(path(QStringLiteral("report.pdf")), " and again", QIODevice::Append);
+    EXPECT_EQ(settle(), (QList<Reported>{{"report.pdf", Kind::Created}, {"report.pdf", Kind::Modified}}));
+}
+
 TEST_F(FolderWatcherTest, AnOverflowIsReportedAndWatchingGoesOn)
 {
     QFile limit(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));

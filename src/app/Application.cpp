@@ -1,0 +1,102 @@
+#include "app/Application.h"
+
+#include "engine/FinderTagService.h"
+#include "model/AppSettings.h"
+#include "platform/AppPaths.h"
+#include "platform/CanberraSoundPlayer.h"
+#include "platform/FdoNotificationCenter.h"
+#include "platform/InotifyFileEventSource.h"
+#include "platform/LogindPowerMonitor.h"
+#include "platform/PreferencesStore.h"
+#include "platform/QtNetworkPathSource.h"
+#include "records/HistoryService.h"
+#include "records/LogService.h"
+#include "records/NotificationService.h"
+#include "records/StatsService.h"
+#include "supervision/ConnectionsManager.h"
+
+#include <QDBusConnection>
+#include <QTimer>
+
+namespace ondrix {
+
+namespace {
+// Every connection may run its five uploads at once, and the remote browser needs a thread or two besides.
+constexpr int kThreadsPerConnection = 5;
+constexpr int kSpareThreads = 2;
+} // namespace
+
+Application::Application(QObject* parent)
+    : QObject(parent)
+{
+    m_store = std::make_unique<PreferencesStore>(AppPaths::preferencesFile());
+    m_notificationCenter = std::make_unique<FdoNotificationCenter>(QDBusConnection::sessionBus());
+    m_notifications = std::make_unique<NotificationService>(m_notificationCenter.get());
+    m_settings = std::make_unique<AppSettings>(*m_store, m_notifications.get());
+    m_log = std::make_unique<LogService>(AppPaths::logFile());
+    m_stats = std::make_unique<StatsService>(*m_store);
+    m_history = std::make_unique<HistoryService>(AppPaths::historyFile());
+    m_sounds = std::make_unique<CanberraSoundPlayer>(CanberraSoundPlayer::findSoundDirectory());
+    m_tags = std::make_unique<FinderTagService>();
+    m_network = std::make_unique<QtNetworkPathSource>();
+    m_power = std::make_unique<LogindPowerMonitor>(QDBusConnection::systemBus());
+
+    EngineServices services;
+    services.settings = m_settings.get();
+    services.log = m_log.get();
+    services.stats = m_stats.get();
+    services.history = m_history.get();
+    services.store = m_store.get();
+    services.notifications = m_notifications.get();
+    services.sounds = m_sounds.get();
+    services.tags = m_tags.get();
+    services.transferPool = &m_transferPool;
+    services.makeFileEventSource = [] { return std::make_unique<InotifyFileEventSource>(); };
+    m_manager = std::make_unique<ConnectionsManager>(services, m_network.get(), m_power.get());
+    sizeTransferPool();
+    connect(m_manager.get(), &ConnectionsManager::connectionsChanged, this, &Application::sizeTransferPool);
+}
+
+Application::~Application()
+{
+    // Engines go first: their transfers hold only shared state, but their results need the services.
+    m_manager->stopAll();
+    m_transferPool.waitForDone();
+    m_manager.reset();
+}
+
+void Application::sizeTransferPool()
+{
+    const int connections = int(m_manager->connections().size());
+    m_transferPool.setMaxThreadCount(std::max(1, connections) * kThreadsPerConnection + kSpareThreads);
+}
+
+void Application::start()
+{
+    m_manager->startAll();
+    if (m_settings->notificationsEnabled()) {
+        m_notifications->requestNotificationPermission();
+    }
+}
+
+void Application::stop()
+{
+    m_manager->stopAll();
+    auto* poll = new QTimer(this);
+    poll->setInterval(50);
+    connect(poll, &QTimer::timeout, this, [this, poll] {
+        if (!hasRunningTransfers()) {
+            poll->deleteLater();
+            // Results of the last transfers reach the engines' handlers by queued calls; let them run first.
+            QTimer::singleShot(0, this, &Application::transfersFinished);
+        }
+    });
+    poll->start();
+}
+
+bool Application::hasRunningTransfers() const
+{
+    return m_transferPool.activeThreadCount() > 0;
+}
+
+} // namespace ondrix

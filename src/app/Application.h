@@ -1,0 +1,75 @@
+#pragma once
+
+#include "engine/EngineServices.h"
+
+#include <QObject>
+#include <QThreadPool>
+#include <QUuid>
+
+#include <memory>
+
+namespace ondrix {
+
+class AppSettings;
+class ConnectionsManager;
+class FinderTagService;
+class HistoryService;
+class LogService;
+class NetworkPathSource;
+class NotificationCenter;
+class NotificationService;
+class PowerMonitor;
+class PreferencesStore;
+class SoundPlayer;
+class StatsService;
+
+// The composition root: builds the long-lived services in their fixed order (the store and the settings
+// first, then the log, counters, history and the connections manager) with the Linux adapters, owns them
+// for the life of the process, and starts and stops the engines. The headless runner and the tray shell
+// both stand on it.
+//
+// Lives on the main thread.
+class Application : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Application(QObject* parent = nullptr);
+    ~Application() override;
+
+    // Starts every enabled connection and asks for notification permission when notifications are on.
+    void start();
+    // Stops every engine; transfers already under way go on. `transfersFinished` follows once none runs.
+    void stop();
+    bool hasRunningTransfers() const;
+
+    PreferencesStore& store() const { return *m_store; }
+    AppSettings& settings() const { return *m_settings; }
+    LogService& log() const { return *m_log; }
+    StatsService& stats() const { return *m_stats; }
+    HistoryService& history() const { return *m_history; }
+    NotificationService& notifications() const { return *m_notifications; }
+    ConnectionsManager& manager() const { return *m_manager; }
+    QThreadPool& transferPool() { return m_transferPool; }
+
+Q_SIGNALS:
+    void transfersFinished();
+
+private:
+    void sizeTransferPool();
+
+    QThreadPool m_transferPool;
+    std::unique_ptr<PreferencesStore> m_store;
+    std::unique_ptr<NotificationCenter> m_notificationCenter;
+    std::unique_ptr<NotificationService> m_notifications;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<LogService> m_log;
+    std::unique_ptr<StatsService> m_stats;
+    std::unique_ptr<HistoryService> m_history;
+    std::unique_ptr<SoundPlayer> m_sounds;
+    std::unique_ptr<FinderTagService> m_tags;
+    std::unique_ptr<NetworkPathSource> m_network;
+    std::unique_ptr<PowerMonitor> m_power;
+    std::unique_ptr<ConnectionsManager> m_manager;
+};
+
+} // namespace ondrix

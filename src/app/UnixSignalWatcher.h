@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace ondrix {
+
+// Turns SIGINT and SIGTERM into a Qt signal on the main thread (self-pipe: the handler only writes a byte).
+// One instance per process.
+class UnixSignalWatcher : public QObject {
+    Q_OBJECT
+
+public:
+    explicit UnixSignalWatcher(QObject* parent = nullptr);
+    ~UnixSignalWatcher() override;
+
+Q_SIGNALS:
+    // `count` is 1 for the first signal received, 2 for the second, and so on.
+    void terminationRequested(int signalNumber, int count);
+
+private:
+    static void handle(int signalNumber);
+    void readPipe();
+
+    QSocketNotifier* m_notifier = nullptr;
+    int m_count = 0;
+};
+
+} // namespace ondrix

@@ -1,0 +1,125 @@
+// The ondrix executable. Runs headless (no tray, all engines, log lines on stderr) with --headless or when no
+// display is available.
+#include "app/Application.h"
+#include "app/UnixSignalWatcher.h"
+#include "model/AppSettings.h"
+#include "platform/AppPaths.h"
+#include "records/LogService.h"
+#include "supervision/ConnectionsManager.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QTextStream>
+
+#include <cstdio>
+
+using namespace ondrix;
+
+namespace {
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+QString lockFilePath()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString folder = !runtime.isEmpty() && QDir(runtime).exists() ? runtime : AppPaths::stateDir();
+    QDir().mkpath(folder);
+    return folder + QStringLiteral("/ondrix.lock");
+}
+
+// Echoes every new activity-log entry to stderr, oldest first.
+void echoNewEntries(const LogService& log, QUuid& lastEchoed)
+{
+    const QList<LogEntry> entries = log.entries();
+    qsizetype first = 0;
+    for (qsizetype i = entries.size() - 1; i >= 0; --i) {
+        if (entries[i].id == lastEchoed) {
+            first = i + 1;
+            break;
+        }
+    }
+    QTextStream err(stderr);
+    for (qsizetype i = first; i < entries.size(); ++i) {
+        const LogEntry& entry = entries[i];
+        err << entry.timestamp.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << ' '
+            << fileLabel(entry.level) << ' ' << entry.message << '\n';
+    }
+    err.flush();
+    if (!entries.isEmpty()) {
+        lastEchoed = entries.last().id;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Ondrix"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ONDRIX_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Keeps local folders pushed to FTP, FTPS and SFTP servers. Connections are set up in the "
+                "settings window or in the preferences store (see the README)."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption headless(
+        QStringLiteral("headless"),
+        QCoreApplication::translate("main", "Run without a tray icon or windows."));
+    parser.addOption(headless);
+    parser.process(app);
+
+    QTextStream err(stderr);
+    if (!parser.isSet(headless) && hasDisplay()) {
+        err << QCoreApplication::translate("main",
+                                           "The tray interface is not part of this build yet; running "
+                                           "headless.")
+            << '\n';
+    }
+
+    QLockFile lock(lockFilePath());
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0)) {
+        qint64 pid = 0;
+        QString host, appName;
+        lock.getLockInfo(&pid, &host, &appName);
+        err << QCoreApplication::translate("main",
+                                           "Ondrix is already running for this user (process %1). Quit it "
+                                           "first, or remove %2 if no Ondrix is running.")
+                   .arg(pid)
+                   .arg(lock.fileName())
+            << '\n';
+        return 1;
+    }
+
+    Application ondrix;
+    QUuid lastEchoed;
+    QObject::connect(&ondrix.log(), &LogService::entriesChanged, &app,
+                     [&] { echoNewEntries(ondrix.log(), lastEchoed); });
+
+    UnixSignalWatcher signalWatcher;
+    QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &app,
+                     [&](int signalNumber, int count) {
+                         if (count > 1) {
+                             err << QCoreApplication::translate("main", "Stopping at once.") << '\n';
+                             err.flush();
+                             std::_Exit(128 + signalNumber);
+                         }
+                         err << QCoreApplication::translate(
+                                    "main", "Stopping: waiting for running uploads to finish (signal again "
+                                            "to quit at once).")
+                             << '\n';
+                         err.flush();
+                         ondrix.stop();
+                     });
+    QObject::connect(&ondrix, &Application::transfersFinished, &app, [&] { QCoreApplication::exit(0); });
+
+    ondrix.start();
+    return QCoreApplication::exec();
+}

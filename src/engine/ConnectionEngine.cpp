@@ -1,0 +1,707 @@
+#include "engine/ConnectionEngine.h"
+
+#include "engine/FolderWatcher.h"
+#include "engine/IPTCMetadataService.h"
+#include "engine/UploadQueue.h"
+#include "model/AppSettings.h"
+#include "platform/FileEventSource.h"
+#include "platform/PreferencesStore.h"
+#include "platform/SoundPlayer.h"
+#include "records/HistoryService.h"
+#include "records/LogService.h"
+#include "records/NotificationService.h"
+#include "records/StatsService.h"
+#include "transfer/FTPUploader.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QProcess>
+
+#include <cmath>
+
+namespace ondrix {
+
+namespace {
+
+QString fileNameOf(const QUrl& url)
+{
+    return QFileInfo(url.toLocalFile()).fileName();
+}
+
+std::optional<double> modificationDate(const QString& path)
+{
+    const QFileInfo info(path);
+    const QDateTime modified = info.lastModified();
+    if (!info.exists() || !modified.isValid()) {
+        return std::nullopt;
+    }
+    return double(modified.toMSecsSinceEpoch()) / 1000.0;
+}
+
+// Splits an extension list at commas, trims blanks and tabs (not line breaks) and lower-cases the pieces.
+QStringList extensionList(const QString& text)
+{
+    QStringList result;
+    for (const QString& piece : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        qsizetype begin = 0;
+        qsizetype end = piece.size();
+        while (begin < end && (piece[begin] == QLatin1Char(' ') || piece[begin] == QLatin1Char('\t'))) {
+            ++begin;
+        }
+        while (end > begin && (piece[end - 1] == QLatin1Char(' ') || piece[end - 1] == QLatin1Char('\t'))) {
+            --end;
+        }
+        result.append(piece.mid(begin, end - begin).toLower());
+    }
+    return result;
+}
+
+QString formattedSize(qint64 bytes)
+{
+    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
+}
+
+} // namespace
+
+// What a transfer on the pool needs; shared with running transfers so that they outlive a released engine.
+struct ConnectionEngine::PerformContext {
+    QString remoteFolder;
+    std::optional<QString> keyword;
+    std::shared_ptr<FTPUploader> uploader;
+};
+
+ConnectionEngine::ConnectionEngine(const PushConnection& connection, const EngineServices& services,
+                                   QObject* parent)
+    : QObject(parent)
+    , m_connection(connection)
+    , m_services(services)
+    , m_perform(std::make_shared<PerformContext>())
+    , m_uploadedRecordKey(uploadedRecordKeyFor(connection))
+{
+    m_perform->remoteFolder = connection.remoteFolder;
+    m_perform->keyword = connection.effectiveIPTCKeyword();
+    m_perform->uploader = std::make_shared<FTPUploader>(connection);
+
+    m_stabilityChecker.setCheckInterval(FileStabilityChecker::kDefaultCheckInterval);
+    m_stabilityChecker.setMaxWaitSeconds(kStabilityMaxWaitSeconds);
+    m_uploadQueue = new UploadQueue(int(std::clamp<qint64>(connection.simultaneousUploads, 0, 100)),
+                                    services.transferPool, this);
+
+    m_scanTimer.setSingleShot(true);
+    m_notificationFlushTimer.setSingleShot(true);
+    m_notificationFlushTimer.setInterval(int(kDefaultNotificationFlushDelayMs));
+    connect(&m_notificationFlushTimer, &QTimer::timeout, this, &ConnectionEngine::flushNotifications);
+
+    loadUploadedRecord();
+
+    // The transfer runs on the pool with only the shared context; the handlers come back on this thread.
+    std::shared_ptr<PerformContext> perform = m_perform;
+    m_uploadQueue->setCallbacks(
+        [perform](const UploadJob& job, const UploadTaskControl& control) {
+            QElapsedTimer clock;
+            clock.start();
+            const QString localPath = job.localURL.toLocalFile();
+            const QString path = remotePath(perform->remoteFolder, job.remoteRelativePath);
+            const QString directory = remoteDirectory(path);
+            if (perform->keyword && !perform->keyword->isEmpty()) {
+                IPTCMetadataService::injectKeywords(*perform->keyword, localPath);
+            }
+            if (directory != QLatin1String("/")) {
+                (void)perform->uploader->createDirectory(directory);
+            }
+            const std::optional<FTPError> error =
+                perform->uploader->upload(localPath, path, [&control](qint64 sent, qint64 total) {
+                    control.reportProgress(sent, total);
+                });
+            UploadResult result;
+            result.job = job;
+            result.duration = double(clock.nsecsElapsed()) / 1e9;
+            if (error) {
+                result.success = false;
+                result.error = error->description();
+                return result;
+            }
+            result.success = true;
+            if (job.bytesTotal > 0) {
+                result.bytesUploaded = job.bytesTotal;
+            } else {
+                const QFileInfo info(localPath);
+                result.bytesUploaded = info.exists() ? info.size() : 0;
+            }
+            return result;
+        },
+        [this](const UploadResult& result) { handleResult(result); },
+        [this](const UploadJob& job) { handleJobUpdate(job); });
+}
+
+ConnectionEngine::~ConnectionEngine()
+{
+    if (m_folderWatcher) {
+        m_folderWatcher->stop();
+    }
+}
+
+void ConnectionEngine::setUploader(std::shared_ptr<FTPUploader> uploader)
+{
+    m_perform->uploader = std::move(uploader);
+}
+
+void ConnectionEngine::setNotificationFlushDelayMs(qint64 ms)
+{
+    m_notificationFlushTimer.setInterval(int(ms));
+}
+
+void ConnectionEngine::setStabilityMaxWaitSeconds(double seconds)
+{
+    m_stabilityChecker.setMaxWaitSeconds(seconds);
+}
+
+double ConnectionEngine::stabilityInterval() const
+{
+    const double seconds = m_stabilityIntervalOverride.value_or(double(m_connection.stabilityCheckSeconds));
+    // A negative interval would be a wait of no time at all.
+    return std::isfinite(seconds) && seconds > 0 ? seconds : 0.0;
+}
+
+// ---- life cycle ----
+
+void ConnectionEngine::start(const std::optional<QUrl>& folderURL)
+{
+    if (!m_connection.isEnabled) {
+        return;
+    }
+    if (m_connection.localFolder.isEmpty()) {
+        setState(EngineState::error(tr("No local folder configured")));
+        return;
+    }
+    m_bookmarkURL = folderURL;
+    const QUrl folder = folderURL.value_or(QUrl::fromLocalFile(m_connection.localFolder));
+    const QString folderPath = folder.toLocalFile();
+    if (!QFileInfo::exists(folderPath)) {
+        setState(EngineState::error(tr("Local folder not found: ") + folderPath));
+        return;
+    }
+    m_watchedFolderURL = folder;
+
+    if (m_folderWatcher) {
+        m_folderWatcher->stop();
+    }
+    m_folderWatcher = std::make_unique<FolderWatcher>(folder, m_services.makeFileEventSource());
+    m_folderWatcher->setOnFileEvent(
+        [this](const QUrl& url, FolderWatcher::FSEventKind) { handleFileEvent(url); });
+    // Missed changes are found by the periodic scan; the user learns why uploads may start later.
+    const auto warn = [this](const QString& message) {
+        log(QStringLiteral("[") + m_connection.name + QStringLiteral("] ") + message,
+            LogEntry::LogLevel::warning);
+    };
+    connect(m_folderWatcher.get(), &FolderWatcher::eventsLost, this, warn);
+    connect(m_folderWatcher.get(), &FolderWatcher::becameUnreliable, this, warn);
+    m_folderWatcher->start();
+
+    scheduleNextScan(++m_scanGeneration, true);
+
+    setState(EngineState::watching());
+    log(QStringLiteral("[") + m_connection.name + QStringLiteral("] ") + tr("Watching ") + folderPath,
+        LogEntry::LogLevel::info);
+}
+
+void ConnectionEngine::stop()
+{
+    ++m_scanGeneration;
+    m_scanTimer.stop();
+    if (m_folderWatcher) {
+        m_folderWatcher->stop();
+        m_folderWatcher.reset();
+    }
+    const auto tasks = m_stabilityTasks;
+    m_stabilityTasks.clear();
+    for (const FileStabilityChecker::Handle& handle : tasks) {
+        handle.cancel();
+    }
+    setStabilityChecking(false);
+    QMetaObject::invokeMethod(m_uploadQueue, &UploadQueue::cancelAll, Qt::QueuedConnection);
+    flushNotifications();
+    setState(EngineState::idle());
+    setActiveJobs({});
+    setQueuedCount(0);
+}
+
+void ConnectionEngine::pause()
+{
+    setState(EngineState::paused());
+    QMetaObject::invokeMethod(m_uploadQueue, &UploadQueue::pause, Qt::QueuedConnection);
+}
+
+void ConnectionEngine::resume()
+{
+    setState(m_connection.isEnabled ? EngineState::watching() : EngineState::idle());
+    QMetaObject::invokeMethod(m_uploadQueue, &UploadQueue::resume, Qt::QueuedConnection);
+}
+
+// ---- scanning ----
+
+void ConnectionEngine::scheduleNextScan(quint64 generation, bool immediately)
+{
+    m_scanTimer.disconnect();
+    connect(&m_scanTimer, &QTimer::timeout, this, [this, generation] { runScan(generation); });
+    m_scanTimer.start(immediately ? 0 : int(stabilityInterval() * 1000.0));
+}
+
+void ConnectionEngine::runScan(quint64 generation)
+{
+    if (generation != m_scanGeneration) {
+        return;
+    }
+    const auto skipScan = [this, generation] {
+        Q_EMIT scanFinished();
+        scheduleNextScan(generation, false);
+    };
+    if (!m_watchedFolderURL ||
+        (m_state.kind() != EngineState::Kind::watching && m_state.kind() != EngineState::Kind::uploading)) {
+        skipScan();
+        return;
+    }
+    setStabilityChecking(true);
+    QElapsedTimer clock;
+    clock.start();
+
+    const QString root = m_watchedFolderURL->toLocalFile();
+    QList<QUrl> files;
+    const QFileInfo rootInfo(root);
+    const bool readable = rootInfo.isDir() && rootInfo.isReadable();
+    if (readable) {
+        QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                        m_connection.monitorSubdirectories ? QDirIterator::Subdirectories
+                                                           : QDirIterator::NoIteratorFlags);
+        while (it.hasNext()) {
+            it.next();
+            const QFileInfo info = it.fileInfo();
+            if (info.isFile() && !info.isSymLink() && !FolderWatcher::isIgnoredFileName(info.fileName())) {
+                files.append(QUrl::fromLocalFile(info.filePath()));
+            }
+        }
+    }
+    // The spinner stays up long enough to be seen, also when the folder cannot be read.
+    const qint64 rest = std::max<qint64>(0, m_minSpinnerVisibilityMs - clock.elapsed());
+    QTimer::singleShot(rest, this, [this, generation, files, readable] {
+        if (generation != m_scanGeneration) {
+            return;
+        }
+        if (!readable) {
+            setStabilityChecking(false);
+        } else {
+            finishScan(generation, files);
+            return;
+        }
+        Q_EMIT scanFinished();
+        scheduleNextScan(generation, false);
+    });
+}
+
+void ConnectionEngine::finishScan(quint64 generation, const QList<QUrl>& files)
+{
+    for (const QUrl& file : files) {
+        handleFileEvent(file);
+    }
+    if (m_stabilityTasks.isEmpty()) {
+        setStabilityChecking(false);
+    }
+    Q_EMIT scanFinished();
+    scheduleNextScan(generation, false);
+}
+
+// ---- candidates ----
+
+void ConnectionEngine::handleFileEvent(const QUrl& fileURL)
+{
+    const QString path = fileURL.toLocalFile();
+    if (m_stabilityTasks.contains(path)) {
+        return;
+    }
+    const QString base =
+        QDir::cleanPath(m_bookmarkURL ? m_bookmarkURL->toLocalFile() : m_connection.localFolder) +
+        QLatin1Char('/');
+    const QString standardized = QDir::cleanPath(path);
+    if (!standardized.startsWith(base)) {
+        return;
+    }
+    if (!m_connection.monitorSubdirectories && standardized.mid(base.size()).contains(QLatin1Char('/'))) {
+        return;
+    }
+    if (!passesFilter(path)) {
+        return;
+    }
+    if (const std::optional<double> date = modificationDate(path); date && isAlreadyUploaded(path, *date)) {
+        return;
+    }
+    log(QStringLiteral("[%1] ").arg(m_connection.name) +
+            tr("Stability check (%1s): ").arg(m_connection.stabilityCheckSeconds) + fileNameOf(fileURL),
+        LogEntry::LogLevel::info);
+
+    const FileStabilityChecker::Handle handle = m_stabilityChecker.waitForStability(
+        fileURL, stabilityInterval(), this, [this, path, fileURL](FileStabilityChecker::Answer answer) {
+            stabilityAnswered(path, fileURL, answer);
+        });
+    if (handle.isActive()) {
+        m_stabilityTasks.insert(path, handle);
+        setStabilityChecking(true);
+    }
+}
+
+void ConnectionEngine::stabilityAnswered(const QString& path, const QUrl& fileURL,
+                                         FileStabilityChecker::Answer answer)
+{
+    // A wait cancelled by stop was already forgotten; its answer must not touch a later wait for the file.
+    if (answer == FileStabilityChecker::Answer::Cancelled && !m_stabilityTasks.contains(path)) {
+        return;
+    }
+    m_stabilityTasks.remove(path);
+    setStabilityChecking(!m_stabilityTasks.isEmpty());
+    if (answer == FileStabilityChecker::Answer::Stable) {
+        enqueueStableFile(fileURL);
+    }
+}
+
+bool ConnectionEngine::passesFilter(const QString& path) const
+{
+    const QFileInfo info(path);
+    const QString extension = info.suffix().toLower();
+    if (!m_connection.excludedExtensions.isEmpty() &&
+        extensionList(m_connection.excludedExtensions).contains(extension)) {
+        return false;
+    }
+    if (!m_connection.includedExtensions.isEmpty() &&
+        !extensionList(m_connection.includedExtensions).contains(extension)) {
+        return false;
+    }
+    if (m_connection.minFileSizeBytes >= 1 && info.exists() && info.size() < m_connection.minFileSizeBytes) {
+        return false;
+    }
+    return true;
+}
+
+QString ConnectionEngine::remoteRelativePath(const QUrl& fileURL) const
+{
+    const QString path = fileURL.toLocalFile();
+    if (m_connection.preserveSubdirectories) {
+        const QString base = m_bookmarkURL ? m_bookmarkURL->toLocalFile() : m_connection.localFolder;
+        if (path.startsWith(base)) {
+            QString rest = path.mid(base.size());
+            if (rest.startsWith(QLatin1Char('/'))) {
+                rest.remove(0, 1);
+            }
+            return rest;
+        }
+    }
+    return QFileInfo(path).fileName();
+}
+
+void ConnectionEngine::enqueueStableFile(const QUrl& fileURL)
+{
+    const QString path = fileURL.toLocalFile();
+    const QFileInfo info(path);
+    const double date = modificationDate(path).value_or(0.0);
+    const QString name = fileNameOf(fileURL);
+    const QString prefix = QStringLiteral("[%1] ").arg(m_connection.name);
+    if (isAlreadyUploaded(path, date)) {
+        log(prefix + tr("Skipped (already uploaded): ") + name, LogEntry::LogLevel::info);
+        return;
+    }
+    UploadJob job;
+    job.connectionId = m_connection.id;
+    job.localURL = fileURL;
+    job.remoteRelativePath = remoteRelativePath(fileURL);
+    job.status = UploadStatus::pending();
+    job.enqueuedAt = QDateTime::currentDateTimeUtc();
+    job.bytesTotal = info.exists() ? info.size() : 0;
+    job.bytesUploaded = 0;
+    QMetaObject::invokeMethod(
+        m_uploadQueue, [queue = m_uploadQueue, job] { queue->enqueue(job); }, Qt::QueuedConnection);
+    setQueuedCount(m_queuedCount + 1);
+    setTag(FinderTagService::UploadColour::yellow, path);
+    log(prefix + tr("Queued: ") + name, LogEntry::LogLevel::info);
+}
+
+// ---- the uploaded record ----
+
+QString ConnectionEngine::uploadedRecordKeyFor(const PushConnection& connection)
+{
+    const QByteArray text = (connection.host + QLatin1Char('|') + connection.localFolder + QLatin1Char('|') +
+                             connection.remoteFolder)
+                                .toUtf8();
+    quint64 hash = 5381;
+    for (const char byte : text) {
+        hash = hash * 33 + quint64(quint8(byte));
+    }
+    return QStringLiteral("ondrix_uploaded_") + QString::number(hash);
+}
+
+QString ConnectionEngine::legacyUploadedRecordKeyFor(const PushConnection& connection)
+{
+    return QStringLiteral("ondrix_uploaded_") + connection.id.toString(QUuid::WithoutBraces).toUpper();
+}
+
+void ConnectionEngine::loadUploadedRecord()
+{
+    PreferencesStore* store = m_services.store;
+    if (!store) {
+        return;
+    }
+    if (auto record = store->realDictionaryValue(m_uploadedRecordKey); record && !record->isEmpty()) {
+        m_uploadedRecord = *record;
+        return;
+    }
+    const QString legacyKey = legacyUploadedRecordKeyFor(m_connection);
+    if (auto legacy = store->realDictionaryValue(legacyKey); legacy && !legacy->isEmpty()) {
+        m_uploadedRecord = *legacy;
+        store->setRealDictionary(m_uploadedRecordKey, m_uploadedRecord);
+        store->remove(legacyKey);
+    }
+}
+
+bool ConnectionEngine::isAlreadyUploaded(const QString& path, double modificationDate) const
+{
+    const auto it = m_uploadedRecord.constFind(path);
+    return it != m_uploadedRecord.constEnd() && std::abs(*it - modificationDate) < 1.0;
+}
+
+void ConnectionEngine::recordUpload(const QString& path)
+{
+    const double date = modificationDate(path).value_or(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0);
+    m_uploadedRecord.insert(path, date);
+    PreferencesStore* store = m_services.store;
+    if (store) {
+        store->setRealDictionaryEntry(m_uploadedRecordKey, path, date);
+    }
+    // Which entries go is not significant: the hash's own order.
+    qsizetype excess = m_uploadedRecord.size() - kMaxUploadedRecordEntries;
+    for (auto it = m_uploadedRecord.begin(); excess > 0 && it != m_uploadedRecord.end(); --excess) {
+        if (store) {
+            store->removeRealDictionaryEntry(m_uploadedRecordKey, it.key());
+        }
+        it = m_uploadedRecord.erase(it);
+    }
+}
+
+// ---- results ----
+
+QString ConnectionEngine::remotePath(const QString& remoteFolder, const QString& relativePath)
+{
+    QString path = remoteFolder;
+    if (!path.endsWith(QLatin1Char('/'))) {
+        path += QLatin1Char('/');
+    }
+    return path + relativePath;
+}
+
+QString ConnectionEngine::remoteDirectory(const QString& remotePath)
+{
+    const qsizetype slash = remotePath.lastIndexOf(QLatin1Char('/'));
+    if (slash <= 0) {
+        return QStringLiteral("/");
+    }
+    return remotePath.left(slash);
+}
+
+void ConnectionEngine::handleJobUpdate(const UploadJob& job)
+{
+    QList<UploadJob> jobs = m_activeJobs;
+    const auto it =
+        std::find_if(jobs.begin(), jobs.end(), [&](const UploadJob& j) { return j.id == job.id; });
+    const bool found = it != jobs.end();
+    if (found) {
+        *it = job;
+    } else if (job.status.isUploading()) {
+        jobs.append(job);
+    }
+    setActiveJobs(jobs);
+    if (!found && job.status.isUploading()) {
+        setTag(FinderTagService::UploadColour::blue, job.localURL.toLocalFile());
+    }
+    updateStateAfterJobChange();
+}
+
+void ConnectionEngine::updateStateAfterJobChange()
+{
+    if (!m_activeJobs.isEmpty()) {
+        setState(EngineState::uploading());
+    } else if (m_state.kind() == EngineState::Kind::uploading) {
+        setState(EngineState::watching());
+    }
+}
+
+void ConnectionEngine::handleResult(const UploadResult& result)
+{
+    const UploadJob& job = result.job;
+    QList<UploadJob> jobs = m_activeJobs;
+    jobs.removeIf([&](const UploadJob& j) { return j.id == job.id; });
+    setActiveJobs(jobs);
+    setQueuedCount(std::max(m_queuedCount - 1, 0));
+    updateStateAfterJobChange();
+
+    const QString path = job.localURL.toLocalFile();
+    const QString name = fileNameOf(job.localURL);
+    const QString prefix = QStringLiteral("[%1] ").arg(m_connection.name);
+    if (result.success) {
+        setConsecutiveErrors(0);
+        setCompletedCount(m_completedCount + 1);
+        if (m_lastUploadedFile != name) {
+            m_lastUploadedFile = name;
+            Q_EMIT lastUploadedFileChanged(name);
+        }
+        recordUpload(path);
+        setTag(FinderTagService::UploadColour::green, path);
+        log(prefix + QStringLiteral("✓ ") + name + QStringLiteral(" (") +
+                formattedSize(result.bytesUploaded) + QStringLiteral(")"),
+            LogEntry::LogLevel::info);
+        if (m_services.stats) {
+            m_services.stats->recordUpload(result.bytesUploaded);
+        }
+        if (m_services.history) {
+            HistoryEntry entry;
+            entry.timestamp = QDateTime::currentDateTime();
+            entry.filename = name;
+            entry.bytes = result.bytesUploaded;
+            entry.connectionName = m_connection.name;
+            entry.direction = TransferDirection::upload;
+            m_services.history->add(entry);
+        }
+        runPostUploadAction(path);
+        m_notificationAccumulator.append({name, result.bytesUploaded});
+        const int threshold = m_services.settings ? m_services.settings->notifyMinFileCount() : 1;
+        if (m_notificationAccumulator.size() < threshold) {
+            scheduleDelayedFlush();
+        } else {
+            flushNotifications();
+        }
+        return;
+    }
+
+    setConsecutiveErrors(m_consecutiveErrors + 1);
+    const QString message = result.error.value_or(tr("Unknown error"));
+    setTag(FinderTagService::UploadColour::red, path);
+    log(prefix + QStringLiteral("✗ ") + name + QStringLiteral(": ") + message, LogEntry::LogLevel::error);
+    setState(EngineState::error(message));
+    if (m_services.notifications) {
+        m_services.notifications->notifyUploadFailed(name, m_connection.name, message);
+    }
+}
+
+void ConnectionEngine::runPostUploadAction(const QString& path) const
+{
+    // Every step may fail quietly: the upload itself succeeded and is recorded.
+    const PostUploadAction& action = m_connection.postUploadAction;
+    switch (action.kind()) {
+    case PostUploadAction::Kind::moveToArchive: {
+        const QString target = QDir(action.path()).filePath(QFileInfo(path).fileName());
+        if (QFileInfo(action.path()).isDir() && !QFileInfo::exists(target)) {
+            QFile::rename(path, target);
+        }
+        break;
+    }
+    case PostUploadAction::Kind::runScript:
+        QProcess::startDetached(action.path(), {path});
+        break;
+    case PostUploadAction::Kind::none:
+        break;
+    }
+    if (m_connection.deleteLocalAfterUpload) {
+        QFile::remove(path);
+    }
+}
+
+void ConnectionEngine::scheduleDelayedFlush()
+{
+    m_notificationFlushTimer.start();
+}
+
+void ConnectionEngine::flushNotifications()
+{
+    m_notificationFlushTimer.stop();
+    if (m_notificationAccumulator.isEmpty()) {
+        return;
+    }
+    QStringList names;
+    qint64 total = 0;
+    for (const auto& [name, bytes] : std::as_const(m_notificationAccumulator)) {
+        names.append(name);
+        total += bytes;
+    }
+    m_notificationAccumulator.clear();
+    AppSettings* settings = m_services.settings;
+    if (settings && settings->playSoundOnDownload() && m_services.sounds) {
+        m_services.sounds->play(settings->soundName());
+    }
+    if (settings && m_services.notifications) {
+        m_services.notifications->notifyUploadsFinished(names, total, m_connection.name, *settings);
+    }
+}
+
+// ---- small helpers ----
+
+void ConnectionEngine::setTag(FinderTagService::UploadColour colour, const QString& path) const
+{
+    if (m_connection.finderTagsEnabled && m_services.tags) {
+        m_services.tags->setTag(colour, path);
+    }
+}
+
+void ConnectionEngine::log(const QString& message, LogEntry::LogLevel level) const
+{
+    if (m_services.log) {
+        m_services.log->log(message, level);
+    }
+}
+
+void ConnectionEngine::setState(const EngineState& state)
+{
+    // Every assignment notifies: the manager recomputes its summary from each one.
+    m_state = state;
+    Q_EMIT stateChanged(m_state);
+}
+
+void ConnectionEngine::setStabilityChecking(bool value)
+{
+    if (m_isStabilityChecking != value) {
+        m_isStabilityChecking = value;
+        Q_EMIT isStabilityCheckingChanged(value);
+    }
+}
+
+void ConnectionEngine::setActiveJobs(QList<UploadJob> jobs)
+{
+    m_activeJobs = std::move(jobs);
+    Q_EMIT activeJobsChanged();
+}
+
+void ConnectionEngine::setQueuedCount(int value)
+{
+    if (m_queuedCount != value) {
+        m_queuedCount = value;
+        Q_EMIT queuedCountChanged(value);
+    }
+}
+
+void ConnectionEngine::setConsecutiveErrors(int value)
+{
+    if (m_consecutiveErrors != value) {
+        m_consecutiveErrors = value;
+        Q_EMIT consecutiveErrorsChanged(value);
+    }
+}
+
+void ConnectionEngine::setCompletedCount(int value)
+{
+    if (m_completedCount != value) {
+        m_completedCount = value;
+        Q_EMIT completedCountChanged(value);
+    }
+}
+
+} // namespace ondrix

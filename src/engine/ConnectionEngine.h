@@ -1,0 +1,174 @@
+#pragma once
+
+#include "engine/EngineServices.h"
+#include "engine/EngineState.h"
+#include "engine/FileStabilityChecker.h"
+#include "engine/FinderTagService.h"
+#include "engine/UploadJob.h"
+#include "engine/UploadResult.h"
+#include "model/PushConnection.h"
+#include "records/LogEntry.h"
+
+#include <QHash>
+#include <QObject>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+#include <optional>
+
+namespace ondrix {
+
+class FTPUploader;
+class FolderWatcher;
+class UploadQueue;
+
+// Runs one enabled connection: watches and periodically scans its folder, filters the files it finds, waits
+// until each stops growing, queues it once, uploads it through the connection's uploader and then records,
+// colours, logs, counts, announces and post-processes the result.
+//
+// Lives on the main thread: every operation, handler and change of an observable value runs there. Transfers
+// and keyword injection run on the shared transfer pool and never touch the engine; their results come back
+// through the upload queue. Timers and queued calls are bound to the engine, so destroying it ends them.
+class ConnectionEngine : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(ondrix::EngineState state READ state NOTIFY stateChanged)
+    Q_PROPERTY(bool isStabilityChecking READ isStabilityChecking NOTIFY isStabilityCheckingChanged)
+    Q_PROPERTY(QList<ondrix::UploadJob> activeJobs READ activeJobs NOTIFY activeJobsChanged)
+    Q_PROPERTY(int queuedCount READ queuedCount NOTIFY queuedCountChanged)
+    Q_PROPERTY(QString lastUploadedFile READ lastUploadedFile NOTIFY lastUploadedFileChanged)
+    Q_PROPERTY(int consecutiveErrors READ consecutiveErrors NOTIFY consecutiveErrorsChanged)
+    Q_PROPERTY(int completedCount READ completedCount NOTIFY completedCountChanged)
+
+public:
+    using EngineState = ondrix::EngineState;
+
+    static constexpr int kMaxUploadedRecordEntries = 10000;
+    static constexpr qint64 kDefaultMinSpinnerVisibilityMs = 1500;
+    static constexpr qint64 kDefaultNotificationFlushDelayMs = 30000;
+    static constexpr double kStabilityMaxWaitSeconds = 60.0;
+
+    ConnectionEngine(const PushConnection& connection, const EngineServices& services,
+                     QObject* parent = nullptr);
+    ~ConnectionEngine() override;
+
+    // Begins watching `folderURL` (from the folder's bookmark) or, without one, the connection's local
+    // folder.
+    void start(const std::optional<QUrl>& folderURL = std::nullopt);
+    // Ends watching, scans, stability waits and queued jobs; running transfers finish and are still handled.
+    void stop();
+    void pause();
+    void resume();
+    // Offers one file: filtered, checked against the uploaded record, awaited until stable, then queued.
+    void handleFileEvent(const QUrl& fileURL);
+
+    EngineState state() const { return m_state; }
+    bool isStabilityChecking() const { return m_isStabilityChecking; }
+    QList<UploadJob> activeJobs() const { return m_activeJobs; }
+    int queuedCount() const { return m_queuedCount; }
+    // Empty until the first successful upload.
+    QString lastUploadedFile() const { return m_lastUploadedFile.value_or(QString()); }
+    std::optional<QString> lastUploadedFileName() const { return m_lastUploadedFile; }
+    int consecutiveErrors() const { return m_consecutiveErrors; }
+    int completedCount() const { return m_completedCount; }
+    const PushConnection& connection() const { return m_connection; }
+    std::optional<QUrl> watchedFolderURL() const { return m_watchedFolderURL; }
+
+    // The uploaded record: local path → modification date (seconds since 1970) at its successful upload.
+    const QHash<QString, double>& uploadedRecord() const { return m_uploadedRecord; }
+    QString uploadedRecordKey() const { return m_uploadedRecordKey; }
+    // "ondrix_uploaded_" + djb2 of host|localFolder|remoteFolder, so edits of those start a new record.
+    static QString uploadedRecordKeyFor(const PushConnection& connection);
+    // The key records had before they were keyed by folders.
+    static QString legacyUploadedRecordKeyFor(const PushConnection& connection);
+    // Recorded with a modification date less than a second away from `modificationDate`.
+    bool isAlreadyUploaded(const QString& path, double modificationDate) const;
+    void recordUpload(const QString& path);
+
+    // Whether the connection's extension lists and minimum size admit the file.
+    bool passesFilter(const QString& path) const;
+    // Path below the remote folder: the sub-folders kept when asked to, else the file name alone.
+    QString remoteRelativePath(const QUrl& fileURL) const;
+    // The remote folder joined with a relative path, and that path's directory.
+    static QString remotePath(const QString& remoteFolder, const QString& relativePath);
+    static QString remoteDirectory(const QString& remotePath);
+
+    // Durations, shortened by tests.
+    void setMinSpinnerVisibilityMs(qint64 ms) { m_minSpinnerVisibilityMs = ms; }
+    void setNotificationFlushDelayMs(qint64 ms);
+    // Replaces the connection's stability interval (whole seconds) for the scan pause and the stability
+    // waits.
+    void setStabilityIntervalSeconds(double seconds) { m_stabilityIntervalOverride = seconds; }
+    void setStabilityMaxWaitSeconds(double seconds);
+    // The transfers of this engine go through this uploader instead of a fresh one (tests inspect handles).
+    void setUploader(std::shared_ptr<FTPUploader> uploader);
+
+Q_SIGNALS:
+    void stateChanged(const ondrix::EngineState& state);
+    void isStabilityCheckingChanged(bool value);
+    void activeJobsChanged();
+    void queuedCountChanged(int value);
+    void lastUploadedFileChanged(const QString& value);
+    void consecutiveErrorsChanged(int value);
+    void completedCountChanged(int value);
+    // A scan of the folder finished delivering its files (for tests and diagnostics).
+    void scanFinished();
+
+private:
+    struct PerformContext;
+
+    void setState(const EngineState& state);
+    void setStabilityChecking(bool value);
+    void setActiveJobs(QList<UploadJob> jobs);
+    void setQueuedCount(int value);
+    void setConsecutiveErrors(int value);
+    void setCompletedCount(int value);
+    void updateStateAfterJobChange();
+
+    double stabilityInterval() const;
+    void loadUploadedRecord();
+    void scheduleNextScan(quint64 generation, bool immediately);
+    void runScan(quint64 generation);
+    void finishScan(quint64 generation, const QList<QUrl>& files);
+    void stabilityAnswered(const QString& path, const QUrl& fileURL, FileStabilityChecker::Answer answer);
+    void enqueueStableFile(const QUrl& fileURL);
+
+    void handleJobUpdate(const UploadJob& job);
+    void handleResult(const UploadResult& result);
+    void runPostUploadAction(const QString& path) const;
+    void scheduleDelayedFlush();
+    void flushNotifications();
+    void setTag(FinderTagService::UploadColour colour, const QString& path) const;
+    void log(const QString& message, LogEntry::LogLevel level) const;
+
+    const PushConnection m_connection;
+    const EngineServices m_services;
+    std::shared_ptr<PerformContext> m_perform;
+
+    EngineState m_state;
+    bool m_isStabilityChecking = false;
+    QList<UploadJob> m_activeJobs;
+    int m_queuedCount = 0;
+    std::optional<QString> m_lastUploadedFile;
+    int m_consecutiveErrors = 0;
+    int m_completedCount = 0;
+
+    std::unique_ptr<FolderWatcher> m_folderWatcher;
+    FileStabilityChecker m_stabilityChecker;
+    UploadQueue* m_uploadQueue = nullptr;
+    QHash<QString, FileStabilityChecker::Handle> m_stabilityTasks;
+    // Bumped by start and stop so that a scan loop of an earlier run ends at its next step.
+    quint64 m_scanGeneration = 0;
+    QTimer m_scanTimer;
+    QList<QPair<QString, qint64>> m_notificationAccumulator;
+    QTimer m_notificationFlushTimer;
+    std::optional<QUrl> m_bookmarkURL;
+    std::optional<QUrl> m_watchedFolderURL;
+    QHash<QString, double> m_uploadedRecord;
+    const QString m_uploadedRecordKey;
+
+    qint64 m_minSpinnerVisibilityMs = kDefaultMinSpinnerVisibilityMs;
+    std::optional<double> m_stabilityIntervalOverride;
+};
+
+} // namespace ondrix

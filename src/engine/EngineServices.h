@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+class QThreadPool;
+
+namespace ondrix {
+
+class AppSettings;
+class FileEventSource;
+class FinderTagService;
+class HistoryService;
+class LogService;
+class NotificationService;
+class PreferencesStore;
+class SoundPlayer;
+class StatsService;
+
+// The application-wide services every connection engine works with. The composition root owns all of them
+// for the life of the process; engines only borrow them. Only `sounds` may be null (nothing is played).
+struct EngineServices {
+    AppSettings* settings = nullptr;
+    LogService* log = nullptr;
+    StatsService* stats = nullptr;
+    HistoryService* history = nullptr;
+    PreferencesStore* store = nullptr;
+    NotificationService* notifications = nullptr;
+    SoundPlayer* sounds = nullptr;
+    const FinderTagService* tags = nullptr;
+    // Runs transfers, keyword injection and remote operations; sized for every connection's limit at once.
+    QThreadPool* transferPool = nullptr;
+    // Makes the change-notification source of one folder watcher.
+    std::function<std::unique_ptr<FileEventSource>()> makeFileEventSource;
+};
+
+} // namespace ondrix

@@ -1,0 +1,71 @@
+#include "supervision/BookmarkManager.h"
+
+#include "platform/PreferencesStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+namespace ondrix::BookmarkManager {
+
+namespace {
+Q_LOGGING_CATEGORY(lcBookmarks, "ondrix.bookmarks")
+}
+
+QString keyFor(const QUuid& connectionId)
+{
+    return QStringLiteral("ondrix_bookmark_") + connectionId.toString(QUuid::WithoutBraces).toUpper();
+}
+
+void saveBookmark(PreferencesStore& store, const QUuid& connectionId, const QUrl& folderURL)
+{
+    const QString path = folderURL.toLocalFile();
+    if (!folderURL.isLocalFile() || !QDir::isAbsolutePath(path)) {
+        qCWarning(lcBookmarks).noquote()
+            << QStringLiteral("[BookmarkManager] Failed to save bookmark for %1: %2")
+                   .arg(path.isEmpty() ? folderURL.toString() : path,
+                        QStringLiteral("not an absolute local folder path"));
+        return;
+    }
+    store.setData(keyFor(connectionId), QDir::cleanPath(path).toUtf8());
+}
+
+std::optional<QUrl> resolveBookmark(PreferencesStore& store, const QUuid& connectionId)
+{
+    const QString key = keyFor(connectionId);
+    if (!store.contains(key)) {
+        return std::nullopt;
+    }
+    const QString path = QString::fromUtf8(store.dataValue(key));
+    const QFileInfo info(path);
+    if (path.isEmpty() || !QDir::isAbsolutePath(path) || !info.isDir()) {
+        store.remove(key);
+        return std::nullopt;
+    }
+    const QString canonical = info.canonicalFilePath();
+    QUrl url = QUrl::fromLocalFile(path);
+    if (!canonical.isEmpty() && canonical != path) {
+        url = QUrl::fromLocalFile(canonical);
+        saveBookmark(store, connectionId, url);
+    }
+    if (!QFileInfo(url.toLocalFile()).isReadable()) {
+        return std::nullopt;
+    }
+    return url;
+}
+
+QHash<QUuid, QUrl> restoreBookmarks(PreferencesStore& store, const QList<PushConnection>& connections)
+{
+    QHash<QUuid, QUrl> result;
+    for (const PushConnection& connection : connections) {
+        if (connection.localFolder.isEmpty()) {
+            continue;
+        }
+        if (const std::optional<QUrl> url = resolveBookmark(store, connection.id)) {
+            result.insert(connection.id, *url);
+        }
+    }
+    return result;
+}
+
+} // namespace ondrix::BookmarkManager

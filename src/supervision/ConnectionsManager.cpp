@@ -1,0 +1,471 @@
+#include "supervision/ConnectionsManager.h"
+
+#include "engine/ConnectionEngine.h"
+#include "model/AppSettings.h"
+#include "platform/NetworkPathSource.h"
+#include "platform/PowerMonitor.h"
+#include "platform/PreferencesStore.h"
+#include "records/LogService.h"
+#include "supervision/BookmarkManager.h"
+
+#include <QDir>
+#include <QStorageInfo>
+
+namespace ondrix {
+
+const QString ConnectionsManager::kConnectionsKey = QStringLiteral("push_connections");
+const QString ConnectionsManager::kLockedConnectionsKey = QStringLiteral("push_locked_connections");
+
+namespace {
+QString uuidText(const QUuid& id)
+{
+    return id.toString(QUuid::WithoutBraces).toUpper();
+}
+} // namespace
+
+ConnectionsManager::ConnectionsManager(const EngineServices& services, NetworkPathSource* network,
+                                       PowerMonitor* power, QObject* parent)
+    : QObject(parent)
+    , m_services(services)
+    , m_network(network)
+    , m_power(power)
+{
+    m_wakeResumeTimer.setSingleShot(true);
+    m_wakeResumeTimer.setInterval(kDefaultWakeResumeDelayMs);
+    connect(&m_wakeResumeTimer, &QTimer::timeout, this, [this] {
+        // A network pause stays in force; the network logic lifts it.
+        if (!m_isPausedForNetwork) {
+            resumeAll();
+        }
+    });
+
+    loadConnections();
+    loadLockedIds();
+    if (m_services.store) {
+        m_activeBookmarks = BookmarkManager::restoreBookmarks(*m_services.store, m_connections);
+    }
+    if (m_network) {
+        connect(m_network, &NetworkPathSource::pathChanged, this, &ConnectionsManager::handlePathUpdate,
+                Qt::QueuedConnection);
+        m_network->start();
+    }
+    if (m_power) {
+        connect(m_power, &PowerMonitor::aboutToSleep, this, &ConnectionsManager::handleWillSleep);
+        connect(m_power, &PowerMonitor::didWake, this, &ConnectionsManager::handleDidWake,
+                Qt::QueuedConnection);
+        m_power->start();
+    }
+    observeNetworkSettings();
+    refreshFreeDiskSpace();
+}
+
+ConnectionsManager::~ConnectionsManager()
+{
+    endPreventingSleep();
+    for (QMetaObject::Connection& connection : m_cancellables) {
+        disconnect(connection);
+    }
+}
+
+template <typename T, typename Signal>
+void ConnectionsManager::assign(T& field, const T& value, Signal signal, bool always)
+{
+    if (always || field != value) {
+        field = value;
+        Q_EMIT(this->*signal)(value);
+    }
+}
+
+// ---- the stored lists ----
+
+void ConnectionsManager::loadConnections()
+{
+    PreferencesStore* store = m_services.store;
+    if (!store || !store->contains(kConnectionsKey)) {
+        return;
+    }
+    const std::optional<QList<PushConnection>> decoded =
+        PushConnection::decodeList(store->dataValue(kConnectionsKey));
+    if (!decoded) {
+        // Left as stored: the list is only written back once the user changes something.
+        return;
+    }
+    QList<PushConnection> unique;
+    QSet<QUuid> seen;
+    for (const PushConnection& connection : *decoded) {
+        if (!seen.contains(connection.id)) {
+            seen.insert(connection.id);
+            unique.append(connection);
+        }
+    }
+    setConnections(unique);
+}
+
+void ConnectionsManager::loadLockedIds()
+{
+    PreferencesStore* store = m_services.store;
+    if (!store || !store->contains(kLockedConnectionsKey)) {
+        return;
+    }
+    // A value that is not a list of strings reads as an empty list and is not written back.
+    const QStringList texts = store->stringListValue(kLockedConnectionsKey);
+    if (texts.isEmpty()) {
+        return;
+    }
+    QSet<QUuid> ids;
+    for (const QString& text : texts) {
+        const QUuid id = QUuid::fromString(text);
+        if (!id.isNull()) {
+            ids.insert(id);
+        }
+    }
+    setLockedConnectionIds(ids);
+}
+
+void ConnectionsManager::setConnections(const QList<PushConnection>& connections)
+{
+    m_connections = connections;
+    if (m_services.store) {
+        m_services.store->setData(kConnectionsKey, PushConnection::encodeList(m_connections));
+    }
+    Q_EMIT connectionsChanged();
+}
+
+void ConnectionsManager::setLockedConnectionIds(const QSet<QUuid>& ids)
+{
+    m_lockedConnectionIds = ids;
+    if (m_services.store) {
+        QStringList texts;
+        for (const QUuid& id : ids) {
+            texts.append(uuidText(id));
+        }
+        m_services.store->setStringList(kLockedConnectionsKey, texts);
+    }
+    Q_EMIT lockedConnectionIdsChanged();
+}
+
+void ConnectionsManager::setUnreadCount(int value)
+{
+    assign(m_unreadCount, value, &ConnectionsManager::unreadCountChanged);
+}
+
+// ---- editing ----
+
+void ConnectionsManager::addConnection(const PushConnection& connection)
+{
+    for (const PushConnection& existing : std::as_const(m_connections)) {
+        if (existing.id == connection.id) {
+            return;
+        }
+    }
+    QList<PushConnection> connections = m_connections;
+    connections.append(connection);
+    setConnections(connections);
+}
+
+void ConnectionsManager::updateConnection(const PushConnection& connection)
+{
+    QList<PushConnection> connections = m_connections;
+    const auto it = std::find_if(connections.begin(), connections.end(),
+                                 [&](const PushConnection& c) { return c.id == connection.id; });
+    if (it == connections.end()) {
+        return;
+    }
+    *it = connection;
+    setConnections(connections);
+    stopEngine(connection.id);
+    if (connection.isEnabled) {
+        startEngine(connection);
+    }
+    updateAggregateState();
+}
+
+void ConnectionsManager::deleteConnection(const QUuid& connectionId)
+{
+    stopEngine(connectionId);
+    QList<PushConnection> connections = m_connections;
+    connections.removeIf([&](const PushConnection& c) { return c.id == connectionId; });
+    setConnections(connections);
+}
+
+void ConnectionsManager::toggleLock(const QUuid& connectionId)
+{
+    QSet<QUuid> ids = m_lockedConnectionIds;
+    if (!ids.remove(connectionId)) {
+        ids.insert(connectionId);
+    }
+    setLockedConnectionIds(ids);
+}
+
+void ConnectionsManager::setFolderBookmark(const QUrl& folderURL, const QUuid& connectionId)
+{
+    const bool known = std::any_of(m_connections.cbegin(), m_connections.cend(),
+                                   [&](const PushConnection& c) { return c.id == connectionId; });
+    if (!known || !m_services.store) {
+        return;
+    }
+    BookmarkManager::saveBookmark(*m_services.store, connectionId, folderURL);
+    m_activeBookmarks.insert(connectionId, folderURL);
+}
+
+// ---- engines ----
+
+ConnectionEngine* ConnectionsManager::engine(const QUuid& connectionId) const
+{
+    const auto it = m_engines.find(connectionId);
+    return it == m_engines.end() ? nullptr : it->second.get();
+}
+
+QList<ConnectionEngine*> ConnectionsManager::engines() const
+{
+    QList<ConnectionEngine*> result;
+    for (const auto& [id, engine] : m_engines) {
+        result.append(engine.get());
+    }
+    return result;
+}
+
+void ConnectionsManager::startAll()
+{
+    observeNetworkSettings();
+    for (const PushConnection& connection : std::as_const(m_connections)) {
+        if (connection.isEnabled) {
+            startEngine(connection);
+        }
+    }
+    updateAggregateState();
+}
+
+void ConnectionsManager::stopAll()
+{
+    for (auto& [id, engine] : m_engines) {
+        engine->stop();
+    }
+    m_engines.clear();
+    for (QMetaObject::Connection& connection : m_cancellables) {
+        disconnect(connection);
+    }
+    m_cancellables.clear();
+    assign(m_aggregateState, EngineState::idle(), &ConnectionsManager::aggregateStateChanged, true);
+    assign(m_aggregateUploading, false, &ConnectionsManager::aggregateUploadingChanged, true);
+    assign(m_hasActiveEngines, false, &ConnectionsManager::hasActiveEnginesChanged, true);
+    endPreventingSleep();
+    Q_EMIT enginesChanged();
+}
+
+void ConnectionsManager::pauseAll()
+{
+    for (auto& [id, engine] : m_engines) {
+        engine->pause();
+    }
+    assign(m_aggregatePaused, true, &ConnectionsManager::aggregatePausedChanged, true);
+}
+
+void ConnectionsManager::resumeAll()
+{
+    for (auto& [id, engine] : m_engines) {
+        engine->resume();
+    }
+    assign(m_aggregatePaused, false, &ConnectionsManager::aggregatePausedChanged, true);
+    updateAggregateState();
+}
+
+void ConnectionsManager::startEngine(const PushConnection& connection)
+{
+    if (m_engines.count(connection.id)) {
+        return;
+    }
+    auto engine = std::make_unique<ConnectionEngine>(connection, m_services);
+    if (m_configureEngine) {
+        m_configureEngine(*engine);
+    }
+    ConnectionEngine* raw = engine.get();
+    m_cancellables.append(connect(raw, &ConnectionEngine::stateChanged, this,
+                                  &ConnectionsManager::updateAggregateState, Qt::QueuedConnection));
+    m_cancellables.append(connect(raw, &ConnectionEngine::activeJobsChanged, this,
+                                  &ConnectionsManager::updateAggregateState, Qt::QueuedConnection));
+    m_cancellables.append(connect(raw, &ConnectionEngine::isStabilityCheckingChanged, this,
+                                  &ConnectionsManager::updateAggregateState, Qt::QueuedConnection));
+    m_cancellables.append(connect(
+        raw, &ConnectionEngine::completedCountChanged, this, [this] { setUnreadCount(m_unreadCount + 1); },
+        Qt::QueuedConnection));
+    // The state subscription also delivers the value current at subscription time.
+    QMetaObject::invokeMethod(this, &ConnectionsManager::updateAggregateState, Qt::QueuedConnection);
+    m_engines.emplace(connection.id, std::move(engine));
+    const auto bookmark = m_activeBookmarks.constFind(connection.id);
+    raw->start(bookmark == m_activeBookmarks.constEnd() ? std::nullopt : std::optional<QUrl>(*bookmark));
+    Q_EMIT enginesChanged();
+}
+
+void ConnectionsManager::stopEngine(const QUuid& connectionId)
+{
+    const auto it = m_engines.find(connectionId);
+    if (it == m_engines.end()) {
+        return;
+    }
+    it->second->stop();
+    m_engines.erase(it);
+    Q_EMIT enginesChanged();
+}
+
+void ConnectionsManager::updateAggregateState()
+{
+    bool uploading = false;
+    bool checking = false;
+    bool anyError = false;
+    bool anyUploading = false;
+    bool anyWatching = false;
+    for (const auto& [id, engine] : m_engines) {
+        uploading = uploading || !engine->activeJobs().isEmpty();
+        checking = checking || engine->isStabilityChecking();
+        switch (engine->state().kind()) {
+        case EngineState::Kind::error:
+            anyError = true;
+            break;
+        case EngineState::Kind::uploading:
+            anyUploading = true;
+            break;
+        case EngineState::Kind::watching:
+            anyWatching = true;
+            break;
+        case EngineState::Kind::idle:
+        case EngineState::Kind::paused:
+            break;
+        }
+    }
+    EngineState state = EngineState::idle();
+    if (anyError) {
+        state = EngineState::error(tr("One or more connections have errors"));
+    } else if (anyUploading) {
+        state = EngineState::uploading();
+    } else if (anyWatching) {
+        state = EngineState::watching();
+    }
+    // Every value is assigned on each run, so observers may hear of a value that did not change.
+    assign(m_hasActiveEngines, !m_engines.empty(), &ConnectionsManager::hasActiveEnginesChanged, true);
+    assign(m_aggregateUploading, uploading, &ConnectionsManager::aggregateUploadingChanged, true);
+    assign(m_aggregateStabilityChecking, checking, &ConnectionsManager::aggregateStabilityCheckingChanged,
+           true);
+    assign(m_aggregateState, state, &ConnectionsManager::aggregateStateChanged, true);
+
+    if (uploading && m_services.settings && m_services.settings->preventSleepDuringDownloads()) {
+        beginPreventingSleep();
+    } else {
+        endPreventingSleep();
+    }
+}
+
+// ---- environment ----
+
+void ConnectionsManager::handlePathUpdate(const NetworkPath& path)
+{
+    assign(m_isNetworkAvailable, path.isSatisfied(), &ConnectionsManager::isNetworkAvailableChanged);
+    assign(m_isOnHotspot, path.isExpensive, &ConnectionsManager::isOnHotspotChanged);
+    QString type = QStringLiteral("Network");
+    if (!path.isSatisfied()) {
+        type = QStringLiteral("None");
+    } else if (path.isExpensive) {
+        type = QStringLiteral("Hotspot");
+    } else if (path.usesInterfaceType(NetworkPath::InterfaceType::wiredEthernet)) {
+        type = QStringLiteral("Ethernet");
+    } else if (path.usesInterfaceType(NetworkPath::InterfaceType::wifi)) {
+        type = QStringLiteral("WiFi");
+    }
+    assign(m_networkType, type, &ConnectionsManager::networkTypeChanged);
+    evaluateNetworkPause(m_isNetworkAvailable, m_isOnHotspot);
+}
+
+void ConnectionsManager::evaluateNetworkPause(bool available, bool hotspot)
+{
+    const AppSettings* settings = m_services.settings;
+    bool pauseCalledFor = false;
+    if (!available) {
+        pauseCalledFor = settings && settings->pauseOnNoInternet();
+    } else if (hotspot) {
+        pauseCalledFor = settings && settings->pauseOnHotspot();
+    }
+    if (pauseCalledFor && !m_isPausedForNetwork) {
+        assign(m_isPausedForNetwork, true, &ConnectionsManager::isPausedForNetworkChanged);
+        pauseAll();
+    } else if (!pauseCalledFor && m_isPausedForNetwork) {
+        assign(m_isPausedForNetwork, false, &ConnectionsManager::isPausedForNetworkChanged);
+        resumeAll();
+    }
+}
+
+void ConnectionsManager::observeNetworkSettings()
+{
+    AppSettings* settings = m_services.settings;
+    if (!settings) {
+        return;
+    }
+    const auto evaluate = [this] { evaluateNetworkPause(m_isNetworkAvailable, m_isOnHotspot); };
+    m_cancellables.append(
+        connect(settings, &AppSettings::pauseOnHotspotChanged, this, evaluate, Qt::QueuedConnection));
+    m_cancellables.append(
+        connect(settings, &AppSettings::pauseOnNoInternetChanged, this, evaluate, Qt::QueuedConnection));
+    QMetaObject::invokeMethod(this, evaluate, Qt::QueuedConnection);
+}
+
+void ConnectionsManager::beginPreventingSleep()
+{
+    if (m_isPreventingSleep) {
+        return;
+    }
+    m_sleepAssertionID = m_power ? m_power->createIdleSleepAssertion(tr("Ondrix is uploading files")) : 0;
+    assign(m_isPreventingSleep, true, &ConnectionsManager::isPreventingSleepChanged);
+}
+
+void ConnectionsManager::endPreventingSleep()
+{
+    if (!m_isPreventingSleep) {
+        return;
+    }
+    if (m_power) {
+        m_power->releaseIdleSleepAssertion(m_sleepAssertionID);
+    }
+    m_sleepAssertionID = 0;
+    assign(m_isPreventingSleep, false, &ConnectionsManager::isPreventingSleepChanged);
+}
+
+void ConnectionsManager::handleWillSleep()
+{
+    const AppSettings* settings = m_services.settings;
+    if (!settings || !settings->pauseResumeOnWake()) {
+        return;
+    }
+    m_wakeResumeTimer.stop();
+    if (m_services.log) {
+        m_services.log->log(tr("System going to sleep — pausing all connections"), LogEntry::LogLevel::info);
+    }
+    m_isPausedForSleep = true;
+    pauseAll();
+}
+
+void ConnectionsManager::handleDidWake()
+{
+    const AppSettings* settings = m_services.settings;
+    if (!settings || !settings->pauseResumeOnWake() || !m_isPausedForSleep) {
+        return;
+    }
+    if (m_services.log) {
+        m_services.log->log(tr("System woke up — resuming connections"), LogEntry::LogLevel::info);
+    }
+    m_isPausedForSleep = false;
+    m_wakeResumeTimer.start();
+}
+
+void ConnectionsManager::refreshFreeDiskSpace()
+{
+    const QStorageInfo storage(QDir::homePath());
+    if (!storage.isValid() || !storage.isReady()) {
+        return;
+    }
+    const qint64 bytes = storage.bytesAvailable();
+    if (bytes < 0) {
+        return;
+    }
+    assign(m_freeDiskSpaceGB, double(bytes) / 1073741824.0, &ConnectionsManager::freeDiskSpaceGBChanged);
+}
+
+} // namespace ondrix

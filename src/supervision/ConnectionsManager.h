@@ -1,0 +1,171 @@
+#pragma once
+
+#include "engine/EngineServices.h"
+#include "engine/EngineState.h"
+#include "model/PushConnection.h"
+#include "platform/NetworkPath.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QTimer>
+#include <QUrl>
+
+#include <map>
+#include <memory>
+
+namespace ondrix {
+
+class ConnectionEngine;
+class NetworkPathSource;
+class PowerMonitor;
+
+// Owns the configured connections and one running engine per enabled connection. It stores the list and the
+// locked ids on every change, replaces an engine whenever its connection is edited, pauses and resumes all
+// engines together, and folds the engines' states into the summary values the tray icon and the popover show.
+// It also reacts to the machine's surroundings: network loss and metered links pause the uploads, sleep
+// pauses them and wake resumes them, idle sleep is held off while files upload, and free disk space is
+// measured.
+//
+// Lives on the main thread; every operation and every change of an observable value happens there.
+class ConnectionsManager : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QList<ondrix::PushConnection> connections READ connections WRITE setConnections NOTIFY
+                   connectionsChanged)
+    Q_PROPERTY(QSet<QUuid> lockedConnectionIds READ lockedConnectionIds NOTIFY lockedConnectionIdsChanged)
+    Q_PROPERTY(int unreadCount READ unreadCount WRITE setUnreadCount NOTIFY unreadCountChanged)
+    Q_PROPERTY(ondrix::EngineState aggregateState READ aggregateState NOTIFY aggregateStateChanged)
+    Q_PROPERTY(bool aggregatePaused READ aggregatePaused NOTIFY aggregatePausedChanged)
+    Q_PROPERTY(bool aggregateUploading READ aggregateUploading NOTIFY aggregateUploadingChanged)
+    Q_PROPERTY(bool aggregateStabilityChecking READ aggregateStabilityChecking NOTIFY
+                   aggregateStabilityCheckingChanged)
+    Q_PROPERTY(bool hasActiveEngines READ hasActiveEngines NOTIFY hasActiveEnginesChanged)
+    Q_PROPERTY(bool isNetworkAvailable READ isNetworkAvailable NOTIFY isNetworkAvailableChanged)
+    Q_PROPERTY(bool isOnHotspot READ isOnHotspot NOTIFY isOnHotspotChanged)
+    Q_PROPERTY(bool isPausedForNetwork READ isPausedForNetwork NOTIFY isPausedForNetworkChanged)
+    Q_PROPERTY(bool isPreventingSleep READ isPreventingSleep NOTIFY isPreventingSleepChanged)
+    Q_PROPERTY(double freeDiskSpaceGB READ freeDiskSpaceGB NOTIFY freeDiskSpaceGBChanged)
+    Q_PROPERTY(QString networkType READ networkType NOTIFY networkTypeChanged)
+
+public:
+    static const QString kConnectionsKey;
+    static const QString kLockedConnectionsKey;
+    static constexpr int kDefaultWakeResumeDelayMs = 3000;
+
+    // `services` are handed on to every engine; `network` and `power` may be null (no monitoring then).
+    // Loads the stored connections and locks, restores the folder bookmarks, starts monitoring the network
+    // and sleep, and reads the free disk space. No engine runs until startAll.
+    ConnectionsManager(const EngineServices& services, NetworkPathSource* network, PowerMonitor* power,
+                       QObject* parent = nullptr);
+    ~ConnectionsManager() override;
+
+    QList<PushConnection> connections() const { return m_connections; }
+    // Replaces the list and stores it.
+    void setConnections(const QList<PushConnection>& connections);
+    QSet<QUuid> lockedConnectionIds() const { return m_lockedConnectionIds; }
+    int unreadCount() const { return m_unreadCount; }
+    void setUnreadCount(int value);
+    EngineState aggregateState() const { return m_aggregateState; }
+    bool aggregatePaused() const { return m_aggregatePaused; }
+    bool aggregateUploading() const { return m_aggregateUploading; }
+    bool aggregateStabilityChecking() const { return m_aggregateStabilityChecking; }
+    bool hasActiveEngines() const { return m_hasActiveEngines; }
+    bool isNetworkAvailable() const { return m_isNetworkAvailable; }
+    bool isOnHotspot() const { return m_isOnHotspot; }
+    bool isPausedForNetwork() const { return m_isPausedForNetwork; }
+    bool isPreventingSleep() const { return m_isPreventingSleep; }
+    double freeDiskSpaceGB() const { return m_freeDiskSpaceGB; }
+    QString networkType() const { return m_networkType; }
+    bool isPausedForSleep() const { return m_isPausedForSleep; }
+    quint32 sleepAssertionID() const { return m_sleepAssertionID; }
+    QHash<QUuid, QUrl> activeBookmarks() const { return m_activeBookmarks; }
+
+    // The running engine of a connection, or null.
+    ConnectionEngine* engine(const QUuid& connectionId) const;
+    QList<ConnectionEngine*> engines() const;
+
+    void addConnection(const PushConnection& connection);
+    void updateConnection(const PushConnection& connection);
+    void deleteConnection(const QUuid& connectionId);
+    void toggleLock(const QUuid& connectionId);
+    void startAll();
+    void stopAll();
+    void pauseAll();
+    void resumeAll();
+    void setFolderBookmark(const QUrl& folderURL, const QUuid& connectionId);
+
+    void updateAggregateState();
+    void handlePathUpdate(const NetworkPath& path);
+    void evaluateNetworkPause(bool available, bool hotspot);
+    void refreshFreeDiskSpace();
+
+    // Durations, shortened by tests.
+    void setWakeResumeDelayMs(int ms) { m_wakeResumeTimer.setInterval(ms); }
+    // Applied to every engine this manager creates from now on (tests shorten the engines' durations).
+    void setEngineConfigurator(std::function<void(ConnectionEngine&)> configure)
+    {
+        m_configureEngine = std::move(configure);
+    }
+
+Q_SIGNALS:
+    void connectionsChanged();
+    void lockedConnectionIdsChanged();
+    void unreadCountChanged(int value);
+    void aggregateStateChanged(const ondrix::EngineState& state);
+    void aggregatePausedChanged(bool value);
+    void aggregateUploadingChanged(bool value);
+    void aggregateStabilityCheckingChanged(bool value);
+    void hasActiveEnginesChanged(bool value);
+    void isNetworkAvailableChanged(bool value);
+    void isOnHotspotChanged(bool value);
+    void isPausedForNetworkChanged(bool value);
+    void isPreventingSleepChanged(bool value);
+    void freeDiskSpaceGBChanged(double value);
+    void networkTypeChanged(const QString& value);
+    // An engine was created, replaced or removed.
+    void enginesChanged();
+
+private:
+    void loadConnections();
+    void loadLockedIds();
+    void setLockedConnectionIds(const QSet<QUuid>& ids);
+    void startEngine(const PushConnection& connection);
+    void stopEngine(const QUuid& connectionId);
+    void observeNetworkSettings();
+    void beginPreventingSleep();
+    void endPreventingSleep();
+    void handleWillSleep();
+    void handleDidWake();
+
+    template <typename T, typename Signal>
+    void assign(T& field, const T& value, Signal signal, bool always = false);
+
+    const EngineServices m_services;
+    NetworkPathSource* const m_network;
+    PowerMonitor* const m_power;
+
+    QList<PushConnection> m_connections;
+    QSet<QUuid> m_lockedConnectionIds;
+    int m_unreadCount = 0;
+    EngineState m_aggregateState;
+    bool m_aggregatePaused = false;
+    bool m_aggregateUploading = false;
+    bool m_aggregateStabilityChecking = false;
+    bool m_hasActiveEngines = false;
+    bool m_isNetworkAvailable = true;
+    bool m_isOnHotspot = false;
+    bool m_isPausedForNetwork = false;
+    bool m_isPreventingSleep = false;
+    double m_freeDiskSpaceGB = 0;
+    QString m_networkType = QStringLiteral("Unknown");
+
+    std::map<QUuid, std::unique_ptr<ConnectionEngine>> m_engines;
+    QList<QMetaObject::Connection> m_cancellables;
+    bool m_isPausedForSleep = false;
+    quint32 m_sleepAssertionID = 0;
+    QHash<QUuid, QUrl> m_activeBookmarks;
+    QTimer m_wakeResumeTimer;
+    std::function<void(ConnectionEngine&)> m_configureEngine;
+};
+
+} // namespace ondrix

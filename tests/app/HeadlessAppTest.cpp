@@ -1,0 +1,135 @@
+#include "model/PushConnection.h"
+#include "platform/PreferencesStore.h"
+#include "records/HistoryService.h"
+#include "support/DBusMockSession.h"
+#include "support/FtpTestServer.h"
+#include "support/SftpTestServer.h"
+#include "support/TestEnvironment.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+using namespace ondrix;
+using ondrix::test::DBusMockSession;
+using ondrix::test::FtpTestServer;
+using ondrix::test::SftpTestServer;
+using ondrix::test::TestEnvironment;
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The real ondrix binary, run headless against loopback servers with its own home, store and buses.
+class HeadlessAppTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(bus.isRunning()) << bus.errorString().toStdString();
+        ASSERT_TRUE(bus.startTemplate(QStringLiteral("logind"), QStringLiteral("org.freedesktop.login1")));
+        processEnvironment = QProcessEnvironment::systemEnvironment();
+        for (const auto& [name, value] : {std::pair{"HOME", env.home()},
+                                          {"XDG_CONFIG_HOME", env.configHome()},
+                                          {"XDG_DATA_HOME", env.dataHome()},
+                                          {"XDG_STATE_HOME", env.stateHome()},
+                                          {"XDG_CACHE_HOME", env.cacheHome()},
+                                          {"XDG_RUNTIME_DIR", env.makeDir(QStringLiteral("run"))},
+                                          {"SSL_CERT_FILE", FtpTestServer::caFile()},
+                                          {"CURL_CA_BUNDLE", QString()},
+                                          {"DBUS_SESSION_BUS_ADDRESS", bus.address()},
+                                          {"DBUS_SYSTEM_BUS_ADDRESS", bus.address()}}) {
+            processEnvironment.insert(QString::fromLatin1(name), value);
+        }
+        processEnvironment.remove(QStringLiteral("DISPLAY"));
+        processEnvironment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    }
+
+    std::unique_ptr<QProcess> launch()
+    {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(processEnvironment);
+        process->setProcessChannelMode(QProcess::SeparateChannels);
+        process->start(QStringLiteral(ONDRIX_BINARY), {QStringLiteral("--headless")});
+        return process;
+    }
+
+    PushConnection connectionTo(PushConnection connection, const QString& name)
+    {
+        connection.name = name;
+        connection.isEnabled = true;
+        connection.localFolder = env.makeDir(QStringLiteral("folders/") + name);
+        connection.stabilityCheckSeconds = 1;
+        return connection;
+    }
+
+    TestEnvironment env;
+    DBusMockSession bus;
+    QProcessEnvironment processEnvironment;
+};
+
+} // namespace
+
+TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
+{
+    FtpTestServer ftp;
+    ftp.start();
+    SftpTestServer sftp;
+    sftp.start();
+    const PushConnection overFtp = connectionTo(ftp.connection(), QStringLiteral("Agency"));
+    const PushConnection overSftp = connectionTo(sftp.connection(), QStringLiteral("Archive"));
+    {
+        PreferencesStore store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"));
+        store.setData(QStringLiteral("push_connections"), PushConnection::encodeList({overFtp, overSftp}));
+        store.setInteger(QStringLiteral("notify_min_file_count"), 1);
+    }
+
+    auto ondrix = launch();
+    ASSERT_TRUE(ondrix->waitForStarted(10000));
+    env.writeFile(QStringLiteral("folders/Agency/photo.jpg"), "over ftp");
+    env.writeFile(QStringLiteral("folders/Archive/day1/raw.dng"), "over sftp");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return readFile(ftp.rootDir() + QStringLiteral("/photo.jpg")) == "over ftp"; }, 30000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return readFile(sftp.rootDir() + QStringLiteral("/day1/raw.dng")) == "over sftp"; }, 30000));
+
+    // One Ondrix per user.
+    auto second = launch();
+    ASSERT_TRUE(second->waitForFinished(20000));
+    EXPECT_EQ(second->exitCode(), 1);
+    EXPECT_TRUE(second->readAllStandardError().contains("already running"));
+
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return HistoryService::decode(readFile(env.dataHome() + QStringLiteral("/Ondrix/history.json")))
+                       .value_or(QList<HistoryEntry>())
+                       .size() == 2;
+        },
+        10000));
+    ::kill(pid_t(ondrix->processId()), SIGTERM);
+    ASSERT_TRUE(ondrix->waitForFinished(30000));
+    EXPECT_EQ(ondrix->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(ondrix->exitCode(), 0);
+    const QString stderrText = QString::fromUtf8(ondrix->readAllStandardError());
+    EXPECT_TRUE(stderrText.contains(QStringLiteral("[Agency] ✓ photo.jpg"))) << stderrText.toStdString();
+
+    const QString logFile =
+        QString::fromUtf8(readFile(env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log")));
+    EXPECT_TRUE(logFile.contains(QStringLiteral("[Agency] Watching ")));
+    EXPECT_TRUE(logFile.contains(QStringLiteral("[Archive] ✓ raw.dng"))) << logFile.toStdString();
+    const auto history =
+        HistoryService::decode(readFile(env.dataHome() + QStringLiteral("/Ondrix/history.json")));
+    ASSERT_TRUE(history);
+    QStringList names;
+    for (const HistoryEntry& entry : *history) {
+        names.append(entry.filename);
+    }
+    names.sort();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("photo.jpg"), QStringLiteral("raw.dng")}));
+}

@@ -1,0 +1,477 @@
+#include "engine/ConnectionEngine.h"
+
+#include "engine/FinderTagService.h"
+#include "model/AppSettings.h"
+#include "platform/InotifyFileEventSource.h"
+#include "platform/NotificationCenter.h"
+#include "platform/PreferencesStore.h"
+#include "platform/SoundPlayer.h"
+#include "records/HistoryService.h"
+#include "records/LogService.h"
+#include "records/NotificationService.h"
+#include "records/StatsService.h"
+#include "support/FtpTestServer.h"
+#include "support/SftpTestServer.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThreadPool>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using ondrix::test::FtpServerOptions;
+using ondrix::test::FtpTestServer;
+using ondrix::test::SftpTestServer;
+using ondrix::test::TestEnvironment;
+
+namespace {
+
+class RecordingNotificationCenter : public NotificationCenter {
+public:
+    void add(const NotificationRequest& request) override { requests.append(request); }
+    void requestPermission(PermissionAnswer) override {}
+    QList<NotificationRequest> requests;
+};
+
+class RecordingSoundPlayer : public SoundPlayer {
+public:
+    void play(const QString& name) override { played.append(name); }
+    QStringList played;
+};
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The colour part of a file's tags ("Green", ...), or empty.
+QString colourOf(const FinderTagService& tags, const QString& path)
+{
+    for (const QString& tag : tags.readTags(path)) {
+        if (FinderTagService::isOwnColourTag(tag)) {
+            return tag.section(QLatin1Char('\n'), 0, 0);
+        }
+    }
+    return {};
+}
+
+class ConnectionEngineTest : public ::testing::Test {
+protected:
+    ConnectionEngineTest()
+        : store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"))
+        , settings(store, nullptr)
+        , log(env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log"))
+        , stats(store)
+        , history(env.dataHome() + QStringLiteral("/Ondrix/history.json"))
+        , notifications(&center)
+    {
+        env.setVariable("SSL_CERT_FILE", FtpTestServer::caFile());
+        env.setVariable("CURL_CA_BUNDLE", QString());
+        watched = env.makeDir(QStringLiteral("watched"));
+        services.settings = &settings;
+        services.log = &log;
+        services.stats = &stats;
+        services.history = &history;
+        services.store = &store;
+        services.notifications = &notifications;
+        services.sounds = &sounds;
+        services.tags = &tags;
+        services.transferPool = &pool;
+        services.makeFileEventSource = [] { return std::make_unique<InotifyFileEventSource>(); };
+        settings.setNotifyMinFileCount(1);
+    }
+
+    ~ConnectionEngineTest() override { pool.waitForDone(); }
+
+    PushConnection connectionFor(PushConnection connection) const
+    {
+        connection.name = QStringLiteral("Office");
+        connection.isEnabled = true;
+        connection.localFolder = watched;
+        connection.remoteFolder = QStringLiteral("/incoming");
+        connection.stabilityCheckSeconds = 1;
+        return connection;
+    }
+
+    std::unique_ptr<ConnectionEngine> makeEngine(const PushConnection& connection)
+    {
+        auto engine = std::make_unique<ConnectionEngine>(connection, services);
+        engine->setMinSpinnerVisibilityMs(0);
+        engine->setStabilityIntervalSeconds(0.2);
+        engine->setNotificationFlushDelayMs(200);
+        return engine;
+    }
+
+    QString write(const QString& relative, const QByteArray& contents)
+    {
+        return env.writeFile(QStringLiteral("watched/") + relative, contents);
+    }
+
+    QStringList logMessages() const
+    {
+        QStringList messages;
+        for (const LogEntry& entry : log.entries()) {
+            messages.append(entry.message);
+        }
+        return messages;
+    }
+
+    bool waitForRemote(const QString& path, const QByteArray& contents, int timeoutMs = 20000)
+    {
+        return QTest::qWaitFor([&] { return readFile(path) == contents; }, timeoutMs);
+    }
+
+    TestEnvironment env;
+    PreferencesStore store;
+    AppSettings settings;
+    LogService log;
+    StatsService stats;
+    HistoryService history;
+    RecordingNotificationCenter center;
+    NotificationService notifications;
+    RecordingSoundPlayer sounds;
+    FinderTagService tags;
+    QThreadPool pool;
+    EngineServices services;
+    QString watched;
+};
+
+} // namespace
+
+TEST_F(ConnectionEngineTest, RecordKeyFilterAndPathRules)
+{
+    PushConnection c;
+    c.host = QStringLiteral("h");
+    c.localFolder = QStringLiteral("/a");
+    c.remoteFolder = QStringLiteral("/");
+    EXPECT_EQ(ConnectionEngine::uploadedRecordKeyFor(c), QStringLiteral("ondrix_uploaded_6953608075076"));
+
+    c.localFolder = watched;
+    c.excludedExtensions = QStringLiteral("JPG, png");
+    const QString photo = write(QStringLiteral("photo.jpg"), "x");
+    const QString notes = write(QStringLiteral("notes"), QByteArray(999, 'n'));
+    const QString jpeg = write(QStringLiteral("a.jpeg"), QByteArray(1000, 'j'));
+    EXPECT_FALSE(ConnectionEngine(c, services).passesFilter(photo));
+    EXPECT_TRUE(ConnectionEngine(c, services).passesFilter(notes));
+    c.excludedExtensions = QStringLiteral("jpg, ");
+    EXPECT_FALSE(ConnectionEngine(c, services).passesFilter(notes)) << "a blank piece excludes no extension";
+    c.excludedExtensions.clear();
+    c.includedExtensions = QStringLiteral("jpg");
+    EXPECT_FALSE(ConnectionEngine(c, services).passesFilter(notes));
+    EXPECT_FALSE(ConnectionEngine(c, services).passesFilter(jpeg));
+    EXPECT_TRUE(ConnectionEngine(c, services).passesFilter(photo));
+    c.includedExtensions.clear();
+    c.minFileSizeBytes = 1000;
+    EXPECT_FALSE(ConnectionEngine(c, services).passesFilter(notes));
+    EXPECT_TRUE(ConnectionEngine(c, services).passesFilter(jpeg));
+    EXPECT_TRUE(ConnectionEngine(c, services).passesFilter(watched + QStringLiteral("/missing")));
+
+    c.localFolder = QStringLiteral("/base");
+    const QUrl nested = QUrl::fromLocalFile(QStringLiteral("/base/sub/a.jpg"));
+    EXPECT_EQ(ConnectionEngine(c, services).remoteRelativePath(nested), QStringLiteral("sub/a.jpg"));
+    c.preserveSubdirectories = false;
+    EXPECT_EQ(ConnectionEngine(c, services).remoteRelativePath(nested), QStringLiteral("a.jpg"));
+
+    EXPECT_EQ(ConnectionEngine::remotePath(QStringLiteral("/incoming"), QStringLiteral("a/b.jpg")),
+              QStringLiteral("/incoming/a/b.jpg"));
+    EXPECT_EQ(ConnectionEngine::remoteDirectory(QStringLiteral("/incoming/a/b.jpg")),
+              QStringLiteral("/incoming/a"));
+    EXPECT_EQ(ConnectionEngine::remotePath(QStringLiteral("/"), QStringLiteral("b.jpg")),
+              QStringLiteral("/b.jpg"));
+    EXPECT_EQ(ConnectionEngine::remoteDirectory(QStringLiteral("/b.jpg")), QStringLiteral("/"));
+}
+
+TEST_F(ConnectionEngineTest, UploadedRecordMigratesCapsAndComparesDates)
+{
+    PushConnection c = connectionFor(PushConnection());
+    const QString legacyKey = ConnectionEngine::legacyUploadedRecordKeyFor(c);
+    const QString key = ConnectionEngine::uploadedRecordKeyFor(c);
+    store.setRealDictionary(key, {});
+    store.setRealDictionary(legacyKey, {{QStringLiteral("/x/a.jpg"), 1000.0}});
+    {
+        ConnectionEngine engine(c, services);
+        EXPECT_EQ(engine.uploadedRecord().value(QStringLiteral("/x/a.jpg")), 1000.0);
+        EXPECT_FALSE(store.contains(legacyKey));
+        EXPECT_EQ(store.realDictionaryValue(key)->size(), 1);
+        EXPECT_TRUE(engine.isAlreadyUploaded(QStringLiteral("/x/a.jpg"), 1000.6));
+        EXPECT_FALSE(engine.isAlreadyUploaded(QStringLiteral("/x/a.jpg"), 1001.0));
+        EXPECT_FALSE(engine.isAlreadyUploaded(QStringLiteral("/x/b.jpg"), 1000.0));
+    }
+
+    PreferencesStore::RealDictionary full;
+    for (int i = 0; i < ConnectionEngine::kMaxUploadedRecordEntries; ++i) {
+        full.insert(QStringLiteral("/x/%1").arg(i), i);
+    }
+    store.setRealDictionary(key, full);
+    ConnectionEngine engine(c, services);
+    const QString newest = write(QStringLiteral("new.jpg"), "n");
+    engine.recordUpload(newest);
+    EXPECT_EQ(engine.uploadedRecord().size(), ConnectionEngine::kMaxUploadedRecordEntries);
+    EXPECT_EQ(store.realDictionaryValue(key)->size(), ConnectionEngine::kMaxUploadedRecordEntries);
+    EXPECT_EQ(*store.realDictionaryValue(key), engine.uploadedRecord());
+    EXPECT_TRUE(
+        engine.isAlreadyUploaded(newest, QFileInfo(newest).lastModified().toMSecsSinceEpoch() / 1000.0));
+}
+
+TEST_F(ConnectionEngineTest, StartNeedsAnEnabledConnectionAndAnExistingFolder)
+{
+    PushConnection c = connectionFor(PushConnection());
+    c.isEnabled = false;
+    auto disabled = makeEngine(c);
+    disabled->start();
+    EXPECT_EQ(disabled->state(), EngineState::idle());
+
+    c.isEnabled = true;
+    c.localFolder.clear();
+    auto empty = makeEngine(c);
+    empty->start();
+    EXPECT_EQ(empty->state(), EngineState::error(QStringLiteral("No local folder configured")));
+
+    c.localFolder = env.root() + QStringLiteral("/gone");
+    auto missing = makeEngine(c);
+    missing->start();
+    EXPECT_EQ(missing->state(),
+              EngineState::error(QStringLiteral("Local folder not found: ") + c.localFolder));
+
+    auto fine = makeEngine(connectionFor(PushConnection()));
+    fine->start();
+    EXPECT_EQ(fine->state(), EngineState::watching());
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return logMessages().contains(QStringLiteral("[Office] Watching ") + watched); }));
+    fine->pause();
+    EXPECT_EQ(fine->state(), EngineState::paused());
+    fine->resume();
+    EXPECT_EQ(fine->state(), EngineState::watching());
+    fine->stop();
+    EXPECT_EQ(fine->state(), EngineState::idle());
+    EXPECT_EQ(fine->queuedCount(), 0);
+    EXPECT_TRUE(fine->activeJobs().isEmpty());
+}
+
+TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
+{
+    FtpTestServer server;
+    server.start();
+    PushConnection c = connectionFor(server.connection());
+    c.excludedExtensions = QStringLiteral("txt");
+    const QByteArray photo(200 * 1024, 'p');
+    write(QStringLiteral("before.jpg"), "already here");
+    auto engine = makeEngine(c);
+    QList<EngineState> states;
+    QObject::connect(engine.get(), &ConnectionEngine::stateChanged,
+                     [&](const EngineState& state) { states.append(state); });
+    engine->start();
+
+    const QString photoPath = write(QStringLiteral("sub/deeper/photo.jpg"), photo);
+    write(QStringLiteral("notes.txt"), "never leaves");
+    write(QStringLiteral(".hidden.jpg"), "never leaves");
+    // A file saved under a temporary name and renamed into place.
+    const QString temp = write(QStringLiteral("draft.jpg.part"), "final bytes");
+    ASSERT_TRUE(QFile::rename(temp, watched + QStringLiteral("/draft.jpg")));
+    // A file that keeps growing over several intervals is uploaded whole.
+    QFile slow(watched + QStringLiteral("/slow.jpg"));
+    ASSERT_TRUE(slow.open(QIODevice::WriteOnly));
+    QByteArray slowBytes;
+    for (int i = 0; i < 5; ++i) {
+        const QByteArray chunk(50 * 1024, char('a' + i));
+        slow.write(chunk);
+        slow.flush();
+        slowBytes += chunk;
+        QTest::qWait(120);
+    }
+    slow.close();
+
+    const QString remote = server.rootDir() + QStringLiteral("/incoming");
+    EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/sub/deeper/photo.jpg"), photo));
+    EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/before.jpg"), "already here"));
+    EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/draft.jpg"), "final bytes"));
+    EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/slow.jpg"), slowBytes));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return engine->completedCount() >= 4 && engine->queuedCount() == 0; }, 20000));
+    QTest::qWait(600); // a few more scans: nothing is uploaded twice
+    EXPECT_EQ(engine->completedCount(), 4);
+    EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/notes.txt")));
+    EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/.hidden.jpg")));
+    EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/draft.jpg.part")));
+
+    EXPECT_EQ(colourOf(tags, photoPath), QStringLiteral("Green"));
+    const QStringList lines = logMessages();
+    EXPECT_TRUE(lines.contains(QStringLiteral("[Office] Stability check (1s): photo.jpg")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("[Office] Queued: photo.jpg")));
+    const QString uploadedLine = QStringLiteral("[Office] ✓ photo.jpg (204.8 kB)");
+    EXPECT_TRUE(lines.contains(uploadedLine)) << lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(history.entries().size(), 4);
+    EXPECT_EQ(stats.todayFiles(), 4);
+    EXPECT_TRUE(states.contains(EngineState::uploading()));
+    EXPECT_EQ(engine->state(), EngineState::watching());
+    EXPECT_EQ(engine->lastUploadedFile().isEmpty(), false);
+    EXPECT_EQ(center.requests.size(), 4); // threshold 1: every success is announced at once
+    EXPECT_EQ(sounds.played.value(0), QStringLiteral("Submarine"));
+
+    // After a restart the unchanged files are skipped; a changed one goes again.
+    engine->stop();
+    engine.reset();
+    QFile::remove(remote + QStringLiteral("/before.jpg"));
+    QFile::remove(remote + QStringLiteral("/slow.jpg"));
+    QFile touched(photoPath);
+    ASSERT_TRUE(touched.open(QIODevice::Append));
+    touched.write("more");
+    touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
+    touched.close();
+    auto again = makeEngine(c);
+    again->start();
+    EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/sub/deeper/photo.jpg"), photo + "more"));
+    QTest::qWait(800);
+    EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/before.jpg")));
+    EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/slow.jpg")));
+    EXPECT_EQ(again->completedCount(), 1);
+}
+
+TEST_F(ConnectionEngineTest, FtpsAndSftpUploadIntoNestedFolders)
+{
+    FtpTestServer ftps;
+    ftps.start(FtpServerOptions{.tls = true});
+    SftpTestServer sftp;
+    sftp.start();
+    PushConnection sftpConnection = connectionFor(sftp.connection());
+    sftpConnection.remoteFolder = QStringLiteral("/");
+    sftpConnection.name = QStringLiteral("SSH");
+    PushConnection tlsConnection = connectionFor(ftps.connection());
+    tlsConnection.name = QStringLiteral("TLS");
+    // Two engines on one folder: each colours the file, so tags are left alone here.
+    services.tags = nullptr;
+    auto overTls = makeEngine(tlsConnection);
+    auto overSsh = makeEngine(sftpConnection);
+    overTls->start();
+    overSsh->start();
+    const QByteArray bytes(64 * 1024, 's');
+    write(QStringLiteral("a/b/c/deep.jpg"), bytes);
+    EXPECT_TRUE(waitForRemote(ftps.rootDir() + QStringLiteral("/incoming/a/b/c/deep.jpg"), bytes))
+        << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(waitForRemote(sftp.rootDir() + QStringLiteral("/a/b/c/deep.jpg"), bytes));
+}
+
+TEST_F(ConnectionEngineTest, PostUploadActionsArchiveRunAndDelete)
+{
+    FtpTestServer server;
+    server.start();
+    const QString archive = env.makeDir(QStringLiteral("archive"));
+    env.writeFile(QStringLiteral("archive/taken.jpg"), "older");
+    PushConnection c = connectionFor(server.connection());
+    c.postUploadAction = PostUploadAction::moveToArchive(archive);
+    auto archiving = makeEngine(c);
+    archiving->start();
+    const QString moved = write(QStringLiteral("moved.jpg"), "m");
+    const QString taken = write(QStringLiteral("taken.jpg"), "t");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return archiving->completedCount() == 2; }, 20000));
+    EXPECT_FALSE(QFile::exists(moved));
+    EXPECT_EQ(readFile(archive + QStringLiteral("/moved.jpg")), "m");
+    EXPECT_TRUE(QFile::exists(taken)) << "an occupied archive name leaves the file in place";
+    EXPECT_EQ(readFile(archive + QStringLiteral("/taken.jpg")), "older");
+    archiving->stop();
+    archiving.reset();
+
+    const QString record = env.root() + QStringLiteral("/script-argument");
+    const QString script =
+        env.writeFile(QStringLiteral("record.sh"),
+                      QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n").arg(record).toUtf8());
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    c.postUploadAction = PostUploadAction::runScript(script);
+    c.localFolder = env.makeDir(QStringLiteral("scripted"));
+    auto scripting = makeEngine(c);
+    scripting->start();
+    const QString handed = env.writeFile(QStringLiteral("scripted/handed over.jpg"), "h");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readFile(record) == handed.toUtf8(); }, 20000));
+    scripting->stop();
+    scripting.reset();
+
+    c.postUploadAction = PostUploadAction::none();
+    c.deleteLocalAfterUpload = true;
+    c.localFolder = env.makeDir(QStringLiteral("deleting"));
+    auto deleting = makeEngine(c);
+    deleting->start();
+    const QString gone = env.writeFile(QStringLiteral("deleting/gone.jpg"), "g");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(gone); }, 20000));
+    EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/incoming/gone.jpg")), "g");
+}
+
+TEST_F(ConnectionEngineTest, FailuresAreReportedOnceAndRetriedWhenTheServerReturns)
+{
+    FtpTestServer server;
+    server.start();
+    PushConnection c = connectionFor(server.connection());
+    c.deleteLocalAfterUpload = true;
+    server.stop();
+    auto engine = makeEngine(c);
+    engine->start();
+    const QString path = write(QStringLiteral("report.pdf"), "keep me");
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->consecutiveErrors() == 1; }, 20000));
+    EXPECT_TRUE(engine->state().isError());
+    EXPECT_EQ(colourOf(tags, path), QStringLiteral("Red"));
+    EXPECT_TRUE(QFile::exists(path)) << "a failed upload never deletes the local file";
+    // The user saves the file again: it is offered again and fails again.
+    QFile again(path);
+    ASSERT_TRUE(again.open(QIODevice::Append));
+    again.write(" and me");
+    again.close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->consecutiveErrors() == 2; }, 20000));
+    QStringList failures;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        failures = logMessages().filter(QStringLiteral("[Office] ✗ report.pdf: "));
+        return failures.size() == 2;
+    }));
+    EXPECT_TRUE(failures.first().contains(QStringLiteral("curl error 7"))) << failures.first().toStdString();
+    ASSERT_EQ(center.requests.size(), 2);
+    EXPECT_EQ(center.requests[0].title, QStringLiteral("Ondrix: Upload failed"));
+    EXPECT_EQ(center.requests[0].identifier, center.requests[1].identifier)
+        << "the later failure of the file replaces the first notice";
+    EXPECT_EQ(history.entries().size(), 0);
+    EXPECT_EQ(stats.totalFiles(), 0);
+
+    // Once the server is back, the next upload of any file brings the engine out of its error state and its
+    // scans offer the failed file again.
+    server.restart();
+    write(QStringLiteral("next.pdf"), "next");
+    EXPECT_TRUE(waitForRemote(server.rootDir() + QStringLiteral("/incoming/report.pdf"), "keep me and me"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(path); }, 20000));
+    EXPECT_EQ(engine->consecutiveErrors(), 0);
+}
+
+TEST_F(ConnectionEngineTest, SuccessesAreAnnouncedInBatches)
+{
+    FtpTestServer server;
+    server.start();
+    settings.setNotifyMinFileCount(3);
+    settings.setGroupNotifications(false);
+    auto engine = makeEngine(connectionFor(server.connection()));
+    engine->setNotificationFlushDelayMs(60000);
+    engine->start();
+    for (const char* name : {"1.jpg", "2.jpg", "3.jpg", "4.jpg"}) {
+        write(QString::fromLatin1(name), name);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->completedCount() == 4; }, 20000));
+    ASSERT_EQ(center.requests.size(), 1) << "the third success reaches the threshold";
+    EXPECT_EQ(center.requests[0].title, QStringLiteral("Ondrix: 3 files uploaded"));
+    EXPECT_TRUE(center.requests[0].body.startsWith(QStringLiteral("[Office] ")));
+    EXPECT_EQ(center.requests[0].body.count(QLatin1Char('\n')), 2);
+
+    // The fourth waits for the delayed flush, which stop brings forward.
+    engine->stop();
+    ASSERT_EQ(center.requests.size(), 2);
+    EXPECT_EQ(center.requests[1].title, QStringLiteral("Ondrix: 1 file uploaded"));
+
+    auto delayed = makeEngine(connectionFor(server.connection()));
+    delayed->setNotificationFlushDelayMs(300);
+    delayed->start();
+    write(QStringLiteral("5.jpg"), "5");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return delayed->completedCount() == 1; }, 20000));
+    EXPECT_EQ(center.requests.size(), 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return center.requests.size() == 3; }, 5000));
+}

@@ -1,0 +1,379 @@
+#include "supervision/ConnectionsManager.h"
+
+#include "engine/ConnectionEngine.h"
+#include "engine/FinderTagService.h"
+#include "model/AppSettings.h"
+#include "platform/InotifyFileEventSource.h"
+#include "platform/LogindPowerMonitor.h"
+#include "platform/NetworkPathSource.h"
+#include "platform/NotificationCenter.h"
+#include "platform/PreferencesStore.h"
+#include "records/HistoryService.h"
+#include "records/LogService.h"
+#include "records/NotificationService.h"
+#include "records/StatsService.h"
+#include "supervision/BookmarkManager.h"
+#include "support/DBusMockSession.h"
+#include "support/FtpTestServer.h"
+#include "support/TestEnvironment.h"
+
+#include <QDBusArgument>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThreadPool>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using ondrix::test::DBusMockSession;
+using ondrix::test::FtpTestServer;
+using ondrix::test::TestEnvironment;
+
+namespace {
+
+const QString login1 = QStringLiteral("org.freedesktop.login1");
+const QString login1Path = QStringLiteral("/org/freedesktop/login1");
+const QString managerInterface = QStringLiteral("org.freedesktop.login1.Manager");
+
+class SilentNotificationCenter : public NotificationCenter {
+public:
+    void add(const NotificationRequest&) override {}
+    void requestPermission(PermissionAnswer) override {}
+};
+
+// Network paths arrive when the test says so; the real source is proven against NetworkManager's mock.
+class ScriptedNetworkPathSource : public NetworkPathSource {
+public:
+    void start() override {}
+    NetworkPath currentPath() const override { return m_path; }
+    void report(bool satisfied, bool expensive, QList<NetworkPath::InterfaceType> interfaces = {})
+    {
+        m_path = {satisfied ? NetworkPath::Status::satisfied : NetworkPath::Status::unsatisfied, expensive,
+                  std::move(interfaces)};
+        Q_EMIT pathChanged(m_path);
+    }
+
+private:
+    NetworkPath m_path;
+};
+
+class ConnectionsManagerTest : public ::testing::Test {
+protected:
+    ConnectionsManagerTest()
+        : store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"))
+        , settings(store, nullptr)
+        , log(env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log"))
+        , stats(store)
+        , history(env.dataHome() + QStringLiteral("/Ondrix/history.json"))
+        , notifications(&center)
+    {
+        env.setVariable("SSL_CERT_FILE", FtpTestServer::caFile());
+        env.setVariable("CURL_CA_BUNDLE", QString());
+        services.settings = &settings;
+        services.log = &log;
+        services.stats = &stats;
+        services.history = &history;
+        services.store = &store;
+        services.notifications = &notifications;
+        services.tags = &tags;
+        services.transferPool = &pool;
+        services.makeFileEventSource = [] { return std::make_unique<InotifyFileEventSource>(); };
+    }
+
+    ~ConnectionsManagerTest() override { pool.waitForDone(); }
+
+    PushConnection connection(const QString& name, bool enabled = true)
+    {
+        PushConnection c;
+        c.name = name;
+        c.isEnabled = enabled;
+        c.host = QStringLiteral("127.0.0.1");
+        c.port = 1;
+        c.localFolder = env.makeDir(QStringLiteral("folders/") + name);
+        return c;
+    }
+
+    std::unique_ptr<ConnectionsManager> makeManager(PowerMonitor* power = nullptr)
+    {
+        auto manager = std::make_unique<ConnectionsManager>(services, &network, power);
+        manager->setWakeResumeDelayMs(100);
+        manager->setEngineConfigurator([](ConnectionEngine& engine) {
+            engine.setMinSpinnerVisibilityMs(0);
+            engine.setStabilityIntervalSeconds(0.2);
+        });
+        return manager;
+    }
+
+    QStringList logMessages() const
+    {
+        QStringList messages;
+        for (const LogEntry& entry : log.entries()) {
+            messages.append(entry.message);
+        }
+        return messages;
+    }
+
+    TestEnvironment env;
+    PreferencesStore store;
+    AppSettings settings;
+    LogService log;
+    StatsService stats;
+    HistoryService history;
+    SilentNotificationCenter center;
+    NotificationService notifications;
+    FinderTagService tags;
+    QThreadPool pool;
+    ScriptedNetworkPathSource network;
+    EngineServices services;
+};
+
+} // namespace
+
+TEST_F(ConnectionsManagerTest, StoredListsLoadCleanedAndEditsAreStored)
+{
+    PushConnection a = connection(QStringLiteral("A"), false);
+    PushConnection twin = connection(QStringLiteral("Twin"), false);
+    twin.id = a.id;
+    PushConnection b = connection(QStringLiteral("B"), false);
+    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({a, twin, b}));
+    store.setStringList(ConnectionsManager::kLockedConnectionsKey,
+                        {a.id.toString(QUuid::WithoutBraces).toUpper(), QStringLiteral("not-a-uuid")});
+
+    auto manager = makeManager();
+    ASSERT_EQ(manager->connections().size(), 2);
+    EXPECT_EQ(manager->connections()[0].name, QStringLiteral("A"));
+    EXPECT_EQ(PushConnection::decodeList(store.dataValue(ConnectionsManager::kConnectionsKey))->size(), 2);
+    EXPECT_EQ(manager->lockedConnectionIds(), QSet<QUuid>{a.id});
+    EXPECT_EQ(store.stringListValue(ConnectionsManager::kLockedConnectionsKey).size(), 1);
+
+    QSignalSpy saved(manager.get(), &ConnectionsManager::connectionsChanged);
+    PushConnection renamed = a;
+    renamed.name = QStringLiteral("Renamed");
+    manager->addConnection(renamed);
+    EXPECT_EQ(saved.count(), 0) << "an existing id is not added again";
+    PushConnection stranger = connection(QStringLiteral("Stranger"));
+    manager->updateConnection(stranger);
+    EXPECT_EQ(saved.count(), 0) << "an unknown id is not updated";
+    manager->updateConnection(renamed);
+    EXPECT_EQ(PushConnection::decodeList(store.dataValue(ConnectionsManager::kConnectionsKey))->at(0).name,
+              QStringLiteral("Renamed"));
+    manager->toggleLock(a.id);
+    manager->toggleLock(b.id);
+    EXPECT_EQ(manager->lockedConnectionIds(), QSet<QUuid>{b.id});
+    manager->deleteConnection(b.id);
+    EXPECT_EQ(manager->connections().size(), 1);
+    EXPECT_EQ(manager->lockedConnectionIds(), QSet<QUuid>{b.id}) << "the lock of a deleted connection stays";
+
+    // A folder picked for a known connection is remembered at once and restored after a restart.
+    const QString picked = env.makeDir(QStringLiteral("picked"));
+    manager->setFolderBookmark(QUrl::fromLocalFile(picked), a.id);
+    manager->setFolderBookmark(QUrl::fromLocalFile(picked), stranger.id);
+    EXPECT_EQ(manager->activeBookmarks().value(a.id), QUrl::fromLocalFile(picked));
+    EXPECT_FALSE(store.contains(BookmarkManager::keyFor(stranger.id)));
+    manager.reset();
+    EXPECT_EQ(makeManager()->activeBookmarks().value(a.id), QUrl::fromLocalFile(picked));
+}
+
+TEST_F(ConnectionsManagerTest, UnreadableStoredListsAreLeftAlone)
+{
+    store.setData(ConnectionsManager::kConnectionsKey, "[{\"id\": 1}]");
+    store.setString(ConnectionsManager::kLockedConnectionsKey, QStringLiteral("oops"));
+    store.setData(BookmarkManager::keyFor(QUuid::createUuid()), "garbage");
+    auto manager = makeManager();
+    EXPECT_TRUE(manager->connections().isEmpty());
+    EXPECT_EQ(store.dataValue(ConnectionsManager::kConnectionsKey), QByteArray("[{\"id\": 1}]"));
+    EXPECT_EQ(store.stringValue(ConnectionsManager::kLockedConnectionsKey), QStringLiteral("oops"));
+    manager->addConnection(connection(QStringLiteral("New"), false));
+    EXPECT_EQ(PushConnection::decodeList(store.dataValue(ConnectionsManager::kConnectionsKey))->size(), 1);
+
+    // A bookmark whose folder is gone is removed at the next launch; one without a local folder is skipped.
+    PushConnection gone = connection(QStringLiteral("Gone"));
+    PushConnection noFolder = connection(QStringLiteral("NoFolder"));
+    noFolder.localFolder.clear();
+    BookmarkManager::saveBookmark(store, gone.id, QUrl::fromLocalFile(gone.localFolder));
+    BookmarkManager::saveBookmark(store, noFolder.id, QUrl::fromLocalFile(env.root()));
+    QDir(gone.localFolder).removeRecursively();
+    const auto restored = BookmarkManager::restoreBookmarks(store, {gone, noFolder});
+    EXPECT_TRUE(restored.isEmpty());
+    EXPECT_FALSE(store.contains(BookmarkManager::keyFor(gone.id)));
+    EXPECT_TRUE(store.contains(BookmarkManager::keyFor(noFolder.id)));
+}
+
+TEST_F(ConnectionsManagerTest, EnginesFollowEditsAndFoldIntoOneSummary)
+{
+    PushConnection watching = connection(QStringLiteral("Watching"));
+    PushConnection broken = connection(QStringLiteral("Broken"));
+    broken.localFolder = env.root() + QStringLiteral("/missing");
+    PushConnection off = connection(QStringLiteral("Off"), false);
+    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({watching, broken, off}));
+    auto manager = makeManager();
+    EXPECT_FALSE(manager->hasActiveEngines()) << "no engine runs before startAll";
+    manager->startAll();
+    ASSERT_EQ(manager->engines().size(), 2);
+    EXPECT_EQ(manager->engine(off.id), nullptr);
+    EXPECT_EQ(manager->engine(watching.id)->state(), EngineState::watching());
+    EXPECT_TRUE(manager->engine(broken.id)->state().isError()) << "the others run beside a broken one";
+    QTest::qWait(50);
+    EXPECT_EQ(manager->aggregateState(),
+              EngineState::error(QStringLiteral("One or more connections have errors")));
+
+    broken.isEnabled = false;
+    manager->updateConnection(broken);
+    EXPECT_EQ(manager->engine(broken.id), nullptr);
+    QTest::qWait(50);
+    EXPECT_EQ(manager->aggregateState(), EngineState::watching());
+
+    manager->pauseAll();
+    EXPECT_TRUE(manager->aggregatePaused());
+    QTest::qWait(50);
+    EXPECT_EQ(manager->aggregateState(), EngineState::idle()) << "only paused engines";
+    manager->resumeAll();
+    EXPECT_FALSE(manager->aggregatePaused());
+    EXPECT_EQ(manager->engine(watching.id)->state(), EngineState::watching());
+
+    ConnectionEngine* before = manager->engine(watching.id);
+    PushConnection edited = watching;
+    edited.name = QStringLiteral("Edited");
+    manager->updateConnection(edited);
+    EXPECT_NE(manager->engine(watching.id), nullptr);
+    EXPECT_EQ(manager->engine(watching.id)->connection().name, QStringLiteral("Edited"));
+    Q_UNUSED(before);
+
+    manager->stopAll();
+    EXPECT_FALSE(manager->hasActiveEngines());
+    EXPECT_EQ(manager->aggregateState(), EngineState::idle());
+}
+
+TEST_F(ConnectionsManagerTest, NetworkPausesOnlyWhatItPausedItself)
+{
+    settings.setPauseOnHotspot(true);
+    settings.setPauseOnNoInternet(false);
+    store.setData(
+        ConnectionsManager::kConnectionsKey,
+        PushConnection::encodeList({connection(QStringLiteral("One")), connection(QStringLiteral("Two"))}));
+    auto manager = makeManager();
+    manager->startAll();
+    QSignalSpy paused(manager.get(), &ConnectionsManager::aggregatePausedChanged);
+
+    network.report(true, true, {NetworkPath::InterfaceType::wifi});
+    network.report(true, true, {NetworkPath::InterfaceType::wifi});
+    QTest::qWait(50);
+    EXPECT_EQ(manager->networkType(), QStringLiteral("Hotspot"));
+    EXPECT_TRUE(manager->isPausedForNetwork());
+    ASSERT_EQ(paused.count(), 1) << "a second identical update pauses nothing again";
+    for (ConnectionEngine* engine : manager->engines()) {
+        EXPECT_EQ(engine->state(), EngineState::paused());
+    }
+
+    // Switching the setting off lifts the pause at the next turn of the event loop.
+    settings.setPauseOnHotspot(false);
+    QTest::qWait(50);
+    EXPECT_FALSE(manager->isPausedForNetwork());
+    ASSERT_EQ(paused.count(), 2);
+    EXPECT_FALSE(paused.last().at(0).toBool());
+
+    network.report(false, false);
+    QTest::qWait(50);
+    EXPECT_EQ(manager->networkType(), QStringLiteral("None"));
+    EXPECT_FALSE(manager->isNetworkAvailable());
+    EXPECT_EQ(paused.count(), 2) << "no pause without pauseOnNoInternet";
+    settings.setPauseOnNoInternet(true);
+    QTest::qWait(50);
+    EXPECT_TRUE(manager->isPausedForNetwork());
+
+    network.report(true, false,
+                   {NetworkPath::InterfaceType::wiredEthernet, NetworkPath::InterfaceType::wifi});
+    QTest::qWait(50);
+    EXPECT_EQ(manager->networkType(), QStringLiteral("Ethernet"));
+    EXPECT_FALSE(manager->isPausedForNetwork());
+    EXPECT_EQ(paused.count(), 4);
+}
+
+TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
+{
+    DBusMockSession bus;
+    ASSERT_TRUE(bus.isRunning()) << bus.errorString().toStdString();
+    ASSERT_TRUE(bus.startTemplate(QStringLiteral("logind"), login1)) << bus.errorString().toStdString();
+    const auto inhibitors = [&](const QString& what) {
+        const QDBusMessage reply =
+            bus.call(login1, login1Path, managerInterface, QStringLiteral("ListInhibitors"));
+        int count = 0;
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            return -1;
+        }
+        const QDBusArgument argument = reply.arguments().constFirst().value<QDBusArgument>();
+        argument.beginArray();
+        while (!argument.atEnd()) {
+            QString entryWhat, who, why, mode;
+            uint uid = 0, pid = 0;
+            argument.beginStructure();
+            argument >> entryWhat >> who >> why >> mode >> uid >> pid;
+            argument.endStructure();
+            count += entryWhat == what && who == QStringLiteral("Ondrix") ? 1 : 0;
+        }
+        argument.endArray();
+        return count;
+    };
+    const auto prepareForSleep = [&](bool start) {
+        return bus.emitSignal(login1, login1Path, managerInterface, QStringLiteral("PrepareForSleep"),
+                              QStringLiteral("b"), {start});
+    };
+
+    FtpTestServer server;
+    server.start();
+    PushConnection uploading = server.connection();
+    uploading.name = QStringLiteral("Uploads");
+    uploading.isEnabled = true;
+    uploading.localFolder = env.makeDir(QStringLiteral("uploads"));
+    uploading.maxBandwidthKBps = 200;
+    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({uploading}));
+    settings.setPreventSleepDuringDownloads(true);
+
+    LogindPowerMonitor power(bus.connection());
+    auto manager = makeManager(&power);
+    manager->startAll();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return power.holdsSleepDelay(); }, 10000));
+
+    // An upload holds exactly one idle inhibitor; the last finished job releases it.
+    env.writeFile(QStringLiteral("uploads/big.jpg"), QByteArray(300 * 1024, 'b'));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return manager->isPreventingSleep(); }, 20000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return inhibitors(QStringLiteral("idle")) == 1; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !manager->aggregateUploading(); }, 30000));
+    EXPECT_FALSE(manager->isPreventingSleep());
+    EXPECT_EQ(manager->sleepAssertionID(), 0u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return inhibitors(QStringLiteral("idle")) == 0; }, 10000));
+    EXPECT_TRUE(QFile::exists(server.rootDir() + QStringLiteral("/big.jpg")));
+
+    // The pause happens while the delay inhibitor still holds the system back.
+    std::optional<bool> delayHeldAtPause;
+    QObject::connect(manager.get(), &ConnectionsManager::aggregatePausedChanged, manager.get(),
+                     [&](bool value) {
+                         if (value && !delayHeldAtPause) {
+                             delayHeldAtPause = power.holdsSleepDelay();
+                         }
+                     });
+    ASSERT_TRUE(prepareForSleep(true));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !power.holdsSleepDelay(); }, 10000));
+    ASSERT_TRUE(delayHeldAtPause.has_value());
+    EXPECT_TRUE(*delayHeldAtPause);
+    EXPECT_TRUE(manager->isPausedForSleep());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return logMessages().contains(QStringLiteral("System going to sleep — pausing all connections"));
+    }));
+
+    // Waking while the network keeps the uploads paused resumes nothing.
+    network.report(false, false);
+    QTest::qWait(50);
+    ASSERT_TRUE(manager->isPausedForNetwork());
+    QSignalSpy paused(manager.get(), &ConnectionsManager::aggregatePausedChanged);
+    ASSERT_TRUE(prepareForSleep(false));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return logMessages().contains(QStringLiteral("System woke up — resuming connections")); }));
+    QTest::qWait(300);
+    EXPECT_FALSE(manager->isPausedForSleep());
+    EXPECT_EQ(paused.count(), 0);
+    EXPECT_EQ(manager->engine(uploading.id)->state(), EngineState::paused());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return power.holdsSleepDelay(); }, 10000)) << "taken again after wake";
+    manager->stopAll();
+}
