@@ -2,6 +2,7 @@
 
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
+#include "support/SshdTestServer.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -19,6 +20,7 @@
 using namespace ondrix;
 using ondrix::test::FtpTestServer;
 using ondrix::test::SftpTestServer;
+using ondrix::test::SshdTestServer;
 using ondrix::test::TestEnvironment;
 
 namespace {
@@ -375,4 +377,42 @@ TEST_F(FTPBrowserServiceTest, SftpBrowsingOnARealServer)
         command([&](auto done) { service.deleteItem("/docs/new one/c d.txt", false, nullptr, done); }));
     EXPECT_FALSE(command([&](auto done) { service.deleteItem("/docs/new one", true, nullptr, done); }));
     EXPECT_FALSE(QFileInfo::exists(server.rootDir() + "/docs/new one"));
+}
+
+TEST_F(FTPBrowserServiceTest, OpenSshBrowsingSkipsDotEntries)
+{
+    if (!SshdTestServer::isAvailable()) {
+        GTEST_SKIP() << "sshd is not installed";
+    }
+    SshdTestServer server;
+    server.start();
+    const QString root = server.rootDir();
+    writeFile(root + "/two  spaces.txt", "1234567890");
+    QDir(root).mkpath("Sub Folder/inner");
+    ASSERT_TRUE(QFile::link("two  spaces.txt", root + "/link"));
+    FTPBrowserService service(server.connection(), &pool);
+
+    // sshd lists "." and ".." and pads its columns; a link shows its target.
+    const auto listed = list(service, root);
+    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(listed));
+    EXPECT_EQ(
+        ids(std::get<QList<RemoteItem>>(listed)),
+        QStringList({root + "/Sub Folder/", root + "/link -> two spaces.txt", root + "/two spaces.txt"}));
+    EXPECT_EQ(service.currentPath(), root + "/");
+
+    EXPECT_FALSE(command([&](auto done) { service.createFolder(root + "/new dir", nullptr, done); }));
+    EXPECT_FALSE(command(
+        [&](auto done) { service.renameItem(root + "/Sub Folder", root + "/Renamed", nullptr, done); }));
+    EXPECT_FALSE(command([&](auto done) { service.deleteItem(root + "/new dir", true, nullptr, done); }));
+    EXPECT_FALSE(
+        command([&](auto done) { service.deleteItem(root + "/two  spaces.txt", false, nullptr, done); }));
+    const std::optional<FTPError> notEmpty =
+        command([&](auto done) { service.deleteItem(root + "/Renamed", true, nullptr, done); });
+    ASSERT_TRUE(notEmpty);
+    EXPECT_EQ(notEmpty->code(), CURLE_QUOTE_ERROR);
+
+    const auto after = list(service, root);
+    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(after));
+    EXPECT_EQ(ids(std::get<QList<RemoteItem>>(after)),
+              QStringList({root + "/Renamed/", root + "/link -> two spaces.txt"}));
 }
