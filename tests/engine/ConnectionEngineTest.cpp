@@ -242,8 +242,8 @@ TEST_F(ConnectionEngineTest, StartNeedsAnEnabledConnectionAndAnExistingFolder)
     auto fine = makeEngine(connectionFor(PushConnection()));
     fine->start();
     EXPECT_EQ(fine->state(), EngineState::watching());
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return logMessages().contains(QStringLiteral("[Office] Watching ") + watched); }));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return logMessages().contains(QStringLiteral("[Office] Watching ") + watched); }));
     fine->pause();
     EXPECT_EQ(fine->state(), EngineState::paused());
     fine->resume();
