@@ -125,7 +125,10 @@ FTPError CurlHandle::errorFor(CURLcode code) const
             SshKnownHosts::changedKeyMessage(m_hostKeyCheck.file, m_hostKeyCheck.host, m_hostKeyCheck.port));
     }
     QString text = QString::fromUtf8(curl_easy_strerror(code));
-    if (m_activeFtps) {
+    const bool beforeDataConnection = code == CURLE_COULDNT_RESOLVE_HOST || code == CURLE_COULDNT_CONNECT ||
+                                      code == CURLE_LOGIN_DENIED || code == CURLE_PEER_FAILED_VERIFICATION ||
+                                      code == CURLE_SSL_CONNECT_ERROR || code == CURLE_USE_SSL_FAILED;
+    if (m_activeFtps && !beforeDataConnection) {
         // libcurl 7.88 does not start TLS on an accepted (active) data connection, so every FTPS transfer in
         // active mode fails; say what to do instead of leaving only libcurl's text.
         text += QCoreApplication::translate("CurlHandle",

@@ -149,6 +149,12 @@ TEST_F(FTPUploaderTest, ActiveFtpsFailsWithAClearErrorInsteadOfHanging)
     EXPECT_EQ(error->kind(), FTPError::Kind::curlExitCode);
     EXPECT_TRUE(error->description().contains(QStringLiteral("use passive mode")))
         << qPrintable(error->description());
+
+    // A failure before any data connection keeps libcurl's own words.
+    connection.password = QStringLiteral("wrong");
+    const auto denied = FTPUploader(connection).upload(localFile(QStringLiteral("b.bin"), "b"), "/b.bin");
+    ASSERT_TRUE(denied);
+    EXPECT_EQ(*denied, FTPError::curlExitCode(CURLE_LOGIN_DENIED, curlText(CURLE_LOGIN_DENIED)));
 }
 
 TEST_F(FTPUploaderTest, SftpWithPasswordAndWithKeyFile)
