@@ -184,6 +184,7 @@ std::optional<FTPError> CurlTransferClient::run(Command command, const QString& 
     for (const QByteArray& line : commandLines(m_config.transferProtocol, command, path, to)) {
         commands = curl_slist_append(commands, line.constData());
     }
+    // The host is trimmed here as everywhere else: with a stray space or newline libcurl refuses the URL.
     handle.setServer(m_config, QByteArrayLiteral("/"));
     setUp(handle);
     handle.set(CURLOPT_QUOTE, commands);
