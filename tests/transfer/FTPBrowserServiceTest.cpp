@@ -1,7 +1,6 @@
 #include "transfer/FTPBrowserService.h"
 
 #include "support/FtpTestServer.h"
-#include "support/SftpTestServer.h"
 #include "support/SshdTestServer.h"
 #include "support/TestEnvironment.h"
 
@@ -19,7 +18,6 @@
 
 using namespace ondrix;
 using ondrix::test::FtpTestServer;
-using ondrix::test::SftpTestServer;
 using ondrix::test::SshdTestServer;
 using ondrix::test::TestEnvironment;
 
@@ -348,35 +346,6 @@ TEST_F(FTPBrowserServiceTest, DestroyingTheServiceWithWorkInFlightIsQuiet)
     pool.waitForDone();
     QCoreApplication::processEvents();
     EXPECT_FALSE(called);
-}
-
-TEST_F(FTPBrowserServiceTest, SftpBrowsingOnARealServer)
-{
-    SftpTestServer server;
-    server.start();
-    writeFile(server.rootDir() + "/docs/a b.txt", "abc");
-    FTPBrowserService service(server.connection(), &pool);
-
-    EXPECT_FALSE(command([&](auto done) { service.createFolder("/docs/new one", nullptr, done); }));
-    EXPECT_FALSE(command(
-        [&](auto done) { service.renameItem("/docs/a b.txt", "/docs/new one/c d.txt", nullptr, done); }));
-    const auto listed = list(service, "docs");
-    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(listed));
-    EXPECT_EQ(ids(std::get<QList<RemoteItem>>(listed)), QStringList({"/docs/new one/"}));
-    const auto inner = list(service, "/docs/new one/");
-    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(inner));
-    ASSERT_EQ(std::get<QList<RemoteItem>>(inner).size(), 1);
-    EXPECT_EQ(std::get<QList<RemoteItem>>(inner).front(),
-              (RemoteItem{"/docs/new one/c d.txt", "c d.txt", false, 3}));
-
-    const std::optional<FTPError> notEmpty =
-        command([&](auto done) { service.deleteItem("/docs/new one", true, nullptr, done); });
-    ASSERT_TRUE(notEmpty);
-    EXPECT_EQ(notEmpty->code(), CURLE_QUOTE_ERROR);
-    EXPECT_FALSE(
-        command([&](auto done) { service.deleteItem("/docs/new one/c d.txt", false, nullptr, done); }));
-    EXPECT_FALSE(command([&](auto done) { service.deleteItem("/docs/new one", true, nullptr, done); }));
-    EXPECT_FALSE(QFileInfo::exists(server.rootDir() + "/docs/new one"));
 }
 
 TEST_F(FTPBrowserServiceTest, OpenSshBrowsingSkipsDotEntries)
