@@ -16,16 +16,11 @@
 using namespace ondrix;
 using ondrix::test::DBusMockSession;
 using ondrix::test::FtpTestServer;
+using ondrix::test::readFile;
 using ondrix::test::SftpTestServer;
 using ondrix::test::TestEnvironment;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // The real ondrix binary, run headless against loopback servers with its own home, store and buses.
 class HeadlessAppTest : public ::testing::Test {

@@ -1,15 +1,6 @@
 #include "engine/ConnectionEngine.h"
 
-#include "engine/FinderTagService.h"
-#include "model/AppSettings.h"
-#include "platform/InotifyFileEventSource.h"
-#include "platform/NotificationCenter.h"
-#include "platform/PreferencesStore.h"
-#include "platform/SoundPlayer.h"
-#include "records/HistoryService.h"
-#include "records/LogService.h"
-#include "records/NotificationService.h"
-#include "records/StatsService.h"
+#include "support/EngineTestServices.h"
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
 #include "support/TestEnvironment.h"
@@ -19,36 +10,18 @@
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
-#include <QThreadPool>
 
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using ondrix::test::EngineTestServices;
 using ondrix::test::FtpServerOptions;
 using ondrix::test::FtpTestServer;
+using ondrix::test::readFile;
 using ondrix::test::SftpTestServer;
 using ondrix::test::TestEnvironment;
 
 namespace {
-
-class RecordingNotificationCenter : public NotificationCenter {
-public:
-    void add(const NotificationRequest& request) override { requests.append(request); }
-    void requestPermission(PermissionAnswer) override {}
-    QList<NotificationRequest> requests;
-};
-
-class RecordingSoundPlayer : public SoundPlayer {
-public:
-    void play(const QString& name) override { played.append(name); }
-    QStringList played;
-};
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // The colour part of a file's tags ("Green", ...), or empty.
 QString colourOf(const FinderTagService& tags, const QString& path)
@@ -61,33 +34,20 @@ QString colourOf(const FinderTagService& tags, const QString& path)
     return {};
 }
 
-class ConnectionEngineTest : public ::testing::Test {
+// The environment comes first so that the services open their files below its XDG folders.
+struct PrivateEnvironment {
+    TestEnvironment env;
+};
+
+class ConnectionEngineTest : public ::testing::Test, public PrivateEnvironment, public EngineTestServices {
 protected:
     ConnectionEngineTest()
-        : store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"))
-        , settings(store, nullptr)
-        , log(env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log"))
-        , stats(store)
-        , history(env.dataHome() + QStringLiteral("/Ondrix/history.json"))
-        , notifications(&center)
     {
         env.setVariable("SSL_CERT_FILE", FtpTestServer::caFile());
         env.setVariable("CURL_CA_BUNDLE", QString());
         watched = env.makeDir(QStringLiteral("watched"));
-        services.settings = &settings;
-        services.log = &log;
-        services.stats = &stats;
-        services.history = &history;
-        services.store = &store;
-        services.notifications = &notifications;
-        services.sounds = &sounds;
-        services.tags = &tags;
-        services.transferPool = &pool;
-        services.makeFileEventSource = [] { return std::make_unique<InotifyFileEventSource>(); };
         settings.setNotifyMinFileCount(1);
     }
-
-    ~ConnectionEngineTest() override { pool.waitForDone(); }
 
     PushConnection connectionFor(PushConnection connection) const
     {
@@ -113,32 +73,11 @@ protected:
         return env.writeFile(QStringLiteral("watched/") + relative, contents);
     }
 
-    QStringList logMessages() const
-    {
-        QStringList messages;
-        for (const LogEntry& entry : log.entries()) {
-            messages.append(entry.message);
-        }
-        return messages;
-    }
-
     bool waitForRemote(const QString& path, const QByteArray& contents, int timeoutMs = 20000)
     {
         return QTest::qWaitFor([&] { return readFile(path) == contents; }, timeoutMs);
     }
 
-    TestEnvironment env;
-    PreferencesStore store;
-    AppSettings settings;
-    LogService log;
-    StatsService stats;
-    HistoryService history;
-    RecordingNotificationCenter center;
-    NotificationService notifications;
-    RecordingSoundPlayer sounds;
-    FinderTagService tags;
-    QThreadPool pool;
-    EngineServices services;
     QString watched;
 };
 
@@ -160,7 +99,8 @@ TEST_F(ConnectionEngineTest, RecordKeyFilterAndPathRules)
     EXPECT_FALSE(ConnectionEngine(c, services).passesFilter(photo));
     EXPECT_TRUE(ConnectionEngine(c, services).passesFilter(notes));
     c.excludedExtensions = QStringLiteral("jpg, ");
-    EXPECT_FALSE(ConnectionEngine(c, services).passesFilter(notes)) << "a blank piece excludes no extension";
+    EXPECT_FALSE(ConnectionEngine(c, services).passesFilter(notes))
+        << "the blank piece excludes files without an extension";
     c.excludedExtensions.clear();
     c.includedExtensions = QStringLiteral("jpg");
     EXPECT_FALSE(ConnectionEngine(c, services).passesFilter(notes));

@@ -1,19 +1,11 @@
 #include "supervision/ConnectionsManager.h"
 
 #include "engine/ConnectionEngine.h"
-#include "engine/FinderTagService.h"
-#include "model/AppSettings.h"
-#include "platform/InotifyFileEventSource.h"
 #include "platform/LogindPowerMonitor.h"
-#include "platform/NetworkPathSource.h"
-#include "platform/NotificationCenter.h"
-#include "platform/PreferencesStore.h"
-#include "records/HistoryService.h"
-#include "records/LogService.h"
-#include "records/NotificationService.h"
-#include "records/StatsService.h"
 #include "supervision/BookmarkManager.h"
 #include "support/DBusMockSession.h"
+#include "support/EngineTestServices.h"
+#include "support/FakeNetworkPathSource.h"
 #include "support/FtpTestServer.h"
 #include "support/TestEnvironment.h"
 
@@ -21,12 +13,13 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QTest>
-#include <QThreadPool>
 
 #include <gtest/gtest.h>
 
 using namespace ondrix;
 using ondrix::test::DBusMockSession;
+using ondrix::test::EngineTestServices;
+using ondrix::test::FakeNetworkPathSource;
 using ondrix::test::FtpTestServer;
 using ondrix::test::TestEnvironment;
 
@@ -36,52 +29,24 @@ const QString login1 = QStringLiteral("org.freedesktop.login1");
 const QString login1Path = QStringLiteral("/org/freedesktop/login1");
 const QString managerInterface = QStringLiteral("org.freedesktop.login1.Manager");
 
-class SilentNotificationCenter : public NotificationCenter {
-public:
-    void add(const NotificationRequest&) override {}
-    void requestPermission(PermissionAnswer) override {}
+NetworkPath path(bool satisfied, bool expensive, QList<NetworkPath::InterfaceType> interfaces = {})
+{
+    return {satisfied ? NetworkPath::Status::satisfied : NetworkPath::Status::unsatisfied, expensive,
+            std::move(interfaces)};
+}
+
+// The environment comes first so that the services open their files below its XDG folders.
+struct PrivateEnvironment {
+    TestEnvironment env;
 };
 
-// Network paths arrive when the test says so; the real source is proven against NetworkManager's mock.
-class ScriptedNetworkPathSource : public NetworkPathSource {
-public:
-    void start() override {}
-    NetworkPath currentPath() const override { return m_path; }
-    void report(bool satisfied, bool expensive, QList<NetworkPath::InterfaceType> interfaces = {})
-    {
-        m_path = {satisfied ? NetworkPath::Status::satisfied : NetworkPath::Status::unsatisfied, expensive,
-                  std::move(interfaces)};
-        Q_EMIT pathChanged(m_path);
-    }
-
-private:
-    NetworkPath m_path;
-};
-
-class ConnectionsManagerTest : public ::testing::Test {
+class ConnectionsManagerTest : public ::testing::Test, public PrivateEnvironment, public EngineTestServices {
 protected:
     ConnectionsManagerTest()
-        : store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"))
-        , settings(store, nullptr)
-        , log(env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log"))
-        , stats(store)
-        , history(env.dataHome() + QStringLiteral("/Ondrix/history.json"))
-        , notifications(&center)
     {
         env.setVariable("SSL_CERT_FILE", FtpTestServer::caFile());
         env.setVariable("CURL_CA_BUNDLE", QString());
-        services.settings = &settings;
-        services.log = &log;
-        services.stats = &stats;
-        services.history = &history;
-        services.store = &store;
-        services.notifications = &notifications;
-        services.tags = &tags;
-        services.transferPool = &pool;
-        services.makeFileEventSource = [] { return std::make_unique<InotifyFileEventSource>(); };
     }
-
-    ~ConnectionsManagerTest() override { pool.waitForDone(); }
 
     PushConnection connection(const QString& name, bool enabled = true)
     {
@@ -105,27 +70,7 @@ protected:
         return manager;
     }
 
-    QStringList logMessages() const
-    {
-        QStringList messages;
-        for (const LogEntry& entry : log.entries()) {
-            messages.append(entry.message);
-        }
-        return messages;
-    }
-
-    TestEnvironment env;
-    PreferencesStore store;
-    AppSettings settings;
-    LogService log;
-    StatsService stats;
-    HistoryService history;
-    SilentNotificationCenter center;
-    NotificationService notifications;
-    FinderTagService tags;
-    QThreadPool pool;
-    ScriptedNetworkPathSource network;
-    EngineServices services;
+    FakeNetworkPathSource network;
 };
 
 } // namespace
@@ -256,8 +201,8 @@ TEST_F(ConnectionsManagerTest, NetworkPausesOnlyWhatItPausedItself)
     manager->startAll();
     QSignalSpy paused(manager.get(), &ConnectionsManager::aggregatePausedChanged);
 
-    network.report(true, true, {NetworkPath::InterfaceType::wifi});
-    network.report(true, true, {NetworkPath::InterfaceType::wifi});
+    network.setPath(path(true, true, {NetworkPath::InterfaceType::wifi}));
+    network.setPath(path(true, true, {NetworkPath::InterfaceType::wifi}));
     QTest::qWait(50);
     EXPECT_EQ(manager->networkType(), QStringLiteral("Hotspot"));
     EXPECT_TRUE(manager->isPausedForNetwork());
@@ -273,7 +218,7 @@ TEST_F(ConnectionsManagerTest, NetworkPausesOnlyWhatItPausedItself)
     ASSERT_EQ(paused.count(), 2);
     EXPECT_FALSE(paused.last().at(0).toBool());
 
-    network.report(false, false);
+    network.setPath(path(false, false));
     QTest::qWait(50);
     EXPECT_EQ(manager->networkType(), QStringLiteral("None"));
     EXPECT_FALSE(manager->isNetworkAvailable());
@@ -282,8 +227,8 @@ TEST_F(ConnectionsManagerTest, NetworkPausesOnlyWhatItPausedItself)
     QTest::qWait(50);
     EXPECT_TRUE(manager->isPausedForNetwork());
 
-    network.report(true, false,
-                   {NetworkPath::InterfaceType::wiredEthernet, NetworkPath::InterfaceType::wifi});
+    network.setPath(
+        path(true, false, {NetworkPath::InterfaceType::wiredEthernet, NetworkPath::InterfaceType::wifi}));
     QTest::qWait(50);
     EXPECT_EQ(manager->networkType(), QStringLiteral("Ethernet"));
     EXPECT_FALSE(manager->isPausedForNetwork());
@@ -363,7 +308,7 @@ TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
     }));
 
     // Waking while the network keeps the uploads paused resumes nothing.
-    network.report(false, false);
+    network.setPath(path(false, false));
     QTest::qWait(50);
     ASSERT_TRUE(manager->isPausedForNetwork());
     QSignalSpy paused(manager.get(), &ConnectionsManager::aggregatePausedChanged);

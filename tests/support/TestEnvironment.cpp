@@ -65,6 +65,12 @@ QString TestEnvironment::writeFile(const QString& relative, const QByteArray& co
     return path;
 }
 
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 QString sourceDir()
 {
     const QByteArray fromCtest = qgetenv("ONDRIX_SOURCE_DIR");

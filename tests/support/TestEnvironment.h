@@ -36,6 +36,9 @@ private:
     QList<QPair<QByteArray, QByteArray>> m_saved;
 };
 
+// The whole contents of a file, or "<missing>" when it cannot be read (so a comparison fails readably).
+QByteArray readFile(const QString& path);
+
 // The source tree's root, for test data and the server scripts under tests/support.
 QString sourceDir();
 

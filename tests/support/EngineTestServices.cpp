@@ -1,0 +1,42 @@
+#include "support/EngineTestServices.h"
+
+#include "platform/AppPaths.h"
+#include "platform/InotifyFileEventSource.h"
+
+namespace ondrix::test {
+
+EngineTestServices::EngineTestServices()
+    : store(AppPaths::preferencesFile())
+    , settings(store, nullptr)
+    , log(AppPaths::logFile())
+    , stats(store)
+    , history(AppPaths::historyFile())
+    , notifications(&center)
+{
+    services.settings = &settings;
+    services.log = &log;
+    services.stats = &stats;
+    services.history = &history;
+    services.store = &store;
+    services.notifications = &notifications;
+    services.sounds = &sounds;
+    services.tags = &tags;
+    services.transferPool = &pool;
+    services.makeFileEventSource = [] { return std::make_unique<InotifyFileEventSource>(); };
+}
+
+EngineTestServices::~EngineTestServices()
+{
+    pool.waitForDone();
+}
+
+QStringList EngineTestServices::logMessages() const
+{
+    QStringList messages;
+    for (const LogEntry& entry : log.entries()) {
+        messages.append(entry.message);
+    }
+    return messages;
+}
+
+} // namespace ondrix::test

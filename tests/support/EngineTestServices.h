@@ -1,0 +1,55 @@
+#pragma once
+
+#include "engine/EngineServices.h"
+#include "engine/FinderTagService.h"
+#include "model/AppSettings.h"
+#include "platform/NotificationCenter.h"
+#include "platform/PreferencesStore.h"
+#include "platform/SoundPlayer.h"
+#include "records/HistoryService.h"
+#include "records/LogService.h"
+#include "records/NotificationService.h"
+#include "records/StatsService.h"
+
+#include <QThreadPool>
+
+namespace ondrix::test {
+
+// Remembers the notifications posted instead of showing them (the real centre is tested on its own bus).
+class RecordingNotificationCenter : public NotificationCenter {
+public:
+    void add(const NotificationRequest& request) override { requests.append(request); }
+    void requestPermission(PermissionAnswer) override {}
+    QList<NotificationRequest> requests;
+};
+
+class RecordingSoundPlayer : public SoundPlayer {
+public:
+    void play(const QString& name) override { played.append(name); }
+    QStringList played;
+};
+
+// The real services an engine or the manager works with, on files below the XDG folders of the current
+// TestEnvironment (create that first), with real inotify and real tags; only notifications and sounds are
+// recorded. Waits for running transfers on destruction.
+struct EngineTestServices {
+    EngineTestServices();
+    ~EngineTestServices();
+
+    // The texts of the activity log's entries, oldest first.
+    QStringList logMessages() const;
+
+    PreferencesStore store;
+    AppSettings settings;
+    LogService log;
+    StatsService stats;
+    HistoryService history;
+    RecordingNotificationCenter center;
+    NotificationService notifications;
+    RecordingSoundPlayer sounds;
+    FinderTagService tags;
+    QThreadPool pool;
+    EngineServices services;
+};
+
+} // namespace ondrix::test
