@@ -13,7 +13,7 @@ packages=(
   libgtest-dev libgmock-dev python3 python3-openssl python3-paramiko python3-pyftpdlib openssl
   openssh-server openssh-client python3-dbusmock dbus dbus-daemon imagemagick xvfb xauth attr
   # benchmarks
-  libbenchmark-dev
+  libbenchmark-dev lftp vsftpd
 )
 
 missing=()

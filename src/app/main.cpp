@@ -1,6 +1,7 @@
 // The ondrix executable. Runs headless (no tray, all engines, log lines on stderr) with --headless or when no
 // display is available.
 #include "app/Application.h"
+#include "app/MainThreadBusyProbe.h"
 #include "app/UnixSignalWatcher.h"
 #include "model/AppSettings.h"
 #include "platform/AppPaths.h"
@@ -14,6 +15,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 using namespace ondrix;
 
@@ -120,6 +122,18 @@ int main(int argc, char** argv)
                      });
     QObject::connect(&ondrix, &Application::transfersFinished, &app, [&] { QCoreApplication::exit(0); });
 
+    // Benchmarks ask for the longest stretch the main thread spent without waiting for events.
+    std::unique_ptr<MainThreadBusyProbe> busyProbe;
+    if (qEnvironmentVariableIsSet("ONDRIX_REPORT_MAIN_THREAD_BUSY")) {
+        busyProbe = std::make_unique<MainThreadBusyProbe>();
+    }
+
     ondrix.start();
-    return QCoreApplication::exec();
+    const int status = QCoreApplication::exec();
+    if (busyProbe) {
+        err << "Main thread: longest busy " << QString::number(busyProbe->longestBusyMs(), 'f', 1)
+            << " ms over " << busyProbe->wakeUps() << " wake-ups\n";
+        err.flush();
+    }
+    return status;
 }

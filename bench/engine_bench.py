@@ -1,0 +1,609 @@
+#!/usr/bin/env python3
+"""Benchmarks the whole headless application against vsftpd (FTP, explicit FTPS) and OpenSSH's sshd (SFTP) on
+loopback, next to lftp on the same servers, and prints one table.
+
+Run through bench/run-engine-bench.sh, which builds the release binary first. Needs root (the servers run
+with their own configuration in a temporary folder), vsftpd, lftp, sshd and dbus-daemon.
+"""
+
+import argparse
+import json
+import os
+import shutil
+import signal
+import socket
+import sqlite3
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+import uuid
+
+SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+CERTS = os.path.join(SOURCE_DIR, "tests", "support", "certs")
+CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+KIB = 1024
+MIB = 1024 * 1024
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def wait_for_port(port, seconds=10.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        try:
+            with socket.create_connection(("127.0.0.1", port), timeout=0.5):
+                return True
+        except OSError:
+            time.sleep(0.05)
+    return False
+
+
+def write_file(path, size, chunk=b""):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        if size <= 1 * MIB:
+            f.write(os.urandom(size) if not chunk else chunk[:size])
+        else:
+            block = os.urandom(4 * MIB)
+            left = size
+            while left > 0:
+                n = min(left, len(block))
+                f.write(block[:n])
+                left -= n
+
+
+# ---------------------------------------------------------------- servers
+
+class Vsftpd:
+    """One vsftpd that takes anonymous uploads, in clear text or with explicit TLS."""
+
+    def __init__(self, base):
+        self.dir = os.path.join(base, "vsftpd")
+        self.root = os.path.join(self.dir, "root")  # the anonymous root must not be writable
+        self.upload = os.path.join(self.root, "up")
+        empty = os.path.join(self.dir, "empty")
+        for d in (self.root, empty):
+            os.makedirs(d, exist_ok=True)
+            os.chmod(d, 0o755)
+        self.port = free_port()
+        config = os.path.join(self.dir, "vsftpd.conf")
+        key = os.path.join(self.dir, "server.key")
+        shutil.copy(os.path.join(CERTS, "server.key"), key)
+        os.chmod(key, 0o600)
+        with open(config, "w") as f:
+            f.write(f"""listen=YES
+listen_ipv6=NO
+listen_address=127.0.0.1
+listen_port={self.port}
+background=NO
+anonymous_enable=YES
+local_enable=NO
+write_enable=YES
+anon_root={self.root}
+no_anon_password=YES
+anon_upload_enable=YES
+anon_mkdir_write_enable=YES
+anon_other_write_enable=YES
+anon_umask=022
+ftp_username=ftp
+secure_chroot_dir={empty}
+pasv_enable=YES
+pasv_address=127.0.0.1
+pasv_min_port=40000
+pasv_max_port=60000
+max_clients=0
+max_per_ip=0
+seccomp_sandbox=NO
+isolate=NO
+isolate_network=NO
+xferlog_enable=NO
+syslog_enable=NO
+vsftpd_log_file={self.dir}/vsftpd.log
+ssl_enable=YES
+allow_anon_ssl=YES
+force_anon_logins_ssl=NO
+force_anon_data_ssl=NO
+require_ssl_reuse=NO
+ssl_ciphers=HIGH
+rsa_cert_file={os.path.join(CERTS, "server.pem")}
+rsa_private_key_file={key}
+""")
+        self.process = subprocess.Popen(["vsftpd", config], stdout=subprocess.DEVNULL,
+                                        stderr=open(os.path.join(self.dir, "stderr"), "w"))
+        if not wait_for_port(self.port):
+            raise RuntimeError("vsftpd did not start: " + open(os.path.join(self.dir, "stderr")).read())
+
+    def reset(self):
+        shutil.rmtree(self.upload, ignore_errors=True)
+        os.makedirs(self.upload)
+        shutil.chown(self.upload, "ftp", "ftp")
+        return self.upload, "/up"
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(10)
+
+
+class Sshd:
+    def __init__(self, base):
+        self.dir = os.path.join(base, "sshd")
+        self.upload = os.path.join(self.dir, "up")
+        os.makedirs(self.dir, exist_ok=True)
+        os.makedirs("/run/sshd", exist_ok=True)
+        host_key = os.path.join(self.dir, "host_key")
+        shutil.copy(os.path.join(CERTS, "ssh_host_key_a"), host_key)
+        os.chmod(host_key, 0o600)
+        self.client_key = os.path.join(self.dir, "client_key")
+        shutil.copy(os.path.join(CERTS, "client_key"), self.client_key)
+        os.chmod(self.client_key, 0o600)
+        authorized = os.path.join(self.dir, "authorized_keys")
+        shutil.copy(os.path.join(CERTS, "client_key.pub"), authorized)
+        os.chmod(authorized, 0o600)
+        self.port = free_port()
+        config = os.path.join(self.dir, "sshd_config")
+        with open(config, "w") as f:
+            f.write(f"""Port {self.port}
+ListenAddress 127.0.0.1
+HostKey {host_key}
+AuthorizedKeysFile {authorized}
+PidFile none
+UsePAM no
+UseDNS no
+StrictModes no
+PubkeyAuthentication yes
+PasswordAuthentication no
+KbdInteractiveAuthentication no
+PermitRootLogin prohibit-password
+MaxStartups 100:30:200
+MaxSessions 100
+Subsystem sftp internal-sftp
+LogLevel ERROR
+""")
+        self.process = subprocess.Popen(["/usr/sbin/sshd", "-D", "-e", "-f", config],
+                                        stdout=subprocess.DEVNULL,
+                                        stderr=open(os.path.join(self.dir, "stderr"), "w"))
+        if not wait_for_port(self.port):
+            raise RuntimeError("sshd did not start")
+        self.user = os.environ.get("USER") or "root"
+        import pwd
+        self.user = pwd.getpwuid(os.getuid()).pw_name
+
+    def reset(self):
+        shutil.rmtree(self.upload, ignore_errors=True)
+        os.makedirs(self.upload)
+        return self.upload, self.upload
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(10)
+
+
+# ---------------------------------------------------------------- the store
+
+SCHEMA = """
+CREATE TABLE IF NOT EXISTS preferences (key TEXT PRIMARY KEY NOT NULL, type TEXT NOT NULL, value);
+CREATE TABLE IF NOT EXISTS dictionary_entries (key TEXT NOT NULL, entry TEXT NOT NULL, value REAL NOT NULL,
+    PRIMARY KEY (key, entry)) WITHOUT ROWID;
+"""
+
+
+def record_key(host, local_folder, remote_folder):
+    h = 5381
+    for byte in f"{host}|{local_folder}|{remote_folder}".encode():
+        h = (h * 33 + byte) & 0xFFFFFFFFFFFFFFFF
+    return f"ondrix_uploaded_{h}"
+
+
+def connection_json(name, protocol, port, user, key, local, remote, parallel, stability, cap=0):
+    return {"id": str(uuid.uuid4()).upper(), "name": name, "isEnabled": True,
+            "transferProtocol": protocol, "host": "127.0.0.1", "port": port, "username": user,
+            "password": "bench@example.com" if protocol != "SFTP" else "", "sshKeyPath": key,
+            "ftpMode": "Passive", "localFolder": local, "remoteFolder": remote,
+            "preserveSubdirectories": True, "monitorSubdirectories": True,
+            "deleteLocalAfterUpload": False, "conflictResolution": "Overwrite",
+            "simultaneousUploads": parallel, "stabilityCheckSeconds": stability,
+            "maxBandwidthKBps": cap, "extensionPreset": "", "includedExtensions": "",
+            "excludedExtensions": "", "minFileSizeBytes": 0, "downloadUnspecifiedExtensions": True,
+            "scheduleEnabled": False, "scheduleStartHour": 9, "scheduleEndHour": 18,
+            "scheduleDays": [1, 2, 3, 4, 5], "postUploadAction": {"type": "none"},
+            "iptcEnabled": False, "iptcKeywords": [], "finderTagsEnabled": True}
+
+
+class OndrixRun:
+    """One ondrix --headless with its own home, store and bus."""
+
+    def __init__(self, bench, connections, uploaded=None):
+        self.bench = bench
+        self.home = tempfile.mkdtemp(prefix="home-", dir=bench.base)
+        self.env = dict(os.environ)
+        for name, sub in (("HOME", ""), ("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "data"),
+                          ("XDG_STATE_HOME", "state"), ("XDG_CACHE_HOME", "cache"),
+                          ("XDG_RUNTIME_DIR", "run")):
+            path = os.path.join(self.home, sub)
+            os.makedirs(path, exist_ok=True)
+            self.env[name] = path
+        os.chmod(self.env["XDG_RUNTIME_DIR"], 0o700)
+        self.env.update({"SSL_CERT_FILE": os.path.join(CERTS, "ca.pem"), "CURL_CA_BUNDLE": "",
+                         "DBUS_SESSION_BUS_ADDRESS": bench.bus, "DBUS_SYSTEM_BUS_ADDRESS": bench.bus,
+                         "ONDRIX_REPORT_MAIN_THREAD_BUSY": "1"})
+        for name in ("DISPLAY", "WAYLAND_DISPLAY"):
+            self.env.pop(name, None)
+        store = os.path.join(self.env["XDG_CONFIG_HOME"], "Ondrix", "preferences.sqlite")
+        os.makedirs(os.path.dirname(store), exist_ok=True)
+        db = sqlite3.connect(store)
+        db.executescript(SCHEMA)
+        db.execute("INSERT OR REPLACE INTO preferences VALUES ('push_connections', 'data', ?)",
+                   (json.dumps(connections).encode(),))
+        for key, entries in (uploaded or {}).items():
+            db.execute("INSERT OR REPLACE INTO preferences VALUES (?, 'realDictionary', NULL)", (key,))
+            db.executemany("INSERT OR REPLACE INTO dictionary_entries VALUES (?, ?, ?)",
+                           ((key, path, mtime) for path, mtime in entries))
+        db.commit()
+        db.execute("PRAGMA user_version = 1")
+        db.close()
+        self.stderr_path = os.path.join(self.home, "stderr")
+        self.process = None
+
+    def start(self):
+        self.started = time.monotonic()
+        self.process = subprocess.Popen([self.bench.ondrix, "--headless"], env=self.env,
+                                        stdout=subprocess.DEVNULL, stderr=open(self.stderr_path, "w"))
+
+    def cpu_seconds(self):
+        with open(f"/proc/{self.process.pid}/stat") as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+
+    def memory(self, field):
+        with open(f"/proc/{self.process.pid}/status") as f:
+            for line in f:
+                if line.startswith(field + ":"):
+                    return int(line.split()[1]) / 1024.0
+        return 0.0
+
+    def stop(self):
+        """Ends the run; returns the longest main-thread busy stretch in ms (None when not reported)."""
+        if self.process.poll() is None:
+            self.process.send_signal(signal.SIGTERM)
+            try:
+                self.process.wait(30)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        busy = None
+        with open(self.stderr_path, errors="replace") as f:
+            for line in f:
+                if line.startswith("Main thread: longest busy "):
+                    busy = float(line.split()[4])
+        shutil.rmtree(self.home, ignore_errors=True)
+        return busy
+
+    def errors(self):
+        with open(self.stderr_path, errors="replace") as f:
+            return [line.rstrip() for line in f if " ✗ " in line or "ERROR" in line][:3]
+
+
+# ---------------------------------------------------------------- the benchmark
+
+def expected_files(local_root):
+    result = {}
+    for folder, _, names in os.walk(local_root):
+        for name in names:
+            path = os.path.join(folder, name)
+            result[os.path.relpath(path, local_root)] = os.path.getsize(path)
+    return result
+
+
+def wait_until_uploaded(server_dir, expected, timeout, poll=0.1, alive=lambda: True):
+    """Polls the server's disk until every expected file is there at its full size; returns the time."""
+    deadline = time.monotonic() + timeout
+    missing = dict(expected)
+    while time.monotonic() < deadline:
+        for rel in list(missing):
+            try:
+                if os.path.getsize(os.path.join(server_dir, rel)) == missing[rel]:
+                    del missing[rel]
+            except OSError:
+                pass
+        if not missing:
+            return time.monotonic()
+        if not alive():
+            return None
+        time.sleep(poll)
+    return None
+
+
+class Bench:
+    def __init__(self, args):
+        self.args = args
+        self.ondrix = args.ondrix
+        self.base = tempfile.mkdtemp(prefix="ondrix-engine-bench-")
+        os.chmod(self.base, 0o755)
+        self.bus_process = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.bus = self.bus_process.stdout.readline().strip()
+        self.vsftpd = Vsftpd(self.base)
+        self.sshd = Sshd(self.base)
+        self.rows = []
+
+    def close(self):
+        for server in (self.vsftpd, self.sshd):
+            server.stop()
+        self.bus_process.terminate()
+        self.bus_process.wait(10)
+        shutil.rmtree(self.base, ignore_errors=True)
+
+    def server(self, protocol):
+        return self.sshd if protocol == "SFTP" else self.vsftpd
+
+    def connection(self, protocol, name, local, parallel, stability, cap=0):
+        server = self.server(protocol)
+        server_dir, remote = server.reset()
+        if protocol == "SFTP":
+            conn = connection_json(name, "SFTP", server.port, server.user, server.client_key, local, remote,
+                                   parallel, stability, cap)
+        else:
+            conn = connection_json(name, protocol, server.port, "anonymous", "", local, remote, parallel,
+                                   stability, cap)
+        return conn, server_dir
+
+    def lftp_script(self, protocol, local, remote, parallel):
+        if protocol == "SFTP":
+            ssh = (f"ssh -a -x -i {self.sshd.client_key} -o StrictHostKeyChecking=no "
+                   "-o UserKnownHostsFile=/dev/null -o LogLevel=ERROR")
+            return (f'set sftp:connect-program "{ssh}"; '
+                    f"open -u {self.sshd.user}, sftp://127.0.0.1:{self.sshd.port}; "
+                    f"mirror -R --parallel={parallel} {local} {remote}; quit")
+        tls = ("set ftp:ssl-force true; set ftp:ssl-protect-data true; "
+               f"set ssl:ca-file {os.path.join(CERTS, 'ca.pem')}; set ssl:priority NORMAL:-VERS-TLS1.3; " if protocol == "FTPS"
+               else "set ftp:ssl-allow false; ")
+        return (f"{tls}set ftp:passive-mode true; open -u anonymous,bench@example.com "
+                f"ftp://127.0.0.1:{self.vsftpd.port}; mirror -R --parallel={parallel} {local} {remote}; quit")
+
+    def run_lftp(self, protocol, local, parallel):
+        server_dir, remote = self.server(protocol).reset()
+        expected = expected_files(local)
+        begin = time.monotonic()
+        before = os.times()
+        result = subprocess.run(["lftp", "-c", self.lftp_script(protocol, local, remote, parallel)],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True,
+                                timeout=self.args.timeout)
+        after = os.times()
+        done = wait_until_uploaded(server_dir, expected, 10)
+        if result.returncode != 0 or done is None:
+            print(f"  lftp {protocol} failed: {result.stderr.strip()[:300]}", file=sys.stderr)
+            return None
+        return {"seconds": done - begin, "cpu": (after.children_user + after.children_system) -
+                (before.children_user + before.children_system)}
+
+    def run_ondrix(self, protocol, local, parallel, stability=1):
+        conn, server_dir = self.connection(protocol, "Bench", local, parallel, stability)
+        expected = expected_files(local)
+        run = OndrixRun(self, [conn])
+        run.start()
+        done = wait_until_uploaded(server_dir, expected, self.args.timeout,
+                                   alive=lambda: run.process.poll() is None)
+        cpu = run.cpu_seconds() if run.process.poll() is None else float("nan")
+        hwm = run.memory("VmHWM") if run.process.poll() is None else float("nan")
+        errors = run.errors()
+        busy = run.stop()
+        if done is None:
+            print(f"  ondrix {protocol} did not finish: {errors}", file=sys.stderr)
+            return None
+        return {"seconds": done - run.started, "cpu": cpu, "rss": hwm, "busy": busy}
+
+    # -- workloads
+
+    def small_files(self):
+        root = os.path.join(self.base, "w1")
+        if not os.path.isdir(root):
+            payload = os.urandom(16 * KIB)
+            for i in range(self.args.small_files):
+                write_file(os.path.join(root, f"folder{i % 10:02d}", f"file{i:05d}.dat"), 16 * KIB, payload)
+        return root
+
+    def large_files(self):
+        root = os.path.join(self.base, "w2")
+        if not os.path.isdir(root):
+            for i in range(4):
+                write_file(os.path.join(root, f"large{i}.bin"), self.args.large_mib * MIB)
+        return root
+
+    def throughput(self):
+        workloads = [("W1", self.small_files(), self.args.small_files, self.args.small_files * 16 * KIB)]
+        workloads.append(("W2", self.large_files(), 4, 4 * self.args.large_mib * MIB))
+        for name, local, count, size in workloads:
+            for protocol in ("FTP", "FTPS", "SFTP"):
+                for parallel in self.args.parallel:
+                    label = f"{name} {protocol} x{parallel}"
+                    print(f"  {label} ...", file=sys.stderr, flush=True)
+                    ours = self.run_ondrix(protocol, local, parallel)
+                    peer = self.run_lftp(protocol, local, parallel)
+                    self.rows.append(("throughput", label, ours, peer, count, size))
+
+    def latency(self):
+        local = os.path.join(self.base, "latency")
+        os.makedirs(local, exist_ok=True)
+        conn, server_dir = self.connection("FTP", "Latency", local, 2, 1)
+        run = OndrixRun(self, [conn])
+        run.start()
+        time.sleep(3)
+        delays = []
+        payload = os.urandom(16 * KIB)
+        for i in range(self.args.latency_files):
+            name = f"shot{i:03d}.jpg"
+            with open(os.path.join(local, name), "wb") as f:
+                f.write(payload)
+            closed = time.monotonic()
+            done = wait_until_uploaded(server_dir, {name: len(payload)}, 30, poll=0.01)
+            if done is not None:
+                delays.append(done - closed)
+            time.sleep(max(0.0, 2.0 - (time.monotonic() - closed)))
+        busy = run.stop()
+        self.latency_result = (delays, busy)
+
+    def bandwidth(self):
+        local = os.path.join(self.base, "cap")
+        write_file(os.path.join(local, "capped.bin"), 8 * MIB)
+        conn, server_dir = self.connection("FTP", "Cap", local, 1, 1, cap=1024)
+        run = OndrixRun(self, [conn])
+        run.start()
+        path = os.path.join(server_dir, "capped.bin")
+        first = None
+        deadline = time.monotonic() + 60
+        while time.monotonic() < deadline:
+            try:
+                size = os.path.getsize(path)
+            except OSError:
+                size = -1
+            if size >= 0 and first is None:
+                first = time.monotonic()
+            if size == 8 * MIB:
+                break
+            time.sleep(0.005)
+        done = time.monotonic()
+        run.stop()
+        ours = 8 * 1024 / (done - first) if first and size == 8 * MIB else None
+        peer = None
+        if shutil.which("curl"):
+            server_dir, remote = self.vsftpd.reset()
+            begin = time.monotonic()
+            subprocess.run(["curl", "-s", "-T", os.path.join(local, "capped.bin"), "--limit-rate", "1024K",
+                            f"ftp://anonymous:x@127.0.0.1:{self.vsftpd.port}{remote}/"], timeout=60)
+            peer = 8 * 1024 / (time.monotonic() - begin)
+        self.bandwidth_result = (ours, peer)
+
+    def idle(self, count):
+        local = os.path.join(self.base, f"idle{count}")
+        uploaded = []
+        for i in range(count):
+            path = os.path.join(local, f"d{i // 1000:03d}", f"f{i:06d}.txt")
+            if i % 1000 == 0:
+                os.makedirs(os.path.dirname(path), exist_ok=True)
+            with open(path, "wb") as f:
+                f.write(b"x")
+            uploaded.append((path, os.stat(path).st_mtime))
+        conn, _ = self.connection("FTP", "Idle", local, 2, 2)
+        key = record_key("127.0.0.1", local, conn["remoteFolder"])
+        run = OndrixRun(self, [conn], {key: uploaded})
+        run.start()
+        time.sleep(self.args.idle_seconds)
+        cpu = run.cpu_seconds()
+        rss = run.memory("VmRSS")
+        busy = run.stop()
+        shutil.rmtree(local, ignore_errors=True)
+        return {"cpu": cpu, "busy": busy, "rss": rss, "seconds": self.args.idle_seconds}
+
+    def memory(self, connections):
+        conns = []
+        for i in range(connections):
+            local = os.path.join(self.base, f"mem{i}")
+            os.makedirs(local, exist_ok=True)
+            conn, _ = self.connection("FTP", f"Conn{i}", local, 2, 2)
+            conn["remoteFolder"] = f"/up/c{i}"
+            conns.append(conn)
+        run = OndrixRun(self, conns)
+        run.start()
+        time.sleep(8)
+        rss = run.memory("VmRSS")
+        run.stop()
+        return rss
+
+    # -- report
+
+    def report(self):
+        def fmt(v, spec=".2f"):
+            return "-" if v is None or v != v else format(v, spec)
+
+        lines = ["", "Throughput (stability 1 s; wall time from start until the last file is on the server)",
+                 f"{'workload':<16}{'ondrix s':>9}{'files/s':>9}{'MiB/s':>9}{'cpu s':>7}{'peak MB':>8}"
+                 f"{'busy ms':>8}{'lftp s':>8}{'files/s':>9}{'MiB/s':>9}{'ratio':>7}{'  lftp+1+2s':>11}"]
+        for _, label, ours, peer, count, size in self.rows:
+            o_s = ours["seconds"] if ours else None
+            p_s = peer["seconds"] if peer else None
+            ratio = p_s / o_s if o_s and p_s else None
+            limit = (p_s + 1 + 2) if p_s else None
+            verdict = "" if not (o_s and limit) else (" ok" if o_s <= limit else " MISS")
+            lines.append(
+                f"{label:<16}{fmt(o_s):>9}{fmt(count / o_s if o_s else None, '.0f'):>9}"
+                f"{fmt(size / MIB / o_s if o_s else None, '.1f'):>9}{fmt(ours and ours['cpu']):>7}"
+                f"{fmt(ours and ours['rss'], '.0f'):>8}{fmt(ours and ours['busy'], '.0f'):>8}"
+                f"{fmt(p_s):>8}{fmt(count / p_s if p_s else None, '.0f'):>9}"
+                f"{fmt(size / MIB / p_s if p_s else None, '.1f'):>9}{fmt(ratio):>7}"
+                f"{fmt(limit):>8}{verdict}")
+        lines.append("ratio = lftp time / ondrix time (1.00 = as fast as lftp; higher is better)")
+        if hasattr(self, "latency_result"):
+            delays, busy = self.latency_result
+            if delays:
+                ordered = sorted(delays)
+                p95 = ordered[min(len(ordered) - 1, int(round(0.95 * (len(ordered) - 1))))]
+                lines.append(f"\nLatency (FTP, stability 1 s, {len(delays)} files, one every 2 s): median "
+                             f"{statistics.median(delays):.2f} s, p95 {p95:.2f} s, max {ordered[-1]:.2f} s "
+                             f"(target median <= 2.00 s)")
+        if hasattr(self, "bandwidth_result"):
+            ours, peer = self.bandwidth_result
+            lines.append(f"\nBandwidth cap 1024 KiB/s, 8 MiB over FTP: ondrix {fmt(ours, '.1f')} KiB/s "
+                         f"({fmt(ours and (ours / 1024 - 1) * 100, '+.1f')} %), curl --limit-rate "
+                         f"{fmt(peer, '.1f')} KiB/s")
+        for count, result in getattr(self, "idle_results", []):
+            lines.append(f"\nIdle {count} uploaded files, {result['seconds']} s (stability 2 s): cpu "
+                         f"{result['cpu']:.2f} s = {100 * result['cpu'] / result['seconds']:.2f} % of a core, "
+                         f"longest main-thread busy {fmt(result['busy'], '.1f')} ms, rss {result['rss']:.0f} MB")
+        for connections, rss in getattr(self, "memory_results", []):
+            lines.append(f"Idle RSS with {connections} connection(s): {rss:.1f} MB")
+        print("\n".join(lines))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--ondrix", required=True, help="the ondrix binary (a release build)")
+    parser.add_argument("--quick", action="store_true", help="smaller workloads, shorter idle runs")
+    parser.add_argument("--only", default="throughput,latency,bandwidth,idle,memory",
+                        help="comma-separated parts to run")
+    parser.add_argument("--timeout", type=float, default=180)
+    args = parser.parse_args()
+    args.parallel = [2, 5]
+    args.small_files = 1000
+    args.large_mib = 64 if args.quick else 256
+    args.latency_files = 10 if args.quick else 50
+    args.idle_seconds = 20 if args.quick else 60
+    args.idle_counts = [10000] if args.quick else [10000, 100000]
+    if os.geteuid() != 0:
+        sys.exit("run as root: vsftpd and sshd run with their own configuration here")
+    for tool in ("vsftpd", "lftp", "dbus-daemon"):
+        if not shutil.which(tool):
+            sys.exit(f"{tool} is missing: run scripts/install-deps.sh")
+    only = set(args.only.split(","))
+    bench = Bench(args)
+    try:
+        if "throughput" in only:
+            bench.throughput()
+        if "latency" in only:
+            print("  latency ...", file=sys.stderr, flush=True)
+            bench.latency()
+        if "bandwidth" in only:
+            print("  bandwidth ...", file=sys.stderr, flush=True)
+            bench.bandwidth()
+        if "idle" in only:
+            bench.idle_results = []
+            for count in args.idle_counts:
+                print(f"  idle {count} ...", file=sys.stderr, flush=True)
+                bench.idle_results.append((count, bench.idle(count)))
+        if "memory" in only:
+            bench.memory_results = []
+            for n in (1, 10):
+                print(f"  memory {n} ...", file=sys.stderr, flush=True)
+                bench.memory_results.append((n, bench.memory(n)))
+        bench.report()
+    finally:
+        bench.close()
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Benchmarks the whole headless application (throughput, latency, bandwidth cap, idle cost, memory) against
+# loopback vsftpd and sshd, next to lftp on the same servers, and prints one table.
+#   bench/run-engine-bench.sh [--quick] [--only throughput,latency,bandwidth,idle,memory]
+# Builds the release preset first. Runs as root (the servers use their own configuration in a temp dir).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
+cmake --preset release >/dev/null
+cmake --build --preset release --target ondrix >/dev/null
+exec python3 bench/engine_bench.py --ondrix build/release/src/app/ondrix "$@"
