@@ -1,5 +1,7 @@
 #include "engine/ConnectionEngine.h"
 
+#include "platform/FdoNotificationCenter.h"
+#include "support/DBusMockSession.h"
 #include "support/EngineTestServices.h"
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
@@ -14,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using ondrix::test::DBusMockSession;
 using ondrix::test::EngineTestServices;
 using ondrix::test::FtpServerOptions;
 using ondrix::test::FtpTestServer;
@@ -384,8 +387,26 @@ TEST_F(ConnectionEngineTest, FailuresAreReportedOnceAndRetriedWhenTheServerRetur
     EXPECT_EQ(engine->consecutiveErrors(), 0);
 }
 
-TEST_F(ConnectionEngineTest, SuccessesAreAnnouncedInBatches)
+TEST_F(ConnectionEngineTest, SuccessesAreAnnouncedInBatchesOnTheSessionBus)
 {
+    const QString daemon = QStringLiteral("org.freedesktop.Notifications");
+    DBusMockSession bus;
+    ASSERT_TRUE(bus.isRunning()) << bus.errorString().toStdString();
+    ASSERT_TRUE(bus.startTemplate(QStringLiteral("notification_daemon"), daemon,
+                                  {{QStringLiteral("capabilities"), QStringLiteral("body")}}));
+    FdoNotificationCenter desktop(bus.connection());
+    NotificationService announcer(&desktop);
+    services.notifications = &announcer;
+    // (title, body) of every notification the daemon was asked to show.
+    const auto posted = [&] {
+        QList<QPair<QString, QString>> result;
+        for (const QVariantList& call : bus.methodCalls(
+                 daemon, QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("Notify"))) {
+            result.append({call[3].toString(), call[4].toString()});
+        }
+        return result;
+    };
+
     FtpTestServer server;
     server.start();
     settings.setNotifyMinFileCount(3);
@@ -397,21 +418,52 @@ TEST_F(ConnectionEngineTest, SuccessesAreAnnouncedInBatches)
         write(QString::fromLatin1(name), name);
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return engine->completedCount() == 4; }, 20000));
-    ASSERT_EQ(center.requests.size(), 1) << "the third success reaches the threshold";
-    EXPECT_EQ(center.requests[0].title, QStringLiteral("Ondrix: 3 files uploaded"));
-    EXPECT_TRUE(center.requests[0].body.startsWith(QStringLiteral("[Office] ")));
-    EXPECT_EQ(center.requests[0].body.count(QLatin1Char('\n')), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return posted().size() == 1; }, 5000))
+        << "the third success is the threshold";
+    EXPECT_EQ(posted()[0].first, QStringLiteral("Ondrix: 3 files uploaded"));
+    EXPECT_TRUE(posted()[0].second.startsWith(QStringLiteral("[Office] ")));
+    EXPECT_EQ(posted()[0].second.count(QLatin1Char('\n')), 2) << "one name a line";
 
     // The fourth waits for the delayed flush, which stop brings forward.
     engine->stop();
-    ASSERT_EQ(center.requests.size(), 2);
-    EXPECT_EQ(center.requests[1].title, QStringLiteral("Ondrix: 1 file uploaded"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return posted().size() == 2; }, 5000));
+    EXPECT_EQ(posted()[1].first, QStringLiteral("Ondrix: 1 file uploaded"));
+    EXPECT_EQ(posted()[1].second, QStringLiteral("[Office] 4.jpg"));
 
+    // Below the threshold, the flush comes after the quiet delay, and each success restarts it.
+    settings.setGroupNotifications(true);
     auto delayed = makeEngine(connectionFor(server.connection()));
-    delayed->setNotificationFlushDelayMs(300);
+    delayed->setNotificationFlushDelayMs(1500);
     delayed->start();
     write(QStringLiteral("5.jpg"), "5");
     ASSERT_TRUE(QTest::qWaitFor([&] { return delayed->completedCount() == 1; }, 20000));
-    EXPECT_EQ(center.requests.size(), 2);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return center.requests.size() == 3; }, 5000));
+    write(QStringLiteral("6.jpg"), "6");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return delayed->completedCount() == 2; }, 20000));
+    EXPECT_EQ(posted().size(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return posted().size() == 3; }, 5000));
+    EXPECT_EQ(posted()[2].first, QStringLiteral("Ondrix: 2 files uploaded"));
+    EXPECT_TRUE(posted()[2].second.startsWith(QStringLiteral("[Office] 2 files ("))) << "grouped body";
+    delayed->stop();
+    EXPECT_EQ(posted().size(), 3) << "nothing left to announce";
+}
+
+TEST_F(ConnectionEngineTest, ARefusedLoginFailsTheUploadWithTheServersWord)
+{
+    FtpTestServer server;
+    server.start();
+    PushConnection c = connectionFor(server.connection());
+    c.password = QStringLiteral("wrong");
+    auto engine = makeEngine(c);
+    engine->start();
+    write(QStringLiteral("a.jpg"), "a");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->consecutiveErrors() == 1; }, 20000));
+    EXPECT_TRUE(engine->state().isError());
+    QStringList failures;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        failures = logMessages().filter(QStringLiteral("[Office] ✗ a.jpg: curl error 67"));
+        return failures.size() == 1;
+    })) << logMessages().join(QLatin1Char('\n')).toStdString();
+    ASSERT_EQ(center.requests.size(), 1);
+    EXPECT_EQ(center.requests[0].identifier, QStringLiteral("err-Office-a.jpg"));
+    EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/incoming/a.jpg")));
 }
