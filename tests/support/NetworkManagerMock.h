@@ -1,0 +1,30 @@
+#pragma once
+
+#include "support/DBusMockSession.h"
+
+namespace ondrix::test {
+
+// NetworkManager's dbusmock template on a DBusMockSession, set up with a wired and a Wi-Fi device, each with
+// an active connection, so a test can move the machine between a wired link, a metered hotspot and no
+// network. Qt's NetworkManager backend reads the system bus from DBUS_SYSTEM_BUS_ADDRESS, which `start`
+// points at the session's bus.
+class NetworkManagerMock {
+public:
+    explicit NetworkManagerMock(DBusMockSession& bus);
+
+    // False (with the reason in the bus's errorString or the message) when the mock could not be set up.
+    bool start(QString* error = nullptr);
+    bool useWired();
+    bool useHotspot();
+    bool disconnect();
+    bool reconnect();
+
+private:
+    bool setManagerProperty(const QString& name, const QVariant& value);
+
+    DBusMockSession& m_bus;
+    QString m_wired;
+    QString m_hotspot;
+};
+
+} // namespace ondrix::test
