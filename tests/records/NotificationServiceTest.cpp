@@ -117,33 +117,30 @@ TEST_F(NotificationServiceTest, SuccessesAreSilentWhenOffOrEmptyButFailuresAreAl
     m_service.notifyUploadsFinished({}, 0, QStringLiteral("Office"), settings(true, true, true));
     m_service.notifyUploadFailed(QStringLiteral("report.pdf"), QStringLiteral("Office"),
                                  QStringLiteral("Login denied"));
-    const QList<Posted> posts = waitForPosts(1);
+    ASSERT_EQ(waitForPosts(1).size(), 1);
     QTest::qWait(100);
-    ASSERT_EQ(m_bus.methodCalls(service, path, QStringLiteral("Notify")).size(), 1);
+    // A repeated failure of the same file replaces the earlier notice.
+    m_service.notifyUploadFailed(QStringLiteral("report.pdf"), QStringLiteral("Office"),
+                                 QStringLiteral("later"));
+    const QList<Posted> posts = waitForPosts(2);
+    ASSERT_EQ(posts.size(), 2);
     EXPECT_EQ(posts[0].title, QStringLiteral("Ondrix: Upload failed"));
     EXPECT_EQ(posts[0].body, QStringLiteral("[Office] report.pdf: Login denied"));
     EXPECT_EQ(posts[0].hints.value(QStringLiteral("sound-name")).toString(),
               FdoNotificationCenter::defaultSoundName());
+    EXPECT_EQ(posts[1].replacesId, 1u);
 }
 
-TEST_F(NotificationServiceTest, RepeatedFailureOfOneFileReplacesTheEarlierNotice)
+// The centre replaces a notice with the same identifier; a failure's identifier names file and connection.
+TEST(NotificationServiceIdentifiers, FailureNoticesAreKeyedByConnectionAndFile)
 {
-    m_service.notifyUploadFailed(QStringLiteral("report.pdf"), QStringLiteral("Office"),
-                                 QStringLiteral("first"));
-    ASSERT_EQ(waitForPosts(1).size(), 1);
-    m_service.notifyUploadFailed(QStringLiteral("other.pdf"), QStringLiteral("Office"), QStringLiteral("x"));
-    m_service.notifyUploadFailed(QStringLiteral("report.pdf"), QStringLiteral("Home"), QStringLiteral("x"));
-    m_service.notifyUploadFailed(QStringLiteral("report.pdf"), QStringLiteral("Office"),
-                                 QStringLiteral("later"));
-    const QList<Posted> posts = waitForPosts(4);
-    ASSERT_EQ(posts.size(), 4);
-    EXPECT_EQ(posts[1].replacesId, 0u);
-    EXPECT_EQ(posts[2].replacesId, 0u); // same file, other connection: its own notice
-    EXPECT_EQ(posts[3].replacesId, 1u);
-    EXPECT_EQ(posts[3].body, QStringLiteral("[Office] report.pdf: later"));
-    EXPECT_EQ(
-        NotificationService::uploadFailedIdentifier(QStringLiteral("report.pdf"), QStringLiteral("Office")),
-        QStringLiteral("err-Office-report.pdf"));
+    const auto id = &NotificationService::uploadFailedIdentifier;
+    EXPECT_EQ(id(QStringLiteral("report.pdf"), QStringLiteral("Office")),
+              QStringLiteral("err-Office-report.pdf"));
+    EXPECT_NE(id(QStringLiteral("report.pdf"), QStringLiteral("Office")),
+              id(QStringLiteral("report.pdf"), QStringLiteral("Home")));
+    EXPECT_NE(id(QStringLiteral("report.pdf"), QStringLiteral("Office")),
+              id(QStringLiteral("other.pdf"), QStringLiteral("Office")));
 }
 
 TEST_F(NotificationServiceTest, PermissionAnswersLogOnlyUnexpectedErrors)

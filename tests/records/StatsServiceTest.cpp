@@ -28,24 +28,14 @@ struct Fixture {
 
 } // namespace
 
-TEST(StatsService, FirstLaunchStartsTodayAtZero)
-{
-    Fixture f;
-    StatsService stats(f.store, f.clock());
-    EXPECT_EQ(stats.currentDay(), QStringLiteral("2025-06-10"));
-    EXPECT_EQ(stats.todayFiles(), 0);
-    EXPECT_EQ(stats.totalBytes(), 0);
-    EXPECT_FALSE(stats.lastActivityDate().isValid());
-    EXPECT_FALSE(stats.lastActivityText().has_value());
-    EXPECT_EQ(stats.todaySummary(), QStringLiteral("0 files (0 B)"));
-    EXPECT_EQ(stats.totalSummary(), QStringLiteral("0 files (0 B)"));
-}
-
 TEST(StatsService, UploadsAreCountedAndKept)
 {
     Fixture f;
     {
         StatsService stats(f.store, f.clock());
+        EXPECT_EQ(stats.currentDay(), QStringLiteral("2025-06-10"));
+        EXPECT_FALSE(stats.lastActivityText().has_value());
+        EXPECT_EQ(stats.todaySummary(), QStringLiteral("0 files (0 B)"));
         QSignalSpy today(&stats, &StatsService::todayFilesChanged);
         QSignalSpy yesterday(&stats, &StatsService::yesterdayFilesChanged);
         stats.recordUpload(1536);
