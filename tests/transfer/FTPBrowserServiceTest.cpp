@@ -1,5 +1,6 @@
 #include "transfer/FTPBrowserService.h"
 
+#include "ClosedPort.h"
 #include "support/FtpTestServer.h"
 #include "support/SshdTestServer.h"
 #include "support/TestEnvironment.h"
@@ -12,11 +13,9 @@
 
 #include <curl/curl.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 using namespace ondrix;
+using ondrix::test::ClosedPort;
 using ondrix::test::FtpTestServer;
 using ondrix::test::SshdTestServer;
 using ondrix::test::TestEnvironment;
@@ -33,28 +32,6 @@ QStringList ids(const QList<RemoteItem>& items)
     }
     return result;
 }
-
-// A loopback port that is bound but never listens, so connecting to it is refused at once.
-class ClosedPort {
-public:
-    ClosedPort()
-    {
-        m_fd = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        socklen_t length = sizeof address;
-        getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &length);
-        m_port = ntohs(address.sin_port);
-    }
-    ~ClosedPort() { close(m_fd); }
-    quint16 port() const { return m_port; }
-
-private:
-    int m_fd = -1;
-    quint16 m_port = 0;
-};
 
 class FTPBrowserServiceTest : public ::testing::Test {
 protected:
@@ -91,7 +68,17 @@ protected:
         return error;
     }
 
+    // A connection to a loopback port that refuses at once.
+    PushConnection unreachable() const
+    {
+        PushConnection connection;
+        connection.host = "127.0.0.1";
+        connection.port = closed.port();
+        return connection;
+    }
+
     TestEnvironment env;
+    ClosedPort closed;
     QThreadPool pool;
 };
 
@@ -128,7 +115,7 @@ TEST_F(FTPBrowserServiceTest, ListsAFolderIntoItsObservableState)
     writeFile(root + "/in box/A.txt", "1");
     writeFile(root + "/in box/.hidden", "");
     QDir(root).mkpath("in box/zeta");
-    QDir(root).mkpath("in box/Alpha #1");
+    writeFile(root + "/in box/Alpha #1/.only-hidden", "");
 
     FTPBrowserService service(server.connection(), &pool);
     QSignalSpy loading(&service, &FTPBrowserService::isLoadingChanged);
@@ -155,7 +142,7 @@ TEST_F(FTPBrowserServiceTest, ListsAFolderIntoItsObservableState)
     EXPECT_EQ(itemsChanged.count(), 1);
     EXPECT_EQ(pathChanged.count(), 1);
 
-    // A folder whose name needs encoding lists too.
+    // A folder whose name needs encoding lists too; holding only hidden entries, it lists empty.
     const auto inner = list(service, "/in box/Alpha #1");
     ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(inner));
     EXPECT_TRUE(std::get<QList<RemoteItem>>(inner).isEmpty());
@@ -202,18 +189,6 @@ TEST(FTPBrowserServiceListing, AListingWithoutEntriesFallsBackToTheNameList)
     result = FTPBrowserService::entriesOf("/a\r\nDELE b/", serve("", ""));
     EXPECT_TRUE(asked.isEmpty());
     EXPECT_EQ(std::get<FTPError>(result).kind(), FTPError::Kind::unknown);
-}
-
-TEST_F(FTPBrowserServiceTest, AFolderOfHiddenEntriesListsEmpty)
-{
-    FtpTestServer server;
-    server.start();
-    writeFile(server.rootDir() + "/only/.hidden", "");
-    FTPBrowserService service(server.connection(), &pool);
-    const auto result = list(service, "/only/");
-    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(result));
-    EXPECT_TRUE(std::get<QList<RemoteItem>>(result).isEmpty());
-    EXPECT_EQ(service.currentPath(), "/only/");
 }
 
 TEST_F(FTPBrowserServiceTest, OperationsRunOneAtATimeInOrder)
@@ -296,13 +271,9 @@ TEST_F(FTPBrowserServiceTest, FailuresReachTheCallerAndTheState)
     EXPECT_EQ(std::get<FTPError>(injectedListing).kind(), FTPError::Kind::unknown);
 }
 
-TEST_F(FTPBrowserServiceTest, AnUnreachableServerReportsLibcurlsError)
+TEST_F(FTPBrowserServiceTest, AnUnreachableServerReportsLibcurlsErrorAndGoneCallersAreSkipped)
 {
-    ClosedPort closed;
-    PushConnection connection;
-    connection.host = "127.0.0.1";
-    connection.port = closed.port();
-    FTPBrowserService service(connection, &pool);
+    FTPBrowserService service(unreachable(), &pool);
     const auto result = list(service, "/");
     ASSERT_TRUE(std::holds_alternative<FTPError>(result));
     const FTPError error = std::get<FTPError>(result);
@@ -310,15 +281,8 @@ TEST_F(FTPBrowserServiceTest, AnUnreachableServerReportsLibcurlsError)
     EXPECT_EQ(service.errorMessage(), "curl error 7: " + error.text());
     EXPECT_TRUE(service.items().isEmpty());
     EXPECT_TRUE(service.currentPath().isEmpty());
-}
 
-TEST_F(FTPBrowserServiceTest, AGoneCallerIsNotCalledButTheQueueGoesOn)
-{
-    ClosedPort closed;
-    PushConnection connection;
-    connection.host = "127.0.0.1";
-    connection.port = closed.port();
-    FTPBrowserService service(connection, &pool);
+    // A caller destroyed while its operation waits is not called, and the queue goes on.
     bool goneCalled = false;
     bool laterCalled = false;
     {
@@ -333,13 +297,9 @@ TEST_F(FTPBrowserServiceTest, AGoneCallerIsNotCalledButTheQueueGoesOn)
 
 TEST_F(FTPBrowserServiceTest, DestroyingTheServiceWithWorkInFlightIsQuiet)
 {
-    ClosedPort closed;
-    PushConnection connection;
-    connection.host = "127.0.0.1";
-    connection.port = closed.port();
     bool called = false;
     {
-        FTPBrowserService service(connection, &pool);
+        FTPBrowserService service(unreachable(), &pool);
         service.listDirectory("/", nullptr, [&](const auto&) { called = true; });
         service.createFolder("/x", nullptr, [&](const auto&) { called = true; });
     }

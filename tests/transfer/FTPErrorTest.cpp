@@ -24,10 +24,3 @@ TEST(FTPError, DescriptionsAppendTheirPayload)
     EXPECT_EQ(FTPError::authenticationFailed().description(), QStringLiteral("Authentication failed"));
     EXPECT_EQ(FTPError::cancelled().description(), QStringLiteral("Cancelled"));
 }
-
-TEST(FTPError, EqualityComparesKindCodeAndText)
-{
-    EXPECT_EQ(FTPError::curlExitCode(6, QStringLiteral("a")), FTPError::curlExitCode(6, QStringLiteral("a")));
-    EXPECT_NE(FTPError::curlExitCode(6, QStringLiteral("a")), FTPError::curlExitCode(7, QStringLiteral("a")));
-    EXPECT_NE(FTPError::transferFailed(QStringLiteral("a")), FTPError::unknown(QStringLiteral("a")));
-}

@@ -1,5 +1,6 @@
 #include "transfer/FTPUploader.h"
 
+#include "ClosedPort.h"
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
 #include "support/SshdTestServer.h"
@@ -12,8 +13,6 @@
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <functional>
@@ -29,6 +28,7 @@ void PrintTo(const FTPError& error, std::ostream* out)
     *out << error.description().toStdString();
 }
 } // namespace ondrix
+using ondrix::test::ClosedPort;
 using ondrix::test::FtpServerOptions;
 using ondrix::test::FtpTestServer;
 using ondrix::test::SftpTestServer;
@@ -54,29 +54,6 @@ QString curlText(int code)
 {
     return QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(code)));
 }
-
-// A port on which nothing listens: the socket is bound, so no other test can take it, but never listens,
-// so a connection attempt is refused at once.
-class ClosedPort {
-public:
-    ClosedPort()
-    {
-        m_fd = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        socklen_t length = sizeof address;
-        getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &length);
-        m_port = ntohs(address.sin_port);
-    }
-    ~ClosedPort() { close(m_fd); }
-    quint16 port() const { return m_port; }
-
-private:
-    int m_fd = -1;
-    quint16 m_port = 0;
-};
 
 class FTPUploaderTest : public ::testing::Test {
 protected:
@@ -352,8 +329,6 @@ TEST_F(FTPUploaderTest, BadInputFailsCleanly)
     const QString vanished = env.root() + QStringLiteral("/gone.jpg");
     EXPECT_EQ(uploader.upload(vanished, QStringLiteral("/gone.jpg")),
               FTPError::localFileNotReadable(vanished));
-    EXPECT_EQ(uploader.upload(vanished, QStringLiteral("/gone.jpg"))->description(),
-              QStringLiteral("Cannot read file: ") + vanished);
     const QString folder = env.makeDir(QStringLiteral("a folder"));
     EXPECT_EQ(uploader.upload(folder, QStringLiteral("/f")), FTPError::localFileNotReadable(folder));
     if (geteuid() != 0) {

@@ -86,16 +86,6 @@ TEST(RemoteListingParser, EveryServerListingGivesTheSameSortedEntries)
     }
 }
 
-TEST(RemoteListingParser, TopLevelUnixLinesSortDirectoriesFirst)
-{
-    const QList<RemoteItem> items = parsedAndSorted(u"-rw-r--r-- 1 u g 1234 Jan 1 2024 annual report.pdf\n"
-                                                    u"drwxr-xr-x 2 u g 4096 Jan 1 2024 Photos\n",
-                                                    "/");
-    ASSERT_EQ(items.size(), 2);
-    EXPECT_EQ(items[0], item("/Photos", true));
-    EXPECT_EQ(items[1], item("/annual report.pdf", false, 1234));
-}
-
 TEST(RemoteListingParser, UnixFormRules)
 {
     const auto parse = [](QStringView line) { return RemoteListingParser::parseLine(line, "/d"); };
