@@ -102,14 +102,6 @@ TEST_F(XattrTagStoreTest, DecodesAnyFormatButOnlyAnArrayOfStrings)
     EXPECT_TRUE(XattrTagStore::decodeUserTags(QByteArray()).isEmpty());
 }
 
-TEST_F(XattrTagStoreTest, MalformedAttributeReadsAsNoTags)
-{
-    ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::userTagsAttribute, "bplist00 not really"));
-    EXPECT_TRUE(m_store.readTags(m_file, TagList::userTags).isEmpty());
-    ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::userTagsAttribute, QByteArray()));
-    EXPECT_TRUE(m_store.readTags(m_file, TagList::userTags).isEmpty());
-}
-
 TEST_F(XattrTagStoreTest, ValuesLongerThanTheFirstBufferAreReadWhole)
 {
     // ext4 keeps a value within one block, so the largest case stays below 4 KiB.
@@ -131,7 +123,7 @@ TEST_F(XattrTagStoreTest, ValuesLongerThanTheFirstBufferAreReadWhole)
     EXPECT_EQ(m_store.readTags(m_file, TagList::userTags), many);
 }
 
-TEST_F(XattrTagStoreTest, EmptyListRemovesTheAttribute)
+TEST_F(XattrTagStoreTest, EmptyListRemovesTheAttributeAndEmptyOrMalformedValuesReadAsNone)
 {
     ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, {QStringLiteral("Red\n6")}), 0);
     ASSERT_EQ(m_store.writeTags(m_file, TagList::desktopTags, {QStringLiteral("Red")}), 0);
@@ -140,6 +132,12 @@ TEST_F(XattrTagStoreTest, EmptyListRemovesTheAttribute)
     EXPECT_EQ(rawAttributeError(m_file, XattrTagStore::userTagsAttribute), ENODATA);
     EXPECT_EQ(rawAttributeError(m_file, XattrTagStore::desktopTagsAttribute), ENODATA);
     EXPECT_EQ(m_store.writeTags(m_file, TagList::userTags, {}), 0); // nothing to remove is fine too
+
+    // A malformed or empty value reads as no tags.
+    for (const QByteArray& value : {QByteArray("bplist00 not really"), QByteArray()}) {
+        ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::userTagsAttribute, value));
+        EXPECT_TRUE(m_store.readTags(m_file, TagList::userTags).isEmpty());
+    }
 }
 
 TEST_F(XattrTagStoreTest, DesktopTagsAreCommaSeparatedText)

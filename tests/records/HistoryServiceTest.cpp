@@ -88,7 +88,7 @@ TEST(HistoryService, EntriesAreStoredInTheDocumentedForm)
     EXPECT_EQ(reloaded.entries(), history.entries());
 }
 
-TEST(HistoryService, KeepsTheNewestFiveHundred)
+TEST(HistoryService, KeepsTheNewestFiveHundredAndClearsToAnEmptyArray)
 {
     TestEnvironment env;
     {
@@ -103,6 +103,11 @@ TEST(HistoryService, KeepsTheNewestFiveHundred)
         const QJsonArray array = fileArray(history.filePath());
         ASSERT_EQ(array.size(), 500);
         EXPECT_EQ(array.last()[QStringLiteral("filename")].toString(), QStringLiteral("file1.jpg"));
+
+        history.clear();
+        settle(history);
+        EXPECT_TRUE(history.entries().isEmpty());
+        EXPECT_EQ(readFile(history.filePath()), QByteArray("[]"));
     }
 
     // A longer file from elsewhere loads as its first (newest) 500 and is not rewritten by loading.
@@ -161,17 +166,6 @@ TEST(HistoryService, UndecodableFilesAreAnEmptyHistoryUntilTheNextChange)
     const auto decoded = HistoryService::decode(nullError);
     ASSERT_TRUE(decoded.has_value());
     EXPECT_FALSE(decoded->first().error.has_value());
-}
-
-TEST(HistoryService, ClearLeavesAnEmptyArray)
-{
-    TestEnvironment env;
-    HistoryService history(AppPaths::historyFile());
-    history.add(makeEntry(1));
-    history.clear();
-    settle(history);
-    EXPECT_TRUE(history.entries().isEmpty());
-    EXPECT_EQ(readFile(history.filePath()), QByteArray("[]"));
 }
 
 TEST(HistoryService, AddsFromWorkerThreadsArriveOnTheOwnerThread)

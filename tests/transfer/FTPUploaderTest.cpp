@@ -91,7 +91,7 @@ TEST_F(FTPUploaderTest, FtpPassiveAndActiveStoreTheLocalBytes)
     }
 }
 
-TEST_F(FTPUploaderTest, FtpsPassiveVerifiesTheServerCertificate)
+TEST_F(FTPUploaderTest, FtpsVerifiesTheServerCertificateAndRefusesActiveModeClearly)
 {
     FtpTestServer server;
     server.start(FtpServerOptions{.tls = true});
@@ -105,27 +105,24 @@ TEST_F(FTPUploaderTest, FtpsPassiveVerifiesTheServerCertificate)
         EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/a.bin")), contents);
     }
 
-    // Without the test CA the certificate is not trusted and nothing is sent.
-    TestEnvironment untrusting;
-    untrusting.setVariable("SSL_CERT_FILE", QStringLiteral("/nonexistent/ca.pem"));
-    const auto error = FTPUploader(connection).upload(local, QStringLiteral("/b.bin"));
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->code(), CURLE_PEER_FAILED_VERIFICATION);
-    EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/b.bin")));
-}
+    {
+        // Without the test CA the certificate is not trusted and nothing is sent.
+        TestEnvironment untrusting;
+        untrusting.setVariable("SSL_CERT_FILE", QStringLiteral("/nonexistent/ca.pem"));
+        const auto error = FTPUploader(connection).upload(local, QStringLiteral("/b.bin"));
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->code(), CURLE_PEER_FAILED_VERIFICATION);
+        EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/b.bin")));
+    }
 
-TEST_F(FTPUploaderTest, ActiveFtpsFailsWithAClearErrorInsteadOfHanging)
-{
-    FtpTestServer server;
-    server.start(FtpServerOptions{.tls = true});
-    PushConnection connection = server.connection();
+    // Active FTPS fails with a clear error instead of hanging on the data connection.
     connection.ftpMode = FTPMode::active;
-    const auto error =
-        FTPUploader(connection).upload(localFile(QStringLiteral("a.bin"), randomBytes(256 * 1024)), "/a.bin");
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->kind(), FTPError::Kind::curlExitCode);
-    EXPECT_TRUE(error->description().contains(QStringLiteral("use passive mode")))
-        << qPrintable(error->description());
+    const auto active =
+        FTPUploader(connection).upload(localFile(QStringLiteral("c.bin"), contents), "/c.bin");
+    ASSERT_TRUE(active);
+    EXPECT_EQ(active->kind(), FTPError::Kind::curlExitCode);
+    EXPECT_TRUE(active->description().contains(QStringLiteral("use passive mode")))
+        << qPrintable(active->description());
 
     // A failure before any data connection keeps libcurl's own words.
     connection.password = QStringLiteral("wrong");
