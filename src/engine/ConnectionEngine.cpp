@@ -22,8 +22,12 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QProcess>
+#include <QSet>
+
+#include <sys/stat.h>
 
 #include <cmath>
+#include <mutex>
 
 namespace ondrix {
 
@@ -34,15 +38,20 @@ QString fileNameOf(const QUrl& url)
     return QFileInfo(url.toLocalFile()).fileName();
 }
 
+// Straight from stat: QFileInfo's date goes through the local time zone, which costs two more system calls
+// for every file of every scan.
 std::optional<double> modificationDate(const QString& path)
 {
-    const QFileInfo info(path);
-    const QDateTime modified = info.lastModified();
-    if (!info.exists() || !modified.isValid()) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
         return std::nullopt;
     }
-    return double(modified.toMSecsSinceEpoch()) / 1000.0;
+    return double(info.st_mtim.tv_sec) + double(info.st_mtim.tv_nsec) / 1e9;
 }
+
+// Progress reports become queued calls on the main thread; libcurl calls back many times per transfer, also
+// while it only waits for the server. Repeats are dropped and intermediate steps come at most this often.
+constexpr qint64 kProgressReportIntervalMs = 100;
 
 // Splits an extension list at commas, trims blanks and tabs (not line breaks) and lower-cases the pieces.
 QStringList extensionList(const QString& text)
@@ -74,6 +83,26 @@ struct ConnectionEngine::PerformContext {
     QString remoteFolder;
     std::optional<QString> keyword;
     std::shared_ptr<FTPUploader> uploader;
+
+    // Remote directories asked for once already: later files in them skip the round trips. A failed upload
+    // forgets its directory, so the next attempt asks again.
+    bool needsDirectory(const QString& directory)
+    {
+        std::lock_guard lock(mutex);
+        return !createdDirectories.contains(directory);
+    }
+    void rememberDirectory(const QString& directory, bool created)
+    {
+        std::lock_guard lock(mutex);
+        if (created) {
+            createdDirectories.insert(directory);
+        } else {
+            createdDirectories.remove(directory);
+        }
+    }
+
+    std::mutex mutex;
+    QSet<QString> createdDirectories;
 };
 
 ConnectionEngine::ConnectionEngine(const PushConnection& connection, const EngineServices& services,
@@ -112,13 +141,30 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
             if (perform->keyword && !perform->keyword->isEmpty()) {
                 IPTCMetadataService::injectKeywords(*perform->keyword, localPath);
             }
-            if (directory != QLatin1String("/")) {
+            const bool inSubdirectory = directory != QLatin1String("/");
+            if (inSubdirectory && perform->needsDirectory(directory)) {
                 (void)perform->uploader->createDirectory(directory);
             }
+            qint64 lastSent = -1;
+            qint64 lastTotal = -1;
+            QElapsedTimer sinceReport;
             const std::optional<FTPError> error =
-                perform->uploader->upload(localPath, path, [&control](qint64 sent, qint64 total) {
+                perform->uploader->upload(localPath, path, [&](qint64 sent, qint64 total) {
+                    if (sent == lastSent && total == lastTotal) {
+                        return;
+                    }
+                    const bool last = total > 0 && sent >= total;
+                    if (!last && sinceReport.isValid() && sinceReport.elapsed() < kProgressReportIntervalMs) {
+                        return;
+                    }
+                    lastSent = sent;
+                    lastTotal = total;
+                    sinceReport.start();
                     control.reportProgress(sent, total);
                 });
+            if (inSubdirectory) {
+                perform->rememberDirectory(directory, !error.has_value());
+            }
             UploadResult result;
             result.job = job;
             result.duration = double(clock.nsecsElapsed()) / 1e9;

@@ -632,9 +632,40 @@ void PreferencesStore::setStringList(const QString& key, const QStringList& valu
     writeRaw(key, "stringList", TextValue, json, 0, 0);
 }
 
+void PreferencesStore::writeTogether(const std::function<void()>& writes)
+{
+    std::lock_guard lock(m_mutex);
+    if (m_writeTogetherDepth > 0 || !statement(Statement::Begin)) {
+        ++m_writeTogetherDepth;
+        writes();
+        --m_writeTogetherDepth;
+        return;
+    }
+    bool began = false;
+    {
+        StatementScope begin{statement(Statement::Begin)};
+        began = step(begin.stmt, "begin");
+    }
+    ++m_writeTogetherDepth;
+    writes();
+    --m_writeTogetherDepth;
+    if (began) {
+        StatementScope commit{statement(Statement::Commit)};
+        if (!step(commit.stmt, "commit")) {
+            StatementScope rollback{statement(Statement::Rollback)};
+            sqlite3_step(rollback.stmt);
+        }
+    }
+}
+
 void PreferencesStore::setRealDictionary(const QString& key, const RealDictionary& value)
 {
     std::lock_guard lock(m_mutex);
+    if (m_writeTogetherDepth > 0) {
+        // Already inside a transaction: the rows become part of it.
+        writeDictionaryRows(key, value);
+        return;
+    }
     if (!statement(Statement::Begin)) {
         return;
     }
@@ -644,9 +675,22 @@ void PreferencesStore::setRealDictionary(const QString& key, const RealDictionar
             return;
         }
     }
+    const bool ok = writeDictionaryRows(key, value);
+    StatementScope end{statement(ok ? Statement::Commit : Statement::Rollback)};
+    if (!step(end.stmt, ok ? "commit" : "rollback") && ok) {
+        StatementScope rollback{statement(Statement::Rollback)};
+        sqlite3_step(rollback.stmt);
+    }
+}
+
+bool PreferencesStore::writeDictionaryRows(const QString& key, const RealDictionary& value)
+{
+    sqlite3_stmt* parent = statement(Statement::Upsert);
+    if (!parent) {
+        return false;
+    }
     bool ok = true;
     {
-        sqlite3_stmt* parent = statement(Statement::Upsert);
         StatementScope scope{parent};
         bindText(parent, 1, key);
         sqlite3_bind_text(parent, 2, "realDictionary", -1, SQLITE_STATIC);
@@ -667,11 +711,7 @@ void PreferencesStore::setRealDictionary(const QString& key, const RealDictionar
         sqlite3_bind_double(insert, 3, it.value());
         ok = step(insert, "write");
     }
-    StatementScope end{statement(ok ? Statement::Commit : Statement::Rollback)};
-    if (!step(end.stmt, ok ? "commit" : "rollback") && ok) {
-        StatementScope rollback{statement(Statement::Rollback)};
-        sqlite3_step(rollback.stmt);
-    }
+    return ok;
 }
 
 void PreferencesStore::setRealDictionaryEntry(const QString& key, const QString& entry, double value)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -77,6 +78,11 @@ public:
 
     void remove(const QString& key);
 
+    // Runs `writes` (calls of the setters above) as one transaction, so a group of values that change
+    // together costs one commit instead of one each. Other threads wait until it ends; a nested call joins
+    // the outer one.
+    void writeTogether(const std::function<void()>& writes);
+
 private:
     enum class Statement {
         Read,
@@ -98,6 +104,8 @@ private:
     void writeRaw(const QString& key, const char* type, int valueKind, const QByteArray& bytes,
                   qint64 integer, double real);
 
+    // The parent row and the entries of a dictionary, inside a transaction the caller holds.
+    bool writeDictionaryRows(const QString& key, const RealDictionary& value);
     // SQLITE_OK, or the error that made the file unusable (the database is then closed).
     int openAt(const QString& file);
     int fail(const char* what);
@@ -114,6 +122,8 @@ private:
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_statements[static_cast<int>(Statement::Count)] = {};
     mutable std::recursive_mutex m_mutex;
+    // Depth of writeTogether calls: inside one, the setters do not open transactions of their own.
+    int m_writeTogetherDepth = 0;
 };
 
 } // namespace ondrix

@@ -57,16 +57,19 @@ void StatsService::load()
 
 void StatsService::save()
 {
-    m_store.setInteger(kTodayFiles, m_todayFiles);
-    m_store.setInteger(kTodayBytes, m_todayBytes);
-    m_store.setInteger(kTotalFiles, m_totalFiles);
-    m_store.setInteger(kTotalBytes, m_totalBytes);
-    m_store.setString(kCurrentDay, m_currentDay);
-    m_store.setInteger(kYesterdayFiles, m_yesterdayFiles);
-    m_store.setInteger(kYesterdayBytes, m_yesterdayBytes);
-    if (m_lastActivityDate.isValid()) {
-        m_store.setDouble(kLastActivity, double(m_lastActivityDate.toMSecsSinceEpoch()) / 1000.0);
-    }
+    // One commit for all counters: this runs after every upload.
+    m_store.writeTogether([this] {
+        m_store.setInteger(kTodayFiles, m_todayFiles);
+        m_store.setInteger(kTodayBytes, m_todayBytes);
+        m_store.setInteger(kTotalFiles, m_totalFiles);
+        m_store.setInteger(kTotalBytes, m_totalBytes);
+        m_store.setString(kCurrentDay, m_currentDay);
+        m_store.setInteger(kYesterdayFiles, m_yesterdayFiles);
+        m_store.setInteger(kYesterdayBytes, m_yesterdayBytes);
+        if (m_lastActivityDate.isValid()) {
+            m_store.setDouble(kLastActivity, double(m_lastActivityDate.toMSecsSinceEpoch()) / 1000.0);
+        }
+    });
 }
 
 void StatsService::checkDayRollover()

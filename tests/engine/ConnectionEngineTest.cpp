@@ -6,6 +6,8 @@
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
 #include "support/TestEnvironment.h"
+#include "transfer/CurlHandle.h"
+#include "transfer/FTPUploader.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 using namespace ondrix;
 using ondrix::test::DBusMockSession;
@@ -298,6 +302,39 @@ TEST_F(ConnectionEngineTest, FtpsAndSftpUploadIntoNestedFolders)
     EXPECT_TRUE(waitForRemote(ftps.rootDir() + QStringLiteral("/incoming/a/b/c/deep.jpg"), bytes))
         << logMessages().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(waitForRemote(sftp.rootDir() + QStringLiteral("/a/b/c/deep.jpg"), bytes));
+}
+
+TEST_F(ConnectionEngineTest, FoldersAreCreatedOnceAndProgressStaysCoarse)
+{
+    FtpTestServer server;
+    server.start();
+    const PushConnection c = connectionFor(server.connection());
+    auto engine = makeEngine(c);
+    auto uploader = std::make_shared<FTPUploader>(c);
+    std::atomic<int> directoryRequests = 0;
+    uploader->setHandleInspector([&](const CurlHandle& handle) {
+        if (handle.hasOption(CURLOPT_QUOTE)) {
+            ++directoryRequests;
+        }
+    });
+    engine->setUploader(uploader);
+    int updates = 0;
+    QObject::connect(engine.get(), &ConnectionEngine::activeJobsChanged, [&] { ++updates; });
+    engine->start();
+    // libcurl reports progress at least once per 64 KiB buffer: hundreds of times for this file.
+    const QByteArray large(16 * 1024 * 1024, 'l');
+    write(QStringLiteral("day/large.raw"), large);
+    for (const char* name : {"day/1.jpg", "day/2.jpg", "day/3.jpg"}) {
+        write(QString::fromLatin1(name), name);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->completedCount() == 4; }, 60000))
+        << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/incoming/day/large.raw")), large);
+    EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/incoming/day/3.jpg")), "day/3.jpg");
+    // Parallel first uploads into the folder may each ask before one of them has finished.
+    EXPECT_GE(directoryRequests.load(), 1);
+    EXPECT_LE(directoryRequests.load(), c.simultaneousUploads);
+    EXPECT_LT(updates, 100) << "repeated and rapid progress reports are coalesced";
 }
 
 TEST_F(ConnectionEngineTest, PostUploadActionsArchiveRunAndDelete)

@@ -202,6 +202,31 @@ TEST(PreferencesStore, TwoInstancesOnOneFileSeeEachOthersWrites)
     EXPECT_TRUE(second.movedAsidePath().isEmpty());
 }
 
+TEST(PreferencesStore, ValuesWrittenTogetherAppearTogether)
+{
+    TestEnvironment env;
+    const QString path = ondrix::AppPaths::preferencesFile();
+    PreferencesStore writer(path);
+    PreferencesStore reader(path);
+    writer.writeTogether([&] {
+        writer.setInteger(QStringLiteral("total_files"), 7);
+        // Inside the group the writer reads its own writes; another connection does not see them yet.
+        EXPECT_EQ(writer.integerValue(QStringLiteral("total_files")), 7);
+        EXPECT_FALSE(reader.contains(QStringLiteral("total_files")));
+        writer.writeTogether([&] { writer.setString(QStringLiteral("current_day"), QStringLiteral("d")); });
+        writer.setRealDictionary(QStringLiteral("record"), {{QStringLiteral("/a"), 1.0}});
+        writer.setRealDictionaryEntry(QStringLiteral("record"), QStringLiteral("/b"), 2.0);
+        EXPECT_FALSE(reader.contains(QStringLiteral("current_day"))) << "a nested group joins the outer one";
+    });
+    EXPECT_EQ(reader.integerValue(QStringLiteral("total_files")), 7);
+    EXPECT_EQ(reader.stringValue(QStringLiteral("current_day")), QStringLiteral("d"));
+    EXPECT_EQ(reader.realDictionaryValue(QStringLiteral("record")),
+              (PreferencesStore::RealDictionary{{QStringLiteral("/a"), 1.0}, {QStringLiteral("/b"), 2.0}}));
+    // Single writes after a group are their own transactions again.
+    writer.setInteger(QStringLiteral("total_files"), 8);
+    EXPECT_EQ(reader.integerValue(QStringLiteral("total_files")), 8);
+}
+
 TEST(PreferencesStore, ValuesProvisionedBySqlAsDocumentedAreRead)
 {
     TestEnvironment env;
