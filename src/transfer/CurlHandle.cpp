@@ -105,8 +105,9 @@ CURLcode CurlHandle::perform()
         }
         // libcurl shortens the wait to its own next timeout, but it does not always have one: after the
         // reply to EPSV on a reused FTP connection it starts the data connection only on its next run,
-        // without a socket or a timer to wake it (curl_easy_perform then sleeps its full second). So after every
-        // event it runs once more at once, then waits 1 ms, and the wait only grows while nothing happens.
+        // without a socket or a timer to wake it (curl_easy_perform then sleeps its full second). So after
+        // every event it runs once more at once, then waits 1 ms, and the wait only grows while nothing
+        // happens.
         int events = 0;
         curl_multi_poll(multi, nullptr, 0, wait, &events);
         wait = events > 0 ? 0 : std::clamp(wait * 2, kMinWaitMs, kMaxWaitMs);
