@@ -46,15 +46,6 @@ TEST(FilterPresets, ExtensionSetTrimsLowerCasesAndDropsEmptyPieces)
     EXPECT_EQ(FilterPresets::extensionSet(".jpg,\ntxt"), set({".jpg", "\ntxt"}));
 }
 
-TEST(FilterPresets, ListsOfAPreset)
-{
-    const QString temp = FilterPresets::tempList();
-    EXPECT_EQ(FilterPresets::listsOf(*FilterPresets::byId("all_files")), (ExtensionLists{"", ""}));
-    EXPECT_EQ(FilterPresets::listsOf(*FilterPresets::byId("all_except_temp")), (ExtensionLists{"", temp}));
-    EXPECT_EQ(FilterPresets::listsOf(*FilterPresets::byId("video")), (ExtensionLists{videoList, temp}));
-    EXPECT_EQ(FilterPresets::listsOf(*FilterPresets::byId("custom")), (ExtensionLists{"", temp}));
-}
-
 TEST(FilterPresets, DetectsThePresetOfTheLists)
 {
     const QString temp = FilterPresets::tempList();
@@ -76,7 +67,7 @@ TEST(FilterPresets, DetectsThePresetOfTheLists)
     EXPECT_EQ(detect("", ".tmp, temp, part, crdownload, download, partial, thumbs.db, ds_store"), "custom");
     EXPECT_EQ(detect("pdf", "tmp"), "custom");
 
-    // Every preset but "custom" is found from its own lists (or the earlier twin).
+    // Every preset but "custom" is found from the lists it fills in (or the earlier twin).
     for (const FilterPreset& preset : FilterPresets::all()) {
         const ExtensionLists lists = FilterPresets::listsOf(preset);
         const QString expected = preset.id == "photos"   ? "photography"

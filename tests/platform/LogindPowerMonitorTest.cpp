@@ -64,6 +64,15 @@ protected:
         return QTest::qWaitFor([&] { return countOf(inhibitor) == count; }, 10000);
     }
 
+    // Starts the monitor and waits until it holds its sleep delay; logind lists the inhibitor a moment
+    // before its descriptor reaches the monitor.
+    void startHoldingTheDelay(LogindPowerMonitor& monitor)
+    {
+        monitor.start();
+        ASSERT_TRUE(waitForCount(m_delay, 1));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return monitor.holdsSleepDelay(); }, 10000));
+    }
+
     void prepareForSleep(bool start)
     {
         ASSERT_TRUE(m_bus.emitSignal(login1, login1Path, managerInterface, QStringLiteral("PrepareForSleep"),
@@ -80,10 +89,7 @@ protected:
 TEST_F(LogindPowerMonitorTest, SleepWaitsForThePauseAndWakeTakesTheDelayAgain)
 {
     LogindPowerMonitor monitor(m_bus.connection());
-    monitor.start();
-    ASSERT_TRUE(waitForCount(m_delay, 1));
-    // logind lists the inhibitor a moment before its descriptor reaches the monitor.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return monitor.holdsSleepDelay(); }, 10000));
+    ASSERT_NO_FATAL_FAILURE(startHoldingTheDelay(monitor));
 
     // Like the manager: the pause itself is a task queued on the main thread by the handler.
     bool heldDuringPause = false;
@@ -114,10 +120,7 @@ TEST_F(LogindPowerMonitorTest, SleepWaitsForThePauseAndWakeTakesTheDelayAgain)
 TEST_F(LogindPowerMonitorTest, HeldSleepKeepsTheDelayUntilReleased)
 {
     LogindPowerMonitor monitor(m_bus.connection());
-    monitor.start();
-    ASSERT_TRUE(waitForCount(m_delay, 1));
-    // logind lists the inhibitor a moment before its descriptor reaches the monitor.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return monitor.holdsSleepDelay(); }, 10000));
+    ASSERT_NO_FATAL_FAILURE(startHoldingTheDelay(monitor));
     QObject::connect(&monitor, &PowerMonitor::aboutToSleep, &monitor, [&] { monitor.holdSleep(); });
 
     prepareForSleep(true);

@@ -38,27 +38,29 @@ NetworkPath path(bool satisfied, bool expensive, QList<Interface> interfaces)
 
 TEST(QtNetworkPathSourceMapping, ReadingsBecomePaths)
 {
-    EXPECT_EQ(QtNetworkPathSource::pathFor(Reachability::Online, Medium::WiFi, false),
-              path(true, false, {Interface::wifi}));
-    EXPECT_EQ(QtNetworkPathSource::pathFor(Reachability::Site, Medium::Ethernet, false),
-              path(true, false, {Interface::wiredEthernet}));
-    EXPECT_EQ(QtNetworkPathSource::pathFor(Reachability::Local, Medium::WiFi, true),
-              path(true, true, {Interface::wifi}));
-    // A phone's modem is expensive even when nobody flagged the connection as metered.
-    EXPECT_EQ(QtNetworkPathSource::pathFor(Reachability::Online, Medium::Cellular, false),
-              path(true, true, {Interface::other}));
-    EXPECT_EQ(QtNetworkPathSource::pathFor(Reachability::Online, Medium::Bluetooth, false),
-              path(true, false, {Interface::other}));
-    // The glib backend knows no medium.
-    EXPECT_EQ(QtNetworkPathSource::pathFor(Reachability::Online, Medium::Unknown, false),
-              path(true, false, {Interface::other}));
-    // Not knowing is not a reason to stop uploading.
-    EXPECT_TRUE(QtNetworkPathSource::pathFor(Reachability::Unknown, Medium::Unknown, false).isSatisfied());
-    // Disconnected: no interfaces, the metered flag as it stands.
-    EXPECT_EQ(QtNetworkPathSource::pathFor(Reachability::Disconnected, Medium::WiFi, true),
-              path(false, true, {}));
-    EXPECT_EQ(QtNetworkPathSource::pathFor(Reachability::Disconnected, Medium::Ethernet, false),
-              path(false, false, {}));
+    const struct {
+        Reachability reachability;
+        Medium medium;
+        bool metered;
+        NetworkPath expected;
+    } cases[] = {
+        {Reachability::Online, Medium::WiFi, false, path(true, false, {Interface::wifi})},
+        {Reachability::Site, Medium::Ethernet, false, path(true, false, {Interface::wiredEthernet})},
+        {Reachability::Local, Medium::WiFi, true, path(true, true, {Interface::wifi})},
+        // A phone's modem is expensive even when nobody flagged the connection as metered.
+        {Reachability::Online, Medium::Cellular, false, path(true, true, {Interface::other})},
+        {Reachability::Online, Medium::Bluetooth, false, path(true, false, {Interface::other})},
+        // The glib backend knows no medium; not knowing is not a reason to stop uploading.
+        {Reachability::Online, Medium::Unknown, false, path(true, false, {Interface::other})},
+        {Reachability::Unknown, Medium::Unknown, false, path(true, false, {Interface::other})},
+        // Disconnected: no interfaces, the metered flag as it stands.
+        {Reachability::Disconnected, Medium::WiFi, true, path(false, true, {})},
+        {Reachability::Disconnected, Medium::Ethernet, false, path(false, false, {})},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(QtNetworkPathSource::pathFor(c.reachability, c.medium, c.metered), c.expected)
+            << int(c.reachability) << ' ' << int(c.medium);
+    }
 }
 
 const QString nm = QStringLiteral("org.freedesktop.NetworkManager");
