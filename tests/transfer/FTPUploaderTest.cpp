@@ -161,7 +161,7 @@ TEST_F(FTPUploaderTest, SftpWithPasswordAndWithKeyFile)
     EXPECT_EQ(denied->code(), CURLE_LOGIN_DENIED);
 }
 
-TEST_F(FTPUploaderTest, RemoteNamesArriveExactlyAndEmptyFilesUpload)
+TEST_F(FTPUploaderTest, RemotePathsArriveExactlyAndMissingFoldersAreCreated)
 {
     FtpTestServer ftp;
     ftp.start();
@@ -174,33 +174,21 @@ TEST_F(FTPUploaderTest, RemoteNamesArriveExactlyAndEmptyFilesUpload)
     for (const auto& [connection, root] :
          {std::pair{ftp.connection(), ftp.rootDir()}, std::pair{sftp.connection(), sftp.rootDir()}}) {
         const FTPUploader uploader(connection);
+        const QString protocol = rawValue(connection.transferProtocol);
         for (const QString& name : names) {
             const QByteArray contents = name.toUtf8();
             const auto error = uploader.upload(localFile(QStringLiteral("n"), contents), name);
             EXPECT_FALSE(error) << qPrintable(error->description());
-            EXPECT_EQ(readFile(root + name), contents)
-                << qPrintable(rawValue(connection.transferProtocol) + name);
+            EXPECT_EQ(readFile(root + name), contents) << qPrintable(protocol + name);
         }
         const auto error = uploader.upload(empty, QStringLiteral("/empty.bin"));
         EXPECT_FALSE(error) << qPrintable(error->description());
         EXPECT_TRUE(QFile::exists(root + QStringLiteral("/empty.bin")));
         EXPECT_EQ(QFile(root + QStringLiteral("/empty.bin")).size(), 0);
-    }
-}
 
-TEST_F(FTPUploaderTest, CreateDirectoryIsQuietAndUploadsCreateMissingFolders)
-{
-    FtpTestServer ftp;
-    ftp.start();
-    SftpTestServer sftp;
-    sftp.start();
-    for (const auto& [connection, root] :
-         {std::pair{ftp.connection(), ftp.rootDir()}, std::pair{sftp.connection(), sftp.rootDir()}}) {
-        const FTPUploader uploader(connection);
-        const QString protocol = rawValue(connection.transferProtocol);
+        // Creating a folder is quiet, also when the server refuses.
         EXPECT_FALSE(uploader.createDirectory(QStringLiteral("/New Folder")));
         EXPECT_TRUE(QFileInfo(root + QStringLiteral("/New Folder")).isDir()) << qPrintable(protocol);
-        // Again: the server refuses, nothing is reported.
         EXPECT_FALSE(uploader.createDirectory(QStringLiteral("/New Folder")));
 
         // One command creates only the last level; the upload creates the missing ones.
