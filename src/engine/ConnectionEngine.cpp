@@ -16,20 +16,28 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QProcess>
 #include <QSet>
+#include <QThreadPool>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cmath>
 #include <mutex>
 
 namespace ondrix {
+
+// One regular file a scan found, with its modification date as the enumeration read it.
+struct ScannedFile {
+    QString path;
+    std::optional<double> modified;
+};
 
 namespace {
 
@@ -47,6 +55,45 @@ std::optional<double> modificationDate(const QString& path)
         return std::nullopt;
     }
     return double(info.st_mtim.tv_sec) + double(info.st_mtim.tv_nsec) / 1e9;
+}
+
+// Appends the regular files below `folder` (its sub-folders too when `recursive`) in the order the folder
+// lists them, descending into each sub-folder where it is listed. Hidden entries, symbolic links and ignored
+// names are left out. Runs on the transfer pool: plain readdir and one stat per file, no main-thread state.
+bool enumerateFolder(const QByteArray& folder, bool recursive, QList<ScannedFile>& files)
+{
+    DIR* dir = ::opendir(folder.constData());
+    if (dir == nullptr) {
+        return false;
+    }
+    const int dirFd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* name = entry->d_name;
+        if (name[0] == '.') {
+            continue; // ".", ".." and hidden entries
+        }
+        struct stat info {};
+        if (::fstatat(dirFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            continue;
+        }
+        const QByteArray path = folder + '/' + name;
+        if (S_ISDIR(info.st_mode)) {
+            if (recursive) {
+                enumerateFolder(path, true, files);
+            }
+            continue;
+        }
+        if (!S_ISREG(info.st_mode)) {
+            continue;
+        }
+        const QString filePath = QFile::decodeName(path);
+        if (FolderWatcher::isIgnoredFileName(filePath.mid(filePath.lastIndexOf(QLatin1Char('/')) + 1))) {
+            continue;
+        }
+        files.append({filePath, double(info.st_mtim.tv_sec) + double(info.st_mtim.tv_nsec) / 1e9});
+    }
+    ::closedir(dir);
+    return true;
 }
 
 // Progress reports become queued calls on the main thread; libcurl calls back many times per transfer, also
@@ -105,6 +152,13 @@ struct ConnectionEngine::PerformContext {
     QSet<QString> createdDirectories;
 };
 
+// Hands a scan's findings back to the engine on the main thread; cleared when the engine goes, so a scan
+// still running on the pool then drops them.
+struct ConnectionEngine::ScanLink {
+    std::mutex mutex;
+    ConnectionEngine* engine = nullptr;
+};
+
 ConnectionEngine::ConnectionEngine(const PushConnection& connection, const EngineServices& services,
                                    QObject* parent)
     : QObject(parent)
@@ -112,7 +166,9 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     , m_services(services)
     , m_perform(std::make_shared<PerformContext>())
     , m_uploadedRecordKey(uploadedRecordKeyFor(connection))
+    , m_scanLink(std::make_shared<ScanLink>())
 {
+    m_scanLink->engine = this;
     m_perform->remoteFolder = connection.remoteFolder;
     m_perform->keyword = connection.effectiveIPTCKeyword();
     m_perform->uploader = std::make_shared<FTPUploader>(connection);
@@ -188,6 +244,10 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
 
 ConnectionEngine::~ConnectionEngine()
 {
+    {
+        std::lock_guard lock(m_scanLink->mutex);
+        m_scanLink->engine = nullptr;
+    }
     if (m_folderWatcher) {
         m_folderWatcher->stop();
     }
@@ -314,27 +374,43 @@ void ConnectionEngine::runScan(quint64 generation)
         return;
     }
     setStabilityChecking(true);
-    QElapsedTimer clock;
-    clock.start();
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
 
+    // The listing of a big tree would hold the main thread up; it runs on the pool, ahead of waiting uploads.
     const QString root = m_watchedFolderURL->toLocalFile();
-    QList<QUrl> files;
-    const QFileInfo rootInfo(root);
-    const bool readable = rootInfo.isDir() && rootInfo.isReadable();
-    if (readable) {
-        QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
-                        m_connection.monitorSubdirectories ? QDirIterator::Subdirectories
-                                                           : QDirIterator::NoIteratorFlags);
-        while (it.hasNext()) {
-            it.next();
-            const QFileInfo info = it.fileInfo();
-            if (info.isFile() && !info.isSymLink() && !FolderWatcher::isIgnoredFileName(info.fileName())) {
-                files.append(QUrl::fromLocalFile(info.filePath()));
-            }
+    const bool recursive = m_connection.monitorSubdirectories;
+    auto enumerate = [link = m_scanLink, root, recursive, generation, clock] {
+        auto files = std::make_shared<QList<ScannedFile>>();
+        const QFileInfo rootInfo(root);
+        const bool readable = rootInfo.isDir() && rootInfo.isReadable() &&
+                              enumerateFolder(QFile::encodeName(QDir::cleanPath(root)), recursive, *files);
+        std::lock_guard lock(link->mutex);
+        if (link->engine != nullptr) {
+            ConnectionEngine* engine = link->engine;
+            QMetaObject::invokeMethod(
+                engine,
+                [engine, generation, clock, files, readable] {
+                    engine->scanEnumerated(generation, clock->elapsed(), files, readable);
+                },
+                Qt::QueuedConnection);
         }
+    };
+    if (m_services.transferPool != nullptr) {
+        m_services.transferPool->start(enumerate, 1);
+    } else {
+        enumerate();
+    }
+}
+
+void ConnectionEngine::scanEnumerated(quint64 generation, qint64 elapsedMs,
+                                      const std::shared_ptr<QList<ScannedFile>>& files, bool readable)
+{
+    if (generation != m_scanGeneration) {
+        return;
     }
     // The spinner stays up long enough to be seen, also when the folder cannot be read.
-    const qint64 rest = std::max<qint64>(0, m_minSpinnerVisibilityMs - clock.elapsed());
+    const qint64 rest = std::max<qint64>(0, m_minSpinnerVisibilityMs - elapsedMs);
     QTimer::singleShot(rest, this, [this, generation, files, readable] {
         if (generation != m_scanGeneration) {
             return;
@@ -342,7 +418,7 @@ void ConnectionEngine::runScan(quint64 generation)
         if (!readable) {
             setStabilityChecking(false);
         } else {
-            finishScan(generation, files);
+            finishScan(generation, *files);
             return;
         }
         Q_EMIT scanFinished();
@@ -350,10 +426,15 @@ void ConnectionEngine::runScan(quint64 generation)
     });
 }
 
-void ConnectionEngine::finishScan(quint64 generation, const QList<QUrl>& files)
+void ConnectionEngine::finishScan(quint64 generation, const QList<ScannedFile>& files)
 {
-    for (const QUrl& file : files) {
-        handleFileEvent(file);
+    for (const ScannedFile& file : files) {
+        // A file recorded with the date the listing read is passed over silently, as the event handler would;
+        // this keeps a big, already uploaded tree cheap on the main thread.
+        if (file.modified && isAlreadyUploaded(file.path, *file.modified)) {
+            continue;
+        }
+        handleFileEvent(QUrl::fromLocalFile(file.path));
     }
     if (m_stabilityTasks.isEmpty()) {
         setStabilityChecking(false);

@@ -19,6 +19,7 @@
 
 namespace ondrix {
 
+struct ScannedFile;
 class FTPUploader;
 class FolderWatcher;
 class UploadQueue;
@@ -116,6 +117,7 @@ Q_SIGNALS:
 
 private:
     struct PerformContext;
+    struct ScanLink;
 
     void setState(const EngineState& state);
     void setStabilityChecking(bool value);
@@ -129,7 +131,9 @@ private:
     void loadUploadedRecord();
     void scheduleNextScan(quint64 generation, bool immediately);
     void runScan(quint64 generation);
-    void finishScan(quint64 generation, const QList<QUrl>& files);
+    void scanEnumerated(quint64 generation, qint64 elapsedMs,
+                        const std::shared_ptr<QList<ScannedFile>>& files, bool readable);
+    void finishScan(quint64 generation, const QList<ScannedFile>& files);
     void stabilityAnswered(const QString& path, const QUrl& fileURL, FileStabilityChecker::Answer answer);
     void enqueueStableFile(const QUrl& fileURL);
 
@@ -166,6 +170,7 @@ private:
     std::optional<QUrl> m_watchedFolderURL;
     QHash<QString, double> m_uploadedRecord;
     const QString m_uploadedRecordKey;
+    std::shared_ptr<ScanLink> m_scanLink;
 
     qint64 m_minSpinnerVisibilityMs = kDefaultMinSpinnerVisibilityMs;
     std::optional<double> m_stabilityIntervalOverride;

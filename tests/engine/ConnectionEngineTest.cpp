@@ -337,6 +337,45 @@ TEST_F(ConnectionEngineTest, FoldersAreCreatedOnceAndProgressStaysCoarse)
     EXPECT_LT(updates, 100) << "repeated and rapid progress reports are coalesced";
 }
 
+TEST_F(ConnectionEngineTest, ScansPassOverRecordedFilesLinksAndHiddenFolders)
+{
+    FtpTestServer server;
+    server.start();
+    const PushConnection c = connectionFor(server.connection());
+    const QString kept = write(QStringLiteral("old/kept.jpg"), "kept");
+    const QString changed = write(QStringLiteral("old/changed.jpg"), "changed");
+    write(QStringLiteral(".cache/hidden.jpg"), "hidden");
+    write(QStringLiteral("new/fresh.jpg"), "fresh");
+    ASSERT_TRUE(QFile::link(kept, watched + QStringLiteral("/link.jpg")));
+    ASSERT_TRUE(QFile::link(watched + QStringLiteral("/old"), watched + QStringLiteral("/linked-folder")));
+    const auto date = [](const QString& path) {
+        return double(QFileInfo(path).lastModified().toMSecsSinceEpoch()) / 1000.0;
+    };
+    store.setRealDictionary(ConnectionEngine::uploadedRecordKeyFor(c),
+                            {{kept, date(kept)}, {changed, date(changed) - 60.0}});
+
+    // An engine that goes while its first listing still runs on the pool drops the listing quietly.
+    makeEngine(c)->start();
+
+    auto engine = makeEngine(c);
+    QSignalSpy scans(engine.get(), &ConnectionEngine::scanFinished);
+    engine->start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->completedCount() == 2; }, 20000))
+        << logMessages().join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return scans.size() >= 3; }, 20000));
+    const QString remote = server.rootDir() + QStringLiteral("/incoming");
+    EXPECT_EQ(readFile(remote + QStringLiteral("/old/changed.jpg")), "changed");
+    EXPECT_EQ(readFile(remote + QStringLiteral("/new/fresh.jpg")), "fresh");
+    EXPECT_EQ(engine->completedCount(), 2);
+    QStringList checks = logMessages().filter(QStringLiteral("Stability check"));
+    // In the order the folder lists its entries; a scan during the upload offers the file once more.
+    checks.sort();
+    checks.removeDuplicates();
+    EXPECT_EQ(checks, (QStringList{QStringLiteral("[Office] Stability check (1s): changed.jpg"),
+                                   QStringLiteral("[Office] Stability check (1s): fresh.jpg")}))
+        << checks.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(ConnectionEngineTest, PostUploadActionsArchiveRunAndDelete)
 {
     FtpTestServer server;
