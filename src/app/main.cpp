@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
+#include <QLoggingCategory>
 #include <QTextStream>
 
 #include <cstdio>
@@ -62,6 +63,11 @@ void echoNewEntries(const LogService& log, QUuid& lastEchoed)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    // Per-file diagnostics (tag writes, keyword injection) would drown the activity log on stderr; they stay
+    // available through QT_LOGGING_RULES="ondrix.*.debug=true".
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES")) {
+        QLoggingCategory::setFilterRules(QStringLiteral("ondrix.*.debug=false"));
+    }
     QCoreApplication::setApplicationName(QStringLiteral("Ondrix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ONDRIX_VERSION));
 
