@@ -111,6 +111,21 @@ int main(int argc, char** argv)
     QObject::connect(&ondrix.log(), &LogService::entriesChanged, &app,
                      [&] { echoNewEntries(ondrix.log(), lastEchoed); });
 
+    // Benchmarks ask for the longest stretch the main thread spent without waiting for events while running:
+    // reported when a stop is requested (tearing down is not running), else at exit.
+    std::unique_ptr<MainThreadBusyProbe> busyProbe;
+    if (qEnvironmentVariableIsSet("ONDRIX_REPORT_MAIN_THREAD_BUSY")) {
+        busyProbe = std::make_unique<MainThreadBusyProbe>();
+    }
+    const auto reportBusy = [&] {
+        if (busyProbe) {
+            err << "Main thread: longest busy " << QString::number(busyProbe->longestBusyMs(), 'f', 1)
+                << " ms over " << busyProbe->wakeUps() << " wake-ups\n";
+            err.flush();
+            busyProbe.reset();
+        }
+    };
+
     UnixSignalWatcher signalWatcher;
     QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &app,
                      [&](int signalNumber, int count) {
@@ -124,22 +139,13 @@ int main(int argc, char** argv)
                                             "to quit at once).")
                              << '\n';
                          err.flush();
+                         reportBusy();
                          ondrix.stop();
                      });
     QObject::connect(&ondrix, &Application::transfersFinished, &app, [&] { QCoreApplication::exit(0); });
 
-    // Benchmarks ask for the longest stretch the main thread spent without waiting for events.
-    std::unique_ptr<MainThreadBusyProbe> busyProbe;
-    if (qEnvironmentVariableIsSet("ONDRIX_REPORT_MAIN_THREAD_BUSY")) {
-        busyProbe = std::make_unique<MainThreadBusyProbe>();
-    }
-
     ondrix.start();
     const int status = QCoreApplication::exec();
-    if (busyProbe) {
-        err << "Main thread: longest busy " << QString::number(busyProbe->longestBusyMs(), 'f', 1)
-            << " ms over " << busyProbe->wakeUps() << " wake-ups\n";
-        err.flush();
-    }
+    reportBusy();
     return status;
 }

@@ -96,6 +96,13 @@ bool enumerateFolder(const QByteArray& folder, bool recursive, QList<ScannedFile
     return true;
 }
 
+// Whether `record` holds `path` with a date less than a second away from `modificationDate`.
+bool isRecordedAt(const QHash<QString, double>& record, const QString& path, double modificationDate)
+{
+    const auto it = record.constFind(path);
+    return it != record.constEnd() && std::abs(*it - modificationDate) < 1.0;
+}
+
 // Progress reports become queued calls on the main thread; libcurl calls back many times per transfer, also
 // while it only waits for the server. Repeats are dropped and intermediate steps come at most this often.
 constexpr qint64 kProgressReportIntervalMs = 100;
@@ -380,11 +387,18 @@ void ConnectionEngine::runScan(quint64 generation)
     // The listing of a big tree would hold the main thread up; it runs on the pool, ahead of waiting uploads.
     const QString root = m_watchedFolderURL->toLocalFile();
     const bool recursive = m_connection.monitorSubdirectories;
-    auto enumerate = [link = m_scanLink, root, recursive, generation, clock] {
+    // Files the record holds with the date the listing reads are passed over there, as the event handler
+    // would pass them over silently, so a big uploaded tree costs the main thread nothing. The record is a
+    // copy taken now; an entry that changes meanwhile is settled by the handler (or, if trimmed, by the next
+    // scan).
+    auto enumerate = [link = m_scanLink, root, recursive, generation, clock, record = m_uploadedRecord] {
         auto files = std::make_shared<QList<ScannedFile>>();
         const QFileInfo rootInfo(root);
         const bool readable = rootInfo.isDir() && rootInfo.isReadable() &&
                               enumerateFolder(QFile::encodeName(QDir::cleanPath(root)), recursive, *files);
+        files->removeIf([&record](const ScannedFile& file) {
+            return file.modified && isRecordedAt(record, file.path, *file.modified);
+        });
         std::lock_guard lock(link->mutex);
         if (link->engine != nullptr) {
             ConnectionEngine* engine = link->engine;
@@ -429,11 +443,6 @@ void ConnectionEngine::scanEnumerated(quint64 generation, qint64 elapsedMs,
 void ConnectionEngine::finishScan(quint64 generation, const QList<ScannedFile>& files)
 {
     for (const ScannedFile& file : files) {
-        // A file recorded with the date the listing read is passed over silently, as the event handler would;
-        // this keeps a big, already uploaded tree cheap on the main thread.
-        if (file.modified && isAlreadyUploaded(file.path, *file.modified)) {
-            continue;
-        }
         handleFileEvent(QUrl::fromLocalFile(file.path));
     }
     if (m_stabilityTasks.isEmpty()) {
@@ -594,8 +603,7 @@ void ConnectionEngine::loadUploadedRecord()
 
 bool ConnectionEngine::isAlreadyUploaded(const QString& path, double modificationDate) const
 {
-    const auto it = m_uploadedRecord.constFind(path);
-    return it != m_uploadedRecord.constEnd() && std::abs(*it - modificationDate) < 1.0;
+    return isRecordedAt(m_uploadedRecord, path, modificationDate);
 }
 
 void ConnectionEngine::recordUpload(const QString& path)

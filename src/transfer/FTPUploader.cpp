@@ -21,6 +21,9 @@ struct UploadProgressContext {
     qint64 totalBytes = 0;
 };
 
+// Bytes libcurl reads from the file at a time for an uncapped upload.
+constexpr long kUploadBufferSize = 512 * 1024;
+
 size_t readFromFile(char* buffer, size_t size, size_t count, void* file)
 {
     if (buffer == nullptr || file == nullptr) {
@@ -112,6 +115,11 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
 
     if (m_connection.maxBandwidthKBps > 0) {
         handle.set(CURLOPT_MAX_SEND_SPEED_LARGE, curl_off_t(m_connection.maxBandwidthKBps) * 1024);
+    } else {
+        // libcurl's 64 KiB default makes SFTP send small packets and wait for each; larger reads keep
+        // libssh2's window full and FTP's system calls few. A capped transfer keeps the default so that its
+        // steps stay fine.
+        handle.set(CURLOPT_UPLOAD_BUFFERSIZE, kUploadBufferSize);
     }
     std::unique_ptr<UploadProgressContext> context;
     if (progress) {

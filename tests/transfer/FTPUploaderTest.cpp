@@ -299,10 +299,15 @@ TEST_F(FTPUploaderTest, BandwidthCapIsKiBPerSecond)
         connection.maxBandwidthKBps = kbps;
         FTPUploader uploader(connection);
         std::optional<qint64> cap;
-        uploader.setHandleInspector(
-            [&](const CurlHandle& handle) { cap = handle.numberOption(CURLOPT_MAX_SEND_SPEED_LARGE); });
+        std::optional<qint64> buffer;
+        uploader.setHandleInspector([&](const CurlHandle& handle) {
+            cap = handle.numberOption(CURLOPT_MAX_SEND_SPEED_LARGE);
+            buffer = handle.numberOption(CURLOPT_UPLOAD_BUFFERSIZE);
+        });
         EXPECT_TRUE(uploader.upload(local, QStringLiteral("/a")));
         EXPECT_EQ(cap, expected) << kbps;
+        // A capped upload keeps libcurl's small steps, so the cap holds closely; others read in large blocks.
+        EXPECT_EQ(buffer.has_value(), !expected.has_value()) << kbps;
     }
 }
 
