@@ -1,5 +1,7 @@
 #include "engine/UploadQueue.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMetaObject>
 #include <QThreadPool>
 
@@ -7,6 +9,23 @@
 #include <mutex>
 
 namespace ondrix {
+
+// A finished transfer's way back to the queue. It is posted ahead of ordinary events so that the next job
+// starts without waiting behind the handling of earlier results; progress reports it overtakes are ignored,
+// as any report that arrives after the finish step is.
+class UploadQueue::FinishEvent : public QEvent {
+public:
+    explicit FinishEvent(UploadResult result)
+        : QEvent(type())
+        , result(std::move(result))
+    {}
+    static QEvent::Type type()
+    {
+        static const auto registered = QEvent::Type(QEvent::registerEventType());
+        return registered;
+    }
+    UploadResult result;
+};
 
 // The tasks' weak reference to their queue. Posting to a QObject from another thread is safe only while it
 // lives, so posts happen under the mutex and the queue's destructor clears the pointer under it.
@@ -21,6 +40,13 @@ struct UploadQueue::Link {
         if (queue) {
             QMetaObject::invokeMethod(
                 queue, [q = queue, fn = std::forward<Fn>(fn)]() mutable { fn(q); }, Qt::QueuedConnection);
+        }
+    }
+    void postFinish(UploadResult result)
+    {
+        std::lock_guard lock(mutex);
+        if (queue) {
+            QCoreApplication::postEvent(queue, new FinishEvent(std::move(result)), Qt::HighEventPriority);
         }
     }
     bool isAlive()
@@ -159,8 +185,17 @@ void UploadQueue::startJob(UploadJob job)
             result.success = false;
             result.error = QStringLiteral("No uploader configured");
         }
-        link->post([result = std::move(result)](UploadQueue* queue) { queue->finish(result); });
+        link->postFinish(std::move(result));
     });
+}
+
+bool UploadQueue::event(QEvent* event)
+{
+    if (event->type() == FinishEvent::type()) {
+        finish(static_cast<FinishEvent*>(event)->result);
+        return true;
+    }
+    return QObject::event(event);
 }
 
 void UploadQueue::finish(const UploadResult& result)

@@ -78,8 +78,12 @@ Q_SIGNALS:
     void pendingCountChanged(int pendingCount);
     void activeCountChanged(int activeCount);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     struct Link;
+    class FinishEvent;
 
     void runStartStep();
     void startJob(UploadJob job);

@@ -235,6 +235,26 @@ TEST_F(UploadQueueTest, StartsInArrivalOrderAndReportsEachStepOnTheMainThreadInO
     EXPECT_EQ(m_results.first().error, QStringLiteral("550 Permission denied"));
 }
 
+TEST_F(UploadQueueTest, AFinishedTransferStartsTheNextJobAheadOfWaitingEvents)
+{
+    auto queue = makeQueue(1);
+    queue->enqueue(makeJob(QStringLiteral("a.jpg")));
+    queue->enqueue(makeJob(QStringLiteral("b.jpg")));
+    ASSERT_TRUE(waitForStarted(1));
+    // Ordinary work already waiting on the main thread (the handling of earlier results, say) when the
+    // transfer ends does not hold up the start of the next job.
+    QStringList order;
+    QObject::connect(queue.get(), &UploadQueue::pendingCountChanged,
+                     [&](int pending) { order.append(QStringLiteral("pending %1").arg(pending)); });
+    QMetaObject::invokeMethod(
+        queue.get(), [&] { order.append(QStringLiteral("waiting work")); }, Qt::QueuedConnection);
+    m_gate.release(QStringLiteral("a.jpg"));
+    m_pool.waitForDone(); // the transfer has ended and posted its result; no event has run meanwhile
+    ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 2; }, 5000));
+    EXPECT_EQ(order, (QStringList{QStringLiteral("pending 0"), QStringLiteral("waiting work")}));
+    ASSERT_TRUE(waitForStarted(2));
+}
+
 TEST_F(UploadQueueTest, DropsAJobForAFileThatIsAlreadyPendingOrActive)
 {
     auto queue = makeQueue(1);
