@@ -527,8 +527,8 @@ class Bench:
     # -- report
 
     def report(self):
-        def fmt(v, spec=".2f"):
-            return "-" if v is None or v != v else format(v, spec)
+        def fmt(v, pattern=".2f"):
+            return "-" if v is None or v != v else format(v, pattern)
 
         lines = ["", "Throughput, stability 1 s. total: from start until the last file is on the server (polling the",
                  "server's disk); upload: from the first file appearing on the server to the last one complete.",
