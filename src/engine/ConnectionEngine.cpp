@@ -801,12 +801,19 @@ void ConnectionEngine::setState(const EngineState& state)
     Q_EMIT stateChanged(m_state);
 }
 
+// Assigns and notifies only on a real change.
+template <typename T, typename Signal>
+static void assignNotifying(ConnectionEngine* engine, T& field, T value, Signal signal)
+{
+    if (field != value) {
+        field = value;
+        Q_EMIT(engine->*signal)(value);
+    }
+}
+
 void ConnectionEngine::setStabilityChecking(bool value)
 {
-    if (m_isStabilityChecking != value) {
-        m_isStabilityChecking = value;
-        Q_EMIT isStabilityCheckingChanged(value);
-    }
+    assignNotifying(this, m_isStabilityChecking, value, &ConnectionEngine::isStabilityCheckingChanged);
 }
 
 void ConnectionEngine::setActiveJobs(QList<UploadJob> jobs)
@@ -817,26 +824,17 @@ void ConnectionEngine::setActiveJobs(QList<UploadJob> jobs)
 
 void ConnectionEngine::setQueuedCount(int value)
 {
-    if (m_queuedCount != value) {
-        m_queuedCount = value;
-        Q_EMIT queuedCountChanged(value);
-    }
+    assignNotifying(this, m_queuedCount, value, &ConnectionEngine::queuedCountChanged);
 }
 
 void ConnectionEngine::setConsecutiveErrors(int value)
 {
-    if (m_consecutiveErrors != value) {
-        m_consecutiveErrors = value;
-        Q_EMIT consecutiveErrorsChanged(value);
-    }
+    assignNotifying(this, m_consecutiveErrors, value, &ConnectionEngine::consecutiveErrorsChanged);
 }
 
 void ConnectionEngine::setCompletedCount(int value)
 {
-    if (m_completedCount != value) {
-        m_completedCount = value;
-        Q_EMIT completedCountChanged(value);
-    }
+    assignNotifying(this, m_completedCount, value, &ConnectionEngine::completedCountChanged);
 }
 
 } // namespace ondrix
