@@ -452,50 +452,42 @@ bool PreferencesStore::boolValue(const QString& key) const
     return false;
 }
 
-qint64 PreferencesStore::integerValue(const QString& key) const
+// Integer and double reads: values of a number type or strings, converted by the stored value's class.
+template <typename Raw, typename T>
+static T convertScalar(const std::optional<Raw>& raw, T (*fromInteger)(qint64), T (*fromReal)(double),
+                       T (*fromText)(const QString&))
 {
-    const auto raw = readRaw(key);
     if (!raw) {
-        return 0;
+        return T();
     }
     const bool number = raw->type == QLatin1String("bool") || raw->type == QLatin1String("integer") ||
                         raw->type == QLatin1String("double");
     if (!number && raw->type != QLatin1String("string")) {
-        return 0;
+        return T();
     }
     switch (raw->kind) {
     case IntegerValue:
-        return raw->integer;
+        return fromInteger(raw->integer);
     case RealValue:
-        return saturatingTruncate(raw->real);
+        return fromReal(raw->real);
     case TextValue:
-        return integerFromString(QString::fromUtf8(raw->bytes));
+        return fromText(QString::fromUtf8(raw->bytes));
     default:
-        return 0;
+        return T();
     }
+}
+
+qint64 PreferencesStore::integerValue(const QString& key) const
+{
+    return convertScalar<Raw, qint64>(
+        readRaw(key), [](qint64 value) { return value; }, &saturatingTruncate, &integerFromString);
 }
 
 double PreferencesStore::doubleValue(const QString& key) const
 {
-    const auto raw = readRaw(key);
-    if (!raw) {
-        return 0;
-    }
-    const bool number = raw->type == QLatin1String("bool") || raw->type == QLatin1String("integer") ||
-                        raw->type == QLatin1String("double");
-    if (!number && raw->type != QLatin1String("string")) {
-        return 0;
-    }
-    switch (raw->kind) {
-    case IntegerValue:
-        return static_cast<double>(raw->integer);
-    case RealValue:
-        return raw->real;
-    case TextValue:
-        return doubleFromString(QString::fromUtf8(raw->bytes));
-    default:
-        return 0;
-    }
+    return convertScalar<Raw, double>(
+        readRaw(key), [](qint64 value) { return static_cast<double>(value); },
+        [](double value) { return value; }, &doubleFromString);
 }
 
 QString PreferencesStore::stringValue(const QString& key) const
