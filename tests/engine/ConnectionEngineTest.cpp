@@ -5,7 +5,6 @@
 #include "support/EngineTestServices.h"
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
-#include "support/TestEnvironment.h"
 #include "transfer/CurlHandle.h"
 #include "transfer/FTPUploader.h"
 
@@ -21,12 +20,11 @@
 
 using namespace ondrix;
 using ondrix::test::DBusMockSession;
-using ondrix::test::EngineTestServices;
+using ondrix::test::EngineTestFixture;
 using ondrix::test::FtpServerOptions;
 using ondrix::test::FtpTestServer;
 using ondrix::test::readFile;
 using ondrix::test::SftpTestServer;
-using ondrix::test::TestEnvironment;
 
 namespace {
 
@@ -41,17 +39,10 @@ QString colourOf(const FinderTagService& tags, const QString& path)
     return {};
 }
 
-// The environment comes first so that the services open their files below its XDG folders.
-struct PrivateEnvironment {
-    TestEnvironment env;
-};
-
-class ConnectionEngineTest : public ::testing::Test, public PrivateEnvironment, public EngineTestServices {
+class ConnectionEngineTest : public EngineTestFixture {
 protected:
     ConnectionEngineTest()
     {
-        env.setVariable("SSL_CERT_FILE", FtpTestServer::caFile());
-        env.setVariable("CURL_CA_BUNDLE", QString());
         watched = env.makeDir(QStringLiteral("watched"));
         settings.setNotifyMinFileCount(1);
     }

@@ -3,7 +3,6 @@
 #include "supervision/ConnectionsManager.h"
 #include "support/EngineTestServices.h"
 #include "support/NetworkManagerMock.h"
-#include "support/TestEnvironment.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -12,21 +11,12 @@
 
 using namespace ondrix;
 using ondrix::test::DBusMockSession;
-using ondrix::test::EngineTestServices;
+using ondrix::test::EngineTestFixture;
 using ondrix::test::NetworkManagerMock;
-using ondrix::test::TestEnvironment;
-
-namespace {
-struct PrivateEnvironment {
-    TestEnvironment env;
-};
-} // namespace
 
 // The manager on Qt's real NetworkManager backend, driven by NetworkManager's mock on a private bus. The
 // backend loads once per process, so this is one story in stages.
-class ConnectionsManagerNetworkTest : public ::testing::Test,
-                                      public PrivateEnvironment,
-                                      public EngineTestServices {};
+class ConnectionsManagerNetworkTest : public EngineTestFixture {};
 
 TEST_F(ConnectionsManagerNetworkTest, MeteredAndLostNetworksPauseEveryEngineOnce)
 {

@@ -7,7 +7,6 @@
 #include "support/EngineTestServices.h"
 #include "support/FakeNetworkPathSource.h"
 #include "support/FtpTestServer.h"
-#include "support/TestEnvironment.h"
 
 #include <QDBusArgument>
 #include <QDir>
@@ -18,10 +17,9 @@
 
 using namespace ondrix;
 using ondrix::test::DBusMockSession;
-using ondrix::test::EngineTestServices;
+using ondrix::test::EngineTestFixture;
 using ondrix::test::FakeNetworkPathSource;
 using ondrix::test::FtpTestServer;
-using ondrix::test::TestEnvironment;
 
 namespace {
 
@@ -35,19 +33,8 @@ NetworkPath path(bool satisfied, bool expensive, QList<NetworkPath::InterfaceTyp
             std::move(interfaces)};
 }
 
-// The environment comes first so that the services open their files below its XDG folders.
-struct PrivateEnvironment {
-    TestEnvironment env;
-};
-
-class ConnectionsManagerTest : public ::testing::Test, public PrivateEnvironment, public EngineTestServices {
+class ConnectionsManagerTest : public EngineTestFixture {
 protected:
-    ConnectionsManagerTest()
-    {
-        env.setVariable("SSL_CERT_FILE", FtpTestServer::caFile());
-        env.setVariable("CURL_CA_BUNDLE", QString());
-    }
-
     PushConnection connection(const QString& name, bool enabled = true)
     {
         PushConnection c;

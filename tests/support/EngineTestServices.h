@@ -10,8 +10,11 @@
 #include "records/LogService.h"
 #include "records/NotificationService.h"
 #include "records/StatsService.h"
+#include "support/TestEnvironment.h"
 
 #include <QThreadPool>
+
+#include <gtest/gtest.h>
 
 namespace ondrix::test {
 
@@ -51,5 +54,15 @@ struct EngineTestServices {
     QThreadPool pool;
     EngineServices services;
 };
+
+// A private home whose XDG folders the services below open their files in (so it comes first), with the
+// loopback servers' test CA trusted.
+struct PrivateEnvironment {
+    PrivateEnvironment();
+    TestEnvironment env;
+};
+
+// The base of engine and manager tests: a private environment, then the real services inside it.
+class EngineTestFixture : public ::testing::Test, public PrivateEnvironment, public EngineTestServices {};
 
 } // namespace ondrix::test
