@@ -7,6 +7,8 @@
 #include <QJsonDocument>
 #include <QSaveFile>
 
+#include <chrono>
+
 namespace ondrix {
 
 HistoryService::HistoryService(const QString& filePath, QObject* parent)
@@ -49,55 +51,65 @@ void HistoryService::clear()
 
 void HistoryService::insertOnOwnerThread(const HistoryEntry& entry)
 {
-    m_entries.prepend(entry);
-    if (m_entries.size() > maxEntries) {
-        m_entries.resize(maxEntries);
+    {
+        std::lock_guard lock(m_mutex);
+        m_entries.prepend(entry);
+        if (m_entries.size() > maxEntries) {
+            m_entries.resize(maxEntries);
+        }
+        m_dirty = true;
     }
+    m_wakeWriter.notify_one();
     Q_EMIT entriesChanged();
-    scheduleWrite();
 }
 
 void HistoryService::clearOnOwnerThread()
 {
-    const bool wasEmpty = m_entries.isEmpty();
-    m_entries.clear();
+    bool wasEmpty = false;
+    {
+        std::lock_guard lock(m_mutex);
+        wasEmpty = m_entries.isEmpty();
+        m_entries.clear();
+        m_dirty = true;
+    }
+    m_wakeWriter.notify_one();
     if (!wasEmpty) {
         Q_EMIT entriesChanged();
     }
-    scheduleWrite();
-}
-
-void HistoryService::scheduleWrite()
-{
-    {
-        std::lock_guard lock(m_mutex);
-        m_snapshot = m_entries; // implicitly shared: the copy is taken when the list next changes
-    }
-    m_wakeWriter.notify_one();
 }
 
 void HistoryService::waitForFileWrites()
 {
     std::unique_lock lock(m_mutex);
-    m_writerIdle.wait(lock, [this] { return !m_snapshot && !m_writing; });
+    m_flushRequested = true;
+    m_wakeWriter.notify_one();
+    m_writerIdle.wait(lock, [this] { return !m_dirty && !m_writing; });
 }
 
 void HistoryService::writerLoop()
 {
     std::unique_lock lock(m_mutex);
     for (;;) {
-        m_wakeWriter.wait(lock, [this] { return m_snapshot || m_stopping; });
-        if (!m_snapshot) {
+        m_wakeWriter.wait(lock, [this] { return m_dirty || m_stopping; });
+        if (!m_dirty) {
             return;
         }
-        const QList<HistoryEntry> snapshot = std::move(*m_snapshot);
-        m_snapshot.reset();
+        // The list as it is now, shared rather than copied: the owner thread copies it only when it next
+        // changes the list, once per write instead of once per change.
+        const QList<HistoryEntry> snapshot = m_entries;
+        m_dirty = false;
         m_writing = true;
         lock.unlock();
         writeFile(snapshot);
         lock.lock();
         m_writing = false;
+        if (!m_dirty) {
+            m_flushRequested = false; // whoever waited for the file has it now
+        }
         m_writerIdle.notify_all();
+        // Changes arriving meanwhile are gathered into the next write.
+        m_wakeWriter.wait_for(lock, std::chrono::milliseconds(kMinWriteIntervalMs),
+                              [this] { return m_stopping || m_flushRequested; });
     }
 }
 

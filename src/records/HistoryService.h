@@ -16,16 +16,19 @@ namespace ondrix {
 // the history survives restarts.
 //
 // `add` and `clear` may be called from any thread and return at once; the list changes on the thread the
-// service lives on (the main thread). After every change a snapshot of the list goes to the service's writer
-// thread, which replaces the file atomically (a crash mid-write leaves the previous file whole). When
-// snapshots pile up only the newest is written, since it is the one that must end up in the file. File and
-// coding failures are silent.
+// service lives on (the main thread). After every change the service's writer thread replaces the file
+// atomically with the list as it then is (a crash mid-write leaves the previous file whole); changes that
+// pile up meanwhile end up in one write. A burst of
+// uploads would otherwise rewrite and sync the whole file hundreds of times a second, so writes are at least
+// `kMinWriteIntervalMs` apart: the file trails the list by at most that long. File and coding failures are
+// silent.
 class HistoryService : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<ondrix::HistoryEntry> entries READ entries NOTIFY entriesChanged)
 
 public:
     static constexpr int maxEntries = 500;
+    static constexpr int kMinWriteIntervalMs = 500;
 
     // Creates the file's folder when missing and loads the file; an unreadable or undecodable file is an
     // empty history (the file is left alone until the next change).
@@ -39,7 +42,8 @@ public:
     QList<HistoryEntry> entries() const { return m_entries; }
     QString filePath() const { return m_filePath; }
 
-    // Blocks until the newest snapshot handed to the writer has been written (or has failed).
+    // Blocks until the newest snapshot handed to the writer has been written (or has failed); a write held
+    // back by the interval goes at once.
     void waitForFileWrites();
 
     // The file's form: a compact JSON array of the entries in the given order.
@@ -53,19 +57,21 @@ Q_SIGNALS:
 private:
     void insertOnOwnerThread(const HistoryEntry& entry);
     void clearOnOwnerThread();
-    void scheduleWrite();
     void writerLoop();
     bool writeFile(const QList<HistoryEntry>& snapshot) const;
 
     const QString m_filePath;
-    QList<HistoryEntry> m_entries;
 
     std::mutex m_mutex;
+    // Changed only on the owner thread and under the mutex; the writer reads it under the mutex.
+    QList<HistoryEntry> m_entries;
     std::condition_variable m_wakeWriter;
     std::condition_variable m_writerIdle;
-    std::optional<QList<HistoryEntry>> m_snapshot;
+    // The list changed since the writer last took it.
+    bool m_dirty = false;
     bool m_writing = false;
     bool m_stopping = false;
+    bool m_flushRequested = false;
     std::thread m_writer;
 };
 
