@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <sys/select.h>
+
 #include <algorithm>
 
 namespace ondrix {
@@ -69,6 +71,23 @@ void CurlHandle::applyProtocolOptions(const PushConnection& connection)
     }
 }
 
+namespace {
+
+// Whether libcurl waits for activity on any socket of `multi` it can name in an fd_set.
+bool waitsOnAnySocket(CURLM* multi)
+{
+    fd_set reads;
+    fd_set writes;
+    fd_set errors;
+    FD_ZERO(&reads);
+    FD_ZERO(&writes);
+    FD_ZERO(&errors);
+    int highest = -1;
+    return curl_multi_fdset(multi, &reads, &writes, &errors, &highest) == CURLM_OK && highest >= 0;
+}
+
+} // namespace
+
 CURLcode CurlHandle::perform()
 {
     CURLM* multi = curl_multi_init();
@@ -86,6 +105,7 @@ CURLcode CurlHandle::perform()
     CURLcode result = CURLE_OK;
     bool done = false;
     int wait = kMinWaitMs;
+    int idleReruns = 0;
     while (!done) {
         int running = 0;
         const CURLMcode code = curl_multi_perform(multi, &running);
@@ -105,9 +125,15 @@ CURLcode CurlHandle::perform()
         }
         // libcurl shortens the wait to its own next timeout, but it does not always have one: after the
         // reply to EPSV on a reused FTP connection it starts the data connection only on its next run,
-        // without a socket or a timer to wake it (curl_easy_perform then sleeps its full second). So after
-        // every event it runs once more at once, then waits 1 ms, and the wait only grows while nothing
-        // happens.
+        // without a socket or a timer to wake it (curl_easy_perform then sleeps its full second). When it
+        // names no socket at all it is run again at once (a few times in a row: sockets above the fd_set
+        // range are not named either, and must not make this a busy loop). Otherwise, after every event it
+        // runs once more at once, then waits 1 ms, and the wait only grows while nothing happens.
+        if (idleReruns < kMaxIdleReruns && !waitsOnAnySocket(multi)) {
+            ++idleReruns;
+            continue;
+        }
+        idleReruns = 0;
         int events = 0;
         curl_multi_poll(multi, nullptr, 0, wait, &events);
         wait = events > 0 ? 0 : std::clamp(wait * 2, kMinWaitMs, kMaxWaitMs);

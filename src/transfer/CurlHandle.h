@@ -71,6 +71,8 @@ public:
     // Shortest and longest wait for socket activity inside perform().
     static constexpr int kMinWaitMs = 1;
     static constexpr int kMaxWaitMs = 32;
+    // Runs in a row without a wait while libcurl names no socket to wait on.
+    static constexpr int kMaxIdleReruns = 4;
     // Idle connections a shared cache keeps: the most parallel uploads of a connection and a browser beside.
     static constexpr long kMaxCachedConnections = 8;
 
