@@ -690,14 +690,22 @@ void ConnectionEngine::handleResult(const UploadResult& result)
             m_lastUploadedFile = name;
             Q_EMIT lastUploadedFileChanged(name);
         }
-        recordUpload(path);
+        // The record and the counters change together in one commit of the store.
+        const auto persist = [&] {
+            recordUpload(path);
+            if (m_services.stats) {
+                m_services.stats->recordUpload(result.bytesUploaded);
+            }
+        };
+        if (m_services.store) {
+            m_services.store->writeTogether(persist);
+        } else {
+            persist();
+        }
         setTag(FinderTagService::UploadColour::green, path);
         log(prefix + QStringLiteral("✓ ") + name + QStringLiteral(" (") +
                 formattedSize(result.bytesUploaded) + QStringLiteral(")"),
             LogEntry::LogLevel::info);
-        if (m_services.stats) {
-            m_services.stats->recordUpload(result.bytesUploaded);
-        }
         if (m_services.history) {
             HistoryEntry entry;
             entry.timestamp = QDateTime::currentDateTime();
@@ -732,6 +740,11 @@ void ConnectionEngine::runPostUploadAction(const QString& path) const
 {
     // Every step may fail quietly: the upload itself succeeded and is recorded.
     const PostUploadAction& action = m_connection.postUploadAction;
+    if (m_services.tags &&
+        (action.kind() != PostUploadAction::Kind::none || m_connection.deleteLocalAfterUpload)) {
+        // The green tag goes with the file to the archive, and is on it when the script looks.
+        m_services.tags->settle(path);
+    }
     switch (action.kind()) {
     case PostUploadAction::Kind::moveToArchive: {
         const QString target = QDir(action.path()).filePath(QFileInfo(path).fileName());
@@ -783,7 +796,7 @@ void ConnectionEngine::flushNotifications()
 void ConnectionEngine::setTag(FinderTagService::UploadColour colour, const QString& path) const
 {
     if (m_connection.finderTagsEnabled && m_services.tags) {
-        m_services.tags->setTag(colour, path);
+        m_services.tags->queueTag(colour, path);
     }
 }
 

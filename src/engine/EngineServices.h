@@ -27,7 +27,7 @@ struct EngineServices {
     PreferencesStore* store = nullptr;
     NotificationService* notifications = nullptr;
     SoundPlayer* sounds = nullptr;
-    const FinderTagService* tags = nullptr;
+    FinderTagService* tags = nullptr;
     // Runs transfers, keyword injection and remote operations; sized for every connection's limit at once.
     QThreadPool* transferPool = nullptr;
     // Makes the change-notification source of one folder watcher.

@@ -82,6 +82,74 @@ FinderTagService::FinderTagService(std::shared_ptr<const TagStore> store)
     : m_store(std::move(store))
 {}
 
+FinderTagService::~FinderTagService()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wakeWriter.notify_one();
+    if (m_writer.joinable()) {
+        m_writer.join();
+    }
+}
+
+void FinderTagService::queueTag(UploadColour colour, const QString& filePath)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_writer.joinable()) {
+            m_writer = std::thread([this] { writerLoop(); });
+        }
+        if (!m_queuedColours.contains(filePath)) {
+            m_queue.append(filePath);
+        }
+        m_queuedColours.insert(filePath, colour);
+    }
+    m_wakeWriter.notify_one();
+}
+
+void FinderTagService::settle(const QString& filePath)
+{
+    std::unique_lock lock(m_mutex);
+    m_written.wait(lock, [&] { return m_writing != filePath; });
+    const auto queued = m_queuedColours.constFind(filePath);
+    if (queued == m_queuedColours.constEnd()) {
+        return;
+    }
+    const UploadColour colour = *queued;
+    m_queuedColours.erase(queued);
+    m_queue.removeOne(filePath);
+    lock.unlock();
+    setTag(colour, filePath);
+}
+
+void FinderTagService::waitForTagWrites()
+{
+    std::unique_lock lock(m_mutex);
+    m_written.wait(lock, [this] { return m_queue.isEmpty() && m_writing.isNull(); });
+}
+
+void FinderTagService::writerLoop()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        // Whatever is queued is written before the writer ends.
+        m_wakeWriter.wait(lock, [this] { return !m_queue.isEmpty() || m_stopping; });
+        if (m_queue.isEmpty()) {
+            return;
+        }
+        const QString path = m_queue.takeFirst();
+        const UploadColour colour = m_queuedColours.take(path);
+        m_writing = path;
+        lock.unlock();
+        setTag(colour, path);
+        lock.lock();
+        m_writing = QString();
+        m_written.notify_all();
+    }
+}
+
 void FinderTagService::setTag(UploadColour colour, const QString& filePath) const noexcept
 {
     try {

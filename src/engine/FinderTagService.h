@@ -2,12 +2,17 @@
 
 #include "platform/TagStore.h"
 
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 namespace ondrix {
 
@@ -16,9 +21,12 @@ namespace ondrix {
 // other tag of the file keeps its text and its place. The user-tags list is mirrored into the freedesktop tag
 // list by the same rule, so desktop file managers on Linux show the colour as well.
 //
-// Stateless apart from its store: setTag may be called from any thread (the engine calls it on the main
-// thread), and never throws. Problems (missing file, a file system without user extended attributes) end as
-// system-log lines in the "ondrix.findertags" category and leave the file as it was.
+// setTag writes at once and may be called from any thread. queueTag hands the write to the service's own
+// writer thread, so a burst of small uploads does not hold the main thread up with attribute writes: requests
+// are written oldest first, and a file whose colour changes again before its turn (queued, then uploading,
+// then uploaded within a few milliseconds) gets only its newest colour. Neither throws. Problems (missing
+// file, a file system without user extended attributes) end as system-log lines in the "ondrix.findertags"
+// category and leave the file as it was.
 class FinderTagService {
 public:
     enum class UploadColour { yellow, blue, green, red };
@@ -38,14 +46,37 @@ public:
 
     FinderTagService(); // on the file's extended attributes
     explicit FinderTagService(std::shared_ptr<const TagStore> store);
+    // Writes the colours still queued before it returns.
+    ~FinderTagService();
+    FinderTagService(const FinderTagService&) = delete;
+    FinderTagService& operator=(const FinderTagService&) = delete;
 
     void setTag(UploadColour colour, const QString& filePath) const noexcept;
+
+    void queueTag(UploadColour colour, const QString& filePath);
+    // Brings the file's tags up to date before it returns: a colour still queued for it is written now on
+    // this thread, after a write of it in progress. For the file's last colour ahead of moving or removing
+    // it.
+    void settle(const QString& filePath);
+    // Blocks until every queued colour has been written.
+    void waitForTagWrites();
 
     QStringList readTags(const QString& filePath) const;
     void writeTags(const QStringList& tags, const QString& filePath) const;
 
 private:
+    void writerLoop();
+
     std::shared_ptr<const TagStore> m_store;
+
+    std::mutex m_mutex;
+    std::condition_variable m_wakeWriter;
+    std::condition_variable m_written;
+    QList<QString> m_queue; // files in the order of their first waiting request
+    QHash<QString, UploadColour> m_queuedColours;
+    QString m_writing; // the file the writer is tagging now
+    bool m_stopping = false;
+    std::thread m_writer; // started by the first queued request
 };
 
 } // namespace ondrix

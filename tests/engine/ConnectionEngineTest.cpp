@@ -28,9 +28,10 @@ using ondrix::test::SftpTestServer;
 
 namespace {
 
-// The colour part of a file's tags ("Green", ...), or empty.
-QString colourOf(const FinderTagService& tags, const QString& path)
+// The colour part of a file's tags ("Green", ...), or empty, once the queued tag writes are done.
+QString colourOf(FinderTagService& tags, const QString& path)
 {
+    tags.waitForTagWrites();
     for (const QString& tag : tags.readTags(path)) {
         if (FinderTagService::isOwnColourTag(tag)) {
             return tag.section(QLatin1Char('\n'), 0, 0);

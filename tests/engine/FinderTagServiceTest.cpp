@@ -4,11 +4,14 @@
 #include "support/TestEnvironment.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 
 #include <gtest/gtest.h>
 #include <sys/xattr.h>
 
+#include <condition_variable>
+#include <mutex>
 #include <unordered_set>
 
 using namespace ondrix;
@@ -138,6 +141,75 @@ TEST_F(FinderTagServiceTest, PipelineLeavesOnlyTheLatestColour)
     QFile file(m_file);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("pixels"));
+}
+
+// Holds the first user-tags write until released, and notes every user-tags write as "file:Colour".
+class GatedTagStore : public TagStore {
+public:
+    QStringList readTags(const QString& path, TagList list) const override
+    {
+        return m_real.readTags(path, list);
+    }
+    int writeTags(const QString& path, TagList list, const QStringList& tags) const override
+    {
+        if (list == TagList::userTags) {
+            std::unique_lock lock(m_mutex);
+            m_writes.append(QFileInfo(path).fileName() + QLatin1Char(':') +
+                            tags.constLast().section(QLatin1Char('\n'), 0, 0));
+            m_changed.notify_all();
+            m_changed.wait(lock, [this] { return m_open || m_writes.size() > 1; });
+        }
+        return m_real.writeTags(path, list, tags);
+    }
+    void waitForFirstWrite()
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_writes.isEmpty(); });
+    }
+    void open()
+    {
+        std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_changed.notify_all();
+    }
+    QStringList writes() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_writes;
+    }
+
+private:
+    XattrTagStore m_real;
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_changed;
+    mutable QStringList m_writes;
+    bool m_open = false;
+};
+
+TEST_F(FinderTagServiceTest, QueuedColoursCoalescePerFileAndSettleWritesAtOnce)
+{
+    const QString other = m_env.writeFile(QStringLiteral("watched/other.jpg"), "more pixels");
+    auto store = std::make_shared<GatedTagStore>();
+    FinderTagService service(store);
+
+    service.queueTag(Colour::yellow, m_file);
+    store->waitForFirstWrite(); // the writer is now held inside the photo's first write
+    service.queueTag(Colour::blue, m_file);
+    service.queueTag(Colour::green, m_file);
+    service.queueTag(Colour::yellow, other);
+    service.queueTag(Colour::blue, other);
+
+    // The other file's newest colour is written on this thread, ahead of the held writer.
+    service.settle(other);
+    EXPECT_EQ(m_store.readTags(other, TagList::userTags), QStringList{QStringLiteral("Blue\n4")});
+
+    store->open();
+    service.waitForTagWrites();
+    EXPECT_EQ(store->writes(),
+              (QStringList{QStringLiteral("photo.jpg:Yellow"), QStringLiteral("other.jpg:Blue"),
+                           QStringLiteral("photo.jpg:Green")}));
+    EXPECT_EQ(tags(), QStringList{QStringLiteral("Green\n2")});
+    EXPECT_EQ(tags(TagList::desktopTags), QStringList{QStringLiteral("Green")});
 }
 
 TEST_F(FinderTagServiceTest, MalformedAttributesAreTreatedAsNoTags)
