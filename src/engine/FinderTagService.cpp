@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include <chrono>
+
 namespace ondrix {
 
 Q_LOGGING_CATEGORY(lcFinderTags, "ondrix.findertags")
@@ -127,6 +129,8 @@ void FinderTagService::settle(const QString& filePath)
 void FinderTagService::waitForTagWrites()
 {
     std::unique_lock lock(m_mutex);
+    m_flushRequested = true;
+    m_wakeWriter.notify_one();
     m_written.wait(lock, [this] { return m_queue.isEmpty() && m_writing.isNull(); });
 }
 
@@ -139,14 +143,21 @@ void FinderTagService::writerLoop()
         if (m_queue.isEmpty()) {
             return;
         }
-        const QString path = m_queue.takeFirst();
-        const UploadColour colour = m_queuedColours.take(path);
-        m_writing = path;
-        lock.unlock();
-        setTag(colour, path);
-        lock.lock();
-        m_writing = QString();
-        m_written.notify_all();
+        // A small file is queued, uploading and uploaded within milliseconds: waiting a moment lets its
+        // colours collapse into one write.
+        m_wakeWriter.wait_for(lock, std::chrono::milliseconds(kCoalesceMs),
+                              [this] { return m_stopping || m_flushRequested; });
+        while (!m_queue.isEmpty()) {
+            const QString path = m_queue.takeFirst();
+            const UploadColour colour = m_queuedColours.take(path);
+            m_writing = path;
+            lock.unlock();
+            setTag(colour, path);
+            lock.lock();
+            m_writing = QString();
+            m_written.notify_all();
+        }
+        m_flushRequested = false;
     }
 }
 

@@ -23,8 +23,9 @@ namespace ondrix {
 //
 // setTag writes at once and may be called from any thread. queueTag hands the write to the service's own
 // writer thread, so a burst of small uploads does not hold the main thread up with attribute writes: requests
-// are written oldest first, and a file whose colour changes again before its turn (queued, then uploading,
-// then uploaded within a few milliseconds) gets only its newest colour. Neither throws. Problems (missing
+// are written oldest first, at most `kCoalesceMs` after they arrive, and a file whose colour changes again
+// before its turn (queued, then uploading, then uploaded within a few milliseconds) gets only its newest
+// colour. Neither throws. Problems (missing
 // file, a file system without user extended attributes) end as system-log lines in the "ondrix.findertags"
 // category and leave the file as it was.
 class FinderTagService {
@@ -43,6 +44,8 @@ public:
     static bool isOwnColourTag(const QString& tag);
     // `tags` without the four colour tags, with `tag` appended.
     static QStringList replacingOwnColourTags(const QStringList& tags, const QString& tag);
+
+    static constexpr int kCoalesceMs = 100;
 
     FinderTagService(); // on the file's extended attributes
     explicit FinderTagService(std::shared_ptr<const TagStore> store);
@@ -76,6 +79,7 @@ private:
     QHash<QString, UploadColour> m_queuedColours;
     QString m_writing; // the file the writer is tagging now
     bool m_stopping = false;
+    bool m_flushRequested = false;
     std::thread m_writer; // started by the first queued request
 };
 

@@ -43,6 +43,9 @@ void CanberraSoundPlayer::play(const QString& name)
     const QString path = soundFile(name);
     if (path.isEmpty() || !m_context)
         return;
+    if (m_lastStart.isValid() && m_lastStart.elapsed() < kMinReplayMs)
+        return;
+    m_lastStart.start();
     const QByteArray file = QFile::encodeName(path);
     const QByteArray description = name.toUtf8();
     const int error = ca_context_play(m_context, 0, CA_PROP_MEDIA_FILENAME, file.constData(),

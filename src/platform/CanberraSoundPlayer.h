@@ -2,6 +2,7 @@
 
 #include "platform/SoundPlayer.h"
 
+#include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
@@ -13,8 +14,11 @@ namespace ondrix {
 Q_DECLARE_LOGGING_CATEGORY(lcSoundPlayer)
 
 // Plays the application's own sound files (<Name>.wav in the sound folder) through libcanberra, which hands
-// them to the desktop's sound server without blocking. The first failure to play (no sound server, no audio
-// device) goes to the system log; later ones are quiet. Used on the main thread.
+// them to the desktop's sound server without blocking. Every sound is shorter than a second, and a sound
+// asked for within a second of the last one started is left out: a burst of finished batches chimes once a
+// second instead of a pile of overlapping chimes (each of which costs the main thread a request to the sound
+// server). The first failure to play (no sound server, no audio device) goes to the system log; later ones
+// are quiet. Used on the main thread.
 class CanberraSoundPlayer : public SoundPlayer {
 public:
     // `soundDirectory` holds the files; see `findSoundDirectory`.
@@ -33,10 +37,13 @@ public:
     // holds the sounds.
     static QString findSoundDirectory();
 
+    static constexpr qint64 kMinReplayMs = 1000;
+
 private:
     QString m_directory;
     ca_context* m_context = nullptr;
     bool m_reportedFailure = false;
+    QElapsedTimer m_lastStart;
 };
 
 } // namespace ondrix

@@ -20,7 +20,16 @@ StatsService::StatsService(PreferencesStore& store, Clock clock, QObject* parent
     , m_store(store)
     , m_clock(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTime(); }))
 {
+    m_saveTimer.setSingleShot(true);
+    connect(&m_saveTimer, &QTimer::timeout, this, &StatsService::save);
     load();
+}
+
+StatsService::~StatsService()
+{
+    if (m_saveTimer.isActive()) {
+        save();
+    }
 }
 
 QString StatsService::today() const
@@ -55,9 +64,24 @@ void StatsService::load()
     checkDayRollover();
 }
 
+void StatsService::scheduleSave()
+{
+    if (m_saveTimer.isActive()) {
+        return;
+    }
+    const qint64 since = m_sinceSave.isValid() ? m_sinceSave.elapsed() : kMinSaveIntervalMs;
+    if (since >= kMinSaveIntervalMs) {
+        save();
+    } else {
+        m_saveTimer.start(int(kMinSaveIntervalMs - since));
+    }
+}
+
 void StatsService::save()
 {
-    // One commit for all counters: this runs after every upload.
+    m_saveTimer.stop();
+    m_sinceSave.start();
+    // One commit for all counters.
     m_store.writeTogether([this] {
         m_store.setInteger(kTodayFiles, m_todayFiles);
         m_store.setInteger(kTodayBytes, m_todayBytes);
@@ -95,7 +119,7 @@ void StatsService::recordUpload(qint64 bytes)
     setTotalFiles(m_totalFiles + 1);
     setTotalBytes(m_totalBytes + bytes);
     setLastActivityDate(m_clock());
-    save();
+    scheduleSave();
 }
 
 QString StatsService::summary(qint64 files, qint64 bytes)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -13,8 +15,9 @@ class PreferencesStore;
 
 // Counts successful uploads: files and bytes of the current day, of the last earlier day the counters were in
 // use ("yesterday") and in total, plus the time of the last upload. The counters are kept in the preferences
-// store after every change. A new local calendar day is noticed at the next upload or `todaySummary`, not by
-// a timer.
+// store after every change; during a burst of uploads at most once every `kMinSaveIntervalMs` (the last
+// change of a burst follows by then, and at destruction), so a crash mid-burst loses at most that much
+// counting. A new local calendar day is noticed at the next upload or `todaySummary`, not by a timer.
 //
 // Lives on the main thread; the counters notify there.
 class StatsService : public QObject {
@@ -30,6 +33,8 @@ class StatsService : public QObject {
 public:
     using Clock = std::function<QDateTime()>;
 
+    static constexpr int kMinSaveIntervalMs = 1000;
+
     static const QString kTodayFiles;
     static const QString kTodayBytes;
     static const QString kTotalFiles;
@@ -42,6 +47,8 @@ public:
     // Loads the counters and rolls them over when the stored day is not today. `clock` is the wall clock when
     // empty. The store must outlive the service.
     explicit StatsService(PreferencesStore& store, Clock clock = {}, QObject* parent = nullptr);
+    // Saves counters still waiting for the store.
+    ~StatsService() override;
 
     qint64 todayFiles() const { return m_todayFiles; }
     qint64 todayBytes() const { return m_todayBytes; }
@@ -57,6 +64,7 @@ public:
     void recordUpload(qint64 bytes);
     void checkDayRollover();
     void load();
+    // Writes the counters now (one commit).
     void save();
 
     // "1 file (1.5 KB)" or "<n> files (<size>)" for today, after a rollover check.
@@ -79,6 +87,8 @@ Q_SIGNALS:
     void yesterdayBytesChanged(qint64 value);
 
 private:
+    // save() now, or when the interval since the last save has passed.
+    void scheduleSave();
     QString today() const;
     qint64 loadBytes(const QString& key) const;
     static QString summary(qint64 files, qint64 bytes);
@@ -100,6 +110,8 @@ private:
     qint64 m_yesterdayFiles = 0;
     qint64 m_yesterdayBytes = 0;
     QString m_currentDay;
+    QElapsedTimer m_sinceSave;
+    QTimer m_saveTimer;
 };
 
 } // namespace ondrix

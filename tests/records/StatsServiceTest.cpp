@@ -40,6 +40,8 @@ TEST(StatsService, UploadsAreCountedAndKept)
         QSignalSpy yesterday(&stats, &StatsService::yesterdayFilesChanged);
         stats.recordUpload(1536);
         EXPECT_EQ(stats.todaySummary(), QStringLiteral("1 file (1.5 KB)"));
+        EXPECT_EQ(f.store.integerValue(StatsService::kTodayFiles), 1);
+        // The second upload of a burst is stored later, at the latest when the service goes.
         stats.recordUpload(1048576);
         EXPECT_EQ(stats.todaySummary(), QStringLiteral("2 files (1.0 MB)"));
         EXPECT_EQ(today.count(), 2);
