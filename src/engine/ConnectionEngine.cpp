@@ -460,6 +460,11 @@ void ConnectionEngine::handleFileEvent(const QUrl& fileURL)
     if (m_stabilityTasks.contains(path)) {
         return;
     }
+    // A queued file is read when its turn comes, so it goes up as it is then; offered again (by every scan
+    // during a long burst) it would only wait for stability and be turned away by the queue.
+    if (m_uploadQueue->isWaiting(fileURL)) {
+        return;
+    }
     const QString base =
         QDir::cleanPath(m_bookmarkURL ? m_bookmarkURL->toLocalFile() : m_connection.localFolder) +
         QLatin1Char('/');

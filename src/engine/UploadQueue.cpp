@@ -101,6 +101,15 @@ void UploadQueue::enqueue(UploadJob job)
     notifyCounts(pendingBefore, activeBefore);
 }
 
+bool UploadQueue::isWaiting(const QUrl& localURL) const
+{
+    if (!m_queuedURLs.contains(localURL)) {
+        return false;
+    }
+    return std::none_of(m_active.cbegin(), m_active.cend(),
+                        [&](const UploadJob& job) { return job.localURL == localURL; });
+}
+
 void UploadQueue::pause()
 {
     setPaused(true);

@@ -72,6 +72,8 @@ public:
     const QList<UploadJob>& pendingJobs() const { return m_pending; }
     // Active jobs with their latest progress, in no particular order.
     QList<UploadJob> activeJobs() const { return m_active.values(); }
+    // Whether a job for the file waits for its turn (queued, not started).
+    bool isWaiting(const QUrl& localURL) const;
 
 Q_SIGNALS:
     void isPausedChanged(bool isPaused);

@@ -86,20 +86,56 @@ bool waitsOnAnySocket(CURLM* multi)
     return curl_multi_fdset(multi, &reads, &writes, &errors, &highest) == CURLM_OK && highest >= 0;
 }
 
+// A multi handle that drives one transfer at a time. A connection handed back to the shared cache is closed
+// when the cache holds more than `kMaxCachedConnections`; libcurl's default for a multi handle with one
+// transfer is 4, which would close one connection of every burst of five parallel uploads after each file.
+CURLM* newMulti()
+{
+    CURLM* multi = curl_multi_init();
+    if (multi != nullptr) {
+        curl_multi_setopt(multi, CURLMOPT_MAXCONNECTS, CurlHandle::kMaxCachedConnections);
+    }
+    return multi;
+}
+
+// The calling thread's multi handle, kept for the thread's life: a new one per transfer costs a socket pair
+// (its wake-up channel) each time. Only for transfers whose connections live in a shared cache, so that
+// nothing of a transfer stays behind in it.
+CURLM* threadMulti()
+{
+    struct Owner {
+        CURLM* multi = newMulti();
+        ~Owner()
+        {
+            if (multi != nullptr) {
+                curl_multi_cleanup(multi);
+            }
+        }
+    };
+    thread_local Owner owner;
+    return owner.multi;
+}
+
 } // namespace
 
 CURLcode CurlHandle::perform()
 {
-    CURLM* multi = curl_multi_init();
+    ensureCurlInitialized();
+    const bool shared = m_cache && m_cache->share() != nullptr;
+    CURLM* multi = shared ? threadMulti() : newMulti();
     if (multi == nullptr) {
         return curl_easy_perform(m_easy);
     }
-    // A connection handed back to the shared cache is closed when the cache holds more than this; libcurl's
-    // default for a multi handle with one transfer is 4, which would close one connection of every burst of
-    // five parallel uploads after each file.
-    curl_multi_setopt(multi, CURLMOPT_MAXCONNECTS, kMaxCachedConnections);
+    const auto release = [&] {
+        curl_multi_remove_handle(multi, m_easy);
+        if (!shared) {
+            curl_multi_cleanup(multi);
+        }
+    };
     if (curl_multi_add_handle(multi, m_easy) != CURLM_OK) {
-        curl_multi_cleanup(multi);
+        if (!shared) {
+            curl_multi_cleanup(multi);
+        }
         return curl_easy_perform(m_easy);
     }
     CURLcode result = CURLE_OK;
@@ -138,8 +174,7 @@ CURLcode CurlHandle::perform()
         curl_multi_poll(multi, nullptr, 0, wait, &events);
         wait = events > 0 ? 0 : std::clamp(wait * 2, kMinWaitMs, kMaxWaitMs);
     }
-    curl_multi_remove_handle(multi, m_easy);
-    curl_multi_cleanup(multi);
+    release();
     return result;
 }
 
