@@ -98,17 +98,22 @@ FinderTagService::~FinderTagService()
 
 void FinderTagService::queueTag(UploadColour colour, const QString& filePath)
 {
+    bool wakeWriter = false;
     {
         std::lock_guard lock(m_mutex);
         if (!m_writer.joinable()) {
             m_writer = std::thread([this] { writerLoop(); });
         }
+        // A writer with work in hand takes this request with it; only an idle one needs waking.
+        wakeWriter = m_queue.isEmpty();
         if (!m_queuedColours.contains(filePath)) {
             m_queue.append(filePath);
         }
         m_queuedColours.insert(filePath, colour);
     }
-    m_wakeWriter.notify_one();
+    if (wakeWriter) {
+        m_wakeWriter.notify_one();
+    }
 }
 
 void FinderTagService::settle(const QString& filePath)

@@ -51,15 +51,20 @@ void HistoryService::clear()
 
 void HistoryService::insertOnOwnerThread(const HistoryEntry& entry)
 {
+    bool wakeWriter = false;
     {
         std::lock_guard lock(m_mutex);
         m_entries.prepend(entry);
         if (m_entries.size() > maxEntries) {
             m_entries.resize(maxEntries);
         }
+        // Once the list is marked changed, the writer takes later changes with it.
+        wakeWriter = !m_dirty;
         m_dirty = true;
     }
-    m_wakeWriter.notify_one();
+    if (wakeWriter) {
+        m_wakeWriter.notify_one();
+    }
     Q_EMIT entriesChanged();
 }
 
