@@ -166,6 +166,49 @@ struct ConnectionEngine::ScanLink {
     ConnectionEngine* engine = nullptr;
 };
 
+// The uploaded record as the store holds it, read once by whichever thread asks first (a scan on the pool,
+// or the main thread); a record under the key used before records were keyed by folders is moved over.
+class ConnectionEngine::RecordLoad {
+public:
+    RecordLoad(PreferencesStore* store, QString key, QString legacyKey)
+        : m_store(store)
+        , m_key(std::move(key))
+        , m_legacyKey(std::move(legacyKey))
+    {}
+
+    PreferencesStore::RealDictionary get()
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_record) {
+            m_record = read();
+        }
+        return *m_record;
+    }
+
+private:
+    PreferencesStore::RealDictionary read() const
+    {
+        if (!m_store) {
+            return {};
+        }
+        if (auto record = m_store->realDictionaryValue(m_key); record && !record->isEmpty()) {
+            return *record;
+        }
+        if (auto legacy = m_store->realDictionaryValue(m_legacyKey); legacy && !legacy->isEmpty()) {
+            m_store->setRealDictionary(m_key, *legacy);
+            m_store->remove(m_legacyKey);
+            return *legacy;
+        }
+        return {};
+    }
+
+    PreferencesStore* const m_store;
+    const QString m_key;
+    const QString m_legacyKey;
+    std::mutex m_mutex;
+    std::optional<PreferencesStore::RealDictionary> m_record;
+};
+
 ConnectionEngine::ConnectionEngine(const PushConnection& connection, const EngineServices& services,
                                    QObject* parent)
     : QObject(parent)
@@ -173,6 +216,8 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     , m_services(services)
     , m_perform(std::make_shared<PerformContext>())
     , m_uploadedRecordKey(uploadedRecordKeyFor(connection))
+    , m_recordLoad(std::make_shared<RecordLoad>(services.store, m_uploadedRecordKey,
+                                                legacyUploadedRecordKeyFor(connection)))
     , m_scanLink(std::make_shared<ScanLink>())
 {
     m_scanLink->engine = this;
@@ -189,8 +234,6 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     m_notificationFlushTimer.setSingleShot(true);
     m_notificationFlushTimer.setInterval(int(kDefaultNotificationFlushDelayMs));
     connect(&m_notificationFlushTimer, &QTimer::timeout, this, &ConnectionEngine::flushNotifications);
-
-    loadUploadedRecord();
 
     // The transfer runs on the pool with only the shared context; the handlers come back on this thread.
     std::shared_ptr<PerformContext> perform = m_perform;
@@ -389,9 +432,11 @@ void ConnectionEngine::runScan(quint64 generation)
     const bool recursive = m_connection.monitorSubdirectories;
     // Files the record holds with the date the listing reads are passed over there, as the event handler
     // would pass them over silently, so a big uploaded tree costs the main thread nothing. The record is a
-    // copy taken now; an entry that changes meanwhile is settled by the handler (or, if trimmed, by the next
-    // scan).
-    auto enumerate = [link = m_scanLink, root, recursive, generation, clock, record = m_uploadedRecord] {
+    // copy taken now (or read there, when the main thread has not needed it yet); an entry that changes
+    // meanwhile is settled by the handler (or, if trimmed, by the next scan).
+    std::optional<QHash<QString, double>> taken = m_uploadedRecord;
+    auto enumerate = [link = m_scanLink, root, recursive, generation, clock, taken, load = m_recordLoad] {
+        const QHash<QString, double> record = taken ? *taken : load->get();
         auto files = std::make_shared<QList<ScannedFile>>();
         const QFileInfo rootInfo(root);
         const bool readable = rootInfo.isDir() && rootInfo.isReadable() &&
@@ -588,44 +633,37 @@ QString ConnectionEngine::legacyUploadedRecordKeyFor(const PushConnection& conne
     return QStringLiteral("ondrix_uploaded_") + connection.id.toString(QUuid::WithoutBraces).toUpper();
 }
 
-void ConnectionEngine::loadUploadedRecord()
+const QHash<QString, double>& ConnectionEngine::uploadedRecord() const
 {
-    PreferencesStore* store = m_services.store;
-    if (!store) {
-        return;
+    if (!m_uploadedRecord) {
+        m_uploadedRecord = m_recordLoad->get();
+        // Scans still running keep the load alive; later ones take the main thread's copy.
+        m_recordLoad.reset();
     }
-    if (auto record = store->realDictionaryValue(m_uploadedRecordKey); record && !record->isEmpty()) {
-        m_uploadedRecord = *record;
-        return;
-    }
-    const QString legacyKey = legacyUploadedRecordKeyFor(m_connection);
-    if (auto legacy = store->realDictionaryValue(legacyKey); legacy && !legacy->isEmpty()) {
-        m_uploadedRecord = *legacy;
-        store->setRealDictionary(m_uploadedRecordKey, m_uploadedRecord);
-        store->remove(legacyKey);
-    }
+    return *m_uploadedRecord;
 }
 
 bool ConnectionEngine::isAlreadyUploaded(const QString& path, double modificationDate) const
 {
-    return isRecordedAt(m_uploadedRecord, path, modificationDate);
+    return isRecordedAt(uploadedRecord(), path, modificationDate);
 }
 
 void ConnectionEngine::recordUpload(const QString& path)
 {
     const double date = modificationDate(path).value_or(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0);
-    m_uploadedRecord.insert(path, date);
+    uploadedRecord();
+    m_uploadedRecord->insert(path, date);
     PreferencesStore* store = m_services.store;
     if (store) {
         store->setRealDictionaryEntry(m_uploadedRecordKey, path, date);
     }
     // Which entries go is not significant: the hash's own order.
-    qsizetype excess = m_uploadedRecord.size() - kMaxUploadedRecordEntries;
-    for (auto it = m_uploadedRecord.begin(); excess > 0 && it != m_uploadedRecord.end(); --excess) {
+    qsizetype excess = m_uploadedRecord->size() - kMaxUploadedRecordEntries;
+    for (auto it = m_uploadedRecord->begin(); excess > 0 && it != m_uploadedRecord->end(); --excess) {
         if (store) {
             store->removeRealDictionaryEntry(m_uploadedRecordKey, it.key());
         }
-        it = m_uploadedRecord.erase(it);
+        it = m_uploadedRecord->erase(it);
     }
 }
 

@@ -76,7 +76,9 @@ public:
     std::optional<QUrl> watchedFolderURL() const { return m_watchedFolderURL; }
 
     // The uploaded record: local path → modification date (seconds since 1970) at its successful upload.
-    const QHash<QString, double>& uploadedRecord() const { return m_uploadedRecord; }
+    // Read from the store by the first scan on the transfer pool (a big record would hold the main thread
+    // up), or here when the main thread needs it first.
+    const QHash<QString, double>& uploadedRecord() const;
     QString uploadedRecordKey() const { return m_uploadedRecordKey; }
     // "ondrix_uploaded_" + djb2 of host|localFolder|remoteFolder, so edits of those start a new record.
     static QString uploadedRecordKeyFor(const PushConnection& connection);
@@ -118,6 +120,7 @@ Q_SIGNALS:
 private:
     struct PerformContext;
     struct ScanLink;
+    class RecordLoad;
 
     void setState(const EngineState& state);
     void setStabilityChecking(bool value);
@@ -128,7 +131,6 @@ private:
     void updateStateAfterJobChange();
 
     double stabilityInterval() const;
-    void loadUploadedRecord();
     void scheduleNextScan(quint64 generation, bool immediately);
     void runScan(quint64 generation);
     void scanEnumerated(quint64 generation, qint64 elapsedMs,
@@ -168,8 +170,10 @@ private:
     QTimer m_notificationFlushTimer;
     std::optional<QUrl> m_bookmarkURL;
     std::optional<QUrl> m_watchedFolderURL;
-    QHash<QString, double> m_uploadedRecord;
     const QString m_uploadedRecordKey;
+    // Until the main thread has the record, the load shared with scans on the pool; then the record itself.
+    mutable std::shared_ptr<RecordLoad> m_recordLoad;
+    mutable std::optional<QHash<QString, double>> m_uploadedRecord;
     std::shared_ptr<ScanLink> m_scanLink;
 
     qint64 m_minSpinnerVisibilityMs = kDefaultMinSpinnerVisibilityMs;

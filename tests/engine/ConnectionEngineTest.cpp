@@ -158,6 +158,29 @@ TEST_F(ConnectionEngineTest, UploadedRecordMigratesCapsAndComparesDates)
         engine.isAlreadyUploaded(newest, QFileInfo(newest).lastModified().toMSecsSinceEpoch() / 1000.0));
 }
 
+TEST_F(ConnectionEngineTest, ARecordedTreeIsPassedOverByTheScanAndALegacyRecordMovesOnTheWay)
+{
+    PushConnection c = connectionFor(PushConnection());
+    PreferencesStore::RealDictionary record;
+    for (const QString& name : {QStringLiteral("a.jpg"), QStringLiteral("sub/b.jpg")}) {
+        const QString path = write(name, "uploaded before");
+        record.insert(path, QFileInfo(path).lastModified().toMSecsSinceEpoch() / 1000.0);
+    }
+    const QString legacyKey = ConnectionEngine::legacyUploadedRecordKeyFor(c);
+    store.setRealDictionary(legacyKey, record);
+    auto engine = makeEngine(c);
+    QSignalSpy scans(engine.get(), &ConnectionEngine::scanFinished);
+    engine->start();
+    ASSERT_TRUE(scans.wait(10000));
+
+    // The scan read (and moved) the record itself: nothing was offered, nothing waits.
+    EXPECT_FALSE(store.contains(legacyKey));
+    EXPECT_EQ(store.realDictionaryValue(ConnectionEngine::uploadedRecordKeyFor(c)), record);
+    EXPECT_FALSE(logMessages().join(QLatin1Char('\n')).contains(QStringLiteral("Stability check")));
+    EXPECT_FALSE(engine->isStabilityChecking());
+    EXPECT_EQ(engine->uploadedRecord(), record);
+}
+
 TEST_F(ConnectionEngineTest, StartNeedsAnEnabledConnectionAndAnExistingFolder)
 {
     PushConnection c = connectionFor(PushConnection());
