@@ -91,6 +91,7 @@ bool InotifyFileEventSource::start(const QString& rootPath)
     m_limitReported = false;
     m_currentGeneration = generation;
     m_stopRequested = false;
+    m_initialTreeWatched = false;
     if (!addWatch(rootPath)) {
         ::close(m_fd);
         ::close(m_wakeFd);
@@ -101,8 +102,13 @@ bool InotifyFileEventSource::start(const QString& rootPath)
         m_watchCount = 0;
         return false;
     }
-    addTree(rootPath, {}, nullptr);
-    m_reader = std::thread([this, generation] { run(generation); });
+    // The folders below are watched by the reader before it reads: listing a big tree would hold the main
+    // thread up. Files that change there before their folder is watched are found by the engine's scans.
+    m_reader = std::thread([this, generation] {
+        addTree(m_root, {}, nullptr);
+        m_initialTreeWatched = true;
+        run(generation);
+    });
     return true;
 }
 
@@ -233,7 +239,7 @@ void InotifyFileEventSource::handleBuffer(const char* data, qsizetype length, QL
 void InotifyFileEventSource::addTree(const QString& root, FileEvent::Flags fileFlags, QList<FileEvent>* found)
 {
     QStringList stack{root};
-    while (!stack.isEmpty()) {
+    while (!stack.isEmpty() && !m_stopRequested) {
         const QString dir = stack.takeLast();
         if (dir != root || !m_watchByPath.contains(dir)) {
             addWatch(dir);

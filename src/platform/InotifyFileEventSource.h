@@ -31,6 +31,9 @@ public:
 
     // Number of folders watched right now.
     int watchCount() const { return m_watchCount.load(); }
+    // Whether every folder that was in the tree at start is watched (start watches the root at once and
+    // the folders below it on the reader thread).
+    bool isTreeWatched() const { return m_initialTreeWatched.load(); }
 
     // Treats more than `maxWatches` watches like the kernel's per-user limit (0: only the kernel's limit
     // applies). Lets a user cap the share of a shared limit; tests use it to reach the limit safely.
@@ -61,11 +64,12 @@ private:
     std::atomic_bool m_stopRequested = false;
     std::atomic_bool m_suspended = false;
     std::atomic_int m_watchCount = 0;
+    std::atomic_bool m_initialTreeWatched = false;
     int m_watchLimit = 0;
     // Bumped by stop(), so batches posted by an earlier run are dropped on arrival.
     quint64 m_generation = 0;
     QString m_root;
-    // Owned by start() until the reader runs, then by the reader alone until stop() has joined it.
+    // Owned by start() until the reader starts, then by the reader alone until stop() has joined it.
     std::unordered_map<int, QString> m_pathByWatch;
     QHash<QString, int> m_watchByPath;
     bool m_limitReported = false;

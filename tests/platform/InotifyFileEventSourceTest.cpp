@@ -63,6 +63,8 @@ TEST_F(InotifyFileEventSourceTest, WatchesFollowFoldersThatComeGoAndMove)
 {
     QDir(m_root).mkpath(QStringLiteral("x/y"));
     ASSERT_TRUE(m_source.start(m_root));
+    // The folders below the root are watched on the reader thread, shortly after start.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_source.isTreeWatched(); }));
     EXPECT_EQ(m_source.watchCount(), 3);
 
     ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("n1/n2/n3")));
