@@ -60,13 +60,16 @@ std::optional<double> modificationDate(const QString& path)
 // Appends the regular files below `folder` (its sub-folders too when `recursive`) in the order the folder
 // lists them, descending into each sub-folder where it is listed. Hidden entries, symbolic links and ignored
 // names are left out. Runs on the transfer pool: plain readdir and one stat per file, no main-thread state.
-bool enumerateFolder(const QByteArray& folder, bool recursive, QList<ScannedFile>& files)
+// `folderText` is `folder` decoded, so that each file's path decodes only its own name.
+bool enumerateFolder(const QByteArray& folder, const QString& folderText, bool recursive,
+                     QList<ScannedFile>& files)
 {
     DIR* dir = ::opendir(folder.constData());
     if (dir == nullptr) {
         return false;
     }
     const int dirFd = ::dirfd(dir);
+    const QString prefix = folderText + QLatin1Char('/');
     while (const dirent* entry = ::readdir(dir)) {
         const char* name = entry->d_name;
         if (name[0] == '.') {
@@ -76,21 +79,20 @@ bool enumerateFolder(const QByteArray& folder, bool recursive, QList<ScannedFile
         if (::fstatat(dirFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
             continue;
         }
-        const QByteArray path = folder + '/' + name;
         if (S_ISDIR(info.st_mode)) {
             if (recursive) {
-                enumerateFolder(path, true, files);
+                enumerateFolder(folder + '/' + name, prefix + QFile::decodeName(name), true, files);
             }
             continue;
         }
         if (!S_ISREG(info.st_mode)) {
             continue;
         }
-        const QString filePath = QFile::decodeName(path);
-        if (FolderWatcher::isIgnoredFileName(filePath.mid(filePath.lastIndexOf(QLatin1Char('/')) + 1))) {
+        const QString fileName = QFile::decodeName(name);
+        if (FolderWatcher::isIgnoredFileName(fileName)) {
             continue;
         }
-        files.append({filePath, double(info.st_mtim.tv_sec) + double(info.st_mtim.tv_nsec) / 1e9});
+        files.append({prefix + fileName, double(info.st_mtim.tv_sec) + double(info.st_mtim.tv_nsec) / 1e9});
     }
     ::closedir(dir);
     return true;
@@ -440,7 +442,8 @@ void ConnectionEngine::runScan(quint64 generation)
         auto files = std::make_shared<QList<ScannedFile>>();
         const QFileInfo rootInfo(root);
         const bool readable = rootInfo.isDir() && rootInfo.isReadable() &&
-                              enumerateFolder(QFile::encodeName(QDir::cleanPath(root)), recursive, *files);
+                              enumerateFolder(QFile::encodeName(QDir::cleanPath(root)), QDir::cleanPath(root),
+                                              recursive, *files);
         files->removeIf([&record](const ScannedFile& file) {
             return file.modified && isRecordedAt(record, file.path, *file.modified);
         });
