@@ -51,6 +51,13 @@ void CurlHandle::applyProtocolOptions(const PushConnection& connection)
         set(CURLOPT_SSH_KNOWNHOSTS, m_hostKeyCheck.file.toUtf8());
         set(CURLOPT_SSH_HOSTKEYFUNCTION, &SshHostKeyCheck::hostKeyCallback);
         set(CURLOPT_SSH_HOSTKEYDATA, static_cast<void*>(&m_hostKeyCheck));
+        // libcurl 7.88 waits for the server's SFTP replies after a transfer (closing the remote file) in a
+        // loop that polls for the time left of the whole operation: with no limit that is 0 ms, a busy loop
+        // that burned a core for every reply (about 1 ms of CPU per small file). A limit beyond any real
+        // transfer makes it wait in the poll instead.
+        if (numberOption(CURLOPT_TIMEOUT).value_or(0) == 0) {
+            set(CURLOPT_TIMEOUT, kUnlimitedSftpTimeoutSeconds);
+        }
         return;
     }
     if (connection.ftpMode == FTPMode::active) {

@@ -73,6 +73,9 @@ public:
     static constexpr int kMaxWaitMs = 32;
     // Runs in a row without a wait while libcurl names no socket to wait on.
     static constexpr int kMaxIdleReruns = 4;
+    // The whole-operation limit an SFTP handle gets when none was set: 20 days (libcurl refuses more than
+    // INT_MAX milliseconds).
+    static constexpr long kUnlimitedSftpTimeoutSeconds = 20L * 24 * 3600;
     // Idle connections a shared cache keeps: the most parallel uploads of a connection and a browser beside.
     static constexpr long kMaxCachedConnections = 8;
 
