@@ -23,10 +23,10 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <chrono>
 #include <thread>
 
 using namespace ondrix;
