@@ -654,7 +654,7 @@ bool ConnectionEngine::isAlreadyUploaded(const QString& path, double modificatio
 void ConnectionEngine::recordUpload(const QString& path)
 {
     const double date = modificationDate(path).value_or(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0);
-    uploadedRecord();
+    uploadedRecord(); // read from the store first, if nothing has needed it yet
     m_uploadedRecord->insert(path, date);
     PreferencesStore* store = m_services.store;
     if (store) {
