@@ -93,13 +93,7 @@ bool InotifyFileEventSource::start(const QString& rootPath)
     m_stopRequested = false;
     m_initialTreeWatched = false;
     if (!addWatch(rootPath)) {
-        ::close(m_fd);
-        ::close(m_wakeFd);
-        m_fd = -1;
-        m_wakeFd = -1;
-        m_pathByWatch.clear();
-        m_watchByPath.clear();
-        m_watchCount = 0;
+        release();
         return false;
     }
     // The folders below are watched by the reader before it reads: listing a big tree would hold the main
@@ -123,6 +117,11 @@ void InotifyFileEventSource::stop()
         wake(m_wakeFd);
         m_reader.join();
     }
+    release();
+}
+
+void InotifyFileEventSource::release()
+{
     ::close(m_fd);
     ::close(m_wakeFd);
     m_fd = -1;

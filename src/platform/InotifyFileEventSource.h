@@ -46,6 +46,8 @@ public:
 
 private:
     void run(quint64 generation);
+    // Closes the descriptors and forgets every watch.
+    void release();
     void handleBuffer(const char* data, qsizetype length, QList<FileEvent>& batch, quint64 generation);
     // Watches `dir` and every folder below it. With `fileFlags` non-zero, also appends an event with those
     // flags for every regular file found.
