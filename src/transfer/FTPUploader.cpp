@@ -75,7 +75,7 @@ FTPUploader::FTPUploader(PushConnection connection, ConnectionReuse reuse)
 }
 
 std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QString& remotePath,
-                                            const ProgressFunction& progress) const
+                                            const ProgressFunction& progress, LocalFileVersion* opened) const
 {
     CurlHandle handle(m_cache);
     if (!handle.isValid()) {
@@ -88,6 +88,12 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
     // A directory opens for reading on Linux, but there is nothing to read.
     struct stat status {};
     const bool isDirectory = fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
+    if (opened != nullptr && !isDirectory) {
+        opened->size = qint64(status.st_size);
+        opened->modifiedNs = qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
+        opened->device = quint64(status.st_dev);
+        opened->inode = quint64(status.st_ino);
+    }
     qint64 size = -1;
     if (!isDirectory && std::fseek(file, 0, SEEK_END) == 0) {
         size = ftello(file);

@@ -2,6 +2,7 @@
 
 #include "model/PushConnection.h"
 #include "transfer/FTPError.h"
+#include "transfer/LocalFileVersion.h"
 
 #include <QString>
 
@@ -33,9 +34,11 @@ public:
     const PushConnection& connection() const { return m_connection; }
 
     // Stores the local file at `remotePath` (absolute, beginning with "/"), replacing a file of that name
-    // and creating missing remote folders on the way. Nothing on success.
+    // and creating missing remote folders on the way. Nothing on success. When `opened` is given it receives
+    // the version of the local file that was opened and sent (also on failure, once the file was opened).
     [[nodiscard]] std::optional<FTPError> upload(const QString& localPath, const QString& remotePath,
-                                                 const ProgressFunction& progress = {}) const;
+                                                 const ProgressFunction& progress = {},
+                                                 LocalFileVersion* opened = nullptr) const;
     // Asks the server to create one directory (MKD / mkdir); a refusal, e.g. because it exists, is not
     // reported. Fails only when libcurl cannot be initialised.
     [[nodiscard]] std::optional<FTPError> createDirectory(const QString& remotePath) const;
