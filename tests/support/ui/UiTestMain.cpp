@@ -1,0 +1,13 @@
+// Entry point of every interface test: GoogleTest runs inside a QApplication (offscreen platform, set by the
+// test's environment) so that real widgets can be created, shown, clicked and painted.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ondrix"));
+    return RUN_ALL_TESTS();
+}

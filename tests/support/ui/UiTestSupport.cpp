@@ -1,0 +1,120 @@
+#include "support/ui/UiTestSupport.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QWidget>
+
+namespace ondrix::test {
+
+namespace {
+
+template <typename T>
+T takeFront(std::deque<T>& answers, T fallback)
+{
+    if (answers.empty()) {
+        return fallback;
+    }
+    T answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+bool isInteractive(QWidget* widget)
+{
+    return qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+           qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractSpinBox*>(widget) ||
+           qobject_cast<QAbstractSlider*>(widget) || qobject_cast<QAbstractItemView*>(widget) ||
+           qobject_cast<QTextEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget);
+}
+
+bool isPartOfAnotherControl(QWidget* widget)
+{
+    // Line edits inside spin boxes and combo boxes, scroll bars of views, the buttons Qt adds to tab bars:
+    // the assistive tools reach these through their owner.
+    for (QWidget* parent = widget->parentWidget(); parent; parent = parent->parentWidget()) {
+        if (qobject_cast<QAbstractSpinBox*>(parent) || qobject_cast<QComboBox*>(parent) ||
+            qobject_cast<QAbstractItemView*>(parent)) {
+            return true;
+        }
+    }
+    return widget->objectName().startsWith(QLatin1String("qt_"));
+}
+
+} // namespace
+
+QString saveScreenshot(QWidget* widget, const QString& name)
+{
+    QString folder = qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR");
+    if (folder.isEmpty()) {
+        folder = QDir::currentPath() + QStringLiteral("/screenshots");
+    }
+    QDir().mkpath(folder);
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    widget->grab().save(path);
+    return path;
+}
+
+QStringList controlsWithoutAccessibleName(QWidget* root)
+{
+    QStringList unnamed;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* widget : widgets) {
+        if (!isInteractive(widget) || isPartOfAnotherControl(widget)) {
+            continue;
+        }
+        QString name = widget->accessibleName();
+        if (name.isEmpty()) {
+            if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget)) {
+                name = iface->text(QAccessible::Name);
+            }
+        }
+        if (name.trimmed().isEmpty()) {
+            QString text;
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                text = button->text();
+            }
+            unnamed << QStringLiteral("%1 %2 '%3'")
+                           .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName(),
+                                text);
+        }
+    }
+    return unnamed;
+}
+
+QString FakeDialogs::chooseFolder(QWidget*, const QString&, const QString&)
+{
+    return takeFront(folderAnswers, QString());
+}
+
+QString FakeDialogs::chooseOpenFile(QWidget*, const QString&, const QString&, const QString&)
+{
+    return takeFront(openFileAnswers, QString());
+}
+
+QString FakeDialogs::chooseSaveFile(QWidget*, const QString&, const QString&, const QString&)
+{
+    return takeFront(saveFileAnswers, QString());
+}
+
+bool FakeDialogs::confirm(QWidget*, const Confirmation& question)
+{
+    confirmations << question;
+    return takeFront(confirmAnswers, false);
+}
+
+void FakeDialogs::inform(QWidget*, const QString& title, const QString& text)
+{
+    messages << title + QStringLiteral(": ") + text;
+}
+
+} // namespace ondrix::test
