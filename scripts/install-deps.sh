@@ -14,6 +14,8 @@ packages=(
   openssh-server openssh-client python3-dbusmock dbus dbus-daemon imagemagick xvfb xauth attr
   # benchmarks
   libbenchmark-dev lftp vsftpd
+  # package checks
+  dpkg-dev desktop-file-utils appstream lintian librsvg2-bin gzip
 )
 
 missing=()

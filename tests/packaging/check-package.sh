@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds the .deb and checks it as a distribution would: the desktop entry, the AppStream metainfo, lintian,
+# the systemd user unit, and an installation into a scratch root whose ondrix runs. A missing validator is
+# skipped with a message saying which package brings it; every other failure fails the check.
+set -euo pipefail
+source_dir="$(cd "$(dirname "$0")/../.." && pwd)"
+build_dir="${1:-$source_dir/build/package}"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+
+deb="$("$source_dir/scripts/build-package.sh" "$build_dir" | tail -1)"
+echo "package: $deb"
+dpkg-deb -x "$deb" "$scratch/root"
+dpkg-deb -e "$deb" "$scratch/control"
+app_id="$(basename "$(ls "$scratch"/root/usr/share/applications/*.desktop)" .desktop)"
+desktop="$scratch/root/usr/share/applications/$app_id.desktop"
+
+skip() { echo "SKIPPED: $1 is not installed (Debian package $2)"; }
+
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$desktop"
+    echo "desktop entry: valid"
+else skip desktop-file-validate desktop-file-utils; fi
+
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net --pedantic "$scratch/root/usr/share/metainfo/$app_id.metainfo.xml"
+else skip appstreamcli appstream; fi
+
+if command -v lintian >/dev/null; then
+    # Errors fail the check; warnings and notes are shown.
+    lintian --fail-on error --suppress-tags-from-file /dev/null "$deb"
+    echo "lintian: no errors"
+else skip lintian lintian; fi
+
+if command -v systemd-analyze >/dev/null; then
+    # Verified as a user unit, with ExecStart pointed into the scratch root so the binary check means
+    # something.
+    sed "s|^ExecStart=/|ExecStart=$scratch/root/|" "$scratch/root/usr/lib/systemd/user/ondrix.service" \
+        > "$scratch/ondrix.service"
+    mkdir -p "$scratch/runtime"
+    XDG_RUNTIME_DIR="$scratch/runtime" systemd-analyze verify --man=no --user "$scratch/ondrix.service"
+    echo "user unit: valid"
+else skip systemd-analyze systemd; fi
+
+# The installed binary starts from the installed paths, and the desktop entry's Exec names it.
+exec_line="$(sed -n 's/^Exec=//p' "$desktop" | cut -d' ' -f1)"
+test -x "$scratch/root$exec_line" || { echo "Exec=$exec_line is not in the package"; exit 1; }
+"$scratch/root$exec_line" --version
+grep -q '^Depends:.*qt6-qpa-plugins' "$scratch/control/control"
+test -s "$scratch/root/usr/share/man/man1/ondrix.1.gz"
+test -s "$scratch/root/usr/share/doc/ondrix/copyright"
+echo "installed package: ondrix --version runs from $exec_line"
