@@ -1,6 +1,7 @@
 // The ondrix executable. Runs headless (no tray, all engines, log lines on stderr) with --headless or when no
 // display is available.
 #include "app/Application.h"
+#include "app/ConnectionsCommand.h"
 #include "app/MainThreadBusyProbe.h"
 #include "app/UnixSignalWatcher.h"
 #include "model/AppSettings.h"
@@ -60,8 +61,32 @@ void echoNewEntries(const LogService& log, QUuid& lastEchoed)
 
 } // namespace
 
+// `ondrix connections ...`: provisioning without the interface; it runs on the store of a stopped Ondrix.
+static int runConnectionsCommand(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Ondrix"));
+    QLockFile lock(lockFilePath());
+    lock.setStaleLockTime(0);
+    const ConnectionsCommand command(AppPaths::preferencesFile(), [&]() -> std::optional<QString> {
+        if (lock.tryLock(0)) {
+            return std::nullopt;
+        }
+        qint64 pid = 0;
+        QString host, appName;
+        lock.getLockInfo(&pid, &host, &appName);
+        return QCoreApplication::translate("main", "Ondrix is running (process %1).").arg(pid);
+    });
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return command.run(app.arguments().mid(2), out, err);
+}
+
 int main(int argc, char** argv)
 {
+    if (argc > 1 && qstrcmp(argv[1], "connections") == 0) {
+        return runConnectionsCommand(argc, argv);
+    }
     QCoreApplication app(argc, argv);
     // Per-file diagnostics (tag writes, keyword injection) would drown the activity log on stderr; they stay
     // available through QT_LOGGING_RULES="ondrix.*.debug=true".
