@@ -13,7 +13,10 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <exiv2/exiv2.hpp>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -253,28 +256,250 @@ void setKeywords(Exiv2::IptcData& iptc, const std::vector<std::string>& keywords
 // before the first start-of-scan are walked by their lengths (an embedded thumbnail carries an end marker of
 // its own); inside scan data a 0xFF byte is always stuffed or a restart marker, so 0xFF 0xD9 there is the
 // end.
-bool jpegIsComplete(const std::vector<Exiv2::byte>& bytes)
+bool jpegIsComplete(const unsigned char* bytes, size_t size)
 {
     size_t position = 2; // after start-of-image
-    while (position + 4 <= bytes.size()) {
+    while (position + 4 <= size) {
         if (bytes[position] != 0xFF) {
             return false;
         }
-        const Exiv2::byte marker = bytes[position + 1];
+        const unsigned char marker = bytes[position + 1];
         if (marker == 0xFF) { // fill byte
             ++position;
             continue;
         }
         const size_t length = (size_t{bytes[position + 2]} << 8) | bytes[position + 3];
         if (marker == 0xDA) { // start of scan
-            const Exiv2::byte endOfImage[] = {0xFF, 0xD9};
-            return std::search(bytes.begin() + static_cast<std::ptrdiff_t>(position + 2), bytes.end(),
-                               std::begin(endOfImage), std::end(endOfImage)) != bytes.end();
+            const unsigned char endOfImage[] = {0xFF, 0xD9};
+            return std::search(bytes + position + 2, bytes + size, std::begin(endOfImage),
+                               std::end(endOfImage)) != bytes + size;
         }
         position += 2 + length;
     }
     return false;
 }
+
+quint32 bigEndian32(const unsigned char* p)
+{
+    return (quint32{p[0]} << 24) | (quint32{p[1]} << 16) | (quint32{p[2]} << 8) | quint32{p[3]};
+}
+
+// Whether a PNG's chunks, walked by their lengths from the signature, reach the end chunk inside the file.
+bool pngIsComplete(const unsigned char* bytes, size_t size)
+{
+    size_t position = 8; // after the signature
+    bool first = true;
+    while (position + 12 <= size) {
+        const size_t length = bigEndian32(bytes + position);
+        const unsigned char* type = bytes + position + 4;
+        if (first && std::memcmp(type, "IHDR", 4) != 0) {
+            return false;
+        }
+        first = false;
+        if (length > size - position - 12) {
+            return false; // the chunk runs past the end of the file
+        }
+        if (std::memcmp(type, "IEND", 4) == 0) {
+            return true;
+        }
+        position += 12 + length;
+    }
+    return false;
+}
+
+// Whether every directory of a TIFF (a DNG is one) and everything it points to lies inside the file, and
+// there is image data at all. Writers put the directory first and the pixels after it (exiv2, most raw
+// converters) or the pixels first and the directory last (libtiff): a file still being written then has
+// strips past its end, or a header pointing past its end. Directories are followed along the chain and into
+// sub-images (where a DNG keeps its raw data).
+bool tiffIsComplete(const unsigned char* bytes, size_t size)
+{
+    if (size < 8) {
+        return false;
+    }
+    const bool little = bytes[0] == 'I';
+    const auto read16 = [&](size_t at) -> quint32 {
+        return little ? quint32(bytes[at]) | quint32(bytes[at + 1]) << 8
+                      : quint32(bytes[at]) << 8 | quint32(bytes[at + 1]);
+    };
+    const auto read32 = [&](size_t at) -> quint32 {
+        return little ? read16(at) | read16(at + 2) << 16 : read16(at) << 16 | read16(at + 2);
+    };
+    if (read16(2) != 42) {
+        return false; // BigTIFF or not a TIFF
+    }
+    const auto typeSize = [](quint32 type) -> size_t {
+        switch (type) {
+        case 1:
+        case 2:
+        case 6:
+        case 7:
+            return 1; // byte, ascii, signed byte, undefined
+        case 3:
+        case 8:
+            return 2; // short, signed short
+        case 4:
+        case 9:
+        case 11:
+        case 13:
+            return 4; // long, signed long, float, sub-directory
+        case 5:
+        case 10:
+        case 12:
+            return 8; // rationals, double
+        default:
+            return 0;
+        }
+    };
+    std::vector<size_t> pending{read32(4)};
+    std::vector<size_t> visited;
+    bool hasImageData = false;
+    while (!pending.empty()) {
+        const size_t directory = pending.back();
+        pending.pop_back();
+        if (directory == 0 || std::find(visited.begin(), visited.end(), directory) != visited.end()) {
+            continue;
+        }
+        if (visited.size() >= 256 || directory > size - 2) {
+            return false;
+        }
+        visited.push_back(directory);
+        const size_t count = read16(directory);
+        if (count == 0 || count > (size - directory - 2) / 12 || directory + 2 + count * 12 + 4 > size) {
+            return false;
+        }
+        // Offsets and byte counts of strips, tiles and an embedded JPEG, by tag, as (value position, count,
+        // element size).
+        struct Array {
+            size_t at = 0;
+            size_t count = 0;
+            size_t width = 0;
+        };
+        std::map<quint32, Array> arrays;
+        for (size_t i = 0; i < count; ++i) {
+            const size_t entry = directory + 2 + i * 12;
+            const quint32 tag = read16(entry);
+            const size_t width = typeSize(read16(entry + 2));
+            const size_t elements = read32(entry + 4);
+            if (width == 0) {
+                continue; // a type this walk does not know; its value is not followed
+            }
+            if (elements > size / width) {
+                return false;
+            }
+            const size_t length = elements * width;
+            size_t at = entry + 8;
+            if (length > 4) {
+                at = read32(entry + 8);
+                if (at > size || length > size - at) {
+                    return false; // the value lies (partly) past the end of the file
+                }
+            }
+            switch (tag) {
+            case 273:
+            case 279:
+            case 324:
+            case 325:
+            case 513:
+            case 514:
+                arrays[tag] = {at, elements, width};
+                break;
+            case 330: // sub-image directories
+                for (size_t k = 0; k < elements && (width == 4); ++k) {
+                    pending.push_back(read32(at + 4 * k));
+                }
+                break;
+            default:
+                break;
+            }
+        }
+        const auto valueAt = [&](const Array& array, size_t k) -> size_t {
+            return array.width == 2 ? read16(array.at + 2 * k) : read32(array.at + 4 * k);
+        };
+        for (const auto& [offsets, lengths] : {std::pair{273U, 279U}, {324U, 325U}, {513U, 514U}}) {
+            const auto o = arrays.find(offsets);
+            const auto l = arrays.find(lengths);
+            if (o == arrays.end() && l == arrays.end()) {
+                continue;
+            }
+            if (o == arrays.end() || l == arrays.end() || o->second.count != l->second.count ||
+                (o->second.width != 2 && o->second.width != 4) ||
+                (l->second.width != 2 && l->second.width != 4)) {
+                return false;
+            }
+            for (size_t k = 0; k < o->second.count; ++k) {
+                const size_t start = valueAt(o->second, k);
+                const size_t length = valueAt(l->second, k);
+                if (start > size || length > size - start) {
+                    return false;
+                }
+                hasImageData = hasImageData || length > 0;
+            }
+        }
+        pending.push_back(read32(directory + 2 + count * 12));
+    }
+    return hasImageData;
+}
+
+// Dispatches on the file's signature, not its name or exiv2's guess, so the check always fits the bytes.
+bool imageIsComplete(const unsigned char* bytes, size_t size)
+{
+    if (size >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) {
+        return jpegIsComplete(bytes, size);
+    }
+    if (size >= 8 && std::memcmp(bytes, "\x89PNG\r\n\x1a\n", 8) == 0) {
+        return pngIsComplete(bytes, size);
+    }
+    if (size >= 4 && (std::memcmp(bytes, "II*\0", 4) == 0 || std::memcmp(bytes, "MM\0*", 4) == 0)) {
+        return tiffIsComplete(bytes, size);
+    }
+    return false;
+}
+
+// A read lease on an open file. The kernel grants it only while no process has the file open for writing,
+// and breaks it when one opens the file for writing or truncates it; that opener then waits until the lease
+// is given up, so nothing can be written into the file between the last look at it and the swap. The break
+// is announced by a signal (SIGIO unless told otherwise, which would end the process): it is asked for as
+// SIGURG, whose default is to be ignored. Where leases are not available (a file of another user, a network
+// file system, leases switched off) the other checks stand alone.
+class ReadLease {
+public:
+    enum class State { held, openForWriting, unavailable };
+
+    explicit ReadLease(int fd)
+        : m_fd(fd)
+    {
+        if (::fcntl(fd, F_SETSIG, SIGURG) != 0) {
+            m_error = errno;
+            return;
+        }
+        if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) {
+            m_state = State::held;
+        } else if (errno == EAGAIN) {
+            m_state = State::openForWriting;
+        } else {
+            m_error = errno;
+        }
+    }
+    ~ReadLease()
+    {
+        if (m_state == State::held) {
+            ::fcntl(m_fd, F_SETLEASE, F_UNLCK);
+        }
+    }
+    ReadLease(const ReadLease&) = delete;
+    ReadLease& operator=(const ReadLease&) = delete;
+
+    State state() const { return m_state; }
+    int error() const { return m_error; }
+    // False once someone has asked to write: the lease is then being broken.
+    bool isIntact() const { return m_state != State::held || ::fcntl(m_fd, F_GETLEASE) == F_RDLCK; }
+
+private:
+    int m_fd;
+    State m_state = State::unavailable;
+    int m_error = 0;
+};
 
 bool sameFileState(const struct stat& a, const struct stat& b)
 {
@@ -282,7 +507,8 @@ bool sameFileState(const struct stat& a, const struct stat& b)
            a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
-IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& filePath)
+IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& filePath,
+                                    const std::function<void()>& beforeReplace)
 {
     using Outcome = IPTCMetadataService::Outcome;
     const QStringList keywords = IPTCMetadataService::parseKeywords(keywordText);
@@ -296,6 +522,18 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
     struct stat status {};
     if (!original.isValid() || ::fstat(original.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return Outcome::skipped;
+    }
+    // Taken before the file is read, so a writer that opens it afterwards is noticed before the swap.
+    const ReadLease lease(original.get());
+    if (lease.state() == ReadLease::State::openForWriting) {
+        qCDebug(lcIptc).noquote() << "[IPTCMetadataService] Still open for writing, left alone:"
+                                  << fileName(filePath);
+        return Outcome::inUse;
+    }
+    if (lease.state() == ReadLease::State::unavailable) {
+        qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] No lease on %1 (%2); relying on "
+                                                    "the size, time and completeness checks")
+                                         .arg(fileName(filePath), qt_error_string(lease.error()));
     }
     // The image is edited in memory; the original file is only ever read.
     std::vector<Exiv2::byte> bytes;
@@ -311,11 +549,19 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
         if (!image || image->mimeType().empty() || (image->checkMode(Exiv2::mdIptc) & Exiv2::amWrite) == 0) {
             return Outcome::skipped;
         }
-        if (image->imageType() == Exiv2::ImageType::jpeg && !jpegIsComplete(bytes)) {
-            qCDebug(lcIptc).noquote()
-                << "[IPTCMetadataService] Incomplete JPEG left alone:" << fileName(filePath);
-            return Outcome::skipped;
-        }
+    } catch (const Exiv2::AnyError& error) {
+        qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot read %1: %2")
+                                         .arg(fileName(filePath), QString::fromStdString(error.what()));
+        return Outcome::skipped;
+    }
+    // exiv2 rewrites what it understood of a cut-off file and drops the rest (strips past the end of a TIFF
+    // vanish), so an image that is not all there is never handed to it for writing.
+    if (!imageIsComplete(bytes.data(), bytes.size())) {
+        qCDebug(lcIptc).noquote() << "[IPTCMetadataService] Image data incomplete, left alone:"
+                                  << fileName(filePath);
+        return Outcome::incomplete;
+    }
+    try {
         image->readMetadata();
         existing = keywordsOf(image->iptcData());
     } catch (const Exiv2::AnyError& error) {
@@ -350,12 +596,19 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
                                          .arg(fileName(filePath), QString::fromStdString(error.what()));
         return Outcome::failed;
     }
-    // A file that changed while we worked (still being written, or edited) is not replaced by our older copy.
+    if (beforeReplace) {
+        beforeReplace();
+    }
+    // A file that changed while we worked (written, touched, or replaced by another file) is not replaced by
+    // our copy of its older state; neither is one that someone has opened for writing meanwhile (the opener
+    // waits for the lease, and then writes into the file it expects).
     struct stat current {};
-    if (::lstat(path.constData(), &current) != 0 || !sameFileState(current, status)) {
+    struct stat opened {};
+    if (!lease.isIntact() || ::lstat(path.constData(), &current) != 0 || !sameFileState(current, status) ||
+        ::fstat(original.get(), &opened) != 0 || !sameFileState(opened, status)) {
         qCDebug(lcIptc).noquote() << "[IPTCMetadataService] Changed while keywords were written:"
                                   << fileName(filePath);
-        return Outcome::failed;
+        return Outcome::inUse;
     }
     if (::rename(temporary.constData(), path.constData()) != 0) {
         qCWarning(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Failed to replace file %1: %2")
@@ -368,11 +621,12 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
 
 } // namespace
 
-IPTCMetadataService::Outcome IPTCMetadataService::injectKeywords(const QString& keywordText,
-                                                                 const QString& filePath) noexcept
+IPTCMetadataService::Outcome
+IPTCMetadataService::injectKeywords(const QString& keywordText, const QString& filePath,
+                                    const std::function<void()>& beforeReplace) noexcept
 {
     try {
-        return inject(keywordText, filePath);
+        return inject(keywordText, filePath, beforeReplace);
     } catch (const std::exception& error) {
         qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Keywords not written to %1: %2")
                                          .arg(fileName(filePath), QString::fromUtf8(error.what()));
@@ -380,6 +634,11 @@ IPTCMetadataService::Outcome IPTCMetadataService::injectKeywords(const QString& 
         qCDebug(lcIptc).noquote() << "[IPTCMetadataService] Keywords not written to" << fileName(filePath);
     }
     return Outcome::failed;
+}
+
+bool IPTCMetadataService::isComplete(const QByteArray& bytes)
+{
+    return imageIsComplete(reinterpret_cast<const unsigned char*>(bytes.constData()), size_t(bytes.size()));
 }
 
 QStringList IPTCMetadataService::parseKeywords(const QString& keywordText)

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,13 @@ namespace ondrix {
 // change is not rewritten at all. Types exiv2 cannot write IPTC into (HEIC and HEIF among them) are left
 // alone.
 //
+// An image that may still be growing is never replaced, because the replacement would cut off whatever its
+// writer adds later (the writer keeps writing into the unlinked old file): the file is left alone while
+// another process has it open for writing (a read lease, which the kernel grants only then and breaks when
+// someone opens the file for writing meanwhile), when its image data is not all there (every strip and tile
+// of a TIFF or DNG, a PNG's end chunk, a JPEG's end marker), and when its size, modification time or inode
+// changed while the copy was made. Only types whose completeness can be checked are rewritten.
+//
 // Stateless: injectKeywords runs synchronously on the caller's thread (the engine's background upload pool,
 // several at once, each on its own file) and never throws. Problems end as system-log lines in the
 // "ondrix.iptc" category; the original is then as it was and the temporary file is gone.
@@ -25,11 +33,22 @@ public:
         injected,  // the file was rewritten with the merged keywords
         unchanged, // the keywords were already there; the file was not touched
         skipped,   // no keywords, not one of the image types, or a file exiv2 cannot read or write
-        failed,    // reading, writing or replacing failed; the original is as it was
+        // The next two leave the file alone because it may still be written; it is worth another try once it
+        // is stable again.
+        incomplete, // its image data is not all there (cut short, or its writer has not finished)
+        inUse,      // another process has it open for writing, or it changed while the copy was made
+        failed,     // reading, writing or replacing failed; the original is as it was
     };
 
-    // The caller has no use for the outcome; tests and diagnostics do.
-    static Outcome injectKeywords(const QString& keywordText, const QString& filePath) noexcept;
+    // `beforeReplace` runs after the rewritten copy is on disk, just before the last checks and the swap
+    // (tests use it to change the file at the worst moment).
+    static Outcome injectKeywords(const QString& keywordText, const QString& filePath,
+                                  const std::function<void()>& beforeReplace = {}) noexcept;
+
+    // Whether an image's bytes hold all of its image data: for a JPEG the end-of-image marker after the scan,
+    // for a PNG the end chunk, for a TIFF (DNG included) every strip and tile of every image and every
+    // directory inside the file. Other types are never complete: nothing is known about them.
+    static bool isComplete(const QByteArray& bytes);
 
     // Split at every ",", each piece trimmed, empty pieces dropped, order kept.
     static QStringList parseKeywords(const QString& keywordText);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QThreadPool>
 #include <QtEndian>
 
@@ -149,6 +150,16 @@ QByteArray tiffStrip(const QString& path)
     return bytes.mid(static_cast<qsizetype>(offset), static_cast<qsizetype>(size));
 }
 
+// ImageMagick's signature of the decoded pixels ("tiff:" forces a DNG to be read as the TIFF it is).
+QByteArray pixelSignature(const QString& path)
+{
+    QProcess identify;
+    const QString input = path.endsWith(QLatin1String(".dng")) ? QStringLiteral("tiff:") + path : path;
+    identify.start(QStringLiteral("identify"), {QStringLiteral("-format"), QStringLiteral("%#"), input});
+    identify.waitForFinished(60000);
+    return identify.exitCode() == 0 ? identify.readAllStandardOutput() : QByteArray("<unreadable>");
+}
+
 QStringList folderEntries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
@@ -173,6 +184,31 @@ protected:
     QString makeTiff(const QString& name, bool dng = false) const
     {
         return m_env.writeFile(QStringLiteral("watched/") + name, tiffBytes(dng));
+    }
+    // A photo-sized image drawn by ImageMagick, then given keywords and a caption by exiv2 (which also puts a
+    // TIFF's directory before its pixels, as cameras and raw converters do). A ".dng" is that TIFF with a
+    // DNGVersion; ".png" and ".jpg" are what the names say.
+    QString makeRealImage(const QString& name) const
+    {
+        const QString path = m_env.makeDir(QStringLiteral("watched")) + u'/' + name;
+        const bool dng = name.endsWith(QLatin1String(".dng"));
+        QProcess convert;
+        convert.start(QStringLiteral("convert"),
+                      {QStringLiteral("-seed"), QStringLiteral("7"), QStringLiteral("-size"),
+                       QStringLiteral("240x160"), QStringLiteral("plasma:fractal"), QStringLiteral("-depth"),
+                       QStringLiteral("8"), (dng ? QStringLiteral("tiff:") : QString()) + path});
+        EXPECT_TRUE(convert.waitForFinished(60000) && convert.exitCode() == 0)
+            << convert.readAllStandardError().toStdString();
+        if (dng) {
+            auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+            image->readMetadata();
+            Exiv2::DataValue version(Exiv2::unsignedByte);
+            version.read("1 4 0 0");
+            image->exifData()["Exif.Image.DNGVersion"] = version;
+            image->writeMetadata();
+        }
+        writeExistingMetadata(path, {"Existing"});
+        return path;
     }
 
     test::TestEnvironment m_env;
@@ -320,29 +356,115 @@ TEST_F(IPTCMetadataServiceTest, OtherFilesAreNeverTouched)
     EXPECT_EQ(folderEntries(folder()).filter(QStringLiteral("ondrix-iptc-tmp")), QStringList());
 }
 
-TEST_F(IPTCMetadataServiceTest, TruncatedJpegsAreLeftAsTheyAre)
+// A photo still being written (a card reader, a raw converter) that pauses longer than the stability wait:
+// replacing it then would keep only what exiv2 understood of the part on disk (for a TIFF: the directory, not
+// the strips past the end) and the writer's later bytes would go into the unlinked old file.
+TEST_F(IPTCMetadataServiceTest, ImageStillBeingWrittenIsLeftAlone)
 {
-    const QString source = makeJpeg(QStringLiteral("source.jpg"));
-    writeExistingMetadata(source, {"Existing"});
-    const QByteArray whole = contents(source);
-    // Cut inside the marker segments, inside the compressed data, and just before the end marker.
-    const QString path = folder() + QStringLiteral("/cut.jpg");
-    for (const qsizetype cut :
-         {qsizetype(1), qsizetype(3), qsizetype(30), qsizetype(200), whole.size() / 2, whole.size() - 2}) {
-        m_env.writeFile(QStringLiteral("watched/cut.jpg"), whole.left(cut));
-        EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::skipped)
-            << cut;
-        EXPECT_EQ(contents(path), whole.left(cut)) << cut;
-    }
-    EXPECT_EQ(folderEntries(folder()),
-              (QStringList{QStringLiteral("cut.jpg"), QStringLiteral("source.jpg")}));
+    for (const QString& name : {QStringLiteral("scan.tif"), QStringLiteral("raw.dng"),
+                                QStringLiteral("shot.jpg"), QStringLiteral("web.png")}) {
+        SCOPED_TRACE(name.toStdString());
+        const QString source = makeRealImage(QStringLiteral("source-") + name);
+        const QByteArray whole = contents(source);
+        const QByteArray signature = pixelSignature(source);
+        const QString path = folder() + u'/' + name;
+        const qsizetype half = whole.size() / 2;
 
-    // Data after the end marker (a phone's motion-photo video, say) is no truncation and travels along.
+        // The writer keeps the file open between its two halves and goes on when told to.
+        QProcess writer;
+        writer.start(QStringLiteral("/bin/sh"),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("exec 3>\"$0\"; head -c %1 \"$1\" >&3; echo paused; read go; "
+                                     "tail -c +%2 \"$1\" >&3")
+                          .arg(half)
+                          .arg(half + 1),
+                      path, source});
+        ASSERT_TRUE(writer.waitForReadyRead(30000));
+        ASSERT_EQ(writer.readAllStandardOutput(), "paused\n");
+
+        EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::inUse);
+        EXPECT_EQ(contents(path), whole.left(half));
+
+        writer.write("go\n");
+        writer.closeWriteChannel();
+        ASSERT_TRUE(writer.waitForFinished(30000));
+        ASSERT_EQ(contents(path), whole);
+        EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::injected);
+        EXPECT_EQ(readKeywords(path), (Keywords{"Existing", "Alpha"}));
+        EXPECT_EQ(pixelSignature(path), signature);
+        ASSERT_TRUE(QFile::remove(source));
+    }
+    EXPECT_EQ(folderEntries(folder()).filter(QStringLiteral("ondrix-iptc-tmp")), QStringList());
+}
+
+// The same file cut short with nobody writing it any more (a copy killed half-way, a card pulled): every
+// type is checked for its image data before it is touched.
+TEST_F(IPTCMetadataServiceTest, IncompleteImagesAreLeftAsTheyAre)
+{
+    for (const QString& name : {QStringLiteral("scan.tif"), QStringLiteral("raw.dng"),
+                                QStringLiteral("shot.jpg"), QStringLiteral("web.png")}) {
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray whole = contents(makeRealImage(QStringLiteral("source-") + name));
+        const QString path = folder() + u'/' + name;
+        // Cut inside the header, inside the directory or marker segments, in the middle of the image data
+        // and just before the end.
+        for (const qsizetype cut :
+             {qsizetype(3), qsizetype(30), qsizetype(200), whole.size() / 2, whole.size() - 2}) {
+            m_env.writeFile(QStringLiteral("watched/") + name, whole.left(cut));
+            EXPECT_FALSE(IPTCMetadataService::isComplete(whole.left(cut))) << cut;
+            EXPECT_NE(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::injected)
+                << cut;
+            EXPECT_EQ(contents(path), whole.left(cut)) << cut;
+        }
+        EXPECT_TRUE(IPTCMetadataService::isComplete(whole));
+    }
+    EXPECT_EQ(folderEntries(folder()).filter(QStringLiteral("ondrix-iptc-tmp")), QStringList());
+
+    // Data after a JPEG's end marker (a phone's motion-photo video, say) is no truncation and travels along.
+    const QByteArray jpeg = contents(folder() + QStringLiteral("/source-shot.jpg"));
     const QByteArray trailer(3000, '\x42');
-    m_env.writeFile(QStringLiteral("watched/cut.jpg"), whole + trailer);
+    const QString path = m_env.writeFile(QStringLiteral("watched/motion.jpg"), jpeg + trailer);
     EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::injected);
     EXPECT_EQ(readKeywords(path), (Keywords{"Existing", "Alpha"}));
     EXPECT_TRUE(contents(path).endsWith(QByteArray(QByteArray("\xff\xd9") + trailer)));
+}
+
+// Changes that arrive while the copy is made: someone opening the file for writing (the open waits for the
+// lease and must then find the file it expects), touching it, or putting another file under its name.
+TEST_F(IPTCMetadataServiceTest, FileChangedWhileTheCopyIsMadeIsNotReplaced)
+{
+    const QString path = makeRealImage(QStringLiteral("photo.jpg"));
+    const QByteArray bytes = QFile::encodeName(path);
+    const QByteArray before = contents(path);
+
+    int openError = 0;
+    EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path,
+                                                  [&] {
+                                                      const int fd =
+                                                          ::open(bytes.constData(), O_WRONLY | O_NONBLOCK);
+                                                      openError = fd < 0 ? errno : 0;
+                                                      if (fd >= 0) {
+                                                          ::close(fd);
+                                                      }
+                                                  }),
+              Outcome::inUse);
+    EXPECT_EQ(openError, EWOULDBLOCK); // the lease held the writer back
+    EXPECT_EQ(contents(path), before);
+
+    const timespec touched[2] = {{UTIME_OMIT, 0}, {1'500'000'000, 0}};
+    EXPECT_EQ(IPTCMetadataService::injectKeywords(
+                  QStringLiteral("Alpha"), path,
+                  [&] { ASSERT_EQ(::utimensat(AT_FDCWD, bytes.constData(), touched, 0), 0); }),
+              Outcome::inUse);
+    EXPECT_EQ(contents(path), before);
+
+    const QString other = m_env.writeFile(QStringLiteral("other.jpg"), "a newer photo");
+    EXPECT_EQ(IPTCMetadataService::injectKeywords(
+                  QStringLiteral("Alpha"), path,
+                  [&] { ASSERT_EQ(::rename(QFile::encodeName(other).constData(), bytes.constData()), 0); }),
+              Outcome::inUse);
+    EXPECT_EQ(contents(path), "a newer photo");
+    EXPECT_EQ(folderEntries(folder()), QStringList{QStringLiteral("photo.jpg")});
 }
 
 TEST_F(IPTCMetadataServiceTest, FileReplacedByADirectoryBetweenCalls)
