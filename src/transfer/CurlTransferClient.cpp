@@ -4,7 +4,6 @@
 #include "transfer/CurlGlobal.h"
 #include "transfer/CurlHandle.h"
 
-#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace ondrix {
@@ -26,46 +25,6 @@ size_t discard(char*, size_t size, size_t count, void*)
     return size * count;
 }
 
-QString absolute(const QString& path)
-{
-    return path.startsWith(u'/') ? path : u'/' + path;
-}
-
-// libcurl reads an SFTP command's path up to the next blank unless it is in double quotes, inside which
-// backslash escapes a quote or a backslash. FTP sends the rest of the line as it is.
-QByteArray sftpArgument(const QString& path)
-{
-    QByteArray bytes = path.toUtf8();
-    if (!bytes.contains(' ') && !bytes.contains('\t') && !bytes.contains('"')) {
-        return bytes;
-    }
-    bytes.replace('\\', "\\\\").replace('"', "\\\"");
-    return '"' + bytes + '"';
-}
-
-bool hasLineBreakOrNul(QStringView text)
-{
-    for (const QChar c : text) {
-        if (c == u'\r' || c == u'\n' || c == u'\0') {
-            return true;
-        }
-    }
-    return false;
-}
-
-FTPError unsafeRefusal(const QString& path)
-{
-    QString shown = path;
-    shown.replace(u'\r', QLatin1String("\\r"))
-        .replace(u'\n', QLatin1String("\\n"))
-        .replace(QChar(u'\0'), QLatin1String("\\0"));
-    return FTPError::unknown(
-        QCoreApplication::translate(
-            "CurlTransferClient",
-            "The remote path contains a line break or NUL character and was not sent: %1")
-            .arg(shown));
-}
-
 } // namespace
 
 CurlTransferClient::CurlTransferClient(PushConnection config)
@@ -73,44 +32,6 @@ CurlTransferClient::CurlTransferClient(PushConnection config)
     , m_cache(std::make_shared<CurlConnectionCache>())
 {
     ensureCurlInitialized();
-}
-
-std::optional<FTPError> CurlTransferClient::refuseUnsafePath(const QString& path)
-{
-    if (hasLineBreakOrNul(path)) {
-        return unsafeRefusal(path);
-    }
-    return std::nullopt;
-}
-
-QList<QByteArray> CurlTransferClient::commandLines(TransferProtocol protocol, Command command,
-                                                   const QString& path, const QString& to)
-{
-    const QString from = absolute(path);
-    if (protocol == TransferProtocol::sftp) {
-        switch (command) {
-        case Command::makeDirectory:
-            return {"mkdir " + sftpArgument(from)};
-        case Command::removeDirectory:
-            return {"rmdir " + sftpArgument(from)};
-        case Command::deleteFile:
-            return {"rm " + sftpArgument(from)};
-        case Command::rename:
-            return {"rename " + sftpArgument(from) + ' ' + sftpArgument(absolute(to))};
-        }
-        return {};
-    }
-    switch (command) {
-    case Command::makeDirectory:
-        return {"MKD " + from.toUtf8()};
-    case Command::removeDirectory:
-        return {"RMD " + from.toUtf8()};
-    case Command::deleteFile:
-        return {"DELE " + from.toUtf8()};
-    case Command::rename:
-        return {"RNFR " + from.toUtf8(), "RNTO " + absolute(to).toUtf8()};
-    }
-    return {};
 }
 
 void CurlTransferClient::setUp(CurlHandle& handle) const
@@ -128,7 +49,7 @@ void CurlTransferClient::setUp(CurlHandle& handle) const
 std::variant<QString, FTPError> CurlTransferClient::fetch(const QByteArray& url, bool namesOnly) const
 {
     if (url.contains('\r') || url.contains('\n') || url.contains('\0')) {
-        return unsafeRefusal(QString::fromUtf8(url));
+        return *RemoteCommand::refuseUnsafePath(QString::fromUtf8(url));
     }
     CurlHandle handle(m_cache);
     if (!handle.isValid()) {
@@ -170,18 +91,17 @@ std::variant<QString, FTPError> CurlTransferClient::fetchNameList(const QByteArr
 
 std::optional<FTPError> CurlTransferClient::run(Command command, const QString& path, const QString& to) const
 {
-    if (std::optional<FTPError> refusal = refuseUnsafePath(path)) {
-        return refusal;
-    }
-    if (std::optional<FTPError> refusal = refuseUnsafePath(to)) {
-        return refusal;
+    std::variant<QList<QByteArray>, FTPError> lines =
+        RemoteCommand::lines(m_config.transferProtocol, command, path, to);
+    if (const FTPError* refusal = std::get_if<FTPError>(&lines)) {
+        return *refusal;
     }
     CurlHandle handle(m_cache);
     if (!handle.isValid()) {
         return CurlHandle::initializationFailure();
     }
     curl_slist* commands = nullptr;
-    for (const QByteArray& line : commandLines(m_config.transferProtocol, command, path, to)) {
+    for (const QByteArray& line : std::get<QList<QByteArray>>(lines)) {
         commands = curl_slist_append(commands, line.constData());
     }
     // The host is trimmed here as everywhere else: with a stray space or newline libcurl refuses the URL.

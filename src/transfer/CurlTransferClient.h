@@ -2,6 +2,7 @@
 
 #include "model/PushConnection.h"
 #include "transfer/FTPError.h"
+#include "transfer/RemoteCommand.h"
 
 #include <QByteArray>
 #include <QList>
@@ -23,7 +24,7 @@ class CurlHandle;
 // browsing a server does not log in again for every folder.
 class CurlTransferClient {
 public:
-    enum class Command { makeDirectory, removeDirectory, deleteFile, rename };
+    using Command = RemoteCommand::Kind;
 
     // Called with each operation's handle just before it performs: for diagnostics and tests.
     using HandleInspector = std::function<void(const CurlHandle& handle)>;
@@ -38,21 +39,13 @@ public:
     // The same as names only.
     [[nodiscard]] std::variant<QString, FTPError> fetchNameList(const QByteArray& url) const;
 
-    // A refusal of MKD (for instance because the folder exists) is not reported; the next listing shows
+    // The command operations send what RemoteCommand builds, and nothing for a path it refuses. A refusal of
+    // MKD (for instance because the folder exists) is not reported; the next listing shows
     // whether the folder is there.
     [[nodiscard]] std::optional<FTPError> makeDirectory(const QString& path) const;
     [[nodiscard]] std::optional<FTPError> removeDirectory(const QString& path) const;
     [[nodiscard]] std::optional<FTPError> deleteFile(const QString& path) const;
     [[nodiscard]] std::optional<FTPError> rename(const QString& from, const QString& to) const;
-
-    // The command lines one operation sends: FTP's MKD/RMD/DELE/RNFR+RNTO, or libcurl's SFTP commands
-    // mkdir/rmdir/rm/rename. Paths get a leading "/" when they lack one. `to` is only used by rename.
-    static QList<QByteArray> commandLines(TransferProtocol protocol, Command command, const QString& path,
-                                          const QString& to = {});
-
-    // Refuses a path that would break out of its command line: a carriage return or line feed would end the
-    // command and start another one, a NUL would cut it short. Nothing is sent for a refused path.
-    static std::optional<FTPError> refuseUnsafePath(const QString& path);
 
     void setHandleInspector(HandleInspector inspector) { m_inspector = std::move(inspector); }
 

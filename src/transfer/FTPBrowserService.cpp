@@ -52,7 +52,7 @@ FTPBrowserService::~FTPBrowserService() = default;
 
 FTPBrowserService::ListingResult FTPBrowserService::entriesOf(const QString& directory, const Fetch& fetch)
 {
-    if (std::optional<FTPError> refusal = CurlTransferClient::refuseUnsafePath(directory)) {
+    if (std::optional<FTPError> refusal = RemoteCommand::refuseUnsafePath(directory)) {
         return *refusal;
     }
     std::variant<QString, FTPError> listing = fetch(false);

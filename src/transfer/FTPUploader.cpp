@@ -3,13 +3,20 @@
 #include "transfer/CurlConnectionCache.h"
 #include "transfer/CurlGlobal.h"
 #include "transfer/CurlHandle.h"
+#include "transfer/RemoteCommand.h"
 #include "transfer/RemoteUrl.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <variant>
 
 namespace ondrix {
 
@@ -24,12 +31,76 @@ struct UploadProgressContext {
 // Bytes libcurl reads from the file at a time for an uncapped upload.
 constexpr long kUploadBufferSize = 512 * 1024;
 
-size_t readFromFile(char* buffer, size_t size, size_t count, void* file)
+// The opened local file and how much of it is still to be sent: no more than the size announced to the
+// server, so bytes appended during the transfer do not go out beyond it.
+struct OpenedFile {
+    std::FILE* file = nullptr;
+    qint64 remaining = 0;
+};
+
+size_t readFromFile(char* buffer, size_t size, size_t count, void* data)
 {
-    if (buffer == nullptr || file == nullptr) {
+    auto* opened = static_cast<OpenedFile*>(data);
+    if (buffer == nullptr || opened == nullptr || opened->file == nullptr || opened->remaining <= 0) {
         return 0;
     }
-    return std::fread(buffer, size, count, static_cast<std::FILE*>(file));
+    const size_t wanted = size_t(std::min<qint64>(qint64(size * count), opened->remaining));
+    const size_t read = std::fread(buffer, 1, wanted, opened->file);
+    opened->remaining -= qint64(read);
+    return read;
+}
+
+// Why a path that opened is not sent: only regular files are.
+QString notRegularReason(mode_t mode)
+{
+    if (S_ISDIR(mode)) {
+        return QCoreApplication::translate("FTPUploader", "it is a folder");
+    }
+    if (S_ISFIFO(mode)) {
+        return QCoreApplication::translate("FTPUploader", "it is a named pipe, not a regular file");
+    }
+    if (S_ISSOCK(mode)) {
+        return QCoreApplication::translate("FTPUploader", "it is a socket, not a regular file");
+    }
+    return QCoreApplication::translate("FTPUploader", "it is a device, not a regular file");
+}
+
+// Opens `path` for reading the way an upload must: a symbolic link is not followed (a link swapped in for a
+// queued file would send its target from anywhere outside the watched folder), the open does not wait (a
+// named pipe swapped in would block it until a writer comes, for ever, and a stop with it), and what was
+// opened must be a regular file, checked on the descriptor itself so that nothing can be swapped in
+// between. The descriptor is blocking again afterwards. The error names the path, and why when a reason
+// beyond "cannot be opened" helps a person.
+std::variant<int, FTPError> openRegularFile(const QString& path)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ELOOP) {
+            return FTPError::localFileNotReadable(
+                path + QCoreApplication::translate(
+                           "FTPUploader",
+                           " (it is a symbolic link; links are not followed, only regular files "
+                           "inside the folder are uploaded)"));
+        }
+        return FTPError::localFileNotReadable(path);
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        ::close(fd);
+        return FTPError::localFileNotReadable(path);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return FTPError::localFileNotReadable(path + QStringLiteral(" (") + notRegularReason(status.st_mode) +
+                                              QLatin1Char(')'));
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return FTPError::localFileNotReadable(path);
+    }
+    return fd;
 }
 
 size_t discard(char*, size_t size, size_t count, void*)
@@ -45,22 +116,6 @@ int reportProgress(void* context, curl_off_t, curl_off_t, curl_off_t uploadTotal
     }
     progress->callback(qint64(uploadNow), uploadTotal > 0 ? qint64(uploadTotal) : progress->totalBytes);
     return 0;
-}
-
-// The quote-command argument for a path. libcurl's SFTP command parser splits at blanks unless the path is
-// quoted, so a folder name with a space is quoted there; FTP sends the line as it is.
-QByteArray quoteCommand(TransferProtocol protocol, const QString& path)
-{
-    const QByteArray bytes = path.toUtf8();
-    if (protocol != TransferProtocol::sftp) {
-        return QByteArrayLiteral("MKD ") + bytes;
-    }
-    if (!bytes.contains(' ') && !bytes.contains('"') && !bytes.contains('\t')) {
-        return QByteArrayLiteral("mkdir ") + bytes;
-    }
-    QByteArray quoted = bytes;
-    quoted.replace('\\', "\\\\").replace('"', "\\\"");
-    return QByteArrayLiteral("mkdir \"") + quoted + '"';
 }
 
 } // namespace
@@ -81,27 +136,25 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
     if (!handle.isValid()) {
         return CurlHandle::initializationFailure();
     }
-    std::FILE* file = std::fopen(QFile::encodeName(localPath).constData(), "rb");
+    std::variant<int, FTPError> descriptor = openRegularFile(localPath);
+    if (const FTPError* error = std::get_if<FTPError>(&descriptor)) {
+        return *error;
+    }
+    const int fd = std::get<int>(descriptor);
+    struct stat status {};
+    std::FILE* file = ::fstat(fd, &status) == 0 ? ::fdopen(fd, "rb") : nullptr;
     if (file == nullptr) {
+        ::close(fd);
         return FTPError::localFileNotReadable(localPath);
     }
-    // A directory opens for reading on Linux, but there is nothing to read.
-    struct stat status {};
-    const bool isDirectory = fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
-    if (opened != nullptr && !isDirectory) {
+    if (opened != nullptr) {
         opened->size = qint64(status.st_size);
         opened->modifiedNs = qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
         opened->device = quint64(status.st_dev);
         opened->inode = quint64(status.st_ino);
     }
-    qint64 size = -1;
-    if (!isDirectory && std::fseek(file, 0, SEEK_END) == 0) {
-        size = ftello(file);
-    }
-    if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
-        std::fclose(file);
-        return FTPError::localFileNotReadable(localPath);
-    }
+    const qint64 size = qint64(status.st_size);
+    OpenedFile source{file, size};
 
     handle.setServer(m_connection, percentEncodePath(remotePath));
     handle.set(CURLOPT_UPLOAD, 1L);
@@ -112,7 +165,7 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
     handle.set(CURLOPT_LOW_SPEED_LIMIT, 10L);
     handle.set(CURLOPT_LOW_SPEED_TIME, 60L);
     handle.set(CURLOPT_READFUNCTION, &readFromFile);
-    handle.set(CURLOPT_READDATA, static_cast<void*>(file));
+    handle.set(CURLOPT_READDATA, static_cast<void*>(&source));
     handle.set(CURLOPT_WRITEFUNCTION, &discard);
     handle.applyProtocolOptions(m_connection);
     // A single MKD of the last level cannot create nested folders whose middle levels are missing; without
@@ -151,8 +204,17 @@ std::optional<FTPError> FTPUploader::createDirectory(const QString& remotePath) 
     if (!handle.isValid()) {
         return CurlHandle::initializationFailure();
     }
-    curl_slist* commands =
-        curl_slist_append(nullptr, quoteCommand(m_connection.transferProtocol, remotePath).constData());
+    // The path comes from local folder names, which may hold a line break and a command after it.
+    std::variant<QList<QByteArray>, FTPError> lines =
+        RemoteCommand::lines(m_connection.transferProtocol, RemoteCommand::Kind::makeDirectory, remotePath);
+    if (const FTPError* refusal = std::get_if<FTPError>(&lines)) {
+        // Nothing is sent; the upload that follows creates what it can or fails with its own reason.
+        return *refusal;
+    }
+    curl_slist* commands = nullptr;
+    for (const QByteArray& line : std::get<QList<QByteArray>>(lines)) {
+        commands = curl_slist_append(commands, line.constData());
+    }
     handle.setServer(m_connection, QByteArrayLiteral("/"));
     handle.set(CURLOPT_CONNECTTIMEOUT, 10L);
     handle.set(CURLOPT_NOSIGNAL, 1L);

@@ -40,7 +40,8 @@ public:
                                                  const ProgressFunction& progress = {},
                                                  LocalFileVersion* opened = nullptr) const;
     // Asks the server to create one directory (MKD / mkdir); a refusal, e.g. because it exists, is not
-    // reported. Fails only when libcurl cannot be initialised.
+    // reported. Fails only when libcurl cannot be initialised or when the path holds a line break or NUL,
+    // which could smuggle a second command in (then nothing is sent).
     [[nodiscard]] std::optional<FTPError> createDirectory(const QString& remotePath) const;
     // Connects, logs in and lists "/". A refused login counts as reachable.
     [[nodiscard]] std::optional<FTPError> testConnection() const;

@@ -5,6 +5,7 @@
 #include "support/TestEnvironment.h"
 #include "transfer/CurlHandle.h"
 #include "transfer/FTPBrowserService.h"
+#include "transfer/RemoteCommand.h"
 #include "transfer/RemoteListingParser.h"
 
 #include <QDir>
@@ -118,12 +119,14 @@ protected:
 
 } // namespace
 
-TEST(CurlTransferClient, CommandLinesOfEachProtocol)
+TEST(RemoteCommand, CommandLinesOfEachProtocol)
 {
-    using Command = CurlTransferClient::Command;
+    using Command = RemoteCommand::Kind;
     const auto lines = [](TransferProtocol protocol, Command command, const QString& path,
                           const QString& to = {}) {
-        return CurlTransferClient::commandLines(protocol, command, path, to);
+        auto built = RemoteCommand::lines(protocol, command, path, to);
+        return std::holds_alternative<QList<QByteArray>>(built) ? std::get<QList<QByteArray>>(built)
+                                                                : QList<QByteArray>{"<refused>"};
     };
     for (const TransferProtocol ftp : {TransferProtocol::ftp, TransferProtocol::ftps}) {
         EXPECT_EQ(lines(ftp, Command::makeDirectory, "a b"), QList<QByteArray>({"MKD /a b"}));
@@ -214,7 +217,7 @@ TEST_F(CurlTransferClientTest, LineBreaksAndNulsAreRefusedBeforeAnythingIsSent)
     EXPECT_EQ(handles, 0);
     EXPECT_TRUE(QFileInfo(server.rootDir() + "/keep").isDir());
     EXPECT_FALSE(QFileInfo::exists(server.rootDir() + "/kept"));
-    EXPECT_FALSE(CurlTransferClient::refuseUnsafePath("/plain name\t(1).txt"));
+    EXPECT_FALSE(RemoteCommand::refuseUnsafePath("/plain name\t(1).txt"));
 }
 
 TEST_F(CurlTransferClientTest, FtpOperationsOnARealServer)

@@ -1,0 +1,109 @@
+#include "support/FtpTestServer.h"
+#include "support/SftpTestServer.h"
+#include "support/TestEnvironment.h"
+#include "transfer/CurlHandle.h"
+#include "transfer/FTPUploader.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
+
+using namespace ondrix;
+using ondrix::test::FtpTestServer;
+using ondrix::test::readFile;
+using ondrix::test::SftpTestServer;
+using ondrix::test::TestEnvironment;
+
+namespace {
+
+class HostileInputTest : public ::testing::Test {
+protected:
+    TestEnvironment env;
+};
+
+} // namespace
+
+// A local folder name is part of the remote directory the engine asks the uploader to create. With a line
+// break in it, the rest of the name would reach an FTP server as a command of its own.
+TEST_F(HostileInputTest, AFolderNameCannotSmuggleAServerCommand)
+{
+    FtpTestServer server;
+    server.start();
+    QFile victim(server.rootDir() + QStringLiteral("/victim.txt"));
+    ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+    victim.write("keep me");
+    victim.close();
+    QDir(server.rootDir()).mkpath(QStringLiteral("keep"));
+
+    const FTPUploader uploader(server.connection());
+    int handles = 0;
+    FTPUploader inspected = uploader;
+    inspected.setHandleInspector([&](const CurlHandle&) { ++handles; });
+    for (const QString& folder :
+         QStringList{QStringLiteral("/in/x\r\nDELE /victim.txt"), QStringLiteral("/in/x\nDELE /victim.txt"),
+                     QStringLiteral("/in/x\rRMD /keep"),
+                     QString(QStringLiteral("/in/x") + QChar(u'\0') + QStringLiteral("y"))}) {
+        const auto refused = inspected.createDirectory(folder);
+        EXPECT_TRUE(refused && refused->description().contains(QStringLiteral("line break or NUL")))
+            << "sent: " << qPrintable(folder);
+    }
+    EXPECT_EQ(handles, 0) << "nothing may be sent for a refused path";
+    EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/victim.txt")), "keep me");
+    EXPECT_TRUE(QFileInfo(server.rootDir() + QStringLiteral("/keep")).isDir());
+    EXPECT_FALSE(readFile(server.logFile()).contains("DELE"));
+    EXPECT_FALSE(uploader.createDirectory(QStringLiteral("/in")));
+    EXPECT_TRUE(QFileInfo(server.rootDir() + QStringLiteral("/in")).isDir());
+}
+
+// A shared drop folder: someone swaps a queued file for a link to a file of the user's, or for a named pipe.
+TEST_F(HostileInputTest, OnlyRegularFilesAreSentAndNothingWaitsOnAPipe)
+{
+    SftpTestServer server;
+    server.start();
+    const FTPUploader uploader(server.connection());
+    const QString secret = env.writeFile(QStringLiteral("home/.ssh/id_ed25519"), "PRIVATE KEY");
+    const QString watched = env.makeDir(QStringLiteral("watched"));
+
+    const QString link = watched + QStringLiteral("/a.jpg");
+    ASSERT_EQ(::symlink(QFile::encodeName(secret).constData(), QFile::encodeName(link).constData()), 0);
+    const auto linked = uploader.upload(link, QStringLiteral("/a.jpg"));
+    EXPECT_TRUE(linked && linked->description().startsWith(QStringLiteral("Cannot read file: ") + link) &&
+                linked->description().contains(QStringLiteral("symbolic link")))
+        << (linked ? qPrintable(linked->description()) : "uploaded");
+    EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/a.jpg")));
+
+    const QString pipe = watched + QStringLiteral("/b.jpg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    auto pending =
+        std::async(std::launch::async, [&] { return uploader.upload(pipe, QStringLiteral("/b.jpg")); });
+    if (pending.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+        ADD_FAILURE() << "the upload waits for a writer on the pipe";
+        // Let the stuck open return so the test can end.
+        const int writer = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_CLOEXEC);
+        ::close(writer);
+    }
+    const auto piped = pending.get();
+    ASSERT_TRUE(piped);
+    EXPECT_TRUE(piped->description().contains(QStringLiteral("named pipe")))
+        << qPrintable(piped->description());
+    EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/b.jpg")));
+
+    // A regular file is sent, and the version reported is the one of the descriptor that was read.
+    const QString photo = env.writeFile(QStringLiteral("watched/c.jpg"), "0123456789");
+    LocalFileVersion opened;
+    EXPECT_FALSE(uploader.upload(photo, QStringLiteral("/c.jpg"), {}, &opened));
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(photo).constData(), &info), 0);
+    EXPECT_EQ(opened.size, 10);
+    EXPECT_EQ(opened.inode, quint64(info.st_ino));
+    EXPECT_EQ(opened.device, quint64(info.st_dev));
+    EXPECT_EQ(opened.modifiedNs, qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec);
+    EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/c.jpg")), "0123456789");
+}
