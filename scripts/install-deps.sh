@@ -16,6 +16,8 @@ packages=(
   libbenchmark-dev lftp vsftpd
   # package checks
   dpkg-dev desktop-file-utils appstream lintian librsvg2-bin gzip
+  # Qt's own translations, loaded beside ours
+  qt6-translations-l10n
 )
 
 missing=()

@@ -12,11 +12,6 @@ namespace ondrix {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ConnectionsCommand", text);
-}
-
 QList<PushConnection> storedConnections(const PreferencesStore& store, QString* error)
 {
     const QByteArray data = store.dataValue(ConnectionsManager::kConnectionsKey);
@@ -140,8 +135,7 @@ int ConnectionsCommand::importFile(const QString& file, QTextStream& out, QTextS
         }
     }
     store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
-    out << QCoreApplication::translate("ConnectionsCommand", "Imported %n connection(s)", nullptr,
-                                       int(imported->size()))
+    out << tr("Imported %n connection(s)", nullptr, int(imported->size()))
         << tr(" (%1 replaced).").arg(replaced) << '\n';
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,8 @@ namespace ondrix {
 // id and adds the others; a file that does not decode changes nothing and the error names the entry and the
 // key. Export leaves passwords out unless asked for.
 class ConnectionsCommand {
+    Q_DECLARE_TR_FUNCTIONS(ConnectionsCommand)
+
 public:
     // Tries to take the single-instance lock: nothing when taken, else a sentence saying who holds it.
     using InstanceLock = std::function<std::optional<QString>()>;

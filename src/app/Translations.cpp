@@ -1,0 +1,38 @@
+#include "app/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace ondrix {
+
+QStringList shippedLanguages()
+{
+    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
+            QStringLiteral("it"), QStringLiteral("ja"), QStringLiteral("pt_BR")};
+}
+
+QString installTranslations(const QString& preferredLanguage)
+{
+    const QLocale locale = preferredLanguage.isEmpty() || preferredLanguage == QLatin1String("system")
+                               ? QLocale::system()
+                               : QLocale(preferredLanguage);
+    // The translators live as long as the application; they are parented to it.
+    auto* ours = new QTranslator(QCoreApplication::instance());
+    if (!ours->load(locale, QStringLiteral("ondrix"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        delete ours;
+        return {};
+    }
+    QCoreApplication::installTranslator(ours);
+    auto* qt = new QTranslator(QCoreApplication::instance());
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt);
+    } else {
+        delete qt;
+    }
+    return ours->language();
+}
+
+} // namespace ondrix
