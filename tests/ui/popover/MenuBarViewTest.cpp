@@ -1,0 +1,417 @@
+#include "ui/popover/MenuBarView.h"
+
+#include "engine/ConnectionEngine.h"
+#include "supervision/ConnectionsManager.h"
+#include "support/EngineTestServices.h"
+#include "support/FakeNetworkPathSource.h"
+#include "support/FtpTestServer.h"
+#include "support/ui/UiTestSupport.h"
+#include "ui/popover/ClickableArea.h"
+#include "ui/popover/ConnectionRow.h"
+#include "ui/popover/InlineStepper.h"
+
+#include <QAbstractButton>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using namespace ondrix::test;
+
+namespace {
+
+// Receives the URLs the view asks the desktop to open, instead of a file manager.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+template <typename Condition>
+bool waitUntil(Condition condition, int timeoutMs = 10000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs) {
+            return false;
+        }
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+class MenuBarViewTest : public EngineTestFixture {
+protected:
+    void TearDown() override
+    {
+        view.reset();
+        server.stop();
+        manager.reset();
+    }
+
+    PushConnection connection(const QString& name, bool enabled = true)
+    {
+        PushConnection c;
+        c.name = name;
+        c.isEnabled = enabled;
+        c.host = QStringLiteral("127.0.0.1");
+        c.port = 1; // nothing listens: engines watch, nothing is uploaded
+        c.localFolder = env.makeDir(QStringLiteral("folders/") + name);
+        return c;
+    }
+
+    void makeView(const QList<PushConnection>& connections, bool withUpdates = true)
+    {
+        store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
+        manager = std::make_unique<ConnectionsManager>(services, &network, nullptr);
+        manager->setEngineConfigurator([](ConnectionEngine& engine) {
+            engine.setMinSpinnerVisibilityMs(0);
+            engine.setStabilityIntervalSeconds(0.2);
+        });
+        MenuBarActions actions;
+        actions.onSettings = [this] { calls << QStringLiteral("settings"); };
+        actions.onViewLog = [this] { calls << QStringLiteral("log"); };
+        actions.onViewHistory = [this] { calls << QStringLiteral("history"); };
+        actions.onAbout = [this] { calls << QStringLiteral("about"); };
+        actions.onQuit = [this] { calls << QStringLiteral("quit"); };
+        actions.onAddConnection = [this] { calls << QStringLiteral("add"); };
+        actions.onOpenConnection = [this](const QUuid& id) { calls << id.toString(); };
+        if (withUpdates) {
+            actions.onCheckForUpdates = [this] { calls << QStringLiteral("updates"); };
+        }
+        view = std::make_unique<MenuBarView>(*manager, settings, stats, history, actions);
+        view->resize(360, 500);
+        manager->startAll();
+        view->show();
+        settle();
+    }
+
+    // Lets queued signals and the view's coalesced refresh run.
+    static void settle() { QTest::qWait(MenuBarView::kProgressRefreshMs + 50); }
+
+    ConnectionRow* row(const QString& name) const
+    {
+        for (ConnectionRow* r : view->connectionRows()) {
+            if (r->connection().name == name) {
+                return r;
+            }
+        }
+        return nullptr;
+    }
+
+    PushConnection stored(const QUuid& id) const
+    {
+        for (const PushConnection& c : manager->connections()) {
+            if (c.id == id) {
+                return c;
+            }
+        }
+        return {};
+    }
+
+    void click(QAbstractButton* button)
+    {
+        ASSERT_TRUE(button->isVisibleTo(view.get()) && button->isEnabled())
+            << button->accessibleName().toStdString();
+        button->click();
+        settle();
+    }
+
+    FakeNetworkPathSource network;
+    FtpTestServer server;
+    std::unique_ptr<ConnectionsManager> manager;
+    std::unique_ptr<MenuBarView> view;
+    QStringList calls;
+};
+
+} // namespace
+
+TEST_F(MenuBarViewTest, RowsFollowTheManagerAndTheirControlsEditThroughIt)
+{
+    PushConnection watching = connection(QStringLiteral("Studio"));
+    watching.simultaneousUploads = 1;
+    watching.scheduleEnabled = true;
+    PushConnection hostless = connection(QStringLiteral("Draft"));
+    hostless.host.clear();
+    PushConnection off = connection(QStringLiteral("Archive"), false);
+    off.stabilityCheckSeconds = 40;
+    off.simultaneousUploads = 5;
+    off.iptcEnabled = true;
+    const IPTCKeywordEntry named{QUuid::createUuid(), QStringLiteral("Press"), QStringLiteral("press-2026")};
+    const IPTCKeywordEntry unnamed{QUuid::createUuid(), QString(), QStringLiteral("agency-feed")};
+    off.iptcKeywords = {named, unnamed};
+    off.selectedIPTCKeywordID = unnamed.id;
+    makeView({watching, hostless, off});
+
+    ASSERT_EQ(view->connectionRows().size(), 2) << "the connection without a host is not listed";
+    EXPECT_EQ(view->headerStatusText(), "2 active connections") << "the header counts every enabled one";
+    EXPECT_FALSE(view->showsNoConnections());
+    EXPECT_EQ(row("Studio")->statusText(), "Connected");
+    EXPECT_EQ(row("Archive")->statusText(), "Disabled");
+    EXPECT_EQ(row("Archive")->keywordButton()->text(), "agency-feed")
+        << "an unnamed preset shows its keyword";
+    EXPECT_FALSE(row("Studio")->keywordButton()->isVisibleTo(view.get()));
+    EXPECT_EQ(view->statisticsLines().size(), 2) << "no last-activity line before the first upload";
+
+    // Steppers stop at their bounds and bring stored values from outside them back in.
+    click(row("Studio")->uploadsStepper()->decreaseButton());
+    EXPECT_EQ(stored(watching.id).simultaneousUploads, 1);
+    click(row("Studio")->uploadsStepper()->increaseButton());
+    EXPECT_EQ(stored(watching.id).simultaneousUploads, 2);
+    EXPECT_EQ(row("Studio")->uploadsStepper()->value(), "2");
+    click(row("Archive")->uploadsStepper()->increaseButton());
+    EXPECT_EQ(stored(off.id).simultaneousUploads, 5);
+    click(row("Archive")->stabilityStepper()->decreaseButton());
+    EXPECT_EQ(stored(off.id).stabilityCheckSeconds, 39);
+    PushConnection edited = stored(off.id);
+    edited.stabilityCheckSeconds = 40;
+    manager->updateConnection(edited);
+    settle();
+    click(row("Archive")->stabilityStepper()->increaseButton());
+    EXPECT_EQ(stored(off.id).stabilityCheckSeconds, 30);
+    EXPECT_EQ(row("Archive")->stabilityStepper()->value(), "30s");
+
+    // The preset menu stores the choice; "None" clears it.
+    QMenu* presets = row("Archive")->keywordButton()->menu();
+    ASSERT_EQ(presets->actions().size(), 3);
+    EXPECT_TRUE(presets->actions()[2]->isChecked());
+    presets->actions()[1]->trigger();
+    settle();
+    EXPECT_EQ(stored(off.id).selectedIPTCKeywordID, named.id);
+    EXPECT_EQ(row("Archive")->keywordButton()->text(), "Press");
+    row("Archive")->keywordButton()->menu()->actions()[0]->trigger();
+    settle();
+    EXPECT_EQ(stored(off.id).selectedIPTCKeywordID, std::nullopt);
+    EXPECT_EQ(row("Archive")->keywordButton()->text(), "No preset");
+
+    // Power starts and stops engines through the manager.
+    click(row("Archive")->powerButton());
+    EXPECT_TRUE(stored(off.id).isEnabled);
+    ASSERT_NE(manager->engine(off.id), nullptr);
+    EXPECT_EQ(row("Archive")->statusText(), "Connected");
+    EXPECT_EQ(view->headerStatusText(), "3 active connections");
+    click(row("Studio")->powerButton());
+    EXPECT_EQ(manager->engine(watching.id), nullptr);
+    EXPECT_EQ(row("Studio")->statusText(), "Disabled");
+
+    // Pause and sound switches.
+    click(view->pauseButton());
+    EXPECT_TRUE(manager->aggregatePaused());
+    EXPECT_EQ(view->pauseButton()->text(), "Resume");
+    EXPECT_EQ(view->headerStatusText(), "Paused");
+    EXPECT_EQ(row("Archive")->statusText(), "Paused");
+    click(view->pauseButton());
+    EXPECT_FALSE(manager->aggregatePaused());
+    EXPECT_EQ(view->pauseButton()->text(), "Pause");
+    const bool sound = settings.playSoundOnDownload();
+    click(view->muteButton());
+    EXPECT_EQ(settings.playSoundOnDownload(), !sound);
+    EXPECT_EQ(view->muteButton()->text(), sound ? "Unmute" : "Mute");
+
+    // Navigation goes to the shell's closures; the folder goes to the desktop.
+    OpenedUrls opened;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
+    click(row("Archive")->folderButton());
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(opened.urls, QList<QUrl>{QUrl::fromLocalFile(off.localFolder)});
+    click(row("Archive")->mainArea());
+    click(view->addConnectionButton());
+    for (QPushButton* entry : view->footerButtons()) {
+        click(entry);
+    }
+    EXPECT_EQ(calls, (QStringList{off.id.toString(), "add", "history", "log", "settings", "updates", "about",
+                                  "quit"}));
+    EXPECT_FALSE(view->uploadNowButton()->isEnabled());
+    EXPECT_FALSE(view->uploadNowButton()->toolTip().isEmpty());
+
+    // Every host gone: the list says so, while the header still counts the enabled connections.
+    QList<PushConnection> hostless2 = manager->connections();
+    for (PushConnection& c : hostless2) {
+        c.host.clear();
+    }
+    manager->setConnections(hostless2);
+    settle();
+    EXPECT_TRUE(view->connectionRows().isEmpty());
+    EXPECT_TRUE(view->showsNoConnections());
+    EXPECT_EQ(view->headerStatusText(), "2 active connections");
+}
+
+TEST_F(MenuBarViewTest, EveryControlIsNamedAndReachableWithTheKeyboard)
+{
+    PushConnection a = connection(QStringLiteral("Studio"));
+    a.iptcEnabled = true;
+    a.iptcKeywords = {
+        IPTCKeywordEntry{QUuid::createUuid(), QStringLiteral("Press"), QStringLiteral("press")}};
+    makeView({a, connection(QStringLiteral("Archive"), false)}, false);
+    EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join(", "), "");
+
+    QList<QWidget*> chain;
+    for (QWidget* w = view->nextInFocusChain(); w != view.get(); w = w->nextInFocusChain()) {
+        chain << w;
+    }
+    int checked = 0;
+    for (QAbstractButton* button : view->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(view.get()) || !button->isEnabled()) {
+            continue;
+        }
+        ++checked;
+        EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << button->accessibleName().toStdString();
+        EXPECT_TRUE(chain.contains(button)) << button->accessibleName().toStdString();
+    }
+    EXPECT_GE(checked, 20);
+    // Tab goes through the rows before the controls below them.
+    EXPECT_LT(chain.indexOf(view->connectionRows().last()->keywordButton()),
+              chain.indexOf(view->pauseButton()));
+    EXPECT_LT(chain.indexOf(view->connectionRows().last()->powerButton()),
+              chain.indexOf(view->pauseButton()));
+}
+
+TEST_F(MenuBarViewTest, NetworkPauseShowsItsBannerAndTheHotspotNeedsThePause)
+{
+    settings.setPauseOnHotspot(false);
+    settings.setPreventSleepDuringDownloads(false);
+    makeView({connection(QStringLiteral("Studio")), connection(QStringLiteral("Archive"), false)});
+    network.setPath({NetworkPath::Status::satisfied, true, {NetworkPath::InterfaceType::wifi}});
+    settle();
+    ASSERT_TRUE(manager->isOnHotspot());
+    EXPECT_EQ(view->bannerText(), "") << "a hotspot that paused nothing shows no banner";
+    EXPECT_EQ(view->networkText(), "Hotspot");
+
+    settings.setPreventSleepDuringDownloads(true);
+    settle();
+    EXPECT_EQ(view->bannerText(), "Sleep prevention enabled");
+
+    settings.setPauseOnHotspot(true);
+    network.setPath({NetworkPath::Status::satisfied, true, {NetworkPath::InterfaceType::wifi}});
+    settle();
+    ASSERT_TRUE(manager->isPausedForNetwork());
+    EXPECT_EQ(view->bannerText(), "Paused — mobile hotspot detected");
+    EXPECT_EQ(view->headerStatusText(), "No network");
+    saveScreenshot(view.get(), QStringLiteral("popover-paused-hotspot"));
+
+    network.setPath({NetworkPath::Status::unsatisfied, false, {}});
+    settle();
+    EXPECT_EQ(view->bannerText(), "Paused — no internet connection");
+    EXPECT_EQ(view->networkText(), "None");
+    EXPECT_EQ(view->connectionRows().first()->statusText(), "Paused");
+    saveScreenshot(view.get(), QStringLiteral("popover-paused-network"));
+
+    network.setPath({NetworkPath::Status::satisfied, false, {NetworkPath::InterfaceType::wiredEthernet}});
+    settle();
+    EXPECT_EQ(view->bannerText(), "Sleep prevention enabled");
+    EXPECT_EQ(view->headerStatusText(), "1 active connection");
+    EXPECT_EQ(view->networkText(), "Ethernet");
+}
+
+TEST_F(MenuBarViewTest, RecentUploadsSkipFailuresAndShowSizesAndAges)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const auto entry = [&](const QString& name, qint64 bytes, qint64 secondsAgo, bool failed = false) {
+        HistoryEntry e;
+        e.filename = name;
+        e.bytes = bytes;
+        e.timestamp = now.addSecs(-secondsAgo);
+        e.connectionName = QStringLiteral("Studio");
+        if (failed) {
+            e.error = QStringLiteral("Login refused");
+        }
+        return e;
+    };
+    // The service keeps the newest first: add the oldest first.
+    history.add(entry(QStringLiteral("older.pdf"), 10, 23 * 3600));
+    history.add(entry(QStringLiteral("interview-final-cut.mov"), 734'000'000, 25 * 3600));
+    history.add(entry(QStringLiteral("IMG_2041.JPG"), 2'400'000, 59 * 60));
+    history.add(entry(QStringLiteral("broken.zip"), 5, 10, true));
+    history.add(entry(QStringLiteral("notes.txt"), 1'500, 30));
+    stats.recordUpload(2'400'000);
+    stats.recordUpload(1'500);
+    settings.setPreventSleepDuringDownloads(true);
+    makeView({connection(QStringLiteral("Studio")), connection(QStringLiteral("Archive"), false)});
+
+    const QStringList recent = view->recentLines();
+    ASSERT_EQ(recent.size(), 3);
+    EXPECT_TRUE(recent[0].startsWith("notes.txt|") && recent[0].endsWith("|now")) << recent[0].toStdString();
+    EXPECT_TRUE(recent[1].startsWith("IMG_2041.JPG|2.4 MB|59m")) << recent[1].toStdString();
+    EXPECT_TRUE(recent[2].endsWith("|1d")) << recent[2].toStdString();
+    EXPECT_EQ(view->activityLines(), QStringList()) << "no transfers";
+    const QStringList statistics = view->statisticsLines();
+    ASSERT_EQ(statistics.size(), 3);
+    EXPECT_EQ(statistics[0], stats.todaySummary());
+    EXPECT_EQ(statistics[2], "just now");
+    EXPECT_EQ(manager->unreadCount(), 0);
+    saveScreenshot(view.get(), QStringLiteral("popover-idle"));
+
+    // Showing the popover again clears what arrived unread meanwhile.
+    view->hide();
+    manager->setUnreadCount(4);
+    view->show();
+    EXPECT_EQ(manager->unreadCount(), 0);
+}
+
+TEST_F(MenuBarViewTest, ActivityListsThreeJobsAndSumsUpTheRest)
+{
+    server.start();
+    PushConnection studio = server.connection();
+    studio.name = QStringLiteral("Studio");
+    studio.isEnabled = true;
+    studio.localFolder = env.makeDir(QStringLiteral("folders/Studio"));
+    studio.simultaneousUploads = 5;
+    studio.maxBandwidthKBps = 256; // slow enough that every file is still on its way while we look
+    settings.setPreventSleepDuringDownloads(true);
+    makeView({studio, connection(QStringLiteral("Archive"), false)});
+
+    const QByteArray body(6'000'000, 'x');
+    for (int i = 1; i <= 3; ++i) {
+        env.writeFile(QStringLiteral("folders/Studio/clip-%1.mov").arg(i), body);
+    }
+    ConnectionEngine* engine = manager->engine(studio.id);
+    ASSERT_TRUE(waitUntil([&] { return engine->activeJobs().size() == 3; }));
+    settle();
+    QStringList lines = view->activityLines();
+    ASSERT_EQ(lines.size(), 3) << lines.join(", ").toStdString();
+    EXPECT_TRUE(lines[0].startsWith("clip-") && lines[0].endsWith("%")) << lines[0].toStdString();
+    EXPECT_EQ(row("Studio")->statusText(), "Uploading 3 file(s)");
+    EXPECT_EQ(row("Studio")->badgeCount(), 3);
+    EXPECT_EQ(row("Studio")->indicatorMode(), UploadIndicator::Mode::uploading);
+
+    for (int i = 4; i <= 5; ++i) {
+        env.writeFile(QStringLiteral("folders/Studio/photo-%1.jpg").arg(i), body);
+    }
+    ASSERT_TRUE(waitUntil([&] { return engine->activeJobs().size() == 5; }));
+    settle();
+    lines = view->activityLines();
+    ASSERT_EQ(lines.size(), 4) << lines.join(", ").toStdString();
+    EXPECT_EQ(lines[3], "+2 more uploading...");
+    EXPECT_EQ(row("Studio")->statusText(), "Uploading 5 file(s)");
+    EXPECT_EQ(row("Studio")->badgeCount(), 5);
+    EXPECT_EQ(view->headerDotColour().green() > view->headerDotColour().red(), true)
+        << "green while uploading";
+    saveScreenshot(view.get(), QStringLiteral("popover-uploading"));
+
+    // Progress reports of five transfers are folded: far fewer refreshes than reports.
+    const int refreshesBefore = view->jobRefreshCount();
+    int reports = 0;
+    QObject::connect(engine, &ConnectionEngine::activeJobsChanged, view.get(), [&] { ++reports; });
+    QTest::qWait(1000);
+    EXPECT_GT(reports, 5);
+    EXPECT_LE(view->jobRefreshCount() - refreshesBefore, 1000 / MenuBarView::kProgressRefreshMs + 2)
+        << reports << " reports";
+
+    // The server goes away: the transfers fail and the error reaches the row and the header dot.
+    server.stop();
+    ASSERT_TRUE(waitUntil([&] { return engine->state().isError(); }, 30000));
+    settle();
+    EXPECT_EQ(row("Studio")->statusText(), engine->state().message());
+    EXPECT_GT(view->headerDotColour().red(), 200);
+    saveScreenshot(view.get(), QStringLiteral("popover-error"));
+}
+
+#include "MenuBarViewTest.moc"
