@@ -1,0 +1,172 @@
+// The editor's rules without widgets: what each change does to the record and what the form says about it.
+#include "ui/connections/ConnectionForm.h"
+
+#include "support/TestEnvironment.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+
+TEST(ConnectionForm, ProtocolMovesOnlyAPortLeftAtItsUsualValue)
+{
+    ConnectionForm form{PushConnection{}};
+    EXPECT_TRUE(form.showsFtpMode());
+    EXPECT_FALSE(form.showsSshKey());
+
+    form.setProtocol(TransferProtocol::sftp);
+    EXPECT_EQ(form.connection().port, 22);
+    EXPECT_EQ(form.portText(), QStringLiteral("22"));
+    EXPECT_FALSE(form.showsFtpMode());
+    EXPECT_TRUE(form.showsSshKey());
+    form.setProtocol(TransferProtocol::ftps);
+    EXPECT_EQ(form.connection().port, 21);
+
+    form.setPortText(QStringLiteral("2121"));
+    form.setProtocol(TransferProtocol::sftp);
+    EXPECT_EQ(form.connection().port, 2121);
+}
+
+TEST(ConnectionForm, RefusesWhatWouldBreakAConnectionAndSaysWhy)
+{
+    test::TestEnvironment env;
+    ConnectionForm form{PushConnection{}};
+    EXPECT_EQ(form.requiredCaption(), QStringLiteral("Required: Host, Local Folder"));
+
+    EXPECT_FALSE(form.hostError().isEmpty());
+    form.setHost(QStringLiteral("ftp://example.com"));
+    EXPECT_TRUE(form.hostError().contains(QLatin1String("ftp://")));
+    form.setHost(QStringLiteral("example.com/photos"));
+    EXPECT_FALSE(form.hostError().isEmpty());
+    form.setHost(QStringLiteral(" example.com "));
+    EXPECT_TRUE(form.hostError().isEmpty());
+    EXPECT_EQ(form.requiredCaption(), QStringLiteral("Required: Local Folder"));
+
+    for (const char* bad : {"0", "65536", "21x", ""}) {
+        form.setPortText(QString::fromLatin1(bad));
+        EXPECT_FALSE(form.portError().isEmpty()) << bad;
+        EXPECT_EQ(form.connection().port, 21) << "an invalid port is not stored: " << bad;
+    }
+    form.setPortText(QStringLiteral("65535"));
+    EXPECT_TRUE(form.portError().isEmpty());
+    EXPECT_EQ(form.connection().port, 65535);
+
+    form.setRemoteFolder(QStringLiteral("/uploads"));
+    form.setRemoteFolder(QStringLiteral("/uploads\nDELE x"));
+    EXPECT_FALSE(form.remoteFolderError().isEmpty());
+    EXPECT_EQ(form.connection().remoteFolder, QStringLiteral("/uploads"));
+
+    form.setLocalFolder(env.root() + QStringLiteral("/missing"));
+    EXPECT_TRUE(form.localFolderError().contains(QLatin1String("does not exist")));
+    form.setLocalFolder(env.writeFile(QStringLiteral("file.txt"), "x"));
+    EXPECT_TRUE(form.localFolderError().contains(QLatin1String("not a folder")));
+    form.setLocalFolder(env.makeDir(QStringLiteral("watched")));
+    EXPECT_TRUE(form.localFolderError().isEmpty());
+    EXPECT_TRUE(form.requiredCaption().isEmpty());
+}
+
+TEST(ConnectionForm, StepsStayInTheirRanges)
+{
+    PushConnection stored;
+    stored.stabilityCheckSeconds = 4;
+    stored.scheduleStartHour = 0;
+    stored.scheduleEndHour = 23;
+    ConnectionForm form{stored};
+
+    EXPECT_EQ(ConnectionForm::stabilityChoices(2), (QList<qint64>{1, 2, 3, 5, 10}));
+    EXPECT_EQ(ConnectionForm::stabilityChoices(4), (QList<qint64>{1, 2, 3, 4, 5, 10}))
+        << "a stored value outside the choices stays visible";
+
+    form.setSimultaneousUploads(0);
+    EXPECT_EQ(form.connection().simultaneousUploads, 1);
+    form.setSimultaneousUploads(6);
+    EXPECT_EQ(form.connection().simultaneousUploads, 5);
+
+    form.stepScheduleStartHour(-1);
+    form.stepScheduleEndHour(1);
+    EXPECT_EQ(form.connection().scheduleStartHour, 23);
+    EXPECT_EQ(form.connection().scheduleEndHour, 0);
+
+    form.toggleScheduleDay(7);
+    form.toggleScheduleDay(2);
+    EXPECT_EQ(form.connection().scheduleDays, (QList<qint64>{1, 3, 4, 5, 7}));
+    EXPECT_EQ(ConnectionForm::dayLabels().first(), QLocale().dayName(1, QLocale::ShortFormat))
+        << "the days start on Monday, stored as 1";
+}
+
+TEST(ConnectionForm, CaptionsAndChoosersFollowTheChosenMode)
+{
+    ConnectionForm form{PushConnection{}};
+    EXPECT_EQ(form.deleteModeCaption(), QStringLiteral("Copy mode: local files are kept after upload."));
+    EXPECT_FALSE(form.deleteModeIsWarning());
+    form.setDeleteLocalAfterUpload(true);
+    EXPECT_EQ(form.deleteModeCaption(), QStringLiteral("Move mode: local files are removed after upload."));
+    EXPECT_TRUE(form.deleteModeIsWarning());
+
+    EXPECT_FALSE(form.showsPostUploadChooser());
+    form.setPostUploadKind(PostUploadAction::Kind::moveToArchive);
+    EXPECT_TRUE(form.showsPostUploadChooser());
+    EXPECT_TRUE(form.postUploadChoosesFolder());
+    EXPECT_TRUE(form.postUploadCaption().isEmpty());
+    form.setPostUploadPath(QStringLiteral("/archive"));
+
+    form.setPostUploadKind(PostUploadAction::Kind::runScript);
+    EXPECT_FALSE(form.postUploadChoosesFolder());
+    EXPECT_EQ(form.connection().postUploadAction, PostUploadAction::runScript(QString()))
+        << "an archive folder is no script";
+    EXPECT_EQ(form.postUploadCaption(),
+              QStringLiteral("The script receives the local file path as the first argument."));
+    form.setPostUploadKind(PostUploadAction::Kind::moveToArchive);
+    EXPECT_EQ(form.connection().postUploadAction,
+              PostUploadAction::moveToArchive(QStringLiteral("/archive")));
+    form.setPostUploadKind(PostUploadAction::Kind::none);
+    EXPECT_EQ(form.connection().postUploadAction, PostUploadAction::none());
+}
+
+TEST(ConnectionForm, KeywordPresetsKeepTheSelectionConsistent)
+{
+    ConnectionForm form{PushConnection{}};
+    const QUuid first = form.addIptcPreset();
+    const QUuid second = form.addIptcPreset();
+    EXPECT_FALSE(form.showsIptcPicker()) << "only while injection is on";
+    form.setIptcEnabled(true);
+    EXPECT_TRUE(form.showsIptcPicker());
+    form.setIptcPresetKeyword(first, QStringLiteral("beach, summer"));
+    EXPECT_EQ(ConnectionForm::iptcPresetTitle(form.connection().iptcKeywords[0]),
+              QStringLiteral("beach, summer"));
+    form.setIptcPresetName(first, QStringLiteral("Holiday"));
+    EXPECT_EQ(ConnectionForm::iptcPresetTitle(form.connection().iptcKeywords[0]), QStringLiteral("Holiday"));
+
+    form.selectIptcPreset(first);
+    form.removeIptcPreset(second);
+    EXPECT_EQ(form.connection().selectedIPTCKeywordID, first);
+    form.removeIptcPreset(first);
+    EXPECT_FALSE(form.connection().selectedIPTCKeywordID.has_value());
+    EXPECT_FALSE(form.showsIptcPicker());
+}
+
+TEST(ConnectionForm, AStoredChangeKeepsWhatIsBeingTyped)
+{
+    PushConnection stored;
+    stored.host = QStringLiteral("old.example.com");
+    ConnectionForm form{stored};
+    QSignalSpy changed(&form, &ConnectionForm::changed);
+    form.setHost(QStringLiteral("new.example.com"));
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_TRUE(changed.at(0).at(0).toBool()) << "typing waits for a pause before it is saved";
+    EXPECT_TRUE(form.hasPendingText());
+
+    // The sidebar's power switch saved the stored record meanwhile.
+    stored.isEnabled = true;
+    form.rebase(stored);
+    EXPECT_TRUE(form.connection().isEnabled);
+    EXPECT_EQ(form.connection().host, QStringLiteral("new.example.com"));
+
+    form.markSaved();
+    stored.host = QStringLiteral("elsewhere.example.com");
+    stored.port = 2222;
+    form.rebase(stored);
+    EXPECT_EQ(form.connection(), stored);
+    EXPECT_EQ(form.portText(), QStringLiteral("2222"));
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "supervision/ConnectionsManager.h"
+#include "support/EngineTestServices.h"
+#include "support/ui/UiTestSupport.h"
+#include "ui/common/SettingsNavigation.h"
+#include "ui/connections/ConnectionsSettingsView.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include <memory>
+
+namespace ondrix::test {
+
+// A real connections manager on the real services of a private home, and the connections tab over it with
+// dialogs the test answers.
+class ConnectionsViewFixture : public EngineTestFixture {
+protected:
+    void SetUp() override { manager = std::make_unique<ConnectionsManager>(services, nullptr, nullptr); }
+
+    void TearDown() override
+    {
+        view.reset();
+        manager->stopAll();
+        pool.waitForDone();
+        manager.reset();
+    }
+
+    ConnectionsSettingsView& makeView()
+    {
+        view = std::make_unique<ConnectionsSettingsView>(*manager, dialogs, pool, &navigation);
+        view->resize(800, 650);
+        view->show();
+        return *view;
+    }
+
+    PushConnection connection(const QString& name, bool enabled = false)
+    {
+        PushConnection c;
+        c.name = name;
+        c.isEnabled = enabled;
+        c.host = QStringLiteral("127.0.0.1");
+        c.localFolder = env.makeDir(QStringLiteral("folders/") + name);
+        return c;
+    }
+
+    PushConnection stored(const QUuid& id) const
+    {
+        for (const PushConnection& c : manager->connections()) {
+            if (c.id == id) {
+                return c;
+            }
+        }
+        ADD_FAILURE() << "no connection " << id.toString().toStdString();
+        return {};
+    }
+
+    // Lets the layouts settle (as the event loop would before painting), then saves the picture.
+    static void picture(QWidget* widget, const QString& name)
+    {
+        QCoreApplication::processEvents();
+        saveScreenshot(widget, name);
+    }
+
+    template <typename T>
+    static T* find(QWidget* root, const QString& name)
+    {
+        T* child = root->findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name.toStdString();
+        return child;
+    }
+
+    FakeDialogs dialogs;
+    SettingsNavigation navigation;
+    std::unique_ptr<ConnectionsManager> manager;
+    std::unique_ptr<ConnectionsSettingsView> view;
+};
+
+} // namespace ondrix::test

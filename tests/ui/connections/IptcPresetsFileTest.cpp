@@ -1,0 +1,76 @@
+// The keyword presets file: what is written, what is refused when read, and how an import merges.
+#include "ui/connections/IptcPresetsFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+
+namespace {
+
+IPTCKeywordEntry entry(const QString& name, const QString& keyword)
+{
+    IPTCKeywordEntry e;
+    e.name = name;
+    e.keyword = keyword;
+    return e;
+}
+
+} // namespace
+
+TEST(IptcPresetsFile, WritesAnArrayOfThreeKeysAndReadsItBack)
+{
+    const QList<IPTCKeywordEntry> entries = {entry(QStringLiteral("Holiday"), QStringLiteral("beach, sea")),
+                                             entry(QString(), QStringLiteral("Zürich"))};
+    const QByteArray data = IptcPresetsFile::encode(entries);
+    const QJsonArray array = QJsonDocument::fromJson(data).array();
+    ASSERT_EQ(array.size(), 2);
+    const QJsonObject first = array[0].toObject();
+    EXPECT_EQ(first.keys(),
+              (QStringList{QStringLiteral("id"), QStringLiteral("keyword"), QStringLiteral("name")}));
+    EXPECT_EQ(first.value(QLatin1String("id")).toString(),
+              entries[0].id.toString(QUuid::WithoutBraces).toUpper());
+    EXPECT_EQ(IptcPresetsFile::decode(data), entries);
+    EXPECT_EQ(IptcPresetsFile::defaultFileName(), QStringLiteral("iptc-keywords.ondrix-keywords"));
+}
+
+TEST(IptcPresetsFile, RefusesAnythingButACompleteList)
+{
+    const char* refused[] = {
+        "{not json",
+        R"({"id":"0E7F4C38-9F4B-4C8A-9D0E-3A7D1F2B5C6E","name":"a","keyword":"b"})",
+        R"([{"id":"0E7F4C38-9F4B-4C8A-9D0E-3A7D1F2B5C6E","name":"a"}])",
+        R"([{"id":"0E7F4C38-9F4B-4C8A-9D0E-3A7D1F2B5C6E","name":"a","keyword":3}])",
+        R"([{"id":"not-a-uuid","name":"a","keyword":"b"}])",
+        R"([["a","b"]])",
+    };
+    for (const char* text : refused) {
+        QString reason;
+        EXPECT_FALSE(IptcPresetsFile::decode(QByteArray(text), &reason).has_value()) << text;
+        EXPECT_FALSE(reason.isEmpty()) << text;
+    }
+    EXPECT_EQ(IptcPresetsFile::decode("[]"), QList<IPTCKeywordEntry>{});
+}
+
+TEST(IptcPresetsFile, MergeSkipsKnownKeywordsOnlyAndGivesFreshIds)
+{
+    const QList<IPTCKeywordEntry> existing = {entry(QStringLiteral("A"), QStringLiteral("beach"))};
+    const QList<IPTCKeywordEntry> imported = {entry(QStringLiteral("same"), QStringLiteral("beach")),
+                                              entry(QStringLiteral("case"), QStringLiteral("Beach")),
+                                              entry(QStringLiteral("twice 1"), QStringLiteral("city")),
+                                              entry(QStringLiteral("twice 2"), QStringLiteral("city"))};
+    const QList<IPTCKeywordEntry> merged = IptcPresetsFile::merge(existing, imported);
+    ASSERT_EQ(merged.size(), 4);
+    EXPECT_EQ(merged[0], existing[0]);
+    EXPECT_EQ(merged[1].keyword, QStringLiteral("Beach")) << "the comparison is case-sensitive";
+    EXPECT_EQ(merged[2].name, QStringLiteral("twice 1"));
+    EXPECT_EQ(merged[3].name, QStringLiteral("twice 2")) << "repeats inside one file are all added";
+    for (qsizetype i = 1; i < merged.size(); ++i) {
+        EXPECT_NE(merged[i].id, imported[i].id);
+    }
+    EXPECT_EQ(IptcPresetsFile::merge(merged, imported).size(), merged.size())
+        << "a second import adds nothing";
+}
