@@ -1,17 +1,27 @@
-// The ondrix executable. Runs headless (no tray, all engines, log lines on stderr) with --headless or when no
-// display is available.
+// The ondrix executable. With a display it is the tray application; a second start brings the running one
+// forward. Runs headless (no tray, all engines, log lines on stderr) with --headless or when no display is
+// available. --show asks the running instance to show itself.
+#include "app/AppDelegate.h"
+#include "app/AppIdentity.h"
 #include "app/Application.h"
 #include "app/ConnectionsCommand.h"
 #include "app/MainThreadBusyProbe.h"
+#include "app/RemoteControlClient.h"
+#include "app/RemoteControlService.h"
+#include "app/TaskbarDockPresence.h"
 #include "app/UnixSignalWatcher.h"
 #include "model/AppSettings.h"
 #include "platform/AppPaths.h"
+#include "platform/XdgAutostartLoginItem.h"
 #include "records/LogService.h"
 #include "supervision/ConnectionsManager.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QDir>
+#include <QIcon>
 #include <QLockFile>
 #include <QLoggingCategory>
 #include <QTextStream>
@@ -22,6 +32,16 @@
 using namespace ondrix;
 
 namespace {
+
+bool hasArgument(int argc, char** argv, const char* name)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], name) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 bool hasDisplay()
 {
@@ -87,7 +107,19 @@ int main(int argc, char** argv)
     if (argc > 1 && qstrcmp(argv[1], "connections") == 0) {
         return runConnectionsCommand(argc, argv);
     }
-    QCoreApplication app(argc, argv);
+    // The application object decides the platform, so the mode is known before the options are parsed.
+    const bool desktop =
+        !hasArgument(argc, argv, "--headless") && !hasArgument(argc, argv, "--show") && hasDisplay();
+    std::unique_ptr<QCoreApplication> application;
+    if (desktop) {
+        application = std::make_unique<QApplication>(argc, argv);
+        QGuiApplication::setDesktopFileName(AppIdentity::applicationId());
+        QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/AppIcon.svg")));
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication& app = *application;
     // Per-file diagnostics (tag writes, keyword injection) would drown the activity log on stderr; they stay
     // available through QT_LOGGING_RULES="ondrix.*.debug=true".
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES")) {
@@ -106,19 +138,32 @@ int main(int argc, char** argv)
         QStringLiteral("headless"),
         QCoreApplication::translate("main", "Run without a tray icon or windows."));
     parser.addOption(headless);
+    const QCommandLineOption show(
+        QStringLiteral("show"),
+        QCoreApplication::translate("main", "Bring the running Ondrix forward (its popover or window)."));
+    parser.addOption(show);
     parser.process(app);
 
     QTextStream err(stderr);
-    if (!parser.isSet(headless) && hasDisplay()) {
-        err << QCoreApplication::translate("main",
-                                           "The tray interface is not part of this build yet; running "
-                                           "headless.")
-            << '\n';
+    if (parser.isSet(show)) {
+        QString error;
+        if (RemoteControlClient::send(QDBusConnection::sessionBus(), QStringLiteral("Show"), &error) ==
+            RemoteControlClient::Outcome::done) {
+            return 0;
+        }
+        err << QCoreApplication::translate("main", "Cannot reach a running Ondrix: %1").arg(error) << '\n';
+        return 1;
     }
 
     QLockFile lock(lockFilePath());
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0)) {
+        QString showError;
+        if (desktop && RemoteControlClient::send(QDBusConnection::sessionBus(), QStringLiteral("Show"),
+                                                 &showError) == RemoteControlClient::Outcome::done) {
+            // A second start from the launcher means "show me Ondrix".
+            return 0;
+        }
         qint64 pid = 0;
         QString host, appName;
         lock.getLockInfo(&pid, &host, &appName);
@@ -169,7 +214,34 @@ int main(int argc, char** argv)
                      });
     QObject::connect(&ondrix, &Application::transfersFinished, &app, [&] { QCoreApplication::exit(0); });
 
-    ondrix.start();
+    std::unique_ptr<XdgAutostartLoginItem> loginItem;
+    std::unique_ptr<TaskbarDockPresence> dock;
+    std::unique_ptr<AppDelegate> delegate;
+    RemoteControlService::Handlers remoteHandlers;
+    if (desktop) {
+        loginItem = std::make_unique<XdgAutostartLoginItem>(
+            AppIdentity::applicationId(), QStringLiteral("Ondrix"), QCoreApplication::applicationFilePath());
+        dock = std::make_unique<TaskbarDockPresence>();
+        delegate = std::make_unique<AppDelegate>(ondrix, *loginItem, *dock, QDBusConnection::sessionBus());
+        QObject::connect(delegate.get(), &AppDelegate::quitRequested, &app, [&] {
+            reportBusy();
+            ondrix.stop();
+        });
+        remoteHandlers.show = [&] { delegate->showPopover(); };
+    }
+    RemoteControlService remoteControl(QDBusConnection::sessionBus(), remoteHandlers);
+    QString remoteError;
+    if (!remoteControl.registerOnBus(&remoteError)) {
+        err << QCoreApplication::translate("main", "Remote control is not available: %1").arg(remoteError)
+            << '\n';
+        err.flush();
+    }
+
+    if (delegate) {
+        delegate->start();
+    } else {
+        ondrix.start();
+    }
     const int status = QCoreApplication::exec();
     reportBusy();
     return status;

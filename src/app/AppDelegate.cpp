@@ -1,0 +1,382 @@
+#include "app/AppDelegate.h"
+
+#include "app/AppIdentity.h"
+#include "app/Application.h"
+#include "app/DockPresence.h"
+#include "app/PopoverPlacement.h"
+#include "app/PopoverWindow.h"
+#include "app/ShellWindow.h"
+#include "model/AppSettings.h"
+#include "model/PushConnection.h"
+#include "platform/PreferencesStore.h"
+#include "supervision/ConnectionsManager.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+namespace ondrix {
+
+const QString AppDelegate::kHasSetLaunchAtLoginKey = QStringLiteral("has_set_launch_at_login");
+
+namespace {
+
+// Ondrix's own accent for the "brand" colour theme.
+const QColor kBrandAccent(0x8b, 0x5c, 0xf6);
+
+QWidget* placeholder(const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setMargin(24);
+    return label;
+}
+
+} // namespace
+
+AppDelegate::AppDelegate(Application& core, LoginItem& loginItem, DockPresence& dock,
+                         QDBusConnection sessionBus, UpdateChecker* updates, QObject* parent)
+    : QObject(parent)
+    , m_core(core)
+    , m_dock(dock)
+    , m_updates(updates)
+    , m_bus(sessionBus)
+    , m_trayWatch(sessionBus)
+    , m_theme(sessionBus)
+    , m_launchAtLogin(loginItem, &core.log())
+    , m_systemPalette(QApplication::palette())
+{}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::start()
+{
+    applyFirstLaunchLoginItem();
+    setUpLaunchAtLogin();
+    setUpDockPresence();
+    setUpAccent();
+
+    connect(&m_theme, &DesktopTheme::darkChanged, &m_statusIcon, &StatusIconController::setDarkAppearance);
+    m_theme.start();
+    m_statusIcon.setDarkAppearance(m_theme.isDark());
+
+    ConnectionsManager& manager = m_core.manager();
+    for (const auto signal :
+         {&ConnectionsManager::aggregatePausedChanged, &ConnectionsManager::aggregateUploadingChanged,
+          &ConnectionsManager::aggregateStabilityCheckingChanged}) {
+        connect(&manager, signal, this, &AppDelegate::updateStatusIcon, Qt::QueuedConnection);
+    }
+    connect(&manager, &ConnectionsManager::aggregateStateChanged, this, &AppDelegate::updateStatusIcon,
+            Qt::QueuedConnection);
+    updateStatusIcon();
+
+    m_popover = std::make_unique<PopoverWindow>(makePopoverView());
+    connect(m_popover.get(), &PopoverWindow::quitRequested, this, &AppDelegate::quit);
+    connect(m_popover.get(), &PopoverWindow::settingsRequested, this,
+            [this] { openSettings(SettingsTab::connections, std::nullopt); });
+    connect(m_popover.get(), &PopoverWindow::shown, this, [this] {
+        m_core.manager().setUnreadCount(0);
+        m_core.manager().refreshFreeDiskSpace();
+    });
+
+    buildTrayMenu();
+    connect(&m_trayWatch, &StatusNotifierHostWatch::answered, this, &AppDelegate::trayAnswered);
+    m_trayWatch.check();
+
+    m_core.start();
+}
+
+void AppDelegate::applyFirstLaunchLoginItem()
+{
+    PreferencesStore& store = m_core.store();
+    if (store.contains(kHasSetLaunchAtLoginKey)) {
+        return;
+    }
+    m_launchAtLogin.setEnabled(true);
+    store.setBool(kHasSetLaunchAtLoginKey, true);
+}
+
+void AppDelegate::setUpLaunchAtLogin()
+{
+    // The switch shows what the desktop will really do at the next login, and every later change of it is
+    // carried to the login item.
+    AppSettings& settings = m_core.settings();
+    settings.setLaunchAtLogin(m_launchAtLogin.isEnabled());
+    connect(&settings, &AppSettings::launchAtLoginChanged, this,
+            [this](bool enabled) { m_launchAtLogin.setEnabled(enabled); });
+}
+
+void AppDelegate::setUpDockPresence()
+{
+    AppSettings& settings = m_core.settings();
+    m_dock.setPolicy(settings.alwaysShowInDock() ? DockPresence::Policy::regular
+                                                 : DockPresence::Policy::accessory);
+    connect(
+        &settings, &AppSettings::alwaysShowInDockChanged, this,
+        [this](bool always) {
+            if (always) {
+                m_dock.setPolicy(DockPresence::Policy::regular);
+            } else if (!anyWindowVisible()) {
+                m_dock.setPolicy(DockPresence::Policy::accessory);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void AppDelegate::setUpAccent()
+{
+    const auto apply = [this](AppColorTheme theme) {
+        QPalette palette = m_systemPalette;
+        if (theme == AppColorTheme::brand) {
+            palette.setColor(QPalette::Highlight, kBrandAccent);
+            palette.setColor(QPalette::HighlightedText, Qt::white);
+            palette.setColor(QPalette::Link, kBrandAccent);
+        }
+        QApplication::setPalette(palette);
+    };
+    apply(m_core.settings().colorTheme());
+    connect(&m_core.settings(), &AppSettings::colorThemeChanged, this, apply);
+}
+
+void AppDelegate::updateStatusIcon()
+{
+    const ConnectionsManager& manager = m_core.manager();
+    m_statusIcon.update(manager.aggregateState(), manager.aggregatePaused(), manager.aggregateUploading(),
+                        manager.aggregateStabilityChecking());
+}
+
+void AppDelegate::trayAnswered(bool available)
+{
+    const bool first = !m_trayAnswered;
+    m_trayAnswered = true;
+    if (available && !m_tray) {
+        createTray();
+    }
+    m_popover->setPanelMode(available);
+    if (first && !available) {
+        // No panel shows tray icons: the popover is the application's window, so it is never invisible.
+        showPopover();
+    }
+}
+
+void AppDelegate::createTray()
+{
+    m_tray = std::make_unique<QSystemTrayIcon>();
+    m_tray->setIcon(m_statusIcon.currentIcon());
+    m_tray->setToolTip(m_statusIcon.toolTip());
+    m_tray->setContextMenu(m_trayMenu.get());
+    connect(&m_statusIcon, &StatusIconController::iconChanged, m_tray.get(), &QSystemTrayIcon::setIcon);
+    connect(&m_statusIcon, &StatusIconController::toolTipChanged, m_tray.get(), &QSystemTrayIcon::setToolTip);
+    connect(m_tray.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
+                    togglePopover();
+                }
+            });
+    m_tray->show();
+}
+
+void AppDelegate::buildTrayMenu()
+{
+    m_trayMenu = std::make_unique<QMenu>();
+    m_trayMenu->setAccessibleName(tr("Ondrix"));
+    m_statusAction = m_trayMenu->addAction(m_statusIcon.toolTip());
+    m_statusAction->setEnabled(false);
+    connect(&m_statusIcon, &StatusIconController::toolTipChanged, m_statusAction, &QAction::setText);
+    m_trayMenu->addAction(tr("Open Ondrix"), this, &AppDelegate::showPopover);
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(tr("About Ondrix"), this, &AppDelegate::openAbout);
+    if (m_updates) {
+        m_trayMenu->addSeparator();
+        m_trayMenu->addAction(tr("Check for Updates..."), this, &AppDelegate::checkForUpdates);
+    }
+    m_trayMenu->addSeparator();
+    QAction* settings = m_trayMenu->addAction(
+        tr("Settings..."), this, [this] { openSettings(SettingsTab::connections, std::nullopt); });
+    settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(tr("Ondrix Website"), this,
+                          [] { QDesktopServices::openUrl(AppIdentity::websiteUrl()); });
+    m_trayMenu->addAction(tr("Contact Support"), this,
+                          [] { QDesktopServices::openUrl(AppIdentity::supportUrl()); });
+    m_trayMenu->addSeparator();
+    QAction* quitAction = m_trayMenu->addAction(tr("Quit Ondrix"), this, &AppDelegate::quit);
+    quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+std::optional<QPoint> AppDelegate::popoverPosition() const
+{
+    // Wayland ignores requested positions and reports no cursor position: the compositor places the panel.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return std::nullopt;
+    }
+    QRect anchor = m_tray ? m_tray->geometry() : QRect();
+    if (anchor.isEmpty()) {
+        anchor = QRect(QCursor::pos(), QSize(1, 1));
+    }
+    QScreen* screen = QGuiApplication::screenAt(anchor.center());
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (!screen) {
+        return std::nullopt;
+    }
+    return PopoverPlacement::place(anchor, m_popover->size(), screen->availableGeometry());
+}
+
+void AppDelegate::togglePopover()
+{
+    if (m_popover->isVisible()) {
+        m_popover->hide();
+        return;
+    }
+    if (m_popover->wasJustClosedByFocusLoss()) {
+        // The click on the icon took the focus away and closed it: that click meant "close".
+        return;
+    }
+    m_popover->open(popoverPosition());
+}
+
+void AppDelegate::showPopover()
+{
+    m_popover->open(m_popover->isVisible() ? std::nullopt : popoverPosition());
+}
+
+void AppDelegate::closePopover()
+{
+    if (m_popover) {
+        m_popover->hide();
+    }
+}
+
+ShellWindow* AppDelegate::makeWindow(std::unique_ptr<ShellWindow>& slot, const QString& title,
+                                     const QSize& size, bool resizable,
+                                     const std::function<QWidget*()>& makeView)
+{
+    if (!slot) {
+        slot = std::make_unique<ShellWindow>(title, size, resizable, makeView());
+        ShellWindow* window = slot.get();
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(), window->size());
+            frame.moveCenter(screen->availableGeometry().center());
+            window->move(frame.topLeft());
+        }
+        connect(window, &ShellWindow::willClose, this,
+                [this] { QTimer::singleShot(0, this, &AppDelegate::updateDockPolicy); });
+        connect(window, &ShellWindow::quitRequested, this, &AppDelegate::quit);
+        connect(window, &ShellWindow::settingsRequested, this,
+                [this] { openSettings(SettingsTab::connections, std::nullopt); });
+    }
+    return slot.get();
+}
+
+void AppDelegate::openSettings(SettingsTab tab, std::optional<QUuid> connectionId)
+{
+    closePopover();
+    m_settingsNavigation.navigate(tab, connectionId);
+    showWindow(makeWindow(m_settingsWindow, tr("Ondrix Settings"), QSize(800, 650), true,
+                          [this] { return makeSettingsView(); }));
+}
+
+void AppDelegate::openLog()
+{
+    closePopover();
+    showWindow(
+        makeWindow(m_logWindow, tr("Ondrix Log"), QSize(600, 400), true, [this] { return makeLogView(); }));
+}
+
+void AppDelegate::openHistory()
+{
+    closePopover();
+    showWindow(makeWindow(m_historyWindow, tr("Ondrix History"), QSize(800, 500), true,
+                          [this] { return makeHistoryView(); }));
+}
+
+void AppDelegate::openAbout()
+{
+    closePopover();
+    showWindow(makeWindow(m_aboutWindow, tr("About Ondrix"), QSize(360, 340), false,
+                          [this] { return makeAboutView(); }));
+}
+
+void AppDelegate::showWindow(QWidget* window)
+{
+    m_dock.setPolicy(DockPresence::Policy::regular);
+    window->show();
+    QTimer::singleShot(0, window, [window] {
+        window->raise();
+        window->activateWindow();
+    });
+}
+
+bool AppDelegate::anyWindowVisible() const
+{
+    for (const auto* window :
+         {m_settingsWindow.get(), m_logWindow.get(), m_historyWindow.get(), m_aboutWindow.get()}) {
+        if (window && window->isVisible()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void AppDelegate::updateDockPolicy()
+{
+    if (m_core.settings().alwaysShowInDock() || anyWindowVisible()) {
+        return;
+    }
+    m_dock.setPolicy(DockPresence::Policy::accessory);
+}
+
+void AppDelegate::addConnection()
+{
+    PushConnection connection;
+    connection.isEnabled = false;
+    m_core.manager().addConnection(connection);
+    closePopover();
+    openSettings(SettingsTab::connections, connection.id);
+}
+
+void AppDelegate::checkForUpdates()
+{
+    closePopover();
+}
+
+void AppDelegate::quit()
+{
+    closePopover();
+    Q_EMIT quitRequested();
+}
+
+QWidget* AppDelegate::makePopoverView()
+{
+    return placeholder(tr("Ondrix is running. The connections overview is not part of this build yet."));
+}
+
+QWidget* AppDelegate::makeSettingsView()
+{
+    return placeholder(tr("The settings are not part of this build yet."));
+}
+
+QWidget* AppDelegate::makeLogView()
+{
+    return placeholder(tr("The activity log is not part of this build yet."));
+}
+
+QWidget* AppDelegate::makeHistoryView()
+{
+    return placeholder(tr("The upload history is not part of this build yet."));
+}
+
+QWidget* AppDelegate::makeAboutView()
+{
+    return placeholder(tr("Ondrix %1").arg(QCoreApplication::applicationVersion()));
+}
+
+} // namespace ondrix

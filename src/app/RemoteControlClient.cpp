@@ -1,0 +1,31 @@
+#include "app/RemoteControlClient.h"
+
+#include "app/AppIdentity.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+
+namespace ondrix {
+
+RemoteControlClient::Outcome RemoteControlClient::send(const QDBusConnection& bus, const QString& method,
+                                                       QString* error)
+{
+    if (!bus.isConnected()) {
+        *error = QStringLiteral("no session bus");
+        return Outcome::notRunning;
+    }
+    if (!bus.interface()->isServiceRegistered(AppIdentity::applicationId())) {
+        *error = QStringLiteral("no running instance on the session bus");
+        return Outcome::notRunning;
+    }
+    const QDBusMessage call = QDBusMessage::createMethodCall(
+        AppIdentity::applicationId(), AppIdentity::busObjectPath(), AppIdentity::busInterface(), method);
+    const QDBusMessage reply = bus.call(call, QDBus::Block, 10000);
+    if (reply.type() == QDBusMessage::ErrorMessage) {
+        *error = reply.errorMessage();
+        return Outcome::failed;
+    }
+    return Outcome::done;
+}
+
+} // namespace ondrix

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QObject>
+
+#include <functional>
+
+namespace ondrix {
+
+// The running instance's service on the session bus, under the application id: a second `ondrix` start and
+// the command-line remote controls reach the running instance through it. Each command is one method; a
+// command without a handler (no windows in a headless run) answers with an error the caller prints.
+//
+// Lives on the main thread.
+class RemoteControlService : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "io.ondrix.Ondrix")
+
+public:
+    struct Handlers {
+        std::function<void()> show;
+    };
+
+    static const QString kNotAvailableError;
+
+    RemoteControlService(QDBusConnection bus, Handlers handlers, QObject* parent = nullptr);
+    ~RemoteControlService() override;
+
+    // Exports the object and takes the bus name; false (with the reason) when either fails, e.g. because
+    // another instance holds the name.
+    bool registerOnBus(QString* error);
+
+public Q_SLOTS:
+    // Brings the application forward: the popover, or the window that stands in for it without a tray.
+    Q_SCRIPTABLE void Show();
+
+private:
+    bool answerUnavailable(const std::function<void()>& handler, const QString& command);
+
+    QDBusConnection m_bus;
+    Handlers m_handlers;
+    bool m_registered = false;
+};
+
+} // namespace ondrix

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "engine/EngineState.h"
+
+#include <QColor>
+#include <QHash>
+#include <QIcon>
+#include <QImage>
+#include <QObject>
+#include <QSizeF>
+#include <QTimer>
+
+namespace ondrix {
+
+// The status icon's state machine and its busy animation. It turns the connections manager's four summary
+// values into one of the static icons (Basic, Pause, Upload, Error) or the animation (the cloud with turning
+// arrows), and publishes the icon and a one-line tool tip; the tray icon and the fallback window show them.
+//
+// The animation keeps the arrows' angle in steps of 3° per display refresh (one turn every 2 s at 60 Hz),
+// but a tray icon change is a D-Bus signal plus a pixmap fetch by the panel, so the frame clock feeds the
+// tray at most 8 frames a second: each tick advances 8 refreshes (24°). The two layers are rasterised once
+// per start and per theme change, the 15 frames of a turn when first shown; leaving the animation drops them.
+//
+// Lives on the main thread.
+class StatusIconController : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Icon { basic, pause, upload, error, animating };
+    Q_ENUM(Icon)
+
+    static constexpr double kDegreesPerRefresh = 3.0;
+    static constexpr int kRefreshesPerTrayFrame = 8;
+    // 15 tray frames a turn, one turn every 2 s: 133 ms a frame, 7.5 frames a second.
+    static constexpr int kTrayFrameIntervalMs = 2000 / 15;
+    static constexpr double kIconHeight = 18.0;
+
+    explicit StatusIconController(QObject* parent = nullptr);
+
+    // The table of the status icon: paused wins, then uploading (flag or state), then stability checking (the
+    // animation, started once and not restarted), then an error state, else Basic.
+    void update(const EngineState& state, bool paused, bool uploading, bool stabilityChecking);
+
+    Icon icon() const { return m_icon; }
+    bool isAnimating() const { return m_frameClock.isActive(); }
+    // Degrees of the arrows, 0 when not animating; always below 360.
+    double angle() const { return m_angle; }
+    QIcon currentIcon() const { return m_currentIcon; }
+    QString toolTip() const { return m_toolTip; }
+    // How many times the animation layers were rasterised since this object was created.
+    int layerRenderCount() const { return m_layerRenderCount; }
+
+    // Dark desktop theme: the animated cloud is white, else black at 85 %. Re-renders a running animation.
+    void setDarkAppearance(bool dark);
+    bool isDarkAppearance() const { return m_dark; }
+
+    // One step of the frame clock: `refreshes` × 3°, wrapping at 360, then the frame for the new angle.
+    // Does nothing unless the layers exist.
+    void advanceFrame(int refreshes = 1);
+
+    // The icon with `name` ("Navbar-Basic", ...) from the built-in artwork, height 18; null when missing.
+    static QIcon loadStatusIcon(const QString& name);
+
+Q_SIGNALS:
+    void iconChanged(const QIcon& icon);
+    void toolTipChanged(const QString& toolTip);
+    void animationStarted();
+
+private:
+    void setStatusIcon(const QString& name, Icon icon);
+    void startIconAnimation();
+    void stopIconAnimation();
+    void renderLayers();
+    QIcon frameFor(double angle);
+    void publish(const QIcon& icon);
+    void setToolTip(const QString& text);
+
+    Icon m_icon = Icon::basic;
+    QIcon m_currentIcon;
+    QString m_toolTip;
+    bool m_dark = false;
+    double m_angle = 0;
+    QTimer m_frameClock;
+    int m_layerRenderCount = 0;
+    // The layers at twice the point size, the cloud already tinted for the theme.
+    QImage m_cachedCloud;
+    QImage m_cachedArrows;
+    QSizeF m_cachedTargetSize;
+    QHash<int, QIcon> m_frames; // by tenths of a degree
+};
+
+} // namespace ondrix
