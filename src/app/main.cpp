@@ -9,6 +9,7 @@
 #include "app/RemoteControlClient.h"
 #include "app/RemoteControlService.h"
 #include "app/TaskbarDockPresence.h"
+#include "app/Translations.h"
 #include "app/UnixSignalWatcher.h"
 #include "model/AppSettings.h"
 #include "platform/AppPaths.h"
@@ -177,6 +178,8 @@ int main(int argc, char** argv)
     }
 
     Application ondrix;
+    // The language setting applies from the next start: windows and log lines are built after this.
+    installTranslations(ondrix.settings().preferredLanguage());
     QUuid lastEchoed;
     QObject::connect(&ondrix.log(), &LogService::entriesChanged, &app,
                      [&] { echoNewEntries(ondrix.log(), lastEchoed); });
