@@ -10,12 +10,14 @@
 #include "model/PushConnection.h"
 #include "platform/PreferencesStore.h"
 #include "supervision/ConnectionsManager.h"
+#include "ui/popover/MenuBarView.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -80,10 +82,6 @@ void AppDelegate::start()
     connect(m_popover.get(), &PopoverWindow::quitRequested, this, &AppDelegate::quit);
     connect(m_popover.get(), &PopoverWindow::settingsRequested, this,
             [this] { openSettings(SettingsTab::connections, std::nullopt); });
-    connect(m_popover.get(), &PopoverWindow::shown, this, [this] {
-        m_core.manager().setUnreadCount(0);
-        m_core.manager().refreshFreeDiskSpace();
-    });
 
     buildTrayMenu();
     connect(&m_trayWatch, &StatusNotifierHostWatch::answered, this, &AppDelegate::trayAnswered);
@@ -356,7 +354,40 @@ void AppDelegate::quit()
 
 QWidget* AppDelegate::makePopoverView()
 {
-    return placeholder(tr("Ondrix is running. The connections overview is not part of this build yet."));
+    // The closures hold the delegate weakly: a click that arrives while it is being torn down does nothing.
+    const QPointer<AppDelegate> self(this);
+    const auto call = [self](void (AppDelegate::*method)()) {
+        return [self, method] {
+            if (self) {
+                (self.data()->*method)();
+            }
+        };
+    };
+    MenuBarActions actions;
+    actions.onSettings = [self] {
+        if (self) {
+            const QList<PushConnection> connections = self->m_core.manager().connections();
+            self->openSettings(SettingsTab::connections, connections.isEmpty()
+                                                             ? std::nullopt
+                                                             : std::optional<QUuid>(connections.first().id));
+        }
+    };
+    actions.onViewLog = call(&AppDelegate::openLog);
+    actions.onViewHistory = call(&AppDelegate::openHistory);
+    actions.onAbout = call(&AppDelegate::openAbout);
+    actions.onQuit = call(&AppDelegate::quit);
+    actions.onAddConnection = call(&AppDelegate::addConnection);
+    actions.onOpenConnection = [self](const QUuid& id) {
+        if (self) {
+            self->closePopover();
+            self->openSettings(SettingsTab::connections, id);
+        }
+    };
+    if (m_updates) {
+        actions.onCheckForUpdates = call(&AppDelegate::checkForUpdates);
+    }
+    return new MenuBarView(m_core.manager(), m_core.settings(), m_core.stats(), m_core.history(),
+                           std::move(actions));
 }
 
 QWidget* AppDelegate::makeSettingsView()

@@ -192,17 +192,24 @@ void StatusIconController::renderLayers()
     const QImage silhouette = rasterise(cloud, pixels);
     const QColor cloudColour = m_dark ? QColor::fromRgbF(1, 1, 1, 1) : QColor::fromRgbF(0, 0, 0, 0.85f);
     // A panel's colour does not follow the desktop theme (a light theme may have a dark top bar), so the
-    // tinted cloud gets a one-pixel rim of the opposite colour and reads on either.
+    // tinted cloud gets a rim of a point of the opposite colour and reads on either.
     const QColor rimColour = m_dark ? QColor::fromRgbF(0, 0, 0, 0.7f) : QColor::fromRgbF(1, 1, 1, 0.8f);
     const QImage rim = tinted(silhouette, rimColour);
     QImage layer(pixels, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
         QPainter painter(&layer);
-        for (const QPoint offset : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
-            painter.drawImage(offset, rim);
+        for (int dx = -2; dx <= 2; ++dx) {
+            for (int dy = -2; dy <= 2; ++dy) {
+                if (dx * dx + dy * dy <= 5) {
+                    painter.drawImage(QPoint(dx, dy), rim);
+                }
+            }
         }
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        // Clear the rim under the cloud first, so a translucent tint is not darkened or lightened by it.
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+        painter.drawImage(0, 0, silhouette);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter.drawImage(0, 0, tinted(silhouette, cloudColour));
     }
     m_cachedCloud = layer;

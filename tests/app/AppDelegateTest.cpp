@@ -1,0 +1,242 @@
+// The desktop shell on the offscreen platform, over a real core in a private home: the first-launch login
+// item, the windows (created once and kept, their titles, sizes and shortcuts), the taskbar presence rule,
+// the popover's navigation and the window standing in for the popover when there is no tray.
+#include "app/AppDelegate.h"
+
+#include "app/Application.h"
+#include "app/DockPresence.h"
+#include "app/PopoverWindow.h"
+#include "app/ShellWindow.h"
+#include "model/AppSettings.h"
+#include "platform/AppPaths.h"
+#include "platform/PreferencesStore.h"
+#include "platform/XdgAutostartLoginItem.h"
+#include "records/LogService.h"
+#include "supervision/ConnectionsManager.h"
+#include "support/MessageCapture.h"
+#include "support/TestEnvironment.h"
+#include "support/ui/UiTestSupport.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using namespace ondrix::test;
+
+namespace {
+
+class RecordingDock final : public DockPresence {
+public:
+    void setPolicy(Policy policy) override { policies.push_back(policy); }
+    Policy last() const { return policies.back(); }
+    std::vector<Policy> policies;
+};
+
+QString autostartEntry(const TestEnvironment& env)
+{
+    return env.configHome() + QStringLiteral("/autostart/io.ondrix.Ondrix.desktop");
+}
+
+class AppDelegateTest : public ::testing::Test {
+protected:
+    // A shell with no session bus: no tray, so the popover opens as a window at start.
+    std::unique_ptr<AppDelegate> startShell()
+    {
+        auto delegate = std::make_unique<AppDelegate>(*core, loginItem, dock, QDBusConnection(QString()));
+        delegate->start();
+        return delegate;
+    }
+
+    TestEnvironment env;
+    std::unique_ptr<Application> core = std::make_unique<Application>();
+    XdgAutostartLoginItem loginItem{QStringLiteral("io.ondrix.Ondrix"), QStringLiteral("Ondrix"),
+                                    QStringLiteral("/opt/My Apps/ondrix")};
+    RecordingDock dock;
+};
+
+} // namespace
+
+TEST_F(AppDelegateTest, FirstLaunchRegistersTheLoginItemOnlyWhenTheFlagWasNeverStored)
+{
+    {
+        auto delegate = startShell();
+        EXPECT_TRUE(core->store().boolValue(AppDelegate::kHasSetLaunchAtLoginKey));
+        const QByteArray entry = readFile(autostartEntry(env));
+        EXPECT_TRUE(entry.contains("Exec=\"/opt/My Apps/ondrix\"\n")) << entry.constData();
+        EXPECT_TRUE(entry.contains("Icon=io.ondrix.Ondrix\n"));
+        // The switch in the settings shows what the desktop will do; turning it off removes the entry.
+        EXPECT_TRUE(core->settings().launchAtLogin());
+        core->settings().setLaunchAtLogin(false);
+        EXPECT_FALSE(QFile::exists(autostartEntry(env)));
+    }
+    // A stored false (the user turned it off on another start) is left alone.
+    core.reset();
+    {
+        PreferencesStore store(AppPaths::preferencesFile());
+        store.setBool(AppDelegate::kHasSetLaunchAtLoginKey, false);
+    }
+    core = std::make_unique<Application>();
+    auto delegate = startShell();
+    EXPECT_FALSE(QFile::exists(autostartEntry(env)));
+    EXPECT_FALSE(core->store().boolValue(AppDelegate::kHasSetLaunchAtLoginKey));
+    EXPECT_FALSE(core->settings().launchAtLogin());
+}
+
+TEST_F(AppDelegateTest, AFailedRegistrationLeavesTheDiagnosticLineAndAnActivityWarning)
+{
+    // A file where the autostart folder should be: the entry cannot be written.
+    env.writeFile(QStringLiteral("config/autostart"), "not a folder");
+    MessageCapture capture;
+    auto delegate = startShell();
+    const QStringList lines =
+        capture.matching(QStringLiteral("[LaunchAtLogin] Failed to register login item: "));
+    ASSERT_EQ(lines.size(), 1) << capture.messages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(lines[0].contains(QLatin1String("autostart")));
+    // No retry, and the flag is stored all the same.
+    EXPECT_TRUE(core->store().boolValue(AppDelegate::kHasSetLaunchAtLoginKey));
+    EXPECT_FALSE(core->settings().launchAtLogin());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !core->log().entries().isEmpty(); }, 2000));
+    const QList<LogEntry> log = core->log().entries();
+    EXPECT_EQ(log.last().level, LogEntry::LogLevel::warning);
+    EXPECT_TRUE(log.last().message.contains(QLatin1String("start at login")));
+}
+
+TEST_F(AppDelegateTest, WindowsAreCreatedOnceKeptAndCarryTheShortcuts)
+{
+    auto delegate = startShell();
+    struct Expected {
+        std::function<void()> open;
+        std::function<ShellWindow*()> window;
+        QString title, screenshot;
+        QSize size;
+        bool resizable;
+    };
+    const std::vector<Expected> windows = {
+        {[&] { delegate->openSettings(SettingsTab::connections, std::nullopt); },
+         [&] { return delegate->settingsWindow(); }, QStringLiteral("Ondrix Settings"),
+         QStringLiteral("shell-settings-window"), QSize(800, 650), true},
+        {[&] { delegate->openLog(); }, [&] { return delegate->logWindow(); }, QStringLiteral("Ondrix Log"),
+         QStringLiteral("shell-log-window"), QSize(600, 400), true},
+        {[&] { delegate->openHistory(); }, [&] { return delegate->historyWindow(); },
+         QStringLiteral("Ondrix History"), QStringLiteral("shell-history-window"), QSize(800, 500), true},
+        {[&] { delegate->openAbout(); }, [&] { return delegate->aboutWindow(); },
+         QStringLiteral("About Ondrix"), QStringLiteral("shell-about-window"), QSize(360, 340), false},
+    };
+    for (const Expected& expected : windows) {
+        SCOPED_TRACE(expected.title.toStdString());
+        EXPECT_EQ(expected.window(), nullptr) << "created before first use";
+        expected.open();
+        ShellWindow* window = expected.window();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_FALSE(delegate->popover()->isVisible()) << "every opener closes the popover first";
+        EXPECT_EQ(window->windowTitle(), expected.title);
+        EXPECT_EQ(window->size(), expected.size);
+        EXPECT_EQ(window->minimumSize() == window->maximumSize(), !expected.resizable);
+        EXPECT_FALSE(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        EXPECT_TRUE(controlsWithoutAccessibleName(window).isEmpty())
+            << controlsWithoutAccessibleName(window).join(QLatin1Char('\n')).toStdString();
+        saveScreenshot(window, expected.screenshot);
+
+        // Ctrl+W hides it; opening again brings back the same window.
+        QApplication::setActiveWindow(window);
+        QTest::keyClick(window, Qt::Key_W, Qt::ControlModifier);
+        EXPECT_FALSE(window->isVisible());
+        expected.open();
+        EXPECT_EQ(expected.window(), window);
+        EXPECT_TRUE(window->isVisible());
+        window->close();
+    }
+
+    // Ctrl+, in any window opens the settings; Ctrl+Q asks to quit.
+    QSignalSpy quit(delegate.get(), &AppDelegate::quitRequested);
+    delegate->settingsWindow()->hide();
+    delegate->openLog();
+    QApplication::setActiveWindow(delegate->logWindow());
+    QTest::keyClick(delegate->logWindow(), Qt::Key_Comma, Qt::ControlModifier);
+    EXPECT_TRUE(delegate->settingsWindow()->isVisible());
+    QApplication::setActiveWindow(delegate->settingsWindow());
+    QTest::keyClick(delegate->settingsWindow(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(quit.count(), 1);
+}
+
+TEST_F(AppDelegateTest, TaskbarPresenceFollowsTheSettingAndTheVisibleWindows)
+{
+    core->settings().setAlwaysShowInDock(false);
+    auto delegate = startShell();
+    EXPECT_EQ(dock.last(), DockPresence::Policy::accessory);
+
+    delegate->openSettings(SettingsTab::general, std::nullopt);
+    EXPECT_EQ(dock.last(), DockPresence::Policy::regular);
+    core->settings().setAlwaysShowInDock(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dock.last(), DockPresence::Policy::regular);
+
+    // Turned off while a window is visible: the presence stays until the last window closes.
+    core->settings().setAlwaysShowInDock(false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dock.last(), DockPresence::Policy::regular);
+    delegate->openLog();
+    delegate->settingsWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dock.last(), DockPresence::Policy::regular) << "the log window is still open";
+    delegate->logWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dock.last(), DockPresence::Policy::accessory);
+
+    // With the setting on, closing windows changes nothing.
+    core->settings().setAlwaysShowInDock(true);
+    QCoreApplication::processEvents();
+    delegate->openAbout();
+    delegate->aboutWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dock.last(), DockPresence::Policy::regular);
+}
+
+TEST_F(AppDelegateTest, WithoutATrayThePopoverIsAWindowAndItsEntriesNavigate)
+{
+    auto delegate = startShell();
+    PopoverWindow* popover = delegate->popover();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popover->isVisible(); }, 2000));
+    EXPECT_FALSE(popover->isPanelMode());
+    EXPECT_EQ(popover->windowTitle(), QStringLiteral("Ondrix"));
+    EXPECT_EQ(popover->size(), QSize(360, 500));
+    EXPECT_EQ(delegate->trayIcon(), nullptr);
+    EXPECT_TRUE(controlsWithoutAccessibleName(popover).isEmpty())
+        << controlsWithoutAccessibleName(popover).join(QLatin1Char('\n')).toStdString();
+    QTest::qWait(50); // layout requests posted by the first show
+    saveScreenshot(popover, QStringLiteral("shell-popover-as-window"));
+
+    // Settings with no connections: the connections tab with nothing selected.
+    SettingsNavigation& navigation = delegate->settingsNavigation();
+    navigation.setTab(SettingsTab::notifications);
+    delegate->openSettings(SettingsTab::connections, std::nullopt);
+    EXPECT_EQ(navigation.tab(), SettingsTab::connections);
+    EXPECT_EQ(navigation.connectionId(), std::nullopt);
+
+    // Add Connection: a new disabled connection, selected in the settings.
+    delegate->showPopover();
+    delegate->addConnection();
+    const QList<PushConnection> connections = core->manager().connections();
+    ASSERT_EQ(connections.size(), 1);
+    EXPECT_FALSE(connections[0].isEnabled);
+    EXPECT_EQ(navigation.connectionId(), connections[0].id);
+    EXPECT_FALSE(popover->isVisible());
+
+    // The tray menu offers the windows, the website, support and quit, and names the state.
+    QStringList entries;
+    for (QAction* action : delegate->trayMenu()->actions()) {
+        if (!action->isSeparator()) {
+            entries << action->text();
+        }
+    }
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("Ondrix"), QStringLiteral("Open Ondrix"),
+                                    QStringLiteral("About Ondrix"), QStringLiteral("Settings..."),
+                                    QStringLiteral("Ondrix Website"), QStringLiteral("Contact Support"),
+                                    QStringLiteral("Quit Ondrix")}));
+}

@@ -1,0 +1,177 @@
+// The status icon's table, the busy animation's life cycle and its frames.
+#include "app/StatusIconController.h"
+
+#include "support/ui/UiTestSupport.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using Icon = StatusIconController::Icon;
+
+namespace {
+
+EngineState error()
+{
+    return EngineState::error(QStringLiteral("Login failed"));
+}
+
+// The icon as the panel would show it at 36 px height.
+QImage pixels(const QIcon& icon)
+{
+    return icon.pixmap(QSize(48, 36), 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+TEST(StatusIconController, FirstMatchingRowOfTheTableWins)
+{
+    struct Row {
+        EngineState state;
+        bool paused, uploading, checking;
+        Icon expected;
+    };
+    const std::vector<Row> rows = {
+        {EngineState::uploading(), true, true, true, Icon::pause}, // paused wins over everything
+        {error(), true, false, false, Icon::pause},
+        {EngineState::watching(), false, true, true, Icon::upload},
+        {EngineState::uploading(), false, false, false, Icon::upload}, // the state alone is enough
+        {error(), false, false, true, Icon::animating},                // checking wins over an error
+        {error(), false, false, false, Icon::error},
+        {EngineState::paused(), false, false, false, Icon::basic}, // a paused state without the flag
+        {EngineState::watching(), false, false, false, Icon::basic},
+        {EngineState::idle(), false, false, false, Icon::basic},
+    };
+    StatusIconController controller;
+    for (const Row& row : rows) {
+        controller.update(row.state, row.paused, row.uploading, row.checking);
+        EXPECT_EQ(controller.icon(), row.expected)
+            << "state " << int(row.state.kind()) << " paused " << row.paused << " uploading " << row.uploading
+            << " checking " << row.checking;
+        EXPECT_FALSE(controller.currentIcon().isNull());
+    }
+    controller.update(error(), false, false, false);
+    EXPECT_TRUE(controller.toolTip().contains(QLatin1String("Login failed")));
+}
+
+TEST(StatusIconController, AnimationStartsOnceTurnsWrapsAndResetsWhenLeft)
+{
+    StatusIconController controller;
+    QSignalSpy started(&controller, &StatusIconController::animationStarted);
+    QSignalSpy icons(&controller, &StatusIconController::iconChanged);
+
+    controller.update(EngineState::watching(), false, false, true);
+    // The first frame is the Basic icon; the animation itself starts on the next turn of the event loop.
+    EXPECT_EQ(controller.icon(), Icon::animating);
+    EXPECT_FALSE(controller.isAnimating());
+    EXPECT_EQ(icons.count(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controller.isAnimating(); }, 1000));
+    EXPECT_EQ(started.count(), 1);
+    EXPECT_EQ(controller.layerRenderCount(), 1);
+
+    // 119 refreshes of 3° reach 357; the next one wraps to 0, never 360.
+    const QImage atZero = pixels(controller.currentIcon());
+    for (int i = 0; i < 119; ++i) {
+        controller.advanceFrame();
+        ASSERT_LT(controller.angle(), 360.0);
+    }
+    EXPECT_DOUBLE_EQ(controller.angle(), 357.0);
+    controller.advanceFrame();
+    EXPECT_DOUBLE_EQ(controller.angle(), 0.0);
+
+    // A tray frame is 8 refreshes; frames at different angles differ, and one turn reuses the same frame.
+    controller.advanceFrame(StatusIconController::kRefreshesPerTrayFrame);
+    EXPECT_DOUBLE_EQ(controller.angle(), 24.0);
+    const QImage at24 = pixels(controller.currentIcon());
+    EXPECT_NE(at24, atZero);
+
+    // More stability-checking updates neither restart the animation nor reset the angle.
+    controller.update(EngineState::watching(), false, false, true);
+    controller.update(error(), false, false, true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(started.count(), 1);
+    EXPECT_EQ(controller.layerRenderCount(), 1);
+    EXPECT_DOUBLE_EQ(controller.angle(), 24.0);
+
+    // A theme change re-renders the layers of the running animation once.
+    controller.setDarkAppearance(true);
+    EXPECT_EQ(controller.layerRenderCount(), 2);
+    EXPECT_NE(pixels(controller.currentIcon()), at24);
+
+    // Any other row leaves the animation: angle 0, no frames; the next start renders afresh.
+    controller.update(EngineState::watching(), false, true, true);
+    EXPECT_FALSE(controller.isAnimating());
+    EXPECT_DOUBLE_EQ(controller.angle(), 0.0);
+    const int iconsBefore = icons.count();
+    controller.advanceFrame();
+    EXPECT_EQ(icons.count(), iconsBefore) << "no frame without the layers";
+    controller.update(EngineState::watching(), false, false, true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controller.isAnimating(); }, 1000));
+    EXPECT_EQ(started.count(), 2);
+    EXPECT_EQ(controller.layerRenderCount(), 3);
+
+    // Leaving before the deferred start runs means it never starts.
+    controller.update(EngineState::watching(), true, false, false);
+    controller.update(EngineState::watching(), false, false, true);
+    controller.update(EngineState::watching(), false, false, false);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(controller.isAnimating());
+    EXPECT_EQ(started.count(), 2);
+}
+
+// Panels are dark or light whatever the desktop theme says: every icon and animation frame must stand out
+// from both. Saves the strip a person can look at.
+TEST(StatusIconController, EveryIconReadsOnDarkAndOnLightPanels)
+{
+    StatusIconController controller;
+    QList<QIcon> icons;
+    for (const char* name : {"Navbar-Basic", "Navbar-Pause", "Navbar-Upload", "Navbar-Error"}) {
+        icons << StatusIconController::loadStatusIcon(QString::fromLatin1(name));
+    }
+    for (const bool dark : {false, true}) {
+        controller.setDarkAppearance(dark);
+        controller.update(EngineState::watching(), false, false, true);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return controller.isAnimating(); }, 1000));
+        for (int frame = 0; frame < 3; ++frame) {
+            controller.advanceFrame(StatusIconController::kRefreshesPerTrayFrame * 2);
+            icons << controller.currentIcon();
+        }
+        controller.update(EngineState::watching(), false, false, false);
+    }
+
+    const QColor panels[] = {QColor(0x20, 0x20, 0x24), QColor(0xf2, 0xf2, 0xf2)};
+    QImage strip(icons.size() * 56 + 8, 2 * 44, QImage::Format_ARGB32);
+    QPainter painter(&strip);
+    for (int row = 0; row < 2; ++row) {
+        painter.fillRect(0, row * 44, strip.width(), 44, panels[row]);
+        for (int i = 0; i < icons.size(); ++i) {
+            ASSERT_FALSE(icons[i].isNull()) << i;
+            const QImage icon = pixels(icons[i]);
+            QImage onPanel(icon.size(), QImage::Format_ARGB32);
+            onPanel.fill(panels[row]);
+            QPainter(&onPanel).drawImage(0, 0, icon);
+            // Pixels that differ clearly from the panel colour: enough of them to make a shape out.
+            int distinct = 0;
+            for (int y = 0; y < onPanel.height(); ++y) {
+                for (int x = 0; x < onPanel.width(); ++x) {
+                    const QColor c = onPanel.pixelColor(x, y);
+                    distinct += std::abs(c.lightness() - panels[row].lightness()) > 90 ? 1 : 0;
+                }
+            }
+            EXPECT_GT(distinct, onPanel.width() * onPanel.height() / 8)
+                << "icon " << i << " (" << icon.width() << "x" << icon.height() << ") on the "
+                << (row ? "light" : "dark") << " panel";
+            painter.drawImage(8 + i * 56, row * 44 + 4, icon);
+        }
+    }
+    painter.end();
+    QLabel label;
+    label.setPixmap(QPixmap::fromImage(strip));
+    label.resize(strip.size());
+    test::saveScreenshot(&label, QStringLiteral("status-icons-on-dark-and-light-panels"));
+}
