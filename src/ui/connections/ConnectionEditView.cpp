@@ -458,7 +458,7 @@ QWidget* ConnectionEditView::buildIptcSection()
     layout->addWidget(m_iptcRows);
 
     auto* add = button(tr("New preset"), QStringLiteral("newIptcPreset"));
-    add->setIcon(ConnectionGlyphs::dot(QColor(0x1E, 0x7B, 0xE6)));
+    add->setIcon(ConnectionGlyphs::circleSign(true, QColor(0x1E, 0x7B, 0xE6)));
     layout->addWidget(row({add}, true));
     connect(add, &QPushButton::clicked, this, [this] { m_form->addIptcPreset(); });
     return box;
@@ -624,7 +624,8 @@ void ConnectionEditView::refresh()
     m_banner->setVisible(m_locked);
     m_lockButton->setText(m_locked ? tr("Unlock") : tr("Lock"));
     m_lockButton->setAccessibleName(m_locked ? tr("Unlock") : tr("Lock"));
-    m_lockButton->setIcon(ConnectionGlyphs::lock(m_locked, palette().color(QPalette::WindowText)));
+    // The button shows what pressing it does: an open lock to unlock, a closed one to lock.
+    m_lockButton->setIcon(ConnectionGlyphs::lock(!m_locked, palette().color(QPalette::WindowText)));
     m_formArea->setEnabled(!m_locked);
 
     setText(m_name, c.name);
@@ -732,6 +733,8 @@ void ConnectionEditView::refreshIptcRows()
             auto* keyword = lineEdit(QStringLiteral("iptcKeyword"), tr("Keywords"), tr("Keywords"));
             auto* remove =
                 toolButton(QStringLiteral("−"), QStringLiteral("removeIptcPreset"), tr("Remove preset"));
+            remove->setIcon(ConnectionGlyphs::circleSign(false, kRed));
+            remove->setAutoRaise(true);
             name->setMaximumWidth(160);
             connect(name, &QLineEdit::textEdited, this,
                     [this, id](const QString& text) { m_form->setIptcPresetName(id, text); });

@@ -85,4 +85,18 @@ QIcon dot(const QColor& colour)
     });
 }
 
+QIcon circleSign(bool plus, const QColor& colour)
+{
+    return draw([plus, colour](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour);
+        p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+        p.setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(5, 8), QPointF(11, 8));
+        if (plus) {
+            p.drawLine(QPointF(8, 5), QPointF(8, 11));
+        }
+    });
+}
+
 } // namespace ondrix::ConnectionGlyphs

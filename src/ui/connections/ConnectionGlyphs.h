@@ -13,6 +13,8 @@ QIcon lock(bool locked, const QColor& colour);
 QIcon power(const QColor& colour);
 QIcon warning();
 QIcon dot(const QColor& colour);
+// A circle with a plus or a minus in it.
+QIcon circleSign(bool plus, const QColor& colour);
 
 } // namespace ConnectionGlyphs
 
