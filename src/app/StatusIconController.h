@@ -47,6 +47,8 @@ public:
     double angle() const { return m_angle; }
     QIcon currentIcon() const { return m_currentIcon; }
     QString toolTip() const { return m_toolTip; }
+    // The frame clock's period; tests lengthen it to drive the frames themselves.
+    void setFrameIntervalMs(int ms) { m_frameClock.setInterval(ms); }
     // How many times the animation layers were rasterised since this object was created.
     int layerRenderCount() const { return m_layerRenderCount; }
 
