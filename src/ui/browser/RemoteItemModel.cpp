@@ -1,0 +1,136 @@
+#include "ui/browser/RemoteItemModel.h"
+
+#include "ui/browser/RemoteNames.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QStyle>
+
+namespace ondrix {
+
+RemoteItemModel::RemoteItemModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{}
+
+void RemoteItemModel::setListing(const QString& folder, const QList<RemoteItem>& items)
+{
+    beginResetModel();
+    m_folder = folder;
+    m_items = items;
+    m_safe.resize(m_items.size());
+    m_folderCount = 0;
+    for (qsizetype i = 0; i < m_items.size(); ++i) {
+        m_safe[i] = RemoteNames::isSafeEntry(m_items[i], folder);
+        m_folderCount += m_items[i].isDirectory ? 1 : 0;
+    }
+    endResetModel();
+}
+
+void RemoteItemModel::setTags(const QHash<QString, BrowserTag>& tags)
+{
+    m_tags = tags;
+    if (!m_items.isEmpty()) {
+        Q_EMIT dataChanged(index(0, NameColumn), index(rowCount() - 1, NameColumn), {TagColourRole});
+    }
+}
+
+int RemoteItemModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_items.size());
+}
+
+int RemoteItemModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant RemoteItemModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_items.size()) {
+        return {};
+    }
+    const RemoteItem& item = m_items.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        switch (index.column()) {
+        case NameColumn:
+            return RemoteNames::shown(item.name);
+        case SizeColumn:
+            return item.isDirectory ? QString()
+                                    : QLocale().formattedDataSize(item.size, 1, QLocale::DataSizeSIFormat);
+        case TypeColumn:
+            return RemoteNames::typeText(item);
+        }
+        break;
+    case Qt::DecorationRole:
+        if (index.column() == NameColumn) {
+            return iconFor(item);
+        }
+        break;
+    case Qt::ToolTipRole:
+        if (index.column() == NameColumn) {
+            return m_safe.at(index.row()) ? RemoteNames::shown(item.name)
+                                          : tr("%1 — the server sent a name that cannot be used safely")
+                                                .arg(RemoteNames::shown(item.name));
+        }
+        break;
+    case Qt::TextAlignmentRole:
+        if (index.column() == SizeColumn) {
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        break;
+    case ListingOrderRole:
+        return index.row();
+    case SortKeyRole:
+        switch (index.column()) {
+        case NameColumn:
+            return index.row();
+        case SizeColumn:
+            return item.size;
+        case TypeColumn:
+            return RemoteNames::typeText(item);
+        }
+        break;
+    case IsDirectoryRole:
+        return item.isDirectory;
+    case TagColourRole:
+        if (const auto it = m_tags.constFind(item.id); it != m_tags.cend()) {
+            return colour(*it);
+        }
+        break;
+    case IsSafeRole:
+        return m_safe.at(index.row());
+    default:
+        break;
+    }
+    return {};
+}
+
+QVariant RemoteItemModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return {};
+    }
+    switch (section) {
+    case NameColumn:
+        return tr("Name");
+    case SizeColumn:
+        return tr("Size");
+    case TypeColumn:
+        return tr("Type");
+    }
+    return {};
+}
+
+QIcon RemoteItemModel::iconFor(const RemoteItem& item) const
+{
+    const QString name = RemoteNames::iconName(item);
+    auto it = m_icons.find(name);
+    if (it == m_icons.end()) {
+        const QStyle::StandardPixmap fallback = item.isDirectory ? QStyle::SP_DirIcon : QStyle::SP_FileIcon;
+        it = m_icons.insert(name, QIcon::fromTheme(name, QApplication::style()->standardIcon(fallback)));
+    }
+    return *it;
+}
+
+} // namespace ondrix

@@ -1,0 +1,44 @@
+#include "ui/browser/RemoteItemSortModel.h"
+
+#include "ui/browser/RemoteItemModel.h"
+
+namespace ondrix {
+
+RemoteItemSortModel::RemoteItemSortModel(QObject* parent)
+    : QSortFilterProxyModel(parent)
+{}
+
+bool RemoteItemSortModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    const bool leftIsFolder = left.data(RemoteItemModel::IsDirectoryRole).toBool();
+    const bool rightIsFolder = right.data(RemoteItemModel::IsDirectoryRole).toBool();
+    if (leftIsFolder != rightIsFolder) {
+        // A descending sort asks with the sides swapped; folders stay first either way.
+        return sortOrder() == Qt::AscendingOrder ? leftIsFolder : rightIsFolder;
+    }
+    const int leftOrder = left.data(RemoteItemModel::ListingOrderRole).toInt();
+    const int rightOrder = right.data(RemoteItemModel::ListingOrderRole).toInt();
+    switch (left.column()) {
+    case RemoteItemModel::SizeColumn: {
+        const qint64 leftSize = left.data(RemoteItemModel::SortKeyRole).toLongLong();
+        const qint64 rightSize = right.data(RemoteItemModel::SortKeyRole).toLongLong();
+        if (leftSize != rightSize) {
+            return leftSize < rightSize;
+        }
+        break;
+    }
+    case RemoteItemModel::TypeColumn: {
+        const int byType = QString::localeAwareCompare(left.data(RemoteItemModel::SortKeyRole).toString(),
+                                                       right.data(RemoteItemModel::SortKeyRole).toString());
+        if (byType != 0) {
+            return byType < 0;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return leftOrder < rightOrder;
+}
+
+} // namespace ondrix

@@ -1,0 +1,179 @@
+#include "ui/browser/RemoteNames.h"
+
+#include <QHash>
+
+namespace ondrix {
+
+namespace {
+
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7f;
+}
+
+bool isDirectionOverride(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069);
+}
+
+QString extensionOf(const QString& name)
+{
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot <= 0 || dot == name.size() - 1) {
+        return {};
+    }
+    return name.mid(dot + 1);
+}
+
+} // namespace
+
+bool RemoteNames::isSafe(const QString& name)
+{
+    if (name.isEmpty() || name == u"." || name == u"..") {
+        return false;
+    }
+    for (QChar c : name) {
+        if (isControl(c) || c == u'/') {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool RemoteNames::isSafeEntry(const RemoteItem& item, const QString& folder)
+{
+    return isSafe(item.name) && item.id == childPath(withoutTrailingSlash(folder), item.name);
+}
+
+QString RemoteNames::shown(const QString& name)
+{
+    QString result;
+    result.reserve(name.size());
+    for (QChar c : name) {
+        if (c.unicode() == 0x7f) {
+            result += QChar(0x2421);
+        } else if (isControl(c)) {
+            result += QChar(0x2400 + c.unicode());
+        } else if (isDirectionOverride(c)) {
+            result += QChar(QChar::ReplacementCharacter);
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+QString RemoteNames::trimmedTypedName(const QString& typed)
+{
+    return typed.trimmed();
+}
+
+std::optional<QString> RemoteNames::typedNameProblem(const QString& name)
+{
+    if (!isSafe(name)) {
+        return tr("A name cannot contain “/” or line breaks, and cannot be “.” or “..”.");
+    }
+    return std::nullopt;
+}
+
+QString RemoteNames::childPath(const QString& folder, const QString& name)
+{
+    if (folder.endsWith(u'/')) {
+        return folder + name;
+    }
+    return folder + u'/' + name;
+}
+
+QString RemoteNames::withoutTrailingSlash(const QString& path)
+{
+    QString result = path;
+    while (result.size() > 1 && result.endsWith(u'/')) {
+        result.chop(1);
+    }
+    return result.isEmpty() ? QStringLiteral("/") : result;
+}
+
+QString RemoteNames::parentPath(const QString& path)
+{
+    const QString trimmed = withoutTrailingSlash(path);
+    const qsizetype slash = trimmed.lastIndexOf(u'/');
+    if (slash <= 0) {
+        return QStringLiteral("/");
+    }
+    return trimmed.left(slash);
+}
+
+QStringList RemoteNames::ancestry(const QString& path)
+{
+    QStringList result{QStringLiteral("/")};
+    QString current;
+    for (const QString& part : withoutTrailingSlash(path).split(u'/', Qt::SkipEmptyParts)) {
+        current += u'/' + part;
+        result << current;
+    }
+    return result;
+}
+
+QString RemoteNames::lastComponent(const QString& path)
+{
+    const QString trimmed = withoutTrailingSlash(path);
+    if (trimmed == u"/") {
+        return trimmed;
+    }
+    return trimmed.mid(trimmed.lastIndexOf(u'/') + 1);
+}
+
+QString RemoteNames::typeText(const RemoteItem& item)
+{
+    if (item.isDirectory) {
+        return tr("Folder");
+    }
+    const QString extension = extensionOf(item.name);
+    if (extension.isEmpty()) {
+        return tr("File");
+    }
+    return extension.toUpper() + tr(" File");
+}
+
+QString RemoteNames::iconName(const RemoteItem& item)
+{
+    if (item.isDirectory) {
+        return QStringLiteral("folder");
+    }
+    static const QHash<QString, QString> byExtension = [] {
+        QHash<QString, QString> table;
+        const auto add = [&table](const QString& icon, std::initializer_list<const char*> extensions) {
+            for (const char* extension : extensions) {
+                table.insert(QString::fromLatin1(extension), icon);
+            }
+        };
+        add(QStringLiteral("image-x-generic"),
+            {"jpeg", "jpg", "png", "webp", "tiff", "tif", "heic", "heif", "gif", "bmp", "dng"});
+        add(QStringLiteral("application-pdf"), {"pdf"});
+        add(QStringLiteral("package-x-generic"), {"zip", "gz", "rar", "7z", "tar", "xz", "bz2", "zst"});
+        add(QStringLiteral("video-x-generic"), {"avi", "mp4", "mov", "mkv", "webm", "m4v"});
+        add(QStringLiteral("audio-x-generic"), {"mp3", "wav", "aac", "flac", "ogg", "m4a", "opus"});
+        add(QStringLiteral("text-x-generic"), {"txt", "md", "log"});
+        add(QStringLiteral("text-x-script"), {"xml", "json", "csv", "yaml", "yml"});
+        return table;
+    }();
+    return byExtension.value(extensionOf(item.name).toLower(), QStringLiteral("application-x-generic"));
+}
+
+QString RemoteNames::summary(qsizetype folders, qsizetype files)
+{
+    QStringList parts;
+    if (folders > 0) {
+        parts << (folders == 1 ? tr("1 folder") : tr("%1 folders").arg(folders));
+    }
+    if (files > 0) {
+        parts << (files == 1 ? tr("1 file") : tr("%1 files").arg(files));
+    }
+    if (parts.isEmpty()) {
+        return tr("Empty folder");
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace ondrix

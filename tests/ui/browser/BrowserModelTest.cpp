@@ -1,0 +1,150 @@
+// The browser's rules without a server: which names may be acted on and how they are shown, the paths built
+// from typed names, the footer summary, the order of the table, and the tag store.
+#include "platform/PreferencesStore.h"
+#include "support/TestEnvironment.h"
+#include "ui/browser/BrowserTagStore.h"
+#include "ui/browser/RemoteItemModel.h"
+#include "ui/browser/RemoteItemSortModel.h"
+#include "ui/browser/RemoteNames.h"
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using ondrix::test::TestEnvironment;
+
+namespace {
+
+RemoteItem entry(const QString& folder, const QString& name, bool isDirectory = false, qint64 size = 0)
+{
+    return {RemoteNames::childPath(folder, name), name, isDirectory, size};
+}
+
+} // namespace
+
+TEST(RemoteNamesTest, ServerNamesThatCouldActElsewhereAreRefusedAndShownVisibly)
+{
+    for (const QString& name :
+         {QStringLiteral("a\nDELE b"), QStringLiteral("a\rb"), QString::fromUtf16(u"a\0b", 3),
+          QStringLiteral("../etc"), QStringLiteral("a/b"), QStringLiteral(".."), QStringLiteral("."),
+          QString()}) {
+        EXPECT_FALSE(RemoteNames::isSafe(name)) << name.toStdString();
+    }
+    EXPECT_TRUE(RemoteNames::isSafe(QStringLiteral("IMG 1 (copy) ü.jpg")));
+    EXPECT_TRUE(RemoteNames::isSafe(QStringLiteral("..hidden")));
+
+    EXPECT_EQ(RemoteNames::shown(QString::fromUtf16(u"a\nb\0c", 5)), QString::fromUtf16(u"a\u240Ab\u2400c"));
+    EXPECT_EQ(RemoteNames::shown(QString::fromUtf16(u"x\u202Etxt.exe")),
+              QString::fromUtf16(u"x\uFFFDtxt.exe"));
+
+    // An entry is safe only where the listing put it: its path must be its folder plus its name.
+    EXPECT_TRUE(RemoteNames::isSafeEntry(entry("/a/", "b"), "/a/"));
+    EXPECT_FALSE(RemoteNames::isSafeEntry({"/etc/passwd", "b", false, 0}, "/a/"));
+}
+
+TEST(RemoteNamesTest, TypedNamesArePathsInTheCurrentFolder)
+{
+    EXPECT_EQ(RemoteNames::trimmedTypedName(QStringLiteral("  Photos \n\t")), "Photos");
+    EXPECT_EQ(RemoteNames::childPath("/", "Photos"), "/Photos");
+    EXPECT_EQ(RemoteNames::childPath("/a/", "Photos"), "/a/Photos");
+    EXPECT_EQ(RemoteNames::childPath("/a", "Photos"), "/a/Photos");
+    EXPECT_TRUE(RemoteNames::typedNameProblem("x/y").has_value());
+    EXPECT_TRUE(RemoteNames::typedNameProblem("..").has_value());
+    EXPECT_FALSE(RemoteNames::typedNameProblem("New folder").has_value());
+
+    EXPECT_EQ(RemoteNames::parentPath("/a/b"), "/a");
+    EXPECT_EQ(RemoteNames::parentPath("/a/b/"), "/a");
+    EXPECT_EQ(RemoteNames::parentPath("/a"), "/");
+    EXPECT_EQ(RemoteNames::parentPath("/"), "/");
+    EXPECT_EQ(RemoteNames::ancestry("/a/b/"), QStringList({"/", "/a", "/a/b"}));
+    EXPECT_EQ(RemoteNames::lastComponent("/a/b"), "b");
+}
+
+TEST(RemoteNamesTest, TypesAndSummary)
+{
+    EXPECT_EQ(RemoteNames::typeText(entry("/", "x", true)), "Folder");
+    EXPECT_EQ(RemoteNames::typeText(entry("/", "photo.jpeg")), "JPEG File");
+    EXPECT_EQ(RemoteNames::typeText(entry("/", "README")), "File");
+    EXPECT_EQ(RemoteNames::typeText(entry("/", ".profile")), "File");
+    EXPECT_EQ(RemoteNames::iconName(entry("/", "a.HEIC")), "image-x-generic");
+    EXPECT_EQ(RemoteNames::iconName(entry("/", "a.csv")), "text-x-script");
+
+    EXPECT_EQ(RemoteNames::summary(1, 3), "1 folder, 3 files");
+    EXPECT_EQ(RemoteNames::summary(2, 1), "2 folders, 1 file");
+    EXPECT_EQ(RemoteNames::summary(0, 2), "2 files");
+    EXPECT_EQ(RemoteNames::summary(0, 0), "Empty folder");
+}
+
+TEST(RemoteItemModelTest, ShowsTheListingAndSortsWithFoldersAlwaysFirst)
+{
+    // As the service delivers it: folders first, then files, each by name.
+    const QList<RemoteItem> listing = {
+        entry("/a", "b", true), entry("/a", "Z", true), entry("/a", "big.jpg", false, 5'000'000),
+        entry("/a", "c.txt", false, 10), entry("/a", QString::fromUtf16(u"evil\nname"), false, 1)};
+    RemoteItemModel model;
+    model.setListing("/a", listing);
+    RemoteItemSortModel sorted;
+    sorted.setSourceModel(&model);
+
+    ASSERT_EQ(model.rowCount(), 5);
+    EXPECT_EQ(model.folderCount(), 2);
+    EXPECT_EQ(model.index(2, RemoteItemModel::SizeColumn).data().toString(), "5.0 MB");
+    EXPECT_TRUE(model.index(0, RemoteItemModel::SizeColumn).data().toString().isEmpty());
+    EXPECT_EQ(model.index(3, RemoteItemModel::TypeColumn).data().toString(), "TXT File");
+    EXPECT_EQ(model.index(4, RemoteItemModel::NameColumn).data().toString(),
+              QString::fromUtf16(u"evil\u240Aname"));
+    EXPECT_FALSE(model.isSafe(4));
+    EXPECT_TRUE(model.isSafe(0));
+
+    const auto names = [&sorted] {
+        QStringList result;
+        for (int row = 0; row < sorted.rowCount(); ++row) {
+            result << sorted.index(row, 0).data().toString().left(4);
+        }
+        return result;
+    };
+    sorted.sort(RemoteItemModel::NameColumn, Qt::DescendingOrder);
+    EXPECT_EQ(names(), QStringList({"Z", "b", "evil", "c.tx", "big."}));
+    sorted.sort(RemoteItemModel::SizeColumn, Qt::AscendingOrder);
+    EXPECT_EQ(names(), QStringList({"b", "Z", "evil", "c.tx", "big."}));
+    sorted.sort(RemoteItemModel::SizeColumn, Qt::DescendingOrder);
+    EXPECT_EQ(names(), QStringList({"Z", "b", "big.", "c.tx", "evil"}));
+
+    model.setTags({{"/a/c.txt", BrowserTag::green}});
+    EXPECT_EQ(model.index(3, 0).data(RemoteItemModel::TagColourRole).value<QColor>(),
+              colour(BrowserTag::green));
+    EXPECT_FALSE(model.index(2, 0).data(RemoteItemModel::TagColourRole).isValid());
+}
+
+TEST(BrowserTagStoreTest, TagsAreKeptPerConnectionAndFollowRenamesAndDeletions)
+{
+    TestEnvironment env;
+    const QString file = env.root() + QStringLiteral("/preferences.sqlite");
+    const QUuid first = QUuid::createUuid();
+    const QUuid second = QUuid::createUuid();
+    {
+        PreferencesStore store(file);
+        BrowserTagStore tags(store, first);
+        tags.setTag({"/a", "/a/x.jpg", "/b"}, BrowserTag::red);
+        tags.setTag({"/b"}, BrowserTag::purple);
+        tags.moveEntry("/a", "/renamed");
+        tags.removeEntry("/b");
+        tags.setTag({"/c"}, BrowserTag::gray);
+        tags.setTag({"/c"}, std::nullopt);
+        BrowserTagStore(store, second).setTag({"/other"}, BrowserTag::blue);
+    }
+    PreferencesStore store(file);
+    const QHash<QString, BrowserTag> expected{{"/renamed", BrowserTag::red},
+                                              {"/renamed/x.jpg", BrowserTag::red}};
+    EXPECT_EQ(BrowserTagStore(store, first).tags(), expected);
+    EXPECT_EQ(BrowserTagStore(store, second).tags(),
+              (QHash<QString, BrowserTag>{{"/other", BrowserTag::blue}}));
+
+    // The stored form: JSON data under the connection's upper-case id; what cannot be read counts as none.
+    const QString key = QStringLiteral("BrowserTags_") + first.toString(QUuid::WithoutBraces).toUpper();
+    EXPECT_EQ(BrowserTagStore::storeKey(first), key);
+    EXPECT_TRUE(store.dataValue(key).contains("\"/renamed\":\"red\""));
+    store.setData(key, "{not json");
+    EXPECT_TRUE(BrowserTagStore(store, first).tags().isEmpty());
+    store.setData(key, R"({"/a":"magenta","/b":"green"})");
+    EXPECT_EQ(BrowserTagStore(store, first).tags(), (QHash<QString, BrowserTag>{{"/b", BrowserTag::green}}));
+}

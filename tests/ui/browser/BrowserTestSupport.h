@@ -1,0 +1,69 @@
+#pragma once
+
+#include "model/PushConnection.h"
+#include "support/FtpTestServer.h"
+#include "support/SftpTestServer.h"
+
+#include <QList>
+#include <QTcpServer>
+
+#include <memory>
+
+class QTcpSocket;
+
+namespace ondrix::test {
+
+// Long enough for a listing under the sanitizers on a busy machine; no test waits this long when it passes.
+constexpr int kServerWaitMs = 20000;
+
+// One of the loopback test servers, by protocol, behind one interface.
+class BrowserTestServer {
+public:
+    explicit BrowserTestServer(TransferProtocol protocol);
+
+    void stop();
+    void restart();
+    PushConnection connection() const;
+    QString rootDir() const;
+    // Creates a folder (with parents) or a file of `size` bytes below the served root.
+    void makeFolder(const QString& path) const;
+    void makeFile(const QString& path, qsizetype size = 1) const;
+    bool exists(const QString& path) const;
+
+private:
+    TransferProtocol m_protocol;
+    std::unique_ptr<FtpTestServer> m_ftp;
+    std::unique_ptr<SftpTestServer> m_sftp;
+};
+
+// A loopback TCP relay in front of a server. hold() freezes every connection open at that moment (nothing
+// passes either way until release()), while connections made afterwards pass freely: a server that has
+// stopped answering one client but not the next.
+class HoldingProxy : public QObject {
+    Q_OBJECT
+
+public:
+    explicit HoldingProxy(quint16 targetPort);
+    ~HoldingProxy() override;
+
+    quint16 port() const { return m_server.serverPort(); }
+    void hold();
+    void release();
+
+private:
+    struct Pipe {
+        QTcpSocket* client;
+        QTcpSocket* upstream;
+        bool held = false;
+        QByteArray toClient;
+        QByteArray toUpstream;
+    };
+    void accept();
+    void flush(const std::shared_ptr<Pipe>& pipe);
+
+    quint16 m_targetPort;
+    QTcpServer m_server;
+    QList<std::shared_ptr<Pipe>> m_pipes;
+};
+
+} // namespace ondrix::test

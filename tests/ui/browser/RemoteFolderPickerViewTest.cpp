@@ -1,0 +1,158 @@
+// The remote folder picker against a real server: it walks folders only and hands back the one chosen.
+#include "ui/browser/RemoteFolderPickerView.h"
+
+#include "BrowserTestSupport.h"
+#include "support/EngineTestServices.h"
+#include "support/ui/UiTestSupport.h"
+#include "ui/browser/BrowserStatePage.h"
+#include "ui/browser/RemoteItemModel.h"
+
+#include <QApplication>
+#include <QListView>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using namespace ondrix::test;
+
+namespace {
+
+class RemoteFolderPickerViewTest : public ::testing::Test, public PrivateEnvironment {
+protected:
+    ~RemoteFolderPickerViewTest() override { pool.waitForDone(); }
+
+    static void waitForFolder(RemoteFolderPickerView& picker, const QString& path)
+    {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return picker.currentPath() == path && picker.isShowingListing(); },
+                                    kServerWaitMs))
+            << picker.currentPath().toStdString() << ": " << picker.statePage()->text().toStdString();
+    }
+
+    static QStringList shownNames(RemoteFolderPickerView& picker)
+    {
+        QStringList names;
+        for (int row = 0; row < picker.listingModel()->rowCount(); ++row) {
+            names << picker.listingModel()->index(row, 0).data().toString();
+        }
+        return names;
+    }
+
+    static void clickRow(RemoteFolderPickerView& picker, int row)
+    {
+        QListView* list = picker.folderList();
+        const QRect rect = list->visualRect(list->model()->index(row, RemoteItemModel::NameColumn));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    static RemoteFolderPickerView* shownPicker()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* picker = qobject_cast<RemoteFolderPickerView*>(window); picker && picker->isVisible()) {
+                return picker;
+            }
+        }
+        return nullptr;
+    }
+
+    QThreadPool pool;
+};
+
+} // namespace
+
+TEST_F(RemoteFolderPickerViewTest, WalksFoldersAndReturnsTheChosenOne)
+{
+    BrowserTestServer server(TransferProtocol::sftp);
+    server.makeFile("/photos/cover.jpg");
+    server.makeFolder("/photos/2024/jan");
+    server.makeFolder("/photos/2023");
+    server.makeFolder("/docs");
+
+    RemoteFolderPickerView picker(server.connection(), pool, "/photos/");
+    QSignalSpy selected(&picker, &RemoteFolderPickerView::folderSelected);
+    picker.show();
+    waitForFolder(picker, "/photos");
+    EXPECT_EQ(shownNames(picker), QStringList({"2023", "2024"}));
+    saveScreenshot(&picker, "folder-picker");
+    EXPECT_EQ(controlsWithoutAccessibleName(&picker).join('\n').toStdString(), "");
+
+    clickRow(picker, 1);
+    waitForFolder(picker, "/photos/2024");
+    EXPECT_EQ(picker.history(), QStringList({"/photos"}));
+    clickRow(picker, 0);
+    waitForFolder(picker, "/photos/2024/jan");
+    EXPECT_EQ(picker.statePage()->title(), "No subfolders");
+    picker.goBack();
+    waitForFolder(picker, "/photos/2024");
+    picker.goUp();
+    waitForFolder(picker, "/photos");
+    picker.goUp();
+    waitForFolder(picker, "/");
+    EXPECT_EQ(shownNames(picker), QStringList({"docs", "photos"}));
+
+    picker.goBack();
+    waitForFolder(picker, "/photos");
+    picker.selectButton()->click();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.first().first().toString(), "/photos");
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+}
+
+TEST_F(RemoteFolderPickerViewTest, AMissingStartFolderShowsTheErrorAndCancelReturnsNothing)
+{
+    BrowserTestServer server(TransferProtocol::ftp);
+    server.makeFolder("/inbox");
+
+    RemoteFolderPickerView picker(server.connection(), pool, "missing");
+    QSignalSpy selected(&picker, &RemoteFolderPickerView::folderSelected);
+    QSignalSpy shown(&picker, &RemoteFolderPickerView::listingShown);
+    picker.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !shown.isEmpty(); }, kServerWaitMs));
+    EXPECT_EQ(picker.currentPath(), "/missing");
+    EXPECT_FALSE(picker.isShowingListing());
+    EXPECT_TRUE(picker.statePage()->text().startsWith("curl error "))
+        << picker.statePage()->text().toStdString();
+    EXPECT_EQ(picker.statePage()->button()->text(), "Retry");
+    saveScreenshot(&picker, "folder-picker-error");
+
+    picker.goUp();
+    waitForFolder(picker, "/");
+    EXPECT_EQ(shownNames(picker), QStringList({"inbox"}));
+    QTest::keyClick(&picker, Qt::Key_Escape);
+    EXPECT_EQ(picker.result(), QDialog::Rejected);
+    EXPECT_TRUE(selected.isEmpty());
+}
+
+TEST_F(RemoteFolderPickerViewTest, TheChooserReturnsTheFolderPickedFromTheConnectionsRemoteFolder)
+{
+    BrowserTestServer server(TransferProtocol::ftp);
+    server.makeFolder("/uploads/2025");
+    PushConnection connection = server.connection();
+    connection.remoteFolder = "/uploads";
+
+    // The person: once the picker is up and listed, opens "2025" and selects it.
+    QTimer person;
+    person.setInterval(20);
+    QObject::connect(&person, &QTimer::timeout, [&] {
+        RemoteFolderPickerView* picker = shownPicker();
+        if (picker == nullptr || !picker->isShowingListing()) {
+            return;
+        }
+        if (picker->currentPath() == "/uploads" && picker->listingModel()->rowCount() == 1) {
+            clickRow(*picker, 0);
+        } else if (picker->currentPath() == "/uploads/2025") {
+            person.stop();
+            picker->selectButton()->click();
+        }
+    });
+    person.start();
+    QTimer::singleShot(kServerWaitMs, [] {
+        if (RemoteFolderPickerView* stuck = shownPicker()) {
+            stuck->reject();
+        }
+    });
+    EXPECT_EQ(RemoteFolderPickerView::chooser(pool)(nullptr, connection), "/uploads/2025");
+}
