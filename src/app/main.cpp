@@ -12,6 +12,7 @@
 #include "app/Translations.h"
 #include "app/UnixSignalWatcher.h"
 #include "model/AppSettings.h"
+#include "model/PushConnection.h"
 #include "platform/AppPaths.h"
 #include "platform/XdgAutostartLoginItem.h"
 #include "records/LogService.h"
@@ -27,6 +28,7 @@
 #include <QLoggingCategory>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -57,27 +59,33 @@ QString lockFilePath()
     return folder + QStringLiteral("/ondrix.lock");
 }
 
-// Echoes every new activity-log entry to stderr, oldest first.
-void echoNewEntries(const LogService& log, QUuid& lastEchoed)
+// Echoes activity-log entries to stderr, oldest first. They come from the log's uncut feed: the observable
+// list holds only the newest 100, and a burst (a folder of files queued at once) can add more in one turn.
+void echoEntries(const QList<LogEntry>& entries)
 {
-    const QList<LogEntry> entries = log.entries();
-    qsizetype first = 0;
-    for (qsizetype i = entries.size() - 1; i >= 0; --i) {
-        if (entries[i].id == lastEchoed) {
-            first = i + 1;
-            break;
-        }
-    }
     QTextStream err(stderr);
-    for (qsizetype i = first; i < entries.size(); ++i) {
-        const LogEntry& entry = entries[i];
+    for (const LogEntry& entry : entries) {
         err << entry.timestamp.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << ' '
             << fileLabel(entry.level) << ' ' << entry.message << '\n';
     }
     err.flush();
-    if (!entries.isEmpty()) {
-        lastEchoed = entries.last().id;
+}
+
+// How many connections the run has, and where to learn how to add one when there are none.
+QString startLine(const QList<PushConnection>& connections)
+{
+    if (connections.isEmpty()) {
+        return QCoreApplication::translate(
+            "main",
+            "No connections are set up, so nothing is uploaded. The README (section \"The preferences "
+            "database\") explains how to add one; `ondrix connections import FILE.json` adds them "
+            "from a file.");
     }
+    const auto enabled = std::count_if(connections.begin(), connections.end(),
+                                       [](const PushConnection& connection) { return connection.isEnabled; });
+    return QCoreApplication::translate("main", "Connections loaded: %1 (%2 enabled).")
+        .arg(connections.size())
+        .arg(enabled);
 }
 
 } // namespace
@@ -180,9 +188,7 @@ int main(int argc, char** argv)
     Application ondrix;
     // The language setting applies from the next start: windows and log lines are built after this.
     installTranslations(ondrix.settings().preferredLanguage());
-    QUuid lastEchoed;
-    QObject::connect(&ondrix.log(), &LogService::entriesChanged, &app,
-                     [&] { echoNewEntries(ondrix.log(), lastEchoed); });
+    QObject::connect(&ondrix.log(), &LogService::entriesAdded, &app, &echoEntries);
 
     // Benchmarks ask for the longest stretch the main thread spent without waiting for events while running:
     // reported when a stop is requested (tearing down is not running), else at exit.
@@ -244,8 +250,12 @@ int main(int argc, char** argv)
         delegate->start();
     } else {
         ondrix.start();
+        err << startLine(ondrix.manager().connections()) << '\n';
+        err.flush();
     }
     const int status = QCoreApplication::exec();
+    // Lines logged in the last turn have not reached the echo yet.
+    QCoreApplication::sendPostedEvents(&ondrix.log(), QEvent::MetaCall);
     reportBusy();
     return status;
 }

@@ -114,6 +114,7 @@ void LogService::log(const QString& message, LogEntry::LogLevel level)
         std::lock_guard lock(m_mutex);
         wakeWriter = m_toWrite.empty();
         m_toWrite.push_back(entry);
+        m_toAnnounce.append(entry);
         m_toDeliver.push_back(std::move(entry));
         if (m_toDeliver.size() > std::size_t(maxEntries)) {
             m_toDeliver.pop_front();
@@ -148,10 +149,12 @@ void LogService::clear()
 void LogService::deliverPending()
 {
     std::deque<LogEntry> arrived;
+    QList<LogEntry> added;
     bool clearFirst = false;
     {
         std::lock_guard lock(m_mutex);
         arrived.swap(m_toDeliver);
+        added.swap(m_toAnnounce);
         clearFirst = m_clearPending;
         m_clearPending = false;
         m_deliveryScheduled = false;
@@ -164,6 +167,9 @@ void LogService::deliverPending()
     }
     if (m_entries.size() > maxEntries) {
         m_entries.remove(0, m_entries.size() - maxEntries);
+    }
+    if (!added.isEmpty()) {
+        Q_EMIT entriesAdded(added);
     }
     Q_EMIT entriesChanged();
 }

@@ -50,6 +50,9 @@ public:
 
 Q_SIGNALS:
     void entriesChanged();
+    // Every entry logged since the last emission, oldest first, on the service's thread just before
+    // `entriesChanged`; unlike `entries`, never cut to `maxEntries` and untouched by `clear`.
+    void entriesAdded(const QList<ondrix::LogEntry>& added);
 
 private:
     void deliverPending();
@@ -66,6 +69,7 @@ private:
     // Entries on their way to `m_entries`; only the newest `maxEntries` can ever be shown, so no more are
     // kept.
     std::deque<LogEntry> m_toDeliver;
+    QList<LogEntry> m_toAnnounce;
     bool m_clearPending = false;
     bool m_deliveryScheduled = false;
     std::vector<LogEntry> m_toWrite;

@@ -128,3 +128,50 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
     names.sort();
     EXPECT_EQ(names, (QStringList{QStringLiteral("photo.jpg"), QStringLiteral("raw.dng")}));
 }
+
+// The start says what was loaded; a burst of more lines than the log window keeps (one "Watching" line per
+// connection, all in one turn of the event loop) reaches stderr whole.
+TEST_F(HeadlessAppTest, StartSaysWhatWasLoadedAndEveryLineIsEchoed)
+{
+    const auto runUntil = [&](const QString& expected) -> QString {
+        auto ondrix = launch();
+        QString text;
+        const bool seen = QTest::qWaitFor(
+            [&] {
+                text += QString::fromUtf8(ondrix->readAllStandardError());
+                return text.contains(expected);
+            },
+            30000);
+        ::kill(pid_t(ondrix->processId()), SIGTERM);
+        EXPECT_TRUE(ondrix->waitForFinished(30000));
+        EXPECT_EQ(ondrix->exitCode(), 0);
+        EXPECT_TRUE(seen) << text.toStdString();
+        return text + QString::fromUtf8(ondrix->readAllStandardError());
+    };
+
+    const QString empty = runUntil(QStringLiteral("No connections are set up"));
+    EXPECT_TRUE(
+        empty.contains(QStringLiteral("The README (section \"The preferences database\") explains how to "
+                                      "add one")))
+        << empty.toStdString();
+
+    constexpr int count = 110;
+    QList<PushConnection> connections;
+    for (int i = 0; i < count; ++i) {
+        PushConnection connection = connectionTo(PushConnection(), QStringLiteral("c%1").arg(i));
+        connection.host = QStringLiteral("127.0.0.1");
+        connections.append(connection);
+    }
+    connections.last().isEnabled = false;
+    {
+        PreferencesStore store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"));
+        store.setData(QStringLiteral("push_connections"), PushConnection::encodeList(connections));
+    }
+    const QString text = runUntil(QStringLiteral("[c%1] Watching ").arg(count - 2));
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("Connections loaded: %1 (%2 enabled).").arg(count).arg(count - 1)))
+        << text.toStdString();
+    for (int i = 0; i < count - 1; ++i) {
+        EXPECT_TRUE(text.contains(QStringLiteral("[c%1] Watching ").arg(i))) << i;
+    }
+}

@@ -48,10 +48,23 @@ TEST(LogService, KeepsTheNewestHundredButWritesEveryLine)
     LogService log(AppPaths::logFile());
     EXPECT_EQ(log.logFilePath(), env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log"));
     QSignalSpy changed(&log, &LogService::entriesChanged);
+    QStringList added;
+    QObject::connect(&log, &LogService::entriesAdded,
+                     [&](const QList<LogEntry>& entries) { added += messages(entries); });
     for (int i = 0; i < 150; ++i) {
         log.log(QStringLiteral("line %1").arg(i), Level::info);
     }
+    log.clear();
+    log.log(QStringLiteral("line 150"), Level::info);
     EXPECT_TRUE(log.entries().isEmpty()); // delivered asynchronously
+    settle(log);
+    // The uncut feed (the headless echo's) has every line, the ones cleared away included.
+    ASSERT_EQ(added.size(), 151);
+    EXPECT_EQ(added.first(), QStringLiteral("line 0"));
+    EXPECT_EQ(added.last(), QStringLiteral("line 150"));
+    for (int i = 0; i < 150; ++i) {
+        log.log(QStringLiteral("line %1").arg(i), Level::info);
+    }
     settle(log);
 
     ASSERT_EQ(log.entries().size(), 100);
@@ -64,7 +77,7 @@ TEST(LogService, KeepsTheNewestHundredButWritesEveryLine)
     }
     EXPECT_EQ(ids.size(), 100);
 
-    const QList<QByteArray> lines = readFile(log.logFilePath()).split('\n');
+    const QList<QByteArray> lines = readFile(log.logFilePath()).split('\n').mid(151);
     ASSERT_EQ(lines.size(), 151); // the last line feed leaves an empty tail
     for (int i = 0; i < 150; ++i) {
         EXPECT_TRUE(lines[i].endsWith(QByteArray(QByteArray("] [INFO] line ") + QByteArray::number(i))))
