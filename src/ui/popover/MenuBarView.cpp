@@ -406,6 +406,21 @@ void MenuBarView::buildFooter(QVBoxLayout* layout)
 
 // ---- observing ----
 
+// The core notifies some values on every assignment (the engines' state with each progress report, the
+// manager's summary with each engine change): only a real change marks anything.
+template <typename Sender, typename Signal, typename Value>
+QMetaObject::Connection MenuBarView::markOnChange(Sender* sender, Signal signal, Value current,
+                                                  unsigned parts)
+{
+    auto seen = std::make_shared<Value>(std::move(current));
+    return connect(sender, signal, this, [this, seen, parts](const Value& value) {
+        if (!(value == *seen)) {
+            *seen = value;
+            mark(parts);
+        }
+    });
+}
+
 void MenuBarView::observe()
 {
     ConnectionsManager* m = &m_manager;
@@ -414,15 +429,15 @@ void MenuBarView::observe()
         observeEngines();
         mark(Header | Rows | Jobs);
     });
-    connect(m, &ConnectionsManager::hasActiveEnginesChanged, this, [this] { mark(Header); });
-    connect(m, &ConnectionsManager::aggregatePausedChanged, this, [this] { mark(Header | Controls); });
-    connect(m, &ConnectionsManager::aggregateStateChanged, this, [this] { mark(Header); });
-    connect(m, &ConnectionsManager::isPausedForNetworkChanged, this, [this] { mark(Header | Banner); });
-    connect(m, &ConnectionsManager::isOnHotspotChanged, this, [this] { mark(Banner); });
-    connect(m, &ConnectionsManager::isPreventingSleepChanged, this, [this] { mark(Banner); });
-    connect(m, &ConnectionsManager::isNetworkAvailableChanged, this, [this] { mark(Environment); });
-    connect(m, &ConnectionsManager::networkTypeChanged, this, [this] { mark(Environment); });
-    connect(m, &ConnectionsManager::freeDiskSpaceGBChanged, this, [this] { mark(Environment); });
+    markOnChange(m, &ConnectionsManager::hasActiveEnginesChanged, m->hasActiveEngines(), Header);
+    markOnChange(m, &ConnectionsManager::aggregatePausedChanged, m->aggregatePaused(), Header | Controls);
+    markOnChange(m, &ConnectionsManager::aggregateStateChanged, m->aggregateState(), Header);
+    markOnChange(m, &ConnectionsManager::isPausedForNetworkChanged, m->isPausedForNetwork(), Header | Banner);
+    markOnChange(m, &ConnectionsManager::isOnHotspotChanged, m->isOnHotspot(), Banner);
+    markOnChange(m, &ConnectionsManager::isPreventingSleepChanged, m->isPreventingSleep(), Banner);
+    markOnChange(m, &ConnectionsManager::isNetworkAvailableChanged, m->isNetworkAvailable(), Environment);
+    markOnChange(m, &ConnectionsManager::networkTypeChanged, m->networkType(), Environment);
+    markOnChange(m, &ConnectionsManager::freeDiskSpaceGBChanged, m->freeDiskSpaceGB(), Environment);
     connect(&m_settings, &AppSettings::preventSleepDuringDownloadsChanged, this, [this] { mark(Banner); });
     connect(&m_settings, &AppSettings::playSoundOnDownloadChanged, this, [this] { mark(Controls); });
     for (auto signal : {&StatsService::todayFilesChanged, &StatsService::todayBytesChanged,
@@ -444,10 +459,11 @@ void MenuBarView::observeEngines()
     }
     m_engineLinks.clear();
     for (ConnectionEngine* engine : m_manager.engines()) {
-        m_engineLinks << connect(engine, &ConnectionEngine::stateChanged, this,
-                                 [this] { mark(Header | Jobs); });
-        m_engineLinks << connect(engine, &ConnectionEngine::isStabilityCheckingChanged, this,
-                                 [this] { mark(Jobs); });
+        m_engineLinks << markOnChange(engine, &ConnectionEngine::stateChanged, engine->state(),
+                                      Header | Jobs);
+        m_engineLinks << markOnChange(engine, &ConnectionEngine::isStabilityCheckingChanged,
+                                      engine->isStabilityChecking(), Jobs);
+        // Progress: many reports a second, folded into one refresh per interval.
         m_engineLinks << connect(engine, &ConnectionEngine::activeJobsChanged, this, [this] {
             m_dirty |= Jobs;
             markProgress();

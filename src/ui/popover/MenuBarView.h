@@ -68,6 +68,8 @@ public:
     QToolButton* addConnectionButton() const { return m_addConnection; }
     // How many times the job-dependent parts were brought up to date (for the progress-burst check).
     int jobRefreshCount() const { return m_jobRefreshes; }
+    // Whether changes are marked but not shown yet.
+    bool hasPendingRefresh() const { return m_soon.isActive() || m_progress.isActive(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -96,6 +98,8 @@ private:
     void buildFooter(QVBoxLayout* layout);
     void observe();
     void observeEngines();
+    template <typename Sender, typename Signal, typename Value>
+    QMetaObject::Connection markOnChange(Sender* sender, Signal signal, Value current, unsigned parts);
     void mark(unsigned parts);
     void markProgress();
     void refresh();

@@ -94,8 +94,12 @@ protected:
         settle();
     }
 
-    // Lets queued signals and the view's coalesced refresh run.
-    static void settle() { QTest::qWait(MenuBarView::kProgressRefreshMs + 50); }
+    // Lets queued signals of the core and then the view's coalesced refresh run.
+    void settle() const
+    {
+        QTest::qWait(50);
+        waitUntil([this] { return !view->hasPendingRefresh(); });
+    }
 
     ConnectionRow* row(const QString& name) const
     {
@@ -336,8 +340,8 @@ TEST_F(MenuBarViewTest, RecentUploadsSkipFailuresAndShowSizesAndAges)
     settings.setPreventSleepDuringDownloads(true);
     makeView({connection(QStringLiteral("Studio")), connection(QStringLiteral("Archive"), false)});
 
+    ASSERT_TRUE(waitUntil([this] { return view->recentLines().size() == 3; }));
     const QStringList recent = view->recentLines();
-    ASSERT_EQ(recent.size(), 3);
     EXPECT_TRUE(recent[0].startsWith("notes.txt|") && recent[0].endsWith("|now")) << recent[0].toStdString();
     EXPECT_TRUE(recent[1].startsWith("IMG_2041.JPG|2.4 MB|59m")) << recent[1].toStdString();
     EXPECT_TRUE(recent[2].endsWith("|1d")) << recent[2].toStdString();
