@@ -2,6 +2,7 @@
 
 #include "engine/ConnectionEngine.h"
 #include "model/AppSettings.h"
+#include "model/StoredConnectionList.h"
 #include "platform/NetworkPathSource.h"
 #include "platform/PowerMonitor.h"
 #include "platform/PreferencesStore.h"
@@ -84,15 +85,19 @@ void ConnectionsManager::loadConnections()
     if (!store || !store->contains(kConnectionsKey)) {
         return;
     }
-    const std::optional<QList<PushConnection>> decoded =
-        PushConnection::decodeList(store->dataValue(kConnectionsKey));
-    if (!decoded) {
-        // Left as stored: the list is only written back once the user changes something.
+    const StoredConnectionList stored = StoredConnectionList::read(*store, kConnectionsKey);
+    if (!stored.problem.isEmpty()) {
+        // Left as stored, with a copy beside it: the list is only written back once the user changes
+        // something.
+        qWarning().noquote() << stored.problem;
+        if (m_services.log) {
+            m_services.log->log(stored.problem, LogEntry::LogLevel::error);
+        }
         return;
     }
     QList<PushConnection> unique;
     QSet<QUuid> seen;
-    for (const PushConnection& connection : *decoded) {
+    for (const PushConnection& connection : stored.connections) {
         if (!seen.contains(connection.id)) {
             seen.insert(connection.id);
             unique.append(connection);

@@ -175,3 +175,35 @@ TEST_F(HeadlessAppTest, StartSaysWhatWasLoadedAndEveryLineIsEchoed)
         EXPECT_TRUE(text.contains(QStringLiteral("[c%1] Watching ").arg(i))) << i;
     }
 }
+
+// A connection list that cannot be read is named on stderr with the reason, and kept aside before the run can
+// write over it.
+TEST_F(HeadlessAppTest, UnreadableConnectionListIsReportedAndKept)
+{
+    const QByteArray broken = R"([{"name": "Agency", "transferProtocol": "ftp"}])";
+    const QString storePath = env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite");
+    PreferencesStore(storePath).setData(QStringLiteral("push_connections"), broken);
+
+    auto ondrix = launch();
+    QString text;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            text += QString::fromUtf8(ondrix->readAllStandardError());
+            return text.contains(QStringLiteral("No connections are set up"));
+        },
+        30000));
+    ::kill(pid_t(ondrix->processId()), SIGTERM);
+    ASSERT_TRUE(ondrix->waitForFinished(30000));
+    text += QString::fromUtf8(ondrix->readAllStandardError());
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("The connection list stored under \"push_connections\" cannot be read "
+                                     "(connection 1: ")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\"push_connections_unreadable\""))) << text.toStdString();
+    PreferencesStore store(storePath);
+    EXPECT_EQ(store.dataValue(QStringLiteral("push_connections_unreadable")), broken);
+    const QString logFile =
+        QString::fromUtf8(readFile(env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log")));
+    EXPECT_TRUE(logFile.contains(QStringLiteral("[ERR ] The connection list stored under")))
+        << logFile.toStdString();
+}
