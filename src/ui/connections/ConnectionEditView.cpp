@@ -1,5 +1,6 @@
 #include "ui/connections/ConnectionEditView.h"
 
+#include "ui/browser/RemoteFolderPickerView.h"
 #include "ui/common/Dialogs.h"
 #include "ui/connections/ConnectionForm.h"
 #include "ui/connections/ConnectionGlyphs.h"
@@ -337,7 +338,6 @@ QWidget* ConnectionEditView::buildRemoteFolderSection()
     auto* f = new QFormLayout(box);
     m_remoteFolder = lineEdit(QStringLiteral("remoteFolder"), tr("Remote path"), tr("/uploads/photos"));
     auto* browse = button(tr("Browse..."), QStringLiteral("browseRemoteFolder"), tr("Browse remote folders"));
-    browse->setVisible(bool(m_actions.chooseRemoteFolder));
     auto* fieldRow = row({m_remoteFolder, browse});
     m_remoteFolderError = errorLabel(QStringLiteral("remoteFolderError"));
     f->addRow(tr("Remote path"), withMessage(fieldRow, m_remoteFolderError));
@@ -796,15 +796,14 @@ void ConnectionEditView::choosePostUploadPath()
 
 void ConnectionEditView::chooseRemoteFolder()
 {
-    if (!m_actions.chooseRemoteFolder) {
-        return;
-    }
-    const QString path = m_actions.chooseRemoteFolder(this, m_form->connection());
-    if (!path.isEmpty()) {
+    // The picker browses the server as the form stands, saved or not; its choice is saved like a switch.
+    auto* picker = new RemoteFolderPickerView(m_form->connection(), m_pool, m_form->remoteFolderText(), this);
+    picker->setAttribute(Qt::WA_DeleteOnClose);
+    connect(picker, &RemoteFolderPickerView::folderSelected, this, [this](const QString& path) {
         m_form->setRemoteFolder(path);
         saveNow();
-        refresh();
-    }
+    });
+    picker->open();
 }
 
 void ConnectionEditView::testConnection()

@@ -29,9 +29,6 @@ class ConnectionForm;
 class Dialogs;
 class ExtensionFilterView;
 
-// Chooses a folder on the record's server; empty when the user cancelled.
-using RemoteFolderChooser = std::function<QString(QWidget* parent, const PushConnection& connection)>;
-
 // What the editor hands its changes to.
 struct ConnectionEditActions {
     // Stores the edited record (and restarts its engine).
@@ -39,7 +36,6 @@ struct ConnectionEditActions {
     std::function<void()> toggleLock;
     // Remembers a folder the user picked for the connection, before the record naming it is saved.
     std::function<void(const QUrl& folder, const QUuid& connectionId)> saveBookmark;
-    RemoteFolderChooser chooseRemoteFolder;
 };
 
 // The form of one connection: every field a user sets, in sections, under a lock banner and above the

@@ -112,12 +112,6 @@ ConnectionsSettingsView::~ConnectionsSettingsView()
     delete m_editor;
 }
 
-void ConnectionsSettingsView::setRemoteFolderChooser(RemoteFolderChooser chooser)
-{
-    m_chooseRemoteFolder = std::move(chooser);
-    showEditor();
-}
-
 QString ConnectionsSettingsView::placeholderText() const
 {
     return m_detail->currentWidget() == m_placeholder ? m_placeholder->text() : QString();
@@ -237,7 +231,6 @@ void ConnectionsSettingsView::showEditor()
     actions.saveBookmark = [this](const QUrl& folder, const QUuid& connectionId) {
         m_manager.setFolderBookmark(folder, connectionId);
     };
-    actions.chooseRemoteFolder = m_chooseRemoteFolder;
     m_editor = new ConnectionEditView(*connection, m_manager.lockedConnectionIds().contains(id), m_dialogs,
                                       m_pool, std::move(actions));
     m_detail->addWidget(m_editor);

@@ -33,10 +33,6 @@ public:
                             SettingsNavigation* navigation, QWidget* parent = nullptr);
     ~ConnectionsSettingsView() override;
 
-    // How the editor's browse button picks a remote folder. Without one, the browse button is hidden and
-    // the path is typed.
-    void setRemoteFolderChooser(RemoteFolderChooser chooser);
-
     std::optional<QUuid> selectedConnectionId() const { return m_selectedId; }
     void selectConnection(const std::optional<QUuid>& id);
     // The editor of the selected connection; null while nothing is selected.
@@ -63,7 +59,6 @@ private:
     Dialogs& m_dialogs;
     QThreadPool& m_pool;
     QPointer<SettingsNavigation> m_navigation;
-    RemoteFolderChooser m_chooseRemoteFolder;
 
     QListWidget* m_list;
     QToolButton* m_addButton;

@@ -3,10 +3,14 @@
 #include "ConnectionsViewFixture.h"
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
+#include "ui/browser/RemoteFolderPickerView.h"
 #include "ui/connections/ConnectionTester.h"
 
+#include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +53,20 @@ TEST_F(ConnectionTestButtonTest, FtpSucceedsAndAStoppedServerIsExplained)
     makeView();
     EXPECT_EQ(testResult(ok), QStringLiteral("✓ Connected successfully"));
 
+    // The browse button walks the same server and saves the folder chosen there.
+    QDir(server.rootDir()).mkpath(QStringLiteral("drop/photos"));
+    find<QPushButton>(view->editor(), QStringLiteral("browseRemoteFolder"))->click();
+    auto* picker = view->editor()->findChild<RemoteFolderPickerView*>();
+    ASSERT_NE(picker, nullptr);
+    picker->openFolder(QStringLiteral("/drop/photos"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return picker->currentPath() == QStringLiteral("/drop/photos") && picker->isShowingListing(); },
+        20000));
+    picker->selectCurrentFolder();
+    EXPECT_EQ(stored(ok.id).remoteFolder, QStringLiteral("/drop/photos"));
+    EXPECT_EQ(find<QLineEdit>(view->editor(), QStringLiteral("remoteFolder"))->text(),
+              QStringLiteral("/drop/photos"));
+
     PushConnection wrong = server.connection();
     wrong.password = QStringLiteral("wrong");
     wrong = add(wrong);
@@ -80,6 +98,20 @@ TEST_F(ConnectionTestButtonTest, SftpRefusedLoginAndChangedHostKey)
     EXPECT_TRUE(refused.startsWith(QStringLiteral("✗ The server refused the login.")))
         << refused.toStdString();
     EXPECT_EQ(testResult(ok), QStringLiteral("✓ Connected successfully"));
+
+    // The browse button walks the same server and saves the folder chosen there.
+    QDir(server.rootDir()).mkpath(QStringLiteral("drop/photos"));
+    find<QPushButton>(view->editor(), QStringLiteral("browseRemoteFolder"))->click();
+    auto* picker = view->editor()->findChild<RemoteFolderPickerView*>();
+    ASSERT_NE(picker, nullptr);
+    picker->openFolder(QStringLiteral("/drop/photos"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return picker->currentPath() == QStringLiteral("/drop/photos") && picker->isShowingListing(); },
+        20000));
+    picker->selectCurrentFolder();
+    EXPECT_EQ(stored(ok.id).remoteFolder, QStringLiteral("/drop/photos"));
+    EXPECT_EQ(find<QLineEdit>(view->editor(), QStringLiteral("remoteFolder"))->text(),
+              QStringLiteral("/drop/photos"));
 
     server.replaceHostKey();
     const QString changed = testResult(ok);
