@@ -37,6 +37,7 @@ namespace ondrix {
 struct ScannedFile {
     QString path;
     std::optional<double> modified;
+    qint64 size = -1;
 };
 
 namespace {
@@ -46,15 +47,20 @@ QString fileNameOf(const QUrl& url)
     return QFileInfo(url.toLocalFile()).fileName();
 }
 
-// Straight from stat: QFileInfo's date goes through the local time zone, which costs two more system calls
-// for every file of every scan.
-std::optional<double> modificationDate(const QString& path)
+double secondsOf(const struct timespec& time)
+{
+    return UploadedRecord::secondsOf(qint64(time.tv_sec) * 1000000000 + qint64(time.tv_nsec));
+}
+
+// Date and size straight from stat: QFileInfo's date goes through the local time zone, which costs two more
+// system calls for every file of every scan.
+std::optional<ScannedFile> fileVersion(const QString& path)
 {
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
         return std::nullopt;
     }
-    return double(info.st_mtim.tv_sec) + double(info.st_mtim.tv_nsec) / 1e9;
+    return ScannedFile{path, secondsOf(info.st_mtim), qint64(info.st_size)};
 }
 
 // Appends the regular files below `folder` (its sub-folders too when `recursive`) in the order the folder
@@ -92,17 +98,10 @@ bool enumerateFolder(const QByteArray& folder, const QString& folderText, bool r
         if (FolderWatcher::isIgnoredFileName(fileName)) {
             continue;
         }
-        files.append({prefix + fileName, double(info.st_mtim.tv_sec) + double(info.st_mtim.tv_nsec) / 1e9});
+        files.append({prefix + fileName, secondsOf(info.st_mtim), qint64(info.st_size)});
     }
     ::closedir(dir);
     return true;
-}
-
-// Whether `record` holds `path` with a date less than a second away from `modificationDate`.
-bool isRecordedAt(const QHash<QString, double>& record, const QString& path, double modificationDate)
-{
-    const auto it = record.constFind(path);
-    return it != record.constEnd() && std::abs(*it - modificationDate) < 1.0;
 }
 
 // Progress reports become queued calls on the main thread; libcurl calls back many times per transfer, also
@@ -168,58 +167,18 @@ struct ConnectionEngine::ScanLink {
     ConnectionEngine* engine = nullptr;
 };
 
-// The uploaded record as the store holds it, read once by whichever thread asks first (a scan on the pool,
-// or the main thread); a record under the key used before records were keyed by folders is moved over.
-class ConnectionEngine::RecordLoad {
-public:
-    RecordLoad(PreferencesStore* store, QString key, QString legacyKey)
-        : m_store(store)
-        , m_key(std::move(key))
-        , m_legacyKey(std::move(legacyKey))
-    {}
-
-    PreferencesStore::RealDictionary get()
-    {
-        std::lock_guard lock(m_mutex);
-        if (!m_record) {
-            m_record = read();
-        }
-        return *m_record;
-    }
-
-private:
-    PreferencesStore::RealDictionary read() const
-    {
-        if (!m_store) {
-            return {};
-        }
-        if (auto record = m_store->realDictionaryValue(m_key); record && !record->isEmpty()) {
-            return *record;
-        }
-        if (auto legacy = m_store->realDictionaryValue(m_legacyKey); legacy && !legacy->isEmpty()) {
-            m_store->setRealDictionary(m_key, *legacy);
-            m_store->remove(m_legacyKey);
-            return *legacy;
-        }
-        return {};
-    }
-
-    PreferencesStore* const m_store;
-    const QString m_key;
-    const QString m_legacyKey;
-    std::mutex m_mutex;
-    std::optional<PreferencesStore::RealDictionary> m_record;
-};
-
 ConnectionEngine::ConnectionEngine(const PushConnection& connection, const EngineServices& services,
                                    QObject* parent)
     : QObject(parent)
     , m_connection(connection)
     , m_services(services)
     , m_perform(std::make_shared<PerformContext>())
-    , m_uploadedRecordKey(uploadedRecordKeyFor(connection))
-    , m_recordLoad(std::make_shared<RecordLoad>(services.store, m_uploadedRecordKey,
-                                                legacyUploadedRecordKeyFor(connection)))
+    , m_record(std::make_shared<UploadedRecord>(services.store, connection))
+    , m_postUploadActions(connection.postUploadAction, connection.deleteLocalAfterUpload,
+                          [this](const QString& problem) {
+                              log(QStringLiteral("[%1] ").arg(m_connection.name) + problem,
+                                  LogEntry::LogLevel::warning);
+                          })
     , m_scanLink(std::make_shared<ScanLink>())
 {
     m_scanLink->engine = this;
@@ -253,11 +212,13 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
             if (inSubdirectory && perform->needsDirectory(directory)) {
                 (void)perform->uploader->createDirectory(directory);
             }
+            LocalFileVersion opened;
             qint64 lastSent = -1;
             qint64 lastTotal = -1;
             QElapsedTimer sinceReport;
-            const std::optional<FTPError> error =
-                perform->uploader->upload(localPath, path, [&](qint64 sent, qint64 total) {
+            const std::optional<FTPError> error = perform->uploader->upload(
+                localPath, path,
+                [&](qint64 sent, qint64 total) {
                     if (sent == lastSent && total == lastTotal) {
                         return;
                     }
@@ -269,13 +230,15 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
                     lastTotal = total;
                     sinceReport.start();
                     control.reportProgress(sent, total);
-                });
+                },
+                &opened);
             if (inSubdirectory) {
                 perform->rememberDirectory(directory, !error.has_value());
             }
             UploadResult result;
             result.job = job;
             result.duration = double(clock.nsecsElapsed()) / 1e9;
+            result.sent = opened;
             if (error) {
                 result.success = false;
                 result.error = error->description();
@@ -436,16 +399,14 @@ void ConnectionEngine::runScan(quint64 generation)
     // would pass them over silently, so a big uploaded tree costs the main thread nothing. The record is a
     // copy taken now (or read there, when the main thread has not needed it yet); an entry that changes
     // meanwhile is settled by the handler (or, if trimmed, by the next scan).
-    std::optional<QHash<QString, double>> taken = m_uploadedRecord;
-    auto enumerate = [link = m_scanLink, root, recursive, generation, clock, taken, load = m_recordLoad] {
-        const QHash<QString, double> record = taken ? *taken : load->get();
+    auto enumerate = [link = m_scanLink, root, recursive, generation, clock, record = m_record] {
         auto files = std::make_shared<QList<ScannedFile>>();
         const QFileInfo rootInfo(root);
         const bool readable = rootInfo.isDir() && rootInfo.isReadable() &&
                               enumerateFolder(QFile::encodeName(QDir::cleanPath(root)), QDir::cleanPath(root),
                                               recursive, *files);
         files->removeIf([&record](const ScannedFile& file) {
-            return file.modified && isRecordedAt(record, file.path, *file.modified);
+            return file.modified && record->contains(file.path, *file.modified, file.size);
         });
         std::lock_guard lock(link->mutex);
         if (link->engine != nullptr) {
@@ -526,7 +487,7 @@ void ConnectionEngine::handleFileEvent(const QUrl& fileURL)
     if (!passesFilter(path)) {
         return;
     }
-    if (const std::optional<double> date = modificationDate(path); date && isAlreadyUploaded(path, *date)) {
+    if (isAlreadyUploaded(path)) {
         return;
     }
     log(QStringLiteral("[%1] ").arg(m_connection.name) +
@@ -594,11 +555,11 @@ QString ConnectionEngine::remoteRelativePath(const QUrl& fileURL) const
 void ConnectionEngine::enqueueStableFile(const QUrl& fileURL)
 {
     const QString path = fileURL.toLocalFile();
-    const QFileInfo info(path);
-    const double date = modificationDate(path).value_or(0.0);
+    const std::optional<ScannedFile> version = fileVersion(path);
     const QString name = fileNameOf(fileURL);
     const QString prefix = QStringLiteral("[%1] ").arg(m_connection.name);
-    if (isAlreadyUploaded(path, date)) {
+    if (m_record->contains(path, version ? version->modified.value_or(0.0) : 0.0,
+                           version ? version->size : -1)) {
         log(prefix + tr("Skipped (already uploaded): ") + name, LogEntry::LogLevel::info);
         return;
     }
@@ -608,7 +569,7 @@ void ConnectionEngine::enqueueStableFile(const QUrl& fileURL)
     job.remoteRelativePath = remoteRelativePath(fileURL);
     job.status = UploadStatus::pending();
     job.enqueuedAt = QDateTime::currentDateTimeUtc();
-    job.bytesTotal = info.exists() ? info.size() : 0;
+    job.bytesTotal = version ? version->size : 0;
     job.bytesUploaded = 0;
     QMetaObject::invokeMethod(
         m_uploadQueue, [queue = m_uploadQueue, job] { queue->enqueue(job); }, Qt::QueuedConnection);
@@ -619,55 +580,25 @@ void ConnectionEngine::enqueueStableFile(const QUrl& fileURL)
 
 // ---- the uploaded record ----
 
-QString ConnectionEngine::uploadedRecordKeyFor(const PushConnection& connection)
+bool ConnectionEngine::isAlreadyUploaded(const QString& path) const
 {
-    const QByteArray text = (connection.host + QLatin1Char('|') + connection.localFolder + QLatin1Char('|') +
-                             connection.remoteFolder)
-                                .toUtf8();
-    quint64 hash = 5381;
-    for (const char byte : text) {
-        hash = hash * 33 + quint64(quint8(byte));
-    }
-    return QStringLiteral("ondrix_uploaded_") + QString::number(hash);
+    // A file whose date cannot be read is not tested.
+    const std::optional<ScannedFile> version = fileVersion(path);
+    return version && m_record->contains(path, *version->modified, version->size);
 }
 
-QString ConnectionEngine::legacyUploadedRecordKeyFor(const PushConnection& connection)
+void ConnectionEngine::recordUpload(const QString& path, const LocalFileVersion& sent)
 {
-    return QStringLiteral("ondrix_uploaded_") + connection.id.toString(QUuid::WithoutBraces).toUpper();
-}
-
-const QHash<QString, double>& ConnectionEngine::uploadedRecord() const
-{
-    if (!m_uploadedRecord) {
-        m_uploadedRecord = m_recordLoad->get();
-        // Scans still running keep the load alive; later ones take the main thread's copy.
-        m_recordLoad.reset();
+    // The version the transfer opened is the one the server holds; a save during the upload is newer and
+    // must not be recorded as uploaded.
+    if (sent.isValid()) {
+        m_record->record(path, UploadedRecord::secondsOf(sent.modifiedNs), sent.size);
+        return;
     }
-    return *m_uploadedRecord;
-}
-
-bool ConnectionEngine::isAlreadyUploaded(const QString& path, double modificationDate) const
-{
-    return isRecordedAt(uploadedRecord(), path, modificationDate);
-}
-
-void ConnectionEngine::recordUpload(const QString& path)
-{
-    const double date = modificationDate(path).value_or(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0);
-    uploadedRecord(); // read from the store first, if nothing has needed it yet
-    m_uploadedRecord->insert(path, date);
-    PreferencesStore* store = m_services.store;
-    if (store) {
-        store->setRealDictionaryEntry(m_uploadedRecordKey, path, date);
-    }
-    // Which entries go is not significant: the hash's own order.
-    qsizetype excess = m_uploadedRecord->size() - kMaxUploadedRecordEntries;
-    for (auto it = m_uploadedRecord->begin(); excess > 0 && it != m_uploadedRecord->end(); --excess) {
-        if (store) {
-            store->removeRealDictionaryEntry(m_uploadedRecordKey, it.key());
-        }
-        it = m_uploadedRecord->erase(it);
-    }
+    const std::optional<ScannedFile> version = fileVersion(path);
+    m_record->record(path,
+                     version ? *version->modified : double(QDateTime::currentMSecsSinceEpoch()) / 1000.0,
+                     version ? version->size : -1);
 }
 
 // ---- results ----
@@ -738,7 +669,7 @@ void ConnectionEngine::handleResult(const UploadResult& result)
         }
         // The record and the counters change together in one commit of the store.
         const auto persist = [&] {
-            recordUpload(path);
+            recordUpload(path, result.sent);
             if (m_services.stats) {
                 m_services.stats->recordUpload(result.bytesUploaded);
             }
@@ -761,7 +692,22 @@ void ConnectionEngine::handleResult(const UploadResult& result)
             entry.direction = TransferDirection::upload;
             m_services.history->add(entry);
         }
-        runPostUploadAction(path);
+        if (m_connection.postUploadAction.kind() != PostUploadAction::Kind::none ||
+            m_connection.deleteLocalAfterUpload) {
+            if (m_services.tags) {
+                // The green tag goes with the file to the archive, and is on it when the script looks.
+                m_services.tags->settle(path);
+            }
+            if (m_postUploadActions.run(path, result.sent) ==
+                PostUploadActions::Outcome::changedSinceUpload) {
+                log(prefix + tr("Changed during the upload, kept to go up again: ") + name,
+                    LogEntry::LogLevel::info);
+            }
+        }
+        // A version saved during the upload is not the one recorded: it goes up again.
+        if (QFileInfo::exists(path)) {
+            handleFileEvent(job.localURL);
+        }
         m_notificationAccumulator.append({name, result.bytesUploaded});
         const int threshold = m_services.settings ? m_services.settings->notifyMinFileCount() : 1;
         if (m_notificationAccumulator.size() < threshold) {
@@ -779,34 +725,6 @@ void ConnectionEngine::handleResult(const UploadResult& result)
     setState(EngineState::error(message));
     if (m_services.notifications) {
         m_services.notifications->notifyUploadFailed(name, m_connection.name, message);
-    }
-}
-
-void ConnectionEngine::runPostUploadAction(const QString& path) const
-{
-    // Every step may fail quietly: the upload itself succeeded and is recorded.
-    const PostUploadAction& action = m_connection.postUploadAction;
-    if (m_services.tags &&
-        (action.kind() != PostUploadAction::Kind::none || m_connection.deleteLocalAfterUpload)) {
-        // The green tag goes with the file to the archive, and is on it when the script looks.
-        m_services.tags->settle(path);
-    }
-    switch (action.kind()) {
-    case PostUploadAction::Kind::moveToArchive: {
-        const QString target = QDir(action.path()).filePath(QFileInfo(path).fileName());
-        if (QFileInfo(action.path()).isDir() && !QFileInfo::exists(target)) {
-            QFile::rename(path, target);
-        }
-        break;
-    }
-    case PostUploadAction::Kind::runScript:
-        QProcess::startDetached(action.path(), {path});
-        break;
-    case PostUploadAction::Kind::none:
-        break;
-    }
-    if (m_connection.deleteLocalAfterUpload) {
-        QFile::remove(path);
     }
 }
 

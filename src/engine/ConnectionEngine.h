@@ -4,8 +4,10 @@
 #include "engine/EngineState.h"
 #include "engine/FileStabilityChecker.h"
 #include "engine/FinderTagService.h"
+#include "engine/PostUploadActions.h"
 #include "engine/UploadJob.h"
 #include "engine/UploadResult.h"
+#include "engine/UploadedRecord.h"
 #include "model/PushConnection.h"
 #include "records/LogEntry.h"
 
@@ -44,7 +46,6 @@ class ConnectionEngine : public QObject {
 public:
     using EngineState = ondrix::EngineState;
 
-    static constexpr int kMaxUploadedRecordEntries = 10000;
     static constexpr qint64 kDefaultMinSpinnerVisibilityMs = 1500;
     static constexpr qint64 kDefaultNotificationFlushDelayMs = 30000;
     static constexpr double kStabilityMaxWaitSeconds = 60.0;
@@ -75,18 +76,11 @@ public:
     const PushConnection& connection() const { return m_connection; }
     std::optional<QUrl> watchedFolderURL() const { return m_watchedFolderURL; }
 
-    // The uploaded record: local path → modification date (seconds since 1970) at its successful upload.
-    // Read from the store by the first scan on the transfer pool (a big record would hold the main thread
-    // up), or here when the main thread needs it first.
-    const QHash<QString, double>& uploadedRecord() const;
-    QString uploadedRecordKey() const { return m_uploadedRecordKey; }
-    // "ondrix_uploaded_" + djb2 of host|localFolder|remoteFolder, so edits of those start a new record.
-    static QString uploadedRecordKeyFor(const PushConnection& connection);
-    // The key records had before they were keyed by folders.
-    static QString legacyUploadedRecordKeyFor(const PushConnection& connection);
-    // Recorded with a modification date less than a second away from `modificationDate`.
-    bool isAlreadyUploaded(const QString& path, double modificationDate) const;
-    void recordUpload(const QString& path);
+    // The uploaded record (read from the store by the first scan on the transfer pool, or here when the main
+    // thread needs it first).
+    const UploadedRecord& uploadedRecord() const { return *m_record; }
+    // Whether the file at `path`, as it is now, was uploaded.
+    bool isAlreadyUploaded(const QString& path) const;
 
     // Whether the connection's extension lists and minimum size admit the file.
     bool passesFilter(const QString& path) const;
@@ -120,7 +114,6 @@ Q_SIGNALS:
 private:
     struct PerformContext;
     struct ScanLink;
-    class RecordLoad;
 
     void setState(const EngineState& state);
     void setStabilityChecking(bool value);
@@ -141,7 +134,7 @@ private:
 
     void handleJobUpdate(const UploadJob& job);
     void handleResult(const UploadResult& result);
-    void runPostUploadAction(const QString& path) const;
+    void recordUpload(const QString& path, const LocalFileVersion& sent);
     void scheduleDelayedFlush();
     void flushNotifications();
     void setTag(FinderTagService::UploadColour colour, const QString& path) const;
@@ -170,10 +163,9 @@ private:
     QTimer m_notificationFlushTimer;
     std::optional<QUrl> m_bookmarkURL;
     std::optional<QUrl> m_watchedFolderURL;
-    const QString m_uploadedRecordKey;
-    // Until the main thread has the record, the load shared with scans on the pool; then the record itself.
-    mutable std::shared_ptr<RecordLoad> m_recordLoad;
-    mutable std::optional<QHash<QString, double>> m_uploadedRecord;
+    // Shared with scans on the pool.
+    const std::shared_ptr<UploadedRecord> m_record;
+    const PostUploadActions m_postUploadActions;
     std::shared_ptr<ScanLink> m_scanLink;
 
     qint64 m_minSpinnerVisibilityMs = kDefaultMinSpinnerVisibilityMs;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/UploadJob.h"
+#include "transfer/LocalFileVersion.h"
 
 #include <QString>
 
@@ -19,6 +20,8 @@ struct UploadResult {
     qint64 bytesUploaded = 0;
     // Seconds from the moment the upload function began until the outcome was known.
     double duration = 0.0;
+    // The version of the local file the transfer opened and sent (invalid when it never opened the file).
+    LocalFileVersion sent;
 
     bool operator==(const UploadResult&) const = default;
 };

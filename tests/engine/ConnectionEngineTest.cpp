@@ -1,5 +1,6 @@
 #include "engine/ConnectionEngine.h"
 
+#include "engine/UploadedRecord.h"
 #include "platform/FdoNotificationCenter.h"
 #include "support/DBusMockSession.h"
 #include "support/EngineTestServices.h"
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 
 using namespace ondrix;
 using ondrix::test::DBusMockSession;
@@ -88,8 +90,6 @@ TEST_F(ConnectionEngineTest, RecordKeyFilterAndPathRules)
     c.host = QStringLiteral("h");
     c.localFolder = QStringLiteral("/a");
     c.remoteFolder = QStringLiteral("/");
-    EXPECT_EQ(ConnectionEngine::uploadedRecordKeyFor(c), QStringLiteral("ondrix_uploaded_6953608075076"));
-
     c.localFolder = watched;
     c.excludedExtensions = QStringLiteral("JPG, png");
     const QString photo = write(QStringLiteral("photo.jpg"), "x");
@@ -126,38 +126,6 @@ TEST_F(ConnectionEngineTest, RecordKeyFilterAndPathRules)
     EXPECT_EQ(ConnectionEngine::remoteDirectory(QStringLiteral("/b.jpg")), QStringLiteral("/"));
 }
 
-TEST_F(ConnectionEngineTest, UploadedRecordMigratesCapsAndComparesDates)
-{
-    PushConnection c = connectionFor(PushConnection());
-    const QString legacyKey = ConnectionEngine::legacyUploadedRecordKeyFor(c);
-    const QString key = ConnectionEngine::uploadedRecordKeyFor(c);
-    store.setRealDictionary(key, {});
-    store.setRealDictionary(legacyKey, {{QStringLiteral("/x/a.jpg"), 1000.0}});
-    {
-        ConnectionEngine engine(c, services);
-        EXPECT_EQ(engine.uploadedRecord().value(QStringLiteral("/x/a.jpg")), 1000.0);
-        EXPECT_FALSE(store.contains(legacyKey));
-        EXPECT_EQ(store.realDictionaryValue(key)->size(), 1);
-        EXPECT_TRUE(engine.isAlreadyUploaded(QStringLiteral("/x/a.jpg"), 1000.6));
-        EXPECT_FALSE(engine.isAlreadyUploaded(QStringLiteral("/x/a.jpg"), 1001.0));
-        EXPECT_FALSE(engine.isAlreadyUploaded(QStringLiteral("/x/b.jpg"), 1000.0));
-    }
-
-    PreferencesStore::RealDictionary full;
-    for (int i = 0; i < ConnectionEngine::kMaxUploadedRecordEntries; ++i) {
-        full.insert(QStringLiteral("/x/%1").arg(i), i);
-    }
-    store.setRealDictionary(key, full);
-    ConnectionEngine engine(c, services);
-    const QString newest = write(QStringLiteral("new.jpg"), "n");
-    engine.recordUpload(newest);
-    EXPECT_EQ(engine.uploadedRecord().size(), ConnectionEngine::kMaxUploadedRecordEntries);
-    EXPECT_EQ(store.realDictionaryValue(key)->size(), ConnectionEngine::kMaxUploadedRecordEntries);
-    EXPECT_EQ(*store.realDictionaryValue(key), engine.uploadedRecord());
-    EXPECT_TRUE(
-        engine.isAlreadyUploaded(newest, QFileInfo(newest).lastModified().toMSecsSinceEpoch() / 1000.0));
-}
-
 TEST_F(ConnectionEngineTest, ARecordedTreeIsPassedOverByTheScanAndALegacyRecordMovesOnTheWay)
 {
     PushConnection c = connectionFor(PushConnection());
@@ -166,7 +134,7 @@ TEST_F(ConnectionEngineTest, ARecordedTreeIsPassedOverByTheScanAndALegacyRecordM
         const QString path = write(name, "uploaded before");
         record.insert(path, QFileInfo(path).lastModified().toMSecsSinceEpoch() / 1000.0);
     }
-    const QString legacyKey = ConnectionEngine::legacyUploadedRecordKeyFor(c);
+    const QString legacyKey = UploadedRecord::legacyKeyFor(c);
     store.setRealDictionary(legacyKey, record);
     auto engine = makeEngine(c);
     QSignalSpy scans(engine.get(), &ConnectionEngine::scanFinished);
@@ -175,10 +143,10 @@ TEST_F(ConnectionEngineTest, ARecordedTreeIsPassedOverByTheScanAndALegacyRecordM
 
     // The scan read (and moved) the record itself: nothing was offered, nothing waits.
     EXPECT_FALSE(store.contains(legacyKey));
-    EXPECT_EQ(store.realDictionaryValue(ConnectionEngine::uploadedRecordKeyFor(c)), record);
+    EXPECT_EQ(store.realDictionaryValue(UploadedRecord::keyFor(c)), record);
     EXPECT_FALSE(logMessages().join(QLatin1Char('\n')).contains(QStringLiteral("Stability check")));
     EXPECT_FALSE(engine->isStabilityChecking());
-    EXPECT_EQ(engine->uploadedRecord(), record);
+    EXPECT_EQ(engine->uploadedRecord().dates(), record);
 }
 
 TEST_F(ConnectionEngineTest, StartNeedsAnEnabledConnectionAndAnExistingFolder)
@@ -366,8 +334,7 @@ TEST_F(ConnectionEngineTest, ScansPassOverRecordedFilesLinksAndHiddenFolders)
     const auto date = [](const QString& path) {
         return double(QFileInfo(path).lastModified().toMSecsSinceEpoch()) / 1000.0;
     };
-    store.setRealDictionary(ConnectionEngine::uploadedRecordKeyFor(c),
-                            {{kept, date(kept)}, {changed, date(changed) - 60.0}});
+    store.setRealDictionary(UploadedRecord::keyFor(c), {{kept, date(kept)}, {changed, date(changed) - 60.0}});
 
     // An engine that goes while its first listing still runs on the pool drops the listing quietly.
     makeEngine(c)->start();
@@ -563,4 +530,42 @@ TEST_F(ConnectionEngineTest, ARefusedLoginFailsTheUploadWithTheServersWord)
     ASSERT_EQ(center.requests.size(), 1);
     EXPECT_EQ(center.requests[0].identifier, QStringLiteral("err-Office-a.jpg"));
     EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/incoming/a.jpg")));
+}
+
+TEST_F(ConnectionEngineTest, AFileSavedAgainDuringItsUploadIsKeptAndSentAgain)
+{
+    FtpTestServer server;
+    server.start();
+    PushConnection c = connectionFor(server.connection());
+    c.deleteLocalAfterUpload = true;
+    auto engine = makeEngine(c);
+    auto uploader = std::make_shared<FTPUploader>(c);
+    const QString path = watched + QStringLiteral("/edit.psd");
+    std::atomic<int> transfers = 0;
+    // Runs once the transfer has opened the file: the user saves a new version over it (a new file renamed
+    // into place, as editors save), so the server gets the old bytes.
+    uploader->setHandleInspector([&](const CurlHandle& handle) {
+        if (handle.hasOption(CURLOPT_UPLOAD) && transfers++ == 0) {
+            const QString saving = watched + QStringLiteral("/.edit.psd.saving");
+            QFile newer(saving);
+            ASSERT_TRUE(newer.open(QIODevice::WriteOnly));
+            newer.write("second version");
+            newer.close();
+            ASSERT_EQ(::rename(QFile::encodeName(saving).constData(), QFile::encodeName(path).constData()),
+                      0);
+        }
+    });
+    engine->setUploader(uploader);
+    engine->start();
+    write(QStringLiteral("edit.psd"), "first version");
+
+    const QString remote = server.rootDir() + QStringLiteral("/incoming/edit.psd");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->completedCount() == 2; }, 20000))
+        << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(readFile(remote), "second version");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(path); }, 5000))
+        << "deleted once the version it holds has been sent";
+    EXPECT_TRUE(logMessages().contains(
+        QStringLiteral("[Office] Changed during the upload, kept to go up again: edit.psd")));
+    EXPECT_EQ(transfers.load(), 2);
 }

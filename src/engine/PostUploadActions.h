@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/PushConnection.h"
+#include "transfer/LocalFileVersion.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace ondrix {
+
+// What happens to a local file after its upload: the connection's action (move into the archive folder, or
+// hand the file to a script), then the deletion when the connection asks for it. Nothing happens to a file
+// that is no longer the version that was sent: a file saved again during its upload is kept for the next
+// upload instead of being archived, handed over or deleted unsent.
+//
+// Runs on the main thread; blocking file-system work (a copy to an archive on another file system).
+class PostUploadActions {
+public:
+    // Told, in words a person can act on, why a file was left in place.
+    using ProblemReporter = std::function<void(const QString& message)>;
+
+    enum class Outcome {
+        // The action ran (its own failures are reported or dropped; the file may still be there).
+        done,
+        // The file changed since it was sent: nothing was done to it.
+        changedSinceUpload,
+    };
+
+    PostUploadActions(PostUploadAction action, bool deleteAfterUpload, ProblemReporter report);
+
+    // Runs the actions for `path`, of which `sent` was uploaded (an invalid `sent` is not checked).
+    Outcome run(const QString& path, const LocalFileVersion& sent) const;
+
+    // The version of the file at `path` now (not following a final symbolic link), or none.
+    static std::optional<LocalFileVersion> currentVersion(const QString& path);
+    // Moves `path` into `folder` under its own name, never over an existing item. Across file systems the
+    // copy is written under a hidden temporary name, flushed to disk and renamed into place before the
+    // source is removed; a failed copy leaves nothing behind. Empty on success or when the name is taken
+    // (the file then stays where it is), else why the file stayed.
+    static std::optional<QString> moveIntoFolder(const QString& path, const QString& folder,
+                                                 const LocalFileVersion& sent);
+
+private:
+    const PostUploadAction m_action;
+    const bool m_deleteAfterUpload;
+    const ProblemReporter m_report;
+};
+
+} // namespace ondrix

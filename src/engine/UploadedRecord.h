@@ -1,0 +1,68 @@
+#pragma once
+
+#include "model/PushConnection.h"
+#include "platform/PreferencesStore.h"
+#include "transfer/LocalFileVersion.h"
+
+#include <QHash>
+#include <QString>
+
+#include <mutex>
+#include <optional>
+
+namespace ondrix {
+
+// What one connection has uploaded: local path → modification date (seconds since 1970) of the version that
+// was sent, with its size beside it. Stored under "ondrix_uploaded_" + a hash of host, local folder and
+// remote folder, the sizes under a sibling key; records under the keys of earlier versions are moved over
+// when the record is first read.
+//
+// Thread-safe: the first scan reads it on the transfer pool, the engine writes it on the main thread. It is
+// read from the store once, by whichever thread needs it first.
+class UploadedRecord {
+public:
+    using Dates = PreferencesStore::RealDictionary;
+
+    UploadedRecord(PreferencesStore* store, const PushConnection& connection);
+
+    // "ondrix_uploaded_" + djb2 of host|localFolder|remoteFolder, the folders without a trailing slash, so
+    // "/x/out/" and "/x/out" share one record while edits of the three fields start a new one.
+    static QString keyFor(const PushConnection& connection);
+    // The same hash over the folders exactly as written (records of earlier versions).
+    static QString unnormalisedKeyFor(const PushConnection& connection);
+    // The key records had before they were keyed by folders.
+    static QString legacyKeyFor(const PushConnection& connection);
+    // Where the sizes of the record under `key` are kept.
+    static QString sizesKeyFor(const QString& key);
+    // Seconds since 1970 as every reader of file dates in the engine computes them, so that the date of a
+    // version and the date a later stat reads compare equal.
+    static double secondsOf(qint64 modifiedNs);
+
+    QString key() const { return m_key; }
+
+    // Whether the file at `path`, dated `modified` with `size` bytes (unknown: -1), was uploaded as it is.
+    // An entry with a size matches only that size and that date; an entry of an earlier version, without a
+    // size, matches any size dated less than a second away.
+    bool contains(const QString& path, double modified, qint64 size) const;
+    // Records the version of `path` that was sent.
+    void record(const QString& path, double modified, qint64 size);
+    // Forgets entries below `root` whose files no longer exist; the record would otherwise only grow.
+    void forgetMissingBelow(const QString& root);
+
+    // A copy of the dates, for tests and diagnostics.
+    Dates dates() const;
+
+private:
+    void loadLocked() const;
+
+    PreferencesStore* const m_store;
+    const QString m_key;
+    const QString m_sizesKey;
+    const QStringList m_earlierKeys;
+    mutable std::mutex m_mutex;
+    mutable bool m_loaded = false;
+    mutable Dates m_dates;
+    mutable Dates m_sizes;
+};
+
+} // namespace ondrix

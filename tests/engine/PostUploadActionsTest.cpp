@@ -1,0 +1,162 @@
+#include "engine/PostUploadActions.h"
+
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace ondrix;
+using ondrix::test::readFile;
+using ondrix::test::TestEnvironment;
+
+namespace {
+
+class PostUploadActionsTest : public ::testing::Test {
+protected:
+    QString write(const QString& relative, const QByteArray& contents)
+    {
+        return env.writeFile(relative, contents);
+    }
+    LocalFileVersion versionOf(const QString& path) { return *PostUploadActions::currentVersion(path); }
+    // Saves the file again the way editors do: a new file renamed over the old one.
+    void saveAgain(const QString& path, const QByteArray& contents)
+    {
+        const QString temp = path + QStringLiteral(".new");
+        QFile file(temp);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        file.close();
+        ASSERT_EQ(::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()), 0);
+    }
+
+    TestEnvironment env;
+    QStringList problems;
+    PostUploadActions::ProblemReporter report = [this](const QString& problem) { problems.append(problem); };
+};
+
+} // namespace
+
+TEST_F(PostUploadActionsTest, AFileSavedAgainAfterItWasSentIsNeverMovedHandedOverOrDeleted)
+{
+    const QString archive = env.makeDir(QStringLiteral("archive"));
+    const QString marker = env.root() + QStringLiteral("/script-ran");
+    const QString script =
+        write(QStringLiteral("mark.sh"), QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
+    const QList<PostUploadActions> all = {
+        PostUploadActions(PostUploadAction::moveToArchive(archive), true, report),
+        PostUploadActions(PostUploadAction::runScript(script), true, report),
+        PostUploadActions(PostUploadAction::none(), true, report),
+    };
+    for (const PostUploadActions& actions : all) {
+        const QString path = write(QStringLiteral("out/photo.jpg"), "sent");
+        const LocalFileVersion sent = versionOf(path);
+        saveAgain(path, "newer");
+        EXPECT_EQ(actions.run(path, sent), PostUploadActions::Outcome::changedSinceUpload);
+        EXPECT_EQ(readFile(path), "newer");
+        QFile::remove(path);
+    }
+    EXPECT_FALSE(QFile::exists(archive + QStringLiteral("/photo.jpg")));
+    ::usleep(200 * 1000);
+    EXPECT_FALSE(QFile::exists(marker));
+    EXPECT_TRUE(problems.isEmpty());
+
+    // The version that was sent goes.
+    const QString path = write(QStringLiteral("out/photo.jpg"), "sent");
+    EXPECT_EQ(all[2].run(path, versionOf(path)), PostUploadActions::Outcome::done);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(PostUploadActionsTest, ArchiveProblemsAreSaidAndAnOccupiedNameKeepsTheFile)
+{
+    const QString path = write(QStringLiteral("out/a.jpg"), "a");
+    const LocalFileVersion sent = versionOf(path);
+    const QString missing = env.root() + QStringLiteral("/no-archive");
+    PostUploadActions(PostUploadAction::moveToArchive(missing), false, report).run(path, sent);
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_EQ(
+        problems[0],
+        QStringLiteral("a.jpg stays in place, not moved to the archive: the archive folder %1 does not exist")
+            .arg(missing));
+    EXPECT_TRUE(QFile::exists(path));
+
+    if (::geteuid() != 0) { // root writes anywhere
+        const QString locked = env.makeDir(QStringLiteral("locked"));
+        ::chmod(QFile::encodeName(locked).constData(), 0500);
+        PostUploadActions(PostUploadAction::moveToArchive(locked), false, report).run(path, sent);
+        ASSERT_EQ(problems.size(), 2);
+        EXPECT_TRUE(problems[1].contains(QStringLiteral("is not writable"))) << problems[1].toStdString();
+        ::chmod(QFile::encodeName(locked).constData(), 0700);
+    }
+    EXPECT_TRUE(QFile::exists(path));
+
+    const QString archive = env.makeDir(QStringLiteral("archive"));
+    write(QStringLiteral("archive/a.jpg"), "older");
+    problems.clear();
+    PostUploadActions(PostUploadAction::moveToArchive(archive), false, report).run(path, sent);
+    EXPECT_TRUE(problems.isEmpty());
+    EXPECT_EQ(readFile(path), "a");
+    EXPECT_EQ(readFile(archive + QStringLiteral("/a.jpg")), "older");
+    PostUploadActions(PostUploadAction::moveToArchive(archive), true, report).run(path, sent);
+    EXPECT_FALSE(QFile::exists(path)) << "uploaded, and deleted as asked";
+    EXPECT_EQ(readFile(archive + QStringLiteral("/a.jpg")), "older");
+}
+
+// /dev/shm is a tmpfs, another file system than the temporary folder on this machine's disk (when it is not,
+// the move is a rename and the test says so).
+TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
+{
+    QTemporaryDir other(QStringLiteral("/dev/shm/ondrix-archive-XXXXXX"));
+    ASSERT_TRUE(other.isValid());
+    struct stat here {
+    }, there{};
+    ::stat(QFile::encodeName(env.root()).constData(), &here);
+    ::stat(QFile::encodeName(other.path()).constData(), &there);
+    if (here.st_dev == there.st_dev) {
+        GTEST_SKIP() << "the temporary folder and /dev/shm are one file system here";
+    }
+    const QByteArray bytes(3 * 1024 * 1024 + 17, 'c');
+    const QString path = write(QStringLiteral("out/big.raw"), bytes);
+    ::chmod(QFile::encodeName(path).constData(), 0640);
+    const LocalFileVersion sent = versionOf(path);
+    // A copy cut short by a kill earlier leaves its hidden temporary name, which is cleaned up.
+    QFile stale(other.path() + QStringLiteral("/.big.raw.ondrix-partial"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("partial");
+    stale.close();
+
+    EXPECT_EQ(PostUploadActions::moveIntoFolder(path, other.path(), sent), std::nullopt);
+    EXPECT_FALSE(QFile::exists(path));
+    const QString archived = other.path() + QStringLiteral("/big.raw");
+    EXPECT_EQ(readFile(archived), bytes);
+    EXPECT_EQ(QDir(other.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("big.raw")});
+    struct stat copied {};
+    ::stat(QFile::encodeName(archived).constData(), &copied);
+    EXPECT_EQ(copied.st_mode & 0777, 0640u);
+    EXPECT_EQ(qint64(copied.st_mtim.tv_sec) * 1000000000 + copied.st_mtim.tv_nsec, sent.modifiedNs);
+
+    // A copy that cannot be completed (a file system that is full) leaves nothing in the archive and the
+    // file in place, and says why.
+    QTemporaryDir small(QStringLiteral("/dev/shm/ondrix-small-XXXXXX"));
+    const QString full = small.path() + QStringLiteral("/full");
+    QDir().mkpath(full);
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                           QStringLiteral("size=1m"), QStringLiteral("tmpfs"), full}) != 0) {
+        GTEST_SKIP() << "a small file system needs mount rights";
+    }
+    const QString second = write(QStringLiteral("out/second.raw"), bytes);
+    const std::optional<QString> problem = PostUploadActions::moveIntoFolder(second, full, versionOf(second));
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_TRUE(problem->contains(QStringLiteral("No space left on device"))) << problem->toStdString();
+    EXPECT_EQ(readFile(second), bytes);
+    EXPECT_TRUE(QDir(full).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+    QProcess::execute(QStringLiteral("umount"), {full});
+}
