@@ -9,6 +9,7 @@
 #include "platform/LogindPowerMonitor.h"
 #include "platform/PreferencesStore.h"
 #include "platform/QtNetworkPathSource.h"
+#include "platform/XattrTagStore.h"
 #include "records/HistoryService.h"
 #include "records/LogService.h"
 #include "records/NotificationService.h"
@@ -37,7 +38,7 @@ Application::Application(QObject* parent)
     m_stats = std::make_unique<StatsService>(*m_store);
     m_history = std::make_unique<HistoryService>(AppPaths::historyFile());
     m_sounds = std::make_unique<CanberraSoundPlayer>(CanberraSoundPlayer::findSoundDirectory());
-    m_tags = std::make_unique<FinderTagService>();
+    m_tags = std::make_unique<FinderTagService>(std::make_shared<XattrTagStore>());
     m_network = std::make_unique<QtNetworkPathSource>();
     m_power = std::make_unique<LogindPowerMonitor>(QDBusConnection::systemBus());
 
@@ -96,7 +97,8 @@ void Application::stop()
 
 bool Application::hasRunningTransfers() const
 {
-    return m_transferPool.activeThreadCount() > 0;
+    // Stopped engines keep their uploads under way until the results are recorded.
+    return m_transferPool.activeThreadCount() > 0 || m_manager->hasRunningTransfers();
 }
 
 } // namespace ondrix

@@ -126,6 +126,12 @@ QStringList extensionList(const QString& text)
     return result;
 }
 
+// Without "." and ".." steps, doubled slashes and a trailing slash.
+QString normalisedFolder(const QString& folder)
+{
+    return folder.isEmpty() ? folder : QDir::cleanPath(folder);
+}
+
 QString formattedSize(qint64 bytes)
 {
     return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
@@ -182,6 +188,7 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     , m_scanLink(std::make_shared<ScanLink>())
 {
     m_scanLink->engine = this;
+    m_clock.start();
     m_perform->remoteFolder = connection.remoteFolder;
     m_perform->keyword = connection.effectiveIPTCKeyword();
     m_perform->uploader = std::make_shared<FTPUploader>(connection);
@@ -302,18 +309,34 @@ void ConnectionEngine::start(const std::optional<QUrl>& folderURL)
         return;
     }
     m_bookmarkURL = folderURL;
-    const QUrl folder = folderURL.value_or(QUrl::fromLocalFile(m_connection.localFolder));
-    const QString folderPath = folder.toLocalFile();
-    if (!QFileInfo::exists(folderPath)) {
-        setState(EngineState::error(tr("Local folder not found: ") + folderPath));
+    m_stopped = false;
+    // Paths are normalised once, here: a trailing slash or a linked folder would otherwise give one file
+    // two paths (two uploads, two script runs), and a link gets no change notifications of its own.
+    m_configuredFolderPath =
+        normalisedFolder(folderURL ? folderURL->toLocalFile() : m_connection.localFolder);
+    const QString resolved = QFileInfo(m_configuredFolderPath).canonicalFilePath();
+    m_folderPath = resolved.isEmpty() ? m_configuredFolderPath : resolved;
+    m_watchedFolderURL = QUrl::fromLocalFile(m_folderPath);
+    if (!QFileInfo::exists(m_folderPath)) {
+        // A drive that is mounted later: the scans look for the folder until it is there, and the error
+        // stays visible meanwhile.
+        m_folderMissing = true;
+        setState(EngineState::error(tr("Local folder not found: ") + m_configuredFolderPath));
+        scheduleNextScan(++m_scanGeneration, false);
         return;
     }
-    m_watchedFolderURL = folder;
+    beginWatching();
+    scheduleNextScan(++m_scanGeneration, true);
+}
 
+void ConnectionEngine::beginWatching()
+{
+    m_folderMissing = false;
     if (m_folderWatcher) {
         m_folderWatcher->stop();
     }
-    m_folderWatcher = std::make_unique<FolderWatcher>(folder, m_services.makeFileEventSource());
+    m_folderWatcher =
+        std::make_unique<FolderWatcher>(QUrl::fromLocalFile(m_folderPath), m_services.makeFileEventSource());
     m_folderWatcher->setOnFileEvent(
         [this](const QUrl& url, FolderWatcher::FSEventKind) { handleFileEvent(url); });
     // Missed changes are found by the periodic scan; the user learns why uploads may start later.
@@ -325,16 +348,17 @@ void ConnectionEngine::start(const std::optional<QUrl>& folderURL)
     connect(m_folderWatcher.get(), &FolderWatcher::becameUnreliable, this, warn);
     m_folderWatcher->start();
 
-    scheduleNextScan(++m_scanGeneration, true);
-
     setState(EngineState::watching());
-    log(QStringLiteral("[") + m_connection.name + QStringLiteral("] ") + tr("Watching ") + folderPath,
+    log(QStringLiteral("[") + m_connection.name + QStringLiteral("] ") + tr("Watching ") +
+            m_configuredFolderPath,
         LogEntry::LogLevel::info);
 }
 
 void ConnectionEngine::stop()
 {
     ++m_scanGeneration;
+    m_stopped = true;
+    m_scanRunning = false;
     m_scanTimer.stop();
     if (m_folderWatcher) {
         m_folderWatcher->stop();
@@ -346,11 +370,17 @@ void ConnectionEngine::stop()
         handle.cancel();
     }
     setStabilityChecking(false);
-    QMetaObject::invokeMethod(m_uploadQueue, &UploadQueue::cancelAll, Qt::QueuedConnection);
+    // Jobs the queue has started are uploads under way even when their start has not reached us yet.
+    for (const UploadJob& job : m_uploadQueue->activeJobs()) {
+        m_inFlight.updateJob(job);
+    }
+    // Directly, not later: a transfer finishing in between must not start a queued file after the stop.
+    m_uploadQueue->cancelAll();
+    m_inFlight.dropWaiting();
     flushNotifications();
     setState(EngineState::idle());
-    setActiveJobs({});
-    setQueuedCount(0);
+    // Uploads under way are not interrupted; they stay in activeJobs until their results are handled.
+    refreshCounts();
 }
 
 void ConnectionEngine::pause()
@@ -361,14 +391,49 @@ void ConnectionEngine::pause()
 
 void ConnectionEngine::resume()
 {
-    setState(m_connection.isEnabled ? EngineState::watching() : EngineState::idle());
+    m_inFlight.clearBackOffs();
+    // Only what runs is shown as watching: a missing folder keeps its error, a stopped engine stays idle.
+    if (!m_connection.isEnabled) {
+        setState(EngineState::idle());
+    } else if (m_connection.localFolder.isEmpty()) {
+        setState(EngineState::error(tr("No local folder configured")));
+    } else if (m_folderMissing) {
+        setState(EngineState::error(tr("Local folder not found: ") + m_configuredFolderPath));
+    } else if (m_stopped || !m_watchedFolderURL) {
+        setState(EngineState::idle());
+    } else {
+        setState(EngineState::watching());
+    }
     QMetaObject::invokeMethod(m_uploadQueue, &UploadQueue::resume, Qt::QueuedConnection);
+}
+
+void ConnectionEngine::scanNow()
+{
+    m_inFlight.clearBackOffs();
+    if (m_stopped || !m_watchedFolderURL) {
+        return;
+    }
+    if (m_scanRunning) {
+        m_scanRequested = true;
+    } else {
+        scheduleNextScan(m_scanGeneration, true);
+    }
+}
+
+bool ConnectionEngine::hasRunningTransfers() const
+{
+    return m_uploadQueue->runningCount() > 0;
 }
 
 // ---- scanning ----
 
 void ConnectionEngine::scheduleNextScan(quint64 generation, bool immediately)
 {
+    m_scanRunning = false;
+    if (m_scanRequested) {
+        m_scanRequested = false;
+        immediately = true;
+    }
     m_scanTimer.disconnect();
     connect(&m_scanTimer, &QTimer::timeout, this, [this, generation] { runScan(generation); });
     m_scanTimer.start(immediately ? 0 : int(stabilityInterval() * 1000.0));
@@ -383,11 +448,29 @@ void ConnectionEngine::runScan(quint64 generation)
         Q_EMIT scanFinished();
         scheduleNextScan(generation, false);
     };
-    if (!m_watchedFolderURL ||
-        (m_state.kind() != EngineState::Kind::watching && m_state.kind() != EngineState::Kind::uploading)) {
+    // Scans go on in an error state: failed files are offered again (each after its back-off) and a missing
+    // folder is looked for, so a server or a drive that comes back is used without the user's help.
+    if (!m_watchedFolderURL || m_state.kind() == EngineState::Kind::idle ||
+        m_state.kind() == EngineState::Kind::paused) {
         skipScan();
         return;
     }
+    if (!QFileInfo(m_folderPath).isDir()) {
+        if (!m_folderMissing) {
+            m_folderMissing = true;
+            if (m_folderWatcher) {
+                m_folderWatcher->stop();
+                m_folderWatcher.reset();
+            }
+            setState(EngineState::error(tr("Local folder not found: ") + m_configuredFolderPath));
+        }
+        skipScan();
+        return;
+    }
+    if (m_folderMissing) {
+        beginWatching();
+    }
+    m_scanRunning = true;
     setStabilityChecking(true);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
@@ -399,12 +482,17 @@ void ConnectionEngine::runScan(quint64 generation)
     // would pass them over silently, so a big uploaded tree costs the main thread nothing. The record is a
     // copy taken now (or read there, when the main thread has not needed it yet); an entry that changes
     // meanwhile is settled by the handler (or, if trimmed, by the next scan).
-    auto enumerate = [link = m_scanLink, root, recursive, generation, clock, record = m_record] {
+    const bool prune = !m_recordPruned;
+    m_recordPruned = true;
+    auto enumerate = [link = m_scanLink, root, recursive, generation, clock, record = m_record, prune] {
         auto files = std::make_shared<QList<ScannedFile>>();
         const QFileInfo rootInfo(root);
         const bool readable = rootInfo.isDir() && rootInfo.isReadable() &&
                               enumerateFolder(QFile::encodeName(QDir::cleanPath(root)), QDir::cleanPath(root),
                                               recursive, *files);
+        if (readable && prune) {
+            record->forgetMissingBelow(root);
+        }
         files->removeIf([&record](const ScannedFile& file) {
             return file.modified && record->contains(file.path, *file.modified, file.size);
         });
@@ -465,23 +553,26 @@ void ConnectionEngine::finishScan(quint64 generation, const QList<ScannedFile>& 
 
 void ConnectionEngine::handleFileEvent(const QUrl& fileURL)
 {
-    const QString path = fileURL.toLocalFile();
-    if (m_stabilityTasks.contains(path)) {
-        return;
-    }
-    // A queued file is read when its turn comes, so it goes up as it is then; offered again (by every scan
-    // during a long burst) it would only wait for stability and be turned away by the queue.
-    if (m_uploadQueue->isWaiting(fileURL)) {
-        return;
-    }
+    QString path = QDir::cleanPath(fileURL.toLocalFile());
     const QString base =
-        QDir::cleanPath(m_bookmarkURL ? m_bookmarkURL->toLocalFile() : m_connection.localFolder) +
+        (m_folderPath.isEmpty()
+             ? normalisedFolder(m_bookmarkURL ? m_bookmarkURL->toLocalFile() : m_connection.localFolder)
+             : m_folderPath) +
         QLatin1Char('/');
-    const QString standardized = QDir::cleanPath(path);
-    if (!standardized.startsWith(base)) {
+    // A path through the folder as configured (a link to the watched folder) names the same file.
+    const QString configured = m_configuredFolderPath + QLatin1Char('/');
+    if (!path.startsWith(base) && !m_configuredFolderPath.isEmpty() && path.startsWith(configured)) {
+        path = base + path.mid(configured.size());
+    }
+    // Waiting for stability, queued or uploading: the file is on its way already. A file saved again during
+    // its upload is offered again once the result is in.
+    if (m_inFlight.contains(path)) {
         return;
     }
-    if (!m_connection.monitorSubdirectories && standardized.mid(base.size()).contains(QLatin1Char('/'))) {
+    if (!path.startsWith(base)) {
+        return;
+    }
+    if (!m_connection.monitorSubdirectories && path.mid(base.size()).contains(QLatin1Char('/'))) {
         return;
     }
     if (!passesFilter(path)) {
@@ -490,16 +581,20 @@ void ConnectionEngine::handleFileEvent(const QUrl& fileURL)
     if (isAlreadyUploaded(path)) {
         return;
     }
+    if (m_inFlight.isHeldBack(path, m_clock.elapsed(), versionStamp(path))) {
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(path);
     log(QStringLiteral("[%1] ").arg(m_connection.name) +
-            tr("Stability check (%1s): ").arg(m_connection.stabilityCheckSeconds) + fileNameOf(fileURL),
+            tr("Stability check (%1s): ").arg(m_connection.stabilityCheckSeconds) + fileNameOf(url),
         LogEntry::LogLevel::info);
 
     const FileStabilityChecker::Handle handle = m_stabilityChecker.waitForStability(
-        fileURL, stabilityInterval(), this, [this, path, fileURL](FileStabilityChecker::Answer answer) {
-            stabilityAnswered(path, fileURL, answer);
-        });
+        url, stabilityInterval(), this,
+        [this, path, url](FileStabilityChecker::Answer answer) { stabilityAnswered(path, url, answer); });
     if (handle.isActive()) {
         m_stabilityTasks.insert(path, handle);
+        m_inFlight.awaitStability(path);
         setStabilityChecking(true);
     }
 }
@@ -512,10 +607,22 @@ void ConnectionEngine::stabilityAnswered(const QString& path, const QUrl& fileUR
         return;
     }
     m_stabilityTasks.remove(path);
+    if (m_inFlight.stage(path) == InFlightFiles::Stage::awaitingStability) {
+        m_inFlight.remove(path);
+    }
     setStabilityChecking(!m_stabilityTasks.isEmpty());
     if (answer == FileStabilityChecker::Answer::Stable) {
         enqueueStableFile(fileURL);
     }
+}
+
+qint64 ConnectionEngine::versionStamp(const QString& path) const
+{
+    const std::optional<ScannedFile> version = fileVersion(path);
+    if (!version) {
+        return 0;
+    }
+    return qint64(*version->modified * 1e6) ^ (version->size << 20);
 }
 
 bool ConnectionEngine::passesFilter(const QString& path) const
@@ -540,7 +647,9 @@ QString ConnectionEngine::remoteRelativePath(const QUrl& fileURL) const
 {
     const QString path = fileURL.toLocalFile();
     if (m_connection.preserveSubdirectories) {
-        const QString base = m_bookmarkURL ? m_bookmarkURL->toLocalFile() : m_connection.localFolder;
+        const QString base = !m_folderPath.isEmpty() ? m_folderPath
+                             : m_bookmarkURL         ? m_bookmarkURL->toLocalFile()
+                                                     : m_connection.localFolder;
         if (path.startsWith(base)) {
             QString rest = path.mid(base.size());
             if (rest.startsWith(QLatin1Char('/'))) {
@@ -571,9 +680,9 @@ void ConnectionEngine::enqueueStableFile(const QUrl& fileURL)
     job.enqueuedAt = QDateTime::currentDateTimeUtc();
     job.bytesTotal = version ? version->size : 0;
     job.bytesUploaded = 0;
-    QMetaObject::invokeMethod(
-        m_uploadQueue, [queue = m_uploadQueue, job] { queue->enqueue(job); }, Qt::QueuedConnection);
-    setQueuedCount(m_queuedCount + 1);
+    m_inFlight.queue(path, job);
+    m_uploadQueue->enqueue(job);
+    refreshCounts();
     setTag(FinderTagService::UploadColour::yellow, path);
     log(prefix + tr("Queued: ") + name, LogEntry::LogLevel::info);
 }
@@ -623,20 +732,21 @@ QString ConnectionEngine::remoteDirectory(const QString& remotePath)
 
 void ConnectionEngine::handleJobUpdate(const UploadJob& job)
 {
-    QList<UploadJob> jobs = m_activeJobs;
-    const auto it =
-        std::find_if(jobs.begin(), jobs.end(), [&](const UploadJob& j) { return j.id == job.id; });
-    const bool found = it != jobs.end();
-    if (found) {
-        *it = job;
-    } else if (job.status.isUploading()) {
-        jobs.append(job);
+    const bool started = m_inFlight.stage(job.localURL.toLocalFile()) != InFlightFiles::Stage::uploading;
+    if (!m_inFlight.updateJob(job)) {
+        return; // not the file's current job (a late report)
     }
-    setActiveJobs(jobs);
-    if (!found && job.status.isUploading()) {
+    refreshCounts();
+    if (started && job.status.isUploading()) {
         setTag(FinderTagService::UploadColour::blue, job.localURL.toLocalFile());
     }
     updateStateAfterJobChange();
+}
+
+void ConnectionEngine::refreshCounts()
+{
+    setActiveJobs(m_inFlight.activeJobs());
+    setQueuedCount(m_inFlight.queuedCount());
 }
 
 void ConnectionEngine::updateStateAfterJobChange()
@@ -651,16 +761,28 @@ void ConnectionEngine::updateStateAfterJobChange()
 void ConnectionEngine::handleResult(const UploadResult& result)
 {
     const UploadJob& job = result.job;
-    QList<UploadJob> jobs = m_activeJobs;
-    jobs.removeIf([&](const UploadJob& j) { return j.id == job.id; });
-    setActiveJobs(jobs);
-    setQueuedCount(std::max(m_queuedCount - 1, 0));
+    const QString path = job.localURL.toLocalFile();
+    m_inFlight.updateJob(job);
+    if (m_inFlight.stage(path) == InFlightFiles::Stage::uploading) {
+        m_inFlight.remove(path);
+    }
+    refreshCounts();
     updateStateAfterJobChange();
+    handleOutcome(result);
+    // A stop waits for the results of uploads that were under way; this may have been the last.
+    if (m_stopped && !hasRunningTransfers()) {
+        Q_EMIT transfersFinished();
+    }
+}
 
+void ConnectionEngine::handleOutcome(const UploadResult& result)
+{
+    const UploadJob& job = result.job;
     const QString path = job.localURL.toLocalFile();
     const QString name = fileNameOf(job.localURL);
     const QString prefix = QStringLiteral("[%1] ").arg(m_connection.name);
     if (result.success) {
+        m_inFlight.succeeded(path);
         setConsecutiveErrors(0);
         setCompletedCount(m_completedCount + 1);
         if (m_lastUploadedFile != name) {
@@ -705,7 +827,7 @@ void ConnectionEngine::handleResult(const UploadResult& result)
             }
         }
         // A version saved during the upload is not the one recorded: it goes up again.
-        if (QFileInfo::exists(path)) {
+        if (!m_stopped && QFileInfo::exists(path)) {
             handleFileEvent(job.localURL);
         }
         m_notificationAccumulator.append({name, result.bytesUploaded});
@@ -718,6 +840,9 @@ void ConnectionEngine::handleResult(const UploadResult& result)
         return;
     }
 
+    // Offered again by the scans once its back-off has passed (sooner when the file changes), so a server
+    // that is back gets the file without the user's help, and a refused login is not tried every scan.
+    m_inFlight.failed(path, m_clock.elapsed(), versionStamp(path));
     setConsecutiveErrors(m_consecutiveErrors + 1);
     const QString message = result.error.value_or(tr("Unknown error"));
     setTag(FinderTagService::UploadColour::red, path);
@@ -795,6 +920,9 @@ void ConnectionEngine::setStabilityChecking(bool value)
 
 void ConnectionEngine::setActiveJobs(QList<UploadJob> jobs)
 {
+    if (jobs == m_activeJobs) {
+        return;
+    }
     m_activeJobs = std::move(jobs);
     Q_EMIT activeJobsChanged();
 }

@@ -4,6 +4,7 @@
 #include "engine/EngineState.h"
 #include "engine/FileStabilityChecker.h"
 #include "engine/FinderTagService.h"
+#include "engine/InFlightFiles.h"
 #include "engine/PostUploadActions.h"
 #include "engine/UploadJob.h"
 #include "engine/UploadResult.h"
@@ -11,6 +12,7 @@
 #include "model/PushConnection.h"
 #include "records/LogEntry.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QTimer>
@@ -60,7 +62,13 @@ public:
     // Ends watching, scans, stability waits and queued jobs; running transfers finish and are still handled.
     void stop();
     void pause();
+    // Back to watching (or to the folder's error while the folder is missing); failed files are offered
+    // again at once.
     void resume();
+    // "Upload now": failed files are offered again at once and the folder is scanned now.
+    void scanNow();
+    // Transfers started and not yet handled. After stop, transfersFinished follows once there are none.
+    bool hasRunningTransfers() const;
     // Offers one file: filtered, checked against the uploaded record, awaited until stable, then queued.
     void handleFileEvent(const QUrl& fileURL);
 
@@ -97,6 +105,8 @@ public:
     // waits.
     void setStabilityIntervalSeconds(double seconds) { m_stabilityIntervalOverride = seconds; }
     void setStabilityMaxWaitSeconds(double seconds);
+    // First wait and longest wait before a failed file is offered again.
+    void setRetryBackOffMs(qint64 firstMs, qint64 maxMs) { m_inFlight.setBackOff(firstMs, maxMs); }
     // The transfers of this engine go through this uploader instead of a fresh one (tests inspect handles).
     void setUploader(std::shared_ptr<FTPUploader> uploader);
 
@@ -110,6 +120,8 @@ Q_SIGNALS:
     void completedCountChanged(int value);
     // A scan of the folder finished delivering its files (for tests and diagnostics).
     void scanFinished();
+    // After stop: the last running transfer has ended and its result has been handled.
+    void transfersFinished();
 
 private:
     struct PerformContext;
@@ -122,6 +134,9 @@ private:
     void setConsecutiveErrors(int value);
     void setCompletedCount(int value);
     void updateStateAfterJobChange();
+    void refreshCounts();
+    void beginWatching();
+    qint64 versionStamp(const QString& path) const;
 
     double stabilityInterval() const;
     void scheduleNextScan(quint64 generation, bool immediately);
@@ -134,6 +149,7 @@ private:
 
     void handleJobUpdate(const UploadJob& job);
     void handleResult(const UploadResult& result);
+    void handleOutcome(const UploadResult& result);
     void recordUpload(const QString& path, const LocalFileVersion& sent);
     void scheduleDelayedFlush();
     void flushNotifications();
@@ -146,6 +162,7 @@ private:
 
     EngineState m_state;
     bool m_isStabilityChecking = false;
+    // Mirrors of what m_inFlight holds, for the observers.
     QList<UploadJob> m_activeJobs;
     int m_queuedCount = 0;
     std::optional<QString> m_lastUploadedFile;
@@ -155,7 +172,18 @@ private:
     std::unique_ptr<FolderWatcher> m_folderWatcher;
     FileStabilityChecker m_stabilityChecker;
     UploadQueue* m_uploadQueue = nullptr;
+    InFlightFiles m_inFlight;
     QHash<QString, FileStabilityChecker::Handle> m_stabilityTasks;
+    QElapsedTimer m_clock;
+    bool m_stopped = false;
+    // The watched folder is missing: the engine shows the error and its scans look for the folder again.
+    bool m_folderMissing = false;
+    bool m_scanRunning = false;
+    bool m_scanRequested = false;
+    bool m_recordPruned = false;
+    // The watched folder, normalised and with links resolved, and the folder as configured (normalised).
+    QString m_folderPath;
+    QString m_configuredFolderPath;
     // Bumped by start and stop so that a scan loop of an earlier run ends at its next step.
     quint64 m_scanGeneration = 0;
     QTimer m_scanTimer;

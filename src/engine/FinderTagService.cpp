@@ -1,7 +1,5 @@
 #include "engine/FinderTagService.h"
 
-#include "platform/XattrTagStore.h"
-
 #include <QFileInfo>
 #include <QLoggingCategory>
 
@@ -75,10 +73,6 @@ QStringList FinderTagService::replacingOwnColourTags(const QStringList& tags, co
     kept.append(tag);
     return kept;
 }
-
-FinderTagService::FinderTagService()
-    : m_store(std::make_shared<XattrTagStore>())
-{}
 
 FinderTagService::FinderTagService(std::shared_ptr<const TagStore> store)
     : m_store(std::move(store))

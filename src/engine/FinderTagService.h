@@ -47,7 +47,7 @@ public:
 
     static constexpr int kCoalesceMs = 100;
 
-    FinderTagService(); // on the file's extended attributes
+    // On the attributes `store` reads and writes; the composition root gives the real one.
     explicit FinderTagService(std::shared_ptr<const TagStore> store);
     // Writes the colours still queued before it returns.
     ~FinderTagService();

@@ -101,15 +101,6 @@ void UploadQueue::enqueue(UploadJob job)
     notifyCounts(pendingBefore, activeBefore);
 }
 
-bool UploadQueue::isWaiting(const QUrl& localURL) const
-{
-    if (!m_queuedURLs.contains(localURL)) {
-        return false;
-    }
-    return std::none_of(m_active.cbegin(), m_active.cend(),
-                        [&](const UploadJob& job) { return job.localURL == localURL; });
-}
-
 void UploadQueue::pause()
 {
     setPaused(true);
@@ -166,6 +157,7 @@ void UploadQueue::startJob(UploadJob job)
     job.status = UploadStatus::uploading(0.0);
     job.startedAt = QDateTime::currentDateTimeUtc();
     m_active.insert(job.id, job);
+    ++m_running;
     postJobUpdate(job);
 
     auto cancelled = std::make_shared<std::atomic_bool>(false);
@@ -218,7 +210,14 @@ void UploadQueue::finish(const UploadResult& result)
     }
     if (m_onJobCompleted) {
         QMetaObject::invokeMethod(
-            this, [handler = m_onJobCompleted, result] { handler(result); }, Qt::QueuedConnection);
+            this,
+            [this, handler = m_onJobCompleted, result] {
+                --m_running;
+                handler(result);
+            },
+            Qt::QueuedConnection);
+    } else {
+        --m_running;
     }
     runStartStep();
     notifyCounts(pendingBefore, activeBefore);

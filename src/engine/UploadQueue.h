@@ -72,8 +72,9 @@ public:
     const QList<UploadJob>& pendingJobs() const { return m_pending; }
     // Active jobs with their latest progress, in no particular order.
     QList<UploadJob> activeJobs() const { return m_active.values(); }
-    // Whether a job for the file waits for its turn (queued, not started).
-    bool isWaiting(const QUrl& localURL) const;
+    // Transfers started whose results have not yet been handed to onJobCompleted, including those that
+    // cancelAll no longer counts as active.
+    int runningCount() const { return m_running; }
 
 Q_SIGNALS:
     void isPausedChanged(bool isPaused);
@@ -105,6 +106,7 @@ private:
     // localURL of every pending and active job, for the duplicate test.
     QSet<QUrl> m_queuedURLs;
     bool m_isPaused = false;
+    int m_running = 0;
     PerformUpload m_performUpload;
     JobCompletedHandler m_onJobCompleted;
     JobUpdateHandler m_onJobUpdate;

@@ -3,6 +3,7 @@
 #include "engine/ConnectionEngine.h"
 #include "model/AppSettings.h"
 #include "model/StoredConnectionList.h"
+#include "platform/DiskSpace.h"
 #include "platform/NetworkPathSource.h"
 #include "platform/PowerMonitor.h"
 #include "platform/PreferencesStore.h"
@@ -10,7 +11,6 @@
 #include "supervision/BookmarkManager.h"
 
 #include <QDir>
-#include <QStorageInfo>
 
 namespace ondrix {
 
@@ -243,10 +243,12 @@ void ConnectionsManager::startAll()
 
 void ConnectionsManager::stopAll()
 {
-    for (auto& [id, engine] : m_engines) {
+    std::map<QUuid, std::unique_ptr<ConnectionEngine>> engines;
+    engines.swap(m_engines);
+    for (auto& [id, engine] : engines) {
         engine->stop();
+        retire(std::move(engine));
     }
-    m_engines.clear();
     for (QMetaObject::Connection& connection : m_cancellables) {
         disconnect(connection);
     }
@@ -281,6 +283,7 @@ void ConnectionsManager::startEngine(const PushConnection& connection)
         return;
     }
     auto engine = std::make_unique<ConnectionEngine>(connection, m_services);
+    // Results of its uploads still arrive after a stop and count like any other.
     if (m_configureEngine) {
         m_configureEngine(*engine);
     }
@@ -298,7 +301,30 @@ void ConnectionsManager::startEngine(const PushConnection& connection)
     QMetaObject::invokeMethod(this, &ConnectionsManager::updateAggregateState, Qt::QueuedConnection);
     m_engines.emplace(connection.id, std::move(engine));
     const auto bookmark = m_activeBookmarks.constFind(connection.id);
-    raw->start(bookmark == m_activeBookmarks.constEnd() ? std::nullopt : std::optional<QUrl>(*bookmark));
+    const std::optional<QUrl> folder =
+        bookmark == m_activeBookmarks.constEnd() ? std::nullopt : std::optional<QUrl>(*bookmark);
+    // The engine this one replaces may still upload files of the folder: the new engine starts once they are
+    // handled, or it would offer them again and send them a second time beside the first.
+    ConnectionEngine* predecessor = nullptr;
+    for (const auto& retiring : m_retiring) {
+        if (retiring->connection().id == connection.id) {
+            predecessor = retiring.get();
+        }
+    }
+    if (predecessor == nullptr) {
+        raw->start(folder);
+    } else {
+        auto started = std::make_shared<bool>(false);
+        const auto startOnce = [raw, folder, started] {
+            if (!*started) {
+                *started = true;
+                raw->start(folder);
+            }
+        };
+        connect(predecessor, &ConnectionEngine::transfersFinished, raw, startOnce, Qt::QueuedConnection);
+        // A transfer that never ends must not keep the connection from working for good.
+        QTimer::singleShot(m_handOverTimeoutMs, raw, startOnce);
+    }
     Q_EMIT enginesChanged();
 }
 
@@ -308,9 +334,41 @@ void ConnectionsManager::stopEngine(const QUuid& connectionId)
     if (it == m_engines.end()) {
         return;
     }
-    it->second->stop();
+    std::unique_ptr<ConnectionEngine> engine = std::move(it->second);
     m_engines.erase(it);
+    engine->stop();
+    retire(std::move(engine));
     Q_EMIT enginesChanged();
+}
+
+void ConnectionsManager::retire(std::unique_ptr<ConnectionEngine> engine)
+{
+    if (!engine->hasRunningTransfers()) {
+        return;
+    }
+    ConnectionEngine* raw = engine.get();
+    connect(
+        raw, &ConnectionEngine::transfersFinished, this,
+        [this, raw] {
+            const auto it = std::find_if(m_retiring.begin(), m_retiring.end(),
+                                         [raw](const auto& retiring) { return retiring.get() == raw; });
+            if (it == m_retiring.end()) {
+                return;
+            }
+            // Deleted later: the engine is still in its own result handler.
+            it->release()->deleteLater();
+            m_retiring.erase(it);
+            if (m_retiring.empty()) {
+                Q_EMIT transfersFinished();
+            }
+        },
+        Qt::QueuedConnection);
+    m_retiring.push_back(std::move(engine));
+}
+
+bool ConnectionsManager::hasRunningTransfers() const
+{
+    return !m_retiring.empty();
 }
 
 void ConnectionsManager::updateAggregateState()
@@ -462,15 +520,11 @@ void ConnectionsManager::handleDidWake()
 
 void ConnectionsManager::refreshFreeDiskSpace()
 {
-    const QStorageInfo storage(QDir::homePath());
-    if (!storage.isValid() || !storage.isReady()) {
+    const std::optional<qint64> bytes = freeDiskSpaceBytes(QDir::homePath());
+    if (!bytes || *bytes < 0) {
         return;
     }
-    const qint64 bytes = storage.bytesAvailable();
-    if (bytes < 0) {
-        return;
-    }
-    assign(m_freeDiskSpaceGB, double(bytes) / 1073741824.0, &ConnectionsManager::freeDiskSpaceGBChanged);
+    assign(m_freeDiskSpaceGB, double(*bytes) / 1073741824.0, &ConnectionsManager::freeDiskSpaceGBChanged);
 }
 
 } // namespace ondrix

@@ -13,6 +13,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace ondrix {
 
@@ -51,6 +52,8 @@ public:
     static const QString kConnectionsKey;
     static const QString kLockedConnectionsKey;
     static constexpr int kDefaultWakeResumeDelayMs = 3000;
+    // How long an edited connection's new engine waits for the uploads of the engine it replaces.
+    static constexpr int kDefaultHandOverTimeoutMs = 120000;
 
     // `services` are handed on to every engine; `network` and `power` may be null (no monitoring then).
     // Loads the stored connections and locks, restores the folder bookmarks, starts monitoring the network
@@ -93,6 +96,8 @@ public:
     void pauseAll();
     void resumeAll();
     void setFolderBookmark(const QUrl& folderURL, const QUuid& connectionId);
+    // Stopped engines whose uploads are still under way: their results are still recorded.
+    bool hasRunningTransfers() const;
 
     void updateAggregateState();
     void handlePathUpdate(const NetworkPath& path);
@@ -101,6 +106,7 @@ public:
 
     // Durations, shortened by tests.
     void setWakeResumeDelayMs(int ms) { m_wakeResumeTimer.setInterval(ms); }
+    void setHandOverTimeoutMs(int ms) { m_handOverTimeoutMs = ms; }
     // Applied to every engine this manager creates from now on (tests shorten the engines' durations).
     void setEngineConfigurator(std::function<void(ConnectionEngine&)> configure)
     {
@@ -124,6 +130,8 @@ Q_SIGNALS:
     void networkTypeChanged(const QString& value);
     // An engine was created, replaced or removed.
     void enginesChanged();
+    // The last stopped engine with uploads under way has handled their results.
+    void transfersFinished();
 
 private:
     void loadConnections();
@@ -131,6 +139,8 @@ private:
     void setLockedConnectionIds(const QSet<QUuid>& ids);
     void startEngine(const PushConnection& connection);
     void stopEngine(const QUuid& connectionId);
+    // Keeps a stopped engine until its running uploads are handled, then lets it go.
+    void retire(std::unique_ptr<ConnectionEngine> engine);
     void observeNetworkSettings();
     void beginPreventingSleep();
     void endPreventingSleep();
@@ -160,6 +170,9 @@ private:
     QString m_networkType = QStringLiteral("Unknown");
 
     std::map<QUuid, std::unique_ptr<ConnectionEngine>> m_engines;
+    // Stopped engines whose uploads are still under way.
+    std::vector<std::unique_ptr<ConnectionEngine>> m_retiring;
+    int m_handOverTimeoutMs = kDefaultHandOverTimeoutMs;
     QList<QMetaObject::Connection> m_cancellables;
     bool m_isPausedForSleep = false;
     quint32 m_sleepAssertionID = 0;

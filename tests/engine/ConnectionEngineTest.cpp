@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,7 @@ protected:
         engine->setMinSpinnerVisibilityMs(0);
         engine->setStabilityIntervalSeconds(0.2);
         engine->setNotificationFlushDelayMs(200);
+        engine->setRetryBackOffMs(200, 1000);
         return engine;
     }
 
@@ -571,4 +573,88 @@ TEST_F(ConnectionEngineTest, AFileSavedAgainDuringItsUploadIsKeptAndSentAgain)
     EXPECT_TRUE(logMessages().contains(
         QStringLiteral("[Office] Changed during the upload, kept to go up again: edit.psd")));
     EXPECT_EQ(transfers.load(), 2);
+}
+
+TEST_F(ConnectionEngineTest, FailedFilesAreOfferedAgainAfterABackOffAndAMissingFolderIsWaitedFor)
+{
+    FtpTestServer server;
+    server.start();
+    PushConnection c = connectionFor(server.connection());
+    server.stop();
+    auto engine = makeEngine(c);
+    // Long enough that only "upload now" and resume bring the file back within this test.
+    engine->setRetryBackOffMs(600000, 600000);
+    engine->start();
+    const QString path = write(QStringLiteral("report.pdf"), "keep me");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->consecutiveErrors() == 1; }, 20000));
+    QSignalSpy scans(engine.get(), &ConnectionEngine::scanFinished);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return scans.size() >= 4; }, 10000)) << "scans go on in error";
+    EXPECT_EQ(engine->consecutiveErrors(), 1) << "held back, not tried at every scan";
+    engine->scanNow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->consecutiveErrors() == 2; }, 20000));
+
+    // The server returns; the next offer after the back-off sends the file without any other event.
+    server.restart();
+    engine->setRetryBackOffMs(100, 100);
+    engine->pause();
+    engine->resume();
+    EXPECT_TRUE(waitForRemote(server.rootDir() + QStringLiteral("/incoming/report.pdf"), "keep me"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return engine->state() == EngineState::watching(); }, 5000));
+
+    // A folder that is not there yet (a drive mounted later): the error stays, also across pause and resume,
+    // until the folder appears; then it is watched and its files go up.
+    c.localFolder = env.root() + QStringLiteral("/card");
+    auto later = makeEngine(c);
+    later->start();
+    const EngineState missing =
+        EngineState::error(QStringLiteral("Local folder not found: ") + c.localFolder);
+    EXPECT_EQ(later->state(), missing);
+    later->pause();
+    later->resume();
+    EXPECT_EQ(later->state(), missing) << "nothing runs, so it does not say watching";
+    env.writeFile(QStringLiteral("card/DSC_0001.JPG"), "shot");
+    EXPECT_TRUE(waitForRemote(server.rootDir() + QStringLiteral("/incoming/DSC_0001.JPG"), "shot"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return later->state() == EngineState::watching(); }, 5000));
+    EXPECT_TRUE(logMessages().contains(QStringLiteral("[Office] Watching ") + c.localFolder));
+}
+
+TEST_F(ConnectionEngineTest, AFileOnItsWayIsOfferedOnceAndCountedOnce)
+{
+    FtpTestServer server;
+    server.start();
+    // A folder written with a trailing slash and reached through a link names the same files.
+    const QString link = env.root() + QStringLiteral("/linked");
+    ASSERT_TRUE(QFile::link(watched, link));
+    PushConnection c = connectionFor(server.connection());
+    c.localFolder = link + QStringLiteral("/");
+    auto engine = makeEngine(c);
+    auto uploader = std::make_shared<FTPUploader>(c);
+    std::atomic<int> uploads = 0;
+    // Each transfer is held up for a while, so several scans run during it.
+    uploader->setHandleInspector([&](const CurlHandle& handle) {
+        if (handle.hasOption(CURLOPT_UPLOAD)) {
+            ++uploads;
+            QThread::msleep(1200);
+        }
+    });
+    engine->setUploader(uploader);
+    int mostQueued = 0;
+    QObject::connect(engine.get(), &ConnectionEngine::queuedCountChanged,
+                     [&](int count) { mostQueued = std::max(mostQueued, count); });
+    engine->start();
+    write(QStringLiteral("a.jpg"), "a");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->activeJobs().size() == 1; }, 20000));
+    EXPECT_EQ(engine->queuedCount(), 1);
+    engine->handleFileEvent(QUrl::fromLocalFile(link + QStringLiteral("//a.jpg")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->completedCount() == 1; }, 20000));
+    QTest::qWait(600);
+    EXPECT_EQ(uploads.load(), 1);
+    EXPECT_EQ(engine->completedCount(), 1);
+    EXPECT_EQ(mostQueued, 1);
+    EXPECT_EQ(engine->queuedCount(), 0);
+    EXPECT_TRUE(engine->activeJobs().isEmpty());
+    EXPECT_EQ(logMessages().filter(QStringLiteral("Queued: a.jpg")).size(), 1);
+    EXPECT_EQ(logMessages().filter(QStringLiteral("Stability check (1s): a.jpg")).size(), 1);
+    EXPECT_EQ(engine->uploadedRecord().dates().keys(), QStringList{watched + QStringLiteral("/a.jpg")});
+    EXPECT_EQ(colourOf(tags, watched + QStringLiteral("/a.jpg")), QStringLiteral("Green"));
 }

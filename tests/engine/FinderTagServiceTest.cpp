@@ -69,7 +69,7 @@ protected:
     test::TestEnvironment m_env;
     QString m_file;
     XattrTagStore m_store;
-    FinderTagService m_service;
+    FinderTagService m_service{std::make_shared<XattrTagStore>()};
 };
 
 TEST(FinderTagServiceColourTest, RawValuesOrderAndLookup)

@@ -1,17 +1,22 @@
 #include "supervision/ConnectionsManager.h"
 
 #include "engine/ConnectionEngine.h"
+#include "engine/UploadedRecord.h"
 #include "platform/LogindPowerMonitor.h"
 #include "supervision/BookmarkManager.h"
 #include "support/DBusMockSession.h"
 #include "support/EngineTestServices.h"
 #include "support/FakeNetworkPathSource.h"
 #include "support/FtpTestServer.h"
+#include "transfer/CurlHandle.h"
+#include "transfer/FTPUploader.h"
 
 #include <QDBusArgument>
 #include <QDir>
+#include <QMutex>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -308,4 +313,70 @@ TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
     EXPECT_EQ(manager->engine(uploading.id)->state(), EngineState::paused());
     EXPECT_TRUE(QTest::qWaitFor([&] { return power.holdsSleepDelay(); }, 10000)) << "taken again after wake";
     manager->stopAll();
+}
+
+TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAStopOrAnEditAreFinishedAndHandledOnce)
+{
+    FtpTestServer server;
+    server.start();
+    PushConnection c = server.connection();
+    c.name = QStringLiteral("Shop");
+    c.isEnabled = true;
+    c.localFolder = env.makeDir(QStringLiteral("folders/shop"));
+    c.remoteFolder = QStringLiteral("/");
+    c.deleteLocalAfterUpload = true;
+    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
+    // Every transfer of every engine is held up a while and counted, per file.
+    QMutex mutex;
+    QStringList sent;
+    auto manager = makeManager();
+    manager->setEngineConfigurator([&](ConnectionEngine& engine) {
+        engine.setMinSpinnerVisibilityMs(0);
+        engine.setStabilityIntervalSeconds(0.2);
+        auto uploader = std::make_shared<FTPUploader>(engine.connection());
+        uploader->setHandleInspector([&](const CurlHandle& handle) {
+            if (const auto url = handle.textOption(CURLOPT_URL); url && handle.hasOption(CURLOPT_UPLOAD)) {
+                QMutexLocker lock(&mutex);
+                sent.append(QString::fromUtf8(*url).section(QLatin1Char('/'), -1));
+            }
+            QThread::msleep(800);
+        });
+        engine.setUploader(uploader);
+    });
+    manager->startAll();
+    const auto uploadStarted = [&](const QString& name) {
+        return QTest::qWaitFor(
+            [&] {
+                QMutexLocker lock(&mutex);
+                return sent.contains(name);
+            },
+            20000);
+    };
+
+    // An edit of the connection while a file uploads: the new engine waits for the old one's upload.
+    const QString edited = env.writeFile(QStringLiteral("folders/shop/edited.jpg"), "e");
+    ASSERT_TRUE(uploadStarted(QStringLiteral("edited.jpg")));
+    c.name = QStringLiteral("Shop renamed");
+    manager->updateConnection(c);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(edited); }, 20000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return manager->engine(c.id)->state() == EngineState::watching(); }, 20000));
+    QTest::qWait(500);
+    EXPECT_EQ(sent, QStringList{QStringLiteral("edited.jpg")}) << "never sent a second time";
+
+    // A stop while a file uploads: the transfer ends and is handled in full before the stop is over.
+    const QString stopped = env.writeFile(QStringLiteral("folders/shop/stopped.jpg"), "s");
+    ASSERT_TRUE(uploadStarted(QStringLiteral("stopped.jpg")));
+    QSignalSpy finished(manager.get(), &ConnectionsManager::transfersFinished);
+    manager->stopAll();
+    EXPECT_TRUE(manager->hasRunningTransfers());
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_FALSE(manager->hasRunningTransfers());
+    EXPECT_FALSE(QFile::exists(stopped)) << "its post-upload action ran";
+    EXPECT_EQ(ondrix::test::readFile(server.rootDir() + QStringLiteral("/stopped.jpg")), "s");
+    EXPECT_EQ(logMessages().filter(QStringLiteral("[Shop renamed] ✓ stopped.jpg")).size(), 1)
+        << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(history.entries().size(), 2);
+    EXPECT_EQ(stats.totalFiles(), 2);
+    EXPECT_TRUE(UploadedRecord(&store, c).dates().contains(c.localFolder + QStringLiteral("/stopped.jpg")));
 }

@@ -2,6 +2,7 @@
 
 #include "platform/AppPaths.h"
 #include "platform/InotifyFileEventSource.h"
+#include "platform/XattrTagStore.h"
 #include "support/FtpTestServer.h"
 
 namespace ondrix::test {
@@ -19,6 +20,7 @@ EngineTestServices::EngineTestServices()
     , stats(store)
     , history(AppPaths::historyFile())
     , notifications(&center)
+    , tags(std::make_shared<XattrTagStore>())
 {
     services.settings = &settings;
     services.log = &log;

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "engine/UploadJob.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace ondrix {
+
+// The one place that knows which files of a connection are on their way: waiting to stop changing, queued,
+// or uploading, and which failed files wait out a back-off before they are offered again. The folder scan
+// and the watcher both ask it before they offer a file, so a file is never awaited, queued or uploaded twice
+// at once; the engine's counts and its list of active jobs are read from it.
+//
+// Lives on the main thread.
+class InFlightFiles {
+public:
+    enum class Stage { awaitingStability, queued, uploading };
+
+    static constexpr qint64 kDefaultFirstBackOffMs = 4000;
+    static constexpr qint64 kDefaultMaxBackOffMs = 5 * 60 * 1000;
+
+    bool contains(const QString& path) const { return m_entries.contains(path); }
+    std::optional<Stage> stage(const QString& path) const;
+    void awaitStability(const QString& path);
+    void queue(const QString& path, const UploadJob& job);
+    // A start or a progress report of the file's job. False when the job is not the file's current one.
+    bool updateJob(const UploadJob& job);
+    void remove(const QString& path);
+    // Forgets every file that waits for stability or in the queue; uploads under way stay.
+    QStringList dropWaiting();
+
+    // Files queued or uploading.
+    int queuedCount() const;
+    // Uploading jobs with their latest progress, in the order they started.
+    QList<UploadJob> activeJobs() const;
+
+    // Back-off of failed files: the first retry waits firstBackOffMs, each further failure doubles the wait
+    // up to maxBackOffMs. A file whose version differs from the one that failed is not held back.
+    void failed(const QString& path, qint64 nowMs, qint64 versionStamp);
+    bool isHeldBack(const QString& path, qint64 nowMs, qint64 versionStamp) const;
+    void succeeded(const QString& path) { m_backOffs.remove(path); }
+    void clearBackOffs() { m_backOffs.clear(); }
+    void setBackOff(qint64 firstMs, qint64 maxMs)
+    {
+        m_firstBackOffMs = firstMs;
+        m_maxBackOffMs = maxMs;
+    }
+
+private:
+    struct Entry {
+        Stage stage = Stage::awaitingStability;
+        std::optional<UploadJob> job;
+        quint64 startOrder = 0;
+    };
+    struct BackOff {
+        int failures = 0;
+        qint64 notBeforeMs = 0;
+        qint64 versionStamp = 0;
+    };
+
+    QHash<QString, Entry> m_entries;
+    QHash<QString, BackOff> m_backOffs;
+    quint64 m_nextStart = 1;
+    qint64 m_firstBackOffMs = kDefaultFirstBackOffMs;
+    qint64 m_maxBackOffMs = kDefaultMaxBackOffMs;
+};
+
+} // namespace ondrix
