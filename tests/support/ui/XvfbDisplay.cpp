@@ -1,0 +1,93 @@
+#include "support/ui/XvfbDisplay.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSize>
+#include <QTest>
+
+namespace ondrix::test {
+
+XvfbDisplay::XvfbDisplay()
+{
+    for (int number = 90; number < 140; ++number) {
+        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)) ||
+            QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))) {
+            continue;
+        }
+        m_name = QStringLiteral(":%1").arg(number);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.setStandardOutputFile(QProcess::nullDevice());
+        m_process.start(QStringLiteral("Xvfb"),
+                        {m_name, QStringLiteral("-screen"), QStringLiteral("0"),
+                         QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (!m_process.waitForStarted(10000)) {
+            return;
+        }
+        const bool ready = QTest::qWaitFor(
+            [&] {
+                return m_process.state() != QProcess::Running ||
+                       QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
+            },
+            10000);
+        if (ready && m_process.state() == QProcess::Running) {
+            return;
+        }
+        // Another server took the number at the same moment: try the next one.
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+}
+
+XvfbDisplay::~XvfbDisplay()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000)) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+}
+
+QString XvfbDisplay::run(const QString& program, const QStringList& arguments) const
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_name);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+QStringList XvfbDisplay::viewableWindows(const QString& title, const QSize& size) const
+{
+    QStringList ids;
+    const QString tree = run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+    const QRegularExpression line(
+        QStringLiteral(R"(^\s*(0x[0-9a-f]+) "%1": .*\s(\d+)x(\d+)\+)").arg(QRegularExpression::escape(title)),
+        QRegularExpression::MultilineOption);
+    for (auto match = line.globalMatch(tree); match.hasNext();) {
+        const QRegularExpressionMatch window = match.next();
+        if (QSize(window.captured(2).toInt(), window.captured(3).toInt()) != size) {
+            continue;
+        }
+        const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window.captured(1)});
+        if (info.contains(QLatin1String("Map State: IsViewable"))) {
+            ids << window.captured(1);
+        }
+    }
+    return ids;
+}
+
+bool XvfbDisplay::saveScreen(const QString& path) const
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_name);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
+    return process.waitForFinished(20000) && process.exitCode() == 0;
+}
+
+} // namespace ondrix::test
