@@ -6,6 +6,7 @@
 #include "app/PopoverPlacement.h"
 #include "app/PopoverWindow.h"
 #include "app/ShellWindow.h"
+#include "app/UpdateChecker.h"
 #include "model/AppSettings.h"
 #include "model/PushConnection.h"
 #include "platform/PreferencesStore.h"
@@ -60,6 +61,9 @@ AppDelegate::~AppDelegate() = default;
 void AppDelegate::start()
 {
     applyFirstLaunchLoginItem();
+    if (m_updates) {
+        m_updates->startSchedule();
+    }
     setUpLaunchAtLogin();
     setUpDockPresence();
     setUpAccent();
@@ -344,6 +348,9 @@ void AppDelegate::addConnection()
 void AppDelegate::checkForUpdates()
 {
     closePopover();
+    if (m_updates) {
+        m_updates->checkNow(true);
+    }
 }
 
 void AppDelegate::quit()

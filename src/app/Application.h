@@ -48,6 +48,7 @@ public:
     StatsService& stats() const { return *m_stats; }
     HistoryService& history() const { return *m_history; }
     NotificationService& notifications() const { return *m_notifications; }
+    NotificationCenter& notificationCenter() const { return *m_notificationCenter; }
     ConnectionsManager& manager() const { return *m_manager; }
     QThreadPool& transferPool() { return m_transferPool; }
 

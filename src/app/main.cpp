@@ -11,6 +11,7 @@
 #include "app/TaskbarDockPresence.h"
 #include "app/Translations.h"
 #include "app/UnixSignalWatcher.h"
+#include "app/UpdateChecker.h"
 #include "model/AppSettings.h"
 #include "model/PushConnection.h"
 #include "platform/AppPaths.h"
@@ -225,13 +226,20 @@ int main(int argc, char** argv)
 
     std::unique_ptr<XdgAutostartLoginItem> loginItem;
     std::unique_ptr<TaskbarDockPresence> dock;
+    std::unique_ptr<UpdateChecker> updates;
     std::unique_ptr<AppDelegate> delegate;
     RemoteControlService::Handlers remoteHandlers;
     if (desktop) {
         loginItem = std::make_unique<XdgAutostartLoginItem>(
             AppIdentity::applicationId(), QStringLiteral("Ondrix"), QCoreApplication::applicationFilePath());
         dock = std::make_unique<TaskbarDockPresence>();
-        delegate = std::make_unique<AppDelegate>(ondrix, *loginItem, *dock, QDBusConnection::sessionBus());
+#ifdef ONDRIX_UPDATE_FEED_URL
+        updates = std::make_unique<UpdateChecker>(QUrl(QStringLiteral(ONDRIX_UPDATE_FEED_URL)),
+                                                  QCoreApplication::applicationVersion(), ondrix.store(),
+                                                  ondrix.notificationCenter());
+#endif
+        delegate = std::make_unique<AppDelegate>(ondrix, *loginItem, *dock, QDBusConnection::sessionBus(),
+                                                 updates.get());
         QObject::connect(delegate.get(), &AppDelegate::quitRequested, &app, [&] {
             reportBusy();
             ondrix.stop();

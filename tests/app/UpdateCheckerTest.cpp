@@ -1,0 +1,118 @@
+// The update check against a feed served on loopback: version order, what the user is told, the daily
+// limit, and that the request carries nothing about the machine.
+#include "app/UpdateChecker.h"
+
+#include "platform/NotificationCenter.h"
+#include "platform/PreferencesStore.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+
+namespace {
+
+class RecordingCenter final : public NotificationCenter {
+public:
+    void add(const NotificationRequest& request) override { posted << request; }
+    void requestPermission(PermissionAnswer) override {}
+    QList<NotificationRequest> posted;
+};
+
+// Answers every request with `body` as JSON and keeps the request texts.
+class FeedServer : public QTcpServer {
+public:
+    QByteArray body;
+    QList<QByteArray> requests;
+
+    FeedServer()
+    {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    const QByteArray request = socket->readAll();
+                    requests << request;
+                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nConnection: close\r\n"
+                                  "Content-Length: " +
+                                  QByteArray::number(body.size()) + "\r\n\r\n" + body);
+                    socket->disconnectFromHost();
+                });
+            }
+        });
+    }
+    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/linux.json").arg(serverPort())); }
+};
+
+} // namespace
+
+TEST(UpdateChecker, ComparesVersionsPartByPart)
+{
+    EXPECT_EQ(UpdateChecker::compareVersions(QStringLiteral("1.2"), QStringLiteral("1.2.0")), 0);
+    EXPECT_GT(UpdateChecker::compareVersions(QStringLiteral("0.10"), QStringLiteral("0.9")), 0);
+    EXPECT_GT(UpdateChecker::compareVersions(QStringLiteral("1.10.0"), QStringLiteral("1.9.9")), 0);
+    EXPECT_LT(UpdateChecker::compareVersions(QStringLiteral("1.99"), QStringLiteral("2")), 0);
+    EXPECT_EQ(UpdateChecker::compareVersions(QStringLiteral("v1.3.0-beta"), QStringLiteral("1.3")), 0);
+    EXPECT_LT(UpdateChecker::compareVersions(QStringLiteral("0.1.0"), QStringLiteral("0.1.1")), 0);
+}
+
+TEST(UpdateChecker, TellsAboutANewerVersionAtMostDailyAndSendsNothingAboutTheMachine)
+{
+    FeedServer feed;
+    feed.body = R"({"version": "0.10.0", "url": "https://ondrix.io/download", "notes": "Faster uploads."})";
+    QTemporaryDir folder;
+    PreferencesStore store(folder.filePath(QStringLiteral("preferences.sqlite")));
+    RecordingCenter center;
+    QDateTime now = QDateTime::fromSecsSinceEpoch(1'800'000'000);
+    UpdateChecker checker(feed.url(), QStringLiteral("0.9"), store, center, [&] { return now; });
+    QSignalSpy checked(&checker, &UpdateChecker::checked);
+
+    checker.checkIfDue();
+    ASSERT_TRUE(checked.wait(10000));
+    EXPECT_TRUE(checked.last().at(1).toBool());
+    ASSERT_EQ(center.posted.size(), 1);
+    EXPECT_EQ(center.posted[0].title, QStringLiteral("Ondrix 0.10.0 is available"));
+    EXPECT_TRUE(center.posted[0].body.contains(QLatin1String("https://ondrix.io/download")));
+    ASSERT_EQ(feed.requests.size(), 1);
+    const QByteArray request = feed.requests[0];
+    EXPECT_TRUE(request.startsWith("GET /linux.json HTTP/1.1\r\n")) << request.constData();
+    EXPECT_TRUE(request.contains("User-Agent: Ondrix\r\n")) << request.constData();
+
+    // Within a day: no second request; a day later: asked again.
+    now = now.addSecs(UpdateChecker::kCheckIntervalSeconds - 60);
+    checker.checkIfDue();
+    QTest::qWait(100);
+    EXPECT_EQ(feed.requests.size(), 1);
+    now = now.addSecs(120);
+    checker.checkIfDue();
+    ASSERT_TRUE(checked.wait(10000));
+    EXPECT_EQ(feed.requests.size(), 2);
+
+    // The same version: a scheduled check stays quiet, one the user asked for says so.
+    feed.body = R"({"version": "0.9.0"})";
+    checker.checkNow(false);
+    ASSERT_TRUE(checked.wait(10000));
+    EXPECT_EQ(center.posted.size(), 2);
+    checker.checkNow(true);
+    ASSERT_TRUE(checked.wait(10000));
+    ASSERT_EQ(center.posted.size(), 3);
+    EXPECT_EQ(center.posted.last().title, QStringLiteral("Ondrix is up to date"));
+
+    // A broken answer is reported only to a user who asked.
+    feed.body = "<html>";
+    checker.checkNow(true);
+    ASSERT_TRUE(checked.wait(10000));
+    EXPECT_EQ(center.posted.last().title, QStringLiteral("Could not check for updates"));
+
+    // Plain HTTP to anything but loopback is never fetched.
+    UpdateChecker insecure(QUrl(QStringLiteral("http://ondrix.io/linux.json")), QStringLiteral("0.9"), store,
+                           center, [&] { return now; });
+    QSignalSpy insecureChecked(&insecure, &UpdateChecker::checked);
+    insecure.checkNow(true);
+    EXPECT_FALSE(insecureChecked.wait(200));
+}
