@@ -1,0 +1,128 @@
+// The log window's content over a real log service: rows with time, level symbol and message, "Copy All"
+// through the real clipboard, clearing while shown, and following new entries.
+#include "ui/log/LogView.h"
+
+#include "records/LogService.h"
+#include "support/TestEnvironment.h"
+#include "support/ui/UiTestSupport.h"
+#include "ui/log/LogListModel.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using namespace ondrix::test;
+
+namespace {
+
+class LogViewTest : public ::testing::Test {
+protected:
+    TestEnvironment env;
+    int stamps = 0;
+    // Every entry is stamped 2 January 2025, 09:05:03 local time, one second apart.
+    LogService log{env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log"),
+                   [this] { return QDateTime(QDate(2025, 1, 2), QTime(9, 5, 3)).addSecs(stamps++); }};
+
+    void logAndShow(const QString& message, LogEntry::LogLevel level)
+    {
+        const auto before = log.entries().size();
+        log.log(message, level);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return log.entries().size() == before + 1; }));
+    }
+};
+
+} // namespace
+
+TEST_F(LogViewTest, OneWarningRowAndCopyAllPutsExactlyItsLine)
+{
+    LogView view(log);
+    view.model()->setCoalesceMs(0);
+    view.resize(600, 400);
+    view.show();
+    EXPECT_FALSE(view.isShowingList());
+    EXPECT_EQ(view.emptyLabel()->text(), QStringLiteral("No log entries yet."));
+    saveScreenshot(&view, QStringLiteral("log-empty"));
+
+    logAndShow(QStringLiteral("[Studio] Disk almost full"), LogEntry::LogLevel::warning);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->rowCount() == 1; }));
+    EXPECT_TRUE(view.isShowingList());
+    const QAbstractItemModel* model = view.model();
+    EXPECT_EQ(model->index(0, LogListModel::TimeColumn).data().toString(), QStringLiteral("09:05:03"));
+    EXPECT_EQ(model->index(0, LogListModel::LevelColumn).data(Qt::ToolTipRole).toString(),
+              QStringLiteral("Warning"));
+    const QIcon symbol = model->index(0, LogListModel::LevelColumn).data(Qt::DecorationRole).value<QIcon>();
+    ASSERT_FALSE(symbol.isNull());
+    // The triangle's stroke is orange.
+    const QImage image = symbol.pixmap(48).toImage();
+    bool orange = false;
+    for (int y = 0; y < image.height() && !orange; ++y) {
+        for (int x = 0; x < image.width() && !orange; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            orange = c.alpha() == 255 && c.red() > 200 && c.green() > 100 && c.green() < 170 && c.blue() < 60;
+        }
+    }
+    EXPECT_TRUE(orange);
+    EXPECT_EQ(model->index(0, LogListModel::MessageColumn).data().toString(),
+              QStringLiteral("[Studio] Disk almost full"));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("something older"));
+    view.copyAllButton()->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("[2025-01-02 09:05:03] [WARN] [Studio] Disk almost full"));
+
+    logAndShow(QStringLiteral("Uploaded a.jpg"), LogEntry::LogLevel::success);
+    logAndShow(QStringLiteral("Refused\nby server"), LogEntry::LogLevel::error);
+    logAndShow(QStringLiteral("Watching"), LogEntry::LogLevel::info);
+    view.copyAllButton()->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("[2025-01-02 09:05:03] [WARN] [Studio] Disk almost full\n"
+                             "[2025-01-02 09:05:04] [OK  ] Uploaded a.jpg\n"
+                             "[2025-01-02 09:05:05] [ERR ] Refused\nby server\n"
+                             "[2025-01-02 09:05:06] [INFO] Watching"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->rowCount() == 4; }));
+    saveScreenshot(&view, QStringLiteral("log-levels"));
+    EXPECT_EQ(controlsWithoutAccessibleName(&view).join(QStringLiteral(", ")), QString());
+}
+
+TEST_F(LogViewTest, ClearingWhileShownEmptiesTheListAndNewEntriesAreFollowed)
+{
+    LogView view(log);
+    view.resize(500, 300);
+    view.show();
+    for (int i = 0; i < 150; ++i) {
+        log.log(QStringLiteral("Queued: file%1.jpg").arg(i), LogEntry::LogLevel::info);
+    }
+    // The newest hundred, oldest first, and scrolled to the bottom.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->rowCount() == LogService::maxEntries; }));
+    EXPECT_EQ(view.model()->entryAt(0).message, QStringLiteral("Queued: file50.jpg"));
+    QScrollBar* scroll = view.list()->verticalScrollBar();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return scroll->maximum() > 0 && scroll->value() == scroll->maximum(); }));
+
+    view.list()->scrollToTop();
+    log.log(QStringLiteral("Uploaded file150.jpg"), LogEntry::LogLevel::success);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return view.model()->entries().constLast().message == QStringLiteral("Uploaded file150.jpg");
+    }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return scroll->value() == scroll->maximum(); }));
+    EXPECT_EQ(view.model()->resetCount(), 0);
+    saveScreenshot(&view, QStringLiteral("log-full"));
+
+    view.clearButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isShowingList(); }));
+    EXPECT_EQ(view.model()->rowCount(), 0);
+    EXPECT_TRUE(view.emptyLabel()->isVisible());
+    saveScreenshot(&view, QStringLiteral("log-cleared"));
+
+    log.log(QStringLiteral("Watching"), LogEntry::LogLevel::info);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.isShowingList(); }));
+    EXPECT_EQ(view.model()->rowCount(), 1);
+}

@@ -1,0 +1,259 @@
+// The settings window's tabs over real settings, store and manager: navigation from elsewhere, every control
+// bound both ways and stored at once, the limits of the steppers, the login item and the sound preview.
+#include "ui/settings/SettingsView.h"
+
+#include "model/AppSettings.h"
+#include "platform/AppPaths.h"
+#include "supervision/ConnectionsManager.h"
+#include "support/EngineTestServices.h"
+#include "support/ui/UiTestSupport.h"
+#include "ui/common/SettingsNavigation.h"
+#include "ui/settings/GeneralSettingsTab.h"
+#include "ui/settings/NotificationsSettingsTab.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using namespace ondrix::test;
+
+namespace {
+
+class SettingsViewTest : public EngineTestFixture {
+protected:
+    SettingsViewTest()
+        : manager(services, nullptr, nullptr)
+    {
+        // The desktop's icons, as a session's platform theme provides them.
+        QIcon::setThemeSearchPaths({QStringLiteral("/usr/share/icons")});
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
+    }
+
+    // Builds the view as the settings window hosts it, at the window's size.
+    std::unique_ptr<SettingsView> makeView()
+    {
+        auto view = std::make_unique<SettingsView>(
+            SettingsView::Context{manager, settings, navigation, sounds, dialogs, pool, &log,
+                                  [this](bool on) { loginItemCalls.append(on); }});
+        view->resize(800, 650);
+        return view;
+    }
+
+    // What a fresh start would load from the store.
+    std::unique_ptr<AppSettings> reloaded() { return std::make_unique<AppSettings>(store, nullptr); }
+
+    ConnectionsManager manager;
+    SettingsNavigation navigation;
+    FakeDialogs dialogs;
+    QList<bool> loginItemCalls;
+};
+
+QStringList visibleTexts(QWidget* root)
+{
+    QStringList texts;
+    for (auto* label : root->findChildren<QLabel*>()) {
+        texts.append(label->text());
+    }
+    for (auto* button : root->findChildren<QAbstractButton*>()) {
+        texts.append(button->text());
+    }
+    for (auto* combo : root->findChildren<QComboBox*>()) {
+        for (int i = 0; i < combo->count(); ++i) {
+            texts.append(combo->itemText(i));
+        }
+    }
+    return texts;
+}
+
+QStringList itemTexts(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i) {
+        texts.append(combo->itemText(i));
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST_F(SettingsViewTest, FollowsNavigationWhileOpenOnAnotherTabAndShowsEveryTab)
+{
+    auto view = makeView();
+    QTabWidget* tabs = view->tabWidget();
+    ASSERT_EQ(tabs->count(), 4);
+    EXPECT_EQ(tabs->tabText(0), QStringLiteral("General"));
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("Notifications"));
+    EXPECT_EQ(tabs->tabText(2), QStringLiteral("Connections"));
+    EXPECT_EQ(tabs->tabText(3), QStringLiteral("Browser"));
+    EXPECT_EQ(view->selectedTab(), SettingsTab::connections);
+    view->show();
+
+    // The user moves to General by hand; the popover then asks for a connection.
+    tabs->setCurrentIndex(0);
+    EXPECT_EQ(view->selectedTab(), SettingsTab::general);
+    EXPECT_EQ(navigation.tab(), SettingsTab::connections) << "a choice by hand is the view's own";
+    const QUuid id = QUuid::createUuid();
+    navigation.navigate(SettingsTab::connections, id);
+    EXPECT_EQ(view->selectedTab(), SettingsTab::connections);
+    EXPECT_EQ(navigation.connectionId(), std::optional<QUuid>(id));
+
+    // The same request again after the user left the tab still brings it back.
+    tabs->setCurrentIndex(1);
+    navigation.navigate(SettingsTab::connections, id);
+    EXPECT_EQ(view->selectedTab(), SettingsTab::connections);
+    navigation.setTab(SettingsTab::notifications);
+    EXPECT_EQ(view->selectedTab(), SettingsTab::notifications);
+
+    const std::pair<SettingsTab, const char*> pages[] = {
+        {SettingsTab::general, "settings-general"},
+        {SettingsTab::notifications, "settings-notifications"},
+        {SettingsTab::connections, "settings-connections"},
+        {SettingsTab::browser, "settings-browser"}};
+    for (const auto& [tab, name] : pages) {
+        view->setSelectedTab(tab);
+        QCoreApplication::processEvents(); // lay the page out as a person would see it
+        saveScreenshot(view.get(), QLatin1String(name));
+    }
+    EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join(QStringLiteral(", ")), QString());
+
+    // Linux words: no other platform's names, no other product.
+    for (const QString& text : visibleTexts(view.get())) {
+        EXPECT_FALSE(text.contains(QLatin1String("Mac"))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QLatin1String("Dock"))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QLatin1String("Tarvik"))) << text.toStdString();
+    }
+}
+
+TEST_F(SettingsViewTest, GeneralControlsAreBoundBothWaysAndStoredAtOnce)
+{
+    settings.setDiskSpaceThresholdGB(7); // a value the picker does not offer stays what it is
+    auto view = makeView();
+    auto* general = qobject_cast<GeneralSettingsTab*>(view->page(SettingsTab::general));
+    ASSERT_NE(general, nullptr);
+
+    QComboBox* threshold = general->diskSpaceThresholdPicker();
+    EXPECT_EQ(threshold->currentText(), QStringLiteral("7 GB"));
+    EXPECT_EQ(itemTexts(threshold).mid(0, 4),
+              QStringList({QStringLiteral("1 GB"), QStringLiteral("5 GB"), QStringLiteral("10 GB"),
+                           QStringLiteral("20 GB")}));
+    threshold->setCurrentIndex(2);
+    EXPECT_EQ(reloaded()->diskSpaceThresholdGB(), 10);
+
+    // The free-space picker waits for its switch, also when the switch changes elsewhere.
+    EXPECT_TRUE(threshold->isEnabledTo(general));
+    general->diskSpaceWarningToggle()->click();
+    EXPECT_FALSE(reloaded()->diskSpaceWarningEnabled());
+    EXPECT_FALSE(threshold->isEnabledTo(general));
+    settings.setDiskSpaceWarningEnabled(true);
+    EXPECT_TRUE(general->diskSpaceWarningToggle()->isChecked());
+    EXPECT_TRUE(threshold->isEnabledTo(general));
+
+    general->colorThemePicker()->setCurrentIndex(1);
+    EXPECT_EQ(reloaded()->colorTheme(), AppColorTheme::system);
+    settings.setColorTheme(AppColorTheme::brand);
+    EXPECT_EQ(general->colorThemePicker()->currentText(), QStringLiteral("App color"));
+
+    QComboBox* language = general->languagePicker();
+    ASSERT_EQ(language->count(), 7);
+    EXPECT_EQ(language->itemData(0).toString(), QStringLiteral("system"));
+    QStringList codes;
+    for (int i = 1; i < language->count(); ++i) {
+        codes.append(language->itemData(i).toString());
+    }
+    EXPECT_EQ(codes, QStringList({QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
+                                  QStringLiteral("it"), QStringLiteral("ja"), QStringLiteral("pt-BR")}));
+    language->setCurrentIndex(1);
+    EXPECT_EQ(reloaded()->preferredLanguage(), QStringLiteral("de"));
+    EXPECT_TRUE(
+        visibleTexts(general).contains(QStringLiteral("Restart Ondrix to apply the language change.")));
+}
+
+TEST_F(SettingsViewTest, LaunchAtLoginSwitchDrivesTheLoginItem)
+{
+    auto view = makeView();
+    auto* general = qobject_cast<GeneralSettingsTab*>(view->page(SettingsTab::general));
+    ASSERT_NE(general, nullptr);
+    QCheckBox* toggle = general->launchAtLoginToggle();
+    EXPECT_EQ(toggle->text(), QStringLiteral("Launch Ondrix when I log in"));
+    EXPECT_FALSE(toggle->isChecked());
+
+    toggle->click();
+    EXPECT_TRUE(settings.launchAtLogin());
+    toggle->click();
+    EXPECT_FALSE(settings.launchAtLogin());
+    EXPECT_EQ(loginItemCalls, QList<bool>({true, false}));
+
+    // The shell setting the value (from what the desktop really does) moves the switch without a call.
+    settings.setLaunchAtLogin(true);
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_EQ(loginItemCalls.size(), 2);
+}
+
+TEST_F(SettingsViewTest, NotificationStepperLimitsDependentControlsAndPreview)
+{
+    auto view = makeView();
+    auto* page = qobject_cast<NotificationsSettingsTab*>(view->page(SettingsTab::notifications));
+    ASSERT_NE(page, nullptr);
+
+    QSpinBox* minFiles = page->minFileCountStepper();
+    EXPECT_EQ(minFiles->value(), 10);
+    EXPECT_EQ(minFiles->accessibleName(), QStringLiteral("Only if 10 or more files"));
+    minFiles->setValue(0);
+    EXPECT_EQ(minFiles->value(), 1);
+    minFiles->stepDown();
+    EXPECT_EQ(reloaded()->notifyMinFileCount(), 1);
+    minFiles->setValue(51);
+    minFiles->stepUp();
+    EXPECT_EQ(minFiles->value(), 50);
+    EXPECT_EQ(reloaded()->notifyMinFileCount(), 50);
+
+    QSpinBox* failures = page->errorsAfterStepper();
+    EXPECT_EQ(failures->value(), 3);
+    failures->setValue(0);
+    EXPECT_EQ(reloaded()->notifyErrorsAfterAttempts(), 1);
+    failures->setValue(11);
+    failures->stepUp();
+    EXPECT_EQ(reloaded()->notifyErrorsAfterAttempts(), 10);
+    EXPECT_EQ(failures->accessibleName(), QStringLiteral("After 10 consecutive failures"));
+    settings.setNotifyErrorsAfterAttempts(4);
+    EXPECT_EQ(failures->value(), 4);
+
+    // Dependent controls wait for their switch.
+    page->notificationsToggle()->click();
+    EXPECT_FALSE(reloaded()->notificationsEnabled());
+    EXPECT_FALSE(minFiles->isEnabledTo(page));
+    EXPECT_FALSE(page->groupToggle()->isEnabledTo(page));
+    page->errorsToggle()->click();
+    EXPECT_FALSE(failures->isEnabledTo(page));
+    settings.setNotifyErrors(true);
+    EXPECT_TRUE(failures->isEnabledTo(page));
+
+    QComboBox* sound = page->soundPicker();
+    EXPECT_EQ(sound->currentText(), QStringLiteral("Submarine"));
+    EXPECT_EQ(itemTexts(sound),
+              QStringList({QStringLiteral("Glass"), QStringLiteral("Pop"), QStringLiteral("Purr"),
+                           QStringLiteral("Ping"), QStringLiteral("Submarine")}));
+    sound->setCurrentIndex(1);
+    EXPECT_EQ(reloaded()->soundName(), QStringLiteral("Pop"));
+    page->previewButton()->click();
+    EXPECT_EQ(sounds.played, QStringList({QStringLiteral("Pop")}));
+    page->soundToggle()->click();
+    EXPECT_FALSE(reloaded()->playSoundOnDownload());
+    EXPECT_FALSE(page->previewButton()->isEnabledTo(page));
+    EXPECT_FALSE(sound->isEnabledTo(page));
+
+    view->setSelectedTab(SettingsTab::notifications);
+    view->show();
+    QCoreApplication::processEvents();
+    saveScreenshot(view.get(), QStringLiteral("settings-notifications-switched-off"));
+}
