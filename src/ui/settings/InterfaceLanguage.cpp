@@ -13,7 +13,7 @@ QList<InterfaceLanguage> InterfaceLanguage::offered()
         {QStringLiteral("es"), QStringLiteral("Español")},
         {QStringLiteral("it"), QStringLiteral("Italiano")},
         {QStringLiteral("ja"), QStringLiteral("日本語")},
-        {QStringLiteral("pt-BR"), QStringLiteral("Português (Brasil)")},
+        {QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)")},
     };
 }
 

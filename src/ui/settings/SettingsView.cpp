@@ -1,6 +1,7 @@
 #include "ui/settings/SettingsView.h"
 
 #include "platform/SoundPlayer.h"
+#include "ui/connections/ConnectionsSettingsView.h"
 #include "ui/settings/NotificationsSettingsTab.h"
 
 #include <QIcon>
@@ -59,7 +60,8 @@ SettingsView::SettingsView(Context context, QWidget* parent)
                    themeIcon({"preferences-system-notifications-symbolic", "preferences-desktop-notification",
                               "notifications"}),
                    tr("Notifications"));
-    m_tabs->addTab(placeholder(tr("The connections are not part of this build yet.")),
+    m_tabs->addTab(new ConnectionsSettingsView(m_context.manager, m_context.dialogs, m_context.pool,
+                                               &m_context.navigation),
                    themeIcon({"network-workgroup-symbolic", "network-workgroup", "network-server"}),
                    tr("Connections"));
     m_tabs->addTab(placeholder(tr("The remote browser is not part of this build yet.")),

@@ -8,6 +8,7 @@
 #include "support/EngineTestServices.h"
 #include "support/ui/UiTestSupport.h"
 #include "ui/common/SettingsNavigation.h"
+#include "ui/connections/ConnectionsSettingsView.h"
 #include "ui/settings/GeneralSettingsTab.h"
 #include "ui/settings/NotificationsSettingsTab.h"
 
@@ -88,6 +89,11 @@ QStringList itemTexts(const QComboBox* combo)
 
 TEST_F(SettingsViewTest, FollowsNavigationWhileOpenOnAnotherTabAndShowsEveryTab)
 {
+    PushConnection first;
+    first.name = QStringLiteral("Studio");
+    PushConnection second;
+    second.name = QStringLiteral("Backup Server");
+    manager.setConnections({first, second});
     auto view = makeView();
     QTabWidget* tabs = view->tabWidget();
     ASSERT_EQ(tabs->count(), 4);
@@ -102,15 +108,18 @@ TEST_F(SettingsViewTest, FollowsNavigationWhileOpenOnAnotherTabAndShowsEveryTab)
     tabs->setCurrentIndex(0);
     EXPECT_EQ(view->selectedTab(), SettingsTab::general);
     EXPECT_EQ(navigation.tab(), SettingsTab::connections) << "a choice by hand is the view's own";
-    const QUuid id = QUuid::createUuid();
-    navigation.navigate(SettingsTab::connections, id);
+    auto* connectionsTab = qobject_cast<ConnectionsSettingsView*>(view->page(SettingsTab::connections));
+    ASSERT_NE(connectionsTab, nullptr);
+    navigation.navigate(SettingsTab::connections, second.id);
     EXPECT_EQ(view->selectedTab(), SettingsTab::connections);
-    EXPECT_EQ(navigation.connectionId(), std::optional<QUuid>(id));
+    EXPECT_EQ(connectionsTab->selectedConnectionId(), std::optional<QUuid>(second.id));
 
-    // The same request again after the user left the tab still brings it back.
+    // The same request again after the user left the tab and picked another connection still brings it back.
+    connectionsTab->selectConnection(first.id);
     tabs->setCurrentIndex(1);
-    navigation.navigate(SettingsTab::connections, id);
+    navigation.navigate(SettingsTab::connections, second.id);
     EXPECT_EQ(view->selectedTab(), SettingsTab::connections);
+    EXPECT_EQ(connectionsTab->selectedConnectionId(), std::optional<QUuid>(second.id));
     navigation.setTab(SettingsTab::notifications);
     EXPECT_EQ(view->selectedTab(), SettingsTab::notifications);
 
@@ -171,7 +180,7 @@ TEST_F(SettingsViewTest, GeneralControlsAreBoundBothWaysAndStoredAtOnce)
         codes.append(language->itemData(i).toString());
     }
     EXPECT_EQ(codes, QStringList({QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
-                                  QStringLiteral("it"), QStringLiteral("ja"), QStringLiteral("pt-BR")}));
+                                  QStringLiteral("it"), QStringLiteral("ja"), QStringLiteral("pt_BR")}));
     language->setCurrentIndex(1);
     EXPECT_EQ(reloaded()->preferredLanguage(), QStringLiteral("de"));
     EXPECT_TRUE(
