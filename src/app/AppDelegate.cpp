@@ -11,7 +11,11 @@
 #include "model/PushConnection.h"
 #include "platform/PreferencesStore.h"
 #include "supervision/ConnectionsManager.h"
+#include "ui/about/AboutView.h"
+#include "ui/history/HistoryView.h"
+#include "ui/log/LogView.h"
 #include "ui/popover/MenuBarView.h"
+#include "ui/settings/SettingsView.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -31,15 +35,6 @@ namespace {
 
 // Ondrix's own accent for the "brand" colour theme.
 const QColor kBrandAccent(0x8b, 0x5c, 0xf6);
-
-QWidget* placeholder(const QString& text)
-{
-    auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setMargin(24);
-    return label;
-}
 
 } // namespace
 
@@ -399,22 +394,24 @@ QWidget* AppDelegate::makePopoverView()
 
 QWidget* AppDelegate::makeSettingsView()
 {
-    return placeholder(tr("The settings are not part of this build yet."));
+    return new SettingsView(SettingsView::Context{m_core.manager(), m_core.settings(), m_settingsNavigation,
+                                                  m_core.sounds(), m_dialogs, m_core.transferPool(),
+                                                  &m_core.log()});
 }
 
 QWidget* AppDelegate::makeLogView()
 {
-    return placeholder(tr("The activity log is not part of this build yet."));
+    return new LogView(m_core.log());
 }
 
 QWidget* AppDelegate::makeHistoryView()
 {
-    return placeholder(tr("The upload history is not part of this build yet."));
+    return new HistoryView(m_core.history());
 }
 
 QWidget* AppDelegate::makeAboutView()
 {
-    return placeholder(tr("Ondrix %1").arg(QCoreApplication::applicationVersion()));
+    return new AboutView();
 }
 
 } // namespace ondrix

@@ -50,6 +50,7 @@ public:
     NotificationService& notifications() const { return *m_notifications; }
     NotificationCenter& notificationCenter() const { return *m_notificationCenter; }
     ConnectionsManager& manager() const { return *m_manager; }
+    SoundPlayer& sounds() const { return *m_sounds; }
     QThreadPool& transferPool() { return m_transferPool; }
 
 Q_SIGNALS:

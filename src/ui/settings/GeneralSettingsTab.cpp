@@ -14,8 +14,7 @@ namespace ondrix {
 
 using namespace settingsbinding;
 
-GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, LaunchAtLoginApplier applyLaunchAtLogin,
-                                       QWidget* parent)
+GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, QWidget* parent)
     : QScrollArea(parent)
 {
     setWidgetResizable(true);
@@ -28,18 +27,8 @@ GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, LaunchAtLoginAppli
 
     auto* startup = new SettingsSection(tr("Startup"), page);
     m_launchAtLogin = startup->addToggle(tr("Launch Ondrix when I log in"));
-    m_launchAtLogin->setChecked(settings.launchAtLogin());
-    connect(m_launchAtLogin, &QCheckBox::toggled, this,
-            [&settings, apply = std::move(applyLaunchAtLogin)](bool on) {
-                if (on == settings.launchAtLogin()) {
-                    return; // the switch only follows a change made elsewhere
-                }
-                settings.setLaunchAtLogin(on);
-                if (apply) {
-                    apply(on);
-                }
-            });
-    connect(&settings, &AppSettings::launchAtLoginChanged, m_launchAtLogin, &QCheckBox::setChecked);
+    bindToggle(m_launchAtLogin, settings, &AppSettings::launchAtLogin, &AppSettings::setLaunchAtLogin,
+               &AppSettings::launchAtLoginChanged);
     QCheckBox* taskbar = startup->addToggle(
         tr("Always show in the taskbar"),
         tr("When disabled, Ondrix only appears in the taskbar while one of its windows is open."));

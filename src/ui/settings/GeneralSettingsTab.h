@@ -2,8 +2,6 @@
 
 #include <QScrollArea>
 
-#include <functional>
-
 class QCheckBox;
 class QComboBox;
 
@@ -17,13 +15,9 @@ class GeneralSettingsTab : public QScrollArea {
     Q_OBJECT
 
 public:
-    // Registers (true) or removes (false) the application's login item.
-    using LaunchAtLoginApplier = std::function<void(bool)>;
-
-    // `applyLaunchAtLogin` is called with every value the user gives the "Launch at login" switch, after the
-    // setting took it; it may be empty when the login item follows the setting by itself.
-    GeneralSettingsTab(AppSettings& settings, LaunchAtLoginApplier applyLaunchAtLogin,
-                       QWidget* parent = nullptr);
+    // The "Launch Ondrix when I log in" switch changes the setting; the shell carries every change of it to
+    // the desktop's login item.
+    explicit GeneralSettingsTab(AppSettings& settings, QWidget* parent = nullptr);
 
     QCheckBox* launchAtLoginToggle() const { return m_launchAtLogin; }
     QCheckBox* diskSpaceWarningToggle() const { return m_diskSpaceWarning; }

@@ -2,6 +2,7 @@
 
 #include "platform/SoundPlayer.h"
 #include "ui/connections/ConnectionsSettingsView.h"
+#include "ui/settings/GeneralSettingsTab.h"
 #include "ui/settings/NotificationsSettingsTab.h"
 
 #include <QIcon>
@@ -53,7 +54,7 @@ SettingsView::SettingsView(Context context, QWidget* parent)
     m_tabs->setAccessibleName(tr("Settings sections"));
     m_tabs->tabBar()->setAccessibleName(tr("Settings sections"));
 
-    m_tabs->addTab(new GeneralSettingsTab(m_context.settings, m_context.applyLaunchAtLogin),
+    m_tabs->addTab(new GeneralSettingsTab(m_context.settings),
                    themeIcon({"preferences-system-symbolic", "preferences-system", "configure"}),
                    tr("General"));
     m_tabs->addTab(new NotificationsSettingsTab(m_context.settings, m_context.sounds),

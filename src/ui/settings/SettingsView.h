@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ui/common/SettingsNavigation.h"
-#include "ui/settings/GeneralSettingsTab.h"
 
 #include <QWidget>
 
@@ -32,7 +31,6 @@ public:
         Dialogs& dialogs;
         QThreadPool& pool;
         LogService* log = nullptr;
-        GeneralSettingsTab::LaunchAtLoginApplier applyLaunchAtLogin;
     };
 
     explicit SettingsView(Context context, QWidget* parent = nullptr);

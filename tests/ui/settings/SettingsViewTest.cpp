@@ -2,8 +2,10 @@
 // bound both ways and stored at once, the limits of the steppers, the login item and the sound preview.
 #include "ui/settings/SettingsView.h"
 
+#include "app/LaunchAtLogin.h"
 #include "model/AppSettings.h"
 #include "platform/AppPaths.h"
+#include "platform/XdgAutostartLoginItem.h"
 #include "supervision/ConnectionsManager.h"
 #include "support/EngineTestServices.h"
 #include "support/ui/UiTestSupport.h"
@@ -15,6 +17,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QLabel>
@@ -38,14 +41,18 @@ protected:
         // The desktop's icons, as a session's platform theme provides them.
         QIcon::setThemeSearchPaths({QStringLiteral("/usr/share/icons")});
         QIcon::setThemeName(QStringLiteral("Adwaita"));
+        // The login item follows the setting, as the shell connects it.
+        QObject::connect(&settings, &AppSettings::launchAtLoginChanged, [this](bool on) {
+            loginItemCalls.append(on);
+            launchAtLogin.setEnabled(on);
+        });
     }
 
     // Builds the view as the settings window hosts it, at the window's size.
     std::unique_ptr<SettingsView> makeView()
     {
         auto view = std::make_unique<SettingsView>(
-            SettingsView::Context{manager, settings, navigation, sounds, dialogs, pool, &log,
-                                  [this](bool on) { loginItemCalls.append(on); }});
+            SettingsView::Context{manager, settings, navigation, sounds, dialogs, pool, &log});
         view->resize(800, 650);
         return view;
     }
@@ -56,6 +63,10 @@ protected:
     ConnectionsManager manager;
     SettingsNavigation navigation;
     FakeDialogs dialogs;
+    // The desktop's login item: the real autostart entry.
+    XdgAutostartLoginItem loginItem{QStringLiteral("io.ondrix.Ondrix"), QStringLiteral("Ondrix"),
+                                    QStringLiteral("/usr/bin/ondrix")};
+    LaunchAtLogin launchAtLogin{loginItem, &log};
     QList<bool> loginItemCalls;
 };
 
@@ -196,16 +207,29 @@ TEST_F(SettingsViewTest, LaunchAtLoginSwitchDrivesTheLoginItem)
     EXPECT_EQ(toggle->text(), QStringLiteral("Launch Ondrix when I log in"));
     EXPECT_FALSE(toggle->isChecked());
 
+    const QString entry = loginItem.entryPath();
+    EXPECT_TRUE(entry.startsWith(env.configHome() + QStringLiteral("/autostart/"))) << entry.toStdString();
     toggle->click();
     EXPECT_TRUE(settings.launchAtLogin());
+    EXPECT_TRUE(QFile::exists(entry));
     toggle->click();
     EXPECT_FALSE(settings.launchAtLogin());
+    EXPECT_FALSE(QFile::exists(entry));
     EXPECT_EQ(loginItemCalls, QList<bool>({true, false}));
 
-    // The shell setting the value (from what the desktop really does) moves the switch without a call.
+    // A change made elsewhere moves the switch.
     settings.setLaunchAtLogin(true);
     EXPECT_TRUE(toggle->isChecked());
-    EXPECT_EQ(loginItemCalls.size(), 2);
+
+    // A desktop that cannot take the entry: the person who flipped the switch reads why in the log.
+    toggle->click();
+    EXPECT_FALSE(QFile::exists(entry));
+    QDir(env.configHome() + QStringLiteral("/autostart")).removeRecursively();
+    env.writeFile(QStringLiteral("config/autostart"), "a file where the folder belongs");
+    toggle->click();
+    EXPECT_FALSE(QFile::exists(entry));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !log.entries().isEmpty(); }));
+    EXPECT_EQ(log.entries().constLast().level, LogEntry::LogLevel::warning);
 }
 
 TEST_F(SettingsViewTest, NotificationStepperLimitsDependentControlsAndPreview)
