@@ -394,9 +394,9 @@ QWidget* AppDelegate::makePopoverView()
 
 QWidget* AppDelegate::makeSettingsView()
 {
-    return new SettingsView(SettingsView::Context{m_core.manager(), m_core.settings(), m_settingsNavigation,
-                                                  m_core.sounds(), m_dialogs, m_core.transferPool(),
-                                                  &m_core.log()});
+    return new SettingsView(SettingsView::Context{m_core.manager(), m_core.settings(), m_core.store(),
+                                                  m_settingsNavigation, m_core.sounds(), m_dialogs,
+                                                  m_core.transferPool(), &m_core.log()});
 }
 
 QWidget* AppDelegate::makeLogView()

@@ -1,12 +1,12 @@
 #include "ui/settings/SettingsView.h"
 
 #include "platform/SoundPlayer.h"
+#include "ui/browser/BrowserView.h"
 #include "ui/connections/ConnectionsSettingsView.h"
 #include "ui/settings/GeneralSettingsTab.h"
 #include "ui/settings/NotificationsSettingsTab.h"
 
 #include <QIcon>
-#include <QLabel>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -21,16 +21,6 @@ namespace {
 // Tabs in the order of the tab bar.
 constexpr std::array kTabOrder{SettingsTab::general, SettingsTab::notifications, SettingsTab::connections,
                                SettingsTab::browser};
-
-QWidget* placeholder(const QString& text)
-{
-    auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setMargin(24);
-    label->setForegroundRole(QPalette::PlaceholderText);
-    return label;
-}
 
 QIcon themeIcon(std::initializer_list<const char*> names)
 {
@@ -61,12 +51,14 @@ SettingsView::SettingsView(Context context, QWidget* parent)
                    themeIcon({"preferences-system-notifications-symbolic", "preferences-desktop-notification",
                               "notifications"}),
                    tr("Notifications"));
-    m_tabs->addTab(new ConnectionsSettingsView(m_context.manager, m_context.dialogs, m_context.pool,
-                                               &m_context.navigation),
+    auto* connections = new ConnectionsSettingsView(m_context.manager, m_context.dialogs, m_context.pool,
+                                                    &m_context.navigation);
+    m_tabs->addTab(connections,
                    themeIcon({"network-workgroup-symbolic", "network-workgroup", "network-server"}),
                    tr("Connections"));
-    m_tabs->addTab(placeholder(tr("The remote browser is not part of this build yet.")),
-                   themeIcon({"view-refresh-symbolic", "view-refresh"}), tr("Browser"));
+    m_tabs->addTab(
+        new BrowserView(m_context.manager, m_context.store, m_context.pool, m_context.dialogs, m_context.log),
+        themeIcon({"view-refresh-symbolic", "view-refresh"}), tr("Browser"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

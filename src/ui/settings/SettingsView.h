@@ -13,6 +13,7 @@ class AppSettings;
 class ConnectionsManager;
 class Dialogs;
 class LogService;
+class PreferencesStore;
 class SoundPlayer;
 
 // The root of the settings window: four tabs (General, Notifications, Connections, Browser) that follow the
@@ -26,6 +27,7 @@ public:
     struct Context {
         ConnectionsManager& manager;
         AppSettings& settings;
+        PreferencesStore& store; // the browser's colour tags
         SettingsNavigation& navigation;
         SoundPlayer& sounds;
         Dialogs& dialogs;

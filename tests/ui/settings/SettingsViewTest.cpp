@@ -52,7 +52,7 @@ protected:
     std::unique_ptr<SettingsView> makeView()
     {
         auto view = std::make_unique<SettingsView>(
-            SettingsView::Context{manager, settings, navigation, sounds, dialogs, pool, &log});
+            SettingsView::Context{manager, settings, store, navigation, sounds, dialogs, pool, &log});
         view->resize(800, 650);
         return view;
     }
