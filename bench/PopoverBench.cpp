@@ -11,6 +11,7 @@
 #include "platform/AppPaths.h"
 #include "platform/InotifyFileEventSource.h"
 #include "platform/PreferencesStore.h"
+#include "platform/XattrTagStore.h"
 #include "records/HistoryService.h"
 #include "records/LogService.h"
 #include "records/NotificationService.h"
@@ -128,7 +129,7 @@ int main(int argc, char** argv)
     StatsService stats(*store);
     HistoryService history(AppPaths::historyFile());
     NotificationService notifications(nullptr);
-    FinderTagService tags;
+    FinderTagService tags(std::make_shared<XattrTagStore>());
     QThreadPool pool;
     pool.setMaxThreadCount(kJobs + 2);
     EngineServices services;
