@@ -33,12 +33,17 @@ namespace {
 constexpr int kSideMargin = 12;
 const char* const kSymbolProperty = "popoverSymbol";
 
+const char* const kToneProperty = "popoverTone";
+const char* const kSymbolToneProperty = "popoverSymbolTone";
+const char* const kSymbolSizeProperty = "popoverSymbolSize";
+
+// Texts in a tone keep it when the palette changes: MenuBarView::changeEvent applies it again.
 void setTone(QWidget* label, PopoverTone tone)
 {
+    label->setProperty(kToneProperty, int(tone));
+    const QWidget* owner = label->parentWidget() ? label->parentWidget() : label;
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText,
-                     PopoverIcons::colour(tone, label->parentWidget() ? label->parentWidget()->palette()
-                                                                      : label->palette()));
+    palette.setColor(QPalette::WindowText, PopoverIcons::colour(tone, owner->palette()));
     label->setPalette(palette);
 }
 
@@ -51,6 +56,9 @@ QLabel* symbolLabel(QWidget* parent)
 
 void showSymbol(QLabel* label, PopoverSymbol symbol, PopoverTone tone, int size = 16)
 {
+    label->setProperty(kSymbolProperty, int(symbol));
+    label->setProperty(kSymbolToneProperty, int(tone));
+    label->setProperty(kSymbolSizeProperty, size);
     const QWidget* owner = label->parentWidget() ? label->parentWidget() : label;
     label->setPixmap(PopoverIcons::pixmap(symbol, PopoverIcons::colour(tone, owner->palette()), size,
                                           label->devicePixelRatioF()));
@@ -490,6 +498,9 @@ void MenuBarView::refresh()
 {
     const unsigned dirty = m_dirty;
     m_dirty = 0;
+    if (dirty & Palette) {
+        recolour();
+    }
     if (dirty & Header) {
         refreshHeader();
     }
@@ -624,6 +635,7 @@ void MenuBarView::refreshRows()
             connect(row, &ConnectionRow::openFolderRequested, this,
                     [this, row] { openFolder(row->connection().localFolder); });
             m_rowsLayout->addWidget(row);
+            row->show();
             m_rows.append(row);
         }
         // New rows join the keyboard order where they are shown, before the controls below them.
@@ -788,21 +800,36 @@ void MenuBarView::hideEvent(QHideEvent* event)
 void MenuBarView::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::PaletteChange) {
-        return;
+    if (event->type() == QEvent::PaletteChange) {
+        // The children receive the new palette after this: draw again once they have it.
+        mark(All | Palette);
     }
-    // Symbols are drawn in the palette's colours: draw them again, rows included.
-    const QList<QAbstractButton*> buttons = findChildren<QAbstractButton*>();
-    for (QAbstractButton* button : buttons) {
-        const QVariant symbol = button->property(kSymbolProperty);
-        if (symbol.isValid()) {
+}
+
+void MenuBarView::recolour()
+{
+    // Symbols and toned texts are drawn in the palette's colours: draw them again, rows included.
+    const QList<QWidget*> widgets = findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        const QVariant tone = widget->property(kToneProperty);
+        if (tone.isValid()) {
+            setTone(widget, PopoverTone(tone.toInt()));
+        }
+        auto* label = qobject_cast<QLabel*>(widget);
+        const QVariant symbolTone = widget->property(kSymbolToneProperty);
+        if (label && symbolTone.isValid()) {
+            showSymbol(label, PopoverSymbol(widget->property(kSymbolProperty).toInt()),
+                       PopoverTone(symbolTone.toInt()), widget->property(kSymbolSizeProperty).toInt());
+        }
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        const QVariant symbol = widget->property(kSymbolProperty);
+        if (button && symbol.isValid()) {
             setSymbolIcon(button, PopoverSymbol(symbol.toInt()));
         }
     }
     qDeleteAll(m_rows);
     m_rows.clear();
     m_dotColour = QColor();
-    mark(All);
 }
 
 // ---- what is shown ----

@@ -87,6 +87,7 @@ private:
         Environment = 1u << 6,
         Controls = 1u << 7,
         All = 0xffu,
+        Palette = 1u << 8,
     };
 
     struct ActivityLine;
@@ -103,6 +104,7 @@ private:
     void mark(unsigned parts);
     void markProgress();
     void refresh();
+    void recolour();
     void refreshHeader();
     void refreshBanner();
     void refreshRows();

@@ -353,6 +353,20 @@ TEST_F(MenuBarViewTest, RecentUploadsSkipFailuresAndShowSizesAndAges)
     EXPECT_EQ(manager->unreadCount(), 0);
     saveScreenshot(view.get(), QStringLiteral("popover-idle"));
 
+    // A dark desktop: symbols and texts are drawn again in the new palette's colours.
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2e));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x20));
+    dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3e));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    view->setPalette(dark);
+    settle();
+    EXPECT_EQ(view->connectionRows().size(), 2) << "the rows come back in the new colours";
+    EXPECT_EQ(view->recentLines(), recent);
+    saveScreenshot(view.get(), QStringLiteral("popover-idle-dark"));
+
     // Showing the popover again clears what arrived unread meanwhile.
     view->hide();
     manager->setUnreadCount(4);
