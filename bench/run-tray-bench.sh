@@ -28,8 +28,15 @@ sleep 1
 
 # One enabled connection to a port nobody listens on, watching a folder with a file that never stops growing.
 cat > "$work/connections.json" <<JSON
-[{"name": "Bench", "isEnabled": true, "host": "127.0.0.1", "port": 9, "localFolder": "$work/watched",
-  "stabilityCheckSeconds": 30}]
+[{"id": "6F1C2B9A-5D3E-4C1B-9E2A-7B8C9D0E1F2A", "name": "Bench", "isEnabled": true, "transferProtocol": "FTP",
+  "host": "127.0.0.1", "port": 9, "username": "bench", "password": "", "sshKeyPath": "", "ftpMode": "Passive",
+  "localFolder": "$work/watched", "remoteFolder": "/", "preserveSubdirectories": true,
+  "monitorSubdirectories": true, "deleteLocalAfterUpload": false, "conflictResolution": "Overwrite",
+  "simultaneousUploads": 2, "stabilityCheckSeconds": 30, "maxBandwidthKBps": 0, "extensionPreset": "",
+  "includedExtensions": "", "excludedExtensions": "", "minFileSizeBytes": 0,
+  "downloadUnspecifiedExtensions": true, "scheduleEnabled": false, "scheduleStartHour": 9, "scheduleEndHour": 18,
+  "scheduleDays": [1, 2, 3, 4, 5], "postUploadAction": {"type": "none"}, "iptcEnabled": false,
+  "iptcKeywords": [], "finderTagsEnabled": false, "selectedIPTCKeywordID": null}]
 JSON
 "$ondrix" connections import "$work/connections.json" >/dev/null
 ( while true; do echo data >> "$work/watched/growing.mov"; sleep 0.5; done ) & pids+=($!)
