@@ -3,7 +3,6 @@
 include(GNUInstallDirs)
 
 set(ONDRIX_APP_ID "io.ondrix.Ondrix" CACHE STRING "Reverse-DNS application id")
-set(ONDRIX_WEBSITE_URL "https://ondrix.io" CACHE STRING "Product website")
 set(ONDRIX_INSTALLED_BINARY "${CMAKE_INSTALL_FULL_BINDIR}/ondrix")
 set(ONDRIX_INSTALLED_DATADIR "${CMAKE_INSTALL_FULL_DATADIR}")
 set(ONDRIX_PACKAGE_DIR ${PROJECT_BINARY_DIR}/package-files)

@@ -1,6 +1,5 @@
 #include "app/AppDelegate.h"
 
-#include "app/AppIdentity.h"
 #include "app/Application.h"
 #include "app/DockPresence.h"
 #include "app/PopoverPlacement.h"
@@ -11,6 +10,7 @@
 #include "model/PushConnection.h"
 #include "platform/PreferencesStore.h"
 #include "supervision/ConnectionsManager.h"
+#include "ui/about/AboutInfo.h"
 #include "ui/about/AboutView.h"
 #include "ui/history/HistoryView.h"
 #include "ui/log/LogView.h"
@@ -199,9 +199,9 @@ void AppDelegate::buildTrayMenu()
     settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(tr("Ondrix Website"), this,
-                          [] { QDesktopServices::openUrl(AppIdentity::websiteUrl()); });
+                          [] { QDesktopServices::openUrl(AboutInfo::fromBuild().website()); });
     m_trayMenu->addAction(tr("Contact Support"), this,
-                          [] { QDesktopServices::openUrl(AppIdentity::supportUrl()); });
+                          [] { QDesktopServices::openUrl(AboutInfo::fromBuild().support()); });
     m_trayMenu->addSeparator();
     QAction* quitAction = m_trayMenu->addAction(tr("Quit Ondrix"), this, &AppDelegate::quit);
     quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

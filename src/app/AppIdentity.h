@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QUrl>
 
 namespace ondrix::AppIdentity {
 
@@ -21,16 +20,6 @@ inline QString busObjectPath()
 inline QString busInterface()
 {
     return QStringLiteral("io.ondrix.Ondrix");
-}
-
-inline QUrl websiteUrl()
-{
-    return QUrl(QStringLiteral("https://ondrix.io"));
-}
-
-inline QUrl supportUrl()
-{
-    return QUrl(QStringLiteral("mailto:support@ondrix.io?subject=Ondrix%20support"));
 }
 
 } // namespace ondrix::AppIdentity
