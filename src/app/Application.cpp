@@ -35,6 +35,11 @@ Application::Application(QObject* parent)
     m_notifications = std::make_unique<NotificationService>(m_notificationCenter.get());
     m_settings = std::make_unique<AppSettings>(*m_store, m_notifications.get());
     m_log = std::make_unique<LogService>(AppPaths::logFile());
+    if (!m_store->openProblem().isEmpty()) {
+        m_log->log(tr("Settings cannot be saved in this run, the preferences file was left untouched: %1")
+                       .arg(m_store->openProblem()),
+                   LogEntry::LogLevel::error);
+    }
     m_stats = std::make_unique<StatsService>(*m_store);
     m_history = std::make_unique<HistoryService>(AppPaths::historyFile());
     m_sounds = std::make_unique<CanberraSoundPlayer>(CanberraSoundPlayer::findSoundDirectory());

@@ -13,8 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cmath>
-#include <limits>
+#include <chrono>
+#include <thread>
 
 Q_LOGGING_CATEGORY(lcPreferences, "ondrix.preferences")
 
@@ -70,6 +70,11 @@ constexpr const char* kStatements[] = {
 };
 
 constexpr int kBusyTimeoutMs = 5000;
+constexpr int kSchemaVersion = 1;
+// A store that cannot be opened for a reason other than damage is tried this often, this far apart, before
+// the run goes on without it.
+constexpr int kOpenAttempts = 3;
+constexpr int kOpenRetryDelayMs = 100;
 
 enum ValueKind { NullValue, IntegerValue, RealValue, TextValue, BlobValue };
 
@@ -97,105 +102,6 @@ struct StatementScope {
     }
 };
 
-// The length of the longest prefix of `text` that is a number: blanks, a sign, digits, and when `real` also a
-// fraction and an exponent. Mirrors how the user defaults read numbers from strings.
-qsizetype numericPrefix(const QByteArray& text, bool real, qsizetype& start)
-{
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r')) {
-        ++i;
-    }
-    start = i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        ++i;
-    }
-    const auto digits = [&](qsizetype from) {
-        qsizetype j = from;
-        while (j < text.size() && text[j] >= '0' && text[j] <= '9') {
-            ++j;
-        }
-        return j;
-    };
-    qsizetype end = digits(i);
-    bool any = end > i;
-    if (real && end < text.size() && text[end] == '.') {
-        const qsizetype fractionEnd = digits(end + 1);
-        any = any || fractionEnd > end + 1;
-        end = fractionEnd;
-    }
-    if (!any) {
-        return 0;
-    }
-    if (real && end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
-        qsizetype j = end + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
-            ++j;
-        }
-        const qsizetype exponentEnd = digits(j);
-        if (exponentEnd > j) {
-            end = exponentEnd;
-        }
-    }
-    return end - start;
-}
-
-qint64 integerFromString(const QString& text)
-{
-    const QByteArray latin = text.toLatin1();
-    qsizetype start = 0;
-    const qsizetype length = numericPrefix(latin, false, start);
-    if (length == 0) {
-        return 0;
-    }
-    bool ok = false;
-    const qint64 value = latin.mid(start, length).toLongLong(&ok);
-    if (ok) {
-        return value;
-    }
-    return latin[start] == '-' ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
-}
-
-double doubleFromString(const QString& text)
-{
-    const QByteArray latin = text.toLatin1();
-    qsizetype start = 0;
-    const qsizetype length = numericPrefix(latin, true, start);
-    return length == 0 ? 0.0 : latin.mid(start, length).toDouble();
-}
-
-bool boolFromString(const QString& text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && text[i].isSpace()) {
-        ++i;
-    }
-    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        ++i;
-    }
-    while (i < text.size() && text[i] == QLatin1Char('0')) {
-        ++i;
-    }
-    if (i >= text.size()) {
-        return false;
-    }
-    const char16_t c = text[i].unicode();
-    return c == u'Y' || c == u'y' || c == u'T' || c == u't' || (c >= u'1' && c <= u'9');
-}
-
-qint64 saturatingTruncate(double value)
-{
-    if (std::isnan(value)) {
-        return 0;
-    }
-    if (value >= 9223372036854775808.0) {
-        return std::numeric_limits<qint64>::max();
-    }
-    if (value < -9223372036854775808.0) {
-        return std::numeric_limits<qint64>::min();
-    }
-    return static_cast<qint64>(value);
-}
-
 QString movedAsideName(const QString& path)
 {
     const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
@@ -207,14 +113,6 @@ QString movedAsideName(const QString& path)
 }
 
 } // namespace
-
-struct PreferencesStore::Raw {
-    QString type;
-    int kind = NullValue;
-    qint64 integer = 0;
-    double real = 0;
-    QByteArray bytes;
-};
 
 PreferencesStore::PreferencesStore(const QString& path)
     : m_path(path)
@@ -229,38 +127,76 @@ PreferencesStore::PreferencesStore(const QString& path)
         ::close(fd);
     }
 
-    const int rc = openAt(path);
+    int rc = openAt(path, Access::readWrite);
+    for (int attempt = 1; attempt < kOpenAttempts && !isDamaged(rc) && rc != SQLITE_OK; ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(kOpenRetryDelayMs));
+        rc = openAt(path, Access::readWrite);
+    }
     if (rc == SQLITE_OK) {
         m_persistent = true;
         return;
     }
-    // A file another instance keeps locked is healthy; only a file SQLite rejects is moved aside.
-    const bool busy = (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED;
-    const QString aside = movedAsideName(path);
-    if (!busy && QFileInfo::exists(path) && QFile::rename(path, aside)) {
-        m_movedAsidePath = aside;
-        for (const char* suffix : {"-wal", "-shm"}) {
-            const QString companion = path + QLatin1String(suffix);
-            if (QFileInfo::exists(companion) && !QFile::rename(companion, aside + QLatin1String(suffix))) {
-                QFile::remove(companion);
-            }
+    if (isDamaged(rc)) {
+        moveAsideAndStartFresh(path);
+        if (m_persistent) {
+            return;
         }
-        qCWarning(lcPreferences,
-                  "[PreferencesStore] %s could not be opened as a preferences database; kept it "
-                  "as %s and started with fresh preferences",
-                  qUtf8Printable(path), qUtf8Printable(aside));
-        const int freshFd = ::open(nativePath.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-        if (freshFd >= 0) {
-            ::close(freshFd);
-        }
-        if (openAt(path) == SQLITE_OK) {
-            m_persistent = true;
+    } else {
+        // A full disk, a store owned by another user, a folder that went read-only, a lock held too long: the
+        // file is healthy, or at least not known to be damaged, so it stays exactly where it is and the next
+        // start tries it again. Reading it still works in some of these cases, and then the connections are
+        // there for this run; changes are not saved and each failed write is reported.
+        m_openProblem = QStringLiteral("%1 (%2)").arg(QString::fromUtf8(sqlite3_errstr(rc)), path);
+        if (openAt(path, Access::readOnly) == SQLITE_OK) {
+            qCWarning(
+                lcPreferences,
+                "[PreferencesStore] cannot open %s for writing (%s); it was left as it is and is read only "
+                "for this run, so changes are not saved",
+                qUtf8Printable(path), sqlite3_errstr(rc));
             return;
         }
     }
-    qCWarning(lcPreferences, "[PreferencesStore] cannot open %s; preferences are kept in memory for this run",
-              qUtf8Printable(path));
+    qCWarning(
+        lcPreferences,
+        "[PreferencesStore] cannot open %s (%s); it was left as it is and preferences are kept in memory "
+        "for this run",
+        qUtf8Printable(path), sqlite3_errstr(rc));
+    if (m_openProblem.isEmpty()) {
+        m_openProblem = QStringLiteral("%1 (%2)").arg(QString::fromUtf8(sqlite3_errstr(rc)), path);
+    }
     openInMemory();
+}
+
+bool PreferencesStore::isDamaged(int rc)
+{
+    const int primary = rc & 0xff;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
+void PreferencesStore::moveAsideAndStartFresh(const QString& path)
+{
+    const QString aside = movedAsideName(path);
+    if (!QFile::rename(path, aside)) {
+        m_openProblem = QStringLiteral("%1 is damaged and could not be moved aside").arg(path);
+        return;
+    }
+    m_movedAsidePath = aside;
+    for (const char* suffix : {"-wal", "-shm"}) {
+        const QString companion = path + QLatin1String(suffix);
+        if (QFileInfo::exists(companion) && !QFile::rename(companion, aside + QLatin1String(suffix))) {
+            QFile::remove(companion);
+        }
+    }
+    qCWarning(
+        lcPreferences,
+        "[PreferencesStore] %s is not a valid preferences database; kept it as %s and started with fresh "
+        "preferences",
+        qUtf8Printable(path), qUtf8Printable(aside));
+    const int freshFd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    if (freshFd >= 0) {
+        ::close(freshFd);
+    }
+    m_persistent = openAt(path, Access::readWrite) == SQLITE_OK;
 }
 
 PreferencesStore::~PreferencesStore()
@@ -268,29 +204,49 @@ PreferencesStore::~PreferencesStore()
     closeDatabase();
 }
 
-int PreferencesStore::openAt(const QString& file)
+int PreferencesStore::openAt(const QString& file, Access access)
 {
     const QByteArray nativePath = QFile::encodeName(file);
-    if (sqlite3_open_v2(nativePath.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK) {
+    const int flags =
+        access == Access::readWrite ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
+    if (sqlite3_open_v2(nativePath.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
         return fail("open");
     }
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
-    // WAL keeps readers and the writer of another instance out of each other's way and survives a crash at
-    // any point; synchronous=NORMAL is durable against process crashes, which is what we need.
-    const char* setup = "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;";
-    if (sqlite3_exec(m_db, setup, nullptr, nullptr, nullptr) != SQLITE_OK ||
-        sqlite3_exec(m_db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
-        return fail("set up");
+    if (access == Access::readWrite) {
+        // WAL keeps readers and the writer of another instance out of each other's way and survives a crash
+        // at any point; synchronous=NORMAL is durable against process crashes, which is what we need.
+        const char* setup = "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;";
+        if (sqlite3_exec(m_db, setup, nullptr, nullptr, nullptr) != SQLITE_OK) {
+            return fail("set up");
+        }
+        // The schema is written only into a store that lacks it: opening a complete store writes nothing,
+        // so it opens on a full disk too.
+        sqlite3_stmt* version = nullptr;
+        int schemaVersion = 0;
+        if (sqlite3_prepare_v2(m_db, "PRAGMA user_version", -1, &version, nullptr) == SQLITE_OK &&
+            sqlite3_step(version) == SQLITE_ROW) {
+            schemaVersion = sqlite3_column_int(version, 0);
+        }
+        sqlite3_finalize(version);
+        if (schemaVersion != kSchemaVersion &&
+            sqlite3_exec(m_db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
+            return fail("set up");
+        }
     }
-    bool healthy = false;
+    // Only a check that ran and found problems means damage; a check that could not run (an I/O error, a
+    // log it cannot read) says nothing about the file.
     sqlite3_stmt* check = nullptr;
-    if (sqlite3_prepare_v2(m_db, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK &&
-        sqlite3_step(check) == SQLITE_ROW) {
-        healthy = columnText(check, 0) == QLatin1String("ok");
+    if (sqlite3_prepare_v2(m_db, "PRAGMA quick_check", -1, &check, nullptr) != SQLITE_OK) {
+        return fail("check");
     }
+    const int checked = sqlite3_step(check);
+    const bool healthy = checked == SQLITE_ROW && columnText(check, 0) == QLatin1String("ok");
     sqlite3_finalize(check);
+    if (checked != SQLITE_ROW) {
+        return fail("check");
+    }
     if (!healthy) {
         qCWarning(lcPreferences, "[PreferencesStore] integrity check of %s failed", qUtf8Printable(file));
         closeDatabase();
@@ -365,7 +321,7 @@ void PreferencesStore::reportError(const char* what) const
               m_db ? sqlite3_errmsg(m_db) : "no database");
 }
 
-std::optional<PreferencesStore::Raw> PreferencesStore::readRaw(const QString& key) const
+std::optional<PreferenceValue> PreferencesStore::readRaw(const QString& key) const
 {
     std::lock_guard lock(m_mutex);
     sqlite3_stmt* stmt = statement(Statement::Read);
@@ -381,29 +337,29 @@ std::optional<PreferencesStore::Raw> PreferencesStore::readRaw(const QString& ke
         }
         return std::nullopt;
     }
-    Raw raw;
+    PreferenceValue raw;
     raw.type = columnText(stmt, 0);
     switch (sqlite3_column_type(stmt, 1)) {
     case SQLITE_INTEGER:
-        raw.kind = IntegerValue;
+        raw.storage = PreferenceValue::Storage::integer;
         raw.integer = sqlite3_column_int64(stmt, 1);
         break;
     case SQLITE_FLOAT:
-        raw.kind = RealValue;
+        raw.storage = PreferenceValue::Storage::real;
         raw.real = sqlite3_column_double(stmt, 1);
         break;
     case SQLITE_TEXT:
-        raw.kind = TextValue;
+        raw.storage = PreferenceValue::Storage::text;
         raw.bytes = QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)),
                                sqlite3_column_bytes(stmt, 1));
         break;
     case SQLITE_BLOB:
-        raw.kind = BlobValue;
+        raw.storage = PreferenceValue::Storage::blob;
         raw.bytes =
             QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, 1)), sqlite3_column_bytes(stmt, 1));
         break;
     default:
-        raw.kind = NullValue;
+        raw.storage = PreferenceValue::Storage::null;
         break;
     }
     return raw;
@@ -425,119 +381,40 @@ bool PreferencesStore::contains(const QString& key) const
     return rc == SQLITE_ROW;
 }
 
-// Type names as stored; a script may store a value of any SQLite class under any number type, so the
-// conversions look at the stored value's class, not only at the type name.
 bool PreferencesStore::boolValue(const QString& key) const
 {
-    const auto raw = readRaw(key);
-    if (!raw) {
-        return false;
-    }
-    if (raw->type == QLatin1String("string")) {
-        return boolFromString(QString::fromUtf8(raw->bytes));
-    }
-    if (raw->type == QLatin1String("bool") || raw->type == QLatin1String("integer") ||
-        raw->type == QLatin1String("double")) {
-        switch (raw->kind) {
-        case IntegerValue:
-            return raw->integer != 0;
-        case RealValue:
-            return raw->real != 0;
-        case TextValue:
-            return boolFromString(QString::fromUtf8(raw->bytes));
-        default:
-            return false;
-        }
-    }
-    return false;
-}
-
-// Integer and double reads: values of a number type or strings, converted by the stored value's class.
-template <typename Raw, typename T>
-static T convertScalar(const std::optional<Raw>& raw, T (*fromInteger)(qint64), T (*fromReal)(double),
-                       T (*fromText)(const QString&))
-{
-    if (!raw) {
-        return T();
-    }
-    const bool number = raw->type == QLatin1String("bool") || raw->type == QLatin1String("integer") ||
-                        raw->type == QLatin1String("double");
-    if (!number && raw->type != QLatin1String("string")) {
-        return T();
-    }
-    switch (raw->kind) {
-    case IntegerValue:
-        return fromInteger(raw->integer);
-    case RealValue:
-        return fromReal(raw->real);
-    case TextValue:
-        return fromText(QString::fromUtf8(raw->bytes));
-    default:
-        return T();
-    }
+    const auto value = readRaw(key);
+    return value && value->toBool();
 }
 
 qint64 PreferencesStore::integerValue(const QString& key) const
 {
-    return convertScalar<Raw, qint64>(
-        readRaw(key), [](qint64 value) { return value; }, &saturatingTruncate, &integerFromString);
+    const auto value = readRaw(key);
+    return value ? value->toInteger() : 0;
 }
 
 double PreferencesStore::doubleValue(const QString& key) const
 {
-    return convertScalar<Raw, double>(
-        readRaw(key), [](qint64 value) { return static_cast<double>(value); },
-        [](double value) { return value; }, &doubleFromString);
+    const auto value = readRaw(key);
+    return value ? value->toDouble() : 0.0;
 }
 
 QString PreferencesStore::stringValue(const QString& key) const
 {
-    const auto raw = readRaw(key);
-    if (!raw) {
-        return {};
-    }
-    const bool number = raw->type == QLatin1String("bool") || raw->type == QLatin1String("integer") ||
-                        raw->type == QLatin1String("double");
-    if (!number && raw->type != QLatin1String("string")) {
-        return {};
-    }
-    switch (raw->kind) {
-    case IntegerValue:
-        return QString::number(raw->integer);
-    case RealValue:
-        return QString::number(raw->real, 'g', QLocale::FloatingPointShortest);
-    case TextValue:
-        // An empty string is still a string: only a missing value reads as the null string.
-        return raw->bytes.isEmpty() ? QString(QLatin1String("")) : QString::fromUtf8(raw->bytes);
-    default:
-        return {};
-    }
+    const auto value = readRaw(key);
+    return value ? value->toString() : QString();
 }
 
 QByteArray PreferencesStore::dataValue(const QString& key) const
 {
-    const auto raw = readRaw(key);
-    if (!raw || raw->type != QLatin1String("data") || (raw->kind != BlobValue && raw->kind != TextValue)) {
-        return {};
-    }
-    return raw->bytes;
+    const auto value = readRaw(key);
+    return value ? value->toData() : QByteArray();
 }
 
 QStringList PreferencesStore::stringListValue(const QString& key) const
 {
-    const auto raw = readRaw(key);
-    if (!raw || raw->type != QLatin1String("stringList") || raw->kind != TextValue) {
-        return {};
-    }
-    const QJsonDocument document = QJsonDocument::fromJson(raw->bytes);
-    QStringList list;
-    for (const QJsonValue value : document.array()) {
-        if (!value.isString()) {
-            return {};
-        }
-        list.append(value.toString());
-    }
-    return list;
+    const auto value = readRaw(key);
+    return value ? value->toStringList() : QStringList();
 }
 
 std::optional<PreferencesStore::RealDictionary>

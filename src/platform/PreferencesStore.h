@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PreferenceValue.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -21,9 +23,11 @@ namespace ondrix {
 // starts with one, and so on (see the read functions). String→real dictionaries keep their entries in a child
 // table so that setting or removing one entry is a single statement whatever the size of the dictionary.
 //
-// A file that cannot be opened or is not a valid database is moved aside (renamed with a timestamp), a fresh
-// store is created in its place and the problem goes to the system log; when even that fails the store lives
-// in memory for this run. Failed writes are reported to the system log only and otherwise ignored.
+// A file SQLite calls corrupt or not a database is moved aside (renamed with a timestamp), a fresh store is
+// created in its place and the problem goes to the system log. Any other failure to open (a full disk, a
+// store owned by another user, a read-only folder) leaves the file exactly as it is, so the next start finds
+// it again: the store is then opened read-only if it can be read, else it lives in memory for this run, and
+// openProblem() says why. Failed writes are reported to the system log only and otherwise ignored.
 //
 // Thread affinity: meant for the main thread, but every call takes an internal lock, so any thread may use
 // it. Several instances (in this or other processes) may open the same file; each call is its own
@@ -41,14 +45,17 @@ public:
     QString path() const { return m_path; }
     // The file a corrupt store was moved to when this instance opened it; empty when that did not happen.
     QString movedAsidePath() const { return m_movedAsidePath; }
-    // False when neither the file nor a fresh one could be opened and the values live in memory only.
+    // False when changes are not saved: the file could be opened read-only at most, or not at all and the
+    // values live in memory only.
     bool isPersistent() const { return m_persistent; }
+    // Why the file could not be opened for writing, with its path; empty when it was. For the activity log.
+    QString openProblem() const { return m_openProblem; }
 
     // True when any value, of any type, is stored under the key.
     bool contains(const QString& key) const;
 
-    // Non-zero numbers read true; strings read true when, after blanks, signs and leading zeros, they start
-    // with Y, y, T, t or a digit 1-9; anything else reads false.
+    // The typed reads convert what is stored as PreferenceValue describes; a missing key reads false, 0 or
+    // empty.
     bool boolValue(const QString& key) const;
     // Numbers (doubles truncated toward zero, saturated), and strings that start with an integer.
     qint64 integerValue(const QString& key) const;
@@ -99,15 +106,17 @@ private:
         Count
     };
 
-    struct Raw;
-    std::optional<Raw> readRaw(const QString& key) const;
+    std::optional<PreferenceValue> readRaw(const QString& key) const;
     void writeRaw(const QString& key, const char* type, int valueKind, const QByteArray& bytes,
                   qint64 integer, double real);
 
     // The parent row and the entries of a dictionary, inside a transaction the caller holds.
     bool writeDictionaryRows(const QString& key, const RealDictionary& value);
+    enum class Access { readWrite, readOnly };
     // SQLITE_OK, or the error that made the file unusable (the database is then closed).
-    int openAt(const QString& file);
+    int openAt(const QString& file, Access access);
+    static bool isDamaged(int rc);
+    void moveAsideAndStartFresh(const QString& path);
     int fail(const char* what);
     void openInMemory();
     void closeDatabase();
@@ -118,6 +127,7 @@ private:
 
     QString m_path;
     QString m_movedAsidePath;
+    QString m_openProblem;
     bool m_persistent = false;
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_statements[static_cast<int>(Statement::Count)] = {};

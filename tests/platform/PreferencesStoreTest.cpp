@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 using ondrix::PreferencesStore;
 using ondrix::test::TestEnvironment;
@@ -263,16 +266,66 @@ TEST(PreferencesStore, CorruptFilesAreMovedAsideAndReplaced)
         EXPECT_TRUE(reopened.movedAsidePath().isEmpty());
         QFile::remove(store.movedAsidePath());
     }
+}
 
-    // A database of some other program whose tables clash with ours.
-    QFile::remove(path);
-    QFile::remove(path + QStringLiteral("-wal"));
-    QFile::remove(path + QStringLiteral("-shm"));
-    runSql(path, "CREATE TABLE preferences (name TEXT);");
-    PreferencesStore foreign(path);
-    EXPECT_FALSE(foreign.movedAsidePath().isEmpty());
-    foreign.setBool(QStringLiteral("b"), true);
-    EXPECT_TRUE(foreign.boolValue(QStringLiteral("b")));
+// Only damage sets a store aside. A store that merely cannot be opened now (a full disk, a file owned by
+// another user, a lock file where SQLite wants its own) stays exactly where it is, so the next start finds
+// every connection again.
+TEST(PreferencesStore, AStoreThatIsNotDamagedStaysWhereItIs)
+{
+    TestEnvironment env;
+    const QString path = ondrix::AppPaths::preferencesFile();
+    const QString folder = QFileInfo(path).absolutePath();
+    const auto setAside = [&] {
+        return QDir(folder).entryList({QStringLiteral("*.corrupt-*")}, QDir::AllEntries | QDir::System);
+    };
+    {
+        PreferencesStore store(path);
+        store.setData(QStringLiteral("push_connections"), "[{\"name\":\"Studio\"}]");
+    }
+
+    // SQLite cannot open its write-ahead log: the folder holds something else by that name.
+    ASSERT_TRUE(QDir(folder).mkdir(QFileInfo(path).fileName() + QStringLiteral("-wal")));
+    {
+        PreferencesStore store(path);
+        EXPECT_TRUE(store.movedAsidePath().isEmpty());
+        EXPECT_FALSE(store.isPersistent());
+        EXPECT_TRUE(store.openProblem().contains(path)) << qPrintable(store.openProblem());
+    }
+    ASSERT_TRUE(QDir(folder).rmdir(QFileInfo(path).fileName() + QStringLiteral("-wal")));
+    EXPECT_TRUE(setAside().isEmpty()) << qPrintable(setAside().join(u' '));
+
+    // A full disk: no file may grow.
+    {
+        struct rlimit saved {};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit full = saved;
+        full.rlim_cur = 0;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+        PreferencesStore store(path);
+        const bool movedAside = !store.movedAsidePath().isEmpty();
+        const QByteArray read = store.dataValue(QStringLiteral("push_connections"));
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::signal(SIGXFSZ, previous);
+        EXPECT_FALSE(movedAside);
+        EXPECT_TRUE(read.isEmpty() || read == "[{\"name\":\"Studio\"}]");
+    }
+    EXPECT_TRUE(setAside().isEmpty()) << qPrintable(setAside().join(u' '));
+
+    // A database whose tables are not ours is not damaged either; it is not ours to move.
+    const QString other = folder + QStringLiteral("/other.sqlite");
+    runSql(other, "CREATE TABLE preferences (name TEXT);");
+    {
+        PreferencesStore foreign(other);
+        EXPECT_TRUE(foreign.movedAsidePath().isEmpty());
+        EXPECT_FALSE(foreign.isPersistent());
+    }
+
+    PreferencesStore reopened(path);
+    EXPECT_TRUE(reopened.isPersistent());
+    EXPECT_TRUE(reopened.openProblem().isEmpty());
+    EXPECT_EQ(reopened.dataValue(QStringLiteral("push_connections")), "[{\"name\":\"Studio\"}]");
 }
 
 TEST(PreferencesStore, UnusablePathFallsBackToMemory)
