@@ -52,12 +52,12 @@ bool hasDisplay()
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// Beside the store it guards, not in the runtime folder: two sessions with different runtime folders still
+// share one store.
 QString lockFilePath()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QString folder = !runtime.isEmpty() && QDir(runtime).exists() ? runtime : AppPaths::stateDir();
-    QDir().mkpath(folder);
-    return folder + QStringLiteral("/ondrix.lock");
+    QDir().mkpath(AppPaths::configDir());
+    return AppPaths::instanceLockFile();
 }
 
 // Echoes activity-log entries to stderr, oldest first. They come from the log's uncut feed: the observable
@@ -185,6 +185,7 @@ int main(int argc, char** argv)
             << '\n';
         return 1;
     }
+    lock.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
     Application ondrix;
     // The language setting applies from the next start: windows and log lines are built after this.

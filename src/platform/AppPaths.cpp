@@ -41,6 +41,11 @@ QString preferencesFile()
     return configDir() + QStringLiteral("/preferences.sqlite");
 }
 
+QString instanceLockFile()
+{
+    return configDir() + QStringLiteral("/ondrix.lock");
+}
+
 QString logFile()
 {
     return stateDir() + QStringLiteral("/Ondrix.log");

@@ -16,6 +16,9 @@ QString dataDir();
 QString stateDir();
 
 QString preferencesFile();
+// The lock one running Ondrix holds beside the preferences store: two instances on one store would upload the
+// same files and write over each other's records, whatever their runtime folders.
+QString instanceLockFile();
 QString logFile();
 QString historyFile();
 

@@ -89,7 +89,13 @@ int XattrTagStore::writeTags(const QString& path, TagList list, const QStringLis
         ::lremovexattr(encodedPath.constData(), name);
         return 0;
     }
-    const QByteArray value = list == TagList::userTags ? encodeUserTags(tags) : encodeDesktopTags(tags);
+    QByteArray value;
+    if (list == TagList::userTags) {
+        // Entries of the list that are not tags of ours to read stay in it.
+        value = encodeUserTags(tags, readAttribute(path, name).value_or(QByteArray()));
+    } else {
+        value = encodeDesktopTags(tags);
+    }
     if (value.isEmpty()) {
         return 0;
     }
@@ -117,7 +123,9 @@ QStringList XattrTagStore::decodeUserTags(const QByteArray& bytes)
     for (uint32_t i = 0; i < count; ++i) {
         const plist_t item = plist_array_get_item(rootNode, i);
         if (!item || plist_get_node_type(item) != PLIST_STRING) {
-            return {};
+            // Not a tag we can read (a number, a date, a nested list from some other program): the tags
+            // beside it are still the user's, and writeTags keeps the entry itself.
+            continue;
         }
         // plist_get_string_val asserts (aborts the process) on a string with an embedded NUL, which a damaged
         // or hostile attribute can hold; read the string in place and end it at its first NUL, as the
@@ -133,7 +141,7 @@ QStringList XattrTagStore::decodeUserTags(const QByteArray& bytes)
     return tags;
 }
 
-QByteArray XattrTagStore::encodeUserTags(const QStringList& tags)
+QByteArray XattrTagStore::encodeUserTags(const QStringList& tags, const QByteArray& keepFrom)
 {
     const PlistPtr array(plist_new_array());
     if (!array) {
@@ -141,6 +149,21 @@ QByteArray XattrTagStore::encodeUserTags(const QStringList& tags)
     }
     for (const QString& tag : tags) {
         plist_array_append_item(array.get(), plist_new_string(tag.toUtf8().constData()));
+    }
+    if (!keepFrom.isEmpty() &&
+        static_cast<quint64>(keepFrom.size()) <= std::numeric_limits<uint32_t>::max()) {
+        plist_t previousNode = nullptr;
+        plist_from_memory(keepFrom.constData(), static_cast<uint32_t>(keepFrom.size()), &previousNode);
+        const PlistPtr previous(previousNode);
+        if (previous && plist_get_node_type(previousNode) == PLIST_ARRAY) {
+            const uint32_t count = plist_array_get_size(previousNode);
+            for (uint32_t i = 0; i < count; ++i) {
+                const plist_t item = plist_array_get_item(previousNode, i);
+                if (item && plist_get_node_type(item) != PLIST_STRING) {
+                    plist_array_append_item(array.get(), plist_copy(item));
+                }
+            }
+        }
     }
     char* bytes = nullptr;
     uint32_t length = 0;

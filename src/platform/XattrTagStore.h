@@ -26,11 +26,13 @@ public:
     static std::optional<QByteArray> readAttribute(const QString& path, const char* name,
                                                    int* error = nullptr);
 
-    // A property list in any format whose root is an array of strings → its strings. Anything else (not a
-    // property list, another root, a non-string element) → empty.
+    // A property list in any format whose root is an array → its strings, in order; elements of other types
+    // are passed over. Anything else (not a property list, another root) → empty.
     static QStringList decodeUserTags(const QByteArray& bytes);
-    // The strings as a binary property list whose root is an array; empty bytes when encoding fails.
-    static QByteArray encodeUserTags(const QStringList& tags);
+    // The strings as a binary property list whose root is an array, followed by the elements of `keepFrom`
+    // (the list as it was) that are not strings, so that writing tags back never loses what could not be
+    // read as one; empty bytes when encoding fails.
+    static QByteArray encodeUserTags(const QStringList& tags, const QByteArray& keepFrom = {});
 
     static QStringList decodeDesktopTags(const QByteArray& bytes);
     static QByteArray encodeDesktopTags(const QStringList& tags);

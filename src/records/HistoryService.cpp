@@ -122,7 +122,10 @@ bool HistoryService::writeFile(const QList<HistoryEntry>& snapshot) const
 {
     const QByteArray bytes = encode(snapshot);
     QSaveFile file(m_filePath);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // Owner-only: the history names the user's files and servers.
+    return file.open(QIODevice::WriteOnly) &&
+           file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+           file.write(bytes) == bytes.size() && file.commit();
 }
 
 QByteArray HistoryService::encode(const QList<HistoryEntry>& entries)

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -228,10 +229,12 @@ void LogService::writeBatch(const std::vector<LogEntry>& batch) const
         return;
     }
     const int fd =
-        ::open(QFile::encodeName(m_logFilePath).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+        ::open(QFile::encodeName(m_logFilePath).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) {
         return;
     }
+    // The log names the user's files and servers: owner-only, also for a file an older version made.
+    ::fchmod(fd, 0600);
     writeAll(fd, bytes);
     ::close(fd);
 }

@@ -10,6 +10,7 @@
 #include <sys/select.h>
 
 #include <algorithm>
+#include <limits>
 
 namespace ondrix {
 
@@ -18,6 +19,9 @@ CurlHandle::CurlHandle(std::shared_ptr<CurlConnectionCache> cache)
 {
     ensureCurlInitialized();
     m_easy = curl_easy_init();
+    if (m_easy != nullptr) {
+        curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_errorBuffer);
+    }
     if (m_easy != nullptr && m_cache && m_cache->share() != nullptr) {
         curl_easy_setopt(m_easy, CURLOPT_SHARE, m_cache->share());
     }
@@ -39,6 +43,7 @@ void CurlHandle::setServer(const PushConnection& connection, const QByteArray& e
 void CurlHandle::applyProtocolOptions(const PushConnection& connection)
 {
     if (connection.transferProtocol == TransferProtocol::sftp) {
+        m_sftp = true;
         if (!connection.sshKeyPath.isEmpty()) {
             set(CURLOPT_SSH_PRIVATE_KEYFILE, connection.sshKeyPath.toUtf8());
         }
@@ -194,6 +199,24 @@ FTPError CurlHandle::errorFor(CURLcode code) const
             SshKnownHosts::changedKeyMessage(m_hostKeyCheck.file, m_hostKeyCheck.host, m_hostKeyCheck.port));
     }
     QString text = QString::fromUtf8(curl_easy_strerror(code));
+    const QString detail = QString::fromUtf8(m_errorBuffer).trimmed();
+    if (m_sftp && code == CURLE_FAILED_INIT && detail.contains(QLatin1String("exchange encryption keys"))) {
+        // libssh2 1.10 knows RSA host keys only with SHA-1 signatures, which OpenSSH 8.8 and later no longer
+        // offer: such a server cannot be reached at all, and libcurl's text says only "Failed
+        // initialization".
+        const curl_version_info_data* version = curl_version_info(CURLVERSION_NOW);
+        const QString library = version != nullptr && version->libssh_version != nullptr
+                                    ? QString::fromUtf8(version->libssh_version)
+                                    : QStringLiteral("libssh2");
+        return FTPError::curlExitCode(
+            number, text + QCoreApplication::translate(
+                               "CurlHandle",
+                               ": the SSH handshake failed because the server offers no key exchange or host "
+                               "key type that %1 supports. The usual cause is a server with only an RSA host "
+                               "key: %1 cannot check its SHA-2 signatures. Give the server an Ed25519 or "
+                               "ECDSA host key (ssh-keygen -A on the server) and connect again.")
+                               .arg(library));
+    }
     const bool beforeDataConnection = code == CURLE_COULDNT_RESOLVE_HOST || code == CURLE_COULDNT_CONNECT ||
                                       code == CURLE_LOGIN_DENIED || code == CURLE_PEER_FAILED_VERIFICATION ||
                                       code == CURLE_SSL_CONNECT_ERROR || code == CURLE_USE_SSL_FAILED;
@@ -209,6 +232,12 @@ FTPError CurlHandle::errorFor(CURLcode code) const
 FTPError CurlHandle::initializationFailure()
 {
     return FTPError::curlExitCode(-1, QStringLiteral("Failed to initialize libcurl"));
+}
+
+curl_off_t CurlHandle::bytesPerSecond(qint64 kibPerSecond)
+{
+    constexpr curl_off_t kLargest = std::numeric_limits<curl_off_t>::max();
+    return kibPerSecond > kLargest / 1024 ? kLargest : curl_off_t(kibPerSecond) * 1024;
 }
 
 bool CurlHandle::hasOption(CURLoption option) const

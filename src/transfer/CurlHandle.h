@@ -57,10 +57,14 @@ public:
     // curl_easy_perform, whose internal wait of up to one second is what a missed socket event costs.
     CURLcode perform();
 
-    // curlExitCode(code, libcurl's text), or the host-key or active-FTPS explanation where that applies.
+    // curlExitCode(code, libcurl's text), or the host-key, SSH-handshake or active-FTPS explanation where
+    // that applies.
     FTPError errorFor(CURLcode code) const;
     // curlExitCode(-1, "Failed to initialize libcurl").
     static FTPError initializationFailure();
+    // A KiB-per-second cap in bytes per second for libcurl's speed limits; a cap too large to multiply
+    // (up to 9e18 can be stored) is the largest libcurl takes, which is no limit in practice.
+    static curl_off_t bytesPerSecond(qint64 kibPerSecond);
 
     bool hasOption(CURLoption option) const;
     std::optional<qint64> numberOption(CURLoption option) const;
@@ -90,6 +94,9 @@ private:
     std::shared_ptr<CurlConnectionCache> m_cache;
     SshHostKeyCheck m_hostKeyCheck;
     bool m_activeFtps = false;
+    bool m_sftp = false;
+    // libcurl's own words for the last failure, which say more than its result code's text.
+    char m_errorBuffer[CURL_ERROR_SIZE] = {};
     std::vector<Record> m_options;
 };
 

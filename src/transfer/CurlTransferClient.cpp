@@ -42,7 +42,7 @@ void CurlTransferClient::setUp(CurlHandle& handle) const
     handle.applyProtocolOptions(m_config);
     // Browsing downloads listings, so the connection's cap limits receiving here.
     if (m_config.maxBandwidthKBps >= 1) {
-        handle.set(CURLOPT_MAX_RECV_SPEED_LARGE, curl_off_t(m_config.maxBandwidthKBps) * 1024);
+        handle.set(CURLOPT_MAX_RECV_SPEED_LARGE, CurlHandle::bytesPerSecond(m_config.maxBandwidthKBps));
     }
 }
 

@@ -173,7 +173,7 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
     handle.set(CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
 
     if (m_connection.maxBandwidthKBps > 0) {
-        handle.set(CURLOPT_MAX_SEND_SPEED_LARGE, curl_off_t(m_connection.maxBandwidthKBps) * 1024);
+        handle.set(CURLOPT_MAX_SEND_SPEED_LARGE, CurlHandle::bytesPerSecond(m_connection.maxBandwidthKBps));
     } else {
         // libcurl's 64 KiB default makes SFTP send small packets and wait for each; larger reads keep
         // libssh2's window full and FTP's system calls few. A capped transfer keeps the default so that its

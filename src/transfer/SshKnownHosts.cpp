@@ -113,12 +113,16 @@ SshKnownHosts::Verdict SshKnownHosts::check(const QString& file, const QString& 
     }
 
     QDir().mkpath(QFileInfo(file).absolutePath());
-    if (!known.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    // Owner-only like every file of ours: which servers the user trusts is nobody else's business. A file
+    // an older version left readable by others is tightened on the next write.
+    constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (!known.open(QIODevice::WriteOnly | QIODevice::Append, kOwnerOnly)) {
         // The connection is still trusted for this time; the next one asks again.
         qCWarning(lcKnownHosts, "[SshKnownHosts] cannot write %s: %s", qUtf8Printable(file),
                   qUtf8Printable(known.errorString()));
         return Verdict::added;
     }
+    known.setPermissions(kOwnerOnly);
     known.write((endsWithNewline ? QByteArray() : QByteArray("\n")) + pattern + ' ' + type + ' ' + key +
                 '\n');
     return Verdict::added;

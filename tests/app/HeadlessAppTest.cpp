@@ -6,6 +6,7 @@
 #include "support/SftpTestServer.h"
 #include "support/TestEnvironment.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -94,7 +95,8 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return readFile(sftp.rootDir() + QStringLiteral("/day1/raw.dng")) == "over sftp"; }, 30000));
 
-    // One Ondrix per user.
+    // One Ondrix per store, also from a session with another runtime folder.
+    processEnvironment.insert(QStringLiteral("XDG_RUNTIME_DIR"), env.makeDir(QStringLiteral("run2")));
     auto second = launch();
     ASSERT_TRUE(second->waitForFinished(20000));
     EXPECT_EQ(second->exitCode(), 1);
@@ -127,6 +129,23 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
     }
     names.sort();
     EXPECT_EQ(names, (QStringList{QStringLiteral("photo.jpg"), QStringLiteral("raw.dng")}));
+
+    // Nothing Ondrix wrote (store, log, history, known_hosts, lock, temporary files) is readable by others.
+    QStringList written;
+    for (const QString& folder :
+         {env.configHome(), env.dataHome(), env.stateHome(), env.cacheHome(), env.home()}) {
+        QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            written.append(file);
+            EXPECT_EQ(QFile::permissions(file) & (QFileDevice::ReadGroup | QFileDevice::ReadOther |
+                                                  QFileDevice::WriteGroup | QFileDevice::WriteOther),
+                      QFileDevice::Permissions())
+                << qPrintable(file);
+        }
+    }
+    EXPECT_TRUE(written.contains(env.dataHome() + QStringLiteral("/Ondrix/known_hosts")))
+        << qPrintable(written.join(u' '));
 }
 
 // The start says what was loaded; a burst of more lines than the log window keeps (one "Watching" line per

@@ -86,9 +86,6 @@ TEST_F(XattrTagStoreTest, DecodesAnyFormatButOnlyAnArrayOfStrings)
     EXPECT_TRUE(XattrTagStore::decodeUserTags("<plist version=\"1.0\"><dict><key>Work</key><string>x</string>"
                                               "</dict></plist>")
                     .isEmpty());
-    EXPECT_TRUE(XattrTagStore::decodeUserTags("<plist version=\"1.0\"><array><string>Work</string>"
-                                              "<integer>3</integer></array></plist>")
-                    .isEmpty());
     EXPECT_TRUE(XattrTagStore::decodeUserTags(QByteArray("\xff\x00garbage\x01", 10)).isEmpty());
 
     // A string with an embedded NUL (found by fuzzing: libplist asserts on it when asked for a copy) ends
@@ -100,6 +97,33 @@ TEST_F(XattrTagStoreTest, DecodesAnyFormatButOnlyAnArrayOfStrings)
     EXPECT_EQ(XattrTagStore::decodeUserTags(embeddedNul),
               (QStringList{QStringLiteral("Work"), QStringLiteral("Blue")}));
     EXPECT_TRUE(XattrTagStore::decodeUserTags(QByteArray()).isEmpty());
+}
+
+// A list that some other program extended with an entry that is not a string keeps the user's tags, and the
+// entry, when our colour is written into it.
+TEST_F(XattrTagStoreTest, AnEntryThatIsNotATagKeepsTheUserTagsAndItself)
+{
+    const QByteArray xml = "<plist version=\"1.0\"><array><string>Client</string><integer>42</integer>"
+                           "<string>Green\n2</string></array></plist>";
+    ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::userTagsAttribute, xml));
+    const QStringList read = m_store.readTags(m_file, TagList::userTags);
+    EXPECT_EQ(read, (QStringList{QStringLiteral("Client"), QStringLiteral("Green\n2")}));
+
+    ASSERT_EQ(
+        m_store.writeTags(m_file, TagList::userTags, {QStringLiteral("Client"), QStringLiteral("Blue\n4")}),
+        0);
+    EXPECT_EQ(m_store.readTags(m_file, TagList::userTags),
+              (QStringList{QStringLiteral("Client"), QStringLiteral("Blue\n4")}));
+    const auto raw = XattrTagStore::readAttribute(m_file, XattrTagStore::userTagsAttribute);
+    ASSERT_TRUE(raw.has_value());
+    QProcess process;
+    process.start(QStringLiteral("/usr/bin/python3"),
+                  {QStringLiteral("-c"), QStringLiteral("import plistlib,sys; print(repr(plistlib.loads("
+                                                        "sys.stdin.buffer.read())), end='')")});
+    process.write(*raw);
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished());
+    EXPECT_EQ(process.readAllStandardOutput(), "['Client', 'Blue\\n4', 42]");
 }
 
 TEST_F(XattrTagStoreTest, ValuesLongerThanTheFirstBufferAreReadWhole)

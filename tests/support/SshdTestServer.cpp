@@ -61,8 +61,9 @@ void SshdTestServer::start()
     }
     // sshd refuses a host key that others may read; the checked-out copy is world-readable.
     const QString hostKey = m_dir.filePath(QStringLiteral("host_key"));
-    copyWithMode(testCertificatePath(QStringLiteral("ssh_host_key_a")), hostKey,
-                 QFile::ReadOwner | QFile::WriteOwner);
+    copyWithMode(m_hostKeyFile.isEmpty() ? testCertificatePath(QStringLiteral("ssh_host_key_a"))
+                                         : m_hostKeyFile,
+                 hostKey, QFile::ReadOwner | QFile::WriteOwner);
     const QString authorizedKeys = m_dir.filePath(QStringLiteral("authorized_keys"));
     copyWithMode(testCertificatePath(QStringLiteral("client_key.pub")), authorizedKeys,
                  QFile::ReadOwner | QFile::WriteOwner);

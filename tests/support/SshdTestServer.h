@@ -23,6 +23,10 @@ public:
     // Whether an sshd binary is installed.
     static bool isAvailable();
 
+    // Presents this private key file as the server's only host key instead of the test key (call before
+    // start()), e.g. one made by ssh-keygen -t rsa.
+    void setHostKeyFile(const QString& privateKeyFile) { m_hostKeyFile = privateKeyFile; }
+
     // Throws std::runtime_error when the server does not come up.
     void start();
     void stop();
@@ -40,6 +44,7 @@ private:
     QTemporaryDir m_dir;
     TestServerProcess m_process;
     quint16 m_port = 0;
+    QString m_hostKeyFile;
 };
 
 } // namespace ondrix::test

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <limits>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -304,7 +305,11 @@ TEST_F(FTPUploaderTest, BandwidthCapIsKiBPerSecond)
     connection.port = closed.port();
     const QString local = localFile(QStringLiteral("a"), "a");
     for (const auto& [kbps, expected] :
-         {std::pair<qint64, std::optional<qint64>>{500, 512000}, {0, std::nullopt}, {-5, std::nullopt}}) {
+         {std::pair<qint64, std::optional<qint64>>{500, 512000},
+          {0, std::nullopt},
+          {-5, std::nullopt},
+          // As much as the store can hold: no overflow, simply no limit that matters.
+          {qint64(9e18), std::numeric_limits<qint64>::max()}}) {
         connection.maxBandwidthKBps = kbps;
         FTPUploader uploader(connection);
         std::optional<qint64> cap;

@@ -1,11 +1,13 @@
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
+#include "support/SshdTestServer.h"
 #include "support/TestEnvironment.h"
 #include "transfer/CurlHandle.h"
 #include "transfer/FTPUploader.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -19,6 +21,7 @@ using namespace ondrix;
 using ondrix::test::FtpTestServer;
 using ondrix::test::readFile;
 using ondrix::test::SftpTestServer;
+using ondrix::test::SshdTestServer;
 using ondrix::test::TestEnvironment;
 
 namespace {
@@ -106,4 +109,30 @@ TEST_F(HostileInputTest, OnlyRegularFilesAreSentAndNothingWaitsOnAPipe)
     EXPECT_EQ(opened.device, quint64(info.st_dev));
     EXPECT_EQ(opened.modifiedNs, qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec);
     EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/c.jpg")), "0123456789");
+}
+
+// OpenSSH signs an RSA host key with SHA-2 only, which the system's libssh2 cannot check: such a server is
+// out of reach, and the error must say why and what to change instead of libcurl's "Failed initialization".
+TEST_F(HostileInputTest, AServerWithOnlyAnRsaHostKeyFailsWithTheReason)
+{
+    if (!SshdTestServer::isAvailable()) {
+        GTEST_SKIP() << "OpenSSH server not installed";
+    }
+    const QString key = env.root() + QStringLiteral("/host_rsa");
+    ASSERT_EQ(QProcess::execute(QStringLiteral("ssh-keygen"),
+                                {QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("rsa"),
+                                 QStringLiteral("-b"), QStringLiteral("2048"), QStringLiteral("-N"),
+                                 QString(), QStringLiteral("-f"), key}),
+              0);
+    SshdTestServer server;
+    server.setHostKeyFile(key);
+    server.start();
+    const auto error = FTPUploader(server.connection()).testConnection();
+    if (!error) {
+        GTEST_SKIP() << "this libssh2 verifies RSA host keys";
+    }
+    EXPECT_EQ(error->code(), CURLE_FAILED_INIT);
+    EXPECT_TRUE(error->description().contains(QStringLiteral("only an RSA host key")))
+        << qPrintable(error->description());
+    EXPECT_TRUE(error->description().contains(QStringLiteral("Ed25519"))) << qPrintable(error->description());
 }
