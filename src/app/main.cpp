@@ -24,6 +24,7 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QLockFile>
 #include <QLoggingCategory>
@@ -185,7 +186,7 @@ int main(int argc, char** argv)
             << '\n';
         return 1;
     }
-    lock.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::setPermissions(lock.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
     Application ondrix;
     // The language setting applies from the next start: windows and log lines are built after this.
