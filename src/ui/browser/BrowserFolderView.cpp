@@ -335,17 +335,19 @@ void BrowserFolderView::updateLoading(bool loading)
 
 void BrowserFolderView::updateActions()
 {
-    const QList<RemoteItem> selected = selectedItems();
+    // Runs on every selection change: counts rows instead of copying the selected entries.
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows(RemoteItemModel::NameColumn);
+    const qsizetype count = rows.size();
     const bool listing = isShowingListing();
-    const bool oneFolder = selected.size() == 1 && selected.first().isDirectory;
+    const bool oneFolder = count == 1 && rows.first().data(RemoteItemModel::IsDirectoryRole).toBool();
     m_openAction->setEnabled(listing && oneFolder);
     m_newFolder->setEnabled(listing);
     m_newFolderAction->setEnabled(listing);
-    m_rename->setEnabled(listing && selected.size() == 1);
+    m_rename->setEnabled(listing && count == 1);
     m_renameAction->setEnabled(m_rename->isEnabled());
-    m_delete->setEnabled(listing && !selected.isEmpty());
+    m_delete->setEnabled(listing && count > 0);
     m_deleteAction->setEnabled(m_delete->isEnabled());
-    m_deleteAction->setText(selected.size() > 1 ? tr("Delete %1 items").arg(selected.size()) : tr("Delete"));
+    m_deleteAction->setText(count > 1 ? tr("Delete %1 items").arg(count) : tr("Delete"));
     m_busy->setVisible(m_loader->isLoading() && listing);
 }
 

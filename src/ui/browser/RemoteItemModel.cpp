@@ -18,10 +18,28 @@ void RemoteItemModel::setListing(const QString& folder, const QList<RemoteItem>&
     m_folder = folder;
     m_items = items;
     m_safe.resize(m_items.size());
+    m_types.resize(m_items.size());
+    m_typeRanks.resize(m_items.size());
     m_folderCount = 0;
+    // Types repeat: each distinct one is worked out and ranked once, so sorting by type compares numbers.
+    QHash<QString, QString> typeOfExtension;
     for (qsizetype i = 0; i < m_items.size(); ++i) {
-        m_safe[i] = RemoteNames::isSafeEntry(m_items[i], folder);
-        m_folderCount += m_items[i].isDirectory ? 1 : 0;
+        const RemoteItem& item = m_items[i];
+        m_safe[i] = RemoteNames::isSafeEntry(item, folder);
+        m_folderCount += item.isDirectory ? 1 : 0;
+        const QString key =
+            item.isDirectory ? QStringLiteral("/") : RemoteNames::extension(item.name).toUpper();
+        auto type = typeOfExtension.find(key);
+        if (type == typeOfExtension.end()) {
+            type = typeOfExtension.insert(key, RemoteNames::typeText(item));
+        }
+        m_types[i] = *type;
+    }
+    QStringList distinct = typeOfExtension.values();
+    std::sort(distinct.begin(), distinct.end(),
+              [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
+    for (qsizetype i = 0; i < m_items.size(); ++i) {
+        m_typeRanks[i] = int(distinct.indexOf(m_types[i]));
     }
     endResetModel();
 }
@@ -59,7 +77,7 @@ QVariant RemoteItemModel::data(const QModelIndex& index, int role) const
             return item.isDirectory ? QString()
                                     : QLocale().formattedDataSize(item.size, 1, QLocale::DataSizeSIFormat);
         case TypeColumn:
-            return RemoteNames::typeText(item);
+            return m_types.at(index.row());
         }
         break;
     case Qt::DecorationRole:
@@ -88,7 +106,7 @@ QVariant RemoteItemModel::data(const QModelIndex& index, int role) const
         case SizeColumn:
             return item.size;
         case TypeColumn:
-            return RemoteNames::typeText(item);
+            return m_typeRanks.at(index.row());
         }
         break;
     case IsDirectoryRole:

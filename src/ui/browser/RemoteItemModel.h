@@ -22,7 +22,8 @@ public:
     enum Role {
         // The entry's position in the listing (int): sorting by name keeps the listing's own order.
         ListingOrderRole = Qt::UserRole + 1,
-        // The value a column sorts by: the order for Name, the byte count for Size, the text for Type.
+        // The value a column sorts by: the order for Name, the byte count for Size, the rank of the type's
+        // text among the folder's types for Type.
         SortKeyRole,
         IsDirectoryRole,
         // The tag's colour (QColor), when the entry has a tag.
@@ -54,6 +55,8 @@ private:
     QString m_folder;
     QList<RemoteItem> m_items;
     QList<bool> m_safe;
+    QStringList m_types;
+    QList<int> m_typeRanks;
     qsizetype m_folderCount = 0;
     QHash<QString, BrowserTag> m_tags;
     mutable QHash<QString, QIcon> m_icons;

@@ -28,10 +28,10 @@ bool RemoteItemSortModel::lessThan(const QModelIndex& left, const QModelIndex& r
         break;
     }
     case RemoteItemModel::TypeColumn: {
-        const int byType = QString::localeAwareCompare(left.data(RemoteItemModel::SortKeyRole).toString(),
-                                                       right.data(RemoteItemModel::SortKeyRole).toString());
-        if (byType != 0) {
-            return byType < 0;
+        const int leftType = left.data(RemoteItemModel::SortKeyRole).toInt();
+        const int rightType = right.data(RemoteItemModel::SortKeyRole).toInt();
+        if (leftType != rightType) {
+            return leftType < rightType;
         }
         break;
     }

@@ -17,7 +17,9 @@ bool isDirectionOverride(QChar c)
     return (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069);
 }
 
-QString extensionOf(const QString& name)
+} // namespace
+
+QString RemoteNames::extension(const QString& name)
 {
     const qsizetype dot = name.lastIndexOf(u'.');
     if (dot <= 0 || dot == name.size() - 1) {
@@ -25,8 +27,6 @@ QString extensionOf(const QString& name)
     }
     return name.mid(dot + 1);
 }
-
-} // namespace
 
 bool RemoteNames::isSafe(const QString& name)
 {
@@ -129,11 +129,11 @@ QString RemoteNames::typeText(const RemoteItem& item)
     if (item.isDirectory) {
         return tr("Folder");
     }
-    const QString extension = extensionOf(item.name);
-    if (extension.isEmpty()) {
+    const QString suffix = extension(item.name);
+    if (suffix.isEmpty()) {
         return tr("File");
     }
-    return extension.toUpper() + tr(" File");
+    return suffix.toUpper() + tr(" File");
 }
 
 QString RemoteNames::iconName(const RemoteItem& item)
@@ -158,7 +158,7 @@ QString RemoteNames::iconName(const RemoteItem& item)
         add(QStringLiteral("text-x-script"), {"xml", "json", "csv", "yaml", "yml"});
         return table;
     }();
-    return byExtension.value(extensionOf(item.name).toLower(), QStringLiteral("application-x-generic"));
+    return byExtension.value(extension(item.name).toLower(), QStringLiteral("application-x-generic"));
 }
 
 QString RemoteNames::summary(qsizetype folders, qsizetype files)

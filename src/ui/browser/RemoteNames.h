@@ -42,6 +42,8 @@ public:
     // The last component of `path`, or "/" for the top.
     static QString lastComponent(const QString& path);
 
+    // The text after the last "." of a name ("" for none, and for a name that starts with its only ".").
+    static QString extension(const QString& name);
     // "Folder"; for files the upper-cased extension + " File", or "File" without one.
     static QString typeText(const RemoteItem& item);
     // The freedesktop icon name of an entry's kind (a folder, or a file by its extension).

@@ -108,6 +108,8 @@ TEST(RemoteItemModelTest, ShowsTheListingAndSortsWithFoldersAlwaysFirst)
     EXPECT_EQ(names(), QStringList({"b", "Z", "evil", "c.tx", "big."}));
     sorted.sort(RemoteItemModel::SizeColumn, Qt::DescendingOrder);
     EXPECT_EQ(names(), QStringList({"Z", "b", "big.", "c.tx", "evil"}));
+    sorted.sort(RemoteItemModel::TypeColumn, Qt::AscendingOrder);
+    EXPECT_EQ(names(), QStringList({"b", "Z", "evil", "big.", "c.tx"}));
 
     model.setTags({{"/a/c.txt", BrowserTag::green}});
     EXPECT_EQ(model.index(3, 0).data(RemoteItemModel::TagColourRole).value<QColor>(),
