@@ -1,5 +1,7 @@
 #include "model/FilterPresets.h"
 
+#include "model/ExtensionFilter.h"
+
 #include <QCoreApplication>
 
 namespace ondrix {
@@ -56,11 +58,6 @@ QList<FilterPreset> buildTable()
     };
 }
 
-bool isSpaceOrTab(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
 bool listsEqual(const FilterPreset& preset, const QSet<QString>& included, const QSet<QString>& excluded)
 {
     const ExtensionLists lists = FilterPresets::listsOf(preset);
@@ -100,21 +97,7 @@ std::optional<FilterPreset> byId(const QString& id)
 
 QSet<QString> extensionSet(const QString& text)
 {
-    QSet<QString> result;
-    for (const QString& piece : text.split(u',')) {
-        qsizetype begin = 0;
-        qsizetype end = piece.size();
-        while (begin < end && isSpaceOrTab(piece.at(begin))) {
-            ++begin;
-        }
-        while (end > begin && isSpaceOrTab(piece.at(end - 1))) {
-            --end;
-        }
-        if (end > begin) {
-            result.insert(piece.mid(begin, end - begin).toLower());
-        }
-    }
-    return result;
+    return ExtensionFilter::parse(text);
 }
 
 ExtensionLists listsOf(const FilterPreset& preset)
