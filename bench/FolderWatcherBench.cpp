@@ -91,16 +91,16 @@ int main(int argc, char** argv)
 
     auto source = std::make_unique<InotifyFileEventSource>();
     InotifyFileEventSource* reader = source.get();
-    FolderWatcher watcher(QUrl::fromLocalFile(dir.path()), std::move(source));
+    FolderWatcher watcher(dir.path(), std::move(source));
     QSet<QString> seen;
     qint64 events = 0;
     qint64 lastEventNs = 0;
     int overflows = 0;
     QElapsedTimer clock;
     clock.start();
-    watcher.setOnFileEvent([&](const QUrl& url, FolderWatcher::FSEventKind) {
+    watcher.setOnFileEvent([&](const QString& path, FolderWatcher::FSEventKind) {
         ++events;
-        seen.insert(url.toLocalFile());
+        seen.insert(path);
         lastEventNs = clock.nsecsElapsed();
     });
     QObject::connect(&watcher, &FolderWatcher::eventsLost, [&](const QString&) { ++overflows; });

@@ -3,6 +3,7 @@
 #include "engine/FolderWatcher.h"
 #include "engine/IPTCMetadataService.h"
 #include "engine/UploadQueue.h"
+#include "engine/UploadTask.h"
 #include "model/AppSettings.h"
 #include "platform/FileEventSource.h"
 #include "platform/PreferencesStore.h"
@@ -20,110 +21,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QProcess>
-#include <QSet>
-#include <QThreadPool>
-
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
 
 #include <cmath>
-#include <mutex>
 
 namespace ondrix {
 
-// One regular file a scan found, with its modification date as the enumeration read it.
-struct ScannedFile {
-    QString path;
-    std::optional<double> modified;
-    qint64 size = -1;
-};
-
 namespace {
 
-QString fileNameOf(const QUrl& url)
+QString fileNameOf(const QString& path)
 {
-    return QFileInfo(url.toLocalFile()).fileName();
-}
-
-double secondsOf(const struct timespec& time)
-{
-    return UploadedRecord::secondsOf(qint64(time.tv_sec) * 1000000000 + qint64(time.tv_nsec));
-}
-
-// Date and size straight from stat: QFileInfo's date goes through the local time zone, which costs two more
-// system calls for every file of every scan.
-std::optional<ScannedFile> fileVersion(const QString& path)
-{
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
-        return std::nullopt;
-    }
-    return ScannedFile{path, secondsOf(info.st_mtim), qint64(info.st_size)};
-}
-
-// Appends the regular files below `folder` (its sub-folders too when `recursive`) in the order the folder
-// lists them, descending into each sub-folder where it is listed. Hidden entries, symbolic links and ignored
-// names are left out. Runs on the transfer pool: plain readdir and one stat per file, no main-thread state.
-// `folderText` is `folder` decoded, so that each file's path decodes only its own name.
-bool enumerateFolder(const QByteArray& folder, const QString& folderText, bool recursive,
-                     QList<ScannedFile>& files)
-{
-    DIR* dir = ::opendir(folder.constData());
-    if (dir == nullptr) {
-        return false;
-    }
-    const int dirFd = ::dirfd(dir);
-    const QString prefix = folderText + QLatin1Char('/');
-    while (const dirent* entry = ::readdir(dir)) {
-        const char* name = entry->d_name;
-        if (name[0] == '.') {
-            continue; // ".", ".." and hidden entries
-        }
-        struct stat info {};
-        if (::fstatat(dirFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
-            continue;
-        }
-        if (S_ISDIR(info.st_mode)) {
-            if (recursive) {
-                enumerateFolder(folder + '/' + name, prefix + QFile::decodeName(name), true, files);
-            }
-            continue;
-        }
-        if (!S_ISREG(info.st_mode)) {
-            continue;
-        }
-        const QString fileName = QFile::decodeName(name);
-        if (FolderWatcher::isIgnoredFileName(fileName)) {
-            continue;
-        }
-        files.append({prefix + fileName, secondsOf(info.st_mtim), qint64(info.st_size)});
-    }
-    ::closedir(dir);
-    return true;
-}
-
-// Progress reports become queued calls on the main thread; libcurl calls back many times per transfer, also
-// while it only waits for the server. Repeats are dropped and intermediate steps come at most this often.
-constexpr qint64 kProgressReportIntervalMs = 100;
-
-// Splits an extension list at commas, trims blanks and tabs (not line breaks) and lower-cases the pieces.
-QStringList extensionList(const QString& text)
-{
-    QStringList result;
-    for (const QString& piece : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        qsizetype begin = 0;
-        qsizetype end = piece.size();
-        while (begin < end && (piece[begin] == QLatin1Char(' ') || piece[begin] == QLatin1Char('\t'))) {
-            ++begin;
-        }
-        while (end > begin && (piece[end - 1] == QLatin1Char(' ') || piece[end - 1] == QLatin1Char('\t'))) {
-            --end;
-        }
-        result.append(piece.mid(begin, end - begin).toLower());
-    }
-    return result;
+    return QFileInfo(path).fileName();
 }
 
 // Without "." and ".." steps, doubled slashes and a trailing slash.
@@ -139,126 +46,40 @@ QString formattedSize(qint64 bytes)
 
 } // namespace
 
-// What a transfer on the pool needs; shared with running transfers so that they outlive a released engine.
-struct ConnectionEngine::PerformContext {
-    QString remoteFolder;
-    std::optional<QString> keyword;
-    std::shared_ptr<FTPUploader> uploader;
-
-    // Remote directories asked for once already: later files in them skip the round trips. A failed upload
-    // forgets its directory, so the next attempt asks again.
-    bool needsDirectory(const QString& directory)
-    {
-        std::lock_guard lock(mutex);
-        return !createdDirectories.contains(directory);
-    }
-    void rememberDirectory(const QString& directory, bool created)
-    {
-        std::lock_guard lock(mutex);
-        if (created) {
-            createdDirectories.insert(directory);
-        } else {
-            createdDirectories.remove(directory);
-        }
-    }
-
-    std::mutex mutex;
-    QSet<QString> createdDirectories;
-};
-
-// Hands a scan's findings back to the engine on the main thread; cleared when the engine goes, so a scan
-// still running on the pool then drops them.
-struct ConnectionEngine::ScanLink {
-    std::mutex mutex;
-    ConnectionEngine* engine = nullptr;
-};
-
 ConnectionEngine::ConnectionEngine(const PushConnection& connection, const EngineServices& services,
                                    QObject* parent)
     : QObject(parent)
     , m_connection(connection)
     , m_services(services)
-    , m_perform(std::make_shared<PerformContext>())
+    , m_extensionFilter(connection.includedExtensions, connection.excludedExtensions)
+    , m_task(std::make_shared<UploadTask>(connection))
     , m_record(std::make_shared<UploadedRecord>(services.store, connection))
-    , m_postUploadActions(connection.postUploadAction, connection.deleteLocalAfterUpload,
-                          [this](const QString& problem) {
-                              log(QStringLiteral("[%1] ").arg(m_connection.name) + problem,
-                                  LogEntry::LogLevel::warning);
-                          })
-    , m_scanLink(std::make_shared<ScanLink>())
+    , m_postUploadActions(
+          connection.postUploadAction, connection.deleteLocalAfterUpload, [this](const QString& problem) {
+              log(QStringLiteral("[%1] ").arg(m_connection.name) + problem, LogEntry::LogLevel::warning);
+          })
 {
-    m_scanLink->engine = this;
     m_clock.start();
-    m_perform->remoteFolder = connection.remoteFolder;
-    m_perform->keyword = connection.effectiveIPTCKeyword();
-    m_perform->uploader = std::make_shared<FTPUploader>(connection);
-
     m_stabilityChecker.setCheckInterval(FileStabilityChecker::kDefaultCheckInterval);
     m_stabilityChecker.setMaxWaitSeconds(kStabilityMaxWaitSeconds);
     m_uploadQueue = new UploadQueue(int(std::clamp<qint64>(connection.simultaneousUploads, 0, 100)),
                                     services.transferPool, this);
 
-    m_scanTimer.setSingleShot(true);
+    m_scan = new FolderScan(m_record, services.transferPool, this);
+    m_scan->setMinDurationMs(kDefaultMinSpinnerVisibilityMs);
+    m_scan->setHandlers(
+        [this] { return prepareScan(); },
+        [this](const QList<FolderScan::File>& files, bool readable) { scanDelivered(files, readable); });
+    connect(m_scan, &FolderScan::finished, this, &ConnectionEngine::scanFinished);
+
     m_notificationFlushTimer.setSingleShot(true);
     m_notificationFlushTimer.setInterval(int(kDefaultNotificationFlushDelayMs));
     connect(&m_notificationFlushTimer, &QTimer::timeout, this, &ConnectionEngine::flushNotifications);
 
-    // The transfer runs on the pool with only the shared context; the handlers come back on this thread.
-    std::shared_ptr<PerformContext> perform = m_perform;
+    // The transfer runs on the pool with only the shared task; the handlers come back on this thread.
     m_uploadQueue->setCallbacks(
-        [perform](const UploadJob& job, const UploadTaskControl& control) {
-            QElapsedTimer clock;
-            clock.start();
-            const QString localPath = job.localURL.toLocalFile();
-            const QString path = remotePath(perform->remoteFolder, job.remoteRelativePath);
-            const QString directory = remoteDirectory(path);
-            if (perform->keyword && !perform->keyword->isEmpty()) {
-                IPTCMetadataService::injectKeywords(*perform->keyword, localPath);
-            }
-            const bool inSubdirectory = directory != QLatin1String("/");
-            if (inSubdirectory && perform->needsDirectory(directory)) {
-                (void)perform->uploader->createDirectory(directory);
-            }
-            LocalFileVersion opened;
-            qint64 lastSent = -1;
-            qint64 lastTotal = -1;
-            QElapsedTimer sinceReport;
-            const std::optional<FTPError> error = perform->uploader->upload(
-                localPath, path,
-                [&](qint64 sent, qint64 total) {
-                    if (sent == lastSent && total == lastTotal) {
-                        return;
-                    }
-                    const bool last = total > 0 && sent >= total;
-                    if (!last && sinceReport.isValid() && sinceReport.elapsed() < kProgressReportIntervalMs) {
-                        return;
-                    }
-                    lastSent = sent;
-                    lastTotal = total;
-                    sinceReport.start();
-                    control.reportProgress(sent, total);
-                },
-                &opened);
-            if (inSubdirectory) {
-                perform->rememberDirectory(directory, !error.has_value());
-            }
-            UploadResult result;
-            result.job = job;
-            result.duration = double(clock.nsecsElapsed()) / 1e9;
-            result.sent = opened;
-            if (error) {
-                result.success = false;
-                result.error = error->description();
-                return result;
-            }
-            result.success = true;
-            if (job.bytesTotal > 0) {
-                result.bytesUploaded = job.bytesTotal;
-            } else {
-                const QFileInfo info(localPath);
-                result.bytesUploaded = info.exists() ? info.size() : 0;
-            }
-            return result;
+        [task = m_task](const UploadJob& job, const UploadTaskControl& control) {
+            return task->perform(job, control);
         },
         [this](const UploadResult& result) { handleResult(result); },
         [this](const UploadJob& job) { handleJobUpdate(job); });
@@ -266,10 +87,6 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
 
 ConnectionEngine::~ConnectionEngine()
 {
-    {
-        std::lock_guard lock(m_scanLink->mutex);
-        m_scanLink->engine = nullptr;
-    }
     if (m_folderWatcher) {
         m_folderWatcher->stop();
     }
@@ -277,7 +94,18 @@ ConnectionEngine::~ConnectionEngine()
 
 void ConnectionEngine::setUploader(std::shared_ptr<FTPUploader> uploader)
 {
-    m_perform->uploader = std::move(uploader);
+    m_task->setUploader(std::move(uploader));
+}
+
+void ConnectionEngine::setMinSpinnerVisibilityMs(qint64 ms)
+{
+    m_scan->setMinDurationMs(ms);
+}
+
+void ConnectionEngine::setStabilityIntervalSeconds(double seconds)
+{
+    m_stabilityIntervalOverride = seconds;
+    m_scan->setIntervalMs(qint64(stabilityInterval() * 1000.0));
 }
 
 void ConnectionEngine::setNotificationFlushDelayMs(qint64 ms)
@@ -299,7 +127,7 @@ double ConnectionEngine::stabilityInterval() const
 
 // ---- life cycle ----
 
-void ConnectionEngine::start(const std::optional<QUrl>& folderURL)
+void ConnectionEngine::start(const std::optional<QString>& folder)
 {
     if (!m_connection.isEnabled) {
         return;
@@ -308,25 +136,26 @@ void ConnectionEngine::start(const std::optional<QUrl>& folderURL)
         setState(EngineState::error(tr("No local folder configured")));
         return;
     }
-    m_bookmarkURL = folderURL;
+    m_bookmarkFolder = folder;
     m_stopped = false;
     // Paths are normalised once, here: a trailing slash or a linked folder would otherwise give one file
     // two paths (two uploads, two script runs), and a link gets no change notifications of its own.
-    m_configuredFolderPath =
-        normalisedFolder(folderURL ? folderURL->toLocalFile() : m_connection.localFolder);
+    m_configuredFolderPath = normalisedFolder(folder.value_or(m_connection.localFolder));
     const QString resolved = QFileInfo(m_configuredFolderPath).canonicalFilePath();
     m_folderPath = resolved.isEmpty() ? m_configuredFolderPath : resolved;
-    m_watchedFolderURL = QUrl::fromLocalFile(m_folderPath);
+    m_watchedFolder = m_folderPath;
+    m_scan->setFolder(m_folderPath, m_connection.monitorSubdirectories);
+    m_scan->setIntervalMs(qint64(stabilityInterval() * 1000.0));
     if (!QFileInfo::exists(m_folderPath)) {
         // A drive that is mounted later: the scans look for the folder until it is there, and the error
         // stays visible meanwhile.
         m_folderMissing = true;
         setState(EngineState::error(tr("Local folder not found: ") + m_configuredFolderPath));
-        scheduleNextScan(++m_scanGeneration, false);
+        m_scan->start(false);
         return;
     }
     beginWatching();
-    scheduleNextScan(++m_scanGeneration, true);
+    m_scan->start(true);
 }
 
 void ConnectionEngine::beginWatching()
@@ -335,10 +164,9 @@ void ConnectionEngine::beginWatching()
     if (m_folderWatcher) {
         m_folderWatcher->stop();
     }
-    m_folderWatcher =
-        std::make_unique<FolderWatcher>(QUrl::fromLocalFile(m_folderPath), m_services.makeFileEventSource());
+    m_folderWatcher = std::make_unique<FolderWatcher>(m_folderPath, m_services.makeFileEventSource());
     m_folderWatcher->setOnFileEvent(
-        [this](const QUrl& url, FolderWatcher::FSEventKind) { handleFileEvent(url); });
+        [this](const QString& path, FolderWatcher::FSEventKind) { handleFileEvent(path); });
     // Missed changes are found by the periodic scan; the user learns why uploads may start later.
     const auto warn = [this](const QString& message) {
         log(QStringLiteral("[") + m_connection.name + QStringLiteral("] ") + message,
@@ -356,10 +184,8 @@ void ConnectionEngine::beginWatching()
 
 void ConnectionEngine::stop()
 {
-    ++m_scanGeneration;
     m_stopped = true;
-    m_scanRunning = false;
-    m_scanTimer.stop();
+    m_scan->stop();
     if (m_folderWatcher) {
         m_folderWatcher->stop();
         m_folderWatcher.reset();
@@ -399,7 +225,7 @@ void ConnectionEngine::resume()
         setState(EngineState::error(tr("No local folder configured")));
     } else if (m_folderMissing) {
         setState(EngineState::error(tr("Local folder not found: ") + m_configuredFolderPath));
-    } else if (m_stopped || !m_watchedFolderURL) {
+    } else if (m_stopped || !m_watchedFolder) {
         setState(EngineState::idle());
     } else {
         setState(EngineState::watching());
@@ -410,14 +236,10 @@ void ConnectionEngine::resume()
 void ConnectionEngine::scanNow()
 {
     m_inFlight.clearBackOffs();
-    if (m_stopped || !m_watchedFolderURL) {
+    if (m_stopped || !m_watchedFolder) {
         return;
     }
-    if (m_scanRunning) {
-        m_scanRequested = true;
-    } else {
-        scheduleNextScan(m_scanGeneration, true);
-    }
+    m_scan->requestNow();
 }
 
 bool ConnectionEngine::hasRunningTransfers() const
@@ -427,33 +249,13 @@ bool ConnectionEngine::hasRunningTransfers() const
 
 // ---- scanning ----
 
-void ConnectionEngine::scheduleNextScan(quint64 generation, bool immediately)
+bool ConnectionEngine::prepareScan()
 {
-    m_scanRunning = false;
-    if (m_scanRequested) {
-        m_scanRequested = false;
-        immediately = true;
-    }
-    m_scanTimer.disconnect();
-    connect(&m_scanTimer, &QTimer::timeout, this, [this, generation] { runScan(generation); });
-    m_scanTimer.start(immediately ? 0 : int(stabilityInterval() * 1000.0));
-}
-
-void ConnectionEngine::runScan(quint64 generation)
-{
-    if (generation != m_scanGeneration) {
-        return;
-    }
-    const auto skipScan = [this, generation] {
-        Q_EMIT scanFinished();
-        scheduleNextScan(generation, false);
-    };
     // Scans go on in an error state: failed files are offered again (each after its back-off) and a missing
     // folder is looked for, so a server or a drive that comes back is used without the user's help.
-    if (!m_watchedFolderURL || m_state.kind() == EngineState::Kind::idle ||
+    if (!m_watchedFolder || m_state.kind() == EngineState::Kind::idle ||
         m_state.kind() == EngineState::Kind::paused) {
-        skipScan();
-        return;
+        return false;
     }
     if (!QFileInfo(m_folderPath).isDir()) {
         if (!m_folderMissing) {
@@ -464,100 +266,34 @@ void ConnectionEngine::runScan(quint64 generation)
             }
             setState(EngineState::error(tr("Local folder not found: ") + m_configuredFolderPath));
         }
-        skipScan();
-        return;
+        return false;
     }
     if (m_folderMissing) {
         beginWatching();
     }
-    m_scanRunning = true;
     setStabilityChecking(true);
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-
-    // The listing of a big tree would hold the main thread up; it runs on the pool, ahead of waiting uploads.
-    const QString root = m_watchedFolderURL->toLocalFile();
-    const bool recursive = m_connection.monitorSubdirectories;
-    // Files the record holds with the date the listing reads are passed over there, as the event handler
-    // would pass them over silently, so a big uploaded tree costs the main thread nothing. The record is a
-    // copy taken now (or read there, when the main thread has not needed it yet); an entry that changes
-    // meanwhile is settled by the handler (or, if trimmed, by the next scan).
-    const bool prune = !m_recordPruned;
-    m_recordPruned = true;
-    auto enumerate = [link = m_scanLink, root, recursive, generation, clock, record = m_record, prune] {
-        auto files = std::make_shared<QList<ScannedFile>>();
-        const QFileInfo rootInfo(root);
-        const bool readable = rootInfo.isDir() && rootInfo.isReadable() &&
-                              enumerateFolder(QFile::encodeName(QDir::cleanPath(root)), QDir::cleanPath(root),
-                                              recursive, *files);
-        if (readable && prune) {
-            record->forgetMissingBelow(root);
-        }
-        files->removeIf([&record](const ScannedFile& file) {
-            return file.modified && record->contains(file.path, *file.modified, file.size);
-        });
-        std::lock_guard lock(link->mutex);
-        if (link->engine != nullptr) {
-            ConnectionEngine* engine = link->engine;
-            QMetaObject::invokeMethod(
-                engine,
-                [engine, generation, clock, files, readable] {
-                    engine->scanEnumerated(generation, clock->elapsed(), files, readable);
-                },
-                Qt::QueuedConnection);
-        }
-    };
-    if (m_services.transferPool != nullptr) {
-        m_services.transferPool->start(enumerate, 1);
-    } else {
-        enumerate();
-    }
+    return true;
 }
 
-void ConnectionEngine::scanEnumerated(quint64 generation, qint64 elapsedMs,
-                                      const std::shared_ptr<QList<ScannedFile>>& files, bool readable)
+void ConnectionEngine::scanDelivered(const QList<FolderScan::File>& files, bool readable)
 {
-    if (generation != m_scanGeneration) {
-        return;
+    for (const FolderScan::File& file : files) {
+        handleFileEvent(file.path);
     }
-    // The spinner stays up long enough to be seen, also when the folder cannot be read.
-    const qint64 rest = std::max<qint64>(0, m_minSpinnerVisibilityMs - elapsedMs);
-    QTimer::singleShot(rest, this, [this, generation, files, readable] {
-        if (generation != m_scanGeneration) {
-            return;
-        }
-        if (!readable) {
-            setStabilityChecking(false);
-        } else {
-            finishScan(generation, *files);
-            return;
-        }
-        Q_EMIT scanFinished();
-        scheduleNextScan(generation, false);
-    });
-}
-
-void ConnectionEngine::finishScan(quint64 generation, const QList<ScannedFile>& files)
-{
-    for (const ScannedFile& file : files) {
-        handleFileEvent(QUrl::fromLocalFile(file.path));
-    }
-    if (m_stabilityTasks.isEmpty()) {
+    // The spinner stays up while stability waits the scan started go on.
+    if (!readable || m_stabilityTasks.isEmpty()) {
         setStabilityChecking(false);
     }
-    Q_EMIT scanFinished();
-    scheduleNextScan(generation, false);
 }
 
 // ---- candidates ----
 
-void ConnectionEngine::handleFileEvent(const QUrl& fileURL)
+void ConnectionEngine::handleFileEvent(const QString& filePath)
 {
-    QString path = QDir::cleanPath(fileURL.toLocalFile());
+    QString path = QDir::cleanPath(filePath);
     const QString base =
-        (m_folderPath.isEmpty()
-             ? normalisedFolder(m_bookmarkURL ? m_bookmarkURL->toLocalFile() : m_connection.localFolder)
-             : m_folderPath) +
+        (m_folderPath.isEmpty() ? normalisedFolder(m_bookmarkFolder.value_or(m_connection.localFolder))
+                                : m_folderPath) +
         QLatin1Char('/');
     // A path through the folder as configured (a link to the watched folder) names the same file.
     const QString configured = m_configuredFolderPath + QLatin1Char('/');
@@ -584,14 +320,13 @@ void ConnectionEngine::handleFileEvent(const QUrl& fileURL)
     if (m_inFlight.isHeldBack(path, m_clock.elapsed(), versionStamp(path))) {
         return;
     }
-    const QUrl url = QUrl::fromLocalFile(path);
     log(QStringLiteral("[%1] ").arg(m_connection.name) +
-            tr("Stability check (%1s): ").arg(m_connection.stabilityCheckSeconds) + fileNameOf(url),
+            tr("Stability check (%1s): ").arg(m_connection.stabilityCheckSeconds) + fileNameOf(path),
         LogEntry::LogLevel::info);
 
     const FileStabilityChecker::Handle handle = m_stabilityChecker.waitForStability(
-        url, stabilityInterval(), this,
-        [this, path, url](FileStabilityChecker::Answer answer) { stabilityAnswered(path, url, answer); });
+        path, stabilityInterval(), this,
+        [this, path](FileStabilityChecker::Answer answer) { stabilityAnswered(path, answer); });
     if (handle.isActive()) {
         m_stabilityTasks.insert(path, handle);
         m_inFlight.awaitStability(path);
@@ -599,8 +334,7 @@ void ConnectionEngine::handleFileEvent(const QUrl& fileURL)
     }
 }
 
-void ConnectionEngine::stabilityAnswered(const QString& path, const QUrl& fileURL,
-                                         FileStabilityChecker::Answer answer)
+void ConnectionEngine::stabilityAnswered(const QString& path, FileStabilityChecker::Answer answer)
 {
     // A wait cancelled by stop was already forgotten; its answer must not touch a later wait for the file.
     if (answer == FileStabilityChecker::Answer::Cancelled && !m_stabilityTasks.contains(path)) {
@@ -612,44 +346,38 @@ void ConnectionEngine::stabilityAnswered(const QString& path, const QUrl& fileUR
     }
     setStabilityChecking(!m_stabilityTasks.isEmpty());
     if (answer == FileStabilityChecker::Answer::Stable) {
-        enqueueStableFile(fileURL);
+        enqueueStableFile(path);
     }
 }
 
 qint64 ConnectionEngine::versionStamp(const QString& path) const
 {
-    const std::optional<ScannedFile> version = fileVersion(path);
+    const std::optional<FolderScan::File> version = FolderScan::stat(path);
     if (!version) {
         return 0;
     }
-    return qint64(*version->modified * 1e6) ^ (version->size << 20);
+    return qint64(version->modified * 1e6) ^ (version->size << 20);
 }
 
 bool ConnectionEngine::passesFilter(const QString& path) const
 {
-    const QFileInfo info(path);
-    const QString extension = info.suffix().toLower();
-    if (!m_connection.excludedExtensions.isEmpty() &&
-        extensionList(m_connection.excludedExtensions).contains(extension)) {
+    if (!m_extensionFilter.admits(path)) {
         return false;
     }
-    if (!m_connection.includedExtensions.isEmpty() &&
-        !extensionList(m_connection.includedExtensions).contains(extension)) {
-        return false;
-    }
-    if (m_connection.minFileSizeBytes >= 1 && info.exists() && info.size() < m_connection.minFileSizeBytes) {
-        return false;
+    if (m_connection.minFileSizeBytes >= 1) {
+        const std::optional<FolderScan::File> version = FolderScan::stat(path);
+        if (version && version->size < m_connection.minFileSizeBytes) {
+            return false;
+        }
     }
     return true;
 }
 
-QString ConnectionEngine::remoteRelativePath(const QUrl& fileURL) const
+QString ConnectionEngine::remoteRelativePath(const QString& path) const
 {
-    const QString path = fileURL.toLocalFile();
     if (m_connection.preserveSubdirectories) {
-        const QString base = !m_folderPath.isEmpty() ? m_folderPath
-                             : m_bookmarkURL         ? m_bookmarkURL->toLocalFile()
-                                                     : m_connection.localFolder;
+        const QString base =
+            !m_folderPath.isEmpty() ? m_folderPath : m_bookmarkFolder.value_or(m_connection.localFolder);
         if (path.startsWith(base)) {
             QString rest = path.mid(base.size());
             if (rest.startsWith(QLatin1Char('/'))) {
@@ -658,24 +386,22 @@ QString ConnectionEngine::remoteRelativePath(const QUrl& fileURL) const
             return rest;
         }
     }
-    return QFileInfo(path).fileName();
+    return fileNameOf(path);
 }
 
-void ConnectionEngine::enqueueStableFile(const QUrl& fileURL)
+void ConnectionEngine::enqueueStableFile(const QString& path)
 {
-    const QString path = fileURL.toLocalFile();
-    const std::optional<ScannedFile> version = fileVersion(path);
-    const QString name = fileNameOf(fileURL);
+    const std::optional<FolderScan::File> version = FolderScan::stat(path);
+    const QString name = fileNameOf(path);
     const QString prefix = QStringLiteral("[%1] ").arg(m_connection.name);
-    if (m_record->contains(path, version ? version->modified.value_or(0.0) : 0.0,
-                           version ? version->size : -1)) {
+    if (m_record->contains(path, version ? version->modified : 0.0, version ? version->size : -1)) {
         log(prefix + tr("Skipped (already uploaded): ") + name, LogEntry::LogLevel::info);
         return;
     }
     UploadJob job;
     job.connectionId = m_connection.id;
-    job.localURL = fileURL;
-    job.remoteRelativePath = remoteRelativePath(fileURL);
+    job.localPath = path;
+    job.remoteRelativePath = remoteRelativePath(path);
     job.status = UploadStatus::pending();
     job.enqueuedAt = QDateTime::currentDateTimeUtc();
     job.bytesTotal = version ? version->size : 0;
@@ -692,8 +418,8 @@ void ConnectionEngine::enqueueStableFile(const QUrl& fileURL)
 bool ConnectionEngine::isAlreadyUploaded(const QString& path) const
 {
     // A file whose date cannot be read is not tested.
-    const std::optional<ScannedFile> version = fileVersion(path);
-    return version && m_record->contains(path, *version->modified, version->size);
+    const std::optional<FolderScan::File> version = FolderScan::stat(path);
+    return version && m_record->contains(path, version->modified, version->size);
 }
 
 void ConnectionEngine::recordUpload(const QString& path, const LocalFileVersion& sent)
@@ -704,41 +430,22 @@ void ConnectionEngine::recordUpload(const QString& path, const LocalFileVersion&
         m_record->record(path, UploadedRecord::secondsOf(sent.modifiedNs), sent.size);
         return;
     }
-    const std::optional<ScannedFile> version = fileVersion(path);
-    m_record->record(path,
-                     version ? *version->modified : double(QDateTime::currentMSecsSinceEpoch()) / 1000.0,
+    const std::optional<FolderScan::File> version = FolderScan::stat(path);
+    m_record->record(path, version ? version->modified : double(QDateTime::currentMSecsSinceEpoch()) / 1000.0,
                      version ? version->size : -1);
 }
 
 // ---- results ----
 
-QString ConnectionEngine::remotePath(const QString& remoteFolder, const QString& relativePath)
-{
-    QString path = remoteFolder;
-    if (!path.endsWith(QLatin1Char('/'))) {
-        path += QLatin1Char('/');
-    }
-    return path + relativePath;
-}
-
-QString ConnectionEngine::remoteDirectory(const QString& remotePath)
-{
-    const qsizetype slash = remotePath.lastIndexOf(QLatin1Char('/'));
-    if (slash <= 0) {
-        return QStringLiteral("/");
-    }
-    return remotePath.left(slash);
-}
-
 void ConnectionEngine::handleJobUpdate(const UploadJob& job)
 {
-    const bool started = m_inFlight.stage(job.localURL.toLocalFile()) != InFlightFiles::Stage::uploading;
+    const bool started = m_inFlight.stage(job.localPath) != InFlightFiles::Stage::uploading;
     if (!m_inFlight.updateJob(job)) {
         return; // not the file's current job (a late report)
     }
     refreshCounts();
     if (started && job.status.isUploading()) {
-        setTag(FinderTagService::UploadColour::blue, job.localURL.toLocalFile());
+        setTag(FinderTagService::UploadColour::blue, job.localPath);
     }
     updateStateAfterJobChange();
 }
@@ -761,7 +468,7 @@ void ConnectionEngine::updateStateAfterJobChange()
 void ConnectionEngine::handleResult(const UploadResult& result)
 {
     const UploadJob& job = result.job;
-    const QString path = job.localURL.toLocalFile();
+    const QString path = job.localPath;
     m_inFlight.updateJob(job);
     if (m_inFlight.stage(path) == InFlightFiles::Stage::uploading) {
         m_inFlight.remove(path);
@@ -778,9 +485,22 @@ void ConnectionEngine::handleResult(const UploadResult& result)
 void ConnectionEngine::handleOutcome(const UploadResult& result)
 {
     const UploadJob& job = result.job;
-    const QString path = job.localURL.toLocalFile();
-    const QString name = fileNameOf(job.localURL);
+    const QString path = job.localPath;
+    const QString name = fileNameOf(job.localPath);
     const QString prefix = QStringLiteral("[%1] ").arg(m_connection.name);
+    if (result.notReady) {
+        // Its writer is not done: offered again by the scans, at once when it changes and otherwise after a
+        // back-off, and never sent cut off.
+        m_inFlight.failed(path, m_clock.elapsed(), versionStamp(path));
+        log(prefix + tr("Still being written, offered again later: ") + name, LogEntry::LogLevel::info);
+        return;
+    }
+    if (result.cutShort) {
+        // Not recorded: the next start sends it again, whole.
+        log(prefix + tr("Upload cut short by the stop; it goes up at the next start: ") + name,
+            LogEntry::LogLevel::warning);
+        return;
+    }
     if (result.success) {
         m_inFlight.succeeded(path);
         setConsecutiveErrors(0);
@@ -828,7 +548,7 @@ void ConnectionEngine::handleOutcome(const UploadResult& result)
         }
         // A version saved during the upload is not the one recorded: it goes up again.
         if (!m_stopped && QFileInfo::exists(path)) {
-            handleFileEvent(job.localURL);
+            handleFileEvent(path);
         }
         m_notificationAccumulator.append({name, result.bytesUploaded});
         const int threshold = m_services.settings ? m_services.settings->notifyMinFileCount() : 1;

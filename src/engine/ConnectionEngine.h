@@ -4,11 +4,13 @@
 #include "engine/EngineState.h"
 #include "engine/FileStabilityChecker.h"
 #include "engine/FinderTagService.h"
+#include "engine/FolderScan.h"
 #include "engine/InFlightFiles.h"
 #include "engine/PostUploadActions.h"
 #include "engine/UploadJob.h"
 #include "engine/UploadResult.h"
 #include "engine/UploadedRecord.h"
+#include "model/ExtensionFilter.h"
 #include "model/PushConnection.h"
 #include "records/LogEntry.h"
 
@@ -16,17 +18,16 @@
 #include <QHash>
 #include <QObject>
 #include <QTimer>
-#include <QUrl>
 
 #include <memory>
 #include <optional>
 
 namespace ondrix {
 
-struct ScannedFile;
 class FTPUploader;
 class FolderWatcher;
 class UploadQueue;
+class UploadTask;
 
 // Runs one enabled connection: watches and periodically scans its folder, filters the files it finds, waits
 // until each stops growing, queues it once, uploads it through the connection's uploader and then records,
@@ -56,9 +57,8 @@ public:
                      QObject* parent = nullptr);
     ~ConnectionEngine() override;
 
-    // Begins watching `folderURL` (from the folder's bookmark) or, without one, the connection's local
-    // folder.
-    void start(const std::optional<QUrl>& folderURL = std::nullopt);
+    // Begins watching `folder` (from the folder's bookmark) or, without one, the connection's local folder.
+    void start(const std::optional<QString>& folder = std::nullopt);
     // Ends watching, scans, stability waits and queued jobs; running transfers finish and are still handled.
     void stop();
     void pause();
@@ -70,7 +70,7 @@ public:
     // Transfers started and not yet handled. After stop, transfersFinished follows once there are none.
     bool hasRunningTransfers() const;
     // Offers one file: filtered, checked against the uploaded record, awaited until stable, then queued.
-    void handleFileEvent(const QUrl& fileURL);
+    void handleFileEvent(const QString& filePath);
 
     EngineState state() const { return m_state; }
     bool isStabilityChecking() const { return m_isStabilityChecking; }
@@ -82,7 +82,8 @@ public:
     int consecutiveErrors() const { return m_consecutiveErrors; }
     int completedCount() const { return m_completedCount; }
     const PushConnection& connection() const { return m_connection; }
-    std::optional<QUrl> watchedFolderURL() const { return m_watchedFolderURL; }
+    // The folder being watched (normalised, links resolved), once started.
+    std::optional<QString> watchedFolder() const { return m_watchedFolder; }
 
     // The uploaded record (read from the store by the first scan on the transfer pool, or here when the main
     // thread needs it first).
@@ -93,17 +94,14 @@ public:
     // Whether the connection's extension lists and minimum size admit the file.
     bool passesFilter(const QString& path) const;
     // Path below the remote folder: the sub-folders kept when asked to, else the file name alone.
-    QString remoteRelativePath(const QUrl& fileURL) const;
-    // The remote folder joined with a relative path, and that path's directory.
-    static QString remotePath(const QString& remoteFolder, const QString& relativePath);
-    static QString remoteDirectory(const QString& remotePath);
+    QString remoteRelativePath(const QString& filePath) const;
 
     // Durations, shortened by tests.
-    void setMinSpinnerVisibilityMs(qint64 ms) { m_minSpinnerVisibilityMs = ms; }
+    void setMinSpinnerVisibilityMs(qint64 ms);
     void setNotificationFlushDelayMs(qint64 ms);
     // Replaces the connection's stability interval (whole seconds) for the scan pause and the stability
     // waits.
-    void setStabilityIntervalSeconds(double seconds) { m_stabilityIntervalOverride = seconds; }
+    void setStabilityIntervalSeconds(double seconds);
     void setStabilityMaxWaitSeconds(double seconds);
     // First wait and longest wait before a failed file is offered again.
     void setRetryBackOffMs(qint64 firstMs, qint64 maxMs) { m_inFlight.setBackOff(firstMs, maxMs); }
@@ -124,9 +122,6 @@ Q_SIGNALS:
     void transfersFinished();
 
 private:
-    struct PerformContext;
-    struct ScanLink;
-
     void setState(const EngineState& state);
     void setStabilityChecking(bool value);
     void setActiveJobs(QList<UploadJob> jobs);
@@ -139,13 +134,10 @@ private:
     qint64 versionStamp(const QString& path) const;
 
     double stabilityInterval() const;
-    void scheduleNextScan(quint64 generation, bool immediately);
-    void runScan(quint64 generation);
-    void scanEnumerated(quint64 generation, qint64 elapsedMs,
-                        const std::shared_ptr<QList<ScannedFile>>& files, bool readable);
-    void finishScan(quint64 generation, const QList<ScannedFile>& files);
-    void stabilityAnswered(const QString& path, const QUrl& fileURL, FileStabilityChecker::Answer answer);
-    void enqueueStableFile(const QUrl& fileURL);
+    bool prepareScan();
+    void scanDelivered(const QList<FolderScan::File>& files, bool readable);
+    void stabilityAnswered(const QString& path, FileStabilityChecker::Answer answer);
+    void enqueueStableFile(const QString& path);
 
     void handleJobUpdate(const UploadJob& job);
     void handleResult(const UploadResult& result);
@@ -158,7 +150,9 @@ private:
 
     const PushConnection m_connection;
     const EngineServices m_services;
-    std::shared_ptr<PerformContext> m_perform;
+    const ExtensionFilter m_extensionFilter;
+    // Shared with the transfers on the pool.
+    const std::shared_ptr<UploadTask> m_task;
 
     EngineState m_state;
     bool m_isStabilityChecking = false;
@@ -170,6 +164,7 @@ private:
     int m_completedCount = 0;
 
     std::unique_ptr<FolderWatcher> m_folderWatcher;
+    FolderScan* m_scan = nullptr;
     FileStabilityChecker m_stabilityChecker;
     UploadQueue* m_uploadQueue = nullptr;
     InFlightFiles m_inFlight;
@@ -178,25 +173,16 @@ private:
     bool m_stopped = false;
     // The watched folder is missing: the engine shows the error and its scans look for the folder again.
     bool m_folderMissing = false;
-    bool m_scanRunning = false;
-    bool m_scanRequested = false;
-    bool m_recordPruned = false;
     // The watched folder, normalised and with links resolved, and the folder as configured (normalised).
     QString m_folderPath;
     QString m_configuredFolderPath;
-    // Bumped by start and stop so that a scan loop of an earlier run ends at its next step.
-    quint64 m_scanGeneration = 0;
-    QTimer m_scanTimer;
     QList<QPair<QString, qint64>> m_notificationAccumulator;
     QTimer m_notificationFlushTimer;
-    std::optional<QUrl> m_bookmarkURL;
-    std::optional<QUrl> m_watchedFolderURL;
+    std::optional<QString> m_bookmarkFolder;
+    std::optional<QString> m_watchedFolder;
     // Shared with scans on the pool.
     const std::shared_ptr<UploadedRecord> m_record;
     const PostUploadActions m_postUploadActions;
-    std::shared_ptr<ScanLink> m_scanLink;
-
-    qint64 m_minSpinnerVisibilityMs = kDefaultMinSpinnerVisibilityMs;
     std::optional<double> m_stabilityIntervalOverride;
 };
 

@@ -42,13 +42,13 @@ FileStabilityChecker::FileStabilityChecker(QObject* parent)
 
 FileStabilityChecker::~FileStabilityChecker() = default;
 
-FileStabilityChecker::Handle FileStabilityChecker::waitForStability(const QUrl& fileURL,
+FileStabilityChecker::Handle FileStabilityChecker::waitForStability(const QString& filePath,
                                                                     std::optional<double> intervalSeconds,
                                                                     QObject* context, AnswerHandler onAnswer)
 {
     const quint64 id = m_nextId++;
     Wait wait;
-    wait.path = fileURL.toLocalFile();
+    wait.path = filePath;
     wait.intervalMs = intervalToMs(intervalSeconds.value_or(m_checkInterval));
     wait.started.start();
     wait.context = context;

@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QUrl>
 
 #include <functional>
 #include <optional>
@@ -57,9 +56,9 @@ public:
     double maxWaitSeconds() const { return m_maxWaitSeconds; }
     void setMaxWaitSeconds(double seconds) { m_maxWaitSeconds = seconds; }
 
-    // Starts a wait for the local file behind `fileURL`. A negative or non-finite interval counts as 0.
+    // Starts a wait for the local file at `filePath`. A negative or non-finite interval counts as 0.
     // `onAnswer` runs on this object's thread, unless `context` has been destroyed by then.
-    Handle waitForStability(const QUrl& fileURL, std::optional<double> intervalSeconds, QObject* context,
+    Handle waitForStability(const QString& filePath, std::optional<double> intervalSeconds, QObject* context,
                             AnswerHandler onAnswer);
 
     int activeWaits() const { return int(m_waits.size()); }

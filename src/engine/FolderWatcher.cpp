@@ -37,9 +37,9 @@ bool isRegularFile(const QString& path)
 
 } // namespace
 
-FolderWatcher::FolderWatcher(const QUrl& folderURL, std::unique_ptr<FileEventSource> source, QObject* parent)
+FolderWatcher::FolderWatcher(const QString& folder, std::unique_ptr<FileEventSource> source, QObject* parent)
     : QObject(parent)
-    , m_watchedURL(folderURL)
+    , m_watchedFolder(folder)
     , m_source(source.release())
 {
     Q_ASSERT(m_source);
@@ -86,7 +86,7 @@ void FolderWatcher::start()
     if (m_isWatching) {
         return;
     }
-    setWatching(m_source->start(m_watchedURL.toLocalFile()));
+    setWatching(m_source->start(m_watchedFolder));
 }
 
 void FolderWatcher::stop()
@@ -200,7 +200,7 @@ void FolderWatcher::deliver(const QString& path, FileEvent::Flags flags)
     if (!kind || !m_onFileEvent || !isRegularFile(path)) {
         return;
     }
-    m_onFileEvent(QUrl::fromLocalFile(path), *kind);
+    m_onFileEvent(path, *kind);
 }
 
 void FolderWatcher::setWatching(bool watching)

@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
-#include <QUrl>
 
 #include <deque>
 #include <functional>
@@ -30,12 +29,12 @@ class FolderWatcher : public QObject {
 public:
     enum class FSEventKind { Created, Modified, Renamed };
     Q_ENUM(FSEventKind)
-    using FileEventHandler = std::function<void(const QUrl& fileURL, FSEventKind kind)>;
+    using FileEventHandler = std::function<void(const QString& filePath, FSEventKind kind)>;
 
     static constexpr double kDefaultLatencySeconds = 0.5;
 
-    // The watcher owns `source`; it is told to watch `folderURL` on start.
-    FolderWatcher(const QUrl& folderURL, std::unique_ptr<FileEventSource> source, QObject* parent = nullptr);
+    // The watcher owns `source`; it is told to watch `folder` on start.
+    FolderWatcher(const QString& folder, std::unique_ptr<FileEventSource> source, QObject* parent = nullptr);
     ~FolderWatcher() override;
 
     // The ignored-name rule shared by the watcher and the engine's folder scan.
@@ -45,7 +44,7 @@ public:
     void start();
     void stop();
 
-    QUrl watchedURL() const { return m_watchedURL; }
+    QString watchedFolder() const { return m_watchedFolder; }
     bool isWatching() const { return m_isWatching; }
     // False once part of the tree could not be watched (system limit); the owner's scan covers the rest.
     bool isReliable() const { return m_isReliable; }
@@ -90,7 +89,7 @@ private:
     void setWatching(bool watching);
     void setReliable(bool reliable);
 
-    const QUrl m_watchedURL;
+    const QString m_watchedFolder;
     FileEventSource* const m_source;
     FileEventHandler m_onFileEvent;
     bool m_isWatching = false;

@@ -22,7 +22,7 @@ void InFlightFiles::queue(const QString& path, const UploadJob& job)
 
 bool InFlightFiles::updateJob(const UploadJob& job)
 {
-    const auto it = m_entries.find(job.localURL.toLocalFile());
+    const auto it = m_entries.find(job.localPath);
     if (it == m_entries.end() || !it->job || it->job->id != job.id) {
         return false;
     }

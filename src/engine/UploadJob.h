@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QString>
-#include <QUrl>
 #include <QUuid>
 
 #include <optional>
@@ -16,8 +15,8 @@ namespace ondrix {
 struct UploadJob {
     QUuid id = QUuid::createUuid();
     QUuid connectionId;
-    // The local file; the queue drops a job whose file is already pending or active.
-    QUrl localURL;
+    // The local file, absolute and normalised; the queue drops a job whose file is already pending or active.
+    QString localPath;
     // Path below the connection's remote folder, without a leading "/".
     QString remoteRelativePath;
     UploadStatus status = UploadStatus::pending();

@@ -90,12 +90,12 @@ void UploadQueue::setCallbacks(PerformUpload performUpload, JobCompletedHandler 
 
 void UploadQueue::enqueue(UploadJob job)
 {
-    if (m_queuedURLs.contains(job.localURL)) {
+    if (m_queuedPaths.contains(job.localPath)) {
         return;
     }
     const int pendingBefore = pendingCount();
     const int activeBefore = activeCount();
-    m_queuedURLs.insert(job.localURL);
+    m_queuedPaths.insert(job.localPath);
     m_pending.append(std::move(job));
     runStartStep();
     notifyCounts(pendingBefore, activeBefore);
@@ -125,7 +125,7 @@ void UploadQueue::cancelAll()
     }
     m_activeTasks.clear();
     m_active.clear();
-    m_queuedURLs.clear();
+    m_queuedPaths.clear();
     notifyCounts(pendingBefore, activeBefore);
 }
 
@@ -204,9 +204,9 @@ void UploadQueue::finish(const UploadResult& result)
     const int pendingBefore = pendingCount();
     const int activeBefore = activeCount();
     m_activeTasks.remove(result.job.id);
-    // After cancelAll the job is gone already, and a new job for the same file may be queued: its URL stays.
+    // After cancelAll the job is gone already, and a new job for the same file may be queued: its path stays.
     if (m_active.remove(result.job.id) > 0) {
-        m_queuedURLs.remove(result.job.localURL);
+        m_queuedPaths.remove(result.job.localPath);
     }
     if (m_onJobCompleted) {
         QMetaObject::invokeMethod(

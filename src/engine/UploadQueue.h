@@ -8,7 +8,6 @@
 #include <QList>
 #include <QObject>
 #include <QSet>
-#include <QUrl>
 #include <QUuid>
 
 #include <atomic>
@@ -52,7 +51,7 @@ public:
     void setCallbacks(PerformUpload performUpload, JobCompletedHandler onJobCompleted,
                       JobUpdateHandler onJobUpdate);
 
-    // Drops the job when a job for the same localURL is pending or active; otherwise appends it and starts
+    // Drops the job when a job for the same local file is pending or active; otherwise appends it and starts
     // what may start.
     void enqueue(UploadJob job);
     // Stops starting jobs; running jobs go on and are reported.
@@ -103,8 +102,8 @@ private:
     QHash<QUuid, UploadJob> m_active;
     // The cancellation flag of each active task, keyed like m_active.
     QHash<QUuid, std::shared_ptr<std::atomic_bool>> m_activeTasks;
-    // localURL of every pending and active job, for the duplicate test.
-    QSet<QUrl> m_queuedURLs;
+    // The local file of every pending and active job, for the duplicate test.
+    QSet<QString> m_queuedPaths;
     bool m_isPaused = false;
     int m_running = 0;
     PerformUpload m_performUpload;

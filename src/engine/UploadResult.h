@@ -22,6 +22,11 @@ struct UploadResult {
     double duration = 0.0;
     // The version of the local file the transfer opened and sent (invalid when it never opened the file).
     LocalFileVersion sent;
+    // Not a failure, and nothing was sent: the image is still being written (its keyword could not go in
+    // while another process writes it or its data is incomplete). It is offered again once it is stable.
+    bool notReady = false;
+    // The transfer was asked to stop (a stop that waited too long) and ended early.
+    bool cutShort = false;
 
     bool operator==(const UploadResult&) const = default;
 };

@@ -301,8 +301,9 @@ void ConnectionsManager::startEngine(const PushConnection& connection)
     QMetaObject::invokeMethod(this, &ConnectionsManager::updateAggregateState, Qt::QueuedConnection);
     m_engines.emplace(connection.id, std::move(engine));
     const auto bookmark = m_activeBookmarks.constFind(connection.id);
-    const std::optional<QUrl> folder =
-        bookmark == m_activeBookmarks.constEnd() ? std::nullopt : std::optional<QUrl>(*bookmark);
+    const std::optional<QString> folder = bookmark == m_activeBookmarks.constEnd()
+                                              ? std::nullopt
+                                              : std::optional<QString>(bookmark->toLocalFile());
     // The engine this one replaces may still upload files of the folder: the new engine starts once they are
     // handled, or it would offer them again and send them a second time beside the first.
     ConnectionEngine* predecessor = nullptr;

@@ -54,7 +54,7 @@ protected:
     FileStabilityChecker::Handle wait(const QString& path, std::optional<double> interval)
     {
         m_answer.reset();
-        return m_checker.waitForStability(QUrl::fromLocalFile(path), interval, &m_context,
+        return m_checker.waitForStability(path, interval, &m_context,
                                           [this](Answer answer) { m_answer = answer; });
     }
     std::optional<Answer> awaitAnswer()
@@ -154,7 +154,7 @@ TEST_F(FileStabilityCheckerTest, AnAnswerForADestroyedContextIsDropped)
     bool called = false;
     {
         QObject context;
-        m_checker.waitForStability(QUrl::fromLocalFile(path), 0.0, &context, [&](Answer) { called = true; });
+        m_checker.waitForStability(path, 0.0, &context, [&](Answer) { called = true; });
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_checker.activeWaits() == 0; }));
     QCoreApplication::processEvents();

@@ -53,13 +53,13 @@ protected:
         m_root = m_env.makeDir(QStringLiteral("watched"));
         auto source = std::make_unique<InotifyFileEventSource>();
         m_source = source.get();
-        m_watcher = std::make_unique<FolderWatcher>(QUrl::fromLocalFile(m_root), std::move(source));
+        m_watcher = std::make_unique<FolderWatcher>(m_root, std::move(source));
         m_watcher->setLatency(kLatency);
-        m_watcher->setOnFileEvent([this](const QUrl& url, Kind kind) {
+        m_watcher->setOnFileEvent([this](const QString& filePath, Kind kind) {
             if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
                 m_offMainThread = true;
             }
-            m_reported.append({QDir(m_root).relativeFilePath(url.toLocalFile()), kind});
+            m_reported.append({QDir(m_root).relativeFilePath(filePath), kind});
         });
     }
     void TearDown() override { EXPECT_FALSE(m_offMainThread); }
@@ -312,8 +312,7 @@ TEST_F(FolderWatcherTest, StopEndsDeliveriesAndAMissingFolderStaysSilent)
     writeFile(path(QStringLiteral("b.jpg")));
     EXPECT_EQ(settle(), QList<Reported>{});
 
-    FolderWatcher missing(QUrl::fromLocalFile(m_root + QStringLiteral("/nope")),
-                          std::make_unique<InotifyFileEventSource>());
+    FolderWatcher missing(m_root + QStringLiteral("/nope"), std::make_unique<InotifyFileEventSource>());
     missing.start();
     EXPECT_FALSE(missing.isWatching());
 }

@@ -9,10 +9,10 @@ TEST(InFlightFilesTest, OneStageAFileAtATimeAndCountsFromIt)
     InFlightFiles files;
     files.awaitStability(QStringLiteral("/w/a.jpg"));
     UploadJob b;
-    b.localURL = QUrl::fromLocalFile(QStringLiteral("/w/b.jpg"));
+    b.localPath = QStringLiteral("/w/b.jpg");
     files.queue(QStringLiteral("/w/b.jpg"), b);
     UploadJob c;
-    c.localURL = QUrl::fromLocalFile(QStringLiteral("/w/c.jpg"));
+    c.localPath = QStringLiteral("/w/c.jpg");
     files.queue(QStringLiteral("/w/c.jpg"), c);
     EXPECT_TRUE(files.contains(QStringLiteral("/w/a.jpg")));
     EXPECT_EQ(files.queuedCount(), 2) << "waiting for stability is not queued";

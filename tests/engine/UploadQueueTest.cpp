@@ -1,6 +1,7 @@
 #include "engine/UploadQueue.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,14 +28,14 @@ namespace {
 
 QString nameOf(const UploadJob& job)
 {
-    return job.localURL.fileName();
+    return QFileInfo(job.localPath).fileName();
 }
 
 UploadJob makeJob(const QString& name)
 {
     UploadJob job;
     job.connectionId = QUuid::fromString(QStringLiteral("{7d3c9c1e-0f0a-4a44-9d38-1b7e1f1d2c3a}"));
-    job.localURL = QUrl::fromLocalFile(QStringLiteral("/watched/") + name);
+    job.localPath = QStringLiteral("/watched/") + name;
     job.remoteRelativePath = name;
     job.bytesTotal = 100;
     return job;

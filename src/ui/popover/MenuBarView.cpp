@@ -103,9 +103,8 @@ void setSymbolIcon(QAbstractButton* button, PopoverSymbol symbol)
     button->setIcon(PopoverIcons::icon(symbol, button->palette(), 16));
 }
 
-QString fileNameOf(const QUrl& url)
+QString fileNameOf(const QString& path)
 {
-    const QString path = url.path();
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
@@ -680,7 +679,7 @@ void MenuBarView::refreshJobs()
         ActivityLine* line = m_activity[i];
         const bool shown = i < jobs.size();
         if (shown) {
-            line->name->setText(fileNameOf(jobs[i].localURL));
+            line->name->setText(fileNameOf(jobs[i].localPath));
             line->percent->setText(P::progressText(jobs[i].status));
         }
         line->widget->setVisible(shown);

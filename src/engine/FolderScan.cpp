@@ -1,0 +1,232 @@
+#include "engine/FolderScan.h"
+
+#include "engine/FolderWatcher.h"
+#include "engine/UploadedRecord.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QThreadPool>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <mutex>
+
+namespace ondrix {
+
+namespace {
+
+double secondsOf(const struct timespec& time)
+{
+    return UploadedRecord::secondsOf(qint64(time.tv_sec) * 1000000000 + qint64(time.tv_nsec));
+}
+
+// Appends the regular files below `folder` (its sub-folders too when `recursive`) in the order the folder
+// lists them, descending into each sub-folder where it is listed. Hidden entries, symbolic links and ignored
+// names are left out. Plain readdir and one stat per file. `folderText` is `folder` decoded, so that each
+// file's path decodes only its own name.
+bool enumerateFolder(const QByteArray& folder, const QString& folderText, bool recursive,
+                     QList<FolderScan::File>& files)
+{
+    DIR* dir = ::opendir(folder.constData());
+    if (dir == nullptr) {
+        return false;
+    }
+    const int dirFd = ::dirfd(dir);
+    const QString prefix = folderText + QLatin1Char('/');
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* name = entry->d_name;
+        if (name[0] == '.') {
+            continue; // ".", ".." and hidden entries
+        }
+        struct stat info {};
+        if (::fstatat(dirFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            continue;
+        }
+        if (S_ISDIR(info.st_mode)) {
+            if (recursive) {
+                enumerateFolder(folder + '/' + name, prefix + QFile::decodeName(name), true, files);
+            }
+            continue;
+        }
+        if (!S_ISREG(info.st_mode)) {
+            continue;
+        }
+        const QString fileName = QFile::decodeName(name);
+        if (FolderWatcher::isIgnoredFileName(fileName)) {
+            continue;
+        }
+        files.append({prefix + fileName, secondsOf(info.st_mtim), qint64(info.st_size)});
+    }
+    ::closedir(dir);
+    return true;
+}
+
+} // namespace
+
+// Hands a listing back to the scan on the main thread; cleared when the scan goes, so a listing still
+// running on the pool then drops its findings.
+struct FolderScan::Link {
+    std::mutex mutex;
+    FolderScan* scan = nullptr;
+};
+
+FolderScan::FolderScan(std::shared_ptr<UploadedRecord> record, QThreadPool* pool, QObject* parent)
+    : QObject(parent)
+    , m_record(std::move(record))
+    , m_pool(pool)
+    , m_link(std::make_shared<Link>())
+{
+    m_link->scan = this;
+    m_timer.setSingleShot(true);
+}
+
+FolderScan::~FolderScan()
+{
+    std::lock_guard lock(m_link->mutex);
+    m_link->scan = nullptr;
+}
+
+void FolderScan::setHandlers(Gate gate, Delivery delivery)
+{
+    m_gate = std::move(gate);
+    m_delivery = std::move(delivery);
+}
+
+void FolderScan::setFolder(const QString& folder, bool recursive)
+{
+    m_folder = QDir::cleanPath(folder);
+    m_recursive = recursive;
+}
+
+std::optional<FolderScan::File> FolderScan::stat(const QString& path)
+{
+    // Straight from stat: QFileInfo's date goes through the local time zone, which costs two more system
+    // calls for every file of every scan.
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return std::nullopt;
+    }
+    return File{path, secondsOf(info.st_mtim), qint64(info.st_size)};
+}
+
+void FolderScan::start(bool immediately)
+{
+    ++m_generation;
+    m_active = true;
+    m_running = false;
+    m_requested = false;
+    scheduleNext(immediately);
+}
+
+void FolderScan::stop()
+{
+    ++m_generation;
+    m_active = false;
+    m_running = false;
+    m_requested = false;
+    m_timer.stop();
+}
+
+void FolderScan::requestNow()
+{
+    if (!m_active) {
+        return;
+    }
+    if (m_running) {
+        m_requested = true;
+    } else {
+        scheduleNext(true);
+    }
+}
+
+void FolderScan::scheduleNext(bool immediately)
+{
+    m_running = false;
+    if (m_requested) {
+        m_requested = false;
+        immediately = true;
+    }
+    m_timer.disconnect();
+    connect(&m_timer, &QTimer::timeout, this, [this, generation = m_generation] { run(generation); });
+    m_timer.start(immediately ? 0 : int(std::clamp<qint64>(m_intervalMs, 0, INT_MAX)));
+}
+
+void FolderScan::run(quint64 generation)
+{
+    if (generation != m_generation) {
+        return;
+    }
+    if (m_gate && !m_gate()) {
+        finish(generation);
+        return;
+    }
+    m_running = true;
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    // Files the record holds with the date the listing reads are passed over there, as the owner would pass
+    // them over silently, so a big uploaded tree costs the main thread nothing. An entry that changes
+    // meanwhile is settled by the owner (or, if passed over, by the next scan).
+    const bool prune = !m_pruned;
+    m_pruned = true;
+    auto list = [link = m_link, root = m_folder, recursive = m_recursive, generation, clock,
+                 record = m_record, prune] {
+        auto files = std::make_shared<QList<File>>();
+        const QFileInfo rootInfo(root);
+        const bool readable = rootInfo.isDir() && rootInfo.isReadable() &&
+                              enumerateFolder(QFile::encodeName(root), root, recursive, *files);
+        if (readable && prune) {
+            record->forgetMissingBelow(root);
+        }
+        files->removeIf(
+            [&record](const File& file) { return record->contains(file.path, file.modified, file.size); });
+        std::lock_guard lock(link->mutex);
+        if (link->scan != nullptr) {
+            FolderScan* scan = link->scan;
+            QMetaObject::invokeMethod(
+                scan,
+                [scan, generation, clock, files, readable] {
+                    scan->listed(generation, clock->elapsed(), files, readable);
+                },
+                Qt::QueuedConnection);
+        }
+    };
+    if (m_pool != nullptr) {
+        m_pool->start(list, 1);
+    } else {
+        list();
+    }
+}
+
+void FolderScan::finish(quint64 generation)
+{
+    m_running = false;
+    Q_EMIT finished();
+    // A handler may have stopped or restarted the scans meanwhile.
+    if (generation == m_generation) {
+        scheduleNext(false);
+    }
+}
+
+void FolderScan::listed(quint64 generation, qint64 elapsedMs, const std::shared_ptr<QList<File>>& files,
+                        bool readable)
+{
+    if (generation != m_generation) {
+        return;
+    }
+    const qint64 rest = std::max<qint64>(0, m_minDurationMs - elapsedMs);
+    QTimer::singleShot(rest, this, [this, generation, files, readable] {
+        if (generation != m_generation) {
+            return;
+        }
+        if (m_delivery) {
+            m_delivery(*files, readable);
+        }
+        finish(generation);
+    });
+}
+
+} // namespace ondrix

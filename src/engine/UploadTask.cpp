@@ -1,0 +1,111 @@
+#include "engine/UploadTask.h"
+
+#include "engine/IPTCMetadataService.h"
+#include "model/PushConnection.h"
+#include "model/RemotePath.h"
+#include "transfer/FTPUploader.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+namespace ondrix {
+
+UploadTask::UploadTask(const PushConnection& connection)
+    : m_remoteFolder(connection.remoteFolder)
+    , m_keyword(connection.effectiveIPTCKeyword())
+    , m_uploader(std::make_shared<FTPUploader>(connection))
+{}
+
+void UploadTask::setUploader(std::shared_ptr<FTPUploader> uploader)
+{
+    std::lock_guard lock(m_mutex);
+    m_uploader = std::move(uploader);
+}
+
+std::shared_ptr<FTPUploader> UploadTask::uploader() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_uploader;
+}
+
+bool UploadTask::needsDirectory(const QString& directory) const
+{
+    std::lock_guard lock(m_mutex);
+    return !m_createdDirectories.contains(directory);
+}
+
+void UploadTask::rememberDirectory(const QString& directory, bool created)
+{
+    std::lock_guard lock(m_mutex);
+    if (created) {
+        m_createdDirectories.insert(directory);
+    } else {
+        m_createdDirectories.remove(directory);
+    }
+}
+
+UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& control)
+{
+    QElapsedTimer clock;
+    clock.start();
+    UploadResult result;
+    result.job = job;
+    const QString& localPath = job.localPath;
+    if (m_keyword && !m_keyword->isEmpty()) {
+        const IPTCMetadataService::Outcome outcome =
+            IPTCMetadataService::injectKeywords(*m_keyword, localPath);
+        // Sending an image its writer has not finished would put a cut-off copy on the server, and the
+        // record would then pass the finished file over as uploaded.
+        if (outcome == IPTCMetadataService::Outcome::incomplete ||
+            outcome == IPTCMetadataService::Outcome::inUse) {
+            result.notReady = true;
+            result.duration = double(clock.nsecsElapsed()) / 1e9;
+            return result;
+        }
+    }
+    const std::shared_ptr<FTPUploader> uploader = this->uploader();
+    const QString path = RemotePath::join(m_remoteFolder, job.remoteRelativePath);
+    const QString directory = RemotePath::directoryOf(path);
+    const bool inSubdirectory = directory != u"/";
+    if (inSubdirectory && needsDirectory(directory)) {
+        (void)uploader->createDirectory(directory);
+    }
+    qint64 lastSent = -1;
+    qint64 lastTotal = -1;
+    QElapsedTimer sinceReport;
+    const std::optional<FTPError> error = uploader->upload(
+        localPath, path,
+        [&](qint64 sent, qint64 total) {
+            if (sent == lastSent && total == lastTotal) {
+                return;
+            }
+            const bool last = total > 0 && sent >= total;
+            if (!last && sinceReport.isValid() && sinceReport.elapsed() < kProgressReportIntervalMs) {
+                return;
+            }
+            lastSent = sent;
+            lastTotal = total;
+            sinceReport.start();
+            control.reportProgress(sent, total);
+        },
+        &result.sent);
+    if (inSubdirectory) {
+        rememberDirectory(directory, !error.has_value());
+    }
+    result.duration = double(clock.nsecsElapsed()) / 1e9;
+    if (error) {
+        result.error = error->description();
+        result.cutShort = control.isCancellationRequested();
+        return result;
+    }
+    result.success = true;
+    if (job.bytesTotal > 0) {
+        result.bytesUploaded = job.bytesTotal;
+    } else {
+        const QFileInfo info(localPath);
+        result.bytesUploaded = info.exists() ? info.size() : 0;
+    }
+    return result;
+}
+
+} // namespace ondrix

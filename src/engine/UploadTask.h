@@ -1,0 +1,56 @@
+#pragma once
+
+#include "engine/UploadJob.h"
+#include "engine/UploadResult.h"
+#include "engine/UploadTaskControl.h"
+
+#include <QSet>
+#include <QString>
+
+#include <memory>
+#include <mutex>
+#include <optional>
+
+namespace ondrix {
+
+class FTPUploader;
+struct PushConnection;
+
+// What one connection's uploads do on the transfer pool: write the keyword into an image, make sure the
+// remote folder exists, send the file and report progress, and describe the outcome. It holds only what the
+// transfers share (the uploader and the remote folders made so far), never the engine, so a transfer that
+// outlives a released engine touches nothing that is gone.
+//
+// `perform` may run on several pool threads at once; `setUploader` is for tests, before any transfer.
+class UploadTask {
+public:
+    // Progress reports become queued calls on the main thread; libcurl calls back many times per transfer,
+    // also while it only waits for the server. Repeats are dropped and intermediate steps come at most this
+    // often.
+    static constexpr qint64 kProgressReportIntervalMs = 100;
+
+    explicit UploadTask(const PushConnection& connection);
+
+    void setUploader(std::shared_ptr<FTPUploader> uploader);
+
+    // Performs one job on the calling thread and returns its outcome. An image whose writer is not done
+    // (the keyword could not be written because it is incomplete or in use) is not sent: the outcome says
+    // it is not ready. A transfer that the control asks to stop ends early and says it was cut short.
+    UploadResult perform(const UploadJob& job, const UploadTaskControl& control);
+
+private:
+    std::shared_ptr<FTPUploader> uploader() const;
+    // Remote directories asked for once already: later files in them skip the round trips. A failed upload
+    // forgets its directory, so the next attempt asks again.
+    bool needsDirectory(const QString& directory) const;
+    void rememberDirectory(const QString& directory, bool created);
+
+    const QString m_remoteFolder;
+    const std::optional<QString> m_keyword;
+
+    mutable std::mutex m_mutex;
+    std::shared_ptr<FTPUploader> m_uploader;
+    QSet<QString> m_createdDirectories;
+};
+
+} // namespace ondrix
