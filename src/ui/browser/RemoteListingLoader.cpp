@@ -1,6 +1,7 @@
 #include "ui/browser/RemoteListingLoader.h"
 
 #include "transfer/FTPBrowserService.h"
+#include "transfer/FailureAdvice.h"
 
 #include <QThreadPool>
 #include <QTimer>
@@ -57,7 +58,7 @@ void RemoteListingLoader::list(const QString& folder)
             return;
         }
         if (const FTPError* error = std::get_if<FTPError>(&result)) {
-            Q_EMIT listingFailed(folder, error->description());
+            Q_EMIT listingFailed(folder, FailureAdvice::explained(m_connection, *error));
         } else {
             Q_EMIT listed(folder, std::get<QList<RemoteItem>>(result));
         }
@@ -92,18 +93,19 @@ void RemoteListingLoader::createFolder(const QString& path, Done done)
     commandStarted();
     m_service->createFolder(path, this, [this, done = std::move(done)](const std::optional<FTPError>& error) {
         commandFinished();
-        done(error ? std::optional<QString>(error->description()) : std::nullopt);
+        done(error ? std::optional<QString>(FailureAdvice::explained(m_connection, *error)) : std::nullopt);
     });
 }
 
 void RemoteListingLoader::rename(const QString& from, const QString& to, Done done)
 {
     commandStarted();
-    m_service->renameItem(from, to, this,
-                          [this, done = std::move(done)](const std::optional<FTPError>& error) {
-                              commandFinished();
-                              done(error ? std::optional<QString>(error->description()) : std::nullopt);
-                          });
+    m_service->renameItem(
+        from, to, this, [this, done = std::move(done)](const std::optional<FTPError>& error) {
+            commandFinished();
+            done(error ? std::optional<QString>(FailureAdvice::explained(m_connection, *error))
+                       : std::nullopt);
+        });
 }
 
 void RemoteListingLoader::remove(const QList<RemoteItem>& items,
@@ -127,7 +129,7 @@ void RemoteListingLoader::removeNext(QList<RemoteItem> remaining,
                            done = std::move(done)](const std::optional<FTPError>& error) mutable {
                               if (error) {
                                   commandFinished();
-                                  done(error->description());
+                                  done(FailureAdvice::explained(m_connection, *error));
                                   return;
                               }
                               deleted(item);

@@ -29,8 +29,6 @@ public:
 
     // The result line of an outcome.
     static QString resultText(const PushConnection& connection, const std::optional<FTPError>& error);
-    // What a person can do about a failure, or empty when libcurl's own text is all there is to say.
-    static QString advice(const PushConnection& connection, const FTPError& error);
 };
 
 } // namespace ondrix

@@ -239,7 +239,7 @@ TEST_F(BrowserViewTest, AStoppedServerShowsItsErrorAndRecoversOnRetry)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !failures.isEmpty(); }, kServerWaitMs));
     EXPECT_FALSE(folder->isShowingListing());
     EXPECT_TRUE(folder->statePage()->isVisible());
-    EXPECT_TRUE(folder->statePage()->text().startsWith("curl error "))
+    EXPECT_TRUE(folder->statePage()->text().startsWith("Nothing accepted a connection"))
         << folder->statePage()->text().toStdString();
     EXPECT_TRUE(folder->statePage()->button()->isVisible());
     EXPECT_EQ(folder->statePage()->button()->text(), "Retry");

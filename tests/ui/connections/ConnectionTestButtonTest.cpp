@@ -3,6 +3,7 @@
 #include "ConnectionsViewFixture.h"
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
+#include "transfer/FailureAdvice.h"
 #include "ui/browser/RemoteFolderPickerView.h"
 #include "ui/connections/ConnectionTester.h"
 
@@ -105,20 +106,19 @@ TEST_F(ConnectionTestButtonTest, SftpRefusedLoginAndChangedHostKey)
     EXPECT_TRUE(changed.contains(QLatin1String("ssh-keygen -R"))) << changed.toStdString();
 }
 
-TEST(ConnectionTesterAdvice, NamesTheFixForCommonFailures)
+TEST(FailureAdvice, NamesTheFixForCommonFailures)
 {
     PushConnection c;
     c.host = QStringLiteral(" nas.local ");
     EXPECT_TRUE(
-        ConnectionTester::advice(c, FTPError::curlExitCode(6, QStringLiteral("Couldn't resolve host name")))
+        FailureAdvice::forError(c, FTPError::curlExitCode(6, QStringLiteral("Couldn't resolve host name")))
             .contains(QLatin1String("\"nas.local\" was not found")));
+    EXPECT_TRUE(FailureAdvice::forError(c, FTPError::curlExitCode(60, QStringLiteral("SSL peer certificate")))
+                    .contains(QLatin1String("certificate")));
     EXPECT_TRUE(
-        ConnectionTester::advice(c, FTPError::curlExitCode(60, QStringLiteral("SSL peer certificate")))
-            .contains(QLatin1String("certificate")));
-    EXPECT_TRUE(
-        ConnectionTester::advice(c, FTPError::curlExitCode(64, QStringLiteral("Requested SSL level failed")))
+        FailureAdvice::forError(c, FTPError::curlExitCode(64, QStringLiteral("Requested SSL level failed")))
             .contains(QLatin1String("does not offer TLS")));
-    EXPECT_TRUE(ConnectionTester::advice(c, FTPError::curlExitCode(999, QStringLiteral("?"))).isEmpty());
+    EXPECT_TRUE(FailureAdvice::forError(c, FTPError::curlExitCode(999, QStringLiteral("?"))).isEmpty());
     EXPECT_EQ(ConnectionTester::resultText(c, FTPError::curlExitCode(999, QStringLiteral("odd"))),
               QStringLiteral("✗ curl error 999: odd"));
 }

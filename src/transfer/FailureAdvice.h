@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/PushConnection.h"
+#include "transfer/FTPError.h"
+
+#include <QString>
+
+namespace ondrix {
+
+// Words a transfer failure so that a person knows what to change: libcurl's numbered errors become a sentence
+// naming the host, the port or the setting at fault. Shared by the editor's connection test, the remote
+// browser and the activity log.
+class FailureAdvice {
+public:
+    // What a person can do about a failure, or empty when libcurl's own text is all there is to say.
+    static QString forError(const PushConnection& connection, const FTPError& error);
+    // The advice, then the error's own description on the next line; the description alone without advice.
+    static QString explained(const PushConnection& connection, const FTPError& error);
+};
+
+} // namespace ondrix
