@@ -1,5 +1,8 @@
 #include "app/Translations.h"
 
+#include "model/AppSettings.h"
+#include "platform/PreferencesStore.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -7,10 +10,10 @@
 
 namespace ondrix {
 
-QStringList shippedLanguages()
+QString startLanguage(const PreferencesStore& store)
 {
-    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
-            QStringLiteral("it"), QStringLiteral("ja"), QStringLiteral("pt_BR")};
+    const QStringList languages = store.stringListValue(AppSettings::kAppleLanguages);
+    return languages.isEmpty() || languages.first().isEmpty() ? QStringLiteral("system") : languages.first();
 }
 
 QString installTranslations(const QString& preferredLanguage)

@@ -1,16 +1,19 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace ondrix {
 
-// The interface languages Ondrix ships, as locale names ("de", "pt_BR"); English is the source language.
-QStringList shippedLanguages();
+class PreferencesStore;
+
+// The language the interface starts in: the first entry of the stored "AppleLanguages" list (the language
+// setting writes it, and so may a script while Ondrix is stopped), or "system" when there is none.
+QString startLanguage(const PreferencesStore& store);
 
 // Installs Ondrix's and Qt's own translations for `preferredLanguage` ("system" follows the desktop: the
-// LANGUAGE and LANG variables). Returns the language loaded, or an empty string when the interface stays
-// English. Call once at start, before any window is built: a change of the setting applies at the next start.
+// LANGUAGE, LC_ALL, LC_MESSAGES and LANG variables). Returns the language loaded, or an empty string when the
+// interface stays English. Call once at start, before any window is built: a change of the setting applies
+// at the next start.
 QString installTranslations(const QString& preferredLanguage);
 
 } // namespace ondrix

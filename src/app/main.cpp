@@ -190,7 +190,7 @@ int main(int argc, char** argv)
 
     Application ondrix;
     // The language setting applies from the next start: windows and log lines are built after this.
-    installTranslations(ondrix.settings().preferredLanguage());
+    installTranslations(startLanguage(ondrix.store()));
     QObject::connect(&ondrix.log(), &LogService::entriesAdded, &app, &echoEntries);
 
     // Benchmarks ask for the longest stretch the main thread spent without waiting for events while running:

@@ -17,11 +17,6 @@ namespace ondrix {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PostUploadActions", text);
-}
-
 QString errorText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));

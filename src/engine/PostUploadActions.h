@@ -3,6 +3,7 @@
 #include "model/PushConnection.h"
 #include "transfer/LocalFileVersion.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -17,6 +18,8 @@ namespace ondrix {
 //
 // Runs on the main thread; blocking file-system work (a copy to an archive on another file system).
 class PostUploadActions {
+    Q_DECLARE_TR_FUNCTIONS(PostUploadActions)
+
 public:
     // Told, in words a person can act on, why a file was left in place.
     using ProblemReporter = std::function<void(const QString& message)>;

@@ -37,7 +37,7 @@ public:
     {
         const QJsonValue value = require(key);
         if (!value.isString()) {
-            return fail(key, "a string"), QString();
+            return fail(key, QT_TRANSLATE_NOOP("PushConnection", "a string")), QString();
         }
         return value.toString();
     }
@@ -46,7 +46,7 @@ public:
     {
         const QJsonValue value = require(key);
         if (!value.isBool()) {
-            return fail(key, "true or false"), false;
+            return fail(key, QT_TRANSLATE_NOOP("PushConnection", "true or false")), false;
         }
         return value.toBool();
     }
@@ -57,7 +57,7 @@ public:
     {
         const QJsonValue value = require(key);
         if (!value.isArray()) {
-            return fail(key, "an array of numbers"), QList<qint64>();
+            return fail(key, QT_TRANSLATE_NOOP("PushConnection", "an array of numbers")), QList<qint64>();
         }
         QList<qint64> result;
         for (const QJsonValue& element : value.toArray()) {
@@ -72,7 +72,7 @@ public:
     {
         const QJsonValue value = require(key);
         if (!value.isObject()) {
-            return fail(key, "an object"), QJsonObject();
+            return fail(key, QT_TRANSLATE_NOOP("PushConnection", "an object")), QJsonObject();
         }
         return value.toObject();
     }
@@ -86,7 +86,8 @@ public:
         }
         const std::optional<Enum> parsed = fromRaw(raw);
         if (!parsed) {
-            m_error = QStringLiteral("\"%1\" has the unknown value \"%2\"").arg(QLatin1String(key), raw);
+            m_error = QCoreApplication::translate("PushConnection", "\"%1\" has the unknown value \"%2\"")
+                          .arg(QLatin1String(key), raw);
             return fallback;
         }
         return *parsed;
@@ -102,11 +103,11 @@ public:
     QUuid toUuid(const char* key, const QJsonValue& value)
     {
         if (!value.isString()) {
-            return fail(key, "a UUID string"), QUuid();
+            return fail(key, QT_TRANSLATE_NOOP("PushConnection", "a UUID string")), QUuid();
         }
         const QUuid id = QUuid::fromString(value.toString());
         if (id.isNull()) {
-            fail(key, "a UUID string");
+            fail(key, QT_TRANSLATE_NOOP("PushConnection", "a UUID string"));
         }
         return id;
     }
@@ -116,7 +117,8 @@ private:
     {
         const auto it = m_object.constFind(QLatin1String(key));
         if (it == m_object.constEnd()) {
-            setError(QStringLiteral("the key \"%1\" is missing").arg(QLatin1String(key)));
+            setError(QCoreApplication::translate("PushConnection", "the key \"%1\" is missing")
+                         .arg(QLatin1String(key)));
             return QJsonValue(QJsonValue::Undefined);
         }
         return *it;
@@ -125,13 +127,13 @@ private:
     qint64 toInteger(const char* key, const QJsonValue& value)
     {
         if (!value.isDouble()) {
-            return fail(key, "a whole number"), 0;
+            return fail(key, QT_TRANSLATE_NOOP("PushConnection", "a whole number")), 0;
         }
         // toInteger answers the default for fractions and out-of-range values; two defaults tell them apart.
         const qint64 a = value.toInteger(std::numeric_limits<qint64>::min());
         const qint64 b = value.toInteger(std::numeric_limits<qint64>::max());
         if (a != b) {
-            return fail(key, "a whole number"), 0;
+            return fail(key, QT_TRANSLATE_NOOP("PushConnection", "a whole number")), 0;
         }
         return a;
     }
@@ -139,7 +141,8 @@ private:
     void fail(const char* key, const char* expected)
     {
         // A missing key was already reported by require().
-        setError(QStringLiteral("\"%1\" must be %2").arg(QLatin1String(key), QLatin1String(expected)));
+        setError(QCoreApplication::translate("PushConnection", "\"%1\" must be %2")
+                     .arg(QLatin1String(key), QCoreApplication::translate("PushConnection", expected)));
     }
 
     const QJsonObject& m_object;
@@ -492,18 +495,20 @@ std::optional<QList<PushConnection>> PushConnection::decodeList(const QByteArray
         return failed<QList<PushConnection>>(error, parseError.errorString());
     }
     if (!document.isArray()) {
-        return failed<QList<PushConnection>>(error,
-                                             QStringLiteral("the connection list is not a JSON array"));
+        return failed<QList<PushConnection>>(
+            error, QCoreApplication::translate("PushConnection", "the connection list is not a JSON array"));
     }
     QList<PushConnection> connections;
     const QJsonArray array = document.array();
     for (qsizetype i = 0; i < array.size(); ++i) {
-        QString recordError = QStringLiteral("not an object");
+        QString recordError = QCoreApplication::translate("PushConnection", "not an object");
         const auto connection =
             array.at(i).isObject() ? fromJson(array.at(i).toObject(), &recordError) : std::nullopt;
         if (!connection) {
             return failed<QList<PushConnection>>(
-                error, QStringLiteral("connection %1: %2").arg(i + 1).arg(recordError));
+                error, QCoreApplication::translate("PushConnection", "connection %1: %2")
+                           .arg(i + 1)
+                           .arg(recordError));
         }
         connections.append(*connection);
     }

@@ -49,11 +49,6 @@ struct Copy {
     }
 };
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("StoredConnectionList", text);
-}
-
 // The stored value, whatever its type; `why` says why it is not a connection list when it is not data.
 Copy copyOf(const PreferencesStore& store, const QString& key, QString* why)
 {
@@ -65,15 +60,15 @@ Copy copyOf(const PreferencesStore& store, const QString& key, QString* why)
     if (const auto dictionary = store.realDictionaryValue(key)) {
         copy.kind = Copy::Kind::dictionary;
         copy.dictionary = *dictionary;
-        *why = tr("it holds a dictionary of numbers, not data");
+        *why = StoredConnectionList::tr("it holds a dictionary of numbers, not data");
     } else if (const QStringList list = store.stringListValue(key); !list.isEmpty()) {
         copy.kind = Copy::Kind::list;
         copy.list = list;
-        *why = tr("it holds a list of texts, not data");
+        *why = StoredConnectionList::tr("it holds a list of texts, not data");
     } else {
         copy.kind = Copy::Kind::text;
         copy.text = store.stringValue(key); // numbers and booleans read as their text
-        *why = tr("it holds a text or a number, not data");
+        *why = StoredConnectionList::tr("it holds a text or a number, not data");
     }
     return copy;
 }

@@ -2,6 +2,7 @@
 
 #include "model/PushConnection.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -14,6 +15,9 @@ class PreferencesStore;
 // ("push_connections_unreadable", or "_2", "_3"... when that one holds another unreadable value), and
 // `problem` says which key, why, and where the copy is.
 struct StoredConnectionList {
+    Q_DECLARE_TR_FUNCTIONS(StoredConnectionList)
+
+public:
     QList<PushConnection> connections;
     // Empty when the list was read or is absent; otherwise one sentence for the activity log.
     QString problem;

@@ -1,5 +1,6 @@
 #include "platform/XdgAutostartLoginItem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,15 +75,18 @@ std::optional<QString> XdgAutostartLoginItem::setRegistered(bool registered)
         if (!entry.exists() || entry.remove()) {
             return std::nullopt;
         }
-        return QStringLiteral("Cannot remove %1: %2").arg(path, entry.errorString());
+        return QCoreApplication::translate("XdgAutostartLoginItem", "Cannot remove %1: %2")
+            .arg(path, entry.errorString());
     }
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) {
-        return QStringLiteral("Cannot create the folder %1").arg(folder);
+        return QCoreApplication::translate("XdgAutostartLoginItem", "Cannot create the folder %1")
+            .arg(folder);
     }
     QSaveFile entry(path);
     if (!entry.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("Cannot write %1: %2").arg(path, entry.errorString());
+        return QCoreApplication::translate("XdgAutostartLoginItem", "Cannot write %1: %2")
+            .arg(path, entry.errorString());
     }
     const QString text = QStringLiteral("[Desktop Entry]\n"
                                         "Type=Application\n"
@@ -94,7 +98,8 @@ std::optional<QString> XdgAutostartLoginItem::setRegistered(bool registered)
                              .arg(m_applicationName, quotedExec(m_executable), m_applicationId);
     entry.write(text.toUtf8());
     if (!entry.commit()) {
-        return QStringLiteral("Cannot write %1: %2").arg(path, entry.errorString());
+        return QCoreApplication::translate("XdgAutostartLoginItem", "Cannot write %1: %2")
+            .arg(path, entry.errorString());
     }
     return std::nullopt;
 }

@@ -133,7 +133,8 @@ QString RemoteNames::typeText(const RemoteItem& item)
     if (suffix.isEmpty()) {
         return tr("File");
     }
-    return suffix.toUpper() + tr(" File");
+    //: The type column of a remote file, e.g. "JPG File"
+    return tr("%1 File").arg(suffix.toUpper());
 }
 
 QString RemoteNames::iconName(const RemoteItem& item)

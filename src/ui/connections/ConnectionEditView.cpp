@@ -352,11 +352,11 @@ QWidget* ConnectionEditView::buildRemoteFolderSection()
 
 QWidget* ConnectionEditView::buildTagsSection()
 {
-    auto* box = new QGroupBox(tr("Finder Tags"));
+    auto* box = new QGroupBox(tr("File Manager Tags"));
     auto* layout = new QVBoxLayout(box);
     m_tags = checkBox(tr("Tag files by upload status"), QStringLiteral("finderTags"));
     layout->addWidget(m_tags);
-    layout->addWidget(caption(tr("Files in the watched folder will be tagged in Finder:")));
+    layout->addWidget(caption(tr("Files in the watched folder will be tagged in the file manager:")));
     auto* legend = new QHBoxLayout;
     const std::pair<const char*, QColor> colours[] = {
         {QT_TR_NOOP("Pending"), QColor(0xF5, 0xC2, 0x00)},

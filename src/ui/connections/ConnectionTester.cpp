@@ -11,15 +11,6 @@
 
 namespace ondrix {
 
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ConnectionTester", text);
-}
-
-} // namespace
-
 std::optional<FTPError> ConnectionTester::test(const PushConnection& connection)
 {
     if (auto error = FTPUploader(connection, FTPUploader::ConnectionReuse::none).testConnection()) {

@@ -3,6 +3,7 @@
 #include "model/PushConnection.h"
 #include "transfer/FTPError.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -16,6 +17,8 @@ namespace ondrix {
 // The editor's "Test Connection": reaches the server with the edited record, logs in and lists "/", on the
 // transfer pool, and words the outcome so that a person knows what to change.
 class ConnectionTester {
+    Q_DECLARE_TR_FUNCTIONS(ConnectionTester)
+
 public:
     // The result line: "✓ Connected successfully" or "✗ " + what went wrong and what to do.
     using Done = std::function<void(const QString& result, bool success)>;

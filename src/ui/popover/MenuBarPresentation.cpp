@@ -73,7 +73,7 @@ QString MenuBarPresentation::connectionStatusText(bool isEnabled,
     case EngineState::Kind::watching:
         return tr("Connected");
     case EngineState::Kind::uploading:
-        return tr("Uploading %1 file(s)").arg(activeJobs);
+        return tr("Uploading %n file(s)", nullptr, activeJobs);
     case EngineState::Kind::paused:
         return tr("Paused");
     case EngineState::Kind::error:
@@ -195,6 +195,24 @@ PopoverSymbol MenuBarPresentation::networkSymbol(const QString& networkType)
         return PopoverSymbol::wifiOff;
     }
     return PopoverSymbol::network;
+}
+
+QString MenuBarPresentation::networkText(const QString& networkType)
+{
+    // The manager's network type is a fixed English word; the popover shows it in the interface language.
+    if (networkType == QLatin1String("WiFi")) {
+        return tr("Wi-Fi");
+    }
+    if (networkType == QLatin1String("Ethernet")) {
+        return tr("Ethernet");
+    }
+    if (networkType == QLatin1String("Hotspot")) {
+        return tr("Hotspot");
+    }
+    if (networkType == QLatin1String("None")) {
+        return tr("No network");
+    }
+    return tr("Network");
 }
 
 PopoverSymbol MenuBarPresentation::diskSymbol(double freeGB)

@@ -67,6 +67,7 @@ public:
     static QString sizeText(qint64 bytes);
 
     static PopoverSymbol networkSymbol(const QString& networkType);
+    static QString networkText(const QString& networkType);
     static PopoverSymbol diskSymbol(double freeGB);
     static PopoverTone diskTone(double freeGB);
     static QString diskText(double freeGB);

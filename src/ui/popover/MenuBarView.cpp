@@ -732,7 +732,7 @@ void MenuBarView::refreshEnvironment()
     const QString type = m_manager.networkType();
     const PopoverTone networkTone = m_manager.isNetworkAvailable() ? PopoverTone::green : PopoverTone::red;
     showSymbol(m_networkIcon, P::networkSymbol(type), networkTone);
-    m_network->setText(type);
+    m_network->setText(P::networkText(type));
     const double free = m_manager.freeDiskSpaceGB();
     const PopoverTone diskTone = P::diskTone(free);
     showSymbol(m_diskIcon, P::diskSymbol(free), diskTone);

@@ -1,0 +1,300 @@
+// The shipped languages: every translation source is finished and keeps the placeholders, every compiled
+// language loads, and the interface started in a language (the stored one, or the desktop's) shows no text
+// that language translates left in English. Screenshots of the popover and the settings window in each.
+#include "app/Translations.h"
+
+#include "app/AppDelegate.h"
+#include "app/Application.h"
+#include "app/DockPresence.h"
+#include "app/PopoverWindow.h"
+#include "app/ShellWindow.h"
+#include "model/AppSettings.h"
+#include "platform/PreferencesStore.h"
+#include "platform/XdgAutostartLoginItem.h"
+#include "supervision/ConnectionsManager.h"
+#include "support/TestEnvironment.h"
+#include "support/ui/UiTestSupport.h"
+#include "ui/settings/InterfaceLanguage.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTabBar>
+#include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using namespace ondrix::test;
+
+namespace {
+
+struct Message {
+    QString context, source, comment;
+    bool numerus = false;
+    QString type; // "unfinished", "obsolete", "vanished" or empty
+    QStringList translations;
+};
+
+QString translationsFolder()
+{
+    return qEnvironmentVariable("ONDRIX_SOURCE_DIR") + QStringLiteral("/resources/translations");
+}
+
+QList<Message> readTs(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QXmlStreamReader xml(&file);
+    QList<Message> messages;
+    QString context;
+    Message* current = nullptr;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement()) {
+            if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
+                current = nullptr;
+            }
+            continue;
+        }
+        const auto name = xml.name();
+        if (name == QLatin1String("name") && !current) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            messages.append({context,
+                             {},
+                             {},
+                             xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes"),
+                             {},
+                             {}});
+            current = &messages.last();
+        } else if (current && name == QLatin1String("source")) {
+            current->source = xml.readElementText();
+        } else if (current && name == QLatin1String("comment")) {
+            current->comment = xml.readElementText();
+        } else if (current && name == QLatin1String("translation")) {
+            current->type = xml.attributes().value(QLatin1String("type")).toString();
+            if (!current->numerus) {
+                current->translations << xml.readElementText();
+            }
+        } else if (current && name == QLatin1String("numerusform")) {
+            current->translations << xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    return messages;
+}
+
+QStringList shippedCodes()
+{
+    QStringList codes;
+    for (const InterfaceLanguage& language : InterfaceLanguage::offered()) {
+        if (language.code != QLatin1String("system")) {
+            codes << language.code;
+        }
+    }
+    return codes;
+}
+
+// %1…%99 and %n, sorted, so a translation that drops or invents one is told apart.
+QStringList placeholders(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("%(\\d{1,2}|n)"));
+    QStringList found;
+    for (auto it = marker.globalMatch(text); it.hasNext();) {
+        found << it.next().captured(0);
+    }
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+bool hasMnemonic(const QString& text)
+{
+    static const QRegularExpression mnemonic(QStringLiteral("(^|[^&])&[^&\\s]"));
+    return mnemonic.match(text).hasMatch();
+}
+
+QString describe(const QString& language, const Message& m, const QString& problem)
+{
+    return QStringLiteral("%1 %2 \"%3\": %4").arg(language, m.context, m.source, problem);
+}
+
+// Every text a person reads (or a screen reader says) on the widgets below `root`, hidden pages included.
+QStringList visibleTexts(QWidget* root)
+{
+    QStringList texts{root->windowTitle()};
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        texts << w->accessibleName() << w->toolTip();
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            texts << label->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            texts << button->text();
+        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+            texts << box->title();
+        } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
+            texts << field->placeholderText();
+        } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                texts << tabs->tabText(i);
+            }
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            for (int i = 0; i < combo->count(); ++i) {
+                texts << combo->itemText(i);
+            }
+        }
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+class TranslatedInterface : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        // Deleting a translator uninstalls it: the next test starts in English.
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
+    }
+
+    // Starts the shell the way main() does, in the language the store and the desktop ask for, with one
+    // connection; checks the popover and the settings window and saves a PNG of each.
+    void checkInterface(const QString& expectedLanguage, const QString& expectedSettingsTitle)
+    {
+        auto core = std::make_unique<Application>();
+        PushConnection connection;
+        connection.id = QUuid::createUuid();
+        connection.name = QStringLiteral("Agency");
+        connection.host = QStringLiteral("127.0.0.1");
+        core->manager().addConnection(connection);
+
+        ASSERT_EQ(installTranslations(startLanguage(core->store())), expectedLanguage);
+
+        // English source texts the loaded language words differently.
+        QHash<QString, QString> translated;
+        for (const Message& m :
+             readTs(translationsFolder() + QStringLiteral("/ondrix_%1.ts").arg(expectedLanguage))) {
+            if (!m.numerus && !m.translations.isEmpty() && m.translations.first() != m.source) {
+                translated.insert(m.source, m.translations.first());
+            }
+        }
+
+        AppDelegate delegate(*core, loginItem, dock, QDBusConnection(QString()));
+        delegate.start();
+        PopoverWindow* popover = delegate.popover();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return popover->isVisible(); }, 2000));
+        delegate.openSettings(SettingsTab::connections, core->manager().connections().first().id);
+        ShellWindow* settings = delegate.settingsWindow();
+        ASSERT_NE(settings, nullptr);
+        EXPECT_EQ(settings->windowTitle(), expectedSettingsTitle);
+        QTest::qWait(50); // layout requests posted by the first show
+
+        for (QWidget* window : {static_cast<QWidget*>(popover), static_cast<QWidget*>(settings)}) {
+            QStringList english, inLanguage;
+            for (const QString& text : visibleTexts(window)) {
+                if (translated.contains(text)) {
+                    english << text;
+                }
+                if (std::find(translated.cbegin(), translated.cend(), text) != translated.cend()) {
+                    inLanguage << text;
+                }
+            }
+            english.removeDuplicates();
+            EXPECT_TRUE(english.isEmpty())
+                << window->windowTitle().toStdString()
+                << " shows in English: " << english.join(QStringLiteral(" | ")).toStdString();
+            EXPECT_GE(inLanguage.size(), 5) << window->windowTitle().toStdString();
+        }
+        saveScreenshot(popover, QStringLiteral("translated-popover-%1").arg(expectedLanguage));
+        saveScreenshot(settings, QStringLiteral("translated-settings-%1").arg(expectedLanguage));
+        settings->close();
+    }
+
+    TestEnvironment env;
+    XdgAutostartLoginItem loginItem{QStringLiteral("io.ondrix.Ondrix"), QStringLiteral("Ondrix"),
+                                    QStringLiteral("/usr/bin/ondrix")};
+    class NoDock final : public DockPresence {
+    public:
+        void setPolicy(Policy) override {}
+    } dock;
+};
+
+} // namespace
+
+TEST(ShippedLanguages, EverySourceIsFinishedKeepsItsPlaceholdersAndLoads)
+{
+    const QStringList codes = shippedCodes();
+    QStringList files = QDir(translationsFolder()).entryList({QStringLiteral("ondrix_*.ts")});
+    for (QString& file : files) {
+        file = file.mid(7).chopped(3);
+    }
+    EXPECT_EQ(QSet<QString>(files.cbegin(), files.cend()), QSet<QString>(codes.cbegin(), codes.cend()))
+        << "the language picker and the translation sources must name the same languages";
+
+    QStringList problems;
+    for (const QString& code : codes) {
+        const QList<Message> messages =
+            readTs(translationsFolder() + QStringLiteral("/ondrix_%1.ts").arg(code));
+        EXPECT_GT(messages.size(), 100) << code.toStdString();
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/ondrix_%1.qm").arg(code))) << code.toStdString();
+        EXPECT_EQ(translator.language(), code);
+        for (const Message& m : messages) {
+            if (!m.type.isEmpty()) {
+                problems << describe(code, m, m.type);
+                continue;
+            }
+            if (m.translations.isEmpty()) {
+                problems << describe(code, m, QStringLiteral("no translation"));
+            }
+            for (const QString& translation : m.translations) {
+                if (translation.trimmed().isEmpty()) {
+                    problems << describe(code, m, QStringLiteral("empty"));
+                } else if (placeholders(translation) != placeholders(m.source)) {
+                    problems << describe(code, m,
+                                         QStringLiteral("placeholders differ in \"%1\"").arg(translation));
+                } else if (hasMnemonic(m.source) != hasMnemonic(translation)) {
+                    problems << describe(
+                        code, m, QStringLiteral("keyboard accelerator lost in \"%1\"").arg(translation));
+                }
+            }
+            // The compiled file answers with the source's translation.
+            if (!m.numerus && !m.translations.isEmpty() &&
+                translator.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData(),
+                                     m.comment.isEmpty() ? nullptr : m.comment.toUtf8().constData()) !=
+                    m.translations.first()) {
+                problems << describe(code, m, QStringLiteral("missing from the compiled file"));
+            }
+        }
+    }
+    EXPECT_TRUE(problems.isEmpty()) << problems.size() << " problems:\n"
+                                    << problems.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(TranslatedInterface, TheStoredLanguageAppliesAtStart)
+{
+    {
+        // The language setting as the General tab sets it, on an earlier run.
+        Application earlier;
+        earlier.settings().setPreferredLanguage(QStringLiteral("fr"));
+    }
+    checkInterface(QStringLiteral("fr"), QStringLiteral("Paramètres d'Ondrix"));
+    // Qt's own texts come in the same language.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+}
+
+// Registered a second time with LANGUAGE=de in its environment (the desktop's choice is read at start).
+TEST_F(TranslatedInterface, TheDesktopLanguageAppliesWhenTheSettingIsSystem)
+{
+    if (!qEnvironmentVariable("LANGUAGE").startsWith(QLatin1String("de"))) {
+        GTEST_SKIP() << "runs with LANGUAGE=de (TranslationsDesktopLanguageTest)";
+    }
+    checkInterface(QStringLiteral("de"), QStringLiteral("Ondrix-Einstellungen"));
+}
