@@ -2,300 +2,2285 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AboutInfo</name>
+    <message>
+        <source>Ondrix %1 (build %2)</source>
+        <translation>Ondrix %1 (compilación %2)</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserTag</name>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Naranja</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionTester</name>
+    <message>
+        <source>✓ Connected successfully</source>
+        <translation>✓ Conexión correcta</translation>
+    </message>
+    <message>
+        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
+        <translation>El nombre de host no es válido. Escriba un nombre como ftp.example.com o una dirección IP.</translation>
+    </message>
+    <message>
+        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
+        <translation>No se encontró el host «%1». Compruebe cómo está escrito y su conexión de red.</translation>
+    </message>
+    <message>
+        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
+        <translation>Nada aceptó una conexión en %1, puerto %2. Compruebe el host y el puerto (FTP y FTPS suelen usar el 21, SFTP el 22) y que el servidor esté en marcha.</translation>
+    </message>
+    <message>
+        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
+        <translation>El servidor no respondió a tiempo. Compruebe el host y el puerto, y si un cortafuegos bloquea la conexión.</translation>
+    </message>
+    <message>
+        <source>The server refused the login. Check the username and the password.</source>
+        <translation>El servidor rechazó el inicio de sesión. Compruebe el nombre de usuario y la contraseña.</translation>
+    </message>
+    <message>
+        <source>The server refused access to the folder. Check this user&apos;s permissions on the server.</source>
+        <translation>El servidor denegó el acceso a la carpeta. Compruebe los permisos de este usuario en el servidor.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
+        <translation>No se pudo comprobar la clave de host del servidor. Vuelva a conectar; si persiste, revise el archivo de hosts conocidos.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
+        <translation>El certificado del servidor no es de confianza o no está emitido para «%1». Compruebe el nombre de host; para una autoridad de certificación privada, apunte SSL_CERT_FILE a su certificado.</translation>
+    </message>
+    <message>
+        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
+        <translation>No se pudo establecer la conexión segura. Compruebe que el servidor ofrece FTPS explícito (TLS) en este puerto.</translation>
+    </message>
+    <message>
+        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
+        <translation>El servidor no ofrece TLS. Elija FTP si no tiene cifrado, o active TLS en el servidor.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
+        <translation>No se entendió la respuesta del servidor. Compruebe que el protocolo corresponde al servidor (SFTP para servidores SSH, FTP o FTPS en los demás casos) y el puerto.</translation>
+    </message>
+    <message>
+        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
+        <translation>El servidor no pudo abrir la conexión de datos en modo activo. Elija el modo pasivo.</translation>
+    </message>
+    <message>
+        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
+        <translation>Se cortó la conexión. Vuelva a intentarlo; si sigue ocurriendo, compruebe el protocolo, el puerto y los límites de conexión del servidor.</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionsCommand</name>
     <message numerus="yes">
         <source>Imported %n connection(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n conexión importada</numerusform>
+            <numerusform>%n conexiones importadas</numerusform>
         </translation>
     </message>
     <message>
         <source>Usage: ondrix connections list
        ondrix connections export [--with-passwords] &gt; connections.json
        ondrix connections import connections.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: ondrix connections list
+     ondrix connections export [--with-passwords] &gt; connections.json
+     ondrix connections import connections.json</translation>
     </message>
     <message>
         <source>Quit Ondrix first, or change the connections in its settings window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre primero Ondrix, o cambie las conexiones en su ventana de configuración.</translation>
     </message>
     <message>
         <source>The stored connection list cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la lista de conexiones guardada: %1</translation>
     </message>
     <message>
         <source>No connections.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay conexiones.</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activada</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>desactivada</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>%1 was not imported, nothing changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se importó, no se cambió nada: %2</translation>
     </message>
     <message>
         <source>The stored connection list cannot be read (%1); nothing changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la lista de conexiones guardada (%1); no se cambió nada.</translation>
     </message>
     <message>
         <source> (%1 replaced).</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 reemplazadas).</translation>
     </message>
 </context>
 <context>
     <name>CurlHandle</name>
     <message>
         <source> (active mode does not work with FTPS; use passive mode)</source>
-        <translation type="unfinished"></translation>
+        <translation> (el modo activo no funciona con FTPS; use el modo pasivo)</translation>
     </message>
 </context>
 <context>
     <name>CurlTransferClient</name>
     <message>
         <source>The remote path contains a line break or NUL character and was not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta remota contiene un salto de línea o un carácter NUL y no se envió: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExtensionCategory</name>
+    <message>
+        <source>Images</source>
+        <comment>ext.cat.images</comment>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>ext.cat.video</comment>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <comment>ext.cat.audio</comment>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <comment>ext.cat.documents</comment>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Temporary files</source>
+        <comment>ext.cat.temp</comment>
+        <translation>Archivos temporales</translation>
     </message>
 </context>
 <context>
     <name>FTPError</name>
     <message>
         <source>Connection failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Error de conexión: </translation>
     </message>
     <message>
         <source>Remote path not found: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta remota no encontrada: </translation>
     </message>
     <message>
         <source>Cannot read file: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo: </translation>
     </message>
     <message>
         <source>Cannot write to: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en: </translation>
     </message>
     <message>
         <source>Transfer failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Error de transferencia: </translation>
     </message>
     <message>
         <source>curl error </source>
-        <translation type="unfinished"></translation>
+        <translation>error de curl </translation>
     </message>
     <message>
         <source>Authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de autenticación</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado</translation>
+    </message>
+</context>
+<context>
+    <name>FTPUploader</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <translation>es una tubería con nombre, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>es un socket, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>es un dispositivo, no un archivo normal</translation>
+    </message>
+    <message>
+        <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
+        <translation> (es un enlace simbólico; los enlaces no se siguen, solo se suben los archivos normales dentro de la carpeta)</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPresets</name>
+    <message>
+        <source>All files (no filter)</source>
+        <translation>Todos los archivos (sin filtro)</translation>
+    </message>
+    <message>
+        <source>Downloads every file without filtering</source>
+        <translation>Sube todos los archivos sin filtrar</translation>
+    </message>
+    <message>
+        <source>All except temporaries (recommended)</source>
+        <translation>Todo excepto temporales (recomendado)</translation>
+    </message>
+    <message>
+        <source>Downloads everything, ignores temp/partial files</source>
+        <translation>Sube todo, ignora archivos temporales o parciales</translation>
+    </message>
+    <message>
+        <source>Photography</source>
+        <translation>Fotografía</translation>
+    </message>
+    <message>
+        <source>RAW, processed images and sidecar files</source>
+        <translation>RAW, imágenes procesadas y archivos complementarios</translation>
+    </message>
+    <message>
+        <source>E-commerce / Data</source>
+        <translation>Comercio electrónico / Datos</translation>
+    </message>
+    <message>
+        <source>CSV, Excel, XML, JSON and EDI files</source>
+        <translation>Archivos CSV, Excel, XML, JSON y EDI</translation>
+    </message>
+    <message>
+        <source>Audiovisual</source>
+        <translation>Audiovisual</translation>
+    </message>
+    <message>
+        <source>Video, audio, subtitles and editing formats</source>
+        <translation>Vídeo, audio, subtítulos y formatos de edición</translation>
+    </message>
+    <message>
+        <source>Health / Compliance</source>
+        <translation>Salud / Cumplimiento</translation>
+    </message>
+    <message>
+        <source>Medical, HL7, DICOM and encrypted files</source>
+        <translation>Archivos médicos, HL7, DICOM y cifrados</translation>
+    </message>
+    <message>
+        <source>Finance / Accounting</source>
+        <translation>Finanzas / Contabilidad</translation>
+    </message>
+    <message>
+        <source>Banking, invoicing and financial data</source>
+        <translation>Datos bancarios, de facturación y financieros</translation>
+    </message>
+    <message>
+        <source>Data / Analytics</source>
+        <translation>Datos / Análisis</translation>
+    </message>
+    <message>
+        <source>Datasets, compressed archives and query formats</source>
+        <translation>Conjuntos de datos, archivos comprimidos y formatos de consulta</translation>
+    </message>
+    <message>
+        <source>Research / Science</source>
+        <translation>Investigación / Ciencia</translation>
+    </message>
+    <message>
+        <source>Scientific data, genomics and simulation files</source>
+        <translation>Datos científicos, genómica y archivos de simulación</translation>
+    </message>
+    <message>
+        <source>Agency / Creative</source>
+        <translation>Agencia / Creatividad</translation>
+    </message>
+    <message>
+        <source>Design, photography and creative assets</source>
+        <translation>Diseño, fotografía y recursos creativos</translation>
+    </message>
+    <message>
+        <source>IT / Integrations</source>
+        <translation>TI / Integraciones</translation>
+    </message>
+    <message>
+        <source>Config, logs, backups and data exchange</source>
+        <translation>Configuración, registros, copias de seguridad e intercambio de datos</translation>
+    </message>
+    <message>
+        <source>Print / Graphics</source>
+        <translation>Impresión / Gráficos</translation>
+    </message>
+    <message>
+        <source>Print-ready, prepress and design files</source>
+        <translation>Archivos listos para imprimir, de preimpresión y de diseño</translation>
+    </message>
+    <message>
+        <source>Photos only</source>
+        <translation>Solo fotos</translation>
+    </message>
+    <message>
+        <source>RAW + processed image formats</source>
+        <translation>Formatos RAW e imágenes procesadas</translation>
+    </message>
+    <message>
+        <source>Video only</source>
+        <translation>Solo vídeo</translation>
+    </message>
+    <message>
+        <source>Common video and cinema formats</source>
+        <translation>Formatos de vídeo y cine habituales</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Define your own extensions</source>
+        <translation>Defina sus propias extensiones</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+</context>
+<context>
+    <name>IptcPresetsFile</name>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation>El archivo no es JSON válido (%1 en el byte %2).</translation>
+    </message>
+    <message>
+        <source>The file does not hold a list of presets.</source>
+        <translation>El archivo no contiene una lista de preajustes.</translation>
+    </message>
+    <message>
+        <source>Preset %1 of the file is not an object with the text fields &quot;id&quot;, &quot;name&quot; and &quot;keyword&quot;.</source>
+        <translation>El preajuste %1 del archivo no es un objeto con los campos de texto &quot;id&quot;, &quot;name&quot; y &quot;keyword&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchAtLogin</name>
+    <message>
+        <source>Could not set Ondrix to start at login: %1</source>
+        <translation>No se pudo configurar Ondrix para que se inicie al iniciar sesión: %1</translation>
+    </message>
+    <message>
+        <source>Could not stop Ondrix from starting at login: %1</source>
+        <translation>No se pudo impedir que Ondrix se inicie al iniciar sesión: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LogLevelStyle</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Éxito</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarPresentation</name>
+    <message>
+        <source>No network</source>
+        <translation>Sin red</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>No connections</source>
+        <translation>No hay conexiones</translation>
+    </message>
+    <message>
+        <source>1 active connection</source>
+        <translation>1 conexión activa</translation>
+    </message>
+    <message>
+        <source>%1 active connections</source>
+        <translation>%1 conexiones activas</translation>
+    </message>
+    <message>
+        <source>Paused — mobile hotspot detected</source>
+        <translation>En pausa — punto de acceso móvil detectado</translation>
+    </message>
+    <message>
+        <source>Paused — no internet connection</source>
+        <translation>En pausa — sin conexión a Internet</translation>
+    </message>
+    <message>
+        <source>Preventing sleep — uploading</source>
+        <translation>Impidiendo la suspensión — subiendo</translation>
+    </message>
+    <message>
+        <source>Sleep prevention enabled</source>
+        <translation>Prevención de suspensión activada</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Desactivada</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenida</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectada</translation>
+    </message>
+    <message>
+        <source>No preset</source>
+        <translation>Sin preajuste</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source> more uploading...</source>
+        <translation> más subiéndose…</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>ahora</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1d</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 GB free</source>
+        <translation>%1 GB libres</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Ethernet</source>
+        <translation>Ethernet</translation>
+    </message>
+    <message>
+        <source>Hotspot</source>
+        <translation>Punto de acceso</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>Subiendo %n archivo</numerusform>
+            <numerusform>Subiendo %n archivos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PostUploadActions</name>
+    <message>
+        <source>%1 stays in place, not moved to the archive: %2</source>
+        <translation>%1 se queda donde está, no se mueve al archivo: %2</translation>
+    </message>
+    <message>
+        <source>the archive folder %1 does not exist</source>
+        <translation>la carpeta de archivo %1 no existe</translation>
+    </message>
+    <message>
+        <source>the archive folder %1 is not writable (%2)</source>
+        <translation>no se puede escribir en la carpeta de archivo %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>PushConnection</name>
     <message>
         <source>Passive (recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasivo (recomendado)</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activo</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescribir</translation>
     </message>
     <message>
         <source>Rename (add suffix)</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar (añadir sufijo)</translation>
     </message>
     <message>
         <source>Skip (keep existing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir (conservar el existente)</translation>
     </message>
     <message>
         <source>New Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva conexión</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <translation>una cadena</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true o false</translation>
+    </message>
+    <message>
+        <source>an array of numbers</source>
+        <translation>una matriz de números</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un objeto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the unknown value &quot;%2&quot;</source>
+        <translation>«%1» tiene el valor desconocido «%2»</translation>
+    </message>
+    <message>
+        <source>a UUID string</source>
+        <translation>una cadena UUID</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is missing</source>
+        <translation>falta la clave «%1»</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un número entero</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be %2</source>
+        <translation>«%1» debe ser %2</translation>
+    </message>
+    <message>
+        <source>the connection list is not a JSON array</source>
+        <translation>la lista de conexiones no es una matriz JSON</translation>
+    </message>
+    <message>
+        <source>not an object</source>
+        <translation>no es un objeto</translation>
+    </message>
+    <message>
+        <source>connection %1: %2</source>
+        <translation>conexión %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteNames</name>
+    <message>
+        <source>A name cannot contain “/” or line breaks, and cannot be “.” or “..”.</source>
+        <translation>Un nombre no puede contener «/» ni saltos de línea, y no puede ser «.» ni «..».</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>1 folder</source>
+        <translation>1 carpeta</translation>
+    </message>
+    <message>
+        <source>%1 folders</source>
+        <translation>%1 carpetas</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 archivo</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 archivos</translation>
+    </message>
+    <message>
+        <source>Empty folder</source>
+        <translation>Carpeta vacía</translation>
+    </message>
+    <message>
+        <source>%1 File</source>
+        <extracomment>The type column of a remote file, e.g. &quot;JPG File&quot;</extracomment>
+        <translation>Archivo %1</translation>
     </message>
 </context>
 <context>
     <name>SshKnownHosts</name>
     <message>
         <source>The server&apos;s host key changed: %1 no longer presents the key trusted in %2. The server may have been reinstalled, or someone may be intercepting the connection. If you expect the change, remove the line for %1 from that file (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) and connect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave de host del servidor ha cambiado: %1 ya no presenta la clave de confianza guardada en %2. Puede que el servidor se haya reinstalado, o que alguien esté interceptando la conexión. Si espera el cambio, quite la línea de %1 de ese archivo (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) y vuelva a conectar.</translation>
+    </message>
+</context>
+<context>
+    <name>StoredConnectionList</name>
+    <message>
+        <source>it holds a dictionary of numbers, not data</source>
+        <translation>contiene un diccionario de números, no datos</translation>
+    </message>
+    <message>
+        <source>it holds a list of texts, not data</source>
+        <translation>contiene una lista de textos, no datos</translation>
+    </message>
+    <message>
+        <source>it holds a text or a number, not data</source>
+        <translation>contiene un texto o un número, no datos</translation>
+    </message>
+    <message>
+        <source>The connection list stored under &quot;%1&quot; cannot be read (%2), so no connections were loaded. A copy of it is kept under &quot;%3&quot; in %4; fix it there, or add the connections again.</source>
+        <translation>No se puede leer la lista de conexiones guardada en «%1» (%2), así que no se cargó ninguna conexión. Se guarda una copia en «%3» en %4; corríjala allí o vuelva a añadir las conexiones.</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostartLoginItem</name>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>No se puede eliminar %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Ondrix is running (process %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrix se está ejecutando (proceso %1).</translation>
     </message>
     <message>
         <source>Keeps local folders pushed to FTP, FTPS and SFTP servers. Connections are set up in the settings window or in the preferences store (see the README).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantiene carpetas locales subidas a servidores FTP, FTPS y SFTP. Las conexiones se configuran en la ventana de configuración o en el almacén de preferencias (vea el README).</translation>
     </message>
     <message>
         <source>Run without a tray icon or windows.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The tray interface is not part of this build yet; running headless.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar sin icono en la bandeja ni ventanas.</translation>
     </message>
     <message>
         <source>Ondrix is already running for this user (process %1). Quit it first, or remove %2 if no Ondrix is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrix ya se está ejecutando para este usuario (proceso %1). Ciérrelo primero, o elimine %2 si no hay ningún Ondrix en marcha.</translation>
     </message>
     <message>
         <source>Stopping at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo de inmediato.</translation>
     </message>
     <message>
         <source>Stopping: waiting for running uploads to finish (signal again to quit at once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo: esperando a que terminen las subidas en curso (otra señal cierra de inmediato).</translation>
+    </message>
+    <message>
+        <source>No connections are set up, so nothing is uploaded. The README (section &quot;The preferences database&quot;) explains how to add one; `ondrix connections import FILE.json` adds them from a file.</source>
+        <translation>No hay conexiones configuradas, así que no se sube nada. El README (sección «The preferences database») explica cómo añadir una; `ondrix connections import FILE.json` las añade desde un archivo.</translation>
+    </message>
+    <message>
+        <source>Connections loaded: %1 (%2 enabled).</source>
+        <translation>Conexiones cargadas: %1 (%2 activadas).</translation>
+    </message>
+    <message>
+        <source>Bring the running Ondrix forward (its popover or window).</source>
+        <translation>Traer al frente el Ondrix en ejecución (su panel o su ventana).</translation>
+    </message>
+    <message>
+        <source>Cannot reach a running Ondrix: %1</source>
+        <translation>No se puede contactar con un Ondrix en ejecución: %1</translation>
+    </message>
+    <message>
+        <source>Remote control is not available: %1</source>
+        <translation>El control remoto no está disponible: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::AboutView</name>
+    <message>
+        <source>Ondrix icon</source>
+        <translation>Icono de Ondrix</translation>
+    </message>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Sitio web</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>Política de privacidad</translation>
+    </message>
+    <message>
+        <source>Terms of Service</source>
+        <translation>Condiciones de servicio</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Soporte</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::AppDelegate</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+    <message>
+        <source>Open Ondrix</source>
+        <translation>Abrir Ondrix</translation>
+    </message>
+    <message>
+        <source>About Ondrix</source>
+        <translation>Acerca de Ondrix</translation>
+    </message>
+    <message>
+        <source>Check for Updates...</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Configuración…</translation>
+    </message>
+    <message>
+        <source>Ondrix Website</source>
+        <translation>Sitio web de Ondrix</translation>
+    </message>
+    <message>
+        <source>Contact Support</source>
+        <translation>Contactar con soporte</translation>
+    </message>
+    <message>
+        <source>Quit Ondrix</source>
+        <translation>Salir de Ondrix</translation>
+    </message>
+    <message>
+        <source>Ondrix Settings</source>
+        <translation>Configuración de Ondrix</translation>
+    </message>
+    <message>
+        <source>Ondrix Log</source>
+        <translation>Registro de Ondrix</translation>
+    </message>
+    <message>
+        <source>Ondrix History</source>
+        <translation>Historial de Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::BrowserFolderView</name>
+    <message>
+        <source>Go back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Enclosing folder</source>
+        <translation>Carpeta superior</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Folder contents</source>
+        <translation>Contenido de la carpeta</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Cargando</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nueva carpeta</translation>
+    </message>
+    <message>
+        <source>Rename selected item</source>
+        <translation>Renombrar el elemento seleccionado</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation>Eliminar los elementos seleccionados</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>This folder cannot be shown</source>
+        <translation>No se puede mostrar esta carpeta</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Cannot list %1: %2</source>
+        <translation>No se puede listar %1: %2</translation>
+    </message>
+    <message>
+        <source>Delete %1 items</source>
+        <translation>Eliminar %1 elementos</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>Remove Tag</source>
+        <translation>Quitar etiqueta</translation>
+    </message>
+    <message>
+        <source>Cannot Open</source>
+        <translation>No se puede abrir</translation>
+    </message>
+    <message>
+        <source>Enter a name for the new folder at </source>
+        <translation>Escriba un nombre para la nueva carpeta en </translation>
+    </message>
+    <message>
+        <source>Folder name</source>
+        <translation>Nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Cannot Create Folder</source>
+        <translation>No se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>Could not create the folder “%1”: %2</source>
+        <translation>No se pudo crear la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot Rename</source>
+        <translation>No se puede renombrar</translation>
+    </message>
+    <message>
+        <source>Enter a new name for &apos;%1&apos;</source>
+        <translation>Escriba un nombre nuevo para «%1»</translation>
+    </message>
+    <message>
+        <source>New name</source>
+        <translation>Nombre nuevo</translation>
+    </message>
+    <message>
+        <source>Could not rename “%1”: %2</source>
+        <translation>No se pudo renombrar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot Delete</source>
+        <translation>No se puede eliminar</translation>
+    </message>
+    <message>
+        <source>Delete &apos;%1&apos;?</source>
+        <translation>¿Eliminar «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete %1 items?</source>
+        <translation>¿Eliminar %1 elementos?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Esto no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Could not delete “%1”: %2</source>
+        <translation>No se pudo eliminar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>A folder can only be deleted when it is empty.</source>
+        <translation>Una carpeta solo se puede eliminar cuando está vacía.</translation>
+    </message>
+    <message>
+        <source>Cannot Tag</source>
+        <translation>No se puede etiquetar</translation>
+    </message>
+    <message>
+        <source>The server lists an entry named “%1”. Its name contains a line break, a NUL character or a “/”, or is “.” or “..”, so a command on it could act on another entry. Ondrix leaves it alone; rename or remove it with another program on the server.</source>
+        <translation>El servidor muestra una entrada llamada «%1». Su nombre contiene un salto de línea, un carácter NUL o una «/», o es «.» o «..», por lo que una orden sobre ella podría actuar sobre otra entrada. Ondrix no la toca; renómbrela o elimínela con otro programa en el servidor.</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::BrowserStatePage</name>
+    <message>
+        <source>Loading</source>
+        <translation>Cargando</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::BrowserView</name>
+    <message>
+        <source>Connections</source>
+        <translation>Conexiones</translation>
+    </message>
+    <message>
+        <source>No connections</source>
+        <translation>No hay conexiones</translation>
+    </message>
+    <message>
+        <source>Add a connection in the Connections tab first.</source>
+        <translation>Añada primero una conexión en la pestaña Conexiones.</translation>
+    </message>
+    <message>
+        <source>Select a connection</source>
+        <translation>Seleccione una conexión</translation>
+    </message>
+    <message>
+        <source>Choose a connection from the sidebar.</source>
+        <translation>Elija una conexión en la barra lateral.</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionEditView</name>
+    <message>
+        <source>IPTC presets (*.ondrix-keywords *.json)</source>
+        <translation>Preajustes IPTC (*.ondrix-keywords *.json)</translation>
+    </message>
+    <message>
+        <source>Not selected</source>
+        <translation>Sin seleccionar</translation>
+    </message>
+    <message>
+        <source>Scroll the connection settings</source>
+        <translation>Desplazar la configuración de la conexión</translation>
+    </message>
+    <message>
+        <source>Scroll the connection settings sideways</source>
+        <translation>Desplazar la configuración de la conexión en horizontal</translation>
+    </message>
+    <message>
+        <source>This connection is locked. Click the lock to edit.</source>
+        <translation>Esta conexión está bloqueada. Pulse el candado para editarla.</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>My Server</source>
+        <translation>Mi servidor</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activada</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protocolo</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>ftp.example.com</source>
+        <translation>ftp.example.com</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Choose private key</source>
+        <translation>Elegir clave privada</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Clear private key</source>
+        <translation>Borrar la clave privada</translation>
+    </message>
+    <message>
+        <source>Private key</source>
+        <translation>Clave privada</translation>
+    </message>
+    <message>
+        <source>FTP Mode</source>
+        <translation>Modo FTP</translation>
+    </message>
+    <message>
+        <source>Local Folder</source>
+        <translation>Carpeta local</translation>
+    </message>
+    <message>
+        <source>Choose local folder</source>
+        <translation>Elegir carpeta local</translation>
+    </message>
+    <message>
+        <source>Monitor subfolders recursively</source>
+        <translation>Vigilar subcarpetas de forma recursiva</translation>
+    </message>
+    <message>
+        <source>Remote Folder</source>
+        <translation>Carpeta remota</translation>
+    </message>
+    <message>
+        <source>Remote path</source>
+        <translation>Ruta remota</translation>
+    </message>
+    <message>
+        <source>/uploads/photos</source>
+        <translation>/subidas/fotos</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>Browse remote folders</source>
+        <translation>Examinar carpetas remotas</translation>
+    </message>
+    <message>
+        <source>Preserve subfolder structure on server</source>
+        <translation>Conservar la estructura de subcarpetas en el servidor</translation>
+    </message>
+    <message>
+        <source>Tag files by upload status</source>
+        <translation>Etiquetar archivos según el estado de subida</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>Pendiente</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Subiendo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Sync &amp;&amp; Transfer</source>
+        <translation>Sincronización &amp;&amp; transferencia</translation>
+    </message>
+    <message>
+        <source>Stability check</source>
+        <translation>Comprobación de estabilidad</translation>
+    </message>
+    <message>
+        <source>Wait this long after the last file write before uploading.</source>
+        <translation>Esperar este tiempo tras la última escritura del archivo antes de subirlo.</translation>
+    </message>
+    <message>
+        <source>Simultaneous uploads</source>
+        <translation>Subidas simultáneas</translation>
+    </message>
+    <message>
+        <source>Simultaneous uploads: </source>
+        <translation>Subidas simultáneas: </translation>
+    </message>
+    <message>
+        <source>Delete local file after successful upload</source>
+        <translation>Eliminar el archivo local tras una subida correcta</translation>
+    </message>
+    <message>
+        <source>Conflict resolution</source>
+        <translation>Resolución de conflictos</translation>
+    </message>
+    <message>
+        <source>IPTC Presets</source>
+        <translation>Preajustes IPTC</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Import IPTC presets</source>
+        <translation>Importar preajustes IPTC</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Export IPTC presets</source>
+        <translation>Exportar preajustes IPTC</translation>
+    </message>
+    <message>
+        <source>Enable IPTC presets</source>
+        <translation>Activar preajustes IPTC</translation>
+    </message>
+    <message>
+        <source>Active preset</source>
+        <translation>Preajuste activo</translation>
+    </message>
+    <message>
+        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
+        <translation>Cada preajuste puede contener varias palabras clave IPTC separadas por comas. Cambie de preajuste para modificar rápidamente qué palabras clave se insertan antes de subir.</translation>
+    </message>
+    <message>
+        <source>New preset</source>
+        <translation>Nuevo preajuste</translation>
+    </message>
+    <message>
+        <source>Post-Upload Action</source>
+        <translation>Acción tras la subida</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Move to archive folder</source>
+        <translation>Mover a la carpeta de archivo</translation>
+    </message>
+    <message>
+        <source>Run script</source>
+        <translation>Ejecutar script</translation>
+    </message>
+    <message>
+        <source>Choose archive folder or script</source>
+        <translation>Elegir carpeta de archivo o script</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Horario</translation>
+    </message>
+    <message>
+        <source>Upload only during scheduled hours</source>
+        <translation>Subir solo en el horario programado</translation>
+    </message>
+    <message>
+        <source>One hour earlier: %1</source>
+        <translation>Una hora antes: %1</translation>
+    </message>
+    <message>
+        <source>One hour later: %1</source>
+        <translation>Una hora después: %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>inicio</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>fin</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Test Connection</source>
+        <translation>Probar conexión</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>None (password login)</source>
+        <translation>Ninguna (inicio de sesión con contraseña)</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Testing...</source>
+        <translation>Probando…</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>Nombre del preajuste</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Remove preset</source>
+        <translation>Quitar preajuste</translation>
+    </message>
+    <message>
+        <source>Select the folder to watch for new files</source>
+        <translation>Seleccione la carpeta donde vigilar los archivos nuevos</translation>
+    </message>
+    <message>
+        <source>Choose the SSH private key</source>
+        <translation>Elija la clave privada SSH</translation>
+    </message>
+    <message>
+        <source>Choose the archive folder</source>
+        <translation>Elija la carpeta de archivo</translation>
+    </message>
+    <message>
+        <source>Choose the script to run</source>
+        <translation>Elija el script que se ejecutará</translation>
+    </message>
+    <message>
+        <source>Export IPTC Presets</source>
+        <translation>Exportar preajustes IPTC</translation>
+    </message>
+    <message>
+        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
+        <translation>No se pudieron escribir los preajustes en %1: %2. Elija una carpeta en la que pueda escribir.</translation>
+    </message>
+    <message>
+        <source>Import IPTC Presets</source>
+        <translation>Importar preajustes IPTC</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>No se pudo leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
+        <translation>%1 no es un archivo de preajustes IPTC, así que no se importó nada. %2</translation>
+    </message>
+    <message>
+        <source>File Manager Tags</source>
+        <translation>Etiquetas del gestor de archivos</translation>
+    </message>
+    <message>
+        <source>Files in the watched folder will be tagged in the file manager:</source>
+        <translation>Los archivos de la carpeta vigilada se etiquetarán en el gestor de archivos:</translation>
     </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
     <message>
         <source>No local folder configured</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay carpeta local configurada</translation>
     </message>
     <message>
         <source>Local folder not found: </source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta local no encontrada: </translation>
     </message>
     <message>
         <source>Watching </source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilando </translation>
     </message>
     <message>
         <source>Stability check (%1s): </source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación de estabilidad (%1 s): </translation>
     </message>
     <message>
         <source>Skipped (already uploaded): </source>
-        <translation type="unfinished"></translation>
+        <translation>Omitido (ya subido): </translation>
     </message>
     <message>
         <source>Queued: </source>
-        <translation type="unfinished"></translation>
+        <translation>En cola: </translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>Changed during the upload, kept to go up again: </source>
+        <translation>Cambió durante la subida, se conserva para volver a subirlo: </translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionForm</name>
+    <message>
+        <source>%1:00</source>
+        <translation>%1:00</translation>
+    </message>
+    <message>
+        <source>Move mode: local files are removed after upload.</source>
+        <translation>Modo mover: los archivos locales se eliminan tras la subida.</translation>
+    </message>
+    <message>
+        <source>Copy mode: local files are kept after upload.</source>
+        <translation>Modo copiar: los archivos locales se conservan tras la subida.</translation>
+    </message>
+    <message>
+        <source>The script receives the local file path as the first argument.</source>
+        <translation>El script recibe la ruta del archivo local como primer argumento.</translation>
+    </message>
+    <message>
+        <source>Enter the server&apos;s host name or IP address.</source>
+        <translation>Escriba el nombre de host o la dirección IP del servidor.</translation>
+    </message>
+    <message>
+        <source>Enter the host name alone, without &quot;ftp://&quot; or &quot;sftp://&quot;; choose the protocol above.</source>
+        <translation>Escriba solo el nombre de host, sin «ftp://» ni «sftp://»; elija el protocolo arriba.</translation>
+    </message>
+    <message>
+        <source>A host name cannot contain spaces or &quot;/&quot;. Put the folder under Remote Folder.</source>
+        <translation>Un nombre de host no puede contener espacios ni «/». Ponga la carpeta en Carpeta remota.</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from 1 to 65535 (FTP and FTPS usually use 21, SFTP 22).</source>
+        <translation>El puerto debe ser un número entero entre 1 y 65535 (FTP y FTPS suelen usar el 21, SFTP el 22).</translation>
+    </message>
+    <message>
+        <source>This folder does not exist. Create it again or choose another folder.</source>
+        <translation>Esta carpeta no existe. Vuelva a crearla o elija otra carpeta.</translation>
+    </message>
+    <message>
+        <source>This is a file, not a folder. Choose a folder.</source>
+        <translation>Es un archivo, no una carpeta. Elija una carpeta.</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read. Check its permissions (chmod u+rx) or choose another folder.</source>
+        <translation>No se puede leer esta carpeta. Compruebe sus permisos (chmod u+rx) o elija otra carpeta.</translation>
+    </message>
+    <message>
+        <source>The remote path cannot contain a line break. The last path without one is kept.</source>
+        <translation>La ruta remota no puede contener saltos de línea. Se conserva la última ruta sin ellos.</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Local Folder</source>
+        <translation>Carpeta local</translation>
+    </message>
+    <message>
+        <source>Required: </source>
+        <translation>Obligatorio: </translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionRow</name>
+    <message>
+        <source>Enable connection</source>
+        <translation>Activar conexión</translation>
+    </message>
+    <message>
+        <source>Schedule enabled</source>
+        <translation>Horario activado</translation>
+    </message>
+    <message>
+        <source>Open watched folder</source>
+        <translation>Abrir la carpeta vigilada</translation>
+    </message>
+    <message>
+        <source>simultaneous uploads</source>
+        <translation>subidas simultáneas</translation>
+    </message>
+    <message>
+        <source>stability check</source>
+        <translation>comprobación de estabilidad</translation>
+    </message>
+    <message>
+        <source>Keyword preset</source>
+        <translation>Preajuste de palabras clave</translation>
+    </message>
+    <message>
+        <source>Disable connection</source>
+        <translation>Desactivar conexión</translation>
+    </message>
+    <message>
+        <source>Simultaneous uploads: </source>
+        <translation>Subidas simultáneas: </translation>
+    </message>
+    <message>
+        <source>Stability check: </source>
+        <translation>Comprobación de estabilidad: </translation>
+    </message>
+    <message>
+        <source>Keyword preset: </source>
+        <translation>Preajuste de palabras clave: </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Edit connection</source>
+        <translation>Editar conexión</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>Subiendo %n archivo</numerusform>
+            <numerusform>Subiendo %n archivos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionRowView</name>
+    <message>
+        <source>Disable connection</source>
+        <translation>Desactivar conexión</translation>
+    </message>
+    <message>
+        <source>Enable connection</source>
+        <translation>Activar conexión</translation>
+    </message>
+    <message>
+        <source>Unlock connection</source>
+        <translation>Desbloquear conexión</translation>
+    </message>
+    <message>
+        <source>Lock connection</source>
+        <translation>Bloquear conexión</translation>
     </message>
 </context>
 <context>
     <name>ondrix::ConnectionsManager</name>
     <message>
         <source>One or more connections have errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Una o más conexiones tienen errores</translation>
     </message>
     <message>
         <source>Ondrix is uploading files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrix está subiendo archivos</translation>
     </message>
     <message>
         <source>System going to sleep — pausing all connections</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema entra en suspensión — pausando todas las conexiones</translation>
     </message>
     <message>
         <source>System woke up — resuming connections</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema se ha reactivado — reanudando las conexiones</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionsSettingsView</name>
+    <message>
+        <source>Select a connection or add a new one.</source>
+        <translation>Seleccione una conexión o añada una nueva.</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>Conexiones</translation>
+    </message>
+    <message>
+        <source>Add connection</source>
+        <translation>Añadir conexión</translation>
+    </message>
+    <message>
+        <source>Delete connection</source>
+        <translation>Eliminar conexión</translation>
+    </message>
+    <message>
+        <source> Copy</source>
+        <translation> (copia)</translation>
+    </message>
+    <message>
+        <source>Delete &apos;%1&apos;?</source>
+        <translation>¿Eliminar «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete this connection?</source>
+        <translation>¿Eliminar esta conexión?</translation>
+    </message>
+    <message>
+        <source>This action cannot be undone.</source>
+        <translation>Esta acción no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ExtensionFilterView</name>
+    <message>
+        <source>File Types</source>
+        <translation>Tipos de archivo</translation>
+    </message>
+    <message>
+        <source>Extension preset</source>
+        <translation>Preajuste de extensiones</translation>
+    </message>
+    <message>
+        <source>Reset to preset</source>
+        <comment>ext.reset.button</comment>
+        <translation>Restablecer el preajuste</translation>
+    </message>
+    <message>
+        <source>%1 (left out)</source>
+        <translation>%1 (excluidas)</translation>
+    </message>
+    <message>
+        <source>Ticked extensions are never uploaded.</source>
+        <translation>Las extensiones marcadas nunca se suben.</translation>
+    </message>
+    <message>
+        <source>Only upload</source>
+        <translation>Subir solo</translation>
+    </message>
+    <message>
+        <source>every extension</source>
+        <translation>todas las extensiones</translation>
+    </message>
+    <message>
+        <source>Never upload</source>
+        <translation>No subir nunca</translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation>nada excluido</translation>
+    </message>
+    <message>
+        <source>Upload them</source>
+        <comment>ext.unspecified.download</comment>
+        <translation>Subirlos</translation>
+    </message>
+    <message>
+        <source>Ignore them</source>
+        <comment>ext.unspecified.ignore</comment>
+        <translation>Ignorarlos</translation>
+    </message>
+    <message>
+        <source>Files with unlisted extensions:</source>
+        <comment>ext.unspecified.label</comment>
+        <translation>Archivos con extensiones no listadas:</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::GeneralSettingsTab</name>
+    <message>
+        <source>Scroll the general settings</source>
+        <translation>Desplazar la configuración general</translation>
+    </message>
+    <message>
+        <source>Scroll the general settings sideways</source>
+        <translation>Desplazar la configuración general en horizontal</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Launch Ondrix when I log in</source>
+        <translation>Iniciar Ondrix al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Always show in the taskbar</source>
+        <translation>Mostrar siempre en la barra de tareas</translation>
+    </message>
+    <message>
+        <source>When disabled, Ondrix only appears in the taskbar while one of its windows is open.</source>
+        <translation>Si se desactiva, Ondrix solo aparece en la barra de tareas mientras una de sus ventanas está abierta.</translation>
+    </message>
+    <message>
+        <source>Sleep Behavior</source>
+        <translation>Suspensión</translation>
+    </message>
+    <message>
+        <source>Prevent sleep during uploads</source>
+        <translation>Impedir la suspensión durante las subidas</translation>
+    </message>
+    <message>
+        <source>Sleep is only prevented while files are actively uploading. Normal sleep resumes when idle.</source>
+        <translation>La suspensión solo se impide mientras se suben archivos. La suspensión normal vuelve cuando no hay actividad.</translation>
+    </message>
+    <message>
+        <source>Pause and resume on wake</source>
+        <translation>Pausar y reanudar al reactivarse</translation>
+    </message>
+    <message>
+        <source>If the computer sleeps anyway (battery, lid close), transfers will pause and resume automatically on wake.</source>
+        <translation>Si el equipo se suspende de todos modos (batería, tapa cerrada), las transferencias se pausan y se reanudan automáticamente al reactivarse.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Pause when on mobile hotspot</source>
+        <translation>Pausar con un punto de acceso móvil</translation>
+    </message>
+    <message>
+        <source>Pause when internet is unavailable</source>
+        <translation>Pausar cuando no haya Internet</translation>
+    </message>
+    <message>
+        <source>Disk Space</source>
+        <translation>Espacio en disco</translation>
+    </message>
+    <message>
+        <source>Warn and pause if disk space is low</source>
+        <translation>Avisar y pausar si queda poco espacio en disco</translation>
+    </message>
+    <message>
+        <source>Minimum free space</source>
+        <translation>Espacio libre mínimo</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Color theme</source>
+        <translation>Tema de color</translation>
+    </message>
+    <message>
+        <source>App color</source>
+        <translation>Color de la app</translation>
+    </message>
+    <message>
+        <source>System color</source>
+        <translation>Color del sistema</translation>
+    </message>
+    <message>
+        <source>App color uses Ondrix&apos;s signature purple for selections, switches and links in its windows, so they are easy to recognise. System color follows your desktop&apos;s accent color.</source>
+        <translation>El color de la app usa el morado característico de Ondrix en las selecciones, interruptores y enlaces de sus ventanas, para que sean fáciles de reconocer. El color del sistema sigue el color de énfasis de su escritorio.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Restart Ondrix to apply the language change.</source>
+        <translation>Reinicie Ondrix para aplicar el cambio de idioma.</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::HistoryListModel</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Éxito</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::HistoryView</name>
+    <message>
+        <source>Clear All</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>No upload history.</source>
+        <translation>No hay historial de subidas.</translation>
+    </message>
+    <message>
+        <source>Upload History</source>
+        <translation>Historial de subidas</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Buscar…</translation>
+    </message>
+    <message>
+        <source>Search the history</source>
+        <translation>Buscar en el historial</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Borrar la búsqueda</translation>
+    </message>
+    <message>
+        <source>Clear the whole history</source>
+        <translation>Borrar todo el historial</translation>
+    </message>
+    <message>
+        <source>Uploads</source>
+        <translation>Subidas</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::InlineStepper</name>
+    <message>
+        <source>Decrease %1</source>
+        <translation>Reducir %1</translation>
+    </message>
+    <message>
+        <source>Increase %1</source>
+        <translation>Aumentar %1</translation>
     </message>
 </context>
 <context>
     <name>ondrix::InotifyFileEventSource</name>
     <message>
         <source>Ondrix cannot watch %1 for new files: the system&apos;s limit of inotify instances per user (fs.inotify.max_user_instances = %2) is reached. New files are found by the periodic folder scan only. To raise the limit, run: sudo sysctl fs.inotify.max_user_instances=1024 (to keep it, add that setting to a file in /etc/sysctl.d/).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrix no puede vigilar %1 para detectar archivos nuevos: se ha alcanzado el límite del sistema de instancias de inotify por usuario (fs.inotify.max_user_instances = %2). Los archivos nuevos solo se encuentran con el análisis periódico de la carpeta. Para subir el límite, ejecute: sudo sysctl fs.inotify.max_user_instances=1024 (para conservarlo, añada ese ajuste a un archivo en /etc/sysctl.d/).</translation>
     </message>
     <message>
         <source>Some file changes below %1 were missed because the system&apos;s queue of file events overflowed (fs.inotify.max_queued_events = %2); the periodic folder scan picks them up. If this happens often, raise the limit: sudo sysctl fs.inotify.max_queued_events=65536 (to keep it, add that setting to a file in /etc/sysctl.d/).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perdieron algunos cambios de archivos bajo %1 porque la cola de eventos de archivo del sistema se desbordó (fs.inotify.max_queued_events = %2); el análisis periódico de la carpeta los recoge. Si ocurre a menudo, suba el límite: sudo sysctl fs.inotify.max_queued_events=65536 (para conservarlo, añada ese ajuste a un archivo en /etc/sysctl.d/).</translation>
     </message>
     <message>
         <source>Not every folder below %1 can be watched: the limit of %2 inotify watches per user (fs.inotify.max_user_watches) is reached. New files in the folders without a watch are found by the periodic folder scan only. To raise the limit, run: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, add that setting to a file in /etc/sysctl.d/).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden vigilar todas las carpetas bajo %1: se ha alcanzado el límite de %2 vigilancias de inotify por usuario (fs.inotify.max_user_watches). Los archivos nuevos de las carpetas sin vigilancia solo se encuentran con el análisis periódico de la carpeta. Para subir el límite, ejecute: sudo sysctl fs.inotify.max_user_watches=524288 (para conservarlo, añada ese ajuste a un archivo en /etc/sysctl.d/).</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::LogView</name>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar todo</translation>
+    </message>
+    <message>
+        <source>No log entries yet.</source>
+        <translation>Aún no hay entradas en el registro.</translation>
+    </message>
+    <message>
+        <source>Sync Log</source>
+        <translation>Registro de sincronización</translation>
+    </message>
+    <message>
+        <source>Clear the log</source>
+        <translation>Borrar el registro</translation>
+    </message>
+    <message>
+        <source>Copy the whole log</source>
+        <translation>Copiar todo el registro</translation>
+    </message>
+    <message>
+        <source>Log entries</source>
+        <translation>Entradas del registro</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::MenuBarView</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+    <message>
+        <source>Scroll the overview</source>
+        <translation>Desplazar el resumen</translation>
+    </message>
+    <message>
+        <source>Scroll the overview sideways</source>
+        <translation>Desplazar el resumen en horizontal</translation>
+    </message>
+    <message>
+        <source>CONNECTIONS</source>
+        <translation>CONEXIONES</translation>
+    </message>
+    <message>
+        <source>No connections configured</source>
+        <translation>No hay conexiones configuradas</translation>
+    </message>
+    <message>
+        <source>Add Connection</source>
+        <translation>Añadir conexión</translation>
+    </message>
+    <message>
+        <source>ACTIVITY</source>
+        <translation>ACTIVIDAD</translation>
+    </message>
+    <message>
+        <source>Monitoring — no transfers in progress</source>
+        <translation>Vigilando — no hay transferencias en curso</translation>
+    </message>
+    <message>
+        <source>RECENT</source>
+        <translation>RECIENTES</translation>
+    </message>
+    <message>
+        <source>No recent uploads</source>
+        <translation>No hay subidas recientes</translation>
+    </message>
+    <message>
+        <source>STATISTICS</source>
+        <translation>ESTADÍSTICAS</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>Desde siempre</translation>
+    </message>
+    <message>
+        <source>Last activity: </source>
+        <translation>Última actividad: </translation>
+    </message>
+    <message>
+        <source>Upload Now</source>
+        <translation>Subir ahora</translation>
+    </message>
+    <message>
+        <source>Upload Now is coming in a later version</source>
+        <translation>«Subir ahora» llegará en una versión posterior</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Historial…</translation>
+    </message>
+    <message>
+        <source>Log...</source>
+        <translation>Registro…</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Configuración…</translation>
+    </message>
+    <message>
+        <source>Check for Updates...</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <source>About Ondrix</source>
+        <translation>Acerca de Ondrix</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Activar sonido</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::NamePromptBar</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>ondrix::NotificationService</name>
     <message>
         <source>Ondrix: 1 file uploaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrix: 1 archivo subido</translation>
     </message>
     <message>
         <source>Ondrix: %1 files uploaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrix: %1 archivos subidos</translation>
     </message>
     <message>
         <source>...and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>…y %1 más</translation>
     </message>
     <message>
         <source>Ondrix: Upload failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrix: error de subida</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::NotificationsSettingsTab</name>
+    <message>
+        <source>Scroll the notification settings</source>
+        <translation>Desplazar la configuración de notificaciones</translation>
+    </message>
+    <message>
+        <source>Scroll the notification settings sideways</source>
+        <translation>Desplazar la configuración de notificaciones en horizontal</translation>
+    </message>
+    <message>
+        <source>Upload Notifications</source>
+        <translation>Notificaciones de subida</translation>
+    </message>
+    <message>
+        <source>Notify when uploads complete</source>
+        <translation>Notificar cuando terminen las subidas</translation>
+    </message>
+    <message>
+        <source>Only if %1 or more files</source>
+        <translation>Solo si son %1 archivos o más</translation>
+    </message>
+    <message>
+        <source>Group notifications (summary instead of file list)</source>
+        <translation>Agrupar notificaciones (resumen en lugar de lista de archivos)</translation>
+    </message>
+    <message>
+        <source>Error Notifications</source>
+        <translation>Notificaciones de error</translation>
+    </message>
+    <message>
+        <source>Notify on connection errors</source>
+        <translation>Notificar los errores de conexión</translation>
+    </message>
+    <message>
+        <source>After %1 consecutive failures</source>
+        <translation>Tras %1 fallos consecutivos</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Play sound on upload</source>
+        <translation>Reproducir un sonido al subir</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Escuchar</translation>
+    </message>
+    <message>
+        <source>Preview the sound</source>
+        <translation>Escuchar el sonido</translation>
+    </message>
+    <message>
+        <source>Schedule Notifications</source>
+        <translation>Notificaciones de horario</translation>
+    </message>
+    <message>
+        <source>Notify when connections pause/resume by schedule</source>
+        <translation>Notificar cuando las conexiones se pausen o reanuden por horario</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverWindow</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::RemoteFolderPickerView</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Select This Folder</source>
+        <translation>Seleccionar esta carpeta</translation>
+    </message>
+    <message>
+        <source>Choose Remote Folder</source>
+        <translation>Elegir carpeta remota</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Enclosing folder</source>
+        <translation>Carpeta superior</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>No subfolders</source>
+        <translation>Sin subcarpetas</translation>
+    </message>
+    <message>
+        <source>This folder cannot be shown</source>
+        <translation>No se puede mostrar esta carpeta</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>The server lists a folder named “%1”, which cannot be opened safely.</source>
+        <translation>El servidor muestra una carpeta llamada «%1», que no se puede abrir de forma segura.</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::RemoteItemModel</name>
+    <message>
+        <source>%1 — the server sent a name that cannot be used safely</source>
+        <translation>%1 — el servidor envió un nombre que no se puede usar de forma segura</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::RemotePathBar</name>
+    <message>
+        <source>Go to %1</source>
+        <translation>Ir a %1</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::SettingsView</name>
+    <message>
+        <source>Settings sections</source>
+        <translation>Secciones de configuración</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notificaciones</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>Conexiones</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navegador</translation>
     </message>
 </context>
 <context>
     <name>ondrix::StatsService</name>
     <message>
         <source>1 file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 archivo (%1)</translation>
     </message>
     <message>
         <source>%1 files (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 archivos (%2)</translation>
     </message>
     <message>
         <source>just now</source>
-        <translation type="unfinished"></translation>
+        <translation>ahora mismo</translation>
     </message>
     <message>
         <source>%1s ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 s</translation>
     </message>
     <message>
         <source>%1 min ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 min</translation>
     </message>
     <message>
         <source>%1h ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 h</translation>
     </message>
     <message>
         <source>%1d ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 d</translation>
     </message>
     <message>
         <source>%1 B</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 B</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::StatusIconController</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+    <message>
+        <source>Ondrix — paused</source>
+        <translation>Ondrix — en pausa</translation>
+    </message>
+    <message>
+        <source>Ondrix — uploading</source>
+        <translation>Ondrix — subiendo</translation>
+    </message>
+    <message>
+        <source>Ondrix — checking new files</source>
+        <translation>Ondrix — comprobando archivos nuevos</translation>
+    </message>
+    <message>
+        <source>Ondrix — error: %1</source>
+        <translation>Ondrix — error: %1</translation>
+    </message>
+    <message>
+        <source>Ondrix — watching folders</source>
+        <translation>Ondrix — vigilando carpetas</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::UpdateChecker</name>
+    <message>
+        <source>the answer holds no version</source>
+        <translation>la respuesta no contiene ninguna versión</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>No se pudo buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>%1. Check the internet connection and try again later.</source>
+        <translation>%1. Compruebe la conexión a Internet y vuelva a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>Download: %1</source>
+        <translation>Descarga: %1</translation>
+    </message>
+    <message>
+        <source>Ondrix %1 is available</source>
+        <translation>Ondrix %1 está disponible</translation>
+    </message>
+    <message>
+        <source>Ondrix is up to date</source>
+        <translation>Ondrix está actualizado</translation>
+    </message>
+    <message>
+        <source>Version %1 is the newest.</source>
+        <translation>La versión %1 es la más reciente.</translation>
     </message>
 </context>
 </TS>

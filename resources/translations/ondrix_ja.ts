@@ -2,299 +2,2282 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>AboutInfo</name>
+    <message>
+        <source>Ondrix %1 (build %2)</source>
+        <translation>Ondrix %1 (ビルド %2)</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserTag</name>
+    <message>
+        <source>Red</source>
+        <translation>レッド</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>オレンジ</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>イエロー</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>グリーン</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>ブルー</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>パープル</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>グレイ</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionTester</name>
+    <message>
+        <source>✓ Connected successfully</source>
+        <translation>✓ 接続に成功しました</translation>
+    </message>
+    <message>
+        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
+        <translation>ホスト名が正しくありません。ftp.example.com のような名前か IP アドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
+        <translation>ホスト「%1」が見つかりません。綴りとネットワーク接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
+        <translation>%1 のポート %2 で接続を受け付けるものがありませんでした。ホストとポート (FTP と FTPS は通常 21、SFTP は 22) を確認し、サーバーが動作しているか確認してください。</translation>
+    </message>
+    <message>
+        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
+        <translation>サーバーが時間内に応答しませんでした。ホストとポート、およびファイアウォールが接続をブロックしていないか確認してください。</translation>
+    </message>
+    <message>
+        <source>The server refused the login. Check the username and the password.</source>
+        <translation>サーバーがログインを拒否しました。ユーザー名とパスワードを確認してください。</translation>
+    </message>
+    <message>
+        <source>The server refused access to the folder. Check this user&apos;s permissions on the server.</source>
+        <translation>サーバーがフォルダーへのアクセスを拒否しました。サーバー上のこのユーザーの権限を確認してください。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
+        <translation>サーバーのホスト鍵を確認できませんでした。もう一度接続してください。続く場合は known hosts ファイルを確認してください。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
+        <translation>サーバーの証明書が信頼されていないか、「%1」宛てに発行されていません。ホスト名を確認してください。プライベート認証局の場合は、SSL_CERT_FILE にその証明書を指定してください。</translation>
+    </message>
+    <message>
+        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
+        <translation>セキュリティで保護された接続を確立できませんでした。サーバーがこのポートで明示的 FTPS (TLS) を提供しているか確認してください。</translation>
+    </message>
+    <message>
+        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
+        <translation>サーバーが TLS を提供していません。暗号化がない場合は FTP を選ぶか、サーバーで TLS を有効にしてください。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
+        <translation>サーバーの応答を解釈できませんでした。プロトコルがサーバーに合っているか (SSH サーバーには SFTP、それ以外は FTP または FTPS) とポートを確認してください。</translation>
+    </message>
+    <message>
+        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
+        <translation>サーバーがアクティブモードでデータ接続を開けませんでした。パッシブモードを選んでください。</translation>
+    </message>
+    <message>
+        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
+        <translation>接続が切断されました。もう一度お試しください。繰り返し起きる場合は、プロトコル、ポート、サーバーの接続数制限を確認してください。</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionsCommand</name>
     <message numerus="yes">
         <source>Imported %n connection(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の接続をインポートしました</numerusform>
         </translation>
     </message>
     <message>
         <source>Usage: ondrix connections list
        ondrix connections export [--with-passwords] &gt; connections.json
        ondrix connections import connections.json</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: ondrix connections list
+        ondrix connections export [--with-passwords] &gt; connections.json
+        ondrix connections import connections.json</translation>
     </message>
     <message>
         <source>Quit Ondrix first, or change the connections in its settings window.</source>
-        <translation type="unfinished"></translation>
+        <translation>先に Ondrix を終了するか、設定ウインドウで接続を変更してください。</translation>
     </message>
     <message>
         <source>The stored connection list cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されている接続リストを読み込めません: %1</translation>
     </message>
     <message>
         <source>No connections.</source>
-        <translation type="unfinished"></translation>
+        <translation>接続はありません。</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を読み込めません: %2</translation>
     </message>
     <message>
         <source>%1 was not imported, nothing changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はインポートされず、何も変更されていません: %2</translation>
     </message>
     <message>
         <source>The stored connection list cannot be read (%1); nothing changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されている接続リストを読み込めません (%1)。何も変更されていません。</translation>
     </message>
     <message>
         <source> (%1 replaced).</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 件を置き換え)。</translation>
     </message>
 </context>
 <context>
     <name>CurlHandle</name>
     <message>
         <source> (active mode does not work with FTPS; use passive mode)</source>
-        <translation type="unfinished"></translation>
+        <translation> (アクティブモードは FTPS では動作しません。パッシブモードを使ってください)</translation>
     </message>
 </context>
 <context>
     <name>CurlTransferClient</name>
     <message>
         <source>The remote path contains a line break or NUL character and was not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>リモートパスに改行または NUL 文字が含まれているため送信しませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExtensionCategory</name>
+    <message>
+        <source>Images</source>
+        <comment>ext.cat.images</comment>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>ext.cat.video</comment>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <comment>ext.cat.audio</comment>
+        <translation>オーディオ</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <comment>ext.cat.documents</comment>
+        <translation>書類</translation>
+    </message>
+    <message>
+        <source>Temporary files</source>
+        <comment>ext.cat.temp</comment>
+        <translation>一時ファイル</translation>
     </message>
 </context>
 <context>
     <name>FTPError</name>
     <message>
         <source>Connection failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>接続に失敗しました: </translation>
     </message>
     <message>
         <source>Remote path not found: </source>
-        <translation type="unfinished"></translation>
+        <translation>リモートパスが見つかりません: </translation>
     </message>
     <message>
         <source>Cannot read file: </source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めません: </translation>
     </message>
     <message>
         <source>Cannot write to: </source>
-        <translation type="unfinished"></translation>
+        <translation>書き込めません: </translation>
     </message>
     <message>
         <source>Transfer failed: </source>
-        <translation type="unfinished"></translation>
+        <translation>転送に失敗しました: </translation>
     </message>
     <message>
         <source>curl error </source>
-        <translation type="unfinished"></translation>
+        <translation>curl エラー </translation>
     </message>
     <message>
         <source>Authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>認証に失敗しました</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルしました</translation>
+    </message>
+</context>
+<context>
+    <name>FTPUploader</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <translation>名前付きパイプで、通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>ソケットで、通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>デバイスで、通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
+        <translation> (シンボリックリンクです。リンクはたどらず、フォルダー内の通常のファイルだけをアップロードします)</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPresets</name>
+    <message>
+        <source>All files (no filter)</source>
+        <translation>すべてのファイル (フィルターなし)</translation>
+    </message>
+    <message>
+        <source>Downloads every file without filtering</source>
+        <translation>すべてのファイルをフィルターせずにアップロードします</translation>
+    </message>
+    <message>
+        <source>All except temporaries (recommended)</source>
+        <translation>一時ファイル以外すべて (推奨)</translation>
+    </message>
+    <message>
+        <source>Downloads everything, ignores temp/partial files</source>
+        <translation>すべてをアップロードし、一時ファイルや不完全なファイルは無視します</translation>
+    </message>
+    <message>
+        <source>Photography</source>
+        <translation>写真</translation>
+    </message>
+    <message>
+        <source>RAW, processed images and sidecar files</source>
+        <translation>RAW、現像済み画像、サイドカーファイル</translation>
+    </message>
+    <message>
+        <source>E-commerce / Data</source>
+        <translation>EC / データ</translation>
+    </message>
+    <message>
+        <source>CSV, Excel, XML, JSON and EDI files</source>
+        <translation>CSV、Excel、XML、JSON、EDI ファイル</translation>
+    </message>
+    <message>
+        <source>Audiovisual</source>
+        <translation>映像・音声</translation>
+    </message>
+    <message>
+        <source>Video, audio, subtitles and editing formats</source>
+        <translation>ビデオ、オーディオ、字幕、編集用フォーマット</translation>
+    </message>
+    <message>
+        <source>Health / Compliance</source>
+        <translation>医療 / コンプライアンス</translation>
+    </message>
+    <message>
+        <source>Medical, HL7, DICOM and encrypted files</source>
+        <translation>医療、HL7、DICOM、暗号化ファイル</translation>
+    </message>
+    <message>
+        <source>Finance / Accounting</source>
+        <translation>財務 / 会計</translation>
+    </message>
+    <message>
+        <source>Banking, invoicing and financial data</source>
+        <translation>銀行、請求、財務データ</translation>
+    </message>
+    <message>
+        <source>Data / Analytics</source>
+        <translation>データ / 分析</translation>
+    </message>
+    <message>
+        <source>Datasets, compressed archives and query formats</source>
+        <translation>データセット、圧縮アーカイブ、クエリ形式</translation>
+    </message>
+    <message>
+        <source>Research / Science</source>
+        <translation>研究 / 科学</translation>
+    </message>
+    <message>
+        <source>Scientific data, genomics and simulation files</source>
+        <translation>科学データ、ゲノミクス、シミュレーションファイル</translation>
+    </message>
+    <message>
+        <source>Agency / Creative</source>
+        <translation>代理店 / クリエイティブ</translation>
+    </message>
+    <message>
+        <source>Design, photography and creative assets</source>
+        <translation>デザイン、写真、クリエイティブ素材</translation>
+    </message>
+    <message>
+        <source>IT / Integrations</source>
+        <translation>IT / 連携</translation>
+    </message>
+    <message>
+        <source>Config, logs, backups and data exchange</source>
+        <translation>設定、ログ、バックアップ、データ交換</translation>
+    </message>
+    <message>
+        <source>Print / Graphics</source>
+        <translation>印刷 / グラフィック</translation>
+    </message>
+    <message>
+        <source>Print-ready, prepress and design files</source>
+        <translation>入稿用、プリプレス、デザインファイル</translation>
+    </message>
+    <message>
+        <source>Photos only</source>
+        <translation>写真のみ</translation>
+    </message>
+    <message>
+        <source>RAW + processed image formats</source>
+        <translation>RAW と現像済み画像の形式</translation>
+    </message>
+    <message>
+        <source>Video only</source>
+        <translation>ビデオのみ</translation>
+    </message>
+    <message>
+        <source>Common video and cinema formats</source>
+        <translation>一般的なビデオ・シネマ形式</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Define your own extensions</source>
+        <translation>拡張子を自分で指定します</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>System</source>
+        <translation>システム</translation>
+    </message>
+</context>
+<context>
+    <name>IptcPresetsFile</name>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation>ファイルが正しい JSON ではありません (%2 バイト目で %1)。</translation>
+    </message>
+    <message>
+        <source>The file does not hold a list of presets.</source>
+        <translation>ファイルにプリセットのリストが含まれていません。</translation>
+    </message>
+    <message>
+        <source>Preset %1 of the file is not an object with the text fields &quot;id&quot;, &quot;name&quot; and &quot;keyword&quot;.</source>
+        <translation>ファイルのプリセット %1 は、テキストフィールド &quot;id&quot;、&quot;name&quot;、&quot;keyword&quot; を持つオブジェクトではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchAtLogin</name>
+    <message>
+        <source>Could not set Ondrix to start at login: %1</source>
+        <translation>ログイン時に Ondrix を起動するよう設定できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Could not stop Ondrix from starting at login: %1</source>
+        <translation>ログイン時の Ondrix の起動を止められませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LogLevelStyle</name>
+    <message>
+        <source>Information</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarPresentation</name>
+    <message>
+        <source>No network</source>
+        <translation>ネットワークなし</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>No connections</source>
+        <translation>接続なし</translation>
+    </message>
+    <message>
+        <source>1 active connection</source>
+        <translation>1 件の接続が有効</translation>
+    </message>
+    <message>
+        <source>%1 active connections</source>
+        <translation>%1 件の接続が有効</translation>
+    </message>
+    <message>
+        <source>Paused — mobile hotspot detected</source>
+        <translation>一時停止中 — モバイルホットスポットを検出</translation>
+    </message>
+    <message>
+        <source>Paused — no internet connection</source>
+        <translation>一時停止中 — インターネット接続なし</translation>
+    </message>
+    <message>
+        <source>Preventing sleep — uploading</source>
+        <translation>スリープを防止中 — アップロード中</translation>
+    </message>
+    <message>
+        <source>Sleep prevention enabled</source>
+        <translation>スリープ防止が有効</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>接続済み</translation>
+    </message>
+    <message>
+        <source>No preset</source>
+        <translation>プリセットなし</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source> more uploading...</source>
+        <translation> 件をさらにアップロード中…</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>今</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <translation>%1分</translation>
+    </message>
+    <message>
+        <source>%1d</source>
+        <translation>%1日</translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <translation>%1時間</translation>
+    </message>
+    <message>
+        <source>%1 GB free</source>
+        <translation>空き %1 GB</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Ethernet</source>
+        <translation>イーサネット</translation>
+    </message>
+    <message>
+        <source>Hotspot</source>
+        <translation>ホットスポット</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>ネットワーク</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>%n 件のファイルをアップロード中</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PostUploadActions</name>
+    <message>
+        <source>%1 stays in place, not moved to the archive: %2</source>
+        <translation>%1 はアーカイブに移動せず、そのままにします: %2</translation>
+    </message>
+    <message>
+        <source>the archive folder %1 does not exist</source>
+        <translation>アーカイブフォルダー %1 が存在しません</translation>
+    </message>
+    <message>
+        <source>the archive folder %1 is not writable (%2)</source>
+        <translation>アーカイブフォルダー %1 に書き込めません (%2)</translation>
     </message>
 </context>
 <context>
     <name>PushConnection</name>
     <message>
         <source>Passive (recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>パッシブ (推奨)</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>アクティブ</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>上書き</translation>
     </message>
     <message>
         <source>Rename (add suffix)</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を変更 (接尾辞を追加)</translation>
     </message>
     <message>
         <source>Skip (keep existing)</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ (既存を保持)</translation>
     </message>
     <message>
         <source>New Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい接続</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <translation>文字列</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true または false</translation>
+    </message>
+    <message>
+        <source>an array of numbers</source>
+        <translation>数値の配列</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>オブジェクト</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the unknown value &quot;%2&quot;</source>
+        <translation>「%1」の値「%2」は不明です</translation>
+    </message>
+    <message>
+        <source>a UUID string</source>
+        <translation>UUID 文字列</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is missing</source>
+        <translation>キー「%1」がありません</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>整数</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be %2</source>
+        <translation>「%1」は %2 である必要があります</translation>
+    </message>
+    <message>
+        <source>the connection list is not a JSON array</source>
+        <translation>接続リストが JSON 配列ではありません</translation>
+    </message>
+    <message>
+        <source>not an object</source>
+        <translation>オブジェクトではありません</translation>
+    </message>
+    <message>
+        <source>connection %1: %2</source>
+        <translation>接続 %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteNames</name>
+    <message>
+        <source>A name cannot contain “/” or line breaks, and cannot be “.” or “..”.</source>
+        <translation>名前に「/」や改行は使えず、「.」や「..」にもできません。</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>1 folder</source>
+        <translation>1 個のフォルダー</translation>
+    </message>
+    <message>
+        <source>%1 folders</source>
+        <translation>%1 個のフォルダー</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 個のファイル</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 個のファイル</translation>
+    </message>
+    <message>
+        <source>Empty folder</source>
+        <translation>空のフォルダー</translation>
+    </message>
+    <message>
+        <source>%1 File</source>
+        <extracomment>The type column of a remote file, e.g. &quot;JPG File&quot;</extracomment>
+        <translation>%1 ファイル</translation>
     </message>
 </context>
 <context>
     <name>SshKnownHosts</name>
     <message>
         <source>The server&apos;s host key changed: %1 no longer presents the key trusted in %2. The server may have been reinstalled, or someone may be intercepting the connection. If you expect the change, remove the line for %1 from that file (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) and connect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーのホスト鍵が変わりました: %1 は %2 で信頼されている鍵を提示しなくなりました。サーバーが再インストールされたか、誰かが接続を傍受している可能性があります。変更が想定どおりであれば、そのファイルから %1 の行を削除し (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;)、もう一度接続してください。</translation>
+    </message>
+</context>
+<context>
+    <name>StoredConnectionList</name>
+    <message>
+        <source>it holds a dictionary of numbers, not data</source>
+        <translation>データではなく数値の辞書が入っています</translation>
+    </message>
+    <message>
+        <source>it holds a list of texts, not data</source>
+        <translation>データではなくテキストのリストが入っています</translation>
+    </message>
+    <message>
+        <source>it holds a text or a number, not data</source>
+        <translation>データではなくテキストまたは数値が入っています</translation>
+    </message>
+    <message>
+        <source>The connection list stored under &quot;%1&quot; cannot be read (%2), so no connections were loaded. A copy of it is kept under &quot;%3&quot; in %4; fix it there, or add the connections again.</source>
+        <translation>「%1」に保存されている接続リストを読み込めないため (%2)、接続を読み込みませんでした。コピーを %4 の「%3」に保存してあります。そこで修正するか、接続を追加し直してください。</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostartLoginItem</name>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>%1 を削除できません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 を書き込めません: %2</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Ondrix is running (process %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrix は実行中です (プロセス %1)。</translation>
     </message>
     <message>
         <source>Keeps local folders pushed to FTP, FTPS and SFTP servers. Connections are set up in the settings window or in the preferences store (see the README).</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルフォルダーを FTP、FTPS、SFTP サーバーへ送り続けます。接続は設定ウインドウまたは設定ストアで設定します (README を参照)。</translation>
     </message>
     <message>
         <source>Run without a tray icon or windows.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The tray interface is not part of this build yet; running headless.</source>
-        <translation type="unfinished"></translation>
+        <translation>トレイアイコンやウインドウなしで実行します。</translation>
     </message>
     <message>
         <source>Ondrix is already running for this user (process %1). Quit it first, or remove %2 if no Ondrix is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>このユーザーの Ondrix はすでに実行中です (プロセス %1)。先に終了するか、Ondrix が実行されていなければ %2 を削除してください。</translation>
     </message>
     <message>
         <source>Stopping at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>ただちに停止します。</translation>
     </message>
     <message>
         <source>Stopping: waiting for running uploads to finish (signal again to quit at once).</source>
-        <translation type="unfinished"></translation>
+        <translation>停止中: 実行中のアップロードの完了を待っています (もう一度シグナルを送るとすぐに終了します)。</translation>
+    </message>
+    <message>
+        <source>No connections are set up, so nothing is uploaded. The README (section &quot;The preferences database&quot;) explains how to add one; `ondrix connections import FILE.json` adds them from a file.</source>
+        <translation>接続が設定されていないため、何もアップロードされません。README (「The preferences database」の節) に追加方法があります。`ondrix connections import FILE.json` でファイルから追加できます。</translation>
+    </message>
+    <message>
+        <source>Connections loaded: %1 (%2 enabled).</source>
+        <translation>読み込んだ接続: %1 (有効 %2)。</translation>
+    </message>
+    <message>
+        <source>Bring the running Ondrix forward (its popover or window).</source>
+        <translation>実行中の Ondrix (ポップオーバーまたはウインドウ) を前面に表示します。</translation>
+    </message>
+    <message>
+        <source>Cannot reach a running Ondrix: %1</source>
+        <translation>実行中の Ondrix に接続できません: %1</translation>
+    </message>
+    <message>
+        <source>Remote control is not available: %1</source>
+        <translation>リモート操作は利用できません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::AboutView</name>
+    <message>
+        <source>Ondrix icon</source>
+        <translation>Ondrix アイコン</translation>
+    </message>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Web サイト</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>プライバシーポリシー</translation>
+    </message>
+    <message>
+        <source>Terms of Service</source>
+        <translation>利用規約</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>サポート</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::AppDelegate</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+    <message>
+        <source>Open Ondrix</source>
+        <translation>Ondrix を開く</translation>
+    </message>
+    <message>
+        <source>About Ondrix</source>
+        <translation>Ondrix について</translation>
+    </message>
+    <message>
+        <source>Check for Updates...</source>
+        <translation>アップデートを確認…</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>設定…</translation>
+    </message>
+    <message>
+        <source>Ondrix Website</source>
+        <translation>Ondrix Web サイト</translation>
+    </message>
+    <message>
+        <source>Contact Support</source>
+        <translation>サポートに問い合わせる</translation>
+    </message>
+    <message>
+        <source>Quit Ondrix</source>
+        <translation>Ondrix を終了</translation>
+    </message>
+    <message>
+        <source>Ondrix Settings</source>
+        <translation>Ondrix の設定</translation>
+    </message>
+    <message>
+        <source>Ondrix Log</source>
+        <translation>Ondrix のログ</translation>
+    </message>
+    <message>
+        <source>Ondrix History</source>
+        <translation>Ondrix の履歴</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::BrowserFolderView</name>
+    <message>
+        <source>Go back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Enclosing folder</source>
+        <translation>上のフォルダー</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>再読み込み</translation>
+    </message>
+    <message>
+        <source>Folder contents</source>
+        <translation>フォルダーの内容</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>読み込み中</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新規フォルダー</translation>
+    </message>
+    <message>
+        <source>Rename selected item</source>
+        <translation>選択した項目の名前を変更</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前を変更</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation>選択した項目を削除</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>読み込み中…</translation>
+    </message>
+    <message>
+        <source>This folder cannot be shown</source>
+        <translation>このフォルダーを表示できません</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Cannot list %1: %2</source>
+        <translation>%1 の一覧を取得できません: %2</translation>
+    </message>
+    <message>
+        <source>Delete %1 items</source>
+        <translation>%1 個の項目を削除</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>Remove Tag</source>
+        <translation>タグを外す</translation>
+    </message>
+    <message>
+        <source>Cannot Open</source>
+        <translation>開けません</translation>
+    </message>
+    <message>
+        <source>Enter a name for the new folder at </source>
+        <translation>新しいフォルダーの名前を入力してください。場所: </translation>
+    </message>
+    <message>
+        <source>Folder name</source>
+        <translation>フォルダー名</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Cannot Create Folder</source>
+        <translation>フォルダーを作成できません</translation>
+    </message>
+    <message>
+        <source>Could not create the folder “%1”: %2</source>
+        <translation>フォルダー「%1」を作成できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Cannot Rename</source>
+        <translation>名前を変更できません</translation>
+    </message>
+    <message>
+        <source>Enter a new name for &apos;%1&apos;</source>
+        <translation>「%1」の新しい名前を入力してください</translation>
+    </message>
+    <message>
+        <source>New name</source>
+        <translation>新しい名前</translation>
+    </message>
+    <message>
+        <source>Could not rename “%1”: %2</source>
+        <translation>「%1」の名前を変更できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Cannot Delete</source>
+        <translation>削除できません</translation>
+    </message>
+    <message>
+        <source>Delete &apos;%1&apos;?</source>
+        <translation>「%1」を削除しますか?</translation>
+    </message>
+    <message>
+        <source>Delete %1 items?</source>
+        <translation>%1 個の項目を削除しますか?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>この操作は取り消せません。</translation>
+    </message>
+    <message>
+        <source>Could not delete “%1”: %2</source>
+        <translation>「%1」を削除できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>A folder can only be deleted when it is empty.</source>
+        <translation>フォルダーは空のときだけ削除できます。</translation>
+    </message>
+    <message>
+        <source>Cannot Tag</source>
+        <translation>タグを付けられません</translation>
+    </message>
+    <message>
+        <source>The server lists an entry named “%1”. Its name contains a line break, a NUL character or a “/”, or is “.” or “..”, so a command on it could act on another entry. Ondrix leaves it alone; rename or remove it with another program on the server.</source>
+        <translation>サーバーに「%1」という名前の項目があります。名前に改行、NUL 文字、「/」が含まれているか、「.」または「..」であるため、この項目へのコマンドが別の項目に作用するおそれがあります。Ondrix はこの項目に触れません。サーバー上で別のプログラムを使って名前を変更するか削除してください。</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::BrowserStatePage</name>
+    <message>
+        <source>Loading</source>
+        <translation>読み込み中</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::BrowserView</name>
+    <message>
+        <source>Connections</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>No connections</source>
+        <translation>接続なし</translation>
+    </message>
+    <message>
+        <source>Add a connection in the Connections tab first.</source>
+        <translation>先に「接続」タブで接続を追加してください。</translation>
+    </message>
+    <message>
+        <source>Select a connection</source>
+        <translation>接続を選択</translation>
+    </message>
+    <message>
+        <source>Choose a connection from the sidebar.</source>
+        <translation>サイドバーから接続を選んでください。</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionEditView</name>
+    <message>
+        <source>IPTC presets (*.ondrix-keywords *.json)</source>
+        <translation>IPTC プリセット (*.ondrix-keywords *.json)</translation>
+    </message>
+    <message>
+        <source>Not selected</source>
+        <translation>未選択</translation>
+    </message>
+    <message>
+        <source>Scroll the connection settings</source>
+        <translation>接続設定をスクロール</translation>
+    </message>
+    <message>
+        <source>Scroll the connection settings sideways</source>
+        <translation>接続設定を横にスクロール</translation>
+    </message>
+    <message>
+        <source>This connection is locked. Click the lock to edit.</source>
+        <translation>この接続はロックされています。編集するには鍵をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>My Server</source>
+        <translation>マイサーバー</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>プロトコル</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>ホスト</translation>
+    </message>
+    <message>
+        <source>ftp.example.com</source>
+        <translation>ftp.example.com</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>ユーザー名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選択…</translation>
+    </message>
+    <message>
+        <source>Choose private key</source>
+        <translation>秘密鍵を選択</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Clear private key</source>
+        <translation>秘密鍵をクリア</translation>
+    </message>
+    <message>
+        <source>Private key</source>
+        <translation>秘密鍵</translation>
+    </message>
+    <message>
+        <source>FTP Mode</source>
+        <translation>FTP モード</translation>
+    </message>
+    <message>
+        <source>Local Folder</source>
+        <translation>ローカルフォルダー</translation>
+    </message>
+    <message>
+        <source>Choose local folder</source>
+        <translation>ローカルフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Monitor subfolders recursively</source>
+        <translation>サブフォルダーを再帰的に監視</translation>
+    </message>
+    <message>
+        <source>Remote Folder</source>
+        <translation>リモートフォルダー</translation>
+    </message>
+    <message>
+        <source>Remote path</source>
+        <translation>リモートパス</translation>
+    </message>
+    <message>
+        <source>/uploads/photos</source>
+        <translation>/uploads/photos</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
+        <source>Browse remote folders</source>
+        <translation>リモートフォルダーを参照</translation>
+    </message>
+    <message>
+        <source>Preserve subfolder structure on server</source>
+        <translation>サーバー上でサブフォルダー構成を保持</translation>
+    </message>
+    <message>
+        <source>Tag files by upload status</source>
+        <translation>アップロード状態でファイルにタグを付ける</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>保留中</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>アップロード中</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Sync &amp;&amp; Transfer</source>
+        <translation>同期と転送</translation>
+    </message>
+    <message>
+        <source>Stability check</source>
+        <translation>安定性チェック</translation>
+    </message>
+    <message>
+        <source>Wait this long after the last file write before uploading.</source>
+        <translation>ファイルへの最後の書き込みからこの時間だけ待ってからアップロードします。</translation>
+    </message>
+    <message>
+        <source>Simultaneous uploads</source>
+        <translation>同時アップロード数</translation>
+    </message>
+    <message>
+        <source>Simultaneous uploads: </source>
+        <translation>同時アップロード数: </translation>
+    </message>
+    <message>
+        <source>Delete local file after successful upload</source>
+        <translation>アップロード成功後にローカルファイルを削除</translation>
+    </message>
+    <message>
+        <source>Conflict resolution</source>
+        <translation>競合の解決</translation>
+    </message>
+    <message>
+        <source>IPTC Presets</source>
+        <translation>IPTC プリセット</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Import IPTC presets</source>
+        <translation>IPTC プリセットをインポート</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Export IPTC presets</source>
+        <translation>IPTC プリセットをエクスポート</translation>
+    </message>
+    <message>
+        <source>Enable IPTC presets</source>
+        <translation>IPTC プリセットを有効にする</translation>
+    </message>
+    <message>
+        <source>Active preset</source>
+        <translation>使用するプリセット</translation>
+    </message>
+    <message>
+        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
+        <translation>各プリセットには、カンマで区切った複数の IPTC キーワードを入れられます。プリセットを切り替えると、アップロード前に埋め込むキーワードをすばやく変更できます。</translation>
+    </message>
+    <message>
+        <source>New preset</source>
+        <translation>新しいプリセット</translation>
+    </message>
+    <message>
+        <source>Post-Upload Action</source>
+        <translation>アップロード後の処理</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>処理</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Move to archive folder</source>
+        <translation>アーカイブフォルダーへ移動</translation>
+    </message>
+    <message>
+        <source>Run script</source>
+        <translation>スクリプトを実行</translation>
+    </message>
+    <message>
+        <source>Choose archive folder or script</source>
+        <translation>アーカイブフォルダーまたはスクリプトを選択</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>スケジュール</translation>
+    </message>
+    <message>
+        <source>Upload only during scheduled hours</source>
+        <translation>スケジュールした時間帯だけアップロード</translation>
+    </message>
+    <message>
+        <source>One hour earlier: %1</source>
+        <translation>1 時間早く: %1</translation>
+    </message>
+    <message>
+        <source>One hour later: %1</source>
+        <translation>1 時間遅く: %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>時間帯</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>〜</translation>
+    </message>
+    <message>
+        <source>Test Connection</source>
+        <translation>接続をテスト</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>ロック解除</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>ロック</translation>
+    </message>
+    <message>
+        <source>None (password login)</source>
+        <translation>なし (パスワードでログイン)</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>Testing...</source>
+        <translation>テスト中…</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>プリセット名</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>Remove preset</source>
+        <translation>プリセットを削除</translation>
+    </message>
+    <message>
+        <source>Select the folder to watch for new files</source>
+        <translation>新しいファイルを監視するフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Choose the SSH private key</source>
+        <translation>SSH 秘密鍵を選択</translation>
+    </message>
+    <message>
+        <source>Choose the archive folder</source>
+        <translation>アーカイブフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Choose the script to run</source>
+        <translation>実行するスクリプトを選択</translation>
+    </message>
+    <message>
+        <source>Export IPTC Presets</source>
+        <translation>IPTC プリセットをエクスポート</translation>
+    </message>
+    <message>
+        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
+        <translation>プリセットを %1 に書き込めませんでした: %2。書き込めるフォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>Import IPTC Presets</source>
+        <translation>IPTC プリセットをインポート</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 を読み込めませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
+        <translation>%1 は IPTC プリセットファイルではないため、何もインポートしませんでした。%2</translation>
+    </message>
+    <message>
+        <source>File Manager Tags</source>
+        <translation>ファイルマネージャーのタグ</translation>
+    </message>
+    <message>
+        <source>Files in the watched folder will be tagged in the file manager:</source>
+        <translation>監視フォルダー内のファイルにファイルマネージャーでタグを付けます:</translation>
     </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
     <message>
         <source>No local folder configured</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルフォルダーが設定されていません</translation>
     </message>
     <message>
         <source>Local folder not found: </source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルフォルダーが見つかりません: </translation>
     </message>
     <message>
         <source>Watching </source>
-        <translation type="unfinished"></translation>
+        <translation>監視中: </translation>
     </message>
     <message>
         <source>Stability check (%1s): </source>
-        <translation type="unfinished"></translation>
+        <translation>安定性チェック (%1 秒): </translation>
     </message>
     <message>
         <source>Skipped (already uploaded): </source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ (アップロード済み): </translation>
     </message>
     <message>
         <source>Queued: </source>
-        <translation type="unfinished"></translation>
+        <translation>キューに追加: </translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>Changed during the upload, kept to go up again: </source>
+        <translation>アップロード中に変更されたため、再アップロードのために保持します: </translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionForm</name>
+    <message>
+        <source>%1:00</source>
+        <translation>%1:00</translation>
+    </message>
+    <message>
+        <source>Move mode: local files are removed after upload.</source>
+        <translation>移動モード: アップロード後にローカルファイルを削除します。</translation>
+    </message>
+    <message>
+        <source>Copy mode: local files are kept after upload.</source>
+        <translation>コピーモード: アップロード後もローカルファイルを残します。</translation>
+    </message>
+    <message>
+        <source>The script receives the local file path as the first argument.</source>
+        <translation>スクリプトには最初の引数としてローカルファイルのパスが渡されます。</translation>
+    </message>
+    <message>
+        <source>Enter the server&apos;s host name or IP address.</source>
+        <translation>サーバーのホスト名または IP アドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter the host name alone, without &quot;ftp://&quot; or &quot;sftp://&quot;; choose the protocol above.</source>
+        <translation>「ftp://」や「sftp://」を付けずにホスト名だけを入力し、プロトコルは上で選んでください。</translation>
+    </message>
+    <message>
+        <source>A host name cannot contain spaces or &quot;/&quot;. Put the folder under Remote Folder.</source>
+        <translation>ホスト名にスペースや「/」は使えません。フォルダーは「リモートフォルダー」に入力してください。</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from 1 to 65535 (FTP and FTPS usually use 21, SFTP 22).</source>
+        <translation>ポートは 1 から 65535 までの整数で指定してください (FTP と FTPS は通常 21、SFTP は 22)。</translation>
+    </message>
+    <message>
+        <source>This folder does not exist. Create it again or choose another folder.</source>
+        <translation>このフォルダーは存在しません。作成し直すか、別のフォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>This is a file, not a folder. Choose a folder.</source>
+        <translation>これはフォルダーではなくファイルです。フォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read. Check its permissions (chmod u+rx) or choose another folder.</source>
+        <translation>このフォルダーを読み込めません。権限 (chmod u+rx) を確認するか、別のフォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>The remote path cannot contain a line break. The last path without one is kept.</source>
+        <translation>リモートパスに改行は使えません。改行を含まない最後のパスを保持します。</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>ホスト</translation>
+    </message>
+    <message>
+        <source>Local Folder</source>
+        <translation>ローカルフォルダー</translation>
+    </message>
+    <message>
+        <source>Required: </source>
+        <translation>必須: </translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionRow</name>
+    <message>
+        <source>Enable connection</source>
+        <translation>接続を有効にする</translation>
+    </message>
+    <message>
+        <source>Schedule enabled</source>
+        <translation>スケジュール有効</translation>
+    </message>
+    <message>
+        <source>Open watched folder</source>
+        <translation>監視フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>simultaneous uploads</source>
+        <translation>同時アップロード数</translation>
+    </message>
+    <message>
+        <source>stability check</source>
+        <translation>安定性チェック</translation>
+    </message>
+    <message>
+        <source>Keyword preset</source>
+        <translation>キーワードプリセット</translation>
+    </message>
+    <message>
+        <source>Disable connection</source>
+        <translation>接続を無効にする</translation>
+    </message>
+    <message>
+        <source>Simultaneous uploads: </source>
+        <translation>同時アップロード数: </translation>
+    </message>
+    <message>
+        <source>Stability check: </source>
+        <translation>安定性チェック: </translation>
+    </message>
+    <message>
+        <source>Keyword preset: </source>
+        <translation>キーワードプリセット: </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Edit connection</source>
+        <translation>接続を編集</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>%n 件のファイルをアップロード中</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionRowView</name>
+    <message>
+        <source>Disable connection</source>
+        <translation>接続を無効にする</translation>
+    </message>
+    <message>
+        <source>Enable connection</source>
+        <translation>接続を有効にする</translation>
+    </message>
+    <message>
+        <source>Unlock connection</source>
+        <translation>接続のロックを解除</translation>
+    </message>
+    <message>
+        <source>Lock connection</source>
+        <translation>接続をロック</translation>
     </message>
 </context>
 <context>
     <name>ondrix::ConnectionsManager</name>
     <message>
         <source>One or more connections have errors</source>
-        <translation type="unfinished"></translation>
+        <translation>1 つ以上の接続でエラーが発生しています</translation>
     </message>
     <message>
         <source>Ondrix is uploading files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrix がファイルをアップロードしています</translation>
     </message>
     <message>
         <source>System going to sleep — pausing all connections</source>
-        <translation type="unfinished"></translation>
+        <translation>システムがスリープします — すべての接続を一時停止します</translation>
     </message>
     <message>
         <source>System woke up — resuming connections</source>
-        <translation type="unfinished"></translation>
+        <translation>システムがスリープから復帰しました — 接続を再開します</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionsSettingsView</name>
+    <message>
+        <source>Select a connection or add a new one.</source>
+        <translation>接続を選択するか、新しく追加してください。</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>Add connection</source>
+        <translation>接続を追加</translation>
+    </message>
+    <message>
+        <source>Delete connection</source>
+        <translation>接続を削除</translation>
+    </message>
+    <message>
+        <source> Copy</source>
+        <translation> のコピー</translation>
+    </message>
+    <message>
+        <source>Delete &apos;%1&apos;?</source>
+        <translation>「%1」を削除しますか?</translation>
+    </message>
+    <message>
+        <source>Delete this connection?</source>
+        <translation>この接続を削除しますか?</translation>
+    </message>
+    <message>
+        <source>This action cannot be undone.</source>
+        <translation>この操作は取り消せません。</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ExtensionFilterView</name>
+    <message>
+        <source>File Types</source>
+        <translation>ファイルの種類</translation>
+    </message>
+    <message>
+        <source>Extension preset</source>
+        <translation>拡張子プリセット</translation>
+    </message>
+    <message>
+        <source>Reset to preset</source>
+        <comment>ext.reset.button</comment>
+        <translation>プリセットに戻す</translation>
+    </message>
+    <message>
+        <source>%1 (left out)</source>
+        <translation>%1 (除外)</translation>
+    </message>
+    <message>
+        <source>Ticked extensions are never uploaded.</source>
+        <translation>チェックした拡張子はアップロードしません。</translation>
+    </message>
+    <message>
+        <source>Only upload</source>
+        <translation>アップロードする拡張子</translation>
+    </message>
+    <message>
+        <source>every extension</source>
+        <translation>すべての拡張子</translation>
+    </message>
+    <message>
+        <source>Never upload</source>
+        <translation>アップロードしない拡張子</translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation>除外なし</translation>
+    </message>
+    <message>
+        <source>Upload them</source>
+        <comment>ext.unspecified.download</comment>
+        <translation>アップロードする</translation>
+    </message>
+    <message>
+        <source>Ignore them</source>
+        <comment>ext.unspecified.ignore</comment>
+        <translation>無視する</translation>
+    </message>
+    <message>
+        <source>Files with unlisted extensions:</source>
+        <comment>ext.unspecified.label</comment>
+        <translation>一覧にない拡張子のファイル:</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::GeneralSettingsTab</name>
+    <message>
+        <source>Scroll the general settings</source>
+        <translation>一般設定をスクロール</translation>
+    </message>
+    <message>
+        <source>Scroll the general settings sideways</source>
+        <translation>一般設定を横にスクロール</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>起動</translation>
+    </message>
+    <message>
+        <source>Launch Ondrix when I log in</source>
+        <translation>ログイン時に Ondrix を起動</translation>
+    </message>
+    <message>
+        <source>Always show in the taskbar</source>
+        <translation>常にタスクバーに表示</translation>
+    </message>
+    <message>
+        <source>When disabled, Ondrix only appears in the taskbar while one of its windows is open.</source>
+        <translation>オフにすると、Ondrix はウインドウが開いているときだけタスクバーに表示されます。</translation>
+    </message>
+    <message>
+        <source>Sleep Behavior</source>
+        <translation>スリープ</translation>
+    </message>
+    <message>
+        <source>Prevent sleep during uploads</source>
+        <translation>アップロード中はスリープを防止</translation>
+    </message>
+    <message>
+        <source>Sleep is only prevented while files are actively uploading. Normal sleep resumes when idle.</source>
+        <translation>スリープを防止するのは、ファイルを実際にアップロードしている間だけです。何もしていないときは通常どおりスリープします。</translation>
+    </message>
+    <message>
+        <source>Pause and resume on wake</source>
+        <translation>スリープ解除時に一時停止・再開</translation>
+    </message>
+    <message>
+        <source>If the computer sleeps anyway (battery, lid close), transfers will pause and resume automatically on wake.</source>
+        <translation>それでもコンピューターがスリープした場合 (バッテリー、蓋を閉じたときなど)、転送は一時停止し、スリープ解除時に自動的に再開します。</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>ネットワーク</translation>
+    </message>
+    <message>
+        <source>Pause when on mobile hotspot</source>
+        <translation>モバイルホットスポット接続時に一時停止</translation>
+    </message>
+    <message>
+        <source>Pause when internet is unavailable</source>
+        <translation>インターネットに接続できないときに一時停止</translation>
+    </message>
+    <message>
+        <source>Disk Space</source>
+        <translation>ディスク容量</translation>
+    </message>
+    <message>
+        <source>Warn and pause if disk space is low</source>
+        <translation>ディスクの空きが少ないときに警告して一時停止</translation>
+    </message>
+    <message>
+        <source>Minimum free space</source>
+        <translation>最小空き容量</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message>
+        <source>Color theme</source>
+        <translation>カラーテーマ</translation>
+    </message>
+    <message>
+        <source>App color</source>
+        <translation>アプリのカラー</translation>
+    </message>
+    <message>
+        <source>System color</source>
+        <translation>システムのカラー</translation>
+    </message>
+    <message>
+        <source>App color uses Ondrix&apos;s signature purple for selections, switches and links in its windows, so they are easy to recognise. System color follows your desktop&apos;s accent color.</source>
+        <translation>アプリのカラーでは、ウインドウ内の選択、スイッチ、リンクに Ondrix 特有の紫を使い、見分けやすくします。システムのカラーはデスクトップのアクセントカラーに従います。</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Restart Ondrix to apply the language change.</source>
+        <translation>言語の変更は Ondrix の再起動後に反映されます。</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::HistoryListModel</name>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::HistoryView</name>
+    <message>
+        <source>Clear All</source>
+        <translation>すべて消去</translation>
+    </message>
+    <message>
+        <source>No upload history.</source>
+        <translation>アップロード履歴はありません。</translation>
+    </message>
+    <message>
+        <source>Upload History</source>
+        <translation>アップロード履歴</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>検索…</translation>
+    </message>
+    <message>
+        <source>Search the history</source>
+        <translation>履歴を検索</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>検索をクリア</translation>
+    </message>
+    <message>
+        <source>Clear the whole history</source>
+        <translation>履歴をすべて消去</translation>
+    </message>
+    <message>
+        <source>Uploads</source>
+        <translation>アップロード</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::InlineStepper</name>
+    <message>
+        <source>Decrease %1</source>
+        <translation>%1 を減らす</translation>
+    </message>
+    <message>
+        <source>Increase %1</source>
+        <translation>%1 を増やす</translation>
     </message>
 </context>
 <context>
     <name>ondrix::InotifyFileEventSource</name>
     <message>
         <source>Ondrix cannot watch %1 for new files: the system&apos;s limit of inotify instances per user (fs.inotify.max_user_instances = %2) is reached. New files are found by the periodic folder scan only. To raise the limit, run: sudo sysctl fs.inotify.max_user_instances=1024 (to keep it, add that setting to a file in /etc/sysctl.d/).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrix は %1 の新しいファイルを監視できません: ユーザーあたりの inotify インスタンス数のシステム上限 (fs.inotify.max_user_instances = %2) に達しました。新しいファイルは定期的なフォルダースキャンでのみ検出されます。上限を上げるには次を実行してください: sudo sysctl fs.inotify.max_user_instances=1024 (設定を維持するには、/etc/sysctl.d/ 内のファイルにこの設定を追加してください)。</translation>
     </message>
     <message>
         <source>Some file changes below %1 were missed because the system&apos;s queue of file events overflowed (fs.inotify.max_queued_events = %2); the periodic folder scan picks them up. If this happens often, raise the limit: sudo sysctl fs.inotify.max_queued_events=65536 (to keep it, add that setting to a file in /etc/sysctl.d/).</source>
-        <translation type="unfinished"></translation>
+        <translation>システムのファイルイベントキューがあふれたため (fs.inotify.max_queued_events = %2)、%1 以下のファイル変更の一部を取りこぼしました。定期的なフォルダースキャンで拾われます。頻繁に起きる場合は上限を上げてください: sudo sysctl fs.inotify.max_queued_events=65536 (設定を維持するには、/etc/sysctl.d/ 内のファイルにこの設定を追加してください)。</translation>
     </message>
     <message>
         <source>Not every folder below %1 can be watched: the limit of %2 inotify watches per user (fs.inotify.max_user_watches) is reached. New files in the folders without a watch are found by the periodic folder scan only. To raise the limit, run: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, add that setting to a file in /etc/sysctl.d/).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 以下のすべてのフォルダーを監視できません: ユーザーあたり %2 個の inotify 監視の上限 (fs.inotify.max_user_watches) に達しました。監視されていないフォルダー内の新しいファイルは定期的なフォルダースキャンでのみ検出されます。上限を上げるには次を実行してください: sudo sysctl fs.inotify.max_user_watches=524288 (設定を維持するには、/etc/sysctl.d/ 内のファイルにこの設定を追加してください)。</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::LogView</name>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>すべてコピー</translation>
+    </message>
+    <message>
+        <source>No log entries yet.</source>
+        <translation>ログはまだありません。</translation>
+    </message>
+    <message>
+        <source>Sync Log</source>
+        <translation>同期ログ</translation>
+    </message>
+    <message>
+        <source>Clear the log</source>
+        <translation>ログを消去</translation>
+    </message>
+    <message>
+        <source>Copy the whole log</source>
+        <translation>ログ全体をコピー</translation>
+    </message>
+    <message>
+        <source>Log entries</source>
+        <translation>ログの項目</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::MenuBarView</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+    <message>
+        <source>Scroll the overview</source>
+        <translation>概要をスクロール</translation>
+    </message>
+    <message>
+        <source>Scroll the overview sideways</source>
+        <translation>概要を横にスクロール</translation>
+    </message>
+    <message>
+        <source>CONNECTIONS</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>No connections configured</source>
+        <translation>接続が設定されていません</translation>
+    </message>
+    <message>
+        <source>Add Connection</source>
+        <translation>接続を追加</translation>
+    </message>
+    <message>
+        <source>ACTIVITY</source>
+        <translation>アクティビティ</translation>
+    </message>
+    <message>
+        <source>Monitoring — no transfers in progress</source>
+        <translation>監視中 — 転送はありません</translation>
+    </message>
+    <message>
+        <source>RECENT</source>
+        <translation>最近</translation>
+    </message>
+    <message>
+        <source>No recent uploads</source>
+        <translation>最近のアップロードはありません</translation>
+    </message>
+    <message>
+        <source>STATISTICS</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>累計</translation>
+    </message>
+    <message>
+        <source>Last activity: </source>
+        <translation>最後のアクティビティ: </translation>
+    </message>
+    <message>
+        <source>Upload Now</source>
+        <translation>今すぐアップロード</translation>
+    </message>
+    <message>
+        <source>Upload Now is coming in a later version</source>
+        <translation>「今すぐアップロード」は今後のバージョンで対応予定です</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>消音</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>履歴…</translation>
+    </message>
+    <message>
+        <source>Log...</source>
+        <translation>ログ…</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>設定…</translation>
+    </message>
+    <message>
+        <source>Check for Updates...</source>
+        <translation>アップデートを確認…</translation>
+    </message>
+    <message>
+        <source>About Ondrix</source>
+        <translation>Ondrix について</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>消音解除</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::NamePromptBar</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ondrix::NotificationService</name>
     <message>
         <source>Ondrix: 1 file uploaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrix: 1 件のファイルをアップロードしました</translation>
     </message>
     <message>
         <source>Ondrix: %1 files uploaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrix: %1 件のファイルをアップロードしました</translation>
     </message>
     <message>
         <source>...and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>…ほか %1 件</translation>
     </message>
     <message>
         <source>Ondrix: Upload failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrix: アップロードに失敗しました</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::NotificationsSettingsTab</name>
+    <message>
+        <source>Scroll the notification settings</source>
+        <translation>通知設定をスクロール</translation>
+    </message>
+    <message>
+        <source>Scroll the notification settings sideways</source>
+        <translation>通知設定を横にスクロール</translation>
+    </message>
+    <message>
+        <source>Upload Notifications</source>
+        <translation>アップロードの通知</translation>
+    </message>
+    <message>
+        <source>Notify when uploads complete</source>
+        <translation>アップロード完了時に通知</translation>
+    </message>
+    <message>
+        <source>Only if %1 or more files</source>
+        <translation>%1 件以上のファイルの場合のみ</translation>
+    </message>
+    <message>
+        <source>Group notifications (summary instead of file list)</source>
+        <translation>通知をまとめる (ファイル一覧の代わりに要約)</translation>
+    </message>
+    <message>
+        <source>Error Notifications</source>
+        <translation>エラーの通知</translation>
+    </message>
+    <message>
+        <source>Notify on connection errors</source>
+        <translation>接続エラーを通知</translation>
+    </message>
+    <message>
+        <source>After %1 consecutive failures</source>
+        <translation>%1 回連続で失敗した後</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>サウンド</translation>
+    </message>
+    <message>
+        <source>Play sound on upload</source>
+        <translation>アップロード時にサウンドを再生</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>試聴</translation>
+    </message>
+    <message>
+        <source>Preview the sound</source>
+        <translation>サウンドを試聴</translation>
+    </message>
+    <message>
+        <source>Schedule Notifications</source>
+        <translation>スケジュールの通知</translation>
+    </message>
+    <message>
+        <source>Notify when connections pause/resume by schedule</source>
+        <translation>スケジュールにより接続が一時停止・再開したときに通知</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverWindow</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::RemoteFolderPickerView</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Select This Folder</source>
+        <translation>このフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Choose Remote Folder</source>
+        <translation>リモートフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Enclosing folder</source>
+        <translation>上のフォルダー</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>読み込み中…</translation>
+    </message>
+    <message>
+        <source>No subfolders</source>
+        <translation>サブフォルダーはありません</translation>
+    </message>
+    <message>
+        <source>This folder cannot be shown</source>
+        <translation>このフォルダーを表示できません</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>The server lists a folder named “%1”, which cannot be opened safely.</source>
+        <translation>サーバーに「%1」というフォルダーがありますが、安全に開けません。</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::RemoteItemModel</name>
+    <message>
+        <source>%1 — the server sent a name that cannot be used safely</source>
+        <translation>%1 — サーバーから安全に使えない名前が送られてきました</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::RemotePathBar</name>
+    <message>
+        <source>Go to %1</source>
+        <translation>%1 へ移動</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::SettingsView</name>
+    <message>
+        <source>Settings sections</source>
+        <translation>設定のセクション</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>通知</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>ブラウザー</translation>
     </message>
 </context>
 <context>
     <name>ondrix::StatsService</name>
     <message>
         <source>1 file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ファイル (%1)</translation>
     </message>
     <message>
         <source>%1 files (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ファイル (%2)</translation>
     </message>
     <message>
         <source>just now</source>
-        <translation type="unfinished"></translation>
+        <translation>たった今</translation>
     </message>
     <message>
         <source>%1s ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒前</translation>
     </message>
     <message>
         <source>%1 min ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 分前</translation>
     </message>
     <message>
         <source>%1h ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 時間前</translation>
     </message>
     <message>
         <source>%1d ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 日前</translation>
     </message>
     <message>
         <source>%1 B</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 B</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::StatusIconController</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+    <message>
+        <source>Ondrix — paused</source>
+        <translation>Ondrix — 一時停止中</translation>
+    </message>
+    <message>
+        <source>Ondrix — uploading</source>
+        <translation>Ondrix — アップロード中</translation>
+    </message>
+    <message>
+        <source>Ondrix — checking new files</source>
+        <translation>Ondrix — 新しいファイルを確認中</translation>
+    </message>
+    <message>
+        <source>Ondrix — error: %1</source>
+        <translation>Ondrix — エラー: %1</translation>
+    </message>
+    <message>
+        <source>Ondrix — watching folders</source>
+        <translation>Ondrix — フォルダーを監視中</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::UpdateChecker</name>
+    <message>
+        <source>the answer holds no version</source>
+        <translation>応答にバージョンが含まれていません</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>アップデートを確認できませんでした</translation>
+    </message>
+    <message>
+        <source>%1. Check the internet connection and try again later.</source>
+        <translation>%1。インターネット接続を確認して、後でもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Download: %1</source>
+        <translation>ダウンロード: %1</translation>
+    </message>
+    <message>
+        <source>Ondrix %1 is available</source>
+        <translation>Ondrix %1 が利用可能です</translation>
+    </message>
+    <message>
+        <source>Ondrix is up to date</source>
+        <translation>Ondrix は最新です</translation>
+    </message>
+    <message>
+        <source>Version %1 is the newest.</source>
+        <translation>バージョン %1 が最新です。</translation>
     </message>
 </context>
 </TS>
