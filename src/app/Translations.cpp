@@ -28,6 +28,8 @@ QString installTranslations(const QString& preferredLanguage)
         return {};
     }
     QCoreApplication::installTranslator(ours);
+    // Day names, dates and sizes follow the interface language, not only the texts.
+    QLocale::setDefault(locale);
     auto* qt = new QTranslator(QCoreApplication::instance());
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -162,6 +162,7 @@ protected:
     {
         // Deleting a translator uninstalls it: the next test starts in English.
         qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
+        QLocale::setDefault(QLocale::system());
     }
 
     // Starts the shell the way main() does, in the language the store and the desktop ask for, with one
