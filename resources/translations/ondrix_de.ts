@@ -510,10 +510,6 @@
         <translation>%1 GB frei</translation>
     </message>
     <message>
-        <source>Wi-Fi</source>
-        <translation>WLAN</translation>
-    </message>
-    <message>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
@@ -531,6 +527,20 @@
             <numerusform>%n Datei wird hochgeladen</numerusform>
             <numerusform>%n Dateien werden hochgeladen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>WiFi</source>
+        <translation>WLAN</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No network connection at all</extracomment>
+        <translation>Kein Netzwerk</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The network state before it is first known</extracomment>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1517,10 @@
             <numerusform>%n Datei wird hochgeladen</numerusform>
             <numerusform>%n Dateien werden hochgeladen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>

@@ -510,10 +510,6 @@
         <translation>%1 GB libres</translation>
     </message>
     <message>
-        <source>Wi-Fi</source>
-        <translation>Wi-Fi</translation>
-    </message>
-    <message>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
@@ -531,6 +527,20 @@
             <numerusform>Subiendo %n archivo</numerusform>
             <numerusform>Subiendo %n archivos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>WiFi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No network connection at all</extracomment>
+        <translation>Sin red</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The network state before it is first known</extracomment>
+        <translation>Desconocida</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1517,10 @@
             <numerusform>Subiendo %n archivo</numerusform>
             <numerusform>Subiendo %n archivos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>

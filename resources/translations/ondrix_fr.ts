@@ -510,10 +510,6 @@
         <translation>%1 Go libres</translation>
     </message>
     <message>
-        <source>Wi-Fi</source>
-        <translation>Wi-Fi</translation>
-    </message>
-    <message>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
@@ -531,6 +527,20 @@
             <numerusform>Envoi de %n fichier</numerusform>
             <numerusform>Envoi de %n fichiers</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>WiFi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No network connection at all</extracomment>
+        <translation>Aucun réseau</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The network state before it is first known</extracomment>
+        <translation>Inconnu</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1517,10 @@
             <numerusform>Envoi de %n fichier</numerusform>
             <numerusform>Envoi de %n fichiers</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>

@@ -510,10 +510,6 @@
         <translation>%1 GB liberi</translation>
     </message>
     <message>
-        <source>Wi-Fi</source>
-        <translation>Wi-Fi</translation>
-    </message>
-    <message>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
@@ -531,6 +527,20 @@
             <numerusform>Caricamento di %n file</numerusform>
             <numerusform>Caricamento di %n file</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>WiFi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No network connection at all</extracomment>
+        <translation>Nessuna rete</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The network state before it is first known</extracomment>
+        <translation>Sconosciuta</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1517,10 @@
             <numerusform>Caricamento di %n file</numerusform>
             <numerusform>Caricamento di %n file</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>

@@ -509,10 +509,6 @@
         <translation>空き %1 GB</translation>
     </message>
     <message>
-        <source>Wi-Fi</source>
-        <translation>Wi-Fi</translation>
-    </message>
-    <message>
         <source>Ethernet</source>
         <translation>イーサネット</translation>
     </message>
@@ -529,6 +525,20 @@
         <translation>
             <numerusform>%n 件のファイルをアップロード中</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>WiFi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No network connection at all</extracomment>
+        <translation>ネットワークなし</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The network state before it is first known</extracomment>
+        <translation>不明</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1514,10 @@
         <translation>
             <numerusform>%n 件のファイルをアップロード中</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 秒</translation>
     </message>
 </context>
 <context>

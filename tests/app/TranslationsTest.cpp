@@ -59,10 +59,11 @@ QList<Message> readTs(const QString& path)
     QString context;
     Message* current = nullptr;
     while (!xml.atEnd()) {
-        if (!xml.readNextStartElement()) {
-            if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
-                current = nullptr;
-            }
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
+            current = nullptr;
+        }
+        if (!xml.isStartElement()) {
             continue;
         }
         const auto name = xml.name();

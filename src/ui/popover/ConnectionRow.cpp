@@ -151,7 +151,7 @@ void ConnectionRow::updateConnectionParts()
 
     m_uploads->setValue(QString::number(c.simultaneousUploads),
                         tr("Simultaneous uploads: ") + QString::number(c.simultaneousUploads));
-    const QString seconds = QString::number(c.stabilityCheckSeconds) + QStringLiteral("s");
+    const QString seconds = tr("%1s").arg(c.stabilityCheckSeconds);
     m_stability->setValue(seconds, tr("Stability check: ") + seconds);
 
     const bool keywords = MenuBarPresentation::showsKeywordMenu(c);

@@ -199,9 +199,10 @@ PopoverSymbol MenuBarPresentation::networkSymbol(const QString& networkType)
 
 QString MenuBarPresentation::networkText(const QString& networkType)
 {
-    // The manager's network type is a fixed English word; the popover shows it in the interface language.
+    // The manager's network type is one of a few fixed English words; the popover shows it in the interface
+    // language (English shows the word itself).
     if (networkType == QLatin1String("WiFi")) {
-        return tr("Wi-Fi");
+        return tr("WiFi");
     }
     if (networkType == QLatin1String("Ethernet")) {
         return tr("Ethernet");
@@ -210,9 +211,17 @@ QString MenuBarPresentation::networkText(const QString& networkType)
         return tr("Hotspot");
     }
     if (networkType == QLatin1String("None")) {
-        return tr("No network");
+        //: No network connection at all
+        return tr("None");
     }
-    return tr("Network");
+    if (networkType == QLatin1String("Network")) {
+        return tr("Network");
+    }
+    if (networkType == QLatin1String("Unknown")) {
+        //: The network state before it is first known
+        return tr("Unknown");
+    }
+    return networkType;
 }
 
 PopoverSymbol MenuBarPresentation::diskSymbol(double freeGB)
