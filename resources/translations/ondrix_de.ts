@@ -158,6 +158,10 @@
         <source> (active mode does not work with FTPS; use passive mode)</source>
         <translation> (der aktive Modus funktioniert nicht mit FTPS; verwenden Sie den passiven Modus)</translation>
     </message>
+    <message>
+        <source>: the SSH handshake failed because the server offers no key exchange or host key type that %1 supports. The usual cause is a server with only an RSA host key: %1 cannot check its SHA-2 signatures. Give the server an Ed25519 or ECDSA host key (ssh-keygen -A on the server) and connect again.</source>
+        <translation>: Der SSH-Handshake ist fehlgeschlagen, weil der Server kein Schlüsselaustausch- oder Hostschlüsselverfahren anbietet, das %1 unterstützt. Meist hat der Server nur einen RSA-Hostschlüssel: %1 kann dessen SHA-2-Signaturen nicht prüfen. Geben Sie dem Server einen Ed25519- oder ECDSA-Hostschlüssel (ssh-keygen -A auf dem Server) und verbinden Sie sich erneut.</translation>
+    </message>
 </context>
 <context>
     <name>CurlTransferClient</name>
@@ -836,6 +840,13 @@
     </message>
 </context>
 <context>
+    <name>ondrix::Application</name>
+    <message>
+        <source>Settings cannot be saved in this run, the preferences file was left untouched: %1</source>
+        <translation>Einstellungen können in dieser Sitzung nicht gespeichert werden, die Einstellungsdatei blieb unverändert: %1</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::BrowserFolderView</name>
     <message>
         <source>Go back</source>
@@ -1396,6 +1407,14 @@
     <message>
         <source>Changed during the upload, kept to go up again: </source>
         <translation>Während des Uploads geändert, wird erneut hochgeladen: </translation>
+    </message>
+    <message>
+        <source>Still being written, offered again later: </source>
+        <translation>Wird noch geschrieben, später erneut angeboten: </translation>
+    </message>
+    <message>
+        <source>Upload cut short by the stop; it goes up at the next start: </source>
+        <translation>Upload durch das Anhalten abgebrochen; er wird beim nächsten Start hochgeladen: </translation>
     </message>
 </context>
 <context>

@@ -158,6 +158,10 @@
         <source> (active mode does not work with FTPS; use passive mode)</source>
         <translation> (el modo activo no funciona con FTPS; use el modo pasivo)</translation>
     </message>
+    <message>
+        <source>: the SSH handshake failed because the server offers no key exchange or host key type that %1 supports. The usual cause is a server with only an RSA host key: %1 cannot check its SHA-2 signatures. Give the server an Ed25519 or ECDSA host key (ssh-keygen -A on the server) and connect again.</source>
+        <translation>: la negociación SSH falló porque el servidor no ofrece ningún intercambio de claves ni tipo de clave de host que %1 admita. La causa habitual es un servidor con solo una clave de host RSA: %1 no puede comprobar sus firmas SHA-2. Dé al servidor una clave de host Ed25519 o ECDSA (ssh-keygen -A en el servidor) y vuelva a conectar.</translation>
+    </message>
 </context>
 <context>
     <name>CurlTransferClient</name>
@@ -836,6 +840,13 @@
     </message>
 </context>
 <context>
+    <name>ondrix::Application</name>
+    <message>
+        <source>Settings cannot be saved in this run, the preferences file was left untouched: %1</source>
+        <translation>La configuración no se puede guardar en esta ejecución; el archivo de preferencias no se ha tocado: %1</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::BrowserFolderView</name>
     <message>
         <source>Go back</source>
@@ -1396,6 +1407,14 @@
     <message>
         <source>Changed during the upload, kept to go up again: </source>
         <translation>Cambió durante la subida, se conserva para volver a subirlo: </translation>
+    </message>
+    <message>
+        <source>Still being written, offered again later: </source>
+        <translation>Todavía se está escribiendo, se volverá a ofrecer más tarde: </translation>
+    </message>
+    <message>
+        <source>Upload cut short by the stop; it goes up at the next start: </source>
+        <translation>Subida interrumpida por la detención; se subirá en el próximo inicio: </translation>
     </message>
 </context>
 <context>

@@ -158,6 +158,10 @@
         <source> (active mode does not work with FTPS; use passive mode)</source>
         <translation> (le mode actif ne fonctionne pas avec FTPS ; utilisez le mode passif)</translation>
     </message>
+    <message>
+        <source>: the SSH handshake failed because the server offers no key exchange or host key type that %1 supports. The usual cause is a server with only an RSA host key: %1 cannot check its SHA-2 signatures. Give the server an Ed25519 or ECDSA host key (ssh-keygen -A on the server) and connect again.</source>
+        <translation> : la négociation SSH a échoué, car le serveur ne propose aucun échange de clés ni type de clé d&apos;hôte pris en charge par %1. La cause habituelle est un serveur n&apos;ayant qu&apos;une clé d&apos;hôte RSA : %1 ne peut pas vérifier ses signatures SHA-2. Donnez au serveur une clé d&apos;hôte Ed25519 ou ECDSA (ssh-keygen -A sur le serveur) et reconnectez-vous.</translation>
+    </message>
 </context>
 <context>
     <name>CurlTransferClient</name>
@@ -836,6 +840,13 @@
     </message>
 </context>
 <context>
+    <name>ondrix::Application</name>
+    <message>
+        <source>Settings cannot be saved in this run, the preferences file was left untouched: %1</source>
+        <translation>Les paramètres ne peuvent pas être enregistrés pendant cette exécution, le fichier des préférences n&apos;a pas été modifié : %1</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::BrowserFolderView</name>
     <message>
         <source>Go back</source>
@@ -1396,6 +1407,14 @@
     <message>
         <source>Changed during the upload, kept to go up again: </source>
         <translation>Modifié pendant l&apos;envoi, conservé pour être renvoyé : </translation>
+    </message>
+    <message>
+        <source>Still being written, offered again later: </source>
+        <translation>Encore en cours d&apos;écriture, proposé à nouveau plus tard : </translation>
+    </message>
+    <message>
+        <source>Upload cut short by the stop; it goes up at the next start: </source>
+        <translation>Envoi interrompu par l&apos;arrêt ; il sera envoyé au prochain démarrage : </translation>
     </message>
 </context>
 <context>

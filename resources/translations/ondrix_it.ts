@@ -158,6 +158,10 @@
         <source> (active mode does not work with FTPS; use passive mode)</source>
         <translation> (la modalità attiva non funziona con FTPS; usa la modalità passiva)</translation>
     </message>
+    <message>
+        <source>: the SSH handshake failed because the server offers no key exchange or host key type that %1 supports. The usual cause is a server with only an RSA host key: %1 cannot check its SHA-2 signatures. Give the server an Ed25519 or ECDSA host key (ssh-keygen -A on the server) and connect again.</source>
+        <translation>: l&apos;handshake SSH non è riuscito perché il server non offre alcuno scambio di chiavi o tipo di chiave host supportato da %1. La causa abituale è un server con la sola chiave host RSA: %1 non può verificarne le firme SHA-2. Dai al server una chiave host Ed25519 o ECDSA (ssh-keygen -A sul server) e riconnettiti.</translation>
+    </message>
 </context>
 <context>
     <name>CurlTransferClient</name>
@@ -836,6 +840,13 @@
     </message>
 </context>
 <context>
+    <name>ondrix::Application</name>
+    <message>
+        <source>Settings cannot be saved in this run, the preferences file was left untouched: %1</source>
+        <translation>Le impostazioni non possono essere salvate in questa esecuzione, il file delle preferenze non è stato toccato: %1</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::BrowserFolderView</name>
     <message>
         <source>Go back</source>
@@ -1396,6 +1407,14 @@
     <message>
         <source>Changed during the upload, kept to go up again: </source>
         <translation>Modificato durante il caricamento, tenuto da ricaricare: </translation>
+    </message>
+    <message>
+        <source>Still being written, offered again later: </source>
+        <translation>Ancora in scrittura, riproposto più tardi: </translation>
+    </message>
+    <message>
+        <source>Upload cut short by the stop; it goes up at the next start: </source>
+        <translation>Caricamento interrotto dall&apos;arresto; verrà caricato al prossimo avvio: </translation>
     </message>
 </context>
 <context>

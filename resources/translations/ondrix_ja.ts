@@ -157,6 +157,10 @@
         <source> (active mode does not work with FTPS; use passive mode)</source>
         <translation> (アクティブモードは FTPS では動作しません。パッシブモードを使ってください)</translation>
     </message>
+    <message>
+        <source>: the SSH handshake failed because the server offers no key exchange or host key type that %1 supports. The usual cause is a server with only an RSA host key: %1 cannot check its SHA-2 signatures. Give the server an Ed25519 or ECDSA host key (ssh-keygen -A on the server) and connect again.</source>
+        <translation>: サーバーが %1 の対応する鍵交換方式やホスト鍵の種類を提供していないため、SSH ハンドシェイクに失敗しました。よくある原因は、サーバーに RSA ホスト鍵しかないことです。%1 はその SHA-2 署名を検証できません。サーバーに Ed25519 または ECDSA のホスト鍵を用意し (サーバーで ssh-keygen -A)、もう一度接続してください。</translation>
+    </message>
 </context>
 <context>
     <name>CurlTransferClient</name>
@@ -834,6 +838,13 @@
     </message>
 </context>
 <context>
+    <name>ondrix::Application</name>
+    <message>
+        <source>Settings cannot be saved in this run, the preferences file was left untouched: %1</source>
+        <translation>今回の実行では設定を保存できません。設定ファイルは変更していません: %1</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::BrowserFolderView</name>
     <message>
         <source>Go back</source>
@@ -1394,6 +1405,14 @@
     <message>
         <source>Changed during the upload, kept to go up again: </source>
         <translation>アップロード中に変更されたため、再アップロードのために保持します: </translation>
+    </message>
+    <message>
+        <source>Still being written, offered again later: </source>
+        <translation>まだ書き込み中のため、後でもう一度処理します: </translation>
+    </message>
+    <message>
+        <source>Upload cut short by the stop; it goes up at the next start: </source>
+        <translation>停止によりアップロードが中断されました。次回の起動時にアップロードします: </translation>
     </message>
 </context>
 <context>

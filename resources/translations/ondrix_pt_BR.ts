@@ -158,6 +158,10 @@
         <source> (active mode does not work with FTPS; use passive mode)</source>
         <translation> (o modo ativo não funciona com FTPS; use o modo passivo)</translation>
     </message>
+    <message>
+        <source>: the SSH handshake failed because the server offers no key exchange or host key type that %1 supports. The usual cause is a server with only an RSA host key: %1 cannot check its SHA-2 signatures. Give the server an Ed25519 or ECDSA host key (ssh-keygen -A on the server) and connect again.</source>
+        <translation>: o handshake SSH falhou porque o servidor não oferece nenhuma troca de chaves nem tipo de chave de host suportado pelo %1. A causa comum é um servidor com apenas uma chave de host RSA: o %1 não consegue verificar as assinaturas SHA-2 dela. Dê ao servidor uma chave de host Ed25519 ou ECDSA (ssh-keygen -A no servidor) e conecte novamente.</translation>
+    </message>
 </context>
 <context>
     <name>CurlTransferClient</name>
@@ -836,6 +840,13 @@
     </message>
 </context>
 <context>
+    <name>ondrix::Application</name>
+    <message>
+        <source>Settings cannot be saved in this run, the preferences file was left untouched: %1</source>
+        <translation>As configurações não podem ser salvas nesta execução; o arquivo de preferências não foi alterado: %1</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::BrowserFolderView</name>
     <message>
         <source>Go back</source>
@@ -1396,6 +1407,14 @@
     <message>
         <source>Changed during the upload, kept to go up again: </source>
         <translation>Alterado durante o envio, mantido para ser enviado de novo: </translation>
+    </message>
+    <message>
+        <source>Still being written, offered again later: </source>
+        <translation>Ainda sendo gravado, será oferecido de novo mais tarde: </translation>
+    </message>
+    <message>
+        <source>Upload cut short by the stop; it goes up at the next start: </source>
+        <translation>Envio interrompido pela parada; será enviado na próxima inicialização: </translation>
     </message>
 </context>
 <context>
