@@ -45,58 +45,6 @@
         <source>✓ Connected successfully</source>
         <translation>✓ Verbindung erfolgreich</translation>
     </message>
-    <message>
-        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
-        <translation>Der Hostname ist ungültig. Geben Sie einen Namen wie ftp.example.com oder eine IP-Adresse ein.</translation>
-    </message>
-    <message>
-        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
-        <translation>Der Host „%1“ wurde nicht gefunden. Prüfen Sie die Schreibweise und Ihre Netzwerkverbindung.</translation>
-    </message>
-    <message>
-        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
-        <translation>Unter %1 hat auf Port %2 nichts eine Verbindung angenommen. Prüfen Sie Host und Port (FTP und FTPS verwenden meist 21, SFTP 22) und ob der Server läuft.</translation>
-    </message>
-    <message>
-        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
-        <translation>Der Server hat nicht rechtzeitig geantwortet. Prüfen Sie Host und Port und ob eine Firewall die Verbindung blockiert.</translation>
-    </message>
-    <message>
-        <source>The server refused the login. Check the username and the password.</source>
-        <translation>Der Server hat die Anmeldung abgelehnt. Prüfen Sie Benutzername und Passwort.</translation>
-    </message>
-    <message>
-        <source>The server refused access to the folder. Check this user&apos;s permissions on the server.</source>
-        <translation>Der Server hat den Zugriff auf den Ordner verweigert. Prüfen Sie die Rechte dieses Benutzers auf dem Server.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
-        <translation>Der Hostschlüssel des Servers konnte nicht geprüft werden. Verbinden Sie sich erneut; besteht das Problem weiter, prüfen Sie die Datei der bekannten Hosts.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
-        <translation>Das Zertifikat des Servers ist nicht vertrauenswürdig oder nicht auf „%1“ ausgestellt. Prüfen Sie den Hostnamen; für eine private Zertifizierungsstelle setzen Sie SSL_CERT_FILE auf deren Zertifikat.</translation>
-    </message>
-    <message>
-        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
-        <translation>Die sichere Verbindung konnte nicht aufgebaut werden. Prüfen Sie, ob der Server auf diesem Port explizites FTPS (TLS) anbietet.</translation>
-    </message>
-    <message>
-        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
-        <translation>Der Server bietet kein TLS an. Wählen Sie FTP, wenn er keine Verschlüsselung hat, oder aktivieren Sie TLS auf dem Server.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
-        <translation>Die Antwort des Servers wurde nicht verstanden. Prüfen Sie, ob das Protokoll zum Server passt (SFTP für SSH-Server, sonst FTP oder FTPS) und den Port.</translation>
-    </message>
-    <message>
-        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
-        <translation>Der Server konnte die Datenverbindung im aktiven Modus nicht öffnen. Wählen Sie den passiven Modus.</translation>
-    </message>
-    <message>
-        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
-        <translation>Die Verbindung wurde unterbrochen. Versuchen Sie es erneut; passiert das öfter, prüfen Sie Protokoll, Port und die Verbindungsgrenzen des Servers.</translation>
-    </message>
 </context>
 <context>
     <name>ConnectionsCommand</name>
@@ -254,6 +202,65 @@
     <message>
         <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
         <translation> (es ist ein symbolischer Link; Links werden nicht verfolgt, nur normale Dateien im Ordner werden hochgeladen)</translation>
+    </message>
+</context>
+<context>
+    <name>FailureAdvice</name>
+    <message>
+        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
+        <translation>Der Hostname ist ungültig. Geben Sie einen Namen wie ftp.example.com oder eine IP-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
+        <translation>Der Host „%1“ wurde nicht gefunden. Prüfen Sie die Schreibweise und Ihre Netzwerkverbindung.</translation>
+    </message>
+    <message>
+        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
+        <translation>Unter %1 hat auf Port %2 nichts eine Verbindung angenommen. Prüfen Sie Host und Port (FTP und FTPS verwenden meist 21, SFTP 22) und ob der Server läuft.</translation>
+    </message>
+    <message>
+        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
+        <translation>Der Server hat nicht rechtzeitig geantwortet. Prüfen Sie Host und Port und ob eine Firewall die Verbindung blockiert.</translation>
+    </message>
+    <message>
+        <source>The server refused the login. Check the username and the password.</source>
+        <translation>Der Server hat die Anmeldung abgelehnt. Prüfen Sie Benutzername und Passwort.</translation>
+    </message>
+    <message>
+        <source>The server refused to open the folder: it may not exist, or this user may not have access to it. Check the remote path and the user&apos;s permissions on the server.</source>
+        <translation>Der Server hat das Öffnen des Ordners verweigert: Er existiert vielleicht nicht, oder dieser Benutzer hat keinen Zugriff darauf. Prüfen Sie den entfernten Pfad und die Rechte des Benutzers auf dem Server.</translation>
+    </message>
+    <message>
+        <source>The folder or file does not exist on the server. Check the remote path.</source>
+        <translation>Der Ordner oder die Datei existiert auf dem Server nicht. Prüfen Sie den entfernten Pfad.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
+        <translation>Der Hostschlüssel des Servers konnte nicht geprüft werden. Verbinden Sie sich erneut; besteht das Problem weiter, prüfen Sie die Datei der bekannten Hosts.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
+        <translation>Das Zertifikat des Servers ist nicht vertrauenswürdig oder nicht auf „%1“ ausgestellt. Prüfen Sie den Hostnamen; für eine private Zertifizierungsstelle setzen Sie SSL_CERT_FILE auf deren Zertifikat.</translation>
+    </message>
+    <message>
+        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
+        <translation>Die sichere Verbindung konnte nicht aufgebaut werden. Prüfen Sie, ob der Server auf diesem Port explizites FTPS (TLS) anbietet.</translation>
+    </message>
+    <message>
+        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
+        <translation>Der Server bietet kein TLS an. Wählen Sie FTP, wenn er keine Verschlüsselung hat, oder aktivieren Sie TLS auf dem Server.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
+        <translation>Die Antwort des Servers wurde nicht verstanden. Prüfen Sie, ob das Protokoll zum Server passt (SFTP für SSH-Server, sonst FTP oder FTPS) und den Port.</translation>
+    </message>
+    <message>
+        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
+        <translation>Der Server konnte die Datenverbindung im aktiven Modus nicht öffnen. Wählen Sie den passiven Modus.</translation>
+    </message>
+    <message>
+        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
+        <translation>Die Verbindung wurde unterbrochen. Versuchen Sie es erneut; passiert das öfter, prüfen Sie Protokoll, Port und die Verbindungsgrenzen des Servers.</translation>
     </message>
 </context>
 <context>

@@ -45,58 +45,6 @@
         <source>✓ Connected successfully</source>
         <translation>✓ Conexión correcta</translation>
     </message>
-    <message>
-        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
-        <translation>El nombre de host no es válido. Escriba un nombre como ftp.example.com o una dirección IP.</translation>
-    </message>
-    <message>
-        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
-        <translation>No se encontró el host «%1». Compruebe cómo está escrito y su conexión de red.</translation>
-    </message>
-    <message>
-        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
-        <translation>Nada aceptó una conexión en %1, puerto %2. Compruebe el host y el puerto (FTP y FTPS suelen usar el 21, SFTP el 22) y que el servidor esté en marcha.</translation>
-    </message>
-    <message>
-        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
-        <translation>El servidor no respondió a tiempo. Compruebe el host y el puerto, y si un cortafuegos bloquea la conexión.</translation>
-    </message>
-    <message>
-        <source>The server refused the login. Check the username and the password.</source>
-        <translation>El servidor rechazó el inicio de sesión. Compruebe el nombre de usuario y la contraseña.</translation>
-    </message>
-    <message>
-        <source>The server refused access to the folder. Check this user&apos;s permissions on the server.</source>
-        <translation>El servidor denegó el acceso a la carpeta. Compruebe los permisos de este usuario en el servidor.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
-        <translation>No se pudo comprobar la clave de host del servidor. Vuelva a conectar; si persiste, revise el archivo de hosts conocidos.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
-        <translation>El certificado del servidor no es de confianza o no está emitido para «%1». Compruebe el nombre de host; para una autoridad de certificación privada, apunte SSL_CERT_FILE a su certificado.</translation>
-    </message>
-    <message>
-        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
-        <translation>No se pudo establecer la conexión segura. Compruebe que el servidor ofrece FTPS explícito (TLS) en este puerto.</translation>
-    </message>
-    <message>
-        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
-        <translation>El servidor no ofrece TLS. Elija FTP si no tiene cifrado, o active TLS en el servidor.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
-        <translation>No se entendió la respuesta del servidor. Compruebe que el protocolo corresponde al servidor (SFTP para servidores SSH, FTP o FTPS en los demás casos) y el puerto.</translation>
-    </message>
-    <message>
-        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
-        <translation>El servidor no pudo abrir la conexión de datos en modo activo. Elija el modo pasivo.</translation>
-    </message>
-    <message>
-        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
-        <translation>Se cortó la conexión. Vuelva a intentarlo; si sigue ocurriendo, compruebe el protocolo, el puerto y los límites de conexión del servidor.</translation>
-    </message>
 </context>
 <context>
     <name>ConnectionsCommand</name>
@@ -254,6 +202,65 @@
     <message>
         <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
         <translation> (es un enlace simbólico; los enlaces no se siguen, solo se suben los archivos normales dentro de la carpeta)</translation>
+    </message>
+</context>
+<context>
+    <name>FailureAdvice</name>
+    <message>
+        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
+        <translation>El nombre de host no es válido. Escriba un nombre como ftp.example.com o una dirección IP.</translation>
+    </message>
+    <message>
+        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
+        <translation>No se encontró el host «%1». Compruebe cómo está escrito y su conexión de red.</translation>
+    </message>
+    <message>
+        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
+        <translation>Nada aceptó una conexión en %1, puerto %2. Compruebe el host y el puerto (FTP y FTPS suelen usar el 21, SFTP el 22) y que el servidor esté en marcha.</translation>
+    </message>
+    <message>
+        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
+        <translation>El servidor no respondió a tiempo. Compruebe el host y el puerto, y si un cortafuegos bloquea la conexión.</translation>
+    </message>
+    <message>
+        <source>The server refused the login. Check the username and the password.</source>
+        <translation>El servidor rechazó el inicio de sesión. Compruebe el nombre de usuario y la contraseña.</translation>
+    </message>
+    <message>
+        <source>The server refused to open the folder: it may not exist, or this user may not have access to it. Check the remote path and the user&apos;s permissions on the server.</source>
+        <translation>El servidor se negó a abrir la carpeta: puede que no exista o que este usuario no tenga acceso a ella. Compruebe la ruta remota y los permisos del usuario en el servidor.</translation>
+    </message>
+    <message>
+        <source>The folder or file does not exist on the server. Check the remote path.</source>
+        <translation>La carpeta o el archivo no existe en el servidor. Compruebe la ruta remota.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
+        <translation>No se pudo comprobar la clave de host del servidor. Vuelva a conectar; si persiste, revise el archivo de hosts conocidos.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
+        <translation>El certificado del servidor no es de confianza o no está emitido para «%1». Compruebe el nombre de host; para una autoridad de certificación privada, apunte SSL_CERT_FILE a su certificado.</translation>
+    </message>
+    <message>
+        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
+        <translation>No se pudo establecer la conexión segura. Compruebe que el servidor ofrece FTPS explícito (TLS) en este puerto.</translation>
+    </message>
+    <message>
+        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
+        <translation>El servidor no ofrece TLS. Elija FTP si no tiene cifrado, o active TLS en el servidor.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
+        <translation>No se entendió la respuesta del servidor. Compruebe que el protocolo corresponde al servidor (SFTP para servidores SSH, FTP o FTPS en los demás casos) y el puerto.</translation>
+    </message>
+    <message>
+        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
+        <translation>El servidor no pudo abrir la conexión de datos en modo activo. Elija el modo pasivo.</translation>
+    </message>
+    <message>
+        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
+        <translation>Se cortó la conexión. Vuelva a intentarlo; si sigue ocurriendo, compruebe el protocolo, el puerto y los límites de conexión del servidor.</translation>
     </message>
 </context>
 <context>

@@ -45,58 +45,6 @@
         <source>✓ Connected successfully</source>
         <translation>✓ Connexion réussie</translation>
     </message>
-    <message>
-        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
-        <translation>Le nom d&apos;hôte n&apos;est pas valide. Saisissez un nom comme ftp.example.com ou une adresse IP.</translation>
-    </message>
-    <message>
-        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
-        <translation>L&apos;hôte « %1 » est introuvable. Vérifiez son orthographe et votre connexion réseau.</translation>
-    </message>
-    <message>
-        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
-        <translation>Rien n&apos;a accepté de connexion sur %1, port %2. Vérifiez l&apos;hôte et le port (FTP et FTPS utilisent en général 21, SFTP 22) et que le serveur fonctionne.</translation>
-    </message>
-    <message>
-        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
-        <translation>Le serveur n&apos;a pas répondu à temps. Vérifiez l&apos;hôte et le port, et si un pare-feu bloque la connexion.</translation>
-    </message>
-    <message>
-        <source>The server refused the login. Check the username and the password.</source>
-        <translation>Le serveur a refusé l&apos;identification. Vérifiez le nom d&apos;utilisateur et le mot de passe.</translation>
-    </message>
-    <message>
-        <source>The server refused access to the folder. Check this user&apos;s permissions on the server.</source>
-        <translation>Le serveur a refusé l&apos;accès au dossier. Vérifiez les droits de cet utilisateur sur le serveur.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
-        <translation>La clé d&apos;hôte du serveur n&apos;a pas pu être vérifiée. Reconnectez-vous ; si le problème persiste, vérifiez le fichier des hôtes connus.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
-        <translation>Le certificat du serveur n&apos;est pas approuvé ou n&apos;est pas établi au nom de « %1 ». Vérifiez le nom d&apos;hôte ; pour une autorité de certification privée, faites pointer SSL_CERT_FILE vers son certificat.</translation>
-    </message>
-    <message>
-        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
-        <translation>La connexion sécurisée n&apos;a pas pu être établie. Vérifiez que le serveur propose le FTPS explicite (TLS) sur ce port.</translation>
-    </message>
-    <message>
-        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
-        <translation>Le serveur ne propose pas TLS. Choisissez FTP s&apos;il n&apos;a pas de chiffrement, ou activez TLS sur le serveur.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
-        <translation>La réponse du serveur n&apos;a pas été comprise. Vérifiez que le protocole correspond au serveur (SFTP pour les serveurs SSH, sinon FTP ou FTPS) ainsi que le port.</translation>
-    </message>
-    <message>
-        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
-        <translation>Le serveur n&apos;a pas pu ouvrir la connexion de données en mode actif. Choisissez le mode passif.</translation>
-    </message>
-    <message>
-        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
-        <translation>La connexion a été coupée. Réessayez ; si cela se reproduit, vérifiez le protocole, le port et les limites de connexion du serveur.</translation>
-    </message>
 </context>
 <context>
     <name>ConnectionsCommand</name>
@@ -254,6 +202,65 @@
     <message>
         <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
         <translation> (c&apos;est un lien symbolique ; les liens ne sont pas suivis, seuls les fichiers ordinaires du dossier sont envoyés)</translation>
+    </message>
+</context>
+<context>
+    <name>FailureAdvice</name>
+    <message>
+        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
+        <translation>Le nom d&apos;hôte n&apos;est pas valide. Saisissez un nom comme ftp.example.com ou une adresse IP.</translation>
+    </message>
+    <message>
+        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
+        <translation>L&apos;hôte « %1 » est introuvable. Vérifiez son orthographe et votre connexion réseau.</translation>
+    </message>
+    <message>
+        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
+        <translation>Rien n&apos;a accepté de connexion sur %1, port %2. Vérifiez l&apos;hôte et le port (FTP et FTPS utilisent en général 21, SFTP 22) et que le serveur fonctionne.</translation>
+    </message>
+    <message>
+        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
+        <translation>Le serveur n&apos;a pas répondu à temps. Vérifiez l&apos;hôte et le port, et si un pare-feu bloque la connexion.</translation>
+    </message>
+    <message>
+        <source>The server refused the login. Check the username and the password.</source>
+        <translation>Le serveur a refusé l&apos;identification. Vérifiez le nom d&apos;utilisateur et le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The server refused to open the folder: it may not exist, or this user may not have access to it. Check the remote path and the user&apos;s permissions on the server.</source>
+        <translation>Le serveur a refusé d&apos;ouvrir le dossier : il n&apos;existe peut-être pas, ou cet utilisateur n&apos;y a pas accès. Vérifiez le chemin distant et les droits de l&apos;utilisateur sur le serveur.</translation>
+    </message>
+    <message>
+        <source>The folder or file does not exist on the server. Check the remote path.</source>
+        <translation>Le dossier ou le fichier n&apos;existe pas sur le serveur. Vérifiez le chemin distant.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
+        <translation>La clé d&apos;hôte du serveur n&apos;a pas pu être vérifiée. Reconnectez-vous ; si le problème persiste, vérifiez le fichier des hôtes connus.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
+        <translation>Le certificat du serveur n&apos;est pas approuvé ou n&apos;est pas établi au nom de « %1 ». Vérifiez le nom d&apos;hôte ; pour une autorité de certification privée, faites pointer SSL_CERT_FILE vers son certificat.</translation>
+    </message>
+    <message>
+        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
+        <translation>La connexion sécurisée n&apos;a pas pu être établie. Vérifiez que le serveur propose le FTPS explicite (TLS) sur ce port.</translation>
+    </message>
+    <message>
+        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
+        <translation>Le serveur ne propose pas TLS. Choisissez FTP s&apos;il n&apos;a pas de chiffrement, ou activez TLS sur le serveur.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
+        <translation>La réponse du serveur n&apos;a pas été comprise. Vérifiez que le protocole correspond au serveur (SFTP pour les serveurs SSH, sinon FTP ou FTPS) ainsi que le port.</translation>
+    </message>
+    <message>
+        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
+        <translation>Le serveur n&apos;a pas pu ouvrir la connexion de données en mode actif. Choisissez le mode passif.</translation>
+    </message>
+    <message>
+        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
+        <translation>La connexion a été coupée. Réessayez ; si cela se reproduit, vérifiez le protocole, le port et les limites de connexion du serveur.</translation>
     </message>
 </context>
 <context>

@@ -45,58 +45,6 @@
         <source>✓ Connected successfully</source>
         <translation>✓ Connessione riuscita</translation>
     </message>
-    <message>
-        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
-        <translation>Il nome host non è valido. Inserisci un nome come ftp.example.com o un indirizzo IP.</translation>
-    </message>
-    <message>
-        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
-        <translation>L&apos;host «%1» non è stato trovato. Controlla come è scritto e la connessione di rete.</translation>
-    </message>
-    <message>
-        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
-        <translation>Nessuno ha accettato una connessione su %1, porta %2. Controlla host e porta (FTP e FTPS di solito usano la 21, SFTP la 22) e che il server sia in funzione.</translation>
-    </message>
-    <message>
-        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
-        <translation>Il server non ha risposto in tempo. Controlla host e porta e se un firewall blocca la connessione.</translation>
-    </message>
-    <message>
-        <source>The server refused the login. Check the username and the password.</source>
-        <translation>Il server ha rifiutato l&apos;accesso. Controlla nome utente e password.</translation>
-    </message>
-    <message>
-        <source>The server refused access to the folder. Check this user&apos;s permissions on the server.</source>
-        <translation>Il server ha negato l&apos;accesso alla cartella. Controlla i permessi di questo utente sul server.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
-        <translation>Non è stato possibile verificare la chiave host del server. Riconnettiti; se il problema persiste, controlla il file degli host noti.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
-        <translation>Il certificato del server non è attendibile o non è intestato a «%1». Controlla il nome host; per un&apos;autorità di certificazione privata, imposta SSL_CERT_FILE sul suo certificato.</translation>
-    </message>
-    <message>
-        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
-        <translation>Non è stato possibile stabilire la connessione sicura. Controlla che il server offra FTPS esplicito (TLS) su questa porta.</translation>
-    </message>
-    <message>
-        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
-        <translation>Il server non offre TLS. Scegli FTP se non ha cifratura, oppure attiva TLS sul server.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
-        <translation>La risposta del server non è stata compresa. Controlla che il protocollo corrisponda al server (SFTP per i server SSH, altrimenti FTP o FTPS) e la porta.</translation>
-    </message>
-    <message>
-        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
-        <translation>Il server non è riuscito ad aprire la connessione dati in modalità attiva. Scegli la modalità passiva.</translation>
-    </message>
-    <message>
-        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
-        <translation>La connessione si è interrotta. Riprova; se succede di nuovo, controlla il protocollo, la porta e i limiti di connessione del server.</translation>
-    </message>
 </context>
 <context>
     <name>ConnectionsCommand</name>
@@ -254,6 +202,65 @@
     <message>
         <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
         <translation> (è un collegamento simbolico; i collegamenti non vengono seguiti, vengono caricati solo i file normali nella cartella)</translation>
+    </message>
+</context>
+<context>
+    <name>FailureAdvice</name>
+    <message>
+        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
+        <translation>Il nome host non è valido. Inserisci un nome come ftp.example.com o un indirizzo IP.</translation>
+    </message>
+    <message>
+        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
+        <translation>L&apos;host «%1» non è stato trovato. Controlla come è scritto e la connessione di rete.</translation>
+    </message>
+    <message>
+        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
+        <translation>Nessuno ha accettato una connessione su %1, porta %2. Controlla host e porta (FTP e FTPS di solito usano la 21, SFTP la 22) e che il server sia in funzione.</translation>
+    </message>
+    <message>
+        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
+        <translation>Il server non ha risposto in tempo. Controlla host e porta e se un firewall blocca la connessione.</translation>
+    </message>
+    <message>
+        <source>The server refused the login. Check the username and the password.</source>
+        <translation>Il server ha rifiutato l&apos;accesso. Controlla nome utente e password.</translation>
+    </message>
+    <message>
+        <source>The server refused to open the folder: it may not exist, or this user may not have access to it. Check the remote path and the user&apos;s permissions on the server.</source>
+        <translation>Il server ha rifiutato di aprire la cartella: potrebbe non esistere, oppure questo utente potrebbe non avervi accesso. Controlla il percorso remoto e i permessi dell&apos;utente sul server.</translation>
+    </message>
+    <message>
+        <source>The folder or file does not exist on the server. Check the remote path.</source>
+        <translation>La cartella o il file non esiste sul server. Controlla il percorso remoto.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
+        <translation>Non è stato possibile verificare la chiave host del server. Riconnettiti; se il problema persiste, controlla il file degli host noti.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
+        <translation>Il certificato del server non è attendibile o non è intestato a «%1». Controlla il nome host; per un&apos;autorità di certificazione privata, imposta SSL_CERT_FILE sul suo certificato.</translation>
+    </message>
+    <message>
+        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
+        <translation>Non è stato possibile stabilire la connessione sicura. Controlla che il server offra FTPS esplicito (TLS) su questa porta.</translation>
+    </message>
+    <message>
+        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
+        <translation>Il server non offre TLS. Scegli FTP se non ha cifratura, oppure attiva TLS sul server.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
+        <translation>La risposta del server non è stata compresa. Controlla che il protocollo corrisponda al server (SFTP per i server SSH, altrimenti FTP o FTPS) e la porta.</translation>
+    </message>
+    <message>
+        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
+        <translation>Il server non è riuscito ad aprire la connessione dati in modalità attiva. Scegli la modalità passiva.</translation>
+    </message>
+    <message>
+        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
+        <translation>La connessione si è interrotta. Riprova; se succede di nuovo, controlla il protocollo, la porta e i limiti di connessione del server.</translation>
     </message>
 </context>
 <context>

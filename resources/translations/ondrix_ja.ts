@@ -45,58 +45,6 @@
         <source>✓ Connected successfully</source>
         <translation>✓ 接続に成功しました</translation>
     </message>
-    <message>
-        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
-        <translation>ホスト名が正しくありません。ftp.example.com のような名前か IP アドレスを入力してください。</translation>
-    </message>
-    <message>
-        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
-        <translation>ホスト「%1」が見つかりません。綴りとネットワーク接続を確認してください。</translation>
-    </message>
-    <message>
-        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
-        <translation>%1 のポート %2 で接続を受け付けるものがありませんでした。ホストとポート (FTP と FTPS は通常 21、SFTP は 22) を確認し、サーバーが動作しているか確認してください。</translation>
-    </message>
-    <message>
-        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
-        <translation>サーバーが時間内に応答しませんでした。ホストとポート、およびファイアウォールが接続をブロックしていないか確認してください。</translation>
-    </message>
-    <message>
-        <source>The server refused the login. Check the username and the password.</source>
-        <translation>サーバーがログインを拒否しました。ユーザー名とパスワードを確認してください。</translation>
-    </message>
-    <message>
-        <source>The server refused access to the folder. Check this user&apos;s permissions on the server.</source>
-        <translation>サーバーがフォルダーへのアクセスを拒否しました。サーバー上のこのユーザーの権限を確認してください。</translation>
-    </message>
-    <message>
-        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
-        <translation>サーバーのホスト鍵を確認できませんでした。もう一度接続してください。続く場合は known hosts ファイルを確認してください。</translation>
-    </message>
-    <message>
-        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
-        <translation>サーバーの証明書が信頼されていないか、「%1」宛てに発行されていません。ホスト名を確認してください。プライベート認証局の場合は、SSL_CERT_FILE にその証明書を指定してください。</translation>
-    </message>
-    <message>
-        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
-        <translation>セキュリティで保護された接続を確立できませんでした。サーバーがこのポートで明示的 FTPS (TLS) を提供しているか確認してください。</translation>
-    </message>
-    <message>
-        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
-        <translation>サーバーが TLS を提供していません。暗号化がない場合は FTP を選ぶか、サーバーで TLS を有効にしてください。</translation>
-    </message>
-    <message>
-        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
-        <translation>サーバーの応答を解釈できませんでした。プロトコルがサーバーに合っているか (SSH サーバーには SFTP、それ以外は FTP または FTPS) とポートを確認してください。</translation>
-    </message>
-    <message>
-        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
-        <translation>サーバーがアクティブモードでデータ接続を開けませんでした。パッシブモードを選んでください。</translation>
-    </message>
-    <message>
-        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
-        <translation>接続が切断されました。もう一度お試しください。繰り返し起きる場合は、プロトコル、ポート、サーバーの接続数制限を確認してください。</translation>
-    </message>
 </context>
 <context>
     <name>ConnectionsCommand</name>
@@ -253,6 +201,65 @@
     <message>
         <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
         <translation> (シンボリックリンクです。リンクはたどらず、フォルダー内の通常のファイルだけをアップロードします)</translation>
+    </message>
+</context>
+<context>
+    <name>FailureAdvice</name>
+    <message>
+        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
+        <translation>ホスト名が正しくありません。ftp.example.com のような名前か IP アドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
+        <translation>ホスト「%1」が見つかりません。綴りとネットワーク接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
+        <translation>%1 のポート %2 で接続を受け付けるものがありませんでした。ホストとポート (FTP と FTPS は通常 21、SFTP は 22) を確認し、サーバーが動作しているか確認してください。</translation>
+    </message>
+    <message>
+        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
+        <translation>サーバーが時間内に応答しませんでした。ホストとポート、およびファイアウォールが接続をブロックしていないか確認してください。</translation>
+    </message>
+    <message>
+        <source>The server refused the login. Check the username and the password.</source>
+        <translation>サーバーがログインを拒否しました。ユーザー名とパスワードを確認してください。</translation>
+    </message>
+    <message>
+        <source>The server refused to open the folder: it may not exist, or this user may not have access to it. Check the remote path and the user&apos;s permissions on the server.</source>
+        <translation>サーバーがフォルダーを開くことを拒否しました。フォルダーが存在しないか、このユーザーにアクセス権がない可能性があります。リモートパスとサーバー上のユーザーの権限を確認してください。</translation>
+    </message>
+    <message>
+        <source>The folder or file does not exist on the server. Check the remote path.</source>
+        <translation>サーバー上にフォルダーまたはファイルが存在しません。リモートパスを確認してください。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
+        <translation>サーバーのホスト鍵を確認できませんでした。もう一度接続してください。続く場合は known hosts ファイルを確認してください。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
+        <translation>サーバーの証明書が信頼されていないか、「%1」宛てに発行されていません。ホスト名を確認してください。プライベート認証局の場合は、SSL_CERT_FILE にその証明書を指定してください。</translation>
+    </message>
+    <message>
+        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
+        <translation>セキュリティで保護された接続を確立できませんでした。サーバーがこのポートで明示的 FTPS (TLS) を提供しているか確認してください。</translation>
+    </message>
+    <message>
+        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
+        <translation>サーバーが TLS を提供していません。暗号化がない場合は FTP を選ぶか、サーバーで TLS を有効にしてください。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
+        <translation>サーバーの応答を解釈できませんでした。プロトコルがサーバーに合っているか (SSH サーバーには SFTP、それ以外は FTP または FTPS) とポートを確認してください。</translation>
+    </message>
+    <message>
+        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
+        <translation>サーバーがアクティブモードでデータ接続を開けませんでした。パッシブモードを選んでください。</translation>
+    </message>
+    <message>
+        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
+        <translation>接続が切断されました。もう一度お試しください。繰り返し起きる場合は、プロトコル、ポート、サーバーの接続数制限を確認してください。</translation>
     </message>
 </context>
 <context>

@@ -45,58 +45,6 @@
         <source>✓ Connected successfully</source>
         <translation>✓ Conectado com sucesso</translation>
     </message>
-    <message>
-        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
-        <translation>O nome do host não é válido. Digite um nome como ftp.example.com ou um endereço IP.</translation>
-    </message>
-    <message>
-        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
-        <translation>O host &quot;%1&quot; não foi encontrado. Verifique a grafia e sua conexão de rede.</translation>
-    </message>
-    <message>
-        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
-        <translation>Nada aceitou uma conexão em %1 na porta %2. Verifique o host e a porta (FTP e FTPS costumam usar 21, SFTP 22) e se o servidor está em execução.</translation>
-    </message>
-    <message>
-        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
-        <translation>O servidor não respondeu a tempo. Verifique o host e a porta e se um firewall está bloqueando a conexão.</translation>
-    </message>
-    <message>
-        <source>The server refused the login. Check the username and the password.</source>
-        <translation>O servidor recusou o login. Verifique o nome de usuário e a senha.</translation>
-    </message>
-    <message>
-        <source>The server refused access to the folder. Check this user&apos;s permissions on the server.</source>
-        <translation>O servidor recusou o acesso à pasta. Verifique as permissões deste usuário no servidor.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
-        <translation>Não foi possível verificar a chave de host do servidor. Conecte de novo; se persistir, verifique o arquivo de hosts conhecidos.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
-        <translation>O certificado do servidor não é confiável ou não foi emitido para &quot;%1&quot;. Verifique o nome do host; para uma autoridade certificadora privada, aponte SSL_CERT_FILE para o certificado dela.</translation>
-    </message>
-    <message>
-        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
-        <translation>Não foi possível estabelecer a conexão segura. Verifique se o servidor oferece FTPS explícito (TLS) nesta porta.</translation>
-    </message>
-    <message>
-        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
-        <translation>O servidor não oferece TLS. Escolha FTP se ele não tiver criptografia, ou ative o TLS no servidor.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
-        <translation>A resposta do servidor não foi entendida. Verifique se o protocolo corresponde ao servidor (SFTP para servidores SSH, FTP ou FTPS nos demais) e a porta.</translation>
-    </message>
-    <message>
-        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
-        <translation>O servidor não conseguiu abrir a conexão de dados no modo ativo. Escolha o modo passivo.</translation>
-    </message>
-    <message>
-        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
-        <translation>A conexão caiu. Tente novamente; se continuar acontecendo, verifique o protocolo, a porta e os limites de conexão do servidor.</translation>
-    </message>
 </context>
 <context>
     <name>ConnectionsCommand</name>
@@ -254,6 +202,65 @@
     <message>
         <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
         <translation> (é um link simbólico; links não são seguidos, apenas arquivos comuns dentro da pasta são enviados)</translation>
+    </message>
+</context>
+<context>
+    <name>FailureAdvice</name>
+    <message>
+        <source>The host name is not valid. Enter a name such as ftp.example.com or an IP address.</source>
+        <translation>O nome do host não é válido. Digite um nome como ftp.example.com ou um endereço IP.</translation>
+    </message>
+    <message>
+        <source>The host &quot;%1&quot; was not found. Check its spelling and your network connection.</source>
+        <translation>O host &quot;%1&quot; não foi encontrado. Verifique a grafia e sua conexão de rede.</translation>
+    </message>
+    <message>
+        <source>Nothing accepted a connection at %1 on port %2. Check the host and the port (FTP and FTPS usually use 21, SFTP 22) and that the server is running.</source>
+        <translation>Nada aceitou uma conexão em %1 na porta %2. Verifique o host e a porta (FTP e FTPS costumam usar 21, SFTP 22) e se o servidor está em execução.</translation>
+    </message>
+    <message>
+        <source>The server did not answer in time. Check the host and the port, and whether a firewall blocks the connection.</source>
+        <translation>O servidor não respondeu a tempo. Verifique o host e a porta e se um firewall está bloqueando a conexão.</translation>
+    </message>
+    <message>
+        <source>The server refused the login. Check the username and the password.</source>
+        <translation>O servidor recusou o login. Verifique o nome de usuário e a senha.</translation>
+    </message>
+    <message>
+        <source>The server refused to open the folder: it may not exist, or this user may not have access to it. Check the remote path and the user&apos;s permissions on the server.</source>
+        <translation>O servidor se recusou a abrir a pasta: ela pode não existir, ou este usuário pode não ter acesso a ela. Verifique o caminho remoto e as permissões do usuário no servidor.</translation>
+    </message>
+    <message>
+        <source>The folder or file does not exist on the server. Check the remote path.</source>
+        <translation>A pasta ou o arquivo não existe no servidor. Verifique o caminho remoto.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s host key could not be checked. Connect again; if it persists, check the known hosts file.</source>
+        <translation>Não foi possível verificar a chave de host do servidor. Conecte de novo; se persistir, verifique o arquivo de hosts conhecidos.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted or is not made out to &quot;%1&quot;. Check the host name; for a private certificate authority, point SSL_CERT_FILE at its certificate.</source>
+        <translation>O certificado do servidor não é confiável ou não foi emitido para &quot;%1&quot;. Verifique o nome do host; para uma autoridade certificadora privada, aponte SSL_CERT_FILE para o certificado dela.</translation>
+    </message>
+    <message>
+        <source>The secure connection could not be set up. Check that the server offers explicit FTPS (TLS) on this port.</source>
+        <translation>Não foi possível estabelecer a conexão segura. Verifique se o servidor oferece FTPS explícito (TLS) nesta porta.</translation>
+    </message>
+    <message>
+        <source>The server does not offer TLS. Choose FTP if it has no encryption, or enable TLS on the server.</source>
+        <translation>O servidor não oferece TLS. Escolha FTP se ele não tiver criptografia, ou ative o TLS no servidor.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer was not understood. Check that the protocol matches the server (SFTP for SSH servers, FTP or FTPS otherwise) and the port.</source>
+        <translation>A resposta do servidor não foi entendida. Verifique se o protocolo corresponde ao servidor (SFTP para servidores SSH, FTP ou FTPS nos demais) e a porta.</translation>
+    </message>
+    <message>
+        <source>The server could not open the data connection in active mode. Choose passive mode.</source>
+        <translation>O servidor não conseguiu abrir a conexão de dados no modo ativo. Escolha o modo passivo.</translation>
+    </message>
+    <message>
+        <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
+        <translation>A conexão caiu. Tente novamente; se continuar acontecendo, verifique o protocolo, a porta e os limites de conexão do servidor.</translation>
     </message>
 </context>
 <context>

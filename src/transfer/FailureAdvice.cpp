@@ -6,15 +6,6 @@
 
 namespace ondrix {
 
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FailureAdvice", text);
-}
-
-} // namespace
-
 QString FailureAdvice::forError(const PushConnection& connection, const FTPError& error)
 {
     if (error.kind() != FTPError::Kind::curlExitCode) {

@@ -3,6 +3,7 @@
 #include "model/PushConnection.h"
 #include "transfer/FTPError.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace ondrix {
@@ -11,6 +12,8 @@ namespace ondrix {
 // naming the host, the port or the setting at fault. Shared by the editor's connection test, the remote
 // browser and the activity log.
 class FailureAdvice {
+    Q_DECLARE_TR_FUNCTIONS(FailureAdvice)
+
 public:
     // What a person can do about a failure, or empty when libcurl's own text is all there is to say.
     static QString forError(const PushConnection& connection, const FTPError& error);

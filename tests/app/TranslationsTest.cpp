@@ -19,6 +19,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QGroupBox>
 #include <QHash>
@@ -228,7 +229,50 @@ protected:
     } dock;
 };
 
+// Every source file below src/, concatenated.
+QString allSources()
+{
+    QString text;
+    QDirIterator it(qEnvironmentVariable("ONDRIX_SOURCE_DIR") + QStringLiteral("/src"),
+                    {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (file.open(QIODevice::ReadOnly)) {
+            text += QString::fromUtf8(file.readAll());
+        }
+    }
+    return text;
+}
+
 } // namespace
+
+// A text is found at run time only under the context the extraction recorded: the class of a Q_OBJECT (with
+// its namespace), the name given to Q_DECLARE_TR_FUNCTIONS, or the one passed to translate(). A file-local
+// tr() helper records the enclosing class while looking up another name, so its texts never show.
+TEST(ShippedLanguages, EveryTranslationContextExistsAtRunTime)
+{
+    const QString sources = allSources();
+    static const QRegularExpression localHelper(QStringLiteral("\\bQString tr\\(const char\\*"));
+    EXPECT_FALSE(sources.contains(localHelper)) << "a file-local tr() helper; use Q_DECLARE_TR_FUNCTIONS";
+
+    QSet<QString> contexts;
+    for (const Message& m : readTs(translationsFolder() + QStringLiteral("/ondrix_de.ts"))) {
+        contexts.insert(m.context);
+    }
+    for (const QString& context : contexts) {
+        const QString name = context.startsWith(QLatin1String("ondrix::")) ? context.mid(8) : context;
+        const QRegularExpression qobjectClass(
+            QStringLiteral("class %1\\b[^;{]*\\{\\s*Q_OBJECT").arg(QRegularExpression::escape(name)));
+        const bool found = context.startsWith(QLatin1String("ondrix::"))
+                               ? sources.contains(qobjectClass)
+                               : sources.contains(QStringLiteral("Q_DECLARE_TR_FUNCTIONS(%1)").arg(name)) ||
+                                     sources.contains(QStringLiteral("translate(\"%1\"").arg(name)) ||
+                                     sources.contains(QStringLiteral("QT_TRANSLATE_NOOP(\"%1\"").arg(name)) ||
+                                     sources.contains(QStringLiteral("QT_TRANSLATE_NOOP3(\"%1\"").arg(name));
+        EXPECT_TRUE(found) << "no class or translate() call uses the context " << context.toStdString();
+    }
+}
 
 TEST(ShippedLanguages, EverySourceIsFinishedKeepsItsPlaceholdersAndLoads)
 {
