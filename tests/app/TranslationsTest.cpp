@@ -264,12 +264,13 @@ TEST(ShippedLanguages, EveryTranslationContextExistsAtRunTime)
         const QString name = context.startsWith(QLatin1String("ondrix::")) ? context.mid(8) : context;
         const QRegularExpression qobjectClass(
             QStringLiteral("class %1\\b[^;{]*\\{\\s*Q_OBJECT").arg(QRegularExpression::escape(name)));
-        const bool found = context.startsWith(QLatin1String("ondrix::"))
-                               ? sources.contains(qobjectClass)
-                               : sources.contains(QStringLiteral("Q_DECLARE_TR_FUNCTIONS(%1)").arg(name)) ||
-                                     sources.contains(QStringLiteral("translate(\"%1\"").arg(name)) ||
-                                     sources.contains(QStringLiteral("QT_TRANSLATE_NOOP(\"%1\"").arg(name)) ||
-                                     sources.contains(QStringLiteral("QT_TRANSLATE_NOOP3(\"%1\"").arg(name));
+        // translate("Name", …), QT_TRANSLATE_NOOP("Name", …), QT_TRANSLATE_NOOP3("Name", …), the name split
+        // from the call by a line break or not.
+        const QRegularExpression namedContext(
+            QStringLiteral("(Q_DECLARE_TR_FUNCTIONS\\(|(translate|QT_TRANSLATE_NOOP3?)\\(\\s*\")%1\\b")
+                .arg(QRegularExpression::escape(name)));
+        const bool found = context.startsWith(QLatin1String("ondrix::")) ? sources.contains(qobjectClass)
+                                                                         : sources.contains(namedContext);
         EXPECT_TRUE(found) << "no class or translate() call uses the context " << context.toStdString();
     }
 }
