@@ -180,48 +180,46 @@ QString MenuBarPresentation::sizeText(qint64 bytes)
     return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
 }
 
+namespace {
+
+// The manager's network types (fixed English words), their symbol and the text the popover shows for them.
+struct NetworkKind {
+    const char* type;
+    PopoverSymbol symbol;
+    const char* text;
+};
+
+const NetworkKind* networkKind(const QString& networkType)
+{
+    static const NetworkKind kinds[] = {
+        {"WiFi", PopoverSymbol::wifi, QT_TRANSLATE_NOOP("MenuBarPresentation", "WiFi")},
+        {"Ethernet", PopoverSymbol::ethernet, QT_TRANSLATE_NOOP("MenuBarPresentation", "Ethernet")},
+        {"Hotspot", PopoverSymbol::hotspot, QT_TRANSLATE_NOOP("MenuBarPresentation", "Hotspot")},
+        //: No network connection at all
+        {"None", PopoverSymbol::wifiOff, QT_TRANSLATE_NOOP("MenuBarPresentation", "None")},
+        {"Network", PopoverSymbol::network, QT_TRANSLATE_NOOP("MenuBarPresentation", "Network")},
+        //: The network state before it is first known
+        {"Unknown", PopoverSymbol::network, QT_TRANSLATE_NOOP("MenuBarPresentation", "Unknown")},
+    };
+    const auto it = std::find_if(std::begin(kinds), std::end(kinds), [&](const NetworkKind& kind) {
+        return networkType == QLatin1String(kind.type);
+    });
+    return it == std::end(kinds) ? nullptr : it;
+}
+
+} // namespace
+
 PopoverSymbol MenuBarPresentation::networkSymbol(const QString& networkType)
 {
-    if (networkType == QLatin1String("WiFi")) {
-        return PopoverSymbol::wifi;
-    }
-    if (networkType == QLatin1String("Ethernet")) {
-        return PopoverSymbol::ethernet;
-    }
-    if (networkType == QLatin1String("Hotspot")) {
-        return PopoverSymbol::hotspot;
-    }
-    if (networkType == QLatin1String("None")) {
-        return PopoverSymbol::wifiOff;
-    }
-    return PopoverSymbol::network;
+    const NetworkKind* kind = networkKind(networkType);
+    return kind ? kind->symbol : PopoverSymbol::network;
 }
 
 QString MenuBarPresentation::networkText(const QString& networkType)
 {
-    // The manager's network type is one of a few fixed English words; the popover shows it in the interface
-    // language (English shows the word itself).
-    if (networkType == QLatin1String("WiFi")) {
-        return tr("WiFi");
-    }
-    if (networkType == QLatin1String("Ethernet")) {
-        return tr("Ethernet");
-    }
-    if (networkType == QLatin1String("Hotspot")) {
-        return tr("Hotspot");
-    }
-    if (networkType == QLatin1String("None")) {
-        //: No network connection at all
-        return tr("None");
-    }
-    if (networkType == QLatin1String("Network")) {
-        return tr("Network");
-    }
-    if (networkType == QLatin1String("Unknown")) {
-        //: The network state before it is first known
-        return tr("Unknown");
-    }
-    return networkType;
+    // English shows the manager's word itself.
+    const NetworkKind* kind = networkKind(networkType);
+    return kind ? tr(kind->text) : networkType;
 }
 
 PopoverSymbol MenuBarPresentation::diskSymbol(double freeGB)
