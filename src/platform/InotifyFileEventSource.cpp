@@ -1,5 +1,7 @@
 #include "platform/InotifyFileEventSource.h"
 
+#include "platform/FileName.h"
+
 #include <QFile>
 #include <QLoggingCategory>
 #include <QMetaObject>
@@ -202,7 +204,7 @@ void InotifyFileEventSource::handleBuffer(const char* data, qsizetype length, QL
         if (dir == m_pathByWatch.end() || event.len == 0) {
             continue;
         }
-        const QString path = dir->second + QLatin1Char('/') + QFile::decodeName(name);
+        const QString path = dir->second + QLatin1Char('/') + FileName::decode(name);
         FileEvent::Flags flags;
         if (event.mask & IN_CREATE) {
             flags |= FileEvent::Created;
@@ -243,7 +245,7 @@ void InotifyFileEventSource::addTree(const QString& root, FileEvent::Flags fileF
         if (dir != root || !m_watchByPath.contains(dir)) {
             addWatch(dir);
         }
-        const QByteArray encoded = QFile::encodeName(dir);
+        const QByteArray encoded = FileName::encode(dir);
         DIR* handle = ::opendir(encoded.constData());
         if (!handle) {
             continue;
@@ -262,9 +264,9 @@ void InotifyFileEventSource::addTree(const QString& root, FileEvent::Flags fileF
                 type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
             }
             if (type == DT_DIR) {
-                stack.append(QFile::decodeName(child));
+                stack.append(FileName::decode(child));
             } else if (type == DT_REG && found && fileFlags) {
-                found->append({QFile::decodeName(child), fileFlags});
+                found->append({FileName::decode(child), fileFlags});
             }
         }
         ::closedir(handle);
@@ -276,7 +278,7 @@ bool InotifyFileEventSource::addWatch(const QString& dir)
     int wd = -1;
     int error = ENOSPC;
     if (m_watchLimit <= 0 || m_watchCount.load() < m_watchLimit || m_watchByPath.contains(dir)) {
-        wd = ::inotify_add_watch(m_fd, QFile::encodeName(dir).constData(), kWatchMask);
+        wd = ::inotify_add_watch(m_fd, FileName::encode(dir).constData(), kWatchMask);
         error = errno;
     }
     if (wd < 0) {

@@ -1,6 +1,6 @@
 #include "platform/XattrTagStore.h"
 
-#include <QFile>
+#include "platform/FileName.h"
 
 #include <plist/plist.h>
 #include <sys/xattr.h>
@@ -33,7 +33,7 @@ const char* XattrTagStore::attributeName(TagList list)
 
 std::optional<QByteArray> XattrTagStore::readAttribute(const QString& path, const char* name, int* error)
 {
-    const QByteArray encodedPath = QFile::encodeName(path);
+    const QByteArray encodedPath = FileName::encode(path);
     QByteArray buffer(firstReadSize, Qt::Uninitialized);
     for (int round = 0; round < maxReadRounds; ++round) {
         const ssize_t read =
@@ -83,7 +83,7 @@ QStringList XattrTagStore::readTags(const QString& path, TagList list) const
 
 int XattrTagStore::writeTags(const QString& path, TagList list, const QStringList& tags) const
 {
-    const QByteArray encodedPath = QFile::encodeName(path);
+    const QByteArray encodedPath = FileName::encode(path);
     const char* name = attributeName(list);
     if (tags.isEmpty()) {
         ::lremovexattr(encodedPath.constData(), name);

@@ -1,10 +1,9 @@
 #include "transfer/CurlTransferClient.h"
 
+#include "platform/FileName.h"
 #include "transfer/CurlConnectionCache.h"
 #include "transfer/CurlGlobal.h"
 #include "transfer/CurlHandle.h"
-
-#include <QStringDecoder>
 
 namespace ondrix {
 
@@ -71,12 +70,9 @@ std::variant<QString, FTPError> CurlTransferClient::fetch(const QByteArray& url,
     if (result != CURLE_OK) {
         return handle.errorFor(result);
     }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder(buffer);
-    if (decoder.hasError()) {
-        return QString();
-    }
-    return text;
+    // Names are bytes on the server too: one that is not UTF-8 keeps its bytes (and stays usable for rename
+    // and delete) instead of spoiling the whole listing.
+    return FileName::decode(buffer);
 }
 
 std::variant<QString, FTPError> CurlTransferClient::fetchListing(const QByteArray& url) const

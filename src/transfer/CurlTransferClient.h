@@ -33,8 +33,8 @@ public:
 
     const PushConnection& config() const { return m_config; }
 
-    // The full listing the server returns for `url` (a directory URL ending in "/"), decoded as UTF-8; empty
-    // when it is not valid UTF-8.
+    // The full listing the server returns for `url` (a directory URL ending in "/"), decoded as file names
+    // are (FileName): bytes that are not UTF-8 are kept, not lost.
     [[nodiscard]] std::variant<QString, FTPError> fetchListing(const QByteArray& url) const;
     // The same as names only.
     [[nodiscard]] std::variant<QString, FTPError> fetchNameList(const QByteArray& url) const;

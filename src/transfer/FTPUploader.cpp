@@ -1,5 +1,6 @@
 #include "transfer/FTPUploader.h"
 
+#include "platform/FileName.h"
 #include "transfer/CurlConnectionCache.h"
 #include "transfer/CurlGlobal.h"
 #include "transfer/CurlHandle.h"
@@ -7,7 +8,6 @@
 #include "transfer/RemoteUrl.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -70,13 +70,15 @@ QString notRegularReason(mode_t mode)
 // named pipe swapped in would block it until a writer comes, for ever, and a stop with it), and what was
 // opened must be a regular file, checked on the descriptor itself so that nothing can be swapped in
 // between. The descriptor is blocking again afterwards. The error names the path, and why when a reason
-// beyond "cannot be opened" helps a person.
-std::variant<int, FTPError> openRegularFile(const QString& path)
+// beyond "cannot be opened" helps a person; bytes of the name that are not UTF-8 show as \xNN there.
+std::variant<int, FTPError> openRegularFile(const QString& localPath)
 {
     const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        ::open(FileName::encode(localPath).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int openError = errno;
+    const QString path = FileName::displayName(localPath);
     if (fd < 0) {
-        if (errno == ELOOP) {
+        if (openError == ELOOP) {
             return FTPError::localFileNotReadable(
                 path + QCoreApplication::translate(
                            "FTPUploader",
@@ -136,6 +138,10 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
     if (!handle.isValid()) {
         return CurlHandle::initializationFailure();
     }
+    if (std::optional<FTPError> refusal =
+            RemoteCommand::refuseUncarriableName(m_connection.transferProtocol, remotePath)) {
+        return refusal;
+    }
     std::variant<int, FTPError> descriptor = openRegularFile(localPath);
     if (const FTPError* error = std::get_if<FTPError>(&descriptor)) {
         return *error;
@@ -145,7 +151,7 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
     std::FILE* file = ::fstat(fd, &status) == 0 ? ::fdopen(fd, "rb") : nullptr;
     if (file == nullptr) {
         ::close(fd);
-        return FTPError::localFileNotReadable(localPath);
+        return FTPError::localFileNotReadable(FileName::displayName(localPath));
     }
     if (opened != nullptr) {
         opened->size = qint64(status.st_size);

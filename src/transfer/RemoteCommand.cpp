@@ -1,5 +1,7 @@
 #include "transfer/RemoteCommand.h"
 
+#include "platform/FileName.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -17,7 +19,7 @@ QString absolute(const QString& path)
 // backslash escapes a quote or a backslash. FTP sends the rest of the line as it is.
 QByteArray sftpArgument(const QString& path)
 {
-    QByteArray bytes = path.toUtf8();
+    QByteArray bytes = FileName::encode(path);
     if (!bytes.contains(' ') && !bytes.contains('\t') && !bytes.contains('"')) {
         return bytes;
     }
@@ -44,13 +46,13 @@ QList<QByteArray> ftpLines(RemoteCommand::Kind kind, const QString& from, const 
 {
     switch (kind) {
     case RemoteCommand::Kind::makeDirectory:
-        return {"MKD " + from.toUtf8()};
+        return {"MKD " + FileName::encode(from)};
     case RemoteCommand::Kind::removeDirectory:
-        return {"RMD " + from.toUtf8()};
+        return {"RMD " + FileName::encode(from)};
     case RemoteCommand::Kind::deleteFile:
-        return {"DELE " + from.toUtf8()};
+        return {"DELE " + FileName::encode(from)};
     case RemoteCommand::Kind::rename:
-        return {"RNFR " + from.toUtf8(), "RNTO " + to.toUtf8()};
+        return {"RNFR " + FileName::encode(from), "RNTO " + FileName::encode(to)};
     }
     return {};
 }
@@ -73,6 +75,38 @@ std::optional<FTPError> RemoteCommand::refuseUnsafePath(const QString& path)
             "CurlTransferClient",
             "The remote path contains a line break or NUL character and was not sent: %1")
             .arg(shown));
+}
+
+std::optional<FTPError> RemoteCommand::refuseUncarriableName(TransferProtocol protocol, const QString& path)
+{
+    // SFTP carries any byte but NUL, which no local name holds.
+    if (protocol == TransferProtocol::sftp) {
+        return std::nullopt;
+    }
+    const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; };
+    if (std::none_of(path.cbegin(), path.cend(), isControl)) {
+        return std::nullopt;
+    }
+    QString shown;
+    for (const QChar c : FileName::displayName(path)) {
+        if (c == u'\t') {
+            shown += QLatin1String("\\t");
+        } else if (c == u'\n') {
+            shown += QLatin1String("\\n");
+        } else if (c == u'\r') {
+            shown += QLatin1String("\\r");
+        } else if (isControl(c)) {
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        } else {
+            shown += c;
+        }
+    }
+    return FTPError::unknown(QCoreApplication::translate(
+                                 "RemoteCommand",
+                                 "Not uploaded: FTP cannot carry a name with a tab, a line break or another "
+                                 "control character: %1. Rename the file, or connect over SFTP, which "
+                                 "carries such names.")
+                                 .arg(shown));
 }
 
 std::variant<QList<QByteArray>, FTPError> RemoteCommand::lines(TransferProtocol protocol, Kind kind,

@@ -26,6 +26,11 @@ public:
     static std::variant<QList<QByteArray>, FTPError> lines(TransferProtocol protocol, Kind kind,
                                                            const QString& path, const QString& to = {});
 
+    // The refusal of a name the protocol cannot carry, saying why and what to do: FTP sends names inside
+    // command lines, so a tab, a line break or another control character cannot be part of one (libcurl
+    // would only say "bad URL"); SFTP carries any name. Nothing when the name can be sent.
+    static std::optional<FTPError> refuseUncarriableName(TransferProtocol protocol, const QString& path);
+
     // The refusal of a path that would break out of its command line; nothing for a safe path.
     static std::optional<FTPError> refuseUnsafePath(const QString& path);
 };

@@ -1,6 +1,6 @@
 #include "transfer/RemoteUrl.h"
 
-#include <QUrl>
+#include "platform/FileName.h"
 
 namespace ondrix {
 
@@ -11,9 +11,10 @@ QByteArray urlScheme(TransferProtocol protocol)
 
 QByteArray percentEncodePath(const QString& path)
 {
-    // toPercentEncoding keeps the unreserved characters (letters, digits, "-._~"); the rest of the
+    // The name's bytes as the local file system holds them (not always UTF-8), so that the server gets the
+    // same name. toPercentEncoding keeps the unreserved characters (letters, digits, "-._~"); the rest of the
     // path-allowed set is excluded from encoding explicitly.
-    return QUrl::toPercentEncoding(path, QByteArrayLiteral("!$&'()*+,/:=@"));
+    return FileName::encode(path).toPercentEncoding(QByteArrayLiteral("!$&'()*+,/:=@"));
 }
 
 QByteArray serverUrl(const PushConnection& connection, const QByteArray& encodedPath)

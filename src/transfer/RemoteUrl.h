@@ -12,7 +12,8 @@ namespace ondrix {
 QByteArray urlScheme(TransferProtocol protocol);
 
 // A remote path as a URL path: ASCII letters, digits and !$&'()*+,-./:=@_~ stay, every other byte of the
-// UTF-8 form (space, ";", "?", "#", "%", non-ASCII letters) becomes %XX.
+// UTF-8 form (space, ";", "?", "#", "%", non-ASCII letters) becomes %XX. Bytes of a local name that are not
+// UTF-8 (kept by FileName) go out as those bytes.
 QByteArray percentEncodePath(const QString& path);
 
 // "<scheme>://<host without surrounding whitespace>:<port><path>"; `encodedPath` is used as it is ("/" for

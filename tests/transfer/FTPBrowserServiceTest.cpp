@@ -14,6 +14,8 @@
 #include <curl/curl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 using namespace ondrix;
 using ondrix::test::ClosedPort;
 using ondrix::test::FtpTestServer;
@@ -311,13 +313,22 @@ TEST_F(FTPBrowserServiceTest, OpenSshBrowsingSkipsDotEntries)
     ASSERT_TRUE(QFile::link("two  spaces.txt", root + "/link"));
     FTPBrowserService service(server.connection(), &pool);
 
+    // A name that is not UTF-8 (Latin-1 "café") neither empties the listing nor loses its bytes.
+    writeFile(root + "/caf\u00e9.txt", "x");
+    ASSERT_EQ(::rename(QFile::encodeName(root + "/caf\u00e9.txt").constData(),
+                       QByteArray(QFile::encodeName(root) + "/caf\xE9.txt").constData()),
+              0);
+    const QString latin1 = root + "/caf" + QChar(char16_t(0xDCE9)) + ".txt";
+
     // sshd lists "." and ".." and pads its columns; a link shows its target.
     const auto listed = list(service, root);
     ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(listed));
-    EXPECT_EQ(
-        ids(std::get<QList<RemoteItem>>(listed)),
-        QStringList({root + "/Sub Folder/", root + "/link -> two spaces.txt", root + "/two spaces.txt"}));
+    QStringList listedIds = ids(std::get<QList<RemoteItem>>(listed));
+    EXPECT_EQ(listedIds.removeAll(latin1), 1);
+    EXPECT_EQ(listedIds, QStringList({root + "/Sub Folder/", root + "/link -> two spaces.txt",
+                                      root + "/two spaces.txt"}));
     EXPECT_EQ(service.currentPath(), root + "/");
+    EXPECT_FALSE(command([&](auto done) { service.deleteItem(latin1, false, nullptr, done); }));
 
     EXPECT_FALSE(command([&](auto done) { service.createFolder(root + "/new dir", nullptr, done); }));
     EXPECT_FALSE(command(

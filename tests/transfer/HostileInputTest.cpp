@@ -1,3 +1,5 @@
+#include "platform/FileName.h"
+#include "platform/InotifyFileEventSource.h"
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
 #include "support/SshdTestServer.h"
@@ -8,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTest>
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -16,6 +19,7 @@
 
 #include <chrono>
 #include <future>
+#include <optional>
 
 using namespace ondrix;
 using ondrix::test::FtpTestServer;
@@ -30,6 +34,19 @@ class HostileInputTest : public ::testing::Test {
 protected:
     TestEnvironment env;
 };
+
+// The contents of the file named by these exact bytes, or nothing when there is none.
+std::optional<QByteArray> contentsAt(const QByteArray& path)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    QByteArray contents(64, Qt::Uninitialized);
+    const ssize_t read = ::read(fd, contents.data(), size_t(contents.size()));
+    ::close(fd);
+    return contents.left(qMax<ssize_t>(read, 0));
+}
 
 } // namespace
 
@@ -135,4 +152,69 @@ TEST_F(HostileInputTest, AServerWithOnlyAnRsaHostKeyFailsWithTheReason)
     EXPECT_TRUE(error->description().contains(QStringLiteral("only an RSA host key")))
         << qPrintable(error->description());
     EXPECT_TRUE(error->description().contains(QStringLiteral("Ed25519"))) << qPrintable(error->description());
+}
+
+// Linux names are bytes. A name that is not UTF-8 (Latin-1 "café") must still be found, opened and sent as
+// the same bytes; a name FTP cannot put on a command line (tab, line break) goes over SFTP and is refused
+// over FTP with a reason a person can act on.
+TEST_F(HostileInputTest, NamesAreSentAsTheirBytesOrRefusedWithTheReason)
+{
+    if (!SshdTestServer::isAvailable()) {
+        GTEST_SKIP() << "OpenSSH server not installed";
+    }
+    const QString watched = env.makeDir(QStringLiteral("watched"));
+    InotifyFileEventSource source;
+    QStringList reported;
+    QObject::connect(&source, &FileEventSource::eventsArrived, [&](const QList<FileEvent>& events) {
+        for (const FileEvent& event : events) {
+            if (event.flags & FileEvent::WriteClosed) {
+                reported << event.path;
+            }
+        }
+    });
+    ASSERT_TRUE(source.start(watched));
+    const QList<QByteArray> names = {QByteArrayLiteral("caf\xE9.txt"), QByteArrayLiteral("tab\there.txt"),
+                                     QByteArrayLiteral("line\nbreak.txt")};
+    for (const QByteArray& name : names) {
+        const QByteArray path = QFile::encodeName(watched) + '/' + name;
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, name.constData(), size_t(name.size())), name.size());
+        ::close(fd);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reported.size() == names.size(); }, 5000));
+
+    SshdTestServer sftp;
+    sftp.start();
+    FtpTestServer ftp;
+    ftp.start();
+    const FTPUploader overSftp(sftp.connection());
+    const FTPUploader overFtp(ftp.connection());
+    for (const QString& path : reported) {
+        const QByteArray name = FileName::encode(path).mid(QFile::encodeName(watched).size() + 1);
+        const QString remoteName = path.mid(watched.size() + 1);
+
+        const auto sent = overSftp.upload(path, sftp.rootDir() + u'/' + remoteName);
+        EXPECT_FALSE(sent) << qPrintable(sent->description());
+        EXPECT_EQ(contentsAt(QFile::encodeName(sftp.rootDir()) + '/' + name), name) << name.constData();
+
+        const auto overFtpResult = overFtp.upload(path, u'/' + remoteName);
+        if (name.startsWith("caf")) {
+            EXPECT_FALSE(overFtpResult) << qPrintable(overFtpResult->description());
+            EXPECT_EQ(contentsAt(QFile::encodeName(ftp.rootDir()) + '/' + name), name);
+        } else {
+            ASSERT_TRUE(overFtpResult) << name.constData();
+            EXPECT_TRUE(overFtpResult->description().contains(QStringLiteral("FTP cannot carry a name")) &&
+                        overFtpResult->description().contains(QStringLiteral("over SFTP")))
+                << qPrintable(overFtpResult->description());
+            EXPECT_FALSE(contentsAt(QFile::encodeName(ftp.rootDir()) + '/' + name));
+        }
+    }
+
+    // A file that is gone is named in the error with its odd byte shown, not as a replacement character.
+    const auto missing = overSftp.upload(watched + QStringLiteral("/gone") + QChar(char16_t(0xDCE9)),
+                                         sftp.rootDir() + QStringLiteral("/gone"));
+    ASSERT_TRUE(missing);
+    EXPECT_TRUE(missing->description().endsWith(QStringLiteral("/gone\\xE9")))
+        << qPrintable(missing->description());
 }

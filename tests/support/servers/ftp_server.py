@@ -73,6 +73,9 @@ def main():
     Handler.passive_ports = None
     Handler.masquerade_address = None
     Handler.use_sendfile = False
+    # Names are bytes on the disk: one that is not UTF-8 is stored and listed as the bytes that came, as
+    # servers on a byte file system do, instead of being mangled into replacement characters.
+    Handler.unicode_errors = "surrogateescape"
 
     server = FTPServer(("127.0.0.1", args.port), Handler)
     server.max_cons = 256
