@@ -233,12 +233,18 @@ QList<ConnectionEngine*> ConnectionsManager::engines() const
 void ConnectionsManager::startAll()
 {
     observeNetworkSettings();
+    const std::size_t before = m_engines.size();
+    m_startingAll = true;
     for (const PushConnection& connection : std::as_const(m_connections)) {
         if (connection.isEnabled) {
             startEngine(connection);
         }
     }
+    m_startingAll = false;
     updateAggregateState();
+    if (m_engines.size() != before) {
+        Q_EMIT enginesChanged();
+    }
 }
 
 void ConnectionsManager::stopAll()
@@ -289,16 +295,16 @@ void ConnectionsManager::startEngine(const PushConnection& connection)
     }
     ConnectionEngine* raw = engine.get();
     m_cancellables.append(connect(raw, &ConnectionEngine::stateChanged, this,
-                                  &ConnectionsManager::updateAggregateState, Qt::QueuedConnection));
+                                  &ConnectionsManager::scheduleAggregateUpdate, Qt::QueuedConnection));
     m_cancellables.append(connect(raw, &ConnectionEngine::activeJobsChanged, this,
-                                  &ConnectionsManager::updateAggregateState, Qt::QueuedConnection));
+                                  &ConnectionsManager::scheduleAggregateUpdate, Qt::QueuedConnection));
     m_cancellables.append(connect(raw, &ConnectionEngine::isStabilityCheckingChanged, this,
-                                  &ConnectionsManager::updateAggregateState, Qt::QueuedConnection));
+                                  &ConnectionsManager::scheduleAggregateUpdate, Qt::QueuedConnection));
     m_cancellables.append(connect(
         raw, &ConnectionEngine::completedCountChanged, this, [this] { setUnreadCount(m_unreadCount + 1); },
         Qt::QueuedConnection));
     // The state subscription also delivers the value current at subscription time.
-    QMetaObject::invokeMethod(this, &ConnectionsManager::updateAggregateState, Qt::QueuedConnection);
+    scheduleAggregateUpdate();
     m_engines.emplace(connection.id, std::move(engine));
     const auto bookmark = m_activeBookmarks.constFind(connection.id);
     const std::optional<QString> folder = bookmark == m_activeBookmarks.constEnd()
@@ -326,7 +332,9 @@ void ConnectionsManager::startEngine(const PushConnection& connection)
         // A transfer that never ends must not keep the connection from working for good.
         QTimer::singleShot(m_handOverTimeoutMs, raw, startOnce);
     }
-    Q_EMIT enginesChanged();
+    if (!m_startingAll) {
+        Q_EMIT enginesChanged();
+    }
 }
 
 void ConnectionsManager::stopEngine(const QUuid& connectionId)
@@ -370,6 +378,21 @@ void ConnectionsManager::retire(std::unique_ptr<ConnectionEngine> engine)
 bool ConnectionsManager::hasRunningTransfers() const
 {
     return !m_retiring.empty();
+}
+
+void ConnectionsManager::scheduleAggregateUpdate()
+{
+    if (m_aggregateUpdateScheduled) {
+        return;
+    }
+    m_aggregateUpdateScheduled = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_aggregateUpdateScheduled = false;
+            updateAggregateState();
+        },
+        Qt::QueuedConnection);
 }
 
 void ConnectionsManager::updateAggregateState()

@@ -100,6 +100,9 @@ public:
     bool hasRunningTransfers() const;
 
     void updateAggregateState();
+    // Runs updateAggregateState() once in a later turn of the event loop, however often it is asked for until
+    // then: every engine reports its state, so a recount per report would cost the square of their number.
+    void scheduleAggregateUpdate();
     void handlePathUpdate(const NetworkPath& path);
     void evaluateNetworkPause(bool available, bool hotspot);
     void refreshFreeDiskSpace();
@@ -174,6 +177,9 @@ private:
     std::vector<std::unique_ptr<ConnectionEngine>> m_retiring;
     int m_handOverTimeoutMs = kDefaultHandOverTimeoutMs;
     QList<QMetaObject::Connection> m_cancellables;
+    bool m_aggregateUpdateScheduled = false;
+    // startAll() announces its engines once, when all are created.
+    bool m_startingAll = false;
     bool m_isPausedForSleep = false;
     quint32 m_sleepAssertionID = 0;
     QHash<QUuid, QUrl> m_activeBookmarks;

@@ -182,6 +182,33 @@ TEST_F(ConnectionsManagerTest, EnginesFollowEditsAndFoldIntoOneSummary)
     EXPECT_EQ(manager->aggregateState(), EngineState::idle());
 }
 
+// Thousands of connections: starting them announces the engines once, and the summary is recounted once per
+// turn of the event loop rather than once per engine report (which cost the square of their number).
+TEST_F(ConnectionsManagerTest, ManyEnginesStartWithOneNoticeAndFewRecounts)
+{
+    QList<PushConnection> connections;
+    for (int i = 0; i < 60; ++i) {
+        connections.append(connection(QStringLiteral("c%1").arg(i)));
+    }
+    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
+    auto manager = makeManager();
+    QSignalSpy engines(manager.get(), &ConnectionsManager::enginesChanged);
+    QSignalSpy recounts(manager.get(), &ConnectionsManager::aggregateStateChanged);
+    manager->startAll();
+    EXPECT_EQ(manager->engines().size(), 60);
+    EXPECT_EQ(engines.count(), 1);
+    QTest::qWait(100);
+    EXPECT_EQ(manager->aggregateState(), EngineState::watching());
+    EXPECT_LE(recounts.count(), 4) << "one recount per engine report";
+
+    recounts.clear();
+    manager->pauseAll();
+    manager->resumeAll();
+    QTest::qWait(100);
+    EXPECT_LE(recounts.count(), 4);
+    manager->stopAll();
+}
+
 TEST_F(ConnectionsManagerTest, NetworkPausesOnlyWhatItPausedItself)
 {
     settings.setPauseOnHotspot(true);
