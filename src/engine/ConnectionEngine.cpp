@@ -6,6 +6,7 @@
 #include "engine/UploadTask.h"
 #include "model/AppSettings.h"
 #include "platform/FileEventSource.h"
+#include "platform/FileName.h"
 #include "platform/PreferencesStore.h"
 #include "platform/SoundPlayer.h"
 #include "records/HistoryService.h"
@@ -547,7 +548,7 @@ void ConnectionEngine::handleOutcome(const UploadResult& result)
             }
         }
         // A version saved during the upload is not the one recorded: it goes up again.
-        if (!m_stopped && QFileInfo::exists(path)) {
+        if (!m_stopped && FileName::exists(path)) {
             handleFileEvent(path);
         }
         m_notificationAccumulator.append({name, result.bytesUploaded});

@@ -1,5 +1,7 @@
 #include "engine/FileStabilityChecker.h"
 
+#include "platform/FileName.h"
+
 #include <QFile>
 #include <QMetaObject>
 #include <QTimerEvent>
@@ -150,7 +152,7 @@ void FileStabilityChecker::answer(quint64 id, Answer result)
 std::optional<qint64> FileStabilityChecker::sizeOf(const QString& path)
 {
     struct stat info {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0 || info.st_size < 0) {
+    if (path.isEmpty() || ::stat(FileName::encode(path).constData(), &info) != 0 || info.st_size < 0) {
         return std::nullopt;
     }
     return qint64(info.st_size);

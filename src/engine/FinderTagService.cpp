@@ -1,5 +1,7 @@
 #include "engine/FinderTagService.h"
 
+#include "platform/FileName.h"
+
 #include <QFileInfo>
 #include <QLoggingCategory>
 
@@ -163,7 +165,7 @@ void FinderTagService::writerLoop()
 void FinderTagService::setTag(UploadColour colour, const QString& filePath) const noexcept
 {
     try {
-        if (!QFileInfo::exists(filePath)) {
+        if (!FileName::exists(filePath)) {
             qCInfo(lcFinderTags).noquote()
                 << "[FinderTagService] File not found, skipping:" << fileName(filePath);
             return;

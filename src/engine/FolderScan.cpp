@@ -2,6 +2,7 @@
 
 #include "engine/FolderWatcher.h"
 #include "engine/UploadedRecord.h"
+#include "platform/FileName.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -48,14 +49,14 @@ bool enumerateFolder(const QByteArray& folder, const QString& folderText, bool r
         }
         if (S_ISDIR(info.st_mode)) {
             if (recursive) {
-                enumerateFolder(folder + '/' + name, prefix + QFile::decodeName(name), true, files);
+                enumerateFolder(folder + '/' + name, prefix + FileName::decode(name), true, files);
             }
             continue;
         }
         if (!S_ISREG(info.st_mode)) {
             continue;
         }
-        const QString fileName = QFile::decodeName(name);
+        const QString fileName = FileName::decode(name);
         if (FolderWatcher::isIgnoredFileName(fileName)) {
             continue;
         }
@@ -107,7 +108,7 @@ std::optional<FolderScan::File> FolderScan::stat(const QString& path)
     // Straight from stat: QFileInfo's date goes through the local time zone, which costs two more system
     // calls for every file of every scan.
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+    if (::stat(FileName::encode(path).constData(), &info) != 0) {
         return std::nullopt;
     }
     return File{path, secondsOf(info.st_mtim), qint64(info.st_size)};
@@ -177,7 +178,7 @@ void FolderScan::run(quint64 generation)
         auto files = std::make_shared<QList<File>>();
         const QFileInfo rootInfo(root);
         const bool readable = rootInfo.isDir() && rootInfo.isReadable() &&
-                              enumerateFolder(QFile::encodeName(root), root, recursive, *files);
+                              enumerateFolder(FileName::encode(root), root, recursive, *files);
         if (readable && prune) {
             record->forgetMissingBelow(root);
         }

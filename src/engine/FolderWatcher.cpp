@@ -1,5 +1,7 @@
 #include "engine/FolderWatcher.h"
 
+#include "platform/FileName.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -32,7 +34,7 @@ std::optional<FolderWatcher::FSEventKind> kindOf(FileEvent::Flags flags)
 bool isRegularFile(const QString& path)
 {
     struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+    return ::lstat(FileName::encode(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 } // namespace

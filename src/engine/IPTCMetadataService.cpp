@@ -1,5 +1,7 @@
 #include "engine/IPTCMetadataService.h"
 
+#include "platform/FileName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -515,7 +517,7 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
     if (keywords.isEmpty() || !IPTCMetadataService::hasImageExtension(filePath)) {
         return Outcome::skipped;
     }
-    const QByteArray path = QFile::encodeName(filePath);
+    const QByteArray path = FileName::encode(filePath);
     // Only a regular file is rewritten: not a directory, a device, or a symbolic link (whose target may lie
     // outside the watched folder).
     const FileDescriptor original(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
@@ -575,7 +577,7 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
         return Outcome::unchanged;
     }
 
-    const QByteArray temporary = QFile::encodeName(IPTCMetadataService::temporaryPath(filePath));
+    const QByteArray temporary = FileName::encode(IPTCMetadataService::temporaryPath(filePath));
     TemporaryFile temporaryGuard(temporary);
     try {
         setKeywords(image->iptcData(), merged);
@@ -588,7 +590,7 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
         const size_t size = static_cast<size_t>(rewritten.size());
         if (const int error = writeReplacement(original.get(), temporary, data, size); error != 0) {
             qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot write %1: %2")
-                                             .arg(QFile::decodeName(temporary), qt_error_string(error));
+                                             .arg(FileName::decode(temporary), qt_error_string(error));
             return Outcome::failed;
         }
     } catch (const Exiv2::AnyError& error) {

@@ -1,5 +1,7 @@
 #include "engine/PostUploadActions.h"
 
+#include "platform/FileName.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -125,7 +127,7 @@ PostUploadActions::PostUploadActions(PostUploadAction action, bool deleteAfterUp
 std::optional<LocalFileVersion> PostUploadActions::currentVersion(const QString& path)
 {
     struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) {
+    if (::lstat(FileName::encode(path).constData(), &info) != 0) {
         return std::nullopt;
     }
     return versionOf(info);
@@ -173,7 +175,7 @@ std::optional<QString> PostUploadActions::moveIntoFolder(const QString& path, co
     const auto notArchived = [&](const QString& why) {
         return tr("%1 stays in place, not moved to the archive: %2").arg(name, why);
     };
-    const QByteArray folderBytes = QFile::encodeName(folder);
+    const QByteArray folderBytes = FileName::encode(folder);
     struct stat folderInfo {};
     if (folder.isEmpty() || ::stat(folderBytes.constData(), &folderInfo) != 0 ||
         !S_ISDIR(folderInfo.st_mode)) {
@@ -182,8 +184,8 @@ std::optional<QString> PostUploadActions::moveIntoFolder(const QString& path, co
     if (::access(folderBytes.constData(), W_OK | X_OK) != 0) {
         return notArchived(tr("the archive folder %1 is not writable (%2)").arg(folder, errorText(errno)));
     }
-    const QByteArray source = QFile::encodeName(path);
-    const QByteArray target = folderBytes + '/' + QFile::encodeName(name);
+    const QByteArray source = FileName::encode(path);
+    const QByteArray target = folderBytes + '/' + FileName::encode(name);
     struct stat targetInfo {};
     if (::lstat(target.constData(), &targetInfo) == 0) {
         return std::nullopt; // an item of that name is already archived: the file stays
@@ -199,7 +201,7 @@ std::optional<QString> PostUploadActions::moveIntoFolder(const QString& path, co
 
     // Another file system: a copy under a name no scan or watcher takes up, flushed, then renamed into
     // place, so the archive never shows a partial file under the real name (disk full, a kill mid-copy).
-    const QByteArray temp = folderBytes + "/." + QFile::encodeName(name) + ".ondrix-partial";
+    const QByteArray temp = folderBytes + "/." + FileName::encode(name) + ".ondrix-partial";
     ::unlink(temp.constData()); // left by an earlier copy that was cut short
     Descriptor input{::open(source.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC)};
     struct stat info {};

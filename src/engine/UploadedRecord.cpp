@@ -1,5 +1,7 @@
 #include "engine/UploadedRecord.h"
 
+#include "platform/FileName.h"
+
 #include <QFile>
 
 #include <sys/stat.h>
@@ -145,7 +147,7 @@ void UploadedRecord::forgetMissingBelow(const QString& root)
     QStringList gone;
     for (auto it = m_dates.cbegin(); it != m_dates.cend(); ++it) {
         struct stat info {};
-        if (it.key().startsWith(prefix) && ::lstat(QFile::encodeName(it.key()).constData(), &info) != 0 &&
+        if (it.key().startsWith(prefix) && ::lstat(FileName::encode(it.key()).constData(), &info) != 0 &&
             errno == ENOENT) {
             gone.append(it.key());
         }

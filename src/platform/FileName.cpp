@@ -1,5 +1,7 @@
 #include "platform/FileName.h"
 
+#include <sys/stat.h>
+
 namespace ondrix {
 
 namespace {
@@ -102,6 +104,12 @@ bool FileName::hasUndecodableBytes(QStringView name)
         }
     }
     return false;
+}
+
+bool FileName::exists(const QString& path)
+{
+    struct stat info {};
+    return !path.isEmpty() && ::stat(encode(path).constData(), &info) == 0;
 }
 
 QString FileName::displayName(const QString& name)

@@ -17,6 +17,8 @@ public:
     static QByteArray encode(QStringView name);
     // Whether `name` holds bytes that were not UTF-8.
     static bool hasUndecodableBytes(QStringView name);
+    // QFileInfo::exists for any name: Qt's own encoding cannot find a name that is not UTF-8.
+    static bool exists(const QString& path);
     // `name` for people: each byte that was not UTF-8 shown as \xNN.
     static QString displayName(const QString& name);
 };
