@@ -132,6 +132,8 @@ void run(const char* label, const PushConnection& connection, const QString& fol
             [&] { return std::exchange(sorted, false); });
     measure(label, "sort by type", sortBy(RemoteItemModel::TypeColumn, Qt::AscendingOrder),
             [&] { return std::exchange(sorted, false); });
+    measure(label, "sort by date", sortBy(RemoteItemModel::ModifiedColumn, Qt::DescendingOrder),
+            [&] { return std::exchange(sorted, false); });
     bool selected = false;
     measure(
         label, "select all",

@@ -45,7 +45,7 @@ void CurlTransferClient::setUp(CurlHandle& handle) const
     }
 }
 
-std::variant<QString, FTPError> CurlTransferClient::fetch(const QByteArray& url, bool namesOnly) const
+std::variant<QString, FTPError> CurlTransferClient::fetch(const QByteArray& url, ListingKind kind) const
 {
     if (url.contains('\r') || url.contains('\n') || url.contains('\0')) {
         return *RemoteCommand::refuseUnsafePath(QString::fromUtf8(url));
@@ -58,8 +58,10 @@ std::variant<QString, FTPError> CurlTransferClient::fetch(const QByteArray& url,
     handle.set(CURLOPT_URL, url);
     handle.set(CURLOPT_USERPWD, (m_config.username + u':' + m_config.password).toUtf8());
     setUp(handle);
-    if (namesOnly) {
+    if (kind == ListingKind::namesOnly) {
         handle.set(CURLOPT_DIRLISTONLY, 1L);
+    } else if (kind == ListingKind::facts) {
+        handle.set(CURLOPT_CUSTOMREQUEST, "MLSD");
     }
     handle.set(CURLOPT_WRITEFUNCTION, &appendToBuffer);
     handle.set(CURLOPT_WRITEDATA, static_cast<void*>(&buffer));
@@ -77,12 +79,26 @@ std::variant<QString, FTPError> CurlTransferClient::fetch(const QByteArray& url,
 
 std::variant<QString, FTPError> CurlTransferClient::fetchListing(const QByteArray& url) const
 {
-    return fetch(url, false);
+    if (m_config.transferProtocol == TransferProtocol::sftp || m_factsRefused->load()) {
+        return fetch(url, ListingKind::full);
+    }
+    std::variant<QString, FTPError> facts = fetch(url, ListingKind::facts);
+    const FTPError* error = std::get_if<FTPError>(&facts);
+    // The folder was entered, but the listing command was refused: a server without MLSD.
+    if (error == nullptr || error->kind() != FTPError::Kind::curlExitCode ||
+        error->code() != CURLE_FTP_COULDNT_RETR_FILE) {
+        return facts;
+    }
+    std::variant<QString, FTPError> listing = fetch(url, ListingKind::full);
+    if (std::holds_alternative<QString>(listing)) {
+        m_factsRefused->store(true);
+    }
+    return listing;
 }
 
 std::variant<QString, FTPError> CurlTransferClient::fetchNameList(const QByteArray& url) const
 {
-    return fetch(url, true);
+    return fetch(url, ListingKind::namesOnly);
 }
 
 std::optional<FTPError> CurlTransferClient::run(Command command, const QString& path, const QString& to) const

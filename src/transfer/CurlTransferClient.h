@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -34,7 +35,8 @@ public:
     const PushConnection& config() const { return m_config; }
 
     // The full listing the server returns for `url` (a directory URL ending in "/"), decoded as file names
-    // are (FileName): bytes that are not UTF-8 are kept, not lost.
+    // are (FileName): bytes that are not UTF-8 are kept, not lost. An FTP server is asked for MLSD, whose
+    // lines carry exact dates, and for LIST when it does not know MLSD (from then on).
     [[nodiscard]] std::variant<QString, FTPError> fetchListing(const QByteArray& url) const;
     // The same as names only.
     [[nodiscard]] std::variant<QString, FTPError> fetchNameList(const QByteArray& url) const;
@@ -50,13 +52,16 @@ public:
     void setHandleInspector(HandleInspector inspector) { m_inspector = std::move(inspector); }
 
 private:
-    std::variant<QString, FTPError> fetch(const QByteArray& url, bool namesOnly) const;
+    enum class ListingKind { full, namesOnly, facts };
+    std::variant<QString, FTPError> fetch(const QByteArray& url, ListingKind kind) const;
     std::optional<FTPError> run(Command command, const QString& path, const QString& to = {}) const;
     void setUp(CurlHandle& handle) const;
 
     PushConnection m_config;
     std::shared_ptr<CurlConnectionCache> m_cache;
     HandleInspector m_inspector;
+    // Set once the server turned MLSD down; shared by copies, read and written on pool threads.
+    std::shared_ptr<std::atomic_bool> m_factsRefused = std::make_shared<std::atomic_bool>(false);
 };
 
 } // namespace ondrix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QMetaType>
 #include <QString>
@@ -12,7 +13,8 @@ struct RemoteItem {
     QString id;
     QString name;
     bool isDirectory = false;
-    qint64 size = 0; // 0 for directories and when the listing gives none
+    qint64 size = 0;         // 0 for directories and when the listing gives none
+    QDateTime modified = {}; // UTC; invalid when the listing gives no date
 
     QString path() const { return id; }
 

@@ -42,6 +42,9 @@ void FtpTestServer::launch(quint16 port)
         QStringLiteral("--root"),     rootDir(),          QStringLiteral("--user"), m_options.user,
         QStringLiteral("--password"), m_options.password, QStringLiteral("--port"), QString::number(port),
         QStringLiteral("--log"),      logFile()};
+    if (!m_options.machineListings) {
+        arguments << QStringLiteral("--no-mlsd");
+    }
     if (m_options.tls) {
         arguments << QStringLiteral("--tls") << QStringLiteral("--cert")
                   << testCertificatePath(QStringLiteral("server.pem")) << QStringLiteral("--key")

@@ -14,6 +14,8 @@ struct FtpServerOptions {
     bool tls = false;
     QString user = QStringLiteral("ondrix");
     QString password = QStringLiteral("secret");
+    // MLSD; without it the server answers the command as unknown, as some servers do.
+    bool machineListings = true;
 };
 
 // A real FTP or explicit FTPS server (pyftpdlib) on a free loopback port, serving a fresh temporary folder

@@ -244,6 +244,28 @@ TEST_F(CurlTransferClientTest, FtpOperationsOnARealServer)
         QStringList({"Sub Folder/", "empty/"}));
 }
 
+// A server that does not know MLSD (as vsftpd) is listed with LIST, and asked for MLSD only the first time.
+TEST_F(CurlTransferClientTest, AServerWithoutMachineListingsIsListedTheOldWay)
+{
+    FtpTestServer server;
+    FtpServerOptions options;
+    options.machineListings = false;
+    server.start(options);
+    populate(server.rootDir());
+    CurlTransferClient client(server.connection());
+    int asked = 0;
+    client.setHandleInspector([&](const CurlHandle& handle) {
+        asked += handle.textOption(CURLOPT_CUSTOMREQUEST) == QByteArray("MLSD") ? 1 : 0;
+    });
+    const QByteArray url = FTPBrowserService::listingUrl(server.connection(), "/");
+    for (int round = 0; round < 2; ++round) {
+        const QString listing = text(client.fetchListing(url));
+        EXPECT_EQ(names(listing), QStringList({"Sub Folder/", "empty/", "report 2026.pdf"}));
+        EXPECT_TRUE(RemoteListingParser::parseListing(listing, "/").front().modified.isValid());
+    }
+    EXPECT_EQ(asked, 1);
+}
+
 TEST_F(CurlTransferClientTest, FtpsOperationsOnARealServer)
 {
     FtpTestServer server;

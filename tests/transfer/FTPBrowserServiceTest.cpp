@@ -136,6 +136,10 @@ TEST_F(FTPBrowserServiceTest, ListsAFolderIntoItsObservableState)
     EXPECT_EQ(ids(items),
               QStringList({"/in box/Alpha #1/", "/in box/zeta/", "/in box/A.txt", "/in box/b.txt"}));
     EXPECT_EQ(items[3].size, 5);
+    // The date of the last change, to the second.
+    EXPECT_EQ(items[3].modified.toSecsSinceEpoch(),
+              QFileInfo(root + "/in box/b.txt").lastModified().toSecsSinceEpoch());
+    EXPECT_TRUE(items[0].modified.isValid());
     EXPECT_EQ(service.items(), items);
     EXPECT_EQ(service.currentPath(), "/in box/");
     EXPECT_FALSE(service.isLoading());

@@ -52,14 +52,31 @@ const char16_t* const paramikoListing =
     u"-rw-r--r--   1 0        0              10 06 Dec 00:08 two  spaces.txt\n"
     u"drwxr-xr-x   1 0        0            4096 06 Dec 00:08 Sub Folder\n";
 
-RemoteItem item(const QString& path, bool isDirectory, qint64 size = 0)
+// The listings above were taken the day after; their "Dec 6 00:08" is this year's.
+const QDateTime now(QDate(2026, 12, 7), QTime(9, 30), Qt::UTC);
+const QDateTime listed(QDate(2026, 12, 6), QTime(0, 8), Qt::UTC);
+
+// pyftpdlib's MLSD of the same folder: exact names (inner spaces kept), links as what they point to, the
+// folder itself and its parent.
+const char16_t* const pyftpdlibFacts =
+    u"type=cdir;perm=elcmp;modify=20261206000800; .\r\n"
+    u"type=pdir;perm=elcmp;modify=20261206000800; ..\r\n"
+    u"type=dir;size=4096;perm=elcmp;modify=20261206000800; .hdir\r\n"
+    u"type=dir;size=4096;perm=elcmp;modify=20261206000800.123; Sub Folder\r\n"
+    u"type=dir;size=4096;perm=elcmp;modify=20261206000800; emptydir\r\n"
+    u"type=file;size=10;perm=radfw;modify=20261206000800; link\r\n"
+    u"type=file;size=10;perm=radfw;modify=20261206000800; two  spaces.txt\r\n"
+    u"type=file;size=0;perm=radfw;modify=20261206000800; zero\r\n"
+    u"type=file;size=3;perm=radfw;modify=20261206000800; Äpfel ünd.jpg\r\n";
+
+RemoteItem item(const QString& path, bool isDirectory, qint64 size = 0, const QDateTime& modified = {})
 {
-    return {path, path.section(u'/', -1), isDirectory, size};
+    return {path, path.section(u'/', -1), isDirectory, size, modified};
 }
 
 QList<RemoteItem> parsedAndSorted(const char16_t* text, const QString& base)
 {
-    QList<RemoteItem> items = RemoteListingParser::parseListing(QStringView(text), base);
+    QList<RemoteItem> items = RemoteListingParser::parseListing(QStringView(text), base, now);
     RemoteItem::sort(items);
     return items;
 }
@@ -70,12 +87,12 @@ TEST(RemoteListingParser, EveryServerListingGivesTheSameSortedEntries)
 {
     // A link keeps the arrow and target; runs of spaces inside a name read as one space.
     const QList<RemoteItem> expected = {
-        item("/pub/emptydir", true),
-        item("/pub/Sub Folder", true),
-        item("/pub/Äpfel ünd.jpg", false, 3),
-        {"/pub/link -> two spaces.txt", "link -> two spaces.txt", false, 15},
-        item("/pub/two spaces.txt", false, 10),
-        item("/pub/zero", false, 0),
+        item("/pub/emptydir", true, 0, listed),
+        item("/pub/Sub Folder", true, 0, listed),
+        item("/pub/Äpfel ünd.jpg", false, 3, listed),
+        {"/pub/link -> two spaces.txt", "link -> two spaces.txt", false, 15, listed},
+        item("/pub/two spaces.txt", false, 10, listed),
+        item("/pub/zero", false, 0, listed),
     };
     for (const char16_t* listing : {pyftpdlibListing, opensshListing, paramikoListing}) {
         const QList<RemoteItem> items = parsedAndSorted(listing, "/pub/");
@@ -84,6 +101,10 @@ TEST(RemoteListingParser, EveryServerListingGivesTheSameSortedEntries)
             EXPECT_EQ(items[i], expected[i]) << items[i].id.toStdString();
         }
     }
+
+    EXPECT_EQ(parsedAndSorted(pyftpdlibFacts, "/pub/"),
+              (QList<RemoteItem>{expected[0], expected[1], expected[2], item("/pub/link", false, 10, listed),
+                                 item("/pub/two  spaces.txt", false, 10, listed), expected[5]}));
 }
 
 TEST(RemoteListingParser, UnixFormRules)
@@ -118,11 +139,53 @@ TEST(RemoteListingParser, DosLines)
                                           u"12-06-26  10:17AM              huge big.bin\r\n"
                                           u"12-06-26  10:18AM       <DIR>          .git\r\n",
                                           "/in");
+    const auto at = [](int minutes) { return QDateTime(QDate(2026, 12, 6), QTime(10, minutes), Qt::UTC); };
     ASSERT_EQ(items.size(), 4);
-    EXPECT_EQ(items[0], item("/in/Reports 2026", true));
-    EXPECT_EQ(items[1], item("/in/lower", true));
-    EXPECT_EQ(items[2], item("/in/data file.csv", false, 1234));
-    EXPECT_EQ(items[3], item("/in/big.bin", false, 0));
+    EXPECT_EQ(items[0], item("/in/Reports 2026", true, 0, at(15)));
+    EXPECT_EQ(items[1], item("/in/lower", true, 0, at(16)));
+    EXPECT_EQ(items[2], item("/in/data file.csv", false, 1234, at(17)));
+    EXPECT_EQ(items[3], item("/in/big.bin", false, 0, at(17)));
+}
+
+TEST(RemoteListingParser, DatesOfEveryForm)
+{
+    const auto dateOf = [](QStringView line) {
+        const std::optional<RemoteItem> entry = RemoteListingParser::parseLine(line, "/d", now);
+        return entry ? entry->modified : QDateTime::fromSecsSinceEpoch(-1);
+    };
+    const auto at = [](int year, int month, int day, int hours = 0, int minutes = 0, int seconds = 0) {
+        return QDateTime(QDate(year, month, day), QTime(hours, minutes, seconds), Qt::UTC);
+    };
+    // Older than six months, a long listing gives the year and no time; within them, the time and no year,
+    // so a date after today is last year's.
+    EXPECT_EQ(dateOf(u"-rw-r--r-- 1 u g 5 Mar 14  2019 a"), at(2019, 3, 14));
+    EXPECT_EQ(dateOf(u"-rw-r--r-- 1 u g 5 Dec  8 13:05 a"), at(2026, 12, 8, 13, 5)) << "a zone ahead";
+    EXPECT_EQ(dateOf(u"-rw-r--r-- 1 u g 5 Dec 24 13:05 a"), at(2025, 12, 24, 13, 5));
+    EXPECT_EQ(dateOf(u"-rw-r--r-- 1 u g 5 jul 1 23:59 a"), at(2026, 7, 1, 23, 59));
+    EXPECT_EQ(dateOf(u"-rw-r--r-- 1 0 0 5 01 Feb 10:00 a"), at(2026, 2, 1, 10, 0));
+    // Windows servers: two- or four-digit years, 12-hour clocks, or ISO dates.
+    EXPECT_EQ(dateOf(u"12-06-26  12:15AM  1234 a"), at(2026, 12, 6, 0, 15));
+    EXPECT_EQ(dateOf(u"01-31-99  12:05PM  <DIR> a"), at(1999, 1, 31, 12, 5));
+    EXPECT_EQ(dateOf(u"2026-02-03  21:07  7 a"), at(2026, 2, 3, 21, 7));
+    EXPECT_EQ(dateOf(u"type=file;modify=20260203210759; a b"), at(2026, 2, 3, 21, 7, 59));
+    EXPECT_EQ(dateOf(u"Type=File;Size=7;Modify=19991231235959.5; a"), at(1999, 12, 31, 23, 59, 59));
+    // A date that cannot be read leaves the entry without one, never without its name.
+    for (const char16_t* line :
+         {u"-rw-r--r-- 1 u g 5 Foo 14 2019 a", u"-rw-r--r-- 1 u g 5 Feb 30 2019 a",
+          u"-rw-r--r-- 1 u g 5 Dec 6 25:00 a", u"-rw-r--r-- 1 u g 5 Dec 6 1:2:3 a",
+          u"-rw-r--r-- 1 u g 5 Dec -6 2019 a", u"13-06-26  10:15AM  1 a", u"12-06-26  13:15PM  1 a",
+          u"type=file;modify=2026020321075; a", u"type=file;modify=20261306000000; a",
+          u"type=file;modify=20260203210759Z; a"}) {
+        const std::optional<RemoteItem> entry = RemoteListingParser::parseLine(line, "/d", now);
+        ASSERT_TRUE(entry) << QString::fromUtf16(line).toStdString();
+        EXPECT_EQ(entry->name, "a");
+        EXPECT_FALSE(entry->modified.isValid()) << QString::fromUtf16(line).toStdString();
+    }
+    // Facts of the folder itself and of its parent give no entry; a fact line is never read another way.
+    EXPECT_FALSE(RemoteListingParser::parseLine(u"type=cdir;modify=20260203210759; /d", "/d", now));
+    EXPECT_EQ(
+        RemoteListingParser::parseLine(u"type=dir;x=1; -rw-r--r-- 1 u g 5 Dec 6 00:08 f", "/d", now)->name,
+        "-rw-r--r-- 1 u g 5 Dec 6 00:08 f");
 }
 
 TEST(RemoteListingParser, LinesFittingNoFormGiveNothing)

@@ -13,9 +13,11 @@
 #include "ui/common/Dialogs.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
@@ -162,8 +164,14 @@ void BrowserFolderView::buildTable()
     header->setSectionResizeMode(RemoteItemModel::NameColumn, QHeaderView::Stretch);
     header->setSectionResizeMode(RemoteItemModel::SizeColumn, QHeaderView::Interactive);
     header->setSectionResizeMode(RemoteItemModel::TypeColumn, QHeaderView::Interactive);
+    header->setSectionResizeMode(RemoteItemModel::ModifiedColumn, QHeaderView::Interactive);
     header->resizeSection(RemoteItemModel::SizeColumn, 90);
     header->resizeSection(RemoteItemModel::TypeColumn, 110);
+    // Wide enough for the longest date and time the locale's short format writes.
+    const QString widestDate =
+        QLocale().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 58)), QLocale::ShortFormat);
+    header->resizeSection(RemoteItemModel::ModifiedColumn,
+                          m_table->fontMetrics().horizontalAdvance(widestDate) + 24);
     connect(m_table, &QTreeView::activated, this, [this](const QModelIndex& index) {
         if (index.data(RemoteItemModel::IsDirectoryRole).toBool()) {
             openSelected();

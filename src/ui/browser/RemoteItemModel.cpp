@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QStyle>
 
+#include <limits>
+
 namespace ondrix {
 
 RemoteItemModel::RemoteItemModel(QObject* parent)
@@ -78,6 +80,10 @@ QVariant RemoteItemModel::data(const QModelIndex& index, int role) const
                                     : QLocale().formattedDataSize(item.size, 1, QLocale::DataSizeSIFormat);
         case TypeColumn:
             return m_types.at(index.row());
+        case ModifiedColumn:
+            return item.modified.isValid()
+                       ? QLocale().toString(item.modified.toLocalTime(), QLocale::ShortFormat)
+                       : QString();
         }
         break;
     case Qt::DecorationRole:
@@ -107,6 +113,9 @@ QVariant RemoteItemModel::data(const QModelIndex& index, int role) const
             return item.size;
         case TypeColumn:
             return m_typeRanks.at(index.row());
+        case ModifiedColumn:
+            return item.modified.isValid() ? item.modified.toMSecsSinceEpoch()
+                                           : std::numeric_limits<qint64>::min();
         }
         break;
     case IsDirectoryRole:
@@ -136,6 +145,8 @@ QVariant RemoteItemModel::headerData(int section, Qt::Orientation orientation, i
         return tr("Size");
     case TypeColumn:
         return tr("Type");
+    case ModifiedColumn:
+        return tr("Modified");
     }
     return {};
 }

@@ -10,20 +10,21 @@
 namespace ondrix {
 
 // One listed folder as a table: a row per entry in the order the server's listing was sorted (folders
-// first, then by name), with the columns Name, Size and Type. Holds the listing and the tags, nothing else:
-// sorting and selection belong to the view (RemoteItemSortModel, the view's selection model).
+// first, then by name), with the columns Name, Size, Type and Modified. Holds the listing and the tags,
+// nothing else: sorting and selection belong to the view (RemoteItemSortModel, the view's selection model).
 //
 // Main thread.
 class RemoteItemModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { NameColumn, SizeColumn, TypeColumn, ColumnCount };
+    enum Column { NameColumn, SizeColumn, TypeColumn, ModifiedColumn, ColumnCount };
     enum Role {
         // The entry's position in the listing (int): sorting by name keeps the listing's own order.
         ListingOrderRole = Qt::UserRole + 1,
         // The value a column sorts by: the order for Name, the byte count for Size, the rank of the type's
-        // text among the folder's types for Type.
+        // text among the folder's types for Type, milliseconds since 1970 for Modified (entries without a
+        // date first).
         SortKeyRole,
         IsDirectoryRole,
         // The tag's colour (QColor), when the entry has a tag.

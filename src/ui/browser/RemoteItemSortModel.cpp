@@ -19,11 +19,12 @@ bool RemoteItemSortModel::lessThan(const QModelIndex& left, const QModelIndex& r
     const int leftOrder = left.data(RemoteItemModel::ListingOrderRole).toInt();
     const int rightOrder = right.data(RemoteItemModel::ListingOrderRole).toInt();
     switch (left.column()) {
-    case RemoteItemModel::SizeColumn: {
-        const qint64 leftSize = left.data(RemoteItemModel::SortKeyRole).toLongLong();
-        const qint64 rightSize = right.data(RemoteItemModel::SortKeyRole).toLongLong();
-        if (leftSize != rightSize) {
-            return leftSize < rightSize;
+    case RemoteItemModel::SizeColumn:
+    case RemoteItemModel::ModifiedColumn: {
+        const qint64 leftKey = left.data(RemoteItemModel::SortKeyRole).toLongLong();
+        const qint64 rightKey = right.data(RemoteItemModel::SortKeyRole).toLongLong();
+        if (leftKey != rightKey) {
+            return leftKey < rightKey;
         }
         break;
     }

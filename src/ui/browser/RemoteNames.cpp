@@ -1,5 +1,7 @@
 #include "ui/browser/RemoteNames.h"
 
+#include "platform/FileName.h"
+
 #include <QHash>
 
 namespace ondrix {
@@ -50,7 +52,8 @@ QString RemoteNames::shown(const QString& name)
 {
     QString result;
     result.reserve(name.size());
-    for (QChar c : name) {
+    // Bytes that are not UTF-8 show as \xNN.
+    for (QChar c : FileName::displayName(name)) {
         if (c.unicode() == 0x7f) {
             result += QChar(0x2421);
         } else if (isControl(c)) {

@@ -32,6 +32,7 @@ def main():
     parser.add_argument("--cert")
     parser.add_argument("--key")
     parser.add_argument("--log")
+    parser.add_argument("--no-mlsd", action="store_true")
     args = parser.parse_args()
 
     logging.basicConfig(filename=args.log, level=logging.INFO if args.log else logging.ERROR,
@@ -76,6 +77,9 @@ def main():
     # Names are bytes on the disk: one that is not UTF-8 is stored and listed as the bytes that came, as
     # servers on a byte file system do, instead of being mangled into replacement characters.
     Handler.unicode_errors = "surrogateescape"
+    if args.no_mlsd:
+        # As servers without machine-readable listings (vsftpd) answer: an unknown command.
+        Handler.proto_cmds = {name: info for name, info in Handler.proto_cmds.items() if name != "MLSD"}
 
     server = FTPServer(("127.0.0.1", args.port), Handler)
     server.max_cons = 256

@@ -14,9 +14,15 @@ using ondrix::test::TestEnvironment;
 
 namespace {
 
-RemoteItem entry(const QString& folder, const QString& name, bool isDirectory = false, qint64 size = 0)
+RemoteItem entry(const QString& folder, const QString& name, bool isDirectory = false, qint64 size = 0,
+                 const QDateTime& modified = {})
 {
-    return {RemoteNames::childPath(folder, name), name, isDirectory, size};
+    return {RemoteNames::childPath(folder, name), name, isDirectory, size, modified};
+}
+
+QDateTime day(int year, int month, int dayOfMonth)
+{
+    return QDateTime(QDate(year, month, dayOfMonth), QTime(12, 0), Qt::UTC);
 }
 
 } // namespace
@@ -33,6 +39,8 @@ TEST(RemoteNamesTest, ServerNamesThatCouldActElsewhereAreRefusedAndShownVisibly)
     EXPECT_TRUE(RemoteNames::isSafe(QStringLiteral("..hidden")));
 
     EXPECT_EQ(RemoteNames::shown(QString::fromUtf16(u"a\nb\0c", 5)), QString::fromUtf16(u"a\u240Ab\u2400c"));
+    EXPECT_EQ(RemoteNames::shown(QStringLiteral("caf") + QChar(char16_t(0xDCE9))),
+              QStringLiteral("caf\\xE9"));
     EXPECT_EQ(RemoteNames::shown(QString::fromUtf16(u"x\u202Etxt.exe")),
               QString::fromUtf16(u"x\uFFFDtxt.exe"));
 
@@ -78,8 +86,10 @@ TEST(RemoteItemModelTest, ShowsTheListingAndSortsWithFoldersAlwaysFirst)
 {
     // As the service delivers it: folders first, then files, each by name.
     const QList<RemoteItem> listing = {
-        entry("/a", "b", true), entry("/a", "Z", true), entry("/a", "big.jpg", false, 5'000'000),
-        entry("/a", "c.txt", false, 10), entry("/a", QString::fromUtf16(u"evil\nname"), false, 1)};
+        entry("/a", "b", true, 0, day(2026, 1, 1)), entry("/a", "Z", true),
+        entry("/a", "big.jpg", false, 5'000'000, day(2026, 3, 1)),
+        entry("/a", "c.txt", false, 10, day(2025, 5, 5)),
+        entry("/a", QString::fromUtf16(u"evil\nname"), false, 1, day(2026, 2, 2))};
     RemoteItemModel model;
     model.setListing("/a", listing);
     RemoteItemSortModel sorted;
@@ -90,6 +100,10 @@ TEST(RemoteItemModelTest, ShowsTheListingAndSortsWithFoldersAlwaysFirst)
     EXPECT_EQ(model.index(2, RemoteItemModel::SizeColumn).data().toString(), "5.0 MB");
     EXPECT_TRUE(model.index(0, RemoteItemModel::SizeColumn).data().toString().isEmpty());
     EXPECT_EQ(model.index(3, RemoteItemModel::TypeColumn).data().toString(), "TXT File");
+    // Dates in the user's time zone and the locale's short form; none where the listing gave none.
+    EXPECT_EQ(model.index(3, RemoteItemModel::ModifiedColumn).data().toString(),
+              QLocale().toString(day(2025, 5, 5).toLocalTime(), QLocale::ShortFormat));
+    EXPECT_TRUE(model.index(1, RemoteItemModel::ModifiedColumn).data().toString().isEmpty());
     EXPECT_EQ(model.index(4, RemoteItemModel::NameColumn).data().toString(),
               QString::fromUtf16(u"evil\u240Aname"));
     EXPECT_FALSE(model.isSafe(4));
@@ -110,6 +124,10 @@ TEST(RemoteItemModelTest, ShowsTheListingAndSortsWithFoldersAlwaysFirst)
     EXPECT_EQ(names(), QStringList({"Z", "b", "big.", "c.tx", "evil"}));
     sorted.sort(RemoteItemModel::TypeColumn, Qt::AscendingOrder);
     EXPECT_EQ(names(), QStringList({"b", "Z", "evil", "big.", "c.tx"}));
+    sorted.sort(RemoteItemModel::ModifiedColumn, Qt::AscendingOrder);
+    EXPECT_EQ(names(), QStringList({"Z", "b", "c.tx", "evil", "big."}));
+    sorted.sort(RemoteItemModel::ModifiedColumn, Qt::DescendingOrder);
+    EXPECT_EQ(names(), QStringList({"b", "Z", "big.", "evil", "c.tx"}));
 
     model.setTags({{"/a/c.txt", BrowserTag::green}});
     EXPECT_EQ(model.index(3, 0).data(RemoteItemModel::TagColourRole).value<QColor>(),

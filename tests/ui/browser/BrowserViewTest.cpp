@@ -130,6 +130,9 @@ TEST_P(BrowserProtocolTest, ListsCreatesRenamesAndDeletes)
     EXPECT_EQ(folder->navStack(), QStringList({"/", "/a"}));
     EXPECT_EQ(shownNames(folder), QStringList({"one.jpg"}));
     EXPECT_EQ(folder->table()->model()->index(0, RemoteItemModel::SizeColumn).data().toString(), "1.2 kB");
+    // Every server's listing carries the date the file was last changed.
+    EXPECT_FALSE(
+        folder->table()->model()->index(0, RemoteItemModel::ModifiedColumn).data().toString().isEmpty());
     folder->startNewFolder();
     answerPrompt(folder, "\tPhotos  ");
     waitForCommand(folder, commands, 2);
