@@ -7,7 +7,7 @@
 
 namespace ondrix::test {
 
-BrowserTestServer::BrowserTestServer(TransferProtocol protocol)
+BrowserTestServer::BrowserTestServer(TransferProtocol protocol, bool machineListings)
     : m_protocol(protocol)
 {
     if (protocol == TransferProtocol::sftp) {
@@ -15,7 +15,8 @@ BrowserTestServer::BrowserTestServer(TransferProtocol protocol)
         m_sftp->start();
     } else {
         m_ftp = std::make_unique<FtpTestServer>();
-        m_ftp->start(FtpServerOptions{.tls = protocol == TransferProtocol::ftps});
+        m_ftp->start(
+            FtpServerOptions{.tls = protocol == TransferProtocol::ftps, .machineListings = machineListings});
     }
 }
 

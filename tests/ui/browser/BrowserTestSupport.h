@@ -19,7 +19,8 @@ constexpr int kServerWaitMs = 20000;
 // One of the loopback test servers, by protocol, behind one interface.
 class BrowserTestServer {
 public:
-    explicit BrowserTestServer(TransferProtocol protocol);
+    // An FTP server without `machineListings` is listed with LIST, as servers without MLSD are.
+    explicit BrowserTestServer(TransferProtocol protocol, bool machineListings = true);
 
     void stop();
     void restart();

@@ -303,7 +303,8 @@ TEST_F(BrowserViewTest, ALateAnswerNeverReplacesTheFolderOpenedSince)
 
 TEST_F(BrowserViewTest, NamesTheServerSendsAreShownButNeverActedOn)
 {
-    BrowserTestServer server(TransferProtocol::ftp);
+    // Listed with LIST, where a link shows its target (MLSD describes what the link points to).
+    BrowserTestServer server(TransferProtocol::ftp, false);
     server.makeFile("/plain.txt");
     server.makeFile("/line\nbreak.txt");
     ASSERT_TRUE(QFile::link("../outside", server.rootDir() + "/link"));
