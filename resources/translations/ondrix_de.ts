@@ -645,6 +645,13 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>Not uploaded: FTP cannot carry a name with a tab, a line break or another control character: %1. Rename the file, or connect over SFTP, which carries such names.</source>
+        <translation>Nicht hochgeladen: FTP kann keinen Namen mit Tabulator, Zeilenumbruch oder anderem Steuerzeichen übertragen: %1. Benennen Sie die Datei um oder verbinden Sie sich über SFTP, das solche Namen überträgt.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteNames</name>
     <message>
         <source>A name cannot contain “/” or line breaks, and cannot be “.” or “..”.</source>
@@ -2186,6 +2193,10 @@
     <message>
         <source>Type</source>
         <translation>Art</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Geändert</translation>
     </message>
 </context>
 <context>

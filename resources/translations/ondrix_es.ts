@@ -645,6 +645,13 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>Not uploaded: FTP cannot carry a name with a tab, a line break or another control character: %1. Rename the file, or connect over SFTP, which carries such names.</source>
+        <translation>No subido: FTP no puede transmitir un nombre con un tabulador, un salto de línea u otro carácter de control: %1. Renombre el archivo o conecte por SFTP, que sí admite esos nombres.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteNames</name>
     <message>
         <source>A name cannot contain “/” or line breaks, and cannot be “.” or “..”.</source>
@@ -2186,6 +2193,10 @@
     <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modificado</translation>
     </message>
 </context>
 <context>

@@ -645,6 +645,13 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>Not uploaded: FTP cannot carry a name with a tab, a line break or another control character: %1. Rename the file, or connect over SFTP, which carries such names.</source>
+        <translation>Non envoyé : FTP ne peut pas transmettre un nom contenant une tabulation, un saut de ligne ou un autre caractère de contrôle : %1. Renommez le fichier, ou connectez-vous en SFTP, qui transmet de tels noms.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteNames</name>
     <message>
         <source>A name cannot contain “/” or line breaks, and cannot be “.” or “..”.</source>
@@ -2186,6 +2193,10 @@
     <message>
         <source>Type</source>
         <translation>Type</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modifié</translation>
     </message>
 </context>
 <context>

@@ -645,6 +645,13 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>Not uploaded: FTP cannot carry a name with a tab, a line break or another control character: %1. Rename the file, or connect over SFTP, which carries such names.</source>
+        <translation>Non caricato: FTP non può trasmettere un nome con una tabulazione, un a capo o un altro carattere di controllo: %1. Rinomina il file, oppure connettiti via SFTP, che trasmette tali nomi.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteNames</name>
     <message>
         <source>A name cannot contain “/” or line breaks, and cannot be “.” or “..”.</source>
@@ -2186,6 +2193,10 @@
     <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modificato</translation>
     </message>
 </context>
 <context>

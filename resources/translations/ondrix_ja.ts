@@ -643,6 +643,13 @@
     </message>
 </context>
 <context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>Not uploaded: FTP cannot carry a name with a tab, a line break or another control character: %1. Rename the file, or connect over SFTP, which carries such names.</source>
+        <translation>アップロードしませんでした: FTP ではタブ、改行、その他の制御文字を含む名前を扱えません: %1。ファイル名を変更するか、そのような名前を扱える SFTP で接続してください。</translation>
+    </message>
+</context>
+<context>
     <name>RemoteNames</name>
     <message>
         <source>A name cannot contain “/” or line breaks, and cannot be “.” or “..”.</source>
@@ -2183,6 +2190,10 @@
     <message>
         <source>Type</source>
         <translation>種類</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>更新日時</translation>
     </message>
 </context>
 <context>
