@@ -78,88 +78,62 @@ QStringList FinderTagService::replacingOwnColourTags(const QStringList& tags, co
 
 FinderTagService::FinderTagService(std::shared_ptr<const TagStore> store)
     : m_store(std::move(store))
+    // A small file is queued, uploading and uploaded within milliseconds: waiting a moment lets its colours
+    // collapse into one write.
+    , m_writer([this] { return takeNext(); },
+               BackgroundWriter::Pacing{std::chrono::milliseconds(kCoalesceMs), std::chrono::milliseconds(0)})
 {}
 
 FinderTagService::~FinderTagService()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_stopping = true;
-    }
-    m_wakeWriter.notify_one();
-    if (m_writer.joinable()) {
-        m_writer.join();
-    }
+    m_writer.stop();
 }
 
 void FinderTagService::queueTag(UploadColour colour, const QString& filePath)
 {
-    bool wakeWriter = false;
-    {
-        std::lock_guard lock(m_mutex);
-        if (!m_writer.joinable()) {
-            m_writer = std::thread([this] { writerLoop(); });
-        }
-        // A writer with work in hand takes this request with it; only an idle one needs waking.
-        wakeWriter = m_queue.isEmpty();
+    m_writer.submit([&] {
         if (!m_queuedColours.contains(filePath)) {
             m_queue.append(filePath);
         }
         m_queuedColours.insert(filePath, colour);
-    }
-    if (wakeWriter) {
-        m_wakeWriter.notify_one();
-    }
+    });
 }
 
 void FinderTagService::settle(const QString& filePath)
 {
-    std::unique_lock lock(m_mutex);
-    m_written.wait(lock, [&] { return m_writing != filePath; });
-    const auto queued = m_queuedColours.constFind(filePath);
-    if (queued == m_queuedColours.constEnd()) {
-        return;
+    const std::optional<UploadColour> queued = m_writer.whenReady([&] { return m_writing != filePath; },
+                                                                  [&]() -> std::optional<UploadColour> {
+                                                                      const auto it =
+                                                                          m_queuedColours.constFind(filePath);
+                                                                      if (it == m_queuedColours.constEnd()) {
+                                                                          return std::nullopt;
+                                                                      }
+                                                                      const UploadColour colour = *it;
+                                                                      m_queuedColours.erase(it);
+                                                                      m_queue.removeOne(filePath);
+                                                                      return colour;
+                                                                  });
+    if (queued) {
+        setTag(*queued, filePath);
     }
-    const UploadColour colour = *queued;
-    m_queuedColours.erase(queued);
-    m_queue.removeOne(filePath);
-    lock.unlock();
-    setTag(colour, filePath);
 }
 
 void FinderTagService::waitForTagWrites()
 {
-    std::unique_lock lock(m_mutex);
-    m_flushRequested = true;
-    m_wakeWriter.notify_one();
-    m_written.wait(lock, [this] { return m_queue.isEmpty() && m_writing.isNull(); });
+    m_writer.flush();
 }
 
-void FinderTagService::writerLoop()
+BackgroundWriter::Job FinderTagService::takeNext()
 {
-    std::unique_lock lock(m_mutex);
-    for (;;) {
-        // Whatever is queued is written before the writer ends.
-        m_wakeWriter.wait(lock, [this] { return !m_queue.isEmpty() || m_stopping; });
-        if (m_queue.isEmpty()) {
-            return;
-        }
-        // A small file is queued, uploading and uploaded within milliseconds: waiting a moment lets its
-        // colours collapse into one write.
-        m_wakeWriter.wait_for(lock, std::chrono::milliseconds(kCoalesceMs),
-                              [this] { return m_stopping || m_flushRequested; });
-        while (!m_queue.isEmpty()) {
-            const QString path = m_queue.takeFirst();
-            const UploadColour colour = m_queuedColours.take(path);
-            m_writing = path;
-            lock.unlock();
-            setTag(colour, path);
-            lock.lock();
-            m_writing = QString();
-            m_written.notify_all();
-        }
-        m_flushRequested = false;
+    // Called again after each write: the file written last is done.
+    m_writing = QString();
+    if (m_queue.isEmpty()) {
+        return {};
     }
+    const QString path = m_queue.takeFirst();
+    const UploadColour colour = m_queuedColours.take(path);
+    m_writing = path;
+    return [this, colour, path] { setTag(colour, path); };
 }
 
 void FinderTagService::setTag(UploadColour colour, const QString& filePath) const noexcept

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TagStore.h"
+#include "records/BackgroundWriter.h"
 
 #include <QHash>
 #include <QList>
@@ -8,11 +9,8 @@
 #include <QStringList>
 
 #include <array>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
 #include <optional>
-#include <thread>
 
 namespace ondrix {
 
@@ -68,19 +66,16 @@ public:
     void writeTags(const QStringList& tags, const QString& filePath) const;
 
 private:
-    void writerLoop();
+    BackgroundWriter::Job takeNext();
 
     std::shared_ptr<const TagStore> m_store;
 
-    std::mutex m_mutex;
-    std::condition_variable m_wakeWriter;
-    std::condition_variable m_written;
+    // Guarded by the writer's lock.
     QList<QString> m_queue; // files in the order of their first waiting request
     QHash<QString, UploadColour> m_queuedColours;
     QString m_writing; // the file the writer is tagging now
-    bool m_stopping = false;
-    bool m_flushRequested = false;
-    std::thread m_writer; // started by the first queued request
+    // Last: it stops before the members it reads go.
+    BackgroundWriter m_writer;
 };
 
 } // namespace ondrix

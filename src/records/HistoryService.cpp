@@ -14,6 +14,9 @@ namespace ondrix {
 HistoryService::HistoryService(const QString& filePath, QObject* parent)
     : QObject(parent)
     , m_filePath(filePath)
+    , m_writer([this] { return takeSnapshot(); },
+               BackgroundWriter::Pacing{std::chrono::milliseconds(0),
+                                        std::chrono::milliseconds(kMinWriteIntervalMs)})
 {
     QDir().mkpath(QFileInfo(filePath).absolutePath());
     QFile file(filePath);
@@ -25,17 +28,11 @@ HistoryService::HistoryService(const QString& filePath, QObject* parent)
             m_entries = std::move(*loaded);
         }
     }
-    m_writer = std::thread([this] { writerLoop(); });
 }
 
 HistoryService::~HistoryService()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_stopping = true;
-    }
-    m_wakeWriter.notify_one();
-    m_writer.join();
+    m_writer.stop();
 }
 
 void HistoryService::add(const HistoryEntry& entry)
@@ -51,33 +48,24 @@ void HistoryService::clear()
 
 void HistoryService::insertOnOwnerThread(const HistoryEntry& entry)
 {
-    bool wakeWriter = false;
-    {
-        std::lock_guard lock(m_mutex);
+    m_writer.submit([&] {
         m_entries.prepend(entry);
         if (m_entries.size() > maxEntries) {
             m_entries.resize(maxEntries);
         }
-        // Once the list is marked changed, the writer takes later changes with it.
-        wakeWriter = !m_dirty;
         m_dirty = true;
-    }
-    if (wakeWriter) {
-        m_wakeWriter.notify_one();
-    }
+    });
     Q_EMIT entriesChanged();
 }
 
 void HistoryService::clearOnOwnerThread()
 {
-    bool wasEmpty = false;
-    {
-        std::lock_guard lock(m_mutex);
-        wasEmpty = m_entries.isEmpty();
+    const bool wasEmpty = m_writer.submit([this] {
+        const bool empty = m_entries.isEmpty();
         m_entries.clear();
         m_dirty = true;
-    }
-    m_wakeWriter.notify_one();
+        return empty;
+    });
     if (!wasEmpty) {
         Q_EMIT entriesChanged();
     }
@@ -85,37 +73,18 @@ void HistoryService::clearOnOwnerThread()
 
 void HistoryService::waitForFileWrites()
 {
-    std::unique_lock lock(m_mutex);
-    m_flushRequested = true;
-    m_wakeWriter.notify_one();
-    m_writerIdle.wait(lock, [this] { return !m_dirty && !m_writing; });
+    m_writer.flush();
 }
 
-void HistoryService::writerLoop()
+BackgroundWriter::Job HistoryService::takeSnapshot()
 {
-    std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_wakeWriter.wait(lock, [this] { return m_dirty || m_stopping; });
-        if (!m_dirty) {
-            return;
-        }
-        // The list as it is now, shared rather than copied: the owner thread copies it only when it next
-        // changes the list, once per write instead of once per change.
-        const QList<HistoryEntry> snapshot = m_entries;
-        m_dirty = false;
-        m_writing = true;
-        lock.unlock();
-        writeFile(snapshot);
-        lock.lock();
-        m_writing = false;
-        if (!m_dirty) {
-            m_flushRequested = false; // whoever waited for the file has it now
-        }
-        m_writerIdle.notify_all();
-        // Changes arriving meanwhile are gathered into the next write.
-        m_wakeWriter.wait_for(lock, std::chrono::milliseconds(kMinWriteIntervalMs),
-                              [this] { return m_stopping || m_flushRequested; });
+    if (!m_dirty) {
+        return {};
     }
+    m_dirty = false;
+    // The list as it is now, shared rather than copied: the owner thread copies it only when it next changes
+    // the list, once per write instead of once per change.
+    return [this, snapshot = m_entries] { writeFile(snapshot); };
 }
 
 bool HistoryService::writeFile(const QList<HistoryEntry>& snapshot) const

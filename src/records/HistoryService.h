@@ -1,14 +1,12 @@
 #pragma once
 
+#include "records/BackgroundWriter.h"
 #include "records/HistoryEntry.h"
 
 #include <QList>
 #include <QObject>
 
-#include <condition_variable>
-#include <mutex>
 #include <optional>
-#include <thread>
 
 namespace ondrix {
 
@@ -57,22 +55,17 @@ Q_SIGNALS:
 private:
     void insertOnOwnerThread(const HistoryEntry& entry);
     void clearOnOwnerThread();
-    void writerLoop();
+    BackgroundWriter::Job takeSnapshot();
     bool writeFile(const QList<HistoryEntry>& snapshot) const;
 
     const QString m_filePath;
 
-    std::mutex m_mutex;
-    // Changed only on the owner thread and under the mutex; the writer reads it under the mutex.
+    // Changed only on the owner thread and under the writer's lock; the writer reads it under the lock.
     QList<HistoryEntry> m_entries;
-    std::condition_variable m_wakeWriter;
-    std::condition_variable m_writerIdle;
     // The list changed since the writer last took it.
     bool m_dirty = false;
-    bool m_writing = false;
-    bool m_stopping = false;
-    bool m_flushRequested = false;
-    std::thread m_writer;
+    // Last: it stops before the members it reads go.
+    BackgroundWriter m_writer;
 };
 
 } // namespace ondrix

@@ -11,7 +11,9 @@
 
 #include <cerrno>
 #include <limits>
+#include <memory>
 #include <random>
+#include <utility>
 
 namespace ondrix {
 
@@ -91,41 +93,28 @@ LogService::LogService(const QString& logFilePath, Clock clock, QObject* parent)
     : QObject(parent)
     , m_logFilePath(logFilePath)
     , m_clock(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTimeUtc(); }))
+    , m_writer([this] { return takeLines(); })
 {
     QDir().mkpath(QFileInfo(logFilePath).absolutePath());
-    m_writer = std::thread([this] { writerLoop(); });
 }
 
 LogService::~LogService()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_stopping = true;
-    }
-    m_wakeWriter.notify_one();
-    m_writer.join();
+    m_writer.stop();
 }
 
 void LogService::log(const QString& message, LogEntry::LogLevel level)
 {
     LogEntry entry{randomUuid(), m_clock(), level, message};
-    bool scheduleDelivery = false;
-    bool wakeWriter = false;
-    {
-        std::lock_guard lock(m_mutex);
-        wakeWriter = m_toWrite.empty();
+    const bool scheduleDelivery = m_writer.submit([&] {
         m_toWrite.push_back(entry);
         m_toAnnounce.append(entry);
         m_toDeliver.push_back(std::move(entry));
         if (m_toDeliver.size() > std::size_t(maxEntries)) {
             m_toDeliver.pop_front();
         }
-        scheduleDelivery = !m_deliveryScheduled;
-        m_deliveryScheduled = true;
-    }
-    if (wakeWriter) {
-        m_wakeWriter.notify_one();
-    }
+        return !std::exchange(m_deliveryScheduled, true);
+    });
     if (scheduleDelivery) {
         QMetaObject::invokeMethod(this, &LogService::deliverPending, Qt::QueuedConnection);
     }
@@ -133,15 +122,12 @@ void LogService::log(const QString& message, LogEntry::LogLevel level)
 
 void LogService::clear()
 {
-    bool scheduleDelivery = false;
-    {
-        std::lock_guard lock(m_mutex);
+    const bool scheduleDelivery = m_writer.withLock([this] {
         // Entries logged before the clear are dropped with it; those logged after it survive.
         m_toDeliver.clear();
         m_clearPending = true;
-        scheduleDelivery = !m_deliveryScheduled;
-        m_deliveryScheduled = true;
-    }
+        return !std::exchange(m_deliveryScheduled, true);
+    });
     if (scheduleDelivery) {
         QMetaObject::invokeMethod(this, &LogService::deliverPending, Qt::QueuedConnection);
     }
@@ -151,15 +137,12 @@ void LogService::deliverPending()
 {
     std::deque<LogEntry> arrived;
     QList<LogEntry> added;
-    bool clearFirst = false;
-    {
-        std::lock_guard lock(m_mutex);
+    const bool clearFirst = m_writer.withLock([&] {
         arrived.swap(m_toDeliver);
         added.swap(m_toAnnounce);
-        clearFirst = m_clearPending;
-        m_clearPending = false;
         m_deliveryScheduled = false;
-    }
+        return std::exchange(m_clearPending, false);
+    });
     if (clearFirst) {
         m_entries.clear();
     }
@@ -177,8 +160,7 @@ void LogService::deliverPending()
 
 void LogService::waitForFileWrites()
 {
-    std::unique_lock lock(m_mutex);
-    m_writerIdle.wait(lock, [this] { return m_toWrite.empty() && !m_writing; });
+    m_writer.flush();
 }
 
 QString LogService::formatTimestamp(const QDateTime& timestamp)
@@ -186,23 +168,14 @@ QString LogService::formatTimestamp(const QDateTime& timestamp)
     return timestamp.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-void LogService::writerLoop()
+BackgroundWriter::Job LogService::takeLines()
 {
-    std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_wakeWriter.wait(lock, [this] { return !m_toWrite.empty() || m_stopping; });
-        if (m_toWrite.empty()) {
-            return;
-        }
-        std::vector<LogEntry> batch;
-        batch.swap(m_toWrite);
-        m_writing = true;
-        lock.unlock();
-        writeBatch(batch);
-        lock.lock();
-        m_writing = false;
-        m_writerIdle.notify_all();
+    if (m_toWrite.empty()) {
+        return {};
     }
+    auto batch = std::make_shared<std::vector<LogEntry>>();
+    batch->swap(m_toWrite);
+    return [this, batch] { writeBatch(*batch); };
 }
 
 // Appends the batch's lines with one open and close; lines that arrive while a batch is written form the

@@ -1,15 +1,13 @@
 #pragma once
 
+#include "records/BackgroundWriter.h"
 #include "records/LogEntry.h"
 
 #include <QList>
 #include <QObject>
 
-#include <condition_variable>
 #include <deque>
 #include <functional>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 namespace ondrix {
@@ -56,16 +54,14 @@ Q_SIGNALS:
 
 private:
     void deliverPending();
-    void writerLoop();
+    BackgroundWriter::Job takeLines();
     void writeBatch(const std::vector<LogEntry>& batch) const;
 
     const QString m_logFilePath;
     const Clock m_clock;
     QList<LogEntry> m_entries;
 
-    std::mutex m_mutex;
-    std::condition_variable m_wakeWriter;
-    std::condition_variable m_writerIdle;
+    // Guarded by the writer's lock.
     // Entries on their way to `m_entries`; only the newest `maxEntries` can ever be shown, so no more are
     // kept.
     std::deque<LogEntry> m_toDeliver;
@@ -73,9 +69,8 @@ private:
     bool m_clearPending = false;
     bool m_deliveryScheduled = false;
     std::vector<LogEntry> m_toWrite;
-    bool m_writing = false;
-    bool m_stopping = false;
-    std::thread m_writer;
+    // Last: it stops before the members it reads go.
+    BackgroundWriter m_writer;
 };
 
 } // namespace ondrix
