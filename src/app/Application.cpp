@@ -2,6 +2,7 @@
 
 #include "engine/FinderTagService.h"
 #include "model/AppSettings.h"
+#include "model/PushConnection.h"
 #include "platform/AppPaths.h"
 #include "platform/CanberraSoundPlayer.h"
 #include "platform/FdoNotificationCenter.h"
@@ -22,8 +23,7 @@
 namespace ondrix {
 
 namespace {
-// Every connection may run its five uploads at once, and the remote browser needs a thread or two besides.
-constexpr int kThreadsPerConnection = 5;
+// Every connection may run its most uploads at once, and the remote browser needs a thread or two besides.
 constexpr int kSpareThreads = 2;
 } // namespace
 
@@ -74,7 +74,8 @@ Application::~Application()
 void Application::sizeTransferPool()
 {
     const int connections = int(m_manager->connections().size());
-    m_transferPool.setMaxThreadCount(std::max(1, connections) * kThreadsPerConnection + kSpareThreads);
+    m_transferPool.setMaxThreadCount(std::max(1, connections) * int(PushConnection::kMaxSimultaneousUploads) +
+                                     kSpareThreads);
 }
 
 void Application::start()

@@ -76,6 +76,19 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     m_notificationFlushTimer.setSingleShot(true);
     m_notificationFlushTimer.setInterval(int(kDefaultNotificationFlushDelayMs));
     connect(&m_notificationFlushTimer, &QTimer::timeout, this, &ConnectionEngine::flushNotifications);
+    m_stopGraceTimer.setSingleShot(true);
+    m_stopGraceTimer.setInterval(int(kDefaultStopGraceMs));
+    connect(&m_stopGraceTimer, &QTimer::timeout, this, [this] {
+        if (m_stopped && hasRunningTransfers()) {
+            log(QStringLiteral("[%1] ").arg(m_connection.name) +
+                    tr("Stopping: uploads still running after %1 s are cut short; they go up again at the "
+                       "next "
+                       "start")
+                        .arg(m_stopGraceTimer.interval() / 1000),
+                LogEntry::LogLevel::warning);
+            m_task->abortTransfers();
+        }
+    });
 
     // The transfer runs on the pool with only the shared task; the handlers come back on this thread.
     m_uploadQueue->setCallbacks(
@@ -88,6 +101,8 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
 
 ConnectionEngine::~ConnectionEngine()
 {
+    // Nobody is left to handle their results.
+    m_task->abortTransfers();
     if (m_folderWatcher) {
         m_folderWatcher->stop();
     }
@@ -139,6 +154,8 @@ void ConnectionEngine::start(const std::optional<QString>& folder)
     }
     m_bookmarkFolder = folder;
     m_stopped = false;
+    m_stopGraceTimer.stop();
+    m_task->allowTransfers();
     // Paths are normalised once, here: a trailing slash or a linked folder would otherwise give one file
     // two paths (two uploads, two script runs), and a link gets no change notifications of its own.
     m_configuredFolderPath = normalisedFolder(folder.value_or(m_connection.localFolder));
@@ -208,6 +225,9 @@ void ConnectionEngine::stop()
     setState(EngineState::idle());
     // Uploads under way are not interrupted; they stay in activeJobs until their results are handled.
     refreshCounts();
+    if (hasRunningTransfers()) {
+        m_stopGraceTimer.start();
+    }
 }
 
 void ConnectionEngine::pause()

@@ -52,6 +52,8 @@ public:
     static constexpr qint64 kDefaultMinSpinnerVisibilityMs = 1500;
     static constexpr qint64 kDefaultNotificationFlushDelayMs = 30000;
     static constexpr double kStabilityMaxWaitSeconds = 60.0;
+    // How long a stop lets running uploads finish before it cuts them short.
+    static constexpr qint64 kDefaultStopGraceMs = 30000;
 
     ConnectionEngine(const PushConnection& connection, const EngineServices& services,
                      QObject* parent = nullptr);
@@ -60,6 +62,8 @@ public:
     // Begins watching `folder` (from the folder's bookmark) or, without one, the connection's local folder.
     void start(const std::optional<QString>& folder = std::nullopt);
     // Ends watching, scans, stability waits and queued jobs; running transfers finish and are still handled.
+    // A transfer still running after the stop grace is cut short (not recorded: it goes up at the next
+    // start), so a stop never waits for ever on a stalled server.
     void stop();
     void pause();
     // Back to watching (or to the folder's error while the folder is missing); failed files are offered
@@ -103,6 +107,7 @@ public:
     // waits.
     void setStabilityIntervalSeconds(double seconds);
     void setStabilityMaxWaitSeconds(double seconds);
+    void setStopGraceMs(qint64 ms) { m_stopGraceTimer.setInterval(int(ms)); }
     // First wait and longest wait before a failed file is offered again.
     void setRetryBackOffMs(qint64 firstMs, qint64 maxMs) { m_inFlight.setBackOff(firstMs, maxMs); }
     // The transfers of this engine go through this uploader instead of a fresh one (tests inspect handles).
@@ -178,6 +183,7 @@ private:
     QString m_configuredFolderPath;
     QList<QPair<QString, qint64>> m_notificationAccumulator;
     QTimer m_notificationFlushTimer;
+    QTimer m_stopGraceTimer;
     std::optional<QString> m_bookmarkFolder;
     std::optional<QString> m_watchedFolder;
     // Shared with scans on the pool.

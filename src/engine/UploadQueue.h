@@ -3,6 +3,7 @@
 #include "engine/UploadJob.h"
 #include "engine/UploadResult.h"
 #include "engine/UploadTaskControl.h"
+#include "model/PushConnection.h"
 
 #include <QHash>
 #include <QList>
@@ -37,8 +38,8 @@ public:
     using JobCompletedHandler = std::function<void(const UploadResult&)>;
     using JobUpdateHandler = std::function<void(const UploadJob&)>;
 
-    static constexpr int kMinConcurrent = 1;
-    static constexpr int kMaxConcurrent = 5;
+    static constexpr int kMinConcurrent = int(PushConnection::kMinSimultaneousUploads);
+    static constexpr int kMaxConcurrent = int(PushConnection::kMaxSimultaneousUploads);
 
     // `transferPool` runs the upload functions; it is shared by all connections and must outlive the
     // transfers started here (the queue itself may go first: results of its running transfers are dropped).

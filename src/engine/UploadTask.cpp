@@ -50,6 +50,11 @@ UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& 
     clock.start();
     UploadResult result;
     result.job = job;
+    if (m_abort) {
+        result.cutShort = true;
+        result.error = QStringLiteral("Cancelled");
+        return result;
+    }
     const QString& localPath = job.localPath;
     if (m_keyword && !m_keyword->isEmpty()) {
         const IPTCMetadataService::Outcome outcome =
@@ -88,14 +93,14 @@ UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& 
             sinceReport.start();
             control.reportProgress(sent, total);
         },
-        &result.sent);
+        &result.sent, &m_abort);
     if (inSubdirectory) {
         rememberDirectory(directory, !error.has_value());
     }
     result.duration = double(clock.nsecsElapsed()) / 1e9;
     if (error) {
         result.error = error->description();
-        result.cutShort = control.isCancellationRequested();
+        result.cutShort = m_abort;
         return result;
     }
     result.success = true;

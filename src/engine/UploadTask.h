@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -32,10 +33,14 @@ public:
     explicit UploadTask(const PushConnection& connection);
 
     void setUploader(std::shared_ptr<FTPUploader> uploader);
+    // Running transfers end within about a second, and transfers that start meanwhile end at once, each
+    // with an outcome that says it was cut short; until allowTransfers. Any thread.
+    void abortTransfers() { m_abort = true; }
+    void allowTransfers() { m_abort = false; }
 
     // Performs one job on the calling thread and returns its outcome. An image whose writer is not done
     // (the keyword could not be written because it is incomplete or in use) is not sent: the outcome says
-    // it is not ready. A transfer that the control asks to stop ends early and says it was cut short.
+    // it is not ready.
     UploadResult perform(const UploadJob& job, const UploadTaskControl& control);
 
 private:
@@ -47,6 +52,7 @@ private:
 
     const QString m_remoteFolder;
     const std::optional<QString> m_keyword;
+    std::atomic_bool m_abort = false;
 
     mutable std::mutex m_mutex;
     std::shared_ptr<FTPUploader> m_uploader;

@@ -77,6 +77,10 @@ struct IPTCKeywordEntry {
 // The whole configuration of one watched folder and the server it uploads to. A plain value: every engine,
 // uploader and browser works on its own copy.
 struct PushConnection {
+    // The range of simultaneousUploads the editors offer and the upload queue runs.
+    static constexpr qint64 kMinSimultaneousUploads = 1;
+    static constexpr qint64 kMaxSimultaneousUploads = 5;
+
     QUuid id = QUuid::createUuid();
     QString name = defaultName();
     bool isEnabled = false;

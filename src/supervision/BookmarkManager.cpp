@@ -17,20 +17,18 @@ QString keyFor(const QUuid& connectionId)
     return QStringLiteral("ondrix_bookmark_") + connectionId.toString(QUuid::WithoutBraces).toUpper();
 }
 
-void saveBookmark(PreferencesStore& store, const QUuid& connectionId, const QUrl& folderURL)
+void saveBookmark(PreferencesStore& store, const QUuid& connectionId, const QString& path)
 {
-    const QString path = folderURL.toLocalFile();
-    if (!folderURL.isLocalFile() || !QDir::isAbsolutePath(path)) {
+    if (!QDir::isAbsolutePath(path)) {
         qCWarning(lcBookmarks).noquote()
             << QStringLiteral("[BookmarkManager] Failed to save bookmark for %1: %2")
-                   .arg(path.isEmpty() ? folderURL.toString() : path,
-                        QStringLiteral("not an absolute local folder path"));
+                   .arg(path, QStringLiteral("not an absolute local folder path"));
         return;
     }
     store.setData(keyFor(connectionId), QDir::cleanPath(path).toUtf8());
 }
 
-std::optional<QUrl> resolveBookmark(PreferencesStore& store, const QUuid& connectionId)
+std::optional<QString> resolveBookmark(PreferencesStore& store, const QUuid& connectionId)
 {
     const QString key = keyFor(connectionId);
     if (!store.contains(key)) {
@@ -43,26 +41,26 @@ std::optional<QUrl> resolveBookmark(PreferencesStore& store, const QUuid& connec
         return std::nullopt;
     }
     const QString canonical = info.canonicalFilePath();
-    QUrl url = QUrl::fromLocalFile(path);
+    QString folder = path;
     if (!canonical.isEmpty() && canonical != path) {
-        url = QUrl::fromLocalFile(canonical);
-        saveBookmark(store, connectionId, url);
+        folder = canonical;
+        saveBookmark(store, connectionId, folder);
     }
-    if (!QFileInfo(url.toLocalFile()).isReadable()) {
+    if (!QFileInfo(folder).isReadable()) {
         return std::nullopt;
     }
-    return url;
+    return folder;
 }
 
-QHash<QUuid, QUrl> restoreBookmarks(PreferencesStore& store, const QList<PushConnection>& connections)
+QHash<QUuid, QString> restoreBookmarks(PreferencesStore& store, const QList<PushConnection>& connections)
 {
-    QHash<QUuid, QUrl> result;
+    QHash<QUuid, QString> result;
     for (const PushConnection& connection : connections) {
         if (connection.localFolder.isEmpty()) {
             continue;
         }
-        if (const std::optional<QUrl> url = resolveBookmark(store, connection.id)) {
-            result.insert(connection.id, *url);
+        if (const std::optional<QString> folder = resolveBookmark(store, connection.id)) {
+            result.insert(connection.id, *folder);
         }
     }
     return result;

@@ -3,7 +3,7 @@
 #include "model/PushConnection.h"
 
 #include <QHash>
-#include <QUrl>
+#include <QString>
 #include <QUuid>
 
 #include <optional>
@@ -21,10 +21,10 @@ class PreferencesStore;
 namespace BookmarkManager {
 
 QString keyFor(const QUuid& connectionId);
-void saveBookmark(PreferencesStore& store, const QUuid& connectionId, const QUrl& folderURL);
-std::optional<QUrl> resolveBookmark(PreferencesStore& store, const QUuid& connectionId);
+void saveBookmark(PreferencesStore& store, const QUuid& connectionId, const QString& folder);
+std::optional<QString> resolveBookmark(PreferencesStore& store, const QUuid& connectionId);
 // The resolved folder of every connection with a local folder, keyed by connection id.
-QHash<QUuid, QUrl> restoreBookmarks(PreferencesStore& store, const QList<PushConnection>& connections);
+QHash<QUuid, QString> restoreBookmarks(PreferencesStore& store, const QList<PushConnection>& connections);
 
 } // namespace BookmarkManager
 

@@ -202,15 +202,15 @@ void ConnectionsManager::toggleLock(const QUuid& connectionId)
     setLockedConnectionIds(ids);
 }
 
-void ConnectionsManager::setFolderBookmark(const QUrl& folderURL, const QUuid& connectionId)
+void ConnectionsManager::setFolderBookmark(const QString& folder, const QUuid& connectionId)
 {
     const bool known = std::any_of(m_connections.cbegin(), m_connections.cend(),
                                    [&](const PushConnection& c) { return c.id == connectionId; });
     if (!known || !m_services.store) {
         return;
     }
-    BookmarkManager::saveBookmark(*m_services.store, connectionId, folderURL);
-    m_activeBookmarks.insert(connectionId, folderURL);
+    BookmarkManager::saveBookmark(*m_services.store, connectionId, folder);
+    m_activeBookmarks.insert(connectionId, folder);
 }
 
 // ---- engines ----
@@ -307,9 +307,8 @@ void ConnectionsManager::startEngine(const PushConnection& connection)
     scheduleAggregateUpdate();
     m_engines.emplace(connection.id, std::move(engine));
     const auto bookmark = m_activeBookmarks.constFind(connection.id);
-    const std::optional<QString> folder = bookmark == m_activeBookmarks.constEnd()
-                                              ? std::nullopt
-                                              : std::optional<QString>(bookmark->toLocalFile());
+    const std::optional<QString> folder =
+        bookmark == m_activeBookmarks.constEnd() ? std::nullopt : std::optional<QString>(*bookmark);
     // The engine this one replaces may still upload files of the folder: the new engine starts once they are
     // handled, or it would offer them again and send them a second time beside the first.
     ConnectionEngine* predecessor = nullptr;

@@ -8,8 +8,8 @@
 #include <QHash>
 #include <QObject>
 #include <QSet>
+#include <QString>
 #include <QTimer>
-#include <QUrl>
 
 #include <map>
 #include <memory>
@@ -81,7 +81,7 @@ public:
     QString networkType() const { return m_networkType; }
     bool isPausedForSleep() const { return m_isPausedForSleep; }
     quint32 sleepAssertionID() const { return m_sleepAssertionID; }
-    QHash<QUuid, QUrl> activeBookmarks() const { return m_activeBookmarks; }
+    QHash<QUuid, QString> activeBookmarks() const { return m_activeBookmarks; }
 
     // The running engine of a connection, or null.
     ConnectionEngine* engine(const QUuid& connectionId) const;
@@ -95,7 +95,7 @@ public:
     void stopAll();
     void pauseAll();
     void resumeAll();
-    void setFolderBookmark(const QUrl& folderURL, const QUuid& connectionId);
+    void setFolderBookmark(const QString& folder, const QUuid& connectionId);
     // Stopped engines whose uploads are still under way: their results are still recorded.
     bool hasRunningTransfers() const;
 
@@ -182,7 +182,7 @@ private:
     bool m_startingAll = false;
     bool m_isPausedForSleep = false;
     quint32 m_sleepAssertionID = 0;
-    QHash<QUuid, QUrl> m_activeBookmarks;
+    QHash<QUuid, QString> m_activeBookmarks;
     QTimer m_wakeResumeTimer;
     std::function<void(ConnectionEngine&)> m_configureEngine;
 };

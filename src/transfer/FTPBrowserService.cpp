@@ -1,5 +1,6 @@
 #include "transfer/FTPBrowserService.h"
 
+#include "model/RemotePath.h"
 #include "transfer/CurlTransferClient.h"
 #include "transfer/RemoteListingParser.h"
 #include "transfer/RemoteUrl.h"
@@ -74,14 +75,7 @@ FTPBrowserService::ListingResult FTPBrowserService::entriesOf(const QString& dir
 
 QString FTPBrowserService::directoryPath(const QString& path)
 {
-    QString result = path;
-    if (!result.startsWith(u'/')) {
-        result.prepend(u'/');
-    }
-    if (!result.endsWith(u'/')) {
-        result.append(u'/');
-    }
-    return result;
+    return RemotePath::asDirectory(path);
 }
 
 QByteArray FTPBrowserService::listingUrl(const PushConnection& connection, const QString& path)

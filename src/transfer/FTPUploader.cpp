@@ -26,6 +26,7 @@ namespace {
 struct UploadProgressContext {
     FTPUploader::ProgressFunction callback;
     qint64 totalBytes = 0;
+    const std::atomic_bool* abort = nullptr;
 };
 
 // Bytes libcurl reads from the file at a time for an uncapped upload.
@@ -116,7 +117,13 @@ int reportProgress(void* context, curl_off_t, curl_off_t, curl_off_t uploadTotal
     if (progress == nullptr) {
         return 0;
     }
-    progress->callback(qint64(uploadNow), uploadTotal > 0 ? qint64(uploadTotal) : progress->totalBytes);
+    // libcurl calls this at least once a second, also while the server does not answer.
+    if (progress->abort != nullptr && progress->abort->load()) {
+        return 1;
+    }
+    if (progress->callback) {
+        progress->callback(qint64(uploadNow), uploadTotal > 0 ? qint64(uploadTotal) : progress->totalBytes);
+    }
     return 0;
 }
 
@@ -132,7 +139,8 @@ FTPUploader::FTPUploader(PushConnection connection, ConnectionReuse reuse)
 }
 
 std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QString& remotePath,
-                                            const ProgressFunction& progress, LocalFileVersion* opened) const
+                                            const ProgressFunction& progress, LocalFileVersion* opened,
+                                            const std::atomic_bool* abort) const
 {
     CurlHandle handle(m_cache);
     if (!handle.isValid()) {
@@ -187,8 +195,8 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
         handle.set(CURLOPT_UPLOAD_BUFFERSIZE, kUploadBufferSize);
     }
     std::unique_ptr<UploadProgressContext> context;
-    if (progress) {
-        context = std::make_unique<UploadProgressContext>(UploadProgressContext{progress, size});
+    if (progress || abort != nullptr) {
+        context = std::make_unique<UploadProgressContext>(UploadProgressContext{progress, size, abort});
         handle.set(CURLOPT_NOPROGRESS, 0L);
         handle.set(CURLOPT_XFERINFODATA, static_cast<void*>(context.get()));
         handle.set(CURLOPT_XFERINFOFUNCTION, &reportProgress);

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -36,9 +37,11 @@ public:
     // Stores the local file at `remotePath` (absolute, beginning with "/"), replacing a file of that name
     // and creating missing remote folders on the way. Nothing on success. When `opened` is given it receives
     // the version of the local file that was opened and sent (also on failure, once the file was opened).
+    // Once `abort` (when given) holds true, the transfer ends within about a second and fails.
     [[nodiscard]] std::optional<FTPError> upload(const QString& localPath, const QString& remotePath,
                                                  const ProgressFunction& progress = {},
-                                                 LocalFileVersion* opened = nullptr) const;
+                                                 LocalFileVersion* opened = nullptr,
+                                                 const std::atomic_bool* abort = nullptr) const;
     // Asks the server to create one directory (MKD / mkdir); a refusal, e.g. because it exists, is not
     // reported. Fails only when libcurl cannot be initialised or when the path holds a line break or NUL,
     // which could smuggle a second command in (then nothing is sent).

@@ -1,5 +1,6 @@
 #include "transfer/RemoteCommand.h"
 
+#include "model/RemotePath.h"
 #include "platform/FileName.h"
 
 #include <QCoreApplication>
@@ -9,11 +10,6 @@
 namespace ondrix {
 
 namespace {
-
-QString absolute(const QString& path)
-{
-    return path.startsWith(u'/') ? path : u'/' + path;
-}
 
 // libcurl reads an SFTP command's path up to the next blank unless it is in double quotes, inside which
 // backslash escapes a quote or a backslash. FTP sends the rest of the line as it is.
@@ -120,9 +116,9 @@ std::variant<QList<QByteArray>, FTPError> RemoteCommand::lines(TransferProtocol 
             return *refusal;
         }
     }
-    const QString from = absolute(path);
-    return protocol == TransferProtocol::sftp ? sftpLines(kind, from, absolute(to))
-                                              : ftpLines(kind, from, absolute(to));
+    const QString from = RemotePath::absolute(path);
+    return protocol == TransferProtocol::sftp ? sftpLines(kind, from, RemotePath::absolute(to))
+                                              : ftpLines(kind, from, RemotePath::absolute(to));
 }
 
 } // namespace ondrix

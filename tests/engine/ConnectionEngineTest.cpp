@@ -659,3 +659,62 @@ TEST_F(ConnectionEngineTest, AFileOnItsWayIsOfferedOnceAndCountedOnce)
     EXPECT_EQ(engine->uploadedRecord().dates().keys(), QStringList{watched + QStringLiteral("/a.jpg")});
     EXPECT_EQ(colourOf(tags, watched + QStringLiteral("/a.jpg")), QStringLiteral("Green"));
 }
+
+// An image another program still writes is not sent cut off: it waits, is offered again, and goes up once its
+// writer has let go. No failure is counted for it.
+TEST_F(ConnectionEngineTest, AnImageStillOpenForWritingWaitsForItsWriter)
+{
+    FtpTestServer server;
+    server.start();
+    PushConnection c = connectionFor(server.connection());
+    IPTCKeywordEntry keyword;
+    keyword.keyword = QStringLiteral("Agency");
+    c.iptcKeywords = {keyword};
+    c.selectedIPTCKeywordID = keyword.id;
+    c.iptcEnabled = true;
+    auto engine = makeEngine(c);
+    const QString path = write(QStringLiteral("shot.jpg"), "not all there yet");
+    QFile writer(path);
+    ASSERT_TRUE(writer.open(QIODevice::WriteOnly | QIODevice::Append));
+    engine->start();
+    const QString waiting = QStringLiteral("[Office] Still being written, offered again later: shot.jpg");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return logMessages().contains(waiting); }, 20000))
+        << logMessages().join(QLatin1Char('\n')).toStdString();
+    const QString remote = server.rootDir() + QStringLiteral("/incoming/shot.jpg");
+    EXPECT_FALSE(QFile::exists(remote));
+
+    writer.write(" - done");
+    writer.close();
+    EXPECT_TRUE(waitForRemote(remote, "not all there yet - done"))
+        << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(engine->consecutiveErrors(), 0);
+    EXPECT_TRUE(center.requests.isEmpty());
+}
+
+// A stop lets running uploads finish, but not for ever: one that outlasts the grace is cut short, is not
+// recorded, and the stop completes.
+TEST_F(ConnectionEngineTest, AStopCutsShortAnUploadThatOutlastsTheGrace)
+{
+    FtpTestServer server;
+    server.start();
+    PushConnection c = connectionFor(server.connection());
+    c.maxBandwidthKBps = 16;
+    auto engine = makeEngine(c);
+    engine->setStopGraceMs(300);
+    const QString path = write(QStringLiteral("big.bin"), QByteArray(8 * 1024 * 1024, 'b'));
+    engine->start();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !engine->activeJobs().isEmpty() && engine->activeJobs().first().bytesUploaded > 0; },
+        20000));
+    QSignalSpy finished(engine.get(), &ConnectionEngine::transfersFinished);
+    engine->stop();
+    ASSERT_TRUE(finished.wait(20000)) << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_FALSE(engine->hasRunningTransfers());
+    EXPECT_FALSE(engine->uploadedRecord().dates().contains(path));
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return logMessages().contains(
+            QStringLiteral("[Office] Upload cut short by the stop; it goes up at the next start: big.bin"));
+    })) << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(center.requests.isEmpty()) << "a stop is no failure to announce";
+}

@@ -104,12 +104,12 @@ TEST_F(ConnectionsManagerTest, StoredListsLoadCleanedAndEditsAreStored)
 
     // A folder picked for a known connection is remembered at once and restored after a restart.
     const QString picked = env.makeDir(QStringLiteral("picked"));
-    manager->setFolderBookmark(QUrl::fromLocalFile(picked), a.id);
-    manager->setFolderBookmark(QUrl::fromLocalFile(picked), stranger.id);
-    EXPECT_EQ(manager->activeBookmarks().value(a.id), QUrl::fromLocalFile(picked));
+    manager->setFolderBookmark(picked, a.id);
+    manager->setFolderBookmark(picked, stranger.id);
+    EXPECT_EQ(manager->activeBookmarks().value(a.id), picked);
     EXPECT_FALSE(store.contains(BookmarkManager::keyFor(stranger.id)));
     manager.reset();
-    EXPECT_EQ(makeManager()->activeBookmarks().value(a.id), QUrl::fromLocalFile(picked));
+    EXPECT_EQ(makeManager()->activeBookmarks().value(a.id), picked);
 }
 
 TEST_F(ConnectionsManagerTest, UnreadableStoredListsAreLeftAlone)
@@ -128,8 +128,8 @@ TEST_F(ConnectionsManagerTest, UnreadableStoredListsAreLeftAlone)
     PushConnection gone = connection(QStringLiteral("Gone"));
     PushConnection noFolder = connection(QStringLiteral("NoFolder"));
     noFolder.localFolder.clear();
-    BookmarkManager::saveBookmark(store, gone.id, QUrl::fromLocalFile(gone.localFolder));
-    BookmarkManager::saveBookmark(store, noFolder.id, QUrl::fromLocalFile(env.root()));
+    BookmarkManager::saveBookmark(store, gone.id, gone.localFolder);
+    BookmarkManager::saveBookmark(store, noFolder.id, env.root());
     QDir(gone.localFolder).removeRecursively();
     const auto restored = BookmarkManager::restoreBookmarks(store, {gone, noFolder});
     EXPECT_TRUE(restored.isEmpty());

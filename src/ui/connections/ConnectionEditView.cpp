@@ -765,7 +765,7 @@ void ConnectionEditView::chooseLocalFolder()
     }
     // The bookmark first: saving the record restarts the engine, which then finds the folder's bookmark.
     if (m_actions.saveBookmark) {
-        m_actions.saveBookmark(QUrl::fromLocalFile(folder), c.id);
+        m_actions.saveBookmark(folder, c.id);
     }
     m_form->setLocalFolder(folder);
 }

@@ -35,7 +35,7 @@ struct ConnectionEditActions {
     std::function<void(const PushConnection&)> save;
     std::function<void()> toggleLock;
     // Remembers a folder the user picked for the connection, before the record naming it is saved.
-    std::function<void(const QUrl& folder, const QUuid& connectionId)> saveBookmark;
+    std::function<void(const QString& folder, const QUuid& connectionId)> saveBookmark;
 };
 
 // The form of one connection: every field a user sets, in sections, under a lock banner and above the

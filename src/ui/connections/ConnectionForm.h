@@ -44,8 +44,8 @@ public:
     static qint64 defaultPort(TransferProtocol protocol);
     // The stability picker's choices: 1, 2, 3, 5 and 10 seconds, plus a stored value that is none of these.
     static QList<qint64> stabilityChoices(qint64 current);
-    static constexpr qint64 kMinSimultaneousUploads = 1;
-    static constexpr qint64 kMaxSimultaneousUploads = 5;
+    static constexpr qint64 kMinSimultaneousUploads = PushConnection::kMinSimultaneousUploads;
+    static constexpr qint64 kMaxSimultaneousUploads = PushConnection::kMaxSimultaneousUploads;
     // The seven schedule days, Monday first, as stored in scheduleDays (1 = Monday ... 7 = Sunday), and their
     // short names in the user's language.
     static QList<int> scheduleDayNumbers();

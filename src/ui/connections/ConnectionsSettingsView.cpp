@@ -228,7 +228,7 @@ void ConnectionsSettingsView::showEditor()
     ConnectionEditActions actions;
     actions.save = [this](const PushConnection& edited) { m_manager.updateConnection(edited); };
     actions.toggleLock = [this, id] { m_manager.toggleLock(id); };
-    actions.saveBookmark = [this](const QUrl& folder, const QUuid& connectionId) {
+    actions.saveBookmark = [this](const QString& folder, const QUuid& connectionId) {
         m_manager.setFolderBookmark(folder, connectionId);
     };
     m_editor = new ConnectionEditView(*connection, m_manager.lockedConnectionIds().contains(id), m_dialogs,

@@ -20,7 +20,7 @@ class MenuBarPresentation {
 
 public:
     // Upper bounds of the inline steppers; both start at 1.
-    static constexpr qint64 kMaxSimultaneousUploads = 5;
+    static constexpr qint64 kMaxSimultaneousUploads = PushConnection::kMaxSimultaneousUploads;
     static constexpr qint64 kMaxStabilitySeconds = 30;
     // Activity lists this many jobs and sums up the rest in one line.
     static constexpr int kActivityRows = 3;
