@@ -69,7 +69,12 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     m_scan = new FolderScan(m_record, services.transferPool, this);
     m_scan->setMinDurationMs(kDefaultMinSpinnerVisibilityMs);
     m_scan->setHandlers(
-        [this] { return prepareScan(); },
+        [this] {
+            const bool scan = prepareScan();
+            // The pace follows the watcher's health, the back-offs and the end of a recovery.
+            updateScanPace();
+            return scan;
+        },
         [this](const QList<FolderScan::File>& files, bool readable) { scanDelivered(files, readable); });
     connect(m_scan, &FolderScan::finished, this, &ConnectionEngine::scanFinished);
 
@@ -121,7 +126,45 @@ void ConnectionEngine::setMinSpinnerVisibilityMs(qint64 ms)
 void ConnectionEngine::setStabilityIntervalSeconds(double seconds)
 {
     m_stabilityIntervalOverride = seconds;
-    m_scan->setIntervalMs(qint64(stabilityInterval() * 1000.0));
+    updateScanPace();
+}
+
+void ConnectionEngine::setSafetyNetScanSeconds(double seconds)
+{
+    m_safetyNetScanSeconds = seconds;
+    updateScanPace();
+}
+
+bool ConnectionEngine::watcherIsTrustworthy() const
+{
+    return m_folderWatcher && m_folderWatcher->isWatching() && m_folderWatcher->isReliable() &&
+           !m_folderIsRemote && !m_folderMissing &&
+           (m_scanRecoveryUntilMs < 0 || m_clock.elapsed() >= m_scanRecoveryUntilMs);
+}
+
+qint64 ConnectionEngine::scanIntervalMs() const
+{
+    // Failed files are offered again by the scans once their back-off has passed, so while any waits the
+    // scans stay frequent too.
+    const double seconds = watcherIsTrustworthy() && !m_inFlight.hasBackOffs()
+                               ? std::max(m_safetyNetScanSeconds, stabilityInterval())
+                               : stabilityInterval();
+    return qint64(seconds * 1000.0);
+}
+
+void ConnectionEngine::updateScanPace()
+{
+    m_scan->setIntervalMs(scanIntervalMs());
+}
+
+void ConnectionEngine::changesLost(const QString& message)
+{
+    log(QStringLiteral("[") + m_connection.name + QStringLiteral("] ") + message,
+        LogEntry::LogLevel::warning);
+    // Only a scan finds what was missed: one now, and frequent ones for a while.
+    m_scanRecoveryUntilMs = m_clock.elapsed() + kScanRecoveryMs;
+    updateScanPace();
+    m_scan->requestNow();
 }
 
 void ConnectionEngine::setNotificationFlushDelayMs(qint64 ms)
@@ -163,7 +206,8 @@ void ConnectionEngine::start(const std::optional<QString>& folder)
     m_folderPath = resolved.isEmpty() ? m_configuredFolderPath : resolved;
     m_watchedFolder = m_folderPath;
     m_scan->setFolder(m_folderPath, m_connection.monitorSubdirectories);
-    m_scan->setIntervalMs(qint64(stabilityInterval() * 1000.0));
+    m_folderIsRemote = FolderScan::isOnRemoteFileSystem(m_folderPath);
+    updateScanPace();
     if (!QFileInfo::exists(m_folderPath)) {
         // A drive that is mounted later: the scans look for the folder until it is there, and the error
         // stays visible meanwhile.
@@ -186,13 +230,10 @@ void ConnectionEngine::beginWatching()
     m_folderWatcher->setOnFileEvent(
         [this](const QString& path, FolderWatcher::FSEventKind) { handleFileEvent(path); });
     // Missed changes are found by the periodic scan; the user learns why uploads may start later.
-    const auto warn = [this](const QString& message) {
-        log(QStringLiteral("[") + m_connection.name + QStringLiteral("] ") + message,
-            LogEntry::LogLevel::warning);
-    };
-    connect(m_folderWatcher.get(), &FolderWatcher::eventsLost, this, warn);
-    connect(m_folderWatcher.get(), &FolderWatcher::becameUnreliable, this, warn);
+    connect(m_folderWatcher.get(), &FolderWatcher::eventsLost, this, &ConnectionEngine::changesLost);
+    connect(m_folderWatcher.get(), &FolderWatcher::becameUnreliable, this, &ConnectionEngine::changesLost);
     m_folderWatcher->start();
+    updateScanPace();
 
     setState(EngineState::watching());
     log(QStringLiteral("[") + m_connection.name + QStringLiteral("] ") + tr("Watching ") +
@@ -257,6 +298,7 @@ void ConnectionEngine::resume()
 void ConnectionEngine::scanNow()
 {
     m_inFlight.clearBackOffs();
+    updateScanPace();
     if (m_stopped || !m_watchedFolder) {
         return;
     }
@@ -497,6 +539,7 @@ void ConnectionEngine::handleResult(const UploadResult& result)
     refreshCounts();
     updateStateAfterJobChange();
     handleOutcome(result);
+    updateScanPace();
     // A stop waits for the results of uploads that were under way; this may have been the last.
     if (m_stopped && !hasRunningTransfers()) {
         Q_EMIT transfersFinished();

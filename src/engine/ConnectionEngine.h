@@ -54,6 +54,11 @@ public:
     static constexpr double kStabilityMaxWaitSeconds = 60.0;
     // How long a stop lets running uploads finish before it cuts them short.
     static constexpr qint64 kDefaultStopGraceMs = 30000;
+    // The pause between two scans while change notifications are trustworthy: the scan is then only a
+    // safety net, and an idle tree of many files costs next to nothing.
+    static constexpr double kDefaultSafetyNetScanSeconds = 120.0;
+    // After changes were lost, scans stay frequent this long.
+    static constexpr qint64 kScanRecoveryMs = 60000;
 
     ConnectionEngine(const PushConnection& connection, const EngineServices& services,
                      QObject* parent = nullptr);
@@ -108,6 +113,10 @@ public:
     void setStabilityIntervalSeconds(double seconds);
     void setStabilityMaxWaitSeconds(double seconds);
     void setStopGraceMs(qint64 ms) { m_stopGraceTimer.setInterval(int(ms)); }
+    void setSafetyNetScanSeconds(double seconds);
+    // The pause between two scans as things are now: the stability interval, or the safety net's while the
+    // watcher is trustworthy.
+    qint64 scanIntervalMs() const;
     // First wait and longest wait before a failed file is offered again.
     void setRetryBackOffMs(qint64 firstMs, qint64 maxMs) { m_inFlight.setBackOff(firstMs, maxMs); }
     // The transfers of this engine go through this uploader instead of a fresh one (tests inspect handles).
@@ -139,6 +148,9 @@ private:
     qint64 versionStamp(const QString& path) const;
 
     double stabilityInterval() const;
+    bool watcherIsTrustworthy() const;
+    void updateScanPace();
+    void changesLost(const QString& message);
     bool prepareScan();
     void scanDelivered(const QList<FolderScan::File>& files, bool readable);
     void stabilityAnswered(const QString& path, FileStabilityChecker::Answer answer);
@@ -190,6 +202,11 @@ private:
     const std::shared_ptr<UploadedRecord> m_record;
     const PostUploadActions m_postUploadActions;
     std::optional<double> m_stabilityIntervalOverride;
+    double m_safetyNetScanSeconds = kDefaultSafetyNetScanSeconds;
+    // Until then (on m_clock) scans stay frequent: changes were lost.
+    qint64 m_scanRecoveryUntilMs = -1;
+    // Changes made there by other machines raise no notifications here.
+    bool m_folderIsRemote = false;
 };
 
 } // namespace ondrix

@@ -13,7 +13,9 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 
+#include <climits>
 #include <mutex>
 
 namespace ondrix {
@@ -114,6 +116,40 @@ std::optional<FolderScan::File> FolderScan::stat(const QString& path)
     return File{path, secondsOf(info.st_mtim), qint64(info.st_size)};
 }
 
+void FolderScan::setIntervalMs(qint64 ms)
+{
+    const bool sooner = ms < m_intervalMs;
+    m_intervalMs = ms;
+    if (sooner && m_active && !m_running && m_timer.isActive()) {
+        const qint64 rest = std::clamp<qint64>(ms - m_waitingSince.elapsed(), 0, INT_MAX);
+        if (rest < m_timer.remainingTime()) {
+            m_timer.start(int(rest));
+        }
+    }
+}
+
+bool FolderScan::isOnRemoteFileSystem(const QString& path)
+{
+    struct statfs info {};
+    if (::statfs(QFile::encodeName(path).constData(), &info) != 0) {
+        return false;
+    }
+    switch (static_cast<unsigned long>(info.f_type)) {
+    case 0x6969UL:     // NFS
+    case 0x517BUL:     // SMB
+    case 0xFF534D42UL: // CIFS
+    case 0xFE534D42UL: // SMB2
+    case 0x65735546UL: // FUSE (sshfs, rclone and the like)
+    case 0x01021997UL: // 9P
+    case 0x00C36400UL: // Ceph
+    case 0x5346414FUL: // AFS
+    case 0x73757245UL: // Coda
+        return true;
+    default:
+        return false;
+    }
+}
+
 void FolderScan::start(bool immediately)
 {
     ++m_generation;
@@ -153,6 +189,7 @@ void FolderScan::scheduleNext(bool immediately)
     }
     m_timer.disconnect();
     connect(&m_timer, &QTimer::timeout, this, [this, generation = m_generation] { run(generation); });
+    m_waitingSince.start();
     m_timer.start(immediately ? 0 : int(std::clamp<qint64>(m_intervalMs, 0, INT_MAX)));
 }
 

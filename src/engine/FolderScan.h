@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -45,8 +46,10 @@ public:
     void setHandlers(Gate gate, Delivery delivery);
     // The folder (normalised, links resolved) and whether its sub-folders are listed too.
     void setFolder(const QString& folder, bool recursive);
-    // The pause between the end of one scan and the start of the next.
-    void setIntervalMs(qint64 ms) { m_intervalMs = ms; }
+    // The pause between the end of one scan and the start of the next. A shorter pause applies at once to a
+    // scan that is waiting.
+    void setIntervalMs(qint64 ms);
+    qint64 intervalMs() const { return m_intervalMs; }
     // A scan lasts at least this long before it delivers, so that a busy indicator can be seen.
     void setMinDurationMs(qint64 ms) { m_minDurationMs = ms; }
 
@@ -58,6 +61,9 @@ public:
 
     // The date and size of one file straight from stat, or nothing when it cannot be read.
     static std::optional<File> stat(const QString& path);
+    // Whether `path` is on a network or user-space file system, where changes made by other machines
+    // raise no change notifications here.
+    static bool isOnRemoteFileSystem(const QString& path);
 
 Q_SIGNALS:
     // A scan ended: delivered its files, or was skipped by the gate.
@@ -84,6 +90,7 @@ private:
     bool m_active = false;
     bool m_running = false;
     bool m_requested = false;
+    QElapsedTimer m_waitingSince;
     // The first listing also forgets record entries whose files are gone.
     bool m_pruned = false;
     // Bumped by start and stop so that a scan of an earlier run ends at its next step.

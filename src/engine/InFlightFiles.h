@@ -44,6 +44,8 @@ public:
     bool isHeldBack(const QString& path, qint64 nowMs, qint64 versionStamp) const;
     void succeeded(const QString& path) { m_backOffs.remove(path); }
     void clearBackOffs() { m_backOffs.clear(); }
+    // Whether any failed file waits to be offered again.
+    bool hasBackOffs() const { return !m_backOffs.isEmpty(); }
     void setBackOff(qint64 firstMs, qint64 maxMs)
     {
         m_firstBackOffMs = firstMs;

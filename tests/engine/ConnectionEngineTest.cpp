@@ -3,6 +3,7 @@
 #include "engine/UploadedRecord.h"
 #include "model/RemotePath.h"
 #include "platform/FdoNotificationCenter.h"
+#include "platform/InotifyFileEventSource.h"
 #include "support/DBusMockSession.h"
 #include "support/EngineTestServices.h"
 #include "support/FtpTestServer.h"
@@ -67,6 +68,8 @@ protected:
         auto engine = std::make_unique<ConnectionEngine>(connection, services);
         engine->setMinSpinnerVisibilityMs(0);
         engine->setStabilityIntervalSeconds(0.2);
+        // Frequent scans in every test but the one about the scan's pace.
+        engine->setSafetyNetScanSeconds(0.2);
         engine->setNotificationFlushDelayMs(200);
         engine->setRetryBackOffMs(200, 1000);
         return engine;
@@ -717,4 +720,51 @@ TEST_F(ConnectionEngineTest, AStopCutsShortAnUploadThatOutlastsTheGrace)
             QStringLiteral("[Office] Upload cut short by the stop; it goes up at the next start: big.bin"));
     })) << logMessages().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(center.requests.isEmpty()) << "a stop is no failure to announce";
+}
+
+// While the watcher is trustworthy the scan is only a safety net and runs seldom; changes the kernel's event
+// queue dropped are still found, because the overflow brings a scan at once and frequent ones after it.
+TEST_F(ConnectionEngineTest, ChangesLostToAnOverflowAreFoundByTheScan)
+{
+    QFile limit(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));
+    ASSERT_TRUE(limit.open(QIODevice::ReadOnly));
+    const int maxQueued = limit.readAll().trimmed().toInt();
+    ASSERT_GT(maxQueued, 0);
+    FtpTestServer server;
+    server.start();
+    PushConnection c = connectionFor(server.connection());
+    c.includedExtensions = QStringLiteral("jpg");
+    InotifyFileEventSource* source = nullptr;
+    services.makeFileEventSource = [&source] {
+        auto made = std::make_unique<InotifyFileEventSource>();
+        source = made.get();
+        return made;
+    };
+    auto engine = makeEngine(c);
+    engine->setSafetyNetScanSeconds(3600);
+    QSignalSpy scans(engine.get(), &ConnectionEngine::scanFinished);
+    engine->start();
+    ASSERT_TRUE(scans.wait(10000));
+    ASSERT_NE(source, nullptr);
+    EXPECT_EQ(engine->scanIntervalMs(), 3600000);
+
+    // The queue fills up with the changes of two other files; the photo's own events are dropped.
+    source->setReadingSuspended(true);
+    QFile a(watched + QStringLiteral("/a.bin"));
+    QFile b(watched + QStringLiteral("/b.bin"));
+    ASSERT_TRUE(a.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    ASSERT_TRUE(b.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    for (int i = 0; i < maxQueued / 2 + 100; ++i) {
+        a.write("x", 1);
+        b.write("y", 1);
+    }
+    a.close();
+    b.close();
+    write(QStringLiteral("lost.jpg"), "found by the scan");
+    source->setReadingSuspended(false);
+
+    EXPECT_TRUE(waitForRemote(server.rootDir() + QStringLiteral("/incoming/lost.jpg"), "found by the scan"))
+        << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(engine->scanIntervalMs(), 200) << "frequent scans for a while after the loss";
+    EXPECT_FALSE(logMessages().filter(QStringLiteral("fs.inotify.max_queued_events")).isEmpty());
 }
