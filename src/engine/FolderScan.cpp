@@ -131,7 +131,7 @@ void FolderScan::setIntervalMs(qint64 ms)
 bool FolderScan::isOnRemoteFileSystem(const QString& path)
 {
     struct statfs info {};
-    if (::statfs(QFile::encodeName(path).constData(), &info) != 0) {
+    if (::statfs(FileName::encode(path).constData(), &info) != 0) {
         return false;
     }
     switch (static_cast<unsigned long>(info.f_type)) {

@@ -142,24 +142,36 @@ void UploadedRecord::record(const QString& path, double modified, qint64 size)
 void UploadedRecord::forgetMissingBelow(const QString& root)
 {
     const QString prefix = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
-    std::lock_guard lock(m_mutex);
-    loadLocked();
+    Dates below;
+    {
+        std::lock_guard lock(m_mutex);
+        loadLocked();
+        for (auto it = m_dates.cbegin(); it != m_dates.cend(); ++it) {
+            if (it.key().startsWith(prefix)) {
+                below.insert(it.key(), it.value());
+            }
+        }
+    }
+    // Looked up without the lock: a tree of many files takes a while, and the engine asks the record about
+    // new files meanwhile.
     QStringList gone;
-    for (auto it = m_dates.cbegin(); it != m_dates.cend(); ++it) {
+    for (auto it = below.cbegin(); it != below.cend(); ++it) {
         struct stat info {};
-        if (it.key().startsWith(prefix) && ::lstat(FileName::encode(it.key()).constData(), &info) != 0 &&
-            errno == ENOENT) {
+        if (::lstat(FileName::encode(it.key()).constData(), &info) != 0 && errno == ENOENT) {
             gone.append(it.key());
         }
     }
     if (gone.isEmpty()) {
         return;
     }
+    std::lock_guard lock(m_mutex);
+    // An entry recorded again meanwhile belongs to a file that is back: it stays.
+    gone.removeIf([&](const QString& path) { return m_dates.value(path, -1.0) != below.value(path); });
     for (const QString& path : gone) {
         m_dates.remove(path);
         m_sizes.remove(path);
     }
-    if (m_store) {
+    if (m_store && !gone.isEmpty()) {
         m_store->writeTogether([&] {
             for (const QString& path : gone) {
                 m_store->removeRealDictionaryEntry(m_key, path);

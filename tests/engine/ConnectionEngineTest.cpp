@@ -7,6 +7,7 @@
 #include "support/DBusMockSession.h"
 #include "support/EngineTestServices.h"
 #include "support/FtpTestServer.h"
+#include "support/InotifyQueue.h"
 #include "support/SftpTestServer.h"
 #include "transfer/CurlHandle.h"
 #include "transfer/FTPUploader.h"
@@ -28,6 +29,7 @@ using ondrix::test::DBusMockSession;
 using ondrix::test::EngineTestFixture;
 using ondrix::test::FtpServerOptions;
 using ondrix::test::FtpTestServer;
+using ondrix::test::InotifyQueue;
 using ondrix::test::readFile;
 using ondrix::test::SftpTestServer;
 
@@ -726,10 +728,6 @@ TEST_F(ConnectionEngineTest, AStopCutsShortAnUploadThatOutlastsTheGrace)
 // queue dropped are still found, because the overflow brings a scan at once and frequent ones after it.
 TEST_F(ConnectionEngineTest, ChangesLostToAnOverflowAreFoundByTheScan)
 {
-    QFile limit(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));
-    ASSERT_TRUE(limit.open(QIODevice::ReadOnly));
-    const int maxQueued = limit.readAll().trimmed().toInt();
-    ASSERT_GT(maxQueued, 0);
     FtpTestServer server;
     server.start();
     PushConnection c = connectionFor(server.connection());
@@ -750,16 +748,7 @@ TEST_F(ConnectionEngineTest, ChangesLostToAnOverflowAreFoundByTheScan)
 
     // The queue fills up with the changes of two other files; the photo's own events are dropped.
     source->setReadingSuspended(true);
-    QFile a(watched + QStringLiteral("/a.bin"));
-    QFile b(watched + QStringLiteral("/b.bin"));
-    ASSERT_TRUE(a.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    ASSERT_TRUE(b.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    for (int i = 0; i < maxQueued / 2 + 100; ++i) {
-        a.write("x", 1);
-        b.write("y", 1);
-    }
-    a.close();
-    b.close();
+    ASSERT_TRUE(InotifyQueue::fill(watched));
     write(QStringLiteral("lost.jpg"), "found by the scan");
     source->setReadingSuspended(false);
 

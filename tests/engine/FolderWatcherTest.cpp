@@ -1,6 +1,7 @@
 #include "engine/FolderWatcher.h"
 
 #include "platform/InotifyFileEventSource.h"
+#include "support/InotifyQueue.h"
 #include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
@@ -246,25 +247,10 @@ TEST_F(FolderWatcherTest, ASecondSaveSoonAfterTheFirstIsNotTakenForTheSameBurst)
 
 TEST_F(FolderWatcherTest, AnOverflowIsReportedAndWatchingGoesOn)
 {
-    QFile limit(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));
-    ASSERT_TRUE(limit.open(QIODevice::ReadOnly));
-    const int maxQueued = limit.readAll().trimmed().toInt();
-    ASSERT_GT(maxQueued, 0);
-
     QSignalSpy lost(m_watcher.get(), &FolderWatcher::eventsLost);
     m_watcher->start();
     m_source->setReadingSuspended(true);
-    // Alternating between two files keeps the kernel from merging repeated identical events.
-    QFile a(path(QStringLiteral("a.bin")));
-    QFile b(path(QStringLiteral("b.bin")));
-    ASSERT_TRUE(a.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    ASSERT_TRUE(b.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    for (int i = 0; i < maxQueued / 2 + 100; ++i) {
-        a.write("x", 1);
-        b.write("y", 1);
-    }
-    a.close();
-    b.close();
+    ASSERT_TRUE(test::InotifyQueue::fill(m_root));
     m_source->setReadingSuspended(false);
     ASSERT_TRUE(lost.wait(5000));
     EXPECT_TRUE(lost.first().first().toString().contains(QStringLiteral("fs.inotify.max_queued_events")));

@@ -1,6 +1,7 @@
 #include "model/FilterPresets.h"
 
 #include "model/ExtensionCategory.h"
+#include "model/ExtensionFilter.h"
 
 #include <gtest/gtest.h>
 
@@ -103,4 +104,27 @@ TEST(ExtensionCategory, CategoriesAgreeWithThePresetLists)
         EXPECT_TRUE(photo.remove(extension)) << extension.toStdString();
     }
     EXPECT_EQ(photo, set({"xmp", "pp3", "dop", "cos", "kdc", "dcr", "cap"}));
+}
+
+// The engine applies the lists with the same parser as the presets: a blank piece is no extension.
+TEST(ExtensionFilter, FilesAreAdmittedByTheirExtension)
+{
+    const ExtensionFilter excludeJpg(QString(), QStringLiteral("JPG, "));
+    EXPECT_FALSE(excludeJpg.admits(QStringLiteral("/in/photo.jpg")));
+    EXPECT_TRUE(excludeJpg.admits(QStringLiteral("/in/notes")));
+    EXPECT_TRUE(excludeJpg.admits(QStringLiteral("/in/photo.png")));
+
+    const ExtensionFilter onlyJpg(QStringLiteral("jpg, "), QString());
+    EXPECT_TRUE(onlyJpg.admits(QStringLiteral("/in/A.JPG")));
+    EXPECT_FALSE(onlyJpg.admits(QStringLiteral("/in/notes")));
+    EXPECT_FALSE(onlyJpg.admits(QStringLiteral("/in/a.jpeg")));
+    EXPECT_FALSE(onlyJpg.admits(QStringLiteral("/in/folder.jpg/notes")));
+
+    const ExtensionFilter blanks(QStringLiteral(" , "), QStringLiteral(","));
+    EXPECT_TRUE(blanks.admits(QStringLiteral("/in/notes")));
+    EXPECT_TRUE(blanks.admits(QStringLiteral("/in/a.tar.gz")));
+
+    EXPECT_EQ(ExtensionFilter::extensionOf(QStringLiteral("/in/a.tar.GZ")), QStringLiteral("gz"));
+    EXPECT_EQ(ExtensionFilter::extensionOf(QStringLiteral("/in/.profile")), QString());
+    EXPECT_EQ(ExtensionFilter::extensionOf(QStringLiteral("/in/name.")), QString());
 }

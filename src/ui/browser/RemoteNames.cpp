@@ -1,5 +1,6 @@
 #include "ui/browser/RemoteNames.h"
 
+#include "model/RemotePath.h"
 #include "platform/FileName.h"
 
 #include <QHash>
@@ -82,10 +83,7 @@ std::optional<QString> RemoteNames::typedNameProblem(const QString& name)
 
 QString RemoteNames::childPath(const QString& folder, const QString& name)
 {
-    if (folder.endsWith(u'/')) {
-        return folder + name;
-    }
-    return folder + u'/' + name;
+    return RemotePath::join(folder, name);
 }
 
 QString RemoteNames::withoutTrailingSlash(const QString& path)
@@ -99,12 +97,7 @@ QString RemoteNames::withoutTrailingSlash(const QString& path)
 
 QString RemoteNames::parentPath(const QString& path)
 {
-    const QString trimmed = withoutTrailingSlash(path);
-    const qsizetype slash = trimmed.lastIndexOf(u'/');
-    if (slash <= 0) {
-        return QStringLiteral("/");
-    }
-    return trimmed.left(slash);
+    return RemotePath::directoryOf(path);
 }
 
 QStringList RemoteNames::ancestry(const QString& path)
