@@ -1430,6 +1430,10 @@
         <source>Upload cut short by the stop; it goes up at the next start: </source>
         <translation>Upload durch das Anhalten abgebrochen; er wird beim nächsten Start hochgeladen: </translation>
     </message>
+    <message>
+        <source>Stopping: uploads still running after %1 s are cut short; they go up again at the next start</source>
+        <translation>Wird beendet: Uploads, die nach %1 s noch laufen, werden abgebrochen; sie werden beim nächsten Start erneut hochgeladen</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionForm</name>

@@ -1430,6 +1430,10 @@
         <source>Upload cut short by the stop; it goes up at the next start: </source>
         <translation>Subida interrumpida por la detención; se subirá en el próximo inicio: </translation>
     </message>
+    <message>
+        <source>Stopping: uploads still running after %1 s are cut short; they go up again at the next start</source>
+        <translation>Deteniendo: las subidas que sigan en curso tras %1 s se interrumpen; se volverán a subir en el próximo inicio</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionForm</name>

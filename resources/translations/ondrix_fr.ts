@@ -1430,6 +1430,10 @@
         <source>Upload cut short by the stop; it goes up at the next start: </source>
         <translation>Envoi interrompu par l&apos;arrêt ; il sera envoyé au prochain démarrage : </translation>
     </message>
+    <message>
+        <source>Stopping: uploads still running after %1 s are cut short; they go up again at the next start</source>
+        <translation>Arrêt : les envois encore en cours après %1 s sont interrompus ; ils seront renvoyés au prochain démarrage</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionForm</name>

@@ -1430,6 +1430,10 @@
         <source>Upload cut short by the stop; it goes up at the next start: </source>
         <translation>Caricamento interrotto dall&apos;arresto; verrà caricato al prossimo avvio: </translation>
     </message>
+    <message>
+        <source>Stopping: uploads still running after %1 s are cut short; they go up again at the next start</source>
+        <translation>Arresto: i caricamenti ancora in corso dopo %1 s vengono interrotti; verranno ricaricati al prossimo avvio</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionForm</name>

@@ -1428,6 +1428,10 @@
         <source>Upload cut short by the stop; it goes up at the next start: </source>
         <translation>停止によりアップロードが中断されました。次回の起動時にアップロードします: </translation>
     </message>
+    <message>
+        <source>Stopping: uploads still running after %1 s are cut short; they go up again at the next start</source>
+        <translation>停止中: %1 秒後にまだ実行中のアップロードは中断し、次回の起動時にもう一度アップロードします</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionForm</name>

@@ -1430,6 +1430,10 @@
         <source>Upload cut short by the stop; it goes up at the next start: </source>
         <translation>Envio interrompido pela parada; será enviado na próxima inicialização: </translation>
     </message>
+    <message>
+        <source>Stopping: uploads still running after %1 s are cut short; they go up again at the next start</source>
+        <translation>Parando: envios ainda em andamento após %1 s são interrompidos; serão enviados de novo na próxima inicialização</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionForm</name>
