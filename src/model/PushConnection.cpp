@@ -384,6 +384,7 @@ QJsonObject PushConnection::toJson() const
         {QStringLiteral("iptcEnabled"), iptcEnabled},
         {QStringLiteral("iptcKeywords"), keywords},
         {QStringLiteral("finderTagsEnabled"), finderTagsEnabled},
+        {QStringLiteral("useTemporaryName"), useTemporaryName},
     };
     if (selectedIPTCKeywordID) {
         object.insert(QStringLiteral("selectedIPTCKeywordID"), uuidText(*selectedIPTCKeywordID));
@@ -435,6 +436,7 @@ std::optional<PushConnection> PushConnection::fromJson(const QJsonObject& object
     if (!r.ok()) {
         return failed<PushConnection>(error, r.error());
     }
+    c.useTemporaryName = object.value(QLatin1String("useTemporaryName")).toBool(false);
 
     const QJsonValue enabled = object.value(QLatin1String("iptcEnabled"));
     if (enabled.isBool()) {

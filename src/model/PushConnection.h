@@ -114,6 +114,10 @@ struct PushConnection {
     QList<IPTCKeywordEntry> iptcKeywords;
     std::optional<QUuid> selectedIPTCKeywordID;
     bool finderTagsEnabled = true;
+    // Send to a hidden temporary name in the target folder and rename into place once complete. On for new
+    // connections; records stored before the option existed decode with it off (their servers saw files
+    // arrive under their own names).
+    bool useTemporaryName = true;
 
     // The translated "New Connection".
     static QString defaultName();

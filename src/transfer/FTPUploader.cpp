@@ -212,6 +212,28 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
     return std::nullopt;
 }
 
+CURLcode FTPUploader::runCommands(const QList<QByteArray>& lines, CurlHandle& handle) const
+{
+    curl_slist* commands = nullptr;
+    for (const QByteArray& line : lines) {
+        commands = curl_slist_append(commands, line.constData());
+    }
+    handle.setServer(m_connection, QByteArrayLiteral("/"));
+    handle.set(CURLOPT_CONNECTTIMEOUT, 10L);
+    handle.set(CURLOPT_NOSIGNAL, 1L);
+    handle.set(CURLOPT_WRITEFUNCTION, &discard);
+    handle.set(CURLOPT_QUOTE, commands);
+    // Only the commands are wanted, not the listing of "/" that would follow them.
+    handle.set(CURLOPT_NOBODY, 1L);
+    handle.applyProtocolOptions(m_connection);
+    if (m_inspector) {
+        m_inspector(handle);
+    }
+    const CURLcode result = handle.perform();
+    curl_slist_free_all(commands);
+    return result;
+}
+
 std::optional<FTPError> FTPUploader::createDirectory(const QString& remotePath) const
 {
     CurlHandle handle(m_cache);
@@ -225,23 +247,82 @@ std::optional<FTPError> FTPUploader::createDirectory(const QString& remotePath) 
         // Nothing is sent; the upload that follows creates what it can or fails with its own reason.
         return *refusal;
     }
-    curl_slist* commands = nullptr;
-    for (const QByteArray& line : std::get<QList<QByteArray>>(lines)) {
-        commands = curl_slist_append(commands, line.constData());
+    runCommands(std::get<QList<QByteArray>>(lines), handle);
+    return std::nullopt;
+}
+
+std::variant<std::optional<qint64>, FTPError> FTPUploader::remoteFileSize(const QString& remotePath) const
+{
+    if (std::optional<FTPError> refusal = RemoteCommand::refuseUnsafePath(remotePath)) {
+        return *refusal;
     }
-    handle.setServer(m_connection, QByteArrayLiteral("/"));
+    CurlHandle handle(m_cache);
+    if (!handle.isValid()) {
+        return CurlHandle::initializationFailure();
+    }
+    handle.setServer(m_connection, percentEncodePath(remotePath));
+    handle.set(CURLOPT_NOBODY, 1L);
     handle.set(CURLOPT_CONNECTTIMEOUT, 10L);
+    handle.set(CURLOPT_TIMEOUT, 60L);
     handle.set(CURLOPT_NOSIGNAL, 1L);
     handle.set(CURLOPT_WRITEFUNCTION, &discard);
-    handle.set(CURLOPT_QUOTE, commands);
-    // Only the command is wanted, not the listing of "/" that would follow it.
-    handle.set(CURLOPT_NOBODY, 1L);
     handle.applyProtocolOptions(m_connection);
     if (m_inspector) {
         m_inspector(handle);
     }
-    handle.perform();
-    curl_slist_free_all(commands);
+    const CURLcode result = handle.perform();
+    // SIZE answered 550 (FTP) or the open failed (SFTP); over FTP a folder that cannot be entered holds
+    // no such file either.
+    if (result == CURLE_REMOTE_FILE_NOT_FOUND ||
+        (result == CURLE_REMOTE_ACCESS_DENIED && m_connection.transferProtocol != TransferProtocol::sftp)) {
+        return std::optional<qint64>();
+    }
+    if (result != CURLE_OK) {
+        return handle.errorFor(result);
+    }
+    curl_off_t length = -1;
+    if (curl_easy_getinfo(handle.get(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) != CURLE_OK ||
+        length < 0) {
+        return FTPError::transferFailed(
+            QCoreApplication::translate("FTPUploader",
+                                        "The server does not tell the size of %1, so whether it holds "
+                                        "the file cannot be checked")
+                .arg(remotePath));
+    }
+    return std::optional<qint64>(qint64(length));
+}
+
+std::optional<FTPError> FTPUploader::renameReplacing(const QString& from, const QString& to) const
+{
+    std::variant<QList<QByteArray>, FTPError> lines =
+        RemoteCommand::lines(m_connection.transferProtocol, RemoteCommand::Kind::rename, from, to);
+    if (const FTPError* refusal = std::get_if<FTPError>(&lines)) {
+        return *refusal;
+    }
+    CURLcode result = CURLE_FAILED_INIT;
+    {
+        CurlHandle handle(m_cache);
+        if (!handle.isValid()) {
+            return CurlHandle::initializationFailure();
+        }
+        result = runCommands(std::get<QList<QByteArray>>(lines), handle);
+        if (result == CURLE_OK || m_connection.transferProtocol != TransferProtocol::sftp) {
+            return result == CURLE_OK ? std::nullopt : std::optional<FTPError>(handle.errorFor(result));
+        }
+    }
+    // SFTP version 3 has no replacing rename: the old file goes first ("*": its absence is fine).
+    const auto removal =
+        RemoteCommand::lines(m_connection.transferProtocol, RemoteCommand::Kind::deleteFile, to);
+    QList<QByteArray> retry{'*' + std::get<QList<QByteArray>>(removal).constFirst()};
+    retry += std::get<QList<QByteArray>>(lines);
+    CurlHandle handle(m_cache);
+    if (!handle.isValid()) {
+        return CurlHandle::initializationFailure();
+    }
+    result = runCommands(retry, handle);
+    if (result != CURLE_OK) {
+        return handle.errorFor(result);
+    }
     return std::nullopt;
 }
 

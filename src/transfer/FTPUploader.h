@@ -4,12 +4,17 @@
 #include "transfer/FTPError.h"
 #include "transfer/LocalFileVersion.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
+
+#include <curl/curl.h>
 
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <variant>
 
 namespace ondrix {
 
@@ -46,12 +51,23 @@ public:
     // reported. Fails only when libcurl cannot be initialised or when the path holds a line break or NUL,
     // which could smuggle a second command in (then nothing is sent).
     [[nodiscard]] std::optional<FTPError> createDirectory(const QString& remotePath) const;
+    // The size of the file the server holds at `remotePath`, or nothing when there is no such file (or no
+    // such folder). Asked on the shared connection without a transfer: SIZE over FTP, a stat over SFTP. A
+    // server that keeps the size to itself is an error, since existence cannot be told then.
+    [[nodiscard]] std::variant<std::optional<qint64>, FTPError>
+    remoteFileSize(const QString& remotePath) const;
+    // Renames a remote file, replacing what is stored under `to` (SFTP servers refuse to rename onto an
+    // existing name, so there that file is removed first).
+    [[nodiscard]] std::optional<FTPError> renameReplacing(const QString& from, const QString& to) const;
     // Connects, logs in and lists "/". A refused login counts as reachable.
     [[nodiscard]] std::optional<FTPError> testConnection() const;
 
     void setHandleInspector(HandleInspector inspector) { m_inspector = std::move(inspector); }
 
 private:
+    // Sends raw command lines (quote) without a transfer; the result code of the last one.
+    CURLcode runCommands(const QList<QByteArray>& lines, CurlHandle& handle) const;
+
     PushConnection m_connection;
     std::shared_ptr<CurlConnectionCache> m_cache;
     HandleInspector m_inspector;

@@ -29,7 +29,8 @@ QJsonObject storedRecord()
 TEST(PushConnection, NewRecordEncodesItsDefaults)
 {
     const QJsonObject json = roundTrip(PushConnection());
-    EXPECT_EQ(json.size(), 32); // 33 fields, the unset selection is left out
+    EXPECT_EQ(json.size(), 33); // 34 fields, the unset selection is left out
+    EXPECT_TRUE(json["useTemporaryName"].toBool());
     EXPECT_EQ(json["transferProtocol"].toString(), "FTP");
     EXPECT_EQ(json["ftpMode"].toString(), "Passive");
     EXPECT_EQ(json["conflictResolution"].toString(), "Overwrite");
@@ -76,6 +77,7 @@ TEST(PushConnection, EveryFieldSurvivesTheStoredList)
     a.iptcKeywords = {IPTCKeywordEntry{QUuid::createUuid(), "N", "K"}};
     a.selectedIPTCKeywordID = a.iptcKeywords.first().id;
     a.finderTagsEnabled = false;
+    a.useTemporaryName = false;
     PushConnection b;
     b.postUploadAction = PostUploadAction::moveToArchive("/archive");
 
@@ -99,6 +101,10 @@ TEST(PushConnection, StrictDecodingFailsTheRecordAndTheList)
         object.remove(key);
         return object;
     };
+    // Lists stored before the temporary-name option existed keep sending under the real name.
+    const auto older = decode(without("useTemporaryName"));
+    ASSERT_TRUE(older);
+    EXPECT_FALSE(older->useTemporaryName);
     QString error;
     EXPECT_FALSE(PushConnection::fromJson(without("finderTagsEnabled"), &error));
     EXPECT_TRUE(error.contains("finderTagsEnabled")) << error.toStdString();

@@ -12,6 +12,9 @@ struct FtpServerOptions {
     // Explicit FTPS: TLS required on the control and the data connections, certificate for localhost and
     // 127.0.0.1 signed by the test CA (caFile()).
     bool tls = false;
+    // A faulty server: every stored file is cut to half its size after the transfer was answered with
+    // success.
+    bool truncateUploads = false;
     QString user = QStringLiteral("ondrix");
     QString password = QStringLiteral("secret");
     // MLSD; without it the server answers the command as unknown, as some servers do.

@@ -33,6 +33,7 @@ def main():
     parser.add_argument("--key")
     parser.add_argument("--log")
     parser.add_argument("--no-mlsd", action="store_true")
+    parser.add_argument("--truncate-uploads", action="store_true")
     args = parser.parse_args()
 
     logging.basicConfig(filename=args.log, level=logging.INFO if args.log else logging.ERROR,
@@ -64,6 +65,13 @@ def main():
     else:
         class Handler(FTPHandler):
             pass
+
+    if args.truncate_uploads:
+        def on_file_received(self, path):
+            with open(path, "r+b") as stored:
+                stored.truncate(os.path.getsize(path) // 2)
+
+        Handler.on_file_received = on_file_received
 
     Handler.authorizer = authorizer
     Handler.auth_failed_timeout = 0

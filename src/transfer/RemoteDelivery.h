@@ -1,0 +1,55 @@
+#pragma once
+
+#include "transfer/FTPError.h"
+#include "transfer/FTPUploader.h"
+#include "transfer/LocalFileVersion.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace ondrix {
+
+// Sends one local file to its remote path under the connection's rules. An existing file of that name is
+// replaced, kept (nothing is sent) or left beside the first free "name (n).ext", as the conflict mode says;
+// with the temporary-name option the bytes go to a hidden name in the target folder and are renamed into
+// place once complete, so nothing watching the server sees half a file under the real name; and when asked,
+// the size the server stored is compared with the size sent before the file counts as delivered.
+// Blocking, for a worker thread; existence and sizes are asked on the uploader's shared connection.
+class RemoteDelivery {
+public:
+    struct Outcome {
+        enum class Kind { sent, skippedExisting, failed };
+        Kind kind = Kind::failed;
+        // Where the file is on the server: the path asked for, or the free name Rename chose.
+        QString remotePath;
+        std::optional<FTPError> error;
+        // The local version that was opened and sent; invalid when nothing was opened.
+        LocalFileVersion opened;
+    };
+
+    // How many numbered names Rename tries before it gives up.
+    static constexpr int kMaxNumberedNames = 999;
+
+    explicit RemoteDelivery(const FTPUploader& uploader);
+
+    // `verifySize`: the server's size of the file must equal the size sent (asked before the rename when a
+    // temporary name is used, so a short file never gets the real name).
+    Outcome deliver(const QString& localPath, const QString& remotePath, bool verifySize,
+                    const FTPUploader::ProgressFunction& progress = {}) const;
+
+    // ".name.ext.ondrix-part" in the folder of `remotePath`.
+    static QString temporaryPath(const QString& remotePath);
+    // "name (n).ext" in the folder of `remotePath`; the number goes before the last extension.
+    static QString numberedPath(const QString& remotePath, int number);
+
+private:
+    // The path to send to under the conflict mode, nothing when the file is to be kept, or the error of
+    // asking.
+    std::variant<std::optional<QString>, FTPError> targetPath(const QString& remotePath) const;
+    std::optional<FTPError> verify(const QString& remotePath, qint64 expected) const;
+
+    const FTPUploader& m_uploader;
+};
+
+} // namespace ondrix
