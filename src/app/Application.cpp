@@ -16,6 +16,8 @@
 #include "records/NotificationService.h"
 #include "records/StatsService.h"
 #include "supervision/ConnectionsManager.h"
+#include "supervision/DiskSpaceGuard.h"
+#include "supervision/ScheduleSupervisor.h"
 
 #include <QDBusConnection>
 #include <QTimer>
@@ -59,6 +61,8 @@ Application::Application(QObject* parent)
     services.transferPool = &m_transferPool;
     services.makeFileEventSource = [] { return std::make_unique<InotifyFileEventSource>(); };
     m_manager = std::make_unique<ConnectionsManager>(services, m_network.get(), m_power.get());
+    m_schedule = std::make_unique<ScheduleSupervisor>(*m_manager, services, m_power.get());
+    m_diskSpace = std::make_unique<DiskSpaceGuard>(*m_manager, services);
     sizeTransferPool();
     connect(m_manager.get(), &ConnectionsManager::connectionsChanged, this, &Application::sizeTransferPool);
 }
@@ -68,6 +72,8 @@ Application::~Application()
     // Engines go first: their transfers hold only shared state, but their results need the services.
     m_manager->stopAll();
     m_transferPool.waitForDone();
+    m_diskSpace.reset();
+    m_schedule.reset();
     m_manager.reset();
 }
 

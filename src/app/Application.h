@@ -12,6 +12,8 @@ namespace ondrix {
 
 class AppSettings;
 class ConnectionsManager;
+class DiskSpaceGuard;
+class ScheduleSupervisor;
 class FinderTagService;
 class HistoryService;
 class LogService;
@@ -72,6 +74,9 @@ private:
     std::unique_ptr<NetworkPathSource> m_network;
     std::unique_ptr<PowerMonitor> m_power;
     std::unique_ptr<ConnectionsManager> m_manager;
+    // Hold connections paused outside their schedule and while their disk is nearly full.
+    std::unique_ptr<ScheduleSupervisor> m_schedule;
+    std::unique_ptr<DiskSpaceGuard> m_diskSpace;
 };
 
 } // namespace ondrix

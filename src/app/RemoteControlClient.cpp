@@ -8,7 +8,7 @@
 namespace ondrix {
 
 RemoteControlClient::Outcome RemoteControlClient::send(const QDBusConnection& bus, const QString& method,
-                                                       QString* error)
+                                                       QString* error, QString* answer)
 {
     if (!bus.isConnected()) {
         *error = QStringLiteral("no session bus");
@@ -24,6 +24,9 @@ RemoteControlClient::Outcome RemoteControlClient::send(const QDBusConnection& bu
     if (reply.type() == QDBusMessage::ErrorMessage) {
         *error = reply.errorMessage();
         return Outcome::failed;
+    }
+    if (answer != nullptr && !reply.arguments().isEmpty()) {
+        *answer = reply.arguments().constFirst().toString();
     }
     return Outcome::done;
 }

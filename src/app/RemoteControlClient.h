@@ -10,8 +10,10 @@ class RemoteControlClient {
 public:
     enum class Outcome { done, notRunning, failed };
 
-    // `method` is the service's method ("Show"); `error` gets the reason when the outcome is not done.
-    static Outcome send(const QDBusConnection& bus, const QString& method, QString* error);
+    // `method` is the service's method ("Show"); `error` gets the reason when the outcome is not done, and
+    // `answer` (when given) the text the method returned.
+    static Outcome send(const QDBusConnection& bus, const QString& method, QString* error,
+                        QString* answer = nullptr);
 };
 
 } // namespace ondrix

@@ -43,9 +43,9 @@ bool RemoteControlService::registerOnBus(QString* error)
     return true;
 }
 
-bool RemoteControlService::answerUnavailable(const std::function<void()>& handler, const QString& command)
+bool RemoteControlService::answerUnavailable(bool available, const QString& command)
 {
-    if (handler) {
+    if (available) {
         return false;
     }
     if (calledFromDBus()) {
@@ -59,12 +59,41 @@ bool RemoteControlService::answerUnavailable(const std::function<void()>& handle
 
 void RemoteControlService::Show()
 {
-    if (answerUnavailable(m_handlers.show, QStringLiteral("--show"))) {
+    if (answerUnavailable(bool(m_handlers.show), QStringLiteral("--show"))) {
         return;
     }
     // Answer first: the caller waits only for the acknowledgement, not for the window.
     QMetaObject::invokeMethod(
         this, [this] { m_handlers.show(); }, Qt::QueuedConnection);
+}
+
+void RemoteControlService::Pause()
+{
+    if (!answerUnavailable(bool(m_handlers.pause), QStringLiteral("--pause"))) {
+        m_handlers.pause();
+    }
+}
+
+void RemoteControlService::Resume()
+{
+    if (!answerUnavailable(bool(m_handlers.resume), QStringLiteral("--resume"))) {
+        m_handlers.resume();
+    }
+}
+
+void RemoteControlService::UploadNow()
+{
+    if (!answerUnavailable(bool(m_handlers.uploadNow), QStringLiteral("--upload-now"))) {
+        m_handlers.uploadNow();
+    }
+}
+
+QString RemoteControlService::Status()
+{
+    if (answerUnavailable(bool(m_handlers.status), QStringLiteral("--status"))) {
+        return {};
+    }
+    return m_handlers.status();
 }
 
 } // namespace ondrix

@@ -20,6 +20,11 @@ class RemoteControlService : public QObject, protected QDBusContext {
 public:
     struct Handlers {
         std::function<void()> show;
+        std::function<void()> pause;
+        std::function<void()> resume;
+        std::function<void()> uploadNow;
+        // One line per connection.
+        std::function<QString()> status;
     };
 
     static const QString kNotAvailableError;
@@ -34,9 +39,16 @@ public:
 public Q_SLOTS:
     // Brings the application forward: the popover, or the window that stands in for it without a tray.
     Q_SCRIPTABLE void Show();
+    // Pauses or resumes every connection, as the popover's pause button does.
+    Q_SCRIPTABLE void Pause();
+    Q_SCRIPTABLE void Resume();
+    // Rescans every running connection now and offers failed files again without waiting out their back-off.
+    Q_SCRIPTABLE void UploadNow();
+    // One line per connection: name, state, files queued, files uploading, last error.
+    Q_SCRIPTABLE QString Status();
 
 private:
-    bool answerUnavailable(const std::function<void()>& handler, const QString& command);
+    bool answerUnavailable(bool available, const QString& command);
 
     QDBusConnection m_bus;
     Handlers m_handlers;

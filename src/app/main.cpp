@@ -1,9 +1,10 @@
 // The ondrix executable. With a display it is the tray application; a second start brings the running one
 // forward. Runs headless (no tray, all engines, log lines on stderr) with --headless or when no display is
-// available. --show asks the running instance to show itself.
+// available. --show, --pause, --resume, --upload-now and --status talk to the running instance and exit.
 #include "app/AppDelegate.h"
 #include "app/AppIdentity.h"
 #include "app/Application.h"
+#include "app/ConnectionStatusReport.h"
 #include "app/ConnectionsCommand.h"
 #include "app/MainThreadBusyProbe.h"
 #include "app/RemoteControlClient.h"
@@ -119,8 +120,10 @@ int main(int argc, char** argv)
         return runConnectionsCommand(argc, argv);
     }
     // The application object decides the platform, so the mode is known before the options are parsed.
-    const bool desktop =
-        !hasArgument(argc, argv, "--headless") && !hasArgument(argc, argv, "--show") && hasDisplay();
+    const bool remoteCommand = hasArgument(argc, argv, "--show") || hasArgument(argc, argv, "--pause") ||
+                               hasArgument(argc, argv, "--resume") ||
+                               hasArgument(argc, argv, "--upload-now") || hasArgument(argc, argv, "--status");
+    const bool desktop = !hasArgument(argc, argv, "--headless") && !remoteCommand && hasDisplay();
     std::unique_ptr<QCoreApplication> application;
     if (desktop) {
         application = std::make_unique<QApplication>(argc, argv);
@@ -153,13 +156,44 @@ int main(int argc, char** argv)
         QStringLiteral("show"),
         QCoreApplication::translate("main", "Bring the running Ondrix forward (its popover or window)."));
     parser.addOption(show);
+    // The remote controls of the running instance, each with the service method it calls.
+    const QList<std::pair<QCommandLineOption, QString>> remoteControls{
+        {show, QStringLiteral("Show")},
+        {QCommandLineOption(
+             QStringLiteral("pause"),
+             QCoreApplication::translate("main", "Pause every connection of the running Ondrix.")),
+         QStringLiteral("Pause")},
+        {QCommandLineOption(
+             QStringLiteral("resume"),
+             QCoreApplication::translate("main", "Resume every connection of the running Ondrix.")),
+         QStringLiteral("Resume")},
+        {QCommandLineOption(QStringLiteral("upload-now"),
+                            QCoreApplication::translate("main",
+                                                        "Rescan every running connection now and retry "
+                                                        "failed files at once.")),
+         QStringLiteral("UploadNow")},
+        {QCommandLineOption(QStringLiteral("status"),
+                            QCoreApplication::translate("main", "Print one line per connection: name, state, "
+                                                                "files queued and uploading, last error.")),
+         QStringLiteral("Status")},
+    };
+    for (qsizetype i = 1; i < remoteControls.size(); ++i) {
+        parser.addOption(remoteControls[i].first);
+    }
     parser.process(app);
 
     QTextStream err(stderr);
-    if (parser.isSet(show)) {
+    for (const auto& [option, method] : remoteControls) {
+        if (!parser.isSet(option)) {
+            continue;
+        }
         QString error;
-        if (RemoteControlClient::send(QDBusConnection::sessionBus(), QStringLiteral("Show"), &error) ==
+        QString answer;
+        if (RemoteControlClient::send(QDBusConnection::sessionBus(), method, &error, &answer) ==
             RemoteControlClient::Outcome::done) {
+            if (!answer.isEmpty()) {
+                QTextStream(stdout) << answer << '\n';
+            }
             return 0;
         }
         err << QCoreApplication::translate("main", "Cannot reach a running Ondrix: %1").arg(error) << '\n';
@@ -231,6 +265,10 @@ int main(int argc, char** argv)
     std::unique_ptr<UpdateChecker> updates;
     std::unique_ptr<AppDelegate> delegate;
     RemoteControlService::Handlers remoteHandlers;
+    remoteHandlers.pause = [&] { ondrix.manager().pauseAll(); };
+    remoteHandlers.resume = [&] { ondrix.manager().resumeAll(); };
+    remoteHandlers.uploadNow = [&] { ondrix.manager().uploadNow(); };
+    remoteHandlers.status = [&] { return ConnectionStatusReport::text(ondrix.manager(), ondrix.log()); };
     if (desktop) {
         loginItem = std::make_unique<XdgAutostartLoginItem>(
             AppIdentity::applicationId(), QStringLiteral("Ondrix"), QCoreApplication::applicationFilePath());

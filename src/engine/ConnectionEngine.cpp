@@ -55,10 +55,12 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     , m_extensionFilter(connection.includedExtensions, connection.excludedExtensions)
     , m_task(std::make_shared<UploadTask>(connection))
     , m_record(std::make_shared<UploadedRecord>(services.store, connection))
-    , m_postUploadActions(
-          connection.postUploadAction, connection.deleteLocalAfterUpload, [this](const QString& problem) {
-              log(QStringLiteral("[%1] ").arg(m_connection.name) + problem, LogEntry::LogLevel::warning);
-          })
+    , m_postUploadActions(connection.postUploadAction, connection.deleteLocalAfterUpload,
+                          [this](const QString& problem) {
+                              log(QStringLiteral("[%1] ").arg(m_connection.name) + problem,
+                                  LogEntry::LogLevel::warning);
+                          })
+    , m_failureNotices(services.notifications, services.settings)
 {
     m_clock.start();
     m_stabilityChecker.setCheckInterval(FileStabilityChecker::kDefaultCheckInterval);
@@ -565,8 +567,26 @@ void ConnectionEngine::handleOutcome(const UploadResult& result)
             LogEntry::LogLevel::warning);
         return;
     }
+    if (result.success && result.skippedExisting) {
+        m_inFlight.succeeded(path);
+        m_failureNotices.succeeded(path);
+        // Remembered, so the scans leave it alone while it is unchanged. Not counted, not in the history and
+        // no post-upload action: the server holds other bytes under that name, and deleting or moving this
+        // file could lose it. It was not uploaded, so it wears no upload colour.
+        recordUpload(path, LocalFileVersion());
+        if (m_connection.finderTagsEnabled && m_services.tags) {
+            m_services.tags->clearColour(path);
+        }
+        log(prefix + tr("Skipped (exists on server): ") + name, LogEntry::LogLevel::info);
+        return;
+    }
     if (result.success) {
         m_inFlight.succeeded(path);
+        m_failureNotices.succeeded(path);
+        // Rename mode may have chosen a numbered name; that is the name the server and the history show.
+        const QString remoteName = result.remotePath.isEmpty()
+                                       ? name
+                                       : result.remotePath.mid(result.remotePath.lastIndexOf(u'/') + 1);
         setConsecutiveErrors(0);
         setCompletedCount(m_completedCount + 1);
         if (m_lastUploadedFile != name) {
@@ -586,13 +606,14 @@ void ConnectionEngine::handleOutcome(const UploadResult& result)
             persist();
         }
         setTag(FinderTagService::UploadColour::green, path);
-        log(prefix + QStringLiteral("✓ ") + name + QStringLiteral(" (") +
+        log(prefix + QStringLiteral("✓ ") + name +
+                (remoteName == name ? QString() : QStringLiteral(" → ") + remoteName) + QStringLiteral(" (") +
                 formattedSize(result.bytesUploaded) + QStringLiteral(")"),
             LogEntry::LogLevel::info);
         if (m_services.history) {
             HistoryEntry entry;
             entry.timestamp = QDateTime::currentDateTime();
-            entry.filename = name;
+            entry.filename = remoteName;
             entry.bytes = result.bytesUploaded;
             entry.connectionName = m_connection.name;
             entry.direction = TransferDirection::upload;
@@ -632,9 +653,8 @@ void ConnectionEngine::handleOutcome(const UploadResult& result)
     setTag(FinderTagService::UploadColour::red, path);
     log(prefix + QStringLiteral("✗ ") + name + QStringLiteral(": ") + message, LogEntry::LogLevel::error);
     setState(EngineState::error(message));
-    if (m_services.notifications) {
-        m_services.notifications->notifyUploadFailed(name, m_connection.name, message);
-    }
+    // Announced by the user's rule: after so many failures in a row, then the same notice updated.
+    m_failureNotices.failed(path, name, m_connection.name, message);
 }
 
 void ConnectionEngine::scheduleDelayedFlush()

@@ -12,6 +12,7 @@
 #include "engine/UploadedRecord.h"
 #include "model/ExtensionFilter.h"
 #include "model/PushConnection.h"
+#include "records/FailureNotices.h"
 #include "records/LogEntry.h"
 
 #include <QElapsedTimer>
@@ -201,6 +202,7 @@ private:
     // Shared with scans on the pool.
     const std::shared_ptr<UploadedRecord> m_record;
     const PostUploadActions m_postUploadActions;
+    FailureNotices m_failureNotices;
     std::optional<double> m_stabilityIntervalOverride;
     double m_safetyNetScanSeconds = kDefaultSafetyNetScanSeconds;
     // Until then (on m_clock) scans stay frequent: changes were lost.

@@ -173,6 +173,23 @@ void FinderTagService::setTag(UploadColour colour, const QString& filePath) cons
     }
 }
 
+void FinderTagService::clearColour(const QString& filePath)
+{
+    settle(filePath);
+    for (const TagStore::TagList list : {TagStore::TagList::userTags, TagStore::TagList::desktopTags}) {
+        const QStringList tags = m_store->readTags(filePath, list);
+        QStringList kept;
+        for (const QString& tag : tags) {
+            if (!isOwnColourTag(tag)) {
+                kept.append(tag);
+            }
+        }
+        if (kept.size() != tags.size()) {
+            (void)m_store->writeTags(filePath, list, kept);
+        }
+    }
+}
+
 QStringList FinderTagService::readTags(const QString& filePath) const
 {
     return m_store->readTags(filePath, TagStore::TagList::userTags);

@@ -59,6 +59,8 @@ public:
     // this thread, after a write of it in progress. For the file's last colour ahead of moving or removing
     // it.
     void settle(const QString& filePath);
+    // Takes the four colours off the file (after any colour still queued for it), keeping the user's tags.
+    void clearColour(const QString& filePath);
     // Blocks until every queued colour has been written.
     void waitForTagWrites();
 

@@ -27,6 +27,11 @@ struct UploadResult {
     bool notReady = false;
     // The transfer was asked to stop (a stop that waited too long) and ended early.
     bool cutShort = false;
+    // Not a failure, and nothing was sent: the server holds a file of that name and the connection keeps it.
+    bool skippedExisting = false;
+    // Where the file went on the server (a numbered name when the connection renames); empty when nothing
+    // was sent.
+    QString remotePath;
 
     bool operator==(const UploadResult&) const = default;
 };

@@ -4,6 +4,7 @@
 #include "model/PushConnection.h"
 #include "model/RemotePath.h"
 #include "transfer/FTPUploader.h"
+#include "transfer/RemoteDelivery.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -13,6 +14,8 @@ namespace ondrix {
 UploadTask::UploadTask(const PushConnection& connection)
     : m_remoteFolder(connection.remoteFolder)
     , m_keyword(connection.effectiveIPTCKeyword())
+    , m_verifySize(connection.deleteLocalAfterUpload ||
+                   connection.postUploadAction.kind() == PostUploadAction::Kind::moveToArchive)
     , m_uploader(std::make_shared<FTPUploader>(connection))
 {}
 
@@ -78,8 +81,9 @@ UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& 
     qint64 lastSent = -1;
     qint64 lastTotal = -1;
     QElapsedTimer sinceReport;
-    const std::optional<FTPError> error = uploader->upload(
-        localPath, path,
+    // The connection's conflict mode, temporary name and size check decide how the bytes get there.
+    RemoteDelivery::Outcome delivered = RemoteDelivery(*uploader).deliver(
+        localPath, path, m_verifySize,
         [&](qint64 sent, qint64 total) {
             if (sent == lastSent && total == lastTotal) {
                 return;
@@ -93,7 +97,9 @@ UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& 
             sinceReport.start();
             control.reportProgress(sent, total);
         },
-        &result.sent, &m_abort);
+        &m_abort);
+    result.sent = delivered.opened;
+    const std::optional<FTPError>& error = delivered.error;
     if (inSubdirectory) {
         rememberDirectory(directory, !error.has_value());
     }
@@ -104,6 +110,11 @@ UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& 
         return result;
     }
     result.success = true;
+    if (delivered.kind == RemoteDelivery::Outcome::Kind::skippedExisting) {
+        result.skippedExisting = true;
+        return result;
+    }
+    result.remotePath = delivered.remotePath;
     if (job.bytesTotal > 0) {
         result.bytesUploaded = job.bytesTotal;
     } else {

@@ -53,6 +53,8 @@ private:
     const QString m_remoteFolder;
     const std::optional<QString> m_keyword;
     std::atomic_bool m_abort = false;
+    // The local file goes away after the upload: the server's size must match first.
+    const bool m_verifySize;
 
     mutable std::mutex m_mutex;
     std::shared_ptr<FTPUploader> m_uploader;

@@ -81,6 +81,14 @@ void NotificationService::notifyUploadFailed(const QString& fileName, const QStr
     });
 }
 
+void NotificationService::notifyStatus(const QString& identifier, const QString& title, const QString& body,
+                                       const AppSettings& settings)
+{
+    if (!settings.notificationsEnabled() || !m_center)
+        return;
+    m_center->add(NotificationRequest{identifier, title, body, false});
+}
+
 void NotificationService::requestNotificationPermission()
 {
     if (!m_center)

@@ -34,6 +34,11 @@ public:
     void notifyUploadFailed(const QString& fileName, const QString& connectionName,
                             const QString& failureText);
 
+    // A notice about the application's own state (a connection paused by its schedule, low disk space);
+    // posted while notifications are on, and a later notice with the same identifier replaces it.
+    void notifyStatus(const QString& identifier, const QString& title, const QString& body,
+                      const AppSettings& settings);
+
     // Asks the notification centre for permission; the answer goes to `handlePermissionAnswer`.
     void requestNotificationPermission() override;
     // A refusal is expected and ignored; any other error becomes a system-log line.

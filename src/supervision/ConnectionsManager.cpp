@@ -188,6 +188,7 @@ void ConnectionsManager::updateConnection(const PushConnection& connection)
 void ConnectionsManager::deleteConnection(const QUuid& connectionId)
 {
     stopEngine(connectionId);
+    m_holds.remove(connectionId);
     QList<PushConnection> connections = m_connections;
     connections.removeIf([&](const PushConnection& c) { return c.id == connectionId; });
     setConnections(connections);
@@ -211,6 +212,30 @@ void ConnectionsManager::setFolderBookmark(const QString& folder, const QUuid& c
     }
     BookmarkManager::saveBookmark(*m_services.store, connectionId, folder);
     m_activeBookmarks.insert(connectionId, folder);
+}
+
+void ConnectionsManager::setHeld(const QUuid& connectionId, Hold reason, bool held)
+{
+    const bool wasHeld = isHeld(connectionId);
+    const int bit = 1 << int(reason);
+    if (held) {
+        m_holds[connectionId] |= bit;
+    } else if (const auto it = m_holds.find(connectionId); it != m_holds.end()) {
+        *it &= ~bit;
+        if (*it == 0) {
+            m_holds.erase(it);
+        }
+    }
+    ConnectionEngine* running = engine(connectionId);
+    if (running == nullptr || wasHeld == isHeld(connectionId) || m_aggregatePaused) {
+        return;
+    }
+    if (held) {
+        running->pause();
+    } else {
+        running->resume();
+    }
+    updateAggregateState();
 }
 
 // ---- engines ----
@@ -277,10 +302,23 @@ void ConnectionsManager::pauseAll()
 void ConnectionsManager::resumeAll()
 {
     for (auto& [id, engine] : m_engines) {
-        engine->resume();
+        if (!isHeld(id)) {
+            engine->resume();
+        }
     }
     assign(m_aggregatePaused, false, &ConnectionsManager::aggregatePausedChanged, true);
     updateAggregateState();
+}
+
+void ConnectionsManager::uploadNow()
+{
+    if (m_services.log) {
+        m_services.log->log(tr("Upload Now: rescanning %n connection(s)", nullptr, int(m_engines.size())),
+                            LogEntry::LogLevel::info);
+    }
+    for (auto& [id, engine] : m_engines) {
+        engine->scanNow();
+    }
 }
 
 void ConnectionsManager::startEngine(const PushConnection& connection)
@@ -317,14 +355,22 @@ void ConnectionsManager::startEngine(const PushConnection& connection)
             predecessor = retiring.get();
         }
     }
+    // A held connection and one started during a pause of all begin paused.
+    const bool paused = isHeld(connection.id) || m_aggregatePaused;
     if (predecessor == nullptr) {
         raw->start(folder);
+        if (paused) {
+            raw->pause();
+        }
     } else {
         auto started = std::make_shared<bool>(false);
-        const auto startOnce = [raw, folder, started] {
+        const auto startOnce = [this, raw, folder, started] {
             if (!*started) {
                 *started = true;
                 raw->start(folder);
+                if (isHeld(raw->connection().id) || m_aggregatePaused) {
+                    raw->pause();
+                }
             }
         };
         connect(predecessor, &ConnectionEngine::transfersFinished, raw, startOnce, Qt::QueuedConnection);

@@ -49,6 +49,9 @@ class ConnectionsManager : public QObject {
     Q_PROPERTY(QString networkType READ networkType NOTIFY networkTypeChanged)
 
 public:
+    // Why one connection is held paused on its own, beside the pauses of all connections together.
+    enum class Hold { schedule, lowDiskSpace };
+
     static const QString kConnectionsKey;
     static const QString kLockedConnectionsKey;
     static constexpr int kDefaultWakeResumeDelayMs = 3000;
@@ -95,7 +98,14 @@ public:
     void stopAll();
     void pauseAll();
     void resumeAll();
+    // "Upload Now": every running engine rescans its folder at once and offers its failed files again
+    // without waiting out their back-off.
+    void uploadNow();
     void setFolderBookmark(const QString& folder, const QUuid& connectionId);
+    // Holds one connection paused for `reason` (or lets go of it). Its engine runs only while no hold is
+    // left and all connections are not paused together; a resume of all leaves it paused.
+    void setHeld(const QUuid& connectionId, Hold reason, bool held);
+    bool isHeld(const QUuid& connectionId) const { return m_holds.contains(connectionId); }
     // Stopped engines whose uploads are still under way: their results are still recorded.
     bool hasRunningTransfers() const;
 
@@ -183,6 +193,8 @@ private:
     bool m_isPausedForSleep = false;
     quint32 m_sleepAssertionID = 0;
     QHash<QUuid, QString> m_activeBookmarks;
+    // One bit per Hold of each held connection.
+    QHash<QUuid, int> m_holds;
     QTimer m_wakeResumeTimer;
     std::function<void(ConnectionEngine&)> m_configureEngine;
 };

@@ -81,7 +81,8 @@ std::optional<FTPError> RemoteDelivery::verify(const QString& remotePath, qint64
 
 RemoteDelivery::Outcome RemoteDelivery::deliver(const QString& localPath, const QString& remotePath,
                                                 bool verifySize,
-                                                const FTPUploader::ProgressFunction& progress) const
+                                                const FTPUploader::ProgressFunction& progress,
+                                                const std::atomic_bool* abort) const
 {
     Outcome outcome;
     outcome.remotePath = remotePath;
@@ -99,7 +100,7 @@ RemoteDelivery::Outcome RemoteDelivery::deliver(const QString& localPath, const 
     const bool viaTemporary = m_uploader.connection().useTemporaryName;
     // A leftover of an interrupted upload has the same temporary name and is simply replaced.
     const QString sentTo = viaTemporary ? temporaryPath(*path) : *path;
-    outcome.error = m_uploader.upload(localPath, sentTo, progress, &outcome.opened);
+    outcome.error = m_uploader.upload(localPath, sentTo, progress, &outcome.opened, abort);
     if (!outcome.error && verifySize) {
         outcome.error = verify(sentTo, outcome.opened.size);
     }

@@ -34,9 +34,10 @@ public:
     explicit RemoteDelivery(const FTPUploader& uploader);
 
     // `verifySize`: the server's size of the file must equal the size sent (asked before the rename when a
-    // temporary name is used, so a short file never gets the real name).
+    // temporary name is used, so a short file never gets the real name). `abort` as for FTPUploader::upload.
     Outcome deliver(const QString& localPath, const QString& remotePath, bool verifySize,
-                    const FTPUploader::ProgressFunction& progress = {}) const;
+                    const FTPUploader::ProgressFunction& progress = {},
+                    const std::atomic_bool* abort = nullptr) const;
 
     // ".name.ext.ondrix-part" in the folder of `remotePath`.
     static QString temporaryPath(const QString& remotePath);

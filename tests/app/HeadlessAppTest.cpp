@@ -86,6 +86,21 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
         store.setInteger(QStringLiteral("notify_min_file_count"), 1);
     }
 
+    // The remote controls talk to the running instance: `ondrix --status` prints what it answers.
+    const auto control = [&](const QString& option, QString* output = nullptr) {
+        QProcess process;
+        process.setProcessEnvironment(processEnvironment);
+        process.start(QStringLiteral(ONDRIX_BINARY), {option});
+        EXPECT_TRUE(process.waitForFinished(20000));
+        if (output) {
+            *output = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+        }
+        return process.exitCode();
+    };
+    QString status;
+    EXPECT_EQ(control(QStringLiteral("--status"), &status), 1) << "nothing runs yet";
+    EXPECT_TRUE(status.contains(QStringLiteral("Cannot reach a running Ondrix"))) << status.toStdString();
+
     auto ondrix = launch();
     ASSERT_TRUE(ondrix->waitForStarted(10000));
     env.writeFile(QStringLiteral("folders/Agency/photo.jpg"), "over ftp");
@@ -102,19 +117,35 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
     EXPECT_EQ(second->exitCode(), 1);
     EXPECT_TRUE(second->readAllStandardError().contains("already running"));
 
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return HistoryService::decode(readFile(env.dataHome() + QStringLiteral("/Ondrix/history.json")))
-                       .value_or(QList<HistoryEntry>())
-                       .size() == 2;
-        },
-        10000));
+    const auto historyHolds = [&](qsizetype count) {
+        return QTest::qWaitFor(
+            [&] {
+                return HistoryService::decode(
+                           readFile(env.dataHome() + QStringLiteral("/Ondrix/history.json")))
+                           .value_or(QList<HistoryEntry>())
+                           .size() == count;
+            },
+            30000);
+    };
+    ASSERT_TRUE(historyHolds(2));
+    EXPECT_EQ(control(QStringLiteral("--status"), &status), 0);
+    EXPECT_EQ(status, QStringLiteral("Agency: Watching, 0 queued, 0 uploading\nArchive: Watching, 0 queued, "
+                                     "0 uploading\n"));
+    EXPECT_EQ(control(QStringLiteral("--pause")), 0);
+    env.writeFile(QStringLiteral("folders/Agency/later.jpg"), "after the pause");
+    EXPECT_EQ(control(QStringLiteral("--status"), &status), 0);
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Agency: Paused, "))) << status.toStdString();
+    EXPECT_EQ(control(QStringLiteral("--resume")), 0);
+    EXPECT_EQ(control(QStringLiteral("--upload-now")), 0);
+    EXPECT_TRUE(historyHolds(3));
+    EXPECT_EQ(readFile(ftp.rootDir() + QStringLiteral("/later.jpg")), "after the pause");
     ::kill(pid_t(ondrix->processId()), SIGTERM);
     ASSERT_TRUE(ondrix->waitForFinished(30000));
     EXPECT_EQ(ondrix->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(ondrix->exitCode(), 0);
     const QString stderrText = QString::fromUtf8(ondrix->readAllStandardError());
     EXPECT_TRUE(stderrText.contains(QStringLiteral("[Agency] ✓ photo.jpg"))) << stderrText.toStdString();
+    EXPECT_TRUE(stderrText.contains(QStringLiteral("Upload Now: rescanning 2 connection(s)")));
 
     const QString logFile =
         QString::fromUtf8(readFile(env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log")));
@@ -128,7 +159,8 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
         names.append(entry.filename);
     }
     names.sort();
-    EXPECT_EQ(names, (QStringList{QStringLiteral("photo.jpg"), QStringLiteral("raw.dng")}));
+    EXPECT_EQ(names, (QStringList{QStringLiteral("later.jpg"), QStringLiteral("photo.jpg"),
+                                  QStringLiteral("raw.dng")}));
 
     // Nothing Ondrix wrote (store, log, history, known_hosts, lock, temporary files) is readable by others.
     QStringList written;

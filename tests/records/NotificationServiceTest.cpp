@@ -3,6 +3,7 @@
 #include "model/AppSettings.h"
 #include "platform/FdoNotificationCenter.h"
 #include "platform/PreferencesStore.h"
+#include "records/FailureNotices.h"
 #include "support/DBusMockSession.h"
 #include "support/MessageCapture.h"
 #include "support/TestEnvironment.h"
@@ -129,6 +130,47 @@ TEST_F(NotificationServiceTest, SuccessesAreSilentWhenOffOrEmptyButFailuresAreAl
     EXPECT_EQ(posts[0].hints.value(QStringLiteral("sound-name")).toString(),
               FdoNotificationCenter::defaultSoundName());
     EXPECT_EQ(posts[1].replacesId, 1u);
+}
+
+TEST_F(NotificationServiceTest, FailuresAreAnnouncedAfterTheSetCountOnceAndThenReplaced)
+{
+    FailureNotices notices(&m_service, &m_settings);
+    const auto fail = [&](int times, const QString& name = QStringLiteral("a.jpg")) {
+        for (int i = 0; i < times; ++i)
+            notices.failed(QStringLiteral("/w/") + name, name, QStringLiteral("Office"),
+                           QStringLiteral("Timeout"));
+    };
+    m_settings.setNotificationsEnabled(true);
+    m_settings.setNotifyErrors(false);
+    fail(4);
+    m_settings.setNotifyErrors(true);
+    m_settings.setNotifyErrorsAfterAttempts(7);
+    fail(2); // the 6th failure in a row
+    notices.succeeded(QStringLiteral("/w/a.jpg"));
+    EXPECT_EQ(notices.failures(QStringLiteral("/w/a.jpg")), 0);
+    m_settings.setNotifyErrorsAfterAttempts(3);
+    fail(2);
+    fail(3, QStringLiteral("b.jpg")); // another file's count is its own
+    QTest::qWait(200);
+    EXPECT_EQ(waitForPosts(0).size(), 1) << "only the other file reached 3";
+    fail(1); // 3rd
+    ASSERT_EQ(waitForPosts(2).size(), 2);
+    QTest::qWait(100);
+    fail(5); // 8th
+    const QString last = QStringLiteral("[Office] a.jpg: Timeout (failed 8 times in a row)");
+    QList<Posted> posts;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            posts = waitForPosts(0);
+            return !posts.isEmpty() && posts.last().body == last;
+        },
+        10000));
+    // Back-to-back failures may reach the server as fewer updates; each one replaces the file's notice.
+    ASSERT_GE(posts.size(), 3);
+    EXPECT_EQ(posts[1].replacesId, 0u) << "the first notice of this file is a new one";
+    EXPECT_EQ(posts[1].body, QStringLiteral("[Office] a.jpg: Timeout (failed 3 times in a row)"));
+    for (qsizetype i = 2; i < posts.size(); ++i)
+        EXPECT_EQ(posts[i].replacesId, 2u) << "every later failure replaces it";
 }
 
 // The centre replaces a notice with the same identifier; a failure's identifier names file and connection.

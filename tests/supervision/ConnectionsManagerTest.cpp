@@ -354,6 +354,8 @@ TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAStopOrAnEditAreFinishedAndHandl
     c.localFolder = env.makeDir(QStringLiteral("folders/shop"));
     c.remoteFolder = QStringLiteral("/");
     c.deleteLocalAfterUpload = true;
+    // Sends are counted by the name they go to: the real one.
+    c.useTemporaryName = false;
     store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
     // Every transfer of every engine is held up a while and counted, per file.
     QMutex mutex;

@@ -151,22 +151,28 @@ TEST_F(RemoteDeliveryTest, TheRealNameAppearsOnlyWithTheWholeFile)
     EXPECT_EQ(partialRealSize, -1);
     EXPECT_EQ(readFile(real), contents);
 
-    // An upload cut off by the server leaves its temporary file only; the next one replaces it.
+    // An upload cut off by the server leaves its temporary file only; the next one replaces it. The file is
+    // large enough that the cut always comes first.
     QFile::remove(real);
+    const QString larger = localFile(QStringLiteral("big.raw"), QByteArray(1024 * 1024, 'y'));
+    std::atomic<bool> delivering{true};
     std::thread cut([&] {
-        while (QFileInfo(temporary).size() < 4096) {
+        while (delivering && QFileInfo(temporary).size() < 4096) {
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
         server.stop();
     });
-    const RemoteDelivery::Outcome interrupted = RemoteDelivery(uploader).deliver(local, "/big.raw", true);
+    const RemoteDelivery::Outcome interrupted = RemoteDelivery(uploader).deliver(larger, "/big.raw", true);
+    delivering = false;
     cut.join();
     EXPECT_EQ(interrupted.kind, Kind::failed);
     EXPECT_FALSE(QFileInfo::exists(real));
     EXPECT_TRUE(QFileInfo::exists(temporary));
     server.restart();
-    EXPECT_EQ(RemoteDelivery(uploader).deliver(local, "/big.raw", false).kind, Kind::sent);
-    EXPECT_EQ(readFile(real), contents);
+    connection.maxBandwidthKBps = 0;
+    const FTPUploader uncapped(connection);
+    EXPECT_EQ(RemoteDelivery(uncapped).deliver(larger, "/big.raw", false).kind, Kind::sent);
+    EXPECT_EQ(readFile(real), QByteArray(1024 * 1024, 'y'));
     EXPECT_EQ(hiddenNames(server.rootDir()), QStringList());
 }
 

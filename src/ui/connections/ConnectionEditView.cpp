@@ -418,7 +418,13 @@ QWidget* ConnectionEditView::buildTransferSection()
         m_form->setConflictResolution(
             conflictModeFromRaw(m_conflict->itemData(index).toString()).value_or(ConflictMode::overwrite));
     });
-    // The upload-under-a-temporary-name switch joins this section once its setting exists.
+    m_temporaryName =
+        checkBox(tr("Upload under a temporary name, then rename"), QStringLiteral("useTemporaryName"));
+    m_temporaryName->setToolTip(
+        tr("The file arrives as a hidden name in the target folder and gets its real name once complete, so "
+           "nothing watching the server sees half a file."));
+    f->addRow(QString(), m_temporaryName);
+    connect(m_temporaryName, &QCheckBox::clicked, m_form, &ConnectionForm::setUseTemporaryName);
     return box;
 }
 
@@ -674,6 +680,7 @@ void ConnectionEditView::refresh()
         m_deleteCaption->setForegroundRole(QPalette::PlaceholderText);
     }
     m_conflict->setCurrentIndex(m_conflict->findData(rawValue(c.conflictResolution)));
+    m_temporaryName->setChecked(c.useTemporaryName);
 
     m_iptcEnabled->setChecked(c.iptcEnabled);
     m_iptcPickerRow->setVisible(m_form->showsIptcPicker());

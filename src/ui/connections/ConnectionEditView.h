@@ -150,6 +150,7 @@ private:
     QCheckBox* m_deleteLocal = nullptr;
     QLabel* m_deleteCaption = nullptr;
     QComboBox* m_conflict = nullptr;
+    QCheckBox* m_temporaryName = nullptr;
 
     QCheckBox* m_iptcEnabled = nullptr;
     QWidget* m_iptcPickerRow = nullptr;

@@ -232,6 +232,12 @@ void ConnectionForm::setConflictResolution(ConflictMode mode)
     commit();
 }
 
+void ConnectionForm::setUseTemporaryName(bool on)
+{
+    m_connection.useTemporaryName = on;
+    commit();
+}
+
 void ConnectionForm::setPostUploadKind(PostUploadAction::Kind kind)
 {
     switch (kind) {

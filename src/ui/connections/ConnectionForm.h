@@ -86,6 +86,7 @@ public:
     QString deleteModeCaption() const;
     bool deleteModeIsWarning() const;
     void setConflictResolution(ConflictMode mode);
+    void setUseTemporaryName(bool on);
 
     // Post-upload action. Switching the kind brings back the path last chosen for that kind.
     void setPostUploadKind(PostUploadAction::Kind kind);

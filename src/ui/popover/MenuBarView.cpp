@@ -350,10 +350,9 @@ void MenuBarView::buildControls(QVBoxLayout* layout)
         return b;
     };
     m_uploadNow = button(tr("Upload Now"), PopoverSymbol::upload);
-    // Rescanning every running connection on request is not there yet.
-    m_uploadNow->setEnabled(false);
-    m_uploadNow->setToolTip(tr("Upload Now is coming in a later version"));
+    m_uploadNow->setToolTip(tr("Rescan every running connection now and retry failed files at once"));
     m_uploadNow->setAccessibleDescription(m_uploadNow->toolTip());
+    connect(m_uploadNow, &QPushButton::clicked, this, [this] { m_manager.uploadNow(); });
     m_pause = button(tr("Pause"), PopoverSymbol::pause);
     connect(m_pause, &QPushButton::clicked, this, [this] {
         if (m_manager.aggregatePaused()) {

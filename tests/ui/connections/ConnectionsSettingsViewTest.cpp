@@ -214,6 +214,10 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     find<QCheckBox>(editor, QStringLiteral("deleteLocalAfterUpload"))->click();
     EXPECT_EQ(caption->text(), QStringLiteral("Move mode: local files are removed after upload."));
     EXPECT_TRUE(stored(c.id).deleteLocalAfterUpload);
+    auto* temporaryName = find<QCheckBox>(editor, QStringLiteral("useTemporaryName"));
+    EXPECT_EQ(temporaryName->isChecked(), c.useTemporaryName);
+    temporaryName->click();
+    EXPECT_EQ(stored(c.id).useTemporaryName, temporaryName->isChecked());
 
     auto* action = find<QComboBox>(editor, QStringLiteral("postUploadAction"));
     auto* path = find<QLabel>(editor, QStringLiteral("postUploadPath"));

@@ -233,8 +233,9 @@ TEST_F(MenuBarViewTest, RowsFollowTheManagerAndTheirControlsEditThroughIt)
     }
     EXPECT_EQ(calls, (QStringList{off.id.toString(), "add", "history", "log", "settings", "updates", "about",
                                   "quit"}));
-    EXPECT_FALSE(view->uploadNowButton()->isEnabled());
     EXPECT_FALSE(view->uploadNowButton()->toolTip().isEmpty());
+    click(view->uploadNowButton());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !logMessages().filter("Upload Now: rescanning").isEmpty(); }));
 
     // Every host gone: the list says so, while the header still counts the enabled connections.
     QList<PushConnection> hostless2 = manager->connections();

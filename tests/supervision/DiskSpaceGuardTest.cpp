@@ -1,0 +1,135 @@
+#include "supervision/DiskSpaceGuard.h"
+
+#include "engine/ConnectionEngine.h"
+#include "supervision/ConnectionsManager.h"
+#include "support/EngineTestServices.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QStorageInfo>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using ondrix::test::EngineTestFixture;
+
+namespace {
+
+// A 1100 MiB tmpfs (it takes memory only for what is written), mounted while the object lives. Mounting
+// needs root; without it the test reads a free-space figure of its own instead.
+struct SmallVolume {
+    explicit SmallVolume(const QString& mountPoint)
+        : path(mountPoint)
+    {
+        mounted = QProcess::execute(QStringLiteral("mount"),
+                                    {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                     QStringLiteral("size=1100M"), QStringLiteral("tmpfs"), path}) == 0;
+    }
+    ~SmallVolume()
+    {
+        if (mounted) {
+            QProcess::execute(QStringLiteral("umount"), {path});
+        }
+    }
+    QString path;
+    bool mounted = false;
+};
+
+constexpr qint64 kMiB = 1024 * 1024;
+
+class DiskSpaceGuardTest : public EngineTestFixture {};
+
+} // namespace
+
+TEST_F(DiskSpaceGuardTest, LowDiskSpacePausesConnectionsThatKeepTheirFilesOncePerCrossing)
+{
+    SmallVolume volume(env.makeDir(QStringLiteral("volume")));
+    std::optional<qint64> fakeFree;
+    DiskSpaceGuard::FreeSpace freeSpace;
+    std::function<void(qint64)> setFree;
+    const QString ballast = volume.path + QStringLiteral("/ballast");
+    if (volume.mounted) {
+        // Real bytes on the real volume.
+        setFree = [&](qint64 used) {
+            QFile file(ballast);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            const QByteArray chunk(kMiB, 'b');
+            for (qint64 i = 0; i < used / kMiB; ++i) {
+                ASSERT_EQ(file.write(chunk), kMiB);
+            }
+        };
+    } else {
+        freeSpace = [&](const QString&) { return fakeFree; };
+        setFree = [&](qint64 used) { fakeFree = 1100 * kMiB - used; };
+        setFree(0);
+    }
+    settings.setDiskSpaceWarningEnabled(true);
+    settings.setDiskSpaceThresholdGB(1);
+    settings.setNotificationsEnabled(true);
+
+    const auto connection = [&](const QString& name, bool deletes) {
+        PushConnection c;
+        c.name = name;
+        c.isEnabled = true;
+        c.host = QStringLiteral("127.0.0.1");
+        c.port = 1;
+        c.localFolder = env.makeDir(QStringLiteral("volume/") + name);
+        c.deleteLocalAfterUpload = deletes;
+        return c;
+    };
+    const PushConnection keeper = connection(QStringLiteral("Keeper"), false);
+    const PushConnection cleaner = connection(QStringLiteral("Cleaner"), true);
+    ConnectionsManager manager(services, nullptr, nullptr);
+    manager.setConnections({keeper, cleaner});
+    DiskSpaceGuard guard(manager, services, freeSpace);
+    manager.startAll();
+    const auto state = [&](const PushConnection& c) { return manager.engine(c.id)->state().kind(); };
+    const auto notices = [&] {
+        QCoreApplication::sendPostedEvents(&log, QEvent::MetaCall);
+        QStringList lines;
+        for (const QString& line : logMessages()) {
+            if (line.contains(QStringLiteral("disk space"), Qt::CaseInsensitive)) {
+                lines.append(line);
+            }
+        }
+        return lines;
+    };
+    EXPECT_EQ(state(keeper), EngineState::Kind::watching);
+    EXPECT_TRUE(notices().isEmpty());
+
+    setFree(100 * kMiB); // 1000 MiB free, under 1 GiB
+    guard.check();
+    guard.check();
+    EXPECT_EQ(state(keeper), EngineState::Kind::paused);
+    EXPECT_EQ(state(cleaner), EngineState::Kind::watching) << "its uploads make room";
+    ASSERT_EQ(notices().size(), 1);
+    EXPECT_TRUE(notices()[0].contains(QStringLiteral("1.0 GB free"))) << notices()[0].toStdString();
+    EXPECT_TRUE(notices()[0].endsWith(QStringLiteral(": Keeper"))) << notices()[0].toStdString();
+
+    // Just above the threshold is not yet enough: no pausing and resuming at the edge.
+    setFree(40 * kMiB);
+    guard.check();
+    EXPECT_EQ(state(keeper), EngineState::Kind::paused);
+    // A resume of everything leaves the held connection paused.
+    manager.pauseAll();
+    manager.resumeAll();
+    EXPECT_EQ(state(keeper), EngineState::Kind::paused);
+
+    setFree(0);
+    guard.check();
+    EXPECT_EQ(state(keeper), EngineState::Kind::watching);
+    ASSERT_EQ(notices().size(), 2);
+    EXPECT_TRUE(notices()[1].startsWith(QStringLiteral("Disk space is back"))) << notices()[1].toStdString();
+    ASSERT_EQ(center.requests.size(), 2);
+    EXPECT_EQ(center.requests[0].title, QStringLiteral("Ondrix: Low disk space"));
+    EXPECT_EQ(center.requests[0].identifier, center.requests[1].identifier);
+
+    // With the warning off nothing is held or said.
+    setFree(100 * kMiB);
+    settings.setDiskSpaceWarningEnabled(false);
+    guard.check();
+    EXPECT_EQ(state(keeper), EngineState::Kind::watching);
+    EXPECT_EQ(notices().size(), 2);
+    QFile::remove(ballast);
+}

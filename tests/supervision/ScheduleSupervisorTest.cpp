@@ -1,0 +1,144 @@
+#include "supervision/ScheduleSupervisor.h"
+
+#include "engine/ConnectionEngine.h"
+#include "supervision/ConnectionsManager.h"
+#include "supervision/ScheduleWindow.h"
+#include "support/EngineTestServices.h"
+
+#include <QCoreApplication>
+#include <QTimeZone>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using ondrix::test::EngineTestFixture;
+
+namespace {
+
+const QTimeZone berlin("Europe/Berlin");
+
+QDateTime at(int year, int month, int day, int hour, int minute = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute), berlin);
+}
+
+PushConnection scheduled(int start, int end, QList<qint64> days)
+{
+    PushConnection c;
+    c.scheduleEnabled = true;
+    c.scheduleStartHour = start;
+    c.scheduleEndHour = end;
+    c.scheduleDays = std::move(days);
+    return c;
+}
+
+class ScheduleSupervisorTest : public EngineTestFixture {
+protected:
+    // The lines the supervisor logged, with the local time each was logged at.
+    QStringList transitions() const
+    {
+        QStringList result;
+        for (const QString& line : logMessages()) {
+            if (line.contains(QStringLiteral("scheduled hours"))) {
+                result.append(line);
+            }
+        }
+        return result;
+    }
+};
+
+} // namespace
+
+TEST(ScheduleWindow, HoursDaysAndWindowsPastMidnight)
+{
+    // Friday 22:00 to Saturday 06:00; 2026-10-23 is a Friday.
+    const ScheduleWindow night(scheduled(22, 6, {5}));
+    EXPECT_TRUE(night.contains(at(2026, 10, 23, 22)));
+    EXPECT_TRUE(night.contains(at(2026, 10, 24, 5, 59)));
+    EXPECT_FALSE(night.contains(at(2026, 10, 24, 6)));
+    EXPECT_FALSE(night.contains(at(2026, 10, 23, 5))) << "Thursday's night is not selected";
+    EXPECT_FALSE(night.contains(at(2026, 10, 24, 23))) << "nor Saturday's";
+    EXPECT_FALSE(ScheduleWindow(scheduled(9, 9, {1, 2, 3, 4, 5, 6, 7})).contains(at(2026, 10, 23, 9)));
+    PushConnection off = scheduled(9, 10, {});
+    off.scheduleEnabled = false;
+    EXPECT_TRUE(ScheduleWindow(off).contains(at(2026, 10, 25, 3)));
+
+    // The hour that daylight saving skips or repeats is one boundary, whatever its wall-clock length.
+    EXPECT_EQ(ScheduleWindow::nextHourBoundary(at(2026, 3, 29, 1, 30)), at(2026, 3, 29, 3));
+    const QDateTime firstTwo = at(2026, 10, 25, 1, 59).addSecs(60 + 30 * 60); // 02:30 summer time
+    const QDateTime secondTwo = ScheduleWindow::nextHourBoundary(firstTwo);
+    EXPECT_EQ(firstTwo.msecsTo(secondTwo), 30 * 60 * 1000);
+    EXPECT_EQ(secondTwo.time(), QTime(2, 0)) << "02:00 again, now in winter time";
+}
+
+TEST_F(ScheduleSupervisorTest, AFakeClockWalksANightWindowAcrossBothDaylightSavingChanges)
+{
+    settings.setNotifySchedulePauseResume(true);
+    PushConnection c = scheduled(22, 6, {6});
+    c.name = QStringLiteral("Night");
+    c.isEnabled = true;
+    c.host = QStringLiteral("127.0.0.1");
+    c.port = 1;
+    c.localFolder = env.makeDir(QStringLiteral("night"));
+    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
+
+    for (const auto& [start, hours] :
+         {std::pair{at(2026, 10, 24, 12), 25}, std::pair{at(2026, 3, 28, 12), 23}}) {
+        SCOPED_TRACE(start.toString(Qt::ISODate).toStdString());
+        log.clear();
+        center.requests.clear();
+        QDateTime now = start;
+        ConnectionsManager manager(services, nullptr, nullptr);
+        ScheduleSupervisor supervisor(manager, services, nullptr, [&now] { return now; });
+        manager.startAll();
+        ConnectionEngine* engine = manager.engine(c.id);
+        ASSERT_NE(engine, nullptr);
+        EXPECT_EQ(engine->state().kind(), EngineState::Kind::paused) << "Saturday noon is outside";
+
+        // A pause and resume of everything (the network came back) leaves the schedule's pause alone.
+        manager.pauseAll();
+        manager.resumeAll();
+        EXPECT_EQ(engine->state().kind(), EngineState::Kind::paused);
+
+        // Each hour boundary for a day: the day of the change has one hour more or one less.
+        QList<QDateTime> changes;
+        int boundaries = 0;
+        while (now < start.addDays(1)) {
+            const bool wasPaused = engine->state().kind() == EngineState::Kind::paused;
+            EXPECT_LE(now.msecsTo(supervisor.nextCheck()), 3600000);
+            now = supervisor.nextCheck();
+            ++boundaries;
+            supervisor.evaluate();
+            if (wasPaused != (engine->state().kind() == EngineState::Kind::paused)) {
+                changes.append(now);
+            }
+        }
+        EXPECT_EQ(boundaries, hours);
+        ASSERT_EQ(changes.size(), 2);
+        EXPECT_EQ(changes[0].time(), QTime(22, 0));
+        EXPECT_EQ(changes[1].time(), QTime(6, 0));
+        EXPECT_EQ(changes[1].date().dayOfWeek(), 7);
+        QCoreApplication::sendPostedEvents(&log, QEvent::MetaCall);
+        const QStringList lines = transitions();
+        ASSERT_EQ(lines.size(), 3) << lines.join('\n').toStdString();
+        EXPECT_TRUE(lines[0].startsWith("[Night] Paused: outside its scheduled hours (22:00–6:00)"));
+        EXPECT_TRUE(lines[1].contains("Resumed"));
+        EXPECT_TRUE(lines[2].contains("Paused"));
+        // One notice per change, each replacing the connection's earlier one.
+        ASSERT_EQ(center.requests.size(), 3);
+        EXPECT_EQ(center.requests[0].identifier, center.requests[2].identifier);
+        EXPECT_EQ(center.requests[1].title, "Ondrix: Night resumed");
+    }
+
+    // Without a schedule the connection runs and nothing is said.
+    log.clear();
+    QDateTime now = at(2026, 10, 24, 12);
+    ConnectionsManager manager(services, nullptr, nullptr);
+    c.scheduleEnabled = false;
+    manager.setConnections({c});
+    ScheduleSupervisor supervisor(manager, services, nullptr, [&now] { return now; });
+    manager.startAll();
+    EXPECT_EQ(manager.engine(c.id)->state().kind(), EngineState::Kind::watching);
+    QCoreApplication::sendPostedEvents(&log, QEvent::MetaCall);
+    EXPECT_TRUE(transitions().isEmpty());
+}
