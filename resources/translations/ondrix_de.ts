@@ -203,6 +203,10 @@
         <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
         <translation> (es ist ein symbolischer Link; Links werden nicht verfolgt, nur normale Dateien im Ordner werden hochgeladen)</translation>
     </message>
+    <message>
+        <source>The server does not tell the size of %1, so whether it holds the file cannot be checked</source>
+        <translation>Der Server nennt die Größe von %1 nicht, daher lässt sich nicht prüfen, ob er die Datei vollständig hat</translation>
+    </message>
 </context>
 <context>
     <name>FailureAdvice</name>
@@ -777,6 +781,22 @@
     <message>
         <source>Remote control is not available: %1</source>
         <translation>Fernsteuerung nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>Pause every connection of the running Ondrix.</source>
+        <translation>Alle Verbindungen des laufenden Ondrix pausieren.</translation>
+    </message>
+    <message>
+        <source>Resume every connection of the running Ondrix.</source>
+        <translation>Alle Verbindungen des laufenden Ondrix fortsetzen.</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once.</source>
+        <translation>Jede laufende Verbindung jetzt neu durchsuchen und fehlgeschlagene Dateien sofort erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Print one line per connection: name, state, files queued and uploading, last error.</source>
+        <translation>Eine Zeile je Verbindung ausgeben: Name, Zustand, wartende und hochladende Dateien, letzter Fehler.</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1407,14 @@
         <source>Files in the watched folder will be tagged in the file manager:</source>
         <translation>Dateien im überwachten Ordner werden im Dateimanager markiert:</translation>
     </message>
+    <message>
+        <source>Upload under a temporary name, then rename</source>
+        <translation>Unter temporärem Namen hochladen, dann umbenennen</translation>
+    </message>
+    <message>
+        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
+        <translation>Die Datei kommt unter einem versteckten Namen im Zielordner an und erhält ihren echten Namen erst, wenn sie vollständig ist – so sieht niemand, der den Server beobachtet, eine halbe Datei.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
@@ -1433,6 +1461,10 @@
     <message>
         <source>Stopping: uploads still running after %1 s are cut short; they go up again at the next start</source>
         <translation>Wird beendet: Uploads, die nach %1 s noch laufen, werden abgebrochen; sie werden beim nächsten Start erneut hochgeladen</translation>
+    </message>
+    <message>
+        <source>Skipped (exists on server): </source>
+        <translation>Übersprungen (existiert auf dem Server): </translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1628,13 @@
     <message>
         <source>System woke up — resuming connections</source>
         <translation>System aufgewacht – Verbindungen werden fortgesetzt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Upload Now: rescanning %n connection(s)</source>
+        <translation>
+            <numerusform>Jetzt hochladen: %n Verbindung wird neu durchsucht</numerusform>
+            <numerusform>Jetzt hochladen: %n Verbindungen werden neu durchsucht</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1985,10 +2024,6 @@
         <translation>Jetzt hochladen</translation>
     </message>
     <message>
-        <source>Upload Now is coming in a later version</source>
-        <translation>„Jetzt hochladen“ kommt in einer späteren Version</translation>
-    </message>
-    <message>
         <source>Pause</source>
         <translation>Pausieren</translation>
     </message>
@@ -2027,6 +2062,10 @@
     <message>
         <source>Unmute</source>
         <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once</source>
+        <translation>Jede laufende Verbindung jetzt neu durchsuchen und fehlgeschlagene Dateien sofort erneut versuchen</translation>
     </message>
 </context>
 <context>

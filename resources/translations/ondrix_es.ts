@@ -203,6 +203,10 @@
         <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
         <translation> (es un enlace simbólico; los enlaces no se siguen, solo se suben los archivos normales dentro de la carpeta)</translation>
     </message>
+    <message>
+        <source>The server does not tell the size of %1, so whether it holds the file cannot be checked</source>
+        <translation>El servidor no indica el tamaño de %1, por lo que no se puede comprobar si tiene el archivo</translation>
+    </message>
 </context>
 <context>
     <name>FailureAdvice</name>
@@ -777,6 +781,22 @@
     <message>
         <source>Remote control is not available: %1</source>
         <translation>El control remoto no está disponible: %1</translation>
+    </message>
+    <message>
+        <source>Pause every connection of the running Ondrix.</source>
+        <translation>Pausar todas las conexiones del Ondrix en ejecución.</translation>
+    </message>
+    <message>
+        <source>Resume every connection of the running Ondrix.</source>
+        <translation>Reanudar todas las conexiones del Ondrix en ejecución.</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once.</source>
+        <translation>Volver a examinar ahora cada conexión activa y reintentar de inmediato los archivos fallidos.</translation>
+    </message>
+    <message>
+        <source>Print one line per connection: name, state, files queued and uploading, last error.</source>
+        <translation>Mostrar una línea por conexión: nombre, estado, archivos en cola y subiéndose, último error.</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1407,14 @@
         <source>Files in the watched folder will be tagged in the file manager:</source>
         <translation>Los archivos de la carpeta vigilada se etiquetarán en el gestor de archivos:</translation>
     </message>
+    <message>
+        <source>Upload under a temporary name, then rename</source>
+        <translation>Subir con un nombre temporal y luego renombrar</translation>
+    </message>
+    <message>
+        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
+        <translation>El archivo llega con un nombre oculto a la carpeta de destino y recibe su nombre real cuando está completo, así nada que vigile el servidor ve un archivo a medias.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
@@ -1433,6 +1461,10 @@
     <message>
         <source>Stopping: uploads still running after %1 s are cut short; they go up again at the next start</source>
         <translation>Deteniendo: las subidas que sigan en curso tras %1 s se interrumpen; se volverán a subir en el próximo inicio</translation>
+    </message>
+    <message>
+        <source>Skipped (exists on server): </source>
+        <translation>Omitido (existe en el servidor): </translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1628,13 @@
     <message>
         <source>System woke up — resuming connections</source>
         <translation>El sistema se ha reactivado — reanudando las conexiones</translation>
+    </message>
+    <message numerus="yes">
+        <source>Upload Now: rescanning %n connection(s)</source>
+        <translation>
+            <numerusform>Subir ahora: volviendo a examinar %n conexión</numerusform>
+            <numerusform>Subir ahora: volviendo a examinar %n conexiones</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1985,10 +2024,6 @@
         <translation>Subir ahora</translation>
     </message>
     <message>
-        <source>Upload Now is coming in a later version</source>
-        <translation>«Subir ahora» llegará en una versión posterior</translation>
-    </message>
-    <message>
         <source>Pause</source>
         <translation>Pausar</translation>
     </message>
@@ -2027,6 +2062,10 @@
     <message>
         <source>Unmute</source>
         <translation>Activar sonido</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once</source>
+        <translation>Volver a analizar ahora cada conexión en marcha y reintentar de inmediato los archivos fallidos</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,10 @@
         <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
         <translation> (c&apos;est un lien symbolique ; les liens ne sont pas suivis, seuls les fichiers ordinaires du dossier sont envoyés)</translation>
     </message>
+    <message>
+        <source>The server does not tell the size of %1, so whether it holds the file cannot be checked</source>
+        <translation>Le serveur n&apos;indique pas la taille de %1 ; impossible de vérifier qu&apos;il détient le fichier</translation>
+    </message>
 </context>
 <context>
     <name>FailureAdvice</name>
@@ -777,6 +781,22 @@
     <message>
         <source>Remote control is not available: %1</source>
         <translation>Le contrôle à distance n&apos;est pas disponible : %1</translation>
+    </message>
+    <message>
+        <source>Pause every connection of the running Ondrix.</source>
+        <translation>Mettre en pause toutes les connexions de l&apos;Ondrix en cours d&apos;exécution.</translation>
+    </message>
+    <message>
+        <source>Resume every connection of the running Ondrix.</source>
+        <translation>Reprendre toutes les connexions de l&apos;Ondrix en cours d&apos;exécution.</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once.</source>
+        <translation>Analyser à nouveau chaque connexion active et réessayer aussitôt les fichiers en échec.</translation>
+    </message>
+    <message>
+        <source>Print one line per connection: name, state, files queued and uploading, last error.</source>
+        <translation>Afficher une ligne par connexion : nom, état, fichiers en attente et en cours d&apos;envoi, dernière erreur.</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1407,14 @@
         <source>Files in the watched folder will be tagged in the file manager:</source>
         <translation>Les fichiers du dossier surveillé seront étiquetés dans le gestionnaire de fichiers :</translation>
     </message>
+    <message>
+        <source>Upload under a temporary name, then rename</source>
+        <translation>Envoyer sous un nom temporaire, puis renommer</translation>
+    </message>
+    <message>
+        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
+        <translation>Le fichier arrive sous un nom masqué dans le dossier cible et prend son vrai nom une fois complet : rien de ce qui surveille le serveur ne voit un fichier à moitié envoyé.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
@@ -1433,6 +1461,10 @@
     <message>
         <source>Stopping: uploads still running after %1 s are cut short; they go up again at the next start</source>
         <translation>Arrêt : les envois encore en cours après %1 s sont interrompus ; ils seront renvoyés au prochain démarrage</translation>
+    </message>
+    <message>
+        <source>Skipped (exists on server): </source>
+        <translation>Ignoré (existe sur le serveur) : </translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1628,13 @@
     <message>
         <source>System woke up — resuming connections</source>
         <translation>Réveil du système — reprise des connexions</translation>
+    </message>
+    <message numerus="yes">
+        <source>Upload Now: rescanning %n connection(s)</source>
+        <translation>
+            <numerusform>Envoyer maintenant : nouvelle analyse de %n connexion</numerusform>
+            <numerusform>Envoyer maintenant : nouvelle analyse de %n connexions</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1985,10 +2024,6 @@
         <translation>Envoyer maintenant</translation>
     </message>
     <message>
-        <source>Upload Now is coming in a later version</source>
-        <translation>« Envoyer maintenant » arrive dans une prochaine version</translation>
-    </message>
-    <message>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
@@ -2027,6 +2062,10 @@
     <message>
         <source>Unmute</source>
         <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once</source>
+        <translation>Réanalyser maintenant chaque connexion active et réessayer immédiatement les fichiers en échec</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,10 @@
         <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
         <translation> (è un collegamento simbolico; i collegamenti non vengono seguiti, vengono caricati solo i file normali nella cartella)</translation>
     </message>
+    <message>
+        <source>The server does not tell the size of %1, so whether it holds the file cannot be checked</source>
+        <translation>Il server non indica la dimensione di %1, quindi non si può verificare se contiene il file</translation>
+    </message>
 </context>
 <context>
     <name>FailureAdvice</name>
@@ -777,6 +781,22 @@
     <message>
         <source>Remote control is not available: %1</source>
         <translation>Il controllo remoto non è disponibile: %1</translation>
+    </message>
+    <message>
+        <source>Pause every connection of the running Ondrix.</source>
+        <translation>Mette in pausa tutte le connessioni dell&apos;Ondrix in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Resume every connection of the running Ondrix.</source>
+        <translation>Riprende tutte le connessioni dell&apos;Ondrix in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once.</source>
+        <translation>Esamina di nuovo ogni connessione attiva e riprova subito i file non riusciti.</translation>
+    </message>
+    <message>
+        <source>Print one line per connection: name, state, files queued and uploading, last error.</source>
+        <translation>Stampa una riga per connessione: nome, stato, file in coda e in caricamento, ultimo errore.</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1407,14 @@
         <source>Files in the watched folder will be tagged in the file manager:</source>
         <translation>I file nella cartella sorvegliata verranno etichettati nel file manager:</translation>
     </message>
+    <message>
+        <source>Upload under a temporary name, then rename</source>
+        <translation>Carica con un nome temporaneo, poi rinomina</translation>
+    </message>
+    <message>
+        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
+        <translation>Il file arriva con un nome nascosto nella cartella di destinazione e riceve il suo nome reale una volta completo, così nulla che sorvegli il server vede un file a metà.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
@@ -1433,6 +1461,10 @@
     <message>
         <source>Stopping: uploads still running after %1 s are cut short; they go up again at the next start</source>
         <translation>Arresto: i caricamenti ancora in corso dopo %1 s vengono interrotti; verranno ricaricati al prossimo avvio</translation>
+    </message>
+    <message>
+        <source>Skipped (exists on server): </source>
+        <translation>Saltato (esiste sul server): </translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1628,13 @@
     <message>
         <source>System woke up — resuming connections</source>
         <translation>Il sistema si è riattivato — riprendo le connessioni</translation>
+    </message>
+    <message numerus="yes">
+        <source>Upload Now: rescanning %n connection(s)</source>
+        <translation>
+            <numerusform>Carica ora: nuova scansione di %n connessione</numerusform>
+            <numerusform>Carica ora: nuova scansione di %n connessioni</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1985,10 +2024,6 @@
         <translation>Carica ora</translation>
     </message>
     <message>
-        <source>Upload Now is coming in a later version</source>
-        <translation>«Carica ora» arriverà in una versione successiva</translation>
-    </message>
-    <message>
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
@@ -2027,6 +2062,10 @@
     <message>
         <source>Unmute</source>
         <translation>Riattiva audio</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once</source>
+        <translation>Riesamina ora ogni connessione in esecuzione e riprova subito i file non riusciti</translation>
     </message>
 </context>
 <context>

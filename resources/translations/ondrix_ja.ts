@@ -202,6 +202,10 @@
         <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
         <translation> (シンボリックリンクです。リンクはたどらず、フォルダー内の通常のファイルだけをアップロードします)</translation>
     </message>
+    <message>
+        <source>The server does not tell the size of %1, so whether it holds the file cannot be checked</source>
+        <translation>サーバーが %1 のサイズを返さないため、ファイルを保持しているか確認できません</translation>
+    </message>
 </context>
 <context>
     <name>FailureAdvice</name>
@@ -775,6 +779,22 @@
     <message>
         <source>Remote control is not available: %1</source>
         <translation>リモート操作は利用できません: %1</translation>
+    </message>
+    <message>
+        <source>Pause every connection of the running Ondrix.</source>
+        <translation>実行中の Ondrix のすべての接続を一時停止します。</translation>
+    </message>
+    <message>
+        <source>Resume every connection of the running Ondrix.</source>
+        <translation>実行中の Ondrix のすべての接続を再開します。</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once.</source>
+        <translation>実行中のすべての接続を今すぐ再スキャンし、失敗したファイルをすぐに再試行します。</translation>
+    </message>
+    <message>
+        <source>Print one line per connection: name, state, files queued and uploading, last error.</source>
+        <translation>接続ごとに 1 行を出力します: 名前、状態、待機中とアップロード中のファイル、最後のエラー。</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1405,14 @@
         <source>Files in the watched folder will be tagged in the file manager:</source>
         <translation>監視フォルダー内のファイルにファイルマネージャーでタグを付けます:</translation>
     </message>
+    <message>
+        <source>Upload under a temporary name, then rename</source>
+        <translation>一時的な名前でアップロードしてから名前を変更</translation>
+    </message>
+    <message>
+        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
+        <translation>ファイルは転送先フォルダーに隠し名で届き、完了してから本来の名前になります。サーバーを監視するものが途中のファイルを目にすることはありません。</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
@@ -1431,6 +1459,10 @@
     <message>
         <source>Stopping: uploads still running after %1 s are cut short; they go up again at the next start</source>
         <translation>停止中: %1 秒後にまだ実行中のアップロードは中断し、次回の起動時にもう一度アップロードします</translation>
+    </message>
+    <message>
+        <source>Skipped (exists on server): </source>
+        <translation>スキップ (サーバー上に存在): </translation>
     </message>
 </context>
 <context>
@@ -1593,6 +1625,12 @@
     <message>
         <source>System woke up — resuming connections</source>
         <translation>システムがスリープから復帰しました — 接続を再開します</translation>
+    </message>
+    <message numerus="yes">
+        <source>Upload Now: rescanning %n connection(s)</source>
+        <translation>
+            <numerusform>今すぐアップロード: %n 件の接続を再スキャン中</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1982,10 +2020,6 @@
         <translation>今すぐアップロード</translation>
     </message>
     <message>
-        <source>Upload Now is coming in a later version</source>
-        <translation>「今すぐアップロード」は今後のバージョンで対応予定です</translation>
-    </message>
-    <message>
         <source>Pause</source>
         <translation>一時停止</translation>
     </message>
@@ -2024,6 +2058,10 @@
     <message>
         <source>Unmute</source>
         <translation>消音解除</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once</source>
+        <translation>実行中のすべての接続を今すぐ再スキャンし、失敗したファイルをすぐに再試行します</translation>
     </message>
 </context>
 <context>

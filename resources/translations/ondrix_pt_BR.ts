@@ -203,6 +203,10 @@
         <source> (it is a symbolic link; links are not followed, only regular files inside the folder are uploaded)</source>
         <translation> (é um link simbólico; links não são seguidos, apenas arquivos comuns dentro da pasta são enviados)</translation>
     </message>
+    <message>
+        <source>The server does not tell the size of %1, so whether it holds the file cannot be checked</source>
+        <translation>O servidor não informa o tamanho de %1, então não é possível verificar se ele tem o arquivo</translation>
+    </message>
 </context>
 <context>
     <name>FailureAdvice</name>
@@ -777,6 +781,22 @@
     <message>
         <source>Remote control is not available: %1</source>
         <translation>O controle remoto não está disponível: %1</translation>
+    </message>
+    <message>
+        <source>Pause every connection of the running Ondrix.</source>
+        <translation>Pausar todas as conexões do Ondrix em execução.</translation>
+    </message>
+    <message>
+        <source>Resume every connection of the running Ondrix.</source>
+        <translation>Retomar todas as conexões do Ondrix em execução.</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once.</source>
+        <translation>Verificar novamente agora cada conexão ativa e tentar de novo os arquivos com falha.</translation>
+    </message>
+    <message>
+        <source>Print one line per connection: name, state, files queued and uploading, last error.</source>
+        <translation>Mostrar uma linha por conexão: nome, estado, arquivos na fila e sendo enviados, último erro.</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1407,14 @@
         <source>Files in the watched folder will be tagged in the file manager:</source>
         <translation>Os arquivos da pasta monitorada serão etiquetados no gerenciador de arquivos:</translation>
     </message>
+    <message>
+        <source>Upload under a temporary name, then rename</source>
+        <translation>Enviar com um nome temporário e depois renomear</translation>
+    </message>
+    <message>
+        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
+        <translation>O arquivo chega com um nome oculto na pasta de destino e recebe o nome real quando estiver completo, assim nada que observe o servidor vê um arquivo pela metade.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
@@ -1433,6 +1461,10 @@
     <message>
         <source>Stopping: uploads still running after %1 s are cut short; they go up again at the next start</source>
         <translation>Parando: envios ainda em andamento após %1 s são interrompidos; serão enviados de novo na próxima inicialização</translation>
+    </message>
+    <message>
+        <source>Skipped (exists on server): </source>
+        <translation>Ignorado (existe no servidor): </translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1628,13 @@
     <message>
         <source>System woke up — resuming connections</source>
         <translation>Sistema retomado — retomando as conexões</translation>
+    </message>
+    <message numerus="yes">
+        <source>Upload Now: rescanning %n connection(s)</source>
+        <translation>
+            <numerusform>Enviar agora: verificando novamente %n conexão</numerusform>
+            <numerusform>Enviar agora: verificando novamente %n conexões</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1985,10 +2024,6 @@
         <translation>Enviar agora</translation>
     </message>
     <message>
-        <source>Upload Now is coming in a later version</source>
-        <translation>&quot;Enviar agora&quot; chega em uma versão futura</translation>
-    </message>
-    <message>
         <source>Pause</source>
         <translation>Pausar</translation>
     </message>
@@ -2027,6 +2062,10 @@
     <message>
         <source>Unmute</source>
         <translation>Ativar som</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once</source>
+        <translation>Verificar de novo agora cada conexão em execução e tentar imediatamente os arquivos que falharam</translation>
     </message>
 </context>
 <context>
