@@ -14,7 +14,7 @@ class ScheduleWindow {
 public:
     explicit ScheduleWindow(const PushConnection& connection);
 
-    // `local` is a local date and time (any time spec; its own date and hour are read).
+    // `local` is a wall-clock date and time; only its own date and hour are read, whatever its time zone.
     bool contains(const QDateTime& local) const;
 
     // The next moment the answer can change: the start of the next hour after `now`, however long that hour
