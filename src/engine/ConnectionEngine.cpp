@@ -14,6 +14,7 @@
 #include "records/NotificationService.h"
 #include "records/StatsService.h"
 #include "transfer/FTPUploader.h"
+#include "transfer/FailureAdvice.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -651,7 +652,12 @@ void ConnectionEngine::handleOutcome(const UploadResult& result)
     setConsecutiveErrors(m_consecutiveErrors + 1);
     const QString message = result.error.value_or(tr("Unknown error"));
     setTag(FinderTagService::UploadColour::red, path);
-    log(prefix + QStringLiteral("✗ ") + name + QStringLiteral(": ") + message, LogEntry::LogLevel::error);
+    // The log says what to do about it (check the port, the password, ...) after libcurl's own words.
+    const QString advice =
+        result.failure ? FailureAdvice::forError(m_connection, *result.failure) : QString();
+    log(prefix + QStringLiteral("✗ ") + name + QStringLiteral(": ") + message +
+            (advice.isEmpty() ? QString() : QStringLiteral(" — ") + advice),
+        LogEntry::LogLevel::error);
     setState(EngineState::error(message));
     // Announced by the user's rule: after so many failures in a row, then the same notice updated.
     m_failureNotices.failed(path, name, m_connection.name, message);

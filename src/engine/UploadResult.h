@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/UploadJob.h"
+#include "transfer/FTPError.h"
 #include "transfer/LocalFileVersion.h"
 
 #include <QString>
@@ -16,6 +17,8 @@ struct UploadResult {
     bool success = false;
     // User-facing failure text when success is false; absent on success.
     std::optional<QString> error;
+    // The transfer's own error behind `error`, when a transfer failed: what the log's advice is worded from.
+    std::optional<FTPError> failure;
     // Bytes credited to the upload; 0 on failure.
     qint64 bytesUploaded = 0;
     // Seconds from the moment the upload function began until the outcome was known.

@@ -106,6 +106,7 @@ UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& 
     result.duration = double(clock.nsecsElapsed()) / 1e9;
     if (error) {
         result.error = error->description();
+        result.failure = error;
         result.cutShort = m_abort;
         return result;
     }

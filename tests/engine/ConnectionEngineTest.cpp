@@ -503,6 +503,8 @@ TEST_F(ConnectionEngineTest, FailuresAreReportedOnceAndRetriedWhenTheServerRetur
         return failures.size() == 2;
     }));
     EXPECT_TRUE(failures.first().contains(QStringLiteral("curl error 7"))) << failures.first().toStdString();
+    EXPECT_TRUE(failures.first().contains(QStringLiteral("— Nothing accepted a connection at 127.0.0.1")))
+        << "the log says what to check, not only libcurl's words";
     ASSERT_EQ(center.requests.size(), 1) << "announced at the second failure in a row, not at the first";
     EXPECT_EQ(center.requests[0].title, QStringLiteral("Ondrix: Upload failed"));
     EXPECT_EQ(history.entries().size(), 0);
@@ -599,6 +601,8 @@ TEST_F(ConnectionEngineTest, ARefusedLoginFailsTheUploadWithTheServersWord)
         failures = logMessages().filter(QStringLiteral("[Office] ✗ a.jpg: curl error 67"));
         return failures.size() == 1;
     })) << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(failures.first().endsWith(
+        QStringLiteral("— The server refused the login. Check the username and the password.")));
     ASSERT_EQ(center.requests.size(), 1);
     EXPECT_EQ(center.requests[0].identifier, QStringLiteral("err-Office-a.jpg"));
     EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/incoming/a.jpg")));
