@@ -166,8 +166,8 @@ void FinderTagService::setTag(UploadColour colour, const QString& filePath) cons
                        .arg(desktopError)
                        .arg(fileName(filePath));
         }
-        qCInfo(lcFinderTags).noquote() << QStringLiteral("[FinderTagService] Tagged '%1' as %2")
-                                              .arg(fileName(filePath), colourName(colour));
+        qCInfo(lcFinderTags).noquote()
+            << QStringLiteral("[FinderTagService] Tagged '%1' as %2").arg(fileName(filePath), raw);
     } catch (...) {
         // Tags are a side show: an allocation failure must not take the engine down.
     }
