@@ -140,7 +140,7 @@ void FinderTagService::setTag(UploadColour colour, const QString& filePath) cons
 {
     try {
         if (!FileName::exists(filePath)) {
-            qCInfo(lcFinderTags).noquote()
+            qCDebug(lcFinderTags).noquote()
                 << "[FinderTagService] File not found, skipping:" << fileName(filePath);
             return;
         }
@@ -166,7 +166,8 @@ void FinderTagService::setTag(UploadColour colour, const QString& filePath) cons
                        .arg(desktopError)
                        .arg(fileName(filePath));
         }
-        qCInfo(lcFinderTags).noquote()
+        // One line per colour change of every file: a diagnostic, not news for the journal.
+        qCDebug(lcFinderTags).noquote()
             << QStringLiteral("[FinderTagService] Tagged '%1' as %2").arg(fileName(filePath), raw);
     } catch (...) {
         // Tags are a side show: an allocation failure must not take the engine down.
