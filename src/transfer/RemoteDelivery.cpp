@@ -67,9 +67,11 @@ std::optional<FTPError> RemoteDelivery::verify(const QString& remotePath, qint64
     if (stored == expected) {
         return std::nullopt;
     }
-    const QString held = stored ? QCoreApplication::translate("RemoteDelivery", "holds %n byte(s)", nullptr,
-                                                              int(std::min<qint64>(*stored, INT_MAX)))
-                                : QCoreApplication::translate("RemoteDelivery", "has no file");
+    // Counted outside the call: lupdate's parser loops on a template argument list inside translate().
+    const int storedCount = stored ? int(std::min<qint64>(*stored, INT_MAX)) : 0;
+    const QString held =
+        stored ? QCoreApplication::translate("RemoteDelivery", "holds %n byte(s)", nullptr, storedCount)
+               : QCoreApplication::translate("RemoteDelivery", "has no file");
     return FTPError::transferFailed(
         QCoreApplication::translate("RemoteDelivery",
                                     "The server reported success but %1 where %2 bytes were sent (%3); the "
