@@ -29,10 +29,13 @@ namespace {
 constexpr int kSpareThreads = 2;
 } // namespace
 
-Application::Application(QObject* parent)
+Application::Application(const StoreOpened& storeOpened, QObject* parent)
     : QObject(parent)
 {
     m_store = std::make_unique<PreferencesStore>(AppPaths::preferencesFile());
+    if (storeOpened) {
+        storeOpened(*m_store);
+    }
     m_notificationCenter = std::make_unique<FdoNotificationCenter>(QDBusConnection::sessionBus());
     m_notifications = std::make_unique<NotificationService>(m_notificationCenter.get());
     m_settings = std::make_unique<AppSettings>(*m_store, m_notifications.get());

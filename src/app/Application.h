@@ -6,6 +6,7 @@
 #include <QThreadPool>
 #include <QUuid>
 
+#include <functional>
 #include <memory>
 
 namespace ondrix {
@@ -35,7 +36,11 @@ class Application : public QObject {
     Q_OBJECT
 
 public:
-    explicit Application(QObject* parent = nullptr);
+    // Called once the preferences store is open and before any service is built, so the texts they log
+    // while starting (a store that cannot be saved, an unreadable connection list) are in the interface
+    // language that `storeOpened` installs.
+    using StoreOpened = std::function<void(const PreferencesStore&)>;
+    explicit Application(const StoreOpened& storeOpened = {}, QObject* parent = nullptr);
     ~Application() override;
 
     // Starts every enabled connection and asks for notification permission when notifications are on.

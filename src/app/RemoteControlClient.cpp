@@ -2,6 +2,7 @@
 
 #include "app/AppIdentity.h"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
@@ -11,11 +12,11 @@ RemoteControlClient::Outcome RemoteControlClient::send(const QDBusConnection& bu
                                                        QString* error, QString* answer)
 {
     if (!bus.isConnected()) {
-        *error = QStringLiteral("no session bus");
+        *error = QCoreApplication::translate("RemoteControlClient", "no session bus");
         return Outcome::notRunning;
     }
     if (!bus.interface()->isServiceRegistered(AppIdentity::applicationId())) {
-        *error = QStringLiteral("no running instance on the session bus");
+        *error = QCoreApplication::translate("RemoteControlClient", "no running instance on the session bus");
         return Outcome::notRunning;
     }
     const QDBusMessage call = QDBusMessage::createMethodCall(

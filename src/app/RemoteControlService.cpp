@@ -27,7 +27,7 @@ RemoteControlService::~RemoteControlService()
 bool RemoteControlService::registerOnBus(QString* error)
 {
     if (!m_bus.isConnected()) {
-        *error = QStringLiteral("no session bus");
+        *error = tr("no session bus");
         return false;
     }
     if (!m_bus.registerObject(AppIdentity::busObjectPath(), this, QDBusConnection::ExportScriptableSlots)) {
@@ -35,7 +35,7 @@ bool RemoteControlService::registerOnBus(QString* error)
         return false;
     }
     if (!m_bus.registerService(AppIdentity::applicationId())) {
-        *error = QStringLiteral("another instance owns %1").arg(AppIdentity::applicationId());
+        *error = tr("another instance owns %1").arg(AppIdentity::applicationId());
         m_bus.unregisterObject(AppIdentity::busObjectPath());
         return false;
     }
@@ -51,8 +51,7 @@ bool RemoteControlService::answerUnavailable(bool available, const QString& comm
     if (calledFromDBus()) {
         sendErrorReply(
             kNotAvailableError,
-            QStringLiteral("The running Ondrix has no windows (it runs headless); %1 does nothing.")
-                .arg(command));
+            tr("The running Ondrix has no windows (it runs headless); %1 does nothing.").arg(command));
     }
     return true;
 }

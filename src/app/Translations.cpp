@@ -21,16 +21,21 @@ QString installTranslations(const QString& preferredLanguage)
     const QLocale locale = preferredLanguage.isEmpty() || preferredLanguage == QLatin1String("system")
                                ? QLocale::system()
                                : QLocale(preferredLanguage);
-    // The translators live as long as the application; they are parented to it.
+    // The translators live as long as the application; they are parented to it and named so a later call
+    // finds them. Deleting one uninstalls it.
+    const QString name = QStringLiteral("ondrix-interface-language");
+    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>(name, Qt::FindDirectChildrenOnly));
+    // Day names, dates and sizes follow the interface language, not only the texts.
+    QLocale::setDefault(locale);
     auto* ours = new QTranslator(QCoreApplication::instance());
+    ours->setObjectName(name);
     if (!ours->load(locale, QStringLiteral("ondrix"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
         delete ours;
         return {};
     }
     QCoreApplication::installTranslator(ours);
-    // Day names, dates and sizes follow the interface language, not only the texts.
-    QLocale::setDefault(locale);
     auto* qt = new QTranslator(QCoreApplication::instance());
+    qt->setObjectName(name);
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt);

@@ -98,6 +98,8 @@ static int runConnectionsCommand(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Ondrix"));
+    // A terminal command speaks the terminal's language.
+    installTranslations(QStringLiteral("system"));
     QLockFile lock(lockFilePath());
     lock.setStaleLockTime(0);
     const ConnectionsCommand command(AppPaths::preferencesFile(), [&]() -> std::optional<QString> {
@@ -141,6 +143,9 @@ int main(int argc, char** argv)
     }
     QCoreApplication::setApplicationName(QStringLiteral("Ondrix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ONDRIX_VERSION));
+    // Until the store is open (and for the commands that never open it: --help, the remote controls) the
+    // texts follow the desktop's language; the running instance then switches to the stored one.
+    installTranslations(QStringLiteral("system"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
@@ -222,9 +227,9 @@ int main(int argc, char** argv)
     }
     QFile::setPermissions(lock.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
-    Application ondrix;
-    // The language setting applies from the next start: windows and log lines are built after this.
-    installTranslations(startLanguage(ondrix.store()));
+    // The language setting applies from the next start: services, windows and log lines are built after it
+    // is installed.
+    Application ondrix([](const PreferencesStore& store) { installTranslations(startLanguage(store)); });
     QObject::connect(&ondrix.log(), &LogService::entriesAdded, &app, &echoEntries);
 
     // Benchmarks ask for the longest stretch the main thread spent without waiting for events while running:

@@ -1,5 +1,6 @@
 #include "platform/PreferencesStore.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -177,7 +178,9 @@ void PreferencesStore::moveAsideAndStartFresh(const QString& path)
 {
     const QString aside = movedAsideName(path);
     if (!QFile::rename(path, aside)) {
-        m_openProblem = QStringLiteral("%1 is damaged and could not be moved aside").arg(path);
+        m_openProblem =
+            QCoreApplication::translate("PreferencesStore", "%1 is damaged and could not be moved aside")
+                .arg(path);
         return;
     }
     m_movedAsidePath = aside;

@@ -231,7 +231,8 @@ FTPError CurlHandle::errorFor(CURLcode code) const
 
 FTPError CurlHandle::initializationFailure()
 {
-    return FTPError::curlExitCode(-1, QStringLiteral("Failed to initialize libcurl"));
+    return FTPError::curlExitCode(-1,
+                                  QCoreApplication::translate("CurlHandle", "Failed to initialize libcurl"));
 }
 
 curl_off_t CurlHandle::bytesPerSecond(qint64 kibPerSecond)

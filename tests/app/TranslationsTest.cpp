@@ -171,14 +171,19 @@ protected:
     // connection; checks the popover and the settings window and saves a PNG of each.
     void checkInterface(const QString& expectedLanguage, const QString& expectedSettingsTitle)
     {
-        auto core = std::make_unique<Application>();
+        // As in main(): a language before the store is open, replaced by the one it names.
+        installTranslations(QStringLiteral("de"));
+        QString loaded;
+        auto core = std::make_unique<Application>(
+            [&](const PreferencesStore& store) { loaded = installTranslations(startLanguage(store)); });
+        ASSERT_EQ(loaded, expectedLanguage);
+        EXPECT_EQ(QCoreApplication::instance()->findChildren<QTranslator*>().size(), 2)
+            << "the earlier language's translators are left installed";
         PushConnection connection;
         connection.id = QUuid::createUuid();
         connection.name = QStringLiteral("Agency");
         connection.host = QStringLiteral("127.0.0.1");
         core->manager().addConnection(connection);
-
-        ASSERT_EQ(installTranslations(startLanguage(core->store())), expectedLanguage);
 
         // English source texts the loaded language words differently.
         QHash<QString, QString> translated;
