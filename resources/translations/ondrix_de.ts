@@ -40,6 +40,45 @@
     </message>
 </context>
 <context>
+    <name>ConnectionStatusReport</name>
+    <message>
+        <source>Idle</source>
+        <translation>Leerlauf</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Überwacht</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Wird hochgeladen</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>%1 queued, %2 uploading</source>
+        <translation>%1 in Warteschlange, %2 werden hochgeladen</translation>
+    </message>
+    <message>
+        <source>last error: %1</source>
+        <translation>letzter Fehler: %1</translation>
+    </message>
+    <message>
+        <source>No connections are set up.</source>
+        <translation>Es sind keine Verbindungen eingerichtet.</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionTester</name>
     <message>
         <source>✓ Connected successfully</source>
@@ -109,6 +148,10 @@
     <message>
         <source>: the SSH handshake failed because the server offers no key exchange or host key type that %1 supports. The usual cause is a server with only an RSA host key: %1 cannot check its SHA-2 signatures. Give the server an Ed25519 or ECDSA host key (ssh-keygen -A on the server) and connect again.</source>
         <translation>: Der SSH-Handshake ist fehlgeschlagen, weil der Server kein Schlüsselaustausch- oder Hostschlüsselverfahren anbietet, das %1 unterstützt. Meist hat der Server nur einen RSA-Hostschlüssel: %1 kann dessen SHA-2-Signaturen nicht prüfen. Geben Sie dem Server einen Ed25519- oder ECDSA-Hostschlüssel (ssh-keygen -A auf dem Server) und verbinden Sie sich erneut.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize libcurl</source>
+        <translation>libcurl konnte nicht initialisiert werden</translation>
     </message>
 </context>
 <context>
@@ -265,6 +308,13 @@
     <message>
         <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
         <translation>Die Verbindung wurde unterbrochen. Versuchen Sie es erneut; passiert das öfter, prüfen Sie Protokoll, Port und die Verbindungsgrenzen des Servers.</translation>
+    </message>
+</context>
+<context>
+    <name>FailureNotices</name>
+    <message>
+        <source>%1 (failed %2 times in a row)</source>
+        <translation>%1 (%2-mal hintereinander fehlgeschlagen)</translation>
     </message>
 </context>
 <context>
@@ -574,6 +624,13 @@
     </message>
 </context>
 <context>
+    <name>PreferencesStore</name>
+    <message>
+        <source>%1 is damaged and could not be moved aside</source>
+        <translation>%1 ist beschädigt und konnte nicht beiseitegelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>PushConnection</name>
     <message>
         <source>Passive (recommended)</source>
@@ -653,6 +710,39 @@
     <message>
         <source>Not uploaded: FTP cannot carry a name with a tab, a line break or another control character: %1. Rename the file, or connect over SFTP, which carries such names.</source>
         <translation>Nicht hochgeladen: FTP kann keinen Namen mit Tabulator, Zeilenumbruch oder anderem Steuerzeichen übertragen: %1. Benennen Sie die Datei um oder verbinden Sie sich über SFTP, das solche Namen überträgt.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlClient</name>
+    <message>
+        <source>no session bus</source>
+        <translation>kein Sitzungsbus</translation>
+    </message>
+    <message>
+        <source>no running instance on the session bus</source>
+        <translation>keine laufende Instanz auf dem Sitzungsbus</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteDelivery</name>
+    <message>
+        <source>%1 and %2 numbered copies of it exist on the server</source>
+        <translation>%1 und %2 nummerierte Kopien davon existieren bereits auf dem Server</translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n byte(s)</source>
+        <translation>
+            <numerusform>er enthält %n Byte</numerusform>
+            <numerusform>er enthält %n Bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>has no file</source>
+        <translation>er hat keine Datei</translation>
+    </message>
+    <message>
+        <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
+        <translation>Der Server meldete Erfolg, aber %1, obwohl %2 Bytes gesendet wurden (%3); die lokale Datei bleibt erhalten</translation>
     </message>
 </context>
 <context>
@@ -1681,6 +1771,29 @@
     </message>
 </context>
 <context>
+    <name>ondrix::DiskSpaceGuard</name>
+    <message>
+        <source>Low disk space: %1 GB free on %2, below the %3 GB minimum.</source>
+        <translation>Wenig Speicherplatz: %1 GB frei auf %2, unter dem Minimum von %3 GB.</translation>
+    </message>
+    <message>
+        <source>Paused until there is room again (their uploads do not free space): %1</source>
+        <translation>Pausiert, bis wieder Platz ist (ihre Uploads geben keinen Speicher frei): %1</translation>
+    </message>
+    <message>
+        <source>Disk space is back: %1 GB free on %2; connections paused for it resume.</source>
+        <translation>Wieder genug Speicherplatz: %1 GB frei auf %2; die deswegen pausierten Verbindungen werden fortgesetzt.</translation>
+    </message>
+    <message>
+        <source>Ondrix: Low disk space</source>
+        <translation>Ondrix: Wenig Speicherplatz</translation>
+    </message>
+    <message>
+        <source>Ondrix: Disk space is back</source>
+        <translation>Ondrix: Wieder genug Speicherplatz</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::ExtensionFilterView</name>
     <message>
         <source>File Types</source>
@@ -2173,6 +2286,21 @@
     </message>
 </context>
 <context>
+    <name>ondrix::RemoteControlService</name>
+    <message>
+        <source>no session bus</source>
+        <translation>kein Sitzungsbus</translation>
+    </message>
+    <message>
+        <source>another instance owns %1</source>
+        <translation>eine andere Instanz belegt bereits %1</translation>
+    </message>
+    <message>
+        <source>The running Ondrix has no windows (it runs headless); %1 does nothing.</source>
+        <translation>Das laufende Ondrix hat keine Fenster (es läuft ohne Oberfläche); %1 bewirkt nichts.</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::RemoteFolderPickerView</name>
     <message>
         <source>Cancel</source>
@@ -2247,6 +2375,25 @@
     <message>
         <source>Go to %1</source>
         <translation>Zu %1 wechseln</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ScheduleSupervisor</name>
+    <message>
+        <source>Paused: outside its scheduled hours (%1)</source>
+        <translation>Pausiert: außerhalb der geplanten Zeiten (%1)</translation>
+    </message>
+    <message>
+        <source>Resumed: within its scheduled hours (%1)</source>
+        <translation>Fortgesetzt: innerhalb der geplanten Zeiten (%1)</translation>
+    </message>
+    <message>
+        <source>Ondrix: %1 paused</source>
+        <translation>Ondrix: %1 pausiert</translation>
+    </message>
+    <message>
+        <source>Ondrix: %1 resumed</source>
+        <translation>Ondrix: %1 fortgesetzt</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,45 @@
     </message>
 </context>
 <context>
+    <name>ConnectionStatusReport</name>
+    <message>
+        <source>Idle</source>
+        <translation>En reposo</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Vigilando</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Subiendo</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivada</translation>
+    </message>
+    <message>
+        <source>%1 queued, %2 uploading</source>
+        <translation>%1 en cola, %2 subiendo</translation>
+    </message>
+    <message>
+        <source>last error: %1</source>
+        <translation>último error: %1</translation>
+    </message>
+    <message>
+        <source>No connections are set up.</source>
+        <translation>No hay conexiones configuradas.</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionTester</name>
     <message>
         <source>✓ Connected successfully</source>
@@ -109,6 +148,10 @@
     <message>
         <source>: the SSH handshake failed because the server offers no key exchange or host key type that %1 supports. The usual cause is a server with only an RSA host key: %1 cannot check its SHA-2 signatures. Give the server an Ed25519 or ECDSA host key (ssh-keygen -A on the server) and connect again.</source>
         <translation>: la negociación SSH falló porque el servidor no ofrece ningún intercambio de claves ni tipo de clave de host que %1 admita. La causa habitual es un servidor con solo una clave de host RSA: %1 no puede comprobar sus firmas SHA-2. Dé al servidor una clave de host Ed25519 o ECDSA (ssh-keygen -A en el servidor) y vuelva a conectar.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize libcurl</source>
+        <translation>No se pudo inicializar libcurl</translation>
     </message>
 </context>
 <context>
@@ -265,6 +308,13 @@
     <message>
         <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
         <translation>Se cortó la conexión. Vuelva a intentarlo; si sigue ocurriendo, compruebe el protocolo, el puerto y los límites de conexión del servidor.</translation>
+    </message>
+</context>
+<context>
+    <name>FailureNotices</name>
+    <message>
+        <source>%1 (failed %2 times in a row)</source>
+        <translation>%1 (falló %2 veces seguidas)</translation>
     </message>
 </context>
 <context>
@@ -574,6 +624,13 @@
     </message>
 </context>
 <context>
+    <name>PreferencesStore</name>
+    <message>
+        <source>%1 is damaged and could not be moved aside</source>
+        <translation>%1 está dañado y no se pudo apartar</translation>
+    </message>
+</context>
+<context>
     <name>PushConnection</name>
     <message>
         <source>Passive (recommended)</source>
@@ -653,6 +710,39 @@
     <message>
         <source>Not uploaded: FTP cannot carry a name with a tab, a line break or another control character: %1. Rename the file, or connect over SFTP, which carries such names.</source>
         <translation>No subido: FTP no puede transmitir un nombre con un tabulador, un salto de línea u otro carácter de control: %1. Renombre el archivo o conecte por SFTP, que sí admite esos nombres.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlClient</name>
+    <message>
+        <source>no session bus</source>
+        <translation>no hay bus de sesión</translation>
+    </message>
+    <message>
+        <source>no running instance on the session bus</source>
+        <translation>no hay ninguna instancia en ejecución en el bus de sesión</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteDelivery</name>
+    <message>
+        <source>%1 and %2 numbered copies of it exist on the server</source>
+        <translation>%1 y %2 copias numeradas suyas ya existen en el servidor</translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n byte(s)</source>
+        <translation>
+            <numerusform>contiene %n byte</numerusform>
+            <numerusform>contiene %n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>has no file</source>
+        <translation>no tiene el archivo</translation>
+    </message>
+    <message>
+        <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
+        <translation>El servidor informó de que todo fue bien, pero %1 cuando se enviaron %2 bytes (%3); se conserva el archivo local</translation>
     </message>
 </context>
 <context>
@@ -1681,6 +1771,29 @@
     </message>
 </context>
 <context>
+    <name>ondrix::DiskSpaceGuard</name>
+    <message>
+        <source>Low disk space: %1 GB free on %2, below the %3 GB minimum.</source>
+        <translation>Poco espacio en disco: %1 GB libres en %2, por debajo del mínimo de %3 GB.</translation>
+    </message>
+    <message>
+        <source>Paused until there is room again (their uploads do not free space): %1</source>
+        <translation>En pausa hasta que vuelva a haber espacio (sus subidas no liberan espacio): %1</translation>
+    </message>
+    <message>
+        <source>Disk space is back: %1 GB free on %2; connections paused for it resume.</source>
+        <translation>Vuelve a haber espacio en disco: %1 GB libres en %2; se reanudan las conexiones pausadas por ello.</translation>
+    </message>
+    <message>
+        <source>Ondrix: Low disk space</source>
+        <translation>Ondrix: poco espacio en disco</translation>
+    </message>
+    <message>
+        <source>Ondrix: Disk space is back</source>
+        <translation>Ondrix: vuelve a haber espacio en disco</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::ExtensionFilterView</name>
     <message>
         <source>File Types</source>
@@ -2173,6 +2286,21 @@
     </message>
 </context>
 <context>
+    <name>ondrix::RemoteControlService</name>
+    <message>
+        <source>no session bus</source>
+        <translation>no hay bus de sesión</translation>
+    </message>
+    <message>
+        <source>another instance owns %1</source>
+        <translation>otra instancia ya tiene %1</translation>
+    </message>
+    <message>
+        <source>The running Ondrix has no windows (it runs headless); %1 does nothing.</source>
+        <translation>El Ondrix en ejecución no tiene ventanas (se ejecuta sin interfaz); %1 no hace nada.</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::RemoteFolderPickerView</name>
     <message>
         <source>Cancel</source>
@@ -2247,6 +2375,25 @@
     <message>
         <source>Go to %1</source>
         <translation>Ir a %1</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ScheduleSupervisor</name>
+    <message>
+        <source>Paused: outside its scheduled hours (%1)</source>
+        <translation>En pausa: fuera de su horario programado (%1)</translation>
+    </message>
+    <message>
+        <source>Resumed: within its scheduled hours (%1)</source>
+        <translation>Reanudada: dentro de su horario programado (%1)</translation>
+    </message>
+    <message>
+        <source>Ondrix: %1 paused</source>
+        <translation>Ondrix: %1 en pausa</translation>
+    </message>
+    <message>
+        <source>Ondrix: %1 resumed</source>
+        <translation>Ondrix: %1 reanudada</translation>
     </message>
 </context>
 <context>

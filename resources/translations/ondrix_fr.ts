@@ -40,6 +40,45 @@
     </message>
 </context>
 <context>
+    <name>ConnectionStatusReport</name>
+    <message>
+        <source>Idle</source>
+        <translation>Au repos</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Surveillance</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Envoi en cours</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>%1 queued, %2 uploading</source>
+        <translation>%1 en file d&apos;attente, %2 en cours d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>last error: %1</source>
+        <translation>dernière erreur : %1</translation>
+    </message>
+    <message>
+        <source>No connections are set up.</source>
+        <translation>Aucune connexion n&apos;est configurée.</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionTester</name>
     <message>
         <source>✓ Connected successfully</source>
@@ -109,6 +148,10 @@
     <message>
         <source>: the SSH handshake failed because the server offers no key exchange or host key type that %1 supports. The usual cause is a server with only an RSA host key: %1 cannot check its SHA-2 signatures. Give the server an Ed25519 or ECDSA host key (ssh-keygen -A on the server) and connect again.</source>
         <translation> : la négociation SSH a échoué, car le serveur ne propose aucun échange de clés ni type de clé d&apos;hôte pris en charge par %1. La cause habituelle est un serveur n&apos;ayant qu&apos;une clé d&apos;hôte RSA : %1 ne peut pas vérifier ses signatures SHA-2. Donnez au serveur une clé d&apos;hôte Ed25519 ou ECDSA (ssh-keygen -A sur le serveur) et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize libcurl</source>
+        <translation>Impossible d&apos;initialiser libcurl</translation>
     </message>
 </context>
 <context>
@@ -265,6 +308,13 @@
     <message>
         <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
         <translation>La connexion a été coupée. Réessayez ; si cela se reproduit, vérifiez le protocole, le port et les limites de connexion du serveur.</translation>
+    </message>
+</context>
+<context>
+    <name>FailureNotices</name>
+    <message>
+        <source>%1 (failed %2 times in a row)</source>
+        <translation>%1 (échec %2 fois de suite)</translation>
     </message>
 </context>
 <context>
@@ -574,6 +624,13 @@
     </message>
 </context>
 <context>
+    <name>PreferencesStore</name>
+    <message>
+        <source>%1 is damaged and could not be moved aside</source>
+        <translation>%1 est endommagé et n&apos;a pas pu être mis de côté</translation>
+    </message>
+</context>
+<context>
     <name>PushConnection</name>
     <message>
         <source>Passive (recommended)</source>
@@ -653,6 +710,39 @@
     <message>
         <source>Not uploaded: FTP cannot carry a name with a tab, a line break or another control character: %1. Rename the file, or connect over SFTP, which carries such names.</source>
         <translation>Non envoyé : FTP ne peut pas transmettre un nom contenant une tabulation, un saut de ligne ou un autre caractère de contrôle : %1. Renommez le fichier, ou connectez-vous en SFTP, qui transmet de tels noms.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlClient</name>
+    <message>
+        <source>no session bus</source>
+        <translation>aucun bus de session</translation>
+    </message>
+    <message>
+        <source>no running instance on the session bus</source>
+        <translation>aucune instance en cours d&apos;exécution sur le bus de session</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteDelivery</name>
+    <message>
+        <source>%1 and %2 numbered copies of it exist on the server</source>
+        <translation>%1 et %2 copies numérotées existent déjà sur le serveur</translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n byte(s)</source>
+        <translation>
+            <numerusform>il contient %n octet</numerusform>
+            <numerusform>il contient %n octets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>has no file</source>
+        <translation>il n&apos;a aucun fichier</translation>
+    </message>
+    <message>
+        <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
+        <translation>Le serveur a signalé un succès, mais %1 alors que %2 octets ont été envoyés (%3) ; le fichier local est conservé</translation>
     </message>
 </context>
 <context>
@@ -1681,6 +1771,29 @@
     </message>
 </context>
 <context>
+    <name>ondrix::DiskSpaceGuard</name>
+    <message>
+        <source>Low disk space: %1 GB free on %2, below the %3 GB minimum.</source>
+        <translation>Espace disque faible : %1 Go libres sur %2, sous le minimum de %3 Go.</translation>
+    </message>
+    <message>
+        <source>Paused until there is room again (their uploads do not free space): %1</source>
+        <translation>En pause jusqu&apos;à ce que de l&apos;espace se libère (leurs envois n&apos;en libèrent pas) : %1</translation>
+    </message>
+    <message>
+        <source>Disk space is back: %1 GB free on %2; connections paused for it resume.</source>
+        <translation>L&apos;espace disque est revenu : %1 Go libres sur %2 ; les connexions mises en pause pour cette raison reprennent.</translation>
+    </message>
+    <message>
+        <source>Ondrix: Low disk space</source>
+        <translation>Ondrix : espace disque faible</translation>
+    </message>
+    <message>
+        <source>Ondrix: Disk space is back</source>
+        <translation>Ondrix : l&apos;espace disque est revenu</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::ExtensionFilterView</name>
     <message>
         <source>File Types</source>
@@ -2173,6 +2286,21 @@
     </message>
 </context>
 <context>
+    <name>ondrix::RemoteControlService</name>
+    <message>
+        <source>no session bus</source>
+        <translation>aucun bus de session</translation>
+    </message>
+    <message>
+        <source>another instance owns %1</source>
+        <translation>une autre instance détient déjà %1</translation>
+    </message>
+    <message>
+        <source>The running Ondrix has no windows (it runs headless); %1 does nothing.</source>
+        <translation>L&apos;Ondrix en cours d&apos;exécution n&apos;a pas de fenêtre (il fonctionne sans interface) ; %1 n&apos;a aucun effet.</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::RemoteFolderPickerView</name>
     <message>
         <source>Cancel</source>
@@ -2247,6 +2375,25 @@
     <message>
         <source>Go to %1</source>
         <translation>Aller à %1</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ScheduleSupervisor</name>
+    <message>
+        <source>Paused: outside its scheduled hours (%1)</source>
+        <translation>En pause : en dehors des heures planifiées (%1)</translation>
+    </message>
+    <message>
+        <source>Resumed: within its scheduled hours (%1)</source>
+        <translation>Reprise : dans les heures planifiées (%1)</translation>
+    </message>
+    <message>
+        <source>Ondrix: %1 paused</source>
+        <translation>Ondrix : %1 en pause</translation>
+    </message>
+    <message>
+        <source>Ondrix: %1 resumed</source>
+        <translation>Ondrix : reprise de %1</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,45 @@
     </message>
 </context>
 <context>
+    <name>ConnectionStatusReport</name>
+    <message>
+        <source>Idle</source>
+        <translation>Inattiva</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>In sorveglianza</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>In caricamento</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivata</translation>
+    </message>
+    <message>
+        <source>%1 queued, %2 uploading</source>
+        <translation>%1 in coda, %2 in caricamento</translation>
+    </message>
+    <message>
+        <source>last error: %1</source>
+        <translation>ultimo errore: %1</translation>
+    </message>
+    <message>
+        <source>No connections are set up.</source>
+        <translation>Nessuna connessione configurata.</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionTester</name>
     <message>
         <source>✓ Connected successfully</source>
@@ -109,6 +148,10 @@
     <message>
         <source>: the SSH handshake failed because the server offers no key exchange or host key type that %1 supports. The usual cause is a server with only an RSA host key: %1 cannot check its SHA-2 signatures. Give the server an Ed25519 or ECDSA host key (ssh-keygen -A on the server) and connect again.</source>
         <translation>: l&apos;handshake SSH non è riuscito perché il server non offre alcuno scambio di chiavi o tipo di chiave host supportato da %1. La causa abituale è un server con la sola chiave host RSA: %1 non può verificarne le firme SHA-2. Dai al server una chiave host Ed25519 o ECDSA (ssh-keygen -A sul server) e riconnettiti.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize libcurl</source>
+        <translation>Impossibile inizializzare libcurl</translation>
     </message>
 </context>
 <context>
@@ -265,6 +308,13 @@
     <message>
         <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
         <translation>La connessione si è interrotta. Riprova; se succede di nuovo, controlla il protocollo, la porta e i limiti di connessione del server.</translation>
+    </message>
+</context>
+<context>
+    <name>FailureNotices</name>
+    <message>
+        <source>%1 (failed %2 times in a row)</source>
+        <translation>%1 (non riuscito %2 volte di seguito)</translation>
     </message>
 </context>
 <context>
@@ -574,6 +624,13 @@
     </message>
 </context>
 <context>
+    <name>PreferencesStore</name>
+    <message>
+        <source>%1 is damaged and could not be moved aside</source>
+        <translation>%1 è danneggiato e non è stato possibile metterlo da parte</translation>
+    </message>
+</context>
+<context>
     <name>PushConnection</name>
     <message>
         <source>Passive (recommended)</source>
@@ -653,6 +710,39 @@
     <message>
         <source>Not uploaded: FTP cannot carry a name with a tab, a line break or another control character: %1. Rename the file, or connect over SFTP, which carries such names.</source>
         <translation>Non caricato: FTP non può trasmettere un nome con una tabulazione, un a capo o un altro carattere di controllo: %1. Rinomina il file, oppure connettiti via SFTP, che trasmette tali nomi.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlClient</name>
+    <message>
+        <source>no session bus</source>
+        <translation>nessun bus di sessione</translation>
+    </message>
+    <message>
+        <source>no running instance on the session bus</source>
+        <translation>nessuna istanza in esecuzione sul bus di sessione</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteDelivery</name>
+    <message>
+        <source>%1 and %2 numbered copies of it exist on the server</source>
+        <translation>%1 e %2 sue copie numerate esistono già sul server</translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n byte(s)</source>
+        <translation>
+            <numerusform>contiene %n byte</numerusform>
+            <numerusform>contiene %n byte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>has no file</source>
+        <translation>non ha il file</translation>
+    </message>
+    <message>
+        <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
+        <translation>Il server ha segnalato il successo, ma %1 mentre sono stati inviati %2 byte (%3); il file locale viene conservato</translation>
     </message>
 </context>
 <context>
@@ -1681,6 +1771,29 @@
     </message>
 </context>
 <context>
+    <name>ondrix::DiskSpaceGuard</name>
+    <message>
+        <source>Low disk space: %1 GB free on %2, below the %3 GB minimum.</source>
+        <translation>Spazio su disco scarso: %1 GB liberi su %2, sotto il minimo di %3 GB.</translation>
+    </message>
+    <message>
+        <source>Paused until there is room again (their uploads do not free space): %1</source>
+        <translation>In pausa finché non torna spazio (i loro caricamenti non ne liberano): %1</translation>
+    </message>
+    <message>
+        <source>Disk space is back: %1 GB free on %2; connections paused for it resume.</source>
+        <translation>Lo spazio su disco è tornato: %1 GB liberi su %2; le connessioni messe in pausa per questo riprendono.</translation>
+    </message>
+    <message>
+        <source>Ondrix: Low disk space</source>
+        <translation>Ondrix: spazio su disco scarso</translation>
+    </message>
+    <message>
+        <source>Ondrix: Disk space is back</source>
+        <translation>Ondrix: lo spazio su disco è tornato</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::ExtensionFilterView</name>
     <message>
         <source>File Types</source>
@@ -2173,6 +2286,21 @@
     </message>
 </context>
 <context>
+    <name>ondrix::RemoteControlService</name>
+    <message>
+        <source>no session bus</source>
+        <translation>nessun bus di sessione</translation>
+    </message>
+    <message>
+        <source>another instance owns %1</source>
+        <translation>un&apos;altra istanza possiede già %1</translation>
+    </message>
+    <message>
+        <source>The running Ondrix has no windows (it runs headless); %1 does nothing.</source>
+        <translation>L&apos;Ondrix in esecuzione non ha finestre (funziona senza interfaccia); %1 non ha effetto.</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::RemoteFolderPickerView</name>
     <message>
         <source>Cancel</source>
@@ -2247,6 +2375,25 @@
     <message>
         <source>Go to %1</source>
         <translation>Vai a %1</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ScheduleSupervisor</name>
+    <message>
+        <source>Paused: outside its scheduled hours (%1)</source>
+        <translation>In pausa: fuori dagli orari pianificati (%1)</translation>
+    </message>
+    <message>
+        <source>Resumed: within its scheduled hours (%1)</source>
+        <translation>Ripresa: negli orari pianificati (%1)</translation>
+    </message>
+    <message>
+        <source>Ondrix: %1 paused</source>
+        <translation>Ondrix: %1 in pausa</translation>
+    </message>
+    <message>
+        <source>Ondrix: %1 resumed</source>
+        <translation>Ondrix: %1 ripresa</translation>
     </message>
 </context>
 <context>

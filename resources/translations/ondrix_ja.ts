@@ -40,6 +40,45 @@
     </message>
 </context>
 <context>
+    <name>ConnectionStatusReport</name>
+    <message>
+        <source>Idle</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>監視中</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>アップロード中</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>%1 queued, %2 uploading</source>
+        <translation>待機 %1 件、アップロード中 %2 件</translation>
+    </message>
+    <message>
+        <source>last error: %1</source>
+        <translation>最後のエラー: %1</translation>
+    </message>
+    <message>
+        <source>No connections are set up.</source>
+        <translation>接続が設定されていません。</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionTester</name>
     <message>
         <source>✓ Connected successfully</source>
@@ -108,6 +147,10 @@
     <message>
         <source>: the SSH handshake failed because the server offers no key exchange or host key type that %1 supports. The usual cause is a server with only an RSA host key: %1 cannot check its SHA-2 signatures. Give the server an Ed25519 or ECDSA host key (ssh-keygen -A on the server) and connect again.</source>
         <translation>: サーバーが %1 の対応する鍵交換方式やホスト鍵の種類を提供していないため、SSH ハンドシェイクに失敗しました。よくある原因は、サーバーに RSA ホスト鍵しかないことです。%1 はその SHA-2 署名を検証できません。サーバーに Ed25519 または ECDSA のホスト鍵を用意し (サーバーで ssh-keygen -A)、もう一度接続してください。</translation>
+    </message>
+    <message>
+        <source>Failed to initialize libcurl</source>
+        <translation>libcurl を初期化できませんでした</translation>
     </message>
 </context>
 <context>
@@ -264,6 +307,13 @@
     <message>
         <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
         <translation>接続が切断されました。もう一度お試しください。繰り返し起きる場合は、プロトコル、ポート、サーバーの接続数制限を確認してください。</translation>
+    </message>
+</context>
+<context>
+    <name>FailureNotices</name>
+    <message>
+        <source>%1 (failed %2 times in a row)</source>
+        <translation>%1 (%2 回連続で失敗)</translation>
     </message>
 </context>
 <context>
@@ -572,6 +622,13 @@
     </message>
 </context>
 <context>
+    <name>PreferencesStore</name>
+    <message>
+        <source>%1 is damaged and could not be moved aside</source>
+        <translation>%1 は破損しており、別名で退避できませんでした</translation>
+    </message>
+</context>
+<context>
     <name>PushConnection</name>
     <message>
         <source>Passive (recommended)</source>
@@ -651,6 +708,38 @@
     <message>
         <source>Not uploaded: FTP cannot carry a name with a tab, a line break or another control character: %1. Rename the file, or connect over SFTP, which carries such names.</source>
         <translation>アップロードしませんでした: FTP ではタブ、改行、その他の制御文字を含む名前を扱えません: %1。ファイル名を変更するか、そのような名前を扱える SFTP で接続してください。</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlClient</name>
+    <message>
+        <source>no session bus</source>
+        <translation>セッションバスがありません</translation>
+    </message>
+    <message>
+        <source>no running instance on the session bus</source>
+        <translation>セッションバス上に実行中のインスタンスがありません</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteDelivery</name>
+    <message>
+        <source>%1 and %2 numbered copies of it exist on the server</source>
+        <translation>%1 とその番号付きコピー %2 個がすでにサーバー上にあります</translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n byte(s)</source>
+        <translation>
+            <numerusform>サーバー上のファイルは %n バイトです</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>has no file</source>
+        <translation>サーバー上にファイルがありません</translation>
+    </message>
+    <message>
+        <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
+        <translation>サーバーは成功を報告しましたが、%2 バイトを送信したのに%1 (%3)。ローカルファイルは残します</translation>
     </message>
 </context>
 <context>
@@ -1677,6 +1766,29 @@
     </message>
 </context>
 <context>
+    <name>ondrix::DiskSpaceGuard</name>
+    <message>
+        <source>Low disk space: %1 GB free on %2, below the %3 GB minimum.</source>
+        <translation>ディスクの空きが少なくなっています: %2 の空きは %1 GB で、最小値の %3 GB を下回っています。</translation>
+    </message>
+    <message>
+        <source>Paused until there is room again (their uploads do not free space): %1</source>
+        <translation>空きができるまで一時停止します (これらのアップロードでは空きは増えません): %1</translation>
+    </message>
+    <message>
+        <source>Disk space is back: %1 GB free on %2; connections paused for it resume.</source>
+        <translation>ディスクの空きが回復しました: %2 の空きは %1 GB です。このために一時停止していた接続を再開します。</translation>
+    </message>
+    <message>
+        <source>Ondrix: Low disk space</source>
+        <translation>Ondrix: ディスクの空きが少なくなっています</translation>
+    </message>
+    <message>
+        <source>Ondrix: Disk space is back</source>
+        <translation>Ondrix: ディスクの空きが回復しました</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::ExtensionFilterView</name>
     <message>
         <source>File Types</source>
@@ -2169,6 +2281,21 @@
     </message>
 </context>
 <context>
+    <name>ondrix::RemoteControlService</name>
+    <message>
+        <source>no session bus</source>
+        <translation>セッションバスがありません</translation>
+    </message>
+    <message>
+        <source>another instance owns %1</source>
+        <translation>別のインスタンスが %1 を使用しています</translation>
+    </message>
+    <message>
+        <source>The running Ondrix has no windows (it runs headless); %1 does nothing.</source>
+        <translation>実行中の Ondrix にはウィンドウがありません (ヘッドレスで実行中)。%1 は何もしません。</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::RemoteFolderPickerView</name>
     <message>
         <source>Cancel</source>
@@ -2243,6 +2370,25 @@
     <message>
         <source>Go to %1</source>
         <translation>%1 へ移動</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ScheduleSupervisor</name>
+    <message>
+        <source>Paused: outside its scheduled hours (%1)</source>
+        <translation>一時停止: スケジュールの時間帯外です (%1)</translation>
+    </message>
+    <message>
+        <source>Resumed: within its scheduled hours (%1)</source>
+        <translation>再開: スケジュールの時間帯内です (%1)</translation>
+    </message>
+    <message>
+        <source>Ondrix: %1 paused</source>
+        <translation>Ondrix: %1 を一時停止しました</translation>
+    </message>
+    <message>
+        <source>Ondrix: %1 resumed</source>
+        <translation>Ondrix: %1 を再開しました</translation>
     </message>
 </context>
 <context>

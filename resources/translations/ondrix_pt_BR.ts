@@ -40,6 +40,45 @@
     </message>
 </context>
 <context>
+    <name>ConnectionStatusReport</name>
+    <message>
+        <source>Idle</source>
+        <translation>Ocioso</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Monitorando</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Enviando</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausado</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>%1 queued, %2 uploading</source>
+        <translation>%1 na fila, %2 enviando</translation>
+    </message>
+    <message>
+        <source>last error: %1</source>
+        <translation>último erro: %1</translation>
+    </message>
+    <message>
+        <source>No connections are set up.</source>
+        <translation>Nenhuma conexão configurada.</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionTester</name>
     <message>
         <source>✓ Connected successfully</source>
@@ -109,6 +148,10 @@
     <message>
         <source>: the SSH handshake failed because the server offers no key exchange or host key type that %1 supports. The usual cause is a server with only an RSA host key: %1 cannot check its SHA-2 signatures. Give the server an Ed25519 or ECDSA host key (ssh-keygen -A on the server) and connect again.</source>
         <translation>: o handshake SSH falhou porque o servidor não oferece nenhuma troca de chaves nem tipo de chave de host suportado pelo %1. A causa comum é um servidor com apenas uma chave de host RSA: o %1 não consegue verificar as assinaturas SHA-2 dela. Dê ao servidor uma chave de host Ed25519 ou ECDSA (ssh-keygen -A no servidor) e conecte novamente.</translation>
+    </message>
+    <message>
+        <source>Failed to initialize libcurl</source>
+        <translation>Falha ao inicializar a libcurl</translation>
     </message>
 </context>
 <context>
@@ -265,6 +308,13 @@
     <message>
         <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
         <translation>A conexão caiu. Tente novamente; se continuar acontecendo, verifique o protocolo, a porta e os limites de conexão do servidor.</translation>
+    </message>
+</context>
+<context>
+    <name>FailureNotices</name>
+    <message>
+        <source>%1 (failed %2 times in a row)</source>
+        <translation>%1 (falhou %2 vezes seguidas)</translation>
     </message>
 </context>
 <context>
@@ -574,6 +624,13 @@
     </message>
 </context>
 <context>
+    <name>PreferencesStore</name>
+    <message>
+        <source>%1 is damaged and could not be moved aside</source>
+        <translation>%1 está danificado e não pôde ser guardado à parte</translation>
+    </message>
+</context>
+<context>
     <name>PushConnection</name>
     <message>
         <source>Passive (recommended)</source>
@@ -653,6 +710,39 @@
     <message>
         <source>Not uploaded: FTP cannot carry a name with a tab, a line break or another control character: %1. Rename the file, or connect over SFTP, which carries such names.</source>
         <translation>Não enviado: o FTP não consegue transmitir um nome com tabulação, quebra de linha ou outro caractere de controle: %1. Renomeie o arquivo ou conecte por SFTP, que transmite esses nomes.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlClient</name>
+    <message>
+        <source>no session bus</source>
+        <translation>nenhum barramento de sessão</translation>
+    </message>
+    <message>
+        <source>no running instance on the session bus</source>
+        <translation>nenhuma instância em execução no barramento de sessão</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteDelivery</name>
+    <message>
+        <source>%1 and %2 numbered copies of it exist on the server</source>
+        <translation>%1 e %2 cópias numeradas dele já existem no servidor</translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n byte(s)</source>
+        <translation>
+            <numerusform>ele contém %n byte</numerusform>
+            <numerusform>ele contém %n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>has no file</source>
+        <translation>ele não tem o arquivo</translation>
+    </message>
+    <message>
+        <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
+        <translation>O servidor informou sucesso, mas %1 quando foram enviados %2 bytes (%3); o arquivo local é mantido</translation>
     </message>
 </context>
 <context>
@@ -1681,6 +1771,29 @@
     </message>
 </context>
 <context>
+    <name>ondrix::DiskSpaceGuard</name>
+    <message>
+        <source>Low disk space: %1 GB free on %2, below the %3 GB minimum.</source>
+        <translation>Pouco espaço em disco: %1 GB livres em %2, abaixo do mínimo de %3 GB.</translation>
+    </message>
+    <message>
+        <source>Paused until there is room again (their uploads do not free space): %1</source>
+        <translation>Pausadas até haver espaço de novo (os envios delas não liberam espaço): %1</translation>
+    </message>
+    <message>
+        <source>Disk space is back: %1 GB free on %2; connections paused for it resume.</source>
+        <translation>O espaço em disco voltou: %1 GB livres em %2; as conexões pausadas por isso são retomadas.</translation>
+    </message>
+    <message>
+        <source>Ondrix: Low disk space</source>
+        <translation>Ondrix: pouco espaço em disco</translation>
+    </message>
+    <message>
+        <source>Ondrix: Disk space is back</source>
+        <translation>Ondrix: o espaço em disco voltou</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::ExtensionFilterView</name>
     <message>
         <source>File Types</source>
@@ -2173,6 +2286,21 @@
     </message>
 </context>
 <context>
+    <name>ondrix::RemoteControlService</name>
+    <message>
+        <source>no session bus</source>
+        <translation>nenhum barramento de sessão</translation>
+    </message>
+    <message>
+        <source>another instance owns %1</source>
+        <translation>outra instância já detém %1</translation>
+    </message>
+    <message>
+        <source>The running Ondrix has no windows (it runs headless); %1 does nothing.</source>
+        <translation>O Ondrix em execução não tem janelas (roda sem interface); %1 não faz nada.</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::RemoteFolderPickerView</name>
     <message>
         <source>Cancel</source>
@@ -2247,6 +2375,25 @@
     <message>
         <source>Go to %1</source>
         <translation>Ir para %1</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ScheduleSupervisor</name>
+    <message>
+        <source>Paused: outside its scheduled hours (%1)</source>
+        <translation>Pausada: fora do horário agendado (%1)</translation>
+    </message>
+    <message>
+        <source>Resumed: within its scheduled hours (%1)</source>
+        <translation>Retomada: dentro do horário agendado (%1)</translation>
+    </message>
+    <message>
+        <source>Ondrix: %1 paused</source>
+        <translation>Ondrix: %1 pausada</translation>
+    </message>
+    <message>
+        <source>Ondrix: %1 resumed</source>
+        <translation>Ondrix: %1 retomada</translation>
     </message>
 </context>
 <context>
