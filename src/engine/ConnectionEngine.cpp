@@ -196,6 +196,8 @@ void ConnectionEngine::start(const std::optional<QString>& folder)
     }
     if (m_connection.localFolder.isEmpty()) {
         setState(EngineState::error(tr("No local folder configured")));
+        log(QStringLiteral("[%1] ").arg(m_connection.name) + tr("No local folder configured"),
+            LogEntry::LogLevel::error);
         return;
     }
     m_bookmarkFolder = folder;
@@ -214,13 +216,23 @@ void ConnectionEngine::start(const std::optional<QString>& folder)
     if (!QFileInfo::exists(m_folderPath)) {
         // A drive that is mounted later: the scans look for the folder until it is there, and the error
         // stays visible meanwhile.
-        m_folderMissing = true;
-        setState(EngineState::error(tr("Local folder not found: ") + m_configuredFolderPath));
+        folderWentMissing();
         m_scan->start(false);
         return;
     }
     beginWatching();
     m_scan->start(true);
+}
+
+void ConnectionEngine::folderWentMissing()
+{
+    // Said once per disappearance; "Watching" follows in the log when the folder is back.
+    m_folderMissing = true;
+    setState(EngineState::error(tr("Local folder not found: ") + m_configuredFolderPath));
+    log(QStringLiteral("[%1] ").arg(m_connection.name) + tr("Local folder not found: ") +
+            m_configuredFolderPath + QStringLiteral(" — ") +
+            tr("Ondrix looks for it again every few seconds."),
+        LogEntry::LogLevel::error);
 }
 
 void ConnectionEngine::beginWatching()
@@ -325,12 +337,11 @@ bool ConnectionEngine::prepareScan()
     }
     if (!QFileInfo(m_folderPath).isDir()) {
         if (!m_folderMissing) {
-            m_folderMissing = true;
             if (m_folderWatcher) {
                 m_folderWatcher->stop();
                 m_folderWatcher.reset();
             }
-            setState(EngineState::error(tr("Local folder not found: ") + m_configuredFolderPath));
+            folderWentMissing();
         }
         return false;
     }

@@ -146,6 +146,7 @@ private:
     void updateStateAfterJobChange();
     void refreshCounts();
     void beginWatching();
+    void folderWentMissing();
     qint64 versionStamp(const QString& path) const;
 
     double stabilityInterval() const;

@@ -687,6 +687,9 @@ TEST_F(ConnectionEngineTest, FailedFilesAreOfferedAgainAfterABackOffAndAMissingF
     EXPECT_TRUE(waitForRemote(server.rootDir() + QStringLiteral("/incoming/DSC_0001.JPG"), "shot"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return later->state() == EngineState::watching(); }, 5000));
     EXPECT_TRUE(logMessages().contains(QStringLiteral("[Office] Watching ") + c.localFolder));
+    EXPECT_EQ(
+        logMessages().filter(QStringLiteral("[Office] Local folder not found: ") + c.localFolder).size(), 1)
+        << "the log says it once, not at every scan";
 }
 
 TEST_F(ConnectionEngineTest, AFileOnItsWayIsOfferedOnceAndCountedOnce)
