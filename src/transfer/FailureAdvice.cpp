@@ -1,6 +1,7 @@
 #include "transfer/FailureAdvice.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <curl/curl.h>
 
@@ -27,6 +28,17 @@ QString FailureAdvice::forError(const PushConnection& connection, const FTPError
         return tr("The server did not answer in time. Check the host and the port, and whether a firewall "
                   "blocks the connection.");
     case CURLE_LOGIN_DENIED:
+        if (sftp && !connection.sshKeyPath.isEmpty()) {
+            // libcurl says only "Login denied" when the key file is missing or unreadable.
+            if (!QFileInfo(connection.sshKeyPath).isReadable()) {
+                return tr("The private key file %1 cannot be read. Choose the key file again in the "
+                          "connection's settings.")
+                    .arg(connection.sshKeyPath);
+            }
+            return tr("The server refused the login with the key %1. Check the username, and that the key's "
+                      "public part is in the server's authorized_keys file.")
+                .arg(connection.sshKeyPath);
+        }
         return tr("The server refused the login. Check the username and the password.");
     case CURLE_REMOTE_ACCESS_DENIED:
         return tr("The server refused to open the folder: it may not exist, or this user may not have access "
@@ -61,6 +73,13 @@ QString FailureAdvice::forError(const PushConnection& connection, const FTPError
     case CURLE_FTP_ACCEPT_TIMEOUT:
     case CURLE_FTP_PORT_FAILED:
         return tr("The server could not open the data connection in active mode. Choose passive mode.");
+    case CURLE_PARTIAL_FILE:
+        return tr("The connection ended before the whole file arrived. The file is sent again.");
+    case CURLE_UPLOAD_FAILED:
+        return tr("The server refused to store the file. Check that the user may write to the remote folder "
+                  "and that the server has free space.");
+    case CURLE_REMOTE_DISK_FULL:
+        return tr("The server's disk is full. Free space on the server; the file is sent again.");
     case CURLE_RECV_ERROR:
     case CURLE_SEND_ERROR:
     case CURLE_GOT_NOTHING:

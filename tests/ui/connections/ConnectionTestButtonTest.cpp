@@ -119,6 +119,12 @@ TEST(FailureAdvice, NamesTheFixForCommonFailures)
         FailureAdvice::forError(c, FTPError::curlExitCode(64, QStringLiteral("Requested SSL level failed")))
             .contains(QLatin1String("does not offer TLS")));
     EXPECT_TRUE(FailureAdvice::forError(c, FTPError::curlExitCode(999, QStringLiteral("?"))).isEmpty());
+    // libcurl's "Login denied" over SFTP with a key: a key file that is gone is named as the cause.
+    c.transferProtocol = TransferProtocol::sftp;
+    c.sshKeyPath = QStringLiteral("/nonexistent/id_ed25519");
+    EXPECT_TRUE(
+        FailureAdvice::forError(c, FTPError::curlExitCode(67, QStringLiteral("Login denied")))
+            .startsWith(QLatin1String("The private key file /nonexistent/id_ed25519 cannot be read")));
     EXPECT_EQ(ConnectionTester::resultText(c, FTPError::curlExitCode(999, QStringLiteral("odd"))),
               QStringLiteral("✗ curl error 999: odd"));
 }
