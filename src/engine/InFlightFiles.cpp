@@ -10,14 +10,44 @@ std::optional<InFlightFiles::Stage> InFlightFiles::stage(const QString& path) co
     return it == m_entries.constEnd() ? std::nullopt : std::optional<Stage>(it->stage);
 }
 
+void InFlightFiles::setStage(Entry& entry, const QString& path, Stage stage)
+{
+    if (entry.stage == Stage::awaitingStability && stage != Stage::awaitingStability) {
+        ++m_queuedOrUploading;
+    } else if (entry.stage != Stage::awaitingStability && stage == Stage::awaitingStability) {
+        --m_queuedOrUploading;
+    }
+    if (entry.stage == Stage::uploading && stage != Stage::uploading) {
+        m_uploading.erase(entry.startOrder);
+    } else if (entry.stage != Stage::uploading && stage == Stage::uploading) {
+        entry.startOrder = m_nextStart++;
+        m_uploading.emplace(entry.startOrder, path);
+    }
+    entry.stage = stage;
+}
+
+void InFlightFiles::forget(const Entry& entry)
+{
+    if (entry.stage != Stage::awaitingStability) {
+        --m_queuedOrUploading;
+    }
+    if (entry.stage == Stage::uploading) {
+        m_uploading.erase(entry.startOrder);
+    }
+}
+
 void InFlightFiles::awaitStability(const QString& path)
 {
-    m_entries.insert(path, Entry{Stage::awaitingStability, std::nullopt, 0});
+    Entry& entry = m_entries[path];
+    setStage(entry, path, Stage::awaitingStability);
+    entry.job.reset();
 }
 
 void InFlightFiles::queue(const QString& path, const UploadJob& job)
 {
-    m_entries.insert(path, Entry{Stage::queued, job, 0});
+    Entry& entry = m_entries[path];
+    setStage(entry, path, Stage::queued);
+    entry.job = job;
 }
 
 bool InFlightFiles::updateJob(const UploadJob& job)
@@ -26,17 +56,18 @@ bool InFlightFiles::updateJob(const UploadJob& job)
     if (it == m_entries.end() || !it->job || it->job->id != job.id) {
         return false;
     }
-    if (it->stage != Stage::uploading) {
-        it->stage = Stage::uploading;
-        it->startOrder = m_nextStart++;
-    }
+    setStage(*it, job.localPath, Stage::uploading);
     it->job = job;
     return true;
 }
 
 void InFlightFiles::remove(const QString& path)
 {
-    m_entries.remove(path);
+    const auto it = m_entries.constFind(path);
+    if (it != m_entries.constEnd()) {
+        forget(*it);
+        m_entries.erase(it);
+    }
 }
 
 QStringList InFlightFiles::dropWaiting()
@@ -46,6 +77,7 @@ QStringList InFlightFiles::dropWaiting()
         if (it->stage == Stage::uploading) {
             ++it;
         } else {
+            forget(*it);
             dropped.append(it.key());
             it = m_entries.erase(it);
         }
@@ -53,25 +85,15 @@ QStringList InFlightFiles::dropWaiting()
     return dropped;
 }
 
-int InFlightFiles::queuedCount() const
-{
-    return int(std::count_if(m_entries.cbegin(), m_entries.cend(),
-                             [](const Entry& entry) { return entry.stage != Stage::awaitingStability; }));
-}
-
 QList<UploadJob> InFlightFiles::activeJobs() const
 {
-    QList<const Entry*> uploading;
-    for (const Entry& entry : m_entries) {
-        if (entry.stage == Stage::uploading) {
-            uploading.append(&entry);
-        }
-    }
-    std::sort(uploading.begin(), uploading.end(),
-              [](const Entry* a, const Entry* b) { return a->startOrder < b->startOrder; });
     QList<UploadJob> jobs;
-    for (const Entry* entry : uploading) {
-        jobs.append(*entry->job);
+    jobs.reserve(qsizetype(m_uploading.size()));
+    for (const auto& [order, path] : m_uploading) {
+        const auto it = m_entries.constFind(path);
+        if (it != m_entries.constEnd() && it->job) {
+            jobs.append(*it->job);
+        }
     }
     return jobs;
 }

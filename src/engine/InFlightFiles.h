@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <map>
 #include <optional>
 
 namespace ondrix {
@@ -33,8 +34,9 @@ public:
     // Forgets every file that waits for stability or in the queue; uploads under way stay.
     QStringList dropWaiting();
 
-    // Files queued or uploading.
-    int queuedCount() const;
+    // Files queued or uploading. Kept as they change: the engine reads both after every event, and a burst
+    // of a thousand files in flight made counting them each time the main thread's biggest cost.
+    int queuedCount() const { return m_queuedOrUploading; }
     // Uploading jobs with their latest progress, in the order they started.
     QList<UploadJob> activeJobs() const;
 
@@ -58,6 +60,9 @@ private:
         std::optional<UploadJob> job;
         quint64 startOrder = 0;
     };
+    void setStage(Entry& entry, const QString& path, Stage stage);
+    void forget(const Entry& entry);
+
     struct BackOff {
         int failures = 0;
         qint64 notBeforeMs = 0;
@@ -66,6 +71,9 @@ private:
 
     QHash<QString, Entry> m_entries;
     QHash<QString, BackOff> m_backOffs;
+    int m_queuedOrUploading = 0;
+    // The uploading files by start order.
+    std::map<quint64, QString> m_uploading;
     quint64 m_nextStart = 1;
     qint64 m_firstBackOffMs = kDefaultFirstBackOffMs;
     qint64 m_maxBackOffMs = kDefaultMaxBackOffMs;

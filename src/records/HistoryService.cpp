@@ -87,9 +87,34 @@ BackgroundWriter::Job HistoryService::takeSnapshot()
     return [this, snapshot = m_entries] { writeFile(snapshot); };
 }
 
-bool HistoryService::writeFile(const QList<HistoryEntry>& snapshot) const
+QByteArray HistoryService::encodeReusing(const QList<HistoryEntry>& snapshot)
 {
-    const QByteArray bytes = encode(snapshot);
+    QHash<QUuid, Encoded> encoded;
+    encoded.reserve(snapshot.size());
+    QByteArray bytes;
+    bytes.reserve(qsizetype(snapshot.size()) * 200 + 2);
+    bytes.append('[');
+    for (const HistoryEntry& entry : snapshot) {
+        const auto known = m_encoded.constFind(entry.id);
+        // The name and size guard against two entries of a hand-edited file with one id.
+        const bool reusable = known != m_encoded.constEnd() && known->filename == entry.filename &&
+                              known->bytes == entry.bytes && !encoded.contains(entry.id);
+        const QByteArray json =
+            reusable ? known->json : QJsonDocument(entry.toJson()).toJson(QJsonDocument::Compact);
+        encoded.insert(entry.id, Encoded{entry.filename, entry.bytes, json});
+        if (bytes.size() > 1) {
+            bytes.append(',');
+        }
+        bytes.append(json);
+    }
+    bytes.append(']');
+    m_encoded = std::move(encoded);
+    return bytes;
+}
+
+bool HistoryService::writeFile(const QList<HistoryEntry>& snapshot)
+{
+    const QByteArray bytes = encodeReusing(snapshot);
     QSaveFile file(m_filePath);
     // Owner-only: the history names the user's files and servers.
     return file.open(QIODevice::WriteOnly) &&

@@ -3,6 +3,7 @@
 #include "records/BackgroundWriter.h"
 #include "records/HistoryEntry.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 
@@ -56,7 +57,8 @@ private:
     void insertOnOwnerThread(const HistoryEntry& entry);
     void clearOnOwnerThread();
     BackgroundWriter::Job takeSnapshot();
-    bool writeFile(const QList<HistoryEntry>& snapshot) const;
+    bool writeFile(const QList<HistoryEntry>& snapshot);
+    QByteArray encodeReusing(const QList<HistoryEntry>& snapshot);
 
     const QString m_filePath;
 
@@ -64,6 +66,15 @@ private:
     QList<HistoryEntry> m_entries;
     // The list changed since the writer last took it.
     bool m_dirty = false;
+    // The writer thread's: each entry's JSON from the previous write, by id. Entries never change once added,
+    // and encoding one costs a time-zone lookup, so a burst of uploads rewriting 500 entries every interval
+    // encoded each entry hundreds of times.
+    struct Encoded {
+        QString filename;
+        qint64 bytes = 0;
+        QByteArray json;
+    };
+    QHash<QUuid, Encoded> m_encoded;
     // Last: it stops before the members it reads go.
     BackgroundWriter m_writer;
 };

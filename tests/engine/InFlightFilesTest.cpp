@@ -35,6 +35,13 @@ TEST(InFlightFilesTest, OneStageAFileAtATimeAndCountsFromIt)
     EXPECT_EQ(files.queuedCount(), 2) << "uploads under way stay";
     files.remove(QStringLiteral("/w/b.jpg"));
     EXPECT_EQ(files.queuedCount(), 1);
+    // Counts are kept as stages change, also when a file goes back a stage.
+    files.awaitStability(QStringLiteral("/w/c.jpg"));
+    EXPECT_EQ(files.queuedCount(), 0);
+    EXPECT_TRUE(files.activeJobs().isEmpty());
+    files.queue(QStringLiteral("/w/c.jpg"), c);
+    files.queue(QStringLiteral("/w/c.jpg"), c);
+    EXPECT_EQ(files.queuedCount(), 1);
 }
 
 TEST(InFlightFilesTest, FailedFilesWaitLongerEachTimeUpToTheCapUnlessTheyChange)

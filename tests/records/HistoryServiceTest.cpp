@@ -95,11 +95,16 @@ TEST(HistoryService, KeepsTheNewestFiveHundredAndClearsToAnEmptyArray)
         HistoryService history(AppPaths::historyFile());
         for (int i = 0; i < 501; ++i) {
             history.add(makeEntry(i));
+            if (i == 300) {
+                settle(history);
+            }
         }
         settle(history);
         ASSERT_EQ(history.entries().size(), 500);
         EXPECT_EQ(history.entries().first().filename, QStringLiteral("file500.jpg"));
         EXPECT_EQ(history.entries().last().filename, QStringLiteral("file1.jpg"));
+        // Written in several rounds, reusing the entries encoded before: the same bytes as one encoding.
+        EXPECT_EQ(readFile(history.filePath()), HistoryService::encode(history.entries()));
         const QJsonArray array = fileArray(history.filePath());
         ASSERT_EQ(array.size(), 500);
         EXPECT_EQ(array.last()[QStringLiteral("filename")].toString(), QStringLiteral("file1.jpg"));
