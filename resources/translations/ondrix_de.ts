@@ -1310,10 +1310,6 @@
         <translation>Gleichzeitige Uploads</translation>
     </message>
     <message>
-        <source>Simultaneous uploads: </source>
-        <translation>Gleichzeitige Uploads: </translation>
-    </message>
-    <message>
         <source>Delete local file after successful upload</source>
         <translation>Lokale Datei nach erfolgreichem Upload löschen</translation>
     </message>

@@ -1310,10 +1310,6 @@
         <translation>Subidas simultáneas</translation>
     </message>
     <message>
-        <source>Simultaneous uploads: </source>
-        <translation>Subidas simultáneas: </translation>
-    </message>
-    <message>
         <source>Delete local file after successful upload</source>
         <translation>Eliminar el archivo local tras una subida correcta</translation>
     </message>

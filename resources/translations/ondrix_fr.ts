@@ -1310,10 +1310,6 @@
         <translation>Envois simultanés</translation>
     </message>
     <message>
-        <source>Simultaneous uploads: </source>
-        <translation>Envois simultanés : </translation>
-    </message>
-    <message>
         <source>Delete local file after successful upload</source>
         <translation>Supprimer le fichier local après un envoi réussi</translation>
     </message>

@@ -1310,10 +1310,6 @@
         <translation>Caricamenti simultanei</translation>
     </message>
     <message>
-        <source>Simultaneous uploads: </source>
-        <translation>Caricamenti simultanei: </translation>
-    </message>
-    <message>
         <source>Delete local file after successful upload</source>
         <translation>Elimina il file locale dopo un caricamento riuscito</translation>
     </message>

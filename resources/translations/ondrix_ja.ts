@@ -1307,10 +1307,6 @@
         <translation>同時アップロード数</translation>
     </message>
     <message>
-        <source>Simultaneous uploads: </source>
-        <translation>同時アップロード数: </translation>
-    </message>
-    <message>
         <source>Delete local file after successful upload</source>
         <translation>アップロード成功後にローカルファイルを削除</translation>
     </message>

@@ -1310,10 +1310,6 @@
         <translation>Envios simultâneos</translation>
     </message>
     <message>
-        <source>Simultaneous uploads: </source>
-        <translation>Envios simultâneos: </translation>
-    </message>
-    <message>
         <source>Delete local file after successful upload</source>
         <translation>Excluir o arquivo local após um envio bem-sucedido</translation>
     </message>

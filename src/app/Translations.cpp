@@ -25,8 +25,10 @@ QString installTranslations(const QString& preferredLanguage)
     // finds them. Deleting one uninstalls it.
     const QString name = QStringLiteral("ondrix-interface-language");
     qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>(name, Qt::FindDirectChildrenOnly));
-    // Day names, dates and sizes follow the interface language, not only the texts.
-    QLocale::setDefault(locale);
+    // Day names, dates and sizes follow the interface language, not only the texts. By name, as the system
+    // locale would take them from LC_TIME and friends, which stay English on a desktop that sets only
+    // LANGUAGE=de.
+    QLocale::setDefault(QLocale(locale.name()));
     auto* ours = new QTranslator(QCoreApplication::instance());
     ours->setObjectName(name);
     if (!ours->load(locale, QStringLiteral("ondrix"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
@@ -34,6 +36,11 @@ QString installTranslations(const QString& preferredLanguage)
         return {};
     }
     QCoreApplication::installTranslator(ours);
+    // The first language the desktop lists may have no translation (LANGUAGE=nl:de): the one loaded wins.
+    const QLocale loaded(ours->language());
+    if (loaded.language() != locale.language()) {
+        QLocale::setDefault(loaded);
+    }
     auto* qt = new QTranslator(QCoreApplication::instance());
     qt->setObjectName(name);
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),

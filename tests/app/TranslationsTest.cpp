@@ -177,6 +177,9 @@ protected:
         auto core = std::make_unique<Application>(
             [&](const PreferencesStore& store) { loaded = installTranslations(startLanguage(store)); });
         ASSERT_EQ(loaded, expectedLanguage);
+        EXPECT_EQ(QLocale().dayName(1, QLocale::ShortFormat),
+                  QLocale(expectedLanguage).dayName(1, QLocale::ShortFormat))
+            << "day names are not in the interface language";
         EXPECT_EQ(QCoreApplication::instance()->findChildren<QTranslator*>().size(), 2)
             << "the earlier language's translators are left installed";
         PushConnection connection;

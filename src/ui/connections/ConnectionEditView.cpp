@@ -397,7 +397,7 @@ QWidget* ConnectionEditView::buildTransferSection()
     m_simultaneous->setAccessibleName(tr("Simultaneous uploads"));
     m_simultaneous->setRange(int(ConnectionForm::kMinSimultaneousUploads),
                              int(ConnectionForm::kMaxSimultaneousUploads));
-    f->addRow(tr("Simultaneous uploads: "), row({m_simultaneous}, true));
+    f->addRow(tr("Simultaneous uploads"), row({m_simultaneous}, true));
     connect(m_simultaneous, &QSpinBox::valueChanged, m_form, &ConnectionForm::setSimultaneousUploads);
 
     m_deleteLocal =
