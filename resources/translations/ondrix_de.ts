@@ -309,6 +309,26 @@
         <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
         <translation>Die Verbindung wurde unterbrochen. Versuchen Sie es erneut; passiert das öfter, prüfen Sie Protokoll, Port und die Verbindungsgrenzen des Servers.</translation>
     </message>
+    <message>
+        <source>The private key file %1 cannot be read. Choose the key file again in the connection&apos;s settings.</source>
+        <translation>Die Datei des privaten Schlüssels %1 kann nicht gelesen werden. Wählen Sie die Schlüsseldatei in den Einstellungen der Verbindung erneut aus.</translation>
+    </message>
+    <message>
+        <source>The server refused the login with the key %1. Check the username, and that the key&apos;s public part is in the server&apos;s authorized_keys file.</source>
+        <translation>Der Server hat die Anmeldung mit dem Schlüssel %1 abgelehnt. Prüfen Sie den Benutzernamen und ob der öffentliche Teil des Schlüssels in der Datei authorized_keys des Servers steht.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the whole file arrived. The file is sent again.</source>
+        <translation>Die Verbindung endete, bevor die ganze Datei angekommen war. Die Datei wird erneut gesendet.</translation>
+    </message>
+    <message>
+        <source>The server refused to store the file. Check that the user may write to the remote folder and that the server has free space.</source>
+        <translation>Der Server hat das Speichern der Datei abgelehnt. Prüfen Sie, ob der Benutzer in den entfernten Ordner schreiben darf und ob der Server freien Speicherplatz hat.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s disk is full. Free space on the server; the file is sent again.</source>
+        <translation>Der Datenträger des Servers ist voll. Geben Sie auf dem Server Speicherplatz frei; die Datei wird erneut gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -1551,6 +1571,10 @@
     <message>
         <source>Skipped (exists on server): </source>
         <translation>Übersprungen (existiert auf dem Server): </translation>
+    </message>
+    <message>
+        <source>Ondrix looks for it again every few seconds.</source>
+        <translation>Ondrix sucht alle paar Sekunden erneut danach.</translation>
     </message>
 </context>
 <context>

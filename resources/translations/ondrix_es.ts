@@ -309,6 +309,26 @@
         <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
         <translation>Se cortó la conexión. Vuelva a intentarlo; si sigue ocurriendo, compruebe el protocolo, el puerto y los límites de conexión del servidor.</translation>
     </message>
+    <message>
+        <source>The private key file %1 cannot be read. Choose the key file again in the connection&apos;s settings.</source>
+        <translation>No se puede leer el archivo de clave privada %1. Vuelva a elegir el archivo de clave en la configuración de la conexión.</translation>
+    </message>
+    <message>
+        <source>The server refused the login with the key %1. Check the username, and that the key&apos;s public part is in the server&apos;s authorized_keys file.</source>
+        <translation>El servidor rechazó el inicio de sesión con la clave %1. Compruebe el nombre de usuario y que la parte pública de la clave esté en el archivo authorized_keys del servidor.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the whole file arrived. The file is sent again.</source>
+        <translation>La conexión terminó antes de que llegara el archivo completo. El archivo se vuelve a enviar.</translation>
+    </message>
+    <message>
+        <source>The server refused to store the file. Check that the user may write to the remote folder and that the server has free space.</source>
+        <translation>El servidor se negó a guardar el archivo. Compruebe que el usuario puede escribir en la carpeta remota y que el servidor tiene espacio libre.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s disk is full. Free space on the server; the file is sent again.</source>
+        <translation>El disco del servidor está lleno. Libere espacio en el servidor; el archivo se vuelve a enviar.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -1551,6 +1571,10 @@
     <message>
         <source>Skipped (exists on server): </source>
         <translation>Omitido (existe en el servidor): </translation>
+    </message>
+    <message>
+        <source>Ondrix looks for it again every few seconds.</source>
+        <translation>Ondrix la vuelve a buscar cada pocos segundos.</translation>
     </message>
 </context>
 <context>

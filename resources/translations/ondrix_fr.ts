@@ -309,6 +309,26 @@
         <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
         <translation>La connexion a été coupée. Réessayez ; si cela se reproduit, vérifiez le protocole, le port et les limites de connexion du serveur.</translation>
     </message>
+    <message>
+        <source>The private key file %1 cannot be read. Choose the key file again in the connection&apos;s settings.</source>
+        <translation>Le fichier de clé privée %1 est illisible. Choisissez à nouveau le fichier de clé dans les paramètres de la connexion.</translation>
+    </message>
+    <message>
+        <source>The server refused the login with the key %1. Check the username, and that the key&apos;s public part is in the server&apos;s authorized_keys file.</source>
+        <translation>Le serveur a refusé l&apos;identification avec la clé %1. Vérifiez le nom d&apos;utilisateur, et que la partie publique de la clé figure dans le fichier authorized_keys du serveur.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the whole file arrived. The file is sent again.</source>
+        <translation>La connexion s&apos;est terminée avant que le fichier entier soit arrivé. Le fichier est renvoyé.</translation>
+    </message>
+    <message>
+        <source>The server refused to store the file. Check that the user may write to the remote folder and that the server has free space.</source>
+        <translation>Le serveur a refusé d&apos;enregistrer le fichier. Vérifiez que l&apos;utilisateur peut écrire dans le dossier distant et que le serveur dispose d&apos;espace libre.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s disk is full. Free space on the server; the file is sent again.</source>
+        <translation>Le disque du serveur est plein. Libérez de l&apos;espace sur le serveur ; le fichier est renvoyé.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -1551,6 +1571,10 @@
     <message>
         <source>Skipped (exists on server): </source>
         <translation>Ignoré (existe sur le serveur) : </translation>
+    </message>
+    <message>
+        <source>Ondrix looks for it again every few seconds.</source>
+        <translation>Ondrix le recherche à nouveau toutes les quelques secondes.</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,26 @@
         <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
         <translation>La connessione si è interrotta. Riprova; se succede di nuovo, controlla il protocollo, la porta e i limiti di connessione del server.</translation>
     </message>
+    <message>
+        <source>The private key file %1 cannot be read. Choose the key file again in the connection&apos;s settings.</source>
+        <translation>Il file della chiave privata %1 non è leggibile. Scegli di nuovo il file della chiave nelle impostazioni della connessione.</translation>
+    </message>
+    <message>
+        <source>The server refused the login with the key %1. Check the username, and that the key&apos;s public part is in the server&apos;s authorized_keys file.</source>
+        <translation>Il server ha rifiutato l&apos;accesso con la chiave %1. Controlla il nome utente e che la parte pubblica della chiave sia nel file authorized_keys del server.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the whole file arrived. The file is sent again.</source>
+        <translation>La connessione si è interrotta prima che arrivasse l&apos;intero file. Il file viene inviato di nuovo.</translation>
+    </message>
+    <message>
+        <source>The server refused to store the file. Check that the user may write to the remote folder and that the server has free space.</source>
+        <translation>Il server ha rifiutato di salvare il file. Controlla che l&apos;utente possa scrivere nella cartella remota e che il server abbia spazio libero.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s disk is full. Free space on the server; the file is sent again.</source>
+        <translation>Il disco del server è pieno. Libera spazio sul server; il file viene inviato di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -1551,6 +1571,10 @@
     <message>
         <source>Skipped (exists on server): </source>
         <translation>Saltato (esiste sul server): </translation>
+    </message>
+    <message>
+        <source>Ondrix looks for it again every few seconds.</source>
+        <translation>Ondrix la cerca di nuovo ogni pochi secondi.</translation>
     </message>
 </context>
 <context>

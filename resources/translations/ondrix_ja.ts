@@ -308,6 +308,26 @@
         <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
         <translation>接続が切断されました。もう一度お試しください。繰り返し起きる場合は、プロトコル、ポート、サーバーの接続数制限を確認してください。</translation>
     </message>
+    <message>
+        <source>The private key file %1 cannot be read. Choose the key file again in the connection&apos;s settings.</source>
+        <translation>秘密鍵ファイル %1 を読み取れません。接続の設定で鍵ファイルを選び直してください。</translation>
+    </message>
+    <message>
+        <source>The server refused the login with the key %1. Check the username, and that the key&apos;s public part is in the server&apos;s authorized_keys file.</source>
+        <translation>サーバーが鍵 %1 でのログインを拒否しました。ユーザー名と、鍵の公開部分がサーバーの authorized_keys ファイルに登録されているかを確認してください。</translation>
+    </message>
+    <message>
+        <source>The connection ended before the whole file arrived. The file is sent again.</source>
+        <translation>ファイル全体が届く前に接続が切れました。ファイルはもう一度送信されます。</translation>
+    </message>
+    <message>
+        <source>The server refused to store the file. Check that the user may write to the remote folder and that the server has free space.</source>
+        <translation>サーバーがファイルの保存を拒否しました。ユーザーがリモートフォルダーに書き込めるか、サーバーに空き容量があるかを確認してください。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s disk is full. Free space on the server; the file is sent again.</source>
+        <translation>サーバーのディスクがいっぱいです。サーバー上の空き容量を増やしてください。ファイルはもう一度送信されます。</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -1548,6 +1568,10 @@
     <message>
         <source>Skipped (exists on server): </source>
         <translation>スキップ (サーバー上に存在): </translation>
+    </message>
+    <message>
+        <source>Ondrix looks for it again every few seconds.</source>
+        <translation>Ondrix は数秒ごとにもう一度探します。</translation>
     </message>
 </context>
 <context>

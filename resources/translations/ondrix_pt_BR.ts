@@ -309,6 +309,26 @@
         <source>The connection was cut off. Try again; if it keeps happening, check the protocol, the port and the server&apos;s connection limits.</source>
         <translation>A conexão caiu. Tente novamente; se continuar acontecendo, verifique o protocolo, a porta e os limites de conexão do servidor.</translation>
     </message>
+    <message>
+        <source>The private key file %1 cannot be read. Choose the key file again in the connection&apos;s settings.</source>
+        <translation>O arquivo de chave privada %1 não pode ser lido. Escolha o arquivo de chave de novo nas configurações da conexão.</translation>
+    </message>
+    <message>
+        <source>The server refused the login with the key %1. Check the username, and that the key&apos;s public part is in the server&apos;s authorized_keys file.</source>
+        <translation>O servidor recusou o login com a chave %1. Verifique o nome de usuário e se a parte pública da chave está no arquivo authorized_keys do servidor.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the whole file arrived. The file is sent again.</source>
+        <translation>A conexão terminou antes de o arquivo inteiro chegar. O arquivo é enviado de novo.</translation>
+    </message>
+    <message>
+        <source>The server refused to store the file. Check that the user may write to the remote folder and that the server has free space.</source>
+        <translation>O servidor se recusou a gravar o arquivo. Verifique se o usuário pode gravar na pasta remota e se o servidor tem espaço livre.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s disk is full. Free space on the server; the file is sent again.</source>
+        <translation>O disco do servidor está cheio. Libere espaço no servidor; o arquivo é enviado de novo.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -1551,6 +1571,10 @@
     <message>
         <source>Skipped (exists on server): </source>
         <translation>Ignorado (existe no servidor): </translation>
+    </message>
+    <message>
+        <source>Ondrix looks for it again every few seconds.</source>
+        <translation>O Ondrix procura por ela de novo a cada poucos segundos.</translation>
     </message>
 </context>
 <context>
