@@ -23,6 +23,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QThreadPool>
 
 #include <cmath>
 
@@ -84,6 +85,8 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     m_notificationFlushTimer.setSingleShot(true);
     m_notificationFlushTimer.setInterval(int(kDefaultNotificationFlushDelayMs));
     connect(&m_notificationFlushTimer, &QTimer::timeout, this, &ConnectionEngine::flushNotifications);
+    m_recordWaitTimer.setInterval(int(kRecordWaitPollMs));
+    connect(&m_recordWaitTimer, &QTimer::timeout, this, &ConnectionEngine::offerFilesThatAwaitedTheRecord);
     m_stopGraceTimer.setSingleShot(true);
     m_stopGraceTimer.setInterval(int(kDefaultStopGraceMs));
     connect(&m_stopGraceTimer, &QTimer::timeout, this, [this] {
@@ -211,6 +214,8 @@ void ConnectionEngine::start(const std::optional<QString>& folder)
     m_folderPath = resolved.isEmpty() ? m_configuredFolderPath : resolved;
     m_watchedFolder = m_folderPath;
     m_scan->setFolder(m_folderPath, m_connection.monitorSubdirectories);
+    // Read before the first change asks for it.
+    (void)recordIsReady();
     m_folderIsRemote = FolderScan::isOnRemoteFileSystem(m_folderPath);
     updateScanPace();
     if (!QFileInfo::exists(m_folderPath)) {
@@ -270,6 +275,8 @@ void ConnectionEngine::stop()
         handle.cancel();
     }
     setStabilityChecking(false);
+    m_awaitingRecord.clear();
+    m_recordWaitTimer.stop();
     // Jobs the queue has started are uploads under way even when their start has not reached us yet.
     for (const UploadJob& job : m_uploadQueue->activeJobs()) {
         m_inFlight.updateJob(job);
@@ -391,6 +398,10 @@ void ConnectionEngine::handleFileEvent(const QString& filePath)
     if (!passesFilter(path)) {
         return;
     }
+    if (!recordIsReady()) {
+        m_awaitingRecord.insert(path);
+        return;
+    }
     if (isAlreadyUploaded(path)) {
         return;
     }
@@ -491,6 +502,42 @@ void ConnectionEngine::enqueueStableFile(const QString& path)
 }
 
 // ---- the uploaded record ----
+
+bool ConnectionEngine::recordIsReady()
+{
+    if (m_record->isLoaded()) {
+        return true;
+    }
+    // The record of a tree of 100 000 files takes the store a good part of a second to read: it is read on
+    // the pool, and the main thread does not wait for it.
+    if (!m_recordLoadStarted) {
+        m_recordLoadStarted = true;
+        if (m_services.transferPool == nullptr) {
+            m_record->load();
+            return true;
+        }
+        m_services.transferPool->start([record = m_record] { record->load(); });
+    }
+    if (!m_recordWaitTimer.isActive()) {
+        m_recordWaitTimer.start();
+    }
+    return false;
+}
+
+void ConnectionEngine::offerFilesThatAwaitedTheRecord()
+{
+    if (!m_record->isLoaded()) {
+        return;
+    }
+    m_recordWaitTimer.stop();
+    const QSet<QString> paths = std::exchange(m_awaitingRecord, {});
+    if (m_stopped) {
+        return;
+    }
+    for (const QString& path : paths) {
+        handleFileEvent(path);
+    }
+}
 
 bool ConnectionEngine::isAlreadyUploaded(const QString& path) const
 {

@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 #include <memory>
@@ -60,6 +61,8 @@ public:
     static constexpr double kDefaultSafetyNetScanSeconds = 120.0;
     // After changes were lost, scans stay frequent this long.
     static constexpr qint64 kScanRecoveryMs = 60000;
+    // How often files that changed before the uploaded record was read look for the end of the reading.
+    static constexpr qint64 kRecordWaitPollMs = 20;
 
     ConnectionEngine(const PushConnection& connection, const EngineServices& services,
                      QObject* parent = nullptr);
@@ -157,6 +160,8 @@ private:
     void scanDelivered(const QList<FolderScan::File>& files, bool readable);
     void stabilityAnswered(const QString& path, FileStabilityChecker::Answer answer);
     void enqueueStableFile(const QString& path);
+    bool recordIsReady();
+    void offerFilesThatAwaitedTheRecord();
 
     void handleJobUpdate(const UploadJob& job);
     void handleResult(const UploadResult& result);
@@ -210,6 +215,11 @@ private:
     qint64 m_scanRecoveryUntilMs = -1;
     // Changes made there by other machines raise no notifications here.
     bool m_folderIsRemote = false;
+    // Files that changed before the uploaded record was read, offered once it is; the timer looks for the
+    // end of the reading.
+    QSet<QString> m_awaitingRecord;
+    QTimer m_recordWaitTimer;
+    bool m_recordLoadStarted = false;
 };
 
 } // namespace ondrix

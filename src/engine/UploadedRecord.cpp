@@ -3,10 +3,12 @@
 #include "platform/FileName.h"
 
 #include <QFile>
+#include <QScopeGuard>
 
 #include <sys/stat.h>
 
 #include <cmath>
+#include <vector>
 
 namespace ondrix {
 
@@ -78,19 +80,26 @@ void UploadedRecord::loadLocked() const
         return;
     }
     m_loaded = true;
+    const auto finished = qScopeGuard([this] { m_loadedFlag.store(true, std::memory_order_release); });
     if (!m_store) {
         return;
     }
+    const auto adopt = [this](const Dates& dates, const Dates& sizes) {
+        m_versions.reserve(dates.size());
+        for (auto it = dates.cbegin(); it != dates.cend(); ++it) {
+            const auto size = sizes.constFind(it.key());
+            m_versions.insert(it.key(), Version{it.value(), size == sizes.cend() ? -1 : qint64(*size)});
+        }
+    };
     if (auto dates = m_store->realDictionaryValue(m_key); dates && !dates->isEmpty()) {
-        m_dates = std::move(*dates);
-        m_sizes = m_store->realDictionaryValue(m_sizesKey).value_or(Dates());
+        adopt(*dates, m_store->realDictionaryValue(m_sizesKey).value_or(Dates()));
         return;
     }
     for (const QString& earlier : m_earlierKeys) {
         if (auto dates = m_store->realDictionaryValue(earlier); dates && !dates->isEmpty()) {
-            m_dates = std::move(*dates);
+            adopt(*dates, Dates());
             m_store->writeTogether([&] {
-                m_store->setRealDictionary(m_key, m_dates);
+                m_store->setRealDictionary(m_key, *dates);
                 m_store->remove(earlier);
             });
             return;
@@ -98,21 +107,26 @@ void UploadedRecord::loadLocked() const
     }
 }
 
+void UploadedRecord::load() const
+{
+    std::lock_guard lock(m_mutex);
+    loadLocked();
+}
+
 bool UploadedRecord::contains(const QString& path, double modified, qint64 size) const
 {
     std::lock_guard lock(m_mutex);
     loadLocked();
-    const auto date = m_dates.constFind(path);
-    if (date == m_dates.constEnd()) {
+    const auto version = m_versions.constFind(path);
+    if (version == m_versions.constEnd()) {
         return false;
     }
-    const auto recordedSize = m_sizes.constFind(path);
-    if (recordedSize == m_sizes.constEnd()) {
-        return std::abs(*date - modified) < 1.0;
+    if (version->size < 0) {
+        return std::abs(version->modified - modified) < 1.0;
     }
     // Two versions saved within one second (a card copied with its dates kept, a quick second save) differ
     // in size or in the sub-second part of their date: both go up.
-    return qint64(*recordedSize) == size && std::abs(*date - modified) < 1e-6;
+    return version->size == size && std::abs(version->modified - modified) < 1e-6;
 }
 
 void UploadedRecord::record(const QString& path, double modified, qint64 size)
@@ -121,12 +135,7 @@ void UploadedRecord::record(const QString& path, double modified, qint64 size)
     loadLocked();
     // No cap: an entry stays while its file exists (a cap evicted entries whose files were then uploaded
     // again, evicting others in turn); forgetMissingBelow drops the rest.
-    m_dates.insert(path, modified);
-    if (size >= 0) {
-        m_sizes.insert(path, double(size));
-    } else {
-        m_sizes.remove(path);
-    }
+    m_versions.insert(path, Version{modified, size >= 0 ? size : -1});
     if (m_store) {
         m_store->writeTogether([&] {
             m_store->setRealDictionaryEntry(m_key, path, modified);
@@ -142,40 +151,45 @@ void UploadedRecord::record(const QString& path, double modified, qint64 size)
 void UploadedRecord::forgetMissingBelow(const QString& root)
 {
     const QString prefix = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
-    Dates below;
+    // Copied under the lock, which the main thread waits for: a plain list is the quickest copy.
+    std::vector<std::pair<QString, double>> below;
     {
         std::lock_guard lock(m_mutex);
         loadLocked();
-        for (auto it = m_dates.cbegin(); it != m_dates.cend(); ++it) {
+        below.reserve(size_t(m_versions.size()));
+        for (auto it = m_versions.cbegin(); it != m_versions.cend(); ++it) {
             if (it.key().startsWith(prefix)) {
-                below.insert(it.key(), it.value());
+                below.emplace_back(it.key(), it->modified);
             }
         }
     }
     // Looked up without the lock: a tree of many files takes a while, and the engine asks the record about
     // new files meanwhile.
-    QStringList gone;
-    for (auto it = below.cbegin(); it != below.cend(); ++it) {
+    std::vector<std::pair<QString, double>> gone;
+    for (const auto& entry : below) {
         struct stat info {};
-        if (::lstat(FileName::encode(it.key()).constData(), &info) != 0 && errno == ENOENT) {
-            gone.append(it.key());
+        if (::lstat(FileName::encode(entry.first).constData(), &info) != 0 && errno == ENOENT) {
+            gone.push_back(entry);
         }
     }
-    if (gone.isEmpty()) {
+    below = {};
+    if (gone.empty()) {
         return;
     }
     std::lock_guard lock(m_mutex);
     // An entry recorded again meanwhile belongs to a file that is back: it stays.
-    gone.removeIf([&](const QString& path) { return m_dates.value(path, -1.0) != below.value(path); });
-    for (const QString& path : gone) {
-        m_dates.remove(path);
-        m_sizes.remove(path);
+    std::erase_if(gone, [&](const std::pair<QString, double>& entry) {
+        const auto version = m_versions.constFind(entry.first);
+        return version == m_versions.constEnd() || version->modified != entry.second;
+    });
+    for (const auto& entry : gone) {
+        m_versions.remove(entry.first);
     }
-    if (m_store && !gone.isEmpty()) {
+    if (m_store && !gone.empty()) {
         m_store->writeTogether([&] {
-            for (const QString& path : gone) {
-                m_store->removeRealDictionaryEntry(m_key, path);
-                m_store->removeRealDictionaryEntry(m_sizesKey, path);
+            for (const auto& entry : gone) {
+                m_store->removeRealDictionaryEntry(m_key, entry.first);
+                m_store->removeRealDictionaryEntry(m_sizesKey, entry.first);
             }
         });
     }
@@ -185,7 +199,12 @@ UploadedRecord::Dates UploadedRecord::dates() const
 {
     std::lock_guard lock(m_mutex);
     loadLocked();
-    return m_dates;
+    Dates dates;
+    dates.reserve(m_versions.size());
+    for (auto it = m_versions.cbegin(); it != m_versions.cend(); ++it) {
+        dates.insert(it.key(), it->modified);
+    }
+    return dates;
 }
 
 } // namespace ondrix

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 
+#include <atomic>
 #include <mutex>
 #include <optional>
 
@@ -18,7 +19,8 @@ namespace ondrix {
 // when the record is first read.
 //
 // Thread-safe: the first scan reads it on the transfer pool, the engine writes it on the main thread. It is
-// read from the store once, by whichever thread needs it first.
+// read from the store once, by whichever thread needs it first; the engine has it read on the transfer pool
+// and asks `isLoaded` first, since reading the record of a big tree keeps the store busy for a while.
 class UploadedRecord {
 public:
     using Dates = PreferencesStore::RealDictionary;
@@ -49,10 +51,21 @@ public:
     // Forgets entries below `root` whose files no longer exist; the record would otherwise only grow.
     void forgetMissingBelow(const QString& root);
 
+    // Reads the record from the store unless that happened already.
+    void load() const;
+    // Whether the record has been read, so that asking it does not wait for the store.
+    bool isLoaded() const { return m_loadedFlag.load(std::memory_order_acquire); }
+
     // A copy of the dates, for tests and diagnostics.
     Dates dates() const;
 
 private:
+    // One entry per file: a tree of 100 000 uploaded files is held once, not in two tables.
+    struct Version {
+        double modified = 0;
+        qint64 size = -1; // unknown: an entry of an earlier version
+    };
+
     void loadLocked() const;
 
     PreferencesStore* const m_store;
@@ -61,8 +74,8 @@ private:
     const QStringList m_earlierKeys;
     mutable std::mutex m_mutex;
     mutable bool m_loaded = false;
-    mutable Dates m_dates;
-    mutable Dates m_sizes;
+    mutable std::atomic_bool m_loadedFlag = false;
+    mutable QHash<QString, Version> m_versions;
 };
 
 } // namespace ondrix
