@@ -2095,6 +2095,13 @@
     </message>
 </context>
 <context>
+    <name>ondrix::LogindPowerMonitor</name>
+    <message>
+        <source>Pausing uploads before the system sleeps</source>
+        <translation>Pausando las subidas antes de que el sistema entre en suspensión</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::MenuBarView</name>
     <message>
         <source>Ondrix</source>

@@ -2095,6 +2095,13 @@
     </message>
 </context>
 <context>
+    <name>ondrix::LogindPowerMonitor</name>
+    <message>
+        <source>Pausing uploads before the system sleeps</source>
+        <translation>Mise en pause des envois avant la mise en veille du système</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::MenuBarView</name>
     <message>
         <source>Ondrix</source>

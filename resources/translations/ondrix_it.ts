@@ -2095,6 +2095,13 @@
     </message>
 </context>
 <context>
+    <name>ondrix::LogindPowerMonitor</name>
+    <message>
+        <source>Pausing uploads before the system sleeps</source>
+        <translation>Metto in pausa i caricamenti prima che il sistema vada in sospensione</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::MenuBarView</name>
     <message>
         <source>Ondrix</source>

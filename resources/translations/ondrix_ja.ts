@@ -2090,6 +2090,13 @@
     </message>
 </context>
 <context>
+    <name>ondrix::LogindPowerMonitor</name>
+    <message>
+        <source>Pausing uploads before the system sleeps</source>
+        <translation>システムのスリープ前にアップロードを一時停止しています</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::MenuBarView</name>
     <message>
         <source>Ondrix</source>

@@ -47,7 +47,7 @@ public:
     bool holdsSleepDelay() const { return m_sleepDelayFd >= 0; }
 
     static QString applicationName() { return QStringLiteral("Ondrix"); }
-    static QString sleepDelayReason() { return QStringLiteral("Pausing uploads before the system sleeps"); }
+    static QString sleepDelayReason() { return tr("Pausing uploads before the system sleeps"); }
 
 private Q_SLOTS:
     void onPrepareForSleep(bool start);
