@@ -351,6 +351,7 @@ class Bench:
         self.vsftpd = Vsftpd(self.base)
         self.sshd = Sshd(self.base)
         self.rows = []
+        self.load_at_start = " ".join(f"{x:.2f}" for x in os.getloadavg())
 
     def close(self):
         for server in (self.vsftpd, self.sshd):
@@ -565,6 +566,9 @@ class Bench:
         lines = ["", f"Throughput, stability 1 s, median of {self.args.repeat} run(s) each. total: from start until the last file is on the server (polling the",
                  "server's disk); upload: from the first file appearing on the server to the last one complete.",
                  "rate = ondrix upload rate / lftp upload rate; end-to-end target: ondrix total <= lftp total + 1 + 2 s",
+                 "Both write each file in place under its name: ondrix with conflict mode Overwrite, no temporary name",
+                 "and no size check (one EPSV + STOR per file over FTP), lftp mirror -R.",
+                 f"Load average at the start: {self.load_at_start}, at the end: {' '.join(f'{x:.2f}' for x in os.getloadavg())}",
                  f"{'workload':<14}{'total s':>8}{'upload s':>9}{'files/s':>8}{'MiB/s':>8}{'cpu s':>6}"
                  f"{'peak MB':>8}{'busy ms':>8} | {'lftp s':>7}{'upload s':>9}{'files/s':>8}{'MiB/s':>8}"
                  f"{'rate':>6}{'  e2e':>10}"]

@@ -4,7 +4,15 @@
 
 namespace ondrix {
 
-CurlConnectionCache::CurlConnectionCache()
+CurlConnectionCache::CurlConnectionCache() = default;
+
+CURLSH* CurlConnectionCache::share() const
+{
+    std::call_once(m_made, [this] { const_cast<CurlConnectionCache*>(this)->make(); });
+    return m_share;
+}
+
+void CurlConnectionCache::make()
 {
     ensureCurlInitialized();
     m_share = curl_share_init();

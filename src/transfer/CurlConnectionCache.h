@@ -18,13 +18,18 @@ public:
     CurlConnectionCache(const CurlConnectionCache&) = delete;
     CurlConnectionCache& operator=(const CurlConnectionCache&) = delete;
 
-    // For CURLOPT_SHARE; null when libcurl could not make the share (handles then work unshared).
-    CURLSH* share() const { return m_share; }
+    // For CURLOPT_SHARE; null when libcurl could not make the share (handles then work unshared). Made by
+    // the first transfer: libcurl's start-up loads the TLS and SSH libraries, megabytes an engine that
+    // watches an idle folder never needs.
+    CURLSH* share() const;
 
 private:
     static void lock(CURL* handle, curl_lock_data data, curl_lock_access access, void* self);
     static void unlock(CURL* handle, curl_lock_data data, void* self);
 
+    void make();
+
+    mutable std::once_flag m_made;
     CURLSH* m_share = nullptr;
     std::array<std::mutex, CURL_LOCK_DATA_LAST> m_locks;
 };

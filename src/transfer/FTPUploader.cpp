@@ -2,7 +2,6 @@
 
 #include "platform/FileName.h"
 #include "transfer/CurlConnectionCache.h"
-#include "transfer/CurlGlobal.h"
 #include "transfer/CurlHandle.h"
 #include "transfer/RemoteCommand.h"
 #include "transfer/RemoteUrl.h"
@@ -132,7 +131,6 @@ int reportProgress(void* context, curl_off_t, curl_off_t, curl_off_t uploadTotal
 FTPUploader::FTPUploader(PushConnection connection, ConnectionReuse reuse)
     : m_connection(std::move(connection))
 {
-    ensureCurlInitialized();
     if (reuse == ConnectionReuse::shared) {
         m_cache = std::make_shared<CurlConnectionCache>();
     }
