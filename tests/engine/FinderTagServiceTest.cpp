@@ -1,54 +1,23 @@
 #include "engine/FinderTagService.h"
 
 #include "platform/XattrTagStore.h"
+#include "support/MessageCapture.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 
 #include <gtest/gtest.h>
 #include <sys/xattr.h>
 
 #include <condition_variable>
 #include <mutex>
-#include <unordered_set>
 
 using namespace ondrix;
 using Colour = FinderTagService::UploadColour;
 using TagList = TagStore::TagList;
 
 namespace {
-
-// Collects the messages of one logging category while it lives.
-class LogCapture {
-public:
-    explicit LogCapture(const char* category)
-        : m_category(category)
-    {
-        s_current = this;
-        m_previous = qInstallMessageHandler(&LogCapture::handle);
-    }
-    ~LogCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        s_current = nullptr;
-    }
-    QStringList lines() const { return m_lines; }
-
-private:
-    static void handle(QtMsgType, const QMessageLogContext& context, const QString& message)
-    {
-        if (s_current && context.category && qstrcmp(context.category, s_current->m_category) == 0) {
-            s_current->m_lines.append(message);
-        }
-    }
-
-    static inline LogCapture* s_current = nullptr;
-    const char* m_category;
-    QtMessageHandler m_previous = nullptr;
-    QStringList m_lines;
-};
 
 class FinderTagServiceTest : public ::testing::Test {
 protected:
@@ -72,75 +41,36 @@ protected:
     FinderTagService m_service{std::make_shared<XattrTagStore>()};
 };
 
-TEST(FinderTagServiceColourTest, RawValuesOrderAndLookup)
-{
-    QStringList raw;
-    for (const Colour colour : FinderTagService::allColours) {
-        raw.append(FinderTagService::rawValue(colour));
-        EXPECT_EQ(FinderTagService::colourFromRawValue(FinderTagService::rawValue(colour)), colour);
-    }
-    EXPECT_EQ(raw, (QStringList{QStringLiteral("Yellow\n5"), QStringLiteral("Blue\n4"),
-                                QStringLiteral("Green\n2"), QStringLiteral("Red\n6")}));
-    EXPECT_EQ(FinderTagService::colourName(Colour::green), QStringLiteral("Green"));
-    for (const char* other : {"Green", "Green\n3", "green\n2", "Green\n2 ", ""}) {
-        EXPECT_FALSE(FinderTagService::colourFromRawValue(QString::fromUtf8(other)).has_value()) << other;
-    }
-    const std::unordered_set<Colour> hashed(FinderTagService::allColours.begin(),
-                                            FinderTagService::allColours.end());
-    const QSet<Colour> qtHashed(FinderTagService::allColours.begin(), FinderTagService::allColours.end());
-    EXPECT_EQ(hashed.size(), 4U);
-    EXPECT_EQ(qtHashed.size(), 4);
-}
-
 TEST_F(FinderTagServiceTest, ReplacesOnlyTheColourTagAndKeepsOtherTagsInOrder)
 {
     setTags({QStringLiteral("Work"), QStringLiteral("Yellow\n5")});
     setTags({QStringLiteral("holiday"), QStringLiteral("Yellow"), QStringLiteral("family")},
             TagList::desktopTags);
-    const LogCapture log("ondrix.findertags");
+    const test::MessageCapture log;
 
     m_service.setTag(Colour::green, m_file);
 
     EXPECT_EQ(tags(), (QStringList{QStringLiteral("Work"), QStringLiteral("Green\n2")}));
     EXPECT_EQ(tags(TagList::desktopTags),
               (QStringList{QStringLiteral("holiday"), QStringLiteral("family"), QStringLiteral("Green")}));
-    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("[FinderTagService] Tagged 'photo.jpg' as Green\n2")});
+    EXPECT_EQ(log.matching(QStringLiteral("[FinderTagService]")),
+              QStringList{QStringLiteral("[FinderTagService] Tagged 'photo.jpg' as Green\n2")});
 }
 
-TEST_F(FinderTagServiceTest, FileWithoutTagsGetsABinaryListWithTheColour)
-{
-    m_service.setTag(Colour::red, m_file);
-
-    const auto raw = XattrTagStore::readAttribute(m_file, XattrTagStore::userTagsAttribute);
-    ASSERT_TRUE(raw.has_value());
-    EXPECT_TRUE(raw->startsWith("bplist00"));
-    EXPECT_EQ(XattrTagStore::decodeUserTags(*raw), QStringList{QStringLiteral("Red\n6")});
-    EXPECT_EQ(XattrTagStore::readAttribute(m_file, XattrTagStore::desktopTagsAttribute), QByteArray("Red"));
-    EXPECT_EQ(m_service.readTags(m_file), QStringList{QStringLiteral("Red\n6")});
-}
-
-TEST_F(FinderTagServiceTest, UserTagsNamedLikeAColourAreReplacedToo)
+// Tags spelled like one of our colours are ours and go; look-alikes stay. Only the newest colour is left.
+TEST_F(FinderTagServiceTest, UserTagsNamedLikeAColourAreReplacedAndOnlyTheLatestColourStays)
 {
     setTags({QStringLiteral("Blue\n1"), QStringLiteral("Bluebird"), QStringLiteral("Green"),
              QStringLiteral("Reddish\n6"), QStringLiteral("red\n6")});
 
-    m_service.setTag(Colour::yellow, m_file);
+    for (const Colour colour : {Colour::blue, Colour::green, Colour::red, Colour::yellow}) {
+        m_service.setTag(colour, m_file);
+    }
 
     EXPECT_EQ(tags(), (QStringList{QStringLiteral("Bluebird"), QStringLiteral("Reddish\n6"),
                                    QStringLiteral("red\n6"), QStringLiteral("Yellow\n5")}));
-}
-
-TEST_F(FinderTagServiceTest, PipelineLeavesOnlyTheLatestColour)
-{
-    setTags({QStringLiteral("Client A")});
-    for (const Colour colour : {Colour::yellow, Colour::blue, Colour::green, Colour::red, Colour::blue}) {
-        m_service.setTag(colour, m_file);
-    }
-    EXPECT_EQ(tags(), (QStringList{QStringLiteral("Client A"), QStringLiteral("Blue\n4")}));
-    EXPECT_EQ(tags(TagList::desktopTags), QStringList{QStringLiteral("Blue")});
-    QFile file(m_file);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("pixels"));
+    EXPECT_EQ(tags(TagList::desktopTags), QStringList{QStringLiteral("Yellow")});
+    EXPECT_EQ(test::readFile(m_file), QByteArray("pixels"));
 }
 
 // Holds the first user-tags write until released, and notes every user-tags write as "file:Colour".
@@ -224,32 +154,21 @@ TEST_F(FinderTagServiceTest, MalformedAttributesAreTreatedAsNoTags)
         m_service.setTag(Colour::blue, m_file);
         EXPECT_EQ(tags(), QStringList{QStringLiteral("Blue\n4")});
     }
-    QFile file(m_file);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("pixels"));
+    EXPECT_EQ(test::readFile(m_file), QByteArray("pixels"));
 }
 
-TEST_F(FinderTagServiceTest, MissingFileIsSkippedWithALogLine)
+// A file gone before its tag and a file system without user attributes (procfs refuses them with
+// EOPNOTSUPP, as some network and FAT mounts do) each leave one system-log line.
+TEST_F(FinderTagServiceTest, MissingFileAndFileSystemWithoutAttributesLeaveALogLine)
 {
-    const QString missing = m_env.root() + QStringLiteral("/watched/gone.jpg");
-    const LogCapture log("ondrix.findertags");
-
-    m_service.setTag(Colour::green, missing);
-
-    EXPECT_FALSE(QFile::exists(missing));
-    EXPECT_EQ(log.lines(),
-              QStringList{QStringLiteral("[FinderTagService] File not found, skipping: gone.jpg")});
-}
-
-TEST_F(FinderTagServiceTest, FileSystemWithoutUserAttributesLeavesALogLine)
-{
-    // procfs refuses user attributes (EOPNOTSUPP), as some network and FAT mounts do.
-    const LogCapture log("ondrix.findertags");
+    const test::MessageCapture log;
+    m_service.setTag(Colour::green, m_env.root() + QStringLiteral("/watched/gone.jpg"));
     m_service.setTag(Colour::green, QStringLiteral("/proc/version"));
     EXPECT_EQ(
-        log.lines(),
-        QStringList{
-            QStringLiteral("[FinderTagService] setxattr failed (errno %1) for version").arg(EOPNOTSUPP)});
+        log.matching(QStringLiteral("[FinderTagService]")),
+        (QStringList{
+            QStringLiteral("[FinderTagService] File not found, skipping: gone.jpg"),
+            QStringLiteral("[FinderTagService] setxattr failed (errno %1) for version").arg(EOPNOTSUPP)}));
 }
 
 } // namespace
