@@ -86,28 +86,6 @@ protected:
 
 } // namespace
 
-TEST(FTPBrowserServicePaths, DirectoryPathAndListingUrl)
-{
-    EXPECT_EQ(FTPBrowserService::directoryPath(""), "/");
-    EXPECT_EQ(FTPBrowserService::directoryPath("/"), "/");
-    EXPECT_EQ(FTPBrowserService::directoryPath("photos"), "/photos/");
-    EXPECT_EQ(FTPBrowserService::directoryPath("/a/b"), "/a/b/");
-    EXPECT_EQ(FTPBrowserService::directoryPath("a/b/"), "/a/b/");
-
-    PushConnection connection;
-    connection.host = " \tftp.example.test\n";
-    connection.port = 2121;
-    EXPECT_EQ(FTPBrowserService::listingUrl(connection, "in box"), "ftp://ftp.example.test:2121/in%20box/");
-    EXPECT_EQ(FTPBrowserService::listingUrl(connection, "/a#1/50%"),
-              "ftp://ftp.example.test:2121/a%231/50%25/");
-    connection.transferProtocol = TransferProtocol::ftps;
-    EXPECT_EQ(FTPBrowserService::listingUrl(connection, "/"), "ftp://ftp.example.test:2121/");
-    connection.transferProtocol = TransferProtocol::sftp;
-    connection.port = 22;
-    EXPECT_EQ(FTPBrowserService::listingUrl(connection, "/home/ü"),
-              "sftp://ftp.example.test:22/home/%C3%BC/");
-}
-
 TEST_F(FTPBrowserServiceTest, ListsAFolderIntoItsObservableState)
 {
     FtpTestServer server;

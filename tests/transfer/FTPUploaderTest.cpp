@@ -32,6 +32,7 @@ void PrintTo(const FTPError& error, std::ostream* out)
 using ondrix::test::ClosedPort;
 using ondrix::test::FtpServerOptions;
 using ondrix::test::FtpTestServer;
+using ondrix::test::readFile;
 using ondrix::test::SftpTestServer;
 using ondrix::test::SshdTestServer;
 using ondrix::test::TestEnvironment;
@@ -43,12 +44,6 @@ QByteArray randomBytes(qsizetype size)
     QByteArray bytes(size, Qt::Uninitialized);
     QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(bytes.data()), size / 4);
     return bytes;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 QString curlText(int code)
@@ -286,15 +281,6 @@ TEST_F(FTPUploaderTest, ProgressTotalsAreTheFileSize)
         EXPECT_LE(sent, size);
     }
     EXPECT_EQ(reports.back().first, size);
-
-    // Without a progress function libcurl gets no transfer-info options at all.
-    std::vector<CURLoption> options;
-    uploader.setHandleInspector([&](const CurlHandle& handle) { options = handle.optionsSet(); });
-    EXPECT_FALSE(uploader.upload(local, QStringLiteral("/again.bin")));
-    ASSERT_FALSE(options.empty());
-    for (const CURLoption option : {CURLOPT_NOPROGRESS, CURLOPT_XFERINFODATA, CURLOPT_XFERINFOFUNCTION}) {
-        EXPECT_EQ(std::count(options.begin(), options.end(), option), 0);
-    }
 }
 
 TEST_F(FTPUploaderTest, BandwidthCapIsKiBPerSecond)

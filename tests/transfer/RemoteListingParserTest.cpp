@@ -211,19 +211,6 @@ TEST(RemoteListingParser, NameListEntriesAreFiles)
     EXPECT_EQ(RemoteListingParser::parseNameList(u"top", "/").front().id, "/top");
 }
 
-TEST(RemoteListingParser, SizeField)
-{
-    EXPECT_EQ(RemoteListingParser::parseSize(u"0"), 0);
-    EXPECT_EQ(RemoteListingParser::parseSize(u"-5"), -5);
-    EXPECT_EQ(RemoteListingParser::parseSize(u"9223372036854775807"), std::numeric_limits<qint64>::max());
-    EXPECT_EQ(RemoteListingParser::parseSize(u"-9223372036854775808"), std::numeric_limits<qint64>::min());
-    EXPECT_EQ(RemoteListingParser::parseSize(u"9223372036854775808"), 0);
-    EXPECT_EQ(RemoteListingParser::parseSize(u"99999999999999999999999"), 0);
-    for (const char16_t* bad : {u"", u"+", u"-", u"1.5", u"1,024", u"0x10", u"١٢", u"--1"}) {
-        EXPECT_EQ(RemoteListingParser::parseSize(bad), 0) << QString::fromUtf16(bad).toStdString();
-    }
-}
-
 TEST(RemoteItem, SortsFoldersFirstThenNamesIgnoringCase)
 {
     QList<RemoteItem> items = {item("/b.txt", false), item("/Zeta", true),  item("/a.txt", false),

@@ -24,12 +24,6 @@ QByteArray keyBlob(const QByteArray& type, const QByteArray& body)
     return blob + type + body;
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST(SshKnownHosts, TrustsOnFirstUseAndRefusesAChangedKeyPerPort)
@@ -41,15 +35,16 @@ TEST(SshKnownHosts, TrustsOnFirstUseAndRefusesAChangedKeyPerPort)
     const QByteArray second = keyBlob("ecdsa-sha2-nistp256", "second");
 
     EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral(" 127.0.0.1 "), 2222, first), Verdict::added);
-    EXPECT_EQ(readAll(file), QByteArray("[127.0.0.1]:2222 ecdsa-sha2-nistp256 " + first.toBase64() + '\n'));
+    EXPECT_EQ(ondrix::test::readFile(file),
+              QByteArray("[127.0.0.1]:2222 ecdsa-sha2-nistp256 " + first.toBase64() + '\n'));
     EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, first), Verdict::trusted);
     EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, second), Verdict::changed);
 
     // Another port of the same host is another server; port 22 is written without brackets.
     EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2223, second), Verdict::added);
     EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 22, second), Verdict::added);
-    EXPECT_TRUE(
-        readAll(file).endsWith(QByteArray("\n127.0.0.1 ecdsa-sha2-nistp256 " + second.toBase64() + '\n')));
+    EXPECT_TRUE(ondrix::test::readFile(file).endsWith(
+        QByteArray("\n127.0.0.1 ecdsa-sha2-nistp256 " + second.toBase64() + '\n')));
     EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, first), Verdict::trusted);
 }
 
@@ -72,7 +67,7 @@ TEST(SshKnownHosts, ReadsLinesWrittenByOpenSsh)
     EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("localhost"), 2200, keyBlob("ssh-ed25519", "x")),
               Verdict::changed);
     EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("[::1]"), 2200, key), Verdict::added);
-    EXPECT_TRUE(readAll(file).endsWith(
+    EXPECT_TRUE(ondrix::test::readFile(file).endsWith(
         QByteArray(key.toBase64() + "\n[::1]:2200 ssh-ed25519 " + key.toBase64() + '\n')));
 }
 
@@ -88,7 +83,7 @@ TEST(SshKnownHosts, ConcurrentFirstConnectionsAddOneLine)
     for (auto& thread : threads) {
         thread.join();
     }
-    EXPECT_EQ(readAll(file).count('\n'), 1);
+    EXPECT_EQ(ondrix::test::readFile(file).count('\n'), 1);
 }
 
 TEST(SshKnownHosts, ChangedKeyMessageSaysWhatChangedAndHowToRemoveTheLine)
