@@ -53,28 +53,22 @@ TEST(CanberraSoundPlayer, EveryNamedSoundIsAShortFileOfItsOwn)
     EXPECT_EQ(digests.size(), SoundPlayer::soundNames().size()) << "five different sounds";
 }
 
-TEST(CanberraSoundPlayer, UnknownNamesPlayNothing)
+// Unknown names and a missing sound folder play nothing and say nothing; without an audio device (as here),
+// whatever libcanberra answers, playing returns and costs at most one log line.
+TEST(CanberraSoundPlayer, UnknownNamesPlayNothingAndAMissingServerCostsOneLogLine)
 {
     MessageCapture capture;
     CanberraSoundPlayer player(CanberraSoundPlayer::findSoundDirectory());
+    CanberraSoundPlayer nowhere(QStringLiteral("/nonexistent/sounds"));
     for (const QString& name : {QStringLiteral("glass"), QStringLiteral("Basso"), QString(),
                                 QStringLiteral("../sounds/Glass"), QStringLiteral("Glass.wav")}) {
         EXPECT_TRUE(player.soundFile(name).isEmpty()) << name.toStdString();
         player.play(name);
     }
-    EXPECT_TRUE(capture.matching(QStringLiteral("[CanberraSoundPlayer]")).isEmpty());
-
-    CanberraSoundPlayer nowhere(QStringLiteral("/nonexistent/sounds"));
     EXPECT_TRUE(nowhere.soundFile(QStringLiteral("Glass")).isEmpty());
     nowhere.play(QStringLiteral("Glass"));
     EXPECT_TRUE(capture.matching(QStringLiteral("[CanberraSoundPlayer]")).isEmpty());
-}
 
-TEST(CanberraSoundPlayer, MissingSoundServerCostsAtMostOneLogLine)
-{
-    MessageCapture capture;
-    CanberraSoundPlayer player(CanberraSoundPlayer::findSoundDirectory());
-    // No audio device here: whatever libcanberra answers, playing returns and stays quiet after one report.
     for (const QString& name : SoundPlayer::soundNames())
         player.play(name);
     EXPECT_LE(capture.matching(QStringLiteral("[CanberraSoundPlayer] Cannot play")).size(), 1);

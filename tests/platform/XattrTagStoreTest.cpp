@@ -187,20 +187,4 @@ TEST_F(XattrTagStoreTest, SymbolicLinksAreNotFollowed)
     EXPECT_EQ(m_store.readTags(m_file, TagList::userTags), QStringList{QStringLiteral("Work")});
 }
 
-TEST_F(XattrTagStoreTest, MissingFilesAndFileSystemsWithoutUserAttributesReportTheError)
-{
-    const QString missing = m_env.root() + QStringLiteral("/watched/gone.jpg");
-    EXPECT_TRUE(m_store.readTags(missing, TagList::userTags).isEmpty());
-    EXPECT_EQ(m_store.writeTags(missing, TagList::userTags, {QStringLiteral("Red\n6")}), ENOENT);
-
-    int error = 0;
-    EXPECT_FALSE(XattrTagStore::readAttribute(missing, XattrTagStore::userTagsAttribute, &error).has_value());
-    EXPECT_EQ(error, ENOENT);
-
-    // procfs has no user attributes at all.
-    const QString proc = QStringLiteral("/proc/version");
-    EXPECT_TRUE(m_store.readTags(proc, TagList::userTags).isEmpty());
-    EXPECT_EQ(m_store.writeTags(proc, TagList::userTags, {QStringLiteral("Red\n6")}), EOPNOTSUPP);
-}
-
 } // namespace

@@ -18,10 +18,10 @@ public:
     bool useHotspot();
     bool disconnect();
     bool reconnect();
-
-private:
+    // Any property of the manager object, such as "Metered" (1 yes, 2 no) or "Connectivity".
     bool setManagerProperty(const QString& name, const QVariant& value);
 
+private:
     DBusMockSession& m_bus;
     QString m_wired;
     QString m_hotspot;
