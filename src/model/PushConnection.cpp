@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QTime>
 
 #include <limits>
 
@@ -321,24 +320,6 @@ std::optional<QString> PushConnection::effectiveIPTCKeyword() const
         }
     }
     return std::nullopt;
-}
-
-bool PushConnection::isWithinSchedule(int hour) const
-{
-    if (!scheduleEnabled) {
-        return true;
-    }
-    const qint64 start = scheduleStartHour;
-    const qint64 end = scheduleEndHour;
-    if (end >= start) {
-        return start <= hour && hour < end;
-    }
-    return hour >= start || hour < end;
-}
-
-bool PushConnection::isWithinSchedule() const
-{
-    return isWithinSchedule(QTime::currentTime().hour());
 }
 
 QJsonObject PushConnection::toJson() const

@@ -125,12 +125,6 @@ struct PushConnection {
     // The trimmed keyword of the selected preset while keyword injection is on; nothing otherwise.
     std::optional<QString> effectiveIPTCKeyword() const;
 
-    // Whether `hour` (0-23) lies in the daily window; a window whose end precedes its start runs past
-    // midnight, and start == end is never inside. Always true while the schedule is off.
-    bool isWithinSchedule(int hour) const;
-    // The same for the current local hour.
-    bool isWithinSchedule() const;
-
     QJsonObject toJson() const;
     // Strict: a missing required key, a wrong JSON type or an unknown enumeration value fails the record.
     // Records written before keyword presets existed are migrated from their single "iptcKeyword".

@@ -33,10 +33,7 @@ TEST(AppSettings, FreshStoreGivesDefaultsAndDropsAccentColour)
     Fixture f;
     f.store.setString(AppSettings::kAppleAccentColor, QStringLiteral("4"));
     AppSettings s(f.store, &f.permissions);
-    // Defaults that differ from a missing value's reading.
     EXPECT_TRUE(s.alwaysShowInDock());
-    EXPECT_EQ(s.notifyMinFileCount(), 10);
-    EXPECT_EQ(s.soundName(), QStringLiteral("Submarine"));
     EXPECT_FALSE(f.store.contains(AppSettings::kAppleAccentColor));
     // Loading writes nothing back.
     EXPECT_FALSE(f.store.contains(AppSettings::kAlwaysShowInDock));
@@ -98,9 +95,7 @@ TEST(AppSettings, SleepPreventionFallsBackToTheLegacyKey)
         {std::nullopt, QStringLiteral("preventSleep"), true},
         {std::nullopt, QStringLiteral("allowSleep"), false},
         {std::nullopt, QStringLiteral("preventsleep"), false},
-        {std::nullopt, std::nullopt, false},
         {false, QStringLiteral("preventSleep"), false},
-        {true, std::nullopt, true},
     };
     for (const auto& c : cases) {
         Fixture f;

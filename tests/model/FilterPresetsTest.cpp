@@ -1,8 +1,5 @@
 #include "model/FilterPresets.h"
 
-#include "model/ExtensionCategory.h"
-#include "model/ExtensionFilter.h"
-
 #include <gtest/gtest.h>
 
 using namespace ondrix;
@@ -26,16 +23,6 @@ QString detect(const QString& included, const QString& excluded)
 const QString videoList = QStringLiteral("mp4, mov, avi, mkv, mts, m2ts, mxf, r3d, braw, prores");
 
 } // namespace
-
-TEST(FilterPresets, OnlyTheTempPresetExcludesAndPhotographyTwinsPhotos)
-{
-    for (const FilterPreset& preset : FilterPresets::all()) {
-        EXPECT_EQ(preset.exclude, preset.id == "all_except_temp") << preset.id.toStdString();
-    }
-    EXPECT_EQ(FilterPresets::byId("photography")->extensions, FilterPresets::byId("photos")->extensions);
-    EXPECT_EQ(FilterPresets::byId("all_except_temp")->extensions, FilterPresets::tempList());
-    EXPECT_FALSE(FilterPresets::byId("nope").has_value());
-}
 
 TEST(FilterPresets, ExtensionSetTrimsLowerCasesAndDropsEmptyPieces)
 {
@@ -87,44 +74,4 @@ TEST(FilterPresets, ListsChangedComparesAsSetsAndNeverForCustom)
     EXPECT_TRUE(FilterPresets::listsChanged(video, videoList + ", wav", temp));
     EXPECT_TRUE(FilterPresets::listsChanged(video, videoList, ""));
     EXPECT_FALSE(FilterPresets::listsChanged(*FilterPresets::byId("custom"), "anything", "at all"));
-}
-
-TEST(ExtensionCategory, CategoriesAgreeWithThePresetLists)
-{
-    const QList<ExtensionCategory>& categories = ExtensionCategory::all();
-    ASSERT_EQ(categories.size(), 6);
-    for (const ExtensionCategory& category : categories) {
-        EXPECT_EQ(category.isExclude, category.id == "temp");
-    }
-    EXPECT_EQ(categories[2].extensions.join(", "), videoList);
-    EXPECT_EQ(categories[5].extensions.join(", "), FilterPresets::tempList());
-    // Images and RAW together are the photo list without its sidecar formats.
-    QSet<QString> photo = FilterPresets::extensionSet(FilterPresets::byId("photos")->extensions);
-    for (const QString& extension : categories[0].extensions + categories[1].extensions) {
-        EXPECT_TRUE(photo.remove(extension)) << extension.toStdString();
-    }
-    EXPECT_EQ(photo, set({"xmp", "pp3", "dop", "cos", "kdc", "dcr", "cap"}));
-}
-
-// The engine applies the lists with the same parser as the presets: a blank piece is no extension.
-TEST(ExtensionFilter, FilesAreAdmittedByTheirExtension)
-{
-    const ExtensionFilter excludeJpg(QString(), QStringLiteral("JPG, "));
-    EXPECT_FALSE(excludeJpg.admits(QStringLiteral("/in/photo.jpg")));
-    EXPECT_TRUE(excludeJpg.admits(QStringLiteral("/in/notes")));
-    EXPECT_TRUE(excludeJpg.admits(QStringLiteral("/in/photo.png")));
-
-    const ExtensionFilter onlyJpg(QStringLiteral("jpg, "), QString());
-    EXPECT_TRUE(onlyJpg.admits(QStringLiteral("/in/A.JPG")));
-    EXPECT_FALSE(onlyJpg.admits(QStringLiteral("/in/notes")));
-    EXPECT_FALSE(onlyJpg.admits(QStringLiteral("/in/a.jpeg")));
-    EXPECT_FALSE(onlyJpg.admits(QStringLiteral("/in/folder.jpg/notes")));
-
-    const ExtensionFilter blanks(QStringLiteral(" , "), QStringLiteral(","));
-    EXPECT_TRUE(blanks.admits(QStringLiteral("/in/notes")));
-    EXPECT_TRUE(blanks.admits(QStringLiteral("/in/a.tar.gz")));
-
-    EXPECT_EQ(ExtensionFilter::extensionOf(QStringLiteral("/in/a.tar.GZ")), QStringLiteral("gz"));
-    EXPECT_EQ(ExtensionFilter::extensionOf(QStringLiteral("/in/.profile")), QString());
-    EXPECT_EQ(ExtensionFilter::extensionOf(QStringLiteral("/in/name.")), QString());
 }

@@ -26,22 +26,6 @@ QJsonObject storedRecord()
 
 } // namespace
 
-TEST(PushConnection, NewRecordEncodesItsDefaults)
-{
-    const QJsonObject json = roundTrip(PushConnection());
-    EXPECT_EQ(json.size(), 33); // 34 fields, the unset selection is left out
-    EXPECT_TRUE(json["useTemporaryName"].toBool());
-    EXPECT_EQ(json["transferProtocol"].toString(), "FTP");
-    EXPECT_EQ(json["ftpMode"].toString(), "Passive");
-    EXPECT_EQ(json["conflictResolution"].toString(), "Overwrite");
-    EXPECT_EQ(json["postUploadAction"].toObject(), QJsonObject({{"type", "none"}}));
-    EXPECT_FALSE(json.contains("selectedIPTCKeywordID"));
-    EXPECT_FALSE(json.contains("iptcKeyword"));
-    const QString id = json["id"].toString();
-    EXPECT_EQ(id, id.toUpper());
-    EXPECT_EQ(id.size(), 36);
-}
-
 TEST(PushConnection, EveryFieldSurvivesTheStoredList)
 {
     PushConnection a;
@@ -212,42 +196,4 @@ TEST(PushConnection, EffectiveKeywordNeedsSwitchSelectionAndEntry)
     c.iptcKeywords[0].keyword = "  ";
     c.selectedIPTCKeywordID = entry.id;
     EXPECT_EQ(c.effectiveIPTCKeyword(), QString());
-}
-
-TEST(PushConnection, ScheduleWindowLooksAtHoursOnly)
-{
-    PushConnection c;
-    c.scheduleStartHour = 22;
-    c.scheduleEndHour = 6;
-    for (int h = 0; h < 24; ++h) {
-        EXPECT_TRUE(c.isWithinSchedule(h)) << "schedule off, hour " << h;
-    }
-    c.scheduleEnabled = true;
-    EXPECT_TRUE(c.isWithinSchedule(23));
-    EXPECT_TRUE(c.isWithinSchedule(5));
-    EXPECT_TRUE(c.isWithinSchedule(22));
-    EXPECT_FALSE(c.isWithinSchedule(6));
-    EXPECT_FALSE(c.isWithinSchedule(21));
-    c.scheduleStartHour = 9;
-    c.scheduleEndHour = 9;
-    for (int h = 0; h < 24; ++h) {
-        EXPECT_FALSE(c.isWithinSchedule(h)) << "empty window, hour " << h;
-    }
-    c.scheduleEndHour = 18;
-    EXPECT_TRUE(c.isWithinSchedule(9));
-    EXPECT_FALSE(c.isWithinSchedule(18));
-    c.scheduleDays.clear();
-    EXPECT_TRUE(c.isWithinSchedule(12));
-}
-
-TEST(PushConnection, EnumerationsParseOnlyTheirRawValues)
-{
-    for (TransferProtocol p : allTransferProtocols()) {
-        EXPECT_EQ(transferProtocolFromRaw(rawValue(p)), p);
-    }
-    for (ConflictMode m : allConflictModes()) {
-        EXPECT_EQ(conflictModeFromRaw(rawValue(m)), m);
-    }
-    EXPECT_EQ(ftpModeFromRaw("Active"), FTPMode::active);
-    EXPECT_EQ(transferProtocolFromRaw("sftp"), std::nullopt);
 }
