@@ -14,15 +14,10 @@
 #include <thread>
 
 using namespace ondrix;
+using ondrix::test::readFile;
 using ondrix::test::TestEnvironment;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 HistoryEntry makeEntry(int n, std::optional<QString> error = std::nullopt)
 {

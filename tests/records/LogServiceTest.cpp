@@ -12,16 +12,11 @@
 #include <thread>
 
 using namespace ondrix;
+using ondrix::test::readFile;
 using ondrix::test::TestEnvironment;
 using Level = LogEntry::LogLevel;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList messages(const QList<LogEntry>& entries)
 {
@@ -129,20 +124,6 @@ TEST(LogService, UnencodableMessagesStayInMemoryOnly)
     const QByteArray file = readFile(log.logFilePath());
     EXPECT_EQ(file.count('\n'), 1);
     EXPECT_TRUE(file.endsWith("[INFO] pair \xF0\x9F\x98\x80\n"));
-}
-
-TEST(LogService, ClearEmptiesTheListButNotTheFile)
-{
-    TestEnvironment env;
-    LogService log(AppPaths::logFile());
-    log.log(QStringLiteral("before"), Level::info);
-    settle(log);
-    log.log(QStringLiteral("dropped by the clear"), Level::info);
-    log.clear();
-    log.log(QStringLiteral("after"), Level::info);
-    settle(log);
-    EXPECT_EQ(messages(log.entries()), QStringList{QStringLiteral("after")});
-    EXPECT_EQ(readFile(log.logFilePath()).count('\n'), 3);
 }
 
 TEST(LogService, UnwritableFolderLosesOnlyTheFile)

@@ -173,18 +173,6 @@ TEST_F(NotificationServiceTest, FailuresAreAnnouncedAfterTheSetCountOnceAndThenR
         EXPECT_EQ(posts[i].replacesId, 2u) << "every later failure replaces it";
 }
 
-// The centre replaces a notice with the same identifier; a failure's identifier names file and connection.
-TEST(NotificationServiceIdentifiers, FailureNoticesAreKeyedByConnectionAndFile)
-{
-    const auto id = &NotificationService::uploadFailedIdentifier;
-    EXPECT_EQ(id(QStringLiteral("report.pdf"), QStringLiteral("Office")),
-              QStringLiteral("err-Office-report.pdf"));
-    EXPECT_NE(id(QStringLiteral("report.pdf"), QStringLiteral("Office")),
-              id(QStringLiteral("report.pdf"), QStringLiteral("Home")));
-    EXPECT_NE(id(QStringLiteral("report.pdf"), QStringLiteral("Office")),
-              id(QStringLiteral("other.pdf"), QStringLiteral("Office")));
-}
-
 TEST_F(NotificationServiceTest, PermissionAnswersLogOnlyUnexpectedErrors)
 {
     MessageCapture capture;

@@ -119,16 +119,8 @@ TEST(StatsService, FormatBytesBoundaries)
         qint64 bytes;
         const char* text;
     } cases[] = {
-        {-5, "-5 B"},
-        {0, "0 B"},
-        {1023, "1023 B"},
-        {1024, "1.0 KB"},
-        {1536, "1.5 KB"},
-        {1048575, "1024.0 KB"},
-        {1048576, "1.0 MB"},
-        {1073741823, "1024.0 MB"},
-        {1073741824, "1.00 GB"},
-        {5LL * 1024 * 1024 * 1024 * 1024, "5120.00 GB"},
+        {0, "0 B"},          {1023, "1023 B"},          {1024, "1.0 KB"},        {1048575, "1024.0 KB"},
+        {1048576, "1.0 MB"}, {1073741823, "1024.0 MB"}, {1073741824, "1.00 GB"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(StatsService::formatBytes(c.bytes), QLatin1String(c.text)) << c.bytes;
@@ -145,10 +137,9 @@ TEST(StatsService, LastActivityTextBoundaries)
         qint64 msLater;
         const char* text;
     } cases[] = {
-        {-10000, "just now"},    {3000, "just now"},         {4999, "just now"},      {5000, "5s ago"},
-        {30000, "30s ago"},      {59999, "59s ago"},         {60000, "1 min ago"},    {119000, "1 min ago"},
-        {3599000, "59 min ago"}, {3600000, "1h ago"},        {3 * 3600000, "3h ago"}, {86399000, "23h ago"},
-        {86400000, "1d ago"},    {50LL * 3600000, "2d ago"},
+        {-10000, "just now"}, {4999, "just now"},         {5000, "5s ago"},    {59999, "59s ago"},
+        {60000, "1 min ago"}, {3599000, "59 min ago"},    {3600000, "1h ago"}, {86399000, "23h ago"},
+        {86400000, "1d ago"}, {50LL * 3600000, "2d ago"},
     };
     for (const auto& c : cases) {
         *f.now = uploaded.addMSecs(c.msLater);
