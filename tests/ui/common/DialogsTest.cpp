@@ -42,16 +42,3 @@ TEST(UiTestSupport, FindsOnlyControlsWithoutAName)
     const QString png = saveScreenshot(&root, QStringLiteral("ui-test-support"));
     EXPECT_GT(QFileInfo(png).size(), 0);
 }
-
-TEST(UiTestSupport, FakeDialogsAnswerInOrderThenCancel)
-{
-    FakeDialogs dialogs;
-    dialogs.confirmAnswers = {true};
-    dialogs.folderAnswers = {QStringLiteral("/tmp")};
-    EXPECT_TRUE(
-        dialogs.confirm(nullptr, {QStringLiteral("Delete?"), {}, {}, QStringLiteral("Delete"), true}));
-    EXPECT_FALSE(dialogs.confirm(nullptr, {}));
-    EXPECT_EQ(dialogs.chooseFolder(nullptr, {}, {}), QStringLiteral("/tmp"));
-    EXPECT_TRUE(dialogs.chooseFolder(nullptr, {}, {}).isEmpty());
-    EXPECT_EQ(dialogs.confirmations.size(), 2);
-}

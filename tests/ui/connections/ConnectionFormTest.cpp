@@ -78,11 +78,6 @@ TEST(ConnectionForm, StepsStayInTheirRanges)
     EXPECT_EQ(ConnectionForm::stabilityChoices(4), (QList<qint64>{1, 2, 3, 4, 5, 10}))
         << "a stored value outside the choices stays visible";
 
-    form.setSimultaneousUploads(0);
-    EXPECT_EQ(form.connection().simultaneousUploads, 1);
-    form.setSimultaneousUploads(6);
-    EXPECT_EQ(form.connection().simultaneousUploads, 5);
-
     form.stepScheduleStartHour(-1);
     form.stepScheduleEndHour(1);
     EXPECT_EQ(form.connection().scheduleStartHour, 23);
@@ -95,28 +90,16 @@ TEST(ConnectionForm, StepsStayInTheirRanges)
         << "the days start on Monday, stored as 1";
 }
 
-TEST(ConnectionForm, CaptionsAndChoosersFollowTheChosenMode)
+// Captions and choosers are checked on the widgets (ConnectionsSettingsViewTest); here, that a path chosen
+// for one kind of action never becomes the path of another.
+TEST(ConnectionForm, APathChosenForOneActionIsNotTakenByAnother)
 {
     ConnectionForm form{PushConnection{}};
-    EXPECT_EQ(form.deleteModeCaption(), QStringLiteral("Copy mode: local files are kept after upload."));
-    EXPECT_FALSE(form.deleteModeIsWarning());
-    form.setDeleteLocalAfterUpload(true);
-    EXPECT_EQ(form.deleteModeCaption(), QStringLiteral("Move mode: local files are removed after upload."));
-    EXPECT_TRUE(form.deleteModeIsWarning());
-
-    EXPECT_FALSE(form.showsPostUploadChooser());
     form.setPostUploadKind(PostUploadAction::Kind::moveToArchive);
-    EXPECT_TRUE(form.showsPostUploadChooser());
-    EXPECT_TRUE(form.postUploadChoosesFolder());
-    EXPECT_TRUE(form.postUploadCaption().isEmpty());
     form.setPostUploadPath(QStringLiteral("/archive"));
-
     form.setPostUploadKind(PostUploadAction::Kind::runScript);
-    EXPECT_FALSE(form.postUploadChoosesFolder());
     EXPECT_EQ(form.connection().postUploadAction, PostUploadAction::runScript(QString()))
         << "an archive folder is no script";
-    EXPECT_EQ(form.postUploadCaption(),
-              QStringLiteral("The script receives the local file path as the first argument."));
     form.setPostUploadKind(PostUploadAction::Kind::moveToArchive);
     EXPECT_EQ(form.connection().postUploadAction,
               PostUploadAction::moveToArchive(QStringLiteral("/archive")));

@@ -330,22 +330,14 @@ TEST_F(ConnectionsSettingsViewTest, ExtensionCategoriesFollowThePresetAndReset)
     makeView();
     auto* filter = view->editor()->findChild<ExtensionFilterView*>();
     ASSERT_NE(filter, nullptr);
+    // The rules themselves are ExtensionFilterRulesTest's; here, that the boxes edit the stored connection.
     choose(filter->presetPicker(), QStringLiteral("photos"));
     EXPECT_EQ(stored(c.id).extensionPreset, QStringLiteral("photos"));
-    EXPECT_EQ(filter->categoryBox(QStringLiteral("raw"))->checkState(), Qt::Checked);
-    EXPECT_EQ(filter->categoryBox(QStringLiteral("video"))->checkState(), Qt::Unchecked);
-    EXPECT_FALSE(filter->resetButton()->isVisibleTo(filter));
-
-    filter->extensionBox(QStringLiteral("raw"), QStringLiteral("dng"))->click();
-    EXPECT_EQ(filter->categoryBox(QStringLiteral("raw"))->checkState(), Qt::PartiallyChecked);
+    filter->categoryBox(QStringLiteral("raw"))->click();
     EXPECT_FALSE(
         FilterPresets::extensionSet(stored(c.id).includedExtensions).contains(QStringLiteral("dng")));
-    filter->categoryBox(QStringLiteral("raw"))->click();
-    EXPECT_EQ(filter->categoryBox(QStringLiteral("raw"))->checkState(), Qt::Unchecked);
-    EXPECT_TRUE(filter->resetButton()->isVisibleTo(filter));
-
+    ASSERT_TRUE(filter->resetButton()->isVisibleTo(filter));
     filter->resetButton()->click();
-    EXPECT_EQ(filter->categoryBox(QStringLiteral("raw"))->checkState(), Qt::Checked);
     EXPECT_EQ(FilterPresets::extensionSet(stored(c.id).includedExtensions),
               FilterPresets::extensionSet(FilterPresets::byId(QStringLiteral("photos"))->extensions));
 }

@@ -12,7 +12,6 @@
 
 #include <QAbstractButton>
 #include <QDesktopServices>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -33,20 +32,6 @@ public:
 public Q_SLOTS:
     void open(const QUrl& url) { urls.append(url); }
 };
-
-template <typename Condition>
-bool waitUntil(Condition condition, int timeoutMs = 10000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs) {
-            return false;
-        }
-        QTest::qWait(20);
-    }
-    return true;
-}
 
 class MenuBarViewTest : public EngineTestFixture {
 protected:
@@ -98,7 +83,7 @@ protected:
     void settle() const
     {
         QTest::qWait(50);
-        waitUntil([this] { return !view->hasPendingRefresh(); });
+        QTest::qWaitFor([this] { return !view->hasPendingRefresh(); });
     }
 
     ConnectionRow* row(const QString& name) const
@@ -341,7 +326,7 @@ TEST_F(MenuBarViewTest, RecentUploadsSkipFailuresAndShowSizesAndAges)
     settings.setPreventSleepDuringDownloads(true);
     makeView({connection(QStringLiteral("Studio")), connection(QStringLiteral("Archive"), false)});
 
-    ASSERT_TRUE(waitUntil([this] { return view->recentLines().size() == 3; }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return view->recentLines().size() == 3; }));
     const QStringList recent = view->recentLines();
     EXPECT_TRUE(recent[0].startsWith("notes.txt|") && recent[0].endsWith("|now")) << recent[0].toStdString();
     EXPECT_TRUE(recent[1].startsWith("IMG_2041.JPG|2.4 MB|59m")) << recent[1].toStdString();
@@ -392,7 +377,7 @@ TEST_F(MenuBarViewTest, ActivityListsThreeJobsAndSumsUpTheRest)
         env.writeFile(QStringLiteral("folders/Studio/clip-%1.mov").arg(i), body);
     }
     ConnectionEngine* engine = manager->engine(studio.id);
-    ASSERT_TRUE(waitUntil([&] { return engine->activeJobs().size() == 3; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->activeJobs().size() == 3; }));
     settle();
     QStringList lines = view->activityLines();
     ASSERT_EQ(lines.size(), 3) << lines.join(", ").toStdString();
@@ -404,7 +389,7 @@ TEST_F(MenuBarViewTest, ActivityListsThreeJobsAndSumsUpTheRest)
     for (int i = 4; i <= 5; ++i) {
         env.writeFile(QStringLiteral("folders/Studio/photo-%1.jpg").arg(i), body);
     }
-    ASSERT_TRUE(waitUntil([&] { return engine->activeJobs().size() == 5; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->activeJobs().size() == 5; }));
     settle();
     lines = view->activityLines();
     ASSERT_EQ(lines.size(), 4) << lines.join(", ").toStdString();
@@ -426,7 +411,7 @@ TEST_F(MenuBarViewTest, ActivityListsThreeJobsAndSumsUpTheRest)
 
     // The server goes away: the transfers fail and the error reaches the row and the header dot.
     server.stop();
-    ASSERT_TRUE(waitUntil([&] { return engine->state().isError(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->state().isError(); }, 30000));
     settle();
     EXPECT_EQ(row("Studio")->statusText(), engine->state().message());
     EXPECT_GT(view->headerDotColour().red(), 200);
