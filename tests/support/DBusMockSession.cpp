@@ -2,7 +2,6 @@
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
-#include <QDBusMetaType>
 #include <QDBusVariant>
 #include <QFile>
 #include <QJsonDocument>
@@ -33,27 +32,6 @@ const char* const busConfig =
   </policy>
 </busconfig>
 )";
-
-// One method of a mock object as AddObject takes it: (name, in signature, out signature, code).
-struct MockMethod {
-    QString name, inSignature, outSignature, code;
-};
-
-QDBusArgument& operator<<(QDBusArgument& argument, const MockMethod& method)
-{
-    argument.beginStructure();
-    argument << method.name << method.inSignature << method.outSignature << method.code;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, MockMethod& method)
-{
-    argument.beginStructure();
-    argument >> method.name >> method.inSignature >> method.outSignature >> method.code;
-    argument.endStructure();
-    return argument;
-}
 
 QVariant unwrap(const QVariant& value);
 
@@ -166,11 +144,6 @@ QDBusConnection DBusMockSession::connection() const
     return QDBusConnection(m_connectionName);
 }
 
-QDBusConnection DBusMockSession::newConnection(const QString& name) const
-{
-    return QDBusConnection::connectToBus(m_address, name);
-}
-
 bool DBusMockSession::startTemplate(const QString& templateName, const QString& busName,
                                     const QVariantMap& parameters)
 {
@@ -253,25 +226,6 @@ QList<QVariantList> DBusMockSession::methodCalls(const QString& service, const Q
             calls.append(pair.at(1).toList());
     }
     return calls;
-}
-
-bool DBusMockSession::addObject(const QString& service, const QString& path, const QString& interface,
-                                const QVariantMap& properties) const
-{
-    qDBusRegisterMetaType<MockMethod>();
-    qDBusRegisterMetaType<QList<MockMethod>>();
-    // Any mock object of the service can add objects; the one at `path`'s parent may not exist, "/" may not
-    // either, so ask the service's objects in turn from the root of `path`.
-    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (qsizetype depth = 1; depth < parts.size(); ++depth) {
-        const QString owner = QLatin1Char('/') + parts.mid(0, depth).join(QLatin1Char('/'));
-        const QDBusMessage reply =
-            callMock(service, owner, QStringLiteral("AddObject"),
-                     {path, interface, properties, QVariant::fromValue(QList<MockMethod>{})});
-        if (reply.type() == QDBusMessage::ReplyMessage)
-            return true;
-    }
-    return false;
 }
 
 bool DBusMockSession::setProperty(const QString& service, const QString& path, const QString& interface,

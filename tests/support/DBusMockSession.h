@@ -34,8 +34,6 @@ public:
 
     // A connection of the test's own to the bus (the same one on every call).
     QDBusConnection connection() const;
-    // Another, independent connection to the bus, e.g. to stand in for a second client.
-    QDBusConnection newConnection(const QString& name) const;
 
     // Starts `python3 -m dbusmock --template <name>` and waits until it owns `busName`.
     bool startTemplate(const QString& templateName, const QString& busName,
@@ -53,9 +51,6 @@ public:
     // Variants are unwrapped; dictionaries come back as QVariantMap.
     QList<QVariantList> methodCalls(const QString& service, const QString& path, const QString& method) const;
 
-    // Adds an object with one interface and its properties (no methods) to the mock serving `service`.
-    bool addObject(const QString& service, const QString& path, const QString& interface,
-                   const QVariantMap& properties) const;
     // Adds a property to the mock object at `path`, or changes it and emits PropertiesChanged when it exists.
     bool setProperty(const QString& service, const QString& path, const QString& interface,
                      const QString& name, const QVariant& value) const;

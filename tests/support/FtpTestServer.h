@@ -35,11 +35,9 @@ public:
     void stop();
     // Stops and starts again on the same port with the same root and options.
     void restart();
-    bool isRunning() const { return m_process.isRunning(); }
 
     quint16 port() const { return m_port; }
     QString rootDir() const;
-    const FtpServerOptions& options() const { return m_options; }
     // The server's own log of commands and transfers, for diagnosing a failed test.
     QString logFile() const;
 

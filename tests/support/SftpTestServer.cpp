@@ -6,6 +6,11 @@
 
 namespace ondrix::test {
 
+namespace {
+const QString kUser = QStringLiteral("ondrix");
+const QString kPassword = QStringLiteral("secret");
+} // namespace
+
 SftpTestServer::SftpTestServer()
 {
     if (!m_dir.isValid()) {
@@ -19,9 +24,8 @@ SftpTestServer::~SftpTestServer()
     stop();
 }
 
-void SftpTestServer::start(const SftpServerOptions& options)
+void SftpTestServer::start()
 {
-    m_options = options;
     launch(0);
 }
 
@@ -44,21 +48,19 @@ void SftpTestServer::replaceHostKey()
 
 void SftpTestServer::launch(quint16 port)
 {
-    QStringList arguments{QStringLiteral("--root"),
-                          rootDir(),
-                          QStringLiteral("--user"),
-                          m_options.user,
-                          QStringLiteral("--password"),
-                          m_options.password,
-                          QStringLiteral("--port"),
-                          QString::number(port),
-                          QStringLiteral("--host-key"),
-                          testCertificatePath(m_secondHostKey ? QStringLiteral("ssh_host_key_b")
-                                                              : QStringLiteral("ssh_host_key_a"))};
-    if (m_options.authorizeClientKey) {
-        arguments << QStringLiteral("--authorized-key")
-                  << testCertificatePath(QStringLiteral("client_key.pub"));
-    }
+    const QStringList arguments{QStringLiteral("--root"),
+                                rootDir(),
+                                QStringLiteral("--user"),
+                                kUser,
+                                QStringLiteral("--password"),
+                                kPassword,
+                                QStringLiteral("--port"),
+                                QString::number(port),
+                                QStringLiteral("--host-key"),
+                                testCertificatePath(m_secondHostKey ? QStringLiteral("ssh_host_key_b")
+                                                                    : QStringLiteral("ssh_host_key_a")),
+                                QStringLiteral("--authorized-key"),
+                                testCertificatePath(QStringLiteral("client_key.pub"))};
     m_port = m_process.start(QStringLiteral("sftp_server.py"), arguments,
                              m_dir.filePath(QStringLiteral("stderr")));
 }
@@ -75,8 +77,8 @@ PushConnection SftpTestServer::connection() const
     connection.transferProtocol = TransferProtocol::sftp;
     connection.host = QStringLiteral("127.0.0.1");
     connection.port = m_port;
-    connection.username = m_options.user;
-    connection.password = m_options.password;
+    connection.username = kUser;
+    connection.password = kPassword;
     return connection;
 }
 

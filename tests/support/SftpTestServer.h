@@ -8,13 +8,6 @@
 
 namespace ondrix::test {
 
-struct SftpServerOptions {
-    QString user = QStringLiteral("ondrix");
-    QString password = QStringLiteral("secret");
-    // Whether the test client key (clientKeyFile()) may log in too.
-    bool authorizeClientKey = true;
-};
-
 // A real SFTP server (paramiko) on a free loopback port, serving a fresh temporary folder as "/". It takes
 // the password and the test client key, and presents one of two fixed host keys, so a test can make the
 // server's key change between two connections.
@@ -26,17 +19,15 @@ public:
     SftpTestServer& operator=(const SftpTestServer&) = delete;
 
     // Throws std::runtime_error when the server does not come up.
-    void start(const SftpServerOptions& options = {});
+    void start();
     void stop();
     // Stops and starts again on the same port with the same root, options and host key.
     void restart();
     // Restarts on the same port presenting the other host key.
     void replaceHostKey();
-    bool isRunning() const { return m_process.isRunning(); }
 
     quint16 port() const { return m_port; }
     QString rootDir() const;
-    const SftpServerOptions& options() const { return m_options; }
 
     // A password connection to this server: SFTP, 127.0.0.1, its port and login.
     PushConnection connection() const;
@@ -48,7 +39,6 @@ private:
     void launch(quint16 port);
 
     QTemporaryDir m_dir;
-    SftpServerOptions m_options;
     TestServerProcess m_process;
     quint16 m_port = 0;
     bool m_secondHostKey = false;

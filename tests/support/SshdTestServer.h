@@ -30,7 +30,6 @@ public:
     // Throws std::runtime_error when the server does not come up.
     void start();
     void stop();
-    bool isRunning() const { return m_process.isRunning(); }
 
     quint16 port() const { return m_port; }
     // A fresh empty folder; remote paths below it are the same text on both sides.
