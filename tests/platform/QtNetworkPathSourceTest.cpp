@@ -9,6 +9,7 @@
 
 using namespace ondrix;
 using ondrix::test::DBusMockSession;
+using ondrix::test::NetworkManagerMock;
 using Reachability = QNetworkInformation::Reachability;
 using Medium = QNetworkInformation::TransportMedium;
 using Interface = NetworkPath::InterfaceType;
