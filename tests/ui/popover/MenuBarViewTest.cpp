@@ -83,7 +83,7 @@ protected:
     void settle() const
     {
         QTest::qWait(50);
-        QTest::qWaitFor([this] { return !view->hasPendingRefresh(); });
+        (void)QTest::qWaitFor([this] { return !view->hasPendingRefresh(); });
     }
 
     ConnectionRow* row(const QString& name) const
