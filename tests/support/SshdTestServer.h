@@ -31,6 +31,7 @@ public:
     void start();
     void stop();
 
+    bool isRunning() const { return m_process.isRunning(); }
     quint16 port() const { return m_port; }
     // A fresh empty folder; remote paths below it are the same text on both sides.
     QString rootDir() const;
