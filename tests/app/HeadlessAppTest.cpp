@@ -180,8 +180,9 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
         << qPrintable(written.join(u' '));
 }
 
-// The start says what was loaded; a burst of more lines than the log window keeps (one "Watching" line per
-// connection, all in one turn of the event loop) reaches stderr whole.
+// The start says what was loaded; a connection list that cannot be read is named with the reason and kept
+// aside before the run can write over it; a burst of more lines than the log window keeps (one "Watching"
+// line per connection, all in one turn of the event loop) reaches stderr whole.
 TEST_F(HeadlessAppTest, StartSaysWhatWasLoadedAndEveryLineIsEchoed)
 {
     const auto runUntil = [&](const QString& expected) -> QString {
@@ -200,11 +201,24 @@ TEST_F(HeadlessAppTest, StartSaysWhatWasLoadedAndEveryLineIsEchoed)
         return text + QString::fromUtf8(ondrix->readAllStandardError());
     };
 
+    const QByteArray broken = R"([{"name": "Agency", "transferProtocol": "ftp"}])";
+    const QString storePath = env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite");
+    PreferencesStore(storePath).setData(QStringLiteral("push_connections"), broken);
     const QString empty = runUntil(QStringLiteral("No connections are set up"));
     EXPECT_TRUE(
         empty.contains(QStringLiteral("The README (section \"The preferences database\") explains how to "
                                       "add one")))
         << empty.toStdString();
+    EXPECT_TRUE(
+        empty.contains(QStringLiteral("The connection list stored under \"push_connections\" cannot be read "
+                                      "(connection 1: ")))
+        << empty.toStdString();
+    EXPECT_TRUE(empty.contains(QStringLiteral("\"push_connections_unreadable\""))) << empty.toStdString();
+    EXPECT_EQ(PreferencesStore(storePath).dataValue(QStringLiteral("push_connections_unreadable")), broken);
+    const QString logFile =
+        QString::fromUtf8(readFile(env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log")));
+    EXPECT_TRUE(logFile.contains(QStringLiteral("[ERR ] The connection list stored under")))
+        << logFile.toStdString();
 
     constexpr int count = 110;
     QList<PushConnection> connections;
@@ -214,10 +228,8 @@ TEST_F(HeadlessAppTest, StartSaysWhatWasLoadedAndEveryLineIsEchoed)
         connections.append(connection);
     }
     connections.last().isEnabled = false;
-    {
-        PreferencesStore store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"));
-        store.setData(QStringLiteral("push_connections"), PushConnection::encodeList(connections));
-    }
+    PreferencesStore(storePath).setData(QStringLiteral("push_connections"),
+                                        PushConnection::encodeList(connections));
     const QString text = runUntil(QStringLiteral("[c%1] Watching ").arg(count - 2));
     EXPECT_TRUE(
         text.contains(QStringLiteral("Connections loaded: %1 (%2 enabled).").arg(count).arg(count - 1)))
@@ -225,36 +237,4 @@ TEST_F(HeadlessAppTest, StartSaysWhatWasLoadedAndEveryLineIsEchoed)
     for (int i = 0; i < count - 1; ++i) {
         EXPECT_TRUE(text.contains(QStringLiteral("[c%1] Watching ").arg(i))) << i;
     }
-}
-
-// A connection list that cannot be read is named on stderr with the reason, and kept aside before the run can
-// write over it.
-TEST_F(HeadlessAppTest, UnreadableConnectionListIsReportedAndKept)
-{
-    const QByteArray broken = R"([{"name": "Agency", "transferProtocol": "ftp"}])";
-    const QString storePath = env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite");
-    PreferencesStore(storePath).setData(QStringLiteral("push_connections"), broken);
-
-    auto ondrix = launch();
-    QString text;
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            text += QString::fromUtf8(ondrix->readAllStandardError());
-            return text.contains(QStringLiteral("No connections are set up"));
-        },
-        30000));
-    ::kill(pid_t(ondrix->processId()), SIGTERM);
-    ASSERT_TRUE(ondrix->waitForFinished(30000));
-    text += QString::fromUtf8(ondrix->readAllStandardError());
-    EXPECT_TRUE(
-        text.contains(QStringLiteral("The connection list stored under \"push_connections\" cannot be read "
-                                     "(connection 1: ")))
-        << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("\"push_connections_unreadable\""))) << text.toStdString();
-    PreferencesStore store(storePath);
-    EXPECT_EQ(store.dataValue(QStringLiteral("push_connections_unreadable")), broken);
-    const QString logFile =
-        QString::fromUtf8(readFile(env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log")));
-    EXPECT_TRUE(logFile.contains(QStringLiteral("[ERR ] The connection list stored under")))
-        << logFile.toStdString();
 }

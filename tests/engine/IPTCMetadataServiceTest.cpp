@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QProcess>
 #include <QThreadPool>
-#include <QtEndian>
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -50,50 +49,6 @@ QImage testPattern()
     return image;
 }
 
-// An uncompressed 8x4 RGB TIFF with one strip; with `dng` it carries a DNGVersion tag, which is what makes a
-// TIFF a DNG.
-QByteArray tiffBytes(bool dng)
-{
-    constexpr quint32 width = 8;
-    constexpr quint32 height = 4;
-    struct Entry {
-        quint16 tag;
-        quint16 type;
-        quint32 count;
-        quint32 value;
-    };
-    const quint16 entryCount = dng ? 10 : 9;
-    const quint32 bitsOffset = 8 + 2 + entryCount * 12 + 4;
-    const quint32 pixelOffset = bitsOffset + 6;
-    std::vector<Entry> entries{{256, 3, 1, width}, {257, 3, 1, height}, {258, 3, 3, bitsOffset},
-                               {259, 3, 1, 1},     {262, 3, 1, 2},      {273, 4, 1, pixelOffset},
-                               {277, 3, 1, 3},     {278, 3, 1, height}, {279, 4, 1, width * height * 3}};
-    if (dng) {
-        entries.push_back({50706, 1, 4, 0x00000401}); // DNGVersion 1.4.0.0, bytes stored inline
-    }
-    QByteArray bytes("II*\0\x08\0\0\0", 8);
-    auto put16 = [&](quint16 v) { bytes.append(reinterpret_cast<const char*>(&v), 2); };
-    auto put32 = [&](quint32 v) { bytes.append(reinterpret_cast<const char*>(&v), 4); };
-    put16(entryCount);
-    for (const Entry& entry : entries) {
-        put16(entry.tag);
-        put16(entry.type);
-        put32(entry.count);
-        if (entry.type == 3 && entry.count == 1) {
-            put16(static_cast<quint16>(entry.value));
-            put16(0);
-        } else {
-            put32(entry.value);
-        }
-    }
-    put32(0);
-    put16(8), put16(8), put16(8);
-    for (quint32 i = 0; i < width * height * 3; ++i) {
-        bytes.append(static_cast<char>(i * 3 % 251));
-    }
-    return bytes;
-}
-
 Keywords readKeywords(const QString& path)
 {
     auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
@@ -123,14 +78,12 @@ std::string readValue(const QString& path, const std::string& key)
     return it == image->iptcData().end() ? std::string() : it->toString();
 }
 
-void writeExistingMetadata(const QString& path, const Keywords& keywords, bool withExif = true)
+void writeExistingMetadata(const QString& path, const Keywords& keywords)
 {
     auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
     image->readMetadata();
-    if (withExif) {
-        image->exifData()["Exif.Image.Artist"] = std::string("Ada Photographer");
-        image->exifData()["Exif.Photo.DateTimeOriginal"] = std::string("2024:05:01 10:20:30");
-    }
+    image->exifData()["Exif.Image.Artist"] = std::string("Ada Photographer");
+    image->exifData()["Exif.Photo.DateTimeOriginal"] = std::string("2024:05:01 10:20:30");
     image->xmpData()["Xmp.dc.title"] = std::string("Harbour at dawn");
     image->iptcData()["Iptc.Application2.Byline"] = std::string("Ada");
     for (const std::string& keyword : keywords) {
@@ -139,15 +92,6 @@ void writeExistingMetadata(const QString& path, const Keywords& keywords, bool w
         image->iptcData().add(datum);
     }
     image->writeMetadata();
-}
-
-// The pixel bytes of a single-strip TIFF, wherever the writer put the strip.
-QByteArray tiffStrip(const QString& path)
-{
-    const QByteArray bytes = contents(path);
-    const auto offset = std::stoul(readValue(path, "Exif.Image.StripOffsets"));
-    const auto size = std::stoul(readValue(path, "Exif.Image.StripByteCounts"));
-    return bytes.mid(static_cast<qsizetype>(offset), static_cast<qsizetype>(size));
 }
 
 // ImageMagick's signature of the decoded pixels ("tiff:" forces a DNG to be read as the TIFF it is).
@@ -174,16 +118,6 @@ protected:
         const QString path = m_env.makeDir(QStringLiteral("watched")) + u'/' + name;
         EXPECT_TRUE(testPattern().save(path, "JPG", 90));
         return path;
-    }
-    QString makePng(const QString& name) const
-    {
-        const QString path = m_env.makeDir(QStringLiteral("watched")) + u'/' + name;
-        EXPECT_TRUE(testPattern().save(path, "PNG"));
-        return path;
-    }
-    QString makeTiff(const QString& name, bool dng = false) const
-    {
-        return m_env.writeFile(QStringLiteral("watched/") + name, tiffBytes(dng));
     }
     // A photo-sized image drawn by ImageMagick, then given keywords and a caption by exiv2 (which also puts a
     // TIFF's directory before its pixels, as cameras and raw converters do). A ".dng" is that TIFF with a
@@ -230,16 +164,12 @@ TEST(IPTCKeywordTextTest, ParseAndMergeDropBlanksAgencyPrefixesAndDuplicates)
 
 TEST_F(IPTCMetadataServiceTest, EveryWritableTypeReceivesTheKeywordsAndKeepsEverythingElse)
 {
-    const QString jpeg = makeJpeg(QStringLiteral("photo.jpg"));
-    const QString png = makePng(QStringLiteral("photo.png"));
-    const QString tiff = makeTiff(QStringLiteral("scan.tif"));
-    const QString dng = makeTiff(QStringLiteral("raw.dng"), true);
-
-    for (const QString& path : {jpeg, png, tiff, dng}) {
+    const QString png = makeRealImage(QStringLiteral("photo.png"));
+    const QString dng = makeRealImage(QStringLiteral("raw.dng"));
+    for (const QString& path :
+         {makeRealImage(QStringLiteral("photo.jpg")), png, makeRealImage(QStringLiteral("scan.tif")), dng}) {
         SCOPED_TRACE(path.toStdString());
-        writeExistingMetadata(path, {"Existing"}, path != png);
-        const QImage pixelsBefore = path == jpeg || path == png ? QImage(path) : QImage();
-        const QByteArray stripBefore = path == tiff || path == dng ? tiffStrip(path) : QByteArray();
+        const QByteArray pixelsBefore = pixelSignature(path);
         ASSERT_EQ(readKeywords(path), Keywords{"Existing"});
 
         EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha, Beta"), path),
@@ -252,11 +182,7 @@ TEST_F(IPTCMetadataServiceTest, EveryWritableTypeReceivesTheKeywordsAndKeepsEver
             EXPECT_EQ(readValue(path, "Exif.Image.Artist"), "Ada Photographer");
             EXPECT_EQ(readValue(path, "Exif.Photo.DateTimeOriginal"), "2024:05:01 10:20:30");
         }
-        if (!pixelsBefore.isNull()) {
-            EXPECT_EQ(QImage(path), pixelsBefore);
-        } else {
-            EXPECT_EQ(tiffStrip(path), stripBefore);
-        }
+        EXPECT_EQ(pixelSignature(path), pixelsBefore);
     }
     EXPECT_EQ(readValue(dng, "Exif.Image.DNGVersion"), "1 4 0 0");
     EXPECT_EQ(folderEntries(folder()), (QStringList{QStringLiteral("photo.jpg"), QStringLiteral("photo.png"),
@@ -493,10 +419,7 @@ TEST_F(IPTCMetadataServiceTest, InjectionsRunInParallelOnSeparateFiles)
 {
     QStringList files;
     for (int i = 0; i < 8; ++i) {
-        const QString path = i % 2 == 0 ? makeJpeg(QStringLiteral("p%1.jpg").arg(i))
-                                        : makeTiff(QStringLiteral("p%1.tif").arg(i));
-        writeExistingMetadata(path, {"Existing"});
-        files.append(path);
+        files.append(makeRealImage(QStringLiteral("p%1.%2").arg(i).arg(i % 2 == 0 ? "jpg" : "tif")));
     }
     QThreadPool pool;
     pool.setMaxThreadCount(4);

@@ -1,9 +1,8 @@
 #include "platform/LogindPowerMonitor.h"
 
-#include "support/DBusMockSession.h"
+#include "support/LogindMock.h"
 #include "support/MessageCapture.h"
 
-#include <QDBusArgument>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -11,19 +10,13 @@
 
 using namespace ondrix;
 using ondrix::test::DBusMockSession;
+using ondrix::test::LogindMock;
 using ondrix::test::MessageCapture;
 
 namespace {
 
-const QString login1 = QStringLiteral("org.freedesktop.login1");
-const QString login1Path = QStringLiteral("/org/freedesktop/login1");
-const QString managerInterface = QStringLiteral("org.freedesktop.login1.Manager");
 const QString uploading = QStringLiteral("Ondrix is uploading files");
-
-struct Inhibitor {
-    QString what, who, why, mode;
-    bool operator==(const Inhibitor&) const = default;
-};
+using Inhibitor = LogindMock::Inhibitor;
 
 // The monitor against logind's dbusmock template on a private bus standing in for the system bus.
 class LogindPowerMonitorTest : public ::testing::Test {
@@ -31,33 +24,10 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_bus.isRunning()) << m_bus.errorString().toStdString();
-        ASSERT_TRUE(m_bus.startTemplate(QStringLiteral("logind"), login1))
-            << m_bus.errorString().toStdString();
+        ASSERT_TRUE(m_logind.start()) << m_bus.errorString().toStdString();
     }
 
-    // What logind holds right now, as it lists it.
-    QList<Inhibitor> inhibitors() const
-    {
-        const QDBusMessage reply =
-            m_bus.call(login1, login1Path, managerInterface, QStringLiteral("ListInhibitors"));
-        QList<Inhibitor> list;
-        if (reply.type() != QDBusMessage::ReplyMessage)
-            return list;
-        const QDBusArgument argument = reply.arguments().constFirst().value<QDBusArgument>();
-        argument.beginArray();
-        while (!argument.atEnd()) {
-            Inhibitor entry;
-            uint uid = 0, pid = 0;
-            argument.beginStructure();
-            argument >> entry.what >> entry.who >> entry.why >> entry.mode >> uid >> pid;
-            argument.endStructure();
-            list.append(entry);
-        }
-        argument.endArray();
-        return list;
-    }
-
-    qsizetype countOf(const Inhibitor& inhibitor) const { return inhibitors().count(inhibitor); }
+    qsizetype countOf(const Inhibitor& inhibitor) const { return m_logind.inhibitors().count(inhibitor); }
 
     bool waitForCount(const Inhibitor& inhibitor, qsizetype count) const
     {
@@ -73,17 +43,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return monitor.holdsSleepDelay(); }, 10000));
     }
 
-    void prepareForSleep(bool start)
-    {
-        ASSERT_TRUE(m_bus.emitSignal(login1, login1Path, managerInterface, QStringLiteral("PrepareForSleep"),
-                                     QStringLiteral("b"), {start}));
-    }
+    void prepareForSleep(bool start) { ASSERT_TRUE(m_logind.prepareForSleep(start)); }
 
     const Inhibitor m_delay{QStringLiteral("sleep"), QStringLiteral("Ondrix"),
                             LogindPowerMonitor::sleepDelayReason(), QStringLiteral("delay")};
     const Inhibitor m_idle{QStringLiteral("idle"), QStringLiteral("Ondrix"), uploading,
                            QStringLiteral("block")};
     DBusMockSession m_bus;
+    LogindMock m_logind{m_bus};
 };
 
 TEST_F(LogindPowerMonitorTest, SleepWaitsForThePauseAndWakeTakesTheDelayAgain)
@@ -156,7 +123,8 @@ TEST_F(LogindPowerMonitorTest, IdleAssertionsAreInhibitorsHeldUntilReleased)
     EXPECT_EQ(countOf(m_idle), 0);
 }
 
-TEST_F(LogindPowerMonitorTest, DestroyingTheMonitorReleasesEverything)
+// A restarted logind gets the inhibitors again; a monitor that goes releases everything it holds.
+TEST_F(LogindPowerMonitorTest, RestartedLogindGetsTheInhibitorsAgainAndDestructionReleasesThem)
 {
     {
         LogindPowerMonitor monitor(m_bus.connection());
@@ -164,30 +132,21 @@ TEST_F(LogindPowerMonitorTest, DestroyingTheMonitorReleasesEverything)
         monitor.createIdleSleepAssertion(uploading);
         ASSERT_TRUE(waitForCount(m_delay, 1));
         ASSERT_TRUE(waitForCount(m_idle, 1));
+
+        m_logind.stop();
+        ASSERT_TRUE(m_logind.start()) << m_bus.errorString().toStdString();
+        EXPECT_TRUE(waitForCount(m_delay, 1));
+        EXPECT_TRUE(waitForCount(m_idle, 1));
+        QTest::qWait(100);
+        EXPECT_EQ(m_logind.inhibitors().size(), 2);
     }
     EXPECT_TRUE(waitForCount(m_delay, 0));
     EXPECT_TRUE(waitForCount(m_idle, 0));
 }
 
-TEST_F(LogindPowerMonitorTest, RestartedLogindGetsTheInhibitorsAgain)
-{
-    LogindPowerMonitor monitor(m_bus.connection());
-    monitor.start();
-    monitor.createIdleSleepAssertion(uploading);
-    ASSERT_TRUE(waitForCount(m_delay, 1));
-    ASSERT_TRUE(waitForCount(m_idle, 1));
-
-    m_bus.stopTemplate(login1);
-    ASSERT_TRUE(m_bus.startTemplate(QStringLiteral("logind"), login1)) << m_bus.errorString().toStdString();
-    EXPECT_TRUE(waitForCount(m_delay, 1));
-    EXPECT_TRUE(waitForCount(m_idle, 1));
-    QTest::qWait(100);
-    EXPECT_EQ(inhibitors().size(), 2);
-}
-
 TEST_F(LogindPowerMonitorTest, MissingLogindOrBusIsALogLineOnly)
 {
-    m_bus.stopTemplate(login1);
+    m_logind.stop();
     MessageCapture capture;
     LogindPowerMonitor monitor(m_bus.connection());
     monitor.start();

@@ -4,14 +4,13 @@
 #include "engine/UploadedRecord.h"
 #include "platform/LogindPowerMonitor.h"
 #include "supervision/BookmarkManager.h"
-#include "support/DBusMockSession.h"
 #include "support/EngineTestServices.h"
 #include "support/FakeNetworkPathSource.h"
 #include "support/FtpTestServer.h"
+#include "support/LogindMock.h"
 #include "transfer/CurlHandle.h"
 #include "transfer/FTPUploader.h"
 
-#include <QDBusArgument>
 #include <QDir>
 #include <QMutex>
 #include <QSignalSpy>
@@ -25,12 +24,9 @@ using ondrix::test::DBusMockSession;
 using ondrix::test::EngineTestFixture;
 using ondrix::test::FakeNetworkPathSource;
 using ondrix::test::FtpTestServer;
+using ondrix::test::LogindMock;
 
 namespace {
-
-const QString login1 = QStringLiteral("org.freedesktop.login1");
-const QString login1Path = QStringLiteral("/org/freedesktop/login1");
-const QString managerInterface = QStringLiteral("org.freedesktop.login1.Manager");
 
 NetworkPath path(bool satisfied, bool expensive, QList<NetworkPath::InterfaceType> interfaces = {})
 {
@@ -260,31 +256,8 @@ TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
 {
     DBusMockSession bus;
     ASSERT_TRUE(bus.isRunning()) << bus.errorString().toStdString();
-    ASSERT_TRUE(bus.startTemplate(QStringLiteral("logind"), login1)) << bus.errorString().toStdString();
-    const auto inhibitors = [&](const QString& what) {
-        const QDBusMessage reply =
-            bus.call(login1, login1Path, managerInterface, QStringLiteral("ListInhibitors"));
-        int count = 0;
-        if (reply.type() != QDBusMessage::ReplyMessage) {
-            return -1;
-        }
-        const QDBusArgument argument = reply.arguments().constFirst().value<QDBusArgument>();
-        argument.beginArray();
-        while (!argument.atEnd()) {
-            QString entryWhat, who, why, mode;
-            uint uid = 0, pid = 0;
-            argument.beginStructure();
-            argument >> entryWhat >> who >> why >> mode >> uid >> pid;
-            argument.endStructure();
-            count += entryWhat == what && who == QStringLiteral("Ondrix") ? 1 : 0;
-        }
-        argument.endArray();
-        return count;
-    };
-    const auto prepareForSleep = [&](bool start) {
-        return bus.emitSignal(login1, login1Path, managerInterface, QStringLiteral("PrepareForSleep"),
-                              QStringLiteral("b"), {start});
-    };
+    LogindMock logind(bus);
+    ASSERT_TRUE(logind.start()) << bus.errorString().toStdString();
 
     FtpTestServer server;
     server.start();
@@ -304,11 +277,11 @@ TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
     // An upload holds exactly one idle inhibitor; the last finished job releases it.
     env.writeFile(QStringLiteral("uploads/big.jpg"), QByteArray(300 * 1024, 'b'));
     ASSERT_TRUE(QTest::qWaitFor([&] { return manager->isPreventingSleep(); }, 20000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return inhibitors(QStringLiteral("idle")) == 1; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return logind.held(QStringLiteral("idle")) == 1; }, 10000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !manager->aggregateUploading(); }, 30000));
     EXPECT_FALSE(manager->isPreventingSleep());
     EXPECT_EQ(manager->sleepAssertionID(), 0u);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return inhibitors(QStringLiteral("idle")) == 0; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return logind.held(QStringLiteral("idle")) == 0; }, 10000));
     EXPECT_TRUE(QFile::exists(server.rootDir() + QStringLiteral("/big.jpg")));
 
     // The pause happens while the delay inhibitor still holds the system back.
@@ -319,7 +292,7 @@ TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
                              delayHeldAtPause = power.holdsSleepDelay();
                          }
                      });
-    ASSERT_TRUE(prepareForSleep(true));
+    ASSERT_TRUE(logind.prepareForSleep(true));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !power.holdsSleepDelay(); }, 10000));
     ASSERT_TRUE(delayHeldAtPause.has_value());
     EXPECT_TRUE(*delayHeldAtPause);
@@ -333,7 +306,7 @@ TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
     QTest::qWait(50);
     ASSERT_TRUE(manager->isPausedForNetwork());
     QSignalSpy paused(manager.get(), &ConnectionsManager::aggregatePausedChanged);
-    ASSERT_TRUE(prepareForSleep(false));
+    ASSERT_TRUE(logind.prepareForSleep(false));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return logMessages().contains(QStringLiteral("System woke up — resuming connections")); }));
     QTest::qWait(300);

@@ -193,14 +193,6 @@ TEST_F(CurlTransferClientTest, AServerWithoutMachineListingsIsListedTheOldWay)
     EXPECT_EQ(asked, 1);
 }
 
-TEST_F(CurlTransferClientTest, FtpsOperationsOnARealServer)
-{
-    FtpTestServer server;
-    server.start(FtpServerOptions{.tls = true});
-    populate(server.rootDir());
-    exerciseCommands(server.connection(), server.rootDir());
-}
-
 TEST_F(CurlTransferClientTest, SftpOperationsOnARealServer)
 {
     SftpTestServer server;
