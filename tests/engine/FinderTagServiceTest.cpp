@@ -142,21 +142,6 @@ TEST_F(FinderTagServiceTest, QueuedColoursCoalescePerFileAndSettleWritesAtOnce)
     EXPECT_EQ(tags(TagList::desktopTags), QStringList{QStringLiteral("Green")});
 }
 
-TEST_F(FinderTagServiceTest, MalformedAttributesAreTreatedAsNoTags)
-{
-    const QByteArray dictionaryRoot =
-        "<plist version=\"1.0\"><dict><key>Work</key><string>x</string></dict></plist>";
-    for (const QByteArray& malformed : {QByteArray("\x00\x01garbage\xff", 11), dictionaryRoot}) {
-        const QByteArray path = QFile::encodeName(m_file);
-        ASSERT_EQ(::lsetxattr(path.constData(), XattrTagStore::userTagsAttribute, malformed.constData(),
-                              static_cast<size_t>(malformed.size()), 0),
-                  0);
-        m_service.setTag(Colour::blue, m_file);
-        EXPECT_EQ(tags(), QStringList{QStringLiteral("Blue\n4")});
-    }
-    EXPECT_EQ(test::readFile(m_file), QByteArray("pixels"));
-}
-
 // A file gone before its tag and a file system without user attributes (procfs refuses them with
 // EOPNOTSUPP, as some network and FAT mounts do) each leave one system-log line.
 TEST_F(FinderTagServiceTest, MissingFileAndFileSystemWithoutAttributesLeaveALogLine)
