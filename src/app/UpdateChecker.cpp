@@ -78,6 +78,12 @@ int UpdateChecker::compareVersions(const QString& a, const QString& b)
     return 0;
 }
 
+bool UpdateChecker::mayFetch(const QUrl& feedUrl)
+{
+    return feedUrl.scheme() == QLatin1String("https") ||
+           (feedUrl.scheme() == QLatin1String("http") && isLoopback(feedUrl));
+}
+
 void UpdateChecker::startSchedule()
 {
     m_schedule.start();
@@ -98,9 +104,7 @@ void UpdateChecker::checkNow(bool userInitiated)
     if (m_inFlight) {
         return;
     }
-    const bool allowed = m_feedUrl.scheme() == QLatin1String("https") ||
-                         (m_feedUrl.scheme() == QLatin1String("http") && isLoopback(m_feedUrl));
-    if (!allowed) {
+    if (!mayFetch(m_feedUrl)) {
         qCWarning(lcUpdates).noquote()
             << "[UpdateChecker] Not an HTTPS feed, not fetched:" << m_feedUrl.toString();
         return;

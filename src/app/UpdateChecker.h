@@ -44,6 +44,8 @@ public:
     // "v" and anything from the first character that is neither digit nor dot ("-beta") are ignored.
     // Negative, zero or positive like a comparison of a with b.
     static int compareVersions(const QString& a, const QString& b);
+    // Only HTTPS feeds are fetched; plain HTTP only from this machine (a feed served locally for a test).
+    static bool mayFetch(const QUrl& feedUrl);
 
 Q_SIGNALS:
     // Every finished check (for tests and the benchmark of the schedule): the feed's version, or empty.
