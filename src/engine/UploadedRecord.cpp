@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cmath>
 #include <vector>
 
@@ -88,7 +89,8 @@ void UploadedRecord::loadLocked() const
         m_versions.reserve(dates.size());
         for (auto it = dates.cbegin(); it != dates.cend(); ++it) {
             const auto size = sizes.constFind(it.key());
-            m_versions.insert(it.key(), Version{it.value(), size == sizes.cend() ? -1 : qint64(*size)});
+            m_versions.insert(pathKey(it.key()),
+                              Version{it.value(), size == sizes.cend() ? -1 : qint64(*size)});
         }
     };
     if (auto dates = m_store->realDictionaryValue(m_key); dates && !dates->isEmpty()) {
@@ -117,7 +119,7 @@ bool UploadedRecord::contains(const QString& path, double modified, qint64 size)
 {
     std::lock_guard lock(m_mutex);
     loadLocked();
-    const auto version = m_versions.constFind(path);
+    const auto version = m_versions.constFind(pathKey(path));
     if (version == m_versions.constEnd()) {
         return false;
     }
@@ -135,7 +137,7 @@ void UploadedRecord::record(const QString& path, double modified, qint64 size)
     loadLocked();
     // No cap: an entry stays while its file exists (a cap evicted entries whose files were then uploaded
     // again, evicting others in turn); forgetMissingBelow drops the rest.
-    m_versions.insert(path, Version{modified, size >= 0 ? size : -1});
+    m_versions.insert(pathKey(path), Version{modified, size >= 0 ? size : -1});
     if (m_store) {
         m_store->writeTogether([&] {
             m_store->setRealDictionaryEntry(m_key, path, modified);
@@ -150,42 +152,37 @@ void UploadedRecord::record(const QString& path, double modified, qint64 size)
 
 void UploadedRecord::forgetMissingBelow(const QString& root)
 {
+    if (!m_store) {
+        return;
+    }
+    load();
     const QString prefix = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
-    // Copied under the lock, which the main thread waits for: a plain list is the quickest copy.
-    std::vector<std::pair<QString, double>> below;
+    // Read and looked up without the record's lock: a tree of many files takes a while, and the engine asks
+    // the record about new files meanwhile.
+    std::vector<std::pair<QString, double>> gone;
     {
-        std::lock_guard lock(m_mutex);
-        loadLocked();
-        below.reserve(size_t(m_versions.size()));
-        for (auto it = m_versions.cbegin(); it != m_versions.cend(); ++it) {
-            if (it.key().startsWith(prefix)) {
-                below.emplace_back(it.key(), it->modified);
+        const Dates stored = m_store->realDictionaryValue(m_key).value_or(Dates());
+        for (auto it = stored.cbegin(); it != stored.cend(); ++it) {
+            struct stat info {};
+            if (it.key().startsWith(prefix) && ::lstat(FileName::encode(it.key()).constData(), &info) != 0 &&
+                errno == ENOENT) {
+                gone.emplace_back(it.key(), it.value());
             }
         }
     }
-    // Looked up without the lock: a tree of many files takes a while, and the engine asks the record about
-    // new files meanwhile.
-    std::vector<std::pair<QString, double>> gone;
-    for (const auto& entry : below) {
-        struct stat info {};
-        if (::lstat(FileName::encode(entry.first).constData(), &info) != 0 && errno == ENOENT) {
-            gone.push_back(entry);
-        }
-    }
-    below = {};
     if (gone.empty()) {
         return;
     }
     std::lock_guard lock(m_mutex);
     // An entry recorded again meanwhile belongs to a file that is back: it stays.
     std::erase_if(gone, [&](const std::pair<QString, double>& entry) {
-        const auto version = m_versions.constFind(entry.first);
+        const auto version = m_versions.constFind(pathKey(entry.first));
         return version == m_versions.constEnd() || version->modified != entry.second;
     });
     for (const auto& entry : gone) {
-        m_versions.remove(entry.first);
+        m_versions.remove(pathKey(entry.first));
     }
-    if (m_store && !gone.empty()) {
+    if (!gone.empty()) {
         m_store->writeTogether([&] {
             for (const auto& entry : gone) {
                 m_store->removeRealDictionaryEntry(m_key, entry.first);
@@ -197,14 +194,16 @@ void UploadedRecord::forgetMissingBelow(const QString& root)
 
 UploadedRecord::Dates UploadedRecord::dates() const
 {
-    std::lock_guard lock(m_mutex);
-    loadLocked();
-    Dates dates;
-    dates.reserve(m_versions.size());
-    for (auto it = m_versions.cbegin(); it != m_versions.cend(); ++it) {
-        dates.insert(it.key(), it->modified);
-    }
-    return dates;
+    load();
+    return m_store ? m_store->realDictionaryValue(m_key).value_or(Dates()) : Dates();
+}
+
+quint64 UploadedRecord::pathKey(const QString& path)
+{
+    // Any fixed seed: the keys live only in memory.
+    constexpr size_t kSeed = 0x6f6e647269780001ULL;
+    static_assert(sizeof(size_t) == sizeof(quint64));
+    return quint64(qHash(QStringView(path), kSeed));
 }
 
 } // namespace ondrix

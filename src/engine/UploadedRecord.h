@@ -48,7 +48,8 @@ public:
     bool contains(const QString& path, double modified, qint64 size) const;
     // Records the version of `path` that was sent.
     void record(const QString& path, double modified, qint64 size);
-    // Forgets entries below `root` whose files no longer exist; the record would otherwise only grow.
+    // Forgets entries below `root` whose files no longer exist; the record would otherwise only grow. Reads
+    // the paths from the store (without a store nothing is kept to forget).
     void forgetMissingBelow(const QString& root);
 
     // Reads the record from the store unless that happened already.
@@ -56,11 +57,16 @@ public:
     // Whether the record has been read, so that asking it does not wait for the store.
     bool isLoaded() const { return m_loadedFlag.load(std::memory_order_acquire); }
 
-    // A copy of the dates, for tests and diagnostics.
+    // The dates as stored, for tests and diagnostics (empty without a store).
     Dates dates() const;
 
 private:
-    // One entry per file: a tree of 100 000 uploaded files is held once, not in two tables.
+    // One entry per file, under a 64-bit hash of its path: the paths stay in the store, and a tree of
+    // 100 000 uploaded files costs a few megabytes instead of twenty. A file is taken for uploaded only when
+    // its date and size match too, so two paths sharing a hash (one in 10^14 for such a tree) would also
+    // need the same date to the nanosecond and the same size to be mistaken for each other.
+    static quint64 pathKey(const QString& path);
+
     struct Version {
         double modified = 0;
         qint64 size = -1; // unknown: an entry of an earlier version
@@ -75,7 +81,7 @@ private:
     mutable std::mutex m_mutex;
     mutable bool m_loaded = false;
     mutable std::atomic_bool m_loadedFlag = false;
-    mutable QHash<QString, Version> m_versions;
+    mutable QHash<quint64, Version> m_versions;
 };
 
 } // namespace ondrix
