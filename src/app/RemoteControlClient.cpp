@@ -1,6 +1,7 @@
 #include "app/RemoteControlClient.h"
 
 #include "app/AppIdentity.h"
+#include "app/RemoteControlService.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -24,7 +25,8 @@ RemoteControlClient::Outcome RemoteControlClient::send(const QDBusConnection& bu
     const QDBusMessage reply = bus.call(call, QDBus::Block, 10000);
     if (reply.type() == QDBusMessage::ErrorMessage) {
         *error = reply.errorMessage();
-        return Outcome::failed;
+        return reply.errorName() == RemoteControlService::kNotAvailableError ? Outcome::refused
+                                                                             : Outcome::failed;
     }
     if (answer != nullptr && !reply.arguments().isEmpty()) {
         *answer = reply.arguments().constFirst().toString();

@@ -8,7 +8,8 @@ namespace ondrix {
 // Sends one command to the running instance's remote-control service.
 class RemoteControlClient {
 public:
-    enum class Outcome { done, notRunning, failed };
+    // refused: the running Ondrix answered that the command does nothing there (and `error` says why).
+    enum class Outcome { done, notRunning, refused, failed };
 
     // `method` is the service's method ("Show"); `error` gets the reason when the outcome is not done, and
     // `answer` (when given) the text the method returned.

@@ -194,14 +194,19 @@ int main(int argc, char** argv)
         }
         QString error;
         QString answer;
-        if (RemoteControlClient::send(QDBusConnection::sessionBus(), method, &error, &answer) ==
-            RemoteControlClient::Outcome::done) {
+        const RemoteControlClient::Outcome outcome =
+            RemoteControlClient::send(QDBusConnection::sessionBus(), method, &error, &answer);
+        if (outcome == RemoteControlClient::Outcome::done) {
             if (!answer.isEmpty()) {
                 QTextStream(stdout) << answer << '\n';
             }
             return 0;
         }
-        err << QCoreApplication::translate("main", "Cannot reach a running Ondrix: %1").arg(error) << '\n';
+        // A running Ondrix that refused the command says why itself; anything else did not reach it.
+        err << (outcome == RemoteControlClient::Outcome::refused
+                    ? error
+                    : QCoreApplication::translate("main", "Cannot reach a running Ondrix: %1").arg(error))
+            << '\n';
         return 1;
     }
 

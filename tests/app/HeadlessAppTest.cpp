@@ -136,6 +136,9 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
     EXPECT_EQ(control(QStringLiteral("--status"), &status), 0);
     EXPECT_TRUE(status.startsWith(QStringLiteral("Agency: Paused, "))) << status.toStdString();
     EXPECT_EQ(control(QStringLiteral("--resume")), 0);
+    EXPECT_EQ(control(QStringLiteral("--show"), &status), 1) << "a headless Ondrix has nothing to show";
+    EXPECT_TRUE(status.startsWith(QStringLiteral("The running Ondrix has no windows")))
+        << status.toStdString();
     EXPECT_EQ(control(QStringLiteral("--upload-now")), 0);
     EXPECT_TRUE(historyHolds(3));
     EXPECT_EQ(readFile(ftp.rootDir() + QStringLiteral("/later.jpg")), "after the pause");
