@@ -252,11 +252,12 @@ class OndrixRun:
         self.process = None
 
     def start(self, interface=False):
-        """Starts headless, or with the tray interface on Qt's offscreen platform."""
+        """Starts headless, or with the tray interface on a virtual X display (no panel: the popover opens
+        as a window, as on a desktop without a tray)."""
         self.started = time.monotonic()
         arguments = [self.bench.ondrix] if interface else [self.bench.ondrix, "--headless"]
         if interface:
-            self.env["QT_QPA_PLATFORM"] = "offscreen"
+            self.env["DISPLAY"] = self.bench.x_display()
         self.process = subprocess.Popen(arguments, env=self.env,
                                         stdout=subprocess.DEVNULL, stderr=open(self.stderr_path, "w"))
 
@@ -353,7 +354,22 @@ class Bench:
         self.rows = []
         self.load_at_start = " ".join(f"{x:.2f}" for x in os.getloadavg())
 
+    def x_display(self):
+        """A virtual X server for runs with the interface, started on first use."""
+        if getattr(self, "xvfb", None) is None:
+            read, write = os.pipe()
+            self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-nolisten", "tcp", "-screen", "0",
+                                          "1280x800x24"], pass_fds=(write,), stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL)
+            os.close(write)
+            with os.fdopen(read) as f:
+                self.display = ":" + f.readline().strip()
+        return self.display
+
     def close(self):
+        if getattr(self, "xvfb", None) is not None:
+            self.xvfb.terminate()
+            self.xvfb.wait(10)
         for server in (self.vsftpd, self.sshd):
             server.stop()
         self.bus_process.terminate()
