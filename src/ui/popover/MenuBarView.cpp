@@ -86,6 +86,9 @@ QLabel* sectionTitle(const QString& text, QWidget* parent)
     font.setWeight(QFont::DemiBold);
     font.setLetterSpacing(QFont::PercentageSpacing, 106);
     label->setFont(font);
+    // Capitals with accents ("AKTIVITÄT", "ÉTAT") reach above the font's ascent at this size: room above them
+    // keeps the marks from being cut off.
+    label->setContentsMargins(0, 2, 0, 0);
     setTone(label, PopoverTone::secondary);
     return label;
 }
