@@ -24,7 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     for (const ondrix::PushConnection& connection : *decoded) {
         (void)connection.effectiveIPTCKeyword();
-        (void)connection.isWithinSchedule(int(size % 24));
     }
     return 0;
 }
