@@ -6,7 +6,6 @@
 #include "engine/UploadTask.h"
 #include "model/AppSettings.h"
 #include "platform/FileEventSource.h"
-#include "platform/FileName.h"
 #include "platform/PreferencesStore.h"
 #include "platform/SoundPlayer.h"
 #include "records/HistoryService.h"
@@ -106,8 +105,8 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
         [task = m_task](const UploadJob& job, const UploadTaskControl& control) {
             return task->perform(job, control);
         },
-        [this](const UploadResult& result) { handleResult(result); },
-        [this](const UploadJob& job) { handleJobUpdate(job); });
+        [this](const QList<UploadResult>& results) { handleResults(results); },
+        [this](const UploadJob& job) { handleJobUpdate(job); }, [this] { afterDelivery(); });
 }
 
 ConnectionEngine::~ConnectionEngine()
@@ -405,7 +404,7 @@ void ConnectionEngine::handleFileEvent(const QString& filePath)
     if (isAlreadyUploaded(path)) {
         return;
     }
-    if (m_inFlight.isHeldBack(path, m_clock.elapsed(), versionStamp(path))) {
+    if (m_inFlight.hasBackOffs() && m_inFlight.isHeldBack(path, m_clock.elapsed(), versionStamp(path))) {
         return;
     }
     log(QStringLiteral("[%1] ").arg(m_connection.name) +
@@ -567,11 +566,19 @@ void ConnectionEngine::handleJobUpdate(const UploadJob& job)
     if (!m_inFlight.updateJob(job)) {
         return; // not the file's current job (a late report)
     }
-    refreshCounts();
+    // The counts and the state follow once the queue has handed over everything that arrived together.
+    m_jobsChanged = true;
     if (started && job.status.isUploading()) {
         setTag(FinderTagService::UploadColour::blue, job.localPath);
     }
-    updateStateAfterJobChange();
+}
+
+void ConnectionEngine::afterDelivery()
+{
+    if (std::exchange(m_jobsChanged, false)) {
+        refreshCounts();
+        updateStateAfterJobChange();
+    }
 }
 
 void ConnectionEngine::refreshCounts()
@@ -589,25 +596,76 @@ void ConnectionEngine::updateStateAfterJobChange()
     }
 }
 
-void ConnectionEngine::handleResult(const UploadResult& result)
+void ConnectionEngine::handleResults(const QList<UploadResult>& results)
 {
-    const UploadJob& job = result.job;
-    const QString path = job.localPath;
-    m_inFlight.updateJob(job);
-    if (m_inFlight.stage(path) == InFlightFiles::Stage::uploading) {
-        m_inFlight.remove(path);
+    for (const UploadResult& result : results) {
+        const QString& path = result.job.localPath;
+        m_inFlight.updateJob(result.job);
+        if (m_inFlight.stage(path) == InFlightFiles::Stage::uploading) {
+            m_inFlight.remove(path);
+        }
     }
+    m_jobsChanged = false;
     refreshCounts();
     updateStateAfterJobChange();
-    handleOutcome(result);
+
+    // The record and the counters of every file that went up change together in one commit of the store.
+    qint64 uploadedFiles = 0;
+    qint64 uploadedBytes = 0;
+    const auto persist = [&] {
+        for (const UploadResult& result : results) {
+            if (!result.success) {
+                continue;
+            }
+            // A file the server already held is remembered too, so the scans leave it alone while it is
+            // unchanged; it is not counted.
+            recordUpload(result.job.localPath, result.skippedExisting ? LocalFileVersion() : result.sent);
+            if (!result.skippedExisting) {
+                ++uploadedFiles;
+                uploadedBytes += result.bytesUploaded;
+            }
+        }
+        if (m_services.stats) {
+            m_services.stats->recordUploads(uploadedFiles, uploadedBytes);
+        }
+    };
+    if (m_services.store) {
+        m_services.store->writeTogether(persist);
+    } else {
+        persist();
+    }
+
+    Finished finished;
+    finished.timestamp = QDateTime::currentDateTime();
+    for (const UploadResult& result : results) {
+        handleOutcome(result, finished);
+    }
+    if (finished.uploaded > 0) {
+        setCompletedCount(m_completedCount + finished.uploaded);
+        if (m_lastUploadedFile != finished.lastName) {
+            m_lastUploadedFile = finished.lastName;
+            Q_EMIT lastUploadedFileChanged(finished.lastName);
+        }
+        if (m_services.history) {
+            m_services.history->add(finished.history);
+        }
+        // Fewer than the announcement threshold wait for more, or for the delay.
+        if (!m_notificationAccumulator.isEmpty()) {
+            scheduleDelayedFlush();
+        }
+    }
+    // Versions saved during their uploads are not the ones recorded: they go up again.
+    for (const QString& path : std::as_const(finished.toOfferAgain)) {
+        handleFileEvent(path);
+    }
     updateScanPace();
-    // A stop waits for the results of uploads that were under way; this may have been the last.
+    // A stop waits for the results of uploads that were under way; these may have been the last.
     if (m_stopped && !hasRunningTransfers()) {
         Q_EMIT transfersFinished();
     }
 }
 
-void ConnectionEngine::handleOutcome(const UploadResult& result)
+void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finished)
 {
     const UploadJob& job = result.job;
     const QString path = job.localPath;
@@ -629,10 +687,9 @@ void ConnectionEngine::handleOutcome(const UploadResult& result)
     if (result.success && result.skippedExisting) {
         m_inFlight.succeeded(path);
         m_failureNotices.succeeded(path);
-        // Remembered, so the scans leave it alone while it is unchanged. Not counted, not in the history and
-        // no post-upload action: the server holds other bytes under that name, and deleting or moving this
-        // file could lose it. It was not uploaded, so it wears no upload colour.
-        recordUpload(path, LocalFileVersion());
+        // Recorded with the others, but not counted, not in the history and no post-upload action: the
+        // server holds other bytes under that name, and deleting or moving this file could lose it. It was
+        // not uploaded, so it wears no upload colour.
         if (m_connection.finderTagsEnabled && m_services.tags) {
             m_services.tags->clearColour(path);
         }
@@ -647,23 +704,8 @@ void ConnectionEngine::handleOutcome(const UploadResult& result)
                                        ? name
                                        : result.remotePath.mid(result.remotePath.lastIndexOf(u'/') + 1);
         setConsecutiveErrors(0);
-        setCompletedCount(m_completedCount + 1);
-        if (m_lastUploadedFile != name) {
-            m_lastUploadedFile = name;
-            Q_EMIT lastUploadedFileChanged(name);
-        }
-        // The record and the counters change together in one commit of the store.
-        const auto persist = [&] {
-            recordUpload(path, result.sent);
-            if (m_services.stats) {
-                m_services.stats->recordUpload(result.bytesUploaded);
-            }
-        };
-        if (m_services.store) {
-            m_services.store->writeTogether(persist);
-        } else {
-            persist();
-        }
+        ++finished.uploaded;
+        finished.lastName = name;
         setTag(FinderTagService::UploadColour::green, path);
         log(prefix + QStringLiteral("✓ ") + name +
                 (remoteName == name ? QString() : QStringLiteral(" → ") + remoteName) + QStringLiteral(" (") +
@@ -671,12 +713,12 @@ void ConnectionEngine::handleOutcome(const UploadResult& result)
             LogEntry::LogLevel::info);
         if (m_services.history) {
             HistoryEntry entry;
-            entry.timestamp = QDateTime::currentDateTime();
+            entry.timestamp = finished.timestamp;
             entry.filename = remoteName;
             entry.bytes = result.bytesUploaded;
             entry.connectionName = m_connection.name;
             entry.direction = TransferDirection::upload;
-            m_services.history->add(entry);
+            finished.history.append(entry);
         }
         if (m_connection.postUploadAction.kind() != PostUploadAction::Kind::none ||
             m_connection.deleteLocalAfterUpload) {
@@ -690,15 +732,16 @@ void ConnectionEngine::handleOutcome(const UploadResult& result)
                     LogEntry::LogLevel::info);
             }
         }
-        // A version saved during the upload is not the one recorded: it goes up again.
-        if (!m_stopped && FileName::exists(path)) {
-            handleFileEvent(path);
+        // One reading tells a file that is gone or unchanged (the usual case) from a newer version.
+        if (!m_stopped) {
+            const std::optional<FolderScan::File> now = FolderScan::stat(path);
+            if (now && !m_record->contains(path, now->modified, now->size)) {
+                finished.toOfferAgain.append(path);
+            }
         }
         m_notificationAccumulator.append({name, result.bytesUploaded});
         const int threshold = m_services.settings ? m_services.settings->notifyMinFileCount() : 1;
-        if (m_notificationAccumulator.size() < threshold) {
-            scheduleDelayedFlush();
-        } else {
+        if (m_notificationAccumulator.size() >= threshold) {
             flushNotifications();
         }
         return;

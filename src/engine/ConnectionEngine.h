@@ -13,8 +13,10 @@
 #include "model/ExtensionFilter.h"
 #include "model/PushConnection.h"
 #include "records/FailureNotices.h"
+#include "records/HistoryEntry.h"
 #include "records/LogEntry.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
@@ -163,9 +165,19 @@ private:
     bool recordIsReady();
     void offerFilesThatAwaitedTheRecord();
 
+    // What the results handed over together add up to, gathered for one round of notifications.
+    struct Finished {
+        QDateTime timestamp;
+        int uploaded = 0;
+        QString lastName;
+        QList<HistoryEntry> history;
+        QStringList toOfferAgain;
+    };
+
     void handleJobUpdate(const UploadJob& job);
-    void handleResult(const UploadResult& result);
-    void handleOutcome(const UploadResult& result);
+    void afterDelivery();
+    void handleResults(const QList<UploadResult>& results);
+    void handleOutcome(const UploadResult& result, Finished& finished);
     void recordUpload(const QString& path, const LocalFileVersion& sent);
     void scheduleDelayedFlush();
     void flushNotifications();
@@ -200,6 +212,8 @@ private:
     // The watched folder, normalised and with links resolved, and the folder as configured (normalised).
     QString m_folderPath;
     QString m_configuredFolderPath;
+    // Job updates arrived since the counts and the state were last brought up to date.
+    bool m_jobsChanged = false;
     QList<QPair<QString, qint64>> m_notificationAccumulator;
     QTimer m_notificationFlushTimer;
     QTimer m_stopGraceTimer;

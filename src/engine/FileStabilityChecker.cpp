@@ -58,8 +58,11 @@ FileStabilityChecker::Handle FileStabilityChecker::waitForStability(const QStrin
     wait.onAnswer = std::move(onAnswer);
     // The first reading happens on the next turn of the event loop, so the answer never arrives inside this
     // call.
-    wait.timerId = startTimer(0);
-    m_waitByTimer.emplace(wait.timerId, id);
+    if (m_firstReadingTimer == 0) {
+        m_firstReadingTimer = startTimer(0);
+    }
+    wait.timerId = m_firstReadingTimer;
+    m_waitsByTimer[m_firstReadingTimer].push_back(id);
     m_waits.emplace(id, std::move(wait));
     Q_EMIT activeWaitsChanged(activeWaits());
     return Handle(this, id);
@@ -67,21 +70,27 @@ FileStabilityChecker::Handle FileStabilityChecker::waitForStability(const QStrin
 
 void FileStabilityChecker::timerEvent(QTimerEvent* event)
 {
-    const auto it = m_waitByTimer.find(event->timerId());
-    if (it == m_waitByTimer.end()) {
+    const auto it = m_waitsByTimer.find(event->timerId());
+    if (it == m_waitsByTimer.end()) {
         QObject::timerEvent(event);
         return;
     }
-    const quint64 id = it->second;
     killTimer(event->timerId());
-    m_waitByTimer.erase(it);
-    if (auto wait = m_waits.find(id); wait != m_waits.end()) {
-        wait->second.timerId = 0;
+    if (event->timerId() == m_firstReadingTimer) {
+        m_firstReadingTimer = 0;
     }
-    step(id);
+    const std::vector<quint64> ids = std::move(it->second);
+    m_waitsByTimer.erase(it);
+    std::unordered_map<int, int> next;
+    for (const quint64 id : ids) {
+        if (auto wait = m_waits.find(id); wait != m_waits.end()) {
+            wait->second.timerId = 0;
+            step(id, next);
+        }
+    }
 }
 
-void FileStabilityChecker::step(quint64 id)
+void FileStabilityChecker::step(quint64 id, std::unordered_map<int, int>& next)
 {
     const auto it = m_waits.find(id);
     if (it == m_waits.end()) {
@@ -108,8 +117,12 @@ void FileStabilityChecker::step(quint64 id)
         return;
     }
     wait.previousSize = size;
-    wait.timerId = startTimer(wait.intervalMs);
-    m_waitByTimer.emplace(wait.timerId, id);
+    int& timerId = next[wait.intervalMs];
+    if (timerId == 0) {
+        timerId = startTimer(wait.intervalMs);
+    }
+    wait.timerId = timerId;
+    m_waitsByTimer[timerId].push_back(id);
 }
 
 bool FileStabilityChecker::hasTimedOut(const Wait& wait) const
@@ -130,23 +143,45 @@ void FileStabilityChecker::answer(quint64 id, Answer result)
     Wait wait = std::move(it->second);
     m_waits.erase(it);
     if (wait.timerId != 0) {
-        killTimer(wait.timerId);
-        m_waitByTimer.erase(wait.timerId);
+        leaveTimer(id, wait.timerId);
     }
     Q_EMIT activeWaitsChanged(activeWaits());
     if (!wait.onAnswer) {
         return;
     }
     // Queued on this object so the answer never re-enters the caller; dropped when the context is gone.
-    QMetaObject::invokeMethod(
-        this,
-        [context = wait.context, hasContext = wait.hasContext, handler = std::move(wait.onAnswer), result] {
-            if (hasContext && !context) {
-                return;
-            }
-            handler(result);
-        },
-        Qt::QueuedConnection);
+    m_answers.push_back(Delivery{wait.context, wait.hasContext, std::move(wait.onAnswer), result});
+    if (m_answers.size() == 1) {
+        QMetaObject::invokeMethod(this, &FileStabilityChecker::deliverAnswers, Qt::QueuedConnection);
+    }
+}
+
+void FileStabilityChecker::leaveTimer(quint64 id, int timerId)
+{
+    const auto it = m_waitsByTimer.find(timerId);
+    if (it == m_waitsByTimer.end()) {
+        return;
+    }
+    std::erase(it->second, id);
+    // A timer nobody waits on any more goes, or a cancelled hour-long wait would keep it.
+    if (it->second.empty()) {
+        killTimer(timerId);
+        m_waitsByTimer.erase(it);
+        if (timerId == m_firstReadingTimer) {
+            m_firstReadingTimer = 0;
+        }
+    }
+}
+
+void FileStabilityChecker::deliverAnswers()
+{
+    const std::vector<Delivery> answers = std::exchange(m_answers, {});
+    for (const Delivery& delivery : answers) {
+        if (delivery.hasContext && !delivery.context) {
+            continue;
+        }
+        delivery.onAnswer(delivery.answer);
+    }
 }
 
 std::optional<qint64> FileStabilityChecker::sizeOf(const QString& path)

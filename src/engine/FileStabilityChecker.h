@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 namespace ondrix {
 
@@ -15,8 +16,10 @@ namespace ondrix {
 // until two readings agree (stable), the size cannot be read (the file vanished) or the maximum wait has
 // passed. Only the size is compared.
 //
-// Lives on the main thread. A wait sleeps on a timer, so any number of waits proceed side by side; the answer
-// is always delivered later, by a queued call, never inside waitForStability or cancel.
+// Lives on the main thread. A wait sleeps on a timer, so any number of waits proceed side by side; waits that
+// read in the same turn and have the same interval share one timer, so a scan that offers a thousand files
+// costs a few timers, not a thousand. Answers are always delivered later, never inside waitForStability or
+// cancel: those given in one turn go together in one queued call.
 class FileStabilityChecker : public QObject {
     Q_OBJECT
     Q_PROPERTY(int activeWaits READ activeWaits NOTIFY activeWaitsChanged)
@@ -81,9 +84,20 @@ private:
         AnswerHandler onAnswer;
     };
 
-    void step(quint64 id);
+    struct Delivery {
+        QPointer<QObject> context;
+        bool hasContext = false;
+        AnswerHandler onAnswer;
+        Answer answer = Answer::Cancelled;
+    };
+
+    // Reads the file of one wait; a wait that needs another reading joins the timer in `next` for its
+    // interval (started when missing).
+    void step(quint64 id, std::unordered_map<int, int>& next);
     void cancel(quint64 id);
     void answer(quint64 id, Answer answer);
+    void leaveTimer(quint64 id, int timerId);
+    void deliverAnswers();
     bool hasTimedOut(const Wait& wait) const;
     static std::optional<qint64> sizeOf(const QString& path);
 
@@ -91,7 +105,10 @@ private:
     double m_maxWaitSeconds = kDefaultMaxWaitSeconds;
     quint64 m_nextId = 1;
     std::unordered_map<quint64, Wait> m_waits;
-    std::unordered_map<int, quint64> m_waitByTimer;
+    // The waits each timer wakes, and the timer of the first readings of this turn.
+    std::unordered_map<int, std::vector<quint64>> m_waitsByTimer;
+    int m_firstReadingTimer = 0;
+    std::vector<Delivery> m_answers;
 };
 
 } // namespace ondrix

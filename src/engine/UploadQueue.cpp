@@ -10,43 +10,58 @@
 
 namespace ondrix {
 
-// A finished transfer's way back to the queue. It is posted ahead of ordinary events so that the next job
-// starts without waiting behind the handling of earlier results; progress reports it overtakes are ignored,
-// as any report that arrives after the finish step is.
-class UploadQueue::FinishEvent : public QEvent {
+// Tells the queue that transfers reported progress or ended. It is posted ahead of ordinary events so that
+// the next job starts without waiting behind the handling of earlier results; progress reports it overtakes
+// are ignored, as any report that arrives after the finish step is.
+class UploadQueue::ArrivalEvent : public QEvent {
 public:
-    explicit FinishEvent(UploadResult result)
+    ArrivalEvent()
         : QEvent(type())
-        , result(std::move(result))
     {}
     static QEvent::Type type()
     {
         static const auto registered = QEvent::Type(QEvent::registerEventType());
         return registered;
     }
-    UploadResult result;
 };
 
-// The tasks' weak reference to their queue. Posting to a QObject from another thread is safe only while it
-// lives, so posts happen under the mutex and the queue's destructor clears the pointer under it.
+// The tasks' way back to their queue. Posting to a QObject from another thread is safe only while it lives,
+// so posts happen under the mutex and the queue's destructor clears the pointer under it. Reports and results
+// wait here until the queue takes them; only the first of a batch posts an event, so transfers that end
+// together wake the main thread once.
 struct UploadQueue::Link {
     std::mutex mutex;
     UploadQueue* queue = nullptr;
+    // The latest progress of each job since the queue last looked.
+    QHash<QUuid, std::pair<qint64, qint64>> progress;
+    QList<QUuid> progressOrder;
+    QList<UploadResult> finished;
+    bool posted = false;
 
-    template <typename Fn>
-    void post(Fn&& fn)
+    void postProgress(const QUuid& id, qint64 sent, qint64 total)
     {
         std::lock_guard lock(mutex);
-        if (queue) {
-            QMetaObject::invokeMethod(
-                queue, [q = queue, fn = std::forward<Fn>(fn)]() mutable { fn(q); }, Qt::QueuedConnection);
+        if (!queue) {
+            return;
         }
+        if (!progress.contains(id)) {
+            progressOrder.append(id);
+        }
+        progress.insert(id, {sent, total});
+        wakeLocked();
     }
     void postFinish(UploadResult result)
     {
         std::lock_guard lock(mutex);
         if (queue) {
-            QCoreApplication::postEvent(queue, new FinishEvent(std::move(result)), Qt::HighEventPriority);
+            finished.append(std::move(result));
+            wakeLocked();
+        }
+    }
+    void wakeLocked()
+    {
+        if (!std::exchange(posted, true)) {
+            QCoreApplication::postEvent(queue, new ArrivalEvent, Qt::HighEventPriority);
         }
     }
     bool isAlive()
@@ -80,12 +95,13 @@ int UploadQueue::clampConcurrency(int requested)
     return std::clamp(requested, kMinConcurrent, kMaxConcurrent);
 }
 
-void UploadQueue::setCallbacks(PerformUpload performUpload, JobCompletedHandler onJobCompleted,
-                               JobUpdateHandler onJobUpdate)
+void UploadQueue::setCallbacks(PerformUpload performUpload, JobsCompletedHandler onJobsCompleted,
+                               JobUpdateHandler onJobUpdate, DeliveredHandler onDelivered)
 {
     m_performUpload = std::move(performUpload);
-    m_onJobCompleted = std::move(onJobCompleted);
+    m_onJobsCompleted = std::move(onJobsCompleted);
     m_onJobUpdate = std::move(onJobUpdate);
+    m_onDelivered = std::move(onDelivered);
 }
 
 void UploadQueue::enqueue(UploadJob job)
@@ -167,7 +183,7 @@ void UploadQueue::startJob(UploadJob job)
     UploadTaskControl control(
         [weakLink, id = job.id](qint64 sent, qint64 total) {
             if (const auto link = weakLink.lock()) {
-                link->post([id, sent, total](UploadQueue* queue) { queue->updateProgress(id, sent, total); });
+                link->postProgress(id, sent, total);
             }
         },
         cancelled);
@@ -192,42 +208,98 @@ void UploadQueue::startJob(UploadJob job)
 
 bool UploadQueue::event(QEvent* event)
 {
-    if (event->type() == FinishEvent::type()) {
-        finish(static_cast<FinishEvent*>(event)->result);
+    if (event->type() == ArrivalEvent::type()) {
+        takeArrivals();
         return true;
     }
     return QObject::event(event);
 }
 
-void UploadQueue::finish(const UploadResult& result)
+void UploadQueue::takeArrivals()
 {
+    QHash<QUuid, std::pair<qint64, qint64>> progress;
+    QList<QUuid> progressOrder;
+    QList<UploadResult> finished;
+    {
+        std::lock_guard lock(m_link->mutex);
+        progress.swap(m_link->progress);
+        progressOrder.swap(m_link->progressOrder);
+        finished.swap(m_link->finished);
+        m_link->posted = false;
+    }
+    // Progress first: a report always left its transfer before the transfer's result did.
+    for (const QUuid& id : std::as_const(progressOrder)) {
+        const auto& [sent, total] = progress.value(id);
+        updateProgress(id, sent, total);
+    }
+    if (finished.isEmpty()) {
+        return;
+    }
     const int pendingBefore = pendingCount();
     const int activeBefore = activeCount();
-    m_activeTasks.remove(result.job.id);
-    // After cancelAll the job is gone already, and a new job for the same file may be queued: its path stays.
-    if (m_active.remove(result.job.id) > 0) {
-        m_queuedPaths.remove(result.job.localPath);
-    }
-    if (m_onJobCompleted) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, handler = m_onJobCompleted, result] {
-                --m_running;
-                handler(result);
-            },
-            Qt::QueuedConnection);
-    } else {
-        --m_running;
+    // Every ended transfer frees its place before the next jobs start, so the results stay together.
+    for (UploadResult& result : finished) {
+        finish(std::move(result));
     }
     runStartStep();
     notifyCounts(pendingBefore, activeBefore);
 }
 
+void UploadQueue::finish(UploadResult result)
+{
+    m_activeTasks.remove(result.job.id);
+    // After cancelAll the job is gone already, and a new job for the same file may be queued: its path stays.
+    if (m_active.remove(result.job.id) > 0) {
+        m_queuedPaths.remove(result.job.localPath);
+    }
+    UploadJob job = result.job;
+    post(Notice{std::move(job), std::move(result)});
+}
+
 void UploadQueue::postJobUpdate(const UploadJob& job)
 {
     if (m_onJobUpdate) {
-        QMetaObject::invokeMethod(
-            this, [handler = m_onJobUpdate, job] { handler(job); }, Qt::QueuedConnection);
+        post(Notice{job, std::nullopt});
+    }
+}
+
+void UploadQueue::post(Notice notice)
+{
+    m_outbox.append(std::move(notice));
+    if (!std::exchange(m_deliveryScheduled, true)) {
+        QMetaObject::invokeMethod(this, &UploadQueue::deliver, Qt::QueuedConnection);
+    }
+}
+
+void UploadQueue::deliver()
+{
+    m_deliveryScheduled = false;
+    const QList<Notice> notices = std::exchange(m_outbox, {});
+    // Updates one by one; each run of results that follow one another as one list.
+    QList<UploadResult> results;
+    const auto handOverResults = [&] {
+        if (results.isEmpty()) {
+            return;
+        }
+        m_running -= int(results.size());
+        const QList<UploadResult> batch = std::exchange(results, {});
+        if (m_onJobsCompleted) {
+            m_onJobsCompleted(batch);
+        }
+    };
+    for (const Notice& notice : notices) {
+        if (notice.result) {
+            results.append(*notice.result);
+            continue;
+        }
+        handOverResults();
+        if (m_onJobUpdate) {
+            m_onJobUpdate(notice.job);
+        }
+    }
+    handOverResults();
+    if (m_onDelivered) {
+        m_onDelivered();
     }
 }
 

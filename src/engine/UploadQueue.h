@@ -14,6 +14,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QThreadPool;
 
@@ -23,8 +24,10 @@ namespace ondrix {
 // maxConcurrent run; the upload function performs each one on the transfer thread pool; starts, progress and
 // outcomes come back through two callbacks. The queue knows nothing about files or servers.
 //
-// Lives on the main thread: its operations run there one at a time, and every callback is posted there as
-// its own queued call, in the order the queue produces them.
+// Lives on the main thread: its operations run there one at a time. Callbacks are queued there in the order
+// the queue produces them and handed over together: one queued call delivers everything that piled up since
+// the last one, so a burst of small files costs a few wake-ups of the main thread instead of several per
+// file. Transfers that end together are handed over as one list.
 class UploadQueue : public QObject {
     Q_OBJECT
     Q_PROPERTY(int maxConcurrent READ maxConcurrent CONSTANT)
@@ -35,8 +38,11 @@ class UploadQueue : public QObject {
 public:
     // Performs one job and returns its outcome. Runs on the transfer thread pool, never on the main thread.
     using PerformUpload = std::function<UploadResult(const UploadJob&, const UploadTaskControl&)>;
-    using JobCompletedHandler = std::function<void(const UploadResult&)>;
+    // Results in the order the transfers ended; never empty.
+    using JobsCompletedHandler = std::function<void(const QList<UploadResult>&)>;
     using JobUpdateHandler = std::function<void(const UploadJob&)>;
+    // After each delivery of updates and results, once they have all been handed over.
+    using DeliveredHandler = std::function<void()>;
 
     static constexpr int kMinConcurrent = int(PushConnection::kMinSimultaneousUploads);
     static constexpr int kMaxConcurrent = int(PushConnection::kMaxSimultaneousUploads);
@@ -49,8 +55,8 @@ public:
     static int clampConcurrency(int requested);
 
     // Stored once by the owner right after creation.
-    void setCallbacks(PerformUpload performUpload, JobCompletedHandler onJobCompleted,
-                      JobUpdateHandler onJobUpdate);
+    void setCallbacks(PerformUpload performUpload, JobsCompletedHandler onJobsCompleted,
+                      JobUpdateHandler onJobUpdate, DeliveredHandler onDelivered = {});
 
     // Drops the job when a job for the same local file is pending or active; otherwise appends it and starts
     // what may start.
@@ -72,7 +78,7 @@ public:
     const QList<UploadJob>& pendingJobs() const { return m_pending; }
     // Active jobs with their latest progress, in no particular order.
     QList<UploadJob> activeJobs() const { return m_active.values(); }
-    // Transfers started whose results have not yet been handed to onJobCompleted, including those that
+    // Transfers started whose results have not yet been handed to onJobsCompleted, including those that
     // cancelAll no longer counts as active.
     int runningCount() const { return m_running; }
 
@@ -86,12 +92,20 @@ protected:
 
 private:
     struct Link;
-    class FinishEvent;
+    class ArrivalEvent;
+    // What waits to be handed to the callbacks: a job update, or a result when `result` is set.
+    struct Notice {
+        UploadJob job;
+        std::optional<UploadResult> result;
+    };
 
     void runStartStep();
     void startJob(UploadJob job);
-    void finish(const UploadResult& result);
+    void takeArrivals();
+    void finish(UploadResult result);
     void postJobUpdate(const UploadJob& job);
+    void post(Notice notice);
+    void deliver();
     void setPaused(bool paused);
     void notifyCounts(int pendingBefore, int activeBefore);
 
@@ -108,8 +122,11 @@ private:
     bool m_isPaused = false;
     int m_running = 0;
     PerformUpload m_performUpload;
-    JobCompletedHandler m_onJobCompleted;
+    JobsCompletedHandler m_onJobsCompleted;
     JobUpdateHandler m_onJobUpdate;
+    DeliveredHandler m_onDelivered;
+    QList<Notice> m_outbox;
+    bool m_deliveryScheduled = false;
 };
 
 } // namespace ondrix

@@ -37,8 +37,16 @@ HistoryService::~HistoryService()
 
 void HistoryService::add(const HistoryEntry& entry)
 {
+    add(QList<HistoryEntry>{entry});
+}
+
+void HistoryService::add(const QList<HistoryEntry>& entries)
+{
+    if (entries.isEmpty()) {
+        return;
+    }
     QMetaObject::invokeMethod(
-        this, [this, entry] { insertOnOwnerThread(entry); }, Qt::QueuedConnection);
+        this, [this, entries] { insertOnOwnerThread(entries); }, Qt::QueuedConnection);
 }
 
 void HistoryService::clear()
@@ -46,10 +54,13 @@ void HistoryService::clear()
     QMetaObject::invokeMethod(this, &HistoryService::clearOnOwnerThread, Qt::QueuedConnection);
 }
 
-void HistoryService::insertOnOwnerThread(const HistoryEntry& entry)
+void HistoryService::insertOnOwnerThread(const QList<HistoryEntry>& entries)
 {
     m_writer.submit([&] {
-        m_entries.prepend(entry);
+        // Newest first: the last of the entries ends up on top.
+        for (const HistoryEntry& entry : entries) {
+            m_entries.prepend(entry);
+        }
         if (m_entries.size() > maxEntries) {
             m_entries.resize(maxEntries);
         }

@@ -36,6 +36,8 @@ public:
     ~HistoryService() override;
 
     void add(const HistoryEntry& entry);
+    // Adds the entries in their order, as many calls of `add` would, with one change of the list.
+    void add(const QList<HistoryEntry>& entries);
     void clear();
 
     QList<HistoryEntry> entries() const { return m_entries; }
@@ -54,7 +56,7 @@ Q_SIGNALS:
     void entriesChanged();
 
 private:
-    void insertOnOwnerThread(const HistoryEntry& entry);
+    void insertOnOwnerThread(const QList<HistoryEntry>& entries);
     void clearOnOwnerThread();
     BackgroundWriter::Job takeSnapshot();
     bool writeFile(const QList<HistoryEntry>& snapshot);

@@ -113,10 +113,18 @@ void StatsService::checkDayRollover()
 
 void StatsService::recordUpload(qint64 bytes)
 {
+    recordUploads(1, bytes);
+}
+
+void StatsService::recordUploads(qint64 files, qint64 bytes)
+{
+    if (files < 1) {
+        return;
+    }
     checkDayRollover();
-    setTodayFiles(m_todayFiles + 1);
+    setTodayFiles(m_todayFiles + files);
     setTodayBytes(m_todayBytes + bytes);
-    setTotalFiles(m_totalFiles + 1);
+    setTotalFiles(m_totalFiles + files);
     setTotalBytes(m_totalBytes + bytes);
     setLastActivityDate(m_clock());
     scheduleSave();

@@ -62,6 +62,8 @@ public:
     QString currentDay() const { return m_currentDay; }
 
     void recordUpload(qint64 bytes);
+    // Counts `files` uploads of `bytes` together, with one notification per counter.
+    void recordUploads(qint64 files, qint64 bytes);
     void checkDayRollover();
     void load();
     // Writes the counters now (one commit).

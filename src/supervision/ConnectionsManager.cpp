@@ -332,14 +332,21 @@ void ConnectionsManager::startEngine(const PushConnection& connection)
         m_configureEngine(*engine);
     }
     ConnectionEngine* raw = engine.get();
-    m_cancellables.append(connect(raw, &ConnectionEngine::stateChanged, this,
-                                  &ConnectionsManager::scheduleAggregateUpdate, Qt::QueuedConnection));
+    // Direct: the update itself is deferred (and shared by everything that changes in one turn), so an
+    // engine that reports every step of a burst of files costs one recomputation, not one queued call each.
+    m_cancellables.append(
+        connect(raw, &ConnectionEngine::stateChanged, this, &ConnectionsManager::scheduleAggregateUpdate));
     m_cancellables.append(connect(raw, &ConnectionEngine::activeJobsChanged, this,
-                                  &ConnectionsManager::scheduleAggregateUpdate, Qt::QueuedConnection));
+                                  &ConnectionsManager::scheduleAggregateUpdate));
     m_cancellables.append(connect(raw, &ConnectionEngine::isStabilityCheckingChanged, this,
-                                  &ConnectionsManager::scheduleAggregateUpdate, Qt::QueuedConnection));
+                                  &ConnectionsManager::scheduleAggregateUpdate));
+    // Uploads finished together raise the count once, by how many they were.
     m_cancellables.append(connect(
-        raw, &ConnectionEngine::completedCountChanged, this, [this] { setUnreadCount(m_unreadCount + 1); },
+        raw, &ConnectionEngine::completedCountChanged, this,
+        [this, counted = 0](int completed) mutable {
+            setUnreadCount(m_unreadCount + std::max(0, completed - counted));
+            counted = completed;
+        },
         Qt::QueuedConnection));
     // The state subscription also delivers the value current at subscription time.
     scheduleAggregateUpdate();

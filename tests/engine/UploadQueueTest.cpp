@@ -141,10 +141,14 @@ protected:
         auto queue = std::make_unique<UploadQueue>(concurrency, &m_pool);
         queue->setCallbacks([this](const UploadJob& job,
                                    const UploadTaskControl& control) { return m_gate.perform(job, control); },
-                            [this](const UploadResult& result) {
+                            [this](const QList<UploadResult>& results) {
                                 checkThread();
-                                m_results.append(result);
-                                m_log.append(QStringLiteral("done ") + nameOf(result.job));
+                                EXPECT_FALSE(results.isEmpty());
+                                ++m_resultBatches;
+                                for (const UploadResult& result : results) {
+                                    m_results.append(result);
+                                    m_log.append(QStringLiteral("done ") + nameOf(result.job));
+                                }
                             },
                             [this](const UploadJob& job) {
                                 checkThread();
@@ -176,6 +180,7 @@ protected:
     TransferGate m_gate;
     QList<UploadJob> m_updates;
     QList<UploadResult> m_results;
+    int m_resultBatches = 0;
     QStringList m_log;
     bool m_callbackOffMainThread = false;
 };
@@ -245,6 +250,39 @@ TEST_F(UploadQueueTest, AFinishedTransferStartsTheNextJobAheadOfWaitingEvents)
     ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 2; }, 5000));
     EXPECT_EQ(order, (QStringList{QStringLiteral("pending 0"), QStringLiteral("waiting work")}));
     ASSERT_TRUE(waitForStarted(2));
+}
+
+TEST_F(UploadQueueTest, WhatArrivesTogetherIsHandedOverTogetherBeforeTheNextStart)
+{
+    auto queue = makeQueue(2);
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
+        queue->enqueue(makeJob(QString::fromLatin1(name)));
+    }
+    ASSERT_TRUE(waitForStarted(2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_log.size() == 2; }));
+    // Reports that pile up before the main thread looks collapse into the newest one.
+    const UploadTaskControl control = m_gate.control(QStringLiteral("a.jpg"));
+    control.reportProgress(10, 100);
+    control.reportProgress(60, 100);
+    m_gate.release(QStringLiteral("a.jpg"));
+    m_gate.release(QStringLiteral("b.jpg"));
+    m_pool.waitForDone(); // both transfers have ended and no event has run meanwhile
+    ASSERT_TRUE(waitForResults(2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_log.size() == 5; }));
+
+    EXPECT_EQ(m_resultBatches, 1);
+    QStringList done = m_log.mid(2, 2);
+    done.sort();
+    EXPECT_EQ(done, (QStringList{"done a.jpg", "done b.jpg"}));
+    EXPECT_EQ(m_log.last(), QStringLiteral("start c.jpg"));
+    QList<qint64> progressOfA;
+    for (const UploadJob& update : std::as_const(m_updates)) {
+        if (nameOf(update) == QStringLiteral("a.jpg") && update.bytesUploaded > 0) {
+            progressOfA.append(update.bytesUploaded);
+        }
+    }
+    EXPECT_EQ(progressOfA, QList<qint64>{60});
+    EXPECT_EQ(queue->runningCount(), 1);
 }
 
 TEST_F(UploadQueueTest, DropsAJobForAFileThatIsAlreadyPendingOrActive)
