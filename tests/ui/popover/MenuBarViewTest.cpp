@@ -400,12 +400,13 @@ TEST_F(MenuBarViewTest, ActivityListsThreeJobsAndSumsUpTheRest)
         << "green while uploading";
     saveScreenshot(view.get(), QStringLiteral("popover-uploading"));
 
-    // Progress reports of five transfers are folded: far fewer refreshes than reports.
+    // Progress reports of five transfers are folded: no more refreshes than the refresh pace allows (the
+    // engine already folds reports that reach it together, so fewer arrive than the transfers make).
     const int refreshesBefore = view->jobRefreshCount();
     int reports = 0;
     QObject::connect(engine, &ConnectionEngine::activeJobsChanged, view.get(), [&] { ++reports; });
     QTest::qWait(1000);
-    EXPECT_GT(reports, 5);
+    EXPECT_GT(reports, 1);
     EXPECT_LE(view->jobRefreshCount() - refreshesBefore, 1000 / MenuBarView::kProgressRefreshMs + 2)
         << reports << " reports";
 
