@@ -167,6 +167,7 @@ size_t readFromFile(char* buffer, size_t size, size_t count, void* file)
 int easyPerformStalls(const PushConnection& connection, const QString& local, int count, double* seconds)
 {
     CurlConnectionCache cache;
+    CURLSH* share = cache.acquire();
     int stalls = 0;
     QElapsedTimer timer;
     timer.start();
@@ -175,7 +176,7 @@ int easyPerformStalls(const PushConnection& connection, const QString& local, in
         std::FILE* file = std::fopen(QFile::encodeName(local).constData(), "rb");
         const QByteArray url = serverUrl(connection, percentEncodePath(QStringLiteral("/stall/f%1").arg(i)));
         const QByteArray login = (connection.username + QLatin1Char(':') + connection.password).toUtf8();
-        curl_easy_setopt(easy, CURLOPT_SHARE, cache.share());
+        curl_easy_setopt(easy, CURLOPT_SHARE, share);
         curl_easy_setopt(easy, CURLOPT_URL, url.constData());
         curl_easy_setopt(easy, CURLOPT_USERPWD, login.constData());
         curl_easy_setopt(easy, CURLOPT_UPLOAD, 1L);
@@ -194,6 +195,7 @@ int easyPerformStalls(const PushConnection& connection, const QString& local, in
         curl_easy_cleanup(easy);
     }
     *seconds = double(timer.nsecsElapsed()) / 1e9;
+    cache.release(share);
     return stalls;
 }
 

@@ -6,45 +6,63 @@ namespace ondrix {
 
 CurlConnectionCache::CurlConnectionCache() = default;
 
-CURLSH* CurlConnectionCache::share() const
+CURLSH* CurlConnectionCache::acquire()
 {
-    std::call_once(m_made, [this] { const_cast<CurlConnectionCache*>(this)->make(); });
-    return m_share;
+    std::lock_guard guard(m_mutex);
+    if (!m_free.empty()) {
+        CURLSH* share = m_free.back();
+        m_free.pop_back();
+        return share;
+    }
+    ensureCurlInitialized();
+    auto share = std::make_unique<Share>();
+    share->handle = curl_share_init();
+    if (share->handle == nullptr) {
+        return nullptr;
+    }
+    curl_share_setopt(share->handle, CURLSHOPT_LOCKFUNC, &CurlConnectionCache::lock);
+    curl_share_setopt(share->handle, CURLSHOPT_UNLOCKFUNC, &CurlConnectionCache::unlock);
+    curl_share_setopt(share->handle, CURLSHOPT_USERDATA, share.get());
+    curl_share_setopt(share->handle, CURLSHOPT_SHARE, CURL_LOCK_DATA_CONNECT);
+    curl_share_setopt(share->handle, CURLSHOPT_SHARE, CURL_LOCK_DATA_DNS);
+    // Every FTPS data connection starts a TLS session; resuming the one of its control connection spares
+    // the full handshake for each file (and some servers insist on it).
+    curl_share_setopt(share->handle, CURLSHOPT_SHARE, CURL_LOCK_DATA_SSL_SESSION);
+    m_shares.push_back(std::move(share));
+    return m_shares.back()->handle;
 }
 
-void CurlConnectionCache::make()
+void CurlConnectionCache::release(CURLSH* share)
 {
-    ensureCurlInitialized();
-    m_share = curl_share_init();
-    if (m_share == nullptr) {
+    if (share == nullptr) {
         return;
     }
-    curl_share_setopt(m_share, CURLSHOPT_LOCKFUNC, &CurlConnectionCache::lock);
-    curl_share_setopt(m_share, CURLSHOPT_UNLOCKFUNC, &CurlConnectionCache::unlock);
-    curl_share_setopt(m_share, CURLSHOPT_USERDATA, this);
-    curl_share_setopt(m_share, CURLSHOPT_SHARE, CURL_LOCK_DATA_CONNECT);
-    curl_share_setopt(m_share, CURLSHOPT_SHARE, CURL_LOCK_DATA_DNS);
-    // Every FTPS data connection starts a TLS session; resuming the one of an earlier transfer spares the
-    // full handshake for each file.
-    curl_share_setopt(m_share, CURLSHOPT_SHARE, CURL_LOCK_DATA_SSL_SESSION);
+    std::lock_guard guard(m_mutex);
+    m_free.push_back(share);
+}
+
+std::size_t CurlConnectionCache::shareCount() const
+{
+    std::lock_guard guard(m_mutex);
+    return m_shares.size();
 }
 
 CurlConnectionCache::~CurlConnectionCache()
 {
-    if (m_share != nullptr) {
+    for (const std::unique_ptr<Share>& share : m_shares) {
         // Closes the cached connections (QUIT / SSH disconnect) through the share's own internal handle.
-        curl_share_cleanup(m_share);
+        curl_share_cleanup(share->handle);
     }
 }
 
-void CurlConnectionCache::lock(CURL*, curl_lock_data data, curl_lock_access, void* self)
+void CurlConnectionCache::lock(CURL*, curl_lock_data data, curl_lock_access, void* share)
 {
-    static_cast<CurlConnectionCache*>(self)->m_locks.at(static_cast<std::size_t>(data)).lock();
+    static_cast<Share*>(share)->locks.at(static_cast<std::size_t>(data)).lock();
 }
 
-void CurlConnectionCache::unlock(CURL*, curl_lock_data data, void* self)
+void CurlConnectionCache::unlock(CURL*, curl_lock_data data, void* share)
 {
-    static_cast<CurlConnectionCache*>(self)->m_locks.at(static_cast<std::size_t>(data)).unlock();
+    static_cast<Share*>(share)->locks.at(static_cast<std::size_t>(data)).unlock();
 }
 
 } // namespace ondrix

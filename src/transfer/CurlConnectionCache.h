@@ -3,14 +3,21 @@
 #include <curl/curl.h>
 
 #include <array>
+#include <memory>
 #include <mutex>
+#include <vector>
 
 namespace ondrix {
 
-// A libcurl connection cache (and DNS cache) that easy handles on several threads share, so consecutive and
-// parallel operations of one uploader or client reuse logged-in FTP, FTPS and SFTP connections instead of
-// paying a TCP, TLS or SSH handshake and a login per file. Each kind of shared data has its own mutex, as
-// libcurl asks. Must outlive every easy handle that uses it; hold it by shared_ptr for that.
+// Logged-in FTP, FTPS and SFTP connections (with their TLS sessions and DNS answers) that the operations of
+// one uploader or client reuse, on any thread, instead of paying a TCP, TLS or SSH handshake and a login per
+// file. They are kept in libcurl shares, and an operation holds one share for itself while it runs: the
+// share's connections and the TLS sessions they negotiated stay together. An FTPS data connection resumes
+// the session libcurl last stored for the server, and with one share for all parallel operations that is
+// often the session of another control connection: a server that runs each login in its own process (its
+// own ticket keys) cannot resume it and negotiates in full, or, when it demands that the data connection
+// reuse the control connection's session, refuses the transfer. Must outlive every easy handle that uses a
+// share; hold it by shared_ptr for that.
 class CurlConnectionCache {
 public:
     CurlConnectionCache();
@@ -18,20 +25,29 @@ public:
     CurlConnectionCache(const CurlConnectionCache&) = delete;
     CurlConnectionCache& operator=(const CurlConnectionCache&) = delete;
 
-    // For CURLOPT_SHARE; null when libcurl could not make the share (handles then work unshared). Made by
-    // the first transfer: libcurl's start-up loads the TLS and SSH libraries, megabytes an engine that
-    // watches an idle folder never needs.
-    CURLSH* share() const;
+    // A share for CURLOPT_SHARE that no other operation holds until it is given back with release(): the one
+    // given back last (its connections are the most likely to be still open), else a new one. Null when
+    // libcurl cannot make a share (the handle then works unshared). Shares are made on first use: libcurl's
+    // start-up loads the TLS and SSH libraries, megabytes an engine that watches an idle folder never needs.
+    CURLSH* acquire();
+    // Gives back a share from acquire() once the easy handles that used it are cleaned up.
+    void release(CURLSH* share);
+    // Shares made so far: the most operations that ran at once.
+    std::size_t shareCount() const;
 
 private:
-    static void lock(CURL* handle, curl_lock_data data, curl_lock_access access, void* self);
-    static void unlock(CURL* handle, curl_lock_data data, void* self);
+    struct Share {
+        CURLSH* handle = nullptr;
+        std::array<std::mutex, CURL_LOCK_DATA_LAST> locks;
+    };
 
-    void make();
+    static void lock(CURL* handle, curl_lock_data data, curl_lock_access access, void* share);
+    static void unlock(CURL* handle, curl_lock_data data, void* share);
 
-    mutable std::once_flag m_made;
-    CURLSH* m_share = nullptr;
-    std::array<std::mutex, CURL_LOCK_DATA_LAST> m_locks;
+    mutable std::mutex m_mutex;
+    std::vector<std::unique_ptr<Share>> m_shares;
+    // Shares no operation holds, the one given back last at the end.
+    std::vector<CURLSH*> m_free;
 };
 
 } // namespace ondrix

@@ -22,8 +22,11 @@ CurlHandle::CurlHandle(std::shared_ptr<CurlConnectionCache> cache)
     if (m_easy != nullptr) {
         curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_errorBuffer);
     }
-    if (m_easy != nullptr && m_cache && m_cache->share() != nullptr) {
-        curl_easy_setopt(m_easy, CURLOPT_SHARE, m_cache->share());
+    if (m_easy != nullptr && m_cache) {
+        m_share = m_cache->acquire();
+        if (m_share != nullptr) {
+            curl_easy_setopt(m_easy, CURLOPT_SHARE, m_share);
+        }
     }
 }
 
@@ -31,6 +34,9 @@ CurlHandle::~CurlHandle()
 {
     if (m_easy != nullptr) {
         curl_easy_cleanup(m_easy);
+    }
+    if (m_cache) {
+        m_cache->release(m_share);
     }
 }
 
@@ -83,6 +89,12 @@ void CurlHandle::applyProtocolOptions(const PushConnection& connection)
             set(CURLOPT_CAINFO, bundle);
             set(CURLOPT_CAPATH, static_cast<const char*>(nullptr));
         }
+        // At most TLS 1.2. libcurl (7.88) never reads on an upload's data connection, so it misses the
+        // session ticket a TLS 1.3 server sends there after the handshake, and offers the next data
+        // connection a ticket already spent: the server negotiates in full, or, when it demands that data
+        // connections resume the control connection's session (vsftpd by default), refuses every file after
+        // the first on a connection. TLS 1.2 sessions resume any number of times, without a key exchange.
+        set(CURLOPT_SSLVERSION, long(CURL_SSLVERSION_DEFAULT) | long(CURL_SSLVERSION_MAX_TLSv1_2));
         m_activeFtps = connection.ftpMode == FTPMode::active;
     }
 }
@@ -137,7 +149,7 @@ CURLM* threadMulti()
 CURLcode CurlHandle::perform()
 {
     ensureCurlInitialized();
-    const bool shared = m_cache && m_cache->share() != nullptr;
+    const bool shared = m_share != nullptr;
     CURLM* multi = shared ? threadMulti() : newMulti();
     if (multi == nullptr) {
         return curl_easy_perform(m_easy);

@@ -92,6 +92,8 @@ private:
 
     CURL* m_easy = nullptr;
     std::shared_ptr<CurlConnectionCache> m_cache;
+    // The cache's share this handle holds until it is destroyed; null when it works unshared.
+    CURLSH* m_share = nullptr;
     SshHostKeyCheck m_hostKeyCheck;
     bool m_activeFtps = false;
     bool m_sftp = false;

@@ -45,6 +45,9 @@ void FtpTestServer::launch(quint16 port)
     if (!m_options.machineListings) {
         arguments << QStringLiteral("--no-mlsd");
     }
+    if (m_options.perLoginTlsSessions) {
+        arguments << QStringLiteral("--per-login-tls-sessions");
+    }
     if (m_options.truncateUploads) {
         arguments << QStringLiteral("--truncate-uploads");
     }

@@ -15,6 +15,9 @@ struct FtpServerOptions {
     // A faulty server: every stored file is cut to half its size after the transfer was answered with
     // success.
     bool truncateUploads = false;
+    // With tls: TLS sessions are kept per login, as by a server that runs each login in its own process, and
+    // a data connection that does not resume one of its own control connection's sessions is refused (522).
+    bool perLoginTlsSessions = false;
     QString user = QStringLiteral("ondrix");
     QString password = QStringLiteral("secret");
     // MLSD; without it the server answers the command as unknown, as some servers do.

@@ -34,6 +34,7 @@ def main():
     parser.add_argument("--log")
     parser.add_argument("--no-mlsd", action="store_true")
     parser.add_argument("--truncate-uploads", action="store_true")
+    parser.add_argument("--per-login-tls-sessions", action="store_true")
     args = parser.parse_args()
 
     logging.basicConfig(filename=args.log, level=logging.INFO if args.log else logging.ERROR,
@@ -58,6 +59,34 @@ def main():
             return base_readable(self)
 
         Handler.dtp_handler.readable = readable
+
+        if args.per_login_tls_sessions:
+            # As servers that run each login in a process of its own (vsftpd): every control connection has
+            # its own TLS context, so only its own sessions (single-use tickets in TLS 1.3) can be resumed,
+            # and a data connection that does not resume one is refused with 522.
+            from OpenSSL import SSL
+            from OpenSSL._util import lib
+
+            base_init = Handler.__init__
+
+            def init(self, conn, server, ioloop=None):
+                base_init(self, conn, server, ioloop)
+                context = SSL.Context(SSL.TLS_METHOD)
+                context.use_certificate_chain_file(args.cert)
+                context.use_privatekey_file(args.key)
+                context.set_options(SSL.OP_NO_TICKET)
+                context.set_session_id(b"ondrix-test")
+                context.set_session_cache_mode(SSL.SESS_CACHE_SERVER)
+                self.ssl_context = context
+
+            def data_established(self):
+                if not lib.SSL_session_reused(self.socket._ssl):
+                    self.cmd_channel.respond("522 SSL connection failed: session reuse required")
+                    self.cmd_channel.log_cmd("STOR", "", 522, "session reuse required")
+                    self.close()
+
+            Handler.__init__ = init
+            Handler.dtp_handler.handle_ssl_established = data_established
         Handler.certfile = args.cert
         Handler.keyfile = args.key
         Handler.tls_control_required = True
