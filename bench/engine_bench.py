@@ -4,6 +4,14 @@ loopback, next to lftp on the same servers, and prints one table.
 
 Run through bench/run-engine-bench.sh, which builds the release binary first. Needs root (the servers run
 with their own configuration in a temporary folder), vsftpd, lftp, sshd and dbus-daemon.
+
+Finding where the time goes:
+  --only throughput --workloads W1 --protocols FTPS --parallel 2 --repeat 1   one row
+  --wire         what each file costs on the wire, Ondrix beside lftp, from the servers' protocol logs
+  --profile DIR  perf record (call graphs) of every Ondrix throughput run; then, e.g.,
+                 perf report -i DIR/01-FTPS-x2.data --no-children --sort dso,sym -g none
+                 perf report -i DIR/01-FTPS-x2.data --children --comm "Thread (pooled)" -g none
+                 (the pooled threads transfer; the "ondrix" thread is the main thread)
 """
 
 import argparse
@@ -18,12 +26,12 @@ import subprocess
 import sys
 import tempfile
 import time
-import types
 import uuid
 
 SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CERTS = os.path.join(SOURCE_DIR, "tests", "support", "certs")
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+SYSTEM_CA_BUNDLE = "/etc/ssl/certs/ca-certificates.crt"
 KIB = 1024
 MIB = 1024 * 1024
 
@@ -62,9 +70,10 @@ def write_file(path, size, chunk=b""):
 # ---------------------------------------------------------------- servers
 
 class Vsftpd:
-    """One vsftpd that takes anonymous uploads, in clear text or with explicit TLS."""
+    """One vsftpd that takes anonymous uploads, in clear text or with explicit TLS. With `wire`, every
+    command and reply goes to its log, for counting what each file costs on the wire."""
 
-    def __init__(self, base):
+    def __init__(self, base, wire=False):
         self.dir = os.path.join(base, "vsftpd")
         self.root = os.path.join(self.dir, "root")  # the anonymous root must not be writable
         self.upload = os.path.join(self.root, "up")
@@ -73,6 +82,7 @@ class Vsftpd:
             os.makedirs(d, exist_ok=True)
             os.chmod(d, 0o755)
         self.port = free_port()
+        self.log = os.path.join(self.dir, "vsftpd.log")
         config = os.path.join(self.dir, "vsftpd.conf")
         key = os.path.join(self.dir, "server.key")
         shutil.copy(os.path.join(CERTS, "server.key"), key)
@@ -103,14 +113,16 @@ max_per_ip=0
 seccomp_sandbox=NO
 isolate=NO
 isolate_network=NO
-xferlog_enable=NO
+xferlog_enable={"YES" if wire else "NO"}
+log_ftp_protocol={"YES" if wire else "NO"}
 syslog_enable=NO
-vsftpd_log_file={self.dir}/vsftpd.log
+vsftpd_log_file={self.log}
 ssl_enable=YES
 allow_anon_ssl=YES
 force_anon_logins_ssl=NO
 force_anon_data_ssl=NO
-require_ssl_reuse=NO
+# As vsftpd runs by default: a data connection must resume its control connection's TLS session.
+require_ssl_reuse=YES
 ssl_ciphers=HIGH
 rsa_cert_file={os.path.join(CERTS, "server.pem")}
 rsa_private_key_file={key}
@@ -132,7 +144,10 @@ rsa_private_key_file={key}
 
 
 class Sshd:
-    def __init__(self, base):
+    """One sshd for SFTP with a client key. With `wire`, the SFTP server is the separate sftp-server
+    program logging every request, for counting what each file costs on the wire."""
+
+    def __init__(self, base, wire=False):
         self.dir = os.path.join(base, "sshd")
         self.upload = os.path.join(self.dir, "up")
         os.makedirs(self.dir, exist_ok=True)
@@ -147,6 +162,9 @@ class Sshd:
         shutil.copy(os.path.join(CERTS, "client_key.pub"), authorized)
         os.chmod(authorized, 0o600)
         self.port = free_port()
+        self.log = os.path.join(self.dir, "sftp.log")
+        subsystem = (f"/usr/lib/openssh/sftp-server -e -l DEBUG3 2>>{self.log}" if wire
+                     else "internal-sftp")
         config = os.path.join(self.dir, "sshd_config")
         with open(config, "w") as f:
             f.write(f"""Port {self.port}
@@ -163,7 +181,7 @@ KbdInteractiveAuthentication no
 PermitRootLogin prohibit-password
 MaxStartups 100:30:200
 MaxSessions 100
-Subsystem sftp internal-sftp
+Subsystem sftp {subsystem}
 LogLevel ERROR
 """)
         self.process = subprocess.Popen(["/usr/sbin/sshd", "-D", "-e", "-f", config],
@@ -230,7 +248,7 @@ class OndrixRun:
             os.makedirs(path, exist_ok=True)
             self.env[name] = path
         os.chmod(self.env["XDG_RUNTIME_DIR"], 0o700)
-        self.env.update({"SSL_CERT_FILE": os.path.join(CERTS, "ca.pem"), "CURL_CA_BUNDLE": "",
+        self.env.update({"SSL_CERT_FILE": bench.ca_bundle, "CURL_CA_BUNDLE": "",
                          "DBUS_SESSION_BUS_ADDRESS": bench.bus, "DBUS_SYSTEM_BUS_ADDRESS": bench.bus,
                          "ONDRIX_REPORT_MAIN_THREAD_BUSY": "1"})
         for name in ("DISPLAY", "WAYLAND_DISPLAY"):
@@ -329,12 +347,63 @@ def wait_until_uploaded(server_dir, expected, timeout, poll=0.1, alive=lambda: T
     return None
 
 
+def log_offset(path):
+    try:
+        return os.path.getsize(path)
+    except OSError:
+        return 0
+
+
+def wire_counts(path, offset):
+    """What clients asked a server for since `offset` in its protocol log: FTP commands by verb and control
+    connections ("connect"), or SFTP requests by kind and SFTP sessions ("session")."""
+    counts = {}
+    try:
+        with open(path, "rb") as f:
+            f.seek(offset)
+            text = f.read().decode(errors="replace")
+    except OSError:
+        return counts
+    for line in text.splitlines():
+        key = None
+        if "FTP command: " in line:
+            command = line.split('", "', 1)[-1].strip('"')
+            key = command.split(" ", 1)[0].upper()
+        elif "CONNECT: Client" in line:
+            key = "connect"
+        elif "session opened for" in line:
+            key = "session"
+        elif ": request " in line:
+            rest = line.split(": request ", 1)[1].split(": ", 1)
+            if len(rest) == 2:
+                key = rest[1].split(" ", 1)[0]
+                # "sent status", "sent handle": the server's replies, not requests.
+                key = None if key == "sent" else key
+        if key:
+            counts[key] = counts.get(key, 0) + 1
+    return counts
+
+
+def count_complete(server_dir, expected):
+    complete = 0
+    for rel, size in expected.items():
+        try:
+            complete += os.path.getsize(os.path.join(server_dir, rel)) == size
+        except OSError:
+            pass
+    return complete
+
+
 def median_run(results):
-    """The median of each figure over repeated runs (None when any run failed)."""
-    if not results or any(r is None for r in results):
+    """The median of each figure over the runs that finished (None when none did)."""
+    results = [r for r in results if r is not None]
+    if not results:
         return None
     merged = {}
     for key in results[0]:
+        if key == "wire":
+            merged[key] = results[0][key]
+            continue
         values = [r[key] for r in results if r[key] is not None]
         merged[key] = statistics.median(values) if values else None
     return merged
@@ -346,12 +415,25 @@ class Bench:
         self.ondrix = args.ondrix
         self.base = tempfile.mkdtemp(prefix="ondrix-engine-bench-")
         os.chmod(self.base, 0o755)
+        # The CAs both clients verify the FTPS server against: the test CA alone, or (--ca-bundle system)
+        # the system's CAs with the test CA added, as a company adds its own, which is what a client loads
+        # by default and costs far more to parse.
+        self.ca_bundle = os.path.join(CERTS, "ca.pem")
+        if args.ca_bundle == "system":
+            self.ca_bundle = os.path.join(self.base, "ca-bundle.pem")
+            with open(self.ca_bundle, "wb") as bundle:
+                for part in (SYSTEM_CA_BUNDLE, os.path.join(CERTS, "ca.pem")):
+                    with open(part, "rb") as f:
+                        bundle.write(f.read().rstrip(b"\n") + b"\n")
         self.bus_process = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         self.bus = self.bus_process.stdout.readline().strip()
-        self.vsftpd = Vsftpd(self.base)
-        self.sshd = Sshd(self.base)
+        self.vsftpd = Vsftpd(self.base, args.wire)
+        self.sshd = Sshd(self.base, args.wire)
         self.rows = []
+        # What failed, and why, for the report; and how many Ondrix runs of each throughput row failed.
+        self.failures = []
+        self.failed_runs = {}
         self.load_at_start = " ".join(f"{x:.2f}" for x in os.getloadavg())
 
     def x_display(self):
@@ -398,46 +480,86 @@ class Bench:
                     f"open -u {self.sshd.user}, sftp://127.0.0.1:{self.sshd.port}; "
                     f"mirror -R --parallel={parallel} {local} {remote}; quit")
         tls = ("set ftp:ssl-force true; set ftp:ssl-protect-data true; "
-               f"set ssl:ca-file {os.path.join(CERTS, 'ca.pem')}; set ssl:priority NORMAL:-VERS-TLS1.3; " if protocol == "FTPS"
+               f"set ssl:ca-file {self.ca_bundle}; set ssl:priority NORMAL:-VERS-TLS1.3; " if protocol == "FTPS"
                else "set ftp:ssl-allow false; ")
         return (f"{tls}set ftp:passive-mode true; open -u anonymous,bench@example.com "
                 f"ftp://127.0.0.1:{self.vsftpd.port}; mirror -R --parallel={parallel} {local} {remote}; quit")
 
     def run_lftp(self, protocol, local, parallel):
-        server_dir, remote = self.server(protocol).reset()
+        server = self.server(protocol)
+        server_dir, remote = server.reset()
         expected = expected_files(local)
+        offset = log_offset(server.log)
         begin = time.monotonic()
         before = os.times()
         process = subprocess.Popen(["lftp", "-c", self.lftp_script(protocol, local, remote, parallel)],
                                    stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         first = []
         done = wait_until_uploaded(server_dir, expected, self.args.timeout, poll=0.02, first_seen=first)
-        _, stderr = process.communicate(timeout=30)
+        complete = count_complete(server_dir, expected) if done is None else len(expected)
+        try:
+            _, stderr = process.communicate(timeout=30)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            _, stderr = process.communicate()
         after = os.times()
-        result = types.SimpleNamespace(returncode=process.returncode, stderr=stderr)
-        if result.returncode != 0 or done is None:
-            print(f"  lftp {protocol} failed: {result.stderr.strip()[:300]}", file=sys.stderr)
-            return None
+        if done is None:
+            return (f"not done within {self.args.timeout:.0f} s ({complete} of {len(expected)} files complete "
+                    f"on the server); lftp said: {stderr.strip()[:300]!r}")
+        if process.returncode != 0:
+            return f"lftp exited with {process.returncode}: {stderr.strip()[:300]!r}"
         return {"seconds": done - begin, "upload": done - first[0],
                 "cpu": (after.children_user + after.children_system) -
-                (before.children_user + before.children_system)}
+                (before.children_user + before.children_system),
+                "wire": wire_counts(server.log, offset) if self.args.wire else None}
 
     def run_ondrix(self, protocol, local, parallel, stability=1):
         conn, server_dir = self.connection(protocol, "Bench", local, parallel, stability)
         expected = expected_files(local)
+        offset = log_offset(self.server(protocol).log)
         run = OndrixRun(self, [conn])
         run.start()
+        profiler = self.start_profile(run, f"{protocol}-x{parallel}")
         first = []
         done = wait_until_uploaded(server_dir, expected, self.args.timeout, poll=0.02,
                                    alive=lambda: run.process.poll() is None, first_seen=first)
-        cpu = run.cpu_seconds() if run.process.poll() is None else float("nan")
-        hwm = run.memory("VmHWM") if run.process.poll() is None else float("nan")
+        self.stop_profile(profiler)
+        exit_code = run.process.poll()
+        cpu = run.cpu_seconds() if exit_code is None else float("nan")
+        hwm = run.memory("VmHWM") if exit_code is None else float("nan")
         errors = run.errors()
         busy = run.stop()
         if done is None:
-            print(f"  ondrix {protocol} did not finish: {errors}", file=sys.stderr)
+            why = (f"exited with {exit_code}" if exit_code is not None else
+                   f"not done within {self.args.timeout:.0f} s")
+            return (f"{why} ({count_complete(server_dir, expected)} of {len(expected)} files complete on the "
+                    f"server); its first errors: {errors or 'none logged'}")
+        return {"seconds": done - run.started, "upload": done - first[0], "cpu": cpu, "rss": hwm, "busy": busy,
+                "wire": wire_counts(self.server(protocol).log, offset) if self.args.wire else None}
+
+    def start_profile(self, run, name):
+        """With --profile: `perf record` with call graphs on the Ondrix process until stop_profile."""
+        if not self.args.profile:
             return None
-        return {"seconds": done - run.started, "upload": done - first[0], "cpu": cpu, "rss": hwm, "busy": busy}
+        os.makedirs(self.args.profile, exist_ok=True)
+        self.profile_count = getattr(self, "profile_count", 0) + 1
+        output = os.path.join(self.args.profile, f"{self.profile_count:02d}-{name}.data")
+        process = subprocess.Popen(["perf", "record", "-q", "-F", "1999", "--call-graph", "dwarf,16384",
+                                    "-p", str(run.process.pid), "-o", output],
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return process, output
+
+    def stop_profile(self, profiler):
+        if profiler is None:
+            return
+        process, output = profiler
+        process.send_signal(signal.SIGINT)
+        try:
+            process.wait(60)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+        print(f"  profile: perf report -i {output} --no-children", file=sys.stderr, flush=True)
 
     # -- workloads
 
@@ -463,15 +585,27 @@ class Bench:
         if "W2" in self.args.workloads:
             workloads.append(("W2", self.large_files(), 4, 4 * self.args.large_mib * MIB))
         for name, local, count, size in workloads:
-            for protocol in ("FTP", "FTPS", "SFTP"):
+            for protocol in self.args.protocols.split(","):
                 for parallel in self.args.parallel:
                     label = f"{name} {protocol} x{parallel}"
                     print(f"  {label} ...", file=sys.stderr, flush=True)
-                    # Runs alternate between the two, so a slow spell of the machine hits both alike.
-                    runs = [(self.run_ondrix(protocol, local, parallel), self.run_lftp(protocol, local, parallel))
-                            for _ in range(self.args.repeat)]
-                    self.rows.append(("throughput", label, median_run([r[0] for r in runs]),
-                                      median_run([r[1] for r in runs]), count, size))
+                    # Runs alternate between the two, and which goes first alternates too, so a slow spell
+                    # of the machine (or a warm cache) favours neither.
+                    results = {"ondrix": [], "lftp": []}
+                    for i in range(self.args.repeat):
+                        order = ["ondrix", "lftp"] if i % 2 == 0 else ["lftp", "ondrix"]
+                        for who in order:
+                            run = self.run_ondrix if who == "ondrix" else self.run_lftp
+                            result = run(protocol, local, parallel)
+                            if isinstance(result, str):
+                                note = f"{label}: {who} run {i + 1} of {self.args.repeat} failed: {result}"
+                                print("  " + note, file=sys.stderr, flush=True)
+                                self.failures.append(note)
+                                result = None
+                            results[who].append(result)
+                    self.rows.append(("throughput", label, median_run(results["ondrix"]),
+                                      median_run(results["lftp"]), count, size))
+                    self.failed_runs[label] = sum(r is None for r in results["ondrix"])
 
     def latency(self):
         local = os.path.join(self.base, "latency")
@@ -584,6 +718,7 @@ class Bench:
                  "rate = ondrix upload rate / lftp upload rate; end-to-end target: ondrix total <= lftp total + 1 + 2 s",
                  "Both write each file in place under its name: ondrix with conflict mode Overwrite, no temporary name",
                  "and no size check (one EPSV + STOR per file over FTP), lftp mirror -R.",
+                 f"FTPS: TLS 1.2 (lftp is set to it too), verified against {self.ca_bundle}.",
                  f"Load average at the start: {self.load_at_start}, at the end: {' '.join(f'{x:.2f}' for x in os.getloadavg())}",
                  f"{'workload':<14}{'total s':>8}{'upload s':>9}{'files/s':>8}{'MiB/s':>8}{'cpu s':>6}"
                  f"{'peak MB':>8}{'busy ms':>8} | {'lftp s':>7}{'upload s':>9}{'files/s':>8}{'MiB/s':>8}"
@@ -620,8 +755,27 @@ class Bench:
                          f"longest main-thread busy {fmt(result['busy'], '.1f')} ms, rss {result['rss']:.0f} MB")
         for connections, rss in getattr(self, "memory_results", []):
             lines.append(f"Idle RSS with {connections} connection(s): {rss:.1f} MB")
+        lines += self.wire_table()
         lines += self.targets()
         print("\n".join(lines))
+
+    def wire_table(self):
+        """Commands (FTP) or requests (SFTP) per file the server saw from each client, from its protocol log;
+        "connect" and "session" count control connections and SFTP sessions."""
+        lines = []
+        for _, label, ours, peer, count, _ in self.rows:
+            ours_wire = (ours or {}).get("wire")
+            peer_wire = (peer or {}).get("wire")
+            if ours_wire is None and peer_wire is None:
+                continue
+            if not lines:
+                lines = ["", "On the wire, per file (one run each; from the servers' protocol logs)"]
+            keys = sorted(set(ours_wire or {}) | set(peer_wire or {}))
+            lines.append(f"{label:<14} ondrix: " + " ".join(
+                f"{k} {(ours_wire or {}).get(k, 0) / count:.2f}" for k in keys))
+            lines.append(f"{'':<14} lftp:   " + " ".join(
+                f"{k} {(peer_wire or {}).get(k, 0) / count:.2f}" for k in keys))
+        return lines
 
     def targets(self):
         """Every figure that has a target, beside its target, in one table."""
@@ -636,6 +790,10 @@ class Bench:
             p_u = peer["upload"] if peer else None
             ratio = p_u / o_u if o_u and p_u else None
             need = 1.05 if label.startswith("W1") else 1.0
+            failed = self.failed_runs.get(label, 0)
+            if failed:
+                add(f"{label} ondrix runs that finished", 0, f"{self.args.repeat - failed} of {self.args.repeat}",
+                    "all", False)
             add(f"{label} rate / lftp", ratio, f"{ratio:.2f}" if ratio else "", f">= {need:.2f}",
                 ratio is not None and ratio >= need)
             if label.startswith("W1") and ours and peer:
@@ -674,22 +832,35 @@ class Bench:
         lines = ["", "Targets (same run)", f"{'figure':<{width}}{'measured':>26}  {'target':<12}{'':>4}"]
         for figure, shown, target, verdict in rows:
             lines.append(f"{figure:<{width}}{shown:>26}  {target:<12}{verdict:>4}")
+        if self.failures:
+            lines += ["", "Failed runs (left out of the medians; a row without any finished run shows -):"]
+            lines += ["  " + note for note in self.failures]
         return lines
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__)
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--ondrix", required=True, help="the ondrix binary (a release build)")
     parser.add_argument("--quick", action="store_true", help="smaller workloads, shorter idle runs")
     parser.add_argument("--only", default="throughput,latency,bandwidth,idle,memory",
                         help="comma-separated parts to run")
     parser.add_argument("--timeout", type=float, default=180)
     parser.add_argument("--workloads", default="W1,W2", help="throughput workloads to run: W1 (small), W2 (large)")
+    parser.add_argument("--protocols", default="FTP,FTPS,SFTP", help="throughput protocols to run")
+    parser.add_argument("--parallel", default="2,5", help="simultaneous uploads of the throughput rows")
     parser.add_argument("--repeat", type=int, default=None,
                         help="runs per throughput row, medians reported (default 3, 1 with --quick)")
+    parser.add_argument("--wire", action="store_true",
+                        help="log every FTP command and SFTP request on the servers and print what each file "
+                             "costs on the wire (slows the servers: not for rate figures)")
+    parser.add_argument("--ca-bundle", choices=("test", "system"), default="test",
+                        help="CAs for FTPS: the test CA alone (default), or the system bundle plus the test CA")
+    parser.add_argument("--profile", metavar="DIR",
+                        help="record each Ondrix throughput run with perf (call graphs) into DIR; read one "
+                             "with perf report -i DIR/<file> --no-children")
     args = parser.parse_args()
     args.repeat = args.repeat or (1 if args.quick else 3)
-    args.parallel = [2, 5]
+    args.parallel = [int(n) for n in args.parallel.split(",")]
     args.small_files = 1000
     args.large_mib = 64 if args.quick else 256
     args.latency_files = 10 if args.quick else 50
@@ -697,6 +868,8 @@ def main():
     args.idle_counts = [10000] if args.quick else [10000, 100000]
     if os.geteuid() != 0:
         sys.exit("run as root: vsftpd and sshd run with their own configuration here")
+    if args.profile and not shutil.which("perf"):
+        sys.exit("--profile needs perf (linux-perf)")
     for tool in ("vsftpd", "lftp", "dbus-daemon"):
         if not shutil.which(tool):
             sys.exit(f"{tool} is missing: run scripts/install-deps.sh")
