@@ -18,7 +18,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcSoundPlayer)
 // asked for within a second of the last one started is left out: a burst of finished batches chimes once a
 // second instead of a pile of overlapping chimes (each of which costs the main thread a request to the sound
 // server). The first failure to play (no sound server, no audio device) goes to the system log; later ones
-// are quiet. Used on the main thread.
+// are quiet. libcanberra (with its codec and sound-theme libraries) is loaded with the first sound played, so
+// a run that never plays one never maps it. Used on the main thread.
 class CanberraSoundPlayer : public SoundPlayer {
 public:
     // `soundDirectory` holds the files; see `findSoundDirectory`.
@@ -40,8 +41,12 @@ public:
     static constexpr qint64 kMinReplayMs = 1000;
 
 private:
+    // Loads libcanberra and creates the context on first use; false (said once) when either fails.
+    bool ensureContext();
+
     QString m_directory;
     ca_context* m_context = nullptr;
+    bool m_triedContext = false;
     bool m_reportedFailure = false;
     QElapsedTimer m_lastStart;
 };

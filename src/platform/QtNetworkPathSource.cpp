@@ -1,5 +1,11 @@
 #include "platform/QtNetworkPathSource.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 namespace ondrix {
 
 Q_LOGGING_CATEGORY(lcNetworkPath, "ondrix.network")
@@ -43,7 +49,8 @@ void QtNetworkPathSource::start()
     if (m_started)
         return;
     m_started = true;
-    if (!QNetworkInformation::instance() && !QNetworkInformation::loadBackendByName(u"networkmanager"))
+    if (!QNetworkInformation::instance() && !loadNetworkManagerAlone() &&
+        !QNetworkInformation::loadBackendByName(u"networkmanager"))
         QNetworkInformation::loadBackendByName(u"glib");
     QNetworkInformation* information = QNetworkInformation::instance();
     if (!information) {
@@ -63,6 +70,30 @@ void QtNetworkPathSource::start()
     // The current path is reported once in any case, from the event loop.
     QMetaObject::invokeMethod(
         this, [this] { Q_EMIT pathChanged(m_path); }, Qt::QueuedConnection);
+}
+
+bool QtNetworkPathSource::loadNetworkManagerAlone()
+{
+    const QString plugin = QStringLiteral("networkinformation/libqnetworkmanager.so");
+    QString installed;
+    const QStringList libraryPaths = QCoreApplication::libraryPaths();
+    for (const QString& path : libraryPaths) {
+        if (QFileInfo(QDir(path).filePath(plugin)).isFile()) {
+            installed = QDir(path).filePath(plugin);
+            break;
+        }
+    }
+    // A private plugin folder that holds nothing but a link to the NetworkManager plugin; the link may go
+    // once the plugin is loaded.
+    QTemporaryDir alone;
+    if (installed.isEmpty() || !alone.isValid() ||
+        !QDir(alone.path()).mkpath(QStringLiteral("networkinformation")) ||
+        !QFile::link(installed, QDir(alone.path()).filePath(plugin)))
+        return false;
+    QCoreApplication::setLibraryPaths({alone.path()});
+    const bool loaded = QNetworkInformation::loadBackendByName(u"networkmanager");
+    QCoreApplication::setLibraryPaths(libraryPaths);
+    return loaded;
 }
 
 void QtNetworkPathSource::scheduleUpdate()

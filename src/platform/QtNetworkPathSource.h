@@ -15,7 +15,10 @@ Q_DECLARE_LOGGING_CATEGORY(lcNetworkPath)
 // system-log line says so.
 //
 // Qt's NetworkManager backend talks to the system bus named by DBUS_SYSTEM_BUS_ADDRESS (or the default one)
-// and loads once per process; no bus can be injected here.
+// and loads once per process; no bus can be injected here. Qt instantiates every network-information plugin
+// it finds to learn their names, and the glib one maps gio, GObject and their dependencies (about 2 MB):
+// the NetworkManager backend is therefore loaded with its plugin alone on the plugin path, and the glib
+// plugin is only reached when NetworkManager is not there.
 //
 // Lives on the main thread. Changes that arrive together (a new primary connection changes the medium and
 // the metered flag) are folded into one report; a report is only made when the path really changed.
@@ -36,6 +39,9 @@ public:
                                QNetworkInformation::TransportMedium medium, bool isMetered);
 
 private:
+    // Loads the NetworkManager backend without instantiating the other plugins; false when it is missing
+    // or NetworkManager does not run.
+    static bool loadNetworkManagerAlone();
     void scheduleUpdate();
     void update();
 
