@@ -5,6 +5,7 @@ include(GNUInstallDirs)
 set(ONDRIX_APP_ID "io.ondrix.Ondrix" CACHE STRING "Reverse-DNS application id")
 set(ONDRIX_INSTALLED_BINARY "${CMAKE_INSTALL_FULL_BINDIR}/ondrix")
 set(ONDRIX_INSTALLED_DATADIR "${CMAKE_INSTALL_FULL_DATADIR}")
+set(ONDRIX_INSTALLED_DESKTOP_MODULE "${CMAKE_INSTALL_PREFIX}/${ONDRIX_DESKTOP_MODULE_DIR}/desktop.so")
 set(ONDRIX_PACKAGE_DIR ${PROJECT_BINARY_DIR}/package-files)
 
 configure_file(${PROJECT_SOURCE_DIR}/resources/io.ondrix.Ondrix.desktop.in
@@ -69,8 +70,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ONDRIX_WEBSITE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so dpkg-shlibdeps cannot see them: the platform plugins (xcb, wayland, offscreen),
-# the SVG image plugin for the artwork, and the sound theme machinery.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+# the SVG image plugin for the artwork, and libcanberra, loaded with the first sound played.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, libcanberra0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})

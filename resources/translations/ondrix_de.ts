@@ -162,6 +162,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 is not an Ondrix desktop module</source>
+        <translation>%1 ist kein Ondrix-Desktopmodul</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another version of Ondrix</source>
+        <translation>%1 gehört zu einer anderen Version von Ondrix</translation>
+    </message>
+</context>
+<context>
     <name>ExtensionCategory</name>
     <message>
         <source>Images</source>
@@ -907,6 +922,10 @@
     <message>
         <source>Print one line per connection: name, state, files queued and uploading, last error.</source>
         <translation>Eine Zeile je Verbindung ausgeben: Name, Zustand, wartende und hochladende Dateien, letzter Fehler.</translation>
+    </message>
+    <message>
+        <source>The desktop interface cannot be loaded, so Ondrix runs without a tray icon or windows: %1</source>
+        <translation>Die Desktop-Oberfläche kann nicht geladen werden, daher läuft Ondrix ohne Symbol im Infobereich und ohne Fenster: %1</translation>
     </message>
 </context>
 <context>

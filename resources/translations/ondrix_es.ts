@@ -162,6 +162,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an Ondrix desktop module</source>
+        <translation>%1 no es un módulo de escritorio de Ondrix</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another version of Ondrix</source>
+        <translation>%1 pertenece a otra versión de Ondrix</translation>
+    </message>
+</context>
+<context>
     <name>ExtensionCategory</name>
     <message>
         <source>Images</source>
@@ -907,6 +922,10 @@
     <message>
         <source>Print one line per connection: name, state, files queued and uploading, last error.</source>
         <translation>Mostrar una línea por conexión: nombre, estado, archivos en cola y subiéndose, último error.</translation>
+    </message>
+    <message>
+        <source>The desktop interface cannot be loaded, so Ondrix runs without a tray icon or windows: %1</source>
+        <translation>No se puede cargar la interfaz de escritorio, así que Ondrix se ejecuta sin icono en la bandeja ni ventanas: %1</translation>
     </message>
 </context>
 <context>

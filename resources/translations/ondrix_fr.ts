@@ -162,6 +162,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est introuvable</translation>
+    </message>
+    <message>
+        <source>%1 is not an Ondrix desktop module</source>
+        <translation>%1 n&apos;est pas un module de bureau d&apos;Ondrix</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another version of Ondrix</source>
+        <translation>%1 appartient à une autre version d&apos;Ondrix</translation>
+    </message>
+</context>
+<context>
     <name>ExtensionCategory</name>
     <message>
         <source>Images</source>
@@ -907,6 +922,10 @@
     <message>
         <source>Print one line per connection: name, state, files queued and uploading, last error.</source>
         <translation>Afficher une ligne par connexion : nom, état, fichiers en attente et en cours d&apos;envoi, dernière erreur.</translation>
+    </message>
+    <message>
+        <source>The desktop interface cannot be loaded, so Ondrix runs without a tray icon or windows: %1</source>
+        <translation>L&apos;interface de bureau ne peut pas être chargée ; Ondrix fonctionne donc sans icône dans la zone de notification ni fenêtres : %1</translation>
     </message>
 </context>
 <context>

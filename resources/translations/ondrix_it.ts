@@ -162,6 +162,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 non c&apos;è</translation>
+    </message>
+    <message>
+        <source>%1 is not an Ondrix desktop module</source>
+        <translation>%1 non è un modulo desktop di Ondrix</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another version of Ondrix</source>
+        <translation>%1 appartiene a un&apos;altra versione di Ondrix</translation>
+    </message>
+</context>
+<context>
     <name>ExtensionCategory</name>
     <message>
         <source>Images</source>
@@ -907,6 +922,10 @@
     <message>
         <source>Print one line per connection: name, state, files queued and uploading, last error.</source>
         <translation>Stampa una riga per connessione: nome, stato, file in coda e in caricamento, ultimo errore.</translation>
+    </message>
+    <message>
+        <source>The desktop interface cannot be loaded, so Ondrix runs without a tray icon or windows: %1</source>
+        <translation>Impossibile caricare l&apos;interfaccia desktop, quindi Ondrix funziona senza icona nell&apos;area di notifica né finestre: %1</translation>
     </message>
 </context>
 <context>

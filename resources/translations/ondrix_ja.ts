@@ -161,6 +161,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 がありません</translation>
+    </message>
+    <message>
+        <source>%1 is not an Ondrix desktop module</source>
+        <translation>%1 は Ondrix のデスクトップモジュールではありません</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another version of Ondrix</source>
+        <translation>%1 は別のバージョンの Ondrix のものです</translation>
+    </message>
+</context>
+<context>
     <name>ExtensionCategory</name>
     <message>
         <source>Images</source>
@@ -904,6 +919,10 @@
     <message>
         <source>Print one line per connection: name, state, files queued and uploading, last error.</source>
         <translation>接続ごとに 1 行を出力します: 名前、状態、待機中とアップロード中のファイル、最後のエラー。</translation>
+    </message>
+    <message>
+        <source>The desktop interface cannot be loaded, so Ondrix runs without a tray icon or windows: %1</source>
+        <translation>デスクトップインターフェースを読み込めないため、Ondrix はトレイアイコンもウィンドウもなしで動作します: %1</translation>
     </message>
 </context>
 <context>

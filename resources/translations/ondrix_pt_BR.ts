@@ -162,6 +162,21 @@
     </message>
 </context>
 <context>
+    <name>DesktopModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 não foi encontrado</translation>
+    </message>
+    <message>
+        <source>%1 is not an Ondrix desktop module</source>
+        <translation>%1 não é um módulo de área de trabalho do Ondrix</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another version of Ondrix</source>
+        <translation>%1 pertence a outra versão do Ondrix</translation>
+    </message>
+</context>
+<context>
     <name>ExtensionCategory</name>
     <message>
         <source>Images</source>
@@ -907,6 +922,10 @@
     <message>
         <source>Print one line per connection: name, state, files queued and uploading, last error.</source>
         <translation>Mostrar uma linha por conexão: nome, estado, arquivos na fila e sendo enviados, último erro.</translation>
+    </message>
+    <message>
+        <source>The desktop interface cannot be loaded, so Ondrix runs without a tray icon or windows: %1</source>
+        <translation>Não é possível carregar a interface de área de trabalho, então o Ondrix roda sem ícone na bandeja nem janelas: %1</translation>
     </message>
 </context>
 <context>

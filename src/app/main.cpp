@@ -1,32 +1,27 @@
 // The ondrix executable. With a display it is the tray application; a second start brings the running one
 // forward. Runs headless (no tray, all engines, log lines on stderr) with --headless or when no display is
 // available. --show, --pause, --resume, --upload-now and --status talk to the running instance and exit.
-#include "app/AppDelegate.h"
-#include "app/AppIdentity.h"
+// The desktop interface is a module loaded only for a desktop run; without it Ondrix runs headless.
 #include "app/Application.h"
 #include "app/ConnectionStatusReport.h"
 #include "app/ConnectionsCommand.h"
+#include "app/DesktopModule.h"
 #include "app/MainThreadBusyProbe.h"
 #include "app/RemoteControlClient.h"
 #include "app/RemoteControlService.h"
-#include "app/TaskbarDockPresence.h"
 #include "app/Translations.h"
 #include "app/UnixSignalWatcher.h"
-#include "app/UpdateChecker.h"
 #include "model/AppSettings.h"
 #include "model/PushConnection.h"
 #include "platform/AppPaths.h"
-#include "platform/XdgAutostartLoginItem.h"
 #include "records/LogService.h"
 #include "supervision/ConnectionsManager.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDir>
 #include <QFile>
-#include <QIcon>
 #include <QLockFile>
 #include <QLoggingCategory>
 #include <QTextStream>
@@ -125,16 +120,15 @@ int main(int argc, char** argv)
     const bool remoteCommand = hasArgument(argc, argv, "--show") || hasArgument(argc, argv, "--pause") ||
                                hasArgument(argc, argv, "--resume") ||
                                hasArgument(argc, argv, "--upload-now") || hasArgument(argc, argv, "--status");
-    const bool desktop = !hasArgument(argc, argv, "--headless") && !remoteCommand && hasDisplay();
-    std::unique_ptr<QCoreApplication> application;
-    if (desktop) {
-        application = std::make_unique<QApplication>(argc, argv);
-        QGuiApplication::setDesktopFileName(AppIdentity::applicationId());
-        QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/AppIcon.svg")));
-        QGuiApplication::setQuitOnLastWindowClosed(false);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
+    bool desktop = !hasArgument(argc, argv, "--headless") && !remoteCommand && hasDisplay();
+    DesktopModule desktopModule;
+    QString desktopProblem;
+    if (desktop && !desktopModule.load(DesktopModule::defaultPath(), &desktopProblem)) {
+        desktop = false;
     }
+    std::unique_ptr<QCoreApplication> application = desktop
+                                                        ? desktopModule.entry().makeApplication(argc, argv)
+                                                        : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication& app = *application;
     // Per-file diagnostics (tag writes, keyword injection) would drown the activity log on stderr; they stay
     // available through QT_LOGGING_RULES="ondrix.*.debug=true".
@@ -236,6 +230,13 @@ int main(int argc, char** argv)
     // is installed.
     Application ondrix([](const PreferencesStore& store) { installTranslations(startLanguage(store)); });
     QObject::connect(&ondrix.log(), &LogService::entriesAdded, &app, &echoEntries);
+    if (!desktopProblem.isEmpty()) {
+        ondrix.log().log(QCoreApplication::translate("main",
+                                                     "The desktop interface cannot be loaded, so Ondrix "
+                                                     "runs without a tray icon or windows: %1")
+                             .arg(desktopProblem),
+                         LogEntry::LogLevel::warning);
+    }
 
     // Benchmarks ask for the longest stretch the main thread spent without waiting for events while running:
     // reported when a stop is requested (tearing down is not running), else at exit.
@@ -270,31 +271,18 @@ int main(int argc, char** argv)
                      });
     QObject::connect(&ondrix, &Application::transfersFinished, &app, [&] { QCoreApplication::exit(0); });
 
-    std::unique_ptr<XdgAutostartLoginItem> loginItem;
-    std::unique_ptr<TaskbarDockPresence> dock;
-    std::unique_ptr<UpdateChecker> updates;
-    std::unique_ptr<AppDelegate> delegate;
+    std::unique_ptr<DesktopShell> shell;
     RemoteControlService::Handlers remoteHandlers;
     remoteHandlers.pause = [&] { ondrix.manager().pauseAll(); };
     remoteHandlers.resume = [&] { ondrix.manager().resumeAll(); };
     remoteHandlers.uploadNow = [&] { ondrix.manager().uploadNow(); };
     remoteHandlers.status = [&] { return ConnectionStatusReport::text(ondrix.manager(), ondrix.log()); };
     if (desktop) {
-        loginItem = std::make_unique<XdgAutostartLoginItem>(
-            AppIdentity::applicationId(), QStringLiteral("Ondrix"), QCoreApplication::applicationFilePath());
-        dock = std::make_unique<TaskbarDockPresence>();
-#ifdef ONDRIX_UPDATE_FEED_URL
-        updates = std::make_unique<UpdateChecker>(QUrl(QStringLiteral(ONDRIX_UPDATE_FEED_URL)),
-                                                  QCoreApplication::applicationVersion(), ondrix.store(),
-                                                  ondrix.notificationCenter());
-#endif
-        delegate = std::make_unique<AppDelegate>(ondrix, *loginItem, *dock, QDBusConnection::sessionBus(),
-                                                 updates.get());
-        QObject::connect(delegate.get(), &AppDelegate::quitRequested, &app, [&] {
+        shell = desktopModule.entry().makeShell(ondrix, [&] {
             reportBusy();
             ondrix.stop();
         });
-        remoteHandlers.show = [&] { delegate->showPopover(); };
+        remoteHandlers.show = [&] { shell->showPopover(); };
     }
     RemoteControlService remoteControl(QDBusConnection::sessionBus(), remoteHandlers);
     QString remoteError;
@@ -304,8 +292,8 @@ int main(int argc, char** argv)
         err.flush();
     }
 
-    if (delegate) {
-        delegate->start();
+    if (shell) {
+        shell->start();
     } else {
         ondrix.start();
         err << startLine(ondrix.manager().connections()) << '\n';

@@ -1,13 +1,17 @@
+#include "app/DesktopModule.h"
 #include "model/PushConnection.h"
 #include "platform/PreferencesStore.h"
 #include "records/HistoryService.h"
 #include "support/DBusMockSession.h"
 #include "support/FtpTestServer.h"
+#include "support/NetworkManagerMock.h"
 #include "support/SftpTestServer.h"
 #include "support/TestEnvironment.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -17,6 +21,7 @@
 using namespace ondrix;
 using ondrix::test::DBusMockSession;
 using ondrix::test::FtpTestServer;
+using ondrix::test::NetworkManagerMock;
 using ondrix::test::readFile;
 using ondrix::test::SftpTestServer;
 using ondrix::test::TestEnvironment;
@@ -47,13 +52,36 @@ protected:
         processEnvironment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     }
 
-    std::unique_ptr<QProcess> launch()
+    std::unique_ptr<QProcess> launch(const QString& program = QStringLiteral(ONDRIX_BINARY),
+                                     const QStringList& arguments = {QStringLiteral("--headless")})
     {
         auto process = std::make_unique<QProcess>();
         process->setProcessEnvironment(processEnvironment);
         process->setProcessChannelMode(QProcess::SeparateChannels);
-        process->start(QStringLiteral(ONDRIX_BINARY), {QStringLiteral("--headless")});
+        process->start(program, arguments);
         return process;
+    }
+
+    // Runs until stderr shows `expected`, then stops it with SIGTERM; stderr, and the files mapped by then.
+    std::pair<QString, QString> runUntil(const QString& expected,
+                                         const QString& program = QStringLiteral(ONDRIX_BINARY),
+                                         const QStringList& arguments = {QStringLiteral("--headless")})
+    {
+        auto ondrix = launch(program, arguments);
+        QString text;
+        const bool seen = QTest::qWaitFor(
+            [&] {
+                text += QString::fromUtf8(ondrix->readAllStandardError());
+                return text.contains(expected);
+            },
+            30000);
+        const QString maps =
+            QString::fromUtf8(readFile(QStringLiteral("/proc/%1/maps").arg(ondrix->processId())));
+        ::kill(pid_t(ondrix->processId()), SIGTERM);
+        EXPECT_TRUE(ondrix->waitForFinished(30000));
+        EXPECT_EQ(ondrix->exitCode(), 0);
+        EXPECT_TRUE(seen) << text.toStdString();
+        return {text + QString::fromUtf8(ondrix->readAllStandardError()), maps};
     }
 
     PushConnection connectionTo(PushConnection connection, const QString& name)
@@ -188,26 +216,10 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
 // line per connection, all in one turn of the event loop) reaches stderr whole.
 TEST_F(HeadlessAppTest, StartSaysWhatWasLoadedAndEveryLineIsEchoed)
 {
-    const auto runUntil = [&](const QString& expected) -> QString {
-        auto ondrix = launch();
-        QString text;
-        const bool seen = QTest::qWaitFor(
-            [&] {
-                text += QString::fromUtf8(ondrix->readAllStandardError());
-                return text.contains(expected);
-            },
-            30000);
-        ::kill(pid_t(ondrix->processId()), SIGTERM);
-        EXPECT_TRUE(ondrix->waitForFinished(30000));
-        EXPECT_EQ(ondrix->exitCode(), 0);
-        EXPECT_TRUE(seen) << text.toStdString();
-        return text + QString::fromUtf8(ondrix->readAllStandardError());
-    };
-
     const QByteArray broken = R"([{"name": "Agency", "transferProtocol": "ftp"}])";
     const QString storePath = env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite");
     PreferencesStore(storePath).setData(QStringLiteral("push_connections"), broken);
-    const QString empty = runUntil(QStringLiteral("No connections are set up"));
+    const QString empty = runUntil(QStringLiteral("No connections are set up")).first;
     EXPECT_TRUE(
         empty.contains(QStringLiteral("The README (section \"The preferences database\") explains how to "
                                       "add one")))
@@ -233,11 +245,50 @@ TEST_F(HeadlessAppTest, StartSaysWhatWasLoadedAndEveryLineIsEchoed)
     connections.last().isEnabled = false;
     PreferencesStore(storePath).setData(QStringLiteral("push_connections"),
                                         PushConnection::encodeList(connections));
-    const QString text = runUntil(QStringLiteral("[c%1] Watching ").arg(count - 2));
+    const QString text = runUntil(QStringLiteral("[c%1] Watching ").arg(count - 2)).first;
     EXPECT_TRUE(
         text.contains(QStringLiteral("Connections loaded: %1 (%2 enabled).").arg(count).arg(count - 1)))
         << text.toStdString();
     for (int i = 0; i < count - 1; ++i) {
         EXPECT_TRUE(text.contains(QStringLiteral("[c%1] Watching ").arg(i))) << i;
     }
+}
+
+// A headless run maps none of the desktop's libraries, and with NetworkManager there it does not load the
+// glib network backend either. A desktop start whose desktop module is missing or unloadable (an executable
+// copied elsewhere, a damaged installation) runs headless and says why.
+TEST_F(HeadlessAppTest, HeadlessRunsCarryNoDesktopAndAMissingDesktopModuleFallsBackToHeadless)
+{
+    NetworkManagerMock networkManager(bus);
+    QString error;
+    ASSERT_TRUE(networkManager.start(&error)) << error.toStdString();
+    const QString started = QStringLiteral("No connections are set up");
+    const auto [headless, maps] = runUntil(started);
+    for (const char* library :
+         {"libQt6Gui", "libQt6Widgets", "libQt6Svg", "libX11", "libxcb", "libfontconfig", "libfreetype",
+          "libGL", "desktop.so", "libcanberra", "libqglib", "libgio"}) {
+        EXPECT_FALSE(maps.contains(QLatin1String(library))) << library;
+    }
+    EXPECT_TRUE(maps.contains(QLatin1String("libqnetworkmanager"))) << "the NetworkManager backend is used";
+    EXPECT_FALSE(headless.contains(QStringLiteral("desktop interface"))) << headless.toStdString();
+
+    const QString copy = env.makeDir(QStringLiteral("elsewhere/bin")) + QStringLiteral("/ondrix");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ONDRIX_BINARY), copy));
+    processEnvironment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":97"));
+    const QString module = DesktopModule::pathFor(copy);
+    const QString missing = runUntil(started, copy, {}).first;
+    EXPECT_TRUE(missing.contains(QStringLiteral("The desktop interface cannot be loaded, so Ondrix runs "
+                                                "without a tray icon or windows: %1 is missing")
+                                     .arg(module)))
+        << missing.toStdString();
+
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(module).absolutePath()));
+    QFile damaged(module);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a library");
+    damaged.close();
+    const QString unloadable = runUntil(started, copy, {}).first;
+    EXPECT_TRUE(unloadable.contains(QStringLiteral("The desktop interface cannot be loaded")))
+        << unloadable.toStdString();
+    EXPECT_TRUE(unloadable.contains(module)) << unloadable.toStdString();
 }

@@ -50,3 +50,21 @@ grep -q '^Depends:.*qt6-qpa-plugins' "$scratch/control/control"
 test -s "$scratch/root/usr/share/man/man1/ondrix.1.gz"
 test -s "$scratch/root/usr/share/doc/ondrix/copyright"
 echo "installed package: ondrix --version runs from $exec_line"
+
+# The desktop module is installed privately and the installed binary loads it: a desktop start (on the
+# offscreen platform, in a scratch home) must not fall back to headless.
+module="$(find "$scratch/root/usr/lib" -path '*/ondrix/desktop.so')"
+test -n "$module" || { echo "the desktop module is not in the package"; exit 1; }
+mkdir -p "$scratch/home" "$scratch/runtime"
+chmod 700 "$scratch/runtime"
+set +e
+HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/config" XDG_DATA_HOME="$scratch/home/data" \
+    XDG_STATE_HOME="$scratch/home/state" XDG_CACHE_HOME="$scratch/home/cache" XDG_RUNTIME_DIR="$scratch/runtime" \
+    DBUS_SESSION_BUS_ADDRESS=disabled: DISPLAY=:0 QT_QPA_PLATFORM=offscreen \
+    timeout -s TERM 5 "$scratch/root$exec_line" 2> "$scratch/desktop-run.txt"
+set -e
+if grep -q "desktop interface cannot be loaded" "$scratch/desktop-run.txt"; then
+    cat "$scratch/desktop-run.txt"
+    exit 1
+fi
+echo "installed package: the desktop module ${module#"$scratch/root"} loads"
