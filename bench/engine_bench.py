@@ -11,7 +11,8 @@ Finding where the time goes:
   --profile DIR  perf record (call graphs) of every Ondrix throughput run; then, e.g.,
                  perf report -i DIR/01-FTPS-x2.data --no-children --sort dso,sym -g none
                  perf report -i DIR/01-FTPS-x2.data --children --comm "Thread (pooled)" -g none
-                 (the pooled threads transfer; the "ondrix" thread is the main thread)
+                 (the pooled threads transfer; the "ondrix" thread is the main thread). Recording
+                 call graphs costs the recorded process CPU time: take figures from runs without it.
 """
 
 import argparse
@@ -857,7 +858,7 @@ def main():
                         help="CAs for FTPS: the test CA alone (default), or the system bundle plus the test CA")
     parser.add_argument("--profile", metavar="DIR",
                         help="record each Ondrix throughput run with perf (call graphs) into DIR; read one "
-                             "with perf report -i DIR/<file> --no-children")
+                             "with perf report -i DIR/<file> --no-children (inflates Ondrix's CPU figures)")
     args = parser.parse_args()
     args.repeat = args.repeat or (1 if args.quick else 3)
     args.parallel = [int(n) for n in args.parallel.split(",")]
