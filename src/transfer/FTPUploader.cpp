@@ -251,7 +251,13 @@ std::optional<FTPError> FTPUploader::createDirectory(const QString& remotePath) 
         // Nothing is sent; the upload that follows creates what it can or fails with its own reason.
         return *refusal;
     }
-    runCommands(std::get<QList<QByteArray>>(lines), handle);
+    // "*": a refusal (mostly because the folder exists) is no failure to libcurl, which would otherwise
+    // drop the logged-in FTP connection and make the next operation connect and log in again.
+    QList<QByteArray> quiet = std::get<QList<QByteArray>>(lines);
+    for (QByteArray& line : quiet) {
+        line.prepend('*');
+    }
+    runCommands(quiet, handle);
     return std::nullopt;
 }
 

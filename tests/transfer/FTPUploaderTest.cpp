@@ -194,10 +194,14 @@ TEST_F(FTPUploaderTest, RemotePathsArriveExactlyAndMissingFoldersAreCreated)
         EXPECT_TRUE(QFile::exists(root + QStringLiteral("/empty.bin")));
         EXPECT_EQ(QFile(root + QStringLiteral("/empty.bin")).size(), 0);
 
-        // Creating a folder is quiet, also when the server refuses.
+        // Creating a folder is quiet, also when the server refuses, and a refusal keeps the logged-in
+        // connection for what follows.
         EXPECT_FALSE(uploader.createDirectory(QStringLiteral("/New Folder")));
         EXPECT_TRUE(QFileInfo(root + QStringLiteral("/New Folder")).isDir()) << qPrintable(protocol);
+        const qsizetype logins = readFile(ftp.logFile()).count("FTP session opened");
         EXPECT_FALSE(uploader.createDirectory(QStringLiteral("/New Folder")));
+        EXPECT_FALSE(uploader.upload(localFile(QStringLiteral("n"), "n"), QStringLiteral("/New Folder/n")));
+        EXPECT_EQ(readFile(ftp.logFile()).count("FTP session opened"), logins) << qPrintable(protocol);
 
         // One command creates only the last level; the upload creates the missing ones.
         EXPECT_FALSE(uploader.createDirectory(QStringLiteral("/a/b/c")));
