@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,6 +35,21 @@ constexpr long kUploadBufferSize = 512 * 1024;
 // train of write requests and returns once the first is answered, so a larger buffer keeps more requests
 // in flight and makes fewer calls (for four files of 256 MiB over loopback, about a quarter less CPU time).
 constexpr long kLargeSftpUploadBufferSize = 2 * 1024 * 1024;
+
+// Once armed, hands freed memory back to the system when it goes. glibc serves a large block again from the
+// thread's heap once one was freed, and keeps it there: without this every upload thread that sent a large
+// SFTP file would carry libcurl's 2 MiB buffer for good.
+struct FreedMemoryReturn {
+    bool armed = false;
+    ~FreedMemoryReturn()
+    {
+#ifdef __GLIBC__
+        if (armed) {
+            ::malloc_trim(0);
+        }
+#endif
+    }
+};
 
 // The opened local file and how much of it is still to be sent: no more than the size announced to the
 // server, so bytes appended during the transfer do not go out beyond it.
@@ -144,6 +160,8 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
                                             const ProgressFunction& progress, LocalFileVersion* opened,
                                             const std::atomic_bool* abort) const
 {
+    // Made before the handle, so it acts after the handle and libcurl's upload buffer are gone.
+    FreedMemoryReturn freedMemoryReturn;
     CurlHandle handle(m_cache);
     if (!handle.isValid()) {
         return CurlHandle::initializationFailure();
@@ -197,6 +215,7 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
         const bool largeSftp =
             m_connection.transferProtocol == TransferProtocol::sftp && size > kUploadBufferSize;
         handle.set(CURLOPT_UPLOAD_BUFFERSIZE, largeSftp ? kLargeSftpUploadBufferSize : kUploadBufferSize);
+        freedMemoryReturn.armed = largeSftp;
     }
     std::unique_ptr<UploadProgressContext> context;
     if (progress || abort != nullptr) {
