@@ -609,34 +609,29 @@ void ConnectionEngine::handleResults(const QList<UploadResult>& results)
     refreshCounts();
     updateStateAfterJobChange();
 
-    // The record and the counters of every file that went up change together in one commit of the store.
+    // Recorded first, so a version saved during its upload is told from the one sent; the record's writer
+    // commits the entries of a burst together, off this thread.
     qint64 uploadedFiles = 0;
     qint64 uploadedBytes = 0;
-    const auto persist = [&] {
-        for (const UploadResult& result : results) {
-            if (!result.success) {
-                continue;
-            }
-            // A file the server already held is remembered too, so the scans leave it alone while it is
-            // unchanged; it is not counted.
-            recordUpload(result.job.localPath, result.skippedExisting ? LocalFileVersion() : result.sent);
-            if (!result.skippedExisting) {
-                ++uploadedFiles;
-                uploadedBytes += result.bytesUploaded;
-            }
+    for (const UploadResult& result : results) {
+        if (!result.success) {
+            continue;
         }
-        if (m_services.stats) {
-            m_services.stats->recordUploads(uploadedFiles, uploadedBytes);
+        // A file the server already held is remembered too, so the scans leave it alone while it is
+        // unchanged; it is not counted.
+        recordUpload(result.job.localPath, result.skippedExisting ? LocalFileVersion() : result.sent);
+        if (!result.skippedExisting) {
+            ++uploadedFiles;
+            uploadedBytes += result.bytesUploaded;
         }
-    };
-    if (m_services.store) {
-        m_services.store->writeTogether(persist);
-    } else {
-        persist();
+    }
+    if (m_services.stats) {
+        m_services.stats->recordUploads(uploadedFiles, uploadedBytes);
     }
 
     Finished finished;
-    finished.timestamp = QDateTime::currentDateTime();
+    // UTC, as the history keeps it: the local time would cost a time-zone lookup.
+    finished.timestamp = QDateTime::currentDateTimeUtc();
     for (const UploadResult& result : results) {
         handleOutcome(result, finished);
     }
@@ -659,8 +654,10 @@ void ConnectionEngine::handleResults(const QList<UploadResult>& results)
         handleFileEvent(path);
     }
     updateScanPace();
-    // A stop waits for the results of uploads that were under way; these may have been the last.
+    // A stop waits for the results of uploads that were under way; these may have been the last. Their
+    // records are in the store before anyone hears of it.
     if (m_stopped && !hasRunningTransfers()) {
+        m_record->waitForWrites();
         Q_EMIT transfersFinished();
     }
 }

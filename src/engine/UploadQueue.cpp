@@ -227,22 +227,26 @@ void UploadQueue::takeArrivals()
         finished.swap(m_link->finished);
         m_link->posted = false;
     }
+    // What arrives now is handed over at the end of this wake-up of the main thread, not in another one.
+    m_takingArrivals = true;
     // Progress first: a report always left its transfer before the transfer's result did.
     for (const QUuid& id : std::as_const(progressOrder)) {
         const auto& [sent, total] = progress.value(id);
         updateProgress(id, sent, total);
     }
-    if (finished.isEmpty()) {
-        return;
+    if (!finished.isEmpty()) {
+        const int pendingBefore = pendingCount();
+        const int activeBefore = activeCount();
+        // Every ended transfer frees its place before the next jobs start, so the results stay together.
+        for (UploadResult& result : finished) {
+            finish(std::move(result));
+        }
+        runStartStep();
+        notifyCounts(pendingBefore, activeBefore);
     }
-    const int pendingBefore = pendingCount();
-    const int activeBefore = activeCount();
-    // Every ended transfer frees its place before the next jobs start, so the results stay together.
-    for (UploadResult& result : finished) {
-        finish(std::move(result));
-    }
-    runStartStep();
-    notifyCounts(pendingBefore, activeBefore);
+    m_takingArrivals = false;
+    // The next jobs are on their way before the results are handled.
+    deliver();
 }
 
 void UploadQueue::finish(UploadResult result)
@@ -266,7 +270,7 @@ void UploadQueue::postJobUpdate(const UploadJob& job)
 void UploadQueue::post(Notice notice)
 {
     m_outbox.append(std::move(notice));
-    if (!std::exchange(m_deliveryScheduled, true)) {
+    if (!m_takingArrivals && !std::exchange(m_deliveryScheduled, true)) {
         QMetaObject::invokeMethod(this, &UploadQueue::deliver, Qt::QueuedConnection);
     }
 }
@@ -274,6 +278,9 @@ void UploadQueue::post(Notice notice)
 void UploadQueue::deliver()
 {
     m_deliveryScheduled = false;
+    if (m_outbox.isEmpty()) {
+        return; // handed over already, by the arrival of results
+    }
     const QList<Notice> notices = std::exchange(m_outbox, {});
     // Updates one by one; each run of results that follow one another as one list.
     QList<UploadResult> results;

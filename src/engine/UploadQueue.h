@@ -127,6 +127,8 @@ private:
     DeliveredHandler m_onDelivered;
     QList<Notice> m_outbox;
     bool m_deliveryScheduled = false;
+    // Arrivals are being taken: what they post is handed over when that ends.
+    bool m_takingArrivals = false;
 };
 
 } // namespace ondrix

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace ondrix {
@@ -46,7 +47,13 @@ UploadedRecord::UploadedRecord(PreferencesStore* store, const PushConnection& co
         keys.append(legacyKeyFor(connection));
         return keys;
     }())
+    , m_writer([this] { return takeWrites(); })
 {}
+
+UploadedRecord::~UploadedRecord()
+{
+    m_writer.stop();
+}
 
 QString UploadedRecord::keyFor(const PushConnection& connection)
 {
@@ -139,15 +146,34 @@ void UploadedRecord::record(const QString& path, double modified, qint64 size)
     // again, evicting others in turn); forgetMissingBelow drops the rest.
     m_versions.insert(pathKey(path), Version{modified, size >= 0 ? size : -1});
     if (m_store) {
+        m_writer.submit([&] { m_unwritten.push_back(Unwritten{path, modified, size}); });
+    }
+}
+
+void UploadedRecord::waitForWrites() const
+{
+    m_writer.flush();
+}
+
+BackgroundWriter::Job UploadedRecord::takeWrites()
+{
+    if (m_unwritten.empty()) {
+        return {};
+    }
+    auto batch = std::make_shared<std::vector<Unwritten>>();
+    batch->swap(m_unwritten);
+    return [this, batch] {
         m_store->writeTogether([&] {
-            m_store->setRealDictionaryEntry(m_key, path, modified);
-            if (size >= 0) {
-                m_store->setRealDictionaryEntry(m_sizesKey, path, double(size));
-            } else {
-                m_store->removeRealDictionaryEntry(m_sizesKey, path);
+            for (const Unwritten& entry : *batch) {
+                m_store->setRealDictionaryEntry(m_key, entry.path, entry.modified);
+                if (entry.size >= 0) {
+                    m_store->setRealDictionaryEntry(m_sizesKey, entry.path, double(entry.size));
+                } else {
+                    m_store->removeRealDictionaryEntry(m_sizesKey, entry.path);
+                }
             }
         });
-    }
+    };
 }
 
 void UploadedRecord::forgetMissingBelow(const QString& root)
@@ -156,6 +182,8 @@ void UploadedRecord::forgetMissingBelow(const QString& root)
         return;
     }
     load();
+    // The store has to know every entry recorded so far, or one could be taken for a vanished file's.
+    waitForWrites();
     const QString prefix = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
     // Read and looked up without the record's lock: a tree of many files takes a while, and the engine asks
     // the record about new files meanwhile.
@@ -195,6 +223,7 @@ void UploadedRecord::forgetMissingBelow(const QString& root)
 UploadedRecord::Dates UploadedRecord::dates() const
 {
     load();
+    waitForWrites();
     return m_store ? m_store->realDictionaryValue(m_key).value_or(Dates()) : Dates();
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/PushConnection.h"
 #include "platform/PreferencesStore.h"
+#include "records/BackgroundWriter.h"
 #include "transfer/LocalFileVersion.h"
 
 #include <QHash>
@@ -10,6 +11,7 @@
 #include <atomic>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 namespace ondrix {
 
@@ -21,11 +23,18 @@ namespace ondrix {
 // Thread-safe: the first scan reads it on the transfer pool, the engine writes it on the main thread. It is
 // read from the store once, by whichever thread needs it first; the engine has it read on the transfer pool
 // and asks `isLoaded` first, since reading the record of a big tree keeps the store busy for a while.
+// New entries count at once and reach the store from the record's own writer thread, which starts on them
+// as soon as they come: entries that come while it commits go together in its next commit, so a burst of
+// small uploads neither waits for the store on the main thread nor commits once per file.
 class UploadedRecord {
 public:
     using Dates = PreferencesStore::RealDictionary;
 
     UploadedRecord(PreferencesStore* store, const PushConnection& connection);
+    // Writes the entries not yet in the store.
+    ~UploadedRecord();
+    UploadedRecord(const UploadedRecord&) = delete;
+    UploadedRecord& operator=(const UploadedRecord&) = delete;
 
     // "ondrix_uploaded_" + djb2 of host|localFolder|remoteFolder, the folders without a trailing slash, so
     // "/x/out/" and "/x/out" share one record while edits of the three fields start a new one.
@@ -46,8 +55,10 @@ public:
     // An entry with a size matches only that size and that date; an entry of an earlier version, without a
     // size, matches any size dated less than a second away.
     bool contains(const QString& path, double modified, qint64 size) const;
-    // Records the version of `path` that was sent.
+    // Records the version of `path` that was sent: `contains` knows it at once, the store shortly after.
     void record(const QString& path, double modified, qint64 size);
+    // Blocks until every entry recorded so far is in the store.
+    void waitForWrites() const;
     // Forgets entries below `root` whose files no longer exist; the record would otherwise only grow. Reads
     // the paths from the store (without a store nothing is kept to forget).
     void forgetMissingBelow(const QString& root);
@@ -72,7 +83,14 @@ private:
         qint64 size = -1; // unknown: an entry of an earlier version
     };
 
+    struct Unwritten {
+        QString path;
+        double modified = 0;
+        qint64 size = -1;
+    };
+
     void loadLocked() const;
+    BackgroundWriter::Job takeWrites();
 
     PreferencesStore* const m_store;
     const QString m_key;
@@ -82,6 +100,10 @@ private:
     mutable bool m_loaded = false;
     mutable std::atomic_bool m_loadedFlag = false;
     mutable QHash<quint64, Version> m_versions;
+    // Guarded by the writer's lock.
+    std::vector<Unwritten> m_unwritten;
+    // Last: it stops before the members it reads go.
+    mutable BackgroundWriter m_writer;
 };
 
 } // namespace ondrix

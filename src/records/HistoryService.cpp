@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
+#include <QThread>
 
 #include <chrono>
 
@@ -45,12 +46,23 @@ void HistoryService::add(const QList<HistoryEntry>& entries)
     if (entries.isEmpty()) {
         return;
     }
+    // On the owner thread the list changes at once: a queued call would cost every burst of uploads a
+    // wake-up of the main thread.
+    if (QThread::currentThread() == thread()) {
+        insertOnOwnerThread(entries);
+        return;
+    }
     QMetaObject::invokeMethod(
         this, [this, entries] { insertOnOwnerThread(entries); }, Qt::QueuedConnection);
 }
 
 void HistoryService::clear()
 {
+    // Like add, so an entry added after a clear on the owner thread is not cleared by it.
+    if (QThread::currentThread() == thread()) {
+        clearOnOwnerThread();
+        return;
+    }
     QMetaObject::invokeMethod(this, &HistoryService::clearOnOwnerThread, Qt::QueuedConnection);
 }
 

@@ -15,10 +15,10 @@ namespace ondrix {
 // the history survives restarts.
 //
 // `add` and `clear` may be called from any thread and return at once; the list changes on the thread the
-// service lives on (the main thread). After every change the service's writer thread replaces the file
-// atomically with the list as it then is (a crash mid-write leaves the previous file whole); changes that
-// pile up meanwhile end up in one write. A burst of
-// uploads would otherwise rewrite and sync the whole file hundreds of times a second, so writes are at least
+// service lives on (the main thread): at once when called there, else by a queued call. After every change
+// the service's writer thread replaces the file atomically with the list as it then is (a crash mid-write
+// leaves the previous file whole); changes that pile up meanwhile end up in one write. A burst of uploads
+// would otherwise rewrite and sync the whole file hundreds of times a second, so writes are at least
 // `kMinWriteIntervalMs` apart: the file trails the list by at most that long. File and coding failures are
 // silent.
 class HistoryService : public QObject {

@@ -18,7 +18,8 @@ const QString StatsService::kCurrentDay = QStringLiteral("stats_current_day");
 StatsService::StatsService(PreferencesStore& store, Clock clock, QObject* parent)
     : QObject(parent)
     , m_store(store)
-    , m_clock(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTime(); }))
+    // UTC: reading the local time costs a look at the time zone, and only the day needs it.
+    , m_clock(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTimeUtc(); }))
 {
     m_saveTimer.setSingleShot(true);
     connect(&m_saveTimer, &QTimer::timeout, this, &StatsService::save);
@@ -34,7 +35,12 @@ StatsService::~StatsService()
 
 QString StatsService::today() const
 {
-    return m_clock().toLocalTime().toString(QStringLiteral("yyyy-MM-dd"));
+    return dayOf(m_clock());
+}
+
+QString StatsService::dayOf(const QDateTime& time)
+{
+    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd"));
 }
 
 qint64 StatsService::loadBytes(const QString& key) const
@@ -52,6 +58,7 @@ void StatsService::load()
 {
     const QString storedDay = m_store.stringValue(kCurrentDay);
     m_currentDay = storedDay.isNull() ? today() : storedDay;
+    m_dayStartMs = m_dayEndMs = 0;
     setTodayFiles(m_store.integerValue(kTodayFiles));
     setTotalFiles(m_store.integerValue(kTotalFiles));
     setYesterdayFiles(m_store.integerValue(kYesterdayFiles));
@@ -98,7 +105,20 @@ void StatsService::save()
 
 void StatsService::checkDayRollover()
 {
-    const QString now = today();
+    rollOverAt(m_clock());
+}
+
+void StatsService::rollOverAt(const QDateTime& time)
+{
+    // Within the local day seen last, nothing to do and no time-zone lookup.
+    const qint64 ms = time.toMSecsSinceEpoch();
+    if (ms >= m_dayStartMs && ms < m_dayEndMs) {
+        return;
+    }
+    const QString now = dayOf(time);
+    const QDate date = time.toLocalTime().date();
+    m_dayStartMs = QDateTime(date, QTime(0, 0)).toMSecsSinceEpoch();
+    m_dayEndMs = QDateTime(date.addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
     if (m_currentDay == now) {
         return;
     }
@@ -121,12 +141,14 @@ void StatsService::recordUploads(qint64 files, qint64 bytes)
     if (files < 1) {
         return;
     }
-    checkDayRollover();
+    // One reading of the clock: each costs a look at the time zone.
+    const QDateTime now = m_clock();
+    rollOverAt(now);
     setTodayFiles(m_todayFiles + files);
     setTodayBytes(m_todayBytes + bytes);
     setTotalFiles(m_totalFiles + files);
     setTotalBytes(m_totalBytes + bytes);
-    setLastActivityDate(m_clock());
+    setLastActivityDate(now);
     scheduleSave();
 }
 

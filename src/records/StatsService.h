@@ -92,6 +92,9 @@ private:
     // save() now, or when the interval since the last save has passed.
     void scheduleSave();
     QString today() const;
+    static QString dayOf(const QDateTime& time);
+    // The rollover check for a clock reading the caller already has.
+    void rollOverAt(const QDateTime& time);
     qint64 loadBytes(const QString& key) const;
     static QString summary(qint64 files, qint64 bytes);
     void setTodayFiles(qint64 value);
@@ -111,6 +114,9 @@ private:
     QDateTime m_lastActivityDate;
     qint64 m_yesterdayFiles = 0;
     qint64 m_yesterdayBytes = 0;
+    // The local day of m_currentDay as instants, [start, end), once a rollover check has seen it.
+    qint64 m_dayStartMs = 0;
+    qint64 m_dayEndMs = 0;
     QString m_currentDay;
     QElapsedTimer m_sinceSave;
     QTimer m_saveTimer;

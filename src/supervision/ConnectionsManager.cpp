@@ -341,13 +341,11 @@ void ConnectionsManager::startEngine(const PushConnection& connection)
     m_cancellables.append(connect(raw, &ConnectionEngine::isStabilityCheckingChanged, this,
                                   &ConnectionsManager::scheduleAggregateUpdate));
     // Uploads finished together raise the count once, by how many they were.
-    m_cancellables.append(connect(
-        raw, &ConnectionEngine::completedCountChanged, this,
-        [this, counted = 0](int completed) mutable {
-            setUnreadCount(m_unreadCount + std::max(0, completed - counted));
-            counted = completed;
-        },
-        Qt::QueuedConnection));
+    m_cancellables.append(connect(raw, &ConnectionEngine::completedCountChanged, this,
+                                  [this, counted = 0](int completed) mutable {
+                                      setUnreadCount(m_unreadCount + std::max(0, completed - counted));
+                                      counted = completed;
+                                  }));
     // The state subscription also delivers the value current at subscription time.
     scheduleAggregateUpdate();
     m_engines.emplace(connection.id, std::move(engine));

@@ -40,15 +40,19 @@ DiskSpaceGuard::DiskSpaceGuard(ConnectionsManager& manager, const EngineServices
     m_timer.setInterval(kDefaultCheckIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &DiskSpaceGuard::check);
     m_timer.start();
-    // A batch of uploads has ended when the manager stops uploading.
-    connect(
-        &manager, &ConnectionsManager::aggregateUploadingChanged, this,
-        [this](bool uploading) {
-            if (!uploading) {
-                check();
-            }
-        },
-        Qt::QueuedConnection);
+    // A batch of uploads has ended when the manager stops uploading. The manager repeats its value with
+    // every change of its engines, so only a stop asks for a check, and one check waits at a time.
+    connect(&manager, &ConnectionsManager::aggregateUploadingChanged, this, [this](bool uploading) {
+        if (!uploading && !std::exchange(m_checkScheduled, true)) {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_checkScheduled = false;
+                    check();
+                },
+                Qt::QueuedConnection);
+        }
+    });
     connect(&manager, &ConnectionsManager::connectionsChanged, this, &DiskSpaceGuard::check,
             Qt::QueuedConnection);
     if (AppSettings* settings = services.settings) {

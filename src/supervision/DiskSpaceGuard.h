@@ -59,8 +59,8 @@ private:
     QTimer m_timer;
     QSet<QString> m_lowVolumes;
     QSet<QUuid> m_held;
-    bool m_uploading = false;
-    bool m_checkRequested = false;
+    // A check after the end of uploads is on its way.
+    bool m_checkScheduled = false;
 };
 
 } // namespace ondrix

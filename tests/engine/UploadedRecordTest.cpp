@@ -57,17 +57,28 @@ TEST_F(UploadedRecordTest, KeysIgnoreATrailingSlashAndEarlierRecordsMoveOver)
 
 TEST_F(UploadedRecordTest, VersionsWithinOneSecondAreToldApartBySizeAndDate)
 {
-    UploadedRecord record(&store, connection);
-    record.record(QStringLiteral("/a/card.jpg"), 1000.25, 4000);
-    EXPECT_TRUE(record.contains(QStringLiteral("/a/card.jpg"), 1000.25, 4000));
-    EXPECT_FALSE(record.contains(QStringLiteral("/a/card.jpg"), 1000.25, 4001)) << "another card's file";
-    EXPECT_FALSE(record.contains(QStringLiteral("/a/card.jpg"), 1000.5, 4000))
-        << "saved again in that second";
+    {
+        UploadedRecord record(&store, connection);
+        record.record(QStringLiteral("/a/card.jpg"), 1000.25, 4000);
+        EXPECT_TRUE(record.contains(QStringLiteral("/a/card.jpg"), 1000.25, 4000));
+        EXPECT_FALSE(record.contains(QStringLiteral("/a/card.jpg"), 1000.25, 4001)) << "another card's file";
+        EXPECT_FALSE(record.contains(QStringLiteral("/a/card.jpg"), 1000.5, 4000))
+            << "saved again in that second";
+        // A burst recorded just before the record goes is in the store all the same.
+        for (int i = 0; i < 200; ++i) {
+            record.record(QStringLiteral("/a/burst-%1.jpg").arg(i), 2000.0 + i, i);
+        }
+    }
 
     // Sizes survive a restart.
     const UploadedRecord reread(&store, connection);
     EXPECT_TRUE(reread.contains(QStringLiteral("/a/card.jpg"), 1000.25, 4000));
     EXPECT_FALSE(reread.contains(QStringLiteral("/a/card.jpg"), 1000.25, 4001));
+    EXPECT_TRUE(reread.contains(QStringLiteral("/a/burst-199.jpg"), 2199.0, 199));
+    EXPECT_EQ(store.realDictionaryValue(UploadedRecord::keyFor(connection))->size(), 201);
+    EXPECT_EQ(
+        store.realDictionaryValue(UploadedRecord::sizesKeyFor(UploadedRecord::keyFor(connection)))->size(),
+        201);
 }
 
 TEST_F(UploadedRecordTest, EntriesStayWhileTheirFilesExistAndGoWithThem)
