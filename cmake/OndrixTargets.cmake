@@ -28,7 +28,7 @@ function(ondrix_add_test name)
         set(ARG_TIMEOUT 300)
     endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ONDRIX_SCREENSHOT_DIR=${PROJECT_BINARY_DIR}/screenshots;ONDRIX_SOURCE_DIR=${PROJECT_SOURCE_DIR};ASAN_OPTIONS=detect_leaks=0:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ONDRIX_SCREENSHOT_DIR=${PROJECT_BINARY_DIR}/screenshots;ONDRIX_SOURCE_DIR=${PROJECT_SOURCE_DIR};ONDRIX_KEYWORD_MODULE=${ONDRIX_KEYWORD_MODULE_BUILD_DIR}/iptc.so;ASAN_OPTIONS=detect_leaks=0:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
     if(ARG_LABELS)
         set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
     endif()

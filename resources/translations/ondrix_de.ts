@@ -476,6 +476,13 @@
     </message>
 </context>
 <context>
+    <name>IPTCMetadataService</name>
+    <message>
+        <source>Keywords cannot be written into images, so images are uploaded without them: %1. Reinstall Ondrix to restore its keyword module.</source>
+        <translation>Stichwörter können nicht in Bilder geschrieben werden, daher werden Bilder ohne sie hochgeladen: %1. Installieren Sie Ondrix neu, um sein Stichwortmodul wiederherzustellen.</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>System</source>
@@ -495,6 +502,21 @@
     <message>
         <source>Preset %1 of the file is not an object with the text fields &quot;id&quot;, &quot;name&quot; and &quot;keyword&quot;.</source>
         <translation>Vorlage %1 der Datei ist kein Objekt mit den Textfeldern „id“, „name“ und „keyword“.</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 is not an Ondrix keyword module</source>
+        <translation>%1 ist kein Stichwortmodul von Ondrix</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another version of Ondrix</source>
+        <translation>%1 gehört zu einer anderen Version von Ondrix</translation>
     </message>
 </context>
 <context>

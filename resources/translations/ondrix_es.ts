@@ -476,6 +476,13 @@
     </message>
 </context>
 <context>
+    <name>IPTCMetadataService</name>
+    <message>
+        <source>Keywords cannot be written into images, so images are uploaded without them: %1. Reinstall Ondrix to restore its keyword module.</source>
+        <translation>No se pueden escribir palabras clave en las imágenes, así que las imágenes se suben sin ellas: %1. Reinstale Ondrix para recuperar su módulo de palabras clave.</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>System</source>
@@ -495,6 +502,21 @@
     <message>
         <source>Preset %1 of the file is not an object with the text fields &quot;id&quot;, &quot;name&quot; and &quot;keyword&quot;.</source>
         <translation>El preajuste %1 del archivo no es un objeto con los campos de texto &quot;id&quot;, &quot;name&quot; y &quot;keyword&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an Ondrix keyword module</source>
+        <translation>%1 no es un módulo de palabras clave de Ondrix</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another version of Ondrix</source>
+        <translation>%1 pertenece a otra versión de Ondrix</translation>
     </message>
 </context>
 <context>

@@ -476,6 +476,13 @@
     </message>
 </context>
 <context>
+    <name>IPTCMetadataService</name>
+    <message>
+        <source>Keywords cannot be written into images, so images are uploaded without them: %1. Reinstall Ondrix to restore its keyword module.</source>
+        <translation>Impossible d’écrire les mots-clés dans les images : elles sont envoyées sans eux : %1. Réinstallez Ondrix pour rétablir son module de mots-clés.</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>System</source>
@@ -495,6 +502,21 @@
     <message>
         <source>Preset %1 of the file is not an object with the text fields &quot;id&quot;, &quot;name&quot; and &quot;keyword&quot;.</source>
         <translation>Le préréglage %1 du fichier n&apos;est pas un objet avec les champs texte &quot;id&quot;, &quot;name&quot; et &quot;keyword&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est introuvable</translation>
+    </message>
+    <message>
+        <source>%1 is not an Ondrix keyword module</source>
+        <translation>%1 n’est pas un module de mots-clés d’Ondrix</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another version of Ondrix</source>
+        <translation>%1 appartient à une autre version d&apos;Ondrix</translation>
     </message>
 </context>
 <context>

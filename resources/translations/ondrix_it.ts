@@ -476,6 +476,13 @@
     </message>
 </context>
 <context>
+    <name>IPTCMetadataService</name>
+    <message>
+        <source>Keywords cannot be written into images, so images are uploaded without them: %1. Reinstall Ondrix to restore its keyword module.</source>
+        <translation>Impossibile scrivere le parole chiave nelle immagini, quindi le immagini vengono caricate senza: %1. Reinstalla Ondrix per ripristinare il suo modulo delle parole chiave.</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>System</source>
@@ -495,6 +502,21 @@
     <message>
         <source>Preset %1 of the file is not an object with the text fields &quot;id&quot;, &quot;name&quot; and &quot;keyword&quot;.</source>
         <translation>La preimpostazione %1 del file non è un oggetto con i campi di testo &quot;id&quot;, &quot;name&quot; e &quot;keyword&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 non c&apos;è</translation>
+    </message>
+    <message>
+        <source>%1 is not an Ondrix keyword module</source>
+        <translation>%1 non è un modulo delle parole chiave di Ondrix</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another version of Ondrix</source>
+        <translation>%1 appartiene a un&apos;altra versione di Ondrix</translation>
     </message>
 </context>
 <context>

@@ -475,6 +475,13 @@
     </message>
 </context>
 <context>
+    <name>IPTCMetadataService</name>
+    <message>
+        <source>Keywords cannot be written into images, so images are uploaded without them: %1. Reinstall Ondrix to restore its keyword module.</source>
+        <translation>画像にキーワードを書き込めないため、画像はキーワードなしでアップロードされます: %1。キーワードモジュールを復元するには Ondrix を再インストールしてください。</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>System</source>
@@ -494,6 +501,21 @@
     <message>
         <source>Preset %1 of the file is not an object with the text fields &quot;id&quot;, &quot;name&quot; and &quot;keyword&quot;.</source>
         <translation>ファイルのプリセット %1 は、テキストフィールド &quot;id&quot;、&quot;name&quot;、&quot;keyword&quot; を持つオブジェクトではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 がありません</translation>
+    </message>
+    <message>
+        <source>%1 is not an Ondrix keyword module</source>
+        <translation>%1 は Ondrix のキーワードモジュールではありません</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another version of Ondrix</source>
+        <translation>%1 は別のバージョンの Ondrix のものです</translation>
     </message>
 </context>
 <context>

@@ -476,6 +476,13 @@
     </message>
 </context>
 <context>
+    <name>IPTCMetadataService</name>
+    <message>
+        <source>Keywords cannot be written into images, so images are uploaded without them: %1. Reinstall Ondrix to restore its keyword module.</source>
+        <translation>Não é possível gravar palavras-chave nas imagens, então as imagens são enviadas sem elas: %1. Reinstale o Ondrix para restaurar o módulo de palavras-chave.</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>System</source>
@@ -495,6 +502,21 @@
     <message>
         <source>Preset %1 of the file is not an object with the text fields &quot;id&quot;, &quot;name&quot; and &quot;keyword&quot;.</source>
         <translation>A predefinição %1 do arquivo não é um objeto com os campos de texto &quot;id&quot;, &quot;name&quot; e &quot;keyword&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 está faltando</translation>
+    </message>
+    <message>
+        <source>%1 is not an Ondrix keyword module</source>
+        <translation>%1 não é um módulo de palavras-chave do Ondrix</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another version of Ondrix</source>
+        <translation>%1 pertence a outra versão do Ondrix</translation>
     </message>
 </context>
 <context>

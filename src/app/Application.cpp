@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "engine/FinderTagService.h"
+#include "engine/IPTCMetadataService.h"
 #include "model/AppSettings.h"
 #include "model/PushConnection.h"
 #include "platform/AppPaths.h"
@@ -45,6 +46,9 @@ Application::Application(const StoreOpened& storeOpened, QObject* parent)
                        .arg(m_store->openProblem()),
                    LogEntry::LogLevel::error);
     }
+    // Images whose keywords cannot be written go up without them; the activity log says why.
+    IPTCMetadataService::setProblemReporter(
+        [log = m_log.get()](const QString& problem) { log->log(problem, LogEntry::LogLevel::error); });
     m_stats = std::make_unique<StatsService>(*m_store);
     m_history = std::make_unique<HistoryService>(AppPaths::historyFile());
     m_sounds = std::make_unique<CanberraSoundPlayer>(CanberraSoundPlayer::findSoundDirectory());
@@ -75,6 +79,7 @@ Application::~Application()
     // Engines go first: their transfers hold only shared state, but their results need the services.
     m_manager->stopAll();
     m_transferPool.waitForDone();
+    IPTCMetadataService::setProblemReporter({});
     m_diskSpace.reset();
     m_schedule.reset();
     m_manager.reset();

@@ -1,7 +1,9 @@
 #include "engine/IPTCMetadataService.h"
 
+#include "iptc/KeywordModule.h"
 #include "platform/FileName.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +19,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <exiv2/exiv2.hpp>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -29,42 +30,36 @@ Q_LOGGING_CATEGORY(lcIptc, "ondrix.iptc")
 
 namespace {
 
-constexpr const char* keywordsKey = "Iptc.Application2.Keywords";
-constexpr const char* characterSetKey = "Iptc.Envelope.CharacterSet";
-// ISO 2022 escape sequence that declares the IPTC text as UTF-8.
-constexpr const char* utf8CharacterSet = "\x1b%G";
-
 constexpr std::array<const char*, 3> removedPrefixes{"sp_", "opta_", "gettymeid_"};
 constexpr std::array<QLatin1StringView, 8> imageExtensions{
     QLatin1StringView("jpg"), QLatin1StringView("jpeg"), QLatin1StringView("tif"),  QLatin1StringView("tiff"),
     QLatin1StringView("png"), QLatin1StringView("heic"), QLatin1StringView("heif"), QLatin1StringView("dng")};
 
-std::mutex xmpToolkitMutex;
+std::mutex problemReporterMutex;
+std::function<void(const QString&)> problemReporter;
 
-void lockXmpToolkit(void*, bool lock)
+// The keyword module, loaded with the first keyword written; null when it cannot be loaded, which is said
+// once (in the activity log when there is one).
+const KeywordModuleEntry* keywordModule()
 {
-    if (lock) {
-        xmpToolkitMutex.lock();
-    } else {
-        xmpToolkitMutex.unlock();
+    QString error;
+    const KeywordModuleEntry* entry = KeywordModule::entry(&error);
+    if (!entry) {
+        static std::once_flag once;
+        std::call_once(once, [&error] {
+            const QString message = QCoreApplication::translate(
+                                        "IPTCMetadataService",
+                                        "Keywords cannot be written into images, so images are uploaded "
+                                        "without them: %1. Reinstall Ondrix to restore its keyword module.")
+                                        .arg(error);
+            qCWarning(lcIptc).noquote() << "[IPTCMetadataService]" << message;
+            const std::lock_guard lock(problemReporterMutex);
+            if (problemReporter) {
+                problemReporter(message);
+            }
+        });
     }
-}
-
-void logExiv2Message(int, const char* message)
-{
-    qCDebug(lcIptc).noquote() << "[IPTCMetadataService] exiv2:" << QString::fromUtf8(message).trimmed();
-}
-
-// exiv2's XMP toolkit must be initialised once, before threads use it, with a lock for its namespace
-// registry; its messages go to our category instead of stderr.
-void initializeExiv2()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        Exiv2::LogMsg::setHandler(logExiv2Message);
-        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
-        Exiv2::XmpParser::initialize(lockXmpToolkit, nullptr);
-    });
+    return entry;
 }
 
 QString fileName(const QString& filePath)
@@ -121,7 +116,7 @@ private:
 };
 
 // Reads the whole regular file behind `in`.
-int readAll(int in, std::vector<Exiv2::byte>& bytes)
+int readAll(int in, std::vector<unsigned char>& bytes)
 {
     struct stat status {};
     if (::fstat(in, &status) != 0) {
@@ -148,7 +143,7 @@ int readAll(int in, std::vector<Exiv2::byte>& bytes)
     }
 }
 
-int writeAll(int out, const Exiv2::byte* data, size_t size)
+int writeAll(int out, const unsigned char* data, size_t size)
 {
     for (size_t written = 0; written < size;) {
         const ssize_t n = ::write(out, data + written, size - written);
@@ -198,7 +193,7 @@ void copyExtendedAttributes(int in, int out)
 // Writes the rewritten image to `target` with the original's owner (where allowed), permission bits and
 // extended attributes, and flushes it to the disk. Every write error is seen here (exiv2's own file writer
 // loses buffered write errors, which would let a cut-off file replace the original). Returns 0 or an errno.
-int writeReplacement(int original, const QByteArray& target, const Exiv2::byte* data, size_t size)
+int writeReplacement(int original, const QByteArray& target, const unsigned char* data, size_t size)
 {
     struct stat status {};
     if (::fstat(original, &status) != 0) {
@@ -220,37 +215,6 @@ int writeReplacement(int original, const QByteArray& target, const Exiv2::byte* 
         return errno;
     }
     return out.close();
-}
-
-std::vector<std::string> keywordsOf(const Exiv2::IptcData& iptc)
-{
-    std::vector<std::string> keywords;
-    for (const Exiv2::Iptcdatum& datum : iptc) {
-        if (datum.key() == keywordsKey) {
-            keywords.push_back(datum.toString());
-        }
-    }
-    return keywords;
-}
-
-void setKeywords(Exiv2::IptcData& iptc, const std::vector<std::string>& keywords)
-{
-    for (auto it = iptc.begin(); it != iptc.end();) {
-        it = it->key() == keywordsKey ? iptc.erase(it) : std::next(it);
-    }
-    const Exiv2::IptcKey key(keywordsKey);
-    for (const std::string& keyword : keywords) {
-        Exiv2::Iptcdatum datum(key);
-        datum.setValue(keyword);
-        iptc.add(datum);
-    }
-    const bool needsUtf8 = std::any_of(keywords.begin(), keywords.end(), [](const std::string& keyword) {
-        return std::any_of(keyword.begin(), keyword.end(),
-                           [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    });
-    if (needsUtf8 && iptc.findKey(Exiv2::IptcKey(characterSetKey)) == iptc.end()) {
-        iptc[characterSetKey] = std::string(utf8CharacterSet);
-    }
 }
 
 // Whether a JPEG's compressed data ends with its end-of-image marker. A file cut short (an interrupted copy
@@ -538,22 +502,22 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
                                          .arg(fileName(filePath), qt_error_string(lease.error()));
     }
     // The image is edited in memory; the original file is only ever read.
-    std::vector<Exiv2::byte> bytes;
+    std::vector<unsigned char> bytes;
     if (const int error = readAll(original.get(), bytes); error != 0 || bytes.empty()) {
         return Outcome::skipped;
     }
-    initializeExiv2();
+    const KeywordModuleEntry* module = keywordModule();
+    if (!module) {
+        return Outcome::skipped;
+    }
 
-    std::unique_ptr<Exiv2::Image> image;
-    std::vector<std::string> existing;
-    try {
-        image.reset(Exiv2::ImageFactory::open(bytes.data(), static_cast<long>(bytes.size())).release());
-        if (!image || image->mimeType().empty() || (image->checkMode(Exiv2::mdIptc) & Exiv2::amWrite) == 0) {
-            return Outcome::skipped;
+    std::string error;
+    const std::unique_ptr<KeywordImage> image = module->open(bytes.data(), bytes.size(), error);
+    if (!image) {
+        if (!error.empty()) {
+            qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot read %1: %2")
+                                             .arg(fileName(filePath), QString::fromStdString(error));
         }
-    } catch (const Exiv2::AnyError& error) {
-        qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot read %1: %2")
-                                         .arg(fileName(filePath), QString::fromStdString(error.what()));
         return Outcome::skipped;
     }
     // exiv2 rewrites what it understood of a cut-off file and drops the rest (strips past the end of a TIFF
@@ -563,12 +527,10 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
                                   << fileName(filePath);
         return Outcome::incomplete;
     }
-    try {
-        image->readMetadata();
-        existing = keywordsOf(image->iptcData());
-    } catch (const Exiv2::AnyError& error) {
+    std::vector<std::string> existing;
+    if (!image->readKeywords(existing, error)) {
         qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot read %1: %2")
-                                         .arg(fileName(filePath), QString::fromStdString(error.what()));
+                                         .arg(fileName(filePath), QString::fromStdString(error));
         return Outcome::skipped;
     }
 
@@ -579,23 +541,16 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
 
     const QByteArray temporary = FileName::encode(IPTCMetadataService::temporaryPath(filePath));
     TemporaryFile temporaryGuard(temporary);
-    try {
-        setKeywords(image->iptcData(), merged);
-        image->writeMetadata();
-        Exiv2::BasicIo& rewritten = image->io();
-        if (rewritten.open() != 0) {
-            return Outcome::failed;
-        }
-        const Exiv2::byte* data = rewritten.mmap(false);
-        const size_t size = static_cast<size_t>(rewritten.size());
-        if (const int error = writeReplacement(original.get(), temporary, data, size); error != 0) {
-            qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot write %1: %2")
-                                             .arg(FileName::decode(temporary), qt_error_string(error));
-            return Outcome::failed;
-        }
-    } catch (const Exiv2::AnyError& error) {
+    const unsigned char* data = nullptr;
+    size_t size = 0;
+    if (!image->writeKeywords(merged, data, size, error)) {
         qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot write keywords into %1: %2")
-                                         .arg(fileName(filePath), QString::fromStdString(error.what()));
+                                         .arg(fileName(filePath), QString::fromStdString(error));
+        return Outcome::failed;
+    }
+    if (const int writeError = writeReplacement(original.get(), temporary, data, size); writeError != 0) {
+        qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot write %1: %2")
+                                         .arg(FileName::decode(temporary), qt_error_string(writeError));
         return Outcome::failed;
     }
     if (beforeReplace) {
@@ -636,6 +591,12 @@ IPTCMetadataService::injectKeywords(const QString& keywordText, const QString& f
         qCDebug(lcIptc).noquote() << "[IPTCMetadataService] Keywords not written to" << fileName(filePath);
     }
     return Outcome::failed;
+}
+
+void IPTCMetadataService::setProblemReporter(std::function<void(const QString&)> reporter)
+{
+    const std::lock_guard lock(problemReporterMutex);
+    problemReporter = std::move(reporter);
 }
 
 bool IPTCMetadataService::isComplete(const QByteArray& bytes)

@@ -11,11 +11,11 @@ namespace ondrix {
 
 // Writes a connection's keywords into the IPTC block of an image just before it is uploaded. The image is
 // copied to a hidden temporary file beside it ("." + name + ".ondrix-iptc-tmp", with the original's
-// permissions and extended attributes), the keywords are written into the copy with exiv2, and the copy is
-// flushed and renamed over the original, so a reader sees either the old or the new file, never a
-// half-written one. Pixels and all other metadata pass through untouched; a file whose keywords would not
-// change is not rewritten at all. Types exiv2 cannot write IPTC into (HEIC and HEIF among them) are left
-// alone.
+// permissions and extended attributes), the keywords are written into the copy with exiv2 (in a module loaded
+// with the first keyword written), and the copy is flushed and renamed over the original, so a reader sees
+// either the old or the new file, never a half-written one. Pixels and all other metadata pass through
+// untouched; a file whose keywords would not change is not rewritten at all. Types exiv2 cannot write IPTC
+// into (HEIC and HEIF among them) are left alone.
 //
 // An image that may still be growing is never replaced, because the replacement would cut off whatever its
 // writer adds later (the writer keeps writing into the unlinked old file): the file is left alone while
@@ -32,7 +32,7 @@ public:
     enum class Outcome {
         injected,  // the file was rewritten with the merged keywords
         unchanged, // the keywords were already there; the file was not touched
-        skipped,   // no keywords, not one of the image types, or a file exiv2 cannot read or write
+        skipped,   // no keywords, not one of the image types, a file exiv2 cannot read or write, or no module
         // The next two leave the file alone because it may still be written; it is worth another try once it
         // is stable again.
         incomplete, // its image data is not all there (cut short, or its writer has not finished)
@@ -44,6 +44,11 @@ public:
     // (tests use it to change the file at the worst moment).
     static Outcome injectKeywords(const QString& keywordText, const QString& filePath,
                                   const std::function<void()>& beforeReplace = {}) noexcept;
+
+    // Where a problem the user can act on is said (once per process: the keyword module cannot be loaded,
+    // and images then go up without their keywords), besides the system log. Any thread may call it; an
+    // empty function stops it.
+    static void setProblemReporter(std::function<void(const QString&)> reporter);
 
     // Whether an image's bytes hold all of its image data: for a JPEG the end-of-image marker after the scan,
     // for a PNG the end chunk, for a TIFF (DNG included) every strip and tile of every image and every

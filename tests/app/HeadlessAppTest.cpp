@@ -48,6 +48,8 @@ protected:
                                           {"DBUS_SYSTEM_BUS_ADDRESS", bus.address()}}) {
             processEnvironment.insert(QString::fromLatin1(name), value);
         }
+        // The real binary finds its keyword module beside itself, as installed.
+        processEnvironment.remove(QStringLiteral("ONDRIX_KEYWORD_MODULE"));
         processEnvironment.remove(QStringLiteral("DISPLAY"));
         processEnvironment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     }
@@ -98,6 +100,13 @@ protected:
     QProcessEnvironment processEnvironment;
 };
 
+// The smallest JPEG the keyword writer accepts: a JFIF header, a frame header, one scan and the end marker.
+QByteArray tinyJpeg()
+{
+    return QByteArray::fromHex("ffd8ffe000104a46494600010100000100010000"
+                               "ffc0000b080001000101011100ffda0008010100003f00d2cf20ffd9");
+}
+
 } // namespace
 
 TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
@@ -106,7 +115,14 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
     ftp.start();
     SftpTestServer sftp;
     sftp.start();
-    const PushConnection overFtp = connectionTo(ftp.connection(), QStringLiteral("Agency"));
+    // Images of the FTP connection get a keyword: the keyword module is loaded for real.
+    PushConnection overFtp = connectionTo(ftp.connection(), QStringLiteral("Agency"));
+    IPTCKeywordEntry preset;
+    preset.name = QStringLiteral("Desk");
+    preset.keyword = QStringLiteral("harbour, Hafen");
+    overFtp.iptcEnabled = true;
+    overFtp.iptcKeywords = {preset};
+    overFtp.selectedIPTCKeywordID = preset.id;
     const PushConnection overSftp = connectionTo(sftp.connection(), QStringLiteral("Archive"));
     {
         PreferencesStore store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"));
@@ -131,10 +147,15 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
 
     auto ondrix = launch();
     ASSERT_TRUE(ondrix->waitForStarted(10000));
-    env.writeFile(QStringLiteral("folders/Agency/photo.jpg"), "over ftp");
+    env.writeFile(QStringLiteral("folders/Agency/photo.jpg"), tinyJpeg());
     env.writeFile(QStringLiteral("folders/Archive/day1/raw.dng"), "over sftp");
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return readFile(ftp.rootDir() + QStringLiteral("/photo.jpg")) == "over ftp"; }, 30000));
+        [&] {
+            const QByteArray sent = readFile(ftp.rootDir() + QStringLiteral("/photo.jpg"));
+            return sent.contains("harbour") && sent.contains("Hafen") && sent.endsWith("\xff\xd9");
+        },
+        30000))
+        << readFile(ftp.rootDir() + QStringLiteral("/photo.jpg")).toHex().toStdString();
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return readFile(sftp.rootDir() + QStringLiteral("/day1/raw.dng")) == "over sftp"; }, 30000));
 
@@ -254,9 +275,10 @@ TEST_F(HeadlessAppTest, StartSaysWhatWasLoadedAndEveryLineIsEchoed)
     }
 }
 
-// A headless run maps none of the desktop's libraries, and with NetworkManager there it does not load the
-// glib network backend either. A desktop start whose desktop module is missing or unloadable (an executable
-// copied elsewhere, a damaged installation) runs headless and says why.
+// A headless run maps none of the desktop's libraries nor the image metadata ones (no keyword written), and
+// with NetworkManager there it does not load the glib network backend either. A desktop start whose desktop
+// module is missing or unloadable (an executable copied elsewhere, a damaged installation) runs headless and
+// says why.
 TEST_F(HeadlessAppTest, HeadlessRunsCarryNoDesktopAndAMissingDesktopModuleFallsBackToHeadless)
 {
     NetworkManagerMock networkManager(bus);
@@ -266,7 +288,7 @@ TEST_F(HeadlessAppTest, HeadlessRunsCarryNoDesktopAndAMissingDesktopModuleFallsB
     const auto [headless, maps] = runUntil(started);
     for (const char* library :
          {"libQt6Gui", "libQt6Widgets", "libQt6Svg", "libX11", "libxcb", "libfontconfig", "libfreetype",
-          "libGL", "desktop.so", "libcanberra", "libqglib", "libgio"}) {
+          "libGL", "desktop.so", "libcanberra", "libqglib", "libgio", "iptc.so", "libexiv2", "libexpat"}) {
         EXPECT_FALSE(maps.contains(QLatin1String(library))) << library;
     }
     EXPECT_TRUE(maps.contains(QLatin1String("libqnetworkmanager"))) << "the NetworkManager backend is used";

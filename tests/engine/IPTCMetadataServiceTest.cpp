@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QThreadPool>
@@ -17,6 +18,7 @@
 #include <atomic>
 #include <csignal>
 #include <exiv2/exiv2.hpp>
+#include <mutex>
 
 using namespace ondrix;
 using Outcome = IPTCMetadataService::Outcome;
@@ -440,3 +442,43 @@ TEST_F(IPTCMetadataServiceTest, InjectionsRunInParallelOnSeparateFiles)
 }
 
 } // namespace
+
+// Without a loadable keyword module (a damaged installation) images still go up as they are, and the reason
+// reaches the reporter once, not once per image. Run by IPTCWithoutKeywordModuleTest, whose module path
+// leads nowhere: a process loads the module once, so this cannot share a process with the tests above.
+TEST_F(IPTCMetadataServiceTest, WithoutTheModuleImagesAreLeftAsTheyAreAndTheReasonIsSaidOnce)
+{
+    const QString modulePath = QFile::decodeName(qgetenv("ONDRIX_KEYWORD_MODULE"));
+    if (QFileInfo::exists(modulePath)) {
+        GTEST_SKIP() << "the module is there; IPTCWithoutKeywordModuleTest runs this without it";
+    }
+    QStringList reported;
+    std::mutex reportedMutex;
+    IPTCMetadataService::setProblemReporter([&](const QString& problem) {
+        const std::lock_guard lock(reportedMutex);
+        reported.append(problem);
+    });
+    QStringList paths;
+    for (int i = 0; i < 4; ++i) {
+        paths.append(makeJpeg(QStringLiteral("photo%1.jpg").arg(i)));
+    }
+    const QByteArray before = contents(paths.first());
+    std::atomic<int> skipped{0};
+    QThreadPool pool;
+    for (const QString& path : paths) {
+        pool.start([&skipped, path] {
+            skipped += IPTCMetadataService::injectKeywords(QStringLiteral("Harbour"), path) ==
+                       IPTCMetadataService::Outcome::skipped;
+        });
+    }
+    pool.waitForDone();
+    IPTCMetadataService::setProblemReporter({});
+    EXPECT_EQ(skipped, 4);
+    EXPECT_EQ(contents(paths.first()), before);
+    EXPECT_FALSE(QFileInfo::exists(IPTCMetadataService::temporaryPath(paths.first())));
+    ASSERT_EQ(reported.size(), 1) << qPrintable(reported.join(u'\n'));
+    EXPECT_TRUE(reported.first().contains(modulePath + QStringLiteral(" is missing")))
+        << qPrintable(reported.first());
+    EXPECT_TRUE(reported.first().contains(QStringLiteral("uploaded without")))
+        << qPrintable(reported.first());
+}

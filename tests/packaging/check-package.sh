@@ -68,3 +68,14 @@ if grep -q "desktop interface cannot be loaded" "$scratch/desktop-run.txt"; then
     exit 1
 fi
 echo "installed package: the desktop module ${module#"$scratch/root"} loads"
+
+# The image metadata library is the keyword module's alone: the package depends on it (seen in the module),
+# the executable does not link it.
+keyword_module="$(find "$scratch/root/usr/lib" -path '*/ondrix/iptc.so')"
+test -n "$keyword_module" || { echo "the keyword module is not in the package"; exit 1; }
+grep -q '^Depends:.*libexiv2' "$scratch/control/control" || { echo "Depends lacks libexiv2"; exit 1; }
+if readelf -d "$scratch/root$exec_line" | grep -q 'NEEDED.*libexiv2'; then
+    echo "the executable links libexiv2"
+    exit 1
+fi
+echo "installed package: the keyword module ${keyword_module#"$scratch/root"} carries libexiv2"
