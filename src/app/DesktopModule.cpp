@@ -1,9 +1,8 @@
 #include "app/DesktopModule.h"
 
+#include "platform/PrivateModule.h"
+
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <cstring>
 
@@ -15,15 +14,12 @@ namespace ondrix {
 
 QString DesktopModule::pathFor(const QString& executablePath)
 {
-    return QDir::cleanPath(QFileInfo(executablePath).absolutePath() + QLatin1Char('/') +
-                           QStringLiteral(ONDRIX_DESKTOP_MODULE_RELATIVE_PATH));
+    return PrivateModule::pathBeside(executablePath, QStringLiteral(ONDRIX_DESKTOP_MODULE_RELATIVE_PATH));
 }
 
 QString DesktopModule::defaultPath()
 {
-    // Asked before the application object exists, so not through QCoreApplication::applicationFilePath().
-    const QString executable = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
-    return pathFor(executable.isEmpty() ? QStringLiteral("ondrix") : executable);
+    return PrivateModule::pathBesideRunningExecutable(QStringLiteral(ONDRIX_DESKTOP_MODULE_RELATIVE_PATH));
 }
 
 bool DesktopModule::load(const QString& path, QString* error)
@@ -35,18 +31,18 @@ bool DesktopModule::load(const QString& path, QString* error)
         m_entry = nullptr;
         return false;
     };
-    if (!QFileInfo::exists(path)) {
-        return fail(QCoreApplication::translate("DesktopModule", "%1 is missing").arg(path));
-    }
-    m_library.setFileName(path);
-    // Every symbol at once: a module from another build fails here, not on the first click.
-    m_library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-    if (!m_library.load()) {
-        return fail(m_library.errorString());
-    }
+    PrivateModule::Failure failure = PrivateModule::Failure::none;
+    QString loaderError;
     const auto function = reinterpret_cast<DesktopModuleEntryFunction>(
-        m_library.resolve(QT_STRINGIFY(ONDRIX_DESKTOP_MODULE_ENTRY)));
-    if (!function) {
+        PrivateModule::load(path, QT_STRINGIFY(ONDRIX_DESKTOP_MODULE_ENTRY), &failure, &loaderError));
+    switch (failure) {
+    case PrivateModule::Failure::none:
+        break;
+    case PrivateModule::Failure::missing:
+        return fail(QCoreApplication::translate("DesktopModule", "%1 is missing").arg(path));
+    case PrivateModule::Failure::notLoadable:
+        return fail(loaderError);
+    case PrivateModule::Failure::noEntry:
         return fail(
             QCoreApplication::translate("DesktopModule", "%1 is not an Ondrix desktop module").arg(path));
     }

@@ -2,14 +2,12 @@
 
 #include "app/DesktopShell.h"
 
-#include <QLibrary>
 #include <QString>
 
 namespace ondrix {
 
-// Finds and loads the desktop module. It is looked for at a fixed place relative to the executable (the
-// installed layout, which the build tree mirrors), so a copied or relocated executable without it runs
-// headless instead of failing. Loaded modules stay loaded for the life of the process.
+// Finds and loads the desktop module (a PrivateModule): an executable without it runs headless instead of
+// failing.
 class DesktopModule {
 public:
     // The module beside an executable at `executablePath` (by default the running one).
@@ -21,7 +19,6 @@ public:
     const DesktopModuleEntry& entry() const { return *m_entry; }
 
 private:
-    QLibrary m_library;
     const DesktopModuleEntry* m_entry = nullptr;
 };
 

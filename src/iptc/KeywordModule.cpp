@@ -1,10 +1,9 @@
 #include "iptc/KeywordModule.h"
 
+#include "platform/PrivateModule.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QLibrary>
 #include <QLoggingCategory>
 
 #include <cstring>
@@ -30,16 +29,14 @@ QString defaultPath()
     if (!overridden.isEmpty()) {
         return QFile::decodeName(overridden);
     }
-    const QString executable = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
-    return KeywordModule::pathFor(executable.isEmpty() ? QStringLiteral("ondrix") : executable);
+    return PrivateModule::pathBesideRunningExecutable(QStringLiteral(ONDRIX_KEYWORD_MODULE_RELATIVE_PATH));
 }
 
 } // namespace
 
 QString KeywordModule::pathFor(const QString& executablePath)
 {
-    return QDir::cleanPath(QFileInfo(executablePath).absolutePath() + QLatin1Char('/') +
-                           QStringLiteral(ONDRIX_KEYWORD_MODULE_RELATIVE_PATH));
+    return PrivateModule::pathBeside(executablePath, QStringLiteral(ONDRIX_KEYWORD_MODULE_RELATIVE_PATH));
 }
 
 const KeywordModuleEntry* KeywordModule::load(const QString& path, QString* error)
@@ -50,21 +47,20 @@ const KeywordModuleEntry* KeywordModule::load(const QString& path, QString* erro
         }
         return nullptr;
     };
-    if (!QFileInfo::exists(path)) {
-        return fail(QCoreApplication::translate("KeywordModule", "%1 is missing").arg(path));
-    }
+    PrivateModule::Failure failure = PrivateModule::Failure::none;
+    QString loaderError;
     // Never unloaded: the entry and every image it opens point into it.
-    auto* library = new QLibrary(path);
-    library->setLoadHints(QLibrary::ResolveAllSymbolsHint);
-    if (!library->load()) {
-        const QString reason = library->errorString();
-        delete library;
-        return fail(reason);
-    }
     using EntryFunction = const KeywordModuleEntry* (*)();
-    const auto function =
-        reinterpret_cast<EntryFunction>(library->resolve(QT_STRINGIFY(ONDRIX_KEYWORD_MODULE_ENTRY)));
-    if (!function) {
+    const auto function = reinterpret_cast<EntryFunction>(
+        PrivateModule::load(path, QT_STRINGIFY(ONDRIX_KEYWORD_MODULE_ENTRY), &failure, &loaderError));
+    switch (failure) {
+    case PrivateModule::Failure::none:
+        break;
+    case PrivateModule::Failure::missing:
+        return fail(QCoreApplication::translate("KeywordModule", "%1 is missing").arg(path));
+    case PrivateModule::Failure::notLoadable:
+        return fail(loaderError);
+    case PrivateModule::Failure::noEntry:
         return fail(
             QCoreApplication::translate("KeywordModule", "%1 is not an Ondrix keyword module").arg(path));
     }
