@@ -16,18 +16,12 @@
 #include "support/ui/UiTestSupport.h"
 #include "ui/settings/InterfaceLanguage.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QGroupBox>
 #include <QHash>
-#include <QLabel>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTabBar>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -128,34 +122,6 @@ bool hasMnemonic(const QString& text)
 QString describe(const QString& language, const Message& m, const QString& problem)
 {
     return QStringLiteral("%1 %2 \"%3\": %4").arg(language, m.context, m.source, problem);
-}
-
-// Every text a person reads (or a screen reader says) on the widgets below `root`, hidden pages included.
-QStringList visibleTexts(QWidget* root)
-{
-    QStringList texts{root->windowTitle()};
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        texts << w->accessibleName() << w->toolTip();
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            texts << label->text();
-        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            texts << button->text();
-        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
-            texts << box->title();
-        } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
-            texts << field->placeholderText();
-        } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
-            for (int i = 0; i < tabs->count(); ++i) {
-                texts << tabs->tabText(i);
-            }
-        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            for (int i = 0; i < combo->count(); ++i) {
-                texts << combo->itemText(i);
-            }
-        }
-    }
-    texts.removeAll(QString());
-    return texts;
 }
 
 class TranslatedInterface : public ::testing::Test {

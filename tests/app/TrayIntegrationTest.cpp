@@ -29,13 +29,9 @@ protected:
     {
         ASSERT_TRUE(bus.isRunning()) << bus.errorString().toStdString();
         ASSERT_TRUE(display.isRunning()) << "Xvfb did not start";
+        // HOME and the XDG folders already point into `env`; the rest is this run's own.
         environment = QProcessEnvironment::systemEnvironment();
-        for (const auto& [name, value] : {std::pair{"HOME", env.home()},
-                                          {"XDG_CONFIG_HOME", env.configHome()},
-                                          {"XDG_DATA_HOME", env.dataHome()},
-                                          {"XDG_STATE_HOME", env.stateHome()},
-                                          {"XDG_CACHE_HOME", env.cacheHome()},
-                                          {"XDG_RUNTIME_DIR", env.makeDir(QStringLiteral("run"))},
+        for (const auto& [name, value] : {std::pair{"XDG_RUNTIME_DIR", env.makeDir(QStringLiteral("run"))},
                                           {"DBUS_SESSION_BUS_ADDRESS", bus.address()},
                                           {"DBUS_SYSTEM_BUS_ADDRESS", bus.address()},
                                           {"DISPLAY", display.name()},

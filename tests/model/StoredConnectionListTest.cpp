@@ -19,22 +19,20 @@ protected:
 
 } // namespace
 
-TEST_F(StoredConnectionListTest, ReadableOrAbsentListsAreNoProblem)
+// An absent or readable list is no problem and is not copied. An unreadable one is named with its key and
+// the reason, and copied aside before anything can write over it; the same value read again keeps its one
+// copy, a different one gets a copy of its own.
+TEST_F(StoredConnectionListTest, OnlyUnreadableValuesAreReportedAndCopiedAside)
 {
     EXPECT_EQ(StoredConnectionList::read(store, key).problem, QString());
     PushConnection connection;
     connection.name = QStringLiteral("Agency");
     store.setData(key, PushConnection::encodeList({connection}));
-    const StoredConnectionList stored = StoredConnectionList::read(store, key);
-    EXPECT_EQ(stored.connections, QList<PushConnection>{connection});
-    EXPECT_EQ(stored.problem, QString());
+    const StoredConnectionList readable = StoredConnectionList::read(store, key);
+    EXPECT_EQ(readable.connections, QList<PushConnection>{connection});
+    EXPECT_EQ(readable.problem, QString());
     EXPECT_FALSE(store.contains(key + QStringLiteral("_unreadable")));
-}
 
-// An unreadable list is named with its key and the reason, and copied aside before anything can write over
-// it; the same value read again keeps its one copy, a different one gets a copy of its own.
-TEST_F(StoredConnectionListTest, UnreadableValuesAreReportedAndCopiedAside)
-{
     const QByteArray broken = R"([{"id": "0E1D4F5C-8A4B-4C7E-9D1A-2B3C4D5E6F70", "name": "Agency"}])";
     store.setData(key, broken);
     for (int round = 0; round < 2; ++round) {

@@ -36,17 +36,6 @@ NetworkPath path(bool satisfied, bool expensive, QList<NetworkPath::InterfaceTyp
 
 class ConnectionsManagerTest : public EngineTestFixture {
 protected:
-    PushConnection connection(const QString& name, bool enabled = true)
-    {
-        PushConnection c;
-        c.name = name;
-        c.isEnabled = enabled;
-        c.host = QStringLiteral("127.0.0.1");
-        c.port = 1;
-        c.localFolder = env.makeDir(QStringLiteral("folders/") + name);
-        return c;
-    }
-
     std::unique_ptr<ConnectionsManager> makeManager(PowerMonitor* power = nullptr)
     {
         auto manager = std::make_unique<ConnectionsManager>(services, &network, power);
@@ -65,10 +54,10 @@ protected:
 
 TEST_F(ConnectionsManagerTest, StoredListsLoadCleanedAndEditsAreStored)
 {
-    PushConnection a = connection(QStringLiteral("A"), false);
-    PushConnection twin = connection(QStringLiteral("Twin"), false);
+    PushConnection a = loopbackConnection(QStringLiteral("A"), false);
+    PushConnection twin = loopbackConnection(QStringLiteral("Twin"), false);
     twin.id = a.id;
-    PushConnection b = connection(QStringLiteral("B"), false);
+    PushConnection b = loopbackConnection(QStringLiteral("B"), false);
     store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({a, twin, b}));
     store.setStringList(ConnectionsManager::kLockedConnectionsKey,
                         {a.id.toString(QUuid::WithoutBraces).toUpper(), QStringLiteral("not-a-uuid")});
@@ -85,7 +74,7 @@ TEST_F(ConnectionsManagerTest, StoredListsLoadCleanedAndEditsAreStored)
     renamed.name = QStringLiteral("Renamed");
     manager->addConnection(renamed);
     EXPECT_EQ(saved.count(), 0) << "an existing id is not added again";
-    PushConnection stranger = connection(QStringLiteral("Stranger"));
+    PushConnection stranger = loopbackConnection(QStringLiteral("Stranger"));
     manager->updateConnection(stranger);
     EXPECT_EQ(saved.count(), 0) << "an unknown id is not updated";
     manager->updateConnection(renamed);
@@ -117,12 +106,12 @@ TEST_F(ConnectionsManagerTest, UnreadableStoredListsAreLeftAlone)
     EXPECT_TRUE(manager->connections().isEmpty());
     EXPECT_EQ(store.dataValue(ConnectionsManager::kConnectionsKey), QByteArray("[{\"id\": 1}]"));
     EXPECT_EQ(store.stringValue(ConnectionsManager::kLockedConnectionsKey), QStringLiteral("oops"));
-    manager->addConnection(connection(QStringLiteral("New"), false));
+    manager->addConnection(loopbackConnection(QStringLiteral("New"), false));
     EXPECT_EQ(PushConnection::decodeList(store.dataValue(ConnectionsManager::kConnectionsKey))->size(), 1);
 
     // A bookmark whose folder is gone is removed at the next launch; one without a local folder is skipped.
-    PushConnection gone = connection(QStringLiteral("Gone"));
-    PushConnection noFolder = connection(QStringLiteral("NoFolder"));
+    PushConnection gone = loopbackConnection(QStringLiteral("Gone"));
+    PushConnection noFolder = loopbackConnection(QStringLiteral("NoFolder"));
     noFolder.localFolder.clear();
     BookmarkManager::saveBookmark(store, gone.id, gone.localFolder);
     BookmarkManager::saveBookmark(store, noFolder.id, env.root());
@@ -135,10 +124,10 @@ TEST_F(ConnectionsManagerTest, UnreadableStoredListsAreLeftAlone)
 
 TEST_F(ConnectionsManagerTest, EnginesFollowEditsAndFoldIntoOneSummary)
 {
-    PushConnection watching = connection(QStringLiteral("Watching"));
-    PushConnection broken = connection(QStringLiteral("Broken"));
+    PushConnection watching = loopbackConnection(QStringLiteral("Watching"));
+    PushConnection broken = loopbackConnection(QStringLiteral("Broken"));
     broken.localFolder = env.root() + QStringLiteral("/missing");
-    PushConnection off = connection(QStringLiteral("Off"), false);
+    PushConnection off = loopbackConnection(QStringLiteral("Off"), false);
     store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({watching, broken, off}));
     auto manager = makeManager();
     EXPECT_FALSE(manager->hasActiveEngines()) << "no engine runs before startAll";
@@ -185,7 +174,7 @@ TEST_F(ConnectionsManagerTest, ManyEnginesStartWithOneNoticeAndFewRecounts)
 {
     QList<PushConnection> connections;
     for (int i = 0; i < 24; ++i) {
-        connections.append(connection(QStringLiteral("c%1").arg(i)));
+        connections.append(loopbackConnection(QStringLiteral("c%1").arg(i)));
     }
     store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
     auto manager = makeManager();
@@ -211,9 +200,9 @@ TEST_F(ConnectionsManagerTest, NetworkPausesOnlyWhatItPausedItself)
 {
     settings.setPauseOnHotspot(true);
     settings.setPauseOnNoInternet(false);
-    store.setData(
-        ConnectionsManager::kConnectionsKey,
-        PushConnection::encodeList({connection(QStringLiteral("One")), connection(QStringLiteral("Two"))}));
+    store.setData(ConnectionsManager::kConnectionsKey,
+                  PushConnection::encodeList({loopbackConnection(QStringLiteral("One")),
+                                              loopbackConnection(QStringLiteral("Two"))}));
     auto manager = makeManager();
     manager->startAll();
     QSignalSpy paused(manager.get(), &ConnectionsManager::aggregatePausedChanged);

@@ -3,6 +3,7 @@
 #include "engine/EngineServices.h"
 #include "engine/FinderTagService.h"
 #include "model/AppSettings.h"
+#include "model/PushConnection.h"
 #include "platform/NotificationCenter.h"
 #include "platform/PreferencesStore.h"
 #include "platform/SoundPlayer.h"
@@ -63,6 +64,20 @@ struct PrivateEnvironment {
 };
 
 // The base of engine and manager tests: a private environment, then the real services inside it.
-class EngineTestFixture : public ::testing::Test, public PrivateEnvironment, public EngineTestServices {};
+class EngineTestFixture : public ::testing::Test, public PrivateEnvironment, public EngineTestServices {
+protected:
+    // A connection watching its own folder below "folders/", to a loopback port nothing listens on: its
+    // engine runs, nothing is ever uploaded.
+    PushConnection loopbackConnection(const QString& name, bool enabled = true) const
+    {
+        PushConnection c;
+        c.name = name;
+        c.isEnabled = enabled;
+        c.host = QStringLiteral("127.0.0.1");
+        c.port = 1;
+        c.localFolder = env.makeDir(QStringLiteral("folders/") + name);
+        return c;
+    }
+};
 
 } // namespace ondrix::test

@@ -7,9 +7,12 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTextEdit>
 #include <QWidget>
 
@@ -50,6 +53,40 @@ bool isPartOfAnotherControl(QWidget* widget)
 }
 
 } // namespace
+
+QStringList visibleTexts(QWidget* root)
+{
+    QStringList texts{root->windowTitle()};
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        texts << w->accessibleName() << w->toolTip();
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            texts << label->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            texts << button->text();
+        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+            texts << box->title();
+        } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
+            texts << field->placeholderText();
+        } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                texts << tabs->tabText(i);
+            }
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            texts << itemTexts(combo);
+        }
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+QStringList itemTexts(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i) {
+        texts << combo->itemText(i);
+    }
+    return texts;
+}
 
 QString saveScreenshot(QWidget* widget, const QString& name)
 {

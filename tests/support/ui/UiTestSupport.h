@@ -8,6 +8,7 @@
 
 #include <deque>
 
+class QComboBox;
 class QWidget;
 
 namespace ondrix::test {
@@ -19,6 +20,14 @@ QString saveScreenshot(QWidget* widget, const QString& name);
 // Describes every interactive control below `root` (buttons, fields, boxes, lists, sliders) that has no
 // accessible name, as "ClassName objectName 'text'", so a failing check says which control to name.
 QStringList controlsWithoutAccessibleName(QWidget* root);
+
+// Every text a person reads (or a screen reader says) on the widgets below `root`, hidden pages included:
+// the window title, labels, button, group box and tab texts, combo box items, placeholders, tool tips and
+// accessible names.
+QStringList visibleTexts(QWidget* root);
+
+// The texts of a combo box's items, in order.
+QStringList itemTexts(const QComboBox* combo);
 
 // Dialogs answered by the test: each question pops the next prepared answer, and every question asked is
 // recorded. An unprepared question is answered "cancel".

@@ -42,17 +42,6 @@ protected:
         manager.reset();
     }
 
-    PushConnection connection(const QString& name, bool enabled = true)
-    {
-        PushConnection c;
-        c.name = name;
-        c.isEnabled = enabled;
-        c.host = QStringLiteral("127.0.0.1");
-        c.port = 1; // nothing listens: engines watch, nothing is uploaded
-        c.localFolder = env.makeDir(QStringLiteral("folders/") + name);
-        return c;
-    }
-
     void makeView(const QList<PushConnection>& connections, bool withUpdates = true)
     {
         store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
@@ -125,12 +114,12 @@ protected:
 
 TEST_F(MenuBarViewTest, RowsFollowTheManagerAndTheirControlsEditThroughIt)
 {
-    PushConnection watching = connection(QStringLiteral("Studio"));
+    PushConnection watching = loopbackConnection(QStringLiteral("Studio"));
     watching.simultaneousUploads = 1;
     watching.scheduleEnabled = true;
-    PushConnection hostless = connection(QStringLiteral("Draft"));
+    PushConnection hostless = loopbackConnection(QStringLiteral("Draft"));
     hostless.host.clear();
-    PushConnection off = connection(QStringLiteral("Archive"), false);
+    PushConnection off = loopbackConnection(QStringLiteral("Archive"), false);
     off.stabilityCheckSeconds = 40;
     off.simultaneousUploads = 5;
     off.iptcEnabled = true;
@@ -236,11 +225,11 @@ TEST_F(MenuBarViewTest, RowsFollowTheManagerAndTheirControlsEditThroughIt)
 
 TEST_F(MenuBarViewTest, EveryControlIsNamedAndReachableWithTheKeyboard)
 {
-    PushConnection a = connection(QStringLiteral("Studio"));
+    PushConnection a = loopbackConnection(QStringLiteral("Studio"));
     a.iptcEnabled = true;
     a.iptcKeywords = {
         IPTCKeywordEntry{QUuid::createUuid(), QStringLiteral("Press"), QStringLiteral("press")}};
-    makeView({a, connection(QStringLiteral("Archive"), false)}, false);
+    makeView({a, loopbackConnection(QStringLiteral("Archive"), false)}, false);
     EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join(", "), "");
 
     QList<QWidget*> chain;
@@ -268,7 +257,8 @@ TEST_F(MenuBarViewTest, NetworkPauseShowsItsBannerAndTheHotspotNeedsThePause)
 {
     settings.setPauseOnHotspot(false);
     settings.setPreventSleepDuringDownloads(false);
-    makeView({connection(QStringLiteral("Studio")), connection(QStringLiteral("Archive"), false)});
+    makeView(
+        {loopbackConnection(QStringLiteral("Studio")), loopbackConnection(QStringLiteral("Archive"), false)});
     network.setPath({NetworkPath::Status::satisfied, true, {NetworkPath::InterfaceType::wifi}});
     settle();
     ASSERT_TRUE(manager->isOnHotspot());
@@ -324,7 +314,8 @@ TEST_F(MenuBarViewTest, RecentUploadsSkipFailuresAndShowSizesAndAges)
     stats.recordUpload(2'400'000);
     stats.recordUpload(1'500);
     settings.setPreventSleepDuringDownloads(true);
-    makeView({connection(QStringLiteral("Studio")), connection(QStringLiteral("Archive"), false)});
+    makeView(
+        {loopbackConnection(QStringLiteral("Studio")), loopbackConnection(QStringLiteral("Archive"), false)});
 
     ASSERT_TRUE(QTest::qWaitFor([this] { return view->recentLines().size() == 3; }));
     const QStringList recent = view->recentLines();
@@ -370,7 +361,7 @@ TEST_F(MenuBarViewTest, ActivityListsThreeJobsAndSumsUpTheRest)
     studio.simultaneousUploads = 5;
     studio.maxBandwidthKBps = 256; // slow enough that every file is still on its way while we look
     settings.setPreventSleepDuringDownloads(true);
-    makeView({studio, connection(QStringLiteral("Archive"), false)});
+    makeView({studio, loopbackConnection(QStringLiteral("Archive"), false)});
 
     const QByteArray body(6'000'000, 'x');
     for (int i = 1; i <= 3; ++i) {
