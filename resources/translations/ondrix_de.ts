@@ -568,10 +568,6 @@
         <translation>1 aktive Verbindung</translation>
     </message>
     <message>
-        <source>%1 active connections</source>
-        <translation>%1 aktive Verbindungen</translation>
-    </message>
-    <message>
         <source>Paused — mobile hotspot detected</source>
         <translation>Pausiert – mobiler Hotspot erkannt</translation>
     </message>
@@ -663,6 +659,13 @@
         <source>Unknown</source>
         <extracomment>The network state before it is first known</extracomment>
         <translation>Unbekannt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n active connections</source>
+        <translation>
+            <numerusform>%n aktive Verbindung</numerusform>
+            <numerusform>%n aktive Verbindungen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -821,16 +824,8 @@
         <translation>1 Ordner</translation>
     </message>
     <message>
-        <source>%1 folders</source>
-        <translation>%1 Ordner</translation>
-    </message>
-    <message>
         <source>1 file</source>
         <translation>1 Datei</translation>
-    </message>
-    <message>
-        <source>%1 files</source>
-        <translation>%1 Dateien</translation>
     </message>
     <message>
         <source>Empty folder</source>
@@ -840,6 +835,20 @@
         <source>%1 File</source>
         <extracomment>The type column of a remote file, e.g. &quot;JPG File&quot;</extracomment>
         <translation>%1-Datei</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <translation>
+            <numerusform>%n Ordner</numerusform>
+            <numerusform>%n Ordner</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1094,10 +1103,6 @@
         <translation>%1 kann nicht aufgelistet werden: %2</translation>
     </message>
     <message>
-        <source>Delete %1 items</source>
-        <translation>%1 Elemente löschen</translation>
-    </message>
-    <message>
         <source>Tag</source>
         <translation>Tag</translation>
     </message>
@@ -1154,10 +1159,6 @@
         <translation>„%1“ löschen?</translation>
     </message>
     <message>
-        <source>Delete %1 items?</source>
-        <translation>%1 Elemente löschen?</translation>
-    </message>
-    <message>
         <source>This cannot be undone.</source>
         <translation>Dies kann nicht rückgängig gemacht werden.</translation>
     </message>
@@ -1176,6 +1177,20 @@
     <message>
         <source>The server lists an entry named “%1”. Its name contains a line break, a NUL character or a “/”, or is “.” or “..”, so a command on it could act on another entry. Ondrix leaves it alone; rename or remove it with another program on the server.</source>
         <translation>Der Server listet einen Eintrag namens „%1“. Sein Name enthält einen Zeilenumbruch, ein NUL-Zeichen oder ein „/“ oder ist „.“ bzw. „..“, daher könnte ein Befehl darauf einen anderen Eintrag treffen. Ondrix lässt ihn unberührt; benennen Sie ihn mit einem anderen Programm auf dem Server um oder entfernen Sie ihn.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n items</source>
+        <translation>
+            <numerusform>%n Element löschen</numerusform>
+            <numerusform>%n Elemente löschen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n items?</source>
+        <translation>
+            <numerusform>%n Element löschen?</numerusform>
+            <numerusform>%n Elemente löschen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2302,10 +2317,6 @@
         <translation>Benachrichtigen, wenn Uploads abgeschlossen sind</translation>
     </message>
     <message>
-        <source>Only if %1 or more files</source>
-        <translation>Nur bei %1 oder mehr Dateien</translation>
-    </message>
-    <message>
         <source>Group notifications (summary instead of file list)</source>
         <translation>Benachrichtigungen bündeln (Zusammenfassung statt Dateiliste)</translation>
     </message>
@@ -2316,10 +2327,6 @@
     <message>
         <source>Notify on connection errors</source>
         <translation>Bei Verbindungsfehlern benachrichtigen</translation>
-    </message>
-    <message>
-        <source>After %1 consecutive failures</source>
-        <translation>Nach %1 aufeinanderfolgenden Fehlschlägen</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -2344,6 +2351,24 @@
     <message>
         <source>Notify when connections pause/resume by schedule</source>
         <translation>Benachrichtigen, wenn Verbindungen nach Zeitplan pausieren oder fortsetzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only if %n or more files</source>
+        <translation>
+            <numerusform>Nur bei %n oder mehr Dateien</numerusform>
+            <numerusform>Nur bei %n oder mehr Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After 1 failure</source>
+        <translation>Nach 1 Fehlschlag</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n consecutive failures</source>
+        <translation>
+            <numerusform>Nach %n Fehlschlag</numerusform>
+            <numerusform>Nach %n aufeinanderfolgenden Fehlschlägen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

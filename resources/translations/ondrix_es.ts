@@ -568,10 +568,6 @@
         <translation>1 conexión activa</translation>
     </message>
     <message>
-        <source>%1 active connections</source>
-        <translation>%1 conexiones activas</translation>
-    </message>
-    <message>
         <source>Paused — mobile hotspot detected</source>
         <translation>En pausa — punto de acceso móvil detectado</translation>
     </message>
@@ -663,6 +659,13 @@
         <source>Unknown</source>
         <extracomment>The network state before it is first known</extracomment>
         <translation>Desconocida</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n active connections</source>
+        <translation>
+            <numerusform>%n conexión activa</numerusform>
+            <numerusform>%n conexiones activas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -821,16 +824,8 @@
         <translation>1 carpeta</translation>
     </message>
     <message>
-        <source>%1 folders</source>
-        <translation>%1 carpetas</translation>
-    </message>
-    <message>
         <source>1 file</source>
         <translation>1 archivo</translation>
-    </message>
-    <message>
-        <source>%1 files</source>
-        <translation>%1 archivos</translation>
     </message>
     <message>
         <source>Empty folder</source>
@@ -840,6 +835,20 @@
         <source>%1 File</source>
         <extracomment>The type column of a remote file, e.g. &quot;JPG File&quot;</extracomment>
         <translation>Archivo %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <translation>
+            <numerusform>%n carpeta</numerusform>
+            <numerusform>%n carpetas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1094,10 +1103,6 @@
         <translation>No se puede listar %1: %2</translation>
     </message>
     <message>
-        <source>Delete %1 items</source>
-        <translation>Eliminar %1 elementos</translation>
-    </message>
-    <message>
         <source>Tag</source>
         <translation>Etiqueta</translation>
     </message>
@@ -1154,10 +1159,6 @@
         <translation>¿Eliminar «%1»?</translation>
     </message>
     <message>
-        <source>Delete %1 items?</source>
-        <translation>¿Eliminar %1 elementos?</translation>
-    </message>
-    <message>
         <source>This cannot be undone.</source>
         <translation>Esto no se puede deshacer.</translation>
     </message>
@@ -1176,6 +1177,20 @@
     <message>
         <source>The server lists an entry named “%1”. Its name contains a line break, a NUL character or a “/”, or is “.” or “..”, so a command on it could act on another entry. Ondrix leaves it alone; rename or remove it with another program on the server.</source>
         <translation>El servidor muestra una entrada llamada «%1». Su nombre contiene un salto de línea, un carácter NUL o una «/», o es «.» o «..», por lo que una orden sobre ella podría actuar sobre otra entrada. Ondrix no la toca; renómbrela o elimínela con otro programa en el servidor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n items</source>
+        <translation>
+            <numerusform>Eliminar %n elemento</numerusform>
+            <numerusform>Eliminar %n elementos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n items?</source>
+        <translation>
+            <numerusform>¿Eliminar %n elemento?</numerusform>
+            <numerusform>¿Eliminar %n elementos?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2302,10 +2317,6 @@
         <translation>Notificar cuando terminen las subidas</translation>
     </message>
     <message>
-        <source>Only if %1 or more files</source>
-        <translation>Solo si son %1 archivos o más</translation>
-    </message>
-    <message>
         <source>Group notifications (summary instead of file list)</source>
         <translation>Agrupar notificaciones (resumen en lugar de lista de archivos)</translation>
     </message>
@@ -2316,10 +2327,6 @@
     <message>
         <source>Notify on connection errors</source>
         <translation>Notificar los errores de conexión</translation>
-    </message>
-    <message>
-        <source>After %1 consecutive failures</source>
-        <translation>Tras %1 fallos consecutivos</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -2344,6 +2351,24 @@
     <message>
         <source>Notify when connections pause/resume by schedule</source>
         <translation>Notificar cuando las conexiones se pausen o reanuden por horario</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only if %n or more files</source>
+        <translation>
+            <numerusform>Solo si son %n archivo o más</numerusform>
+            <numerusform>Solo si son %n archivos o más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After 1 failure</source>
+        <translation>Tras 1 fallo</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n consecutive failures</source>
+        <translation>
+            <numerusform>Tras %n fallo</numerusform>
+            <numerusform>Tras %n fallos consecutivos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

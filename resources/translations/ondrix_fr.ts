@@ -568,10 +568,6 @@
         <translation>1 connexion active</translation>
     </message>
     <message>
-        <source>%1 active connections</source>
-        <translation>%1 connexions actives</translation>
-    </message>
-    <message>
         <source>Paused — mobile hotspot detected</source>
         <translation>En pause — point d&apos;accès mobile détecté</translation>
     </message>
@@ -663,6 +659,13 @@
         <source>Unknown</source>
         <extracomment>The network state before it is first known</extracomment>
         <translation>Inconnu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n active connections</source>
+        <translation>
+            <numerusform>%n connexion active</numerusform>
+            <numerusform>%n connexions actives</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -821,16 +824,8 @@
         <translation>1 dossier</translation>
     </message>
     <message>
-        <source>%1 folders</source>
-        <translation>%1 dossiers</translation>
-    </message>
-    <message>
         <source>1 file</source>
         <translation>1 fichier</translation>
-    </message>
-    <message>
-        <source>%1 files</source>
-        <translation>%1 fichiers</translation>
     </message>
     <message>
         <source>Empty folder</source>
@@ -840,6 +835,20 @@
         <source>%1 File</source>
         <extracomment>The type column of a remote file, e.g. &quot;JPG File&quot;</extracomment>
         <translation>Fichier %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <translation>
+            <numerusform>%n dossier</numerusform>
+            <numerusform>%n dossiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1094,10 +1103,6 @@
         <translation>Impossible de lister %1 : %2</translation>
     </message>
     <message>
-        <source>Delete %1 items</source>
-        <translation>Supprimer %1 éléments</translation>
-    </message>
-    <message>
         <source>Tag</source>
         <translation>Étiquette</translation>
     </message>
@@ -1154,10 +1159,6 @@
         <translation>Supprimer « %1 » ?</translation>
     </message>
     <message>
-        <source>Delete %1 items?</source>
-        <translation>Supprimer %1 éléments ?</translation>
-    </message>
-    <message>
         <source>This cannot be undone.</source>
         <translation>Cette opération est irréversible.</translation>
     </message>
@@ -1176,6 +1177,20 @@
     <message>
         <source>The server lists an entry named “%1”. Its name contains a line break, a NUL character or a “/”, or is “.” or “..”, so a command on it could act on another entry. Ondrix leaves it alone; rename or remove it with another program on the server.</source>
         <translation>Le serveur liste une entrée nommée « %1 ». Son nom contient un saut de ligne, un caractère NUL ou un « / », ou vaut « . » ou « .. », si bien qu&apos;une commande sur elle pourrait agir sur une autre entrée. Ondrix n&apos;y touche pas ; renommez-la ou supprimez-la avec un autre programme sur le serveur.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n items</source>
+        <translation>
+            <numerusform>Supprimer %n élément</numerusform>
+            <numerusform>Supprimer %n éléments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n items?</source>
+        <translation>
+            <numerusform>Supprimer %n élément ?</numerusform>
+            <numerusform>Supprimer %n éléments ?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2302,10 +2317,6 @@
         <translation>Notifier à la fin des envois</translation>
     </message>
     <message>
-        <source>Only if %1 or more files</source>
-        <translation>Seulement à partir de %1 fichiers</translation>
-    </message>
-    <message>
         <source>Group notifications (summary instead of file list)</source>
         <translation>Regrouper les notifications (résumé au lieu de la liste des fichiers)</translation>
     </message>
@@ -2316,10 +2327,6 @@
     <message>
         <source>Notify on connection errors</source>
         <translation>Notifier en cas d&apos;erreur de connexion</translation>
-    </message>
-    <message>
-        <source>After %1 consecutive failures</source>
-        <translation>Après %1 échecs consécutifs</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -2344,6 +2351,24 @@
     <message>
         <source>Notify when connections pause/resume by schedule</source>
         <translation>Notifier quand des connexions se mettent en pause ou reprennent selon la planification</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only if %n or more files</source>
+        <translation>
+            <numerusform>Seulement à partir de %n fichier</numerusform>
+            <numerusform>Seulement à partir de %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After 1 failure</source>
+        <translation>Après 1 échec</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n consecutive failures</source>
+        <translation>
+            <numerusform>Après %n échec</numerusform>
+            <numerusform>Après %n échecs consécutifs</numerusform>
+        </translation>
     </message>
 </context>
 <context>

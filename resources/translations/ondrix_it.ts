@@ -568,10 +568,6 @@
         <translation>1 connessione attiva</translation>
     </message>
     <message>
-        <source>%1 active connections</source>
-        <translation>%1 connessioni attive</translation>
-    </message>
-    <message>
         <source>Paused — mobile hotspot detected</source>
         <translation>In pausa — rilevato hotspot mobile</translation>
     </message>
@@ -663,6 +659,13 @@
         <source>Unknown</source>
         <extracomment>The network state before it is first known</extracomment>
         <translation>Sconosciuta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n active connections</source>
+        <translation>
+            <numerusform>%n connessione attiva</numerusform>
+            <numerusform>%n connessioni attive</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -821,16 +824,8 @@
         <translation>1 cartella</translation>
     </message>
     <message>
-        <source>%1 folders</source>
-        <translation>%1 cartelle</translation>
-    </message>
-    <message>
         <source>1 file</source>
         <translation>1 file</translation>
-    </message>
-    <message>
-        <source>%1 files</source>
-        <translation>%1 file</translation>
     </message>
     <message>
         <source>Empty folder</source>
@@ -840,6 +835,20 @@
         <source>%1 File</source>
         <extracomment>The type column of a remote file, e.g. &quot;JPG File&quot;</extracomment>
         <translation>File %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <translation>
+            <numerusform>%n cartella</numerusform>
+            <numerusform>%n cartelle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n file</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1094,10 +1103,6 @@
         <translation>Impossibile elencare %1: %2</translation>
     </message>
     <message>
-        <source>Delete %1 items</source>
-        <translation>Elimina %1 elementi</translation>
-    </message>
-    <message>
         <source>Tag</source>
         <translation>Etichetta</translation>
     </message>
@@ -1154,10 +1159,6 @@
         <translation>Eliminare «%1»?</translation>
     </message>
     <message>
-        <source>Delete %1 items?</source>
-        <translation>Eliminare %1 elementi?</translation>
-    </message>
-    <message>
         <source>This cannot be undone.</source>
         <translation>L&apos;operazione non può essere annullata.</translation>
     </message>
@@ -1176,6 +1177,20 @@
     <message>
         <source>The server lists an entry named “%1”. Its name contains a line break, a NUL character or a “/”, or is “.” or “..”, so a command on it could act on another entry. Ondrix leaves it alone; rename or remove it with another program on the server.</source>
         <translation>Il server elenca una voce chiamata «%1». Il suo nome contiene un a capo, un carattere NUL o una «/», oppure è «.» o «..», quindi un comando su di essa potrebbe agire su un&apos;altra voce. Ondrix la lascia stare; rinominala o rimuovila con un altro programma sul server.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n items</source>
+        <translation>
+            <numerusform>Elimina %n elemento</numerusform>
+            <numerusform>Elimina %n elementi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n items?</source>
+        <translation>
+            <numerusform>Eliminare %n elemento?</numerusform>
+            <numerusform>Eliminare %n elementi?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2302,10 +2317,6 @@
         <translation>Notifica al termine dei caricamenti</translation>
     </message>
     <message>
-        <source>Only if %1 or more files</source>
-        <translation>Solo se %1 o più file</translation>
-    </message>
-    <message>
         <source>Group notifications (summary instead of file list)</source>
         <translation>Raggruppa le notifiche (riepilogo invece dell&apos;elenco dei file)</translation>
     </message>
@@ -2316,10 +2327,6 @@
     <message>
         <source>Notify on connection errors</source>
         <translation>Notifica in caso di errori di connessione</translation>
-    </message>
-    <message>
-        <source>After %1 consecutive failures</source>
-        <translation>Dopo %1 errori consecutivi</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -2344,6 +2351,24 @@
     <message>
         <source>Notify when connections pause/resume by schedule</source>
         <translation>Notifica quando le connessioni vanno in pausa o riprendono secondo la pianificazione</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only if %n or more files</source>
+        <translation>
+            <numerusform>Solo se %n o più file</numerusform>
+            <numerusform>Solo se %n o più file</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After 1 failure</source>
+        <translation>Dopo 1 errore</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n consecutive failures</source>
+        <translation>
+            <numerusform>Dopo %n errore</numerusform>
+            <numerusform>Dopo %n errori consecutivi</numerusform>
+        </translation>
     </message>
 </context>
 <context>

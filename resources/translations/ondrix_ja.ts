@@ -567,10 +567,6 @@
         <translation>1 件の接続が有効</translation>
     </message>
     <message>
-        <source>%1 active connections</source>
-        <translation>%1 件の接続が有効</translation>
-    </message>
-    <message>
         <source>Paused — mobile hotspot detected</source>
         <translation>一時停止中 — モバイルホットスポットを検出</translation>
     </message>
@@ -661,6 +657,12 @@
         <source>Unknown</source>
         <extracomment>The network state before it is first known</extracomment>
         <translation>不明</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n active connections</source>
+        <translation>
+            <numerusform>%n 件の接続が有効</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -818,16 +820,8 @@
         <translation>1 個のフォルダー</translation>
     </message>
     <message>
-        <source>%1 folders</source>
-        <translation>%1 個のフォルダー</translation>
-    </message>
-    <message>
         <source>1 file</source>
         <translation>1 個のファイル</translation>
-    </message>
-    <message>
-        <source>%1 files</source>
-        <translation>%1 個のファイル</translation>
     </message>
     <message>
         <source>Empty folder</source>
@@ -837,6 +831,18 @@
         <source>%1 File</source>
         <extracomment>The type column of a remote file, e.g. &quot;JPG File&quot;</extracomment>
         <translation>%1 ファイル</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <translation>
+            <numerusform>%n 個のフォルダー</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n 個のファイル</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1091,10 +1097,6 @@
         <translation>%1 の一覧を取得できません: %2</translation>
     </message>
     <message>
-        <source>Delete %1 items</source>
-        <translation>%1 個の項目を削除</translation>
-    </message>
-    <message>
         <source>Tag</source>
         <translation>タグ</translation>
     </message>
@@ -1151,10 +1153,6 @@
         <translation>「%1」を削除しますか?</translation>
     </message>
     <message>
-        <source>Delete %1 items?</source>
-        <translation>%1 個の項目を削除しますか?</translation>
-    </message>
-    <message>
         <source>This cannot be undone.</source>
         <translation>この操作は取り消せません。</translation>
     </message>
@@ -1173,6 +1171,18 @@
     <message>
         <source>The server lists an entry named “%1”. Its name contains a line break, a NUL character or a “/”, or is “.” or “..”, so a command on it could act on another entry. Ondrix leaves it alone; rename or remove it with another program on the server.</source>
         <translation>サーバーに「%1」という名前の項目があります。名前に改行、NUL 文字、「/」が含まれているか、「.」または「..」であるため、この項目へのコマンドが別の項目に作用するおそれがあります。Ondrix はこの項目に触れません。サーバー上で別のプログラムを使って名前を変更するか削除してください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n items</source>
+        <translation>
+            <numerusform>%n 個の項目を削除</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n items?</source>
+        <translation>
+            <numerusform>%n 個の項目を削除しますか?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2297,10 +2307,6 @@
         <translation>アップロード完了時に通知</translation>
     </message>
     <message>
-        <source>Only if %1 or more files</source>
-        <translation>%1 件以上のファイルの場合のみ</translation>
-    </message>
-    <message>
         <source>Group notifications (summary instead of file list)</source>
         <translation>通知をまとめる (ファイル一覧の代わりに要約)</translation>
     </message>
@@ -2311,10 +2317,6 @@
     <message>
         <source>Notify on connection errors</source>
         <translation>接続エラーを通知</translation>
-    </message>
-    <message>
-        <source>After %1 consecutive failures</source>
-        <translation>%1 回連続で失敗した後</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -2339,6 +2341,22 @@
     <message>
         <source>Notify when connections pause/resume by schedule</source>
         <translation>スケジュールにより接続が一時停止・再開したときに通知</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only if %n or more files</source>
+        <translation>
+            <numerusform>%n 件以上のファイルの場合のみ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After 1 failure</source>
+        <translation>1 回失敗した後</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n consecutive failures</source>
+        <translation>
+            <numerusform>%n 回連続で失敗した後</numerusform>
+        </translation>
     </message>
 </context>
 <context>

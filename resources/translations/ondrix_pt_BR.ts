@@ -568,10 +568,6 @@
         <translation>1 conexão ativa</translation>
     </message>
     <message>
-        <source>%1 active connections</source>
-        <translation>%1 conexões ativas</translation>
-    </message>
-    <message>
         <source>Paused — mobile hotspot detected</source>
         <translation>Pausado — hotspot móvel detectado</translation>
     </message>
@@ -663,6 +659,13 @@
         <source>Unknown</source>
         <extracomment>The network state before it is first known</extracomment>
         <translation>Desconhecida</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n active connections</source>
+        <translation>
+            <numerusform>%n conexão ativa</numerusform>
+            <numerusform>%n conexões ativas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -821,16 +824,8 @@
         <translation>1 pasta</translation>
     </message>
     <message>
-        <source>%1 folders</source>
-        <translation>%1 pastas</translation>
-    </message>
-    <message>
         <source>1 file</source>
         <translation>1 arquivo</translation>
-    </message>
-    <message>
-        <source>%1 files</source>
-        <translation>%1 arquivos</translation>
     </message>
     <message>
         <source>Empty folder</source>
@@ -840,6 +835,20 @@
         <source>%1 File</source>
         <extracomment>The type column of a remote file, e.g. &quot;JPG File&quot;</extracomment>
         <translation>Arquivo %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <translation>
+            <numerusform>%n pasta</numerusform>
+            <numerusform>%n pastas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n arquivo</numerusform>
+            <numerusform>%n arquivos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1094,10 +1103,6 @@
         <translation>Não é possível listar %1: %2</translation>
     </message>
     <message>
-        <source>Delete %1 items</source>
-        <translation>Excluir %1 itens</translation>
-    </message>
-    <message>
         <source>Tag</source>
         <translation>Etiqueta</translation>
     </message>
@@ -1154,10 +1159,6 @@
         <translation>Excluir “%1”?</translation>
     </message>
     <message>
-        <source>Delete %1 items?</source>
-        <translation>Excluir %1 itens?</translation>
-    </message>
-    <message>
         <source>This cannot be undone.</source>
         <translation>Isso não pode ser desfeito.</translation>
     </message>
@@ -1176,6 +1177,20 @@
     <message>
         <source>The server lists an entry named “%1”. Its name contains a line break, a NUL character or a “/”, or is “.” or “..”, so a command on it could act on another entry. Ondrix leaves it alone; rename or remove it with another program on the server.</source>
         <translation>O servidor lista uma entrada chamada “%1”. O nome dela contém uma quebra de linha, um caractere NUL ou uma “/”, ou é “.” ou “..”, então um comando sobre ela poderia agir em outra entrada. O Ondrix não mexe nela; renomeie-a ou remova-a com outro programa no servidor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n items</source>
+        <translation>
+            <numerusform>Excluir %n item</numerusform>
+            <numerusform>Excluir %n itens</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n items?</source>
+        <translation>
+            <numerusform>Excluir %n item?</numerusform>
+            <numerusform>Excluir %n itens?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2302,10 +2317,6 @@
         <translation>Notificar quando os envios terminarem</translation>
     </message>
     <message>
-        <source>Only if %1 or more files</source>
-        <translation>Somente se forem %1 ou mais arquivos</translation>
-    </message>
-    <message>
         <source>Group notifications (summary instead of file list)</source>
         <translation>Agrupar notificações (resumo em vez da lista de arquivos)</translation>
     </message>
@@ -2316,10 +2327,6 @@
     <message>
         <source>Notify on connection errors</source>
         <translation>Notificar erros de conexão</translation>
-    </message>
-    <message>
-        <source>After %1 consecutive failures</source>
-        <translation>Após %1 falhas seguidas</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -2344,6 +2351,24 @@
     <message>
         <source>Notify when connections pause/resume by schedule</source>
         <translation>Notificar quando conexões pausarem ou retomarem pela agenda</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only if %n or more files</source>
+        <translation>
+            <numerusform>Somente se for %n ou mais arquivos</numerusform>
+            <numerusform>Somente se forem %n ou mais arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After 1 failure</source>
+        <translation>Após 1 falha</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n consecutive failures</source>
+        <translation>
+            <numerusform>Após %n falha</numerusform>
+            <numerusform>Após %n falhas seguidas</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -96,4 +96,20 @@ QString FailureAdvice::explained(const PushConnection& connection, const FTPErro
     return hint.isEmpty() ? error.description() : hint + QLatin1Char('\n') + error.description();
 }
 
+QString FailureAdvice::forDescription(const PushConnection& connection, const QString& description)
+{
+    // The same opening FTPError::description() writes, in the same language.
+    const QString opening = QCoreApplication::translate("FTPError", "curl error ");
+    if (!description.startsWith(opening)) {
+        return {};
+    }
+    const qsizetype colon = description.indexOf(QStringLiteral(": "), opening.size());
+    bool isNumber = false;
+    const int code = description.mid(opening.size(), colon - opening.size()).toInt(&isNumber);
+    if (colon < 0 || !isNumber) {
+        return {};
+    }
+    return forError(connection, FTPError::curlExitCode(code, description.mid(colon + 2)));
+}
+
 } // namespace ondrix

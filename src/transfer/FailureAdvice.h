@@ -19,6 +19,9 @@ public:
     static QString forError(const PushConnection& connection, const FTPError& error);
     // The advice, then the error's own description on the next line; the description alone without advice.
     static QString explained(const PushConnection& connection, const FTPError& error);
+    // The advice for a failure known only by the text description() gave it (an engine's error state keeps
+    // that text): libcurl's numbered errors are told by their "curl error N: " opening. Empty without advice.
+    static QString forDescription(const PushConnection& connection, const QString& description);
 };
 
 } // namespace ondrix

@@ -355,7 +355,7 @@ void BrowserFolderView::updateActions()
     m_renameAction->setEnabled(m_rename->isEnabled());
     m_delete->setEnabled(listing && count > 0);
     m_deleteAction->setEnabled(m_delete->isEnabled());
-    m_deleteAction->setText(count > 1 ? tr("Delete %1 items").arg(count) : tr("Delete"));
+    m_deleteAction->setText(count > 1 ? tr("Delete %n items", nullptr, int(count)) : tr("Delete"));
     m_busy->setVisible(m_loader->isLoading() && listing);
 }
 
@@ -474,7 +474,7 @@ void BrowserFolderView::deleteSelected()
     }
     Confirmation question;
     question.title = selected.size() == 1 ? tr("Delete '%1'?").arg(selected.first().name)
-                                          : tr("Delete %1 items?").arg(selected.size());
+                                          : tr("Delete %n items?", nullptr, int(selected.size()));
     question.text = question.title;
     question.informativeText = tr("This cannot be undone.");
     question.acceptLabel = tr("Delete");

@@ -162,10 +162,10 @@ QString RemoteNames::summary(qsizetype folders, qsizetype files)
 {
     QStringList parts;
     if (folders > 0) {
-        parts << (folders == 1 ? tr("1 folder") : tr("%1 folders").arg(folders));
+        parts << (folders == 1 ? tr("1 folder") : tr("%n folders", nullptr, int(folders)));
     }
     if (files > 0) {
-        parts << (files == 1 ? tr("1 file") : tr("%1 files").arg(files));
+        parts << (files == 1 ? tr("1 file") : tr("%n files", nullptr, int(files)));
     }
     if (parts.isEmpty()) {
         return tr("Empty folder");

@@ -191,7 +191,7 @@ void ConnectionRow::setEngine(const std::optional<EngineState>& state, int activ
 {
     m_state = state;
     const int jobs = state ? std::max(activeJobs, 0) : 0;
-    const QString status = MenuBarPresentation::connectionStatusText(m_connection.isEnabled, state, jobs);
+    const QString status = MenuBarPresentation::connectionStatusText(m_connection, state, jobs);
     m_status->setText(status);
     const bool error = m_connection.isEnabled && state && state->isError();
     m_status->setColour(PopoverIcons::colour(error ? PopoverTone::red : PopoverTone::secondary, palette()));

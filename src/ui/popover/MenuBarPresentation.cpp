@@ -1,5 +1,7 @@
 #include "ui/popover/MenuBarPresentation.h"
 
+#include "transfer/FailureAdvice.h"
+
 #include <QFileInfo>
 #include <QLocale>
 
@@ -35,7 +37,7 @@ QString MenuBarPresentation::headerStatusText(bool pausedForNetwork, bool aggreg
     if (enabledConnections == 1) {
         return tr("1 active connection");
     }
-    return tr("%1 active connections").arg(enabledConnections);
+    return tr("%n active connections", nullptr, enabledConnections);
 }
 
 MenuBarPresentation::Banner MenuBarPresentation::environmentBanner(bool pausedForNetwork, bool onHotspot,
@@ -57,11 +59,11 @@ MenuBarPresentation::Banner MenuBarPresentation::environmentBanner(bool pausedFo
     return {};
 }
 
-QString MenuBarPresentation::connectionStatusText(bool isEnabled,
+QString MenuBarPresentation::connectionStatusText(const PushConnection& connection,
                                                   const std::optional<EngineState>& engineState,
                                                   int activeJobs)
 {
-    if (!isEnabled) {
+    if (!connection.isEnabled) {
         return tr("Disabled");
     }
     if (!engineState) {
@@ -76,8 +78,10 @@ QString MenuBarPresentation::connectionStatusText(bool isEnabled,
         return tr("Uploading %n file(s)", nullptr, activeJobs);
     case EngineState::Kind::paused:
         return tr("Paused");
-    case EngineState::Kind::error:
-        return engineState->message();
+    case EngineState::Kind::error: {
+        const QString advice = FailureAdvice::forDescription(connection, engineState->message());
+        return advice.isEmpty() ? engineState->message() : advice;
+    }
     }
     return {};
 }

@@ -42,9 +42,10 @@ public:
     static Banner environmentBanner(bool pausedForNetwork, bool onHotspot, bool preventSleepSetting,
                                     bool preventingSleep);
 
-    // The status line of a connection row; `engineState` is none when the manager runs no engine for it.
-    static QString connectionStatusText(bool isEnabled, const std::optional<EngineState>& engineState,
-                                        int activeJobs);
+    // The status line of a connection row; `engineState` is none when the manager runs no engine for it. An
+    // error is worded as what a person can do about it where libcurl's words alone would not say.
+    static QString connectionStatusText(const PushConnection& connection,
+                                        const std::optional<EngineState>& engineState, int activeJobs);
     // One step of the inline steppers, clamped to their bounds even when the stored value lies outside.
     static qint64 steppedSimultaneousUploads(qint64 value, int step);
     static qint64 steppedStabilitySeconds(qint64 value, int step);

@@ -50,7 +50,8 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, SoundP
     m_notifications = uploads->addToggle(tr("Notify when uploads complete"));
     bindToggle(m_notifications, settings, &AppSettings::notificationsEnabled,
                &AppSettings::setNotificationsEnabled, &AppSettings::notificationsEnabledChanged);
-    auto* minFileCount = new SettingsStepper(tr("Only if %1 or more files"), 1, kMinFileCountMaximum);
+    auto* minFileCount = new SettingsStepper([](int n) { return tr("Only if %n or more files", nullptr, n); },
+                                             1, kMinFileCountMaximum);
     m_minFileCount = minFileCount->spinBox();
     bindStepper(m_minFileCount, settings, &AppSettings::notifyMinFileCount,
                 &AppSettings::setNotifyMinFileCount, &AppSettings::notifyMinFileCountChanged);
@@ -65,7 +66,11 @@ NotificationsSettingsTab::NotificationsSettingsTab(AppSettings& settings, SoundP
     m_errors = errors->addToggle(tr("Notify on connection errors"));
     bindToggle(m_errors, settings, &AppSettings::notifyErrors, &AppSettings::setNotifyErrors,
                &AppSettings::notifyErrorsChanged);
-    auto* errorsAfter = new SettingsStepper(tr("After %1 consecutive failures"), 1, kErrorsAfterMaximum);
+    auto* errorsAfter = new SettingsStepper(
+        [](int n) {
+            return n == 1 ? tr("After 1 failure") : tr("After %n consecutive failures", nullptr, n);
+        },
+        1, kErrorsAfterMaximum);
     m_errorsAfter = errorsAfter->spinBox();
     bindStepper(m_errorsAfter, settings, &AppSettings::notifyErrorsAfterAttempts,
                 &AppSettings::setNotifyErrorsAfterAttempts, &AppSettings::notifyErrorsAfterAttemptsChanged);

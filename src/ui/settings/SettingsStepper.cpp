@@ -6,18 +6,14 @@
 
 namespace ondrix {
 
-SettingsStepper::SettingsStepper(const QString& sentence, int minimum, int maximum, QWidget* parent)
+SettingsStepper::SettingsStepper(std::function<QString(int)> sentence, int minimum, int maximum,
+                                 QWidget* parent)
     : QWidget(parent)
-    , m_sentence(sentence)
+    , m_sentence(std::move(sentence))
     , m_before(new QLabel(this))
     , m_spinBox(new QSpinBox(this))
     , m_after(new QLabel(this))
 {
-    const qsizetype at = sentence.indexOf(QLatin1String("%1"));
-    m_before->setText(sentence.left(at).trimmed());
-    m_after->setText(at < 0 ? QString() : sentence.mid(at + 2).trimmed());
-    m_before->setVisible(!m_before->text().isEmpty());
-    m_after->setVisible(!m_after->text().isEmpty());
     m_before->setBuddy(m_spinBox);
     m_spinBox->setRange(minimum, maximum);
     m_spinBox->setAlignment(Qt::AlignRight);
@@ -29,13 +25,20 @@ SettingsStepper::SettingsStepper(const QString& sentence, int minimum, int maxim
     layout->addWidget(m_after);
     layout->addStretch(1);
 
-    connect(m_spinBox, &QSpinBox::valueChanged, this, &SettingsStepper::updateAccessibleName);
-    updateAccessibleName();
+    connect(m_spinBox, &QSpinBox::valueChanged, this, &SettingsStepper::updateTexts);
+    updateTexts();
 }
 
-void SettingsStepper::updateAccessibleName()
+void SettingsStepper::updateTexts()
 {
-    m_spinBox->setAccessibleName(m_sentence.arg(m_spinBox->value()));
+    const QString text = m_sentence(m_spinBox->value());
+    const QString number = QString::number(m_spinBox->value());
+    const qsizetype at = text.indexOf(number);
+    m_before->setText(at < 0 ? text : text.left(at).trimmed());
+    m_after->setText(at < 0 ? QString() : text.mid(at + number.size()).trimmed());
+    m_before->setVisible(!m_before->text().isEmpty());
+    m_after->setVisible(!m_after->text().isEmpty());
+    m_spinBox->setAccessibleName(text);
 }
 
 } // namespace ondrix

@@ -24,7 +24,15 @@ TEST(MenuBarPresentationTest, HeaderBannerAndSteppersAtTheirEdges)
     EXPECT_EQ(P::headerDot(true, true, true), P::Dot::error);
     EXPECT_EQ(P::headerDot(true, true, false), P::Dot::paused);
     EXPECT_EQ(P::environmentBanner(false, true, true, true).text, "Preventing sleep — uploading");
-    EXPECT_EQ(P::connectionStatusText(true, std::nullopt, 0), "Stopped");
+    PushConnection enabled;
+    enabled.isEnabled = true;
+    EXPECT_EQ(P::connectionStatusText(enabled, std::nullopt, 0), "Stopped");
+    // An error says what to change where there is advice, and keeps its own words where there is none.
+    EXPECT_EQ(P::connectionStatusText(enabled, EngineState::error("curl error 67: Login denied"), 0),
+              "The server refused the login. Check the username and the password.");
+    for (const char* kept : {"curl error 999: odd", "curl error x: Login denied", "No uploader configured"}) {
+        EXPECT_EQ(P::connectionStatusText(enabled, EngineState::error(kept), 0), kept);
+    }
 
     // Stored values outside the bounds come back inside on the first step, whichever way.
     EXPECT_EQ(P::steppedSimultaneousUploads(9, +1), 5);

@@ -221,6 +221,7 @@ TEST_F(SettingsViewTest, NotificationStepperLimitsDependentControlsAndPreview)
     EXPECT_EQ(failures->value(), 3);
     failures->setValue(0);
     EXPECT_EQ(reloaded()->notifyErrorsAfterAttempts(), 1);
+    EXPECT_EQ(failures->accessibleName(), QStringLiteral("After 1 failure")) << "the words follow the value";
     failures->setValue(11);
     failures->stepUp();
     EXPECT_EQ(reloaded()->notifyErrorsAfterAttempts(), 10);
