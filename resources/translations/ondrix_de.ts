@@ -604,10 +604,6 @@
         <translation>%1 %</translation>
     </message>
     <message>
-        <source> more uploading...</source>
-        <translation> weitere werden hochgeladen …</translation>
-    </message>
-    <message>
         <source>now</source>
         <translation>jetzt</translation>
     </message>
@@ -639,13 +635,6 @@
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
-    <message numerus="yes">
-        <source>Uploading %n file(s)</source>
-        <translation>
-            <numerusform>%n Datei wird hochgeladen</numerusform>
-            <numerusform>%n Dateien werden hochgeladen</numerusform>
-        </translation>
-    </message>
     <message>
         <source>WiFi</source>
         <translation>WLAN</translation>
@@ -665,6 +654,24 @@
         <translation>
             <numerusform>%n aktive Verbindung</numerusform>
             <numerusform>%n aktive Verbindungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uploading 1 file</source>
+        <translation>1 Datei wird hochgeladen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n files</source>
+        <translation>
+            <numerusform>%n Datei wird hochgeladen</numerusform>
+            <numerusform>%n Dateien werden hochgeladen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n more uploading...</source>
+        <translation>
+            <numerusform>+%n weitere wird hochgeladen …</numerusform>
+            <numerusform>+%n weitere werden hochgeladen …</numerusform>
         </translation>
     </message>
 </context>
@@ -1745,13 +1752,6 @@
     <message>
         <source>Edit connection</source>
         <translation>Verbindung bearbeiten</translation>
-    </message>
-    <message numerus="yes">
-        <source>Uploading %n file(s)</source>
-        <translation>
-            <numerusform>%n Datei wird hochgeladen</numerusform>
-            <numerusform>%n Dateien werden hochgeladen</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1s</source>

@@ -604,10 +604,6 @@
         <translation>%1 %</translation>
     </message>
     <message>
-        <source> more uploading...</source>
-        <translation> más subiéndose…</translation>
-    </message>
-    <message>
         <source>now</source>
         <translation>ahora</translation>
     </message>
@@ -639,13 +635,6 @@
         <source>Network</source>
         <translation>Red</translation>
     </message>
-    <message numerus="yes">
-        <source>Uploading %n file(s)</source>
-        <translation>
-            <numerusform>Subiendo %n archivo</numerusform>
-            <numerusform>Subiendo %n archivos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>WiFi</source>
         <translation>Wi-Fi</translation>
@@ -665,6 +654,24 @@
         <translation>
             <numerusform>%n conexión activa</numerusform>
             <numerusform>%n conexiones activas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uploading 1 file</source>
+        <translation>Subiendo 1 archivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n files</source>
+        <translation>
+            <numerusform>Subiendo %n archivo</numerusform>
+            <numerusform>Subiendo %n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n more uploading...</source>
+        <translation>
+            <numerusform>+%n más subiéndose…</numerusform>
+            <numerusform>+%n más subiéndose…</numerusform>
         </translation>
     </message>
 </context>
@@ -1745,13 +1752,6 @@
     <message>
         <source>Edit connection</source>
         <translation>Editar conexión</translation>
-    </message>
-    <message numerus="yes">
-        <source>Uploading %n file(s)</source>
-        <translation>
-            <numerusform>Subiendo %n archivo</numerusform>
-            <numerusform>Subiendo %n archivos</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1s</source>

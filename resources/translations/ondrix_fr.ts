@@ -604,10 +604,6 @@
         <translation>%1 %</translation>
     </message>
     <message>
-        <source> more uploading...</source>
-        <translation> autres en cours d&apos;envoi…</translation>
-    </message>
-    <message>
         <source>now</source>
         <translation>maintenant</translation>
     </message>
@@ -639,13 +635,6 @@
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
-    <message numerus="yes">
-        <source>Uploading %n file(s)</source>
-        <translation>
-            <numerusform>Envoi de %n fichier</numerusform>
-            <numerusform>Envoi de %n fichiers</numerusform>
-        </translation>
-    </message>
     <message>
         <source>WiFi</source>
         <translation>Wi-Fi</translation>
@@ -665,6 +654,24 @@
         <translation>
             <numerusform>%n connexion active</numerusform>
             <numerusform>%n connexions actives</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uploading 1 file</source>
+        <translation>Envoi de 1 fichier</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n files</source>
+        <translation>
+            <numerusform>Envoi de %n fichier</numerusform>
+            <numerusform>Envoi de %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n more uploading...</source>
+        <translation>
+            <numerusform>+%n autre en cours d&apos;envoi…</numerusform>
+            <numerusform>+%n autres en cours d&apos;envoi…</numerusform>
         </translation>
     </message>
 </context>
@@ -1745,13 +1752,6 @@
     <message>
         <source>Edit connection</source>
         <translation>Modifier la connexion</translation>
-    </message>
-    <message numerus="yes">
-        <source>Uploading %n file(s)</source>
-        <translation>
-            <numerusform>Envoi de %n fichier</numerusform>
-            <numerusform>Envoi de %n fichiers</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1s</source>

@@ -604,10 +604,6 @@
         <translation>%1%</translation>
     </message>
     <message>
-        <source> more uploading...</source>
-        <translation> altri in caricamento…</translation>
-    </message>
-    <message>
         <source>now</source>
         <translation>ora</translation>
     </message>
@@ -639,13 +635,6 @@
         <source>Network</source>
         <translation>Rete</translation>
     </message>
-    <message numerus="yes">
-        <source>Uploading %n file(s)</source>
-        <translation>
-            <numerusform>Caricamento di %n file</numerusform>
-            <numerusform>Caricamento di %n file</numerusform>
-        </translation>
-    </message>
     <message>
         <source>WiFi</source>
         <translation>Wi-Fi</translation>
@@ -665,6 +654,24 @@
         <translation>
             <numerusform>%n connessione attiva</numerusform>
             <numerusform>%n connessioni attive</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uploading 1 file</source>
+        <translation>Caricamento di 1 file</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n files</source>
+        <translation>
+            <numerusform>Caricamento di %n file</numerusform>
+            <numerusform>Caricamento di %n file</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n more uploading...</source>
+        <translation>
+            <numerusform>+%n altro in caricamento…</numerusform>
+            <numerusform>+%n altri in caricamento…</numerusform>
         </translation>
     </message>
 </context>
@@ -1745,13 +1752,6 @@
     <message>
         <source>Edit connection</source>
         <translation>Modifica connessione</translation>
-    </message>
-    <message numerus="yes">
-        <source>Uploading %n file(s)</source>
-        <translation>
-            <numerusform>Caricamento di %n file</numerusform>
-            <numerusform>Caricamento di %n file</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1s</source>

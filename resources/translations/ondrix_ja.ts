@@ -603,10 +603,6 @@
         <translation>%1%</translation>
     </message>
     <message>
-        <source> more uploading...</source>
-        <translation> 件をさらにアップロード中…</translation>
-    </message>
-    <message>
         <source>now</source>
         <translation>今</translation>
     </message>
@@ -638,12 +634,6 @@
         <source>Network</source>
         <translation>ネットワーク</translation>
     </message>
-    <message numerus="yes">
-        <source>Uploading %n file(s)</source>
-        <translation>
-            <numerusform>%n 件のファイルをアップロード中</numerusform>
-        </translation>
-    </message>
     <message>
         <source>WiFi</source>
         <translation>Wi-Fi</translation>
@@ -662,6 +652,22 @@
         <source>%n active connections</source>
         <translation>
             <numerusform>%n 件の接続が有効</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uploading 1 file</source>
+        <translation>1 件のファイルをアップロード中</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n files</source>
+        <translation>
+            <numerusform>%n 件のファイルをアップロード中</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n more uploading...</source>
+        <translation>
+            <numerusform>+%n 件をさらにアップロード中…</numerusform>
         </translation>
     </message>
 </context>
@@ -1737,12 +1743,6 @@
     <message>
         <source>Edit connection</source>
         <translation>接続を編集</translation>
-    </message>
-    <message numerus="yes">
-        <source>Uploading %n file(s)</source>
-        <translation>
-            <numerusform>%n 件のファイルをアップロード中</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1s</source>

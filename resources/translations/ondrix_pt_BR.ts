@@ -604,10 +604,6 @@
         <translation>%1%</translation>
     </message>
     <message>
-        <source> more uploading...</source>
-        <translation> outros sendo enviados…</translation>
-    </message>
-    <message>
         <source>now</source>
         <translation>agora</translation>
     </message>
@@ -639,13 +635,6 @@
         <source>Network</source>
         <translation>Rede</translation>
     </message>
-    <message numerus="yes">
-        <source>Uploading %n file(s)</source>
-        <translation>
-            <numerusform>Enviando %n arquivo</numerusform>
-            <numerusform>Enviando %n arquivos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>WiFi</source>
         <translation>Wi-Fi</translation>
@@ -665,6 +654,24 @@
         <translation>
             <numerusform>%n conexão ativa</numerusform>
             <numerusform>%n conexões ativas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uploading 1 file</source>
+        <translation>Enviando 1 arquivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n files</source>
+        <translation>
+            <numerusform>Enviando %n arquivo</numerusform>
+            <numerusform>Enviando %n arquivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n more uploading...</source>
+        <translation>
+            <numerusform>+%n outro sendo enviado…</numerusform>
+            <numerusform>+%n outros sendo enviados…</numerusform>
         </translation>
     </message>
 </context>
@@ -1745,13 +1752,6 @@
     <message>
         <source>Edit connection</source>
         <translation>Editar conexão</translation>
-    </message>
-    <message numerus="yes">
-        <source>Uploading %n file(s)</source>
-        <translation>
-            <numerusform>Enviando %n arquivo</numerusform>
-            <numerusform>Enviando %n arquivos</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1s</source>

@@ -210,7 +210,7 @@ void ConnectionRow::setEngine(const std::optional<EngineState>& state, int activ
         m_badgeCount = jobs;
         m_badge->setText(QString::number(jobs));
         m_badge->setVisible(jobs > 0);
-        m_badge->setToolTip(tr("Uploading %n file(s)", nullptr, jobs));
+        m_badge->setToolTip(MenuBarPresentation::uploadingText(jobs));
     }
     updateMainAccessibleName();
 }

@@ -75,7 +75,7 @@ QString MenuBarPresentation::connectionStatusText(const PushConnection& connecti
     case EngineState::Kind::watching:
         return tr("Connected");
     case EngineState::Kind::uploading:
-        return tr("Uploading %n file(s)", nullptr, activeJobs);
+        return uploadingText(activeJobs);
     case EngineState::Kind::paused:
         return tr("Paused");
     case EngineState::Kind::error: {
@@ -84,6 +84,11 @@ QString MenuBarPresentation::connectionStatusText(const PushConnection& connecti
     }
     }
     return {};
+}
+
+QString MenuBarPresentation::uploadingText(int jobs)
+{
+    return jobs == 1 ? tr("Uploading 1 file") : tr("Uploading %n files", nullptr, jobs);
 }
 
 qint64 MenuBarPresentation::steppedSimultaneousUploads(qint64 value, int step)
@@ -131,7 +136,7 @@ QString MenuBarPresentation::moreUploadingText(int jobCount)
     if (jobCount <= kActivityRows) {
         return {};
     }
-    return QStringLiteral("+") + QString::number(jobCount - kActivityRows) + tr(" more uploading...");
+    return tr("+%n more uploading...", nullptr, jobCount - kActivityRows);
 }
 
 QString MenuBarPresentation::ageText(qint64 seconds)

@@ -46,6 +46,8 @@ public:
     // error is worded as what a person can do about it where libcurl's words alone would not say.
     static QString connectionStatusText(const PushConnection& connection,
                                         const std::optional<EngineState>& engineState, int activeJobs);
+    // "Uploading 3 files", in the plural form the count takes.
+    static QString uploadingText(int jobs);
     // One step of the inline steppers, clamped to their bounds even when the stored value lies outside.
     static qint64 steppedSimultaneousUploads(qint64 value, int step);
     static qint64 steppedStabilitySeconds(qint64 value, int step);

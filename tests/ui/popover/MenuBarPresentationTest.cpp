@@ -27,6 +27,7 @@ TEST(MenuBarPresentationTest, HeaderBannerAndSteppersAtTheirEdges)
     PushConnection enabled;
     enabled.isEnabled = true;
     EXPECT_EQ(P::connectionStatusText(enabled, std::nullopt, 0), "Stopped");
+    EXPECT_EQ(P::connectionStatusText(enabled, EngineState::uploading(), 1), "Uploading 1 file");
     // An error says what to change where there is advice, and keeps its own words where there is none.
     EXPECT_EQ(P::connectionStatusText(enabled, EngineState::error("curl error 67: Login denied"), 0),
               "The server refused the login. Check the username and the password.");

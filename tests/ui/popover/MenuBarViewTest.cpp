@@ -373,7 +373,7 @@ TEST_F(MenuBarViewTest, ActivityListsThreeJobsAndSumsUpTheRest)
     QStringList lines = view->activityLines();
     ASSERT_EQ(lines.size(), 3) << lines.join(", ").toStdString();
     EXPECT_TRUE(lines[0].startsWith("clip-") && lines[0].endsWith("%")) << lines[0].toStdString();
-    EXPECT_EQ(row("Studio")->statusText(), "Uploading 3 file(s)");
+    EXPECT_EQ(row("Studio")->statusText(), "Uploading 3 files");
     EXPECT_EQ(row("Studio")->badgeCount(), 3);
     EXPECT_EQ(row("Studio")->indicatorMode(), UploadIndicator::Mode::uploading);
 
@@ -385,7 +385,7 @@ TEST_F(MenuBarViewTest, ActivityListsThreeJobsAndSumsUpTheRest)
     lines = view->activityLines();
     ASSERT_EQ(lines.size(), 4) << lines.join(", ").toStdString();
     EXPECT_EQ(lines[3], "+2 more uploading...");
-    EXPECT_EQ(row("Studio")->statusText(), "Uploading 5 file(s)");
+    EXPECT_EQ(row("Studio")->statusText(), "Uploading 5 files");
     EXPECT_EQ(row("Studio")->badgeCount(), 5);
     EXPECT_EQ(view->headerDotColour().green() > view->headerDotColour().red(), true)
         << "green while uploading";
