@@ -68,18 +68,11 @@ TEST_F(DiskSpaceGuardTest, LowDiskSpacePausesConnectionsThatKeepTheirFilesOncePe
     settings.setDiskSpaceThresholdGB(1);
     settings.setNotificationsEnabled(true);
 
-    const auto connection = [&](const QString& name, bool deletes) {
-        PushConnection c;
-        c.name = name;
-        c.isEnabled = true;
-        c.host = QStringLiteral("127.0.0.1");
-        c.port = 1;
-        c.localFolder = env.makeDir(QStringLiteral("volume/") + name);
-        c.deleteLocalAfterUpload = deletes;
-        return c;
-    };
-    const PushConnection keeper = connection(QStringLiteral("Keeper"), false);
-    const PushConnection cleaner = connection(QStringLiteral("Cleaner"), true);
+    // Their folders are on the small volume.
+    const PushConnection keeper =
+        loopbackConnection(QStringLiteral("Keeper"), true, QStringLiteral("volume/"));
+    PushConnection cleaner = loopbackConnection(QStringLiteral("Cleaner"), true, QStringLiteral("volume/"));
+    cleaner.deleteLocalAfterUpload = true;
     ConnectionsManager manager(services, nullptr, nullptr);
     manager.setConnections({keeper, cleaner});
     DiskSpaceGuard guard(manager, services, freeSpace);

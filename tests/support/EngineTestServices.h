@@ -66,16 +66,17 @@ struct PrivateEnvironment {
 // The base of engine and manager tests: a private environment, then the real services inside it.
 class EngineTestFixture : public ::testing::Test, public PrivateEnvironment, public EngineTestServices {
 protected:
-    // A connection watching its own folder below "folders/", to a loopback port nothing listens on: its
-    // engine runs, nothing is ever uploaded.
-    PushConnection loopbackConnection(const QString& name, bool enabled = true) const
+    // A connection watching its own folder below `parent`, to a loopback port nothing listens on: its engine
+    // runs, nothing is ever uploaded.
+    PushConnection loopbackConnection(const QString& name, bool enabled = true,
+                                      const QString& parent = QStringLiteral("folders/")) const
     {
         PushConnection c;
         c.name = name;
         c.isEnabled = enabled;
         c.host = QStringLiteral("127.0.0.1");
         c.port = 1;
-        c.localFolder = env.makeDir(QStringLiteral("folders/") + name);
+        c.localFolder = env.makeDir(parent + name);
         return c;
     }
 };
