@@ -276,12 +276,11 @@ void ConnectionEngine::stop()
     setStabilityChecking(false);
     m_awaitingRecord.clear();
     m_recordWaitTimer.stop();
-    // Jobs the queue has started are uploads under way even when their start has not reached us yet.
-    for (const UploadJob& job : m_uploadQueue->activeJobs()) {
+    // Directly, not later: a transfer finishing in between must not start a queued file after the stop. Jobs
+    // the queue has started are uploads under way even when their start has not reached us yet.
+    for (const UploadJob& job : m_uploadQueue->cancelAll()) {
         m_inFlight.updateJob(job);
     }
-    // Directly, not later: a transfer finishing in between must not start a queued file after the stop.
-    m_uploadQueue->cancelAll();
     m_inFlight.dropWaiting();
     flushNotifications();
     setState(EngineState::idle());

@@ -24,10 +24,12 @@ namespace ondrix {
 // maxConcurrent run; the upload function performs each one on the transfer thread pool; starts, progress and
 // outcomes come back through two callbacks. The queue knows nothing about files or servers.
 //
-// Lives on the main thread: its operations run there one at a time. Callbacks are queued there in the order
-// the queue produces them and handed over together: one queued call delivers everything that piled up since
-// the last one, so a burst of small files costs a few wake-ups of the main thread instead of several per
-// file. Transfers that end together are handed over as one list.
+// Lives on the main thread: its operations run there one at a time. A transfer thread that finishes a job
+// goes on with the next waiting one by itself: the queue hands the first few waiting jobs over in advance,
+// so a connection never idles while the main thread is busy with earlier results. Callbacks are queued on the
+// main thread in the order the queue learns of things and handed over together: one queued call delivers
+// everything that piled up since the last one, so a burst of small files costs a few wake-ups of the main
+// thread instead of several per file. Transfers that end together are handed over as one list.
 class UploadQueue : public QObject {
     Q_OBJECT
     Q_PROPERTY(int maxConcurrent READ maxConcurrent CONSTANT)
@@ -65,21 +67,23 @@ public:
     void pause();
     void resume();
     // Forgets pending jobs without a word and asks running tasks to stop. A transfer already under way
-    // still reports its result when it ends, but no longer counts against maxConcurrent.
-    void cancelAll();
+    // still reports its result when it ends, but no longer counts against maxConcurrent. Returns those
+    // transfers, including jobs a transfer thread took up whose start has not reached the main thread yet.
+    QList<UploadJob> cancelAll();
     // Records progress of an active job and reports it; ignored for a job that is not active (late reports
     // of finished or cancelled jobs).
     void updateProgress(const QUuid& jobId, qint64 sent, qint64 total);
 
     int maxConcurrent() const { return m_maxConcurrent; }
     bool isPaused() const { return m_isPaused; }
+    // Jobs handed over in advance count as pending until their start is reported.
     int pendingCount() const { return int(m_pending.size()); }
     int activeCount() const { return int(m_active.size()); }
     const QList<UploadJob>& pendingJobs() const { return m_pending; }
     // Active jobs with their latest progress, in no particular order.
     QList<UploadJob> activeJobs() const { return m_active.values(); }
     // Transfers started whose results have not yet been handed to onJobsCompleted, including those that
-    // cancelAll no longer counts as active.
+    // cancelAll no longer counts as active, and the jobs handed over in advance (any may be under way).
     int runningCount() const { return m_running; }
 
 Q_SIGNALS:
@@ -92,6 +96,8 @@ protected:
 
 private:
     struct Link;
+    struct ReadyJob;
+    struct Arrival;
     class ArrivalEvent;
     // What waits to be handed to the callbacks: a job update, or a result when `result` is set.
     struct Notice {
@@ -100,7 +106,12 @@ private:
     };
 
     void runStartStep();
-    void startJob(UploadJob job);
+    UploadJob prepareStart(UploadJob job) const;
+    UploadTaskControl makeControl(const QUuid& jobId);
+    void startTransfers(ReadyJob first, quint64 generation);
+    void announceStart(const UploadJob& job);
+    // Takes back the jobs handed over in advance that no transfer took up; they wait again.
+    void takeBackHandedOver();
     void takeArrivals();
     void finish(UploadResult result);
     void postJobUpdate(const UploadJob& job);
@@ -113,7 +124,10 @@ private:
     QThreadPool* const m_pool;
     // Shared with the tasks so they can tell whether the queue still exists.
     std::shared_ptr<Link> m_link;
+    // Waiting jobs in arrival order. The first m_handedOver of them were handed over in advance: each either
+    // waits in the link for a transfer thread or was taken up by one that has not reported the start yet.
     QList<UploadJob> m_pending;
+    int m_handedOver = 0;
     QHash<QUuid, UploadJob> m_active;
     // The cancellation flag of each active task, keyed like m_active.
     QHash<QUuid, std::shared_ptr<std::atomic_bool>> m_activeTasks;

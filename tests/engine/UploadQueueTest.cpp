@@ -171,6 +171,14 @@ protected:
     {
         return QTest::qWaitFor([&] { return m_gate.started().size() >= count; });
     }
+    // Waits for transfers to start while the main thread runs no event.
+    bool startedWithoutEvents(int count)
+    {
+        for (int i = 0; i < 5000 && m_gate.started().size() < count; ++i) {
+            QThread::msleep(1);
+        }
+        return m_gate.started().size() >= count;
+    }
     bool waitForResults(int count)
     {
         return QTest::qWaitFor([&] { return m_results.size() >= count; });
@@ -219,7 +227,8 @@ TEST_F(UploadQueueTest, StartsInArrivalOrderAndReportsEachStepOnTheMainThreadInO
     m_gate.release(QStringLiteral("a.jpg"));
     ASSERT_TRUE(waitForResults(3));
 
-    EXPECT_EQ(m_log.mid(0, 4), (QStringList{"start a.jpg", "start b.jpg", "done b.jpg", "start c.jpg"}));
+    // The transfer thread that finished b.jpg went on with c.jpg; that start is reported with the result.
+    EXPECT_EQ(m_log.mid(0, 4), (QStringList{"start a.jpg", "start b.jpg", "start c.jpg", "done b.jpg"}));
     EXPECT_EQ(queue->activeCount(), 0);
 
     // The job handed to the upload function is the started one; the result carries exactly that copy.
@@ -232,27 +241,28 @@ TEST_F(UploadQueueTest, StartsInArrivalOrderAndReportsEachStepOnTheMainThreadInO
     EXPECT_EQ(m_results.first().error, QStringLiteral("550 Permission denied"));
 }
 
-TEST_F(UploadQueueTest, AFinishedTransferStartsTheNextJobAheadOfWaitingEvents)
+TEST_F(UploadQueueTest, AFinishedTransferGoesOnWithTheNextJobWithoutTheMainThread)
 {
     auto queue = makeQueue(1);
     queue->enqueue(makeJob(QStringLiteral("a.jpg")));
     queue->enqueue(makeJob(QStringLiteral("b.jpg")));
     ASSERT_TRUE(waitForStarted(1));
     // Ordinary work already waiting on the main thread (the handling of earlier results, say) when the
-    // transfer ends does not hold up the start of the next job.
+    // transfer ends does not hold up the start of the next job, nor the news of it.
     QStringList order;
     QObject::connect(queue.get(), &UploadQueue::pendingCountChanged,
                      [&](int pending) { order.append(QStringLiteral("pending %1").arg(pending)); });
     QMetaObject::invokeMethod(
         queue.get(), [&] { order.append(QStringLiteral("waiting work")); }, Qt::QueuedConnection);
     m_gate.release(QStringLiteral("a.jpg"));
-    m_pool.waitForDone(); // the transfer has ended and posted its result; no event has run meanwhile
+    EXPECT_TRUE(startedWithoutEvents(2));
+    EXPECT_EQ(queue->pendingCount(), 1) << "the main thread has not heard of the start yet";
     ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 2; }, 5000));
     EXPECT_EQ(order, (QStringList{QStringLiteral("pending 0"), QStringLiteral("waiting work")}));
-    ASSERT_TRUE(waitForStarted(2));
+    EXPECT_EQ(nameOf(queue->activeJobs().value(0)), QStringLiteral("b.jpg"));
 }
 
-TEST_F(UploadQueueTest, WhatArrivesTogetherIsHandedOverTogetherBeforeTheNextStart)
+TEST_F(UploadQueueTest, WhatArrivesTogetherIsHandedOverTogether)
 {
     auto queue = makeQueue(2);
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
@@ -266,15 +276,19 @@ TEST_F(UploadQueueTest, WhatArrivesTogetherIsHandedOverTogetherBeforeTheNextStar
     control.reportProgress(60, 100);
     m_gate.release(QStringLiteral("a.jpg"));
     m_gate.release(QStringLiteral("b.jpg"));
-    m_pool.waitForDone(); // both transfers have ended and no event has run meanwhile
-    ASSERT_TRUE(waitForResults(2));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return m_log.size() == 5; }));
+    // c.jpg starts and ends on a transfer thread while the main thread looks away.
+    ASSERT_TRUE(startedWithoutEvents(3));
+    m_gate.release(QStringLiteral("c.jpg"));
+    m_pool.waitForDone();
+    ASSERT_TRUE(waitForResults(3));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_log.size() == 6; }));
 
     EXPECT_EQ(m_resultBatches, 1);
-    QStringList done = m_log.mid(2, 2);
+    // A start comes before the results that arrive with it, its own result included.
+    EXPECT_EQ(m_log.at(2), QStringLiteral("start c.jpg"));
+    QStringList done = m_log.mid(3);
     done.sort();
-    EXPECT_EQ(done, (QStringList{"done a.jpg", "done b.jpg"}));
-    EXPECT_EQ(m_log.last(), QStringLiteral("start c.jpg"));
+    EXPECT_EQ(done, (QStringList{"done a.jpg", "done b.jpg", "done c.jpg"}));
     QList<qint64> progressOfA;
     for (const UploadJob& update : std::as_const(m_updates)) {
         if (nameOf(update) == QStringLiteral("a.jpg") && update.bytesUploaded > 0) {
@@ -282,7 +296,11 @@ TEST_F(UploadQueueTest, WhatArrivesTogetherIsHandedOverTogetherBeforeTheNextStar
         }
     }
     EXPECT_EQ(progressOfA, QList<qint64>{60});
-    EXPECT_EQ(queue->runningCount(), 1);
+    EXPECT_EQ(queue->runningCount(), 0);
+    EXPECT_EQ(queue->activeCount() + queue->pendingCount(), 0);
+    // Its file is free again: a job started and finished unseen does not stay queued.
+    queue->enqueue(makeJob(QStringLiteral("c.jpg")));
+    EXPECT_EQ(queue->activeCount(), 1);
 }
 
 TEST_F(UploadQueueTest, DropsAJobForAFileThatIsAlreadyPendingOrActive)
@@ -412,6 +430,35 @@ TEST_F(UploadQueueTest, CancelAllForgetsPendingJobsAndStillReportsRunningTransfe
     for (const UploadJob& update : std::as_const(m_updates)) {
         EXPECT_NE(nameOf(update), QStringLiteral("c.jpg"));
         EXPECT_NE(update.bytesUploaded, 10);
+    }
+}
+
+TEST_F(UploadQueueTest, CancelAllCountsAJobTakenUpUnseenAsUnderWay)
+{
+    auto queue = makeQueue(1);
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
+        queue->enqueue(makeJob(QString::fromLatin1(name)));
+    }
+    ASSERT_TRUE(waitForStarted(1));
+    m_gate.release(QStringLiteral("a.jpg"));
+    ASSERT_TRUE(startedWithoutEvents(2));
+
+    QStringList underWay;
+    for (const UploadJob& job : queue->cancelAll()) {
+        underWay.append(nameOf(job));
+        EXPECT_EQ(job.status, UploadStatus::uploading(0.0));
+    }
+    underWay.sort();
+    // a.jpg has ended but its result has not been handed over; b.jpg runs; c.jpg was only waiting.
+    EXPECT_EQ(underWay, (QStringList{"a.jpg", "b.jpg"}));
+    EXPECT_TRUE(m_gate.control(QStringLiteral("b.jpg")).isCancellationRequested());
+    m_gate.releaseAll();
+    ASSERT_TRUE(waitForResults(2));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(queue->runningCount(), 0);
+    EXPECT_EQ(m_gate.started(), (QStringList{"a.jpg", "b.jpg"}));
+    for (const UploadJob& update : std::as_const(m_updates)) {
+        EXPECT_NE(nameOf(update), QStringLiteral("b.jpg")) << "a cancelled job is no longer reported active";
     }
 }
 
