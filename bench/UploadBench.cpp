@@ -4,7 +4,7 @@
 // for a socket event it may have missed, which hits reused FTP connections right after the EPSV reply).
 //
 //   UploadBench [--small-files N] [--big-mib N] [--no-big] [--no-cap] [--no-stall-check] [--protocol
-//   ftp|sftp]
+//   ftp|ftps|sftp|sshd] [--shared-only] [--parallel N]
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
 #include "support/SshdTestServer.h"
@@ -29,6 +29,7 @@
 #include <vector>
 
 using namespace ondrix;
+using ondrix::test::FtpServerOptions;
 using ondrix::test::FtpTestServer;
 using ondrix::test::SftpTestServer;
 using ondrix::test::SshdTestServer;
@@ -215,6 +216,13 @@ int main(int argc, char** argv)
     const bool cap = !args.contains(QStringLiteral("--no-cap"));
     g_createDirectories = !args.contains(QStringLiteral("--no-mkdir"));
     const bool stallCheck = !args.contains(QStringLiteral("--no-stall-check"));
+    // Without the connection cache every small file pays a login: minutes per run.
+    const std::vector<bool> reuse = args.contains(QStringLiteral("--shared-only"))
+                                        ? std::vector<bool>{true}
+                                        : std::vector<bool>{true, false};
+    const int onlyParallel = option(QStringLiteral("--parallel"), 0);
+    const std::vector<int> parallels =
+        onlyParallel > 0 ? std::vector<int>{onlyParallel} : std::vector<int>{1, 2, 5};
     const qsizetype protocolIndex = args.indexOf(QStringLiteral("--protocol"));
     const QString onlyProtocol =
         protocolIndex >= 0 && protocolIndex + 1 < args.size() ? args.at(protocolIndex + 1) : QString();
@@ -249,12 +257,25 @@ int main(int argc, char** argv)
     const QString capped = env.root() + QStringLiteral("/capped.bin");
     writeRandomFile(capped, 8 * 1024 * 1024);
 
+    const auto wanted = [&](const char* name) {
+        return onlyProtocol.isEmpty() || onlyProtocol.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+    };
     FtpTestServer ftp;
     ftp.start();
+    FtpTestServer ftps;
+    if (wanted("FTPS")) {
+        FtpServerOptions tls;
+        tls.tls = true;
+        ftps.start(tls);
+        qputenv("SSL_CERT_FILE", QFile::encodeName(FtpTestServer::caFile()));
+        qunsetenv("CURL_CA_BUNDLE");
+    }
     SftpTestServer sftp;
-    sftp.start();
+    if (wanted("SFTP")) {
+        sftp.start();
+    }
     SshdTestServer sshd;
-    if (SshdTestServer::isAvailable()) {
+    if (wanted("SSHD") && SshdTestServer::isAvailable()) {
         sshd.start();
     }
     struct Server {
@@ -264,8 +285,13 @@ int main(int argc, char** argv)
         QString base;
         QString root;
     };
-    std::vector<Server> servers = {{"FTP", ftp.connection(), QString(), ftp.rootDir()},
-                                   {"SFTP", sftp.connection(), QString(), sftp.rootDir()}};
+    std::vector<Server> servers = {{"FTP", ftp.connection(), QString(), ftp.rootDir()}};
+    if (wanted("FTPS")) {
+        servers.push_back({"FTPS", ftps.connection(), QString(), ftps.rootDir()});
+    }
+    if (wanted("SFTP")) {
+        servers.push_back({"SFTP", sftp.connection(), QString(), sftp.rootDir()});
+    }
     if (sshd.isRunning()) {
         servers.push_back({"SSHD", sshd.connection(), sshd.rootDir(), sshd.rootDir()});
     }
@@ -274,11 +300,11 @@ int main(int argc, char** argv)
     for (const Server& server : servers) {
         const char* name = server.name;
         const PushConnection& connection = server.connection;
-        if (!onlyProtocol.isEmpty() && onlyProtocol.compare(QLatin1String(name), Qt::CaseInsensitive) != 0) {
+        if (!wanted(name)) {
             continue;
         }
-        for (const bool shared : {true, false}) {
-            for (const int parallel : {1, 2, 5}) {
+        for (const bool shared : reuse) {
+            for (const int parallel : parallels) {
                 const FTPUploader uploader(connection, shared ? FTPUploader::ConnectionReuse::shared
                                                               : FTPUploader::ConnectionReuse::none);
                 const QString prefix = server.base + QStringLiteral("/run%1").arg(++runNumber);
@@ -287,8 +313,8 @@ int main(int argc, char** argv)
             }
         }
         if (big) {
-            for (const bool shared : {true, false}) {
-                for (const int parallel : {1, 2, 5}) {
+            for (const bool shared : reuse) {
+                for (const int parallel : parallels) {
                     const FTPUploader uploader(connection, shared ? FTPUploader::ConnectionReuse::shared
                                                                   : FTPUploader::ConnectionReuse::none);
                     print(name, qPrintable(QStringLiteral("4 x %1 MiB").arg(bigMiB)), shared, parallel,

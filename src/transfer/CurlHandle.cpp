@@ -75,6 +75,11 @@ void CurlHandle::applyProtocolOptions(const PushConnection& connection)
         set(CURLOPT_FTPPORT, "-");
     } else {
         set(CURLOPT_FTP_USE_EPSV, 1L);
+        // libcurl looks up "address:port" of every passive data connection and keeps the answer in its name
+        // cache for a minute, which it walks in full at every look-up: with a new port per file, a burst of
+        // files made each look-up walk the entries of all files before it. A reused connection is found
+        // without a look-up, so only a new control connection asks the resolver again.
+        set(CURLOPT_DNS_CACHE_TIMEOUT, 0L);
     }
     if (connection.transferProtocol == TransferProtocol::ftps) {
         set(CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
@@ -168,7 +173,6 @@ CURLcode CurlHandle::perform()
     }
     CURLcode result = CURLE_OK;
     bool done = false;
-    int wait = kMinWaitMs;
     int idleReruns = 0;
     while (!done) {
         int running = 0;
@@ -191,16 +195,15 @@ CURLcode CurlHandle::perform()
         // reply to EPSV on a reused FTP connection it starts the data connection only on its next run,
         // without a socket or a timer to wake it (curl_easy_perform then sleeps its full second). When it
         // names no socket at all it is run again at once (a few times in a row: sockets above the fd_set
-        // range are not named either, and must not make this a busy loop). Otherwise, after every event it
-        // runs once more at once, then waits 1 ms, and the wait only grows while nothing happens.
+        // range are not named either, and must not make this a busy loop). Otherwise it sleeps until one of
+        // its sockets is ready or its timer is due: every run that finds nothing to do costs a round of
+        // reads that fail with EAGAIN, and a short wait that expires before a reply comes costs a wake-up.
         if (idleReruns < kMaxIdleReruns && !waitsOnAnySocket(multi)) {
             ++idleReruns;
             continue;
         }
         idleReruns = 0;
-        int events = 0;
-        curl_multi_poll(multi, nullptr, 0, wait, &events);
-        wait = events > 0 ? 0 : std::clamp(wait * 2, kMinWaitMs, kMaxWaitMs);
+        curl_multi_poll(multi, nullptr, 0, kMaxWaitMs, nullptr);
     }
     release();
     return result;

@@ -53,8 +53,8 @@ public:
     // The protocol options every operation applies before it performs.
     void applyProtocolOptions(const PushConnection& connection);
 
-    // Runs the transfer to its end. Drives the handle through a multi handle with a short wait instead of
-    // curl_easy_perform, whose internal wait of up to one second is what a missed socket event costs.
+    // Runs the transfer to its end. Drives the handle through a multi handle instead of curl_easy_perform,
+    // which sleeps up to a second where libcurl has work left but names neither a socket nor a timer.
     CURLcode perform();
 
     // curlExitCode(code, libcurl's text), or the host-key, SSH-handshake or active-FTPS explanation where
@@ -72,9 +72,9 @@ public:
     // Every option in the order it was set.
     std::vector<CURLoption> optionsSet() const;
 
-    // Shortest and longest wait for socket activity inside perform().
-    static constexpr int kMinWaitMs = 1;
-    static constexpr int kMaxWaitMs = 32;
+    // Longest wait for socket activity inside perform() when libcurl's own timer is not due sooner: what
+    // a socket event libcurl misses could cost at most.
+    static constexpr int kMaxWaitMs = 100;
     // Runs in a row without a wait while libcurl names no socket to wait on.
     static constexpr int kMaxIdleReruns = 4;
     // The whole-operation limit an SFTP handle gets when none was set: 20 days (libcurl refuses more than

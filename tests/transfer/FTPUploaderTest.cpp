@@ -360,12 +360,15 @@ TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
 {
     // Over FTPS every data connection must resume a TLS session of its own control connection, as servers
     // that keep sessions per login demand: the session of a parallel upload's login is refused there, and so
-    // is a TLS 1.3 ticket that was already spent.
+    // is a TLS 1.3 ticket that was already spent. The server is named, so that every new control connection
+    // looks its name up while data connections of other threads come and go.
     for (const FtpServerOptions& options :
          {FtpServerOptions{}, FtpServerOptions{.tls = true, .perLoginTlsSessions = true}}) {
         FtpTestServer server;
         server.start(options);
-        const FTPUploader uploader(server.connection());
+        PushConnection connection = server.connection();
+        connection.host = QStringLiteral("localhost");
+        const FTPUploader uploader(connection);
         constexpr int kThreads = 4;
         constexpr int kFilesEach = 12;
         std::vector<std::thread> threads;
