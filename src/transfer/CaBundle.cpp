@@ -27,16 +27,31 @@ QByteArray caBundleFromEnvironment()
 
 QByteArray caBundleFor(CURL* easy)
 {
+    // Asked for every FTPS upload, and the answer hardly ever changes: the thread keeps its last one for
+    // as long as the environment names the same files, instead of looking at the file system each time.
+    struct Answer {
+        bool valid = false;
+        QByteArray curlCaBundle;
+        QByteArray sslCertFile;
+        QByteArray bundle;
+    };
+    thread_local Answer last;
+    const QByteArray curlCaBundle = qgetenv("CURL_CA_BUNDLE");
+    const QByteArray sslCertFile = qgetenv("SSL_CERT_FILE");
+    if (last.valid && last.curlCaBundle == curlCaBundle && last.sslCertFile == sslCertFile) {
+        return last.bundle;
+    }
     QByteArray bundle = caBundleFromEnvironment();
-    if (!bundle.isEmpty()) {
-        return bundle;
-    }
     char* builtIn = nullptr;
-    if (easy != nullptr && curl_easy_getinfo(easy, CURLINFO_CAINFO, &builtIn) == CURLE_OK &&
-        builtIn != nullptr && isFile(QByteArray(builtIn))) {
-        return QByteArray(builtIn);
+    if (bundle.isEmpty() && easy != nullptr &&
+        curl_easy_getinfo(easy, CURLINFO_CAINFO, &builtIn) == CURLE_OK && builtIn != nullptr &&
+        isFile(QByteArray(builtIn))) {
+        bundle = QByteArray(builtIn);
     }
-    return {};
+    if (easy != nullptr) {
+        last = Answer{true, curlCaBundle, sslCertFile, bundle};
+    }
+    return bundle;
 }
 
 } // namespace ondrix

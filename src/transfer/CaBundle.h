@@ -13,7 +13,8 @@ QByteArray caBundleFromEnvironment();
 
 // The one file of CA certificates TLS connections of `easy` are verified against: the environment's
 // bundle, else libcurl's built-in bundle when that file exists; empty when there is neither (libcurl's
-// built-in CA folder alone is then used).
+// built-in CA folder alone is then used). Whether a file exists is looked at once per thread for as long as
+// the environment variables keep their values.
 QByteArray caBundleFor(CURL* easy);
 
 } // namespace ondrix

@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <variant>
 
 namespace ondrix {
@@ -54,20 +53,34 @@ struct FreedMemoryReturn {
 // The opened local file and how much of it is still to be sent: no more than the size announced to the
 // server, so bytes appended during the transfer do not go out beyond it.
 struct OpenedFile {
-    std::FILE* file = nullptr;
+    int fd = -1;
     qint64 remaining = 0;
 };
 
+// Reads straight from the descriptor into libcurl's buffer (a stdio stream passes reads of whole buffers
+// through anyway, after a stat and a buffer of its own). Fills what libcurl asks for unless the file ends
+// first; a read error ends it early, as with a stream.
 size_t readFromFile(char* buffer, size_t size, size_t count, void* data)
 {
     auto* opened = static_cast<OpenedFile*>(data);
-    if (buffer == nullptr || opened == nullptr || opened->file == nullptr || opened->remaining <= 0) {
+    if (buffer == nullptr || opened == nullptr || opened->fd < 0) {
         return 0;
     }
-    const size_t wanted = size_t(std::min<qint64>(qint64(size * count), opened->remaining));
-    const size_t read = std::fread(buffer, 1, wanted, opened->file);
-    opened->remaining -= qint64(read);
-    return read;
+    const size_t wanted =
+        size_t(std::min<qint64>(qint64(size * count), std::max<qint64>(opened->remaining, 0)));
+    size_t filled = 0;
+    while (filled < wanted) {
+        const ssize_t n = ::read(opened->fd, buffer + filled, wanted - filled);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        filled += size_t(n);
+    }
+    opened->remaining -= qint64(filled);
+    return filled;
 }
 
 // Why a path that opened is not sent: only regular files are.
@@ -89,9 +102,10 @@ QString notRegularReason(mode_t mode)
 // queued file would send its target from anywhere outside the watched folder), the open does not wait (a
 // named pipe swapped in would block it until a writer comes, for ever, and a stop with it), and what was
 // opened must be a regular file, checked on the descriptor itself so that nothing can be swapped in
-// between. The descriptor is blocking again afterwards. The error names the path, and why when a reason
-// beyond "cannot be opened" helps a person; bytes of the name that are not UTF-8 show as \xNN there.
-std::variant<int, FTPError> openRegularFile(const QString& localPath)
+// between; `status` receives what that check saw. The descriptor is blocking again afterwards. The error
+// names the path, and why when a reason beyond "cannot be opened" helps a person; bytes of the name that are
+// not UTF-8 show as \xNN there.
+std::variant<int, FTPError> openRegularFile(const QString& localPath, struct stat& status)
 {
     const int fd =
         ::open(FileName::encode(localPath).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -107,7 +121,6 @@ std::variant<int, FTPError> openRegularFile(const QString& localPath)
         }
         return FTPError::localFileNotReadable(path);
     }
-    struct stat status {};
     if (::fstat(fd, &status) != 0) {
         ::close(fd);
         return FTPError::localFileNotReadable(path);
@@ -117,8 +130,8 @@ std::variant<int, FTPError> openRegularFile(const QString& localPath)
         return FTPError::localFileNotReadable(path + QStringLiteral(" (") + notRegularReason(status.st_mode) +
                                               QLatin1Char(')'));
     }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    // Of the flags F_SETFL changes, O_NONBLOCK is the only one the open gave.
+    if (::fcntl(fd, F_SETFL, 0) != 0) {
         ::close(fd);
         return FTPError::localFileNotReadable(path);
     }
@@ -170,17 +183,12 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
             RemoteCommand::refuseUncarriableName(m_connection.transferProtocol, remotePath)) {
         return refusal;
     }
-    std::variant<int, FTPError> descriptor = openRegularFile(localPath);
+    struct stat status {};
+    std::variant<int, FTPError> descriptor = openRegularFile(localPath, status);
     if (const FTPError* error = std::get_if<FTPError>(&descriptor)) {
         return *error;
     }
     const int fd = std::get<int>(descriptor);
-    struct stat status {};
-    std::FILE* file = ::fstat(fd, &status) == 0 ? ::fdopen(fd, "rb") : nullptr;
-    if (file == nullptr) {
-        ::close(fd);
-        return FTPError::localFileNotReadable(FileName::displayName(localPath));
-    }
     if (opened != nullptr) {
         opened->size = qint64(status.st_size);
         opened->modifiedNs = qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
@@ -188,7 +196,7 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
         opened->inode = quint64(status.st_ino);
     }
     const qint64 size = qint64(status.st_size);
-    OpenedFile source{file, size};
+    OpenedFile source{fd, size};
 
     handle.setServer(m_connection, percentEncodePath(remotePath));
     handle.set(CURLOPT_UPLOAD, 1L);
@@ -228,7 +236,7 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
         m_inspector(handle);
     }
     const CURLcode result = handle.perform();
-    std::fclose(file);
+    ::close(fd);
     if (result != CURLE_OK) {
         return handle.errorFor(result);
     }

@@ -271,23 +271,33 @@ TEST_F(FTPUploaderTest, ChangedSftpHostKeyIsRefusedWithInstructions)
     EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/a.txt")));
 }
 
-TEST_F(FTPUploaderTest, ProgressTotalsAreTheFileSize)
+TEST_F(FTPUploaderTest, ProgressTotalsAreTheFileSizeAndBytesAppendedMeanwhileStayHome)
 {
     FtpTestServer server;
     server.start();
     const qint64 size = 3 * 1024 * 1024 + 11;
-    const QString local = localFile(QStringLiteral("big.bin"), randomBytes(size));
+    const QByteArray contents = randomBytes(size);
+    const QString local = localFile(QStringLiteral("big.bin"), contents);
     FTPUploader uploader(server.connection());
     std::vector<std::pair<qint64, qint64>> reports;
-    const auto error = uploader.upload(local, QStringLiteral("/big.bin"),
-                                       [&](qint64 sent, qint64 total) { reports.emplace_back(sent, total); });
-    EXPECT_FALSE(error);
+    const auto error = uploader.upload(local, QStringLiteral("/big.bin"), [&](qint64 sent, qint64 total) {
+        if (reports.empty()) {
+            // A writer appends while the first of several reads is under way: the server gets the size
+            // the upload announced, and the version sent is the one opened.
+            QFile file(local);
+            ASSERT_TRUE(file.open(QIODevice::Append));
+            file.write(randomBytes(700 * 1024));
+        }
+        reports.emplace_back(sent, total);
+    });
+    EXPECT_FALSE(error) << qPrintable(error->description());
     ASSERT_FALSE(reports.empty());
     for (const auto& [sent, total] : reports) {
         EXPECT_EQ(total, size);
         EXPECT_LE(sent, size);
     }
     EXPECT_EQ(reports.back().first, size);
+    EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/big.bin")), contents);
 }
 
 TEST_F(FTPUploaderTest, BandwidthCapIsKiBPerSecond)
