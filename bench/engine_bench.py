@@ -330,7 +330,7 @@ class OndrixRun:
 
     def errors(self):
         with open(self.stderr_path, errors="replace") as f:
-            return [line.rstrip() for line in f if " ✗ " in line or "ERROR" in line][:3]
+            return [line.rstrip() for line in f if " ✗ " in line or " ERR " in line or "ERROR" in line][:3]
 
 
 # ---------------------------------------------------------------- the benchmark
