@@ -360,7 +360,7 @@ bool ConnectionEngine::prepareScan()
 void ConnectionEngine::scanDelivered(const QList<FolderScan::File>& files, bool readable)
 {
     for (const FolderScan::File& file : files) {
-        handleFileEvent(file.path);
+        handleFileEvent(file.path, file);
     }
     // The spinner stays up while stability waits the scan started go on.
     if (!readable || m_stabilityTasks.isEmpty()) {
@@ -370,7 +370,7 @@ void ConnectionEngine::scanDelivered(const QList<FolderScan::File>& files, bool 
 
 // ---- candidates ----
 
-void ConnectionEngine::handleFileEvent(const QString& filePath)
+void ConnectionEngine::handleFileEvent(const QString& filePath, const FileStabilityChecker::Reading& known)
 {
     QString path = QDir::cleanPath(filePath);
     const QString base =
@@ -393,17 +393,22 @@ void ConnectionEngine::handleFileEvent(const QString& filePath)
     if (!m_connection.monitorSubdirectories && path.mid(base.size()).contains(QLatin1Char('/'))) {
         return;
     }
-    if (!passesFilter(path)) {
+    if (!m_extensionFilter.admits(path)) {
+        return;
+    }
+    // A file whose date cannot be read is not taken for uploaded; its stability wait then finds it gone.
+    const FileStabilityChecker::Reading version = known ? known : FolderScan::stat(path);
+    if (!admitsSize(version)) {
         return;
     }
     if (!recordIsReady()) {
         m_awaitingRecord.insert(path);
         return;
     }
-    if (isAlreadyUploaded(path)) {
+    if (version && m_record->contains(path, version->modified, version->size)) {
         return;
     }
-    if (m_inFlight.hasBackOffs() && m_inFlight.isHeldBack(path, m_clock.elapsed(), versionStamp(path))) {
+    if (m_inFlight.hasBackOffs() && m_inFlight.isHeldBack(path, m_clock.elapsed(), stampOf(version))) {
         return;
     }
     log(QStringLiteral("[%1] ").arg(m_connection.name) +
@@ -412,7 +417,10 @@ void ConnectionEngine::handleFileEvent(const QString& filePath)
 
     const FileStabilityChecker::Handle handle = m_stabilityChecker.waitForStability(
         path, stabilityInterval(), this,
-        [this, path](FileStabilityChecker::Answer answer) { stabilityAnswered(path, answer); });
+        [this, path](FileStabilityChecker::Answer answer, const FileStabilityChecker::Reading& reading) {
+            stabilityAnswered(path, answer, reading);
+        },
+        version);
     if (handle.isActive()) {
         m_stabilityTasks.insert(path, handle);
         m_inFlight.awaitStability(path);
@@ -420,7 +428,8 @@ void ConnectionEngine::handleFileEvent(const QString& filePath)
     }
 }
 
-void ConnectionEngine::stabilityAnswered(const QString& path, FileStabilityChecker::Answer answer)
+void ConnectionEngine::stabilityAnswered(const QString& path, FileStabilityChecker::Answer answer,
+                                         const FileStabilityChecker::Reading& reading)
 {
     // A wait cancelled by stop was already forgotten; its answer must not touch a later wait for the file.
     if (answer == FileStabilityChecker::Answer::Cancelled && !m_stabilityTasks.contains(path)) {
@@ -432,31 +441,32 @@ void ConnectionEngine::stabilityAnswered(const QString& path, FileStabilityCheck
     }
     setStabilityChecking(!m_stabilityTasks.isEmpty());
     if (answer == FileStabilityChecker::Answer::Stable) {
-        enqueueStableFile(path);
+        enqueueStableFile(path, reading);
     }
 }
 
 qint64 ConnectionEngine::versionStamp(const QString& path) const
 {
-    const std::optional<FolderScan::File> version = FolderScan::stat(path);
+    return stampOf(FolderScan::stat(path));
+}
+
+qint64 ConnectionEngine::stampOf(const FileStabilityChecker::Reading& version)
+{
     if (!version) {
         return 0;
     }
     return qint64(version->modified * 1e6) ^ (version->size << 20);
 }
 
+bool ConnectionEngine::admitsSize(const FileStabilityChecker::Reading& version) const
+{
+    return m_connection.minFileSizeBytes < 1 || !version || version->size >= m_connection.minFileSizeBytes;
+}
+
 bool ConnectionEngine::passesFilter(const QString& path) const
 {
-    if (!m_extensionFilter.admits(path)) {
-        return false;
-    }
-    if (m_connection.minFileSizeBytes >= 1) {
-        const std::optional<FolderScan::File> version = FolderScan::stat(path);
-        if (version && version->size < m_connection.minFileSizeBytes) {
-            return false;
-        }
-    }
-    return true;
+    return m_extensionFilter.admits(path) &&
+           (m_connection.minFileSizeBytes < 1 || admitsSize(FolderScan::stat(path)));
 }
 
 QString ConnectionEngine::remoteRelativePath(const QString& path) const
@@ -475,9 +485,9 @@ QString ConnectionEngine::remoteRelativePath(const QString& path) const
     return fileNameOf(path);
 }
 
-void ConnectionEngine::enqueueStableFile(const QString& path)
+// `version` is the stability wait's last reading, taken a moment ago.
+void ConnectionEngine::enqueueStableFile(const QString& path, const FileStabilityChecker::Reading& version)
 {
-    const std::optional<FolderScan::File> version = FolderScan::stat(path);
     const QString name = fileNameOf(path);
     const QString prefix = QStringLiteral("[%1] ").arg(m_connection.name);
     if (m_record->contains(path, version ? version->modified : 0.0, version ? version->size : -1)) {

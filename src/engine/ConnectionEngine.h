@@ -85,7 +85,9 @@ public:
     // Transfers started and not yet handled. After stop, transfersFinished follows once there are none.
     bool hasRunningTransfers() const;
     // Offers one file: filtered, checked against the uploaded record, awaited until stable, then queued.
-    void handleFileEvent(const QString& filePath);
+    // `known` is the file's date and size when the caller has just read them (a scan); otherwise the file is
+    // read here, once, for the filter, the record and the stability wait.
+    void handleFileEvent(const QString& filePath, const FileStabilityChecker::Reading& known = std::nullopt);
 
     EngineState state() const { return m_state; }
     bool isStabilityChecking() const { return m_isStabilityChecking; }
@@ -153,6 +155,8 @@ private:
     void beginWatching();
     void folderWentMissing();
     qint64 versionStamp(const QString& path) const;
+    static qint64 stampOf(const FileStabilityChecker::Reading& version);
+    bool admitsSize(const FileStabilityChecker::Reading& version) const;
 
     double stabilityInterval() const;
     bool watcherIsTrustworthy() const;
@@ -160,8 +164,9 @@ private:
     void changesLost(const QString& message);
     bool prepareScan();
     void scanDelivered(const QList<FolderScan::File>& files, bool readable);
-    void stabilityAnswered(const QString& path, FileStabilityChecker::Answer answer);
-    void enqueueStableFile(const QString& path);
+    void stabilityAnswered(const QString& path, FileStabilityChecker::Answer answer,
+                           const FileStabilityChecker::Reading& reading);
+    void enqueueStableFile(const QString& path, const FileStabilityChecker::Reading& version);
     bool recordIsReady();
     void offerFilesThatAwaitedTheRecord();
 

@@ -1,15 +1,11 @@
 #include "engine/FileStabilityChecker.h"
 
-#include "platform/FileName.h"
-
-#include <QFile>
 #include <QMetaObject>
 #include <QTimerEvent>
 
-#include <sys/stat.h>
-
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace ondrix {
 
@@ -46,7 +42,8 @@ FileStabilityChecker::~FileStabilityChecker() = default;
 
 FileStabilityChecker::Handle FileStabilityChecker::waitForStability(const QString& filePath,
                                                                     std::optional<double> intervalSeconds,
-                                                                    QObject* context, AnswerHandler onAnswer)
+                                                                    QObject* context, AnswerHandler onAnswer,
+                                                                    Reading firstReading)
 {
     const quint64 id = m_nextId++;
     Wait wait;
@@ -56,6 +53,7 @@ FileStabilityChecker::Handle FileStabilityChecker::waitForStability(const QStrin
     wait.context = context;
     wait.hasContext = context != nullptr;
     wait.onAnswer = std::move(onAnswer);
+    wait.given = std::move(firstReading);
     // The first reading happens on the next turn of the event loop, so the answer never arrives inside this
     // call.
     if (m_firstReadingTimer == 0) {
@@ -107,16 +105,17 @@ void FileStabilityChecker::step(quint64 id, std::unordered_map<int, int>& next)
         answer(id, Answer::NotStable);
         return;
     }
-    const std::optional<qint64> size = sizeOf(wait.path);
-    if (!size) {
+    Reading reading = wait.given ? std::exchange(wait.given, std::nullopt)
+                                 : (wait.path.isEmpty() ? std::nullopt : FolderScan::stat(wait.path));
+    if (!reading || reading->size < 0) {
         answer(id, Answer::NotStable);
         return;
     }
-    if (wait.previousSize && *wait.previousSize == *size) {
-        answer(id, Answer::Stable);
+    if (wait.previous && wait.previous->size == reading->size) {
+        answer(id, Answer::Stable, std::move(reading));
         return;
     }
-    wait.previousSize = size;
+    wait.previous = std::move(reading);
     int& timerId = next[wait.intervalMs];
     if (timerId == 0) {
         timerId = startTimer(wait.intervalMs);
@@ -137,7 +136,7 @@ void FileStabilityChecker::cancel(quint64 id)
     }
 }
 
-void FileStabilityChecker::answer(quint64 id, Answer result)
+void FileStabilityChecker::answer(quint64 id, Answer result, Reading reading)
 {
     const auto it = m_waits.find(id);
     Wait wait = std::move(it->second);
@@ -150,7 +149,8 @@ void FileStabilityChecker::answer(quint64 id, Answer result)
         return;
     }
     // Queued on this object so the answer never re-enters the caller; dropped when the context is gone.
-    m_answers.push_back(Delivery{wait.context, wait.hasContext, std::move(wait.onAnswer), result});
+    m_answers.push_back(
+        Delivery{wait.context, wait.hasContext, std::move(wait.onAnswer), result, std::move(reading)});
     if (m_answers.size() == 1) {
         QMetaObject::invokeMethod(this, &FileStabilityChecker::deliverAnswers, Qt::QueuedConnection);
     }
@@ -180,17 +180,8 @@ void FileStabilityChecker::deliverAnswers()
         if (delivery.hasContext && !delivery.context) {
             continue;
         }
-        delivery.onAnswer(delivery.answer);
+        delivery.onAnswer(delivery.answer, delivery.reading);
     }
-}
-
-std::optional<qint64> FileStabilityChecker::sizeOf(const QString& path)
-{
-    struct stat info {};
-    if (path.isEmpty() || ::stat(FileName::encode(path).constData(), &info) != 0 || info.st_size < 0) {
-        return std::nullopt;
-    }
-    return qint64(info.st_size);
 }
 
 } // namespace ondrix

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FolderScan.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
@@ -14,7 +16,8 @@ namespace ondrix {
 
 // Answers, for one file at a time, whether it has stopped growing: it reads the file's size every interval
 // until two readings agree (stable), the size cannot be read (the file vanished) or the maximum wait has
-// passed. Only the size is compared.
+// passed. Only the size is compared; a stable answer comes with the last reading (date and size), so its
+// owner need not read the file again.
 //
 // Lives on the main thread. A wait sleeps on a timer, so any number of waits proceed side by side; waits that
 // read in the same turn and have the same interval share one timer, so a scan that offers a thousand files
@@ -26,7 +29,9 @@ class FileStabilityChecker : public QObject {
 
 public:
     enum class Answer { Stable, NotStable, Cancelled };
-    using AnswerHandler = std::function<void(Answer)>;
+    // The reading that settled the answer: the file's date and size for Stable, nothing otherwise.
+    using Reading = std::optional<FolderScan::File>;
+    using AnswerHandler = std::function<void(Answer, const Reading& reading)>;
 
     // Identifies one wait so its owner can cancel it; a default handle refers to nothing.
     class Handle {
@@ -60,9 +65,11 @@ public:
     void setMaxWaitSeconds(double seconds) { m_maxWaitSeconds = seconds; }
 
     // Starts a wait for the local file at `filePath`. A negative or non-finite interval counts as 0.
-    // `onAnswer` runs on this object's thread, unless `context` has been destroyed by then.
+    // `onAnswer` runs on this object's thread, unless `context` has been destroyed by then. A caller that has
+    // just read the file (a scan, a look at the uploaded record) passes that reading as `firstReading`; it
+    // stands in for the first one the wait would take.
     Handle waitForStability(const QString& filePath, std::optional<double> intervalSeconds, QObject* context,
-                            AnswerHandler onAnswer);
+                            AnswerHandler onAnswer, Reading firstReading = std::nullopt);
 
     int activeWaits() const { return int(m_waits.size()); }
 
@@ -77,7 +84,9 @@ private:
         QString path;
         int intervalMs = 0;
         QElapsedTimer started;
-        std::optional<qint64> previousSize;
+        // The reading given with the wait, used instead of the first one; then the latest reading.
+        Reading given;
+        Reading previous;
         int timerId = 0;
         QPointer<QObject> context;
         bool hasContext = false;
@@ -89,17 +98,17 @@ private:
         bool hasContext = false;
         AnswerHandler onAnswer;
         Answer answer = Answer::Cancelled;
+        Reading reading;
     };
 
     // Reads the file of one wait; a wait that needs another reading joins the timer in `next` for its
     // interval (started when missing).
     void step(quint64 id, std::unordered_map<int, int>& next);
     void cancel(quint64 id);
-    void answer(quint64 id, Answer answer);
+    void answer(quint64 id, Answer answer, Reading reading = std::nullopt);
     void leaveTimer(quint64 id, int timerId);
     void deliverAnswers();
     bool hasTimedOut(const Wait& wait) const;
-    static std::optional<qint64> sizeOf(const QString& path);
 
     double m_checkInterval = kDefaultCheckInterval;
     double m_maxWaitSeconds = kDefaultMaxWaitSeconds;

@@ -1,14 +1,17 @@
 #include "records/BackgroundWriter.h"
 
+#include <pthread.h>
+
 namespace ondrix {
 
-BackgroundWriter::BackgroundWriter(Take take)
-    : BackgroundWriter(std::move(take), Pacing{})
+BackgroundWriter::BackgroundWriter(Take take, const char* threadName)
+    : BackgroundWriter(std::move(take), Pacing{}, threadName)
 {}
 
-BackgroundWriter::BackgroundWriter(Take take, Pacing pacing)
+BackgroundWriter::BackgroundWriter(Take take, Pacing pacing, const char* threadName)
     : m_take(std::move(take))
     , m_pacing(pacing)
+    , m_threadName(threadName)
 {}
 
 BackgroundWriter::~BackgroundWriter()
@@ -19,7 +22,10 @@ BackgroundWriter::~BackgroundWriter()
 void BackgroundWriter::startIfNeeded()
 {
     if (!m_thread.joinable() && !m_stopping) {
-        m_thread = std::thread([this] { run(); });
+        m_thread = std::thread([this] {
+            ::pthread_setname_np(::pthread_self(), m_threadName);
+            run();
+        });
     }
 }
 

@@ -22,7 +22,8 @@ namespace ondrix {
 // requests arriving together collapse into one job; with `minInterval`, it waits at least that long after a
 // round of jobs before it starts the next. `flush` and `stop` cut both waits short.
 //
-// The thread starts with the first submission. The owner calls `stop` in its destructor, before the members
+// The thread starts with the first submission and carries `threadName` (at most 15 bytes show; for `top -H`
+// and profiles). The owner calls `stop` in its destructor, before the members
 // `take` reads are destroyed; afterwards nothing is written any more.
 class BackgroundWriter {
 public:
@@ -34,8 +35,8 @@ public:
         std::chrono::milliseconds minInterval{0};
     };
 
-    explicit BackgroundWriter(Take take);
-    BackgroundWriter(Take take, Pacing pacing);
+    explicit BackgroundWriter(Take take, const char* threadName = "ondrix-writer");
+    BackgroundWriter(Take take, Pacing pacing, const char* threadName = "ondrix-writer");
     // Stops (see `stop`) if the owner has not.
     ~BackgroundWriter();
     BackgroundWriter(const BackgroundWriter&) = delete;
@@ -95,6 +96,7 @@ private:
 
     const Take m_take;
     const Pacing m_pacing;
+    const char* const m_threadName;
 
     std::mutex m_mutex;
     std::condition_variable m_wake;

@@ -17,7 +17,8 @@ HistoryService::HistoryService(const QString& filePath, QObject* parent)
     , m_filePath(filePath)
     , m_writer([this] { return takeSnapshot(); },
                BackgroundWriter::Pacing{std::chrono::milliseconds(0),
-                                        std::chrono::milliseconds(kMinWriteIntervalMs)})
+                                        std::chrono::milliseconds(kMinWriteIntervalMs)},
+               "ondrix-history")
 {
     QDir().mkpath(QFileInfo(filePath).absolutePath());
     QFile file(filePath);

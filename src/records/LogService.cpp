@@ -93,7 +93,7 @@ LogService::LogService(const QString& logFilePath, Clock clock, QObject* parent)
     : QObject(parent)
     , m_logFilePath(logFilePath)
     , m_clock(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTimeUtc(); }))
-    , m_writer([this] { return takeLines(); })
+    , m_writer([this] { return takeLines(); }, "ondrix-log")
 {
     QDir().mkpath(QFileInfo(logFilePath).absolutePath());
 }

@@ -51,11 +51,18 @@ private:
 
 class FileStabilityCheckerTest : public ::testing::Test {
 protected:
-    FileStabilityChecker::Handle wait(const QString& path, std::optional<double> interval)
+    FileStabilityChecker::Handle wait(const QString& path, std::optional<double> interval,
+                                      FileStabilityChecker::Reading firstReading = std::nullopt)
     {
         m_answer.reset();
-        return m_checker.waitForStability(path, interval, &m_context,
-                                          [this](Answer answer) { m_answer = answer; });
+        m_reading.reset();
+        return m_checker.waitForStability(
+            path, interval, &m_context,
+            [this](Answer answer, const FileStabilityChecker::Reading& reading) {
+                m_answer = answer;
+                m_reading = reading;
+            },
+            std::move(firstReading));
     }
     std::optional<Answer> awaitAnswer()
     {
@@ -69,6 +76,7 @@ protected:
     QObject m_context;
     FileStabilityChecker m_checker;
     std::optional<Answer> m_answer;
+    FileStabilityChecker::Reading m_reading;
 };
 
 TEST_F(FileStabilityCheckerTest, AGrowingFileIsStableOnlyOnceItStops)
@@ -80,6 +88,34 @@ TEST_F(FileStabilityCheckerTest, AGrowingFileIsStableOnlyOnceItStops)
     EXPECT_FALSE(m_answer.has_value());
     writer.stop();
     EXPECT_EQ(awaitAnswer(), Answer::Stable);
+    // The answer carries the reading that settled it, as the scans read files.
+    const std::optional<FolderScan::File> now = FolderScan::stat(path);
+    ASSERT_TRUE(m_reading && now);
+    EXPECT_EQ(m_reading->size, now->size);
+    EXPECT_EQ(m_reading->modified, now->modified);
+}
+
+TEST_F(FileStabilityCheckerTest, AReadingGivenWithTheWaitStillNeedsTheFileToHoldStill)
+{
+    const QString path = m_env.writeFile(QStringLiteral("video.mov"), "start");
+    const std::optional<FolderScan::File> given = FolderScan::stat(path);
+    ASSERT_TRUE(given);
+    {
+        GrowingWriter writer(path);
+        wait(path, 0.1, given);
+        QTest::qWait(450);
+        EXPECT_FALSE(m_answer.has_value());
+    }
+    ASSERT_EQ(awaitAnswer(), Answer::Stable);
+    EXPECT_GT(m_reading->size, given->size);
+
+    // A reading of a file that is gone by the next look is no reason to call it stable.
+    const QString gone = m_env.writeFile(QStringLiteral("gone.jpg"), "x");
+    const std::optional<FolderScan::File> before = FolderScan::stat(gone);
+    ASSERT_TRUE(QFile::remove(gone));
+    wait(gone, 0.0, before);
+    EXPECT_EQ(awaitAnswer(), Answer::NotStable);
+    EXPECT_FALSE(m_reading.has_value());
 }
 
 TEST_F(FileStabilityCheckerTest, GivesUpOnAFileThatGrowsLongerThanTheMaximumWait)
@@ -136,7 +172,8 @@ TEST_F(FileStabilityCheckerTest, AnAnswerForADestroyedContextIsDropped)
     bool called = false;
     {
         QObject context;
-        m_checker.waitForStability(path, 0.0, &context, [&](Answer) { called = true; });
+        m_checker.waitForStability(path, 0.0, &context,
+                                   [&](Answer, const FileStabilityChecker::Reading&) { called = true; });
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_checker.activeWaits() == 0; }));
     QCoreApplication::processEvents();
