@@ -1,10 +1,9 @@
 #include "engine/FinderTagService.h"
 
-#include "platform/FileName.h"
-
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include <cerrno>
 #include <chrono>
 
 namespace ondrix {
@@ -81,7 +80,8 @@ FinderTagService::FinderTagService(std::shared_ptr<const TagStore> store)
     // A small file is queued, uploading and uploaded within milliseconds: waiting a moment lets its colours
     // collapse into one write.
     , m_writer([this] { return takeNext(); },
-               BackgroundWriter::Pacing{std::chrono::milliseconds(kCoalesceMs), std::chrono::milliseconds(0)})
+               BackgroundWriter::Pacing{std::chrono::milliseconds(kCoalesceMs), std::chrono::milliseconds(0)},
+               "ondrix-tags")
 {}
 
 FinderTagService::~FinderTagService()
@@ -139,15 +139,16 @@ BackgroundWriter::Job FinderTagService::takeNext()
 void FinderTagService::setTag(UploadColour colour, const QString& filePath) const noexcept
 {
     try {
-        if (!FileName::exists(filePath)) {
+        // One read of each list, and no write where the colour is there already.
+        const QString raw = rawValue(colour);
+        const int error =
+            m_store->updateTags(filePath, TagStore::TagList::userTags,
+                                [&](const QStringList& tags) { return replacingOwnColourTags(tags, raw); });
+        if (error == ENOENT) {
             qCDebug(lcFinderTags).noquote()
                 << "[FinderTagService] File not found, skipping:" << fileName(filePath);
             return;
         }
-        const QString raw = rawValue(colour);
-        const int error = m_store->writeTags(
-            filePath, TagStore::TagList::userTags,
-            replacingOwnColourTags(m_store->readTags(filePath, TagStore::TagList::userTags), raw));
         if (error != 0) {
             qCWarning(lcFinderTags).noquote()
                 << QStringLiteral("[FinderTagService] setxattr failed (errno %1) for %2")
@@ -157,9 +158,10 @@ void FinderTagService::setTag(UploadColour colour, const QString& filePath) cons
         }
         // The freedesktop list follows by the same rule. A file system without user attributes has already
         // failed above, so a failure here is rare enough to be only a debug line.
-        const QStringList desktopTags = m_store->readTags(filePath, TagStore::TagList::desktopTags);
-        const int desktopError = m_store->writeTags(filePath, TagStore::TagList::desktopTags,
-                                                    replacingOwnColourTags(desktopTags, colourName(colour)));
+        const QString name = colourName(colour);
+        const int desktopError =
+            m_store->updateTags(filePath, TagStore::TagList::desktopTags,
+                                [&](const QStringList& tags) { return replacingOwnColourTags(tags, name); });
         if (desktopError != 0) {
             qCDebug(lcFinderTags).noquote()
                 << QStringLiteral("[FinderTagService] desktop tags not written (errno %1) for %2")
@@ -178,16 +180,15 @@ void FinderTagService::clearColour(const QString& filePath)
 {
     settle(filePath);
     for (const TagStore::TagList list : {TagStore::TagList::userTags, TagStore::TagList::desktopTags}) {
-        const QStringList tags = m_store->readTags(filePath, list);
-        QStringList kept;
-        for (const QString& tag : tags) {
-            if (!isOwnColourTag(tag)) {
-                kept.append(tag);
+        (void)m_store->updateTags(filePath, list, [](const QStringList& tags) {
+            QStringList kept;
+            for (const QString& tag : tags) {
+                if (!isOwnColourTag(tag)) {
+                    kept.append(tag);
+                }
             }
-        }
-        if (kept.size() != tags.size()) {
-            (void)m_store->writeTags(filePath, list, kept);
-        }
+            return kept;
+        });
     }
 }
 

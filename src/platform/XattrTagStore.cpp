@@ -33,7 +33,12 @@ const char* XattrTagStore::attributeName(TagList list)
 
 std::optional<QByteArray> XattrTagStore::readAttribute(const QString& path, const char* name, int* error)
 {
-    const QByteArray encodedPath = FileName::encode(path);
+    return readEncoded(FileName::encode(path), name, error);
+}
+
+std::optional<QByteArray> XattrTagStore::readEncoded(const QByteArray& encodedPath, const char* name,
+                                                     int* error)
+{
     QByteArray buffer(firstReadSize, Qt::Uninitialized);
     for (int round = 0; round < maxReadRounds; ++round) {
         const ssize_t read =
@@ -83,19 +88,41 @@ QStringList XattrTagStore::readTags(const QString& path, TagList list) const
 
 int XattrTagStore::writeTags(const QString& path, TagList list, const QStringList& tags) const
 {
+    // Entries of the user list that are not tags of ours to read stay in it.
+    const QByteArray previous = list == TagList::userTags && !tags.isEmpty()
+                                    ? readAttribute(path, attributeName(list)).value_or(QByteArray())
+                                    : QByteArray();
+    return store(FileName::encode(path), list, tags, previous);
+}
+
+int XattrTagStore::updateTags(const QString& path, TagList list, const Change& change) const
+{
     const QByteArray encodedPath = FileName::encode(path);
+    int error = 0;
+    const std::optional<QByteArray> previous = readEncoded(encodedPath, attributeName(list), &error);
+    if (!previous) {
+        return error;
+    }
+    const QStringList tags = previous->isEmpty()         ? QStringList()
+                             : list == TagList::userTags ? decodeUserTags(*previous)
+                                                         : decodeDesktopTags(*previous);
+    const QStringList changed = change(tags);
+    if (changed == tags) {
+        return 0;
+    }
+    return store(encodedPath, list, changed, *previous);
+}
+
+int XattrTagStore::store(const QByteArray& encodedPath, TagList list, const QStringList& tags,
+                         const QByteArray& previous)
+{
     const char* name = attributeName(list);
     if (tags.isEmpty()) {
         ::lremovexattr(encodedPath.constData(), name);
         return 0;
     }
-    QByteArray value;
-    if (list == TagList::userTags) {
-        // Entries of the list that are not tags of ours to read stay in it.
-        value = encodeUserTags(tags, readAttribute(path, name).value_or(QByteArray()));
-    } else {
-        value = encodeDesktopTags(tags);
-    }
+    const QByteArray value =
+        list == TagList::userTags ? encodeUserTags(tags, previous) : encodeDesktopTags(tags);
     if (value.isEmpty()) {
         return 0;
     }

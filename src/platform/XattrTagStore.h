@@ -20,6 +20,7 @@ public:
 
     QStringList readTags(const QString& path, TagList list) const override;
     int writeTags(const QString& path, TagList list, const QStringList& tags) const override;
+    int updateTags(const QString& path, TagList list, const Change& change) const override;
 
     // The attribute's bytes, following the value when it grows between the size query and the read (ERANGE).
     // An absent attribute reads as empty bytes; nullopt with `error` set when the attribute cannot be read.
@@ -38,6 +39,13 @@ public:
     static QByteArray encodeDesktopTags(const QStringList& tags);
 
     static const char* attributeName(TagList list);
+
+private:
+    static std::optional<QByteArray> readEncoded(const QByteArray& encodedPath, const char* name, int* error);
+    // Writes `tags` as the list's value; `previous` is the value as it was (user tags keep what it holds
+    // that is not a string).
+    static int store(const QByteArray& encodedPath, TagList list, const QStringList& tags,
+                     const QByteArray& previous);
 };
 
 } // namespace ondrix

@@ -55,6 +55,20 @@ TEST_F(FinderTagServiceTest, ReplacesOnlyTheColourTagAndKeepsOtherTagsInOrder)
               (QStringList{QStringLiteral("holiday"), QStringLiteral("family"), QStringLiteral("Green")}));
     EXPECT_EQ(log.matching(QStringLiteral("[FinderTagService]")),
               QStringList{QStringLiteral("[FinderTagService] Tagged 'photo.jpg' as Green\n2")});
+
+    // The same colour again leaves both lists untouched: here in forms a rewrite would not keep.
+    const QByteArray xml = "<plist version=\"1.0\"><array><string>Work</string><string>Green\n2</string>"
+                           "</array></plist>";
+    const QByteArray desktop = "holiday,family,Green,";
+    for (const auto& [name, value] : {std::pair{XattrTagStore::userTagsAttribute, xml},
+                                      std::pair{XattrTagStore::desktopTagsAttribute, desktop}}) {
+        ASSERT_EQ(::lsetxattr(QFile::encodeName(m_file).constData(), name, value.constData(),
+                              size_t(value.size()), 0),
+                  0);
+    }
+    m_service.setTag(Colour::green, m_file);
+    EXPECT_EQ(XattrTagStore::readAttribute(m_file, XattrTagStore::userTagsAttribute), xml);
+    EXPECT_EQ(XattrTagStore::readAttribute(m_file, XattrTagStore::desktopTagsAttribute), desktop);
 }
 
 // Tags spelled like one of our colours are ours and go; look-alikes stay. Only the newest colour is left.
@@ -82,14 +96,21 @@ public:
     }
     int writeTags(const QString& path, TagList list, const QStringList& tags) const override
     {
-        if (list == TagList::userTags) {
-            std::unique_lock lock(m_mutex);
-            m_writes.append(QFileInfo(path).fileName() + QLatin1Char(':') +
-                            tags.constLast().section(QLatin1Char('\n'), 0, 0));
-            m_changed.notify_all();
-            m_changed.wait(lock, [this] { return m_open || m_writes.size() > 1; });
-        }
-        return m_real.writeTags(path, list, tags);
+        return updateTags(path, list, [&](const QStringList&) { return tags; });
+    }
+    int updateTags(const QString& path, TagList list, const Change& change) const override
+    {
+        return m_real.updateTags(path, list, [&](const QStringList& read) {
+            const QStringList tags = change(read);
+            if (list == TagList::userTags && tags != read) {
+                std::unique_lock lock(m_mutex);
+                m_writes.append(QFileInfo(path).fileName() + QLatin1Char(':') +
+                                tags.constLast().section(QLatin1Char('\n'), 0, 0));
+                m_changed.notify_all();
+                m_changed.wait(lock, [this] { return m_open || m_writes.size() > 1; });
+            }
+            return tags;
+        });
     }
     void waitForFirstWrite()
     {

@@ -126,6 +126,44 @@ TEST_F(XattrTagStoreTest, AnEntryThatIsNotATagKeepsTheUserTagsAndItself)
     EXPECT_EQ(process.readAllStandardOutput(), "['Client', 'Blue\\n4', 42]");
 }
 
+// An update reads the list once and writes only a change: a list already as wanted keeps its bytes (here a
+// format we never write), a changed one keeps the entries that are not strings, and a file that is gone
+// is reported without a write.
+TEST_F(XattrTagStoreTest, AnUpdateWritesOnlyAChangeAndKeepsWhatItCannotRead)
+{
+    const QByteArray xml = "<plist version=\"1.0\"><array><string>Client</string><integer>42</integer>"
+                           "<string>Green\n2</string></array></plist>";
+    ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::userTagsAttribute, xml));
+    QStringList seen;
+    const auto unchanged = [&](const QStringList& tags) {
+        seen = tags;
+        return tags;
+    };
+    EXPECT_EQ(m_store.updateTags(m_file, TagList::userTags, unchanged), 0);
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("Client"), QStringLiteral("Green\n2")}));
+    EXPECT_EQ(XattrTagStore::readAttribute(m_file, XattrTagStore::userTagsAttribute), xml);
+
+    const QStringList blue{QStringLiteral("Client"), QStringLiteral("Blue\n4")};
+    EXPECT_EQ(m_store.updateTags(m_file, TagList::userTags, [&](const QStringList&) { return blue; }), 0);
+    EXPECT_EQ(XattrTagStore::readAttribute(m_file, XattrTagStore::userTagsAttribute),
+              XattrTagStore::encodeUserTags(blue, xml));
+
+    ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::desktopTagsAttribute, "holiday"));
+    EXPECT_EQ(
+        m_store.updateTags(m_file, TagList::desktopTags, [](const QStringList&) { return QStringList(); }),
+        0);
+    EXPECT_EQ(rawAttributeError(m_file, XattrTagStore::desktopTagsAttribute), ENODATA);
+
+    bool asked = false;
+    EXPECT_EQ(m_store.updateTags(m_env.root() + QStringLiteral("/watched/gone.jpg"), TagList::userTags,
+                                 [&](const QStringList& tags) {
+                                     asked = true;
+                                     return tags;
+                                 }),
+              ENOENT);
+    EXPECT_FALSE(asked);
+}
+
 TEST_F(XattrTagStoreTest, ValuesLongerThanTheFirstBufferAreReadWhole)
 {
     // ext4 keeps a value within one block, so the largest case stays below 4 KiB.
