@@ -28,6 +28,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <memory>
 
 using namespace ondrix;
@@ -57,16 +58,25 @@ QString lockFilePath()
     return AppPaths::instanceLockFile();
 }
 
-// Echoes activity-log entries to stderr, oldest first. They come from the log's uncut feed: the observable
-// list holds only the newest 100, and a burst (a folder of files queued at once) can add more in one turn.
+// Echoes activity-log entries to stderr, oldest first, with one write per batch. They come from the log's
+// uncut feed: the observable list holds only the newest 100, and a burst (a folder of files queued at once)
+// can add more in one turn.
 void echoEntries(const QList<LogEntry>& entries)
 {
-    QTextStream err(stderr);
+    QByteArray text;
+    // Formatting a date costs more than the rest of a line; lines of the same second share the text.
+    qint64 stampSecond = std::numeric_limits<qint64>::min();
+    QByteArray stamp;
     for (const LogEntry& entry : entries) {
-        err << entry.timestamp.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << ' '
-            << fileLabel(entry.level) << ' ' << entry.message << '\n';
+        const qint64 second = entry.timestamp.toSecsSinceEpoch();
+        if (second != stampSecond) {
+            stampSecond = second;
+            stamp = entry.timestamp.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
+        }
+        text += stamp + ' ' + fileLabel(entry.level).latin1() + ' ' + entry.message.toUtf8() + '\n';
     }
-    err.flush();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    std::fflush(stderr);
 }
 
 // How many connections the run has, and where to learn how to add one when there are none.

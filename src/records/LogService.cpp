@@ -92,6 +92,7 @@ bool writeAll(int fd, const QByteArray& bytes)
 LogService::LogService(const QString& logFilePath, Clock clock, QObject* parent)
     : QObject(parent)
     , m_logFilePath(logFilePath)
+    , m_encodedLogFilePath(QFile::encodeName(logFilePath))
     , m_clock(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTimeUtc(); }))
     , m_writer([this] { return takeLines(); }, "ondrix-log")
 {
@@ -101,6 +102,9 @@ LogService::LogService(const QString& logFilePath, Clock clock, QObject* parent)
 LogService::~LogService()
 {
     m_writer.stop();
+    if (m_fd >= 0) {
+        ::close(m_fd);
+    }
 }
 
 void LogService::log(const QString& message, LogEntry::LogLevel level)
@@ -178,9 +182,9 @@ BackgroundWriter::Job LogService::takeLines()
     return [this, batch] { writeBatch(*batch); };
 }
 
-// Appends the batch's lines with one open and close; lines that arrive while a batch is written form the
-// next batch, so under load the file is not reopened per line.
-void LogService::writeBatch(const std::vector<LogEntry>& batch) const
+// Appends the batch's lines with one write; lines that arrive while a batch is written form the next batch,
+// so under load the file is not written per line.
+void LogService::writeBatch(const std::vector<LogEntry>& batch)
 {
     QByteArray bytes;
     // Converting to local time is most of the cost of a line; lines of the same second share the text.
@@ -198,18 +202,40 @@ void LogService::writeBatch(const std::vector<LogEntry>& batch) const
         bytes += '[' + cachedStamp + "] [" + fileLabel(entry.level).latin1() + "] " + entry.message.toUtf8() +
                  '\n';
     }
-    if (bytes.isEmpty()) {
+    if (bytes.isEmpty() || !openFile()) {
         return;
     }
-    const int fd =
-        ::open(QFile::encodeName(m_logFilePath).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    writeAll(m_fd, bytes);
+}
+
+// The file stays open between batches. Before each batch one look at the name tells whether the file is
+// still the one open: a log moved away (rotated) or deleted is created again under its name.
+bool LogService::openFile()
+{
+    if (m_fd >= 0) {
+        struct stat named {};
+        if (::stat(m_encodedLogFilePath.constData(), &named) == 0 && quint64(named.st_dev) == m_fileDevice &&
+            quint64(named.st_ino) == m_fileInode) {
+            return true;
+        }
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    const int fd = ::open(m_encodedLogFilePath.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) {
-        return;
+        return false;
+    }
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0) {
+        ::close(fd);
+        return false;
     }
     // The log names the user's files and servers: owner-only, also for a file an older version made.
     ::fchmod(fd, 0600);
-    writeAll(fd, bytes);
-    ::close(fd);
+    m_fd = fd;
+    m_fileDevice = quint64(opened.st_dev);
+    m_fileInode = quint64(opened.st_ino);
+    return true;
 }
 
 } // namespace ondrix

@@ -55,9 +55,11 @@ Q_SIGNALS:
 private:
     void deliverPending();
     BackgroundWriter::Job takeLines();
-    void writeBatch(const std::vector<LogEntry>& batch) const;
+    void writeBatch(const std::vector<LogEntry>& batch);
+    bool openFile();
 
     const QString m_logFilePath;
+    const QByteArray m_encodedLogFilePath;
     const Clock m_clock;
     QList<LogEntry> m_entries;
 
@@ -69,6 +71,10 @@ private:
     bool m_clearPending = false;
     bool m_deliveryScheduled = false;
     std::vector<LogEntry> m_toWrite;
+    // The writer thread's: the log file, kept open between batches, and which file it is.
+    int m_fd = -1;
+    quint64 m_fileDevice = 0;
+    quint64 m_fileInode = 0;
     // Last: it stops before the members it reads go.
     BackgroundWriter m_writer;
 };

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <thread>
 
@@ -25,6 +26,12 @@ QStringList messages(const QList<LogEntry>& entries)
         out.append(e.message);
     }
     return out;
+}
+
+int modeOf(const QString& path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
 }
 
 // Lets queued deliveries to the main thread run.
@@ -108,6 +115,36 @@ TEST(LogService, LinesHaveTheFixedFormat)
     // Earlier runs never show up in the list.
     settle(again);
     EXPECT_EQ(messages(again.entries()), QStringList{QStringLiteral("Grüße")});
+}
+
+// The file stays open between lines, yet a log moved away (rotated) or deleted is created again under its
+// name, and a file an older version left readable to others becomes owner-only.
+TEST(LogService, ALogMovedAwayOrDeletedStartsAgainUnderItsName)
+{
+    TestEnvironment env;
+    const QString path = env.writeFile(QStringLiteral("state/Ondrix/Ondrix.log"), "[old] line\n");
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    const QDateTime at(QDate(2025, 1, 2), QTime(9, 5, 3));
+    LogService log(AppPaths::logFile(), [at] { return at; });
+    ASSERT_EQ(log.logFilePath(), path);
+    const auto write = [&](const QString& message) {
+        log.log(message, Level::info);
+        log.waitForFileWrites();
+    };
+    write(QStringLiteral("first"));
+    EXPECT_EQ(modeOf(path), 0600);
+
+    const QString rotated = path + QStringLiteral(".1");
+    ASSERT_TRUE(QFile::rename(path, rotated));
+    write(QStringLiteral("second"));
+    ASSERT_TRUE(QFile::remove(path));
+    write(QStringLiteral("third"));
+    write(QStringLiteral("fourth"));
+
+    EXPECT_EQ(readFile(rotated), QByteArray("[old] line\n[2025-01-02 09:05:03] [INFO] first\n"));
+    EXPECT_EQ(readFile(path), QByteArray("[2025-01-02 09:05:03] [INFO] third\n"
+                                         "[2025-01-02 09:05:03] [INFO] fourth\n"));
+    EXPECT_EQ(modeOf(path), 0600);
 }
 
 TEST(LogService, UnencodableMessagesStayInMemoryOnly)
