@@ -41,9 +41,20 @@ QString normalisedFolder(const QString& folder)
     return folder.isEmpty() ? folder : QDir::cleanPath(folder);
 }
 
+// Every uploaded file's log line has its size; a run of files of one size (a camera's, a batch of exports)
+// formats it once.
 QString formattedSize(qint64 bytes)
 {
-    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
+    thread_local qint64 lastBytes = -1;
+    thread_local QLocale lastLocale;
+    thread_local QString lastText;
+    const QLocale locale;
+    if (bytes != lastBytes || locale != lastLocale) {
+        lastText = locale.formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
+        lastBytes = bytes;
+        lastLocale = locale;
+    }
+    return lastText;
 }
 
 } // namespace
@@ -554,17 +565,16 @@ bool ConnectionEngine::isAlreadyUploaded(const QString& path) const
     return version && m_record->contains(path, version->modified, version->size);
 }
 
-void ConnectionEngine::recordUpload(const QString& path, const LocalFileVersion& sent)
+UploadedRecord::Entry ConnectionEngine::uploadedVersion(const QString& path, const LocalFileVersion& sent)
 {
     // The version the transfer opened is the one the server holds; a save during the upload is newer and
     // must not be recorded as uploaded.
     if (sent.isValid()) {
-        m_record->record(path, UploadedRecord::secondsOf(sent.modifiedNs), sent.size);
-        return;
+        return {path, UploadedRecord::secondsOf(sent.modifiedNs), sent.size};
     }
     const std::optional<FolderScan::File> version = FolderScan::stat(path);
-    m_record->record(path, version ? version->modified : double(QDateTime::currentMSecsSinceEpoch()) / 1000.0,
-                     version ? version->size : -1);
+    return {path, version ? version->modified : double(QDateTime::currentMSecsSinceEpoch()) / 1000.0,
+            version ? version->size : -1};
 }
 
 // ---- results ----
@@ -618,22 +628,26 @@ void ConnectionEngine::handleResults(const QList<UploadResult>& results)
     refreshCounts();
     updateStateAfterJobChange();
 
-    // Recorded first, so a version saved during its upload is told from the one sent; the record's writer
-    // commits the entries of a burst together, off this thread.
+    // Recorded first, so a version saved during its upload is told from the one sent; the results handed
+    // over together reach the record's writer together, which commits them off this thread.
     qint64 uploadedFiles = 0;
     qint64 uploadedBytes = 0;
+    std::vector<UploadedRecord::Entry> uploaded;
+    uploaded.reserve(size_t(results.size()));
     for (const UploadResult& result : results) {
         if (!result.success) {
             continue;
         }
         // A file the server already held is remembered too, so the scans leave it alone while it is
         // unchanged; it is not counted.
-        recordUpload(result.job.localPath, result.skippedExisting ? LocalFileVersion() : result.sent);
+        uploaded.push_back(
+            uploadedVersion(result.job.localPath, result.skippedExisting ? LocalFileVersion() : result.sent));
         if (!result.skippedExisting) {
             ++uploadedFiles;
             uploadedBytes += result.bytesUploaded;
         }
     }
+    m_record->record(uploaded);
     if (m_services.stats) {
         m_services.stats->recordUploads(uploadedFiles, uploadedBytes);
     }

@@ -183,7 +183,7 @@ private:
     void afterDelivery();
     void handleResults(const QList<UploadResult>& results);
     void handleOutcome(const UploadResult& result, Finished& finished);
-    void recordUpload(const QString& path, const LocalFileVersion& sent);
+    static UploadedRecord::Entry uploadedVersion(const QString& path, const LocalFileVersion& sent);
     void scheduleDelayedFlush();
     void flushNotifications();
     void setTag(FinderTagService::UploadColour colour, const QString& path) const;

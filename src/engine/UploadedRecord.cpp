@@ -140,13 +140,23 @@ bool UploadedRecord::contains(const QString& path, double modified, qint64 size)
 
 void UploadedRecord::record(const QString& path, double modified, qint64 size)
 {
+    record(std::vector<Entry>{Entry{path, modified, size}});
+}
+
+void UploadedRecord::record(const std::vector<Entry>& entries)
+{
+    if (entries.empty()) {
+        return;
+    }
     std::lock_guard lock(m_mutex);
     loadLocked();
     // No cap: an entry stays while its file exists (a cap evicted entries whose files were then uploaded
     // again, evicting others in turn); forgetMissingBelow drops the rest.
-    m_versions.insert(pathKey(path), Version{modified, size >= 0 ? size : -1});
+    for (const Entry& entry : entries) {
+        m_versions.insert(pathKey(entry.path), Version{entry.modified, entry.size >= 0 ? entry.size : -1});
+    }
     if (m_store) {
-        m_writer.submit([&] { m_unwritten.push_back(Unwritten{path, modified, size}); });
+        m_writer.submit([&] { m_unwritten.insert(m_unwritten.end(), entries.begin(), entries.end()); });
     }
 }
 
@@ -160,11 +170,11 @@ BackgroundWriter::Job UploadedRecord::takeWrites()
     if (m_unwritten.empty()) {
         return {};
     }
-    auto batch = std::make_shared<std::vector<Unwritten>>();
+    auto batch = std::make_shared<std::vector<Entry>>();
     batch->swap(m_unwritten);
     return [this, batch] {
         m_store->writeTogether([&] {
-            for (const Unwritten& entry : *batch) {
+            for (const Entry& entry : *batch) {
                 m_store->setRealDictionaryEntry(m_key, entry.path, entry.modified);
                 if (entry.size >= 0) {
                     m_store->setRealDictionaryEntry(m_sizesKey, entry.path, double(entry.size));

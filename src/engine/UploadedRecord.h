@@ -55,8 +55,17 @@ public:
     // An entry with a size matches only that size and that date; an entry of an earlier version, without a
     // size, matches any size dated less than a second away.
     bool contains(const QString& path, double modified, qint64 size) const;
+    // One version of a file that was sent.
+    struct Entry {
+        QString path;
+        double modified = 0;
+        qint64 size = -1; // unknown
+    };
+
     // Records the version of `path` that was sent: `contains` knows it at once, the store shortly after.
     void record(const QString& path, double modified, qint64 size);
+    // Records several, handed to the store's writer together (uploads that finished together, one commit).
+    void record(const std::vector<Entry>& entries);
     // Blocks until every entry recorded so far is in the store.
     void waitForWrites() const;
     // Forgets entries below `root` whose files no longer exist; the record would otherwise only grow. Reads
@@ -83,12 +92,6 @@ private:
         qint64 size = -1; // unknown: an entry of an earlier version
     };
 
-    struct Unwritten {
-        QString path;
-        double modified = 0;
-        qint64 size = -1;
-    };
-
     void loadLocked() const;
     BackgroundWriter::Job takeWrites();
 
@@ -101,7 +104,7 @@ private:
     mutable std::atomic_bool m_loadedFlag = false;
     mutable QHash<quint64, Version> m_versions;
     // Guarded by the writer's lock.
-    std::vector<Unwritten> m_unwritten;
+    std::vector<Entry> m_unwritten;
     // Last: it stops before the members it reads go.
     mutable BackgroundWriter m_writer;
 };
