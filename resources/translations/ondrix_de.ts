@@ -87,13 +87,6 @@
 </context>
 <context>
     <name>ConnectionsCommand</name>
-    <message numerus="yes">
-        <source>Imported %n connection(s)</source>
-        <translation>
-            <numerusform>%n Verbindung importiert</numerusform>
-            <numerusform>%n Verbindungen importiert</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Usage: ondrix connections list
        ondrix connections export [--with-passwords] &gt; connections.json
@@ -134,9 +127,19 @@
         <source>The stored connection list cannot be read (%1); nothing changed.</source>
         <translation>Die gespeicherte Verbindungsliste kann nicht gelesen werden (%1); nichts wurde geändert.</translation>
     </message>
-    <message>
-        <source> (%1 replaced).</source>
-        <translation> (%1 ersetzt).</translation>
+    <message numerus="yes">
+        <source>Imported %n connections</source>
+        <translation>
+            <numerusform>%n Verbindung importiert</numerusform>
+            <numerusform>%n Verbindungen importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n replaced).</source>
+        <translation>
+            <numerusform> (%n ersetzt).</numerusform>
+            <numerusform> (%n ersetzt).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -347,9 +350,12 @@
 </context>
 <context>
     <name>FailureNotices</name>
-    <message>
-        <source>%1 (failed %2 times in a row)</source>
-        <translation>%1 (%2-mal hintereinander fehlgeschlagen)</translation>
+    <message numerus="yes">
+        <source>%1 (failed %n times in a row)</source>
+        <translation>
+            <numerusform>%1 (%n-mal hintereinander fehlgeschlagen)</numerusform>
+            <numerusform>%1 (%n-mal hintereinander fehlgeschlagen)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -796,13 +802,6 @@
         <source>%1 and %2 numbered copies of it exist on the server</source>
         <translation>%1 und %2 nummerierte Kopien davon existieren bereits auf dem Server</translation>
     </message>
-    <message numerus="yes">
-        <source>holds %n byte(s)</source>
-        <translation>
-            <numerusform>er enthält %n Byte</numerusform>
-            <numerusform>er enthält %n Bytes</numerusform>
-        </translation>
-    </message>
     <message>
         <source>has no file</source>
         <translation>er hat keine Datei</translation>
@@ -810,6 +809,13 @@
     <message>
         <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
         <translation>Der Server meldete Erfolg, aber %1, obwohl %2 Bytes gesendet wurden (%3); die lokale Datei bleibt erhalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n bytes</source>
+        <translation>
+            <numerusform>er enthält %n Byte</numerusform>
+            <numerusform>er enthält %n Bytes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1796,7 +1802,7 @@
         <translation>System aufgewacht – Verbindungen werden fortgesetzt</translation>
     </message>
     <message numerus="yes">
-        <source>Upload Now: rescanning %n connection(s)</source>
+        <source>Upload Now: rescanning %n connections</source>
         <translation>
             <numerusform>Jetzt hochladen: %n Verbindung wird neu durchsucht</numerusform>
             <numerusform>Jetzt hochladen: %n Verbindungen werden neu durchsucht</numerusform>
@@ -2286,16 +2292,19 @@
         <translation>Ondrix: 1 Datei hochgeladen</translation>
     </message>
     <message>
-        <source>Ondrix: %1 files uploaded</source>
-        <translation>Ondrix: %1 Dateien hochgeladen</translation>
-    </message>
-    <message>
         <source>...and %1 more</source>
         <translation>… und %1 weitere</translation>
     </message>
     <message>
         <source>Ondrix: Upload failed</source>
         <translation>Ondrix: Upload fehlgeschlagen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ondrix: %n files uploaded</source>
+        <translation>
+            <numerusform>Ondrix: %n Datei hochgeladen</numerusform>
+            <numerusform>Ondrix: %n Dateien hochgeladen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2519,10 +2528,6 @@
         <translation>1 Datei (%1)</translation>
     </message>
     <message>
-        <source>%1 files (%2)</source>
-        <translation>%1 Dateien (%2)</translation>
-    </message>
-    <message>
         <source>just now</source>
         <translation>gerade eben</translation>
     </message>
@@ -2557,6 +2562,13 @@
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files (%1)</source>
+        <translation>
+            <numerusform>%n Datei (%1)</numerusform>
+            <numerusform>%n Dateien (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

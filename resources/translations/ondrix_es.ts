@@ -87,13 +87,6 @@
 </context>
 <context>
     <name>ConnectionsCommand</name>
-    <message numerus="yes">
-        <source>Imported %n connection(s)</source>
-        <translation>
-            <numerusform>%n conexión importada</numerusform>
-            <numerusform>%n conexiones importadas</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Usage: ondrix connections list
        ondrix connections export [--with-passwords] &gt; connections.json
@@ -134,9 +127,19 @@
         <source>The stored connection list cannot be read (%1); nothing changed.</source>
         <translation>No se puede leer la lista de conexiones guardada (%1); no se cambió nada.</translation>
     </message>
-    <message>
-        <source> (%1 replaced).</source>
-        <translation> (%1 reemplazadas).</translation>
+    <message numerus="yes">
+        <source>Imported %n connections</source>
+        <translation>
+            <numerusform>%n conexión importada</numerusform>
+            <numerusform>%n conexiones importadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n replaced).</source>
+        <translation>
+            <numerusform> (%n reemplazada).</numerusform>
+            <numerusform> (%n reemplazadas).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -347,9 +350,12 @@
 </context>
 <context>
     <name>FailureNotices</name>
-    <message>
-        <source>%1 (failed %2 times in a row)</source>
-        <translation>%1 (falló %2 veces seguidas)</translation>
+    <message numerus="yes">
+        <source>%1 (failed %n times in a row)</source>
+        <translation>
+            <numerusform>%1 (falló %n vez seguida)</numerusform>
+            <numerusform>%1 (falló %n veces seguidas)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -796,13 +802,6 @@
         <source>%1 and %2 numbered copies of it exist on the server</source>
         <translation>%1 y %2 copias numeradas suyas ya existen en el servidor</translation>
     </message>
-    <message numerus="yes">
-        <source>holds %n byte(s)</source>
-        <translation>
-            <numerusform>contiene %n byte</numerusform>
-            <numerusform>contiene %n bytes</numerusform>
-        </translation>
-    </message>
     <message>
         <source>has no file</source>
         <translation>no tiene el archivo</translation>
@@ -810,6 +809,13 @@
     <message>
         <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
         <translation>El servidor informó de que todo fue bien, pero %1 cuando se enviaron %2 bytes (%3); se conserva el archivo local</translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n bytes</source>
+        <translation>
+            <numerusform>contiene %n byte</numerusform>
+            <numerusform>contiene %n bytes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1796,7 +1802,7 @@
         <translation>El sistema se ha reactivado — reanudando las conexiones</translation>
     </message>
     <message numerus="yes">
-        <source>Upload Now: rescanning %n connection(s)</source>
+        <source>Upload Now: rescanning %n connections</source>
         <translation>
             <numerusform>Subir ahora: volviendo a examinar %n conexión</numerusform>
             <numerusform>Subir ahora: volviendo a examinar %n conexiones</numerusform>
@@ -2286,16 +2292,19 @@
         <translation>Ondrix: 1 archivo subido</translation>
     </message>
     <message>
-        <source>Ondrix: %1 files uploaded</source>
-        <translation>Ondrix: %1 archivos subidos</translation>
-    </message>
-    <message>
         <source>...and %1 more</source>
         <translation>…y %1 más</translation>
     </message>
     <message>
         <source>Ondrix: Upload failed</source>
         <translation>Ondrix: error de subida</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ondrix: %n files uploaded</source>
+        <translation>
+            <numerusform>Ondrix: %n archivo subido</numerusform>
+            <numerusform>Ondrix: %n archivos subidos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2519,10 +2528,6 @@
         <translation>1 archivo (%1)</translation>
     </message>
     <message>
-        <source>%1 files (%2)</source>
-        <translation>%1 archivos (%2)</translation>
-    </message>
-    <message>
         <source>just now</source>
         <translation>ahora mismo</translation>
     </message>
@@ -2557,6 +2562,13 @@
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files (%1)</source>
+        <translation>
+            <numerusform>%n archivo (%1)</numerusform>
+            <numerusform>%n archivos (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

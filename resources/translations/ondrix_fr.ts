@@ -87,13 +87,6 @@
 </context>
 <context>
     <name>ConnectionsCommand</name>
-    <message numerus="yes">
-        <source>Imported %n connection(s)</source>
-        <translation>
-            <numerusform>%n connexion importée</numerusform>
-            <numerusform>%n connexions importées</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Usage: ondrix connections list
        ondrix connections export [--with-passwords] &gt; connections.json
@@ -134,9 +127,19 @@
         <source>The stored connection list cannot be read (%1); nothing changed.</source>
         <translation>La liste de connexions enregistrée est illisible (%1) ; rien n&apos;a changé.</translation>
     </message>
-    <message>
-        <source> (%1 replaced).</source>
-        <translation> (%1 remplacée(s)).</translation>
+    <message numerus="yes">
+        <source>Imported %n connections</source>
+        <translation>
+            <numerusform>%n connexion importée</numerusform>
+            <numerusform>%n connexions importées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n replaced).</source>
+        <translation>
+            <numerusform> (%n remplacée).</numerusform>
+            <numerusform> (%n remplacées).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -347,9 +350,12 @@
 </context>
 <context>
     <name>FailureNotices</name>
-    <message>
-        <source>%1 (failed %2 times in a row)</source>
-        <translation>%1 (échec %2 fois de suite)</translation>
+    <message numerus="yes">
+        <source>%1 (failed %n times in a row)</source>
+        <translation>
+            <numerusform>%1 (échec %n fois de suite)</numerusform>
+            <numerusform>%1 (échec %n fois de suite)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -796,13 +802,6 @@
         <source>%1 and %2 numbered copies of it exist on the server</source>
         <translation>%1 et %2 copies numérotées existent déjà sur le serveur</translation>
     </message>
-    <message numerus="yes">
-        <source>holds %n byte(s)</source>
-        <translation>
-            <numerusform>il contient %n octet</numerusform>
-            <numerusform>il contient %n octets</numerusform>
-        </translation>
-    </message>
     <message>
         <source>has no file</source>
         <translation>il n&apos;a aucun fichier</translation>
@@ -810,6 +809,13 @@
     <message>
         <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
         <translation>Le serveur a signalé un succès, mais %1 alors que %2 octets ont été envoyés (%3) ; le fichier local est conservé</translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n bytes</source>
+        <translation>
+            <numerusform>il contient %n octet</numerusform>
+            <numerusform>il contient %n octets</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1796,7 +1802,7 @@
         <translation>Réveil du système — reprise des connexions</translation>
     </message>
     <message numerus="yes">
-        <source>Upload Now: rescanning %n connection(s)</source>
+        <source>Upload Now: rescanning %n connections</source>
         <translation>
             <numerusform>Envoyer maintenant : nouvelle analyse de %n connexion</numerusform>
             <numerusform>Envoyer maintenant : nouvelle analyse de %n connexions</numerusform>
@@ -2286,16 +2292,19 @@
         <translation>Ondrix : 1 fichier envoyé</translation>
     </message>
     <message>
-        <source>Ondrix: %1 files uploaded</source>
-        <translation>Ondrix : %1 fichiers envoyés</translation>
-    </message>
-    <message>
         <source>...and %1 more</source>
         <translation>… et %1 de plus</translation>
     </message>
     <message>
         <source>Ondrix: Upload failed</source>
         <translation>Ondrix : échec de l&apos;envoi</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ondrix: %n files uploaded</source>
+        <translation>
+            <numerusform>Ondrix : %n fichier envoyé</numerusform>
+            <numerusform>Ondrix : %n fichiers envoyés</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2519,10 +2528,6 @@
         <translation>1 fichier (%1)</translation>
     </message>
     <message>
-        <source>%1 files (%2)</source>
-        <translation>%1 fichiers (%2)</translation>
-    </message>
-    <message>
         <source>just now</source>
         <translation>à l&apos;instant</translation>
     </message>
@@ -2557,6 +2562,13 @@
     <message>
         <source>%1 GB</source>
         <translation>%1 Go</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files (%1)</source>
+        <translation>
+            <numerusform>%n fichier (%1)</numerusform>
+            <numerusform>%n fichiers (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

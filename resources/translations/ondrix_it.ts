@@ -87,13 +87,6 @@
 </context>
 <context>
     <name>ConnectionsCommand</name>
-    <message numerus="yes">
-        <source>Imported %n connection(s)</source>
-        <translation>
-            <numerusform>%n connessione importata</numerusform>
-            <numerusform>%n connessioni importate</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Usage: ondrix connections list
        ondrix connections export [--with-passwords] &gt; connections.json
@@ -134,9 +127,19 @@
         <source>The stored connection list cannot be read (%1); nothing changed.</source>
         <translation>Impossibile leggere l&apos;elenco delle connessioni salvato (%1); nulla è cambiato.</translation>
     </message>
-    <message>
-        <source> (%1 replaced).</source>
-        <translation> (%1 sostituite).</translation>
+    <message numerus="yes">
+        <source>Imported %n connections</source>
+        <translation>
+            <numerusform>%n connessione importata</numerusform>
+            <numerusform>%n connessioni importate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n replaced).</source>
+        <translation>
+            <numerusform> (%n sostituita).</numerusform>
+            <numerusform> (%n sostituite).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -347,9 +350,12 @@
 </context>
 <context>
     <name>FailureNotices</name>
-    <message>
-        <source>%1 (failed %2 times in a row)</source>
-        <translation>%1 (non riuscito %2 volte di seguito)</translation>
+    <message numerus="yes">
+        <source>%1 (failed %n times in a row)</source>
+        <translation>
+            <numerusform>%1 (non riuscito %n volta di seguito)</numerusform>
+            <numerusform>%1 (non riuscito %n volte di seguito)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -796,13 +802,6 @@
         <source>%1 and %2 numbered copies of it exist on the server</source>
         <translation>%1 e %2 sue copie numerate esistono già sul server</translation>
     </message>
-    <message numerus="yes">
-        <source>holds %n byte(s)</source>
-        <translation>
-            <numerusform>contiene %n byte</numerusform>
-            <numerusform>contiene %n byte</numerusform>
-        </translation>
-    </message>
     <message>
         <source>has no file</source>
         <translation>non ha il file</translation>
@@ -810,6 +809,13 @@
     <message>
         <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
         <translation>Il server ha segnalato il successo, ma %1 mentre sono stati inviati %2 byte (%3); il file locale viene conservato</translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n bytes</source>
+        <translation>
+            <numerusform>contiene %n byte</numerusform>
+            <numerusform>contiene %n byte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1796,7 +1802,7 @@
         <translation>Il sistema si è riattivato — riprendo le connessioni</translation>
     </message>
     <message numerus="yes">
-        <source>Upload Now: rescanning %n connection(s)</source>
+        <source>Upload Now: rescanning %n connections</source>
         <translation>
             <numerusform>Carica ora: nuova scansione di %n connessione</numerusform>
             <numerusform>Carica ora: nuova scansione di %n connessioni</numerusform>
@@ -2286,16 +2292,19 @@
         <translation>Ondrix: 1 file caricato</translation>
     </message>
     <message>
-        <source>Ondrix: %1 files uploaded</source>
-        <translation>Ondrix: %1 file caricati</translation>
-    </message>
-    <message>
         <source>...and %1 more</source>
         <translation>…e altri %1</translation>
     </message>
     <message>
         <source>Ondrix: Upload failed</source>
         <translation>Ondrix: caricamento non riuscito</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ondrix: %n files uploaded</source>
+        <translation>
+            <numerusform>Ondrix: %n file caricato</numerusform>
+            <numerusform>Ondrix: %n file caricati</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2519,10 +2528,6 @@
         <translation>1 file (%1)</translation>
     </message>
     <message>
-        <source>%1 files (%2)</source>
-        <translation>%1 file (%2)</translation>
-    </message>
-    <message>
         <source>just now</source>
         <translation>proprio ora</translation>
     </message>
@@ -2557,6 +2562,13 @@
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files (%1)</source>
+        <translation>
+            <numerusform>%n file (%1)</numerusform>
+            <numerusform>%n file (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

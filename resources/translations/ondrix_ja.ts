@@ -87,12 +87,6 @@
 </context>
 <context>
     <name>ConnectionsCommand</name>
-    <message numerus="yes">
-        <source>Imported %n connection(s)</source>
-        <translation>
-            <numerusform>%n 件の接続をインポートしました</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Usage: ondrix connections list
        ondrix connections export [--with-passwords] &gt; connections.json
@@ -133,9 +127,17 @@
         <source>The stored connection list cannot be read (%1); nothing changed.</source>
         <translation>保存されている接続リストを読み込めません (%1)。何も変更されていません。</translation>
     </message>
-    <message>
-        <source> (%1 replaced).</source>
-        <translation> (%1 件を置き換え)。</translation>
+    <message numerus="yes">
+        <source>Imported %n connections</source>
+        <translation>
+            <numerusform>%n 件の接続をインポートしました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n replaced).</source>
+        <translation>
+            <numerusform> (%n 件を置き換え)。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -346,9 +348,11 @@
 </context>
 <context>
     <name>FailureNotices</name>
-    <message>
-        <source>%1 (failed %2 times in a row)</source>
-        <translation>%1 (%2 回連続で失敗)</translation>
+    <message numerus="yes">
+        <source>%1 (failed %n times in a row)</source>
+        <translation>
+            <numerusform>%1 (%n 回連続で失敗)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -792,12 +796,6 @@
         <source>%1 and %2 numbered copies of it exist on the server</source>
         <translation>%1 とその番号付きコピー %2 個がすでにサーバー上にあります</translation>
     </message>
-    <message numerus="yes">
-        <source>holds %n byte(s)</source>
-        <translation>
-            <numerusform>サーバー上のファイルは %n バイトです</numerusform>
-        </translation>
-    </message>
     <message>
         <source>has no file</source>
         <translation>サーバー上にファイルがありません</translation>
@@ -805,6 +803,12 @@
     <message>
         <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
         <translation>サーバーは成功を報告しましたが、%2 バイトを送信したのに%1 (%3)。ローカルファイルは残します</translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n bytes</source>
+        <translation>
+            <numerusform>サーバー上のファイルは %n バイトです</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1787,7 +1791,7 @@
         <translation>システムがスリープから復帰しました — 接続を再開します</translation>
     </message>
     <message numerus="yes">
-        <source>Upload Now: rescanning %n connection(s)</source>
+        <source>Upload Now: rescanning %n connections</source>
         <translation>
             <numerusform>今すぐアップロード: %n 件の接続を再スキャン中</numerusform>
         </translation>
@@ -2276,16 +2280,18 @@
         <translation>Ondrix: 1 件のファイルをアップロードしました</translation>
     </message>
     <message>
-        <source>Ondrix: %1 files uploaded</source>
-        <translation>Ondrix: %1 件のファイルをアップロードしました</translation>
-    </message>
-    <message>
         <source>...and %1 more</source>
         <translation>…ほか %1 件</translation>
     </message>
     <message>
         <source>Ondrix: Upload failed</source>
         <translation>Ondrix: アップロードに失敗しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ondrix: %n files uploaded</source>
+        <translation>
+            <numerusform>Ondrix: %n 件のファイルをアップロードしました</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2507,10 +2513,6 @@
         <translation>1 ファイル (%1)</translation>
     </message>
     <message>
-        <source>%1 files (%2)</source>
-        <translation>%1 ファイル (%2)</translation>
-    </message>
-    <message>
         <source>just now</source>
         <translation>たった今</translation>
     </message>
@@ -2545,6 +2547,12 @@
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files (%1)</source>
+        <translation>
+            <numerusform>%n ファイル (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -87,13 +87,6 @@
 </context>
 <context>
     <name>ConnectionsCommand</name>
-    <message numerus="yes">
-        <source>Imported %n connection(s)</source>
-        <translation>
-            <numerusform>%n conexão importada</numerusform>
-            <numerusform>%n conexões importadas</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Usage: ondrix connections list
        ondrix connections export [--with-passwords] &gt; connections.json
@@ -134,9 +127,19 @@
         <source>The stored connection list cannot be read (%1); nothing changed.</source>
         <translation>Não é possível ler a lista de conexões salva (%1); nada foi alterado.</translation>
     </message>
-    <message>
-        <source> (%1 replaced).</source>
-        <translation> (%1 substituídas).</translation>
+    <message numerus="yes">
+        <source>Imported %n connections</source>
+        <translation>
+            <numerusform>%n conexão importada</numerusform>
+            <numerusform>%n conexões importadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n replaced).</source>
+        <translation>
+            <numerusform> (%n substituída).</numerusform>
+            <numerusform> (%n substituídas).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -347,9 +350,12 @@
 </context>
 <context>
     <name>FailureNotices</name>
-    <message>
-        <source>%1 (failed %2 times in a row)</source>
-        <translation>%1 (falhou %2 vezes seguidas)</translation>
+    <message numerus="yes">
+        <source>%1 (failed %n times in a row)</source>
+        <translation>
+            <numerusform>%1 (falhou %n vez seguida)</numerusform>
+            <numerusform>%1 (falhou %n vezes seguidas)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -796,13 +802,6 @@
         <source>%1 and %2 numbered copies of it exist on the server</source>
         <translation>%1 e %2 cópias numeradas dele já existem no servidor</translation>
     </message>
-    <message numerus="yes">
-        <source>holds %n byte(s)</source>
-        <translation>
-            <numerusform>ele contém %n byte</numerusform>
-            <numerusform>ele contém %n bytes</numerusform>
-        </translation>
-    </message>
     <message>
         <source>has no file</source>
         <translation>ele não tem o arquivo</translation>
@@ -810,6 +809,13 @@
     <message>
         <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
         <translation>O servidor informou sucesso, mas %1 quando foram enviados %2 bytes (%3); o arquivo local é mantido</translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n bytes</source>
+        <translation>
+            <numerusform>ele contém %n byte</numerusform>
+            <numerusform>ele contém %n bytes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1796,7 +1802,7 @@
         <translation>Sistema retomado — retomando as conexões</translation>
     </message>
     <message numerus="yes">
-        <source>Upload Now: rescanning %n connection(s)</source>
+        <source>Upload Now: rescanning %n connections</source>
         <translation>
             <numerusform>Enviar agora: verificando novamente %n conexão</numerusform>
             <numerusform>Enviar agora: verificando novamente %n conexões</numerusform>
@@ -2286,16 +2292,19 @@
         <translation>Ondrix: 1 arquivo enviado</translation>
     </message>
     <message>
-        <source>Ondrix: %1 files uploaded</source>
-        <translation>Ondrix: %1 arquivos enviados</translation>
-    </message>
-    <message>
         <source>...and %1 more</source>
         <translation>…e mais %1</translation>
     </message>
     <message>
         <source>Ondrix: Upload failed</source>
         <translation>Ondrix: falha no envio</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ondrix: %n files uploaded</source>
+        <translation>
+            <numerusform>Ondrix: %n arquivo enviado</numerusform>
+            <numerusform>Ondrix: %n arquivos enviados</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2519,10 +2528,6 @@
         <translation>1 arquivo (%1)</translation>
     </message>
     <message>
-        <source>%1 files (%2)</source>
-        <translation>%1 arquivos (%2)</translation>
-    </message>
-    <message>
         <source>just now</source>
         <translation>agora mesmo</translation>
     </message>
@@ -2557,6 +2562,13 @@
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files (%1)</source>
+        <translation>
+            <numerusform>%n arquivo (%1)</numerusform>
+            <numerusform>%n arquivos (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

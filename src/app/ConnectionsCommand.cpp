@@ -135,8 +135,8 @@ int ConnectionsCommand::importFile(const QString& file, QTextStream& out, QTextS
         }
     }
     store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
-    out << tr("Imported %n connection(s)", nullptr, int(imported->size()))
-        << tr(" (%1 replaced).").arg(replaced) << '\n';
+    out << tr("Imported %n connections", nullptr, int(imported->size()))
+        << tr(" (%n replaced).", nullptr, replaced) << '\n';
     return 0;
 }
 

@@ -31,11 +31,17 @@ QString installTranslations(const QString& preferredLanguage)
     QLocale::setDefault(QLocale(locale.name()));
     auto* ours = new QTranslator(QCoreApplication::instance());
     ours->setObjectName(name);
-    if (!ours->load(locale, QStringLiteral("ondrix"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+    // English is the language of the source texts; its file gives only the singular and plural forms of
+    // the texts with a count, so it also serves every language that has no translation of its own.
+    if (!ours->load(locale, QStringLiteral("ondrix"), QStringLiteral("_"), QStringLiteral(":/i18n")) &&
+        !ours->load(QStringLiteral(":/i18n/ondrix_en.qm"))) {
         delete ours;
         return {};
     }
     QCoreApplication::installTranslator(ours);
+    if (QLocale(ours->language()).language() == QLocale::English) {
+        return {};
+    }
     // The first language the desktop lists may have no translation (LANGUAGE=nl:de): the one loaded wins.
     const QLocale loaded(ours->language());
     if (loaded.language() != locale.language()) {

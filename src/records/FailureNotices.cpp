@@ -20,11 +20,11 @@ void FailureNotices::failed(const QString& path, const QString& fileName, const 
         !m_settings->notifyErrors() || count < std::max(1, m_settings->notifyErrorsAfterAttempts())) {
         return;
     }
-    const QString text = count == 1
-                             ? failureText
-                             : QCoreApplication::translate("FailureNotices", "%1 (failed %2 times in a row)")
-                                   .arg(failureText)
-                                   .arg(count);
+    const QString text =
+        count == 1
+            ? failureText
+            : QCoreApplication::translate("FailureNotices", "%1 (failed %n times in a row)", nullptr, count)
+                  .arg(failureText);
     m_notifications->notifyUploadFailed(fileName, connectionName, text);
 }
 

@@ -5,6 +5,9 @@
 #include <QLocale>
 #include <QUuid>
 
+#include <algorithm>
+#include <climits>
+
 namespace ondrix {
 
 Q_LOGGING_CATEGORY(lcNotificationService, "ondrix.notifications")
@@ -25,7 +28,8 @@ QString NotificationService::uploadsFinishedTitle(qsizetype count)
 {
     if (count == 1)
         return tr("Ondrix: 1 file uploaded");
-    return tr("Ondrix: %1 files uploaded").arg(count);
+    const int formsCount = int(std::min<qsizetype>(count, INT_MAX));
+    return tr("Ondrix: %n files uploaded", nullptr, formsCount);
 }
 
 QString NotificationService::uploadsFinishedBody(const QStringList& names, qint64 totalBytes,

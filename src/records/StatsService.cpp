@@ -2,6 +2,8 @@
 
 #include "platform/PreferencesStore.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace ondrix {
@@ -157,7 +159,8 @@ QString StatsService::summary(qint64 files, qint64 bytes)
     if (files == 1) {
         return tr("1 file (%1)").arg(formatBytes(bytes));
     }
-    return tr("%1 files (%2)").arg(files).arg(formatBytes(bytes));
+    const int formsCount = int(std::min<qint64>(files, INT_MAX));
+    return tr("%n files (%1)", nullptr, formsCount).arg(formatBytes(bytes));
 }
 
 QString StatsService::todaySummary()

@@ -313,7 +313,7 @@ void ConnectionsManager::resumeAll()
 void ConnectionsManager::uploadNow()
 {
     if (m_services.log) {
-        m_services.log->log(tr("Upload Now: rescanning %n connection(s)", nullptr, int(m_engines.size())),
+        m_services.log->log(tr("Upload Now: rescanning %n connections", nullptr, int(m_engines.size())),
                             LogEntry::LogLevel::info);
     }
     for (auto& [id, engine] : m_engines) {

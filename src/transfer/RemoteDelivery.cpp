@@ -70,7 +70,7 @@ std::optional<FTPError> RemoteDelivery::verify(const QString& remotePath, qint64
     // Counted outside the call: lupdate's parser loops on a template argument list inside translate().
     const int storedCount = stored ? int(std::min<qint64>(*stored, INT_MAX)) : 0;
     const QString held =
-        stored ? QCoreApplication::translate("RemoteDelivery", "holds %n byte(s)", nullptr, storedCount)
+        stored ? QCoreApplication::translate("RemoteDelivery", "holds %n bytes", nullptr, storedCount)
                : QCoreApplication::translate("RemoteDelivery", "has no file");
     return FTPError::transferFailed(
         QCoreApplication::translate("RemoteDelivery",

@@ -193,7 +193,7 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
     EXPECT_EQ(ondrix->exitCode(), 0);
     const QString stderrText = QString::fromUtf8(ondrix->readAllStandardError());
     EXPECT_TRUE(stderrText.contains(QStringLiteral("[Agency] ✓ photo.jpg"))) << stderrText.toStdString();
-    EXPECT_TRUE(stderrText.contains(QStringLiteral("Upload Now: rescanning 2 connection(s)")));
+    EXPECT_TRUE(stderrText.contains(QStringLiteral("Upload Now: rescanning 2 connections")));
 
     const QString logFile =
         QString::fromUtf8(readFile(env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log")));

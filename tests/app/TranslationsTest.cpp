@@ -1,10 +1,12 @@
 // The shipped languages: every translation source is finished and keeps the placeholders, every compiled
 // language loads, and the interface started in a language (the stored one, or the desktop's) shows no text
 // that language translates left in English. Screenshots of the popover and the settings window in each.
+// English, the language of the source texts, has a file of its own for the singular and plural forms.
 #include "app/Translations.h"
 
 #include "app/AppDelegate.h"
 #include "app/Application.h"
+#include "app/ConnectionsCommand.h"
 #include "app/DockPresence.h"
 #include "app/PopoverWindow.h"
 #include "app/ShellWindow.h"
@@ -23,6 +25,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTextStream>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -256,14 +259,32 @@ TEST(ShippedLanguages, EverySourceIsFinishedKeepsItsPlaceholdersAndLoads)
     for (QString& file : files) {
         file = file.mid(7).chopped(3);
     }
+    // English is no choice in the picker: it is what the interface shows without a translation.
+    EXPECT_TRUE(files.removeOne(QStringLiteral("en"))) << "no file with the English plural forms";
     EXPECT_EQ(QSet<QString>(files.cbegin(), files.cend()), QSet<QString>(codes.cbegin(), codes.cend()))
         << "the language picker and the translation sources must name the same languages";
 
+    // The English file holds exactly the texts with a count, and no source text says a count as "(s)".
+    QSet<QString> counted, englishForms;
+    static const QRegularExpression pluralSuffix(QStringLiteral("\\w\\(s\\)"));
+    for (const Message& m : readTs(translationsFolder() + QStringLiteral("/ondrix_de.ts"))) {
+        if (m.numerus) {
+            counted.insert(m.context + QLatin1Char(' ') + m.source);
+        }
+        EXPECT_FALSE(m.source.contains(pluralSuffix))
+            << m.source.toStdString() << ": use %n and plural forms";
+    }
+    for (const Message& m : readTs(translationsFolder() + QStringLiteral("/ondrix_en.ts"))) {
+        englishForms.insert(m.context + QLatin1Char(' ') + m.source);
+        EXPECT_EQ(m.translations.size(), 2) << m.source.toStdString() << ": singular and plural";
+    }
+    EXPECT_EQ(englishForms, counted);
+
     QStringList problems;
-    for (const QString& code : codes) {
+    for (const QString& code : codes + QStringList{QStringLiteral("en")}) {
         const QList<Message> messages =
             readTs(translationsFolder() + QStringLiteral("/ondrix_%1.ts").arg(code));
-        EXPECT_GT(messages.size(), 100) << code.toStdString();
+        EXPECT_GT(messages.size(), code == QLatin1String("en") ? 10 : 100) << code.toStdString();
         QTranslator translator;
         ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/ondrix_%1.qm").arg(code))) << code.toStdString();
         EXPECT_EQ(translator.language(), code);
@@ -318,4 +339,39 @@ TEST_F(TranslatedInterface, TheDesktopLanguageAppliesWhenTheSettingIsSystem)
         GTEST_SKIP() << "runs with LANGUAGE=de (TranslationsDesktopLanguageTest)";
     }
     checkInterface(QStringLiteral("de"), QStringLiteral("Ondrix-Einstellungen"));
+}
+
+// English counts take their singular and plural forms, also when the interface stays English because the
+// language asked for has no translation. The import's summary line, from the real command.
+TEST_F(TranslatedInterface, EnglishCountsTakeTheirSingularAndPluralForms)
+{
+    const QString file = env.configHome() + QStringLiteral("/import.json");
+    const auto importSummary = [&](int count) {
+        QList<PushConnection> connections;
+        for (int i = 0; i < count; ++i) {
+            PushConnection connection;
+            connection.id = QUuid::createUuid();
+            connection.name = QStringLiteral("Agency %1").arg(i);
+            connection.host = QStringLiteral("127.0.0.1");
+            connections << connection;
+        }
+        QFile json(file);
+        EXPECT_TRUE(json.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        json.write(PushConnection::encodeList(connections));
+        json.close();
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        const ConnectionsCommand command(env.configHome() + QStringLiteral("/preferences.sqlite"),
+                                         [] { return std::optional<QString>(); });
+        const int status = command.run({QStringLiteral("import"), file}, outStream, errStream);
+        outStream.flush();
+        errStream.flush();
+        EXPECT_EQ(status, 0) << err.toStdString();
+        return out;
+    };
+    for (const QString& language : {QStringLiteral("en"), QStringLiteral("nl")}) {
+        EXPECT_EQ(installTranslations(language), QString()) << language.toStdString();
+        EXPECT_EQ(importSummary(1).toStdString(), "Imported 1 connection (0 replaced).\n");
+        EXPECT_EQ(importSummary(2).toStdString(), "Imported 2 connections (0 replaced).\n");
+    }
 }

@@ -1,0 +1,146 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>ConnectionsCommand</name>
+    <message numerus="yes">
+        <source>Imported %n connections</source>
+        <translation>
+            <numerusform>Imported %n connection</numerusform>
+            <numerusform>Imported %n connections</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n replaced).</source>
+        <translation>
+            <numerusform> (%n replaced).</numerusform>
+            <numerusform> (%n replaced).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FailureNotices</name>
+    <message numerus="yes">
+        <source>%1 (failed %n times in a row)</source>
+        <translation>
+            <numerusform>%1 (failed %n time in a row)</numerusform>
+            <numerusform>%1 (failed %n times in a row)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarPresentation</name>
+    <message numerus="yes">
+        <source>%n active connections</source>
+        <translation>
+            <numerusform>%n active connection</numerusform>
+            <numerusform>%n active connections</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n files</source>
+        <translation>
+            <numerusform>Uploading %n file</numerusform>
+            <numerusform>Uploading %n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n more uploading...</source>
+        <translation>
+            <numerusform>+%n more uploading...</numerusform>
+            <numerusform>+%n more uploading...</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RemoteDelivery</name>
+    <message numerus="yes">
+        <source>holds %n bytes</source>
+        <translation>
+            <numerusform>holds %n byte</numerusform>
+            <numerusform>holds %n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RemoteNames</name>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <translation>
+            <numerusform>%n folder</numerusform>
+            <numerusform>%n folders</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::BrowserFolderView</name>
+    <message numerus="yes">
+        <source>Delete %n items</source>
+        <translation>
+            <numerusform>Delete %n item</numerusform>
+            <numerusform>Delete %n items</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n items?</source>
+        <translation>
+            <numerusform>Delete %n item?</numerusform>
+            <numerusform>Delete %n items?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionsManager</name>
+    <message numerus="yes">
+        <source>Upload Now: rescanning %n connections</source>
+        <translation>
+            <numerusform>Upload Now: rescanning %n connection</numerusform>
+            <numerusform>Upload Now: rescanning %n connections</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::NotificationService</name>
+    <message numerus="yes">
+        <source>Ondrix: %n files uploaded</source>
+        <translation>
+            <numerusform>Ondrix: %n file uploaded</numerusform>
+            <numerusform>Ondrix: %n files uploaded</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::NotificationsSettingsTab</name>
+    <message numerus="yes">
+        <source>Only if %n or more files</source>
+        <translation>
+            <numerusform>Only if %n or more files</numerusform>
+            <numerusform>Only if %n or more files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n consecutive failures</source>
+        <translation>
+            <numerusform>After %n consecutive failure</numerusform>
+            <numerusform>After %n consecutive failures</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::StatsService</name>
+    <message numerus="yes">
+        <source>%n files (%1)</source>
+        <translation>
+            <numerusform>%n file (%1)</numerusform>
+            <numerusform>%n files (%1)</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
