@@ -806,15 +806,18 @@
         <source>has no file</source>
         <translation>er hat keine Datei</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
-        <translation>Der Server meldete Erfolg, aber %1, obwohl %2 Bytes gesendet wurden (%3); die lokale Datei bleibt erhalten</translation>
+        <translation>
+            <numerusform>Der Server meldete Erfolg, aber %1, obwohl %2 Byte gesendet wurde (%3); die lokale Datei bleibt erhalten</numerusform>
+            <numerusform>Der Server meldete Erfolg, aber %1, obwohl %2 Bytes gesendet wurden (%3); die lokale Datei bleibt erhalten</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>holds %n bytes</source>
+        <source>holds %1 bytes</source>
         <translation>
-            <numerusform>er enthält %n Byte</numerusform>
-            <numerusform>er enthält %n Bytes</numerusform>
+            <numerusform>er enthält %1 Byte</numerusform>
+            <numerusform>er enthält %1 Bytes</numerusform>
         </translation>
     </message>
 </context>

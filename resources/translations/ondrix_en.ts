@@ -55,10 +55,17 @@
 <context>
     <name>RemoteDelivery</name>
     <message numerus="yes">
-        <source>holds %n bytes</source>
+        <source>holds %1 bytes</source>
         <translation>
-            <numerusform>holds %n byte</numerusform>
-            <numerusform>holds %n bytes</numerusform>
+            <numerusform>holds %1 byte</numerusform>
+            <numerusform>holds %1 bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
+        <translation>
+            <numerusform>The server reported success but %1 where %2 byte was sent (%3); the local file is kept</numerusform>
+            <numerusform>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</numerusform>
         </translation>
     </message>
 </context>

@@ -806,15 +806,18 @@
         <source>has no file</source>
         <translation>no tiene el archivo</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
-        <translation>El servidor informó de que todo fue bien, pero %1 cuando se enviaron %2 bytes (%3); se conserva el archivo local</translation>
+        <translation>
+            <numerusform>El servidor informó de que todo fue bien, pero %1 cuando se envió %2 byte (%3); se conserva el archivo local</numerusform>
+            <numerusform>El servidor informó de que todo fue bien, pero %1 cuando se enviaron %2 bytes (%3); se conserva el archivo local</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>holds %n bytes</source>
+        <source>holds %1 bytes</source>
         <translation>
-            <numerusform>contiene %n byte</numerusform>
-            <numerusform>contiene %n bytes</numerusform>
+            <numerusform>contiene %1 byte</numerusform>
+            <numerusform>contiene %1 bytes</numerusform>
         </translation>
     </message>
 </context>

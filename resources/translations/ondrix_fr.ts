@@ -806,15 +806,18 @@
         <source>has no file</source>
         <translation>il n&apos;a aucun fichier</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
-        <translation>Le serveur a signalé un succès, mais %1 alors que %2 octets ont été envoyés (%3) ; le fichier local est conservé</translation>
+        <translation>
+            <numerusform>Le serveur a signalé un succès, mais %1 alors que %2 octet a été envoyé (%3) ; le fichier local est conservé</numerusform>
+            <numerusform>Le serveur a signalé un succès, mais %1 alors que %2 octets ont été envoyés (%3) ; le fichier local est conservé</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>holds %n bytes</source>
+        <source>holds %1 bytes</source>
         <translation>
-            <numerusform>il contient %n octet</numerusform>
-            <numerusform>il contient %n octets</numerusform>
+            <numerusform>il contient %1 octet</numerusform>
+            <numerusform>il contient %1 octets</numerusform>
         </translation>
     </message>
 </context>

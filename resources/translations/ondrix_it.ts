@@ -806,15 +806,18 @@
         <source>has no file</source>
         <translation>non ha il file</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
-        <translation>Il server ha segnalato il successo, ma %1 mentre sono stati inviati %2 byte (%3); il file locale viene conservato</translation>
+        <translation>
+            <numerusform>Il server ha segnalato il successo, ma %1 mentre è stato inviato %2 byte (%3); il file locale viene conservato</numerusform>
+            <numerusform>Il server ha segnalato il successo, ma %1 mentre sono stati inviati %2 byte (%3); il file locale viene conservato</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>holds %n bytes</source>
+        <source>holds %1 bytes</source>
         <translation>
-            <numerusform>contiene %n byte</numerusform>
-            <numerusform>contiene %n byte</numerusform>
+            <numerusform>contiene %1 byte</numerusform>
+            <numerusform>contiene %1 byte</numerusform>
         </translation>
     </message>
 </context>

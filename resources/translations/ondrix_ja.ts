@@ -800,14 +800,16 @@
         <source>has no file</source>
         <translation>サーバー上にファイルがありません</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
-        <translation>サーバーは成功を報告しましたが、%2 バイトを送信したのに%1 (%3)。ローカルファイルは残します</translation>
+        <translation>
+            <numerusform>サーバーは成功を報告しましたが、%2 バイトを送信したのに%1 (%3)。ローカルファイルは残します</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>holds %n bytes</source>
+        <source>holds %1 bytes</source>
         <translation>
-            <numerusform>サーバー上のファイルは %n バイトです</numerusform>
+            <numerusform>サーバー上のファイルは %1 バイトです</numerusform>
         </translation>
     </message>
 </context>

@@ -806,15 +806,18 @@
         <source>has no file</source>
         <translation>ele não tem o arquivo</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The server reported success but %1 where %2 bytes were sent (%3); the local file is kept</source>
-        <translation>O servidor informou sucesso, mas %1 quando foram enviados %2 bytes (%3); o arquivo local é mantido</translation>
+        <translation>
+            <numerusform>O servidor informou sucesso, mas %1 quando foi enviado %2 byte (%3); o arquivo local é mantido</numerusform>
+            <numerusform>O servidor informou sucesso, mas %1 quando foram enviados %2 bytes (%3); o arquivo local é mantido</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>holds %n bytes</source>
+        <source>holds %1 bytes</source>
         <translation>
-            <numerusform>ele contém %n byte</numerusform>
-            <numerusform>ele contém %n bytes</numerusform>
+            <numerusform>ele contém %1 byte</numerusform>
+            <numerusform>ele contém %1 bytes</numerusform>
         </translation>
     </message>
 </context>

@@ -67,15 +67,19 @@ std::optional<FTPError> RemoteDelivery::verify(const QString& remotePath, qint64
     if (stored == expected) {
         return std::nullopt;
     }
-    // Counted outside the call: lupdate's parser loops on a template argument list inside translate().
+    // The sizes pick the plural form through an int (counted outside the call: lupdate's parser loops on a
+    // template argument list inside translate()); the texts show them in full, files above 2 GiB included.
     const int storedCount = stored ? int(std::min<qint64>(*stored, INT_MAX)) : 0;
+    const int expectedCount = int(std::min<qint64>(expected, INT_MAX));
     const QString held =
-        stored ? QCoreApplication::translate("RemoteDelivery", "holds %n bytes", nullptr, storedCount)
+        stored ? QCoreApplication::translate("RemoteDelivery", "holds %1 bytes", nullptr, storedCount)
+                     .arg(*stored)
                : QCoreApplication::translate("RemoteDelivery", "has no file");
     return FTPError::transferFailed(
         QCoreApplication::translate("RemoteDelivery",
                                     "The server reported success but %1 where %2 bytes were sent (%3); the "
-                                    "local file is kept")
+                                    "local file is kept",
+                                    nullptr, expectedCount)
             .arg(held)
             .arg(expected)
             .arg(remotePath));
