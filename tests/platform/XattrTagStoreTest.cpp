@@ -45,7 +45,13 @@ protected:
 
 TEST_F(XattrTagStoreTest, UserTagsRoundTripAsBinaryPropertyList)
 {
-    const QStringList tags{QStringLiteral("Work"), QStringLiteral("Green\n2"), QStringLiteral("Überprüft ✓")};
+    // Short and long (a length past the marker's nibble), ASCII and not.
+    const QStringList tags{QStringLiteral("Work"),
+                           QStringLiteral("Green\n2"),
+                           QStringLiteral("Überprüft ✓"),
+                           QStringLiteral("Customer project 2024"),
+                           QStringLiteral("Kundenprojekt Überprüfung"),
+                           QString()};
     ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, tags), 0);
     EXPECT_EQ(m_store.readTags(m_file, TagList::userTags), tags);
 
