@@ -41,20 +41,9 @@ QString normalisedFolder(const QString& folder)
     return folder.isEmpty() ? folder : QDir::cleanPath(folder);
 }
 
-// Every uploaded file's log line has its size; a run of files of one size (a camera's, a batch of exports)
-// formats it once.
 QString formattedSize(qint64 bytes)
 {
-    thread_local qint64 lastBytes = -1;
-    thread_local QLocale lastLocale;
-    thread_local QString lastText;
-    const QLocale locale;
-    if (bytes != lastBytes || locale != lastLocale) {
-        lastText = locale.formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
-        lastBytes = bytes;
-        lastLocale = locale;
-    }
-    return lastText;
+    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
 }
 
 } // namespace

@@ -5,12 +5,10 @@
 #include <plist/plist.h>
 #include <sys/xattr.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <limits>
 #include <memory>
-#include <vector>
 
 namespace ondrix {
 
@@ -172,27 +170,6 @@ QStringList XattrTagStore::decodeUserTags(const QByteArray& bytes)
 
 QByteArray XattrTagStore::encodeUserTags(const QStringList& tags, const QByteArray& keepFrom)
 {
-    // The entries of the list as it was that are not strings go after the tags.
-    PlistPtr previous;
-    std::vector<plist_t> kept;
-    if (!keepFrom.isEmpty() &&
-        static_cast<quint64>(keepFrom.size()) <= std::numeric_limits<uint32_t>::max()) {
-        plist_t previousNode = nullptr;
-        plist_from_memory(keepFrom.constData(), static_cast<uint32_t>(keepFrom.size()), &previousNode);
-        previous.reset(previousNode);
-        if (previous && plist_get_node_type(previousNode) == PLIST_ARRAY) {
-            const uint32_t count = plist_array_get_size(previousNode);
-            for (uint32_t i = 0; i < count; ++i) {
-                const plist_t item = plist_array_get_item(previousNode, i);
-                if (item && plist_get_node_type(item) != PLIST_STRING) {
-                    kept.push_back(item);
-                }
-            }
-        }
-    }
-    if (kept.empty()) {
-        return encodeStringArray(tags);
-    }
     const PlistPtr array(plist_new_array());
     if (!array) {
         return {};
@@ -200,8 +177,20 @@ QByteArray XattrTagStore::encodeUserTags(const QStringList& tags, const QByteArr
     for (const QString& tag : tags) {
         plist_array_append_item(array.get(), plist_new_string(tag.toUtf8().constData()));
     }
-    for (const plist_t item : kept) {
-        plist_array_append_item(array.get(), plist_copy(item));
+    if (!keepFrom.isEmpty() &&
+        static_cast<quint64>(keepFrom.size()) <= std::numeric_limits<uint32_t>::max()) {
+        plist_t previousNode = nullptr;
+        plist_from_memory(keepFrom.constData(), static_cast<uint32_t>(keepFrom.size()), &previousNode);
+        const PlistPtr previous(previousNode);
+        if (previous && plist_get_node_type(previousNode) == PLIST_ARRAY) {
+            const uint32_t count = plist_array_get_size(previousNode);
+            for (uint32_t i = 0; i < count; ++i) {
+                const plist_t item = plist_array_get_item(previousNode, i);
+                if (item && plist_get_node_type(item) != PLIST_STRING) {
+                    plist_array_append_item(array.get(), plist_copy(item));
+                }
+            }
+        }
     }
     char* bytes = nullptr;
     uint32_t length = 0;
@@ -212,70 +201,6 @@ QByteArray XattrTagStore::encodeUserTags(const QStringList& tags, const QByteArr
     QByteArray result(bytes, static_cast<qsizetype>(length));
     plist_to_bin_free(bytes);
     return result;
-}
-
-// A binary property list whose root is an array of strings, written directly: libplist's writer clears a
-// large table for every list it writes, which cost several times the rest of a tag write. Each string ends
-// at its first NUL, as a C string handed to libplist would; ASCII is stored as bytes, anything else as
-// big-endian UTF-16.
-QByteArray XattrTagStore::encodeStringArray(const QStringList& tags)
-{
-    const auto appendBigEndian = [](QByteArray& out, quint64 value, int bytes) {
-        for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8) {
-            out.append(char((value >> shift) & 0xff));
-        }
-    };
-    const auto widthOf = [](quint64 value) {
-        return value <= 0xff ? 1 : value <= 0xffff ? 2 : value <= 0xffffffffu ? 4 : 8;
-    };
-    // An object's marker with its length: in the marker's low nibble, or after it as an integer object.
-    const auto appendMarker = [&](QByteArray& out, quint8 kind, quint64 count) {
-        if (count < 15) {
-            out.append(char(kind | count));
-            return;
-        }
-        out.append(char(kind | 0x0f));
-        const int width = widthOf(count);
-        out.append(char(0x10 | (width == 1 ? 0 : width == 2 ? 1 : width == 4 ? 2 : 3)));
-        appendBigEndian(out, count, width);
-    };
-
-    const quint64 objects = quint64(tags.size()) + 1;
-    const int refSize = objects <= 0xff ? 1 : objects <= 0xffff ? 2 : 4;
-    QByteArray out("bplist00");
-    std::vector<quint64> offsets;
-    offsets.reserve(objects);
-    offsets.push_back(quint64(out.size()));
-    appendMarker(out, 0xa0, quint64(tags.size()));
-    for (quint64 ref = 1; ref < objects; ++ref) {
-        appendBigEndian(out, ref, refSize);
-    }
-    for (const QString& tag : tags) {
-        offsets.push_back(quint64(out.size()));
-        const qsizetype nul = tag.indexOf(QChar(u'\0'));
-        const QStringView text = nul < 0 ? QStringView(tag) : QStringView(tag).left(nul);
-        const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-        appendMarker(out, ascii ? 0x50 : 0x60, quint64(text.size()));
-        for (const QChar c : text) {
-            if (ascii) {
-                out.append(char(c.unicode()));
-            } else {
-                appendBigEndian(out, c.unicode(), 2);
-            }
-        }
-    }
-    const quint64 tableOffset = quint64(out.size());
-    const int offsetSize = widthOf(tableOffset);
-    for (const quint64 offset : offsets) {
-        appendBigEndian(out, offset, offsetSize);
-    }
-    out.append(QByteArray(6, '\0'));
-    out.append(char(offsetSize));
-    out.append(char(refSize));
-    appendBigEndian(out, objects, 8);
-    appendBigEndian(out, 0, 8); // the root: the array
-    appendBigEndian(out, tableOffset, 8);
-    return out;
 }
 
 QStringList XattrTagStore::decodeDesktopTags(const QByteArray& bytes)

@@ -41,7 +41,6 @@ public:
     static const char* attributeName(TagList list);
 
 private:
-    static QByteArray encodeStringArray(const QStringList& tags);
     static std::optional<QByteArray> readEncoded(const QByteArray& encodedPath, const char* name, int* error);
     // Writes `tags` as the list's value; `previous` is the value as it was (user tags keep what it holds
     // that is not a string).
