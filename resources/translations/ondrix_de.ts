@@ -2384,6 +2384,38 @@
     </message>
 </context>
 <context>
+    <name>ondrix::PauseReasons</name>
+    <message>
+        <source>by you</source>
+        <translation>von Ihnen</translation>
+    </message>
+    <message>
+        <source>the computer sleeps</source>
+        <translation>der Computer schläft</translation>
+    </message>
+    <message>
+        <source>no network</source>
+        <translation>kein Netzwerk</translation>
+    </message>
+    <message>
+        <source>metered network</source>
+        <translation>getaktetes Netzwerk</translation>
+    </message>
+    <message>
+        <source>low disk space</source>
+        <translation>wenig Speicherplatz</translation>
+    </message>
+    <message>
+        <source>outside the scheduled hours</source>
+        <translation>außerhalb der geplanten Zeiten</translation>
+    </message>
+    <message>
+        <source>Paused (%1)</source>
+        <extracomment>The reasons are joined by commas, such as &quot;by you, no network&quot;.</extracomment>
+        <translation>Pausiert (%1)</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::PopoverWindow</name>
     <message>
         <source>Ondrix</source>

@@ -2384,6 +2384,38 @@
     </message>
 </context>
 <context>
+    <name>ondrix::PauseReasons</name>
+    <message>
+        <source>by you</source>
+        <translation>por usted</translation>
+    </message>
+    <message>
+        <source>the computer sleeps</source>
+        <translation>el equipo está en reposo</translation>
+    </message>
+    <message>
+        <source>no network</source>
+        <translation>sin red</translation>
+    </message>
+    <message>
+        <source>metered network</source>
+        <translation>red de uso medido</translation>
+    </message>
+    <message>
+        <source>low disk space</source>
+        <translation>poco espacio en disco</translation>
+    </message>
+    <message>
+        <source>outside the scheduled hours</source>
+        <translation>fuera del horario programado</translation>
+    </message>
+    <message>
+        <source>Paused (%1)</source>
+        <extracomment>The reasons are joined by commas, such as &quot;by you, no network&quot;.</extracomment>
+        <translation>En pausa (%1)</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::PopoverWindow</name>
     <message>
         <source>Ondrix</source>

@@ -2384,6 +2384,38 @@
     </message>
 </context>
 <context>
+    <name>ondrix::PauseReasons</name>
+    <message>
+        <source>by you</source>
+        <translation>par vous</translation>
+    </message>
+    <message>
+        <source>the computer sleeps</source>
+        <translation>l’ordinateur est en veille</translation>
+    </message>
+    <message>
+        <source>no network</source>
+        <translation>aucun réseau</translation>
+    </message>
+    <message>
+        <source>metered network</source>
+        <translation>réseau limité</translation>
+    </message>
+    <message>
+        <source>low disk space</source>
+        <translation>espace disque faible</translation>
+    </message>
+    <message>
+        <source>outside the scheduled hours</source>
+        <translation>en dehors des heures prévues</translation>
+    </message>
+    <message>
+        <source>Paused (%1)</source>
+        <extracomment>The reasons are joined by commas, such as &quot;by you, no network&quot;.</extracomment>
+        <translation>En pause (%1)</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::PopoverWindow</name>
     <message>
         <source>Ondrix</source>

@@ -2384,6 +2384,38 @@
     </message>
 </context>
 <context>
+    <name>ondrix::PauseReasons</name>
+    <message>
+        <source>by you</source>
+        <translation>da te</translation>
+    </message>
+    <message>
+        <source>the computer sleeps</source>
+        <translation>il computer è in stop</translation>
+    </message>
+    <message>
+        <source>no network</source>
+        <translation>nessuna rete</translation>
+    </message>
+    <message>
+        <source>metered network</source>
+        <translation>rete a consumo</translation>
+    </message>
+    <message>
+        <source>low disk space</source>
+        <translation>poco spazio su disco</translation>
+    </message>
+    <message>
+        <source>outside the scheduled hours</source>
+        <translation>fuori dall’orario programmato</translation>
+    </message>
+    <message>
+        <source>Paused (%1)</source>
+        <extracomment>The reasons are joined by commas, such as &quot;by you, no network&quot;.</extracomment>
+        <translation>In pausa (%1)</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::PopoverWindow</name>
     <message>
         <source>Ondrix</source>

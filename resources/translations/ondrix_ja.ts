@@ -2368,6 +2368,38 @@
     </message>
 </context>
 <context>
+    <name>ondrix::PauseReasons</name>
+    <message>
+        <source>by you</source>
+        <translation>ユーザーによる</translation>
+    </message>
+    <message>
+        <source>the computer sleeps</source>
+        <translation>コンピュータのスリープ中</translation>
+    </message>
+    <message>
+        <source>no network</source>
+        <translation>ネットワークなし</translation>
+    </message>
+    <message>
+        <source>metered network</source>
+        <translation>従量制ネットワーク</translation>
+    </message>
+    <message>
+        <source>low disk space</source>
+        <translation>ディスクの空き容量不足</translation>
+    </message>
+    <message>
+        <source>outside the scheduled hours</source>
+        <translation>スケジュール時間外</translation>
+    </message>
+    <message>
+        <source>Paused (%1)</source>
+        <extracomment>The reasons are joined by commas, such as &quot;by you, no network&quot;.</extracomment>
+        <translation>一時停止中（%1）</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::PopoverWindow</name>
     <message>
         <source>Ondrix</source>

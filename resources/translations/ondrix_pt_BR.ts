@@ -2384,6 +2384,38 @@
     </message>
 </context>
 <context>
+    <name>ondrix::PauseReasons</name>
+    <message>
+        <source>by you</source>
+        <translation>por você</translation>
+    </message>
+    <message>
+        <source>the computer sleeps</source>
+        <translation>o computador está em repouso</translation>
+    </message>
+    <message>
+        <source>no network</source>
+        <translation>sem rede</translation>
+    </message>
+    <message>
+        <source>metered network</source>
+        <translation>rede limitada</translation>
+    </message>
+    <message>
+        <source>low disk space</source>
+        <translation>pouco espaço em disco</translation>
+    </message>
+    <message>
+        <source>outside the scheduled hours</source>
+        <translation>fora do horário programado</translation>
+    </message>
+    <message>
+        <source>Paused (%1)</source>
+        <extracomment>The reasons are joined by commas, such as &quot;by you, no network&quot;.</extracomment>
+        <translation>Pausado (%1)</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::PopoverWindow</name>
     <message>
         <source>Ondrix</source>

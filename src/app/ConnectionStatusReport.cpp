@@ -53,8 +53,10 @@ QString ConnectionStatusReport::text(const ConnectionsManager& manager, const Lo
             continue;
         }
         const int uploading = int(engine->activeJobs().size());
-        QString line = connection.name + QLatin1String(": ") + stateText(engine->state()) +
-                       QLatin1String(", ") +
+        const QString pausedFor = PauseReasons::describe(manager.pauseReasons().reasons(connection.id));
+        const bool paused = engine->state().kind() == EngineState::Kind::paused && !pausedFor.isEmpty();
+        QString line = connection.name + QLatin1String(": ") +
+                       (paused ? pausedFor : stateText(engine->state())) + QLatin1String(", ") +
                        QCoreApplication::translate("ConnectionStatusReport", "%1 queued, %2 uploading")
                            .arg(std::max(0, engine->queuedCount() - uploading))
                            .arg(uploading);

@@ -33,11 +33,9 @@ ConnectionsManager::ConnectionsManager(const EngineServices& services, NetworkPa
 {
     m_wakeResumeTimer.setSingleShot(true);
     m_wakeResumeTimer.setInterval(kDefaultWakeResumeDelayMs);
+    // Only the sleep's pause ends: the user's and the network's stay in force.
     connect(&m_wakeResumeTimer, &QTimer::timeout, this, [this] {
-        // A network pause stays in force; the network logic lifts it.
-        if (!m_isPausedForNetwork) {
-            resumeAll();
-        }
+        changePause([](PauseReasons& r) { return r.set(PauseReasons::Reason::sleep, false); });
     });
 
     loadConnections();
@@ -188,7 +186,7 @@ void ConnectionsManager::updateConnection(const PushConnection& connection)
 void ConnectionsManager::deleteConnection(const QUuid& connectionId)
 {
     stopEngine(connectionId);
-    m_holds.remove(connectionId);
+    m_pauseReasons.forget(connectionId);
     QList<PushConnection> connections = m_connections;
     connections.removeIf([&](const PushConnection& c) { return c.id == connectionId; });
     setConnections(connections);
@@ -214,26 +212,33 @@ void ConnectionsManager::setFolderBookmark(const QString& folder, const QUuid& c
     m_activeBookmarks.insert(connectionId, folder);
 }
 
-void ConnectionsManager::setHeld(const QUuid& connectionId, Hold reason, bool held)
+void ConnectionsManager::setHeld(const QUuid& connectionId, PauseReasons::Reason reason, bool held)
 {
-    const bool wasHeld = isHeld(connectionId);
-    const int bit = 1 << int(reason);
-    if (held) {
-        m_holds[connectionId] |= bit;
-    } else if (const auto it = m_holds.find(connectionId); it != m_holds.end()) {
-        *it &= ~bit;
-        if (*it == 0) {
-            m_holds.erase(it);
-        }
+    changePause([&](PauseReasons& r) { return r.set(connectionId, reason, held); });
+}
+
+void ConnectionsManager::changePause(const std::function<bool(PauseReasons&)>& change)
+{
+    QHash<QUuid, bool> before;
+    for (const auto& [id, engine] : m_engines) {
+        before.insert(id, m_pauseReasons.isPaused(id));
     }
-    ConnectionEngine* running = engine(connectionId);
-    if (running == nullptr || wasHeld == isHeld(connectionId) || m_aggregatePaused) {
+    const bool wasPaused = aggregatePaused();
+    const bool wasForNetwork = isPausedForNetwork();
+    if (!change(m_pauseReasons)) {
         return;
     }
-    if (held) {
-        running->pause();
-    } else {
-        running->resume();
+    for (const auto& [id, engine] : m_engines) {
+        const bool paused = m_pauseReasons.isPaused(id);
+        if (paused != before.value(id)) {
+            paused ? engine->pause() : engine->resume();
+        }
+    }
+    if (wasForNetwork != isPausedForNetwork()) {
+        Q_EMIT isPausedForNetworkChanged(isPausedForNetwork());
+    }
+    if (wasPaused != aggregatePaused()) {
+        Q_EMIT aggregatePausedChanged(aggregatePaused());
     }
     updateAggregateState();
 }
@@ -293,21 +298,12 @@ void ConnectionsManager::stopAll()
 
 void ConnectionsManager::pauseAll()
 {
-    for (auto& [id, engine] : m_engines) {
-        engine->pause();
-    }
-    assign(m_aggregatePaused, true, &ConnectionsManager::aggregatePausedChanged, true);
+    changePause([](PauseReasons& r) { return r.set(PauseReasons::Reason::user, true); });
 }
 
 void ConnectionsManager::resumeAll()
 {
-    for (auto& [id, engine] : m_engines) {
-        if (!isHeld(id)) {
-            engine->resume();
-        }
-    }
-    assign(m_aggregatePaused, false, &ConnectionsManager::aggregatePausedChanged, true);
-    updateAggregateState();
+    changePause([](PauseReasons& r) { return r.set(PauseReasons::Reason::user, false); });
 }
 
 void ConnectionsManager::uploadNow()
@@ -360,8 +356,8 @@ void ConnectionsManager::startEngine(const PushConnection& connection)
             predecessor = retiring.get();
         }
     }
-    // A held connection and one started during a pause of all begin paused.
-    const bool paused = isHeld(connection.id) || m_aggregatePaused;
+    // A connection that a reason holds begins paused.
+    const bool paused = m_pauseReasons.isPaused(connection.id);
     if (predecessor == nullptr) {
         raw->start(folder);
         if (paused) {
@@ -373,7 +369,7 @@ void ConnectionsManager::startEngine(const PushConnection& connection)
             if (!*started) {
                 *started = true;
                 raw->start(folder);
-                if (isHeld(raw->connection().id) || m_aggregatePaused) {
+                if (m_pauseReasons.isPaused(raw->connection().id)) {
                     raw->pause();
                 }
             }
@@ -515,19 +511,14 @@ void ConnectionsManager::handlePathUpdate(const NetworkPath& path)
 void ConnectionsManager::evaluateNetworkPause(bool available, bool hotspot)
 {
     const AppSettings* settings = m_services.settings;
-    bool pauseCalledFor = false;
-    if (!available) {
-        pauseCalledFor = settings && settings->pauseOnNoInternet();
-    } else if (hotspot) {
-        pauseCalledFor = settings && settings->pauseOnHotspot();
-    }
-    if (pauseCalledFor && !m_isPausedForNetwork) {
-        assign(m_isPausedForNetwork, true, &ConnectionsManager::isPausedForNetworkChanged);
-        pauseAll();
-    } else if (!pauseCalledFor && m_isPausedForNetwork) {
-        assign(m_isPausedForNetwork, false, &ConnectionsManager::isPausedForNetworkChanged);
-        resumeAll();
-    }
+    const bool noNetwork = !available && settings && settings->pauseOnNoInternet();
+    const bool metered = available && hotspot && settings && settings->pauseOnHotspot();
+    changePause([&](PauseReasons& r) {
+        // Both run: each reason follows its own cause.
+        const bool a = r.set(PauseReasons::Reason::noNetwork, noNetwork);
+        const bool b = r.set(PauseReasons::Reason::meteredNetwork, metered);
+        return a || b;
+    });
 }
 
 void ConnectionsManager::observeNetworkSettings()
@@ -575,20 +566,18 @@ void ConnectionsManager::handleWillSleep()
     if (m_services.log) {
         m_services.log->log(tr("System going to sleep — pausing all connections"), LogEntry::LogLevel::info);
     }
-    m_isPausedForSleep = true;
-    pauseAll();
+    changePause([](PauseReasons& r) { return r.set(PauseReasons::Reason::sleep, true); });
 }
 
 void ConnectionsManager::handleDidWake()
 {
     const AppSettings* settings = m_services.settings;
-    if (!settings || !settings->pauseResumeOnWake() || !m_isPausedForSleep) {
+    if (!settings || !settings->pauseResumeOnWake() || !isPausedForSleep()) {
         return;
     }
     if (m_services.log) {
         m_services.log->log(tr("System woke up — resuming connections"), LogEntry::LogLevel::info);
     }
-    m_isPausedForSleep = false;
     m_wakeResumeTimer.start();
 }
 

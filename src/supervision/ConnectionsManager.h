@@ -4,6 +4,7 @@
 #include "engine/EngineState.h"
 #include "model/PushConnection.h"
 #include "platform/NetworkPath.h"
+#include "supervision/PauseReasons.h"
 
 #include <QHash>
 #include <QObject>
@@ -11,6 +12,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -22,11 +24,11 @@ class NetworkPathSource;
 class PowerMonitor;
 
 // Owns the configured connections and one running engine per enabled connection. It stores the list and the
-// locked ids on every change, replaces an engine whenever its connection is edited, pauses and resumes all
-// engines together, and folds the engines' states into the summary values the tray icon and the popover show.
-// It also reacts to the machine's surroundings: network loss and metered links pause the uploads, sleep
-// pauses them and wake resumes them, idle sleep is held off while files upload, and free disk space is
-// measured.
+// locked ids on every change, replaces an engine whenever its connection is edited, pauses and resumes the
+// engines as the reasons to pause come and go, and folds the engines' states into the summary values the tray
+// icon and the popover show. It also reacts to the machine's surroundings: network loss and metered links
+// pause the uploads, sleep pauses them until the wake, idle sleep is held off while files upload, and free
+// disk space is measured.
 //
 // Lives on the main thread; every operation and every change of an observable value happens there.
 class ConnectionsManager : public QObject {
@@ -49,9 +51,6 @@ class ConnectionsManager : public QObject {
     Q_PROPERTY(QString networkType READ networkType NOTIFY networkTypeChanged)
 
 public:
-    // Why one connection is held paused on its own, beside the pauses of all connections together.
-    enum class Hold { schedule, lowDiskSpace };
-
     static const QString kConnectionsKey;
     static const QString kLockedConnectionsKey;
     static constexpr int kDefaultWakeResumeDelayMs = 3000;
@@ -72,17 +71,24 @@ public:
     int unreadCount() const { return m_unreadCount; }
     void setUnreadCount(int value);
     EngineState aggregateState() const { return m_aggregateState; }
-    bool aggregatePaused() const { return m_aggregatePaused; }
+    // Every connection is paused together, for one reason or more.
+    bool aggregatePaused() const { return m_pauseReasons.isPaused(); }
     bool aggregateUploading() const { return m_aggregateUploading; }
     bool aggregateStabilityChecking() const { return m_aggregateStabilityChecking; }
     bool hasActiveEngines() const { return m_hasActiveEngines; }
     bool isNetworkAvailable() const { return m_isNetworkAvailable; }
     bool isOnHotspot() const { return m_isOnHotspot; }
-    bool isPausedForNetwork() const { return m_isPausedForNetwork; }
+    bool isPausedForNetwork() const
+    {
+        return m_pauseReasons.holds(PauseReasons::Reason::noNetwork) ||
+               m_pauseReasons.holds(PauseReasons::Reason::meteredNetwork);
+    }
     bool isPreventingSleep() const { return m_isPreventingSleep; }
     double freeDiskSpaceGB() const { return m_freeDiskSpaceGB; }
     QString networkType() const { return m_networkType; }
-    bool isPausedForSleep() const { return m_isPausedForSleep; }
+    bool isPausedForSleep() const { return m_pauseReasons.holds(PauseReasons::Reason::sleep); }
+    // Why the uploads are paused: every reason holds until its own cause lifts it.
+    const PauseReasons& pauseReasons() const { return m_pauseReasons; }
     quint32 sleepAssertionID() const { return m_sleepAssertionID; }
     QHash<QUuid, QString> activeBookmarks() const { return m_activeBookmarks; }
 
@@ -96,16 +102,16 @@ public:
     void toggleLock(const QUuid& connectionId);
     void startAll();
     void stopAll();
+    // The user's pause of every connection, and its end; other reasons to pause stay in force.
     void pauseAll();
     void resumeAll();
     // "Upload Now": every running engine rescans its folder at once and offers its failed files again
     // without waiting out their back-off.
     void uploadNow();
     void setFolderBookmark(const QString& folder, const QUuid& connectionId);
-    // Holds one connection paused for `reason` (or lets go of it). Its engine runs only while no hold is
-    // left and all connections are not paused together; a resume of all leaves it paused.
-    void setHeld(const QUuid& connectionId, Hold reason, bool held);
-    bool isHeld(const QUuid& connectionId) const { return m_holds.contains(connectionId); }
+    // Holds one connection paused for `reason` (or lets go of it). Its engine runs only while no reason holds
+    // it; a resume of all leaves it paused.
+    void setHeld(const QUuid& connectionId, PauseReasons::Reason reason, bool held);
     // Stopped engines whose uploads are still under way: their results are still recorded.
     bool hasRunningTransfers() const;
 
@@ -159,6 +165,8 @@ private:
     void endPreventingSleep();
     void handleWillSleep();
     void handleDidWake();
+    // Applies a change of the pause reasons: engines pause or resume as their reasons come and go.
+    void changePause(const std::function<bool(PauseReasons&)>& change);
 
     template <typename T, typename Signal>
     void assign(T& field, const T& value, Signal signal, bool always = false);
@@ -171,13 +179,11 @@ private:
     QSet<QUuid> m_lockedConnectionIds;
     int m_unreadCount = 0;
     EngineState m_aggregateState;
-    bool m_aggregatePaused = false;
     bool m_aggregateUploading = false;
     bool m_aggregateStabilityChecking = false;
     bool m_hasActiveEngines = false;
     bool m_isNetworkAvailable = true;
     bool m_isOnHotspot = false;
-    bool m_isPausedForNetwork = false;
     bool m_isPreventingSleep = false;
     double m_freeDiskSpaceGB = 0;
     QString m_networkType = QStringLiteral("Unknown");
@@ -190,11 +196,9 @@ private:
     bool m_aggregateUpdateScheduled = false;
     // startAll() announces its engines once, when all are created.
     bool m_startingAll = false;
-    bool m_isPausedForSleep = false;
     quint32 m_sleepAssertionID = 0;
     QHash<QUuid, QString> m_activeBookmarks;
-    // One bit per Hold of each held connection.
-    QHash<QUuid, int> m_holds;
+    PauseReasons m_pauseReasons;
     QTimer m_wakeResumeTimer;
     std::function<void(ConnectionEngine&)> m_configureEngine;
 };

@@ -138,11 +138,11 @@ void DiskSpaceGuard::check()
         }
     }
     for (const QUuid& id : held) {
-        m_manager.setHeld(id, ConnectionsManager::Hold::lowDiskSpace, true);
+        m_manager.setHeld(id, PauseReasons::Reason::lowDiskSpace, true);
     }
     for (const QUuid& id : std::as_const(m_held)) {
         if (!held.contains(id)) {
-            m_manager.setHeld(id, ConnectionsManager::Hold::lowDiskSpace, false);
+            m_manager.setHeld(id, PauseReasons::Reason::lowDiskSpace, false);
         }
     }
     m_held = held;

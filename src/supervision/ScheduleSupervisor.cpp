@@ -44,7 +44,7 @@ void ScheduleSupervisor::evaluate()
         }
         outside.insert(connection.id);
         if (!m_outside.contains(connection.id)) {
-            m_manager.setHeld(connection.id, ConnectionsManager::Hold::schedule, true);
+            m_manager.setHeld(connection.id, PauseReasons::Reason::schedule, true);
             announce(connection, true);
         }
     }
@@ -52,7 +52,7 @@ void ScheduleSupervisor::evaluate()
         if (outside.contains(id)) {
             continue;
         }
-        m_manager.setHeld(id, ConnectionsManager::Hold::schedule, false);
+        m_manager.setHeld(id, PauseReasons::Reason::schedule, false);
         for (const PushConnection& connection : m_manager.connections()) {
             // A connection switched off or deleted is not "resumed".
             if (connection.id == id && connection.isEnabled) {

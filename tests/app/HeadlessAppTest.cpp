@@ -179,7 +179,7 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
     EXPECT_EQ(control(QStringLiteral("--pause")), 0);
     env.writeFile(QStringLiteral("folders/Agency/later.jpg"), "after the pause");
     EXPECT_EQ(control(QStringLiteral("--status"), &status), 0);
-    EXPECT_TRUE(status.startsWith(QStringLiteral("Agency: Paused, "))) << status.toStdString();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Agency: Paused (by you), "))) << status.toStdString();
     EXPECT_EQ(control(QStringLiteral("--resume")), 0);
     EXPECT_EQ(control(QStringLiteral("--show"), &status), 1) << "a headless Ondrix has nothing to show";
     EXPECT_TRUE(status.startsWith(QStringLiteral("The running Ondrix has no windows")))

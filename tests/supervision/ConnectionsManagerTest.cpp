@@ -3,11 +3,13 @@
 #include "engine/ConnectionEngine.h"
 #include "engine/UploadedRecord.h"
 #include "platform/LogindPowerMonitor.h"
+#include "platform/QtNetworkPathSource.h"
 #include "supervision/BookmarkManager.h"
 #include "support/EngineTestServices.h"
 #include "support/FakeNetworkPathSource.h"
 #include "support/FtpTestServer.h"
 #include "support/LogindMock.h"
+#include "support/NetworkManagerMock.h"
 #include "transfer/CurlHandle.h"
 #include "transfer/FTPUploader.h"
 
@@ -25,6 +27,7 @@ using ondrix::test::EngineTestFixture;
 using ondrix::test::FakeNetworkPathSource;
 using ondrix::test::FtpTestServer;
 using ondrix::test::LogindMock;
+using ondrix::test::NetworkManagerMock;
 
 namespace {
 
@@ -304,6 +307,53 @@ TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
     EXPECT_EQ(manager->engine(uploading.id)->state(), EngineState::paused());
     EXPECT_TRUE(QTest::qWaitFor([&] { return power.holdsSleepDelay(); }, 10000)) << "taken again after wake";
     manager->stopAll();
+}
+
+// Each reason to pause is lifted by its own cause only: the network's return and the wake end their pauses
+// and leave the one the user chose, through NetworkManager and logind as the desktop runs them.
+TEST_F(ConnectionsManagerTest, TheUsersPauseOutlastsANetworkDropAndASleep)
+{
+    DBusMockSession bus;
+    ASSERT_TRUE(bus.isRunning()) << bus.errorString().toStdString();
+    LogindMock logind(bus);
+    ASSERT_TRUE(logind.start()) << bus.errorString().toStdString();
+    NetworkManagerMock networkManager(bus);
+    QString error;
+    ASSERT_TRUE(networkManager.start(&error)) << error.toStdString();
+    settings.setPauseOnNoInternet(true);
+    PushConnection c = loopbackConnection(QStringLiteral("One"));
+    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
+
+    QtNetworkPathSource networkSource;
+    LogindPowerMonitor power(bus.connection());
+    ConnectionsManager manager(services, &networkSource, &power);
+    manager.setWakeResumeDelayMs(10);
+    manager.startAll();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return power.holdsSleepDelay(); }, 10000));
+    using R = PauseReasons::Reason;
+    const auto reasons = [&] { return manager.pauseReasons().reasons(c.id); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return manager.networkType() == QStringLiteral("Ethernet"); }, 5000));
+    manager.pauseAll();
+
+    ASSERT_TRUE(networkManager.disconnect());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return manager.isPausedForNetwork(); }, 5000));
+    EXPECT_EQ(reasons(), (QList<R>{R::user, R::noNetwork}));
+    EXPECT_EQ(PauseReasons::describe(reasons()), QStringLiteral("Paused (by you, no network)"));
+    ASSERT_TRUE(networkManager.reconnect());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !manager.isPausedForNetwork(); }, 5000));
+
+    ASSERT_TRUE(logind.prepareForSleep(true));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return manager.isPausedForSleep(); }, 5000));
+    ASSERT_TRUE(logind.prepareForSleep(false));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !manager.isPausedForSleep(); }, 5000));
+    EXPECT_EQ(reasons(), QList<R>{R::user});
+    EXPECT_TRUE(manager.aggregatePaused());
+    EXPECT_EQ(manager.engine(c.id)->state(), EngineState::paused());
+
+    manager.resumeAll();
+    EXPECT_TRUE(reasons().isEmpty());
+    EXPECT_EQ(manager.engine(c.id)->state(), EngineState::watching());
+    manager.stopAll();
 }
 
 TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAStopOrAnEditAreFinishedAndHandledOnce)

@@ -142,3 +142,30 @@ TEST_F(ScheduleSupervisorTest, AFakeClockWalksANightWindowAcrossBothDaylightSavi
     QCoreApplication::sendPostedEvents(&log, QEvent::MetaCall);
     EXPECT_TRUE(transitions().isEmpty());
 }
+
+// The schedule lifts only its own pause: a pause the user chose holds past the start of the window.
+TEST_F(ScheduleSupervisorTest, TheWindowOpeningLeavesTheUsersPauseInPlace)
+{
+    PushConnection c = loopbackConnection(QStringLiteral("Day"));
+    c.scheduleEnabled = true;
+    c.scheduleStartHour = 9;
+    c.scheduleEndHour = 17;
+    c.scheduleDays = {1, 2, 3, 4, 5, 6, 7};
+    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
+    QDateTime now = at(2026, 10, 23, 8, 30);
+    ConnectionsManager manager(services, nullptr, nullptr);
+    ScheduleSupervisor supervisor(manager, services, nullptr, [&now] { return now; });
+    manager.startAll();
+    ConnectionEngine* engine = manager.engine(c.id);
+    ASSERT_NE(engine, nullptr);
+    using R = PauseReasons::Reason;
+    EXPECT_EQ(manager.pauseReasons().reasons(c.id), QList<R>{R::schedule});
+    manager.pauseAll();
+    now = supervisor.nextCheck();
+    supervisor.evaluate();
+    EXPECT_EQ(manager.pauseReasons().reasons(c.id), QList<R>{R::user});
+    EXPECT_EQ(engine->state().kind(), EngineState::Kind::paused);
+    manager.resumeAll();
+    EXPECT_EQ(engine->state(), EngineState::watching());
+    manager.stopAll();
+}

@@ -358,7 +358,7 @@ void MenuBarView::buildControls(QVBoxLayout* layout)
     connect(m_uploadNow, &QPushButton::clicked, this, [this] { m_manager.uploadNow(); });
     m_pause = button(tr("Pause"), PopoverSymbol::pause);
     connect(m_pause, &QPushButton::clicked, this, [this] {
-        if (m_manager.aggregatePaused()) {
+        if (m_manager.pauseReasons().holds(PauseReasons::Reason::user)) {
             m_manager.resumeAll();
         } else {
             m_manager.pauseAll();
@@ -440,6 +440,7 @@ void MenuBarView::observe()
     });
     markOnChange(m, &ConnectionsManager::hasActiveEnginesChanged, m->hasActiveEngines(), Header);
     markOnChange(m, &ConnectionsManager::aggregatePausedChanged, m->aggregatePaused(), Header | Controls);
+    connect(&m->pauseReasons(), &PauseReasons::changed, this, [this] { mark(Header | Controls); });
     markOnChange(m, &ConnectionsManager::aggregateStateChanged, m->aggregateState(), Header);
     markOnChange(m, &ConnectionsManager::isPausedForNetworkChanged, m->isPausedForNetwork(), Header | Banner);
     markOnChange(m, &ConnectionsManager::isOnHotspotChanged, m->isOnHotspot(), Banner);
@@ -571,8 +572,9 @@ void MenuBarView::refreshHeader()
         painter.end();
         m_dot->setPixmap(dot);
     }
-    m_status->setText(
-        P::headerStatusText(m_manager.isPausedForNetwork(), m_manager.aggregatePaused(), enabled));
+    // The reasons in words: a colour or "Paused" alone does not say what lifts the pause.
+    const QString pausedFor = PauseReasons::describe(m_manager.pauseReasons().reasons());
+    m_status->setText(pausedFor.isEmpty() ? P::headerStatusText(false, false, enabled) : pausedFor);
 }
 
 void MenuBarView::refreshBanner()
@@ -744,7 +746,7 @@ void MenuBarView::refreshEnvironment()
 
 void MenuBarView::refreshControls()
 {
-    const bool paused = m_manager.aggregatePaused();
+    const bool paused = m_manager.pauseReasons().holds(PauseReasons::Reason::user);
     m_pause->setText(paused ? tr("Resume") : tr("Pause"));
     setSymbolIcon(m_pause, paused ? PopoverSymbol::play : PopoverSymbol::pause);
     const bool sound = m_settings.playSoundOnDownload();

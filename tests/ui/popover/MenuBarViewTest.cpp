@@ -184,7 +184,7 @@ TEST_F(MenuBarViewTest, RowsFollowTheManagerAndTheirControlsEditThroughIt)
     click(view->pauseButton());
     EXPECT_TRUE(manager->aggregatePaused());
     EXPECT_EQ(view->pauseButton()->text(), "Resume");
-    EXPECT_EQ(view->headerStatusText(), "Paused");
+    EXPECT_EQ(view->headerStatusText(), "Paused (by you)");
     EXPECT_EQ(row("Archive")->statusText(), "Paused");
     click(view->pauseButton());
     EXPECT_FALSE(manager->aggregatePaused());
@@ -274,7 +274,8 @@ TEST_F(MenuBarViewTest, NetworkPauseShowsItsBannerAndTheHotspotNeedsThePause)
     settle();
     ASSERT_TRUE(manager->isPausedForNetwork());
     EXPECT_EQ(view->bannerText(), "Paused — mobile hotspot detected");
-    EXPECT_EQ(view->headerStatusText(), "No network");
+    EXPECT_EQ(view->headerStatusText(), "Paused (metered network)");
+    EXPECT_EQ(view->pauseButton()->text(), "Pause") << "the user's own pause stays at hand";
     saveScreenshot(view.get(), QStringLiteral("popover-paused-hotspot"));
 
     network.setPath({NetworkPath::Status::unsatisfied, false, {}});
