@@ -315,6 +315,29 @@ void ConnectionEngine::resume()
     QMetaObject::invokeMethod(m_uploadQueue, &UploadQueue::resume, Qt::QueuedConnection);
 }
 
+bool ConnectionEngine::takesLive(const PushConnection& running, const PushConnection& edited)
+{
+    PushConnection live = running;
+    live.name = edited.name;
+    live.simultaneousUploads = edited.simultaneousUploads;
+    live.stabilityCheckSeconds = edited.stabilityCheckSeconds;
+    live.finderTagsEnabled = edited.finderTagsEnabled;
+    live.iptcEnabled = edited.iptcEnabled;
+    live.iptcKeywords = edited.iptcKeywords;
+    live.selectedIPTCKeywordID = edited.selectedIPTCKeywordID;
+    live.maxBandwidthKBps = edited.maxBandwidthKBps;
+    return live == edited;
+}
+
+void ConnectionEngine::applyLiveEdit(const PushConnection& edited)
+{
+    Q_ASSERT(takesLive(m_connection, edited));
+    m_connection = edited;
+    m_task->applyEdit(edited);
+    m_uploadQueue->setMaxConcurrent(int(std::clamp<qint64>(edited.simultaneousUploads, 0, 100)));
+    updateScanPace();
+}
+
 void ConnectionEngine::scanNow()
 {
     m_inFlight.clearBackOffs();

@@ -80,6 +80,13 @@ public:
     // Back to watching (or to the folder's error while the folder is missing); failed files are offered
     // again at once.
     void resume();
+    // Whether `edited` differs from `running` only in what a running engine takes without a restart: the
+    // name, the simultaneous uploads, the stability wait, the tags, the keyword and the bandwidth. They do
+    // not change which files go where.
+    static bool takesLive(const PushConnection& running, const PushConnection& edited);
+    // Takes such an edit. Running uploads go on as they are; the keyword and the bandwidth apply to the
+    // uploads that start from now on.
+    void applyLiveEdit(const PushConnection& edited);
     // "Upload now": failed files are offered again at once and the folder is scanned now.
     void scanNow();
     // Transfers started and not yet handled. After stop, transfersFinished follows once there are none.
@@ -189,7 +196,7 @@ private:
     void setTag(FinderTagService::UploadColour colour, const QString& path) const;
     void log(const QString& message, LogEntry::LogLevel level) const;
 
-    const PushConnection m_connection;
+    PushConnection m_connection;
     const EngineServices m_services;
     const ExtensionFilter m_extensionFilter;
     // Shared with the transfers on the pool.

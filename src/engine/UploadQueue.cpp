@@ -152,6 +152,17 @@ void UploadQueue::enqueue(UploadJob job)
     notifyCounts(pendingBefore, activeBefore);
 }
 
+void UploadQueue::setMaxConcurrent(int requested)
+{
+    const int pendingBefore = pendingCount();
+    const int activeBefore = activeCount();
+    m_maxConcurrent = clampConcurrency(requested);
+    // Jobs handed over in advance would start as soon as a transfer ends, whatever the new limit says.
+    takeBackHandedOver();
+    runStartStep();
+    notifyCounts(pendingBefore, activeBefore);
+}
+
 void UploadQueue::pause()
 {
     setPaused(true);

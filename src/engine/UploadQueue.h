@@ -32,7 +32,7 @@ namespace ondrix {
 // thread instead of several per file. Transfers that end together are handed over as one list.
 class UploadQueue : public QObject {
     Q_OBJECT
-    Q_PROPERTY(int maxConcurrent READ maxConcurrent CONSTANT)
+    Q_PROPERTY(int maxConcurrent READ maxConcurrent)
     Q_PROPERTY(bool isPaused READ isPaused NOTIFY isPausedChanged)
     Q_PROPERTY(int pendingCount READ pendingCount NOTIFY pendingCountChanged)
     Q_PROPERTY(int activeCount READ activeCount NOTIFY activeCountChanged)
@@ -63,6 +63,8 @@ public:
     // Drops the job when a job for the same local file is pending or active; otherwise appends it and starts
     // what may start.
     void enqueue(UploadJob job);
+    // How many jobs may run at once from now on. Running jobs go on; fewer only means that fewer start.
+    void setMaxConcurrent(int requested);
     // Stops starting jobs; running jobs go on and are reported.
     void pause();
     void resume();
@@ -120,7 +122,7 @@ private:
     void setPaused(bool paused);
     void notifyCounts(int pendingBefore, int activeBefore);
 
-    const int m_maxConcurrent;
+    int m_maxConcurrent;
     QThreadPool* const m_pool;
     // Shared with the tasks so they can tell whether the queue still exists.
     std::shared_ptr<Link> m_link;

@@ -25,6 +25,24 @@ void UploadTask::setUploader(std::shared_ptr<FTPUploader> uploader)
     m_uploader = std::move(uploader);
 }
 
+void UploadTask::applyEdit(const PushConnection& connection)
+{
+    std::lock_guard lock(m_mutex);
+    m_keyword = connection.effectiveIPTCKeyword();
+    // A new uploader for a new cap: transfers under way keep theirs and run on as they are.
+    if (m_uploader->connection().maxBandwidthKBps != connection.maxBandwidthKBps) {
+        PushConnection capped = m_uploader->connection();
+        capped.maxBandwidthKBps = connection.maxBandwidthKBps;
+        m_uploader = std::make_shared<FTPUploader>(capped);
+    }
+}
+
+std::optional<QString> UploadTask::keyword() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_keyword;
+}
+
 std::shared_ptr<FTPUploader> UploadTask::uploader() const
 {
     std::lock_guard lock(m_mutex);
@@ -59,9 +77,8 @@ UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& 
         return result;
     }
     const QString& localPath = job.localPath;
-    if (m_keyword && !m_keyword->isEmpty()) {
-        const IPTCMetadataService::Outcome outcome =
-            IPTCMetadataService::injectKeywords(*m_keyword, localPath);
+    if (const std::optional<QString> keyword = this->keyword(); keyword && !keyword->isEmpty()) {
+        const IPTCMetadataService::Outcome outcome = IPTCMetadataService::injectKeywords(*keyword, localPath);
         // Sending an image its writer has not finished would put a cut-off copy on the server, and the
         // record would then pass the finished file over as uploaded.
         if (outcome == IPTCMetadataService::Outcome::incomplete ||

@@ -33,6 +33,9 @@ public:
     explicit UploadTask(const PushConnection& connection);
 
     void setUploader(std::shared_ptr<FTPUploader> uploader);
+    // Takes the keyword and the bandwidth cap of an edited connection for the transfers that start from now
+    // on. Any thread.
+    void applyEdit(const PushConnection& connection);
     // Running transfers end within about a second, and transfers that start meanwhile end at once, each
     // with an outcome that says it was cut short; until allowTransfers. Any thread.
     void abortTransfers() { m_abort = true; }
@@ -45,13 +48,14 @@ public:
 
 private:
     std::shared_ptr<FTPUploader> uploader() const;
+    std::optional<QString> keyword() const;
     // Remote directories asked for once already: later files in them skip the round trips. A failed upload
     // forgets its directory, so the next attempt asks again.
     bool needsDirectory(const QString& directory) const;
     void rememberDirectory(const QString& directory, bool created);
 
     const QString m_remoteFolder;
-    const std::optional<QString> m_keyword;
+    std::optional<QString> m_keyword;
     std::atomic_bool m_abort = false;
     // The local file goes away after the upload: the server's size must match first.
     const bool m_verifySize;

@@ -176,6 +176,13 @@ void ConnectionsManager::updateConnection(const PushConnection& connection)
     }
     *it = connection;
     setConnections(connections);
+    // An edit that leaves what is uploaded where as it was goes to the running engine: a rename or a click
+    // of a stepper neither watches the tree again nor waits for the uploads under way.
+    if (ConnectionEngine* running = engine(connection.id);
+        running != nullptr && ConnectionEngine::takesLive(running->connection(), connection)) {
+        running->applyLiveEdit(connection);
+        return;
+    }
     stopEngine(connection.id);
     if (connection.isEnabled) {
         startEngine(connection);

@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QMutex>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -354,6 +355,55 @@ TEST_F(ConnectionsManagerTest, TheUsersPauseOutlastsANetworkDropAndASleep)
     EXPECT_TRUE(reasons().isEmpty());
     EXPECT_EQ(manager.engine(c.id)->state(), EngineState::watching());
     manager.stopAll();
+}
+
+// A rename and a click of the simultaneous-uploads stepper reach the running engine: the upload under way
+// goes on as one transfer (a restart would cut it after the stop grace and send it again), and a second file
+// that waited for a free place starts at once.
+TEST_F(ConnectionsManagerTest, ARenameAndAStepperClickLeaveTheRunningUploadAlone)
+{
+    FtpTestServer server;
+    server.start();
+    PushConnection c = server.connection();
+    c.name = QStringLiteral("Live");
+    c.isEnabled = true;
+    c.localFolder = env.makeDir(QStringLiteral("live"));
+    c.simultaneousUploads = 1;
+    c.maxBandwidthKBps = 2000;
+    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
+    auto manager = makeManager();
+    manager->setEngineConfigurator([](ConnectionEngine& engine) {
+        engine.setMinSpinnerVisibilityMs(0);
+        engine.setStabilityIntervalSeconds(0.2);
+        engine.setStopGraceMs(100);
+    });
+    manager->startAll();
+    ConnectionEngine* engine = manager->engine(c.id);
+    const QByteArray big(8 * 1000 * 1000, 'x');
+    env.writeFile(QStringLiteral("live/big.bin"), big);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !engine->activeJobs().isEmpty() && engine->activeJobs().first().bytesUploaded > 0; },
+        20000));
+    env.writeFile(QStringLiteral("live/small.bin"), "small");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->queuedCount() == 2; }, 10000));
+
+    c.name = QStringLiteral("Renamed");
+    manager->updateConnection(c);
+    c.simultaneousUploads = 2;
+    manager->updateConnection(c);
+    EXPECT_EQ(manager->engine(c.id), engine) << "the engine runs on";
+    EXPECT_EQ(engine->connection().name, QStringLiteral("Renamed"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return QFile::exists(server.rootDir() + QStringLiteral("/small.bin")); }, 10000));
+    EXPECT_EQ(engine->activeJobs().size(), 1) << "the big file is still on its way";
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->completedCount() == 2; }, 30000));
+    EXPECT_EQ(ondrix::test::readFile(server.rootDir() + QStringLiteral("/big.bin")), big);
+    const QStringList sends = QString::fromUtf8(ondrix::test::readFile(server.logFile()))
+                                  .split(QLatin1Char('\n'))
+                                  .filter(QRegularExpression(QStringLiteral("(STOR|APPE) .*big\\.bin")));
+    EXPECT_EQ(sends.size(), 1) << sends.join(QLatin1Char('\n')).toStdString();
+    manager->stopAll();
 }
 
 TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAStopOrAnEditAreFinishedAndHandledOnce)
