@@ -12,6 +12,8 @@ packages=(
   # tests
   libgtest-dev libgmock-dev python3 python3-openssl python3-paramiko python3-pyftpdlib openssl
   openssh-server openssh-client python3-dbusmock dbus dbus-daemon imagemagick xvfb xauth attr
+  # a Wayland session with XWayland (headless Weston) and Qt's Wayland platform
+  weston xwayland qt6-wayland x11-utils
   # benchmarks
   libbenchmark-dev lftp vsftpd
   # package checks

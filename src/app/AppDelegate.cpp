@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "app/Application.h"
+#include "app/DisplayPlatform.h"
 #include "app/DockPresence.h"
 #include "app/PopoverPlacement.h"
 #include "app/PopoverWindow.h"
@@ -155,7 +156,9 @@ void AppDelegate::trayAnswered(bool available)
     if (available && !m_tray) {
         createTray();
     }
-    m_popover->setPanelMode(available);
+    // Where the compositor places every window (Wayland without XWayland), a panel would open anywhere: an
+    // ordinary window, centred, is what the user expects there.
+    m_popover->setPanelMode(available && DisplayPlatform::placesWindows(QGuiApplication::platformName()));
     if (first && !available) {
         // No panel shows tray icons: the popover is the application's window, so it is never invisible.
         showPopover();
@@ -209,8 +212,8 @@ void AppDelegate::buildTrayMenu()
 
 std::optional<QPoint> AppDelegate::popoverPosition() const
 {
-    // Wayland ignores requested positions and reports no cursor position: the compositor places the panel.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    // Wayland ignores requested positions and reports no cursor position: the compositor places the window.
+    if (!DisplayPlatform::placesWindows(QGuiApplication::platformName())) {
         return std::nullopt;
     }
     QRect anchor = m_tray ? m_tray->geometry() : QRect();

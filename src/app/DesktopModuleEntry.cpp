@@ -2,6 +2,7 @@
 // everything in it through the entry returned here.
 #include "app/AppIdentity.h"
 #include "app/DesktopShell.h"
+#include "app/DisplayPlatform.h"
 #include "app/TrayShell.h"
 
 #include <QApplication>
@@ -11,7 +12,16 @@ namespace {
 
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
 {
+    // Asked for through the environment only while the application starts: programs started later (a
+    // connection's script) make their own choice.
+    const QString platform = ondrix::DisplayPlatform::choose(QProcessEnvironment::systemEnvironment());
+    if (!platform.isEmpty()) {
+        qputenv("QT_QPA_PLATFORM", platform.toLocal8Bit());
+    }
     auto application = std::make_unique<QApplication>(argc, argv);
+    if (!platform.isEmpty()) {
+        qunsetenv("QT_QPA_PLATFORM");
+    }
     QGuiApplication::setDesktopFileName(ondrix::AppIdentity::applicationId());
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/AppIcon.svg")));
     QGuiApplication::setQuitOnLastWindowClosed(false);

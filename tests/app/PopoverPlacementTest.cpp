@@ -1,6 +1,8 @@
 // Where the popover opens for each kind of panel and anchor, and that it always stays on the screen.
 #include "app/PopoverPlacement.h"
 
+#include "app/DisplayPlatform.h"
+
 #include <gtest/gtest.h>
 
 using namespace ondrix;
@@ -49,4 +51,31 @@ TEST(PopoverPlacement, StaysInsideTheAvailableArea)
     EXPECT_EQ(onSecond, QPoint(3200 - 360, 2 + 8 + PopoverPlacement::kGap));
     // Smaller than the popover: the top-left corner stays visible.
     EXPECT_EQ(PopoverPlacement::place(QRect(100, 100, 1, 1), kPopover, QRect(0, 0, 300, 400)), QPoint(0, 0));
+}
+
+// A Wayland session with XWayland runs the interface on XWayland, where the popover can stand at the icon;
+// the user's own choice of platform and sessions without one of the two displays are left to Qt.
+TEST(DisplayPlatform, XWaylandIsChosenUnlessTheUserChoseAPlatform)
+{
+    const struct {
+        const char* wayland;
+        const char* x11;
+        const char* chosen;
+        const char* expected;
+    } cases[] = {
+        {"wayland-0", ":0", "", "xcb;wayland"},
+        {"wayland-0", ":0", "wayland", ""},
+        {"wayland-0", "", "", ""},
+        {"", ":0", "", ""},
+    };
+    for (const auto& c : cases) {
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QString::fromLatin1(c.wayland));
+        environment.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(c.x11));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(c.chosen));
+        EXPECT_EQ(DisplayPlatform::choose(environment), QLatin1String(c.expected))
+            << c.wayland << ' ' << c.x11 << ' ' << c.chosen;
+    }
+    EXPECT_FALSE(DisplayPlatform::placesWindows(QStringLiteral("wayland-egl")));
+    EXPECT_TRUE(DisplayPlatform::placesWindows(QStringLiteral("xcb")));
 }

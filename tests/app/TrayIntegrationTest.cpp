@@ -1,7 +1,7 @@
 // The real ondrix binary on a private X display and session bus: without a panel the popover is an ordinary
 // window; a StatusNotifierWatcher that appears later gets the tray icon, whose tool tip, pixmap and menu,
 // read over D-Bus, follow the connections' state; Activate toggles the popover; a second start and --show
-// bring the running instance forward.
+// bring the running instance forward. In a Wayland session with XWayland the interface runs on XWayland.
 #include "model/PushConnection.h"
 #include "platform/PreferencesStore.h"
 #include "support/DBusMockSession.h"
@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTest>
 
@@ -22,6 +23,76 @@ namespace {
 
 const QSize kPopoverSize(360, 500);
 const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+
+// A headless Weston, the Wayland session most desktops start, with XWayland; its socket is in `runtimeDir`.
+// Screenshots through weston-screenshooter (allowed by --debug). Stopped on destruction.
+class WestonSession {
+public:
+    explicit WestonSession(const QString& runtimeDir)
+        : m_runtimeDir(runtimeDir)
+    {
+        // Weston refuses a runtime folder others may read; XWayland needs the X socket folder.
+        QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir().mkpath(QStringLiteral("/tmp/.X11-unix"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        m_process.setProcessEnvironment(environment);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.setStandardOutputFile(QProcess::nullDevice());
+        const QString log = runtimeDir + QStringLiteral("/weston.log");
+        m_process.start(QStringLiteral("weston"),
+                        {QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--use-pixman"),
+                         QStringLiteral("--debug"), QStringLiteral("--xwayland"),
+                         QStringLiteral("--idle-time=0"), QStringLiteral("--socket=") + socket(),
+                         QStringLiteral("--log=") + log});
+        m_process.waitForStarted(10000);
+        // XWayland's display is known once Weston listens on it.
+        const QRegularExpression listening(QStringLiteral("xserver listening on display (:\\d+)"));
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                m_x11 = listening.match(QString::fromUtf8(readFile(log))).captured(1);
+                return !m_x11.isEmpty() || m_process.state() != QProcess::Running;
+            },
+            20000));
+    }
+    ~WestonSession()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000)) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    bool isRunning() const { return m_process.state() == QProcess::Running && !m_x11.isEmpty(); }
+    QString socket() const { return QStringLiteral("ondrix-weston"); }
+    // XWayland's display, for DISPLAY.
+    QString x11() const { return m_x11; }
+    bool saveScreen(const QString& path) const
+    {
+        QProcess shooter;
+        QProcessEnvironment environment = m_process.processEnvironment();
+        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), socket());
+        shooter.setProcessEnvironment(environment);
+        shooter.setWorkingDirectory(m_runtimeDir);
+        shooter.start(QStringLiteral("weston-screenshooter"), {});
+        if (!shooter.waitForFinished(20000) || shooter.exitCode() != 0) {
+            return false;
+        }
+        const QStringList shots =
+            QDir(m_runtimeDir)
+                .entryList({QStringLiteral("wayland-screenshot*.png")}, QDir::Files, QDir::Time);
+        QFile::remove(path);
+        return !shots.isEmpty() && QFile::rename(m_runtimeDir + QLatin1Char('/') + shots.first(), path);
+    }
+
+private:
+    QString m_runtimeDir;
+    QProcess m_process;
+    QString m_x11;
+};
 
 class TrayIntegrationTest : public ::testing::Test {
 protected:
@@ -184,4 +255,56 @@ TEST_F(TrayIntegrationTest, FallbackWindowThenTrayIconThatFollowsTheStateAndOpen
     ondrix->terminate();
     ASSERT_TRUE(ondrix->waitForFinished(30000));
     EXPECT_EQ(ondrix->exitCode(), 0);
+}
+
+// A Wayland session with XWayland: the interface runs on XWayland by itself (nobody set QT_QPA_PLATFORM), so
+// the popover is an X window that opens where Ondrix puts it, at the icon; no warning is printed.
+TEST_F(TrayIntegrationTest, UnderWaylandThePopoverRunsOnXWayland)
+{
+    const QString runtimeDir = env.makeDir(QStringLiteral("weston"));
+    WestonSession weston(runtimeDir);
+    ASSERT_TRUE(weston.isRunning()) << "Weston with XWayland did not start";
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), weston.socket());
+    environment.insert(QStringLiteral("DISPLAY"), weston.x11());
+    environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    ASSERT_TRUE(bus.startTemplate(ONDRIX_WATCHER_TEMPLATE, kWatcher));
+
+    QProcess ondrix;
+    ondrix.setProcessEnvironment(environment);
+    ondrix.start(QStringLiteral(ONDRIX_BINARY), {});
+    QString item;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QList<QVariantList> calls =
+                bus.methodCalls(kWatcher, QStringLiteral("/StatusNotifierWatcher"),
+                                QStringLiteral("RegisterStatusNotifierItem"));
+            item = calls.isEmpty() ? QString() : calls.first().value(0).toString();
+            return !item.isEmpty();
+        },
+        30000));
+    call(item, QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.kde.StatusNotifierItem.Activate"),
+         {QStringLiteral("0"), QStringLiteral("0")});
+    // The popover's X window, mapped at the place Ondrix chose, inside the screen.
+    const auto popover = [&] {
+        QProcess xwininfo;
+        xwininfo.setProcessEnvironment(environment);
+        xwininfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+        xwininfo.waitForFinished(10000);
+        static const QRegularExpression line(QStringLiteral(R"("Ondrix": .*\s360x500\+(-?\d+)\+(-?\d+))"));
+        return line.match(QString::fromUtf8(xwininfo.readAllStandardOutput()));
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popover().hasMatch(); }, 20000)) << "no popover on XWayland";
+    EXPECT_GE(popover().captured(1).toInt(), 0);
+    EXPECT_GE(popover().captured(2).toInt(), 0);
+    QTest::qWait(500); // the first frame is drawn a moment after the window maps
+    EXPECT_TRUE(weston.saveScreen(qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR") +
+                                  QStringLiteral("/wayland-popover.png")));
+
+    ondrix.terminate();
+    ASSERT_TRUE(ondrix.waitForFinished(30000));
+    const QString output = QString::fromUtf8(ondrix.readAllStandardError());
+    EXPECT_FALSE(output.contains(QLatin1String("qt.qpa"))) << output.toStdString();
+    EXPECT_EQ(ondrix.exitCode(), 0);
 }
