@@ -51,6 +51,16 @@ protected:
         return manager;
     }
 
+    // An enabled connection to `server` that watches a new folder named after it, in lower case.
+    PushConnection serverConnection(const FtpTestServer& server, const QString& name)
+    {
+        PushConnection c = server.connection();
+        c.name = name;
+        c.isEnabled = true;
+        c.localFolder = env.makeDir(name.toLower());
+        return c;
+    }
+
     FakeNetworkPathSource network;
 };
 
@@ -254,10 +264,7 @@ TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
 
     FtpTestServer server;
     server.start();
-    PushConnection uploading = server.connection();
-    uploading.name = QStringLiteral("Uploads");
-    uploading.isEnabled = true;
-    uploading.localFolder = env.makeDir(QStringLiteral("uploads"));
+    PushConnection uploading = serverConnection(server, QStringLiteral("Uploads"));
     uploading.maxBandwidthKBps = 200;
     store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({uploading}));
     settings.setPreventSleepDuringDownloads(true);
@@ -364,10 +371,7 @@ TEST_F(ConnectionsManagerTest, ARenameAndAStepperClickLeaveTheRunningUploadAlone
 {
     FtpTestServer server;
     server.start();
-    PushConnection c = server.connection();
-    c.name = QStringLiteral("Live");
-    c.isEnabled = true;
-    c.localFolder = env.makeDir(QStringLiteral("live"));
+    PushConnection c = serverConnection(server, QStringLiteral("Live"));
     c.simultaneousUploads = 1;
     c.maxBandwidthKBps = 2000;
     store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
@@ -410,10 +414,7 @@ TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAStopOrAnEditAreFinishedAndHandl
 {
     FtpTestServer server;
     server.start();
-    PushConnection c = server.connection();
-    c.name = QStringLiteral("Shop");
-    c.isEnabled = true;
-    c.localFolder = env.makeDir(QStringLiteral("folders/shop"));
+    PushConnection c = serverConnection(server, QStringLiteral("Shop"));
     c.remoteFolder = QStringLiteral("/");
     c.deleteLocalAfterUpload = true;
     // Sends are counted by the name they go to: the real one.
@@ -447,7 +448,7 @@ TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAStopOrAnEditAreFinishedAndHandl
     };
 
     // An edit of the connection while a file uploads: the new engine waits for the old one's upload.
-    const QString edited = env.writeFile(QStringLiteral("folders/shop/edited.jpg"), "e");
+    const QString edited = env.writeFile(QStringLiteral("shop/edited.jpg"), "e");
     ASSERT_TRUE(uploadStarted(QStringLiteral("edited.jpg")));
     c.name = QStringLiteral("Shop renamed");
     manager->updateConnection(c);
@@ -458,7 +459,7 @@ TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAStopOrAnEditAreFinishedAndHandl
     EXPECT_EQ(sent, QStringList{QStringLiteral("edited.jpg")}) << "never sent a second time";
 
     // A stop while a file uploads: the transfer ends and is handled in full before the stop is over.
-    const QString stopped = env.writeFile(QStringLiteral("folders/shop/stopped.jpg"), "s");
+    const QString stopped = env.writeFile(QStringLiteral("shop/stopped.jpg"), "s");
     ASSERT_TRUE(uploadStarted(QStringLiteral("stopped.jpg")));
     QSignalSpy finished(manager.get(), &ConnectionsManager::transfersFinished);
     manager->stopAll();
