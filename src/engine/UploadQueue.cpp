@@ -260,7 +260,9 @@ void UploadQueue::runStartStep()
             ++m_link->transfers;
         }
         // With every place taken, the next jobs wait in the link for the first transfer thread that finishes.
-        while (m_link->ready.size() < std::size_t(m_maxConcurrent) && m_handedOver < m_pending.size()) {
+        // While more run than the limit allows (it was lowered), finished transfers end instead.
+        while (m_link->transfers <= m_maxConcurrent && m_link->ready.size() < std::size_t(m_maxConcurrent) &&
+               m_handedOver < m_pending.size()) {
             const UploadJob& job = m_pending.at(m_handedOver);
             m_link->ready.push_back(ReadyJob{job, makeControl(job.id)});
             ++m_handedOver;

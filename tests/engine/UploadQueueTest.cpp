@@ -208,6 +208,22 @@ TEST_F(UploadQueueTest, ClampsConcurrencyAndNeverRunsMoreThanThat)
     ASSERT_TRUE(waitForStarted(6));
     EXPECT_EQ(queue->activeCount(), 5);
     EXPECT_EQ(m_gate.started().last(), QStringLiteral("f5.jpg"));
+
+    // A lower limit lets the running transfers finish and starts the next job once fewer than it run, also
+    // when the jobs handed over in advance would have started at once.
+    queue->setMaxConcurrent(2);
+    for (const char* name : {"f1.jpg", "f2.jpg", "f3.jpg"}) {
+        m_gate.release(QString::fromLatin1(name));
+    }
+    ASSERT_TRUE(waitForResults(4));
+    QTest::qWait(50);
+    EXPECT_EQ(m_gate.started().size(), 6) << "two still run";
+    m_gate.release(QStringLiteral("f4.jpg"));
+    ASSERT_TRUE(waitForStarted(7));
+    EXPECT_EQ(m_gate.started().last(), QStringLiteral("f6.jpg"));
+    queue->setMaxConcurrent(9);
+    EXPECT_EQ(queue->maxConcurrent(), 5);
+    ASSERT_TRUE(waitForStarted(8));
 }
 
 TEST_F(UploadQueueTest, StartsInArrivalOrderAndReportsEachStepOnTheMainThreadInOrder)
