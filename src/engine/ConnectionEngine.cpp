@@ -8,6 +8,7 @@
 #include "platform/FileEventSource.h"
 #include "platform/PreferencesStore.h"
 #include "platform/SoundPlayer.h"
+#include "platform/WatchedTree.h"
 #include "records/HistoryService.h"
 #include "records/LogService.h"
 #include "records/NotificationService.h"
@@ -25,6 +26,7 @@
 #include <QThreadPool>
 
 #include <cmath>
+#include <cstring>
 
 namespace ondrix {
 
@@ -245,6 +247,19 @@ void ConnectionEngine::beginWatching()
     if (m_folderWatcher) {
         m_folderWatcher->stop();
     }
+    // Opened once: every file below is reached from here, so a link swapped in for a sub-folder or for the
+    // folder's parent later leads nowhere.
+    m_tree = std::make_shared<const WatchedTree>(m_folderPath);
+    if (!m_tree->isValid()) {
+        log(QStringLiteral("[%1] ").arg(m_connection.name) +
+                tr("The local folder %1 cannot be opened without following a symbolic link (%2); nothing in "
+                   "it is uploaded")
+                    .arg(m_configuredFolderPath, QString::fromLocal8Bit(std::strerror(m_tree->error()))),
+            LogEntry::LogLevel::error);
+    }
+    m_scan->setTree(m_tree);
+    m_stabilityChecker.setTree(m_tree);
+    m_task->setTree(m_tree);
     m_folderWatcher = std::make_unique<FolderWatcher>(m_folderPath, m_services.makeFileEventSource());
     m_folderWatcher->setOnFileEvent(
         [this](const QString& path, FolderWatcher::FSEventKind) { handleFileEvent(path); });
@@ -420,7 +435,7 @@ void ConnectionEngine::handleFileEvent(const QString& filePath, const FileStabil
         return;
     }
     // A file whose date cannot be read is not taken for uploaded; its stability wait then finds it gone.
-    const FileStabilityChecker::Reading version = known ? known : FolderScan::stat(path);
+    const FileStabilityChecker::Reading version = known ? known : FolderScan::stat(path, m_tree.get());
     if (!admitsSize(version)) {
         return;
     }
@@ -470,7 +485,7 @@ void ConnectionEngine::stabilityAnswered(const QString& path, FileStabilityCheck
 
 qint64 ConnectionEngine::versionStamp(const QString& path) const
 {
-    return stampOf(FolderScan::stat(path));
+    return stampOf(FolderScan::stat(path, m_tree.get()));
 }
 
 qint64 ConnectionEngine::stampOf(const FileStabilityChecker::Reading& version)
@@ -489,7 +504,7 @@ bool ConnectionEngine::admitsSize(const FileStabilityChecker::Reading& version) 
 bool ConnectionEngine::passesFilter(const QString& path) const
 {
     return m_extensionFilter.admits(path) &&
-           (m_connection.minFileSizeBytes < 1 || admitsSize(FolderScan::stat(path)));
+           (m_connection.minFileSizeBytes < 1 || admitsSize(FolderScan::stat(path, m_tree.get())));
 }
 
 QString ConnectionEngine::remoteRelativePath(const QString& path) const
@@ -573,18 +588,18 @@ void ConnectionEngine::offerFilesThatAwaitedTheRecord()
 bool ConnectionEngine::isAlreadyUploaded(const QString& path) const
 {
     // A file whose date cannot be read is not tested.
-    const std::optional<FolderScan::File> version = FolderScan::stat(path);
+    const std::optional<FolderScan::File> version = FolderScan::stat(path, m_tree.get());
     return version && m_record->contains(path, version->modified, version->size);
 }
 
-UploadedRecord::Entry ConnectionEngine::uploadedVersion(const QString& path, const LocalFileVersion& sent)
+UploadedRecord::Entry ConnectionEngine::uploadedVersion(const QString& path, const LocalFileVersion& sent) const
 {
     // The version the transfer opened is the one the server holds; a save during the upload is newer and
     // must not be recorded as uploaded.
     if (sent.isValid()) {
         return {path, UploadedRecord::secondsOf(sent.modifiedNs), sent.size};
     }
-    const std::optional<FolderScan::File> version = FolderScan::stat(path);
+    const std::optional<FolderScan::File> version = FolderScan::stat(path, m_tree.get());
     return {path, version ? version->modified : double(QDateTime::currentMSecsSinceEpoch()) / 1000.0,
             version ? version->size : -1};
 }
@@ -723,7 +738,7 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
         // server holds other bytes under that name, and deleting or moving this file could lose it. It was
         // not uploaded, so it wears no upload colour.
         if (m_connection.finderTagsEnabled && m_services.tags) {
-            m_services.tags->clearColour(path);
+            m_services.tags->clearColour(path, m_tree.get());
         }
         log(prefix + tr("Skipped (exists on server): ") + name, LogEntry::LogLevel::info);
         return;
@@ -758,15 +773,15 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
                 // The green tag goes with the file to the archive, and is on it when the script looks.
                 m_services.tags->settle(path);
             }
-            if (m_postUploadActions.run(path, result.sent) ==
-                PostUploadActions::Outcome::changedSinceUpload) {
+            if (m_tree && m_postUploadActions.run(path, result.sent, *m_tree) ==
+                              PostUploadActions::Outcome::changedSinceUpload) {
                 log(prefix + tr("Changed during the upload, kept to go up again: ") + name,
                     LogEntry::LogLevel::info);
             }
         }
         // One reading tells a file that is gone or unchanged (the usual case) from a newer version.
         if (!m_stopped) {
-            const std::optional<FolderScan::File> now = FolderScan::stat(path);
+            const std::optional<FolderScan::File> now = FolderScan::stat(path, m_tree.get());
             if (now && !m_record->contains(path, now->modified, now->size)) {
                 finished.toOfferAgain.append(path);
             }
@@ -828,7 +843,7 @@ void ConnectionEngine::flushNotifications()
 void ConnectionEngine::setTag(FinderTagService::UploadColour colour, const QString& path) const
 {
     if (m_connection.finderTagsEnabled && m_services.tags) {
-        m_services.tags->queueTag(colour, path);
+        m_services.tags->queueTag(colour, path, m_tree);
     }
 }
 

@@ -32,6 +32,7 @@ class FTPUploader;
 class FolderWatcher;
 class UploadQueue;
 class UploadTask;
+class WatchedTree;
 
 // Runs one enabled connection: watches and periodically scans its folder, filters the files it finds, waits
 // until each stops growing, queues it once, uploads it through the connection's uploader and then records,
@@ -190,7 +191,7 @@ private:
     void afterDelivery();
     void handleResults(const QList<UploadResult>& results);
     void handleOutcome(const UploadResult& result, Finished& finished);
-    static UploadedRecord::Entry uploadedVersion(const QString& path, const LocalFileVersion& sent);
+    UploadedRecord::Entry uploadedVersion(const QString& path, const LocalFileVersion& sent) const;
     void scheduleDelayedFlush();
     void flushNotifications();
     void setTag(FinderTagService::UploadColour colour, const QString& path) const;
@@ -224,6 +225,8 @@ private:
     // The watched folder, normalised and with links resolved, and the folder as configured (normalised).
     QString m_folderPath;
     QString m_configuredFolderPath;
+    // The watched folder as it was opened when watching began; shared with the transfers.
+    std::shared_ptr<const WatchedTree> m_tree;
     // Job updates arrived since the counts and the state were last brought up to date.
     bool m_jobsChanged = false;
     QList<QPair<QString, qint64>> m_notificationAccumulator;

@@ -1,5 +1,7 @@
 #include "engine/FileStabilityChecker.h"
 
+#include "platform/WatchedTree.h"
+
 #include <QMetaObject>
 #include <QTimerEvent>
 
@@ -105,8 +107,9 @@ void FileStabilityChecker::step(quint64 id, std::unordered_map<int, int>& next)
         answer(id, Answer::NotStable);
         return;
     }
-    Reading reading = wait.given ? std::exchange(wait.given, std::nullopt)
-                                 : (wait.path.isEmpty() ? std::nullopt : FolderScan::stat(wait.path));
+    Reading reading = wait.given
+                          ? std::exchange(wait.given, std::nullopt)
+                          : (wait.path.isEmpty() ? std::nullopt : FolderScan::stat(wait.path, m_tree.get()));
     if (!reading || reading->size < 0) {
         answer(id, Answer::NotStable);
         return;

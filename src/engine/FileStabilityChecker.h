@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -63,6 +64,8 @@ public:
     // A wait answers NotStable once more than this has passed since it began.
     double maxWaitSeconds() const { return m_maxWaitSeconds; }
     void setMaxWaitSeconds(double seconds) { m_maxWaitSeconds = seconds; }
+    // Files are read through `tree` (see FolderScan::stat) once it is given.
+    void setTree(std::shared_ptr<const WatchedTree> tree) { m_tree = std::move(tree); }
 
     // Starts a wait for the local file at `filePath`. A negative or non-finite interval counts as 0.
     // `onAnswer` runs on this object's thread, unless `context` has been destroyed by then. A caller that has
@@ -112,6 +115,7 @@ private:
 
     double m_checkInterval = kDefaultCheckInterval;
     double m_maxWaitSeconds = kDefaultMaxWaitSeconds;
+    std::shared_ptr<const WatchedTree> m_tree;
     quint64 m_nextId = 1;
     std::unordered_map<quint64, Wait> m_waits;
     // The waits each timer wakes, and the timer of the first readings of this turn.

@@ -1,5 +1,7 @@
 #include "engine/FinderTagService.h"
 
+#include "platform/FileName.h"
+
 #include <QFileInfo>
 #include <QLoggingCategory>
 
@@ -15,6 +17,21 @@ namespace {
 QString fileName(const QString& filePath)
 {
     return QFileInfo(filePath).fileName();
+}
+
+// Where the store is to find `filePath`: with a tree, the file's name inside its parent folder as that tree
+// opened it (through the descriptor `parent` holds while the store works), so no link on the way is
+// followed; else the path itself. Empty, with errno set, when the file cannot be reached.
+QString addressOf(const QString& filePath, const WatchedTree* within, WatchedTree::Parent& parent)
+{
+    if (within == nullptr) {
+        return filePath;
+    }
+    parent = within->openParent(filePath);
+    if (!parent.folder.isValid()) {
+        return {};
+    }
+    return QStringLiteral("/proc/self/fd/%1/").arg(parent.folder.get()) + FileName::decode(parent.name);
 }
 
 } // namespace
@@ -89,32 +106,33 @@ FinderTagService::~FinderTagService()
     m_writer.stop();
 }
 
-void FinderTagService::queueTag(UploadColour colour, const QString& filePath)
+void FinderTagService::queueTag(UploadColour colour, const QString& filePath,
+                                std::shared_ptr<const WatchedTree> within)
 {
     m_writer.submit([&] {
         if (!m_queuedColours.contains(filePath)) {
             m_queue.append(filePath);
         }
-        m_queuedColours.insert(filePath, colour);
+        m_queuedColours.insert(filePath, Request{colour, std::move(within)});
     });
 }
 
 void FinderTagService::settle(const QString& filePath)
 {
-    const std::optional<UploadColour> queued = m_writer.whenReady([&] { return m_writing != filePath; },
-                                                                  [&]() -> std::optional<UploadColour> {
-                                                                      const auto it =
-                                                                          m_queuedColours.constFind(filePath);
-                                                                      if (it == m_queuedColours.constEnd()) {
-                                                                          return std::nullopt;
-                                                                      }
-                                                                      const UploadColour colour = *it;
-                                                                      m_queuedColours.erase(it);
-                                                                      m_queue.removeOne(filePath);
-                                                                      return colour;
-                                                                  });
+    const std::optional<Request> queued = m_writer.whenReady([&] { return m_writing != filePath; },
+                                                             [&]() -> std::optional<Request> {
+                                                                 const auto it =
+                                                                     m_queuedColours.constFind(filePath);
+                                                                 if (it == m_queuedColours.constEnd()) {
+                                                                     return std::nullopt;
+                                                                 }
+                                                                 const Request request = *it;
+                                                                 m_queuedColours.erase(it);
+                                                                 m_queue.removeOne(filePath);
+                                                                 return request;
+                                                             });
     if (queued) {
-        setTag(*queued, filePath);
+        setTag(queued->colour, filePath, queued->tree.get());
     }
 }
 
@@ -131,18 +149,27 @@ BackgroundWriter::Job FinderTagService::takeNext()
         return {};
     }
     const QString path = m_queue.takeFirst();
-    const UploadColour colour = m_queuedColours.take(path);
+    const Request request = m_queuedColours.take(path);
     m_writing = path;
-    return [this, colour, path] { setTag(colour, path); };
+    return [this, request, path] { setTag(request.colour, path, request.tree.get()); };
 }
 
-void FinderTagService::setTag(UploadColour colour, const QString& filePath) const noexcept
+void FinderTagService::setTag(UploadColour colour, const QString& filePath,
+                              const WatchedTree* within) const noexcept
 {
     try {
+        WatchedTree::Parent parent;
+        const QString address = addressOf(filePath, within, parent);
+        if (address.isEmpty()) {
+            qCDebug(lcFinderTags).noquote() << QStringLiteral("[FinderTagService] %1 not reached (errno %2)")
+                                                   .arg(fileName(filePath))
+                                                   .arg(errno);
+            return;
+        }
         // One read of each list, and no write where the colour is there already.
         const QString raw = rawValue(colour);
         const int error =
-            m_store->updateTags(filePath, TagStore::TagList::userTags,
+            m_store->updateTags(address, TagStore::TagList::userTags,
                                 [&](const QStringList& tags) { return replacingOwnColourTags(tags, raw); });
         if (error == ENOENT) {
             qCDebug(lcFinderTags).noquote()
@@ -160,7 +187,7 @@ void FinderTagService::setTag(UploadColour colour, const QString& filePath) cons
         // failed above, so a failure here is rare enough to be only a debug line.
         const QString name = colourName(colour);
         const int desktopError =
-            m_store->updateTags(filePath, TagStore::TagList::desktopTags,
+            m_store->updateTags(address, TagStore::TagList::desktopTags,
                                 [&](const QStringList& tags) { return replacingOwnColourTags(tags, name); });
         if (desktopError != 0) {
             qCDebug(lcFinderTags).noquote()
@@ -176,11 +203,16 @@ void FinderTagService::setTag(UploadColour colour, const QString& filePath) cons
     }
 }
 
-void FinderTagService::clearColour(const QString& filePath)
+void FinderTagService::clearColour(const QString& filePath, const WatchedTree* within)
 {
     settle(filePath);
+    WatchedTree::Parent parent;
+    const QString address = addressOf(filePath, within, parent);
+    if (address.isEmpty()) {
+        return;
+    }
     for (const TagStore::TagList list : {TagStore::TagList::userTags, TagStore::TagList::desktopTags}) {
-        (void)m_store->updateTags(filePath, list, [](const QStringList& tags) {
+        (void)m_store->updateTags(address, list, [](const QStringList& tags) {
             QStringList kept;
             for (const QString& tag : tags) {
                 if (!isOwnColourTag(tag)) {

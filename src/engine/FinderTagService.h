@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TagStore.h"
+#include "platform/WatchedTree.h"
 #include "records/BackgroundWriter.h"
 
 #include <QHash>
@@ -52,15 +53,19 @@ public:
     FinderTagService(const FinderTagService&) = delete;
     FinderTagService& operator=(const FinderTagService&) = delete;
 
-    void setTag(UploadColour colour, const QString& filePath) const noexcept;
+    // With `within`, the file is reached through that tree (the watched folder it lies in): a link anywhere
+    // on its way leaves it untagged.
+    void setTag(UploadColour colour, const QString& filePath,
+                const WatchedTree* within = nullptr) const noexcept;
 
-    void queueTag(UploadColour colour, const QString& filePath);
+    void queueTag(UploadColour colour, const QString& filePath,
+                  std::shared_ptr<const WatchedTree> within = {});
     // Brings the file's tags up to date before it returns: a colour still queued for it is written now on
     // this thread, after a write of it in progress. For the file's last colour ahead of moving or removing
     // it.
     void settle(const QString& filePath);
     // Takes the four colours off the file (after any colour still queued for it), keeping the user's tags.
-    void clearColour(const QString& filePath);
+    void clearColour(const QString& filePath, const WatchedTree* within = nullptr);
     // Blocks until every queued colour has been written.
     void waitForTagWrites();
 
@@ -74,7 +79,11 @@ private:
 
     // Guarded by the writer's lock.
     QList<QString> m_queue; // files in the order of their first waiting request
-    QHash<QString, UploadColour> m_queuedColours;
+    struct Request {
+        UploadColour colour;
+        std::shared_ptr<const WatchedTree> tree;
+    };
+    QHash<QString, Request> m_queuedColours;
     QString m_writing; // the file the writer is tagging now
     // Last: it stops before the members it reads go.
     BackgroundWriter m_writer;

@@ -3,6 +3,7 @@
 #include "engine/FolderWatcher.h"
 #include "engine/UploadedRecord.h"
 #include "platform/FileName.h"
+#include "platform/WatchedTree.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,8 +16,10 @@
 #include <malloc.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
+#include <unistd.h>
 
 #include <climits>
+#include <cstring>
 #include <mutex>
 
 namespace ondrix {
@@ -28,31 +31,34 @@ double secondsOf(const struct timespec& time)
     return UploadedRecord::secondsOf(qint64(time.tv_sec) * 1000000000 + qint64(time.tv_nsec));
 }
 
-// Appends the regular files below `folder` (its sub-folders too when `recursive`) in the order the folder
-// lists them, descending into each sub-folder where it is listed. Hidden entries, symbolic links and ignored
-// names are left out. Plain readdir and one stat per file. `folderText` is `folder` decoded, so that each
-// file's path decodes only its own name.
-bool enumerateFolder(const QByteArray& folder, const QString& folderText, bool recursive,
-                     QList<FolderScan::File>& files)
+// Appends the regular files of the open folder `dirFd` (its sub-folders too when `recursive`) in the order
+// the folder lists them, descending into each sub-folder where it is listed. Hidden entries, symbolic links
+// and ignored names are left out, and each sub-folder is opened from its parent without following a link,
+// so a folder swapped for a link while it is listed leads nowhere. Plain readdir and one stat per file.
+// `folderText` is the folder's path, so that each file's path decodes only its own name. Takes `dirFd`.
+bool enumerateFolder(int dirFd, const QString& folderText, bool recursive, QList<FolderScan::File>& files)
 {
-    DIR* dir = ::opendir(folder.constData());
+    DIR* dir = ::fdopendir(dirFd);
     if (dir == nullptr) {
+        ::close(dirFd);
         return false;
     }
-    const int dirFd = ::dirfd(dir);
     const QString prefix = folderText + QLatin1Char('/');
     while (const dirent* entry = ::readdir(dir)) {
         const char* name = entry->d_name;
-        if (name[0] == '.') {
-            continue; // ".", ".." and hidden entries
+        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) {
+            continue;
         }
         struct stat info {};
         if (::fstatat(dirFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
             continue;
         }
         if (S_ISDIR(info.st_mode)) {
-            if (recursive) {
-                enumerateFolder(folder + '/' + name, prefix + FileName::decode(name), true, files);
+            if (recursive && !FolderWatcher::isIgnoredFolderName(FileName::decode(name))) {
+                const int child = ::openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+                if (child >= 0) {
+                    enumerateFolder(child, prefix + FileName::decode(name), true, files);
+                }
             }
             continue;
         }
@@ -118,12 +124,21 @@ void FolderScan::setFolder(const QString& folder, bool recursive)
     m_recursive = recursive;
 }
 
-std::optional<FolderScan::File> FolderScan::stat(const QString& path)
+void FolderScan::setTree(std::shared_ptr<const WatchedTree> tree)
+{
+    m_tree = std::move(tree);
+}
+
+std::optional<FolderScan::File> FolderScan::stat(const QString& path, const WatchedTree* tree)
 {
     // Straight from stat: QFileInfo's date goes through the local time zone, which costs two more system
     // calls for every file of every scan.
     struct stat info {};
-    if (::stat(FileName::encode(path).constData(), &info) != 0) {
+    if (tree != nullptr) {
+        if (tree->stat(path, info) != 0 || !S_ISREG(info.st_mode)) {
+            return std::nullopt;
+        }
+    } else if (::stat(FileName::encode(path).constData(), &info) != 0) {
         return std::nullopt;
     }
     return File{path, secondsOf(info.st_mtim), qint64(info.st_size)};
@@ -223,12 +238,14 @@ void FolderScan::run(quint64 generation)
     // meanwhile is settled by the owner (or, if passed over, by the next scan).
     const bool prune = !m_pruned;
     m_pruned = true;
-    auto list = [link = m_link, root = m_folder, recursive = m_recursive, generation, clock,
+    auto list = [link = m_link, root = m_folder, tree = m_tree, recursive = m_recursive, generation, clock,
                  record = m_record, prune] {
         auto files = std::make_shared<QList<File>>();
-        const QFileInfo rootInfo(root);
-        const bool readable = rootInfo.isDir() && rootInfo.isReadable() &&
-                              enumerateFolder(FileName::encode(root), root, recursive, *files);
+        // Listed from the folder that was opened when watching began, never again by its name.
+        const int rootFd = tree && tree->rootPath() == root
+                               ? ::openat(tree->rootDescriptor(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                               : -1;
+        const bool readable = rootFd >= 0 && enumerateFolder(rootFd, root, recursive, *files);
         if (readable && prune) {
             record->forgetMissingBelow(root);
         }

@@ -15,6 +15,7 @@ class QThreadPool;
 namespace ondrix {
 
 class UploadedRecord;
+class WatchedTree;
 
 // The periodic scan of one watched folder: lists its regular files on the transfer pool (so a big tree never
 // holds the main thread up), passes over those the uploaded record holds as they are, and hands the rest to
@@ -46,6 +47,9 @@ public:
     void setHandlers(Gate gate, Delivery delivery);
     // The folder (normalised, links resolved) and whether its sub-folders are listed too.
     void setFolder(const QString& folder, bool recursive);
+    // The folder as it was opened when watching began; listings read it from there, and list nothing
+    // without it.
+    void setTree(std::shared_ptr<const WatchedTree> tree);
     // The pause between the end of one scan and the start of the next. A shorter pause applies at once to a
     // scan that is waiting.
     void setIntervalMs(qint64 ms);
@@ -59,8 +63,9 @@ public:
     // Another scan as soon as possible: at once, or right after the one that runs. Nothing while stopped.
     void requestNow();
 
-    // The date and size of one file straight from stat, or nothing when it cannot be read.
-    static std::optional<File> stat(const QString& path);
+    // The date and size of one file straight from stat, or nothing when it cannot be read. Through `tree`
+    // when given: then only a regular file reached without a link has them.
+    static std::optional<File> stat(const QString& path, const WatchedTree* tree = nullptr);
     // Whether `path` is on a network or user-space file system, where changes made by other machines
     // raise no change notifications here.
     static bool isOnRemoteFileSystem(const QString& path);
@@ -84,6 +89,7 @@ private:
     Gate m_gate;
     Delivery m_delivery;
     QString m_folder;
+    std::shared_ptr<const WatchedTree> m_tree;
     bool m_recursive = false;
     qint64 m_intervalMs = 1000;
     qint64 m_minDurationMs = 0;

@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -83,6 +84,27 @@ bool FolderWatcher::isIgnoredFileName(const QString& fileName)
     return false;
 }
 
+bool FolderWatcher::isIgnoredFolderName(QStringView folderName)
+{
+    // Hidden folders: a desktop's trash (".Trash-1000"), a repository (".git"), caches.
+    return folderName.startsWith(QLatin1Char('.'));
+}
+
+bool FolderWatcher::isIgnoredPath(QStringView relativePath)
+{
+    const qsizetype slash = relativePath.lastIndexOf(QLatin1Char('/'));
+    if (isIgnoredFileName(relativePath.mid(slash + 1).toString())) {
+        return true;
+    }
+    for (const QStringView folder :
+         relativePath.left(std::max<qsizetype>(slash, 0)).split(QLatin1Char('/'))) {
+        if (isIgnoredFolderName(folder)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void FolderWatcher::start()
 {
     if (m_isWatching) {
@@ -121,8 +143,12 @@ void FolderWatcher::handleEvent(const FileEvent& event)
     if (!(event.flags & FileEvent::IsFile) || (event.flags & FileEvent::Removed)) {
         return;
     }
-    const qsizetype slash = event.path.lastIndexOf(QLatin1Char('/'));
-    if (isIgnoredFileName(event.path.mid(slash + 1)) || !kindOf(event.flags)) {
+    // Below the watched folder, by the scan's rule: a file in a hidden folder is never taken either.
+    const QStringView relative =
+        event.path.startsWith(m_watchedFolder + QLatin1Char('/'))
+            ? QStringView(event.path).mid(m_watchedFolder.size() + 1)
+            : QStringView(event.path).mid(event.path.lastIndexOf(QLatin1Char('/')) + 1);
+    if (isIgnoredPath(relative) || !kindOf(event.flags)) {
         return;
     }
     const bool writes = event.flags & (FileEvent::Created | FileEvent::Modified);

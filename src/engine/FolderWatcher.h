@@ -37,8 +37,13 @@ public:
     FolderWatcher(const QString& folder, std::unique_ptr<FileEventSource> source, QObject* parent = nullptr);
     ~FolderWatcher() override;
 
-    // The ignored-name rule shared by the watcher and the engine's folder scan.
+    // The ignored-name rules shared by the watcher and the engine's folder scan: for files, and for the
+    // folders whose whole contents are passed over.
     static bool isIgnoredFileName(const QString& fileName);
+    static bool isIgnoredFolderName(QStringView folderName);
+    // Whether a file at `relativePath` below the watched folder is passed over: an ignored name, or inside
+    // an ignored folder at any depth.
+    static bool isIgnoredPath(QStringView relativePath);
 
     // Begins watching; does nothing while watching. When the system refuses, the watcher stays silent.
     void start();

@@ -1,7 +1,9 @@
 #include "engine/IPTCMetadataService.h"
 
 #include "iptc/KeywordModule.h"
+#include "platform/FileDescriptor.h"
 #include "platform/FileName.h"
+#include "platform/WatchedTree.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,43 +69,17 @@ QString fileName(const QString& filePath)
     return QFileInfo(filePath).fileName();
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd)
-        : m_fd(fd)
-    {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return m_fd; }
-    bool isValid() const { return m_fd >= 0; }
-    // Closes now and reports the error close saw (delayed write errors surface here).
-    int close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0 ? 0 : errno;
-    }
-
-private:
-    int m_fd;
-};
-
 // Removes the temporary file when it goes out of scope, on every path but the successful rename.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(QByteArray path)
-        : m_path(std::move(path))
+    TemporaryFile(int folder, QByteArray name)
+        : m_folder(folder)
+        , m_name(std::move(name))
     {}
     ~TemporaryFile()
     {
         if (m_armed) {
-            ::unlink(m_path.constData());
+            ::unlinkat(m_folder, m_name.constData(), 0);
         }
     }
     TemporaryFile(const TemporaryFile&) = delete;
@@ -111,7 +87,8 @@ public:
     void release() { m_armed = false; }
 
 private:
-    QByteArray m_path;
+    int m_folder;
+    QByteArray m_name;
     bool m_armed = true;
 };
 
@@ -193,15 +170,16 @@ void copyExtendedAttributes(int in, int out)
 // Writes the rewritten image to `target` with the original's owner (where allowed), permission bits and
 // extended attributes, and flushes it to the disk. Every write error is seen here (exiv2's own file writer
 // loses buffered write errors, which would let a cut-off file replace the original). Returns 0 or an errno.
-int writeReplacement(int original, const QByteArray& target, const unsigned char* data, size_t size)
+int writeReplacement(int original, int folder, const QByteArray& target, const unsigned char* data,
+                     size_t size)
 {
     struct stat status {};
     if (::fstat(original, &status) != 0) {
         return errno;
     }
-    ::unlink(target.constData()); // a leftover of an interrupted run
+    ::unlinkat(folder, target.constData(), 0); // a leftover of an interrupted run
     FileDescriptor out(
-        ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        ::openat(folder, target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!out.isValid()) {
         return errno;
     }
@@ -214,7 +192,8 @@ int writeReplacement(int original, const QByteArray& target, const unsigned char
     if (::fsync(out.get()) != 0) {
         return errno;
     }
-    return out.close();
+    // Delayed write errors surface at the close.
+    return ::close(out.release()) == 0 ? 0 : errno;
 }
 
 // Whether a JPEG's compressed data ends with its end-of-image marker. A file cut short (an interrupted copy
@@ -474,17 +453,33 @@ bool sameFileState(const struct stat& a, const struct stat& b)
 }
 
 IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& filePath,
-                                    const std::function<void()>& beforeReplace)
+                                    const std::function<void()>& beforeReplace, const WatchedTree* within)
 {
     using Outcome = IPTCMetadataService::Outcome;
     const QStringList keywords = IPTCMetadataService::parseKeywords(keywordText);
     if (keywords.isEmpty() || !IPTCMetadataService::hasImageExtension(filePath)) {
         return Outcome::skipped;
     }
-    const QByteArray path = FileName::encode(filePath);
+    // Everything happens in the folder that holds the file, opened once (through the watched tree when
+    // there is one, so no link on the way is followed): the read, the copy beside it and the swap.
+    WatchedTree::Parent parent;
+    if (within != nullptr) {
+        parent = within->openParent(filePath);
+    } else {
+        const QFileInfo info(filePath);
+        parent.folder.reset(
+            ::open(FileName::encode(info.path()).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        parent.name = FileName::encode(info.fileName());
+    }
+    if (!parent.folder.isValid()) {
+        return Outcome::skipped;
+    }
+    const int folder = parent.folder.get();
+    const QByteArray& name = parent.name;
     // Only a regular file is rewritten: not a directory, a device, or a symbolic link (whose target may lie
     // outside the watched folder).
-    const FileDescriptor original(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor original(
+        ::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
     if (!original.isValid() || ::fstat(original.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return Outcome::skipped;
@@ -539,8 +534,8 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
         return Outcome::unchanged;
     }
 
-    const QByteArray temporary = FileName::encode(IPTCMetadataService::temporaryPath(filePath));
-    TemporaryFile temporaryGuard(temporary);
+    const QByteArray temporary = '.' + name + ".ondrix-iptc-tmp";
+    TemporaryFile temporaryGuard(folder, temporary);
     const unsigned char* data = nullptr;
     size_t size = 0;
     if (!image->writeKeywords(merged, data, size, error)) {
@@ -548,9 +543,11 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
                                          .arg(fileName(filePath), QString::fromStdString(error));
         return Outcome::failed;
     }
-    if (const int writeError = writeReplacement(original.get(), temporary, data, size); writeError != 0) {
+    if (const int writeError = writeReplacement(original.get(), folder, temporary, data, size);
+        writeError != 0) {
         qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot write %1: %2")
-                                         .arg(FileName::decode(temporary), qt_error_string(writeError));
+                                         .arg(IPTCMetadataService::temporaryPath(filePath),
+                                              qt_error_string(writeError));
         return Outcome::failed;
     }
     if (beforeReplace) {
@@ -561,13 +558,14 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
     // waits for the lease, and then writes into the file it expects).
     struct stat current {};
     struct stat opened {};
-    if (!lease.isIntact() || ::lstat(path.constData(), &current) != 0 || !sameFileState(current, status) ||
-        ::fstat(original.get(), &opened) != 0 || !sameFileState(opened, status)) {
+    if (!lease.isIntact() || ::fstatat(folder, name.constData(), &current, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !sameFileState(current, status) || ::fstat(original.get(), &opened) != 0 ||
+        !sameFileState(opened, status)) {
         qCDebug(lcIptc).noquote() << "[IPTCMetadataService] Changed while keywords were written:"
                                   << fileName(filePath);
         return Outcome::inUse;
     }
-    if (::rename(temporary.constData(), path.constData()) != 0) {
+    if (::renameat(folder, temporary.constData(), folder, name.constData()) != 0) {
         qCWarning(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Failed to replace file %1: %2")
                                            .arg(fileName(filePath), qt_error_string(errno));
         return Outcome::failed;
@@ -578,12 +576,13 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
 
 } // namespace
 
-IPTCMetadataService::Outcome
-IPTCMetadataService::injectKeywords(const QString& keywordText, const QString& filePath,
-                                    const std::function<void()>& beforeReplace) noexcept
+IPTCMetadataService::Outcome IPTCMetadataService::injectKeywords(const QString& keywordText,
+                                                                 const QString& filePath,
+                                                                 const std::function<void()>& beforeReplace,
+                                                                 const WatchedTree* within) noexcept
 {
     try {
-        return inject(keywordText, filePath, beforeReplace);
+        return inject(keywordText, filePath, beforeReplace, within);
     } catch (const std::exception& error) {
         qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Keywords not written to %1: %2")
                                          .arg(fileName(filePath), QString::fromUtf8(error.what()));

@@ -9,6 +9,8 @@
 
 namespace ondrix {
 
+class WatchedTree;
+
 // Writes a connection's keywords into the IPTC block of an image just before it is uploaded. The image is
 // copied to a hidden temporary file beside it ("." + name + ".ondrix-iptc-tmp", with the original's
 // permissions and extended attributes), the keywords are written into the copy with exiv2 (in a module loaded
@@ -41,9 +43,11 @@ public:
     };
 
     // `beforeReplace` runs after the rewritten copy is on disk, just before the last checks and the swap
-    // (tests use it to change the file at the worst moment).
+    // (tests use it to change the file at the worst moment). With `within`, the file is reached through
+    // that tree: a link anywhere on its way leaves it alone.
     static Outcome injectKeywords(const QString& keywordText, const QString& filePath,
-                                  const std::function<void()>& beforeReplace = {}) noexcept;
+                                  const std::function<void()>& beforeReplace = {},
+                                  const WatchedTree* within = nullptr) noexcept;
 
     // Where a problem the user can act on is said (once per process: the keyword module cannot be loaded,
     // and images then go up without their keywords), besides the system log. Any thread may call it; an

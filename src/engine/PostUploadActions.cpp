@@ -1,9 +1,10 @@
 #include "engine/PostUploadActions.h"
 
+#include "platform/FileDescriptor.h"
 #include "platform/FileName.h"
+#include "platform/WatchedTree.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -39,39 +40,30 @@ bool isSent(const std::optional<LocalFileVersion>& now, const LocalFileVersion& 
     return !sent.isValid() || (now && *now == sent);
 }
 
-// Closes a descriptor when it goes out of scope.
-struct Descriptor {
-    int fd = -1;
-    ~Descriptor()
-    {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-    }
-};
-
 // Renames without ever replacing an existing item; EEXIST when the name is taken.
-int renameNoReplace(const QByteArray& from, const QByteArray& to)
+int renameNoReplace(int fromFolder, const QByteArray& from, int toFolder, const QByteArray& to)
 {
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) {
+    if (::renameat2(fromFolder, from.constData(), toFolder, to.constData(), RENAME_NOREPLACE) == 0) {
         return 0;
     }
     if (errno != EINVAL && errno != ENOSYS) {
         return errno;
     }
     // File systems without the flag: a hard link fails on a taken name, then the old name goes.
-    if (::link(from.constData(), to.constData()) != 0) {
+    if (::linkat(fromFolder, from.constData(), toFolder, to.constData(), 0) != 0) {
         return errno;
     }
-    ::unlink(from.constData());
+    ::unlinkat(fromFolder, from.constData(), 0);
     return 0;
 }
 
-// Copies `source` (open, at `sent`) to `temp`, flushed to disk, with the source's mode and dates. 0 or errno.
-int copyToDisk(int source, const struct stat& info, const QByteArray& temp)
+// Copies `source` (open, at `sent`) to `temp` in `folder`, flushed to disk, with the source's mode and dates.
+// 0 or errno.
+int copyToDisk(int source, const struct stat& info, int folder, const QByteArray& temp)
 {
-    Descriptor target{::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600)};
-    if (target.fd < 0) {
+    FileDescriptor target(
+        ::openat(folder, temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!target.isValid()) {
         return errno;
     }
     char buffer[256 * 1024];
@@ -87,7 +79,7 @@ int copyToDisk(int source, const struct stat& info, const QByteArray& temp)
             break;
         }
         for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(target.fd, buffer + done, size_t(got - done));
+            const ssize_t put = ::write(target.get(), buffer + done, size_t(got - done));
             if (put < 0) {
                 if (errno == EINTR) {
                     continue;
@@ -97,23 +89,30 @@ int copyToDisk(int source, const struct stat& info, const QByteArray& temp)
             done += put;
         }
     }
-    ::fchmod(target.fd, info.st_mode & 07777);
+    ::fchmod(target.get(), info.st_mode & 07777);
     const struct timespec times[2] = {info.st_atim, info.st_mtim};
-    ::futimens(target.fd, times);
-    if (::fsync(target.fd) != 0) {
+    ::futimens(target.get(), times);
+    if (::fsync(target.get()) != 0) {
         return errno;
     }
-    const int fd = target.fd;
-    target.fd = -1;
-    return ::close(fd) == 0 ? 0 : errno;
+    return ::close(target.release()) == 0 ? 0 : errno;
 }
 
-void syncFolder(const QByteArray& folder)
+void syncFolder(int folder)
 {
-    Descriptor dir{::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (dir.fd >= 0) {
-        ::fsync(dir.fd);
+    const FileDescriptor dir(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.isValid()) {
+        ::fsync(dir.get());
     }
+}
+
+std::optional<LocalFileVersion> versionAt(int folder, const QByteArray& name)
+{
+    struct stat info {};
+    if (folder < 0 || ::fstatat(folder, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        return std::nullopt;
+    }
+    return versionOf(info);
 }
 
 } // namespace
@@ -124,27 +123,29 @@ PostUploadActions::PostUploadActions(PostUploadAction action, bool deleteAfterUp
     , m_report(std::move(report))
 {}
 
-std::optional<LocalFileVersion> PostUploadActions::currentVersion(const QString& path)
+std::optional<LocalFileVersion> PostUploadActions::currentVersion(const QString& path,
+                                                                  const WatchedTree& tree)
 {
     struct stat info {};
-    if (::lstat(FileName::encode(path).constData(), &info) != 0) {
+    if (tree.stat(path, info) != 0) {
         return std::nullopt;
     }
     return versionOf(info);
 }
 
-PostUploadActions::Outcome PostUploadActions::run(const QString& path, const LocalFileVersion& sent) const
+PostUploadActions::Outcome PostUploadActions::run(const QString& path, const LocalFileVersion& sent,
+                                                  const WatchedTree& tree) const
 {
     // The server holds the version that was sent. A file saved again since then is not that version: moving,
     // handing over or deleting it would lose the newer one, so it stays and goes up again.
-    const std::optional<LocalFileVersion> now = currentVersion(path);
+    const std::optional<LocalFileVersion> now = currentVersion(path, tree);
     if (now && !isSent(now, sent)) {
         return Outcome::changedSinceUpload;
     }
     switch (m_action.kind()) {
     case PostUploadAction::Kind::moveToArchive:
         if (now) {
-            if (const std::optional<QString> problem = moveIntoFolder(path, m_action.path(), sent)) {
+            if (const std::optional<QString> problem = moveIntoFolder(path, m_action.path(), sent, tree)) {
                 if (m_report) {
                     m_report(*problem);
                 }
@@ -158,9 +159,12 @@ PostUploadActions::Outcome PostUploadActions::run(const QString& path, const Loc
         break;
     }
     if (m_deleteAfterUpload) {
-        // Checked again at the last moment: a script or a save may have changed the file meanwhile.
-        if (const auto latest = currentVersion(path); latest && isSent(latest, sent)) {
-            QFile::remove(path);
+        // Checked again at the last moment, on the folder the removal goes through: a script or a save may
+        // have changed the file meanwhile.
+        const WatchedTree::Parent parent = tree.openParent(path);
+        const std::optional<LocalFileVersion> latest = versionAt(parent.folder.get(), parent.name);
+        if (latest && isSent(latest, sent)) {
+            ::unlinkat(parent.folder.get(), parent.name.constData(), 0);
         } else if (latest) {
             return Outcome::changedSinceUpload;
         }
@@ -169,29 +173,33 @@ PostUploadActions::Outcome PostUploadActions::run(const QString& path, const Loc
 }
 
 std::optional<QString> PostUploadActions::moveIntoFolder(const QString& path, const QString& folder,
-                                                         const LocalFileVersion& sent)
+                                                         const LocalFileVersion& sent,
+                                                         const WatchedTree& tree)
 {
-    const QString name = QFileInfo(path).fileName();
+    const QString name = FileName::displayName(QFileInfo(path).fileName());
     const auto notArchived = [&](const QString& why) {
         return tr("%1 stays in place, not moved to the archive: %2").arg(name, why);
     };
     const QByteArray folderBytes = FileName::encode(folder);
-    struct stat folderInfo {};
-    if (folder.isEmpty() || ::stat(folderBytes.constData(), &folderInfo) != 0 ||
-        !S_ISDIR(folderInfo.st_mode)) {
+    const FileDescriptor archive(
+        folder.isEmpty() ? -1 : ::open(folderBytes.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!archive.isValid()) {
         return notArchived(tr("the archive folder %1 does not exist").arg(folder));
     }
     if (::access(folderBytes.constData(), W_OK | X_OK) != 0) {
         return notArchived(tr("the archive folder %1 is not writable (%2)").arg(folder, errorText(errno)));
     }
-    const QByteArray source = FileName::encode(path);
-    const QByteArray target = folderBytes + '/' + FileName::encode(name);
+    const WatchedTree::Parent source = tree.openParent(path);
+    if (!source.folder.isValid()) {
+        return notArchived(errorText(errno));
+    }
+    const QByteArray& target = source.name;
     struct stat targetInfo {};
-    if (::lstat(target.constData(), &targetInfo) == 0) {
+    if (::fstatat(archive.get(), target.constData(), &targetInfo, AT_SYMLINK_NOFOLLOW) == 0) {
         return std::nullopt; // an item of that name is already archived: the file stays
     }
 
-    const int renamed = renameNoReplace(source, target);
+    const int renamed = renameNoReplace(source.folder.get(), source.name, archive.get(), target);
     if (renamed == 0 || renamed == EEXIST) {
         return std::nullopt;
     }
@@ -201,32 +209,35 @@ std::optional<QString> PostUploadActions::moveIntoFolder(const QString& path, co
 
     // Another file system: a copy under a name no scan or watcher takes up, flushed, then renamed into
     // place, so the archive never shows a partial file under the real name (disk full, a kill mid-copy).
-    const QByteArray temp = folderBytes + "/." + FileName::encode(name) + ".ondrix-partial";
-    ::unlink(temp.constData()); // left by an earlier copy that was cut short
-    Descriptor input{::open(source.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC)};
+    const QByteArray temp = "." + target + ".ondrix-partial";
+    ::unlinkat(archive.get(), temp.constData(), 0); // left by an earlier copy that was cut short
+    // Opened like an upload: no waiting for a writer of a named pipe swapped in, and only a regular file.
+    FileDescriptor input(::openat(source.folder.get(), source.name.constData(),
+                                  O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
-    if (input.fd < 0 || ::fstat(input.fd, &info) != 0) {
+    if (!input.isValid() || ::fstat(input.get(), &info) != 0) {
         return notArchived(errorText(errno));
     }
-    if (sent.isValid() && !(versionOf(info) == sent)) {
+    if (!S_ISREG(info.st_mode) || (sent.isValid() && !(versionOf(info) == sent))) {
         return std::nullopt; // changed since it was sent; the engine offers it again
     }
-    if (const int error = copyToDisk(input.fd, info, temp); error != 0) {
-        ::unlink(temp.constData());
+    ::fcntl(input.get(), F_SETFL, 0);
+    if (const int error = copyToDisk(input.get(), info, archive.get(), temp); error != 0) {
+        ::unlinkat(archive.get(), temp.constData(), 0);
         return notArchived(errorText(error));
     }
     struct stat after {};
-    if (::fstat(input.fd, &after) != 0 || !(versionOf(after) == versionOf(info))) {
-        ::unlink(temp.constData()); // written to while it was copied: the copy may mix two versions
+    if (::fstat(input.get(), &after) != 0 || !(versionOf(after) == versionOf(info))) {
+        ::unlinkat(archive.get(), temp.constData(), 0); // written to while it was copied: it may mix versions
         return std::nullopt;
     }
-    if (const int error = renameNoReplace(temp, target); error != 0) {
-        ::unlink(temp.constData());
+    if (const int error = renameNoReplace(archive.get(), temp, archive.get(), target); error != 0) {
+        ::unlinkat(archive.get(), temp.constData(), 0);
         return error == EEXIST ? std::nullopt : std::optional<QString>(notArchived(errorText(error)));
     }
-    syncFolder(folderBytes);
-    if (const auto now = currentVersion(path); now && *now == versionOf(info)) {
-        ::unlink(source.constData());
+    syncFolder(archive.get());
+    if (const auto now = versionAt(source.folder.get(), source.name); now && *now == versionOf(info)) {
+        ::unlinkat(source.folder.get(), source.name.constData(), 0);
     }
     return std::nullopt;
 }

@@ -11,6 +11,8 @@
 
 namespace ondrix {
 
+class WatchedTree;
+
 // What happens to a local file after its upload: the connection's action (move into the archive folder, or
 // hand the file to a script), then the deletion when the connection asks for it. Nothing happens to a file
 // that is no longer the version that was sent: a file saved again during its upload is kept for the next
@@ -33,17 +35,18 @@ public:
 
     PostUploadActions(PostUploadAction action, bool deleteAfterUpload, ProblemReporter report);
 
-    // Runs the actions for `path`, of which `sent` was uploaded (an invalid `sent` is not checked).
-    Outcome run(const QString& path, const LocalFileVersion& sent) const;
+    // Runs the actions for `path`, of which `sent` was uploaded (an invalid `sent` is not checked). The file
+    // is reached through `tree`, the watched folder it lies in: a link on its way leaves it alone.
+    Outcome run(const QString& path, const LocalFileVersion& sent, const WatchedTree& tree) const;
 
-    // The version of the file at `path` now (not following a final symbolic link), or none.
-    static std::optional<LocalFileVersion> currentVersion(const QString& path);
-    // Moves `path` into `folder` under its own name, never over an existing item. Across file systems the
-    // copy is written under a hidden temporary name, flushed to disk and renamed into place before the
-    // source is removed; a failed copy leaves nothing behind. Empty on success or when the name is taken
-    // (the file then stays where it is), else why the file stayed.
+    // The version of the file at `path` in `tree` now (not following any symbolic link), or none.
+    static std::optional<LocalFileVersion> currentVersion(const QString& path, const WatchedTree& tree);
+    // Moves `path` (in `tree`) into `folder` under its own name, never over an existing item. Across file
+    // systems the copy is written under a hidden temporary name, flushed to disk and renamed into place
+    // before the source is removed; a failed copy leaves nothing behind. Empty on success or when the name
+    // is taken (the file then stays where it is), else why the file stayed.
     static std::optional<QString> moveIntoFolder(const QString& path, const QString& folder,
-                                                 const LocalFileVersion& sent);
+                                                 const LocalFileVersion& sent, const WatchedTree& tree);
 
 private:
     const PostUploadAction m_action;

@@ -7,7 +7,8 @@
 #include "transfer/RemoteDelivery.h"
 
 #include <QElapsedTimer>
-#include <QFileInfo>
+
+#include <algorithm>
 
 namespace ondrix {
 
@@ -49,6 +50,18 @@ std::shared_ptr<FTPUploader> UploadTask::uploader() const
     return m_uploader;
 }
 
+void UploadTask::setTree(std::shared_ptr<const WatchedTree> tree)
+{
+    std::lock_guard lock(m_mutex);
+    m_tree = std::move(tree);
+}
+
+std::shared_ptr<const WatchedTree> UploadTask::tree() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_tree;
+}
+
 bool UploadTask::needsDirectory(const QString& directory) const
 {
     std::lock_guard lock(m_mutex);
@@ -77,8 +90,16 @@ UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& 
         return result;
     }
     const QString& localPath = job.localPath;
+    // Held for the whole transfer: a restart that opens the folder again does not close it under us.
+    const std::shared_ptr<const WatchedTree> tree = this->tree();
+    if (!tree) {
+        result.error = QStringLiteral("The watched folder is not open");
+        result.duration = double(clock.nsecsElapsed()) / 1e9;
+        return result;
+    }
     if (const std::optional<QString> keyword = this->keyword(); keyword && !keyword->isEmpty()) {
-        const IPTCMetadataService::Outcome outcome = IPTCMetadataService::injectKeywords(*keyword, localPath);
+        const IPTCMetadataService::Outcome outcome =
+            IPTCMetadataService::injectKeywords(*keyword, localPath, {}, tree.get());
         // Sending an image its writer has not finished would put a cut-off copy on the server, and the
         // record would then pass the finished file over as uploaded.
         if (outcome == IPTCMetadataService::Outcome::incomplete ||
@@ -99,22 +120,24 @@ UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& 
     qint64 lastTotal = -1;
     QElapsedTimer sinceReport;
     // The connection's conflict mode, temporary name and size check decide how the bytes get there.
-    RemoteDelivery::Outcome delivered = RemoteDelivery(*uploader).deliver(
-        localPath, path, m_verifySize,
-        [&](qint64 sent, qint64 total) {
-            if (sent == lastSent && total == lastTotal) {
-                return;
-            }
-            const bool last = total > 0 && sent >= total;
-            if (!last && sinceReport.isValid() && sinceReport.elapsed() < kProgressReportIntervalMs) {
-                return;
-            }
-            lastSent = sent;
-            lastTotal = total;
-            sinceReport.start();
-            control.reportProgress(sent, total);
-        },
-        &m_abort);
+    RemoteDelivery::Outcome delivered =
+        RemoteDelivery(*uploader, tree.get())
+            .deliver(
+                localPath, path, m_verifySize,
+                [&](qint64 sent, qint64 total) {
+                    if (sent == lastSent && total == lastTotal) {
+                        return;
+                    }
+                    const bool last = total > 0 && sent >= total;
+                    if (!last && sinceReport.isValid() && sinceReport.elapsed() < kProgressReportIntervalMs) {
+                        return;
+                    }
+                    lastSent = sent;
+                    lastTotal = total;
+                    sinceReport.start();
+                    control.reportProgress(sent, total);
+                },
+                &m_abort);
     result.sent = delivered.opened;
     const std::optional<FTPError>& error = delivered.error;
     if (inSubdirectory) {
@@ -133,12 +156,7 @@ UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& 
         return result;
     }
     result.remotePath = delivered.remotePath;
-    if (job.bytesTotal > 0) {
-        result.bytesUploaded = job.bytesTotal;
-    } else {
-        const QFileInfo info(localPath);
-        result.bytesUploaded = info.exists() ? info.size() : 0;
-    }
+    result.bytesUploaded = job.bytesTotal > 0 ? job.bytesTotal : std::max<qint64>(delivered.opened.size, 0);
     return result;
 }
 

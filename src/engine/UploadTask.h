@@ -15,6 +15,7 @@
 namespace ondrix {
 
 class FTPUploader;
+class WatchedTree;
 struct PushConnection;
 
 // What one connection's uploads do on the transfer pool: write the keyword into an image, make sure the
@@ -36,6 +37,9 @@ public:
     // Takes the keyword and the bandwidth cap of an edited connection for the transfers that start from now
     // on. Any thread.
     void applyEdit(const PushConnection& connection);
+    // Local files are reached through `tree` (the watched folder as it was opened); transfers that start
+    // without one send nothing. Any thread.
+    void setTree(std::shared_ptr<const WatchedTree> tree);
     // Running transfers end within about a second, and transfers that start meanwhile end at once, each
     // with an outcome that says it was cut short; until allowTransfers. Any thread.
     void abortTransfers() { m_abort = true; }
@@ -49,6 +53,7 @@ public:
 private:
     std::shared_ptr<FTPUploader> uploader() const;
     std::optional<QString> keyword() const;
+    std::shared_ptr<const WatchedTree> tree() const;
     // Remote directories asked for once already: later files in them skip the round trips. A failed upload
     // forgets its directory, so the next attempt asks again.
     bool needsDirectory(const QString& directory) const;
@@ -62,6 +67,7 @@ private:
 
     mutable std::mutex m_mutex;
     std::shared_ptr<FTPUploader> m_uploader;
+    std::shared_ptr<const WatchedTree> m_tree;
     QSet<QString> m_createdDirectories;
 };
 

@@ -1,6 +1,7 @@
 #include "transfer/FTPUploader.h"
 
 #include "platform/FileName.h"
+#include "platform/WatchedTree.h"
 #include "transfer/CurlConnectionCache.h"
 #include "transfer/CurlHandle.h"
 #include "transfer/RemoteCommand.h"
@@ -105,10 +106,12 @@ QString notRegularReason(mode_t mode)
 // between; `status` receives what that check saw. The descriptor is blocking again afterwards. The error
 // names the path, and why when a reason beyond "cannot be opened" helps a person; bytes of the name that are
 // not UTF-8 show as \xNN there.
-std::variant<int, FTPError> openRegularFile(const QString& localPath, struct stat& status)
+std::variant<int, FTPError> openRegularFile(const QString& localPath, struct stat& status,
+                                            const WatchedTree* within)
 {
-    const int fd =
-        ::open(FileName::encode(localPath).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int fd = within != nullptr ? within->open(localPath, O_RDONLY | O_NONBLOCK).release()
+                                     : ::open(FileName::encode(localPath).constData(),
+                                              O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     const int openError = errno;
     const QString path = FileName::displayName(localPath);
     if (fd < 0) {
@@ -118,6 +121,10 @@ std::variant<int, FTPError> openRegularFile(const QString& localPath, struct sta
                            "FTPUploader",
                            " (it is a symbolic link; links are not followed, only regular files "
                            "inside the folder are uploaded)"));
+        }
+        if (openError == EXDEV) {
+            return FTPError::localFileNotReadable(
+                path + QCoreApplication::translate("FTPUploader", " (it is not inside the watched folder)"));
         }
         return FTPError::localFileNotReadable(path);
     }
@@ -171,7 +178,7 @@ FTPUploader::FTPUploader(PushConnection connection, ConnectionReuse reuse)
 
 std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QString& remotePath,
                                             const ProgressFunction& progress, LocalFileVersion* opened,
-                                            const std::atomic_bool* abort) const
+                                            const std::atomic_bool* abort, const WatchedTree* within) const
 {
     // Made before the handle, so it acts after the handle and libcurl's upload buffer are gone.
     FreedMemoryReturn freedMemoryReturn;
@@ -184,7 +191,7 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
         return refusal;
     }
     struct stat status {};
-    std::variant<int, FTPError> descriptor = openRegularFile(localPath, status);
+    std::variant<int, FTPError> descriptor = openRegularFile(localPath, status, within);
     if (const FTPError* error = std::get_if<FTPError>(&descriptor)) {
         return *error;
     }

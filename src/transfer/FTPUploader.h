@@ -20,6 +20,7 @@ namespace ondrix {
 
 class CurlConnectionCache;
 class CurlHandle;
+class WatchedTree;
 
 // Moves local files to one connection's server over FTP, explicit FTPS or SFTP, creates remote directories
 // and tests whether the server can be reached. Every call is blocking and meant for a worker thread; any
@@ -42,11 +43,13 @@ public:
     // Stores the local file at `remotePath` (absolute, beginning with "/"), replacing a file of that name
     // and creating missing remote folders on the way. Nothing on success. When `opened` is given it receives
     // the version of the local file that was opened and sent (also on failure, once the file was opened).
-    // Once `abort` (when given) holds true, the transfer ends within about a second and fails.
+    // Once `abort` (when given) holds true, the transfer ends within about a second and fails. With
+    // `within`, the local file is opened through that tree: a link anywhere on its path is not followed.
     [[nodiscard]] std::optional<FTPError> upload(const QString& localPath, const QString& remotePath,
                                                  const ProgressFunction& progress = {},
                                                  LocalFileVersion* opened = nullptr,
-                                                 const std::atomic_bool* abort = nullptr) const;
+                                                 const std::atomic_bool* abort = nullptr,
+                                                 const WatchedTree* within = nullptr) const;
     // Asks the server to create one directory (MKD / mkdir); a refusal, e.g. because it exists, is not
     // reported. Fails only when libcurl cannot be initialised or when the path holds a line break or NUL,
     // which could smuggle a second command in (then nothing is sent).

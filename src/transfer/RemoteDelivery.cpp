@@ -13,8 +13,9 @@ qsizetype nameStart(const QString& path)
 
 } // namespace
 
-RemoteDelivery::RemoteDelivery(const FTPUploader& uploader)
+RemoteDelivery::RemoteDelivery(const FTPUploader& uploader, const WatchedTree* within)
     : m_uploader(uploader)
+    , m_within(within)
 {}
 
 QString RemoteDelivery::temporaryPath(const QString& remotePath)
@@ -106,7 +107,7 @@ RemoteDelivery::Outcome RemoteDelivery::deliver(const QString& localPath, const 
     const bool viaTemporary = m_uploader.connection().useTemporaryName;
     // A leftover of an interrupted upload has the same temporary name and is simply replaced.
     const QString sentTo = viaTemporary ? temporaryPath(*path) : *path;
-    outcome.error = m_uploader.upload(localPath, sentTo, progress, &outcome.opened, abort);
+    outcome.error = m_uploader.upload(localPath, sentTo, progress, &outcome.opened, abort, m_within);
     if (!outcome.error && verifySize) {
         outcome.error = verify(sentTo, outcome.opened.size);
     }

@@ -31,7 +31,8 @@ public:
     // How many numbered names Rename tries before it gives up.
     static constexpr int kMaxNumberedNames = 999;
 
-    explicit RemoteDelivery(const FTPUploader& uploader);
+    // The local file is opened through `within` when given (see FTPUploader::upload).
+    explicit RemoteDelivery(const FTPUploader& uploader, const WatchedTree* within = nullptr);
 
     // `verifySize`: the server's size of the file must equal the size sent (asked before the rename when a
     // temporary name is used, so a short file never gets the real name). `abort` as for FTPUploader::upload.
@@ -51,6 +52,7 @@ private:
     std::optional<FTPError> verify(const QString& remotePath, qint64 expected) const;
 
     const FTPUploader& m_uploader;
+    const WatchedTree* const m_within;
 };
 
 } // namespace ondrix

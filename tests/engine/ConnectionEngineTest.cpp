@@ -827,3 +827,73 @@ TEST_F(ConnectionEngineTest, ChangesLostToAnOverflowAreFoundByTheScan)
     EXPECT_EQ(engine->scanIntervalMs(), 200) << "frequent scans for a while after the loss";
     EXPECT_FALSE(logMessages().filter(QStringLiteral("fs.inotify.max_queued_events")).isEmpty());
 }
+
+// Whoever writes into the watched folder swaps a queued file's folder, or the watched folder's own parent,
+// for a link to a private folder holding a file of the same name: the private file is neither sent nor
+// deleted nor archived.
+TEST_F(ConnectionEngineTest, AFolderSwappedForALinkLeadsNowhere)
+{
+    FtpTestServer ftp;
+    ftp.start();
+    SftpTestServer sftp;
+    sftp.start();
+    int round = 0;
+    for (const PushConnection& server : {ftp.connection(), sftp.connection()}) {
+        for (const bool archiving : {false, true}) {
+            for (const bool swapParent : {false, true}) {
+                const QString base =
+                    QFileInfo(env.makeDir(QStringLiteral("swap%1").arg(++round))).canonicalFilePath();
+                const QString folder = base + QStringLiteral("/drop/watched");
+                QDir().mkpath(folder + QStringLiteral("/sub"));
+                env.writeFile(QStringLiteral("swap%1/private/b.jpg").arg(round), "secret");
+                env.writeFile(QStringLiteral("swap%1/private/watched/sub/b.jpg").arg(round), "secret");
+                PushConnection c = connectionFor(server);
+                c.name = QStringLiteral("Swap %1").arg(round);
+                c.localFolder = folder;
+                c.remoteFolder = QStringLiteral("/swap%1").arg(round);
+                c.deleteLocalAfterUpload = !archiving;
+                if (archiving) {
+                    c.postUploadAction = PostUploadAction::moveToArchive(
+                        env.makeDir(QStringLiteral("swap%1/archive").arg(round)));
+                }
+                auto engine = makeEngine(c);
+                engine->start();
+                engine->pause();
+                // Offered as the watcher offers it (its watches may still be on their way while paused).
+                engine->handleFileEvent(
+                    env.writeFile(QStringLiteral("swap%1/drop/watched/sub/b.jpg").arg(round), "shared"));
+                ASSERT_TRUE(QTest::qWaitFor([&] { return engine->queuedCount() == 1; }, 20000))
+                    << round << logMessages().join(QLatin1Char('\n')).toStdString();
+                if (swapParent) {
+                    ASSERT_TRUE(
+                        QDir().rename(base + QStringLiteral("/drop"), base + QStringLiteral("/drop.old")));
+                    ASSERT_TRUE(
+                        QFile::link(base + QStringLiteral("/private"), base + QStringLiteral("/drop")));
+                } else {
+                    ASSERT_TRUE(
+                        QDir().rename(folder + QStringLiteral("/sub"), base + QStringLiteral("/moved")));
+                    ASSERT_TRUE(
+                        QFile::link(base + QStringLiteral("/private"), folder + QStringLiteral("/sub")));
+                }
+                engine->resume();
+                ASSERT_TRUE(QTest::qWaitFor(
+                    [&] { return engine->completedCount() + engine->consecutiveErrors() > 0; }, 20000))
+                    << round;
+                engine->stop();
+                const QString remote =
+                    (server.transferProtocol == TransferProtocol::sftp ? sftp.rootDir() : ftp.rootDir()) +
+                    c.remoteFolder;
+                // The parent's swap leaves the folder that was opened in use: its own file goes up.
+                EXPECT_EQ(readFile(remote + QStringLiteral("/sub/b.jpg")),
+                          swapParent ? "shared" : "<missing>")
+                    << round;
+                EXPECT_EQ(readFile(base + QStringLiteral("/private/b.jpg")), "secret") << round;
+                EXPECT_EQ(colourOf(tags, base + QStringLiteral("/private/b.jpg")), QString()) << round;
+                EXPECT_EQ(readFile(base + QStringLiteral("/private/watched/sub/b.jpg")), "secret") << round;
+                EXPECT_FALSE(QFile::exists(base + QStringLiteral("/archive/b.jpg")) &&
+                             readFile(base + QStringLiteral("/archive/b.jpg")) == "secret")
+                    << round;
+            }
+        }
+    }
+}

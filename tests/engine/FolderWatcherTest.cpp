@@ -96,6 +96,14 @@ TEST(FolderWatcherRules, IgnoresHiddenTemporaryAndSystemNames)
     for (const char* name : {"photo.jpg", "notes", "tmp", "part.jpg", "a~$b", "x.tmp.jpg", "Ünïcode.png"}) {
         EXPECT_FALSE(FolderWatcher::isIgnoredFileName(QString::fromUtf8(name))) << name;
     }
+    // Below the watched folder, a hidden folder at any depth hides everything in it.
+    for (const char* path :
+         {".Trash-1000/files/a.jpg", ".git/objects/ab", "day/.cache/thumb.jpg", "day/.x.jpg"}) {
+        EXPECT_TRUE(FolderWatcher::isIgnoredPath(QString::fromUtf8(path))) << path;
+    }
+    for (const char* path : {"a.jpg", "day/a.jpg", "day.2/x~/a.jpg"}) {
+        EXPECT_FALSE(FolderWatcher::isIgnoredPath(QString::fromUtf8(path))) << path;
+    }
 }
 
 TEST_F(FolderWatcherTest, ReportsEachBurstOnceWithItsKind)
@@ -142,6 +150,11 @@ TEST_F(FolderWatcherTest, DirectoriesRemovalsAttributeChangesAndIgnoredNamesNeve
         writeFile(path(QString::fromLatin1(name)));
     }
     ::symlink(keep.constData(), QFile::encodeName(path(QStringLiteral("link.jpg"))).constData());
+    // Files that appear in hidden folders (a desktop's trash, a repository), old and new ones alike.
+    ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral(".Trash-1000/files")));
+    writeFile(path(QStringLiteral(".Trash-1000/files/deleted.jpg")));
+    ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("day/.git")));
+    writeFile(path(QStringLiteral("day/.git/index")));
     EXPECT_EQ(settle(), QList<Reported>{});
 
     // The new sub folder is watched: a file in it arrives.

@@ -1,15 +1,19 @@
 #include "engine/PostUploadActions.h"
 
+#include "platform/WatchedTree.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <memory>
 
 using namespace ondrix;
 using ondrix::test::readFile;
@@ -23,7 +27,24 @@ protected:
     {
         return env.writeFile(relative, contents);
     }
-    LocalFileVersion versionOf(const QString& path) { return *PostUploadActions::currentVersion(path); }
+    // The watched folder the files are written to.
+    const WatchedTree& tree()
+    {
+        if (!m_tree) {
+            m_tree = std::make_unique<WatchedTree>(
+                QFileInfo(env.makeDir(QStringLiteral("out"))).canonicalFilePath());
+        }
+        return *m_tree;
+    }
+    QString write(const char* name, const QByteArray& contents)
+    {
+        return tree().rootPath() + QLatin1Char('/') +
+               QFileInfo(env.writeFile(QStringLiteral("out/") + QLatin1String(name), contents)).fileName();
+    }
+    LocalFileVersion versionOf(const QString& path)
+    {
+        return *PostUploadActions::currentVersion(path, tree());
+    }
     // Saves the file again the way editors do: a new file renamed over the old one.
     void saveAgain(const QString& path, const QByteArray& contents)
     {
@@ -36,6 +57,7 @@ protected:
     }
 
     TestEnvironment env;
+    std::unique_ptr<WatchedTree> m_tree;
     QStringList problems;
     PostUploadActions::ProblemReporter report = [this](const QString& problem) { problems.append(problem); };
 };
@@ -55,10 +77,10 @@ TEST_F(PostUploadActionsTest, AFileSavedAgainAfterItWasSentIsNeverMovedHandedOve
         PostUploadActions(PostUploadAction::none(), true, report),
     };
     for (const PostUploadActions& actions : all) {
-        const QString path = write(QStringLiteral("out/photo.jpg"), "sent");
+        const QString path = write("photo.jpg", "sent");
         const LocalFileVersion sent = versionOf(path);
         saveAgain(path, "newer");
-        EXPECT_EQ(actions.run(path, sent), PostUploadActions::Outcome::changedSinceUpload);
+        EXPECT_EQ(actions.run(path, sent, tree()), PostUploadActions::Outcome::changedSinceUpload);
         EXPECT_EQ(readFile(path), "newer");
         QFile::remove(path);
     }
@@ -68,17 +90,17 @@ TEST_F(PostUploadActionsTest, AFileSavedAgainAfterItWasSentIsNeverMovedHandedOve
     EXPECT_TRUE(problems.isEmpty());
 
     // The version that was sent goes.
-    const QString path = write(QStringLiteral("out/photo.jpg"), "sent");
-    EXPECT_EQ(all[2].run(path, versionOf(path)), PostUploadActions::Outcome::done);
+    const QString path = write("photo.jpg", "sent");
+    EXPECT_EQ(all[2].run(path, versionOf(path), tree()), PostUploadActions::Outcome::done);
     EXPECT_FALSE(QFile::exists(path));
 }
 
 TEST_F(PostUploadActionsTest, ArchiveProblemsAreSaidAndAnOccupiedNameKeepsTheFile)
 {
-    const QString path = write(QStringLiteral("out/a.jpg"), "a");
+    const QString path = write("a.jpg", "a");
     const LocalFileVersion sent = versionOf(path);
     const QString missing = env.root() + QStringLiteral("/no-archive");
-    PostUploadActions(PostUploadAction::moveToArchive(missing), false, report).run(path, sent);
+    PostUploadActions(PostUploadAction::moveToArchive(missing), false, report).run(path, sent, tree());
     ASSERT_EQ(problems.size(), 1);
     EXPECT_EQ(
         problems[0],
@@ -89,7 +111,7 @@ TEST_F(PostUploadActionsTest, ArchiveProblemsAreSaidAndAnOccupiedNameKeepsTheFil
     if (::geteuid() != 0) { // root writes anywhere
         const QString locked = env.makeDir(QStringLiteral("locked"));
         ::chmod(QFile::encodeName(locked).constData(), 0500);
-        PostUploadActions(PostUploadAction::moveToArchive(locked), false, report).run(path, sent);
+        PostUploadActions(PostUploadAction::moveToArchive(locked), false, report).run(path, sent, tree());
         ASSERT_EQ(problems.size(), 2);
         EXPECT_TRUE(problems[1].contains(QStringLiteral("is not writable"))) << problems[1].toStdString();
         ::chmod(QFile::encodeName(locked).constData(), 0700);
@@ -99,11 +121,11 @@ TEST_F(PostUploadActionsTest, ArchiveProblemsAreSaidAndAnOccupiedNameKeepsTheFil
     const QString archive = env.makeDir(QStringLiteral("archive"));
     write(QStringLiteral("archive/a.jpg"), "older");
     problems.clear();
-    PostUploadActions(PostUploadAction::moveToArchive(archive), false, report).run(path, sent);
+    PostUploadActions(PostUploadAction::moveToArchive(archive), false, report).run(path, sent, tree());
     EXPECT_TRUE(problems.isEmpty());
     EXPECT_EQ(readFile(path), "a");
     EXPECT_EQ(readFile(archive + QStringLiteral("/a.jpg")), "older");
-    PostUploadActions(PostUploadAction::moveToArchive(archive), true, report).run(path, sent);
+    PostUploadActions(PostUploadAction::moveToArchive(archive), true, report).run(path, sent, tree());
     EXPECT_FALSE(QFile::exists(path)) << "uploaded, and deleted as asked";
     EXPECT_EQ(readFile(archive + QStringLiteral("/a.jpg")), "older");
 }
@@ -122,7 +144,7 @@ TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
         GTEST_SKIP() << "the temporary folder and /dev/shm are one file system here";
     }
     const QByteArray bytes(3 * 1024 * 1024 + 17, 'c');
-    const QString path = write(QStringLiteral("out/big.raw"), bytes);
+    const QString path = write("big.raw", bytes);
     ::chmod(QFile::encodeName(path).constData(), 0640);
     const LocalFileVersion sent = versionOf(path);
     // A copy cut short by a kill earlier leaves its hidden temporary name, which is cleaned up.
@@ -131,7 +153,7 @@ TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
     stale.write("partial");
     stale.close();
 
-    EXPECT_EQ(PostUploadActions::moveIntoFolder(path, other.path(), sent), std::nullopt);
+    EXPECT_EQ(PostUploadActions::moveIntoFolder(path, other.path(), sent, tree()), std::nullopt);
     EXPECT_FALSE(QFile::exists(path));
     const QString archived = other.path() + QStringLiteral("/big.raw");
     EXPECT_EQ(readFile(archived), bytes);
@@ -152,8 +174,9 @@ TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
                            QStringLiteral("size=1m"), QStringLiteral("tmpfs"), full}) != 0) {
         GTEST_SKIP() << "a small file system needs mount rights";
     }
-    const QString second = write(QStringLiteral("out/second.raw"), bytes);
-    const std::optional<QString> problem = PostUploadActions::moveIntoFolder(second, full, versionOf(second));
+    const QString second = write("second.raw", bytes);
+    const std::optional<QString> problem =
+        PostUploadActions::moveIntoFolder(second, full, versionOf(second), tree());
     ASSERT_TRUE(problem.has_value());
     EXPECT_TRUE(problem->contains(QStringLiteral("No space left on device"))) << problem->toStdString();
     EXPECT_EQ(readFile(second), bytes);

@@ -1,0 +1,105 @@
+#include "platform/WatchedTree.h"
+
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+using namespace ondrix;
+using Resolution = WatchedTree::Resolution;
+
+namespace {
+
+class WatchedTreeTest : public ::testing::TestWithParam<Resolution> {
+protected:
+    void SetUp() override
+    {
+        m_base = QFileInfo(m_env.root()).canonicalFilePath();
+        m_root = m_base + QStringLiteral("/drop/watched");
+        m_env.writeFile(QStringLiteral("drop/watched/sub/b.bin"), "shared");
+        m_env.writeFile(QStringLiteral("drop/watched/a.bin"), "top");
+        m_env.writeFile(QStringLiteral("private/b.bin"), "secret");
+        m_env.writeFile(QStringLiteral("private/watched/sub/b.bin"), "secret too");
+    }
+    QString at(const QString& relative) const { return m_base + QLatin1Char('/') + relative; }
+    static QByteArray contents(const FileDescriptor& fd)
+    {
+        char buffer[64];
+        const ssize_t got = fd.isValid() ? ::read(fd.get(), buffer, sizeof buffer) : -1;
+        return got < 0 ? QByteArray("<unreadable>") : QByteArray(buffer, got);
+    }
+
+    test::TestEnvironment m_env;
+    QString m_base;
+    QString m_root;
+};
+
+TEST_P(WatchedTreeTest, ReachesFilesBelowTheRootAndNothingThroughALink)
+{
+    const WatchedTree tree(m_root, GetParam());
+    ASSERT_TRUE(tree.isValid()) << tree.error();
+    EXPECT_EQ(contents(tree.open(m_root + QStringLiteral("/sub/b.bin"), O_RDONLY)), "shared");
+
+    // A sub-folder swapped for a link to a private folder holding a file of the same name; a file that is a
+    // link itself; a path that leaves the root.
+    ASSERT_TRUE(QDir().rename(at(QStringLiteral("drop/watched/sub")), at(QStringLiteral("drop/moved"))));
+    ASSERT_TRUE(QFile::link(at(QStringLiteral("private")), at(QStringLiteral("drop/watched/sub"))));
+    ASSERT_TRUE(QFile::link(at(QStringLiteral("private/b.bin")), at(QStringLiteral("drop/watched/c.bin"))));
+    const struct {
+        QString path;
+        int error;
+    } refused[] = {
+        {m_root + QStringLiteral("/sub/b.bin"), ELOOP},
+        {m_root + QStringLiteral("/../../private/b.bin"), EXDEV},
+        {at(QStringLiteral("private/b.bin")), EXDEV},
+    };
+    for (const auto& [path, error] : refused) {
+        errno = 0;
+        EXPECT_FALSE(tree.open(path, O_RDONLY).isValid()) << qPrintable(path);
+        EXPECT_EQ(errno, error) << qPrintable(path);
+        struct stat info {};
+        EXPECT_EQ(tree.stat(path, info), error) << qPrintable(path);
+        EXPECT_EQ(tree.unlink(path), error) << qPrintable(path);
+    }
+    // A file that is a link is not opened; looked at and removed, it is the link itself.
+    errno = 0;
+    EXPECT_FALSE(tree.open(m_root + QStringLiteral("/c.bin"), O_RDONLY).isValid());
+    EXPECT_EQ(errno, ELOOP);
+    EXPECT_EQ(test::readFile(at(QStringLiteral("private/b.bin"))), "secret");
+
+    struct stat info {};
+    ASSERT_EQ(tree.stat(m_root + QStringLiteral("/c.bin"), info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(tree.unlink(m_root + QStringLiteral("/c.bin")), 0);
+    EXPECT_EQ(test::readFile(at(QStringLiteral("private/b.bin"))), "secret");
+    EXPECT_EQ(tree.unlink(m_root + QStringLiteral("/a.bin")), 0);
+    EXPECT_FALSE(QFileInfo::exists(m_root + QStringLiteral("/a.bin")));
+}
+
+TEST_P(WatchedTreeTest, TheRootStaysTheFolderThatWasOpenedWhenItsParentIsSwapped)
+{
+    const WatchedTree tree(m_root, GetParam());
+    ASSERT_TRUE(tree.isValid());
+    ASSERT_TRUE(QDir().rename(at(QStringLiteral("drop")), at(QStringLiteral("drop.old"))));
+    ASSERT_TRUE(QFile::link(at(QStringLiteral("private")), at(QStringLiteral("drop"))));
+    EXPECT_EQ(contents(tree.open(m_root + QStringLiteral("/sub/b.bin"), O_RDONLY)), "shared");
+    EXPECT_EQ(tree.unlink(m_root + QStringLiteral("/sub/b.bin")), 0);
+    EXPECT_EQ(test::readFile(at(QStringLiteral("private/watched/sub/b.bin"))), "secret too");
+
+    // Opened again by its name, the root is refused: a link stands on its way now.
+    const WatchedTree again(m_root, GetParam());
+    EXPECT_FALSE(again.isValid());
+    EXPECT_EQ(again.error(), ELOOP);
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolutions, WatchedTreeTest,
+                         ::testing::Values(Resolution::automatic, Resolution::walk));
+
+} // namespace
