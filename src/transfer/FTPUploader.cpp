@@ -258,6 +258,8 @@ CURLcode FTPUploader::runCommands(const QList<QByteArray>& lines, CurlHandle& ha
     }
     handle.setServer(m_connection, QByteArrayLiteral("/"));
     handle.set(CURLOPT_CONNECTTIMEOUT, 10L);
+    // A stalled server must not hold a transfer thread (and a stop) for the upload's limit of days.
+    handle.set(CURLOPT_TIMEOUT, kCommandTimeoutSeconds);
     handle.set(CURLOPT_NOSIGNAL, 1L);
     handle.set(CURLOPT_WRITEFUNCTION, &discard);
     handle.set(CURLOPT_QUOTE, commands);
@@ -307,7 +309,7 @@ std::variant<std::optional<qint64>, FTPError> FTPUploader::remoteFileSize(const 
     handle.setServer(m_connection, percentEncodePath(remotePath));
     handle.set(CURLOPT_NOBODY, 1L);
     handle.set(CURLOPT_CONNECTTIMEOUT, 10L);
-    handle.set(CURLOPT_TIMEOUT, 60L);
+    handle.set(CURLOPT_TIMEOUT, kCommandTimeoutSeconds);
     handle.set(CURLOPT_NOSIGNAL, 1L);
     handle.set(CURLOPT_WRITEFUNCTION, &discard);
     handle.applyProtocolOptions(m_connection);

@@ -36,6 +36,9 @@ public:
 
     enum class ConnectionReuse { shared, none };
 
+    // The longest a command without a transfer (folder, rename, delete, size) may take.
+    static constexpr long kCommandTimeoutSeconds = 60;
+
     explicit FTPUploader(PushConnection connection, ConnectionReuse reuse = ConnectionReuse::shared);
 
     const PushConnection& connection() const { return m_connection; }

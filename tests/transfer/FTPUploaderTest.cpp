@@ -364,6 +364,27 @@ TEST_F(FTPUploaderTest, BadInputFailsCleanly)
             EXPECT_FALSE(broken.createDirectory(QStringLiteral("/d")));
         }
     }
+
+    // Commands without a transfer end within the command limit: a stalled server does not hold them for
+    // the days an SFTP upload may take.
+    const ClosedPort closed;
+    for (const TransferProtocol protocol : allTransferProtocols()) {
+        PushConnection connection;
+        connection.transferProtocol = protocol;
+        connection.host = QStringLiteral("127.0.0.1");
+        connection.port = closed.port();
+        FTPUploader commands(connection);
+        std::vector<std::optional<qint64>> limits;
+        commands.setHandleInspector(
+            [&](const CurlHandle& handle) { limits.push_back(handle.numberOption(CURLOPT_TIMEOUT)); });
+        (void)commands.createDirectory(QStringLiteral("/d"));
+        (void)commands.renameReplacing(QStringLiteral("/a"), QStringLiteral("/b"));
+        (void)commands.remoteFileSize(QStringLiteral("/a"));
+        ASSERT_FALSE(limits.empty());
+        for (const std::optional<qint64>& limit : limits) {
+            EXPECT_EQ(limit, FTPUploader::kCommandTimeoutSeconds) << int(protocol);
+        }
+    }
 }
 
 TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
