@@ -21,7 +21,8 @@ namespace {
 
 constexpr int kScheduleIntervalMs = 3600 * 1000;
 constexpr int kTransferTimeoutMs = 30000;
-constexpr qint64 kMaxFeedBytes = 64 * 1024;
+// A feed is a few hundred bytes; an answer beyond this is cut off rather than held in memory whole.
+constexpr qint64 kMaxFeedBytes = 1024 * 1024;
 
 QList<int> versionParts(QString text)
 {
@@ -116,6 +117,12 @@ void UpdateChecker::checkNow(bool userInitiated)
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Ondrix"));
     request.setTransferTimeout(kTransferTimeoutMs);
     QNetworkReply* reply = m_network->get(request);
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
+        if (received > kMaxFeedBytes) {
+            reply->setProperty("ondrixTooLarge", true);
+            reply->abort();
+        }
+    });
     connect(reply, &QNetworkReply::finished, this, [this, reply, userInitiated] {
         reply->deleteLater();
         m_inFlight = false;
@@ -129,8 +136,10 @@ void UpdateChecker::finished(QNetworkReply* reply, bool userInitiated)
     const QJsonObject feed = QJsonDocument::fromJson(body).object();
     const QString version = feed.value(QStringLiteral("version")).toString();
     if (reply->error() != QNetworkReply::NoError || version.isEmpty()) {
-        const QString reason = reply->error() != QNetworkReply::NoError ? reply->errorString()
-                                                                        : tr("the answer holds no version");
+        const QString reason = reply->property("ondrixTooLarge").toBool()
+                                   ? tr("the answer is larger than a feed can be")
+                               : reply->error() != QNetworkReply::NoError ? reply->errorString()
+                                                                          : tr("the answer holds no version");
         qCWarning(lcUpdates).noquote() << "[UpdateChecker] Check failed:" << reason;
         if (userInitiated) {
             tell(QStringLiteral("ondrix-update-check"), tr("Could not check for updates"),

@@ -5,17 +5,32 @@
 #include "transfer/CurlGlobal.h"
 #include "transfer/CurlHandle.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 namespace ondrix {
 
 namespace {
 
-size_t appendToBuffer(char* data, size_t size, size_t count, void* buffer)
+// A listing as it arrives, up to a limit: a server that sends without end must not use up the memory.
+struct ListingBuffer {
+    QByteArray bytes;
+    qint64 limit = 0;
+    bool overflowed = false;
+};
+
+size_t appendToBuffer(char* data, size_t size, size_t count, void* target)
 {
     const size_t bytes = size * count;
+    auto* buffer = static_cast<ListingBuffer*>(target);
     if (data == nullptr || buffer == nullptr || bytes == 0) {
         return 0;
     }
-    static_cast<QByteArray*>(buffer)->append(data, static_cast<qsizetype>(bytes));
+    if (qint64(buffer->bytes.size()) + qint64(bytes) > buffer->limit) {
+        buffer->overflowed = true;
+        return 0; // libcurl ends the transfer
+    }
+    buffer->bytes.append(data, static_cast<qsizetype>(bytes));
     return bytes;
 }
 
@@ -54,7 +69,8 @@ std::variant<QString, FTPError> CurlTransferClient::fetch(const QByteArray& url,
     if (!handle.isValid()) {
         return CurlHandle::initializationFailure();
     }
-    QByteArray buffer;
+    ListingBuffer buffer;
+    buffer.limit = m_maxListingBytes;
     handle.set(CURLOPT_URL, url);
     handle.set(CURLOPT_USERPWD, (m_config.username + u':' + m_config.password).toUtf8());
     setUp(handle);
@@ -69,12 +85,19 @@ std::variant<QString, FTPError> CurlTransferClient::fetch(const QByteArray& url,
         m_inspector(handle);
     }
     const CURLcode result = handle.perform();
+    if (buffer.overflowed) {
+        return FTPError::transferFailed(
+            QCoreApplication::translate("CurlTransferClient",
+                                        "The server's listing of this folder is larger than %1, so it is not "
+                                        "shown; open a sub-folder, or tidy this folder on the server")
+                .arg(QLocale::c().formattedDataSize(m_maxListingBytes, 0, QLocale::DataSizeIecFormat)));
+    }
     if (result != CURLE_OK) {
         return handle.errorFor(result);
     }
     // Names are bytes on the server too: one that is not UTF-8 keeps its bytes (and stays usable for rename
     // and delete) instead of spoiling the whole listing.
-    return FileName::decode(buffer);
+    return FileName::decode(buffer.bytes);
 }
 
 std::variant<QString, FTPError> CurlTransferClient::fetchListing(const QByteArray& url) const

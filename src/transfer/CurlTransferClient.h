@@ -51,6 +51,10 @@ public:
 
     void setHandleInspector(HandleInspector inspector) { m_inspector = std::move(inspector); }
 
+    // A listing larger than this fails with an error that says so.
+    static constexpr qint64 kMaxListingBytes = 64LL * 1024 * 1024;
+    void setMaxListingBytes(qint64 bytes) { m_maxListingBytes = bytes; }
+
 private:
     enum class ListingKind { full, namesOnly, facts };
     std::variant<QString, FTPError> fetch(const QByteArray& url, ListingKind kind) const;
@@ -60,6 +64,7 @@ private:
     PushConnection m_config;
     std::shared_ptr<CurlConnectionCache> m_cache;
     HandleInspector m_inspector;
+    qint64 m_maxListingBytes = kMaxListingBytes;
     // Set once the server turned MLSD down; shared by copies, read and written on pool threads.
     std::shared_ptr<std::atomic_bool> m_factsRefused = std::make_shared<std::atomic_bool>(false);
 };

@@ -24,11 +24,12 @@ public:
     QList<NotificationRequest> posted;
 };
 
-// Answers every request with `body` as JSON and keeps the request texts.
+// Answers every request with `body` as JSON and keeps the request texts; an endless server keeps sending.
 class FeedServer : public QTcpServer {
 public:
     QByteArray body;
     QList<QByteArray> requests;
+    bool endless = false;
 
     FeedServer()
     {
@@ -38,6 +39,16 @@ public:
                 connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
                     const QByteArray request = socket->readAll();
                     requests << request;
+                    if (endless) {
+                        socket->write(
+                            "HTTP/1.1 200 OK\r\nContent-Type: application/json\r\n\r\n{\"notes\": \"");
+                        connect(socket, &QTcpSocket::bytesWritten, socket, [socket] {
+                            if (socket->bytesToWrite() < 65536) {
+                                socket->write(QByteArray(65536, 'x'));
+                            }
+                        });
+                        return;
+                    }
                     socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nConnection: close\r\n"
                                   "Content-Length: " +
                                   QByteArray::number(body.size()) + "\r\n\r\n" + body);
@@ -108,6 +119,14 @@ TEST(UpdateChecker, TellsAboutANewerVersionAtMostDailyAndSendsNothingAboutTheMac
     checker.checkNow(true);
     ASSERT_TRUE(checked.wait(10000));
     EXPECT_EQ(center.posted.last().title, QStringLiteral("Could not check for updates"));
+
+    // So is an answer that never ends: it is cut off, not held in memory.
+    feed.endless = true;
+    checker.checkNow(true);
+    ASSERT_TRUE(checked.wait(10000));
+    EXPECT_FALSE(checked.last().at(1).toBool());
+    EXPECT_TRUE(center.posted.last().body.contains(QLatin1String("larger than a feed can be")))
+        << center.posted.last().body.toStdString();
 
     // Plain HTTP to anything but this machine is never fetched (asked without a request going out).
     EXPECT_FALSE(UpdateChecker::mayFetch(QUrl(QStringLiteral("http://ondrix.io/linux.json"))));

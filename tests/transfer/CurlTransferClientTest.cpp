@@ -169,6 +169,14 @@ TEST_F(CurlTransferClientTest, FtpOperationsOnARealServer)
     EXPECT_EQ(
         names(text(CurlTransferClient(active).fetchListing(FTPBrowserService::listingUrl(active, "/")))),
         QStringList({"Sub Folder/", "empty/"}));
+
+    // A listing beyond the limit ends with an error that says so, not with memory used up.
+    CurlTransferClient capped(server.connection());
+    capped.setMaxListingBytes(40);
+    const auto tooLarge = capped.fetchListing(FTPBrowserService::listingUrl(server.connection(), "/"));
+    ASSERT_TRUE(std::holds_alternative<FTPError>(tooLarge));
+    EXPECT_TRUE(std::get<FTPError>(tooLarge).description().contains("larger than 40 bytes"))
+        << std::get<FTPError>(tooLarge).description().toStdString();
 }
 
 // A server that does not know MLSD (as vsftpd) is listed with LIST, and asked for MLSD only the first time.
