@@ -1,5 +1,7 @@
 #include "records/LogService.h"
 
+#include "platform/FileName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <limits>
 #include <memory>
@@ -107,9 +110,54 @@ LogService::~LogService()
     }
 }
 
+namespace {
+
+// Characters a log line shows by a name instead: line breaks and other controls (a name with a line feed
+// would forge a line of its own, an escape sequence would rewrite the terminal that shows the file), lone
+// surrogates (no UTF-8 exists for them) and the marks that reverse the direction of the text after them.
+bool needsEscape(char16_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c < 0xA0) || QChar::isSurrogate(c) || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
+} // namespace
+
+QString LogService::escaped(const QString& message)
+{
+    // Bytes of a file name that are not UTF-8 as \xNN, as everywhere names are shown.
+    const QString text = FileName::displayName(message);
+    const auto plain = [](QChar c) { return !needsEscape(c.unicode()); };
+    if (std::all_of(text.cbegin(), text.cend(), plain)) {
+        return text;
+    }
+    QString out;
+    out.reserve(text.size() + 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out += text[i];
+            out += text[++i];
+        } else if (c == u'\n') {
+            out += QLatin1String("\\n");
+        } else if (c == u'\r') {
+            out += QLatin1String("\\r");
+        } else if (c == u'\t') {
+            out += QLatin1String("\\t");
+        } else if (c < 0xA0 && needsEscape(c)) {
+            out += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
+        } else if (needsEscape(c)) {
+            out += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 void LogService::log(const QString& message, LogEntry::LogLevel level)
 {
-    LogEntry entry{randomUuid(), m_clock(), level, message};
+    LogEntry entry{randomUuid(), m_clock(), level, escaped(message)};
     const bool scheduleDelivery = m_writer.submit([&] {
         m_toWrite.push_back(entry);
         m_toAnnounce.append(entry);

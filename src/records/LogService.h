@@ -45,6 +45,10 @@ public:
 
     // The timestamp of a line in the file: "yyyy-MM-dd HH:mm:ss" in local time.
     static QString formatTimestamp(const QDateTime& timestamp);
+    // `message` as every entry keeps it: control characters by name ("\n", "\x1b"), lone surrogates and
+    // direction marks as "\uXXXX", bytes of a file name that were not UTF-8 as "\xNN"; one line, as
+    // written.
+    static QString escaped(const QString& message);
 
 Q_SIGNALS:
     void entriesChanged();

@@ -1,6 +1,7 @@
 #include "records/LogService.h"
 
 #include "platform/AppPaths.h"
+#include "platform/FileName.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
@@ -110,7 +111,7 @@ TEST(LogService, LinesHaveTheFixedFormat)
               QByteArray("[2025-01-02 09:05:03] [WARN] [Photos] Queued: a.jpg\n"
                          "[2025-01-02 09:05:03] [OK  ] ok\n"
                          "[2025-01-02 09:05:03] [ERR ] err\n"
-                         "[2025-01-02 09:05:03] [INFO] two\nlines\n"
+                         "[2025-01-02 09:05:03] [INFO] two\\nlines\n"
                          "[2025-01-02 09:05:03] [INFO] Grüße\n"));
     // Earlier runs never show up in the list.
     settle(again);
@@ -147,20 +148,35 @@ TEST(LogService, ALogMovedAwayOrDeletedStartsAgainUnderItsName)
     EXPECT_EQ(modeOf(path), 0600);
 }
 
-TEST(LogService, UnencodableMessagesStayInMemoryOnly)
+// File names are whatever others made them: a line feed or an escape sequence in one neither forges a line
+// nor reaches a terminal, and a name that is not UTF-8 is shown, not dropped.
+TEST(LogService, NamesAreShownEscapedOnOneLine)
 {
     TestEnvironment env;
     LogService log(AppPaths::logFile());
-    const QString loneHigh = QStringLiteral("bad ") + QChar(0xD800) + QStringLiteral(" end");
-    const QString loneLow = QString(QChar(0xDC00));
-    log.log(loneHigh, Level::error);
-    log.log(loneLow, Level::error);
-    log.log(QStringLiteral("pair ") + QString::fromUcs4(U"\U0001F600"), Level::info);
+    const struct {
+        QString message;
+        QString shown;
+    } cases[] = {
+        {QStringLiteral("✓ a.jpg\n[2026-01-01 00:00:00] [INFO] forged"),
+         QStringLiteral("✓ a.jpg\\n[2026-01-01 00:00:00] [INFO] forged")},
+        {QStringLiteral("x\x1b[2Jy\r\t\x7f") + QChar(0x9b), QStringLiteral("x\\x1b[2Jy\\r\\t\\x7f\\x9b")},
+        {QStringLiteral("caf") + FileName::decode("\xe9") + QStringLiteral(".jpg"),
+         QStringLiteral("caf\\xE9.jpg")},
+        {QStringLiteral("bad ") + QChar(0xD800) + QStringLiteral(" end"), QStringLiteral("bad \\ud800 end")},
+        {QStringLiteral("txt.") + QChar(0x202E) + QStringLiteral("gpj"), QStringLiteral("txt.\\u202egpj")},
+        {QStringLiteral("pair ") + QString::fromUcs4(U"\U0001F600"), QStringLiteral("pair 😀")},
+    };
+    QStringList expected;
+    for (const auto& [message, shown] : cases) {
+        log.log(message, Level::info);
+        expected << shown;
+    }
     settle(log);
-    EXPECT_EQ(messages(log.entries()), (QStringList{loneHigh, loneLow, QStringLiteral("pair 😀")}));
+    EXPECT_EQ(messages(log.entries()), expected);
     const QByteArray file = readFile(log.logFilePath());
-    EXPECT_EQ(file.count('\n'), 1);
-    EXPECT_TRUE(file.endsWith("[INFO] pair \xF0\x9F\x98\x80\n"));
+    EXPECT_EQ(file.count('\n'), qsizetype(std::size(cases)));
+    EXPECT_TRUE(file.contains("[INFO] caf\\xE9.jpg\n"));
 }
 
 TEST(LogService, UnwritableFolderLosesOnlyTheFile)
