@@ -19,6 +19,7 @@
 #include "supervision/ConnectionsManager.h"
 #include "supervision/DiskSpaceGuard.h"
 #include "supervision/ScheduleSupervisor.h"
+#include "transfer/SshKnownHosts.h"
 
 #include <QDBusConnection>
 #include <QTimer>
@@ -49,6 +50,9 @@ Application::Application(const StoreOpened& storeOpened, QObject* parent)
     // Images whose keywords cannot be written go up without them; the activity log says why.
     IPTCMetadataService::setProblemReporter(
         [log = m_log.get()](const QString& problem) { log->log(problem, LogEntry::LogLevel::error); });
+    // A server key trusted on first use is said once, with its fingerprint, so it can be checked.
+    SshKnownHosts::setNoticeReporter(
+        [log = m_log.get()](const QString& notice) { log->log(notice, LogEntry::LogLevel::warning); });
     m_stats = std::make_unique<StatsService>(*m_store);
     m_history = std::make_unique<HistoryService>(AppPaths::historyFile());
     m_sounds = std::make_unique<CanberraSoundPlayer>(CanberraSoundPlayer::findSoundDirectory());
@@ -80,6 +84,7 @@ Application::~Application()
     m_manager->stopAll();
     m_transferPool.waitForDone();
     IPTCMetadataService::setProblemReporter({});
+    SshKnownHosts::setNoticeReporter({});
     m_diskSpace.reset();
     m_schedule.reset();
     m_manager.reset();

@@ -212,6 +212,9 @@ CURLcode CurlHandle::perform()
 FTPError CurlHandle::errorFor(CURLcode code) const
 {
     const int number = static_cast<int>(code);
+    if (code == CURLE_PEER_FAILED_VERIFICATION && m_hostKeyCheck.refusedUnusableFile) {
+        return FTPError::curlExitCode(number, SshKnownHosts::unusableFileMessage(m_hostKeyCheck.file));
+    }
     if (code == CURLE_PEER_FAILED_VERIFICATION && m_hostKeyCheck.refusedChangedKey) {
         return FTPError::curlExitCode(
             number,

@@ -1,5 +1,7 @@
 #include "transfer/SshKnownHosts.h"
 
+#include "platform/FileName.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -24,6 +26,9 @@ std::mutex& fileLock()
     static std::mutex lock;
     return lock;
 }
+
+std::mutex noticeLock;
+std::function<void(const QString&)> noticeReporter;
 
 // The algorithm name at the start of an SSH public key blob (uint32 length, then the name).
 QByteArray keyTypeOf(const QByteArray& blob)
@@ -86,7 +91,13 @@ SshKnownHosts::Verdict SshKnownHosts::check(const QString& file, const QString& 
     QFile known(file);
     bool hostKnown = false;
     bool endsWithNewline = true;
-    if (known.open(QIODevice::ReadOnly)) {
+    if (!known.open(QIODevice::ReadOnly) && FileName::exists(file)) {
+        // Read as empty, every key would be new and taken on trust.
+        qCWarning(lcKnownHosts, "[SshKnownHosts] cannot read %s: %s", qUtf8Printable(file),
+                  qUtf8Printable(known.errorString()));
+        return Verdict::unusable;
+    }
+    if (known.isOpen()) {
         const QByteArray contents = known.readAll();
         endsWithNewline = contents.isEmpty() || contents.endsWith('\n');
         for (const QByteArray& rawLine : contents.split('\n')) {
@@ -116,15 +127,26 @@ SshKnownHosts::Verdict SshKnownHosts::check(const QString& file, const QString& 
     // Owner-only like every file of ours: which servers the user trusts is nobody else's business. A file
     // an older version left readable by others is tightened on the next write.
     constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    // A key that cannot be written down would be taken on trust again at every connection, whatever it is.
     if (!known.open(QIODevice::WriteOnly | QIODevice::Append, kOwnerOnly)) {
-        // The connection is still trusted for this time; the next one asks again.
         qCWarning(lcKnownHosts, "[SshKnownHosts] cannot write %s: %s", qUtf8Printable(file),
                   qUtf8Printable(known.errorString()));
-        return Verdict::added;
+        return Verdict::unusable;
     }
     known.setPermissions(kOwnerOnly);
-    known.write((endsWithNewline ? QByteArray() : QByteArray("\n")) + pattern + ' ' + type + ' ' + key +
-                '\n');
+    const QByteArray line =
+        (endsWithNewline ? QByteArray() : QByteArray("\n")) + pattern + ' ' + type + ' ' + key + '\n';
+    if (known.write(line) != line.size() || !known.flush()) {
+        return Verdict::unusable;
+    }
+    const std::lock_guard noticeGuard(noticeLock);
+    if (noticeReporter) {
+        noticeReporter(
+            QCoreApplication::translate("SshKnownHosts",
+                                        "Trusted the SSH host key of %1 on first use: %2 %3. If this "
+                                        "is not the server's key, remove its line from %4.")
+                .arg(QString::fromUtf8(pattern), QString::fromLatin1(type), fingerprint(keyBlob), file));
+    }
     return Verdict::added;
 }
 
@@ -138,6 +160,30 @@ QString SshKnownHosts::changedKeyMessage(const QString& file, const QString& hos
                "been reinstalled, or someone may be intercepting the connection. If you expect the change, "
                "remove the line for %1 from that file (ssh-keygen -R \"%1\" -f \"%2\") and connect again.")
         .arg(pattern, file);
+}
+
+QString SshKnownHosts::unusableFileMessage(const QString& file)
+{
+    return QCoreApplication::translate(
+               "SshKnownHosts", "The file of trusted SSH host keys %1 cannot be read or written, so no "
+                                "server key can be checked; make it readable and writable by you (or "
+                                "remove it) and connect again.")
+        .arg(file);
+}
+
+QString SshKnownHosts::fingerprint(const QByteArray& keyBlob)
+{
+    QByteArray digest = QCryptographicHash::hash(keyBlob, QCryptographicHash::Sha256).toBase64();
+    while (digest.endsWith('=')) {
+        digest.chop(1);
+    }
+    return QStringLiteral("SHA256:") + QString::fromLatin1(digest);
+}
+
+void SshKnownHosts::setNoticeReporter(std::function<void(const QString&)> reporter)
+{
+    const std::lock_guard guard(noticeLock);
+    noticeReporter = std::move(reporter);
 }
 
 int SshHostKeyCheck::hostKeyCallback(void* check, int, const char* key, size_t keyLength)
@@ -156,6 +202,9 @@ int SshHostKeyCheck::hostKeyCallback(void* check, int, const char* key, size_t k
         return CURLKHMATCH_OK;
     case SshKnownHosts::Verdict::changed:
         self->refusedChangedKey = true;
+        return CURLKHMATCH_MISMATCH;
+    case SshKnownHosts::Verdict::unusable:
+        self->refusedUnusableFile = true;
         return CURLKHMATCH_MISMATCH;
     }
     return CURLKHMATCH_MISMATCH;

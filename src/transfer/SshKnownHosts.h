@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace ondrix {
 
 // Trust on first use for SFTP host keys, in an OpenSSH-format known_hosts file of our own: the first key a
@@ -12,7 +14,14 @@ namespace ondrix {
 // threads of the process check and append under one lock, so two first connections add one line.
 class SshKnownHosts {
 public:
-    enum class Verdict { trusted, added, changed };
+    enum class Verdict {
+        trusted,
+        added,
+        changed,
+        // The file is there but cannot be read, or a new key cannot be written down: nothing is trusted, or
+        // every key would be accepted for ever.
+        unusable,
+    };
 
     // "$XDG_DATA_HOME/Ondrix/known_hosts".
     static QString defaultPath();
@@ -26,6 +35,14 @@ public:
 
     // What the user reads when the key of host:port no longer matches the one trusted in `file`.
     static QString changedKeyMessage(const QString& file, const QString& host, qint64 port);
+    // What the user reads when `file` cannot be used.
+    static QString unusableFileMessage(const QString& file);
+    // "SHA256:" and the unpadded base64 of the key's SHA-256, as ssh-keygen -l shows it.
+    static QString fingerprint(const QByteArray& keyBlob);
+
+    // Where a newly trusted key is said, in words for the activity log (once per host and key, when it is
+    // written down). Any thread may call it; an empty function stops it.
+    static void setNoticeReporter(std::function<void(const QString&)> reporter);
 };
 
 // One SFTP operation's host-key check, handed to libcurl as CURLOPT_SSH_HOSTKEYDATA with hostKeyCallback()
@@ -36,6 +53,7 @@ struct SshHostKeyCheck {
     QString host;
     qint64 port = 0;
     bool refusedChangedKey = false;
+    bool refusedUnusableFile = false;
 
     static int hostKeyCallback(void* check, int keyType, const char* key, size_t keyLength);
 };

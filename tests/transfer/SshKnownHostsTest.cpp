@@ -7,6 +7,7 @@
 #include <QMessageAuthenticationCode>
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <thread>
 #include <vector>
@@ -46,6 +47,38 @@ TEST(SshKnownHosts, TrustsOnFirstUseAndRefusesAChangedKeyPerPort)
     EXPECT_TRUE(ondrix::test::readFile(file).endsWith(
         QByteArray("\n127.0.0.1 ecdsa-sha2-nistp256 " + second.toBase64() + '\n')));
     EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, first), Verdict::trusted);
+}
+
+// A key taken on trust is said once, with the fingerprint ssh-keygen shows; a file that cannot be read or
+// written trusts nothing.
+TEST(SshKnownHosts, ANewKeyIsSaidOnceAndAnUnusableFileTrustsNothing)
+{
+    ondrix::test::TestEnvironment env;
+    const QString file = SshKnownHosts::defaultPath();
+    QStringList notices;
+    SshKnownHosts::setNoticeReporter([&](const QString& notice) { notices << notice; });
+    const QByteArray key = keyBlob("ssh-ed25519", "key");
+    const QString fingerprint = QStringLiteral("SHA256:") +
+                                QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256)
+                                                        .toBase64(QByteArray::OmitTrailingEquals));
+    EXPECT_EQ(SshKnownHosts::fingerprint(key), fingerprint);
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, key), Verdict::added);
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, key), Verdict::trusted);
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].contains(QStringLiteral("[127.0.0.1]:2222")) &&
+                notices[0].contains(QStringLiteral("ssh-ed25519 ") + fingerprint))
+        << notices[0].toStdString();
+    SshKnownHosts::setNoticeReporter({});
+
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root reads and writes files whatever their mode says";
+    }
+    QFile::setPermissions(file, QFileDevice::WriteOwner);
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, key), Verdict::unusable);
+    QFile::setPermissions(file, QFileDevice::ReadOwner);
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, key), Verdict::trusted);
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2223, key), Verdict::unusable);
+    EXPECT_EQ(notices.size(), 1);
 }
 
 TEST(SshKnownHosts, ReadsLinesWrittenByOpenSsh)
