@@ -24,11 +24,11 @@ class NetworkPathSource;
 class PowerMonitor;
 
 // Owns the configured connections and one running engine per enabled connection. It stores the list and the
-// locked ids on every change, replaces an engine whenever its connection is edited, pauses and resumes the
-// engines as the reasons to pause come and go, and folds the engines' states into the summary values the tray
-// icon and the popover show. It also reacts to the machine's surroundings: network loss and metered links
-// pause the uploads, sleep pauses them until the wake, idle sleep is held off while files upload, and free
-// disk space is measured.
+// locked ids on every change, hands an edit to the running engine or replaces the engine when the edit
+// changes what is uploaded where, pauses and resumes the engines as the reasons to pause come and go, and
+// folds the engines' states into the summary values the tray icon and the popover show. It also reacts to the
+// machine's surroundings: network loss and metered links pause the uploads, sleep pauses them until the wake,
+// idle sleep is held off while files upload, and free disk space is measured.
 //
 // Lives on the main thread; every operation and every change of an observable value happens there.
 class ConnectionsManager : public QObject {
@@ -97,6 +97,8 @@ public:
     QList<ConnectionEngine*> engines() const;
 
     void addConnection(const PushConnection& connection);
+    // Stores the edit. The running engine takes it as it runs when only its name, simultaneous uploads,
+    // stability wait, tags, keyword or bandwidth changed; otherwise the engine is stopped and started again.
     void updateConnection(const PushConnection& connection);
     void deleteConnection(const QUuid& connectionId);
     void toggleLock(const QUuid& connectionId);

@@ -187,11 +187,15 @@ void ConnectionRow::rebuildKeywordMenu()
     }
 }
 
-void ConnectionRow::setEngine(const std::optional<EngineState>& state, int activeJobs, bool stabilityChecking)
+void ConnectionRow::setEngine(const std::optional<EngineState>& state, int activeJobs, bool stabilityChecking,
+                              const QString& pausedFor)
 {
     m_state = state;
     const int jobs = state ? std::max(activeJobs, 0) : 0;
-    const QString status = MenuBarPresentation::connectionStatusText(m_connection, state, jobs);
+    const bool paused = m_connection.isEnabled && state && state->kind() == EngineState::Kind::paused;
+    const QString status = paused && !pausedFor.isEmpty()
+                               ? pausedFor
+                               : MenuBarPresentation::connectionStatusText(m_connection, state, jobs);
     m_status->setText(status);
     const bool error = m_connection.isEnabled && state && state->isError();
     m_status->setColour(PopoverIcons::colour(error ? PopoverTone::red : PopoverTone::secondary, palette()));

@@ -30,8 +30,10 @@ public:
     QUuid connectionId() const { return m_connection.id; }
     const PushConnection& connection() const { return m_connection; }
     void setConnection(const PushConnection& connection);
-    // What its engine does; none when no engine runs for the connection.
-    void setEngine(const std::optional<EngineState>& state, int activeJobs, bool stabilityChecking);
+    // What its engine does; none when no engine runs for the connection. A paused engine shows `pausedFor`,
+    // the reasons in words, when given.
+    void setEngine(const std::optional<EngineState>& state, int activeJobs, bool stabilityChecking,
+                   const QString& pausedFor = {});
 
     QString statusText() const;
     int badgeCount() const { return m_badgeCount; }

@@ -440,7 +440,7 @@ void MenuBarView::observe()
     });
     markOnChange(m, &ConnectionsManager::hasActiveEnginesChanged, m->hasActiveEngines(), Header);
     markOnChange(m, &ConnectionsManager::aggregatePausedChanged, m->aggregatePaused(), Header | Controls);
-    connect(&m->pauseReasons(), &PauseReasons::changed, this, [this] { mark(Header | Controls); });
+    connect(&m->pauseReasons(), &PauseReasons::changed, this, [this] { mark(Header | Controls | Jobs); });
     markOnChange(m, &ConnectionsManager::aggregateStateChanged, m->aggregateState(), Header);
     markOnChange(m, &ConnectionsManager::isPausedForNetworkChanged, m->isPausedForNetwork(), Header | Banner);
     markOnChange(m, &ConnectionsManager::isOnHotspotChanged, m->isOnHotspot(), Banner);
@@ -668,7 +668,8 @@ void MenuBarView::refreshJobs()
     ++m_jobRefreshes;
     for (ConnectionRow* row : std::as_const(m_rows)) {
         if (ConnectionEngine* engine = m_manager.engine(row->connectionId())) {
-            row->setEngine(engine->state(), int(engine->activeJobs().size()), engine->isStabilityChecking());
+            row->setEngine(engine->state(), int(engine->activeJobs().size()), engine->isStabilityChecking(),
+                           PauseReasons::describe(m_manager.pauseReasons().reasons(row->connectionId())));
         } else {
             row->setEngine(std::nullopt, 0, false);
         }

@@ -185,10 +185,16 @@ TEST_F(MenuBarViewTest, RowsFollowTheManagerAndTheirControlsEditThroughIt)
     EXPECT_TRUE(manager->aggregatePaused());
     EXPECT_EQ(view->pauseButton()->text(), "Resume");
     EXPECT_EQ(view->headerStatusText(), "Paused (by you)");
-    EXPECT_EQ(row("Archive")->statusText(), "Paused");
+    EXPECT_EQ(row("Archive")->statusText(), "Paused (by you)");
+    // A reason of the connection's own stays in its row when the user resumes.
+    manager->setHeld(off.id, PauseReasons::Reason::schedule, true);
+    settle();
+    EXPECT_EQ(row("Archive")->statusText(), "Paused (by you, outside the scheduled hours)");
     click(view->pauseButton());
     EXPECT_FALSE(manager->aggregatePaused());
     EXPECT_EQ(view->pauseButton()->text(), "Pause");
+    EXPECT_EQ(row("Archive")->statusText(), "Paused (outside the scheduled hours)");
+    manager->setHeld(off.id, PauseReasons::Reason::schedule, false);
     const bool sound = settings.playSoundOnDownload();
     click(view->muteButton());
     EXPECT_EQ(settings.playSoundOnDownload(), !sound);
@@ -282,7 +288,7 @@ TEST_F(MenuBarViewTest, NetworkPauseShowsItsBannerAndTheHotspotNeedsThePause)
     settle();
     EXPECT_EQ(view->bannerText(), "Paused — no internet connection");
     EXPECT_EQ(view->networkText(), "None");
-    EXPECT_EQ(view->connectionRows().first()->statusText(), "Paused");
+    EXPECT_EQ(view->connectionRows().first()->statusText(), "Paused (no network)");
     saveScreenshot(view.get(), QStringLiteral("popover-paused-network"));
 
     network.setPath({NetworkPath::Status::satisfied, false, {NetworkPath::InterfaceType::wiredEthernet}});
