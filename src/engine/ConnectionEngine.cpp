@@ -58,11 +58,6 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     , m_extensionFilter(connection.includedExtensions, connection.excludedExtensions)
     , m_task(std::make_shared<UploadTask>(connection))
     , m_record(std::make_shared<UploadedRecord>(services.store, connection))
-    , m_postUploadActions(connection.postUploadAction, connection.deleteLocalAfterUpload,
-                          [this](const QString& problem) {
-                              log(QStringLiteral("[%1] ").arg(m_connection.name) + problem,
-                                  LogEntry::LogLevel::warning);
-                          })
     , m_failureNotices(services.notifications, services.settings)
 {
     m_clock.start();
@@ -592,7 +587,8 @@ bool ConnectionEngine::isAlreadyUploaded(const QString& path) const
     return version && m_record->contains(path, version->modified, version->size);
 }
 
-UploadedRecord::Entry ConnectionEngine::uploadedVersion(const QString& path, const LocalFileVersion& sent) const
+UploadedRecord::Entry ConnectionEngine::uploadedVersion(const QString& path,
+                                                        const LocalFileVersion& sent) const
 {
     // The version the transfer opened is the one the server holds; a save during the upload is newer and
     // must not be recorded as uploaded.
@@ -773,11 +769,7 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
                 // The green tag goes with the file to the archive, and is on it when the script looks.
                 m_services.tags->settle(path);
             }
-            if (m_tree && m_postUploadActions.run(path, result.sent, *m_tree) ==
-                              PostUploadActions::Outcome::changedSinceUpload) {
-                log(prefix + tr("Changed during the upload, kept to go up again: ") + name,
-                    LogEntry::LogLevel::info);
-            }
+            runPostUploadActions(path, result.sent);
         }
         // One reading tells a file that is gone or unchanged (the usual case) from a newer version.
         if (!m_stopped) {
@@ -809,6 +801,38 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
     setState(EngineState::error(message));
     // Announced by the user's rule: after so many failures in a row, then the same notice updated.
     m_failureNotices.failed(path, name, m_connection.name, message);
+}
+
+void ConnectionEngine::runPostUploadActions(const QString& path, const LocalFileVersion& sent)
+{
+    if (!m_tree) {
+        return;
+    }
+    // On the pool: a copy into an archive on another disk takes as long as the file is big, and must not
+    // hold the main thread (nor a named pipe swapped in for the file, which the actions open without
+    // waiting). The job holds the folder as it was opened and the log, which outlives every engine, never
+    // the engine itself.
+    const QString prefix = QStringLiteral("[%1] ").arg(m_connection.name);
+    LogService* const logService = m_services.log;
+    auto job = [actions =
+                    PostUploadActions(m_connection.postUploadAction, m_connection.deleteLocalAfterUpload,
+                                      [logService, prefix](const QString& problem) {
+                                          if (logService) {
+                                              logService->log(prefix + problem, LogEntry::LogLevel::warning);
+                                          }
+                                      }),
+                tree = m_tree, path, sent, logService, prefix] {
+        if (actions.run(path, sent, *tree) == PostUploadActions::Outcome::changedSinceUpload && logService) {
+            logService->log(prefix + tr("Changed during the upload, kept to go up again: ") +
+                                fileNameOf(path),
+                            LogEntry::LogLevel::info);
+        }
+    };
+    if (m_services.transferPool != nullptr) {
+        m_services.transferPool->start(job);
+    } else {
+        job();
+    }
 }
 
 void ConnectionEngine::scheduleDelayedFlush()

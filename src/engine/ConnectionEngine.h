@@ -192,6 +192,8 @@ private:
     void handleResults(const QList<UploadResult>& results);
     void handleOutcome(const UploadResult& result, Finished& finished);
     UploadedRecord::Entry uploadedVersion(const QString& path, const LocalFileVersion& sent) const;
+    // The connection's action and deletion for an uploaded file, on the transfer pool.
+    void runPostUploadActions(const QString& path, const LocalFileVersion& sent);
     void scheduleDelayedFlush();
     void flushNotifications();
     void setTag(FinderTagService::UploadColour colour, const QString& path) const;
@@ -236,7 +238,6 @@ private:
     std::optional<QString> m_watchedFolder;
     // Shared with scans on the pool.
     const std::shared_ptr<UploadedRecord> m_record;
-    const PostUploadActions m_postUploadActions;
     FailureNotices m_failureNotices;
     std::optional<double> m_stabilityIntervalOverride;
     double m_safetyNetScanSeconds = kDefaultSafetyNetScanSeconds;

@@ -9,10 +9,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <future>
 #include <memory>
 
 using namespace ondrix;
@@ -163,6 +166,22 @@ TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
     ::stat(QFile::encodeName(archived).constData(), &copied);
     EXPECT_EQ(copied.st_mode & 0777, 0640u);
     EXPECT_EQ(qint64(copied.st_mtim.tv_sec) * 1000000000 + copied.st_mtim.tv_nsec, sent.modifiedNs);
+
+    // A named pipe swapped in for the file is not waited on (no writer would ever come) and not archived.
+    const QString piped = write("piped.raw", bytes);
+    const LocalFileVersion pipedSent = versionOf(piped);
+    ASSERT_TRUE(QFile::remove(piped));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(piped).constData(), 0600), 0);
+    auto moving = std::async(std::launch::async, [&] {
+        return PostUploadActions::moveIntoFolder(piped, other.path(), pipedSent, tree());
+    });
+    const bool returned = moving.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    if (!returned) {
+        ::close(::open(QFile::encodeName(piped).constData(), O_WRONLY | O_NONBLOCK)); // lets it go
+    }
+    EXPECT_TRUE(returned) << "the move waited for a writer of a named pipe";
+    EXPECT_EQ(moving.get(), std::nullopt);
+    EXPECT_FALSE(QFile::exists(other.path() + QStringLiteral("/piped.raw")));
 
     // A copy that cannot be completed (a file system that is full) leaves nothing in the archive and the
     // file in place, and says why.
