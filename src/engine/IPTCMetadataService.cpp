@@ -40,6 +40,15 @@ constexpr std::array<QLatin1StringView, 8> imageExtensions{
 std::mutex problemReporterMutex;
 std::function<void(const QString&)> problemReporter;
 
+void reportProblem(const QString& message)
+{
+    qCWarning(lcIptc).noquote() << "[IPTCMetadataService]" << message;
+    const std::lock_guard lock(problemReporterMutex);
+    if (problemReporter) {
+        problemReporter(message);
+    }
+}
+
 // The keyword module, loaded with the first keyword written; null when it cannot be loaded, which is said
 // once (in the activity log when there is one).
 const KeywordModuleEntry* keywordModule()
@@ -252,15 +261,19 @@ bool pngIsComplete(const unsigned char* bytes, size_t size)
     return false;
 }
 
+// Whether an image's data is all there, missing (cut short, or its writer is not done), or cannot be told
+// because the structure is not one a writer makes.
+enum class Completeness { complete, incomplete, unjudgeable };
+
 // Whether every directory of a TIFF (a DNG is one) and everything it points to lies inside the file, and
 // there is image data at all. Writers put the directory first and the pixels after it (exiv2, most raw
 // converters) or the pixels first and the directory last (libtiff): a file still being written then has
 // strips past its end, or a header pointing past its end. Directories are followed along the chain and into
 // sub-images (where a DNG keeps its raw data).
-bool tiffIsComplete(const unsigned char* bytes, size_t size)
+Completeness tiffCompleteness(const unsigned char* bytes, size_t size)
 {
     if (size < 8) {
-        return false;
+        return Completeness::incomplete;
     }
     const bool little = bytes[0] == 'I';
     const auto read16 = [&](size_t at) -> quint32 {
@@ -271,8 +284,20 @@ bool tiffIsComplete(const unsigned char* bytes, size_t size)
         return little ? read16(at) | read16(at + 2) << 16 : read16(at) << 16 | read16(at + 2);
     };
     if (read16(2) != 42) {
-        return false; // BigTIFF or not a TIFF
+        return Completeness::unjudgeable; // BigTIFF or not a TIFF
     }
+    // Every entry, pointer and strip looked at costs one step; a crafted file whose directories share
+    // their arrays or point at each other runs out of steps long before the walk outgrows the file, and is
+    // not judged at all (it goes up without keywords instead of waiting for ever as "still being written").
+    size_t steps = size + 4096;
+    const auto step = [&steps](size_t n) {
+        if (n > steps) {
+            steps = 0;
+            return false;
+        }
+        steps -= n;
+        return true;
+    };
     const auto typeSize = [](quint32 type) -> size_t {
         switch (type) {
         case 1:
@@ -305,13 +330,19 @@ bool tiffIsComplete(const unsigned char* bytes, size_t size)
         if (directory == 0 || std::find(visited.begin(), visited.end(), directory) != visited.end()) {
             continue;
         }
-        if (visited.size() >= 256 || directory > size - 2) {
-            return false;
+        if (visited.size() >= 256) {
+            return Completeness::unjudgeable;
+        }
+        if (directory > size - 2) {
+            return Completeness::incomplete;
         }
         visited.push_back(directory);
         const size_t count = read16(directory);
         if (count == 0 || count > (size - directory - 2) / 12 || directory + 2 + count * 12 + 4 > size) {
-            return false;
+            return Completeness::incomplete;
+        }
+        if (!step(count + visited.size())) {
+            return Completeness::unjudgeable;
         }
         // Offsets and byte counts of strips, tiles and an embedded JPEG, by tag, as (value position, count,
         // element size).
@@ -330,14 +361,14 @@ bool tiffIsComplete(const unsigned char* bytes, size_t size)
                 continue; // a type this walk does not know; its value is not followed
             }
             if (elements > size / width) {
-                return false;
+                return Completeness::incomplete;
             }
             const size_t length = elements * width;
             size_t at = entry + 8;
             if (length > 4) {
                 at = read32(entry + 8);
                 if (at > size || length > size - at) {
-                    return false; // the value lies (partly) past the end of the file
+                    return Completeness::incomplete; // the value lies (partly) past the end of the file
                 }
             }
             switch (tag) {
@@ -350,6 +381,9 @@ bool tiffIsComplete(const unsigned char* bytes, size_t size)
                 arrays[tag] = {at, elements, width};
                 break;
             case 330: // sub-image directories
+                if (width == 4 && !step(elements)) {
+                    return Completeness::unjudgeable;
+                }
                 for (size_t k = 0; k < elements && (width == 4); ++k) {
                     pending.push_back(read32(at + 4 * k));
                 }
@@ -370,35 +404,41 @@ bool tiffIsComplete(const unsigned char* bytes, size_t size)
             if (o == arrays.end() || l == arrays.end() || o->second.count != l->second.count ||
                 (o->second.width != 2 && o->second.width != 4) ||
                 (l->second.width != 2 && l->second.width != 4)) {
-                return false;
+                return Completeness::incomplete;
+            }
+            if (!step(o->second.count)) {
+                return Completeness::unjudgeable;
             }
             for (size_t k = 0; k < o->second.count; ++k) {
                 const size_t start = valueAt(o->second, k);
                 const size_t length = valueAt(l->second, k);
                 if (start > size || length > size - start) {
-                    return false;
+                    return Completeness::incomplete;
                 }
                 hasImageData = hasImageData || length > 0;
             }
         }
         pending.push_back(read32(directory + 2 + count * 12));
     }
-    return hasImageData;
+    return hasImageData ? Completeness::complete : Completeness::incomplete;
 }
 
 // Dispatches on the file's signature, not its name or exiv2's guess, so the check always fits the bytes.
-bool imageIsComplete(const unsigned char* bytes, size_t size)
+Completeness imageCompleteness(const unsigned char* bytes, size_t size)
 {
+    const auto judged = [](bool complete) {
+        return complete ? Completeness::complete : Completeness::incomplete;
+    };
     if (size >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) {
-        return jpegIsComplete(bytes, size);
+        return judged(jpegIsComplete(bytes, size));
     }
     if (size >= 8 && std::memcmp(bytes, "\x89PNG\r\n\x1a\n", 8) == 0) {
-        return pngIsComplete(bytes, size);
+        return judged(pngIsComplete(bytes, size));
     }
     if (size >= 4 && (std::memcmp(bytes, "II*\0", 4) == 0 || std::memcmp(bytes, "MM\0*", 4) == 0)) {
-        return tiffIsComplete(bytes, size);
+        return tiffCompleteness(bytes, size);
     }
-    return false;
+    return Completeness::unjudgeable;
 }
 
 // A read lease on an open file. The kernel grants it only while no process has the file open for writing,
@@ -484,6 +524,14 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
     if (!original.isValid() || ::fstat(original.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return Outcome::skipped;
     }
+    // The image is rewritten in memory: a huge (or sparse) file would take all of it.
+    if (qint64(status.st_size) > IPTCMetadataService::kMaxImageBytes) {
+        reportProblem(QCoreApplication::translate("IPTCMetadataService",
+                                                  "%1 is larger than 2 GiB, so it goes up without the "
+                                                  "connection's keywords")
+                          .arg(FileName::displayName(fileName(filePath))));
+        return Outcome::skipped;
+    }
     // Taken before the file is read, so a writer that opens it afterwards is noticed before the swap.
     const ReadLease lease(original.get());
     if (lease.state() == ReadLease::State::openForWriting) {
@@ -517,10 +565,17 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
     }
     // exiv2 rewrites what it understood of a cut-off file and drops the rest (strips past the end of a TIFF
     // vanish), so an image that is not all there is never handed to it for writing.
-    if (!imageIsComplete(bytes.data(), bytes.size())) {
+    switch (imageCompleteness(bytes.data(), bytes.size())) {
+    case Completeness::complete:
+        break;
+    case Completeness::incomplete:
         qCDebug(lcIptc).noquote() << "[IPTCMetadataService] Image data incomplete, left alone:"
                                   << fileName(filePath);
         return Outcome::incomplete;
+    case Completeness::unjudgeable:
+        qCDebug(lcIptc).noquote() << "[IPTCMetadataService] Image structure not judged, no keywords:"
+                                  << fileName(filePath);
+        return Outcome::skipped;
     }
     std::vector<std::string> existing;
     if (!image->readKeywords(existing, error)) {
@@ -600,7 +655,8 @@ void IPTCMetadataService::setProblemReporter(std::function<void(const QString&)>
 
 bool IPTCMetadataService::isComplete(const QByteArray& bytes)
 {
-    return imageIsComplete(reinterpret_cast<const unsigned char*>(bytes.constData()), size_t(bytes.size()));
+    return imageCompleteness(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                             size_t(bytes.size())) == Completeness::complete;
 }
 
 QStringList IPTCMetadataService::parseKeywords(const QString& keywordText)

@@ -42,6 +42,9 @@ public:
         failed,     // reading, writing or replacing failed; the original is as it was
     };
 
+    // Larger images go up without keywords (said in the log): they are rewritten in memory.
+    static constexpr qint64 kMaxImageBytes = 2LL * 1024 * 1024 * 1024;
+
     // `beforeReplace` runs after the rewritten copy is on disk, just before the last checks and the swap
     // (tests use it to change the file at the worst moment). With `within`, the file is reached through
     // that tree: a link anywhere on its way leaves it alone.
@@ -49,9 +52,9 @@ public:
                                   const std::function<void()>& beforeReplace = {},
                                   const WatchedTree* within = nullptr) noexcept;
 
-    // Where a problem the user can act on is said (once per process: the keyword module cannot be loaded,
-    // and images then go up without their keywords), besides the system log. Any thread may call it; an
-    // empty function stops it.
+    // Where a problem the user can act on is said (the keyword module cannot be loaded, once per process,
+    // and images then go up without their keywords; an image too large for them), besides the system log. Any
+    // thread may call it; an empty function stops it.
     static void setProblemReporter(std::function<void(const QString&)> reporter);
 
     // Whether an image's bytes hold all of its image data: for a JPEG the end-of-image marker after the scan,

@@ -482,3 +482,48 @@ TEST_F(IPTCMetadataServiceTest, WithoutTheModuleImagesAreLeftAsTheyAreAndTheReas
     EXPECT_TRUE(reported.first().contains(QStringLiteral("uploaded without")))
         << qPrintable(reported.first());
 }
+
+// Whoever fills the folder may hand over an image too big to rewrite in memory (a sparse 2 GiB "photo") or a
+// TIFF whose directories all point at one huge array: both go up without keywords, said in the log, and the
+// check of the second does work in step with the file's size, not hundreds of times it.
+TEST_F(IPTCMetadataServiceTest, HugeAndCraftedImagesGoUpWithoutKeywords)
+{
+    QStringList reported;
+    IPTCMetadataService::setProblemReporter([&](const QString& problem) { reported.append(problem); });
+    const QString huge = makeJpeg(QStringLiteral("huge.jpg"));
+    ASSERT_EQ(::truncate(QFile::encodeName(huge).constData(), IPTCMetadataService::kMaxImageBytes + 1), 0);
+    EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), huge), Outcome::skipped);
+    IPTCMetadataService::setProblemReporter({});
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_TRUE(reported[0].contains(QStringLiteral("huge.jpg is larger than 2 GiB")))
+        << qPrintable(reported[0]);
+
+    // 255 directories, each naming the same 20 000 offsets as its strips, their lengths and its sub-images.
+    constexpr quint32 kDirectories = 255;
+    constexpr quint32 kEntries = 20000;
+    constexpr quint32 kDirectorySize = 2 + 3 * 12 + 4;
+    const quint32 array = 8 + kDirectories * kDirectorySize;
+    QByteArray tiff("II*\0\x08\0\0\0", 8);
+    const auto put = [&tiff](quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            tiff.append(char(value >> (8 * i)));
+        }
+    };
+    for (quint32 d = 0; d < kDirectories; ++d) {
+        put(3, 2);
+        for (const quint32 tag : {273U, 279U, 330U}) {
+            put(tag, 2);
+            put(4, 2);
+            put(kEntries, 4);
+            put(array, 4);
+        }
+        put(d + 1 < kDirectories ? 8 + (d + 1) * kDirectorySize : 0, 4);
+    }
+    for (quint32 k = 0; k < kEntries; ++k) {
+        put(8 + (k % kDirectories) * kDirectorySize, 4);
+    }
+    EXPECT_FALSE(IPTCMetadataService::isComplete(tiff));
+    const QString crafted = m_env.writeFile(QStringLiteral("watched/crafted.tif"), tiff);
+    EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), crafted), Outcome::skipped);
+    EXPECT_EQ(contents(crafted), tiff);
+}
