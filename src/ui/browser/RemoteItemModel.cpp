@@ -92,10 +92,17 @@ QVariant RemoteItemModel::data(const QModelIndex& index, int role) const
         }
         break;
     case Qt::ToolTipRole:
+    case Qt::AccessibleTextRole:
         if (index.column() == NameColumn) {
-            return m_safe.at(index.row()) ? RemoteNames::shown(item.name)
-                                          : tr("%1 — the server sent a name that cannot be used safely")
-                                                .arg(RemoteNames::shown(item.name));
+            QString text = m_safe.at(index.row())
+                               ? RemoteNames::shown(item.name)
+                               : tr("%1 — the server sent a name that cannot be used safely")
+                                     .arg(RemoteNames::shown(item.name));
+            // The dot's colour said in words too.
+            if (const auto it = m_tags.constFind(item.id); it != m_tags.cend()) {
+                text += tr(" (tag: %1)").arg(displayName(*it));
+            }
+            return text;
         }
         break;
     case Qt::TextAlignmentRole:

@@ -34,6 +34,8 @@ ConnectionRow::ConnectionRow(const PushConnection& connection, QWidget* parent)
     : QFrame(parent)
     , m_connection(connection)
 {
+    // A row keeps its height when the list is longer than the popover: the list scrolls instead.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 2, 0, 2);
     outer->setSpacing(1);

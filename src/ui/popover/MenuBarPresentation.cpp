@@ -23,10 +23,18 @@ MenuBarPresentation::Dot MenuBarPresentation::headerDot(bool hasActiveEngines, b
 }
 
 QString MenuBarPresentation::headerStatusText(bool pausedForNetwork, bool aggregatePaused,
-                                              int enabledConnections)
+                                              int enabledConnections, int failingConnections)
 {
     if (pausedForNetwork) {
         return tr("No network");
+    }
+    // The red dot said in words (it wins over the pause's orange too): a colour alone does not reach
+    // everyone.
+    if (failingConnections == 1) {
+        return tr("1 connection has an error");
+    }
+    if (failingConnections > 1) {
+        return tr("%n connections have errors", nullptr, failingConnections);
     }
     if (aggregatePaused) {
         return tr("Paused");

@@ -37,7 +37,9 @@ public:
     // Grey without running engines, red while a running (so enabled) connection has an error, orange while
     // paused, green otherwise.
     static Dot headerDot(bool hasActiveEngines, bool aggregatePaused, bool anyEngineError);
-    static QString headerStatusText(bool pausedForNetwork, bool aggregatePaused, int enabledConnections);
+    // An error of a running connection is said in words, as the dot shows it in colour.
+    static QString headerStatusText(bool pausedForNetwork, bool aggregatePaused, int enabledConnections,
+                                    int failingConnections = 0);
     // The hotspot reason is shown only while the network actually paused the uploads.
     static Banner environmentBanner(bool pausedForNetwork, bool onHotspot, bool preventSleepSetting,
                                     bool preventingSleep);

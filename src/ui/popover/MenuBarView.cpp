@@ -103,7 +103,21 @@ QLabel* secondaryLabel(const QString& text, QWidget* parent)
 void setSymbolIcon(QAbstractButton* button, PopoverSymbol symbol)
 {
     button->setProperty(kSymbolProperty, int(symbol));
-    button->setIcon(PopoverIcons::icon(symbol, button->palette(), 16));
+    // The parent's palette: a button with a style sheet keeps the one it had when the sheet was applied.
+    const QWidget* owner = button->parentWidget() ? button->parentWidget() : button;
+    button->setIcon(PopoverIcons::icon(symbol, owner->palette(), 16));
+}
+
+// The footer's entries are flat; their text takes the normal text colour, which a style sheet does not follow
+// by itself when the palette changes (MenuBarView::recolour sets it again).
+QString footerStyle(const QPalette& palette)
+{
+    return QStringLiteral(
+               "QPushButton { text-align: left; padding: 4px 6px; border: none; border-radius: 5px;"
+               " color: %1; }"
+               "QPushButton:hover, QPushButton:focus { background: palette(midlight); }"
+               "QPushButton:pressed { background: palette(mid); }")
+        .arg(palette.color(QPalette::WindowText).name(QColor::HexArgb));
 }
 
 QString fileNameOf(const QString& path)
@@ -145,6 +159,8 @@ MenuBarView::MenuBarView(ConnectionsManager& manager, AppSettings& settings, Sta
     buildHeader(layout);
     layout->addWidget(divider(this));
     layout->addWidget(buildContent(), 1);
+    layout->addWidget(divider(this));
+    buildSummary(layout);
     layout->addWidget(divider(this));
     buildControls(layout);
     layout->addWidget(divider(this));
@@ -296,13 +312,24 @@ QWidget* MenuBarView::buildContent()
     }
     m_noRecent = secondaryLabel(tr("No recent uploads"), content);
     column->addWidget(m_noRecent);
-    column->addSpacing(4);
-    column->addWidget(divider(content));
+    column->addStretch(1);
 
-    // Statistics
-    column->addWidget(sectionTitle(tr("STATISTICS"), content));
+    scroll->setWidget(content);
+    return scroll;
+}
+
+void MenuBarView::buildSummary(QVBoxLayout* layout)
+{
+    // Below the scrolled part, so the counters and the network and disk line stay in sight with any number
+    // of connections.
+    auto* summary = new QWidget(this);
+    m_summary = summary;
+    auto* column = new QVBoxLayout(summary);
+    column->setContentsMargins(kSideMargin, 6, kSideMargin, 6);
+    column->setSpacing(2);
+    column->addWidget(sectionTitle(tr("STATISTICS"), summary));
     const auto statLine = [&](PopoverSymbol symbol, const QString& title, QLabel** value) {
-        auto* line = new QWidget(content);
+        auto* line = new QWidget(summary);
         auto* row = new QHBoxLayout(line);
         row->setContentsMargins(0, 0, 0, 0);
         row->setSpacing(6);
@@ -319,9 +346,9 @@ QWidget* MenuBarView::buildContent()
     statLine(PopoverSymbol::calendar, tr("Today"), &m_today);
     statLine(PopoverSymbol::upload, tr("All time"), &m_total);
     m_lastActivityRow = statLine(PopoverSymbol::clock, tr("Last activity: "), &m_lastActivity);
-    auto* status = new QWidget(content);
+    auto* status = new QWidget(summary);
     auto* statusRow = new QHBoxLayout(status);
-    statusRow->setContentsMargins(0, 4, 0, 0);
+    statusRow->setContentsMargins(0, 2, 0, 0);
     statusRow->setSpacing(6);
     m_networkIcon = symbolLabel(status);
     statusRow->addWidget(m_networkIcon);
@@ -333,10 +360,7 @@ QWidget* MenuBarView::buildContent()
     m_disk = new QLabel(status);
     statusRow->addWidget(m_disk);
     column->addWidget(status);
-    column->addStretch(1);
-
-    scroll->setWidget(content);
-    return scroll;
+    layout->addWidget(summary);
 }
 
 void MenuBarView::buildControls(QVBoxLayout* layout)
@@ -381,11 +405,7 @@ void MenuBarView::buildFooter(QVBoxLayout* layout)
         auto* b = new QPushButton(text, footer);
         setSymbolIcon(b, symbol);
         b->setFlat(true);
-        b->setStyleSheet(
-            QStringLiteral("QPushButton { text-align: left; padding: 4px 6px; border: none;"
-                           " border-radius: 5px; }"
-                           "QPushButton:hover, QPushButton:focus { background: palette(midlight); }"
-                           "QPushButton:pressed { background: palette(mid); }"));
+        b->setStyleSheet(footerStyle(palette()));
         connect(b, &QPushButton::clicked, this, [action] {
             if (action) {
                 action();
@@ -537,10 +557,11 @@ void MenuBarView::refreshHeader()
     for (const PushConnection& connection : m_manager.connections()) {
         enabled += connection.isEnabled ? 1 : 0;
     }
-    bool anyError = false;
+    int failing = 0;
     for (ConnectionEngine* engine : m_manager.engines()) {
-        anyError = anyError || (engine->connection().isEnabled && engine->state().isError());
+        failing += engine->connection().isEnabled && engine->state().isError() ? 1 : 0;
     }
+    const bool anyError = failing > 0;
     QColor colour;
     switch (P::headerDot(m_manager.hasActiveEngines(), m_manager.aggregatePaused(), anyError)) {
     case P::Dot::inactive:
@@ -574,7 +595,7 @@ void MenuBarView::refreshHeader()
     }
     // The reasons in words: a colour or "Paused" alone does not say what lifts the pause.
     const QString pausedFor = PauseReasons::describe(m_manager.pauseReasons().reasons());
-    m_status->setText(pausedFor.isEmpty() ? P::headerStatusText(false, false, enabled) : pausedFor);
+    m_status->setText(pausedFor.isEmpty() ? P::headerStatusText(false, false, enabled, failing) : pausedFor);
 }
 
 void MenuBarView::refreshBanner()
@@ -830,6 +851,9 @@ void MenuBarView::recolour()
         if (button && symbol.isValid()) {
             setSymbolIcon(button, PopoverSymbol(symbol.toInt()));
         }
+    }
+    for (QPushButton* entry : std::as_const(m_footer)) {
+        entry->setStyleSheet(footerStyle(palette()));
     }
     qDeleteAll(m_rows);
     m_rows.clear();

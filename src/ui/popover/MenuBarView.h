@@ -66,6 +66,8 @@ public:
     QPushButton* muteButton() const { return m_mute; }
     QList<QPushButton*> footerButtons() const { return m_footer; }
     QToolButton* addConnectionButton() const { return m_addConnection; }
+    // The counters and the network and disk line, below the scrolled list.
+    QWidget* summaryArea() const { return m_summary; }
     // How many times the job-dependent parts were brought up to date (for the progress-burst check).
     int jobRefreshCount() const { return m_jobRefreshes; }
     // Whether changes are marked but not shown yet.
@@ -95,6 +97,7 @@ private:
 
     void buildHeader(QVBoxLayout* layout);
     QWidget* buildContent();
+    void buildSummary(QVBoxLayout* layout);
     void buildControls(QVBoxLayout* layout);
     void buildFooter(QVBoxLayout* layout);
     void observe();
@@ -148,6 +151,7 @@ private:
     QList<RecentLine*> m_recent;
     QLabel* m_noRecent = nullptr;
 
+    QWidget* m_summary = nullptr;
     QLabel* m_today = nullptr;
     QLabel* m_total = nullptr;
     QWidget* m_lastActivityRow = nullptr;

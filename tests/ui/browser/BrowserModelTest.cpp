@@ -109,6 +109,11 @@ TEST(RemoteItemModelTest, ShowsTheListingAndSortsWithFoldersAlwaysFirst)
     EXPECT_EQ(model.index(3, 0).data(RemoteItemModel::TagColourRole).value<QColor>(),
               colour(BrowserTag::green));
     EXPECT_FALSE(model.index(2, 0).data(RemoteItemModel::TagColourRole).isValid());
+    // The colour is named in words as well, for whoever cannot tell it.
+    for (const int role : {int(Qt::ToolTipRole), int(Qt::AccessibleTextRole)}) {
+        EXPECT_EQ(model.index(3, 0).data(role).toString(), QStringLiteral("c.txt (tag: Green)"));
+        EXPECT_FALSE(model.index(2, 0).data(role).toString().contains(QLatin1String("tag")));
+    }
 }
 
 TEST(BrowserTagStoreTest, TagsAreKeptPerConnectionAndFollowRenamesAndDeletions)

@@ -19,7 +19,22 @@ TEST(MenuBarPresentationTest, AgesTurnOverAtTheirBoundaries)
 
 TEST(MenuBarPresentationTest, HeaderBannerAndSteppersAtTheirEdges)
 {
-    EXPECT_EQ(P::headerStatusText(false, false, 0), "No connections");
+    // Whatever turns the dot red is said in words as well.
+    const struct {
+        bool noNetwork, paused;
+        int enabled, failing;
+        const char* text;
+    } headers[] = {
+        {false, false, 0, 0, "No connections"},
+        {false, false, 3, 0, "3 active connections"},
+        {false, false, 1, 1, "1 connection has an error"},
+        {false, true, 3, 2, "2 connections have errors"},
+        {true, true, 3, 2, "No network"},
+        {false, true, 3, 0, "Paused"},
+    };
+    for (const auto& h : headers) {
+        EXPECT_EQ(P::headerStatusText(h.noNetwork, h.paused, h.enabled, h.failing), h.text);
+    }
     EXPECT_EQ(P::headerDot(false, true, true), P::Dot::inactive) << "nothing runs: grey, whatever else holds";
     EXPECT_EQ(P::headerDot(true, true, true), P::Dot::error);
     EXPECT_EQ(P::headerDot(true, true, false), P::Dot::paused);

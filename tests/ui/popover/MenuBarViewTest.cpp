@@ -12,12 +12,16 @@
 
 #include <QAbstractButton>
 #include <QDesktopServices>
+#include <QHash>
+#include <QImage>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace ondrix;
 using namespace ondrix::test;
@@ -32,6 +36,55 @@ public:
 public Q_SLOTS:
     void open(const QUrl& url) { urls.append(url); }
 };
+
+double luminance(QColor c)
+{
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+// The strongest contrast of the text part of a button (right of its icon) against its background, the colour
+// most of that part has.
+double textContrast(QWidget* button)
+{
+    // Taken from the window, so that a flat button shows the background it is really drawn on.
+    QWidget* window = button->window();
+    const QImage image = window->grab(QRect(button->mapTo(window, QPoint()), button->size())).toImage();
+    QHash<QRgb, int> counts;
+    const int left = std::min(image.width() / 2, 30 * int(image.devicePixelRatio()));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = left; x < image.width(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(background)) {
+            background = it.key();
+        }
+    }
+    double best = 1;
+    const double lb = luminance(QColor(background));
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        const double l = luminance(QColor(it.key()));
+        best = std::max(best, (std::max(l, lb) + 0.05) / (std::min(l, lb) + 0.05));
+    }
+    return best;
+}
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2e));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x20));
+    dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3e));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    return dark;
+}
 
 class MenuBarViewTest : public EngineTestFixture {
 protected:
@@ -338,14 +391,7 @@ TEST_F(MenuBarViewTest, RecentUploadsSkipFailuresAndShowSizesAndAges)
     saveScreenshot(view.get(), QStringLiteral("popover-idle"));
 
     // A dark desktop: symbols and texts are drawn again in the new palette's colours.
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2e));
-    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x20));
-    dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3e));
-    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-    view->setPalette(dark);
+    view->setPalette(darkPalette());
     settle();
     EXPECT_EQ(view->connectionRows().size(), 2) << "the rows come back in the new colours";
     EXPECT_EQ(view->recentLines(), recent);
@@ -417,6 +463,76 @@ TEST_F(MenuBarViewTest, ActivityListsThreeJobsAndSumsUpTheRest)
         << "libcurl's words instead of advice: " << engine->state().message().toStdString();
     EXPECT_GT(view->headerDotColour().red(), 200);
     saveScreenshot(view.get(), QStringLiteral("popover-error"));
+}
+
+// One, three and eight connections, idle, uploading and failing, in a light and a dark palette: rows keep
+// their height (the list scrolls instead), the counters stay in sight below the list, an error is said in
+// words, and every text a user can click reads clearly.
+TEST_F(MenuBarViewTest, EveryStateReadsWithAnyNumberOfConnections)
+{
+    server.start();
+    for (const int count : {1, 3, 8}) {
+        SCOPED_TRACE(count);
+        PushConnection studio = server.connection();
+        studio.name = QStringLiteral("Studio %1").arg(count);
+        studio.isEnabled = true;
+        studio.localFolder = env.makeDir(QStringLiteral("folders/Studio-%1").arg(count));
+        studio.maxBandwidthKBps = 64; // still on its way while we look
+        QList<PushConnection> connections{studio};
+        for (int i = 1; i < count; ++i) {
+            connections << loopbackConnection(QStringLiteral("Office %1-%2").arg(count).arg(i), i % 3 != 2);
+        }
+        makeView(connections);
+        const QString light = QStringLiteral("popover-%1-").arg(count);
+        const auto look = [&](const QString& state) {
+            for (const bool dark : {false, true}) {
+                view->setPalette(dark ? darkPalette() : QPalette());
+                settle();
+                QTest::qWait(20); // the layouts of rows that changed
+                saveScreenshot(view.get(), light + state + (dark ? QStringLiteral("-dark") : QString()));
+                for (ConnectionRow* r : view->connectionRows()) {
+                    EXPECT_GE(r->mainArea()->height(), r->mainArea()->minimumSizeHint().height())
+                        << state.toStdString() << ": the name and the status overlap";
+                }
+                EXPECT_EQ(view->summaryArea()->visibleRegion().boundingRect(), view->summaryArea()->rect())
+                    << state.toStdString() << ": the counters are out of sight";
+                QList<QAbstractButton*> clickable{view->uploadNowButton(), view->pauseButton(),
+                                                  view->muteButton()};
+                for (QPushButton* entry : view->footerButtons()) {
+                    clickable << entry;
+                }
+                for (QAbstractButton* button : clickable) {
+                    EXPECT_GE(textContrast(button), 4.5)
+                        << button->text().toStdString() << (dark ? " on dark" : " on light");
+                }
+            }
+        };
+        look(QStringLiteral("idle"));
+
+        env.writeFile(studio.localFolder.mid(env.root().size() + 1) + QStringLiteral("/clip.mov"),
+                      QByteArray(2'000'000, 'x'));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !manager->engine(studio.id)->activeJobs().isEmpty(); }));
+        look(QStringLiteral("uploading"));
+
+        if (count > 1) {
+            env.writeFile(connections[1].localFolder.mid(env.root().size() + 1) + QStringLiteral("/a.jpg"),
+                          "x");
+            ASSERT_TRUE(QTest::qWaitFor([&] { return manager->engine(connections[1].id)->state().isError(); },
+                                        30000));
+        } else {
+            server.stop();
+            ASSERT_TRUE(
+                QTest::qWaitFor([&] { return manager->engine(studio.id)->state().isError(); }, 30000));
+        }
+        settle();
+        EXPECT_EQ(view->headerStatusText(), "1 connection has an error");
+        look(QStringLiteral("error"));
+        if (count == 1) {
+            server.restart();
+        }
+        view.reset();
+        manager.reset();
+    }
 }
 
 #include "MenuBarViewTest.moc"
