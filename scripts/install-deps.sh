@@ -7,7 +7,7 @@ packages=(
   # toolchain
   g++ cmake ninja-build pkg-config clang-format ccache
   # libraries
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools qt6-tools-dev libqt6svg6
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools qt6-tools-dev libqt6svg6 libxcb1-dev
   libcurl4-openssl-dev libexiv2-dev libplist-dev libsqlite3-dev libcanberra-dev libglib2.0-dev
   # tests
   libgtest-dev libgmock-dev python3 python3-openssl python3-paramiko python3-pyftpdlib openssl

@@ -201,6 +201,9 @@ void AppDelegate::buildTrayMenu()
         tr("Settings..."), this, [this] { openSettings(SettingsTab::connections, std::nullopt); });
     settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     m_trayMenu->addSeparator();
+    QAction* hide = m_trayMenu->addAction(tr("Hide Ondrix"), this, &AppDelegate::hideAll);
+    hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_trayMenu->addSeparator();
     m_trayMenu->addAction(tr("Ondrix Website"), this,
                           [] { QDesktopServices::openUrl(AboutInfo::fromBuild().website()); });
     m_trayMenu->addAction(tr("Contact Support"), this,
@@ -262,6 +265,7 @@ ShellWindow* AppDelegate::makeWindow(std::unique_ptr<ShellWindow>& slot, const Q
     if (!slot) {
         slot = std::make_unique<ShellWindow>(title, size, resizable, makeView());
         ShellWindow* window = slot.get();
+        m_dock.addWindow(window);
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame(QPoint(), window->size());
             frame.moveCenter(screen->availableGeometry().center());
@@ -332,6 +336,17 @@ void AppDelegate::updateDockPolicy()
         return;
     }
     m_dock.setPolicy(DockPresence::Policy::accessory);
+}
+
+void AppDelegate::hideAll()
+{
+    closePopover();
+    for (ShellWindow* window :
+         {m_settingsWindow.get(), m_logWindow.get(), m_historyWindow.get(), m_aboutWindow.get()}) {
+        if (window && window->isVisible()) {
+            window->close();
+        }
+    }
 }
 
 void AppDelegate::addConnection()

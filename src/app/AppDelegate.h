@@ -59,6 +59,8 @@ public:
     void openLog();
     void openHistory();
     void openAbout();
+    // Hides the popover and every window; they come back as they were when opened again.
+    void hideAll();
     void addConnection();
     void checkForUpdates();
     void quit();

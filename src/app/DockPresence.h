@@ -1,5 +1,7 @@
 #pragma once
 
+class QWidget;
+
 namespace ondrix {
 
 // Whether the application shows itself to the desktop as a regular application or only as a tray
@@ -11,6 +13,8 @@ public:
 
     virtual ~DockPresence() = default;
     virtual void setPolicy(Policy policy) = 0;
+    // A window of the application that the policy applies to from now on.
+    virtual void addWindow(QWidget* window) { (void)window; }
 };
 
 } // namespace ondrix

@@ -7,6 +7,8 @@
 #include "app/DockPresence.h"
 #include "app/PopoverWindow.h"
 #include "app/ShellWindow.h"
+#include "app/TaskbarDockPresence.h"
+#include "app/UpdateChecker.h"
 #include "model/AppSettings.h"
 #include "platform/AppPaths.h"
 #include "platform/PreferencesStore.h"
@@ -16,10 +18,13 @@
 #include "support/MessageCapture.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/UiTestSupport.h"
+#include "ui/popover/MenuBarView.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
+#include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -198,6 +203,34 @@ TEST_F(AppDelegateTest, TaskbarPresenceFollowsTheSettingAndTheVisibleWindows)
     EXPECT_EQ(dock.last(), DockPresence::Policy::regular);
 }
 
+// Run on X11 by AppDelegateX11Test (xvfb-run): the mark the X server really holds for a window.
+TEST_F(AppDelegateTest, TheTaskbarSettingMarksTheWindowsOnX11)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        GTEST_SKIP() << "runs on X11 (AppDelegateX11Test)";
+    }
+    const auto skipsTaskbar = [](QWidget* window) {
+        QProcess xprop;
+        xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window->winId()),
+                                              QStringLiteral("_NET_WM_STATE")});
+        xprop.waitForFinished(10000);
+        return xprop.readAllStandardOutput().contains("_NET_WM_STATE_SKIP_TASKBAR");
+    };
+    TaskbarDockPresence taskbar;
+    core->settings().setAlwaysShowInDock(false);
+    AppDelegate delegate(*core, loginItem, taskbar, QDBusConnection(QString()));
+    delegate.start();
+    delegate.openLog();
+    ShellWindow* log = delegate.logWindow();
+    EXPECT_FALSE(skipsTaskbar(log)) << "a window being shown has its entry";
+    log->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(skipsTaskbar(log)) << "the setting off and no window open: left out of the taskbar";
+    core->settings().setAlwaysShowInDock(true);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(skipsTaskbar(log));
+}
+
 TEST_F(AppDelegateTest, WithoutATrayThePopoverIsAWindowAndItsEntriesNavigate)
 {
     auto delegate = startShell();
@@ -237,6 +270,42 @@ TEST_F(AppDelegateTest, WithoutATrayThePopoverIsAWindowAndItsEntriesNavigate)
     }
     EXPECT_EQ(entries, (QStringList{QStringLiteral("Ondrix"), QStringLiteral("Open Ondrix"),
                                     QStringLiteral("About Ondrix"), QStringLiteral("Settings..."),
-                                    QStringLiteral("Ondrix Website"), QStringLiteral("Contact Support"),
-                                    QStringLiteral("Quit Ondrix")}));
+                                    QStringLiteral("Hide Ondrix"), QStringLiteral("Ondrix Website"),
+                                    QStringLiteral("Contact Support"), QStringLiteral("Quit Ondrix")}));
+
+    // Hide Ondrix puts away the popover and every window.
+    delegate->openLog();
+    delegate->showPopover();
+    for (QAction* action : delegate->trayMenu()->actions()) {
+        if (action->text() == QStringLiteral("Hide Ondrix")) {
+            EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+            action->trigger();
+        }
+    }
+    EXPECT_FALSE(popover->isVisible());
+    EXPECT_FALSE(delegate->settingsWindow()->isVisible());
+    EXPECT_FALSE(delegate->logWindow()->isVisible());
+}
+
+TEST_F(AppDelegateTest, TheTrayMenuAndThePopoverOfferUpdatesByOneRule)
+{
+    for (const bool withUpdates : {false, true}) {
+        SCOPED_TRACE(withUpdates);
+        UpdateChecker updates(QUrl(QStringLiteral("http://127.0.0.1:9/feed.json")), QStringLiteral("1.0.0"),
+                              core->store(), core->notificationCenter());
+        auto delegate = std::make_unique<AppDelegate>(*core, loginItem, dock, QDBusConnection(QString()),
+                                                      withUpdates ? &updates : nullptr);
+        delegate->start();
+        QStringList tray;
+        for (QAction* action : delegate->trayMenu()->actions()) {
+            tray << action->text();
+        }
+        QStringList footer;
+        for (QPushButton* entry : static_cast<MenuBarView*>(delegate->popover()->view())->footerButtons()) {
+            footer << entry->text();
+        }
+        EXPECT_EQ(tray.contains(QStringLiteral("Check for Updates...")), withUpdates)
+            << tray.join(", ").toStdString();
+        EXPECT_EQ(footer.contains(QStringLiteral("Check for Updates...")), withUpdates);
+    }
 }
