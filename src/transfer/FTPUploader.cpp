@@ -372,7 +372,7 @@ std::optional<FTPError> FTPUploader::renameReplacing(const QString& from, const 
     return std::nullopt;
 }
 
-std::optional<FTPError> FTPUploader::testConnection() const
+std::optional<FTPError> FTPUploader::testConnection(bool refusedLoginFails) const
 {
     CurlHandle handle(m_cache);
     if (!handle.isValid()) {
@@ -388,7 +388,7 @@ std::optional<FTPError> FTPUploader::testConnection() const
         m_inspector(handle);
     }
     const CURLcode result = handle.perform();
-    if (result != CURLE_OK && result != CURLE_LOGIN_DENIED) {
+    if (result != CURLE_OK && (result != CURLE_LOGIN_DENIED || refusedLoginFails)) {
         return handle.errorFor(result);
     }
     return std::nullopt;

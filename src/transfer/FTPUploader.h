@@ -65,8 +65,8 @@ public:
     // Renames a remote file, replacing what is stored under `to` (SFTP servers refuse to rename onto an
     // existing name, so there that file is removed first).
     [[nodiscard]] std::optional<FTPError> renameReplacing(const QString& from, const QString& to) const;
-    // Connects, logs in and lists "/". A refused login counts as reachable.
-    [[nodiscard]] std::optional<FTPError> testConnection() const;
+    // Connects, logs in and lists "/". A refused login counts as reachable unless `refusedLoginFails`.
+    [[nodiscard]] std::optional<FTPError> testConnection(bool refusedLoginFails = false) const;
 
     void setHandleInspector(HandleInspector inspector) { m_inspector = std::move(inspector); }
 

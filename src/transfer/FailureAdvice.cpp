@@ -66,9 +66,13 @@ QString FailureAdvice::forError(const PushConnection& connection, const FTPError
                   "server.");
     case CURLE_WEIRD_SERVER_REPLY:
     case CURLE_FTP_WEIRD_PASV_REPLY:
-    case CURLE_SSH:
         return tr("The server's answer was not understood. Check that the protocol matches the server (SFTP "
                   "for SSH servers, FTP or FTPS otherwise) and the port.");
+    case CURLE_SSH:
+        // libcurl says this once an SSH session is up (a failed handshake is another code), so the protocol
+        // is right: the session itself broke off, as when the server goes away during an upload.
+        return tr("The SSH connection broke off. The file is sent again; if it keeps happening, check the "
+                  "network and the server's session and connection limits.");
     case CURLE_FTP_ACCEPT_FAILED:
     case CURLE_FTP_ACCEPT_TIMEOUT:
     case CURLE_FTP_PORT_FAILED:

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
@@ -28,6 +29,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QThreadPool>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -165,6 +167,10 @@ ConnectionEditView::ConnectionEditView(const PushConnection& connection, bool lo
     m_saveTimer.setSingleShot(true);
     m_saveTimer.setInterval(kDefaultSaveDelayMs);
     connect(&m_saveTimer, &QTimer::timeout, this, &ConnectionEditView::saveNow);
+    m_folderCheckTimer.setSingleShot(true);
+    m_folderCheckTimer.setInterval(kFolderCheckDelayMs);
+    m_folderCheck = &ConnectionForm::localFolderProblem;
+    connect(&m_folderCheckTimer, &QTimer::timeout, this, &ConnectionEditView::checkLocalFolder);
     build();
     connect(m_form, &ConnectionForm::changed, this, &ConnectionEditView::onFormChanged);
     connect(m_form, &ConnectionForm::reloaded, this, &ConnectionEditView::refresh);
@@ -274,8 +280,17 @@ QWidget* ConnectionEditView::buildConnectionSection()
     m_port = lineEdit(QStringLiteral("port"), tr("Port"));
     m_port->setMaximumWidth(90);
     m_portError = errorLabel(QStringLiteral("portError"));
-    f->addRow(tr("Port"), withMessage(m_port, m_portError));
+    auto* portField = withMessage(m_port, m_portError);
+    // The other protocol's usual port: a hint and a button that puts in this protocol's usual one.
+    m_portHintText = caption();
+    m_portHintText->setObjectName(QStringLiteral("portHint"));
+    m_usualPort = button(QString(), QStringLiteral("useUsualPort"), tr("Use the usual port"));
+    m_portHint = row({m_portHintText, m_usualPort});
+    static_cast<QHBoxLayout*>(m_portHint->layout())->setStretch(0, 1);
+    portField->layout()->addWidget(m_portHint);
+    f->addRow(tr("Port"), portField);
     connect(m_port, &QLineEdit::textEdited, m_form, &ConnectionForm::setPortText);
+    connect(m_usualPort, &QPushButton::clicked, m_form, &ConnectionForm::useSuggestedPort);
 
     m_username = lineEdit(QStringLiteral("username"), tr("Username"));
     f->addRow(tr("Username"), m_username);
@@ -589,6 +604,33 @@ void ConnectionEditView::onFormChanged(bool typing)
     refresh();
 }
 
+void ConnectionEditView::checkLocalFolder()
+{
+    const QString folder = m_form->connection().localFolder;
+    m_checkingFolder = folder;
+    QPointer<ConnectionEditView> self(this);
+    m_pool.start([self, folder, check = m_folderCheck] {
+        const QString problem = check(folder);
+        // Back on the main thread; the application object outlives every editor.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, folder, problem] {
+                if (!self) {
+                    return;
+                }
+                if (self->m_checkingFolder == folder) {
+                    self->m_checkingFolder.reset();
+                }
+                if (self->m_form->connection().localFolder == folder) {
+                    self->m_checkedFolder = folder;
+                    self->m_folderProblem = problem;
+                    self->refresh();
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 void ConnectionEditView::saveNow()
 {
     m_saveTimer.stop();
@@ -641,6 +683,13 @@ void ConnectionEditView::refresh()
     showMessage(m_hostError, c.host.isEmpty() ? QString() : m_form->hostError());
     setText(m_port, m_form->portText());
     showMessage(m_portError, m_form->portError());
+    const std::optional<qint64> usualPort = m_form->suggestedPort();
+    m_portHint->setVisible(usualPort.has_value());
+    if (usualPort) {
+        m_portHintText->setText(m_form->portHint());
+        m_usualPort->setText(tr("Use %1").arg(*usualPort));
+        m_usualPort->setAccessibleName(tr("Use port %1").arg(*usualPort));
+    }
     setText(m_username, c.username);
     setText(m_password, c.password);
     m_sshKeyPath->setText(c.sshKeyPath.isEmpty() ? tr("None (password login)") : c.sshKeyPath);
@@ -651,7 +700,12 @@ void ConnectionEditView::refresh()
     m_active->setChecked(c.ftpMode == FTPMode::active);
 
     m_localFolderPath->setText(pathOrNotSelected(c.localFolder));
-    showMessage(m_localFolderError, m_form->localFolderError());
+    // Shown for the folder it was found for; a changed folder is looked at again once edits pause.
+    const bool checked = m_checkedFolder == c.localFolder;
+    showMessage(m_localFolderError, checked ? m_folderProblem : QString());
+    if (!checked && m_checkingFolder != c.localFolder) {
+        m_folderCheckTimer.start();
+    }
     m_monitorSubfolders->setChecked(c.monitorSubdirectories);
 
     setText(m_remoteFolder, m_form->remoteFolderText());

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -47,6 +48,7 @@ class ConnectionEditView : public QWidget {
 
 public:
     static constexpr int kDefaultSaveDelayMs = 800;
+    static constexpr int kFolderCheckDelayMs = 300;
 
     ConnectionEditView(const PushConnection& connection, bool locked, Dialogs& dialogs, QThreadPool& pool,
                        ConnectionEditActions actions, QWidget* parent = nullptr);
@@ -64,6 +66,11 @@ public:
     // Saves typing that waits for its pause.
     void saveNow();
     void setSaveDelayMs(int ms) { m_saveTimer.setInterval(ms); }
+
+    // The local folder is looked at on the pool once edits pause for this long, never on the main thread.
+    void setFolderCheckDelayMs(int ms) { m_folderCheckTimer.setInterval(ms); }
+    // Replaces the look at the folder (ConnectionForm::localFolderProblem), e.g. by one that stalls.
+    void setFolderCheck(std::function<QString(const QString&)> check) { m_folderCheck = std::move(check); }
 
     void testConnection();
     bool isTesting() const { return m_testing; }
@@ -95,6 +102,7 @@ private:
     QWidget* buildTestArea();
 
     void onFormChanged(bool typing);
+    void checkLocalFolder();
     void refresh();
     void refreshIptcRows();
     void chooseLocalFolder();
@@ -108,6 +116,13 @@ private:
     ConnectionEditActions m_actions;
     bool m_locked;
     QTimer m_saveTimer;
+    QTimer m_folderCheckTimer;
+    std::function<QString(const QString&)> m_folderCheck;
+    // The folder last looked at and what is wrong with it (empty: nothing).
+    std::optional<QString> m_checkedFolder;
+    QString m_folderProblem;
+    // The folder being looked at: a stalled look is not joined by more.
+    std::optional<QString> m_checkingFolder;
     bool m_testing = false;
     QString m_testResult;
     bool m_testSucceeded = false;
@@ -125,6 +140,9 @@ private:
     QLabel* m_hostError = nullptr;
     QLineEdit* m_port = nullptr;
     QLabel* m_portError = nullptr;
+    QWidget* m_portHint = nullptr;
+    QLabel* m_portHintText = nullptr;
+    QPushButton* m_usualPort = nullptr;
     QLineEdit* m_username = nullptr;
     QLineEdit* m_password = nullptr;
     QFormLayout* m_connectionLayout = nullptr;

@@ -104,15 +104,46 @@ void ConnectionForm::setProtocol(TransferProtocol protocol)
     if (protocol == m_connection.transferProtocol) {
         return;
     }
-    // A deliberate help beyond the plain record: a port left at the old protocol's usual value follows the
-    // protocol, so choosing SFTP does not leave the form pointing at the FTP port.
-    if (m_connection.port == defaultPort(m_connection.transferProtocol) &&
-        m_portText.trimmed() == QString::number(m_connection.port)) {
-        m_connection.port = defaultPort(protocol);
-        m_portText = QString::number(m_connection.port);
-    }
+    // The port stays as the user set it: portHint() offers the new protocol's usual one instead.
     m_connection.transferProtocol = protocol;
     commit();
+}
+
+std::optional<qint64> ConnectionForm::suggestedPort() const
+{
+    // Only the other protocol family's usual port is a likely mistake; any other port was chosen on purpose.
+    const qint64 usual = defaultPort(m_connection.transferProtocol);
+    const qint64 other = m_connection.transferProtocol == TransferProtocol::sftp
+                             ? defaultPort(TransferProtocol::ftp)
+                             : defaultPort(TransferProtocol::sftp);
+    if (m_connection.port == other && portError().isEmpty()) {
+        return usual;
+    }
+    return std::nullopt;
+}
+
+QString ConnectionForm::portHint() const
+{
+    const std::optional<qint64> port = suggestedPort();
+    if (!port) {
+        return {};
+    }
+    return m_connection.transferProtocol == TransferProtocol::sftp
+               ? tr("Port %1 is usually FTP; SFTP servers usually listen on %2.")
+                     .arg(m_connection.port)
+                     .arg(*port)
+               : tr("Port %1 is usually SFTP; FTP and FTPS servers usually listen on %2.")
+                     .arg(m_connection.port)
+                     .arg(*port);
+}
+
+void ConnectionForm::useSuggestedPort()
+{
+    if (const std::optional<qint64> port = suggestedPort()) {
+        m_connection.port = *port;
+        m_portText = QString::number(*port);
+        commit();
+    }
 }
 
 void ConnectionForm::setHost(const QString& host)
@@ -464,12 +495,12 @@ QString ConnectionForm::portError() const
     return {};
 }
 
-QString ConnectionForm::localFolderError() const
+QString ConnectionForm::localFolderProblem(const QString& path)
 {
-    if (m_connection.localFolder.isEmpty()) {
+    if (path.isEmpty()) {
         return {};
     }
-    const QFileInfo folder(m_connection.localFolder);
+    const QFileInfo folder(path);
     if (!folder.exists()) {
         return tr("This folder does not exist. Create it again or choose another folder.");
     }

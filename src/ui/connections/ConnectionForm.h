@@ -56,12 +56,17 @@ public:
     // Connection.
     void setName(const QString& name);
     void setEnabled(bool enabled);
-    // Also moves the port to the new protocol's usual one while it is the old protocol's usual one.
+    // Keeps the port; portHint() says when it is the other protocol's usual one.
     void setProtocol(TransferProtocol protocol);
     void setHost(const QString& host);
     // Applied only when it is a whole number from 1 to 65535; otherwise portError() says why.
     void setPortText(const QString& text);
     QString portText() const { return m_portText; }
+    // The protocol's usual port while the port is the other protocol's usual one (21 with SFTP, 22 with FTP
+    // or FTPS), with a one-line hint saying so; none and empty otherwise.
+    std::optional<qint64> suggestedPort() const;
+    QString portHint() const;
+    void useSuggestedPort();
     void setUsername(const QString& username);
     void setPassword(const QString& password);
     void setSshKeyPath(const QString& path);
@@ -128,7 +133,8 @@ public:
     // Messages beside the fields; empty when the value is fine.
     QString hostError() const;
     QString portError() const;
-    QString localFolderError() const;
+    // Looks at the folder on disk, which can block for long on a stalled network mount: for a worker thread.
+    static QString localFolderProblem(const QString& path);
     QString remoteFolderError() const;
     // "Required: Host, Local Folder" while either is empty; empty otherwise.
     QString requiredCaption() const;

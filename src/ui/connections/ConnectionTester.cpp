@@ -1,7 +1,5 @@
 #include "ui/connections/ConnectionTester.h"
 
-#include "transfer/CurlTransferClient.h"
-#include "transfer/FTPBrowserService.h"
 #include "transfer/FTPUploader.h"
 #include "transfer/FailureAdvice.h"
 
@@ -13,16 +11,9 @@ namespace ondrix {
 
 std::optional<FTPError> ConnectionTester::test(const PushConnection& connection)
 {
-    if (auto error = FTPUploader(connection, FTPUploader::ConnectionReuse::none).testConnection()) {
-        return error;
-    }
-    // The uploader's test counts a refused login as reachable; listing "/" tells whether the login works.
-    const auto listing = CurlTransferClient(connection)
-                             .fetchNameList(FTPBrowserService::listingUrl(connection, QStringLiteral("/")));
-    if (const auto* error = std::get_if<FTPError>(&listing)) {
-        return *error;
-    }
-    return std::nullopt;
+    // One login and one listing of "/", nothing more: a further request could be refused to a user confined
+    // to a folder and fail a connection whose uploads work.
+    return FTPUploader(connection, FTPUploader::ConnectionReuse::none).testConnection(true);
 }
 
 void ConnectionTester::run(QThreadPool& pool, const PushConnection& connection, QObject* context, Done done)

@@ -23,8 +23,8 @@ public:
     // The result line: "✓ Connected successfully" or "✗ " + what went wrong and what to do.
     using Done = std::function<void(const QString& result, bool success)>;
 
-    // Blocking; for a worker thread. Nothing on success. Unlike the uploader's reachability test, a refused
-    // login fails here: the uploads would fail with it.
+    // Blocking; for a worker thread. Nothing on success. The uploader's test, except that a refused login
+    // fails here: the uploads would fail with it.
     static std::optional<FTPError> test(const PushConnection& connection);
 
     // Runs test() on `pool` and calls `done` on the main thread, unless `context` is gone by then.

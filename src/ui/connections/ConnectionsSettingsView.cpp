@@ -97,10 +97,10 @@ ConnectionsSettingsView::ConnectionsSettingsView(ConnectionsManager& manager, Di
     }
 
     refreshList();
+    // Opened without a connection to show (the tray menu, Ctrl+,): nothing is selected until the user picks
+    // one.
     if (m_navigation && m_navigation->connectionId() && connectionById(*m_navigation->connectionId())) {
         selectConnection(m_navigation->connectionId());
-    } else if (!m_rowIds.isEmpty()) {
-        selectConnection(m_rowIds.first());
     }
 }
 

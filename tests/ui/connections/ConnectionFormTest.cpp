@@ -9,23 +9,43 @@
 
 using namespace ondrix;
 
-TEST(ConnectionForm, ProtocolMovesOnlyAPortLeftAtItsUsualValue)
+TEST(ConnectionForm, ProtocolKeepsThePortAndOffersTheUsualOne)
 {
     ConnectionForm form{PushConnection{}};
     EXPECT_TRUE(form.showsFtpMode());
     EXPECT_FALSE(form.showsSshKey());
-
     form.setProtocol(TransferProtocol::sftp);
-    EXPECT_EQ(form.connection().port, 22);
-    EXPECT_EQ(form.portText(), QStringLiteral("22"));
     EXPECT_FALSE(form.showsFtpMode());
     EXPECT_TRUE(form.showsSshKey());
-    form.setProtocol(TransferProtocol::ftps);
-    EXPECT_EQ(form.connection().port, 21);
 
-    form.setPortText(QStringLiteral("2121"));
+    // Port typed, protocol chosen: the port stays; a hint only for the other protocol's usual port.
+    const struct {
+        const char* port;
+        TransferProtocol protocol;
+        std::optional<qint64> suggested;
+    } cases[] = {
+        {"21", TransferProtocol::sftp, 22},
+        {"22", TransferProtocol::ftp, 21},
+        {"22", TransferProtocol::ftps, 21},
+        {"21", TransferProtocol::ftps, std::nullopt},
+        {"2121", TransferProtocol::sftp, std::nullopt},
+        {"22", TransferProtocol::sftp, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.port);
+        form.setPortText(QString::fromLatin1(c.port));
+        form.setProtocol(c.protocol);
+        EXPECT_EQ(form.connection().port, QByteArray(c.port).toLongLong());
+        EXPECT_EQ(form.portText(), QString::fromLatin1(c.port));
+        EXPECT_EQ(form.suggestedPort(), c.suggested);
+        EXPECT_EQ(form.portHint().isEmpty(), !c.suggested);
+    }
+    form.setPortText(QStringLiteral("21"));
     form.setProtocol(TransferProtocol::sftp);
-    EXPECT_EQ(form.connection().port, 2121);
+    form.useSuggestedPort();
+    EXPECT_EQ(form.connection().port, 22);
+    EXPECT_EQ(form.portText(), QStringLiteral("22"));
+    EXPECT_TRUE(form.portHint().isEmpty());
 }
 
 TEST(ConnectionForm, RefusesWhatWouldBreakAConnectionAndSaysWhy)
@@ -57,12 +77,12 @@ TEST(ConnectionForm, RefusesWhatWouldBreakAConnectionAndSaysWhy)
     EXPECT_FALSE(form.remoteFolderError().isEmpty());
     EXPECT_EQ(form.connection().remoteFolder, QStringLiteral("/uploads"));
 
-    form.setLocalFolder(env.root() + QStringLiteral("/missing"));
-    EXPECT_TRUE(form.localFolderError().contains(QLatin1String("does not exist")));
-    form.setLocalFolder(env.writeFile(QStringLiteral("file.txt"), "x"));
-    EXPECT_TRUE(form.localFolderError().contains(QLatin1String("not a folder")));
+    EXPECT_TRUE(ConnectionForm::localFolderProblem(env.root() + QStringLiteral("/missing"))
+                    .contains(QLatin1String("does not exist")));
+    EXPECT_TRUE(ConnectionForm::localFolderProblem(env.writeFile(QStringLiteral("file.txt"), "x"))
+                    .contains(QLatin1String("not a folder")));
     form.setLocalFolder(env.makeDir(QStringLiteral("watched")));
-    EXPECT_TRUE(form.localFolderError().isEmpty());
+    EXPECT_TRUE(ConnectionForm::localFolderProblem(form.connection().localFolder).isEmpty());
     EXPECT_TRUE(form.requiredCaption().isEmpty());
 }
 

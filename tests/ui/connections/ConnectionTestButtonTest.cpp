@@ -53,6 +53,10 @@ TEST_F(ConnectionTestButtonTest, FtpSucceedsAndAStoppedServerIsExplained)
     const PushConnection ok = add(server.connection());
     makeView();
     EXPECT_EQ(testResult(ok), QStringLiteral("✓ Connected successfully"));
+    // One session with its login and listing: no second request that a user confined to a folder could be
+    // refused.
+    const QString log = QString::fromUtf8(readFile(server.logFile()));
+    EXPECT_EQ(log.count(QLatin1String("FTP session opened")), 1) << log.toStdString();
 
     // The browse button walks the same server and saves the folder chosen there.
     QDir(server.rootDir()).mkpath(QStringLiteral("drop/photos"));
@@ -119,6 +123,25 @@ TEST(FailureAdvice, NamesTheFixForCommonFailures)
         FailureAdvice::forError(c, FTPError::curlExitCode(64, QStringLiteral("Requested SSL level failed")))
             .contains(QLatin1String("does not offer TLS")));
     EXPECT_TRUE(FailureAdvice::forError(c, FTPError::curlExitCode(999, QStringLiteral("?"))).isEmpty());
+    // Advice follows what happened: an answer in the wrong protocol is a protocol to check, an SSH session
+    // that broke off after working is not.
+    const struct {
+        TransferProtocol protocol;
+        int code;
+        const char* advice;
+    } advice[] = {
+        {TransferProtocol::ftp, 8, "Check that the protocol matches"},
+        {TransferProtocol::sftp, 79, "The SSH connection broke off"},
+        {TransferProtocol::sftp, 2, ""},
+    };
+    for (const auto& a : advice) {
+        PushConnection p = c;
+        p.transferProtocol = a.protocol;
+        const QString text = FailureAdvice::forError(p, FTPError::curlExitCode(a.code, QStringLiteral("x")));
+        EXPECT_TRUE(QLatin1String(a.advice).isEmpty() ? text.isEmpty()
+                                                      : text.contains(QLatin1String(a.advice)))
+            << a.code << ": " << text.toStdString();
+    }
     // libcurl's "Login denied" over SFTP with a key: a key file that is gone is named as the cause.
     c.transferProtocol = TransferProtocol::sftp;
     c.sshKeyPath = QStringLiteral("/nonexistent/id_ed25519");

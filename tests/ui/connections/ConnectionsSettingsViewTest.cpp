@@ -20,12 +20,16 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QThread>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 using namespace ondrix;
 using namespace ondrix::test;
@@ -112,9 +116,12 @@ TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavig
     const PushConnection second = connection(QStringLiteral("Second"));
     manager->addConnection(first);
     manager->addConnection(second);
-    makeView();
-    EXPECT_EQ(view->selectedConnectionId(), first.id);
+    makeView(false);
+    EXPECT_EQ(view->selectedConnectionId(), std::nullopt) << "opened without a connection: none selected";
+    EXPECT_EQ(view->placeholderText(), QStringLiteral("Select a connection or add a new one."));
 
+    navigation.navigate(SettingsTab::connections, first.id);
+    EXPECT_EQ(view->selectedConnectionId(), first.id);
     navigation.navigate(SettingsTab::connections, second.id);
     EXPECT_EQ(view->selectedConnectionId(), second.id);
     navigation.setConnectionId(QUuid::createUuid());
@@ -173,6 +180,40 @@ TEST_F(ConnectionsSettingsViewTest, ALockedConnectionCannotBeEdited)
     EXPECT_TRUE(find<QLineEdit>(editor, QStringLiteral("host"))->isEnabled());
 }
 
+TEST_F(ConnectionsSettingsViewTest, AStalledFolderIsLookedAtOnceAndNeverOnTheMainThread)
+{
+    const PushConnection c = connection(QStringLiteral("Mount"));
+    manager->addConnection(c);
+    makeView();
+    ConnectionEditView* editor = view->editor();
+    const QString gone = env.root() + QStringLiteral("/mount/photos");
+    QSemaphore mountAnswers;
+    std::atomic<int> looks{0};
+    std::atomic<bool> onMainThread{false};
+    editor->setFolderCheckDelayMs(20);
+    editor->setFolderCheck([&](const QString& path) {
+        if (path != gone) {
+            return ConnectionForm::localFolderProblem(path);
+        }
+        ++looks;
+        onMainThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+        mountAnswers.acquire(); // a network mount that does not answer
+        return ConnectionForm::localFolderProblem(path);
+    });
+    editor->form().setLocalFolder(gone);
+    auto* problem = find<QLabel>(editor, QStringLiteral("localFolderError"));
+    // The form keeps answering every key while the look at the folder hangs.
+    type(find<QLineEdit>(editor, QStringLiteral("name")), QStringLiteral("Mount of the studio"));
+    QTest::qWait(100);
+    EXPECT_EQ(find<QLineEdit>(editor, QStringLiteral("name"))->text(), QStringLiteral("Mount of the studio"));
+    EXPECT_EQ(looks, 1) << "one look once edits pause, not one per key";
+    EXPECT_FALSE(onMainThread);
+    EXPECT_FALSE(problem->isVisibleTo(editor));
+    mountAnswers.release();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return problem->isVisibleTo(editor); }));
+    EXPECT_TRUE(problem->text().contains(QLatin1String("does not exist")));
+}
+
 TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
 {
     const PushConnection c = connection(QStringLiteral("Rules"));
@@ -184,8 +225,15 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     EXPECT_TRUE(passive->isVisibleTo(editor));
     choose(find<QComboBox>(editor, QStringLiteral("protocol")), QStringLiteral("SFTP"));
     EXPECT_FALSE(passive->isVisibleTo(editor)) << "SFTP has no FTP mode";
+    EXPECT_EQ(find<QLineEdit>(editor, QStringLiteral("port"))->text(), QStringLiteral("21"));
+    EXPECT_EQ(stored(c.id).port, 21) << "the protocol does not move the port";
+    auto* portHint = find<QLabel>(editor, QStringLiteral("portHint"));
+    ASSERT_TRUE(portHint->isVisibleTo(editor));
+    picture(editor->content(), QStringLiteral("connection-editor-port-hint"));
+    find<QPushButton>(editor, QStringLiteral("useUsualPort"))->click();
     EXPECT_EQ(find<QLineEdit>(editor, QStringLiteral("port"))->text(), QStringLiteral("22"));
     EXPECT_EQ(stored(c.id).port, 22);
+    EXPECT_FALSE(portHint->isVisibleTo(editor));
 
     auto* port = find<QLineEdit>(editor, QStringLiteral("port"));
     auto* portError = find<QLabel>(editor, QStringLiteral("portError"));

@@ -27,8 +27,12 @@ protected:
         manager.reset();
     }
 
-    ConnectionsSettingsView& makeView()
+    // Opened as the popover opens it: on the first connection (`selectFirst`), or as the menu does, on none.
+    ConnectionsSettingsView& makeView(bool selectFirst = true)
     {
+        if (selectFirst && !manager->connections().isEmpty()) {
+            navigation.setConnectionId(manager->connections().first().id);
+        }
         view = std::make_unique<ConnectionsSettingsView>(*manager, dialogs, pool, &navigation);
         view->resize(800, 650);
         view->show();
