@@ -67,12 +67,14 @@ HistoryView::HistoryView(HistoryService& history, QWidget* parent)
     columns->setHighlightSections(false);
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     columns->setSectionResizeMode(QHeaderView::Interactive);
+    // File names and error messages share the room left: an error reads whole at the window's usual width,
+    // and its tool tip holds all of it when the window is narrower.
     columns->setSectionResizeMode(HistoryListModel::FileColumn, QHeaderView::Stretch);
+    columns->setSectionResizeMode(HistoryListModel::ErrorColumn, QHeaderView::Stretch);
     columns->resizeSection(HistoryListModel::TimeColumn, 70);
     columns->resizeSection(HistoryListModel::StatusColumn, 70);
-    columns->resizeSection(HistoryListModel::ConnectionColumn, 140);
-    columns->resizeSection(HistoryListModel::SizeColumn, 80);
-    columns->resizeSection(HistoryListModel::ErrorColumn, 90);
+    columns->resizeSection(HistoryListModel::ConnectionColumn, 120);
+    columns->resizeSection(HistoryListModel::SizeColumn, 70);
     columns->setMinimumSectionSize(50);
 
     m_body->addWidget(m_empty);
