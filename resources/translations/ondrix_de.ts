@@ -347,6 +347,10 @@
         <source>The server&apos;s disk is full. Free space on the server; the file is sent again.</source>
         <translation>Der Datenträger des Servers ist voll. Geben Sie auf dem Server Speicherplatz frei; die Datei wird erneut gesendet.</translation>
     </message>
+    <message>
+        <source>The SSH connection broke off. The file is sent again; if it keeps happening, check the network and the server&apos;s session and connection limits.</source>
+        <translation>Die SSH-Verbindung ist abgebrochen. Die Datei wird erneut gesendet; passiert das öfter, prüfen Sie das Netzwerk und die Sitzungs- und Verbindungsgrenzen des Servers.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -678,6 +682,17 @@
         <translation>
             <numerusform>+%n weitere wird hochgeladen …</numerusform>
             <numerusform>+%n weitere werden hochgeladen …</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 connection has an error</source>
+        <translation>1 Verbindung hat einen Fehler</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n connections have errors</source>
+        <translation>
+            <numerusform>%n Verbindung hat einen Fehler</numerusform>
+            <numerusform>%n Verbindungen haben Fehler</numerusform>
         </translation>
     </message>
 </context>
@@ -1047,6 +1062,10 @@
     <message>
         <source>Ondrix History</source>
         <translation>Ondrix-Verlauf</translation>
+    </message>
+    <message>
+        <source>Hide Ondrix</source>
+        <translation>Ondrix ausblenden</translation>
     </message>
 </context>
 <context>
@@ -1593,6 +1612,18 @@
         <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
         <translation>Die Datei kommt unter einem versteckten Namen im Zielordner an und erhält ihren echten Namen erst, wenn sie vollständig ist – so sieht niemand, der den Server beobachtet, eine halbe Datei.</translation>
     </message>
+    <message>
+        <source>Use the usual port</source>
+        <translation>Den üblichen Port verwenden</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>%1 verwenden</translation>
+    </message>
+    <message>
+        <source>Use port %1</source>
+        <translation>Port %1 verwenden</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
@@ -1710,6 +1741,14 @@
     <message>
         <source>Required: </source>
         <translation>Erforderlich: </translation>
+    </message>
+    <message>
+        <source>Port %1 is usually FTP; SFTP servers usually listen on %2.</source>
+        <translation>Port %1 ist meist FTP; SFTP-Server lauschen meist auf %2.</translation>
+    </message>
+    <message>
+        <source>Port %1 is usually SFTP; FTP and FTPS servers usually listen on %2.</source>
+        <translation>Port %1 ist meist SFTP; FTP- und FTPS-Server lauschen meist auf %2.</translation>
     </message>
 </context>
 <context>
@@ -2505,6 +2544,10 @@
     <message>
         <source>Modified</source>
         <translation>Geändert</translation>
+    </message>
+    <message>
+        <source> (tag: %1)</source>
+        <translation> (Markierung: %1)</translation>
     </message>
 </context>
 <context>

@@ -51,6 +51,13 @@
             <numerusform>+%n more uploading...</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n connections have errors</source>
+        <translation>
+            <numerusform>%n connection has an error</numerusform>
+            <numerusform>%n connections have errors</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RemoteDelivery</name>

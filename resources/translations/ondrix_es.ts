@@ -347,6 +347,10 @@
         <source>The server&apos;s disk is full. Free space on the server; the file is sent again.</source>
         <translation>El disco del servidor está lleno. Libere espacio en el servidor; el archivo se vuelve a enviar.</translation>
     </message>
+    <message>
+        <source>The SSH connection broke off. The file is sent again; if it keeps happening, check the network and the server&apos;s session and connection limits.</source>
+        <translation>La conexión SSH se cortó. El archivo se envía de nuevo; si sigue ocurriendo, revise la red y los límites de sesiones y conexiones del servidor.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -678,6 +682,17 @@
         <translation>
             <numerusform>+%n más subiéndose…</numerusform>
             <numerusform>+%n más subiéndose…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 connection has an error</source>
+        <translation>1 conexión tiene un error</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n connections have errors</source>
+        <translation>
+            <numerusform>%n conexión tiene un error</numerusform>
+            <numerusform>%n conexiones tienen errores</numerusform>
         </translation>
     </message>
 </context>
@@ -1047,6 +1062,10 @@
     <message>
         <source>Ondrix History</source>
         <translation>Historial de Ondrix</translation>
+    </message>
+    <message>
+        <source>Hide Ondrix</source>
+        <translation>Ocultar Ondrix</translation>
     </message>
 </context>
 <context>
@@ -1593,6 +1612,18 @@
         <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
         <translation>El archivo llega con un nombre oculto a la carpeta de destino y recibe su nombre real cuando está completo, así nada que vigile el servidor ve un archivo a medias.</translation>
     </message>
+    <message>
+        <source>Use the usual port</source>
+        <translation>Usar el puerto habitual</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>Usar %1</translation>
+    </message>
+    <message>
+        <source>Use port %1</source>
+        <translation>Usar el puerto %1</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
@@ -1710,6 +1741,14 @@
     <message>
         <source>Required: </source>
         <translation>Obligatorio: </translation>
+    </message>
+    <message>
+        <source>Port %1 is usually FTP; SFTP servers usually listen on %2.</source>
+        <translation>El puerto %1 suele ser FTP; los servidores SFTP suelen escuchar en el %2.</translation>
+    </message>
+    <message>
+        <source>Port %1 is usually SFTP; FTP and FTPS servers usually listen on %2.</source>
+        <translation>El puerto %1 suele ser SFTP; los servidores FTP y FTPS suelen escuchar en el %2.</translation>
     </message>
 </context>
 <context>
@@ -2505,6 +2544,10 @@
     <message>
         <source>Modified</source>
         <translation>Modificado</translation>
+    </message>
+    <message>
+        <source> (tag: %1)</source>
+        <translation> (etiqueta: %1)</translation>
     </message>
 </context>
 <context>

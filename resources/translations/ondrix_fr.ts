@@ -347,6 +347,10 @@
         <source>The server&apos;s disk is full. Free space on the server; the file is sent again.</source>
         <translation>Le disque du serveur est plein. Libérez de l&apos;espace sur le serveur ; le fichier est renvoyé.</translation>
     </message>
+    <message>
+        <source>The SSH connection broke off. The file is sent again; if it keeps happening, check the network and the server&apos;s session and connection limits.</source>
+        <translation>La connexion SSH s&apos;est interrompue. Le fichier est renvoyé ; si cela se répète, vérifiez le réseau et les limites de sessions et de connexions du serveur.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -678,6 +682,17 @@
         <translation>
             <numerusform>+%n autre en cours d&apos;envoi…</numerusform>
             <numerusform>+%n autres en cours d&apos;envoi…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 connection has an error</source>
+        <translation>1 connexion a une erreur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n connections have errors</source>
+        <translation>
+            <numerusform>%n connexion a une erreur</numerusform>
+            <numerusform>%n connexions ont des erreurs</numerusform>
         </translation>
     </message>
 </context>
@@ -1047,6 +1062,10 @@
     <message>
         <source>Ondrix History</source>
         <translation>Historique d&apos;Ondrix</translation>
+    </message>
+    <message>
+        <source>Hide Ondrix</source>
+        <translation>Masquer Ondrix</translation>
     </message>
 </context>
 <context>
@@ -1593,6 +1612,18 @@
         <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
         <translation>Le fichier arrive sous un nom masqué dans le dossier cible et prend son vrai nom une fois complet : rien de ce qui surveille le serveur ne voit un fichier à moitié envoyé.</translation>
     </message>
+    <message>
+        <source>Use the usual port</source>
+        <translation>Utiliser le port habituel</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>Utiliser %1</translation>
+    </message>
+    <message>
+        <source>Use port %1</source>
+        <translation>Utiliser le port %1</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
@@ -1710,6 +1741,14 @@
     <message>
         <source>Required: </source>
         <translation>Requis : </translation>
+    </message>
+    <message>
+        <source>Port %1 is usually FTP; SFTP servers usually listen on %2.</source>
+        <translation>Le port %1 est généralement celui de FTP ; les serveurs SFTP écoutent généralement sur le %2.</translation>
+    </message>
+    <message>
+        <source>Port %1 is usually SFTP; FTP and FTPS servers usually listen on %2.</source>
+        <translation>Le port %1 est généralement celui de SFTP ; les serveurs FTP et FTPS écoutent généralement sur le %2.</translation>
     </message>
 </context>
 <context>
@@ -2505,6 +2544,10 @@
     <message>
         <source>Modified</source>
         <translation>Modifié</translation>
+    </message>
+    <message>
+        <source> (tag: %1)</source>
+        <translation> (étiquette : %1)</translation>
     </message>
 </context>
 <context>

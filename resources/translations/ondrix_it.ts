@@ -347,6 +347,10 @@
         <source>The server&apos;s disk is full. Free space on the server; the file is sent again.</source>
         <translation>Il disco del server è pieno. Libera spazio sul server; il file viene inviato di nuovo.</translation>
     </message>
+    <message>
+        <source>The SSH connection broke off. The file is sent again; if it keeps happening, check the network and the server&apos;s session and connection limits.</source>
+        <translation>La connessione SSH si è interrotta. Il file viene inviato di nuovo; se succede ancora, controlla la rete e i limiti di sessioni e connessioni del server.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -678,6 +682,17 @@
         <translation>
             <numerusform>+%n altro in caricamento…</numerusform>
             <numerusform>+%n altri in caricamento…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 connection has an error</source>
+        <translation>1 connessione ha un errore</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n connections have errors</source>
+        <translation>
+            <numerusform>%n connessione ha un errore</numerusform>
+            <numerusform>%n connessioni hanno errori</numerusform>
         </translation>
     </message>
 </context>
@@ -1047,6 +1062,10 @@
     <message>
         <source>Ondrix History</source>
         <translation>Cronologia di Ondrix</translation>
+    </message>
+    <message>
+        <source>Hide Ondrix</source>
+        <translation>Nascondi Ondrix</translation>
     </message>
 </context>
 <context>
@@ -1593,6 +1612,18 @@
         <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
         <translation>Il file arriva con un nome nascosto nella cartella di destinazione e riceve il suo nome reale una volta completo, così nulla che sorvegli il server vede un file a metà.</translation>
     </message>
+    <message>
+        <source>Use the usual port</source>
+        <translation>Usa la porta abituale</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>Usa %1</translation>
+    </message>
+    <message>
+        <source>Use port %1</source>
+        <translation>Usa la porta %1</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
@@ -1710,6 +1741,14 @@
     <message>
         <source>Required: </source>
         <translation>Obbligatorio: </translation>
+    </message>
+    <message>
+        <source>Port %1 is usually FTP; SFTP servers usually listen on %2.</source>
+        <translation>La porta %1 di solito è FTP; i server SFTP di solito ascoltano sulla %2.</translation>
+    </message>
+    <message>
+        <source>Port %1 is usually SFTP; FTP and FTPS servers usually listen on %2.</source>
+        <translation>La porta %1 di solito è SFTP; i server FTP e FTPS di solito ascoltano sulla %2.</translation>
     </message>
 </context>
 <context>
@@ -2505,6 +2544,10 @@
     <message>
         <source>Modified</source>
         <translation>Modificato</translation>
+    </message>
+    <message>
+        <source> (tag: %1)</source>
+        <translation> (etichetta: %1)</translation>
     </message>
 </context>
 <context>

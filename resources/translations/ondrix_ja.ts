@@ -345,6 +345,10 @@
         <source>The server&apos;s disk is full. Free space on the server; the file is sent again.</source>
         <translation>サーバーのディスクがいっぱいです。サーバー上の空き容量を増やしてください。ファイルはもう一度送信されます。</translation>
     </message>
+    <message>
+        <source>The SSH connection broke off. The file is sent again; if it keeps happening, check the network and the server&apos;s session and connection limits.</source>
+        <translation>SSH 接続が途中で切れました。ファイルはもう一度送信されます。繰り返し起こる場合は、ネットワークとサーバーのセッション数・接続数の上限を確認してください。</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -672,6 +676,16 @@
         <source>+%n more uploading...</source>
         <translation>
             <numerusform>+%n 件をさらにアップロード中…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 connection has an error</source>
+        <translation>1 件の接続でエラー</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n connections have errors</source>
+        <translation>
+            <numerusform>%n 件の接続でエラー</numerusform>
         </translation>
     </message>
 </context>
@@ -1037,6 +1051,10 @@
     <message>
         <source>Ondrix History</source>
         <translation>Ondrix の履歴</translation>
+    </message>
+    <message>
+        <source>Hide Ondrix</source>
+        <translation>Ondrix を隠す</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1599,18 @@
         <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
         <translation>ファイルは転送先フォルダーに隠し名で届き、完了してから本来の名前になります。サーバーを監視するものが途中のファイルを目にすることはありません。</translation>
     </message>
+    <message>
+        <source>Use the usual port</source>
+        <translation>通常のポートを使う</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>%1 を使う</translation>
+    </message>
+    <message>
+        <source>Use port %1</source>
+        <translation>ポート %1 を使う</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
@@ -1698,6 +1728,14 @@
     <message>
         <source>Required: </source>
         <translation>必須: </translation>
+    </message>
+    <message>
+        <source>Port %1 is usually FTP; SFTP servers usually listen on %2.</source>
+        <translation>ポート %1 は通常 FTP 用です。SFTP サーバーは通常 %2 で待ち受けます。</translation>
+    </message>
+    <message>
+        <source>Port %1 is usually SFTP; FTP and FTPS servers usually listen on %2.</source>
+        <translation>ポート %1 は通常 SFTP 用です。FTP と FTPS のサーバーは通常 %2 で待ち受けます。</translation>
     </message>
 </context>
 <context>
@@ -2489,6 +2527,10 @@
     <message>
         <source>Modified</source>
         <translation>更新日時</translation>
+    </message>
+    <message>
+        <source> (tag: %1)</source>
+        <translation>（タグ: %1）</translation>
     </message>
 </context>
 <context>

@@ -347,6 +347,10 @@
         <source>The server&apos;s disk is full. Free space on the server; the file is sent again.</source>
         <translation>O disco do servidor está cheio. Libere espaço no servidor; o arquivo é enviado de novo.</translation>
     </message>
+    <message>
+        <source>The SSH connection broke off. The file is sent again; if it keeps happening, check the network and the server&apos;s session and connection limits.</source>
+        <translation>A conexão SSH caiu. O arquivo é enviado de novo; se continuar acontecendo, verifique a rede e os limites de sessões e conexões do servidor.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -678,6 +682,17 @@
         <translation>
             <numerusform>+%n outro sendo enviado…</numerusform>
             <numerusform>+%n outros sendo enviados…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 connection has an error</source>
+        <translation>1 conexão com erro</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n connections have errors</source>
+        <translation>
+            <numerusform>%n conexão com erro</numerusform>
+            <numerusform>%n conexões com erro</numerusform>
         </translation>
     </message>
 </context>
@@ -1047,6 +1062,10 @@
     <message>
         <source>Ondrix History</source>
         <translation>Histórico do Ondrix</translation>
+    </message>
+    <message>
+        <source>Hide Ondrix</source>
+        <translation>Ocultar Ondrix</translation>
     </message>
 </context>
 <context>
@@ -1593,6 +1612,18 @@
         <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
         <translation>O arquivo chega com um nome oculto na pasta de destino e recebe o nome real quando estiver completo, assim nada que observe o servidor vê um arquivo pela metade.</translation>
     </message>
+    <message>
+        <source>Use the usual port</source>
+        <translation>Usar a porta habitual</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>Usar %1</translation>
+    </message>
+    <message>
+        <source>Use port %1</source>
+        <translation>Usar a porta %1</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionEngine</name>
@@ -1710,6 +1741,14 @@
     <message>
         <source>Required: </source>
         <translation>Obrigatório: </translation>
+    </message>
+    <message>
+        <source>Port %1 is usually FTP; SFTP servers usually listen on %2.</source>
+        <translation>A porta %1 costuma ser FTP; servidores SFTP costumam escutar na %2.</translation>
+    </message>
+    <message>
+        <source>Port %1 is usually SFTP; FTP and FTPS servers usually listen on %2.</source>
+        <translation>A porta %1 costuma ser SFTP; servidores FTP e FTPS costumam escutar na %2.</translation>
     </message>
 </context>
 <context>
@@ -2505,6 +2544,10 @@
     <message>
         <source>Modified</source>
         <translation>Modificado</translation>
+    </message>
+    <message>
+        <source> (tag: %1)</source>
+        <translation> (etiqueta: %1)</translation>
     </message>
 </context>
 <context>
