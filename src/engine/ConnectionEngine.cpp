@@ -58,6 +58,14 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     , m_extensionFilter(connection.includedExtensions, connection.excludedExtensions)
     , m_task(std::make_shared<UploadTask>(connection))
     , m_record(std::make_shared<UploadedRecord>(services.store, connection))
+    // Problems go to the log, which outlives every engine: the actions run on the pool.
+    , m_postUploadActions(connection.postUploadAction, connection.deleteLocalAfterUpload,
+                          [log = services.log,
+                           prefix = QStringLiteral("[%1] ").arg(connection.name)](const QString& problem) {
+                              if (log) {
+                                  log->log(prefix + problem, LogEntry::LogLevel::warning);
+                              }
+                          })
     , m_failureNotices(services.notifications, services.settings)
 {
     m_clock.start();
@@ -812,16 +820,8 @@ void ConnectionEngine::runPostUploadActions(const QString& path, const LocalFile
     // hold the main thread (nor a named pipe swapped in for the file, which the actions open without
     // waiting). The job holds the folder as it was opened and the log, which outlives every engine, never
     // the engine itself.
-    const QString prefix = QStringLiteral("[%1] ").arg(m_connection.name);
-    LogService* const logService = m_services.log;
-    auto job = [actions =
-                    PostUploadActions(m_connection.postUploadAction, m_connection.deleteLocalAfterUpload,
-                                      [logService, prefix](const QString& problem) {
-                                          if (logService) {
-                                              logService->log(prefix + problem, LogEntry::LogLevel::warning);
-                                          }
-                                      }),
-                tree = m_tree, path, sent, logService, prefix] {
+    auto job = [actions = m_postUploadActions, tree = m_tree, path, sent, logService = m_services.log,
+                prefix = QStringLiteral("[%1] ").arg(m_connection.name)] {
         if (actions.run(path, sent, *tree) == PostUploadActions::Outcome::changedSinceUpload && logService) {
             logService->log(prefix + tr("Changed during the upload, kept to go up again: ") +
                                 fileNameOf(path),

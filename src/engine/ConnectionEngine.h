@@ -238,6 +238,8 @@ private:
     std::optional<QString> m_watchedFolder;
     // Shared with scans on the pool.
     const std::shared_ptr<UploadedRecord> m_record;
+    // Copied into each run on the pool; the copies share the connection's script runner.
+    const PostUploadActions m_postUploadActions;
     FailureNotices m_failureNotices;
     std::optional<double> m_stabilityIntervalOverride;
     double m_safetyNetScanSeconds = kDefaultSafetyNetScanSeconds;

@@ -1,12 +1,12 @@
 #include "engine/PostUploadActions.h"
 
+#include "engine/ScriptRunner.h"
 #include "platform/FileDescriptor.h"
 #include "platform/FileName.h"
 #include "platform/WatchedTree.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QProcess>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -121,6 +121,9 @@ PostUploadActions::PostUploadActions(PostUploadAction action, bool deleteAfterUp
     : m_action(std::move(action))
     , m_deleteAfterUpload(deleteAfterUpload)
     , m_report(std::move(report))
+    , m_scripts(m_action.kind() == PostUploadAction::Kind::runScript
+                    ? std::make_shared<ScriptRunner>(m_action.path())
+                    : nullptr)
 {}
 
 std::optional<LocalFileVersion> PostUploadActions::currentVersion(const QString& path,
@@ -153,7 +156,7 @@ PostUploadActions::Outcome PostUploadActions::run(const QString& path, const Loc
         }
         break;
     case PostUploadAction::Kind::runScript:
-        QProcess::startDetached(m_action.path(), {path});
+        m_scripts->run(path);
         break;
     case PostUploadAction::Kind::none:
         break;

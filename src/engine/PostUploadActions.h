@@ -7,10 +7,12 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace ondrix {
 
+class ScriptRunner;
 class WatchedTree;
 
 // What happens to a local file after its upload: the connection's action (move into the archive folder, or
@@ -52,6 +54,8 @@ private:
     const PostUploadAction m_action;
     const bool m_deleteAfterUpload;
     const ProblemReporter m_report;
+    // Shared by copies, so that all of a connection's scripts count against one limit.
+    const std::shared_ptr<ScriptRunner> m_scripts;
 };
 
 } // namespace ondrix

@@ -1,5 +1,6 @@
 #include "engine/PostUploadActions.h"
 
+#include "engine/ScriptRunner.h"
 #include "platform/WatchedTree.h"
 #include "support/TestEnvironment.h"
 
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -201,4 +203,43 @@ TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
     EXPECT_EQ(readFile(second), bytes);
     EXPECT_TRUE(QDir(full).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     QProcess::execute(QStringLiteral("umount"), {full});
+}
+
+// A burst of uploads hands its files to the script a few at a time, every one of them in the end, and the
+// script inherits none of the application's descriptors beyond standard input, output and error.
+TEST_F(PostUploadActionsTest, ScriptsRunAFewAtATimeWithNothingButTheStandardDescriptors)
+{
+    const QString runs = env.makeDir(QStringLiteral("runs"));
+    const QString release = env.root() + QStringLiteral("/release");
+    // Each run notes itself as running, lists its descriptors, waits for the release and notes itself done.
+    const QString script =
+        write(QStringLiteral("hold.sh"),
+              QStringLiteral(
+                  "#!/bin/sh\nname=$(basename \"$1\")\ntouch '%1'/running.$name\n"
+                  "ls /proc/$$/fd > '%1'/fds.$name\n"
+                  "while [ ! -e '%2' ]; do sleep 0.02; done\nrm '%1'/running.$name; touch '%1'/done.$name\n")
+                  .arg(runs, release)
+                  .toUtf8());
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
+    // A descriptor without close-on-exec, as a socket may be.
+    const int leaked = ::fcntl(STDERR_FILENO, F_DUPFD, 100);
+    const PostUploadActions actions(PostUploadAction::runScript(script), false, report);
+    for (int i = 0; i < 8; ++i) {
+        const QString path = write(QStringLiteral("s%1.jpg").arg(i).toUtf8().constData(), "s");
+        EXPECT_EQ(actions.run(path, versionOf(path), tree()), PostUploadActions::Outcome::done);
+    }
+    const auto count = [&](const QString& prefix) {
+        return QDir(runs).entryList({prefix + QLatin1Char('*')}, QDir::Files).size();
+    };
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return count(QStringLiteral("running.")) == ScriptRunner::kMaxRunning; }, 10000));
+    QTest::qWait(200);
+    EXPECT_EQ(count(QStringLiteral("running.")), ScriptRunner::kMaxRunning) << "no more start meanwhile";
+    QFile(release).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return count(QStringLiteral("done.")) == 8; }, 20000));
+    const QStringList fds =
+        QString::fromUtf8(readFile(runs + QStringLiteral("/fds.s0.jpg"))).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_FALSE(fds.contains(QString::number(leaked))) << fds.join(u' ').toStdString();
+    EXPECT_TRUE(fds.contains(QStringLiteral("2")));
+    ::close(leaked);
 }
