@@ -85,7 +85,7 @@ TEST_F(LogViewTest, OneWarningRowAndCopyAllPutsExactlyItsLine)
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("[2025-01-02 09:05:03] [WARN] [Studio] Disk almost full\n"
                              "[2025-01-02 09:05:04] [OK  ] Uploaded a.jpg\n"
-                             "[2025-01-02 09:05:05] [ERR ] Refused\nby server\n"
+                             "[2025-01-02 09:05:05] [ERR ] Refused\\nby server\n"
                              "[2025-01-02 09:05:06] [INFO] Watching"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->rowCount() == 4; }));
     saveScreenshot(&view, QStringLiteral("log-levels"));
