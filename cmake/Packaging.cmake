@@ -71,8 +71,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ONDRIX_WEBSITE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so dpkg-shlibdeps cannot see them: the platform plugins (xcb, wayland, offscreen),
-# the SVG image plugin for the artwork, and libcanberra, loaded with the first sound played.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, libcanberra0")
+# the SVG image plugin for the artwork, libcanberra, loaded with the first sound played, and libsecret, which
+# the keyring library loads when a password is first read or written.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, libcanberra0, libsecret-1-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})

@@ -9,11 +9,14 @@ packages=(
   # libraries
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools qt6-tools-dev libqt6svg6 libxcb1-dev
   libcurl4-openssl-dev libexiv2-dev libplist-dev libsqlite3-dev libcanberra-dev libglib2.0-dev
+  qtkeychain-qt6-dev libsecret-1-0
   # tests
   libgtest-dev libgmock-dev python3 python3-openssl python3-paramiko python3-pyftpdlib openssl
   openssh-server openssh-client python3-dbusmock dbus dbus-daemon imagemagick xvfb xauth attr
   # a Wayland session with XWayland (headless Weston) and Qt's Wayland platform
   weston xwayland qt6-wayland x11-utils
+  # a real Secret Service (keyring) and its command-line client
+  gnome-keyring libsecret-tools
   # benchmarks
   libbenchmark-dev lftp vsftpd
   # package checks

@@ -10,12 +10,14 @@
 #include "platform/InotifyFileEventSource.h"
 #include "platform/LogindPowerMonitor.h"
 #include "platform/PreferencesStore.h"
+#include "platform/QtKeychainSecretStore.h"
 #include "platform/QtNetworkPathSource.h"
 #include "platform/XattrTagStore.h"
 #include "records/HistoryService.h"
 #include "records/LogService.h"
 #include "records/NotificationService.h"
 #include "records/StatsService.h"
+#include "supervision/ConnectionSecrets.h"
 #include "supervision/ConnectionsManager.h"
 #include "supervision/DiskSpaceGuard.h"
 #include "supervision/ScheduleSupervisor.h"
@@ -31,7 +33,7 @@ namespace {
 constexpr int kSpareThreads = 2;
 } // namespace
 
-Application::Application(const StoreOpened& storeOpened, QObject* parent)
+Application::Application(const StoreOpened& storeOpened, bool desktopSession, QObject* parent)
     : QObject(parent)
 {
     m_store = std::make_unique<PreferencesStore>(AppPaths::preferencesFile());
@@ -59,6 +61,11 @@ Application::Application(const StoreOpened& storeOpened, QObject* parent)
     m_tags = std::make_unique<FinderTagService>(std::make_shared<XattrTagStore>());
     m_network = std::make_unique<QtNetworkPathSource>();
     m_power = std::make_unique<LogindPowerMonitor>(QDBusConnection::systemBus());
+    m_keyring = std::make_unique<QtKeychainSecretStore>(QDBusConnection::sessionBus());
+    // systemd sets CREDENTIALS_DIRECTORY for a service given LoadCredential= or SetCredential=.
+    m_secrets =
+        std::make_unique<ConnectionSecrets>(m_keyring.get(), m_store.get(), m_log.get(),
+                                            qEnvironmentVariable("CREDENTIALS_DIRECTORY"), desktopSession);
 
     EngineServices services;
     services.settings = m_settings.get();
@@ -69,6 +76,7 @@ Application::Application(const StoreOpened& storeOpened, QObject* parent)
     services.notifications = m_notifications.get();
     services.sounds = m_sounds.get();
     services.tags = m_tags.get();
+    services.secrets = m_secrets.get();
     services.transferPool = &m_transferPool;
     services.makeFileEventSource = [] { return std::make_unique<InotifyFileEventSource>(); };
     m_manager = std::make_unique<ConnectionsManager>(services, m_network.get(), m_power.get());

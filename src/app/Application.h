@@ -12,6 +12,7 @@
 namespace ondrix {
 
 class AppSettings;
+class ConnectionSecrets;
 class ConnectionsManager;
 class DiskSpaceGuard;
 class ScheduleSupervisor;
@@ -23,6 +24,7 @@ class NotificationCenter;
 class NotificationService;
 class PowerMonitor;
 class PreferencesStore;
+class SecretStore;
 class SoundPlayer;
 class StatsService;
 
@@ -40,7 +42,10 @@ public:
     // while starting (a store that cannot be saved, an unreadable connection list) are in the interface
     // language that `storeOpened` installs.
     using StoreOpened = std::function<void(const PreferencesStore&)>;
-    explicit Application(const StoreOpened& storeOpened = {}, QObject* parent = nullptr);
+    // `desktopSession`: a keyring that is not running yet may still come (it starts with the login);
+    // otherwise passwords stay in the store when there is none at start.
+    explicit Application(const StoreOpened& storeOpened = {}, bool desktopSession = false,
+                         QObject* parent = nullptr);
     ~Application() override;
 
     // Starts every enabled connection and asks for notification permission when notifications are on.
@@ -78,6 +83,8 @@ private:
     std::unique_ptr<FinderTagService> m_tags;
     std::unique_ptr<NetworkPathSource> m_network;
     std::unique_ptr<PowerMonitor> m_power;
+    std::unique_ptr<SecretStore> m_keyring;
+    std::unique_ptr<ConnectionSecrets> m_secrets;
     std::unique_ptr<ConnectionsManager> m_manager;
     // Hold connections paused outside their schedule and while their disk is nearly full.
     std::unique_ptr<ScheduleSupervisor> m_schedule;

@@ -14,6 +14,7 @@
 #include "model/AppSettings.h"
 #include "model/PushConnection.h"
 #include "platform/AppPaths.h"
+#include "platform/QtKeychainSecretStore.h"
 #include "records/LogService.h"
 #include "supervision/ConnectionsManager.h"
 
@@ -25,6 +26,8 @@
 #include <QLockFile>
 #include <QLoggingCategory>
 #include <QTextStream>
+
+#include <sys/prctl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -107,15 +110,19 @@ static int runConnectionsCommand(int argc, char** argv)
     installTranslations(QStringLiteral("system"));
     QLockFile lock(lockFilePath());
     lock.setStaleLockTime(0);
-    const ConnectionsCommand command(AppPaths::preferencesFile(), [&]() -> std::optional<QString> {
-        if (lock.tryLock(0)) {
-            return std::nullopt;
-        }
-        qint64 pid = 0;
-        QString host, appName;
-        lock.getLockInfo(&pid, &host, &appName);
-        return QCoreApplication::translate("main", "Ondrix is running (process %1).").arg(pid);
-    });
+    QtKeychainSecretStore keyring(QDBusConnection::sessionBus());
+    const ConnectionsCommand command(
+        AppPaths::preferencesFile(),
+        [&]() -> std::optional<QString> {
+            if (lock.tryLock(0)) {
+                return std::nullopt;
+            }
+            qint64 pid = 0;
+            QString host, appName;
+            lock.getLockInfo(&pid, &host, &appName);
+            return QCoreApplication::translate("main", "Ondrix is running (process %1).").arg(pid);
+        },
+        &keyring);
     QTextStream out(stdout);
     QTextStream err(stderr);
     return command.run(app.arguments().mid(2), out, err);
@@ -123,6 +130,11 @@ static int runConnectionsCommand(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+#ifdef NDEBUG
+    // Passwords are in this process's memory: no core dumps, and no other process of the user may attach.
+    // Debug builds stay dumpable for debuggers.
+    ::prctl(PR_SET_DUMPABLE, 0);
+#endif
     if (argc > 1 && qstrcmp(argv[1], "connections") == 0) {
         return runConnectionsCommand(argc, argv);
     }
@@ -238,7 +250,8 @@ int main(int argc, char** argv)
 
     // The language setting applies from the next start: services, windows and log lines are built after it
     // is installed.
-    Application ondrix([](const PreferencesStore& store) { installTranslations(startLanguage(store)); });
+    Application ondrix([](const PreferencesStore& store) { installTranslations(startLanguage(store)); },
+                       desktop);
     QObject::connect(&ondrix.log(), &LogService::entriesAdded, &app, &echoEntries);
     if (!desktopProblem.isEmpty()) {
         ondrix.log().log(QCoreApplication::translate("main",

@@ -8,6 +8,7 @@ class QThreadPool;
 namespace ondrix {
 
 class AppSettings;
+class ConnectionSecrets;
 class FileEventSource;
 class FinderTagService;
 class HistoryService;
@@ -18,7 +19,8 @@ class SoundPlayer;
 class StatsService;
 
 // The application-wide services every connection engine works with. The composition root owns all of them
-// for the life of the process; engines only borrow them. Only `sounds` may be null (nothing is played).
+// for the life of the process; engines only borrow them. Only `sounds` (nothing is played) and `secrets` may
+// be null.
 struct EngineServices {
     AppSettings* settings = nullptr;
     LogService* log = nullptr;
@@ -30,6 +32,9 @@ struct EngineServices {
     FinderTagService* tags = nullptr;
     // Runs transfers, keyword injection and remote operations; sized for every connection's limit at once.
     QThreadPool* transferPool = nullptr;
+    // Where the connections' passwords live (the connections manager asks it; engines get the password in
+    // their connection). Null keeps passwords in the stored connection list.
+    ConnectionSecrets* secrets = nullptr;
     // Makes the change-notification source of one folder watcher.
     std::function<std::unique_ptr<FileEventSource>()> makeFileEventSource;
 };

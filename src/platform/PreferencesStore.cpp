@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLoggingCategory>
+#include <QTimeZone>
 
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -103,14 +104,33 @@ struct StatementScope {
     }
 };
 
+const QString kMovedAsideStamp = QStringLiteral("yyyyMMdd'T'HHmmss'Z'");
+
 QString movedAsideName(const QString& path)
 {
-    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(kMovedAsideStamp);
     QString candidate = path + QStringLiteral(".corrupt-") + stamp;
     for (int n = 1; QFileInfo::exists(candidate); ++n) {
         candidate = path + QStringLiteral(".corrupt-") + stamp + QLatin1Char('-') + QString::number(n);
     }
     return candidate;
+}
+
+// Copies of a damaged store (and their -wal and -shm files) whose name says they were moved aside more than
+// kDamagedCopyDays ago: they may hold old passwords, and nobody is going to look at them any more.
+void removeOldDamagedCopies(const QString& path)
+{
+    const QFileInfo store(path);
+    const QString prefix = store.fileName() + QStringLiteral(".corrupt-");
+    const QDateTime oldest = QDateTime::currentDateTimeUtc().addDays(-PreferencesStore::kDamagedCopyDays);
+    const QStringList copies = store.dir().entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
+    for (const QString& name : copies) {
+        QDateTime movedAt = QDateTime::fromString(name.mid(prefix.size(), 16), kMovedAsideStamp);
+        movedAt.setTimeZone(QTimeZone::utc());
+        if (movedAt.isValid() && movedAt < oldest) {
+            QFile::remove(store.dir().filePath(name));
+        }
+    }
 }
 
 } // namespace
@@ -119,6 +139,7 @@ PreferencesStore::PreferencesStore(const QString& path)
     : m_path(path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
+    removeOldDamagedCopies(path);
     // Create the file with owner-only permissions before SQLite does, so passwords are never readable by
     // others, not even for a moment. SQLite gives the -wal and -shm files the same mode.
     const QByteArray nativePath = QFile::encodeName(path);
@@ -223,8 +244,11 @@ int PreferencesStore::openAt(const QString& file, Access access)
         // The records are read into memory once at start; SQLite's own page cache (2 MiB by default) would
         // keep a second copy of them resident for the life of the process. The file system caches the
         // pages anyway, so a small cache costs a read system call where it misses, not a disk access.
+        // secure_delete: a value written over or removed (a password blanked once the keyring holds it)
+        // is zeroed, not left in a free page.
         const char* setup =
-            "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA cache_size = -256;";
+            "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA cache_size = -256; "
+            "PRAGMA secure_delete = ON;";
         if (sqlite3_exec(m_db, setup, nullptr, nullptr, nullptr) != SQLITE_OK) {
             return fail("set up");
         }

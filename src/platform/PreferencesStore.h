@@ -18,16 +18,18 @@ struct sqlite3_stmt;
 namespace ondrix {
 
 // The per-user preferences store: typed values under string keys in an SQLite database (WAL mode, file mode
-// 0600 because connection passwords live in it). Reads follow the user-defaults conversion rules: a missing
-// key reads false, 0 or empty, a number reads as bool when it is non-zero, a string reads as a number when it
+// 0600 because connection passwords live in it where no keyring holds them; secure_delete on, so values
+// written over do not linger in free pages). Reads follow the user-defaults conversion rules: a missing key
+// reads false, 0 or empty, a number reads as bool when it is non-zero, a string reads as a number when it
 // starts with one, and so on (see the read functions). String→real dictionaries keep their entries in a child
 // table so that setting or removing one entry is a single statement whatever the size of the dictionary.
 //
 // A file SQLite calls corrupt or not a database is moved aside (renamed with a timestamp), a fresh store is
-// created in its place and the problem goes to the system log. Any other failure to open (a full disk, a
-// store owned by another user, a read-only folder) leaves the file exactly as it is, so the next start finds
-// it again: the store is then opened read-only if it can be read, else it lives in memory for this run, and
-// openProblem() says why. Failed writes are reported to the system log only and otherwise ignored.
+// created in its place and the problem goes to the system log; such copies are removed kDamagedCopyDays
+// later. Any other failure to open (a full disk, a store owned by another user, a read-only folder) leaves
+// the file exactly as it is, so the next start finds it again: the store is then opened read-only if it can
+// be read, else it lives in memory for this run, and openProblem() says why. Failed writes are reported to
+// the system log only and otherwise ignored.
 //
 // Thread affinity: meant for the main thread, but every call takes an internal lock, so any thread may use
 // it. Several instances (in this or other processes) may open the same file; each call is its own
@@ -35,6 +37,8 @@ namespace ondrix {
 class PreferencesStore {
 public:
     using RealDictionary = QHash<QString, double>;
+    // Copies of a damaged store are removed this many days after they were moved aside.
+    static constexpr int kDamagedCopyDays = 30;
 
     // Opens (creating it and its folder when missing) the database at `path`.
     explicit PreferencesStore(const QString& path);

@@ -9,6 +9,7 @@
 #include "platform/PreferencesStore.h"
 #include "records/LogService.h"
 #include "supervision/BookmarkManager.h"
+#include "supervision/ConnectionSecrets.h"
 
 #include <QDir>
 
@@ -38,6 +39,14 @@ ConnectionsManager::ConnectionsManager(const EngineServices& services, NetworkPa
         changePause([](PauseReasons& r) { return r.set(PauseReasons::Reason::sleep, false); });
     });
 
+    if (ConnectionSecrets* secrets = m_services.secrets) {
+        connect(secrets, &ConnectionSecrets::passwordAvailable, this,
+                &ConnectionsManager::handlePasswordAvailable);
+        connect(secrets, &ConnectionSecrets::storedPasswordsChanged, this,
+                &ConnectionsManager::saveConnections);
+        connect(secrets, &ConnectionSecrets::problemsChanged, this,
+                &ConnectionsManager::passwordProblemsChanged);
+    }
     loadConnections();
     loadLockedIds();
     if (m_services.store) {
@@ -101,7 +110,15 @@ void ConnectionsManager::loadConnections()
             unique.append(connection);
         }
     }
-    setConnections(unique);
+    if (ConnectionSecrets* secrets = m_services.secrets) {
+        secrets->load(unique);
+        for (PushConnection& connection : unique) {
+            connection.password = secrets->password(connection.id).value_or(QString());
+        }
+    }
+    m_connections = unique;
+    saveConnections();
+    Q_EMIT connectionsChanged();
 }
 
 void ConnectionsManager::loadLockedIds()
@@ -127,11 +144,57 @@ void ConnectionsManager::loadLockedIds()
 
 void ConnectionsManager::setConnections(const QList<PushConnection>& connections)
 {
-    m_connections = connections;
-    if (m_services.store) {
-        m_services.store->setData(kConnectionsKey, PushConnection::encodeList(m_connections));
+    if (ConnectionSecrets* secrets = m_services.secrets) {
+        QHash<QUuid, const PushConnection*> previous;
+        for (const PushConnection& connection : std::as_const(m_connections)) {
+            previous.insert(connection.id, &connection);
+        }
+        for (const PushConnection& connection : connections) {
+            secrets->update(connection, previous.value(connection.id));
+            previous.remove(connection.id);
+        }
+        for (const PushConnection* gone : std::as_const(previous)) {
+            secrets->forget(*gone);
+        }
     }
+    m_connections = connections;
+    saveConnections();
     Q_EMIT connectionsChanged();
+}
+
+void ConnectionsManager::saveConnections()
+{
+    if (!m_services.store) {
+        return;
+    }
+    QList<PushConnection> stored = m_connections;
+    if (m_services.secrets) {
+        for (PushConnection& connection : stored) {
+            connection.password = m_services.secrets->storedPassword(connection);
+        }
+    }
+    m_services.store->setData(kConnectionsKey, PushConnection::encodeList(stored));
+}
+
+QString ConnectionsManager::passwordProblem(const QUuid& connectionId) const
+{
+    return m_services.secrets ? m_services.secrets->problem(connectionId) : QString();
+}
+
+void ConnectionsManager::handlePasswordAvailable(const QUuid& connectionId, const QString& password)
+{
+    const auto it = std::find_if(m_connections.begin(), m_connections.end(),
+                                 [&](const PushConnection& c) { return c.id == connectionId; });
+    if (it == m_connections.end()) {
+        return;
+    }
+    it->password = password;
+    Q_EMIT connectionsChanged();
+    if (m_awaitingPassword.remove(connectionId) && it->isEnabled) {
+        startEngine(*it);
+        updateAggregateState();
+        Q_EMIT enginesChanged();
+    }
 }
 
 void ConnectionsManager::setLockedConnectionIds(const QSet<QUuid>& ids)
@@ -286,6 +349,7 @@ void ConnectionsManager::startAll()
 
 void ConnectionsManager::stopAll()
 {
+    m_awaitingPassword.clear();
     std::map<QUuid, std::unique_ptr<ConnectionEngine>> engines;
     engines.swap(m_engines);
     for (auto& [id, engine] : engines) {
@@ -327,6 +391,11 @@ void ConnectionsManager::uploadNow()
 void ConnectionsManager::startEngine(const PushConnection& connection)
 {
     if (m_engines.count(connection.id)) {
+        return;
+    }
+    // It starts once the keyring gives out its password.
+    if (m_services.secrets && !m_services.secrets->password(connection.id)) {
+        m_awaitingPassword.insert(connection.id);
         return;
     }
     auto engine = std::make_unique<ConnectionEngine>(connection, m_services);
@@ -392,6 +461,7 @@ void ConnectionsManager::startEngine(const PushConnection& connection)
 
 void ConnectionsManager::stopEngine(const QUuid& connectionId)
 {
+    m_awaitingPassword.remove(connectionId);
     const auto it = m_engines.find(connectionId);
     if (it == m_engines.end()) {
         return;

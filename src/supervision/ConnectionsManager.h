@@ -92,6 +92,10 @@ public:
     quint32 sleepAssertionID() const { return m_sleepAssertionID; }
     QHash<QUuid, QString> activeBookmarks() const { return m_activeBookmarks; }
 
+    // Why the connection's password is not available yet (it waits for the keyring); empty when it is.
+    // Such a connection does not start until it is.
+    QString passwordProblem(const QUuid& connectionId) const;
+
     // The running engine of a connection, or null.
     ConnectionEngine* engine(const QUuid& connectionId) const;
     QList<ConnectionEngine*> engines() const;
@@ -153,10 +157,15 @@ Q_SIGNALS:
     void enginesChanged();
     // The last stopped engine with uploads under way has handled their results.
     void transfersFinished();
+    // passwordProblem() changed for some connections.
+    void passwordProblemsChanged();
 
 private:
     void loadConnections();
     void loadLockedIds();
+    // Writes the list to the store, each password as the secrets owner says the store keeps it.
+    void saveConnections();
+    void handlePasswordAvailable(const QUuid& connectionId, const QString& password);
     void setLockedConnectionIds(const QSet<QUuid>& ids);
     void startEngine(const PushConnection& connection);
     void stopEngine(const QUuid& connectionId);
@@ -201,6 +210,8 @@ private:
     quint32 m_sleepAssertionID = 0;
     QHash<QUuid, QString> m_activeBookmarks;
     PauseReasons m_pauseReasons;
+    // Enabled connections that start when their password comes.
+    QSet<QUuid> m_awaitingPassword;
     QTimer m_wakeResumeTimer;
     std::function<void(ConnectionEngine&)> m_configureEngine;
 };

@@ -43,7 +43,17 @@ CurlHandle::~CurlHandle()
 void CurlHandle::setServer(const PushConnection& connection, const QByteArray& encodedPath)
 {
     set(CURLOPT_URL, serverUrl(connection, encodedPath));
-    set(CURLOPT_USERPWD, (connection.username + QLatin1Char(':') + connection.password).toUtf8());
+    setLogin(connection.username, connection.password);
+}
+
+void CurlHandle::setLogin(const QString& username, const QString& password)
+{
+    set(CURLOPT_USERNAME, username.toUtf8());
+    // libcurl copies it; the copy made here is wiped before it is let go.
+    QByteArray secret = password.toUtf8();
+    m_options.push_back(Record{CURLOPT_PASSWORD, {}, {}});
+    curl_easy_setopt(m_easy, CURLOPT_PASSWORD, secret.constData());
+    secret.fill('\0');
 }
 
 void CurlHandle::applyProtocolOptions(const PushConnection& connection)

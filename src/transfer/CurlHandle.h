@@ -48,8 +48,11 @@ public:
     }
     void set(CURLoption option, const QByteArray& text) { set(option, text.constData()); }
 
-    // CURLOPT_URL for the connection's server with `encodedPath`, and CURLOPT_USERPWD as "user:password".
+    // CURLOPT_URL for the connection's server with `encodedPath`, and the connection's login.
     void setServer(const PushConnection& connection, const QByteArray& encodedPath);
+    // CURLOPT_USERNAME and CURLOPT_PASSWORD, each whole (a user name may hold ':'). The password is not
+    // recorded with the options.
+    void setLogin(const QString& username, const QString& password);
     // The protocol options every operation applies before it performs.
     void applyProtocolOptions(const PushConnection& connection);
 

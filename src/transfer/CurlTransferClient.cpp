@@ -72,7 +72,7 @@ std::variant<QString, FTPError> CurlTransferClient::fetch(const QByteArray& url,
     ListingBuffer buffer;
     buffer.limit = m_maxListingBytes;
     handle.set(CURLOPT_URL, url);
-    handle.set(CURLOPT_USERPWD, (m_config.username + u':' + m_config.password).toUtf8());
+    handle.setLogin(m_config.username, m_config.password);
     setUp(handle);
     if (kind == ListingKind::namesOnly) {
         handle.set(CURLOPT_DIRLISTONLY, 1L);

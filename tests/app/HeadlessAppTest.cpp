@@ -120,6 +120,12 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
     overFtp.iptcKeywords = {preset};
     overFtp.selectedIPTCKeywordID = preset.id;
     const PushConnection overSftp = connectionTo(sftp.connection(), QStringLiteral("Archive"));
+    // No keyring on this bus: the FTP password comes from a systemd credential named after the connection,
+    // the SFTP one from the store.
+    const QString credentials = env.makeDir(QStringLiteral("credentials"));
+    env.writeFile(QStringLiteral("credentials/Agency"), overFtp.password.toUtf8() + '\n');
+    processEnvironment.insert(QStringLiteral("CREDENTIALS_DIRECTORY"), credentials);
+    overFtp.password.clear();
     {
         PreferencesStore store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"));
         store.setData(QStringLiteral("push_connections"), PushConnection::encodeList({overFtp, overSftp}));
@@ -194,6 +200,11 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
     const QString stderrText = QString::fromUtf8(ondrix->readAllStandardError());
     EXPECT_TRUE(stderrText.contains(QStringLiteral("[Agency] ✓ photo.jpg"))) << stderrText.toStdString();
     EXPECT_TRUE(stderrText.contains(QStringLiteral("Upload Now: rescanning 2 connections")));
+    EXPECT_EQ(
+        stderrText.count(QStringLiteral("No keyring was found, so passwords are stored in the preferences "
+                                        "database")),
+        1)
+        << stderrText.toStdString();
 
     const QString logFile =
         QString::fromUtf8(readFile(env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log")));

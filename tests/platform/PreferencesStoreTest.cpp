@@ -3,6 +3,7 @@
 #include "platform/AppPaths.h"
 #include "support/TestEnvironment.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -250,6 +251,43 @@ TEST(PreferencesStore, CorruptFilesAreMovedAsideAndReplaced)
         EXPECT_TRUE(reopened.movedAsidePath().isEmpty());
         QFile::remove(store.movedAsidePath());
     }
+}
+
+// Copies of a damaged store go once they were moved aside more than 30 days ago; and a value written over
+// leaves no trace in the file (secure_delete), as a password blanked in the store must not.
+TEST(PreferencesStore, OldDamagedCopiesGoAndOverwrittenValuesLeaveNoTrace)
+{
+    TestEnvironment env;
+    const QString path = ondrix::AppPaths::preferencesFile();
+    const auto stamped = [](int daysAgo) {
+        return QDateTime::currentDateTimeUtc().addDays(-daysAgo).toString(
+            QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    };
+    const struct {
+        QString suffix;
+        bool kept;
+    } copies[] = {
+        {QStringLiteral(".corrupt-") + stamped(31), false},
+        {QStringLiteral(".corrupt-") + stamped(31) + QStringLiteral("-1-wal"), false},
+        {QStringLiteral(".corrupt-") + stamped(29), true},
+        {QStringLiteral(".corrupt-unknown"), true},
+    };
+    for (const auto& copy : copies) {
+        env.writeFile(QStringLiteral("config/Ondrix/preferences.sqlite") + copy.suffix, "old");
+    }
+    {
+        PreferencesStore store(path);
+        // Values as large as a connection list live in overflow pages, which a rewrite frees.
+        store.setData(QStringLiteral("k"), QByteArray(6000, 'x') + "needle-b7Qx-needle");
+        store.setData(QStringLiteral("k"), QByteArray(6100, 'y'));
+    }
+    for (const auto& copy : copies) {
+        EXPECT_EQ(QFile::exists(path + copy.suffix), copy.kept) << qPrintable(copy.suffix);
+    }
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral("-wal")));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("needle-b7Qx"));
 }
 
 // Only damage sets a store aside. A store that merely cannot be opened now (a full disk, a file owned by

@@ -70,10 +70,14 @@ protected:
 
 } // namespace
 
+// The login holds colons (user "studio:main"): each part reaches the server whole.
 TEST_F(FTPUploaderTest, FtpPassiveAndActiveStoreTheLocalBytes)
 {
     FtpTestServer server;
-    server.start();
+    FtpServerOptions options;
+    options.user = QStringLiteral("studio:main");
+    options.password = QStringLiteral("pass:word");
+    server.start(options);
     const QByteArray contents = randomBytes(300 * 1024 + 3);
     const QString local = localFile(QStringLiteral("photo.jpg"), contents);
     for (const FTPMode mode : {FTPMode::passive, FTPMode::active}) {

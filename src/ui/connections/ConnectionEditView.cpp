@@ -298,7 +298,8 @@ QWidget* ConnectionEditView::buildConnectionSection()
 
     m_password = lineEdit(QStringLiteral("password"), tr("Password"));
     m_password->setEchoMode(QLineEdit::Password);
-    f->addRow(tr("Password"), m_password);
+    m_passwordProblem = errorLabel(QStringLiteral("passwordProblem"));
+    f->addRow(tr("Password"), withMessage(m_password, m_passwordProblem));
     connect(m_password, &QLineEdit::textEdited, m_form, &ConnectionForm::setPassword);
 
     m_sshKeyPath = new QLabel;
@@ -649,6 +650,11 @@ void ConnectionEditView::setLocked(bool locked)
 {
     m_locked = locked;
     refresh();
+}
+
+void ConnectionEditView::setPasswordProblem(const QString& problem)
+{
+    showMessage(m_passwordProblem, problem);
 }
 
 void ConnectionEditView::focusName()

@@ -62,6 +62,8 @@ public:
     // The stored record changed elsewhere.
     void rebase(const PushConnection& stored);
     void focusName();
+    // Why the stored password is not available yet (it waits for the keyring); empty hides the note.
+    void setPasswordProblem(const QString& problem);
 
     // Saves typing that waits for its pause.
     void saveNow();
@@ -143,6 +145,7 @@ private:
     QWidget* m_portHint = nullptr;
     QLabel* m_portHintText = nullptr;
     QPushButton* m_usualPort = nullptr;
+    QLabel* m_passwordProblem = nullptr;
     QLineEdit* m_username = nullptr;
     QLineEdit* m_password = nullptr;
     QFormLayout* m_connectionLayout = nullptr;

@@ -89,6 +89,11 @@ ConnectionsSettingsView::ConnectionsSettingsView(ConnectionsManager& manager, Di
     connect(&m_manager, &ConnectionsManager::connectionsChanged, this, &ConnectionsSettingsView::refreshList);
     connect(&m_manager, &ConnectionsManager::lockedConnectionIdsChanged, this,
             &ConnectionsSettingsView::refreshList);
+    connect(&m_manager, &ConnectionsManager::passwordProblemsChanged, this, [this] {
+        if (m_editor) {
+            m_editor->setPasswordProblem(m_manager.passwordProblem(m_editor->connection().id));
+        }
+    });
     if (m_navigation) {
         connect(m_navigation, &SettingsNavigation::connectionIdChanged, this,
                 &ConnectionsSettingsView::followNavigation);
@@ -233,6 +238,7 @@ void ConnectionsSettingsView::showEditor()
     };
     m_editor = new ConnectionEditView(*connection, m_manager.lockedConnectionIds().contains(id), m_dialogs,
                                       m_pool, std::move(actions));
+    m_editor->setPasswordProblem(m_manager.passwordProblem(id));
     m_detail->addWidget(m_editor);
     m_detail->setCurrentWidget(m_editor);
 }

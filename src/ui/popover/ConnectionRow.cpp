@@ -221,6 +221,16 @@ void ConnectionRow::setEngine(const std::optional<EngineState>& state, int activ
     updateMainAccessibleName();
 }
 
+void ConnectionRow::showProblem(const QString& problem)
+{
+    if (problem.isEmpty() || !m_connection.isEnabled) {
+        return;
+    }
+    m_status->setText(problem);
+    m_status->setColour(PopoverIcons::colour(PopoverTone::red, palette()));
+    updateMainAccessibleName();
+}
+
 void ConnectionRow::updateMainAccessibleName()
 {
     const QString name = m_connection.name + QStringLiteral(", ") + m_status->text();

@@ -34,6 +34,9 @@ public:
     // the reasons in words, when given.
     void setEngine(const std::optional<EngineState>& state, int activeJobs, bool stabilityChecking,
                    const QString& pausedFor = {});
+    // Why an enabled connection without an engine does not run (its password waits for the keyring), in
+    // place of the status; empty leaves the status as it is.
+    void showProblem(const QString& problem);
 
     QString statusText() const;
     int badgeCount() const { return m_badgeCount; }

@@ -454,6 +454,7 @@ void MenuBarView::observe()
 {
     ConnectionsManager* m = &m_manager;
     connect(m, &ConnectionsManager::connectionsChanged, this, [this] { mark(Header | Rows | Jobs); });
+    connect(m, &ConnectionsManager::passwordProblemsChanged, this, [this] { mark(Jobs); });
     connect(m, &ConnectionsManager::enginesChanged, this, [this] {
         observeEngines();
         mark(Header | Rows | Jobs);
@@ -693,6 +694,7 @@ void MenuBarView::refreshJobs()
                            PauseReasons::describe(m_manager.pauseReasons().reasons(row->connectionId())));
         } else {
             row->setEngine(std::nullopt, 0, false);
+            row->showProblem(m_manager.passwordProblem(row->connectionId()));
         }
     }
     QList<UploadJob> jobs;

@@ -1,0 +1,221 @@
+// Passwords in a real keyring (gnome-keyring-daemon on a private session bus): where they land, how
+// plain-text ones move in, what waits for a keyring that is not there yet, and that uploads work throughout.
+#include "supervision/ConnectionSecrets.h"
+
+#include "platform/AppPaths.h"
+#include "platform/QtKeychainSecretStore.h"
+#include "supervision/ConnectionsManager.h"
+#include "support/DBusMockSession.h"
+#include "support/EngineTestServices.h"
+#include "support/FakeNetworkPathSource.h"
+#include "support/FtpTestServer.h"
+#include "support/KeyringDaemon.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+using namespace ondrix::test;
+
+namespace {
+
+QString account(const PushConnection& connection)
+{
+    return connection.id.toString(QUuid::WithoutBraces).toUpper();
+}
+
+// One Ondrix run: the services, the secrets owner and the manager, started.
+struct OndrixRun {
+    explicit OndrixRun(std::function<void(ConnectionSecrets&)> configure = {})
+        : keyring(QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"),
+                                                QStringLiteral("ondrix-secrets-test")))
+        , secrets(&keyring, &services.store, &services.log, QString(), true)
+    {
+        secrets.setRetryIntervalMs(100);
+        if (configure) {
+            configure(secrets);
+        }
+        services.services.secrets = &secrets;
+        manager = std::make_unique<ConnectionsManager>(services.services, &network, nullptr);
+        manager->startAll();
+    }
+    ~OndrixRun() { manager->stopAll(); }
+
+    EngineTestServices services;
+    FakeNetworkPathSource network;
+    QtKeychainSecretStore keyring;
+    ConnectionSecrets secrets;
+    std::unique_ptr<ConnectionsManager> manager;
+};
+
+// The libraries under test keep their first session bus for the life of the process, so the whole suite
+// shares one private bus; the keyring daemon on it is started and stopped by the tests.
+class ConnectionSecretsTest : public ::testing::Test, public PrivateEnvironment {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_bus = new DBusMockSession;
+        ASSERT_TRUE(s_bus->isRunning()) << s_bus->errorString().toStdString();
+        qputenv("DBUS_SESSION_BUS_ADDRESS", s_bus->address().toUtf8());
+        s_keyringHome = new QTemporaryDir;
+        s_keyring = new KeyringDaemon(s_bus->address(), s_keyringHome->path());
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_keyring;
+        delete s_keyringHome;
+        delete s_bus;
+    }
+
+    void startKeyring()
+    {
+        QString error;
+        ASSERT_TRUE(s_keyring->isRunning() || s_keyring->start(&error)) << error.toStdString();
+    }
+
+    PushConnection connectionTo(const FtpTestServer& server, const QString& name) const
+    {
+        PushConnection c = server.connection();
+        c.name = name;
+        c.isEnabled = true;
+        c.localFolder = env.makeDir(QStringLiteral("folders/") + name);
+        c.stabilityCheckSeconds = 1;
+        return c;
+    }
+
+    // Neither the store nor its write-ahead log holds `secret`, in live records or in free pages.
+    void expectNotOnDisk(const QByteArray& secret) const
+    {
+        for (const QString& suffix : {QString(), QStringLiteral("-wal")}) {
+            EXPECT_FALSE(readFile(AppPaths::preferencesFile() + suffix).contains(secret))
+                << qPrintable(suffix);
+        }
+    }
+
+    bool uploads(const FtpTestServer& server, const QString& name, const QByteArray& content)
+    {
+        env.writeFile(QStringLiteral("folders/%1/%2.txt").arg(name, QString::fromUtf8(content)), content);
+        return QTest::qWaitFor(
+            [&] {
+                return readFile(server.rootDir() +
+                                QStringLiteral("/%1.txt").arg(QString::fromUtf8(content))) == content;
+            },
+            30000);
+    }
+
+    static inline DBusMockSession* s_bus = nullptr;
+    static inline QTemporaryDir* s_keyringHome = nullptr;
+    static inline KeyringDaemon* s_keyring = nullptr;
+};
+
+} // namespace
+
+TEST_F(ConnectionSecretsTest, ANewPasswordLandsInTheKeyringOnlyAndComesBackFromIt)
+{
+    startKeyring();
+    const QString password = QStringLiteral("kr-new-7Q9v:x");
+    FtpTestServer server;
+    FtpServerOptions options;
+    options.password = password;
+    server.start(options);
+    const PushConnection agency = connectionTo(server, QStringLiteral("Agency"));
+    {
+        OndrixRun run;
+        run.manager->addConnection(agency);
+        run.manager->updateConnection(agency);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return s_keyring->lookup(account(agency)) == password; }, 20000));
+        const QString item = s_keyring->describe(account(agency));
+        EXPECT_TRUE(item.contains(QStringLiteral("label = Ondrix: Agency"))) << item.toStdString();
+        EXPECT_TRUE(item.contains(QStringLiteral("attribute.server = Ondrix: Agency"))) << item.toStdString();
+        const auto stored =
+            PushConnection::decodeList(run.services.store.dataValue(ConnectionsManager::kConnectionsKey));
+        ASSERT_TRUE(stored && stored->size() == 1);
+        EXPECT_TRUE(stored->first().password.isEmpty());
+        EXPECT_TRUE(uploads(server, QStringLiteral("Agency"), "first"));
+        expectNotOnDisk(password.toUtf8());
+    }
+    expectNotOnDisk(password.toUtf8());
+
+    // The next start reads it back; a rename moves the item, a delete removes it.
+    OndrixRun again;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return again.manager->engine(agency.id) != nullptr; }, 20000));
+    EXPECT_EQ(again.manager->connections().first().password, password);
+    EXPECT_TRUE(uploads(server, QStringLiteral("Agency"), "second"));
+    PushConnection renamed = again.manager->connections().first();
+    renamed.name = QStringLiteral("Studio");
+    again.manager->updateConnection(renamed);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QString item = s_keyring->describe(account(agency));
+            return item.contains(QStringLiteral("label = Ondrix: Studio")) &&
+                   !item.contains(QStringLiteral("Ondrix: Agency"));
+        },
+        20000))
+        << s_keyring->describe(account(agency)).toStdString();
+    again.manager->deleteConnection(agency.id);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return s_keyring->lookup(account(agency)).isEmpty(); }, 20000));
+}
+
+TEST_F(ConnectionSecretsTest, PlainTextPasswordsMoveIntoAKeyringThatComesLater)
+{
+    s_keyring->stop();
+    const QString password = QStringLiteral("kr-plain-Vw3s");
+    FtpTestServer server;
+    FtpServerOptions options;
+    options.password = password;
+    server.start(options);
+    QList<PushConnection> connections;
+    for (const char* name : {"One", "Two", "Three"}) {
+        connections.append(connectionTo(server, QString::fromLatin1(name)));
+    }
+    PreferencesStore(AppPaths::preferencesFile())
+        .setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
+
+    {
+        OndrixRun run;
+        // Plain-text passwords work at once; the keyring is asked again until it is there.
+        EXPECT_TRUE(uploads(server, QStringLiteral("One"), "before"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !run.secrets.keyringProblem().isEmpty(); }, 20000));
+        startKeyring();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                return run.services.logMessages().contains(
+                    QStringLiteral("Moved 3 passwords from the preferences database to the keyring."));
+            },
+            30000))
+            << run.services.logMessages().join(u'\n').toStdString();
+        for (const PushConnection& c : connections) {
+            EXPECT_EQ(s_keyring->lookup(account(c)), password) << qPrintable(c.name);
+        }
+        const auto stored =
+            PushConnection::decodeList(run.services.store.dataValue(ConnectionsManager::kConnectionsKey));
+        ASSERT_TRUE(stored);
+        for (const PushConnection& c : *stored) {
+            EXPECT_TRUE(c.password.isEmpty()) << qPrintable(c.name);
+        }
+        EXPECT_TRUE(uploads(server, QStringLiteral("Two"), "after"));
+    }
+    expectNotOnDisk(password.toUtf8());
+
+    // A start before the keyring is there: the connections wait, say why, and start when it comes.
+    s_keyring->stop();
+    OndrixRun waiting([](ConnectionSecrets& secrets) { secrets.setPatienceMs(0); });
+    EXPECT_EQ(waiting.manager->engine(connections[2].id), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return waiting.manager->passwordProblem(connections[2].id)
+                .startsWith(QStringLiteral("The password is in the keyring, which does not give it out yet"));
+        },
+        20000))
+        << waiting.manager->passwordProblem(connections[2].id).toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return waiting.services.logMessages().filter(QStringLiteral("does not give out or take passwords")).size() ==
+               1;
+    }));
+    startKeyring();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return waiting.manager->engine(connections[2].id) != nullptr; }, 30000));
+    EXPECT_TRUE(waiting.manager->passwordProblem(connections[2].id).isEmpty());
+    EXPECT_TRUE(uploads(server, QStringLiteral("Three"), "later"));
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QString>
+
+namespace ondrix::test {
+
+// A real gnome-keyring-daemon (its secrets component) on a given private bus, with its login keyring created
+// and unlocked by a known password in folders below `root`. It can be stopped and started again (the same
+// keyring comes back unlocked), standing in for a keyring that is not there yet at login.
+class KeyringDaemon {
+public:
+    KeyringDaemon(QString busAddress, QString root);
+    ~KeyringDaemon();
+    KeyringDaemon(const KeyringDaemon&) = delete;
+    KeyringDaemon& operator=(const KeyringDaemon&) = delete;
+
+    // Starts it and waits until it owns org.freedesktop.secrets; false with `error` set when it does not.
+    bool start(QString* error);
+    // Stops it and waits until its name has left the bus.
+    void stop();
+    bool isRunning() const;
+
+    // What `secret-tool lookup user <account>` prints: the item's secret, empty when there is none.
+    QString lookup(const QString& account) const;
+    // What `secret-tool search --all user <account>` prints (labels and attributes).
+    QString describe(const QString& account) const;
+
+private:
+    QString secretTool(const QStringList& arguments) const;
+
+    QString m_busAddress;
+    QString m_root;
+    QString m_connectionName;
+};
+
+} // namespace ondrix::test
