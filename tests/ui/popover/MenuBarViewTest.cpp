@@ -59,16 +59,12 @@ double textContrast(QWidget* button)
             ++counts[image.pixel(x, y)];
         }
     }
-    QRgb background = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > counts.value(background)) {
-            background = it.key();
-        }
-    }
+    const QList<QRgb> colours = counts.keys();
+    const double lb = luminance(QColor(*std::max_element(
+        colours.cbegin(), colours.cend(), [&](QRgb a, QRgb b) { return counts[a] < counts[b]; })));
     double best = 1;
-    const double lb = luminance(QColor(background));
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        const double l = luminance(QColor(it.key()));
+    for (const QRgb c : colours) {
+        const double l = luminance(QColor(c));
         best = std::max(best, (std::max(l, lb) + 0.05) / (std::min(l, lb) + 0.05));
     }
     return best;
@@ -453,16 +449,6 @@ TEST_F(MenuBarViewTest, ActivityListsThreeJobsAndSumsUpTheRest)
     EXPECT_GT(reports, 1);
     EXPECT_LE(view->jobRefreshCount() - refreshesBefore, 1000 / MenuBarView::kProgressRefreshMs + 2)
         << reports << " reports";
-
-    // The server goes away: the transfers fail and the error reaches the row and the header dot.
-    server.stop();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->state().isError(); }, 30000));
-    settle();
-    EXPECT_FALSE(row("Studio")->statusText().isEmpty());
-    EXPECT_FALSE(row("Studio")->statusText().startsWith("curl error"))
-        << "libcurl's words instead of advice: " << engine->state().message().toStdString();
-    EXPECT_GT(view->headerDotColour().red(), 200);
-    saveScreenshot(view.get(), QStringLiteral("popover-error"));
 }
 
 // One, three and eight connections, idle, uploading and failing, in a light and a dark palette: rows keep
@@ -526,6 +512,9 @@ TEST_F(MenuBarViewTest, EveryStateReadsWithAnyNumberOfConnections)
         }
         settle();
         EXPECT_EQ(view->headerStatusText(), "1 connection has an error");
+        EXPECT_GT(view->headerDotColour().red(), 200);
+        EXPECT_FALSE(view->connectionRows()[count > 1 ? 1 : 0]->statusText().startsWith("curl error"))
+            << "libcurl's words instead of advice";
         look(QStringLiteral("error"));
         if (count == 1) {
             server.restart();
