@@ -25,10 +25,14 @@ void logModuleMessage(const char* message)
 
 QString defaultPath()
 {
+#ifndef NDEBUG
+    // Tests point debug builds at another module; a release build loads only its installed one, whatever
+    // the environment says.
     const QByteArray overridden = qgetenv("ONDRIX_KEYWORD_MODULE");
     if (!overridden.isEmpty()) {
         return QFile::decodeName(overridden);
     }
+#endif
     return PrivateModule::pathBesideRunningExecutable(QStringLiteral(ONDRIX_KEYWORD_MODULE_RELATIVE_PATH));
 }
 

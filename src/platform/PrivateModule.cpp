@@ -9,14 +9,18 @@ namespace ondrix {
 
 QString PrivateModule::pathBeside(const QString& executablePath, const QString& relativePath)
 {
+    // Only beside an executable whose place is known: a relative one would make it the current folder,
+    // where anybody may have left a library of that name.
+    if (!QDir::isAbsolutePath(executablePath)) {
+        return {};
+    }
     return QDir::cleanPath(QFileInfo(executablePath).absolutePath() + QLatin1Char('/') + relativePath);
 }
 
 QString PrivateModule::pathBesideRunningExecutable(const QString& relativePath)
 {
     // Not through QCoreApplication::applicationFilePath(): the application object may not exist yet.
-    const QString executable = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
-    return pathBeside(executable.isEmpty() ? QStringLiteral("ondrix") : executable, relativePath);
+    return pathBeside(QFile::symLinkTarget(QStringLiteral("/proc/self/exe")), relativePath);
 }
 
 PrivateModule::EntryFunction PrivateModule::load(const QString& path, const char* entrySymbol,
@@ -28,7 +32,7 @@ PrivateModule::EntryFunction PrivateModule::load(const QString& path, const char
         }
         return nullptr;
     };
-    if (!QFileInfo::exists(path)) {
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
         return fail(Failure::missing);
     }
     // QLibrary leaves the library loaded when it goes away.

@@ -11,9 +11,11 @@ class PrivateModule {
 public:
     enum class Failure { none, missing, notLoadable, noEntry };
 
-    // `relativePath`: the module's path relative to the folder of the executable at `executablePath`.
+    // `relativePath`: the module's path relative to the folder of the executable at `executablePath`; empty
+    // (nothing is loaded then) when that path is not absolute.
     static QString pathBeside(const QString& executablePath, const QString& relativePath);
-    // The same beside the running executable; usable before the application object exists.
+    // The same beside the running executable (empty when /proc/self/exe cannot be read); usable before the
+    // application object exists.
     static QString pathBesideRunningExecutable(const QString& relativePath);
 
     // Loads the library at `path` with every symbol resolved at once (a module of another build fails here,

@@ -1,5 +1,6 @@
 #include "engine/IPTCMetadataService.h"
 
+#include "iptc/KeywordModule.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -526,4 +527,16 @@ TEST_F(IPTCMetadataServiceTest, HugeAndCraftedImagesGoUpWithoutKeywords)
     const QString crafted = m_env.writeFile(QStringLiteral("watched/crafted.tif"), tiff);
     EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), crafted), Outcome::skipped);
     EXPECT_EQ(contents(crafted), tiff);
+}
+
+// A module is looked for only beside an executable whose place is known, never in the current folder.
+TEST(KeywordModulePlace, OnlyBesideAnExecutableWhosePlaceIsKnown)
+{
+    EXPECT_TRUE(
+        KeywordModule::pathFor(QStringLiteral("/opt/ondrix/bin/ondrix")).endsWith(QLatin1String("/iptc.so")));
+    EXPECT_TRUE(KeywordModule::pathFor(QStringLiteral("/opt/ondrix/bin/ondrix"))
+                    .startsWith(QLatin1String("/opt/ondrix/")));
+    for (const QString& unknown : {QString(), QStringLiteral("ondrix"), QStringLiteral("bin/ondrix")}) {
+        EXPECT_EQ(KeywordModule::pathFor(unknown), QString()) << unknown.toStdString();
+    }
 }
