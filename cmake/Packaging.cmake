@@ -17,10 +17,18 @@ configure_file(${PROJECT_SOURCE_DIR}/resources/ondrix.1.in ${ONDRIX_PACKAGE_DIR}
 file(READ ${PROJECT_SOURCE_DIR}/resources/ondrix.service ONDRIX_UNIT)
 string(REPLACE "/usr/local/bin/ondrix" "${ONDRIX_INSTALLED_BINARY}" ONDRIX_UNIT "${ONDRIX_UNIT}")
 file(WRITE ${ONDRIX_PACKAGE_DIR}/ondrix.service "${ONDRIX_UNIT}")
+# The system unit for service accounts, with its private session bus's configuration.
+file(READ ${PROJECT_SOURCE_DIR}/resources/ondrix@.service ONDRIX_SYSTEM_UNIT)
+string(REPLACE "/usr/local/bin/ondrix" "${ONDRIX_INSTALLED_BINARY}" ONDRIX_SYSTEM_UNIT "${ONDRIX_SYSTEM_UNIT}")
+string(REPLACE "/usr/local/share/ondrix" "${ONDRIX_INSTALLED_DATADIR}/ondrix" ONDRIX_SYSTEM_UNIT
+    "${ONDRIX_SYSTEM_UNIT}")
+file(WRITE ${ONDRIX_PACKAGE_DIR}/ondrix@.service "${ONDRIX_SYSTEM_UNIT}")
 
 install(FILES ${ONDRIX_PACKAGE_DIR}/${ONDRIX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ONDRIX_PACKAGE_DIR}/${ONDRIX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${ONDRIX_PACKAGE_DIR}/ondrix.service DESTINATION lib/systemd/user)
+install(FILES ${ONDRIX_PACKAGE_DIR}/ondrix@.service DESTINATION lib/systemd/system)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/service-bus.conf DESTINATION ${CMAKE_INSTALL_DATADIR}/ondrix)
 
 # Debian wants manual pages and the changelog compressed, without a time stamp in the gzip header.
 find_program(GZIP_PROGRAM gzip REQUIRED)
@@ -64,7 +72,7 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_PACKAGE_CONTACT "The Ondrix developers <support@ondrix.io>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "keeps local folders pushed to FTP, FTPS and SFTP servers")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Ondrix sits in the tray of the desktop and uploads every file that appears or\nchanges in a chosen folder to an FTP, explicit FTPS or SFTP server once it\nhas stopped growing. Files can be filtered by extension and size, tagged\nwith colours and IPTC keywords, and archived, handed to a script or\ndeleted after the upload. It also runs headless as a systemd user service.")
+    "Ondrix sits in the tray of the desktop and uploads every file that appears or\nchanges in a chosen folder to an FTP, explicit FTPS or SFTP server once it\nhas stopped growing. Files can be filtered by extension and size, tagged\nwith colours and IPTC keywords, and archived, handed to a script or\ndeleted after the upload. It also runs headless as a systemd user service or\nas a system service for a dedicated account.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "net")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
@@ -74,7 +82,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the SVG image plugin for the artwork, libcanberra, loaded with the first sound played, and libsecret, which
 # the keyring library loads when a password is first read or written.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, libcanberra0, libsecret-1-0")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# The system unit for service accounts runs Ondrix on a private bus from dbus-run-session.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, dbus-daemon")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 include(CPack)

@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config clang-format ccache
   # libraries
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools qt6-tools-dev libqt6svg6 libxcb1-dev
-  libcurl4-openssl-dev libexiv2-dev libplist-dev libsqlite3-dev libcanberra-dev libglib2.0-dev
+  libcurl4-openssl-dev libexiv2-dev libplist-dev libsqlite3-dev libcanberra-dev libglib2.0-dev libsystemd-dev
   qtkeychain-qt6-dev libsecret-1-0
   # tests
   libgtest-dev libgmock-dev python3 python3-openssl python3-paramiko python3-pyftpdlib openssl
@@ -17,6 +17,8 @@ packages=(
   weston xwayland qt6-wayland x11-utils
   # a real Secret Service (keyring) and its command-line client
   gnome-keyring libsecret-tools
+  # promtool checks the metrics file; systemd-journald receives the journal fields
+  prometheus systemd
   # benchmarks
   libbenchmark-dev lftp vsftpd
   # package checks

@@ -989,6 +989,18 @@
         <source>The desktop interface cannot be loaded, so Ondrix runs without a tray icon or windows: %1</source>
         <translation>Die Desktop-Oberfläche kann nicht geladen werden, daher läuft Ondrix ohne Symbol im Infobereich und ohne Fenster: %1</translation>
     </message>
+    <message>
+        <source>With --status: print the state as one JSON document: per connection its state, pause reasons, counts, last success and last error; the version and uptime.</source>
+        <translation>Mit --status: den Zustand als ein JSON-Dokument ausgeben: je Verbindung Zustand, Pausengründe, Zähler, letzter Erfolg und letzter Fehler; dazu Version und Laufzeit.</translation>
+    </message>
+    <message>
+        <source>Keep Prometheus metrics in &lt;file&gt; (for node_exporter&apos;s textfile collector), written every 10 seconds and at stop.</source>
+        <translation>Prometheus-Metriken in &lt;file&gt; führen (für den Textfile-Collector von node_exporter), alle 10 Sekunden und beim Beenden geschrieben.</translation>
+    </message>
+    <message>
+        <source>--json goes with --status.</source>
+        <translation>--json gehört zu --status.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::AboutView</name>
@@ -2074,6 +2086,18 @@
         <source>Restart Ondrix to apply the language change.</source>
         <translation>Starten Sie Ondrix neu, um die Sprache zu wechseln.</translation>
     </message>
+    <message>
+        <source>Monitoring</source>
+        <translation>Überwachung</translation>
+    </message>
+    <message>
+        <source>Metrics file</source>
+        <translation>Metrikdatei</translation>
+    </message>
+    <message>
+        <source>Ondrix keeps its counters in this file in Prometheus text format, rewritten every 10 seconds. Leave it empty to write none.</source>
+        <translation>Ondrix schreibt seine Zähler im Prometheus-Textformat in diese Datei, alle 10 Sekunden neu. Leer lassen, um keine zu schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::HistoryListModel</name>
@@ -2310,6 +2334,13 @@
     <message>
         <source>Rescan every running connection now and retry failed files at once</source>
         <translation>Jede laufende Verbindung jetzt neu durchsuchen und fehlgeschlagene Dateien sofort erneut versuchen</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::MetricsFile</name>
+    <message>
+        <source>The metrics file %1 cannot be written: %2</source>
+        <translation>Die Metrikdatei %1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

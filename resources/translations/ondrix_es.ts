@@ -989,6 +989,18 @@
         <source>The desktop interface cannot be loaded, so Ondrix runs without a tray icon or windows: %1</source>
         <translation>No se puede cargar la interfaz de escritorio, así que Ondrix se ejecuta sin icono en la bandeja ni ventanas: %1</translation>
     </message>
+    <message>
+        <source>With --status: print the state as one JSON document: per connection its state, pause reasons, counts, last success and last error; the version and uptime.</source>
+        <translation>Con --status: mostrar el estado como un único documento JSON: por conexión su estado, motivos de pausa, recuentos, último éxito y último error; la versión y el tiempo en marcha.</translation>
+    </message>
+    <message>
+        <source>Keep Prometheus metrics in &lt;file&gt; (for node_exporter&apos;s textfile collector), written every 10 seconds and at stop.</source>
+        <translation>Mantener las métricas de Prometheus en &lt;file&gt; (para el recolector textfile de node_exporter), escritas cada 10 segundos y al detenerse.</translation>
+    </message>
+    <message>
+        <source>--json goes with --status.</source>
+        <translation>--json va con --status.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::AboutView</name>
@@ -2074,6 +2086,18 @@
         <source>Restart Ondrix to apply the language change.</source>
         <translation>Reinicie Ondrix para aplicar el cambio de idioma.</translation>
     </message>
+    <message>
+        <source>Monitoring</source>
+        <translation>Supervisión</translation>
+    </message>
+    <message>
+        <source>Metrics file</source>
+        <translation>Archivo de métricas</translation>
+    </message>
+    <message>
+        <source>Ondrix keeps its counters in this file in Prometheus text format, rewritten every 10 seconds. Leave it empty to write none.</source>
+        <translation>Ondrix guarda sus contadores en este archivo en formato de texto de Prometheus, reescrito cada 10 segundos. Déjelo vacío para no escribir ninguno.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::HistoryListModel</name>
@@ -2310,6 +2334,13 @@
     <message>
         <source>Rescan every running connection now and retry failed files at once</source>
         <translation>Volver a analizar ahora cada conexión en marcha y reintentar de inmediato los archivos fallidos</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::MetricsFile</name>
+    <message>
+        <source>The metrics file %1 cannot be written: %2</source>
+        <translation>No se puede escribir el archivo de métricas %1: %2</translation>
     </message>
 </context>
 <context>

@@ -989,6 +989,18 @@
         <source>The desktop interface cannot be loaded, so Ondrix runs without a tray icon or windows: %1</source>
         <translation>L&apos;interface de bureau ne peut pas être chargée ; Ondrix fonctionne donc sans icône dans la zone de notification ni fenêtres : %1</translation>
     </message>
+    <message>
+        <source>With --status: print the state as one JSON document: per connection its state, pause reasons, counts, last success and last error; the version and uptime.</source>
+        <translation>Avec --status : afficher l&apos;état sous forme d&apos;un seul document JSON : pour chaque connexion son état, les raisons de pause, les compteurs, le dernier succès et la dernière erreur ; la version et la durée de fonctionnement.</translation>
+    </message>
+    <message>
+        <source>Keep Prometheus metrics in &lt;file&gt; (for node_exporter&apos;s textfile collector), written every 10 seconds and at stop.</source>
+        <translation>Tenir les métriques Prometheus dans &lt;file&gt; (pour le collecteur textfile de node_exporter), écrites toutes les 10 secondes et à l&apos;arrêt.</translation>
+    </message>
+    <message>
+        <source>--json goes with --status.</source>
+        <translation>--json s&apos;utilise avec --status.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::AboutView</name>
@@ -2074,6 +2086,18 @@
         <source>Restart Ondrix to apply the language change.</source>
         <translation>Redémarrez Ondrix pour appliquer le changement de langue.</translation>
     </message>
+    <message>
+        <source>Monitoring</source>
+        <translation>Surveillance</translation>
+    </message>
+    <message>
+        <source>Metrics file</source>
+        <translation>Fichier de métriques</translation>
+    </message>
+    <message>
+        <source>Ondrix keeps its counters in this file in Prometheus text format, rewritten every 10 seconds. Leave it empty to write none.</source>
+        <translation>Ondrix écrit ses compteurs dans ce fichier au format texte de Prometheus, toutes les 10 secondes. Laissez vide pour n&apos;en écrire aucun.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::HistoryListModel</name>
@@ -2310,6 +2334,13 @@
     <message>
         <source>Rescan every running connection now and retry failed files at once</source>
         <translation>Réanalyser maintenant chaque connexion active et réessayer immédiatement les fichiers en échec</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::MetricsFile</name>
+    <message>
+        <source>The metrics file %1 cannot be written: %2</source>
+        <translation>Le fichier de métriques %1 ne peut pas être écrit : %2</translation>
     </message>
 </context>
 <context>

@@ -989,6 +989,18 @@
         <source>The desktop interface cannot be loaded, so Ondrix runs without a tray icon or windows: %1</source>
         <translation>Impossibile caricare l&apos;interfaccia desktop, quindi Ondrix funziona senza icona nell&apos;area di notifica né finestre: %1</translation>
     </message>
+    <message>
+        <source>With --status: print the state as one JSON document: per connection its state, pause reasons, counts, last success and last error; the version and uptime.</source>
+        <translation>Con --status: stampa lo stato come un unico documento JSON: per ogni connessione stato, motivi di pausa, conteggi, ultimo successo e ultimo errore; la versione e il tempo di attività.</translation>
+    </message>
+    <message>
+        <source>Keep Prometheus metrics in &lt;file&gt; (for node_exporter&apos;s textfile collector), written every 10 seconds and at stop.</source>
+        <translation>Mantieni le metriche Prometheus in &lt;file&gt; (per il collector textfile di node_exporter), scritte ogni 10 secondi e all&apos;arresto.</translation>
+    </message>
+    <message>
+        <source>--json goes with --status.</source>
+        <translation>--json va usato con --status.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::AboutView</name>
@@ -2074,6 +2086,18 @@
         <source>Restart Ondrix to apply the language change.</source>
         <translation>Riavvia Ondrix per applicare il cambio di lingua.</translation>
     </message>
+    <message>
+        <source>Monitoring</source>
+        <translation>Monitoraggio</translation>
+    </message>
+    <message>
+        <source>Metrics file</source>
+        <translation>File delle metriche</translation>
+    </message>
+    <message>
+        <source>Ondrix keeps its counters in this file in Prometheus text format, rewritten every 10 seconds. Leave it empty to write none.</source>
+        <translation>Ondrix scrive i suoi contatori in questo file nel formato di testo di Prometheus, ogni 10 secondi. Lascialo vuoto per non scriverne nessuno.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::HistoryListModel</name>
@@ -2310,6 +2334,13 @@
     <message>
         <source>Rescan every running connection now and retry failed files at once</source>
         <translation>Riesamina ora ogni connessione in esecuzione e riprova subito i file non riusciti</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::MetricsFile</name>
+    <message>
+        <source>The metrics file %1 cannot be written: %2</source>
+        <translation>Impossibile scrivere il file delle metriche %1: %2</translation>
     </message>
 </context>
 <context>

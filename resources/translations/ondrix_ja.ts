@@ -978,6 +978,18 @@
         <source>The desktop interface cannot be loaded, so Ondrix runs without a tray icon or windows: %1</source>
         <translation>デスクトップインターフェースを読み込めないため、Ondrix はトレイアイコンもウィンドウもなしで動作します: %1</translation>
     </message>
+    <message>
+        <source>With --status: print the state as one JSON document: per connection its state, pause reasons, counts, last success and last error; the version and uptime.</source>
+        <translation>--status と併用: 状態を 1 つの JSON 文書として出力します（接続ごとの状態、一時停止の理由、件数、最後の成功と最後のエラー、およびバージョンと稼働時間）。</translation>
+    </message>
+    <message>
+        <source>Keep Prometheus metrics in &lt;file&gt; (for node_exporter&apos;s textfile collector), written every 10 seconds and at stop.</source>
+        <translation>Prometheus のメトリクスを &lt;file&gt; に保持します（node_exporter の textfile コレクター用）。10 秒ごとと停止時に書き込みます。</translation>
+    </message>
+    <message>
+        <source>--json goes with --status.</source>
+        <translation>--json は --status と一緒に使います。</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::AboutView</name>
@@ -2060,6 +2072,18 @@
         <source>Restart Ondrix to apply the language change.</source>
         <translation>言語の変更は Ondrix の再起動後に反映されます。</translation>
     </message>
+    <message>
+        <source>Monitoring</source>
+        <translation>監視</translation>
+    </message>
+    <message>
+        <source>Metrics file</source>
+        <translation>メトリクスファイル</translation>
+    </message>
+    <message>
+        <source>Ondrix keeps its counters in this file in Prometheus text format, rewritten every 10 seconds. Leave it empty to write none.</source>
+        <translation>Ondrix はカウンターを Prometheus のテキスト形式でこのファイルに 10 秒ごとに書き込みます。空欄にすると書き込みません。</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::HistoryListModel</name>
@@ -2296,6 +2320,13 @@
     <message>
         <source>Rescan every running connection now and retry failed files at once</source>
         <translation>実行中のすべての接続を今すぐ再スキャンし、失敗したファイルをすぐに再試行します</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::MetricsFile</name>
+    <message>
+        <source>The metrics file %1 cannot be written: %2</source>
+        <translation>メトリクスファイル %1 に書き込めません: %2</translation>
     </message>
 </context>
 <context>

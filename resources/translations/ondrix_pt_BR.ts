@@ -989,6 +989,18 @@
         <source>The desktop interface cannot be loaded, so Ondrix runs without a tray icon or windows: %1</source>
         <translation>Não é possível carregar a interface de área de trabalho, então o Ondrix roda sem ícone na bandeja nem janelas: %1</translation>
     </message>
+    <message>
+        <source>With --status: print the state as one JSON document: per connection its state, pause reasons, counts, last success and last error; the version and uptime.</source>
+        <translation>Com --status: mostra o estado como um único documento JSON: por conexão seu estado, motivos de pausa, contagens, último sucesso e último erro; a versão e o tempo em execução.</translation>
+    </message>
+    <message>
+        <source>Keep Prometheus metrics in &lt;file&gt; (for node_exporter&apos;s textfile collector), written every 10 seconds and at stop.</source>
+        <translation>Manter as métricas do Prometheus em &lt;file&gt; (para o coletor textfile do node_exporter), gravadas a cada 10 segundos e ao parar.</translation>
+    </message>
+    <message>
+        <source>--json goes with --status.</source>
+        <translation>--json acompanha --status.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::AboutView</name>
@@ -2074,6 +2086,18 @@
         <source>Restart Ondrix to apply the language change.</source>
         <translation>Reinicie o Ondrix para aplicar a mudança de idioma.</translation>
     </message>
+    <message>
+        <source>Monitoring</source>
+        <translation>Monitoramento</translation>
+    </message>
+    <message>
+        <source>Metrics file</source>
+        <translation>Arquivo de métricas</translation>
+    </message>
+    <message>
+        <source>Ondrix keeps its counters in this file in Prometheus text format, rewritten every 10 seconds. Leave it empty to write none.</source>
+        <translation>O Ondrix grava seus contadores neste arquivo no formato de texto do Prometheus, a cada 10 segundos. Deixe vazio para não gravar nenhum.</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::HistoryListModel</name>
@@ -2310,6 +2334,13 @@
     <message>
         <source>Rescan every running connection now and retry failed files at once</source>
         <translation>Verificar de novo agora cada conexão em execução e tentar imediatamente os arquivos que falharam</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::MetricsFile</name>
+    <message>
+        <source>The metrics file %1 cannot be written: %2</source>
+        <translation>Não é possível gravar o arquivo de métricas %1: %2</translation>
     </message>
 </context>
 <context>

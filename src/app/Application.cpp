@@ -13,6 +13,7 @@
 #include "platform/QtKeychainSecretStore.h"
 #include "platform/QtNetworkPathSource.h"
 #include "platform/XattrTagStore.h"
+#include "records/ConnectionActivity.h"
 #include "records/HistoryService.h"
 #include "records/LogService.h"
 #include "records/NotificationService.h"
@@ -56,6 +57,9 @@ Application::Application(const StoreOpened& storeOpened, bool desktopSession, QO
     SshKnownHosts::setNoticeReporter(
         [log = m_log.get()](const QString& notice) { log->log(notice, LogEntry::LogLevel::warning); });
     m_stats = std::make_unique<StatsService>(*m_store);
+    m_activity = std::make_unique<ConnectionActivity>();
+    connect(m_log.get(), &LogService::entriesAdded, this,
+            [this](const QList<LogEntry>& entries) { m_activity->noteLogEntries(entries); });
     m_history = std::make_unique<HistoryService>(AppPaths::historyFile());
     m_sounds = std::make_unique<CanberraSoundPlayer>(CanberraSoundPlayer::findSoundDirectory());
     m_tags = std::make_unique<FinderTagService>(std::make_shared<XattrTagStore>());
@@ -71,6 +75,7 @@ Application::Application(const StoreOpened& storeOpened, bool desktopSession, QO
     services.settings = m_settings.get();
     services.log = m_log.get();
     services.stats = m_stats.get();
+    services.activity = m_activity.get();
     services.history = m_history.get();
     services.store = m_store.get();
     services.notifications = m_notifications.get();
@@ -126,6 +131,11 @@ void Application::stop()
         }
     });
     poll->start();
+}
+
+StatusSnapshot Application::statusSnapshot() const
+{
+    return StatusSnapshot::take(*m_manager, *m_activity, QStringLiteral(ONDRIX_VERSION), m_startedAt);
 }
 
 bool Application::hasRunningTransfers() const

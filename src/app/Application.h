@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/EngineServices.h"
+#include "supervision/StatusSnapshot.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QThreadPool>
 #include <QUuid>
@@ -12,6 +14,7 @@
 namespace ondrix {
 
 class AppSettings;
+class ConnectionActivity;
 class ConnectionSecrets;
 class ConnectionsManager;
 class DiskSpaceGuard;
@@ -64,6 +67,9 @@ public:
     ConnectionsManager& manager() const { return *m_manager; }
     SoundPlayer& sounds() const { return *m_sounds; }
     QThreadPool& transferPool() { return m_transferPool; }
+    ConnectionActivity& activity() const { return *m_activity; }
+    // The state of every connection now: what the status report and the metrics show.
+    StatusSnapshot statusSnapshot() const;
 
 Q_SIGNALS:
     void transfersFinished();
@@ -71,6 +77,7 @@ Q_SIGNALS:
 private:
     void sizeTransferPool();
 
+    const QDateTime m_startedAt = QDateTime::currentDateTimeUtc();
     QThreadPool m_transferPool;
     std::unique_ptr<PreferencesStore> m_store;
     std::unique_ptr<NotificationCenter> m_notificationCenter;
@@ -78,6 +85,7 @@ private:
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<LogService> m_log;
     std::unique_ptr<StatsService> m_stats;
+    std::unique_ptr<ConnectionActivity> m_activity;
     std::unique_ptr<HistoryService> m_history;
     std::unique_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<FinderTagService> m_tags;

@@ -1,10 +1,11 @@
 #include "app/ConnectionStatusReport.h"
 
-#include "engine/ConnectionEngine.h"
-#include "records/LogService.h"
-#include "supervision/ConnectionsManager.h"
+#include "supervision/StatusSnapshot.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace ondrix {
 
@@ -27,44 +28,33 @@ QString stateText(const EngineState& state)
     return {};
 }
 
-// The newest error line the log holds for the connection, without its "[name] " prefix.
-QString lastLoggedError(const LogService& log, const QString& name)
+QJsonValue timeValue(const QDateTime& time)
 {
-    const QString prefix = QLatin1Char('[') + name + QLatin1String("] ");
-    const QList<LogEntry> entries = log.entries();
-    for (auto it = entries.crbegin(); it != entries.crend(); ++it) {
-        if (it->level == LogEntry::LogLevel::error && it->message.startsWith(prefix)) {
-            return it->message.mid(prefix.size());
-        }
-    }
-    return {};
+    return time.isValid() ? QJsonValue(time.toUTC().toString(Qt::ISODate)) : QJsonValue();
 }
 
 } // namespace
 
-QString ConnectionStatusReport::text(const ConnectionsManager& manager, const LogService& log)
+QString ConnectionStatusReport::text(const StatusSnapshot& snapshot)
 {
     QStringList lines;
-    for (const PushConnection& connection : manager.connections()) {
-        const ConnectionEngine* engine = manager.engine(connection.id);
-        if (engine == nullptr) {
+    for (const StatusSnapshot::Connection& connection : snapshot.connections) {
+        if (!connection.running) {
             lines.append(connection.name + QLatin1String(": ") +
                          QCoreApplication::translate("ConnectionStatusReport", "Off"));
             continue;
         }
-        const int uploading = int(engine->activeJobs().size());
-        const QString pausedFor = PauseReasons::describe(manager.pauseReasons().reasons(connection.id));
-        const bool paused = engine->state().kind() == EngineState::Kind::paused && !pausedFor.isEmpty();
+        const QString pausedFor = PauseReasons::describe(connection.pauseReasons);
+        const bool paused = connection.state.kind() == EngineState::Kind::paused && !pausedFor.isEmpty();
         QString line = connection.name + QLatin1String(": ") +
-                       (paused ? pausedFor : stateText(engine->state())) + QLatin1String(", ") +
+                       (paused ? pausedFor : stateText(connection.state)) + QLatin1String(", ") +
                        QCoreApplication::translate("ConnectionStatusReport", "%1 queued, %2 uploading")
-                           .arg(std::max(0, engine->queuedCount() - uploading))
-                           .arg(uploading);
-        const QString error =
-            engine->state().isError() ? engine->state().message() : lastLoggedError(log, connection.name);
-        if (!error.isEmpty()) {
-            line += QLatin1String(", ") +
-                    QCoreApplication::translate("ConnectionStatusReport", "last error: %1").arg(error);
+                           .arg(connection.queued)
+                           .arg(connection.uploading);
+        if (!connection.lastError.isEmpty()) {
+            line +=
+                QLatin1String(", ") + QCoreApplication::translate("ConnectionStatusReport", "last error: %1")
+                                          .arg(connection.lastError);
         }
         lines.append(line);
     }
@@ -72,6 +62,45 @@ QString ConnectionStatusReport::text(const ConnectionsManager& manager, const Lo
         return QCoreApplication::translate("ConnectionStatusReport", "No connections are set up.");
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+QByteArray ConnectionStatusReport::json(const StatusSnapshot& snapshot)
+{
+    QJsonArray connections;
+    for (const StatusSnapshot::Connection& connection : snapshot.connections) {
+        QJsonArray reasons;
+        for (PauseReasons::Reason reason : connection.pauseReasons) {
+            reasons.append(StatusSnapshot::reasonName(reason));
+        }
+        const ConnectionActivity::Counters& counters = connection.counters;
+        connections.append(QJsonObject{
+            {QStringLiteral("id"), connection.id.toString(QUuid::WithoutBraces)},
+            {QStringLiteral("name"), connection.name},
+            {QStringLiteral("state"), StatusSnapshot::stateName(connection)},
+            {QStringLiteral("pauseReasons"), reasons},
+            {QStringLiteral("filesQueued"), connection.queued},
+            {QStringLiteral("filesUploading"), connection.uploading},
+            {QStringLiteral("lastSuccess"), timeValue(counters.lastSuccess)},
+            {QStringLiteral("lastError"),
+             connection.lastError.isEmpty()
+                 ? QJsonValue()
+                 : QJsonValue(QJsonObject{{QStringLiteral("message"), connection.lastError},
+                                          {QStringLiteral("time"), timeValue(counters.lastErrorTime)}})},
+            {QStringLiteral("consecutiveFailures"), connection.consecutiveFailures},
+            {QStringLiteral("filesToday"), counters.todayFiles},
+            {QStringLiteral("bytesToday"), counters.todayBytes},
+            {QStringLiteral("filesUploaded"), counters.uploadedFiles},
+            {QStringLiteral("bytesUploaded"), counters.uploadedBytes},
+            {QStringLiteral("filesFailed"), counters.failedFiles},
+        });
+    }
+    const QJsonObject document{
+        {QStringLiteral("version"), snapshot.version},
+        {QStringLiteral("startedAt"), timeValue(snapshot.startedAt)},
+        {QStringLiteral("uptimeSeconds"), snapshot.uptimeSeconds()},
+        {QStringLiteral("connections"), connections},
+    };
+    return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
 } // namespace ondrix

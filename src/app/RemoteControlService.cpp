@@ -95,4 +95,12 @@ QString RemoteControlService::Status()
     return m_handlers.status();
 }
 
+QString RemoteControlService::StatusJson()
+{
+    if (answerUnavailable(bool(m_handlers.statusJson), QStringLiteral("--status --json"))) {
+        return {};
+    }
+    return m_handlers.statusJson();
+}
+
 } // namespace ondrix

@@ -25,6 +25,8 @@ public:
         std::function<void()> uploadNow;
         // One line per connection.
         std::function<QString()> status;
+        // The same state as one JSON document.
+        std::function<QString()> statusJson;
     };
 
     static const QString kNotAvailableError;
@@ -46,6 +48,8 @@ public Q_SLOTS:
     Q_SCRIPTABLE void UploadNow();
     // One line per connection: name, state, files queued, files uploading, last error.
     Q_SCRIPTABLE QString Status();
+    // The process's version and uptime and each connection's state and counters, as one JSON document.
+    Q_SCRIPTABLE QString StatusJson();
 
 private:
     bool answerUnavailable(bool available, const QString& command);

@@ -1,12 +1,15 @@
 // The ondrix executable. With a display it is the tray application; a second start brings the running one
 // forward. Runs headless (no tray, all engines, log lines on stderr) with --headless or when no display is
-// available. --show, --pause, --resume, --upload-now and --status talk to the running instance and exit.
+// available. --show, --pause, --resume, --upload-now and --status (--json) talk to the running instance and
+// exit. Under systemd, log lines go to the journal with fields of their own; --metrics-file keeps a file for
+// Prometheus.
 // The desktop interface is a module loaded only for a desktop run; without it Ondrix runs headless.
 #include "app/Application.h"
 #include "app/ConnectionStatusReport.h"
 #include "app/ConnectionsCommand.h"
 #include "app/DesktopModule.h"
 #include "app/MainThreadBusyProbe.h"
+#include "app/MetricsFile.h"
 #include "app/RemoteControlClient.h"
 #include "app/RemoteControlService.h"
 #include "app/Translations.h"
@@ -15,6 +18,7 @@
 #include "model/PushConnection.h"
 #include "platform/AppPaths.h"
 #include "platform/QtKeychainSecretStore.h"
+#include "platform/SystemdJournal.h"
 #include "records/LogService.h"
 #include "supervision/ConnectionsManager.h"
 
@@ -23,6 +27,8 @@
 #include <QDBusConnection>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QLoggingCategory>
 #include <QTextStream>
@@ -80,6 +86,37 @@ void echoEntries(const QList<LogEntry>& entries)
     }
     std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
     std::fflush(stderr);
+}
+
+int journalPriority(LogEntry::LogLevel level)
+{
+    switch (level) {
+    case LogEntry::LogLevel::error:
+        return 3;
+    case LogEntry::LogLevel::warning:
+        return 4;
+    case LogEntry::LogLevel::success:
+        return 5;
+    case LogEntry::LogLevel::info:
+        return 6;
+    }
+    return 6;
+}
+
+// Sends activity-log entries to the journal, each with its connection's name and file as fields of their own;
+// a line the journal does not take goes to stderr instead.
+void journalEntries(const QList<LogEntry>& entries, const QList<PushConnection>& connections)
+{
+    QHash<QUuid, QString> names;
+    for (const PushConnection& connection : connections) {
+        names.insert(connection.id, connection.name);
+    }
+    for (const LogEntry& entry : entries) {
+        if (!SystemdJournal::send(
+                {entry.message, journalPriority(entry.level), names.value(entry.connectionId), entry.file})) {
+            echoEntries({entry});
+        }
+    }
 }
 
 // How many connections the run has, and where to learn how to add one when there are none.
@@ -201,7 +238,23 @@ int main(int argc, char** argv)
     for (qsizetype i = 1; i < remoteControls.size(); ++i) {
         parser.addOption(remoteControls[i].first);
     }
+    const QCommandLineOption json(
+        QStringLiteral("json"),
+        QCoreApplication::translate("main", "With --status: print the state as one JSON document: per "
+                                            "connection its state, pause reasons, counts, last success "
+                                            "and last error; the version and uptime."));
+    parser.addOption(json);
+    const QCommandLineOption metricsFile(
+        QStringLiteral("metrics-file"),
+        QCoreApplication::translate("main", "Keep Prometheus metrics in <file> (for node_exporter's textfile "
+                                            "collector), written every 10 seconds and at stop."),
+        QStringLiteral("file"));
+    parser.addOption(metricsFile);
     parser.process(app);
+    if (parser.isSet(json) && !parser.isSet(remoteControls.last().first)) {
+        QTextStream(stderr) << QCoreApplication::translate("main", "--json goes with --status.") << '\n';
+        return 2;
+    }
 
     QTextStream err(stderr);
     for (const auto& [option, method] : remoteControls) {
@@ -210,8 +263,9 @@ int main(int argc, char** argv)
         }
         QString error;
         QString answer;
+        const QString call = parser.isSet(json) ? QStringLiteral("StatusJson") : method;
         const RemoteControlClient::Outcome outcome =
-            RemoteControlClient::send(QDBusConnection::sessionBus(), method, &error, &answer);
+            RemoteControlClient::send(QDBusConnection::sessionBus(), call, &error, &answer);
         if (outcome == RemoteControlClient::Outcome::done) {
             if (!answer.isEmpty()) {
                 QTextStream(stdout) << answer << '\n';
@@ -252,7 +306,13 @@ int main(int argc, char** argv)
     // is installed.
     Application ondrix([](const PreferencesStore& store) { installTranslations(startLanguage(store)); },
                        desktop);
-    QObject::connect(&ondrix.log(), &LogService::entriesAdded, &app, &echoEntries);
+    if (SystemdJournal::standardErrorIsJournal()) {
+        QObject::connect(&ondrix.log(), &LogService::entriesAdded, &app, [&](const QList<LogEntry>& entries) {
+            journalEntries(entries, ondrix.manager().connections());
+        });
+    } else {
+        QObject::connect(&ondrix.log(), &LogService::entriesAdded, &app, &echoEntries);
+    }
     if (!desktopProblem.isEmpty()) {
         ondrix.log().log(QCoreApplication::translate("main",
                                                      "The desktop interface cannot be loaded, so Ondrix "
@@ -299,7 +359,10 @@ int main(int argc, char** argv)
     remoteHandlers.pause = [&] { ondrix.manager().pauseAll(); };
     remoteHandlers.resume = [&] { ondrix.manager().resumeAll(); };
     remoteHandlers.uploadNow = [&] { ondrix.manager().uploadNow(); };
-    remoteHandlers.status = [&] { return ConnectionStatusReport::text(ondrix.manager(), ondrix.log()); };
+    remoteHandlers.status = [&] { return ConnectionStatusReport::text(ondrix.statusSnapshot()); };
+    remoteHandlers.statusJson = [&] {
+        return QString::fromUtf8(ConnectionStatusReport::json(ondrix.statusSnapshot())).trimmed();
+    };
     if (desktop) {
         shell = desktopModule.entry().makeShell(ondrix, [&] {
             reportBusy();
@@ -322,7 +385,21 @@ int main(int argc, char** argv)
         err << startLine(ondrix.manager().connections()) << '\n';
         err.flush();
     }
+
+    // The command line's file wins over the stored one; the stored one follows the setting while running.
+    MetricsFile metrics([&] { return ondrix.statusSnapshot(); });
+    QObject::connect(&metrics, &MetricsFile::problem, &app,
+                     [&](const QString& problem) { ondrix.log().log(problem, LogEntry::LogLevel::error); });
+    if (parser.isSet(metricsFile)) {
+        metrics.setPath(QFileInfo(parser.value(metricsFile)).absoluteFilePath());
+    } else {
+        metrics.setPath(ondrix.settings().metricsFile());
+        QObject::connect(&ondrix.settings(), &AppSettings::metricsFileChanged, &metrics,
+                         &MetricsFile::setPath);
+    }
+
     const int status = QCoreApplication::exec();
+    metrics.write(false);
     // Lines logged in the last turn have not reached the echo yet.
     QCoreApplication::sendPostedEvents(&ondrix.log(), QEvent::MetaCall);
     reportBusy();

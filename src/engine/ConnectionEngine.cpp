@@ -9,6 +9,7 @@
 #include "platform/PreferencesStore.h"
 #include "platform/SoundPlayer.h"
 #include "platform/WatchedTree.h"
+#include "records/ConnectionActivity.h"
 #include "records/HistoryService.h"
 #include "records/LogService.h"
 #include "records/NotificationService.h"
@@ -547,7 +548,7 @@ void ConnectionEngine::enqueueStableFile(const QString& path, const FileStabilit
     m_uploadQueue->enqueue(job);
     refreshCounts();
     setTag(FinderTagService::UploadColour::yellow, path);
-    log(prefix + tr("Queued: ") + name, LogEntry::LogLevel::info);
+    log(prefix + tr("Queued: ") + name, LogEntry::LogLevel::info, path);
 }
 
 // ---- the uploaded record ----
@@ -682,6 +683,9 @@ void ConnectionEngine::handleResults(const QList<UploadResult>& results)
     if (m_services.stats) {
         m_services.stats->recordUploads(uploadedFiles, uploadedBytes);
     }
+    if (m_services.activity) {
+        m_services.activity->recordUploads(m_connection.id, uploadedFiles, uploadedBytes);
+    }
 
     Finished finished;
     // UTC, as the history keeps it: the local time would cost a time-zone lookup.
@@ -761,7 +765,7 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
         log(prefix + QStringLiteral("✓ ") + name +
                 (remoteName == name ? QString() : QStringLiteral(" → ") + remoteName) + QStringLiteral(" (") +
                 formattedSize(result.bytesUploaded) + QStringLiteral(")"),
-            LogEntry::LogLevel::info);
+            LogEntry::LogLevel::info, path);
         if (m_services.history) {
             HistoryEntry entry;
             entry.timestamp = finished.timestamp;
@@ -798,6 +802,9 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
     // that is back gets the file without the user's help, and a refused login is not tried every scan.
     m_inFlight.failed(path, m_clock.elapsed(), versionStamp(path));
     setConsecutiveErrors(m_consecutiveErrors + 1);
+    if (m_services.activity) {
+        m_services.activity->recordFailure(m_connection.id);
+    }
     const QString message = result.error.value_or(tr("Unknown error"));
     setTag(FinderTagService::UploadColour::red, path);
     // The log says what to do about it (check the port, the password, ...) after libcurl's own words.
@@ -805,7 +812,7 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
         result.failure ? FailureAdvice::forError(m_connection, *result.failure) : QString();
     log(prefix + QStringLiteral("✗ ") + name + QStringLiteral(": ") + message +
             (advice.isEmpty() ? QString() : QStringLiteral(" — ") + advice),
-        LogEntry::LogLevel::error);
+        LogEntry::LogLevel::error, path);
     setState(EngineState::error(message));
     // Announced by the user's rule: after so many failures in a row, then the same notice updated.
     m_failureNotices.failed(path, name, m_connection.name, message);
@@ -871,10 +878,10 @@ void ConnectionEngine::setTag(FinderTagService::UploadColour colour, const QStri
     }
 }
 
-void ConnectionEngine::log(const QString& message, LogEntry::LogLevel level) const
+void ConnectionEngine::log(const QString& message, LogEntry::LogLevel level, const QString& file) const
 {
     if (m_services.log) {
-        m_services.log->log(message, level);
+        m_services.log->log(message, level, m_connection.id, file);
     }
 }
 

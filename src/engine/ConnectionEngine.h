@@ -197,7 +197,8 @@ private:
     void scheduleDelayedFlush();
     void flushNotifications();
     void setTag(FinderTagService::UploadColour colour, const QString& path) const;
-    void log(const QString& message, LogEntry::LogLevel level) const;
+    // Logged as about this connection and, when given, the local file `file`.
+    void log(const QString& message, LogEntry::LogLevel level, const QString& file = {}) const;
 
     PushConnection m_connection;
     const EngineServices m_services;

@@ -8,6 +8,7 @@ class QThreadPool;
 namespace ondrix {
 
 class AppSettings;
+class ConnectionActivity;
 class ConnectionSecrets;
 class FileEventSource;
 class FinderTagService;
@@ -19,12 +20,14 @@ class SoundPlayer;
 class StatsService;
 
 // The application-wide services every connection engine works with. The composition root owns all of them
-// for the life of the process; engines only borrow them. Only `sounds` (nothing is played) and `secrets` may
-// be null.
+// for the life of the process; engines only borrow them. Only `sounds` (nothing is played), `secrets` and
+// `activity` (nothing counted per connection) may be null.
 struct EngineServices {
     AppSettings* settings = nullptr;
     LogService* log = nullptr;
     StatsService* stats = nullptr;
+    // Per-connection counters for the status report and the metrics.
+    ConnectionActivity* activity = nullptr;
     HistoryService* history = nullptr;
     PreferencesStore* store = nullptr;
     NotificationService* notifications = nullptr;

@@ -25,6 +25,7 @@ const QString AppSettings::kNotifyErrorsAfter = QStringLiteral("notify_errors_af
 const QString AppSettings::kNotifySchedule = QStringLiteral("notify_schedule");
 const QString AppSettings::kPlaySound = QStringLiteral("play_sound");
 const QString AppSettings::kSoundName = QStringLiteral("sound_name");
+const QString AppSettings::kMetricsFile = QStringLiteral("metrics_file");
 const QString AppSettings::kColorTheme = QStringLiteral("color_theme");
 const QString AppSettings::kPreferredLanguage = QStringLiteral("preferred_language");
 const QString AppSettings::kAppleLanguages = QStringLiteral("AppleLanguages");
@@ -94,6 +95,7 @@ AppSettings::AppSettings(PreferencesStore& store, NotificationPermissionRequeste
     if (const QString sound = m_store.stringValue(kSoundName); !sound.isNull()) {
         m_soundName = sound;
     }
+    m_metricsFile = m_store.stringValue(kMetricsFile);
     m_colorTheme = appColorThemeFromRaw(m_store.stringValue(kColorTheme)).value_or(AppColorTheme::brand);
     if (const QString language = m_store.stringValue(kPreferredLanguage); !language.isNull()) {
         m_preferredLanguage = language;
@@ -240,6 +242,13 @@ void AppSettings::setSoundName(const QString& value)
 {
     if (assign(this, m_soundName, value, &AppSettings::soundNameChanged)) {
         m_store.setString(kSoundName, value);
+    }
+}
+
+void AppSettings::setMetricsFile(const QString& value)
+{
+    if (assign(this, m_metricsFile, value, &AppSettings::metricsFileChanged)) {
+        m_store.setString(kMetricsFile, value);
     }
 }
 

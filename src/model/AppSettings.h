@@ -52,6 +52,7 @@ class AppSettings : public QObject {
     Q_PROPERTY(bool playSoundOnDownload READ playSoundOnDownload WRITE setPlaySoundOnDownload NOTIFY
                    playSoundOnDownloadChanged)
     Q_PROPERTY(QString soundName READ soundName WRITE setSoundName NOTIFY soundNameChanged)
+    Q_PROPERTY(QString metricsFile READ metricsFile WRITE setMetricsFile NOTIFY metricsFileChanged)
     Q_PROPERTY(ondrix::AppColorTheme colorTheme READ colorTheme WRITE setColorTheme NOTIFY colorThemeChanged)
     Q_PROPERTY(QString preferredLanguage READ preferredLanguage WRITE setPreferredLanguage NOTIFY
                    preferredLanguageChanged)
@@ -75,6 +76,7 @@ public:
     static const QString kNotifySchedule;
     static const QString kPlaySound;
     static const QString kSoundName;
+    static const QString kMetricsFile;
     static const QString kColorTheme;
     static const QString kPreferredLanguage;
     // The interface languages chosen for this application (a list of one code); removed for "system".
@@ -101,6 +103,8 @@ public:
     bool notifySchedulePauseResume() const { return m_notifySchedulePauseResume; }
     bool playSoundOnDownload() const { return m_playSoundOnDownload; }
     QString soundName() const { return m_soundName; }
+    // Where the Prometheus metrics file is kept; empty when none is written.
+    QString metricsFile() const { return m_metricsFile; }
     AppColorTheme colorTheme() const { return m_colorTheme; }
     QString preferredLanguage() const { return m_preferredLanguage; }
 
@@ -120,6 +124,7 @@ public:
     void setNotifySchedulePauseResume(bool value);
     void setPlaySoundOnDownload(bool value);
     void setSoundName(const QString& value);
+    void setMetricsFile(const QString& value);
     void setColorTheme(AppColorTheme value);
     void setPreferredLanguage(const QString& value);
 
@@ -140,6 +145,7 @@ Q_SIGNALS:
     void notifySchedulePauseResumeChanged(bool value);
     void playSoundOnDownloadChanged(bool value);
     void soundNameChanged(const QString& value);
+    void metricsFileChanged(const QString& value);
     void colorThemeChanged(ondrix::AppColorTheme value);
     void preferredLanguageChanged(const QString& value);
 
@@ -168,6 +174,7 @@ private:
     bool m_notifySchedulePauseResume = false;
     bool m_playSoundOnDownload = true;
     QString m_soundName = QStringLiteral("Submarine");
+    QString m_metricsFile;
     AppColorTheme m_colorTheme = AppColorTheme::brand;
     QString m_preferredLanguage = QStringLiteral("system");
 };

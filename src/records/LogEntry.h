@@ -16,6 +16,9 @@ struct LogEntry {
     LogLevel level = LogLevel::info;
     // Already translated by whoever logged it.
     QString message;
+    // The connection the line is about, and the local file, when it is about one.
+    QUuid connectionId;
+    QString file;
 
     bool operator==(const LogEntry&) const = default;
 };

@@ -155,9 +155,10 @@ QString LogService::escaped(const QString& message)
     return out;
 }
 
-void LogService::log(const QString& message, LogEntry::LogLevel level)
+void LogService::log(const QString& message, LogEntry::LogLevel level, const QUuid& connectionId,
+                     const QString& file)
 {
-    LogEntry entry{randomUuid(), m_clock(), level, escaped(message)};
+    LogEntry entry{randomUuid(), m_clock(), level, escaped(message), connectionId, file};
     const bool scheduleDelivery = m_writer.submit([&] {
         m_toWrite.push_back(entry);
         m_toAnnounce.append(entry);

@@ -34,7 +34,9 @@ public:
     // Writes the lines still waiting for the file before it returns.
     ~LogService() override;
 
-    void log(const QString& message, LogEntry::LogLevel level);
+    // `connectionId` and `file` say which connection and which local file the line is about, when it is.
+    void log(const QString& message, LogEntry::LogLevel level, const QUuid& connectionId = {},
+             const QString& file = {});
     void clear();
 
     QList<LogEntry> entries() const { return m_entries; }

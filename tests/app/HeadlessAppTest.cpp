@@ -7,11 +7,15 @@
 #include "support/NetworkManagerMock.h"
 #include "support/SftpTestServer.h"
 #include "support/TestEnvironment.h"
+#include "transfer/ClosedPort.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTest>
 
@@ -19,6 +23,7 @@
 #include <signal.h>
 
 using namespace ondrix;
+using ondrix::test::ClosedPort;
 using ondrix::test::DBusMockSession;
 using ondrix::test::FtpTestServer;
 using ondrix::test::NetworkManagerMock;
@@ -320,4 +325,132 @@ TEST_F(HeadlessAppTest, HeadlessRunsCarryNoDesktopAndAMissingDesktopModuleFallsB
     EXPECT_TRUE(unloadable.contains(QStringLiteral("The desktop interface cannot be loaded")))
         << unloadable.toStdString();
     EXPECT_TRUE(unloadable.contains(module)) << unloadable.toStdString();
+}
+
+// A run with one connection that delivers and one whose server refuses every connection: `--status --json`
+// parses with python's json module, carries each connection's counters and says what the plain `--status`
+// says; the metrics file holds the same counters, escapes the quoted name, passes promtool and says
+// `ondrix_up 0` after the stop.
+TEST_F(HeadlessAppTest, StatusJsonAndMetricsFileAgreeWithWhatHappened)
+{
+    FtpTestServer ftp;
+    ftp.start();
+    ClosedPort refusing;
+    const QString partnerName = QStringLiteral(R"(Partner "B")");
+    const PushConnection studio = connectionTo(ftp.connection(), QStringLiteral("Studio"));
+    PushConnection partner = connectionTo(ftp.connection(), QStringLiteral("Partner"));
+    partner.name = partnerName;
+    partner.port = refusing.port();
+    PreferencesStore(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"))
+        .setData(QStringLiteral("push_connections"), PushConnection::encodeList({studio, partner}));
+
+    const QString metricsPath = env.makeDir(QStringLiteral("textfile")) + QStringLiteral("/ondrix.prom");
+    auto ondrix = launch(QStringLiteral(ONDRIX_BINARY),
+                         {QStringLiteral("--headless"), QStringLiteral("--metrics-file"), metricsPath});
+    ASSERT_TRUE(ondrix->waitForStarted(10000));
+    qint64 bytes = 0;
+    for (int i = 0; i < 20; ++i) {
+        const QByteArray content(100 + i, 'x');
+        bytes += content.size();
+        env.writeFile(QStringLiteral("folders/Studio/f%1.txt").arg(i), content);
+    }
+    for (int i = 0; i < 3; ++i) {
+        env.writeFile(QStringLiteral("folders/Partner/p%1.txt").arg(i), "refused");
+    }
+    QString stderrText;
+    const auto failures = [&] { return stderrText.count(QStringLiteral("[%1] ✗ ").arg(partnerName)); };
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            stderrText += QString::fromUtf8(ondrix->readAllStandardError());
+            return stderrText.count(QStringLiteral("[Studio] ✓ ")) == 20 && failures() >= 3;
+        },
+        60000))
+        << stderrText.toStdString();
+
+    const auto control = [&](const QStringList& arguments) {
+        QProcess process;
+        process.setProcessEnvironment(processEnvironment);
+        process.start(QStringLiteral(ONDRIX_BINARY), arguments);
+        EXPECT_TRUE(process.waitForFinished(20000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        return process.readAllStandardOutput();
+    };
+    const QByteArray json = control({QStringLiteral("--status"), QStringLiteral("--json")});
+    const QString plain = QString::fromUtf8(control({QStringLiteral("--status")}));
+    QProcess python;
+    python.start(
+        QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral("-c"), QStringLiteral("import json, sys; d = json.load(sys.stdin); "
+                                              "print(len(d['connections']), d['uptimeSeconds'] >= 0)")});
+    python.write(json);
+    python.closeWriteChannel();
+    ASSERT_TRUE(python.waitForFinished(10000));
+    EXPECT_EQ(python.readAllStandardOutput(), "2 True\n") << json.toStdString();
+
+    const QJsonObject document = QJsonDocument::fromJson(json).object();
+    EXPECT_EQ(document.value(QStringLiteral("version")).toString(), QStringLiteral(ONDRIX_VERSION));
+    const QJsonArray connections = document.value(QStringLiteral("connections")).toArray();
+    ASSERT_EQ(connections.size(), 2);
+    const QJsonObject ok = connections[0].toObject();
+    const QJsonObject failing = connections[1].toObject();
+    EXPECT_EQ(ok.value(QStringLiteral("id")).toString(), studio.id.toString(QUuid::WithoutBraces));
+    EXPECT_EQ(ok.value(QStringLiteral("state")).toString(), QStringLiteral("watching"));
+    EXPECT_EQ(ok.value(QStringLiteral("filesUploaded")).toInt(), 20);
+    EXPECT_EQ(ok.value(QStringLiteral("filesToday")).toInt(), 20);
+    EXPECT_EQ(ok.value(QStringLiteral("bytesToday")).toInteger(), bytes);
+    EXPECT_EQ(ok.value(QStringLiteral("consecutiveFailures")).toInt(), 0);
+    EXPECT_TRUE(ok.value(QStringLiteral("lastError")).isNull());
+    EXPECT_TRUE(
+        QDateTime::fromString(ok.value(QStringLiteral("lastSuccess")).toString(), Qt::ISODate).isValid());
+    EXPECT_EQ(failing.value(QStringLiteral("name")).toString(), partnerName);
+    EXPECT_EQ(failing.value(QStringLiteral("state")).toString(), QStringLiteral("error"));
+    EXPECT_TRUE(failing.value(QStringLiteral("lastSuccess")).isNull());
+    const int failed = failing.value(QStringLiteral("filesFailed")).toInt();
+    EXPECT_GE(failed, 3);
+    EXPECT_EQ(failing.value(QStringLiteral("consecutiveFailures")).toInt(), failed);
+    const QJsonObject lastError = failing.value(QStringLiteral("lastError")).toObject();
+    EXPECT_TRUE(
+        QDateTime::fromString(lastError.value(QStringLiteral("time")).toString(), Qt::ISODate).isValid());
+    // The plain report is the same state in words.
+    const auto line = [](const QJsonObject& connection, const QString& state) {
+        QString text = QStringLiteral("%1: %2, %3 queued, %4 uploading")
+                           .arg(connection.value(QStringLiteral("name")).toString(), state)
+                           .arg(connection.value(QStringLiteral("filesQueued")).toInt())
+                           .arg(connection.value(QStringLiteral("filesUploading")).toInt());
+        const QJsonValue error = connection.value(QStringLiteral("lastError"));
+        if (!error.isNull()) {
+            text += QStringLiteral(", last error: ") +
+                    error.toObject().value(QStringLiteral("message")).toString();
+        }
+        return text;
+    };
+    EXPECT_EQ(plain,
+              line(ok, QStringLiteral("Watching")) + u'\n' + line(failing, QStringLiteral("Error")) + u'\n');
+
+    ::kill(pid_t(ondrix->processId()), SIGTERM);
+    ASSERT_TRUE(ondrix->waitForFinished(30000));
+    stderrText += QString::fromUtf8(ondrix->readAllStandardError());
+    const QString metrics = QString::fromUtf8(readFile(metricsPath));
+    const QString studioLabels = QStringLiteral(R"(connection="Studio",connection_id="%1")")
+                                     .arg(studio.id.toString(QUuid::WithoutBraces));
+    const QString partnerLabels = QStringLiteral(R"(connection="Partner \"B\"",connection_id="%1")")
+                                      .arg(partner.id.toString(QUuid::WithoutBraces));
+    for (const QString& sample :
+         {QStringLiteral("ondrix_up 0"),
+          QStringLiteral("ondrix_uploaded_files_total{%1} 20").arg(studioLabels),
+          QStringLiteral("ondrix_uploaded_bytes_total{%1} %2").arg(studioLabels).arg(bytes),
+          QStringLiteral("ondrix_failed_files_total{%1} 0").arg(studioLabels),
+          QStringLiteral("ondrix_uploaded_files_total{%1} 0").arg(partnerLabels),
+          QStringLiteral("ondrix_failed_files_total{%1} %2").arg(partnerLabels).arg(failures())}) {
+        EXPECT_TRUE(metrics.contains(u'\n' + sample + u'\n')) << sample.toStdString() << "\n"
+                                                              << metrics.toStdString();
+    }
+    QProcess promtool;
+    promtool.start(QStringLiteral("promtool"), {QStringLiteral("check"), QStringLiteral("metrics")});
+    promtool.write(metrics.toUtf8());
+    promtool.closeWriteChannel();
+    ASSERT_TRUE(promtool.waitForFinished(20000));
+    EXPECT_EQ(promtool.exitCode(), 0)
+        << promtool.readAllStandardError().toStdString() << metrics.toStdString();
+    EXPECT_EQ(QFile::permissions(metricsPath) & QFileDevice::ReadOther, QFileDevice::ReadOther);
 }

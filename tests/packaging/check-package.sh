@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the .deb and checks it as a distribution would: the desktop entry, the AppStream metainfo, lintian,
-# the systemd user unit, and an installation into a scratch root whose ondrix runs. A missing validator is
+# the systemd user and system units, and an installation into a scratch root whose ondrix runs. A missing validator is
 # skipped with a message saying which package brings it; every other failure fails the check.
 set -euo pipefail
 source_dir="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -40,6 +40,14 @@ if command -v systemd-analyze >/dev/null; then
     mkdir -p "$scratch/runtime"
     XDG_RUNTIME_DIR="$scratch/runtime" systemd-analyze verify --man=no --user "$scratch/ondrix.service"
     echo "user unit: valid"
+    # The system unit for service accounts, as an instance for an account that exists here, with its bus
+    # configuration from the scratch root. systemd-analyze exits 0 on a key it ignores: any output fails.
+    test -s "$scratch/root/usr/share/ondrix/service-bus.conf"
+    sed -e "s|/usr/bin/ondrix|$scratch/root/usr/bin/ondrix|" -e "s|=/usr/share/ondrix|=$scratch/root/usr/share/ondrix|" \
+        "$scratch/root/usr/lib/systemd/system/ondrix@.service" > "$scratch/ondrix@root.service"
+    verified="$(systemd-analyze verify --man=no "$scratch/ondrix@root.service" 2>&1)"
+    test -z "$verified" || { echo "$verified"; exit 1; }
+    echo "system unit: valid"
 else skip systemd-analyze systemd; fi
 
 # The installed binary starts from the installed paths, and the desktop entry's Exec names it.

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -102,6 +103,24 @@ GeneralSettingsTab::GeneralSettingsTab(AppSettings& settings, QWidget* parent)
     language->addRow(tr("Language"), {m_language});
     language->addCaption(tr("Restart Ondrix to apply the language change."));
     layout->addWidget(language);
+
+    // For machines watched by Prometheus: node_exporter's textfile collector reads the file.
+    auto* monitoring = new SettingsSection(tr("Monitoring"), page);
+    m_metricsFile = new QLineEdit(settings.metricsFile());
+    m_metricsFile->setAccessibleName(tr("Metrics file"));
+    m_metricsFile->setMinimumWidth(360);
+    m_metricsFile->setPlaceholderText(QStringLiteral("/var/lib/prometheus/node-exporter/ondrix.prom"));
+    connect(m_metricsFile, &QLineEdit::editingFinished, this,
+            [this, &settings] { settings.setMetricsFile(m_metricsFile->text().trimmed()); });
+    connect(&settings, &AppSettings::metricsFileChanged, m_metricsFile, [this](const QString& path) {
+        if (m_metricsFile->text().trimmed() != path) {
+            m_metricsFile->setText(path);
+        }
+    });
+    monitoring->addRow(tr("Metrics file"), {m_metricsFile});
+    monitoring->addCaption(tr("Ondrix keeps its counters in this file in Prometheus text format, rewritten "
+                              "every 10 seconds. Leave it empty to write none."));
+    layout->addWidget(monitoring);
 
     layout->addStretch(1);
     setWidget(page);

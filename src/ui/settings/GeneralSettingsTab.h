@@ -4,13 +4,14 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 
 namespace ondrix {
 
 class AppSettings;
 
 // The "General" page of the settings: start at login, taskbar presence, sleep, network, disk space, colour
-// theme and language, each control bound to its setting and stored at once.
+// theme, language and the metrics file, each control bound to its setting and stored at once.
 class GeneralSettingsTab : public QScrollArea {
     Q_OBJECT
 
@@ -24,6 +25,7 @@ public:
     QComboBox* diskSpaceThresholdPicker() const { return m_diskSpaceThreshold; }
     QComboBox* colorThemePicker() const { return m_colorTheme; }
     QComboBox* languagePicker() const { return m_language; }
+    QLineEdit* metricsFileField() const { return m_metricsFile; }
 
 private:
     QCheckBox* m_launchAtLogin = nullptr;
@@ -31,6 +33,7 @@ private:
     QComboBox* m_diskSpaceThreshold = nullptr;
     QComboBox* m_colorTheme = nullptr;
     QComboBox* m_language = nullptr;
+    QLineEdit* m_metricsFile = nullptr;
 };
 
 } // namespace ondrix

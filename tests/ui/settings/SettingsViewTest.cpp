@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -163,6 +164,13 @@ TEST_F(SettingsViewTest, GeneralControlsAreBoundBothWaysAndStoredAtOnce)
     EXPECT_EQ(reloaded()->preferredLanguage(), QStringLiteral("de"));
     EXPECT_TRUE(
         visibleTexts(general).contains(QStringLiteral("Restart Ondrix to apply the language change.")));
+
+    QLineEdit* metrics = general->metricsFileField();
+    metrics->setText(QStringLiteral(" /srv/textfile/ondrix.prom "));
+    Q_EMIT metrics->editingFinished();
+    EXPECT_EQ(reloaded()->metricsFile(), QStringLiteral("/srv/textfile/ondrix.prom"));
+    settings.setMetricsFile({});
+    EXPECT_TRUE(metrics->text().isEmpty());
 }
 
 TEST_F(SettingsViewTest, LaunchAtLoginSwitchDrivesTheLoginItem)

@@ -1,0 +1,132 @@
+#include "app/MetricsFile.h"
+
+#include "supervision/StatusSnapshot.h"
+#include "support/TestEnvironment.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+using namespace ondrix;
+using ondrix::test::TestEnvironment;
+
+namespace {
+
+StatusSnapshot snapshotOf(const QStringList& names)
+{
+    StatusSnapshot snapshot;
+    snapshot.version = QStringLiteral("1.2.3");
+    snapshot.startedAt = QDateTime::fromSecsSinceEpoch(1700000000);
+    snapshot.takenAt = snapshot.startedAt.addSecs(60);
+    for (const QString& name : names) {
+        StatusSnapshot::Connection connection;
+        connection.id = QUuid::createUuid();
+        connection.name = name;
+        connection.running = true;
+        connection.state = EngineState::paused();
+        connection.pauseReasons = {PauseReasons::Reason::schedule};
+        connection.counters.uploadedFiles = 20;
+        connection.counters.failedFiles = 3;
+        snapshot.connections.append(connection);
+    }
+    return snapshot;
+}
+
+QByteArray promtoolCheck(const QByteArray& text)
+{
+    QProcess promtool;
+    promtool.setProcessChannelMode(QProcess::MergedChannels);
+    promtool.start(QStringLiteral("promtool"), {QStringLiteral("check"), QStringLiteral("metrics")});
+    promtool.write(text);
+    promtool.closeWriteChannel();
+    promtool.waitForFinished(20000);
+    return promtool.exitCode() == 0 ? QByteArray() : promtool.readAll() + "\n" + text;
+}
+
+} // namespace
+
+// Names with quotes, backslashes, line feeds and non-ASCII letters end up escaped in label values, and the
+// whole text passes promtool's checks (types, help, naming, one series per label set).
+TEST(MetricsFile, LabelValuesAreEscapedAndTheTextPassesPromtool)
+{
+    const QStringList names{QStringLiteral(R"(Say "cheese")"), QStringLiteral(R"(C:\drop)"),
+                            QStringLiteral("two\nlines"), QStringLiteral("Bücher")};
+    const QByteArray text = MetricsFile::encode(snapshotOf(names), true);
+    EXPECT_EQ(promtoolCheck(text), QByteArray());
+    for (const char* escaped :
+         {R"(connection="Say \"cheese\"")", R"(connection="C:\\drop")", R"(connection="two\nlines")",
+          "connection=\"B\xc3\xbc"
+          "cher\""}) {
+        EXPECT_TRUE(text.contains(escaped)) << escaped;
+    }
+    EXPECT_TRUE(text.contains(R"(reason="schedule"} 1)"));
+    EXPECT_TRUE(text.contains(R"(reason="user"} 0)"));
+    EXPECT_TRUE(text.contains(R"(state="paused"} 1)"));
+    EXPECT_TRUE(text.startsWith("# HELP ondrix_up "));
+    EXPECT_TRUE(text.contains("\nondrix_up 1\n"));
+    EXPECT_TRUE(MetricsFile::encode(snapshotOf(names), false).contains("\nondrix_up 0\n"));
+}
+
+// A reader polling the file as fast as it can while it is rewritten finds it whole every time; a file that
+// cannot be written is said once until a write succeeds again.
+TEST(MetricsFile, ReadersNeverSeeHalfAFileAndAFailureIsSaidOnce)
+{
+    TestEnvironment env;
+    QStringList names;
+    for (int i = 0; i < 60; ++i) {
+        names.append(QStringLiteral("connection %1").arg(i));
+    }
+    const StatusSnapshot snapshot = snapshotOf(names);
+    const QByteArray whole = MetricsFile::encode(snapshot, true);
+    const qsizetype lines = whole.count('\n');
+    const QByteArray lastLine = whole.mid(whole.lastIndexOf('\n', whole.size() - 2) + 1);
+    int counter = 0;
+    MetricsFile metrics([&] {
+        StatusSnapshot changing = snapshot;
+        changing.connections[0].counters.uploadedFiles = ++counter;
+        return changing;
+    });
+    const QString path = env.makeDir(QStringLiteral("textfile")) + QStringLiteral("/ondrix.prom");
+    metrics.setPath(path);
+
+    std::atomic<bool> done = false;
+    std::atomic<int> reads = 0;
+    std::atomic<int> broken = 0;
+    std::thread reader([&] {
+        while (!done) {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly)) {
+                const QByteArray text = file.readAll();
+                if (text.count('\n') != lines || !text.endsWith(lastLine)) {
+                    ++broken;
+                }
+                ++reads;
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    });
+    for (int i = 0; i < 400; ++i) {
+        ASSERT_TRUE(metrics.write(true));
+    }
+    done = true;
+    reader.join();
+    EXPECT_GT(reads, 100);
+    EXPECT_EQ(broken, 0);
+    EXPECT_TRUE(QFile::remove(path));
+
+    QStringList problems;
+    QObject::connect(&metrics, &MetricsFile::problem,
+                     [&](const QString& problem) { problems.append(problem); });
+    metrics.setPath(env.root() + QStringLiteral("/missing/ondrix.prom"));
+    metrics.write(true);
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0].startsWith(
+        QStringLiteral("The metrics file %1/missing/ondrix.prom cannot be written: ").arg(env.root())))
+        << problems[0].toStdString();
+    metrics.setPath(path);
+    EXPECT_TRUE(QFile::exists(path)) << "written at once";
+}

@@ -1,0 +1,43 @@
+#include "records/ConnectionActivity.h"
+
+#include <gtest/gtest.h>
+
+using namespace ondrix;
+
+// Counts are kept per connection; the day counts start again on a new local day while the totals go on; the
+// newest error line logged for a connection is kept, lines of other levels or of no connection are not.
+TEST(ConnectionActivity, CountsPerConnectionAndDay)
+{
+    QDateTime now(QDate(2025, 6, 10), QTime(23, 59));
+    ConnectionActivity activity([&] { return now; });
+    const QUuid a = QUuid::createUuid();
+    const QUuid b = QUuid::createUuid();
+    activity.recordUploads(a, 2, 300);
+    activity.recordUploads(a, 0, 0);
+    activity.recordFailure(b);
+    activity.recordFailure(b);
+    now = now.addSecs(120);
+    EXPECT_EQ(activity.counters(a).todayFiles, 0) << "a new day";
+    activity.recordUploads(a, 1, 50);
+
+    ConnectionActivity::Counters expected;
+    expected.uploadedFiles = 3;
+    expected.uploadedBytes = 350;
+    expected.todayFiles = 1;
+    expected.todayBytes = 50;
+    expected.day = now.date();
+    expected.lastSuccess = now;
+    EXPECT_EQ(activity.counters(a), expected);
+    EXPECT_EQ(activity.counters(b).failedFiles, 2);
+    EXPECT_FALSE(activity.counters(b).lastSuccess.isValid());
+
+    const QDateTime at(QDate(2025, 6, 11), QTime(8, 0));
+    activity.noteLogEntries(
+        {{QUuid::createUuid(), at, LogEntry::LogLevel::error, QStringLiteral("[b] first"), b, {}},
+         {QUuid::createUuid(), at, LogEntry::LogLevel::error, QStringLiteral("[b] second"), b, {}},
+         {QUuid::createUuid(), at, LogEntry::LogLevel::warning, QStringLiteral("[b] warn"), b, {}},
+         {QUuid::createUuid(), at, LogEntry::LogLevel::error, QStringLiteral("nobody's"), {}, {}}});
+    EXPECT_EQ(activity.counters(b).lastError, QStringLiteral("[b] second"));
+    EXPECT_EQ(activity.counters(b).lastErrorTime, at);
+    EXPECT_TRUE(activity.counters(a).lastError.isEmpty());
+}
