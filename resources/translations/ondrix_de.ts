@@ -88,14 +88,6 @@
 <context>
     <name>ConnectionsCommand</name>
     <message>
-        <source>Usage: ondrix connections list
-       ondrix connections export [--with-passwords] &gt; connections.json
-       ondrix connections import connections.json</source>
-        <translation>Aufruf: ondrix connections list
-        ondrix connections export [--with-passwords] &gt; connections.json
-        ondrix connections import connections.json</translation>
-    </message>
-    <message>
         <source>Quit Ondrix first, or change the connections in its settings window.</source>
         <translation>Beenden Sie zuerst Ondrix oder ändern Sie die Verbindungen in seinem Einstellungsfenster.</translation>
     </message>
@@ -140,6 +132,96 @@
             <numerusform> (%n ersetzt).</numerusform>
             <numerusform> (%n ersetzt).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: ondrix connections list
+       ondrix connections export [--with-passwords] [--output connections.json]
+       ondrix connections import [--yes] connections.json</source>
+        <translation>Aufruf: ondrix connections list
+        ondrix connections export [--with-passwords] [--output connections.json]
+        ondrix connections import [--yes] connections.json</translation>
+    </message>
+    <message>
+        <source>key &quot;%1&quot;: %2</source>
+        <translation>Schlüssel „%1“: %2</translation>
+    </message>
+    <message>
+        <source>no host</source>
+        <translation>kein Host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a scheme; give the host name alone</source>
+        <translation>„%1“ enthält ein Schema; geben Sie nur den Hostnamen an</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a path, credentials or spaces; give the host name alone</source>
+        <translation>„%1“ enthält einen Pfad, Anmeldedaten oder Leerzeichen; geben Sie nur den Hostnamen an</translation>
+    </message>
+    <message>
+        <source>%1 is not a port (1 to 65535)</source>
+        <translation>%1 ist kein Port (1 bis 65535)</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>der Ordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an executable file</source>
+        <translation>„%1“ ist keine ausführbare Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed by other users; make it writable by you only</source>
+        <translation>„%1“ kann von anderen Benutzern geändert werden; machen Sie die Datei nur für Sie beschreibbar</translation>
+    </message>
+    <message>
+        <source>Passwords are not printed to a terminal. Write them to a file only you can read instead:
+    ondrix connections export --with-passwords --output connections.json</source>
+        <translation>Passwörter werden nicht in einem Terminal ausgegeben. Schreiben Sie sie stattdessen in eine Datei, die nur Sie lesen können:
+    ondrix connections export --with-passwords --output connections.json</translation>
+    </message>
+    <message>
+        <source>The password of &quot;%1&quot; cannot be read (%2); nothing was exported.</source>
+        <translation>Das Passwort von „%1“ kann nicht gelesen werden (%2); es wurde nichts exportiert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than a connection list can be (%1 bytes, at most %2)</source>
+        <translation>die Datei ist größer, als eine Verbindungsliste sein kann (%1 Bytes, höchstens %2)</translation>
+    </message>
+    <message>
+        <source>connection %1, key &quot;%2&quot;: nested deeper than a connection list is</source>
+        <translation>Verbindung %1, Schlüssel „%2“: tiefer verschachtelt, als eine Verbindungsliste ist</translation>
+    </message>
+    <message>
+        <source>connection %1 (&quot;%2&quot;), %3</source>
+        <translation>Verbindung %1 („%2“), %3</translation>
+    </message>
+    <message>
+        <source>nothing after upload</source>
+        <translation>nichts nach dem Hochladen</translation>
+    </message>
+    <message>
+        <source>moves files to %1</source>
+        <translation>verschiebt Dateien nach %1</translation>
+    </message>
+    <message>
+        <source>runs %1</source>
+        <translation>führt %1 aus</translation>
+    </message>
+    <message>
+        <source>deletes local files</source>
+        <translation>löscht lokale Dateien</translation>
+    </message>
+    <message>
+        <source>some connections delete local files or run a script; check the lines above and import again with --yes</source>
+        <translation>einige Verbindungen löschen lokale Dateien oder führen ein Skript aus; prüfen Sie die Zeilen oben und importieren Sie erneut mit --yes</translation>
+    </message>
+    <message>
+        <source>The keyring did not take the passwords of %1 (%2); nothing changed.</source>
+        <translation>Der Schlüsselbund hat die Passwörter von %1 nicht angenommen (%2); nichts wurde geändert.</translation>
     </message>
 </context>
 <context>
@@ -1835,6 +1917,51 @@
     <message>
         <source>Lock connection</source>
         <translation>Verbindung sperren</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionSecrets</name>
+    <message>
+        <source>no keyring is running in this session</source>
+        <translation>in dieser Sitzung läuft kein Schlüsselbund</translation>
+    </message>
+    <message numerus="yes">
+        <source>The passwords of %n connections are in the keyring, but no keyring is running, so they wait. Start one, or give the passwords as systemd credentials.</source>
+        <translation>
+            <numerusform>Das Passwort von %n Verbindung liegt im Schlüsselbund, aber kein Schlüsselbund läuft, daher wartet sie. Starten Sie einen oder geben Sie das Passwort als systemd-Credential an.</numerusform>
+            <numerusform>Die Passwörter von %n Verbindungen liegen im Schlüsselbund, aber kein Schlüsselbund läuft, daher warten sie. Starten Sie einen oder geben Sie die Passwörter als systemd-Credentials an.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waiting for the keyring to give out the password.</source>
+        <translation>Warte darauf, dass der Schlüsselbund das Passwort herausgibt.</translation>
+    </message>
+    <message>
+        <source>The password is in the keyring, which does not give it out yet: %1</source>
+        <translation>Das Passwort liegt im Schlüsselbund, der es noch nicht herausgibt: %1</translation>
+    </message>
+    <message>
+        <source>The keyring no longer holds the password of &quot;%1&quot;; enter it again in the connection&apos;s settings.</source>
+        <translation>Der Schlüsselbund enthält das Passwort von „%1“ nicht mehr; geben Sie es in den Einstellungen der Verbindung erneut ein.</translation>
+    </message>
+    <message>
+        <source>the keyring did not give the password back</source>
+        <translation>der Schlüsselbund hat das Passwort nicht zurückgegeben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n passwords from the preferences database to the keyring.</source>
+        <translation>
+            <numerusform>%n Passwort aus der Einstellungsdatenbank in den Schlüsselbund verschoben.</numerusform>
+            <numerusform>%n Passwörter aus der Einstellungsdatenbank in den Schlüsselbund verschoben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The keyring does not give out or take passwords (%1). Connections whose password is in it wait until it does: unlock the keyring, or enter their passwords again.</source>
+        <translation>Der Schlüsselbund gibt keine Passwörter heraus und nimmt keine an (%1). Verbindungen, deren Passwort darin liegt, warten, bis er es tut: Entsperren Sie den Schlüsselbund oder geben Sie ihre Passwörter erneut ein.</translation>
+    </message>
+    <message>
+        <source>No keyring was found, so passwords are stored in the preferences database (%1), which only you can read.</source>
+        <translation>Es wurde kein Schlüsselbund gefunden, daher werden Passwörter in der Einstellungsdatenbank (%1) gespeichert, die nur Sie lesen können.</translation>
     </message>
 </context>
 <context>

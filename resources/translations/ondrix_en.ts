@@ -111,6 +111,23 @@
     </message>
 </context>
 <context>
+    <name>ondrix::ConnectionSecrets</name>
+    <message numerus="yes">
+        <source>The passwords of %n connections are in the keyring, but no keyring is running, so they wait. Start one, or give the passwords as systemd credentials.</source>
+        <translation>
+            <numerusform>The password of %n connection is in the keyring, but no keyring is running, so it waits. Start one, or give the password as a systemd credential.</numerusform>
+            <numerusform>The passwords of %n connections are in the keyring, but no keyring is running, so they wait. Start one, or give the passwords as systemd credentials.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n passwords from the preferences database to the keyring.</source>
+        <translation>
+            <numerusform>Moved %n password from the preferences database to the keyring.</numerusform>
+            <numerusform>Moved %n passwords from the preferences database to the keyring.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ondrix::ConnectionsManager</name>
     <message numerus="yes">
         <source>Upload Now: rescanning %n connections</source>

@@ -88,14 +88,6 @@
 <context>
     <name>ConnectionsCommand</name>
     <message>
-        <source>Usage: ondrix connections list
-       ondrix connections export [--with-passwords] &gt; connections.json
-       ondrix connections import connections.json</source>
-        <translation>Uso: ondrix connections list
-     ondrix connections export [--with-passwords] &gt; connections.json
-     ondrix connections import connections.json</translation>
-    </message>
-    <message>
         <source>Quit Ondrix first, or change the connections in its settings window.</source>
         <translation>Cierre primero Ondrix, o cambie las conexiones en su ventana de configuración.</translation>
     </message>
@@ -140,6 +132,96 @@
             <numerusform> (%n reemplazada).</numerusform>
             <numerusform> (%n reemplazadas).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: ondrix connections list
+       ondrix connections export [--with-passwords] [--output connections.json]
+       ondrix connections import [--yes] connections.json</source>
+        <translation>Uso: ondrix connections list
+     ondrix connections export [--with-passwords] [--output connections.json]
+     ondrix connections import [--yes] connections.json</translation>
+    </message>
+    <message>
+        <source>key &quot;%1&quot;: %2</source>
+        <translation>clave «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no host</source>
+        <translation>ningún host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a scheme; give the host name alone</source>
+        <translation>«%1» incluye un esquema; indique solo el nombre del host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a path, credentials or spaces; give the host name alone</source>
+        <translation>«%1» incluye una ruta, credenciales o espacios; indique solo el nombre del host</translation>
+    </message>
+    <message>
+        <source>%1 is not a port (1 to 65535)</source>
+        <translation>%1 no es un puerto (1 a 65535)</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>la carpeta «%1» no existe</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an executable file</source>
+        <translation>«%1» no es un archivo ejecutable</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed by other users; make it writable by you only</source>
+        <translation>«%1» puede ser modificado por otros usuarios; haga que solo usted pueda escribir en él</translation>
+    </message>
+    <message>
+        <source>Passwords are not printed to a terminal. Write them to a file only you can read instead:
+    ondrix connections export --with-passwords --output connections.json</source>
+        <translation>Las contraseñas no se muestran en una terminal. Escríbalas en un archivo que solo usted pueda leer:
+    ondrix connections export --with-passwords --output connections.json</translation>
+    </message>
+    <message>
+        <source>The password of &quot;%1&quot; cannot be read (%2); nothing was exported.</source>
+        <translation>No se puede leer la contraseña de «%1» (%2); no se exportó nada.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than a connection list can be (%1 bytes, at most %2)</source>
+        <translation>es más grande de lo que puede ser una lista de conexiones (%1 bytes, como máximo %2)</translation>
+    </message>
+    <message>
+        <source>connection %1, key &quot;%2&quot;: nested deeper than a connection list is</source>
+        <translation>conexión %1, clave «%2»: anidada a más profundidad que una lista de conexiones</translation>
+    </message>
+    <message>
+        <source>connection %1 (&quot;%2&quot;), %3</source>
+        <translation>conexión %1 («%2»), %3</translation>
+    </message>
+    <message>
+        <source>nothing after upload</source>
+        <translation>nada después de subir</translation>
+    </message>
+    <message>
+        <source>moves files to %1</source>
+        <translation>mueve los archivos a %1</translation>
+    </message>
+    <message>
+        <source>runs %1</source>
+        <translation>ejecuta %1</translation>
+    </message>
+    <message>
+        <source>deletes local files</source>
+        <translation>elimina los archivos locales</translation>
+    </message>
+    <message>
+        <source>some connections delete local files or run a script; check the lines above and import again with --yes</source>
+        <translation>algunas conexiones eliminan archivos locales o ejecutan un script; revise las líneas anteriores e importe de nuevo con --yes</translation>
+    </message>
+    <message>
+        <source>The keyring did not take the passwords of %1 (%2); nothing changed.</source>
+        <translation>El llavero no aceptó las contraseñas de %1 (%2); no cambió nada.</translation>
     </message>
 </context>
 <context>
@@ -1835,6 +1917,51 @@
     <message>
         <source>Lock connection</source>
         <translation>Bloquear conexión</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionSecrets</name>
+    <message>
+        <source>no keyring is running in this session</source>
+        <translation>no hay ningún llavero en ejecución en esta sesión</translation>
+    </message>
+    <message numerus="yes">
+        <source>The passwords of %n connections are in the keyring, but no keyring is running, so they wait. Start one, or give the passwords as systemd credentials.</source>
+        <translation>
+            <numerusform>La contraseña de %n conexión está en el llavero, pero no hay ningún llavero en ejecución, así que espera. Inicie uno o proporcione la contraseña como credencial de systemd.</numerusform>
+            <numerusform>Las contraseñas de %n conexiones están en el llavero, pero no hay ningún llavero en ejecución, así que esperan. Inicie uno o proporcione las contraseñas como credenciales de systemd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waiting for the keyring to give out the password.</source>
+        <translation>Esperando a que el llavero entregue la contraseña.</translation>
+    </message>
+    <message>
+        <source>The password is in the keyring, which does not give it out yet: %1</source>
+        <translation>La contraseña está en el llavero, que todavía no la entrega: %1</translation>
+    </message>
+    <message>
+        <source>The keyring no longer holds the password of &quot;%1&quot;; enter it again in the connection&apos;s settings.</source>
+        <translation>El llavero ya no contiene la contraseña de «%1»; vuelva a introducirla en los ajustes de la conexión.</translation>
+    </message>
+    <message>
+        <source>the keyring did not give the password back</source>
+        <translation>el llavero no devolvió la contraseña</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n passwords from the preferences database to the keyring.</source>
+        <translation>
+            <numerusform>Se movió %n contraseña de la base de datos de preferencias al llavero.</numerusform>
+            <numerusform>Se movieron %n contraseñas de la base de datos de preferencias al llavero.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The keyring does not give out or take passwords (%1). Connections whose password is in it wait until it does: unlock the keyring, or enter their passwords again.</source>
+        <translation>El llavero no entrega ni acepta contraseñas (%1). Las conexiones cuya contraseña está en él esperan hasta que lo haga: desbloquee el llavero o vuelva a introducir sus contraseñas.</translation>
+    </message>
+    <message>
+        <source>No keyring was found, so passwords are stored in the preferences database (%1), which only you can read.</source>
+        <translation>No se encontró ningún llavero, así que las contraseñas se guardan en la base de datos de preferencias (%1), que solo usted puede leer.</translation>
     </message>
 </context>
 <context>

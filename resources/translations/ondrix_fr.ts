@@ -88,14 +88,6 @@
 <context>
     <name>ConnectionsCommand</name>
     <message>
-        <source>Usage: ondrix connections list
-       ondrix connections export [--with-passwords] &gt; connections.json
-       ondrix connections import connections.json</source>
-        <translation>Usage : ondrix connections list
-        ondrix connections export [--with-passwords] &gt; connections.json
-        ondrix connections import connections.json</translation>
-    </message>
-    <message>
         <source>Quit Ondrix first, or change the connections in its settings window.</source>
         <translation>Quittez d&apos;abord Ondrix, ou modifiez les connexions dans sa fenêtre de paramètres.</translation>
     </message>
@@ -140,6 +132,96 @@
             <numerusform> (%n remplacée).</numerusform>
             <numerusform> (%n remplacées).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: ondrix connections list
+       ondrix connections export [--with-passwords] [--output connections.json]
+       ondrix connections import [--yes] connections.json</source>
+        <translation>Utilisation : ondrix connections list
+               ondrix connections export [--with-passwords] [--output connections.json]
+               ondrix connections import [--yes] connections.json</translation>
+    </message>
+    <message>
+        <source>key &quot;%1&quot;: %2</source>
+        <translation>clé « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>no host</source>
+        <translation>aucun hôte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a scheme; give the host name alone</source>
+        <translation>« %1 » contient un schéma ; indiquez le nom d&apos;hôte seul</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a path, credentials or spaces; give the host name alone</source>
+        <translation>« %1 » contient un chemin, des identifiants ou des espaces ; indiquez le nom d&apos;hôte seul</translation>
+    </message>
+    <message>
+        <source>%1 is not a port (1 to 65535)</source>
+        <translation>%1 n&apos;est pas un port (1 à 65535)</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>le dossier « %1 » n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an executable file</source>
+        <translation>« %1 » n&apos;est pas un fichier exécutable</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed by other users; make it writable by you only</source>
+        <translation>« %1 » peut être modifié par d&apos;autres utilisateurs ; rendez-le modifiable par vous seul</translation>
+    </message>
+    <message>
+        <source>Passwords are not printed to a terminal. Write them to a file only you can read instead:
+    ondrix connections export --with-passwords --output connections.json</source>
+        <translation>Les mots de passe ne sont pas affichés dans un terminal. Écrivez-les plutôt dans un fichier que vous seul pouvez lire :
+    ondrix connections export --with-passwords --output connections.json</translation>
+    </message>
+    <message>
+        <source>The password of &quot;%1&quot; cannot be read (%2); nothing was exported.</source>
+        <translation>Le mot de passe de « %1 » ne peut pas être lu (%2) ; rien n&apos;a été exporté.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>it is larger than a connection list can be (%1 bytes, at most %2)</source>
+        <translation>il est plus grand qu&apos;une liste de connexions ne peut l&apos;être (%1 octets, au plus %2)</translation>
+    </message>
+    <message>
+        <source>connection %1, key &quot;%2&quot;: nested deeper than a connection list is</source>
+        <translation>connexion %1, clé « %2 » : imbrication plus profonde que celle d&apos;une liste de connexions</translation>
+    </message>
+    <message>
+        <source>connection %1 (&quot;%2&quot;), %3</source>
+        <translation>connexion %1 (« %2 »), %3</translation>
+    </message>
+    <message>
+        <source>nothing after upload</source>
+        <translation>rien après l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>moves files to %1</source>
+        <translation>déplace les fichiers vers %1</translation>
+    </message>
+    <message>
+        <source>runs %1</source>
+        <translation>exécute %1</translation>
+    </message>
+    <message>
+        <source>deletes local files</source>
+        <translation>supprime les fichiers locaux</translation>
+    </message>
+    <message>
+        <source>some connections delete local files or run a script; check the lines above and import again with --yes</source>
+        <translation>certaines connexions suppriment des fichiers locaux ou exécutent un script ; vérifiez les lignes ci-dessus et importez à nouveau avec --yes</translation>
+    </message>
+    <message>
+        <source>The keyring did not take the passwords of %1 (%2); nothing changed.</source>
+        <translation>Le trousseau de clés n&apos;a pas accepté les mots de passe de %1 (%2) ; rien n&apos;a changé.</translation>
     </message>
 </context>
 <context>
@@ -1835,6 +1917,51 @@
     <message>
         <source>Lock connection</source>
         <translation>Verrouiller la connexion</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionSecrets</name>
+    <message>
+        <source>no keyring is running in this session</source>
+        <translation>aucun trousseau de clés ne fonctionne dans cette session</translation>
+    </message>
+    <message numerus="yes">
+        <source>The passwords of %n connections are in the keyring, but no keyring is running, so they wait. Start one, or give the passwords as systemd credentials.</source>
+        <translation>
+            <numerusform>Le mot de passe de %n connexion est dans le trousseau de clés, mais aucun trousseau ne fonctionne : elle attend. Démarrez-en un, ou fournissez le mot de passe comme identifiant systemd.</numerusform>
+            <numerusform>Les mots de passe de %n connexions sont dans le trousseau de clés, mais aucun trousseau ne fonctionne : elles attendent. Démarrez-en un, ou fournissez les mots de passe comme identifiants systemd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waiting for the keyring to give out the password.</source>
+        <translation>En attente du mot de passe de la part du trousseau de clés.</translation>
+    </message>
+    <message>
+        <source>The password is in the keyring, which does not give it out yet: %1</source>
+        <translation>Le mot de passe est dans le trousseau de clés, qui ne le fournit pas encore : %1</translation>
+    </message>
+    <message>
+        <source>The keyring no longer holds the password of &quot;%1&quot;; enter it again in the connection&apos;s settings.</source>
+        <translation>Le trousseau de clés ne contient plus le mot de passe de « %1 » ; saisissez-le à nouveau dans les réglages de la connexion.</translation>
+    </message>
+    <message>
+        <source>the keyring did not give the password back</source>
+        <translation>le trousseau de clés n&apos;a pas rendu le mot de passe</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n passwords from the preferences database to the keyring.</source>
+        <translation>
+            <numerusform>%n mot de passe déplacé de la base des préférences vers le trousseau de clés.</numerusform>
+            <numerusform>%n mots de passe déplacés de la base des préférences vers le trousseau de clés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The keyring does not give out or take passwords (%1). Connections whose password is in it wait until it does: unlock the keyring, or enter their passwords again.</source>
+        <translation>Le trousseau de clés ne fournit ni n&apos;accepte de mots de passe (%1). Les connexions dont le mot de passe s&apos;y trouve attendent qu&apos;il le fasse : déverrouillez le trousseau ou saisissez à nouveau leurs mots de passe.</translation>
+    </message>
+    <message>
+        <source>No keyring was found, so passwords are stored in the preferences database (%1), which only you can read.</source>
+        <translation>Aucun trousseau de clés n&apos;a été trouvé : les mots de passe sont donc enregistrés dans la base des préférences (%1), que vous seul pouvez lire.</translation>
     </message>
 </context>
 <context>

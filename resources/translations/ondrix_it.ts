@@ -88,14 +88,6 @@
 <context>
     <name>ConnectionsCommand</name>
     <message>
-        <source>Usage: ondrix connections list
-       ondrix connections export [--with-passwords] &gt; connections.json
-       ondrix connections import connections.json</source>
-        <translation>Uso: ondrix connections list
-     ondrix connections export [--with-passwords] &gt; connections.json
-     ondrix connections import connections.json</translation>
-    </message>
-    <message>
         <source>Quit Ondrix first, or change the connections in its settings window.</source>
         <translation>Chiudi prima Ondrix, oppure modifica le connessioni nella sua finestra delle impostazioni.</translation>
     </message>
@@ -140,6 +132,96 @@
             <numerusform> (%n sostituita).</numerusform>
             <numerusform> (%n sostituite).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: ondrix connections list
+       ondrix connections export [--with-passwords] [--output connections.json]
+       ondrix connections import [--yes] connections.json</source>
+        <translation>Uso: ondrix connections list
+     ondrix connections export [--with-passwords] [--output connections.json]
+     ondrix connections import [--yes] connections.json</translation>
+    </message>
+    <message>
+        <source>key &quot;%1&quot;: %2</source>
+        <translation>chiave «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no host</source>
+        <translation>nessun host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a scheme; give the host name alone</source>
+        <translation>«%1» contiene uno schema; indica solo il nome host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a path, credentials or spaces; give the host name alone</source>
+        <translation>«%1» contiene un percorso, credenziali o spazi; indica solo il nome host</translation>
+    </message>
+    <message>
+        <source>%1 is not a port (1 to 65535)</source>
+        <translation>%1 non è una porta (da 1 a 65535)</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>la cartella «%1» non esiste</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an executable file</source>
+        <translation>«%1» non è un file eseguibile</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed by other users; make it writable by you only</source>
+        <translation>«%1» può essere modificato da altri utenti; rendilo scrivibile solo da te</translation>
+    </message>
+    <message>
+        <source>Passwords are not printed to a terminal. Write them to a file only you can read instead:
+    ondrix connections export --with-passwords --output connections.json</source>
+        <translation>Le password non vengono stampate su un terminale. Scrivile invece in un file leggibile solo da te:
+    ondrix connections export --with-passwords --output connections.json</translation>
+    </message>
+    <message>
+        <source>The password of &quot;%1&quot; cannot be read (%2); nothing was exported.</source>
+        <translation>Impossibile leggere la password di «%1» (%2); non è stato esportato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than a connection list can be (%1 bytes, at most %2)</source>
+        <translation>è più grande di quanto possa essere un elenco di connessioni (%1 byte, al massimo %2)</translation>
+    </message>
+    <message>
+        <source>connection %1, key &quot;%2&quot;: nested deeper than a connection list is</source>
+        <translation>connessione %1, chiave «%2»: annidata più in profondità di un elenco di connessioni</translation>
+    </message>
+    <message>
+        <source>connection %1 (&quot;%2&quot;), %3</source>
+        <translation>connessione %1 («%2»), %3</translation>
+    </message>
+    <message>
+        <source>nothing after upload</source>
+        <translation>nulla dopo il caricamento</translation>
+    </message>
+    <message>
+        <source>moves files to %1</source>
+        <translation>sposta i file in %1</translation>
+    </message>
+    <message>
+        <source>runs %1</source>
+        <translation>esegue %1</translation>
+    </message>
+    <message>
+        <source>deletes local files</source>
+        <translation>elimina i file locali</translation>
+    </message>
+    <message>
+        <source>some connections delete local files or run a script; check the lines above and import again with --yes</source>
+        <translation>alcune connessioni eliminano file locali o eseguono uno script; controlla le righe sopra e importa di nuovo con --yes</translation>
+    </message>
+    <message>
+        <source>The keyring did not take the passwords of %1 (%2); nothing changed.</source>
+        <translation>Il portachiavi non ha accettato le password di %1 (%2); non è cambiato nulla.</translation>
     </message>
 </context>
 <context>
@@ -1835,6 +1917,51 @@
     <message>
         <source>Lock connection</source>
         <translation>Blocca connessione</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionSecrets</name>
+    <message>
+        <source>no keyring is running in this session</source>
+        <translation>nessun portachiavi è in esecuzione in questa sessione</translation>
+    </message>
+    <message numerus="yes">
+        <source>The passwords of %n connections are in the keyring, but no keyring is running, so they wait. Start one, or give the passwords as systemd credentials.</source>
+        <translation>
+            <numerusform>La password di %n connessione è nel portachiavi, ma nessun portachiavi è in esecuzione, quindi attende. Avviane uno o fornisci la password come credenziale di systemd.</numerusform>
+            <numerusform>Le password di %n connessioni sono nel portachiavi, ma nessun portachiavi è in esecuzione, quindi attendono. Avviane uno o fornisci le password come credenziali di systemd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waiting for the keyring to give out the password.</source>
+        <translation>In attesa che il portachiavi fornisca la password.</translation>
+    </message>
+    <message>
+        <source>The password is in the keyring, which does not give it out yet: %1</source>
+        <translation>La password è nel portachiavi, che non la fornisce ancora: %1</translation>
+    </message>
+    <message>
+        <source>The keyring no longer holds the password of &quot;%1&quot;; enter it again in the connection&apos;s settings.</source>
+        <translation>Il portachiavi non contiene più la password di «%1»; inseriscila di nuovo nelle impostazioni della connessione.</translation>
+    </message>
+    <message>
+        <source>the keyring did not give the password back</source>
+        <translation>il portachiavi non ha restituito la password</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n passwords from the preferences database to the keyring.</source>
+        <translation>
+            <numerusform>%n password spostata dal database delle preferenze al portachiavi.</numerusform>
+            <numerusform>%n password spostate dal database delle preferenze al portachiavi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The keyring does not give out or take passwords (%1). Connections whose password is in it wait until it does: unlock the keyring, or enter their passwords again.</source>
+        <translation>Il portachiavi non fornisce né accetta password (%1). Le connessioni la cui password vi si trova attendono finché non lo fa: sblocca il portachiavi o inserisci di nuovo le loro password.</translation>
+    </message>
+    <message>
+        <source>No keyring was found, so passwords are stored in the preferences database (%1), which only you can read.</source>
+        <translation>Nessun portachiavi trovato, quindi le password sono salvate nel database delle preferenze (%1), leggibile solo da te.</translation>
     </message>
 </context>
 <context>

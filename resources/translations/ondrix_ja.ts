@@ -88,14 +88,6 @@
 <context>
     <name>ConnectionsCommand</name>
     <message>
-        <source>Usage: ondrix connections list
-       ondrix connections export [--with-passwords] &gt; connections.json
-       ondrix connections import connections.json</source>
-        <translation>使い方: ondrix connections list
-        ondrix connections export [--with-passwords] &gt; connections.json
-        ondrix connections import connections.json</translation>
-    </message>
-    <message>
         <source>Quit Ondrix first, or change the connections in its settings window.</source>
         <translation>先に Ondrix を終了するか、設定ウインドウで接続を変更してください。</translation>
     </message>
@@ -138,6 +130,96 @@
         <translation>
             <numerusform> (%n 件を置き換え)。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: ondrix connections list
+       ondrix connections export [--with-passwords] [--output connections.json]
+       ondrix connections import [--yes] connections.json</source>
+        <translation>使い方: ondrix connections list
+        ondrix connections export [--with-passwords] [--output connections.json]
+        ondrix connections import [--yes] connections.json</translation>
+    </message>
+    <message>
+        <source>key &quot;%1&quot;: %2</source>
+        <translation>キー「%1」: %2</translation>
+    </message>
+    <message>
+        <source>no host</source>
+        <translation>ホストがありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a scheme; give the host name alone</source>
+        <translation>「%1」にスキームが含まれています。ホスト名だけを指定してください</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a path, credentials or spaces; give the host name alone</source>
+        <translation>「%1」にパス、認証情報、または空白が含まれています。ホスト名だけを指定してください</translation>
+    </message>
+    <message>
+        <source>%1 is not a port (1 to 65535)</source>
+        <translation>%1 はポートではありません (1〜65535)</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>フォルダー「%1」は存在しません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an executable file</source>
+        <translation>「%1」は実行可能なファイルではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed by other users; make it writable by you only</source>
+        <translation>「%1」は他のユーザーが変更できます。あなただけが書き込めるようにしてください</translation>
+    </message>
+    <message>
+        <source>Passwords are not printed to a terminal. Write them to a file only you can read instead:
+    ondrix connections export --with-passwords --output connections.json</source>
+        <translation>パスワードは端末には表示されません。代わりに自分だけが読めるファイルに書き出してください:
+    ondrix connections export --with-passwords --output connections.json</translation>
+    </message>
+    <message>
+        <source>The password of &quot;%1&quot; cannot be read (%2); nothing was exported.</source>
+        <translation>「%1」のパスワードを読み取れません (%2)。何もエクスポートされませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than a connection list can be (%1 bytes, at most %2)</source>
+        <translation>接続リストとしては大きすぎます (%1 バイト、上限 %2)</translation>
+    </message>
+    <message>
+        <source>connection %1, key &quot;%2&quot;: nested deeper than a connection list is</source>
+        <translation>接続 %1、キー「%2」: 接続リストより深く入れ子になっています</translation>
+    </message>
+    <message>
+        <source>connection %1 (&quot;%2&quot;), %3</source>
+        <translation>接続 %1 (「%2」)、%3</translation>
+    </message>
+    <message>
+        <source>nothing after upload</source>
+        <translation>アップロード後は何もしない</translation>
+    </message>
+    <message>
+        <source>moves files to %1</source>
+        <translation>ファイルを %1 に移動</translation>
+    </message>
+    <message>
+        <source>runs %1</source>
+        <translation>%1 を実行</translation>
+    </message>
+    <message>
+        <source>deletes local files</source>
+        <translation>ローカルファイルを削除</translation>
+    </message>
+    <message>
+        <source>some connections delete local files or run a script; check the lines above and import again with --yes</source>
+        <translation>ローカルファイルを削除するかスクリプトを実行する接続があります。上の行を確認し、--yes を付けてもう一度インポートしてください</translation>
+    </message>
+    <message>
+        <source>The keyring did not take the passwords of %1 (%2); nothing changed.</source>
+        <translation>キーリングが %1 のパスワードを受け取りませんでした (%2)。何も変更されていません。</translation>
     </message>
 </context>
 <context>
@@ -1822,6 +1904,49 @@
     <message>
         <source>Lock connection</source>
         <translation>接続をロック</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionSecrets</name>
+    <message>
+        <source>no keyring is running in this session</source>
+        <translation>このセッションではキーリングが動作していません</translation>
+    </message>
+    <message numerus="yes">
+        <source>The passwords of %n connections are in the keyring, but no keyring is running, so they wait. Start one, or give the passwords as systemd credentials.</source>
+        <translation>
+            <numerusform>%n 件の接続のパスワードはキーリングにありますが、キーリングが動作していないため待機しています。キーリングを起動するか、パスワードを systemd の資格情報として渡してください。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waiting for the keyring to give out the password.</source>
+        <translation>キーリングがパスワードを渡すのを待っています。</translation>
+    </message>
+    <message>
+        <source>The password is in the keyring, which does not give it out yet: %1</source>
+        <translation>パスワードはキーリングにありますが、まだ渡されません: %1</translation>
+    </message>
+    <message>
+        <source>The keyring no longer holds the password of &quot;%1&quot;; enter it again in the connection&apos;s settings.</source>
+        <translation>キーリングに「%1」のパスワードがもうありません。接続の設定でもう一度入力してください。</translation>
+    </message>
+    <message>
+        <source>the keyring did not give the password back</source>
+        <translation>キーリングがパスワードを返しませんでした</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n passwords from the preferences database to the keyring.</source>
+        <translation>
+            <numerusform>%n 件のパスワードを設定データベースからキーリングに移しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The keyring does not give out or take passwords (%1). Connections whose password is in it wait until it does: unlock the keyring, or enter their passwords again.</source>
+        <translation>キーリングがパスワードを渡すことも受け取ることもしません (%1)。パスワードがキーリングにある接続はそれまで待機します。キーリングのロックを解除するか、パスワードをもう一度入力してください。</translation>
+    </message>
+    <message>
+        <source>No keyring was found, so passwords are stored in the preferences database (%1), which only you can read.</source>
+        <translation>キーリングが見つからないため、パスワードは設定データベース (%1) に保存されます。これを読めるのはあなただけです。</translation>
     </message>
 </context>
 <context>

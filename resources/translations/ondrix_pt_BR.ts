@@ -88,14 +88,6 @@
 <context>
     <name>ConnectionsCommand</name>
     <message>
-        <source>Usage: ondrix connections list
-       ondrix connections export [--with-passwords] &gt; connections.json
-       ondrix connections import connections.json</source>
-        <translation>Uso: ondrix connections list
-     ondrix connections export [--with-passwords] &gt; connections.json
-     ondrix connections import connections.json</translation>
-    </message>
-    <message>
         <source>Quit Ondrix first, or change the connections in its settings window.</source>
         <translation>Feche o Ondrix primeiro ou altere as conexões na janela de configurações dele.</translation>
     </message>
@@ -140,6 +132,96 @@
             <numerusform> (%n substituída).</numerusform>
             <numerusform> (%n substituídas).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: ondrix connections list
+       ondrix connections export [--with-passwords] [--output connections.json]
+       ondrix connections import [--yes] connections.json</source>
+        <translation>Uso: ondrix connections list
+     ondrix connections export [--with-passwords] [--output connections.json]
+     ondrix connections import [--yes] connections.json</translation>
+    </message>
+    <message>
+        <source>key &quot;%1&quot;: %2</source>
+        <translation>chave “%1”: %2</translation>
+    </message>
+    <message>
+        <source>no host</source>
+        <translation>nenhum host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a scheme; give the host name alone</source>
+        <translation>“%1” contém um esquema; informe apenas o nome do host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a path, credentials or spaces; give the host name alone</source>
+        <translation>“%1” contém um caminho, credenciais ou espaços; informe apenas o nome do host</translation>
+    </message>
+    <message>
+        <source>%1 is not a port (1 to 65535)</source>
+        <translation>%1 não é uma porta (1 a 65535)</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>a pasta “%1” não existe</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an executable file</source>
+        <translation>“%1” não é um arquivo executável</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can be changed by other users; make it writable by you only</source>
+        <translation>“%1” pode ser alterado por outros usuários; deixe-o gravável só por você</translation>
+    </message>
+    <message>
+        <source>Passwords are not printed to a terminal. Write them to a file only you can read instead:
+    ondrix connections export --with-passwords --output connections.json</source>
+        <translation>As senhas não são mostradas em um terminal. Grave-as em um arquivo que só você pode ler:
+    ondrix connections export --with-passwords --output connections.json</translation>
+    </message>
+    <message>
+        <source>The password of &quot;%1&quot; cannot be read (%2); nothing was exported.</source>
+        <translation>A senha de “%1” não pode ser lida (%2); nada foi exportado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 não pode ser gravado: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than a connection list can be (%1 bytes, at most %2)</source>
+        <translation>é maior do que uma lista de conexões pode ser (%1 bytes, no máximo %2)</translation>
+    </message>
+    <message>
+        <source>connection %1, key &quot;%2&quot;: nested deeper than a connection list is</source>
+        <translation>conexão %1, chave “%2”: aninhada mais fundo do que uma lista de conexões</translation>
+    </message>
+    <message>
+        <source>connection %1 (&quot;%2&quot;), %3</source>
+        <translation>conexão %1 (“%2”), %3</translation>
+    </message>
+    <message>
+        <source>nothing after upload</source>
+        <translation>nada após o envio</translation>
+    </message>
+    <message>
+        <source>moves files to %1</source>
+        <translation>move os arquivos para %1</translation>
+    </message>
+    <message>
+        <source>runs %1</source>
+        <translation>executa %1</translation>
+    </message>
+    <message>
+        <source>deletes local files</source>
+        <translation>apaga os arquivos locais</translation>
+    </message>
+    <message>
+        <source>some connections delete local files or run a script; check the lines above and import again with --yes</source>
+        <translation>algumas conexões apagam arquivos locais ou executam um script; confira as linhas acima e importe novamente com --yes</translation>
+    </message>
+    <message>
+        <source>The keyring did not take the passwords of %1 (%2); nothing changed.</source>
+        <translation>O chaveiro não aceitou as senhas de %1 (%2); nada mudou.</translation>
     </message>
 </context>
 <context>
@@ -1835,6 +1917,51 @@
     <message>
         <source>Lock connection</source>
         <translation>Bloquear conexão</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionSecrets</name>
+    <message>
+        <source>no keyring is running in this session</source>
+        <translation>nenhum chaveiro está em execução nesta sessão</translation>
+    </message>
+    <message numerus="yes">
+        <source>The passwords of %n connections are in the keyring, but no keyring is running, so they wait. Start one, or give the passwords as systemd credentials.</source>
+        <translation>
+            <numerusform>A senha de %n conexão está no chaveiro, mas nenhum chaveiro está em execução, então ela aguarda. Inicie um ou forneça a senha como credencial do systemd.</numerusform>
+            <numerusform>As senhas de %n conexões estão no chaveiro, mas nenhum chaveiro está em execução, então elas aguardam. Inicie um ou forneça as senhas como credenciais do systemd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waiting for the keyring to give out the password.</source>
+        <translation>Aguardando o chaveiro fornecer a senha.</translation>
+    </message>
+    <message>
+        <source>The password is in the keyring, which does not give it out yet: %1</source>
+        <translation>A senha está no chaveiro, que ainda não a fornece: %1</translation>
+    </message>
+    <message>
+        <source>The keyring no longer holds the password of &quot;%1&quot;; enter it again in the connection&apos;s settings.</source>
+        <translation>O chaveiro não guarda mais a senha de “%1”; digite-a novamente nas configurações da conexão.</translation>
+    </message>
+    <message>
+        <source>the keyring did not give the password back</source>
+        <translation>o chaveiro não devolveu a senha</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n passwords from the preferences database to the keyring.</source>
+        <translation>
+            <numerusform>%n senha movida do banco de dados de preferências para o chaveiro.</numerusform>
+            <numerusform>%n senhas movidas do banco de dados de preferências para o chaveiro.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The keyring does not give out or take passwords (%1). Connections whose password is in it wait until it does: unlock the keyring, or enter their passwords again.</source>
+        <translation>O chaveiro não fornece nem aceita senhas (%1). As conexões cuja senha está nele aguardam até que o faça: desbloqueie o chaveiro ou digite as senhas novamente.</translation>
+    </message>
+    <message>
+        <source>No keyring was found, so passwords are stored in the preferences database (%1), which only you can read.</source>
+        <translation>Nenhum chaveiro foi encontrado, então as senhas ficam no banco de dados de preferências (%1), que só você pode ler.</translation>
     </message>
 </context>
 <context>
