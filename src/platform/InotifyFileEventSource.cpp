@@ -40,6 +40,23 @@ QString readProcSetting(const char* path)
     return QString::fromLatin1(file.readAll().trimmed());
 }
 
+// The watches of every source of the process together: at most half of the user's inotify watches, so a
+// huge tree leaves the rest to the desktop and other programs; the folders beyond are found by the scans.
+std::atomic_int s_processWatches{0};
+std::atomic_int s_processWatchBudget{-1};
+
+int processWatchBudget()
+{
+    int budget = s_processWatchBudget.load();
+    if (budget < 0) {
+        bool ok = false;
+        const int max = readProcSetting("/proc/sys/fs/inotify/max_user_watches").toInt(&ok);
+        budget = ok && max > 1 ? max / 2 : 0;
+        s_processWatchBudget = budget;
+    }
+    return budget;
+}
+
 void wake(int fd)
 {
     const uint64_t one = 1;
@@ -130,7 +147,12 @@ void InotifyFileEventSource::release()
     m_wakeFd = -1;
     m_pathByWatch.clear();
     m_watchByPath.clear();
-    m_watchCount = 0;
+    s_processWatches -= m_watchCount.exchange(0);
+}
+
+void InotifyFileEventSource::setProcessWatchBudget(int maxWatches)
+{
+    s_processWatchBudget = maxWatches;
 }
 
 void InotifyFileEventSource::setReadingSuspended(bool suspended)
@@ -277,7 +299,9 @@ bool InotifyFileEventSource::addWatch(const QString& dir)
 {
     int wd = -1;
     int error = ENOSPC;
-    if (m_watchLimit <= 0 || m_watchCount.load() < m_watchLimit || m_watchByPath.contains(dir)) {
+    const int budget = processWatchBudget();
+    if (m_watchByPath.contains(dir) || ((m_watchLimit <= 0 || m_watchCount.load() < m_watchLimit) &&
+                                        (budget <= 0 || s_processWatches.load() < budget))) {
         wd = ::inotify_add_watch(m_fd, FileName::encode(dir).constData(), kWatchMask);
         error = errno;
     }
@@ -297,6 +321,7 @@ bool InotifyFileEventSource::addWatch(const QString& dir)
     } else {
         m_pathByWatch.emplace(wd, dir);
         ++m_watchCount;
+        ++s_processWatches;
     }
     m_watchByPath.insert(dir, wd);
     return true;
@@ -326,6 +351,7 @@ void InotifyFileEventSource::forgetWatch(int wd)
     m_watchByPath.remove(it->second);
     m_pathByWatch.erase(it);
     --m_watchCount;
+    --s_processWatches;
 }
 
 void InotifyFileEventSource::postBatch(QList<FileEvent>&& batch, quint64 generation)

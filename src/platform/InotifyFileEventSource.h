@@ -39,6 +39,9 @@ public:
     // applies). Lets a user cap the share of a shared limit; tests use it to reach the limit safely.
     // Takes effect at the next start.
     void setWatchLimit(int maxWatches) { m_watchLimit = maxWatches; }
+    // The most watches all sources of the process hold together; by default half of the user's
+    // fs.inotify.max_user_watches (0: no bound of our own). Reaching it is reported as the limit is.
+    static void setProcessWatchBudget(int maxWatches);
 
     // While suspended the reader leaves the kernel queue alone, as a stalled reader would. For tests of the
     // overflow path.

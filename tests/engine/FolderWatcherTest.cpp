@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -314,3 +315,23 @@ TEST_F(FolderWatcherTest, StopEndsDeliveriesAndAMissingFolderStaysSilent)
 }
 
 } // namespace
+
+// All watchers of the application together keep to a share of the user's inotify watches: the one that
+// reaches it says so once and leaves the rest to the scans, and the other's watches stay.
+TEST_F(FolderWatcherTest, AllWatchersTogetherKeepToTheApplicationsShare)
+{
+    ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("a/b")));
+    InotifyFileEventSource::setProcessWatchBudget(4);
+    m_watcher->start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_source->watchCount() == 3; }, 5000));
+
+    const QString other = m_env.makeDir(QStringLiteral("other/c"));
+    FolderWatcher second(QFileInfo(other).path(), std::make_unique<InotifyFileEventSource>());
+    QSignalSpy unreliable(&second, &FolderWatcher::becameUnreliable);
+    second.start();
+    EXPECT_TRUE(unreliable.wait(5000));
+    EXPECT_EQ(unreliable.count(), 1);
+    EXPECT_FALSE(second.isReliable());
+    EXPECT_TRUE(m_watcher->isReliable());
+    InotifyFileEventSource::setProcessWatchBudget(-1);
+}
