@@ -917,6 +917,10 @@
             <numerusform>er enthält %1 Bytes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server does not offer to resume uploads (REST STREAM)</source>
+        <translation>der Server bietet das Fortsetzen von Uploads nicht an (REST STREAM)</translation>
+    </message>
 </context>
 <context>
     <name>RemoteNames</name>
@@ -1772,6 +1776,22 @@
     <message>
         <source>Ondrix looks for it again every few seconds.</source>
         <translation>Ondrix sucht alle paar Sekunden erneut danach.</translation>
+    </message>
+    <message>
+        <source>The local folder was deleted or moved away: </source>
+        <translation>Der lokale Ordner wurde gelöscht oder verschoben: </translation>
+    </message>
+    <message>
+        <source>Still open for writing, kept until its writer is done: </source>
+        <translation>Noch zum Schreiben geöffnet, bleibt erhalten, bis das schreibende Programm fertig ist: </translation>
+    </message>
+    <message>
+        <source>Resumed at %1 of %2: </source>
+        <translation>Fortgesetzt bei %1 von %2: </translation>
+    </message>
+    <message>
+        <source>Resuming was not possible, sent whole: </source>
+        <translation>Fortsetzen war nicht möglich, vollständig gesendet: </translation>
     </message>
 </context>
 <context>
@@ -2863,6 +2883,13 @@
     <message>
         <source>Version %1 is the newest.</source>
         <translation>Version %1 ist die neueste.</translation>
+    </message>
+</context>
+<context>
+    <name>UploadTask</name>
+    <message>
+        <source> (the server refused to make or open the folder %1)</source>
+        <translation> (der Server hat den Ordner %1 nicht angelegt oder nicht geöffnet)</translation>
     </message>
 </context>
 </TS>

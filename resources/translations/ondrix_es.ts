@@ -917,6 +917,10 @@
             <numerusform>contiene %1 bytes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server does not offer to resume uploads (REST STREAM)</source>
+        <translation>el servidor no permite reanudar subidas (REST STREAM)</translation>
+    </message>
 </context>
 <context>
     <name>RemoteNames</name>
@@ -1772,6 +1776,22 @@
     <message>
         <source>Ondrix looks for it again every few seconds.</source>
         <translation>Ondrix la vuelve a buscar cada pocos segundos.</translation>
+    </message>
+    <message>
+        <source>The local folder was deleted or moved away: </source>
+        <translation>La carpeta local se ha eliminado o movido: </translation>
+    </message>
+    <message>
+        <source>Still open for writing, kept until its writer is done: </source>
+        <translation>Todavía abierto para escritura; se conserva hasta que el programa que lo escribe termine: </translation>
+    </message>
+    <message>
+        <source>Resumed at %1 of %2: </source>
+        <translation>Reanudado en %1 de %2: </translation>
+    </message>
+    <message>
+        <source>Resuming was not possible, sent whole: </source>
+        <translation>No se pudo reanudar; enviado completo: </translation>
     </message>
 </context>
 <context>
@@ -2863,6 +2883,13 @@
     <message>
         <source>Version %1 is the newest.</source>
         <translation>La versión %1 es la más reciente.</translation>
+    </message>
+</context>
+<context>
+    <name>UploadTask</name>
+    <message>
+        <source> (the server refused to make or open the folder %1)</source>
+        <translation> (el servidor se negó a crear o abrir la carpeta %1)</translation>
     </message>
 </context>
 </TS>

@@ -917,6 +917,10 @@
             <numerusform>il contient %1 octets</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server does not offer to resume uploads (REST STREAM)</source>
+        <translation>le serveur ne permet pas de reprendre les envois (REST STREAM)</translation>
+    </message>
 </context>
 <context>
     <name>RemoteNames</name>
@@ -1772,6 +1776,22 @@
     <message>
         <source>Ondrix looks for it again every few seconds.</source>
         <translation>Ondrix le recherche à nouveau toutes les quelques secondes.</translation>
+    </message>
+    <message>
+        <source>The local folder was deleted or moved away: </source>
+        <translation>Le dossier local a été supprimé ou déplacé : </translation>
+    </message>
+    <message>
+        <source>Still open for writing, kept until its writer is done: </source>
+        <translation>Encore ouvert en écriture, conservé jusqu’à ce que le programme qui l’écrit ait fini : </translation>
+    </message>
+    <message>
+        <source>Resumed at %1 of %2: </source>
+        <translation>Repris à %1 sur %2 : </translation>
+    </message>
+    <message>
+        <source>Resuming was not possible, sent whole: </source>
+        <translation>Reprise impossible, envoyé en entier : </translation>
     </message>
 </context>
 <context>
@@ -2863,6 +2883,13 @@
     <message>
         <source>Version %1 is the newest.</source>
         <translation>La version %1 est la plus récente.</translation>
+    </message>
+</context>
+<context>
+    <name>UploadTask</name>
+    <message>
+        <source> (the server refused to make or open the folder %1)</source>
+        <translation> (le serveur a refusé de créer ou d’ouvrir le dossier %1)</translation>
     </message>
 </context>
 </TS>

@@ -917,6 +917,10 @@
             <numerusform>contiene %1 byte</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server does not offer to resume uploads (REST STREAM)</source>
+        <translation>il server non consente di riprendere i caricamenti (REST STREAM)</translation>
+    </message>
 </context>
 <context>
     <name>RemoteNames</name>
@@ -1772,6 +1776,22 @@
     <message>
         <source>Ondrix looks for it again every few seconds.</source>
         <translation>Ondrix la cerca di nuovo ogni pochi secondi.</translation>
+    </message>
+    <message>
+        <source>The local folder was deleted or moved away: </source>
+        <translation>La cartella locale è stata eliminata o spostata: </translation>
+    </message>
+    <message>
+        <source>Still open for writing, kept until its writer is done: </source>
+        <translation>Ancora aperto in scrittura, conservato finché il programma che lo scrive non ha finito: </translation>
+    </message>
+    <message>
+        <source>Resumed at %1 of %2: </source>
+        <translation>Ripreso a %1 di %2: </translation>
+    </message>
+    <message>
+        <source>Resuming was not possible, sent whole: </source>
+        <translation>Impossibile riprendere, inviato per intero: </translation>
     </message>
 </context>
 <context>
@@ -2863,6 +2883,13 @@
     <message>
         <source>Version %1 is the newest.</source>
         <translation>La versione %1 è la più recente.</translation>
+    </message>
+</context>
+<context>
+    <name>UploadTask</name>
+    <message>
+        <source> (the server refused to make or open the folder %1)</source>
+        <translation> (il server ha rifiutato di creare o aprire la cartella %1)</translation>
     </message>
 </context>
 </TS>

@@ -908,6 +908,10 @@
             <numerusform>サーバー上のファイルは %1 バイトです</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server does not offer to resume uploads (REST STREAM)</source>
+        <translation>サーバーはアップロードの再開に対応していません (REST STREAM)</translation>
+    </message>
 </context>
 <context>
     <name>RemoteNames</name>
@@ -1759,6 +1763,22 @@
     <message>
         <source>Ondrix looks for it again every few seconds.</source>
         <translation>Ondrix は数秒ごとにもう一度探します。</translation>
+    </message>
+    <message>
+        <source>The local folder was deleted or moved away: </source>
+        <translation>ローカルフォルダーが削除または移動されました: </translation>
+    </message>
+    <message>
+        <source>Still open for writing, kept until its writer is done: </source>
+        <translation>まだ書き込み中のため、書き込みが終わるまで保持します: </translation>
+    </message>
+    <message>
+        <source>Resumed at %1 of %2: </source>
+        <translation>%2 のうち %1 から再開しました: </translation>
+    </message>
+    <message>
+        <source>Resuming was not possible, sent whole: </source>
+        <translation>再開できなかったため、全体を送信しました: </translation>
     </message>
 </context>
 <context>
@@ -2843,6 +2863,13 @@
     <message>
         <source>Version %1 is the newest.</source>
         <translation>バージョン %1 が最新です。</translation>
+    </message>
+</context>
+<context>
+    <name>UploadTask</name>
+    <message>
+        <source> (the server refused to make or open the folder %1)</source>
+        <translation> (サーバーがフォルダー %1 の作成またはオープンを拒否しました)</translation>
     </message>
 </context>
 </TS>

@@ -917,6 +917,10 @@
             <numerusform>ele contém %1 bytes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server does not offer to resume uploads (REST STREAM)</source>
+        <translation>o servidor não permite retomar envios (REST STREAM)</translation>
+    </message>
 </context>
 <context>
     <name>RemoteNames</name>
@@ -1772,6 +1776,22 @@
     <message>
         <source>Ondrix looks for it again every few seconds.</source>
         <translation>O Ondrix procura por ela de novo a cada poucos segundos.</translation>
+    </message>
+    <message>
+        <source>The local folder was deleted or moved away: </source>
+        <translation>A pasta local foi excluída ou movida: </translation>
+    </message>
+    <message>
+        <source>Still open for writing, kept until its writer is done: </source>
+        <translation>Ainda aberto para gravação; mantido até que o programa que o grava termine: </translation>
+    </message>
+    <message>
+        <source>Resumed at %1 of %2: </source>
+        <translation>Retomado em %1 de %2: </translation>
+    </message>
+    <message>
+        <source>Resuming was not possible, sent whole: </source>
+        <translation>Não foi possível retomar; enviado inteiro: </translation>
     </message>
 </context>
 <context>
@@ -2863,6 +2883,13 @@
     <message>
         <source>Version %1 is the newest.</source>
         <translation>A versão %1 é a mais recente.</translation>
+    </message>
+</context>
+<context>
+    <name>UploadTask</name>
+    <message>
+        <source> (the server refused to make or open the folder %1)</source>
+        <translation> (o servidor se recusou a criar ou abrir a pasta %1)</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <QSocketNotifier>
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -12,12 +13,23 @@ namespace ondrix {
 
 namespace {
 int s_pipe[2] = {-1, -1};
+
+sigset_t terminationSignals()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGTERM);
+    return set;
 }
+} // namespace
 
 UnixSignalWatcher::UnixSignalWatcher(QObject* parent)
     : QObject(parent)
 {
+    const sigset_t termination = terminationSignals();
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, s_pipe) != 0) {
+        ::pthread_sigmask(SIG_UNBLOCK, &termination, nullptr);
         return;
     }
     m_notifier = new QSocketNotifier(s_pipe[1], QSocketNotifier::Read, this);
@@ -28,6 +40,14 @@ UnixSignalWatcher::UnixSignalWatcher(QObject* parent)
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
+    // A signal held back meanwhile arrives now and waits in the pipe for the event loop.
+    ::pthread_sigmask(SIG_UNBLOCK, &termination, nullptr);
+}
+
+void UnixSignalWatcher::holdBackTermination()
+{
+    const sigset_t termination = terminationSignals();
+    ::pthread_sigmask(SIG_BLOCK, &termination, nullptr);
 }
 
 UnixSignalWatcher::~UnixSignalWatcher()

@@ -12,8 +12,13 @@ class UnixSignalWatcher : public QObject {
     Q_OBJECT
 
 public:
+    // Takes over SIGINT and SIGTERM and delivers a signal that arrived while they were held back.
     explicit UnixSignalWatcher(QObject* parent = nullptr);
     ~UnixSignalWatcher() override;
+
+    // Holds SIGINT and SIGTERM back until a watcher exists, so that a stop asked for while the process
+    // starts up is a clean stop rather than death by the default action. Call before any thread starts.
+    static void holdBackTermination();
 
 Q_SIGNALS:
     // `count` is 1 for the first signal received, 2 for the second, and so on.

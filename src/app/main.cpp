@@ -8,6 +8,7 @@
 #include "app/ConnectionStatusReport.h"
 #include "app/ConnectionsCommand.h"
 #include "app/DesktopModule.h"
+#include "app/InstanceLock.h"
 #include "app/MainThreadBusyProbe.h"
 #include "app/MetricsFile.h"
 #include "app/RemoteControlClient.h"
@@ -29,7 +30,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QLockFile>
 #include <QLoggingCategory>
 #include <QTextStream>
 
@@ -145,19 +145,16 @@ static int runConnectionsCommand(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Ondrix"));
     // A terminal command speaks the terminal's language.
     installTranslations(QStringLiteral("system"));
-    QLockFile lock(lockFilePath());
-    lock.setStaleLockTime(0);
+    InstanceLock lock(lockFilePath());
     QtKeychainSecretStore keyring(QDBusConnection::sessionBus());
     const ConnectionsCommand command(
         AppPaths::preferencesFile(),
         [&]() -> std::optional<QString> {
-            if (lock.tryLock(0)) {
+            if (lock.tryLock()) {
                 return std::nullopt;
             }
-            qint64 pid = 0;
-            QString host, appName;
-            lock.getLockInfo(&pid, &host, &appName);
-            return QCoreApplication::translate("main", "Ondrix is running (process %1).").arg(pid);
+            return QCoreApplication::translate("main", "Ondrix is running (process %1).")
+                .arg(lock.ownerProcess());
         },
         &keyring);
     QTextStream out(stdout);
@@ -179,6 +176,11 @@ int main(int argc, char** argv)
     const bool remoteCommand = hasArgument(argc, argv, "--show") || hasArgument(argc, argv, "--pause") ||
                                hasArgument(argc, argv, "--resume") ||
                                hasArgument(argc, argv, "--upload-now") || hasArgument(argc, argv, "--status");
+    // A stop asked for while the interface loads and the store opens waits for the signal watcher, which
+    // turns it into a clean stop (the remote controls keep the default: they end at once).
+    if (!remoteCommand) {
+        UnixSignalWatcher::holdBackTermination();
+    }
     bool desktop = !hasArgument(argc, argv, "--headless") && !remoteCommand && hasDisplay();
     DesktopModule desktopModule;
     QString desktopProblem;
@@ -189,6 +191,11 @@ int main(int argc, char** argv)
                                                         ? desktopModule.entry().makeApplication(argc, argv)
                                                         : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication& app = *application;
+    // Made as soon as it can be; what it receives waits for the event loop, and the stop is connected below.
+    std::unique_ptr<UnixSignalWatcher> signalWatcher;
+    if (!remoteCommand) {
+        signalWatcher = std::make_unique<UnixSignalWatcher>();
+    }
     // Per-file diagnostics (tag writes, keyword injection) would drown the activity log on stderr; they stay
     // available through QT_LOGGING_RULES="ondrix.*.debug=true".
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES")) {
@@ -280,22 +287,18 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    QLockFile lock(lockFilePath());
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0)) {
+    InstanceLock lock(lockFilePath());
+    if (!lock.tryLock()) {
         QString showError;
         if (desktop && RemoteControlClient::send(QDBusConnection::sessionBus(), QStringLiteral("Show"),
                                                  &showError) == RemoteControlClient::Outcome::done) {
             // A second start from the launcher means "show me Ondrix".
             return 0;
         }
-        qint64 pid = 0;
-        QString host, appName;
-        lock.getLockInfo(&pid, &host, &appName);
         err << QCoreApplication::translate("main",
                                            "Ondrix is already running for this user (process %1). Quit it "
                                            "first, or remove %2 if no Ondrix is running.")
-                   .arg(pid)
+                   .arg(lock.ownerProcess())
                    .arg(lock.fileName())
             << '\n';
         return 1;
@@ -336,8 +339,10 @@ int main(int argc, char** argv)
         }
     };
 
-    UnixSignalWatcher signalWatcher;
-    QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &app,
+    if (!signalWatcher) {
+        signalWatcher = std::make_unique<UnixSignalWatcher>();
+    }
+    QObject::connect(signalWatcher.get(), &UnixSignalWatcher::terminationRequested, &app,
                      [&](int signalNumber, int count) {
                          if (count > 1) {
                              err << QCoreApplication::translate("main", "Stopping at once.") << '\n';

@@ -7,6 +7,7 @@
 #include "model/AppSettings.h"
 #include "platform/FileEventSource.h"
 #include "platform/PreferencesStore.h"
+#include "platform/ReadLease.h"
 #include "platform/SoundPlayer.h"
 #include "platform/WatchedTree.h"
 #include "records/ConnectionActivity.h"
@@ -57,7 +58,7 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     , m_connection(connection)
     , m_services(services)
     , m_extensionFilter(connection.includedExtensions, connection.excludedExtensions)
-    , m_task(std::make_shared<UploadTask>(connection))
+    , m_task(std::make_shared<UploadTask>(connection, services.store))
     , m_record(std::make_shared<UploadedRecord>(services.store, connection))
     // Problems go to the log, which outlives every engine: the actions run on the pool.
     , m_postUploadActions(connection.postUploadAction, connection.deleteLocalAfterUpload,
@@ -226,7 +227,7 @@ void ConnectionEngine::start(const std::optional<QString>& folder)
     if (!QFileInfo::exists(m_folderPath)) {
         // A drive that is mounted later: the scans look for the folder until it is there, and the error
         // stays visible meanwhile.
-        folderWentMissing();
+        folderWentMissing(tr("Local folder not found: "));
         m_scan->start(false);
         return;
     }
@@ -234,15 +235,30 @@ void ConnectionEngine::start(const std::optional<QString>& folder)
     m_scan->start(true);
 }
 
-void ConnectionEngine::folderWentMissing()
+void ConnectionEngine::folderWentMissing(const QString& reason)
 {
-    // Said once per disappearance; "Watching" follows in the log when the folder is back.
+    // Said once per disappearance; "Watching" follows in the log when the folder is back. A paused
+    // connection stays paused: resume shows the folder's error.
     m_folderMissing = true;
-    setState(EngineState::error(tr("Local folder not found: ") + m_configuredFolderPath));
-    log(QStringLiteral("[%1] ").arg(m_connection.name) + tr("Local folder not found: ") +
-            m_configuredFolderPath + QStringLiteral(" — ") +
-            tr("Ondrix looks for it again every few seconds."),
+    if (m_state.kind() != EngineState::Kind::paused) {
+        setState(EngineState::error(tr("Local folder not found: ") + m_configuredFolderPath));
+    }
+    log(QStringLiteral("[%1] ").arg(m_connection.name) + reason + m_configuredFolderPath +
+            QStringLiteral(" — ") + tr("Ondrix looks for it again every few seconds."),
         LogEntry::LogLevel::error);
+}
+
+void ConnectionEngine::folderLost()
+{
+    if (m_stopped || m_folderMissing) {
+        return;
+    }
+    // Its watches went with it: a folder created under its name later is found by the scans, which look
+    // for it every few seconds while it is missing, and watched anew.
+    m_folderWatcher.reset();
+    folderWentMissing(tr("The local folder was deleted or moved away: "));
+    updateScanPace();
+    m_scan->requestNow();
 }
 
 void ConnectionEngine::beginWatching()
@@ -270,6 +286,9 @@ void ConnectionEngine::beginWatching()
     // Missed changes are found by the periodic scan; the user learns why uploads may start later.
     connect(m_folderWatcher.get(), &FolderWatcher::eventsLost, this, &ConnectionEngine::changesLost);
     connect(m_folderWatcher.get(), &FolderWatcher::becameUnreliable, this, &ConnectionEngine::changesLost);
+    // Queued: the watcher goes, and must not go inside its own signal.
+    connect(m_folderWatcher.get(), &FolderWatcher::folderLost, this, &ConnectionEngine::folderLost,
+            Qt::QueuedConnection);
     m_folderWatcher->start();
     updateScanPace();
 
@@ -388,7 +407,7 @@ bool ConnectionEngine::prepareScan()
                 m_folderWatcher->stop();
                 m_folderWatcher.reset();
             }
-            folderWentMissing();
+            folderWentMissing(tr("Local folder not found: "));
         }
         return false;
     }
@@ -751,6 +770,19 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
         log(prefix + tr("Skipped (exists on server): ") + name, LogEntry::LogLevel::info);
         return;
     }
+    if (result.success && result.resumedFrom > 0) {
+        log(prefix +
+                tr("Resumed at %1 of %2: ")
+                    .arg(formattedSize(result.resumedFrom), formattedSize(result.sent.size)) +
+                name,
+            LogEntry::LogLevel::info);
+    } else if (result.success && !result.resumeRefused.isEmpty() &&
+               !std::exchange(m_toldResumeRefused, true)) {
+        // Once per run: every cut upload to this server starts again from its first byte.
+        log(prefix + tr("Resuming was not possible, sent whole: ") + name + QStringLiteral(" (") +
+                result.resumeRefused + QLatin1Char(')'),
+            LogEntry::LogLevel::warning);
+    }
     if (result.success) {
         m_inFlight.succeeded(path);
         m_failureNotices.succeeded(path);
@@ -775,8 +807,14 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
             entry.direction = TransferDirection::upload;
             finished.history.append(entry);
         }
-        if (m_connection.postUploadAction.kind() != PostUploadAction::Kind::none ||
-            m_connection.deleteLocalAfterUpload) {
+        const bool acts = m_connection.postUploadAction.kind() != PostUploadAction::Kind::none ||
+                          m_connection.deleteLocalAfterUpload;
+        if (acts && ReadLease::isOpenForWriting(path, m_tree.get())) {
+            // A writer that paused is not done: what it writes next makes a new version, which goes up and
+            // is acted on then. Deleting or moving the file now would lose the rest.
+            log(prefix + tr("Still open for writing, kept until its writer is done: ") + name,
+                LogEntry::LogLevel::info);
+        } else if (acts) {
             if (m_services.tags) {
                 // The green tag goes with the file to the archive, and is on it when the script looks.
                 m_services.tags->settle(path);

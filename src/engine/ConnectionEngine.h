@@ -161,7 +161,9 @@ private:
     void updateStateAfterJobChange();
     void refreshCounts();
     void beginWatching();
-    void folderWentMissing();
+    // `reason` is followed by the folder.
+    void folderWentMissing(const QString& reason);
+    void folderLost();
     qint64 versionStamp(const QString& path) const;
     static qint64 stampOf(const FileStabilityChecker::Reading& version);
     bool admitsSize(const FileStabilityChecker::Reading& version) const;
@@ -253,6 +255,8 @@ private:
     QSet<QString> m_awaitingRecord;
     QTimer m_recordWaitTimer;
     bool m_recordLoadStarted = false;
+    // The log said that this server does not let cut uploads go on.
+    bool m_toldResumeRefused = false;
 };
 
 } // namespace ondrix

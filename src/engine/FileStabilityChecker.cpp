@@ -1,5 +1,6 @@
 #include "engine/FileStabilityChecker.h"
 
+#include "platform/ReadLease.h"
 #include "platform/WatchedTree.h"
 
 #include <QMetaObject>
@@ -114,7 +115,9 @@ void FileStabilityChecker::step(quint64 id, std::unordered_map<int, int>& next)
         answer(id, Answer::NotStable);
         return;
     }
-    if (wait.previous && wait.previous->size == reading->size) {
+    // A writer that pauses longer than the interval between two pieces still holds the file open: only
+    // its close says it is done.
+    if (wait.previous && wait.previous->size == reading->size && !ReadLease::isOpenForWriting(wait.path, m_tree.get())) {
         answer(id, Answer::Stable, std::move(reading));
         return;
     }

@@ -16,9 +16,9 @@
 namespace ondrix {
 
 // Answers, for one file at a time, whether it has stopped growing: it reads the file's size every interval
-// until two readings agree (stable), the size cannot be read (the file vanished) or the maximum wait has
-// passed. Only the size is compared; a stable answer comes with the last reading (date and size), so its
-// owner need not read the file again.
+// until two readings agree while no process holds it open for writing (stable), the size cannot be read (the
+// file vanished) or the maximum wait has passed. Only the size is compared; a stable answer comes with the
+// last reading (date and size), so its owner need not read the file again.
 //
 // Lives on the main thread. A wait sleeps on a timer, so any number of waits proceed side by side; waits that
 // read in the same turn and have the same interval share one timer, so a scan that offers a thousand files

@@ -53,6 +53,7 @@ FolderWatcher::FolderWatcher(const QString& folder, std::unique_ptr<FileEventSou
         setReliable(false);
         Q_EMIT becameUnreliable(message);
     });
+    connect(m_source, &FileEventSource::rootLost, this, &FolderWatcher::folderLost);
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &FolderWatcher::closeDueWindows);

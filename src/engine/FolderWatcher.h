@@ -66,6 +66,8 @@ Q_SIGNALS:
     void eventsLost(const QString& message);
     // A system limit stopped part of the tree from being watched; the message says how to raise it.
     void becameUnreliable(const QString& message);
+    // The watched folder was deleted or moved away; the watcher reports nothing more.
+    void folderLost();
 
 private:
     struct PathState {

@@ -3,6 +3,7 @@
 #include "iptc/KeywordModule.h"
 #include "platform/FileDescriptor.h"
 #include "platform/FileName.h"
+#include "platform/ReadLease.h"
 #include "platform/WatchedTree.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -440,51 +440,6 @@ Completeness imageCompleteness(const unsigned char* bytes, size_t size)
     }
     return Completeness::unjudgeable;
 }
-
-// A read lease on an open file. The kernel grants it only while no process has the file open for writing,
-// and breaks it when one opens the file for writing or truncates it; that opener then waits until the lease
-// is given up, so nothing can be written into the file between the last look at it and the swap. The break
-// is announced by a signal (SIGIO unless told otherwise, which would end the process): it is asked for as
-// SIGURG, whose default is to be ignored. Where leases are not available (a file of another user, a network
-// file system, leases switched off) the other checks stand alone.
-class ReadLease {
-public:
-    enum class State { held, openForWriting, unavailable };
-
-    explicit ReadLease(int fd)
-        : m_fd(fd)
-    {
-        if (::fcntl(fd, F_SETSIG, SIGURG) != 0) {
-            m_error = errno;
-            return;
-        }
-        if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) {
-            m_state = State::held;
-        } else if (errno == EAGAIN) {
-            m_state = State::openForWriting;
-        } else {
-            m_error = errno;
-        }
-    }
-    ~ReadLease()
-    {
-        if (m_state == State::held) {
-            ::fcntl(m_fd, F_SETLEASE, F_UNLCK);
-        }
-    }
-    ReadLease(const ReadLease&) = delete;
-    ReadLease& operator=(const ReadLease&) = delete;
-
-    State state() const { return m_state; }
-    int error() const { return m_error; }
-    // False once someone has asked to write: the lease is then being broken.
-    bool isIntact() const { return m_state != State::held || ::fcntl(m_fd, F_GETLEASE) == F_RDLCK; }
-
-private:
-    int m_fd;
-    State m_state = State::unavailable;
-    int m_error = 0;
-};
 
 bool sameFileState(const struct stat& a, const struct stat& b)
 {

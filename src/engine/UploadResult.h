@@ -35,6 +35,10 @@ struct UploadResult {
     // Where the file went on the server (a numbered name when the connection renames); empty when nothing
     // was sent.
     QString remotePath;
+    // Bytes a cut upload of this version had left on the server, which were not sent again.
+    qint64 resumedFrom = 0;
+    // Why a cut upload of this version could not go on where it stopped (it was sent whole); empty otherwise.
+    QString resumeRefused;
 
     bool operator==(const UploadResult&) const = default;
 };

@@ -6,17 +6,19 @@
 #include "transfer/FTPUploader.h"
 #include "transfer/RemoteDelivery.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <algorithm>
 
 namespace ondrix {
 
-UploadTask::UploadTask(const PushConnection& connection)
+UploadTask::UploadTask(const PushConnection& connection, PreferencesStore* store)
     : m_remoteFolder(connection.remoteFolder)
     , m_keyword(connection.effectiveIPTCKeyword())
     , m_verifySize(connection.deleteLocalAfterUpload ||
                    connection.postUploadAction.kind() == PostUploadAction::Kind::moveToArchive)
+    , m_partials(store, connection.id)
     , m_uploader(std::make_shared<FTPUploader>(connection))
 {}
 
@@ -42,6 +44,12 @@ std::optional<QString> UploadTask::keyword() const
 {
     std::lock_guard lock(m_mutex);
     return m_keyword;
+}
+
+void UploadTask::abortTransfers()
+{
+    m_abort = true;
+    uploader()->cutConnections();
 }
 
 std::shared_ptr<FTPUploader> UploadTask::uploader() const
@@ -137,8 +145,20 @@ UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& 
                     sinceReport.start();
                     control.reportProgress(sent, total);
                 },
-                &m_abort);
+                &m_abort, &m_partials);
+    // A server that refuses a folder (a drop box that takes files but no folders) fails only the files that
+    // need it, and the log says which folder that is.
+    if (delivered.error && inSubdirectory && delivered.error->kind() == FTPError::Kind::curlExitCode &&
+        delivered.error->code() == CURLE_REMOTE_ACCESS_DENIED) {
+        delivered.error = FTPError::curlExitCode(
+            delivered.error->code(),
+            delivered.error->text() + QCoreApplication::translate(
+                                          "UploadTask", " (the server refused to make or open the folder %1)")
+                                          .arg(directory));
+    }
     result.sent = delivered.opened;
+    result.resumedFrom = delivered.resumedFrom;
+    result.resumeRefused = delivered.resumeRefused;
     const std::optional<FTPError>& error = delivered.error;
     if (inSubdirectory) {
         rememberDirectory(directory, !error.has_value());

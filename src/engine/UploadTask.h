@@ -3,6 +3,7 @@
 #include "engine/UploadJob.h"
 #include "engine/UploadResult.h"
 #include "engine/UploadTaskControl.h"
+#include "transfer/PartialUploads.h"
 
 #include <QSet>
 #include <QString>
@@ -15,6 +16,7 @@
 namespace ondrix {
 
 class FTPUploader;
+class PreferencesStore;
 class WatchedTree;
 struct PushConnection;
 
@@ -31,7 +33,8 @@ public:
     // often.
     static constexpr qint64 kProgressReportIntervalMs = 100;
 
-    explicit UploadTask(const PushConnection& connection);
+    // `store` keeps what cut uploads need to go on where they stopped (none: they start again).
+    explicit UploadTask(const PushConnection& connection, PreferencesStore* store = nullptr);
 
     void setUploader(std::shared_ptr<FTPUploader> uploader);
     // Takes the keyword and the bandwidth cap of an edited connection for the transfers that start from now
@@ -40,9 +43,10 @@ public:
     // Local files are reached through `tree` (the watched folder as it was opened); transfers that start
     // without one send nothing. Any thread.
     void setTree(std::shared_ptr<const WatchedTree> tree);
-    // Running transfers end within about a second, and transfers that start meanwhile end at once, each
-    // with an outcome that says it was cut short; until allowTransfers. Any thread.
-    void abortTransfers() { m_abort = true; }
+    // Running transfers end at once (their connections are cut, so a server that stopped answering holds
+    // none up), and transfers that start meanwhile end at once, each with an outcome that says it was cut
+    // short; until allowTransfers. Any thread.
+    void abortTransfers();
     void allowTransfers() { m_abort = false; }
 
     // Performs one job on the calling thread and returns its outcome. An image whose writer is not done
@@ -64,6 +68,8 @@ private:
     std::atomic_bool m_abort = false;
     // The local file goes away after the upload: the server's size must match first.
     const bool m_verifySize;
+
+    PartialUploads m_partials;
 
     mutable std::mutex m_mutex;
     std::shared_ptr<FTPUploader> m_uploader;

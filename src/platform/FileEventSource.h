@@ -53,6 +53,9 @@ Q_SIGNALS:
     void eventsLost(const QString& message);
     // Part of the tree cannot be watched (a system limit was reached); the watches already in place stay.
     void becameUnreliable(const QString& message);
+    // The watched folder itself was deleted or moved away: nothing below its path is watched any more, also
+    // when a folder of that name appears again.
+    void rootLost();
 };
 
 } // namespace ondrix

@@ -24,10 +24,10 @@ namespace ondrix {
 
 namespace {
 
-// Attribute changes (IN_ATTRIB: chmod, touch, tag writes) and deletions are of no interest, so they are not
-// asked for at all.
+// Attribute changes (IN_ATTRIB: chmod, touch, tag writes) and deletions of files are of no interest, so they
+// are not asked for at all; a folder's own removal or move matters for the root only.
 constexpr uint32_t kWatchMask = IN_CREATE | IN_MODIFY | IN_CLOSE_WRITE | IN_MOVED_FROM | IN_MOVED_TO |
-                                IN_ONLYDIR | IN_DONT_FOLLOW | IN_EXCL_UNLINK;
+                                IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR | IN_DONT_FOLLOW | IN_EXCL_UNLINK;
 
 constexpr std::size_t kReadBufferSize = 256 * 1024;
 
@@ -115,6 +115,8 @@ bool InotifyFileEventSource::start(const QString& rootPath)
         release();
         return false;
     }
+    m_rootWatch = m_watchByPath.value(rootPath, -1);
+    m_rootLost = false;
     // The folders below are watched by the reader before it reads: listing a big tree would hold the main
     // thread up. Files that change there before their folder is watched are found by the engine's scans.
     m_reader = std::thread([this, generation] {
@@ -217,6 +219,21 @@ void InotifyFileEventSource::handleBuffer(const char* data, qsizetype length, QL
             // Folders created while events were lost have no watch yet.
             addTree(m_root, {}, nullptr);
             continue;
+        }
+        if (event.wd == m_rootWatch && (event.mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_IGNORED)) &&
+            !m_rootLost) {
+            // A folder created again under the same name is another folder: the owner watches it anew.
+            m_rootLost = true;
+            postBatch(std::move(batch), generation);
+            batch.clear();
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation] {
+                    if (generation == m_generation) {
+                        Q_EMIT rootLost();
+                    }
+                },
+                Qt::QueuedConnection);
         }
         if (event.mask & IN_IGNORED) {
             forgetWatch(event.wd);

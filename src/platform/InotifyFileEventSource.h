@@ -17,7 +17,8 @@ namespace ondrix {
 // A reader thread drains the kernel queue as fast as it fills, so a busy main thread does not make it
 // overflow, and posts each batch to the main thread. A kernel queue overflow (IN_Q_OVERFLOW) and an
 // exhausted watch limit (ENOSPC/ENOMEM) are reported with the system setting that cures them; the source
-// keeps the watches it has, and after an overflow re-adds the watches of folders it may have missed.
+// keeps the watches it has, and after an overflow re-adds the watches of folders it may have missed. The
+// watched folder's own removal or move is reported once.
 class InotifyFileEventSource : public FileEventSource {
     Q_OBJECT
 
@@ -78,6 +79,8 @@ private:
     std::unordered_map<int, QString> m_pathByWatch;
     QHash<QString, int> m_watchByPath;
     bool m_limitReported = false;
+    int m_rootWatch = -1;
+    bool m_rootLost = false;
     quint64 m_currentGeneration = 0;
 };
 

@@ -169,7 +169,7 @@ PreferencesStore::PreferencesStore(const QString& path)
         // start tries it again. Reading it still works in some of these cases, and then the connections are
         // there for this run; changes are not saved and each failed write is reported.
         m_openProblem = QStringLiteral("%1 (%2)").arg(QString::fromUtf8(sqlite3_errstr(rc)), path);
-        if (openAt(path, Access::readOnly) == SQLITE_OK) {
+        if (openAt(path, Access::readOnly) == SQLITE_OK || openAt(path, Access::snapshot) == SQLITE_OK) {
             qCWarning(
                 lcPreferences,
                 "[PreferencesStore] cannot open %s for writing (%s); it was left as it is and is read only "
@@ -230,9 +230,13 @@ PreferencesStore::~PreferencesStore()
 
 int PreferencesStore::openAt(const QString& file, Access access)
 {
-    const QByteArray nativePath = QFile::encodeName(file);
-    const int flags =
+    QByteArray nativePath = QFile::encodeName(file);
+    int flags =
         access == Access::readWrite ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
+    if (access == Access::snapshot) {
+        nativePath = "file:" + nativePath.toPercentEncoding("/") + "?immutable=1";
+        flags |= SQLITE_OPEN_URI;
+    }
     if (sqlite3_open_v2(nativePath.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
         return fail("open");
     }

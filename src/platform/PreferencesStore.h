@@ -116,7 +116,9 @@ private:
 
     // The parent row and the entries of a dictionary, inside a transaction the caller holds.
     bool writeDictionaryRows(const QString& key, const RealDictionary& value);
-    enum class Access { readWrite, readOnly };
+    // `snapshot`: read-only, without the shared-memory index a full disk has no room for; what the main file
+    // holds (a store closed cleanly holds everything there).
+    enum class Access { readWrite, readOnly, snapshot };
     // SQLITE_OK, or the error that made the file unusable (the database is then closed).
     int openAt(const QString& file, Access access);
     static bool isDamaged(int rc);

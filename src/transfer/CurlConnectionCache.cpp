@@ -2,6 +2,9 @@
 
 #include "transfer/CurlGlobal.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace ondrix {
 
 CurlConnectionCache::CurlConnectionCache() = default;
@@ -53,6 +56,43 @@ CurlConnectionCache::~CurlConnectionCache()
         // Closes the cached connections (QUIT / SSH disconnect) through the share's own internal handle.
         curl_share_cleanup(share->handle);
     }
+}
+
+void CurlConnectionCache::trackSockets(CURL* easy)
+{
+    curl_easy_setopt(easy, CURLOPT_OPENSOCKETFUNCTION, &CurlConnectionCache::openSocket);
+    curl_easy_setopt(easy, CURLOPT_OPENSOCKETDATA, static_cast<void*>(this));
+    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETFUNCTION, &CurlConnectionCache::closeSocket);
+    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, static_cast<void*>(this));
+}
+
+void CurlConnectionCache::cutConnections()
+{
+    // Under the lock, so that no socket is closed (and its number given to another file) meanwhile.
+    std::lock_guard guard(m_socketMutex);
+    for (const curl_socket_t socket : m_sockets) {
+        ::shutdown(socket, SHUT_RDWR);
+    }
+}
+
+curl_socket_t CurlConnectionCache::openSocket(void* cache, curlsocktype, curl_sockaddr* address)
+{
+    const int socket = ::socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
+    if (socket < 0) {
+        return CURL_SOCKET_BAD;
+    }
+    auto* self = static_cast<CurlConnectionCache*>(cache);
+    std::lock_guard guard(self->m_socketMutex);
+    self->m_sockets.insert(socket);
+    return socket;
+}
+
+int CurlConnectionCache::closeSocket(void* cache, curl_socket_t socket)
+{
+    auto* self = static_cast<CurlConnectionCache*>(cache);
+    std::lock_guard guard(self->m_socketMutex);
+    self->m_sockets.erase(socket);
+    return ::close(socket);
 }
 
 void CurlConnectionCache::lock(CURL*, curl_lock_data data, curl_lock_access, void* share)

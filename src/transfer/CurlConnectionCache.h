@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <vector>
 
 namespace ondrix {
@@ -35,6 +36,13 @@ public:
     // Shares made so far: the most operations that ran at once.
     std::size_t shareCount() const;
 
+    // Lets the cache know every socket the handle opens, for cutConnections().
+    void trackSockets(CURL* easy);
+    // Shuts every socket of the cache's connections down at once: operations waiting on a server that
+    // stopped answering (a reply, a data connection, an SFTP open or close) fail at once instead of
+    // waiting for it. Idle connections are dropped at their next use. Any thread.
+    void cutConnections();
+
 private:
     struct Share {
         CURLSH* handle = nullptr;
@@ -43,11 +51,15 @@ private:
 
     static void lock(CURL* handle, curl_lock_data data, curl_lock_access access, void* share);
     static void unlock(CURL* handle, curl_lock_data data, void* share);
+    static curl_socket_t openSocket(void* cache, curlsocktype purpose, curl_sockaddr* address);
+    static int closeSocket(void* cache, curl_socket_t socket);
 
     mutable std::mutex m_mutex;
     std::vector<std::unique_ptr<Share>> m_shares;
     // Shares no operation holds, the one given back last at the end.
     std::vector<CURLSH*> m_free;
+    std::mutex m_socketMutex;
+    std::set<curl_socket_t> m_sockets;
 };
 
 } // namespace ondrix

@@ -23,6 +23,7 @@ CurlHandle::CurlHandle(std::shared_ptr<CurlConnectionCache> cache)
         curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_errorBuffer);
     }
     if (m_easy != nullptr && m_cache) {
+        m_cache->trackSockets(m_easy);
         m_share = m_cache->acquire();
         if (m_share != nullptr) {
             curl_easy_setopt(m_easy, CURLOPT_SHARE, m_share);

@@ -27,6 +27,8 @@ struct UploadProgressContext {
     FTPUploader::ProgressFunction callback;
     qint64 totalBytes = 0;
     const std::atomic_bool* abort = nullptr;
+    // Bytes the server held before this transfer: counted as sent.
+    qint64 alreadySent = 0;
 };
 
 // Bytes libcurl reads from the file at a time for an uncapped upload.
@@ -55,8 +57,22 @@ struct FreedMemoryReturn {
 // server, so bytes appended during the transfer do not go out beyond it.
 struct OpenedFile {
     int fd = -1;
+    qint64 size = 0;
     qint64 remaining = 0;
 };
+
+// libcurl's seek to the offset a resumed upload goes on from; without it libcurl would read the bytes
+// before it and throw them away.
+int seekInFile(void* data, curl_off_t offset, int origin)
+{
+    auto* opened = static_cast<OpenedFile*>(data);
+    if (opened == nullptr || origin != SEEK_SET || offset < 0 || offset > opened->size ||
+        ::lseek(opened->fd, off_t(offset), SEEK_SET) != off_t(offset)) {
+        return CURL_SEEKFUNC_CANTSEEK;
+    }
+    opened->remaining = opened->size - qint64(offset);
+    return CURL_SEEKFUNC_OK;
+}
 
 // Reads straight from the descriptor into libcurl's buffer (a stdio stream passes reads of whole buffers
 // through anyway, after a stat and a buffer of its own). Fills what libcurl asks for unless the file ends
@@ -150,6 +166,12 @@ size_t discard(char*, size_t size, size_t count, void*)
     return size * count;
 }
 
+size_t appendReply(char* data, size_t size, size_t count, void* replies)
+{
+    static_cast<QByteArray*>(replies)->append(data, qsizetype(size * count));
+    return size * count;
+}
+
 int reportProgress(void* context, curl_off_t, curl_off_t, curl_off_t uploadTotal, curl_off_t uploadNow)
 {
     const auto* progress = static_cast<const UploadProgressContext*>(context);
@@ -161,7 +183,9 @@ int reportProgress(void* context, curl_off_t, curl_off_t, curl_off_t uploadTotal
         return 1;
     }
     if (progress->callback) {
-        progress->callback(qint64(uploadNow), uploadTotal > 0 ? qint64(uploadTotal) : progress->totalBytes);
+        progress->callback(progress->alreadySent + qint64(uploadNow),
+                           uploadTotal > 0 ? progress->alreadySent + qint64(uploadTotal)
+                                           : progress->totalBytes);
     }
     return 0;
 }
@@ -178,7 +202,8 @@ FTPUploader::FTPUploader(PushConnection connection, ConnectionReuse reuse)
 
 std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QString& remotePath,
                                             const ProgressFunction& progress, LocalFileVersion* opened,
-                                            const std::atomic_bool* abort, const WatchedTree* within) const
+                                            const std::atomic_bool* abort, const WatchedTree* within,
+                                            const Resume* resume) const
 {
     // Made before the handle, so it acts after the handle and libcurl's upload buffer are gone.
     FreedMemoryReturn freedMemoryReturn;
@@ -196,14 +221,17 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
         return *error;
     }
     const int fd = std::get<int>(descriptor);
+    const LocalFileVersion version = LocalFileVersion::of(status);
     if (opened != nullptr) {
-        opened->size = qint64(status.st_size);
-        opened->modifiedNs = qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
-        opened->device = quint64(status.st_dev);
-        opened->inode = quint64(status.st_ino);
+        *opened = version;
     }
     const qint64 size = qint64(status.st_size);
-    OpenedFile source{fd, size};
+    OpenedFile source{fd, size, size};
+    // Only onto bytes of this very version, and only where some are left to send.
+    const qint64 resumeAt =
+        resume != nullptr && resume->offset > 0 && resume->offset < size && resume->version == version
+            ? resume->offset
+            : 0;
 
     handle.setServer(m_connection, percentEncodePath(remotePath));
     handle.set(CURLOPT_UPLOAD, 1L);
@@ -216,6 +244,11 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
     handle.set(CURLOPT_READFUNCTION, &readFromFile);
     handle.set(CURLOPT_READDATA, static_cast<void*>(&source));
     handle.set(CURLOPT_WRITEFUNCTION, &discard);
+    if (resumeAt > 0) {
+        handle.set(CURLOPT_SEEKFUNCTION, &seekInFile);
+        handle.set(CURLOPT_SEEKDATA, static_cast<void*>(&source));
+        handle.set(CURLOPT_RESUME_FROM_LARGE, curl_off_t(resumeAt));
+    }
     handle.applyProtocolOptions(m_connection);
     // A single MKD of the last level cannot create nested folders whose middle levels are missing; without
     // this such a file would fail on every retry.
@@ -234,7 +267,8 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
     }
     std::unique_ptr<UploadProgressContext> context;
     if (progress || abort != nullptr) {
-        context = std::make_unique<UploadProgressContext>(UploadProgressContext{progress, size, abort});
+        context =
+            std::make_unique<UploadProgressContext>(UploadProgressContext{progress, size, abort, resumeAt});
         handle.set(CURLOPT_NOPROGRESS, 0L);
         handle.set(CURLOPT_XFERINFODATA, static_cast<void*>(context.get()));
         handle.set(CURLOPT_XFERINFOFUNCTION, &reportProgress);
@@ -248,6 +282,13 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
         return handle.errorFor(result);
     }
     return std::nullopt;
+}
+
+void FTPUploader::cutConnections() const
+{
+    if (m_cache) {
+        m_cache->cutConnections();
+    }
 }
 
 CURLcode FTPUploader::runCommands(const QList<QByteArray>& lines, CurlHandle& handle) const
@@ -370,6 +411,57 @@ std::optional<FTPError> FTPUploader::renameReplacing(const QString& from, const 
         return handle.errorFor(result);
     }
     return std::nullopt;
+}
+
+QStringList FTPUploader::features() const
+{
+    if (m_connection.transferProtocol == TransferProtocol::sftp) {
+        return {};
+    }
+    std::lock_guard guard(m_features->mutex);
+    if (m_features->lines) {
+        return *m_features->lines;
+    }
+    CurlHandle handle(m_cache);
+    if (!handle.isValid()) {
+        return {};
+    }
+    // The server's replies reach the header function, the banner and the login's among them; the features
+    // are the lines of the 211 reply between its first and its last line.
+    QByteArray replies;
+    handle.set(CURLOPT_HEADERFUNCTION, &appendReply);
+    handle.set(CURLOPT_HEADERDATA, static_cast<void*>(&replies));
+    const CURLcode result = runCommands({QByteArrayLiteral("*FEAT")}, handle);
+    QStringList lines;
+    bool inFeatures = false;
+    for (const QByteArray& line : replies.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.startsWith("211-")) {
+            inFeatures = true;
+        } else if (trimmed.startsWith("211 ")) {
+            inFeatures = false;
+        } else if (inFeatures && !trimmed.isEmpty()) {
+            lines.append(QString::fromUtf8(trimmed));
+        }
+    }
+    // A connection that failed says nothing about the server: asked again next time.
+    if (result == CURLE_OK) {
+        m_features->lines = lines;
+    }
+    return lines;
+}
+
+bool FTPUploader::canResume() const
+{
+    if (m_connection.transferProtocol == TransferProtocol::sftp) {
+        return true;
+    }
+    for (const QString& feature : features()) {
+        if (feature.compare(QLatin1String("REST STREAM"), Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<FTPError> FTPUploader::testConnection(bool refusedLoginFails) const

@@ -7,12 +7,14 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <curl/curl.h>
 
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <variant>
 
@@ -48,11 +50,19 @@ public:
     // the version of the local file that was opened and sent (also on failure, once the file was opened).
     // Once `abort` (when given) holds true, the transfer ends within about a second and fails. With
     // `within`, the local file is opened through that tree: a link anywhere on its path is not followed.
+    // With `resume` at an offset above 0 and the opened file still its version, the bytes from that offset on
+    // are appended to what the server holds (FTP APPE, SFTP a write at the offset) and progress counts the
+    // bytes before it as sent; a file that is another version now is sent whole.
+    struct Resume {
+        qint64 offset = 0;
+        LocalFileVersion version;
+    };
     [[nodiscard]] std::optional<FTPError> upload(const QString& localPath, const QString& remotePath,
                                                  const ProgressFunction& progress = {},
                                                  LocalFileVersion* opened = nullptr,
                                                  const std::atomic_bool* abort = nullptr,
-                                                 const WatchedTree* within = nullptr) const;
+                                                 const WatchedTree* within = nullptr,
+                                                 const Resume* resume = nullptr) const;
     // Asks the server to create one directory (MKD / mkdir); a refusal, e.g. because it exists, is not
     // reported. Fails only when libcurl cannot be initialised or when the path holds a line break or NUL,
     // which could smuggle a second command in (then nothing is sent).
@@ -65,8 +75,18 @@ public:
     // Renames a remote file, replacing what is stored under `to` (SFTP servers refuse to rename onto an
     // existing name, so there that file is removed first).
     [[nodiscard]] std::optional<FTPError> renameReplacing(const QString& from, const QString& to) const;
+    // Whether an upload cut short can go on from the bytes the server holds: SFTP always; FTP when the
+    // server lists "REST STREAM" among its features (asked once per uploader).
+    [[nodiscard]] bool canResume() const;
+    // The server's FEAT lines (one feature each, trimmed); empty for SFTP or when the server answers none.
+    // Asked once per uploader.
+    [[nodiscard]] QStringList features() const;
     // Connects, logs in and lists "/". A refused login counts as reachable unless `refusedLoginFails`.
     [[nodiscard]] std::optional<FTPError> testConnection(bool refusedLoginFails = false) const;
+
+    // Ends every operation of this uploader at once by shutting its connections down, also those waiting on
+    // a server that stopped answering. Any thread.
+    void cutConnections() const;
 
     void setHandleInspector(HandleInspector inspector) { m_inspector = std::move(inspector); }
 
@@ -76,6 +96,11 @@ private:
 
     PushConnection m_connection;
     std::shared_ptr<CurlConnectionCache> m_cache;
+    struct FeatureCache {
+        std::mutex mutex;
+        std::optional<QStringList> lines;
+    };
+    std::shared_ptr<FeatureCache> m_features = std::make_shared<FeatureCache>();
     HandleInspector m_inspector;
 };
 

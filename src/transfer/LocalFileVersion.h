@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
+
+#include <optional>
+
+struct stat;
 
 namespace ondrix {
 
@@ -13,6 +18,10 @@ struct LocalFileVersion {
     quint64 inode = 0;
 
     bool isValid() const { return size >= 0; }
+
+    static LocalFileVersion of(const struct stat& status);
+    // The version at `path` now (a link itself, not followed), or nothing when it cannot be read.
+    static std::optional<LocalFileVersion> read(const QString& path);
     bool operator==(const LocalFileVersion&) const = default;
 };
 

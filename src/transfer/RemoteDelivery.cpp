@@ -1,6 +1,11 @@
 #include "transfer/RemoteDelivery.h"
 
+#include "model/RemotePath.h"
+#include "platform/WatchedTree.h"
+
 #include <QCoreApplication>
+
+#include <sys/stat.h>
 
 namespace ondrix {
 
@@ -86,36 +91,93 @@ std::optional<FTPError> RemoteDelivery::verify(const QString& remotePath, qint64
             .arg(remotePath));
 }
 
+std::optional<LocalFileVersion> RemoteDelivery::localVersion(const QString& localPath) const
+{
+    if (m_within == nullptr) {
+        return LocalFileVersion::read(localPath);
+    }
+    struct stat status {};
+    if (m_within->stat(localPath, status) != 0) {
+        return std::nullopt;
+    }
+    return LocalFileVersion::of(status);
+}
+
+qint64 RemoteDelivery::resumeOffset(const PartialUploads::Entry& partial, QString& refused) const
+{
+    if (!m_uploader.canResume()) {
+        refused = QCoreApplication::translate("RemoteDelivery",
+                                              "the server does not offer to resume uploads (REST STREAM)");
+        return 0;
+    }
+    std::variant<std::optional<qint64>, FTPError> size = m_uploader.remoteFileSize(partial.sentTo);
+    if (const FTPError* error = std::get_if<FTPError>(&size)) {
+        refused = error->description();
+        return 0;
+    }
+    // Gone (a server that cleans up), or more than the file: nothing to build on.
+    const std::optional<qint64> held = std::get<std::optional<qint64>>(size);
+    return held && *held <= partial.version.size ? *held : 0;
+}
+
 RemoteDelivery::Outcome RemoteDelivery::deliver(const QString& localPath, const QString& remotePath,
                                                 bool verifySize,
                                                 const FTPUploader::ProgressFunction& progress,
-                                                const std::atomic_bool* abort) const
+                                                const std::atomic_bool* abort, PartialUploads* partials) const
 {
     Outcome outcome;
     outcome.remotePath = remotePath;
-    std::variant<std::optional<QString>, FTPError> target = targetPath(remotePath);
-    if (const FTPError* error = std::get_if<FTPError>(&target)) {
-        outcome.error = *error;
-        return outcome;
-    }
-    const std::optional<QString> path = std::get<std::optional<QString>>(target);
-    if (!path) {
-        outcome.kind = Outcome::Kind::skippedExisting;
-        return outcome;
-    }
-    outcome.remotePath = *path;
     const bool viaTemporary = m_uploader.connection().useTemporaryName;
-    // A leftover of an interrupted upload has the same temporary name and is simply replaced.
-    const QString sentTo = viaTemporary ? temporaryPath(*path) : *path;
-    outcome.error = m_uploader.upload(localPath, sentTo, progress, &outcome.opened, abort, m_within);
+    // A cut upload of the version there is now goes on under the name it chose; its bytes under the real
+    // name (no temporary names) are its own, not a file of that name to keep or to number around.
+    const std::optional<LocalFileVersion> now = localVersion(localPath);
+    const bool resumable = partials && now && now->size >= partials->minimumSize();
+    std::optional<PartialUploads::Entry> partial = resumable ? partials->find(localPath) : std::nullopt;
+    // Another version of the file, or a partial sent under rules or into a folder that no longer apply: the
+    // file is sent whole.
+    if (partial && (*now != partial->version ||
+                    partial->sentTo != (viaTemporary ? temporaryPath(partial->target) : partial->target) ||
+                    RemotePath::directoryOf(partial->target) != RemotePath::directoryOf(remotePath))) {
+        partial.reset();
+    }
+    FTPUploader::Resume resume;
+    if (partial) {
+        outcome.remotePath = partial->target;
+        resume.version = partial->version;
+        resume.offset = resumeOffset(*partial, outcome.resumeRefused);
+    } else {
+        std::variant<std::optional<QString>, FTPError> target = targetPath(remotePath);
+        if (const FTPError* error = std::get_if<FTPError>(&target)) {
+            outcome.error = *error;
+            return outcome;
+        }
+        const std::optional<QString> path = std::get<std::optional<QString>>(target);
+        if (!path) {
+            outcome.kind = Outcome::Kind::skippedExisting;
+            return outcome;
+        }
+        outcome.remotePath = *path;
+    }
+    // A leftover of an interrupted upload that cannot go on has the same temporary name and is replaced.
+    const QString sentTo = viaTemporary ? temporaryPath(outcome.remotePath) : outcome.remotePath;
+    if (resumable && !partial) {
+        partials->remember(localPath, {sentTo, outcome.remotePath, *now});
+    }
+    outcome.error = m_uploader.upload(localPath, sentTo, progress, &outcome.opened, abort, m_within, &resume);
+    if (resume.offset > 0 && outcome.opened == resume.version) {
+        outcome.resumedFrom = resume.offset;
+    }
     if (!outcome.error && verifySize) {
         outcome.error = verify(sentTo, outcome.opened.size);
     }
     if (!outcome.error && viaTemporary) {
-        outcome.error = m_uploader.renameReplacing(sentTo, *path);
+        outcome.error = m_uploader.renameReplacing(sentTo, outcome.remotePath);
     }
     if (!outcome.error) {
         outcome.kind = Outcome::Kind::sent;
+        if (resumable) {
+            partials->forget(localPath);
+        }
     }
     return outcome;
 }

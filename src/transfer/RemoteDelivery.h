@@ -3,6 +3,7 @@
 #include "transfer/FTPError.h"
 #include "transfer/FTPUploader.h"
 #include "transfer/LocalFileVersion.h"
+#include "transfer/PartialUploads.h"
 
 #include <QString>
 
@@ -26,6 +27,11 @@ public:
         std::optional<FTPError> error;
         // The local version that was opened and sent; invalid when nothing was opened.
         LocalFileVersion opened;
+        // Bytes the server held from a cut upload of the same version, which were not sent again.
+        qint64 resumedFrom = 0;
+        // A cut upload of this version could not go on where it stopped (the server does not allow it):
+        // why, for the log. The file was sent whole.
+        QString resumeRefused;
     };
 
     // How many numbered names Rename tries before it gives up.
@@ -36,9 +42,12 @@ public:
 
     // `verifySize`: the server's size of the file must equal the size sent (asked before the rename when a
     // temporary name is used, so a short file never gets the real name). `abort` as for FTPUploader::upload.
+    // With `partials`, an upload that is cut short goes on at the next attempt from the bytes the server
+    // holds, when the local file is still the version whose upload began (also after a restart); the name
+    // it was going to stays its name.
     Outcome deliver(const QString& localPath, const QString& remotePath, bool verifySize,
                     const FTPUploader::ProgressFunction& progress = {},
-                    const std::atomic_bool* abort = nullptr) const;
+                    const std::atomic_bool* abort = nullptr, PartialUploads* partials = nullptr) const;
 
     // ".name.ext.ondrix-part" in the folder of `remotePath`.
     static QString temporaryPath(const QString& remotePath);
@@ -50,6 +59,11 @@ private:
     // asking.
     std::variant<std::optional<QString>, FTPError> targetPath(const QString& remotePath) const;
     std::optional<FTPError> verify(const QString& remotePath, qint64 expected) const;
+    // Where the cut upload `partial` of the file now at `current` goes on; 0 to send it whole, with the
+    // reason in `refused` when the server is what prevents it.
+    qint64 resumeOffset(const PartialUploads::Entry& partial, QString& refused) const;
+    // The local file's version now, read through the tree when there is one.
+    std::optional<LocalFileVersion> localVersion(const QString& localPath) const;
 
     const FTPUploader& m_uploader;
     const WatchedTree* const m_within;

@@ -6,6 +6,7 @@
 #include "support/FtpTestServer.h"
 #include "support/NetworkManagerMock.h"
 #include "support/SftpTestServer.h"
+#include "support/SmallVolume.h"
 #include "support/TestEnvironment.h"
 #include "transfer/ClosedPort.h"
 
@@ -29,6 +30,7 @@ using ondrix::test::FtpTestServer;
 using ondrix::test::NetworkManagerMock;
 using ondrix::test::readFile;
 using ondrix::test::SftpTestServer;
+using ondrix::test::SmallVolume;
 using ondrix::test::TestEnvironment;
 
 namespace {
@@ -242,6 +244,56 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
     }
     EXPECT_TRUE(written.contains(env.dataHome() + QStringLiteral("/Ondrix/known_hosts")))
         << qPrintable(written.join(u' '));
+}
+
+// A stop asked for while Ondrix starts up (the moment its lock is taken, before the store and the engines are
+// ready) is a clean stop, not death by the signal.
+TEST_F(HeadlessAppTest, ASignalDuringStartUpIsACleanStop)
+{
+    const QString lockFile = env.configHome() + QStringLiteral("/Ondrix/ondrix.lock");
+    for (int round = 0; round < 3; ++round) {
+        auto ondrix = launch();
+        ASSERT_TRUE(ondrix->waitForStarted(10000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(lockFile); }, 20000));
+        ::kill(pid_t(ondrix->processId()), round == 2 ? SIGINT : SIGTERM);
+        ASSERT_TRUE(ondrix->waitForFinished(30000));
+        EXPECT_EQ(ondrix->exitStatus(), QProcess::NormalExit) << round;
+        EXPECT_EQ(ondrix->exitCode(), 0) << round;
+    }
+}
+
+// With the preferences, the log and the history on a full disk, files still go up and a stop is clean (the
+// lock that could not record the process number is this process's own).
+TEST_F(HeadlessAppTest, AFullDiskUnderThePreferencesHoldsNoUploadBack)
+{
+    SmallVolume volume(env.makeDir(QStringLiteral("full")), QStringLiteral("2M"));
+    if (!volume.mounted) {
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    }
+    FtpTestServer ftp;
+    ftp.start();
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
+        processEnvironment.insert(QString::fromLatin1(name),
+                                  volume.path + QLatin1Char('/') + QLatin1String(name));
+    }
+    PreferencesStore(volume.path + QStringLiteral("/XDG_CONFIG_HOME/Ondrix/preferences.sqlite"))
+        .setData(QStringLiteral("push_connections"),
+                 PushConnection::encodeList({connectionTo(ftp.connection(), QStringLiteral("Agency"))}));
+    QFile ballast(volume.path + QStringLiteral("/ballast"));
+    ASSERT_TRUE(ballast.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (ballast.write(QByteArray(4096, 'b')) == 4096) {
+    }
+
+    auto ondrix = launch();
+    ASSERT_TRUE(ondrix->waitForStarted(10000));
+    env.writeFile(QStringLiteral("folders/Agency/photo.jpg"), "on a full disk");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return readFile(ftp.rootDir() + QStringLiteral("/photo.jpg")) == "on a full disk"; }, 30000))
+        << ondrix->readAllStandardError().toStdString();
+    ::kill(pid_t(ondrix->processId()), SIGTERM);
+    ASSERT_TRUE(ondrix->waitForFinished(30000));
+    EXPECT_EQ(ondrix->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(ondrix->exitCode(), 0) << ondrix->readAllStandardError().toStdString();
 }
 
 // The start says what was loaded; a connection list that cannot be read is named with the reason and kept

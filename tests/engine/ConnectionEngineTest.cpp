@@ -693,6 +693,57 @@ TEST_F(ConnectionEngineTest, FailedFilesAreOfferedAgainAfterABackOffAndAMissingF
         << "the log says it once, not at every scan";
 }
 
+// A server that refuses every MKD (a write-only drop box): files that need no new folder go up; the one that
+// does fails, is tried again after its back-off, and its error names the folder the server refused.
+TEST_F(ConnectionEngineTest, AFolderTheServerRefusesHoldsBackOnlyTheFilesInIt)
+{
+    FtpTestServer server;
+    FtpServerOptions options;
+    options.refuseFolders = true;
+    server.start(options);
+    ASSERT_TRUE(QDir().mkpath(server.rootDir() + QStringLiteral("/incoming")));
+    auto engine = makeEngine(connectionFor(server.connection()));
+    engine->start();
+    write(QStringLiteral("sub/deep/low.bin"), "low");
+    write(QStringLiteral("top.bin"), "top");
+    EXPECT_TRUE(waitForRemote(server.rootDir() + QStringLiteral("/incoming/top.bin"), "top", 15000))
+        << logMessages().join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->consecutiveErrors() >= 2; }, 15000));
+    const QStringList failures = logMessages().filter(QStringLiteral("[Office] ✗ low.bin: "));
+    ASSERT_FALSE(failures.isEmpty());
+    EXPECT_TRUE(failures.first().contains(QStringLiteral("/incoming/sub"))) << failures.first().toStdString();
+}
+
+// The watched folder deleted, or renamed away, and another created under its name: the new one is watched
+// (the scans are too rare here to find its files) and the log says both.
+TEST_F(ConnectionEngineTest, AWatchedFolderRemovedAndCreatedAgainIsWatchedAgain)
+{
+    FtpTestServer server;
+    server.start();
+    auto engine = makeEngine(connectionFor(server.connection()));
+    engine->setSafetyNetScanSeconds(3600);
+    engine->start();
+    for (const bool renamed : {false, true}) {
+        SCOPED_TRACE(renamed ? "renamed away" : "deleted");
+        const QString name = renamed ? QStringLiteral("b.txt") : QStringLiteral("a.txt");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return engine->state() == EngineState::watching(); }, 10000));
+        if (renamed) {
+            ASSERT_TRUE(QDir().rename(watched, watched + QStringLiteral("-old")));
+        } else {
+            ASSERT_TRUE(QDir(watched).removeRecursively());
+        }
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return engine->state().kind() == EngineState::Kind::error; }, 10000));
+        QDir().mkpath(watched);
+        write(name, "after");
+        EXPECT_TRUE(waitForRemote(server.rootDir() + QStringLiteral("/incoming/") + name, "after"));
+    }
+    // Whichever saw it first, the watcher or a scan, says so once per disappearance.
+    EXPECT_EQ(logMessages().filter(watched + QStringLiteral(" — Ondrix looks for it again")).size(), 2)
+        << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(logMessages().filter(QStringLiteral("[Office] Watching ") + watched).size(), 3);
+}
+
 TEST_F(ConnectionEngineTest, AFileOnItsWayIsOfferedOnceAndCountedOnce)
 {
     FtpTestServer server;
@@ -734,33 +785,33 @@ TEST_F(ConnectionEngineTest, AFileOnItsWayIsOfferedOnceAndCountedOnce)
     EXPECT_EQ(colourOf(tags, watched + QStringLiteral("/a.jpg")), QStringLiteral("Green"));
 }
 
-// An image another program still writes is not sent cut off: it waits, is offered again, and goes up once its
-// writer has let go. No failure is counted for it.
-TEST_F(ConnectionEngineTest, AnImageStillOpenForWritingWaitsForItsWriter)
+// A file another program still writes, pausing between pieces for longer than the stability wait (a card
+// reader, a stalled share), is neither sent cut off nor deleted under its writer: it goes up whole once the
+// writer lets go, and only then is it deleted. No failure is counted for it.
+TEST_F(ConnectionEngineTest, AFileStillOpenForWritingWaitsForItsWriter)
 {
     FtpTestServer server;
     server.start();
     PushConnection c = connectionFor(server.connection());
-    IPTCKeywordEntry keyword;
-    keyword.keyword = QStringLiteral("Agency");
-    c.iptcKeywords = {keyword};
-    c.selectedIPTCKeywordID = keyword.id;
-    c.iptcEnabled = true;
+    c.deleteLocalAfterUpload = true;
     auto engine = makeEngine(c);
-    const QString path = write(QStringLiteral("shot.jpg"), "not all there yet");
-    QFile writer(path);
-    ASSERT_TRUE(writer.open(QIODevice::WriteOnly | QIODevice::Append));
     engine->start();
-    const QString waiting = QStringLiteral("[Office] Still being written, offered again later: shot.jpg");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return logMessages().contains(waiting); }, 20000))
-        << logMessages().join(QLatin1Char('\n')).toStdString();
-    const QString remote = server.rootDir() + QStringLiteral("/incoming/shot.jpg");
-    EXPECT_FALSE(QFile::exists(remote));
-
-    writer.write(" - done");
+    const QString path = watched + QStringLiteral("/clip.mov");
+    const QString remote = server.rootDir() + QStringLiteral("/incoming/clip.mov");
+    QFile writer(path);
+    ASSERT_TRUE(writer.open(QIODevice::WriteOnly));
+    QByteArray all;
+    for (const char piece : {'a', 'b', 'c'}) {
+        const QByteArray bytes(300000, piece);
+        writer.write(bytes);
+        writer.flush();
+        all += bytes;
+        QTest::qWait(500); // more than two stability intervals
+    }
+    EXPECT_FALSE(QFile::exists(remote)) << "nothing is sent while its writer holds the file";
     writer.close();
-    EXPECT_TRUE(waitForRemote(remote, "not all there yet - done"))
-        << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(waitForRemote(remote, all)) << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(path); }, 10000));
     EXPECT_EQ(engine->consecutiveErrors(), 0);
     for (const NotificationRequest& request : std::as_const(center.requests)) {
         EXPECT_FALSE(request.identifier.startsWith(QStringLiteral("err-"))) << "no failure is announced";
@@ -793,6 +844,53 @@ TEST_F(ConnectionEngineTest, AStopCutsShortAnUploadThatOutlastsTheGrace)
             QStringLiteral("[Office] Upload cut short by the stop; it goes up at the next start: big.bin"));
     })) << logMessages().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(center.requests.isEmpty()) << "a stop is no failure to announce";
+}
+
+// A server that stops answering (in the middle of the data, or at the open of a file on a logged-in
+// connection) holds no stop up beyond its grace, over FTP and SFTP; the file stays for the next start.
+TEST_F(ConnectionEngineTest, AStalledServerHoldsNoStopUpBeyondTheGrace)
+{
+    for (const bool sftp : {false, true}) {
+        for (const bool midTransfer : {true, false}) {
+            SCOPED_TRACE(std::string(sftp ? "sftp" : "ftp") + (midTransfer ? ", mid-transfer" : ", at open"));
+            FtpTestServer ftp;
+            SftpTestServer sftpServer;
+            sftp ? sftpServer.start() : ftp.start();
+            const auto freeze = [&](bool frozen) {
+                sftp ? sftpServer.setFrozen(frozen) : ftp.setFrozen(frozen);
+            };
+            PushConnection c = connectionFor(sftp ? sftpServer.connection() : ftp.connection());
+            c.localFolder = env.makeDir(QStringLiteral("stall-%1-%2").arg(sftp).arg(midTransfer));
+            c.maxBandwidthKBps = 64;
+            auto engine = makeEngine(c);
+            engine->setStopGraceMs(300);
+            engine->start();
+            // A first file leaves a logged-in connection behind.
+            env.writeFile(QFileInfo(c.localFolder).fileName() + QStringLiteral("/first.txt"), "first");
+            ASSERT_TRUE(QTest::qWaitFor([&] { return engine->completedCount() == 1; }, 20000));
+            if (!midTransfer) {
+                freeze(true);
+            }
+            const QString path =
+                env.writeFile(QFileInfo(c.localFolder).fileName() + QStringLiteral("/big.bin"),
+                              QByteArray(4 * 1024 * 1024, 'b'));
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] {
+                    return !engine->activeJobs().isEmpty() &&
+                           (!midTransfer || engine->activeJobs().first().bytesUploaded > 0);
+                },
+                20000));
+            if (midTransfer) {
+                freeze(true);
+            }
+            QSignalSpy finished(engine.get(), &ConnectionEngine::transfersFinished);
+            engine->stop();
+            EXPECT_TRUE(finished.wait(10000));
+            EXPECT_FALSE(engine->uploadedRecord().dates().contains(path));
+            EXPECT_TRUE(QFile::exists(path));
+            freeze(false);
+        }
+    }
 }
 
 // While the watcher is trustworthy the scan is only a safety net and runs seldom; changes the kernel's event

@@ -3,6 +3,7 @@
 #include "engine/ConnectionEngine.h"
 #include "supervision/ConnectionsManager.h"
 #include "support/EngineTestServices.h"
+#include "support/SmallVolume.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,28 +14,9 @@
 
 using namespace ondrix;
 using ondrix::test::EngineTestFixture;
+using ondrix::test::SmallVolume;
 
 namespace {
-
-// A 1100 MiB tmpfs (it takes memory only for what is written), mounted while the object lives. Mounting
-// needs root; without it the test reads a free-space figure of its own instead.
-struct SmallVolume {
-    explicit SmallVolume(const QString& mountPoint)
-        : path(mountPoint)
-    {
-        mounted = QProcess::execute(QStringLiteral("mount"),
-                                    {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                     QStringLiteral("size=1100M"), QStringLiteral("tmpfs"), path}) == 0;
-    }
-    ~SmallVolume()
-    {
-        if (mounted) {
-            QProcess::execute(QStringLiteral("umount"), {path});
-        }
-    }
-    QString path;
-    bool mounted = false;
-};
 
 constexpr qint64 kMiB = 1024 * 1024;
 
@@ -44,7 +26,8 @@ class DiskSpaceGuardTest : public EngineTestFixture {};
 
 TEST_F(DiskSpaceGuardTest, LowDiskSpacePausesConnectionsThatKeepTheirFilesOncePerCrossing)
 {
-    SmallVolume volume(env.makeDir(QStringLiteral("volume")));
+    // Without root the test reads a free-space figure of its own instead.
+    SmallVolume volume(env.makeDir(QStringLiteral("volume")), QStringLiteral("1100M"));
     std::optional<qint64> fakeFree;
     DiskSpaceGuard::FreeSpace freeSpace;
     std::function<void(qint64)> setFree;

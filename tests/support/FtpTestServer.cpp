@@ -38,15 +38,23 @@ void FtpTestServer::restart()
 
 void FtpTestServer::launch(quint16 port)
 {
-    QStringList arguments{
-        QStringLiteral("--root"),     rootDir(),          QStringLiteral("--user"), m_options.user,
-        QStringLiteral("--password"), m_options.password, QStringLiteral("--port"), QString::number(port),
-        QStringLiteral("--log"),      logFile()};
+    QStringList arguments{QStringLiteral("--root"),         rootDir(),
+                          QStringLiteral("--user"),         m_options.user,
+                          QStringLiteral("--password"),     m_options.password,
+                          QStringLiteral("--port"),         QString::number(port),
+                          QStringLiteral("--log"),          logFile(),
+                          QStringLiteral("--received-log"), m_dir.filePath(QStringLiteral("received.log"))};
     if (!m_options.machineListings) {
         arguments << QStringLiteral("--no-mlsd");
     }
     if (m_options.perLoginTlsSessions) {
         arguments << QStringLiteral("--per-login-tls-sessions");
+    }
+    if (m_options.refuseFolders) {
+        arguments << QStringLiteral("--refuse-folders");
+    }
+    if (m_options.refuseResume) {
+        arguments << QStringLiteral("--no-rest");
     }
     if (m_options.truncateUploads) {
         arguments << QStringLiteral("--truncate-uploads");
@@ -63,6 +71,11 @@ void FtpTestServer::launch(quint16 port)
 QString FtpTestServer::rootDir() const
 {
     return m_dir.filePath(QStringLiteral("root"));
+}
+
+QList<qint64> FtpTestServer::receivedUploads() const
+{
+    return receivedByteCounts(m_dir.filePath(QStringLiteral("received.log")));
 }
 
 QString FtpTestServer::logFile() const

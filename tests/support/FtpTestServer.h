@@ -18,6 +18,10 @@ struct FtpServerOptions {
     // With tls: TLS sessions are kept per login, as by a server that runs each login in its own process, and
     // a data connection that does not resume one of its own control connection's sessions is refused (522).
     bool perLoginTlsSessions = false;
+    // A write-only drop box: every MKD is answered 550.
+    bool refuseFolders = false;
+    // No REST (and no "REST STREAM" in FEAT): a server that cannot resume uploads.
+    bool refuseResume = false;
     QString user = QStringLiteral("ondrix");
     QString password = QStringLiteral("secret");
     // MLSD; without it the server answers the command as unknown, as some servers do.
@@ -39,10 +43,15 @@ public:
     // Stops and starts again on the same port with the same root and options.
     void restart();
 
+    // See TestServerProcess::setFrozen.
+    void setFrozen(bool frozen) { m_process.setFrozen(frozen); }
+
     quint16 port() const { return m_port; }
     QString rootDir() const;
     // The server's own log of commands and transfers, for diagnosing a failed test.
     QString logFile() const;
+    // The bytes each upload that ended brought over its data connection, oldest first (all runs).
+    QList<qint64> receivedUploads() const;
 
     // A connection to this server: 127.0.0.1, its port and login, FTP or FTPS by the options, passive mode.
     PushConnection connection() const;

@@ -60,9 +60,16 @@ void SftpTestServer::launch(quint16 port)
                                 testCertificatePath(m_secondHostKey ? QStringLiteral("ssh_host_key_b")
                                                                     : QStringLiteral("ssh_host_key_a")),
                                 QStringLiteral("--authorized-key"),
-                                testCertificatePath(QStringLiteral("client_key.pub"))};
+                                testCertificatePath(QStringLiteral("client_key.pub")),
+                                QStringLiteral("--received-log"),
+                                m_dir.filePath(QStringLiteral("received.log"))};
     m_port = m_process.start(QStringLiteral("sftp_server.py"), arguments,
                              m_dir.filePath(QStringLiteral("stderr")));
+}
+
+QList<qint64> SftpTestServer::receivedUploads() const
+{
+    return receivedByteCounts(m_dir.filePath(QStringLiteral("received.log")));
 }
 
 QString SftpTestServer::rootDir() const

@@ -26,8 +26,13 @@ public:
     // Restarts on the same port presenting the other host key.
     void replaceHostKey();
 
+    // See TestServerProcess::setFrozen.
+    void setFrozen(bool frozen) { m_process.setFrozen(frozen); }
+
     quint16 port() const { return m_port; }
     QString rootDir() const;
+    // The bytes written through each file handle that was closed, oldest first (all runs).
+    QList<qint64> receivedUploads() const;
 
     // A password connection to this server: SFTP, 127.0.0.1, its port and login.
     PushConnection connection() const;

@@ -128,6 +128,7 @@ void TestServerProcess::stop()
         return;
     }
     if (m_process->state() != QProcess::NotRunning) {
+        setFrozen(false);
         // The scripts leave when their input closes; other programs are asked with SIGTERM.
         m_process->closeWriteChannel();
         if (!m_process->waitForFinished(m_endsWithInput ? 3000 : 0)) {
@@ -141,9 +142,27 @@ void TestServerProcess::stop()
     m_process.reset();
 }
 
+void TestServerProcess::setFrozen(bool frozen)
+{
+    if (m_process && m_process->processId() > 0) {
+        ::kill(pid_t(m_process->processId()), frozen ? SIGSTOP : SIGCONT);
+    }
+}
+
 bool TestServerProcess::isRunning() const
 {
     return m_process && m_process->state() == QProcess::Running;
+}
+
+QList<qint64> receivedByteCounts(const QString& logFile)
+{
+    QList<qint64> counts;
+    for (const QByteArray& line : readFile(logFile).split('\n')) {
+        if (const qsizetype space = line.lastIndexOf(' '); space > 0) {
+            counts.append(line.mid(space + 1).toLongLong());
+        }
+    }
+    return counts;
 }
 
 QString serverScriptPath(const QString& scriptName)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,9 @@ public:
     // Ends the server (closing its stdin, killing it when it does not go at once) and waits for it.
     void stop();
     bool isRunning() const;
+    // Stops the server in its tracks (SIGSTOP) or lets it go on: a frozen server accepts connections in the
+    // kernel but answers nothing, as a server that hangs or a network that drops every packet.
+    void setFrozen(bool frozen);
 
 private:
     std::unique_ptr<QProcess> launch(const QString& program, const QStringList& arguments,
@@ -42,6 +46,8 @@ private:
 // Where the server scripts and the test-only certificates and keys live.
 QString serverScriptPath(const QString& scriptName);
 QString testCertificatePath(const QString& fileName);
+// The byte counts of a server's received log ("<command> <bytes>" a line), oldest first.
+QList<qint64> receivedByteCounts(const QString& logFile);
 // A loopback TCP port that was free a moment ago, for servers that cannot pick their own.
 quint16 freeLoopbackPort();
 

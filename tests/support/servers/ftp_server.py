@@ -35,6 +35,9 @@ def main():
     parser.add_argument("--no-mlsd", action="store_true")
     parser.add_argument("--truncate-uploads", action="store_true")
     parser.add_argument("--per-login-tls-sessions", action="store_true")
+    parser.add_argument("--refuse-folders", action="store_true")
+    parser.add_argument("--no-rest", action="store_true")
+    parser.add_argument("--received-log")
     args = parser.parse_args()
 
     logging.basicConfig(filename=args.log, level=logging.INFO if args.log else logging.ERROR,
@@ -101,6 +104,29 @@ def main():
                 stored.truncate(os.path.getsize(path) // 2)
 
         Handler.on_file_received = on_file_received
+
+    if args.refuse_folders:
+        # A write-only drop box: files may be stored, folders may not be made.
+        def ftp_MKD(self, path):
+            self.respond("550 Creating folders is not allowed here.")
+
+        Handler.ftp_MKD = ftp_MKD
+
+    if args.no_rest:
+        # A server that cannot resume: REST is an unknown command and FEAT does not list it.
+        Handler.proto_cmds = {name: info for name, info in Handler.proto_cmds.items() if name != "REST"}
+
+    if args.received_log:
+        # One line per finished or broken upload: the bytes that arrived over its data connection.
+        base_log_transfer = Handler.log_transfer
+
+        def log_transfer(self, cmd, filename, receive, completed, elapsed, bytes):  # noqa: A002 (pyftpdlib's name)
+            if receive:
+                with open(args.received_log, "a") as log:
+                    log.write("%s %d\n" % (cmd, bytes))
+            base_log_transfer(self, cmd, filename, receive, completed, elapsed, bytes)
+
+        Handler.log_transfer = log_transfer
 
     Handler.authorizer = authorizer
     Handler.auth_failed_timeout = 0

@@ -50,6 +50,20 @@ class Authenticator(ServerInterface):
 
 
 class Handle(SFTPHandle):
+    # Where each closed handle appends the bytes written through it, when set.
+    received_log = None
+    received = 0
+
+    def write(self, offset, data):
+        self.received += len(data)
+        return SFTPHandle.write(self, offset, data)
+
+    def close(self):
+        if self.received_log and self.received:
+            with open(self.received_log, "a") as log:
+                log.write("WRITE %d\n" % self.received)
+        SFTPHandle.close(self)
+
     def stat(self):
         try:
             return SFTPAttributes.from_stat(os.fstat(self.readfile.fileno()))
@@ -182,7 +196,9 @@ def main():
     parser.add_argument("--host-key", required=True)
     parser.add_argument("--authorized-key")
     parser.add_argument("--port", type=int, default=0)
+    parser.add_argument("--received-log")
     args = parser.parse_args()
+    Handle.received_log = args.received_log
 
     RootedSftp.root = os.path.realpath(args.root)
     host_key = paramiko.ECDSAKey.from_private_key_file(args.host_key)
