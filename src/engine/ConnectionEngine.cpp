@@ -25,12 +25,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMutex>
 #include <QThreadPool>
 
 #include <cmath>
 #include <cstring>
 
 namespace ondrix {
+
+// What a post-upload action on the pool reports back through: the engine, while it lives. The engine clears
+// it under the lock as it goes, so a report is never posted to an engine that is being destroyed.
+struct ConnectionEngine::PostUploadLink {
+    QMutex mutex;
+    ConnectionEngine* engine = nullptr;
+};
 
 namespace {
 
@@ -70,6 +78,8 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
                           })
     , m_failureNotices(services.notifications, services.settings)
 {
+    m_postUploadLink = std::make_shared<PostUploadLink>();
+    m_postUploadLink->engine = this;
     m_clock.start();
     m_stabilityChecker.setCheckInterval(FileStabilityChecker::kDefaultCheckInterval);
     m_stabilityChecker.setMaxWaitSeconds(kStabilityMaxWaitSeconds);
@@ -118,6 +128,10 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
 
 ConnectionEngine::~ConnectionEngine()
 {
+    {
+        const QMutexLocker lock(&m_postUploadLink->mutex);
+        m_postUploadLink->engine = nullptr;
+    }
     // Nobody is left to handle their results.
     m_task->abortTransfers();
     if (m_folderWatcher) {
@@ -388,7 +402,7 @@ void ConnectionEngine::scanNow()
 
 bool ConnectionEngine::hasRunningTransfers() const
 {
-    return m_uploadQueue->runningCount() > 0;
+    return m_uploadQueue->runningCount() > 0 || m_postUploadActionsRunning > 0;
 }
 
 // ---- scanning ----
@@ -873,10 +887,27 @@ void ConnectionEngine::runPostUploadActions(const QString& path, const LocalFile
                             LogEntry::LogLevel::info);
         }
     };
-    if (m_services.transferPool != nullptr) {
-        m_services.transferPool->start(job);
-    } else {
+    if (m_services.transferPool == nullptr) {
         job();
+        return;
+    }
+    ++m_postUploadActionsRunning;
+    m_services.transferPool->start([job = std::move(job), link = m_postUploadLink] {
+        job();
+        const QMutexLocker lock(&link->mutex);
+        if (ConnectionEngine* const engine = link->engine) {
+            QMetaObject::invokeMethod(engine, &ConnectionEngine::postUploadActionDone, Qt::QueuedConnection);
+        }
+    });
+}
+
+void ConnectionEngine::postUploadActionDone()
+{
+    --m_postUploadActionsRunning;
+    // A stop waits for these as for the uploads they follow.
+    if (m_stopped && !hasRunningTransfers()) {
+        m_record->waitForWrites();
+        Q_EMIT transfersFinished();
     }
 }
 

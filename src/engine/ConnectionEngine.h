@@ -196,6 +196,7 @@ private:
     UploadedRecord::Entry uploadedVersion(const QString& path, const LocalFileVersion& sent) const;
     // The connection's action and deletion for an uploaded file, on the transfer pool.
     void runPostUploadActions(const QString& path, const LocalFileVersion& sent);
+    void postUploadActionDone();
     void scheduleDelayedFlush();
     void flushNotifications();
     void setTag(FinderTagService::UploadColour colour, const QString& path) const;
@@ -243,6 +244,11 @@ private:
     const std::shared_ptr<UploadedRecord> m_record;
     // Copied into each run on the pool; the copies share the connection's script runner.
     const PostUploadActions m_postUploadActions;
+    // Post-upload actions running on the pool count as work under way: a stop is over only once they are
+    // done.
+    struct PostUploadLink;
+    std::shared_ptr<PostUploadLink> m_postUploadLink;
+    int m_postUploadActionsRunning = 0;
     FailureNotices m_failureNotices;
     std::optional<double> m_stabilityIntervalOverride;
     double m_safetyNetScanSeconds = kDefaultSafetyNetScanSeconds;
