@@ -123,9 +123,10 @@ TEST_F(RemoteDeliveryTest, TheRealNameAppearsOnlyWithTheWholeFile)
     FtpTestServer server;
     server.start();
     PushConnection connection = server.connection();
-    // About half a second per file at this cap: long enough to be watched.
-    connection.maxBandwidthKBps = 64;
-    const QByteArray contents(40 * 1024, 'x');
+    // Three sends of the upload buffer, each held back by the cap: the temporary file stands for about a
+    // second however busy the machine is, long enough to be watched.
+    connection.maxBandwidthKBps = 1024;
+    const QByteArray contents(1536 * 1024, 'x');
     const QString local = localFile(QStringLiteral("big.raw"), contents);
     const QString real = server.rootDir() + QStringLiteral("/big.raw");
     const QString temporary = server.rootDir() + QStringLiteral("/.big.raw.ondrix-part");
