@@ -37,10 +37,10 @@ def loopback(address):
     return address
 
 
-def port_list(specs):
+def port_list(items):
     ports = []
-    for spec in specs:
-        first, _, last = spec.partition("-")
+    for item in items:
+        first, _, last = item.partition("-")
         ports.extend(range(int(first), int(last or first) + 1))
     return ports
 

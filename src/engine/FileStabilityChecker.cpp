@@ -117,7 +117,8 @@ void FileStabilityChecker::step(quint64 id, std::unordered_map<int, int>& next)
     }
     // A writer that pauses longer than the interval between two pieces still holds the file open: only
     // its close says it is done.
-    if (wait.previous && wait.previous->size == reading->size && !ReadLease::isOpenForWriting(wait.path, m_tree.get())) {
+    if (wait.previous && wait.previous->size == reading->size &&
+        !ReadLease::isOpenForWriting(wait.path, m_tree.get())) {
         answer(id, Answer::Stable, std::move(reading));
         return;
     }

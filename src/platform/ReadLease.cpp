@@ -44,8 +44,9 @@ bool ReadLease::isOpenForWriting(const QString& path, const WatchedTree* tree)
 {
     // Not following a link, and not waiting on a named pipe.
     const int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-    const FileDescriptor file =
-        tree != nullptr ? tree->open(path, flags) : FileDescriptor(::open(FileName::encode(path).constData(), flags));
+    const FileDescriptor file = tree != nullptr
+                                    ? tree->open(path, flags)
+                                    : FileDescriptor(::open(FileName::encode(path).constData(), flags));
     if (!file.isValid()) {
         return false;
     }

@@ -57,12 +57,10 @@ public:
         qint64 offset = 0;
         LocalFileVersion version;
     };
-    [[nodiscard]] std::optional<FTPError> upload(const QString& localPath, const QString& remotePath,
-                                                 const ProgressFunction& progress = {},
-                                                 LocalFileVersion* opened = nullptr,
-                                                 const std::atomic_bool* abort = nullptr,
-                                                 const WatchedTree* within = nullptr,
-                                                 const Resume* resume = nullptr) const;
+    [[nodiscard]] std::optional<FTPError>
+    upload(const QString& localPath, const QString& remotePath, const ProgressFunction& progress = {},
+           LocalFileVersion* opened = nullptr, const std::atomic_bool* abort = nullptr,
+           const WatchedTree* within = nullptr, const Resume* resume = nullptr) const;
     // Asks the server to create one directory (MKD / mkdir); a refusal, e.g. because it exists, is not
     // reported. Fails only when libcurl cannot be initialised or when the path holds a line break or NUL,
     // which could smuggle a second command in (then nothing is sent).

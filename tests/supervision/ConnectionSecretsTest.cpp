@@ -210,8 +210,9 @@ TEST_F(ConnectionSecretsTest, PlainTextPasswordsMoveIntoAKeyringThatComesLater)
         20000))
         << waiting.manager->passwordProblem(connections[2].id).toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] {
-        return waiting.services.logMessages().filter(QStringLiteral("does not give out or take passwords")).size() ==
-               1;
+        return waiting.services.logMessages()
+                   .filter(QStringLiteral("does not give out or take passwords"))
+                   .size() == 1;
     }));
     startKeyring();
     ASSERT_TRUE(
