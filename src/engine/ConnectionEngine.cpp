@@ -1,5 +1,6 @@
 #include "engine/ConnectionEngine.h"
 
+#include "engine/FolderDeliveries.h"
 #include "engine/FolderWatcher.h"
 #include "engine/IPTCMetadataService.h"
 #include "engine/UploadQueue.h"
@@ -78,6 +79,7 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
                           })
     , m_failureNotices(services.notifications, services.settings)
 {
+    setUploader(std::make_shared<FTPUploader>(connection));
     m_postUploadLink = std::make_shared<PostUploadLink>();
     m_postUploadLink->engine = this;
     m_clock.start();
@@ -113,7 +115,7 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
                        "start")
                         .arg(m_stopGraceTimer.interval() / 1000),
                 LogEntry::LogLevel::warning);
-            m_task->abortTransfers();
+            abortTransfers();
         }
     });
 
@@ -128,12 +130,13 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
 
 ConnectionEngine::~ConnectionEngine()
 {
+    leaveDeliveries();
     {
         const QMutexLocker lock(&m_postUploadLink->mutex);
         m_postUploadLink->engine = nullptr;
     }
     // Nobody is left to handle their results.
-    m_task->abortTransfers();
+    abortTransfers();
     if (m_folderWatcher) {
         m_folderWatcher->stop();
     }
@@ -141,7 +144,28 @@ ConnectionEngine::~ConnectionEngine()
 
 void ConnectionEngine::setUploader(std::shared_ptr<FTPUploader> uploader)
 {
+    std::erase_if(m_uploaders, [](const std::weak_ptr<FTPUploader>& u) { return u.expired(); });
+    m_uploaders.push_back(uploader);
     m_task->setUploader(std::move(uploader));
+}
+
+void ConnectionEngine::leaveDeliveries()
+{
+    // Only while joined: a stopped engine may outlive the owner of the deliveries.
+    if (std::exchange(m_joinedDeliveries, false)) {
+        m_services.deliveries->leave(*this);
+    }
+}
+
+void ConnectionEngine::abortTransfers()
+{
+    m_task->abortTransfers();
+    // Transfers that began before a bandwidth edit still run on the uploader they began with.
+    for (const std::weak_ptr<FTPUploader>& uploader : m_uploaders) {
+        if (const std::shared_ptr<FTPUploader> running = uploader.lock()) {
+            running->cutConnections();
+        }
+    }
 }
 
 void ConnectionEngine::setMinSpinnerVisibilityMs(qint64 ms)
@@ -233,6 +257,9 @@ void ConnectionEngine::start(const std::optional<QString>& folder)
     const QString resolved = QFileInfo(m_configuredFolderPath).canonicalFilePath();
     m_folderPath = resolved.isEmpty() ? m_configuredFolderPath : resolved;
     m_watchedFolder = m_folderPath;
+    if (m_services.deliveries && !std::exchange(m_joinedDeliveries, true)) {
+        m_services.deliveries->join(*this);
+    }
     m_scan->setFolder(m_folderPath, m_connection.monitorSubdirectories);
     // Read before the first change asks for it.
     (void)recordIsReady();
@@ -315,6 +342,7 @@ void ConnectionEngine::beginWatching()
 void ConnectionEngine::stop()
 {
     m_stopped = true;
+    leaveDeliveries();
     m_scan->stop();
     if (m_folderWatcher) {
         m_folderWatcher->stop();
@@ -384,6 +412,11 @@ bool ConnectionEngine::takesLive(const PushConnection& running, const PushConnec
 void ConnectionEngine::applyLiveEdit(const PushConnection& edited)
 {
     Q_ASSERT(takesLive(m_connection, edited));
+    if (edited.maxBandwidthKBps != m_connection.maxBandwidthKBps) {
+        // A new cap needs a new uploader. Made here, so that a stop can still cut the transfers that run on
+        // the one it replaces.
+        setUploader(std::make_shared<FTPUploader>(edited));
+    }
     m_connection = edited;
     m_task->applyEdit(edited);
     m_uploadQueue->setMaxConcurrent(int(std::clamp<qint64>(edited.simultaneousUploads, 0, 100)));
@@ -763,11 +796,13 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
         // Its writer is not done: offered again by the scans, at once when it changes and otherwise after a
         // back-off, and never sent cut off.
         m_inFlight.failed(path, m_clock.elapsed(), versionStamp(path));
+        forgetStage(path);
         log(prefix + tr("Still being written, offered again later: ") + name, LogEntry::LogLevel::info);
         return;
     }
     if (result.cutShort) {
         // Not recorded: the next start sends it again, whole.
+        forgetStage(path);
         log(prefix + tr("Upload cut short by the stop; it goes up at the next start: ") + name,
             LogEntry::LogLevel::warning);
         return;
@@ -778,6 +813,7 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
         // Recorded with the others, but not counted, not in the history and no post-upload action: the
         // server holds other bytes under that name, and deleting or moving this file could lose it. It was
         // not uploaded, so it wears no upload colour.
+        forgetStage(path);
         if (m_connection.finderTagsEnabled && m_services.tags) {
             m_services.tags->clearColour(path, m_tree.get());
         }
@@ -807,7 +843,6 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
         setConsecutiveErrors(0);
         ++finished.uploaded;
         finished.lastName = name;
-        setTag(FinderTagService::UploadColour::green, path);
         log(prefix + QStringLiteral("✓ ") + name +
                 (remoteName == name ? QString() : QStringLiteral(" → ") + remoteName) + QStringLiteral(" (") +
                 formattedSize(result.bytesUploaded) + QStringLiteral(")"),
@@ -821,19 +856,15 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
             entry.direction = TransferDirection::upload;
             finished.history.append(entry);
         }
-        const bool acts = m_connection.postUploadAction.kind() != PostUploadAction::Kind::none ||
-                          m_connection.deleteLocalAfterUpload;
-        if (acts && ReadLease::isOpenForWriting(path, m_tree.get())) {
-            // A writer that paused is not done: what it writes next makes a new version, which goes up and
-            // is acted on then. Deleting or moving the file now would lose the rest.
-            log(prefix + tr("Still open for writing, kept until its writer is done: ") + name,
-                LogEntry::LogLevel::info);
-        } else if (acts) {
-            if (m_services.tags) {
-                // The green tag goes with the file to the archive, and is on it when the script looks.
-                m_services.tags->settle(path);
+        // Green, and acted on, once every connection that takes the file has it.
+        if (m_services.deliveries) {
+            m_services.deliveries->delivered(*this, path, result.sent);
+        } else {
+            paintTag(FinderTagService::UploadColour::green, path);
+            if (m_connection.postUploadAction.kind() != PostUploadAction::Kind::none ||
+                m_connection.deleteLocalAfterUpload) {
+                actAfterUpload(path, result.sent);
             }
-            runPostUploadActions(path, result.sent);
         }
         // One reading tells a file that is gone or unchanged (the usual case) from a newer version.
         if (!m_stopped) {
@@ -870,6 +901,15 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
     m_failureNotices.failed(path, name, m_connection.name, message);
 }
 
+void ConnectionEngine::actAfterUpload(const QString& path, const LocalFileVersion& sent)
+{
+    if (m_services.tags) {
+        // The green tag goes with the file to the archive, and is on it when the script looks.
+        m_services.tags->settle(path);
+    }
+    runPostUploadActions(path, sent);
+}
+
 void ConnectionEngine::runPostUploadActions(const QString& path, const LocalFileVersion& sent)
 {
     if (!m_tree) {
@@ -880,11 +920,22 @@ void ConnectionEngine::runPostUploadActions(const QString& path, const LocalFile
     // waiting). The job holds the folder as it was opened and the log, which outlives every engine, never
     // the engine itself.
     auto job = [actions = m_postUploadActions, tree = m_tree, path, sent, logService = m_services.log,
-                prefix = QStringLiteral("[%1] ").arg(m_connection.name)] {
+                id = m_connection.id, prefix = QStringLiteral("[%1] ").arg(m_connection.name)] {
+        // Asked here, not on the main thread: opening a file on a stalled network mount can take long. A
+        // writer that paused is not done: what it writes next makes a new version, which goes up and is
+        // acted on then. Deleting or moving the file now would lose the rest.
+        if (ReadLease::isOpenForWriting(path, tree.get())) {
+            if (logService) {
+                logService->log(prefix + tr("Still open for writing, kept until its writer is done: ") +
+                                    fileNameOf(path),
+                                LogEntry::LogLevel::info, id, path);
+            }
+            return;
+        }
         if (actions.run(path, sent, *tree) == PostUploadActions::Outcome::changedSinceUpload && logService) {
             logService->log(prefix + tr("Changed during the upload, kept to go up again: ") +
                                 fileNameOf(path),
-                            LogEntry::LogLevel::info);
+                            LogEntry::LogLevel::info, id, path);
         }
     };
     if (m_services.transferPool == nullptr) {
@@ -940,7 +991,27 @@ void ConnectionEngine::flushNotifications()
 
 // ---- small helpers ----
 
-void ConnectionEngine::setTag(FinderTagService::UploadColour colour, const QString& path) const
+void ConnectionEngine::setTag(FinderTagService::UploadColour colour, const QString& path)
+{
+    if (m_services.deliveries) {
+        using Stage = FolderDeliveries::Stage;
+        const Stage stage = colour == FinderTagService::UploadColour::red    ? Stage::failed
+                            : colour == FinderTagService::UploadColour::blue ? Stage::uploading
+                                                                             : Stage::queued;
+        m_services.deliveries->setStage(*this, path, stage);
+        return;
+    }
+    paintTag(colour, path);
+}
+
+void ConnectionEngine::forgetStage(const QString& path)
+{
+    if (m_services.deliveries) {
+        m_services.deliveries->setStage(*this, path, std::nullopt);
+    }
+}
+
+void ConnectionEngine::paintTag(FinderTagService::UploadColour colour, const QString& path) const
 {
     if (m_connection.finderTagsEnabled && m_services.tags) {
         m_services.tags->queueTag(colour, path, m_tree);

@@ -25,6 +25,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace ondrix {
 
@@ -135,7 +136,7 @@ public:
     qint64 scanIntervalMs() const;
     // First wait and longest wait before a failed file is offered again.
     void setRetryBackOffMs(qint64 firstMs, qint64 maxMs) { m_inFlight.setBackOff(firstMs, maxMs); }
-    // The transfers of this engine go through this uploader instead of a fresh one (tests inspect handles).
+    // The transfers of this engine that start from now on go through this uploader (tests inspect handles).
     void setUploader(std::shared_ptr<FTPUploader> uploader);
 
 Q_SIGNALS:
@@ -152,7 +153,13 @@ Q_SIGNALS:
     void transfersFinished();
 
 private:
+    // Reads the folder, filter and record of engines, colours their files and has them act.
+    friend class FolderDeliveries;
+
     void setState(const EngineState& state);
+    // Cuts every transfer under way short, on whichever uploader it runs.
+    void abortTransfers();
+    void leaveDeliveries();
     void setStabilityChecking(bool value);
     void setActiveJobs(QList<UploadJob> jobs);
     void setQueuedCount(int value);
@@ -194,12 +201,19 @@ private:
     void handleResults(const QList<UploadResult>& results);
     void handleOutcome(const UploadResult& result, Finished& finished);
     UploadedRecord::Entry uploadedVersion(const QString& path, const LocalFileVersion& sent) const;
-    // The connection's action and deletion for an uploaded file, on the transfer pool.
+    // The connection's action and deletion for an uploaded file, on the transfer pool, once nobody else
+    // waits for the file.
+    void actAfterUpload(const QString& path, const LocalFileVersion& sent);
     void runPostUploadActions(const QString& path, const LocalFileVersion& sent);
     void postUploadActionDone();
     void scheduleDelayedFlush();
     void flushNotifications();
-    void setTag(FinderTagService::UploadColour colour, const QString& path) const;
+    // The file's colour as this engine sees it; other connections that take the file have their say.
+    void setTag(FinderTagService::UploadColour colour, const QString& path);
+    // This engine is done with the file without delivering it (not ready, cut short, already there).
+    void forgetStage(const QString& path);
+    // Writes the colour when the connection colours its files.
+    void paintTag(FinderTagService::UploadColour colour, const QString& path) const;
     // Logged as about this connection and, when given, the local file `file`.
     void log(const QString& message, LogEntry::LogLevel level, const QString& file = {}) const;
 
@@ -208,6 +222,8 @@ private:
     const ExtensionFilter m_extensionFilter;
     // Shared with the transfers on the pool.
     const std::shared_ptr<UploadTask> m_task;
+    // Every uploader handed to the task that may still carry a transfer.
+    std::vector<std::weak_ptr<FTPUploader>> m_uploaders;
 
     EngineState m_state;
     bool m_isStabilityChecking = false;
@@ -261,6 +277,8 @@ private:
     QSet<QString> m_awaitingRecord;
     QTimer m_recordWaitTimer;
     bool m_recordLoadStarted = false;
+    // Between start and stop, the engine takes part in the deliveries of files other connections take too.
+    bool m_joinedDeliveries = false;
     // The log said that this server does not let cut uploads go on.
     bool m_toldResumeRefused = false;
 };

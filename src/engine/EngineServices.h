@@ -11,6 +11,7 @@ class AppSettings;
 class ConnectionActivity;
 class ConnectionSecrets;
 class FileEventSource;
+class FolderDeliveries;
 class FinderTagService;
 class HistoryService;
 class LogService;
@@ -20,8 +21,8 @@ class SoundPlayer;
 class StatsService;
 
 // The application-wide services every connection engine works with. The composition root owns all of them
-// for the life of the process; engines only borrow them. Only `sounds` (nothing is played), `secrets` and
-// `activity` (nothing counted per connection) may be null.
+// for the life of the process; engines only borrow them. Only `sounds` (nothing is played), `secrets`,
+// `activity` (nothing counted per connection) and `deliveries` may be null.
 struct EngineServices {
     AppSettings* settings = nullptr;
     LogService* log = nullptr;
@@ -38,6 +39,9 @@ struct EngineServices {
     // Where the connections' passwords live (the connections manager asks it; engines get the password in
     // their connection). Null keeps passwords in the stored connection list.
     ConnectionSecrets* secrets = nullptr;
+    // Decides, for files that several connections take, when they are acted on after their upload and what
+    // colour they wear. Null: every engine acts on its files alone (the connections manager fills it in).
+    FolderDeliveries* deliveries = nullptr;
     // Makes the change-notification source of one folder watcher.
     std::function<std::unique_ptr<FileEventSource>()> makeFileEventSource;
 };

@@ -25,16 +25,6 @@ QString errorText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-LocalFileVersion versionOf(const struct stat& info)
-{
-    LocalFileVersion version;
-    version.size = qint64(info.st_size);
-    version.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + qint64(info.st_mtim.tv_nsec);
-    version.device = quint64(info.st_dev);
-    version.inode = quint64(info.st_ino);
-    return version;
-}
-
 bool isSent(const std::optional<LocalFileVersion>& now, const LocalFileVersion& sent)
 {
     return !sent.isValid() || (now && *now == sent);
@@ -112,7 +102,7 @@ std::optional<LocalFileVersion> versionAt(int folder, const QByteArray& name)
     if (folder < 0 || ::fstatat(folder, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
         return std::nullopt;
     }
-    return versionOf(info);
+    return LocalFileVersion::of(info);
 }
 
 } // namespace
@@ -133,7 +123,7 @@ std::optional<LocalFileVersion> PostUploadActions::currentVersion(const QString&
     if (tree.stat(path, info) != 0) {
         return std::nullopt;
     }
-    return versionOf(info);
+    return LocalFileVersion::of(info);
 }
 
 PostUploadActions::Outcome PostUploadActions::run(const QString& path, const LocalFileVersion& sent,
@@ -221,7 +211,7 @@ std::optional<QString> PostUploadActions::moveIntoFolder(const QString& path, co
     if (!input.isValid() || ::fstat(input.get(), &info) != 0) {
         return notArchived(errorText(errno));
     }
-    if (!S_ISREG(info.st_mode) || (sent.isValid() && !(versionOf(info) == sent))) {
+    if (!S_ISREG(info.st_mode) || (sent.isValid() && !(LocalFileVersion::of(info) == sent))) {
         return std::nullopt; // changed since it was sent; the engine offers it again
     }
     ::fcntl(input.get(), F_SETFL, 0);
@@ -230,7 +220,7 @@ std::optional<QString> PostUploadActions::moveIntoFolder(const QString& path, co
         return notArchived(errorText(error));
     }
     struct stat after {};
-    if (::fstat(input.get(), &after) != 0 || !(versionOf(after) == versionOf(info))) {
+    if (::fstat(input.get(), &after) != 0 || !(LocalFileVersion::of(after) == LocalFileVersion::of(info))) {
         ::unlinkat(archive.get(), temp.constData(), 0); // written to while it was copied: it may mix versions
         return std::nullopt;
     }
@@ -239,7 +229,8 @@ std::optional<QString> PostUploadActions::moveIntoFolder(const QString& path, co
         return error == EEXIST ? std::nullopt : std::optional<QString>(notArchived(errorText(error)));
     }
     syncFolder(archive.get());
-    if (const auto now = versionAt(source.folder.get(), source.name); now && *now == versionOf(info)) {
+    if (const auto now = versionAt(source.folder.get(), source.name);
+        now && *now == LocalFileVersion::of(info)) {
         ::unlinkat(source.folder.get(), source.name.constData(), 0);
     }
     return std::nullopt;

@@ -1,6 +1,7 @@
 #include "supervision/ConnectionsManager.h"
 
 #include "engine/ConnectionEngine.h"
+#include "engine/FolderDeliveries.h"
 #include "model/AppSettings.h"
 #include "model/StoredConnectionList.h"
 #include "platform/DiskSpace.h"
@@ -23,12 +24,21 @@ QString uuidText(const QUuid& id)
 {
     return id.toString(QUuid::WithoutBraces).toUpper();
 }
+
+EngineServices withDeliveries(EngineServices services, FolderDeliveries* deliveries)
+{
+    if (services.deliveries == nullptr) {
+        services.deliveries = deliveries;
+    }
+    return services;
+}
 } // namespace
 
 ConnectionsManager::ConnectionsManager(const EngineServices& services, NetworkPathSource* network,
                                        PowerMonitor* power, QObject* parent)
     : QObject(parent)
-    , m_services(services)
+    , m_deliveries(std::make_unique<FolderDeliveries>())
+    , m_services(withDeliveries(services, m_deliveries.get()))
     , m_network(network)
     , m_power(power)
 {
@@ -39,6 +49,9 @@ ConnectionsManager::ConnectionsManager(const EngineServices& services, NetworkPa
         changePause([](PauseReasons& r) { return r.set(PauseReasons::Reason::sleep, false); });
     });
 
+    // Files that several connections take wait for all of them, the enabled ones of this list.
+    connect(this, &ConnectionsManager::connectionsChanged, this,
+            [this] { m_services.deliveries->setConnections(m_connections); });
     if (ConnectionSecrets* secrets = m_services.secrets) {
         connect(secrets, &ConnectionSecrets::passwordAvailable, this,
                 &ConnectionsManager::handlePasswordAvailable);
@@ -653,7 +666,18 @@ void ConnectionsManager::handleDidWake()
         return;
     }
     if (m_services.log) {
-        m_services.log->log(tr("System woke up — resuming connections"), LogEntry::LogLevel::info);
+        // Only the sleep's pause ends: the log must not promise uploads that other reasons still hold.
+        QStringList holding;
+        for (const PauseReasons::Reason reason : m_pauseReasons.reasons()) {
+            if (reason != PauseReasons::Reason::sleep) {
+                holding.append(PauseReasons::text(reason));
+            }
+        }
+        m_services.log->log(
+            holding.isEmpty()
+                ? tr("System woke up — resuming connections")
+                : tr("System woke up — connections stay paused (%1)").arg(holding.join(QStringLiteral(", "))),
+            LogEntry::LogLevel::info);
     }
     m_wakeResumeTimer.start();
 }

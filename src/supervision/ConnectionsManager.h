@@ -20,6 +20,7 @@
 namespace ondrix {
 
 class ConnectionEngine;
+class FolderDeliveries;
 class NetworkPathSource;
 class PowerMonitor;
 
@@ -58,6 +59,7 @@ public:
     static constexpr int kDefaultHandOverTimeoutMs = 120000;
 
     // `services` are handed on to every engine; `network` and `power` may be null (no monitoring then).
+    // Without deliveries in `services`, the manager's own decide for files that several connections take.
     // Loads the stored connections and locks, restores the folder bookmarks, starts monitoring the network
     // and sleep, and reads the free disk space. No engine runs until startAll.
     ConnectionsManager(const EngineServices& services, NetworkPathSource* network, PowerMonitor* power,
@@ -182,6 +184,8 @@ private:
     template <typename T, typename Signal>
     void assign(T& field, const T& value, Signal signal, bool always = false);
 
+    // Declared before the services that point to it.
+    const std::unique_ptr<FolderDeliveries> m_deliveries;
     const EngineServices m_services;
     NetworkPathSource* const m_network;
     PowerMonitor* const m_power;

@@ -847,7 +847,8 @@ TEST_F(ConnectionEngineTest, AStopCutsShortAnUploadThatOutlastsTheGrace)
 }
 
 // A server that stops answering (in the middle of the data, or at the open of a file on a logged-in
-// connection) holds no stop up beyond its grace, over FTP and SFTP; the file stays for the next start.
+// connection) holds no stop up beyond its grace, over FTP and SFTP, also after a bandwidth edit; the file
+// stays for the next start.
 TEST_F(ConnectionEngineTest, AStalledServerHoldsNoStopUpBeyondTheGrace)
 {
     for (const bool sftp : {false, true}) {
@@ -883,6 +884,10 @@ TEST_F(ConnectionEngineTest, AStalledServerHoldsNoStopUpBeyondTheGrace)
             if (midTransfer) {
                 freeze(true);
             }
+            // A new cap gives the engine a new uploader; the transfer goes on with the one it began on.
+            PushConnection capped = c;
+            capped.maxBandwidthKBps = 128;
+            engine->applyLiveEdit(capped);
             QSignalSpy finished(engine.get(), &ConnectionEngine::transfersFinished);
             engine->stop();
             EXPECT_TRUE(finished.wait(10000));

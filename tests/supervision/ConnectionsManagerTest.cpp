@@ -307,8 +307,10 @@ TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
     ASSERT_TRUE(manager->isPausedForNetwork());
     QSignalSpy paused(manager.get(), &ConnectionsManager::aggregatePausedChanged);
     ASSERT_TRUE(logind.prepareForSleep(false));
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return logMessages().contains(QStringLiteral("System woke up — resuming connections")); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return logMessages().contains(
+            QStringLiteral("System woke up — connections stay paused (no network)"));
+    })) << "the log says what holds the uploads";
     QTest::qWait(300);
     EXPECT_FALSE(manager->isPausedForSleep());
     EXPECT_EQ(paused.count(), 0);
@@ -473,4 +475,112 @@ TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAStopOrAnEditAreFinishedAndHandl
     EXPECT_EQ(history.entries().size(), 2);
     EXPECT_EQ(stats.totalFiles(), 2);
     EXPECT_TRUE(UploadedRecord(&store, c).dates().contains(c.localFolder + QStringLiteral("/stopped.jpg")));
+}
+
+// Two connections on one folder: a file is acted on once, by the first connection in the list that acts, and
+// only once both servers hold it. With the second server down nothing is deleted, also across a restart of
+// the application, until that server returns. A second connection's own action is left out, and said so.
+TEST_F(ConnectionsManagerTest, AFolderTwoConnectionsShareIsActedOnOnceBothServersHaveIt)
+{
+    for (const bool scripts : {false, true}) {
+        SCOPED_TRACE(scripts ? "scripts on both, delete on the first" : "delete on the first");
+        FtpTestServer first;
+        FtpTestServer second;
+        first.start();
+        second.start();
+        const QString tag = scripts ? QStringLiteral("s") : QStringLiteral("d");
+        PushConnection a = serverConnection(first, QStringLiteral("A") + tag);
+        PushConnection b = serverConnection(second, QStringLiteral("B") + tag);
+        b.localFolder = a.localFolder;
+        // Not the same remote folder: records are kept per host and folders, and both servers are on one
+        // host.
+        a.remoteFolder = QStringLiteral("/");
+        b.remoteFolder = QStringLiteral("/backup");
+        a.deleteLocalAfterUpload = true;
+        // Each script lists the files it was given, one a line.
+        const auto script = [&](const PushConnection& c) {
+            const QString list = env.root() + QStringLiteral("/handed-") + c.name;
+            const QString path =
+                env.writeFile(QStringLiteral("script-") + c.name,
+                              QStringLiteral("#!/bin/sh\nbasename \"$1\" >> '%1'\n").arg(list).toUtf8());
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            return std::pair{PostUploadAction::runScript(path), list};
+        };
+        const auto [scriptA, handedA] = script(a);
+        const auto [scriptB, handedB] = script(b);
+        if (scripts) {
+            a.postUploadAction = scriptA;
+            b.postUploadAction = scriptB;
+        }
+        store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({a, b}));
+        const auto launch = [&] {
+            auto manager = makeManager();
+            manager->setEngineConfigurator([](ConnectionEngine& engine) {
+                engine.setMinSpinnerVisibilityMs(0);
+                engine.setStabilityIntervalSeconds(0.2);
+                engine.setRetryBackOffMs(200, 500);
+            });
+            manager->startAll();
+            return manager;
+        };
+        const QString folder = QFileInfo(a.localFolder).fileName() + QLatin1Char('/');
+        QStringList names;
+        const auto drop = [&](const QString& name) {
+            names.append(name);
+            return env.writeFile(folder + name, name.toUtf8().repeated(1000 + 100 * names.size()));
+        };
+        const auto deliveredEverywhere = [&] {
+            for (const QString& name : std::as_const(names)) {
+                const QByteArray bytes = name.toUtf8().repeated(1000 + 100 * (names.indexOf(name) + 1));
+                EXPECT_TRUE(ondrix::test::readFile(first.rootDir() + u'/' + name) == bytes)
+                    << name.toStdString();
+                EXPECT_TRUE(ondrix::test::readFile(second.rootDir() + QStringLiteral("/backup/") + name) ==
+                            bytes)
+                    << name.toStdString();
+            }
+        };
+        const auto log = [&] { return logMessages().join(QLatin1Char('\n')).toStdString(); };
+
+        auto manager = launch();
+        const QStringList both{drop(QStringLiteral("one.jpg")), drop(QStringLiteral("two.jpg"))};
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !QFile::exists(both[0]) && !QFile::exists(both[1]); }, 30000))
+            << log();
+        deliveredEverywhere();
+
+        second.stop();
+        const QString waiting = drop(QStringLiteral("three.jpg"));
+        ConnectionEngine* engineB = manager->engine(b.id);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return manager->engine(a.id)->completedCount() == 3 && engineB->consecutiveErrors() > 1; },
+            30000))
+            << log();
+        EXPECT_TRUE(QFile::exists(waiting)) << "kept while the second server lacks it";
+        EXPECT_TRUE(
+            logMessages().contains(QStringLiteral("[A%1] Kept until B%1 has it too: three.jpg").arg(tag)))
+            << log();
+        // Ondrix restarts meanwhile: what each connection delivered is in its record.
+        manager.reset();
+        manager = launch();
+        QTest::qWait(500);
+        EXPECT_TRUE(QFile::exists(waiting));
+        second.restart();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(waiting); }, 30000)) << log();
+        deliveredEverywhere();
+        EXPECT_EQ(first.receivedUploads().size(), 3) << "nothing is sent again after the restart";
+        EXPECT_EQ(second.receivedUploads().size(), 3);
+
+        if (scripts) {
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] { return ondrix::test::readFile(handedA).count('\n') == names.size(); }, 10000));
+            QStringList handed =
+                QString::fromUtf8(ondrix::test::readFile(handedA)).split(u'\n', Qt::SkipEmptyParts);
+            handed.sort();
+            names.sort();
+            EXPECT_EQ(handed, names) << "each file handed over once";
+            EXPECT_FALSE(QFile::exists(handedB)) << "the second connection's action is left out";
+            EXPECT_EQ(logMessages().filter(QStringLiteral("action is left out")).size(), 2) << "once a run";
+        }
+        manager->stopAll();
+    }
 }
