@@ -854,6 +854,7 @@ void ConnectionEngine::handleOutcome(const UploadResult& result, Finished& finis
             entry.bytes = result.bytesUploaded;
             entry.connectionName = m_connection.name;
             entry.direction = TransferDirection::upload;
+            entry.verifiedBy = result.verifiedBy;
             finished.history.append(entry);
         }
         // Green, and acted on, once every connection that takes the file has it.

@@ -39,6 +39,11 @@ struct UploadResult {
     qint64 resumedFrom = 0;
     // Why a cut upload of this version could not go on where it stopped (it was sent whole); empty otherwise.
     QString resumeRefused;
+    // What proved that the server holds what was sent (see RemoteDelivery::Outcome::verifiedBy): a checksum
+    // algorithm's name, "size", or empty.
+    QString verifiedBy;
+    // The SHA-256 of the file as sent, in hexadecimal; empty when it was not computed.
+    QString sentSha256;
 
     bool operator==(const UploadResult&) const = default;
 };

@@ -159,6 +159,8 @@ UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& 
     result.sent = delivered.opened;
     result.resumedFrom = delivered.resumedFrom;
     result.resumeRefused = delivered.resumeRefused;
+    result.verifiedBy = delivered.verifiedBy;
+    result.sentSha256 = delivered.sentSha256;
     const std::optional<FTPError>& error = delivered.error;
     if (inSubdirectory) {
         rememberDirectory(directory, !error.has_value());

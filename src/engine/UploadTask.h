@@ -66,7 +66,8 @@ private:
     const QString m_remoteFolder;
     std::optional<QString> m_keyword;
     std::atomic_bool m_abort = false;
-    // The local file goes away after the upload: the server's size must match first.
+    // The local file goes away after the upload: the server's size, and its checksum where it offers one,
+    // must match first.
     const bool m_verifySize;
 
     PartialUploads m_partials;

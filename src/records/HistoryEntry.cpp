@@ -1,5 +1,7 @@
 #include "records/HistoryEntry.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace ondrix {
@@ -41,6 +43,9 @@ QJsonObject HistoryEntry::toJson() const
     if (error) {
         object.insert(QStringLiteral("error"), *error);
     }
+    if (!verifiedBy.isEmpty()) {
+        object.insert(QStringLiteral("verifiedBy"), verifiedBy);
+    }
     return object;
 }
 
@@ -53,9 +58,11 @@ std::optional<HistoryEntry> HistoryEntry::fromJson(const QJsonObject& object)
     const QJsonValue connectionName = object.value(QLatin1String("connectionName"));
     const QJsonValue direction = object.value(QLatin1String("direction"));
     const QJsonValue error = object.value(QLatin1String("error"));
+    const QJsonValue verifiedBy = object.value(QLatin1String("verifiedBy"));
     if (!id.isString() || !timestamp.isDouble() || !filename.isString() || !bytes.isDouble() ||
         !connectionName.isString() || !direction.isString() ||
-        !(error.isUndefined() || error.isNull() || error.isString())) {
+        !(error.isUndefined() || error.isNull() || error.isString()) ||
+        !(verifiedBy.isUndefined() || verifiedBy.isString())) {
         return std::nullopt;
     }
     HistoryEntry entry;
@@ -84,7 +91,20 @@ std::optional<HistoryEntry> HistoryEntry::fromJson(const QJsonObject& object)
     if (error.isString()) {
         entry.error = error.toString();
     }
+    entry.verifiedBy = verifiedBy.toString();
     return entry;
+}
+
+QString HistoryEntry::verificationText() const
+{
+    if (verifiedBy.isEmpty()) {
+        return {};
+    }
+    if (verifiedBy == QLatin1String("size")) {
+        return QCoreApplication::translate("HistoryEntry", "size verified");
+    }
+    //: %1 is a checksum algorithm, e.g. SHA-256
+    return QCoreApplication::translate("HistoryEntry", "%1 verified").arg(verifiedBy);
 }
 
 } // namespace ondrix

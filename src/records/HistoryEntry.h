@@ -25,11 +25,19 @@ struct HistoryEntry {
     QString connectionName;
     TransferDirection direction = TransferDirection::upload;
     std::optional<QString> error;
+    // What proved the delivery: a checksum algorithm's name ("SHA-256", "MD5", ...), "size", or empty when
+    // the server's word was all there was.
+    QString verifiedBy;
+
+    // "SHA-256 verified", "size verified", or empty: how the history shows verifiedBy.
+    QString verificationText() const;
 
     // {"id": upper-case UUID, "timestamp": seconds since 2001-01-01 UTC, "filename", "bytes": integer,
-    // "connectionName", "direction": "upload" | "download", "error": only when there is one}.
+    // "connectionName", "direction": "upload" | "download", "error" and "verifiedBy": only when there is
+    // one}.
     QJsonObject toJson() const;
-    // Every key but "error" is required; a wrong type, an unknown direction or a fractional byte count fail.
+    // Every key but "error" and "verifiedBy" is required (entries written before either existed load); a
+    // wrong type, an unknown direction or a fractional byte count fail.
     static std::optional<HistoryEntry> fromJson(const QJsonObject& object);
 
     bool operator==(const HistoryEntry&) const = default;

@@ -1,13 +1,16 @@
 #include "transfer/FTPUploader.h"
 
+#include "model/RemotePath.h"
 #include "platform/FileName.h"
 #include "platform/WatchedTree.h"
 #include "transfer/CurlConnectionCache.h"
 #include "transfer/CurlHandle.h"
 #include "transfer/RemoteCommand.h"
 #include "transfer/RemoteUrl.h"
+#include "transfer/TransferDigest.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 #include <fcntl.h>
 #include <malloc.h>
@@ -21,6 +24,8 @@
 namespace ondrix {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcUploader, "ondrix.transfer.uploader")
 
 // What libcurl's transfer-info callback gets for one upload; lives until the transfer returns.
 struct UploadProgressContext {
@@ -59,7 +64,39 @@ struct OpenedFile {
     int fd = -1;
     qint64 size = 0;
     qint64 remaining = 0;
+    // Fed every byte read; none when no digest is wanted.
+    TransferDigest* digest = nullptr;
+    const std::atomic_bool* abort = nullptr;
 };
+
+// Bytes read at a time for the digest of a resumed upload's head.
+constexpr qint64 kHeadReadSize = 1024 * 1024;
+
+// Feeds the digest the bytes of the file before `offset`, which a resumed upload does not send. This is the
+// one case in which a byte is read for the digest alone: without it the digest would cover only the tail,
+// and the server's checksum of the whole file could not be compared (the bytes the cut attempt left there
+// are checked with the rest). False when the file cannot be read that far or the upload is being stopped.
+bool digestHead(const OpenedFile& opened, qint64 offset)
+{
+    opened.digest->reset();
+    QByteArray buffer(qsizetype(std::min(offset, kHeadReadSize)), Qt::Uninitialized);
+    for (qint64 done = 0; done < offset;) {
+        if (opened.abort != nullptr && opened.abort->load()) {
+            return false;
+        }
+        const ssize_t n = ::pread(opened.fd, buffer.data(),
+                                  size_t(std::min<qint64>(buffer.size(), offset - done)), off_t(done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        opened.digest->add(buffer.constData(), n);
+        done += n;
+    }
+    return true;
+}
 
 // libcurl's seek to the offset a resumed upload goes on from; without it libcurl would read the bytes
 // before it and throw them away.
@@ -69,6 +106,9 @@ int seekInFile(void* data, curl_off_t offset, int origin)
     if (opened == nullptr || origin != SEEK_SET || offset < 0 || offset > opened->size ||
         ::lseek(opened->fd, off_t(offset), SEEK_SET) != off_t(offset)) {
         return CURL_SEEKFUNC_CANTSEEK;
+    }
+    if (opened->digest != nullptr && !digestHead(*opened, qint64(offset))) {
+        return CURL_SEEKFUNC_FAIL;
     }
     opened->remaining = opened->size - qint64(offset);
     return CURL_SEEKFUNC_OK;
@@ -97,6 +137,9 @@ size_t readFromFile(char* buffer, size_t size, size_t count, void* data)
         filled += size_t(n);
     }
     opened->remaining -= qint64(filled);
+    if (opened->digest != nullptr) {
+        opened->digest->add(buffer, qint64(filled));
+    }
     return filled;
 }
 
@@ -166,10 +209,32 @@ size_t discard(char*, size_t size, size_t count, void*)
     return size * count;
 }
 
-size_t appendReply(char* data, size_t size, size_t count, void* replies)
+// The reply lines of one exchange of commands, up to FTPUploader::kMaxReplyBytes.
+struct Replies {
+    QByteArray bytes;
+    bool overflowed = false;
+};
+
+size_t appendReply(char* data, size_t size, size_t count, void* target)
 {
-    static_cast<QByteArray*>(replies)->append(data, qsizetype(size * count));
-    return size * count;
+    auto* replies = static_cast<Replies*>(target);
+    const size_t bytes = size * count;
+    if (qint64(replies->bytes.size()) + qint64(bytes) > FTPUploader::kMaxReplyBytes) {
+        // Any other count than the one given ends the transfer with a write error.
+        replies->overflowed = true;
+        return 0;
+    }
+    replies->bytes.append(data, qsizetype(bytes));
+    return bytes;
+}
+
+FTPError replyTooLong()
+{
+    return FTPError::transferFailed(
+        QCoreApplication::translate("FTPUploader",
+                                    "The server's reply was longer than %1 bytes and was cut off; the server "
+                                    "does not answer as an FTP server should")
+            .arg(FTPUploader::kMaxReplyBytes));
 }
 
 int reportProgress(void* context, curl_off_t, curl_off_t, curl_off_t uploadTotal, curl_off_t uploadNow)
@@ -203,7 +268,7 @@ FTPUploader::FTPUploader(PushConnection connection, ConnectionReuse reuse)
 std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QString& remotePath,
                                             const ProgressFunction& progress, LocalFileVersion* opened,
                                             const std::atomic_bool* abort, const WatchedTree* within,
-                                            const Resume* resume) const
+                                            const Resume* resume, TransferDigest* digest) const
 {
     // Made before the handle, so it acts after the handle and libcurl's upload buffer are gone.
     FreedMemoryReturn freedMemoryReturn;
@@ -226,7 +291,10 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
         *opened = version;
     }
     const qint64 size = qint64(status.st_size);
-    OpenedFile source{fd, size, size};
+    OpenedFile source{fd, size, size, digest, abort};
+    if (digest != nullptr) {
+        digest->reset();
+    }
     // Only onto bytes of this very version, and only where some are left to send.
     const qint64 resumeAt =
         resume != nullptr && resume->offset > 0 && resume->offset < size && resume->version == version
@@ -291,7 +359,8 @@ void FTPUploader::cutConnections() const
     }
 }
 
-CURLcode FTPUploader::runCommands(const QList<QByteArray>& lines, CurlHandle& handle) const
+CURLcode FTPUploader::runCommands(const QList<QByteArray>& lines, CurlHandle& handle,
+                                  long timeoutSeconds) const
 {
     curl_slist* commands = nullptr;
     for (const QByteArray& line : lines) {
@@ -300,7 +369,7 @@ CURLcode FTPUploader::runCommands(const QList<QByteArray>& lines, CurlHandle& ha
     handle.setServer(m_connection, QByteArrayLiteral("/"));
     handle.set(CURLOPT_CONNECTTIMEOUT, 10L);
     // A stalled server must not hold a transfer thread (and a stop) for the upload's limit of days.
-    handle.set(CURLOPT_TIMEOUT, kCommandTimeoutSeconds);
+    handle.set(CURLOPT_TIMEOUT, timeoutSeconds);
     handle.set(CURLOPT_NOSIGNAL, 1L);
     handle.set(CURLOPT_WRITEFUNCTION, &discard);
     handle.set(CURLOPT_QUOTE, commands);
@@ -428,13 +497,18 @@ QStringList FTPUploader::features() const
     }
     // The server's replies reach the header function, the banner and the login's among them; the features
     // are the lines of the 211 reply between its first and its last line.
-    QByteArray replies;
+    Replies replies;
     handle.set(CURLOPT_HEADERFUNCTION, &appendReply);
     handle.set(CURLOPT_HEADERDATA, static_cast<void*>(&replies));
     const CURLcode result = runCommands({QByteArrayLiteral("*FEAT")}, handle);
+    if (replies.overflowed) {
+        // Not kept: the server offers nothing this time, and is asked again next time.
+        qCWarning(lcUploader).noquote() << replyTooLong().description();
+        return {};
+    }
     QStringList lines;
     bool inFeatures = false;
-    for (const QByteArray& line : replies.split('\n')) {
+    for (const QByteArray& line : replies.bytes.split('\n')) {
         const QByteArray trimmed = line.trimmed();
         if (trimmed.startsWith("211-")) {
             inFeatures = true;
@@ -449,6 +523,50 @@ QStringList FTPUploader::features() const
         m_features->lines = lines;
     }
     return lines;
+}
+
+std::optional<ServerChecksum> FTPUploader::checksumCommand() const
+{
+    if (m_connection.transferProtocol == TransferProtocol::sftp) {
+        return std::nullopt;
+    }
+    return ServerChecksum::strongestOffered(features());
+}
+
+std::variant<std::optional<QString>, FTPError>
+FTPUploader::remoteChecksum(const QString& remotePath, const ServerChecksum& checksum, qint64 size) const
+{
+    if (std::optional<FTPError> refusal = RemoteCommand::refuseUnsafePath(remotePath)) {
+        return *refusal;
+    }
+    CurlHandle handle(m_cache);
+    if (!handle.isValid()) {
+        return CurlHandle::initializationFailure();
+    }
+    Replies replies;
+    handle.set(CURLOPT_HEADERFUNCTION, &appendReply);
+    handle.set(CURLOPT_HEADERDATA, static_cast<void*>(&replies));
+    const CURLcode result =
+        runCommands(checksum.commandLines(FileName::encode(RemotePath::absolute(remotePath))), handle,
+                    checksumTimeoutSeconds(size));
+    if (replies.overflowed) {
+        return replyTooLong();
+    }
+    // Refused (a file too large for the server to hash, an algorithm it turned off): no proof either way.
+    if (result == CURLE_QUOTE_ERROR) {
+        return std::optional<QString>();
+    }
+    if (result != CURLE_OK) {
+        return handle.errorFor(result);
+    }
+    return checksum.digestIn(replies.bytes);
+}
+
+long FTPUploader::checksumTimeoutSeconds(qint64 size)
+{
+    constexpr qint64 kSlowHashBytesPerSecond = 10'000'000;
+    return kCommandTimeoutSeconds + long(std::min<qint64>(std::max<qint64>(size, 0) / kSlowHashBytesPerSecond,
+                                                          CurlHandle::kUnlimitedSftpTimeoutSeconds));
 }
 
 bool FTPUploader::canResume() const

@@ -3,6 +3,7 @@
 #include "model/PushConnection.h"
 #include "transfer/FTPError.h"
 #include "transfer/LocalFileVersion.h"
+#include "transfer/ServerChecksum.h"
 
 #include <QByteArray>
 #include <QList>
@@ -22,6 +23,7 @@ namespace ondrix {
 
 class CurlConnectionCache;
 class CurlHandle;
+class TransferDigest;
 class WatchedTree;
 
 // Moves local files to one connection's server over FTP, explicit FTPS or SFTP, creates remote directories
@@ -38,8 +40,12 @@ public:
 
     enum class ConnectionReuse { shared, none };
 
-    // The longest a command without a transfer (folder, rename, delete, size) may take.
+    // The longest a command without a transfer (folder, rename, delete, size, checksum) may take.
     static constexpr long kCommandTimeoutSeconds = 60;
+    // The most an exchange of commands may bring back in reply lines; a server that sends more (an
+    // endless multi-line reply) is cut off with an error that says so instead of filling memory. (libcurl
+    // 7.88 stops at 300 KiB of replies by itself, with a receive error that names no cause.)
+    static constexpr qint64 kMaxReplyBytes = 64 * 1024;
 
     explicit FTPUploader(PushConnection connection, ConnectionReuse reuse = ConnectionReuse::shared);
 
@@ -53,6 +59,8 @@ public:
     // With `resume` at an offset above 0 and the opened file still its version, the bytes from that offset on
     // are appended to what the server holds (FTP APPE, SFTP a write at the offset) and progress counts the
     // bytes before it as sent; a file that is another version now is sent whole.
+    // `digest` (when given) is fed every byte read for the transfer; when the upload resumes, the bytes
+    // before the offset are read from the local file for it first, so it always covers the whole file.
     struct Resume {
         qint64 offset = 0;
         LocalFileVersion version;
@@ -60,7 +68,8 @@ public:
     [[nodiscard]] std::optional<FTPError>
     upload(const QString& localPath, const QString& remotePath, const ProgressFunction& progress = {},
            LocalFileVersion* opened = nullptr, const std::atomic_bool* abort = nullptr,
-           const WatchedTree* within = nullptr, const Resume* resume = nullptr) const;
+           const WatchedTree* within = nullptr, const Resume* resume = nullptr,
+           TransferDigest* digest = nullptr) const;
     // Asks the server to create one directory (MKD / mkdir); a refusal, e.g. because it exists, is not
     // reported. Fails only when libcurl cannot be initialised or when the path holds a line break or NUL,
     // which could smuggle a second command in (then nothing is sent).
@@ -79,6 +88,18 @@ public:
     // The server's FEAT lines (one feature each, trimmed); empty for SFTP or when the server answers none.
     // Asked once per uploader.
     [[nodiscard]] QStringList features() const;
+    // How this server is asked for the checksum of a file it holds: the strongest its features offer, or
+    // nothing. Always nothing over SFTP: the check-file extension is a request libcurl (7.88) has no
+    // command for and whose channel it does not hand out, and libssh2 (1.10) has no call for it either, so
+    // SFTP uploads are proven by their size.
+    [[nodiscard]] std::optional<ServerChecksum> checksumCommand() const;
+    // The server's digest of the file of `size` bytes at `remotePath` in lower-case hexadecimal, asked on
+    // the shared connection; nothing when the server refuses the command or its reply carries no digest.
+    [[nodiscard]] std::variant<std::optional<QString>, FTPError>
+    remoteChecksum(const QString& remotePath, const ServerChecksum& checksum, qint64 size) const;
+    // The longest the server may take to hash a file of `size` bytes: the command timeout plus the time to
+    // read the file at 10 MB/s (the slow disk of a small storage box).
+    static long checksumTimeoutSeconds(qint64 size);
     // Connects, logs in and lists "/". A refused login counts as reachable unless `refusedLoginFails`.
     [[nodiscard]] std::optional<FTPError> testConnection(bool refusedLoginFails = false) const;
 
@@ -90,7 +111,8 @@ public:
 
 private:
     // Sends raw command lines (quote) without a transfer; the result code of the last one.
-    CURLcode runCommands(const QList<QByteArray>& lines, CurlHandle& handle) const;
+    CURLcode runCommands(const QList<QByteArray>& lines, CurlHandle& handle,
+                         long timeoutSeconds = kCommandTimeoutSeconds) const;
 
     PushConnection m_connection;
     std::shared_ptr<CurlConnectionCache> m_cache;

@@ -2,6 +2,7 @@
 
 #include "model/RemotePath.h"
 #include "platform/WatchedTree.h"
+#include "transfer/TransferDigest.h"
 
 #include <QCoreApplication>
 
@@ -91,6 +92,33 @@ std::optional<FTPError> RemoteDelivery::verify(const QString& remotePath, qint64
             .arg(remotePath));
 }
 
+std::optional<FTPError> RemoteDelivery::compareChecksum(const QString& remotePath, qint64 size,
+                                                        const ServerChecksum& checksum,
+                                                        const TransferDigest& digest,
+                                                        QString& verifiedBy) const
+{
+    std::variant<std::optional<QString>, FTPError> answer =
+        m_uploader.remoteChecksum(remotePath, checksum, size);
+    if (const FTPError* error = std::get_if<FTPError>(&answer)) {
+        return *error;
+    }
+    const std::optional<QString> held = std::get<std::optional<QString>>(answer);
+    if (!held) {
+        return std::nullopt;
+    }
+    const QString sent = digest.hex(checksum.algorithm);
+    const QString algorithm = TransferDigest::name(checksum.algorithm);
+    if (*held != sent) {
+        return FTPError::transferFailed(
+            QCoreApplication::translate("RemoteDelivery",
+                                        "The server holds other bytes than were sent (%1): its %2 is %3, the "
+                                        "file sent has %4; the local file is kept")
+                .arg(remotePath, algorithm, *held, sent));
+    }
+    verifiedBy = algorithm;
+    return std::nullopt;
+}
+
 std::optional<LocalFileVersion> RemoteDelivery::localVersion(const QString& localPath) const
 {
     if (m_within == nullptr) {
@@ -163,18 +191,39 @@ RemoteDelivery::Outcome RemoteDelivery::deliver(const QString& localPath, const 
     if (resumable && !partial) {
         partials->remember(localPath, {sentTo, outcome.remotePath, *now});
     }
-    outcome.error = m_uploader.upload(localPath, sentTo, progress, &outcome.opened, abort, m_within, &resume);
+    // The server is asked for a checksum only where the size is checked (the file goes away after it).
+    const std::optional<ServerChecksum> checksum =
+        verifySize ? m_uploader.checksumCommand() : std::optional<ServerChecksum>();
+    // A resumed upload reads its head again for the digest only when the digest is going to be compared.
+    const bool wholeDigest = resume.offset == 0 || checksum;
+    TransferDigest digest(checksum ? std::optional(checksum->algorithm) : std::nullopt);
+    // What proved the delivery, once every check passed.
+    QString proof;
+    outcome.error = m_uploader.upload(localPath, sentTo, progress, &outcome.opened, abort, m_within, &resume,
+                                      wholeDigest ? &digest : nullptr);
     if (resume.offset > 0 && outcome.opened == resume.version) {
         outcome.resumedFrom = resume.offset;
     }
     if (!outcome.error && verifySize) {
         outcome.error = verify(sentTo, outcome.opened.size);
+        proof = kSizeProof;
+    }
+    if (!outcome.error && checksum) {
+        outcome.error = compareChecksum(sentTo, outcome.opened.size, *checksum, digest, proof);
+        // The bytes on the server are not the file's: the next attempt sends it whole.
+        if (outcome.error && resumable) {
+            partials->forget(localPath);
+        }
     }
     if (!outcome.error && viaTemporary) {
         outcome.error = m_uploader.renameReplacing(sentTo, outcome.remotePath);
     }
     if (!outcome.error) {
         outcome.kind = Outcome::Kind::sent;
+        outcome.verifiedBy = proof;
+        if (wholeDigest) {
+            outcome.sentSha256 = digest.hex(ChecksumAlgorithm::sha256);
+        }
         if (resumable) {
             partials->forget(localPath);
         }

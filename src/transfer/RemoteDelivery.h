@@ -15,7 +15,8 @@ namespace ondrix {
 // replaced, kept (nothing is sent) or left beside the first free "name (n).ext", as the conflict mode says;
 // with the temporary-name option the bytes go to a hidden name in the target folder and are renamed into
 // place once complete, so nothing watching the server sees half a file under the real name; and when asked,
-// the size the server stored is compared with the size sent before the file counts as delivered.
+// the size the server stored is compared with the size sent before the file counts as delivered, and so is
+// the server's checksum of it with the digest of the bytes sent, when the server offers a checksum command.
 // Blocking, for a worker thread; existence and sizes are asked on the uploader's shared connection.
 class RemoteDelivery {
 public:
@@ -32,7 +33,17 @@ public:
         // A cut upload of this version could not go on where it stopped (the server does not allow it):
         // why, for the log. The file was sent whole.
         QString resumeRefused;
+        // What proved that the server holds the bytes sent: the name of the checksum algorithm compared
+        // ("SHA-256", "SHA-1", "MD5", "CRC32"), kSizeProof when only the size was, or empty when nothing was
+        // checked beyond the server's word.
+        QString verifiedBy;
+        // The SHA-256 of the whole file as sent, in lower-case hexadecimal; empty when nothing was sent, and
+        // for a resumed upload that was not compared with the server (its head is not read again for it).
+        QString sentSha256;
     };
+
+    // Outcome::verifiedBy when the size was checked and no checksum was.
+    static constexpr QLatin1String kSizeProof{"size"};
 
     // How many numbered names Rename tries before it gives up.
     static constexpr int kMaxNumberedNames = 999;
@@ -40,11 +51,13 @@ public:
     // The local file is opened through `within` when given (see FTPUploader::upload).
     explicit RemoteDelivery(const FTPUploader& uploader, const WatchedTree* within = nullptr);
 
-    // `verifySize`: the server's size of the file must equal the size sent (asked before the rename when a
-    // temporary name is used, so a short file never gets the real name). `abort` as for FTPUploader::upload.
-    // With `partials`, an upload that is cut short goes on at the next attempt from the bytes the server
-    // holds, when the local file is still the version whose upload began (also after a restart); the name
-    // it was going to stays its name.
+    // `verifySize`: the server's size of the file must equal the size sent, and when the server offers a
+    // checksum command, its checksum (the strongest it offers) must equal the digest of the bytes sent; both
+    // are asked before the rename when a temporary name is used, so a damaged file never gets the real name.
+    // A server that refuses the checksum for this file leaves the size as the proof. `abort` as for
+    // FTPUploader::upload. With `partials`, an upload that is cut short goes on at the next attempt from the
+    // bytes the server holds, when the local file is still the version whose upload began (also after a
+    // restart); the name it was going to stays its name.
     Outcome deliver(const QString& localPath, const QString& remotePath, bool verifySize,
                     const FTPUploader::ProgressFunction& progress = {},
                     const std::atomic_bool* abort = nullptr, PartialUploads* partials = nullptr) const;
@@ -59,6 +72,11 @@ private:
     // asking.
     std::variant<std::optional<QString>, FTPError> targetPath(const QString& remotePath) const;
     std::optional<FTPError> verify(const QString& remotePath, qint64 expected) const;
+    // Compares the server's checksum of `remotePath` with `digest`; on a match `verifiedBy` becomes the
+    // algorithm's name, and a server that gives no checksum leaves it as it is.
+    std::optional<FTPError> compareChecksum(const QString& remotePath, qint64 size,
+                                            const ServerChecksum& checksum, const TransferDigest& digest,
+                                            QString& verifiedBy) const;
     // Where the cut upload `partial` of the file now at `current` goes on; 0 to send it whole, with the
     // reason in `refused` when the server is what prevents it.
     qint64 resumeOffset(const PartialUploads::Entry& partial, QString& refused) const;

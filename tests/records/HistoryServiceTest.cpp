@@ -55,6 +55,7 @@ TEST(HistoryService, EntriesAreStoredInTheDocumentedForm)
     plain.id = QUuid(QStringLiteral("{6f1c0d2e-3b4a-4c5d-8e6f-7a8b9c0d1e2f}"));
     plain.timestamp = QDateTime(QDate(2001, 1, 1), QTime(0, 1, 40, 500), Qt::UTC);
     plain.bytes = 9007199254740993LL; // beyond a double's exact integers
+    plain.verifiedBy = QStringLiteral("size");
     HistoryEntry failed = makeEntry(1, QStringLiteral("Login incorrect."));
     failed.direction = TransferDirection::download;
     QSignalSpy changed(&history, &HistoryService::entriesChanged);
@@ -73,6 +74,9 @@ TEST(HistoryService, EntriesAreStoredInTheDocumentedForm)
     EXPECT_EQ(newest.value(QStringLiteral("error")).toString(), QStringLiteral("Login incorrect."));
     EXPECT_EQ(newest.value(QStringLiteral("direction")).toString(), QStringLiteral("download"));
     EXPECT_FALSE(oldest.contains(QStringLiteral("error")));
+    EXPECT_EQ(oldest.value(QStringLiteral("verifiedBy")).toString(), QStringLiteral("size"));
+    EXPECT_EQ(plain.verificationText(), QStringLiteral("size verified"));
+    EXPECT_FALSE(newest.contains(QStringLiteral("verifiedBy"))) << "written only when there is one";
     EXPECT_EQ(oldest.value(QStringLiteral("id")).toString(),
               QStringLiteral("6F1C0D2E-3B4A-4C5D-8E6F-7A8B9C0D1E2F"));
     EXPECT_EQ(oldest.value(QStringLiteral("timestamp")).toDouble(), 100.5);

@@ -56,6 +56,18 @@ void FtpTestServer::launch(quint16 port)
     if (m_options.refuseResume) {
         arguments << QStringLiteral("--no-rest");
     }
+    if (!m_options.hashAlgorithms.isEmpty()) {
+        arguments << QStringLiteral("--hash") << m_options.hashAlgorithms.join(QLatin1Char(','));
+    }
+    if (!m_options.singleChecksums.isEmpty()) {
+        arguments << QStringLiteral("--single-checksums") << m_options.singleChecksums.join(QLatin1Char(','));
+    }
+    if (m_options.wrongDigests) {
+        arguments << QStringLiteral("--wrong-digests");
+    }
+    if (m_options.floodingReplies) {
+        arguments << QStringLiteral("--flood-replies");
+    }
     if (m_options.truncateUploads) {
         arguments << QStringLiteral("--truncate-uploads");
     }

@@ -4,6 +4,7 @@
 #include "support/TestServerProcess.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace ondrix::test {
@@ -22,6 +23,15 @@ struct FtpServerOptions {
     bool refuseFolders = false;
     // No REST (and no "REST STREAM" in FEAT): a server that cannot resume uploads.
     bool refuseResume = false;
+    // Checksum commands: HASH (with OPTS HASH) for these algorithms ("SHA-256", "SHA-1", "MD5", "CRC32"),
+    // the first one selected at login, and the single-algorithm XSHA256/XSHA1/XMD5/XCRC for those in
+    // singleChecksums; each listed in FEAT.
+    QStringList hashAlgorithms{};
+    QStringList singleChecksums{};
+    // A hostile server: every checksum it answers is that of other bytes than it holds.
+    bool wrongDigests = false;
+    // A hostile server: a checksum command is answered with 2 MiB of reply lines.
+    bool floodingReplies = false;
     QString user = QStringLiteral("ondrix");
     QString password = QStringLiteral("secret");
     // MLSD; without it the server answers the command as unknown, as some servers do.

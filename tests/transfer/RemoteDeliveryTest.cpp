@@ -5,6 +5,7 @@
 #include "support/SftpTestServer.h"
 #include "support/TestEnvironment.h"
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -231,8 +232,10 @@ TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
             sftp.start();
             connection = sftp.connection();
         } else {
+            // The resumed file is proven whole by the server's checksum, its head included.
             ftp.start(FtpServerOptions{.tls = c.server == Server::ftps,
-                                       .refuseResume = c.server == Server::ftpWithoutRest});
+                                       .refuseResume = c.server == Server::ftpWithoutRest,
+                                       .hashAlgorithms = {"SHA-256"}});
             connection = ftp.connection();
         }
         const QString root = c.server == Server::sftp ? sftp.rootDir() : ftp.rootDir();
@@ -276,6 +279,7 @@ TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
             &partials);
         ASSERT_EQ(outcome.kind, Kind::sent) << qPrintable(outcome.error->description());
         EXPECT_TRUE(readFile(root + "/in/clip.mov") == contents);
+        EXPECT_EQ(outcome.verifiedBy, c.server == Server::sftp ? "size" : "SHA-256");
         EXPECT_EQ(hiddenNames(root + "/in"), QStringList());
         EXPECT_FALSE(partials.find(local)) << "a delivered file leaves nothing to resume";
         const QList<qint64> received =
@@ -291,5 +295,78 @@ TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
             EXPECT_LE(secondAttempt, kSize * 55 / 100);
             EXPECT_GE(firstProgress, held) << "the bytes the server held count as sent";
         }
+    }
+}
+
+// With the size check on, a server that offers a checksum command is asked for the strongest it offers, and
+// its answer must be the digest of the bytes sent, asked before the rename so that a file the server holds
+// otherwise never gets the real name. A hostile server's other digest, or a reply that does not end, fails
+// the delivery; no checksum offered (or no size check) leaves the size (or nothing) as the proof.
+TEST_F(RemoteDeliveryTest, TheServersChecksumMustBeThatOfTheBytesSent)
+{
+    // Several reads of the upload buffer.
+    QByteArray contents(3 * 1024 * 1024 + 17, Qt::Uninitialized);
+    for (qsizetype i = 0; i < contents.size(); ++i) {
+        contents[i] = char((i * 31 + i / 977) & 0xff);
+    }
+    const QString local = localFile(QStringLiteral("pic.jpg"), contents);
+    const auto hexOf = [](const QByteArray& bytes, QCryptographicHash::Algorithm algorithm) {
+        return QString::fromLatin1(QCryptographicHash::hash(bytes, algorithm).toHex());
+    };
+    struct Case {
+        const char* name;
+        FtpServerOptions options;
+        bool verifySize;
+        // The proof of a delivery, or the algorithm named by a failure (empty: the reply was too long).
+        QString proof;
+        bool fails;
+    };
+    const QStringList all{"MD5", "SHA-256", "CRC32", "SHA-1"};
+    for (const Case& c : {
+             Case{"HASH, another algorithm selected first", {.hashAlgorithms = all}, true, "SHA-256", false},
+             Case{"HASH with CRC32 only", {.hashAlgorithms = {"CRC32"}}, true, "CRC32", false},
+             Case{"single commands", {.singleChecksums = {"MD5", "SHA-1"}}, true, "SHA-1", false},
+             Case{"a stronger single command",
+                  {.hashAlgorithms = {"MD5"}, .singleChecksums = {"SHA-256"}},
+                  true,
+                  "SHA-256",
+                  false},
+             Case{"no checksum offered", {}, true, "size", false},
+             Case{"no size check", {.hashAlgorithms = all, .wrongDigests = true}, false, "", false},
+             Case{
+                 "HASH of other bytes", {.hashAlgorithms = all, .wrongDigests = true}, true, "SHA-256", true},
+             Case{"XMD5 of other bytes",
+                  {.singleChecksums = {"MD5"}, .wrongDigests = true},
+                  true,
+                  "MD5",
+                  true},
+             Case{"a reply without end", {.hashAlgorithms = all, .floodingReplies = true}, true, "", true},
+         }) {
+        SCOPED_TRACE(c.name);
+        FtpTestServer server;
+        server.start(c.options);
+        const FTPUploader uploader(server.connection());
+        const RemoteDelivery::Outcome outcome =
+            RemoteDelivery(uploader).deliver(local, "/pic.jpg", c.verifySize);
+        if (!c.fails) {
+            ASSERT_EQ(outcome.kind, Kind::sent) << qPrintable(outcome.error->description());
+            EXPECT_EQ(outcome.verifiedBy, c.proof);
+            EXPECT_EQ(outcome.sentSha256, hexOf(contents, QCryptographicHash::Sha256));
+            continue;
+        }
+        ASSERT_EQ(outcome.kind, Kind::failed);
+        const QString error = outcome.error->description();
+        EXPECT_TRUE(outcome.verifiedBy.isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(server.rootDir() + "/pic.jpg")) << "the real name waits for the proof";
+        if (c.proof.isEmpty()) {
+            EXPECT_TRUE(error.contains("reply was longer than 65536 bytes")) << qPrintable(error);
+            continue;
+        }
+        const auto algorithm = c.proof == "MD5" ? QCryptographicHash::Md5 : QCryptographicHash::Sha256;
+        // The text names the algorithm and both digests: the server's (of the bytes and one more) and ours.
+        EXPECT_TRUE(
+            error.contains(QStringLiteral("its %1 is %2, the file sent has %3")
+                               .arg(c.proof, hexOf(contents + '\0', algorithm), hexOf(contents, algorithm))))
+            << qPrintable(error);
     }
 }

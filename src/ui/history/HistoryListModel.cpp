@@ -63,6 +63,10 @@ QVariant HistoryListModel::data(const QModelIndex& index, int role) const
         if (role == Qt::ForegroundRole) {
             return failed ? errorColor() : successColor();
         }
+        // How the server's copy was proven: "SHA-256 verified", "size verified", or nothing.
+        if (role == Qt::ToolTipRole && !failed && !entry.verifiedBy.isEmpty()) {
+            return entry.verificationText();
+        }
         return {};
     case ConnectionColumn:
         return role == Qt::DisplayRole ? QVariant(entry.connectionName) : QVariant();

@@ -10,8 +10,9 @@ namespace ondrix {
 
 class HistoryService;
 
-// The upload history as a table, newest first: Time, Status ("Success" in green, "Error" in red),
-// Connection, File, Size and Error (in red). Follows the service incrementally.
+// The upload history as a table, newest first: Time, Status ("Success" in green, with how the delivery was
+// proven as its tool tip; "Error" in red), Connection, File, Size and Error (in red). Follows the service
+// incrementally.
 class HistoryListModel : public EntryListModel<HistoryEntry> {
     Q_OBJECT
 

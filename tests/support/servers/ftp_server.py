@@ -4,10 +4,12 @@ Prints "READY <port>" on stdout once it accepts connections and exits when its s
 never outlives the test process that started it.
 """
 import argparse
+import hashlib
 import logging
 import os
 import sys
 import threading
+import zlib
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler
@@ -20,6 +22,97 @@ def exit_when_stdin_closes():
             pass
     finally:
         os._exit(0)
+
+
+HASHLIB_NAMES = {"SHA-256": "sha256", "SHA-1": "sha1", "MD5": "md5"}
+SINGLE_COMMANDS = {"SHA-256": "XSHA256", "SHA-1": "XSHA1", "MD5": "XMD5", "CRC32": "XCRC"}
+
+
+def file_digest(path, algorithm, wrong):
+    """The digest of the file's bytes, or with --wrong-digests of those bytes and one more."""
+    state = 0 if algorithm == "CRC32" else hashlib.new(HASHLIB_NAMES[algorithm])
+    with open(path, "rb") as stored:
+        for chunk in iter(lambda: stored.read(1 << 20), b""):
+            if algorithm == "CRC32":
+                state = zlib.crc32(chunk, state)
+            else:
+                state.update(chunk)
+    if wrong:
+        if algorithm == "CRC32":
+            state = zlib.crc32(b"\0", state)
+        else:
+            state.update(b"\0")
+    return "%08x" % state if algorithm == "CRC32" else state.hexdigest()
+
+
+def add_checksum_commands(handler, args):
+    """The checksum commands servers offer: HASH with OPTS HASH (the FTP HASH draft), listed in FEAT as
+    "HASH SHA-256*;MD5" with the selected one starred, and the single-algorithm XSHA256, XSHA1, XMD5, XCRC.
+    Hostile variants answer the digest of other bytes, or a reply of 2 MiB."""
+    hashed = [name for name in args.hash.split(",") if name]
+    singles = [name for name in args.single_checksums.split(",") if name]
+    commands = dict(handler.proto_cmds)
+
+    def flood(self):
+        self.push(("213-" + "x" * 1000 + "\r\n") * 2100)
+        self.respond("213 End.")
+
+    def checked_path(self, path):
+        if not os.path.isfile(path):
+            self.respond("550 Not a file.")
+            return False
+        if args.flood_replies:
+            flood(self)
+            return False
+        return True
+
+    if hashed:
+        handler.hash_algorithm = hashed[0]
+        commands["HASH"] = dict(perm="r", auth=True, arg=True, help="Syntax: HASH <SP> path")
+
+        def ftp_HASH(self, path):
+            if checked_path(self, path):
+                self.respond("213 %s 0-%d %s %s" % (self.hash_algorithm, os.path.getsize(path),
+                                                    file_digest(path, self.hash_algorithm, args.wrong_digests),
+                                                    self.fs.fs2ftp(path)))
+
+        base_opts = handler.ftp_OPTS
+
+        def ftp_OPTS(self, line):
+            command, _, value = line.partition(" ")
+            if command.upper() != "HASH":
+                return base_opts(self, line)
+            if value and value.strip().upper() not in hashed:
+                return self.respond("501 Unknown algorithm.")
+            self.hash_algorithm = value.strip().upper() or self.hash_algorithm
+            self.respond("200 " + self.hash_algorithm)
+
+        handler.ftp_HASH = ftp_HASH
+        handler.ftp_OPTS = ftp_OPTS
+
+    for algorithm in singles:
+        command = SINGLE_COMMANDS[algorithm]
+        commands[command] = dict(perm="r", auth=True, arg=True, help="Syntax: %s <SP> path" % command)
+
+        def single(self, path, algorithm=algorithm):
+            if checked_path(self, path):
+                self.respond("250 " + file_digest(path, algorithm, args.wrong_digests))
+
+        setattr(handler, "ftp_" + command, single)
+
+    base_feat = handler.ftp_FEAT
+
+    def ftp_FEAT(self, line):
+        extra = [SINGLE_COMMANDS[name] for name in singles]
+        if hashed:
+            extra.append("HASH " + ";".join(name + ("*" if name == self.hash_algorithm else "")
+                                            for name in hashed))
+        self._extra_feats = [feat for feat in self._extra_feats
+                             if feat.split(" ")[0] not in ("HASH",) + tuple(SINGLE_COMMANDS.values())] + extra
+        base_feat(self, line)
+
+    handler.ftp_FEAT = ftp_FEAT
+    handler.proto_cmds = commands
 
 
 def main():
@@ -38,6 +131,10 @@ def main():
     parser.add_argument("--refuse-folders", action="store_true")
     parser.add_argument("--no-rest", action="store_true")
     parser.add_argument("--received-log")
+    parser.add_argument("--hash", default="", help="HASH with these algorithms, e.g. SHA-256,MD5")
+    parser.add_argument("--single-checksums", default="", help="XSHA256/XSHA1/XMD5/XCRC for these algorithms")
+    parser.add_argument("--wrong-digests", action="store_true")
+    parser.add_argument("--flood-replies", action="store_true")
     args = parser.parse_args()
 
     logging.basicConfig(filename=args.log, level=logging.INFO if args.log else logging.ERROR,
@@ -115,6 +212,9 @@ def main():
     if args.no_rest:
         # A server that cannot resume: REST is an unknown command and FEAT does not list it.
         Handler.proto_cmds = {name: info for name, info in Handler.proto_cmds.items() if name != "REST"}
+
+    if args.hash or args.single_checksums:
+        add_checksum_commands(Handler, args)
 
     if args.received_log:
         # One line per finished or broken upload: the bytes that arrived over its data connection.

@@ -64,7 +64,9 @@ protected:
 
 TEST_F(HistoryViewTest, ColumnsSearchAndErrorRowsInRed)
 {
-    addAll({entry(QStringLiteral("a.jpg"), QStringLiteral("Studio"), 2'500'000),
+    HistoryEntry proven = entry(QStringLiteral("a.jpg"), QStringLiteral("Studio"), 2'500'000);
+    proven.verifiedBy = QStringLiteral("SHA-256");
+    addAll({proven,
             entry(QStringLiteral("notes.txt"), QStringLiteral("Backup Server"), 812,
                   QStringLiteral("Upload failed: connection refused")),
             entry(QStringLiteral("B.PNG"), QStringLiteral("Studio"), 0)});
@@ -103,6 +105,9 @@ TEST_F(HistoryViewTest, ColumnsSearchAndErrorRowsInRed)
     EXPECT_EQ(cell(1, HistoryListModel::ErrorColumn, Qt::ForegroundRole).value<QColor>(), red);
     EXPECT_EQ(cell(2, HistoryListModel::StatusColumn).toString(), QStringLiteral("Success"));
     EXPECT_EQ(cell(2, HistoryListModel::StatusColumn, Qt::ForegroundRole).value<QColor>(), green);
+    // How the delivery was proven is the status's tool tip; an unproven one has none.
+    EXPECT_EQ(cell(2, HistoryListModel::StatusColumn, Qt::ToolTipRole).toString(), "SHA-256 verified");
+    EXPECT_FALSE(cell(0, HistoryListModel::StatusColumn, Qt::ToolTipRole).isValid());
     EXPECT_EQ(cell(2, HistoryListModel::ErrorColumn).toString(), QString());
     EXPECT_EQ(cell(2, HistoryListModel::TimeColumn).toString(), QStringLiteral("14:07:09"));
     EXPECT_EQ(cell(2, HistoryListModel::SizeColumn).toString(), QStringLiteral("2.5 MB"));
