@@ -67,7 +67,22 @@ void FolderDeliveries::setConnections(const QList<PushConnection>& connections)
 
 void FolderDeliveries::join(ConnectionEngine& engine)
 {
-    m_engines.insert(engine.connection().id, &engine);
+    const PushConnection& own = engine.connection();
+    m_engines.insert(own.id, &engine);
+    // Records are kept per server address and folders, not per connection: two connections that agree in
+    // all three share one, and after a restart neither can tell what the other sent.
+    const QString key = UploadedRecord::keyFor(own);
+    for (const Participant& other : participants()) {
+        if (other.connection->id != own.id && UploadedRecord::keyFor(*other.connection) == key) {
+            engine.log(
+                prefixOf(own) +
+                    tr("Keeps its record of uploaded files together with %1 (same server address, local "
+                       "folder and remote folder): after a restart, a file either of them sent counts as "
+                       "sent by both. Give one of them another remote folder.")
+                        .arg(other.connection->name),
+                LogEntry::LogLevel::warning);
+        }
+    }
 }
 
 void FolderDeliveries::leave(ConnectionEngine& engine)

@@ -556,6 +556,10 @@ TEST_F(ConnectionsManagerTest, AFolderTwoConnectionsShareIsActedOnOnceBothServer
             30000))
             << log();
         EXPECT_TRUE(QFile::exists(waiting)) << "kept while the second server lacks it";
+        tags.waitForTagWrites();
+        EXPECT_FALSE(tags.readTags(waiting).contains(
+            FinderTagService::rawValue(FinderTagService::UploadColour::green)))
+            << "green only once both have it";
         EXPECT_TRUE(
             logMessages().contains(QStringLiteral("[A%1] Kept until B%1 has it too: three.jpg").arg(tag)))
             << log();
