@@ -22,7 +22,8 @@ import time
 import uuid
 
 SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-FTP_SERVER = os.path.join(SOURCE_DIR, "tests", "support", "servers", "ftp_server.py")
+SERVERS = os.path.join(SOURCE_DIR, "tests", "support", "servers")
+CERTS = os.path.join(SOURCE_DIR, "tests", "support", "certs")
 SCHEMA = """
 CREATE TABLE IF NOT EXISTS preferences (key TEXT PRIMARY KEY NOT NULL, type TEXT NOT NULL, value);
 CREATE TABLE IF NOT EXISTS dictionary_entries (key TEXT NOT NULL, entry TEXT NOT NULL, value REAL NOT NULL,
@@ -39,17 +40,32 @@ def sha256(path):
 
 
 class Server:
-    def __init__(self, base):
+    """One of the test servers (FTP, explicit FTPS or SFTP) on a loopback port that stays the same across
+    restarts. Each upload that ends, whole or cut, appends the bytes it received to `received_log`."""
+
+    def __init__(self, base, protocol="FTP"):
+        self.protocol = protocol
         self.root = os.path.join(base, "server")
         os.makedirs(self.root)
+        self.received_log = os.path.join(base, "received.log")
         self.port = 0
         self.process = None
 
+    def command(self):
+        arguments = ["--root", self.root, "--user", "ondrix", "--password", "secret", "--port", str(self.port),
+                     "--received-log", self.received_log]
+        if self.protocol == "SFTP":
+            return ["/usr/bin/python3", os.path.join(SERVERS, "sftp_server.py"), *arguments,
+                    "--host-key", os.path.join(CERTS, "ssh_host_key_a")]
+        if self.protocol == "FTPS":
+            arguments += ["--tls", "--cert", os.path.join(CERTS, "server.pem"),
+                          "--key", os.path.join(CERTS, "server.key")]
+        return ["/usr/bin/python3", os.path.join(SERVERS, "ftp_server.py"), *arguments,
+                "--log", os.path.join(self.root, "..", "ftp.log")]
+
     def start(self):
-        self.process = subprocess.Popen(
-            ["/usr/bin/python3", FTP_SERVER, "--root", self.root, "--user", "ondrix", "--password", "secret",
-             "--port", str(self.port), "--log", os.path.join(self.root, "..", "ftp.log")],
-            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.process = subprocess.Popen(self.command(), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        stderr=subprocess.DEVNULL, text=True)
         deadline = time.monotonic() + 15
         while time.monotonic() < deadline:
             line = self.process.stdout.readline()
@@ -59,11 +75,19 @@ class Server:
             if self.process.poll() is not None:
                 time.sleep(0.3)  # the port may still be held by the killed server
                 return self.start()
-        raise RuntimeError("the FTP server did not start")
+        raise RuntimeError("the %s server did not start" % self.protocol)
 
     def kill(self):
         self.process.kill()
         self.process.wait()
+
+    def received(self):
+        """The bytes each finished or cut upload received, oldest first."""
+        try:
+            with open(self.received_log) as f:
+                return [int(line.split()[1]) for line in f if line.strip()]
+        except FileNotFoundError:
+            return []
 
 
 class Ondrix:
@@ -79,7 +103,8 @@ class Ondrix:
             self.env[name] = path
         os.chmod(self.env["XDG_RUNTIME_DIR"], 0o700)
         self.env.update({"DBUS_SESSION_BUS_ADDRESS": bus, "DBUS_SYSTEM_BUS_ADDRESS": bus,
-                         "ASAN_OPTIONS": "detect_leaks=0"})
+                         "ASAN_OPTIONS": "detect_leaks=0",
+                         "SSL_CERT_FILE": os.path.join(CERTS, "ca.pem"), "CURL_CA_BUNDLE": ""})
         for name in ("DISPLAY", "WAYLAND_DISPLAY"):
             self.env.pop(name, None)
         self.process = None
@@ -119,7 +144,8 @@ class Ondrix:
             return f.read().splitlines()
 
 
-def connection(local, port):
+def connection(local, port, **overrides):
+    """A connection to one of the Server()s; `overrides` replace its fields."""
     return {"id": str(uuid.uuid4()).upper(), "name": "Kill", "isEnabled": True, "transferProtocol": "FTP",
             "host": "127.0.0.1", "port": port, "username": "ondrix", "password": "secret", "sshKeyPath": "",
             "ftpMode": "Passive", "localFolder": local, "remoteFolder": "/",
@@ -129,7 +155,7 @@ def connection(local, port):
             "minFileSizeBytes": 0, "downloadUnspecifiedExtensions": True, "scheduleEnabled": False,
             "scheduleStartHour": 9, "scheduleEndHour": 18, "scheduleDays": [1, 2, 3, 4, 5],
             "postUploadAction": {"type": "none"}, "iptcEnabled": False, "iptcKeywords": [],
-            "finderTagsEnabled": False}
+            "finderTagsEnabled": False, **overrides}
 
 
 def main():
@@ -143,7 +169,7 @@ def main():
 
     base = tempfile.mkdtemp(prefix="ondrix-kill-")
     bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                           stdout=subprocess.PIPE, text=True)
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     server = ondrix = None
     try:
         address = bus.stdout.readline().strip()
