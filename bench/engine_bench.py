@@ -35,6 +35,9 @@ CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 SYSTEM_CA_BUNDLE = "/etc/ssl/certs/ca-certificates.crt"
 KIB = 1024
 MIB = 1024 * 1024
+GIB = 1024 * MIB
+# The cap of the resume row: it paces the upload so that the cut comes close to where it is aimed.
+RESUME_CAP_KIBPS = 50 * 1024
 
 
 def free_port():
@@ -52,6 +55,14 @@ def wait_for_port(port, seconds=10.0):
         except OSError:
             time.sleep(0.05)
     return False
+
+
+def file_size(path):
+    """The size of a file, -1 while there is none."""
+    try:
+        return os.path.getsize(path)
+    except OSError:
+        return -1
 
 
 def write_file(path, size, chunk=b""):
@@ -681,6 +692,48 @@ class Bench:
             peer = 8 * 1024 / (time.monotonic() - begin)
         self.bandwidth_result = (ours, peer)
 
+    def resume(self):
+        """One 1 GiB upload over FTP, capped, cut at 60 % by killing Ondrix with SIGKILL and started again with
+        the same store: the bytes vsftpd received in both attempts together, from its transfer log."""
+        size = 1024 * MIB
+        local = os.path.join(self.base, "resume")
+        write_file(os.path.join(local, "clip.mov"), size)
+        server = Vsftpd(os.path.join(self.base, "resume-server"), wire=True)
+        try:
+            server_dir, remote = server.reset()
+            conn = connection_json("Resume", "FTP", server.port, "anonymous", "", local, remote, 1, 1,
+                                   cap=RESUME_CAP_KIBPS)
+            run = OndrixRun(self, [conn])
+            run.start()
+            path = os.path.join(server_dir, "clip.mov")
+            cut_at = size * 6 // 10
+            deadline = time.monotonic() + self.args.timeout
+            while file_size(path) < cut_at and time.monotonic() < deadline and run.process.poll() is None:
+                time.sleep(0.01)
+            run.process.kill()
+            run.process.wait()
+            held = max(file_size(path), 0)
+            run.start()
+            done = wait_until_uploaded(server_dir, {"clip.mov": size}, self.args.timeout,
+                                       alive=lambda: run.process.poll() is None)
+            with open(run.stderr_path, errors="replace") as f:
+                resumed = any("Resumed at" in line for line in f)
+            run.stop()
+            identical = done is not None and subprocess.run(
+                ["cmp", "-s", os.path.join(local, "clip.mov"), path]).returncode == 0
+            # vsftpd logs each upload when it ends, a cut one included ("FAIL UPLOAD ... N bytes").
+            time.sleep(1)
+            sent = 0
+            with open(server.log, errors="replace") as f:
+                for line in f:
+                    if " UPLOAD: " in line and " bytes," in line:
+                        sent += int(line.rsplit(" bytes,", 1)[0].rsplit(" ", 1)[1])
+        finally:
+            server.stop()
+            shutil.rmtree(local, ignore_errors=True)
+        self.resume_result = {"size": size, "held": held, "sent": sent, "done": done is not None,
+                              "identical": identical, "resumed": resumed}
+
     def idle(self, count):
         local = os.path.join(self.base, f"idle{count}")
         uploaded = []
@@ -773,6 +826,14 @@ class Bench:
             lines.append(f"\nBandwidth cap 1024 KiB/s, 8 MiB over FTP: ondrix {fmt(ours, '.1f')} KiB/s "
                          f"({fmt(ours and (ours / 1024 - 1) * 100, '+.1f')} %), curl --limit-rate "
                          f"{fmt(peer, '.1f')} KiB/s")
+        if hasattr(self, "resume_result"):
+            r = self.resume_result
+            outcome = ("not finished" if not r["done"] else
+                       "the server's copy is identical" if r["identical"] else "the server's copy DIFFERS")
+            lines.append(f"\nResume, 1 GiB over FTP capped at {RESUME_CAP_KIBPS // 1024} MiB/s, Ondrix killed "
+                         f"(SIGKILL) at {100 * r['held'] / r['size']:.1f} % and started again: "
+                         f"{r['sent'] / GIB:.3f} GiB received by the server in all, "
+                         f"{'resumed' if r['resumed'] else 'not resumed'}, {outcome}")
         for count, result in getattr(self, "idle_results", []):
             lines.append(f"\nIdle {count} uploaded files, {result['seconds']} s (stability 2 s): cpu "
                          f"{result['cpu']:.2f} s = {100 * result['cpu'] / result['seconds']:.2f} % of a core, "
@@ -825,6 +886,10 @@ class Bench:
                 peer_cpu = peer["cpu"] * 1000 / count
                 add(f"{label} cpu s / 1000 files", ours_cpu, f"{ours_cpu:.2f} (lftp {peer_cpu:.2f})",
                     "<= lftp", ours_cpu <= peer_cpu)
+        if hasattr(self, "resume_result"):
+            r = self.resume_result
+            add("resume: 1 GiB cut at 60 %, bytes sent in all", r["sent"], f"{r['sent'] / GIB:.3f} GiB",
+                "<= 1.10 GiB", r["identical"] and r["sent"] <= 1.1 * GIB)
         for count, result in getattr(self, "idle_results", []):
             share = 100 * result["cpu"] / result["seconds"]
             add(f"idle {count} files: cpu", share, f"{share:.2f} % of a core", "<= 0.20 %", share <= 0.2)
@@ -866,7 +931,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--ondrix", required=True, help="the ondrix binary (a release build)")
     parser.add_argument("--quick", action="store_true", help="smaller workloads, shorter idle runs")
-    parser.add_argument("--only", default="throughput,latency,bandwidth,idle,memory",
+    parser.add_argument("--only", default="throughput,latency,bandwidth,resume,idle,memory",
                         help="comma-separated parts to run")
     parser.add_argument("--timeout", type=float, default=180)
     parser.add_argument("--workloads", default="W1,W2", help="throughput workloads to run: W1 (small), W2 (large)")
@@ -911,6 +976,9 @@ def main():
         if "bandwidth" in only:
             print("  bandwidth ...", file=sys.stderr, flush=True)
             bench.bandwidth()
+        if "resume" in only:
+            print("  resume ...", file=sys.stderr, flush=True)
+            bench.resume()
         if "idle" in only:
             bench.idle_results = []
             for count in args.idle_counts:
