@@ -9,8 +9,11 @@ whole passive range (the server tells clients the relay's address as its passive
     wan_relay.py --self-check --rtt-ms 50 --mbit 100      # measures what the relay really gives
 
 The link model: bytes are serialised at the rate (the link is busy for len/rate per chunk) and arrive one delay
-later. Each direction queues at most one bandwidth-delay product plus 256 KiB; beyond that the relay stops
-reading, so TCP flow control reaches the sender as it would over a real link. Only loopback addresses are
+later. The rate is the whole link's: all connections a relay carries share it per direction, first come first
+served, so parallel connections split the link instead of each getting one of its own. Each direction of a
+connection queues at most one bandwidth-delay product plus 256 KiB; beyond that the relay stops reading, so
+TCP flow control reaches the sender as it would over a real link. A new connection carries nothing for one
+round trip, the time a TCP handshake takes over the link (the relay itself accepts at once on loopback). Only loopback addresses are
 accepted: the relay never sends anywhere else. Connections a direction carries are counted (round trips on a
 control connection are counted as turns: a client-to-server chunk after server-to-client bytes) and printed at
 exit when --stats is given.
@@ -45,20 +48,32 @@ def port_list(items):
     return ports
 
 
+class Wire:
+    """One direction of the link, shared by every connection: when it is next free to carry a byte."""
+
+    def __init__(self, rate):
+        self.rate = rate  # bytes per second; 0 means unlimited
+        self.free_at = 0.0
+
+    def carry(self, now, size):
+        """Books `size` bytes onto the wire; returns when the last of them has left."""
+        self.free_at = max(self.free_at, now) + (size / self.rate if self.rate else 0.0)
+        return self.free_at
+
+
 class Link:
     """One direction of one connection: a paced, delayed pipe between two streams."""
 
-    def __init__(self, delay, rate, stats):
+    def __init__(self, delay, wire, stats):
         self.delay = delay
-        self.rate = rate  # bytes per second; 0 means unlimited
-        self.queue_limit = int(rate * delay) + 256 * 1024 if rate else 4 * 1024 * 1024
+        self.wire = wire
+        self.queue_limit = int(wire.rate * delay) + 256 * 1024 if wire.rate else 4 * 1024 * 1024
         self.stats = stats
 
     async def pump(self, reader, writer, on_chunk=None):
         queue = asyncio.Queue()
         room = asyncio.Semaphore(max(1, self.queue_limit // CHUNK))
         loop = asyncio.get_running_loop()
-        link_free = 0.0
 
         async def send():
             while True:
@@ -83,10 +98,8 @@ class Link:
                     break
                 if on_chunk:
                     on_chunk()
-                now = loop.time()
-                link_free = max(link_free, now) + (len(data) / self.rate if self.rate else 0.0)
                 self.stats["bytes"] += len(data)
-                await queue.put((link_free + self.delay, data))
+                await queue.put((self.wire.carry(loop.time(), len(data)) + self.delay, data))
         except (ConnectionError, OSError):
             pass
         await queue.put((0.0, None))
@@ -100,11 +113,15 @@ class Relay:
     def __init__(self, args):
         self.delay = max(0.0, args.rtt_ms / 2000.0 - TIMER_LATENESS)
         self.rate = args.mbit * 1_000_000 / 8 if args.mbit else 0
+        self.handshake = args.rtt_ms / 1000.0
         self.target = loopback(args.target)
+        self.wires = {"up": Wire(self.rate), "down": Wire(self.rate)}
         self.stats = {"connections": 0, "turns": 0, "up": {"bytes": 0}, "down": {"bytes": 0}}
 
     async def serve(self, reader, writer, port):
         self.stats["connections"] += 1
+        # What the client sends meanwhile waits in the socket, as it would wait for the handshake.
+        await asyncio.sleep(self.handshake)
         try:
             up_reader, up_writer = await asyncio.open_connection(self.target, port)
         except OSError:
@@ -119,8 +136,8 @@ class Relay:
                 last["direction"] = direction
             return note
 
-        up = Link(self.delay, self.rate, self.stats["up"])
-        down = Link(self.delay, self.rate, self.stats["down"])
+        up = Link(self.delay, self.wires["up"], self.stats["up"])
+        down = Link(self.delay, self.wires["down"], self.stats["down"])
         await asyncio.gather(up.pump(reader, up_writer, turn("up")), down.pump(up_reader, writer, turn("down")))
         for w in (writer, up_writer):
             w.close()
@@ -166,6 +183,9 @@ async def self_check(args):
 
     reader, writer = await asyncio.open_connection(listen, echo_port)
     rtts = []
+    writer.write(b"x")  # waits out the handshake's round trip
+    await writer.drain()
+    await reader.readexactly(1)
     for _ in range(20):
         start = time.monotonic()
         writer.write(b"x")
@@ -183,7 +203,8 @@ async def self_check(args):
         await writer.drain()
     writer.write_eof()
     received = int(await reader.read())
-    elapsed = time.monotonic() - start - args.rtt_ms / 1000.0  # the last byte's trip and the answer's
+    # The handshake's round trip, the last byte's trip and the answer's.
+    elapsed = time.monotonic() - start - 2 * args.rtt_ms / 1000.0
     writer.close()
     rate = received * 8 / elapsed / 1e6
     rtt = statistics.median(rtts)
