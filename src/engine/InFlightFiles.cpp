@@ -98,22 +98,51 @@ QList<UploadJob> InFlightFiles::activeJobs() const
     return jobs;
 }
 
+qint64 InFlightFiles::backOffMs(int failures) const
+{
+    qint64 wait = m_firstBackOffMs;
+    for (int i = 1; i < failures && wait < m_maxBackOffMs; ++i) {
+        wait *= 2;
+    }
+    return std::min(wait, m_maxBackOffMs);
+}
+
 void InFlightFiles::failed(const QString& path, qint64 nowMs, qint64 versionStamp)
 {
     BackOff& backOff = m_backOffs[path];
     backOff.failures = std::min(backOff.failures + 1, 30);
-    qint64 wait = m_firstBackOffMs;
-    for (int i = 1; i < backOff.failures && wait < m_maxBackOffMs; ++i) {
-        wait *= 2;
-    }
-    backOff.notBeforeMs = nowMs + std::min(wait, m_maxBackOffMs);
+    backOff.notBeforeMs = nowMs + backOffMs(backOff.failures);
     backOff.versionStamp = versionStamp;
+    m_failuresInARow = std::min(m_failuresInARow + 1, 30);
+    m_nextTurnMs = std::max(m_nextTurnMs, nowMs + backOffMs(m_failuresInARow));
 }
 
-bool InFlightFiles::isHeldBack(const QString& path, qint64 nowMs, qint64 versionStamp) const
+bool InFlightFiles::isHeldBack(const QString& path, qint64 nowMs, qint64 versionStamp)
 {
     const auto it = m_backOffs.constFind(path);
-    return it != m_backOffs.constEnd() && nowMs < it->notBeforeMs && it->versionStamp == versionStamp;
+    if (it == m_backOffs.constEnd() || it->versionStamp != versionStamp) {
+        return false;
+    }
+    if (nowMs < it->notBeforeMs || nowMs < m_nextTurnMs) {
+        return true;
+    }
+    // This file's turn: the next failed file waits until this attempt has had time to fail.
+    m_nextTurnMs = nowMs + backOffMs(m_failuresInARow);
+    return false;
+}
+
+void InFlightFiles::succeeded(const QString& path)
+{
+    m_backOffs.remove(path);
+    m_failuresInARow = 0;
+    m_nextTurnMs = 0;
+}
+
+void InFlightFiles::clearBackOffs()
+{
+    m_backOffs.clear();
+    m_failuresInARow = 0;
+    m_nextTurnMs = 0;
 }
 
 } // namespace ondrix

@@ -42,10 +42,16 @@ public:
 
     // Back-off of failed files: the first retry waits firstBackOffMs, each further failure doubles the wait
     // up to maxBackOffMs. A file whose version differs from the one that failed is not held back.
+    //
+    // While attempts fail one after another (a server that is down fails every file), failed files are also
+    // let through one at a time, with the wait of the whole run of failures between them: a day of a dead
+    // server then costs one attempt (and its few log lines) every maxBackOffMs, not one per file. The first
+    // success ends the run. Answering false is handing the file its turn, so ask only when it is to be
+    // offered.
     void failed(const QString& path, qint64 nowMs, qint64 versionStamp);
-    bool isHeldBack(const QString& path, qint64 nowMs, qint64 versionStamp) const;
-    void succeeded(const QString& path) { m_backOffs.remove(path); }
-    void clearBackOffs() { m_backOffs.clear(); }
+    bool isHeldBack(const QString& path, qint64 nowMs, qint64 versionStamp);
+    void succeeded(const QString& path);
+    void clearBackOffs();
     // Whether any failed file waits to be offered again.
     bool hasBackOffs() const { return !m_backOffs.isEmpty(); }
     void setBackOff(qint64 firstMs, qint64 maxMs)
@@ -70,7 +76,12 @@ private:
     };
 
     QHash<QString, Entry> m_entries;
+    qint64 backOffMs(int failures) const;
+
     QHash<QString, BackOff> m_backOffs;
+    // Failures since the last success, of any file, and when the next failed file may have its turn.
+    int m_failuresInARow = 0;
+    qint64 m_nextTurnMs = 0;
     int m_queuedOrUploading = 0;
     // The uploading files by start order.
     std::map<quint64, QString> m_uploading;

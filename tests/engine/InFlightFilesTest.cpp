@@ -67,3 +67,44 @@ TEST(InFlightFilesTest, FailedFilesWaitLongerEachTimeUpToTheCapUnlessTheyChange)
     files.clearBackOffs();
     EXPECT_FALSE(files.isHeldBack(path, 0, 7));
 }
+
+// The engine's scans offer every file not held back; each attempt on a dead server logs its stability wait,
+// its queueing and its failure. Scans run every two seconds while failed files wait.
+TEST(InFlightFilesTest, ADayOfADeadServerLogsAFewThousandLinesAndItsReturnSendsEveryFileSoon)
+{
+    InFlightFiles files;
+    QStringList paths;
+    for (int i = 0; i < 50; ++i) {
+        paths.append(QStringLiteral("/w/%1.jpg").arg(i));
+    }
+    constexpr qint64 scanMs = 2000;
+    constexpr qint64 dayMs = 24LL * 3600 * 1000;
+    constexpr int linesPerAttempt = 3;
+    int lines = 0;
+    qint64 now = 0;
+    for (; now < dayMs; now += scanMs) {
+        for (const QString& path : paths) {
+            if (!files.isHeldBack(path, now, 1)) {
+                lines += linesPerAttempt;
+                files.failed(path, now, 1);
+            }
+        }
+    }
+    EXPECT_LE(lines, 3000);
+    EXPECT_FALSE(files.isHeldBack(QStringLiteral("/w/new.jpg"), now, 1)) << "a new file goes at once";
+    EXPECT_FALSE(files.isHeldBack(paths[7], now, 2)) << "so does a changed one";
+
+    // The server is back: the next attempt succeeds, and every file has gone within one longest back-off.
+    QStringList waiting = paths;
+    const qint64 back = now;
+    for (; !waiting.isEmpty() && now < back + InFlightFiles::kDefaultMaxBackOffMs + scanMs; now += scanMs) {
+        for (qsizetype i = 0; i < waiting.size();) {
+            if (files.isHeldBack(waiting[i], now, 1)) {
+                ++i;
+            } else {
+                files.succeeded(waiting.takeAt(i));
+            }
+        }
+    }
+    EXPECT_TRUE(waiting.isEmpty()) << waiting.size() << " files still held back";
+}
