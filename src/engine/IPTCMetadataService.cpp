@@ -144,6 +144,63 @@ int writeAll(int out, const unsigned char* data, size_t size)
     return 0;
 }
 
+// Reads exactly `length` bytes at `offset`; false on an error or when the file ends before.
+bool readAt(int in, size_t offset, unsigned char* into, size_t length)
+{
+    while (length > 0) {
+        const ssize_t n = ::pread(in, into, length, off_t(offset));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        into += n;
+        offset += size_t(n);
+        length -= size_t(n);
+    }
+    return true;
+}
+
+// Copies the bytes [from, to) of `in` to the end of `out`, in the kernel where it can. A file that got
+// shorter meanwhile ends the copy early (the caller sees the change in its size). Returns 0 or an errno.
+int copyRange(int in, int out, size_t from, size_t to)
+{
+    loff_t position = loff_t(from);
+    while (size_t(position) < to) {
+        const ssize_t n = ::copy_file_range(in, &position, out, nullptr, to - size_t(position), 0);
+        if (n > 0) {
+            continue;
+        }
+        if (n == 0) {
+            return 0;
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
+            return errno;
+        }
+        // Not between these two files: through a buffer.
+        std::vector<unsigned char> buffer(size_t(1) << 20);
+        while (size_t(position) < to) {
+            const ssize_t read =
+                ::pread(in, buffer.data(), std::min(buffer.size(), to - size_t(position)), position);
+            if (read < 0 && errno == EINTR) {
+                continue;
+            }
+            if (read <= 0) {
+                return read < 0 ? errno : 0;
+            }
+            if (const int error = writeAll(out, buffer.data(), size_t(read)); error != 0) {
+                return error;
+            }
+            position += read;
+        }
+    }
+    return 0;
+}
+
 // Extended attributes (the file's colour tags among them) travel with the content; attributes the target
 // refuses (security labels, for instance) are left behind.
 void copyExtendedAttributes(int in, int out)
@@ -176,11 +233,18 @@ void copyExtendedAttributes(int in, int out)
     }
 }
 
-// Writes the rewritten image to `target` with the original's owner (where allowed), permission bits and
-// extended attributes, and flushes it to the disk. Every write error is seen here (exiv2's own file writer
-// loses buffered write errors, which would let a cut-off file replace the original). Returns 0 or an errno.
+// The part of the original that goes into the new file unchanged, after what exiv2 wrote: [from, to).
+struct KeptRange {
+    size_t from = 0;
+    size_t to = 0;
+};
+
+// Writes the rewritten image (`data`, then `kept` of the original) to `target` with the original's owner
+// (where allowed), permission bits and extended attributes, and flushes it to the disk. Every write error is
+// seen here (exiv2's own file writer loses buffered write errors, which would let a cut-off file replace the
+// original). Returns 0 or an errno.
 int writeReplacement(int original, int folder, const QByteArray& target, const unsigned char* data,
-                     size_t size)
+                     size_t size, KeptRange kept)
 {
     struct stat status {};
     if (::fstat(original, &status) != 0) {
@@ -195,6 +259,9 @@ int writeReplacement(int original, int folder, const QByteArray& target, const u
     if (const int error = writeAll(out.get(), data, size); error != 0) {
         return error;
     }
+    if (const int error = copyRange(original, out.get(), kept.from, kept.to); error != 0) {
+        return error;
+    }
     [[maybe_unused]] const int ignored = ::fchown(out.get(), status.st_uid, status.st_gid);
     ::fchmod(out.get(), status.st_mode & 07777);
     copyExtendedAttributes(original, out.get());
@@ -205,32 +272,50 @@ int writeReplacement(int original, int folder, const QByteArray& target, const u
     return ::close(out.release()) == 0 ? 0 : errno;
 }
 
-// Whether a JPEG's compressed data ends with its end-of-image marker. A file cut short (an interrupted copy
-// from a card, or one still being written) has none, and rewriting it would only freeze the damage. Markers
-// before the first start-of-scan are walked by their lengths (an embedded thumbnail carries an end marker of
-// its own); inside scan data a 0xFF byte is always stuffed or a restart marker, so 0xFF 0xD9 there is the
-// end.
-bool jpegIsComplete(const unsigned char* bytes, size_t size)
+// Where a JPEG's first scan starts: the marker segments before it are walked by their lengths (an embedded
+// thumbnail carries an end marker of its own). `needMore` when the bytes end before it.
+struct JpegScan {
+    enum class State { found, needMore, invalid };
+    State state = State::invalid;
+    size_t at = 0; // the start-of-scan marker
+};
+
+JpegScan findJpegScan(const unsigned char* bytes, size_t size)
 {
     size_t position = 2; // after start-of-image
     while (position + 4 <= size) {
         if (bytes[position] != 0xFF) {
-            return false;
+            return {};
         }
         const unsigned char marker = bytes[position + 1];
         if (marker == 0xFF) { // fill byte
             ++position;
             continue;
         }
-        const size_t length = (size_t{bytes[position + 2]} << 8) | bytes[position + 3];
         if (marker == 0xDA) { // start of scan
-            const unsigned char endOfImage[] = {0xFF, 0xD9};
-            return std::search(bytes + position + 2, bytes + size, std::begin(endOfImage),
-                               std::end(endOfImage)) != bytes + size;
+            return {JpegScan::State::found, position};
         }
-        position += 2 + length;
+        position += 2 + ((size_t{bytes[position + 2]} << 8) | bytes[position + 3]);
     }
-    return false;
+    return {JpegScan::State::needMore, 0};
+}
+
+size_t jpegSegmentEnd(const unsigned char* bytes, size_t at)
+{
+    return at + 2 + ((size_t{bytes[at + 2]} << 8) | bytes[at + 3]);
+}
+
+constexpr std::array<unsigned char, 2> jpegEndOfImage{0xFF, 0xD9};
+
+// Whether a JPEG's compressed data ends with its end-of-image marker. A file cut short (an interrupted copy
+// from a card, or one still being written) has none, and rewriting it would only freeze the damage. Inside
+// scan data a 0xFF byte is always stuffed or a restart marker, so 0xFF 0xD9 there is the end.
+bool jpegIsComplete(const unsigned char* bytes, size_t size)
+{
+    const JpegScan scan = findJpegScan(bytes, size);
+    return scan.state == JpegScan::State::found &&
+           std::search(bytes + scan.at + 2, bytes + size, jpegEndOfImage.begin(), jpegEndOfImage.end()) !=
+               bytes + size;
 }
 
 quint32 bigEndian32(const unsigned char* p)
@@ -441,6 +526,99 @@ Completeness imageCompleteness(const unsigned char* bytes, size_t size)
     return Completeness::unjudgeable;
 }
 
+// Whether the bytes [from, to) of `in` hold an end-of-image marker; searched from the end, where it usually
+// is, a piece at a time.
+bool hasJpegEndOfImage(int in, size_t from, size_t to)
+{
+    std::vector<unsigned char> buffer(std::min<size_t>(to - from, size_t(1) << 20) + 1);
+    for (size_t end = to; end > from;) {
+        const size_t begin = end - std::min(end - from, buffer.size() - 1);
+        const size_t length = std::min(end + 1, to) - begin; // one byte more: a marker across the cut
+        if (!readAt(in, begin, buffer.data(), length)) {
+            return false;
+        }
+        if (std::search(buffer.data(), buffer.data() + length, jpegEndOfImage.begin(),
+                        jpegEndOfImage.end()) != buffer.data() + length) {
+            return true;
+        }
+        end = begin;
+    }
+    return false;
+}
+
+// What exiv2 is given to rewrite, and what of the original follows its output unchanged.
+struct Rewrite {
+    Completeness completeness = Completeness::incomplete;
+    std::vector<unsigned char> bytes;
+    // The original from here to its end follows exiv2's output, in place of the last `standIn` bytes of it.
+    size_t keptFrom = 0;
+    size_t standIn = 0;
+};
+
+// A JPEG's metadata all lies before its first scan, and exiv2 passes everything from the scan on through as
+// it is. So a JPEG is never read whole: exiv2 gets the segments before the scan, the scan's header and an end
+// marker standing in for the rest, and the rest is copied from the original into the new file. A header
+// larger than any camera writes is not judged.
+constexpr size_t kMaxJpegHeadBytes = size_t(64) << 20;
+
+Rewrite readJpegHead(int in, size_t fileSize)
+{
+    Rewrite rewrite;
+    std::vector<unsigned char>& bytes = rewrite.bytes;
+    size_t want = std::min<size_t>(fileSize, size_t(64) << 10);
+    for (;;) {
+        const size_t had = bytes.size();
+        bytes.resize(want);
+        if (!readAt(in, had, bytes.data() + had, want - had)) {
+            bytes.clear(); // shorter than it was a moment ago
+            return rewrite;
+        }
+        const JpegScan scan = findJpegScan(bytes.data(), bytes.size());
+        if (scan.state == JpegScan::State::invalid) {
+            return rewrite;
+        }
+        if (scan.state == JpegScan::State::found) {
+            const size_t headerEnd = jpegSegmentEnd(bytes.data(), scan.at);
+            if (headerEnd > fileSize) {
+                return rewrite;
+            }
+            if (headerEnd > bytes.size()) {
+                want = headerEnd;
+                continue;
+            }
+            bytes.resize(headerEnd);
+            bytes.insert(bytes.end(), jpegEndOfImage.begin(), jpegEndOfImage.end());
+            rewrite.keptFrom = scan.at;
+            rewrite.standIn = bytes.size() - scan.at;
+            rewrite.completeness = hasJpegEndOfImage(in, scan.at + 2, fileSize) ? Completeness::complete
+                                                                                : Completeness::incomplete;
+            return rewrite;
+        }
+        if (want == fileSize) {
+            return rewrite;
+        }
+        if (want >= kMaxJpegHeadBytes) {
+            rewrite.completeness = Completeness::unjudgeable;
+            return rewrite;
+        }
+        want = std::min({fileSize, want * 4, kMaxJpegHeadBytes});
+    }
+}
+
+// PNG and TIFF are read whole: exiv2 rewrites them in memory anyway.
+Rewrite readWhole(int in)
+{
+    Rewrite rewrite;
+    if (readAll(in, rewrite.bytes) != 0 || rewrite.bytes.empty()) {
+        rewrite.completeness = Completeness::unjudgeable;
+        rewrite.bytes.clear();
+        return rewrite;
+    }
+    rewrite.completeness = imageCompleteness(rewrite.bytes.data(), rewrite.bytes.size());
+    rewrite.keptFrom = rewrite.bytes.size();
+    return rewrite;
+}
+
 bool sameFileState(const struct stat& a, const struct stat& b)
 {
     return a.st_ino == b.st_ino && a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
@@ -499,10 +677,15 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
                                                     "the size, time and completeness checks")
                                          .arg(fileName(filePath), qt_error_string(lease.error()));
     }
-    // The image is edited in memory; the original file is only ever read.
-    std::vector<unsigned char> bytes;
-    if (const int error = readAll(original.get(), bytes); error != 0 || bytes.empty()) {
-        return Outcome::skipped;
+    // The original file is only ever read.
+    std::array<unsigned char, 3> signature{};
+    const size_t fileSize = size_t(status.st_size);
+    const bool jpeg = readAt(original.get(), 0, signature.data(), signature.size()) &&
+                      signature == std::array<unsigned char, 3>{0xFF, 0xD8, 0xFF};
+    const Rewrite rewrite = jpeg ? readJpegHead(original.get(), fileSize) : readWhole(original.get());
+    const std::vector<unsigned char>& bytes = rewrite.bytes;
+    if (bytes.empty()) {
+        return rewrite.completeness == Completeness::incomplete ? Outcome::incomplete : Outcome::skipped;
     }
     const KeywordModuleEntry* module = keywordModule();
     if (!module) {
@@ -520,7 +703,7 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
     }
     // exiv2 rewrites what it understood of a cut-off file and drops the rest (strips past the end of a TIFF
     // vanish), so an image that is not all there is never handed to it for writing.
-    switch (imageCompleteness(bytes.data(), bytes.size())) {
+    switch (rewrite.completeness) {
     case Completeness::complete:
         break;
     case Completeness::incomplete:
@@ -553,7 +736,15 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
                                          .arg(fileName(filePath), QString::fromStdString(error));
         return Outcome::failed;
     }
-    if (const int writeError = writeReplacement(original.get(), folder, temporary, data, size);
+    // The stand-in for the rest of the original must have come through as it went in.
+    if (size < rewrite.standIn || !std::equal(bytes.end() - std::ptrdiff_t(rewrite.standIn), bytes.end(),
+                                              data + size - rewrite.standIn)) {
+        qCDebug(lcIptc).noquote() << "[IPTCMetadataService] Image data rearranged by exiv2, no keywords:"
+                                  << fileName(filePath);
+        return Outcome::failed;
+    }
+    if (const int writeError = writeReplacement(original.get(), folder, temporary, data,
+                                                size - rewrite.standIn, {rewrite.keptFrom, fileSize});
         writeError != 0) {
         qCDebug(lcIptc).noquote() << QStringLiteral("[IPTCMetadataService] Cannot write %1: %2")
                                          .arg(IPTCMetadataService::temporaryPath(filePath),

@@ -42,7 +42,8 @@ public:
         failed,     // reading, writing or replacing failed; the original is as it was
     };
 
-    // Larger images go up without keywords (said in the log): they are rewritten in memory.
+    // Larger images go up without keywords (said in the log). A JPEG is rewritten without being read whole
+    // (only its segments before the image data are), but PNG and TIFF images are rewritten in memory.
     static constexpr qint64 kMaxImageBytes = 2LL * 1024 * 1024 * 1024;
 
     // `beforeReplace` runs after the rewritten copy is on disk, just before the last checks and the swap
