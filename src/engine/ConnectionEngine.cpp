@@ -85,6 +85,7 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     m_clock.start();
     m_stabilityChecker.setCheckInterval(FileStabilityChecker::kDefaultCheckInterval);
     m_stabilityChecker.setMaxWaitSeconds(kStabilityMaxWaitSeconds);
+    m_stabilityChecker.setPool(services.transferPool);
     m_uploadQueue = new UploadQueue(int(std::clamp<qint64>(connection.simultaneousUploads, 0, 100)),
                                     services.transferPool, this);
 

@@ -4,6 +4,8 @@
 #include "platform/WatchedTree.h"
 
 #include <QMetaObject>
+#include <QMutex>
+#include <QThreadPool>
 #include <QTimerEvent>
 
 #include <cmath>
@@ -11,6 +13,11 @@
 #include <utility>
 
 namespace ondrix {
+
+struct FileStabilityChecker::Link {
+    QMutex mutex;
+    FileStabilityChecker* checker = nullptr;
+};
 
 namespace {
 
@@ -39,9 +46,17 @@ bool FileStabilityChecker::Handle::isActive() const
 
 FileStabilityChecker::FileStabilityChecker(QObject* parent)
     : QObject(parent)
-{}
+    , m_link(std::make_shared<Link>())
+{
+    m_link->checker = this;
+}
 
-FileStabilityChecker::~FileStabilityChecker() = default;
+FileStabilityChecker::~FileStabilityChecker()
+{
+    // Readings still under way on the pool are dropped.
+    const QMutexLocker lock(&m_link->mutex);
+    m_link->checker = nullptr;
+}
 
 FileStabilityChecker::Handle FileStabilityChecker::waitForStability(const QString& filePath,
                                                                     std::optional<double> intervalSeconds,
@@ -82,16 +97,34 @@ void FileStabilityChecker::timerEvent(QTimerEvent* event)
     }
     const std::vector<quint64> ids = std::move(it->second);
     m_waitsByTimer.erase(it);
+    std::vector<Read> reads;
     std::unordered_map<int, int> next;
     for (const quint64 id : ids) {
         if (auto wait = m_waits.find(id); wait != m_waits.end()) {
             wait->second.timerId = 0;
-            step(id, next);
+            step(id, reads, next);
         }
     }
+    if (reads.empty()) {
+        return;
+    }
+    if (m_pool == nullptr) {
+        take(reads, m_tree.get());
+        readingsTaken(reads);
+        return;
+    }
+    m_pool->start([reads = std::move(reads), tree = m_tree, link = m_link]() mutable {
+        take(reads, tree.get());
+        const QMutexLocker lock(&link->mutex);
+        if (FileStabilityChecker* checker = link->checker) {
+            QMetaObject::invokeMethod(
+                checker, [checker, reads = std::move(reads)] { checker->readingsTaken(reads); },
+                Qt::QueuedConnection);
+        }
+    });
 }
 
-void FileStabilityChecker::step(quint64 id, std::unordered_map<int, int>& next)
+void FileStabilityChecker::step(quint64 id, std::vector<Read>& reads, std::unordered_map<int, int>& next)
 {
     const auto it = m_waits.find(id);
     if (it == m_waits.end()) {
@@ -108,17 +141,46 @@ void FileStabilityChecker::step(quint64 id, std::unordered_map<int, int>& next)
         answer(id, Answer::NotStable);
         return;
     }
-    Reading reading = wait.given
-                          ? std::exchange(wait.given, std::nullopt)
-                          : (wait.path.isEmpty() ? std::nullopt : FolderScan::stat(wait.path, m_tree.get()));
+    if (wait.given || wait.path.isEmpty()) {
+        conclude(id, std::exchange(wait.given, std::nullopt), false, next);
+        return;
+    }
+    reads.push_back(Read{
+        id, wait.path, wait.previous ? std::optional<qint64>(wait.previous->size) : std::nullopt, {}, false});
+}
+
+void FileStabilityChecker::take(std::vector<Read>& reads, const WatchedTree* tree)
+{
+    for (Read& read : reads) {
+        read.reading = FolderScan::stat(read.path, tree);
+        // A writer that pauses longer than the interval between two pieces still holds the file open: only
+        // its close says it is done.
+        read.openForWriting = read.reading && read.previousSize == read.reading->size &&
+                              ReadLease::isOpenForWriting(read.path, tree);
+    }
+}
+
+void FileStabilityChecker::readingsTaken(const std::vector<Read>& reads)
+{
+    // Waits of one turn that go on share their next timer.
+    std::unordered_map<int, int> next;
+    for (const Read& read : reads) {
+        // A wait cancelled meanwhile has had its answer.
+        if (m_waits.contains(read.id)) {
+            conclude(read.id, read.reading, read.openForWriting, next);
+        }
+    }
+}
+
+void FileStabilityChecker::conclude(quint64 id, Reading reading, bool openForWriting,
+                                    std::unordered_map<int, int>& next)
+{
+    Wait& wait = m_waits.at(id);
     if (!reading || reading->size < 0) {
         answer(id, Answer::NotStable);
         return;
     }
-    // A writer that pauses longer than the interval between two pieces still holds the file open: only
-    // its close says it is done.
-    if (wait.previous && wait.previous->size == reading->size &&
-        !ReadLease::isOpenForWriting(wait.path, m_tree.get())) {
+    if (wait.previous && wait.previous->size == reading->size && !openForWriting) {
         answer(id, Answer::Stable, std::move(reading));
         return;
     }

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QString>
 
+class QThreadPool;
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -22,8 +24,10 @@ namespace ondrix {
 //
 // Lives on the main thread. A wait sleeps on a timer, so any number of waits proceed side by side; waits that
 // read in the same turn and have the same interval share one timer, so a scan that offers a thousand files
-// costs a few timers, not a thousand. Answers are always delivered later, never inside waitForStability or
-// cancel: those given in one turn go together in one queued call.
+// costs a few timers, not a thousand. The readings of one turn are taken together on the pool when one is
+// given: a file on a network share that stopped answering then holds up its own wait, not the main thread.
+// Answers are always delivered later, never inside waitForStability or cancel: those given in one turn go
+// together in one queued call.
 class FileStabilityChecker : public QObject {
     Q_OBJECT
     Q_PROPERTY(int activeWaits READ activeWaits NOTIFY activeWaitsChanged)
@@ -66,6 +70,8 @@ public:
     void setMaxWaitSeconds(double seconds) { m_maxWaitSeconds = seconds; }
     // Files are read through `tree` (see FolderScan::stat) once it is given.
     void setTree(std::shared_ptr<const WatchedTree> tree) { m_tree = std::move(tree); }
+    // Files are read there; without a pool, on this thread.
+    void setPool(QThreadPool* pool) { m_pool = pool; }
 
     // Starts a wait for the local file at `filePath`. A negative or non-finite interval counts as 0.
     // `onAnswer` runs on this object's thread, unless `context` has been destroyed by then. A caller that has
@@ -83,6 +89,18 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    // One reading to take off this thread, and what it found.
+    struct Read {
+        quint64 id = 0;
+        QString path;
+        // The previous reading's size: only a file that kept it is asked about writers.
+        std::optional<qint64> previousSize;
+        Reading reading;
+        bool openForWriting = false;
+    };
+    // What the readings on the pool report back through: this checker, while it lives.
+    struct Link;
+
     struct Wait {
         QString path;
         int intervalMs = 0;
@@ -104,9 +122,14 @@ private:
         Reading reading;
     };
 
-    // Reads the file of one wait; a wait that needs another reading joins the timer in `next` for its
-    // interval (started when missing).
-    void step(quint64 id, std::unordered_map<int, int>& next);
+    // Takes one wait a step on: to its answer, to the timer in `next` with the reading given with it, or to
+    // a reading of its file, added to `reads`.
+    void step(quint64 id, std::vector<Read>& reads, std::unordered_map<int, int>& next);
+    static void take(std::vector<Read>& reads, const WatchedTree* tree);
+    void readingsTaken(const std::vector<Read>& reads);
+    // Answers the wait from its new reading, or has it join the timer in `next` for its interval (started
+    // when missing).
+    void conclude(quint64 id, Reading reading, bool openForWriting, std::unordered_map<int, int>& next);
     void cancel(quint64 id);
     void answer(quint64 id, Answer answer, Reading reading = std::nullopt);
     void leaveTimer(quint64 id, int timerId);
@@ -116,6 +139,8 @@ private:
     double m_checkInterval = kDefaultCheckInterval;
     double m_maxWaitSeconds = kDefaultMaxWaitSeconds;
     std::shared_ptr<const WatchedTree> m_tree;
+    QThreadPool* m_pool = nullptr;
+    std::shared_ptr<Link> m_link;
     quint64 m_nextId = 1;
     std::unordered_map<quint64, Wait> m_waits;
     // The waits each timer wakes, and the timer of the first readings of this turn.

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThreadPool>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,9 @@ private:
 
 class FileStabilityCheckerTest : public ::testing::Test {
 protected:
+    // Readings on a pool, as the engine takes them.
+    FileStabilityCheckerTest() { m_checker.setPool(&m_pool); }
+
     FileStabilityChecker::Handle wait(const QString& path, std::optional<double> interval,
                                       FileStabilityChecker::Reading firstReading = std::nullopt)
     {
@@ -74,6 +78,7 @@ protected:
 
     test::TestEnvironment m_env;
     QObject m_context;
+    QThreadPool m_pool;
     FileStabilityChecker m_checker;
     std::optional<Answer> m_answer;
     FileStabilityChecker::Reading m_reading;
