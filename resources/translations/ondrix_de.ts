@@ -245,6 +245,10 @@
         <source>The remote path contains a line break or NUL character and was not sent: %1</source>
         <translation>Der entfernte Pfad enthält einen Zeilenumbruch oder ein NUL-Zeichen und wurde nicht gesendet: %1</translation>
     </message>
+    <message>
+        <source>The server&apos;s listing of this folder is larger than %1, so it is not shown; open a sub-folder, or tidy this folder on the server</source>
+        <translation>Die Auflistung dieses Ordners durch den Server ist größer als %1 und wird daher nicht angezeigt; öffnen Sie einen Unterordner oder räumen Sie diesen Ordner auf dem Server auf</translation>
+    </message>
 </context>
 <context>
     <name>DesktopModule</name>
@@ -349,6 +353,14 @@
     <message>
         <source>The server does not tell the size of %1, so whether it holds the file cannot be checked</source>
         <translation>Der Server nennt die Größe von %1 nicht, daher lässt sich nicht prüfen, ob er die Datei vollständig hat</translation>
+    </message>
+    <message>
+        <source> (it is not inside the watched folder)</source>
+        <translation> (sie liegt nicht im überwachten Ordner)</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was longer than %1 bytes and was cut off; the server does not answer as an FTP server should</source>
+        <translation>Die Antwort des Servers war länger als %1 Bytes und wurde abgeschnitten; der Server antwortet nicht, wie ein FTP-Server es sollte</translation>
     </message>
 </context>
 <context>
@@ -568,10 +580,41 @@
     </message>
 </context>
 <context>
+    <name>FolderDeliveries</name>
+    <message>
+        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both. Give one of them another remote folder.</source>
+        <translation>Führt das Verzeichnis hochgeladener Dateien gemeinsam mit %1 (gleiche Serveradresse, gleicher lokaler und entfernter Ordner): Nach einem Neustart gilt eine Datei, die eine der beiden gesendet hat, als von beiden gesendet. Geben Sie einer der beiden einen anderen entfernten Ordner.</translation>
+    </message>
+    <message>
+        <source>Its after-upload action is left out for the files it shares with %1, which comes first in the list of connections and acts on them; a file is acted on once, after every connection has it</source>
+        <translation>Die Aktion nach dem Hochladen entfällt für die Dateien, die sie mit %1 teilt; diese steht in der Liste der Verbindungen weiter oben und übernimmt sie. Eine Datei wird einmal behandelt, nachdem jede Verbindung sie hat</translation>
+    </message>
+    <message>
+        <source>Kept until %1 has it too: </source>
+        <translation>Aufbewahrt, bis auch %1 sie hat: </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryEntry</name>
+    <message>
+        <source>size verified</source>
+        <translation>Größe geprüft</translation>
+    </message>
+    <message>
+        <source>%1 verified</source>
+        <extracomment>%1 is a checksum algorithm, e.g. SHA-256</extracomment>
+        <translation>%1 geprüft</translation>
+    </message>
+</context>
+<context>
     <name>IPTCMetadataService</name>
     <message>
         <source>Keywords cannot be written into images, so images are uploaded without them: %1. Reinstall Ondrix to restore its keyword module.</source>
         <translation>Stichwörter können nicht in Bilder geschrieben werden, daher werden Bilder ohne sie hochgeladen: %1. Installieren Sie Ondrix neu, um sein Stichwortmodul wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 2 GiB, so it goes up without the connection&apos;s keywords</source>
+        <translation>%1 ist größer als 2 GiB und wird daher ohne die Stichwörter der Verbindung hochgeladen</translation>
     </message>
 </context>
 <context>
@@ -921,6 +964,10 @@
         <source>the server does not offer to resume uploads (REST STREAM)</source>
         <translation>der Server bietet das Fortsetzen von Uploads nicht an (REST STREAM)</translation>
     </message>
+    <message>
+        <source>The server holds other bytes than were sent (%1): its %2 is %3, the file sent has %4; the local file is kept</source>
+        <translation>Der Server hat andere Bytes als gesendet wurden (%1): Seine %2 ist %3, die gesendete Datei hat %4; die lokale Datei bleibt erhalten</translation>
+    </message>
 </context>
 <context>
     <name>RemoteNames</name>
@@ -974,6 +1021,14 @@
         <source>The server&apos;s host key changed: %1 no longer presents the key trusted in %2. The server may have been reinstalled, or someone may be intercepting the connection. If you expect the change, remove the line for %1 from that file (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) and connect again.</source>
         <translation>Der Hostschlüssel des Servers hat sich geändert: %1 zeigt nicht mehr den in %2 als vertrauenswürdig hinterlegten Schlüssel. Der Server wurde vielleicht neu installiert, oder jemand fängt die Verbindung ab. Wenn Sie die Änderung erwarten, entfernen Sie die Zeile für %1 aus dieser Datei (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) und verbinden Sie sich erneut.</translation>
     </message>
+    <message>
+        <source>Trusted the SSH host key of %1 on first use: %2 %3. If this is not the server&apos;s key, remove its line from %4.</source>
+        <translation>Dem SSH-Hostschlüssel von %1 bei der ersten Verbindung vertraut: %2 %3. Wenn dies nicht der Schlüssel des Servers ist, entfernen Sie seine Zeile aus %4.</translation>
+    </message>
+    <message>
+        <source>The file of trusted SSH host keys %1 cannot be read or written, so no server key can be checked; make it readable and writable by you (or remove it) and connect again.</source>
+        <translation>Die Datei der vertrauenswürdigen SSH-Hostschlüssel %1 kann nicht gelesen oder geschrieben werden, daher kann kein Serverschlüssel geprüft werden; machen Sie sie für sich les- und schreibbar (oder entfernen Sie sie) und verbinden Sie erneut.</translation>
+    </message>
 </context>
 <context>
     <name>StoredConnectionList</name>
@@ -992,6 +1047,13 @@
     <message>
         <source>The connection list stored under &quot;%1&quot; cannot be read (%2), so no connections were loaded. A copy of it is kept under &quot;%3&quot; in %4; fix it there, or add the connections again.</source>
         <translation>Die unter „%1“ gespeicherte Verbindungsliste kann nicht gelesen werden (%2), daher wurden keine Verbindungen geladen. Eine Kopie liegt unter „%3“ in %4; korrigieren Sie sie dort oder legen Sie die Verbindungen neu an.</translation>
+    </message>
+</context>
+<context>
+    <name>UploadTask</name>
+    <message>
+        <source> (the server refused to make or open the folder %1)</source>
+        <translation> (der Server hat den Ordner %1 nicht angelegt oder nicht geöffnet)</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +1855,10 @@
         <source>Resuming was not possible, sent whole: </source>
         <translation>Fortsetzen war nicht möglich, vollständig gesendet: </translation>
     </message>
+    <message>
+        <source>The local folder %1 cannot be opened without following a symbolic link (%2); nothing in it is uploaded</source>
+        <translation>Der lokale Ordner %1 kann nicht geöffnet werden, ohne einem symbolischen Link zu folgen (%2); nichts darin wird hochgeladen</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionForm</name>
@@ -2008,6 +2074,10 @@
             <numerusform>Jetzt hochladen: %n Verbindung wird neu durchsucht</numerusform>
             <numerusform>Jetzt hochladen: %n Verbindungen werden neu durchsucht</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>System woke up — connections stay paused (%1)</source>
+        <translation>System aufgewacht – Verbindungen bleiben pausiert (%1)</translation>
     </message>
 </context>
 <context>
@@ -2884,12 +2954,9 @@
         <source>Version %1 is the newest.</source>
         <translation>Version %1 ist die neueste.</translation>
     </message>
-</context>
-<context>
-    <name>UploadTask</name>
     <message>
-        <source> (the server refused to make or open the folder %1)</source>
-        <translation> (der Server hat den Ordner %1 nicht angelegt oder nicht geöffnet)</translation>
+        <source>the answer is larger than a feed can be</source>
+        <translation>die Antwort ist größer, als ein Feed sein kann</translation>
     </message>
 </context>
 </TS>

@@ -245,6 +245,10 @@
         <source>The remote path contains a line break or NUL character and was not sent: %1</source>
         <translation>La ruta remota contiene un salto de línea o un carácter NUL y no se envió: %1</translation>
     </message>
+    <message>
+        <source>The server&apos;s listing of this folder is larger than %1, so it is not shown; open a sub-folder, or tidy this folder on the server</source>
+        <translation>El listado de esta carpeta que envía el servidor supera %1, por lo que no se muestra; abra una subcarpeta u ordene esta carpeta en el servidor</translation>
+    </message>
 </context>
 <context>
     <name>DesktopModule</name>
@@ -349,6 +353,14 @@
     <message>
         <source>The server does not tell the size of %1, so whether it holds the file cannot be checked</source>
         <translation>El servidor no indica el tamaño de %1, por lo que no se puede comprobar si tiene el archivo</translation>
+    </message>
+    <message>
+        <source> (it is not inside the watched folder)</source>
+        <translation> (no está dentro de la carpeta vigilada)</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was longer than %1 bytes and was cut off; the server does not answer as an FTP server should</source>
+        <translation>La respuesta del servidor superaba los %1 bytes y se cortó; el servidor no responde como debería un servidor FTP</translation>
     </message>
 </context>
 <context>
@@ -568,10 +580,41 @@
     </message>
 </context>
 <context>
+    <name>FolderDeliveries</name>
+    <message>
+        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both. Give one of them another remote folder.</source>
+        <translation>Comparte su registro de archivos subidos con %1 (misma dirección de servidor, carpeta local y carpeta remota): tras un reinicio, un archivo que haya enviado cualquiera de las dos cuenta como enviado por ambas. Asigne a una de ellas otra carpeta remota.</translation>
+    </message>
+    <message>
+        <source>Its after-upload action is left out for the files it shares with %1, which comes first in the list of connections and acts on them; a file is acted on once, after every connection has it</source>
+        <translation>Su acción tras la subida se omite para los archivos que comparte con %1, que va primero en la lista de conexiones y se ocupa de ellos; un archivo se trata una sola vez, cuando todas las conexiones lo tienen</translation>
+    </message>
+    <message>
+        <source>Kept until %1 has it too: </source>
+        <translation>Se conserva hasta que %1 también lo tenga: </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryEntry</name>
+    <message>
+        <source>size verified</source>
+        <translation>tamaño verificado</translation>
+    </message>
+    <message>
+        <source>%1 verified</source>
+        <extracomment>%1 is a checksum algorithm, e.g. SHA-256</extracomment>
+        <translation>%1 verificado</translation>
+    </message>
+</context>
+<context>
     <name>IPTCMetadataService</name>
     <message>
         <source>Keywords cannot be written into images, so images are uploaded without them: %1. Reinstall Ondrix to restore its keyword module.</source>
         <translation>No se pueden escribir palabras clave en las imágenes, así que las imágenes se suben sin ellas: %1. Reinstale Ondrix para recuperar su módulo de palabras clave.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 2 GiB, so it goes up without the connection&apos;s keywords</source>
+        <translation>%1 supera los 2 GiB, así que se sube sin las palabras clave de la conexión</translation>
     </message>
 </context>
 <context>
@@ -921,6 +964,10 @@
         <source>the server does not offer to resume uploads (REST STREAM)</source>
         <translation>el servidor no permite reanudar subidas (REST STREAM)</translation>
     </message>
+    <message>
+        <source>The server holds other bytes than were sent (%1): its %2 is %3, the file sent has %4; the local file is kept</source>
+        <translation>El servidor tiene otros bytes distintos de los enviados (%1): su %2 es %3, el archivo enviado tiene %4; se conserva el archivo local</translation>
+    </message>
 </context>
 <context>
     <name>RemoteNames</name>
@@ -974,6 +1021,14 @@
         <source>The server&apos;s host key changed: %1 no longer presents the key trusted in %2. The server may have been reinstalled, or someone may be intercepting the connection. If you expect the change, remove the line for %1 from that file (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) and connect again.</source>
         <translation>La clave de host del servidor ha cambiado: %1 ya no presenta la clave de confianza guardada en %2. Puede que el servidor se haya reinstalado, o que alguien esté interceptando la conexión. Si espera el cambio, quite la línea de %1 de ese archivo (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) y vuelva a conectar.</translation>
     </message>
+    <message>
+        <source>Trusted the SSH host key of %1 on first use: %2 %3. If this is not the server&apos;s key, remove its line from %4.</source>
+        <translation>Se confió en la clave de host SSH de %1 en el primer uso: %2 %3. Si no es la clave del servidor, elimine su línea de %4.</translation>
+    </message>
+    <message>
+        <source>The file of trusted SSH host keys %1 cannot be read or written, so no server key can be checked; make it readable and writable by you (or remove it) and connect again.</source>
+        <translation>El archivo de claves de host SSH de confianza %1 no se puede leer ni escribir, así que no se puede comprobar ninguna clave de servidor; hágalo legible y escribible para usted (o elimínelo) y vuelva a conectar.</translation>
+    </message>
 </context>
 <context>
     <name>StoredConnectionList</name>
@@ -992,6 +1047,13 @@
     <message>
         <source>The connection list stored under &quot;%1&quot; cannot be read (%2), so no connections were loaded. A copy of it is kept under &quot;%3&quot; in %4; fix it there, or add the connections again.</source>
         <translation>No se puede leer la lista de conexiones guardada en «%1» (%2), así que no se cargó ninguna conexión. Se guarda una copia en «%3» en %4; corríjala allí o vuelva a añadir las conexiones.</translation>
+    </message>
+</context>
+<context>
+    <name>UploadTask</name>
+    <message>
+        <source> (the server refused to make or open the folder %1)</source>
+        <translation> (el servidor se negó a crear o abrir la carpeta %1)</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +1855,10 @@
         <source>Resuming was not possible, sent whole: </source>
         <translation>No se pudo reanudar; enviado completo: </translation>
     </message>
+    <message>
+        <source>The local folder %1 cannot be opened without following a symbolic link (%2); nothing in it is uploaded</source>
+        <translation>La carpeta local %1 no se puede abrir sin seguir un enlace simbólico (%2); no se sube nada de su contenido</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionForm</name>
@@ -2008,6 +2074,10 @@
             <numerusform>Subir ahora: volviendo a examinar %n conexión</numerusform>
             <numerusform>Subir ahora: volviendo a examinar %n conexiones</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>System woke up — connections stay paused (%1)</source>
+        <translation>El sistema se ha reactivado — las conexiones siguen en pausa (%1)</translation>
     </message>
 </context>
 <context>
@@ -2884,12 +2954,9 @@
         <source>Version %1 is the newest.</source>
         <translation>La versión %1 es la más reciente.</translation>
     </message>
-</context>
-<context>
-    <name>UploadTask</name>
     <message>
-        <source> (the server refused to make or open the folder %1)</source>
-        <translation> (el servidor se negó a crear o abrir la carpeta %1)</translation>
+        <source>the answer is larger than a feed can be</source>
+        <translation>la respuesta es mayor de lo que puede ser un feed</translation>
     </message>
 </context>
 </TS>

@@ -245,6 +245,10 @@
         <source>The remote path contains a line break or NUL character and was not sent: %1</source>
         <translation>Le chemin distant contient un saut de ligne ou un caractère NUL et n&apos;a pas été envoyé : %1</translation>
     </message>
+    <message>
+        <source>The server&apos;s listing of this folder is larger than %1, so it is not shown; open a sub-folder, or tidy this folder on the server</source>
+        <translation>La liste de ce dossier fournie par le serveur dépasse %1 et n&apos;est donc pas affichée ; ouvrez un sous-dossier ou faites le ménage dans ce dossier sur le serveur</translation>
+    </message>
 </context>
 <context>
     <name>DesktopModule</name>
@@ -349,6 +353,14 @@
     <message>
         <source>The server does not tell the size of %1, so whether it holds the file cannot be checked</source>
         <translation>Le serveur n&apos;indique pas la taille de %1 ; impossible de vérifier qu&apos;il détient le fichier</translation>
+    </message>
+    <message>
+        <source> (it is not inside the watched folder)</source>
+        <translation> (il ne se trouve pas dans le dossier surveillé)</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was longer than %1 bytes and was cut off; the server does not answer as an FTP server should</source>
+        <translation>La réponse du serveur dépassait %1 octets et a été tronquée ; le serveur ne répond pas comme le devrait un serveur FTP</translation>
     </message>
 </context>
 <context>
@@ -568,10 +580,41 @@
     </message>
 </context>
 <context>
+    <name>FolderDeliveries</name>
+    <message>
+        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both. Give one of them another remote folder.</source>
+        <translation>Partage son registre des fichiers envoyés avec %1 (même adresse de serveur, même dossier local et même dossier distant) : après un redémarrage, un fichier envoyé par l&apos;une compte comme envoyé par les deux. Donnez à l&apos;une d&apos;elles un autre dossier distant.</translation>
+    </message>
+    <message>
+        <source>Its after-upload action is left out for the files it shares with %1, which comes first in the list of connections and acts on them; a file is acted on once, after every connection has it</source>
+        <translation>Son action après envoi est omise pour les fichiers qu&apos;elle partage avec %1, qui vient en premier dans la liste des connexions et s&apos;en charge ; un fichier n&apos;est traité qu&apos;une fois, quand toutes les connexions l&apos;ont</translation>
+    </message>
+    <message>
+        <source>Kept until %1 has it too: </source>
+        <translation>Conservé jusqu&apos;à ce que %1 l&apos;ait aussi : </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryEntry</name>
+    <message>
+        <source>size verified</source>
+        <translation>taille vérifiée</translation>
+    </message>
+    <message>
+        <source>%1 verified</source>
+        <extracomment>%1 is a checksum algorithm, e.g. SHA-256</extracomment>
+        <translation>%1 vérifié</translation>
+    </message>
+</context>
+<context>
     <name>IPTCMetadataService</name>
     <message>
         <source>Keywords cannot be written into images, so images are uploaded without them: %1. Reinstall Ondrix to restore its keyword module.</source>
         <translation>Impossible d’écrire les mots-clés dans les images : elles sont envoyées sans eux : %1. Réinstallez Ondrix pour rétablir son module de mots-clés.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 2 GiB, so it goes up without the connection&apos;s keywords</source>
+        <translation>%1 dépasse 2 Gio et est donc envoyé sans les mots-clés de la connexion</translation>
     </message>
 </context>
 <context>
@@ -921,6 +964,10 @@
         <source>the server does not offer to resume uploads (REST STREAM)</source>
         <translation>le serveur ne permet pas de reprendre les envois (REST STREAM)</translation>
     </message>
+    <message>
+        <source>The server holds other bytes than were sent (%1): its %2 is %3, the file sent has %4; the local file is kept</source>
+        <translation>Le serveur détient d&apos;autres octets que ceux envoyés (%1) : son %2 est %3, le fichier envoyé a %4 ; le fichier local est conservé</translation>
+    </message>
 </context>
 <context>
     <name>RemoteNames</name>
@@ -974,6 +1021,14 @@
         <source>The server&apos;s host key changed: %1 no longer presents the key trusted in %2. The server may have been reinstalled, or someone may be intercepting the connection. If you expect the change, remove the line for %1 from that file (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) and connect again.</source>
         <translation>La clé d&apos;hôte du serveur a changé : %1 ne présente plus la clé approuvée dans %2. Le serveur a peut-être été réinstallé, ou quelqu&apos;un intercepte peut-être la connexion. Si ce changement est attendu, supprimez la ligne de %1 dans ce fichier (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) et reconnectez-vous.</translation>
     </message>
+    <message>
+        <source>Trusted the SSH host key of %1 on first use: %2 %3. If this is not the server&apos;s key, remove its line from %4.</source>
+        <translation>Clé d&apos;hôte SSH de %1 acceptée à la première connexion : %2 %3. Si ce n&apos;est pas la clé du serveur, supprimez sa ligne de %4.</translation>
+    </message>
+    <message>
+        <source>The file of trusted SSH host keys %1 cannot be read or written, so no server key can be checked; make it readable and writable by you (or remove it) and connect again.</source>
+        <translation>Le fichier des clés d&apos;hôte SSH de confiance %1 ne peut être ni lu ni écrit, aucune clé de serveur ne peut donc être vérifiée ; rendez-le lisible et modifiable par vous (ou supprimez-le) et reconnectez-vous.</translation>
+    </message>
 </context>
 <context>
     <name>StoredConnectionList</name>
@@ -992,6 +1047,13 @@
     <message>
         <source>The connection list stored under &quot;%1&quot; cannot be read (%2), so no connections were loaded. A copy of it is kept under &quot;%3&quot; in %4; fix it there, or add the connections again.</source>
         <translation>La liste de connexions enregistrée sous « %1 » est illisible (%2), aucune connexion n&apos;a donc été chargée. Une copie est conservée sous « %3 » dans %4 ; corrigez-la à cet endroit, ou ajoutez à nouveau les connexions.</translation>
+    </message>
+</context>
+<context>
+    <name>UploadTask</name>
+    <message>
+        <source> (the server refused to make or open the folder %1)</source>
+        <translation> (le serveur a refusé de créer ou d’ouvrir le dossier %1)</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +1855,10 @@
         <source>Resuming was not possible, sent whole: </source>
         <translation>Reprise impossible, envoyé en entier : </translation>
     </message>
+    <message>
+        <source>The local folder %1 cannot be opened without following a symbolic link (%2); nothing in it is uploaded</source>
+        <translation>Le dossier local %1 ne peut pas être ouvert sans suivre un lien symbolique (%2) ; rien de ce qu&apos;il contient n&apos;est envoyé</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionForm</name>
@@ -2008,6 +2074,10 @@
             <numerusform>Envoyer maintenant : nouvelle analyse de %n connexion</numerusform>
             <numerusform>Envoyer maintenant : nouvelle analyse de %n connexions</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>System woke up — connections stay paused (%1)</source>
+        <translation>Système réveillé — les connexions restent en pause (%1)</translation>
     </message>
 </context>
 <context>
@@ -2884,12 +2954,9 @@
         <source>Version %1 is the newest.</source>
         <translation>La version %1 est la plus récente.</translation>
     </message>
-</context>
-<context>
-    <name>UploadTask</name>
     <message>
-        <source> (the server refused to make or open the folder %1)</source>
-        <translation> (le serveur a refusé de créer ou d’ouvrir le dossier %1)</translation>
+        <source>the answer is larger than a feed can be</source>
+        <translation>la réponse est plus grande qu&apos;un flux ne peut l&apos;être</translation>
     </message>
 </context>
 </TS>

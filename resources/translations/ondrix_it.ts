@@ -245,6 +245,10 @@
         <source>The remote path contains a line break or NUL character and was not sent: %1</source>
         <translation>Il percorso remoto contiene un a capo o un carattere NUL e non è stato inviato: %1</translation>
     </message>
+    <message>
+        <source>The server&apos;s listing of this folder is larger than %1, so it is not shown; open a sub-folder, or tidy this folder on the server</source>
+        <translation>L&apos;elenco di questa cartella inviato dal server supera %1, quindi non viene mostrato; apri una sottocartella o riordina questa cartella sul server</translation>
+    </message>
 </context>
 <context>
     <name>DesktopModule</name>
@@ -349,6 +353,14 @@
     <message>
         <source>The server does not tell the size of %1, so whether it holds the file cannot be checked</source>
         <translation>Il server non indica la dimensione di %1, quindi non si può verificare se contiene il file</translation>
+    </message>
+    <message>
+        <source> (it is not inside the watched folder)</source>
+        <translation> (non si trova nella cartella monitorata)</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was longer than %1 bytes and was cut off; the server does not answer as an FTP server should</source>
+        <translation>La risposta del server superava %1 byte ed è stata troncata; il server non risponde come dovrebbe un server FTP</translation>
     </message>
 </context>
 <context>
@@ -568,10 +580,41 @@
     </message>
 </context>
 <context>
+    <name>FolderDeliveries</name>
+    <message>
+        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both. Give one of them another remote folder.</source>
+        <translation>Condivide il registro dei file caricati con %1 (stesso indirizzo del server, stessa cartella locale e remota): dopo un riavvio, un file inviato da una delle due conta come inviato da entrambe. Assegna a una delle due un&apos;altra cartella remota.</translation>
+    </message>
+    <message>
+        <source>Its after-upload action is left out for the files it shares with %1, which comes first in the list of connections and acts on them; a file is acted on once, after every connection has it</source>
+        <translation>La sua azione dopo il caricamento viene saltata per i file che condivide con %1, che viene prima nell&apos;elenco delle connessioni e se ne occupa; un file viene trattato una sola volta, quando tutte le connessioni lo hanno</translation>
+    </message>
+    <message>
+        <source>Kept until %1 has it too: </source>
+        <translation>Conservato finché anche %1 non lo ha: </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryEntry</name>
+    <message>
+        <source>size verified</source>
+        <translation>dimensione verificata</translation>
+    </message>
+    <message>
+        <source>%1 verified</source>
+        <extracomment>%1 is a checksum algorithm, e.g. SHA-256</extracomment>
+        <translation>%1 verificato</translation>
+    </message>
+</context>
+<context>
     <name>IPTCMetadataService</name>
     <message>
         <source>Keywords cannot be written into images, so images are uploaded without them: %1. Reinstall Ondrix to restore its keyword module.</source>
         <translation>Impossibile scrivere le parole chiave nelle immagini, quindi le immagini vengono caricate senza: %1. Reinstalla Ondrix per ripristinare il suo modulo delle parole chiave.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 2 GiB, so it goes up without the connection&apos;s keywords</source>
+        <translation>%1 supera i 2 GiB, quindi viene caricato senza le parole chiave della connessione</translation>
     </message>
 </context>
 <context>
@@ -921,6 +964,10 @@
         <source>the server does not offer to resume uploads (REST STREAM)</source>
         <translation>il server non consente di riprendere i caricamenti (REST STREAM)</translation>
     </message>
+    <message>
+        <source>The server holds other bytes than were sent (%1): its %2 is %3, the file sent has %4; the local file is kept</source>
+        <translation>Il server contiene byte diversi da quelli inviati (%1): il suo %2 è %3, il file inviato ha %4; il file locale viene conservato</translation>
+    </message>
 </context>
 <context>
     <name>RemoteNames</name>
@@ -974,6 +1021,14 @@
         <source>The server&apos;s host key changed: %1 no longer presents the key trusted in %2. The server may have been reinstalled, or someone may be intercepting the connection. If you expect the change, remove the line for %1 from that file (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) and connect again.</source>
         <translation>La chiave host del server è cambiata: %1 non presenta più la chiave considerata attendibile in %2. Il server potrebbe essere stato reinstallato, oppure qualcuno potrebbe intercettare la connessione. Se ti aspetti il cambiamento, rimuovi la riga di %1 da quel file (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) e riconnettiti.</translation>
     </message>
+    <message>
+        <source>Trusted the SSH host key of %1 on first use: %2 %3. If this is not the server&apos;s key, remove its line from %4.</source>
+        <translation>Chiave host SSH di %1 accettata al primo utilizzo: %2 %3. Se non è la chiave del server, rimuovi la sua riga da %4.</translation>
+    </message>
+    <message>
+        <source>The file of trusted SSH host keys %1 cannot be read or written, so no server key can be checked; make it readable and writable by you (or remove it) and connect again.</source>
+        <translation>Il file delle chiavi host SSH attendibili %1 non può essere letto o scritto, quindi nessuna chiave del server può essere verificata; rendilo leggibile e scrivibile da te (o rimuovilo) e riconnettiti.</translation>
+    </message>
 </context>
 <context>
     <name>StoredConnectionList</name>
@@ -992,6 +1047,13 @@
     <message>
         <source>The connection list stored under &quot;%1&quot; cannot be read (%2), so no connections were loaded. A copy of it is kept under &quot;%3&quot; in %4; fix it there, or add the connections again.</source>
         <translation>L&apos;elenco delle connessioni salvato in «%1» non può essere letto (%2), quindi non è stata caricata alcuna connessione. Una copia è conservata in «%3» in %4; correggila lì, oppure aggiungi di nuovo le connessioni.</translation>
+    </message>
+</context>
+<context>
+    <name>UploadTask</name>
+    <message>
+        <source> (the server refused to make or open the folder %1)</source>
+        <translation> (il server ha rifiutato di creare o aprire la cartella %1)</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +1855,10 @@
         <source>Resuming was not possible, sent whole: </source>
         <translation>Impossibile riprendere, inviato per intero: </translation>
     </message>
+    <message>
+        <source>The local folder %1 cannot be opened without following a symbolic link (%2); nothing in it is uploaded</source>
+        <translation>La cartella locale %1 non può essere aperta senza seguire un collegamento simbolico (%2); nulla di ciò che contiene viene caricato</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionForm</name>
@@ -2008,6 +2074,10 @@
             <numerusform>Carica ora: nuova scansione di %n connessione</numerusform>
             <numerusform>Carica ora: nuova scansione di %n connessioni</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>System woke up — connections stay paused (%1)</source>
+        <translation>Sistema riattivato — le connessioni restano in pausa (%1)</translation>
     </message>
 </context>
 <context>
@@ -2884,12 +2954,9 @@
         <source>Version %1 is the newest.</source>
         <translation>La versione %1 è la più recente.</translation>
     </message>
-</context>
-<context>
-    <name>UploadTask</name>
     <message>
-        <source> (the server refused to make or open the folder %1)</source>
-        <translation> (il server ha rifiutato di creare o aprire la cartella %1)</translation>
+        <source>the answer is larger than a feed can be</source>
+        <translation>la risposta è più grande di quanto possa essere un feed</translation>
     </message>
 </context>
 </TS>

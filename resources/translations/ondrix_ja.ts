@@ -243,6 +243,10 @@
         <source>The remote path contains a line break or NUL character and was not sent: %1</source>
         <translation>リモートパスに改行または NUL 文字が含まれているため送信しませんでした: %1</translation>
     </message>
+    <message>
+        <source>The server&apos;s listing of this folder is larger than %1, so it is not shown; open a sub-folder, or tidy this folder on the server</source>
+        <translation>このフォルダのサーバー上の一覧は %1 を超えるため表示されません。サブフォルダを開くか、サーバー上でこのフォルダを整理してください</translation>
+    </message>
 </context>
 <context>
     <name>DesktopModule</name>
@@ -347,6 +351,14 @@
     <message>
         <source>The server does not tell the size of %1, so whether it holds the file cannot be checked</source>
         <translation>サーバーが %1 のサイズを返さないため、ファイルを保持しているか確認できません</translation>
+    </message>
+    <message>
+        <source> (it is not inside the watched folder)</source>
+        <translation>（監視フォルダの中にありません）</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was longer than %1 bytes and was cut off; the server does not answer as an FTP server should</source>
+        <translation>サーバーの応答が %1 バイトを超えたため切り捨てました。サーバーは FTP サーバーとして正しく応答していません</translation>
     </message>
 </context>
 <context>
@@ -565,10 +577,41 @@
     </message>
 </context>
 <context>
+    <name>FolderDeliveries</name>
+    <message>
+        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both. Give one of them another remote folder.</source>
+        <translation>アップロード済みファイルの記録を %1 と共有しています（同じサーバーアドレス、ローカルフォルダ、リモートフォルダ）。再起動後は、どちらかが送ったファイルは両方が送ったものとみなされます。どちらかに別のリモートフォルダを指定してください。</translation>
+    </message>
+    <message>
+        <source>Its after-upload action is left out for the files it shares with %1, which comes first in the list of connections and acts on them; a file is acted on once, after every connection has it</source>
+        <translation>%1 と共有するファイルについては、このアップロード後の処理は行いません。接続一覧で先にある %1 が処理します。ファイルはすべての接続に届いた後に一度だけ処理されます</translation>
+    </message>
+    <message>
+        <source>Kept until %1 has it too: </source>
+        <translation>%1 にも届くまで保持します: </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryEntry</name>
+    <message>
+        <source>size verified</source>
+        <translation>サイズ確認済み</translation>
+    </message>
+    <message>
+        <source>%1 verified</source>
+        <extracomment>%1 is a checksum algorithm, e.g. SHA-256</extracomment>
+        <translation>%1 確認済み</translation>
+    </message>
+</context>
+<context>
     <name>IPTCMetadataService</name>
     <message>
         <source>Keywords cannot be written into images, so images are uploaded without them: %1. Reinstall Ondrix to restore its keyword module.</source>
         <translation>画像にキーワードを書き込めないため、画像はキーワードなしでアップロードされます: %1。キーワードモジュールを復元するには Ondrix を再インストールしてください。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 2 GiB, so it goes up without the connection&apos;s keywords</source>
+        <translation>%1 は 2 GiB を超えるため、接続のキーワードなしでアップロードします</translation>
     </message>
 </context>
 <context>
@@ -912,6 +955,10 @@
         <source>the server does not offer to resume uploads (REST STREAM)</source>
         <translation>サーバーはアップロードの再開に対応していません (REST STREAM)</translation>
     </message>
+    <message>
+        <source>The server holds other bytes than were sent (%1): its %2 is %3, the file sent has %4; the local file is kept</source>
+        <translation>サーバー上のデータが送信したものと異なります（%1）。サーバーの %2 は %3、送信したファイルは %4 です。ローカルファイルは保持します</translation>
+    </message>
 </context>
 <context>
     <name>RemoteNames</name>
@@ -963,6 +1010,14 @@
         <source>The server&apos;s host key changed: %1 no longer presents the key trusted in %2. The server may have been reinstalled, or someone may be intercepting the connection. If you expect the change, remove the line for %1 from that file (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) and connect again.</source>
         <translation>サーバーのホスト鍵が変わりました: %1 は %2 で信頼されている鍵を提示しなくなりました。サーバーが再インストールされたか、誰かが接続を傍受している可能性があります。変更が想定どおりであれば、そのファイルから %1 の行を削除し (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;)、もう一度接続してください。</translation>
     </message>
+    <message>
+        <source>Trusted the SSH host key of %1 on first use: %2 %3. If this is not the server&apos;s key, remove its line from %4.</source>
+        <translation>%1 の SSH ホスト鍵を初回接続で信頼しました: %2 %3。サーバーの鍵でない場合は、%4 からその行を削除してください。</translation>
+    </message>
+    <message>
+        <source>The file of trusted SSH host keys %1 cannot be read or written, so no server key can be checked; make it readable and writable by you (or remove it) and connect again.</source>
+        <translation>信頼済み SSH ホスト鍵のファイル %1 を読み書きできないため、サーバーの鍵を確認できません。自分で読み書きできるようにする（または削除する）してから、もう一度接続してください。</translation>
+    </message>
 </context>
 <context>
     <name>StoredConnectionList</name>
@@ -981,6 +1036,13 @@
     <message>
         <source>The connection list stored under &quot;%1&quot; cannot be read (%2), so no connections were loaded. A copy of it is kept under &quot;%3&quot; in %4; fix it there, or add the connections again.</source>
         <translation>「%1」に保存されている接続リストを読み込めないため (%2)、接続を読み込みませんでした。コピーを %4 の「%3」に保存してあります。そこで修正するか、接続を追加し直してください。</translation>
+    </message>
+</context>
+<context>
+    <name>UploadTask</name>
+    <message>
+        <source> (the server refused to make or open the folder %1)</source>
+        <translation> (サーバーがフォルダー %1 の作成またはオープンを拒否しました)</translation>
     </message>
 </context>
 <context>
@@ -1780,6 +1842,10 @@
         <source>Resuming was not possible, sent whole: </source>
         <translation>再開できなかったため、全体を送信しました: </translation>
     </message>
+    <message>
+        <source>The local folder %1 cannot be opened without following a symbolic link (%2); nothing in it is uploaded</source>
+        <translation>ローカルフォルダ %1 はシンボリックリンクをたどらずに開けません（%2）。中のファイルはアップロードされません</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionForm</name>
@@ -1992,6 +2058,10 @@
         <translation>
             <numerusform>今すぐアップロード: %n 件の接続を再スキャン中</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>System woke up — connections stay paused (%1)</source>
+        <translation>システムがスリープから復帰しました — 接続は一時停止のままです（%1）</translation>
     </message>
 </context>
 <context>
@@ -2864,12 +2934,9 @@
         <source>Version %1 is the newest.</source>
         <translation>バージョン %1 が最新です。</translation>
     </message>
-</context>
-<context>
-    <name>UploadTask</name>
     <message>
-        <source> (the server refused to make or open the folder %1)</source>
-        <translation> (サーバーがフォルダー %1 の作成またはオープンを拒否しました)</translation>
+        <source>the answer is larger than a feed can be</source>
+        <translation>応答がフィードとしてありえない大きさです</translation>
     </message>
 </context>
 </TS>

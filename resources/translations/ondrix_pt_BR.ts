@@ -245,6 +245,10 @@
         <source>The remote path contains a line break or NUL character and was not sent: %1</source>
         <translation>O caminho remoto contém uma quebra de linha ou um caractere NUL e não foi enviado: %1</translation>
     </message>
+    <message>
+        <source>The server&apos;s listing of this folder is larger than %1, so it is not shown; open a sub-folder, or tidy this folder on the server</source>
+        <translation>A listagem desta pasta enviada pelo servidor é maior que %1, por isso não é exibida; abra uma subpasta ou organize esta pasta no servidor</translation>
+    </message>
 </context>
 <context>
     <name>DesktopModule</name>
@@ -349,6 +353,14 @@
     <message>
         <source>The server does not tell the size of %1, so whether it holds the file cannot be checked</source>
         <translation>O servidor não informa o tamanho de %1, então não é possível verificar se ele tem o arquivo</translation>
+    </message>
+    <message>
+        <source> (it is not inside the watched folder)</source>
+        <translation> (não está dentro da pasta monitorada)</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was longer than %1 bytes and was cut off; the server does not answer as an FTP server should</source>
+        <translation>A resposta do servidor ultrapassou %1 bytes e foi cortada; o servidor não responde como um servidor FTP deveria</translation>
     </message>
 </context>
 <context>
@@ -568,10 +580,41 @@
     </message>
 </context>
 <context>
+    <name>FolderDeliveries</name>
+    <message>
+        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both. Give one of them another remote folder.</source>
+        <translation>Compartilha seu registro de arquivos enviados com %1 (mesmo endereço de servidor, pasta local e pasta remota): após reiniciar, um arquivo enviado por qualquer uma delas conta como enviado por ambas. Dê a uma delas outra pasta remota.</translation>
+    </message>
+    <message>
+        <source>Its after-upload action is left out for the files it shares with %1, which comes first in the list of connections and acts on them; a file is acted on once, after every connection has it</source>
+        <translation>Sua ação após o envio é omitida para os arquivos que compartilha com %1, que vem primeiro na lista de conexões e cuida deles; um arquivo é tratado uma só vez, depois que todas as conexões o têm</translation>
+    </message>
+    <message>
+        <source>Kept until %1 has it too: </source>
+        <translation>Mantido até que %1 também o tenha: </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryEntry</name>
+    <message>
+        <source>size verified</source>
+        <translation>tamanho verificado</translation>
+    </message>
+    <message>
+        <source>%1 verified</source>
+        <extracomment>%1 is a checksum algorithm, e.g. SHA-256</extracomment>
+        <translation>%1 verificado</translation>
+    </message>
+</context>
+<context>
     <name>IPTCMetadataService</name>
     <message>
         <source>Keywords cannot be written into images, so images are uploaded without them: %1. Reinstall Ondrix to restore its keyword module.</source>
         <translation>Não é possível gravar palavras-chave nas imagens, então as imagens são enviadas sem elas: %1. Reinstale o Ondrix para restaurar o módulo de palavras-chave.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 2 GiB, so it goes up without the connection&apos;s keywords</source>
+        <translation>%1 é maior que 2 GiB, por isso é enviado sem as palavras-chave da conexão</translation>
     </message>
 </context>
 <context>
@@ -921,6 +964,10 @@
         <source>the server does not offer to resume uploads (REST STREAM)</source>
         <translation>o servidor não permite retomar envios (REST STREAM)</translation>
     </message>
+    <message>
+        <source>The server holds other bytes than were sent (%1): its %2 is %3, the file sent has %4; the local file is kept</source>
+        <translation>O servidor tem bytes diferentes dos enviados (%1): seu %2 é %3, o arquivo enviado tem %4; o arquivo local é mantido</translation>
+    </message>
 </context>
 <context>
     <name>RemoteNames</name>
@@ -974,6 +1021,14 @@
         <source>The server&apos;s host key changed: %1 no longer presents the key trusted in %2. The server may have been reinstalled, or someone may be intercepting the connection. If you expect the change, remove the line for %1 from that file (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) and connect again.</source>
         <translation>A chave de host do servidor mudou: %1 não apresenta mais a chave confiável registrada em %2. O servidor pode ter sido reinstalado, ou alguém pode estar interceptando a conexão. Se você espera a mudança, remova a linha de %1 desse arquivo (ssh-keygen -R &quot;%1&quot; -f &quot;%2&quot;) e conecte de novo.</translation>
     </message>
+    <message>
+        <source>Trusted the SSH host key of %1 on first use: %2 %3. If this is not the server&apos;s key, remove its line from %4.</source>
+        <translation>A chave de host SSH de %1 foi aceita no primeiro uso: %2 %3. Se esta não for a chave do servidor, remova a linha dela de %4.</translation>
+    </message>
+    <message>
+        <source>The file of trusted SSH host keys %1 cannot be read or written, so no server key can be checked; make it readable and writable by you (or remove it) and connect again.</source>
+        <translation>O arquivo de chaves de host SSH confiáveis %1 não pode ser lido nem gravado, então nenhuma chave de servidor pode ser verificada; torne-o legível e gravável por você (ou remova-o) e conecte novamente.</translation>
+    </message>
 </context>
 <context>
     <name>StoredConnectionList</name>
@@ -992,6 +1047,13 @@
     <message>
         <source>The connection list stored under &quot;%1&quot; cannot be read (%2), so no connections were loaded. A copy of it is kept under &quot;%3&quot; in %4; fix it there, or add the connections again.</source>
         <translation>A lista de conexões salva em &quot;%1&quot; não pode ser lida (%2), então nenhuma conexão foi carregada. Uma cópia foi guardada em &quot;%3&quot; em %4; corrija-a lá ou adicione as conexões novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>UploadTask</name>
+    <message>
+        <source> (the server refused to make or open the folder %1)</source>
+        <translation> (o servidor se recusou a criar ou abrir a pasta %1)</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +1855,10 @@
         <source>Resuming was not possible, sent whole: </source>
         <translation>Não foi possível retomar; enviado inteiro: </translation>
     </message>
+    <message>
+        <source>The local folder %1 cannot be opened without following a symbolic link (%2); nothing in it is uploaded</source>
+        <translation>A pasta local %1 não pode ser aberta sem seguir um link simbólico (%2); nada nela é enviado</translation>
+    </message>
 </context>
 <context>
     <name>ondrix::ConnectionForm</name>
@@ -2008,6 +2074,10 @@
             <numerusform>Enviar agora: verificando novamente %n conexão</numerusform>
             <numerusform>Enviar agora: verificando novamente %n conexões</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>System woke up — connections stay paused (%1)</source>
+        <translation>O sistema despertou — as conexões continuam pausadas (%1)</translation>
     </message>
 </context>
 <context>
@@ -2884,12 +2954,9 @@
         <source>Version %1 is the newest.</source>
         <translation>A versão %1 é a mais recente.</translation>
     </message>
-</context>
-<context>
-    <name>UploadTask</name>
     <message>
-        <source> (the server refused to make or open the folder %1)</source>
-        <translation> (o servidor se recusou a criar ou abrir a pasta %1)</translation>
+        <source>the answer is larger than a feed can be</source>
+        <translation>a resposta é maior do que um feed pode ser</translation>
     </message>
 </context>
 </TS>
