@@ -30,6 +30,9 @@ EngineTestServices::EngineTestServices()
     services.notifications = &notifications;
     services.sounds = &sounds;
     services.tags = &tags;
+    // Sized as the application sizes it (here for four connections): every connection's uploads at once, and
+    // threads to spare for scans, stability readings and post-upload actions.
+    pool.setMaxThreadCount(4 * int(PushConnection::kMaxSimultaneousUploads) + 2);
     services.transferPool = &pool;
     services.makeFileEventSource = [] { return std::make_unique<InotifyFileEventSource>(); };
 }
