@@ -28,6 +28,8 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include <utility>
+
 namespace ondrix {
 
 const QString AppDelegate::kHasSetLaunchAtLoginKey = QStringLiteral("has_set_launch_at_login");
@@ -68,14 +70,25 @@ void AppDelegate::start()
     m_theme.start();
     m_statusIcon.setDarkAppearance(m_theme.isDark());
 
+    // The manager announces its four summary values one after the other (each run, changed or not): they
+    // make one update of the icon on the next turn of the event loop.
     ConnectionsManager& manager = m_core.manager();
-    for (const auto signal :
-         {&ConnectionsManager::aggregatePausedChanged, &ConnectionsManager::aggregateUploadingChanged,
-          &ConnectionsManager::aggregateStabilityCheckingChanged}) {
-        connect(&manager, signal, this, &AppDelegate::updateStatusIcon, Qt::QueuedConnection);
-    }
-    connect(&manager, &ConnectionsManager::aggregateStateChanged, this, &AppDelegate::updateStatusIcon,
+    const auto queueStatusIconUpdate = [this] {
+        if (std::exchange(m_statusIconUpdateQueued, true)) {
+            return;
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_statusIconUpdateQueued = false;
+                updateStatusIcon();
+            },
             Qt::QueuedConnection);
+    };
+    connect(&manager, &ConnectionsManager::aggregatePausedChanged, this, queueStatusIconUpdate);
+    connect(&manager, &ConnectionsManager::aggregateUploadingChanged, this, queueStatusIconUpdate);
+    connect(&manager, &ConnectionsManager::aggregateStabilityCheckingChanged, this, queueStatusIconUpdate);
+    connect(&manager, &ConnectionsManager::aggregateStateChanged, this, queueStatusIconUpdate);
     updateStatusIcon();
 
     m_popover = std::make_unique<PopoverWindow>(makePopoverView());
@@ -157,7 +170,7 @@ void AppDelegate::trayAnswered(bool available)
         createTray();
     }
     // Where the compositor places every window (Wayland without XWayland), a panel would open anywhere: an
-    // ordinary window, centred, is what the user expects there.
+    // ordinary titled window, which opens where the compositor puts it, is what the user expects there.
     m_popover->setPanelMode(available && DisplayPlatform::placesWindows(QGuiApplication::platformName()));
     if (first && !available) {
         // No panel shows tray icons: the popover is the application's window, so it is never invisible.

@@ -114,6 +114,7 @@ private:
     QtDialogs m_dialogs;
     QPalette m_systemPalette;
     bool m_trayAnswered = false;
+    bool m_statusIconUpdateQueued = false;
     std::unique_ptr<PopoverWindow> m_popover;
     std::unique_ptr<ShellWindow> m_settingsWindow;
     std::unique_ptr<ShellWindow> m_logWindow;

@@ -66,6 +66,7 @@ void PopoverWindow::open(std::optional<QPoint> topLeft)
         move(*topLeft);
     } else if (!m_panelMode && !m_placedAsWindow) {
         m_placedAsWindow = true;
+        // Centred on X11; a Wayland compositor ignores the position and places the window itself.
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame(QPoint(), size());
             frame.moveCenter(screen->availableGeometry().center());

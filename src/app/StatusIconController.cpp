@@ -65,8 +65,12 @@ StatusIconController::StatusIconController(QObject* parent)
     m_frameClock.setInterval(kTrayFrameIntervalMs);
     m_frameClock.setTimerType(Qt::CoarseTimer);
     connect(&m_frameClock, &QTimer::timeout, this, [this] { advanceFrame(kRefreshesPerTrayFrame); });
-    setStatusIcon(kBasic, Icon::basic);
+    m_publishPace.setSingleShot(true);
+    m_publishPace.setInterval(kTrayFrameIntervalMs);
+    connect(&m_publishPace, &QTimer::timeout, this, &StatusIconController::flush);
     setToolTip(tr("Ondrix"));
+    setStatusIcon(kBasic, Icon::basic);
+    flush();
 }
 
 QIcon StatusIconController::loadStatusIcon(const QString& name)
@@ -88,6 +92,14 @@ QIcon StatusIconController::loadStatusIcon(const QString& name)
 }
 
 void StatusIconController::update(const EngineState& state, bool paused, bool uploading,
+                                  bool stabilityChecking)
+{
+    // The icon and the tool tip of one state reach the tray together.
+    choose(state, paused, uploading, stabilityChecking);
+    flush();
+}
+
+void StatusIconController::choose(const EngineState& state, bool paused, bool uploading,
                                   bool stabilityChecking)
 {
     if (paused) {
@@ -126,25 +138,46 @@ void StatusIconController::update(const EngineState& state, bool paused, bool up
 void StatusIconController::setStatusIcon(const QString& name, Icon icon)
 {
     m_icon = icon;
-    const QIcon image = loadStatusIcon(name);
-    if (!image.isNull()) {
-        publish(image);
+    auto found = m_staticIcons.find(name);
+    if (found == m_staticIcons.end()) {
+        found = m_staticIcons.insert(name, loadStatusIcon(name));
+    }
+    if (!found->isNull()) {
+        m_currentIcon = *found;
     }
 }
 
 void StatusIconController::publish(const QIcon& icon)
 {
     m_currentIcon = icon;
-    Q_EMIT iconChanged(icon);
+    flush();
 }
 
 void StatusIconController::setToolTip(const QString& text)
 {
-    if (text == m_toolTip) {
+    m_toolTip = text;
+}
+
+void StatusIconController::flush()
+{
+    if (m_publishPace.isActive()) {
         return;
     }
-    m_toolTip = text;
-    Q_EMIT toolTipChanged(text);
+    // Each cached icon keeps its key, so the same icon set again is no change.
+    const bool iconChanged = !m_currentIcon.isNull() && m_currentIcon.cacheKey() != m_publishedIconKey;
+    const bool toolTipChanged = m_toolTip != m_publishedToolTip;
+    if (!iconChanged && !toolTipChanged) {
+        return;
+    }
+    m_publishPace.start();
+    if (iconChanged) {
+        m_publishedIconKey = m_currentIcon.cacheKey();
+        Q_EMIT this->iconChanged(m_currentIcon);
+    }
+    if (toolTipChanged) {
+        m_publishedToolTip = m_toolTip;
+        Q_EMIT this->toolTipChanged(m_toolTip);
+    }
 }
 
 void StatusIconController::startIconAnimation()

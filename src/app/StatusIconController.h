@@ -21,6 +21,10 @@ namespace ondrix {
 // tray at most 8 frames a second: each tick advances 8 refreshes (24°). The two layers are rasterised once
 // per start and per theme change, the 15 frames of a turn when first shown; leaving the animation drops them.
 //
+// The tray hears only of what changed, and at most once a tray frame: an update that leaves the icon and the
+// tool tip as they were sends nothing, and changes that come quicker than the frame pace are sent together at
+// the end of the frame. The static icons are rendered from their artwork once.
+//
 // Lives on the main thread.
 class StatusIconController : public QObject {
     Q_OBJECT
@@ -47,8 +51,13 @@ public:
     double angle() const { return m_angle; }
     QIcon currentIcon() const { return m_currentIcon; }
     QString toolTip() const { return m_toolTip; }
-    // The frame clock's period; tests lengthen it to drive the frames themselves.
-    void setFrameIntervalMs(int ms) { m_frameClock.setInterval(ms); }
+    // The frame clock's period, which is also the tray's pace; tests lengthen it to drive the frames
+    // themselves.
+    void setFrameIntervalMs(int ms)
+    {
+        m_frameClock.setInterval(ms);
+        m_publishPace.setInterval(ms);
+    }
     // How many times the animation layers were rasterised since this object was created.
     int layerRenderCount() const { return m_layerRenderCount; }
 
@@ -64,11 +73,14 @@ public:
     static QIcon loadStatusIcon(const QString& name);
 
 Q_SIGNALS:
+    // What the tray shows changed: at most once every kTrayFrameIntervalMs each.
     void iconChanged(const QIcon& icon);
     void toolTipChanged(const QString& toolTip);
     void animationStarted();
 
 private:
+    // The row of the table for these values: the icon and the tool tip, not sent yet.
+    void choose(const EngineState& state, bool paused, bool uploading, bool stabilityChecking);
     void setStatusIcon(const QString& name, Icon icon);
     void startIconAnimation();
     void stopIconAnimation();
@@ -76,6 +88,8 @@ private:
     QIcon frameFor(double angle);
     void publish(const QIcon& icon);
     void setToolTip(const QString& text);
+    // Sends what changed since the last time, unless a frame's wait is still running.
+    void flush();
 
     Icon m_icon = Icon::basic;
     QIcon m_currentIcon;
@@ -83,6 +97,11 @@ private:
     bool m_dark = false;
     double m_angle = 0;
     QTimer m_frameClock;
+    // Runs for a tray frame after each sending; what changes meanwhile waits for its end.
+    QTimer m_publishPace;
+    qint64 m_publishedIconKey = 0;
+    QString m_publishedToolTip;
+    QHash<QString, QIcon> m_staticIcons;
     int m_layerRenderCount = 0;
     // The layers at twice the point size, the cloud already tinted for the theme.
     QImage m_cachedCloud;

@@ -67,10 +67,11 @@ TEST(StatusIconController, AnimationStartsOnceTurnsWrapsAndResetsWhenLeft)
     QSignalSpy icons(&controller, &StatusIconController::iconChanged);
 
     controller.update(EngineState::watching(), false, false, true);
-    // The first frame is the Basic icon; the animation itself starts on the next turn of the event loop.
+    // The first frame is the Basic icon, already shown; the animation itself starts on the next turn of the
+    // event loop.
     EXPECT_EQ(controller.icon(), Icon::animating);
     EXPECT_FALSE(controller.isAnimating());
-    EXPECT_EQ(icons.count(), 1);
+    EXPECT_EQ(icons.count(), 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.isAnimating(); }, 1000));
     EXPECT_EQ(started.count(), 1);
     EXPECT_EQ(controller.layerRenderCount(), 1);
@@ -118,6 +119,41 @@ TEST(StatusIconController, AnimationStartsOnceTurnsWrapsAndResetsWhenLeft)
     QCoreApplication::processEvents();
     EXPECT_FALSE(controller.isAnimating());
     EXPECT_EQ(started.count(), 2);
+}
+
+// The tray hears of a change at once, of nothing that leaves the icon and the tool tip as they are, and of
+// changes quicker than its frames only as the last of them, at the frame's end.
+TEST(StatusIconController, TheTrayHearsOnlyOfChangesAtMostOnceAFrame)
+{
+    StatusIconController controller;
+    QSignalSpy icons(&controller, &StatusIconController::iconChanged);
+    QSignalSpy toolTips(&controller, &StatusIconController::toolTipChanged);
+    QTest::qWait(2 * StatusIconController::kTrayFrameIntervalMs); // the first frame's wait is over
+    controller.setFrameIntervalMs(3600 * 1000);                   // the test ends the frames itself
+
+    for (int i = 0; i < 50; ++i) {
+        controller.update(EngineState::uploading(), false, true, false);
+    }
+    EXPECT_EQ(icons.count(), 1);
+    EXPECT_EQ(toolTips.count(), 1);
+
+    controller.update(error(), false, false, false);
+    controller.update(EngineState::uploading(), true, true, false);
+    EXPECT_EQ(icons.count(), 1) << "changes within a frame wait for its end";
+    controller.setFrameIntervalMs(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return icons.count() == 2; }));
+    EXPECT_EQ(icons.last().value(0).value<QIcon>().cacheKey(), controller.currentIcon().cacheKey());
+    EXPECT_EQ(toolTips.last().value(0).toString(), controller.toolTip());
+    EXPECT_EQ(controller.icon(), Icon::pause);
+
+    // Away and back within a frame: nothing to tell.
+    controller.setFrameIntervalMs(3600 * 1000);
+    controller.update(EngineState::uploading(), false, true, false);
+    controller.update(EngineState::uploading(), true, true, false);
+    controller.setFrameIntervalMs(1);
+    QTest::qWait(50);
+    EXPECT_EQ(icons.count(), 2);
+    EXPECT_EQ(toolTips.count(), 2);
 }
 
 // Panels are dark or light whatever the desktop theme says: every icon and animation frame must stand out

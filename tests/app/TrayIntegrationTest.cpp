@@ -5,16 +5,20 @@
 #include "model/PushConnection.h"
 #include "platform/PreferencesStore.h"
 #include "support/DBusMockSession.h"
+#include "support/FtpTestServer.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/XvfbDisplay.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <iostream>
 
 using namespace ondrix;
 using namespace ondrix::test;
@@ -263,6 +267,85 @@ TEST_F(TrayIntegrationTest, FallbackWindowThenTrayIconThatFollowsTheStateAndOpen
     ondrix->terminate();
     ASSERT_TRUE(ondrix->waitForFinished(30000));
     EXPECT_EQ(ondrix->exitCode(), 0);
+}
+
+// Five files upload with the tray shown: the item tells the panel only what changed. Every message Ondrix
+// puts on the bus meanwhile is counted (a monitor matching its connection): at most ten a second, and none
+// about the icon or the tool tip while they stay "uploading".
+TEST_F(TrayIntegrationTest, WhileFilesUploadTheTrayIsQuietUnlessWhatItShowsChanges)
+{
+    test::FtpTestServer server;
+    server.start();
+    PushConnection connection = server.connection();
+    connection.name = QStringLiteral("Studio");
+    connection.isEnabled = true;
+    connection.localFolder = env.makeDir(QStringLiteral("watched"));
+    connection.stabilityCheckSeconds = 1;
+    connection.simultaneousUploads = 5;
+    connection.maxBandwidthKBps = 100; // every file is still on its way while the bus is watched
+    {
+        PreferencesStore store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"));
+        store.setData(QStringLiteral("push_connections"), PushConnection::encodeList({connection}));
+        store.setBool(QStringLiteral("has_set_launch_at_login"), true);
+    }
+    ASSERT_TRUE(bus.startTemplate(ONDRIX_WATCHER_TEMPLATE, kWatcher));
+    auto ondrix = launch();
+    QString item;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QList<QVariantList> calls =
+                bus.methodCalls(kWatcher, QStringLiteral("/StatusNotifierWatcher"),
+                                QStringLiteral("RegisterStatusNotifierItem"));
+            item = calls.isEmpty() ? QString() : calls.first().value(0).toString();
+            return !item.isEmpty();
+        },
+        30000));
+    for (int i = 1; i <= 5; ++i) {
+        env.writeFile(QStringLiteral("watched/clip-%1.mov").arg(i), QByteArray(4'000'000, 'x'));
+    }
+    const auto uploading = [&] {
+        return itemProperty(item, QStringLiteral("ToolTip")).contains(QLatin1String("uploading"));
+    };
+    ASSERT_TRUE(QTest::qWaitFor(uploading, 30000))
+        << itemProperty(item, QStringLiteral("ToolTip")).toStdString();
+    QTest::qWait(2000); // all five under way
+
+    const QString sender =
+        call(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+             QStringLiteral("org.freedesktop.DBus.GetNameOwner"), {item})
+            .section(QLatin1Char('\''), 1, 1);
+    ASSERT_TRUE(sender.startsWith(QLatin1Char(':'))) << sender.toStdString();
+    QProcess monitor;
+    monitor.setProcessEnvironment(environment);
+    monitor.start(QStringLiteral("dbus-monitor"),
+                  {QStringLiteral("--address"), bus.address(), QStringLiteral("sender='%1'").arg(sender)});
+    ASSERT_TRUE(monitor.waitForStarted(10000));
+    QElapsedTimer watched;
+    watched.start();
+    QTest::qWait(6000);
+    monitor.terminate();
+    monitor.waitForFinished(10000);
+    const double seconds = double(watched.elapsed()) / 1000;
+    ASSERT_TRUE(uploading()) << "the uploads ended while the bus was watched";
+
+    const QString traffic = QString::fromUtf8(monitor.readAllStandardOutput());
+    // The monitor is also told of its own name; only lines sent by Ondrix count.
+    const QRegularExpression message(QStringLiteral("^(signal|method call|method return|error) .* sender=%1 ")
+                                         .arg(QRegularExpression::escape(sender)),
+                                     QRegularExpression::MultilineOption);
+    const qsizetype messages = traffic.count(message);
+    std::cout << "while 5 files upload: " << messages << " messages from Ondrix in " << seconds << " s ("
+              << double(messages) / seconds << " a second)" << std::endl;
+    EXPECT_LE(double(messages), 10 * seconds) << traffic.left(2000).toStdString();
+    for (const char* member : {"member=NewIcon", "member=NewToolTip", "member=NewStatus"}) {
+        EXPECT_EQ(traffic.count(QLatin1String(member)), 0) << member << " while nothing shown changed";
+    }
+
+    // A second signal ends the stop's wait for the uploads under way.
+    ondrix->terminate();
+    QTest::qWait(500);
+    ondrix->terminate();
+    ASSERT_TRUE(ondrix->waitForFinished(30000));
 }
 
 // A Wayland session with XWayland: the interface runs on XWayland by itself (nobody set QT_QPA_PLATFORM), so
