@@ -340,6 +340,10 @@ QWidget* ConnectionEditView::buildLocalFolderSection()
     layout->addWidget(pathRow);
     m_localFolderError = errorLabel(QStringLiteral("localFolderError"));
     layout->addWidget(m_localFolderError);
+    m_sharedFolderNote = caption();
+    m_sharedFolderNote->setObjectName(QStringLiteral("sharedFolderNote"));
+    colour(m_sharedFolderNote, kOrange);
+    layout->addWidget(m_sharedFolderNote);
     m_monitorSubfolders =
         checkBox(tr("Monitor subfolders recursively"), QStringLiteral("monitorSubdirectories"));
     layout->addWidget(m_monitorSubfolders);
@@ -657,6 +661,12 @@ void ConnectionEditView::setPasswordProblem(const QString& problem)
     showMessage(m_passwordProblem, problem);
 }
 
+void ConnectionEditView::setOtherConnections(const QList<PushConnection>& connections)
+{
+    m_form->setOtherConnections(connections);
+    refresh();
+}
+
 void ConnectionEditView::focusName()
 {
     m_name->setFocus();
@@ -712,6 +722,7 @@ void ConnectionEditView::refresh()
     if (!checked && m_checkingFolder != c.localFolder) {
         m_folderCheckTimer.start();
     }
+    showMessage(m_sharedFolderNote, m_form->sharedFolderNote());
     m_monitorSubfolders->setChecked(c.monitorSubdirectories);
 
     setText(m_remoteFolder, m_form->remoteFolderText());

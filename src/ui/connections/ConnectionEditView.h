@@ -64,6 +64,8 @@ public:
     void focusName();
     // Why the stored password is not available yet (it waits for the keyring); empty hides the note.
     void setPasswordProblem(const QString& problem);
+    // Every stored connection (this one among them), for the note on a folder another one watches too.
+    void setOtherConnections(const QList<PushConnection>& connections);
 
     // Saves typing that waits for its pause.
     void saveNow();
@@ -158,6 +160,7 @@ private:
 
     QLabel* m_localFolderPath = nullptr;
     QLabel* m_localFolderError = nullptr;
+    QLabel* m_sharedFolderNote = nullptr;
     QCheckBox* m_monitorSubfolders = nullptr;
 
     QLineEdit* m_remoteFolder = nullptr;

@@ -5,6 +5,7 @@
 #include "ui/connections/ExtensionFilterRules.h"
 #include "ui/connections/IptcPresetsFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -205,6 +206,58 @@ void ConnectionForm::setMonitorSubdirectories(bool on)
 {
     m_connection.monitorSubdirectories = on;
     commit();
+}
+
+void ConnectionForm::setOtherConnections(QList<PushConnection> others)
+{
+    m_others = std::move(others);
+}
+
+QString ConnectionForm::sharedFolderNote() const
+{
+    if (m_connection.localFolder.isEmpty()) {
+        return {};
+    }
+    // Whether `watcher` sees files in `folder`: its own folder, or one below it when it watches subfolders.
+    // Paths as stored: a look at the disk for links is no business of the main thread.
+    const auto watches = [](const PushConnection& watcher, const QString& folder) {
+        const QString root = QDir::cleanPath(watcher.localFolder);
+        const QString path = QDir::cleanPath(folder);
+        return path == root ||
+               (watcher.monitorSubdirectories &&
+                path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/')));
+    };
+    QStringList names;
+    for (const PushConnection& other : m_others) {
+        if (other.id != m_connection.id && other.isEnabled && !other.localFolder.isEmpty() &&
+            (watches(other, m_connection.localFolder) || watches(m_connection, other.localFolder))) {
+            names << QStringLiteral("“%1”").arg(other.name);
+        }
+    }
+    if (names.isEmpty()) {
+        return {};
+    }
+    const QString list = QLocale().createSeparatedList(names);
+    if (m_connection.deleteLocalAfterUpload) {
+        return tr("Also watched by %1: a file is deleted only once every connection that takes it has "
+                  "uploaded it.")
+            .arg(list);
+    }
+    switch (m_connection.postUploadAction.kind()) {
+    case PostUploadAction::Kind::moveToArchive:
+        return tr("Also watched by %1: a file is moved to the archive only once every connection that takes "
+                  "it has uploaded it.")
+            .arg(list);
+    case PostUploadAction::Kind::runScript:
+        return tr("Also watched by %1: the script runs for a file only once every connection that takes it "
+                  "has uploaded it.")
+            .arg(list);
+    case PostUploadAction::Kind::none:
+        break;
+    }
+    return tr("Also watched by %1: deleting, archiving or a script set on any of them waits until every "
+              "connection that takes the file has uploaded it.")
+        .arg(list);
 }
 
 void ConnectionForm::setRemoteFolder(const QString& path)

@@ -82,6 +82,12 @@ public:
     QString remoteFolderText() const { return m_remoteFolderText; }
     void setPreserveSubdirectories(bool on);
     void setFinderTagsEnabled(bool on);
+    // The other stored connections, for sharedFolderNote(); not part of the record.
+    void setOtherConnections(QList<PushConnection> others);
+    // One line while another enabled connection watches the local folder (the same folder, or one inside the
+    // other): it names them and says that deleting, archiving and scripts wait until every connection that
+    // takes a file has uploaded it. Empty otherwise.
+    QString sharedFolderNote() const;
 
     // Sync and transfer.
     void setStabilityCheckSeconds(qint64 seconds);
@@ -160,6 +166,7 @@ private:
     QString m_remoteFolderText;
     QString m_archivePath;
     QString m_scriptPath;
+    QList<PushConnection> m_others;
     unsigned m_pending = 0;
 };
 

@@ -192,6 +192,7 @@ void ConnectionsSettingsView::refreshList()
             if (auto stored = connectionById(*selection)) {
                 m_editor->rebase(*stored);
             }
+            m_editor->setOtherConnections(connections);
         }
     }
     m_removeButton->setEnabled(m_selectedId.has_value());
@@ -239,6 +240,7 @@ void ConnectionsSettingsView::showEditor()
     m_editor = new ConnectionEditView(*connection, m_manager.lockedConnectionIds().contains(id), m_dialogs,
                                       m_pool, std::move(actions));
     m_editor->setPasswordProblem(m_manager.passwordProblem(id));
+    m_editor->setOtherConnections(m_manager.connections());
     m_detail->addWidget(m_editor);
     m_detail->setCurrentWidget(m_editor);
 }

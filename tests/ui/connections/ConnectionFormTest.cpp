@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace ondrix;
 
 TEST(ConnectionForm, ProtocolKeepsThePortAndOffersTheUsualOne)
@@ -172,4 +174,62 @@ TEST(ConnectionForm, AStoredChangeKeepsWhatIsBeingTyped)
     form.rebase(stored);
     EXPECT_EQ(form.connection(), stored);
     EXPECT_EQ(form.portText(), QStringLiteral("2222"));
+}
+
+// Another enabled connection that sees the same files: the same folder, or one inside the other where the
+// outer one watches subfolders. The note names it and says what waits for it.
+TEST(ConnectionForm, AFolderAnotherConnectionWatchesIsNamedWithWhatWaitsForIt)
+{
+    const auto other = [](const char* name, const char* folder, bool enabled = true, bool recursive = true) {
+        PushConnection c;
+        c.name = QString::fromLatin1(name);
+        c.localFolder = QString::fromLatin1(folder);
+        c.isEnabled = enabled;
+        c.monitorSubdirectories = recursive;
+        return c;
+    };
+    PushConnection mine = other("Mine", "/photos/event");
+    const struct {
+        PushConnection other;
+        bool mineRecursive;
+        bool shared;
+    } cases[] = {
+        {other("Same", "/photos/event/"), true, true},
+        {other("Outer", "/photos"), true, true},
+        {other("Outer, not into subfolders", "/photos", true, false), true, false},
+        {other("Inner", "/photos/event/raw"), true, true},
+        {other("Inner, mine not into subfolders", "/photos/event/raw"), false, false},
+        {other("Neighbour with the same start", "/photos/events"), true, false},
+        {other("Disabled", "/photos/event", false), true, false},
+        {other("No folder", ""), true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.other.name.toStdString());
+        mine.monitorSubdirectories = c.mineRecursive;
+        ConnectionForm form{mine};
+        form.setOtherConnections({mine, c.other});
+        EXPECT_EQ(form.sharedFolderNote().contains(QStringLiteral("“%1”").arg(c.other.name)), c.shared)
+            << form.sharedFolderNote().toStdString();
+    }
+
+    // The note says what happens to this connection's files.
+    ConnectionForm form{mine};
+    form.setOtherConnections({other("Backup", "/photos/event")});
+    EXPECT_TRUE(form.sharedFolderNote().contains(QLatin1String("deleting, archiving or a script")));
+    const struct {
+        std::function<void()> choose;
+        const char* says;
+    } actions[] = {
+        {[&] { form.setPostUploadKind(PostUploadAction::Kind::runScript); },
+         "the script runs for a file only"},
+        {[&] { form.setPostUploadKind(PostUploadAction::Kind::moveToArchive); }, "moved to the archive only"},
+        {[&] { form.setDeleteLocalAfterUpload(true); }, "deleted only once every connection"},
+    };
+    for (const auto& a : actions) {
+        a.choose();
+        EXPECT_TRUE(form.sharedFolderNote().contains(QLatin1String(a.says)))
+            << form.sharedFolderNote().toStdString();
+    }
+    form.setLocalFolder(QStringLiteral("/elsewhere"));
+    EXPECT_TRUE(form.sharedFolderNote().isEmpty());
 }

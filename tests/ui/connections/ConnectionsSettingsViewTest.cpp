@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -225,6 +226,15 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     EXPECT_TRUE(passive->isVisibleTo(editor));
     choose(find<QComboBox>(editor, QStringLiteral("protocol")), QStringLiteral("SFTP"));
     EXPECT_FALSE(passive->isVisibleTo(editor)) << "SFTP has no FTP mode";
+    {
+        // The FTP mode's row leaves no gap: the box ends a margin below the last row, the private key's.
+        settle();
+        QWidget* keyRow = find<QPushButton>(editor, QStringLiteral("chooseSshKey"))->parentWidget();
+        QWidget* box = keyRow->parentWidget();
+        EXPECT_LE(box->height() - keyRow->geometry().bottom() - 1,
+                  box->layout()->contentsMargins().bottom() + 4)
+            << "empty space under the private key";
+    }
     EXPECT_EQ(find<QLineEdit>(editor, QStringLiteral("port"))->text(), QStringLiteral("21"));
     EXPECT_EQ(stored(c.id).port, 21) << "the protocol does not move the port";
     auto* portHint = find<QLabel>(editor, QStringLiteral("portHint"));
@@ -410,7 +420,8 @@ TEST_F(ConnectionsSettingsViewTest, PicturesAndAccessibleNames)
     sftp.transferProtocol = TransferProtocol::sftp;
     sftp.port = 22;
     sftp.host.clear();
-    sftp.localFolder.clear();
+    // A folder inside the one the FTP connection watches: the editor says what waits for whom.
+    sftp.localFolder = env.makeDir(QStringLiteral("folders/Studio FTP/raw"));
     sftp.deleteLocalAfterUpload = true;
     manager->addConnection(ftp);
     manager->addConnection(sftp);
@@ -425,6 +436,15 @@ TEST_F(ConnectionsSettingsViewTest, PicturesAndAccessibleNames)
     view->selectConnection(sftp.id);
     manager->toggleLock(sftp.id);
     picture(view->editor()->content(), QStringLiteral("connection-editor-sftp"));
+    auto* shared = find<QLabel>(view->editor(), QStringLiteral("sharedFolderNote"));
+    EXPECT_TRUE(shared->isVisibleTo(view->editor()));
+    EXPECT_TRUE(
+        shared->text().startsWith(QStringLiteral("Also watched by “Studio FTP”: a file is deleted only")))
+        << shared->text().toStdString();
+    view->selectConnection(ftp.id);
+    EXPECT_FALSE(
+        find<QLabel>(view->editor(), QStringLiteral("sharedFolderNote"))->isVisibleTo(view->editor()))
+        << "the other one is disabled, so it watches nothing";
 
     const QStringList unnamed = controlsWithoutAccessibleName(view.get());
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char('\n')).toStdString();

@@ -60,10 +60,19 @@ protected:
         return {};
     }
 
-    // Lets the layouts settle (as the event loop would before painting), then saves the picture.
+    // Lets the layouts settle as the event loop would before painting: a change deep in the form reaches each
+    // enclosing layout in a later turn, so one turn is not enough.
+    static void settle()
+    {
+        for (int turn = 0; turn < 8; ++turn) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        }
+        QCoreApplication::processEvents();
+    }
+
     static void picture(QWidget* widget, const QString& name)
     {
-        QCoreApplication::processEvents();
+        settle();
         saveScreenshot(widget, name);
     }
 
