@@ -86,6 +86,9 @@ QString FailureAdvice::forError(const PushConnection& connection, const FTPError
         return tr("The server's disk is full. Free space on the server; the file is sent again.");
     case CURLE_RECV_ERROR:
     case CURLE_SEND_ERROR:
+        // Data stopped on a connection that was already up and speaking: a cut, not a protocol to check.
+        return tr("The connection was cut off. The file is sent again; if it keeps happening, check the "
+                  "network and the server's connection limits.");
     case CURLE_GOT_NOTHING:
         return tr("The connection was cut off. Try again; if it keeps happening, check the protocol, the "
                   "port and the server's connection limits.");

@@ -2,6 +2,7 @@
 // and then broke is not a protocol to check.
 #include "transfer/FailureAdvice.h"
 
+#include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
 #include "support/TestEnvironment.h"
 #include "transfer/FTPUploader.h"
@@ -16,6 +17,7 @@
 #include <thread>
 
 using namespace ondrix;
+using ondrix::test::FtpTestServer;
 using ondrix::test::SftpTestServer;
 using ondrix::test::TestEnvironment;
 
@@ -61,8 +63,16 @@ TEST(FailureAdviceTest, AServerKilledDuringAnUploadIsNotAProtocolMismatch)
                 << advice.toStdString();
         }
     };
-    // The SSH server goes away with its sessions while the file is on its way (libcurl: error 79).
-    SftpTestServer server;
-    server.start();
-    judge(server.connection(), uploadCutShort(server.connection(), local, [&] { server.stop(); }));
+    {
+        SCOPED_TRACE("SFTP"); // the SSH server goes away with its sessions (libcurl: error 79)
+        SftpTestServer server;
+        server.start();
+        judge(server.connection(), uploadCutShort(server.connection(), local, [&] { server.stop(); }));
+    }
+    {
+        SCOPED_TRACE("FTP"); // the data connection is cut (libcurl: error 55)
+        FtpTestServer server;
+        server.start();
+        judge(server.connection(), uploadCutShort(server.connection(), local, [&] { server.stop(); }));
+    }
 }
