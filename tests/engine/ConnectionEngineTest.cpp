@@ -474,6 +474,40 @@ TEST_F(ConnectionEngineTest, ConflictModesAndTheSizeCheckNeverCostALocalFileTheS
                         "[Office] ✗ b.jpg: Transfer failed: The server reported success but holds 500 "))
                     .isEmpty();
     })) << logMessages().join(QLatin1Char('\n')).toStdString();
+
+    // A server whose checksum is that of other bytes: the file stays and the log names both digests; a
+    // server whose checksum is right proves the delivery by it.
+    for (const bool wrong : {true, false}) {
+        engine.reset();
+        FtpTestServer hashing;
+        hashing.start(FtpServerOptions{.hashAlgorithms = {"SHA-256"}, .wrongDigests = wrong});
+        c = connectionFor(hashing.connection());
+        c.deleteLocalAfterUpload = true;
+        c.localFolder = env.makeDir(wrong ? QStringLiteral("hashed-wrong") : QStringLiteral("hashed"));
+        engine = makeEngine(c);
+        engine->start();
+        const QString file = env.writeFile(
+            (wrong ? QStringLiteral("hashed-wrong") : QStringLiteral("hashed")) + QStringLiteral("/c.jpg"),
+            "c");
+        const QString sent =
+            QStringLiteral("2e7d2c03a9507ae265ecf5b5356885a53393a2029d241394997265a1a25aefc6");
+        if (wrong) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return engine->consecutiveErrors() >= 1; }, 20000));
+            EXPECT_TRUE(QFile::exists(file));
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                return !logMessages()
+                            .filter(QStringLiteral("[Office] ✗ c.jpg: "))
+                            .filter(sent)
+                            .filter(QStringLiteral("its SHA-256 is "))
+                            .isEmpty();
+            })) << logMessages().join(QLatin1Char('\n')).toStdString();
+            EXPECT_TRUE(logMessages().filter(QStringLiteral("[Office] ✓ c.jpg")).isEmpty());
+        } else {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(file); }, 20000));
+            ASSERT_FALSE(history.entries().isEmpty());
+            EXPECT_EQ(history.entries().constFirst().verificationText(), QStringLiteral("SHA-256 verified"));
+        }
+    }
 }
 
 TEST_F(ConnectionEngineTest, FailuresAreReportedOnceAndRetriedWhenTheServerReturns)
