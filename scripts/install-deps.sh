@@ -22,7 +22,8 @@ packages=(
   # benchmarks
   libbenchmark-dev lftp vsftpd
   # package checks
-  dpkg-dev desktop-file-utils appstream lintian librsvg2-bin gzip
+  # (lintian's hardening tags, and readelf for the stack protector it does not check)
+  dpkg-dev desktop-file-utils appstream lintian binutils librsvg2-bin gzip
   # Qt's own translations, loaded beside ours
   qt6-translations-l10n
 )
