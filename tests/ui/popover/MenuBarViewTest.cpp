@@ -95,9 +95,6 @@ protected:
     void makeView(const QList<PushConnection>& connections, bool withUpdates = true)
     {
         store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
-        // As the application sizes it: every upload of every connection runs at once, and the stability
-        // checks' reads still find a thread.
-        pool.setMaxThreadCount(int(connections.size() * PushConnection::kMaxSimultaneousUploads) + 2);
         manager = std::make_unique<ConnectionsManager>(services, &network, nullptr);
         manager->setEngineConfigurator([](ConnectionEngine& engine) {
             engine.setMinSpinnerVisibilityMs(0);
