@@ -1,8 +1,9 @@
 #!/bin/bash
 # Tray animation cost: runs the ondrix binary on a virtual display with a stand-in panel that fetches every
 # new icon, keeps the icon animating (a file that keeps growing holds the stability check), and reports the
-# CPU time of ondrix and of the bus daemon over 10 seconds, with the icon changes and pixmap bytes the panel
-# saw. Usage: bench/run-tray-bench.sh <path to ondrix> [seconds]
+# CPU time of ondrix and of the bus daemon over 10 seconds, with the icon changes, the pixmap bytes and the
+# D-Bus messages from ondrix the panel saw in that time.
+# Usage: bench/run-tray-bench.sh <path to ondrix> [seconds]
 set -euo pipefail
 ondrix=${1:?path to the ondrix binary}
 seconds=${2:-10}
@@ -47,10 +48,12 @@ cpu() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 hz=$(getconf CLK_TCK)
 bus_pid=$(cat "$work/buspid")
 a0=$(cpu "$app"); b0=$(cpu "$bus_pid")
+kill -USR1 "$panel"
 sleep "$seconds"
 a1=$(cpu "$app"); b1=$(cpu "$bus_pid")
 kill -TERM "$panel"; wait "$panel" || true
-read -r icons bytes < "$work/panel"
+read -r icons bytes messages < "$work/panel"
 echo "over ${seconds}s (icon animating): ondrix $(( (a1 - a0) * 1000 / hz )) ms CPU," \
      "bus daemon $(( (b1 - b0) * 1000 / hz )) ms CPU;" \
-     "panel saw $icons icon changes, $bytes pixmap bytes since registration"
+     "panel saw $icons icon changes, $bytes pixmap bytes, $messages messages from ondrix" \
+     "($(awk -v m="$messages" -v s="$seconds" 'BEGIN { printf "%.1f", m / s }') a second)"
