@@ -445,6 +445,10 @@
         <source>The SSH connection broke off. The file is sent again; if it keeps happening, check the network and the server&apos;s session and connection limits.</source>
         <translation>Die SSH-Verbindung ist abgebrochen. Die Datei wird erneut gesendet; passiert das öfter, prüfen Sie das Netzwerk und die Sitzungs- und Verbindungsgrenzen des Servers.</translation>
     </message>
+    <message>
+        <source>The connection was cut off. The file is sent again; if it keeps happening, check the network and the server&apos;s connection limits.</source>
+        <translation>Die Verbindung wurde unterbrochen. Die Datei wird erneut gesendet; wenn das öfter passiert, prüfen Sie das Netzwerk und die Verbindungsgrenzen des Servers.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -1929,6 +1933,22 @@
     <message>
         <source>Port %1 is usually SFTP; FTP and FTPS servers usually listen on %2.</source>
         <translation>Port %1 ist meist SFTP; FTP- und FTPS-Server lauschen meist auf %2.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: a file is deleted only once every connection that takes it has uploaded it.</source>
+        <translation>Auch von %1 überwacht: Eine Datei wird erst gelöscht, wenn jede Verbindung, die sie übernimmt, sie hochgeladen hat.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: a file is moved to the archive only once every connection that takes it has uploaded it.</source>
+        <translation>Auch von %1 überwacht: Eine Datei wird erst ins Archiv verschoben, wenn jede Verbindung, die sie übernimmt, sie hochgeladen hat.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: the script runs for a file only once every connection that takes it has uploaded it.</source>
+        <translation>Auch von %1 überwacht: Das Skript läuft für eine Datei erst, wenn jede Verbindung, die sie übernimmt, sie hochgeladen hat.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: deleting, archiving or a script set on any of them waits until every connection that takes the file has uploaded it.</source>
+        <translation>Auch von %1 überwacht: Löschen, Archivieren oder ein Skript, das bei einer von ihnen eingestellt ist, wartet, bis jede Verbindung, die die Datei übernimmt, sie hochgeladen hat.</translation>
     </message>
 </context>
 <context>

@@ -445,6 +445,10 @@
         <source>The SSH connection broke off. The file is sent again; if it keeps happening, check the network and the server&apos;s session and connection limits.</source>
         <translation>La conexión SSH se cortó. El archivo se envía de nuevo; si sigue ocurriendo, revise la red y los límites de sesiones y conexiones del servidor.</translation>
     </message>
+    <message>
+        <source>The connection was cut off. The file is sent again; if it keeps happening, check the network and the server&apos;s connection limits.</source>
+        <translation>Se cortó la conexión. El archivo se vuelve a enviar; si sigue ocurriendo, compruebe la red y los límites de conexiones del servidor.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -1929,6 +1933,22 @@
     <message>
         <source>Port %1 is usually SFTP; FTP and FTPS servers usually listen on %2.</source>
         <translation>El puerto %1 suele ser SFTP; los servidores FTP y FTPS suelen escuchar en el %2.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: a file is deleted only once every connection that takes it has uploaded it.</source>
+        <translation>También vigilada por %1: un archivo se elimina solo cuando todas las conexiones que lo toman lo han subido.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: a file is moved to the archive only once every connection that takes it has uploaded it.</source>
+        <translation>También vigilada por %1: un archivo se mueve al archivo solo cuando todas las conexiones que lo toman lo han subido.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: the script runs for a file only once every connection that takes it has uploaded it.</source>
+        <translation>También vigilada por %1: el script se ejecuta para un archivo solo cuando todas las conexiones que lo toman lo han subido.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: deleting, archiving or a script set on any of them waits until every connection that takes the file has uploaded it.</source>
+        <translation>También vigilada por %1: eliminar, archivar o un script configurado en cualquiera de ellas espera hasta que todas las conexiones que toman el archivo lo hayan subido.</translation>
     </message>
 </context>
 <context>

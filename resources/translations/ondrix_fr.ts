@@ -445,6 +445,10 @@
         <source>The SSH connection broke off. The file is sent again; if it keeps happening, check the network and the server&apos;s session and connection limits.</source>
         <translation>La connexion SSH s&apos;est interrompue. Le fichier est renvoyé ; si cela se répète, vérifiez le réseau et les limites de sessions et de connexions du serveur.</translation>
     </message>
+    <message>
+        <source>The connection was cut off. The file is sent again; if it keeps happening, check the network and the server&apos;s connection limits.</source>
+        <translation>La connexion a été coupée. Le fichier est renvoyé ; si cela se répète, vérifiez le réseau et les limites de connexions du serveur.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -1929,6 +1933,22 @@
     <message>
         <source>Port %1 is usually SFTP; FTP and FTPS servers usually listen on %2.</source>
         <translation>Le port %1 est généralement celui de SFTP ; les serveurs FTP et FTPS écoutent généralement sur le %2.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: a file is deleted only once every connection that takes it has uploaded it.</source>
+        <translation>Également surveillé par %1 : un fichier n&apos;est supprimé qu&apos;une fois envoyé par toutes les connexions qui le prennent en charge.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: a file is moved to the archive only once every connection that takes it has uploaded it.</source>
+        <translation>Également surveillé par %1 : un fichier n&apos;est déplacé vers l&apos;archive qu&apos;une fois envoyé par toutes les connexions qui le prennent en charge.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: the script runs for a file only once every connection that takes it has uploaded it.</source>
+        <translation>Également surveillé par %1 : le script ne s&apos;exécute pour un fichier qu&apos;une fois celui-ci envoyé par toutes les connexions qui le prennent en charge.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: deleting, archiving or a script set on any of them waits until every connection that takes the file has uploaded it.</source>
+        <translation>Également surveillé par %1 : la suppression, l&apos;archivage ou un script réglé sur l&apos;une d&apos;elles attend que toutes les connexions qui prennent le fichier en charge l&apos;aient envoyé.</translation>
     </message>
 </context>
 <context>

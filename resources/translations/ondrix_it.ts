@@ -445,6 +445,10 @@
         <source>The SSH connection broke off. The file is sent again; if it keeps happening, check the network and the server&apos;s session and connection limits.</source>
         <translation>La connessione SSH si è interrotta. Il file viene inviato di nuovo; se succede ancora, controlla la rete e i limiti di sessioni e connessioni del server.</translation>
     </message>
+    <message>
+        <source>The connection was cut off. The file is sent again; if it keeps happening, check the network and the server&apos;s connection limits.</source>
+        <translation>La connessione è stata interrotta. Il file viene inviato di nuovo; se succede ancora, controlla la rete e i limiti di connessioni del server.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -1929,6 +1933,22 @@
     <message>
         <source>Port %1 is usually SFTP; FTP and FTPS servers usually listen on %2.</source>
         <translation>La porta %1 di solito è SFTP; i server FTP e FTPS di solito ascoltano sulla %2.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: a file is deleted only once every connection that takes it has uploaded it.</source>
+        <translation>Monitorata anche da %1: un file viene eliminato solo quando tutte le connessioni che lo prendono lo hanno caricato.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: a file is moved to the archive only once every connection that takes it has uploaded it.</source>
+        <translation>Monitorata anche da %1: un file viene spostato nell&apos;archivio solo quando tutte le connessioni che lo prendono lo hanno caricato.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: the script runs for a file only once every connection that takes it has uploaded it.</source>
+        <translation>Monitorata anche da %1: lo script viene eseguito per un file solo quando tutte le connessioni che lo prendono lo hanno caricato.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: deleting, archiving or a script set on any of them waits until every connection that takes the file has uploaded it.</source>
+        <translation>Monitorata anche da %1: l&apos;eliminazione, l&apos;archiviazione o uno script impostati su una di esse attendono finché tutte le connessioni che prendono il file lo hanno caricato.</translation>
     </message>
 </context>
 <context>

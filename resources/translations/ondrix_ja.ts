@@ -443,6 +443,10 @@
         <source>The SSH connection broke off. The file is sent again; if it keeps happening, check the network and the server&apos;s session and connection limits.</source>
         <translation>SSH 接続が途中で切れました。ファイルはもう一度送信されます。繰り返し起こる場合は、ネットワークとサーバーのセッション数・接続数の上限を確認してください。</translation>
     </message>
+    <message>
+        <source>The connection was cut off. The file is sent again; if it keeps happening, check the network and the server&apos;s connection limits.</source>
+        <translation>接続が切断されました。ファイルはもう一度送信されます。繰り返し起こる場合は、ネットワークとサーバーの接続数の制限を確認してください。</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -1916,6 +1920,22 @@
     <message>
         <source>Port %1 is usually SFTP; FTP and FTPS servers usually listen on %2.</source>
         <translation>ポート %1 は通常 SFTP 用です。FTP と FTPS のサーバーは通常 %2 で待ち受けます。</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: a file is deleted only once every connection that takes it has uploaded it.</source>
+        <translation>%1 も監視しています: ファイルは、それを扱うすべての接続がアップロードした後にのみ削除されます。</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: a file is moved to the archive only once every connection that takes it has uploaded it.</source>
+        <translation>%1 も監視しています: ファイルは、それを扱うすべての接続がアップロードした後にのみアーカイブへ移動されます。</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: the script runs for a file only once every connection that takes it has uploaded it.</source>
+        <translation>%1 も監視しています: スクリプトは、ファイルを扱うすべての接続がアップロードした後にのみ実行されます。</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: deleting, archiving or a script set on any of them waits until every connection that takes the file has uploaded it.</source>
+        <translation>%1 も監視しています: いずれかに設定された削除、アーカイブ、スクリプトは、ファイルを扱うすべての接続がアップロードするまで待ちます。</translation>
     </message>
 </context>
 <context>

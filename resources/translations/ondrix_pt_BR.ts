@@ -445,6 +445,10 @@
         <source>The SSH connection broke off. The file is sent again; if it keeps happening, check the network and the server&apos;s session and connection limits.</source>
         <translation>A conexão SSH caiu. O arquivo é enviado de novo; se continuar acontecendo, verifique a rede e os limites de sessões e conexões do servidor.</translation>
     </message>
+    <message>
+        <source>The connection was cut off. The file is sent again; if it keeps happening, check the network and the server&apos;s connection limits.</source>
+        <translation>A conexão foi interrompida. O arquivo é enviado novamente; se continuar acontecendo, verifique a rede e os limites de conexões do servidor.</translation>
+    </message>
 </context>
 <context>
     <name>FailureNotices</name>
@@ -1929,6 +1933,22 @@
     <message>
         <source>Port %1 is usually SFTP; FTP and FTPS servers usually listen on %2.</source>
         <translation>A porta %1 costuma ser SFTP; servidores FTP e FTPS costumam escutar na %2.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: a file is deleted only once every connection that takes it has uploaded it.</source>
+        <translation>Também monitorada por %1: um arquivo só é excluído depois que todas as conexões que o pegam o enviaram.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: a file is moved to the archive only once every connection that takes it has uploaded it.</source>
+        <translation>Também monitorada por %1: um arquivo só é movido para o arquivo morto depois que todas as conexões que o pegam o enviaram.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: the script runs for a file only once every connection that takes it has uploaded it.</source>
+        <translation>Também monitorada por %1: o script só é executado para um arquivo depois que todas as conexões que o pegam o enviaram.</translation>
+    </message>
+    <message>
+        <source>Also watched by %1: deleting, archiving or a script set on any of them waits until every connection that takes the file has uploaded it.</source>
+        <translation>Também monitorada por %1: excluir, arquivar ou um script definido em qualquer uma delas espera até que todas as conexões que pegam o arquivo o tenham enviado.</translation>
     </message>
 </context>
 <context>
