@@ -194,8 +194,10 @@ RemoteDelivery::Outcome RemoteDelivery::deliver(const QString& localPath, const 
     // The server is asked for a checksum only where the size is checked (the file goes away after it).
     const std::optional<ServerChecksum> checksum =
         verifySize ? m_uploader.checksumCommand() : std::optional<ServerChecksum>();
-    // A resumed upload reads its head again for the digest only when the digest is going to be compared.
-    const bool wholeDigest = resume.offset == 0 || checksum;
+    // What is sent is hashed only when a server compares the digest: on a link as fast as the disk (a local
+    // network, loopback) hashing is a large share of an upload's processor time, and a digest nobody checks
+    // proves nothing. A resumed upload then reads its head again, so the digest is of the whole file.
+    const bool wholeDigest = checksum.has_value();
     TransferDigest digest(checksum ? std::optional(checksum->algorithm) : std::nullopt);
     // What proved the delivery, once every check passed.
     QString proof;

@@ -37,8 +37,8 @@ public:
         // ("SHA-256", "SHA-1", "MD5", "CRC32"), kSizeProof when only the size was, or empty when nothing was
         // checked beyond the server's word.
         QString verifiedBy;
-        // The SHA-256 of the whole file as sent, in lower-case hexadecimal; empty when nothing was sent, and
-        // for a resumed upload that was not compared with the server (its head is not read again for it).
+        // The SHA-256 of the whole file as sent, in lower-case hexadecimal, when the server was asked for a
+        // checksum; empty otherwise (nothing is hashed that no server compares).
         QString sentSha256;
     };
 
