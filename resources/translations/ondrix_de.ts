@@ -586,16 +586,16 @@
 <context>
     <name>FolderDeliveries</name>
     <message>
-        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both. Give one of them another remote folder.</source>
-        <translation>Führt das Verzeichnis hochgeladener Dateien gemeinsam mit %1 (gleiche Serveradresse, gleicher lokaler und entfernter Ordner): Nach einem Neustart gilt eine Datei, die eine der beiden gesendet hat, als von beiden gesendet. Geben Sie einer der beiden einen anderen entfernten Ordner.</translation>
-    </message>
-    <message>
         <source>Its after-upload action is left out for the files it shares with %1, which comes first in the list of connections and acts on them; a file is acted on once, after every connection has it</source>
         <translation>Die Aktion nach dem Hochladen entfällt für die Dateien, die sie mit %1 teilt; diese steht in der Liste der Verbindungen weiter oben und übernimmt sie. Eine Datei wird einmal behandelt, nachdem jede Verbindung sie hat</translation>
     </message>
     <message>
         <source>Kept until %1 has it too: </source>
         <translation>Aufbewahrt, bis auch %1 sie hat: </translation>
+    </message>
+    <message>
+        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both, so files both take are neither deleted, moved nor handed to a script after their upload. Give one of them another remote folder.</source>
+        <translation>Führt das Verzeichnis hochgeladener Dateien gemeinsam mit %1 (gleiche Serveradresse, gleicher lokaler und entfernter Ordner): Nach einem Neustart gilt eine Datei, die eine der beiden gesendet hat, als von beiden gesendet; daher werden Dateien, die beide übernehmen, nach dem Hochladen weder gelöscht noch verschoben noch an ein Skript übergeben. Geben Sie einer der beiden einen anderen entfernten Ordner.</translation>
     </message>
 </context>
 <context>

@@ -586,16 +586,16 @@
 <context>
     <name>FolderDeliveries</name>
     <message>
-        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both. Give one of them another remote folder.</source>
-        <translation>Comparte su registro de archivos subidos con %1 (misma dirección de servidor, carpeta local y carpeta remota): tras un reinicio, un archivo que haya enviado cualquiera de las dos cuenta como enviado por ambas. Asigne a una de ellas otra carpeta remota.</translation>
-    </message>
-    <message>
         <source>Its after-upload action is left out for the files it shares with %1, which comes first in the list of connections and acts on them; a file is acted on once, after every connection has it</source>
         <translation>Su acción tras la subida se omite para los archivos que comparte con %1, que va primero en la lista de conexiones y se ocupa de ellos; un archivo se trata una sola vez, cuando todas las conexiones lo tienen</translation>
     </message>
     <message>
         <source>Kept until %1 has it too: </source>
         <translation>Se conserva hasta que %1 también lo tenga: </translation>
+    </message>
+    <message>
+        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both, so files both take are neither deleted, moved nor handed to a script after their upload. Give one of them another remote folder.</source>
+        <translation>Comparte su registro de archivos subidos con %1 (misma dirección de servidor, carpeta local y carpeta remota): tras un reinicio, un archivo que haya enviado cualquiera de las dos cuenta como enviado por ambas, así que los archivos que toman las dos no se eliminan, ni se mueven, ni se entregan a un script tras subirlos. Asigne a una de ellas otra carpeta remota.</translation>
     </message>
 </context>
 <context>

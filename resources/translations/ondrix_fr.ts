@@ -586,16 +586,16 @@
 <context>
     <name>FolderDeliveries</name>
     <message>
-        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both. Give one of them another remote folder.</source>
-        <translation>Partage son registre des fichiers envoyés avec %1 (même adresse de serveur, même dossier local et même dossier distant) : après un redémarrage, un fichier envoyé par l&apos;une compte comme envoyé par les deux. Donnez à l&apos;une d&apos;elles un autre dossier distant.</translation>
-    </message>
-    <message>
         <source>Its after-upload action is left out for the files it shares with %1, which comes first in the list of connections and acts on them; a file is acted on once, after every connection has it</source>
         <translation>Son action après envoi est omise pour les fichiers qu&apos;elle partage avec %1, qui vient en premier dans la liste des connexions et s&apos;en charge ; un fichier n&apos;est traité qu&apos;une fois, quand toutes les connexions l&apos;ont</translation>
     </message>
     <message>
         <source>Kept until %1 has it too: </source>
         <translation>Conservé jusqu&apos;à ce que %1 l&apos;ait aussi : </translation>
+    </message>
+    <message>
+        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both, so files both take are neither deleted, moved nor handed to a script after their upload. Give one of them another remote folder.</source>
+        <translation>Partage son registre des fichiers envoyés avec %1 (même adresse de serveur, même dossier local et même dossier distant) : après un redémarrage, un fichier envoyé par l&apos;une compte comme envoyé par les deux ; les fichiers pris en charge par les deux ne sont donc ni supprimés, ni déplacés, ni confiés à un script après leur envoi. Donnez à l&apos;une d&apos;elles un autre dossier distant.</translation>
     </message>
 </context>
 <context>

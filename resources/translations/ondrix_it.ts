@@ -586,16 +586,16 @@
 <context>
     <name>FolderDeliveries</name>
     <message>
-        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both. Give one of them another remote folder.</source>
-        <translation>Condivide il registro dei file caricati con %1 (stesso indirizzo del server, stessa cartella locale e remota): dopo un riavvio, un file inviato da una delle due conta come inviato da entrambe. Assegna a una delle due un&apos;altra cartella remota.</translation>
-    </message>
-    <message>
         <source>Its after-upload action is left out for the files it shares with %1, which comes first in the list of connections and acts on them; a file is acted on once, after every connection has it</source>
         <translation>La sua azione dopo il caricamento viene saltata per i file che condivide con %1, che viene prima nell&apos;elenco delle connessioni e se ne occupa; un file viene trattato una sola volta, quando tutte le connessioni lo hanno</translation>
     </message>
     <message>
         <source>Kept until %1 has it too: </source>
         <translation>Conservato finché anche %1 non lo ha: </translation>
+    </message>
+    <message>
+        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both, so files both take are neither deleted, moved nor handed to a script after their upload. Give one of them another remote folder.</source>
+        <translation>Condivide il registro dei file caricati con %1 (stesso indirizzo del server, stessa cartella locale e remota): dopo un riavvio, un file inviato da una delle due conta come inviato da entrambe, quindi i file che prendono entrambe non vengono eliminati, spostati né passati a uno script dopo il caricamento. Assegna a una delle due un&apos;altra cartella remota.</translation>
     </message>
 </context>
 <context>

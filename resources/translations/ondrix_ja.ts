@@ -583,16 +583,16 @@
 <context>
     <name>FolderDeliveries</name>
     <message>
-        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both. Give one of them another remote folder.</source>
-        <translation>アップロード済みファイルの記録を %1 と共有しています（同じサーバーアドレス、ローカルフォルダ、リモートフォルダ）。再起動後は、どちらかが送ったファイルは両方が送ったものとみなされます。どちらかに別のリモートフォルダを指定してください。</translation>
-    </message>
-    <message>
         <source>Its after-upload action is left out for the files it shares with %1, which comes first in the list of connections and acts on them; a file is acted on once, after every connection has it</source>
         <translation>%1 と共有するファイルについては、このアップロード後の処理は行いません。接続一覧で先にある %1 が処理します。ファイルはすべての接続に届いた後に一度だけ処理されます</translation>
     </message>
     <message>
         <source>Kept until %1 has it too: </source>
         <translation>%1 にも届くまで保持します: </translation>
+    </message>
+    <message>
+        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both, so files both take are neither deleted, moved nor handed to a script after their upload. Give one of them another remote folder.</source>
+        <translation>アップロード済みファイルの記録を %1 と共有しています（同じサーバーアドレス、ローカルフォルダ、リモートフォルダ）。再起動後は、どちらかが送ったファイルは両方が送ったものとみなされるため、両方が扱うファイルはアップロード後に削除も移動もされず、スクリプトにも渡されません。どちらかに別のリモートフォルダを指定してください。</translation>
     </message>
 </context>
 <context>

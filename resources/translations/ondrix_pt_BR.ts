@@ -586,16 +586,16 @@
 <context>
     <name>FolderDeliveries</name>
     <message>
-        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both. Give one of them another remote folder.</source>
-        <translation>Compartilha seu registro de arquivos enviados com %1 (mesmo endereço de servidor, pasta local e pasta remota): após reiniciar, um arquivo enviado por qualquer uma delas conta como enviado por ambas. Dê a uma delas outra pasta remota.</translation>
-    </message>
-    <message>
         <source>Its after-upload action is left out for the files it shares with %1, which comes first in the list of connections and acts on them; a file is acted on once, after every connection has it</source>
         <translation>Sua ação após o envio é omitida para os arquivos que compartilha com %1, que vem primeiro na lista de conexões e cuida deles; um arquivo é tratado uma só vez, depois que todas as conexões o têm</translation>
     </message>
     <message>
         <source>Kept until %1 has it too: </source>
         <translation>Mantido até que %1 também o tenha: </translation>
+    </message>
+    <message>
+        <source>Keeps its record of uploaded files together with %1 (same server address, local folder and remote folder): after a restart, a file either of them sent counts as sent by both, so files both take are neither deleted, moved nor handed to a script after their upload. Give one of them another remote folder.</source>
+        <translation>Compartilha seu registro de arquivos enviados com %1 (mesmo endereço de servidor, pasta local e pasta remota): após reiniciar, um arquivo enviado por qualquer uma delas conta como enviado por ambas, por isso os arquivos que as duas pegam não são excluídos, movidos nem entregues a um script após o envio. Dê a uma delas outra pasta remota.</translation>
     </message>
 </context>
 <context>

@@ -78,7 +78,8 @@ void FolderDeliveries::join(ConnectionEngine& engine)
                 prefixOf(own) +
                     tr("Keeps its record of uploaded files together with %1 (same server address, local "
                        "folder and remote folder): after a restart, a file either of them sent counts as "
-                       "sent by both. Give one of them another remote folder.")
+                       "sent by both, so files both take are neither deleted, moved nor handed to a script "
+                       "after their upload. Give one of them another remote folder.")
                         .arg(other.connection->name),
                 LogEntry::LogLevel::warning);
         }
@@ -257,6 +258,18 @@ void FolderDeliveries::actWhenAllHave(ConnectionEngine& reporter, const QList<Pa
           colourOfStages(path).value_or(missing.isEmpty() ? FinderTagService::UploadColour::green
                                                           : FinderTagService::UploadColour::yellow));
 
+    // Two of them that keep one record between them cannot tell after a restart which of them sent the
+    // file: their records are no proof that both servers have it, so the file stays where it is (the log
+    // said so when they started).
+    for (qsizetype i = 0; i < takers.size(); ++i) {
+        for (qsizetype j = i + 1; j < takers.size(); ++j) {
+            if (UploadedRecord::keyFor(*takers[i].connection) ==
+                UploadedRecord::keyFor(*takers[j].connection)) {
+                m_waiting.remove(path);
+                return;
+            }
+        }
+    }
     const auto actor = std::find_if(takers.cbegin(), takers.cend(),
                                     [](const Participant& p) { return acts(*p.connection); });
     if (actor == takers.cend()) {

@@ -477,6 +477,39 @@ TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAStopOrAnEditAreFinishedAndHandl
     EXPECT_TRUE(UploadedRecord(&store, c).dates().contains(c.localFolder + QStringLiteral("/stopped.jpg")));
 }
 
+// Two connections to one host with the same folders keep one uploaded record: after a restart neither can
+// tell what the other sent, so a file both take is uploaded by both but never deleted on that record's word.
+TEST_F(ConnectionsManagerTest, ConnectionsSharingOneRecordLeaveTheirFilesInPlace)
+{
+    FtpTestServer first;
+    FtpTestServer second;
+    first.start();
+    second.start();
+    PushConnection a = serverConnection(first, QStringLiteral("A"));
+    PushConnection b = serverConnection(second, QStringLiteral("B"));
+    b.localFolder = a.localFolder;
+    a.remoteFolder = b.remoteFolder = QStringLiteral("/");
+    a.deleteLocalAfterUpload = true;
+    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({a, b}));
+    auto manager = makeManager();
+    manager->setEngineConfigurator([](ConnectionEngine& engine) { engine.setStabilityIntervalSeconds(0.2); });
+    manager->startAll();
+    const QString file = env.writeFile(QFileInfo(a.localFolder).fileName() + QStringLiteral("/one.jpg"), "1");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return manager->engine(a.id)->completedCount() == 1 &&
+                   manager->engine(b.id)->completedCount() == 1;
+        },
+        30000))
+        << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(second.receivedUploads().size(), 1);
+    QTest::qWait(300);
+    EXPECT_TRUE(QFile::exists(file)) << "kept: the shared record proves nothing about the second server";
+    EXPECT_FALSE(
+        logMessages().filter(QStringLiteral("Keeps its record of uploaded files together with")).isEmpty());
+    manager->stopAll();
+}
+
 // Two connections on one folder: a file is acted on once, by the first connection in the list that acts, and
 // only once both servers hold it. With the second server down nothing is deleted, also across a restart of
 // the application, until that server returns. A second connection's own action is left out, and said so.
