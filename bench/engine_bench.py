@@ -46,11 +46,11 @@ def free_port():
         return s.getsockname()[1]
 
 
-def wait_for_port(port, seconds=10.0):
+def wait_for_port(port, seconds=10.0, address="127.0.0.1"):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         try:
-            with socket.create_connection(("127.0.0.1", port), timeout=0.5):
+            with socket.create_connection((address, port), timeout=0.5):
                 return True
         except OSError:
             time.sleep(0.05)
@@ -83,9 +83,11 @@ def write_file(path, size, chunk=b""):
 
 class Vsftpd:
     """One vsftpd that takes anonymous uploads, in clear text or with explicit TLS. With `wire`, every
-    command and reply goes to its log, for counting what each file costs on the wire."""
+    command and reply goes to its log, for counting what each file costs on the wire. `listen`, `port`,
+    `pasv_address` and `passive` let a relay stand between the clients and the server."""
 
-    def __init__(self, base, wire=False):
+    def __init__(self, base, wire=False, listen="127.0.0.1", port=None, pasv_address="127.0.0.1",
+                 passive=(40000, 60000)):
         self.dir = os.path.join(base, "vsftpd")
         self.root = os.path.join(self.dir, "root")  # the anonymous root must not be writable
         self.upload = os.path.join(self.root, "up")
@@ -93,7 +95,8 @@ class Vsftpd:
         for d in (self.root, empty):
             os.makedirs(d, exist_ok=True)
             os.chmod(d, 0o755)
-        self.port = free_port()
+        self.port = port or free_port()
+        self.passive = passive
         self.log = os.path.join(self.dir, "vsftpd.log")
         config = os.path.join(self.dir, "vsftpd.conf")
         key = os.path.join(self.dir, "server.key")
@@ -102,7 +105,7 @@ class Vsftpd:
         with open(config, "w") as f:
             f.write(f"""listen=YES
 listen_ipv6=NO
-listen_address=127.0.0.1
+listen_address={listen}
 listen_port={self.port}
 background=NO
 anonymous_enable=YES
@@ -117,9 +120,9 @@ anon_umask=022
 ftp_username=ftp
 secure_chroot_dir={empty}
 pasv_enable=YES
-pasv_address=127.0.0.1
-pasv_min_port=40000
-pasv_max_port=60000
+pasv_address={pasv_address}
+pasv_min_port={passive[0]}
+pasv_max_port={passive[1]}
 max_clients=0
 max_per_ip=0
 seccomp_sandbox=NO
@@ -141,7 +144,7 @@ rsa_private_key_file={key}
 """)
         self.process = subprocess.Popen(["vsftpd", config], stdout=subprocess.DEVNULL,
                                         stderr=open(os.path.join(self.dir, "stderr"), "w"))
-        if not wait_for_port(self.port):
+        if not wait_for_port(self.port, address=listen):
             raise RuntimeError("vsftpd did not start: " + open(os.path.join(self.dir, "stderr")).read())
 
     def reset(self):
@@ -159,7 +162,7 @@ class Sshd:
     """One sshd for SFTP with a client key. With `wire`, the SFTP server is the separate sftp-server
     program logging every request, for counting what each file costs on the wire."""
 
-    def __init__(self, base, wire=False):
+    def __init__(self, base, wire=False, listen="127.0.0.1", port=None):
         self.dir = os.path.join(base, "sshd")
         self.upload = os.path.join(self.dir, "up")
         os.makedirs(self.dir, exist_ok=True)
@@ -173,14 +176,14 @@ class Sshd:
         authorized = os.path.join(self.dir, "authorized_keys")
         shutil.copy(os.path.join(CERTS, "client_key.pub"), authorized)
         os.chmod(authorized, 0o600)
-        self.port = free_port()
+        self.port = port or free_port()
         self.log = os.path.join(self.dir, "sftp.log")
         subsystem = (f"/usr/lib/openssh/sftp-server -e -l DEBUG3 2>>{self.log}" if wire
                      else "internal-sftp")
         config = os.path.join(self.dir, "sshd_config")
         with open(config, "w") as f:
             f.write(f"""Port {self.port}
-ListenAddress 127.0.0.1
+ListenAddress {listen}
 HostKey {host_key}
 AuthorizedKeysFile {authorized}
 PidFile none
@@ -199,7 +202,7 @@ LogLevel ERROR
         self.process = subprocess.Popen(["/usr/sbin/sshd", "-D", "-e", "-f", config],
                                         stdout=subprocess.DEVNULL,
                                         stderr=open(os.path.join(self.dir, "stderr"), "w"))
-        if not wait_for_port(self.port):
+        if not wait_for_port(self.port, address=listen):
             raise RuntimeError("sshd did not start")
         self.user = os.environ.get("USER") or "root"
         import pwd

@@ -31,6 +31,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import engine_bench  # noqa: E402
 from engine_bench import (CERTS, KIB, MIB, OndrixRun, connection_json, count_complete,  # noqa: E402
                           expected_files, wait_until_uploaded, write_file)
 
@@ -74,144 +75,25 @@ def passive_range():
     raise RuntimeError("no free passive port range")
 
 
-def wait_for(address, port, seconds=10.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
-            with socket.create_connection((address, port), timeout=0.5):
-                return True
-        except OSError:
-            time.sleep(0.05)
-    return False
-
-
 # ---------------------------------------------------------------- servers
 
-class Vsftpd:
+class Vsftpd(engine_bench.Vsftpd):
+    """The engine benchmark's vsftpd on the server address, its passive replies naming the relay."""
+
     def __init__(self, base, passive):
-        self.dir = os.path.join(base, "vsftpd")
-        self.root = os.path.join(self.dir, "root")
-        self.upload = os.path.join(self.root, "up")
-        empty = os.path.join(self.dir, "empty")
-        for d in (self.root, empty):
-            os.makedirs(d, exist_ok=True)
-            os.chmod(d, 0o755)
-        self.port = free_port()
-        self.passive = passive
-        key = os.path.join(self.dir, "server.key")
-        shutil.copy(os.path.join(CERTS, "server.key"), key)
-        os.chmod(key, 0o600)
-        config = os.path.join(self.dir, "vsftpd.conf")
-        with open(config, "w") as f:
-            f.write(f"""listen=YES
-listen_ipv6=NO
-listen_address={SERVER_ADDRESS}
-listen_port={self.port}
-background=NO
-anonymous_enable=YES
-local_enable=NO
-write_enable=YES
-anon_root={self.root}
-no_anon_password=YES
-anon_upload_enable=YES
-anon_mkdir_write_enable=YES
-anon_other_write_enable=YES
-anon_umask=022
-ftp_username=ftp
-secure_chroot_dir={empty}
-pasv_enable=YES
-pasv_address={CLIENT_ADDRESS}
-pasv_min_port={passive[0]}
-pasv_max_port={passive[1]}
-max_clients=0
-max_per_ip=0
-seccomp_sandbox=NO
-isolate=NO
-isolate_network=NO
-xferlog_enable=NO
-syslog_enable=NO
-ssl_enable=YES
-allow_anon_ssl=YES
-force_anon_logins_ssl=NO
-force_anon_data_ssl=NO
-require_ssl_reuse=YES
-ssl_ciphers=HIGH
-rsa_cert_file={os.path.join(CERTS, "server.pem")}
-rsa_private_key_file={key}
-""")
-        self.process = subprocess.Popen(["vsftpd", config], stdout=subprocess.DEVNULL,
-                                        stderr=open(os.path.join(self.dir, "stderr"), "w"))
-        if not wait_for(SERVER_ADDRESS, self.port):
-            raise RuntimeError("vsftpd did not start: " + open(os.path.join(self.dir, "stderr")).read())
+        super().__init__(base, listen=SERVER_ADDRESS, port=free_port(), pasv_address=CLIENT_ADDRESS,
+                         passive=passive)
 
     def ports(self):
         return [str(self.port), f"{self.passive[0]}-{self.passive[1]}"]
 
-    def reset(self):
-        shutil.rmtree(self.upload, ignore_errors=True)
-        os.makedirs(self.upload)
-        shutil.chown(self.upload, "ftp", "ftp")
-        return self.upload, "/up"
 
-    def stop(self):
-        self.process.terminate()
-        self.process.wait(10)
-
-
-class Sshd:
+class Sshd(engine_bench.Sshd):
     def __init__(self, base):
-        import pwd
-        self.dir = os.path.join(base, "sshd")
-        self.upload = os.path.join(self.dir, "up")
-        os.makedirs(self.dir, exist_ok=True)
-        os.makedirs("/run/sshd", exist_ok=True)
-        host_key = os.path.join(self.dir, "host_key")
-        shutil.copy(os.path.join(CERTS, "ssh_host_key_a"), host_key)
-        os.chmod(host_key, 0o600)
-        self.client_key = os.path.join(self.dir, "client_key")
-        shutil.copy(os.path.join(CERTS, "client_key"), self.client_key)
-        os.chmod(self.client_key, 0o600)
-        authorized = os.path.join(self.dir, "authorized_keys")
-        shutil.copy(os.path.join(CERTS, "client_key.pub"), authorized)
-        os.chmod(authorized, 0o600)
-        self.port = free_port()
-        config = os.path.join(self.dir, "sshd_config")
-        with open(config, "w") as f:
-            f.write(f"""Port {self.port}
-ListenAddress {SERVER_ADDRESS}
-HostKey {host_key}
-AuthorizedKeysFile {authorized}
-PidFile none
-UsePAM no
-UseDNS no
-StrictModes no
-PubkeyAuthentication yes
-PasswordAuthentication no
-KbdInteractiveAuthentication no
-PermitRootLogin prohibit-password
-MaxStartups 100:30:200
-MaxSessions 100
-Subsystem sftp internal-sftp
-LogLevel ERROR
-""")
-        self.process = subprocess.Popen(["/usr/sbin/sshd", "-D", "-e", "-f", config],
-                                        stdout=subprocess.DEVNULL,
-                                        stderr=open(os.path.join(self.dir, "stderr"), "w"))
-        if not wait_for(SERVER_ADDRESS, self.port):
-            raise RuntimeError("sshd did not start")
-        self.user = pwd.getpwuid(os.getuid()).pw_name
+        super().__init__(base, listen=SERVER_ADDRESS, port=free_port())
 
     def ports(self):
         return [str(self.port)]
-
-    def reset(self):
-        shutil.rmtree(self.upload, ignore_errors=True)
-        os.makedirs(self.upload)
-        return self.upload, self.upload
-
-    def stop(self):
-        self.process.terminate()
-        self.process.wait(10)
 
 
 class Relay:
