@@ -3,6 +3,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QMessageAuthenticationCode>
 
@@ -70,8 +71,12 @@ TEST(SshKnownHosts, ANewKeyIsSaidOnceAndAnUnusableFileTrustsNothing)
         << notices[0].toStdString();
     SshKnownHosts::setNoticeReporter({});
 
+    // A folder in the file's place cannot be read even by root, whom a file's mode would not stop.
+    ASSERT_TRUE(QFile::rename(file, file + QStringLiteral(".saved")) && QDir().mkpath(file));
+    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, key), Verdict::unusable);
+    ASSERT_TRUE(QDir().rmdir(file) && QFile::rename(file + QStringLiteral(".saved"), file));
     if (::geteuid() == 0) {
-        GTEST_SKIP() << "root reads and writes files whatever their mode says";
+        GTEST_SKIP() << "root writes files whatever their mode says";
     }
     QFile::setPermissions(file, QFileDevice::WriteOwner);
     EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, key), Verdict::unusable);
