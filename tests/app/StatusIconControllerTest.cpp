@@ -81,11 +81,11 @@ TEST(StatusIconController, AnimationStartsOnceTurnsWrapsAndResetsWhenLeft)
     controller.advanceFrame(120);
     EXPECT_DOUBLE_EQ(controller.angle(), 0.0);
 
-    // A tray frame is 8 refreshes; frames at different angles differ, and one turn reuses the same frame.
+    // Frames at different angles differ.
     controller.advanceFrame(StatusIconController::kRefreshesPerTrayFrame);
-    EXPECT_DOUBLE_EQ(controller.angle(), 24.0);
-    const QImage at24 = pixels(controller.currentIcon());
-    EXPECT_NE(at24, atZero);
+    EXPECT_DOUBLE_EQ(controller.angle(), 45.0);
+    const QImage at45 = pixels(controller.currentIcon());
+    EXPECT_NE(at45, atZero);
 
     // More stability-checking updates neither restart the animation nor reset the angle.
     controller.update(EngineState::watching(), false, false, true);
@@ -93,12 +93,12 @@ TEST(StatusIconController, AnimationStartsOnceTurnsWrapsAndResetsWhenLeft)
     QCoreApplication::processEvents();
     EXPECT_EQ(started.count(), 1);
     EXPECT_EQ(controller.layerRenderCount(), 1);
-    EXPECT_DOUBLE_EQ(controller.angle(), 24.0);
+    EXPECT_DOUBLE_EQ(controller.angle(), 45.0);
 
     // A theme change re-renders the layers of the running animation once.
     controller.setDarkAppearance(true);
     EXPECT_EQ(controller.layerRenderCount(), 2);
-    EXPECT_NE(pixels(controller.currentIcon()), at24);
+    EXPECT_NE(pixels(controller.currentIcon()), at45);
 
     // Any other row leaves the animation: angle 0, no frames; the next start renders afresh.
     controller.update(EngineState::watching(), false, true, true);
