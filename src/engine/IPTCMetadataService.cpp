@@ -1,5 +1,7 @@
 #include "engine/IPTCMetadataService.h"
 
+#include "engine/ImageCompleteness.h"
+#include "engine/ImageReader.h"
 #include "iptc/KeywordModule.h"
 #include "platform/FileDescriptor.h"
 #include "platform/FileName.h"
@@ -20,8 +22,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -101,34 +101,6 @@ private:
     bool m_armed = true;
 };
 
-// Reads the whole regular file behind `in`.
-int readAll(int in, std::vector<unsigned char>& bytes)
-{
-    struct stat status {};
-    if (::fstat(in, &status) != 0) {
-        return errno;
-    }
-    bytes.resize(static_cast<size_t>(status.st_size));
-    size_t filled = 0;
-    for (;;) {
-        if (filled == bytes.size()) {
-            bytes.resize(bytes.size() + 4096); // the file grew since fstat
-        }
-        const ssize_t read = ::read(in, bytes.data() + filled, bytes.size() - filled);
-        if (read < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
-        }
-        if (read == 0) {
-            bytes.resize(filled);
-            return 0;
-        }
-        filled += static_cast<size_t>(read);
-    }
-}
-
 int writeAll(int out, const unsigned char* data, size_t size)
 {
     for (size_t written = 0; written < size;) {
@@ -143,25 +115,6 @@ int writeAll(int out, const unsigned char* data, size_t size)
     }
     return 0;
 }
-
-// Reads exactly `length` bytes at `offset`; false on an error or when the file ends before.
-bool readAt(int in, size_t offset, unsigned char* into, size_t length)
-{
-    while (length > 0) {
-        const ssize_t n = ::pread(in, into, length, off_t(offset));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        into += n;
-        offset += size_t(n);
-        length -= size_t(n);
-    }
-    return true;
-}
-
 // Copies the bytes [from, to) of `in` to the end of `out`, in the kernel where it can. A file that got
 // shorter meanwhile ends the copy early (the caller sees the change in its size). Returns 0 or an errno.
 int copyRange(int in, int out, size_t from, size_t to)
@@ -271,354 +224,6 @@ int writeReplacement(int original, int folder, const QByteArray& target, const u
     // Delayed write errors surface at the close.
     return ::close(out.release()) == 0 ? 0 : errno;
 }
-
-// Where a JPEG's first scan starts: the marker segments before it are walked by their lengths (an embedded
-// thumbnail carries an end marker of its own). `needMore` when the bytes end before it.
-struct JpegScan {
-    enum class State { found, needMore, invalid };
-    State state = State::invalid;
-    size_t at = 0; // the start-of-scan marker
-};
-
-JpegScan findJpegScan(const unsigned char* bytes, size_t size)
-{
-    size_t position = 2; // after start-of-image
-    while (position + 4 <= size) {
-        if (bytes[position] != 0xFF) {
-            return {};
-        }
-        const unsigned char marker = bytes[position + 1];
-        if (marker == 0xFF) { // fill byte
-            ++position;
-            continue;
-        }
-        if (marker == 0xDA) { // start of scan
-            return {JpegScan::State::found, position};
-        }
-        position += 2 + ((size_t{bytes[position + 2]} << 8) | bytes[position + 3]);
-    }
-    return {JpegScan::State::needMore, 0};
-}
-
-size_t jpegSegmentEnd(const unsigned char* bytes, size_t at)
-{
-    return at + 2 + ((size_t{bytes[at + 2]} << 8) | bytes[at + 3]);
-}
-
-constexpr std::array<unsigned char, 2> jpegEndOfImage{0xFF, 0xD9};
-
-// Whether a JPEG's compressed data ends with its end-of-image marker. A file cut short (an interrupted copy
-// from a card, or one still being written) has none, and rewriting it would only freeze the damage. Inside
-// scan data a 0xFF byte is always stuffed or a restart marker, so 0xFF 0xD9 there is the end.
-bool jpegIsComplete(const unsigned char* bytes, size_t size)
-{
-    const JpegScan scan = findJpegScan(bytes, size);
-    return scan.state == JpegScan::State::found &&
-           std::search(bytes + scan.at + 2, bytes + size, jpegEndOfImage.begin(), jpegEndOfImage.end()) !=
-               bytes + size;
-}
-
-quint32 bigEndian32(const unsigned char* p)
-{
-    return (quint32{p[0]} << 24) | (quint32{p[1]} << 16) | (quint32{p[2]} << 8) | quint32{p[3]};
-}
-
-// Whether a PNG's chunks, walked by their lengths from the signature, reach the end chunk inside the file.
-bool pngIsComplete(const unsigned char* bytes, size_t size)
-{
-    size_t position = 8; // after the signature
-    bool first = true;
-    while (position + 12 <= size) {
-        const size_t length = bigEndian32(bytes + position);
-        const unsigned char* type = bytes + position + 4;
-        if (first && std::memcmp(type, "IHDR", 4) != 0) {
-            return false;
-        }
-        first = false;
-        if (length > size - position - 12) {
-            return false; // the chunk runs past the end of the file
-        }
-        if (std::memcmp(type, "IEND", 4) == 0) {
-            return true;
-        }
-        position += 12 + length;
-    }
-    return false;
-}
-
-// Whether an image's data is all there, missing (cut short, or its writer is not done), or cannot be told
-// because the structure is not one a writer makes.
-enum class Completeness { complete, incomplete, unjudgeable };
-
-// Whether every directory of a TIFF (a DNG is one) and everything it points to lies inside the file, and
-// there is image data at all. Writers put the directory first and the pixels after it (exiv2, most raw
-// converters) or the pixels first and the directory last (libtiff): a file still being written then has
-// strips past its end, or a header pointing past its end. Directories are followed along the chain and into
-// sub-images (where a DNG keeps its raw data).
-Completeness tiffCompleteness(const unsigned char* bytes, size_t size)
-{
-    if (size < 8) {
-        return Completeness::incomplete;
-    }
-    const bool little = bytes[0] == 'I';
-    const auto read16 = [&](size_t at) -> quint32 {
-        return little ? quint32(bytes[at]) | quint32(bytes[at + 1]) << 8
-                      : quint32(bytes[at]) << 8 | quint32(bytes[at + 1]);
-    };
-    const auto read32 = [&](size_t at) -> quint32 {
-        return little ? read16(at) | read16(at + 2) << 16 : read16(at) << 16 | read16(at + 2);
-    };
-    if (read16(2) != 42) {
-        return Completeness::unjudgeable; // BigTIFF or not a TIFF
-    }
-    // Every entry, pointer and strip looked at costs one step; a crafted file whose directories share
-    // their arrays or point at each other runs out of steps long before the walk outgrows the file, and is
-    // not judged at all (it goes up without keywords instead of waiting for ever as "still being written").
-    size_t steps = size + 4096;
-    const auto step = [&steps](size_t n) {
-        if (n > steps) {
-            steps = 0;
-            return false;
-        }
-        steps -= n;
-        return true;
-    };
-    const auto typeSize = [](quint32 type) -> size_t {
-        switch (type) {
-        case 1:
-        case 2:
-        case 6:
-        case 7:
-            return 1; // byte, ascii, signed byte, undefined
-        case 3:
-        case 8:
-            return 2; // short, signed short
-        case 4:
-        case 9:
-        case 11:
-        case 13:
-            return 4; // long, signed long, float, sub-directory
-        case 5:
-        case 10:
-        case 12:
-            return 8; // rationals, double
-        default:
-            return 0;
-        }
-    };
-    std::vector<size_t> pending{read32(4)};
-    std::vector<size_t> visited;
-    bool hasImageData = false;
-    while (!pending.empty()) {
-        const size_t directory = pending.back();
-        pending.pop_back();
-        if (directory == 0 || std::find(visited.begin(), visited.end(), directory) != visited.end()) {
-            continue;
-        }
-        if (visited.size() >= 256) {
-            return Completeness::unjudgeable;
-        }
-        if (directory > size - 2) {
-            return Completeness::incomplete;
-        }
-        visited.push_back(directory);
-        const size_t count = read16(directory);
-        if (count == 0 || count > (size - directory - 2) / 12 || directory + 2 + count * 12 + 4 > size) {
-            return Completeness::incomplete;
-        }
-        if (!step(count + visited.size())) {
-            return Completeness::unjudgeable;
-        }
-        // Offsets and byte counts of strips, tiles and an embedded JPEG, by tag, as (value position, count,
-        // element size).
-        struct Array {
-            size_t at = 0;
-            size_t count = 0;
-            size_t width = 0;
-        };
-        std::map<quint32, Array> arrays;
-        for (size_t i = 0; i < count; ++i) {
-            const size_t entry = directory + 2 + i * 12;
-            const quint32 tag = read16(entry);
-            const size_t width = typeSize(read16(entry + 2));
-            const size_t elements = read32(entry + 4);
-            if (width == 0) {
-                continue; // a type this walk does not know; its value is not followed
-            }
-            if (elements > size / width) {
-                return Completeness::incomplete;
-            }
-            const size_t length = elements * width;
-            size_t at = entry + 8;
-            if (length > 4) {
-                at = read32(entry + 8);
-                if (at > size || length > size - at) {
-                    return Completeness::incomplete; // the value lies (partly) past the end of the file
-                }
-            }
-            switch (tag) {
-            case 273:
-            case 279:
-            case 324:
-            case 325:
-            case 513:
-            case 514:
-                arrays[tag] = {at, elements, width};
-                break;
-            case 330: // sub-image directories
-                if (width == 4 && !step(elements)) {
-                    return Completeness::unjudgeable;
-                }
-                for (size_t k = 0; k < elements && (width == 4); ++k) {
-                    pending.push_back(read32(at + 4 * k));
-                }
-                break;
-            default:
-                break;
-            }
-        }
-        const auto valueAt = [&](const Array& array, size_t k) -> size_t {
-            return array.width == 2 ? read16(array.at + 2 * k) : read32(array.at + 4 * k);
-        };
-        for (const auto& [offsets, lengths] : {std::pair{273U, 279U}, {324U, 325U}, {513U, 514U}}) {
-            const auto o = arrays.find(offsets);
-            const auto l = arrays.find(lengths);
-            if (o == arrays.end() && l == arrays.end()) {
-                continue;
-            }
-            if (o == arrays.end() || l == arrays.end() || o->second.count != l->second.count ||
-                (o->second.width != 2 && o->second.width != 4) ||
-                (l->second.width != 2 && l->second.width != 4)) {
-                return Completeness::incomplete;
-            }
-            if (!step(o->second.count)) {
-                return Completeness::unjudgeable;
-            }
-            for (size_t k = 0; k < o->second.count; ++k) {
-                const size_t start = valueAt(o->second, k);
-                const size_t length = valueAt(l->second, k);
-                if (start > size || length > size - start) {
-                    return Completeness::incomplete;
-                }
-                hasImageData = hasImageData || length > 0;
-            }
-        }
-        pending.push_back(read32(directory + 2 + count * 12));
-    }
-    return hasImageData ? Completeness::complete : Completeness::incomplete;
-}
-
-// Dispatches on the file's signature, not its name or exiv2's guess, so the check always fits the bytes.
-Completeness imageCompleteness(const unsigned char* bytes, size_t size)
-{
-    const auto judged = [](bool complete) {
-        return complete ? Completeness::complete : Completeness::incomplete;
-    };
-    if (size >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) {
-        return judged(jpegIsComplete(bytes, size));
-    }
-    if (size >= 8 && std::memcmp(bytes, "\x89PNG\r\n\x1a\n", 8) == 0) {
-        return judged(pngIsComplete(bytes, size));
-    }
-    if (size >= 4 && (std::memcmp(bytes, "II*\0", 4) == 0 || std::memcmp(bytes, "MM\0*", 4) == 0)) {
-        return tiffCompleteness(bytes, size);
-    }
-    return Completeness::unjudgeable;
-}
-
-// Whether the bytes [from, to) of `in` hold an end-of-image marker; searched from the end, where it usually
-// is, a piece at a time.
-bool hasJpegEndOfImage(int in, size_t from, size_t to)
-{
-    std::vector<unsigned char> buffer(std::min<size_t>(to - from, size_t(1) << 20) + 1);
-    for (size_t end = to; end > from;) {
-        const size_t begin = end - std::min(end - from, buffer.size() - 1);
-        const size_t length = std::min(end + 1, to) - begin; // one byte more: a marker across the cut
-        if (!readAt(in, begin, buffer.data(), length)) {
-            return false;
-        }
-        if (std::search(buffer.data(), buffer.data() + length, jpegEndOfImage.begin(),
-                        jpegEndOfImage.end()) != buffer.data() + length) {
-            return true;
-        }
-        end = begin;
-    }
-    return false;
-}
-
-// What exiv2 is given to rewrite, and what of the original follows its output unchanged.
-struct Rewrite {
-    Completeness completeness = Completeness::incomplete;
-    std::vector<unsigned char> bytes;
-    // The original from here to its end follows exiv2's output, in place of the last `standIn` bytes of it.
-    size_t keptFrom = 0;
-    size_t standIn = 0;
-};
-
-// A JPEG's metadata all lies before its first scan, and exiv2 passes everything from the scan on through as
-// it is. So a JPEG is never read whole: exiv2 gets the segments before the scan, the scan's header and an end
-// marker standing in for the rest, and the rest is copied from the original into the new file. A header
-// larger than any camera writes is not judged.
-constexpr size_t kMaxJpegHeadBytes = size_t(64) << 20;
-
-Rewrite readJpegHead(int in, size_t fileSize)
-{
-    Rewrite rewrite;
-    std::vector<unsigned char>& bytes = rewrite.bytes;
-    size_t want = std::min<size_t>(fileSize, size_t(64) << 10);
-    for (;;) {
-        const size_t had = bytes.size();
-        bytes.resize(want);
-        if (!readAt(in, had, bytes.data() + had, want - had)) {
-            bytes.clear(); // shorter than it was a moment ago
-            return rewrite;
-        }
-        const JpegScan scan = findJpegScan(bytes.data(), bytes.size());
-        if (scan.state == JpegScan::State::invalid) {
-            return rewrite;
-        }
-        if (scan.state == JpegScan::State::found) {
-            const size_t headerEnd = jpegSegmentEnd(bytes.data(), scan.at);
-            if (headerEnd > fileSize) {
-                return rewrite;
-            }
-            if (headerEnd > bytes.size()) {
-                want = headerEnd;
-                continue;
-            }
-            bytes.resize(headerEnd);
-            bytes.insert(bytes.end(), jpegEndOfImage.begin(), jpegEndOfImage.end());
-            rewrite.keptFrom = scan.at;
-            rewrite.standIn = bytes.size() - scan.at;
-            rewrite.completeness = hasJpegEndOfImage(in, scan.at + 2, fileSize) ? Completeness::complete
-                                                                                : Completeness::incomplete;
-            return rewrite;
-        }
-        if (want == fileSize) {
-            return rewrite;
-        }
-        if (want >= kMaxJpegHeadBytes) {
-            rewrite.completeness = Completeness::unjudgeable;
-            return rewrite;
-        }
-        want = std::min({fileSize, want * 4, kMaxJpegHeadBytes});
-    }
-}
-
-// PNG and TIFF are read whole: exiv2 rewrites them in memory anyway.
-Rewrite readWhole(int in)
-{
-    Rewrite rewrite;
-    if (readAll(in, rewrite.bytes) != 0 || rewrite.bytes.empty()) {
-        rewrite.completeness = Completeness::unjudgeable;
-        rewrite.bytes.clear();
-        return rewrite;
-    }
-    rewrite.completeness = imageCompleteness(rewrite.bytes.data(), rewrite.bytes.size());
-    rewrite.keptFrom = rewrite.bytes.size();
-    return rewrite;
-}
-
 bool sameFileState(const struct stat& a, const struct stat& b)
 {
     return a.st_ino == b.st_ino && a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
@@ -677,15 +282,12 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
                                                     "the size, time and completeness checks")
                                          .arg(fileName(filePath), qt_error_string(lease.error()));
     }
-    // The original file is only ever read.
-    std::array<unsigned char, 3> signature{};
     const size_t fileSize = size_t(status.st_size);
-    const bool jpeg = readAt(original.get(), 0, signature.data(), signature.size()) &&
-                      signature == std::array<unsigned char, 3>{0xFF, 0xD8, 0xFF};
-    const Rewrite rewrite = jpeg ? readJpegHead(original.get(), fileSize) : readWhole(original.get());
+    const ImageReader::Rewrite rewrite = ImageReader::read(original.get(), fileSize);
     const std::vector<unsigned char>& bytes = rewrite.bytes;
     if (bytes.empty()) {
-        return rewrite.completeness == Completeness::incomplete ? Outcome::incomplete : Outcome::skipped;
+        return rewrite.completeness == ImageCompleteness::Verdict::incomplete ? Outcome::incomplete
+                                                                              : Outcome::skipped;
     }
     const KeywordModuleEntry* module = keywordModule();
     if (!module) {
@@ -704,13 +306,13 @@ IPTCMetadataService::Outcome inject(const QString& keywordText, const QString& f
     // exiv2 rewrites what it understood of a cut-off file and drops the rest (strips past the end of a TIFF
     // vanish), so an image that is not all there is never handed to it for writing.
     switch (rewrite.completeness) {
-    case Completeness::complete:
+    case ImageCompleteness::Verdict::complete:
         break;
-    case Completeness::incomplete:
+    case ImageCompleteness::Verdict::incomplete:
         qCDebug(lcIptc).noquote() << "[IPTCMetadataService] Image data incomplete, left alone:"
                                   << fileName(filePath);
         return Outcome::incomplete;
-    case Completeness::unjudgeable:
+    case ImageCompleteness::Verdict::unjudgeable:
         qCDebug(lcIptc).noquote() << "[IPTCMetadataService] Image structure not judged, no keywords:"
                                   << fileName(filePath);
         return Outcome::skipped;
@@ -801,8 +403,8 @@ void IPTCMetadataService::setProblemReporter(std::function<void(const QString&)>
 
 bool IPTCMetadataService::isComplete(const QByteArray& bytes)
 {
-    return imageCompleteness(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                             size_t(bytes.size())) == Completeness::complete;
+    return ImageCompleteness::of(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                 size_t(bytes.size())) == ImageCompleteness::Verdict::complete;
 }
 
 QStringList IPTCMetadataService::parseKeywords(const QString& keywordText)
