@@ -1,5 +1,6 @@
 #include "engine/FileStabilityChecker.h"
 
+#include "engine/MonotonicClock.h"
 #include "platform/ReadLease.h"
 #include "platform/WatchedTree.h"
 
@@ -8,6 +9,7 @@
 #include <QThreadPool>
 #include <QTimerEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -49,6 +51,7 @@ FileStabilityChecker::FileStabilityChecker(QObject* parent)
     , m_link(std::make_shared<Link>())
 {
     m_link->checker = this;
+    setClock(new MonotonicClock(this));
 }
 
 FileStabilityChecker::~FileStabilityChecker()
@@ -56,6 +59,15 @@ FileStabilityChecker::~FileStabilityChecker()
     // Readings still under way on the pool are dropped.
     const QMutexLocker lock(&m_link->mutex);
     m_link->checker = nullptr;
+}
+
+void FileStabilityChecker::setClock(MonotonicClock* clock)
+{
+    if (m_clock != nullptr) {
+        disconnect(m_clock, nullptr, this, nullptr);
+    }
+    m_clock = clock;
+    connect(m_clock, &MonotonicClock::advanced, this, &FileStabilityChecker::fireDueTimers);
 }
 
 FileStabilityChecker::Handle FileStabilityChecker::waitForStability(const QString& filePath,
@@ -67,7 +79,7 @@ FileStabilityChecker::Handle FileStabilityChecker::waitForStability(const QStrin
     Wait wait;
     wait.path = filePath;
     wait.intervalMs = intervalToMs(intervalSeconds.value_or(m_checkInterval));
-    wait.started.start();
+    wait.startedMs = m_clock->nowMs();
     wait.context = context;
     wait.hasContext = context != nullptr;
     wait.onAnswer = std::move(onAnswer);
@@ -75,13 +87,20 @@ FileStabilityChecker::Handle FileStabilityChecker::waitForStability(const QStrin
     // The first reading happens on the next turn of the event loop, so the answer never arrives inside this
     // call.
     if (m_firstReadingTimer == 0) {
-        m_firstReadingTimer = startTimer(0);
+        m_firstReadingTimer = startGroup(0);
     }
     wait.timerId = m_firstReadingTimer;
-    m_waitsByTimer[m_firstReadingTimer].push_back(id);
+    m_waitsByTimer[m_firstReadingTimer].ids.push_back(id);
     m_waits.emplace(id, std::move(wait));
     Q_EMIT activeWaitsChanged(activeWaits());
     return Handle(this, id);
+}
+
+int FileStabilityChecker::startGroup(int intervalMs)
+{
+    const int timerId = startTimer(intervalMs);
+    m_waitsByTimer[timerId].dueMs = m_clock->nowMs() + intervalMs;
+    return timerId;
 }
 
 void FileStabilityChecker::timerEvent(QTimerEvent* event)
@@ -91,11 +110,46 @@ void FileStabilityChecker::timerEvent(QTimerEvent* event)
         QObject::timerEvent(event);
         return;
     }
+    const qint64 remainingMs = it->second.dueMs - m_clock->nowMs();
+    if (remainingMs <= 0) {
+        fire(event->timerId());
+        return;
+    }
+    // The clock runs slower than the system's: wait again for what is left.
     killTimer(event->timerId());
-    if (event->timerId() == m_firstReadingTimer) {
+    TimerGroup group = std::move(it->second);
+    m_waitsByTimer.erase(it);
+    const int timerId = startTimer(int(std::min<qint64>(remainingMs, std::numeric_limits<int>::max())));
+    for (const quint64 id : group.ids) {
+        m_waits.at(id).timerId = timerId;
+    }
+    m_waitsByTimer.emplace(timerId, std::move(group));
+}
+
+void FileStabilityChecker::fireDueTimers()
+{
+    std::vector<int> due;
+    for (const auto& [timerId, group] : m_waitsByTimer) {
+        if (group.dueMs <= m_clock->nowMs()) {
+            due.push_back(timerId);
+        }
+    }
+    std::sort(due.begin(), due.end());
+    for (const int timerId : due) {
+        if (m_waitsByTimer.contains(timerId)) {
+            fire(timerId);
+        }
+    }
+}
+
+void FileStabilityChecker::fire(int timerId)
+{
+    const auto it = m_waitsByTimer.find(timerId);
+    killTimer(timerId);
+    if (timerId == m_firstReadingTimer) {
         m_firstReadingTimer = 0;
     }
-    const std::vector<quint64> ids = std::move(it->second);
+    const std::vector<quint64> ids = std::move(it->second.ids);
     m_waitsByTimer.erase(it);
     std::vector<Read> reads;
     std::unordered_map<int, int> next;
@@ -187,15 +241,15 @@ void FileStabilityChecker::conclude(quint64 id, Reading reading, bool openForWri
     wait.previous = std::move(reading);
     int& timerId = next[wait.intervalMs];
     if (timerId == 0) {
-        timerId = startTimer(wait.intervalMs);
+        timerId = startGroup(wait.intervalMs);
     }
     wait.timerId = timerId;
-    m_waitsByTimer[timerId].push_back(id);
+    m_waitsByTimer[timerId].ids.push_back(id);
 }
 
 bool FileStabilityChecker::hasTimedOut(const Wait& wait) const
 {
-    return double(wait.started.elapsed()) / 1000.0 > m_maxWaitSeconds;
+    return double(m_clock->nowMs() - wait.startedMs) / 1000.0 > m_maxWaitSeconds;
 }
 
 void FileStabilityChecker::cancel(quint64 id)
@@ -231,9 +285,9 @@ void FileStabilityChecker::leaveTimer(quint64 id, int timerId)
     if (it == m_waitsByTimer.end()) {
         return;
     }
-    std::erase(it->second, id);
+    std::erase(it->second.ids, id);
     // A timer nobody waits on any more goes, or a cancelled hour-long wait would keep it.
-    if (it->second.empty()) {
+    if (it->second.ids.empty()) {
         killTimer(timerId);
         m_waitsByTimer.erase(it);
         if (timerId == m_firstReadingTimer) {

@@ -2,12 +2,15 @@
 
 #include "engine/FolderScan.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 class QThreadPool;
+
+namespace ondrix {
+class MonotonicClock;
+}
 
 #include <functional>
 #include <memory>
@@ -72,6 +75,9 @@ public:
     void setTree(std::shared_ptr<const WatchedTree> tree) { m_tree = std::move(tree); }
     // Files are read there; without a pool, on this thread.
     void setPool(QThreadPool* pool) { m_pool = pool; }
+    // Intervals and the maximum wait are measured on `clock` (not owned) instead of the system's; only set
+    // while no wait is active.
+    void setClock(MonotonicClock* clock);
 
     // Starts a wait for the local file at `filePath`. A negative or non-finite interval counts as 0.
     // `onAnswer` runs on this object's thread, unless `context` has been destroyed by then. A caller that has
@@ -104,7 +110,7 @@ private:
     struct Wait {
         QString path;
         int intervalMs = 0;
-        QElapsedTimer started;
+        qint64 startedMs = 0;
         // The reading given with the wait, used instead of the first one; then the latest reading.
         Reading given;
         Reading previous;
@@ -122,6 +128,16 @@ private:
         Reading reading;
     };
 
+    // The waits one timer wakes once the clock reaches `dueMs`.
+    struct TimerGroup {
+        qint64 dueMs = 0;
+        std::vector<quint64> ids;
+    };
+
+    // Starts a timer for the waits that join it, due `intervalMs` from now.
+    int startGroup(int intervalMs);
+    void fire(int timerId);
+    void fireDueTimers();
     // Takes one wait a step on: to its answer, to the timer in `next` with the reading given with it, or to
     // a reading of its file, added to `reads`.
     void step(quint64 id, std::vector<Read>& reads, std::unordered_map<int, int>& next);
@@ -140,11 +156,12 @@ private:
     double m_maxWaitSeconds = kDefaultMaxWaitSeconds;
     std::shared_ptr<const WatchedTree> m_tree;
     QThreadPool* m_pool = nullptr;
+    MonotonicClock* m_clock = nullptr;
     std::shared_ptr<Link> m_link;
     quint64 m_nextId = 1;
     std::unordered_map<quint64, Wait> m_waits;
     // The waits each timer wakes, and the timer of the first readings of this turn.
-    std::unordered_map<int, std::vector<quint64>> m_waitsByTimer;
+    std::unordered_map<int, TimerGroup> m_waitsByTimer;
     int m_firstReadingTimer = 0;
     std::vector<Delivery> m_answers;
 };

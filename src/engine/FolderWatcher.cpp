@@ -1,5 +1,6 @@
 #include "engine/FolderWatcher.h"
 
+#include "engine/MonotonicClock.h"
 #include "platform/FileName.h"
 
 #include <QFile>
@@ -57,7 +58,7 @@ FolderWatcher::FolderWatcher(const QString& folder, std::unique_ptr<FileEventSou
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &FolderWatcher::closeDueWindows);
-    m_clock.start();
+    setClock(new MonotonicClock(this));
 }
 
 FolderWatcher::~FolderWatcher()
@@ -128,6 +129,15 @@ void FolderWatcher::setLatency(double seconds)
     m_latencyMs = std::isfinite(seconds) && seconds > 0.0 ? int(std::lround(seconds * 1000.0)) : 0;
 }
 
+void FolderWatcher::setClock(MonotonicClock* clock)
+{
+    if (m_clock != nullptr) {
+        disconnect(m_clock, nullptr, this, nullptr);
+    }
+    m_clock = clock;
+    connect(m_clock, &MonotonicClock::advanced, this, &FolderWatcher::closeDueWindows);
+}
+
 void FolderWatcher::handleEvents(const QList<FileEvent>& events)
 {
     for (const FileEvent& event : events) {
@@ -179,7 +189,7 @@ void FolderWatcher::handleEvent(const FileEvent& event)
 void FolderWatcher::openWindow(const QString& path, PathState& state)
 {
     state.window = m_nextWindow++;
-    m_windows.push_back({m_clock.elapsed() + m_latencyMs, path, state.window});
+    m_windows.push_back({m_clock->nowMs() + m_latencyMs, path, state.window});
     if (!m_timer.isActive()) {
         armTimer();
     }
@@ -187,7 +197,7 @@ void FolderWatcher::openWindow(const QString& path, PathState& state)
 
 void FolderWatcher::closeDueWindows()
 {
-    const qint64 now = m_clock.elapsed();
+    const qint64 now = m_clock->nowMs();
     while (m_isWatching && !m_windows.empty() && m_windows.front().deadlineMs <= now) {
         const Window window = std::move(m_windows.front());
         m_windows.pop_front();
@@ -219,7 +229,7 @@ void FolderWatcher::armTimer()
         m_timer.stop();
         return;
     }
-    m_timer.start(int(std::max<qint64>(0, m_windows.front().deadlineMs - m_clock.elapsed())));
+    m_timer.start(int(std::max<qint64>(0, m_windows.front().deadlineMs - m_clock->nowMs())));
 }
 
 void FolderWatcher::deliver(const QString& path, FileEvent::Flags flags)

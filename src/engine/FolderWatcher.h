@@ -2,7 +2,6 @@
 
 #include "platform/FileEventSource.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -13,6 +12,8 @@
 #include <memory>
 
 namespace ondrix {
+
+class MonotonicClock;
 
 // Watches one folder tree and reports each regular file that was created, modified or renamed into place.
 // Directories, removals, attribute-only changes, files that no longer exist and ignored names (hidden,
@@ -58,6 +59,8 @@ public:
     // Seconds over which the events of one path are coalesced.
     double latency() const { return double(m_latencyMs) / 1000.0; }
     void setLatency(double seconds);
+    // Coalescing windows are measured on `clock` (not owned) instead of the system's.
+    void setClock(MonotonicClock* clock);
 
 Q_SIGNALS:
     void isWatchingChanged(bool isWatching);
@@ -106,7 +109,7 @@ private:
     // Open windows in deadline order (all have the same length, so arrival order is deadline order).
     std::deque<Window> m_windows;
     quint64 m_nextWindow = 1;
-    QElapsedTimer m_clock;
+    MonotonicClock* m_clock = nullptr;
     QTimer m_timer;
 };
 

@@ -1,5 +1,6 @@
 #include "engine/FileStabilityChecker.h"
 
+#include "support/FakeClock.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
@@ -9,117 +10,102 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
 #include <optional>
-#include <thread>
 
 using namespace ondrix;
 using Answer = FileStabilityChecker::Answer;
 
 namespace {
 
-// Appends a byte to a file every millisecond until stopped, so any two size readings a check interval
-// apart differ.
-class GrowingWriter {
-public:
-    explicit GrowingWriter(const QString& path)
-        : m_thread([this, path] {
-            QFile file(path);
-            if (!file.open(QIODevice::Append)) {
-                return;
-            }
-            while (!m_stop) {
-                file.write("x", 1);
-                file.flush();
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            }
-        })
-    {}
-    ~GrowingWriter() { stop(); }
-    void stop()
-    {
-        m_stop = true;
-        if (m_thread.joinable()) {
-            m_thread.join();
-        }
-    }
-
-private:
-    std::atomic_bool m_stop = false;
-    std::thread m_thread;
-};
-
+// Time moves only when a test says so: a wait takes its next reading when the test advances the clock by
+// its interval, so "nothing happened yet" is a fact, not a guess after a sleep.
 class FileStabilityCheckerTest : public ::testing::Test {
 protected:
-    // Readings on a pool, as the engine takes them.
-    FileStabilityCheckerTest() { m_checker.setPool(&m_pool); }
+    FileStabilityCheckerTest() { m_checker.setClock(&m_clock); }
 
     FileStabilityChecker::Handle wait(const QString& path, std::optional<double> interval,
                                       FileStabilityChecker::Reading firstReading = std::nullopt)
     {
         m_answer.reset();
         m_reading.reset();
-        return m_checker.waitForStability(
+        const auto handle = m_checker.waitForStability(
             path, interval, &m_context,
             [this](Answer answer, const FileStabilityChecker::Reading& reading) {
                 m_answer = answer;
                 m_reading = reading;
             },
             std::move(firstReading));
+        EXPECT_FALSE(m_answer.has_value());
+        return handle;
     }
+    // Moves the clock on and lets the checker take what readings are due (on this thread: no pool) and
+    // deliver what answers they settle.
+    void advance(qint64 ms)
+    {
+        QCoreApplication::processEvents();
+        m_clock.advance(ms);
+        QCoreApplication::processEvents();
+    }
+    // For waits whose readings go to a pool.
     std::optional<Answer> awaitAnswer()
     {
-        if (!QTest::qWaitFor([&] { return m_answer.has_value(); }, 10000)) {
-            return std::nullopt;
-        }
+        (void)QTest::qWaitFor([&] { return m_answer.has_value(); }, 10000);
         return m_answer;
+    }
+    void append(const QString& path)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write("x");
     }
 
     test::TestEnvironment m_env;
+    test::FakeClock m_clock;
     QObject m_context;
-    QThreadPool m_pool;
     FileStabilityChecker m_checker;
     std::optional<Answer> m_answer;
     FileStabilityChecker::Reading m_reading;
 };
 
-TEST_F(FileStabilityCheckerTest, AGrowingFileIsStableOnlyOnceItStops)
+// A file that keeps growing, or that a writer keeps open while it pauses, is stable only once both stop; a
+// reading given with the wait stands in for the first one but still needs a second that agrees.
+TEST_F(FileStabilityCheckerTest, AGrowingOrOpenFileIsStableOnlyOnceItStops)
 {
     const QString path = m_env.writeFile(QStringLiteral("video.mov"), "start");
-    GrowingWriter writer(path);
-    wait(path, 0.1);
-    QTest::qWait(450);
-    EXPECT_FALSE(m_answer.has_value());
-    writer.stop();
-    EXPECT_EQ(awaitAnswer(), Answer::Stable);
-    // The answer carries the reading that settled it, as the scans read files.
-    const std::optional<FolderScan::File> now = FolderScan::stat(path);
-    ASSERT_TRUE(m_reading && now);
-    EXPECT_EQ(m_reading->size, now->size);
-    EXPECT_EQ(m_reading->modified, now->modified);
-}
-
-TEST_F(FileStabilityCheckerTest, AReadingGivenWithTheWaitStillNeedsTheFileToHoldStill)
-{
-    const QString path = m_env.writeFile(QStringLiteral("video.mov"), "start");
-    const std::optional<FolderScan::File> given = FolderScan::stat(path);
-    ASSERT_TRUE(given);
-    {
-        GrowingWriter writer(path);
-        wait(path, 0.1, given);
-        QTest::qWait(450);
-        EXPECT_FALSE(m_answer.has_value());
+    for (const bool given : {false, true}) {
+        SCOPED_TRACE(given);
+        const std::optional<FolderScan::File> before = FolderScan::stat(path);
+        wait(path, 0.1, given ? before : std::nullopt);
+        advance(0);
+        for (int i = 0; i < 5; ++i) {
+            append(path);
+            advance(100);
+            EXPECT_FALSE(m_answer.has_value());
+        }
+        {
+            QFile writer(path);
+            ASSERT_TRUE(writer.open(QIODevice::Append));
+            for (int i = 0; i < 3; ++i) {
+                advance(100);
+                EXPECT_FALSE(m_answer.has_value());
+            }
+        }
+        advance(100);
+        ASSERT_EQ(m_answer, Answer::Stable);
+        // The answer carries the reading that settled it, as the scans read files.
+        const std::optional<FolderScan::File> now = FolderScan::stat(path);
+        ASSERT_TRUE(m_reading && now);
+        EXPECT_EQ(m_reading->size, now->size);
+        EXPECT_EQ(m_reading->modified, now->modified);
+        EXPECT_GT(m_reading->size, before->size);
     }
-    ASSERT_EQ(awaitAnswer(), Answer::Stable);
-    EXPECT_GT(m_reading->size, given->size);
 
     // A reading of a file that is gone by the next look is no reason to call it stable.
-    const QString gone = m_env.writeFile(QStringLiteral("gone.jpg"), "x");
-    const std::optional<FolderScan::File> before = FolderScan::stat(gone);
-    ASSERT_TRUE(QFile::remove(gone));
-    wait(gone, 0.0, before);
-    EXPECT_EQ(awaitAnswer(), Answer::NotStable);
+    const std::optional<FolderScan::File> reading = FolderScan::stat(path);
+    ASSERT_TRUE(QFile::remove(path));
+    wait(path, 0.0, reading);
+    advance(0);
+    EXPECT_EQ(m_answer, Answer::NotStable);
     EXPECT_FALSE(m_reading.has_value());
 }
 
@@ -127,16 +113,26 @@ TEST_F(FileStabilityCheckerTest, GivesUpOnAFileThatGrowsLongerThanTheMaximumWait
 {
     m_checker.setMaxWaitSeconds(0.3);
     const QString path = m_env.writeFile(QStringLiteral("video.mov"), "start");
-    GrowingWriter writer(path);
-    wait(path, 0.05);
-    EXPECT_EQ(awaitAnswer(), Answer::NotStable);
+    wait(path, 0.1);
+    advance(0);
+    for (int i = 0; i < 3; ++i) {
+        append(path);
+        advance(100);
+    }
+    EXPECT_FALSE(m_answer.has_value());
+    append(path);
+    advance(100);
+    EXPECT_EQ(m_answer, Answer::NotStable);
 }
 
+// Readings on a pool, as the engine takes them.
 TEST_F(FileStabilityCheckerTest, AFileThatKeepsItsSizeIsStableAMissingOrVanishingOneIsNot)
 {
-    wait(m_env.writeFile(QStringLiteral("empty.txt"), {}), 0.02);
+    QThreadPool pool;
+    m_checker.setPool(&pool);
+    wait(m_env.writeFile(QStringLiteral("empty.txt"), {}), 0.0);
     EXPECT_EQ(awaitAnswer(), Answer::Stable);
-    // A negative interval counts as none; an hour-long default would hang here if it fell back to that.
+    // A negative interval counts as none; an hour-long default would never answer if it fell back to that.
     m_checker.setCheckInterval(3600);
     wait(m_env.writeFile(QStringLiteral("photo.jpg"), QByteArray(5000, 'p')), -5.0);
     EXPECT_EQ(awaitAnswer(), Answer::Stable);
@@ -145,8 +141,11 @@ TEST_F(FileStabilityCheckerTest, AFileThatKeepsItsSizeIsStableAMissingOrVanishin
     EXPECT_EQ(awaitAnswer(), Answer::NotStable);
     const QString path = m_env.writeFile(QStringLiteral("gone.jpg"), "x");
     wait(path, 0.2);
-    QTest::qWait(50);
+    QCoreApplication::processEvents(); // the first reading goes to the pool
+    pool.waitForDone();
+    QCoreApplication::processEvents(); // and is in
     ASSERT_TRUE(QFile::remove(path));
+    m_clock.advance(200);
     EXPECT_EQ(awaitAnswer(), Answer::NotStable);
 }
 
@@ -157,14 +156,17 @@ TEST_F(FileStabilityCheckerTest, CancellationEndsAWaitPromptlyAndNeverInsideTheC
     QSignalSpy waits(&m_checker, &FileStabilityChecker::activeWaitsChanged);
 
     // Before the first reading, and while sleeping an hour between readings.
-    for (const int settleMs : {0, 50}) {
+    for (const bool afterFirstReading : {false, true}) {
         const auto handle = wait(path, 3600.0);
         EXPECT_TRUE(handle.isActive());
-        QTest::qWait(settleMs);
+        if (afterFirstReading) {
+            advance(0);
+        }
         handle.cancel();
         EXPECT_FALSE(m_answer.has_value());
         EXPECT_FALSE(handle.isActive());
-        EXPECT_EQ(awaitAnswer(), Answer::Cancelled);
+        advance(0);
+        EXPECT_EQ(m_answer, Answer::Cancelled);
         handle.cancel();
     }
     EXPECT_EQ(m_checker.activeWaits(), 0);
@@ -180,8 +182,9 @@ TEST_F(FileStabilityCheckerTest, AnAnswerForADestroyedContextIsDropped)
         m_checker.waitForStability(path, 0.0, &context,
                                    [&](Answer, const FileStabilityChecker::Reading&) { called = true; });
     }
-    EXPECT_TRUE(QTest::qWaitFor([&] { return m_checker.activeWaits() == 0; }));
-    QCoreApplication::processEvents();
+    advance(0);
+    advance(0);
+    EXPECT_EQ(m_checker.activeWaits(), 0);
     EXPECT_FALSE(called);
 }
 

@@ -1,6 +1,7 @@
 #include "engine/FolderWatcher.h"
 
 #include "platform/InotifyFileEventSource.h"
+#include "support/FakeClock.h"
 #include "support/InotifyQueue.h"
 #include "support/TestEnvironment.h"
 
@@ -17,6 +18,8 @@
 #include <sys/xattr.h>
 #include <utime.h>
 
+#include <algorithm>
+#include <functional>
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* os)
@@ -46,9 +49,11 @@ void writeFile(const QString& path, const QByteArray& contents = "data", QIODevi
     ASSERT_EQ(file.write(contents), contents.size());
 }
 
+// Coalescing windows close on a fake clock, so a test waits only for the system's events, never for time.
 class FolderWatcherTest : public ::testing::Test {
 protected:
     static constexpr double kLatency = 0.25;
+    static constexpr int kLatencyMs = int(kLatency * 1000);
 
     void SetUp() override
     {
@@ -57,6 +62,7 @@ protected:
         m_source = source.get();
         m_watcher = std::make_unique<FolderWatcher>(m_root, std::move(source));
         m_watcher->setLatency(kLatency);
+        m_watcher->setClock(&m_clock);
         m_watcher->setOnFileEvent([this](const QString& filePath, Kind kind) {
             if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
                 m_offMainThread = true;
@@ -68,19 +74,43 @@ protected:
 
     QString path(const QString& relative) const { return m_root + QLatin1Char('/') + relative; }
 
-    // Waits until no delivery is due any more: the coalescing windows of everything written so far have
-    // closed. Returns what was reported and forgets it.
+    // Takes in everything the system has reported so far (a new marker file is delivered at once, after
+    // every earlier event), then lets every coalescing window close. Returns what was reported and forgets
+    // it.
     QList<Reported> settle()
     {
-        int seen = -1;
-        while (seen != m_reported.size()) {
-            seen = int(m_reported.size());
-            QTest::qWait(int(kLatency * 1000 * 2.5));
+        if (m_watcher->isWatching()) {
+            const QString marker = path(QStringLiteral("settle-marker"));
+            writeFile(marker);
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    return std::any_of(m_reported.begin(), m_reported.end(),
+                                       [](const Reported& r) { return r.path == u"settle-marker"; });
+                },
+                10000));
+            QFile::remove(marker);
         }
-        return std::exchange(m_reported, {});
+        for (int i = 0; i < 3; ++i) {
+            m_clock.advance(kLatencyMs);
+        }
+        QList<Reported> reported = std::exchange(m_reported, {});
+        reported.removeIf([](const Reported& r) { return r.path == u"settle-marker"; });
+        return reported;
+    }
+    // The sorted paths of what settle() reports, each expected to be of `kind`.
+    QStringList settledPaths(Kind kind)
+    {
+        QStringList paths;
+        for (const Reported& r : settle()) {
+            paths.append(r.path);
+            EXPECT_EQ(r.kind, kind) << r.path.toStdString();
+        }
+        paths.sort();
+        return paths;
     }
 
     test::TestEnvironment m_env;
+    test::FakeClock m_clock;
     QString m_root;
     InotifyFileEventSource* m_source = nullptr;
     std::unique_ptr<FolderWatcher> m_watcher;
@@ -176,15 +206,8 @@ TEST_F(FolderWatcherTest, EveryFileOfAFolderCreatedOrMovedInIsReported)
             expected.append(file);
         }
     }
-    QList<Reported> reported = settle();
-    QStringList paths;
-    for (const Reported& r : std::as_const(reported)) {
-        paths.append(r.path);
-        EXPECT_EQ(r.kind, Kind::Created) << r.path.toStdString();
-    }
-    paths.sort();
     expected.sort();
-    EXPECT_EQ(paths, expected);
+    EXPECT_EQ(settledPaths(Kind::Created), expected);
 
     // A tree built elsewhere and moved in at once: nothing in it was reported by the system.
     const QString outside = m_env.makeDir(QStringLiteral("outside/shoot"));
@@ -195,15 +218,8 @@ TEST_F(FolderWatcherTest, EveryFileOfAFolderCreatedOrMovedInIsReported)
         expected.append(QStringLiteral("shoot/") + file);
     }
     ASSERT_TRUE(QDir().rename(outside, path(QStringLiteral("shoot"))));
-    reported = settle();
-    paths.clear();
-    for (const Reported& r : std::as_const(reported)) {
-        paths.append(r.path);
-        EXPECT_EQ(r.kind, Kind::Renamed) << r.path.toStdString();
-    }
-    paths.sort();
     expected.sort();
-    EXPECT_EQ(paths, expected);
+    EXPECT_EQ(settledPaths(Kind::Renamed), expected);
 
     // The moved-in folders are watched from now on.
     writeFile(path(QStringLiteral("shoot/day1/raw/5.cr2")));
@@ -233,13 +249,22 @@ TEST_F(FolderWatcherTest, ATemporaryNameGoneBeforeDeliveryIsDropped)
 TEST_F(FolderWatcherTest, RepeatedWritesAreCoalescedNotDropped)
 {
     m_watcher->start();
+    QSignalSpy arrived(m_source, &FileEventSource::eventsArrived);
+    // Each step waits until the system has reported it, then lets a third of the window pass.
+    const auto step = [&](const std::function<void()>& write) {
+        const qsizetype before = arrived.count();
+        write();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return arrived.count() > before; }, 10000));
+        m_clock.advance(kLatencyMs / 3);
+    };
     QFile file(path(QStringLiteral("log.txt")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     constexpr int kWrites = 12;
     for (int i = 0; i < kWrites; ++i) {
-        file.write("line\n");
-        file.flush();
-        QTest::qWait(int(kLatency * 1000 / 3));
+        step([&] {
+            file.write("line\n");
+            file.flush();
+        });
     }
     file.close();
     const QList<Reported> reported = settle();
@@ -250,9 +275,8 @@ TEST_F(FolderWatcherTest, RepeatedWritesAreCoalescedNotDropped)
         EXPECT_EQ(reported[i], (Reported{"log.txt", Kind::Modified}));
     }
 
-    writeFile(path(QStringLiteral("report.pdf")), "first");
-    QTest::qWait(int(kLatency * 1000 / 3));
-    writeFile(path(QStringLiteral("report.pdf")), " and again", QIODevice::Append);
+    step([&] { writeFile(path(QStringLiteral("report.pdf")), "first"); });
+    step([&] { writeFile(path(QStringLiteral("report.pdf")), " and again", QIODevice::Append); });
     EXPECT_EQ(settle(), (QList<Reported>{{"report.pdf", Kind::Created}, {"report.pdf", Kind::Modified}}));
 }
 
