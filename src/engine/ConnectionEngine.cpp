@@ -369,6 +369,10 @@ void ConnectionEngine::stop()
     refreshCounts();
     if (hasRunningTransfers()) {
         m_stopGraceTimer.start();
+    } else {
+        // Whoever starts this connection again reads the record from the store: it must find there every
+        // upload this run recorded, not only those its writer's window had committed.
+        m_record->waitForWrites();
     }
 }
 

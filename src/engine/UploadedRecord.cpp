@@ -47,7 +47,7 @@ UploadedRecord::UploadedRecord(PreferencesStore* store, const PushConnection& co
         keys.append(legacyKeyFor(connection));
         return keys;
     }())
-    , m_writer([this] { return takeWrites(); }, "ondrix-record")
+    , m_writer([this] { return takeWrites(); }, BackgroundWriter::Pacing{kCommitWindow, {}}, "ondrix-record")
 {}
 
 UploadedRecord::~UploadedRecord()

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -23,12 +24,15 @@ namespace ondrix {
 // Thread-safe: the first scan reads it on the transfer pool, the engine writes it on the main thread. It is
 // read from the store once, by whichever thread needs it first; the engine has it read on the transfer pool
 // and asks `isLoaded` first, since reading the record of a big tree keeps the store busy for a while.
-// New entries count at once and reach the store from the record's own writer thread, which starts on them
-// as soon as they come: entries that come while it commits go together in its next commit, so a burst of
-// small uploads neither waits for the store on the main thread nor commits once per file.
+// New entries count at once and reach the store from the record's own writer thread, which gathers them for
+// `kCommitWindow` before it commits them in one transaction: a burst of small uploads neither waits for the
+// store on the main thread nor commits once per file. A crash loses at most that window's entries, whose
+// files the next start finds unrecorded and sends again; `waitForWrites` cuts the window short.
 class UploadedRecord {
 public:
     using Dates = PreferencesStore::RealDictionary;
+
+    static constexpr std::chrono::milliseconds kCommitWindow{250};
 
     UploadedRecord(PreferencesStore* store, const PushConnection& connection);
     // Writes the entries not yet in the store.
