@@ -38,6 +38,7 @@ MIB = 1024 * 1024
 GIB = 1024 * MIB
 # The cap of the resume row: it paces the upload so that the cut comes close to where it is aimed.
 RESUME_CAP_KIBPS = 50 * 1024
+TRAY_PANEL = os.path.join(SOURCE_DIR, "bench", "tray_panel.py")
 
 
 def free_port():
@@ -247,6 +248,28 @@ def connection_json(name, protocol, port, user, key, local, remote, parallel, st
             "scheduleEnabled": False, "scheduleStartHour": 9, "scheduleEndHour": 18,
             "scheduleDays": [1, 2, 3, 4, 5], "postUploadAction": {"type": "none"},
             "iptcEnabled": False, "iptcKeywords": [], "finderTagsEnabled": True}
+
+
+class TrayPanel:
+    """bench/tray_panel.py on the benchmark's bus: a stand-in desktop panel, so that Ondrix started with its
+    interface shows a tray icon and keeps the popover closed. It fetches every new icon, as panels do, and
+    counts what Ondrix sends it."""
+
+    def __init__(self, bus):
+        self.process = subprocess.Popen(["/usr/bin/python3", TRAY_PANEL], stdout=subprocess.PIPE, text=True,
+                                        env=dict(os.environ, DBUS_SESSION_BUS_ADDRESS=bus))
+        if self.process.stdout.readline().strip() != "ready":
+            raise RuntimeError("the stand-in panel did not start (python3-dbus and python3-gi are needed)")
+
+    def counts(self):
+        """Icon changes, pixmap bytes and D-Bus messages from Ondrix since the last call; starts them afresh."""
+        self.process.send_signal(signal.SIGUSR1)
+        icons, pixmap_bytes, messages = (int(x) for x in self.process.stdout.readline().split())
+        return {"icons": icons, "bytes": pixmap_bytes, "messages": messages}
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(10)
 
 
 class OndrixRun:
@@ -737,7 +760,8 @@ class Bench:
         self.resume_result = {"size": size, "held": held, "sent": sent, "done": done is not None,
                               "identical": identical, "resumed": resumed}
 
-    def idle(self, count):
+    def idle(self, count, interface=False):
+        """Idle over `count` uploaded files: headless, or with the tray icon shown and the popover closed."""
         local = os.path.join(self.base, f"idle{count}")
         uploaded = []
         for i in range(count):
@@ -750,7 +774,8 @@ class Bench:
         conn, server_dir = self.connection("FTP", "Idle", local, 2, 2)
         key = record_key("127.0.0.1", local, conn["remoteFolder"])
         run = OndrixRun(self, [conn], {key: uploaded})
-        run.start()
+        panel = TrayPanel(self.bus) if interface else None
+        run.start(interface)
         # A new file saved while the first scan of the tree runs: how long until it is on the server.
         time.sleep(0.5)
         fresh = os.path.join(local, "fresh.jpg")
@@ -766,9 +791,88 @@ class Bench:
         cpu = run.cpu_seconds() - cpu_before
         rss = run.memory("VmRSS")
         busy = run.stop()
+        if panel:
+            panel.stop()
         shutil.rmtree(local, ignore_errors=True)
         return {"cpu": cpu, "busy": busy, "rss": rss, "seconds": self.args.idle_seconds,
-                "first_upload": first_upload, "stability": 2}
+                "first_upload": first_upload, "stability": 2, "interface": interface}
+
+    def tray(self):
+        """D-Bus messages from Ondrix with its tray icon shown, counted by the stand-in panel (which fetches every
+        new icon): while the busy icon turns (a file that keeps growing holds the stability check), then while
+        five files upload at 5 simultaneous uploads, capped so that all five are still under way meanwhile."""
+        panel = TrayPanel(self.bus)
+        local = os.path.join(self.base, "tray")
+        os.makedirs(local, exist_ok=True)
+        conn, server_dir = self.connection("FTP", "Tray", local, 5, 1, cap=1024)
+        run = OndrixRun(self, [conn])
+        run.start(interface=True)
+        growing = os.path.join(local, "growing.mov")
+
+        def grow(seconds):
+            end = time.monotonic() + seconds
+            while time.monotonic() < end:
+                with open(growing, "ab") as f:
+                    f.write(b"more\n")
+                time.sleep(0.3)
+
+        grow(5)  # started, the icon registered and turning
+        panel.counts()
+        grow(self.args.tray_seconds)
+        animating = panel.counts()
+        os.remove(growing)
+        names = [f"clip{i}.mov" for i in range(5)]
+        for name in names:
+            write_file(os.path.join(local, name), 20 * MIB)
+        deadline = time.monotonic() + 60
+        while time.monotonic() < deadline and not all(file_size(os.path.join(server_dir, n)) > 0 for n in names):
+            time.sleep(0.05)
+        time.sleep(1)
+        panel.counts()
+        time.sleep(self.args.tray_seconds)
+        uploading = panel.counts()
+        under_way = sum(0 < file_size(os.path.join(server_dir, n)) < 20 * MIB for n in names)
+        run.stop()
+        panel.stop()
+        self.tray_result = {"seconds": self.args.tray_seconds, "animating": animating, "uploading": uploading,
+                            "under way": under_way}
+
+    def archive(self):
+        """The longest main-thread stretch of a run that uploads a 1 GiB file over FTP and then moves it to an
+        archive folder on another file system (the watched folder on the disk, the archive in /dev/shm), next
+        to the same run without the move."""
+        size = 1024 * MIB
+        local = os.path.join(self.base, "archive-watched")
+        archive = tempfile.mkdtemp(prefix="ondrix-archive-", dir="/dev/shm")
+        results = {}
+        try:
+            for action in ("none", "moveToArchive"):
+                path = os.path.join(local, "clip.mov")
+                if file_size(path) != size:
+                    write_file(path, size)
+                conn, server_dir = self.connection("FTP", "Archive", local, 1, 1)
+                if action != "none":
+                    conn["postUploadAction"] = {"type": action, "path": archive}
+                run = OndrixRun(self, [conn])
+                run.start()
+                done = wait_until_uploaded(server_dir, {"clip.mov": size}, self.args.timeout,
+                                           alive=lambda: run.process.poll() is None)
+                archived = os.path.join(archive, "clip.mov")
+                if action != "none":
+                    deadline = time.monotonic() + self.args.timeout
+                    while time.monotonic() < deadline and (file_size(archived) != size or os.path.exists(path)):
+                        time.sleep(0.05)
+                time.sleep(1)
+                errors = run.errors()
+                busy = run.stop()
+                moved = file_size(archived) == size and not os.path.exists(path)
+                results[action] = {"busy": busy, "done": done is not None and (action == "none" or moved),
+                                   "errors": errors}
+            results["other file system"] = os.stat(local).st_dev != os.stat(archive).st_dev
+        finally:
+            shutil.rmtree(archive, ignore_errors=True)
+            shutil.rmtree(local, ignore_errors=True)
+        self.archive_result = results
 
     def memory(self, connections, interface=False):
         conns = []
@@ -788,17 +892,22 @@ class Bench:
     # -- report
 
     def report(self):
+        print("\n".join(self.report_lines() + self.wire_table() + self.targets()))
+
+    def report_lines(self):
+        """Every figure measured, without the targets."""
         def fmt(v, pattern=".2f"):
             return "-" if v is None or v != v else format(v, pattern)
 
-        lines = ["", f"Throughput, stability 1 s, median of {self.args.repeat} run(s) each. total: from start until the last file is on the server (polling the",
+        lines = [f"Load average at the start: {self.load_at_start}, at the end: "
+                 f"{' '.join(f'{x:.2f}' for x in os.getloadavg())} (2 cores, shared)"]
+        lines += [] if not self.rows else ["", f"Throughput, stability 1 s, median of {self.args.repeat} run(s) each. total: from start until the last file is on the server (polling the",
                  "server's disk); upload: from the first file appearing on the server to the last one complete.",
                  "rate = ondrix upload rate / lftp upload rate; end-to-end target: ondrix total <= lftp total + 1 + 2 s",
                  "cpu s: the whole process; main: its main thread; upl.: its pooled (uploading) threads.",
                  "Both write each file in place under its name: ondrix with conflict mode Overwrite, no temporary name",
                  "and no size check (one EPSV + STOR per file over FTP), lftp mirror -R.",
                  f"FTPS: TLS 1.2 (lftp is set to it too), verified against {self.ca_bundle}.",
-                 f"Load average at the start: {self.load_at_start}, at the end: {' '.join(f'{x:.2f}' for x in os.getloadavg())}",
                  f"{'workload':<14}{'total s':>8}{'upload s':>9}{'files/s':>8}{'MiB/s':>8}{'cpu s':>6}{'main':>6}{'upl.':>6}"
                  f"{'peak MB':>8}{'busy ms':>8} | {'lftp s':>7}{'upload s':>9}{'files/s':>8}{'MiB/s':>8}"
                  f"{'rate':>6}{'  e2e':>10}"]
@@ -838,14 +947,28 @@ class Bench:
                          f"{r['sent'] / GIB:.3f} GiB received by the server in all, "
                          f"{'resumed' if r['resumed'] else 'not resumed'}, {outcome}")
         for count, result in getattr(self, "idle_results", []):
-            lines.append(f"\nIdle {count} uploaded files, {result['seconds']} s (stability 2 s): cpu "
+            shown = ", tray icon shown, popover closed" if result["interface"] else ""
+            lines.append(f"\nIdle {count} uploaded files{shown}, {result['seconds']} s (stability 2 s): cpu "
                          f"{result['cpu']:.2f} s = {100 * result['cpu'] / result['seconds']:.2f} % of a core, "
                          f"longest main-thread busy {fmt(result['busy'], '.1f')} ms, rss {result['rss']:.0f} MB")
         for connections, rss in getattr(self, "memory_results", []):
             lines.append(f"Idle RSS with {connections} connection(s): {rss:.1f} MB")
-        lines += self.wire_table()
-        lines += self.targets()
-        print("\n".join(lines))
+        if hasattr(self, "tray_result"):
+            r = self.tray_result
+            for phase in ("animating", "uploading"):
+                c = r[phase]
+                lines.append(f"\nTray shown, {phase} ({r['seconds']} s, the stand-in panel fetching every new "
+                             f"icon): {c['messages'] / r['seconds']:.1f} D-Bus messages a second from Ondrix, "
+                             f"{c['icons']} icon changes, {c['bytes'] / r['seconds'] / 1024:.1f} KiB/s of pixmaps")
+            lines.append(f"  files still under way at the end of the uploading count: {r['under way']} of 5")
+        if hasattr(self, "archive_result"):
+            r = self.archive_result
+            lines.append(f"\n1 GiB over FTP, then moved to an archive folder "
+                         f"({'on another file system' if r['other file system'] else 'ON THE SAME FILE SYSTEM'}): "
+                         f"longest main-thread stretch {fmt(r['moveToArchive']['busy'], '.1f')} ms "
+                         f"({'moved' if r['moveToArchive']['done'] else 'NOT MOVED'}); without the move "
+                         f"{fmt(r['none']['busy'], '.1f')} ms")
+        return lines
 
     def wire_table(self):
         """Commands (FTP) or requests (SFTP) per file the server saw from each client, from its protocol log;
@@ -867,6 +990,20 @@ class Bench:
 
     def targets(self):
         """Every figure that has a target, beside its target, in one table."""
+        rows = self.target_rows()
+        if not rows:
+            return []
+        width = max(len(r[0]) for r in rows) + 2
+        lines = ["", "Targets (same run)", f"{'figure':<{width}}{'measured':>26}  {'target':<12}{'':>4}"]
+        for figure, shown, target, verdict in rows:
+            lines.append(f"{figure:<{width}}{shown:>26}  {target:<12}{verdict:>4}")
+        if self.failures:
+            lines += ["", "Failed runs (left out of the medians; a row without any finished run shows -):"]
+            lines += ["  " + note for note in self.failures]
+        return lines
+
+    def target_rows(self):
+        """(figure, measured, target, verdict) for every figure that has a target."""
         rows = []
 
         def add(figure, value, shown, target, ok):
@@ -895,6 +1032,10 @@ class Bench:
                 "<= 1.10 GiB", r["identical"] and r["sent"] <= 1.1 * GIB)
         for count, result in getattr(self, "idle_results", []):
             share = 100 * result["cpu"] / result["seconds"]
+            if result["interface"]:
+                add(f"idle {count} files, tray shown, popover closed: cpu", share, f"{share:.3f} % of a core",
+                    "<= 0.10 %", share <= 0.1)
+                continue
             add(f"idle {count} files: cpu", share, f"{share:.2f} % of a core", "<= 0.20 %", share <= 0.2)
             busy = result["busy"]
             add(f"idle {count} files: longest main-thread stretch", busy, f"{busy:.1f} ms" if busy else "",
@@ -918,23 +1059,28 @@ class Bench:
         if hasattr(self, "interface_rss"):
             rss = self.interface_rss
             add("idle rss, 1 connection, interface", rss, f"{rss:.1f} MB", "<= 60 MB", rss <= 60)
-        if not rows:
-            return []
-        width = max(len(r[0]) for r in rows) + 2
-        lines = ["", "Targets (same run)", f"{'figure':<{width}}{'measured':>26}  {'target':<12}{'':>4}"]
-        for figure, shown, target, verdict in rows:
-            lines.append(f"{figure:<{width}}{shown:>26}  {target:<12}{verdict:>4}")
-        if self.failures:
-            lines += ["", "Failed runs (left out of the medians; a row without any finished run shows -):"]
-            lines += ["  " + note for note in self.failures]
-        return lines
+        if hasattr(self, "tray_result"):
+            r = self.tray_result
+            for phase in ("uploading", "animating"):
+                rate = r[phase]["messages"] / r["seconds"]
+                add(f"tray shown, {phase}: D-Bus messages a second", rate, f"{rate:.1f}", "<= 10",
+                    rate <= 10 and (phase == "animating" or r["under way"] == 5))
+            icons = r["uploading"]["icons"]
+            add("tray shown, 5 files uploading: icon updates", icons, str(icons), "0", icons == 0)
+        if hasattr(self, "archive_result"):
+            r = self.archive_result
+            busy = r["moveToArchive"]["busy"]
+            add("1 GiB archived to another file system: longest main-thread stretch", busy,
+                f"{busy:.1f} ms (no move {r['none']['busy'] or float('nan'):.1f})" if busy else "", "<= 16 ms",
+                busy is not None and busy <= 16 and r["moveToArchive"]["done"] and r["other file system"])
+        return rows
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--ondrix", required=True, help="the ondrix binary (a release build)")
     parser.add_argument("--quick", action="store_true", help="smaller workloads, shorter idle runs")
-    parser.add_argument("--only", default="throughput,latency,bandwidth,resume,idle,memory",
+    parser.add_argument("--only", default="throughput,latency,bandwidth,resume,idle,memory,tray,archive",
                         help="comma-separated parts to run")
     parser.add_argument("--timeout", type=float, default=180)
     parser.add_argument("--workloads", default="W1,W2", help="throughput workloads to run: W1 (small), W2 (large)")
@@ -961,6 +1107,7 @@ def main():
     args.latency_files = 10 if args.quick else 50
     args.idle_seconds = 20 if args.quick else 60
     args.idle_counts = [10000] if args.quick else [10000, 100000]
+    args.tray_seconds = 10
     if os.geteuid() != 0:
         sys.exit("run as root: vsftpd and sshd run with their own configuration here")
     if args.profile and not shutil.which("perf"):
@@ -987,6 +1134,8 @@ def main():
             for count in args.idle_counts:
                 print(f"  idle {count} ...", file=sys.stderr, flush=True)
                 bench.idle_results.append((count, bench.idle(count)))
+            print("  idle 10000 with the tray icon shown ...", file=sys.stderr, flush=True)
+            bench.idle_results.append((10000, bench.idle(10000, interface=True)))
         if "memory" in only:
             bench.memory_results = []
             for n in (1, 10):
@@ -994,6 +1143,12 @@ def main():
                 bench.memory_results.append((n, bench.memory(n)))
             print("  memory with the interface ...", file=sys.stderr, flush=True)
             bench.interface_rss = bench.memory(1, interface=True)
+        if "tray" in only:
+            print("  tray ...", file=sys.stderr, flush=True)
+            bench.tray()
+        if "archive" in only:
+            print("  archive ...", file=sys.stderr, flush=True)
+            bench.archive()
         bench.report()
     finally:
         bench.close()

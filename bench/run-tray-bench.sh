@@ -52,7 +52,7 @@ kill -USR1 "$panel"
 sleep "$seconds"
 a1=$(cpu "$app"); b1=$(cpu "$bus_pid")
 kill -TERM "$panel"; wait "$panel" || true
-read -r icons bytes messages < "$work/panel"
+read -r icons bytes messages < <(tail -1 "$work/panel")
 echo "over ${seconds}s (icon animating): ondrix $(( (a1 - a0) * 1000 / hz )) ms CPU," \
      "bus daemon $(( (b1 - b0) * 1000 / hz )) ms CPU;" \
      "panel saw $icons icon changes, $bytes pixmap bytes, $messages messages from ondrix" \

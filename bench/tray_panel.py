@@ -2,7 +2,8 @@
 '''Stands in for a desktop panel during the tray benchmark: hosts a StatusNotifierWatcher on the session bus,
 and for every registered item fetches the icon pixmap again on each NewIcon signal, as panels do. Prints
 the number of icon changes, the bytes fetched and the D-Bus messages the item's owner sent (its signals and
-its replies) when it gets SIGTERM; SIGUSR1 starts the counts afresh.'''
+its replies) on SIGUSR1, which starts the counts afresh, and on SIGTERM, which ends it. Prints "ready" once the
+watcher is on the bus.'''
 import signal
 import sys
 
@@ -84,6 +85,7 @@ def stop(*_):
 
 
 def restart(*_):
+    print('%d %d %d' % (counts['icons'], counts['bytes'], counts['messages']), flush=True)
     for key in counts:
         counts[key] = 0
     return True
@@ -92,4 +94,5 @@ def restart(*_):
 signal.signal(signal.SIGTERM, stop)
 GLib.unix_signal_add(GLib.PRIORITY_HIGH, signal.SIGTERM, stop)
 GLib.unix_signal_add(GLib.PRIORITY_HIGH, signal.SIGUSR1, restart)
+print('ready', flush=True)
 loop.run()

@@ -14,6 +14,14 @@ Workloads: W3 200 files of 2 MB in 4 folders, W4 one 1 GiB file (128 MiB with --
         time, 51 files in one folder against 1 file: the difference over 50): the turns of its connections
         (a request after an answer) plus one handshake per new connection
   cpu   CPU seconds per 1000 files of 16 KiB over FTP at 5 transfers on an unlimited link of no delay
+and, on loopback without the relay, through bench/engine_bench.py:
+  w1       1000 files of 16 KiB over FTP at 5 simultaneous uploads next to lftp --parallel=5
+  idle     CPU over 10 000 uploaded files with the tray icon shown and the popover closed (Xvfb and
+           bench/tray_panel.py, a stand-in panel); the longest main-thread stretch over 100 000, headless
+  tray     D-Bus messages from Ondrix with the tray icon shown, while the busy icon turns and while five files
+           upload, and the icon changes in the latter
+  archive  the longest main-thread stretch of an upload of 1 GiB moved to an archive folder on another file
+           system (/dev/shm, the watched folder on the disk), next to the same run without the move
 
 Run as root (the servers run with their own configuration); builds nothing: pass --ondrix, or use
 bench/run-wan-bench.sh, which builds the release binary first. rclone is installed from Debian when missing.
@@ -383,6 +391,30 @@ class Bench:
     def print_rows(self, name, link, protocol, count, size):
         print("\n".join(self.row_lines(name, link, protocol, count, size)), flush=True)
 
+    def loopback(self, only):
+        """The rows the engine benchmark measures on loopback, with its servers and its bus."""
+        args = argparse.Namespace(ondrix=self.ondrix, quick=self.args.quick, timeout=180, wire=False, profile=None,
+                                  ca_bundle="test", repeat=self.args.repeat, workloads="W1", protocols="FTP",
+                                  parallel=[5], small_files=1000, large_mib=64,
+                                  idle_seconds=20 if self.args.quick else 60, tray_seconds=10)
+        self.engine = engine_bench.Bench(args)
+        try:
+            if "w1" in only:
+                self.engine.throughput()
+            if "idle" in only:
+                print("  idle 10000 with the tray icon shown ...", file=sys.stderr, flush=True)
+                self.engine.idle_results = [(10000, self.engine.idle(10000, interface=True))]
+                print("  idle 100000 ...", file=sys.stderr, flush=True)
+                self.engine.idle_results.append((100000, self.engine.idle(100000)))
+            if "tray" in only:
+                print("  tray ...", file=sys.stderr, flush=True)
+                self.engine.tray()
+            if "archive" in only:
+                print("  archive ...", file=sys.stderr, flush=True)
+                self.engine.archive()
+        finally:
+            self.engine.close()
+
     def report(self):
         rtt = {k: LINKS[k] for k in self.args.links}
         lines = ["", f"Over the relay ({', '.join(f'{k}: RTT {v[0]} ms, {v[1]} Mbit/s' for k, v in rtt.items())}),"
@@ -432,12 +464,18 @@ class Bench:
             if ours and lftp:
                 targets.append(("CPU per 1000 small files / lftp", f"{ours / lftp:.2f}", "<= 1.20",
                                 "ok" if ours / lftp <= 1.2 else "MISS"))
+        engine = getattr(self, "engine", None)
+        if engine:
+            lines += ["", "On loopback, without the relay (bench/engine_bench.py):"] + engine.report_lines()
+            targets += [row for row in engine.target_rows()
+                        if not row[0].startswith("idle 100000 files:") or "main-thread" in row[0]]
         if targets:
             width = max(len(t[0]) for t in targets) + 2
             lines += ["", "Targets (same run)"]
             lines += [f"{t[0]:<{width}}{t[1]:>30}  {t[2]:<10}{t[3]:>5}" for t in targets]
-        if self.failures:
-            lines += ["", "Failed runs (left out of the medians):"] + ["  " + f for f in self.failures]
+        failures = self.failures + (engine.failures if engine else [])
+        if failures:
+            lines += ["", "Failed runs (left out of the medians):"] + ["  " + f for f in failures]
         print("\n".join(lines), flush=True)
 
 
@@ -469,7 +507,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--ondrix", required=True, help="the ondrix binary (a release build)")
     parser.add_argument("--quick", action="store_true", help="W4 of 128 MiB and one run per row")
-    parser.add_argument("--only", default="transfers,rtt,cpu", help="parts to run: transfers, rtt, cpu")
+    parser.add_argument("--only", default="transfers,rtt,cpu,w1,idle,tray,archive",
+                        help="parts to run: transfers, rtt, cpu, w1, idle, tray, archive")
     parser.add_argument("--workloads", default="W3,W4,W5")
     parser.add_argument("--links", default="50ms,150ms", help="50ms (100 Mbit/s), 150ms (20 Mbit/s), lan")
     parser.add_argument("--protocols", default="FTP,FTPS,SFTP")
@@ -506,6 +545,8 @@ def main():
             bench.round_trips()
         if "cpu" in only:
             bench.cpu()
+        if only & {"w1", "idle", "tray", "archive"}:
+            bench.loopback(only)
         bench.report()
     finally:
         bench.close()
