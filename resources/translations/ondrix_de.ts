@@ -599,6 +599,13 @@
     </message>
 </context>
 <context>
+    <name>FormWidgets</name>
+    <message>
+        <source>Not selected</source>
+        <translation>Nicht ausgewählt</translation>
+    </message>
+</context>
+<context>
     <name>HistoryEntry</name>
     <message>
         <source>size verified</source>
@@ -1182,6 +1189,17 @@
     </message>
 </context>
 <context>
+    <name>ondrix::ActivityList</name>
+    <message>
+        <source>ACTIVITY</source>
+        <translation>AKTIVITÄT</translation>
+    </message>
+    <message>
+        <source>Monitoring — no transfers in progress</source>
+        <translation>Überwachung – keine laufenden Übertragungen</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::AppDelegate</name>
     <message>
         <source>Ondrix</source>
@@ -1429,14 +1447,6 @@
 <context>
     <name>ondrix::ConnectionEditView</name>
     <message>
-        <source>IPTC presets (*.ondrix-keywords *.json)</source>
-        <translation>IPTC-Vorlagen (*.ondrix-keywords *.json)</translation>
-    </message>
-    <message>
-        <source>Not selected</source>
-        <translation>Nicht ausgewählt</translation>
-    </message>
-    <message>
         <source>Scroll the connection settings</source>
         <translation>Verbindungseinstellungen blättern</translation>
     </message>
@@ -1449,344 +1459,12 @@
         <translation>Diese Verbindung ist gesperrt. Klicken Sie auf das Schloss, um sie zu bearbeiten.</translation>
     </message>
     <message>
-        <source>Connection</source>
-        <translation>Verbindung</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>My Server</source>
-        <translation>Mein Server</translation>
-    </message>
-    <message>
-        <source>Enabled</source>
-        <translation>Aktiviert</translation>
-    </message>
-    <message>
-        <source>Protocol</source>
-        <translation>Protokoll</translation>
-    </message>
-    <message>
-        <source>Host</source>
-        <translation>Host</translation>
-    </message>
-    <message>
-        <source>ftp.example.com</source>
-        <translation>ftp.example.com</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>Port</translation>
-    </message>
-    <message>
-        <source>Username</source>
-        <translation>Benutzername</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Passwort</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>Auswählen …</translation>
-    </message>
-    <message>
-        <source>Choose private key</source>
-        <translation>Privaten Schlüssel auswählen</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Leeren</translation>
-    </message>
-    <message>
-        <source>Clear private key</source>
-        <translation>Privaten Schlüssel entfernen</translation>
-    </message>
-    <message>
-        <source>Private key</source>
-        <translation>Privater Schlüssel</translation>
-    </message>
-    <message>
-        <source>FTP Mode</source>
-        <translation>FTP-Modus</translation>
-    </message>
-    <message>
-        <source>Local Folder</source>
-        <translation>Lokaler Ordner</translation>
-    </message>
-    <message>
-        <source>Choose local folder</source>
-        <translation>Lokalen Ordner auswählen</translation>
-    </message>
-    <message>
-        <source>Monitor subfolders recursively</source>
-        <translation>Unterordner rekursiv überwachen</translation>
-    </message>
-    <message>
-        <source>Remote Folder</source>
-        <translation>Entfernter Ordner</translation>
-    </message>
-    <message>
-        <source>Remote path</source>
-        <translation>Entfernter Pfad</translation>
-    </message>
-    <message>
-        <source>/uploads/photos</source>
-        <translation>/uploads/fotos</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>Durchsuchen …</translation>
-    </message>
-    <message>
-        <source>Browse remote folders</source>
-        <translation>Entfernte Ordner durchsuchen</translation>
-    </message>
-    <message>
-        <source>Preserve subfolder structure on server</source>
-        <translation>Unterordnerstruktur auf dem Server beibehalten</translation>
-    </message>
-    <message>
-        <source>Tag files by upload status</source>
-        <translation>Dateien nach Upload-Status markieren</translation>
-    </message>
-    <message>
-        <source>Pending</source>
-        <translation>Wartend</translation>
-    </message>
-    <message>
-        <source>Uploading</source>
-        <translation>Wird hochgeladen</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Sync &amp;&amp; Transfer</source>
-        <translation>Abgleich &amp;&amp; Übertragung</translation>
-    </message>
-    <message>
-        <source>Stability check</source>
-        <translation>Stabilitätsprüfung</translation>
-    </message>
-    <message>
-        <source>Wait this long after the last file write before uploading.</source>
-        <translation>So lange nach dem letzten Schreibzugriff auf eine Datei warten, bevor sie hochgeladen wird.</translation>
-    </message>
-    <message>
-        <source>Simultaneous uploads</source>
-        <translation>Gleichzeitige Uploads</translation>
-    </message>
-    <message>
-        <source>Delete local file after successful upload</source>
-        <translation>Lokale Datei nach erfolgreichem Upload löschen</translation>
-    </message>
-    <message>
-        <source>Conflict resolution</source>
-        <translation>Konfliktlösung</translation>
-    </message>
-    <message>
-        <source>IPTC Presets</source>
-        <translation>IPTC-Vorlagen</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importieren</translation>
-    </message>
-    <message>
-        <source>Import IPTC presets</source>
-        <translation>IPTC-Vorlagen importieren</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exportieren</translation>
-    </message>
-    <message>
-        <source>Export IPTC presets</source>
-        <translation>IPTC-Vorlagen exportieren</translation>
-    </message>
-    <message>
-        <source>Enable IPTC presets</source>
-        <translation>IPTC-Vorlagen aktivieren</translation>
-    </message>
-    <message>
-        <source>Active preset</source>
-        <translation>Aktive Vorlage</translation>
-    </message>
-    <message>
-        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
-        <translation>Jede Vorlage kann mehrere durch Kommas getrennte IPTC-Stichwörter enthalten. Wechseln Sie die Vorlage, um schnell zu ändern, welche Stichwörter vor dem Upload eingefügt werden.</translation>
-    </message>
-    <message>
-        <source>New preset</source>
-        <translation>Neue Vorlage</translation>
-    </message>
-    <message>
-        <source>Post-Upload Action</source>
-        <translation>Aktion nach dem Upload</translation>
-    </message>
-    <message>
-        <source>Action</source>
-        <translation>Aktion</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Keine</translation>
-    </message>
-    <message>
-        <source>Move to archive folder</source>
-        <translation>In Archivordner verschieben</translation>
-    </message>
-    <message>
-        <source>Run script</source>
-        <translation>Skript ausführen</translation>
-    </message>
-    <message>
-        <source>Choose archive folder or script</source>
-        <translation>Archivordner oder Skript auswählen</translation>
-    </message>
-    <message>
-        <source>Schedule</source>
-        <translation>Zeitplan</translation>
-    </message>
-    <message>
-        <source>Upload only during scheduled hours</source>
-        <translation>Nur zu geplanten Zeiten hochladen</translation>
-    </message>
-    <message>
-        <source>One hour earlier: %1</source>
-        <translation>Eine Stunde früher: %1</translation>
-    </message>
-    <message>
-        <source>One hour later: %1</source>
-        <translation>Eine Stunde später: %1</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <translation>Beginn</translation>
-    </message>
-    <message>
-        <source>end</source>
-        <translation>Ende</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>Zeiten</translation>
-    </message>
-    <message>
-        <source>From</source>
-        <translation>Von</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>bis</translation>
-    </message>
-    <message>
-        <source>Test Connection</source>
-        <translation>Verbindung testen</translation>
-    </message>
-    <message>
         <source>Unlock</source>
         <translation>Entsperren</translation>
     </message>
     <message>
         <source>Lock</source>
         <translation>Sperren</translation>
-    </message>
-    <message>
-        <source>None (password login)</source>
-        <translation>Keiner (Anmeldung mit Passwort)</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>Testing...</source>
-        <translation>Wird getestet …</translation>
-    </message>
-    <message>
-        <source>Preset name</source>
-        <translation>Name der Vorlage</translation>
-    </message>
-    <message>
-        <source>Keywords</source>
-        <translation>Stichwörter</translation>
-    </message>
-    <message>
-        <source>Remove preset</source>
-        <translation>Vorlage entfernen</translation>
-    </message>
-    <message>
-        <source>Select the folder to watch for new files</source>
-        <translation>Ordner auswählen, der auf neue Dateien überwacht wird</translation>
-    </message>
-    <message>
-        <source>Choose the SSH private key</source>
-        <translation>Privaten SSH-Schlüssel auswählen</translation>
-    </message>
-    <message>
-        <source>Choose the archive folder</source>
-        <translation>Archivordner auswählen</translation>
-    </message>
-    <message>
-        <source>Choose the script to run</source>
-        <translation>Auszuführendes Skript auswählen</translation>
-    </message>
-    <message>
-        <source>Export IPTC Presets</source>
-        <translation>IPTC-Vorlagen exportieren</translation>
-    </message>
-    <message>
-        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
-        <translation>Die Vorlagen konnten nicht nach %1 geschrieben werden: %2. Wählen Sie einen Ordner, in den Sie schreiben dürfen.</translation>
-    </message>
-    <message>
-        <source>Import IPTC Presets</source>
-        <translation>IPTC-Vorlagen importieren</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2.</source>
-        <translation>%1 konnte nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
-        <translation>%1 ist keine IPTC-Vorlagendatei, daher wurde nichts importiert. %2</translation>
-    </message>
-    <message>
-        <source>File Manager Tags</source>
-        <translation>Dateimanager-Tags</translation>
-    </message>
-    <message>
-        <source>Files in the watched folder will be tagged in the file manager:</source>
-        <translation>Dateien im überwachten Ordner werden im Dateimanager markiert:</translation>
-    </message>
-    <message>
-        <source>Upload under a temporary name, then rename</source>
-        <translation>Unter temporärem Namen hochladen, dann umbenennen</translation>
-    </message>
-    <message>
-        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
-        <translation>Die Datei kommt unter einem versteckten Namen im Zielordner an und erhält ihren echten Namen erst, wenn sie vollständig ist – so sieht niemand, der den Server beobachtet, eine halbe Datei.</translation>
-    </message>
-    <message>
-        <source>Use the usual port</source>
-        <translation>Den üblichen Port verwenden</translation>
-    </message>
-    <message>
-        <source>Use %1</source>
-        <translation>%1 verwenden</translation>
-    </message>
-    <message>
-        <source>Use port %1</source>
-        <translation>Port %1 verwenden</translation>
     </message>
 </context>
 <context>
@@ -2007,6 +1685,21 @@
     </message>
 </context>
 <context>
+    <name>ondrix::ConnectionRowList</name>
+    <message>
+        <source>CONNECTIONS</source>
+        <translation>VERBINDUNGEN</translation>
+    </message>
+    <message>
+        <source>No connections configured</source>
+        <translation>Keine Verbindungen eingerichtet</translation>
+    </message>
+    <message>
+        <source>Add Connection</source>
+        <translation>Verbindung hinzufügen</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::ConnectionRowView</name>
     <message>
         <source>Disable connection</source>
@@ -2068,6 +1761,104 @@
     <message>
         <source>No keyring was found, so passwords are stored in the preferences database (%1), which only you can read.</source>
         <translation>Es wurde kein Schlüsselbund gefunden, daher werden Passwörter in der Einstellungsdatenbank (%1) gespeichert, die nur Sie lesen können.</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionSection</name>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>My Server</source>
+        <translation>Mein Server</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>ftp.example.com</source>
+        <translation>ftp.example.com</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Use the usual port</source>
+        <translation>Den üblichen Port verwenden</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen …</translation>
+    </message>
+    <message>
+        <source>Choose private key</source>
+        <translation>Privaten Schlüssel auswählen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Clear private key</source>
+        <translation>Privaten Schlüssel entfernen</translation>
+    </message>
+    <message>
+        <source>Private key</source>
+        <translation>Privater Schlüssel</translation>
+    </message>
+    <message>
+        <source>FTP Mode</source>
+        <translation>FTP-Modus</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>%1 verwenden</translation>
+    </message>
+    <message>
+        <source>Use port %1</source>
+        <translation>Port %1 verwenden</translation>
+    </message>
+    <message>
+        <source>None (password login)</source>
+        <translation>Keiner (Anmeldung mit Passwort)</translation>
+    </message>
+    <message>
+        <source>Choose the SSH private key</source>
+        <translation>Privaten SSH-Schlüssel auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionTestArea</name>
+    <message>
+        <source>Test Connection</source>
+        <translation>Verbindung testen</translation>
+    </message>
+    <message>
+        <source>Testing...</source>
+        <translation>Wird getestet …</translation>
     </message>
 </context>
 <context>
@@ -2429,6 +2220,108 @@
     </message>
 </context>
 <context>
+    <name>ondrix::IptcPresetsSection</name>
+    <message>
+        <source>IPTC presets (*.ondrix-keywords *.json)</source>
+        <translation>IPTC-Vorlagen (*.ondrix-keywords *.json)</translation>
+    </message>
+    <message>
+        <source>IPTC Presets</source>
+        <translation>IPTC-Vorlagen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Import IPTC presets</source>
+        <translation>IPTC-Vorlagen importieren</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Export IPTC presets</source>
+        <translation>IPTC-Vorlagen exportieren</translation>
+    </message>
+    <message>
+        <source>Enable IPTC presets</source>
+        <translation>IPTC-Vorlagen aktivieren</translation>
+    </message>
+    <message>
+        <source>Active preset</source>
+        <translation>Aktive Vorlage</translation>
+    </message>
+    <message>
+        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
+        <translation>Jede Vorlage kann mehrere durch Kommas getrennte IPTC-Stichwörter enthalten. Wechseln Sie die Vorlage, um schnell zu ändern, welche Stichwörter vor dem Upload eingefügt werden.</translation>
+    </message>
+    <message>
+        <source>New preset</source>
+        <translation>Neue Vorlage</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>Name der Vorlage</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Stichwörter</translation>
+    </message>
+    <message>
+        <source>Remove preset</source>
+        <translation>Vorlage entfernen</translation>
+    </message>
+    <message>
+        <source>Export IPTC Presets</source>
+        <translation>IPTC-Vorlagen exportieren</translation>
+    </message>
+    <message>
+        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
+        <translation>Die Vorlagen konnten nicht nach %1 geschrieben werden: %2. Wählen Sie einen Ordner, in den Sie schreiben dürfen.</translation>
+    </message>
+    <message>
+        <source>Import IPTC Presets</source>
+        <translation>IPTC-Vorlagen importieren</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
+        <translation>%1 ist keine IPTC-Vorlagendatei, daher wurde nichts importiert. %2</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::LocalFolderSection</name>
+    <message>
+        <source>Local Folder</source>
+        <translation>Lokaler Ordner</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen …</translation>
+    </message>
+    <message>
+        <source>Choose local folder</source>
+        <translation>Lokalen Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Monitor subfolders recursively</source>
+        <translation>Unterordner rekursiv überwachen</translation>
+    </message>
+    <message>
+        <source>Select the folder to watch for new files</source>
+        <translation>Ordner auswählen, der auf neue Dateien überwacht wird</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::LogView</name>
     <message>
         <source>Clear</source>
@@ -2479,98 +2372,6 @@
     <message>
         <source>Scroll the overview sideways</source>
         <translation>Übersicht seitwärts blättern</translation>
-    </message>
-    <message>
-        <source>CONNECTIONS</source>
-        <translation>VERBINDUNGEN</translation>
-    </message>
-    <message>
-        <source>No connections configured</source>
-        <translation>Keine Verbindungen eingerichtet</translation>
-    </message>
-    <message>
-        <source>Add Connection</source>
-        <translation>Verbindung hinzufügen</translation>
-    </message>
-    <message>
-        <source>ACTIVITY</source>
-        <translation>AKTIVITÄT</translation>
-    </message>
-    <message>
-        <source>Monitoring — no transfers in progress</source>
-        <translation>Überwachung – keine laufenden Übertragungen</translation>
-    </message>
-    <message>
-        <source>RECENT</source>
-        <translation>ZULETZT</translation>
-    </message>
-    <message>
-        <source>No recent uploads</source>
-        <translation>Keine letzten Uploads</translation>
-    </message>
-    <message>
-        <source>STATISTICS</source>
-        <translation>STATISTIK</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <translation>Heute</translation>
-    </message>
-    <message>
-        <source>All time</source>
-        <translation>Insgesamt</translation>
-    </message>
-    <message>
-        <source>Last activity: </source>
-        <translation>Letzte Aktivität: </translation>
-    </message>
-    <message>
-        <source>Upload Now</source>
-        <translation>Jetzt hochladen</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pausieren</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Stumm</translation>
-    </message>
-    <message>
-        <source>History...</source>
-        <translation>Verlauf …</translation>
-    </message>
-    <message>
-        <source>Log...</source>
-        <translation>Protokoll …</translation>
-    </message>
-    <message>
-        <source>Settings...</source>
-        <translation>Einstellungen …</translation>
-    </message>
-    <message>
-        <source>Check for Updates...</source>
-        <translation>Nach Updates suchen …</translation>
-    </message>
-    <message>
-        <source>About Ondrix</source>
-        <translation>Über Ondrix</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>Fortsetzen</translation>
-    </message>
-    <message>
-        <source>Unmute</source>
-        <translation>Ton an</translation>
-    </message>
-    <message>
-        <source>Rescan every running connection now and retry failed files at once</source>
-        <translation>Jede laufende Verbindung jetzt neu durchsuchen und fehlgeschlagene Dateien sofort erneut versuchen</translation>
     </message>
 </context>
 <context>
@@ -2723,10 +2524,140 @@
     </message>
 </context>
 <context>
+    <name>ondrix::PopoverControls</name>
+    <message>
+        <source>Upload Now</source>
+        <translation>Jetzt hochladen</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once</source>
+        <translation>Jede laufende Verbindung jetzt neu durchsuchen und fehlgeschlagene Dateien sofort erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausieren</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Ton an</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverFooter</name>
+    <message>
+        <source>History...</source>
+        <translation>Verlauf …</translation>
+    </message>
+    <message>
+        <source>Log...</source>
+        <translation>Protokoll …</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message>
+        <source>Check for Updates...</source>
+        <translation>Nach Updates suchen …</translation>
+    </message>
+    <message>
+        <source>About Ondrix</source>
+        <translation>Über Ondrix</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverHeader</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverSummary</name>
+    <message>
+        <source>STATISTICS</source>
+        <translation>STATISTIK</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>Insgesamt</translation>
+    </message>
+    <message>
+        <source>Last activity: </source>
+        <translation>Letzte Aktivität: </translation>
+    </message>
+</context>
+<context>
     <name>ondrix::PopoverWindow</name>
     <message>
         <source>Ondrix</source>
         <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PostUploadSection</name>
+    <message>
+        <source>Post-Upload Action</source>
+        <translation>Aktion nach dem Upload</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Move to archive folder</source>
+        <translation>In Archivordner verschieben</translation>
+    </message>
+    <message>
+        <source>Run script</source>
+        <translation>Skript ausführen</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen …</translation>
+    </message>
+    <message>
+        <source>Choose archive folder or script</source>
+        <translation>Archivordner oder Skript auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the archive folder</source>
+        <translation>Archivordner auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the script to run</source>
+        <translation>Auszuführendes Skript auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::RecentUploadsList</name>
+    <message>
+        <source>RECENT</source>
+        <translation>ZULETZT</translation>
+    </message>
+    <message>
+        <source>No recent uploads</source>
+        <translation>Keine letzten Uploads</translation>
     </message>
 </context>
 <context>
@@ -2792,6 +2723,33 @@
     </message>
 </context>
 <context>
+    <name>ondrix::RemoteFolderSection</name>
+    <message>
+        <source>Remote Folder</source>
+        <translation>Entfernter Ordner</translation>
+    </message>
+    <message>
+        <source>Remote path</source>
+        <translation>Entfernter Pfad</translation>
+    </message>
+    <message>
+        <source>/uploads/photos</source>
+        <translation>/uploads/fotos</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen …</translation>
+    </message>
+    <message>
+        <source>Browse remote folders</source>
+        <translation>Entfernte Ordner durchsuchen</translation>
+    </message>
+    <message>
+        <source>Preserve subfolder structure on server</source>
+        <translation>Unterordnerstruktur auf dem Server beibehalten</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::RemoteItemModel</name>
     <message>
         <source>%1 — the server sent a name that cannot be used safely</source>
@@ -2823,6 +2781,45 @@
     <message>
         <source>Go to %1</source>
         <translation>Zu %1 wechseln</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ScheduleSection</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <source>Upload only during scheduled hours</source>
+        <translation>Nur zu geplanten Zeiten hochladen</translation>
+    </message>
+    <message>
+        <source>One hour earlier: %1</source>
+        <translation>Eine Stunde früher: %1</translation>
+    </message>
+    <message>
+        <source>One hour later: %1</source>
+        <translation>Eine Stunde später: %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Zeiten</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
     </message>
 </context>
 <context>
@@ -2942,6 +2939,76 @@
     <message>
         <source>Ondrix — watching folders</source>
         <translation>Ondrix – überwacht Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::TagsSection</name>
+    <message>
+        <source>File Manager Tags</source>
+        <translation>Dateimanager-Tags</translation>
+    </message>
+    <message>
+        <source>Tag files by upload status</source>
+        <translation>Dateien nach Upload-Status markieren</translation>
+    </message>
+    <message>
+        <source>Files in the watched folder will be tagged in the file manager:</source>
+        <translation>Dateien im überwachten Ordner werden im Dateimanager markiert:</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>Wartend</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Wird hochgeladen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::TransferSection</name>
+    <message>
+        <source>Sync &amp;&amp; Transfer</source>
+        <translation>Abgleich &amp;&amp; Übertragung</translation>
+    </message>
+    <message>
+        <source>Stability check</source>
+        <translation>Stabilitätsprüfung</translation>
+    </message>
+    <message>
+        <source>Wait this long after the last file write before uploading.</source>
+        <translation>So lange nach dem letzten Schreibzugriff auf eine Datei warten, bevor sie hochgeladen wird.</translation>
+    </message>
+    <message>
+        <source>Simultaneous uploads</source>
+        <translation>Gleichzeitige Uploads</translation>
+    </message>
+    <message>
+        <source>Delete local file after successful upload</source>
+        <translation>Lokale Datei nach erfolgreichem Upload löschen</translation>
+    </message>
+    <message>
+        <source>Conflict resolution</source>
+        <translation>Konfliktlösung</translation>
+    </message>
+    <message>
+        <source>Upload under a temporary name, then rename</source>
+        <translation>Unter temporärem Namen hochladen, dann umbenennen</translation>
+    </message>
+    <message>
+        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
+        <translation>Die Datei kommt unter einem versteckten Namen im Zielordner an und erhält ihren echten Namen erst, wenn sie vollständig ist – so sieht niemand, der den Server beobachtet, eine halbe Datei.</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,13 @@
     </message>
 </context>
 <context>
+    <name>FormWidgets</name>
+    <message>
+        <source>Not selected</source>
+        <translation>Sin seleccionar</translation>
+    </message>
+</context>
+<context>
     <name>HistoryEntry</name>
     <message>
         <source>size verified</source>
@@ -1182,6 +1189,17 @@
     </message>
 </context>
 <context>
+    <name>ondrix::ActivityList</name>
+    <message>
+        <source>ACTIVITY</source>
+        <translation>ACTIVIDAD</translation>
+    </message>
+    <message>
+        <source>Monitoring — no transfers in progress</source>
+        <translation>Vigilando — no hay transferencias en curso</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::AppDelegate</name>
     <message>
         <source>Ondrix</source>
@@ -1429,14 +1447,6 @@
 <context>
     <name>ondrix::ConnectionEditView</name>
     <message>
-        <source>IPTC presets (*.ondrix-keywords *.json)</source>
-        <translation>Preajustes IPTC (*.ondrix-keywords *.json)</translation>
-    </message>
-    <message>
-        <source>Not selected</source>
-        <translation>Sin seleccionar</translation>
-    </message>
-    <message>
         <source>Scroll the connection settings</source>
         <translation>Desplazar la configuración de la conexión</translation>
     </message>
@@ -1449,344 +1459,12 @@
         <translation>Esta conexión está bloqueada. Pulse el candado para editarla.</translation>
     </message>
     <message>
-        <source>Connection</source>
-        <translation>Conexión</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>My Server</source>
-        <translation>Mi servidor</translation>
-    </message>
-    <message>
-        <source>Enabled</source>
-        <translation>Activada</translation>
-    </message>
-    <message>
-        <source>Protocol</source>
-        <translation>Protocolo</translation>
-    </message>
-    <message>
-        <source>Host</source>
-        <translation>Host</translation>
-    </message>
-    <message>
-        <source>ftp.example.com</source>
-        <translation>ftp.example.com</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>Puerto</translation>
-    </message>
-    <message>
-        <source>Username</source>
-        <translation>Usuario</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Contraseña</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>Elegir…</translation>
-    </message>
-    <message>
-        <source>Choose private key</source>
-        <translation>Elegir clave privada</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Borrar</translation>
-    </message>
-    <message>
-        <source>Clear private key</source>
-        <translation>Borrar la clave privada</translation>
-    </message>
-    <message>
-        <source>Private key</source>
-        <translation>Clave privada</translation>
-    </message>
-    <message>
-        <source>FTP Mode</source>
-        <translation>Modo FTP</translation>
-    </message>
-    <message>
-        <source>Local Folder</source>
-        <translation>Carpeta local</translation>
-    </message>
-    <message>
-        <source>Choose local folder</source>
-        <translation>Elegir carpeta local</translation>
-    </message>
-    <message>
-        <source>Monitor subfolders recursively</source>
-        <translation>Vigilar subcarpetas de forma recursiva</translation>
-    </message>
-    <message>
-        <source>Remote Folder</source>
-        <translation>Carpeta remota</translation>
-    </message>
-    <message>
-        <source>Remote path</source>
-        <translation>Ruta remota</translation>
-    </message>
-    <message>
-        <source>/uploads/photos</source>
-        <translation>/subidas/fotos</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>Examinar…</translation>
-    </message>
-    <message>
-        <source>Browse remote folders</source>
-        <translation>Examinar carpetas remotas</translation>
-    </message>
-    <message>
-        <source>Preserve subfolder structure on server</source>
-        <translation>Conservar la estructura de subcarpetas en el servidor</translation>
-    </message>
-    <message>
-        <source>Tag files by upload status</source>
-        <translation>Etiquetar archivos según el estado de subida</translation>
-    </message>
-    <message>
-        <source>Pending</source>
-        <translation>Pendiente</translation>
-    </message>
-    <message>
-        <source>Uploading</source>
-        <translation>Subiendo</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Hecho</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Sync &amp;&amp; Transfer</source>
-        <translation>Sincronización &amp;&amp; transferencia</translation>
-    </message>
-    <message>
-        <source>Stability check</source>
-        <translation>Comprobación de estabilidad</translation>
-    </message>
-    <message>
-        <source>Wait this long after the last file write before uploading.</source>
-        <translation>Esperar este tiempo tras la última escritura del archivo antes de subirlo.</translation>
-    </message>
-    <message>
-        <source>Simultaneous uploads</source>
-        <translation>Subidas simultáneas</translation>
-    </message>
-    <message>
-        <source>Delete local file after successful upload</source>
-        <translation>Eliminar el archivo local tras una subida correcta</translation>
-    </message>
-    <message>
-        <source>Conflict resolution</source>
-        <translation>Resolución de conflictos</translation>
-    </message>
-    <message>
-        <source>IPTC Presets</source>
-        <translation>Preajustes IPTC</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importar</translation>
-    </message>
-    <message>
-        <source>Import IPTC presets</source>
-        <translation>Importar preajustes IPTC</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exportar</translation>
-    </message>
-    <message>
-        <source>Export IPTC presets</source>
-        <translation>Exportar preajustes IPTC</translation>
-    </message>
-    <message>
-        <source>Enable IPTC presets</source>
-        <translation>Activar preajustes IPTC</translation>
-    </message>
-    <message>
-        <source>Active preset</source>
-        <translation>Preajuste activo</translation>
-    </message>
-    <message>
-        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
-        <translation>Cada preajuste puede contener varias palabras clave IPTC separadas por comas. Cambie de preajuste para modificar rápidamente qué palabras clave se insertan antes de subir.</translation>
-    </message>
-    <message>
-        <source>New preset</source>
-        <translation>Nuevo preajuste</translation>
-    </message>
-    <message>
-        <source>Post-Upload Action</source>
-        <translation>Acción tras la subida</translation>
-    </message>
-    <message>
-        <source>Action</source>
-        <translation>Acción</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Ninguna</translation>
-    </message>
-    <message>
-        <source>Move to archive folder</source>
-        <translation>Mover a la carpeta de archivo</translation>
-    </message>
-    <message>
-        <source>Run script</source>
-        <translation>Ejecutar script</translation>
-    </message>
-    <message>
-        <source>Choose archive folder or script</source>
-        <translation>Elegir carpeta de archivo o script</translation>
-    </message>
-    <message>
-        <source>Schedule</source>
-        <translation>Horario</translation>
-    </message>
-    <message>
-        <source>Upload only during scheduled hours</source>
-        <translation>Subir solo en el horario programado</translation>
-    </message>
-    <message>
-        <source>One hour earlier: %1</source>
-        <translation>Una hora antes: %1</translation>
-    </message>
-    <message>
-        <source>One hour later: %1</source>
-        <translation>Una hora después: %1</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <translation>inicio</translation>
-    </message>
-    <message>
-        <source>end</source>
-        <translation>fin</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>Horas</translation>
-    </message>
-    <message>
-        <source>From</source>
-        <translation>De</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>a</translation>
-    </message>
-    <message>
-        <source>Test Connection</source>
-        <translation>Probar conexión</translation>
-    </message>
-    <message>
         <source>Unlock</source>
         <translation>Desbloquear</translation>
     </message>
     <message>
         <source>Lock</source>
         <translation>Bloquear</translation>
-    </message>
-    <message>
-        <source>None (password login)</source>
-        <translation>Ninguna (inicio de sesión con contraseña)</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>Testing...</source>
-        <translation>Probando…</translation>
-    </message>
-    <message>
-        <source>Preset name</source>
-        <translation>Nombre del preajuste</translation>
-    </message>
-    <message>
-        <source>Keywords</source>
-        <translation>Palabras clave</translation>
-    </message>
-    <message>
-        <source>Remove preset</source>
-        <translation>Quitar preajuste</translation>
-    </message>
-    <message>
-        <source>Select the folder to watch for new files</source>
-        <translation>Seleccione la carpeta donde vigilar los archivos nuevos</translation>
-    </message>
-    <message>
-        <source>Choose the SSH private key</source>
-        <translation>Elija la clave privada SSH</translation>
-    </message>
-    <message>
-        <source>Choose the archive folder</source>
-        <translation>Elija la carpeta de archivo</translation>
-    </message>
-    <message>
-        <source>Choose the script to run</source>
-        <translation>Elija el script que se ejecutará</translation>
-    </message>
-    <message>
-        <source>Export IPTC Presets</source>
-        <translation>Exportar preajustes IPTC</translation>
-    </message>
-    <message>
-        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
-        <translation>No se pudieron escribir los preajustes en %1: %2. Elija una carpeta en la que pueda escribir.</translation>
-    </message>
-    <message>
-        <source>Import IPTC Presets</source>
-        <translation>Importar preajustes IPTC</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2.</source>
-        <translation>No se pudo leer %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
-        <translation>%1 no es un archivo de preajustes IPTC, así que no se importó nada. %2</translation>
-    </message>
-    <message>
-        <source>File Manager Tags</source>
-        <translation>Etiquetas del gestor de archivos</translation>
-    </message>
-    <message>
-        <source>Files in the watched folder will be tagged in the file manager:</source>
-        <translation>Los archivos de la carpeta vigilada se etiquetarán en el gestor de archivos:</translation>
-    </message>
-    <message>
-        <source>Upload under a temporary name, then rename</source>
-        <translation>Subir con un nombre temporal y luego renombrar</translation>
-    </message>
-    <message>
-        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
-        <translation>El archivo llega con un nombre oculto a la carpeta de destino y recibe su nombre real cuando está completo, así nada que vigile el servidor ve un archivo a medias.</translation>
-    </message>
-    <message>
-        <source>Use the usual port</source>
-        <translation>Usar el puerto habitual</translation>
-    </message>
-    <message>
-        <source>Use %1</source>
-        <translation>Usar %1</translation>
-    </message>
-    <message>
-        <source>Use port %1</source>
-        <translation>Usar el puerto %1</translation>
     </message>
 </context>
 <context>
@@ -2007,6 +1685,21 @@
     </message>
 </context>
 <context>
+    <name>ondrix::ConnectionRowList</name>
+    <message>
+        <source>CONNECTIONS</source>
+        <translation>CONEXIONES</translation>
+    </message>
+    <message>
+        <source>No connections configured</source>
+        <translation>No hay conexiones configuradas</translation>
+    </message>
+    <message>
+        <source>Add Connection</source>
+        <translation>Añadir conexión</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::ConnectionRowView</name>
     <message>
         <source>Disable connection</source>
@@ -2068,6 +1761,104 @@
     <message>
         <source>No keyring was found, so passwords are stored in the preferences database (%1), which only you can read.</source>
         <translation>No se encontró ningún llavero, así que las contraseñas se guardan en la base de datos de preferencias (%1), que solo usted puede leer.</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionSection</name>
+    <message>
+        <source>Connection</source>
+        <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>My Server</source>
+        <translation>Mi servidor</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activada</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protocolo</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>ftp.example.com</source>
+        <translation>ftp.example.com</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Use the usual port</source>
+        <translation>Usar el puerto habitual</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Choose private key</source>
+        <translation>Elegir clave privada</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Clear private key</source>
+        <translation>Borrar la clave privada</translation>
+    </message>
+    <message>
+        <source>Private key</source>
+        <translation>Clave privada</translation>
+    </message>
+    <message>
+        <source>FTP Mode</source>
+        <translation>Modo FTP</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>Usar %1</translation>
+    </message>
+    <message>
+        <source>Use port %1</source>
+        <translation>Usar el puerto %1</translation>
+    </message>
+    <message>
+        <source>None (password login)</source>
+        <translation>Ninguna (inicio de sesión con contraseña)</translation>
+    </message>
+    <message>
+        <source>Choose the SSH private key</source>
+        <translation>Elija la clave privada SSH</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionTestArea</name>
+    <message>
+        <source>Test Connection</source>
+        <translation>Probar conexión</translation>
+    </message>
+    <message>
+        <source>Testing...</source>
+        <translation>Probando…</translation>
     </message>
 </context>
 <context>
@@ -2429,6 +2220,108 @@
     </message>
 </context>
 <context>
+    <name>ondrix::IptcPresetsSection</name>
+    <message>
+        <source>IPTC presets (*.ondrix-keywords *.json)</source>
+        <translation>Preajustes IPTC (*.ondrix-keywords *.json)</translation>
+    </message>
+    <message>
+        <source>IPTC Presets</source>
+        <translation>Preajustes IPTC</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Import IPTC presets</source>
+        <translation>Importar preajustes IPTC</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Export IPTC presets</source>
+        <translation>Exportar preajustes IPTC</translation>
+    </message>
+    <message>
+        <source>Enable IPTC presets</source>
+        <translation>Activar preajustes IPTC</translation>
+    </message>
+    <message>
+        <source>Active preset</source>
+        <translation>Preajuste activo</translation>
+    </message>
+    <message>
+        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
+        <translation>Cada preajuste puede contener varias palabras clave IPTC separadas por comas. Cambie de preajuste para modificar rápidamente qué palabras clave se insertan antes de subir.</translation>
+    </message>
+    <message>
+        <source>New preset</source>
+        <translation>Nuevo preajuste</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>Nombre del preajuste</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Remove preset</source>
+        <translation>Quitar preajuste</translation>
+    </message>
+    <message>
+        <source>Export IPTC Presets</source>
+        <translation>Exportar preajustes IPTC</translation>
+    </message>
+    <message>
+        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
+        <translation>No se pudieron escribir los preajustes en %1: %2. Elija una carpeta en la que pueda escribir.</translation>
+    </message>
+    <message>
+        <source>Import IPTC Presets</source>
+        <translation>Importar preajustes IPTC</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>No se pudo leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
+        <translation>%1 no es un archivo de preajustes IPTC, así que no se importó nada. %2</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::LocalFolderSection</name>
+    <message>
+        <source>Local Folder</source>
+        <translation>Carpeta local</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Choose local folder</source>
+        <translation>Elegir carpeta local</translation>
+    </message>
+    <message>
+        <source>Monitor subfolders recursively</source>
+        <translation>Vigilar subcarpetas de forma recursiva</translation>
+    </message>
+    <message>
+        <source>Select the folder to watch for new files</source>
+        <translation>Seleccione la carpeta donde vigilar los archivos nuevos</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::LogView</name>
     <message>
         <source>Clear</source>
@@ -2479,98 +2372,6 @@
     <message>
         <source>Scroll the overview sideways</source>
         <translation>Desplazar el resumen en horizontal</translation>
-    </message>
-    <message>
-        <source>CONNECTIONS</source>
-        <translation>CONEXIONES</translation>
-    </message>
-    <message>
-        <source>No connections configured</source>
-        <translation>No hay conexiones configuradas</translation>
-    </message>
-    <message>
-        <source>Add Connection</source>
-        <translation>Añadir conexión</translation>
-    </message>
-    <message>
-        <source>ACTIVITY</source>
-        <translation>ACTIVIDAD</translation>
-    </message>
-    <message>
-        <source>Monitoring — no transfers in progress</source>
-        <translation>Vigilando — no hay transferencias en curso</translation>
-    </message>
-    <message>
-        <source>RECENT</source>
-        <translation>RECIENTES</translation>
-    </message>
-    <message>
-        <source>No recent uploads</source>
-        <translation>No hay subidas recientes</translation>
-    </message>
-    <message>
-        <source>STATISTICS</source>
-        <translation>ESTADÍSTICAS</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <translation>Hoy</translation>
-    </message>
-    <message>
-        <source>All time</source>
-        <translation>Desde siempre</translation>
-    </message>
-    <message>
-        <source>Last activity: </source>
-        <translation>Última actividad: </translation>
-    </message>
-    <message>
-        <source>Upload Now</source>
-        <translation>Subir ahora</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pausar</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Silenciar</translation>
-    </message>
-    <message>
-        <source>History...</source>
-        <translation>Historial…</translation>
-    </message>
-    <message>
-        <source>Log...</source>
-        <translation>Registro…</translation>
-    </message>
-    <message>
-        <source>Settings...</source>
-        <translation>Configuración…</translation>
-    </message>
-    <message>
-        <source>Check for Updates...</source>
-        <translation>Buscar actualizaciones…</translation>
-    </message>
-    <message>
-        <source>About Ondrix</source>
-        <translation>Acerca de Ondrix</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>Reanudar</translation>
-    </message>
-    <message>
-        <source>Unmute</source>
-        <translation>Activar sonido</translation>
-    </message>
-    <message>
-        <source>Rescan every running connection now and retry failed files at once</source>
-        <translation>Volver a analizar ahora cada conexión en marcha y reintentar de inmediato los archivos fallidos</translation>
     </message>
 </context>
 <context>
@@ -2723,10 +2524,140 @@
     </message>
 </context>
 <context>
+    <name>ondrix::PopoverControls</name>
+    <message>
+        <source>Upload Now</source>
+        <translation>Subir ahora</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once</source>
+        <translation>Volver a analizar ahora cada conexión en marcha y reintentar de inmediato los archivos fallidos</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Activar sonido</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverFooter</name>
+    <message>
+        <source>History...</source>
+        <translation>Historial…</translation>
+    </message>
+    <message>
+        <source>Log...</source>
+        <translation>Registro…</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Configuración…</translation>
+    </message>
+    <message>
+        <source>Check for Updates...</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <source>About Ondrix</source>
+        <translation>Acerca de Ondrix</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverHeader</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverSummary</name>
+    <message>
+        <source>STATISTICS</source>
+        <translation>ESTADÍSTICAS</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>Desde siempre</translation>
+    </message>
+    <message>
+        <source>Last activity: </source>
+        <translation>Última actividad: </translation>
+    </message>
+</context>
+<context>
     <name>ondrix::PopoverWindow</name>
     <message>
         <source>Ondrix</source>
         <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PostUploadSection</name>
+    <message>
+        <source>Post-Upload Action</source>
+        <translation>Acción tras la subida</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Move to archive folder</source>
+        <translation>Mover a la carpeta de archivo</translation>
+    </message>
+    <message>
+        <source>Run script</source>
+        <translation>Ejecutar script</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Choose archive folder or script</source>
+        <translation>Elegir carpeta de archivo o script</translation>
+    </message>
+    <message>
+        <source>Choose the archive folder</source>
+        <translation>Elija la carpeta de archivo</translation>
+    </message>
+    <message>
+        <source>Choose the script to run</source>
+        <translation>Elija el script que se ejecutará</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::RecentUploadsList</name>
+    <message>
+        <source>RECENT</source>
+        <translation>RECIENTES</translation>
+    </message>
+    <message>
+        <source>No recent uploads</source>
+        <translation>No hay subidas recientes</translation>
     </message>
 </context>
 <context>
@@ -2792,6 +2723,33 @@
     </message>
 </context>
 <context>
+    <name>ondrix::RemoteFolderSection</name>
+    <message>
+        <source>Remote Folder</source>
+        <translation>Carpeta remota</translation>
+    </message>
+    <message>
+        <source>Remote path</source>
+        <translation>Ruta remota</translation>
+    </message>
+    <message>
+        <source>/uploads/photos</source>
+        <translation>/subidas/fotos</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>Browse remote folders</source>
+        <translation>Examinar carpetas remotas</translation>
+    </message>
+    <message>
+        <source>Preserve subfolder structure on server</source>
+        <translation>Conservar la estructura de subcarpetas en el servidor</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::RemoteItemModel</name>
     <message>
         <source>%1 — the server sent a name that cannot be used safely</source>
@@ -2823,6 +2781,45 @@
     <message>
         <source>Go to %1</source>
         <translation>Ir a %1</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ScheduleSection</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Horario</translation>
+    </message>
+    <message>
+        <source>Upload only during scheduled hours</source>
+        <translation>Subir solo en el horario programado</translation>
+    </message>
+    <message>
+        <source>One hour earlier: %1</source>
+        <translation>Una hora antes: %1</translation>
+    </message>
+    <message>
+        <source>One hour later: %1</source>
+        <translation>Una hora después: %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>inicio</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>fin</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
     </message>
 </context>
 <context>
@@ -2942,6 +2939,76 @@
     <message>
         <source>Ondrix — watching folders</source>
         <translation>Ondrix — vigilando carpetas</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::TagsSection</name>
+    <message>
+        <source>File Manager Tags</source>
+        <translation>Etiquetas del gestor de archivos</translation>
+    </message>
+    <message>
+        <source>Tag files by upload status</source>
+        <translation>Etiquetar archivos según el estado de subida</translation>
+    </message>
+    <message>
+        <source>Files in the watched folder will be tagged in the file manager:</source>
+        <translation>Los archivos de la carpeta vigilada se etiquetarán en el gestor de archivos:</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>Pendiente</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Subiendo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::TransferSection</name>
+    <message>
+        <source>Sync &amp;&amp; Transfer</source>
+        <translation>Sincronización &amp;&amp; transferencia</translation>
+    </message>
+    <message>
+        <source>Stability check</source>
+        <translation>Comprobación de estabilidad</translation>
+    </message>
+    <message>
+        <source>Wait this long after the last file write before uploading.</source>
+        <translation>Esperar este tiempo tras la última escritura del archivo antes de subirlo.</translation>
+    </message>
+    <message>
+        <source>Simultaneous uploads</source>
+        <translation>Subidas simultáneas</translation>
+    </message>
+    <message>
+        <source>Delete local file after successful upload</source>
+        <translation>Eliminar el archivo local tras una subida correcta</translation>
+    </message>
+    <message>
+        <source>Conflict resolution</source>
+        <translation>Resolución de conflictos</translation>
+    </message>
+    <message>
+        <source>Upload under a temporary name, then rename</source>
+        <translation>Subir con un nombre temporal y luego renombrar</translation>
+    </message>
+    <message>
+        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
+        <translation>El archivo llega con un nombre oculto a la carpeta de destino y recibe su nombre real cuando está completo, así nada que vigile el servidor ve un archivo a medias.</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,13 @@
     </message>
 </context>
 <context>
+    <name>FormWidgets</name>
+    <message>
+        <source>Not selected</source>
+        <translation>Non sélectionné</translation>
+    </message>
+</context>
+<context>
     <name>HistoryEntry</name>
     <message>
         <source>size verified</source>
@@ -1182,6 +1189,17 @@
     </message>
 </context>
 <context>
+    <name>ondrix::ActivityList</name>
+    <message>
+        <source>ACTIVITY</source>
+        <translation>ACTIVITÉ</translation>
+    </message>
+    <message>
+        <source>Monitoring — no transfers in progress</source>
+        <translation>Surveillance — aucun transfert en cours</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::AppDelegate</name>
     <message>
         <source>Ondrix</source>
@@ -1429,14 +1447,6 @@
 <context>
     <name>ondrix::ConnectionEditView</name>
     <message>
-        <source>IPTC presets (*.ondrix-keywords *.json)</source>
-        <translation>Préréglages IPTC (*.ondrix-keywords *.json)</translation>
-    </message>
-    <message>
-        <source>Not selected</source>
-        <translation>Non sélectionné</translation>
-    </message>
-    <message>
         <source>Scroll the connection settings</source>
         <translation>Faire défiler les paramètres de la connexion</translation>
     </message>
@@ -1449,344 +1459,12 @@
         <translation>Cette connexion est verrouillée. Cliquez sur le cadenas pour la modifier.</translation>
     </message>
     <message>
-        <source>Connection</source>
-        <translation>Connexion</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>My Server</source>
-        <translation>Mon serveur</translation>
-    </message>
-    <message>
-        <source>Enabled</source>
-        <translation>Activée</translation>
-    </message>
-    <message>
-        <source>Protocol</source>
-        <translation>Protocole</translation>
-    </message>
-    <message>
-        <source>Host</source>
-        <translation>Hôte</translation>
-    </message>
-    <message>
-        <source>ftp.example.com</source>
-        <translation>ftp.example.com</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>Port</translation>
-    </message>
-    <message>
-        <source>Username</source>
-        <translation>Nom d&apos;utilisateur</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Mot de passe</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>Choisir…</translation>
-    </message>
-    <message>
-        <source>Choose private key</source>
-        <translation>Choisir la clé privée</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Effacer</translation>
-    </message>
-    <message>
-        <source>Clear private key</source>
-        <translation>Effacer la clé privée</translation>
-    </message>
-    <message>
-        <source>Private key</source>
-        <translation>Clé privée</translation>
-    </message>
-    <message>
-        <source>FTP Mode</source>
-        <translation>Mode FTP</translation>
-    </message>
-    <message>
-        <source>Local Folder</source>
-        <translation>Dossier local</translation>
-    </message>
-    <message>
-        <source>Choose local folder</source>
-        <translation>Choisir le dossier local</translation>
-    </message>
-    <message>
-        <source>Monitor subfolders recursively</source>
-        <translation>Surveiller les sous-dossiers récursivement</translation>
-    </message>
-    <message>
-        <source>Remote Folder</source>
-        <translation>Dossier distant</translation>
-    </message>
-    <message>
-        <source>Remote path</source>
-        <translation>Chemin distant</translation>
-    </message>
-    <message>
-        <source>/uploads/photos</source>
-        <translation>/envois/photos</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>Parcourir…</translation>
-    </message>
-    <message>
-        <source>Browse remote folders</source>
-        <translation>Parcourir les dossiers distants</translation>
-    </message>
-    <message>
-        <source>Preserve subfolder structure on server</source>
-        <translation>Conserver l&apos;arborescence des sous-dossiers sur le serveur</translation>
-    </message>
-    <message>
-        <source>Tag files by upload status</source>
-        <translation>Étiqueter les fichiers selon l&apos;état de l&apos;envoi</translation>
-    </message>
-    <message>
-        <source>Pending</source>
-        <translation>En attente</translation>
-    </message>
-    <message>
-        <source>Uploading</source>
-        <translation>Envoi en cours</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Terminé</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Sync &amp;&amp; Transfer</source>
-        <translation>Synchronisation &amp;&amp; transfert</translation>
-    </message>
-    <message>
-        <source>Stability check</source>
-        <translation>Contrôle de stabilité</translation>
-    </message>
-    <message>
-        <source>Wait this long after the last file write before uploading.</source>
-        <translation>Attendre ce délai après la dernière écriture d&apos;un fichier avant de l&apos;envoyer.</translation>
-    </message>
-    <message>
-        <source>Simultaneous uploads</source>
-        <translation>Envois simultanés</translation>
-    </message>
-    <message>
-        <source>Delete local file after successful upload</source>
-        <translation>Supprimer le fichier local après un envoi réussi</translation>
-    </message>
-    <message>
-        <source>Conflict resolution</source>
-        <translation>Résolution des conflits</translation>
-    </message>
-    <message>
-        <source>IPTC Presets</source>
-        <translation>Préréglages IPTC</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importer</translation>
-    </message>
-    <message>
-        <source>Import IPTC presets</source>
-        <translation>Importer des préréglages IPTC</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exporter</translation>
-    </message>
-    <message>
-        <source>Export IPTC presets</source>
-        <translation>Exporter les préréglages IPTC</translation>
-    </message>
-    <message>
-        <source>Enable IPTC presets</source>
-        <translation>Activer les préréglages IPTC</translation>
-    </message>
-    <message>
-        <source>Active preset</source>
-        <translation>Préréglage actif</translation>
-    </message>
-    <message>
-        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
-        <translation>Chaque préréglage peut contenir plusieurs mots-clés IPTC séparés par des virgules. Changez de préréglage pour modifier rapidement les mots-clés ajoutés avant l&apos;envoi.</translation>
-    </message>
-    <message>
-        <source>New preset</source>
-        <translation>Nouveau préréglage</translation>
-    </message>
-    <message>
-        <source>Post-Upload Action</source>
-        <translation>Action après l&apos;envoi</translation>
-    </message>
-    <message>
-        <source>Action</source>
-        <translation>Action</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Aucune</translation>
-    </message>
-    <message>
-        <source>Move to archive folder</source>
-        <translation>Déplacer vers un dossier d&apos;archive</translation>
-    </message>
-    <message>
-        <source>Run script</source>
-        <translation>Exécuter un script</translation>
-    </message>
-    <message>
-        <source>Choose archive folder or script</source>
-        <translation>Choisir le dossier d&apos;archive ou le script</translation>
-    </message>
-    <message>
-        <source>Schedule</source>
-        <translation>Planification</translation>
-    </message>
-    <message>
-        <source>Upload only during scheduled hours</source>
-        <translation>Envoyer uniquement aux heures planifiées</translation>
-    </message>
-    <message>
-        <source>One hour earlier: %1</source>
-        <translation>Une heure plus tôt : %1</translation>
-    </message>
-    <message>
-        <source>One hour later: %1</source>
-        <translation>Une heure plus tard : %1</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <translation>début</translation>
-    </message>
-    <message>
-        <source>end</source>
-        <translation>fin</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>Heures</translation>
-    </message>
-    <message>
-        <source>From</source>
-        <translation>De</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>à</translation>
-    </message>
-    <message>
-        <source>Test Connection</source>
-        <translation>Tester la connexion</translation>
-    </message>
-    <message>
         <source>Unlock</source>
         <translation>Déverrouiller</translation>
     </message>
     <message>
         <source>Lock</source>
         <translation>Verrouiller</translation>
-    </message>
-    <message>
-        <source>None (password login)</source>
-        <translation>Aucune (identification par mot de passe)</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>Testing...</source>
-        <translation>Test en cours…</translation>
-    </message>
-    <message>
-        <source>Preset name</source>
-        <translation>Nom du préréglage</translation>
-    </message>
-    <message>
-        <source>Keywords</source>
-        <translation>Mots-clés</translation>
-    </message>
-    <message>
-        <source>Remove preset</source>
-        <translation>Supprimer le préréglage</translation>
-    </message>
-    <message>
-        <source>Select the folder to watch for new files</source>
-        <translation>Choisissez le dossier à surveiller pour les nouveaux fichiers</translation>
-    </message>
-    <message>
-        <source>Choose the SSH private key</source>
-        <translation>Choisissez la clé privée SSH</translation>
-    </message>
-    <message>
-        <source>Choose the archive folder</source>
-        <translation>Choisissez le dossier d&apos;archive</translation>
-    </message>
-    <message>
-        <source>Choose the script to run</source>
-        <translation>Choisissez le script à exécuter</translation>
-    </message>
-    <message>
-        <source>Export IPTC Presets</source>
-        <translation>Exporter les préréglages IPTC</translation>
-    </message>
-    <message>
-        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
-        <translation>Les préréglages n&apos;ont pas pu être écrits dans %1 : %2. Choisissez un dossier où vous pouvez écrire.</translation>
-    </message>
-    <message>
-        <source>Import IPTC Presets</source>
-        <translation>Importer des préréglages IPTC</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2.</source>
-        <translation>%1 n&apos;a pas pu être lu : %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
-        <translation>%1 n&apos;est pas un fichier de préréglages IPTC, rien n&apos;a donc été importé. %2</translation>
-    </message>
-    <message>
-        <source>File Manager Tags</source>
-        <translation>Étiquettes du gestionnaire de fichiers</translation>
-    </message>
-    <message>
-        <source>Files in the watched folder will be tagged in the file manager:</source>
-        <translation>Les fichiers du dossier surveillé seront étiquetés dans le gestionnaire de fichiers :</translation>
-    </message>
-    <message>
-        <source>Upload under a temporary name, then rename</source>
-        <translation>Envoyer sous un nom temporaire, puis renommer</translation>
-    </message>
-    <message>
-        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
-        <translation>Le fichier arrive sous un nom masqué dans le dossier cible et prend son vrai nom une fois complet : rien de ce qui surveille le serveur ne voit un fichier à moitié envoyé.</translation>
-    </message>
-    <message>
-        <source>Use the usual port</source>
-        <translation>Utiliser le port habituel</translation>
-    </message>
-    <message>
-        <source>Use %1</source>
-        <translation>Utiliser %1</translation>
-    </message>
-    <message>
-        <source>Use port %1</source>
-        <translation>Utiliser le port %1</translation>
     </message>
 </context>
 <context>
@@ -2007,6 +1685,21 @@
     </message>
 </context>
 <context>
+    <name>ondrix::ConnectionRowList</name>
+    <message>
+        <source>CONNECTIONS</source>
+        <translation>CONNEXIONS</translation>
+    </message>
+    <message>
+        <source>No connections configured</source>
+        <translation>Aucune connexion configurée</translation>
+    </message>
+    <message>
+        <source>Add Connection</source>
+        <translation>Ajouter une connexion</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::ConnectionRowView</name>
     <message>
         <source>Disable connection</source>
@@ -2068,6 +1761,104 @@
     <message>
         <source>No keyring was found, so passwords are stored in the preferences database (%1), which only you can read.</source>
         <translation>Aucun trousseau de clés n&apos;a été trouvé : les mots de passe sont donc enregistrés dans la base des préférences (%1), que vous seul pouvez lire.</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionSection</name>
+    <message>
+        <source>Connection</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>My Server</source>
+        <translation>Mon serveur</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activée</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protocole</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Hôte</translation>
+    </message>
+    <message>
+        <source>ftp.example.com</source>
+        <translation>ftp.example.com</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Use the usual port</source>
+        <translation>Utiliser le port habituel</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Nom d&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Choose private key</source>
+        <translation>Choisir la clé privée</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Clear private key</source>
+        <translation>Effacer la clé privée</translation>
+    </message>
+    <message>
+        <source>Private key</source>
+        <translation>Clé privée</translation>
+    </message>
+    <message>
+        <source>FTP Mode</source>
+        <translation>Mode FTP</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>Utiliser %1</translation>
+    </message>
+    <message>
+        <source>Use port %1</source>
+        <translation>Utiliser le port %1</translation>
+    </message>
+    <message>
+        <source>None (password login)</source>
+        <translation>Aucune (identification par mot de passe)</translation>
+    </message>
+    <message>
+        <source>Choose the SSH private key</source>
+        <translation>Choisissez la clé privée SSH</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionTestArea</name>
+    <message>
+        <source>Test Connection</source>
+        <translation>Tester la connexion</translation>
+    </message>
+    <message>
+        <source>Testing...</source>
+        <translation>Test en cours…</translation>
     </message>
 </context>
 <context>
@@ -2429,6 +2220,108 @@
     </message>
 </context>
 <context>
+    <name>ondrix::IptcPresetsSection</name>
+    <message>
+        <source>IPTC presets (*.ondrix-keywords *.json)</source>
+        <translation>Préréglages IPTC (*.ondrix-keywords *.json)</translation>
+    </message>
+    <message>
+        <source>IPTC Presets</source>
+        <translation>Préréglages IPTC</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Import IPTC presets</source>
+        <translation>Importer des préréglages IPTC</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Export IPTC presets</source>
+        <translation>Exporter les préréglages IPTC</translation>
+    </message>
+    <message>
+        <source>Enable IPTC presets</source>
+        <translation>Activer les préréglages IPTC</translation>
+    </message>
+    <message>
+        <source>Active preset</source>
+        <translation>Préréglage actif</translation>
+    </message>
+    <message>
+        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
+        <translation>Chaque préréglage peut contenir plusieurs mots-clés IPTC séparés par des virgules. Changez de préréglage pour modifier rapidement les mots-clés ajoutés avant l&apos;envoi.</translation>
+    </message>
+    <message>
+        <source>New preset</source>
+        <translation>Nouveau préréglage</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>Nom du préréglage</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Mots-clés</translation>
+    </message>
+    <message>
+        <source>Remove preset</source>
+        <translation>Supprimer le préréglage</translation>
+    </message>
+    <message>
+        <source>Export IPTC Presets</source>
+        <translation>Exporter les préréglages IPTC</translation>
+    </message>
+    <message>
+        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
+        <translation>Les préréglages n&apos;ont pas pu être écrits dans %1 : %2. Choisissez un dossier où vous pouvez écrire.</translation>
+    </message>
+    <message>
+        <source>Import IPTC Presets</source>
+        <translation>Importer des préréglages IPTC</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 n&apos;a pas pu être lu : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
+        <translation>%1 n&apos;est pas un fichier de préréglages IPTC, rien n&apos;a donc été importé. %2</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::LocalFolderSection</name>
+    <message>
+        <source>Local Folder</source>
+        <translation>Dossier local</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Choose local folder</source>
+        <translation>Choisir le dossier local</translation>
+    </message>
+    <message>
+        <source>Monitor subfolders recursively</source>
+        <translation>Surveiller les sous-dossiers récursivement</translation>
+    </message>
+    <message>
+        <source>Select the folder to watch for new files</source>
+        <translation>Choisissez le dossier à surveiller pour les nouveaux fichiers</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::LogView</name>
     <message>
         <source>Clear</source>
@@ -2479,98 +2372,6 @@
     <message>
         <source>Scroll the overview sideways</source>
         <translation>Faire défiler l&apos;aperçu horizontalement</translation>
-    </message>
-    <message>
-        <source>CONNECTIONS</source>
-        <translation>CONNEXIONS</translation>
-    </message>
-    <message>
-        <source>No connections configured</source>
-        <translation>Aucune connexion configurée</translation>
-    </message>
-    <message>
-        <source>Add Connection</source>
-        <translation>Ajouter une connexion</translation>
-    </message>
-    <message>
-        <source>ACTIVITY</source>
-        <translation>ACTIVITÉ</translation>
-    </message>
-    <message>
-        <source>Monitoring — no transfers in progress</source>
-        <translation>Surveillance — aucun transfert en cours</translation>
-    </message>
-    <message>
-        <source>RECENT</source>
-        <translation>RÉCENTS</translation>
-    </message>
-    <message>
-        <source>No recent uploads</source>
-        <translation>Aucun envoi récent</translation>
-    </message>
-    <message>
-        <source>STATISTICS</source>
-        <translation>STATISTIQUES</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <translation>Aujourd&apos;hui</translation>
-    </message>
-    <message>
-        <source>All time</source>
-        <translation>Depuis le début</translation>
-    </message>
-    <message>
-        <source>Last activity: </source>
-        <translation>Dernière activité : </translation>
-    </message>
-    <message>
-        <source>Upload Now</source>
-        <translation>Envoyer maintenant</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Muet</translation>
-    </message>
-    <message>
-        <source>History...</source>
-        <translation>Historique…</translation>
-    </message>
-    <message>
-        <source>Log...</source>
-        <translation>Journal…</translation>
-    </message>
-    <message>
-        <source>Settings...</source>
-        <translation>Paramètres…</translation>
-    </message>
-    <message>
-        <source>Check for Updates...</source>
-        <translation>Rechercher des mises à jour…</translation>
-    </message>
-    <message>
-        <source>About Ondrix</source>
-        <translation>À propos d&apos;Ondrix</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>Reprendre</translation>
-    </message>
-    <message>
-        <source>Unmute</source>
-        <translation>Son activé</translation>
-    </message>
-    <message>
-        <source>Rescan every running connection now and retry failed files at once</source>
-        <translation>Réanalyser maintenant chaque connexion active et réessayer immédiatement les fichiers en échec</translation>
     </message>
 </context>
 <context>
@@ -2723,10 +2524,140 @@
     </message>
 </context>
 <context>
+    <name>ondrix::PopoverControls</name>
+    <message>
+        <source>Upload Now</source>
+        <translation>Envoyer maintenant</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once</source>
+        <translation>Réanalyser maintenant chaque connexion active et réessayer immédiatement les fichiers en échec</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Son activé</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverFooter</name>
+    <message>
+        <source>History...</source>
+        <translation>Historique…</translation>
+    </message>
+    <message>
+        <source>Log...</source>
+        <translation>Journal…</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Paramètres…</translation>
+    </message>
+    <message>
+        <source>Check for Updates...</source>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <source>About Ondrix</source>
+        <translation>À propos d&apos;Ondrix</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverHeader</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverSummary</name>
+    <message>
+        <source>STATISTICS</source>
+        <translation>STATISTIQUES</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>Depuis le début</translation>
+    </message>
+    <message>
+        <source>Last activity: </source>
+        <translation>Dernière activité : </translation>
+    </message>
+</context>
+<context>
     <name>ondrix::PopoverWindow</name>
     <message>
         <source>Ondrix</source>
         <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PostUploadSection</name>
+    <message>
+        <source>Post-Upload Action</source>
+        <translation>Action après l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Move to archive folder</source>
+        <translation>Déplacer vers un dossier d&apos;archive</translation>
+    </message>
+    <message>
+        <source>Run script</source>
+        <translation>Exécuter un script</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Choose archive folder or script</source>
+        <translation>Choisir le dossier d&apos;archive ou le script</translation>
+    </message>
+    <message>
+        <source>Choose the archive folder</source>
+        <translation>Choisissez le dossier d&apos;archive</translation>
+    </message>
+    <message>
+        <source>Choose the script to run</source>
+        <translation>Choisissez le script à exécuter</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::RecentUploadsList</name>
+    <message>
+        <source>RECENT</source>
+        <translation>RÉCENTS</translation>
+    </message>
+    <message>
+        <source>No recent uploads</source>
+        <translation>Aucun envoi récent</translation>
     </message>
 </context>
 <context>
@@ -2792,6 +2723,33 @@
     </message>
 </context>
 <context>
+    <name>ondrix::RemoteFolderSection</name>
+    <message>
+        <source>Remote Folder</source>
+        <translation>Dossier distant</translation>
+    </message>
+    <message>
+        <source>Remote path</source>
+        <translation>Chemin distant</translation>
+    </message>
+    <message>
+        <source>/uploads/photos</source>
+        <translation>/envois/photos</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Browse remote folders</source>
+        <translation>Parcourir les dossiers distants</translation>
+    </message>
+    <message>
+        <source>Preserve subfolder structure on server</source>
+        <translation>Conserver l&apos;arborescence des sous-dossiers sur le serveur</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::RemoteItemModel</name>
     <message>
         <source>%1 — the server sent a name that cannot be used safely</source>
@@ -2823,6 +2781,45 @@
     <message>
         <source>Go to %1</source>
         <translation>Aller à %1</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ScheduleSection</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Planification</translation>
+    </message>
+    <message>
+        <source>Upload only during scheduled hours</source>
+        <translation>Envoyer uniquement aux heures planifiées</translation>
+    </message>
+    <message>
+        <source>One hour earlier: %1</source>
+        <translation>Une heure plus tôt : %1</translation>
+    </message>
+    <message>
+        <source>One hour later: %1</source>
+        <translation>Une heure plus tard : %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>début</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>fin</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
     </message>
 </context>
 <context>
@@ -2942,6 +2939,76 @@
     <message>
         <source>Ondrix — watching folders</source>
         <translation>Ondrix — surveillance des dossiers</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::TagsSection</name>
+    <message>
+        <source>File Manager Tags</source>
+        <translation>Étiquettes du gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Tag files by upload status</source>
+        <translation>Étiqueter les fichiers selon l&apos;état de l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Files in the watched folder will be tagged in the file manager:</source>
+        <translation>Les fichiers du dossier surveillé seront étiquetés dans le gestionnaire de fichiers :</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Envoi en cours</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::TransferSection</name>
+    <message>
+        <source>Sync &amp;&amp; Transfer</source>
+        <translation>Synchronisation &amp;&amp; transfert</translation>
+    </message>
+    <message>
+        <source>Stability check</source>
+        <translation>Contrôle de stabilité</translation>
+    </message>
+    <message>
+        <source>Wait this long after the last file write before uploading.</source>
+        <translation>Attendre ce délai après la dernière écriture d&apos;un fichier avant de l&apos;envoyer.</translation>
+    </message>
+    <message>
+        <source>Simultaneous uploads</source>
+        <translation>Envois simultanés</translation>
+    </message>
+    <message>
+        <source>Delete local file after successful upload</source>
+        <translation>Supprimer le fichier local après un envoi réussi</translation>
+    </message>
+    <message>
+        <source>Conflict resolution</source>
+        <translation>Résolution des conflits</translation>
+    </message>
+    <message>
+        <source>Upload under a temporary name, then rename</source>
+        <translation>Envoyer sous un nom temporaire, puis renommer</translation>
+    </message>
+    <message>
+        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
+        <translation>Le fichier arrive sous un nom masqué dans le dossier cible et prend son vrai nom une fois complet : rien de ce qui surveille le serveur ne voit un fichier à moitié envoyé.</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,13 @@
     </message>
 </context>
 <context>
+    <name>FormWidgets</name>
+    <message>
+        <source>Not selected</source>
+        <translation>Non selezionato</translation>
+    </message>
+</context>
+<context>
     <name>HistoryEntry</name>
     <message>
         <source>size verified</source>
@@ -1182,6 +1189,17 @@
     </message>
 </context>
 <context>
+    <name>ondrix::ActivityList</name>
+    <message>
+        <source>ACTIVITY</source>
+        <translation>ATTIVITÀ</translation>
+    </message>
+    <message>
+        <source>Monitoring — no transfers in progress</source>
+        <translation>Sorveglianza — nessun trasferimento in corso</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::AppDelegate</name>
     <message>
         <source>Ondrix</source>
@@ -1429,14 +1447,6 @@
 <context>
     <name>ondrix::ConnectionEditView</name>
     <message>
-        <source>IPTC presets (*.ondrix-keywords *.json)</source>
-        <translation>Preimpostazioni IPTC (*.ondrix-keywords *.json)</translation>
-    </message>
-    <message>
-        <source>Not selected</source>
-        <translation>Non selezionato</translation>
-    </message>
-    <message>
         <source>Scroll the connection settings</source>
         <translation>Scorri le impostazioni della connessione</translation>
     </message>
@@ -1449,344 +1459,12 @@
         <translation>Questa connessione è bloccata. Fai clic sul lucchetto per modificarla.</translation>
     </message>
     <message>
-        <source>Connection</source>
-        <translation>Connessione</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>My Server</source>
-        <translation>Il mio server</translation>
-    </message>
-    <message>
-        <source>Enabled</source>
-        <translation>Attiva</translation>
-    </message>
-    <message>
-        <source>Protocol</source>
-        <translation>Protocollo</translation>
-    </message>
-    <message>
-        <source>Host</source>
-        <translation>Host</translation>
-    </message>
-    <message>
-        <source>ftp.example.com</source>
-        <translation>ftp.example.com</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>Porta</translation>
-    </message>
-    <message>
-        <source>Username</source>
-        <translation>Nome utente</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Password</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>Scegli…</translation>
-    </message>
-    <message>
-        <source>Choose private key</source>
-        <translation>Scegli la chiave privata</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Cancella</translation>
-    </message>
-    <message>
-        <source>Clear private key</source>
-        <translation>Cancella la chiave privata</translation>
-    </message>
-    <message>
-        <source>Private key</source>
-        <translation>Chiave privata</translation>
-    </message>
-    <message>
-        <source>FTP Mode</source>
-        <translation>Modalità FTP</translation>
-    </message>
-    <message>
-        <source>Local Folder</source>
-        <translation>Cartella locale</translation>
-    </message>
-    <message>
-        <source>Choose local folder</source>
-        <translation>Scegli la cartella locale</translation>
-    </message>
-    <message>
-        <source>Monitor subfolders recursively</source>
-        <translation>Sorveglia le sottocartelle in modo ricorsivo</translation>
-    </message>
-    <message>
-        <source>Remote Folder</source>
-        <translation>Cartella remota</translation>
-    </message>
-    <message>
-        <source>Remote path</source>
-        <translation>Percorso remoto</translation>
-    </message>
-    <message>
-        <source>/uploads/photos</source>
-        <translation>/caricamenti/foto</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>Sfoglia…</translation>
-    </message>
-    <message>
-        <source>Browse remote folders</source>
-        <translation>Sfoglia le cartelle remote</translation>
-    </message>
-    <message>
-        <source>Preserve subfolder structure on server</source>
-        <translation>Mantieni la struttura delle sottocartelle sul server</translation>
-    </message>
-    <message>
-        <source>Tag files by upload status</source>
-        <translation>Etichetta i file in base allo stato del caricamento</translation>
-    </message>
-    <message>
-        <source>Pending</source>
-        <translation>In attesa</translation>
-    </message>
-    <message>
-        <source>Uploading</source>
-        <translation>In caricamento</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Fatto</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Errore</translation>
-    </message>
-    <message>
-        <source>Sync &amp;&amp; Transfer</source>
-        <translation>Sincronizzazione &amp;&amp; trasferimento</translation>
-    </message>
-    <message>
-        <source>Stability check</source>
-        <translation>Controllo di stabilità</translation>
-    </message>
-    <message>
-        <source>Wait this long after the last file write before uploading.</source>
-        <translation>Attendi questo tempo dopo l&apos;ultima scrittura del file prima di caricarlo.</translation>
-    </message>
-    <message>
-        <source>Simultaneous uploads</source>
-        <translation>Caricamenti simultanei</translation>
-    </message>
-    <message>
-        <source>Delete local file after successful upload</source>
-        <translation>Elimina il file locale dopo un caricamento riuscito</translation>
-    </message>
-    <message>
-        <source>Conflict resolution</source>
-        <translation>Risoluzione dei conflitti</translation>
-    </message>
-    <message>
-        <source>IPTC Presets</source>
-        <translation>Preimpostazioni IPTC</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importa</translation>
-    </message>
-    <message>
-        <source>Import IPTC presets</source>
-        <translation>Importa preimpostazioni IPTC</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Esporta</translation>
-    </message>
-    <message>
-        <source>Export IPTC presets</source>
-        <translation>Esporta preimpostazioni IPTC</translation>
-    </message>
-    <message>
-        <source>Enable IPTC presets</source>
-        <translation>Attiva le preimpostazioni IPTC</translation>
-    </message>
-    <message>
-        <source>Active preset</source>
-        <translation>Preimpostazione attiva</translation>
-    </message>
-    <message>
-        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
-        <translation>Ogni preimpostazione può contenere più parole chiave IPTC separate da virgole. Cambia preimpostazione per modificare rapidamente le parole chiave inserite prima del caricamento.</translation>
-    </message>
-    <message>
-        <source>New preset</source>
-        <translation>Nuova preimpostazione</translation>
-    </message>
-    <message>
-        <source>Post-Upload Action</source>
-        <translation>Azione dopo il caricamento</translation>
-    </message>
-    <message>
-        <source>Action</source>
-        <translation>Azione</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Nessuna</translation>
-    </message>
-    <message>
-        <source>Move to archive folder</source>
-        <translation>Sposta nella cartella di archivio</translation>
-    </message>
-    <message>
-        <source>Run script</source>
-        <translation>Esegui script</translation>
-    </message>
-    <message>
-        <source>Choose archive folder or script</source>
-        <translation>Scegli la cartella di archivio o lo script</translation>
-    </message>
-    <message>
-        <source>Schedule</source>
-        <translation>Pianificazione</translation>
-    </message>
-    <message>
-        <source>Upload only during scheduled hours</source>
-        <translation>Carica solo negli orari pianificati</translation>
-    </message>
-    <message>
-        <source>One hour earlier: %1</source>
-        <translation>Un&apos;ora prima: %1</translation>
-    </message>
-    <message>
-        <source>One hour later: %1</source>
-        <translation>Un&apos;ora dopo: %1</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <translation>inizio</translation>
-    </message>
-    <message>
-        <source>end</source>
-        <translation>fine</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>Orari</translation>
-    </message>
-    <message>
-        <source>From</source>
-        <translation>Dalle</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>alle</translation>
-    </message>
-    <message>
-        <source>Test Connection</source>
-        <translation>Prova connessione</translation>
-    </message>
-    <message>
         <source>Unlock</source>
         <translation>Sblocca</translation>
     </message>
     <message>
         <source>Lock</source>
         <translation>Blocca</translation>
-    </message>
-    <message>
-        <source>None (password login)</source>
-        <translation>Nessuna (accesso con password)</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>Testing...</source>
-        <translation>Prova in corso…</translation>
-    </message>
-    <message>
-        <source>Preset name</source>
-        <translation>Nome della preimpostazione</translation>
-    </message>
-    <message>
-        <source>Keywords</source>
-        <translation>Parole chiave</translation>
-    </message>
-    <message>
-        <source>Remove preset</source>
-        <translation>Rimuovi preimpostazione</translation>
-    </message>
-    <message>
-        <source>Select the folder to watch for new files</source>
-        <translation>Seleziona la cartella da sorvegliare per i nuovi file</translation>
-    </message>
-    <message>
-        <source>Choose the SSH private key</source>
-        <translation>Scegli la chiave privata SSH</translation>
-    </message>
-    <message>
-        <source>Choose the archive folder</source>
-        <translation>Scegli la cartella di archivio</translation>
-    </message>
-    <message>
-        <source>Choose the script to run</source>
-        <translation>Scegli lo script da eseguire</translation>
-    </message>
-    <message>
-        <source>Export IPTC Presets</source>
-        <translation>Esporta preimpostazioni IPTC</translation>
-    </message>
-    <message>
-        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
-        <translation>Impossibile scrivere le preimpostazioni in %1: %2. Scegli una cartella in cui puoi scrivere.</translation>
-    </message>
-    <message>
-        <source>Import IPTC Presets</source>
-        <translation>Importa preimpostazioni IPTC</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2.</source>
-        <translation>Impossibile leggere %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
-        <translation>%1 non è un file di preimpostazioni IPTC, quindi non è stato importato nulla. %2</translation>
-    </message>
-    <message>
-        <source>File Manager Tags</source>
-        <translation>Etichette del file manager</translation>
-    </message>
-    <message>
-        <source>Files in the watched folder will be tagged in the file manager:</source>
-        <translation>I file nella cartella sorvegliata verranno etichettati nel file manager:</translation>
-    </message>
-    <message>
-        <source>Upload under a temporary name, then rename</source>
-        <translation>Carica con un nome temporaneo, poi rinomina</translation>
-    </message>
-    <message>
-        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
-        <translation>Il file arriva con un nome nascosto nella cartella di destinazione e riceve il suo nome reale una volta completo, così nulla che sorvegli il server vede un file a metà.</translation>
-    </message>
-    <message>
-        <source>Use the usual port</source>
-        <translation>Usa la porta abituale</translation>
-    </message>
-    <message>
-        <source>Use %1</source>
-        <translation>Usa %1</translation>
-    </message>
-    <message>
-        <source>Use port %1</source>
-        <translation>Usa la porta %1</translation>
     </message>
 </context>
 <context>
@@ -2007,6 +1685,21 @@
     </message>
 </context>
 <context>
+    <name>ondrix::ConnectionRowList</name>
+    <message>
+        <source>CONNECTIONS</source>
+        <translation>CONNESSIONI</translation>
+    </message>
+    <message>
+        <source>No connections configured</source>
+        <translation>Nessuna connessione configurata</translation>
+    </message>
+    <message>
+        <source>Add Connection</source>
+        <translation>Aggiungi connessione</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::ConnectionRowView</name>
     <message>
         <source>Disable connection</source>
@@ -2068,6 +1761,104 @@
     <message>
         <source>No keyring was found, so passwords are stored in the preferences database (%1), which only you can read.</source>
         <translation>Nessun portachiavi trovato, quindi le password sono salvate nel database delle preferenze (%1), leggibile solo da te.</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionSection</name>
+    <message>
+        <source>Connection</source>
+        <translation>Connessione</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>My Server</source>
+        <translation>Il mio server</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protocollo</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>ftp.example.com</source>
+        <translation>ftp.example.com</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Use the usual port</source>
+        <translation>Usa la porta abituale</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Nome utente</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegli…</translation>
+    </message>
+    <message>
+        <source>Choose private key</source>
+        <translation>Scegli la chiave privata</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Clear private key</source>
+        <translation>Cancella la chiave privata</translation>
+    </message>
+    <message>
+        <source>Private key</source>
+        <translation>Chiave privata</translation>
+    </message>
+    <message>
+        <source>FTP Mode</source>
+        <translation>Modalità FTP</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>Usa %1</translation>
+    </message>
+    <message>
+        <source>Use port %1</source>
+        <translation>Usa la porta %1</translation>
+    </message>
+    <message>
+        <source>None (password login)</source>
+        <translation>Nessuna (accesso con password)</translation>
+    </message>
+    <message>
+        <source>Choose the SSH private key</source>
+        <translation>Scegli la chiave privata SSH</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionTestArea</name>
+    <message>
+        <source>Test Connection</source>
+        <translation>Prova connessione</translation>
+    </message>
+    <message>
+        <source>Testing...</source>
+        <translation>Prova in corso…</translation>
     </message>
 </context>
 <context>
@@ -2429,6 +2220,108 @@
     </message>
 </context>
 <context>
+    <name>ondrix::IptcPresetsSection</name>
+    <message>
+        <source>IPTC presets (*.ondrix-keywords *.json)</source>
+        <translation>Preimpostazioni IPTC (*.ondrix-keywords *.json)</translation>
+    </message>
+    <message>
+        <source>IPTC Presets</source>
+        <translation>Preimpostazioni IPTC</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Import IPTC presets</source>
+        <translation>Importa preimpostazioni IPTC</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Export IPTC presets</source>
+        <translation>Esporta preimpostazioni IPTC</translation>
+    </message>
+    <message>
+        <source>Enable IPTC presets</source>
+        <translation>Attiva le preimpostazioni IPTC</translation>
+    </message>
+    <message>
+        <source>Active preset</source>
+        <translation>Preimpostazione attiva</translation>
+    </message>
+    <message>
+        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
+        <translation>Ogni preimpostazione può contenere più parole chiave IPTC separate da virgole. Cambia preimpostazione per modificare rapidamente le parole chiave inserite prima del caricamento.</translation>
+    </message>
+    <message>
+        <source>New preset</source>
+        <translation>Nuova preimpostazione</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>Nome della preimpostazione</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Parole chiave</translation>
+    </message>
+    <message>
+        <source>Remove preset</source>
+        <translation>Rimuovi preimpostazione</translation>
+    </message>
+    <message>
+        <source>Export IPTC Presets</source>
+        <translation>Esporta preimpostazioni IPTC</translation>
+    </message>
+    <message>
+        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
+        <translation>Impossibile scrivere le preimpostazioni in %1: %2. Scegli una cartella in cui puoi scrivere.</translation>
+    </message>
+    <message>
+        <source>Import IPTC Presets</source>
+        <translation>Importa preimpostazioni IPTC</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>Impossibile leggere %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
+        <translation>%1 non è un file di preimpostazioni IPTC, quindi non è stato importato nulla. %2</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::LocalFolderSection</name>
+    <message>
+        <source>Local Folder</source>
+        <translation>Cartella locale</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegli…</translation>
+    </message>
+    <message>
+        <source>Choose local folder</source>
+        <translation>Scegli la cartella locale</translation>
+    </message>
+    <message>
+        <source>Monitor subfolders recursively</source>
+        <translation>Sorveglia le sottocartelle in modo ricorsivo</translation>
+    </message>
+    <message>
+        <source>Select the folder to watch for new files</source>
+        <translation>Seleziona la cartella da sorvegliare per i nuovi file</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::LogView</name>
     <message>
         <source>Clear</source>
@@ -2479,98 +2372,6 @@
     <message>
         <source>Scroll the overview sideways</source>
         <translation>Scorri la panoramica in orizzontale</translation>
-    </message>
-    <message>
-        <source>CONNECTIONS</source>
-        <translation>CONNESSIONI</translation>
-    </message>
-    <message>
-        <source>No connections configured</source>
-        <translation>Nessuna connessione configurata</translation>
-    </message>
-    <message>
-        <source>Add Connection</source>
-        <translation>Aggiungi connessione</translation>
-    </message>
-    <message>
-        <source>ACTIVITY</source>
-        <translation>ATTIVITÀ</translation>
-    </message>
-    <message>
-        <source>Monitoring — no transfers in progress</source>
-        <translation>Sorveglianza — nessun trasferimento in corso</translation>
-    </message>
-    <message>
-        <source>RECENT</source>
-        <translation>RECENTI</translation>
-    </message>
-    <message>
-        <source>No recent uploads</source>
-        <translation>Nessun caricamento recente</translation>
-    </message>
-    <message>
-        <source>STATISTICS</source>
-        <translation>STATISTICHE</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <translation>Oggi</translation>
-    </message>
-    <message>
-        <source>All time</source>
-        <translation>Da sempre</translation>
-    </message>
-    <message>
-        <source>Last activity: </source>
-        <translation>Ultima attività: </translation>
-    </message>
-    <message>
-        <source>Upload Now</source>
-        <translation>Carica ora</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pausa</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Silenzia</translation>
-    </message>
-    <message>
-        <source>History...</source>
-        <translation>Cronologia…</translation>
-    </message>
-    <message>
-        <source>Log...</source>
-        <translation>Registro…</translation>
-    </message>
-    <message>
-        <source>Settings...</source>
-        <translation>Impostazioni…</translation>
-    </message>
-    <message>
-        <source>Check for Updates...</source>
-        <translation>Controlla aggiornamenti…</translation>
-    </message>
-    <message>
-        <source>About Ondrix</source>
-        <translation>Informazioni su Ondrix</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Esci</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>Riprendi</translation>
-    </message>
-    <message>
-        <source>Unmute</source>
-        <translation>Riattiva audio</translation>
-    </message>
-    <message>
-        <source>Rescan every running connection now and retry failed files at once</source>
-        <translation>Riesamina ora ogni connessione in esecuzione e riprova subito i file non riusciti</translation>
     </message>
 </context>
 <context>
@@ -2723,10 +2524,140 @@
     </message>
 </context>
 <context>
+    <name>ondrix::PopoverControls</name>
+    <message>
+        <source>Upload Now</source>
+        <translation>Carica ora</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once</source>
+        <translation>Riesamina ora ogni connessione in esecuzione e riprova subito i file non riusciti</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenzia</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Riattiva audio</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverFooter</name>
+    <message>
+        <source>History...</source>
+        <translation>Cronologia…</translation>
+    </message>
+    <message>
+        <source>Log...</source>
+        <translation>Registro…</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Impostazioni…</translation>
+    </message>
+    <message>
+        <source>Check for Updates...</source>
+        <translation>Controlla aggiornamenti…</translation>
+    </message>
+    <message>
+        <source>About Ondrix</source>
+        <translation>Informazioni su Ondrix</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverHeader</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverSummary</name>
+    <message>
+        <source>STATISTICS</source>
+        <translation>STATISTICHE</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>Da sempre</translation>
+    </message>
+    <message>
+        <source>Last activity: </source>
+        <translation>Ultima attività: </translation>
+    </message>
+</context>
+<context>
     <name>ondrix::PopoverWindow</name>
     <message>
         <source>Ondrix</source>
         <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PostUploadSection</name>
+    <message>
+        <source>Post-Upload Action</source>
+        <translation>Azione dopo il caricamento</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Move to archive folder</source>
+        <translation>Sposta nella cartella di archivio</translation>
+    </message>
+    <message>
+        <source>Run script</source>
+        <translation>Esegui script</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegli…</translation>
+    </message>
+    <message>
+        <source>Choose archive folder or script</source>
+        <translation>Scegli la cartella di archivio o lo script</translation>
+    </message>
+    <message>
+        <source>Choose the archive folder</source>
+        <translation>Scegli la cartella di archivio</translation>
+    </message>
+    <message>
+        <source>Choose the script to run</source>
+        <translation>Scegli lo script da eseguire</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::RecentUploadsList</name>
+    <message>
+        <source>RECENT</source>
+        <translation>RECENTI</translation>
+    </message>
+    <message>
+        <source>No recent uploads</source>
+        <translation>Nessun caricamento recente</translation>
     </message>
 </context>
 <context>
@@ -2792,6 +2723,33 @@
     </message>
 </context>
 <context>
+    <name>ondrix::RemoteFolderSection</name>
+    <message>
+        <source>Remote Folder</source>
+        <translation>Cartella remota</translation>
+    </message>
+    <message>
+        <source>Remote path</source>
+        <translation>Percorso remoto</translation>
+    </message>
+    <message>
+        <source>/uploads/photos</source>
+        <translation>/caricamenti/foto</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Browse remote folders</source>
+        <translation>Sfoglia le cartelle remote</translation>
+    </message>
+    <message>
+        <source>Preserve subfolder structure on server</source>
+        <translation>Mantieni la struttura delle sottocartelle sul server</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::RemoteItemModel</name>
     <message>
         <source>%1 — the server sent a name that cannot be used safely</source>
@@ -2823,6 +2781,45 @@
     <message>
         <source>Go to %1</source>
         <translation>Vai a %1</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ScheduleSection</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Pianificazione</translation>
+    </message>
+    <message>
+        <source>Upload only during scheduled hours</source>
+        <translation>Carica solo negli orari pianificati</translation>
+    </message>
+    <message>
+        <source>One hour earlier: %1</source>
+        <translation>Un&apos;ora prima: %1</translation>
+    </message>
+    <message>
+        <source>One hour later: %1</source>
+        <translation>Un&apos;ora dopo: %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>inizio</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>fine</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Orari</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Dalle</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>alle</translation>
     </message>
 </context>
 <context>
@@ -2942,6 +2939,76 @@
     <message>
         <source>Ondrix — watching folders</source>
         <translation>Ondrix — sorveglianza delle cartelle</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::TagsSection</name>
+    <message>
+        <source>File Manager Tags</source>
+        <translation>Etichette del file manager</translation>
+    </message>
+    <message>
+        <source>Tag files by upload status</source>
+        <translation>Etichetta i file in base allo stato del caricamento</translation>
+    </message>
+    <message>
+        <source>Files in the watched folder will be tagged in the file manager:</source>
+        <translation>I file nella cartella sorvegliata verranno etichettati nel file manager:</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>In attesa</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>In caricamento</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::TransferSection</name>
+    <message>
+        <source>Sync &amp;&amp; Transfer</source>
+        <translation>Sincronizzazione &amp;&amp; trasferimento</translation>
+    </message>
+    <message>
+        <source>Stability check</source>
+        <translation>Controllo di stabilità</translation>
+    </message>
+    <message>
+        <source>Wait this long after the last file write before uploading.</source>
+        <translation>Attendi questo tempo dopo l&apos;ultima scrittura del file prima di caricarlo.</translation>
+    </message>
+    <message>
+        <source>Simultaneous uploads</source>
+        <translation>Caricamenti simultanei</translation>
+    </message>
+    <message>
+        <source>Delete local file after successful upload</source>
+        <translation>Elimina il file locale dopo un caricamento riuscito</translation>
+    </message>
+    <message>
+        <source>Conflict resolution</source>
+        <translation>Risoluzione dei conflitti</translation>
+    </message>
+    <message>
+        <source>Upload under a temporary name, then rename</source>
+        <translation>Carica con un nome temporaneo, poi rinomina</translation>
+    </message>
+    <message>
+        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
+        <translation>Il file arriva con un nome nascosto nella cartella di destinazione e riceve il suo nome reale una volta completo, così nulla che sorvegli il server vede un file a metà.</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>

@@ -596,6 +596,13 @@
     </message>
 </context>
 <context>
+    <name>FormWidgets</name>
+    <message>
+        <source>Not selected</source>
+        <translation>未選択</translation>
+    </message>
+</context>
+<context>
     <name>HistoryEntry</name>
     <message>
         <source>size verified</source>
@@ -1171,6 +1178,17 @@
     </message>
 </context>
 <context>
+    <name>ondrix::ActivityList</name>
+    <message>
+        <source>ACTIVITY</source>
+        <translation>アクティビティ</translation>
+    </message>
+    <message>
+        <source>Monitoring — no transfers in progress</source>
+        <translation>監視中 — 転送はありません</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::AppDelegate</name>
     <message>
         <source>Ondrix</source>
@@ -1416,14 +1434,6 @@
 <context>
     <name>ondrix::ConnectionEditView</name>
     <message>
-        <source>IPTC presets (*.ondrix-keywords *.json)</source>
-        <translation>IPTC プリセット (*.ondrix-keywords *.json)</translation>
-    </message>
-    <message>
-        <source>Not selected</source>
-        <translation>未選択</translation>
-    </message>
-    <message>
         <source>Scroll the connection settings</source>
         <translation>接続設定をスクロール</translation>
     </message>
@@ -1436,344 +1446,12 @@
         <translation>この接続はロックされています。編集するには鍵をクリックしてください。</translation>
     </message>
     <message>
-        <source>Connection</source>
-        <translation>接続</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>名前</translation>
-    </message>
-    <message>
-        <source>My Server</source>
-        <translation>マイサーバー</translation>
-    </message>
-    <message>
-        <source>Enabled</source>
-        <translation>有効</translation>
-    </message>
-    <message>
-        <source>Protocol</source>
-        <translation>プロトコル</translation>
-    </message>
-    <message>
-        <source>Host</source>
-        <translation>ホスト</translation>
-    </message>
-    <message>
-        <source>ftp.example.com</source>
-        <translation>ftp.example.com</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>ポート</translation>
-    </message>
-    <message>
-        <source>Username</source>
-        <translation>ユーザー名</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>パスワード</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>選択…</translation>
-    </message>
-    <message>
-        <source>Choose private key</source>
-        <translation>秘密鍵を選択</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>クリア</translation>
-    </message>
-    <message>
-        <source>Clear private key</source>
-        <translation>秘密鍵をクリア</translation>
-    </message>
-    <message>
-        <source>Private key</source>
-        <translation>秘密鍵</translation>
-    </message>
-    <message>
-        <source>FTP Mode</source>
-        <translation>FTP モード</translation>
-    </message>
-    <message>
-        <source>Local Folder</source>
-        <translation>ローカルフォルダー</translation>
-    </message>
-    <message>
-        <source>Choose local folder</source>
-        <translation>ローカルフォルダーを選択</translation>
-    </message>
-    <message>
-        <source>Monitor subfolders recursively</source>
-        <translation>サブフォルダーを再帰的に監視</translation>
-    </message>
-    <message>
-        <source>Remote Folder</source>
-        <translation>リモートフォルダー</translation>
-    </message>
-    <message>
-        <source>Remote path</source>
-        <translation>リモートパス</translation>
-    </message>
-    <message>
-        <source>/uploads/photos</source>
-        <translation>/uploads/photos</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>参照…</translation>
-    </message>
-    <message>
-        <source>Browse remote folders</source>
-        <translation>リモートフォルダーを参照</translation>
-    </message>
-    <message>
-        <source>Preserve subfolder structure on server</source>
-        <translation>サーバー上でサブフォルダー構成を保持</translation>
-    </message>
-    <message>
-        <source>Tag files by upload status</source>
-        <translation>アップロード状態でファイルにタグを付ける</translation>
-    </message>
-    <message>
-        <source>Pending</source>
-        <translation>保留中</translation>
-    </message>
-    <message>
-        <source>Uploading</source>
-        <translation>アップロード中</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>完了</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>エラー</translation>
-    </message>
-    <message>
-        <source>Sync &amp;&amp; Transfer</source>
-        <translation>同期と転送</translation>
-    </message>
-    <message>
-        <source>Stability check</source>
-        <translation>安定性チェック</translation>
-    </message>
-    <message>
-        <source>Wait this long after the last file write before uploading.</source>
-        <translation>ファイルへの最後の書き込みからこの時間だけ待ってからアップロードします。</translation>
-    </message>
-    <message>
-        <source>Simultaneous uploads</source>
-        <translation>同時アップロード数</translation>
-    </message>
-    <message>
-        <source>Delete local file after successful upload</source>
-        <translation>アップロード成功後にローカルファイルを削除</translation>
-    </message>
-    <message>
-        <source>Conflict resolution</source>
-        <translation>競合の解決</translation>
-    </message>
-    <message>
-        <source>IPTC Presets</source>
-        <translation>IPTC プリセット</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>インポート</translation>
-    </message>
-    <message>
-        <source>Import IPTC presets</source>
-        <translation>IPTC プリセットをインポート</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>エクスポート</translation>
-    </message>
-    <message>
-        <source>Export IPTC presets</source>
-        <translation>IPTC プリセットをエクスポート</translation>
-    </message>
-    <message>
-        <source>Enable IPTC presets</source>
-        <translation>IPTC プリセットを有効にする</translation>
-    </message>
-    <message>
-        <source>Active preset</source>
-        <translation>使用するプリセット</translation>
-    </message>
-    <message>
-        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
-        <translation>各プリセットには、カンマで区切った複数の IPTC キーワードを入れられます。プリセットを切り替えると、アップロード前に埋め込むキーワードをすばやく変更できます。</translation>
-    </message>
-    <message>
-        <source>New preset</source>
-        <translation>新しいプリセット</translation>
-    </message>
-    <message>
-        <source>Post-Upload Action</source>
-        <translation>アップロード後の処理</translation>
-    </message>
-    <message>
-        <source>Action</source>
-        <translation>処理</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>なし</translation>
-    </message>
-    <message>
-        <source>Move to archive folder</source>
-        <translation>アーカイブフォルダーへ移動</translation>
-    </message>
-    <message>
-        <source>Run script</source>
-        <translation>スクリプトを実行</translation>
-    </message>
-    <message>
-        <source>Choose archive folder or script</source>
-        <translation>アーカイブフォルダーまたはスクリプトを選択</translation>
-    </message>
-    <message>
-        <source>Schedule</source>
-        <translation>スケジュール</translation>
-    </message>
-    <message>
-        <source>Upload only during scheduled hours</source>
-        <translation>スケジュールした時間帯だけアップロード</translation>
-    </message>
-    <message>
-        <source>One hour earlier: %1</source>
-        <translation>1 時間早く: %1</translation>
-    </message>
-    <message>
-        <source>One hour later: %1</source>
-        <translation>1 時間遅く: %1</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <translation>開始</translation>
-    </message>
-    <message>
-        <source>end</source>
-        <translation>終了</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>時間帯</translation>
-    </message>
-    <message>
-        <source>From</source>
-        <translation>開始</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>〜</translation>
-    </message>
-    <message>
-        <source>Test Connection</source>
-        <translation>接続をテスト</translation>
-    </message>
-    <message>
         <source>Unlock</source>
         <translation>ロック解除</translation>
     </message>
     <message>
         <source>Lock</source>
         <translation>ロック</translation>
-    </message>
-    <message>
-        <source>None (password login)</source>
-        <translation>なし (パスワードでログイン)</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 秒</translation>
-    </message>
-    <message>
-        <source>Testing...</source>
-        <translation>テスト中…</translation>
-    </message>
-    <message>
-        <source>Preset name</source>
-        <translation>プリセット名</translation>
-    </message>
-    <message>
-        <source>Keywords</source>
-        <translation>キーワード</translation>
-    </message>
-    <message>
-        <source>Remove preset</source>
-        <translation>プリセットを削除</translation>
-    </message>
-    <message>
-        <source>Select the folder to watch for new files</source>
-        <translation>新しいファイルを監視するフォルダーを選択</translation>
-    </message>
-    <message>
-        <source>Choose the SSH private key</source>
-        <translation>SSH 秘密鍵を選択</translation>
-    </message>
-    <message>
-        <source>Choose the archive folder</source>
-        <translation>アーカイブフォルダーを選択</translation>
-    </message>
-    <message>
-        <source>Choose the script to run</source>
-        <translation>実行するスクリプトを選択</translation>
-    </message>
-    <message>
-        <source>Export IPTC Presets</source>
-        <translation>IPTC プリセットをエクスポート</translation>
-    </message>
-    <message>
-        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
-        <translation>プリセットを %1 に書き込めませんでした: %2。書き込めるフォルダーを選んでください。</translation>
-    </message>
-    <message>
-        <source>Import IPTC Presets</source>
-        <translation>IPTC プリセットをインポート</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2.</source>
-        <translation>%1 を読み込めませんでした: %2。</translation>
-    </message>
-    <message>
-        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
-        <translation>%1 は IPTC プリセットファイルではないため、何もインポートしませんでした。%2</translation>
-    </message>
-    <message>
-        <source>File Manager Tags</source>
-        <translation>ファイルマネージャーのタグ</translation>
-    </message>
-    <message>
-        <source>Files in the watched folder will be tagged in the file manager:</source>
-        <translation>監視フォルダー内のファイルにファイルマネージャーでタグを付けます:</translation>
-    </message>
-    <message>
-        <source>Upload under a temporary name, then rename</source>
-        <translation>一時的な名前でアップロードしてから名前を変更</translation>
-    </message>
-    <message>
-        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
-        <translation>ファイルは転送先フォルダーに隠し名で届き、完了してから本来の名前になります。サーバーを監視するものが途中のファイルを目にすることはありません。</translation>
-    </message>
-    <message>
-        <source>Use the usual port</source>
-        <translation>通常のポートを使う</translation>
-    </message>
-    <message>
-        <source>Use %1</source>
-        <translation>%1 を使う</translation>
-    </message>
-    <message>
-        <source>Use port %1</source>
-        <translation>ポート %1 を使う</translation>
     </message>
 </context>
 <context>
@@ -1994,6 +1672,21 @@
     </message>
 </context>
 <context>
+    <name>ondrix::ConnectionRowList</name>
+    <message>
+        <source>CONNECTIONS</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>No connections configured</source>
+        <translation>接続が設定されていません</translation>
+    </message>
+    <message>
+        <source>Add Connection</source>
+        <translation>接続を追加</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::ConnectionRowView</name>
     <message>
         <source>Disable connection</source>
@@ -2053,6 +1746,104 @@
     <message>
         <source>No keyring was found, so passwords are stored in the preferences database (%1), which only you can read.</source>
         <translation>キーリングが見つからないため、パスワードは設定データベース (%1) に保存されます。これを読めるのはあなただけです。</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionSection</name>
+    <message>
+        <source>Connection</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>My Server</source>
+        <translation>マイサーバー</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>プロトコル</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>ホスト</translation>
+    </message>
+    <message>
+        <source>ftp.example.com</source>
+        <translation>ftp.example.com</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Use the usual port</source>
+        <translation>通常のポートを使う</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>ユーザー名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選択…</translation>
+    </message>
+    <message>
+        <source>Choose private key</source>
+        <translation>秘密鍵を選択</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Clear private key</source>
+        <translation>秘密鍵をクリア</translation>
+    </message>
+    <message>
+        <source>Private key</source>
+        <translation>秘密鍵</translation>
+    </message>
+    <message>
+        <source>FTP Mode</source>
+        <translation>FTP モード</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>%1 を使う</translation>
+    </message>
+    <message>
+        <source>Use port %1</source>
+        <translation>ポート %1 を使う</translation>
+    </message>
+    <message>
+        <source>None (password login)</source>
+        <translation>なし (パスワードでログイン)</translation>
+    </message>
+    <message>
+        <source>Choose the SSH private key</source>
+        <translation>SSH 秘密鍵を選択</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionTestArea</name>
+    <message>
+        <source>Test Connection</source>
+        <translation>接続をテスト</translation>
+    </message>
+    <message>
+        <source>Testing...</source>
+        <translation>テスト中…</translation>
     </message>
 </context>
 <context>
@@ -2413,6 +2204,108 @@
     </message>
 </context>
 <context>
+    <name>ondrix::IptcPresetsSection</name>
+    <message>
+        <source>IPTC presets (*.ondrix-keywords *.json)</source>
+        <translation>IPTC プリセット (*.ondrix-keywords *.json)</translation>
+    </message>
+    <message>
+        <source>IPTC Presets</source>
+        <translation>IPTC プリセット</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Import IPTC presets</source>
+        <translation>IPTC プリセットをインポート</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Export IPTC presets</source>
+        <translation>IPTC プリセットをエクスポート</translation>
+    </message>
+    <message>
+        <source>Enable IPTC presets</source>
+        <translation>IPTC プリセットを有効にする</translation>
+    </message>
+    <message>
+        <source>Active preset</source>
+        <translation>使用するプリセット</translation>
+    </message>
+    <message>
+        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
+        <translation>各プリセットには、カンマで区切った複数の IPTC キーワードを入れられます。プリセットを切り替えると、アップロード前に埋め込むキーワードをすばやく変更できます。</translation>
+    </message>
+    <message>
+        <source>New preset</source>
+        <translation>新しいプリセット</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>プリセット名</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>Remove preset</source>
+        <translation>プリセットを削除</translation>
+    </message>
+    <message>
+        <source>Export IPTC Presets</source>
+        <translation>IPTC プリセットをエクスポート</translation>
+    </message>
+    <message>
+        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
+        <translation>プリセットを %1 に書き込めませんでした: %2。書き込めるフォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>Import IPTC Presets</source>
+        <translation>IPTC プリセットをインポート</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 を読み込めませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
+        <translation>%1 は IPTC プリセットファイルではないため、何もインポートしませんでした。%2</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::LocalFolderSection</name>
+    <message>
+        <source>Local Folder</source>
+        <translation>ローカルフォルダー</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選択…</translation>
+    </message>
+    <message>
+        <source>Choose local folder</source>
+        <translation>ローカルフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Monitor subfolders recursively</source>
+        <translation>サブフォルダーを再帰的に監視</translation>
+    </message>
+    <message>
+        <source>Select the folder to watch for new files</source>
+        <translation>新しいファイルを監視するフォルダーを選択</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::LogView</name>
     <message>
         <source>Clear</source>
@@ -2463,98 +2356,6 @@
     <message>
         <source>Scroll the overview sideways</source>
         <translation>概要を横にスクロール</translation>
-    </message>
-    <message>
-        <source>CONNECTIONS</source>
-        <translation>接続</translation>
-    </message>
-    <message>
-        <source>No connections configured</source>
-        <translation>接続が設定されていません</translation>
-    </message>
-    <message>
-        <source>Add Connection</source>
-        <translation>接続を追加</translation>
-    </message>
-    <message>
-        <source>ACTIVITY</source>
-        <translation>アクティビティ</translation>
-    </message>
-    <message>
-        <source>Monitoring — no transfers in progress</source>
-        <translation>監視中 — 転送はありません</translation>
-    </message>
-    <message>
-        <source>RECENT</source>
-        <translation>最近</translation>
-    </message>
-    <message>
-        <source>No recent uploads</source>
-        <translation>最近のアップロードはありません</translation>
-    </message>
-    <message>
-        <source>STATISTICS</source>
-        <translation>統計</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <translation>今日</translation>
-    </message>
-    <message>
-        <source>All time</source>
-        <translation>累計</translation>
-    </message>
-    <message>
-        <source>Last activity: </source>
-        <translation>最後のアクティビティ: </translation>
-    </message>
-    <message>
-        <source>Upload Now</source>
-        <translation>今すぐアップロード</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>一時停止</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>消音</translation>
-    </message>
-    <message>
-        <source>History...</source>
-        <translation>履歴…</translation>
-    </message>
-    <message>
-        <source>Log...</source>
-        <translation>ログ…</translation>
-    </message>
-    <message>
-        <source>Settings...</source>
-        <translation>設定…</translation>
-    </message>
-    <message>
-        <source>Check for Updates...</source>
-        <translation>アップデートを確認…</translation>
-    </message>
-    <message>
-        <source>About Ondrix</source>
-        <translation>Ondrix について</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>終了</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>再開</translation>
-    </message>
-    <message>
-        <source>Unmute</source>
-        <translation>消音解除</translation>
-    </message>
-    <message>
-        <source>Rescan every running connection now and retry failed files at once</source>
-        <translation>実行中のすべての接続を今すぐ再スキャンし、失敗したファイルをすぐに再試行します</translation>
     </message>
 </context>
 <context>
@@ -2704,10 +2505,140 @@
     </message>
 </context>
 <context>
+    <name>ondrix::PopoverControls</name>
+    <message>
+        <source>Upload Now</source>
+        <translation>今すぐアップロード</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once</source>
+        <translation>実行中のすべての接続を今すぐ再スキャンし、失敗したファイルをすぐに再試行します</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>消音</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>消音解除</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverFooter</name>
+    <message>
+        <source>History...</source>
+        <translation>履歴…</translation>
+    </message>
+    <message>
+        <source>Log...</source>
+        <translation>ログ…</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>設定…</translation>
+    </message>
+    <message>
+        <source>Check for Updates...</source>
+        <translation>アップデートを確認…</translation>
+    </message>
+    <message>
+        <source>About Ondrix</source>
+        <translation>Ondrix について</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverHeader</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverSummary</name>
+    <message>
+        <source>STATISTICS</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>累計</translation>
+    </message>
+    <message>
+        <source>Last activity: </source>
+        <translation>最後のアクティビティ: </translation>
+    </message>
+</context>
+<context>
     <name>ondrix::PopoverWindow</name>
     <message>
         <source>Ondrix</source>
         <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PostUploadSection</name>
+    <message>
+        <source>Post-Upload Action</source>
+        <translation>アップロード後の処理</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>処理</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Move to archive folder</source>
+        <translation>アーカイブフォルダーへ移動</translation>
+    </message>
+    <message>
+        <source>Run script</source>
+        <translation>スクリプトを実行</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選択…</translation>
+    </message>
+    <message>
+        <source>Choose archive folder or script</source>
+        <translation>アーカイブフォルダーまたはスクリプトを選択</translation>
+    </message>
+    <message>
+        <source>Choose the archive folder</source>
+        <translation>アーカイブフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Choose the script to run</source>
+        <translation>実行するスクリプトを選択</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::RecentUploadsList</name>
+    <message>
+        <source>RECENT</source>
+        <translation>最近</translation>
+    </message>
+    <message>
+        <source>No recent uploads</source>
+        <translation>最近のアップロードはありません</translation>
     </message>
 </context>
 <context>
@@ -2773,6 +2704,33 @@
     </message>
 </context>
 <context>
+    <name>ondrix::RemoteFolderSection</name>
+    <message>
+        <source>Remote Folder</source>
+        <translation>リモートフォルダー</translation>
+    </message>
+    <message>
+        <source>Remote path</source>
+        <translation>リモートパス</translation>
+    </message>
+    <message>
+        <source>/uploads/photos</source>
+        <translation>/uploads/photos</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
+        <source>Browse remote folders</source>
+        <translation>リモートフォルダーを参照</translation>
+    </message>
+    <message>
+        <source>Preserve subfolder structure on server</source>
+        <translation>サーバー上でサブフォルダー構成を保持</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::RemoteItemModel</name>
     <message>
         <source>%1 — the server sent a name that cannot be used safely</source>
@@ -2804,6 +2762,45 @@
     <message>
         <source>Go to %1</source>
         <translation>%1 へ移動</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ScheduleSection</name>
+    <message>
+        <source>Schedule</source>
+        <translation>スケジュール</translation>
+    </message>
+    <message>
+        <source>Upload only during scheduled hours</source>
+        <translation>スケジュールした時間帯だけアップロード</translation>
+    </message>
+    <message>
+        <source>One hour earlier: %1</source>
+        <translation>1 時間早く: %1</translation>
+    </message>
+    <message>
+        <source>One hour later: %1</source>
+        <translation>1 時間遅く: %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>時間帯</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>〜</translation>
     </message>
 </context>
 <context>
@@ -2922,6 +2919,76 @@
     <message>
         <source>Ondrix — watching folders</source>
         <translation>Ondrix — フォルダーを監視中</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::TagsSection</name>
+    <message>
+        <source>File Manager Tags</source>
+        <translation>ファイルマネージャーのタグ</translation>
+    </message>
+    <message>
+        <source>Tag files by upload status</source>
+        <translation>アップロード状態でファイルにタグを付ける</translation>
+    </message>
+    <message>
+        <source>Files in the watched folder will be tagged in the file manager:</source>
+        <translation>監視フォルダー内のファイルにファイルマネージャーでタグを付けます:</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>保留中</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>アップロード中</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::TransferSection</name>
+    <message>
+        <source>Sync &amp;&amp; Transfer</source>
+        <translation>同期と転送</translation>
+    </message>
+    <message>
+        <source>Stability check</source>
+        <translation>安定性チェック</translation>
+    </message>
+    <message>
+        <source>Wait this long after the last file write before uploading.</source>
+        <translation>ファイルへの最後の書き込みからこの時間だけ待ってからアップロードします。</translation>
+    </message>
+    <message>
+        <source>Simultaneous uploads</source>
+        <translation>同時アップロード数</translation>
+    </message>
+    <message>
+        <source>Delete local file after successful upload</source>
+        <translation>アップロード成功後にローカルファイルを削除</translation>
+    </message>
+    <message>
+        <source>Conflict resolution</source>
+        <translation>競合の解決</translation>
+    </message>
+    <message>
+        <source>Upload under a temporary name, then rename</source>
+        <translation>一時的な名前でアップロードしてから名前を変更</translation>
+    </message>
+    <message>
+        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
+        <translation>ファイルは転送先フォルダーに隠し名で届き、完了してから本来の名前になります。サーバーを監視するものが途中のファイルを目にすることはありません。</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 秒</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,13 @@
     </message>
 </context>
 <context>
+    <name>FormWidgets</name>
+    <message>
+        <source>Not selected</source>
+        <translation>Não selecionado</translation>
+    </message>
+</context>
+<context>
     <name>HistoryEntry</name>
     <message>
         <source>size verified</source>
@@ -1182,6 +1189,17 @@
     </message>
 </context>
 <context>
+    <name>ondrix::ActivityList</name>
+    <message>
+        <source>ACTIVITY</source>
+        <translation>ATIVIDADE</translation>
+    </message>
+    <message>
+        <source>Monitoring — no transfers in progress</source>
+        <translation>Monitorando — nenhuma transferência em andamento</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::AppDelegate</name>
     <message>
         <source>Ondrix</source>
@@ -1429,14 +1447,6 @@
 <context>
     <name>ondrix::ConnectionEditView</name>
     <message>
-        <source>IPTC presets (*.ondrix-keywords *.json)</source>
-        <translation>Predefinições IPTC (*.ondrix-keywords *.json)</translation>
-    </message>
-    <message>
-        <source>Not selected</source>
-        <translation>Não selecionado</translation>
-    </message>
-    <message>
         <source>Scroll the connection settings</source>
         <translation>Rolar as configurações da conexão</translation>
     </message>
@@ -1449,344 +1459,12 @@
         <translation>Esta conexão está bloqueada. Clique no cadeado para editar.</translation>
     </message>
     <message>
-        <source>Connection</source>
-        <translation>Conexão</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>My Server</source>
-        <translation>Meu servidor</translation>
-    </message>
-    <message>
-        <source>Enabled</source>
-        <translation>Ativada</translation>
-    </message>
-    <message>
-        <source>Protocol</source>
-        <translation>Protocolo</translation>
-    </message>
-    <message>
-        <source>Host</source>
-        <translation>Host</translation>
-    </message>
-    <message>
-        <source>ftp.example.com</source>
-        <translation>ftp.example.com</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>Porta</translation>
-    </message>
-    <message>
-        <source>Username</source>
-        <translation>Usuário</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Senha</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>Escolher…</translation>
-    </message>
-    <message>
-        <source>Choose private key</source>
-        <translation>Escolher chave privada</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Limpar</translation>
-    </message>
-    <message>
-        <source>Clear private key</source>
-        <translation>Limpar a chave privada</translation>
-    </message>
-    <message>
-        <source>Private key</source>
-        <translation>Chave privada</translation>
-    </message>
-    <message>
-        <source>FTP Mode</source>
-        <translation>Modo FTP</translation>
-    </message>
-    <message>
-        <source>Local Folder</source>
-        <translation>Pasta local</translation>
-    </message>
-    <message>
-        <source>Choose local folder</source>
-        <translation>Escolher pasta local</translation>
-    </message>
-    <message>
-        <source>Monitor subfolders recursively</source>
-        <translation>Monitorar subpastas recursivamente</translation>
-    </message>
-    <message>
-        <source>Remote Folder</source>
-        <translation>Pasta remota</translation>
-    </message>
-    <message>
-        <source>Remote path</source>
-        <translation>Caminho remoto</translation>
-    </message>
-    <message>
-        <source>/uploads/photos</source>
-        <translation>/envios/fotos</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>Procurar…</translation>
-    </message>
-    <message>
-        <source>Browse remote folders</source>
-        <translation>Procurar pastas remotas</translation>
-    </message>
-    <message>
-        <source>Preserve subfolder structure on server</source>
-        <translation>Manter a estrutura de subpastas no servidor</translation>
-    </message>
-    <message>
-        <source>Tag files by upload status</source>
-        <translation>Etiquetar arquivos pelo status do envio</translation>
-    </message>
-    <message>
-        <source>Pending</source>
-        <translation>Pendente</translation>
-    </message>
-    <message>
-        <source>Uploading</source>
-        <translation>Enviando</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Concluído</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erro</translation>
-    </message>
-    <message>
-        <source>Sync &amp;&amp; Transfer</source>
-        <translation>Sincronização &amp;&amp; transferência</translation>
-    </message>
-    <message>
-        <source>Stability check</source>
-        <translation>Verificação de estabilidade</translation>
-    </message>
-    <message>
-        <source>Wait this long after the last file write before uploading.</source>
-        <translation>Aguardar este tempo após a última gravação no arquivo antes de enviá-lo.</translation>
-    </message>
-    <message>
-        <source>Simultaneous uploads</source>
-        <translation>Envios simultâneos</translation>
-    </message>
-    <message>
-        <source>Delete local file after successful upload</source>
-        <translation>Excluir o arquivo local após um envio bem-sucedido</translation>
-    </message>
-    <message>
-        <source>Conflict resolution</source>
-        <translation>Resolução de conflitos</translation>
-    </message>
-    <message>
-        <source>IPTC Presets</source>
-        <translation>Predefinições IPTC</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importar</translation>
-    </message>
-    <message>
-        <source>Import IPTC presets</source>
-        <translation>Importar predefinições IPTC</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exportar</translation>
-    </message>
-    <message>
-        <source>Export IPTC presets</source>
-        <translation>Exportar predefinições IPTC</translation>
-    </message>
-    <message>
-        <source>Enable IPTC presets</source>
-        <translation>Ativar predefinições IPTC</translation>
-    </message>
-    <message>
-        <source>Active preset</source>
-        <translation>Predefinição ativa</translation>
-    </message>
-    <message>
-        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
-        <translation>Cada predefinição pode conter várias palavras-chave IPTC separadas por vírgulas. Troque de predefinição para mudar rapidamente quais palavras-chave são inseridas antes do envio.</translation>
-    </message>
-    <message>
-        <source>New preset</source>
-        <translation>Nova predefinição</translation>
-    </message>
-    <message>
-        <source>Post-Upload Action</source>
-        <translation>Ação após o envio</translation>
-    </message>
-    <message>
-        <source>Action</source>
-        <translation>Ação</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Nenhuma</translation>
-    </message>
-    <message>
-        <source>Move to archive folder</source>
-        <translation>Mover para a pasta de arquivo morto</translation>
-    </message>
-    <message>
-        <source>Run script</source>
-        <translation>Executar script</translation>
-    </message>
-    <message>
-        <source>Choose archive folder or script</source>
-        <translation>Escolher pasta de arquivo morto ou script</translation>
-    </message>
-    <message>
-        <source>Schedule</source>
-        <translation>Agenda</translation>
-    </message>
-    <message>
-        <source>Upload only during scheduled hours</source>
-        <translation>Enviar somente nos horários agendados</translation>
-    </message>
-    <message>
-        <source>One hour earlier: %1</source>
-        <translation>Uma hora antes: %1</translation>
-    </message>
-    <message>
-        <source>One hour later: %1</source>
-        <translation>Uma hora depois: %1</translation>
-    </message>
-    <message>
-        <source>start</source>
-        <translation>início</translation>
-    </message>
-    <message>
-        <source>end</source>
-        <translation>fim</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>Horário</translation>
-    </message>
-    <message>
-        <source>From</source>
-        <translation>Das</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>às</translation>
-    </message>
-    <message>
-        <source>Test Connection</source>
-        <translation>Testar conexão</translation>
-    </message>
-    <message>
         <source>Unlock</source>
         <translation>Desbloquear</translation>
     </message>
     <message>
         <source>Lock</source>
         <translation>Bloquear</translation>
-    </message>
-    <message>
-        <source>None (password login)</source>
-        <translation>Nenhuma (login com senha)</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>Testing...</source>
-        <translation>Testando…</translation>
-    </message>
-    <message>
-        <source>Preset name</source>
-        <translation>Nome da predefinição</translation>
-    </message>
-    <message>
-        <source>Keywords</source>
-        <translation>Palavras-chave</translation>
-    </message>
-    <message>
-        <source>Remove preset</source>
-        <translation>Remover predefinição</translation>
-    </message>
-    <message>
-        <source>Select the folder to watch for new files</source>
-        <translation>Selecione a pasta a ser monitorada para novos arquivos</translation>
-    </message>
-    <message>
-        <source>Choose the SSH private key</source>
-        <translation>Escolha a chave privada SSH</translation>
-    </message>
-    <message>
-        <source>Choose the archive folder</source>
-        <translation>Escolha a pasta de arquivo morto</translation>
-    </message>
-    <message>
-        <source>Choose the script to run</source>
-        <translation>Escolha o script a executar</translation>
-    </message>
-    <message>
-        <source>Export IPTC Presets</source>
-        <translation>Exportar predefinições IPTC</translation>
-    </message>
-    <message>
-        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
-        <translation>Não foi possível gravar as predefinições em %1: %2. Escolha uma pasta em que você possa gravar.</translation>
-    </message>
-    <message>
-        <source>Import IPTC Presets</source>
-        <translation>Importar predefinições IPTC</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2.</source>
-        <translation>Não foi possível ler %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
-        <translation>%1 não é um arquivo de predefinições IPTC, então nada foi importado. %2</translation>
-    </message>
-    <message>
-        <source>File Manager Tags</source>
-        <translation>Etiquetas do gerenciador de arquivos</translation>
-    </message>
-    <message>
-        <source>Files in the watched folder will be tagged in the file manager:</source>
-        <translation>Os arquivos da pasta monitorada serão etiquetados no gerenciador de arquivos:</translation>
-    </message>
-    <message>
-        <source>Upload under a temporary name, then rename</source>
-        <translation>Enviar com um nome temporário e depois renomear</translation>
-    </message>
-    <message>
-        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
-        <translation>O arquivo chega com um nome oculto na pasta de destino e recebe o nome real quando estiver completo, assim nada que observe o servidor vê um arquivo pela metade.</translation>
-    </message>
-    <message>
-        <source>Use the usual port</source>
-        <translation>Usar a porta habitual</translation>
-    </message>
-    <message>
-        <source>Use %1</source>
-        <translation>Usar %1</translation>
-    </message>
-    <message>
-        <source>Use port %1</source>
-        <translation>Usar a porta %1</translation>
     </message>
 </context>
 <context>
@@ -2007,6 +1685,21 @@
     </message>
 </context>
 <context>
+    <name>ondrix::ConnectionRowList</name>
+    <message>
+        <source>CONNECTIONS</source>
+        <translation>CONEXÕES</translation>
+    </message>
+    <message>
+        <source>No connections configured</source>
+        <translation>Nenhuma conexão configurada</translation>
+    </message>
+    <message>
+        <source>Add Connection</source>
+        <translation>Adicionar conexão</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::ConnectionRowView</name>
     <message>
         <source>Disable connection</source>
@@ -2068,6 +1761,104 @@
     <message>
         <source>No keyring was found, so passwords are stored in the preferences database (%1), which only you can read.</source>
         <translation>Nenhum chaveiro foi encontrado, então as senhas ficam no banco de dados de preferências (%1), que só você pode ler.</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionSection</name>
+    <message>
+        <source>Connection</source>
+        <translation>Conexão</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>My Server</source>
+        <translation>Meu servidor</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Ativada</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protocolo</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>ftp.example.com</source>
+        <translation>ftp.example.com</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Use the usual port</source>
+        <translation>Usar a porta habitual</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Usuário</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Escolher…</translation>
+    </message>
+    <message>
+        <source>Choose private key</source>
+        <translation>Escolher chave privada</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Clear private key</source>
+        <translation>Limpar a chave privada</translation>
+    </message>
+    <message>
+        <source>Private key</source>
+        <translation>Chave privada</translation>
+    </message>
+    <message>
+        <source>FTP Mode</source>
+        <translation>Modo FTP</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>Usar %1</translation>
+    </message>
+    <message>
+        <source>Use port %1</source>
+        <translation>Usar a porta %1</translation>
+    </message>
+    <message>
+        <source>None (password login)</source>
+        <translation>Nenhuma (login com senha)</translation>
+    </message>
+    <message>
+        <source>Choose the SSH private key</source>
+        <translation>Escolha a chave privada SSH</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ConnectionTestArea</name>
+    <message>
+        <source>Test Connection</source>
+        <translation>Testar conexão</translation>
+    </message>
+    <message>
+        <source>Testing...</source>
+        <translation>Testando…</translation>
     </message>
 </context>
 <context>
@@ -2429,6 +2220,108 @@
     </message>
 </context>
 <context>
+    <name>ondrix::IptcPresetsSection</name>
+    <message>
+        <source>IPTC presets (*.ondrix-keywords *.json)</source>
+        <translation>Predefinições IPTC (*.ondrix-keywords *.json)</translation>
+    </message>
+    <message>
+        <source>IPTC Presets</source>
+        <translation>Predefinições IPTC</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Import IPTC presets</source>
+        <translation>Importar predefinições IPTC</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Export IPTC presets</source>
+        <translation>Exportar predefinições IPTC</translation>
+    </message>
+    <message>
+        <source>Enable IPTC presets</source>
+        <translation>Ativar predefinições IPTC</translation>
+    </message>
+    <message>
+        <source>Active preset</source>
+        <translation>Predefinição ativa</translation>
+    </message>
+    <message>
+        <source>Each preset can contain multiple IPTC keywords separated by commas. Switch presets to quickly change which keywords are injected before uploading.</source>
+        <translation>Cada predefinição pode conter várias palavras-chave IPTC separadas por vírgulas. Troque de predefinição para mudar rapidamente quais palavras-chave são inseridas antes do envio.</translation>
+    </message>
+    <message>
+        <source>New preset</source>
+        <translation>Nova predefinição</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>Nome da predefinição</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palavras-chave</translation>
+    </message>
+    <message>
+        <source>Remove preset</source>
+        <translation>Remover predefinição</translation>
+    </message>
+    <message>
+        <source>Export IPTC Presets</source>
+        <translation>Exportar predefinições IPTC</translation>
+    </message>
+    <message>
+        <source>The presets could not be written to %1: %2. Choose a folder you can write to.</source>
+        <translation>Não foi possível gravar as predefinições em %1: %2. Escolha uma pasta em que você possa gravar.</translation>
+    </message>
+    <message>
+        <source>Import IPTC Presets</source>
+        <translation>Importar predefinições IPTC</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>Não foi possível ler %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not an IPTC presets file, so nothing was imported. %2</source>
+        <translation>%1 não é um arquivo de predefinições IPTC, então nada foi importado. %2</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::LocalFolderSection</name>
+    <message>
+        <source>Local Folder</source>
+        <translation>Pasta local</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Escolher…</translation>
+    </message>
+    <message>
+        <source>Choose local folder</source>
+        <translation>Escolher pasta local</translation>
+    </message>
+    <message>
+        <source>Monitor subfolders recursively</source>
+        <translation>Monitorar subpastas recursivamente</translation>
+    </message>
+    <message>
+        <source>Select the folder to watch for new files</source>
+        <translation>Selecione a pasta a ser monitorada para novos arquivos</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::LogView</name>
     <message>
         <source>Clear</source>
@@ -2479,98 +2372,6 @@
     <message>
         <source>Scroll the overview sideways</source>
         <translation>Rolar a visão geral na horizontal</translation>
-    </message>
-    <message>
-        <source>CONNECTIONS</source>
-        <translation>CONEXÕES</translation>
-    </message>
-    <message>
-        <source>No connections configured</source>
-        <translation>Nenhuma conexão configurada</translation>
-    </message>
-    <message>
-        <source>Add Connection</source>
-        <translation>Adicionar conexão</translation>
-    </message>
-    <message>
-        <source>ACTIVITY</source>
-        <translation>ATIVIDADE</translation>
-    </message>
-    <message>
-        <source>Monitoring — no transfers in progress</source>
-        <translation>Monitorando — nenhuma transferência em andamento</translation>
-    </message>
-    <message>
-        <source>RECENT</source>
-        <translation>RECENTES</translation>
-    </message>
-    <message>
-        <source>No recent uploads</source>
-        <translation>Nenhum envio recente</translation>
-    </message>
-    <message>
-        <source>STATISTICS</source>
-        <translation>ESTATÍSTICAS</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <translation>Hoje</translation>
-    </message>
-    <message>
-        <source>All time</source>
-        <translation>Desde o início</translation>
-    </message>
-    <message>
-        <source>Last activity: </source>
-        <translation>Última atividade: </translation>
-    </message>
-    <message>
-        <source>Upload Now</source>
-        <translation>Enviar agora</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pausar</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Silenciar</translation>
-    </message>
-    <message>
-        <source>History...</source>
-        <translation>Histórico…</translation>
-    </message>
-    <message>
-        <source>Log...</source>
-        <translation>Registro…</translation>
-    </message>
-    <message>
-        <source>Settings...</source>
-        <translation>Configurações…</translation>
-    </message>
-    <message>
-        <source>Check for Updates...</source>
-        <translation>Verificar atualizações…</translation>
-    </message>
-    <message>
-        <source>About Ondrix</source>
-        <translation>Sobre o Ondrix</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Sair</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>Retomar</translation>
-    </message>
-    <message>
-        <source>Unmute</source>
-        <translation>Ativar som</translation>
-    </message>
-    <message>
-        <source>Rescan every running connection now and retry failed files at once</source>
-        <translation>Verificar de novo agora cada conexão em execução e tentar imediatamente os arquivos que falharam</translation>
     </message>
 </context>
 <context>
@@ -2723,10 +2524,140 @@
     </message>
 </context>
 <context>
+    <name>ondrix::PopoverControls</name>
+    <message>
+        <source>Upload Now</source>
+        <translation>Enviar agora</translation>
+    </message>
+    <message>
+        <source>Rescan every running connection now and retry failed files at once</source>
+        <translation>Verificar de novo agora cada conexão em execução e tentar imediatamente os arquivos que falharam</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Retomar</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Ativar som</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverFooter</name>
+    <message>
+        <source>History...</source>
+        <translation>Histórico…</translation>
+    </message>
+    <message>
+        <source>Log...</source>
+        <translation>Registro…</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Configurações…</translation>
+    </message>
+    <message>
+        <source>Check for Updates...</source>
+        <translation>Verificar atualizações…</translation>
+    </message>
+    <message>
+        <source>About Ondrix</source>
+        <translation>Sobre o Ondrix</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverHeader</name>
+    <message>
+        <source>Ondrix</source>
+        <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PopoverSummary</name>
+    <message>
+        <source>STATISTICS</source>
+        <translation>ESTATÍSTICAS</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoje</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>Desde o início</translation>
+    </message>
+    <message>
+        <source>Last activity: </source>
+        <translation>Última atividade: </translation>
+    </message>
+</context>
+<context>
     <name>ondrix::PopoverWindow</name>
     <message>
         <source>Ondrix</source>
         <translation>Ondrix</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::PostUploadSection</name>
+    <message>
+        <source>Post-Upload Action</source>
+        <translation>Ação após o envio</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Move to archive folder</source>
+        <translation>Mover para a pasta de arquivo morto</translation>
+    </message>
+    <message>
+        <source>Run script</source>
+        <translation>Executar script</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Escolher…</translation>
+    </message>
+    <message>
+        <source>Choose archive folder or script</source>
+        <translation>Escolher pasta de arquivo morto ou script</translation>
+    </message>
+    <message>
+        <source>Choose the archive folder</source>
+        <translation>Escolha a pasta de arquivo morto</translation>
+    </message>
+    <message>
+        <source>Choose the script to run</source>
+        <translation>Escolha o script a executar</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::RecentUploadsList</name>
+    <message>
+        <source>RECENT</source>
+        <translation>RECENTES</translation>
+    </message>
+    <message>
+        <source>No recent uploads</source>
+        <translation>Nenhum envio recente</translation>
     </message>
 </context>
 <context>
@@ -2792,6 +2723,33 @@
     </message>
 </context>
 <context>
+    <name>ondrix::RemoteFolderSection</name>
+    <message>
+        <source>Remote Folder</source>
+        <translation>Pasta remota</translation>
+    </message>
+    <message>
+        <source>Remote path</source>
+        <translation>Caminho remoto</translation>
+    </message>
+    <message>
+        <source>/uploads/photos</source>
+        <translation>/envios/fotos</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
+        <source>Browse remote folders</source>
+        <translation>Procurar pastas remotas</translation>
+    </message>
+    <message>
+        <source>Preserve subfolder structure on server</source>
+        <translation>Manter a estrutura de subpastas no servidor</translation>
+    </message>
+</context>
+<context>
     <name>ondrix::RemoteItemModel</name>
     <message>
         <source>%1 — the server sent a name that cannot be used safely</source>
@@ -2823,6 +2781,45 @@
     <message>
         <source>Go to %1</source>
         <translation>Ir para %1</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::ScheduleSection</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Agenda</translation>
+    </message>
+    <message>
+        <source>Upload only during scheduled hours</source>
+        <translation>Enviar somente nos horários agendados</translation>
+    </message>
+    <message>
+        <source>One hour earlier: %1</source>
+        <translation>Uma hora antes: %1</translation>
+    </message>
+    <message>
+        <source>One hour later: %1</source>
+        <translation>Uma hora depois: %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>início</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>fim</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horário</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Das</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>às</translation>
     </message>
 </context>
 <context>
@@ -2942,6 +2939,76 @@
     <message>
         <source>Ondrix — watching folders</source>
         <translation>Ondrix — monitorando pastas</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::TagsSection</name>
+    <message>
+        <source>File Manager Tags</source>
+        <translation>Etiquetas do gerenciador de arquivos</translation>
+    </message>
+    <message>
+        <source>Tag files by upload status</source>
+        <translation>Etiquetar arquivos pelo status do envio</translation>
+    </message>
+    <message>
+        <source>Files in the watched folder will be tagged in the file manager:</source>
+        <translation>Os arquivos da pasta monitorada serão etiquetados no gerenciador de arquivos:</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>Pendente</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Enviando</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+</context>
+<context>
+    <name>ondrix::TransferSection</name>
+    <message>
+        <source>Sync &amp;&amp; Transfer</source>
+        <translation>Sincronização &amp;&amp; transferência</translation>
+    </message>
+    <message>
+        <source>Stability check</source>
+        <translation>Verificação de estabilidade</translation>
+    </message>
+    <message>
+        <source>Wait this long after the last file write before uploading.</source>
+        <translation>Aguardar este tempo após a última gravação no arquivo antes de enviá-lo.</translation>
+    </message>
+    <message>
+        <source>Simultaneous uploads</source>
+        <translation>Envios simultâneos</translation>
+    </message>
+    <message>
+        <source>Delete local file after successful upload</source>
+        <translation>Excluir o arquivo local após um envio bem-sucedido</translation>
+    </message>
+    <message>
+        <source>Conflict resolution</source>
+        <translation>Resolução de conflitos</translation>
+    </message>
+    <message>
+        <source>Upload under a temporary name, then rename</source>
+        <translation>Enviar com um nome temporário e depois renomear</translation>
+    </message>
+    <message>
+        <source>The file arrives as a hidden name in the target folder and gets its real name once complete, so nothing watching the server sees half a file.</source>
+        <translation>O arquivo chega com um nome oculto na pasta de destino e recebe o nome real quando estiver completo, assim nada que observe o servidor vê um arquivo pela metade.</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "ui/browser/RemoteNames.h"
 #include "ui/browser/RemotePathBar.h"
 #include "ui/common/Dialogs.h"
+#include "ui/common/StatusPalette.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -85,9 +86,18 @@ BrowserFolderView::BrowserFolderView(const PushConnection& connection, QThreadPo
     m_errorBanner->setWordWrap(true);
     m_errorBanner->setTextFormat(Qt::PlainText);
     m_errorBanner->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A light tint of the error colour over the window, with the error text made to read on that tint.
+    QColor tint = StatusPalette::symbol(StatusTone::error);
+    const QColor window = palette().color(QPalette::Window);
+    const QColor background = QColor::fromRgbF(window.redF() * 0.88f + tint.redF() * 0.12f,
+                                               window.greenF() * 0.88f + tint.greenF() * 0.12f,
+                                               window.blueF() * 0.88f + tint.blueF() * 0.12f);
+    tint.setAlphaF(0.45f);
     m_errorBanner->setStyleSheet(
-        QStringLiteral("QLabel#operationError { color: #a51d2d; background: #fbe3e4;"
-                       " border: 1px solid #e6a1a6; border-radius: 4px; padding: 6px; }"));
+        QStringLiteral("QLabel#operationError { color: %1; background: %2; border: 1px solid %3;"
+                       " border-radius: 4px; padding: 6px; }")
+            .arg(StatusPalette::text(StatusTone::error, background).name(), background.name(),
+                 tint.name(QColor::HexArgb)));
     m_errorBanner->hide();
 
     m_stack = new QStackedWidget(this);

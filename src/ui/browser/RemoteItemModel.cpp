@@ -1,6 +1,7 @@
 #include "ui/browser/RemoteItemModel.h"
 
 #include "ui/browser/RemoteNames.h"
+#include "ui/common/ByteSize.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -76,8 +77,7 @@ QVariant RemoteItemModel::data(const QModelIndex& index, int role) const
         case NameColumn:
             return RemoteNames::shown(item.name);
         case SizeColumn:
-            return item.isDirectory ? QString()
-                                    : QLocale().formattedDataSize(item.size, 1, QLocale::DataSizeSIFormat);
+            return item.isDirectory ? QString() : ByteSize::text(item.size);
         case TypeColumn:
             return m_types.at(index.row());
         case ModifiedColumn:

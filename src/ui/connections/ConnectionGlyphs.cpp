@@ -1,5 +1,7 @@
 #include "ui/connections/ConnectionGlyphs.h"
 
+#include "ui/common/StatusPalette.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -61,7 +63,7 @@ QIcon power(const QColor& colour)
 QIcon warning()
 {
     return draw([](QPainter& p) {
-        const QColor orange(0xF0, 0x8C, 0x00);
+        const QColor orange = StatusPalette::symbol(StatusTone::warning);
         QPainterPath triangle;
         triangle.moveTo(8, 1.5);
         triangle.lineTo(15, 14.5);

@@ -1,5 +1,6 @@
 #include "ui/connections/ConnectionRowView.h"
 
+#include "ui/common/StatusPalette.h"
 #include "ui/connections/ConnectionGlyphs.h"
 
 #include <QHBoxLayout>
@@ -48,13 +49,14 @@ void ConnectionRowView::display(const PushConnection& connection, bool locked)
     m_protocol->setText(displayName(connection.transferProtocol));
 
     const QString powerText = connection.isEnabled ? tr("Disable connection") : tr("Enable connection");
-    m_power->setIcon(ConnectionGlyphs::power(
-        connection.isEnabled ? QColor(0x2E, 0xA0, 0x43) : palette().color(QPalette::PlaceholderText)));
+    m_power->setIcon(ConnectionGlyphs::power(connection.isEnabled
+                                                 ? StatusPalette::symbol(StatusTone::success)
+                                                 : palette().color(QPalette::PlaceholderText)));
     m_power->setToolTip(powerText);
     m_power->setAccessibleName(powerText + QStringLiteral(": ") + connection.name);
 
     const QString lockText = locked ? tr("Unlock connection") : tr("Lock connection");
-    m_lock->setIcon(ConnectionGlyphs::lock(locked, locked ? QColor(0xE0, 0x7B, 0x00)
+    m_lock->setIcon(ConnectionGlyphs::lock(locked, locked ? StatusPalette::symbol(StatusTone::warning)
                                                           : palette().color(QPalette::PlaceholderText)));
     m_lock->setToolTip(lockText);
     m_lock->setAccessibleName(lockText + QStringLiteral(": ") + connection.name);

@@ -2,6 +2,7 @@
 
 #include "model/ExtensionCategory.h"
 #include "model/FilterPresets.h"
+#include "ui/common/StatusPalette.h"
 #include "ui/connections/ConnectionForm.h"
 #include "ui/connections/ExtensionFilterRules.h"
 
@@ -86,7 +87,7 @@ ExtensionFilterView::ExtensionFilterView(ConnectionForm& form, QWidget* parent)
         box->setFont(bold);
         if (category.isExclude) {
             QPalette palette = box->palette();
-            palette.setColor(QPalette::WindowText, QColor(0xD0, 0x2B, 0x2B));
+            palette.setColor(QPalette::WindowText, StatusPalette::text(StatusTone::error, palette));
             box->setPalette(palette);
             box->setToolTip(tr("Ticked extensions are never uploaded."));
         }

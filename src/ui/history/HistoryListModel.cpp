@@ -1,11 +1,14 @@
 #include "ui/history/HistoryListModel.h"
 
 #include "records/HistoryService.h"
-#include "ui/log/LogLevelStyle.h"
+#include "ui/common/ByteSize.h"
+#include "ui/common/StatusPalette.h"
 
 #include <QColor>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QPalette>
 
 namespace ondrix {
 
@@ -23,12 +26,12 @@ int HistoryListModel::columnCount(const QModelIndex& parent) const
 
 QColor HistoryListModel::successColor()
 {
-    return LogLevelStyle::color(LogEntry::LogLevel::success);
+    return StatusPalette::text(StatusTone::success, QGuiApplication::palette());
 }
 
 QColor HistoryListModel::errorColor()
 {
-    return LogLevelStyle::color(LogEntry::LogLevel::error);
+    return StatusPalette::text(StatusTone::error, QGuiApplication::palette());
 }
 
 QVariant HistoryListModel::data(const QModelIndex& index, int role) const
@@ -77,7 +80,7 @@ QVariant HistoryListModel::data(const QModelIndex& index, int role) const
         return {};
     case SizeColumn:
         if (role == Qt::DisplayRole) {
-            return QLocale().formattedDataSize(entry.bytes, 1, QLocale::DataSizeSIFormat);
+            return ByteSize::text(entry.bytes);
         }
         if (role == Qt::TextAlignmentRole) {
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

@@ -37,6 +37,7 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    // Texts of the status and error columns, readable on the application's window colour.
     static QColor successColor();
     static QColor errorColor();
 

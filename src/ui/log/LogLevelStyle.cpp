@@ -65,20 +65,24 @@ QPixmap drawSymbol(LogEntry::LogLevel level, int size)
 
 } // namespace
 
-QColor color(LogEntry::LogLevel level)
+StatusTone tone(LogEntry::LogLevel level)
 {
-    // Strong enough to read on light and dark window colours alike.
     switch (level) {
     case LogEntry::LogLevel::info:
-        return QColor(0x2f, 0x7c, 0xf6);
+        return StatusTone::info;
     case LogEntry::LogLevel::success:
-        return QColor(0x2e, 0xa0, 0x43);
+        return StatusTone::success;
     case LogEntry::LogLevel::warning:
-        return QColor(0xf0, 0x8a, 0x00);
+        return StatusTone::warning;
     case LogEntry::LogLevel::error:
-        return QColor(0xe0, 0x3b, 0x3b);
+        return StatusTone::error;
     }
-    return {};
+    return StatusTone::info;
+}
+
+QColor color(LogEntry::LogLevel level)
+{
+    return StatusPalette::symbol(tone(level));
 }
 
 QIcon icon(LogEntry::LogLevel level)

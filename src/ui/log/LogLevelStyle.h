@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/LogEntry.h"
+#include "ui/common/StatusPalette.h"
 
 #include <QColor>
 #include <QIcon>
@@ -13,6 +14,8 @@ namespace ondrix {
 // circle with a cross for an error), and its name for assistive tools.
 namespace LogLevelStyle {
 
+StatusTone tone(LogEntry::LogLevel level);
+// The symbol colour of the level's tone.
 QColor color(LogEntry::LogLevel level);
 // Drawn in `color(level)` at several sizes; callers that show many rows keep the icon they got.
 QIcon icon(LogEntry::LogLevel level);

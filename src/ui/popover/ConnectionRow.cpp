@@ -1,5 +1,6 @@
 #include "ui/popover/ConnectionRow.h"
 
+#include "ui/common/StatusPalette.h"
 #include "ui/popover/ClickableArea.h"
 #include "ui/popover/ElidedLabel.h"
 #include "ui/popover/InlineStepper.h"
@@ -81,8 +82,9 @@ ConnectionRow::ConnectionRow(const PushConnection& connection, QWidget* parent)
     m_badge = new QLabel(this);
     m_badge->setAlignment(Qt::AlignCenter);
     m_badge->setMinimumWidth(18);
-    m_badge->setStyleSheet(QStringLiteral("QLabel { color: white; background: rgba(31, 120, 230, 178);"
-                                          " border-radius: 8px; padding: 0px 5px; font-weight: 600; }"));
+    m_badge->setStyleSheet(QStringLiteral("QLabel { color: white; background: %1;"
+                                          " border-radius: 8px; padding: 0px 5px; font-weight: 600; }")
+                               .arg(StatusPalette::symbol(StatusTone::info).name()));
     m_badge->setFixedHeight(16);
     m_badge->setVisible(false);
     top->addWidget(m_badge, 0, Qt::AlignVCenter);
@@ -200,7 +202,8 @@ void ConnectionRow::setEngine(const std::optional<EngineState>& state, int activ
                                : MenuBarPresentation::connectionStatusText(m_connection, state, jobs);
     m_status->setText(status);
     const bool error = m_connection.isEnabled && state && state->isError();
-    m_status->setColour(PopoverIcons::colour(error ? PopoverTone::red : PopoverTone::secondary, palette()));
+    m_status->setColour(
+        PopoverIcons::textColour(error ? PopoverTone::red : PopoverTone::secondary, palette()));
 
     UploadIndicator::Mode mode = UploadIndicator::Mode::none;
     if (m_connection.isEnabled && state) {
@@ -227,7 +230,7 @@ void ConnectionRow::showProblem(const QString& problem)
         return;
     }
     m_status->setText(problem);
-    m_status->setColour(PopoverIcons::colour(PopoverTone::red, palette()));
+    m_status->setColour(PopoverIcons::textColour(PopoverTone::red, palette()));
     updateMainAccessibleName();
 }
 

@@ -192,11 +192,6 @@ PopoverSymbol MenuBarPresentation::fileSymbol(const QString& fileName)
     return PopoverSymbol::document;
 }
 
-QString MenuBarPresentation::sizeText(qint64 bytes)
-{
-    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
-}
-
 namespace {
 
 // The manager's network types (fixed English words), their symbol and the text the popover shows for them.

@@ -68,8 +68,6 @@ public:
     static QString ageText(qint64 seconds);
     // By the lower-cased extension of the file name.
     static PopoverSymbol fileSymbol(const QString& fileName);
-    // Decimal units, as the file manager shows sizes.
-    static QString sizeText(qint64 bytes);
 
     static PopoverSymbol networkSymbol(const QString& networkType);
     static QString networkText(const QString& networkType);

@@ -1,37 +1,40 @@
 #pragma once
 
-#include "model/PushConnection.h"
 #include "ui/popover/MenuBarActions.h"
 
+#include <QColor>
 #include <QList>
 #include <QMetaObject>
 #include <QTimer>
 #include <QWidget>
 
-class QGridLayout;
-class QLabel;
 class QPushButton;
 class QToolButton;
-class QVBoxLayout;
 
 namespace ondrix {
 
+class ActivityList;
 class AppSettings;
 class ConnectionRow;
+class ConnectionRowList;
 class ConnectionsManager;
-class ElidedLabel;
 class HistoryService;
+class PopoverControls;
+class PopoverFooter;
+class PopoverHeader;
+class PopoverSummary;
+class RecentUploadsList;
 class StatsService;
 
 // The content of the tray popover (360×500): the state of the whole application at a glance, one row per
 // connection with quick controls, the transfers in progress, the last uploads, the counters, the network and
-// disk situation, pause and sound switches, and the entries to the windows.
+// disk situation, pause and sound switches, and the entries to the windows. Each of these is a section
+// widget; this view lays them out and decides when each is brought up to date.
 //
-// It reads the core's observables and calls the manager's and the settings' operations; every navigation
-// goes back to the shell through `actions`. Each change marks only the parts it affects; the marked parts
-// are brought up to date on the next turn of the event loop, and job progress (many reports a second) at
-// most every kProgressRefreshMs, so a burst of reports costs one repaint. While hidden it only marks; showing
-// it brings everything up to date, clears the unread count and measures the free disk space again.
+// Each change of the core marks only the sections it affects; the marked sections are brought up to date on
+// the next turn of the event loop, and job progress (many reports a second) at most every
+// kProgressRefreshMs, so a burst of reports costs one repaint. While hidden it only marks; showing it brings
+// everything up to date, clears the unread count and measures the free disk space again.
 //
 // Main thread only; the core objects must outlive it.
 class MenuBarView : public QWidget {
@@ -44,7 +47,6 @@ public:
 
     MenuBarView(ConnectionsManager& manager, AppSettings& settings, StatsService& stats,
                 HistoryService& history, MenuBarActions actions, QWidget* parent = nullptr);
-    ~MenuBarView() override;
 
     QSize sizeHint() const override { return {360, 500}; }
 
@@ -61,13 +63,13 @@ public:
     QStringList statisticsLines() const;
     QString networkText() const;
     QString diskText() const;
-    QPushButton* uploadNowButton() const { return m_uploadNow; }
-    QPushButton* pauseButton() const { return m_pause; }
-    QPushButton* muteButton() const { return m_mute; }
-    QList<QPushButton*> footerButtons() const { return m_footer; }
-    QToolButton* addConnectionButton() const { return m_addConnection; }
+    QPushButton* uploadNowButton() const;
+    QPushButton* pauseButton() const;
+    QPushButton* muteButton() const;
+    QList<QPushButton*> footerButtons() const;
+    QToolButton* addConnectionButton() const;
     // The counters and the network and disk line, below the scrolled list.
-    QWidget* summaryArea() const { return m_summary; }
+    QWidget* summaryArea() const;
     // How many times the job-dependent parts were brought up to date (for the progress-burst check).
     int jobRefreshCount() const { return m_jobRefreshes; }
     // Whether changes are marked but not shown yet.
@@ -92,14 +94,7 @@ private:
         Palette = 1u << 8,
     };
 
-    struct ActivityLine;
-    struct RecentLine;
-
-    void buildHeader(QVBoxLayout* layout);
     QWidget* buildContent();
-    void buildSummary(QVBoxLayout* layout);
-    void buildControls(QVBoxLayout* layout);
-    void buildFooter(QVBoxLayout* layout);
     void observe();
     void observeEngines();
     template <typename Sender, typename Signal, typename Value>
@@ -107,18 +102,9 @@ private:
     void mark(unsigned parts);
     void markProgress();
     void refresh();
-    void recolour();
-    void refreshHeader();
-    void refreshBanner();
-    void refreshRows();
     void refreshJobs();
-    void refreshRecent();
-    void refreshStats();
-    void refreshEnvironment();
-    void refreshControls();
-
-    void editConnection(const QUuid& id, const std::function<void(PushConnection&)>& edit);
-    void openFolder(const QString& folder) const;
+    void restoreTabOrder();
+    void recolour();
 
     ConnectionsManager& m_manager;
     AppSettings& m_settings;
@@ -133,38 +119,13 @@ private:
     QList<QMetaObject::Connection> m_engineLinks;
     int m_jobRefreshes = 0;
 
-    QLabel* m_dot = nullptr;
-    QColor m_dotColour;
-    QLabel* m_status = nullptr;
-    QWidget* m_banner = nullptr;
-    QLabel* m_bannerIcon = nullptr;
-    QLabel* m_bannerText = nullptr;
-
-    QVBoxLayout* m_rowsLayout = nullptr;
-    QList<ConnectionRow*> m_rows;
-    QLabel* m_noConnections = nullptr;
-    QToolButton* m_addConnection = nullptr;
-
-    QList<ActivityLine*> m_activity;
-    QLabel* m_moreUploading = nullptr;
-    QLabel* m_noActivity = nullptr;
-    QList<RecentLine*> m_recent;
-    QLabel* m_noRecent = nullptr;
-
-    QWidget* m_summary = nullptr;
-    QLabel* m_today = nullptr;
-    QLabel* m_total = nullptr;
-    QWidget* m_lastActivityRow = nullptr;
-    QLabel* m_lastActivity = nullptr;
-    QLabel* m_networkIcon = nullptr;
-    QLabel* m_network = nullptr;
-    QLabel* m_diskIcon = nullptr;
-    QLabel* m_disk = nullptr;
-
-    QPushButton* m_uploadNow = nullptr;
-    QPushButton* m_pause = nullptr;
-    QPushButton* m_mute = nullptr;
-    QList<QPushButton*> m_footer;
+    PopoverHeader* m_header = nullptr;
+    ConnectionRowList* m_rows = nullptr;
+    ActivityList* m_activity = nullptr;
+    RecentUploadsList* m_recent = nullptr;
+    PopoverSummary* m_summary = nullptr;
+    PopoverControls* m_controls = nullptr;
+    PopoverFooter* m_footer = nullptr;
 };
 
 } // namespace ondrix

@@ -1,11 +1,14 @@
 #include "ui/popover/PopoverIcons.h"
 
+#include "ui/common/StatusPalette.h"
+
 #include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
 
 #include <cmath>
+#include <optional>
 
 namespace ondrix {
 
@@ -15,6 +18,22 @@ struct SymbolNames {
     const char* theme; // freedesktop name of a monochrome theme icon; nullptr: our artwork only
     const char* artwork;
 };
+
+std::optional<StatusTone> statusTone(PopoverTone tone)
+{
+    switch (tone) {
+    case PopoverTone::green:
+        return StatusTone::success;
+    case PopoverTone::orange:
+        return StatusTone::warning;
+    case PopoverTone::blue:
+        return StatusTone::info;
+    case PopoverTone::red:
+        return StatusTone::error;
+    default:
+        return std::nullopt;
+    }
+}
 
 SymbolNames namesOf(PopoverSymbol symbol)
 {
@@ -187,6 +206,12 @@ QIcon PopoverIcons::icon(PopoverSymbol symbol, const QPalette& palette, int size
     return icon;
 }
 
+QColor PopoverIcons::textColour(PopoverTone tone, const QPalette& palette)
+{
+    const std::optional<StatusTone> status = statusTone(tone);
+    return status ? StatusPalette::text(*status, palette) : colour(tone, palette);
+}
+
 QColor PopoverIcons::colour(PopoverTone tone, const QPalette& palette)
 {
     switch (tone) {
@@ -198,13 +223,10 @@ QColor PopoverIcons::colour(PopoverTone tone, const QPalette& palette)
         return text;
     }
     case PopoverTone::green:
-        return QColor(0x2e, 0xa0, 0x43);
     case PopoverTone::orange:
-        return QColor(0xe8, 0x86, 0x00);
     case PopoverTone::blue:
-        return QColor(0x1f, 0x78, 0xe6);
     case PopoverTone::red:
-        return QColor(0xe0, 0x36, 0x2c);
+        return StatusPalette::symbol(*statusTone(tone));
     case PopoverTone::grey:
         return QColor(0x8e, 0x8e, 0x93);
     }

@@ -22,8 +22,10 @@ public:
     static QPixmap pixmap(PopoverSymbol symbol, const QColor& colour, int size, qreal devicePixelRatio = 1.0);
     // The same as an icon for buttons (normal and disabled looks from the palette's text colours).
     static QIcon icon(PopoverSymbol symbol, const QPalette& palette, int size = 16);
-    // The colour a tone stands for on `palette`.
+    // The colour a tone stands for on `palette`, for symbols.
     static QColor colour(PopoverTone tone, const QPalette& palette);
+    // The same for a text: status tones are adjusted to read on the palette's window.
+    static QColor textColour(PopoverTone tone, const QPalette& palette);
 
     // The icon-theme name tried first (empty: always our artwork) and our artwork's resource path.
     static QString themeName(PopoverSymbol symbol);

@@ -7,7 +7,6 @@
 #include "support/ui/UiTestSupport.h"
 #include "ui/history/HistoryFilterModel.h"
 #include "ui/history/HistoryListModel.h"
-#include "ui/log/LogLevelStyle.h"
 
 #include <QColor>
 #include <QHeaderView>
@@ -93,8 +92,8 @@ TEST_F(HistoryViewTest, ColumnsSearchAndErrorRowsInRed)
     // Newest first: the failed upload is the middle row.
     EXPECT_EQ(listedFiles(view),
               QStringList({QStringLiteral("B.PNG"), QStringLiteral("notes.txt"), QStringLiteral("a.jpg")}));
-    const QColor red = LogLevelStyle::color(LogEntry::LogLevel::error);
-    const QColor green = LogLevelStyle::color(LogEntry::LogLevel::success);
+    const QColor red = HistoryListModel::errorColor();
+    const QColor green = HistoryListModel::successColor();
     const auto cell = [rows](int row, int column, int role = Qt::DisplayRole) {
         return rows->index(row, column).data(role);
     };
