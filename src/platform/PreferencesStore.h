@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PreferenceValue.h"
+#include "platform/StoreConnection.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -11,11 +12,11 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-
-struct sqlite3;
-struct sqlite3_stmt;
+#include <thread>
 
 namespace ondrix {
+
+struct PreferencesConnections;
 
 // The per-user preferences store: typed values under string keys in an SQLite database (WAL mode, file mode
 // 0600 because connection passwords live in it where no keyring holds them; secure_delete on, so values
@@ -24,22 +25,18 @@ namespace ondrix {
 // starts with one, and so on (see the read functions). String→real dictionaries keep their entries in a child
 // table so that setting or removing one entry is a single statement whatever the size of the dictionary.
 //
-// A file SQLite calls corrupt or not a database is moved aside (renamed with a timestamp), a fresh store is
-// created in its place and the problem goes to the system log; such copies are removed kDamagedCopyDays
-// later. Any other failure to open (a full disk, a store owned by another user, a read-only folder) leaves
-// the file exactly as it is, so the next start finds it again: the store is then opened read-only if it can
-// be read, else it lives in memory for this run, and openProblem() says why. Failed writes are reported to
-// the system log only and otherwise ignored.
+// StoreRecovery opens the file: a damaged one is moved aside, one that cannot be written now is left as it is
+// and read only or kept in memory for the run, and openProblem() says why. Failed writes are reported to the
+// system log only and otherwise ignored.
 //
-// Thread affinity: meant for the main thread, but every call takes an internal lock, so any thread may use
-// it. Several instances (in this or other processes) may open the same file; each call is its own
-// transaction and sees the others' committed writes.
+// Thread affinity: any thread may use it. Each thread gets a connection of its own (WAL lets readers go on
+// while another connection writes), so the main thread's reads never wait for the record being loaded or
+// committed on another thread; writes of different threads take turns in SQLite. A store that lives in
+// memory or is read only has one connection that threads share. Several instances (in this or other
+// processes) may open the same file; each call is its own transaction and sees the others' committed writes.
 class PreferencesStore {
 public:
     using RealDictionary = QHash<QString, double>;
-    // Copies of a damaged store are removed this many days after they were moved aside.
-    static constexpr int kDamagedCopyDays = 30;
-
     // Opens (creating it and its folder when missing) the database at `path`.
     explicit PreferencesStore(const QString& path);
     ~PreferencesStore();
@@ -89,57 +86,32 @@ public:
 
     void remove(const QString& key);
 
-    // Runs `writes` (calls of the setters above) as one transaction, so a group of values that change
-    // together costs one commit instead of one each. Other threads wait until it ends; a nested call joins
-    // the outer one.
+    // Runs `writes` (calls of the setters above on this thread) as one transaction, so a group of values that
+    // change together costs one commit instead of one each. Writes of other threads wait until it ends, their
+    // reads see the values from before it; a nested call joins the outer one.
     void writeTogether(const std::function<void()>& writes);
 
 private:
-    enum class Statement {
-        Read,
-        Contains,
-        Upsert,
-        Remove,
-        ReadEntries,
-        ClearEntries,
-        UpsertEntry,
-        RemoveEntry,
-        Begin,
-        Commit,
-        Rollback,
-        Count
+    // A connection for the calling thread, locked for the caller.
+    struct Use {
+        StoreConnection& connection;
+        std::unique_lock<std::recursive_mutex> lock;
+        StoreConnection* operator->() const { return &connection; }
     };
-
+    Use use() const;
     std::optional<PreferenceValue> readRaw(const QString& key) const;
-    void writeRaw(const QString& key, const char* type, int valueKind, const QByteArray& bytes,
-                  qint64 integer, double real);
-
-    // The parent row and the entries of a dictionary, inside a transaction the caller holds.
-    bool writeDictionaryRows(const QString& key, const RealDictionary& value);
-    // `snapshot`: read-only, without the shared-memory index a full disk has no room for; what the main file
-    // holds (a store closed cleanly holds everything there).
-    enum class Access { readWrite, readOnly, snapshot };
-    // SQLITE_OK, or the error that made the file unusable (the database is then closed).
-    int openAt(const QString& file, Access access);
-    static bool isDamaged(int rc);
-    void moveAsideAndStartFresh(const QString& path);
-    int fail(const char* what);
-    void openInMemory();
-    void closeDatabase();
-    bool prepareStatements();
-    sqlite3_stmt* statement(Statement which) const;
-    bool step(sqlite3_stmt* stmt, const char* what) const;
-    void reportError(const char* what) const;
+    void writeRaw(const QString& key, const char* type, const PreferenceValue& value);
 
     QString m_path;
     QString m_movedAsidePath;
     QString m_openProblem;
     bool m_persistent = false;
-    sqlite3* m_db = nullptr;
-    sqlite3_stmt* m_statements[static_cast<int>(Statement::Count)] = {};
-    mutable std::recursive_mutex m_mutex;
-    // Depth of writeTogether calls: inside one, the setters do not open transactions of their own.
-    int m_writeTogetherDepth = 0;
+    // The connection StoreRecovery opened: the creating thread's, and every thread's when the store is not a
+    // writable file or a thread's own connection cannot be opened.
+    std::unique_ptr<StoreConnection> m_shared;
+    std::thread::id m_creator;
+    // The other threads' connections; shared with those threads so that each closes its own when it ends.
+    std::shared_ptr<PreferencesConnections> m_connections;
 };
 
 } // namespace ondrix

@@ -14,6 +14,8 @@
 #include <sys/stat.h>
 
 #include <csignal>
+#include <future>
+#include <thread>
 
 using ondrix::PreferencesStore;
 using ondrix::test::TestEnvironment;
@@ -202,6 +204,42 @@ TEST(PreferencesStore, ValuesWrittenTogetherAppearTogether)
     EXPECT_EQ(reader.integerValue(QStringLiteral("total_files")), 8);
     reader.setRealDictionaryEntry(QStringLiteral("record"), QStringLiteral("/c"), 3);
     EXPECT_EQ(writer.realDictionaryValue(QStringLiteral("record"))->value(QStringLiteral("/c")), 3);
+}
+
+// Threads have connections of their own: the main thread reads on while another thread holds a write open,
+// and sees the values from before it. A thread's connection closes when the thread ends.
+TEST(PreferencesStore, AReadDoesNotWaitForAnotherThreadsWrite)
+{
+    TestEnvironment env;
+    const QString path = ondrix::AppPaths::preferencesFile();
+    PreferencesStore store(path);
+    store.setInteger(QStringLiteral("n"), 1);
+    const auto openFiles = [&] {
+        int count = 0;
+        for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System)) {
+            count += fd.symLinkTarget() == path;
+        }
+        return count;
+    };
+    const int before = openFiles();
+    std::promise<void> writing;
+    std::promise<void> readDone;
+    bool releasedByReader = false;
+    std::thread writer([&] {
+        store.writeTogether([&] {
+            store.setInteger(QStringLiteral("n"), 2);
+            writing.set_value();
+            releasedByReader =
+                readDone.get_future().wait_for(std::chrono::seconds(30)) == std::future_status::ready;
+        });
+    });
+    writing.get_future().wait();
+    EXPECT_EQ(store.integerValue(QStringLiteral("n")), 1);
+    readDone.set_value();
+    writer.join();
+    EXPECT_TRUE(releasedByReader) << "the read waited for the write";
+    EXPECT_EQ(store.integerValue(QStringLiteral("n")), 2);
+    EXPECT_EQ(openFiles(), before);
 }
 
 TEST(PreferencesStore, ValuesProvisionedBySqlAsDocumentedAreRead)
