@@ -8,26 +8,38 @@
 
 namespace ondrix {
 
-const QString AppSettings::kLaunchAtLogin = QStringLiteral("launch_at_login");
-const QString AppSettings::kAlwaysShowInDock = QStringLiteral("always_show_in_dock");
-const QString AppSettings::kPreventSleepDownloads = QStringLiteral("prevent_sleep_downloads");
+namespace {
+
+using Setting = AppSettings::Setting;
+
+const QString kSystemLanguage = QStringLiteral("system");
+
+const AppSettings::Key kKeys[] = {
+    {Setting::launchAtLogin, QStringLiteral("launch_at_login"), false},
+    {Setting::alwaysShowInDock, QStringLiteral("always_show_in_dock"), true},
+    {Setting::preventSleepDuringDownloads, QStringLiteral("prevent_sleep_downloads"), false},
+    {Setting::pauseResumeOnWake, QStringLiteral("pause_resume_on_wake"), true},
+    {Setting::pauseOnHotspot, QStringLiteral("pause_on_hotspot"), false},
+    {Setting::pauseOnNoInternet, QStringLiteral("pause_on_no_internet"), true},
+    {Setting::diskSpaceWarningEnabled, QStringLiteral("disk_space_warning"), true},
+    {Setting::diskSpaceThresholdGB, QStringLiteral("disk_space_threshold_gb"), 5},
+    {Setting::notificationsEnabled, QStringLiteral("notifications_enabled"), true},
+    {Setting::notifyMinFileCount, QStringLiteral("notify_min_file_count"), 10},
+    {Setting::groupNotifications, QStringLiteral("group_notifications"), true},
+    {Setting::notifyErrors, QStringLiteral("notify_errors"), true},
+    {Setting::notifyErrorsAfterAttempts, QStringLiteral("notify_errors_after"), 3},
+    {Setting::notifySchedulePauseResume, QStringLiteral("notify_schedule"), false},
+    {Setting::playSoundOnDownload, QStringLiteral("play_sound"), true},
+    {Setting::soundName, QStringLiteral("sound_name"), QStringLiteral("Submarine")},
+    {Setting::metricsFile, QStringLiteral("metrics_file"), QString()},
+    {Setting::colorTheme, QStringLiteral("color_theme"), QStringLiteral("brand")},
+    {Setting::preferredLanguage, QStringLiteral("preferred_language"), kSystemLanguage},
+};
+static_assert(std::size(kKeys) == std::size_t(Setting::count));
+
+} // namespace
+
 const QString AppSettings::kLegacySleepBehavior = QStringLiteral("sleep_behavior");
-const QString AppSettings::kPauseResumeOnWake = QStringLiteral("pause_resume_on_wake");
-const QString AppSettings::kPauseOnHotspot = QStringLiteral("pause_on_hotspot");
-const QString AppSettings::kPauseOnNoInternet = QStringLiteral("pause_on_no_internet");
-const QString AppSettings::kDiskSpaceWarning = QStringLiteral("disk_space_warning");
-const QString AppSettings::kDiskSpaceThresholdGB = QStringLiteral("disk_space_threshold_gb");
-const QString AppSettings::kNotificationsEnabled = QStringLiteral("notifications_enabled");
-const QString AppSettings::kNotifyMinFileCount = QStringLiteral("notify_min_file_count");
-const QString AppSettings::kGroupNotifications = QStringLiteral("group_notifications");
-const QString AppSettings::kNotifyErrors = QStringLiteral("notify_errors");
-const QString AppSettings::kNotifyErrorsAfter = QStringLiteral("notify_errors_after");
-const QString AppSettings::kNotifySchedule = QStringLiteral("notify_schedule");
-const QString AppSettings::kPlaySound = QStringLiteral("play_sound");
-const QString AppSettings::kSoundName = QStringLiteral("sound_name");
-const QString AppSettings::kMetricsFile = QStringLiteral("metrics_file");
-const QString AppSettings::kColorTheme = QStringLiteral("color_theme");
-const QString AppSettings::kPreferredLanguage = QStringLiteral("preferred_language");
 const QString AppSettings::kAppleLanguages = QStringLiteral("AppleLanguages");
 const QString AppSettings::kAppleAccentColor = QStringLiteral("AppleAccentColor");
 
@@ -47,22 +59,10 @@ std::optional<AppColorTheme> appColorThemeFromRaw(const QString& raw)
     return std::nullopt;
 }
 
-namespace {
-
-const QString kSystemLanguage = QStringLiteral("system");
-
-template <typename T, typename Signal>
-bool assign(AppSettings* self, T& member, const T& value, Signal signal)
+const AppSettings::Key& AppSettings::key(Setting setting)
 {
-    if (member == value) {
-        return false;
-    }
-    member = value;
-    Q_EMIT(self->*signal)(value);
-    return true;
+    return kKeys[std::size_t(setting)];
 }
-
-} // namespace
 
 AppSettings::AppSettings(PreferencesStore& store, NotificationPermissionRequester* permissions,
                          QObject* parent)
@@ -70,201 +70,176 @@ AppSettings::AppSettings(PreferencesStore& store, NotificationPermissionRequeste
     , m_store(store)
     , m_permissions(permissions)
 {
-    m_launchAtLogin = m_store.boolValue(kLaunchAtLogin);
-    m_alwaysShowInDock = loadTrueDefault(kAlwaysShowInDock);
-    if (m_store.contains(kPreventSleepDownloads)) {
-        m_preventSleepDuringDownloads = m_store.boolValue(kPreventSleepDownloads);
-    } else {
-        // Older versions stored a choice of behaviours; only "preventSleep" meant what this switch means.
-        m_preventSleepDuringDownloads =
+    for (const Key& key : kKeys) {
+        m_values[std::size_t(key.setting)] = load(key);
+    }
+    if (!m_store.contains(key(Setting::preventSleepDuringDownloads).name)) {
+        m_values[std::size_t(Setting::preventSleepDuringDownloads)] =
             m_store.stringValue(kLegacySleepBehavior) == QLatin1String("preventSleep");
     }
-    m_pauseResumeOnWake = loadTrueDefault(kPauseResumeOnWake);
-    m_pauseOnHotspot = m_store.boolValue(kPauseOnHotspot);
-    m_pauseOnNoInternet = loadTrueDefault(kPauseOnNoInternet);
-    m_diskSpaceWarningEnabled = loadTrueDefault(kDiskSpaceWarning);
-    m_diskSpaceThresholdGB = loadInteger(kDiskSpaceThresholdGB, 5);
-    m_notificationsEnabled = loadTrueDefault(kNotificationsEnabled);
-    m_notifyMinFileCount = std::max(1, loadInteger(kNotifyMinFileCount, 10));
-    m_groupNotifications = loadTrueDefault(kGroupNotifications);
-    m_notifyErrors = loadTrueDefault(kNotifyErrors);
-    m_notifyErrorsAfterAttempts = loadInteger(kNotifyErrorsAfter, 3);
-    m_notifySchedulePauseResume = m_store.boolValue(kNotifySchedule);
-    m_playSoundOnDownload = loadTrueDefault(kPlaySound);
-    // A key that holds no string (absent, or data of some kind) keeps the default.
-    if (const QString sound = m_store.stringValue(kSoundName); !sound.isNull()) {
-        m_soundName = sound;
-    }
-    m_metricsFile = m_store.stringValue(kMetricsFile);
-    m_colorTheme = appColorThemeFromRaw(m_store.stringValue(kColorTheme)).value_or(AppColorTheme::brand);
-    if (const QString language = m_store.stringValue(kPreferredLanguage); !language.isNull()) {
-        m_preferredLanguage = language;
-    }
+    m_values[std::size_t(Setting::notifyMinFileCount)] = std::max(1, notifyMinFileCount());
+    m_values[std::size_t(Setting::colorTheme)] = rawValue(colorTheme());
     // An accent colour from older versions would override the theme; it is dropped at every start.
     m_store.remove(kAppleAccentColor);
 }
 
-bool AppSettings::loadTrueDefault(const QString& key) const
+QVariant AppSettings::load(const Key& key) const
 {
-    // Presence, not truth, decides whether the default applies: a stored false stays false.
-    return m_store.contains(key) ? m_store.boolValue(key) : true;
-}
-
-int AppSettings::loadInteger(const QString& key, int fallback) const
-{
-    if (!m_store.contains(key)) {
-        return fallback;
+    switch (key.fallback.typeId()) {
+    case QMetaType::Bool:
+        // Presence, not truth, decides whether the default applies: a stored false stays false.
+        return m_store.contains(key.name) ? m_store.boolValue(key.name) : key.fallback.toBool();
+    case QMetaType::Int:
+        if (!m_store.contains(key.name)) {
+            return key.fallback;
+        }
+        return int(std::clamp<qint64>(m_store.integerValue(key.name), std::numeric_limits<int>::min(),
+                                      std::numeric_limits<int>::max()));
+    default: {
+        // A key that holds no string (absent, or data of some kind) keeps the default.
+        const QString stored = m_store.stringValue(key.name);
+        return stored.isNull() ? key.fallback : QVariant(stored);
     }
-    return int(std::clamp<qint64>(m_store.integerValue(key), std::numeric_limits<int>::min(),
-                                  std::numeric_limits<int>::max()));
+    }
 }
 
-void AppSettings::storeBool(const QString& key, bool value)
+void AppSettings::store(Setting setting)
 {
-    m_store.setBool(key, value);
+    const QString& name = key(setting).name;
+    const QVariant& current = value(setting);
+    switch (current.typeId()) {
+    case QMetaType::Bool:
+        m_store.setBool(name, current.toBool());
+        break;
+    case QMetaType::Int:
+        m_store.setInteger(name, current.toInt());
+        break;
+    default:
+        m_store.setString(name, current.toString());
+        break;
+    }
 }
 
-void AppSettings::storeInteger(const QString& key, int value)
+template <typename T, typename Signal>
+bool AppSettings::assign(Setting setting, const T& next, Signal changed)
 {
-    m_store.setInteger(key, value);
+    QVariant& slot = m_values[std::size_t(setting)];
+    if (slot == QVariant::fromValue(next)) {
+        return false;
+    }
+    slot = QVariant::fromValue(next);
+    Q_EMIT(this->*changed)(next);
+    // The application shell registers the login item and remembers that choice itself.
+    if (setting != Setting::launchAtLogin) {
+        store(setting);
+    }
+    return true;
 }
 
 void AppSettings::setLaunchAtLogin(bool value)
 {
-    // The application shell registers the login item and remembers the choice itself.
-    assign(this, m_launchAtLogin, value, &AppSettings::launchAtLoginChanged);
+    assign(Setting::launchAtLogin, value, &AppSettings::launchAtLoginChanged);
 }
 
 void AppSettings::setAlwaysShowInDock(bool value)
 {
-    if (assign(this, m_alwaysShowInDock, value, &AppSettings::alwaysShowInDockChanged)) {
-        storeBool(kAlwaysShowInDock, value);
-    }
+    assign(Setting::alwaysShowInDock, value, &AppSettings::alwaysShowInDockChanged);
 }
 
 void AppSettings::setPreventSleepDuringDownloads(bool value)
 {
-    if (assign(this, m_preventSleepDuringDownloads, value,
-               &AppSettings::preventSleepDuringDownloadsChanged)) {
-        storeBool(kPreventSleepDownloads, value);
-    }
+    assign(Setting::preventSleepDuringDownloads, value, &AppSettings::preventSleepDuringDownloadsChanged);
 }
 
 void AppSettings::setPauseResumeOnWake(bool value)
 {
-    if (assign(this, m_pauseResumeOnWake, value, &AppSettings::pauseResumeOnWakeChanged)) {
-        storeBool(kPauseResumeOnWake, value);
-    }
+    assign(Setting::pauseResumeOnWake, value, &AppSettings::pauseResumeOnWakeChanged);
 }
 
 void AppSettings::setPauseOnHotspot(bool value)
 {
-    if (assign(this, m_pauseOnHotspot, value, &AppSettings::pauseOnHotspotChanged)) {
-        storeBool(kPauseOnHotspot, value);
-    }
+    assign(Setting::pauseOnHotspot, value, &AppSettings::pauseOnHotspotChanged);
 }
 
 void AppSettings::setPauseOnNoInternet(bool value)
 {
-    if (assign(this, m_pauseOnNoInternet, value, &AppSettings::pauseOnNoInternetChanged)) {
-        storeBool(kPauseOnNoInternet, value);
-    }
+    assign(Setting::pauseOnNoInternet, value, &AppSettings::pauseOnNoInternetChanged);
 }
 
 void AppSettings::setDiskSpaceWarningEnabled(bool value)
 {
-    if (assign(this, m_diskSpaceWarningEnabled, value, &AppSettings::diskSpaceWarningEnabledChanged)) {
-        storeBool(kDiskSpaceWarning, value);
-    }
+    assign(Setting::diskSpaceWarningEnabled, value, &AppSettings::diskSpaceWarningEnabledChanged);
 }
 
 void AppSettings::setDiskSpaceThresholdGB(int value)
 {
-    if (assign(this, m_diskSpaceThresholdGB, value, &AppSettings::diskSpaceThresholdGBChanged)) {
-        storeInteger(kDiskSpaceThresholdGB, value);
-    }
+    assign(Setting::diskSpaceThresholdGB, value, &AppSettings::diskSpaceThresholdGBChanged);
 }
 
 void AppSettings::setNotificationsEnabled(bool value)
 {
-    if (assign(this, m_notificationsEnabled, value, &AppSettings::notificationsEnabledChanged)) {
-        storeBool(kNotificationsEnabled, value);
-        if (value && m_permissions) {
-            m_permissions->requestNotificationPermission();
-        }
+    if (assign(Setting::notificationsEnabled, value, &AppSettings::notificationsEnabledChanged) && value &&
+        m_permissions) {
+        m_permissions->requestNotificationPermission();
     }
 }
 
 void AppSettings::setNotifyMinFileCount(int value)
 {
     // The floor of 1 applies when loading only; an assignment stores what it is given.
-    if (assign(this, m_notifyMinFileCount, value, &AppSettings::notifyMinFileCountChanged)) {
-        storeInteger(kNotifyMinFileCount, value);
-    }
+    assign(Setting::notifyMinFileCount, value, &AppSettings::notifyMinFileCountChanged);
 }
 
 void AppSettings::setGroupNotifications(bool value)
 {
-    if (assign(this, m_groupNotifications, value, &AppSettings::groupNotificationsChanged)) {
-        storeBool(kGroupNotifications, value);
-    }
+    assign(Setting::groupNotifications, value, &AppSettings::groupNotificationsChanged);
 }
 
 void AppSettings::setNotifyErrors(bool value)
 {
-    if (assign(this, m_notifyErrors, value, &AppSettings::notifyErrorsChanged)) {
-        storeBool(kNotifyErrors, value);
-    }
+    assign(Setting::notifyErrors, value, &AppSettings::notifyErrorsChanged);
 }
 
 void AppSettings::setNotifyErrorsAfterAttempts(int value)
 {
-    if (assign(this, m_notifyErrorsAfterAttempts, value, &AppSettings::notifyErrorsAfterAttemptsChanged)) {
-        storeInteger(kNotifyErrorsAfter, value);
-    }
+    assign(Setting::notifyErrorsAfterAttempts, value, &AppSettings::notifyErrorsAfterAttemptsChanged);
 }
 
 void AppSettings::setNotifySchedulePauseResume(bool value)
 {
-    if (assign(this, m_notifySchedulePauseResume, value, &AppSettings::notifySchedulePauseResumeChanged)) {
-        storeBool(kNotifySchedule, value);
-    }
+    assign(Setting::notifySchedulePauseResume, value, &AppSettings::notifySchedulePauseResumeChanged);
 }
 
 void AppSettings::setPlaySoundOnDownload(bool value)
 {
-    if (assign(this, m_playSoundOnDownload, value, &AppSettings::playSoundOnDownloadChanged)) {
-        storeBool(kPlaySound, value);
-    }
+    assign(Setting::playSoundOnDownload, value, &AppSettings::playSoundOnDownloadChanged);
 }
 
 void AppSettings::setSoundName(const QString& value)
 {
-    if (assign(this, m_soundName, value, &AppSettings::soundNameChanged)) {
-        m_store.setString(kSoundName, value);
-    }
+    assign(Setting::soundName, value, &AppSettings::soundNameChanged);
 }
 
 void AppSettings::setMetricsFile(const QString& value)
 {
-    if (assign(this, m_metricsFile, value, &AppSettings::metricsFileChanged)) {
-        m_store.setString(kMetricsFile, value);
-    }
+    assign(Setting::metricsFile, value, &AppSettings::metricsFileChanged);
 }
 
 void AppSettings::setColorTheme(AppColorTheme value)
 {
-    if (assign(this, m_colorTheme, value, &AppSettings::colorThemeChanged)) {
-        m_store.setString(kColorTheme, rawValue(value));
+    if (value == colorTheme()) {
+        return;
     }
+    m_values[std::size_t(Setting::colorTheme)] = rawValue(value);
+    Q_EMIT colorThemeChanged(value);
+    store(Setting::colorTheme);
 }
 
 void AppSettings::setPreferredLanguage(const QString& value)
 {
-    if (!assign(this, m_preferredLanguage, value, &AppSettings::preferredLanguageChanged)) {
+    if (!assign(Setting::preferredLanguage, value, &AppSettings::preferredLanguageChanged)) {
         return;
     }
-    m_store.setString(kPreferredLanguage, value);
     // The translator is chosen from this list at the next launch; without it the desktop's language applies.
     if (value == kSystemLanguage) {
         m_store.remove(kAppleLanguages);

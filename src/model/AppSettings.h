@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QVariant>
 
+#include <array>
 #include <optional>
 
 namespace ondrix {
@@ -58,27 +60,41 @@ class AppSettings : public QObject {
                    preferredLanguageChanged)
 
 public:
-    // Store keys.
-    static const QString kLaunchAtLogin;
-    static const QString kAlwaysShowInDock;
-    static const QString kPreventSleepDownloads;
+    // Every setting, in the order of the key table.
+    enum class Setting {
+        launchAtLogin,
+        alwaysShowInDock,
+        preventSleepDuringDownloads,
+        pauseResumeOnWake,
+        pauseOnHotspot,
+        pauseOnNoInternet,
+        diskSpaceWarningEnabled,
+        diskSpaceThresholdGB,
+        notificationsEnabled,
+        notifyMinFileCount,
+        groupNotifications,
+        notifyErrors,
+        notifyErrorsAfterAttempts,
+        notifySchedulePauseResume,
+        playSoundOnDownload,
+        soundName,
+        metricsFile,
+        colorTheme,
+        preferredLanguage,
+        count
+    };
+    // Where a setting is stored and what it is while nothing is: the type of `fallback` (bool, int or string)
+    // is the type it is stored as. Users' settings live under these names, so they never change.
+    struct Key {
+        Setting setting;
+        QString name;
+        QVariant fallback;
+    };
+    static const Key& key(Setting setting);
+
+    // Older versions stored a choice of behaviours here; only "preventSleep" meant
+    // preventSleepDuringDownloads.
     static const QString kLegacySleepBehavior;
-    static const QString kPauseResumeOnWake;
-    static const QString kPauseOnHotspot;
-    static const QString kPauseOnNoInternet;
-    static const QString kDiskSpaceWarning;
-    static const QString kDiskSpaceThresholdGB;
-    static const QString kNotificationsEnabled;
-    static const QString kNotifyMinFileCount;
-    static const QString kGroupNotifications;
-    static const QString kNotifyErrors;
-    static const QString kNotifyErrorsAfter;
-    static const QString kNotifySchedule;
-    static const QString kPlaySound;
-    static const QString kSoundName;
-    static const QString kMetricsFile;
-    static const QString kColorTheme;
-    static const QString kPreferredLanguage;
     // The interface languages chosen for this application (a list of one code); removed for "system".
     static const QString kAppleLanguages;
     static const QString kAppleAccentColor;
@@ -87,26 +103,29 @@ public:
     AppSettings(PreferencesStore& store, NotificationPermissionRequester* permissions,
                 QObject* parent = nullptr);
 
-    bool launchAtLogin() const { return m_launchAtLogin; }
-    bool alwaysShowInDock() const { return m_alwaysShowInDock; }
-    bool preventSleepDuringDownloads() const { return m_preventSleepDuringDownloads; }
-    bool pauseResumeOnWake() const { return m_pauseResumeOnWake; }
-    bool pauseOnHotspot() const { return m_pauseOnHotspot; }
-    bool pauseOnNoInternet() const { return m_pauseOnNoInternet; }
-    bool diskSpaceWarningEnabled() const { return m_diskSpaceWarningEnabled; }
-    int diskSpaceThresholdGB() const { return m_diskSpaceThresholdGB; }
-    bool notificationsEnabled() const { return m_notificationsEnabled; }
-    int notifyMinFileCount() const { return m_notifyMinFileCount; }
-    bool groupNotifications() const { return m_groupNotifications; }
-    bool notifyErrors() const { return m_notifyErrors; }
-    int notifyErrorsAfterAttempts() const { return m_notifyErrorsAfterAttempts; }
-    bool notifySchedulePauseResume() const { return m_notifySchedulePauseResume; }
-    bool playSoundOnDownload() const { return m_playSoundOnDownload; }
-    QString soundName() const { return m_soundName; }
+    bool launchAtLogin() const { return flag(Setting::launchAtLogin); }
+    bool alwaysShowInDock() const { return flag(Setting::alwaysShowInDock); }
+    bool preventSleepDuringDownloads() const { return flag(Setting::preventSleepDuringDownloads); }
+    bool pauseResumeOnWake() const { return flag(Setting::pauseResumeOnWake); }
+    bool pauseOnHotspot() const { return flag(Setting::pauseOnHotspot); }
+    bool pauseOnNoInternet() const { return flag(Setting::pauseOnNoInternet); }
+    bool diskSpaceWarningEnabled() const { return flag(Setting::diskSpaceWarningEnabled); }
+    int diskSpaceThresholdGB() const { return number(Setting::diskSpaceThresholdGB); }
+    bool notificationsEnabled() const { return flag(Setting::notificationsEnabled); }
+    int notifyMinFileCount() const { return number(Setting::notifyMinFileCount); }
+    bool groupNotifications() const { return flag(Setting::groupNotifications); }
+    bool notifyErrors() const { return flag(Setting::notifyErrors); }
+    int notifyErrorsAfterAttempts() const { return number(Setting::notifyErrorsAfterAttempts); }
+    bool notifySchedulePauseResume() const { return flag(Setting::notifySchedulePauseResume); }
+    bool playSoundOnDownload() const { return flag(Setting::playSoundOnDownload); }
+    QString soundName() const { return text(Setting::soundName); }
     // Where the Prometheus metrics file is kept; empty when none is written.
-    QString metricsFile() const { return m_metricsFile; }
-    AppColorTheme colorTheme() const { return m_colorTheme; }
-    QString preferredLanguage() const { return m_preferredLanguage; }
+    QString metricsFile() const { return text(Setting::metricsFile); }
+    AppColorTheme colorTheme() const
+    {
+        return appColorThemeFromRaw(text(Setting::colorTheme)).value_or(AppColorTheme::brand);
+    }
+    QString preferredLanguage() const { return text(Setting::preferredLanguage); }
 
     void setLaunchAtLogin(bool value);
     void setAlwaysShowInDock(bool value);
@@ -150,33 +169,19 @@ Q_SIGNALS:
     void preferredLanguageChanged(const QString& value);
 
 private:
-    bool loadTrueDefault(const QString& key) const;
-    int loadInteger(const QString& key, int fallback) const;
-    void storeBool(const QString& key, bool value);
-    void storeInteger(const QString& key, int value);
+    const QVariant& value(Setting setting) const { return m_values[std::size_t(setting)]; }
+    bool flag(Setting setting) const { return value(setting).toBool(); }
+    int number(Setting setting) const { return value(setting).toInt(); }
+    QString text(Setting setting) const { return value(setting).toString(); }
+    // Takes `next`, tells the observers through `changed`, then stores it; false when nothing changed.
+    template <typename T, typename Signal>
+    bool assign(Setting setting, const T& next, Signal changed);
+    QVariant load(const Key& key) const;
+    void store(Setting setting);
 
     PreferencesStore& m_store;
     NotificationPermissionRequester* m_permissions;
-
-    bool m_launchAtLogin = false;
-    bool m_alwaysShowInDock = true;
-    bool m_preventSleepDuringDownloads = false;
-    bool m_pauseResumeOnWake = true;
-    bool m_pauseOnHotspot = false;
-    bool m_pauseOnNoInternet = true;
-    bool m_diskSpaceWarningEnabled = true;
-    int m_diskSpaceThresholdGB = 5;
-    bool m_notificationsEnabled = true;
-    int m_notifyMinFileCount = 10;
-    bool m_groupNotifications = true;
-    bool m_notifyErrors = true;
-    int m_notifyErrorsAfterAttempts = 3;
-    bool m_notifySchedulePauseResume = false;
-    bool m_playSoundOnDownload = true;
-    QString m_soundName = QStringLiteral("Submarine");
-    QString m_metricsFile;
-    AppColorTheme m_colorTheme = AppColorTheme::brand;
-    QString m_preferredLanguage = QStringLiteral("system");
+    std::array<QVariant, std::size_t(Setting::count)> m_values;
 };
 
 } // namespace ondrix

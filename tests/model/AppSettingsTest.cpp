@@ -20,6 +20,13 @@ public:
     int requests = 0;
 };
 
+using Setting = AppSettings::Setting;
+
+QString keyOf(Setting setting)
+{
+    return AppSettings::key(setting).name;
+}
+
 struct Fixture {
     TestEnvironment env;
     PreferencesStore store{AppPaths::preferencesFile()};
@@ -28,32 +35,78 @@ struct Fixture {
 
 } // namespace
 
-TEST(AppSettings, FreshStoreGivesDefaultsAndDropsAccentColour)
+// Users' settings live under these names: a renamed key or a changed default would silently reset them.
+// Each setting is read fresh, assigned, stored under its name (all but the login item, which the shell keeps)
+// and read back by the next start.
+TEST(AppSettings, StoredKeyNamesAndDefaults)
 {
+    const struct {
+        const char* property;
+        const char* key;
+        QVariant fallback;
+        QVariant other;
+    } golden[] = {
+        {"launchAtLogin", "launch_at_login", false, true},
+        {"alwaysShowInDock", "always_show_in_dock", true, false},
+        {"preventSleepDuringDownloads", "prevent_sleep_downloads", false, true},
+        {"pauseResumeOnWake", "pause_resume_on_wake", true, false},
+        {"pauseOnHotspot", "pause_on_hotspot", false, true},
+        {"pauseOnNoInternet", "pause_on_no_internet", true, false},
+        {"diskSpaceWarningEnabled", "disk_space_warning", true, false},
+        {"diskSpaceThresholdGB", "disk_space_threshold_gb", 5, 20},
+        {"notificationsEnabled", "notifications_enabled", true, false},
+        {"notifyMinFileCount", "notify_min_file_count", 10, 2},
+        {"groupNotifications", "group_notifications", true, false},
+        {"notifyErrors", "notify_errors", true, false},
+        {"notifyErrorsAfterAttempts", "notify_errors_after", 3, 7},
+        {"notifySchedulePauseResume", "notify_schedule", false, true},
+        {"playSoundOnDownload", "play_sound", true, false},
+        {"soundName", "sound_name", QStringLiteral("Submarine"), QStringLiteral("Glass")},
+        {"metricsFile", "metrics_file", QString(), QStringLiteral("/m.prom")},
+        {"colorTheme", "color_theme", QVariant::fromValue(AppColorTheme::brand),
+         QVariant::fromValue(AppColorTheme::system)},
+        {"preferredLanguage", "preferred_language", QStringLiteral("system"), QStringLiteral("fr")},
+    };
     Fixture f;
+    // An accent colour of older versions goes at every start; loading writes nothing else.
     f.store.setString(AppSettings::kAppleAccentColor, QStringLiteral("4"));
-    AppSettings s(f.store, &f.permissions);
-    EXPECT_TRUE(s.alwaysShowInDock());
+    AppSettings s(f.store, nullptr);
     EXPECT_FALSE(f.store.contains(AppSettings::kAppleAccentColor));
-    // Loading writes nothing back.
-    EXPECT_FALSE(f.store.contains(AppSettings::kAlwaysShowInDock));
-    EXPECT_EQ(f.permissions.requests, 0);
+    const QMetaObject& meta = AppSettings::staticMetaObject;
+    ASSERT_EQ(std::size(golden), std::size_t(meta.propertyCount() - meta.propertyOffset()));
+    for (const auto& g : golden) {
+        SCOPED_TRACE(g.key);
+        EXPECT_EQ(
+            AppSettings::key(AppSettings::Setting(meta.indexOfProperty(g.property) - meta.propertyOffset()))
+                .name,
+            QLatin1String(g.key));
+        EXPECT_FALSE(f.store.contains(QLatin1String(g.key)));
+        EXPECT_EQ(s.property(g.property), g.fallback);
+        ASSERT_TRUE(s.setProperty(g.property, g.other));
+        EXPECT_EQ(f.store.contains(QLatin1String(g.key)), g.key != std::string_view("launch_at_login"));
+    }
+    AppSettings reloaded(f.store, nullptr);
+    for (const auto& g : golden) {
+        EXPECT_EQ(reloaded.property(g.property),
+                  g.key == std::string_view("launch_at_login") ? g.fallback : g.other)
+            << g.key;
+    }
 }
 
 TEST(AppSettings, StoredValuesLoadByPresenceAndConversion)
 {
     Fixture f;
     // A stored false keeps a true-default off, whatever type it was stored as.
-    f.store.setBool(AppSettings::kAlwaysShowInDock, false);
-    f.store.setInteger(AppSettings::kPauseResumeOnWake, 0);
-    f.store.setString(AppSettings::kPlaySound, QStringLiteral("NO"));
-    f.store.setData(AppSettings::kGroupNotifications, "1");
-    f.store.setString(AppSettings::kPauseOnHotspot, QStringLiteral("yes"));
-    f.store.setDouble(AppSettings::kDiskSpaceThresholdGB, 12.9);
-    f.store.setInteger(AppSettings::kNotifyErrorsAfter, -2);
-    f.store.setString(AppSettings::kColorTheme, QStringLiteral("dark"));
-    f.store.setString(AppSettings::kSoundName, QStringLiteral("Custom"));
-    f.store.setString(AppSettings::kPreferredLanguage, QStringLiteral("fr"));
+    f.store.setBool(keyOf(Setting::alwaysShowInDock), false);
+    f.store.setInteger(keyOf(Setting::pauseResumeOnWake), 0);
+    f.store.setString(keyOf(Setting::playSoundOnDownload), QStringLiteral("NO"));
+    f.store.setData(keyOf(Setting::groupNotifications), "1");
+    f.store.setString(keyOf(Setting::pauseOnHotspot), QStringLiteral("yes"));
+    f.store.setDouble(keyOf(Setting::diskSpaceThresholdGB), 12.9);
+    f.store.setInteger(keyOf(Setting::notifyErrorsAfterAttempts), -2);
+    f.store.setString(keyOf(Setting::colorTheme), QStringLiteral("dark"));
+    f.store.setString(keyOf(Setting::soundName), QStringLiteral("Custom"));
+    f.store.setString(keyOf(Setting::preferredLanguage), QStringLiteral("fr"));
     AppSettings s(f.store, &f.permissions);
     EXPECT_FALSE(s.alwaysShowInDock());
     EXPECT_FALSE(s.pauseResumeOnWake());
@@ -75,13 +128,13 @@ TEST(AppSettings, MinimumFileCountIsRaisedToOneOnLoadOnly)
     } cases[] = {{0, 1}, {-7, 1}, {1, 1}, {25, 25}};
     for (const auto& c : cases) {
         Fixture f;
-        f.store.setInteger(AppSettings::kNotifyMinFileCount, c.stored);
+        f.store.setInteger(keyOf(Setting::notifyMinFileCount), c.stored);
         AppSettings s(f.store, nullptr);
         EXPECT_EQ(s.notifyMinFileCount(), c.loaded) << c.stored;
         s.setNotifyMinFileCount(0);
         EXPECT_EQ(s.notifyMinFileCount(), 0);
-        EXPECT_EQ(f.store.integerValue(AppSettings::kNotifyMinFileCount), 0);
-        EXPECT_TRUE(f.store.contains(AppSettings::kNotifyMinFileCount));
+        EXPECT_EQ(f.store.integerValue(keyOf(Setting::notifyMinFileCount)), 0);
+        EXPECT_TRUE(f.store.contains(keyOf(Setting::notifyMinFileCount)));
     }
 }
 
@@ -100,7 +153,7 @@ TEST(AppSettings, SleepPreventionFallsBackToTheLegacyKey)
     for (const auto& c : cases) {
         Fixture f;
         if (c.current) {
-            f.store.setBool(AppSettings::kPreventSleepDownloads, *c.current);
+            f.store.setBool(keyOf(Setting::preventSleepDuringDownloads), *c.current);
         }
         if (c.legacy) {
             f.store.setString(AppSettings::kLegacySleepBehavior, *c.legacy);
@@ -112,11 +165,11 @@ TEST(AppSettings, SleepPreventionFallsBackToTheLegacyKey)
         EXPECT_EQ(f.store.contains(AppSettings::kLegacySleepBehavior), c.legacy.has_value());
         s.setPreventSleepDuringDownloads(!c.loaded);
         EXPECT_EQ(f.store.contains(AppSettings::kLegacySleepBehavior), c.legacy.has_value());
-        EXPECT_EQ(f.store.boolValue(AppSettings::kPreventSleepDownloads), !c.loaded);
+        EXPECT_EQ(f.store.boolValue(keyOf(Setting::preventSleepDuringDownloads)), !c.loaded);
     }
 }
 
-TEST(AppSettings, AssignmentNotifiesThenWritesOnlyOnChange)
+TEST(AppSettings, AssignmentNotifiesOnceThenWrites)
 {
     Fixture f;
     AppSettings s(f.store, &f.permissions);
@@ -124,37 +177,19 @@ TEST(AppSettings, AssignmentNotifiesThenWritesOnlyOnChange)
     // Observers run before the write: they still find the old value in the store.
     std::optional<bool> storedDuringSignal;
     QObject::connect(&s, &AppSettings::pauseOnHotspotChanged,
-                     [&] { storedDuringSignal = f.store.contains(AppSettings::kPauseOnHotspot); });
+                     [&] { storedDuringSignal = f.store.contains(keyOf(Setting::pauseOnHotspot)); });
     QSignalSpy spy(&s, &AppSettings::pauseOnHotspotChanged);
     s.setPauseOnHotspot(true);
     s.setPauseOnHotspot(true);
     EXPECT_EQ(spy.count(), 1);
     EXPECT_EQ(storedDuringSignal, false);
-    EXPECT_TRUE(f.store.boolValue(AppSettings::kPauseOnHotspot));
-
-    s.setColorTheme(AppColorTheme::system);
-    s.setSoundName(QStringLiteral("Glass"));
-    s.setDiskSpaceThresholdGB(20);
-
-    // The login item is the shell's business: the flag changes, the key is not written.
-    QSignalSpy loginSpy(&s, &AppSettings::launchAtLoginChanged);
-    s.setLaunchAtLogin(true);
-    EXPECT_TRUE(s.launchAtLogin());
-    EXPECT_EQ(loginSpy.count(), 1);
-    EXPECT_FALSE(f.store.contains(AppSettings::kLaunchAtLogin));
-
-    AppSettings reloaded(f.store, nullptr);
-    EXPECT_TRUE(reloaded.pauseOnHotspot());
-    EXPECT_EQ(reloaded.colorTheme(), AppColorTheme::system);
-    EXPECT_EQ(reloaded.soundName(), QStringLiteral("Glass"));
-    EXPECT_EQ(reloaded.diskSpaceThresholdGB(), 20);
-    EXPECT_FALSE(reloaded.launchAtLogin());
+    EXPECT_TRUE(f.store.boolValue(keyOf(Setting::pauseOnHotspot)));
 }
 
 TEST(AppSettings, NotificationSwitchAsksPermissionAndLanguageIsMirrored)
 {
     Fixture f;
-    f.store.setBool(AppSettings::kNotificationsEnabled, false);
+    f.store.setBool(keyOf(Setting::notificationsEnabled), false);
     AppSettings s(f.store, &f.permissions);
     s.setNotificationsEnabled(true);
     s.setNotificationsEnabled(false);
@@ -164,6 +199,6 @@ TEST(AppSettings, NotificationSwitchAsksPermissionAndLanguageIsMirrored)
     s.setPreferredLanguage(QStringLiteral("de"));
     EXPECT_EQ(f.store.stringListValue(AppSettings::kAppleLanguages), QStringList{QStringLiteral("de")});
     s.setPreferredLanguage(QStringLiteral("system"));
-    EXPECT_EQ(f.store.stringValue(AppSettings::kPreferredLanguage), QStringLiteral("system"));
+    EXPECT_EQ(f.store.stringValue(keyOf(Setting::preferredLanguage)), QStringLiteral("system"));
     EXPECT_FALSE(f.store.contains(AppSettings::kAppleLanguages));
 }
