@@ -11,20 +11,25 @@ bool isSpaceOrTab(QChar c)
 
 } // namespace
 
+QString ExtensionFilter::normalised(QStringView piece)
+{
+    qsizetype begin = 0;
+    qsizetype end = piece.size();
+    while (begin < end && isSpaceOrTab(piece.at(begin))) {
+        ++begin;
+    }
+    while (end > begin && isSpaceOrTab(piece.at(end - 1))) {
+        --end;
+    }
+    return piece.mid(begin, end - begin).toString().toLower();
+}
+
 QSet<QString> ExtensionFilter::parse(const QString& listText)
 {
     QSet<QString> result;
     for (const QStringView piece : QStringView(listText).split(u',')) {
-        qsizetype begin = 0;
-        qsizetype end = piece.size();
-        while (begin < end && isSpaceOrTab(piece.at(begin))) {
-            ++begin;
-        }
-        while (end > begin && isSpaceOrTab(piece.at(end - 1))) {
-            --end;
-        }
-        if (end > begin) {
-            result.insert(piece.mid(begin, end - begin).toString().toLower());
+        if (QString extension = normalised(piece); !extension.isEmpty()) {
+            result.insert(std::move(extension));
         }
     }
     return result;

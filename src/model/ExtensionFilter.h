@@ -14,6 +14,8 @@ namespace ondrix {
 class ExtensionFilter {
 public:
     static QSet<QString> parse(const QString& listText);
+    // One piece of a list text as the list means it: trimmed of spaces and tabs, lower-cased; empty for none.
+    static QString normalised(QStringView piece);
 
     ExtensionFilter(const QString& includedText, const QString& excludedText);
 
