@@ -41,7 +41,7 @@ void ConnectionActivity::noteLogEntries(const QList<LogEntry>& entries)
     for (const LogEntry& entry : entries) {
         if (entry.level == LogEntry::LogLevel::error && !entry.connectionId.isNull()) {
             Counters& counters = m_counters[entry.connectionId];
-            counters.lastError = entry.message;
+            counters.lastError = entry.detail.isEmpty() ? entry.message : entry.detail;
             counters.lastErrorTime = entry.timestamp;
         }
     }

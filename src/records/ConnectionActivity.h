@@ -32,7 +32,7 @@ public:
         // Invalid until it happened.
         QDateTime lastSuccess;
         QDateTime lastErrorTime;
-        // The newest error line logged for the connection, as logged.
+        // The newest error line logged for the connection, without the connection's name in front.
         QString lastError;
 
         bool operator==(const Counters&) const = default;

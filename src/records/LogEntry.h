@@ -19,6 +19,9 @@ struct LogEntry {
     // The connection the line is about, and the local file, when it is about one.
     QUuid connectionId;
     QString file;
+    // For a line about a connection that starts with the connection's name ("[Studio] Login denied"), what
+    // follows the name ("Login denied"), for places that name the connection themselves; empty otherwise.
+    QString detail;
 
     bool operator==(const LogEntry&) const = default;
 };

@@ -155,10 +155,22 @@ QString LogService::escaped(const QString& message)
     return out;
 }
 
+void LogService::logFor(const QUuid& connectionId, const QString& connectionName, const QString& detail,
+                        LogEntry::LogLevel level, const QString& file)
+{
+    add({randomUuid(), m_clock(), level,
+         escaped(QLatin1Char('[') + connectionName + QLatin1String("] ") + detail), connectionId, file,
+         escaped(detail)});
+}
+
 void LogService::log(const QString& message, LogEntry::LogLevel level, const QUuid& connectionId,
                      const QString& file)
 {
-    LogEntry entry{randomUuid(), m_clock(), level, escaped(message), connectionId, file};
+    add({randomUuid(), m_clock(), level, escaped(message), connectionId, file, {}});
+}
+
+void LogService::add(LogEntry entry)
+{
     const bool scheduleDelivery = m_writer.submit([&] {
         m_toWrite.push_back(entry);
         m_toAnnounce.append(entry);

@@ -37,6 +37,10 @@ public:
     // `connectionId` and `file` say which connection and which local file the line is about, when it is.
     void log(const QString& message, LogEntry::LogLevel level, const QUuid& connectionId = {},
              const QString& file = {});
+    // A line about one connection, shown and written as "[connectionName] detail"; the entry keeps `detail`
+    // apart as well.
+    void logFor(const QUuid& connectionId, const QString& connectionName, const QString& detail,
+                LogEntry::LogLevel level, const QString& file = {});
     void clear();
 
     QList<LogEntry> entries() const { return m_entries; }
@@ -59,6 +63,7 @@ Q_SIGNALS:
     void entriesAdded(const QList<ondrix::LogEntry>& added);
 
 private:
+    void add(LogEntry entry);
     void deliverPending();
     BackgroundWriter::Job takeLines();
     void writeBatch(const std::vector<LogEntry>& batch);

@@ -72,7 +72,7 @@ void ScheduleSupervisor::announce(const PushConnection& connection, bool paused)
     const QString reason = paused ? tr("Paused: outside its scheduled hours (%1)").arg(hours)
                                   : tr("Resumed: within its scheduled hours (%1)").arg(hours);
     if (m_services.log) {
-        m_services.log->log(QStringLiteral("[%1] ").arg(connection.name) + reason, LogEntry::LogLevel::info);
+        m_services.log->logFor(connection.id, connection.name, reason, LogEntry::LogLevel::info);
     }
     AppSettings* settings = m_services.settings;
     if (settings && settings->notifySchedulePauseResume() && m_services.notifications) {

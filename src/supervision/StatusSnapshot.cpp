@@ -63,10 +63,7 @@ StatusSnapshot StatusSnapshot::take(const ConnectionsManager& manager, const Con
         status.id = connection.id;
         status.name = connection.name;
         status.counters = activity.counters(connection.id);
-        // Logged lines of a connection start with its name in brackets; the report names it already.
-        const QString prefix = QLatin1Char('[') + connection.name + QLatin1String("] ");
-        const QString& logged = status.counters.lastError;
-        status.lastError = logged.startsWith(prefix) ? logged.mid(prefix.size()) : logged;
+        status.lastError = status.counters.lastError;
         if (const ConnectionEngine* engine = manager.engine(connection.id)) {
             status.running = true;
             status.state = engine->state();

@@ -32,12 +32,15 @@ TEST(ConnectionActivity, CountsPerConnectionAndDay)
     EXPECT_FALSE(activity.counters(b).lastSuccess.isValid());
 
     const QDateTime at(QDate(2025, 6, 11), QTime(8, 0));
-    activity.noteLogEntries(
-        {{QUuid::createUuid(), at, LogEntry::LogLevel::error, QStringLiteral("[b] first"), b, {}},
-         {QUuid::createUuid(), at, LogEntry::LogLevel::error, QStringLiteral("[b] second"), b, {}},
-         {QUuid::createUuid(), at, LogEntry::LogLevel::warning, QStringLiteral("[b] warn"), b, {}},
-         {QUuid::createUuid(), at, LogEntry::LogLevel::error, QStringLiteral("nobody's"), {}, {}}});
-    EXPECT_EQ(activity.counters(b).lastError, QStringLiteral("[b] second"));
+    const auto entry = [&](LogEntry::LogLevel level, const QUuid& id, const char* detail) {
+        return LogEntry{
+            QUuid::createUuid(),        at, level, QStringLiteral("[b] ") + QLatin1String(detail), id, {},
+            QString::fromLatin1(detail)};
+    };
+    using L = LogEntry::LogLevel;
+    activity.noteLogEntries({entry(L::error, b, "first"), entry(L::error, b, "second"),
+                             entry(L::warning, b, "warn"), entry(L::error, {}, "nobody's")});
+    EXPECT_EQ(activity.counters(b).lastError, QStringLiteral("second"));
     EXPECT_EQ(activity.counters(b).lastErrorTime, at);
     EXPECT_TRUE(activity.counters(a).lastError.isEmpty());
 }

@@ -94,11 +94,15 @@ TEST(LogService, LinesHaveTheFixedFormat)
     const QDateTime at(QDate(2025, 1, 2), QTime(9, 5, 3));
     {
         LogService log(AppPaths::logFile(), [at] { return at; });
-        log.log(QStringLiteral("[Photos] Queued: a.jpg"), Level::warning);
-        log.waitForFileWrites();
-        // The first line creates the file with exactly its bytes.
+        const QUuid photos = QUuid::createUuid();
+        log.logFor(photos, QStringLiteral("Photos"), QStringLiteral("Queued: a.jpg"), Level::warning);
+        settle(log);
+        // The first line creates the file with exactly its bytes; the entry keeps its connection apart.
         EXPECT_EQ(readFile(log.logFilePath()),
                   QByteArray("[2025-01-02 09:05:03] [WARN] [Photos] Queued: a.jpg\n"));
+        ASSERT_EQ(log.entries().size(), 1);
+        EXPECT_EQ(log.entries()[0].connectionId, photos);
+        EXPECT_EQ(log.entries()[0].detail, QStringLiteral("Queued: a.jpg"));
         log.log(QStringLiteral("ok"), Level::success);
         log.log(QStringLiteral("err"), Level::error);
         log.log(QStringLiteral("two\nlines"), Level::info);
