@@ -61,6 +61,14 @@ protected:
         return c;
     }
 
+    // Runs what the manager queued for the next turn of the event loop (summaries, network and settings
+    // reactions).
+    static void turn()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+
     FakeNetworkPathSource network;
 };
 
@@ -150,19 +158,19 @@ TEST_F(ConnectionsManagerTest, EnginesFollowEditsAndFoldIntoOneSummary)
     EXPECT_EQ(manager->engine(off.id), nullptr);
     EXPECT_EQ(manager->engine(watching.id)->state(), EngineState::watching());
     EXPECT_TRUE(manager->engine(broken.id)->state().isError()) << "the others run beside a broken one";
-    QTest::qWait(50);
+    turn();
     EXPECT_EQ(manager->aggregateState(),
               EngineState::error(QStringLiteral("One or more connections have errors")));
 
     broken.isEnabled = false;
     manager->updateConnection(broken);
     EXPECT_EQ(manager->engine(broken.id), nullptr);
-    QTest::qWait(50);
+    turn();
     EXPECT_EQ(manager->aggregateState(), EngineState::watching());
 
     manager->pauseAll();
     EXPECT_TRUE(manager->aggregatePaused());
-    QTest::qWait(50);
+    turn();
     EXPECT_EQ(manager->aggregateState(), EngineState::idle()) << "only paused engines";
     manager->resumeAll();
     EXPECT_FALSE(manager->aggregatePaused());
@@ -223,7 +231,7 @@ TEST_F(ConnectionsManagerTest, NetworkPausesOnlyWhatItPausedItself)
 
     network.setPath(path(true, true, {NetworkPath::InterfaceType::wifi}));
     network.setPath(path(true, true, {NetworkPath::InterfaceType::wifi}));
-    QTest::qWait(50);
+    turn();
     EXPECT_EQ(manager->networkType(), QStringLiteral("Hotspot"));
     EXPECT_TRUE(manager->isPausedForNetwork());
     ASSERT_EQ(paused.count(), 1) << "a second identical update pauses nothing again";
@@ -233,23 +241,23 @@ TEST_F(ConnectionsManagerTest, NetworkPausesOnlyWhatItPausedItself)
 
     // Switching the setting off lifts the pause at the next turn of the event loop.
     settings.setPauseOnHotspot(false);
-    QTest::qWait(50);
+    turn();
     EXPECT_FALSE(manager->isPausedForNetwork());
     ASSERT_EQ(paused.count(), 2);
     EXPECT_FALSE(paused.last().at(0).toBool());
 
     network.setPath(path(false, false));
-    QTest::qWait(50);
+    turn();
     EXPECT_EQ(manager->networkType(), QStringLiteral("None"));
     EXPECT_FALSE(manager->isNetworkAvailable());
     EXPECT_EQ(paused.count(), 2) << "no pause without pauseOnNoInternet";
     settings.setPauseOnNoInternet(true);
-    QTest::qWait(50);
+    turn();
     EXPECT_TRUE(manager->isPausedForNetwork());
 
     network.setPath(
         path(true, false, {NetworkPath::InterfaceType::wiredEthernet, NetworkPath::InterfaceType::wifi}));
-    QTest::qWait(50);
+    turn();
     EXPECT_EQ(manager->networkType(), QStringLiteral("Ethernet"));
     EXPECT_FALSE(manager->isPausedForNetwork());
     EXPECT_EQ(paused.count(), 4);
@@ -303,7 +311,7 @@ TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
 
     // Waking while the network keeps the uploads paused resumes nothing.
     network.setPath(path(false, false));
-    QTest::qWait(50);
+    turn();
     ASSERT_TRUE(manager->isPausedForNetwork());
     QSignalSpy paused(manager.get(), &ConnectionsManager::aggregatePausedChanged);
     ASSERT_TRUE(logind.prepareForSleep(false));
