@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/EngineAnnouncer.h"
 #include "engine/EngineServices.h"
 #include "engine/EngineState.h"
 #include "engine/FileStabilityChecker.h"
@@ -7,13 +8,13 @@
 #include "engine/FolderScan.h"
 #include "engine/InFlightFiles.h"
 #include "engine/PostUploadActions.h"
+#include "engine/ScanPace.h"
 #include "engine/UploadJob.h"
+#include "engine/UploadOutcomeHandler.h"
 #include "engine/UploadResult.h"
 #include "engine/UploadedRecord.h"
 #include "model/ExtensionFilter.h"
 #include "model/PushConnection.h"
-#include "records/FailureNotices.h"
-#include "records/HistoryEntry.h"
 #include "records/LogEntry.h"
 
 #include <QDateTime>
@@ -33,6 +34,7 @@ class FTPUploader;
 class FolderWatcher;
 class UploadQueue;
 class UploadTask;
+class UploadedRecordGate;
 class WatchedTree;
 
 // Runs one enabled connection: watches and periodically scans its folder, filters the files it finds, waits
@@ -56,17 +58,15 @@ public:
     using EngineState = ondrix::EngineState;
 
     static constexpr qint64 kDefaultMinSpinnerVisibilityMs = 1500;
-    static constexpr qint64 kDefaultNotificationFlushDelayMs = 30000;
+    static constexpr qint64 kDefaultNotificationFlushDelayMs = EngineAnnouncer::kDefaultFlushDelayMs;
     static constexpr double kStabilityMaxWaitSeconds = 60.0;
     // How long a stop lets running uploads finish before it cuts them short.
     static constexpr qint64 kDefaultStopGraceMs = 30000;
     // The pause between two scans while change notifications are trustworthy: the scan is then only a
     // safety net, and an idle tree of many files costs next to nothing.
-    static constexpr double kDefaultSafetyNetScanSeconds = 120.0;
+    static constexpr double kDefaultSafetyNetScanSeconds = ScanPace::kDefaultSafetyNetSeconds;
     // After changes were lost, scans stay frequent this long.
-    static constexpr qint64 kScanRecoveryMs = 60000;
-    // How often files that changed before the uploaded record was read look for the end of the reading.
-    static constexpr qint64 kRecordWaitPollMs = 20;
+    static constexpr qint64 kScanRecoveryMs = ScanPace::kRecoveryMs;
 
     ConnectionEngine(const PushConnection& connection, const EngineServices& services,
                      QObject* parent = nullptr);
@@ -123,12 +123,12 @@ public:
     QString remoteRelativePath(const QString& filePath) const;
 
     // Durations, shortened by tests.
-    void setMinSpinnerVisibilityMs(qint64 ms);
-    void setNotificationFlushDelayMs(qint64 ms);
+    void setMinSpinnerVisibilityMs(qint64 ms) { m_scan->setMinDurationMs(ms); }
+    void setNotificationFlushDelayMs(qint64 ms) { m_announcer->setFlushDelayMs(ms); }
     // Replaces the connection's stability interval (whole seconds) for the scan pause and the stability
     // waits.
     void setStabilityIntervalSeconds(double seconds);
-    void setStabilityMaxWaitSeconds(double seconds);
+    void setStabilityMaxWaitSeconds(double seconds) { m_stabilityChecker.setMaxWaitSeconds(seconds); }
     void setStopGraceMs(qint64 ms) { m_stopGraceTimer.setInterval(int(ms)); }
     void setSafetyNetScanSeconds(double seconds);
     // The pause between two scans as things are now: the stability interval, or the safety net's while the
@@ -155,6 +155,8 @@ Q_SIGNALS:
 private:
     // Reads the folder, filter and record of engines, colours their files and has them act.
     friend class FolderDeliveries;
+    // Handles the results of this engine's uploads.
+    friend class UploadOutcomeHandler;
 
     void setState(const EngineState& state);
     // Cuts every transfer under way short, on whichever uploader it runs.
@@ -175,8 +177,6 @@ private:
     static qint64 stampOf(const FileStabilityChecker::Reading& version);
     bool admitsSize(const FileStabilityChecker::Reading& version) const;
 
-    double stabilityInterval() const;
-    bool watcherIsTrustworthy() const;
     void updateScanPace();
     void changesLost(const QString& message);
     bool prepareScan();
@@ -184,38 +184,23 @@ private:
     void stabilityAnswered(const QString& path, FileStabilityChecker::Answer answer,
                            const FileStabilityChecker::Reading& reading);
     void enqueueStableFile(const QString& path, const FileStabilityChecker::Reading& version);
-    bool recordIsReady();
-    void offerFilesThatAwaitedTheRecord();
-
-    // What the results handed over together add up to, gathered for one round of notifications.
-    struct Finished {
-        QDateTime timestamp;
-        int uploaded = 0;
-        QString lastName;
-        QList<HistoryEntry> history;
-        QStringList toOfferAgain;
-    };
 
     void handleJobUpdate(const UploadJob& job);
     void afterDelivery();
-    void handleResults(const QList<UploadResult>& results);
-    void handleOutcome(const UploadResult& result, Finished& finished);
-    UploadedRecord::Entry uploadedVersion(const QString& path, const LocalFileVersion& sent) const;
-    // The connection's action and deletion for an uploaded file, on the transfer pool, once nobody else
-    // waits for the file.
-    void actAfterUpload(const QString& path, const LocalFileVersion& sent);
-    void runPostUploadActions(const QString& path, const LocalFileVersion& sent);
-    void postUploadActionDone();
-    void scheduleDelayedFlush();
-    void flushNotifications();
+    // After a stop: once no upload and no post-upload action runs any more, makes sure the record is in the
+    // store and says so.
+    void endStopOnceIdle();
     // The file's colour as this engine sees it; other connections that take the file have their say.
     void setTag(FinderTagService::UploadColour colour, const QString& path);
     // This engine is done with the file without delivering it (not ready, cut short, already there).
     void forgetStage(const QString& path);
     // Writes the colour when the connection colours its files.
     void paintTag(FinderTagService::UploadColour colour, const QString& path) const;
-    // Logged as about this connection and, when given, the local file `file`.
-    void log(const QString& message, LogEntry::LogLevel level, const QString& file = {}) const;
+    // Logged as this connection's line, about the local file `file` when given.
+    void log(const QString& message, LogEntry::LogLevel level, const QString& file = {}) const
+    {
+        m_announcer->log(message, level, file);
+    }
 
     PushConnection m_connection;
     const EngineServices m_services;
@@ -251,8 +236,6 @@ private:
     std::shared_ptr<const WatchedTree> m_tree;
     // Job updates arrived since the counts and the state were last brought up to date.
     bool m_jobsChanged = false;
-    QList<QPair<QString, qint64>> m_notificationAccumulator;
-    QTimer m_notificationFlushTimer;
     QTimer m_stopGraceTimer;
     std::optional<QString> m_bookmarkFolder;
     std::optional<QString> m_watchedFolder;
@@ -260,27 +243,16 @@ private:
     const std::shared_ptr<UploadedRecord> m_record;
     // Copied into each run on the pool; the copies share the connection's script runner.
     const PostUploadActions m_postUploadActions;
-    // Post-upload actions running on the pool count as work under way: a stop is over only once they are
-    // done.
-    struct PostUploadLink;
-    std::shared_ptr<PostUploadLink> m_postUploadLink;
-    int m_postUploadActionsRunning = 0;
-    FailureNotices m_failureNotices;
-    std::optional<double> m_stabilityIntervalOverride;
-    double m_safetyNetScanSeconds = kDefaultSafetyNetScanSeconds;
-    // Until then (on m_clock) scans stay frequent: changes were lost.
-    qint64 m_scanRecoveryUntilMs = -1;
+    // Owned by the engine (a child), so that its timer ends with it.
+    EngineAnnouncer* m_announcer = nullptr;
+    std::unique_ptr<UploadOutcomeHandler> m_outcomes;
+    ScanPace m_pace;
     // Changes made there by other machines raise no notifications here.
     bool m_folderIsRemote = false;
-    // Files that changed before the uploaded record was read, offered once it is; the timer looks for the
-    // end of the reading.
-    QSet<QString> m_awaitingRecord;
-    QTimer m_recordWaitTimer;
-    bool m_recordLoadStarted = false;
+    // Holds back the files that changed before the uploaded record was read (a child of the engine).
+    UploadedRecordGate* m_recordGate = nullptr;
     // Between start and stop, the engine takes part in the deliveries of files other connections take too.
     bool m_joinedDeliveries = false;
-    // The log said that this server does not let cut uploads go on.
-    bool m_toldResumeRefused = false;
 };
 
 } // namespace ondrix

@@ -30,11 +30,6 @@ FinderTagService::UploadColour colourOf(FolderDeliveries::Stage stage)
     return FinderTagService::UploadColour::yellow;
 }
 
-QString prefixOf(const PushConnection& connection)
-{
-    return QStringLiteral("[%1] ").arg(connection.name);
-}
-
 } // namespace
 
 void FolderDeliveries::setConnections(const QList<PushConnection>& connections)
@@ -58,7 +53,7 @@ void FolderDeliveries::setConnections(const QList<PushConnection>& connections)
         }
         const QList<Participant> sharing = takers(*engine, path, it->version.size);
         if (sharing.isEmpty()) {
-            engine->actAfterUpload(path, it->version);
+            engine->m_outcomes->actAfterUpload(path, it->version);
         } else {
             actWhenAllHave(*engine, sharing, path, it->version, false);
         }
@@ -75,12 +70,11 @@ void FolderDeliveries::join(ConnectionEngine& engine)
     for (const Participant& other : participants()) {
         if (other.connection->id != own.id && UploadedRecord::keyFor(*other.connection) == key) {
             engine.log(
-                prefixOf(own) +
-                    tr("Keeps its record of uploaded files together with %1 (same server address, local "
-                       "folder and remote folder): after a restart, a file either of them sent counts as "
-                       "sent by both, so files both take are neither deleted, moved nor handed to a script "
-                       "after their upload. Give one of them another remote folder.")
-                        .arg(other.connection->name),
+                tr("Keeps its record of uploaded files together with %1 (same server address, local "
+                   "folder and remote folder): after a restart, a file either of them sent counts as "
+                   "sent by both, so files both take are neither deleted, moved nor handed to a script "
+                   "after their upload. Give one of them another remote folder.")
+                    .arg(other.connection->name),
                 LogEntry::LogLevel::warning);
         }
     }
@@ -232,7 +226,7 @@ void FolderDeliveries::delivered(ConnectionEngine& engine, const QString& path, 
     if (sharing.isEmpty()) {
         engine.paintTag(FinderTagService::UploadColour::green, path);
         if (acts(engine.connection())) {
-            engine.actAfterUpload(path, sent);
+            engine.m_outcomes->actAfterUpload(path, sent);
         }
         return;
     }
@@ -278,11 +272,10 @@ void FolderDeliveries::actWhenAllHave(ConnectionEngine& reporter, const QList<Pa
     const PushConnection& own = reporter.connection();
     if (tell && actor->connection->id != own.id && acts(own) && !m_toldLeftOut.contains(own.id)) {
         m_toldLeftOut.insert(own.id);
-        reporter.log(prefixOf(own) +
-                         tr("Its after-upload action is left out for the files it shares with %1, which "
-                            "comes first in the list of connections and acts on them; a file is acted on "
-                            "once, after every connection has it")
-                             .arg(actor->connection->name),
+        reporter.log(tr("Its after-upload action is left out for the files it shares with %1, which "
+                        "comes first in the list of connections and acts on them; a file is acted on "
+                        "once, after every connection has it")
+                         .arg(actor->connection->name),
                      LogEntry::LogLevel::warning);
     }
     ConnectionEngine* acting = actor->engine != nullptr          ? actor->engine
@@ -293,8 +286,7 @@ void FolderDeliveries::actWhenAllHave(ConnectionEngine& reporter, const QList<Pa
             m_waiting.insert(path, Waiting{own.id, version});
         }
         if (tell && actor->connection->id == own.id) {
-            reporter.log(prefixOf(own) +
-                             tr("Kept until %1 has it too: ").arg(missing.join(QStringLiteral(", "))) +
+            reporter.log(tr("Kept until %1 has it too: ").arg(missing.join(QStringLiteral(", "))) +
                              QFileInfo(path).fileName(),
                          LogEntry::LogLevel::info, path);
         }
@@ -302,7 +294,7 @@ void FolderDeliveries::actWhenAllHave(ConnectionEngine& reporter, const QList<Pa
     }
     m_waiting.remove(path);
     if (acting != nullptr) {
-        acting->actAfterUpload(path, version);
+        acting->m_outcomes->actAfterUpload(path, version);
     }
 }
 
