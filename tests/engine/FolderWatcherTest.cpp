@@ -79,23 +79,18 @@ protected:
     // it.
     QList<Reported> settle()
     {
+        const QString marker = QStringLiteral("settle-marker");
+        const auto isMarker = [&](const Reported& r) { return r.path == marker; };
         if (m_watcher->isWatching()) {
-            const QString marker = path(QStringLiteral("settle-marker"));
-            writeFile(marker);
-            EXPECT_TRUE(QTest::qWaitFor(
-                [&] {
-                    return std::any_of(m_reported.begin(), m_reported.end(),
-                                       [](const Reported& r) { return r.path == u"settle-marker"; });
-                },
-                10000));
-            QFile::remove(marker);
+            writeFile(path(marker));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return std::ranges::any_of(m_reported, isMarker); }, 10000));
+            QFile::remove(path(marker));
         }
         for (int i = 0; i < 3; ++i) {
             m_clock.advance(kLatencyMs);
         }
-        QList<Reported> reported = std::exchange(m_reported, {});
-        reported.removeIf([](const Reported& r) { return r.path == u"settle-marker"; });
-        return reported;
+        m_reported.removeIf(isMarker);
+        return std::exchange(m_reported, {});
     }
     // The sorted paths of what settle() reports, each expected to be of `kind`.
     QStringList settledPaths(Kind kind)
