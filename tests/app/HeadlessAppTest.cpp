@@ -89,6 +89,23 @@ protected:
         return {text + QString::fromUtf8(ondrix->readAllStandardError()), maps};
     }
 
+    // Runs `ondrix <option>…`, a remote control of the running instance: its exit code and what it printed.
+    int control(const QStringList& arguments, QString* output = nullptr, QByteArray* out = nullptr)
+    {
+        QProcess process;
+        process.setProcessEnvironment(processEnvironment);
+        process.start(QStringLiteral(ONDRIX_BINARY), arguments);
+        EXPECT_TRUE(process.waitForFinished(20000));
+        const QByteArray standardOutput = process.readAllStandardOutput();
+        if (output) {
+            *output = QString::fromUtf8(standardOutput + process.readAllStandardError());
+        }
+        if (out) {
+            *out = standardOutput;
+        }
+        return process.exitCode();
+    }
+
     PushConnection connectionTo(PushConnection connection, const QString& name)
     {
         connection.name = name;
@@ -140,18 +157,8 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
     }
 
     // The remote controls talk to the running instance: `ondrix --status` prints what it answers.
-    const auto control = [&](const QString& option, QString* output = nullptr) {
-        QProcess process;
-        process.setProcessEnvironment(processEnvironment);
-        process.start(QStringLiteral(ONDRIX_BINARY), {option});
-        EXPECT_TRUE(process.waitForFinished(20000));
-        if (output) {
-            *output = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-        }
-        return process.exitCode();
-    };
     QString status;
-    EXPECT_EQ(control(QStringLiteral("--status"), &status), 1) << "nothing runs yet";
+    EXPECT_EQ(control({QStringLiteral("--status")}, &status), 1) << "nothing runs yet";
     EXPECT_TRUE(status.contains(QStringLiteral("Cannot reach a running Ondrix"))) << status.toStdString();
 
     auto ondrix = launch();
@@ -186,18 +193,18 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
             30000);
     };
     ASSERT_TRUE(historyHolds(2));
-    EXPECT_EQ(control(QStringLiteral("--status"), &status), 0);
+    EXPECT_EQ(control({QStringLiteral("--status")}, &status), 0);
     EXPECT_EQ(status, QStringLiteral("Agency: Watching, 0 queued, 0 uploading\nArchive: Watching, 0 queued, "
                                      "0 uploading\n"));
-    EXPECT_EQ(control(QStringLiteral("--pause")), 0);
+    EXPECT_EQ(control({QStringLiteral("--pause")}), 0);
     env.writeFile(QStringLiteral("folders/Agency/later.jpg"), "after the pause");
-    EXPECT_EQ(control(QStringLiteral("--status"), &status), 0);
+    EXPECT_EQ(control({QStringLiteral("--status")}, &status), 0);
     EXPECT_TRUE(status.startsWith(QStringLiteral("Agency: Paused (by you), "))) << status.toStdString();
-    EXPECT_EQ(control(QStringLiteral("--resume")), 0);
-    EXPECT_EQ(control(QStringLiteral("--show"), &status), 1) << "a headless Ondrix has nothing to show";
+    EXPECT_EQ(control({QStringLiteral("--resume")}), 0);
+    EXPECT_EQ(control({QStringLiteral("--show")}, &status), 1) << "a headless Ondrix has nothing to show";
     EXPECT_TRUE(status.startsWith(QStringLiteral("The running Ondrix has no windows")))
         << status.toStdString();
-    EXPECT_EQ(control(QStringLiteral("--upload-now")), 0);
+    EXPECT_EQ(control({QStringLiteral("--upload-now")}), 0);
     EXPECT_TRUE(historyHolds(3));
     EXPECT_EQ(readFile(ftp.rootDir() + QStringLiteral("/later.jpg")), "after the pause");
     ::kill(pid_t(ondrix->processId()), SIGTERM);
@@ -419,16 +426,10 @@ TEST_F(HeadlessAppTest, StatusJsonAndMetricsFileAgreeWithWhatHappened)
         60000))
         << stderrText.toStdString();
 
-    const auto control = [&](const QStringList& arguments) {
-        QProcess process;
-        process.setProcessEnvironment(processEnvironment);
-        process.start(QStringLiteral(ONDRIX_BINARY), arguments);
-        EXPECT_TRUE(process.waitForFinished(20000));
-        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-        return process.readAllStandardOutput();
-    };
-    const QByteArray json = control({QStringLiteral("--status"), QStringLiteral("--json")});
-    const QString plain = QString::fromUtf8(control({QStringLiteral("--status")}));
+    QByteArray json;
+    QString plain;
+    EXPECT_EQ(control({QStringLiteral("--status"), QStringLiteral("--json")}, nullptr, &json), 0);
+    EXPECT_EQ(control({QStringLiteral("--status")}, &plain), 0);
     QProcess python;
     python.start(
         QStringLiteral("/usr/bin/python3"),

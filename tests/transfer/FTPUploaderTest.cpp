@@ -51,8 +51,24 @@ QString curlText(int code)
     return QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(code)));
 }
 
+// One FTP server (whose login holds colons: user "studio:main", each part must reach it whole) and one SFTP
+// server for the whole suite; tests that need a server of their own start it.
 class FTPUploaderTest : public ::testing::Test {
 protected:
+    static void SetUpTestSuite()
+    {
+        s_ftp = new FtpTestServer;
+        s_ftp->start(
+            FtpServerOptions{.user = QStringLiteral("studio:main"), .password = QStringLiteral("pass:word")});
+        s_sftp = new SftpTestServer;
+        s_sftp->start();
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_ftp;
+        delete s_sftp;
+    }
+
     FTPUploaderTest()
     {
         // The FTPS test server's certificate is signed by the test CA, trusted the way a company CA is.
@@ -66,18 +82,15 @@ protected:
     }
 
     TestEnvironment env;
+    static inline FtpTestServer* s_ftp = nullptr;
+    static inline SftpTestServer* s_sftp = nullptr;
 };
 
 } // namespace
 
-// The login holds colons (user "studio:main"): each part reaches the server whole.
 TEST_F(FTPUploaderTest, FtpPassiveAndActiveStoreTheLocalBytes)
 {
-    FtpTestServer server;
-    FtpServerOptions options;
-    options.user = QStringLiteral("studio:main");
-    options.password = QStringLiteral("pass:word");
-    server.start(options);
+    const FtpTestServer& server = *s_ftp;
     const QByteArray contents = randomBytes(300 * 1024 + 3);
     const QString local = localFile(QStringLiteral("photo.jpg"), contents);
     for (const FTPMode mode : {FTPMode::passive, FTPMode::active}) {
@@ -171,14 +184,25 @@ TEST_F(FTPUploaderTest, SftpWithPasswordAndWithKeyFile)
     const auto denied = FTPUploader(wrong).upload(local, QStringLiteral("/w.cr2"));
     ASSERT_TRUE(denied);
     EXPECT_EQ(denied->code(), CURLE_LOGIN_DENIED);
+
+    // A changed host key is refused, with instructions, by uploads and by the connection test alike.
+    server.replaceHostKey();
+    const auto upload = FTPUploader(server.connection()).upload(local, QStringLiteral("/changed.cr2"));
+    const auto test = FTPUploader(server.connection()).testConnection();
+    for (const auto& error : {upload, test}) {
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->code(), CURLE_PEER_FAILED_VERIFICATION);
+        EXPECT_EQ(error->text(),
+                  SshKnownHosts::changedKeyMessage(SshKnownHosts::defaultPath(), QStringLiteral("127.0.0.1"),
+                                                   server.port()));
+    }
+    EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/changed.cr2")));
 }
 
 TEST_F(FTPUploaderTest, RemotePathsArriveExactlyAndMissingFoldersAreCreated)
 {
-    FtpTestServer ftp;
-    ftp.start();
-    SftpTestServer sftp;
-    sftp.start();
+    FtpTestServer& ftp = *s_ftp;
+    SftpTestServer& sftp = *s_sftp;
     const QStringList names = {QStringLiteral("/with space/a b.txt"),
                                QStringLiteral("/hash#and%25percent%.txt"),
                                QStringLiteral("/Zürich/čšž ü.txt"), QStringLiteral("/semi;colon?.txt")};
@@ -228,10 +252,8 @@ TEST_F(FTPUploaderTest, RemotePathsArriveExactlyAndMissingFoldersAreCreated)
 
 TEST_F(FTPUploaderTest, TestConnectionReportsReachabilityAndLibcurlCodes)
 {
-    FtpTestServer ftp;
-    ftp.start();
-    SftpTestServer sftp;
-    sftp.start();
+    FtpTestServer& ftp = *s_ftp;
+    SftpTestServer& sftp = *s_sftp;
     for (PushConnection connection : {ftp.connection(), sftp.connection()}) {
         const QString protocol = rawValue(connection.transferProtocol);
         EXPECT_FALSE(FTPUploader(connection).testConnection()) << qPrintable(protocol);
@@ -255,30 +277,9 @@ TEST_F(FTPUploaderTest, TestConnectionReportsReachabilityAndLibcurlCodes)
     }
 }
 
-TEST_F(FTPUploaderTest, ChangedSftpHostKeyIsRefusedWithInstructions)
-{
-    SftpTestServer server;
-    server.start();
-    EXPECT_FALSE(FTPUploader(server.connection()).testConnection());
-    server.replaceHostKey();
-
-    const QString local = localFile(QStringLiteral("a.txt"), "secret");
-    const auto upload = FTPUploader(server.connection()).upload(local, QStringLiteral("/a.txt"));
-    const auto test = FTPUploader(server.connection()).testConnection();
-    for (const auto& error : {upload, test}) {
-        ASSERT_TRUE(error);
-        EXPECT_EQ(error->code(), CURLE_PEER_FAILED_VERIFICATION);
-        EXPECT_EQ(error->text(),
-                  SshKnownHosts::changedKeyMessage(SshKnownHosts::defaultPath(), QStringLiteral("127.0.0.1"),
-                                                   server.port()));
-    }
-    EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/a.txt")));
-}
-
 TEST_F(FTPUploaderTest, ProgressTotalsAreTheFileSizeAndBytesAppendedMeanwhileStayHome)
 {
-    FtpTestServer server;
-    server.start();
+    const FtpTestServer& server = *s_ftp;
     const qint64 size = 3 * 1024 * 1024 + 11;
     const QByteArray contents = randomBytes(size);
     const QString local = localFile(QStringLiteral("big.bin"), contents);
@@ -334,9 +335,7 @@ TEST_F(FTPUploaderTest, BandwidthCapIsKiBPerSecond)
 
 TEST_F(FTPUploaderTest, BadInputFailsCleanly)
 {
-    FtpTestServer server;
-    server.start();
-    const FTPUploader uploader(server.connection());
+    const FTPUploader uploader(s_ftp->connection());
     const QString vanished = env.root() + QStringLiteral("/gone.jpg");
     EXPECT_EQ(uploader.upload(vanished, QStringLiteral("/gone.jpg")),
               FTPError::localFileNotReadable(vanished));
@@ -441,10 +440,8 @@ TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
 
 TEST_F(FTPUploaderTest, ReplacesExistingFilesAndSurvivesAServerRestart)
 {
-    FtpTestServer ftp;
-    ftp.start();
-    SftpTestServer sftp;
-    sftp.start();
+    FtpTestServer& ftp = *s_ftp;
+    SftpTestServer& sftp = *s_sftp;
     const auto restartFtp = [&] { ftp.restart(); };
     const auto restartSftp = [&] { sftp.restart(); };
     for (const auto& [connection, root, restart] :
