@@ -319,8 +319,7 @@ TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
         return logMessages().contains(
             QStringLiteral("System woke up — connections stay paused (no network)"));
     })) << "the log says what holds the uploads";
-    QTest::qWait(300);
-    EXPECT_FALSE(manager->isPausedForSleep());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !manager->isPausedForSleep(); }, 10000));
     EXPECT_EQ(paused.count(), 0);
     EXPECT_EQ(manager->engine(uploading.id)->state(), EngineState::paused());
     EXPECT_TRUE(QTest::qWaitFor([&] { return power.holdsSleepDelay(); }, 10000)) << "taken again after wake";
