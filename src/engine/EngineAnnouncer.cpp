@@ -28,7 +28,7 @@ QString EngineAnnouncer::prefix() const
 void EngineAnnouncer::log(const QString& message, LogEntry::LogLevel level, const QString& file) const
 {
     if (m_services.log) {
-        m_services.log->log(prefix() + message, level, m_connectionId, file);
+        m_services.log->logFor(m_connectionId, m_name, message, level, file);
     }
 }
 

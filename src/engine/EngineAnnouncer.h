@@ -32,7 +32,7 @@ public:
     void setConnectionName(const QString& name) { m_name = name; }
     // "[name] ", how the log tells this connection's lines apart (also for lines written on the pool).
     QString prefix() const;
-    // `message` as this connection's line, about the local file `file` when given.
+    // `message` as this connection's line ("[name] message"), about the local file `file` when given.
     void log(const QString& message, LogEntry::LogLevel level, const QString& file = {}) const;
 
     // An uploaded file for the next announcement, made at once when the user's threshold is reached.

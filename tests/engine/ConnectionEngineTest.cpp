@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 
@@ -270,6 +271,13 @@ TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
     EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/before.jpg")));
     EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/slow.jpg")));
     EXPECT_EQ(again->completedCount(), 1);
+
+    // A stop right after an upload, with nothing left running, leaves its record in the store for whoever
+    // reads it next (the record's writer gathers entries for a while before it commits).
+    const QString late = write(QStringLiteral("late.jpg"), "late");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return again->completedCount() == 2; }, 20000));
+    again->stop();
+    EXPECT_TRUE(UploadedRecord(&store, c).dates().contains(late));
 }
 
 TEST_F(ConnectionEngineTest, FtpsAndSftpUploadIntoNestedFolders)
@@ -854,37 +862,12 @@ TEST_F(ConnectionEngineTest, AFileStillOpenForWritingWaitsForItsWriter)
 
 // A stop lets running uploads finish, but not for ever: one that outlasts the grace is cut short, is not
 // recorded, and the stop completes.
-TEST_F(ConnectionEngineTest, AStopCutsShortAnUploadThatOutlastsTheGrace)
-{
-    FtpTestServer server;
-    server.start();
-    PushConnection c = connectionFor(server.connection());
-    c.maxBandwidthKBps = 16;
-    auto engine = makeEngine(c);
-    engine->setStopGraceMs(300);
-    const QString path = write(QStringLiteral("big.bin"), QByteArray(8 * 1024 * 1024, 'b'));
-    engine->start();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return !engine->activeJobs().isEmpty() && engine->activeJobs().first().bytesUploaded > 0; },
-        20000));
-    QSignalSpy finished(engine.get(), &ConnectionEngine::transfersFinished);
-    engine->stop();
-    ASSERT_TRUE(finished.wait(20000)) << logMessages().join(QLatin1Char('\n')).toStdString();
-    EXPECT_FALSE(engine->hasRunningTransfers());
-    EXPECT_FALSE(engine->uploadedRecord().dates().contains(path));
-    EXPECT_TRUE(QFile::exists(path));
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return logMessages().contains(
-            QStringLiteral("[Office] Upload cut short by the stop; it goes up at the next start: big.bin"));
-    })) << logMessages().join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(center.requests.isEmpty()) << "a stop is no failure to announce";
-}
-
 // A server that stops answering (in the middle of the data, or at the open of a file on a logged-in
-// connection) holds no stop up beyond its grace, over FTP and SFTP, also after a bandwidth edit; the file
-// stays for the next start.
+// connection) holds no stop up beyond its grace, over FTP and SFTP, also after a bandwidth edit: the upload
+// is cut short, not recorded and not announced as a failure, and the file stays for the next start.
 TEST_F(ConnectionEngineTest, AStalledServerHoldsNoStopUpBeyondTheGrace)
 {
+    int cuts = 0;
     for (const bool sftp : {false, true}) {
         for (const bool midTransfer : {true, false}) {
             SCOPED_TRACE(std::string(sftp ? "sftp" : "ftp") + (midTransfer ? ", mid-transfer" : ", at open"));
@@ -925,8 +908,20 @@ TEST_F(ConnectionEngineTest, AStalledServerHoldsNoStopUpBeyondTheGrace)
             QSignalSpy finished(engine.get(), &ConnectionEngine::transfersFinished);
             engine->stop();
             EXPECT_TRUE(finished.wait(10000));
+            EXPECT_FALSE(engine->hasRunningTransfers());
             EXPECT_FALSE(engine->uploadedRecord().dates().contains(path));
             EXPECT_TRUE(QFile::exists(path));
+            ++cuts;
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                return logMessages()
+                           .filter(QStringLiteral("[Office] Upload cut short by the stop; it goes up at the "
+                                                  "next start: big.bin"))
+                           .size() == cuts;
+            })) << logMessages().join(QLatin1Char('\n')).toStdString();
+            EXPECT_TRUE(std::none_of(
+                center.requests.cbegin(), center.requests.cend(),
+                [](const auto& request) { return request.title == QStringLiteral("Ondrix: Upload failed"); }))
+                << "a stop is no failure to announce";
             freeze(false);
         }
     }
