@@ -388,8 +388,8 @@ TEST_F(HeadlessAppTest, HeadlessRunsCarryNoDesktopAndAMissingDesktopModuleFallsB
 
 // A run with one connection that delivers and one whose server refuses every connection: `--status --json`
 // parses with python's json module, carries each connection's counters and says what the plain `--status`
-// says; the metrics file holds the same counters, escapes the quoted name, passes promtool and says
-// `ondrix_up 0` after the stop.
+// says; the metrics file holds the same counters, escapes the quoted name and says `ondrix_up 0` after
+// the stop (MetricsFileTest runs promtool on the text).
 TEST_F(HeadlessAppTest, StatusJsonAndMetricsFileAgreeWithWhatHappened)
 {
     FtpTestServer ftp;
@@ -498,12 +498,5 @@ TEST_F(HeadlessAppTest, StatusJsonAndMetricsFileAgreeWithWhatHappened)
         EXPECT_TRUE(metrics.contains(u'\n' + sample + u'\n')) << sample.toStdString() << "\n"
                                                               << metrics.toStdString();
     }
-    QProcess promtool;
-    promtool.start(QStringLiteral("promtool"), {QStringLiteral("check"), QStringLiteral("metrics")});
-    promtool.write(metrics.toUtf8());
-    promtool.closeWriteChannel();
-    ASSERT_TRUE(promtool.waitForFinished(20000));
-    EXPECT_EQ(promtool.exitCode(), 0)
-        << promtool.readAllStandardError().toStdString() << metrics.toStdString();
     EXPECT_EQ(QFile::permissions(metricsPath) & QFileDevice::ReadOther, QFileDevice::ReadOther);
 }

@@ -44,32 +44,22 @@ void FtpTestServer::launch(quint16 port)
                           QStringLiteral("--port"),         QString::number(port),
                           QStringLiteral("--log"),          logFile(),
                           QStringLiteral("--received-log"), m_dir.filePath(QStringLiteral("received.log"))};
-    if (!m_options.machineListings) {
-        arguments << QStringLiteral("--no-mlsd");
-    }
-    if (m_options.perLoginTlsSessions) {
-        arguments << QStringLiteral("--per-login-tls-sessions");
-    }
-    if (m_options.refuseFolders) {
-        arguments << QStringLiteral("--refuse-folders");
-    }
-    if (m_options.refuseResume) {
-        arguments << QStringLiteral("--no-rest");
+    for (const auto& [on, flag] : {std::pair{!m_options.machineListings, "--no-mlsd"},
+                                   {m_options.perLoginTlsSessions, "--per-login-tls-sessions"},
+                                   {m_options.refuseFolders, "--refuse-folders"},
+                                   {m_options.refuseResume, "--no-rest"},
+                                   {m_options.wrongDigests, "--wrong-digests"},
+                                   {m_options.floodingReplies, "--flood-replies"},
+                                   {m_options.truncateUploads, "--truncate-uploads"}}) {
+        if (on) {
+            arguments << QString::fromLatin1(flag);
+        }
     }
     if (!m_options.hashAlgorithms.isEmpty()) {
         arguments << QStringLiteral("--hash") << m_options.hashAlgorithms.join(QLatin1Char(','));
     }
     if (!m_options.singleChecksums.isEmpty()) {
         arguments << QStringLiteral("--single-checksums") << m_options.singleChecksums.join(QLatin1Char(','));
-    }
-    if (m_options.wrongDigests) {
-        arguments << QStringLiteral("--wrong-digests");
-    }
-    if (m_options.floodingReplies) {
-        arguments << QStringLiteral("--flood-replies");
-    }
-    if (m_options.truncateUploads) {
-        arguments << QStringLiteral("--truncate-uploads");
     }
     if (m_options.tls) {
         arguments << QStringLiteral("--tls") << QStringLiteral("--cert")

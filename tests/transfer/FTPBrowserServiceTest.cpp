@@ -35,8 +35,16 @@ QStringList ids(const QList<RemoteItem>& items)
     return result;
 }
 
+// One FTP server for the suite; each test works in folders of its own.
 class FTPBrowserServiceTest : public ::testing::Test {
 protected:
+    static void SetUpTestSuite()
+    {
+        s_server = new FtpTestServer;
+        s_server->start();
+    }
+    static void TearDownTestSuite() { delete s_server; }
+
     FTPBrowserServiceTest() { pool.setMaxThreadCount(4); }
     ~FTPBrowserServiceTest() override { pool.waitForDone(); }
 
@@ -82,14 +90,14 @@ protected:
     TestEnvironment env;
     ClosedPort closed;
     QThreadPool pool;
+    static inline FtpTestServer* s_server = nullptr;
 };
 
 } // namespace
 
 TEST_F(FTPBrowserServiceTest, ListsAFolderIntoItsObservableState)
 {
-    FtpTestServer server;
-    server.start();
+    const FtpTestServer& server = *s_server;
     const QString root = server.rootDir();
     writeFile(root + "/in box/b.txt", "12345");
     writeFile(root + "/in box/A.txt", "1");
@@ -166,10 +174,8 @@ TEST(FTPBrowserServiceListing, AListingWithoutEntriesFallsBackToTheNameList)
 
 TEST_F(FTPBrowserServiceTest, OperationsRunOneAtATimeInOrder)
 {
-    FtpTestServer server;
-    server.start();
-    writeFile(server.rootDir() + "/old.txt", "x");
-    FTPBrowserService service(server.connection(), &pool);
+    writeFile(s_server->rootDir() + "/ops/old.txt", "x");
+    FTPBrowserService service(s_server->connection(), &pool);
     QSignalSpy loading(&service, &FTPBrowserService::isLoadingChanged);
 
     QStringList order;
@@ -180,12 +186,12 @@ TEST_F(FTPBrowserServiceTest, OperationsRunOneAtATimeInOrder)
         };
     };
     // Asked for back to back: each sees what the one before it did.
-    service.createFolder("/new", nullptr, record("create"));
-    service.renameItem("/old.txt", "/new/moved.txt", nullptr, record("rename"));
-    service.deleteItem("/new/moved.txt", false, nullptr, record("delete file"));
-    service.deleteItem("/new", true, nullptr, record("delete folder"));
-    service.createFolder("/final", nullptr, record("create again"));
-    service.listDirectory("/", nullptr, [&](const auto& r) {
+    service.createFolder("/ops/new", nullptr, record("create"));
+    service.renameItem("/ops/old.txt", "/ops/new/moved.txt", nullptr, record("rename"));
+    service.deleteItem("/ops/new/moved.txt", false, nullptr, record("delete file"));
+    service.deleteItem("/ops/new", true, nullptr, record("delete folder"));
+    service.createFolder("/ops/final", nullptr, record("create again"));
+    service.listDirectory("/ops", nullptr, [&](const auto& r) {
         order << "list";
         listing = r;
     });
@@ -195,7 +201,7 @@ TEST_F(FTPBrowserServiceTest, OperationsRunOneAtATimeInOrder)
     EXPECT_EQ(order,
               QStringList({"create", "rename", "delete file", "delete folder", "create again", "list"}));
     ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(*listing));
-    EXPECT_EQ(ids(std::get<QList<RemoteItem>>(*listing)), QStringList({"/final/"}));
+    EXPECT_EQ(ids(std::get<QList<RemoteItem>>(*listing)), QStringList({"/ops/final/"}));
     // Busy once for the whole run.
     EXPECT_EQ(loading.count(), 2);
     EXPECT_FALSE(service.isLoading());
@@ -203,10 +209,8 @@ TEST_F(FTPBrowserServiceTest, OperationsRunOneAtATimeInOrder)
 
 TEST_F(FTPBrowserServiceTest, FailuresReachTheCallerAndTheState)
 {
-    FtpTestServer server;
-    server.start();
-    QDir(server.rootDir()).mkpath("full/child");
-    FTPBrowserService service(server.connection(), &pool);
+    QDir(s_server->rootDir()).mkpath("full/child");
+    FTPBrowserService service(s_server->connection(), &pool);
     QSignalSpy failed(&service, &FTPBrowserService::operationFailed);
     ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(list(service, "/")));
     const QList<RemoteItem> before = service.items();
