@@ -199,7 +199,7 @@ TEST_F(FTPUploaderTest, SftpWithPasswordAndWithKeyFile)
     EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/changed.cr2")));
 }
 
-TEST_F(FTPUploaderTest, RemotePathsArriveExactlyAndMissingFoldersAreCreated)
+TEST_F(FTPUploaderTest, RemotePathsArriveExactlyFoldersAreCreatedAndFilesReplaced)
 {
     FtpTestServer& ftp = *s_ftp;
     SftpTestServer& sftp = *s_sftp;
@@ -247,6 +247,17 @@ TEST_F(FTPUploaderTest, RemotePathsArriveExactlyAndMissingFoldersAreCreated)
         EXPECT_EQ(blocked->kind(), FTPError::Kind::curlExitCode);
         EXPECT_GT(blocked->code(), 0);
         EXPECT_EQ(blocked->text(), curlText(blocked->code()));
+
+        // A second version replaces the first. The cached connection dies with a restarted server; the next
+        // upload must notice and connect again.
+        EXPECT_FALSE(
+            uploader.upload(localFile(QStringLiteral("long"), "a longer first version"), "/doc.txt"));
+        EXPECT_FALSE(uploader.upload(localFile(QStringLiteral("short"), "second"), "/doc.txt"));
+        EXPECT_EQ(readFile(root + QStringLiteral("/doc.txt")), "second") << qPrintable(protocol);
+        connection.transferProtocol == TransferProtocol::sftp ? sftp.restart() : ftp.restart();
+        const auto replaced = uploader.upload(localFile(QStringLiteral("third"), "third"), "/doc.txt");
+        EXPECT_FALSE(replaced) << qPrintable(protocol + replaced->description());
+        EXPECT_EQ(readFile(root + QStringLiteral("/doc.txt")), "third") << qPrintable(protocol);
     }
 }
 
@@ -435,30 +446,6 @@ TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
             << protocol;
         const qsizetype sessions = readFile(server.logFile()).count("FTP session opened");
         EXPECT_LE(sessions, kThreads * 2) << protocol << ": connections were not reused";
-    }
-}
-
-TEST_F(FTPUploaderTest, ReplacesExistingFilesAndSurvivesAServerRestart)
-{
-    FtpTestServer& ftp = *s_ftp;
-    SftpTestServer& sftp = *s_sftp;
-    const auto restartFtp = [&] { ftp.restart(); };
-    const auto restartSftp = [&] { sftp.restart(); };
-    for (const auto& [connection, root, restart] :
-         {std::tuple{ftp.connection(), ftp.rootDir(), std::function(restartFtp)},
-          std::tuple{sftp.connection(), sftp.rootDir(), std::function(restartSftp)}}) {
-        const FTPUploader uploader(connection);
-        const QString protocol = rawValue(connection.transferProtocol);
-        EXPECT_FALSE(
-            uploader.upload(localFile(QStringLiteral("long"), "a longer first version"), "/doc.txt"));
-        EXPECT_FALSE(uploader.upload(localFile(QStringLiteral("short"), "second"), "/doc.txt"));
-        EXPECT_EQ(readFile(root + QStringLiteral("/doc.txt")), "second") << qPrintable(protocol);
-
-        // The cached connection died with the server; the next upload must notice and connect again.
-        restart();
-        const auto error = uploader.upload(localFile(QStringLiteral("third"), "third"), "/doc.txt");
-        EXPECT_FALSE(error) << qPrintable(protocol + error->description());
-        EXPECT_EQ(readFile(root + QStringLiteral("/doc.txt")), "third") << qPrintable(protocol);
     }
 }
 
