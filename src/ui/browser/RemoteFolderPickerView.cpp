@@ -100,18 +100,6 @@ RemoteFolderPickerView::RemoteFolderPickerView(const PushConnection& connection,
 
 RemoteFolderPickerView::~RemoteFolderPickerView() = default;
 
-std::function<QString(QWidget*, const PushConnection&)> RemoteFolderPickerView::chooser(QThreadPool& pool)
-{
-    return [&pool](QWidget* parent, const PushConnection& connection) {
-        RemoteFolderPickerView picker(connection, pool, connection.remoteFolder, parent);
-        QString chosen;
-        connect(&picker, &RemoteFolderPickerView::folderSelected, &picker,
-                [&chosen](const QString& path) { chosen = path; });
-        picker.exec();
-        return chosen;
-    };
-}
-
 void RemoteFolderPickerView::openFolder(const QString& path)
 {
     m_history << m_currentPath;

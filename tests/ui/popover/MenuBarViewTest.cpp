@@ -6,6 +6,7 @@
 #include "support/FakeNetworkPathSource.h"
 #include "support/FtpTestServer.h"
 #include "support/ui/UiTestSupport.h"
+#include "ui/common/StatusPalette.h"
 #include "ui/popover/ClickableArea.h"
 #include "ui/popover/ConnectionRow.h"
 #include "ui/popover/ElidedLabel.h"
@@ -22,8 +23,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 using namespace ondrix;
 using namespace ondrix::test;
 
@@ -37,14 +36,6 @@ public:
 public Q_SLOTS:
     void open(const QUrl& url) { urls.append(url); }
 };
-
-double luminance(QColor c)
-{
-    const auto channel = [](double v) {
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
 
 // The strongest contrast of the text part of a button (right of its icon) against its background, the colour
 // most of that part has.
@@ -61,12 +52,11 @@ double textContrast(QWidget* button)
         }
     }
     const QList<QRgb> colours = counts.keys();
-    const double lb = luminance(QColor(*std::max_element(
-        colours.cbegin(), colours.cend(), [&](QRgb a, QRgb b) { return counts[a] < counts[b]; })));
+    const QColor background = *std::max_element(colours.cbegin(), colours.cend(),
+                                                [&](QRgb a, QRgb b) { return counts[a] < counts[b]; });
     double best = 1;
     for (const QRgb c : colours) {
-        const double l = luminance(QColor(c));
-        best = std::max(best, (std::max(l, lb) + 0.05) / (std::min(l, lb) + 0.05));
+        best = std::max(best, StatusPalette::contrast(QColor(c), background));
     }
     return best;
 }
@@ -159,6 +149,30 @@ protected:
         }
     }
 
+    // Every control has a name a screen reader can say and is reached with Tab, the rows before the
+    // controls below them.
+    void expectEveryControlNamedAndReachable() const
+    {
+        EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join(", "), "");
+        QList<QWidget*> chain;
+        for (QWidget* w = view->nextInFocusChain(); w != view.get(); w = w->nextInFocusChain()) {
+            chain << w;
+        }
+        int checked = 0;
+        for (QAbstractButton* button : view->findChildren<QAbstractButton*>()) {
+            if (button->isVisibleTo(view.get()) && button->isEnabled()) {
+                ++checked;
+                EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << button->accessibleName().toStdString();
+                EXPECT_TRUE(chain.contains(button)) << button->accessibleName().toStdString();
+            }
+        }
+        EXPECT_GE(checked, 20);
+        for (QWidget* last : {static_cast<QWidget*>(view->connectionRows().last()->keywordButton()),
+                              static_cast<QWidget*>(view->connectionRows().last()->powerButton())}) {
+            EXPECT_LT(chain.indexOf(last), chain.indexOf(view->pauseButton()));
+        }
+    }
+
     void click(QAbstractButton* button)
     {
         ASSERT_TRUE(button->isVisibleTo(view.get()) && button->isEnabled())
@@ -194,6 +208,7 @@ TEST_F(MenuBarViewTest, RowsFollowTheManagerAndTheirControlsEditThroughIt)
     makeView({watching, hostless, off});
 
     ASSERT_EQ(view->connectionRows().size(), 2) << "the connection without a host is not listed";
+    expectEveryControlNamedAndReachable();
     EXPECT_EQ(view->headerStatusText(), "2 active connections") << "the header counts every enabled one";
     EXPECT_FALSE(view->showsNoConnections());
     EXPECT_EQ(row("Studio")->statusText(), "Connected");
@@ -291,36 +306,6 @@ TEST_F(MenuBarViewTest, RowsFollowTheManagerAndTheirControlsEditThroughIt)
     EXPECT_TRUE(view->connectionRows().isEmpty());
     EXPECT_TRUE(view->showsNoConnections());
     EXPECT_EQ(view->headerStatusText(), "2 active connections");
-}
-
-TEST_F(MenuBarViewTest, EveryControlIsNamedAndReachableWithTheKeyboard)
-{
-    PushConnection a = loopbackConnection(QStringLiteral("Studio"));
-    a.iptcEnabled = true;
-    a.iptcKeywords = {
-        IPTCKeywordEntry{QUuid::createUuid(), QStringLiteral("Press"), QStringLiteral("press")}};
-    makeView({a, loopbackConnection(QStringLiteral("Archive"), false)}, false);
-    EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join(", "), "");
-
-    QList<QWidget*> chain;
-    for (QWidget* w = view->nextInFocusChain(); w != view.get(); w = w->nextInFocusChain()) {
-        chain << w;
-    }
-    int checked = 0;
-    for (QAbstractButton* button : view->findChildren<QAbstractButton*>()) {
-        if (!button->isVisibleTo(view.get()) || !button->isEnabled()) {
-            continue;
-        }
-        ++checked;
-        EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << button->accessibleName().toStdString();
-        EXPECT_TRUE(chain.contains(button)) << button->accessibleName().toStdString();
-    }
-    EXPECT_GE(checked, 20);
-    // Tab goes through the rows before the controls below them.
-    EXPECT_LT(chain.indexOf(view->connectionRows().last()->keywordButton()),
-              chain.indexOf(view->pauseButton()));
-    EXPECT_LT(chain.indexOf(view->connectionRows().last()->powerButton()),
-              chain.indexOf(view->pauseButton()));
 }
 
 TEST_F(MenuBarViewTest, NetworkPauseShowsItsBannerAndTheHotspotNeedsThePause)
