@@ -840,13 +840,13 @@ class Bench:
     def archive(self):
         """The longest main-thread stretch of a run that uploads a 1 GiB file over FTP and then moves it to an
         archive folder on another file system (the watched folder on the disk, the archive in /dev/shm), next
-        to the same run without the move."""
+        to the same run without the move; --repeat runs of each, taking turns."""
         size = 1024 * MIB
         local = os.path.join(self.base, "archive-watched")
         archive = tempfile.mkdtemp(prefix="ondrix-archive-", dir="/dev/shm")
-        results = {}
+        results = {"none": [], "moveToArchive": []}
         try:
-            for action in ("none", "moveToArchive"):
+            for action in ("none", "moveToArchive") * self.args.repeat:
                 path = os.path.join(local, "clip.mov")
                 if file_size(path) != size:
                     write_file(path, size)
@@ -866,8 +866,13 @@ class Bench:
                 errors = run.errors()
                 busy = run.stop()
                 moved = file_size(archived) == size and not os.path.exists(path)
-                results[action] = {"busy": busy, "done": done is not None and (action == "none" or moved),
-                                   "errors": errors}
+                if done is None or (action != "none" and not moved):
+                    self.failures.append(f"archive ({action}): {'not uploaded' if done is None else 'not moved'}; "
+                                         f"its first errors: {errors or 'none logged'}")
+                    busy = None
+                results[action].append(busy)
+                if os.path.exists(archived):
+                    os.remove(archived)
             results["other file system"] = os.stat(local).st_dev != os.stat(archive).st_dev
         finally:
             shutil.rmtree(archive, ignore_errors=True)
@@ -963,11 +968,11 @@ class Bench:
             lines.append(f"  files still under way at the end of the uploading count: {r['under way']} of 5")
         if hasattr(self, "archive_result"):
             r = self.archive_result
+            runs = {k: ", ".join(fmt(b, ".1f") for b in r[k]) for k in ("moveToArchive", "none")}
             lines.append(f"\n1 GiB over FTP, then moved to an archive folder "
-                         f"({'on another file system' if r['other file system'] else 'ON THE SAME FILE SYSTEM'}): "
-                         f"longest main-thread stretch {fmt(r['moveToArchive']['busy'], '.1f')} ms "
-                         f"({'moved' if r['moveToArchive']['done'] else 'NOT MOVED'}); without the move "
-                         f"{fmt(r['none']['busy'], '.1f')} ms")
+                         f"({'on another file system' if r['other file system'] else 'ON THE SAME FILE SYSTEM'}), "
+                         f"longest main-thread stretch of each run: {runs['moveToArchive']} ms; the same runs "
+                         f"without the move: {runs['none']} ms")
         return lines
 
     def wire_table(self):
@@ -1069,10 +1074,14 @@ class Bench:
             add("tray shown, 5 files uploading: icon updates", icons, str(icons), "0", icons == 0)
         if hasattr(self, "archive_result"):
             r = self.archive_result
-            busy = r["moveToArchive"]["busy"]
-            add("1 GiB archived to another file system: longest main-thread stretch", busy,
-                f"{busy:.1f} ms (no move {r['none']['busy'] or float('nan'):.1f})" if busy else "", "<= 16 ms",
-                busy is not None and busy <= 16 and r["moveToArchive"]["done"] and r["other file system"])
+            moved = [b for b in r["moveToArchive"] if b is not None]
+            still = [b for b in r["none"] if b is not None]
+            busy = statistics.median(moved) if moved else None
+            add("1 GiB archived to another file system: longest main-thread stretch, median", busy,
+                f"{busy:.1f} ms (no move {statistics.median(still) if still else float('nan'):.1f})"
+                if busy else "", "<= 16 ms",
+                busy is not None and busy <= 16 and len(moved) == len(r["moveToArchive"]) and
+                r["other file system"])
         return rows
 
 
