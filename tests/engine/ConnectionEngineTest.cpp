@@ -84,6 +84,14 @@ protected:
         return env.writeFile(QStringLiteral("watched/") + relative, contents);
     }
 
+    // Whether the engine's next scan finds nothing to upload: no stability wait, nothing queued or running.
+    static bool nextScanFindsNothing(ConnectionEngine& engine)
+    {
+        QSignalSpy scanned(&engine, &ConnectionEngine::scanFinished);
+        return scanned.wait(5000) && !engine.isStabilityChecking() && engine.queuedCount() == 0 &&
+               engine.activeJobs().isEmpty();
+    }
+
     bool waitForRemote(const QString& path, const QByteArray& contents, int timeoutMs = 20000)
     {
         return QTest::qWaitFor([&] { return readFile(path) == contents; }, timeoutMs);
@@ -234,7 +242,7 @@ TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
     EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/slow.jpg"), slowBytes));
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return engine->completedCount() >= 4 && engine->queuedCount() == 0; }, 20000));
-    QTest::qWait(600); // a few more scans: nothing is uploaded twice
+    EXPECT_TRUE(nextScanFindsNothing(*engine)) << "nothing is uploaded twice";
     EXPECT_EQ(engine->completedCount(), 4);
     EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/notes.txt")));
     EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/.hidden.jpg")));
@@ -267,7 +275,7 @@ TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
     auto again = makeEngine(c);
     again->start();
     EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/sub/deeper/photo.jpg"), photo + "more"));
-    QTest::qWait(800);
+    EXPECT_TRUE(nextScanFindsNothing(*again));
     EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/before.jpg")));
     EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/slow.jpg")));
     EXPECT_EQ(again->completedCount(), 1);
@@ -815,12 +823,10 @@ TEST_F(ConnectionEngineTest, AFileOnItsWayIsOfferedOnceAndCountedOnce)
     EXPECT_EQ(engine->queuedCount(), 1);
     engine->handleFileEvent(link + QStringLiteral("//a.jpg"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return engine->completedCount() == 1; }, 20000));
-    QTest::qWait(600);
+    EXPECT_TRUE(nextScanFindsNothing(*engine));
     EXPECT_EQ(uploads.load(), 1);
     EXPECT_EQ(engine->completedCount(), 1);
     EXPECT_EQ(mostQueued, 1);
-    EXPECT_EQ(engine->queuedCount(), 0);
-    EXPECT_TRUE(engine->activeJobs().isEmpty());
     EXPECT_EQ(logMessages().filter(QStringLiteral("Queued: a.jpg")).size(), 1);
     EXPECT_EQ(logMessages().filter(QStringLiteral("Stability check (1s): a.jpg")).size(), 1);
     EXPECT_EQ(engine->uploadedRecord().dates().keys(), QStringList{watched + QStringLiteral("/a.jpg")});
