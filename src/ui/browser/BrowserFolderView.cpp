@@ -327,9 +327,9 @@ void BrowserFolderView::applyFailure(const QString& folder, const QString& messa
                              tr("Retry"));
     m_stack->setCurrentWidget(m_statePage);
     if (m_log) {
-        m_log->log(QStringLiteral("[%1] ").arg(m_connection.name) +
-                       tr("Cannot list %1: %2").arg(RemoteNames::shown(folder), message),
-                   LogEntry::LogLevel::warning);
+        m_log->logFor(m_connection.id, m_connection.name,
+                      tr("Cannot list %1: %2").arg(RemoteNames::shown(folder), message),
+                      LogEntry::LogLevel::warning);
     }
     updateActions();
     Q_EMIT listingFailed(message);
@@ -593,7 +593,7 @@ void BrowserFolderView::reportCommandFailure(const QString& message)
     m_errorBanner->setText(message);
     m_errorBanner->show();
     if (m_log) {
-        m_log->log(QStringLiteral("[%1] ").arg(m_connection.name) + message, LogEntry::LogLevel::error);
+        m_log->logFor(m_connection.id, m_connection.name, message, LogEntry::LogLevel::error);
     }
 }
 

@@ -1,22 +1,12 @@
 #include "ui/connections/ExtensionFilterRules.h"
 
+#include "model/ExtensionFilter.h"
+
 #include <QStringList>
 
 namespace ondrix::ExtensionFilterRules {
 
 namespace {
-
-QString normalised(const QString& piece)
-{
-    QString text = piece;
-    while (!text.isEmpty() && (text.front() == QLatin1Char(' ') || text.front() == QLatin1Char('\t'))) {
-        text.remove(0, 1);
-    }
-    while (!text.isEmpty() && (text.back() == QLatin1Char(' ') || text.back() == QLatin1Char('\t'))) {
-        text.chop(1);
-    }
-    return text.toLower();
-}
 
 // The list text with `extension` appended unless it names it already; what the user typed stays as it was.
 QString withExtension(const QString& list, const QString& extension)
@@ -26,7 +16,7 @@ QString withExtension(const QString& list, const QString& extension)
     }
     QStringList pieces;
     for (const QString& piece : list.split(QLatin1Char(','))) {
-        if (!normalised(piece).isEmpty()) {
+        if (!ExtensionFilter::normalised(piece).isEmpty()) {
             pieces << piece.trimmed();
         }
     }
@@ -41,7 +31,7 @@ QString withoutExtension(const QString& list, const QString& extension)
     }
     QStringList pieces;
     for (const QString& piece : list.split(QLatin1Char(','))) {
-        const QString key = normalised(piece);
+        const QString key = ExtensionFilter::normalised(piece);
         if (!key.isEmpty() && key != extension) {
             pieces << piece.trimmed();
         }
