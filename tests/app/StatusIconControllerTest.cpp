@@ -16,10 +16,7 @@ using Icon = StatusIconController::Icon;
 
 namespace {
 
-EngineState error()
-{
-    return EngineState::error(QStringLiteral("Login failed"));
-}
+const EngineState kLoginFailed = EngineState::error(QStringLiteral("Login failed"));
 
 // The icon as the panel would show it at 36 px height.
 QImage pixels(const QIcon& icon)
@@ -38,11 +35,11 @@ TEST(StatusIconController, FirstMatchingRowOfTheTableWins)
     };
     const std::vector<Row> rows = {
         {EngineState::uploading(), true, true, true, Icon::pause}, // paused wins over everything
-        {error(), true, false, false, Icon::pause},
+        {kLoginFailed, true, false, false, Icon::pause},
         {EngineState::watching(), false, true, true, Icon::upload},
         {EngineState::uploading(), false, false, false, Icon::upload}, // the state alone is enough
-        {error(), false, false, true, Icon::animating},                // checking wins over an error
-        {error(), false, false, false, Icon::error},
+        {kLoginFailed, false, false, true, Icon::animating},           // checking wins over an error
+        {kLoginFailed, false, false, false, Icon::error},
         {EngineState::paused(), false, false, false, Icon::basic}, // a paused state without the flag
         {EngineState::watching(), false, false, false, Icon::basic},
         {EngineState::idle(), false, false, false, Icon::basic},
@@ -55,7 +52,7 @@ TEST(StatusIconController, FirstMatchingRowOfTheTableWins)
             << " checking " << row.checking;
         EXPECT_FALSE(controller.currentIcon().isNull());
     }
-    controller.update(error(), false, false, false);
+    controller.update(kLoginFailed, false, false, false);
     EXPECT_TRUE(controller.toolTip().contains(QLatin1String("Login failed")));
 }
 
@@ -89,7 +86,7 @@ TEST(StatusIconController, AnimationStartsOnceTurnsWrapsAndResetsWhenLeft)
 
     // More stability-checking updates neither restart the animation nor reset the angle.
     controller.update(EngineState::watching(), false, false, true);
-    controller.update(error(), false, false, true);
+    controller.update(kLoginFailed, false, false, true);
     QCoreApplication::processEvents();
     EXPECT_EQ(started.count(), 1);
     EXPECT_EQ(controller.layerRenderCount(), 1);
@@ -137,7 +134,7 @@ TEST(StatusIconController, TheTrayHearsOnlyOfChangesAtMostOnceAFrame)
     EXPECT_EQ(icons.count(), 1);
     EXPECT_EQ(toolTips.count(), 1);
 
-    controller.update(error(), false, false, false);
+    controller.update(kLoginFailed, false, false, false);
     controller.update(EngineState::uploading(), true, true, false);
     EXPECT_EQ(icons.count(), 1) << "changes within a frame wait for its end";
     controller.setFrameIntervalMs(1);
