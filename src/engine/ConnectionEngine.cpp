@@ -42,13 +42,13 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     , m_task(std::make_shared<UploadTask>(connection, services.store))
     , m_record(std::make_shared<UploadedRecord>(services.store, connection))
     // Problems go to the log, which outlives every engine: the actions run on the pool.
-    , m_postUploadActions(connection.postUploadAction, connection.deleteLocalAfterUpload,
-                          [log = services.log,
-                           prefix = QStringLiteral("[%1] ").arg(connection.name)](const QString& problem) {
-                              if (log) {
-                                  log->log(prefix + problem, LogEntry::LogLevel::warning);
-                              }
-                          })
+    , m_postUploadActions(
+          connection.postUploadAction, connection.deleteLocalAfterUpload,
+          [log = services.log, id = connection.id, name = connection.name](const QString& problem) {
+              if (log) {
+                  log->logFor(id, name, problem, LogEntry::LogLevel::warning);
+              }
+          })
     , m_announcer(new EngineAnnouncer(connection, services, this))
     , m_outcomes(std::make_unique<UploadOutcomeHandler>(*this))
 {

@@ -20,11 +20,6 @@ EngineAnnouncer::EngineAnnouncer(const PushConnection& connection, const EngineS
     connect(&m_flushTimer, &QTimer::timeout, this, &EngineAnnouncer::flush);
 }
 
-QString EngineAnnouncer::prefix() const
-{
-    return QStringLiteral("[%1] ").arg(m_name);
-}
-
 void EngineAnnouncer::log(const QString& message, LogEntry::LogLevel level, const QString& file) const
 {
     if (m_services.log) {

@@ -30,8 +30,6 @@ public:
 
     // A live edit may rename the connection: later lines carry the new name.
     void setConnectionName(const QString& name) { m_name = name; }
-    // "[name] ", how the log tells this connection's lines apart (also for lines written on the pool).
-    QString prefix() const;
     // `message` as this connection's line ("[name] message"), about the local file `file` when given.
     void log(const QString& message, LogEntry::LogLevel level, const QString& file = {}) const;
 

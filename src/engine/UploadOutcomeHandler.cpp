@@ -269,24 +269,25 @@ void UploadOutcomeHandler::runPostUploadActions(const QString& path, const Local
     // the engine itself.
     auto job = [actions = engine.m_postUploadActions, tree = engine.m_tree, path, sent,
                 logService = engine.m_services.log, id = engine.m_connection.id,
-                prefix = engine.m_announcer->prefix()] {
+                name = engine.m_connection.name] {
         // Asked here, not on the main thread: opening a file on a stalled network mount can take long. A
         // writer that paused is not done: what it writes next makes a new version, which goes up and is
         // acted on then. Deleting or moving the file now would lose the rest.
         if (ReadLease::isOpenForWriting(path, tree.get())) {
             if (logService) {
-                logService->log(
-                    prefix + ConnectionEngine::tr("Still open for writing, kept until its writer is done: ") +
+                logService->logFor(
+                    id, name,
+                    ConnectionEngine::tr("Still open for writing, kept until its writer is done: ") +
                         fileNameOf(path),
-                    LogEntry::LogLevel::info, id, path);
+                    LogEntry::LogLevel::info, path);
             }
             return;
         }
         if (actions.run(path, sent, *tree) == PostUploadActions::Outcome::changedSinceUpload && logService) {
-            logService->log(prefix +
-                                ConnectionEngine::tr("Changed during the upload, kept to go up again: ") +
-                                fileNameOf(path),
-                            LogEntry::LogLevel::info, id, path);
+            logService->logFor(id, name,
+                               ConnectionEngine::tr("Changed during the upload, kept to go up again: ") +
+                                   fileNameOf(path),
+                               LogEntry::LogLevel::info, path);
         }
     };
     if (engine.m_services.transferPool == nullptr) {
