@@ -4,6 +4,7 @@
 #include "engine/EngineAnnouncer.h"
 #include "engine/FolderDeliveries.h"
 #include "engine/UploadQueue.h"
+#include "model/ByteSize.h"
 #include "platform/ReadLease.h"
 #include "platform/WatchedTree.h"
 #include "records/ConnectionActivity.h"
@@ -13,7 +14,6 @@
 #include "transfer/FailureAdvice.h"
 
 #include <QFileInfo>
-#include <QLocale>
 #include <QMutex>
 #include <QThreadPool>
 
@@ -31,11 +31,6 @@ namespace {
 QString fileNameOf(const QString& path)
 {
     return QFileInfo(path).fileName();
-}
-
-QString formattedSize(qint64 bytes)
-{
-    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
 }
 
 } // namespace
@@ -173,7 +168,7 @@ void UploadOutcomeHandler::handleSuccess(const UploadResult& result, Finished& f
     const QString name = fileNameOf(path);
     if (result.resumedFrom > 0) {
         announcer.log(ConnectionEngine::tr("Resumed at %1 of %2: ")
-                              .arg(formattedSize(result.resumedFrom), formattedSize(result.sent.size)) +
+                              .arg(ByteSize::text(result.resumedFrom), ByteSize::text(result.sent.size)) +
                           name,
                       LogEntry::LogLevel::info);
     } else if (!result.resumeRefused.isEmpty() && !std::exchange(m_toldResumeRefused, true)) {
@@ -192,7 +187,7 @@ void UploadOutcomeHandler::handleSuccess(const UploadResult& result, Finished& f
     finished.lastName = name;
     announcer.log(QStringLiteral("✓ ") + name +
                       (remoteName == name ? QString() : QStringLiteral(" → ") + remoteName) +
-                      QStringLiteral(" (") + formattedSize(result.bytesUploaded) + QStringLiteral(")"),
+                      QStringLiteral(" (") + ByteSize::text(result.bytesUploaded) + QStringLiteral(")"),
                   LogEntry::LogLevel::info, path);
     if (engine.m_services.history) {
         HistoryEntry entry;

@@ -1,8 +1,8 @@
 #include "records/NotificationService.h"
 
 #include "model/AppSettings.h"
+#include "model/ByteSize.h"
 
-#include <QLocale>
 #include <QUuid>
 
 #include <algorithm>
@@ -39,8 +39,8 @@ QString NotificationService::uploadsFinishedBody(const QStringList& names, qint6
     const qsizetype count = names.size();
     if (count > 1 && groupNotifications) {
         // The summary form is deliberately not translated; only the byte count follows the locale.
-        return prefix + QString::number(count) + QLatin1String(" files (") +
-               QLocale().formattedDataSize(totalBytes, 1, QLocale::DataSizeSIFormat) + QLatin1Char(')');
+        return prefix + QString::number(count) + QLatin1String(" files (") + ByteSize::text(totalBytes) +
+               QLatin1Char(')');
     }
     QString body = prefix + names.mid(0, listedNamesLimit).join(QLatin1Char('\n'));
     if (count > listedNamesLimit)

@@ -76,3 +76,43 @@ TEST(FailureAdviceTest, AServerKilledDuringAnUploadIsNotAProtocolMismatch)
         judge(server.connection(), uploadCutShort(server.connection(), local, [&] { server.stop(); }));
     }
 }
+
+TEST(FailureAdviceTest, NamesTheFixForCommonFailures)
+{
+    PushConnection c;
+    c.host = QStringLiteral(" nas.local ");
+    EXPECT_TRUE(
+        FailureAdvice::forError(c, FTPError::curlExitCode(6, QStringLiteral("Couldn't resolve host name")))
+            .contains(QLatin1String("\"nas.local\" was not found")));
+    EXPECT_TRUE(FailureAdvice::forError(c, FTPError::curlExitCode(60, QStringLiteral("SSL peer certificate")))
+                    .contains(QLatin1String("certificate")));
+    EXPECT_TRUE(
+        FailureAdvice::forError(c, FTPError::curlExitCode(64, QStringLiteral("Requested SSL level failed")))
+            .contains(QLatin1String("does not offer TLS")));
+    EXPECT_TRUE(FailureAdvice::forError(c, FTPError::curlExitCode(999, QStringLiteral("?"))).isEmpty());
+    // Advice follows what happened: an answer in the wrong protocol is a protocol to check, an SSH session
+    // that broke off after working is not.
+    const struct {
+        TransferProtocol protocol;
+        int code;
+        const char* advice;
+    } advice[] = {
+        {TransferProtocol::ftp, 8, "Check that the protocol matches"},
+        {TransferProtocol::sftp, 79, "The SSH connection broke off"},
+        {TransferProtocol::sftp, 2, ""},
+    };
+    for (const auto& a : advice) {
+        PushConnection p = c;
+        p.transferProtocol = a.protocol;
+        const QString text = FailureAdvice::forError(p, FTPError::curlExitCode(a.code, QStringLiteral("x")));
+        EXPECT_TRUE(QLatin1String(a.advice).isEmpty() ? text.isEmpty()
+                                                      : text.contains(QLatin1String(a.advice)))
+            << a.code << ": " << text.toStdString();
+    }
+    // libcurl's "Login denied" over SFTP with a key: a key file that is gone is named as the cause.
+    c.transferProtocol = TransferProtocol::sftp;
+    c.sshKeyPath = QStringLiteral("/nonexistent/id_ed25519");
+    EXPECT_TRUE(
+        FailureAdvice::forError(c, FTPError::curlExitCode(67, QStringLiteral("Login denied")))
+            .startsWith(QLatin1String("The private key file /nonexistent/id_ed25519 cannot be read")));
+}

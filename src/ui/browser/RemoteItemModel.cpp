@@ -1,7 +1,7 @@
 #include "ui/browser/RemoteItemModel.h"
 
+#include "model/ByteSize.h"
 #include "ui/browser/RemoteNames.h"
-#include "ui/common/ByteSize.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #include "ui/history/HistoryListModel.h"
 
+#include "model/ByteSize.h"
 #include "records/HistoryService.h"
-#include "ui/common/ByteSize.h"
 #include "ui/common/StatusPalette.h"
 
 #include <QColor>

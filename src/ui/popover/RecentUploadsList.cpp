@@ -1,7 +1,7 @@
 #include "ui/popover/RecentUploadsList.h"
 
+#include "model/ByteSize.h"
 #include "records/HistoryEntry.h"
-#include "ui/common/ByteSize.h"
 #include "ui/popover/ElidedLabel.h"
 #include "ui/popover/MenuBarPresentation.h"
 #include "ui/popover/PopoverStyle.h"

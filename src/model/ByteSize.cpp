@@ -1,4 +1,4 @@
-#include "ui/common/ByteSize.h"
+#include "model/ByteSize.h"
 
 #include <QLocale>
 
