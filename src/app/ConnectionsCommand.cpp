@@ -1,6 +1,7 @@
 #include "app/ConnectionsCommand.h"
 
 #include "model/PushConnection.h"
+#include "model/UuidText.h"
 #include "platform/PreferencesStore.h"
 #include "supervision/ConnectionSecrets.h"
 #include "supervision/ConnectionsManager.h"
@@ -231,10 +232,9 @@ int ConnectionsCommand::list(QTextStream& out) const
         out << tr("No connections.") << '\n';
     }
     for (const PushConnection& c : connections) {
-        out << c.id.toString(QUuid::WithoutBraces).toUpper() << '\t' << c.name << '\t'
-            << (c.isEnabled ? tr("on") : tr("off")) << '\t' << rawValue(c.transferProtocol).toLower() << "://"
-            << c.username << '@' << c.host << ':' << c.port << c.remoteFolder << '\t' << c.localFolder
-            << '\n';
+        out << uuidText(c.id) << '\t' << c.name << '\t' << (c.isEnabled ? tr("on") : tr("off")) << '\t'
+            << rawValue(c.transferProtocol).toLower() << "://" << c.username << '@' << c.host << ':' << c.port
+            << c.remoteFolder << '\t' << c.localFolder << '\n';
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "engine/UploadedRecord.h"
 
+#include "model/UuidText.h"
 #include "platform/FileName.h"
 
 #include <QFile>
@@ -69,7 +70,7 @@ QString UploadedRecord::unnormalisedKeyFor(const PushConnection& connection)
 
 QString UploadedRecord::legacyKeyFor(const PushConnection& connection)
 {
-    return QStringLiteral("ondrix_uploaded_") + connection.id.toString(QUuid::WithoutBraces).toUpper();
+    return QStringLiteral("ondrix_uploaded_") + uuidText(connection.id);
 }
 
 QString UploadedRecord::sizesKeyFor(const QString& key)

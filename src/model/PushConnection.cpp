@@ -1,5 +1,7 @@
 #include "model/PushConnection.h"
 
+#include "model/UuidText.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,11 +16,6 @@ QString trimmed(const QString& text)
 {
     // QString::trimmed removes whitespace and newlines at both ends, which is what stored keywords need.
     return text.trimmed();
-}
-
-QString uuidText(const QUuid& id)
-{
-    return id.toString(QUuid::WithoutBraces).toUpper();
 }
 
 // Reads required keys of one JSON object and remembers the first failure, so a decoder reads as a list of

@@ -1,5 +1,7 @@
 #include "records/HistoryEntry.h"
 
+#include "model/UuidText.h"
+
 #include <QCoreApplication>
 
 #include <cmath>
@@ -33,7 +35,7 @@ std::optional<TransferDirection> transferDirectionFromRaw(const QString& raw)
 QJsonObject HistoryEntry::toJson() const
 {
     QJsonObject object{
-        {QStringLiteral("id"), id.toString(QUuid::WithoutBraces).toUpper()},
+        {QStringLiteral("id"), uuidText(id)},
         {QStringLiteral("timestamp"), double(timestamp.toMSecsSinceEpoch() - kReferenceDateMs) / 1000.0},
         {QStringLiteral("filename"), filename},
         {QStringLiteral("bytes"), bytes},

@@ -2,6 +2,7 @@
 
 #include "model/AppSettings.h"
 #include "model/ByteSize.h"
+#include "model/UuidText.h"
 
 #include <QUuid>
 
@@ -64,7 +65,7 @@ void NotificationService::notifyUploadsFinished(const QStringList& names, qint64
     if (!settings.notificationsEnabled() || names.isEmpty() || !m_center)
         return;
     m_center->add(NotificationRequest{
-        QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(),
+        uuidText(QUuid::createUuid()),
         uploadsFinishedTitle(names.size()),
         uploadsFinishedBody(names, totalBytes, connectionName, settings.groupNotifications()),
         settings.playSoundOnDownload(),

@@ -1,5 +1,6 @@
 #include "supervision/BookmarkManager.h"
 
+#include "model/UuidText.h"
 #include "platform/PreferencesStore.h"
 
 #include <QDir>
@@ -14,7 +15,7 @@ Q_LOGGING_CATEGORY(lcBookmarks, "ondrix.bookmarks")
 
 QString keyFor(const QUuid& connectionId)
 {
-    return QStringLiteral("ondrix_bookmark_") + connectionId.toString(QUuid::WithoutBraces).toUpper();
+    return QStringLiteral("ondrix_bookmark_") + uuidText(connectionId);
 }
 
 void saveBookmark(PreferencesStore& store, const QUuid& connectionId, const QString& path)

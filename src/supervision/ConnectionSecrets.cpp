@@ -1,5 +1,6 @@
 #include "supervision/ConnectionSecrets.h"
 
+#include "model/UuidText.h"
 #include "platform/PreferencesStore.h"
 #include "platform/SecretStore.h"
 #include "records/LogService.h"
@@ -15,7 +16,7 @@ namespace {
 
 QString account(const QUuid& id)
 {
-    return id.toString(QUuid::WithoutBraces).toUpper();
+    return uuidText(id);
 }
 
 // A credential is a small file; anything larger is not a password.

@@ -4,6 +4,7 @@
 #include "engine/FolderDeliveries.h"
 #include "model/AppSettings.h"
 #include "model/StoredConnectionList.h"
+#include "model/UuidText.h"
 #include "platform/DiskSpace.h"
 #include "platform/NetworkPathSource.h"
 #include "platform/PowerMonitor.h"
@@ -20,11 +21,6 @@ const QString ConnectionsManager::kConnectionsKey = QStringLiteral("push_connect
 const QString ConnectionsManager::kLockedConnectionsKey = QStringLiteral("push_locked_connections");
 
 namespace {
-QString uuidText(const QUuid& id)
-{
-    return id.toString(QUuid::WithoutBraces).toUpper();
-}
-
 EngineServices withDeliveries(EngineServices services, FolderDeliveries* deliveries)
 {
     if (services.deliveries == nullptr) {

@@ -1,5 +1,6 @@
 #include "ui/browser/BrowserTagStore.h"
 
+#include "model/UuidText.h"
 #include "platform/PreferencesStore.h"
 
 #include <QJsonDocument>
@@ -39,7 +40,7 @@ BrowserTagStore::BrowserTagStore(PreferencesStore& store, const QUuid& connectio
 
 QString BrowserTagStore::storeKey(const QUuid& connectionId)
 {
-    return QStringLiteral("BrowserTags_") + connectionId.toString(QUuid::WithoutBraces).toUpper();
+    return QStringLiteral("BrowserTags_") + uuidText(connectionId);
 }
 
 std::optional<BrowserTag> BrowserTagStore::tag(const QString& path) const

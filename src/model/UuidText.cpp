@@ -1,0 +1,10 @@
+#include "model/UuidText.h"
+
+namespace ondrix {
+
+QString uuidText(const QUuid& id)
+{
+    return id.toString(QUuid::WithoutBraces).toUpper();
+}
+
+} // namespace ondrix
