@@ -70,6 +70,8 @@ StoreConnection* PreferencesConnections::forThisThread(const std::shared_ptr<Pre
     if (connection->open(path, StoreConnection::Access::readWrite, false) != SQLITE_OK) {
         connection.reset();
     }
+    // Stores gone since (a test's, a recovered one's) leave nothing behind on a thread that outlives them.
+    std::erase_if(t_threadConnections.stores, [](const auto& weak) { return weak.expired(); });
     t_threadConnections.stores.push_back(self);
     return byThread.emplace(id, std::move(connection)).first->second.get();
 }
