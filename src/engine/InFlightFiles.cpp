@@ -113,7 +113,13 @@ void InFlightFiles::failed(const QString& path, qint64 nowMs, qint64 versionStam
     backOff.failures = std::min(backOff.failures + 1, 30);
     backOff.notBeforeMs = nowMs + backOffMs(backOff.failures);
     backOff.versionStamp = versionStamp;
-    m_failuresInARow = std::min(m_failuresInARow + 1, 30);
+    // Only the first failure and the failure of a file let through on its turn make the run longer: files
+    // that were under way together when a server went down are one failure, and their retry must not wait
+    // as if the server had refused them one after another for hours.
+    if (m_failuresInARow == 0 || m_turnTaken) {
+        m_failuresInARow = std::min(m_failuresInARow + 1, 30);
+        m_turnTaken = false;
+    }
     m_nextTurnMs = std::max(m_nextTurnMs, nowMs + backOffMs(m_failuresInARow));
 }
 
@@ -128,6 +134,7 @@ bool InFlightFiles::isHeldBack(const QString& path, qint64 nowMs, qint64 version
     }
     // This file's turn: the next failed file waits until this attempt has had time to fail.
     m_nextTurnMs = nowMs + backOffMs(m_failuresInARow);
+    m_turnTaken = true;
     return false;
 }
 
@@ -136,6 +143,7 @@ void InFlightFiles::succeeded(const QString& path)
     m_backOffs.remove(path);
     m_failuresInARow = 0;
     m_nextTurnMs = 0;
+    m_turnTaken = false;
 }
 
 void InFlightFiles::clearBackOffs()
@@ -143,6 +151,7 @@ void InFlightFiles::clearBackOffs()
     m_backOffs.clear();
     m_failuresInARow = 0;
     m_nextTurnMs = 0;
+    m_turnTaken = false;
 }
 
 } // namespace ondrix

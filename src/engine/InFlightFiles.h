@@ -82,6 +82,8 @@ private:
     // Failures since the last success, of any file, and when the next failed file may have its turn.
     int m_failuresInARow = 0;
     qint64 m_nextTurnMs = 0;
+    // A failed file was let through on its turn since the last failure that counted.
+    bool m_turnTaken = false;
     int m_queuedOrUploading = 0;
     // The uploading files by start order.
     std::map<quint64, QString> m_uploading;
