@@ -106,6 +106,15 @@ protected:
         return process.exitCode();
     }
 
+    // Stores the connections the binary starts with. The low-disk pause follows this machine's free space,
+    // which is not what these tests are about, so it is off.
+    static void store(const QString& path, const QList<PushConnection>& connections)
+    {
+        PreferencesStore preferences(path);
+        preferences.setData(QStringLiteral("push_connections"), PushConnection::encodeList(connections));
+        preferences.setBool(QStringLiteral("disk_space_warning"), false);
+    }
+
     PushConnection connectionTo(PushConnection connection, const QString& name)
     {
         connection.name = name;
@@ -151,9 +160,9 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAndStopsCleanly)
     processEnvironment.insert(QStringLiteral("CREDENTIALS_DIRECTORY"), credentials);
     overFtp.password.clear();
     {
-        PreferencesStore store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"));
-        store.setData(QStringLiteral("push_connections"), PushConnection::encodeList({overFtp, overSftp}));
-        store.setInteger(QStringLiteral("notify_min_file_count"), 1);
+        store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"), {overFtp, overSftp});
+        PreferencesStore(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"))
+            .setInteger(QStringLiteral("notify_min_file_count"), 1);
     }
 
     // The remote controls talk to the running instance: `ondrix --status` prints what it answers.
@@ -283,9 +292,8 @@ TEST_F(HeadlessAppTest, AFullDiskUnderThePreferencesHoldsNoUploadBack)
         processEnvironment.insert(QString::fromLatin1(name),
                                   volume.path + QLatin1Char('/') + QLatin1String(name));
     }
-    PreferencesStore(volume.path + QStringLiteral("/XDG_CONFIG_HOME/Ondrix/preferences.sqlite"))
-        .setData(QStringLiteral("push_connections"),
-                 PushConnection::encodeList({connectionTo(ftp.connection(), QStringLiteral("Agency"))}));
+    store(volume.path + QStringLiteral("/XDG_CONFIG_HOME/Ondrix/preferences.sqlite"),
+          {connectionTo(ftp.connection(), QStringLiteral("Agency"))});
     QFile ballast(volume.path + QStringLiteral("/ballast"));
     ASSERT_TRUE(ballast.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     while (ballast.write(QByteArray(4096, 'b')) == 4096) {
@@ -400,8 +408,7 @@ TEST_F(HeadlessAppTest, StatusJsonAndMetricsFileAgreeWithWhatHappened)
     PushConnection partner = connectionTo(ftp.connection(), QStringLiteral("Partner"));
     partner.name = partnerName;
     partner.port = refusing.port();
-    PreferencesStore(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"))
-        .setData(QStringLiteral("push_connections"), PushConnection::encodeList({studio, partner}));
+    store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"), {studio, partner});
 
     const QString metricsPath = env.makeDir(QStringLiteral("textfile")) + QStringLiteral("/ondrix.prom");
     auto ondrix = launch(QStringLiteral(ONDRIX_BINARY),

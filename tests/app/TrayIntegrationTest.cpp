@@ -160,6 +160,8 @@ protected:
         PreferencesStore store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"));
         store.setData(QStringLiteral("push_connections"), PushConnection::encodeList({connection}));
         store.setBool(QStringLiteral("has_set_launch_at_login"), true);
+        store.setBool(QStringLiteral("disk_space_warning"),
+                      false); // the machine's free space is not the subject
     }
 
     // The item of the watcher's registration number `index` (from 0); empty when none came within 30 s.
