@@ -6,6 +6,7 @@
 #include "support/TestEnvironment.h"
 #include "transfer/CurlHandle.h"
 #include "transfer/FTPUploader.h"
+#include "transfer/SshKnownHosts.h"
 
 #include <QDir>
 #include <QFile>
@@ -190,13 +191,20 @@ TEST_F(HostileInputTest, NamesAreSentAsTheirBytesOrRefusedWithTheReason)
     ftp.start();
     const FTPUploader overSftp(sftp.connection());
     const FTPUploader overFtp(ftp.connection());
+    // OpenSSH's own server: a connection test, a folder with spaces and a hash, its key trusted under its
+    // port.
+    EXPECT_FALSE(overSftp.testConnection());
+    EXPECT_TRUE(readFile(SshKnownHosts::defaultPath())
+                    .startsWith(QStringLiteral("[127.0.0.1]:%1 ").arg(sftp.port()).toUtf8()));
+    const QString folder = sftp.rootDir() + QStringLiteral("/Shoot 2024 #1");
+    EXPECT_FALSE(overSftp.createDirectory(folder));
     for (const QString& path : reported) {
         const QByteArray name = FileName::encode(path).mid(QFile::encodeName(watched).size() + 1);
         const QString remoteName = path.mid(watched.size() + 1);
 
-        const auto sent = overSftp.upload(path, sftp.rootDir() + u'/' + remoteName);
+        const auto sent = overSftp.upload(path, folder + u'/' + remoteName);
         EXPECT_FALSE(sent) << qPrintable(sent->description());
-        EXPECT_EQ(contentsAt(QFile::encodeName(sftp.rootDir()) + '/' + name), name) << name.constData();
+        EXPECT_EQ(contentsAt(QFile::encodeName(folder) + '/' + name), name) << name.constData();
 
         const auto overFtpResult = overFtp.upload(path, u'/' + remoteName);
         if (name.startsWith("caf")) {
