@@ -31,6 +31,7 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 using namespace ondrix::test;
 
 namespace {
@@ -44,7 +45,7 @@ public:
 
 QString autostartEntry(const TestEnvironment& env)
 {
-    return env.configHome() + QStringLiteral("/autostart/io.ondrix.Ondrix.desktop");
+    return env.configHome() + u"/autostart/io.ondrix.Ondrix.desktop"_s;
 }
 
 class AppDelegateTest : public ::testing::Test {
@@ -59,8 +60,7 @@ protected:
 
     TestEnvironment env;
     std::unique_ptr<Application> core = std::make_unique<Application>();
-    XdgAutostartLoginItem loginItem{QStringLiteral("io.ondrix.Ondrix"), QStringLiteral("Ondrix"),
-                                    QStringLiteral("/opt/My Apps/ondrix")};
+    XdgAutostartLoginItem loginItem{u"io.ondrix.Ondrix"_s, u"Ondrix"_s, u"/opt/My Apps/ondrix"_s};
     RecordingDock dock;
 };
 
@@ -95,11 +95,10 @@ TEST_F(AppDelegateTest, FirstLaunchRegistersTheLoginItemOnlyWhenTheFlagWasNeverS
 TEST_F(AppDelegateTest, AFailedRegistrationLeavesTheDiagnosticLineAndAnActivityWarning)
 {
     // A file where the autostart folder should be: the entry cannot be written.
-    env.writeFile(QStringLiteral("config/autostart"), "not a folder");
+    env.writeFile(u"config/autostart"_s, "not a folder");
     MessageCapture capture;
     auto delegate = startShell();
-    const QStringList lines =
-        capture.matching(QStringLiteral("[LaunchAtLogin] Failed to register login item: "));
+    const QStringList lines = capture.matching(u"[LaunchAtLogin] Failed to register login item: "_s);
     ASSERT_EQ(lines.size(), 1) << capture.messages().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(lines[0].contains(QLatin1String("autostart")));
     // No retry, and the flag is stored all the same.
@@ -123,14 +122,14 @@ TEST_F(AppDelegateTest, WindowsAreCreatedOnceKeptAndCarryTheShortcuts)
     };
     const std::vector<Expected> windows = {
         {[&] { delegate->openSettings(SettingsTab::connections, std::nullopt); },
-         [&] { return delegate->settingsWindow(); }, QStringLiteral("Ondrix Settings"),
-         QStringLiteral("shell-settings-window"), QSize(800, 650), true},
-        {[&] { delegate->openLog(); }, [&] { return delegate->logWindow(); }, QStringLiteral("Ondrix Log"),
-         QStringLiteral("shell-log-window"), QSize(600, 400), true},
-        {[&] { delegate->openHistory(); }, [&] { return delegate->historyWindow(); },
-         QStringLiteral("Ondrix History"), QStringLiteral("shell-history-window"), QSize(800, 500), true},
-        {[&] { delegate->openAbout(); }, [&] { return delegate->aboutWindow(); },
-         QStringLiteral("About Ondrix"), QStringLiteral("shell-about-window"), QSize(360, 340), false},
+         [&] { return delegate->settingsWindow(); }, u"Ondrix Settings"_s, u"shell-settings-window"_s,
+         QSize(800, 650), true},
+        {[&] { delegate->openLog(); }, [&] { return delegate->logWindow(); }, u"Ondrix Log"_s,
+         u"shell-log-window"_s, QSize(600, 400), true},
+        {[&] { delegate->openHistory(); }, [&] { return delegate->historyWindow(); }, u"Ondrix History"_s,
+         u"shell-history-window"_s, QSize(800, 500), true},
+        {[&] { delegate->openAbout(); }, [&] { return delegate->aboutWindow(); }, u"About Ondrix"_s,
+         u"shell-about-window"_s, QSize(360, 340), false},
     };
     for (const Expected& expected : windows) {
         SCOPED_TRACE(expected.title.toStdString());
@@ -211,8 +210,7 @@ TEST_F(AppDelegateTest, TheTaskbarSettingMarksTheWindowsOnX11)
     }
     const auto skipsTaskbar = [](QWidget* window) {
         QProcess xprop;
-        xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window->winId()),
-                                              QStringLiteral("_NET_WM_STATE")});
+        xprop.start(u"xprop"_s, {u"-id"_s, QString::number(window->winId()), u"_NET_WM_STATE"_s});
         xprop.waitForFinished(10000);
         return xprop.readAllStandardOutput().contains("_NET_WM_STATE_SKIP_TASKBAR");
     };
@@ -237,13 +235,13 @@ TEST_F(AppDelegateTest, WithoutATrayThePopoverIsAWindowAndItsEntriesNavigate)
     PopoverWindow* popover = delegate->popover();
     ASSERT_TRUE(QTest::qWaitFor([&] { return popover->isVisible(); }, 2000));
     EXPECT_FALSE(popover->isPanelMode());
-    EXPECT_EQ(popover->windowTitle(), QStringLiteral("Ondrix"));
+    EXPECT_EQ(popover->windowTitle(), u"Ondrix"_s);
     EXPECT_EQ(popover->size(), QSize(360, 500));
     EXPECT_EQ(delegate->trayIcon(), nullptr);
     EXPECT_TRUE(controlsWithoutAccessibleName(popover).isEmpty())
         << controlsWithoutAccessibleName(popover).join(QLatin1Char('\n')).toStdString();
     QTest::qWait(50); // layout requests posted by the first show
-    saveScreenshot(popover, QStringLiteral("shell-popover-as-window"));
+    saveScreenshot(popover, u"shell-popover-as-window"_s);
 
     // Settings with no connections: the connections tab with nothing selected.
     SettingsNavigation& navigation = delegate->settingsNavigation();
@@ -268,16 +266,15 @@ TEST_F(AppDelegateTest, WithoutATrayThePopoverIsAWindowAndItsEntriesNavigate)
             entries << action->text();
         }
     }
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("Ondrix"), QStringLiteral("Open Ondrix"),
-                                    QStringLiteral("About Ondrix"), QStringLiteral("Settings..."),
-                                    QStringLiteral("Hide Ondrix"), QStringLiteral("Ondrix Website"),
-                                    QStringLiteral("Contact Support"), QStringLiteral("Quit Ondrix")}));
+    EXPECT_EQ(entries,
+              (QStringList{u"Ondrix"_s, u"Open Ondrix"_s, u"About Ondrix"_s, u"Settings..."_s,
+                           u"Hide Ondrix"_s, u"Ondrix Website"_s, u"Contact Support"_s, u"Quit Ondrix"_s}));
 
     // Hide Ondrix puts away the popover and every window.
     delegate->openLog();
     delegate->showPopover();
     for (QAction* action : delegate->trayMenu()->actions()) {
-        if (action->text() == QStringLiteral("Hide Ondrix")) {
+        if (action->text() == u"Hide Ondrix"_s) {
             EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
             action->trigger();
         }
@@ -291,15 +288,14 @@ TEST_F(AppDelegateTest, TheTrayMenuAndThePopoverOfferUpdatesByOneRule)
 {
     for (const bool withUpdates : {false, true}) {
         SCOPED_TRACE(withUpdates);
-        UpdateChecker updates(QUrl(QStringLiteral("http://127.0.0.1:9/feed.json")), QStringLiteral("1.0.0"),
-                              core->store(), core->notificationCenter());
+        UpdateChecker updates(QUrl(u"http://127.0.0.1:9/feed.json"_s), u"1.0.0"_s, core->store(),
+                              core->notificationCenter());
         auto delegate = std::make_unique<AppDelegate>(*core, loginItem, dock, QDBusConnection(QString()),
                                                       withUpdates ? &updates : nullptr);
         delegate->start();
         const auto offers = [](const auto& entries) {
-            return std::any_of(entries.cbegin(), entries.cend(), [](const auto* e) {
-                return e->text() == QStringLiteral("Check for Updates...");
-            });
+            return std::any_of(entries.cbegin(), entries.cend(),
+                               [](const auto* e) { return e->text() == u"Check for Updates..."_s; });
         };
         EXPECT_EQ(offers(delegate->trayMenu()->actions()), withUpdates);
         EXPECT_EQ(offers(static_cast<MenuBarView*>(delegate->popover()->view())->footerButtons()),

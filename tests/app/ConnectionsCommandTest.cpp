@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 using namespace ondrix::test;
 
 namespace {
@@ -27,11 +28,11 @@ PushConnection connectionNamed(const QString& name)
 {
     PushConnection connection;
     connection.name = name;
-    connection.host = QStringLiteral("127.0.0.1");
-    connection.username = QStringLiteral("me");
-    connection.password = QStringLiteral("secret");
+    connection.host = u"127.0.0.1"_s;
+    connection.username = u"me"_s;
+    connection.password = u"secret"_s;
     connection.localFolder = QDir::tempPath();
-    connection.remoteFolder = QStringLiteral("/in");
+    connection.remoteFolder = u"/in"_s;
     return connection;
 }
 
@@ -43,7 +44,7 @@ struct Outcome {
 
 class ConnectionsCommandTest : public ::testing::Test {
 protected:
-    QString storePath() const { return env.configHome() + QStringLiteral("/preferences.sqlite"); }
+    QString storePath() const { return env.configHome() + u"/preferences.sqlite"_s; }
 
     Outcome run(const QStringList& arguments) const
     {
@@ -72,14 +73,13 @@ protected:
     // A file holding the list of `connections`, the second one changed by `change`.
     QString fileWith(const std::function<void(QJsonObject&)>& change) const
     {
-        QJsonArray list =
-            QJsonDocument::fromJson(PushConnection::encodeList({connectionNamed(QStringLiteral("A")),
-                                                                connectionNamed(QStringLiteral("B"))}))
-                .array();
+        QJsonArray list = QJsonDocument::fromJson(
+                              PushConnection::encodeList({connectionNamed(u"A"_s), connectionNamed(u"B"_s)}))
+                              .array();
         QJsonObject second = list[1].toObject();
         change(second);
         list[1] = second;
-        return env.writeFile(QStringLiteral("import.json"), QJsonDocument(list).toJson());
+        return env.writeFile(u"import.json"_s, QJsonDocument(list).toJson());
     }
 
     TestEnvironment env;
@@ -92,72 +92,69 @@ protected:
 
 TEST_F(ConnectionsCommandTest, ImportReplacesByIdAddsTheRestAndExportHidesPasswordsUnlessAsked)
 {
-    PushConnection kept = connectionNamed(QStringLiteral("Kept"));
-    PushConnection changed = connectionNamed(QStringLiteral("Old name"));
+    PushConnection kept = connectionNamed(u"Kept"_s);
+    PushConnection changed = connectionNamed(u"Old name"_s);
     store({kept, changed});
 
-    changed.name = QStringLiteral("New name");
-    const PushConnection added = connectionNamed(QStringLiteral("Agency"));
-    const QString file =
-        env.writeFile(QStringLiteral("import.json"), PushConnection::encodeList({changed, added}));
-    const Outcome imported = run({QStringLiteral("import"), file});
+    changed.name = u"New name"_s;
+    const PushConnection added = connectionNamed(u"Agency"_s);
+    const QString file = env.writeFile(u"import.json"_s, PushConnection::encodeList({changed, added}));
+    const Outcome imported = run({u"import"_s, file});
     ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
 
     const auto stored = PushConnection::decodeList(storedList());
     ASSERT_TRUE(stored);
     ASSERT_EQ(stored->size(), 3);
-    EXPECT_EQ((*stored)[0].name, QStringLiteral("Kept"));
-    EXPECT_EQ((*stored)[1].name, QStringLiteral("New name"));
+    EXPECT_EQ((*stored)[0].name, u"Kept"_s);
+    EXPECT_EQ((*stored)[1].name, u"New name"_s);
     EXPECT_EQ((*stored)[2].id, added.id);
 
-    const Outcome listed = run({QStringLiteral("list")});
+    const Outcome listed = run({u"list"_s});
     EXPECT_EQ(listed.status, 0);
     EXPECT_EQ(listed.out.count(QLatin1Char('\n')), 3);
-    EXPECT_TRUE(listed.out.contains(QStringLiteral("ftp://me@127.0.0.1:21/in")));
+    EXPECT_TRUE(listed.out.contains(u"ftp://me@127.0.0.1:21/in"_s));
 
-    const auto exported = PushConnection::decodeList(run({QStringLiteral("export")}).out.toUtf8());
+    const auto exported = PushConnection::decodeList(run({u"export"_s}).out.toUtf8());
     ASSERT_TRUE(exported);
     EXPECT_TRUE((*exported)[0].password.isEmpty());
-    const auto withPasswords = PushConnection::decodeList(
-        run({QStringLiteral("export"), QStringLiteral("--with-passwords")}).out.toUtf8());
+    const auto withPasswords =
+        PushConnection::decodeList(run({u"export"_s, u"--with-passwords"_s}).out.toUtf8());
     ASSERT_TRUE(withPasswords);
-    EXPECT_EQ((*withPasswords)[0].password, QStringLiteral("secret"));
+    EXPECT_EQ((*withPasswords)[0].password, u"secret"_s);
 }
 
 TEST_F(ConnectionsCommandTest, RefusedImportsChangeNothingAndSayWhy)
 {
-    store({connectionNamed(QStringLiteral("Kept"))});
+    store({connectionNamed(u"Kept"_s)});
     const QByteArray before = storedList();
 
-    EXPECT_EQ(run({QStringLiteral("import"), env.root() + QStringLiteral("/missing.json")}).status, 1);
+    EXPECT_EQ(run({u"import"_s, env.root() + u"/missing.json"_s}).status, 1);
     EXPECT_EQ(storedList(), before);
 
     // A good file is refused too while Ondrix runs.
-    const QString good = env.writeFile(QStringLiteral("import.json"),
-                                       PushConnection::encodeList({connectionNamed(QStringLiteral("New"))}));
-    lockHolder = QStringLiteral("Ondrix is running (process 42).");
-    const Outcome refused = run({QStringLiteral("import"), good});
+    const QString good =
+        env.writeFile(u"import.json"_s, PushConnection::encodeList({connectionNamed(u"New"_s)}));
+    lockHolder = u"Ondrix is running (process 42)."_s;
+    const Outcome refused = run({u"import"_s, good});
     EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("process 42")));
+    EXPECT_TRUE(refused.err.contains(u"process 42"_s));
     EXPECT_EQ(storedList(), before);
 
-    const Outcome wrong = run({QStringLiteral("remove")});
+    const Outcome wrong = run({u"remove"_s});
     EXPECT_EQ(wrong.status, 2);
-    EXPECT_TRUE(wrong.err.startsWith(QStringLiteral("Usage:")));
+    EXPECT_TRUE(wrong.err.startsWith(u"Usage:"_s));
 }
 
 // Each hostile file is refused naming the connection and the key, and nothing is written.
 TEST_F(ConnectionsCommandTest, HostileImportsAreRefusedWithTheConnectionAndKeyNamed)
 {
-    store({connectionNamed(QStringLiteral("Kept"))});
+    store({connectionNamed(u"Kept"_s)});
     const QByteArray before = storedList();
-    const QString script = env.writeFile(QStringLiteral("after.sh"), "#!/bin/sh\n");
+    const QString script = env.writeFile(u"after.sh"_s, "#!/bin/sh\n");
     const auto setScript = [&](mode_t mode) {
         return [&, mode](QJsonObject& c) {
             ::chmod(QFile::encodeName(script).constData(), mode);
-            c.insert(QStringLiteral("postUploadAction"),
-                     QJsonObject{{QStringLiteral("type"), QStringLiteral("runScript")},
-                                 {QStringLiteral("path"), script}});
+            c.insert(u"postUploadAction"_s, QJsonObject{{u"type"_s, u"runScript"_s}, {u"path"_s, script}});
         };
     };
     const auto set = [](const char* key, const QJsonValue& value) {
@@ -168,68 +165,65 @@ TEST_F(ConnectionsCommandTest, HostileImportsAreRefusedWithTheConnectionAndKeyNa
         std::function<void(QJsonObject&)> change;
         QString expected;
     } cases[] = {
-        {"scheme", set("host", QStringLiteral("ftp://example.org")), QStringLiteral("key \"host\"")},
-        {"path", set("host", QStringLiteral("example.org/in")), QStringLiteral("key \"host\"")},
-        {"credentials", set("host", QStringLiteral("me:pw@example.org")), QStringLiteral("key \"host\"")},
-        {"port as text", set("port", QStringLiteral("twenty-one")), QStringLiteral("connection 2: \"port\"")},
-        {"port 0", set("port", 0), QStringLiteral("key \"port\"")},
-        {"port 70000", set("port", 70000), QStringLiteral("key \"port\"")},
-        {"missing folder", set("localFolder", QString(env.root() + QStringLiteral("/gone"))),
-         QStringLiteral("key \"localFolder\"")},
-        {"world-writable script", setScript(0777), QStringLiteral("key \"postUploadAction\"")},
-        {"script not executable", setScript(0644), QStringLiteral("key \"postUploadAction\"")},
+        {"scheme", set("host", u"ftp://example.org"_s), u"key \"host\""_s},
+        {"path", set("host", u"example.org/in"_s), u"key \"host\""_s},
+        {"credentials", set("host", u"me:pw@example.org"_s), u"key \"host\""_s},
+        {"port as text", set("port", u"twenty-one"_s), u"connection 2: \"port\""_s},
+        {"port 0", set("port", 0), u"key \"port\""_s},
+        {"port 70000", set("port", 70000), u"key \"port\""_s},
+        {"missing folder", set("localFolder", QString(env.root() + u"/gone"_s)), u"key \"localFolder\""_s},
+        {"world-writable script", setScript(0777), u"key \"postUploadAction\""_s},
+        {"script not executable", setScript(0644), u"key \"postUploadAction\""_s},
         {"deep nesting",
          set("iptcKeywords", QJsonDocument::fromJson(QByteArray(40, '[') + QByteArray(40, ']')).array()),
-         QStringLiteral("connection 2, key \"iptcKeywords\": nested deeper")},
+         u"connection 2, key \"iptcKeywords\": nested deeper"_s},
     };
     for (const auto& c : cases) {
-        const Outcome result = run({QStringLiteral("import"), QStringLiteral("--yes"), fileWith(c.change)});
+        const Outcome result = run({u"import"_s, u"--yes"_s, fileWith(c.change)});
         EXPECT_EQ(result.status, 1) << c.label;
         EXPECT_TRUE(result.err.contains(c.expected)) << c.label << ": " << result.err.toStdString();
         // A list that cannot be read at all names the connection by its place alone.
         if (!c.expected.startsWith(u"connection 2")) {
-            EXPECT_TRUE(result.err.contains(QStringLiteral("connection 2 (\"B\")"))) << c.label;
+            EXPECT_TRUE(result.err.contains(u"connection 2 (\"B\")"_s)) << c.label;
         }
         EXPECT_EQ(storedList(), before) << c.label;
     }
-    const QString huge = env.writeFile(QStringLiteral("huge.json"), QByteArray(10 * 1024 * 1024, ' '));
-    const Outcome tooLarge = run({QStringLiteral("import"), huge});
+    const QString huge = env.writeFile(u"huge.json"_s, QByteArray(10 * 1024 * 1024, ' '));
+    const Outcome tooLarge = run({u"import"_s, huge});
     EXPECT_EQ(tooLarge.status, 1);
-    EXPECT_TRUE(tooLarge.err.contains(QStringLiteral("larger than a connection list can be")));
+    EXPECT_TRUE(tooLarge.err.contains(u"larger than a connection list can be"_s));
     EXPECT_EQ(storedList(), before);
 
     // Deleting local files or running a script needs --yes, after one line per connection.
     ::chmod(QFile::encodeName(script).constData(), 0700);
     const QString deleting = fileWith([&](QJsonObject& c) {
         setScript(0700)(c);
-        c.insert(QStringLiteral("deleteLocalAfterUpload"), true);
+        c.insert(u"deleteLocalAfterUpload"_s, true);
     });
-    const Outcome unconfirmed = run({QStringLiteral("import"), deleting});
+    const Outcome unconfirmed = run({u"import"_s, deleting});
     EXPECT_EQ(unconfirmed.status, 1);
-    EXPECT_TRUE(unconfirmed.err.contains(QStringLiteral("--yes")));
-    EXPECT_TRUE(
-        unconfirmed.out.contains(QStringLiteral("B\tftp\t127.0.0.1\t%1\truns %2\tdeletes local files\n")
-                                     .arg(QDir::tempPath(), script)))
+    EXPECT_TRUE(unconfirmed.err.contains(u"--yes"_s));
+    EXPECT_TRUE(unconfirmed.out.contains(
+        u"B\tftp\t127.0.0.1\t%1\truns %2\tdeletes local files\n"_s.arg(QDir::tempPath(), script)))
         << unconfirmed.out.toStdString();
     EXPECT_EQ(storedList(), before);
-    EXPECT_EQ(run({QStringLiteral("import"), deleting, QStringLiteral("--yes")}).status, 0);
+    EXPECT_EQ(run({u"import"_s, deleting, u"--yes"_s}).status, 0);
     EXPECT_EQ(PushConnection::decodeList(storedList())->size(), 3);
 }
 
 // Passwords go to a file only its owner can read, whatever the umask, and never to a terminal.
 TEST_F(ConnectionsCommandTest, ExportedPasswordsGoToAPrivateFileNeverToATerminal)
 {
-    store({connectionNamed(QStringLiteral("Kept"))});
-    const QString file = env.root() + QStringLiteral("/f.json");
+    store({connectionNamed(u"Kept"_s)});
+    const QString file = env.root() + u"/f.json"_s;
     const mode_t previous = ::umask(0);
-    const Outcome written =
-        run({QStringLiteral("export"), QStringLiteral("--with-passwords"), QStringLiteral("--output"), file});
+    const Outcome written = run({u"export"_s, u"--with-passwords"_s, u"--output"_s, file});
     ::umask(previous);
     ASSERT_EQ(written.status, 0) << written.err.toStdString();
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_EQ(PushConnection::decodeList(readFile(file))->first().password, QStringLiteral("secret"));
+    EXPECT_EQ(PushConnection::decodeList(readFile(file))->first().password, u"secret"_s);
 
     // Standard output on a pseudo-terminal: refused, with the way to write a file instead.
     int master = -1;
@@ -238,16 +232,16 @@ TEST_F(ConnectionsCommandTest, ExportedPasswordsGoToAPrivateFileNeverToATerminal
     const int savedOut = ::dup(STDOUT_FILENO);
     ::dup2(slave, STDOUT_FILENO);
     terminal.reset();
-    const Outcome refused = run({QStringLiteral("export"), QStringLiteral("--with-passwords")});
-    const Outcome plain = run({QStringLiteral("export")});
+    const Outcome refused = run({u"export"_s, u"--with-passwords"_s});
+    const Outcome plain = run({u"export"_s});
     ::dup2(savedOut, STDOUT_FILENO);
     for (const int fd : {savedOut, slave, master}) {
         ::close(fd);
     }
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(refused.out.isEmpty());
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("--with-passwords --output connections.json")))
+    EXPECT_TRUE(refused.err.contains(u"--with-passwords --output connections.json"_s))
         << refused.err.toStdString();
     EXPECT_EQ(plain.status, 0) << "without passwords a terminal is fine";
-    EXPECT_FALSE(plain.out.contains(QStringLiteral("secret")));
+    EXPECT_FALSE(plain.out.contains(u"secret"_s));
 }

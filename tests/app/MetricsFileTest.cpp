@@ -12,6 +12,7 @@
 #include <thread>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 using ondrix::test::TestEnvironment;
 
 namespace {
@@ -19,7 +20,7 @@ namespace {
 StatusSnapshot snapshotOf(const QStringList& names)
 {
     StatusSnapshot snapshot;
-    snapshot.version = QStringLiteral("1.2.3");
+    snapshot.version = u"1.2.3"_s;
     snapshot.startedAt = QDateTime::fromSecsSinceEpoch(1700000000);
     snapshot.takenAt = snapshot.startedAt.addSecs(60);
     for (const QString& name : names) {
@@ -40,7 +41,7 @@ QByteArray promtoolCheck(const QByteArray& text)
 {
     QProcess promtool;
     promtool.setProcessChannelMode(QProcess::MergedChannels);
-    promtool.start(QStringLiteral("promtool"), {QStringLiteral("check"), QStringLiteral("metrics")});
+    promtool.start(u"promtool"_s, {u"check"_s, u"metrics"_s});
     promtool.write(text);
     promtool.closeWriteChannel();
     promtool.waitForFinished(20000);
@@ -53,8 +54,7 @@ QByteArray promtoolCheck(const QByteArray& text)
 // whole text passes promtool's checks (types, help, naming, one series per label set).
 TEST(MetricsFile, LabelValuesAreEscapedAndTheTextPassesPromtool)
 {
-    const QStringList names{QStringLiteral(R"(Say "cheese")"), QStringLiteral(R"(C:\drop)"),
-                            QStringLiteral("two\nlines"), QStringLiteral("Bücher")};
+    const QStringList names{uR"(Say "cheese")"_s, uR"(C:\drop)"_s, u"two\nlines"_s, u"Bücher"_s};
     const QByteArray text = MetricsFile::encode(snapshotOf(names), true);
     EXPECT_EQ(promtoolCheck(text), QByteArray());
     for (const char* escaped :
@@ -78,7 +78,7 @@ TEST(MetricsFile, ReadersNeverSeeHalfAFileAndAFailureIsSaidOnce)
     TestEnvironment env;
     QStringList names;
     for (int i = 0; i < 60; ++i) {
-        names.append(QStringLiteral("connection %1").arg(i));
+        names.append(u"connection %1"_s.arg(i));
     }
     const StatusSnapshot snapshot = snapshotOf(names);
     const QByteArray whole = MetricsFile::encode(snapshot, true);
@@ -90,7 +90,7 @@ TEST(MetricsFile, ReadersNeverSeeHalfAFileAndAFailureIsSaidOnce)
         changing.connections[0].counters.uploadedFiles = ++counter;
         return changing;
     });
-    const QString path = env.makeDir(QStringLiteral("textfile")) + QStringLiteral("/ondrix.prom");
+    const QString path = env.makeDir(u"textfile"_s) + u"/ondrix.prom"_s;
     metrics.setPath(path);
 
     std::atomic<bool> done = false;
@@ -121,11 +121,11 @@ TEST(MetricsFile, ReadersNeverSeeHalfAFileAndAFailureIsSaidOnce)
     QStringList problems;
     QObject::connect(&metrics, &MetricsFile::problem,
                      [&](const QString& problem) { problems.append(problem); });
-    metrics.setPath(env.root() + QStringLiteral("/missing/ondrix.prom"));
+    metrics.setPath(env.root() + u"/missing/ondrix.prom"_s);
     metrics.write(true);
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].startsWith(
-        QStringLiteral("The metrics file %1/missing/ondrix.prom cannot be written: ").arg(env.root())))
+        u"The metrics file %1/missing/ondrix.prom cannot be written: "_s.arg(env.root())))
         << problems[0].toStdString();
     metrics.setPath(path);
     EXPECT_TRUE(QFile::exists(path)) << "written at once";

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 
 namespace {
 const QSize kPopover(360, 500);
@@ -70,12 +71,12 @@ TEST(DisplayPlatform, XWaylandIsChosenUnlessTheUserChoseAPlatform)
     };
     for (const auto& c : cases) {
         QProcessEnvironment environment;
-        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QString::fromLatin1(c.wayland));
-        environment.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(c.x11));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(c.chosen));
+        environment.insert(u"WAYLAND_DISPLAY"_s, QString::fromLatin1(c.wayland));
+        environment.insert(u"DISPLAY"_s, QString::fromLatin1(c.x11));
+        environment.insert(u"QT_QPA_PLATFORM"_s, QString::fromLatin1(c.chosen));
         EXPECT_EQ(DisplayPlatform::choose(environment), QLatin1String(c.expected))
             << c.wayland << ' ' << c.x11 << ' ' << c.chosen;
     }
-    EXPECT_FALSE(DisplayPlatform::placesWindows(QStringLiteral("wayland-egl")));
-    EXPECT_TRUE(DisplayPlatform::placesWindows(QStringLiteral("xcb")));
+    EXPECT_FALSE(DisplayPlatform::placesWindows(u"wayland-egl"_s));
+    EXPECT_TRUE(DisplayPlatform::placesWindows(u"xcb"_s));
 }

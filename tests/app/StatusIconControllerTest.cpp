@@ -12,11 +12,12 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 using Icon = StatusIconController::Icon;
 
 namespace {
 
-const EngineState kLoginFailed = EngineState::error(QStringLiteral("Login failed"));
+const EngineState kLoginFailed = EngineState::error(u"Login failed"_s);
 
 // The icon as the panel would show it at 36 px height.
 QImage pixels(const QIcon& icon)
@@ -202,5 +203,5 @@ TEST(StatusIconController, EveryIconReadsOnDarkAndOnLightPanels)
     QLabel label;
     label.setPixmap(QPixmap::fromImage(strip));
     label.resize(strip.size());
-    test::saveScreenshot(&label, QStringLiteral("status-icons-on-dark-and-light-panels"));
+    test::saveScreenshot(&label, u"status-icons-on-dark-and-light-panels"_s);
 }

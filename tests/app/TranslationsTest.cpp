@@ -32,6 +32,7 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 using namespace ondrix::test;
 
 namespace {
@@ -45,7 +46,7 @@ struct Message {
 
 QString translationsFolder()
 {
-    return qEnvironmentVariable("ONDRIX_SOURCE_DIR") + QStringLiteral("/resources/translations");
+    return qEnvironmentVariable("ONDRIX_SOURCE_DIR") + u"/resources/translations"_s;
 }
 
 QList<Message> readTs(const QString& path)
@@ -106,7 +107,7 @@ QStringList shippedCodes()
 // %1…%99 and %n, sorted, so a translation that drops or invents one is told apart.
 QStringList placeholders(const QString& text)
 {
-    static const QRegularExpression marker(QStringLiteral("%(\\d{1,2}|n)"));
+    static const QRegularExpression marker(u"%(\\d{1,2}|n)"_s);
     QStringList found;
     for (auto it = marker.globalMatch(text); it.hasNext();) {
         found << it.next().captured(0);
@@ -118,13 +119,13 @@ QStringList placeholders(const QString& text)
 
 bool hasMnemonic(const QString& text)
 {
-    static const QRegularExpression mnemonic(QStringLiteral("(^|[^&])&[^&\\s]"));
+    static const QRegularExpression mnemonic(u"(^|[^&])&[^&\\s]"_s);
     return mnemonic.match(text).hasMatch();
 }
 
 QString describe(const QString& language, const Message& m, const QString& problem)
 {
-    return QStringLiteral("%1 %2 \"%3\": %4").arg(language, m.context, m.source, problem);
+    return u"%1 %2 \"%3\": %4"_s.arg(language, m.context, m.source, problem);
 }
 
 class TranslatedInterface : public ::testing::Test {
@@ -141,7 +142,7 @@ protected:
     void checkInterface(const QString& expectedLanguage, const QString& expectedSettingsTitle)
     {
         // As in main(): a language before the store is open, replaced by the one it names.
-        installTranslations(QStringLiteral("de"));
+        installTranslations(u"de"_s);
         QString loaded;
         auto core = std::make_unique<Application>(
             [&](const PreferencesStore& store) { loaded = installTranslations(startLanguage(store)); });
@@ -153,14 +154,13 @@ protected:
             << "the earlier language's translators are left installed";
         PushConnection connection;
         connection.id = QUuid::createUuid();
-        connection.name = QStringLiteral("Agency");
-        connection.host = QStringLiteral("127.0.0.1");
+        connection.name = u"Agency"_s;
+        connection.host = u"127.0.0.1"_s;
         core->manager().addConnection(connection);
 
         // English source texts the loaded language words differently.
         QHash<QString, QString> translated;
-        for (const Message& m :
-             readTs(translationsFolder() + QStringLiteral("/ondrix_%1.ts").arg(expectedLanguage))) {
+        for (const Message& m : readTs(translationsFolder() + u"/ondrix_%1.ts"_s.arg(expectedLanguage))) {
             if (!m.numerus && !m.translations.isEmpty() && m.translations.first() != m.source) {
                 translated.insert(m.source, m.translations.first());
             }
@@ -187,19 +187,17 @@ protected:
                 }
             }
             english.removeDuplicates();
-            EXPECT_TRUE(english.isEmpty())
-                << window->windowTitle().toStdString()
-                << " shows in English: " << english.join(QStringLiteral(" | ")).toStdString();
+            EXPECT_TRUE(english.isEmpty()) << window->windowTitle().toStdString()
+                                           << " shows in English: " << english.join(u" | "_s).toStdString();
             EXPECT_GE(inLanguage.size(), 5) << window->windowTitle().toStdString();
         }
-        saveScreenshot(popover, QStringLiteral("translated-popover-%1").arg(expectedLanguage));
-        saveScreenshot(settings, QStringLiteral("translated-settings-%1").arg(expectedLanguage));
+        saveScreenshot(popover, u"translated-popover-%1"_s.arg(expectedLanguage));
+        saveScreenshot(settings, u"translated-settings-%1"_s.arg(expectedLanguage));
         settings->close();
     }
 
     TestEnvironment env;
-    XdgAutostartLoginItem loginItem{QStringLiteral("io.ondrix.Ondrix"), QStringLiteral("Ondrix"),
-                                    QStringLiteral("/usr/bin/ondrix")};
+    XdgAutostartLoginItem loginItem{u"io.ondrix.Ondrix"_s, u"Ondrix"_s, u"/usr/bin/ondrix"_s};
     class NoDock final : public DockPresence {
     public:
         void setPolicy(Policy) override {}
@@ -210,9 +208,8 @@ protected:
 QString allSources()
 {
     QString text;
-    QDirIterator it(qEnvironmentVariable("ONDRIX_SOURCE_DIR") + QStringLiteral("/src"),
-                    {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(qEnvironmentVariable("ONDRIX_SOURCE_DIR") + u"/src"_s, {u"*.h"_s, u"*.cpp"_s},
+                    QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile file(it.next());
         if (file.open(QIODevice::ReadOnly)) {
@@ -230,22 +227,22 @@ QString allSources()
 TEST(ShippedLanguages, EveryTranslationContextExistsAtRunTime)
 {
     const QString sources = allSources();
-    static const QRegularExpression localHelper(QStringLiteral("\\bQString tr\\(const char\\*"));
+    static const QRegularExpression localHelper(u"\\bQString tr\\(const char\\*"_s);
     EXPECT_FALSE(sources.contains(localHelper)) << "a file-local tr() helper; use Q_DECLARE_TR_FUNCTIONS";
 
     QSet<QString> contexts;
-    for (const Message& m : readTs(translationsFolder() + QStringLiteral("/ondrix_de.ts"))) {
+    for (const Message& m : readTs(translationsFolder() + u"/ondrix_de.ts"_s)) {
         contexts.insert(m.context);
     }
     for (const QString& context : contexts) {
         const QString name = context.startsWith(QLatin1String("ondrix::")) ? context.mid(8) : context;
         const QRegularExpression qobjectClass(
-            QStringLiteral("class %1\\b[^;{]*\\{\\s*Q_OBJECT").arg(QRegularExpression::escape(name)));
+            u"class %1\\b[^;{]*\\{\\s*Q_OBJECT"_s.arg(QRegularExpression::escape(name)));
         // translate("Name", …), QT_TRANSLATE_NOOP("Name", …), QT_TRANSLATE_NOOP3("Name", …), the name split
         // from the call by a line break or not.
         const QRegularExpression namedContext(
-            QStringLiteral("(Q_DECLARE_TR_FUNCTIONS\\(|(translate|QT_TRANSLATE_NOOP3?)\\(\\s*\")%1\\b")
-                .arg(QRegularExpression::escape(name)));
+            u"(Q_DECLARE_TR_FUNCTIONS\\(|(translate|QT_TRANSLATE_NOOP3?)\\(\\s*\")%1\\b"_s.arg(
+                QRegularExpression::escape(name)));
         const bool found = context.startsWith(QLatin1String("ondrix::")) ? sources.contains(qobjectClass)
                                                                          : sources.contains(namedContext);
         EXPECT_TRUE(found) << "no class or translate() call uses the context " << context.toStdString();
@@ -255,38 +252,37 @@ TEST(ShippedLanguages, EveryTranslationContextExistsAtRunTime)
 TEST(ShippedLanguages, EverySourceIsFinishedKeepsItsPlaceholdersAndLoads)
 {
     const QStringList codes = shippedCodes();
-    QStringList files = QDir(translationsFolder()).entryList({QStringLiteral("ondrix_*.ts")});
+    QStringList files = QDir(translationsFolder()).entryList({u"ondrix_*.ts"_s});
     for (QString& file : files) {
         file = file.mid(7).chopped(3);
     }
     // English is no choice in the picker: it is what the interface shows without a translation.
-    EXPECT_TRUE(files.removeOne(QStringLiteral("en"))) << "no file with the English plural forms";
+    EXPECT_TRUE(files.removeOne(u"en"_s)) << "no file with the English plural forms";
     EXPECT_EQ(QSet<QString>(files.cbegin(), files.cend()), QSet<QString>(codes.cbegin(), codes.cend()))
         << "the language picker and the translation sources must name the same languages";
 
     // The English file holds exactly the texts with a count, and no source text says a count as "(s)".
     QSet<QString> counted, englishForms;
-    static const QRegularExpression pluralSuffix(QStringLiteral("\\w\\(s\\)"));
-    for (const Message& m : readTs(translationsFolder() + QStringLiteral("/ondrix_de.ts"))) {
+    static const QRegularExpression pluralSuffix(u"\\w\\(s\\)"_s);
+    for (const Message& m : readTs(translationsFolder() + u"/ondrix_de.ts"_s)) {
         if (m.numerus) {
             counted.insert(m.context + QLatin1Char(' ') + m.source);
         }
         EXPECT_FALSE(m.source.contains(pluralSuffix))
             << m.source.toStdString() << ": use %n and plural forms";
     }
-    for (const Message& m : readTs(translationsFolder() + QStringLiteral("/ondrix_en.ts"))) {
+    for (const Message& m : readTs(translationsFolder() + u"/ondrix_en.ts"_s)) {
         englishForms.insert(m.context + QLatin1Char(' ') + m.source);
         EXPECT_EQ(m.translations.size(), 2) << m.source.toStdString() << ": singular and plural";
     }
     EXPECT_EQ(englishForms, counted);
 
     QStringList problems;
-    for (const QString& code : codes + QStringList{QStringLiteral("en")}) {
-        const QList<Message> messages =
-            readTs(translationsFolder() + QStringLiteral("/ondrix_%1.ts").arg(code));
+    for (const QString& code : codes + QStringList{u"en"_s}) {
+        const QList<Message> messages = readTs(translationsFolder() + u"/ondrix_%1.ts"_s.arg(code));
         EXPECT_GT(messages.size(), code == QLatin1String("en") ? 10 : 100) << code.toStdString();
         QTranslator translator;
-        ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/ondrix_%1.qm").arg(code))) << code.toStdString();
+        ASSERT_TRUE(translator.load(u":/i18n/ondrix_%1.qm"_s.arg(code))) << code.toStdString();
         EXPECT_EQ(translator.language(), code);
         for (const Message& m : messages) {
             if (!m.type.isEmpty()) {
@@ -294,17 +290,15 @@ TEST(ShippedLanguages, EverySourceIsFinishedKeepsItsPlaceholdersAndLoads)
                 continue;
             }
             if (m.translations.isEmpty()) {
-                problems << describe(code, m, QStringLiteral("no translation"));
+                problems << describe(code, m, u"no translation"_s);
             }
             for (const QString& translation : m.translations) {
                 if (translation.trimmed().isEmpty()) {
-                    problems << describe(code, m, QStringLiteral("empty"));
+                    problems << describe(code, m, u"empty"_s);
                 } else if (placeholders(translation) != placeholders(m.source)) {
-                    problems << describe(code, m,
-                                         QStringLiteral("placeholders differ in \"%1\"").arg(translation));
+                    problems << describe(code, m, u"placeholders differ in \"%1\""_s.arg(translation));
                 } else if (hasMnemonic(m.source) != hasMnemonic(translation)) {
-                    problems << describe(
-                        code, m, QStringLiteral("keyboard accelerator lost in \"%1\"").arg(translation));
+                    problems << describe(code, m, u"keyboard accelerator lost in \"%1\""_s.arg(translation));
                 }
             }
             // The compiled file answers with the source's translation.
@@ -312,7 +306,7 @@ TEST(ShippedLanguages, EverySourceIsFinishedKeepsItsPlaceholdersAndLoads)
                 translator.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData(),
                                      m.comment.isEmpty() ? nullptr : m.comment.toUtf8().constData()) !=
                     m.translations.first()) {
-                problems << describe(code, m, QStringLiteral("missing from the compiled file"));
+                problems << describe(code, m, u"missing from the compiled file"_s);
             }
         }
     }
@@ -325,11 +319,11 @@ TEST_F(TranslatedInterface, TheStoredLanguageAppliesAtStart)
     {
         // The language setting as the General tab sets it, on an earlier run.
         Application earlier;
-        earlier.settings().setPreferredLanguage(QStringLiteral("fr"));
+        earlier.settings().setPreferredLanguage(u"fr"_s);
     }
-    checkInterface(QStringLiteral("fr"), QStringLiteral("Paramètres d'Ondrix"));
+    checkInterface(u"fr"_s, u"Paramètres d'Ondrix"_s);
     // Qt's own texts come in the same language.
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Annuler"_s);
 }
 
 // Registered a second time with LANGUAGE=de in its environment (the desktop's choice is read at start).
@@ -338,21 +332,21 @@ TEST_F(TranslatedInterface, TheDesktopLanguageAppliesWhenTheSettingIsSystem)
     if (!qEnvironmentVariable("LANGUAGE").startsWith(QLatin1String("de"))) {
         GTEST_SKIP() << "runs with LANGUAGE=de (TranslationsDesktopLanguageTest)";
     }
-    checkInterface(QStringLiteral("de"), QStringLiteral("Ondrix-Einstellungen"));
+    checkInterface(u"de"_s, u"Ondrix-Einstellungen"_s);
 }
 
 // English counts take their singular and plural forms, also when the interface stays English because the
 // language asked for has no translation. The import's summary line, from the real command.
 TEST_F(TranslatedInterface, EnglishCountsTakeTheirSingularAndPluralForms)
 {
-    const QString file = env.configHome() + QStringLiteral("/import.json");
+    const QString file = env.configHome() + u"/import.json"_s;
     const auto importSummary = [&](int count) {
         QList<PushConnection> connections;
         for (int i = 0; i < count; ++i) {
             PushConnection connection;
             connection.id = QUuid::createUuid();
-            connection.name = QStringLiteral("Agency %1").arg(i);
-            connection.host = QStringLiteral("127.0.0.1");
+            connection.name = u"Agency %1"_s.arg(i);
+            connection.host = u"127.0.0.1"_s;
             connection.localFolder = env.configHome();
             connections << connection;
         }
@@ -362,16 +356,16 @@ TEST_F(TranslatedInterface, EnglishCountsTakeTheirSingularAndPluralForms)
         json.close();
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
-        const ConnectionsCommand command(env.configHome() + QStringLiteral("/preferences.sqlite"),
+        const ConnectionsCommand command(env.configHome() + u"/preferences.sqlite"_s,
                                          [] { return std::optional<QString>(); });
-        const int status = command.run({QStringLiteral("import"), file}, outStream, errStream);
+        const int status = command.run({u"import"_s, file}, outStream, errStream);
         outStream.flush();
         errStream.flush();
         EXPECT_EQ(status, 0) << err.toStdString();
         // The summary follows one line per imported connection.
         return out.section(QLatin1Char('\n'), -2);
     };
-    for (const QString& language : {QStringLiteral("en"), QStringLiteral("nl")}) {
+    for (const QString& language : {u"en"_s, u"nl"_s}) {
         EXPECT_EQ(installTranslations(language), QString()) << language.toStdString();
         EXPECT_EQ(importSummary(1).toStdString(), "Imported 1 connection (0 replaced).\n");
         EXPECT_EQ(importSummary(2).toStdString(), "Imported 2 connections (0 replaced).\n");

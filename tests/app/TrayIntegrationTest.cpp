@@ -20,12 +20,13 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 using namespace ondrix::test;
 
 namespace {
 
 const QSize kPopoverSize(360, 500);
-const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString kWatcher = u"org.kde.StatusNotifierWatcher"_s;
 
 // A headless Weston, the Wayland session most desktops start, with or without XWayland; its socket is in
 // `runtimeDir`. Screenshots through weston-screenshooter (allowed by --debug). Stopped on destruction.
@@ -36,28 +37,25 @@ public:
     {
         // Weston refuses a runtime folder others may read; XWayland needs the X socket folder.
         QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QDir().mkpath(QStringLiteral("/tmp/.X11-unix"));
+        QDir().mkpath(u"/tmp/.X11-unix"_s);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.insert(u"XDG_RUNTIME_DIR"_s, runtimeDir);
+        environment.remove(u"DISPLAY"_s);
+        environment.remove(u"WAYLAND_DISPLAY"_s);
         m_process.setProcessEnvironment(environment);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.setStandardOutputFile(QProcess::nullDevice());
-        const QString log = runtimeDir + QStringLiteral("/weston.log");
-        QStringList arguments{QStringLiteral("--backend=headless-backend.so"),
-                              QStringLiteral("--use-pixman"),
-                              QStringLiteral("--debug"),
-                              QStringLiteral("--idle-time=0"),
-                              QStringLiteral("--socket=") + socket(),
-                              QStringLiteral("--log=") + log};
+        const QString log = runtimeDir + u"/weston.log"_s;
+        QStringList arguments{
+            u"--backend=headless-backend.so"_s, u"--use-pixman"_s, u"--debug"_s, u"--idle-time=0"_s,
+            u"--socket="_s + socket(),          u"--log="_s + log};
         if (xwayland) {
-            arguments << QStringLiteral("--xwayland");
+            arguments << u"--xwayland"_s;
         }
-        m_process.start(QStringLiteral("weston"), arguments);
+        m_process.start(u"weston"_s, arguments);
         m_process.waitForStarted(10000);
         // Ready once its socket is there and, with XWayland, Weston says which display that listens on.
-        const QRegularExpression listening(QStringLiteral("xserver listening on display (:\\d+)"));
+        const QRegularExpression listening(u"xserver listening on display (:\\d+)"_s);
         m_ready = QTest::qWaitFor(
             [&] {
                 m_x11 = listening.match(QString::fromUtf8(readFile(log))).captured(1);
@@ -77,23 +75,22 @@ public:
     }
 
     bool isRunning() const { return m_ready && m_process.state() == QProcess::Running; }
-    QString socket() const { return QStringLiteral("ondrix-weston"); }
+    QString socket() const { return u"ondrix-weston"_s; }
     // XWayland's display, for DISPLAY; empty without XWayland.
     QString x11() const { return m_x11; }
     bool saveScreen(const QString& path) const
     {
         QProcess shooter;
         QProcessEnvironment environment = m_process.processEnvironment();
-        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), socket());
+        environment.insert(u"WAYLAND_DISPLAY"_s, socket());
         shooter.setProcessEnvironment(environment);
         shooter.setWorkingDirectory(m_runtimeDir);
-        shooter.start(QStringLiteral("weston-screenshooter"), {});
+        shooter.start(u"weston-screenshooter"_s, {});
         if (!shooter.waitForFinished(20000) || shooter.exitCode() != 0) {
             return false;
         }
         const QStringList shots =
-            QDir(m_runtimeDir)
-                .entryList({QStringLiteral("wayland-screenshot*.png")}, QDir::Files, QDir::Time);
+            QDir(m_runtimeDir).entryList({u"wayland-screenshot*.png"_s}, QDir::Files, QDir::Time);
         QFile::remove(path);
         return !shots.isEmpty() && QFile::rename(m_runtimeDir + QLatin1Char('/') + shots.first(), path);
     }
@@ -113,14 +110,14 @@ protected:
         ASSERT_TRUE(display.isRunning()) << "Xvfb did not start";
         // HOME and the XDG folders already point into `env`; the rest is this run's own.
         environment = QProcessEnvironment::systemEnvironment();
-        for (const auto& [name, value] : {std::pair{"XDG_RUNTIME_DIR", env.makeDir(QStringLiteral("run"))},
+        for (const auto& [name, value] : {std::pair{"XDG_RUNTIME_DIR", env.makeDir(u"run"_s)},
                                           {"DBUS_SESSION_BUS_ADDRESS", bus.address()},
                                           {"DBUS_SYSTEM_BUS_ADDRESS", bus.address()},
                                           {"DISPLAY", display.name()},
-                                          {"QT_QPA_PLATFORM", QStringLiteral("xcb")}}) {
+                                          {"QT_QPA_PLATFORM", u"xcb"_s}}) {
             environment.insert(QString::fromLatin1(name), value);
         }
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(u"WAYLAND_DISPLAY"_s);
     }
 
     std::unique_ptr<QProcess> launch(const QStringList& arguments = {})
@@ -137,31 +134,27 @@ protected:
     {
         QProcess gdbus;
         gdbus.setProcessEnvironment(environment);
-        gdbus.start(QStringLiteral("gdbus"),
-                    QStringList{QStringLiteral("call"), QStringLiteral("--session"), QStringLiteral("--dest"),
-                                service, QStringLiteral("--object-path"), path, QStringLiteral("--method"),
-                                method, QStringLiteral("--")} +
-                        args);
+        gdbus.start(u"gdbus"_s, QStringList{u"call"_s, u"--session"_s, u"--dest"_s, service,
+                                            u"--object-path"_s, path, u"--method"_s, method, u"--"_s} +
+                                    args);
         gdbus.waitForFinished(10000);
         return QString::fromUtf8(gdbus.readAllStandardOutput() + gdbus.readAllStandardError());
     }
 
     QString itemProperty(const QString& item, const QString& name)
     {
-        return call(item, QStringLiteral("/StatusNotifierItem"),
-                    QStringLiteral("org.freedesktop.DBus.Properties.Get"),
-                    {QStringLiteral("org.kde.StatusNotifierItem"), name});
+        return call(item, u"/StatusNotifierItem"_s, u"org.freedesktop.DBus.Properties.Get"_s,
+                    {u"org.kde.StatusNotifierItem"_s, name});
     }
 
-    bool popoverShown() { return !display.viewableWindows(QStringLiteral("Ondrix"), kPopoverSize).isEmpty(); }
+    bool popoverShown() { return !display.viewableWindows(u"Ondrix"_s, kPopoverSize).isEmpty(); }
 
     void saveConnection(const PushConnection& connection)
     {
-        PreferencesStore store(env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"));
-        store.setData(QStringLiteral("push_connections"), PushConnection::encodeList({connection}));
-        store.setBool(QStringLiteral("has_set_launch_at_login"), true);
-        store.setBool(QStringLiteral("disk_space_warning"),
-                      false); // the machine's free space is not the subject
+        PreferencesStore store(env.configHome() + u"/Ondrix/preferences.sqlite"_s);
+        store.setData(u"push_connections"_s, PushConnection::encodeList({connection}));
+        store.setBool(u"has_set_launch_at_login"_s, true);
+        store.setBool(u"disk_space_warning"_s, false); // the machine's free space is not the subject
     }
 
     // The item of the watcher's registration number `index` (from 0); empty when none came within 30 s.
@@ -171,8 +164,7 @@ protected:
         const bool registered = QTest::qWaitFor(
             [&] {
                 const QList<QVariantList> calls =
-                    bus.methodCalls(kWatcher, QStringLiteral("/StatusNotifierWatcher"),
-                                    QStringLiteral("RegisterStatusNotifierItem"));
+                    bus.methodCalls(kWatcher, u"/StatusNotifierWatcher"_s, u"RegisterStatusNotifierItem"_s);
                 item = calls.size() > index ? calls[index].value(0).toString() : QString();
                 return !item.isEmpty();
             },
@@ -182,7 +174,7 @@ protected:
 
     bool toolTipSays(const QString& item, const char* words)
     {
-        return itemProperty(item, QStringLiteral("ToolTip")).contains(QLatin1String(words));
+        return itemProperty(item, u"ToolTip"_s).contains(QLatin1String(words));
     }
 
     TestEnvironment env;
@@ -203,12 +195,12 @@ TEST_F(TrayIntegrationTest, FallbackWindowThenTrayIconThatFollowsTheStateAndOpen
         closedPort = probe.serverPort();
     }
     PushConnection connection;
-    connection.name = QStringLiteral("Studio");
+    connection.name = u"Studio"_s;
     connection.isEnabled = true;
-    connection.host = QStringLiteral("127.0.0.1");
+    connection.host = u"127.0.0.1"_s;
     connection.port = closedPort;
-    connection.username = QStringLiteral("nobody");
-    connection.localFolder = env.makeDir(QStringLiteral("watched"));
+    connection.username = u"nobody"_s;
+    connection.localFolder = env.makeDir(u"watched"_s);
     connection.stabilityCheckSeconds = 1;
     saveConnection(connection);
 
@@ -216,21 +208,19 @@ TEST_F(TrayIntegrationTest, FallbackWindowThenTrayIconThatFollowsTheStateAndOpen
     auto ondrix = launch();
     ASSERT_TRUE(ondrix->waitForStarted(10000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return popoverShown(); }, 30000)) << "no fallback window";
-    display.saveScreen(qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR") +
-                       QStringLiteral("/tray-fallback-window.png"));
+    display.saveScreen(qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR") + u"/tray-fallback-window.png"_s);
 
     // A panel appears later: the icon registers with it.
     ASSERT_TRUE(bus.startTemplate(ONDRIX_WATCHER_TEMPLATE, kWatcher));
     const QString item = registeredItem();
     ASSERT_FALSE(item.isEmpty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return toolTipSays(item, "watching"); }, 30000))
-        << itemProperty(item, QStringLiteral("ToolTip")).toStdString();
-    const QString watchingPixmap = itemProperty(item, QStringLiteral("IconPixmap"));
+        << itemProperty(item, u"ToolTip"_s).toStdString();
+    const QString watchingPixmap = itemProperty(item, u"IconPixmap"_s);
     EXPECT_GT(watchingPixmap.size(), 100);
-    const QString menuPath = itemProperty(item, QStringLiteral("Menu")).section(QLatin1Char('\''), 1, 1);
+    const QString menuPath = itemProperty(item, u"Menu"_s).section(QLatin1Char('\''), 1, 1);
     const auto menuLayout = [&] {
-        return call(item, menuPath, QStringLiteral("com.canonical.dbusmenu.GetLayout"),
-                    {QStringLiteral("0"), QStringLiteral("-1"), QStringLiteral("@as []")});
+        return call(item, menuPath, u"com.canonical.dbusmenu.GetLayout"_s, {u"0"_s, u"-1"_s, u"@as []"_s});
     };
     QString watchingMenu;
     EXPECT_TRUE(QTest::qWaitFor(
@@ -244,36 +234,30 @@ TEST_F(TrayIntegrationTest, FallbackWindowThenTrayIconThatFollowsTheStateAndOpen
     // A new file: checked, tried, failed. The tool tip, the pixmap and the menu's state line follow. The
     // failed file is retried every few seconds, so the error state comes and goes: both properties are read
     // in one poll and the poll waits for a moment that shows the error in both.
-    env.writeFile(QStringLiteral("watched/photo.jpg"), "pixels");
+    env.writeFile(u"watched/photo.jpg"_s, "pixels");
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return toolTipSays(item, "error") &&
-                   itemProperty(item, QStringLiteral("IconPixmap")) != watchingPixmap;
-        },
+        [&] { return toolTipSays(item, "error") && itemProperty(item, u"IconPixmap"_s) != watchingPixmap; },
         60000))
-        << itemProperty(item, QStringLiteral("ToolTip")).toStdString();
+        << itemProperty(item, u"ToolTip"_s).toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return menuLayout().contains(QLatin1String("error")); }, 10000))
         << menuLayout().left(600).toStdString();
 
     // Activate toggles the popover: the fallback window closes, then opens as the panel beside the icon.
-    call(item, QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.kde.StatusNotifierItem.Activate"),
-         {QStringLiteral("0"), QStringLiteral("0")});
+    call(item, u"/StatusNotifierItem"_s, u"org.kde.StatusNotifierItem.Activate"_s, {u"0"_s, u"0"_s});
     EXPECT_TRUE(QTest::qWaitFor([&] { return !popoverShown(); }, 10000));
     QTest::qWait(500); // past the guard against a click that closed it by taking the focus
-    call(item, QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.kde.StatusNotifierItem.Activate"),
-         {QStringLiteral("0"), QStringLiteral("0")});
+    call(item, u"/StatusNotifierItem"_s, u"org.kde.StatusNotifierItem.Activate"_s, {u"0"_s, u"0"_s});
     EXPECT_TRUE(QTest::qWaitFor([&] { return popoverShown(); }, 10000));
-    display.saveScreen(qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR") + QStringLiteral("/tray-popover.png"));
+    display.saveScreen(qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR") + u"/tray-popover.png"_s);
 
     // A second start and --show bring the running one forward and end at once.
-    call(item, QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.kde.StatusNotifierItem.Activate"),
-         {QStringLiteral("0"), QStringLiteral("0")});
+    call(item, u"/StatusNotifierItem"_s, u"org.kde.StatusNotifierItem.Activate"_s, {u"0"_s, u"0"_s});
     ASSERT_TRUE(QTest::qWaitFor([&] { return !popoverShown(); }, 10000));
     auto second = launch();
     ASSERT_TRUE(second->waitForFinished(30000));
     EXPECT_EQ(second->exitCode(), 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return popoverShown(); }, 10000));
-    auto show = launch({QStringLiteral("--show")});
+    auto show = launch({u"--show"_s});
     ASSERT_TRUE(show->waitForFinished(30000));
     EXPECT_EQ(show->exitCode(), 0);
 
@@ -291,9 +275,9 @@ TEST_F(TrayIntegrationTest, TheTrayCostsAtMostTenMessagesASecondAndNoneWhenNothi
     test::FtpTestServer server;
     server.start();
     PushConnection connection = server.connection();
-    connection.name = QStringLiteral("Studio");
+    connection.name = u"Studio"_s;
     connection.isEnabled = true;
-    connection.localFolder = env.makeDir(QStringLiteral("watched"));
+    connection.localFolder = env.makeDir(u"watched"_s);
     connection.stabilityCheckSeconds = 1;
     connection.simultaneousUploads = 5;
     connection.maxBandwidthKBps = 100; // every file is still on its way while the bus is watched
@@ -302,15 +286,14 @@ TEST_F(TrayIntegrationTest, TheTrayCostsAtMostTenMessagesASecondAndNoneWhenNothi
     auto ondrix = launch();
     const QString item = registeredItem();
     ASSERT_FALSE(item.isEmpty());
-    QFile growing(env.makeDir(QStringLiteral("watched")) + QStringLiteral("/growing.mov"));
+    QFile growing(env.makeDir(u"watched"_s) + u"/growing.mov"_s);
     ASSERT_TRUE(growing.open(QIODevice::Append | QIODevice::Unbuffered));
     QTimer growth; // the file keeps growing while the animation is watched
     QObject::connect(&growth, &QTimer::timeout, [&] { growing.write("more\n"); });
     growth.start(300);
     // The monitor is also told of its own name, by the bus; only lines sent by Ondrix count.
-    static const QRegularExpression message(
-        QStringLiteral("^(signal|method call|method return|error) .* sender=:"),
-        QRegularExpression::MultilineOption);
+    static const QRegularExpression message(u"^(signal|method call|method return|error) .* sender=:"_s,
+                                            QRegularExpression::MultilineOption);
     for (const bool animating : {true, false}) {
         const char* shown = animating ? "checking" : "uploading";
         SCOPED_TRACE(shown);
@@ -318,15 +301,14 @@ TEST_F(TrayIntegrationTest, TheTrayCostsAtMostTenMessagesASecondAndNoneWhenNothi
             growth.stop();
             growing.close();
             for (int i = 1; i <= 5; ++i) {
-                env.writeFile(QStringLiteral("watched/clip-%1.mov").arg(i), QByteArray(4'000'000, 'x'));
+                env.writeFile(u"watched/clip-%1.mov"_s.arg(i), QByteArray(4'000'000, 'x'));
             }
         }
         ASSERT_TRUE(QTest::qWaitFor([&] { return toolTipSays(item, shown); }, 30000));
         QTest::qWait(animating ? 0 : 2000); // all five under way
         QProcess monitor;
         monitor.setProcessEnvironment(environment);
-        monitor.start(QStringLiteral("dbus-monitor"),
-                      {QStringLiteral("--address"), bus.address(), QStringLiteral("sender='%1'").arg(item)});
+        monitor.start(u"dbus-monitor"_s, {u"--address"_s, bus.address(), u"sender='%1'"_s.arg(item)});
         ASSERT_TRUE(monitor.waitForStarted(10000));
         QElapsedTimer watched;
         watched.start();
@@ -340,8 +322,7 @@ TEST_F(TrayIntegrationTest, TheTrayCostsAtMostTenMessagesASecondAndNoneWhenNothi
         const qsizetype messages = traffic.count(message) + icons; // and a pixmap reply per new icon
         EXPECT_LE(double(messages), 10 * seconds) << traffic.left(2000).toStdString();
         EXPECT_TRUE(animating ? icons >= 2
-                              : !traffic.contains(
-                                    QRegularExpression(QStringLiteral("member=New(Icon|ToolTip|Status)"))))
+                              : !traffic.contains(QRegularExpression(u"member=New(Icon|ToolTip|Status)"_s)))
             << (animating ? "the icon did not turn"
                           : "the tray heard of a change while nothing it shows changed");
     }
@@ -359,36 +340,31 @@ TEST_F(TrayIntegrationTest, TheTrayCostsAtMostTenMessagesASecondAndNoneWhenNothi
 TEST_F(TrayIntegrationTest, UnderWaylandThePopoverRunsOnXWaylandOrAsAWindow)
 {
     ASSERT_TRUE(bus.startTemplate(ONDRIX_WATCHER_TEMPLATE, kWatcher));
-    environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.insert(u"XDG_SESSION_TYPE"_s, u"wayland"_s);
+    environment.remove(u"QT_QPA_PLATFORM"_s);
     for (const bool xwayland : {true, false}) {
         SCOPED_TRACE(xwayland ? "with XWayland" : "without XWayland");
-        const QString runtimeDir =
-            env.makeDir(xwayland ? QStringLiteral("weston") : QStringLiteral("weston2"));
+        const QString runtimeDir = env.makeDir(xwayland ? u"weston"_s : u"weston2"_s);
         WestonSession weston(runtimeDir, xwayland);
         ASSERT_TRUE(weston.isRunning()) << "Weston did not start";
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
-        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), weston.socket());
-        environment.insert(QStringLiteral("DISPLAY"), weston.x11());
+        environment.insert(u"XDG_RUNTIME_DIR"_s, runtimeDir);
+        environment.insert(u"WAYLAND_DISPLAY"_s, weston.socket());
+        environment.insert(u"DISPLAY"_s, weston.x11());
 
         QProcess ondrix;
         ondrix.setProcessEnvironment(environment);
         ondrix.start(QStringLiteral(ONDRIX_BINARY), {});
         const QString item = registeredItem(xwayland ? 0 : 1); // each run registers once
         ASSERT_FALSE(item.isEmpty());
-        call(item, QStringLiteral("/StatusNotifierItem"),
-             QStringLiteral("org.kde.StatusNotifierItem.Activate"),
-             {QStringLiteral("0"), QStringLiteral("0")});
+        call(item, u"/StatusNotifierItem"_s, u"org.kde.StatusNotifierItem.Activate"_s, {u"0"_s, u"0"_s});
         if (xwayland) {
             // The popover's X window, mapped at the place Ondrix chose, inside the screen.
             const auto popover = [&] {
                 QProcess xwininfo;
                 xwininfo.setProcessEnvironment(environment);
-                xwininfo.start(QStringLiteral("xwininfo"),
-                               {QStringLiteral("-root"), QStringLiteral("-tree")});
+                xwininfo.start(u"xwininfo"_s, {u"-root"_s, u"-tree"_s});
                 xwininfo.waitForFinished(10000);
-                static const QRegularExpression line(
-                    QStringLiteral(R"("Ondrix": .*\s360x500\+(-?\d+)\+(-?\d+))"));
+                static const QRegularExpression line(uR"("Ondrix": .*\s360x500\+(-?\d+)\+(-?\d+))"_s);
                 return line.match(QString::fromUtf8(xwininfo.readAllStandardOutput()));
             };
             ASSERT_TRUE(QTest::qWaitFor([&] { return popover().hasMatch(); }, 20000))
@@ -397,9 +373,9 @@ TEST_F(TrayIntegrationTest, UnderWaylandThePopoverRunsOnXWaylandOrAsAWindow)
             EXPECT_GE(popover().captured(2).toInt(), 0);
         }
         QTest::qWait(1000); // the first frame is drawn a moment after the window maps
-        EXPECT_TRUE(weston.saveScreen(qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR") +
-                                      (xwayland ? QStringLiteral("/wayland-xwayland-popover.png")
-                                                : QStringLiteral("/wayland-window-popover.png"))));
+        EXPECT_TRUE(weston.saveScreen(
+            qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR") +
+            (xwayland ? u"/wayland-xwayland-popover.png"_s : u"/wayland-window-popover.png"_s)));
 
         ondrix.terminate();
         ASSERT_TRUE(ondrix.waitForFinished(30000));

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -57,19 +58,19 @@ public:
             }
         });
     }
-    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/linux.json").arg(serverPort())); }
+    QUrl url() const { return QUrl(u"http://127.0.0.1:%1/linux.json"_s.arg(serverPort())); }
 };
 
 } // namespace
 
 TEST(UpdateChecker, ComparesVersionsPartByPart)
 {
-    EXPECT_EQ(UpdateChecker::compareVersions(QStringLiteral("1.2"), QStringLiteral("1.2.0")), 0);
-    EXPECT_GT(UpdateChecker::compareVersions(QStringLiteral("0.10"), QStringLiteral("0.9")), 0);
-    EXPECT_GT(UpdateChecker::compareVersions(QStringLiteral("1.10.0"), QStringLiteral("1.9.9")), 0);
-    EXPECT_LT(UpdateChecker::compareVersions(QStringLiteral("1.99"), QStringLiteral("2")), 0);
-    EXPECT_EQ(UpdateChecker::compareVersions(QStringLiteral("v1.3.0-beta"), QStringLiteral("1.3")), 0);
-    EXPECT_LT(UpdateChecker::compareVersions(QStringLiteral("0.1.0"), QStringLiteral("0.1.1")), 0);
+    EXPECT_EQ(UpdateChecker::compareVersions(u"1.2"_s, u"1.2.0"_s), 0);
+    EXPECT_GT(UpdateChecker::compareVersions(u"0.10"_s, u"0.9"_s), 0);
+    EXPECT_GT(UpdateChecker::compareVersions(u"1.10.0"_s, u"1.9.9"_s), 0);
+    EXPECT_LT(UpdateChecker::compareVersions(u"1.99"_s, u"2"_s), 0);
+    EXPECT_EQ(UpdateChecker::compareVersions(u"v1.3.0-beta"_s, u"1.3"_s), 0);
+    EXPECT_LT(UpdateChecker::compareVersions(u"0.1.0"_s, u"0.1.1"_s), 0);
 }
 
 TEST(UpdateChecker, TellsAboutANewerVersionAtMostDailyAndSendsNothingAboutTheMachine)
@@ -77,17 +78,17 @@ TEST(UpdateChecker, TellsAboutANewerVersionAtMostDailyAndSendsNothingAboutTheMac
     FeedServer feed;
     feed.body = R"({"version": "0.10.0", "url": "https://ondrix.io/download", "notes": "Faster uploads."})";
     QTemporaryDir folder;
-    PreferencesStore store(folder.filePath(QStringLiteral("preferences.sqlite")));
+    PreferencesStore store(folder.filePath(u"preferences.sqlite"_s));
     RecordingCenter center;
     QDateTime now = QDateTime::fromSecsSinceEpoch(1'800'000'000);
-    UpdateChecker checker(feed.url(), QStringLiteral("0.9"), store, center, [&] { return now; });
+    UpdateChecker checker(feed.url(), u"0.9"_s, store, center, [&] { return now; });
     QSignalSpy checked(&checker, &UpdateChecker::checked);
 
     checker.checkIfDue();
     ASSERT_TRUE(checked.wait(10000));
     EXPECT_TRUE(checked.last().at(1).toBool());
     ASSERT_EQ(center.posted.size(), 1);
-    EXPECT_EQ(center.posted[0].title, QStringLiteral("Ondrix 0.10.0 is available"));
+    EXPECT_EQ(center.posted[0].title, u"Ondrix 0.10.0 is available"_s);
     EXPECT_TRUE(center.posted[0].body.contains(QLatin1String("https://ondrix.io/download")));
     ASSERT_EQ(feed.requests.size(), 1);
     const QByteArray request = feed.requests[0];
@@ -112,13 +113,13 @@ TEST(UpdateChecker, TellsAboutANewerVersionAtMostDailyAndSendsNothingAboutTheMac
     checker.checkNow(true);
     ASSERT_TRUE(checked.wait(10000));
     ASSERT_EQ(center.posted.size(), 3);
-    EXPECT_EQ(center.posted.last().title, QStringLiteral("Ondrix is up to date"));
+    EXPECT_EQ(center.posted.last().title, u"Ondrix is up to date"_s);
 
     // A broken answer is reported only to a user who asked.
     feed.body = "<html>";
     checker.checkNow(true);
     ASSERT_TRUE(checked.wait(10000));
-    EXPECT_EQ(center.posted.last().title, QStringLiteral("Could not check for updates"));
+    EXPECT_EQ(center.posted.last().title, u"Could not check for updates"_s);
 
     // So is an answer that never ends: it is cut off, not held in memory.
     feed.endless = true;
@@ -129,10 +130,10 @@ TEST(UpdateChecker, TellsAboutANewerVersionAtMostDailyAndSendsNothingAboutTheMac
         << center.posted.last().body.toStdString();
 
     // Plain HTTP to anything but this machine is never fetched (asked without a request going out).
-    EXPECT_FALSE(UpdateChecker::mayFetch(QUrl(QStringLiteral("http://ondrix.io/linux.json"))));
-    EXPECT_FALSE(UpdateChecker::mayFetch(QUrl(QStringLiteral("http://127.0.0.1.example.com/linux.json"))));
-    EXPECT_FALSE(UpdateChecker::mayFetch(QUrl(QStringLiteral("ftp://127.0.0.1/linux.json"))));
+    EXPECT_FALSE(UpdateChecker::mayFetch(QUrl(u"http://ondrix.io/linux.json"_s)));
+    EXPECT_FALSE(UpdateChecker::mayFetch(QUrl(u"http://127.0.0.1.example.com/linux.json"_s)));
+    EXPECT_FALSE(UpdateChecker::mayFetch(QUrl(u"ftp://127.0.0.1/linux.json"_s)));
     EXPECT_TRUE(UpdateChecker::mayFetch(feed.url()));
-    EXPECT_TRUE(UpdateChecker::mayFetch(QUrl(QStringLiteral("http://[::1]:8080/linux.json"))));
-    EXPECT_TRUE(UpdateChecker::mayFetch(QUrl(QStringLiteral("https://ondrix.io/updates/linux.json"))));
+    EXPECT_TRUE(UpdateChecker::mayFetch(QUrl(u"http://[::1]:8080/linux.json"_s)));
+    EXPECT_TRUE(UpdateChecker::mayFetch(QUrl(u"https://ondrix.io/updates/linux.json"_s)));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 
 // Counts are kept per connection; the day counts start again on a new local day while the totals go on; the
 // newest error line logged for a connection is kept, lines of other levels or of no connection are not.
@@ -33,14 +34,13 @@ TEST(ConnectionActivity, CountsPerConnectionAndDay)
 
     const QDateTime at(QDate(2025, 6, 11), QTime(8, 0));
     const auto entry = [&](LogEntry::LogLevel level, const QUuid& id, const char* detail) {
-        return LogEntry{
-            QUuid::createUuid(),        at, level, QStringLiteral("[b] ") + QLatin1String(detail), id, {},
-            QString::fromLatin1(detail)};
+        return LogEntry{QUuid::createUuid(),        at, level, u"[b] "_s + QLatin1String(detail), id, {},
+                        QString::fromLatin1(detail)};
     };
     using L = LogEntry::LogLevel;
     activity.noteLogEntries({entry(L::error, b, "first"), entry(L::error, b, "second"),
                              entry(L::warning, b, "warn"), entry(L::error, {}, "nobody's")});
-    EXPECT_EQ(activity.counters(b).lastError, QStringLiteral("second"));
+    EXPECT_EQ(activity.counters(b).lastError, u"second"_s);
     EXPECT_EQ(activity.counters(b).lastErrorTime, at);
     EXPECT_TRUE(activity.counters(a).lastError.isEmpty());
 }

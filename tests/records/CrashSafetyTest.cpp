@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 using ondrix::test::TestEnvironment;
 
 // A child process writes the history and the store in a tight loop and is killed with SIGKILL at a random
@@ -40,17 +41,16 @@ TEST(CrashSafety, FilesDecodeAfterTheWriterIsKilled)
         {
             PreferencesStore store(AppPaths::preferencesFile());
             EXPECT_TRUE(store.movedAsidePath().isEmpty()) << "round " << round;
-            const qint64 counter = store.integerValue(QStringLiteral("crash_counter"));
+            const qint64 counter = store.integerValue(u"crash_counter"_s);
             EXPECT_GT(counter, lastCounter);
             lastCounter = counter;
             // Every entry recorded before the counter was written is there.
-            const auto uploaded = store.realDictionaryValue(QStringLiteral("ondrix_uploaded_crash"));
+            const auto uploaded = store.realDictionaryValue(u"ondrix_uploaded_crash"_s);
             ASSERT_TRUE(uploaded.has_value());
             EXPECT_GE(uploaded->size(), counter);
-            EXPECT_TRUE(
-                QJsonDocument::fromJson(store.dataValue(QStringLiteral("push_connections"))).isArray());
+            EXPECT_TRUE(QJsonDocument::fromJson(store.dataValue(u"push_connections"_s)).isArray());
             // A whole-dictionary replacement is all or nothing.
-            const auto whole = store.realDictionaryValue(QStringLiteral("replaced_whole"));
+            const auto whole = store.realDictionaryValue(u"replaced_whole"_s);
             ASSERT_TRUE(whole.has_value());
             EXPECT_EQ(whole->size(), 200);
         }

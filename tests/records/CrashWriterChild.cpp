@@ -13,13 +13,14 @@
 #include <cstdio>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     PreferencesStore store(AppPaths::preferencesFile());
     HistoryService history(AppPaths::historyFile());
-    qint64 n = store.integerValue(QStringLiteral("crash_counter"));
+    qint64 n = store.integerValue(u"crash_counter"_s);
     const qint64 readyAt = n + 50;
 
     QTimer timer;
@@ -28,27 +29,25 @@ int main(int argc, char** argv)
         ++n;
         HistoryEntry entry;
         entry.timestamp = QDateTime::currentDateTimeUtc();
-        entry.filename =
-            QStringLiteral("photo-%1-").arg(n) + QString(150, QLatin1Char('x')) + QStringLiteral(".jpg");
+        entry.filename = u"photo-%1-"_s.arg(n) + QString(150, QLatin1Char('x')) + u".jpg"_s;
         entry.bytes = n * 1000;
-        entry.connectionName = QStringLiteral("Crash");
+        entry.connectionName = u"Crash"_s;
         history.add(entry);
 
-        store.setRealDictionaryEntry(QStringLiteral("ondrix_uploaded_crash"), QStringLiteral("/f/%1").arg(n),
-                                     double(n));
+        store.setRealDictionaryEntry(u"ondrix_uploaded_crash"_s, u"/f/%1"_s.arg(n), double(n));
         QJsonArray connections;
         for (qint64 i = 0; i < n % 40; ++i) {
-            connections.append(QJsonObject{{QStringLiteral("name"), QStringLiteral("c%1").arg(i)}});
+            connections.append(QJsonObject{{u"name"_s, u"c%1"_s.arg(i)}});
         }
-        store.setData(QStringLiteral("push_connections"), QJsonDocument(connections).toJson());
+        store.setData(u"push_connections"_s, QJsonDocument(connections).toJson());
         if (n % 25 == 0) {
             PreferencesStore::RealDictionary whole;
             for (int i = 0; i < 200; ++i) {
-                whole.insert(QStringLiteral("/w/%1").arg(i), double(n));
+                whole.insert(u"/w/%1"_s.arg(i), double(n));
             }
-            store.setRealDictionary(QStringLiteral("replaced_whole"), whole);
+            store.setRealDictionary(u"replaced_whole"_s, whole);
         }
-        store.setInteger(QStringLiteral("crash_counter"), n);
+        store.setInteger(u"crash_counter"_s, n);
         if (n == readyAt) {
             std::puts("ready");
             std::fflush(stdout);

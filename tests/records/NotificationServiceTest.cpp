@@ -14,13 +14,14 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 using ondrix::test::DBusMockSession;
 using ondrix::test::MessageCapture;
 
 namespace {
 
-const QString service = QStringLiteral("org.freedesktop.Notifications");
-const QString path = QStringLiteral("/org/freedesktop/Notifications");
+const QString service = u"org.freedesktop.Notifications"_s;
+const QString path = u"/org/freedesktop/Notifications"_s;
 
 struct Posted {
     uint replacesId = 0;
@@ -37,8 +38,7 @@ protected:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         ASSERT_TRUE(m_bus.isRunning()) << m_bus.errorString().toStdString();
         // Plain-text bodies, so the texts arrive as the service wrote them.
-        ASSERT_TRUE(m_bus.startTemplate(QStringLiteral("notification_daemon"), service,
-                                        {{QStringLiteral("capabilities"), QStringLiteral("body")}}))
+        ASSERT_TRUE(m_bus.startTemplate(u"notification_daemon"_s, service, {{u"capabilities"_s, u"body"_s}}))
             << m_bus.errorString().toStdString();
     }
 
@@ -47,7 +47,7 @@ protected:
         QList<QVariantList> calls;
         (void)QTest::qWaitFor(
             [&] {
-                calls = m_bus.methodCalls(service, path, QStringLiteral("Notify"));
+                calls = m_bus.methodCalls(service, path, u"Notify"_s);
                 return calls.size() >= count;
             },
             10000);
@@ -61,7 +61,7 @@ protected:
     {
         QStringList list;
         for (int i = 1; i <= count; ++i)
-            list << QStringLiteral("IMG_%1.jpg").arg(i);
+            list << u"IMG_%1.jpg"_s.arg(i);
         return list;
     }
 
@@ -74,71 +74,54 @@ protected:
     }
 
     ondrix::test::TestEnvironment m_env;
-    PreferencesStore m_store{m_env.configHome() + QStringLiteral("/preferences.sqlite")};
+    PreferencesStore m_store{m_env.configHome() + u"/preferences.sqlite"_s};
     DBusMockSession m_bus;
     FdoNotificationCenter m_center{m_bus.connection()};
     NotificationService m_service{&m_center};
     AppSettings m_settings{m_store, &m_service};
 };
 
-TEST_F(NotificationServiceTest, TitlesAndBodiesOfFinishedUploads)
+// Successes are posted only when notifications are on and something was uploaded, as a list of up to five
+// names or, grouped, as a count; failures are posted always, and a repeated one replaces the earlier notice.
+TEST_F(NotificationServiceTest, TitlesAndBodiesOfFinishedAndFailedUploads)
 {
-    m_service.notifyUploadsFinished(names(7), 3'000'000, QStringLiteral("Office"),
-                                    settings(true, false, true));
-    m_service.notifyUploadsFinished(names(7), 3'000'000, QStringLiteral("Office"),
-                                    settings(true, true, false));
-    // Exactly five names: no "more" line.
-    m_service.notifyUploadsFinished(names(5), 10, QStringLiteral("Home"), settings(true, false, false));
+    m_service.notifyUploadsFinished(names(3), 30, u"Office"_s, settings(false, true, true));
+    m_service.notifyUploadsFinished({}, 0, u"Office"_s, settings(true, true, true));
+    m_service.notifyUploadsFinished(names(7), 3'000'000, u"Office"_s, settings(true, false, true));
+    m_service.notifyUploadsFinished(names(7), 3'000'000, u"Office"_s, settings(true, true, false));
+    m_service.notifyUploadsFinished(names(5), 10, u"Home"_s, settings(true, false, false));
     // One file with grouping on: still the list form.
-    m_service.notifyUploadsFinished({QStringLiteral("a & b.png")}, 5, QStringLiteral("Office"),
-                                    settings(true, true, true));
-    const QList<Posted> posts = waitForPosts(4);
-    ASSERT_EQ(posts.size(), 4);
-
-    EXPECT_EQ(posts[0].title, QStringLiteral("Ondrix: 7 files uploaded"));
-    EXPECT_EQ(posts[0].body, QStringLiteral("[Office] IMG_1.jpg\nIMG_2.jpg\nIMG_3.jpg\nIMG_4.jpg\nIMG_5.jpg\n"
-                                            "...and 2 more"));
-    EXPECT_EQ(posts[0].hints.value(QStringLiteral("sound-name")).toString(),
-              FdoNotificationCenter::defaultSoundName());
-
-    EXPECT_EQ(posts[1].title, QStringLiteral("Ondrix: 7 files uploaded"));
-    EXPECT_EQ(posts[1].body, QStringLiteral("[Office] 7 files (3.0 MB)"));
-    EXPECT_FALSE(posts[1].hints.contains(QStringLiteral("sound-name")));
-    EXPECT_TRUE(posts[1].hints.value(QStringLiteral("suppress-sound")).toBool());
-
-    EXPECT_EQ(posts[2].body, QStringLiteral("[Home] IMG_1.jpg\nIMG_2.jpg\nIMG_3.jpg\nIMG_4.jpg\nIMG_5.jpg"));
-
-    EXPECT_EQ(posts[3].title, QStringLiteral("Ondrix: 1 file uploaded"));
-    EXPECT_EQ(posts[3].body, QStringLiteral("[Office] a & b.png")); // a plain-text server gets it as written
-}
-
-TEST_F(NotificationServiceTest, SuccessesAreSilentWhenOffOrEmptyButFailuresAreAlwaysPosted)
-{
-    m_service.notifyUploadsFinished(names(3), 30, QStringLiteral("Office"), settings(false, true, true));
-    m_service.notifyUploadsFinished({}, 0, QStringLiteral("Office"), settings(true, true, true));
-    m_service.notifyUploadFailed(QStringLiteral("report.pdf"), QStringLiteral("Office"),
-                                 QStringLiteral("Login denied"));
-    ASSERT_EQ(waitForPosts(1).size(), 1);
+    m_service.notifyUploadsFinished({u"a & b.png"_s}, 5, u"Office"_s, settings(true, true, true));
+    m_service.notifyUploadFailed(u"report.pdf"_s, u"Office"_s, u"Login denied"_s);
+    ASSERT_EQ(waitForPosts(5).size(), 5);
     QTest::qWait(100);
-    // A repeated failure of the same file replaces the earlier notice.
-    m_service.notifyUploadFailed(QStringLiteral("report.pdf"), QStringLiteral("Office"),
-                                 QStringLiteral("later"));
-    const QList<Posted> posts = waitForPosts(2);
-    ASSERT_EQ(posts.size(), 2);
-    EXPECT_EQ(posts[0].title, QStringLiteral("Ondrix: Upload failed"));
-    EXPECT_EQ(posts[0].body, QStringLiteral("[Office] report.pdf: Login denied"));
-    EXPECT_EQ(posts[0].hints.value(QStringLiteral("sound-name")).toString(),
-              FdoNotificationCenter::defaultSoundName());
-    EXPECT_EQ(posts[1].replacesId, 1u);
+    m_service.notifyUploadFailed(u"report.pdf"_s, u"Office"_s, u"later"_s);
+    const QList<Posted> posts = waitForPosts(6);
+    ASSERT_EQ(posts.size(), 6);
+    const QString sound = u"sound-name"_s;
+    EXPECT_EQ(posts[0].title, u"Ondrix: 7 files uploaded"_s);
+    EXPECT_EQ(posts[0].body,
+              u"[Office] IMG_1.jpg\nIMG_2.jpg\nIMG_3.jpg\nIMG_4.jpg\nIMG_5.jpg\n...and 2 more"_s);
+    EXPECT_EQ(posts[0].hints.value(sound).toString(), FdoNotificationCenter::defaultSoundName());
+    EXPECT_EQ(posts[1].title, u"Ondrix: 7 files uploaded"_s);
+    EXPECT_EQ(posts[1].body, u"[Office] 7 files (3.0 MB)"_s);
+    EXPECT_FALSE(posts[1].hints.contains(sound));
+    EXPECT_TRUE(posts[1].hints.value(u"suppress-sound"_s).toBool());
+    EXPECT_EQ(posts[2].body, u"[Home] IMG_1.jpg\nIMG_2.jpg\nIMG_3.jpg\nIMG_4.jpg\nIMG_5.jpg"_s);
+    EXPECT_EQ(posts[3].title, u"Ondrix: 1 file uploaded"_s);
+    EXPECT_EQ(posts[3].body, u"[Office] a & b.png"_s); // a plain-text server gets it as written
+    EXPECT_EQ(posts[4].title, u"Ondrix: Upload failed"_s);
+    EXPECT_EQ(posts[4].body, u"[Office] report.pdf: Login denied"_s);
+    EXPECT_EQ(posts[4].hints.value(sound).toString(), FdoNotificationCenter::defaultSoundName());
+    EXPECT_EQ(posts[5].replacesId, 5u);
 }
 
 TEST_F(NotificationServiceTest, FailuresAreAnnouncedAfterTheSetCountOnceAndThenReplaced)
 {
     FailureNotices notices(&m_service, &m_settings);
-    const auto fail = [&](int times, const QString& name = QStringLiteral("a.jpg")) {
+    const auto fail = [&](int times, const QString& name = u"a.jpg"_s) {
         for (int i = 0; i < times; ++i)
-            notices.failed(QStringLiteral("/w/") + name, name, QStringLiteral("Office"),
-                           QStringLiteral("Timeout"));
+            notices.failed(u"/w/"_s + name, name, u"Office"_s, u"Timeout"_s);
     };
     m_settings.setNotificationsEnabled(true);
     m_settings.setNotifyErrors(false);
@@ -146,18 +129,18 @@ TEST_F(NotificationServiceTest, FailuresAreAnnouncedAfterTheSetCountOnceAndThenR
     m_settings.setNotifyErrors(true);
     m_settings.setNotifyErrorsAfterAttempts(7);
     fail(2); // the 6th failure in a row
-    notices.succeeded(QStringLiteral("/w/a.jpg"));
-    EXPECT_EQ(notices.failures(QStringLiteral("/w/a.jpg")), 0);
+    notices.succeeded(u"/w/a.jpg"_s);
+    EXPECT_EQ(notices.failures(u"/w/a.jpg"_s), 0);
     m_settings.setNotifyErrorsAfterAttempts(3);
     fail(2);
-    fail(3, QStringLiteral("b.jpg")); // another file's count is its own
+    fail(3, u"b.jpg"_s); // another file's count is its own
     QTest::qWait(200);
     EXPECT_EQ(waitForPosts(0).size(), 1) << "only the other file reached 3";
     fail(1); // 3rd
     ASSERT_EQ(waitForPosts(2).size(), 2);
     QTest::qWait(100);
     fail(5); // 8th
-    const QString last = QStringLiteral("[Office] a.jpg: Timeout (failed 8 times in a row)");
+    const QString last = u"[Office] a.jpg: Timeout (failed 8 times in a row)"_s;
     QList<Posted> posts;
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
@@ -168,7 +151,7 @@ TEST_F(NotificationServiceTest, FailuresAreAnnouncedAfterTheSetCountOnceAndThenR
     // Back-to-back failures may reach the server as fewer updates; each one replaces the file's notice.
     ASSERT_GE(posts.size(), 3);
     EXPECT_EQ(posts[1].replacesId, 0u) << "the first notice of this file is a new one";
-    EXPECT_EQ(posts[1].body, QStringLiteral("[Office] a.jpg: Timeout (failed 3 times in a row)"));
+    EXPECT_EQ(posts[1].body, u"[Office] a.jpg: Timeout (failed 3 times in a row)"_s);
     for (qsizetype i = 2; i < posts.size(); ++i)
         EXPECT_EQ(posts[i].replacesId, 2u) << "every later failure replaces it";
 }
@@ -178,25 +161,23 @@ TEST_F(NotificationServiceTest, PermissionAnswersLogOnlyUnexpectedErrors)
     MessageCapture capture;
     NotificationService::handlePermissionAnswer(true, std::nullopt);
     NotificationService::handlePermissionAnswer(
-        false,
-        NotificationPermissionError{NotificationPermissionError::Kind::notAllowed, QStringLiteral("no")});
-    EXPECT_TRUE(capture.matching(QStringLiteral("[NotificationService]")).isEmpty());
+        false, NotificationPermissionError{NotificationPermissionError::Kind::notAllowed, u"no"_s});
+    EXPECT_TRUE(capture.matching(u"[NotificationService]"_s).isEmpty());
     NotificationService::handlePermissionAnswer(
-        false,
-        NotificationPermissionError{NotificationPermissionError::Kind::other, QStringLiteral("bus gone")});
-    EXPECT_EQ(capture.matching(QStringLiteral("[NotificationService]")),
-              QStringList{QStringLiteral("[NotificationService] Permission request error: bus gone")});
+        false, NotificationPermissionError{NotificationPermissionError::Kind::other, u"bus gone"_s});
+    EXPECT_EQ(capture.matching(u"[NotificationService]"_s),
+              QStringList{u"[NotificationService] Permission request error: bus gone"_s});
 
     // Switching notifications on asks the centre: a server that answers logs nothing, a missing one logs.
     capture.clear();
     m_settings.setNotificationsEnabled(false);
     m_settings.setNotificationsEnabled(true);
     QTest::qWait(200);
-    EXPECT_TRUE(capture.matching(QStringLiteral("[NotificationService]")).isEmpty());
+    EXPECT_TRUE(capture.matching(u"[NotificationService]"_s).isEmpty());
     m_bus.stopTemplate(service);
     m_service.requestNotificationPermission();
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return !capture.matching(QStringLiteral("Permission request error")).isEmpty(); }, 10000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !capture.matching(u"Permission request error"_s).isEmpty(); }, 10000));
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 using namespace ondrix::test;
 
 namespace {
@@ -29,7 +30,7 @@ QString account(const PushConnection& connection)
 struct OndrixRun {
     explicit OndrixRun(std::function<void(ConnectionSecrets&)> configure = {})
         : keyring(QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"),
-                                                QStringLiteral("ondrix-secrets-test")))
+                                                u"ondrix-secrets-test"_s))
         , secrets(&keyring, &services.store, &services.log, QString(), true)
     {
         secrets.setRetryIntervalMs(100);
@@ -79,7 +80,7 @@ protected:
         PushConnection c = server.connection();
         c.name = name;
         c.isEnabled = true;
-        c.localFolder = env.makeDir(QStringLiteral("folders/") + name);
+        c.localFolder = env.makeDir(u"folders/"_s + name);
         c.stabilityCheckSeconds = 1;
         return c;
     }
@@ -87,7 +88,7 @@ protected:
     // Neither the store nor its write-ahead log holds `secret`, in live records or in free pages.
     void expectNotOnDisk(const QByteArray& secret) const
     {
-        for (const QString& suffix : {QString(), QStringLiteral("-wal")}) {
+        for (const QString& suffix : {QString(), u"-wal"_s}) {
             EXPECT_FALSE(readFile(AppPaths::preferencesFile() + suffix).contains(secret))
                 << qPrintable(suffix);
         }
@@ -95,11 +96,10 @@ protected:
 
     bool uploads(const FtpTestServer& server, const QString& name, const QByteArray& content)
     {
-        env.writeFile(QStringLiteral("folders/%1/%2.txt").arg(name, QString::fromUtf8(content)), content);
+        env.writeFile(u"folders/%1/%2.txt"_s.arg(name, QString::fromUtf8(content)), content);
         return QTest::qWaitFor(
             [&] {
-                return readFile(server.rootDir() +
-                                QStringLiteral("/%1.txt").arg(QString::fromUtf8(content))) == content;
+                return readFile(server.rootDir() + u"/%1.txt"_s.arg(QString::fromUtf8(content))) == content;
             },
             30000);
     }
@@ -114,25 +114,25 @@ protected:
 TEST_F(ConnectionSecretsTest, ANewPasswordLandsInTheKeyringOnlyAndComesBackFromIt)
 {
     startKeyring();
-    const QString password = QStringLiteral("kr-new-7Q9v:x");
+    const QString password = u"kr-new-7Q9v:x"_s;
     FtpTestServer server;
     FtpServerOptions options;
     options.password = password;
     server.start(options);
-    const PushConnection agency = connectionTo(server, QStringLiteral("Agency"));
+    const PushConnection agency = connectionTo(server, u"Agency"_s);
     {
         OndrixRun run;
         run.manager->addConnection(agency);
         run.manager->updateConnection(agency);
         ASSERT_TRUE(QTest::qWaitFor([&] { return s_keyring->lookup(account(agency)) == password; }, 20000));
         const QString item = s_keyring->describe(account(agency));
-        EXPECT_TRUE(item.contains(QStringLiteral("label = Ondrix: Agency"))) << item.toStdString();
-        EXPECT_TRUE(item.contains(QStringLiteral("attribute.server = Ondrix: Agency"))) << item.toStdString();
+        EXPECT_TRUE(item.contains(u"label = Ondrix: Agency"_s)) << item.toStdString();
+        EXPECT_TRUE(item.contains(u"attribute.server = Ondrix: Agency"_s)) << item.toStdString();
         const auto stored =
             PushConnection::decodeList(run.services.store.dataValue(ConnectionsManager::kConnectionsKey));
         ASSERT_TRUE(stored && stored->size() == 1);
         EXPECT_TRUE(stored->first().password.isEmpty());
-        EXPECT_TRUE(uploads(server, QStringLiteral("Agency"), "first"));
+        EXPECT_TRUE(uploads(server, u"Agency"_s, "first"));
         expectNotOnDisk(password.toUtf8());
     }
     expectNotOnDisk(password.toUtf8());
@@ -141,15 +141,14 @@ TEST_F(ConnectionSecretsTest, ANewPasswordLandsInTheKeyringOnlyAndComesBackFromI
     OndrixRun again;
     ASSERT_TRUE(QTest::qWaitFor([&] { return again.manager->engine(agency.id) != nullptr; }, 20000));
     EXPECT_EQ(again.manager->connections().first().password, password);
-    EXPECT_TRUE(uploads(server, QStringLiteral("Agency"), "second"));
+    EXPECT_TRUE(uploads(server, u"Agency"_s, "second"));
     PushConnection renamed = again.manager->connections().first();
-    renamed.name = QStringLiteral("Studio");
+    renamed.name = u"Studio"_s;
     again.manager->updateConnection(renamed);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             const QString item = s_keyring->describe(account(agency));
-            return item.contains(QStringLiteral("label = Ondrix: Studio")) &&
-                   !item.contains(QStringLiteral("Ondrix: Agency"));
+            return item.contains(u"label = Ondrix: Studio"_s) && !item.contains(u"Ondrix: Agency"_s);
         },
         20000))
         << s_keyring->describe(account(agency)).toStdString();
@@ -160,7 +159,7 @@ TEST_F(ConnectionSecretsTest, ANewPasswordLandsInTheKeyringOnlyAndComesBackFromI
 TEST_F(ConnectionSecretsTest, PlainTextPasswordsMoveIntoAKeyringThatComesLater)
 {
     s_keyring->stop();
-    const QString password = QStringLiteral("kr-plain-Vw3s");
+    const QString password = u"kr-plain-Vw3s"_s;
     FtpTestServer server;
     FtpServerOptions options;
     options.password = password;
@@ -175,13 +174,13 @@ TEST_F(ConnectionSecretsTest, PlainTextPasswordsMoveIntoAKeyringThatComesLater)
     {
         OndrixRun run;
         // Plain-text passwords work at once; the keyring is asked again until it is there.
-        EXPECT_TRUE(uploads(server, QStringLiteral("One"), "before"));
+        EXPECT_TRUE(uploads(server, u"One"_s, "before"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return !run.secrets.keyringProblem().isEmpty(); }, 20000));
         startKeyring();
         EXPECT_TRUE(QTest::qWaitFor(
             [&] {
                 return run.services.logMessages().contains(
-                    QStringLiteral("Moved 3 passwords from the preferences database to the keyring."));
+                    u"Moved 3 passwords from the preferences database to the keyring."_s);
             },
             30000))
             << run.services.logMessages().join(u'\n').toStdString();
@@ -194,7 +193,7 @@ TEST_F(ConnectionSecretsTest, PlainTextPasswordsMoveIntoAKeyringThatComesLater)
         for (const PushConnection& c : *stored) {
             EXPECT_TRUE(c.password.isEmpty()) << qPrintable(c.name);
         }
-        EXPECT_TRUE(uploads(server, QStringLiteral("Two"), "after"));
+        EXPECT_TRUE(uploads(server, u"Two"_s, "after"));
     }
     expectNotOnDisk(password.toUtf8());
 
@@ -205,18 +204,16 @@ TEST_F(ConnectionSecretsTest, PlainTextPasswordsMoveIntoAKeyringThatComesLater)
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             return waiting.manager->passwordProblem(connections[2].id)
-                .startsWith(QStringLiteral("The password is in the keyring, which does not give it out yet"));
+                .startsWith(u"The password is in the keyring, which does not give it out yet"_s);
         },
         20000))
         << waiting.manager->passwordProblem(connections[2].id).toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] {
-        return waiting.services.logMessages()
-                   .filter(QStringLiteral("does not give out or take passwords"))
-                   .size() == 1;
+        return waiting.services.logMessages().filter(u"does not give out or take passwords"_s).size() == 1;
     }));
     startKeyring();
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return waiting.manager->engine(connections[2].id) != nullptr; }, 30000));
     EXPECT_TRUE(waiting.manager->passwordProblem(connections[2].id).isEmpty());
-    EXPECT_TRUE(uploads(server, QStringLiteral("Three"), "later"));
+    EXPECT_TRUE(uploads(server, u"Three"_s, "later"));
 }

@@ -2,6 +2,7 @@
 
 #include "engine/ConnectionEngine.h"
 #include "engine/UploadedRecord.h"
+#include "model/UuidText.h"
 #include "platform/LogindPowerMonitor.h"
 #include "platform/QtNetworkPathSource.h"
 #include "supervision/BookmarkManager.h"
@@ -23,6 +24,7 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 using ondrix::test::DBusMockSession;
 using ondrix::test::EngineTestFixture;
 using ondrix::test::FakeNetworkPathSource;
@@ -40,13 +42,19 @@ NetworkPath path(bool satisfied, bool expensive, QList<NetworkPath::InterfaceTyp
 
 class ConnectionsManagerTest : public EngineTestFixture {
 protected:
-    std::unique_ptr<ConnectionsManager> makeManager(PowerMonitor* power = nullptr)
+    // `configure` adds to the short waits every engine of these tests runs with.
+    std::unique_ptr<ConnectionsManager> makeManager(PowerMonitor* power = nullptr,
+                                                    NetworkPathSource* source = nullptr,
+                                                    std::function<void(ConnectionEngine&)> configure = {})
     {
-        auto manager = std::make_unique<ConnectionsManager>(services, &network, power);
+        auto manager = std::make_unique<ConnectionsManager>(services, source ? source : &network, power);
         manager->setWakeResumeDelayMs(100);
-        manager->setEngineConfigurator([](ConnectionEngine& engine) {
+        manager->setEngineConfigurator([configure](ConnectionEngine& engine) {
             engine.setMinSpinnerVisibilityMs(0);
             engine.setStabilityIntervalSeconds(0.2);
+            if (configure) {
+                configure(engine);
+            }
         });
         return manager;
     }
@@ -61,6 +69,11 @@ protected:
         return c;
     }
 
+    void storeConnections(const QList<PushConnection>& connections)
+    {
+        store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
+    }
+
     // Runs what the manager queued for the next turn of the event loop (summaries, network and settings
     // reactions).
     static void turn()
@@ -69,162 +82,141 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    std::string log() const { return logMessages().join(u'\n').toStdString(); }
+
     FakeNetworkPathSource network;
 };
 
 } // namespace
 
+// Lists that cannot be read are left as they are until the next edit; readable ones load cleaned (twin ids,
+// bad lock ids), edits are stored, and a folder picked for a known connection is restored after a restart.
 TEST_F(ConnectionsManagerTest, StoredListsLoadCleanedAndEditsAreStored)
 {
-    PushConnection a = loopbackConnection(QStringLiteral("A"), false);
-    PushConnection twin = loopbackConnection(QStringLiteral("Twin"), false);
-    twin.id = a.id;
-    PushConnection b = loopbackConnection(QStringLiteral("B"), false);
-    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({a, twin, b}));
-    store.setStringList(ConnectionsManager::kLockedConnectionsKey,
-                        {a.id.toString(QUuid::WithoutBraces).toUpper(), QStringLiteral("not-a-uuid")});
-
+    store.setData(ConnectionsManager::kConnectionsKey, "[{\"id\": 1}]");
+    store.setString(ConnectionsManager::kLockedConnectionsKey, u"oops"_s);
+    store.setData(BookmarkManager::keyFor(QUuid::createUuid()), "garbage");
+    const auto stored = [&] {
+        return *PushConnection::decodeList(store.dataValue(ConnectionsManager::kConnectionsKey));
+    };
     auto manager = makeManager();
+    EXPECT_TRUE(manager->connections().isEmpty());
+    EXPECT_EQ(store.dataValue(ConnectionsManager::kConnectionsKey), "[{\"id\": 1}]");
+    EXPECT_EQ(store.stringValue(ConnectionsManager::kLockedConnectionsKey), u"oops"_s);
+    manager->addConnection(loopbackConnection(u"New"_s, false));
+    EXPECT_EQ(stored().size(), 1);
+
+    PushConnection a = loopbackConnection(u"A"_s, false);
+    PushConnection twin = loopbackConnection(u"Twin"_s, false);
+    twin.id = a.id;
+    PushConnection b = loopbackConnection(u"B"_s, false);
+    storeConnections({a, twin, b});
+    store.setStringList(ConnectionsManager::kLockedConnectionsKey, {uuidText(a.id), u"not-a-uuid"_s});
+    manager = makeManager();
     ASSERT_EQ(manager->connections().size(), 2);
-    EXPECT_EQ(manager->connections()[0].name, QStringLiteral("A"));
-    EXPECT_EQ(PushConnection::decodeList(store.dataValue(ConnectionsManager::kConnectionsKey))->size(), 2);
+    EXPECT_EQ(manager->connections()[0].name, u"A"_s);
+    EXPECT_EQ(stored().size(), 2);
     EXPECT_EQ(manager->lockedConnectionIds(), QSet<QUuid>{a.id});
     EXPECT_EQ(store.stringListValue(ConnectionsManager::kLockedConnectionsKey).size(), 1);
 
     QSignalSpy saved(manager.get(), &ConnectionsManager::connectionsChanged);
     PushConnection renamed = a;
-    renamed.name = QStringLiteral("Renamed");
+    renamed.name = u"Renamed"_s;
     manager->addConnection(renamed);
-    EXPECT_EQ(saved.count(), 0) << "an existing id is not added again";
-    PushConnection stranger = loopbackConnection(QStringLiteral("Stranger"));
+    const PushConnection stranger = loopbackConnection(u"Stranger"_s);
     manager->updateConnection(stranger);
-    EXPECT_EQ(saved.count(), 0) << "an unknown id is not updated";
+    EXPECT_EQ(saved.count(), 0) << "an existing id is not added again, an unknown one not updated";
     manager->updateConnection(renamed);
-    EXPECT_EQ(PushConnection::decodeList(store.dataValue(ConnectionsManager::kConnectionsKey))->at(0).name,
-              QStringLiteral("Renamed"));
+    EXPECT_EQ(stored().at(0).name, u"Renamed"_s);
     manager->toggleLock(a.id);
     manager->toggleLock(b.id);
     EXPECT_EQ(manager->lockedConnectionIds(), QSet<QUuid>{b.id});
     manager->deleteConnection(b.id);
-    EXPECT_EQ(manager->connections().size(), 1);
+    EXPECT_EQ(stored().size(), 1);
     EXPECT_EQ(manager->lockedConnectionIds(), QSet<QUuid>{b.id}) << "the lock of a deleted connection stays";
 
-    // A folder picked for a known connection is remembered at once and restored after a restart.
-    const QString picked = env.makeDir(QStringLiteral("picked"));
+    const QString picked = env.makeDir(u"picked"_s);
     manager->setFolderBookmark(picked, a.id);
     manager->setFolderBookmark(picked, stranger.id);
     EXPECT_EQ(manager->activeBookmarks().value(a.id), picked);
     EXPECT_FALSE(store.contains(BookmarkManager::keyFor(stranger.id)));
     manager.reset();
     EXPECT_EQ(makeManager()->activeBookmarks().value(a.id), picked);
-}
-
-TEST_F(ConnectionsManagerTest, UnreadableStoredListsAreLeftAlone)
-{
-    store.setData(ConnectionsManager::kConnectionsKey, "[{\"id\": 1}]");
-    store.setString(ConnectionsManager::kLockedConnectionsKey, QStringLiteral("oops"));
-    store.setData(BookmarkManager::keyFor(QUuid::createUuid()), "garbage");
-    auto manager = makeManager();
-    EXPECT_TRUE(manager->connections().isEmpty());
-    EXPECT_EQ(store.dataValue(ConnectionsManager::kConnectionsKey), QByteArray("[{\"id\": 1}]"));
-    EXPECT_EQ(store.stringValue(ConnectionsManager::kLockedConnectionsKey), QStringLiteral("oops"));
-    manager->addConnection(loopbackConnection(QStringLiteral("New"), false));
-    EXPECT_EQ(PushConnection::decodeList(store.dataValue(ConnectionsManager::kConnectionsKey))->size(), 1);
 
     // A bookmark whose folder is gone is removed at the next launch; one without a local folder is skipped.
-    PushConnection gone = loopbackConnection(QStringLiteral("Gone"));
-    PushConnection noFolder = loopbackConnection(QStringLiteral("NoFolder"));
+    PushConnection gone = loopbackConnection(u"Gone"_s);
+    PushConnection noFolder = loopbackConnection(u"NoFolder"_s);
     noFolder.localFolder.clear();
     BookmarkManager::saveBookmark(store, gone.id, gone.localFolder);
     BookmarkManager::saveBookmark(store, noFolder.id, env.root());
     QDir(gone.localFolder).removeRecursively();
-    const auto restored = BookmarkManager::restoreBookmarks(store, {gone, noFolder});
-    EXPECT_TRUE(restored.isEmpty());
+    EXPECT_TRUE(BookmarkManager::restoreBookmarks(store, {gone, noFolder}).isEmpty());
     EXPECT_FALSE(store.contains(BookmarkManager::keyFor(gone.id)));
     EXPECT_TRUE(store.contains(BookmarkManager::keyFor(noFolder.id)));
 }
 
+// Engines follow the list and its edits, a broken one beside the others, and fold into one summary. Many of
+// them start with one notice, and the summary is recounted once per turn of the event loop rather than once
+// per engine report (which cost the square of their number). Kept to a few dozen: each engine holds an
+// inotify instance, of which a user has 128.
 TEST_F(ConnectionsManagerTest, EnginesFollowEditsAndFoldIntoOneSummary)
 {
-    PushConnection watching = loopbackConnection(QStringLiteral("Watching"));
-    PushConnection broken = loopbackConnection(QStringLiteral("Broken"));
-    broken.localFolder = env.root() + QStringLiteral("/missing");
-    PushConnection off = loopbackConnection(QStringLiteral("Off"), false);
-    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({watching, broken, off}));
+    PushConnection watching = loopbackConnection(u"Watching"_s);
+    PushConnection broken = loopbackConnection(u"Broken"_s);
+    broken.localFolder = env.root() + u"/missing"_s;
+    PushConnection off = loopbackConnection(u"Off"_s, false);
+    QList<PushConnection> connections{watching, broken, off};
+    for (int i = 0; i < 21; ++i) {
+        connections.append(loopbackConnection(u"c%1"_s.arg(i)));
+    }
+    storeConnections(connections);
     auto manager = makeManager();
     EXPECT_FALSE(manager->hasActiveEngines()) << "no engine runs before startAll";
+    QSignalSpy engines(manager.get(), &ConnectionsManager::enginesChanged);
+    QSignalSpy recounts(manager.get(), &ConnectionsManager::aggregateStateChanged);
     manager->startAll();
-    ASSERT_EQ(manager->engines().size(), 2);
+    ASSERT_EQ(manager->engines().size(), 23);
+    EXPECT_EQ(engines.count(), 1);
     EXPECT_EQ(manager->engine(off.id), nullptr);
     EXPECT_EQ(manager->engine(watching.id)->state(), EngineState::watching());
     EXPECT_TRUE(manager->engine(broken.id)->state().isError()) << "the others run beside a broken one";
+    // What the start posted: one recount there, one for the reports queued meanwhile, not one per engine.
+    QCoreApplication::processEvents();
+    EXPECT_LE(recounts.count(), 3);
     turn();
-    EXPECT_EQ(manager->aggregateState(),
-              EngineState::error(QStringLiteral("One or more connections have errors")));
+    EXPECT_EQ(manager->aggregateState(), EngineState::error(u"One or more connections have errors"_s));
 
     broken.isEnabled = false;
     manager->updateConnection(broken);
     EXPECT_EQ(manager->engine(broken.id), nullptr);
-    turn();
-    EXPECT_EQ(manager->aggregateState(), EngineState::watching());
-
-    manager->pauseAll();
-    EXPECT_TRUE(manager->aggregatePaused());
-    turn();
-    EXPECT_EQ(manager->aggregateState(), EngineState::idle()) << "only paused engines";
-    manager->resumeAll();
-    EXPECT_FALSE(manager->aggregatePaused());
-    EXPECT_EQ(manager->engine(watching.id)->state(), EngineState::watching());
-
-    ConnectionEngine* before = manager->engine(watching.id);
-    PushConnection edited = watching;
-    edited.name = QStringLiteral("Edited");
-    manager->updateConnection(edited);
-    EXPECT_NE(manager->engine(watching.id), nullptr);
-    EXPECT_EQ(manager->engine(watching.id)->connection().name, QStringLiteral("Edited"));
-    Q_UNUSED(before);
-
-    manager->stopAll();
-    EXPECT_FALSE(manager->hasActiveEngines());
-    EXPECT_EQ(manager->aggregateState(), EngineState::idle());
-}
-
-// Many connections: starting them announces the engines once, and the summary is recounted once per turn of
-// the event loop rather than once per engine report (which cost the square of their number). Kept to a few
-// dozen: each engine holds an inotify instance, of which a user has 128.
-TEST_F(ConnectionsManagerTest, ManyEnginesStartWithOneNoticeAndFewRecounts)
-{
-    QList<PushConnection> connections;
-    for (int i = 0; i < 24; ++i) {
-        connections.append(loopbackConnection(QStringLiteral("c%1").arg(i)));
-    }
-    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
-    auto manager = makeManager();
-    QSignalSpy engines(manager.get(), &ConnectionsManager::enginesChanged);
-    QSignalSpy recounts(manager.get(), &ConnectionsManager::aggregateStateChanged);
-    manager->startAll();
-    EXPECT_EQ(manager->engines().size(), 24);
-    EXPECT_EQ(engines.count(), 1);
-    // What the start posted: one recount there, one for the reports queued meanwhile, not one per engine.
-    QCoreApplication::processEvents();
-    EXPECT_LE(recounts.count(), 3);
     EXPECT_TRUE(QTest::qWaitFor([&] { return manager->aggregateState() == EngineState::watching(); }));
 
     recounts.clear();
     manager->pauseAll();
+    EXPECT_TRUE(manager->aggregatePaused());
+    turn();
+    EXPECT_EQ(manager->aggregateState(), EngineState::idle()) << "only paused engines";
+    EXPECT_LE(recounts.count(), 3);
+    recounts.clear();
     manager->resumeAll();
     QCoreApplication::processEvents();
     EXPECT_LE(recounts.count(), 3);
+    EXPECT_FALSE(manager->aggregatePaused());
+    EXPECT_EQ(manager->engine(watching.id)->state(), EngineState::watching());
+
+    watching.name = u"Edited"_s;
+    manager->updateConnection(watching);
+    EXPECT_EQ(manager->engine(watching.id)->connection().name, u"Edited"_s);
     manager->stopAll();
+    EXPECT_FALSE(manager->hasActiveEngines());
+    EXPECT_EQ(manager->aggregateState(), EngineState::idle());
 }
 
 TEST_F(ConnectionsManagerTest, NetworkPausesOnlyWhatItPausedItself)
 {
     settings.setPauseOnHotspot(true);
     settings.setPauseOnNoInternet(false);
-    store.setData(ConnectionsManager::kConnectionsKey,
-                  PushConnection::encodeList({loopbackConnection(QStringLiteral("One")),
-                                              loopbackConnection(QStringLiteral("Two"))}));
+    storeConnections({loopbackConnection(u"One"_s), loopbackConnection(u"Two"_s)});
     auto manager = makeManager();
     manager->startAll();
     QSignalSpy paused(manager.get(), &ConnectionsManager::aggregatePausedChanged);
@@ -232,7 +224,7 @@ TEST_F(ConnectionsManagerTest, NetworkPausesOnlyWhatItPausedItself)
     network.setPath(path(true, true, {NetworkPath::InterfaceType::wifi}));
     network.setPath(path(true, true, {NetworkPath::InterfaceType::wifi}));
     turn();
-    EXPECT_EQ(manager->networkType(), QStringLiteral("Hotspot"));
+    EXPECT_EQ(manager->networkType(), u"Hotspot"_s);
     EXPECT_TRUE(manager->isPausedForNetwork());
     ASSERT_EQ(paused.count(), 1) << "a second identical update pauses nothing again";
     for (ConnectionEngine* engine : manager->engines()) {
@@ -248,7 +240,7 @@ TEST_F(ConnectionsManagerTest, NetworkPausesOnlyWhatItPausedItself)
 
     network.setPath(path(false, false));
     turn();
-    EXPECT_EQ(manager->networkType(), QStringLiteral("None"));
+    EXPECT_EQ(manager->networkType(), u"None"_s);
     EXPECT_FALSE(manager->isNetworkAvailable());
     EXPECT_EQ(paused.count(), 2) << "no pause without pauseOnNoInternet";
     settings.setPauseOnNoInternet(true);
@@ -258,41 +250,47 @@ TEST_F(ConnectionsManagerTest, NetworkPausesOnlyWhatItPausedItself)
     network.setPath(
         path(true, false, {NetworkPath::InterfaceType::wiredEthernet, NetworkPath::InterfaceType::wifi}));
     turn();
-    EXPECT_EQ(manager->networkType(), QStringLiteral("Ethernet"));
+    EXPECT_EQ(manager->networkType(), u"Ethernet"_s);
     EXPECT_FALSE(manager->isPausedForNetwork());
     EXPECT_EQ(paused.count(), 4);
 }
 
-TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
+// Sleep, wake and the network through logind and NetworkManager as the desktop runs them: an upload holds one
+// idle inhibitor; the pause for sleep comes while the delay inhibitor still holds the system back; each
+// reason to pause is lifted by its own cause only, and the one the user chose outlasts the others.
+TEST_F(ConnectionsManagerTest, SleepWakeNetworkAndTheUsersPauseThroughLogindAndNetworkManager)
 {
     DBusMockSession bus;
     ASSERT_TRUE(bus.isRunning()) << bus.errorString().toStdString();
     LogindMock logind(bus);
     ASSERT_TRUE(logind.start()) << bus.errorString().toStdString();
-
+    NetworkManagerMock networkManager(bus);
+    QString error;
+    ASSERT_TRUE(networkManager.start(&error)) << error.toStdString();
     FtpTestServer server;
     server.start();
-    PushConnection uploading = serverConnection(server, QStringLiteral("Uploads"));
+    PushConnection uploading = serverConnection(server, u"Uploads"_s);
     uploading.maxBandwidthKBps = 200;
-    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({uploading}));
+    storeConnections({uploading});
     settings.setPreventSleepDuringDownloads(true);
-
+    settings.setPauseOnNoInternet(true);
+    QtNetworkPathSource networkSource;
     LogindPowerMonitor power(bus.connection());
-    auto manager = makeManager(&power);
+    auto manager = makeManager(&power, &networkSource);
     manager->startAll();
     ASSERT_TRUE(QTest::qWaitFor([&] { return power.holdsSleepDelay(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return manager->networkType() == u"Ethernet"_s; }, 5000));
 
     // An upload holds exactly one idle inhibitor; the last finished job releases it.
-    env.writeFile(QStringLiteral("uploads/big.jpg"), QByteArray(300 * 1024, 'b'));
+    env.writeFile(u"uploads/big.jpg"_s, QByteArray(300 * 1024, 'b'));
     ASSERT_TRUE(QTest::qWaitFor([&] { return manager->isPreventingSleep(); }, 20000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return logind.held(QStringLiteral("idle")) == 1; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return logind.held(u"idle"_s) == 1; }, 10000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !manager->aggregateUploading(); }, 30000));
     EXPECT_FALSE(manager->isPreventingSleep());
     EXPECT_EQ(manager->sleepAssertionID(), 0u);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return logind.held(QStringLiteral("idle")) == 0; }, 10000));
-    EXPECT_TRUE(QFile::exists(server.rootDir() + QStringLiteral("/big.jpg")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return logind.held(u"idle"_s) == 0; }, 10000));
+    EXPECT_TRUE(QFile::exists(server.rootDir() + u"/big.jpg"_s));
 
-    // The pause happens while the delay inhibitor still holds the system back.
     std::optional<bool> delayHeldAtPause;
     QObject::connect(manager.get(), &ConnectionsManager::aggregatePausedChanged, manager.get(),
                      [&](bool value) {
@@ -305,72 +303,40 @@ TEST_F(ConnectionsManagerTest, SleepWakeAndIdleInhibitorsThroughLogind)
     ASSERT_TRUE(delayHeldAtPause.has_value());
     EXPECT_TRUE(*delayHeldAtPause);
     EXPECT_TRUE(manager->isPausedForSleep());
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return logMessages().contains(QStringLiteral("System going to sleep — pausing all connections"));
-    }));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return logMessages().contains(u"System going to sleep — pausing all connections"_s); }));
 
-    // Waking while the network keeps the uploads paused resumes nothing.
-    network.setPath(path(false, false));
-    turn();
-    ASSERT_TRUE(manager->isPausedForNetwork());
+    // Waking while the network keeps the uploads paused resumes nothing, and the log says what holds them.
+    ASSERT_TRUE(networkManager.disconnect());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return manager->isPausedForNetwork(); }, 5000));
     QSignalSpy paused(manager.get(), &ConnectionsManager::aggregatePausedChanged);
     ASSERT_TRUE(logind.prepareForSleep(false));
     EXPECT_TRUE(QTest::qWaitFor([&] {
-        return logMessages().contains(
-            QStringLiteral("System woke up — connections stay paused (no network)"));
-    })) << "the log says what holds the uploads";
+        return logMessages().contains(u"System woke up — connections stay paused (no network)"_s);
+    })) << log();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !manager->isPausedForSleep(); }, 10000));
     EXPECT_EQ(paused.count(), 0);
     EXPECT_EQ(manager->engine(uploading.id)->state(), EngineState::paused());
     EXPECT_TRUE(QTest::qWaitFor([&] { return power.holdsSleepDelay(); }, 10000)) << "taken again after wake";
-    manager->stopAll();
-}
 
-// Each reason to pause is lifted by its own cause only: the network's return and the wake end their pauses
-// and leave the one the user chose, through NetworkManager and logind as the desktop runs them.
-TEST_F(ConnectionsManagerTest, TheUsersPauseOutlastsANetworkDropAndASleep)
-{
-    DBusMockSession bus;
-    ASSERT_TRUE(bus.isRunning()) << bus.errorString().toStdString();
-    LogindMock logind(bus);
-    ASSERT_TRUE(logind.start()) << bus.errorString().toStdString();
-    NetworkManagerMock networkManager(bus);
-    QString error;
-    ASSERT_TRUE(networkManager.start(&error)) << error.toStdString();
-    settings.setPauseOnNoInternet(true);
-    PushConnection c = loopbackConnection(QStringLiteral("One"));
-    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
-
-    QtNetworkPathSource networkSource;
-    LogindPowerMonitor power(bus.connection());
-    ConnectionsManager manager(services, &networkSource, &power);
-    manager.setWakeResumeDelayMs(10);
-    manager.startAll();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return power.holdsSleepDelay(); }, 10000));
     using R = PauseReasons::Reason;
-    const auto reasons = [&] { return manager.pauseReasons().reasons(c.id); };
-    ASSERT_TRUE(QTest::qWaitFor([&] { return manager.networkType() == QStringLiteral("Ethernet"); }, 5000));
-    manager.pauseAll();
-
-    ASSERT_TRUE(networkManager.disconnect());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return manager.isPausedForNetwork(); }, 5000));
+    const auto reasons = [&] { return manager->pauseReasons().reasons(uploading.id); };
+    manager->pauseAll();
     EXPECT_EQ(reasons(), (QList<R>{R::user, R::noNetwork}));
-    EXPECT_EQ(PauseReasons::describe(reasons()), QStringLiteral("Paused (by you, no network)"));
+    EXPECT_EQ(PauseReasons::describe(reasons()), u"Paused (by you, no network)"_s);
     ASSERT_TRUE(networkManager.reconnect());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !manager.isPausedForNetwork(); }, 5000));
-
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !manager->isPausedForNetwork(); }, 5000));
     ASSERT_TRUE(logind.prepareForSleep(true));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return manager.isPausedForSleep(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return manager->isPausedForSleep(); }, 5000));
     ASSERT_TRUE(logind.prepareForSleep(false));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !manager.isPausedForSleep(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !manager->isPausedForSleep(); }, 5000));
     EXPECT_EQ(reasons(), QList<R>{R::user});
-    EXPECT_TRUE(manager.aggregatePaused());
-    EXPECT_EQ(manager.engine(c.id)->state(), EngineState::paused());
-
-    manager.resumeAll();
+    EXPECT_TRUE(manager->aggregatePaused());
+    EXPECT_EQ(manager->engine(uploading.id)->state(), EngineState::paused());
+    manager->resumeAll();
     EXPECT_TRUE(reasons().isEmpty());
-    EXPECT_EQ(manager.engine(c.id)->state(), EngineState::watching());
-    manager.stopAll();
+    EXPECT_EQ(manager->engine(uploading.id)->state(), EngineState::watching());
+    manager->stopAll();
 }
 
 // A rename and a click of the simultaneous-uploads stepper reach the running engine: the upload under way
@@ -380,41 +346,36 @@ TEST_F(ConnectionsManagerTest, ARenameAndAStepperClickLeaveTheRunningUploadAlone
 {
     FtpTestServer server;
     server.start();
-    PushConnection c = serverConnection(server, QStringLiteral("Live"));
+    PushConnection c = serverConnection(server, u"Live"_s);
     c.simultaneousUploads = 1;
     c.maxBandwidthKBps = 2000;
-    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
-    auto manager = makeManager();
-    manager->setEngineConfigurator([](ConnectionEngine& engine) {
-        engine.setMinSpinnerVisibilityMs(0);
-        engine.setStabilityIntervalSeconds(0.2);
-        engine.setStopGraceMs(100);
-    });
+    storeConnections({c});
+    auto manager =
+        makeManager(nullptr, nullptr, [](ConnectionEngine& engine) { engine.setStopGraceMs(100); });
     manager->startAll();
     ConnectionEngine* engine = manager->engine(c.id);
     const QByteArray big(8 * 1000 * 1000, 'x');
-    env.writeFile(QStringLiteral("live/big.bin"), big);
+    env.writeFile(u"live/big.bin"_s, big);
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return !engine->activeJobs().isEmpty() && engine->activeJobs().first().bytesUploaded > 0; },
         20000));
-    env.writeFile(QStringLiteral("live/small.bin"), "small");
+    env.writeFile(u"live/small.bin"_s, "small");
     ASSERT_TRUE(QTest::qWaitFor([&] { return engine->queuedCount() == 2; }, 10000));
 
-    c.name = QStringLiteral("Renamed");
+    c.name = u"Renamed"_s;
     manager->updateConnection(c);
     c.simultaneousUploads = 2;
     manager->updateConnection(c);
     EXPECT_EQ(manager->engine(c.id), engine) << "the engine runs on";
-    EXPECT_EQ(engine->connection().name, QStringLiteral("Renamed"));
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return QFile::exists(server.rootDir() + QStringLiteral("/small.bin")); }, 10000));
+    EXPECT_EQ(engine->connection().name, u"Renamed"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(server.rootDir() + u"/small.bin"_s); }, 10000));
     EXPECT_EQ(engine->activeJobs().size(), 1) << "the big file is still on its way";
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return engine->completedCount() == 2; }, 30000));
-    EXPECT_EQ(ondrix::test::readFile(server.rootDir() + QStringLiteral("/big.bin")), big);
+    EXPECT_EQ(ondrix::test::readFile(server.rootDir() + u"/big.bin"_s), big);
     const QStringList sends = QString::fromUtf8(ondrix::test::readFile(server.logFile()))
                                   .split(QLatin1Char('\n'))
-                                  .filter(QRegularExpression(QStringLiteral("(STOR|APPE) .*big\\.bin")));
+                                  .filter(QRegularExpression(u"(STOR|APPE) .*big\\.bin"_s));
     EXPECT_EQ(sends.size(), 1) << sends.join(QLatin1Char('\n')).toStdString();
     manager->stopAll();
 }
@@ -423,24 +384,19 @@ TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAStopOrAnEditAreFinishedAndHandl
 {
     FtpTestServer server;
     server.start();
-    PushConnection c = serverConnection(server, QStringLiteral("Shop"));
-    c.remoteFolder = QStringLiteral("/");
+    PushConnection c = serverConnection(server, u"Shop"_s);
     c.deleteLocalAfterUpload = true;
-    // Sends are counted by the name they go to: the real one.
-    c.useTemporaryName = false;
-    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
+    c.useTemporaryName = false; // sends are counted by the name they go to: the real one
+    storeConnections({c});
     // Every transfer of every engine is held up a while and counted, per file.
     QMutex mutex;
     QStringList sent;
-    auto manager = makeManager();
-    manager->setEngineConfigurator([&](ConnectionEngine& engine) {
-        engine.setMinSpinnerVisibilityMs(0);
-        engine.setStabilityIntervalSeconds(0.2);
+    auto manager = makeManager(nullptr, nullptr, [&](ConnectionEngine& engine) {
         auto uploader = std::make_shared<FTPUploader>(engine.connection());
         uploader->setHandleInspector([&](const CurlHandle& handle) {
             if (const auto url = handle.textOption(CURLOPT_URL); url && handle.hasOption(CURLOPT_UPLOAD)) {
                 QMutexLocker lock(&mutex);
-                sent.append(QString::fromUtf8(*url).section(QLatin1Char('/'), -1));
+                sent.append(QString::fromUtf8(*url).section(u'/', -1));
             }
             QThread::msleep(800);
         });
@@ -456,32 +412,33 @@ TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAStopOrAnEditAreFinishedAndHandl
             20000);
     };
 
-    // An edit of the connection while a file uploads: the new engine waits for the old one's upload.
-    const QString edited = env.writeFile(QStringLiteral("shop/edited.jpg"), "e");
-    ASSERT_TRUE(uploadStarted(QStringLiteral("edited.jpg")));
-    c.name = QStringLiteral("Shop renamed");
+    // An edit the running engine cannot take while a file uploads: the new engine waits for the old one's
+    // upload.
+    const QString edited = env.writeFile(u"shop/edited.jpg"_s, "e");
+    ASSERT_TRUE(uploadStarted(u"edited.jpg"_s));
+    c.name = u"Shop renamed"_s;
+    c.excludedExtensions = u"tmp"_s;
     manager->updateConnection(c);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(edited); }, 20000));
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return manager->engine(c.id)->state() == EngineState::watching(); }, 20000));
     QTest::qWait(500);
-    EXPECT_EQ(sent, QStringList{QStringLiteral("edited.jpg")}) << "never sent a second time";
+    EXPECT_EQ(sent, QStringList{u"edited.jpg"_s}) << "never sent a second time";
 
     // A stop while a file uploads: the transfer ends and is handled in full before the stop is over.
-    const QString stopped = env.writeFile(QStringLiteral("shop/stopped.jpg"), "s");
-    ASSERT_TRUE(uploadStarted(QStringLiteral("stopped.jpg")));
+    const QString stopped = env.writeFile(u"shop/stopped.jpg"_s, "s");
+    ASSERT_TRUE(uploadStarted(u"stopped.jpg"_s));
     QSignalSpy finished(manager.get(), &ConnectionsManager::transfersFinished);
     manager->stopAll();
     EXPECT_TRUE(manager->hasRunningTransfers());
     ASSERT_TRUE(finished.wait(20000));
     EXPECT_FALSE(manager->hasRunningTransfers());
     EXPECT_FALSE(QFile::exists(stopped)) << "its post-upload action ran";
-    EXPECT_EQ(ondrix::test::readFile(server.rootDir() + QStringLiteral("/stopped.jpg")), "s");
-    EXPECT_EQ(logMessages().filter(QStringLiteral("[Shop renamed] ✓ stopped.jpg")).size(), 1)
-        << logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(ondrix::test::readFile(server.rootDir() + u"/stopped.jpg"_s), "s");
+    EXPECT_EQ(logMessages().filter(u"[Shop renamed] ✓ stopped.jpg"_s).size(), 1) << log();
     EXPECT_EQ(history.entries().size(), 2);
     EXPECT_EQ(stats.totalFiles(), 2);
-    EXPECT_TRUE(UploadedRecord(&store, c).dates().contains(c.localFolder + QStringLiteral("/stopped.jpg")));
+    EXPECT_TRUE(UploadedRecord(&store, c).dates().contains(c.localFolder + u"/stopped.jpg"_s));
 }
 
 // Two connections to one host with the same folders keep one uploaded record: after a restart neither can
@@ -492,28 +449,26 @@ TEST_F(ConnectionsManagerTest, ConnectionsSharingOneRecordLeaveTheirFilesInPlace
     FtpTestServer second;
     first.start();
     second.start();
-    PushConnection a = serverConnection(first, QStringLiteral("A"));
-    PushConnection b = serverConnection(second, QStringLiteral("B"));
+    PushConnection a = serverConnection(first, u"A"_s);
+    PushConnection b = serverConnection(second, u"B"_s);
     b.localFolder = a.localFolder;
-    a.remoteFolder = b.remoteFolder = QStringLiteral("/");
+    a.remoteFolder = b.remoteFolder = u"/"_s;
     a.deleteLocalAfterUpload = true;
-    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({a, b}));
+    storeConnections({a, b});
     auto manager = makeManager();
-    manager->setEngineConfigurator([](ConnectionEngine& engine) { engine.setStabilityIntervalSeconds(0.2); });
     manager->startAll();
-    const QString file = env.writeFile(QFileInfo(a.localFolder).fileName() + QStringLiteral("/one.jpg"), "1");
+    const QString file = env.writeFile(QFileInfo(a.localFolder).fileName() + u"/one.jpg"_s, "1");
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             return manager->engine(a.id)->completedCount() == 1 &&
                    manager->engine(b.id)->completedCount() == 1;
         },
         30000))
-        << logMessages().join(QLatin1Char('\n')).toStdString();
+        << log();
     EXPECT_EQ(second.receivedUploads().size(), 1);
     QTest::qWait(300);
     EXPECT_TRUE(QFile::exists(file)) << "kept: the shared record proves nothing about the second server";
-    EXPECT_FALSE(
-        logMessages().filter(QStringLiteral("Keeps its record of uploaded files together with")).isEmpty());
+    EXPECT_FALSE(logMessages().filter(u"Keeps its record of uploaded files together with"_s).isEmpty());
     manager->stopAll();
 }
 
@@ -528,21 +483,20 @@ TEST_F(ConnectionsManagerTest, AFolderTwoConnectionsShareIsActedOnOnceBothServer
         FtpTestServer second;
         first.start();
         second.start();
-        const QString tag = scripts ? QStringLiteral("s") : QStringLiteral("d");
-        PushConnection a = serverConnection(first, QStringLiteral("A") + tag);
-        PushConnection b = serverConnection(second, QStringLiteral("B") + tag);
+        const QString tag = scripts ? u"s"_s : u"d"_s;
+        PushConnection a = serverConnection(first, u"A"_s + tag);
+        PushConnection b = serverConnection(second, u"B"_s + tag);
         b.localFolder = a.localFolder;
         // Not the same remote folder: records are kept per host and folders, and both servers are on one
         // host.
-        a.remoteFolder = QStringLiteral("/");
-        b.remoteFolder = QStringLiteral("/backup");
+        a.remoteFolder = u"/"_s;
+        b.remoteFolder = u"/backup"_s;
         a.deleteLocalAfterUpload = true;
         // Each script lists the files it was given, one a line.
         const auto script = [&](const PushConnection& c) {
-            const QString list = env.root() + QStringLiteral("/handed-") + c.name;
-            const QString path =
-                env.writeFile(QStringLiteral("script-") + c.name,
-                              QStringLiteral("#!/bin/sh\nbasename \"$1\" >> '%1'\n").arg(list).toUtf8());
+            const QString list = env.root() + u"/handed-"_s + c.name;
+            const QString path = env.writeFile(u"script-"_s + c.name,
+                                               u"#!/bin/sh\nbasename \"$1\" >> '%1'\n"_s.arg(list).toUtf8());
             QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             return std::pair{PostUploadAction::runScript(path), list};
         };
@@ -552,14 +506,10 @@ TEST_F(ConnectionsManagerTest, AFolderTwoConnectionsShareIsActedOnOnceBothServer
             a.postUploadAction = scriptA;
             b.postUploadAction = scriptB;
         }
-        store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({a, b}));
+        storeConnections({a, b});
         const auto launch = [&] {
-            auto manager = makeManager();
-            manager->setEngineConfigurator([](ConnectionEngine& engine) {
-                engine.setMinSpinnerVisibilityMs(0);
-                engine.setStabilityIntervalSeconds(0.2);
-                engine.setRetryBackOffMs(200, 500);
-            });
+            auto manager =
+                makeManager(nullptr, nullptr, [](ConnectionEngine& e) { e.setRetryBackOffMs(200, 500); });
             manager->startAll();
             return manager;
         };
@@ -572,24 +522,22 @@ TEST_F(ConnectionsManagerTest, AFolderTwoConnectionsShareIsActedOnOnceBothServer
         const auto deliveredEverywhere = [&] {
             for (const QString& name : std::as_const(names)) {
                 const QByteArray bytes = name.toUtf8().repeated(1000 + 100 * (names.indexOf(name) + 1));
-                EXPECT_TRUE(ondrix::test::readFile(first.rootDir() + u'/' + name) == bytes)
-                    << name.toStdString();
-                EXPECT_TRUE(ondrix::test::readFile(second.rootDir() + QStringLiteral("/backup/") + name) ==
-                            bytes)
-                    << name.toStdString();
+                for (const QString& dir :
+                     QStringList{first.rootDir() + u"/"_s, second.rootDir() + u"/backup/"_s}) {
+                    EXPECT_TRUE(ondrix::test::readFile(dir + name) == bytes) << qPrintable(dir + name);
+                }
             }
         };
-        const auto log = [&] { return logMessages().join(QLatin1Char('\n')).toStdString(); };
 
         auto manager = launch();
-        const QStringList both{drop(QStringLiteral("one.jpg")), drop(QStringLiteral("two.jpg"))};
+        const QStringList both{drop(u"one.jpg"_s), drop(u"two.jpg"_s)};
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return !QFile::exists(both[0]) && !QFile::exists(both[1]); }, 30000))
             << log();
         deliveredEverywhere();
 
         second.stop();
-        const QString waiting = drop(QStringLiteral("three.jpg"));
+        const QString waiting = drop(u"three.jpg"_s);
         ConnectionEngine* engineB = manager->engine(b.id);
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return manager->engine(a.id)->completedCount() == 3 && engineB->consecutiveErrors() > 1; },
@@ -600,8 +548,7 @@ TEST_F(ConnectionsManagerTest, AFolderTwoConnectionsShareIsActedOnOnceBothServer
         EXPECT_FALSE(tags.readTags(waiting).contains(
             FinderTagService::rawValue(FinderTagService::UploadColour::green)))
             << "green only once both have it";
-        EXPECT_TRUE(
-            logMessages().contains(QStringLiteral("[A%1] Kept until B%1 has it too: three.jpg").arg(tag)))
+        EXPECT_TRUE(logMessages().contains(u"[A%1] Kept until B%1 has it too: three.jpg"_s.arg(tag)))
             << log();
         // Ondrix restarts meanwhile: what each connection delivered is in its record.
         manager.reset();
@@ -623,7 +570,7 @@ TEST_F(ConnectionsManagerTest, AFolderTwoConnectionsShareIsActedOnOnceBothServer
             names.sort();
             EXPECT_EQ(handed, names) << "each file handed over once";
             EXPECT_FALSE(QFile::exists(handedB)) << "the second connection's action is left out";
-            EXPECT_EQ(logMessages().filter(QStringLiteral("action is left out")).size(), 2) << "once a run";
+            EXPECT_EQ(logMessages().filter(u"action is left out"_s).size(), 2) << "once a run";
         }
         manager->stopAll();
     }

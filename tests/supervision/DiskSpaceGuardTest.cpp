@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 using ondrix::test::EngineTestFixture;
 using ondrix::test::SmallVolume;
 
@@ -27,11 +28,11 @@ class DiskSpaceGuardTest : public EngineTestFixture {};
 TEST_F(DiskSpaceGuardTest, LowDiskSpacePausesConnectionsThatKeepTheirFilesOncePerCrossing)
 {
     // Without root the test reads a free-space figure of its own instead.
-    SmallVolume volume(env.makeDir(QStringLiteral("volume")), QStringLiteral("1100M"));
+    SmallVolume volume(env.makeDir(u"volume"_s), u"1100M"_s);
     std::optional<qint64> fakeFree;
     DiskSpaceGuard::FreeSpace freeSpace;
     std::function<void(qint64)> setFree;
-    const QString ballast = volume.path + QStringLiteral("/ballast");
+    const QString ballast = volume.path + u"/ballast"_s;
     if (volume.mounted) {
         // Real bytes on the real volume.
         setFree = [&](qint64 used) {
@@ -52,9 +53,8 @@ TEST_F(DiskSpaceGuardTest, LowDiskSpacePausesConnectionsThatKeepTheirFilesOncePe
     settings.setNotificationsEnabled(true);
 
     // Their folders are on the small volume.
-    const PushConnection keeper =
-        loopbackConnection(QStringLiteral("Keeper"), true, QStringLiteral("volume/"));
-    PushConnection cleaner = loopbackConnection(QStringLiteral("Cleaner"), true, QStringLiteral("volume/"));
+    const PushConnection keeper = loopbackConnection(u"Keeper"_s, true, u"volume/"_s);
+    PushConnection cleaner = loopbackConnection(u"Cleaner"_s, true, u"volume/"_s);
     cleaner.deleteLocalAfterUpload = true;
     ConnectionsManager manager(services, nullptr, nullptr);
     manager.setConnections({keeper, cleaner});
@@ -65,7 +65,7 @@ TEST_F(DiskSpaceGuardTest, LowDiskSpacePausesConnectionsThatKeepTheirFilesOncePe
         QCoreApplication::sendPostedEvents(&log, QEvent::MetaCall);
         QStringList lines;
         for (const QString& line : logMessages()) {
-            if (line.contains(QStringLiteral("disk space"), Qt::CaseInsensitive)) {
+            if (line.contains(u"disk space"_s, Qt::CaseInsensitive)) {
                 lines.append(line);
             }
         }
@@ -80,8 +80,8 @@ TEST_F(DiskSpaceGuardTest, LowDiskSpacePausesConnectionsThatKeepTheirFilesOncePe
     EXPECT_EQ(state(keeper), EngineState::Kind::paused);
     EXPECT_EQ(state(cleaner), EngineState::Kind::watching) << "its uploads make room";
     ASSERT_EQ(notices().size(), 1);
-    EXPECT_TRUE(notices()[0].contains(QStringLiteral("1.0 GB free"))) << notices()[0].toStdString();
-    EXPECT_TRUE(notices()[0].endsWith(QStringLiteral(": Keeper"))) << notices()[0].toStdString();
+    EXPECT_TRUE(notices()[0].contains(u"1.0 GB free"_s)) << notices()[0].toStdString();
+    EXPECT_TRUE(notices()[0].endsWith(u": Keeper"_s)) << notices()[0].toStdString();
 
     // Just above the threshold is not yet enough: no pausing and resuming at the edge.
     setFree(40 * kMiB);
@@ -96,9 +96,9 @@ TEST_F(DiskSpaceGuardTest, LowDiskSpacePausesConnectionsThatKeepTheirFilesOncePe
     guard.check();
     EXPECT_EQ(state(keeper), EngineState::Kind::watching);
     ASSERT_EQ(notices().size(), 2);
-    EXPECT_TRUE(notices()[1].startsWith(QStringLiteral("Disk space is back"))) << notices()[1].toStdString();
+    EXPECT_TRUE(notices()[1].startsWith(u"Disk space is back"_s)) << notices()[1].toStdString();
     ASSERT_EQ(center.requests.size(), 2);
-    EXPECT_EQ(center.requests[0].title, QStringLiteral("Ondrix: Low disk space"));
+    EXPECT_EQ(center.requests[0].title, u"Ondrix: Low disk space"_s);
     EXPECT_EQ(center.requests[0].identifier, center.requests[1].identifier);
 
     // With the warning off nothing is held or said.

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace ondrix;
+using namespace Qt::StringLiterals;
 using ondrix::test::EngineTestFixture;
 
 namespace {
@@ -39,7 +40,7 @@ protected:
     {
         QStringList result;
         for (const QString& line : logMessages()) {
-            if (line.contains(QStringLiteral("scheduled hours"))) {
+            if (line.contains(u"scheduled hours"_s)) {
                 result.append(line);
             }
         }
@@ -75,11 +76,11 @@ TEST_F(ScheduleSupervisorTest, AFakeClockWalksANightWindowAcrossBothDaylightSavi
 {
     settings.setNotifySchedulePauseResume(true);
     PushConnection c = scheduled(22, 6, {6});
-    c.name = QStringLiteral("Night");
+    c.name = u"Night"_s;
     c.isEnabled = true;
-    c.host = QStringLiteral("127.0.0.1");
+    c.host = u"127.0.0.1"_s;
     c.port = 1;
-    c.localFolder = env.makeDir(QStringLiteral("night"));
+    c.localFolder = env.makeDir(u"night"_s);
     store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
 
     for (const auto& [start, hours] :
@@ -146,7 +147,7 @@ TEST_F(ScheduleSupervisorTest, AFakeClockWalksANightWindowAcrossBothDaylightSavi
 // The schedule lifts only its own pause: a pause the user chose holds past the start of the window.
 TEST_F(ScheduleSupervisorTest, TheWindowOpeningLeavesTheUsersPauseInPlace)
 {
-    PushConnection c = loopbackConnection(QStringLiteral("Day"));
+    PushConnection c = loopbackConnection(u"Day"_s);
     c.scheduleEnabled = true;
     c.scheduleStartHour = 9;
     c.scheduleEndHour = 17;
