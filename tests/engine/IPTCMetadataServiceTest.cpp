@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QProcess>
 #include <QThreadPool>
 
@@ -19,37 +18,22 @@
 #include <atomic>
 #include <csignal>
 #include <exiv2/exiv2.hpp>
+#include <functional>
 #include <mutex>
 
 using namespace ondrix;
 using Outcome = IPTCMetadataService::Outcome;
+using test::readFile;
 
 namespace {
 
 using Keywords = std::vector<std::string>;
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 struct stat statusOf(const QString& path)
 {
     struct stat status {};
     ::lstat(QFile::encodeName(path).constData(), &status);
     return status;
-}
-
-QImage testPattern()
-{
-    QImage image(48, 32, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, qRgb(x * 5, y * 7, (x * y) % 256));
-        }
-    }
-    return image;
 }
 
 Keywords readKeywords(const QString& path)
@@ -65,20 +49,22 @@ Keywords readKeywords(const QString& path)
     return keywords;
 }
 
+template <typename Data, typename Key>
+std::string valueIn(Data& data, const std::string& key)
+{
+    const auto it = data.findKey(Key(key));
+    return it == data.end() ? std::string() : it->toString();
+}
+
 std::string readValue(const QString& path, const std::string& key)
 {
     auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
     image->readMetadata();
     if (key.starts_with("Exif.")) {
-        auto it = image->exifData().findKey(Exiv2::ExifKey(key));
-        return it == image->exifData().end() ? std::string() : it->toString();
+        return valueIn<Exiv2::ExifData, Exiv2::ExifKey>(image->exifData(), key);
     }
-    if (key.starts_with("Xmp.")) {
-        auto it = image->xmpData().findKey(Exiv2::XmpKey(key));
-        return it == image->xmpData().end() ? std::string() : it->toString();
-    }
-    auto it = image->iptcData().findKey(Exiv2::IptcKey(key));
-    return it == image->iptcData().end() ? std::string() : it->toString();
+    return key.starts_with("Xmp.") ? valueIn<Exiv2::XmpData, Exiv2::XmpKey>(image->xmpData(), key)
+                                   : valueIn<Exiv2::IptcData, Exiv2::IptcKey>(image->iptcData(), key);
 }
 
 void writeExistingMetadata(const QString& path, const Keywords& keywords)
@@ -116,12 +102,6 @@ class IPTCMetadataServiceTest : public ::testing::Test {
 protected:
     QString folder() const { return m_env.root() + QStringLiteral("/watched"); }
 
-    QString makeJpeg(const QString& name) const
-    {
-        const QString path = m_env.makeDir(QStringLiteral("watched")) + u'/' + name;
-        EXPECT_TRUE(testPattern().save(path, "JPG", 90));
-        return path;
-    }
     // A photo-sized image drawn by ImageMagick, then given keywords and a caption by exiv2 (which also puts a
     // TIFF's directory before its pixels, as cameras and raw converters do). A ".dng" is that TIFF with a
     // DNGVersion; ".png" and ".jpg" are what the names say.
@@ -209,40 +189,30 @@ TEST_F(IPTCMetadataServiceTest, EveryWritableTypeReceivesTheKeywordsAndKeepsEver
         EXPECT_STREQ(tags, "Green");
     }
     EXPECT_EQ(readValue(dng, "Exif.Image.DNGVersion"), "1 4 0 0");
+
+    // Nothing new to add leaves a file as it is; prefixed keywords go even when nothing else is new.
+    for (const QString& path : paths) {
+        const struct stat before = statusOf(path);
+        const QByteArray bytes = readFile(path);
+        for (const char* text : {"Zürich, Alpha", "Alpha", ", \n ,", "Alpha,,Alpha"}) {
+            EXPECT_NE(IPTCMetadataService::injectKeywords(QString::fromUtf8(text), path), Outcome::injected)
+                << text;
+        }
+        EXPECT_EQ(statusOf(path).st_ino, before.st_ino);
+        EXPECT_EQ(readFile(path), bytes);
+        writeExistingMetadata(path, {"opta_1", "gettymeid_2"});
+        EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::injected);
+        EXPECT_EQ(readKeywords(path),
+                  (Keywords{"Existing", "Alpha", "Z\xc3\xbcrich", "\xe6\x9d\xb1\xe4\xba\xac"}));
+    }
     EXPECT_EQ(folderEntries(folder()), (QStringList{QStringLiteral("photo.jpg"), QStringLiteral("photo.png"),
                                                     QStringLiteral("raw.dng"), QStringLiteral("scan.tif")}));
-}
-
-TEST_F(IPTCMetadataServiceTest, FileIsNotRewrittenWhenNothingChangesButPrefixesAlwaysGo)
-{
-    const QString jpeg = makeJpeg(QStringLiteral("photo.jpg"));
-    writeExistingMetadata(jpeg, {"Alpha", "Beta", "SP_capital"});
-    const QByteArray path = QFile::encodeName(jpeg);
-    const timespec old[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.constData(), old, 0), 0);
-    const struct stat before = statusOf(jpeg);
-    const QByteArray bytes = contents(jpeg);
-
-    for (const char* text : {"Beta, Alpha", "Alpha", ", \n ,", "Alpha,,Alpha"}) {
-        EXPECT_NE(IPTCMetadataService::injectKeywords(QString::fromUtf8(text), jpeg), Outcome::injected)
-            << text;
-    }
-
-    const struct stat after = statusOf(jpeg);
-    EXPECT_EQ(after.st_ino, before.st_ino);
-    EXPECT_EQ(after.st_mtim.tv_sec, 1'000'000'000);
-    EXPECT_EQ(contents(jpeg), bytes);
-
-    // Keywords already present do not stop the clean-up of prefixed ones.
-    writeExistingMetadata(jpeg, {"opta_1", "gettymeid_2"});
-    EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), jpeg), Outcome::injected);
-    EXPECT_EQ(readKeywords(jpeg), (Keywords{"Alpha", "Beta", "SP_capital"}));
 }
 
 TEST_F(IPTCMetadataServiceTest, OtherFilesAreNeverTouched)
 {
     const QString jpegAsGif =
-        m_env.writeFile(QStringLiteral("watched/anim.gif"), contents(makeJpeg(QStringLiteral("x.jpg"))));
+        m_env.writeFile(QStringLiteral("watched/anim.gif"), readFile(makeRealImage(QStringLiteral("x.jpg"))));
     const QString text = m_env.writeFile(QStringLiteral("watched/notes.txt"), "Alpha, Beta\n");
     const QString empty = m_env.writeFile(QStringLiteral("watched/empty.jpg"), QByteArray());
     const QString garbage = m_env.writeFile(QStringLiteral("watched/garbage.png"), QByteArray(5000, '\x5a'));
@@ -257,12 +227,12 @@ TEST_F(IPTCMetadataServiceTest, OtherFilesAreNeverTouched)
     const QString directory = m_env.makeDir(QStringLiteral("watched/folder.jpg"));
 
     for (const QString& path : {jpegAsGif, text, empty, garbage, heic, link, directory}) {
-        const QByteArray before = contents(path);
+        const QByteArray before = readFile(path);
         const Outcome outcome = IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path);
         EXPECT_EQ(outcome, Outcome::skipped) << path.toStdString();
-        EXPECT_EQ(contents(path), before) << path.toStdString();
+        EXPECT_EQ(readFile(path), before) << path.toStdString();
     }
-    EXPECT_TRUE(readKeywords(folder() + QStringLiteral("/x.jpg")).empty());
+    EXPECT_EQ(readKeywords(folder() + QStringLiteral("/x.jpg")), Keywords{"Existing"});
     EXPECT_EQ(folderEntries(directory), QStringList());
     EXPECT_EQ(folderEntries(folder()).filter(QStringLiteral("ondrix-iptc-tmp")), QStringList());
 }
@@ -277,7 +247,7 @@ TEST_F(IPTCMetadataServiceTest, ImagesCutShortOrStillBeingWrittenAreLeftAlone)
                                 QStringLiteral("shot.jpg"), QStringLiteral("web.png")}) {
         SCOPED_TRACE(name.toStdString());
         const QString source = makeRealImage(QStringLiteral("source-") + name);
-        const QByteArray whole = contents(source);
+        const QByteArray whole = readFile(source);
         const QByteArray signature = pixelSignature(source);
         const QString path = folder() + u'/' + name;
         const qsizetype half = whole.size() / 2;
@@ -288,7 +258,7 @@ TEST_F(IPTCMetadataServiceTest, ImagesCutShortOrStillBeingWrittenAreLeftAlone)
             EXPECT_FALSE(IPTCMetadataService::isComplete(whole.left(cut))) << cut;
             EXPECT_NE(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::injected)
                 << cut;
-            EXPECT_EQ(contents(path), whole.left(cut)) << cut;
+            EXPECT_EQ(readFile(path), whole.left(cut)) << cut;
         }
         EXPECT_TRUE(IPTCMetadataService::isComplete(whole));
         ASSERT_TRUE(QFile::remove(path));
@@ -305,11 +275,11 @@ TEST_F(IPTCMetadataServiceTest, ImagesCutShortOrStillBeingWrittenAreLeftAlone)
         ASSERT_TRUE(writer.waitForReadyRead(30000));
         ASSERT_EQ(writer.readAllStandardOutput(), "paused\n");
         EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::inUse);
-        EXPECT_EQ(contents(path), whole.left(half));
+        EXPECT_EQ(readFile(path), whole.left(half));
         writer.write("go\n");
         writer.closeWriteChannel();
         ASSERT_TRUE(writer.waitForFinished(30000));
-        ASSERT_EQ(contents(path), whole);
+        ASSERT_EQ(readFile(path), whole);
         EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::injected);
         EXPECT_EQ(readKeywords(path), (Keywords{"Existing", "Alpha"}));
         EXPECT_EQ(pixelSignature(path), signature);
@@ -317,12 +287,12 @@ TEST_F(IPTCMetadataServiceTest, ImagesCutShortOrStillBeingWrittenAreLeftAlone)
     EXPECT_EQ(folderEntries(folder()).filter(QStringLiteral("ondrix-iptc-tmp")), QStringList());
 
     // Data after a JPEG's end marker (a phone's motion-photo video, say) is no truncation and travels along.
-    const QByteArray jpeg = contents(folder() + QStringLiteral("/source-shot.jpg"));
+    const QByteArray jpeg = readFile(folder() + QStringLiteral("/source-shot.jpg"));
     const QByteArray trailer(3000, '\x42');
     const QString path = m_env.writeFile(QStringLiteral("watched/motion.jpg"), jpeg + trailer);
     EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path), Outcome::injected);
     EXPECT_EQ(readKeywords(path), (Keywords{"Existing", "Alpha"}));
-    EXPECT_TRUE(contents(path).endsWith(QByteArray(QByteArray("\xff\xd9") + trailer)));
+    EXPECT_TRUE(readFile(path).endsWith(QByteArray(QByteArray("\xff\xd9") + trailer)));
 }
 
 // Changes that arrive while the copy is made: someone opening the file for writing (the open waits for the
@@ -331,35 +301,26 @@ TEST_F(IPTCMetadataServiceTest, FileChangedWhileTheCopyIsMadeIsNotReplaced)
 {
     const QString path = makeRealImage(QStringLiteral("photo.jpg"));
     const QByteArray bytes = QFile::encodeName(path);
-    const QByteArray before = contents(path);
-
-    int openError = 0;
-    EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path,
-                                                  [&] {
-                                                      const int fd =
-                                                          ::open(bytes.constData(), O_WRONLY | O_NONBLOCK);
-                                                      openError = fd < 0 ? errno : 0;
-                                                      if (fd >= 0) {
-                                                          ::close(fd);
-                                                      }
-                                                  }),
-              Outcome::inUse);
-    EXPECT_EQ(openError, EWOULDBLOCK); // the lease held the writer back
-    EXPECT_EQ(contents(path), before);
-
-    const timespec touched[2] = {{UTIME_OMIT, 0}, {1'500'000'000, 0}};
-    EXPECT_EQ(IPTCMetadataService::injectKeywords(
-                  QStringLiteral("Alpha"), path,
-                  [&] { ASSERT_EQ(::utimensat(AT_FDCWD, bytes.constData(), touched, 0), 0); }),
-              Outcome::inUse);
-    EXPECT_EQ(contents(path), before);
+    const QByteArray before = readFile(path);
 
     const QString other = m_env.writeFile(QStringLiteral("other.jpg"), "a newer photo");
-    EXPECT_EQ(IPTCMetadataService::injectKeywords(
-                  QStringLiteral("Alpha"), path,
-                  [&] { ASSERT_EQ(::rename(QFile::encodeName(other).constData(), bytes.constData()), 0); }),
-              Outcome::inUse);
-    EXPECT_EQ(contents(path), "a newer photo");
+    int openError = 0;
+    const timespec touched[2] = {{UTIME_OMIT, 0}, {1'500'000'000, 0}};
+    const std::function<void()> interferences[] = {
+        [&] {
+            const int fd = ::open(bytes.constData(), O_WRONLY | O_NONBLOCK);
+            openError = fd < 0 ? errno : 0;
+            ::close(fd);
+        },
+        [&] { ASSERT_EQ(::utimensat(AT_FDCWD, bytes.constData(), touched, 0), 0); },
+        [&] { ASSERT_EQ(::rename(QFile::encodeName(other).constData(), bytes.constData()), 0); },
+    };
+    for (const auto& interfere : interferences) {
+        EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path, interfere),
+                  Outcome::inUse);
+        EXPECT_EQ(readFile(path), &interfere == &interferences[2] ? QByteArray("a newer photo") : before);
+    }
+    EXPECT_EQ(openError, EWOULDBLOCK); // the lease held the writer back
     EXPECT_EQ(folderEntries(folder()), QStringList{QStringLiteral("photo.jpg")});
 }
 
@@ -368,9 +329,8 @@ TEST_F(IPTCMetadataServiceTest, FileChangedWhileTheCopyIsMadeIsNotReplaced)
 // loses buffered errors would let a cut-off file replace the original).
 TEST_F(IPTCMetadataServiceTest, WriteFailingHalfWayKeepsTheOriginal)
 {
-    const QString jpeg = makeJpeg(QStringLiteral("photo.jpg"));
-    writeExistingMetadata(jpeg, {"Existing"});
-    const QByteArray before = contents(jpeg);
+    const QString jpeg = makeRealImage(QStringLiteral("photo.jpg"));
+    const QByteArray before = readFile(jpeg);
     // A leftover of an interrupted run is replaced, then removed.
     m_env.writeFile(QStringLiteral("watched/.photo.jpg.ondrix-iptc-tmp"), "stale");
 
@@ -386,7 +346,7 @@ TEST_F(IPTCMetadataServiceTest, WriteFailingHalfWayKeepsTheOriginal)
         ::setrlimit(RLIMIT_FSIZE, &previous);
 
         EXPECT_EQ(outcome, Outcome::failed) << limit;
-        EXPECT_EQ(contents(jpeg), before) << limit;
+        EXPECT_EQ(readFile(jpeg), before) << limit;
         EXPECT_EQ(folderEntries(folder()), QStringList{QStringLiteral("photo.jpg")}) << limit;
     }
     std::signal(SIGXFSZ, previousHandler);
@@ -414,9 +374,9 @@ TEST_F(IPTCMetadataServiceTest, WithoutTheModuleImagesAreLeftAsTheyAreAndTheReas
     });
     QStringList paths;
     for (int i = 0; i < 4; ++i) {
-        paths.append(makeJpeg(QStringLiteral("photo%1.jpg").arg(i)));
+        paths.append(makeRealImage(QStringLiteral("photo%1.jpg").arg(i)));
     }
-    const QByteArray before = contents(paths.first());
+    const QByteArray before = readFile(paths.first());
     std::atomic<int> skipped{0};
     QThreadPool pool;
     for (const QString& path : paths) {
@@ -428,7 +388,7 @@ TEST_F(IPTCMetadataServiceTest, WithoutTheModuleImagesAreLeftAsTheyAreAndTheReas
     pool.waitForDone();
     IPTCMetadataService::setProblemReporter({});
     EXPECT_EQ(skipped, 4);
-    EXPECT_EQ(contents(paths.first()), before);
+    EXPECT_EQ(readFile(paths.first()), before);
     EXPECT_FALSE(QFileInfo::exists(IPTCMetadataService::temporaryPath(paths.first())));
     ASSERT_EQ(reported.size(), 1) << qPrintable(reported.join(u'\n'));
     EXPECT_TRUE(reported.first().contains(modulePath + QStringLiteral(" is missing")))
@@ -444,7 +404,7 @@ TEST_F(IPTCMetadataServiceTest, HugeAndCraftedImagesGoUpWithoutKeywords)
 {
     QStringList reported;
     IPTCMetadataService::setProblemReporter([&](const QString& problem) { reported.append(problem); });
-    const QString huge = makeJpeg(QStringLiteral("huge.jpg"));
+    const QString huge = makeRealImage(QStringLiteral("huge.jpg"));
     ASSERT_EQ(::truncate(QFile::encodeName(huge).constData(), IPTCMetadataService::kMaxImageBytes + 1), 0);
     EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), huge), Outcome::skipped);
     IPTCMetadataService::setProblemReporter({});
@@ -479,7 +439,7 @@ TEST_F(IPTCMetadataServiceTest, HugeAndCraftedImagesGoUpWithoutKeywords)
     EXPECT_FALSE(IPTCMetadataService::isComplete(tiff));
     const QString crafted = m_env.writeFile(QStringLiteral("watched/crafted.tif"), tiff);
     EXPECT_EQ(IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), crafted), Outcome::skipped);
-    EXPECT_EQ(contents(crafted), tiff);
+    EXPECT_EQ(readFile(crafted), tiff);
 }
 
 // A module is looked for only beside an executable whose place is known, never in the current folder.
