@@ -8,7 +8,7 @@
 #include "platform/FileEventSource.h"
 #include "platform/WatchedTree.h"
 #include "records/LogService.h"
-#include "transfer/FTPUploader.h"
+#include "transfer/Uploader.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -52,7 +52,7 @@ ConnectionEngine::ConnectionEngine(const PushConnection& connection, const Engin
     , m_announcer(new EngineAnnouncer(connection, services, this))
     , m_outcomes(std::make_unique<UploadOutcomeHandler>(*this))
 {
-    setUploader(std::make_shared<FTPUploader>(connection));
+    m_uploaders.push_back(m_task->uploader());
     m_clock.start();
     m_pace.setConfiguredStabilitySeconds(connection.stabilityCheckSeconds);
     m_stabilityChecker.setCheckInterval(FileStabilityChecker::kDefaultCheckInterval);
@@ -117,9 +117,9 @@ ConnectionEngine::~ConnectionEngine()
     }
 }
 
-void ConnectionEngine::setUploader(std::shared_ptr<FTPUploader> uploader)
+void ConnectionEngine::setUploader(std::shared_ptr<Uploader> uploader)
 {
-    std::erase_if(m_uploaders, [](const std::weak_ptr<FTPUploader>& u) { return u.expired(); });
+    std::erase_if(m_uploaders, [](const std::weak_ptr<Uploader>& u) { return u.expired(); });
     m_uploaders.push_back(uploader);
     m_task->setUploader(std::move(uploader));
 }
@@ -136,8 +136,8 @@ void ConnectionEngine::abortTransfers()
 {
     m_task->abortTransfers();
     // Transfers that began before a bandwidth edit still run on the uploader they began with.
-    for (const std::weak_ptr<FTPUploader>& uploader : m_uploaders) {
-        if (const std::shared_ptr<FTPUploader> running = uploader.lock()) {
+    for (const std::weak_ptr<Uploader>& uploader : m_uploaders) {
+        if (const std::shared_ptr<Uploader> running = uploader.lock()) {
             running->cutConnections();
         }
     }
@@ -356,7 +356,7 @@ void ConnectionEngine::applyLiveEdit(const PushConnection& edited)
     if (edited.maxBandwidthKBps != m_connection.maxBandwidthKBps) {
         // A new cap needs a new uploader. Made here, so that a stop can still cut the transfers that run on
         // the one it replaces.
-        setUploader(std::make_shared<FTPUploader>(edited));
+        setUploader(m_task->uploader()->reconnected(edited));
     }
     m_connection = edited;
     m_announcer->setConnectionName(edited.name);

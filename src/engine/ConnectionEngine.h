@@ -30,11 +30,11 @@
 
 namespace ondrix {
 
-class FTPUploader;
 class FolderWatcher;
 class UploadQueue;
 class UploadTask;
 class UploadedRecordGate;
+class Uploader;
 class WatchedTree;
 
 // Runs one enabled connection: watches and periodically scans its folder, filters the files it finds, waits
@@ -136,8 +136,8 @@ public:
     qint64 scanIntervalMs() const;
     // First wait and longest wait before a failed file is offered again.
     void setRetryBackOffMs(qint64 firstMs, qint64 maxMs) { m_inFlight.setBackOff(firstMs, maxMs); }
-    // The transfers of this engine that start from now on go through this uploader (tests inspect handles).
-    void setUploader(std::shared_ptr<FTPUploader> uploader);
+    // The transfers of this engine that start from now on go through this uploader (tests script it).
+    void setUploader(std::shared_ptr<Uploader> uploader);
 
 Q_SIGNALS:
     void stateChanged(const ondrix::EngineState& state);
@@ -208,7 +208,7 @@ private:
     // Shared with the transfers on the pool.
     const std::shared_ptr<UploadTask> m_task;
     // Every uploader handed to the task that may still carry a transfer.
-    std::vector<std::weak_ptr<FTPUploader>> m_uploaders;
+    std::vector<std::weak_ptr<Uploader>> m_uploaders;
 
     EngineState m_state;
     bool m_isStabilityChecking = false;

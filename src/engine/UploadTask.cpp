@@ -22,7 +22,7 @@ UploadTask::UploadTask(const PushConnection& connection, PreferencesStore* store
     , m_uploader(std::make_shared<FTPUploader>(connection))
 {}
 
-void UploadTask::setUploader(std::shared_ptr<FTPUploader> uploader)
+void UploadTask::setUploader(std::shared_ptr<Uploader> uploader)
 {
     std::lock_guard lock(m_mutex);
     m_uploader = std::move(uploader);
@@ -32,12 +32,6 @@ void UploadTask::applyEdit(const PushConnection& connection)
 {
     std::lock_guard lock(m_mutex);
     m_keyword = connection.effectiveIPTCKeyword();
-    // A new uploader for a new cap: transfers under way keep theirs and run on as they are.
-    if (m_uploader->connection().maxBandwidthKBps != connection.maxBandwidthKBps) {
-        PushConnection capped = m_uploader->connection();
-        capped.maxBandwidthKBps = connection.maxBandwidthKBps;
-        m_uploader = std::make_shared<FTPUploader>(capped);
-    }
 }
 
 std::optional<QString> UploadTask::keyword() const
@@ -52,7 +46,7 @@ void UploadTask::abortTransfers()
     uploader()->cutConnections();
 }
 
-std::shared_ptr<FTPUploader> UploadTask::uploader() const
+std::shared_ptr<Uploader> UploadTask::uploader() const
 {
     std::lock_guard lock(m_mutex);
     return m_uploader;
@@ -117,7 +111,7 @@ UploadResult UploadTask::perform(const UploadJob& job, const UploadTaskControl& 
             return result;
         }
     }
-    const std::shared_ptr<FTPUploader> uploader = this->uploader();
+    const std::shared_ptr<Uploader> uploader = this->uploader();
     const QString path = RemotePath::join(m_remoteFolder, job.remoteRelativePath);
     const QString directory = RemotePath::directoryOf(path);
     const bool inSubdirectory = directory != u"/";

@@ -15,8 +15,8 @@
 
 namespace ondrix {
 
-class FTPUploader;
 class PreferencesStore;
+class Uploader;
 class WatchedTree;
 struct PushConnection;
 
@@ -25,7 +25,7 @@ struct PushConnection;
 // transfers share (the uploader and the remote folders made so far), never the engine, so a transfer that
 // outlives a released engine touches nothing that is gone.
 //
-// `perform` may run on several pool threads at once; `setUploader` is for tests, before any transfer.
+// `perform` may run on several pool threads at once.
 class UploadTask {
 public:
     // Progress reports become queued calls on the main thread; libcurl calls back many times per transfer,
@@ -36,9 +36,10 @@ public:
     // `store` keeps what cut uploads need to go on where they stopped (none: they start again).
     explicit UploadTask(const PushConnection& connection, PreferencesStore* store = nullptr);
 
-    void setUploader(std::shared_ptr<FTPUploader> uploader);
-    // Takes the keyword and the bandwidth cap of an edited connection for the transfers that start from now
-    // on. Any thread.
+    // The transfers that start from now on go through `uploader`; those under way keep theirs. Any thread.
+    void setUploader(std::shared_ptr<Uploader> uploader);
+    std::shared_ptr<Uploader> uploader() const;
+    // Takes the keyword of an edited connection for the transfers that start from now on. Any thread.
     void applyEdit(const PushConnection& connection);
     // Local files are reached through `tree` (the watched folder as it was opened); transfers that start
     // without one send nothing. Any thread.
@@ -55,7 +56,6 @@ public:
     UploadResult perform(const UploadJob& job, const UploadTaskControl& control);
 
 private:
-    std::shared_ptr<FTPUploader> uploader() const;
     std::optional<QString> keyword() const;
     std::shared_ptr<const WatchedTree> tree() const;
     // Remote directories asked for once already: later files in them skip the round trips. A failed upload
@@ -73,7 +73,7 @@ private:
     PartialUploads m_partials;
 
     mutable std::mutex m_mutex;
-    std::shared_ptr<FTPUploader> m_uploader;
+    std::shared_ptr<Uploader> m_uploader;
     std::shared_ptr<const WatchedTree> m_tree;
     QSet<QString> m_createdDirectories;
 };

@@ -257,6 +257,11 @@ int reportProgress(void* context, curl_off_t, curl_off_t, curl_off_t uploadTotal
 
 } // namespace
 
+std::shared_ptr<Uploader> FTPUploader::reconnected(const PushConnection& connection) const
+{
+    return std::make_shared<FTPUploader>(connection);
+}
+
 FTPUploader::FTPUploader(PushConnection connection, ConnectionReuse reuse)
     : m_connection(std::move(connection))
 {

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "model/PushConnection.h"
-#include "transfer/FTPError.h"
-#include "transfer/LocalFileVersion.h"
-#include "transfer/ServerChecksum.h"
+#include "transfer/Uploader.h"
 
 #include <QByteArray>
 #include <QList>
@@ -12,29 +9,22 @@
 
 #include <curl/curl.h>
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <optional>
-#include <variant>
 
 namespace ondrix {
 
 class CurlConnectionCache;
 class CurlHandle;
-class TransferDigest;
-class WatchedTree;
 
 // Moves local files to one connection's server over FTP, explicit FTPS or SFTP, creates remote directories
 // and tests whether the server can be reached. Every call is blocking and meant for a worker thread; any
 // number of calls may run at once on one uploader from different threads. Each call uses its own libcurl
 // handle, but all calls of one uploader (and of its copies) share one connection cache, so a burst of files
 // does not pay a handshake and a login per file.
-class FTPUploader {
+class FTPUploader : public Uploader {
 public:
-    // Bytes sent so far and total bytes of the file; called on the uploading thread.
-    using ProgressFunction = std::function<void(qint64 sent, qint64 total)>;
     // Called with each operation's handle just before it performs: for diagnostics and tests.
     using HandleInspector = std::function<void(const CurlHandle& handle)>;
 
@@ -49,63 +39,45 @@ public:
 
     explicit FTPUploader(PushConnection connection, ConnectionReuse reuse = ConnectionReuse::shared);
 
-    const PushConnection& connection() const { return m_connection; }
+    const PushConnection& connection() const override { return m_connection; }
+    std::shared_ptr<Uploader> reconnected(const PushConnection& connection) const override;
 
-    // Stores the local file at `remotePath` (absolute, beginning with "/"), replacing a file of that name
-    // and creating missing remote folders on the way. Nothing on success. When `opened` is given it receives
-    // the version of the local file that was opened and sent (also on failure, once the file was opened).
-    // Once `abort` (when given) holds true, the transfer ends within about a second and fails. With
-    // `within`, the local file is opened through that tree: a link anywhere on its path is not followed.
-    // With `resume` at an offset above 0 and the opened file still its version, the bytes from that offset on
-    // are appended to what the server holds (FTP APPE, SFTP a write at the offset) and progress counts the
-    // bytes before it as sent; a file that is another version now is sent whole.
-    // `digest` (when given) is fed every byte read for the transfer; when the upload resumes, the bytes
-    // before the offset are read from the local file for it first, so it always covers the whole file.
-    struct Resume {
-        qint64 offset = 0;
-        LocalFileVersion version;
-    };
+    // FTP sends with STOR, or APPE to resume; SFTP writes at the offset. Folders are made with MKD / mkdir.
     [[nodiscard]] std::optional<FTPError>
     upload(const QString& localPath, const QString& remotePath, const ProgressFunction& progress = {},
            LocalFileVersion* opened = nullptr, const std::atomic_bool* abort = nullptr,
            const WatchedTree* within = nullptr, const Resume* resume = nullptr,
-           TransferDigest* digest = nullptr) const;
-    // Asks the server to create one directory (MKD / mkdir); a refusal, e.g. because it exists, is not
-    // reported. Fails only when libcurl cannot be initialised or when the path holds a line break or NUL,
-    // which could smuggle a second command in (then nothing is sent).
-    [[nodiscard]] std::optional<FTPError> createDirectory(const QString& remotePath) const;
-    // The size of the file the server holds at `remotePath`, or nothing when there is no such file (or no
-    // such folder). Asked on the shared connection without a transfer: SIZE over FTP, a stat over SFTP. A
-    // server that keeps the size to itself is an error, since existence cannot be told then.
+           TransferDigest* digest = nullptr) const override;
+    // Fails only when libcurl cannot be initialised or when the path holds a line break or NUL, which could
+    // smuggle a second command in (then nothing is sent).
+    [[nodiscard]] std::optional<FTPError> createDirectory(const QString& remotePath) const override;
+    // Asked on the shared connection without a transfer: SIZE over FTP, a stat over SFTP. A server that
+    // keeps the size to itself is an error, since existence cannot be told then.
     [[nodiscard]] std::variant<std::optional<qint64>, FTPError>
-    remoteFileSize(const QString& remotePath) const;
-    // Renames a remote file, replacing what is stored under `to` (SFTP servers refuse to rename onto an
-    // existing name, so there that file is removed first).
-    [[nodiscard]] std::optional<FTPError> renameReplacing(const QString& from, const QString& to) const;
-    // Whether an upload cut short can go on from the bytes the server holds: SFTP always; FTP when the
-    // server lists "REST STREAM" among its features (asked once per uploader).
-    [[nodiscard]] bool canResume() const;
+    remoteFileSize(const QString& remotePath) const override;
+    // SFTP servers refuse to rename onto an existing name, so there that file is removed first.
+    [[nodiscard]] std::optional<FTPError> renameReplacing(const QString& from,
+                                                          const QString& to) const override;
+    // SFTP always; FTP when the server lists "REST STREAM" among its features (asked once per uploader).
+    [[nodiscard]] bool canResume() const override;
     // The server's FEAT lines (one feature each, trimmed); empty for SFTP or when the server answers none.
     // Asked once per uploader.
     [[nodiscard]] QStringList features() const;
-    // How this server is asked for the checksum of a file it holds: the strongest its features offer, or
-    // nothing. Always nothing over SFTP: the check-file extension is a request libcurl (7.88) has no
-    // command for and whose channel it does not hand out, and libssh2 (1.10) has no call for it either, so
-    // SFTP uploads are proven by their size.
-    [[nodiscard]] std::optional<ServerChecksum> checksumCommand() const;
-    // The server's digest of the file of `size` bytes at `remotePath` in lower-case hexadecimal, asked on
-    // the shared connection; nothing when the server refuses the command or its reply carries no digest.
+    // The strongest checksum command the server's features offer. Always nothing over SFTP: the check-file
+    // extension is a request libcurl (7.88) has no command for and whose channel it does not hand out, and
+    // libssh2 (1.10) has no call for it either, so SFTP uploads are proven by their size.
+    [[nodiscard]] std::optional<ServerChecksum> checksumCommand() const override;
+    // Asked on the shared connection.
     [[nodiscard]] std::variant<std::optional<QString>, FTPError>
-    remoteChecksum(const QString& remotePath, const ServerChecksum& checksum, qint64 size) const;
+    remoteChecksum(const QString& remotePath, const ServerChecksum& checksum, qint64 size) const override;
     // The longest the server may take to hash a file of `size` bytes: the command timeout plus the time to
     // read the file at 10 MB/s (the slow disk of a small storage box).
     static long checksumTimeoutSeconds(qint64 size);
     // Connects, logs in and lists "/". A refused login counts as reachable unless `refusedLoginFails`.
     [[nodiscard]] std::optional<FTPError> testConnection(bool refusedLoginFails = false) const;
 
-    // Ends every operation of this uploader at once by shutting its connections down, also those waiting on
-    // a server that stopped answering. Any thread.
-    void cutConnections() const;
+    // Shuts the uploader's connections down.
+    void cutConnections() const override;
 
     void setHandleInspector(HandleInspector inspector) { m_inspector = std::move(inspector); }
 

@@ -19,7 +19,7 @@ qsizetype nameStart(const QString& path)
 
 } // namespace
 
-RemoteDelivery::RemoteDelivery(const FTPUploader& uploader, const WatchedTree* within)
+RemoteDelivery::RemoteDelivery(const Uploader& uploader, const WatchedTree* within)
     : m_uploader(uploader)
     , m_within(within)
 {}
@@ -149,8 +149,7 @@ qint64 RemoteDelivery::resumeOffset(const PartialUploads::Entry& partial, QStrin
 }
 
 RemoteDelivery::Outcome RemoteDelivery::deliver(const QString& localPath, const QString& remotePath,
-                                                bool verifySize,
-                                                const FTPUploader::ProgressFunction& progress,
+                                                bool verifySize, const Uploader::ProgressFunction& progress,
                                                 const std::atomic_bool* abort, PartialUploads* partials) const
 {
     Outcome outcome;
@@ -168,7 +167,7 @@ RemoteDelivery::Outcome RemoteDelivery::deliver(const QString& localPath, const 
                     RemotePath::directoryOf(partial->target) != RemotePath::directoryOf(remotePath))) {
         partial.reset();
     }
-    FTPUploader::Resume resume;
+    Uploader::Resume resume;
     if (partial) {
         outcome.remotePath = partial->target;
         resume.version = partial->version;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "transfer/FTPError.h"
-#include "transfer/FTPUploader.h"
 #include "transfer/LocalFileVersion.h"
 #include "transfer/PartialUploads.h"
+#include "transfer/Uploader.h"
 
 #include <QString>
 
@@ -48,19 +48,19 @@ public:
     // How many numbered names Rename tries before it gives up.
     static constexpr int kMaxNumberedNames = 999;
 
-    // The local file is opened through `within` when given (see FTPUploader::upload).
-    explicit RemoteDelivery(const FTPUploader& uploader, const WatchedTree* within = nullptr);
+    // The local file is opened through `within` when given (see Uploader::upload).
+    explicit RemoteDelivery(const Uploader& uploader, const WatchedTree* within = nullptr);
 
     // `verifySize`: the server's size of the file must equal the size sent, and when the server offers a
     // checksum command, its checksum (the strongest it offers) must equal the digest of the bytes sent; both
     // are asked before the rename when a temporary name is used, so a damaged file never gets the real name.
     // A server that refuses the checksum for this file leaves the size as the proof. `abort` as for
-    // FTPUploader::upload. With `partials`, an upload that is cut short goes on at the next attempt from the
+    // Uploader::upload. With `partials`, an upload that is cut short goes on at the next attempt from the
     // bytes the server holds, when the local file is still the version whose upload began (also after a
     // restart); the name it was going to stays its name.
     Outcome deliver(const QString& localPath, const QString& remotePath, bool verifySize,
-                    const FTPUploader::ProgressFunction& progress = {},
-                    const std::atomic_bool* abort = nullptr, PartialUploads* partials = nullptr) const;
+                    const Uploader::ProgressFunction& progress = {}, const std::atomic_bool* abort = nullptr,
+                    PartialUploads* partials = nullptr) const;
 
     // ".name.ext.ondrix-part" in the folder of `remotePath`.
     static QString temporaryPath(const QString& remotePath);
@@ -83,7 +83,7 @@ private:
     // The local file's version now, read through the tree when there is one.
     std::optional<LocalFileVersion> localVersion(const QString& localPath) const;
 
-    const FTPUploader& m_uploader;
+    const Uploader& m_uploader;
     const WatchedTree* const m_within;
 };
 

@@ -4,6 +4,7 @@
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
 #include "support/TestEnvironment.h"
+#include "transfer/FTPUploader.h"
 #include "transfer/FailureAdvice.h"
 
 #include <QCryptographicHash>

@@ -1,0 +1,140 @@
+#include "support/ScriptedUploader.h"
+
+#include "platform/WatchedTree.h"
+
+#include <QFile>
+
+#include <curl/curl.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace ondrix::test {
+
+ScriptedUploader::ScriptedUploader(const PushConnection& connection)
+    : ScriptedUploader(connection, std::make_shared<State>())
+{}
+
+ScriptedUploader::ScriptedUploader(const PushConnection& connection, std::shared_ptr<State> state)
+    : m_connection(connection)
+    , m_state(std::move(state))
+{}
+
+std::shared_ptr<Uploader> ScriptedUploader::reconnected(const PushConnection& connection) const
+{
+    return std::shared_ptr<ScriptedUploader>(new ScriptedUploader(connection, m_state));
+}
+
+void ScriptedUploader::setScript(Script script)
+{
+    std::lock_guard lock(m_state->mutex);
+    m_state->script = std::move(script);
+}
+
+void ScriptedUploader::hold(bool held)
+{
+    std::lock_guard lock(m_state->mutex);
+    m_state->held = held;
+    m_state->changed.notify_all();
+}
+
+QStringList ScriptedUploader::calls() const
+{
+    std::lock_guard lock(m_state->mutex);
+    return m_state->calls;
+}
+
+int ScriptedUploader::peak() const
+{
+    std::lock_guard lock(m_state->mutex);
+    return m_state->peak;
+}
+
+QByteArray ScriptedUploader::file(const QString& remotePath) const
+{
+    std::lock_guard lock(m_state->mutex);
+    return m_state->files.value(remotePath, "<missing>");
+}
+
+void ScriptedUploader::note(const QString& call) const
+{
+    std::lock_guard lock(m_state->mutex);
+    m_state->calls.append(call);
+}
+
+std::optional<FTPError> ScriptedUploader::upload(const QString& localPath, const QString& remotePath,
+                                                 const ProgressFunction& progress, LocalFileVersion* opened,
+                                                 const std::atomic_bool* abort, const WatchedTree* within,
+                                                 const Resume*, TransferDigest*) const
+{
+    note(QStringLiteral("upload ") + remotePath);
+    QFile file;
+    if (within != nullptr) {
+        const int fd = within->open(localPath, O_RDONLY | O_NONBLOCK).release();
+        file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle);
+    } else {
+        file.setFileName(localPath);
+        file.open(QIODevice::ReadOnly);
+    }
+    struct stat status {};
+    if (!file.isOpen() || ::fstat(file.handle(), &status) != 0) {
+        return FTPError::localFileNotReadable(localPath);
+    }
+    if (opened != nullptr) {
+        *opened = LocalFileVersion::of(status);
+    }
+    std::unique_lock lock(m_state->mutex);
+    m_state->peak = std::max(m_state->peak, ++m_state->running);
+    const int cuts = m_state->cuts;
+    const Script script = m_state->script;
+    const auto stopped = [&] { return (abort != nullptr && *abort) || m_state->cuts != cuts; };
+    m_state->changed.wait(lock, [&] { return !m_state->held || stopped(); });
+    lock.unlock();
+    std::optional<FTPError> error = script ? script(remotePath) : std::nullopt;
+    const QByteArray bytes = file.readAll();
+    lock.lock();
+    --m_state->running;
+    if (!error && stopped()) {
+        error = FTPError::curlExitCode(CURLE_ABORTED_BY_CALLBACK, QStringLiteral("Callback aborted"));
+    }
+    if (error) {
+        return error;
+    }
+    m_state->files.insert(remotePath, bytes);
+    lock.unlock();
+    if (progress) {
+        progress(bytes.size(), bytes.size());
+    }
+    return std::nullopt;
+}
+
+std::optional<FTPError> ScriptedUploader::createDirectory(const QString& remotePath) const
+{
+    note(QStringLiteral("mkdir ") + remotePath);
+    return std::nullopt;
+}
+
+std::variant<std::optional<qint64>, FTPError>
+ScriptedUploader::remoteFileSize(const QString& remotePath) const
+{
+    std::lock_guard lock(m_state->mutex);
+    const auto found = m_state->files.constFind(remotePath);
+    return found == m_state->files.cend() ? std::nullopt : std::optional<qint64>(found->size());
+}
+
+std::optional<FTPError> ScriptedUploader::renameReplacing(const QString& from, const QString& to) const
+{
+    note(QStringLiteral("rename %1 %2").arg(from, to));
+    std::lock_guard lock(m_state->mutex);
+    m_state->files.insert(to, m_state->files.take(from));
+    return std::nullopt;
+}
+
+void ScriptedUploader::cutConnections() const
+{
+    note(QStringLiteral("cut"));
+    std::lock_guard lock(m_state->mutex);
+    ++m_state->cuts;
+    m_state->changed.notify_all();
+}
+
+} // namespace ondrix::test
