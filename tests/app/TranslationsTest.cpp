@@ -44,64 +44,40 @@ struct Message {
     QStringList translations;
 };
 
-QString translationsFolder()
+// The messages of resources/translations/ondrix_<code>.ts.
+QList<Message> readTs(const QString& code)
 {
-    return qEnvironmentVariable("ONDRIX_SOURCE_DIR") + u"/resources/translations"_s;
-}
-
-QList<Message> readTs(const QString& path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QFile file(qEnvironmentVariable("ONDRIX_SOURCE_DIR") +
+               u"/resources/translations/ondrix_%1.ts"_s.arg(code));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << code.toStdString();
     QXmlStreamReader xml(&file);
     QList<Message> messages;
     QString context;
-    Message* current = nullptr;
     while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
-            current = nullptr;
-        }
-        if (!xml.isStartElement()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
             continue;
         }
-        const auto name = xml.name();
-        if (name == QLatin1String("name") && !current) {
+        const QStringView name = xml.name();
+        if (name == u"name") {
             context = xml.readElementText();
-        } else if (name == QLatin1String("message")) {
-            messages.append({context,
-                             {},
-                             {},
-                             xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes"),
-                             {},
-                             {}});
-            current = &messages.last();
-        } else if (current && name == QLatin1String("source")) {
-            current->source = xml.readElementText();
-        } else if (current && name == QLatin1String("comment")) {
-            current->comment = xml.readElementText();
-        } else if (current && name == QLatin1String("translation")) {
-            current->type = xml.attributes().value(QLatin1String("type")).toString();
-            if (!current->numerus) {
-                current->translations << xml.readElementText();
+        } else if (name == u"message") {
+            messages.append(
+                {context, {}, {}, xml.attributes().value(QLatin1String("numerus")) == u"yes", {}, {}});
+        } else if (name == u"source") {
+            messages.last().source = xml.readElementText();
+        } else if (name == u"comment") {
+            messages.last().comment = xml.readElementText();
+        } else if (name == u"translation") {
+            messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
+            if (!messages.last().numerus) {
+                messages.last().translations << xml.readElementText();
             }
-        } else if (current && name == QLatin1String("numerusform")) {
-            current->translations << xml.readElementText();
+        } else if (name == u"numerusform") {
+            messages.last().translations << xml.readElementText();
         }
     }
-    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    EXPECT_FALSE(xml.hasError()) << code.toStdString() << ": " << xml.errorString().toStdString();
     return messages;
-}
-
-QStringList shippedCodes()
-{
-    QStringList codes;
-    for (const InterfaceLanguage& language : InterfaceLanguage::offered()) {
-        if (language.code != QLatin1String("system")) {
-            codes << language.code;
-        }
-    }
-    return codes;
 }
 
 // %1…%99 and %n, sorted, so a translation that drops or invents one is told apart.
@@ -121,11 +97,6 @@ bool hasMnemonic(const QString& text)
 {
     static const QRegularExpression mnemonic(u"(^|[^&])&[^&\\s]"_s);
     return mnemonic.match(text).hasMatch();
-}
-
-QString describe(const QString& language, const Message& m, const QString& problem)
-{
-    return u"%1 %2 \"%3\": %4"_s.arg(language, m.context, m.source, problem);
 }
 
 class TranslatedInterface : public ::testing::Test {
@@ -153,14 +124,13 @@ protected:
         EXPECT_EQ(QCoreApplication::instance()->findChildren<QTranslator*>().size(), 2)
             << "the earlier language's translators are left installed";
         PushConnection connection;
-        connection.id = QUuid::createUuid();
         connection.name = u"Agency"_s;
         connection.host = u"127.0.0.1"_s;
         core->manager().addConnection(connection);
 
         // English source texts the loaded language words differently.
         QHash<QString, QString> translated;
-        for (const Message& m : readTs(translationsFolder() + u"/ondrix_%1.ts"_s.arg(expectedLanguage))) {
+        for (const Message& m : readTs(expectedLanguage)) {
             if (!m.numerus && !m.translations.isEmpty() && m.translations.first() != m.source) {
                 translated.insert(m.source, m.translations.first());
             }
@@ -204,21 +174,6 @@ protected:
     } dock;
 };
 
-// Every source file below src/, concatenated.
-QString allSources()
-{
-    QString text;
-    QDirIterator it(qEnvironmentVariable("ONDRIX_SOURCE_DIR") + u"/src"_s, {u"*.h"_s, u"*.cpp"_s},
-                    QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        if (file.open(QIODevice::ReadOnly)) {
-            text += QString::fromUtf8(file.readAll());
-        }
-    }
-    return text;
-}
-
 } // namespace
 
 // A text is found at run time only under the context the extraction recorded: the class of a Q_OBJECT (with
@@ -226,12 +181,17 @@ QString allSources()
 // tr() helper records the enclosing class while looking up another name, so its texts never show.
 TEST(ShippedLanguages, EveryTranslationContextExistsAtRunTime)
 {
-    const QString sources = allSources();
+    QString sources;
+    QDirIterator it(qEnvironmentVariable("ONDRIX_SOURCE_DIR") + u"/src"_s, {u"*.h"_s, u"*.cpp"_s},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        sources += QString::fromUtf8(readFile(it.next()));
+    }
     static const QRegularExpression localHelper(u"\\bQString tr\\(const char\\*"_s);
     EXPECT_FALSE(sources.contains(localHelper)) << "a file-local tr() helper; use Q_DECLARE_TR_FUNCTIONS";
 
     QSet<QString> contexts;
-    for (const Message& m : readTs(translationsFolder() + u"/ondrix_de.ts"_s)) {
+    for (const Message& m : readTs(u"de"_s)) {
         contexts.insert(m.context);
     }
     for (const QString& context : contexts) {
@@ -251,11 +211,15 @@ TEST(ShippedLanguages, EveryTranslationContextExistsAtRunTime)
 
 TEST(ShippedLanguages, EverySourceIsFinishedKeepsItsPlaceholdersAndLoads)
 {
-    const QStringList codes = shippedCodes();
-    QStringList files = QDir(translationsFolder()).entryList({u"ondrix_*.ts"_s});
-    for (QString& file : files) {
-        file = file.mid(7).chopped(3);
+    QStringList codes;
+    for (const InterfaceLanguage& language : InterfaceLanguage::offered()) {
+        if (language.code != u"system") {
+            codes << language.code;
+        }
     }
+    QStringList files = QDir(qEnvironmentVariable("ONDRIX_SOURCE_DIR") + u"/resources/translations"_s)
+                            .entryList({u"ondrix_*.ts"_s})
+                            .replaceInStrings(QRegularExpression(u"^ondrix_|\\.ts$"_s), QString());
     // English is no choice in the picker: it is what the interface shows without a translation.
     EXPECT_TRUE(files.removeOne(u"en"_s)) << "no file with the English plural forms";
     EXPECT_EQ(QSet<QString>(files.cbegin(), files.cend()), QSet<QString>(codes.cbegin(), codes.cend()))
@@ -264,54 +228,54 @@ TEST(ShippedLanguages, EverySourceIsFinishedKeepsItsPlaceholdersAndLoads)
     // The English file holds exactly the texts with a count, and no source text says a count as "(s)".
     QSet<QString> counted, englishForms;
     static const QRegularExpression pluralSuffix(u"\\w\\(s\\)"_s);
-    for (const Message& m : readTs(translationsFolder() + u"/ondrix_de.ts"_s)) {
+    for (const Message& m : readTs(u"de"_s)) {
         if (m.numerus) {
-            counted.insert(m.context + QLatin1Char(' ') + m.source);
+            counted.insert(m.context + u' ' + m.source);
         }
         EXPECT_FALSE(m.source.contains(pluralSuffix))
             << m.source.toStdString() << ": use %n and plural forms";
     }
-    for (const Message& m : readTs(translationsFolder() + u"/ondrix_en.ts"_s)) {
-        englishForms.insert(m.context + QLatin1Char(' ') + m.source);
+    for (const Message& m : readTs(u"en"_s)) {
+        englishForms.insert(m.context + u' ' + m.source);
         EXPECT_EQ(m.translations.size(), 2) << m.source.toStdString() << ": singular and plural";
     }
     EXPECT_EQ(englishForms, counted);
 
     QStringList problems;
     for (const QString& code : codes + QStringList{u"en"_s}) {
-        const QList<Message> messages = readTs(translationsFolder() + u"/ondrix_%1.ts"_s.arg(code));
-        EXPECT_GT(messages.size(), code == QLatin1String("en") ? 10 : 100) << code.toStdString();
+        const QList<Message> messages = readTs(code);
+        EXPECT_GT(messages.size(), code == u"en" ? 10 : 100) << code.toStdString();
         QTranslator translator;
         ASSERT_TRUE(translator.load(u":/i18n/ondrix_%1.qm"_s.arg(code))) << code.toStdString();
         EXPECT_EQ(translator.language(), code);
         for (const Message& m : messages) {
-            if (!m.type.isEmpty()) {
-                problems << describe(code, m, m.type);
+            const auto problem = [&](const QString& what) {
+                problems << u"%1 %2 \"%3\": %4"_s.arg(code, m.context, m.source, what);
+            };
+            if (!m.type.isEmpty() || m.translations.isEmpty()) {
+                problem(m.type.isEmpty() ? u"no translation"_s : m.type);
                 continue;
-            }
-            if (m.translations.isEmpty()) {
-                problems << describe(code, m, u"no translation"_s);
             }
             for (const QString& translation : m.translations) {
                 if (translation.trimmed().isEmpty()) {
-                    problems << describe(code, m, u"empty"_s);
+                    problem(u"empty"_s);
                 } else if (placeholders(translation) != placeholders(m.source)) {
-                    problems << describe(code, m, u"placeholders differ in \"%1\""_s.arg(translation));
+                    problem(u"placeholders differ in \"%1\""_s.arg(translation));
                 } else if (hasMnemonic(m.source) != hasMnemonic(translation)) {
-                    problems << describe(code, m, u"keyboard accelerator lost in \"%1\""_s.arg(translation));
+                    problem(u"keyboard accelerator lost in \"%1\""_s.arg(translation));
                 }
             }
             // The compiled file answers with the source's translation.
-            if (!m.numerus && !m.translations.isEmpty() &&
+            if (!m.numerus &&
                 translator.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData(),
                                      m.comment.isEmpty() ? nullptr : m.comment.toUtf8().constData()) !=
                     m.translations.first()) {
-                problems << describe(code, m, u"missing from the compiled file"_s);
+                problem(u"missing from the compiled file"_s);
             }
         }
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.size() << " problems:\n"
-                                    << problems.join(QLatin1Char('\n')).toStdString();
+                                    << problems.join(u'\n').toStdString();
 }
 
 TEST_F(TranslatedInterface, TheStoredLanguageAppliesAtStart)
@@ -339,35 +303,26 @@ TEST_F(TranslatedInterface, TheDesktopLanguageAppliesWhenTheSettingIsSystem)
 // language asked for has no translation. The import's summary line, from the real command.
 TEST_F(TranslatedInterface, EnglishCountsTakeTheirSingularAndPluralForms)
 {
-    const QString file = env.configHome() + u"/import.json"_s;
     const auto importSummary = [&](int count) {
-        QList<PushConnection> connections;
+        QList<PushConnection> connections(count);
         for (int i = 0; i < count; ++i) {
-            PushConnection connection;
-            connection.id = QUuid::createUuid();
-            connection.name = u"Agency %1"_s.arg(i);
-            connection.host = u"127.0.0.1"_s;
-            connection.localFolder = env.configHome();
-            connections << connection;
+            connections[i].name = u"Agency %1"_s.arg(i);
+            connections[i].host = u"127.0.0.1"_s;
+            connections[i].localFolder = env.configHome();
         }
-        QFile json(file);
-        EXPECT_TRUE(json.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        json.write(PushConnection::encodeList(connections));
-        json.close();
+        const QString file = env.writeFile(u"import.json"_s, PushConnection::encodeList(connections));
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
         const ConnectionsCommand command(env.configHome() + u"/preferences.sqlite"_s,
-                                         [] { return std::optional<QString>(); });
-        const int status = command.run({u"import"_s, file}, outStream, errStream);
+                                         [] { return std::nullopt; });
+        EXPECT_EQ(command.run({u"import"_s, file}, outStream, errStream), 0) << err.toStdString();
         outStream.flush();
-        errStream.flush();
-        EXPECT_EQ(status, 0) << err.toStdString();
         // The summary follows one line per imported connection.
-        return out.section(QLatin1Char('\n'), -2);
+        return out.section(u'\n', -2).toStdString();
     };
     for (const QString& language : {u"en"_s, u"nl"_s}) {
         EXPECT_EQ(installTranslations(language), QString()) << language.toStdString();
-        EXPECT_EQ(importSummary(1).toStdString(), "Imported 1 connection (0 replaced).\n");
-        EXPECT_EQ(importSummary(2).toStdString(), "Imported 2 connections (0 replaced).\n");
+        EXPECT_EQ(importSummary(1), "Imported 1 connection (0 replaced).\n");
+        EXPECT_EQ(importSummary(2), "Imported 2 connections (0 replaced).\n");
     }
 }

@@ -8,12 +8,12 @@
 #include "support/FtpTestServer.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/XvfbDisplay.h"
+#include "transfer/ClosedPort.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 
@@ -46,13 +46,10 @@ public:
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.setStandardOutputFile(QProcess::nullDevice());
         const QString log = runtimeDir + u"/weston.log"_s;
-        QStringList arguments{
-            u"--backend=headless-backend.so"_s, u"--use-pixman"_s, u"--debug"_s, u"--idle-time=0"_s,
-            u"--socket="_s + socket(),          u"--log="_s + log};
-        if (xwayland) {
-            arguments << u"--xwayland"_s;
-        }
-        m_process.start(u"weston"_s, arguments);
+        m_process.start(u"weston"_s,
+                        QStringList{u"--backend=headless-backend.so"_s, u"--use-pixman"_s, u"--debug"_s,
+                                    u"--idle-time=0"_s, u"--socket="_s + socket(), u"--log="_s + log} +
+                            (xwayland ? QStringList{u"--xwayland"_s} : QStringList()));
         m_process.waitForStarted(10000);
         // Ready once its socket is there and, with XWayland, Weston says which display that listens on.
         const QRegularExpression listening(u"xserver listening on display (:\\d+)"_s);
@@ -60,8 +57,7 @@ public:
             [&] {
                 m_x11 = listening.match(QString::fromUtf8(readFile(log))).captured(1);
                 return m_process.state() != QProcess::Running ||
-                       (QFile::exists(runtimeDir + QLatin1Char('/') + socket()) &&
-                        (!xwayland || !m_x11.isEmpty()));
+                       (QFile::exists(runtimeDir + u'/' + socket()) && (!xwayland || !m_x11.isEmpty()));
             },
             20000);
     }
@@ -75,7 +71,7 @@ public:
     }
 
     bool isRunning() const { return m_ready && m_process.state() == QProcess::Running; }
-    QString socket() const { return u"ondrix-weston"_s; }
+    static QString socket() { return u"ondrix-weston"_s; }
     // XWayland's display, for DISPLAY; empty without XWayland.
     QString x11() const { return m_x11; }
     bool saveScreen(const QString& path) const
@@ -92,7 +88,7 @@ public:
         const QStringList shots =
             QDir(m_runtimeDir).entryList({u"wayland-screenshot*.png"_s}, QDir::Files, QDir::Time);
         QFile::remove(path);
-        return !shots.isEmpty() && QFile::rename(m_runtimeDir + QLatin1Char('/') + shots.first(), path);
+        return !shots.isEmpty() && QFile::rename(m_runtimeDir + u'/' + shots.first(), path);
     }
 
 private:
@@ -149,8 +145,13 @@ protected:
 
     bool popoverShown() { return !display.viewableWindows(u"Ondrix"_s, kPopoverSize).isEmpty(); }
 
-    void saveConnection(const PushConnection& connection)
+    // Stores one enabled connection named Studio that watches the folder "watched".
+    void saveConnection(PushConnection connection)
     {
+        connection.name = u"Studio"_s;
+        connection.isEnabled = true;
+        connection.localFolder = env.makeDir(u"watched"_s);
+        connection.stabilityCheckSeconds = 1;
         PreferencesStore store(env.configHome() + u"/Ondrix/preferences.sqlite"_s);
         store.setData(u"push_connections"_s, PushConnection::encodeList({connection}));
         store.setBool(u"has_set_launch_at_login"_s, true);
@@ -177,6 +178,16 @@ protected:
         return itemProperty(item, u"ToolTip"_s).contains(QLatin1String(words));
     }
 
+    void activate(const QString& item)
+    {
+        call(item, u"/StatusNotifierItem"_s, u"org.kde.StatusNotifierItem.Activate"_s, {u"0"_s, u"0"_s});
+    }
+
+    static QString screenshot(const QString& name)
+    {
+        return qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR") + u'/' + name + u".png"_s;
+    }
+
     TestEnvironment env;
     DBusMockSession bus;
     XvfbDisplay display;
@@ -188,27 +199,18 @@ protected:
 TEST_F(TrayIntegrationTest, FallbackWindowThenTrayIconThatFollowsTheStateAndOpensThePopover)
 {
     // One connection to a loopback port nobody listens on: a new file is checked, tried, and fails.
-    quint16 closedPort = 0;
-    {
-        QTcpServer probe;
-        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
-        closedPort = probe.serverPort();
-    }
+    ClosedPort closed;
     PushConnection connection;
-    connection.name = u"Studio"_s;
-    connection.isEnabled = true;
     connection.host = u"127.0.0.1"_s;
-    connection.port = closedPort;
+    connection.port = closed.port();
     connection.username = u"nobody"_s;
-    connection.localFolder = env.makeDir(u"watched"_s);
-    connection.stabilityCheckSeconds = 1;
     saveConnection(connection);
 
     // No panel: the popover opens as a window at start, so Ondrix is not invisible.
     auto ondrix = launch();
     ASSERT_TRUE(ondrix->waitForStarted(10000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return popoverShown(); }, 30000)) << "no fallback window";
-    display.saveScreen(qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR") + u"/tray-fallback-window.png"_s);
+    display.saveScreen(screenshot(u"tray-fallback-window"_s));
 
     // A panel appears later: the icon registers with it.
     ASSERT_TRUE(bus.startTemplate(ONDRIX_WATCHER_TEMPLATE, kWatcher));
@@ -243,15 +245,15 @@ TEST_F(TrayIntegrationTest, FallbackWindowThenTrayIconThatFollowsTheStateAndOpen
         << menuLayout().left(600).toStdString();
 
     // Activate toggles the popover: the fallback window closes, then opens as the panel beside the icon.
-    call(item, u"/StatusNotifierItem"_s, u"org.kde.StatusNotifierItem.Activate"_s, {u"0"_s, u"0"_s});
+    activate(item);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !popoverShown(); }, 10000));
     QTest::qWait(500); // past the guard against a click that closed it by taking the focus
-    call(item, u"/StatusNotifierItem"_s, u"org.kde.StatusNotifierItem.Activate"_s, {u"0"_s, u"0"_s});
+    activate(item);
     EXPECT_TRUE(QTest::qWaitFor([&] { return popoverShown(); }, 10000));
-    display.saveScreen(qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR") + u"/tray-popover.png"_s);
+    display.saveScreen(screenshot(u"tray-popover"_s));
 
     // A second start and --show bring the running one forward and end at once.
-    call(item, u"/StatusNotifierItem"_s, u"org.kde.StatusNotifierItem.Activate"_s, {u"0"_s, u"0"_s});
+    activate(item);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !popoverShown(); }, 10000));
     auto second = launch();
     ASSERT_TRUE(second->waitForFinished(30000));
@@ -275,10 +277,6 @@ TEST_F(TrayIntegrationTest, TheTrayCostsAtMostTenMessagesASecondAndNoneWhenNothi
     test::FtpTestServer server;
     server.start();
     PushConnection connection = server.connection();
-    connection.name = u"Studio"_s;
-    connection.isEnabled = true;
-    connection.localFolder = env.makeDir(u"watched"_s);
-    connection.stabilityCheckSeconds = 1;
     connection.simultaneousUploads = 5;
     connection.maxBandwidthKBps = 100; // every file is still on its way while the bus is watched
     saveConnection(connection);
@@ -356,7 +354,7 @@ TEST_F(TrayIntegrationTest, UnderWaylandThePopoverRunsOnXWaylandOrAsAWindow)
         ondrix.start(QStringLiteral(ONDRIX_BINARY), {});
         const QString item = registeredItem(xwayland ? 0 : 1); // each run registers once
         ASSERT_FALSE(item.isEmpty());
-        call(item, u"/StatusNotifierItem"_s, u"org.kde.StatusNotifierItem.Activate"_s, {u"0"_s, u"0"_s});
+        activate(item);
         if (xwayland) {
             // The popover's X window, mapped at the place Ondrix chose, inside the screen.
             const auto popover = [&] {
@@ -374,8 +372,7 @@ TEST_F(TrayIntegrationTest, UnderWaylandThePopoverRunsOnXWaylandOrAsAWindow)
         }
         QTest::qWait(1000); // the first frame is drawn a moment after the window maps
         EXPECT_TRUE(weston.saveScreen(
-            qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR") +
-            (xwayland ? u"/wayland-xwayland-popover.png"_s : u"/wayland-window-popover.png"_s)));
+            screenshot(xwayland ? u"wayland-xwayland-popover"_s : u"wayland-window-popover"_s)));
 
         ondrix.terminate();
         ASSERT_TRUE(ondrix.waitForFinished(30000));
