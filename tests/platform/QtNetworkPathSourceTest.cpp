@@ -18,12 +18,9 @@ namespace ondrix {
 void PrintTo(const NetworkPath& path, std::ostream* out)
 {
     *out << (path.isSatisfied() ? "satisfied" : "unsatisfied") << (path.isExpensive ? " expensive" : "")
-         << " [";
+         << ", interface types:";
     for (const NetworkPath::InterfaceType type : path.availableInterfaces)
-        *out << (type == Interface::wiredEthernet ? " ethernet"
-                 : type == Interface::wifi        ? " wifi"
-                                                  : " other");
-    *out << " ]";
+        *out << ' ' << int(type);
 }
 } // namespace ondrix
 

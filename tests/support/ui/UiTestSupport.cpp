@@ -20,17 +20,6 @@ namespace ondrix::test {
 
 namespace {
 
-template <typename T>
-T takeFront(std::deque<T>& answers, T fallback)
-{
-    if (answers.empty()) {
-        return fallback;
-    }
-    T answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
 bool isInteractive(QWidget* widget)
 {
     return qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
@@ -72,28 +61,19 @@ QStringList visibleTexts(QWidget* root)
                 texts << tabs->tabText(i);
             }
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            texts << itemTexts(combo);
+            for (int i = 0; i < combo->count(); ++i) {
+                texts << combo->itemText(i);
+            }
         }
     }
     texts.removeAll(QString());
     return texts;
 }
 
-QStringList itemTexts(const QComboBox* combo)
-{
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i) {
-        texts << combo->itemText(i);
-    }
-    return texts;
-}
-
 QString saveScreenshot(QWidget* widget, const QString& name)
 {
-    QString folder = qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR");
-    if (folder.isEmpty()) {
-        folder = QDir::currentPath() + QStringLiteral("/screenshots");
-    }
+    const QString folder =
+        qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR", QDir::currentPath() + QStringLiteral("/screenshots"));
     QDir().mkpath(folder);
     const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
     widget->grab().save(path);
@@ -126,32 +106,6 @@ QStringList controlsWithoutAccessibleName(QWidget* root)
         }
     }
     return unnamed;
-}
-
-QString FakeDialogs::chooseFolder(QWidget*, const QString&, const QString&)
-{
-    return takeFront(folderAnswers, QString());
-}
-
-QString FakeDialogs::chooseOpenFile(QWidget*, const QString&, const QString&, const QString&)
-{
-    return takeFront(openFileAnswers, QString());
-}
-
-QString FakeDialogs::chooseSaveFile(QWidget*, const QString&, const QString&, const QString&)
-{
-    return takeFront(saveFileAnswers, QString());
-}
-
-bool FakeDialogs::confirm(QWidget*, const Confirmation& question)
-{
-    confirmations << question;
-    return takeFront(confirmAnswers, false);
-}
-
-void FakeDialogs::inform(QWidget*, const QString& title, const QString& text)
-{
-    messages << title + QStringLiteral(": ") + text;
 }
 
 } // namespace ondrix::test

@@ -5,10 +5,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUuid>
 
+#include <algorithm>
 #include <deque>
 
-class QComboBox;
 class QWidget;
 
 namespace ondrix::test {
@@ -26,8 +27,14 @@ QStringList controlsWithoutAccessibleName(QWidget* root);
 // accessible names.
 QStringList visibleTexts(QWidget* root);
 
-// The texts of a combo box's items, in order.
-QStringList itemTexts(const QComboBox* combo);
+// The record of connection `id` as `manager` lists it, or a default one when it lists none by that id.
+template <typename Manager>
+auto storedConnection(const Manager& manager, const QUuid& id)
+{
+    const auto list = manager.connections();
+    const auto it = std::find_if(list.begin(), list.end(), [&](const auto& c) { return c.id == id; });
+    return it == list.end() ? typename decltype(list)::value_type{} : *it;
+}
 
 // Dialogs answered by the test: each question pops the next prepared answer, and every question asked is
 // recorded. An unprepared question is answered "cancel".
@@ -41,13 +48,38 @@ public:
     QList<Confirmation> confirmations;
     QStringList messages; // "title: text" of each inform()
 
-    QString chooseFolder(QWidget* parent, const QString& title, const QString& startFolder) override;
-    QString chooseOpenFile(QWidget* parent, const QString& title, const QString& startFolder,
-                           const QString& filter) override;
-    QString chooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
-                           const QString& filter) override;
-    bool confirm(QWidget* parent, const Confirmation& question) override;
-    void inform(QWidget* parent, const QString& title, const QString& text) override;
+    QString chooseFolder(QWidget*, const QString&, const QString&) override
+    {
+        return next(folderAnswers, {});
+    }
+    QString chooseOpenFile(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return next(openFileAnswers, {});
+    }
+    QString chooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return next(saveFileAnswers, {});
+    }
+    bool confirm(QWidget*, const Confirmation& question) override
+    {
+        confirmations << question;
+        return next(confirmAnswers, false);
+    }
+    void inform(QWidget*, const QString& title, const QString& text) override
+    {
+        messages << title + QStringLiteral(": ") + text;
+    }
+
+private:
+    template <typename T>
+    static T next(std::deque<T>& answers, T answer)
+    {
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        return answer;
+    }
 };
 
 } // namespace ondrix::test

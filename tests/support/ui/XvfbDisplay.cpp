@@ -1,6 +1,5 @@
 #include "support/ui/XvfbDisplay.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QSize>
 #include <QTest>
@@ -9,32 +8,16 @@ namespace ondrix::test {
 
 XvfbDisplay::XvfbDisplay()
 {
-    for (int number = 90; number < 140; ++number) {
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)) ||
-            QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))) {
-            continue;
-        }
-        m_name = QStringLiteral(":%1").arg(number);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.setStandardOutputFile(QProcess::nullDevice());
-        m_process.start(QStringLiteral("Xvfb"),
-                        {m_name, QStringLiteral("-screen"), QStringLiteral("0"),
-                         QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        if (!m_process.waitForStarted(10000)) {
-            return;
-        }
-        const bool ready = QTest::qWaitFor(
-            [&] {
-                return m_process.state() != QProcess::Running ||
-                       QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
-            },
-            10000);
-        if (ready && m_process.state() == QProcess::Running) {
-            return;
-        }
-        // Another server took the number at the same moment: try the next one.
-        m_process.kill();
-        m_process.waitForFinished(5000);
+    // Xvfb takes a free display itself and writes its number once it accepts clients.
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(QStringLiteral("Xvfb"),
+                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                     QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
+                     QStringLiteral("tcp")});
+    const auto running = [this] { return m_process.state() == QProcess::Running; };
+    if (m_process.waitForStarted(10000) &&
+        QTest::qWaitFor([&] { return m_process.canReadLine() || !running(); }, 10000) && running()) {
+        m_name = QLatin1Char(':') + QString::fromLatin1(m_process.readLine().trimmed());
     }
 }
 

@@ -6,7 +6,7 @@
 namespace ondrix::test {
 
 // A private X server (Xvfb, 1280×800) for tests that need a real display: tray icons and windows of the
-// ondrix binary. The display number is the first free one from :90 on. Stopped on destruction.
+// ondrix binary, on a display number no other server uses. Stopped on destruction.
 class XvfbDisplay {
 public:
     XvfbDisplay();
@@ -14,7 +14,7 @@ public:
     XvfbDisplay(const XvfbDisplay&) = delete;
     XvfbDisplay& operator=(const XvfbDisplay&) = delete;
 
-    bool isRunning() const { return m_process.state() == QProcess::Running; }
+    bool isRunning() const { return !m_name.isEmpty() && m_process.state() == QProcess::Running; }
     // ":<n>", for DISPLAY.
     QString name() const { return m_name; }
 

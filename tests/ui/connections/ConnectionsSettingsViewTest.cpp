@@ -140,43 +140,36 @@ TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavig
     row(0)->lockButton()->click();
     EXPECT_TRUE(manager->lockedConnectionIds().contains(first.id));
     EXPECT_FALSE(view->editor()->isLocked()) << "the lock belongs to the other row";
-}
 
-TEST_F(ConnectionsSettingsViewTest, ALockedConnectionCannotBeEdited)
-{
-    const PushConnection c = connection(QStringLiteral("Locked"));
-    manager->addConnection(c);
-    makeView();
+    // The locked one cannot be edited, down to the extension boxes, until its editor's lock opens it.
+    view->selectConnection(first.id);
     ConnectionEditView* editor = view->editor();
     auto* lock = find<QToolButton>(editor, QStringLiteral("lockButton"));
-    EXPECT_EQ(lock->text(), QStringLiteral("Lock"));
-    lock->click();
-    EXPECT_TRUE(manager->lockedConnectionIds().contains(c.id));
-    ASSERT_EQ(view->editor(), editor) << "locking keeps the editor";
     EXPECT_TRUE(editor->isLocked());
     EXPECT_EQ(lock->text(), QStringLiteral("Unlock"));
     EXPECT_TRUE(lock->isEnabled());
-
     int controls = 0;
     for (QWidget* widget : editor->formArea()->findChildren<QWidget*>()) {
         if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
             qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractSpinBox*>(widget)) {
             ++controls;
-            EXPECT_FALSE(widget->isEnabled())
-                << widget->objectName().toStdString() << " " << widget->accessibleName().toStdString();
+            EXPECT_FALSE(widget->isEnabled()) << widget->objectName().toStdString();
         }
     }
-    EXPECT_GT(controls, 90) << "every section is covered, down to the extension boxes";
+    EXPECT_GT(controls, 90);
     const QList<QLabel*> labels = editor->findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [editor](QLabel* label) {
         return label->text() == QStringLiteral("This connection is locked. Click the lock to edit.") &&
                label->isVisibleTo(editor);
     }));
     picture(view.get(), QStringLiteral("connections-tab-locked"));
-
     lock->click();
-    EXPECT_FALSE(manager->lockedConnectionIds().contains(c.id));
+    EXPECT_FALSE(manager->lockedConnectionIds().contains(first.id));
     EXPECT_TRUE(find<QLineEdit>(editor, QStringLiteral("host"))->isEnabled());
+    EXPECT_EQ(lock->text(), QStringLiteral("Lock"));
+    lock->click();
+    EXPECT_EQ(view->editor(), editor) << "locking keeps the editor";
+    EXPECT_TRUE(editor->isLocked());
 }
 
 TEST_F(ConnectionsSettingsViewTest, AStalledFolderIsLookedAtOnceAndNeverOnTheMainThread)
@@ -243,12 +236,8 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     EXPECT_EQ(stored(c.id).port, 22);
     EXPECT_FALSE(portHint->isVisibleTo(editor));
 
-    auto* port = find<QLineEdit>(editor, QStringLiteral("port"));
-    auto* portError = find<QLabel>(editor, QStringLiteral("portError"));
-    type(port, QStringLiteral("70000"));
-    EXPECT_TRUE(portError->isVisibleTo(editor));
-    type(port, QStringLiteral("2222"));
-    EXPECT_FALSE(portError->isVisibleTo(editor));
+    type(find<QLineEdit>(editor, QStringLiteral("port")), QStringLiteral("70000"));
+    EXPECT_TRUE(find<QLabel>(editor, QStringLiteral("portError"))->isVisibleTo(editor));
 
     choose(find<QComboBox>(editor, QStringLiteral("stabilityCheck")), qint64(5));
     EXPECT_EQ(stored(c.id).stabilityCheckSeconds, 5);
@@ -264,10 +253,8 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     find<QCheckBox>(editor, QStringLiteral("deleteLocalAfterUpload"))->click();
     EXPECT_EQ(caption->text(), QStringLiteral("Move mode: local files are removed after upload."));
     EXPECT_TRUE(stored(c.id).deleteLocalAfterUpload);
-    auto* temporaryName = find<QCheckBox>(editor, QStringLiteral("useTemporaryName"));
-    EXPECT_EQ(temporaryName->isChecked(), c.useTemporaryName);
-    temporaryName->click();
-    EXPECT_EQ(stored(c.id).useTemporaryName, temporaryName->isChecked());
+    find<QCheckBox>(editor, QStringLiteral("useTemporaryName"))->click();
+    EXPECT_EQ(stored(c.id).useTemporaryName, !c.useTemporaryName);
 
     auto* action = find<QComboBox>(editor, QStringLiteral("postUploadAction"));
     auto* path = find<QLabel>(editor, QStringLiteral("postUploadPath"));
@@ -302,7 +289,6 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     find<QPushButton>(editor, QStringLiteral("chooseLocalFolder"))->click();
     EXPECT_EQ(stored(c.id).localFolder, watched);
     EXPECT_TRUE(manager->activeBookmarks().contains(c.id)) << "the folder's bookmark is handed over";
-    EXPECT_EQ(find<QLabel>(editor, QStringLiteral("localFolderPath"))->text(), watched);
 }
 
 TEST_F(ConnectionsSettingsViewTest, AnEditReachesTheStoreAndTheRunningEngineOnce)
@@ -397,7 +383,6 @@ TEST_F(ConnectionsSettingsViewTest, PicturesAndAccessibleNames)
     PushConnection ftp = connection(QStringLiteral("Studio FTP"), true);
     ftp.host = QStringLiteral("ftp.example.com");
     ftp.username = QStringLiteral("studio");
-    ftp.password = QStringLiteral("secret");
     ftp.remoteFolder = QStringLiteral("/uploads/photos");
     ftp.iptcEnabled = true;
     ftp.iptcKeywords = {
@@ -438,11 +423,7 @@ TEST_F(ConnectionsSettingsViewTest, PicturesAndAccessibleNames)
         find<QLabel>(view->editor(), QStringLiteral("sharedFolderNote"))->isVisibleTo(view->editor()))
         << "the other one is disabled, so it watches nothing";
 
-    const QStringList unnamed = controlsWithoutAccessibleName(view.get());
-    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char('\n')).toStdString();
-    ConnectionRowView* first = row(0);
-    EXPECT_FALSE(first->powerButton()->accessibleName().isEmpty());
-    EXPECT_FALSE(first->lockButton()->accessibleName().isEmpty());
+    EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join(QLatin1Char('\n')), QString());
 }
 
 } // namespace

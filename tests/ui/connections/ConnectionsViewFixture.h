@@ -49,16 +49,7 @@ protected:
         return c;
     }
 
-    PushConnection stored(const QUuid& id) const
-    {
-        for (const PushConnection& c : manager->connections()) {
-            if (c.id == id) {
-                return c;
-            }
-        }
-        ADD_FAILURE() << "no connection " << id.toString().toStdString();
-        return {};
-    }
+    PushConnection stored(const QUuid& id) const { return storedConnection(*manager, id); }
 
     // Lets the layouts settle as the event loop would before painting: a change deep in the form reaches each
     // enclosing layout in a later turn, so one turn is not enough.

@@ -82,7 +82,7 @@ protected:
         manager.reset();
     }
 
-    void makeView(const QList<PushConnection>& connections, bool withUpdates = true)
+    void makeView(const QList<PushConnection>& connections)
     {
         store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
         manager = std::make_unique<ConnectionsManager>(services, &network, nullptr);
@@ -90,17 +90,11 @@ protected:
             engine.setMinSpinnerVisibilityMs(0);
             engine.setStabilityIntervalSeconds(0.2);
         });
-        MenuBarActions actions;
-        actions.onSettings = [this] { calls << QStringLiteral("settings"); };
-        actions.onViewLog = [this] { calls << QStringLiteral("log"); };
-        actions.onViewHistory = [this] { calls << QStringLiteral("history"); };
-        actions.onAbout = [this] { calls << QStringLiteral("about"); };
-        actions.onQuit = [this] { calls << QStringLiteral("quit"); };
-        actions.onAddConnection = [this] { calls << QStringLiteral("add"); };
-        actions.onOpenConnection = [this](const QUuid& id) { calls << id.toString(); };
-        if (withUpdates) {
-            actions.onCheckForUpdates = [this] { calls << QStringLiteral("updates"); };
-        }
+        const auto note = [this](const char* what) { return [this, what] { calls << QLatin1String(what); }; };
+        const auto open = [this](const QUuid& id) { calls << id.toString(); };
+        const MenuBarActions actions{
+            note("settings"), note("log"), note("history"), note("about"), note("quit"),
+            note("add"),      open,        note("updates")};
         view = std::make_unique<MenuBarView>(*manager, settings, stats, history, actions);
         view->resize(360, 500);
         manager->startAll();
@@ -117,23 +111,13 @@ protected:
 
     ConnectionRow* row(const QString& name) const
     {
-        for (ConnectionRow* r : view->connectionRows()) {
-            if (r->connection().name == name) {
-                return r;
-            }
-        }
-        return nullptr;
+        const QList<ConnectionRow*> rows = view->connectionRows();
+        const auto it =
+            std::find_if(rows.begin(), rows.end(), [&](auto* r) { return r->connection().name == name; });
+        return it == rows.end() ? nullptr : *it;
     }
 
-    PushConnection stored(const QUuid& id) const
-    {
-        for (const PushConnection& c : manager->connections()) {
-            if (c.id == id) {
-                return c;
-            }
-        }
-        return {};
-    }
+    PushConnection stored(const QUuid& id) const { return storedConnection(*manager, id); }
 
     // A row is never squeezed below what its name and its status need, or they are drawn over each other.
     void expectRowsKeepTheirHeight(const QString& state) const
@@ -350,23 +334,21 @@ TEST_F(MenuBarViewTest, NetworkPauseShowsItsBannerAndTheHotspotNeedsThePause)
 TEST_F(MenuBarViewTest, RecentUploadsSkipFailuresAndShowSizesAndAges)
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const auto entry = [&](const QString& name, qint64 bytes, qint64 secondsAgo, bool failed = false) {
-        HistoryEntry e;
-        e.filename = name;
-        e.bytes = bytes;
-        e.timestamp = now.addSecs(-secondsAgo);
-        e.connectionName = QStringLiteral("Studio");
-        if (failed) {
-            e.error = QStringLiteral("Login refused");
-        }
-        return e;
-    };
     // The service keeps the newest first: add the oldest first.
-    history.add(entry(QStringLiteral("older.pdf"), 10, 23 * 3600));
-    history.add(entry(QStringLiteral("interview-final-cut.mov"), 734'000'000, 25 * 3600));
-    history.add(entry(QStringLiteral("IMG_2041.JPG"), 2'400'000, 59 * 60));
-    history.add(entry(QStringLiteral("broken.zip"), 5, 10, true));
-    history.add(entry(QStringLiteral("notes.txt"), 1'500, 30));
+    const std::tuple<const char*, qint64, qint64> uploads[] = {
+        {"older.pdf", 10, 23 * 3600},
+        {"interview-final-cut.mov", 734'000'000, 25 * 3600},
+        {"IMG_2041.JPG", 2'400'000, 59 * 60},
+        {"broken.zip", 5, 10},
+        {"notes.txt", 1'500, 30}};
+    for (const auto& [name, bytes, secondsAgo] : uploads) {
+        HistoryEntry e;
+        e.timestamp = now.addSecs(-secondsAgo);
+        e.filename = QLatin1String(name);
+        e.bytes = bytes;
+        e.error = bytes == 5 ? std::optional<QString>(QStringLiteral("Login refused")) : std::nullopt;
+        history.add(e);
+    }
     stats.recordUpload(2'400'000);
     stats.recordUpload(1'500);
     settings.setPreventSleepDuringDownloads(true);
@@ -385,13 +367,6 @@ TEST_F(MenuBarViewTest, RecentUploadsSkipFailuresAndShowSizesAndAges)
     EXPECT_EQ(statistics[2], "just now");
     EXPECT_EQ(manager->unreadCount(), 0);
     saveScreenshot(view.get(), QStringLiteral("popover-idle"));
-
-    // A dark desktop: symbols and texts are drawn again in the new palette's colours.
-    view->setPalette(darkPalette());
-    settle();
-    EXPECT_EQ(view->connectionRows().size(), 2) << "the rows come back in the new colours";
-    EXPECT_EQ(view->recentLines(), recent);
-    saveScreenshot(view.get(), QStringLiteral("popover-idle-dark"));
 
     // Showing the popover again clears what arrived unread meanwhile.
     view->hide();
@@ -471,7 +446,6 @@ TEST_F(MenuBarViewTest, EveryStateReadsWithAnyNumberOfConnections)
             EXPECT_EQ(row(studio.name)->badgeCount(), 5);
             EXPECT_GT(view->headerDotColour().green(), view->headerDotColour().red())
                 << "green while uploading";
-            saveScreenshot(view.get(), QStringLiteral("popover-uploading"));
 
             // No more refreshes than the refresh pace allows (the engine already folds reports that reach it
             // together, so fewer arrive than the transfers make).
