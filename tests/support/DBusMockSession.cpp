@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QUuid>
 
+#include <algorithm>
+
 namespace ondrix::test {
 
 namespace {
@@ -51,20 +53,13 @@ QVariant unwrapArgument(const QDBusArgument& argument)
         argument.endMap();
         return map;
     }
-    if (argument.currentType() == QDBusArgument::ArrayType) {
+    const bool array = argument.currentType() == QDBusArgument::ArrayType;
+    if (array || argument.currentType() == QDBusArgument::StructureType) {
         QVariantList list;
-        argument.beginArray();
+        array ? argument.beginArray() : argument.beginStructure();
         while (!argument.atEnd())
             list.append(unwrap(argument.asVariant()));
-        argument.endArray();
-        return list;
-    }
-    if (argument.currentType() == QDBusArgument::StructureType) {
-        QVariantList list;
-        argument.beginStructure();
-        while (!argument.atEnd())
-            list.append(unwrap(argument.asVariant()));
-        argument.endStructure();
+        array ? argument.endArray() : argument.endStructure();
         return list;
     }
     return argument.asVariant();
@@ -84,24 +79,17 @@ QVariant unwrap(const QVariant& value)
 DBusMockSession::DBusMockSession()
     : m_connectionName(QStringLiteral("ondrix-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
-    if (!m_dir.isValid()) {
-        m_error = QStringLiteral("cannot create a temporary directory");
-        return;
-    }
     const QString configPath = m_dir.filePath(QStringLiteral("bus.conf"));
     QFile config(configPath);
-    if (!config.open(QIODevice::WriteOnly) ||
+    if (!m_dir.isValid() || !config.open(QIODevice::WriteOnly) ||
         config.write(QString::fromLatin1(busConfig).arg(m_dir.path()).toUtf8()) < 0) {
         m_error = QStringLiteral("cannot write the bus configuration");
         return;
     }
     config.close();
-
-    m_daemon.setProgram(QStringLiteral("dbus-daemon"));
-    m_daemon.setArguments({QStringLiteral("--config-file=") + configPath, QStringLiteral("--print-address=1"),
-                           QStringLiteral("--nofork"), QStringLiteral("--nopidfile")});
-    m_daemon.setProcessChannelMode(QProcess::SeparateChannels);
-    m_daemon.start();
+    m_daemon.start(QStringLiteral("dbus-daemon"),
+                   {QStringLiteral("--config-file=") + configPath, QStringLiteral("--print-address=1"),
+                    QStringLiteral("--nofork"), QStringLiteral("--nopidfile")});
     if (!m_daemon.waitForStarted(startTimeoutMs)) {
         m_error = QStringLiteral("dbus-daemon did not start: ") + m_daemon.errorString();
         return;
@@ -187,15 +175,13 @@ bool DBusMockSession::startTemplate(const QString& templateName, const QString& 
 
 void DBusMockSession::stopTemplate(const QString& busName)
 {
-    for (auto it = m_templates.begin(); it != m_templates.end(); ++it) {
-        if (it->busName == busName) {
-            stopProcess(*it->process);
-            m_templates.erase(it);
-            QDBusConnectionInterface* bus = connection().interface();
-            (void)QTest::qWaitFor([&] { return !bus->isServiceRegistered(busName).value(); }, startTimeoutMs);
-            return;
-        }
-    }
+    const auto it = std::ranges::find(m_templates, busName, &Template::busName);
+    if (it == m_templates.end())
+        return;
+    stopProcess(*it->process);
+    m_templates.erase(it);
+    QDBusConnectionInterface* bus = connection().interface();
+    (void)QTest::qWaitFor([&] { return !bus->isServiceRegistered(busName).value(); }, startTimeoutMs);
 }
 
 QDBusMessage DBusMockSession::call(const QString& service, const QString& path, const QString& interface,

@@ -1,23 +1,6 @@
 #include "support/FtpTestServer.h"
 
-#include <QDir>
-
-#include <stdexcept>
-
 namespace ondrix::test {
-
-FtpTestServer::FtpTestServer()
-{
-    if (!m_dir.isValid()) {
-        throw std::runtime_error("cannot create a temporary directory for the FTP server");
-    }
-    QDir().mkpath(rootDir());
-}
-
-FtpTestServer::~FtpTestServer()
-{
-    stop();
-}
 
 void FtpTestServer::start(const FtpServerOptions& options)
 {
@@ -25,25 +8,10 @@ void FtpTestServer::start(const FtpServerOptions& options)
     launch(0);
 }
 
-void FtpTestServer::stop()
-{
-    m_process.stop();
-}
-
-void FtpTestServer::restart()
-{
-    stop();
-    launch(m_port);
-}
-
 void FtpTestServer::launch(quint16 port)
 {
-    QStringList arguments{QStringLiteral("--root"),         rootDir(),
-                          QStringLiteral("--user"),         m_options.user,
-                          QStringLiteral("--password"),     m_options.password,
-                          QStringLiteral("--port"),         QString::number(port),
-                          QStringLiteral("--log"),          logFile(),
-                          QStringLiteral("--received-log"), m_dir.filePath(QStringLiteral("received.log"))};
+    QStringList arguments{QStringLiteral("--user"), m_options.user,          QStringLiteral("--password"),
+                          m_options.password,       QStringLiteral("--log"), logFile()};
     for (const auto& [on, flag] : {std::pair{!m_options.machineListings, "--no-mlsd"},
                                    {m_options.perLoginTlsSessions, "--per-login-tls-sessions"},
                                    {m_options.refuseFolders, "--refuse-folders"},
@@ -66,23 +34,7 @@ void FtpTestServer::launch(quint16 port)
                   << testCertificatePath(QStringLiteral("server.pem")) << QStringLiteral("--key")
                   << testCertificatePath(QStringLiteral("server.key"));
     }
-    m_port =
-        m_process.start(QStringLiteral("ftp_server.py"), arguments, m_dir.filePath(QStringLiteral("stderr")));
-}
-
-QString FtpTestServer::rootDir() const
-{
-    return m_dir.filePath(QStringLiteral("root"));
-}
-
-QList<qint64> FtpTestServer::receivedUploads() const
-{
-    return receivedByteCounts(m_dir.filePath(QStringLiteral("received.log")));
-}
-
-QString FtpTestServer::logFile() const
-{
-    return m_dir.filePath(QStringLiteral("server.log"));
+    m_port = m_process.start(QStringLiteral("ftp_server.py"), port, arguments);
 }
 
 PushConnection FtpTestServer::connection() const

@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 namespace ondrix::test {
 
@@ -42,26 +41,20 @@ struct FtpServerOptions {
 // as the user's "/". Passive and active data connections work; each passive listener gets any free port.
 class FtpTestServer {
 public:
-    FtpTestServer();
-    ~FtpTestServer();
-    FtpTestServer(const FtpTestServer&) = delete;
-    FtpTestServer& operator=(const FtpTestServer&) = delete;
-
     // Throws std::runtime_error when the server does not come up.
     void start(const FtpServerOptions& options = {});
-    void stop();
+    void stop() { m_process.stop(); }
     // Stops and starts again on the same port with the same root and options.
-    void restart();
-
+    void restart() { launch(m_port); }
     // See TestServerProcess::setFrozen.
     void setFrozen(bool frozen) { m_process.setFrozen(frozen); }
 
     quint16 port() const { return m_port; }
-    QString rootDir() const;
+    QString rootDir() const { return m_process.rootDir(); }
     // The server's own log of commands and transfers, for diagnosing a failed test.
-    QString logFile() const;
+    QString logFile() const { return m_process.filePath(QStringLiteral("server.log")); }
     // The bytes each upload that ended brought over its data connection, oldest first (all runs).
-    QList<qint64> receivedUploads() const;
+    QList<qint64> receivedUploads() const { return m_process.receivedByteCounts(); }
 
     // A connection to this server: 127.0.0.1, its port and login, FTP or FTPS by the options, passive mode.
     PushConnection connection() const;
@@ -72,7 +65,6 @@ public:
 private:
     void launch(quint16 port);
 
-    QTemporaryDir m_dir;
     FtpServerOptions m_options;
     TestServerProcess m_process;
     quint16 m_port = 0;

@@ -9,17 +9,12 @@ namespace ondrix::test {
 // fs.inotify.max_queued_events events): every change after that is dropped and an overflow is reported.
 class InotifyQueue {
 public:
-    static int limit()
-    {
-        QFile file(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
-    }
-
     // Writes to two files in `folder` by turns (the kernel merges repeated identical events) until the queue
     // must be full. False when the limit cannot be read or the files cannot be written.
     static bool fill(const QString& folder)
     {
-        const int events = limit();
+        QFile limit(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));
+        const int events = limit.open(QIODevice::ReadOnly) ? limit.readAll().trimmed().toInt() : 0;
         QFile a(folder + QStringLiteral("/a.bin"));
         QFile b(folder + QStringLiteral("/b.bin"));
         if (events <= 0 || !a.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||

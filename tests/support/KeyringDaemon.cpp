@@ -14,6 +14,13 @@ namespace ondrix::test {
 namespace {
 const QString kSecretService = QStringLiteral("org.freedesktop.secrets");
 constexpr int kTimeoutMs = 20000;
+
+QProcessEnvironment onBus(const QString& address)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+    return environment;
+}
 } // namespace
 
 KeyringDaemon::KeyringDaemon(QString busAddress, QString root)
@@ -44,8 +51,7 @@ bool KeyringDaemon::start(QString* error)
     QFile::setPermissions(m_root + QStringLiteral("/run"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QProcess daemon;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_busAddress);
+    QProcessEnvironment environment = onBus(m_busAddress);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_root + QStringLiteral("/run"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_root + QStringLiteral("/data"));
     environment.insert(QStringLiteral("HOME"), m_root + QStringLiteral("/home"));
@@ -84,9 +90,7 @@ void KeyringDaemon::stop()
 QString KeyringDaemon::secretTool(const QStringList& arguments) const
 {
     QProcess tool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_busAddress);
-    tool.setProcessEnvironment(environment);
+    tool.setProcessEnvironment(onBus(m_busAddress));
     tool.start(QStringLiteral("secret-tool"), arguments);
     tool.waitForFinished(kTimeoutMs);
     return QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());

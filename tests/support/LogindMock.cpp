@@ -10,16 +10,6 @@ const QString login1Path = QStringLiteral("/org/freedesktop/login1");
 const QString managerInterface = QStringLiteral("org.freedesktop.login1.Manager");
 } // namespace
 
-bool LogindMock::start()
-{
-    return m_bus.startTemplate(QStringLiteral("logind"), login1);
-}
-
-void LogindMock::stop()
-{
-    m_bus.stopTemplate(login1);
-}
-
 QList<LogindMock::Inhibitor> LogindMock::inhibitors() const
 {
     const QDBusMessage reply =

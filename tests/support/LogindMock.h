@@ -17,8 +17,11 @@ public:
         : m_bus(bus)
     {}
 
-    bool start();
-    void stop();
+    bool start()
+    {
+        return m_bus.startTemplate(QStringLiteral("logind"), QStringLiteral("org.freedesktop.login1"));
+    }
+    void stop() { m_bus.stopTemplate(QStringLiteral("org.freedesktop.login1")); }
     QList<Inhibitor> inhibitors() const;
     // How many inhibitors of this kind (e.g. "sleep", "idle") the application named "Ondrix" holds.
     qsizetype held(const QString& what) const;

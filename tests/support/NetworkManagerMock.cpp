@@ -1,7 +1,6 @@
 #include "support/NetworkManagerMock.h"
 
 #include <QDBusMetaType>
-#include <QDBusObjectPath>
 
 namespace ondrix::test {
 
@@ -10,12 +9,7 @@ const QString nm = QStringLiteral("org.freedesktop.NetworkManager");
 const QString nmPath = QStringLiteral("/org/freedesktop/NetworkManager");
 const QString deviceInterface = QStringLiteral("org.freedesktop.NetworkManager.Device");
 enum NMMetered : uint { meteredYes = 1, meteredNo = 2 };
-enum NMState : uint { disconnected = 20, connectedGlobal = 70 };
 } // namespace
-
-NetworkManagerMock::NetworkManagerMock(DBusMockSession& bus)
-    : m_bus(bus)
-{}
 
 bool NetworkManagerMock::start(QString* error)
 {
@@ -69,28 +63,6 @@ bool NetworkManagerMock::start(QString* error)
     }
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_bus.address().toUtf8());
     return true;
-}
-
-bool NetworkManagerMock::useWired()
-{
-    return setManagerProperty(QStringLiteral("PrimaryConnection"),
-                              QVariant::fromValue(QDBusObjectPath(m_wired)));
-}
-
-bool NetworkManagerMock::useHotspot()
-{
-    return setManagerProperty(QStringLiteral("PrimaryConnection"),
-                              QVariant::fromValue(QDBusObjectPath(m_hotspot)));
-}
-
-bool NetworkManagerMock::disconnect()
-{
-    return setManagerProperty(QStringLiteral("State"), uint(disconnected));
-}
-
-bool NetworkManagerMock::reconnect()
-{
-    return setManagerProperty(QStringLiteral("State"), uint(connectedGlobal));
 }
 
 bool NetworkManagerMock::setManagerProperty(const QString& name, const QVariant& value)

@@ -2,6 +2,8 @@
 
 #include "support/DBusMockSession.h"
 
+#include <QDBusObjectPath>
+
 namespace ondrix::test {
 
 // NetworkManager's dbusmock template on a DBusMockSession, set up with a wired and a Wi-Fi device, each with
@@ -10,14 +12,23 @@ namespace ondrix::test {
 // points at the session's bus.
 class NetworkManagerMock {
 public:
-    explicit NetworkManagerMock(DBusMockSession& bus);
+    explicit NetworkManagerMock(DBusMockSession& bus)
+        : m_bus(bus)
+    {}
 
     // False (with the reason in the bus's errorString or the message) when the mock could not be set up.
     bool start(QString* error = nullptr);
-    bool useWired();
-    bool useHotspot();
-    bool disconnect();
-    bool reconnect();
+    bool useWired()
+    {
+        return setManagerProperty("PrimaryConnection", QVariant::fromValue(QDBusObjectPath(m_wired)));
+    }
+    bool useHotspot()
+    {
+        return setManagerProperty("PrimaryConnection", QVariant::fromValue(QDBusObjectPath(m_hotspot)));
+    }
+    // NetworkManager's states "disconnected" and "connected globally".
+    bool disconnect() { return setManagerProperty("State", 20U); }
+    bool reconnect() { return setManagerProperty("State", 70U); }
     // Any property of the manager object, such as "Metered" (1 yes, 2 no) or "Connectivity".
     bool setManagerProperty(const QString& name, const QVariant& value);
 

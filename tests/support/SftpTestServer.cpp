@@ -1,44 +1,11 @@
 #include "support/SftpTestServer.h"
 
-#include <QDir>
-
-#include <stdexcept>
-
 namespace ondrix::test {
 
 namespace {
 const QString kUser = QStringLiteral("ondrix");
 const QString kPassword = QStringLiteral("secret");
 } // namespace
-
-SftpTestServer::SftpTestServer()
-{
-    if (!m_dir.isValid()) {
-        throw std::runtime_error("cannot create a temporary directory for the SFTP server");
-    }
-    QDir().mkpath(rootDir());
-}
-
-SftpTestServer::~SftpTestServer()
-{
-    stop();
-}
-
-void SftpTestServer::start()
-{
-    launch(0);
-}
-
-void SftpTestServer::stop()
-{
-    m_process.stop();
-}
-
-void SftpTestServer::restart()
-{
-    stop();
-    launch(m_port);
-}
 
 void SftpTestServer::replaceHostKey()
 {
@@ -48,33 +15,13 @@ void SftpTestServer::replaceHostKey()
 
 void SftpTestServer::launch(quint16 port)
 {
-    const QStringList arguments{QStringLiteral("--root"),
-                                rootDir(),
-                                QStringLiteral("--user"),
-                                kUser,
-                                QStringLiteral("--password"),
-                                kPassword,
-                                QStringLiteral("--port"),
-                                QString::number(port),
-                                QStringLiteral("--host-key"),
-                                testCertificatePath(m_secondHostKey ? QStringLiteral("ssh_host_key_b")
-                                                                    : QStringLiteral("ssh_host_key_a")),
-                                QStringLiteral("--authorized-key"),
-                                testCertificatePath(QStringLiteral("client_key.pub")),
-                                QStringLiteral("--received-log"),
-                                m_dir.filePath(QStringLiteral("received.log"))};
-    m_port = m_process.start(QStringLiteral("sftp_server.py"), arguments,
-                             m_dir.filePath(QStringLiteral("stderr")));
-}
-
-QList<qint64> SftpTestServer::receivedUploads() const
-{
-    return receivedByteCounts(m_dir.filePath(QStringLiteral("received.log")));
-}
-
-QString SftpTestServer::rootDir() const
-{
-    return m_dir.filePath(QStringLiteral("root"));
+    const QString hostKey =
+        m_secondHostKey ? QStringLiteral("ssh_host_key_b") : QStringLiteral("ssh_host_key_a");
+    m_port = m_process.start(QStringLiteral("sftp_server.py"), port,
+                             {QStringLiteral("--user"), kUser, QStringLiteral("--password"), kPassword,
+                              QStringLiteral("--host-key"), testCertificatePath(hostKey),
+                              QStringLiteral("--authorized-key"),
+                              testCertificatePath(QStringLiteral("client_key.pub"))});
 }
 
 PushConnection SftpTestServer::connection() const

@@ -4,7 +4,6 @@
 #include "support/TestServerProcess.h"
 
 #include <QString>
-#include <QTemporaryDir>
 
 namespace ondrix::test {
 
@@ -13,26 +12,20 @@ namespace ondrix::test {
 // server's key change between two connections.
 class SftpTestServer {
 public:
-    SftpTestServer();
-    ~SftpTestServer();
-    SftpTestServer(const SftpTestServer&) = delete;
-    SftpTestServer& operator=(const SftpTestServer&) = delete;
-
     // Throws std::runtime_error when the server does not come up.
-    void start();
-    void stop();
+    void start() { launch(0); }
+    void stop() { m_process.stop(); }
     // Stops and starts again on the same port with the same root, options and host key.
-    void restart();
+    void restart() { launch(m_port); }
     // Restarts on the same port presenting the other host key.
     void replaceHostKey();
-
     // See TestServerProcess::setFrozen.
     void setFrozen(bool frozen) { m_process.setFrozen(frozen); }
 
     quint16 port() const { return m_port; }
-    QString rootDir() const;
+    QString rootDir() const { return m_process.rootDir(); }
     // The bytes written through each file handle that was closed, oldest first (all runs).
-    QList<qint64> receivedUploads() const;
+    QList<qint64> receivedUploads() const { return m_process.receivedByteCounts(); }
 
     // A password connection to this server: SFTP, 127.0.0.1, its port and login.
     PushConnection connection() const;
@@ -43,7 +36,6 @@ public:
 private:
     void launch(quint16 port);
 
-    QTemporaryDir m_dir;
     TestServerProcess m_process;
     quint16 m_port = 0;
     bool m_secondHostKey = false;

@@ -34,19 +34,6 @@ void copyWithMode(const QString& from, const QString& to, QFile::Permissions mod
 
 } // namespace
 
-SshdTestServer::SshdTestServer()
-{
-    if (!m_dir.isValid()) {
-        throw std::runtime_error("cannot create a temporary directory for sshd");
-    }
-    QDir().mkpath(rootDir());
-}
-
-SshdTestServer::~SshdTestServer()
-{
-    stop();
-}
-
 bool SshdTestServer::isAvailable()
 {
     return QFileInfo(kSshd).isExecutable();
@@ -60,47 +47,37 @@ void SshdTestServer::start()
         QDir().mkpath(QStringLiteral("/run/sshd"));
     }
     // sshd refuses a host key that others may read; the checked-out copy is world-readable.
-    const QString hostKey = m_dir.filePath(QStringLiteral("host_key"));
+    const QString hostKey = m_process.filePath(QStringLiteral("host_key"));
     copyWithMode(m_hostKeyFile.isEmpty() ? testCertificatePath(QStringLiteral("ssh_host_key_a"))
                                          : m_hostKeyFile,
                  hostKey, QFile::ReadOwner | QFile::WriteOwner);
-    const QString authorizedKeys = m_dir.filePath(QStringLiteral("authorized_keys"));
+    const QString authorizedKeys = m_process.filePath(QStringLiteral("authorized_keys"));
     copyWithMode(testCertificatePath(QStringLiteral("client_key.pub")), authorizedKeys,
                  QFile::ReadOwner | QFile::WriteOwner);
 
+    const QString config = m_process.filePath(QStringLiteral("sshd_config"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(
+            QStringLiteral("ListenAddress 127.0.0.1\nHostKey %1\nAuthorizedKeysFile %2\nPidFile none\n"
+                           "UsePAM no\nUseDNS no\nStrictModes no\nPubkeyAuthentication yes\n"
+                           "PasswordAuthentication no\nKbdInteractiveAuthentication no\n"
+                           "PermitRootLogin prohibit-password\nMaxStartups 100:30:200\nMaxSessions 100\n"
+                           "Subsystem sftp internal-sftp\nLogLevel ERROR\n")
+                .arg(hostKey, authorizedKeys)
+                .toUtf8()) < 0) {
+        throw std::runtime_error("cannot write sshd_config");
+    }
+    file.close();
     // sshd cannot pick its own port; a port that was just free is taken, and another is tried if it was
     // grabbed in between.
     for (int attempt = 0;; ++attempt) {
         m_port = freeLoopbackPort();
-        const QString config = m_dir.filePath(QStringLiteral("sshd_config"));
-        QFile file(config);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            throw std::runtime_error("cannot write sshd_config");
-        }
-        file.write(QStringLiteral("Port %1\n"
-                                  "ListenAddress 127.0.0.1\n"
-                                  "HostKey %2\n"
-                                  "AuthorizedKeysFile %3\n"
-                                  "PidFile none\n"
-                                  "UsePAM no\n"
-                                  "UseDNS no\n"
-                                  "StrictModes no\n"
-                                  "PubkeyAuthentication yes\n"
-                                  "PasswordAuthentication no\n"
-                                  "KbdInteractiveAuthentication no\n"
-                                  "PermitRootLogin prohibit-password\n"
-                                  "MaxStartups 100:30:200\n"
-                                  "MaxSessions 100\n"
-                                  "Subsystem sftp internal-sftp\n"
-                                  "LogLevel ERROR\n")
-                       .arg(m_port)
-                       .arg(hostKey, authorizedKeys)
-                       .toUtf8());
-        file.close();
         try {
             m_process.startProgram(kSshd,
-                                   {QStringLiteral("-D"), QStringLiteral("-e"), QStringLiteral("-f"), config},
-                                   m_dir.filePath(QStringLiteral("stderr")), m_port);
+                                   {QStringLiteral("-D"), QStringLiteral("-e"), QStringLiteral("-f"), config,
+                                    QStringLiteral("-p"), QString::number(m_port)},
+                                   m_port);
             return;
         } catch (const std::runtime_error&) {
             if (attempt == 2) {
@@ -108,16 +85,6 @@ void SshdTestServer::start()
             }
         }
     }
-}
-
-void SshdTestServer::stop()
-{
-    m_process.stop();
-}
-
-QString SshdTestServer::rootDir() const
-{
-    return m_dir.filePath(QStringLiteral("root"));
 }
 
 PushConnection SshdTestServer::connection() const

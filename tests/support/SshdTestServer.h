@@ -4,7 +4,6 @@
 #include "support/TestServerProcess.h"
 
 #include <QString>
-#include <QTemporaryDir>
 
 namespace ondrix::test {
 
@@ -15,11 +14,6 @@ namespace ondrix::test {
 // it). Runs as root (with /run/sshd present) or as the user it serves.
 class SshdTestServer {
 public:
-    SshdTestServer();
-    ~SshdTestServer();
-    SshdTestServer(const SshdTestServer&) = delete;
-    SshdTestServer& operator=(const SshdTestServer&) = delete;
-
     // Whether an sshd binary is installed.
     static bool isAvailable();
 
@@ -29,19 +23,18 @@ public:
 
     // Throws std::runtime_error when the server does not come up.
     void start();
-    void stop();
+    void stop() { m_process.stop(); }
 
     bool isRunning() const { return m_process.isRunning(); }
     quint16 port() const { return m_port; }
     // A fresh empty folder; remote paths below it are the same text on both sides.
-    QString rootDir() const;
+    QString rootDir() const { return m_process.rootDir(); }
 
     // SFTP to 127.0.0.1 and this port as the current user with the test client key; remoteFolder is
     // rootDir().
     PushConnection connection() const;
 
 private:
-    QTemporaryDir m_dir;
     TestServerProcess m_process;
     quint16 m_port = 0;
     QString m_hostKeyFile;

@@ -3,6 +3,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 
@@ -22,7 +23,12 @@ constexpr int kStartTimeoutMs = 20000;
 constexpr auto kPython = "/usr/bin/python3";
 } // namespace
 
-TestServerProcess::TestServerProcess() = default;
+TestServerProcess::TestServerProcess()
+{
+    if (!m_dir.isValid() || !QDir().mkpath(rootDir())) {
+        throw std::runtime_error("cannot create a work folder for a test server");
+    }
+}
 
 TestServerProcess::~TestServerProcess()
 {
@@ -31,27 +37,19 @@ TestServerProcess::~TestServerProcess()
 
 namespace {
 
-std::runtime_error failure(QProcess& process, const QString& name, const QString& what,
-                           const QString& errorLog)
+sockaddr_in loopback(quint16 port)
 {
-    process.kill();
-    process.waitForFinished(2000);
-    QFile log(errorLog);
-    QString details;
-    if (log.open(QIODevice::ReadOnly)) {
-        details = QString::fromUtf8(log.readAll());
-    }
-    return std::runtime_error(
-        QString(name + QStringLiteral(": ") + what + QStringLiteral("\n") + details).toStdString());
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    return address;
 }
 
 bool acceptsConnections(quint16 port)
 {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
+    sockaddr_in address = loopback(port);
     const bool connected = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     close(fd);
     return connected;
@@ -59,14 +57,22 @@ bool acceptsConnections(quint16 port)
 
 } // namespace
 
-std::unique_ptr<QProcess> TestServerProcess::launch(const QString& program, const QStringList& arguments,
-                                                    const QString& errorLog)
+std::runtime_error TestServerProcess::failure(QProcess& process, const QString& name,
+                                              const QString& what) const
+{
+    process.kill();
+    process.waitForFinished(2000);
+    const QString details = QString::fromUtf8(readFile(filePath(QStringLiteral("stderr"))));
+    return std::runtime_error(QString(name + QStringLiteral(": ") + what + u'\n' + details).toStdString());
+}
+
+std::unique_ptr<QProcess> TestServerProcess::launch(const QString& program, const QStringList& arguments)
 {
     stop();
     auto process = std::make_unique<QProcess>();
     process->setProgram(program);
     process->setArguments(arguments);
-    process->setStandardErrorFile(errorLog);
+    process->setStandardErrorFile(filePath(QStringLiteral("stderr")));
     const pid_t parent = getpid();
     process->setChildProcessModifier([parent] {
         prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -76,20 +82,18 @@ std::unique_ptr<QProcess> TestServerProcess::launch(const QString& program, cons
     });
     process->start();
     if (!process->waitForStarted(kStartTimeoutMs)) {
-        throw failure(*process, program, QStringLiteral("cannot start"), errorLog);
+        throw failure(*process, program, QStringLiteral("cannot start"));
     }
     return process;
 }
 
-void TestServerProcess::startProgram(const QString& program, const QStringList& arguments,
-                                     const QString& errorLog, quint16 port)
+void TestServerProcess::startProgram(const QString& program, const QStringList& arguments, quint16 port)
 {
-    auto process = launch(program, arguments, errorLog);
+    auto process = launch(program, arguments);
     const QDeadlineTimer deadline(kStartTimeoutMs);
     while (!acceptsConnections(port)) {
         if (process->state() != QProcess::Running || deadline.hasExpired()) {
-            throw failure(*process, program, QStringLiteral("does not listen on port %1").arg(port),
-                          errorLog);
+            throw failure(*process, program, QStringLiteral("does not listen on port %1").arg(port));
         }
         process->waitForFinished(20);
     }
@@ -97,29 +101,32 @@ void TestServerProcess::startProgram(const QString& program, const QStringList& 
     m_endsWithInput = false;
 }
 
-quint16 TestServerProcess::start(const QString& scriptName, const QStringList& arguments,
-                                 const QString& errorLog)
+quint16 TestServerProcess::start(const QString& scriptName, quint16 port, const QStringList& arguments)
 {
-    auto process =
-        launch(QString::fromLatin1(kPython),
-               QStringList{QStringLiteral("-u"), serverScriptPath(scriptName)} + arguments, errorLog);
+    auto process = launch(QString::fromLatin1(kPython),
+                          QStringList{QStringLiteral("-u"),
+                                      sourceDir() + QStringLiteral("/tests/support/servers/") + scriptName,
+                                      QStringLiteral("--root"), rootDir(), QStringLiteral("--port"),
+                                      QString::number(port), QStringLiteral("--received-log"),
+                                      filePath(QStringLiteral("received.log"))} +
+                              arguments);
     const QDeadlineTimer deadline(kStartTimeoutMs);
     while (!process->canReadLine()) {
         if (process->state() != QProcess::Running || deadline.hasExpired()) {
-            throw failure(*process, scriptName, QStringLiteral("did not become ready"), errorLog);
+            throw failure(*process, scriptName, QStringLiteral("did not become ready"));
         }
         process->waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
     }
     const QByteArray line = process->readLine().trimmed();
     bool ok = false;
-    const quint16 port = line.startsWith("READY ") ? line.mid(6).toUShort(&ok) : 0;
-    if (!ok || port == 0) {
+    const quint16 ready = line.startsWith("READY ") ? line.mid(6).toUShort(&ok) : 0;
+    if (!ok || ready == 0) {
         throw failure(*process, scriptName,
-                      QStringLiteral("unexpected first line: ") + QString::fromUtf8(line), errorLog);
+                      QStringLiteral("unexpected first line: ") + QString::fromUtf8(line));
     }
     m_process = std::move(process);
     m_endsWithInput = true;
-    return port;
+    return ready;
 }
 
 void TestServerProcess::stop()
@@ -154,20 +161,15 @@ bool TestServerProcess::isRunning() const
     return m_process && m_process->state() == QProcess::Running;
 }
 
-QList<qint64> receivedByteCounts(const QString& logFile)
+QList<qint64> TestServerProcess::receivedByteCounts() const
 {
     QList<qint64> counts;
-    for (const QByteArray& line : readFile(logFile).split('\n')) {
+    for (const QByteArray& line : readFile(filePath(QStringLiteral("received.log"))).split('\n')) {
         if (const qsizetype space = line.lastIndexOf(' '); space > 0) {
             counts.append(line.mid(space + 1).toLongLong());
         }
     }
     return counts;
-}
-
-QString serverScriptPath(const QString& scriptName)
-{
-    return sourceDir() + QStringLiteral("/tests/support/servers/") + scriptName;
 }
 
 QString testCertificatePath(const QString& fileName)
@@ -178,9 +180,7 @@ QString testCertificatePath(const QString& fileName)
 quint16 freeLoopbackPort()
 {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in address = loopback(0);
     socklen_t length = sizeof address;
     const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
                        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0;

@@ -3,31 +3,35 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <memory>
+#include <stdexcept>
 
 class QProcess;
 
 namespace ondrix::test {
 
-// One loopback test server process. Usually a Python script under tests/support/servers run by Debian's
-// /usr/bin/python3 (a python3 earlier on PATH may not see Debian's modules) that binds its own port,
-// announces it with "READY <port>" and exits when its standard input closes; or another program that listens
-// on a port it was given. The kernel kills the server when the thread that started it ends, so a crashed test
-// leaves no server behind. Owned and used by one thread.
+// One loopback test server process and a fresh work folder for it, whose "root" folder is what the server
+// serves. Usually a Python script under tests/support/servers run by Debian's /usr/bin/python3 (a python3
+// earlier on PATH may not see Debian's modules) that binds its own port, announces it with "READY <port>" and
+// exits when its standard input closes; or another program that listens on a port it was given. The kernel
+// kills the server when the thread that started it ends, so a crashed test leaves no server behind. Owned and
+// used by one thread; the server classes build on it.
 class TestServerProcess {
 public:
+    // Throws std::runtime_error when the work folder cannot be made.
     TestServerProcess();
     ~TestServerProcess();
     TestServerProcess(const TestServerProcess&) = delete;
     TestServerProcess& operator=(const TestServerProcess&) = delete;
 
-    // Starts the script and waits until it is ready; returns its port. Throws std::runtime_error with the
-    // script's error output when it does not become ready. `errorLog` receives the script's stderr.
-    quint16 start(const QString& scriptName, const QStringList& arguments, const QString& errorLog);
+    // Starts the script with --root, --port (0: any free one) and --received-log added, and waits until it is
+    // ready; returns its port. Throws std::runtime_error with the script's error output when it does not
+    // become ready.
+    quint16 start(const QString& scriptName, quint16 port, const QStringList& arguments);
     // Starts `program` and waits until 127.0.0.1:`port` accepts connections. Throws like start().
-    void startProgram(const QString& program, const QStringList& arguments, const QString& errorLog,
-                      quint16 port);
+    void startProgram(const QString& program, const QStringList& arguments, quint16 port);
     // Ends the server (closing its stdin, killing it when it does not go at once) and waits for it.
     void stop();
     bool isRunning() const;
@@ -35,19 +39,22 @@ public:
     // kernel but answers nothing, as a server that hangs or a network that drops every packet.
     void setFrozen(bool frozen);
 
-private:
-    std::unique_ptr<QProcess> launch(const QString& program, const QStringList& arguments,
-                                     const QString& errorLog);
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+    QString rootDir() const { return filePath(QStringLiteral("root")); }
+    // The byte counts of the script's received log ("<command> <bytes>" a line), oldest first.
+    QList<qint64> receivedByteCounts() const;
 
+private:
+    std::unique_ptr<QProcess> launch(const QString& program, const QStringList& arguments);
+    std::runtime_error failure(QProcess& process, const QString& name, const QString& what) const;
+
+    QTemporaryDir m_dir;
     std::unique_ptr<QProcess> m_process;
     bool m_endsWithInput = true;
 };
 
-// Where the server scripts and the test-only certificates and keys live.
-QString serverScriptPath(const QString& scriptName);
+// Where the test-only certificates and keys live.
 QString testCertificatePath(const QString& fileName);
-// The byte counts of a server's received log ("<command> <bytes>" a line), oldest first.
-QList<qint64> receivedByteCounts(const QString& logFile);
 // A loopback TCP port that was free a moment ago, for servers that cannot pick their own.
 quint16 freeLoopbackPort();
 
