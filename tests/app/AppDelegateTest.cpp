@@ -1,6 +1,7 @@
-// The desktop shell on the offscreen platform, over a real core in a private home: the first-launch login
-// item, the windows (created once and kept, their titles, sizes and shortcuts), the taskbar presence rule,
-// the popover's navigation and the window standing in for the popover when there is no tray.
+// The desktop shell on the offscreen platform, over a real core in a private
+// home: the first-launch login item, the windows (created once and kept, their
+// titles, sizes and shortcuts), the taskbar presence rule, the popover's
+// navigation and the window standing in for the popover when there is no tray.
 #include "app/AppDelegate.h"
 
 #include "app/Application.h"
@@ -43,14 +44,10 @@ public:
     std::vector<Policy> policies;
 };
 
-QString autostartEntry(const TestEnvironment& env)
-{
-    return env.configHome() + u"/autostart/io.ondrix.Ondrix.desktop"_s;
-}
-
 class AppDelegateTest : public ::testing::Test {
 protected:
-    // A shell with no session bus: no tray, so the popover opens as a window at start.
+    // A shell with no session bus: no tray, so the popover opens as a window at
+    // start.
     std::unique_ptr<AppDelegate> startShell()
     {
         auto delegate = std::make_unique<AppDelegate>(*core, loginItem, dock, QDBusConnection(QString()));
@@ -66,48 +63,51 @@ protected:
 
 } // namespace
 
+// The login item is registered at the first launch only, when the flag was
+// never stored: a registration that fails leaves the diagnostic line and an
+// activity warning and is not retried; one that works is what the settings
+// switch shows, and turning that off removes the entry; a stored false is left
+// alone.
 TEST_F(AppDelegateTest, FirstLaunchRegistersTheLoginItemOnlyWhenTheFlagWasNeverStored)
 {
+    const QString entry = env.configHome() + u"/autostart/io.ondrix.Ondrix.desktop"_s;
+    const auto restart = [&](const std::function<void(PreferencesStore&)>& edit) {
+        core.reset();
+        edit(*std::make_unique<PreferencesStore>(AppPaths::preferencesFile()));
+        core = std::make_unique<Application>();
+        return startShell();
+    };
     {
+        // A file where the autostart folder should be: the entry cannot be written.
+        const QString blocker = env.writeFile(u"config/autostart"_s, "not a folder");
+        MessageCapture capture;
         auto delegate = startShell();
+        const QStringList lines = capture.matching(u"[LaunchAtLogin] Failed to register login item: "_s);
+        ASSERT_EQ(lines.size(), 1) << capture.messages().join(u'\n').toStdString();
+        EXPECT_TRUE(lines[0].contains(QLatin1String("autostart")));
+        EXPECT_TRUE(core->store().boolValue(AppDelegate::kHasSetLaunchAtLoginKey)) << "stored all the same";
+        EXPECT_FALSE(core->settings().launchAtLogin());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !core->log().entries().isEmpty(); }, 2000));
+        EXPECT_EQ(core->log().entries().last().level, LogEntry::LogLevel::warning);
+        EXPECT_TRUE(core->log().entries().last().message.contains(QLatin1String("start at login")));
+        QFile::remove(blocker);
+    }
+    {
+        auto delegate =
+            restart([](PreferencesStore& store) { store.remove(AppDelegate::kHasSetLaunchAtLoginKey); });
         EXPECT_TRUE(core->store().boolValue(AppDelegate::kHasSetLaunchAtLoginKey));
-        const QByteArray entry = readFile(autostartEntry(env));
-        EXPECT_TRUE(entry.contains("Exec=\"/opt/My Apps/ondrix\"\n")) << entry.constData();
-        EXPECT_TRUE(entry.contains("Icon=io.ondrix.Ondrix\n"));
-        // The switch in the settings shows what the desktop will do; turning it off removes the entry.
+        EXPECT_TRUE(readFile(entry).contains("Exec=\"/opt/My Apps/ondrix\"\n"))
+            << readFile(entry).constData();
+        EXPECT_TRUE(readFile(entry).contains("Icon=io.ondrix.Ondrix\n"));
         EXPECT_TRUE(core->settings().launchAtLogin());
         core->settings().setLaunchAtLogin(false);
-        EXPECT_FALSE(QFile::exists(autostartEntry(env)));
+        EXPECT_FALSE(QFile::exists(entry));
     }
-    // A stored false (the user turned it off on another start) is left alone.
-    core.reset();
-    {
-        PreferencesStore store(AppPaths::preferencesFile());
-        store.setBool(AppDelegate::kHasSetLaunchAtLoginKey, false);
-    }
-    core = std::make_unique<Application>();
-    auto delegate = startShell();
-    EXPECT_FALSE(QFile::exists(autostartEntry(env)));
+    auto delegate =
+        restart([](PreferencesStore& store) { store.setBool(AppDelegate::kHasSetLaunchAtLoginKey, false); });
+    EXPECT_FALSE(QFile::exists(entry));
     EXPECT_FALSE(core->store().boolValue(AppDelegate::kHasSetLaunchAtLoginKey));
     EXPECT_FALSE(core->settings().launchAtLogin());
-}
-
-TEST_F(AppDelegateTest, AFailedRegistrationLeavesTheDiagnosticLineAndAnActivityWarning)
-{
-    // A file where the autostart folder should be: the entry cannot be written.
-    env.writeFile(u"config/autostart"_s, "not a folder");
-    MessageCapture capture;
-    auto delegate = startShell();
-    const QStringList lines = capture.matching(u"[LaunchAtLogin] Failed to register login item: "_s);
-    ASSERT_EQ(lines.size(), 1) << capture.messages().join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(lines[0].contains(QLatin1String("autostart")));
-    // No retry, and the flag is stored all the same.
-    EXPECT_TRUE(core->store().boolValue(AppDelegate::kHasSetLaunchAtLoginKey));
-    EXPECT_FALSE(core->settings().launchAtLogin());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !core->log().entries().isEmpty(); }, 2000));
-    const QList<LogEntry> log = core->log().entries();
-    EXPECT_EQ(log.last().level, LogEntry::LogLevel::warning);
-    EXPECT_TRUE(log.last().message.contains(QLatin1String("start at login")));
 }
 
 TEST_F(AppDelegateTest, WindowsAreCreatedOnceKeptAndCarryTheShortcuts)
@@ -143,8 +143,7 @@ TEST_F(AppDelegateTest, WindowsAreCreatedOnceKeptAndCarryTheShortcuts)
         EXPECT_EQ(window->size(), expected.size);
         EXPECT_EQ(window->minimumSize() == window->maximumSize(), !expected.resizable);
         EXPECT_FALSE(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-        EXPECT_TRUE(controlsWithoutAccessibleName(window).isEmpty())
-            << controlsWithoutAccessibleName(window).join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(controlsWithoutAccessibleName(window), QStringList());
         saveScreenshot(window, expected.screenshot);
 
         // Ctrl+W hides it; opening again brings back the same window.
@@ -169,40 +168,38 @@ TEST_F(AppDelegateTest, WindowsAreCreatedOnceKeptAndCarryTheShortcuts)
     EXPECT_EQ(quit.count(), 1);
 }
 
+// The taskbar presence follows the setting and the visible windows: turned off
+// while a window is visible, the presence stays until the last window closes;
+// with the setting on, closing windows changes nothing.
 TEST_F(AppDelegateTest, TaskbarPresenceFollowsTheSettingAndTheVisibleWindows)
 {
     core->settings().setAlwaysShowInDock(false);
     auto delegate = startShell();
-    EXPECT_EQ(dock.last(), DockPresence::Policy::accessory);
-
+    using P = DockPresence::Policy;
+    const auto presence = [&] {
+        QCoreApplication::processEvents();
+        return dock.last();
+    };
+    EXPECT_EQ(presence(), P::accessory);
     delegate->openSettings(SettingsTab::general, std::nullopt);
-    EXPECT_EQ(dock.last(), DockPresence::Policy::regular);
+    EXPECT_EQ(presence(), P::regular);
     core->settings().setAlwaysShowInDock(true);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(dock.last(), DockPresence::Policy::regular);
-
-    // Turned off while a window is visible: the presence stays until the last window closes.
+    EXPECT_EQ(presence(), P::regular);
     core->settings().setAlwaysShowInDock(false);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(dock.last(), DockPresence::Policy::regular);
+    EXPECT_EQ(presence(), P::regular) << "a window is visible";
     delegate->openLog();
     delegate->settingsWindow()->close();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(dock.last(), DockPresence::Policy::regular) << "the log window is still open";
+    EXPECT_EQ(presence(), P::regular) << "the log window is still open";
     delegate->logWindow()->close();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(dock.last(), DockPresence::Policy::accessory);
-
-    // With the setting on, closing windows changes nothing.
+    EXPECT_EQ(presence(), P::accessory);
     core->settings().setAlwaysShowInDock(true);
-    QCoreApplication::processEvents();
     delegate->openAbout();
     delegate->aboutWindow()->close();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(dock.last(), DockPresence::Policy::regular);
+    EXPECT_EQ(presence(), P::regular);
 }
 
-// Run on X11 by AppDelegateX11Test (xvfb-run): the mark the X server really holds for a window.
+// Run on X11 by AppDelegateX11Test (xvfb-run): the mark the X server really
+// holds for a window.
 TEST_F(AppDelegateTest, TheTaskbarSettingMarksTheWindowsOnX11)
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
@@ -238,8 +235,7 @@ TEST_F(AppDelegateTest, WithoutATrayThePopoverIsAWindowAndItsEntriesNavigate)
     EXPECT_EQ(popover->windowTitle(), u"Ondrix"_s);
     EXPECT_EQ(popover->size(), QSize(360, 500));
     EXPECT_EQ(delegate->trayIcon(), nullptr);
-    EXPECT_TRUE(controlsWithoutAccessibleName(popover).isEmpty())
-        << controlsWithoutAccessibleName(popover).join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(controlsWithoutAccessibleName(popover), QStringList());
     QTest::qWait(50); // layout requests posted by the first show
     saveScreenshot(popover, u"shell-popover-as-window"_s);
 
@@ -259,13 +255,13 @@ TEST_F(AppDelegateTest, WithoutATrayThePopoverIsAWindowAndItsEntriesNavigate)
     EXPECT_EQ(navigation.connectionId(), connections[0].id);
     EXPECT_FALSE(popover->isVisible());
 
-    // The tray menu offers the windows, the website, support and quit, and names the state.
+    // The tray menu offers the windows, the website, support and quit, and names
+    // the state.
     QStringList entries;
     for (QAction* action : delegate->trayMenu()->actions()) {
-        if (!action->isSeparator()) {
-            entries << action->text();
-        }
+        entries << action->text();
     }
+    entries.removeAll(QString());
     EXPECT_EQ(entries,
               (QStringList{u"Ondrix"_s, u"Open Ondrix"_s, u"About Ondrix"_s, u"Settings..."_s,
                            u"Hide Ondrix"_s, u"Ondrix Website"_s, u"Contact Support"_s, u"Quit Ondrix"_s}));

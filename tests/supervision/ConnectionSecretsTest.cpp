@@ -111,52 +111,11 @@ protected:
 
 } // namespace
 
-TEST_F(ConnectionSecretsTest, ANewPasswordLandsInTheKeyringOnlyAndComesBackFromIt)
-{
-    startKeyring();
-    const QString password = u"kr-new-7Q9v:x"_s;
-    FtpTestServer server;
-    FtpServerOptions options;
-    options.password = password;
-    server.start(options);
-    const PushConnection agency = connectionTo(server, u"Agency"_s);
-    {
-        OndrixRun run;
-        run.manager->addConnection(agency);
-        run.manager->updateConnection(agency);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return s_keyring->lookup(account(agency)) == password; }, 20000));
-        const QString item = s_keyring->describe(account(agency));
-        EXPECT_TRUE(item.contains(u"label = Ondrix: Agency"_s)) << item.toStdString();
-        EXPECT_TRUE(item.contains(u"attribute.server = Ondrix: Agency"_s)) << item.toStdString();
-        const auto stored =
-            PushConnection::decodeList(run.services.store.dataValue(ConnectionsManager::kConnectionsKey));
-        ASSERT_TRUE(stored && stored->size() == 1);
-        EXPECT_TRUE(stored->first().password.isEmpty());
-        EXPECT_TRUE(uploads(server, u"Agency"_s, "first"));
-        expectNotOnDisk(password.toUtf8());
-    }
-    expectNotOnDisk(password.toUtf8());
-
-    // The next start reads it back; a rename moves the item, a delete removes it.
-    OndrixRun again;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return again.manager->engine(agency.id) != nullptr; }, 20000));
-    EXPECT_EQ(again.manager->connections().first().password, password);
-    EXPECT_TRUE(uploads(server, u"Agency"_s, "second"));
-    PushConnection renamed = again.manager->connections().first();
-    renamed.name = u"Studio"_s;
-    again.manager->updateConnection(renamed);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            const QString item = s_keyring->describe(account(agency));
-            return item.contains(u"label = Ondrix: Studio"_s) && !item.contains(u"Ondrix: Agency"_s);
-        },
-        20000))
-        << s_keyring->describe(account(agency)).toStdString();
-    again.manager->deleteConnection(agency.id);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return s_keyring->lookup(account(agency)).isEmpty(); }, 20000));
-}
-
-TEST_F(ConnectionSecretsTest, PlainTextPasswordsMoveIntoAKeyringThatComesLater)
+// Plain-text passwords work at once and move into a keyring that comes later; a new password lands in the
+// keyring only and comes back from it at the next start; a rename moves the item, a delete removes it; a
+// start before the keyring is there makes the connections wait, say why, and start when it comes. Uploads
+// work throughout, and no password is ever on disk.
+TEST_F(ConnectionSecretsTest, PasswordsLiveInTheKeyringWhenThereIsOne)
 {
     s_keyring->stop();
     const QString password = u"kr-plain-Vw3s"_s;
@@ -170,7 +129,10 @@ TEST_F(ConnectionSecretsTest, PlainTextPasswordsMoveIntoAKeyringThatComesLater)
     }
     PreferencesStore(AppPaths::preferencesFile())
         .setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
-
+    const PushConnection agency = connectionTo(server, u"Agency"_s);
+    const auto stored = [](OndrixRun& run) {
+        return *PushConnection::decodeList(run.services.store.dataValue(ConnectionsManager::kConnectionsKey));
+    };
     {
         OndrixRun run;
         // Plain-text passwords work at once; the keyring is asked again until it is there.
@@ -187,17 +149,39 @@ TEST_F(ConnectionSecretsTest, PlainTextPasswordsMoveIntoAKeyringThatComesLater)
         for (const PushConnection& c : connections) {
             EXPECT_EQ(s_keyring->lookup(account(c)), password) << qPrintable(c.name);
         }
-        const auto stored =
-            PushConnection::decodeList(run.services.store.dataValue(ConnectionsManager::kConnectionsKey));
-        ASSERT_TRUE(stored);
-        for (const PushConnection& c : *stored) {
+        EXPECT_TRUE(uploads(server, u"Two"_s, "after"));
+
+        run.manager->addConnection(agency);
+        run.manager->updateConnection(agency);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return s_keyring->lookup(account(agency)) == password; }, 20000));
+        const QString item = s_keyring->describe(account(agency));
+        EXPECT_TRUE(item.contains(u"label = Ondrix: Agency"_s)) << item.toStdString();
+        EXPECT_TRUE(item.contains(u"attribute.server = Ondrix: Agency"_s)) << item.toStdString();
+        for (const PushConnection& c : stored(run)) {
             EXPECT_TRUE(c.password.isEmpty()) << qPrintable(c.name);
         }
-        EXPECT_TRUE(uploads(server, u"Two"_s, "after"));
+        EXPECT_TRUE(uploads(server, u"Agency"_s, "first"));
     }
     expectNotOnDisk(password.toUtf8());
+    {
+        OndrixRun again;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return again.manager->engine(agency.id) != nullptr; }, 20000));
+        EXPECT_EQ(again.manager->connections().last().password, password);
+        EXPECT_TRUE(uploads(server, u"Agency"_s, "second"));
+        PushConnection renamed = again.manager->connections().last();
+        renamed.name = u"Studio"_s;
+        again.manager->updateConnection(renamed);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                const QString item = s_keyring->describe(account(agency));
+                return item.contains(u"label = Ondrix: Studio"_s) && !item.contains(u"Ondrix: Agency"_s);
+            },
+            20000))
+            << s_keyring->describe(account(agency)).toStdString();
+        again.manager->deleteConnection(agency.id);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return s_keyring->lookup(account(agency)).isEmpty(); }, 20000));
+    }
 
-    // A start before the keyring is there: the connections wait, say why, and start when it comes.
     s_keyring->stop();
     OndrixRun waiting([](ConnectionSecrets& secrets) { secrets.setPatienceMs(0); });
     EXPECT_EQ(waiting.manager->engine(connections[2].id), nullptr);

@@ -477,101 +477,88 @@ TEST_F(ConnectionsManagerTest, ConnectionsSharingOneRecordLeaveTheirFilesInPlace
 // the application, until that server returns. A second connection's own action is left out, and said so.
 TEST_F(ConnectionsManagerTest, AFolderTwoConnectionsShareIsActedOnOnceBothServersHaveIt)
 {
-    for (const bool scripts : {false, true}) {
-        SCOPED_TRACE(scripts ? "scripts on both, delete on the first" : "delete on the first");
-        FtpTestServer first;
-        FtpTestServer second;
-        first.start();
-        second.start();
-        const QString tag = scripts ? u"s"_s : u"d"_s;
-        PushConnection a = serverConnection(first, u"A"_s + tag);
-        PushConnection b = serverConnection(second, u"B"_s + tag);
-        b.localFolder = a.localFolder;
-        // Not the same remote folder: records are kept per host and folders, and both servers are on one
-        // host.
-        a.remoteFolder = u"/"_s;
-        b.remoteFolder = u"/backup"_s;
-        a.deleteLocalAfterUpload = true;
-        // Each script lists the files it was given, one a line.
-        const auto script = [&](const PushConnection& c) {
-            const QString list = env.root() + u"/handed-"_s + c.name;
-            const QString path = env.writeFile(u"script-"_s + c.name,
-                                               u"#!/bin/sh\nbasename \"$1\" >> '%1'\n"_s.arg(list).toUtf8());
-            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            return std::pair{PostUploadAction::runScript(path), list};
-        };
-        const auto [scriptA, handedA] = script(a);
-        const auto [scriptB, handedB] = script(b);
-        if (scripts) {
-            a.postUploadAction = scriptA;
-            b.postUploadAction = scriptB;
-        }
-        storeConnections({a, b});
-        const auto launch = [&] {
-            auto manager =
-                makeManager(nullptr, nullptr, [](ConnectionEngine& e) { e.setRetryBackOffMs(200, 500); });
-            manager->startAll();
-            return manager;
-        };
-        const QString folder = QFileInfo(a.localFolder).fileName() + QLatin1Char('/');
-        QStringList names;
-        const auto drop = [&](const QString& name) {
-            names.append(name);
-            return env.writeFile(folder + name, name.toUtf8().repeated(1000 + 100 * names.size()));
-        };
-        const auto deliveredEverywhere = [&] {
-            for (const QString& name : std::as_const(names)) {
-                const QByteArray bytes = name.toUtf8().repeated(1000 + 100 * (names.indexOf(name) + 1));
-                for (const QString& dir :
-                     QStringList{first.rootDir() + u"/"_s, second.rootDir() + u"/backup/"_s}) {
-                    EXPECT_TRUE(ondrix::test::readFile(dir + name) == bytes) << qPrintable(dir + name);
-                }
+    FtpTestServer first;
+    FtpTestServer second;
+    first.start();
+    second.start();
+    PushConnection a = serverConnection(first, u"A"_s);
+    PushConnection b = serverConnection(second, u"B"_s);
+    b.localFolder = a.localFolder;
+    // Not the same remote folder: records are kept per host and folders, and both servers are on one
+    // host.
+    a.remoteFolder = u"/"_s;
+    b.remoteFolder = u"/backup"_s;
+    // Both run a script that lists the files it was given, one a line; the first also deletes them.
+    a.deleteLocalAfterUpload = true;
+    const auto script = [&](PushConnection& c) {
+        const QString list = env.root() + u"/handed-"_s + c.name;
+        const QString path = env.writeFile(u"script-"_s + c.name,
+                                           u"#!/bin/sh\nbasename \"$1\" >> '%1'\n"_s.arg(list).toUtf8());
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        c.postUploadAction = PostUploadAction::runScript(path);
+        return list;
+    };
+    const QString handedA = script(a), handedB = script(b);
+    storeConnections({a, b});
+    const auto launch = [&] {
+        auto manager =
+            makeManager(nullptr, nullptr, [](ConnectionEngine& e) { e.setRetryBackOffMs(200, 500); });
+        manager->startAll();
+        return manager;
+    };
+    const QString folder = QFileInfo(a.localFolder).fileName() + QLatin1Char('/');
+    QStringList names;
+    const auto drop = [&](const QString& name) {
+        names.append(name);
+        return env.writeFile(folder + name, name.toUtf8().repeated(1000 + 100 * names.size()));
+    };
+    const auto deliveredEverywhere = [&] {
+        for (const QString& name : std::as_const(names)) {
+            const QByteArray bytes = name.toUtf8().repeated(1000 + 100 * (names.indexOf(name) + 1));
+            for (const QString& dir :
+                 QStringList{first.rootDir() + u"/"_s, second.rootDir() + u"/backup/"_s}) {
+                EXPECT_TRUE(ondrix::test::readFile(dir + name) == bytes) << qPrintable(dir + name);
             }
-        };
-
-        auto manager = launch();
-        const QStringList both{drop(u"one.jpg"_s), drop(u"two.jpg"_s)};
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return !QFile::exists(both[0]) && !QFile::exists(both[1]); }, 30000))
-            << log();
-        deliveredEverywhere();
-
-        second.stop();
-        const QString waiting = drop(u"three.jpg"_s);
-        ConnectionEngine* engineB = manager->engine(b.id);
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return manager->engine(a.id)->completedCount() == 3 && engineB->consecutiveErrors() > 1; },
-            30000))
-            << log();
-        EXPECT_TRUE(QFile::exists(waiting)) << "kept while the second server lacks it";
-        tags.waitForTagWrites();
-        EXPECT_FALSE(tags.readTags(waiting).contains(
-            FinderTagService::rawValue(FinderTagService::UploadColour::green)))
-            << "green only once both have it";
-        EXPECT_TRUE(logMessages().contains(u"[A%1] Kept until B%1 has it too: three.jpg"_s.arg(tag)))
-            << log();
-        // Ondrix restarts meanwhile: what each connection delivered is in its record.
-        manager.reset();
-        manager = launch();
-        QTest::qWait(500);
-        EXPECT_TRUE(QFile::exists(waiting));
-        second.restart();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(waiting); }, 30000)) << log();
-        deliveredEverywhere();
-        EXPECT_EQ(first.receivedUploads().size(), 3) << "nothing is sent again after the restart";
-        EXPECT_EQ(second.receivedUploads().size(), 3);
-
-        if (scripts) {
-            ASSERT_TRUE(QTest::qWaitFor(
-                [&] { return ondrix::test::readFile(handedA).count('\n') == names.size(); }, 10000));
-            QStringList handed =
-                QString::fromUtf8(ondrix::test::readFile(handedA)).split(u'\n', Qt::SkipEmptyParts);
-            handed.sort();
-            names.sort();
-            EXPECT_EQ(handed, names) << "each file handed over once";
-            EXPECT_FALSE(QFile::exists(handedB)) << "the second connection's action is left out";
-            EXPECT_EQ(logMessages().filter(u"action is left out"_s).size(), 2) << "once a run";
         }
-        manager->stopAll();
-    }
+    };
+
+    auto manager = launch();
+    const QStringList both{drop(u"one.jpg"_s), drop(u"two.jpg"_s)};
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(both[0]) && !QFile::exists(both[1]); }, 30000))
+        << log();
+    deliveredEverywhere();
+
+    second.stop();
+    const QString waiting = drop(u"three.jpg"_s);
+    ConnectionEngine* engineB = manager->engine(b.id);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return manager->engine(a.id)->completedCount() == 3 && engineB->consecutiveErrors() > 1; },
+        30000))
+        << log();
+    EXPECT_TRUE(QFile::exists(waiting)) << "kept while the second server lacks it";
+    tags.waitForTagWrites();
+    EXPECT_FALSE(
+        tags.readTags(waiting).contains(FinderTagService::rawValue(FinderTagService::UploadColour::green)))
+        << "green only once both have it";
+    EXPECT_TRUE(logMessages().contains(u"[A] Kept until B has it too: three.jpg"_s)) << log();
+    // Ondrix restarts meanwhile: what each connection delivered is in its record.
+    manager.reset();
+    manager = launch();
+    QTest::qWait(500);
+    EXPECT_TRUE(QFile::exists(waiting));
+    second.restart();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(waiting); }, 30000)) << log();
+    deliveredEverywhere();
+    EXPECT_EQ(first.receivedUploads().size(), 3) << "nothing is sent again after the restart";
+    EXPECT_EQ(second.receivedUploads().size(), 3);
+
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return ondrix::test::readFile(handedA).count('\n') == names.size(); }, 10000));
+    QStringList handed = QString::fromUtf8(ondrix::test::readFile(handedA)).split(u'\n', Qt::SkipEmptyParts);
+    handed.sort();
+    names.sort();
+    EXPECT_EQ(handed, names) << "each file handed over once";
+    EXPECT_FALSE(QFile::exists(handedB)) << "the second connection's action is left out";
+    EXPECT_EQ(logMessages().filter(u"action is left out"_s).size(), 2) << "once a run";
+    manager->stopAll();
 }

@@ -63,13 +63,7 @@ TEST_F(DiskSpaceGuardTest, LowDiskSpacePausesConnectionsThatKeepTheirFilesOncePe
     const auto state = [&](const PushConnection& c) { return manager.engine(c.id)->state().kind(); };
     const auto notices = [&] {
         QCoreApplication::sendPostedEvents(&log, QEvent::MetaCall);
-        QStringList lines;
-        for (const QString& line : logMessages()) {
-            if (line.contains(u"disk space"_s, Qt::CaseInsensitive)) {
-                lines.append(line);
-            }
-        }
-        return lines;
+        return logMessages().filter(u"disk space"_s, Qt::CaseInsensitive);
     };
     EXPECT_EQ(state(keeper), EngineState::Kind::watching);
     EXPECT_TRUE(notices().isEmpty());

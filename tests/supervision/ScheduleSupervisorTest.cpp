@@ -23,9 +23,8 @@ QDateTime at(int year, int month, int day, int hour, int minute = 0)
     return QDateTime(QDate(year, month, day), QTime(hour, minute), berlin);
 }
 
-PushConnection scheduled(int start, int end, QList<qint64> days)
+PushConnection scheduled(int start, int end, QList<qint64> days, PushConnection c = {})
 {
-    PushConnection c;
     c.scheduleEnabled = true;
     c.scheduleStartHour = start;
     c.scheduleEndHour = end;
@@ -35,17 +34,7 @@ PushConnection scheduled(int start, int end, QList<qint64> days)
 
 class ScheduleSupervisorTest : public EngineTestFixture {
 protected:
-    // The lines the supervisor logged, with the local time each was logged at.
-    QStringList transitions() const
-    {
-        QStringList result;
-        for (const QString& line : logMessages()) {
-            if (line.contains(u"scheduled hours"_s)) {
-                result.append(line);
-            }
-        }
-        return result;
-    }
+    QStringList transitions() const { return logMessages().filter(u"scheduled hours"_s); }
 };
 
 } // namespace
@@ -75,12 +64,7 @@ TEST(ScheduleWindow, HoursDaysAndWindowsPastMidnight)
 TEST_F(ScheduleSupervisorTest, AFakeClockWalksANightWindowAcrossBothDaylightSavingChanges)
 {
     settings.setNotifySchedulePauseResume(true);
-    PushConnection c = scheduled(22, 6, {6});
-    c.name = u"Night"_s;
-    c.isEnabled = true;
-    c.host = u"127.0.0.1"_s;
-    c.port = 1;
-    c.localFolder = env.makeDir(u"night"_s);
+    PushConnection c = scheduled(22, 6, {6}, loopbackConnection(u"Night"_s));
     store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
 
     for (const auto& [start, hours] :
@@ -147,11 +131,7 @@ TEST_F(ScheduleSupervisorTest, AFakeClockWalksANightWindowAcrossBothDaylightSavi
 // The schedule lifts only its own pause: a pause the user chose holds past the start of the window.
 TEST_F(ScheduleSupervisorTest, TheWindowOpeningLeavesTheUsersPauseInPlace)
 {
-    PushConnection c = loopbackConnection(u"Day"_s);
-    c.scheduleEnabled = true;
-    c.scheduleStartHour = 9;
-    c.scheduleEndHour = 17;
-    c.scheduleDays = {1, 2, 3, 4, 5, 6, 7};
+    const PushConnection c = scheduled(9, 17, {1, 2, 3, 4, 5, 6, 7}, loopbackConnection(u"Day"_s));
     store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
     QDateTime now = at(2026, 10, 23, 8, 30);
     ConnectionsManager manager(services, nullptr, nullptr);
