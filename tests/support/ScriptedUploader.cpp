@@ -55,6 +55,12 @@ QByteArray ScriptedUploader::file(const QString& remotePath) const
     return m_state->files.value(remotePath, "<missing>");
 }
 
+void ScriptedUploader::put(const QString& remotePath, const QByteArray& bytes)
+{
+    std::lock_guard lock(m_state->mutex);
+    m_state->files.insert(remotePath, bytes);
+}
+
 void ScriptedUploader::note(const QString& call) const
 {
     std::lock_guard lock(m_state->mutex);

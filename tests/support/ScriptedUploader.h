@@ -27,6 +27,7 @@ public:
     int peak() const;
     // The bytes stored at `remotePath`, or "<missing>".
     QByteArray file(const QString& remotePath) const;
+    void put(const QString& remotePath, const QByteArray& bytes);
 
     const PushConnection& connection() const override { return m_connection; }
     std::shared_ptr<Uploader> reconnected(const PushConnection& connection) const override;
