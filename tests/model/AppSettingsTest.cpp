@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using ondrix::test::TestEnvironment;
 
@@ -61,15 +63,15 @@ TEST(AppSettings, StoredKeyNamesAndDefaults)
         {"notifyErrorsAfterAttempts", "notify_errors_after", 3, 7},
         {"notifySchedulePauseResume", "notify_schedule", false, true},
         {"playSoundOnDownload", "play_sound", true, false},
-        {"soundName", "sound_name", QStringLiteral("Submarine"), QStringLiteral("Glass")},
-        {"metricsFile", "metrics_file", QString(), QStringLiteral("/m.prom")},
+        {"soundName", "sound_name", u"Submarine"_s, u"Glass"_s},
+        {"metricsFile", "metrics_file", QString(), u"/m.prom"_s},
         {"colorTheme", "color_theme", QVariant::fromValue(AppColorTheme::brand),
          QVariant::fromValue(AppColorTheme::system)},
-        {"preferredLanguage", "preferred_language", QStringLiteral("system"), QStringLiteral("fr")},
+        {"preferredLanguage", "preferred_language", u"system"_s, u"fr"_s},
     };
     Fixture f;
     // An accent colour of older versions goes at every start; loading writes nothing else.
-    f.store.setString(AppSettings::kAppleAccentColor, QStringLiteral("4"));
+    f.store.setString(AppSettings::kAppleAccentColor, u"4"_s);
     AppSettings s(f.store, nullptr);
     EXPECT_FALSE(f.store.contains(AppSettings::kAppleAccentColor));
     const QMetaObject& meta = AppSettings::staticMetaObject;
@@ -99,10 +101,10 @@ TEST(AppSettings, StoredValuesWinOverDefaults)
 {
     Fixture f;
     f.store.setBool(keyOf(Setting::alwaysShowInDock), false);
-    f.store.setString(keyOf(Setting::playSoundOnDownload), QStringLiteral("NO"));
+    f.store.setString(keyOf(Setting::playSoundOnDownload), u"NO"_s);
     f.store.setDouble(keyOf(Setting::diskSpaceThresholdGB), 12.9);
     f.store.setInteger(keyOf(Setting::notifyErrorsAfterAttempts), -2);
-    f.store.setString(keyOf(Setting::colorTheme), QStringLiteral("dark"));
+    f.store.setString(keyOf(Setting::colorTheme), u"dark"_s);
     AppSettings s(f.store, nullptr);
     EXPECT_FALSE(s.alwaysShowInDock());
     EXPECT_FALSE(s.playSoundOnDownload());
@@ -174,9 +176,9 @@ TEST(AppSettings, AssignmentNotifiesOnceThenWritesWithItsSideEffects)
     EXPECT_EQ(f.permissions.requests, 1);
 
     // The language choice is mirrored for the next launch, and "system" removes the mirror.
-    s.setPreferredLanguage(QStringLiteral("de"));
-    EXPECT_EQ(f.store.stringListValue(AppSettings::kAppleLanguages), QStringList{QStringLiteral("de")});
-    s.setPreferredLanguage(QStringLiteral("system"));
-    EXPECT_EQ(f.store.stringValue(keyOf(Setting::preferredLanguage)), QStringLiteral("system"));
+    s.setPreferredLanguage(u"de"_s);
+    EXPECT_EQ(f.store.stringListValue(AppSettings::kAppleLanguages), QStringList{u"de"_s});
+    s.setPreferredLanguage(u"system"_s);
+    EXPECT_EQ(f.store.stringValue(keyOf(Setting::preferredLanguage)), u"system"_s);
     EXPECT_FALSE(f.store.contains(AppSettings::kAppleLanguages));
 }

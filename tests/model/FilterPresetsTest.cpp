@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 
 namespace {
@@ -20,7 +22,7 @@ QString detect(const QString& included, const QString& excluded)
     return FilterPresets::matchingPreset(included, excluded).id;
 }
 
-const QString videoList = QStringLiteral("mp4, mov, avi, mkv, mts, m2ts, mxf, r3d, braw, prores");
+const QString videoList = u"mp4, mov, avi, mkv, mts, m2ts, mxf, r3d, braw, prores"_s;
 
 } // namespace
 

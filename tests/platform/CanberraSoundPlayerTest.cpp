@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using ondrix::test::MessageCapture;
 
@@ -43,7 +45,7 @@ TEST(CanberraSoundPlayer, EveryNamedSoundIsAShortFileOfItsOwn)
 
 bool canberraIsMapped()
 {
-    QFile maps(QStringLiteral("/proc/self/maps"));
+    QFile maps(u"/proc/self/maps"_s);
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libcanberra");
 }
 
@@ -54,22 +56,21 @@ TEST(CanberraSoundPlayer, UnknownNamesPlayNothingAndAMissingServerCostsOneLogLin
 {
     MessageCapture capture;
     CanberraSoundPlayer player(CanberraSoundPlayer::findSoundDirectory());
-    CanberraSoundPlayer nowhere(QStringLiteral("/nonexistent/sounds"));
-    for (const QString& name : {QStringLiteral("glass"), QStringLiteral("Basso"), QString(),
-                                QStringLiteral("../sounds/Glass"), QStringLiteral("Glass.wav")}) {
+    CanberraSoundPlayer nowhere(u"/nonexistent/sounds"_s);
+    for (const QString& name : {u"glass"_s, u"Basso"_s, QString(), u"../sounds/Glass"_s, u"Glass.wav"_s}) {
         EXPECT_TRUE(player.soundFile(name).isEmpty()) << name.toStdString();
         player.play(name);
     }
-    EXPECT_TRUE(nowhere.soundFile(QStringLiteral("Glass")).isEmpty());
-    nowhere.play(QStringLiteral("Glass"));
-    EXPECT_TRUE(capture.matching(QStringLiteral("[CanberraSoundPlayer]")).isEmpty());
+    EXPECT_TRUE(nowhere.soundFile(u"Glass"_s).isEmpty());
+    nowhere.play(u"Glass"_s);
+    EXPECT_TRUE(capture.matching(u"[CanberraSoundPlayer]"_s).isEmpty());
     EXPECT_FALSE(canberraIsMapped());
 
     for (const QString& name : SoundPlayer::soundNames())
         player.play(name);
     EXPECT_TRUE(canberraIsMapped());
-    EXPECT_LE(capture.matching(QStringLiteral("[CanberraSoundPlayer] Cannot play")).size(), 1);
-    EXPECT_TRUE(capture.matching(QStringLiteral("[CanberraSoundPlayer] Cannot load")).isEmpty());
+    EXPECT_LE(capture.matching(u"[CanberraSoundPlayer] Cannot play"_s).size(), 1);
+    EXPECT_TRUE(capture.matching(u"[CanberraSoundPlayer] Cannot load"_s).isEmpty());
 }
 
 } // namespace

@@ -7,14 +7,16 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using ondrix::test::DBusMockSession;
 using ondrix::test::MessageCapture;
 
 namespace {
 
-const QString service = QStringLiteral("org.freedesktop.Notifications");
-const QString path = QStringLiteral("/org/freedesktop/Notifications");
+const QString service = u"org.freedesktop.Notifications"_s;
+const QString path = u"/org/freedesktop/Notifications"_s;
 
 // Notify(app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout)
 enum NotifyArg { appName, replacesId, appIcon, summary, body, actions, hints, expireTimeout };
@@ -25,14 +27,11 @@ protected:
 
     void startServer(const QVariantMap& parameters = {})
     {
-        ASSERT_TRUE(m_bus.startTemplate(QStringLiteral("notification_daemon"), service, parameters))
+        ASSERT_TRUE(m_bus.startTemplate(u"notification_daemon"_s, service, parameters))
             << m_bus.errorString().toStdString();
     }
 
-    QList<QVariantList> notifyCalls() const
-    {
-        return m_bus.methodCalls(service, path, QStringLiteral("Notify"));
-    }
+    QList<QVariantList> notifyCalls() const { return m_bus.methodCalls(service, path, u"Notify"_s); }
 
     QList<QVariantList> waitForNotifyCalls(qsizetype count) const
     {
@@ -54,12 +53,12 @@ TEST_F(FdoNotificationCenterTest, EscapesBodiesForServersThatInterpretMarkup)
 {
     startServer(); // the template's default capabilities include body-markup
     FdoNotificationCenter center(m_bus.connection());
-    center.add({QStringLiteral("a"), QStringLiteral("T & T"), QStringLiteral("Tom & Jerry <1>.jpg"), false});
+    center.add({u"a"_s, u"T & T"_s, u"Tom & Jerry <1>.jpg"_s, false});
     const QList<QVariantList> calls = waitForNotifyCalls(1);
     ASSERT_EQ(calls.size(), 1);
-    EXPECT_EQ(calls[0][body].toString(), QStringLiteral("Tom &amp; Jerry &lt;1&gt;.jpg"));
-    EXPECT_EQ(calls[0][summary].toString(), QStringLiteral("T & T")); // summaries are plain text
-    EXPECT_EQ(calls[0][appName].toString(), QStringLiteral("Ondrix"));
+    EXPECT_EQ(calls[0][body].toString(), u"Tom &amp; Jerry &lt;1&gt;.jpg"_s);
+    EXPECT_EQ(calls[0][summary].toString(), u"T & T"_s); // summaries are plain text
+    EXPECT_EQ(calls[0][appName].toString(), u"Ondrix"_s);
     EXPECT_EQ(calls[0][expireTimeout].toInt(), -1); // the server's default
 
     // A server that answers grants permission.
@@ -81,10 +80,10 @@ TEST_F(FdoNotificationCenterTest, SameIdentifierReplacesUntilClosedOrTheServerCh
 {
     startServer();
     FdoNotificationCenter center(m_bus.connection());
-    center.add({QStringLiteral("err-x"), QStringLiteral("t"), QStringLiteral("first"), true});
-    center.add({QStringLiteral("other"), QStringLiteral("t"), QStringLiteral("unrelated"), true});
-    center.add({QStringLiteral("err-x"), QStringLiteral("t"), QStringLiteral("second"), true});
-    center.add({QStringLiteral("err-x"), QStringLiteral("t"), QStringLiteral("third"), true});
+    center.add({u"err-x"_s, u"t"_s, u"first"_s, true});
+    center.add({u"other"_s, u"t"_s, u"unrelated"_s, true});
+    center.add({u"err-x"_s, u"t"_s, u"second"_s, true});
+    center.add({u"err-x"_s, u"t"_s, u"third"_s, true});
 
     QList<QVariantList> calls = waitForNotifyCalls(3);
     QTest::qWait(50);
@@ -96,35 +95,35 @@ TEST_F(FdoNotificationCenterTest, SameIdentifierReplacesUntilClosedOrTheServerCh
     }
 
     // Later, once everything settled, the same identifier still replaces.
-    center.add({QStringLiteral("err-x"), QStringLiteral("t"), QStringLiteral("fourth"), true});
+    center.add({u"err-x"_s, u"t"_s, u"fourth"_s, true});
     calls = waitForNotifyCalls(4);
     ASSERT_EQ(calls.size(), 4);
     EXPECT_EQ(calls[3][replacesId].toUInt(), 1u);
     QTest::qWait(50); // let the reply with the server's id arrive
 
-    m_bus.call(service, path, service, QStringLiteral("CloseNotification"), {1u});
+    m_bus.call(service, path, service, u"CloseNotification"_s, {1u});
     QTest::qWait(100);
-    center.add({QStringLiteral("err-x"), QStringLiteral("t"), QStringLiteral("again"), true});
+    center.add({u"err-x"_s, u"t"_s, u"again"_s, true});
     calls = waitForNotifyCalls(5);
     ASSERT_EQ(calls.size(), 5);
     EXPECT_EQ(calls[4][replacesId].toUInt(), 0u);
     QTest::qWait(50);
 
     m_bus.stopTemplate(service);
-    startServer({{QStringLiteral("capabilities"), QStringLiteral("body")}}); // plain text, ids from 1 again
+    startServer({{u"capabilities"_s, u"body"_s}}); // plain text, ids from 1 again
     QTest::qWait(100);
-    center.add({QStringLiteral("err-x"), QStringLiteral("t"), QStringLiteral("A & B"), true});
+    center.add({u"err-x"_s, u"t"_s, u"A & B"_s, true});
     calls = waitForNotifyCalls(1);
     ASSERT_EQ(calls.size(), 1);
     EXPECT_EQ(calls[0][replacesId].toUInt(), 0u) << "an id of the old server means another notification now";
-    EXPECT_EQ(calls[0][body].toString(), QStringLiteral("A & B"));
+    EXPECT_EQ(calls[0][body].toString(), u"A & B"_s);
 }
 
 TEST_F(FdoNotificationCenterTest, MissingServerCostsALogLineAndAnsweredPermissionRequest)
 {
     MessageCapture capture;
     FdoNotificationCenter center(m_bus.connection());
-    center.add({QStringLiteral("a"), QStringLiteral("t"), QStringLiteral("b"), true});
+    center.add({u"a"_s, u"t"_s, u"b"_s, true});
 
     std::optional<std::pair<bool, std::optional<NotificationPermissionError>>> answer;
     center.requestPermission([&](bool granted, std::optional<NotificationPermissionError> error) {
@@ -136,12 +135,12 @@ TEST_F(FdoNotificationCenterTest, MissingServerCostsALogLineAndAnsweredPermissio
     ASSERT_TRUE(answer->second.has_value());
     EXPECT_EQ(answer->second->kind, NotificationPermissionError::Kind::other);
     EXPECT_FALSE(answer->second->description.isEmpty());
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return !capture.matching(QStringLiteral("[FdoNotificationCenter]")).isEmpty(); }, 10000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !capture.matching(u"[FdoNotificationCenter]"_s).isEmpty(); }, 10000));
 
     // Without a bus at all: neither a crash nor a hang, and still an answer.
-    FdoNotificationCenter detached(QDBusConnection(QStringLiteral("no-such-connection")));
-    detached.add({QStringLiteral("a"), QStringLiteral("t"), QStringLiteral("b"), true});
+    FdoNotificationCenter detached(QDBusConnection(u"no-such-connection"_s));
+    detached.add({u"a"_s, u"t"_s, u"b"_s, true});
     answer.reset();
     detached.requestPermission([&](bool granted, std::optional<NotificationPermissionError> error) {
         answer = std::make_pair(granted, error);

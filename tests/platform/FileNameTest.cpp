@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using ondrix::FileName;
 
 // Names a Latin-1 system, a damaged archive or a camera left behind: every byte sequence comes back as it
@@ -11,13 +13,13 @@ TEST(FileName, AnyBytesSurviveTheRoundTrip)
     const QByteArray latin1("caf\xe9.jpg");
     const QString decoded = FileName::decode(latin1);
     EXPECT_EQ(decoded.size(), latin1.size());
-    EXPECT_TRUE(decoded.startsWith(QStringLiteral("caf")));
+    EXPECT_TRUE(decoded.startsWith(u"caf"_s));
     EXPECT_TRUE(FileName::hasUndecodableBytes(decoded));
     EXPECT_EQ(FileName::encode(decoded), latin1);
-    EXPECT_EQ(FileName::displayName(decoded), QStringLiteral("caf\\xE9.jpg"));
+    EXPECT_EQ(FileName::displayName(decoded), u"caf\\xE9.jpg"_s);
 
-    const QByteArray utf8 = QStringLiteral("Zürich 😀 čšž.nef").toUtf8();
-    EXPECT_EQ(FileName::decode(utf8), QStringLiteral("Zürich 😀 čšž.nef"));
+    const QByteArray utf8 = u"Zürich 😀 čšž.nef"_s.toUtf8();
+    EXPECT_EQ(FileName::decode(utf8), u"Zürich 😀 čšž.nef"_s);
     EXPECT_FALSE(FileName::hasUndecodableBytes(FileName::decode(utf8)));
 
     // Overlong forms, encoded surrogates, code points past U+10FFFF, cut sequences and stray continuation

@@ -12,6 +12,8 @@
 #include <chrono>
 #include <thread>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using Flag = FileEvent::Flag;
 
@@ -21,14 +23,14 @@ class InotifyFileEventSourceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_root = m_env.makeDir(QStringLiteral("watched"));
+        m_root = m_env.makeDir(u"watched"_s);
         QObject::connect(&m_source, &FileEventSource::eventsArrived, [this](const QList<FileEvent>& events) {
             for (const FileEvent& event : events) {
                 m_events.append({QDir(m_root).relativeFilePath(event.path), event.flags});
             }
         });
     }
-    QString path(const QString& relative) const { return m_root + QLatin1Char('/') + relative; }
+    QString path(const QString& relative) const { return m_root + '/'_L1 + relative; }
     bool waitForWatches(int count)
     {
         return QTest::qWaitFor([&] { return m_source.watchCount() == count; }, 5000);
@@ -47,10 +49,10 @@ protected:
 TEST_F(InotifyFileEventSourceTest, ReportsTheSystemsFlagsInOrder)
 {
     ASSERT_TRUE(m_source.start(m_root));
-    m_env.writeFile(QStringLiteral("watched/a.jpg"), "data");
-    ASSERT_TRUE(QFile::rename(path(QStringLiteral("a.jpg")), path(QStringLiteral("b.jpg"))));
-    ASSERT_TRUE(QDir(m_root).mkdir(QStringLiteral("sub")));
-    ASSERT_TRUE(waitForEvent(QStringLiteral("sub"), Flag::IsDirectory | Flag::Created));
+    m_env.writeFile(u"watched/a.jpg"_s, "data");
+    ASSERT_TRUE(QFile::rename(path(u"a.jpg"_s), path(u"b.jpg"_s)));
+    ASSERT_TRUE(QDir(m_root).mkdir(u"sub"_s));
+    ASSERT_TRUE(waitForEvent(u"sub"_s, Flag::IsDirectory | Flag::Created));
     EXPECT_EQ(m_events, (QList<FileEvent>{{"a.jpg", Flag::IsFile | Flag::Created},
                                           {"a.jpg", Flag::IsFile | Flag::Modified},
                                           {"a.jpg", Flag::IsFile | Flag::WriteClosed},
@@ -61,34 +63,33 @@ TEST_F(InotifyFileEventSourceTest, ReportsTheSystemsFlagsInOrder)
 
 TEST_F(InotifyFileEventSourceTest, WatchesFollowFoldersThatComeGoAndMove)
 {
-    QDir(m_root).mkpath(QStringLiteral("x/y"));
+    QDir(m_root).mkpath(u"x/y"_s);
     ASSERT_TRUE(m_source.start(m_root));
     // The folders below the root are watched on the reader thread, shortly after start.
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_source.isTreeWatched(); }));
     EXPECT_EQ(m_source.watchCount(), 3);
 
-    ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("n1/n2/n3")));
+    ASSERT_TRUE(QDir(m_root).mkpath(u"n1/n2/n3"_s));
     ASSERT_TRUE(waitForWatches(6));
-    ASSERT_TRUE(QDir(path(QStringLiteral("n1"))).removeRecursively());
+    ASSERT_TRUE(QDir(path(u"n1"_s)).removeRecursively());
     ASSERT_TRUE(waitForWatches(3));
 
     // Moved out: forgotten. Moved in: watched, its files discovered.
-    const QString outside = m_env.root() + QStringLiteral("/outside");
-    ASSERT_TRUE(QDir().rename(path(QStringLiteral("x")), outside));
+    const QString outside = m_env.root() + u"/outside"_s;
+    ASSERT_TRUE(QDir().rename(path(u"x"_s), outside));
     ASSERT_TRUE(waitForWatches(1));
-    ASSERT_TRUE(QDir().rename(outside, path(QStringLiteral("back"))));
+    ASSERT_TRUE(QDir().rename(outside, path(u"back"_s)));
     ASSERT_TRUE(waitForWatches(3));
 
     // Renamed inside the tree: changes below it carry the new path.
-    m_env.writeFile(QStringLiteral("watched/back/y/old.jpg"), "x");
-    ASSERT_TRUE(QDir().rename(path(QStringLiteral("back")), path(QStringLiteral("renamed"))));
-    ASSERT_TRUE(
-        waitForEvent(QStringLiteral("renamed/y/old.jpg"), Flag::IsFile | Flag::Renamed | Flag::Discovered));
+    m_env.writeFile(u"watched/back/y/old.jpg"_s, "x");
+    ASSERT_TRUE(QDir().rename(path(u"back"_s), path(u"renamed"_s)));
+    ASSERT_TRUE(waitForEvent(u"renamed/y/old.jpg"_s, Flag::IsFile | Flag::Renamed | Flag::Discovered));
     m_events.clear();
-    m_env.writeFile(QStringLiteral("watched/renamed/y/new.jpg"), "x");
-    ASSERT_TRUE(waitForEvent(QStringLiteral("renamed/y/new.jpg"), Flag::IsFile | Flag::WriteClosed));
+    m_env.writeFile(u"watched/renamed/y/new.jpg"_s, "x");
+    ASSERT_TRUE(waitForEvent(u"renamed/y/new.jpg"_s, Flag::IsFile | Flag::WriteClosed));
     for (const FileEvent& event : std::as_const(m_events)) {
-        EXPECT_FALSE(event.path.startsWith(QLatin1String("back"))) << event.path.toStdString();
+        EXPECT_FALSE(event.path.startsWith("back"_L1)) << event.path.toStdString();
     }
     EXPECT_EQ(m_source.watchCount(), 3);
 }
@@ -96,7 +97,7 @@ TEST_F(InotifyFileEventSourceTest, WatchesFollowFoldersThatComeGoAndMove)
 TEST_F(InotifyFileEventSourceTest, StopDropsWhatWasStillUnderWayAndStartBeginsAfresh)
 {
     ASSERT_TRUE(m_source.start(m_root));
-    m_env.writeFile(QStringLiteral("watched/before.jpg"), "x");
+    m_env.writeFile(u"watched/before.jpg"_s, "x");
     // The reader posts its batch meanwhile; the main thread does not get to run it before stop().
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     m_source.stop();
@@ -106,11 +107,11 @@ TEST_F(InotifyFileEventSourceTest, StopDropsWhatWasStillUnderWayAndStartBeginsAf
     EXPECT_TRUE(m_events.isEmpty());
 
     ASSERT_TRUE(m_source.start(m_root));
-    m_env.writeFile(QStringLiteral("watched/after.jpg"), "x");
-    ASSERT_TRUE(waitForEvent(QStringLiteral("after.jpg"), Flag::IsFile | Flag::WriteClosed));
+    m_env.writeFile(u"watched/after.jpg"_s, "x");
+    ASSERT_TRUE(waitForEvent(u"after.jpg"_s, Flag::IsFile | Flag::WriteClosed));
 
     InotifyFileEventSource missing;
-    EXPECT_FALSE(missing.start(m_root + QStringLiteral("/nope")));
+    EXPECT_FALSE(missing.start(m_root + u"/nope"_s));
     EXPECT_FALSE(missing.isWatching());
 }
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using ondrix::test::DBusMockSession;
 using ondrix::test::LogindMock;
@@ -15,7 +17,7 @@ using ondrix::test::MessageCapture;
 
 namespace {
 
-const QString uploading = QStringLiteral("Ondrix is uploading files");
+const QString uploading = u"Ondrix is uploading files"_s;
 using Inhibitor = LogindMock::Inhibitor;
 
 // The monitor against logind's dbusmock template on a private bus standing in for the system bus.
@@ -36,10 +38,8 @@ protected:
 
     void prepareForSleep(bool start) { ASSERT_TRUE(m_logind.prepareForSleep(start)); }
 
-    const Inhibitor m_delay{QStringLiteral("sleep"), QStringLiteral("Ondrix"),
-                            LogindPowerMonitor::sleepDelayReason(), QStringLiteral("delay")};
-    const Inhibitor m_idle{QStringLiteral("idle"), QStringLiteral("Ondrix"), uploading,
-                           QStringLiteral("block")};
+    const Inhibitor m_delay{u"sleep"_s, u"Ondrix"_s, LogindPowerMonitor::sleepDelayReason(), u"delay"_s};
+    const Inhibitor m_idle{u"idle"_s, u"Ondrix"_s, uploading, u"block"_s};
     DBusMockSession m_bus;
     LogindMock m_logind{m_bus};
 };
@@ -142,15 +142,14 @@ TEST_F(LogindPowerMonitorTest, MissingLogindOrBusIsALogLineOnly)
     const quint32 id = monitor.createIdleSleepAssertion(uploading);
     EXPECT_NE(id, 0u);
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return capture.matching(QStringLiteral("[LogindPowerMonitor] Inhibit")).size() == 2; }, 10000));
+        [&] { return capture.matching(u"[LogindPowerMonitor] Inhibit"_s).size() == 2; }, 10000));
     monitor.releaseIdleSleepAssertion(id);
 
-    LogindPowerMonitor detached(QDBusConnection(QStringLiteral("no-such-connection")));
+    LogindPowerMonitor detached(QDBusConnection(u"no-such-connection"_s));
     detached.start();
     detached.releaseIdleSleepAssertion(detached.createIdleSleepAssertion(uploading));
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return !capture.matching(QStringLiteral("[LogindPowerMonitor] No system bus")).isEmpty(); },
-        1000));
+        [&] { return !capture.matching(u"[LogindPowerMonitor] No system bus"_s).isEmpty(); }, 1000));
     QTest::qWait(50); // the queued failure answers run without a crash
 }
 

@@ -17,6 +17,8 @@
 #include <future>
 #include <thread>
 
+using namespace Qt::StringLiterals;
+
 using ondrix::PreferencesStore;
 using ondrix::test::TestEnvironment;
 
@@ -49,16 +51,15 @@ TEST(PreferencesStore, ValuesSurviveReopeningAndProvisioningAndTheFileIsPrivate)
     const QByteArray binary("\x00\x01\xff{json}", 8);
     {
         PreferencesStore store(path);
-        store.setBool(QStringLiteral("b"), true);
-        store.setInteger(QStringLiteral("i"), -9007199254740993LL);
-        store.setDouble(QStringLiteral("d"), 0.1);
-        store.setString(QStringLiteral("s"), QStringLiteral("Grüße 🌍"));
-        store.setData(QStringLiteral("data"), binary);
-        store.setStringList(QStringLiteral("list"), {QStringLiteral("de"), QStringLiteral("a\"b")});
-        store.setRealDictionary(QStringLiteral("dict"),
-                                {{QStringLiteral("/a b"), 1.5}, {QStringLiteral("/c"), 2}});
+        store.setBool(u"b"_s, true);
+        store.setInteger(u"i"_s, -9007199254740993LL);
+        store.setDouble(u"d"_s, 0.1);
+        store.setString(u"s"_s, u"Grüße 🌍"_s);
+        store.setData(u"data"_s, binary);
+        store.setStringList(u"list"_s, {u"de"_s, u"a\"b"_s});
+        store.setRealDictionary(u"dict"_s, {{u"/a b"_s, 1.5}, {u"/c"_s, 2}});
         EXPECT_EQ(permissions(path), 0600u);
-        EXPECT_EQ(permissions(path + QStringLiteral("-wal")), 0600u);
+        EXPECT_EQ(permissions(path + u"-wal"_s), 0600u);
     }
     // Values a provisioning script writes with SQL, as documented, read like the store's own.
     runSql(path,
@@ -66,26 +67,26 @@ TEST(PreferencesStore, ValuesSurviveReopeningAndProvisioningAndTheFileIsPrivate)
            " ('push_connections', 'data', CAST('[]' AS BLOB)), ('play_sound', 'bool', 0);"
            "INSERT INTO dictionary_entries (key, entry, value) VALUES ('ondrix_uploaded_9', '/p', 12.5);");
     PreferencesStore store(path);
-    EXPECT_EQ(store.stringListValue(QStringLiteral("AppleLanguages")), QStringList{QStringLiteral("fr")});
-    EXPECT_EQ(store.dataValue(QStringLiteral("push_connections")), QByteArray("[]"));
-    EXPECT_TRUE(store.contains(QStringLiteral("play_sound")));
-    EXPECT_FALSE(store.boolValue(QStringLiteral("play_sound")));
-    EXPECT_EQ(store.realDictionaryValue(QStringLiteral("ondrix_uploaded_9")),
-              (PreferencesStore::RealDictionary{{QStringLiteral("/p"), 12.5}}));
-    EXPECT_TRUE(store.boolValue(QStringLiteral("b")));
-    EXPECT_EQ(store.integerValue(QStringLiteral("i")), -9007199254740993LL);
-    EXPECT_EQ(store.doubleValue(QStringLiteral("d")), 0.1);
-    EXPECT_EQ(store.stringValue(QStringLiteral("s")), QStringLiteral("Grüße 🌍"));
-    EXPECT_EQ(store.dataValue(QStringLiteral("data")), binary);
-    EXPECT_EQ(store.stringListValue(QStringLiteral("list")), (QStringList{"de", "a\"b"}));
-    const PreferencesStore::RealDictionary expected{{QStringLiteral("/a b"), 1.5}, {QStringLiteral("/c"), 2}};
-    EXPECT_EQ(store.realDictionaryValue(QStringLiteral("dict")), expected);
+    EXPECT_EQ(store.stringListValue(u"AppleLanguages"_s), QStringList{u"fr"_s});
+    EXPECT_EQ(store.dataValue(u"push_connections"_s), QByteArray("[]"));
+    EXPECT_TRUE(store.contains(u"play_sound"_s));
+    EXPECT_FALSE(store.boolValue(u"play_sound"_s));
+    EXPECT_EQ(store.realDictionaryValue(u"ondrix_uploaded_9"_s),
+              (PreferencesStore::RealDictionary{{u"/p"_s, 12.5}}));
+    EXPECT_TRUE(store.boolValue(u"b"_s));
+    EXPECT_EQ(store.integerValue(u"i"_s), -9007199254740993LL);
+    EXPECT_EQ(store.doubleValue(u"d"_s), 0.1);
+    EXPECT_EQ(store.stringValue(u"s"_s), u"Grüße 🌍"_s);
+    EXPECT_EQ(store.dataValue(u"data"_s), binary);
+    EXPECT_EQ(store.stringListValue(u"list"_s), (QStringList{"de", "a\"b"}));
+    const PreferencesStore::RealDictionary expected{{u"/a b"_s, 1.5}, {u"/c"_s, 2}};
+    EXPECT_EQ(store.realDictionaryValue(u"dict"_s), expected);
 
-    store.remove(QStringLiteral("s"));
-    EXPECT_FALSE(store.contains(QStringLiteral("s")));
-    EXPECT_TRUE(store.stringValue(QStringLiteral("s")).isNull());
+    store.remove(u"s"_s);
+    EXPECT_FALSE(store.contains(u"s"_s));
+    EXPECT_TRUE(store.stringValue(u"s"_s).isNull());
     EXPECT_EQ(permissions(path), 0600u);
-    EXPECT_EQ(path, env.configHome() + QStringLiteral("/Ondrix/preferences.sqlite"));
+    EXPECT_EQ(path, env.configHome() + u"/Ondrix/preferences.sqlite"_s);
 }
 
 // A value of one type read as another follows the user-defaults rules.
@@ -98,7 +99,7 @@ TEST(PreferencesStore, ReadsConvertBetweenTypes)
     store.setInteger(key("int7"), 7);
     EXPECT_TRUE(store.boolValue(key("int7")));
     EXPECT_EQ(store.doubleValue(key("int7")), 7.0);
-    EXPECT_EQ(store.stringValue(key("int7")), QStringLiteral("7"));
+    EXPECT_EQ(store.stringValue(key("int7")), u"7"_s);
 
     store.setDouble(key("real"), -2.9);
     EXPECT_EQ(store.integerValue(key("real")), -2);
@@ -107,7 +108,7 @@ TEST(PreferencesStore, ReadsConvertBetweenTypes)
     EXPECT_EQ(store.integerValue(key("huge")), std::numeric_limits<qint64>::max());
 
     store.setBool(key("bool"), true);
-    EXPECT_EQ(store.stringValue(key("bool")), QStringLiteral("1"));
+    EXPECT_EQ(store.stringValue(key("bool")), u"1"_s);
     const struct {
         const char* text;
         bool asBool;
@@ -149,32 +150,31 @@ TEST(PreferencesStore, DictionaryEntriesAreSetAndRemovedOneByOne)
 {
     TestEnvironment env;
     PreferencesStore store(ondrix::AppPaths::preferencesFile());
-    const QString key = QStringLiteral("ondrix_uploaded_1");
+    const QString key = u"ondrix_uploaded_1"_s;
 
-    store.setRealDictionaryEntry(key, QStringLiteral("/x"), 10);
-    store.setRealDictionaryEntry(key, QStringLiteral("/y"), 20);
-    store.setRealDictionaryEntry(key, QStringLiteral("/x"), 11);
+    store.setRealDictionaryEntry(key, u"/x"_s, 10);
+    store.setRealDictionaryEntry(key, u"/y"_s, 20);
+    store.setRealDictionaryEntry(key, u"/x"_s, 11);
     EXPECT_EQ(store.realDictionaryValue(key),
-              (PreferencesStore::RealDictionary{{QStringLiteral("/x"), 11}, {QStringLiteral("/y"), 20}}));
+              (PreferencesStore::RealDictionary{{u"/x"_s, 11}, {u"/y"_s, 20}}));
 
-    store.removeRealDictionaryEntry(key, QStringLiteral("/x"));
-    store.removeRealDictionaryEntry(key, QStringLiteral("/absent"));
-    store.removeRealDictionaryEntry(key, QStringLiteral("/y"));
+    store.removeRealDictionaryEntry(key, u"/x"_s);
+    store.removeRealDictionaryEntry(key, u"/absent"_s);
+    store.removeRealDictionaryEntry(key, u"/y"_s);
     ASSERT_TRUE(store.realDictionaryValue(key).has_value());
     EXPECT_TRUE(store.realDictionaryValue(key)->isEmpty());
 
     // Replacing the whole dictionary drops entries that are not in the new value.
-    store.setRealDictionaryEntry(key, QStringLiteral("/old"), 1);
-    store.setRealDictionary(key, {{QStringLiteral("/new"), 2}});
-    EXPECT_EQ(store.realDictionaryValue(key),
-              (PreferencesStore::RealDictionary{{QStringLiteral("/new"), 2}}));
+    store.setRealDictionaryEntry(key, u"/old"_s, 1);
+    store.setRealDictionary(key, {{u"/new"_s, 2}});
+    EXPECT_EQ(store.realDictionaryValue(key), (PreferencesStore::RealDictionary{{u"/new"_s, 2}}));
 
     // Another type stored under the key takes the entries with it; setting an entry makes it a dictionary
     // again that holds only that entry.
-    store.setString(key, QStringLiteral("text"));
+    store.setString(key, u"text"_s);
     EXPECT_FALSE(store.realDictionaryValue(key).has_value());
-    store.setRealDictionaryEntry(key, QStringLiteral("/z"), 3);
-    EXPECT_EQ(store.realDictionaryValue(key), (PreferencesStore::RealDictionary{{QStringLiteral("/z"), 3}}));
+    store.setRealDictionaryEntry(key, u"/z"_s, 3);
+    EXPECT_EQ(store.realDictionaryValue(key), (PreferencesStore::RealDictionary{{u"/z"_s, 3}}));
     EXPECT_TRUE(store.stringValue(key).isNull());
 }
 
@@ -185,24 +185,24 @@ TEST(PreferencesStore, ValuesWrittenTogetherAppearTogether)
     PreferencesStore writer(path);
     PreferencesStore reader(path);
     writer.writeTogether([&] {
-        writer.setInteger(QStringLiteral("total_files"), 7);
+        writer.setInteger(u"total_files"_s, 7);
         // Inside the group the writer reads its own writes; another connection does not see them yet.
-        EXPECT_EQ(writer.integerValue(QStringLiteral("total_files")), 7);
-        EXPECT_FALSE(reader.contains(QStringLiteral("total_files")));
-        writer.writeTogether([&] { writer.setString(QStringLiteral("current_day"), QStringLiteral("d")); });
-        writer.setRealDictionary(QStringLiteral("record"), {{QStringLiteral("/a"), 1.0}});
-        writer.setRealDictionaryEntry(QStringLiteral("record"), QStringLiteral("/b"), 2.0);
-        EXPECT_FALSE(reader.contains(QStringLiteral("current_day"))) << "a nested group joins the outer one";
+        EXPECT_EQ(writer.integerValue(u"total_files"_s), 7);
+        EXPECT_FALSE(reader.contains(u"total_files"_s));
+        writer.writeTogether([&] { writer.setString(u"current_day"_s, u"d"_s); });
+        writer.setRealDictionary(u"record"_s, {{u"/a"_s, 1.0}});
+        writer.setRealDictionaryEntry(u"record"_s, u"/b"_s, 2.0);
+        EXPECT_FALSE(reader.contains(u"current_day"_s)) << "a nested group joins the outer one";
     });
-    EXPECT_EQ(reader.integerValue(QStringLiteral("total_files")), 7);
-    EXPECT_EQ(reader.stringValue(QStringLiteral("current_day")), QStringLiteral("d"));
-    EXPECT_EQ(reader.realDictionaryValue(QStringLiteral("record")),
-              (PreferencesStore::RealDictionary{{QStringLiteral("/a"), 1.0}, {QStringLiteral("/b"), 2.0}}));
+    EXPECT_EQ(reader.integerValue(u"total_files"_s), 7);
+    EXPECT_EQ(reader.stringValue(u"current_day"_s), u"d"_s);
+    EXPECT_EQ(reader.realDictionaryValue(u"record"_s),
+              (PreferencesStore::RealDictionary{{u"/a"_s, 1.0}, {u"/b"_s, 2.0}}));
     // Single writes after a group are their own transactions again, seen at once by the other instance.
-    writer.setInteger(QStringLiteral("total_files"), 8);
-    EXPECT_EQ(reader.integerValue(QStringLiteral("total_files")), 8);
-    reader.setRealDictionaryEntry(QStringLiteral("record"), QStringLiteral("/c"), 3);
-    EXPECT_EQ(writer.realDictionaryValue(QStringLiteral("record"))->value(QStringLiteral("/c")), 3);
+    writer.setInteger(u"total_files"_s, 8);
+    EXPECT_EQ(reader.integerValue(u"total_files"_s), 8);
+    reader.setRealDictionaryEntry(u"record"_s, u"/c"_s, 3);
+    EXPECT_EQ(writer.realDictionaryValue(u"record"_s)->value(u"/c"_s), 3);
 }
 
 // Threads have connections of their own: the main thread reads on while another thread holds a write open,
@@ -212,10 +212,10 @@ TEST(PreferencesStore, AReadDoesNotWaitForAnotherThreadsWrite)
     TestEnvironment env;
     const QString path = ondrix::AppPaths::preferencesFile();
     PreferencesStore store(path);
-    store.setInteger(QStringLiteral("n"), 1);
+    store.setInteger(u"n"_s, 1);
     const auto openFiles = [&] {
         int count = 0;
-        for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System)) {
+        for (const QFileInfo& fd : QDir(u"/proc/self/fd"_s).entryInfoList(QDir::System)) {
             count += fd.symLinkTarget() == path;
         }
         return count;
@@ -226,18 +226,18 @@ TEST(PreferencesStore, AReadDoesNotWaitForAnotherThreadsWrite)
     bool releasedByReader = false;
     std::thread writer([&] {
         store.writeTogether([&] {
-            store.setInteger(QStringLiteral("n"), 2);
+            store.setInteger(u"n"_s, 2);
             writing.set_value();
             releasedByReader =
                 readDone.get_future().wait_for(std::chrono::seconds(30)) == std::future_status::ready;
         });
     });
     writing.get_future().wait();
-    EXPECT_EQ(store.integerValue(QStringLiteral("n")), 1);
+    EXPECT_EQ(store.integerValue(u"n"_s), 1);
     readDone.set_value();
     writer.join();
     EXPECT_TRUE(releasedByReader) << "the read waited for the write";
-    EXPECT_EQ(store.integerValue(QStringLiteral("n")), 2);
+    EXPECT_EQ(store.integerValue(u"n"_s), 2);
     EXPECT_EQ(openFiles(), before);
 }
 
@@ -252,17 +252,17 @@ TEST(PreferencesStore, CorruptFilesAreMovedAsideAndReplaced)
     validHeaderGarbageBody.append(QByteArray(8192, '\x5a'));
     const QByteArray damaged[] = {QByteArray("this is not a database, just text\n"), validHeaderGarbageBody};
     for (const QByteArray& contents : damaged) {
-        env.writeFile(QStringLiteral("config/Ondrix/preferences.sqlite"), contents);
+        env.writeFile(u"config/Ondrix/preferences.sqlite"_s, contents);
         PreferencesStore store(path);
         ASSERT_FALSE(store.movedAsidePath().isEmpty());
         EXPECT_TRUE(store.isPersistent());
-        EXPECT_TRUE(store.movedAsidePath().startsWith(path + QStringLiteral(".corrupt-")));
+        EXPECT_TRUE(store.movedAsidePath().startsWith(path + u".corrupt-"_s));
         QFile aside(store.movedAsidePath());
         ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
         EXPECT_EQ(aside.readAll(), contents);
-        store.setInteger(QStringLiteral("k"), 3);
+        store.setInteger(u"k"_s, 3);
         PreferencesStore reopened(path);
-        EXPECT_EQ(reopened.integerValue(QStringLiteral("k")), 3);
+        EXPECT_EQ(reopened.integerValue(u"k"_s), 3);
         EXPECT_TRUE(reopened.movedAsidePath().isEmpty());
         QFile::remove(store.movedAsidePath());
     }
@@ -275,31 +275,30 @@ TEST(PreferencesStore, OldDamagedCopiesGoAndOverwrittenValuesLeaveNoTrace)
     TestEnvironment env;
     const QString path = ondrix::AppPaths::preferencesFile();
     const auto stamped = [](int daysAgo) {
-        return QDateTime::currentDateTimeUtc().addDays(-daysAgo).toString(
-            QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+        return QDateTime::currentDateTimeUtc().addDays(-daysAgo).toString(u"yyyyMMdd'T'HHmmss'Z'"_s);
     };
     const struct {
         QString suffix;
         bool kept;
     } copies[] = {
-        {QStringLiteral(".corrupt-") + stamped(31), false},
-        {QStringLiteral(".corrupt-") + stamped(31) + QStringLiteral("-1-wal"), false},
-        {QStringLiteral(".corrupt-") + stamped(29), true},
-        {QStringLiteral(".corrupt-unknown"), true},
+        {u".corrupt-"_s + stamped(31), false},
+        {u".corrupt-"_s + stamped(31) + u"-1-wal"_s, false},
+        {u".corrupt-"_s + stamped(29), true},
+        {u".corrupt-unknown"_s, true},
     };
     for (const auto& copy : copies) {
-        env.writeFile(QStringLiteral("config/Ondrix/preferences.sqlite") + copy.suffix, "old");
+        env.writeFile(u"config/Ondrix/preferences.sqlite"_s + copy.suffix, "old");
     }
     {
         PreferencesStore store(path);
         // Values as large as a connection list live in overflow pages, which a rewrite frees.
-        store.setData(QStringLiteral("k"), QByteArray(6000, 'x') + "needle-b7Qx-needle");
-        store.setData(QStringLiteral("k"), QByteArray(6100, 'y'));
+        store.setData(u"k"_s, QByteArray(6000, 'x') + "needle-b7Qx-needle");
+        store.setData(u"k"_s, QByteArray(6100, 'y'));
     }
     for (const auto& copy : copies) {
         EXPECT_EQ(QFile::exists(path + copy.suffix), copy.kept) << qPrintable(copy.suffix);
     }
-    EXPECT_FALSE(QFile::exists(path + QStringLiteral("-wal")));
+    EXPECT_FALSE(QFile::exists(path + u"-wal"_s));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_FALSE(file.readAll().contains("needle-b7Qx"));
@@ -314,22 +313,22 @@ TEST(PreferencesStore, AStoreThatIsNotDamagedStaysWhereItIs)
     const QString path = ondrix::AppPaths::preferencesFile();
     const QString folder = QFileInfo(path).absolutePath();
     const auto setAside = [&] {
-        return QDir(folder).entryList({QStringLiteral("*.corrupt-*")}, QDir::AllEntries | QDir::System);
+        return QDir(folder).entryList({u"*.corrupt-*"_s}, QDir::AllEntries | QDir::System);
     };
     {
         PreferencesStore store(path);
-        store.setData(QStringLiteral("push_connections"), "[{\"name\":\"Studio\"}]");
+        store.setData(u"push_connections"_s, "[{\"name\":\"Studio\"}]");
     }
 
     // SQLite cannot open its write-ahead log: the folder holds something else by that name.
-    ASSERT_TRUE(QDir(folder).mkdir(QFileInfo(path).fileName() + QStringLiteral("-wal")));
+    ASSERT_TRUE(QDir(folder).mkdir(QFileInfo(path).fileName() + u"-wal"_s));
     {
         PreferencesStore store(path);
         EXPECT_TRUE(store.movedAsidePath().isEmpty());
         EXPECT_FALSE(store.isPersistent());
         EXPECT_TRUE(store.openProblem().contains(path)) << qPrintable(store.openProblem());
     }
-    ASSERT_TRUE(QDir(folder).rmdir(QFileInfo(path).fileName() + QStringLiteral("-wal")));
+    ASSERT_TRUE(QDir(folder).rmdir(QFileInfo(path).fileName() + u"-wal"_s));
     EXPECT_TRUE(setAside().isEmpty()) << qPrintable(setAside().join(u' '));
 
     // A full disk: no file may grow.
@@ -342,7 +341,7 @@ TEST(PreferencesStore, AStoreThatIsNotDamagedStaysWhereItIs)
         ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
         PreferencesStore store(path);
         const bool movedAside = !store.movedAsidePath().isEmpty();
-        const QByteArray read = store.dataValue(QStringLiteral("push_connections"));
+        const QByteArray read = store.dataValue(u"push_connections"_s);
         ::setrlimit(RLIMIT_FSIZE, &saved);
         ::signal(SIGXFSZ, previous);
         EXPECT_FALSE(movedAside);
@@ -353,22 +352,21 @@ TEST(PreferencesStore, AStoreThatIsNotDamagedStaysWhereItIs)
     // A database whose tables are not ours is not damaged either; it is not ours to move. A regular file
     // where the folder should be cannot be worked around, not even by root. Either way the application
     // carries on in memory.
-    const QString other = folder + QStringLiteral("/other.sqlite");
+    const QString other = folder + u"/other.sqlite"_s;
     runSql(other, "CREATE TABLE preferences (name TEXT);");
-    env.writeFile(QStringLiteral("blocked"), "not a folder");
-    for (const QString& unusable :
-         {other, QString(env.root() + QStringLiteral("/blocked/preferences.sqlite"))}) {
+    env.writeFile(u"blocked"_s, "not a folder");
+    for (const QString& unusable : {other, QString(env.root() + u"/blocked/preferences.sqlite"_s)}) {
         PreferencesStore store(unusable);
         EXPECT_TRUE(store.movedAsidePath().isEmpty());
         EXPECT_FALSE(store.isPersistent());
-        store.setRealDictionaryEntry(QStringLiteral("d"), QStringLiteral("/a"), 1);
-        store.setString(QStringLiteral("s"), QStringLiteral("kept"));
-        EXPECT_EQ(store.stringValue(QStringLiteral("s")), QStringLiteral("kept"));
-        EXPECT_EQ(store.realDictionaryValue(QStringLiteral("d"))->size(), 1);
+        store.setRealDictionaryEntry(u"d"_s, u"/a"_s, 1);
+        store.setString(u"s"_s, u"kept"_s);
+        EXPECT_EQ(store.stringValue(u"s"_s), u"kept"_s);
+        EXPECT_EQ(store.realDictionaryValue(u"d"_s)->size(), 1);
     }
 
     PreferencesStore reopened(path);
     EXPECT_TRUE(reopened.isPersistent());
     EXPECT_TRUE(reopened.openProblem().isEmpty());
-    EXPECT_EQ(reopened.dataValue(QStringLiteral("push_connections")), "[{\"name\":\"Studio\"}]");
+    EXPECT_EQ(reopened.dataValue(u"push_connections"_s), "[{\"name\":\"Studio\"}]");
 }

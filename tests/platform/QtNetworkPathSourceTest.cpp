@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using ondrix::test::DBusMockSession;
 using ondrix::test::NetworkManagerMock;
@@ -70,7 +72,7 @@ TEST(QtNetworkPathSourceBackend, FollowsNetworkManager)
     QSignalSpy reports(&source, &NetworkPathSource::pathChanged);
     source.start();
     EXPECT_EQ(reports.count(), 0) << "the first report comes from the event loop";
-    ASSERT_EQ(source.backendName(), QStringLiteral("networkmanager"));
+    ASSERT_EQ(source.backendName(), u"networkmanager"_s);
     ASSERT_TRUE(reports.wait(5000));
     EXPECT_EQ(reports.takeFirst().at(0).value<NetworkPath>(), path(true, false, {Interface::wiredEthernet}));
 
@@ -92,12 +94,12 @@ TEST(QtNetworkPathSourceBackend, FollowsNetworkManager)
     EXPECT_EQ(next(), path(true, true, {Interface::wifi}));
 
     // NetworkManager's own metered flag of the primary connection.
-    ASSERT_TRUE(networkManager.setManagerProperty(QStringLiteral("Metered"), uint(2))); // not metered
+    ASSERT_TRUE(networkManager.setManagerProperty(u"Metered"_s, uint(2))); // not metered
     EXPECT_EQ(next(), path(true, false, {Interface::wifi}));
     EXPECT_EQ(source.currentPath(), path(true, false, {Interface::wifi}));
 
     // A property change that leaves the path as it was reports nothing.
-    ASSERT_TRUE(networkManager.setManagerProperty(QStringLiteral("Connectivity"), uint(3)));
+    ASSERT_TRUE(networkManager.setManagerProperty(u"Connectivity"_s, uint(3)));
     QTest::qWait(200);
     EXPECT_TRUE(reports.isEmpty());
 }

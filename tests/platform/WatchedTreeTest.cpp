@@ -12,6 +12,8 @@
 
 #include <cerrno>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using Resolution = WatchedTree::Resolution;
 
@@ -22,13 +24,13 @@ protected:
     void SetUp() override
     {
         m_base = QFileInfo(m_env.root()).canonicalFilePath();
-        m_root = m_base + QStringLiteral("/drop/watched");
-        m_env.writeFile(QStringLiteral("drop/watched/sub/b.bin"), "shared");
-        m_env.writeFile(QStringLiteral("drop/watched/a.bin"), "top");
-        m_env.writeFile(QStringLiteral("private/b.bin"), "secret");
-        m_env.writeFile(QStringLiteral("private/watched/sub/b.bin"), "secret too");
+        m_root = m_base + u"/drop/watched"_s;
+        m_env.writeFile(u"drop/watched/sub/b.bin"_s, "shared");
+        m_env.writeFile(u"drop/watched/a.bin"_s, "top");
+        m_env.writeFile(u"private/b.bin"_s, "secret");
+        m_env.writeFile(u"private/watched/sub/b.bin"_s, "secret too");
     }
-    QString at(const QString& relative) const { return m_base + QLatin1Char('/') + relative; }
+    QString at(const QString& relative) const { return m_base + '/'_L1 + relative; }
     static QByteArray contents(const FileDescriptor& fd)
     {
         char buffer[64];
@@ -45,20 +47,20 @@ TEST_P(WatchedTreeTest, ReachesFilesBelowTheRootAndNothingThroughALink)
 {
     const WatchedTree tree(m_root, GetParam());
     ASSERT_TRUE(tree.isValid()) << tree.error();
-    EXPECT_EQ(contents(tree.open(m_root + QStringLiteral("/sub/b.bin"), O_RDONLY)), "shared");
+    EXPECT_EQ(contents(tree.open(m_root + u"/sub/b.bin"_s, O_RDONLY)), "shared");
 
     // A sub-folder swapped for a link to a private folder holding a file of the same name; a file that is a
     // link itself; a path that leaves the root.
-    ASSERT_TRUE(QDir().rename(at(QStringLiteral("drop/watched/sub")), at(QStringLiteral("drop/moved"))));
-    ASSERT_TRUE(QFile::link(at(QStringLiteral("private")), at(QStringLiteral("drop/watched/sub"))));
-    ASSERT_TRUE(QFile::link(at(QStringLiteral("private/b.bin")), at(QStringLiteral("drop/watched/c.bin"))));
+    ASSERT_TRUE(QDir().rename(at(u"drop/watched/sub"_s), at(u"drop/moved"_s)));
+    ASSERT_TRUE(QFile::link(at(u"private"_s), at(u"drop/watched/sub"_s)));
+    ASSERT_TRUE(QFile::link(at(u"private/b.bin"_s), at(u"drop/watched/c.bin"_s)));
     const struct {
         QString path;
         int error;
     } refused[] = {
-        {m_root + QStringLiteral("/sub/b.bin"), ELOOP},
-        {m_root + QStringLiteral("/../../private/b.bin"), EXDEV},
-        {at(QStringLiteral("private/b.bin")), EXDEV},
+        {m_root + u"/sub/b.bin"_s, ELOOP},
+        {m_root + u"/../../private/b.bin"_s, EXDEV},
+        {at(u"private/b.bin"_s), EXDEV},
     };
     for (const auto& [path, error] : refused) {
         errno = 0;
@@ -70,28 +72,28 @@ TEST_P(WatchedTreeTest, ReachesFilesBelowTheRootAndNothingThroughALink)
     }
     // A file that is a link is not opened; looked at and removed, it is the link itself.
     errno = 0;
-    EXPECT_FALSE(tree.open(m_root + QStringLiteral("/c.bin"), O_RDONLY).isValid());
+    EXPECT_FALSE(tree.open(m_root + u"/c.bin"_s, O_RDONLY).isValid());
     EXPECT_EQ(errno, ELOOP);
-    EXPECT_EQ(test::readFile(at(QStringLiteral("private/b.bin"))), "secret");
+    EXPECT_EQ(test::readFile(at(u"private/b.bin"_s)), "secret");
 
     struct stat info {};
-    ASSERT_EQ(tree.stat(m_root + QStringLiteral("/c.bin"), info), 0);
+    ASSERT_EQ(tree.stat(m_root + u"/c.bin"_s, info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
-    EXPECT_EQ(tree.unlink(m_root + QStringLiteral("/c.bin")), 0);
-    EXPECT_EQ(test::readFile(at(QStringLiteral("private/b.bin"))), "secret");
-    EXPECT_EQ(tree.unlink(m_root + QStringLiteral("/a.bin")), 0);
-    EXPECT_FALSE(QFileInfo::exists(m_root + QStringLiteral("/a.bin")));
+    EXPECT_EQ(tree.unlink(m_root + u"/c.bin"_s), 0);
+    EXPECT_EQ(test::readFile(at(u"private/b.bin"_s)), "secret");
+    EXPECT_EQ(tree.unlink(m_root + u"/a.bin"_s), 0);
+    EXPECT_FALSE(QFileInfo::exists(m_root + u"/a.bin"_s));
 }
 
 TEST_P(WatchedTreeTest, TheRootStaysTheFolderThatWasOpenedWhenItsParentIsSwapped)
 {
     const WatchedTree tree(m_root, GetParam());
     ASSERT_TRUE(tree.isValid());
-    ASSERT_TRUE(QDir().rename(at(QStringLiteral("drop")), at(QStringLiteral("drop.old"))));
-    ASSERT_TRUE(QFile::link(at(QStringLiteral("private")), at(QStringLiteral("drop"))));
-    EXPECT_EQ(contents(tree.open(m_root + QStringLiteral("/sub/b.bin"), O_RDONLY)), "shared");
-    EXPECT_EQ(tree.unlink(m_root + QStringLiteral("/sub/b.bin")), 0);
-    EXPECT_EQ(test::readFile(at(QStringLiteral("private/watched/sub/b.bin"))), "secret too");
+    ASSERT_TRUE(QDir().rename(at(u"drop"_s), at(u"drop.old"_s)));
+    ASSERT_TRUE(QFile::link(at(u"private"_s), at(u"drop"_s)));
+    EXPECT_EQ(contents(tree.open(m_root + u"/sub/b.bin"_s, O_RDONLY)), "shared");
+    EXPECT_EQ(tree.unlink(m_root + u"/sub/b.bin"_s), 0);
+    EXPECT_EQ(test::readFile(at(u"private/watched/sub/b.bin"_s)), "secret too");
 
     // Opened again by its name, the root is refused: a link stands on its way now.
     const WatchedTree again(m_root, GetParam());

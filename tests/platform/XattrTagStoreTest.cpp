@@ -11,6 +11,8 @@
 
 #include <cerrno>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using TagList = TagStore::TagList;
 
@@ -31,10 +33,10 @@ int rawAttributeError(const QString& path, const char* name)
 QString pythonReads(const QByteArray& raw, const QString& expression)
 {
     QProcess process;
-    process.start(QStringLiteral("/usr/bin/python3"),
-                  {QStringLiteral("-c"), QStringLiteral("import plistlib,sys; v=plistlib.loads("
-                                                        "sys.stdin.buffer.read()); print(%1, end='')")
-                                             .arg(expression)});
+    process.start(u"/usr/bin/python3"_s,
+                  {u"-c"_s, QStringLiteral("import plistlib,sys; v=plistlib.loads("
+                                           "sys.stdin.buffer.read()); print(%1, end='')")
+                                .arg(expression)});
     process.write(raw);
     process.closeWriteChannel();
     return process.waitForFinished() ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
@@ -44,7 +46,7 @@ class XattrTagStoreTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_file = m_env.writeFile(QStringLiteral("watched/photo.jpg"), "pixels");
+        m_file = m_env.writeFile(u"watched/photo.jpg"_s, "pixels");
         if (!setRawAttribute(m_file, "user.ondrix-probe", "1")) {
             GTEST_SKIP() << "the test folder's file system has no user extended attributes";
         }
@@ -58,11 +60,11 @@ protected:
 TEST_F(XattrTagStoreTest, UserTagsRoundTripAsBinaryPropertyList)
 {
     // Short and long (a length past the marker's nibble), ASCII and not.
-    const QStringList tags{QStringLiteral("Work"),
-                           QStringLiteral("Green\n2"),
-                           QStringLiteral("Überprüft ✓"),
-                           QStringLiteral("Customer project 2024"),
-                           QStringLiteral("Kundenprojekt Überprüfung"),
+    const QStringList tags{u"Work"_s,
+                           u"Green\n2"_s,
+                           u"Überprüft ✓"_s,
+                           u"Customer project 2024"_s,
+                           u"Kundenprojekt Überprüfung"_s,
                            QString()};
     ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, tags), 0);
     EXPECT_EQ(m_store.readTags(m_file, TagList::userTags), tags);
@@ -72,7 +74,7 @@ TEST_F(XattrTagStoreTest, UserTagsRoundTripAsBinaryPropertyList)
     EXPECT_TRUE(raw->startsWith("bplist00"));
 
     // An independent reader of the format agrees on the contents.
-    EXPECT_EQ(pythonReads(*raw, QStringLiteral("'|'.join(v)")), tags.join(u'|'));
+    EXPECT_EQ(pythonReads(*raw, u"'|'.join(v)"_s), tags.join(u'|'));
 }
 
 TEST_F(XattrTagStoreTest, DecodesAnyFormatButOnlyAnArrayOfStrings)
@@ -80,10 +82,9 @@ TEST_F(XattrTagStoreTest, DecodesAnyFormatButOnlyAnArrayOfStrings)
     const QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                            "<plist version=\"1.0\"><array><string>Work</string>"
                            "<string>Red\n6</string></array></plist>";
-    EXPECT_EQ(XattrTagStore::decodeUserTags(xml),
-              (QStringList{QStringLiteral("Work"), QStringLiteral("Red\n6")}));
+    EXPECT_EQ(XattrTagStore::decodeUserTags(xml), (QStringList{u"Work"_s, u"Red\n6"_s}));
 
-    const QByteArray binary = XattrTagStore::encodeUserTags({QStringLiteral("A"), QStringLiteral("B")});
+    const QByteArray binary = XattrTagStore::encodeUserTags({u"A"_s, u"B"_s});
     for (qsizetype cut = 0; cut < binary.size(); ++cut) {
         EXPECT_TRUE(XattrTagStore::decodeUserTags(binary.left(cut)).isEmpty()) << "cut at " << cut;
     }
@@ -99,8 +100,7 @@ TEST_F(XattrTagStoreTest, DecodesAnyFormatButOnlyAnArrayOfStrings)
         "bplist00\xa2\x01\x02TWorkWBlue\x00\n4\x08\x0b\x10\0\0\0\0\0\0\x01\x01\0\0\0\0\0\0\0"
         "\x03\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x18",
         59);
-    EXPECT_EQ(XattrTagStore::decodeUserTags(embeddedNul),
-              (QStringList{QStringLiteral("Work"), QStringLiteral("Blue")}));
+    EXPECT_EQ(XattrTagStore::decodeUserTags(embeddedNul), (QStringList{u"Work"_s, u"Blue"_s}));
 }
 
 // A list some other program extended with an entry that is not a string: an update reads it once and writes
@@ -117,19 +117,19 @@ TEST_F(XattrTagStoreTest, AnUpdateWritesOnlyAChangeAndKeepsWhatItCannotRead)
         return tags;
     };
     EXPECT_EQ(m_store.updateTags(m_file, TagList::userTags, unchanged), 0);
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("Client"), QStringLiteral("Green\n2")}));
+    EXPECT_EQ(seen, (QStringList{u"Client"_s, u"Green\n2"_s}));
     EXPECT_EQ(XattrTagStore::readAttribute(m_file, XattrTagStore::userTagsAttribute), xml);
 
-    const QStringList blue{QStringLiteral("Client"), QStringLiteral("Blue\n4")};
+    const QStringList blue{u"Client"_s, u"Blue\n4"_s};
     EXPECT_EQ(m_store.updateTags(m_file, TagList::userTags, [&](const QStringList&) { return blue; }), 0);
     const auto raw = XattrTagStore::readAttribute(m_file, XattrTagStore::userTagsAttribute);
     ASSERT_TRUE(raw.has_value());
     EXPECT_EQ(*raw, XattrTagStore::encodeUserTags(blue, xml));
-    EXPECT_EQ(pythonReads(*raw, QStringLiteral("repr(v)")), QStringLiteral("['Client', 'Blue\\n4', 42]"));
-    ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, {QStringLiteral("Client")}), 0);
-    EXPECT_EQ(pythonReads(*XattrTagStore::readAttribute(m_file, XattrTagStore::userTagsAttribute),
-                          QStringLiteral("repr(v)")),
-              QStringLiteral("['Client', 42]"));
+    EXPECT_EQ(pythonReads(*raw, u"repr(v)"_s), u"['Client', 'Blue\\n4', 42]"_s);
+    ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, {u"Client"_s}), 0);
+    EXPECT_EQ(
+        pythonReads(*XattrTagStore::readAttribute(m_file, XattrTagStore::userTagsAttribute), u"repr(v)"_s),
+        u"['Client', 42]"_s);
 
     ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::desktopTagsAttribute, "holiday"));
     EXPECT_EQ(
@@ -138,7 +138,7 @@ TEST_F(XattrTagStoreTest, AnUpdateWritesOnlyAChangeAndKeepsWhatItCannotRead)
     EXPECT_EQ(rawAttributeError(m_file, XattrTagStore::desktopTagsAttribute), ENODATA);
 
     bool asked = false;
-    EXPECT_EQ(m_store.updateTags(m_env.root() + QStringLiteral("/watched/gone.jpg"), TagList::userTags,
+    EXPECT_EQ(m_store.updateTags(m_env.root() + u"/watched/gone.jpg"_s, TagList::userTags,
                                  [&](const QStringList& tags) {
                                      asked = true;
                                      return tags;
@@ -162,7 +162,7 @@ TEST_F(XattrTagStoreTest, ValuesLongerThanTheFirstBufferAreReadWhole)
     ::lremovexattr(QFile::encodeName(m_file).constData(), "user.ondrix-long"); // room for the next one
     QStringList many;
     for (int i = 0; i < 80; ++i) {
-        many.append(QStringLiteral("Customer project number %1").arg(i));
+        many.append(u"Customer project number %1"_s.arg(i));
     }
     ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, many), 0);
     EXPECT_EQ(m_store.readTags(m_file, TagList::userTags), many);
@@ -171,13 +171,11 @@ TEST_F(XattrTagStoreTest, ValuesLongerThanTheFirstBufferAreReadWhole)
 TEST_F(XattrTagStoreTest, DesktopTagsAreTextAndEmptyListsOrValuesAreNone)
 {
     ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::desktopTagsAttribute, "holiday,,Café"));
-    EXPECT_EQ(m_store.readTags(m_file, TagList::desktopTags),
-              (QStringList{QStringLiteral("holiday"), QStringLiteral("Café")}));
-    ASSERT_EQ(
-        m_store.writeTags(m_file, TagList::desktopTags, {QStringLiteral("Red"), QStringLiteral("Green")}), 0);
+    EXPECT_EQ(m_store.readTags(m_file, TagList::desktopTags), (QStringList{u"holiday"_s, u"Café"_s}));
+    ASSERT_EQ(m_store.writeTags(m_file, TagList::desktopTags, {u"Red"_s, u"Green"_s}), 0);
     EXPECT_EQ(XattrTagStore::readAttribute(m_file, XattrTagStore::desktopTagsAttribute),
               QByteArray("Red,Green"));
-    ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, {QStringLiteral("Red\n6")}), 0);
+    ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, {u"Red\n6"_s}), 0);
     EXPECT_EQ(m_store.writeTags(m_file, TagList::userTags, {}), 0);
     EXPECT_EQ(m_store.writeTags(m_file, TagList::desktopTags, {}), 0);
     EXPECT_EQ(rawAttributeError(m_file, XattrTagStore::userTagsAttribute), ENODATA);
@@ -193,13 +191,13 @@ TEST_F(XattrTagStoreTest, DesktopTagsAreTextAndEmptyListsOrValuesAreNone)
 
 TEST_F(XattrTagStoreTest, SymbolicLinksAreNotFollowed)
 {
-    ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, {QStringLiteral("Work")}), 0);
-    const QString link = m_env.root() + QStringLiteral("/watched/link.jpg");
+    ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, {u"Work"_s}), 0);
+    const QString link = m_env.root() + u"/watched/link.jpg"_s;
     ASSERT_EQ(::symlink(QFile::encodeName(m_file).constData(), QFile::encodeName(link).constData()), 0);
 
     EXPECT_TRUE(m_store.readTags(link, TagList::userTags).isEmpty());
-    EXPECT_NE(m_store.writeTags(link, TagList::userTags, {QStringLiteral("Red\n6")}), 0);
-    EXPECT_EQ(m_store.readTags(m_file, TagList::userTags), QStringList{QStringLiteral("Work")});
+    EXPECT_NE(m_store.writeTags(link, TagList::userTags, {u"Red\n6"_s}), 0);
+    EXPECT_EQ(m_store.readTags(m_file, TagList::userTags), QStringList{u"Work"_s});
 }
 
 } // namespace

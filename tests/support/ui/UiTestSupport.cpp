@@ -16,6 +16,8 @@
 #include <QTextEdit>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace ondrix::test {
 
 namespace {
@@ -38,7 +40,7 @@ bool isPartOfAnotherControl(QWidget* widget)
             return true;
         }
     }
-    return widget->objectName().startsWith(QLatin1String("qt_"));
+    return widget->objectName().startsWith("qt_"_L1);
 }
 
 } // namespace
@@ -73,9 +75,9 @@ QStringList visibleTexts(QWidget* root)
 QString saveScreenshot(QWidget* widget, const QString& name)
 {
     const QString folder =
-        qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR", QDir::currentPath() + QStringLiteral("/screenshots"));
+        qEnvironmentVariable("ONDRIX_SCREENSHOT_DIR", QDir::currentPath() + u"/screenshots"_s);
     QDir().mkpath(folder);
-    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    const QString path = folder + '/'_L1 + name + u".png"_s;
     widget->grab().save(path);
     return path;
 }
@@ -100,9 +102,8 @@ QStringList controlsWithoutAccessibleName(QWidget* root)
             if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
                 text = button->text();
             }
-            unnamed << QStringLiteral("%1 %2 '%3'")
-                           .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName(),
-                                text);
+            unnamed << u"%1 %2 '%3'"_s.arg(QString::fromLatin1(widget->metaObject()->className()),
+                                           widget->objectName(), text);
         }
     }
     return unnamed;

@@ -4,20 +4,20 @@
 #include <QSize>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace ondrix::test {
 
 XvfbDisplay::XvfbDisplay()
 {
     // Xvfb takes a free display itself and writes its number once it accepts clients.
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(QStringLiteral("Xvfb"),
-                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                     QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
-                     QStringLiteral("tcp")});
+    m_process.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"1280x800x24"_s,
+                                u"-nolisten"_s, u"tcp"_s});
     const auto running = [this] { return m_process.state() == QProcess::Running; };
     if (m_process.waitForStarted(10000) &&
         QTest::qWaitFor([&] { return m_process.canReadLine() || !running(); }, 10000) && running()) {
-        m_name = QLatin1Char(':') + QString::fromLatin1(m_process.readLine().trimmed());
+        m_name = ':'_L1 + QString::fromLatin1(m_process.readLine().trimmed());
     }
 }
 
@@ -36,7 +36,7 @@ QString XvfbDisplay::run(const QString& program, const QStringList& arguments) c
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), m_name);
+    environment.insert(u"DISPLAY"_s, m_name);
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     process.waitForFinished(10000);
@@ -46,7 +46,7 @@ QString XvfbDisplay::run(const QString& program, const QStringList& arguments) c
 QStringList XvfbDisplay::viewableWindows(const QString& title, const QSize& size) const
 {
     QStringList ids;
-    const QString tree = run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+    const QString tree = run(u"xwininfo"_s, {u"-root"_s, u"-tree"_s});
     const QRegularExpression line(
         QStringLiteral(R"(^\s*(0x[0-9a-f]+) "%1": .*\s(\d+)x(\d+)\+)").arg(QRegularExpression::escape(title)),
         QRegularExpression::MultilineOption);
@@ -55,8 +55,8 @@ QStringList XvfbDisplay::viewableWindows(const QString& title, const QSize& size
         if (QSize(window.captured(2).toInt(), window.captured(3).toInt()) != size) {
             continue;
         }
-        const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window.captured(1)});
-        if (info.contains(QLatin1String("Map State: IsViewable"))) {
+        const QString info = run(u"xwininfo"_s, {u"-id"_s, window.captured(1)});
+        if (info.contains("Map State: IsViewable"_L1)) {
             ids << window.captured(1);
         }
     }
@@ -67,9 +67,9 @@ bool XvfbDisplay::saveScreen(const QString& path) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), m_name);
+    environment.insert(u"DISPLAY"_s, m_name);
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
+    process.start(u"import"_s, {u"-window"_s, u"root"_s, path});
     return process.waitForFinished(20000) && process.exitCode() == 0;
 }
 

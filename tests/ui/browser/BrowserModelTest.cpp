@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using ondrix::test::TestEnvironment;
 
@@ -29,18 +31,15 @@ QDateTime day(int year, int month, int dayOfMonth)
 
 TEST(RemoteNamesTest, ServerNamesThatCouldActElsewhereAreRefusedAndShownVisibly)
 {
-    for (const QString& name :
-         {QStringLiteral("a\nDELE b"), QStringLiteral("a\rb"), QString::fromUtf16(u"a\0b", 3),
-          QStringLiteral("../etc"), QStringLiteral("a/b"), QStringLiteral(".."), QStringLiteral("."),
-          QString()}) {
+    for (const QString& name : {u"a\nDELE b"_s, u"a\rb"_s, QString::fromUtf16(u"a\0b", 3), u"../etc"_s,
+                                u"a/b"_s, u".."_s, u"."_s, QString()}) {
         EXPECT_FALSE(RemoteNames::isSafe(name)) << name.toStdString();
     }
-    EXPECT_TRUE(RemoteNames::isSafe(QStringLiteral("IMG 1 (copy) ü.jpg")));
-    EXPECT_TRUE(RemoteNames::isSafe(QStringLiteral("..hidden")));
+    EXPECT_TRUE(RemoteNames::isSafe(u"IMG 1 (copy) ü.jpg"_s));
+    EXPECT_TRUE(RemoteNames::isSafe(u"..hidden"_s));
 
     EXPECT_EQ(RemoteNames::shown(QString::fromUtf16(u"a\nb\0c", 5)), QString::fromUtf16(u"a\u240Ab\u2400c"));
-    EXPECT_EQ(RemoteNames::shown(QStringLiteral("caf") + QChar(char16_t(0xDCE9))),
-              QStringLiteral("caf\\xE9"));
+    EXPECT_EQ(RemoteNames::shown(u"caf"_s + QChar(char16_t(0xDCE9))), u"caf\\xE9"_s);
     EXPECT_EQ(RemoteNames::shown(QString::fromUtf16(u"x\u202Etxt.exe")),
               QString::fromUtf16(u"x\uFFFDtxt.exe"));
 
@@ -109,15 +108,15 @@ TEST(RemoteItemModelTest, ShowsTheListingAndSortsWithFoldersAlwaysFirst)
     EXPECT_FALSE(model.index(2, 0).data(RemoteItemModel::TagColourRole).isValid());
     // The colour is named in words as well, for whoever cannot tell it.
     for (const int role : {int(Qt::ToolTipRole), int(Qt::AccessibleTextRole)}) {
-        EXPECT_EQ(model.index(3, 0).data(role).toString(), QStringLiteral("c.txt (tag: Green)"));
-        EXPECT_FALSE(model.index(2, 0).data(role).toString().contains(QLatin1String("tag")));
+        EXPECT_EQ(model.index(3, 0).data(role).toString(), u"c.txt (tag: Green)"_s);
+        EXPECT_FALSE(model.index(2, 0).data(role).toString().contains("tag"_L1));
     }
 }
 
 TEST(BrowserTagStoreTest, TagsAreKeptPerConnectionAndFollowRenamesAndDeletions)
 {
     TestEnvironment env;
-    const QString file = env.root() + QStringLiteral("/preferences.sqlite");
+    const QString file = env.root() + u"/preferences.sqlite"_s;
     const QUuid first = QUuid::createUuid();
     const QUuid second = QUuid::createUuid();
     {
@@ -139,7 +138,7 @@ TEST(BrowserTagStoreTest, TagsAreKeptPerConnectionAndFollowRenamesAndDeletions)
               (QHash<QString, BrowserTag>{{"/other", BrowserTag::blue}}));
 
     // The stored form: JSON data under the connection's upper-case id; what cannot be read counts as none.
-    const QString key = QStringLiteral("BrowserTags_") + first.toString(QUuid::WithoutBraces).toUpper();
+    const QString key = u"BrowserTags_"_s + first.toString(QUuid::WithoutBraces).toUpper();
     EXPECT_EQ(BrowserTagStore::storeKey(first), key);
     EXPECT_TRUE(store.dataValue(key).contains("\"/renamed\":\"red\""));
     store.setData(key, "{not json");

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using namespace ondrix::test;
 
@@ -19,26 +21,26 @@ TEST(UiTestSupport, FindsOnlyControlsWithoutAName)
 {
     QWidget root;
     auto* layout = new QVBoxLayout(&root);
-    auto* labelled = new QPushButton(QStringLiteral("Save"));
+    auto* labelled = new QPushButton(u"Save"_s);
     auto* iconOnly = new QPushButton;
-    iconOnly->setObjectName(QStringLiteral("addButton"));
+    iconOnly->setObjectName(u"addButton"_s);
     auto* field = new QLineEdit;
     auto* namedField = new QLineEdit;
-    namedField->setAccessibleName(QStringLiteral("Host"));
+    namedField->setAccessibleName(u"Host"_s);
     auto* stepper = new QSpinBox;
-    stepper->setAccessibleName(QStringLiteral("Simultaneous uploads"));
+    stepper->setAccessibleName(u"Simultaneous uploads"_s);
     layout->addWidget(labelled);
     layout->addWidget(iconOnly);
     layout->addWidget(field);
     layout->addWidget(namedField);
     layout->addWidget(stepper);
-    layout->addWidget(new QCheckBox(QStringLiteral("Monitor subfolders")));
+    layout->addWidget(new QCheckBox(u"Monitor subfolders"_s));
 
     const QStringList unnamed = controlsWithoutAccessibleName(&root);
-    ASSERT_EQ(unnamed.size(), 2) << unnamed.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(unnamed[0].contains(QLatin1String("addButton")));
-    EXPECT_TRUE(unnamed[1].startsWith(QLatin1String("QLineEdit")));
+    ASSERT_EQ(unnamed.size(), 2) << unnamed.join('\n'_L1).toStdString();
+    EXPECT_TRUE(unnamed[0].contains("addButton"_L1));
+    EXPECT_TRUE(unnamed[1].startsWith("QLineEdit"_L1));
 
-    const QString png = saveScreenshot(&root, QStringLiteral("ui-test-support"));
+    const QString png = saveScreenshot(&root, u"ui-test-support"_s);
     EXPECT_GT(QFileInfo(png).size(), 0);
 }

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 
 TEST(ConnectionForm, ProtocolKeepsThePortAndOffersTheUsualOne)
@@ -42,11 +44,11 @@ TEST(ConnectionForm, ProtocolKeepsThePortAndOffersTheUsualOne)
         EXPECT_EQ(form.suggestedPort(), c.suggested);
         EXPECT_EQ(form.portHint().isEmpty(), !c.suggested);
     }
-    form.setPortText(QStringLiteral("21"));
+    form.setPortText(u"21"_s);
     form.setProtocol(TransferProtocol::sftp);
     form.useSuggestedPort();
     EXPECT_EQ(form.connection().port, 22);
-    EXPECT_EQ(form.portText(), QStringLiteral("22"));
+    EXPECT_EQ(form.portText(), u"22"_s);
     EXPECT_TRUE(form.portHint().isEmpty());
 }
 
@@ -54,36 +56,35 @@ TEST(ConnectionForm, RefusesWhatWouldBreakAConnectionAndSaysWhy)
 {
     test::TestEnvironment env;
     ConnectionForm form{PushConnection{}};
-    EXPECT_EQ(form.requiredCaption(), QStringLiteral("Required: Host, Local Folder"));
+    EXPECT_EQ(form.requiredCaption(), u"Required: Host, Local Folder"_s);
 
     EXPECT_FALSE(form.hostError().isEmpty());
-    form.setHost(QStringLiteral("ftp://example.com"));
-    EXPECT_TRUE(form.hostError().contains(QLatin1String("ftp://")));
-    form.setHost(QStringLiteral("example.com/photos"));
+    form.setHost(u"ftp://example.com"_s);
+    EXPECT_TRUE(form.hostError().contains("ftp://"_L1));
+    form.setHost(u"example.com/photos"_s);
     EXPECT_FALSE(form.hostError().isEmpty());
-    form.setHost(QStringLiteral(" example.com "));
+    form.setHost(u" example.com "_s);
     EXPECT_TRUE(form.hostError().isEmpty());
-    EXPECT_EQ(form.requiredCaption(), QStringLiteral("Required: Local Folder"));
+    EXPECT_EQ(form.requiredCaption(), u"Required: Local Folder"_s);
 
     for (const char* bad : {"0", "65536", "21x", ""}) {
         form.setPortText(QString::fromLatin1(bad));
         EXPECT_FALSE(form.portError().isEmpty()) << bad;
         EXPECT_EQ(form.connection().port, 21) << "an invalid port is not stored: " << bad;
     }
-    form.setPortText(QStringLiteral("65535"));
+    form.setPortText(u"65535"_s);
     EXPECT_TRUE(form.portError().isEmpty());
     EXPECT_EQ(form.connection().port, 65535);
 
-    form.setRemoteFolder(QStringLiteral("/uploads"));
-    form.setRemoteFolder(QStringLiteral("/uploads\nDELE x"));
+    form.setRemoteFolder(u"/uploads"_s);
+    form.setRemoteFolder(u"/uploads\nDELE x"_s);
     EXPECT_FALSE(form.remoteFolderError().isEmpty());
-    EXPECT_EQ(form.connection().remoteFolder, QStringLiteral("/uploads"));
+    EXPECT_EQ(form.connection().remoteFolder, u"/uploads"_s);
 
-    EXPECT_TRUE(ConnectionForm::localFolderProblem(env.root() + QStringLiteral("/missing"))
-                    .contains(QLatin1String("does not exist")));
-    EXPECT_TRUE(ConnectionForm::localFolderProblem(env.writeFile(QStringLiteral("file.txt"), "x"))
-                    .contains(QLatin1String("not a folder")));
-    form.setLocalFolder(env.makeDir(QStringLiteral("watched")));
+    EXPECT_TRUE(ConnectionForm::localFolderProblem(env.root() + u"/missing"_s).contains("does not exist"_L1));
+    EXPECT_TRUE(
+        ConnectionForm::localFolderProblem(env.writeFile(u"file.txt"_s, "x")).contains("not a folder"_L1));
+    form.setLocalFolder(env.makeDir(u"watched"_s));
     EXPECT_TRUE(ConnectionForm::localFolderProblem(form.connection().localFolder).isEmpty());
     EXPECT_TRUE(form.requiredCaption().isEmpty());
 }
@@ -115,13 +116,12 @@ TEST(ConnectionForm, APathChosenForOneActionIsNotTakenByAnother)
 {
     ConnectionForm form{PushConnection{}};
     form.setPostUploadKind(PostUploadAction::Kind::moveToArchive);
-    form.setPostUploadPath(QStringLiteral("/archive"));
+    form.setPostUploadPath(u"/archive"_s);
     form.setPostUploadKind(PostUploadAction::Kind::runScript);
     EXPECT_EQ(form.connection().postUploadAction, PostUploadAction::runScript(QString()))
         << "an archive folder is no script";
     form.setPostUploadKind(PostUploadAction::Kind::moveToArchive);
-    EXPECT_EQ(form.connection().postUploadAction,
-              PostUploadAction::moveToArchive(QStringLiteral("/archive")));
+    EXPECT_EQ(form.connection().postUploadAction, PostUploadAction::moveToArchive(u"/archive"_s));
     form.setPostUploadKind(PostUploadAction::Kind::none);
     EXPECT_EQ(form.connection().postUploadAction, PostUploadAction::none());
 }
@@ -134,11 +134,10 @@ TEST(ConnectionForm, KeywordPresetsKeepTheSelectionConsistent)
     EXPECT_FALSE(form.showsIptcPicker()) << "only while injection is on";
     form.setIptcEnabled(true);
     EXPECT_TRUE(form.showsIptcPicker());
-    form.setIptcPresetKeyword(first, QStringLiteral("beach, summer"));
-    EXPECT_EQ(ConnectionForm::iptcPresetTitle(form.connection().iptcKeywords[0]),
-              QStringLiteral("beach, summer"));
-    form.setIptcPresetName(first, QStringLiteral("Holiday"));
-    EXPECT_EQ(ConnectionForm::iptcPresetTitle(form.connection().iptcKeywords[0]), QStringLiteral("Holiday"));
+    form.setIptcPresetKeyword(first, u"beach, summer"_s);
+    EXPECT_EQ(ConnectionForm::iptcPresetTitle(form.connection().iptcKeywords[0]), u"beach, summer"_s);
+    form.setIptcPresetName(first, u"Holiday"_s);
+    EXPECT_EQ(ConnectionForm::iptcPresetTitle(form.connection().iptcKeywords[0]), u"Holiday"_s);
 
     form.selectIptcPreset(first);
     form.removeIptcPreset(second);
@@ -151,10 +150,10 @@ TEST(ConnectionForm, KeywordPresetsKeepTheSelectionConsistent)
 TEST(ConnectionForm, AStoredChangeKeepsWhatIsBeingTyped)
 {
     PushConnection stored;
-    stored.host = QStringLiteral("old.example.com");
+    stored.host = u"old.example.com"_s;
     ConnectionForm form{stored};
     QSignalSpy changed(&form, &ConnectionForm::changed);
-    form.setHost(QStringLiteral("new.example.com"));
+    form.setHost(u"new.example.com"_s);
     ASSERT_EQ(changed.count(), 1);
     EXPECT_TRUE(changed.at(0).at(0).toBool()) << "typing waits for a pause before it is saved";
     EXPECT_TRUE(form.hasPendingText());
@@ -163,14 +162,14 @@ TEST(ConnectionForm, AStoredChangeKeepsWhatIsBeingTyped)
     stored.isEnabled = true;
     form.rebase(stored);
     EXPECT_TRUE(form.connection().isEnabled);
-    EXPECT_EQ(form.connection().host, QStringLiteral("new.example.com"));
+    EXPECT_EQ(form.connection().host, u"new.example.com"_s);
 
     form.markSaved();
-    stored.host = QStringLiteral("elsewhere.example.com");
+    stored.host = u"elsewhere.example.com"_s;
     stored.port = 2222;
     form.rebase(stored);
     EXPECT_EQ(form.connection(), stored);
-    EXPECT_EQ(form.portText(), QStringLiteral("2222"));
+    EXPECT_EQ(form.portText(), u"2222"_s);
 }
 
 // Another enabled connection that sees the same files: the same folder, or one inside the other where the
@@ -205,14 +204,14 @@ TEST(ConnectionForm, AFolderAnotherConnectionWatchesIsNamedWithWhatWaitsForIt)
         mine.monitorSubdirectories = c.mineRecursive;
         ConnectionForm form{mine};
         form.setOtherConnections({mine, c.other});
-        EXPECT_EQ(form.sharedFolderNote().contains(QStringLiteral("“%1”").arg(c.other.name)), c.shared)
+        EXPECT_EQ(form.sharedFolderNote().contains(u"“%1”"_s.arg(c.other.name)), c.shared)
             << form.sharedFolderNote().toStdString();
     }
 
     // The note says what happens to this connection's files.
     ConnectionForm form{mine};
     form.setOtherConnections({other("Backup", "/photos/event")});
-    EXPECT_TRUE(form.sharedFolderNote().contains(QLatin1String("deleting, archiving or a script")));
+    EXPECT_TRUE(form.sharedFolderNote().contains("deleting, archiving or a script"_L1));
     const struct {
         std::function<void()> choose;
         const char* says;
@@ -227,6 +226,6 @@ TEST(ConnectionForm, AFolderAnotherConnectionWatchesIsNamedWithWhatWaitsForIt)
         EXPECT_TRUE(form.sharedFolderNote().contains(QLatin1String(a.says)))
             << form.sharedFolderNote().toStdString();
     }
-    form.setLocalFolder(QStringLiteral("/elsewhere"));
+    form.setLocalFolder(u"/elsewhere"_s);
     EXPECT_TRUE(form.sharedFolderNote().isEmpty());
 }

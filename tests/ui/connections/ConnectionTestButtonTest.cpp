@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using namespace ondrix::test;
 
@@ -26,7 +28,7 @@ protected:
     {
         view->selectConnection(c.id);
         ConnectionEditView* editor = view->editor();
-        auto* button = find<QPushButton>(editor, QStringLiteral("testConnection"));
+        auto* button = find<QPushButton>(editor, u"testConnection"_s);
         QSignalSpy finished(editor, &ConnectionEditView::testFinished);
         button->click();
         EXPECT_TRUE(editor->isTesting());
@@ -39,7 +41,7 @@ protected:
 
     PushConnection add(PushConnection c)
     {
-        c.localFolder = env.makeDir(QStringLiteral("watched"));
+        c.localFolder = env.makeDir(u"watched"_s);
         manager->addConnection(c);
         return c;
     }
@@ -51,45 +53,40 @@ TEST_F(ConnectionTestButtonTest, FtpSucceedsAndAStoppedServerIsExplained)
     server.start();
     const PushConnection ok = add(server.connection());
     makeView();
-    EXPECT_EQ(testResult(ok), QStringLiteral("✓ Connected successfully"));
+    EXPECT_EQ(testResult(ok), u"✓ Connected successfully"_s);
     // One session with its login and listing: no second request that a user confined to a folder could be
     // refused.
     const QString log = QString::fromUtf8(readFile(server.logFile()));
-    EXPECT_EQ(log.count(QLatin1String("FTP session opened")), 1) << log.toStdString();
+    EXPECT_EQ(log.count("FTP session opened"_L1), 1) << log.toStdString();
 
     // The browse button walks the same server and saves the folder chosen there.
-    QDir(server.rootDir()).mkpath(QStringLiteral("drop/photos"));
-    find<QPushButton>(view->editor(), QStringLiteral("browseRemoteFolder"))->click();
+    QDir(server.rootDir()).mkpath(u"drop/photos"_s);
+    find<QPushButton>(view->editor(), u"browseRemoteFolder"_s)->click();
     auto* picker = view->editor()->findChild<RemoteFolderPickerView*>();
     ASSERT_NE(picker, nullptr);
-    picker->openFolder(QStringLiteral("/drop/photos"));
+    picker->openFolder(u"/drop/photos"_s);
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return picker->currentPath() == QStringLiteral("/drop/photos") && picker->isShowingListing(); },
-        20000));
+        [&] { return picker->currentPath() == u"/drop/photos"_s && picker->isShowingListing(); }, 20000));
     picker->selectCurrentFolder();
-    EXPECT_EQ(stored(ok.id).remoteFolder, QStringLiteral("/drop/photos"));
-    EXPECT_EQ(find<QLineEdit>(view->editor(), QStringLiteral("remoteFolder"))->text(),
-              QStringLiteral("/drop/photos"));
+    EXPECT_EQ(stored(ok.id).remoteFolder, u"/drop/photos"_s);
+    EXPECT_EQ(find<QLineEdit>(view->editor(), u"remoteFolder"_s)->text(), u"/drop/photos"_s);
 
     PushConnection wrong = server.connection();
-    wrong.password = QStringLiteral("wrong");
+    wrong.password = u"wrong"_s;
     wrong = add(wrong);
     const QString refused = testResult(wrong);
-    EXPECT_TRUE(refused.startsWith(
-        QStringLiteral("✗ The server refused the login. Check the username and the password.")))
+    EXPECT_TRUE(refused.startsWith(u"✗ The server refused the login. Check the username and the password."_s))
         << refused.toStdString();
-    EXPECT_TRUE(refused.contains(QLatin1String("curl error 67"))) << "libcurl's own words follow";
+    EXPECT_TRUE(refused.contains("curl error 67"_L1)) << "libcurl's own words follow";
 
     server.stop();
     const QString down = testResult(ok);
-    EXPECT_TRUE(down.startsWith(
-        QStringLiteral("✗ Nothing accepted a connection at 127.0.0.1 on port %1").arg(ok.port)))
+    EXPECT_TRUE(down.startsWith(u"✗ Nothing accepted a connection at 127.0.0.1 on port %1"_s.arg(ok.port)))
         << down.toStdString();
-    picture(view->editor()->content(), QStringLiteral("connection-editor-test-failed"));
+    picture(view->editor()->content(), u"connection-editor-test-failed"_s);
     // An error without advice is shown as libcurl says it.
-    EXPECT_EQ(
-        ConnectionTester::resultText(PushConnection{}, FTPError::curlExitCode(999, QStringLiteral("odd"))),
-        QStringLiteral("✗ curl error 999: odd"));
+    EXPECT_EQ(ConnectionTester::resultText(PushConnection{}, FTPError::curlExitCode(999, u"odd"_s)),
+              u"✗ curl error 999: odd"_s);
 }
 
 TEST_F(ConnectionTestButtonTest, SftpRefusedLoginAndChangedHostKey)
@@ -97,20 +94,19 @@ TEST_F(ConnectionTestButtonTest, SftpRefusedLoginAndChangedHostKey)
     SftpTestServer server;
     server.start();
     PushConnection wrong = server.connection();
-    wrong.password = QStringLiteral("wrong");
+    wrong.password = u"wrong"_s;
     wrong = add(wrong);
     const PushConnection ok = add(server.connection());
     makeView();
 
     const QString refused = testResult(wrong);
-    EXPECT_TRUE(refused.startsWith(QStringLiteral("✗ The server refused the login.")))
-        << refused.toStdString();
-    EXPECT_EQ(testResult(ok), QStringLiteral("✓ Connected successfully"));
+    EXPECT_TRUE(refused.startsWith(u"✗ The server refused the login."_s)) << refused.toStdString();
+    EXPECT_EQ(testResult(ok), u"✓ Connected successfully"_s);
 
     server.replaceHostKey();
     const QString changed = testResult(ok);
-    EXPECT_TRUE(changed.startsWith(QStringLiteral("✗ "))) << changed.toStdString();
-    EXPECT_TRUE(changed.contains(QLatin1String("ssh-keygen -R"))) << changed.toStdString();
+    EXPECT_TRUE(changed.startsWith(u"✗ "_s)) << changed.toStdString();
+    EXPECT_TRUE(changed.contains("ssh-keygen -R"_L1)) << changed.toStdString();
 }
 
 } // namespace

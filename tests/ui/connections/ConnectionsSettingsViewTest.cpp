@@ -32,6 +32,8 @@
 
 #include <atomic>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using namespace ondrix::test;
 
@@ -62,38 +64,38 @@ protected:
 TEST_F(ConnectionsSettingsViewTest, AddDuplicateAndDeleteFromTheSidebar)
 {
     makeView();
-    EXPECT_EQ(view->placeholderText(), QStringLiteral("Select a connection or add a new one."));
+    EXPECT_EQ(view->placeholderText(), u"Select a connection or add a new one."_s);
 
-    find<QToolButton>(view.get(), QStringLiteral("addConnection"))->click();
+    find<QToolButton>(view.get(), u"addConnection"_s)->click();
     ASSERT_EQ(manager->connections().size(), 1);
     const PushConnection added = manager->connections().first();
-    EXPECT_EQ(added.name, QStringLiteral("New Connection"));
+    EXPECT_EQ(added.name, u"New Connection"_s);
     EXPECT_FALSE(added.isEnabled);
     EXPECT_EQ(view->selectedConnectionId(), added.id);
     ASSERT_NE(view->editor(), nullptr);
-    type(find<QLineEdit>(view->editor(), QStringLiteral("name")), QStringLiteral("Studio"));
-    choose(find<QComboBox>(view->editor(), QStringLiteral("protocol")), QStringLiteral("SFTP"));
-    EXPECT_EQ(stored(added.id).name, QStringLiteral("Studio")) << "a switch saves the typing with it";
-    EXPECT_EQ(row(0)->protocolText(), QStringLiteral("SFTP"));
+    type(find<QLineEdit>(view->editor(), u"name"_s), u"Studio"_s);
+    choose(find<QComboBox>(view->editor(), u"protocol"_s), u"SFTP"_s);
+    EXPECT_EQ(stored(added.id).name, u"Studio"_s) << "a switch saves the typing with it";
+    EXPECT_EQ(row(0)->protocolText(), u"SFTP"_s);
 
     std::unique_ptr<QMenu> menu(view->contextMenuFor(added.id, nullptr));
     ASSERT_EQ(menu->actions().size(), 2);
-    EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Duplicate"));
+    EXPECT_EQ(menu->actions()[0]->text(), u"Duplicate"_s);
     menu->actions()[0]->trigger();
     ASSERT_EQ(manager->connections().size(), 2);
     PushConnection copy = manager->connections()[1];
-    EXPECT_EQ(copy.name, QStringLiteral("Studio Copy"));
+    EXPECT_EQ(copy.name, u"Studio Copy"_s);
     EXPECT_NE(copy.id, added.id);
     copy.id = added.id;
-    copy.name = QStringLiteral("Studio");
+    copy.name = u"Studio"_s;
     EXPECT_EQ(copy, stored(added.id)) << "the same settings under a new id";
     const QUuid copyId = manager->connections()[1].id;
 
     view->selectConnection(copyId);
-    auto* minus = find<QToolButton>(view.get(), QStringLiteral("removeConnection"));
+    auto* minus = find<QToolButton>(view.get(), u"removeConnection"_s);
     minus->click();
     ASSERT_EQ(dialogs.confirmations.size(), 1);
-    EXPECT_EQ(dialogs.confirmations[0].title, QStringLiteral("Delete 'Studio Copy'?"));
+    EXPECT_EQ(dialogs.confirmations[0].title, u"Delete 'Studio Copy'?"_s);
     EXPECT_TRUE(dialogs.confirmations[0].destructive);
     EXPECT_EQ(manager->connections().size(), 2) << "cancelled";
 
@@ -106,18 +108,18 @@ TEST_F(ConnectionsSettingsViewTest, AddDuplicateAndDeleteFromTheSidebar)
     std::unique_ptr<QMenu>(view->contextMenuFor(added.id, nullptr))->actions()[1]->trigger();
     EXPECT_TRUE(manager->connections().isEmpty());
     EXPECT_EQ(view->editor(), nullptr);
-    EXPECT_EQ(view->placeholderText(), QStringLiteral("Select a connection or add a new one."));
+    EXPECT_EQ(view->placeholderText(), u"Select a connection or add a new one."_s);
 }
 
 TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavigation)
 {
-    const PushConnection first = connection(QStringLiteral("First"));
-    const PushConnection second = connection(QStringLiteral("Second"));
+    const PushConnection first = connection(u"First"_s);
+    const PushConnection second = connection(u"Second"_s);
     manager->addConnection(first);
     manager->addConnection(second);
     makeView(false);
     EXPECT_EQ(view->selectedConnectionId(), std::nullopt) << "opened without a connection: none selected";
-    EXPECT_EQ(view->placeholderText(), QStringLiteral("Select a connection or add a new one."));
+    EXPECT_EQ(view->placeholderText(), u"Select a connection or add a new one."_s);
 
     navigation.navigate(SettingsTab::connections, first.id);
     EXPECT_EQ(view->selectedConnectionId(), first.id);
@@ -127,14 +129,14 @@ TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavig
     EXPECT_EQ(view->selectedConnectionId(), second.id) << "an unknown id changes nothing";
 
     // The editor of Second has typing waiting when its row's power switch is used.
-    type(find<QLineEdit>(view->editor(), QStringLiteral("host")), QStringLiteral("typed.example.com"));
-    EXPECT_EQ(row(1)->powerButton()->toolTip(), QStringLiteral("Enable connection"));
+    type(find<QLineEdit>(view->editor(), u"host"_s), u"typed.example.com"_s);
+    EXPECT_EQ(row(1)->powerButton()->toolTip(), u"Enable connection"_s);
     row(1)->powerButton()->click();
     EXPECT_TRUE(stored(second.id).isEnabled);
-    EXPECT_EQ(row(1)->powerButton()->toolTip(), QStringLiteral("Disable connection"));
+    EXPECT_EQ(row(1)->powerButton()->toolTip(), u"Disable connection"_s);
     view->editor()->saveNow();
     EXPECT_TRUE(stored(second.id).isEnabled) << "the editor took the switch";
-    EXPECT_EQ(stored(second.id).host, QStringLiteral("typed.example.com")) << "and kept the typing";
+    EXPECT_EQ(stored(second.id).host, u"typed.example.com"_s) << "and kept the typing";
     ASSERT_NE(manager->engine(second.id), nullptr);
 
     row(0)->lockButton()->click();
@@ -144,9 +146,9 @@ TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavig
     // The locked one cannot be edited, down to the extension boxes, until its editor's lock opens it.
     view->selectConnection(first.id);
     ConnectionEditView* editor = view->editor();
-    auto* lock = find<QToolButton>(editor, QStringLiteral("lockButton"));
+    auto* lock = find<QToolButton>(editor, u"lockButton"_s);
     EXPECT_TRUE(editor->isLocked());
-    EXPECT_EQ(lock->text(), QStringLiteral("Unlock"));
+    EXPECT_EQ(lock->text(), u"Unlock"_s);
     EXPECT_TRUE(lock->isEnabled());
     int controls = 0;
     for (QWidget* widget : editor->formArea()->findChildren<QWidget*>()) {
@@ -159,14 +161,14 @@ TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavig
     EXPECT_GT(controls, 90);
     const QList<QLabel*> labels = editor->findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [editor](QLabel* label) {
-        return label->text() == QStringLiteral("This connection is locked. Click the lock to edit.") &&
+        return label->text() == u"This connection is locked. Click the lock to edit."_s &&
                label->isVisibleTo(editor);
     }));
-    picture(view.get(), QStringLiteral("connections-tab-locked"));
+    picture(view.get(), u"connections-tab-locked"_s);
     lock->click();
     EXPECT_FALSE(manager->lockedConnectionIds().contains(first.id));
-    EXPECT_TRUE(find<QLineEdit>(editor, QStringLiteral("host"))->isEnabled());
-    EXPECT_EQ(lock->text(), QStringLiteral("Lock"));
+    EXPECT_TRUE(find<QLineEdit>(editor, u"host"_s)->isEnabled());
+    EXPECT_EQ(lock->text(), u"Lock"_s);
     lock->click();
     EXPECT_EQ(view->editor(), editor) << "locking keeps the editor";
     EXPECT_TRUE(editor->isLocked());
@@ -174,11 +176,11 @@ TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavig
 
 TEST_F(ConnectionsSettingsViewTest, AStalledFolderIsLookedAtOnceAndNeverOnTheMainThread)
 {
-    const PushConnection c = connection(QStringLiteral("Mount"));
+    const PushConnection c = connection(u"Mount"_s);
     manager->addConnection(c);
     makeView();
     ConnectionEditView* editor = view->editor();
-    const QString gone = env.root() + QStringLiteral("/mount/photos");
+    const QString gone = env.root() + u"/mount/photos"_s;
     QSemaphore mountAnswers;
     std::atomic<int> looks{0};
     std::atomic<bool> onMainThread{false};
@@ -193,107 +195,107 @@ TEST_F(ConnectionsSettingsViewTest, AStalledFolderIsLookedAtOnceAndNeverOnTheMai
         return ConnectionForm::localFolderProblem(path);
     });
     editor->form().setLocalFolder(gone);
-    auto* problem = find<QLabel>(editor, QStringLiteral("localFolderError"));
+    auto* problem = find<QLabel>(editor, u"localFolderError"_s);
     // The form keeps answering every key while the look at the folder hangs.
-    type(find<QLineEdit>(editor, QStringLiteral("name")), QStringLiteral("Mount of the studio"));
+    type(find<QLineEdit>(editor, u"name"_s), u"Mount of the studio"_s);
     QTest::qWait(100);
-    EXPECT_EQ(find<QLineEdit>(editor, QStringLiteral("name"))->text(), QStringLiteral("Mount of the studio"));
+    EXPECT_EQ(find<QLineEdit>(editor, u"name"_s)->text(), u"Mount of the studio"_s);
     EXPECT_EQ(looks, 1) << "one look once edits pause, not one per key";
     EXPECT_FALSE(onMainThread);
     EXPECT_FALSE(problem->isVisibleTo(editor));
     mountAnswers.release();
     ASSERT_TRUE(QTest::qWaitFor([&] { return problem->isVisibleTo(editor); }));
-    EXPECT_TRUE(problem->text().contains(QLatin1String("does not exist")));
+    EXPECT_TRUE(problem->text().contains("does not exist"_L1));
 }
 
 TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
 {
-    const PushConnection c = connection(QStringLiteral("Rules"));
+    const PushConnection c = connection(u"Rules"_s);
     manager->addConnection(c);
     makeView();
     ConnectionEditView* editor = view->editor();
 
-    auto* passive = find<QRadioButton>(editor, QStringLiteral("ftpModePassive"));
+    auto* passive = find<QRadioButton>(editor, u"ftpModePassive"_s);
     EXPECT_TRUE(passive->isVisibleTo(editor));
-    choose(find<QComboBox>(editor, QStringLiteral("protocol")), QStringLiteral("SFTP"));
+    choose(find<QComboBox>(editor, u"protocol"_s), u"SFTP"_s);
     EXPECT_FALSE(passive->isVisibleTo(editor)) << "SFTP has no FTP mode";
     {
         // The FTP mode's row leaves no gap: the box ends a margin below the last row, the private key's.
         settle();
-        QWidget* keyRow = find<QPushButton>(editor, QStringLiteral("chooseSshKey"))->parentWidget();
+        QWidget* keyRow = find<QPushButton>(editor, u"chooseSshKey"_s)->parentWidget();
         QWidget* box = keyRow->parentWidget();
         EXPECT_LE(box->height() - keyRow->geometry().bottom() - 1,
                   box->layout()->contentsMargins().bottom() + 4)
             << "empty space under the private key";
     }
-    EXPECT_EQ(find<QLineEdit>(editor, QStringLiteral("port"))->text(), QStringLiteral("21"));
+    EXPECT_EQ(find<QLineEdit>(editor, u"port"_s)->text(), u"21"_s);
     EXPECT_EQ(stored(c.id).port, 21) << "the protocol does not move the port";
-    auto* portHint = find<QLabel>(editor, QStringLiteral("portHint"));
+    auto* portHint = find<QLabel>(editor, u"portHint"_s);
     ASSERT_TRUE(portHint->isVisibleTo(editor));
-    picture(editor->content(), QStringLiteral("connection-editor-port-hint"));
-    find<QPushButton>(editor, QStringLiteral("useUsualPort"))->click();
-    EXPECT_EQ(find<QLineEdit>(editor, QStringLiteral("port"))->text(), QStringLiteral("22"));
+    picture(editor->content(), u"connection-editor-port-hint"_s);
+    find<QPushButton>(editor, u"useUsualPort"_s)->click();
+    EXPECT_EQ(find<QLineEdit>(editor, u"port"_s)->text(), u"22"_s);
     EXPECT_EQ(stored(c.id).port, 22);
     EXPECT_FALSE(portHint->isVisibleTo(editor));
 
-    type(find<QLineEdit>(editor, QStringLiteral("port")), QStringLiteral("70000"));
-    EXPECT_TRUE(find<QLabel>(editor, QStringLiteral("portError"))->isVisibleTo(editor));
+    type(find<QLineEdit>(editor, u"port"_s), u"70000"_s);
+    EXPECT_TRUE(find<QLabel>(editor, u"portError"_s)->isVisibleTo(editor));
 
-    choose(find<QComboBox>(editor, QStringLiteral("stabilityCheck")), qint64(5));
+    choose(find<QComboBox>(editor, u"stabilityCheck"_s), qint64(5));
     EXPECT_EQ(stored(c.id).stabilityCheckSeconds, 5);
 
-    auto* simultaneous = find<QSpinBox>(editor, QStringLiteral("simultaneousUploads"));
+    auto* simultaneous = find<QSpinBox>(editor, u"simultaneousUploads"_s);
     simultaneous->setValue(9);
     EXPECT_EQ(stored(c.id).simultaneousUploads, 5);
     simultaneous->stepBy(-10);
     EXPECT_EQ(stored(c.id).simultaneousUploads, 1);
 
-    auto* caption = find<QLabel>(editor, QStringLiteral("deleteModeCaption"));
-    EXPECT_EQ(caption->text(), QStringLiteral("Copy mode: local files are kept after upload."));
-    find<QCheckBox>(editor, QStringLiteral("deleteLocalAfterUpload"))->click();
-    EXPECT_EQ(caption->text(), QStringLiteral("Move mode: local files are removed after upload."));
+    auto* caption = find<QLabel>(editor, u"deleteModeCaption"_s);
+    EXPECT_EQ(caption->text(), u"Copy mode: local files are kept after upload."_s);
+    find<QCheckBox>(editor, u"deleteLocalAfterUpload"_s)->click();
+    EXPECT_EQ(caption->text(), u"Move mode: local files are removed after upload."_s);
     EXPECT_TRUE(stored(c.id).deleteLocalAfterUpload);
-    find<QCheckBox>(editor, QStringLiteral("useTemporaryName"))->click();
+    find<QCheckBox>(editor, u"useTemporaryName"_s)->click();
     EXPECT_EQ(stored(c.id).useTemporaryName, !c.useTemporaryName);
 
-    auto* action = find<QComboBox>(editor, QStringLiteral("postUploadAction"));
-    auto* path = find<QLabel>(editor, QStringLiteral("postUploadPath"));
-    auto* chooser = find<QPushButton>(editor, QStringLiteral("choosePostUploadPath"));
-    auto* scriptCaption = find<QLabel>(editor, QStringLiteral("postUploadCaption"));
+    auto* action = find<QComboBox>(editor, u"postUploadAction"_s);
+    auto* path = find<QLabel>(editor, u"postUploadPath"_s);
+    auto* chooser = find<QPushButton>(editor, u"choosePostUploadPath"_s);
+    auto* scriptCaption = find<QLabel>(editor, u"postUploadCaption"_s);
     EXPECT_FALSE(chooser->isVisibleTo(editor));
     choose(action, int(PostUploadAction::Kind::moveToArchive));
     EXPECT_TRUE(chooser->isVisibleTo(editor));
-    EXPECT_EQ(path->text(), QStringLiteral("Not selected"));
-    const QString archive = env.makeDir(QStringLiteral("archive"));
+    EXPECT_EQ(path->text(), u"Not selected"_s);
+    const QString archive = env.makeDir(u"archive"_s);
     dialogs.folderAnswers = {archive};
     chooser->click();
     EXPECT_EQ(stored(c.id).postUploadAction, PostUploadAction::moveToArchive(archive));
     EXPECT_FALSE(scriptCaption->isVisibleTo(editor));
     choose(action, int(PostUploadAction::Kind::runScript));
     EXPECT_TRUE(scriptCaption->isVisibleTo(editor));
-    const QString script = env.writeFile(QStringLiteral("bin/after.sh"), "#!/bin/sh\n");
+    const QString script = env.writeFile(u"bin/after.sh"_s, "#!/bin/sh\n");
     dialogs.openFileAnswers = {script};
     chooser->click();
     EXPECT_EQ(stored(c.id).postUploadAction, PostUploadAction::runScript(script))
         << "a file panel for a script";
 
-    auto* start = find<QLabel>(editor, QStringLiteral("startHour"));
-    find<QCheckBox>(editor, QStringLiteral("scheduleEnabled"))->click();
-    find<QToolButton>(editor, QStringLiteral("startHourMinus"))->click();
-    EXPECT_EQ(start->text(), QStringLiteral("8:00"));
-    find<QToolButton>(editor, QStringLiteral("day1"))->click();
+    auto* start = find<QLabel>(editor, u"startHour"_s);
+    find<QCheckBox>(editor, u"scheduleEnabled"_s)->click();
+    find<QToolButton>(editor, u"startHourMinus"_s)->click();
+    EXPECT_EQ(start->text(), u"8:00"_s);
+    find<QToolButton>(editor, u"day1"_s)->click();
     EXPECT_EQ(stored(c.id).scheduleDays, (QList<qint64>{2, 3, 4, 5}));
 
-    const QString watched = env.makeDir(QStringLiteral("chosen"));
+    const QString watched = env.makeDir(u"chosen"_s);
     dialogs.folderAnswers = {watched};
-    find<QPushButton>(editor, QStringLiteral("chooseLocalFolder"))->click();
+    find<QPushButton>(editor, u"chooseLocalFolder"_s)->click();
     EXPECT_EQ(stored(c.id).localFolder, watched);
     EXPECT_TRUE(manager->activeBookmarks().contains(c.id)) << "the folder's bookmark is handed over";
 }
 
 TEST_F(ConnectionsSettingsViewTest, AnEditReachesTheStoreAndTheRunningEngineOnce)
 {
-    const PushConnection c = connection(QStringLiteral("Live"), true);
+    const PushConnection c = connection(u"Live"_s, true);
     manager->addConnection(c);
     manager->startAll();
     ASSERT_NE(manager->engine(c.id), nullptr);
@@ -301,129 +303,123 @@ TEST_F(ConnectionsSettingsViewTest, AnEditReachesTheStoreAndTheRunningEngineOnce
     view->editor()->setSaveDelayMs(30);
 
     QSignalSpy saves(manager.get(), &ConnectionsManager::connectionsChanged);
-    type(find<QLineEdit>(view->editor(), QStringLiteral("remoteFolder")), QStringLiteral("/photos/2026"));
+    type(find<QLineEdit>(view->editor(), u"remoteFolder"_s), u"/photos/2026"_s);
     EXPECT_TRUE(QTest::qWaitFor([&] {
         ConnectionEngine* engine = manager->engine(c.id);
-        return engine && engine->connection().remoteFolder == QStringLiteral("/photos/2026");
+        return engine && engine->connection().remoteFolder == u"/photos/2026"_s;
     }));
     EXPECT_EQ(saves.count(), 1) << "typing is saved once, not once per key";
     const auto list = PushConnection::decodeList(store.dataValue(ConnectionsManager::kConnectionsKey));
     ASSERT_TRUE(list.has_value());
     ASSERT_EQ(list->size(), 1);
-    EXPECT_EQ(list->first().remoteFolder, QStringLiteral("/photos/2026"));
+    EXPECT_EQ(list->first().remoteFolder, u"/photos/2026"_s);
 
     // Typing still waiting when the user moves on is saved, not lost.
     view->editor()->setSaveDelayMs(60000);
-    type(find<QLineEdit>(view->editor(), QStringLiteral("username")), QStringLiteral("kim"));
-    find<QToolButton>(view.get(), QStringLiteral("addConnection"))->click();
-    EXPECT_EQ(stored(c.id).username, QStringLiteral("kim"));
+    type(find<QLineEdit>(view->editor(), u"username"_s), u"kim"_s);
+    find<QToolButton>(view.get(), u"addConnection"_s)->click();
+    EXPECT_EQ(stored(c.id).username, u"kim"_s);
 }
 
 TEST_F(ConnectionsSettingsViewTest, KeywordPresetsExportThenImport)
 {
-    PushConnection c = connection(QStringLiteral("Keywords"));
+    PushConnection c = connection(u"Keywords"_s);
     c.iptcEnabled = true;
-    c.iptcKeywords = {
-        IPTCKeywordEntry{QUuid::createUuid(), QStringLiteral("Holiday"), QStringLiteral("beach, sea")},
-        IPTCKeywordEntry{QUuid::createUuid(), QString(), QStringLiteral("city")}};
+    c.iptcKeywords = {IPTCKeywordEntry{QUuid::createUuid(), u"Holiday"_s, u"beach, sea"_s},
+                      IPTCKeywordEntry{QUuid::createUuid(), QString(), u"city"_s}};
     manager->addConnection(c);
     makeView();
     ConnectionEditView* editor = view->editor();
-    EXPECT_EQ(find<QComboBox>(editor, QStringLiteral("activeIptcPreset"))->itemText(2),
-              QStringLiteral("city"));
+    EXPECT_EQ(find<QComboBox>(editor, u"activeIptcPreset"_s)->itemText(2), u"city"_s);
 
-    const QString exported = env.root() + QStringLiteral("/presets.ondrix-keywords");
+    const QString exported = env.root() + u"/presets.ondrix-keywords"_s;
     dialogs.saveFileAnswers = {exported};
-    find<QPushButton>(editor, QStringLiteral("exportIptc"))->click();
+    find<QPushButton>(editor, u"exportIptc"_s)->click();
     QFile file(exported);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(IptcPresetsFile::decode(file.readAll()), c.iptcKeywords);
 
-    const QString malformed = env.writeFile(QStringLiteral("bad.json"), R"([{"name":"x","keyword":"y"}])");
+    const QString malformed = env.writeFile(u"bad.json"_s, R"([{"name":"x","keyword":"y"}])");
     dialogs.openFileAnswers = {malformed};
-    find<QPushButton>(editor, QStringLiteral("importIptc"))->click();
+    find<QPushButton>(editor, u"importIptc"_s)->click();
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].contains(QLatin1String("not an IPTC presets file")))
+    EXPECT_TRUE(dialogs.messages[0].contains("not an IPTC presets file"_L1))
         << dialogs.messages[0].toStdString();
     EXPECT_EQ(stored(c.id).iptcKeywords, c.iptcKeywords) << "a refused file changes nothing";
 
-    editor->findChildren<QToolButton*>(QStringLiteral("removeIptcPreset")).first()->click();
+    editor->findChildren<QToolButton*>(u"removeIptcPreset"_s).first()->click();
     ASSERT_EQ(stored(c.id).iptcKeywords.size(), 1);
     dialogs.openFileAnswers = {exported};
-    find<QPushButton>(editor, QStringLiteral("importIptc"))->click();
+    find<QPushButton>(editor, u"importIptc"_s)->click();
     const QList<IPTCKeywordEntry> merged = stored(c.id).iptcKeywords;
     ASSERT_EQ(merged.size(), 2) << "city was there already";
-    EXPECT_EQ(merged[1].name, QStringLiteral("Holiday"));
-    EXPECT_EQ(merged[1].keyword, QStringLiteral("beach, sea"));
+    EXPECT_EQ(merged[1].name, u"Holiday"_s);
+    EXPECT_EQ(merged[1].keyword, u"beach, sea"_s);
     EXPECT_NE(merged[1].id, c.iptcKeywords[0].id);
     EXPECT_EQ(dialogs.messages.size(), 1);
 }
 
 TEST_F(ConnectionsSettingsViewTest, ExtensionCategoriesFollowThePresetAndReset)
 {
-    const PushConnection c = connection(QStringLiteral("Filter"));
+    const PushConnection c = connection(u"Filter"_s);
     manager->addConnection(c);
     makeView();
     auto* filter = view->editor()->findChild<ExtensionFilterView*>();
     ASSERT_NE(filter, nullptr);
     // The rules themselves are ExtensionFilterRulesTest's; here, that the boxes edit the stored connection.
-    choose(filter->presetPicker(), QStringLiteral("photos"));
-    EXPECT_EQ(stored(c.id).extensionPreset, QStringLiteral("photos"));
-    filter->categoryBox(QStringLiteral("raw"))->click();
-    EXPECT_FALSE(
-        FilterPresets::extensionSet(stored(c.id).includedExtensions).contains(QStringLiteral("dng")));
+    choose(filter->presetPicker(), u"photos"_s);
+    EXPECT_EQ(stored(c.id).extensionPreset, u"photos"_s);
+    filter->categoryBox(u"raw"_s)->click();
+    EXPECT_FALSE(FilterPresets::extensionSet(stored(c.id).includedExtensions).contains(u"dng"_s));
     ASSERT_TRUE(filter->resetButton()->isVisibleTo(filter));
     filter->resetButton()->click();
     EXPECT_EQ(FilterPresets::extensionSet(stored(c.id).includedExtensions),
-              FilterPresets::extensionSet(FilterPresets::byId(QStringLiteral("photos"))->extensions));
+              FilterPresets::extensionSet(FilterPresets::byId(u"photos"_s)->extensions));
 }
 
 TEST_F(ConnectionsSettingsViewTest, PicturesAndAccessibleNames)
 {
-    PushConnection ftp = connection(QStringLiteral("Studio FTP"), true);
-    ftp.host = QStringLiteral("ftp.example.com");
-    ftp.username = QStringLiteral("studio");
-    ftp.remoteFolder = QStringLiteral("/uploads/photos");
+    PushConnection ftp = connection(u"Studio FTP"_s, true);
+    ftp.host = u"ftp.example.com"_s;
+    ftp.username = u"studio"_s;
+    ftp.remoteFolder = u"/uploads/photos"_s;
     ftp.iptcEnabled = true;
-    ftp.iptcKeywords = {
-        IPTCKeywordEntry{QUuid::createUuid(), QStringLiteral("Holiday"), QStringLiteral("beach, sea")}};
+    ftp.iptcKeywords = {IPTCKeywordEntry{QUuid::createUuid(), u"Holiday"_s, u"beach, sea"_s}};
     ftp.selectedIPTCKeywordID = ftp.iptcKeywords[0].id;
-    ftp.postUploadAction = PostUploadAction::runScript(QStringLiteral("/usr/local/bin/after-upload"));
+    ftp.postUploadAction = PostUploadAction::runScript(u"/usr/local/bin/after-upload"_s);
     ftp.scheduleEnabled = true;
-    ftp.extensionPreset = QStringLiteral("photos");
-    ftp.includedExtensions = FilterPresets::byId(QStringLiteral("photos"))->extensions;
+    ftp.extensionPreset = u"photos"_s;
+    ftp.includedExtensions = FilterPresets::byId(u"photos"_s)->extensions;
     ftp.excludedExtensions = FilterPresets::tempList();
-    PushConnection sftp = connection(QStringLiteral("Archive SFTP"));
+    PushConnection sftp = connection(u"Archive SFTP"_s);
     sftp.transferProtocol = TransferProtocol::sftp;
     sftp.port = 22;
     sftp.host.clear();
     // A folder inside the one the FTP connection watches: the editor says what waits for whom.
-    sftp.localFolder = env.makeDir(QStringLiteral("folders/Studio FTP/raw"));
+    sftp.localFolder = env.makeDir(u"folders/Studio FTP/raw"_s);
     sftp.deleteLocalAfterUpload = true;
     manager->addConnection(ftp);
     manager->addConnection(sftp);
     manager->toggleLock(sftp.id);
     makeView();
 
-    picture(view.get(), QStringLiteral("connections-tab"));
+    picture(view.get(), u"connections-tab"_s);
     auto* scroll = view->editor()->findChild<QScrollArea*>();
     ASSERT_NE(scroll, nullptr);
     EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << "the form fits the settings window's width";
-    picture(view->editor()->content(), QStringLiteral("connection-editor-ftp"));
+    picture(view->editor()->content(), u"connection-editor-ftp"_s);
     view->selectConnection(sftp.id);
     manager->toggleLock(sftp.id);
-    picture(view->editor()->content(), QStringLiteral("connection-editor-sftp"));
-    auto* shared = find<QLabel>(view->editor(), QStringLiteral("sharedFolderNote"));
+    picture(view->editor()->content(), u"connection-editor-sftp"_s);
+    auto* shared = find<QLabel>(view->editor(), u"sharedFolderNote"_s);
     EXPECT_TRUE(shared->isVisibleTo(view->editor()));
-    EXPECT_TRUE(
-        shared->text().startsWith(QStringLiteral("Also watched by “Studio FTP”: a file is deleted only")))
+    EXPECT_TRUE(shared->text().startsWith(u"Also watched by “Studio FTP”: a file is deleted only"_s))
         << shared->text().toStdString();
     view->selectConnection(ftp.id);
-    EXPECT_FALSE(
-        find<QLabel>(view->editor(), QStringLiteral("sharedFolderNote"))->isVisibleTo(view->editor()))
+    EXPECT_FALSE(find<QLabel>(view->editor(), u"sharedFolderNote"_s)->isVisibleTo(view->editor()))
         << "the other one is disabled, so it watches nothing";
 
-    EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join(QLatin1Char('\n')), QString());
+    EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join('\n'_L1), QString());
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using namespace ondrix::ExtensionFilterRules;
 
@@ -32,29 +34,28 @@ QMap<QString, Qt::CheckState> states(const PushConnection& c)
 TEST(ExtensionFilterRules, CategoriesFollowAPresetAndComeBackAfterReset)
 {
     PushConnection c;
-    choosePreset(c, *FilterPresets::byId(QStringLiteral("photos")));
-    EXPECT_EQ(c.extensionPreset, QStringLiteral("photos"));
+    choosePreset(c, *FilterPresets::byId(u"photos"_s));
+    EXPECT_EQ(c.extensionPreset, u"photos"_s);
     EXPECT_EQ(c.excludedExtensions, FilterPresets::tempList())
         << "an include preset leaves out the junk list";
     const auto fromPreset = states(c);
-    EXPECT_EQ(fromPreset.value(QStringLiteral("images")), Qt::Checked);
-    EXPECT_EQ(fromPreset.value(QStringLiteral("raw")), Qt::Checked);
-    EXPECT_EQ(fromPreset.value(QStringLiteral("video")), Qt::Unchecked);
-    EXPECT_EQ(fromPreset.value(QStringLiteral("temp")), Qt::Checked);
+    EXPECT_EQ(fromPreset.value(u"images"_s), Qt::Checked);
+    EXPECT_EQ(fromPreset.value(u"raw"_s), Qt::Checked);
+    EXPECT_EQ(fromPreset.value(u"video"_s), Qt::Unchecked);
+    EXPECT_EQ(fromPreset.value(u"temp"_s), Qt::Checked);
     EXPECT_FALSE(offersReset(c));
 
-    toggleExtension(c, category(QStringLiteral("raw")), QStringLiteral("dng"));
-    EXPECT_EQ(categoryState(c, category(QStringLiteral("raw"))), Qt::PartiallyChecked);
+    toggleExtension(c, category(u"raw"_s), u"dng"_s);
+    EXPECT_EQ(categoryState(c, category(u"raw"_s)), Qt::PartiallyChecked);
     EXPECT_TRUE(offersReset(c));
-    EXPECT_EQ(selectedPreset(c).id, QStringLiteral("photos"))
-        << "the chosen preset stays, with a reset offered";
-    toggleCategory(c, category(QStringLiteral("raw")));
-    EXPECT_EQ(categoryState(c, category(QStringLiteral("raw"))), Qt::Unchecked) << "partly checked unticks";
-    toggleCategory(c, category(QStringLiteral("video")));
-    EXPECT_EQ(categoryState(c, category(QStringLiteral("video"))), Qt::Checked);
-    EXPECT_TRUE(FilterPresets::extensionSet(c.includedExtensions).contains(QStringLiteral("mkv")));
-    toggleCategory(c, category(QStringLiteral("temp")));
-    EXPECT_EQ(categoryState(c, category(QStringLiteral("temp"))), Qt::Unchecked);
+    EXPECT_EQ(selectedPreset(c).id, u"photos"_s) << "the chosen preset stays, with a reset offered";
+    toggleCategory(c, category(u"raw"_s));
+    EXPECT_EQ(categoryState(c, category(u"raw"_s)), Qt::Unchecked) << "partly checked unticks";
+    toggleCategory(c, category(u"video"_s));
+    EXPECT_EQ(categoryState(c, category(u"video"_s)), Qt::Checked);
+    EXPECT_TRUE(FilterPresets::extensionSet(c.includedExtensions).contains(u"mkv"_s));
+    toggleCategory(c, category(u"temp"_s));
+    EXPECT_EQ(categoryState(c, category(u"temp"_s)), Qt::Unchecked);
     EXPECT_TRUE(c.excludedExtensions.isEmpty());
 
     resetToPreset(c);
@@ -65,31 +66,31 @@ TEST(ExtensionFilterRules, CategoriesFollowAPresetAndComeBackAfterReset)
 TEST(ExtensionFilterRules, AnEmptyIncludedListTakesEverythingNotLeftOut)
 {
     PushConnection c;
-    choosePreset(c, *FilterPresets::byId(QStringLiteral("all_files")));
+    choosePreset(c, *FilterPresets::byId(u"all_files"_s));
     EXPECT_TRUE(c.includedExtensions.isEmpty());
     EXPECT_TRUE(c.excludedExtensions.isEmpty());
-    EXPECT_EQ(categoryState(c, category(QStringLiteral("images"))), Qt::Checked);
-    EXPECT_EQ(categoryState(c, category(QStringLiteral("temp"))), Qt::Unchecked);
+    EXPECT_EQ(categoryState(c, category(u"images"_s)), Qt::Checked);
+    EXPECT_EQ(categoryState(c, category(u"temp"_s)), Qt::Unchecked);
 
-    toggleCategory(c, category(QStringLiteral("video")));
+    toggleCategory(c, category(u"video"_s));
     EXPECT_TRUE(c.includedExtensions.isEmpty()) << "leaving video out must not restrict the rest";
-    EXPECT_EQ(categoryState(c, category(QStringLiteral("video"))), Qt::Unchecked);
-    EXPECT_EQ(categoryState(c, category(QStringLiteral("audio"))), Qt::Checked);
-    toggleExtension(c, category(QStringLiteral("video")), QStringLiteral("mov"));
-    EXPECT_EQ(categoryState(c, category(QStringLiteral("video"))), Qt::PartiallyChecked);
-    EXPECT_FALSE(FilterPresets::extensionSet(c.excludedExtensions).contains(QStringLiteral("mov")));
+    EXPECT_EQ(categoryState(c, category(u"video"_s)), Qt::Unchecked);
+    EXPECT_EQ(categoryState(c, category(u"audio"_s)), Qt::Checked);
+    toggleExtension(c, category(u"video"_s), u"mov"_s);
+    EXPECT_EQ(categoryState(c, category(u"video"_s)), Qt::PartiallyChecked);
+    EXPECT_FALSE(FilterPresets::extensionSet(c.excludedExtensions).contains(u"mov"_s));
 }
 
 TEST(ExtensionFilterRules, UntickingTheOnlyIncludedCategoryNeverOpensTheFilter)
 {
     PushConnection c;
-    c.extensionPreset = QStringLiteral("custom");
-    c.includedExtensions = QStringLiteral("JPG , png");
-    EXPECT_EQ(categoryState(c, category(QStringLiteral("images"))), Qt::PartiallyChecked);
-    EXPECT_EQ(categoryState(c, category(QStringLiteral("video"))), Qt::Unchecked);
+    c.extensionPreset = u"custom"_s;
+    c.includedExtensions = u"JPG , png"_s;
+    EXPECT_EQ(categoryState(c, category(u"images"_s)), Qt::PartiallyChecked);
+    EXPECT_EQ(categoryState(c, category(u"video"_s)), Qt::Unchecked);
 
-    toggleCategory(c, category(QStringLiteral("images")));
-    EXPECT_EQ(categoryState(c, category(QStringLiteral("images"))), Qt::Unchecked)
+    toggleCategory(c, category(u"images"_s));
+    EXPECT_EQ(categoryState(c, category(u"images"_s)), Qt::Unchecked)
         << "an emptied included list would admit every image again";
     EXPECT_FALSE(offersReset(c)) << "custom never offers a reset";
 }

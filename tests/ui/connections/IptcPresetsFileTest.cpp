@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 
 namespace {
@@ -23,16 +25,14 @@ IPTCKeywordEntry entry(const QString& name, const QString& keyword)
 
 TEST(IptcPresetsFile, WritesAnArrayOfThreeKeysAndReadsItBack)
 {
-    const QList<IPTCKeywordEntry> entries = {entry(QStringLiteral("Holiday"), QStringLiteral("beach, sea")),
-                                             entry(QString(), QStringLiteral("Zürich"))};
+    const QList<IPTCKeywordEntry> entries = {entry(u"Holiday"_s, u"beach, sea"_s),
+                                             entry(QString(), u"Zürich"_s)};
     const QByteArray data = IptcPresetsFile::encode(entries);
     const QJsonArray array = QJsonDocument::fromJson(data).array();
     ASSERT_EQ(array.size(), 2);
     const QJsonObject first = array[0].toObject();
-    EXPECT_EQ(first.keys(),
-              (QStringList{QStringLiteral("id"), QStringLiteral("keyword"), QStringLiteral("name")}));
-    EXPECT_EQ(first.value(QLatin1String("id")).toString(),
-              entries[0].id.toString(QUuid::WithoutBraces).toUpper());
+    EXPECT_EQ(first.keys(), (QStringList{u"id"_s, u"keyword"_s, u"name"_s}));
+    EXPECT_EQ(first.value("id"_L1).toString(), entries[0].id.toString(QUuid::WithoutBraces).toUpper());
     EXPECT_EQ(IptcPresetsFile::decode(data), entries);
 }
 
@@ -56,17 +56,15 @@ TEST(IptcPresetsFile, RefusesAnythingButACompleteList)
 
 TEST(IptcPresetsFile, MergeSkipsKnownKeywordsOnlyAndGivesFreshIds)
 {
-    const QList<IPTCKeywordEntry> existing = {entry(QStringLiteral("A"), QStringLiteral("beach"))};
-    const QList<IPTCKeywordEntry> imported = {entry(QStringLiteral("same"), QStringLiteral("beach")),
-                                              entry(QStringLiteral("case"), QStringLiteral("Beach")),
-                                              entry(QStringLiteral("twice 1"), QStringLiteral("city")),
-                                              entry(QStringLiteral("twice 2"), QStringLiteral("city"))};
+    const QList<IPTCKeywordEntry> existing = {entry(u"A"_s, u"beach"_s)};
+    const QList<IPTCKeywordEntry> imported = {entry(u"same"_s, u"beach"_s), entry(u"case"_s, u"Beach"_s),
+                                              entry(u"twice 1"_s, u"city"_s), entry(u"twice 2"_s, u"city"_s)};
     const QList<IPTCKeywordEntry> merged = IptcPresetsFile::merge(existing, imported);
     ASSERT_EQ(merged.size(), 4);
     EXPECT_EQ(merged[0], existing[0]);
-    EXPECT_EQ(merged[1].keyword, QStringLiteral("Beach")) << "the comparison is case-sensitive";
-    EXPECT_EQ(merged[2].name, QStringLiteral("twice 1"));
-    EXPECT_EQ(merged[3].name, QStringLiteral("twice 2")) << "repeats inside one file are all added";
+    EXPECT_EQ(merged[1].keyword, u"Beach"_s) << "the comparison is case-sensitive";
+    EXPECT_EQ(merged[2].name, u"twice 1"_s);
+    EXPECT_EQ(merged[3].name, u"twice 2"_s) << "repeats inside one file are all added";
     for (qsizetype i = 1; i < merged.size(); ++i) {
         EXPECT_NE(merged[i].id, imported[i].id);
     }

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using namespace ondrix::test;
 
@@ -56,67 +58,64 @@ protected:
     }
 
     TestEnvironment env; // first: the service's file lives in it
-    HistoryService history{env.dataHome() + QStringLiteral("/Ondrix/history.json")};
+    HistoryService history{env.dataHome() + u"/Ondrix/history.json"_s};
 };
 
 } // namespace
 
 TEST_F(HistoryViewTest, ColumnsSearchAndErrorRowsInRed)
 {
-    HistoryEntry proven = entry(QStringLiteral("a.jpg"), QStringLiteral("Studio"), 2'500'000);
-    proven.verifiedBy = QStringLiteral("SHA-256");
-    addAll({proven,
-            entry(QStringLiteral("notes.txt"), QStringLiteral("Backup Server"), 812,
-                  QStringLiteral("Upload failed: connection refused")),
-            entry(QStringLiteral("B.PNG"), QStringLiteral("Studio"), 0)});
+    HistoryEntry proven = entry(u"a.jpg"_s, u"Studio"_s, 2'500'000);
+    proven.verifiedBy = u"SHA-256"_s;
+    addAll({proven, entry(u"notes.txt"_s, u"Backup Server"_s, 812, u"Upload failed: connection refused"_s),
+            entry(u"B.PNG"_s, u"Studio"_s, 0)});
     HistoryView view(history);
     view.resize(800, 500);
     view.show();
     ASSERT_TRUE(view.isShowingTable());
     const QAbstractItemModel* rows = view.filterModel();
     // The error is read whole, in its column and in its tool tip.
-    const QString failure = QStringLiteral("Upload failed: connection refused");
+    const QString failure = u"Upload failed: connection refused"_s;
     EXPECT_GT(view.table()->horizontalHeader()->sectionSize(HistoryListModel::ErrorColumn),
               view.table()->fontMetrics().horizontalAdvance(failure) + 12);
     EXPECT_EQ(view.filterModel()->index(1, HistoryListModel::ErrorColumn).data(Qt::ToolTipRole), failure);
 
     // Newest first: the failed upload is the middle row.
-    EXPECT_EQ(listedFiles(view),
-              QStringList({QStringLiteral("B.PNG"), QStringLiteral("notes.txt"), QStringLiteral("a.jpg")}));
+    EXPECT_EQ(listedFiles(view), QStringList({u"B.PNG"_s, u"notes.txt"_s, u"a.jpg"_s}));
     const QColor red = HistoryListModel::errorColor();
     const QColor green = HistoryListModel::successColor();
     const auto cell = [rows](int row, int column, int role = Qt::DisplayRole) {
         return rows->index(row, column).data(role);
     };
-    EXPECT_EQ(cell(1, HistoryListModel::StatusColumn).toString(), QStringLiteral("Error"));
+    EXPECT_EQ(cell(1, HistoryListModel::StatusColumn).toString(), u"Error"_s);
     EXPECT_EQ(cell(1, HistoryListModel::StatusColumn, Qt::ForegroundRole).value<QColor>(), red);
     EXPECT_EQ(cell(1, HistoryListModel::ErrorColumn, Qt::ForegroundRole).value<QColor>(), red);
-    EXPECT_EQ(cell(2, HistoryListModel::StatusColumn).toString(), QStringLiteral("Success"));
+    EXPECT_EQ(cell(2, HistoryListModel::StatusColumn).toString(), u"Success"_s);
     EXPECT_EQ(cell(2, HistoryListModel::StatusColumn, Qt::ForegroundRole).value<QColor>(), green);
     // How the delivery was proven is the status's tool tip; an unproven one has none.
     EXPECT_EQ(cell(2, HistoryListModel::StatusColumn, Qt::ToolTipRole).toString(), "SHA-256 verified");
     EXPECT_FALSE(cell(0, HistoryListModel::StatusColumn, Qt::ToolTipRole).isValid());
-    EXPECT_EQ(cell(2, HistoryListModel::TimeColumn).toString(), QStringLiteral("14:07:09"));
-    EXPECT_EQ(cell(2, HistoryListModel::SizeColumn).toString(), QStringLiteral("2.5 MB"));
-    EXPECT_EQ(cell(2, HistoryListModel::ConnectionColumn).toString(), QStringLiteral("Studio"));
-    saveScreenshot(&view, QStringLiteral("history"));
-    EXPECT_EQ(controlsWithoutAccessibleName(&view).join(QStringLiteral(", ")), QString());
+    EXPECT_EQ(cell(2, HistoryListModel::TimeColumn).toString(), u"14:07:09"_s);
+    EXPECT_EQ(cell(2, HistoryListModel::SizeColumn).toString(), u"2.5 MB"_s);
+    EXPECT_EQ(cell(2, HistoryListModel::ConnectionColumn).toString(), u"Studio"_s);
+    saveScreenshot(&view, u"history"_s);
+    EXPECT_EQ(controlsWithoutAccessibleName(&view).join(u", "_s), QString());
 
     QLineEdit* search = view.searchField();
-    QTest::keyClicks(search, QStringLiteral("JPG"));
-    EXPECT_EQ(listedFiles(view), QStringList({QStringLiteral("a.jpg")}));
-    saveScreenshot(&view, QStringLiteral("history-search"));
-    search->setText(QStringLiteral("png"));
-    EXPECT_EQ(listedFiles(view), QStringList({QStringLiteral("B.PNG")}));
-    search->setText(QStringLiteral("backup"));
-    EXPECT_EQ(listedFiles(view), QStringList({QStringLiteral("notes.txt")}));
+    QTest::keyClicks(search, u"JPG"_s);
+    EXPECT_EQ(listedFiles(view), QStringList({u"a.jpg"_s}));
+    saveScreenshot(&view, u"history-search"_s);
+    search->setText(u"png"_s);
+    EXPECT_EQ(listedFiles(view), QStringList({u"B.PNG"_s}));
+    search->setText(u"backup"_s);
+    EXPECT_EQ(listedFiles(view), QStringList({u"notes.txt"_s}));
     // A search stays applied to uploads that arrive meanwhile.
-    history.add(entry(QStringLiteral("report.pdf"), QStringLiteral("Backup Server"), 10));
+    history.add(entry(u"report.pdf"_s, u"Backup Server"_s, 10));
     ASSERT_TRUE(QTest::qWaitFor([&] { return listedFiles(view).size() == 2; }));
-    search->setText(QStringLiteral("nothing like it"));
+    search->setText(u"nothing like it"_s);
     EXPECT_EQ(rows->rowCount(), 0);
     EXPECT_FALSE(view.isShowingTable());
-    EXPECT_EQ(view.emptyLabel()->text(), QStringLiteral("No upload history."));
+    EXPECT_EQ(view.emptyLabel()->text(), u"No upload history."_s);
     search->clear();
     EXPECT_EQ(rows->rowCount(), 4);
     EXPECT_TRUE(view.isShowingTable());
@@ -124,14 +123,14 @@ TEST_F(HistoryViewTest, ColumnsSearchAndErrorRowsInRed)
     view.clearAllButton()->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isShowingTable(); }));
     EXPECT_EQ(view.model()->rowCount(), 0);
-    saveScreenshot(&view, QStringLiteral("history-empty"));
+    saveScreenshot(&view, u"history-empty"_s);
 }
 
 TEST_F(HistoryViewTest, ABurstOfUploadsUpdatesTheTableInAFewSteps)
 {
     QList<HistoryEntry> earlier;
     for (int i = 0; i < HistoryService::maxEntries; ++i) {
-        earlier.append(entry(QStringLiteral("old%1.jpg").arg(i), QStringLiteral("Studio"), i));
+        earlier.append(entry(u"old%1.jpg"_s.arg(i), u"Studio"_s, i));
     }
     addAll(earlier);
     HistoryView view(history);
@@ -140,10 +139,9 @@ TEST_F(HistoryViewTest, ABurstOfUploadsUpdatesTheTableInAFewSteps)
     ASSERT_EQ(view.model()->rowCount(), HistoryService::maxEntries);
 
     for (int i = 0; i < 1000; ++i) {
-        history.add(entry(QStringLiteral("new%1.jpg").arg(i), QStringLiteral("Studio"), i));
+        history.add(entry(u"new%1.jpg"_s.arg(i), u"Studio"_s, i));
     }
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return view.model()->entryAt(0).filename == QStringLiteral("new999.jpg"); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->entryAt(0).filename == u"new999.jpg"_s; }));
     EXPECT_EQ(view.model()->entries(), history.entries());
     // Far fewer updates than uploads (how many depends on how the burst meets the event loop).
     EXPECT_LT(view.model()->syncCount(), 20);

