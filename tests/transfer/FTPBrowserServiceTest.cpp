@@ -132,51 +132,47 @@ TEST_F(FTPBrowserServiceTest, ListsAFolderIntoItsObservableState)
 
 TEST(FTPBrowserServiceListing, AListingWithoutEntriesFallsBackToTheNameList)
 {
-    QList<bool> asked;
-    const auto serve = [&](QString listing, QString names) {
-        return [&asked, listing, names](bool namesOnly) -> std::variant<QString, FTPError> {
-            asked << namesOnly;
-            return namesOnly ? names : listing;
-        };
+    const FTPError gone = FTPError::curlExitCode(78, "gone");
+    struct Case {
+        QString path;
+        std::variant<QString, FTPError> listing, names;
+        QList<bool> asked;
+        QStringList result; // the ids, or the error's description
     };
-    // Only the total line of a Unix listing: the names-only listing is used, every entry as a file.
-    auto result = FTPBrowserService::entriesOf("/in/", serve("total 0\r\n", "b\r\n.x\r\nA dir\r\n"));
-    EXPECT_EQ(asked, QList<bool>({false, true}));
-    ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(result));
-    EXPECT_EQ(ids(std::get<QList<RemoteItem>>(result)), QStringList({"/in/A dir", "/in/b"}));
-
-    // A listing with entries is used alone, sorted.
-    asked.clear();
-    result = FTPBrowserService::entriesOf("/", serve("-rw-r--r-- 1 u g 3 Jan 1 2024 f\n"
-                                                     "drwxr-xr-x 2 u g 4096 Jan 1 2024 d\n",
-                                                     "never"));
-    EXPECT_EQ(asked, QList<bool>({false}));
-    EXPECT_EQ(ids(std::get<QList<RemoteItem>>(result)), QStringList({"/d/", "/f"}));
-
-    // An error of either listing is the result.
-    asked.clear();
-    result = FTPBrowserService::entriesOf("/", [&](bool namesOnly) -> std::variant<QString, FTPError> {
-        asked << namesOnly;
-        if (namesOnly) {
-            return FTPError::curlExitCode(78, "gone");
-        }
-        return QString();
-    });
-    EXPECT_EQ(asked, QList<bool>({false, true}));
-    EXPECT_EQ(std::get<FTPError>(result), FTPError::curlExitCode(78, "gone"));
-
-    // A path with a line break is refused before anything is fetched.
-    asked.clear();
-    result = FTPBrowserService::entriesOf("/a\r\nDELE b/", serve("", ""));
-    EXPECT_TRUE(asked.isEmpty());
-    EXPECT_EQ(std::get<FTPError>(result).kind(), FTPError::Kind::unknown);
+    const QString unix = "-rw-r--r-- 1 u g 3 Jan 1 2024 f\ndrwxr-xr-x 2 u g 4096 Jan 1 2024 d\n";
+    const QString refused =
+        "The remote path contains a line break or NUL character and was not sent: /a\\nb/";
+    const Case cases[] = {
+        // Only the total line of a Unix listing: the names-only listing is used, every entry as a file.
+        {"/in/", QString("total 0\r\n"), QString("b\n.x\nA dir\n"), {false, true}, {"/in/A dir", "/in/b"}},
+        // A listing with entries is used alone, sorted; an error of either listing is the result.
+        {"/", unix, gone, {false}, {"/d/", "/f"}},
+        {"/", QString(), gone, {false, true}, {gone.description()}},
+        // A path with a line break is refused before anything is fetched.
+        {"/a\nb/", QString(), QString(), {}, {refused}},
+    };
+    for (const Case& c : cases) {
+        QList<bool> asked;
+        const auto result = FTPBrowserService::entriesOf(c.path, [&](bool namesOnly) {
+            asked << namesOnly;
+            return namesOnly ? c.names : c.listing;
+        });
+        EXPECT_EQ(asked, c.asked) << c.path.toStdString();
+        const FTPError* error = std::get_if<FTPError>(&result);
+        EXPECT_EQ(error ? QStringList{error->description()} : ids(std::get<QList<RemoteItem>>(result)),
+                  c.result);
+    }
 }
 
-TEST_F(FTPBrowserServiceTest, OperationsRunOneAtATimeInOrder)
+// Operations asked for back to back run in order, each seeing what the one before it did; a failure reaches
+// the caller and the state, and a failed listing keeps the last items and path.
+TEST_F(FTPBrowserServiceTest, OperationsRunInOrderAndFailuresReachTheCallerAndTheState)
 {
     writeFile(s_server->rootDir() + "/ops/old.txt", "x");
+    QDir(s_server->rootDir()).mkpath("full/child");
     FTPBrowserService service(s_server->connection(), &pool);
     QSignalSpy loading(&service, &FTPBrowserService::isLoadingChanged);
+    QSignalSpy failed(&service, &FTPBrowserService::operationFailed);
 
     QStringList order;
     std::optional<FTPBrowserService::ListingResult> listing;
@@ -185,7 +181,6 @@ TEST_F(FTPBrowserServiceTest, OperationsRunOneAtATimeInOrder)
             order << (error ? name + ": " + error->description() : name);
         };
     };
-    // Asked for back to back: each sees what the one before it did.
     service.createFolder("/ops/new", nullptr, record("create"));
     service.renameItem("/ops/old.txt", "/ops/new/moved.txt", nullptr, record("rename"));
     service.deleteItem("/ops/new/moved.txt", false, nullptr, record("delete file"));
@@ -205,13 +200,7 @@ TEST_F(FTPBrowserServiceTest, OperationsRunOneAtATimeInOrder)
     // Busy once for the whole run.
     EXPECT_EQ(loading.count(), 2);
     EXPECT_FALSE(service.isLoading());
-}
 
-TEST_F(FTPBrowserServiceTest, FailuresReachTheCallerAndTheState)
-{
-    QDir(s_server->rootDir()).mkpath("full/child");
-    FTPBrowserService service(s_server->connection(), &pool);
-    QSignalSpy failed(&service, &FTPBrowserService::operationFailed);
     ASSERT_TRUE(std::holds_alternative<QList<RemoteItem>>(list(service, "/")));
     const QList<RemoteItem> before = service.items();
 
