@@ -17,7 +17,6 @@ namespace {
 
 constexpr int startTimeoutMs = 20000;
 constexpr int callTimeoutMs = 5000;
-const QString mockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
 
 // A session-type bus that anyone may use, with no service activation directories.
 const char* const busConfig =
@@ -127,11 +126,6 @@ void DBusMockSession::stopProcess(QProcess& process)
     }
 }
 
-QDBusConnection DBusMockSession::connection() const
-{
-    return QDBusConnection(m_connectionName);
-}
-
 bool DBusMockSession::startTemplate(const QString& templateName, const QString& busName,
                                     const QVariantMap& parameters)
 {
@@ -150,11 +144,9 @@ bool DBusMockSession::startTemplate(const QString& templateName, const QString& 
                   << QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(parameters))
                                            .toJson(QJsonDocument::Compact));
     }
-    process->setProgram(QStringLiteral("/usr/bin/python3"));
-    process->setArguments(arguments);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process->setStandardOutputFile(QProcess::nullDevice());
-    process->start();
+    process->start(QStringLiteral("/usr/bin/python3"), arguments);
     if (!process->waitForStarted(startTimeoutMs)) {
         m_error = QStringLiteral("dbusmock did not start: ") + process->errorString();
         return false;
@@ -190,12 +182,6 @@ QDBusMessage DBusMockSession::call(const QString& service, const QString& path, 
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(args);
     return connection().call(message, QDBus::Block, callTimeoutMs);
-}
-
-QDBusMessage DBusMockSession::callMock(const QString& service, const QString& path, const QString& method,
-                                       const QVariantList& args) const
-{
-    return call(service, path, mockInterface, method, args);
 }
 
 QList<QVariantList> DBusMockSession::methodCalls(const QString& service, const QString& path,

@@ -33,7 +33,7 @@ public:
     QString address() const { return m_address; }
 
     // A connection of the test's own to the bus (the same one on every call).
-    QDBusConnection connection() const;
+    QDBusConnection connection() const { return QDBusConnection(m_connectionName); }
 
     // Starts `python3 -m dbusmock --template <name>` and waits until it owns `busName`.
     bool startTemplate(const QString& templateName, const QString& busName,
@@ -46,7 +46,10 @@ public:
                       const QString& method, const QVariantList& args = {}) const;
     // A call to the mock's control interface (org.freedesktop.DBus.Mock) of the object at `path`.
     QDBusMessage callMock(const QString& service, const QString& path, const QString& method,
-                          const QVariantList& args = {}) const;
+                          const QVariantList& args = {}) const
+    {
+        return call(service, path, QStringLiteral("org.freedesktop.DBus.Mock"), method, args);
+    }
     // The argument lists of every call of `method` that the mock object at `path` received, oldest first.
     // Variants are unwrapped; dictionaries come back as QVariantMap.
     QList<QVariantList> methodCalls(const QString& service, const QString& path, const QString& method) const;

@@ -45,16 +45,15 @@ bool KeyringDaemon::isRunning() const
 
 bool KeyringDaemon::start(QString* error)
 {
-    for (const char* folder : {"run", "data", "home"}) {
-        QDir().mkpath(m_root + u'/' + QLatin1String(folder));
+    QProcess daemon;
+    QProcessEnvironment environment = onBus(m_busAddress);
+    for (const auto& [variable, folder] :
+         {std::pair{"XDG_RUNTIME_DIR", "/run"}, {"XDG_DATA_HOME", "/data"}, {"HOME", "/home"}}) {
+        QDir().mkpath(m_root + QLatin1String(folder));
+        environment.insert(QLatin1String(variable), m_root + QLatin1String(folder));
     }
     QFile::setPermissions(m_root + QStringLiteral("/run"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcess daemon;
-    QProcessEnvironment environment = onBus(m_busAddress);
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_root + QStringLiteral("/run"));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_root + QStringLiteral("/data"));
-    environment.insert(QStringLiteral("HOME"), m_root + QStringLiteral("/home"));
     daemon.setProcessEnvironment(environment);
     daemon.start(
         QStringLiteral("gnome-keyring-daemon"),
@@ -94,16 +93,6 @@ QString KeyringDaemon::secretTool(const QStringList& arguments) const
     tool.start(QStringLiteral("secret-tool"), arguments);
     tool.waitForFinished(kTimeoutMs);
     return QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
-}
-
-QString KeyringDaemon::lookup(const QString& account) const
-{
-    return secretTool({QStringLiteral("lookup"), QStringLiteral("user"), account});
-}
-
-QString KeyringDaemon::describe(const QString& account) const
-{
-    return secretTool({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("user"), account});
 }
 
 } // namespace ondrix::test

@@ -22,9 +22,16 @@ public:
     bool isRunning() const;
 
     // What `secret-tool lookup user <account>` prints: the item's secret, empty when there is none.
-    QString lookup(const QString& account) const;
+    QString lookup(const QString& account) const
+    {
+        return secretTool({QStringLiteral("lookup"), QStringLiteral("user"), account});
+    }
     // What `secret-tool search --all user <account>` prints (labels and attributes).
-    QString describe(const QString& account) const;
+    QString describe(const QString& account) const
+    {
+        return secretTool(
+            {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("user"), account});
+    }
 
 private:
     QString secretTool(const QStringList& arguments) const;

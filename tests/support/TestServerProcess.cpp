@@ -21,21 +21,6 @@ namespace ondrix::test {
 namespace {
 constexpr int kStartTimeoutMs = 20000;
 constexpr auto kPython = "/usr/bin/python3";
-} // namespace
-
-TestServerProcess::TestServerProcess()
-{
-    if (!m_dir.isValid() || !QDir().mkpath(rootDir())) {
-        throw std::runtime_error("cannot create a work folder for a test server");
-    }
-}
-
-TestServerProcess::~TestServerProcess()
-{
-    stop();
-}
-
-namespace {
 
 sockaddr_in loopback(quint16 port)
 {
@@ -56,6 +41,13 @@ bool acceptsConnections(quint16 port)
 }
 
 } // namespace
+
+TestServerProcess::TestServerProcess()
+{
+    if (!m_dir.isValid() || !QDir().mkpath(rootDir())) {
+        throw std::runtime_error("cannot create a work folder for a test server");
+    }
+}
 
 std::runtime_error TestServerProcess::failure(QProcess& process, const QString& name,
                                               const QString& what) const
@@ -154,11 +146,6 @@ void TestServerProcess::setFrozen(bool frozen)
     if (m_process && m_process->processId() > 0) {
         ::kill(pid_t(m_process->processId()), frozen ? SIGSTOP : SIGCONT);
     }
-}
-
-bool TestServerProcess::isRunning() const
-{
-    return m_process && m_process->state() == QProcess::Running;
 }
 
 QList<qint64> TestServerProcess::receivedByteCounts() const

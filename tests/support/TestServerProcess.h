@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QList>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
 #include <stdexcept>
-
-class QProcess;
 
 namespace ondrix::test {
 
@@ -22,7 +21,7 @@ class TestServerProcess {
 public:
     // Throws std::runtime_error when the work folder cannot be made.
     TestServerProcess();
-    ~TestServerProcess();
+    ~TestServerProcess() { stop(); }
     TestServerProcess(const TestServerProcess&) = delete;
     TestServerProcess& operator=(const TestServerProcess&) = delete;
 
@@ -34,7 +33,7 @@ public:
     void startProgram(const QString& program, const QStringList& arguments, quint16 port);
     // Ends the server (closing its stdin, killing it when it does not go at once) and waits for it.
     void stop();
-    bool isRunning() const;
+    bool isRunning() const { return m_process && m_process->state() == QProcess::Running; }
     // Stops the server in its tracks (SIGSTOP) or lets it go on: a frozen server accepts connections in the
     // kernel but answers nothing, as a server that hangs or a network that drops every packet.
     void setFrozen(bool frozen);
