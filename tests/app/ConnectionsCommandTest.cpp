@@ -90,59 +90,45 @@ protected:
 
 } // namespace
 
+// An import replaces connections by id and adds the rest; one refused (no file, Ondrix running, a wrong
+// command) changes nothing and says why. Export hides passwords unless asked.
 TEST_F(ConnectionsCommandTest, ImportReplacesByIdAddsTheRestAndExportHidesPasswordsUnlessAsked)
 {
     PushConnection kept = connectionNamed(u"Kept"_s);
     PushConnection changed = connectionNamed(u"Old name"_s);
     store({kept, changed});
-
+    const QByteArray before = storedList();
     changed.name = u"New name"_s;
     const PushConnection added = connectionNamed(u"Agency"_s);
     const QString file = env.writeFile(u"import.json"_s, PushConnection::encodeList({changed, added}));
+
+    EXPECT_EQ(run({u"import"_s, env.root() + u"/missing.json"_s}).status, 1);
+    lockHolder = u"Ondrix is running (process 42)."_s;
+    const Outcome refused = run({u"import"_s, file});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(u"process 42"_s));
+    const Outcome wrong = run({u"remove"_s});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(wrong.err.startsWith(u"Usage:"_s));
+    EXPECT_EQ(storedList(), before);
+
+    lockHolder.reset();
     const Outcome imported = run({u"import"_s, file});
     ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
-
     const auto stored = PushConnection::decodeList(storedList());
-    ASSERT_TRUE(stored);
-    ASSERT_EQ(stored->size(), 3);
+    ASSERT_TRUE(stored && stored->size() == 3);
     EXPECT_EQ((*stored)[0].name, u"Kept"_s);
     EXPECT_EQ((*stored)[1].name, u"New name"_s);
     EXPECT_EQ((*stored)[2].id, added.id);
 
     const Outcome listed = run({u"list"_s});
     EXPECT_EQ(listed.status, 0);
-    EXPECT_EQ(listed.out.count(QLatin1Char('\n')), 3);
+    EXPECT_EQ(listed.out.count(u'\n'), 3);
     EXPECT_TRUE(listed.out.contains(u"ftp://me@127.0.0.1:21/in"_s));
-
-    const auto exported = PushConnection::decodeList(run({u"export"_s}).out.toUtf8());
-    ASSERT_TRUE(exported);
-    EXPECT_TRUE((*exported)[0].password.isEmpty());
-    const auto withPasswords =
-        PushConnection::decodeList(run({u"export"_s, u"--with-passwords"_s}).out.toUtf8());
-    ASSERT_TRUE(withPasswords);
-    EXPECT_EQ((*withPasswords)[0].password, u"secret"_s);
-}
-
-TEST_F(ConnectionsCommandTest, RefusedImportsChangeNothingAndSayWhy)
-{
-    store({connectionNamed(u"Kept"_s)});
-    const QByteArray before = storedList();
-
-    EXPECT_EQ(run({u"import"_s, env.root() + u"/missing.json"_s}).status, 1);
-    EXPECT_EQ(storedList(), before);
-
-    // A good file is refused too while Ondrix runs.
-    const QString good =
-        env.writeFile(u"import.json"_s, PushConnection::encodeList({connectionNamed(u"New"_s)}));
-    lockHolder = u"Ondrix is running (process 42)."_s;
-    const Outcome refused = run({u"import"_s, good});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.contains(u"process 42"_s));
-    EXPECT_EQ(storedList(), before);
-
-    const Outcome wrong = run({u"remove"_s});
-    EXPECT_EQ(wrong.status, 2);
-    EXPECT_TRUE(wrong.err.startsWith(u"Usage:"_s));
+    EXPECT_TRUE(PushConnection::decodeList(run({u"export"_s}).out.toUtf8())->at(0).password.isEmpty());
+    EXPECT_EQ(
+        PushConnection::decodeList(run({u"export"_s, u"--with-passwords"_s}).out.toUtf8())->at(0).password,
+        u"secret"_s);
 }
 
 // Each hostile file is refused naming the connection and the key, and nothing is written.

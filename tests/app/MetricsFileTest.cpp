@@ -37,17 +37,6 @@ StatusSnapshot snapshotOf(const QStringList& names)
     return snapshot;
 }
 
-QByteArray promtoolCheck(const QByteArray& text)
-{
-    QProcess promtool;
-    promtool.setProcessChannelMode(QProcess::MergedChannels);
-    promtool.start(u"promtool"_s, {u"check"_s, u"metrics"_s});
-    promtool.write(text);
-    promtool.closeWriteChannel();
-    promtool.waitForFinished(20000);
-    return promtool.exitCode() == 0 ? QByteArray() : promtool.readAll() + "\n" + text;
-}
-
 } // namespace
 
 // Names with quotes, backslashes, line feeds and non-ASCII letters end up escaped in label values, and the
@@ -56,18 +45,20 @@ TEST(MetricsFile, LabelValuesAreEscapedAndTheTextPassesPromtool)
 {
     const QStringList names{uR"(Say "cheese")"_s, uR"(C:\drop)"_s, u"two\nlines"_s, u"Bücher"_s};
     const QByteArray text = MetricsFile::encode(snapshotOf(names), true);
-    EXPECT_EQ(promtoolCheck(text), QByteArray());
-    for (const char* escaped :
+    QProcess promtool;
+    promtool.setProcessChannelMode(QProcess::MergedChannels);
+    promtool.start(u"promtool"_s, {u"check"_s, u"metrics"_s});
+    promtool.write(text);
+    promtool.closeWriteChannel();
+    ASSERT_TRUE(promtool.waitForFinished(20000));
+    EXPECT_EQ(promtool.exitCode(), 0) << promtool.readAll().constData() << "\n" << text.constData();
+    for (const char* sample :
          {R"(connection="Say \"cheese\"")", R"(connection="C:\\drop")", R"(connection="two\nlines")",
-          "connection=\"B\xc3\xbc"
-          "cher\""}) {
-        EXPECT_TRUE(text.contains(escaped)) << escaped;
+          R"(connection="Bücher")", R"(reason="schedule"} 1)", R"(reason="user"} 0)", R"(state="paused"} 1)",
+          "\nondrix_up 1\n"}) {
+        EXPECT_TRUE(text.contains(sample)) << sample;
     }
-    EXPECT_TRUE(text.contains(R"(reason="schedule"} 1)"));
-    EXPECT_TRUE(text.contains(R"(reason="user"} 0)"));
-    EXPECT_TRUE(text.contains(R"(state="paused"} 1)"));
     EXPECT_TRUE(text.startsWith("# HELP ondrix_up "));
-    EXPECT_TRUE(text.contains("\nondrix_up 1\n"));
     EXPECT_TRUE(MetricsFile::encode(snapshotOf(names), false).contains("\nondrix_up 0\n"));
 }
 
