@@ -455,7 +455,7 @@ void ConnectionEngine::handleFileEvent(const QString& filePath, const FileStabil
     if (!m_recordGate->admit(path)) {
         return;
     }
-    if (version && m_record->contains(path, version->modified, version->size)) {
+    if (version && m_record->contains(path, version->version)) {
         return;
     }
     if (m_inFlight.hasBackOffs() && m_inFlight.isHeldBack(path, m_clock.elapsed(), stampOf(version))) {
@@ -504,12 +504,13 @@ qint64 ConnectionEngine::stampOf(const FileStabilityChecker::Reading& version)
     if (!version) {
         return 0;
     }
-    return qint64(version->modified * 1e6) ^ (version->size << 20);
+    return version->version.modifiedNs ^ (version->version.size << 20);
 }
 
 bool ConnectionEngine::admitsSize(const FileStabilityChecker::Reading& version) const
 {
-    return m_connection.minFileSizeBytes < 1 || !version || version->size >= m_connection.minFileSizeBytes;
+    return m_connection.minFileSizeBytes < 1 || !version ||
+           version->version.size >= m_connection.minFileSizeBytes;
 }
 
 bool ConnectionEngine::passesFilter(const QString& path) const
@@ -538,7 +539,7 @@ QString ConnectionEngine::remoteRelativePath(const QString& path) const
 void ConnectionEngine::enqueueStableFile(const QString& path, const FileStabilityChecker::Reading& version)
 {
     const QString name = fileNameOf(path);
-    if (m_record->contains(path, version ? version->modified : 0.0, version ? version->size : -1)) {
+    if (m_record->contains(path, version ? version->version : FileVersion())) {
         log(tr("Skipped (already uploaded): ") + name, LogEntry::LogLevel::info);
         return;
     }
@@ -548,7 +549,7 @@ void ConnectionEngine::enqueueStableFile(const QString& path, const FileStabilit
     job.remoteRelativePath = remoteRelativePath(path);
     job.status = UploadStatus::pending();
     job.enqueuedAt = QDateTime::currentDateTimeUtc();
-    job.bytesTotal = version ? version->size : 0;
+    job.bytesTotal = version ? version->version.size : 0;
     job.bytesUploaded = 0;
     m_inFlight.queue(path, job);
     m_uploadQueue->enqueue(job);
@@ -563,7 +564,7 @@ bool ConnectionEngine::isAlreadyUploaded(const QString& path) const
 {
     // A file whose date cannot be read is not tested.
     const std::optional<FolderScan::File> version = FolderScan::stat(path, m_tree.get());
-    return version && m_record->contains(path, version->modified, version->size);
+    return version && m_record->contains(path, version->version);
 }
 
 // ---- results ----

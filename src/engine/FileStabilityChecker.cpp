@@ -199,8 +199,11 @@ void FileStabilityChecker::step(quint64 id, std::vector<Read>& reads, std::unord
         conclude(id, std::exchange(wait.given, std::nullopt), false, next);
         return;
     }
-    reads.push_back(Read{
-        id, wait.path, wait.previous ? std::optional<qint64>(wait.previous->size) : std::nullopt, {}, false});
+    reads.push_back(Read{id,
+                         wait.path,
+                         wait.previous ? std::optional<qint64>(wait.previous->version.size) : std::nullopt,
+                         {},
+                         false});
 }
 
 void FileStabilityChecker::take(std::vector<Read>& reads, const WatchedTree* tree)
@@ -209,7 +212,7 @@ void FileStabilityChecker::take(std::vector<Read>& reads, const WatchedTree* tre
         read.reading = FolderScan::stat(read.path, tree);
         // A writer that pauses longer than the interval between two pieces still holds the file open: only
         // its close says it is done.
-        read.openForWriting = read.reading && read.previousSize == read.reading->size &&
+        read.openForWriting = read.reading && read.previousSize == read.reading->version.size &&
                               ReadLease::isOpenForWriting(read.path, tree);
     }
 }
@@ -230,11 +233,11 @@ void FileStabilityChecker::conclude(quint64 id, Reading reading, bool openForWri
                                     std::unordered_map<int, int>& next)
 {
     Wait& wait = m_waits.at(id);
-    if (!reading || reading->size < 0) {
+    if (!reading || !reading->version.isValid()) {
         answer(id, Answer::NotStable);
         return;
     }
-    if (wait.previous && wait.previous->size == reading->size && !openForWriting) {
+    if (wait.previous && wait.previous->version.size == reading->version.size && !openForWriting) {
         answer(id, Answer::Stable, std::move(reading));
         return;
     }

@@ -47,8 +47,7 @@ void FolderDeliveries::setConnections(const QList<PushConnection>& connections)
         const QString& path = it.key();
         ConnectionEngine* engine = m_engines.value(it->actor);
         // Only the version that waited; a file saved again since goes up and is acted on then.
-        if (engine == nullptr ||
-            LocalFileVersion::read(path) != std::optional<LocalFileVersion>(it->version)) {
+        if (engine == nullptr || FileVersion::read(path) != std::optional<FileVersion>(it->version)) {
             continue;
         }
         const QList<Participant> sharing = takers(*engine, path, it->version.size);
@@ -158,14 +157,12 @@ bool FolderDeliveries::acts(const PushConnection& connection)
 }
 
 bool FolderDeliveries::hasDelivered(const Participant& participant, const ConnectionEngine& reporter,
-                                    const QString& path, const LocalFileVersion& version)
+                                    const QString& path, const FileVersion& version)
 {
     if (participant.connection->id == reporter.connection().id) {
         return true;
     }
-    return participant.engine != nullptr &&
-           participant.engine->uploadedRecord().contains(path, UploadedRecord::secondsOf(version.modifiedNs),
-                                                         version.size);
+    return participant.engine != nullptr && participant.engine->uploadedRecord().contains(path, version);
 }
 
 std::optional<FinderTagService::UploadColour> FolderDeliveries::colourOfStages(const QString& path) const
@@ -218,10 +215,10 @@ void FolderDeliveries::setStage(ConnectionEngine& engine, const QString& path, s
     }
 }
 
-void FolderDeliveries::delivered(ConnectionEngine& engine, const QString& path, const LocalFileVersion& sent)
+void FolderDeliveries::delivered(ConnectionEngine& engine, const QString& path, const FileVersion& sent)
 {
     // What the record holds when the transfer could not say what it sent.
-    const LocalFileVersion version = sent.isValid() ? sent : LocalFileVersion::read(path).value_or(sent);
+    const FileVersion version = sent.isValid() ? sent : FileVersion::read(path).value_or(sent);
     const QList<Participant> sharing = takers(engine, path, version.size);
     if (sharing.isEmpty()) {
         engine.paintTag(FinderTagService::UploadColour::green, path);
@@ -240,7 +237,7 @@ void FolderDeliveries::delivered(ConnectionEngine& engine, const QString& path, 
 }
 
 void FolderDeliveries::actWhenAllHave(ConnectionEngine& reporter, const QList<Participant>& takers,
-                                      const QString& path, const LocalFileVersion& version, bool tell)
+                                      const QString& path, const FileVersion& version, bool tell)
 {
     QStringList missing;
     for (const Participant& participant : takers) {

@@ -3,7 +3,7 @@
 #include "engine/FinderTagService.h"
 #include "model/ExtensionFilter.h"
 #include "model/PushConnection.h"
-#include "transfer/LocalFileVersion.h"
+#include "platform/FileVersion.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -58,7 +58,7 @@ public:
     // The engine delivered `sent` of `path` and has recorded it. The connection that acts on the file does
     // so now when every connection that takes the file has delivered that version, else once the last one
     // has.
-    void delivered(ConnectionEngine& engine, const QString& path, const LocalFileVersion& sent);
+    void delivered(ConnectionEngine& engine, const QString& path, const FileVersion& sent);
 
 private:
     // An enabled connection of the user's list, and its engine while it runs.
@@ -84,7 +84,7 @@ private:
     static bool acts(const PushConnection& connection);
     // Whether `participant` has that version in its uploaded record; one whose engine does not run has not.
     static bool hasDelivered(const Participant& participant, const ConnectionEngine& reporter,
-                             const QString& path, const LocalFileVersion& version);
+                             const QString& path, const FileVersion& version);
     // Red for any failure, blue for any upload, yellow for anything else under way; none when nobody has
     // a stage for the file.
     std::optional<FinderTagService::UploadColour> colourOfStages(const QString& path) const;
@@ -94,7 +94,7 @@ private:
     // Has the acting connection act once everybody has `version`, and colours the file; `tell` says in the
     // log why a file waits or an action is left out.
     void actWhenAllHave(ConnectionEngine& reporter, const QList<Participant>& takers, const QString& path,
-                        const LocalFileVersion& version, bool tell);
+                        const FileVersion& version, bool tell);
 
     QList<Listed> m_listed;
     QHash<QUuid, ConnectionEngine*> m_engines;
@@ -104,7 +104,7 @@ private:
     // disabled or deleted meanwhile is no longer waited for.
     struct Waiting {
         QUuid actor;
-        LocalFileVersion version;
+        FileVersion version;
     };
     QHash<QString, Waiting> m_waiting;
     // Connections whose left-out action the log has explained.

@@ -26,11 +26,6 @@ namespace ondrix {
 
 namespace {
 
-double secondsOf(const struct timespec& time)
-{
-    return UploadedRecord::secondsOf(qint64(time.tv_sec) * 1000000000 + qint64(time.tv_nsec));
-}
-
 // Appends the regular files of the open folder `dirFd` (its sub-folders too when `recursive`) in the order
 // the folder lists them, descending into each sub-folder where it is listed. Hidden entries, symbolic links
 // and ignored names are left out, and each sub-folder is opened from its parent without following a link,
@@ -69,7 +64,7 @@ bool enumerateFolder(int dirFd, const QString& folderText, bool recursive, QList
         if (FolderWatcher::isIgnoredFileName(fileName)) {
             continue;
         }
-        files.append({prefix + fileName, secondsOf(info.st_mtim), qint64(info.st_size)});
+        files.append({prefix + fileName, FileVersion::of(info)});
     }
     ::closedir(dir);
     return true;
@@ -141,7 +136,7 @@ std::optional<FolderScan::File> FolderScan::stat(const QString& path, const Watc
     } else if (::stat(FileName::encode(path).constData(), &info) != 0) {
         return std::nullopt;
     }
-    return File{path, secondsOf(info.st_mtim), qint64(info.st_size)};
+    return File{path, FileVersion::of(info)};
 }
 
 void FolderScan::setIntervalMs(qint64 ms)
@@ -250,8 +245,7 @@ void FolderScan::run(quint64 generation)
             record->forgetMissingBelow(root);
         }
         const qsizetype listed = files->size();
-        files->removeIf(
-            [&record](const File& file) { return record->contains(file.path, file.modified, file.size); });
+        files->removeIf([&record](const File& file) { return record->contains(file.path, file.version); });
         files->squeeze();
         if (listed >= kManyFiles) {
             returnFreedMemory();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileVersion.h"
+
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
@@ -28,11 +30,10 @@ class FolderScan : public QObject {
     Q_OBJECT
 
 public:
-    // One regular file a listing found, with its modification date and size as stat read them.
+    // One regular file a listing found, with its version as stat read it.
     struct File {
         QString path;
-        double modified = 0.0;
-        qint64 size = -1;
+        FileVersion version;
     };
     // Asked before each listing: whether to list now. A skipped listing still counts as a finished scan.
     using Gate = std::function<bool()>;

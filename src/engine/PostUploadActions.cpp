@@ -25,7 +25,7 @@ QString errorText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-bool isSent(const std::optional<LocalFileVersion>& now, const LocalFileVersion& sent)
+bool isSent(const std::optional<FileVersion>& now, const FileVersion& sent)
 {
     return !sent.isValid() || (now && *now == sent);
 }
@@ -96,13 +96,13 @@ void syncFolder(int folder)
     }
 }
 
-std::optional<LocalFileVersion> versionAt(int folder, const QByteArray& name)
+std::optional<FileVersion> versionAt(int folder, const QByteArray& name)
 {
     struct stat info {};
     if (folder < 0 || ::fstatat(folder, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
         return std::nullopt;
     }
-    return LocalFileVersion::of(info);
+    return FileVersion::of(info);
 }
 
 } // namespace
@@ -116,22 +116,21 @@ PostUploadActions::PostUploadActions(PostUploadAction action, bool deleteAfterUp
                     : nullptr)
 {}
 
-std::optional<LocalFileVersion> PostUploadActions::currentVersion(const QString& path,
-                                                                  const WatchedTree& tree)
+std::optional<FileVersion> PostUploadActions::currentVersion(const QString& path, const WatchedTree& tree)
 {
     struct stat info {};
     if (tree.stat(path, info) != 0) {
         return std::nullopt;
     }
-    return LocalFileVersion::of(info);
+    return FileVersion::of(info);
 }
 
-PostUploadActions::Outcome PostUploadActions::run(const QString& path, const LocalFileVersion& sent,
+PostUploadActions::Outcome PostUploadActions::run(const QString& path, const FileVersion& sent,
                                                   const WatchedTree& tree) const
 {
     // The server holds the version that was sent. A file saved again since then is not that version: moving,
     // handing over or deleting it would lose the newer one, so it stays and goes up again.
-    const std::optional<LocalFileVersion> now = currentVersion(path, tree);
+    const std::optional<FileVersion> now = currentVersion(path, tree);
     if (now && !isSent(now, sent)) {
         return Outcome::changedSinceUpload;
     }
@@ -155,7 +154,7 @@ PostUploadActions::Outcome PostUploadActions::run(const QString& path, const Loc
         // Checked again at the last moment, on the folder the removal goes through: a script or a save may
         // have changed the file meanwhile.
         const WatchedTree::Parent parent = tree.openParent(path);
-        const std::optional<LocalFileVersion> latest = versionAt(parent.folder.get(), parent.name);
+        const std::optional<FileVersion> latest = versionAt(parent.folder.get(), parent.name);
         if (latest && isSent(latest, sent)) {
             ::unlinkat(parent.folder.get(), parent.name.constData(), 0);
         } else if (latest) {
@@ -166,8 +165,7 @@ PostUploadActions::Outcome PostUploadActions::run(const QString& path, const Loc
 }
 
 std::optional<QString> PostUploadActions::moveIntoFolder(const QString& path, const QString& folder,
-                                                         const LocalFileVersion& sent,
-                                                         const WatchedTree& tree)
+                                                         const FileVersion& sent, const WatchedTree& tree)
 {
     const QString name = FileName::displayName(QFileInfo(path).fileName());
     const auto notArchived = [&](const QString& why) {
@@ -211,7 +209,7 @@ std::optional<QString> PostUploadActions::moveIntoFolder(const QString& path, co
     if (!input.isValid() || ::fstat(input.get(), &info) != 0) {
         return notArchived(errorText(errno));
     }
-    if (!S_ISREG(info.st_mode) || (sent.isValid() && !(LocalFileVersion::of(info) == sent))) {
+    if (!S_ISREG(info.st_mode) || (sent.isValid() && !(FileVersion::of(info) == sent))) {
         return std::nullopt; // changed since it was sent; the engine offers it again
     }
     ::fcntl(input.get(), F_SETFL, 0);
@@ -220,7 +218,7 @@ std::optional<QString> PostUploadActions::moveIntoFolder(const QString& path, co
         return notArchived(errorText(error));
     }
     struct stat after {};
-    if (::fstat(input.get(), &after) != 0 || !(LocalFileVersion::of(after) == LocalFileVersion::of(info))) {
+    if (::fstat(input.get(), &after) != 0 || !(FileVersion::of(after) == FileVersion::of(info))) {
         ::unlinkat(archive.get(), temp.constData(), 0); // written to while it was copied: it may mix versions
         return std::nullopt;
     }
@@ -229,8 +227,7 @@ std::optional<QString> PostUploadActions::moveIntoFolder(const QString& path, co
         return error == EEXIST ? std::nullopt : std::optional<QString>(notArchived(errorText(error)));
     }
     syncFolder(archive.get());
-    if (const auto now = versionAt(source.folder.get(), source.name);
-        now && *now == LocalFileVersion::of(info)) {
+    if (const auto now = versionAt(source.folder.get(), source.name); now && *now == FileVersion::of(info)) {
         ::unlinkat(source.folder.get(), source.name.constData(), 0);
     }
     return std::nullopt;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/PushConnection.h"
-#include "transfer/LocalFileVersion.h"
+#include "platform/FileVersion.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -39,16 +39,16 @@ public:
 
     // Runs the actions for `path`, of which `sent` was uploaded (an invalid `sent` is not checked). The file
     // is reached through `tree`, the watched folder it lies in: a link on its way leaves it alone.
-    Outcome run(const QString& path, const LocalFileVersion& sent, const WatchedTree& tree) const;
+    Outcome run(const QString& path, const FileVersion& sent, const WatchedTree& tree) const;
 
     // The version of the file at `path` in `tree` now (not following any symbolic link), or none.
-    static std::optional<LocalFileVersion> currentVersion(const QString& path, const WatchedTree& tree);
+    static std::optional<FileVersion> currentVersion(const QString& path, const WatchedTree& tree);
     // Moves `path` (in `tree`) into `folder` under its own name, never over an existing item. Across file
     // systems the copy is written under a hidden temporary name, flushed to disk and renamed into place
     // before the source is removed; a failed copy leaves nothing behind. Empty on success or when the name
     // is taken (the file then stays where it is), else why the file stayed.
     static std::optional<QString> moveIntoFolder(const QString& path, const QString& folder,
-                                                 const LocalFileVersion& sent, const WatchedTree& tree);
+                                                 const FileVersion& sent, const WatchedTree& tree);
 
 private:
     const PostUploadAction m_action;

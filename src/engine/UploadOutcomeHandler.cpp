@@ -75,7 +75,7 @@ void UploadOutcomeHandler::handleResults(const QList<UploadResult>& results)
         // A file the server already held is remembered too, so the scans leave it alone while it is
         // unchanged; it is not counted.
         uploaded.push_back(
-            uploadedVersion(result.job.localPath, result.skippedExisting ? LocalFileVersion() : result.sent));
+            uploadedVersion(result.job.localPath, result.skippedExisting ? FileVersion() : result.sent));
         if (!result.skippedExisting) {
             ++uploadedFiles;
             uploadedBytes += result.bytesUploaded;
@@ -212,7 +212,7 @@ void UploadOutcomeHandler::handleSuccess(const UploadResult& result, Finished& f
     // One reading tells a file that is gone or unchanged (the usual case) from a newer version.
     if (!engine.m_stopped) {
         const std::optional<FolderScan::File> now = FolderScan::stat(path, engine.m_tree.get());
-        if (now && !engine.m_record->contains(path, now->modified, now->size)) {
+        if (now && !engine.m_record->contains(path, now->version)) {
             finished.toOfferAgain.append(path);
         }
     }
@@ -243,7 +243,7 @@ void UploadOutcomeHandler::handleFailure(const UploadResult& result)
     engine.m_announcer->failed(path, name, message);
 }
 
-void UploadOutcomeHandler::actAfterUpload(const QString& path, const LocalFileVersion& sent)
+void UploadOutcomeHandler::actAfterUpload(const QString& path, const FileVersion& sent)
 {
     if (m_engine.m_services.tags) {
         // The green tag goes with the file to the archive, and is on it when the script looks.
@@ -252,7 +252,7 @@ void UploadOutcomeHandler::actAfterUpload(const QString& path, const LocalFileVe
     runPostUploadActions(path, sent);
 }
 
-void UploadOutcomeHandler::runPostUploadActions(const QString& path, const LocalFileVersion& sent)
+void UploadOutcomeHandler::runPostUploadActions(const QString& path, const FileVersion& sent)
 {
     const ConnectionEngine& engine = m_engine;
     if (!engine.m_tree) {
@@ -308,16 +308,19 @@ void UploadOutcomeHandler::actionDone()
 }
 
 UploadedRecord::Entry UploadOutcomeHandler::uploadedVersion(const QString& path,
-                                                            const LocalFileVersion& sent) const
+                                                            const FileVersion& sent) const
 {
     // The version the transfer opened is the one the server holds; a save during the upload is newer and
     // must not be recorded as uploaded.
     if (sent.isValid()) {
-        return {path, UploadedRecord::secondsOf(sent.modifiedNs), sent.size};
+        return {path, sent};
     }
-    const std::optional<FolderScan::File> version = FolderScan::stat(path, m_engine.m_tree.get());
-    return {path, version ? version->modified : double(QDateTime::currentMSecsSinceEpoch()) / 1000.0,
-            version ? version->size : -1};
+    if (const std::optional<FolderScan::File> now = FolderScan::stat(path, m_engine.m_tree.get())) {
+        return {path, now->version};
+    }
+    FileVersion unreadable;
+    unreadable.modifiedNs = QDateTime::currentMSecsSinceEpoch() * 1'000'000;
+    return {path, unreadable};
 }
 
 } // namespace ondrix

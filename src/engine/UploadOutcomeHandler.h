@@ -2,8 +2,8 @@
 
 #include "engine/UploadResult.h"
 #include "engine/UploadedRecord.h"
+#include "platform/FileVersion.h"
 #include "records/HistoryEntry.h"
-#include "transfer/LocalFileVersion.h"
 
 #include <QDateTime>
 #include <QList>
@@ -34,7 +34,7 @@ public:
     void handleResults(const QList<UploadResult>& results);
     // The connection's action and deletion for an uploaded file, on the transfer pool, once nobody else waits
     // for the file.
-    void actAfterUpload(const QString& path, const LocalFileVersion& sent);
+    void actAfterUpload(const QString& path, const FileVersion& sent);
     // Post-upload actions under way: a stop is over only once they are done.
     bool hasActionsRunning() const { return m_actionsRunning > 0; }
 
@@ -52,8 +52,8 @@ private:
     void handleOutcome(const UploadResult& result, Finished& finished);
     void handleSuccess(const UploadResult& result, Finished& finished);
     void handleFailure(const UploadResult& result);
-    UploadedRecord::Entry uploadedVersion(const QString& path, const LocalFileVersion& sent) const;
-    void runPostUploadActions(const QString& path, const LocalFileVersion& sent);
+    UploadedRecord::Entry uploadedVersion(const QString& path, const FileVersion& sent) const;
+    void runPostUploadActions(const QString& path, const FileVersion& sent);
     void actionDone();
 
     ConnectionEngine& m_engine;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/UploadJob.h"
+#include "platform/FileVersion.h"
 #include "transfer/FTPError.h"
-#include "transfer/LocalFileVersion.h"
 
 #include <QString>
 
@@ -24,7 +24,7 @@ struct UploadResult {
     // Seconds from the moment the upload function began until the outcome was known.
     double duration = 0.0;
     // The version of the local file the transfer opened and sent (invalid when it never opened the file).
-    LocalFileVersion sent;
+    FileVersion sent;
     // Not a failure, and nothing was sent: the image is still being written (its keyword could not go in
     // while another process writes it or its data is incomplete). It is offered again once it is stable.
     bool notReady = false;

@@ -78,11 +78,6 @@ QString UploadedRecord::sizesKeyFor(const QString& key)
     return key + QStringLiteral("_sizes");
 }
 
-double UploadedRecord::secondsOf(qint64 modifiedNs)
-{
-    return double(modifiedNs / 1000000000) + double(modifiedNs % 1000000000) / 1e9;
-}
-
 void UploadedRecord::loadLocked() const
 {
     if (m_loaded) {
@@ -97,8 +92,8 @@ void UploadedRecord::loadLocked() const
         m_versions.reserve(dates.size());
         for (auto it = dates.cbegin(); it != dates.cend(); ++it) {
             const auto size = sizes.constFind(it.key());
-            m_versions.insert(pathKey(it.key()),
-                              Version{it.value(), size == sizes.cend() ? -1 : qint64(*size)});
+            m_versions.insert(pathKey(it.key()), Version{FileVersion::nanoseconds(it.value()),
+                                                         size == sizes.cend() ? -1 : qint64(*size)});
         }
     };
     if (auto dates = m_store->realDictionaryValue(m_key); dates && !dates->isEmpty()) {
@@ -123,7 +118,7 @@ void UploadedRecord::load() const
     loadLocked();
 }
 
-bool UploadedRecord::contains(const QString& path, double modified, qint64 size) const
+bool UploadedRecord::contains(const QString& path, const FileVersion& now) const
 {
     std::lock_guard lock(m_mutex);
     loadLocked();
@@ -131,17 +126,18 @@ bool UploadedRecord::contains(const QString& path, double modified, qint64 size)
     if (version == m_versions.constEnd()) {
         return false;
     }
+    const qint64 apart = std::abs(version->modifiedNs - now.modifiedNs);
     if (version->size < 0) {
-        return std::abs(version->modified - modified) < 1.0;
+        return apart < 1'000'000'000;
     }
     // Two versions saved within one second (a card copied with its dates kept, a quick second save) differ
     // in size or in the sub-second part of their date: both go up.
-    return version->size == size && std::abs(version->modified - modified) < 1e-6;
+    return version->size == now.size && apart < FileVersion::kStoredPrecisionNs;
 }
 
-void UploadedRecord::record(const QString& path, double modified, qint64 size)
+void UploadedRecord::record(const QString& path, const FileVersion& version)
 {
-    record(std::vector<Entry>{Entry{path, modified, size}});
+    record(std::vector<Entry>{Entry{path, version}});
 }
 
 void UploadedRecord::record(const std::vector<Entry>& entries)
@@ -154,7 +150,11 @@ void UploadedRecord::record(const std::vector<Entry>& entries)
     // No cap: an entry stays while its file exists (a cap evicted entries whose files were then uploaded
     // again, evicting others in turn); forgetMissingBelow drops the rest.
     for (const Entry& entry : entries) {
-        m_versions.insert(pathKey(entry.path), Version{entry.modified, entry.size >= 0 ? entry.size : -1});
+        // Kept as the store will give it back, so a version recorded now and one read after a restart are
+        // one.
+        const double stored = FileVersion::seconds(entry.version.modifiedNs);
+        m_versions.insert(pathKey(entry.path), Version{FileVersion::nanoseconds(stored),
+                                                       entry.version.size >= 0 ? entry.version.size : -1});
     }
     if (m_store) {
         m_writer.submit([&] { m_unwritten.insert(m_unwritten.end(), entries.begin(), entries.end()); });
@@ -176,9 +176,10 @@ BackgroundWriter::Job UploadedRecord::takeWrites()
     return [this, batch] {
         m_store->writeTogether([&] {
             for (const Entry& entry : *batch) {
-                m_store->setRealDictionaryEntry(m_key, entry.path, entry.modified);
-                if (entry.size >= 0) {
-                    m_store->setRealDictionaryEntry(m_sizesKey, entry.path, double(entry.size));
+                m_store->setRealDictionaryEntry(m_key, entry.path,
+                                                FileVersion::seconds(entry.version.modifiedNs));
+                if (entry.version.size >= 0) {
+                    m_store->setRealDictionaryEntry(m_sizesKey, entry.path, double(entry.version.size));
                 } else {
                     m_store->removeRealDictionaryEntry(m_sizesKey, entry.path);
                 }
@@ -216,7 +217,8 @@ void UploadedRecord::forgetMissingBelow(const QString& root)
     // An entry recorded again meanwhile belongs to a file that is back: it stays.
     std::erase_if(gone, [&](const std::pair<QString, double>& entry) {
         const auto version = m_versions.constFind(pathKey(entry.first));
-        return version == m_versions.constEnd() || version->modified != entry.second;
+        return version == m_versions.constEnd() ||
+               version->modifiedNs != FileVersion::nanoseconds(entry.second);
     });
     for (const auto& entry : gone) {
         m_versions.remove(pathKey(entry.first));

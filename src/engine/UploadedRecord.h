@@ -1,9 +1,9 @@
 #pragma once
 
 #include "model/PushConnection.h"
+#include "platform/FileVersion.h"
 #include "platform/PreferencesStore.h"
 #include "records/BackgroundWriter.h"
-#include "transfer/LocalFileVersion.h"
 
 #include <QHash>
 #include <QString>
@@ -16,10 +16,10 @@
 
 namespace ondrix {
 
-// What one connection has uploaded: local path → modification date (seconds since 1970) of the version that
-// was sent, with its size beside it. Stored under "ondrix_uploaded_" + a hash of host, local folder and
-// remote folder, the sizes under a sibling key; records under the keys of earlier versions are moved over
-// when the record is first read.
+// What one connection has uploaded: local path → the version that was sent, stored as its modification date
+// (seconds since 1970, see FileVersion::seconds) with its size beside it. Stored under "ondrix_uploaded_" + a
+// hash of host, local folder and remote folder, the sizes under a sibling key; records under the keys of
+// earlier versions are moved over when the record is first read.
 //
 // Thread-safe: the first scan reads it on the transfer pool, the engine writes it on the main thread. It is
 // read from the store once, by whichever thread needs it first; the engine has it read on the transfer pool
@@ -49,25 +49,20 @@ public:
     static QString legacyKeyFor(const PushConnection& connection);
     // Where the sizes of the record under `key` are kept.
     static QString sizesKeyFor(const QString& key);
-    // Seconds since 1970 as every reader of file dates in the engine computes them, so that the date of a
-    // version and the date a later stat reads compare equal.
-    static double secondsOf(qint64 modifiedNs);
-
     QString key() const { return m_key; }
 
-    // Whether the file at `path`, dated `modified` with `size` bytes (unknown: -1), was uploaded as it is.
-    // An entry with a size matches only that size and that date; an entry of an earlier version, without a
-    // size, matches any size dated less than a second away.
-    bool contains(const QString& path, double modified, qint64 size) const;
+    // Whether the file at `path` was uploaded as `version` is (its date and size; a size of -1 is unknown).
+    // An entry with a size matches only that size and that date (to the store's precision); an entry of an
+    // earlier version, without a size, matches any size dated less than a second away.
+    bool contains(const QString& path, const FileVersion& version) const;
     // One version of a file that was sent.
     struct Entry {
         QString path;
-        double modified = 0;
-        qint64 size = -1; // unknown
+        FileVersion version;
     };
 
     // Records the version of `path` that was sent: `contains` knows it at once, the store shortly after.
-    void record(const QString& path, double modified, qint64 size);
+    void record(const QString& path, const FileVersion& version);
     // Records several, handed to the store's writer together (uploads that finished together, one commit).
     void record(const std::vector<Entry>& entries);
     // Blocks until every entry recorded so far is in the store.
@@ -91,8 +86,9 @@ private:
     // need the same date to the nanosecond and the same size to be mistaken for each other.
     static quint64 pathKey(const QString& path);
 
+    // What the store keeps of a version: its date as read back from the stored seconds.
     struct Version {
-        double modified = 0;
+        qint64 modifiedNs = 0;
         qint64 size = -1; // unknown: an entry of an earlier version
     };
 

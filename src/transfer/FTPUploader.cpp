@@ -271,7 +271,7 @@ FTPUploader::FTPUploader(PushConnection connection, ConnectionReuse reuse)
 }
 
 std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QString& remotePath,
-                                            const ProgressFunction& progress, LocalFileVersion* opened,
+                                            const ProgressFunction& progress, FileVersion* opened,
                                             const std::atomic_bool* abort, const WatchedTree* within,
                                             const Resume* resume, TransferDigest* digest) const
 {
@@ -291,7 +291,7 @@ std::optional<FTPError> FTPUploader::upload(const QString& localPath, const QStr
         return *error;
     }
     const int fd = std::get<int>(descriptor);
-    const LocalFileVersion version = LocalFileVersion::of(status);
+    const FileVersion version = FileVersion::of(status);
     if (opened != nullptr) {
         *opened = version;
     }

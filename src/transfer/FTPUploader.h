@@ -45,7 +45,7 @@ public:
     // FTP sends with STOR, or APPE to resume; SFTP writes at the offset. Folders are made with MKD / mkdir.
     [[nodiscard]] std::optional<FTPError>
     upload(const QString& localPath, const QString& remotePath, const ProgressFunction& progress = {},
-           LocalFileVersion* opened = nullptr, const std::atomic_bool* abort = nullptr,
+           FileVersion* opened = nullptr, const std::atomic_bool* abort = nullptr,
            const WatchedTree* within = nullptr, const Resume* resume = nullptr,
            TransferDigest* digest = nullptr) const override;
     // Fails only when libcurl cannot be initialised or when the path holds a line break or NUL, which could

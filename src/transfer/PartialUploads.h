@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/LocalFileVersion.h"
+#include "platform/FileVersion.h"
 
 #include <QString>
 #include <QUuid>
@@ -23,7 +23,7 @@ public:
         // Where the bytes go (the temporary name when one is used) and the name the file gets at the end.
         QString sentTo;
         QString target;
-        LocalFileVersion version;
+        FileVersion version;
 
         bool operator==(const Entry&) const = default;
     };

@@ -119,16 +119,16 @@ std::optional<FTPError> RemoteDelivery::compareChecksum(const QString& remotePat
     return std::nullopt;
 }
 
-std::optional<LocalFileVersion> RemoteDelivery::localVersion(const QString& localPath) const
+std::optional<FileVersion> RemoteDelivery::localVersion(const QString& localPath) const
 {
     if (m_within == nullptr) {
-        return LocalFileVersion::read(localPath);
+        return FileVersion::read(localPath);
     }
     struct stat status {};
     if (m_within->stat(localPath, status) != 0) {
         return std::nullopt;
     }
-    return LocalFileVersion::of(status);
+    return FileVersion::of(status);
 }
 
 qint64 RemoteDelivery::resumeOffset(const PartialUploads::Entry& partial, QString& refused) const
@@ -157,7 +157,7 @@ RemoteDelivery::Outcome RemoteDelivery::deliver(const QString& localPath, const 
     const bool viaTemporary = m_uploader.connection().useTemporaryName;
     // A cut upload of the version there is now goes on under the name it chose; its bytes under the real
     // name (no temporary names) are its own, not a file of that name to keep or to number around.
-    const std::optional<LocalFileVersion> now = localVersion(localPath);
+    const std::optional<FileVersion> now = localVersion(localPath);
     const bool resumable = partials && now && now->size >= partials->minimumSize();
     std::optional<PartialUploads::Entry> partial = resumable ? partials->find(localPath) : std::nullopt;
     // Another version of the file, or a partial sent under rules or into a folder that no longer apply: the

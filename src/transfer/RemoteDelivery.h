@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/FileVersion.h"
 #include "transfer/FTPError.h"
-#include "transfer/LocalFileVersion.h"
 #include "transfer/PartialUploads.h"
 #include "transfer/Uploader.h"
 
@@ -27,7 +27,7 @@ public:
         QString remotePath;
         std::optional<FTPError> error;
         // The local version that was opened and sent; invalid when nothing was opened.
-        LocalFileVersion opened;
+        FileVersion opened;
         // Bytes the server held from a cut upload of the same version, which were not sent again.
         qint64 resumedFrom = 0;
         // A cut upload of this version could not go on where it stopped (the server does not allow it):
@@ -81,7 +81,7 @@ private:
     // reason in `refused` when the server is what prevents it.
     qint64 resumeOffset(const PartialUploads::Entry& partial, QString& refused) const;
     // The local file's version now, read through the tree when there is one.
-    std::optional<LocalFileVersion> localVersion(const QString& localPath) const;
+    std::optional<FileVersion> localVersion(const QString& localPath) const;
 
     const Uploader& m_uploader;
     const WatchedTree* const m_within;

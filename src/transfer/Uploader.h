@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/PushConnection.h"
+#include "platform/FileVersion.h"
 #include "transfer/FTPError.h"
-#include "transfer/LocalFileVersion.h"
 #include "transfer/ServerChecksum.h"
 
 #include <QString>
@@ -28,7 +28,7 @@ public:
     // Where a cut upload goes on: see upload.
     struct Resume {
         qint64 offset = 0;
-        LocalFileVersion version;
+        FileVersion version;
     };
 
     virtual ~Uploader() = default;
@@ -50,7 +50,7 @@ public:
     // before the offset are read from the local file for it first, so it always covers the whole file.
     [[nodiscard]] virtual std::optional<FTPError>
     upload(const QString& localPath, const QString& remotePath, const ProgressFunction& progress = {},
-           LocalFileVersion* opened = nullptr, const std::atomic_bool* abort = nullptr,
+           FileVersion* opened = nullptr, const std::atomic_bool* abort = nullptr,
            const WatchedTree* within = nullptr, const Resume* resume = nullptr,
            TransferDigest* digest = nullptr) const = 0;
     // Asks the server to create one directory; a refusal, e.g. because it exists, is not reported.

@@ -46,7 +46,7 @@ protected:
         return tree().rootPath() + QLatin1Char('/') +
                QFileInfo(env.writeFile(QStringLiteral("out/") + QLatin1String(name), contents)).fileName();
     }
-    LocalFileVersion versionOf(const QString& path)
+    FileVersion versionOf(const QString& path)
     {
         return *PostUploadActions::currentVersion(path, tree());
     }
@@ -83,7 +83,7 @@ TEST_F(PostUploadActionsTest, AFileSavedAgainAfterItWasSentIsNeverMovedHandedOve
     };
     for (const PostUploadActions& actions : all) {
         const QString path = write("photo.jpg", "sent");
-        const LocalFileVersion sent = versionOf(path);
+        const FileVersion sent = versionOf(path);
         saveAgain(path, "newer");
         EXPECT_EQ(actions.run(path, sent, tree()), PostUploadActions::Outcome::changedSinceUpload);
         EXPECT_EQ(readFile(path), "newer");
@@ -103,7 +103,7 @@ TEST_F(PostUploadActionsTest, AFileSavedAgainAfterItWasSentIsNeverMovedHandedOve
 TEST_F(PostUploadActionsTest, ArchiveProblemsAreSaidAndAnOccupiedNameKeepsTheFile)
 {
     const QString path = write("a.jpg", "a");
-    const LocalFileVersion sent = versionOf(path);
+    const FileVersion sent = versionOf(path);
     const QString missing = env.root() + QStringLiteral("/no-archive");
     PostUploadActions(PostUploadAction::moveToArchive(missing), false, report).run(path, sent, tree());
     ASSERT_EQ(problems.size(), 1);
@@ -151,7 +151,7 @@ TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
     const QByteArray bytes(3 * 1024 * 1024 + 17, 'c');
     const QString path = write("big.raw", bytes);
     ::chmod(QFile::encodeName(path).constData(), 0640);
-    const LocalFileVersion sent = versionOf(path);
+    const FileVersion sent = versionOf(path);
     // A copy cut short by a kill earlier leaves its hidden temporary name, which is cleaned up.
     QFile stale(other.path() + QStringLiteral("/.big.raw.ondrix-partial"));
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
@@ -171,7 +171,7 @@ TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
 
     // A named pipe swapped in for the file is not waited on (no writer would ever come) and not archived.
     const QString piped = write("piped.raw", bytes);
-    const LocalFileVersion pipedSent = versionOf(piped);
+    const FileVersion pipedSent = versionOf(piped);
     ASSERT_TRUE(QFile::remove(piped));
     ASSERT_EQ(::mkfifo(QFile::encodeName(piped).constData(), 0600), 0);
     auto moving = std::async(std::launch::async, [&] {

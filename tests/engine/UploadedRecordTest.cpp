@@ -9,6 +9,12 @@ using ondrix::test::TestEnvironment;
 
 namespace {
 
+// A version dated `seconds` after 1970 with `size` bytes.
+FileVersion at(double seconds, qint64 size)
+{
+    return {size, FileVersion::nanoseconds(seconds)};
+}
+
 class UploadedRecordTest : public ::testing::Test {
 protected:
     UploadedRecordTest()
@@ -37,7 +43,7 @@ TEST_F(UploadedRecordTest, KeysIgnoreATrailingSlashAndEarlierRecordsMoveOver)
     const QString raw = UploadedRecord::unnormalisedKeyFor(slashed);
     ASSERT_NE(raw, UploadedRecord::keyFor(connection));
     store.setRealDictionary(raw, {{QStringLiteral("/a/x.jpg"), 5.0}});
-    EXPECT_TRUE(UploadedRecord(&store, slashed).contains(QStringLiteral("/a/x.jpg"), 5.0, 1));
+    EXPECT_TRUE(UploadedRecord(&store, slashed).contains(QStringLiteral("/a/x.jpg"), at(5.0, 1)));
     EXPECT_FALSE(store.contains(raw));
     EXPECT_EQ(store.realDictionaryValue(UploadedRecord::keyFor(connection))->size(), 1);
 
@@ -50,35 +56,43 @@ TEST_F(UploadedRecordTest, KeysIgnoreATrailingSlashAndEarlierRecordsMoveOver)
     EXPECT_EQ(record.dates().value(QStringLiteral("/b/a.jpg")), 1000.0);
     EXPECT_FALSE(store.contains(UploadedRecord::legacyKeyFor(other)));
     // Entries of earlier versions have no size: a date less than a second away matches.
-    EXPECT_TRUE(record.contains(QStringLiteral("/b/a.jpg"), 1000.6, 123));
-    EXPECT_FALSE(record.contains(QStringLiteral("/b/a.jpg"), 1001.0, 123));
-    EXPECT_FALSE(record.contains(QStringLiteral("/b/other.jpg"), 1000.0, 123));
+    EXPECT_TRUE(record.contains(QStringLiteral("/b/a.jpg"), at(1000.6, 123)));
+    EXPECT_FALSE(record.contains(QStringLiteral("/b/a.jpg"), at(1001.0, 123)));
+    EXPECT_FALSE(record.contains(QStringLiteral("/b/other.jpg"), at(1000.0, 123)));
 }
 
 TEST_F(UploadedRecordTest, VersionsWithinOneSecondAreToldApartBySizeAndDate)
 {
     {
         UploadedRecord record(&store, connection);
-        record.record(QStringLiteral("/a/card.jpg"), 1000.25, 4000);
-        EXPECT_TRUE(record.contains(QStringLiteral("/a/card.jpg"), 1000.25, 4000));
-        EXPECT_FALSE(record.contains(QStringLiteral("/a/card.jpg"), 1000.25, 4001)) << "another card's file";
-        EXPECT_FALSE(record.contains(QStringLiteral("/a/card.jpg"), 1000.5, 4000))
+        record.record(QStringLiteral("/a/card.jpg"), at(1000.25, 4000));
+        EXPECT_TRUE(record.contains(QStringLiteral("/a/card.jpg"), at(1000.25, 4000)));
+        EXPECT_FALSE(record.contains(QStringLiteral("/a/card.jpg"), at(1000.25, 4001)))
+            << "another card's file";
+        EXPECT_FALSE(record.contains(QStringLiteral("/a/card.jpg"), at(1000.5, 4000)))
             << "saved again in that second";
         // A burst recorded just before the record goes is in the store all the same.
         for (int i = 0; i < 200; ++i) {
-            record.record(QStringLiteral("/a/burst-%1.jpg").arg(i), 2000.0 + i, i);
+            record.record(QStringLiteral("/a/burst-%1.jpg").arg(i), at(2000.0 + i, i));
         }
     }
 
     // Sizes survive a restart.
     const UploadedRecord reread(&store, connection);
-    EXPECT_TRUE(reread.contains(QStringLiteral("/a/card.jpg"), 1000.25, 4000));
-    EXPECT_FALSE(reread.contains(QStringLiteral("/a/card.jpg"), 1000.25, 4001));
-    EXPECT_TRUE(reread.contains(QStringLiteral("/a/burst-199.jpg"), 2199.0, 199));
+    EXPECT_TRUE(reread.contains(QStringLiteral("/a/card.jpg"), at(1000.25, 4000)));
+    EXPECT_FALSE(reread.contains(QStringLiteral("/a/card.jpg"), at(1000.25, 4001)));
+    EXPECT_TRUE(reread.contains(QStringLiteral("/a/burst-199.jpg"), at(2199.0, 199)));
     EXPECT_EQ(store.realDictionaryValue(UploadedRecord::keyFor(connection))->size(), 201);
     EXPECT_EQ(
         store.realDictionaryValue(UploadedRecord::sizesKeyFor(UploadedRecord::keyFor(connection)))->size(),
         201);
+    // Today's dates to the nanosecond survive the stored seconds, which hold them to about 0.2 µs: a file
+    // recorded before a restart is still the same version after it, and one saved a microsecond later is not.
+    const FileVersion today{7, 1'796'692'975'123'456'789};
+    UploadedRecord(&store, connection).record(QStringLiteral("/a/today.jpg"), today);
+    const UploadedRecord restarted(&store, connection);
+    EXPECT_TRUE(restarted.contains(QStringLiteral("/a/today.jpg"), today));
+    EXPECT_FALSE(restarted.contains(QStringLiteral("/a/today.jpg"), {7, today.modifiedNs + 1000}));
 }
 
 TEST_F(UploadedRecordTest, EntriesStayWhileTheirFilesExistAndGoWithThem)
@@ -94,12 +108,12 @@ TEST_F(UploadedRecordTest, EntriesStayWhileTheirFilesExistAndGoWithThem)
     store.setRealDictionary(UploadedRecord::keyFor(connection), many);
     const QString kept = env.writeFile(QStringLiteral("watched/kept.jpg"), "k");
     UploadedRecord record(&store, connection);
-    record.record(kept, 1.0, 1);
+    record.record(kept, at(1.0, 1));
     EXPECT_EQ(record.dates().size(), 10004) << "no entry is evicted for room";
 
     record.forgetMissingBelow(connection.localFolder);
     EXPECT_EQ(record.dates().size(), 10001);
-    EXPECT_TRUE(record.contains(kept, 1.0, 1));
+    EXPECT_TRUE(record.contains(kept, at(1.0, 1)));
     EXPECT_FALSE(record.dates().contains(connection.localFolder + QStringLiteral("/gone-1.jpg")));
     EXPECT_TRUE(record.dates().contains(QStringLiteral("/elsewhere/1.jpg"))) << "outside the folder: left";
     EXPECT_EQ(store.realDictionaryValue(UploadedRecord::keyFor(connection))->size(), 10001);

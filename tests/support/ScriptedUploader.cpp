@@ -68,7 +68,7 @@ void ScriptedUploader::note(const QString& call) const
 }
 
 std::optional<FTPError> ScriptedUploader::upload(const QString& localPath, const QString& remotePath,
-                                                 const ProgressFunction& progress, LocalFileVersion* opened,
+                                                 const ProgressFunction& progress, FileVersion* opened,
                                                  const std::atomic_bool* abort, const WatchedTree* within,
                                                  const Resume*, TransferDigest*) const
 {
@@ -86,7 +86,7 @@ std::optional<FTPError> ScriptedUploader::upload(const QString& localPath, const
         return FTPError::localFileNotReadable(localPath);
     }
     if (opened != nullptr) {
-        *opened = LocalFileVersion::of(status);
+        *opened = FileVersion::of(status);
     }
     std::unique_lock lock(m_state->mutex);
     m_state->peak = std::max(m_state->peak, ++m_state->running);

@@ -32,7 +32,7 @@ public:
     const PushConnection& connection() const override { return m_connection; }
     std::shared_ptr<Uploader> reconnected(const PushConnection& connection) const override;
     std::optional<FTPError> upload(const QString& localPath, const QString& remotePath,
-                                   const ProgressFunction& progress, LocalFileVersion* opened,
+                                   const ProgressFunction& progress, FileVersion* opened,
                                    const std::atomic_bool* abort, const WatchedTree* within, const Resume*,
                                    TransferDigest*) const override;
     std::optional<FTPError> createDirectory(const QString& remotePath) const override;

@@ -118,7 +118,7 @@ TEST_F(HostileInputTest, OnlyRegularFilesAreSentAndNothingWaitsOnAPipe)
 
     // A regular file is sent, and the version reported is the one of the descriptor that was read.
     const QString photo = env.writeFile(QStringLiteral("watched/c.jpg"), "0123456789");
-    LocalFileVersion opened;
+    FileVersion opened;
     EXPECT_FALSE(uploader.upload(photo, QStringLiteral("/c.jpg"), {}, &opened));
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(photo).constData(), &info), 0);
