@@ -181,40 +181,6 @@ INSTANTIATE_TEST_SUITE_P(Servers, BrowserProtocolTest,
                                            TransferProtocol::sftp),
                          [](const auto& info) { return rawValue(info.param).toStdString(); });
 
-TEST_F(BrowserViewTest, TagsBelongToOneConnectionAndSurviveARestart)
-{
-    BrowserTestServer server(TransferProtocol::ftp);
-    server.makeFile("/x.jpg");
-    server.makeFile("/y.jpg");
-    PushConnection first = server.connection();
-    first.name = "First";
-    PushConnection second = server.connection();
-    second.name = "Second";
-    manager.setConnections({first, second});
-    {
-        auto view = makeView();
-        view->selectConnection(first.id);
-        waitForListing(view->folderView());
-        view->folderView()->selectPaths({"/x.jpg", "/y.jpg"});
-        view->folderView()->tagSelected(BrowserTag::purple);
-        view->folderView()->selectPaths({"/y.jpg"});
-        view->folderView()->tagSelected(std::nullopt);
-        EXPECT_EQ(tagColourOf(view->folderView(), "x.jpg"), colour(BrowserTag::purple));
-
-        view->selectConnection(second.id);
-        waitForListing(view->folderView());
-        EXPECT_FALSE(tagColourOf(view->folderView(), "x.jpg").isValid());
-    }
-
-    // A fresh store on the same file, as after a restart of the application.
-    PreferencesStore reopened(store.path());
-    BrowserView view(manager, reopened, pool, dialogs, &log);
-    view.selectConnection(first.id);
-    waitForListing(view.folderView());
-    EXPECT_EQ(tagColourOf(view.folderView(), "x.jpg"), colour(BrowserTag::purple));
-    EXPECT_FALSE(tagColourOf(view.folderView(), "y.jpg").isValid());
-}
-
 TEST_F(BrowserViewTest, AStoppedServerShowsItsErrorAndRecoversOnRetry)
 {
     BrowserTestServer server(TransferProtocol::ftp);

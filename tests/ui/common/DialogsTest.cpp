@@ -21,25 +21,20 @@ TEST(UiTestSupport, FindsOnlyControlsWithoutAName)
 {
     QWidget root;
     auto* layout = new QVBoxLayout(&root);
-    auto* labelled = new QPushButton(u"Save"_s);
     auto* iconOnly = new QPushButton;
     iconOnly->setObjectName(u"addButton"_s);
-    auto* field = new QLineEdit;
     auto* namedField = new QLineEdit;
     namedField->setAccessibleName(u"Host"_s);
-    auto* stepper = new QSpinBox;
-    stepper->setAccessibleName(u"Simultaneous uploads"_s);
-    layout->addWidget(labelled);
-    layout->addWidget(iconOnly);
-    layout->addWidget(field);
-    layout->addWidget(namedField);
-    layout->addWidget(stepper);
-    layout->addWidget(new QCheckBox(u"Monitor subfolders"_s));
-
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{new QPushButton(u"Save"_s), iconOnly, new QLineEdit, namedField,
+                                         new QSpinBox, new QCheckBox(u"Monitor"_s)}) {
+        layout->addWidget(control);
+    }
     const QStringList unnamed = controlsWithoutAccessibleName(&root);
-    ASSERT_EQ(unnamed.size(), 2) << unnamed.join('\n'_L1).toStdString();
+    ASSERT_EQ(unnamed.size(), 3) << unnamed.join('\n'_L1).toStdString();
     EXPECT_TRUE(unnamed[0].contains("addButton"_L1));
     EXPECT_TRUE(unnamed[1].startsWith("QLineEdit"_L1));
+    EXPECT_TRUE(unnamed[2].startsWith("QSpinBox"_L1)) << "the field inside it is the box's";
 
     const QString png = saveScreenshot(&root, u"ui-test-support"_s);
     EXPECT_GT(QFileInfo(png).size(), 0);

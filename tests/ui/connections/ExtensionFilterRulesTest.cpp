@@ -12,12 +12,8 @@ namespace {
 
 const ExtensionCategory& category(const QString& id)
 {
-    for (const ExtensionCategory& c : ExtensionCategory::all()) {
-        if (c.id == id) {
-            return c;
-        }
-    }
-    throw std::out_of_range("no category");
+    const auto& all = ExtensionCategory::all();
+    return *std::find_if(all.begin(), all.end(), [&](const ExtensionCategory& c) { return c.id == id; });
 }
 
 QMap<QString, Qt::CheckState> states(const PushConnection& c)
