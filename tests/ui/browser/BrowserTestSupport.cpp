@@ -8,7 +8,6 @@
 namespace ondrix::test {
 
 BrowserTestServer::BrowserTestServer(TransferProtocol protocol, bool machineListings)
-    : m_protocol(protocol)
 {
     if (protocol == TransferProtocol::sftp) {
         m_sftp = std::make_unique<SftpTestServer>();
@@ -20,44 +19,13 @@ BrowserTestServer::BrowserTestServer(TransferProtocol protocol, bool machineList
     }
 }
 
-void BrowserTestServer::stop()
-{
-    m_ftp ? m_ftp->stop() : m_sftp->stop();
-}
-
-void BrowserTestServer::restart()
-{
-    m_ftp ? m_ftp->restart() : m_sftp->restart();
-}
-
-PushConnection BrowserTestServer::connection() const
-{
-    return m_ftp ? m_ftp->connection() : m_sftp->connection();
-}
-
-QString BrowserTestServer::rootDir() const
-{
-    return m_ftp ? m_ftp->rootDir() : m_sftp->rootDir();
-}
-
-void BrowserTestServer::makeFolder(const QString& path) const
-{
-    QDir().mkpath(rootDir() + path);
-}
-
 void BrowserTestServer::makeFile(const QString& path, qsizetype size) const
 {
-    const QString local = rootDir() + path;
-    QDir().mkpath(QFileInfo(local).path());
-    QFile file(local);
+    makeFolder(QFileInfo(path).path());
+    QFile file(rootDir() + path);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(QByteArray(size, 'x'));
     }
-}
-
-bool BrowserTestServer::exists(const QString& path) const
-{
-    return QFileInfo::exists(rootDir() + path);
 }
 
 HoldingProxy::HoldingProxy(quint16 targetPort)

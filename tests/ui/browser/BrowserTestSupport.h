@@ -4,6 +4,8 @@
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QList>
 #include <QTcpServer>
 
@@ -22,17 +24,16 @@ public:
     // An FTP server without `machineListings` is listed with LIST, as servers without MLSD are.
     explicit BrowserTestServer(TransferProtocol protocol, bool machineListings = true);
 
-    void stop();
-    void restart();
-    PushConnection connection() const;
-    QString rootDir() const;
+    void stop() { m_ftp ? m_ftp->stop() : m_sftp->stop(); }
+    void restart() { m_ftp ? m_ftp->restart() : m_sftp->restart(); }
+    PushConnection connection() const { return m_ftp ? m_ftp->connection() : m_sftp->connection(); }
+    QString rootDir() const { return m_ftp ? m_ftp->rootDir() : m_sftp->rootDir(); }
     // Creates a folder (with parents) or a file of `size` bytes below the served root.
-    void makeFolder(const QString& path) const;
+    void makeFolder(const QString& path) const { QDir().mkpath(rootDir() + path); }
     void makeFile(const QString& path, qsizetype size = 1) const;
-    bool exists(const QString& path) const;
+    bool exists(const QString& path) const { return QFileInfo::exists(rootDir() + path); }
 
 private:
-    TransferProtocol m_protocol;
     std::unique_ptr<FtpTestServer> m_ftp;
     std::unique_ptr<SftpTestServer> m_sftp;
 };

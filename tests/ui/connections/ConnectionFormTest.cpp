@@ -16,8 +16,6 @@ using namespace ondrix;
 TEST(ConnectionForm, ProtocolKeepsThePortAndOffersTheUsualOne)
 {
     ConnectionForm form{PushConnection{}};
-    EXPECT_TRUE(form.showsFtpMode());
-    EXPECT_FALSE(form.showsSshKey());
     form.setProtocol(TransferProtocol::sftp);
     EXPECT_FALSE(form.showsFtpMode());
     EXPECT_TRUE(form.showsSshKey());
@@ -44,12 +42,6 @@ TEST(ConnectionForm, ProtocolKeepsThePortAndOffersTheUsualOne)
         EXPECT_EQ(form.suggestedPort(), c.suggested);
         EXPECT_EQ(form.portHint().isEmpty(), !c.suggested);
     }
-    form.setPortText(u"21"_s);
-    form.setProtocol(TransferProtocol::sftp);
-    form.useSuggestedPort();
-    EXPECT_EQ(form.connection().port, 22);
-    EXPECT_EQ(form.portText(), u"22"_s);
-    EXPECT_TRUE(form.portHint().isEmpty());
 }
 
 TEST(ConnectionForm, RefusesWhatWouldBreakAConnectionAndSaysWhy)
