@@ -75,25 +75,21 @@ TEST(PushConnection, EveryFieldSurvivesTheStoredList)
 
 TEST(PushConnection, StrictDecodingFailsTheRecordAndTheList)
 {
-    const auto with = [](const char* key, const QJsonValue& value) {
+    // The stored record with `key` set to `value`, or without `key`.
+    const auto record = [](const char* key, const QJsonValue& value = QJsonValue::Undefined) {
         QJsonObject object = storedRecord();
-        object[key] = value;
-        return object;
-    };
-    const auto without = [](const char* key) {
-        QJsonObject object = storedRecord();
-        object.remove(key);
+        value.isUndefined() ? object.remove(key) : void(object[key] = value);
         return object;
     };
     // Lists stored before the temporary-name option existed keep sending under the real name.
-    const auto older = decode(without("useTemporaryName"));
+    const auto older = decode(record("useTemporaryName"));
     ASSERT_TRUE(older);
     EXPECT_FALSE(older->useTemporaryName);
     QString error;
-    EXPECT_FALSE(PushConnection::fromJson(without("finderTagsEnabled"), &error));
+    EXPECT_FALSE(PushConnection::fromJson(record("finderTagsEnabled"), &error));
     EXPECT_TRUE(error.contains("finderTagsEnabled")) << error.toStdString();
     for (const char* key : {"id", "postUploadAction"}) {
-        EXPECT_FALSE(decode(without(key))) << key;
+        EXPECT_FALSE(decode(record(key))) << key;
     }
     const std::pair<const char*, QJsonValue> invalid[] = {
         {"transferProtocol", "ftp"},
@@ -109,16 +105,16 @@ TEST(PushConnection, StrictDecodingFailsTheRecordAndTheList)
         {"postUploadAction", QJsonObject({{"path", "/x"}})},
     };
     for (const auto& [key, value] : invalid) {
-        EXPECT_FALSE(decode(with(key, value))) << key;
+        EXPECT_FALSE(decode(record(key, value))) << key;
     }
-    EXPECT_TRUE(decode(with("transferProtocol", "FTPS")));
-    EXPECT_TRUE(decode(with("id", storedRecord()["id"].toString().toLower())));
+    EXPECT_TRUE(decode(record("transferProtocol", "FTPS")));
+    EXPECT_TRUE(decode(record("id", storedRecord()["id"].toString().toLower())));
 
-    const auto other = decode(with("postUploadAction", QJsonObject({{"type", "email"}, {"path", "/x"}})));
+    const auto other = decode(record("postUploadAction", QJsonObject({{"type", "email"}, {"path", "/x"}})));
     ASSERT_TRUE(other);
     EXPECT_EQ(other->postUploadAction, PostUploadAction::none());
 
-    QJsonArray list{storedRecord(), with("transferProtocol", "ftp")};
+    QJsonArray list{storedRecord(), record("transferProtocol", "ftp")};
     EXPECT_FALSE(PushConnection::decodeList(QJsonDocument(list).toJson()));
     EXPECT_FALSE(PushConnection::decodeList("{\"id\": 1}"));
     EXPECT_FALSE(PushConnection::decodeList("[1]"));
