@@ -137,11 +137,10 @@ TEST_F(HostileInputTest, AServerWithOnlyAnRsaHostKeyFailsWithTheReason)
         GTEST_SKIP() << "OpenSSH server not installed";
     }
     const QString key = env.root() + QStringLiteral("/host_rsa");
-    ASSERT_EQ(QProcess::execute(QStringLiteral("ssh-keygen"),
-                                {QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("rsa"),
-                                 QStringLiteral("-b"), QStringLiteral("2048"), QStringLiteral("-N"),
-                                 QString(), QStringLiteral("-f"), key}),
-              0);
+    ASSERT_EQ(
+        QProcess::execute(QStringLiteral("ssh-keygen"), QStringLiteral("-q -t rsa -b 2048 -f").split(u' ')
+                                                            << key << QStringLiteral("-N") << QString()),
+        0);
     SshdTestServer server;
     server.setHostKeyFile(key);
     server.start();
