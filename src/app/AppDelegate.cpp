@@ -73,18 +73,7 @@ void AppDelegate::start()
     // The manager announces its four summary values one after the other (each run, changed or not): they
     // make one update of the icon on the next turn of the event loop.
     ConnectionsManager& manager = m_core.manager();
-    const auto queueStatusIconUpdate = [this] {
-        if (std::exchange(m_statusIconUpdateQueued, true)) {
-            return;
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_statusIconUpdateQueued = false;
-                updateStatusIcon();
-            },
-            Qt::QueuedConnection);
-    };
+    const auto queueStatusIconUpdate = [this] { m_statusIconUpdate.request(); };
     connect(&manager, &ConnectionsManager::aggregatePausedChanged, this, queueStatusIconUpdate);
     connect(&manager, &ConnectionsManager::aggregateUploadingChanged, this, queueStatusIconUpdate);
     connect(&manager, &ConnectionsManager::aggregateStabilityCheckingChanged, this, queueStatusIconUpdate);

@@ -4,6 +4,7 @@
 #include "app/LaunchAtLogin.h"
 #include "app/StatusIconController.h"
 #include "app/StatusNotifierHostWatch.h"
+#include "model/NextTurn.h"
 #include "ui/common/QtDialogs.h"
 #include "ui/common/SettingsNavigation.h"
 
@@ -114,7 +115,7 @@ private:
     QtDialogs m_dialogs;
     QPalette m_systemPalette;
     bool m_trayAnswered = false;
-    bool m_statusIconUpdateQueued = false;
+    NextTurn m_statusIconUpdate{this, [this] { updateStatusIcon(); }};
     std::unique_ptr<PopoverWindow> m_popover;
     std::unique_ptr<ShellWindow> m_settingsWindow;
     std::unique_ptr<ShellWindow> m_logWindow;

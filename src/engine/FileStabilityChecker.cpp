@@ -277,9 +277,7 @@ void FileStabilityChecker::answer(quint64 id, Answer result, Reading reading)
     // Queued on this object so the answer never re-enters the caller; dropped when the context is gone.
     m_answers.push_back(
         Delivery{wait.context, wait.hasContext, std::move(wait.onAnswer), result, std::move(reading)});
-    if (m_answers.size() == 1) {
-        QMetaObject::invokeMethod(this, &FileStabilityChecker::deliverAnswers, Qt::QueuedConnection);
-    }
+    m_answering.request();
 }
 
 void FileStabilityChecker::leaveTimer(quint64 id, int timerId)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FolderScan.h"
+#include "model/NextTurn.h"
 
 #include <QObject>
 #include <QPointer>
@@ -164,6 +165,7 @@ private:
     std::unordered_map<int, TimerGroup> m_waitsByTimer;
     int m_firstReadingTimer = 0;
     std::vector<Delivery> m_answers;
+    NextTurn m_answering{this, [this] { deliverAnswers(); }};
 };
 
 } // namespace ondrix

@@ -413,14 +413,13 @@ void UploadQueue::postJobUpdate(const UploadJob& job)
 void UploadQueue::post(Notice notice)
 {
     m_outbox.append(std::move(notice));
-    if (!m_takingArrivals && !std::exchange(m_deliveryScheduled, true)) {
-        QMetaObject::invokeMethod(this, &UploadQueue::deliver, Qt::QueuedConnection);
+    if (!m_takingArrivals) {
+        m_delivery.request();
     }
 }
 
 void UploadQueue::deliver()
 {
-    m_deliveryScheduled = false;
     if (m_outbox.isEmpty()) {
         return; // handed over already, by the arrival of results
     }

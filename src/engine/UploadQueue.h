@@ -3,6 +3,7 @@
 #include "engine/UploadJob.h"
 #include "engine/UploadResult.h"
 #include "engine/UploadTaskControl.h"
+#include "model/NextTurn.h"
 #include "model/PushConnection.h"
 
 #include <QHash>
@@ -142,7 +143,7 @@ private:
     JobUpdateHandler m_onJobUpdate;
     DeliveredHandler m_onDelivered;
     QList<Notice> m_outbox;
-    bool m_deliveryScheduled = false;
+    NextTurn m_delivery{this, [this] { deliver(); }};
     // Arrivals are being taken: what they post is handed over when that ends.
     bool m_takingArrivals = false;
 };

@@ -171,31 +171,25 @@ void LogService::log(const QString& message, LogEntry::LogLevel level, const QUu
 
 void LogService::add(LogEntry entry)
 {
-    const bool scheduleDelivery = m_writer.submit([&] {
+    m_writer.submit([&] {
         m_toWrite.push_back(entry);
         m_toAnnounce.append(entry);
         m_toDeliver.push_back(std::move(entry));
         if (m_toDeliver.size() > std::size_t(maxEntries)) {
             m_toDeliver.pop_front();
         }
-        return !std::exchange(m_deliveryScheduled, true);
     });
-    if (scheduleDelivery) {
-        QMetaObject::invokeMethod(this, &LogService::deliverPending, Qt::QueuedConnection);
-    }
+    m_delivery.request();
 }
 
 void LogService::clear()
 {
-    const bool scheduleDelivery = m_writer.withLock([this] {
+    m_writer.withLock([this] {
         // Entries logged before the clear are dropped with it; those logged after it survive.
         m_toDeliver.clear();
         m_clearPending = true;
-        return !std::exchange(m_deliveryScheduled, true);
     });
-    if (scheduleDelivery) {
-        QMetaObject::invokeMethod(this, &LogService::deliverPending, Qt::QueuedConnection);
-    }
+    m_delivery.request();
 }
 
 void LogService::deliverPending()
@@ -205,7 +199,6 @@ void LogService::deliverPending()
     const bool clearFirst = m_writer.withLock([&] {
         arrived.swap(m_toDeliver);
         added.swap(m_toAnnounce);
-        m_deliveryScheduled = false;
         return std::exchange(m_clearPending, false);
     });
     if (clearFirst) {

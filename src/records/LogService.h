@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/NextTurn.h"
 #include "records/BackgroundWriter.h"
 #include "records/LogEntry.h"
 
@@ -80,7 +81,7 @@ private:
     std::deque<LogEntry> m_toDeliver;
     QList<LogEntry> m_toAnnounce;
     bool m_clearPending = false;
-    bool m_deliveryScheduled = false;
+    NextTurn m_delivery{this, [this] { deliverPending(); }};
     std::vector<LogEntry> m_toWrite;
     // The writer thread's: the log file, kept open between batches, and which file it is.
     int m_fd = -1;

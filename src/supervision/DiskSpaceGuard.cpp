@@ -43,14 +43,8 @@ DiskSpaceGuard::DiskSpaceGuard(ConnectionsManager& manager, const EngineServices
     // A batch of uploads has ended when the manager stops uploading. The manager repeats its value with
     // every change of its engines, so only a stop asks for a check, and one check waits at a time.
     connect(&manager, &ConnectionsManager::aggregateUploadingChanged, this, [this](bool uploading) {
-        if (!uploading && !std::exchange(m_checkScheduled, true)) {
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    m_checkScheduled = false;
-                    check();
-                },
-                Qt::QueuedConnection);
+        if (!uploading) {
+            m_checkSoon.request();
         }
     });
     connect(&manager, &ConnectionsManager::connectionsChanged, this, &DiskSpaceGuard::check,

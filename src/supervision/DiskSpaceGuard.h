@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/EngineServices.h"
+#include "model/NextTurn.h"
 
 #include <QHash>
 #include <QObject>
@@ -60,7 +61,7 @@ private:
     QSet<QString> m_lowVolumes;
     QSet<QUuid> m_held;
     // A check after the end of uploads is on its way.
-    bool m_checkScheduled = false;
+    NextTurn m_checkSoon{this, [this] { check(); }};
 };
 
 } // namespace ondrix

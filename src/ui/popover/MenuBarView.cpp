@@ -52,12 +52,9 @@ MenuBarView::MenuBarView(ConnectionsManager& manager, AppSettings& settings, Sta
     m_footer = new PopoverFooter(m_actions, this);
     layout->addWidget(m_footer);
 
-    m_soon.setSingleShot(true);
-    m_soon.setInterval(0);
     m_progress.setSingleShot(true);
     m_progress.setInterval(kProgressRefreshMs);
     m_clock.setInterval(kClockRefreshMs);
-    connect(&m_soon, &QTimer::timeout, this, &MenuBarView::refresh);
     connect(&m_progress, &QTimer::timeout, this, &MenuBarView::refresh);
     connect(&m_clock, &QTimer::timeout, this, [this] { mark(Recent | Stats); });
     observe();
@@ -165,14 +162,14 @@ void MenuBarView::observeEngines()
 void MenuBarView::mark(unsigned parts)
 {
     m_dirty |= parts;
-    if (isVisible() && !m_soon.isActive()) {
-        m_soon.start();
+    if (isVisible()) {
+        m_soon.request();
     }
 }
 
 void MenuBarView::markProgress()
 {
-    if (isVisible() && !m_progress.isActive() && !m_soon.isActive()) {
+    if (isVisible() && !m_progress.isActive() && !m_soon.isPending()) {
         m_progress.start();
     }
 }
@@ -255,7 +252,7 @@ void MenuBarView::showEvent(QShowEvent* event)
     m_manager.setUnreadCount(0);
     m_manager.refreshFreeDiskSpace();
     m_dirty = All;
-    m_soon.stop();
+    m_soon.cancel();
     m_progress.stop();
     refresh();
     m_clock.start();
@@ -265,7 +262,7 @@ void MenuBarView::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     m_clock.stop();
-    m_soon.stop();
+    m_soon.cancel();
     m_progress.stop();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/NextTurn.h"
 #include "ui/popover/MenuBarActions.h"
 
 #include <QColor>
@@ -73,7 +74,7 @@ public:
     // How many times the job-dependent parts were brought up to date (for the progress-burst check).
     int jobRefreshCount() const { return m_jobRefreshes; }
     // Whether changes are marked but not shown yet.
-    bool hasPendingRefresh() const { return m_soon.isActive() || m_progress.isActive(); }
+    bool hasPendingRefresh() const { return m_soon.isPending() || m_progress.isActive(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -113,7 +114,7 @@ private:
     const MenuBarActions m_actions;
 
     unsigned m_dirty = All;
-    QTimer m_soon;
+    NextTurn m_soon{this, [this] { refresh(); }};
     QTimer m_progress;
     QTimer m_clock;
     QList<QMetaObject::Connection> m_engineLinks;
