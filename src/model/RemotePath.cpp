@@ -12,12 +12,18 @@ QString RemotePath::join(const QString& folder, const QString& relative)
 
 QString RemotePath::directoryOf(const QString& path)
 {
-    QString trimmed = path;
-    while (trimmed.size() > 1 && trimmed.endsWith(u'/')) {
-        trimmed.chop(1);
-    }
+    const QString trimmed = withoutTrailingSlash(path);
     const qsizetype slash = trimmed.lastIndexOf(u'/');
     return slash <= 0 ? QStringLiteral("/") : trimmed.left(slash);
+}
+
+QString RemotePath::withoutTrailingSlash(const QString& path)
+{
+    QString result = path;
+    while (result.size() > 1 && result.endsWith(u'/')) {
+        result.chop(1);
+    }
+    return result.isEmpty() ? QStringLiteral("/") : result;
 }
 
 QString RemotePath::absolute(const QString& path)

@@ -12,6 +12,8 @@ public:
     static QString join(const QString& folder, const QString& relative);
     // The folder holding `path`, without a trailing "/"; "/" for a top-level entry and for "/" itself.
     static QString directoryOf(const QString& path);
+    // "/a/b/" → "/a/b"; "/" (and "") stay "/".
+    static QString withoutTrailingSlash(const QString& path);
     // `path` with a leading "/" when it lacks one.
     static QString absolute(const QString& path);
     // `path` absolute and ending in "/", the form a directory listing is asked for.

@@ -73,16 +73,11 @@ FTPBrowserService::ListingResult FTPBrowserService::entriesOf(const QString& dir
     return items;
 }
 
-QString FTPBrowserService::directoryPath(const QString& path)
-{
-    return RemotePath::asDirectory(path);
-}
-
 QByteArray FTPBrowserService::listingUrl(const PushConnection& connection, const QString& path)
 {
     // Percent-encoded as uploads are: libcurl refuses a URL with a space in it, and a "#", "?" or "%" in a
     // folder name would otherwise list some other folder.
-    return serverUrl(connection, percentEncodePath(directoryPath(path)));
+    return serverUrl(connection, percentEncodePath(RemotePath::asDirectory(path)));
 }
 
 void FTPBrowserService::listDirectory(const QString& path, QObject* context, ListingCallback done)
@@ -91,7 +86,7 @@ void FTPBrowserService::listDirectory(const QString& path, QObject* context, Lis
     const bool hasContext = context != nullptr;
     enqueue([this, path, receiver, hasContext, done = std::move(done)] {
         setErrorMessage(QString());
-        const QString directory = directoryPath(path);
+        const QString directory = RemotePath::asDirectory(path);
         std::shared_ptr<const CurlTransferClient> client = m_client;
         runOnPool<ListingResult>(
             m_pool, this,

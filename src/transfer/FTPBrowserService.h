@@ -70,8 +70,6 @@ public:
     using Fetch = std::function<std::variant<QString, FTPError>(bool namesOnly)>;
     static ListingResult entriesOf(const QString& directory, const Fetch& fetch);
 
-    // `path` with a leading and a trailing "/".
-    static QString directoryPath(const QString& path);
     // The URL whose listing is the folder `path`.
     static QByteArray listingUrl(const PushConnection& connection, const QString& path);
 

@@ -1,5 +1,6 @@
 #include "ui/browser/BrowserFolderView.h"
 
+#include "model/RemotePath.h"
 #include "records/LogService.h"
 #include "ui/browser/BrowserNameDelegate.h"
 #include "ui/browser/BrowserStatePage.h"
@@ -245,7 +246,7 @@ QList<RemoteItem> BrowserFolderView::selectedItems() const
 
 void BrowserFolderView::navigateInto(const QString& path)
 {
-    m_navStack << RemoteNames::withoutTrailingSlash(path);
+    m_navStack << RemotePath::withoutTrailingSlash(path);
     showFolder();
 }
 
@@ -260,13 +261,13 @@ void BrowserFolderView::navigateBack()
 void BrowserFolderView::navigateUp()
 {
     if (currentPath() != u"/") {
-        navigateInto(RemoteNames::parentPath(currentPath()));
+        navigateInto(RemotePath::directoryOf(currentPath()));
     }
 }
 
 void BrowserFolderView::navigateTo(const QString& path)
 {
-    const QString target = RemoteNames::withoutTrailingSlash(path);
+    const QString target = RemotePath::withoutTrailingSlash(path);
     const qsizetype index = m_navStack.lastIndexOf(target);
     if (index < 0) {
         navigateInto(target);
@@ -434,7 +435,7 @@ void BrowserFolderView::createFolder(const QString& typed)
     if (name.isEmpty() || !typedNameAccepted(name, tr("Cannot Create Folder"))) {
         return;
     }
-    const QString path = RemoteNames::childPath(currentPath(), name);
+    const QString path = RemotePath::join(currentPath(), name);
     clearOperationError();
     m_loader->createFolder(path, [this, path, name](const std::optional<QString>& error) {
         if (!error) {
@@ -464,7 +465,7 @@ void BrowserFolderView::renameTo(const RemoteItem& item, const QString& typed)
     if (name.isEmpty() || name == item.name || !typedNameAccepted(name, tr("Cannot Rename"))) {
         return;
     }
-    const QString to = RemoteNames::childPath(RemoteNames::parentPath(item.id), name);
+    const QString to = RemotePath::join(RemotePath::directoryOf(item.id), name);
     clearOperationError();
     m_loader->rename(item.id, to, [this, item, to](const std::optional<QString>& error) {
         if (!error) {

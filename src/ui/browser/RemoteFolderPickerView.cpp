@@ -1,5 +1,6 @@
 #include "ui/browser/RemoteFolderPickerView.h"
 
+#include "model/RemotePath.h"
 #include "ui/browser/BrowserNameDelegate.h"
 #include "ui/browser/BrowserStatePage.h"
 #include "ui/browser/RemoteItemModel.h"
@@ -21,7 +22,7 @@ RemoteFolderPickerView::RemoteFolderPickerView(const PushConnection& connection,
                                                const QString& startPath, QWidget* parent)
     : QDialog(parent)
     , m_loader(new RemoteListingLoader(connection, pool, this))
-    , m_currentPath(RemoteNames::withoutTrailingSlash(
+    , m_currentPath(RemotePath::withoutTrailingSlash(
           startPath.trimmed().startsWith(u'/') ? startPath.trimmed() : u'/' + startPath.trimmed()))
     , m_back(new QToolButton(this))
     , m_up(new QToolButton(this))
@@ -103,7 +104,7 @@ RemoteFolderPickerView::~RemoteFolderPickerView() = default;
 void RemoteFolderPickerView::openFolder(const QString& path)
 {
     m_history << m_currentPath;
-    m_currentPath = RemoteNames::withoutTrailingSlash(path);
+    m_currentPath = RemotePath::withoutTrailingSlash(path);
     showFolder();
 }
 
@@ -118,7 +119,7 @@ void RemoteFolderPickerView::goBack()
 void RemoteFolderPickerView::goUp()
 {
     if (m_currentPath != u"/") {
-        openFolder(RemoteNames::parentPath(m_currentPath));
+        openFolder(RemotePath::directoryOf(m_currentPath));
     }
 }
 

@@ -46,7 +46,8 @@ bool RemoteNames::isSafe(const QString& name)
 
 bool RemoteNames::isSafeEntry(const RemoteItem& item, const QString& folder)
 {
-    return isSafe(item.name) && item.id == childPath(withoutTrailingSlash(folder), item.name);
+    return isSafe(item.name) &&
+           item.id == RemotePath::join(RemotePath::withoutTrailingSlash(folder), item.name);
 }
 
 QString RemoteNames::shown(const QString& name)
@@ -81,30 +82,11 @@ std::optional<QString> RemoteNames::typedNameProblem(const QString& name)
     return std::nullopt;
 }
 
-QString RemoteNames::childPath(const QString& folder, const QString& name)
-{
-    return RemotePath::join(folder, name);
-}
-
-QString RemoteNames::withoutTrailingSlash(const QString& path)
-{
-    QString result = path;
-    while (result.size() > 1 && result.endsWith(u'/')) {
-        result.chop(1);
-    }
-    return result.isEmpty() ? QStringLiteral("/") : result;
-}
-
-QString RemoteNames::parentPath(const QString& path)
-{
-    return RemotePath::directoryOf(path);
-}
-
 QStringList RemoteNames::ancestry(const QString& path)
 {
     QStringList result{QStringLiteral("/")};
     QString current;
-    for (const QString& part : withoutTrailingSlash(path).split(u'/', Qt::SkipEmptyParts)) {
+    for (const QString& part : RemotePath::withoutTrailingSlash(path).split(u'/', Qt::SkipEmptyParts)) {
         current += u'/' + part;
         result << current;
     }
@@ -113,7 +95,7 @@ QStringList RemoteNames::ancestry(const QString& path)
 
 QString RemoteNames::lastComponent(const QString& path)
 {
-    const QString trimmed = withoutTrailingSlash(path);
+    const QString trimmed = RemotePath::withoutTrailingSlash(path);
     if (trimmed == u"/") {
         return trimmed;
     }

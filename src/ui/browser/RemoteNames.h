@@ -31,12 +31,6 @@ public:
     // Why a trimmed, non-empty typed name cannot be used, or nothing when it can.
     static std::optional<QString> typedNameProblem(const QString& name);
 
-    // `folder` + "/" (unless it already ends with one) + `name`.
-    static QString childPath(const QString& folder, const QString& name);
-    // The folder holding `path` ("/" for a top-level entry and for "/" itself), without a trailing "/".
-    static QString parentPath(const QString& path);
-    // "/a/b/" → "/a/b"; "/" stays.
-    static QString withoutTrailingSlash(const QString& path);
     // The folders from the top down to `path`: "/a/b" → "/", "/a", "/a/b".
     static QStringList ancestry(const QString& path);
     // The last component of `path`, or "/" for the top.

@@ -1,5 +1,6 @@
 // The browser's rules without a server: which names may be acted on and how they are shown, the footer
 // summary, the order of the table, and the tag store.
+#include "model/RemotePath.h"
 #include "platform/PreferencesStore.h"
 #include "support/TestEnvironment.h"
 #include "ui/browser/BrowserTagStore.h"
@@ -19,7 +20,7 @@ namespace {
 RemoteItem entry(const QString& folder, const QString& name, bool isDirectory = false, qint64 size = 0,
                  const QDateTime& modified = {})
 {
-    return {RemoteNames::childPath(folder, name), name, isDirectory, size, modified};
+    return {RemotePath::join(folder, name), name, isDirectory, size, modified};
 }
 
 QDateTime day(int year, int month, int dayOfMonth)
