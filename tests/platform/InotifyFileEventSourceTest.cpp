@@ -46,7 +46,7 @@ protected:
     QList<FileEvent> m_events;
 };
 
-TEST_F(InotifyFileEventSourceTest, ReportsTheSystemsFlagsInOrder)
+TEST_F(InotifyFileEventSourceTest, ReportsTheSystemsFlagsInOrderUntilStopped)
 {
     ASSERT_TRUE(m_source.start(m_root));
     m_env.writeFile(u"watched/a.jpg"_s, "data");
@@ -59,6 +59,25 @@ TEST_F(InotifyFileEventSourceTest, ReportsTheSystemsFlagsInOrder)
                                           {"a.jpg", Flag::IsFile | Flag::Removed},
                                           {"b.jpg", Flag::IsFile | Flag::Renamed},
                                           {"sub", Flag::IsDirectory | Flag::Created}}));
+
+    // Stop drops what was still under way, and a new start begins afresh.
+    m_events.clear();
+    m_env.writeFile(u"watched/before.jpg"_s, "x");
+    // The reader posts its batch meanwhile; the main thread does not get to run it before stop().
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    m_source.stop();
+    EXPECT_FALSE(m_source.isWatching());
+    EXPECT_EQ(m_source.watchCount(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(m_events.isEmpty());
+
+    ASSERT_TRUE(m_source.start(m_root));
+    m_env.writeFile(u"watched/after.jpg"_s, "x");
+    ASSERT_TRUE(waitForEvent(u"after.jpg"_s, Flag::IsFile | Flag::WriteClosed));
+
+    InotifyFileEventSource missing;
+    EXPECT_FALSE(missing.start(m_root + u"/nope"_s));
+    EXPECT_FALSE(missing.isWatching());
 }
 
 TEST_F(InotifyFileEventSourceTest, WatchesFollowFoldersThatComeGoAndMove)
@@ -92,27 +111,6 @@ TEST_F(InotifyFileEventSourceTest, WatchesFollowFoldersThatComeGoAndMove)
         EXPECT_FALSE(event.path.startsWith("back"_L1)) << event.path.toStdString();
     }
     EXPECT_EQ(m_source.watchCount(), 3);
-}
-
-TEST_F(InotifyFileEventSourceTest, StopDropsWhatWasStillUnderWayAndStartBeginsAfresh)
-{
-    ASSERT_TRUE(m_source.start(m_root));
-    m_env.writeFile(u"watched/before.jpg"_s, "x");
-    // The reader posts its batch meanwhile; the main thread does not get to run it before stop().
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    m_source.stop();
-    EXPECT_FALSE(m_source.isWatching());
-    EXPECT_EQ(m_source.watchCount(), 0);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(m_events.isEmpty());
-
-    ASSERT_TRUE(m_source.start(m_root));
-    m_env.writeFile(u"watched/after.jpg"_s, "x");
-    ASSERT_TRUE(waitForEvent(u"after.jpg"_s, Flag::IsFile | Flag::WriteClosed));
-
-    InotifyFileEventSource missing;
-    EXPECT_FALSE(missing.start(m_root + u"/nope"_s));
-    EXPECT_FALSE(missing.isWatching());
 }
 
 } // namespace

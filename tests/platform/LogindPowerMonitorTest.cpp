@@ -87,41 +87,37 @@ TEST_F(LogindPowerMonitorTest, SleepWaitsForThePauseOrTheHoldAndWakeTakesTheDela
     EXPECT_TRUE(waitForCount(m_delay, 0));
 }
 
-TEST_F(LogindPowerMonitorTest, IdleAssertionsAreInhibitorsHeldUntilReleased)
-{
-    LogindPowerMonitor monitor(m_bus.connection());
-    const quint32 first = monitor.createIdleSleepAssertion(uploading);
-    EXPECT_NE(first, 0u);
-    ASSERT_TRUE(waitForCount(m_idle, 1));
-    QTest::qWait(100);
-    EXPECT_EQ(countOf(m_idle), 1) << "one assertion, one inhibitor";
-
-    const quint32 second = monitor.createIdleSleepAssertion(uploading);
-    EXPECT_NE(second, first);
-    ASSERT_TRUE(waitForCount(m_idle, 2));
-    monitor.releaseIdleSleepAssertion(first);
-    EXPECT_TRUE(waitForCount(m_idle, 1));
-    monitor.releaseIdleSleepAssertion(first); // already released: nothing
-    monitor.releaseIdleSleepAssertion(12345); // never created: nothing
-    monitor.releaseIdleSleepAssertion(second);
-    EXPECT_TRUE(waitForCount(m_idle, 0));
-
-    // Released before logind answered: the descriptor that arrives later is let go at once.
-    monitor.releaseIdleSleepAssertion(monitor.createIdleSleepAssertion(uploading));
-    QTest::qWait(300);
-    EXPECT_EQ(countOf(m_idle), 0);
-}
-
-// A restarted logind gets the inhibitors again; a monitor that goes releases everything it holds.
-TEST_F(LogindPowerMonitorTest, RestartedLogindGetsTheInhibitorsAgainAndDestructionReleasesThem)
+// Idle assertions are inhibitors held until released. A restarted logind gets the inhibitors again; a monitor
+// that goes releases everything it holds.
+TEST_F(LogindPowerMonitorTest, IdleAssertionsAreHeldUntilReleasedAndSurviveARestartOfLogind)
 {
     {
         LogindPowerMonitor monitor(m_bus.connection());
+        const quint32 first = monitor.createIdleSleepAssertion(uploading);
+        EXPECT_NE(first, 0u);
+        ASSERT_TRUE(waitForCount(m_idle, 1));
+        QTest::qWait(100);
+        EXPECT_EQ(countOf(m_idle), 1) << "one assertion, one inhibitor";
+
+        const quint32 second = monitor.createIdleSleepAssertion(uploading);
+        EXPECT_NE(second, first);
+        ASSERT_TRUE(waitForCount(m_idle, 2));
+        monitor.releaseIdleSleepAssertion(first);
+        EXPECT_TRUE(waitForCount(m_idle, 1));
+        monitor.releaseIdleSleepAssertion(first); // already released: nothing
+        monitor.releaseIdleSleepAssertion(12345); // never created: nothing
+        monitor.releaseIdleSleepAssertion(second);
+        EXPECT_TRUE(waitForCount(m_idle, 0));
+
+        // Released before logind answered: the descriptor that arrives later is let go at once.
+        monitor.releaseIdleSleepAssertion(monitor.createIdleSleepAssertion(uploading));
+        QTest::qWait(300);
+        EXPECT_EQ(countOf(m_idle), 0);
+
         monitor.start();
         monitor.createIdleSleepAssertion(uploading);
         ASSERT_TRUE(waitForCount(m_delay, 1));
         ASSERT_TRUE(waitForCount(m_idle, 1));
-
         m_logind.stop();
         ASSERT_TRUE(m_logind.start()) << m_bus.errorString().toStdString();
         EXPECT_TRUE(waitForCount(m_delay, 1));

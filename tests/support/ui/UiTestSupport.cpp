@@ -98,12 +98,9 @@ QStringList controlsWithoutAccessibleName(QWidget* root)
             }
         }
         if (name.trimmed().isEmpty()) {
-            QString text;
-            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-                text = button->text();
-            }
+            const auto* button = qobject_cast<QAbstractButton*>(widget);
             unnamed << u"%1 %2 '%3'"_s.arg(QString::fromLatin1(widget->metaObject()->className()),
-                                           widget->objectName(), text);
+                                           widget->objectName(), button ? button->text() : QString());
         }
     }
     return unnamed;

@@ -286,6 +286,18 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     find<QPushButton>(editor, u"chooseLocalFolder"_s)->click();
     EXPECT_EQ(stored(c.id).localFolder, watched);
     EXPECT_TRUE(manager->activeBookmarks().contains(c.id)) << "the folder's bookmark is handed over";
+
+    // The filter's boxes edit the stored connection (the rules themselves are ExtensionFilterRulesTest's).
+    auto* filter = editor->findChild<ExtensionFilterView*>();
+    ASSERT_NE(filter, nullptr);
+    choose(filter->presetPicker(), u"photos"_s);
+    EXPECT_EQ(stored(c.id).extensionPreset, u"photos"_s);
+    filter->categoryBox(u"raw"_s)->click();
+    EXPECT_FALSE(FilterPresets::extensionSet(stored(c.id).includedExtensions).contains(u"dng"_s));
+    ASSERT_TRUE(filter->resetButton()->isVisibleTo(filter));
+    filter->resetButton()->click();
+    EXPECT_EQ(FilterPresets::extensionSet(stored(c.id).includedExtensions),
+              FilterPresets::extensionSet(FilterPresets::byId(u"photos"_s)->extensions));
 }
 
 TEST_F(ConnectionsSettingsViewTest, AnEditReachesTheStoreAndTheRunningEngineOnce)
@@ -304,10 +316,7 @@ TEST_F(ConnectionsSettingsViewTest, AnEditReachesTheStoreAndTheRunningEngineOnce
         return engine && engine->connection().remoteFolder == u"/photos/2026"_s;
     }));
     EXPECT_EQ(saves.count(), 1) << "typing is saved once, not once per key";
-    const auto list = PushConnection::decodeList(store.dataValue(ConnectionsManager::kConnectionsKey));
-    ASSERT_TRUE(list.has_value());
-    ASSERT_EQ(list->size(), 1);
-    EXPECT_EQ(list->first().remoteFolder, u"/photos/2026"_s);
+    EXPECT_TRUE(store.dataValue(ConnectionsManager::kConnectionsKey).contains("/photos/2026"));
 
     // Typing still waiting when the user moves on is saved, not lost.
     view->editor()->setSaveDelayMs(60000);
@@ -349,24 +358,6 @@ TEST_F(ConnectionsSettingsViewTest, KeywordPresetsExportThenImport)
     ASSERT_EQ(merged.size(), 2) << "city was there already";
     EXPECT_EQ(merged[1].keyword, u"beach, sea"_s);
     EXPECT_EQ(dialogs.messages.size(), 1);
-}
-
-TEST_F(ConnectionsSettingsViewTest, ExtensionCategoriesFollowThePresetAndReset)
-{
-    const PushConnection c = connection(u"Filter"_s);
-    manager->addConnection(c);
-    makeView();
-    auto* filter = view->editor()->findChild<ExtensionFilterView*>();
-    ASSERT_NE(filter, nullptr);
-    // The rules themselves are ExtensionFilterRulesTest's; here, that the boxes edit the stored connection.
-    choose(filter->presetPicker(), u"photos"_s);
-    EXPECT_EQ(stored(c.id).extensionPreset, u"photos"_s);
-    filter->categoryBox(u"raw"_s)->click();
-    EXPECT_FALSE(FilterPresets::extensionSet(stored(c.id).includedExtensions).contains(u"dng"_s));
-    ASSERT_TRUE(filter->resetButton()->isVisibleTo(filter));
-    filter->resetButton()->click();
-    EXPECT_EQ(FilterPresets::extensionSet(stored(c.id).includedExtensions),
-              FilterPresets::extensionSet(FilterPresets::byId(u"photos"_s)->extensions));
 }
 
 TEST_F(ConnectionsSettingsViewTest, PicturesAndAccessibleNames)

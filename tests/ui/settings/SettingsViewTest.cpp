@@ -120,7 +120,7 @@ TEST_F(SettingsViewTest, FollowsNavigationWhileOpenOnAnotherTabAndShowsEveryTab)
     }
 }
 
-TEST_F(SettingsViewTest, GeneralControlsAreBoundBothWaysAndStoredAtOnce)
+TEST_F(SettingsViewTest, GeneralControlsAreBoundBothWaysStoredAtOnceAndDriveTheLoginItem)
 {
     settings.setDiskSpaceThresholdGB(7); // a value the picker does not offer stays what it is
     auto view = makeView();
@@ -157,25 +157,20 @@ TEST_F(SettingsViewTest, GeneralControlsAreBoundBothWaysAndStoredAtOnce)
     EXPECT_EQ(reloaded()->metricsFile(), u"/srv/textfile/ondrix.prom"_s);
     settings.setMetricsFile({});
     EXPECT_TRUE(metrics->text().isEmpty());
-}
 
-TEST_F(SettingsViewTest, LaunchAtLoginSwitchDrivesTheLoginItem)
-{
-    auto view = makeView();
-    QCheckBox* toggle =
-        qobject_cast<GeneralSettingsTab*>(view->page(SettingsTab::general))->launchAtLoginToggle();
+    // The login switch drives the desktop's autostart entry.
+    QCheckBox* login = general->launchAtLoginToggle();
     const QString entry = loginItem.entryPath();
-    toggle->click();
+    login->click();
     EXPECT_TRUE(settings.launchAtLogin());
     EXPECT_TRUE(QFile::exists(entry));
-    settings.setLaunchAtLogin(false); // a change made elsewhere moves the switch
-    EXPECT_FALSE(toggle->isChecked());
+    settings.setLaunchAtLogin(false);
+    EXPECT_FALSE(login->isChecked());
     EXPECT_FALSE(QFile::exists(entry));
-
     // A desktop that cannot take the entry: the person who flipped the switch reads why in the log.
     QDir(env.configHome() + u"/autostart"_s).removeRecursively();
     env.writeFile(u"config/autostart"_s, "a file where the folder belongs");
-    toggle->click();
+    login->click();
     EXPECT_FALSE(QFile::exists(entry));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !log.entries().isEmpty(); }));
     EXPECT_EQ(log.entries().constLast().level, LogEntry::LogLevel::warning);
