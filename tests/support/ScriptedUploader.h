@@ -18,16 +18,57 @@ public:
     // Runs for each upload once the local file is open, on the uploading thread; an error fails the upload.
     using Script = std::function<std::optional<FTPError>(const QString& remotePath)>;
 
+private:
+    struct State {
+        std::mutex mutex;
+        std::condition_variable changed;
+        Script script;
+        bool held = false;
+        int cuts = 0;
+        int running = 0;
+        int peak = 0;
+        QStringList calls;
+        QHash<QString, QByteArray> files;
+    };
+    ScriptedUploader(const PushConnection& connection, std::shared_ptr<State> state);
+    // Runs `change` under the lock and wakes the waiting uploads.
+    template <typename Change>
+    auto locked(Change change) const
+    {
+        std::lock_guard lock(m_state->mutex);
+        m_state->changed.notify_all();
+        return change(*m_state);
+    }
+
+public:
     explicit ScriptedUploader(const PushConnection& connection);
 
-    void setScript(Script script);
+    void setScript(Script script)
+    {
+        locked([&](State& s) { s.script = std::move(script); });
+    }
     // While held, uploads wait with their file open until let go, aborted or cut.
-    void hold(bool held);
-    QStringList calls() const;
-    int peak() const;
+    void hold(bool held)
+    {
+        locked([&](State& s) { s.held = held; });
+    }
+    QStringList calls() const
+    {
+        return locked([](State& s) { return s.calls; });
+    }
+    int peak() const
+    {
+        return locked([](State& s) { return s.peak; });
+    }
     // The bytes stored at `remotePath`, or "<missing>".
-    QByteArray file(const QString& remotePath) const;
-    void put(const QString& remotePath, const QByteArray& bytes);
+    QByteArray file(const QString& remotePath) const
+    {
+        return locked([&](State& s) { return s.files.value(remotePath, "<missing>"); });
+    }
+    void put(const QString& remotePath, const QByteArray& bytes)
+    {
+        locked([&](State& s) { s.files.insert(remotePath, bytes); });
+    }
 
     const PushConnection& connection() const override { return m_connection; }
     std::shared_ptr<Uploader> reconnected(const PushConnection& connection) const override;
@@ -48,20 +89,6 @@ public:
     void cutConnections() const override;
 
 private:
-    struct State {
-        std::mutex mutex;
-        std::condition_variable changed;
-        Script script;
-        bool held = false;
-        int cuts = 0;
-        int running = 0;
-        int peak = 0;
-        QStringList calls;
-        QHash<QString, QByteArray> files;
-    };
-    ScriptedUploader(const PushConnection& connection, std::shared_ptr<State> state);
-    void note(const QString& call) const;
-
     PushConnection m_connection;
     std::shared_ptr<State> m_state;
 };
