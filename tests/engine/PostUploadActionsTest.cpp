@@ -28,10 +28,6 @@ namespace {
 
 class PostUploadActionsTest : public ::testing::Test {
 protected:
-    QString write(const QString& relative, const QByteArray& contents)
-    {
-        return env.writeFile(relative, contents);
-    }
     // The watched folder the files are written to.
     const WatchedTree& tree()
     {
@@ -46,20 +42,7 @@ protected:
         return tree().rootPath() + QLatin1Char('/') +
                QFileInfo(env.writeFile(QStringLiteral("out/") + QLatin1String(name), contents)).fileName();
     }
-    FileVersion versionOf(const QString& path)
-    {
-        return *PostUploadActions::currentVersion(path, tree());
-    }
-    // Saves the file again the way editors do: a new file renamed over the old one.
-    void saveAgain(const QString& path, const QByteArray& contents)
-    {
-        const QString temp = path + QStringLiteral(".new");
-        QFile file(temp);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-        file.close();
-        ASSERT_EQ(::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()), 0);
-    }
+    FileVersion versionOf(const QString& path) { return *PostUploadActions::currentVersion(path, tree()); }
 
     TestEnvironment env;
     std::unique_ptr<WatchedTree> m_tree;
@@ -73,8 +56,8 @@ TEST_F(PostUploadActionsTest, AFileSavedAgainAfterItWasSentIsNeverMovedHandedOve
 {
     const QString archive = env.makeDir(QStringLiteral("archive"));
     const QString marker = env.root() + QStringLiteral("/script-ran");
-    const QString script =
-        write(QStringLiteral("mark.sh"), QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
+    const QString script = env.writeFile(QStringLiteral("mark.sh"),
+                                         QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
     QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
     const QList<PostUploadActions> all = {
         PostUploadActions(PostUploadAction::moveToArchive(archive), true, report),
@@ -84,7 +67,10 @@ TEST_F(PostUploadActionsTest, AFileSavedAgainAfterItWasSentIsNeverMovedHandedOve
     for (const PostUploadActions& actions : all) {
         const QString path = write("photo.jpg", "sent");
         const FileVersion sent = versionOf(path);
-        saveAgain(path, "newer");
+        // Saved again the way editors do: a new file renamed over the old one.
+        ASSERT_EQ(::rename(QFile::encodeName(write("photo.new", "newer")).constData(),
+                           QFile::encodeName(path).constData()),
+                  0);
         EXPECT_EQ(actions.run(path, sent, tree()), PostUploadActions::Outcome::changedSinceUpload);
         EXPECT_EQ(readFile(path), "newer");
         QFile::remove(path);
@@ -124,7 +110,7 @@ TEST_F(PostUploadActionsTest, ArchiveProblemsAreSaidAndAnOccupiedNameKeepsTheFil
     EXPECT_TRUE(QFile::exists(path));
 
     const QString archive = env.makeDir(QStringLiteral("archive"));
-    write(QStringLiteral("archive/a.jpg"), "older");
+    env.writeFile(QStringLiteral("archive/a.jpg"), "older");
     problems.clear();
     PostUploadActions(PostUploadAction::moveToArchive(archive), false, report).run(path, sent, tree());
     EXPECT_TRUE(problems.isEmpty());
@@ -212,14 +198,14 @@ TEST_F(PostUploadActionsTest, ScriptsRunAFewAtATimeWithNothingButTheStandardDesc
     const QString runs = env.makeDir(QStringLiteral("runs"));
     const QString release = env.root() + QStringLiteral("/release");
     // Each run notes itself as running, lists its descriptors, waits for the release and notes itself done.
-    const QString script =
-        write(QStringLiteral("hold.sh"),
-              QStringLiteral(
-                  "#!/bin/sh\nname=$(basename \"$1\")\ntouch '%1'/running.$name\n"
-                  "ls /proc/$$/fd > '%1'/fds.$name\n"
-                  "while [ ! -e '%2' ]; do sleep 0.02; done\nrm '%1'/running.$name; touch '%1'/done.$name\n")
-                  .arg(runs, release)
-                  .toUtf8());
+    const QString script = env.writeFile(
+        QStringLiteral("hold.sh"),
+        QStringLiteral(
+            "#!/bin/sh\nname=$(basename \"$1\")\ntouch '%1'/running.$name\n"
+            "ls /proc/$$/fd > '%1'/fds.$name\n"
+            "while [ ! -e '%2' ]; do sleep 0.02; done\nrm '%1'/running.$name; touch '%1'/done.$name\n")
+            .arg(runs, release)
+            .toUtf8());
     QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
     // A descriptor without close-on-exec, as a socket may be.
     const int leaked = ::fcntl(STDERR_FILENO, F_DUPFD, 100);
