@@ -203,6 +203,14 @@ void PreferencesStore::writeTogether(const std::function<void()>& writes)
     transaction.commit();
 }
 
+void PreferencesStore::eraseOverwritten()
+{
+    if (!use()->checkpoint()) {
+        qCWarning(lcPreferences)
+            << "The write-ahead log could not be emptied; values written over stay in it a while";
+    }
+}
+
 void PreferencesStore::setRealDictionary(const QString& key, const RealDictionary& value)
 {
     const Use connection = use();

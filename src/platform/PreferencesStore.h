@@ -90,6 +90,10 @@ public:
     // change together costs one commit instead of one each. Writes of other threads wait until it ends, their
     // reads see the values from before it; a nested call joins the outer one.
     void writeTogether(const std::function<void()>& writes);
+    // Leaves no copy of a value written over or removed on the disk: the write-ahead log, which still holds
+    // the pages as they were, is copied into the file (where removed content is zeroed) and emptied. For a
+    // password that left the store; it waits for readers of other threads, up to the store's busy timeout.
+    void eraseOverwritten();
 
 private:
     // A connection for the calling thread, locked for the caller.

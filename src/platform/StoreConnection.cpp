@@ -387,6 +387,12 @@ bool StoreConnection::removeEntry(const QString& key, const QString& entry)
     return step(stmt, "write");
 }
 
+bool StoreConnection::checkpoint()
+{
+    return m_db != nullptr && sqlite3_wal_checkpoint_v2(m_db, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr,
+                                                        nullptr) == SQLITE_OK;
+}
+
 bool StoreConnection::begin()
 {
     return run(Statement::Begin, "begin");

@@ -53,6 +53,9 @@ public:
     bool writeEntry(const QString& key, const QString& entry, double value);
     bool removeEntry(const QString& key, const QString& entry);
 
+    // Copies the write-ahead log into the file and empties it; false when a reader kept it from finishing.
+    bool checkpoint();
+
     // Transactions, for StoreTransaction.
     bool begin();
     bool commit();

@@ -51,8 +51,13 @@ ConnectionsManager::ConnectionsManager(const EngineServices& services, NetworkPa
     if (ConnectionSecrets* secrets = m_services.secrets) {
         connect(secrets, &ConnectionSecrets::passwordAvailable, this,
                 &ConnectionsManager::handlePasswordAvailable);
-        connect(secrets, &ConnectionSecrets::storedPasswordsChanged, this,
-                &ConnectionsManager::saveConnections);
+        // A password that left the store must leave the disk too, not wait in the write-ahead log.
+        connect(secrets, &ConnectionSecrets::storedPasswordsChanged, this, [this] {
+            saveConnections();
+            if (m_services.store) {
+                m_services.store->eraseOverwritten();
+            }
+        });
         connect(secrets, &ConnectionSecrets::problemsChanged, this,
                 &ConnectionsManager::passwordProblemsChanged);
     }

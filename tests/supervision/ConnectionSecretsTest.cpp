@@ -146,6 +146,7 @@ TEST_F(ConnectionSecretsTest, PasswordsLiveInTheKeyringWhenThereIsOne)
             },
             30000))
             << run.services.logMessages().join(u'\n').toStdString();
+        expectNotOnDisk(password.toUtf8());
         for (const PushConnection& c : connections) {
             EXPECT_EQ(s_keyring->lookup(account(c)), password) << qPrintable(c.name);
         }
