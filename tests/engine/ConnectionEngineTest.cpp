@@ -22,6 +22,8 @@
 #include <atomic>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using ondrix::test::EngineTestFixture;
 using ondrix::test::FtpServerOptions;
@@ -55,7 +57,7 @@ class ConnectionEngineTest : public EngineTestFixture {
 protected:
     ConnectionEngineTest()
     {
-        watched = env.makeDir(QStringLiteral("watched"));
+        watched = env.makeDir(u"watched"_s);
         settings.setNotifyMinFileCount(1);
         settings.setNotifyErrorsAfterAttempts(1);
     }
@@ -63,12 +65,12 @@ protected:
     PushConnection connectionFor(PushConnection connection = {}) const
     {
         if (connection.host.isEmpty()) {
-            connection.host = QStringLiteral("127.0.0.1");
+            connection.host = u"127.0.0.1"_s;
         }
-        connection.name = QStringLiteral("Office");
+        connection.name = u"Office"_s;
         connection.isEnabled = true;
         connection.localFolder = watched;
-        connection.remoteFolder = QStringLiteral("/incoming");
+        connection.remoteFolder = u"/incoming"_s;
         connection.stabilityCheckSeconds = 1;
         return connection;
     }
@@ -90,7 +92,7 @@ protected:
 
     QString write(const QString& relative, const QByteArray& contents)
     {
-        return env.writeFile(QStringLiteral("watched/") + relative, contents);
+        return env.writeFile(u"watched/"_s + relative, contents);
     }
 
     // Whether the engine's next scan finds nothing to upload: no stability wait, nothing queued or running.
@@ -119,9 +121,8 @@ protected:
 
 TEST_F(ConnectionEngineTest, FilterAndRemoteRelativePathRules)
 {
-    const QStringList files = {
-        write(QStringLiteral("photo.jpg"), "x"), write(QStringLiteral("notes"), QByteArray(999, 'n')),
-        write(QStringLiteral("a.jpeg"), QByteArray(1000, 'j')), watched + QStringLiteral("/missing")};
+    const QStringList files = {write(u"photo.jpg"_s, "x"), write(u"notes"_s, QByteArray(999, 'n')),
+                               write(u"a.jpeg"_s, QByteArray(1000, 'j')), watched + u"/missing"_s};
     struct Case {
         const char* included;
         const char* excluded;
@@ -144,11 +145,11 @@ TEST_F(ConnectionEngineTest, FilterAndRemoteRelativePathRules)
     }
 
     PushConnection c = connectionFor();
-    c.localFolder = QStringLiteral("/base");
-    const QString nested = QStringLiteral("/base/sub/a.jpg");
-    EXPECT_EQ(ConnectionEngine(c, services).remoteRelativePath(nested), QStringLiteral("sub/a.jpg"));
+    c.localFolder = u"/base"_s;
+    const QString nested = u"/base/sub/a.jpg"_s;
+    EXPECT_EQ(ConnectionEngine(c, services).remoteRelativePath(nested), u"sub/a.jpg"_s);
     c.preserveSubdirectories = false;
-    EXPECT_EQ(ConnectionEngine(c, services).remoteRelativePath(nested), QStringLiteral("a.jpg"));
+    EXPECT_EQ(ConnectionEngine(c, services).remoteRelativePath(nested), u"a.jpg"_s);
 }
 
 // The scan reads (and moves) a record of an earlier version itself and passes over the recorded files, links
@@ -156,12 +157,12 @@ TEST_F(ConnectionEngineTest, FilterAndRemoteRelativePathRules)
 TEST_F(ConnectionEngineTest, ScansPassOverRecordedFilesLinksAndHiddenFolders)
 {
     const PushConnection c = connectionFor();
-    const QString kept = write(QStringLiteral("old/kept.jpg"), "kept");
-    const QString changed = write(QStringLiteral("old/changed.jpg"), "changed");
-    write(QStringLiteral(".cache/hidden.jpg"), "hidden");
-    write(QStringLiteral("new/fresh.jpg"), "fresh");
-    ASSERT_TRUE(QFile::link(kept, watched + QStringLiteral("/link.jpg")));
-    ASSERT_TRUE(QFile::link(watched + QStringLiteral("/old"), watched + QStringLiteral("/linked-folder")));
+    const QString kept = write(u"old/kept.jpg"_s, "kept");
+    const QString changed = write(u"old/changed.jpg"_s, "changed");
+    write(u".cache/hidden.jpg"_s, "hidden");
+    write(u"new/fresh.jpg"_s, "fresh");
+    ASSERT_TRUE(QFile::link(kept, watched + u"/link.jpg"_s));
+    ASSERT_TRUE(QFile::link(watched + u"/old"_s, watched + u"/linked-folder"_s));
     const auto date = [](const QString& path) {
         return double(QFileInfo(path).lastModified().toMSecsSinceEpoch()) / 1000.0;
     };
@@ -176,34 +177,33 @@ TEST_F(ConnectionEngineTest, ScansPassOverRecordedFilesLinksAndHiddenFolders)
     engine->start();
     ASSERT_TRUE(waitFor([&] { return engine->completedCount() == 2; })) << logText().toStdString();
     ASSERT_TRUE(waitFor([&] { return scans.size() >= 3; }));
-    EXPECT_EQ(remote.file(QStringLiteral("/incoming/old/changed.jpg")), "changed");
-    EXPECT_EQ(remote.file(QStringLiteral("/incoming/new/fresh.jpg")), "fresh");
-    EXPECT_EQ(remote.calls().filter(QStringLiteral("upload ")).size(), 2);
+    EXPECT_EQ(remote.file(u"/incoming/old/changed.jpg"_s), "changed");
+    EXPECT_EQ(remote.file(u"/incoming/new/fresh.jpg"_s), "fresh");
+    EXPECT_EQ(remote.calls().filter(u"upload "_s).size(), 2);
     EXPECT_FALSE(store.contains(legacyKey));
     EXPECT_TRUE(store.realDictionaryValue(UploadedRecord::keyFor(c))->contains(kept));
-    QStringList checks = logMessages().filter(QStringLiteral("Stability check"));
+    QStringList checks = logMessages().filter(u"Stability check"_s);
     // In the order the folder lists its entries; a scan during the upload offers the file once more.
     checks.sort();
     checks.removeDuplicates();
-    EXPECT_EQ(checks, (QStringList{QStringLiteral("[Office] Stability check (1s): changed.jpg"),
-                                   QStringLiteral("[Office] Stability check (1s): fresh.jpg")}));
+    EXPECT_EQ(checks, (QStringList{u"[Office] Stability check (1s): changed.jpg"_s,
+                                   u"[Office] Stability check (1s): fresh.jpg"_s}));
 }
 
 // A folder that is not there yet (a drive mounted later): the error stays, also across pause and resume,
 // until the folder appears; then it is watched and its files go up.
 TEST_F(ConnectionEngineTest, StartNeedsAnEnabledConnectionAndAnExistingFolder)
 {
-    const QString card = env.root() + QStringLiteral("/card");
-    const EngineState missing = EngineState::error(QStringLiteral("Local folder not found: ") + card);
+    const QString card = env.root() + u"/card"_s;
+    const EngineState missing = EngineState::error(u"Local folder not found: "_s + card);
     struct Case {
         bool enabled;
         QString folder;
         EngineState state;
     };
-    for (const Case& test :
-         {Case{false, watched, EngineState::idle()},
-          Case{true, QString(), EngineState::error(QStringLiteral("No local folder configured"))},
-          Case{true, watched, EngineState::watching()}, Case{true, card, missing}}) {
+    for (const Case& test : {Case{false, watched, EngineState::idle()},
+                             Case{true, QString(), EngineState::error(u"No local folder configured"_s)},
+                             Case{true, watched, EngineState::watching()}, Case{true, card, missing}}) {
         PushConnection c = connectionFor();
         c.isEnabled = test.enabled;
         c.localFolder = test.folder;
@@ -217,17 +217,16 @@ TEST_F(ConnectionEngineTest, StartNeedsAnEnabledConnectionAndAnExistingFolder)
                 << "a missing folder: nothing runs, so it does not say watching";
         }
         if (test.folder == card) {
-            env.writeFile(QStringLiteral("card/DSC_0001.JPG"), "shot");
-            EXPECT_TRUE(arrived(QStringLiteral("/incoming/DSC_0001.JPG"), "shot"));
+            env.writeFile(u"card/DSC_0001.JPG"_s, "shot");
+            EXPECT_TRUE(arrived(u"/incoming/DSC_0001.JPG"_s, "shot"));
             EXPECT_TRUE(waitFor([&] { return engine->state() == EngineState::watching(); }));
         }
         engine->stop();
         EXPECT_EQ(engine->state(), EngineState::idle());
     }
-    EXPECT_EQ(logMessages().filter(QStringLiteral("[Office] Watching ")),
-              (QStringList{QStringLiteral("[Office] Watching ") + watched,
-                           QStringLiteral("[Office] Watching ") + card}));
-    EXPECT_EQ(logMessages().filter(QStringLiteral("[Office] Local folder not found: ") + card).size(), 1)
+    EXPECT_EQ(logMessages().filter(u"[Office] Watching "_s),
+              (QStringList{u"[Office] Watching "_s + watched, u"[Office] Watching "_s + card}));
+    EXPECT_EQ(logMessages().filter(u"[Office] Local folder not found: "_s + card).size(), 1)
         << "the log says it once, not at every scan";
 }
 
@@ -236,10 +235,10 @@ TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
     FtpTestServer server;
     server.start();
     PushConnection c = connectionFor(server.connection());
-    c.excludedExtensions = QStringLiteral("txt");
+    c.excludedExtensions = u"txt"_s;
     // libcurl reports progress at least once per 64 KiB buffer: hundreds of times for this file.
     const QByteArray photo(16 * 1024 * 1024, 'p');
-    write(QStringLiteral("before.jpg"), "already here");
+    write(u"before.jpg"_s, "already here");
     auto engine = makeEngine(c, true);
     QList<EngineState> states;
     QObject::connect(engine.get(), &ConnectionEngine::stateChanged,
@@ -250,51 +249,51 @@ TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
 
     // Written aside and renamed into place, so that a slow writer on a busy machine cannot be caught half
     // way.
-    const QString photoPath = watched + QStringLiteral("/sub/deeper/photo.jpg");
-    ASSERT_TRUE(QFile::rename(write(QStringLiteral("sub/deeper/.photo"), photo), photoPath));
-    write(QStringLiteral("notes.txt"), "never leaves");
-    write(QStringLiteral(".hidden.jpg"), "never leaves");
+    const QString photoPath = watched + u"/sub/deeper/photo.jpg"_s;
+    ASSERT_TRUE(QFile::rename(write(u"sub/deeper/.photo"_s, photo), photoPath));
+    write(u"notes.txt"_s, "never leaves");
+    write(u".hidden.jpg"_s, "never leaves");
     // A file saved under a temporary name and renamed into place.
-    const QString temp = write(QStringLiteral("draft.jpg.part"), "final bytes");
-    ASSERT_TRUE(QFile::rename(temp, watched + QStringLiteral("/draft.jpg")));
+    const QString temp = write(u"draft.jpg.part"_s, "final bytes");
+    ASSERT_TRUE(QFile::rename(temp, watched + u"/draft.jpg"_s));
 
-    const QString remote = server.rootDir() + QStringLiteral("/incoming");
-    EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/sub/deeper/photo.jpg"), photo));
-    EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/before.jpg"), "already here"));
-    EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/draft.jpg"), "final bytes"));
+    const QString remote = server.rootDir() + u"/incoming"_s;
+    EXPECT_TRUE(waitForRemote(remote + u"/sub/deeper/photo.jpg"_s, photo));
+    EXPECT_TRUE(waitForRemote(remote + u"/before.jpg"_s, "already here"));
+    EXPECT_TRUE(waitForRemote(remote + u"/draft.jpg"_s, "final bytes"));
     ASSERT_TRUE(waitFor([&] { return engine->completedCount() >= 3 && engine->queuedCount() == 0; }));
     EXPECT_TRUE(nextScanFindsNothing(*engine)) << "nothing is uploaded twice";
     EXPECT_EQ(engine->completedCount(), 3);
     EXPECT_LT(updates, 100) << "repeated and rapid progress reports are coalesced";
     EXPECT_EQ(QDir(remote).entryList(QDir::Files | QDir::Hidden),
-              (QStringList{QStringLiteral("before.jpg"), QStringLiteral("draft.jpg")}));
+              (QStringList{u"before.jpg"_s, u"draft.jpg"_s}));
 
-    EXPECT_EQ(colourOf(tags, photoPath), QStringLiteral("Green"));
+    EXPECT_EQ(colourOf(tags, photoPath), u"Green"_s);
     const QStringList lines = logMessages();
-    EXPECT_TRUE(lines.contains(QStringLiteral("[Office] Stability check (1s): photo.jpg")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("[Office] Queued: photo.jpg")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("[Office] ✓ photo.jpg (16.8 MB)"))) << logText().toStdString();
+    EXPECT_TRUE(lines.contains(u"[Office] Stability check (1s): photo.jpg"_s));
+    EXPECT_TRUE(lines.contains(u"[Office] Queued: photo.jpg"_s));
+    EXPECT_TRUE(lines.contains(u"[Office] ✓ photo.jpg (16.8 MB)"_s)) << logText().toStdString();
     EXPECT_EQ(history.entries().size(), 3);
     EXPECT_EQ(stats.todayFiles(), 3);
     EXPECT_TRUE(states.contains(EngineState::uploading()));
     EXPECT_EQ(engine->state(), EngineState::watching());
     EXPECT_FALSE(engine->lastUploadedFile().isEmpty());
     EXPECT_EQ(center.requests.size(), 3); // threshold 1: every success is announced at once
-    EXPECT_EQ(sounds.played.value(0), QStringLiteral("Submarine"));
+    EXPECT_EQ(sounds.played.value(0), u"Submarine"_s);
 
     // After a restart the unchanged files are skipped; a changed one goes again. A stop right after its
     // upload leaves its record in the store for whoever reads it next (the record's writer gathers entries
     // for a while before it commits).
     engine.reset();
-    QFile::remove(remote + QStringLiteral("/before.jpg"));
-    const QString draft = write(QStringLiteral("draft.jpg"), "final bytes and more");
+    QFile::remove(remote + u"/before.jpg"_s);
+    const QString draft = write(u"draft.jpg"_s, "final bytes and more");
     auto again = makeEngine(c, true);
     again->start();
-    EXPECT_TRUE(waitForRemote(remote + QStringLiteral("/draft.jpg"), "final bytes and more"));
+    EXPECT_TRUE(waitForRemote(remote + u"/draft.jpg"_s, "final bytes and more"));
     ASSERT_TRUE(waitFor([&] { return again->completedCount() == 1; }));
     again->stop();
     EXPECT_TRUE(makeEngine(c, true)->isAlreadyUploaded(draft));
-    EXPECT_FALSE(QFile::exists(remote + QStringLiteral("/before.jpg")));
+    EXPECT_FALSE(QFile::exists(remote + u"/before.jpg"_s));
 }
 
 // Two connections on one folder, both deleting after upload: the file goes only once both servers hold it,
@@ -302,15 +301,15 @@ TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
 TEST_F(ConnectionEngineTest, FtpsAndSftpUploadIntoNestedFoldersAndProveTheDelivery)
 {
     FtpTestServer ftps;
-    ftps.start(FtpServerOptions{.tls = true, .hashAlgorithms = {QStringLiteral("SHA-256")}});
+    ftps.start(FtpServerOptions{.tls = true, .hashAlgorithms = {u"SHA-256"_s}});
     SftpTestServer sftp;
     sftp.start();
     PushConnection sftpConnection = connectionFor(sftp.connection());
-    sftpConnection.remoteFolder = QStringLiteral("/");
-    sftpConnection.name = QStringLiteral("SSH");
+    sftpConnection.remoteFolder = u"/"_s;
+    sftpConnection.name = u"SSH"_s;
     sftpConnection.deleteLocalAfterUpload = true;
     PushConnection tlsConnection = connectionFor(ftps.connection());
-    tlsConnection.name = QStringLiteral("TLS");
+    tlsConnection.name = u"TLS"_s;
     tlsConnection.deleteLocalAfterUpload = true;
     // Two engines on one folder: each colours the file, so tags are left alone here.
     services.tags = nullptr;
@@ -321,18 +320,17 @@ TEST_F(ConnectionEngineTest, FtpsAndSftpUploadIntoNestedFoldersAndProveTheDelive
     overTls->start();
     overSsh->start();
     const QByteArray bytes(64 * 1024, 's');
-    const QString local = write(QStringLiteral("a/b/c/deep.jpg"), bytes);
-    EXPECT_TRUE(waitForRemote(ftps.rootDir() + QStringLiteral("/incoming/a/b/c/deep.jpg"), bytes))
+    const QString local = write(u"a/b/c/deep.jpg"_s, bytes);
+    EXPECT_TRUE(waitForRemote(ftps.rootDir() + u"/incoming/a/b/c/deep.jpg"_s, bytes))
         << logText().toStdString();
-    EXPECT_TRUE(waitForRemote(sftp.rootDir() + QStringLiteral("/a/b/c/deep.jpg"), bytes))
-        << logText().toStdString();
+    EXPECT_TRUE(waitForRemote(sftp.rootDir() + u"/a/b/c/deep.jpg"_s, bytes)) << logText().toStdString();
     EXPECT_TRUE(waitFor([&] { return !QFile::exists(local); }));
     QStringList proofs;
     for (const HistoryEntry& entry : history.entries()) {
         proofs.append(entry.verificationText());
     }
     proofs.sort();
-    EXPECT_EQ(proofs, (QStringList{QStringLiteral("SHA-256 verified"), QStringLiteral("size verified")}));
+    EXPECT_EQ(proofs, (QStringList{u"SHA-256 verified"_s, u"size verified"_s}));
 }
 
 // Files offered again while on their way (by scans, or under another spelling of the folder: a trailing
@@ -340,24 +338,23 @@ TEST_F(ConnectionEngineTest, FtpsAndSftpUploadIntoNestedFoldersAndProveTheDelive
 // running at the start.
 TEST_F(ConnectionEngineTest, AFileOnItsWayIsOfferedOnceAndCountedOnce)
 {
-    const QString link = env.root() + QStringLiteral("/linked");
+    const QString link = env.root() + u"/linked"_s;
     ASSERT_TRUE(QFile::link(watched, link));
     PushConnection c = connectionFor();
-    c.localFolder = link + QStringLiteral("/");
+    c.localFolder = link + u"/"_s;
     auto engine = makeEngine(c);
     int mostQueued = 0;
     QObject::connect(engine.get(), &ConnectionEngine::queuedCountChanged,
                      [&](int count) { mostQueued = std::max(mostQueued, count); });
     remote.hold(true);
     engine->start();
-    const QStringList names = {QStringLiteral("day/1.jpg"), QStringLiteral("day/2.jpg"),
-                               QStringLiteral("day/3.jpg")};
+    const QStringList names = {u"day/1.jpg"_s, u"day/2.jpg"_s, u"day/3.jpg"_s};
     QStringList paths;
     for (const QString& name : names) {
         paths.append(write(name, name.toUtf8()));
     }
     ASSERT_TRUE(waitFor([&] { return engine->activeJobs().size() == 2; }));
-    engine->handleFileEvent(link + QStringLiteral("//day/1.jpg"));
+    engine->handleFileEvent(link + u"//day/1.jpg"_s);
     QSignalSpy scans(engine.get(), &ConnectionEngine::scanFinished);
     ASSERT_TRUE(waitFor([&] { return scans.size() >= 2; }));
     remote.hold(false);
@@ -366,33 +363,32 @@ TEST_F(ConnectionEngineTest, AFileOnItsWayIsOfferedOnceAndCountedOnce)
     EXPECT_EQ(engine->completedCount(), 3);
     EXPECT_EQ(mostQueued, 3);
     EXPECT_EQ(remote.peak(), 2);
-    EXPECT_EQ(remote.calls().filter(QStringLiteral("upload ")).size(), 3);
-    const qsizetype folderRequests = remote.calls().filter(QStringLiteral("mkdir /incoming/day")).size();
+    EXPECT_EQ(remote.calls().filter(u"upload "_s).size(), 3);
+    const qsizetype folderRequests = remote.calls().filter(u"mkdir /incoming/day"_s).size();
     EXPECT_GE(folderRequests, 1);
     EXPECT_LE(folderRequests, c.simultaneousUploads);
-    EXPECT_EQ(remote.file(QStringLiteral("/incoming/day/3.jpg")), "day/3.jpg");
-    EXPECT_EQ(logMessages().filter(QStringLiteral("Queued: 1.jpg")).size(), 1);
-    EXPECT_EQ(logMessages().filter(QStringLiteral("Stability check (1s): 1.jpg")).size(), 1);
+    EXPECT_EQ(remote.file(u"/incoming/day/3.jpg"_s), "day/3.jpg");
+    EXPECT_EQ(logMessages().filter(u"Queued: 1.jpg"_s).size(), 1);
+    EXPECT_EQ(logMessages().filter(u"Stability check (1s): 1.jpg"_s).size(), 1);
     QStringList recorded = engine->uploadedRecord().dates().keys();
     recorded.sort();
     EXPECT_EQ(recorded, paths);
-    EXPECT_EQ(colourOf(tags, paths[0]), QStringLiteral("Green"));
+    EXPECT_EQ(colourOf(tags, paths[0]), u"Green"_s);
 }
 
 TEST_F(ConnectionEngineTest, ConflictModesNeverCostALocalFileTheServerLacks)
 {
-    remote.put(QStringLiteral("/incoming/a.jpg"), "server's own");
+    remote.put(u"/incoming/a.jpg"_s, "server's own");
     // Skip, on a connection that deletes after upload: nothing is sent and nothing is deleted.
     PushConnection c = connectionFor();
     c.conflictResolution = ConflictMode::skip;
     c.deleteLocalAfterUpload = true;
     auto engine = makeEngine(c);
     engine->start();
-    const QString local = write(QStringLiteral("a.jpg"), "mine");
-    ASSERT_TRUE(waitFor([&] {
-        return logMessages().contains(QStringLiteral("[Office] Skipped (exists on server): a.jpg"));
-    }));
-    EXPECT_EQ(remote.file(QStringLiteral("/incoming/a.jpg")), "server's own");
+    const QString local = write(u"a.jpg"_s, "mine");
+    ASSERT_TRUE(
+        waitFor([&] { return logMessages().contains(u"[Office] Skipped (exists on server): a.jpg"_s); }));
+    EXPECT_EQ(remote.file(u"/incoming/a.jpg"_s), "server's own");
     EXPECT_TRUE(QFile::exists(local));
     EXPECT_EQ(colourOf(tags, local), QString());
     EXPECT_TRUE(engine->isAlreadyUploaded(local)) << "the scans leave it alone while it is unchanged";
@@ -404,13 +400,13 @@ TEST_F(ConnectionEngineTest, ConflictModesNeverCostALocalFileTheServerLacks)
     c.deleteLocalAfterUpload = false;
     engine = makeEngine(c);
     engine->start();
-    write(QStringLiteral("a.jpg"), "mine, saved again");
-    EXPECT_TRUE(arrived(QStringLiteral("/incoming/a (2).jpg"), "mine, saved again"));
-    EXPECT_TRUE(waitFor(
-        [&] { return !logMessages().filter(QStringLiteral("[Office] ✓ a.jpg → a (2).jpg (")).isEmpty(); }));
+    write(u"a.jpg"_s, "mine, saved again");
+    EXPECT_TRUE(arrived(u"/incoming/a (2).jpg"_s, "mine, saved again"));
+    EXPECT_TRUE(
+        waitFor([&] { return !logMessages().filter(u"[Office] ✓ a.jpg → a (2).jpg ("_s).isEmpty(); }));
     ASSERT_EQ(history.entries().size(), 1);
-    EXPECT_EQ(history.entries().constFirst().filename, QStringLiteral("a (2).jpg"));
-    EXPECT_EQ(remote.file(QStringLiteral("/incoming/a.jpg")), "server's own");
+    EXPECT_EQ(history.entries().constFirst().filename, u"a (2).jpg"_s);
+    EXPECT_EQ(remote.file(u"/incoming/a.jpg"_s), "server's own");
 }
 
 // A failure is logged with what to check, coloured, announced from the set number of failures in a row and
@@ -420,7 +416,7 @@ TEST_F(ConnectionEngineTest, FailedFilesAreHeldBackReportedOnceAndSentWhenTheSer
 {
     std::atomic_bool down = true;
     remote.setScript([&](const QString&) -> std::optional<FTPError> {
-        return down ? std::optional(FTPError::curlExitCode(7, QStringLiteral("Couldn't connect to server")))
+        return down ? std::optional(FTPError::curlExitCode(7, u"Couldn't connect to server"_s))
                     : std::nullopt;
     });
     PushConnection c = connectionFor();
@@ -429,11 +425,11 @@ TEST_F(ConnectionEngineTest, FailedFilesAreHeldBackReportedOnceAndSentWhenTheSer
     auto engine = makeEngine(c);
     engine->setRetryBackOffMs(600000, 600000);
     engine->start();
-    const QString path = write(QStringLiteral("report.pdf"), "keep me");
+    const QString path = write(u"report.pdf"_s, "keep me");
 
     ASSERT_TRUE(waitFor([&] { return engine->consecutiveErrors() == 1; }));
     EXPECT_TRUE(engine->state().isError());
-    EXPECT_EQ(colourOf(tags, path), QStringLiteral("Red"));
+    EXPECT_EQ(colourOf(tags, path), u"Red"_s);
     EXPECT_TRUE(QFile::exists(path)) << "a failed upload never deletes the local file";
     QSignalSpy scans(engine.get(), &ConnectionEngine::scanFinished);
     ASSERT_TRUE(waitFor([&] { return scans.size() >= 3; })) << "scans go on in error";
@@ -445,14 +441,14 @@ TEST_F(ConnectionEngineTest, FailedFilesAreHeldBackReportedOnceAndSentWhenTheSer
     ASSERT_TRUE(waitFor([&] { return engine->consecutiveErrors() == 2; }));
     QStringList failures;
     EXPECT_TRUE(waitFor([&] {
-        failures = logMessages().filter(QStringLiteral("[Office] ✗ report.pdf: curl error 7"));
+        failures = logMessages().filter(u"[Office] ✗ report.pdf: curl error 7"_s);
         return failures.size() == 2;
     }));
-    EXPECT_TRUE(failures.first().contains(QStringLiteral("— Nothing accepted a connection at 127.0.0.1")))
+    EXPECT_TRUE(failures.first().contains(u"— Nothing accepted a connection at 127.0.0.1"_s))
         << "the log says what to check, not only libcurl's words";
     ASSERT_EQ(center.requests.size(), 1) << "announced at the second failure in a row, not at the first";
-    EXPECT_EQ(center.requests[0].title, QStringLiteral("Ondrix: Upload failed"));
-    EXPECT_EQ(center.requests[0].identifier, QStringLiteral("err-Office-report.pdf"));
+    EXPECT_EQ(center.requests[0].title, u"Ondrix: Upload failed"_s);
+    EXPECT_EQ(center.requests[0].identifier, u"err-Office-report.pdf"_s);
     EXPECT_EQ(history.entries().size(), 0);
     EXPECT_EQ(stats.totalFiles(), 0);
     engine->scanNow();
@@ -463,7 +459,7 @@ TEST_F(ConnectionEngineTest, FailedFilesAreHeldBackReportedOnceAndSentWhenTheSer
     engine->setRetryBackOffMs(100, 100);
     engine->pause();
     engine->resume();
-    EXPECT_TRUE(arrived(QStringLiteral("/incoming/report.pdf"), "keep me and me"));
+    EXPECT_TRUE(arrived(u"/incoming/report.pdf"_s, "keep me and me"));
     EXPECT_TRUE(waitFor([&] { return !QFile::exists(path); }));
     EXPECT_TRUE(waitFor([&] { return engine->state() == EngineState::watching(); }));
     EXPECT_EQ(engine->consecutiveErrors(), 0);
@@ -476,40 +472,39 @@ TEST_F(ConnectionEngineTest, SuccessesAreAnnouncedInBatches)
     auto engine = makeEngine(connectionFor());
     engine->setNotificationFlushDelayMs(60000);
     engine->start();
-    QStringList names = {QStringLiteral("1.jpg"), QStringLiteral("2.jpg"), QStringLiteral("3.jpg"),
-                         QStringLiteral("4.jpg")};
+    QStringList names = {u"1.jpg"_s, u"2.jpg"_s, u"3.jpg"_s, u"4.jpg"_s};
     for (const QString& name : names) {
         write(name, name.toUtf8());
     }
     ASSERT_TRUE(waitFor([&] { return engine->completedCount() == 4; }));
     ASSERT_TRUE(waitFor([&] { return center.requests.size() == 1; })) << "the third success is the threshold";
-    EXPECT_EQ(center.requests[0].title, QStringLiteral("Ondrix: 3 files uploaded"));
-    EXPECT_TRUE(center.requests[0].body.startsWith(QStringLiteral("[Office] ")));
+    EXPECT_EQ(center.requests[0].title, u"Ondrix: 3 files uploaded"_s);
+    EXPECT_TRUE(center.requests[0].body.startsWith(u"[Office] "_s));
     EXPECT_EQ(center.requests[0].body.count(QLatin1Char('\n')), 2) << "one name a line";
 
     // The fourth waits for the delayed flush, which stop brings forward. Two uploads run at once, so which
     // file finished last is not fixed: the one the first batch left out.
     engine->stop();
     ASSERT_TRUE(waitFor([&] { return center.requests.size() == 2; }));
-    EXPECT_EQ(center.requests[1].title, QStringLiteral("Ondrix: 1 file uploaded"));
+    EXPECT_EQ(center.requests[1].title, u"Ondrix: 1 file uploaded"_s);
     for (const QString& name : center.requests[0].body.mid(9).split(QLatin1Char('\n'))) {
         names.removeOne(name);
     }
-    EXPECT_EQ(center.requests[1].body, QStringLiteral("[Office] ") + names.value(0));
+    EXPECT_EQ(center.requests[1].body, u"[Office] "_s + names.value(0));
 
     // Below the threshold, the flush comes after the quiet delay, and each success restarts it.
     settings.setGroupNotifications(true);
     auto delayed = makeEngine(connectionFor());
     delayed->setNotificationFlushDelayMs(1500);
     delayed->start();
-    write(QStringLiteral("5.jpg"), "5");
+    write(u"5.jpg"_s, "5");
     ASSERT_TRUE(waitFor([&] { return delayed->completedCount() == 1; }));
-    write(QStringLiteral("6.jpg"), "6");
+    write(u"6.jpg"_s, "6");
     ASSERT_TRUE(waitFor([&] { return delayed->completedCount() == 2; }));
     EXPECT_EQ(center.requests.size(), 2);
     ASSERT_TRUE(waitFor([&] { return center.requests.size() == 3; }));
-    EXPECT_EQ(center.requests[2].title, QStringLiteral("Ondrix: 2 files uploaded"));
-    EXPECT_TRUE(center.requests[2].body.startsWith(QStringLiteral("[Office] 2 files ("))) << "grouped body";
+    EXPECT_EQ(center.requests[2].title, u"Ondrix: 2 files uploaded"_s);
+    EXPECT_TRUE(center.requests[2].body.startsWith(u"[Office] 2 files ("_s)) << "grouped body";
     delayed->stop();
     EXPECT_EQ(center.requests.size(), 3) << "nothing left to announce";
 }
@@ -519,18 +514,18 @@ TEST_F(ConnectionEngineTest, SuccessesAreAnnouncedInBatches)
 TEST_F(ConnectionEngineTest, AFolderTheServerRefusesHoldsBackOnlyTheFilesInIt)
 {
     remote.setScript([](const QString& path) -> std::optional<FTPError> {
-        if (path.startsWith(QStringLiteral("/incoming/sub/"))) {
-            return FTPError::curlExitCode(CURLE_REMOTE_ACCESS_DENIED, QStringLiteral("Access denied"));
+        if (path.startsWith(u"/incoming/sub/"_s)) {
+            return FTPError::curlExitCode(CURLE_REMOTE_ACCESS_DENIED, u"Access denied"_s);
         }
         return std::nullopt;
     });
     auto engine = makeEngine(connectionFor());
     engine->start();
-    write(QStringLiteral("sub/deep/low.bin"), "low");
-    write(QStringLiteral("top.bin"), "top");
-    EXPECT_TRUE(arrived(QStringLiteral("/incoming/top.bin"), "top")) << logText().toStdString();
+    write(u"sub/deep/low.bin"_s, "low");
+    write(u"top.bin"_s, "top");
+    EXPECT_TRUE(arrived(u"/incoming/top.bin"_s, "top")) << logText().toStdString();
     ASSERT_TRUE(waitFor([&] { return engine->consecutiveErrors() >= 2; }));
-    const QStringList failures = logMessages().filter(QStringLiteral("[Office] ✗ low.bin: "));
+    const QStringList failures = logMessages().filter(u"[Office] ✗ low.bin: "_s);
     ASSERT_FALSE(failures.isEmpty());
     EXPECT_TRUE(failures.first().contains(QStringLiteral("the server refused to make or open the folder "
                                                          "/incoming/sub/deep")))
@@ -553,20 +548,19 @@ TEST_F(ConnectionEngineTest, AStalledServerHoldsNoStopUpBeyondTheGrace)
                 sftp ? sftpServer.setFrozen(frozen) : ftp.setFrozen(frozen);
             };
             PushConnection c = connectionFor(sftp ? sftpServer.connection() : ftp.connection());
-            const QString folder = QStringLiteral("stall-%1-%2/").arg(sftp).arg(midTransfer);
+            const QString folder = u"stall-%1-%2/"_s.arg(sftp).arg(midTransfer);
             c.localFolder = env.makeDir(folder);
             c.maxBandwidthKBps = 64;
             auto engine = makeEngine(c, true);
             engine->setStopGraceMs(300);
             engine->start();
             // A first file leaves a logged-in connection behind.
-            env.writeFile(folder + QStringLiteral("first.txt"), "first");
+            env.writeFile(folder + u"first.txt"_s, "first");
             ASSERT_TRUE(waitFor([&] { return engine->completedCount() == 1; }, 20000));
             if (!midTransfer) {
                 freeze(true);
             }
-            const QString path =
-                env.writeFile(folder + QStringLiteral("big.bin"), QByteArray(4 * 1024 * 1024, 'b'));
+            const QString path = env.writeFile(folder + u"big.bin"_s, QByteArray(4 * 1024 * 1024, 'b'));
             ASSERT_TRUE(waitFor(
                 [&] {
                     return !engine->activeJobs().isEmpty() &&
@@ -608,52 +602,47 @@ TEST_F(ConnectionEngineTest, AFolderSwappedForALinkLeadsNowhere)
     ftp.start();
     for (const bool archiving : {false, true}) {
         for (const bool swapParent : {false, true}) {
-            const QString round = QStringLiteral("swap%1%2").arg(archiving).arg(swapParent);
+            const QString round = u"swap%1%2"_s.arg(archiving).arg(swapParent);
             SCOPED_TRACE(round.toStdString());
             const QString base = QFileInfo(env.makeDir(round)).canonicalFilePath();
-            const QString folder = base + QStringLiteral("/drop/watched");
-            QDir().mkpath(folder + QStringLiteral("/sub"));
-            env.writeFile(round + QStringLiteral("/private/b.jpg"), "secret");
-            env.writeFile(round + QStringLiteral("/private/watched/sub/b.jpg"), "secret");
+            const QString folder = base + u"/drop/watched"_s;
+            QDir().mkpath(folder + u"/sub"_s);
+            env.writeFile(round + u"/private/b.jpg"_s, "secret");
+            env.writeFile(round + u"/private/watched/sub/b.jpg"_s, "secret");
             PushConnection c = connectionFor(ftp.connection());
             c.localFolder = folder;
             c.remoteFolder = QLatin1Char('/') + round;
             c.deleteLocalAfterUpload = !archiving;
             if (archiving) {
-                c.postUploadAction =
-                    PostUploadAction::moveToArchive(env.makeDir(round + QStringLiteral("/archive")));
+                c.postUploadAction = PostUploadAction::moveToArchive(env.makeDir(round + u"/archive"_s));
             }
             auto engine = makeEngine(c, true);
             engine->start();
             engine->pause();
             // Offered as the watcher offers it (its watches may still be on their way while paused).
-            engine->handleFileEvent(
-                env.writeFile(round + QStringLiteral("/drop/watched/sub/b.jpg"), "shared"));
+            engine->handleFileEvent(env.writeFile(round + u"/drop/watched/sub/b.jpg"_s, "shared"));
             ASSERT_TRUE(waitFor([&] { return engine->queuedCount() == 1; })) << logText().toStdString();
             if (swapParent) {
-                ASSERT_TRUE(
-                    QDir().rename(base + QStringLiteral("/drop"), base + QStringLiteral("/drop.old")));
-                ASSERT_TRUE(QFile::link(base + QStringLiteral("/private"), base + QStringLiteral("/drop")));
+                ASSERT_TRUE(QDir().rename(base + u"/drop"_s, base + u"/drop.old"_s));
+                ASSERT_TRUE(QFile::link(base + u"/private"_s, base + u"/drop"_s));
             } else {
-                ASSERT_TRUE(QDir().rename(folder + QStringLiteral("/sub"), base + QStringLiteral("/moved")));
-                ASSERT_TRUE(QFile::link(base + QStringLiteral("/private"), folder + QStringLiteral("/sub")));
+                ASSERT_TRUE(QDir().rename(folder + u"/sub"_s, base + u"/moved"_s));
+                ASSERT_TRUE(QFile::link(base + u"/private"_s, folder + u"/sub"_s));
             }
             engine->resume();
             ASSERT_TRUE(waitFor([&] { return engine->completedCount() + engine->consecutiveErrors() > 0; }));
             if (swapParent) {
                 // The folder that was opened keeps its file until the action has run on it.
-                EXPECT_TRUE(waitFor(
-                    [&] { return !QFile::exists(base + QStringLiteral("/drop.old/watched/sub/b.jpg")); }));
+                EXPECT_TRUE(waitFor([&] { return !QFile::exists(base + u"/drop.old/watched/sub/b.jpg"_s); }));
             }
             engine->stop();
             // The parent's swap leaves the folder that was opened in use: its own file goes up.
-            EXPECT_EQ(readFile(ftp.rootDir() + c.remoteFolder + QStringLiteral("/sub/b.jpg")),
+            EXPECT_EQ(readFile(ftp.rootDir() + c.remoteFolder + u"/sub/b.jpg"_s),
                       swapParent ? "shared" : "<missing>");
-            EXPECT_EQ(readFile(base + QStringLiteral("/private/b.jpg")), "secret");
-            EXPECT_EQ(colourOf(tags, base + QStringLiteral("/private/b.jpg")), QString());
-            EXPECT_EQ(readFile(base + QStringLiteral("/private/watched/sub/b.jpg")), "secret");
-            EXPECT_EQ(readFile(base + QStringLiteral("/archive/b.jpg")),
-                      archiving && swapParent ? "shared" : "<missing>");
+            EXPECT_EQ(readFile(base + u"/private/b.jpg"_s), "secret");
+            EXPECT_EQ(colourOf(tags, base + u"/private/b.jpg"_s), QString());
+            EXPECT_EQ(readFile(base + u"/private/watched/sub/b.jpg"_s), "secret");
+            EXPECT_EQ(readFile(base + u"/archive/b.jpg"_s), archiving && swapParent ? "shared" : "<missing>");
         }
     }
 }
@@ -666,12 +655,11 @@ TEST_F(ConnectionEngineTest, OnlyTheVersionSentIsDeleted)
 {
     PushConnection c = connectionFor();
     c.deleteLocalAfterUpload = true;
-    const QString edited = watched + QStringLiteral("/edit.psd");
+    const QString edited = watched + u"/edit.psd"_s;
     std::atomic<int> transfers = 0;
     remote.setScript([&](const QString& path) -> std::optional<FTPError> {
-        if (path.endsWith(QStringLiteral("edit.psd.ondrix-part")) && transfers++ == 0) {
-            const QString saving =
-                env.writeFile(QStringLiteral("watched/.edit.psd.saving"), "second version");
+        if (path.endsWith(u"edit.psd.ondrix-part"_s) && transfers++ == 0) {
+            const QString saving = env.writeFile(u"watched/.edit.psd.saving"_s, "second version");
             EXPECT_EQ(
                 std::rename(QFile::encodeName(saving).constData(), QFile::encodeName(edited).constData()), 0);
         }
@@ -679,7 +667,7 @@ TEST_F(ConnectionEngineTest, OnlyTheVersionSentIsDeleted)
     });
     auto engine = makeEngine(c);
     engine->start();
-    QFile writer(watched + QStringLiteral("/clip.mov"));
+    QFile writer(watched + u"/clip.mov"_s);
     ASSERT_TRUE(writer.open(QIODevice::WriteOnly));
     QByteArray all;
     for (const char piece : {'a', 'b', 'c'}) {
@@ -689,12 +677,12 @@ TEST_F(ConnectionEngineTest, OnlyTheVersionSentIsDeleted)
         QTest::qWait(500); // more than two stability intervals
     }
     EXPECT_TRUE(remote.calls().isEmpty()) << "nothing is sent while its writer holds the file";
-    write(QStringLiteral("edit.psd"), "first version");
-    EXPECT_TRUE(arrived(QStringLiteral("/incoming/edit.psd"), "second version"));
-    EXPECT_TRUE(logMessages().contains(
-        QStringLiteral("[Office] Changed during the upload, kept to go up again: edit.psd")));
+    write(u"edit.psd"_s, "first version");
+    EXPECT_TRUE(arrived(u"/incoming/edit.psd"_s, "second version"));
+    EXPECT_TRUE(
+        logMessages().contains(u"[Office] Changed during the upload, kept to go up again: edit.psd"_s));
     writer.close();
-    EXPECT_TRUE(arrived(QStringLiteral("/incoming/clip.mov"), all)) << logText().toStdString();
+    EXPECT_TRUE(arrived(u"/incoming/clip.mov"_s, all)) << logText().toStdString();
     EXPECT_TRUE(waitFor([&] { return !QFile::exists(edited) && !writer.exists(); }));
     EXPECT_EQ(transfers.load(), 2);
     EXPECT_EQ(engine->completedCount(), 3);
@@ -708,7 +696,7 @@ TEST_F(ConnectionEngineTest, OnlyTheVersionSentIsDeleted)
 TEST_F(ConnectionEngineTest, TheWatcherLosesNothing)
 {
     PushConnection c = connectionFor();
-    c.excludedExtensions = QStringLiteral("bin");
+    c.excludedExtensions = u"bin"_s;
     InotifyFileEventSource* source = nullptr;
     services.makeFileEventSource = [&source] {
         auto made = std::make_unique<InotifyFileEventSource>();
@@ -725,30 +713,29 @@ TEST_F(ConnectionEngineTest, TheWatcherLosesNothing)
     // The queue fills up with the changes of other files; the photo's own events are dropped.
     source->setReadingSuspended(true);
     ASSERT_TRUE(InotifyQueue::fill(watched));
-    write(QStringLiteral("lost.jpg"), "found by the scan");
+    write(u"lost.jpg"_s, "found by the scan");
     source->setReadingSuspended(false);
-    EXPECT_TRUE(arrived(QStringLiteral("/incoming/lost.jpg"), "found by the scan"))
-        << logText().toStdString();
+    EXPECT_TRUE(arrived(u"/incoming/lost.jpg"_s, "found by the scan")) << logText().toStdString();
     EXPECT_EQ(engine->scanIntervalMs(), 200) << "frequent scans for a while after the loss";
-    EXPECT_FALSE(logMessages().filter(QStringLiteral("fs.inotify.max_queued_events")).isEmpty());
+    EXPECT_FALSE(logMessages().filter(u"fs.inotify.max_queued_events"_s).isEmpty());
 
     engine->setSafetyNetScanSeconds(3600);
     for (const bool renamed : {false, true}) {
         SCOPED_TRACE(renamed ? "renamed away" : "deleted");
-        const QString name = renamed ? QStringLiteral("b.txt") : QStringLiteral("a.txt");
+        const QString name = renamed ? u"b.txt"_s : u"a.txt"_s;
         ASSERT_TRUE(waitFor([&] { return engine->state() == EngineState::watching(); }));
         if (renamed) {
-            ASSERT_TRUE(QDir().rename(watched, watched + QStringLiteral("-old")));
+            ASSERT_TRUE(QDir().rename(watched, watched + u"-old"_s));
         } else {
             ASSERT_TRUE(QDir(watched).removeRecursively());
         }
         ASSERT_TRUE(waitFor([&] { return engine->state().kind() == EngineState::Kind::error; }));
         QDir().mkpath(watched);
         write(name, "after");
-        EXPECT_TRUE(arrived(QStringLiteral("/incoming/") + name, "after"));
+        EXPECT_TRUE(arrived(u"/incoming/"_s + name, "after"));
     }
     // Whichever saw it first, the watcher or a scan, says so once per disappearance.
-    EXPECT_EQ(logMessages().filter(watched + QStringLiteral(" — Ondrix looks for it again")).size(), 2)
+    EXPECT_EQ(logMessages().filter(watched + u" — Ondrix looks for it again"_s).size(), 2)
         << logText().toStdString();
-    EXPECT_EQ(logMessages().filter(QStringLiteral("[Office] Watching ") + watched).size(), 3);
+    EXPECT_EQ(logMessages().filter(u"[Office] Watching "_s + watched).size(), 3);
 }

@@ -12,6 +12,8 @@
 
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using Answer = FileStabilityChecker::Answer;
 
@@ -72,7 +74,7 @@ protected:
 // needs a second that agrees.
 TEST_F(FileStabilityCheckerTest, AGrowingOrOpenFileIsStableOnlyOnceItStops)
 {
-    const QString path = m_env.writeFile(QStringLiteral("video.mov"), "start");
+    const QString path = m_env.writeFile(u"video.mov"_s, "start");
     for (const bool given : {false, true}) {
         SCOPED_TRACE(given);
         const std::optional<FolderScan::File> before = FolderScan::stat(path);
@@ -125,16 +127,16 @@ TEST_F(FileStabilityCheckerTest, AFileThatKeepsItsSizeIsStableAMissingOrVanishin
 {
     QThreadPool pool;
     m_checker.setPool(&pool);
-    wait(m_env.writeFile(QStringLiteral("empty.txt"), {}), 0.0);
+    wait(m_env.writeFile(u"empty.txt"_s, {}), 0.0);
     EXPECT_EQ(awaitAnswer(), Answer::Stable);
     // A negative interval counts as none; an hour-long default would never answer if it fell back to that.
     m_checker.setCheckInterval(3600);
-    wait(m_env.writeFile(QStringLiteral("photo.jpg"), QByteArray(5000, 'p')), -5.0);
+    wait(m_env.writeFile(u"photo.jpg"_s, QByteArray(5000, 'p')), -5.0);
     EXPECT_EQ(awaitAnswer(), Answer::Stable);
 
-    wait(m_env.root() + QStringLiteral("/never-there.jpg"), 0.0);
+    wait(m_env.root() + u"/never-there.jpg"_s, 0.0);
     EXPECT_EQ(awaitAnswer(), Answer::NotStable);
-    const QString path = m_env.writeFile(QStringLiteral("gone.jpg"), "x");
+    const QString path = m_env.writeFile(u"gone.jpg"_s, "x");
     wait(path, 0.2);
     QCoreApplication::processEvents(); // the first reading goes to the pool
     pool.waitForDone();
@@ -147,7 +149,7 @@ TEST_F(FileStabilityCheckerTest, AFileThatKeepsItsSizeIsStableAMissingOrVanishin
 TEST_F(FileStabilityCheckerTest, CancellationEndsAWaitPromptlyNeverInsideTheCallAndAGoneContextHearsNothing)
 {
     m_checker.setMaxWaitSeconds(3600);
-    const QString path = m_env.writeFile(QStringLiteral("a.jpg"), "x");
+    const QString path = m_env.writeFile(u"a.jpg"_s, "x");
     QSignalSpy waits(&m_checker, &FileStabilityChecker::activeWaitsChanged);
 
     // Before the first reading, and while sleeping an hour between readings.

@@ -13,6 +13,8 @@
 #include <condition_variable>
 #include <mutex>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using Colour = FinderTagService::UploadColour;
 using TagList = TagStore::TagList;
@@ -23,7 +25,7 @@ class FinderTagServiceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_file = m_env.writeFile(QStringLiteral("watched/photo.jpg"), "pixels");
+        m_file = m_env.writeFile(u"watched/photo.jpg"_s, "pixels");
         if (::lsetxattr(QFile::encodeName(m_file).constData(), "user.ondrix-probe", "1", 1, 0) != 0) {
             GTEST_SKIP() << "the test folder's file system has no user extended attributes";
         }
@@ -43,18 +45,16 @@ protected:
 
 TEST_F(FinderTagServiceTest, ReplacesOnlyTheColourTagAndKeepsOtherTagsInOrder)
 {
-    setTags({QStringLiteral("Work"), QStringLiteral("Yellow\n5")});
-    setTags({QStringLiteral("holiday"), QStringLiteral("Yellow"), QStringLiteral("family")},
-            TagList::desktopTags);
+    setTags({u"Work"_s, u"Yellow\n5"_s});
+    setTags({u"holiday"_s, u"Yellow"_s, u"family"_s}, TagList::desktopTags);
     const test::MessageCapture log;
 
     m_service.setTag(Colour::green, m_file);
 
-    EXPECT_EQ(tags(), (QStringList{QStringLiteral("Work"), QStringLiteral("Green\n2")}));
-    EXPECT_EQ(tags(TagList::desktopTags),
-              (QStringList{QStringLiteral("holiday"), QStringLiteral("family"), QStringLiteral("Green")}));
-    EXPECT_EQ(log.matching(QStringLiteral("[FinderTagService]")),
-              QStringList{QStringLiteral("[FinderTagService] Tagged 'photo.jpg' as Green\n2")});
+    EXPECT_EQ(tags(), (QStringList{u"Work"_s, u"Green\n2"_s}));
+    EXPECT_EQ(tags(TagList::desktopTags), (QStringList{u"holiday"_s, u"family"_s, u"Green"_s}));
+    EXPECT_EQ(log.matching(u"[FinderTagService]"_s),
+              QStringList{u"[FinderTagService] Tagged 'photo.jpg' as Green\n2"_s});
 
     // The same colour again leaves both lists untouched: here in forms a rewrite would not keep.
     const QByteArray xml = "<plist version=\"1.0\"><array><string>Work</string><string>Green\n2</string>"
@@ -74,16 +74,14 @@ TEST_F(FinderTagServiceTest, ReplacesOnlyTheColourTagAndKeepsOtherTagsInOrder)
 // Tags spelled like one of our colours are ours and go; look-alikes stay. Only the newest colour is left.
 TEST_F(FinderTagServiceTest, UserTagsNamedLikeAColourAreReplacedAndOnlyTheLatestColourStays)
 {
-    setTags({QStringLiteral("Blue\n1"), QStringLiteral("Bluebird"), QStringLiteral("Green"),
-             QStringLiteral("Reddish\n6"), QStringLiteral("red\n6")});
+    setTags({u"Blue\n1"_s, u"Bluebird"_s, u"Green"_s, u"Reddish\n6"_s, u"red\n6"_s});
 
     for (const Colour colour : {Colour::blue, Colour::green, Colour::red, Colour::yellow}) {
         m_service.setTag(colour, m_file);
     }
 
-    EXPECT_EQ(tags(), (QStringList{QStringLiteral("Bluebird"), QStringLiteral("Reddish\n6"),
-                                   QStringLiteral("red\n6"), QStringLiteral("Yellow\n5")}));
-    EXPECT_EQ(tags(TagList::desktopTags), QStringList{QStringLiteral("Yellow")});
+    EXPECT_EQ(tags(), (QStringList{u"Bluebird"_s, u"Reddish\n6"_s, u"red\n6"_s, u"Yellow\n5"_s}));
+    EXPECT_EQ(tags(TagList::desktopTags), QStringList{u"Yellow"_s});
     EXPECT_EQ(test::readFile(m_file), QByteArray("pixels"));
 }
 
@@ -139,7 +137,7 @@ private:
 
 TEST_F(FinderTagServiceTest, QueuedColoursCoalescePerFileAndSettleWritesAtOnce)
 {
-    const QString other = m_env.writeFile(QStringLiteral("watched/other.jpg"), "more pixels");
+    const QString other = m_env.writeFile(u"watched/other.jpg"_s, "more pixels");
     auto store = std::make_shared<GatedTagStore>();
     FinderTagService service(store);
 
@@ -152,15 +150,14 @@ TEST_F(FinderTagServiceTest, QueuedColoursCoalescePerFileAndSettleWritesAtOnce)
 
     // The other file's newest colour is written on this thread, ahead of the held writer.
     service.settle(other);
-    EXPECT_EQ(m_store.readTags(other, TagList::userTags), QStringList{QStringLiteral("Blue\n4")});
+    EXPECT_EQ(m_store.readTags(other, TagList::userTags), QStringList{u"Blue\n4"_s});
 
     store->open();
     service.waitForTagWrites();
     EXPECT_EQ(store->writes(),
-              (QStringList{QStringLiteral("photo.jpg:Yellow"), QStringLiteral("other.jpg:Blue"),
-                           QStringLiteral("photo.jpg:Green")}));
-    EXPECT_EQ(tags(), QStringList{QStringLiteral("Green\n2")});
-    EXPECT_EQ(tags(TagList::desktopTags), QStringList{QStringLiteral("Green")});
+              (QStringList{u"photo.jpg:Yellow"_s, u"other.jpg:Blue"_s, u"photo.jpg:Green"_s}));
+    EXPECT_EQ(tags(), QStringList{u"Green\n2"_s});
+    EXPECT_EQ(tags(TagList::desktopTags), QStringList{u"Green"_s});
 }
 
 // A file gone before its tag and a file system without user attributes (procfs refuses them with
@@ -168,13 +165,11 @@ TEST_F(FinderTagServiceTest, QueuedColoursCoalescePerFileAndSettleWritesAtOnce)
 TEST_F(FinderTagServiceTest, MissingFileAndFileSystemWithoutAttributesLeaveALogLine)
 {
     const test::MessageCapture log;
-    m_service.setTag(Colour::green, m_env.root() + QStringLiteral("/watched/gone.jpg"));
-    m_service.setTag(Colour::green, QStringLiteral("/proc/version"));
-    EXPECT_EQ(
-        log.matching(QStringLiteral("[FinderTagService]")),
-        (QStringList{
-            QStringLiteral("[FinderTagService] File not found, skipping: gone.jpg"),
-            QStringLiteral("[FinderTagService] setxattr failed (errno %1) for version").arg(EOPNOTSUPP)}));
+    m_service.setTag(Colour::green, m_env.root() + u"/watched/gone.jpg"_s);
+    m_service.setTag(Colour::green, u"/proc/version"_s);
+    EXPECT_EQ(log.matching(u"[FinderTagService]"_s),
+              (QStringList{u"[FinderTagService] File not found, skipping: gone.jpg"_s,
+                           u"[FinderTagService] setxattr failed (errno %1) for version"_s.arg(EOPNOTSUPP)}));
 }
 
 } // namespace

@@ -21,6 +21,8 @@
 #include <functional>
 #include <ostream>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using Kind = FolderWatcher::FSEventKind;
 
@@ -51,7 +53,7 @@ protected:
 
     void SetUp() override
     {
-        m_root = m_env.makeDir(QStringLiteral("watched"));
+        m_root = m_env.makeDir(u"watched"_s);
         auto source = std::make_unique<InotifyFileEventSource>();
         m_source = source.get();
         m_watcher = std::make_unique<FolderWatcher>(m_root, std::move(source));
@@ -74,7 +76,7 @@ protected:
     QList<Reported> settle()
     {
         // A new name each time: the last marker's own late events may hold its name in a window.
-        const QString marker = QStringLiteral("settle-marker-%1").arg(++m_markers);
+        const QString marker = u"settle-marker-%1"_s.arg(++m_markers);
         const auto isMarker = [](const Reported& r) { return r.path.startsWith(u"settle-marker-"); };
         if (m_watcher->isWatching()) {
             writeFile(path(marker));
@@ -167,7 +169,7 @@ TEST_F(FolderWatcherTest, DirectoriesRemovalsAttributeChangesAndIgnoredNamesNeve
     writeFile(path("doomed.jpg"));
     m_watcher->start();
 
-    ASSERT_TRUE(QDir(m_root).mkdir(QStringLiteral("sub")));
+    ASSERT_TRUE(QDir(m_root).mkdir(u"sub"_s));
     ASSERT_TRUE(QFile::remove(path("doomed.jpg")));
     const QByteArray keep = QFile::encodeName(path("keep.jpg"));
     ASSERT_EQ(::chmod(keep.constData(), 0600), 0);
@@ -197,10 +199,10 @@ TEST_F(FolderWatcherTest, EveryFileOfAFolderCreatedOrMovedInIsReported)
     m_watcher->start();
     QStringList expected;
     // Created level by level, files written at once, racing the watches being added.
-    for (const QString& dir : {QStringLiteral("a"), QStringLiteral("a/b"), QStringLiteral("a/b/c")}) {
+    for (const QString& dir : {u"a"_s, u"a/b"_s, u"a/b/c"_s}) {
         ASSERT_TRUE(QDir(m_root).mkpath(dir));
         for (int i = 0; i < 15; ++i) {
-            const QString file = dir + QStringLiteral("/f%1.jpg").arg(i);
+            const QString file = dir + u"/f%1.jpg"_s.arg(i);
             writeFile(path(file));
             expected.append(file);
         }
@@ -209,12 +211,11 @@ TEST_F(FolderWatcherTest, EveryFileOfAFolderCreatedOrMovedInIsReported)
     EXPECT_EQ(settledPaths(Kind::Created), expected);
 
     // A tree built elsewhere and moved in at once: nothing in it was reported by the system.
-    const QString outside = m_env.makeDir(QStringLiteral("outside/shoot"));
+    const QString outside = m_env.makeDir(u"outside/shoot"_s);
     expected.clear();
-    for (const QString& file : {QStringLiteral("1.jpg"), QStringLiteral("day1/2.jpg"),
-                                QStringLiteral("day1/raw/3.cr2"), QStringLiteral("day2/4.jpg")}) {
-        m_env.writeFile(QStringLiteral("outside/shoot/") + file, "x");
-        expected.append(QStringLiteral("shoot/") + file);
+    for (const QString& file : {u"1.jpg"_s, u"day1/2.jpg"_s, u"day1/raw/3.cr2"_s, u"day2/4.jpg"_s}) {
+        m_env.writeFile(u"outside/shoot/"_s + file, "x");
+        expected.append(u"shoot/"_s + file);
     }
     ASSERT_TRUE(QDir().rename(outside, path("shoot")));
     expected.sort();
@@ -275,8 +276,7 @@ TEST_F(FolderWatcherTest, AnExhaustedWatchLimitIsReportedAndExistingWatchesStay)
     ASSERT_TRUE(m_watcher->isWatching());
     ASSERT_TRUE(unreliable.wait(5000));
     const QString message = unreliable.first().first().toString();
-    EXPECT_TRUE(message.contains(QStringLiteral("sudo sysctl fs.inotify.max_user_watches=")))
-        << message.toStdString();
+    EXPECT_TRUE(message.contains(u"sudo sysctl fs.inotify.max_user_watches="_s)) << message.toStdString();
     EXPECT_FALSE(m_watcher->isReliable());
     EXPECT_EQ(reliableChanged.count(), 1);
     EXPECT_EQ(m_source->watchCount(), 2);
@@ -284,13 +284,13 @@ TEST_F(FolderWatcherTest, AnExhaustedWatchLimitIsReportedAndExistingWatchesStay)
     writeFile(path("root.jpg"));
     EXPECT_EQ(settle(), (QList<Reported>{{"root.jpg", Kind::Created}}));
     // A folder created beyond the limit: the limit is not announced twice.
-    ASSERT_TRUE(QDir(m_root).mkdir(QStringLiteral("four")));
+    ASSERT_TRUE(QDir(m_root).mkdir(u"four"_s));
     settle();
     EXPECT_EQ(unreliable.count(), 1);
 
     InotifyFileEventSource::setProcessWatchBudget(4);
-    FolderWatcher second(m_env.makeDir(QStringLiteral("other")), std::make_unique<InotifyFileEventSource>());
-    m_env.makeDir(QStringLiteral("other/a/b"));
+    FolderWatcher second(m_env.makeDir(u"other"_s), std::make_unique<InotifyFileEventSource>());
+    m_env.makeDir(u"other/a/b"_s);
     QSignalSpy secondUnreliable(&second, &FolderWatcher::becameUnreliable);
     second.start();
     EXPECT_TRUE(secondUnreliable.wait(5000));
@@ -309,7 +309,7 @@ TEST_F(FolderWatcherTest, StopEndsDeliveriesAndAMissingFolderStaysSilent)
     writeFile(path("b.jpg"));
     EXPECT_EQ(settle(), QList<Reported>{});
 
-    FolderWatcher missing(m_root + QStringLiteral("/nope"), std::make_unique<InotifyFileEventSource>());
+    FolderWatcher missing(m_root + u"/nope"_s, std::make_unique<InotifyFileEventSource>());
     missing.start();
     EXPECT_FALSE(missing.isWatching());
 }

@@ -21,6 +21,8 @@
 #include <functional>
 #include <mutex>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using Outcome = IPTCMetadataService::Outcome;
 using test::readFile;
@@ -38,7 +40,7 @@ struct stat statusOf(const QString& path)
 
 Outcome inject(const QString& path, const std::function<void()>& beforeReplace = {})
 {
-    return IPTCMetadataService::injectKeywords(QStringLiteral("Alpha"), path, beforeReplace);
+    return IPTCMetadataService::injectKeywords(u"Alpha"_s, path, beforeReplace);
 }
 
 Keywords readKeywords(const QString& path)
@@ -92,8 +94,8 @@ void writeExistingMetadata(const QString& path, const Keywords& keywords)
 QByteArray pixelSignature(const QString& path)
 {
     QProcess identify;
-    const QString input = path.endsWith(QLatin1String(".dng")) ? QStringLiteral("tiff:") + path : path;
-    identify.start(QStringLiteral("identify"), {QStringLiteral("-format"), QStringLiteral("%#"), input});
+    const QString input = path.endsWith(QLatin1String(".dng")) ? u"tiff:"_s + path : path;
+    identify.start(u"identify"_s, {u"-format"_s, u"%#"_s, input});
     identify.waitForFinished(60000);
     return identify.exitCode() == 0 ? identify.readAllStandardOutput() : QByteArray("<unreadable>");
 }
@@ -105,19 +107,18 @@ QStringList folderEntries(const QString& folder)
 
 class IPTCMetadataServiceTest : public ::testing::Test {
 protected:
-    QString folder() const { return m_env.root() + QStringLiteral("/watched"); }
+    QString folder() const { return m_env.root() + u"/watched"_s; }
 
     // A photo-sized image drawn by ImageMagick, then given keywords and a caption by exiv2 (which also puts a
     // TIFF's directory before its pixels, as cameras and raw converters do). A ".dng" is that TIFF with a
     // DNGVersion; ".png" and ".jpg" are what the names say.
     QString makeRealImage(const QString& name) const
     {
-        const QString path = m_env.makeDir(QStringLiteral("watched")) + u'/' + name;
+        const QString path = m_env.makeDir(u"watched"_s) + u'/' + name;
         const bool dng = name.endsWith(QLatin1String(".dng"));
         QProcess convert;
-        convert.start(QStringLiteral("convert"),
-                      QStringLiteral("-seed 7 -size 240x160 plasma:fractal -depth 8").split(u' ')
-                          << (dng ? QStringLiteral("tiff:") : QString()) + path);
+        convert.start(u"convert"_s, u"-seed 7 -size 240x160 plasma:fractal -depth 8"_s.split(u' ')
+                                        << (dng ? u"tiff:"_s : QString()) + path);
         EXPECT_TRUE(convert.waitForFinished(60000) && convert.exitCode() == 0)
             << convert.readAllStandardError().toStdString();
         if (dng) {
@@ -138,25 +139,21 @@ protected:
 // The keyword field's text: blank pieces go, agency prefixes (case-sensitive) and duplicates are dropped.
 TEST(IPTCKeywordTextTest, ParseAndMergeDropBlanksAgencyPrefixesAndDuplicates)
 {
-    EXPECT_EQ(
-        IPTCMetadataService::parseKeywords(QStringLiteral(" Paris  ,,\tSeine\n, ,Île de France ")),
-        (QStringList{QStringLiteral("Paris"), QStringLiteral("Seine"), QStringLiteral("Île de France")}));
-    EXPECT_TRUE(IPTCMetadataService::parseKeywords(QStringLiteral(", \n ,\t,")).isEmpty());
+    EXPECT_EQ(IPTCMetadataService::parseKeywords(u" Paris  ,,\tSeine\n, ,Île de France "_s),
+              (QStringList{u"Paris"_s, u"Seine"_s, u"Île de France"_s}));
+    EXPECT_TRUE(IPTCMetadataService::parseKeywords(u", \n ,\t,"_s).isEmpty());
     const Keywords existing{"sp_123", "Harbour", "opta_9", "gettymeid_77", "SP_kept", "spare", "Boat"};
-    EXPECT_EQ(
-        IPTCMetadataService::mergeKeywords(existing, {QStringLiteral("Boat"), QStringLiteral("Dawn"),
-                                                      QStringLiteral("Dawn"), QStringLiteral("Zürich")}),
-        (Keywords{"Harbour", "SP_kept", "spare", "Boat", "Dawn", "Z\xc3\xbcrich"}));
+    EXPECT_EQ(IPTCMetadataService::mergeKeywords(existing, {u"Boat"_s, u"Dawn"_s, u"Dawn"_s, u"Zürich"_s}),
+              (Keywords{"Harbour", "SP_kept", "spare", "Boat", "Dawn", "Z\xc3\xbcrich"}));
 }
 
 // Each type at once on a pool, as uploads run: the keywords (UTF-8, with the character set said) join the
 // existing ones, and pixels, other metadata, permission bits and extended attributes stay.
 TEST_F(IPTCMetadataServiceTest, EveryWritableTypeReceivesTheKeywordsAndKeepsEverythingElse)
 {
-    const QString png = makeRealImage(QStringLiteral("photo.png"));
-    const QString dng = makeRealImage(QStringLiteral("raw.dng"));
-    const QStringList paths{makeRealImage(QStringLiteral("photo.jpg")), png,
-                            makeRealImage(QStringLiteral("scan.tif")), dng};
+    const QString png = makeRealImage(u"photo.png"_s);
+    const QString dng = makeRealImage(u"raw.dng"_s);
+    const QStringList paths{makeRealImage(u"photo.jpg"_s), png, makeRealImage(u"scan.tif"_s), dng};
     QList<QByteArray> pixelsBefore;
     for (const QString& path : paths) {
         pixelsBefore.append(pixelSignature(path));
@@ -168,8 +165,8 @@ TEST_F(IPTCMetadataServiceTest, EveryWritableTypeReceivesTheKeywordsAndKeepsEver
     std::atomic<int> injected = 0;
     for (const QString& path : paths) {
         pool.start([&injected, path] {
-            injected += IPTCMetadataService::injectKeywords(QStringLiteral("Alpha, Zürich,東京"), path) ==
-                        Outcome::injected;
+            injected +=
+                IPTCMetadataService::injectKeywords(u"Alpha, Zürich,東京"_s, path) == Outcome::injected;
         });
     }
     pool.waitForDone();
@@ -209,23 +206,22 @@ TEST_F(IPTCMetadataServiceTest, EveryWritableTypeReceivesTheKeywordsAndKeepsEver
         EXPECT_EQ(readKeywords(path),
                   (Keywords{"Existing", "Alpha", "Z\xc3\xbcrich", "\xe6\x9d\xb1\xe4\xba\xac"}));
     }
-    EXPECT_EQ(folderEntries(folder()), (QStringList{QStringLiteral("photo.jpg"), QStringLiteral("photo.png"),
-                                                    QStringLiteral("raw.dng"), QStringLiteral("scan.tif")}));
+    EXPECT_EQ(folderEntries(folder()),
+              (QStringList{u"photo.jpg"_s, u"photo.png"_s, u"raw.dng"_s, u"scan.tif"_s}));
 }
 
 TEST_F(IPTCMetadataServiceTest, OtherFilesAreNeverTouched)
 {
-    const QString jpegAsGif =
-        m_env.writeFile(QStringLiteral("watched/anim.gif"), readFile(makeRealImage(QStringLiteral("x.jpg"))));
-    const QString text = m_env.writeFile(QStringLiteral("watched/notes.txt"), "Alpha, Beta\n");
-    const QString empty = m_env.writeFile(QStringLiteral("watched/empty.jpg"), QByteArray());
-    const QString garbage = m_env.writeFile(QStringLiteral("watched/garbage.png"), QByteArray(5000, '\x5a'));
+    const QString jpegAsGif = m_env.writeFile(u"watched/anim.gif"_s, readFile(makeRealImage(u"x.jpg"_s)));
+    const QString text = m_env.writeFile(u"watched/notes.txt"_s, "Alpha, Beta\n");
+    const QString empty = m_env.writeFile(u"watched/empty.jpg"_s, QByteArray());
+    const QString garbage = m_env.writeFile(u"watched/garbage.png"_s, QByteArray(5000, '\x5a'));
     // A HEIF container (ftyp box) is not writable by exiv2 and stays as it is.
     const QByteArray ftyp = QByteArray::fromHex("00000018667479706865696300000000") + "mif1heic";
-    const QString heic = m_env.writeFile(QStringLiteral("watched/phone.heic"), ftyp + QByteArray(200, '\0'));
-    const QString link = folder() + QStringLiteral("/link.jpg");
+    const QString heic = m_env.writeFile(u"watched/phone.heic"_s, ftyp + QByteArray(200, '\0'));
+    const QString link = folder() + u"/link.jpg"_s;
     ASSERT_EQ(::symlink("x.jpg", QFile::encodeName(link).constData()), 0);
-    const QString directory = m_env.makeDir(QStringLiteral("watched/folder.jpg"));
+    const QString directory = m_env.makeDir(u"watched/folder.jpg"_s);
 
     for (const QString& path : {jpegAsGif, text, empty, garbage, heic, link, directory}) {
         const QByteArray before = readFile(path);
@@ -233,9 +229,9 @@ TEST_F(IPTCMetadataServiceTest, OtherFilesAreNeverTouched)
         EXPECT_EQ(outcome, Outcome::skipped) << path.toStdString();
         EXPECT_EQ(readFile(path), before) << path.toStdString();
     }
-    EXPECT_EQ(readKeywords(folder() + QStringLiteral("/x.jpg")), Keywords{"Existing"});
+    EXPECT_EQ(readKeywords(folder() + u"/x.jpg"_s), Keywords{"Existing"});
     EXPECT_EQ(folderEntries(directory), QStringList());
-    EXPECT_EQ(folderEntries(folder()).filter(QStringLiteral("ondrix-iptc-tmp")), QStringList());
+    EXPECT_EQ(folderEntries(folder()).filter(u"ondrix-iptc-tmp"_s), QStringList());
 }
 
 // A photo cut short with nobody writing it any more (a copy killed half-way, a card pulled), or still being
@@ -244,17 +240,16 @@ TEST_F(IPTCMetadataServiceTest, OtherFilesAreNeverTouched)
 // past the end) and the writer's later bytes would go into the unlinked old file.
 TEST_F(IPTCMetadataServiceTest, ImagesCutShortOrStillBeingWrittenAreLeftAlone)
 {
-    for (const QString& name : {QStringLiteral("scan.tif"), QStringLiteral("raw.dng"),
-                                QStringLiteral("shot.jpg"), QStringLiteral("web.png")}) {
+    for (const QString& name : {u"scan.tif"_s, u"raw.dng"_s, u"shot.jpg"_s, u"web.png"_s}) {
         SCOPED_TRACE(name.toStdString());
-        const QString source = makeRealImage(QStringLiteral("source-") + name);
+        const QString source = makeRealImage(u"source-"_s + name);
         const QByteArray whole = readFile(source);
         const QString path = folder() + u'/' + name;
         const qsizetype half = whole.size() / 2;
         // Cut inside the header, inside the directory or marker segments, in the middle of the image data
         // and just before the end.
         for (const qsizetype cut : {qsizetype(3), qsizetype(30), qsizetype(200), half, whole.size() - 2}) {
-            m_env.writeFile(QStringLiteral("watched/") + name, whole.left(cut));
+            m_env.writeFile(u"watched/"_s + name, whole.left(cut));
             EXPECT_FALSE(IPTCMetadataService::isComplete(whole.left(cut))) << cut;
             EXPECT_NE(inject(path), Outcome::injected) << cut;
             EXPECT_EQ(readFile(path), whole.left(cut)) << cut;
@@ -264,8 +259,8 @@ TEST_F(IPTCMetadataServiceTest, ImagesCutShortOrStillBeingWrittenAreLeftAlone)
 
         // The writer keeps the file open between its two halves and goes on when told to.
         QProcess writer;
-        writer.start(QStringLiteral("/bin/sh"),
-                     {QStringLiteral("-c"),
+        writer.start(u"/bin/sh"_s,
+                     {u"-c"_s,
                       QStringLiteral("exec 3>\"$0\"; head -c %1 \"$1\" >&3; echo paused; read go; "
                                      "tail -c +%2 \"$1\" >&3")
                           .arg(half)
@@ -281,12 +276,12 @@ TEST_F(IPTCMetadataServiceTest, ImagesCutShortOrStillBeingWrittenAreLeftAlone)
         ASSERT_EQ(readFile(path), whole);
         EXPECT_EQ(inject(path), Outcome::injected);
     }
-    EXPECT_EQ(folderEntries(folder()).filter(QStringLiteral("ondrix-iptc-tmp")), QStringList());
+    EXPECT_EQ(folderEntries(folder()).filter(u"ondrix-iptc-tmp"_s), QStringList());
 
     // Data after a JPEG's end marker (a phone's motion-photo video, say) is no truncation and travels along.
-    const QByteArray jpeg = readFile(folder() + QStringLiteral("/source-shot.jpg"));
+    const QByteArray jpeg = readFile(folder() + u"/source-shot.jpg"_s);
     const QByteArray trailer(3000, '\x42');
-    const QString path = m_env.writeFile(QStringLiteral("watched/motion.jpg"), jpeg + trailer);
+    const QString path = m_env.writeFile(u"watched/motion.jpg"_s, jpeg + trailer);
     EXPECT_EQ(inject(path), Outcome::injected);
     EXPECT_EQ(readKeywords(path), (Keywords{"Existing", "Alpha"}));
     EXPECT_TRUE(readFile(path).endsWith(QByteArray(QByteArray("\xff\xd9") + trailer)));
@@ -296,11 +291,11 @@ TEST_F(IPTCMetadataServiceTest, ImagesCutShortOrStillBeingWrittenAreLeftAlone)
 // lease and must then find the file it expects), touching it, or putting another file under its name.
 TEST_F(IPTCMetadataServiceTest, FileChangedWhileTheCopyIsMadeIsNotReplaced)
 {
-    const QString path = makeRealImage(QStringLiteral("photo.jpg"));
+    const QString path = makeRealImage(u"photo.jpg"_s);
     const QByteArray bytes = QFile::encodeName(path);
     const QByteArray before = readFile(path);
 
-    const QString other = m_env.writeFile(QStringLiteral("other.jpg"), "a newer photo");
+    const QString other = m_env.writeFile(u"other.jpg"_s, "a newer photo");
     int openError = 0;
     const timespec touched[2] = {{UTIME_OMIT, 0}, {1'500'000'000, 0}};
     const std::function<void()> interferences[] = {
@@ -317,7 +312,7 @@ TEST_F(IPTCMetadataServiceTest, FileChangedWhileTheCopyIsMadeIsNotReplaced)
         EXPECT_EQ(readFile(path), &interfere == &interferences[2] ? QByteArray("a newer photo") : before);
     }
     EXPECT_EQ(openError, EWOULDBLOCK); // the lease held the writer back
-    EXPECT_EQ(folderEntries(folder()), QStringList{QStringLiteral("photo.jpg")});
+    EXPECT_EQ(folderEntries(folder()), QStringList{u"photo.jpg"_s});
 }
 
 // A write that fails half-way (here: the file-size limit, as a full disk would) leaves the original alone
@@ -325,10 +320,10 @@ TEST_F(IPTCMetadataServiceTest, FileChangedWhileTheCopyIsMadeIsNotReplaced)
 // loses buffered errors would let a cut-off file replace the original).
 TEST_F(IPTCMetadataServiceTest, WriteFailingHalfWayKeepsTheOriginal)
 {
-    const QString jpeg = makeRealImage(QStringLiteral("photo.jpg"));
+    const QString jpeg = makeRealImage(u"photo.jpg"_s);
     const QByteArray before = readFile(jpeg);
     // A leftover of an interrupted run is replaced, then removed.
-    m_env.writeFile(QStringLiteral("watched/.photo.jpg.ondrix-iptc-tmp"), "stale");
+    m_env.writeFile(u"watched/.photo.jpg.ondrix-iptc-tmp"_s, "stale");
 
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit previous{};
@@ -343,7 +338,7 @@ TEST_F(IPTCMetadataServiceTest, WriteFailingHalfWayKeepsTheOriginal)
 
         EXPECT_EQ(outcome, Outcome::failed) << limit;
         EXPECT_EQ(readFile(jpeg), before) << limit;
-        EXPECT_EQ(folderEntries(folder()), QStringList{QStringLiteral("photo.jpg")}) << limit;
+        EXPECT_EQ(folderEntries(folder()), QStringList{u"photo.jpg"_s}) << limit;
     }
     std::signal(SIGXFSZ, previousHandler);
 
@@ -370,14 +365,14 @@ TEST_F(IPTCMetadataServiceTest, WithoutTheModuleImagesAreLeftAsTheyAreAndTheReas
     });
     QStringList paths;
     for (int i = 0; i < 4; ++i) {
-        paths.append(makeRealImage(QStringLiteral("photo%1.jpg").arg(i)));
+        paths.append(makeRealImage(u"photo%1.jpg"_s.arg(i)));
     }
     const QByteArray before = readFile(paths.first());
     std::atomic<int> skipped{0};
     QThreadPool pool;
     for (const QString& path : paths) {
         pool.start([&skipped, path] {
-            skipped += IPTCMetadataService::injectKeywords(QStringLiteral("Harbour"), path) ==
+            skipped += IPTCMetadataService::injectKeywords(u"Harbour"_s, path) ==
                        IPTCMetadataService::Outcome::skipped;
         });
     }
@@ -387,10 +382,8 @@ TEST_F(IPTCMetadataServiceTest, WithoutTheModuleImagesAreLeftAsTheyAreAndTheReas
     EXPECT_EQ(readFile(paths.first()), before);
     EXPECT_FALSE(QFileInfo::exists(IPTCMetadataService::temporaryPath(paths.first())));
     ASSERT_EQ(reported.size(), 1) << qPrintable(reported.join(u'\n'));
-    EXPECT_TRUE(reported.first().contains(modulePath + QStringLiteral(" is missing")))
-        << qPrintable(reported.first());
-    EXPECT_TRUE(reported.first().contains(QStringLiteral("uploaded without")))
-        << qPrintable(reported.first());
+    EXPECT_TRUE(reported.first().contains(modulePath + u" is missing"_s)) << qPrintable(reported.first());
+    EXPECT_TRUE(reported.first().contains(u"uploaded without"_s)) << qPrintable(reported.first());
 }
 
 // Whoever fills the folder may hand over an image too big to rewrite in memory (a sparse 2 GiB "photo") or a
@@ -400,13 +393,12 @@ TEST_F(IPTCMetadataServiceTest, HugeAndCraftedImagesGoUpWithoutKeywords)
 {
     QStringList reported;
     IPTCMetadataService::setProblemReporter([&](const QString& problem) { reported.append(problem); });
-    const QString huge = makeRealImage(QStringLiteral("huge.jpg"));
+    const QString huge = makeRealImage(u"huge.jpg"_s);
     ASSERT_EQ(::truncate(QFile::encodeName(huge).constData(), IPTCMetadataService::kMaxImageBytes + 1), 0);
     EXPECT_EQ(inject(huge), Outcome::skipped);
     IPTCMetadataService::setProblemReporter({});
     ASSERT_EQ(reported.size(), 1);
-    EXPECT_TRUE(reported[0].contains(QStringLiteral("huge.jpg is larger than 2 GiB")))
-        << qPrintable(reported[0]);
+    EXPECT_TRUE(reported[0].contains(u"huge.jpg is larger than 2 GiB"_s)) << qPrintable(reported[0]);
 
     // 255 directories, each naming the same 20 000 offsets as its strips, their lengths and its sub-images.
     constexpr quint32 kDirectories = 255;
@@ -433,7 +425,7 @@ TEST_F(IPTCMetadataServiceTest, HugeAndCraftedImagesGoUpWithoutKeywords)
         put(8 + (k % kDirectories) * kDirectorySize, 4);
     }
     EXPECT_FALSE(IPTCMetadataService::isComplete(tiff));
-    const QString crafted = m_env.writeFile(QStringLiteral("watched/crafted.tif"), tiff);
+    const QString crafted = m_env.writeFile(u"watched/crafted.tif"_s, tiff);
     EXPECT_EQ(inject(crafted), Outcome::skipped);
     EXPECT_EQ(readFile(crafted), tiff);
 }
@@ -441,11 +433,10 @@ TEST_F(IPTCMetadataServiceTest, HugeAndCraftedImagesGoUpWithoutKeywords)
 // A module is looked for only beside an executable whose place is known, never in the current folder.
 TEST(KeywordModulePlace, OnlyBesideAnExecutableWhosePlaceIsKnown)
 {
+    EXPECT_TRUE(KeywordModule::pathFor(u"/opt/ondrix/bin/ondrix"_s).endsWith(QLatin1String("/iptc.so")));
     EXPECT_TRUE(
-        KeywordModule::pathFor(QStringLiteral("/opt/ondrix/bin/ondrix")).endsWith(QLatin1String("/iptc.so")));
-    EXPECT_TRUE(KeywordModule::pathFor(QStringLiteral("/opt/ondrix/bin/ondrix"))
-                    .startsWith(QLatin1String("/opt/ondrix/")));
-    for (const QString& unknown : {QString(), QStringLiteral("ondrix"), QStringLiteral("bin/ondrix")}) {
+        KeywordModule::pathFor(u"/opt/ondrix/bin/ondrix"_s).startsWith(QLatin1String("/opt/ondrix/")));
+    for (const QString& unknown : {QString(), u"ondrix"_s, u"bin/ondrix"_s}) {
         EXPECT_EQ(KeywordModule::pathFor(unknown), QString()) << unknown.toStdString();
     }
 }

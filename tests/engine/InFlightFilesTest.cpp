@@ -2,19 +2,21 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 
 TEST(InFlightFilesTest, OneStageAFileAtATimeAndCountsFromIt)
 {
     InFlightFiles files;
-    files.awaitStability(QStringLiteral("/w/a.jpg"));
+    files.awaitStability(u"/w/a.jpg"_s);
     UploadJob b;
-    b.localPath = QStringLiteral("/w/b.jpg");
-    files.queue(QStringLiteral("/w/b.jpg"), b);
+    b.localPath = u"/w/b.jpg"_s;
+    files.queue(u"/w/b.jpg"_s, b);
     UploadJob c;
-    c.localPath = QStringLiteral("/w/c.jpg");
-    files.queue(QStringLiteral("/w/c.jpg"), c);
-    EXPECT_TRUE(files.contains(QStringLiteral("/w/a.jpg")));
+    c.localPath = u"/w/c.jpg"_s;
+    files.queue(u"/w/c.jpg"_s, c);
+    EXPECT_TRUE(files.contains(u"/w/a.jpg"_s));
     EXPECT_EQ(files.queuedCount(), 2) << "waiting for stability is not queued";
     EXPECT_TRUE(files.activeJobs().isEmpty());
 
@@ -31,16 +33,16 @@ TEST(InFlightFilesTest, OneStageAFileAtATimeAndCountsFromIt)
     EXPECT_EQ(files.activeJobs()[0].id, c.id) << "in the order they started";
     EXPECT_EQ(files.activeJobs()[1].status, UploadStatus::uploading(0.5));
 
-    EXPECT_EQ(files.dropWaiting(), QStringList{QStringLiteral("/w/a.jpg")});
+    EXPECT_EQ(files.dropWaiting(), QStringList{u"/w/a.jpg"_s});
     EXPECT_EQ(files.queuedCount(), 2) << "uploads under way stay";
-    files.remove(QStringLiteral("/w/b.jpg"));
+    files.remove(u"/w/b.jpg"_s);
     EXPECT_EQ(files.queuedCount(), 1);
     // Counts are kept as stages change, also when a file goes back a stage.
-    files.awaitStability(QStringLiteral("/w/c.jpg"));
+    files.awaitStability(u"/w/c.jpg"_s);
     EXPECT_EQ(files.queuedCount(), 0);
     EXPECT_TRUE(files.activeJobs().isEmpty());
-    files.queue(QStringLiteral("/w/c.jpg"), c);
-    files.queue(QStringLiteral("/w/c.jpg"), c);
+    files.queue(u"/w/c.jpg"_s, c);
+    files.queue(u"/w/c.jpg"_s, c);
     EXPECT_EQ(files.queuedCount(), 1);
 }
 
@@ -48,7 +50,7 @@ TEST(InFlightFilesTest, FailedFilesWaitLongerEachTimeUpToTheCapUnlessTheyChange)
 {
     InFlightFiles files;
     files.setBackOff(1000, 5000);
-    const QString path = QStringLiteral("/w/a.jpg");
+    const QString path = u"/w/a.jpg"_s;
     files.failed(path, 0, 7);
     EXPECT_TRUE(files.isHeldBack(path, 999, 7));
     EXPECT_FALSE(files.isHeldBack(path, 1000, 7));
@@ -75,7 +77,7 @@ TEST(InFlightFilesTest, ADayOfADeadServerLogsAFewThousandLinesAndItsReturnSendsE
     InFlightFiles files;
     QStringList paths;
     for (int i = 0; i < 50; ++i) {
-        paths.append(QStringLiteral("/w/%1.jpg").arg(i));
+        paths.append(u"/w/%1.jpg"_s.arg(i));
     }
     // A server restarting fails every file under way at once: that is one failure, retried after the first
     // back-off, not after the longest.
@@ -99,7 +101,7 @@ TEST(InFlightFilesTest, ADayOfADeadServerLogsAFewThousandLinesAndItsReturnSendsE
         }
     }
     EXPECT_LE(lines, 3000);
-    EXPECT_FALSE(files.isHeldBack(QStringLiteral("/w/new.jpg"), now, 1)) << "a new file goes at once";
+    EXPECT_FALSE(files.isHeldBack(u"/w/new.jpg"_s, now, 1)) << "a new file goes at once";
     EXPECT_FALSE(files.isHeldBack(paths[7], now, 2)) << "so does a changed one";
 
     // The server is back: the next attempt succeeds, and every file has gone within one longest back-off.

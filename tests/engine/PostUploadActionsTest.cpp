@@ -20,6 +20,8 @@
 #include <future>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using ondrix::test::readFile;
 using ondrix::test::TestEnvironment;
@@ -32,15 +34,14 @@ protected:
     const WatchedTree& tree()
     {
         if (!m_tree) {
-            m_tree = std::make_unique<WatchedTree>(
-                QFileInfo(env.makeDir(QStringLiteral("out"))).canonicalFilePath());
+            m_tree = std::make_unique<WatchedTree>(QFileInfo(env.makeDir(u"out"_s)).canonicalFilePath());
         }
         return *m_tree;
     }
     QString write(const char* name, const QByteArray& contents)
     {
         return tree().rootPath() + QLatin1Char('/') +
-               QFileInfo(env.writeFile(QStringLiteral("out/") + QLatin1String(name), contents)).fileName();
+               QFileInfo(env.writeFile(u"out/"_s + QLatin1String(name), contents)).fileName();
     }
     FileVersion versionOf(const QString& path) { return *PostUploadActions::currentVersion(path, tree()); }
 
@@ -54,10 +55,9 @@ protected:
 
 TEST_F(PostUploadActionsTest, AFileSavedAgainAfterItWasSentIsNeverMovedHandedOverOrDeleted)
 {
-    const QString archive = env.makeDir(QStringLiteral("archive"));
-    const QString marker = env.root() + QStringLiteral("/script-ran");
-    const QString script = env.writeFile(QStringLiteral("mark.sh"),
-                                         QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
+    const QString archive = env.makeDir(u"archive"_s);
+    const QString marker = env.root() + u"/script-ran"_s;
+    const QString script = env.writeFile(u"mark.sh"_s, u"#!/bin/sh\ntouch '%1'\n"_s.arg(marker).toUtf8());
     QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
     const QList<PostUploadActions> all = {
         PostUploadActions(PostUploadAction::moveToArchive(archive), true, report),
@@ -75,7 +75,7 @@ TEST_F(PostUploadActionsTest, AFileSavedAgainAfterItWasSentIsNeverMovedHandedOve
         EXPECT_EQ(readFile(path), "newer");
         QFile::remove(path);
     }
-    EXPECT_FALSE(QFile::exists(archive + QStringLiteral("/photo.jpg")));
+    EXPECT_FALSE(QFile::exists(archive + u"/photo.jpg"_s));
     ::usleep(200 * 1000);
     EXPECT_FALSE(QFile::exists(marker));
     EXPECT_TRUE(problems.isEmpty());
@@ -90,42 +90,41 @@ TEST_F(PostUploadActionsTest, ArchiveProblemsAreSaidAndAnOccupiedNameKeepsTheFil
 {
     const QString path = write("a.jpg", "a");
     const FileVersion sent = versionOf(path);
-    const QString missing = env.root() + QStringLiteral("/no-archive");
+    const QString missing = env.root() + u"/no-archive"_s;
     PostUploadActions(PostUploadAction::moveToArchive(missing), false, report).run(path, sent, tree());
     ASSERT_EQ(problems.size(), 1);
-    EXPECT_EQ(
-        problems[0],
-        QStringLiteral("a.jpg stays in place, not moved to the archive: the archive folder %1 does not exist")
-            .arg(missing));
+    EXPECT_EQ(problems[0],
+              u"a.jpg stays in place, not moved to the archive: the archive folder %1 does not exist"_s.arg(
+                  missing));
     EXPECT_TRUE(QFile::exists(path));
 
     if (::geteuid() != 0) { // root writes anywhere
-        const QString locked = env.makeDir(QStringLiteral("locked"));
+        const QString locked = env.makeDir(u"locked"_s);
         ::chmod(QFile::encodeName(locked).constData(), 0500);
         PostUploadActions(PostUploadAction::moveToArchive(locked), false, report).run(path, sent, tree());
         ASSERT_EQ(problems.size(), 2);
-        EXPECT_TRUE(problems[1].contains(QStringLiteral("is not writable"))) << problems[1].toStdString();
+        EXPECT_TRUE(problems[1].contains(u"is not writable"_s)) << problems[1].toStdString();
         ::chmod(QFile::encodeName(locked).constData(), 0700);
     }
     EXPECT_TRUE(QFile::exists(path));
 
-    const QString archive = env.makeDir(QStringLiteral("archive"));
-    env.writeFile(QStringLiteral("archive/a.jpg"), "older");
+    const QString archive = env.makeDir(u"archive"_s);
+    env.writeFile(u"archive/a.jpg"_s, "older");
     problems.clear();
     PostUploadActions(PostUploadAction::moveToArchive(archive), false, report).run(path, sent, tree());
     EXPECT_TRUE(problems.isEmpty());
     EXPECT_EQ(readFile(path), "a");
-    EXPECT_EQ(readFile(archive + QStringLiteral("/a.jpg")), "older");
+    EXPECT_EQ(readFile(archive + u"/a.jpg"_s), "older");
     PostUploadActions(PostUploadAction::moveToArchive(archive), true, report).run(path, sent, tree());
     EXPECT_FALSE(QFile::exists(path)) << "uploaded, and deleted as asked";
-    EXPECT_EQ(readFile(archive + QStringLiteral("/a.jpg")), "older");
+    EXPECT_EQ(readFile(archive + u"/a.jpg"_s), "older");
 }
 
 // /dev/shm is a tmpfs, another file system than the temporary folder on this machine's disk (when it is not,
 // the move is a rename and the test says so).
 TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
 {
-    QTemporaryDir other(QStringLiteral("/dev/shm/ondrix-archive-XXXXXX"));
+    QTemporaryDir other(u"/dev/shm/ondrix-archive-XXXXXX"_s);
     ASSERT_TRUE(other.isValid());
     struct stat here {
     }, there{};
@@ -139,17 +138,17 @@ TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
     ::chmod(QFile::encodeName(path).constData(), 0640);
     const FileVersion sent = versionOf(path);
     // A copy cut short by a kill earlier leaves its hidden temporary name, which is cleaned up.
-    QFile stale(other.path() + QStringLiteral("/.big.raw.ondrix-partial"));
+    QFile stale(other.path() + u"/.big.raw.ondrix-partial"_s);
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
     stale.write("partial");
     stale.close();
 
     EXPECT_EQ(PostUploadActions::moveIntoFolder(path, other.path(), sent, tree()), std::nullopt);
     EXPECT_FALSE(QFile::exists(path));
-    const QString archived = other.path() + QStringLiteral("/big.raw");
+    const QString archived = other.path() + u"/big.raw"_s;
     EXPECT_EQ(readFile(archived), bytes);
     EXPECT_EQ(QDir(other.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("big.raw")});
+              QStringList{u"big.raw"_s});
     struct stat copied {};
     ::stat(QFile::encodeName(archived).constData(), &copied);
     EXPECT_EQ(copied.st_mode & 0777, 0640u);
@@ -169,37 +168,35 @@ TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
     }
     EXPECT_TRUE(returned) << "the move waited for a writer of a named pipe";
     EXPECT_EQ(moving.get(), std::nullopt);
-    EXPECT_FALSE(QFile::exists(other.path() + QStringLiteral("/piped.raw")));
+    EXPECT_FALSE(QFile::exists(other.path() + u"/piped.raw"_s));
 
     // A copy that cannot be completed (a file system that is full) leaves nothing in the archive and the
     // file in place, and says why.
-    QTemporaryDir small(QStringLiteral("/dev/shm/ondrix-small-XXXXXX"));
-    const QString full = small.path() + QStringLiteral("/full");
+    QTemporaryDir small(u"/dev/shm/ondrix-small-XXXXXX"_s);
+    const QString full = small.path() + u"/full"_s;
     QDir().mkpath(full);
-    if (QProcess::execute(QStringLiteral("mount"),
-                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                           QStringLiteral("size=1m"), QStringLiteral("tmpfs"), full}) != 0) {
+    if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=1m"_s, u"tmpfs"_s, full}) != 0) {
         GTEST_SKIP() << "a small file system needs mount rights";
     }
     const QString second = write("second.raw", bytes);
     const std::optional<QString> problem =
         PostUploadActions::moveIntoFolder(second, full, versionOf(second), tree());
     ASSERT_TRUE(problem.has_value());
-    EXPECT_TRUE(problem->contains(QStringLiteral("No space left on device"))) << problem->toStdString();
+    EXPECT_TRUE(problem->contains(u"No space left on device"_s)) << problem->toStdString();
     EXPECT_EQ(readFile(second), bytes);
     EXPECT_TRUE(QDir(full).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
-    QProcess::execute(QStringLiteral("umount"), {full});
+    QProcess::execute(u"umount"_s, {full});
 }
 
 // A burst of uploads hands its files to the script a few at a time, every one of them in the end, and the
 // script inherits none of the application's descriptors beyond standard input, output and error.
 TEST_F(PostUploadActionsTest, ScriptsRunAFewAtATimeWithNothingButTheStandardDescriptors)
 {
-    const QString runs = env.makeDir(QStringLiteral("runs"));
-    const QString release = env.root() + QStringLiteral("/release");
+    const QString runs = env.makeDir(u"runs"_s);
+    const QString release = env.root() + u"/release"_s;
     // Each run notes itself as running, lists its descriptors, waits for the release and notes itself done.
     const QString script = env.writeFile(
-        QStringLiteral("hold.sh"),
+        u"hold.sh"_s,
         QStringLiteral(
             "#!/bin/sh\nname=$(basename \"$1\")\ntouch '%1'/running.$name\n"
             "ls /proc/$$/fd > '%1'/fds.$name\n"
@@ -211,21 +208,20 @@ TEST_F(PostUploadActionsTest, ScriptsRunAFewAtATimeWithNothingButTheStandardDesc
     const int leaked = ::fcntl(STDERR_FILENO, F_DUPFD, 100);
     const PostUploadActions actions(PostUploadAction::runScript(script), false, report);
     for (int i = 0; i < 8; ++i) {
-        const QString path = write(QStringLiteral("s%1.jpg").arg(i).toUtf8().constData(), "s");
+        const QString path = write(u"s%1.jpg"_s.arg(i).toUtf8().constData(), "s");
         EXPECT_EQ(actions.run(path, versionOf(path), tree()), PostUploadActions::Outcome::done);
     }
     const auto count = [&](const QString& prefix) {
         return QDir(runs).entryList({prefix + QLatin1Char('*')}, QDir::Files).size();
     };
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return count(QStringLiteral("running.")) == ScriptRunner::kMaxRunning; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return count(u"running."_s) == ScriptRunner::kMaxRunning; }, 10000));
     QTest::qWait(200);
-    EXPECT_EQ(count(QStringLiteral("running.")), ScriptRunner::kMaxRunning) << "no more start meanwhile";
+    EXPECT_EQ(count(u"running."_s), ScriptRunner::kMaxRunning) << "no more start meanwhile";
     QFile(release).open(QIODevice::WriteOnly);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return count(QStringLiteral("done.")) == 8; }, 20000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return count(u"done."_s) == 8; }, 20000));
     const QStringList fds =
-        QString::fromUtf8(readFile(runs + QStringLiteral("/fds.s0.jpg"))).split(u'\n', Qt::SkipEmptyParts);
+        QString::fromUtf8(readFile(runs + u"/fds.s0.jpg"_s)).split(u'\n', Qt::SkipEmptyParts);
     EXPECT_FALSE(fds.contains(QString::number(leaked))) << fds.join(u' ').toStdString();
-    EXPECT_TRUE(fds.contains(QStringLiteral("2")));
+    EXPECT_TRUE(fds.contains(u"2"_s));
     ::close(leaked);
 }

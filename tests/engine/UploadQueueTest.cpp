@@ -16,6 +16,8 @@
 #include <mutex>
 #include <ostream>
 
+using namespace Qt::StringLiterals;
+
 // Readable failure output for Qt strings.
 inline void PrintTo(const QString& text, std::ostream* os)
 {
@@ -34,8 +36,8 @@ QString nameOf(const UploadJob& job)
 UploadJob makeJob(const QString& name)
 {
     UploadJob job;
-    job.connectionId = QUuid::fromString(QStringLiteral("{7d3c9c1e-0f0a-4a44-9d38-1b7e1f1d2c3a}"));
-    job.localPath = QStringLiteral("/watched/") + name;
+    job.connectionId = QUuid::fromString(u"{7d3c9c1e-0f0a-4a44-9d38-1b7e1f1d2c3a}"_s);
+    job.localPath = u"/watched/"_s + name;
     job.remoteRelativePath = name;
     job.bytesTotal = 100;
     return job;
@@ -59,7 +61,7 @@ public:
         UploadResult result;
         result.job = job;
         result.success = !m_failing.contains(name);
-        result.error = result.success ? QString() : QStringLiteral("550 Permission denied");
+        result.error = result.success ? QString() : u"550 Permission denied"_s;
         result.bytesUploaded = result.success ? job.bytesTotal : 0;
         return result;
     }
@@ -117,14 +119,14 @@ protected:
                                 ++m_resultBatches;
                                 for (const UploadResult& result : results) {
                                     m_results.append(result);
-                                    m_log.append(QStringLiteral("done ") + nameOf(result.job));
+                                    m_log.append(u"done "_s + nameOf(result.job));
                                 }
                             },
                             [this](const UploadJob& job) {
                                 checkThread();
                                 m_updates.append(job);
                                 if (job.status == UploadStatus::uploading(0.0) && job.bytesUploaded == 0) {
-                                    m_log.append(QStringLiteral("start ") + nameOf(job));
+                                    m_log.append(u"start "_s + nameOf(job));
                                 }
                             });
         for (const QString& name : names) {
@@ -172,14 +174,14 @@ protected:
     bool m_callbackOffMainThread = false;
 };
 
-const QStringList abc = {QStringLiteral("a.jpg"), QStringLiteral("b.jpg"), QStringLiteral("c.jpg")};
+const QStringList abc = {u"a.jpg"_s, u"b.jpg"_s, u"c.jpg"_s};
 
 TEST_F(UploadQueueTest, ClampsConcurrencyAndNeverRunsMoreThanThat)
 {
     EXPECT_EQ(UploadQueue(-4, &m_pool).maxConcurrent(), 1);
     QStringList names;
     for (int i = 0; i < 8; ++i) {
-        names.append(QStringLiteral("f%1.jpg").arg(i));
+        names.append(u"f%1.jpg"_s.arg(i));
     }
     auto queue = makeQueue(7, names);
     EXPECT_EQ(queue->activeCount(), 5);
@@ -210,16 +212,16 @@ TEST_F(UploadQueueTest, ClampsConcurrencyAndNeverRunsMoreThanThat)
 // A job for a file that is already pending or active is dropped; once finished, the file is welcome again.
 TEST_F(UploadQueueTest, StartsInArrivalOrderOnceAFileAndReportsEachStepOnTheMainThreadInOrder)
 {
-    auto queue = makeQueue(2, abc + QStringList{QStringLiteral("a.jpg"), QStringLiteral("c.jpg")});
+    auto queue = makeQueue(2, abc + QStringList{u"a.jpg"_s, u"c.jpg"_s});
     EXPECT_EQ(queue->pendingCount(), 1);
-    EXPECT_EQ(nameOf(queue->pendingJobs().first()), QStringLiteral("c.jpg"));
+    EXPECT_EQ(nameOf(queue->pendingJobs().first()), u"c.jpg"_s);
     ASSERT_TRUE(waitForStarted(2));
 
-    m_gate.release(QStringLiteral("b.jpg"), /*fail=*/true);
+    m_gate.release(u"b.jpg"_s, /*fail=*/true);
     ASSERT_TRUE(waitForStarted(3));
-    EXPECT_EQ(m_gate.started().last(), QStringLiteral("c.jpg"));
-    m_gate.release(QStringLiteral("c.jpg"));
-    m_gate.release(QStringLiteral("a.jpg"));
+    EXPECT_EQ(m_gate.started().last(), u"c.jpg"_s);
+    m_gate.release(u"c.jpg"_s);
+    m_gate.release(u"a.jpg"_s);
     ASSERT_TRUE(waitForResults(3));
     QCoreApplication::processEvents();
 
@@ -229,34 +231,34 @@ TEST_F(UploadQueueTest, StartsInArrivalOrderOnceAFileAndReportsEachStepOnTheMain
     EXPECT_EQ(queue->activeCount(), 0);
 
     // The job handed to the upload function is the started one; the result carries exactly that copy.
-    const UploadJob handed = m_gate.handed(QStringLiteral("b.jpg")).first;
+    const UploadJob handed = m_gate.handed(u"b.jpg"_s).first;
     EXPECT_EQ(handed.status, UploadStatus::uploading(0.0));
     ASSERT_TRUE(handed.startedAt.has_value());
     EXPECT_FALSE(handed.completedAt.has_value());
     EXPECT_EQ(m_results.first().job, handed);
     EXPECT_FALSE(m_results.first().success);
-    EXPECT_EQ(m_results.first().error, QStringLiteral("550 Permission denied"));
-    queue->enqueue(makeJob(QStringLiteral("a.jpg")));
+    EXPECT_EQ(m_results.first().error, u"550 Permission denied"_s);
+    queue->enqueue(makeJob(u"a.jpg"_s));
     EXPECT_EQ(queue->activeCount(), 1);
 }
 
 TEST_F(UploadQueueTest, AFinishedTransferGoesOnWithTheNextJobWithoutTheMainThread)
 {
-    auto queue = makeQueue(1, {QStringLiteral("a.jpg"), QStringLiteral("b.jpg")});
+    auto queue = makeQueue(1, {u"a.jpg"_s, u"b.jpg"_s});
     ASSERT_TRUE(waitForStarted(1));
     // Ordinary work already waiting on the main thread (the handling of earlier results, say) when the
     // transfer ends does not hold up the start of the next job, nor the news of it.
     QStringList order;
     QObject::connect(queue.get(), &UploadQueue::pendingCountChanged,
-                     [&](int pending) { order.append(QStringLiteral("pending %1").arg(pending)); });
+                     [&](int pending) { order.append(u"pending %1"_s.arg(pending)); });
     QMetaObject::invokeMethod(
-        queue.get(), [&] { order.append(QStringLiteral("waiting work")); }, Qt::QueuedConnection);
-    m_gate.release(QStringLiteral("a.jpg"));
+        queue.get(), [&] { order.append(u"waiting work"_s); }, Qt::QueuedConnection);
+    m_gate.release(u"a.jpg"_s);
     EXPECT_TRUE(startedWithoutEvents(2));
     EXPECT_EQ(queue->pendingCount(), 1) << "the main thread has not heard of the start yet";
     ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 2; }, 5000));
-    EXPECT_EQ(order, (QStringList{QStringLiteral("pending 0"), QStringLiteral("waiting work")}));
-    EXPECT_EQ(nameOf(queue->activeJobs().value(0)), QStringLiteral("b.jpg"));
+    EXPECT_EQ(order, (QStringList{u"pending 0"_s, u"waiting work"_s}));
+    EXPECT_EQ(nameOf(queue->activeJobs().value(0)), u"b.jpg"_s);
 }
 
 TEST_F(UploadQueueTest, WhatArrivesTogetherIsHandedOverTogether)
@@ -265,25 +267,25 @@ TEST_F(UploadQueueTest, WhatArrivesTogetherIsHandedOverTogether)
     ASSERT_TRUE(waitForStarted(2));
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_log.size() == 2; }));
     // Reports that pile up before the main thread looks collapse into the newest one.
-    const UploadTaskControl control = m_gate.handed(QStringLiteral("a.jpg")).second;
+    const UploadTaskControl control = m_gate.handed(u"a.jpg"_s).second;
     control.reportProgress(10, 100);
     control.reportProgress(60, 100);
-    m_gate.release(QStringLiteral("a.jpg"));
-    m_gate.release(QStringLiteral("b.jpg"));
+    m_gate.release(u"a.jpg"_s);
+    m_gate.release(u"b.jpg"_s);
     // c.jpg starts and ends on a transfer thread while the main thread looks away.
     ASSERT_TRUE(startedWithoutEvents(3));
-    m_gate.release(QStringLiteral("c.jpg"));
+    m_gate.release(u"c.jpg"_s);
     m_pool.waitForDone();
     ASSERT_TRUE(waitForResults(3));
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_log.size() == 6; }));
 
     EXPECT_EQ(m_resultBatches, 1);
     // A start comes before the results that arrive with it, its own result included.
-    EXPECT_EQ(m_log.at(2), QStringLiteral("start c.jpg"));
+    EXPECT_EQ(m_log.at(2), u"start c.jpg"_s);
     EXPECT_EQ(namesDone(), abc);
     QList<qint64> progressOfA;
     for (const UploadJob& update : std::as_const(m_updates)) {
-        if (nameOf(update) == QStringLiteral("a.jpg") && update.bytesUploaded > 0) {
+        if (nameOf(update) == u"a.jpg"_s && update.bytesUploaded > 0) {
             progressOfA.append(update.bytesUploaded);
         }
     }
@@ -291,7 +293,7 @@ TEST_F(UploadQueueTest, WhatArrivesTogetherIsHandedOverTogether)
     EXPECT_EQ(queue->runningCount(), 0);
     EXPECT_EQ(queue->activeCount() + queue->pendingCount(), 0);
     // Its file is free again: a job started and finished unseen does not stay queued.
-    queue->enqueue(makeJob(QStringLiteral("c.jpg")));
+    queue->enqueue(makeJob(u"c.jpg"_s));
     EXPECT_EQ(queue->activeCount(), 1);
 }
 
@@ -314,8 +316,8 @@ TEST_F(UploadQueueTest, PauseHoldsNewStartsButLetsRunningJobsFinish)
     EXPECT_EQ(m_log, (QStringList{"start a.jpg", "start b.jpg"}));
 
     queue->pause();
-    m_gate.release(QStringLiteral("a.jpg"));
-    m_gate.release(QStringLiteral("b.jpg"));
+    m_gate.release(u"a.jpg"_s);
+    m_gate.release(u"b.jpg"_s);
     ASSERT_TRUE(waitForResults(2));
     EXPECT_EQ(queue->activeCount(), 0);
     EXPECT_EQ(queue->pendingCount(), 1);
@@ -323,14 +325,14 @@ TEST_F(UploadQueueTest, PauseHoldsNewStartsButLetsRunningJobsFinish)
 
     queue->resume();
     ASSERT_TRUE(waitForStarted(3));
-    EXPECT_EQ(m_gate.started().last(), QStringLiteral("c.jpg"));
+    EXPECT_EQ(m_gate.started().last(), u"c.jpg"_s);
 }
 
 TEST_F(UploadQueueTest, ProgressUpdatesTheActiveJobAndLateReportsAreIgnored)
 {
-    auto queue = makeQueue(1, {QStringLiteral("a.jpg")});
+    auto queue = makeQueue(1, {u"a.jpg"_s});
     ASSERT_TRUE(waitForStarted(1));
-    const auto [job, control] = m_gate.handed(QStringLiteral("a.jpg"));
+    const auto [job, control] = m_gate.handed(u"a.jpg"_s);
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_updates.size() == 1; }));
 
     queue->updateProgress(job.id, 0, 0);
@@ -345,7 +347,7 @@ TEST_F(UploadQueueTest, ProgressUpdatesTheActiveJobAndLateReportsAreIgnored)
     EXPECT_EQ(m_updates[3].status, UploadStatus::uploading(0.5));
     EXPECT_EQ(queue->activeJobs().first().bytesUploaded, 100);
 
-    m_gate.release(QStringLiteral("a.jpg"));
+    m_gate.release(u"a.jpg"_s);
     ASSERT_TRUE(waitForResults(1));
     // The result holds the job as handed over, not the progress made since.
     EXPECT_EQ(m_results.first().job.bytesTotal, 100);
@@ -358,9 +360,9 @@ TEST_F(UploadQueueTest, ProgressUpdatesTheActiveJobAndLateReportsAreIgnored)
 
 TEST_F(UploadQueueTest, CancelAllForgetsPendingJobsAndStillReportsRunningTransfers)
 {
-    auto queue = makeQueue(2, abc + QStringList{QStringLiteral("d.jpg")});
+    auto queue = makeQueue(2, abc + QStringList{u"d.jpg"_s});
     ASSERT_TRUE(waitForStarted(2));
-    const auto [running, control] = m_gate.handed(QStringLiteral("a.jpg"));
+    const auto [running, control] = m_gate.handed(u"a.jpg"_s);
 
     queue->cancelAll();
     EXPECT_EQ(queue->pendingCount(), 0);
@@ -369,19 +371,19 @@ TEST_F(UploadQueueTest, CancelAllForgetsPendingJobsAndStillReportsRunningTransfe
     queue->updateProgress(running.id, 10, 100);
 
     // The cancelled transfers no longer count: new jobs start beside them, the same file included.
-    queue->enqueue(makeJob(QStringLiteral("a.jpg")));
-    queue->enqueue(makeJob(QStringLiteral("e.jpg")));
+    queue->enqueue(makeJob(u"a.jpg"_s));
+    queue->enqueue(makeJob(u"e.jpg"_s));
     EXPECT_EQ(queue->activeCount(), 2);
     ASSERT_TRUE(waitForStarted(4));
 
-    m_gate.release(QStringLiteral("b.jpg"));
-    m_gate.release(QStringLiteral("e.jpg"));
+    m_gate.release(u"b.jpg"_s);
+    m_gate.release(u"e.jpg"_s);
     ASSERT_TRUE(waitForResults(2));
     // The late result of the first a.jpg must not free the file of the second one, which is still active.
     m_gate.release(running.id.toString());
     ASSERT_TRUE(waitForResults(3));
     EXPECT_EQ(m_results.last().job.id, running.id);
-    queue->enqueue(makeJob(QStringLiteral("a.jpg")));
+    queue->enqueue(makeJob(u"a.jpg"_s));
     EXPECT_EQ(queue->activeCount(), 1);
 
     m_gate.releaseAll();
@@ -389,7 +391,7 @@ TEST_F(UploadQueueTest, CancelAllForgetsPendingJobsAndStillReportsRunningTransfe
     // c.jpg and d.jpg were pending and vanished without a word; both a.jpg transfers reported.
     EXPECT_EQ(namesDone(), (QStringList{"a.jpg", "a.jpg", "b.jpg", "e.jpg"}));
     for (const UploadJob& update : std::as_const(m_updates)) {
-        EXPECT_NE(nameOf(update), QStringLiteral("c.jpg"));
+        EXPECT_NE(nameOf(update), u"c.jpg"_s);
         EXPECT_NE(update.bytesUploaded, 10);
     }
 }
@@ -398,7 +400,7 @@ TEST_F(UploadQueueTest, CancelAllCountsAJobTakenUpUnseenAsUnderWay)
 {
     auto queue = makeQueue(1, abc);
     ASSERT_TRUE(waitForStarted(1));
-    m_gate.release(QStringLiteral("a.jpg"));
+    m_gate.release(u"a.jpg"_s);
     ASSERT_TRUE(startedWithoutEvents(2));
 
     QStringList underWay;
@@ -409,14 +411,14 @@ TEST_F(UploadQueueTest, CancelAllCountsAJobTakenUpUnseenAsUnderWay)
     underWay.sort();
     // a.jpg has ended but its result has not been handed over; b.jpg runs; c.jpg was only waiting.
     EXPECT_EQ(underWay, abc.mid(0, 2));
-    EXPECT_TRUE(m_gate.handed(QStringLiteral("b.jpg")).second.isCancellationRequested());
+    EXPECT_TRUE(m_gate.handed(u"b.jpg"_s).second.isCancellationRequested());
     m_gate.releaseAll();
     ASSERT_TRUE(waitForResults(2));
     QCoreApplication::processEvents();
     EXPECT_EQ(queue->runningCount(), 0);
     EXPECT_EQ(m_gate.started(), abc.mid(0, 2));
     for (const UploadJob& update : std::as_const(m_updates)) {
-        EXPECT_NE(nameOf(update), QStringLiteral("b.jpg")) << "a cancelled job is no longer reported active";
+        EXPECT_NE(nameOf(update), u"b.jpg"_s) << "a cancelled job is no longer reported active";
     }
 }
 
@@ -424,7 +426,7 @@ TEST_F(UploadQueueTest, AQueueReleasedWhileTransfersRunDropsTheirResults)
 {
     auto queue = makeQueue(2, abc.mid(0, 2));
     ASSERT_TRUE(waitForStarted(2));
-    const UploadTaskControl control = m_gate.handed(QStringLiteral("a.jpg")).second;
+    const UploadTaskControl control = m_gate.handed(u"a.jpg"_s).second;
     queue.reset();
     EXPECT_TRUE(control.isCancellationRequested());
     control.reportProgress(1, 2);

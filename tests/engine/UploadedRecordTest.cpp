@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using ondrix::test::TestEnvironment;
 
@@ -18,11 +20,11 @@ FileVersion at(double seconds, qint64 size)
 class UploadedRecordTest : public ::testing::Test {
 protected:
     UploadedRecordTest()
-        : store(env.root() + QStringLiteral("/preferences.sqlite"))
+        : store(env.root() + u"/preferences.sqlite"_s)
     {
-        connection.host = QStringLiteral("h");
-        connection.localFolder = QStringLiteral("/a");
-        connection.remoteFolder = QStringLiteral("/");
+        connection.host = u"h"_s;
+        connection.localFolder = u"/a"_s;
+        connection.remoteFolder = u"/"_s;
     }
 
     TestEnvironment env;
@@ -34,54 +36,52 @@ protected:
 
 TEST_F(UploadedRecordTest, KeysIgnoreATrailingSlashAndEarlierRecordsMoveOver)
 {
-    EXPECT_EQ(UploadedRecord::keyFor(connection), QStringLiteral("ondrix_uploaded_6953608075076"));
+    EXPECT_EQ(UploadedRecord::keyFor(connection), u"ondrix_uploaded_6953608075076"_s);
     PushConnection slashed = connection;
-    slashed.localFolder = QStringLiteral("/a/");
+    slashed.localFolder = u"/a/"_s;
     EXPECT_EQ(UploadedRecord::keyFor(slashed), UploadedRecord::keyFor(connection));
 
     // A record stored under the folder as it was written, with its slash, is found and moved.
     const QString raw = UploadedRecord::unnormalisedKeyFor(slashed);
     ASSERT_NE(raw, UploadedRecord::keyFor(connection));
-    store.setRealDictionary(raw, {{QStringLiteral("/a/x.jpg"), 5.0}});
-    EXPECT_TRUE(UploadedRecord(&store, slashed).contains(QStringLiteral("/a/x.jpg"), at(5.0, 1)));
+    store.setRealDictionary(raw, {{u"/a/x.jpg"_s, 5.0}});
+    EXPECT_TRUE(UploadedRecord(&store, slashed).contains(u"/a/x.jpg"_s, at(5.0, 1)));
     EXPECT_FALSE(store.contains(raw));
     EXPECT_EQ(store.realDictionaryValue(UploadedRecord::keyFor(connection))->size(), 1);
 
     // The id-based key of the first versions, also when an empty record sits under the new key.
     PushConnection other = connection;
-    other.localFolder = QStringLiteral("/b");
+    other.localFolder = u"/b"_s;
     store.setRealDictionary(UploadedRecord::keyFor(other), {});
-    store.setRealDictionary(UploadedRecord::legacyKeyFor(other), {{QStringLiteral("/b/a.jpg"), 1000.0}});
+    store.setRealDictionary(UploadedRecord::legacyKeyFor(other), {{u"/b/a.jpg"_s, 1000.0}});
     const UploadedRecord record(&store, other);
-    EXPECT_EQ(record.dates().value(QStringLiteral("/b/a.jpg")), 1000.0);
+    EXPECT_EQ(record.dates().value(u"/b/a.jpg"_s), 1000.0);
     EXPECT_FALSE(store.contains(UploadedRecord::legacyKeyFor(other)));
     // Entries of earlier versions have no size: a date less than a second away matches.
-    EXPECT_TRUE(record.contains(QStringLiteral("/b/a.jpg"), at(1000.6, 123)));
-    EXPECT_FALSE(record.contains(QStringLiteral("/b/a.jpg"), at(1001.0, 123)));
-    EXPECT_FALSE(record.contains(QStringLiteral("/b/other.jpg"), at(1000.0, 123)));
+    EXPECT_TRUE(record.contains(u"/b/a.jpg"_s, at(1000.6, 123)));
+    EXPECT_FALSE(record.contains(u"/b/a.jpg"_s, at(1001.0, 123)));
+    EXPECT_FALSE(record.contains(u"/b/other.jpg"_s, at(1000.0, 123)));
 }
 
 TEST_F(UploadedRecordTest, VersionsWithinOneSecondAreToldApartBySizeAndDate)
 {
     {
         UploadedRecord record(&store, connection);
-        record.record(QStringLiteral("/a/card.jpg"), at(1000.25, 4000));
-        EXPECT_TRUE(record.contains(QStringLiteral("/a/card.jpg"), at(1000.25, 4000)));
-        EXPECT_FALSE(record.contains(QStringLiteral("/a/card.jpg"), at(1000.25, 4001)))
-            << "another card's file";
-        EXPECT_FALSE(record.contains(QStringLiteral("/a/card.jpg"), at(1000.5, 4000)))
-            << "saved again in that second";
+        record.record(u"/a/card.jpg"_s, at(1000.25, 4000));
+        EXPECT_TRUE(record.contains(u"/a/card.jpg"_s, at(1000.25, 4000)));
+        EXPECT_FALSE(record.contains(u"/a/card.jpg"_s, at(1000.25, 4001))) << "another card's file";
+        EXPECT_FALSE(record.contains(u"/a/card.jpg"_s, at(1000.5, 4000))) << "saved again in that second";
         // A burst recorded just before the record goes is in the store all the same.
         for (int i = 0; i < 200; ++i) {
-            record.record(QStringLiteral("/a/burst-%1.jpg").arg(i), at(2000.0 + i, i));
+            record.record(u"/a/burst-%1.jpg"_s.arg(i), at(2000.0 + i, i));
         }
     }
 
     // Sizes survive a restart.
     const UploadedRecord reread(&store, connection);
-    EXPECT_TRUE(reread.contains(QStringLiteral("/a/card.jpg"), at(1000.25, 4000)));
-    EXPECT_FALSE(reread.contains(QStringLiteral("/a/card.jpg"), at(1000.25, 4001)));
-    EXPECT_TRUE(reread.contains(QStringLiteral("/a/burst-199.jpg"), at(2199.0, 199)));
+    EXPECT_TRUE(reread.contains(u"/a/card.jpg"_s, at(1000.25, 4000)));
+    EXPECT_FALSE(reread.contains(u"/a/card.jpg"_s, at(1000.25, 4001)));
+    EXPECT_TRUE(reread.contains(u"/a/burst-199.jpg"_s, at(2199.0, 199)));
     EXPECT_EQ(store.realDictionaryValue(UploadedRecord::keyFor(connection))->size(), 201);
     EXPECT_EQ(
         store.realDictionaryValue(UploadedRecord::sizesKeyFor(UploadedRecord::keyFor(connection)))->size(),
@@ -89,24 +89,24 @@ TEST_F(UploadedRecordTest, VersionsWithinOneSecondAreToldApartBySizeAndDate)
     // Today's dates to the nanosecond survive the stored seconds, which hold them to about 0.2 µs: a file
     // recorded before a restart is still the same version after it, and one saved a microsecond later is not.
     const FileVersion today{7, 1'796'692'975'123'456'789};
-    UploadedRecord(&store, connection).record(QStringLiteral("/a/today.jpg"), today);
+    UploadedRecord(&store, connection).record(u"/a/today.jpg"_s, today);
     const UploadedRecord restarted(&store, connection);
-    EXPECT_TRUE(restarted.contains(QStringLiteral("/a/today.jpg"), today));
-    EXPECT_FALSE(restarted.contains(QStringLiteral("/a/today.jpg"), {7, today.modifiedNs + 1000}));
+    EXPECT_TRUE(restarted.contains(u"/a/today.jpg"_s, today));
+    EXPECT_FALSE(restarted.contains(u"/a/today.jpg"_s, {7, today.modifiedNs + 1000}));
 }
 
 TEST_F(UploadedRecordTest, EntriesStayWhileTheirFilesExistAndGoWithThem)
 {
-    connection.localFolder = env.makeDir(QStringLiteral("watched"));
+    connection.localFolder = env.makeDir(u"watched"_s);
     PreferencesStore::RealDictionary many;
     for (int i = 0; i < 10000; ++i) {
-        many.insert(QStringLiteral("/elsewhere/%1.jpg").arg(i), i);
+        many.insert(u"/elsewhere/%1.jpg"_s.arg(i), i);
     }
     for (int i = 0; i < 3; ++i) {
-        many.insert(connection.localFolder + QStringLiteral("/gone-%1.jpg").arg(i), i);
+        many.insert(connection.localFolder + u"/gone-%1.jpg"_s.arg(i), i);
     }
     store.setRealDictionary(UploadedRecord::keyFor(connection), many);
-    const QString kept = env.writeFile(QStringLiteral("watched/kept.jpg"), "k");
+    const QString kept = env.writeFile(u"watched/kept.jpg"_s, "k");
     UploadedRecord record(&store, connection);
     record.record(kept, at(1.0, 1));
     EXPECT_EQ(record.dates().size(), 10004) << "no entry is evicted for room";
@@ -114,7 +114,7 @@ TEST_F(UploadedRecordTest, EntriesStayWhileTheirFilesExistAndGoWithThem)
     record.forgetMissingBelow(connection.localFolder);
     EXPECT_EQ(record.dates().size(), 10001);
     EXPECT_TRUE(record.contains(kept, at(1.0, 1)));
-    EXPECT_FALSE(record.dates().contains(connection.localFolder + QStringLiteral("/gone-1.jpg")));
-    EXPECT_TRUE(record.dates().contains(QStringLiteral("/elsewhere/1.jpg"))) << "outside the folder: left";
+    EXPECT_FALSE(record.dates().contains(connection.localFolder + u"/gone-1.jpg"_s));
+    EXPECT_TRUE(record.dates().contains(u"/elsewhere/1.jpg"_s)) << "outside the folder: left";
     EXPECT_EQ(store.realDictionaryValue(UploadedRecord::keyFor(connection))->size(), 10001);
 }

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace ondrix::test {
 
 namespace {
@@ -76,26 +78,25 @@ QVariant unwrap(const QVariant& value)
 } // namespace
 
 DBusMockSession::DBusMockSession()
-    : m_connectionName(QStringLiteral("ondrix-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    : m_connectionName(u"ondrix-test-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
-    const QString configPath = m_dir.filePath(QStringLiteral("bus.conf"));
+    const QString configPath = m_dir.filePath(u"bus.conf"_s);
     QFile config(configPath);
     if (!m_dir.isValid() || !config.open(QIODevice::WriteOnly) ||
         config.write(QString::fromLatin1(busConfig).arg(m_dir.path()).toUtf8()) < 0) {
-        m_error = QStringLiteral("cannot write the bus configuration");
+        m_error = u"cannot write the bus configuration"_s;
         return;
     }
     config.close();
-    m_daemon.start(QStringLiteral("dbus-daemon"),
-                   {QStringLiteral("--config-file=") + configPath, QStringLiteral("--print-address=1"),
-                    QStringLiteral("--nofork"), QStringLiteral("--nopidfile")});
+    m_daemon.start(u"dbus-daemon"_s, {u"--config-file="_s + configPath, u"--print-address=1"_s, u"--nofork"_s,
+                                      u"--nopidfile"_s});
     if (!m_daemon.waitForStarted(startTimeoutMs)) {
-        m_error = QStringLiteral("dbus-daemon did not start: ") + m_daemon.errorString();
+        m_error = u"dbus-daemon did not start: "_s + m_daemon.errorString();
         return;
     }
     while (!m_daemon.canReadLine()) {
         if (!m_daemon.waitForReadyRead(startTimeoutMs)) {
-            m_error = QStringLiteral("dbus-daemon printed no address: ") +
+            m_error = u"dbus-daemon printed no address: "_s +
                       QString::fromLocal8Bit(m_daemon.readAllStandardError());
             return;
         }
@@ -104,7 +105,7 @@ DBusMockSession::DBusMockSession()
     const QDBusConnection bus = QDBusConnection::connectToBus(m_address, m_connectionName);
     m_connected = bus.isConnected();
     if (!m_connected)
-        m_error = QStringLiteral("cannot connect to the private bus: ") + bus.lastError().message();
+        m_error = u"cannot connect to the private bus: "_s + bus.lastError().message();
 }
 
 DBusMockSession::~DBusMockSession()
@@ -133,22 +134,21 @@ bool DBusMockSession::startTemplate(const QString& templateName, const QString& 
         return false;
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
-    environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_address);
+    environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_address);
+    environment.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, m_address);
     process->setProcessEnvironment(environment);
     // Debian's interpreter: another python3 earlier on PATH may not see Debian's dbusmock.
-    QStringList arguments{QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--template"),
-                          templateName};
+    QStringList arguments{u"-m"_s, u"dbusmock"_s, u"--template"_s, templateName};
     if (!parameters.isEmpty()) {
-        arguments << QStringLiteral("--parameters")
+        arguments << u"--parameters"_s
                   << QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(parameters))
                                            .toJson(QJsonDocument::Compact));
     }
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process->setStandardOutputFile(QProcess::nullDevice());
-    process->start(QStringLiteral("/usr/bin/python3"), arguments);
+    process->start(u"/usr/bin/python3"_s, arguments);
     if (!process->waitForStarted(startTimeoutMs)) {
-        m_error = QStringLiteral("dbusmock did not start: ") + process->errorString();
+        m_error = u"dbusmock did not start: "_s + process->errorString();
         return false;
     }
     QDBusConnectionInterface* bus = connection().interface();
@@ -157,7 +157,7 @@ bool DBusMockSession::startTemplate(const QString& templateName, const QString& 
         [&] { return raw->state() != QProcess::Running || bus->isServiceRegistered(busName).value(); },
         startTimeoutMs);
     if (!registered || raw->state() != QProcess::Running) {
-        m_error = QStringLiteral("dbusmock template %1 did not take %2").arg(templateName, busName);
+        m_error = u"dbusmock template %1 did not take %2"_s.arg(templateName, busName);
         stopProcess(*raw);
         return false;
     }
@@ -187,7 +187,7 @@ QDBusMessage DBusMockSession::call(const QString& service, const QString& path, 
 QList<QVariantList> DBusMockSession::methodCalls(const QString& service, const QString& path,
                                                  const QString& method) const
 {
-    const QDBusMessage reply = callMock(service, path, QStringLiteral("GetMethodCalls"), {method});
+    const QDBusMessage reply = callMock(service, path, u"GetMethodCalls"_s, {method});
     QList<QVariantList> calls;
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return calls;
@@ -205,12 +205,11 @@ bool DBusMockSession::setProperty(const QString& service, const QString& path, c
 {
     // The mock's standard Set emits PropertiesChanged (its UpdateProperties cannot carry object paths); it
     // fails for a property the object does not have yet, which AddProperty then adds.
-    const QDBusMessage set =
-        call(service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"),
-             {interface, name, QVariant::fromValue(QDBusVariant(value))});
+    const QDBusMessage set = call(service, path, u"org.freedesktop.DBus.Properties"_s, u"Set"_s,
+                                  {interface, name, QVariant::fromValue(QDBusVariant(value))});
     if (set.type() == QDBusMessage::ReplyMessage)
         return true;
-    const QDBusMessage add = callMock(service, path, QStringLiteral("AddProperty"),
+    const QDBusMessage add = callMock(service, path, u"AddProperty"_s,
                                       {interface, name, QVariant::fromValue(QDBusVariant(value))});
     return add.type() == QDBusMessage::ReplyMessage;
 }
@@ -223,7 +222,7 @@ bool DBusMockSession::emitSignal(const QString& service, const QString& path, co
     for (const QVariant& arg : args)
         wrapped.append(QVariant::fromValue(QDBusVariant(arg)));
     const QDBusMessage reply =
-        callMock(service, path, QStringLiteral("EmitSignal"), {interface, name, signature, wrapped});
+        callMock(service, path, u"EmitSignal"_s, {interface, name, signature, wrapped});
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 

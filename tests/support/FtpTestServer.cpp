@@ -1,5 +1,7 @@
 #include "support/FtpTestServer.h"
 
+using namespace Qt::StringLiterals;
+
 namespace ondrix::test {
 
 void FtpTestServer::start(const FtpServerOptions& options)
@@ -10,8 +12,8 @@ void FtpTestServer::start(const FtpServerOptions& options)
 
 void FtpTestServer::launch(quint16 port)
 {
-    QStringList arguments{QStringLiteral("--user"), m_options.user,          QStringLiteral("--password"),
-                          m_options.password,       QStringLiteral("--log"), logFile()};
+    QStringList arguments{u"--user"_s,        m_options.user, u"--password"_s,
+                          m_options.password, u"--log"_s,     logFile()};
     for (const auto& [on, flag] : {std::pair{!m_options.machineListings, "--no-mlsd"},
                                    {m_options.perLoginTlsSessions, "--per-login-tls-sessions"},
                                    {m_options.refuseFolders, "--refuse-folders"},
@@ -24,25 +26,24 @@ void FtpTestServer::launch(quint16 port)
         }
     }
     if (!m_options.hashAlgorithms.isEmpty()) {
-        arguments << QStringLiteral("--hash") << m_options.hashAlgorithms.join(QLatin1Char(','));
+        arguments << u"--hash"_s << m_options.hashAlgorithms.join(QLatin1Char(','));
     }
     if (!m_options.singleChecksums.isEmpty()) {
-        arguments << QStringLiteral("--single-checksums") << m_options.singleChecksums.join(QLatin1Char(','));
+        arguments << u"--single-checksums"_s << m_options.singleChecksums.join(QLatin1Char(','));
     }
     if (m_options.tls) {
-        arguments << QStringLiteral("--tls") << QStringLiteral("--cert")
-                  << testCertificatePath(QStringLiteral("server.pem")) << QStringLiteral("--key")
-                  << testCertificatePath(QStringLiteral("server.key"));
+        arguments << u"--tls"_s << u"--cert"_s << testCertificatePath(u"server.pem"_s) << u"--key"_s
+                  << testCertificatePath(u"server.key"_s);
     }
-    m_port = m_process.start(QStringLiteral("ftp_server.py"), port, arguments);
+    m_port = m_process.start(u"ftp_server.py"_s, port, arguments);
 }
 
 PushConnection FtpTestServer::connection() const
 {
     PushConnection connection;
-    connection.name = m_options.tls ? QStringLiteral("Test FTPS") : QStringLiteral("Test FTP");
+    connection.name = m_options.tls ? u"Test FTPS"_s : u"Test FTP"_s;
     connection.transferProtocol = m_options.tls ? TransferProtocol::ftps : TransferProtocol::ftp;
-    connection.host = QStringLiteral("127.0.0.1");
+    connection.host = u"127.0.0.1"_s;
     connection.port = m_port;
     connection.username = m_options.user;
     connection.password = m_options.password;
@@ -52,7 +53,7 @@ PushConnection FtpTestServer::connection() const
 
 QString FtpTestServer::caFile()
 {
-    return testCertificatePath(QStringLiteral("ca.pem"));
+    return testCertificatePath(u"ca.pem"_s);
 }
 
 } // namespace ondrix::test

@@ -9,16 +9,18 @@
 
 #include <signal.h>
 
+using namespace Qt::StringLiterals;
+
 namespace ondrix::test {
 
 namespace {
-const QString kSecretService = QStringLiteral("org.freedesktop.secrets");
+const QString kSecretService = u"org.freedesktop.secrets"_s;
 constexpr int kTimeoutMs = 20000;
 
 QProcessEnvironment onBus(const QString& address)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+    environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, address);
     return environment;
 }
 } // namespace
@@ -26,7 +28,7 @@ QProcessEnvironment onBus(const QString& address)
 KeyringDaemon::KeyringDaemon(QString busAddress, QString root)
     : m_busAddress(std::move(busAddress))
     , m_root(std::move(root))
-    , m_connectionName(QStringLiteral("ondrix-keyring-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    , m_connectionName(u"ondrix-keyring-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
     QDBusConnection::connectToBus(m_busAddress, m_connectionName);
 }
@@ -52,22 +54,20 @@ bool KeyringDaemon::start(QString* error)
         QDir().mkpath(m_root + QLatin1String(folder));
         environment.insert(QLatin1String(variable), m_root + QLatin1String(folder));
     }
-    QFile::setPermissions(m_root + QStringLiteral("/run"),
+    QFile::setPermissions(m_root + u"/run"_s,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     daemon.setProcessEnvironment(environment);
-    daemon.start(
-        QStringLiteral("gnome-keyring-daemon"),
-        {QStringLiteral("--unlock"), QStringLiteral("--components=secrets"), QStringLiteral("--daemonize")});
+    daemon.start(u"gnome-keyring-daemon"_s, {u"--unlock"_s, u"--components=secrets"_s, u"--daemonize"_s});
     // The login keyring's password, on standard input; a first start creates the keyring with it.
     daemon.write("keyring-test-password");
     daemon.closeWriteChannel();
     if (!daemon.waitForFinished(kTimeoutMs) || daemon.exitCode() != 0) {
-        *error = QStringLiteral("gnome-keyring-daemon did not start: ") + daemon.errorString() +
+        *error = u"gnome-keyring-daemon did not start: "_s + daemon.errorString() +
                  QString::fromLocal8Bit(daemon.readAllStandardError());
         return false;
     }
     if (!QTest::qWaitFor([this] { return isRunning(); }, kTimeoutMs)) {
-        *error = QStringLiteral("gnome-keyring-daemon did not take org.freedesktop.secrets");
+        *error = u"gnome-keyring-daemon did not take org.freedesktop.secrets"_s;
         return false;
     }
     return true;
@@ -90,7 +90,7 @@ QString KeyringDaemon::secretTool(const QStringList& arguments) const
 {
     QProcess tool;
     tool.setProcessEnvironment(onBus(m_busAddress));
-    tool.start(QStringLiteral("secret-tool"), arguments);
+    tool.start(u"secret-tool"_s, arguments);
     tool.waitForFinished(kTimeoutMs);
     return QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
 }

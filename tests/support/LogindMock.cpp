@@ -2,18 +2,19 @@
 
 #include <QDBusArgument>
 
+using namespace Qt::StringLiterals;
+
 namespace ondrix::test {
 
 namespace {
-const QString login1 = QStringLiteral("org.freedesktop.login1");
-const QString login1Path = QStringLiteral("/org/freedesktop/login1");
-const QString managerInterface = QStringLiteral("org.freedesktop.login1.Manager");
+const QString login1 = u"org.freedesktop.login1"_s;
+const QString login1Path = u"/org/freedesktop/login1"_s;
+const QString managerInterface = u"org.freedesktop.login1.Manager"_s;
 } // namespace
 
 QList<LogindMock::Inhibitor> LogindMock::inhibitors() const
 {
-    const QDBusMessage reply =
-        m_bus.call(login1, login1Path, managerInterface, QStringLiteral("ListInhibitors"));
+    const QDBusMessage reply = m_bus.call(login1, login1Path, managerInterface, u"ListInhibitors"_s);
     QList<Inhibitor> list;
     if (reply.type() != QDBusMessage::ReplyMessage) {
         return list;
@@ -36,15 +37,14 @@ qsizetype LogindMock::held(const QString& what) const
 {
     qsizetype count = 0;
     for (const Inhibitor& inhibitor : inhibitors()) {
-        count += inhibitor.what == what && inhibitor.who == QStringLiteral("Ondrix") ? 1 : 0;
+        count += inhibitor.what == what && inhibitor.who == u"Ondrix"_s ? 1 : 0;
     }
     return count;
 }
 
 bool LogindMock::prepareForSleep(bool start) const
 {
-    return m_bus.emitSignal(login1, login1Path, managerInterface, QStringLiteral("PrepareForSleep"),
-                            QStringLiteral("b"), {start});
+    return m_bus.emitSignal(login1, login1Path, managerInterface, u"PrepareForSleep"_s, u"b"_s, {start});
 }
 
 } // namespace ondrix::test

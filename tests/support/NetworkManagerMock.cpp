@@ -2,12 +2,14 @@
 
 #include <QDBusMetaType>
 
+using namespace Qt::StringLiterals;
+
 namespace ondrix::test {
 
 namespace {
-const QString nm = QStringLiteral("org.freedesktop.NetworkManager");
-const QString nmPath = QStringLiteral("/org/freedesktop/NetworkManager");
-const QString deviceInterface = QStringLiteral("org.freedesktop.NetworkManager.Device");
+const QString nm = u"org.freedesktop.NetworkManager"_s;
+const QString nmPath = u"/org/freedesktop/NetworkManager"_s;
+const QString deviceInterface = u"org.freedesktop.NetworkManager.Device"_s;
 enum NMMetered : uint { meteredYes = 1, meteredNo = 2 };
 } // namespace
 
@@ -19,7 +21,7 @@ bool NetworkManagerMock::start(QString* error)
         }
         return false;
     };
-    if (!m_bus.startTemplate(QStringLiteral("networkmanager"), nm)) {
+    if (!m_bus.startTemplate(u"networkmanager"_s, nm)) {
         return fail(m_bus.errorString());
     }
     qDBusRegisterMetaType<QMap<QString, QVariantMap>>();
@@ -27,39 +29,35 @@ bool NetworkManagerMock::start(QString* error)
     // path.
     const auto addActive = [&](const QString& addMethod, const QString& name, const QString& type,
                                uint metered) {
-        const QDBusMessage device = m_bus.callMock(nm, QStringLiteral("/org/freedesktop"), addMethod,
+        const QDBusMessage device = m_bus.callMock(nm, u"/org/freedesktop"_s, addMethod,
                                                    {name, QString(name + QLatin1Char('0')), 100});
         if (device.type() != QDBusMessage::ReplyMessage) {
             return QString();
         }
         const QString devicePath = device.arguments().constFirst().toString();
-        m_bus.setProperty(nm, devicePath, deviceInterface, QStringLiteral("Metered"), metered);
+        m_bus.setProperty(nm, devicePath, deviceInterface, u"Metered"_s, metered);
         const QDBusMessage stored = m_bus.call(
-            nm, nmPath + QStringLiteral("/Settings"),
-            QStringLiteral("org.freedesktop.NetworkManager.Settings"), QStringLiteral("AddConnection"),
-            {QVariant::fromValue(QMap<QString, QVariantMap>{
-                {QStringLiteral("connection"),
-                 {{QStringLiteral("id"), type}, {QStringLiteral("type"), type}}}})});
+            nm, nmPath + u"/Settings"_s, u"org.freedesktop.NetworkManager.Settings"_s, u"AddConnection"_s,
+            {QVariant::fromValue(
+                QMap<QString, QVariantMap>{{u"connection"_s, {{u"id"_s, type}, {u"type"_s, type}}}})});
         if (stored.type() != QDBusMessage::ReplyMessage) {
             return QString();
         }
         const QDBusMessage active = m_bus.call(
-            nm, nmPath, nm, QStringLiteral("ActivateConnection"),
+            nm, nmPath, nm, u"ActivateConnection"_s,
             {QVariant::fromValue(stored.arguments().constFirst().value<QDBusObjectPath>()),
              QVariant::fromValue(QDBusObjectPath(devicePath)), QVariant::fromValue(QDBusObjectPath("/"))});
         return active.type() == QDBusMessage::ReplyMessage
                    ? active.arguments().constFirst().value<QDBusObjectPath>().path()
                    : QString();
     };
-    m_wired = addActive(QStringLiteral("AddEthernetDevice"), QStringLiteral("eth"),
-                        QStringLiteral("802-3-ethernet"), meteredNo);
-    m_hotspot = addActive(QStringLiteral("AddWiFiDevice"), QStringLiteral("wlan"),
-                          QStringLiteral("802-11-wireless"), meteredYes);
+    m_wired = addActive(u"AddEthernetDevice"_s, u"eth"_s, u"802-3-ethernet"_s, meteredNo);
+    m_hotspot = addActive(u"AddWiFiDevice"_s, u"wlan"_s, u"802-11-wireless"_s, meteredYes);
     if (m_wired.isEmpty() || m_hotspot.isEmpty()) {
-        return fail(QStringLiteral("the NetworkManager mock refused a device or a connection"));
+        return fail(u"the NetworkManager mock refused a device or a connection"_s);
     }
-    if (!useWired() || !setManagerProperty(QStringLiteral("Metered"), uint(0))) {
-        return fail(QStringLiteral("the NetworkManager mock refused a property"));
+    if (!useWired() || !setManagerProperty(u"Metered"_s, uint(0))) {
+        return fail(u"the NetworkManager mock refused a property"_s);
     }
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_bus.address().toUtf8());
     return true;

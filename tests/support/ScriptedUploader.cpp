@@ -8,6 +8,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 namespace ondrix::test {
 
 ScriptedUploader::ScriptedUploader(const PushConnection& connection)
@@ -29,7 +31,7 @@ std::optional<FTPError> ScriptedUploader::upload(const QString& localPath, const
                                                  const std::atomic_bool* abort, const WatchedTree* within,
                                                  const Resume*, TransferDigest*) const
 {
-    locked([&](State& s) { s.calls.append(QStringLiteral("upload ") + remotePath); });
+    locked([&](State& s) { s.calls.append(u"upload "_s + remotePath); });
     QFile file;
     if (within != nullptr) {
         const int fd = within->open(localPath, O_RDONLY | O_NONBLOCK).release();
@@ -57,7 +59,7 @@ std::optional<FTPError> ScriptedUploader::upload(const QString& localPath, const
     lock.lock();
     --m_state->running;
     if (!error && stopped()) {
-        error = FTPError::curlExitCode(CURLE_ABORTED_BY_CALLBACK, QStringLiteral("Callback aborted"));
+        error = FTPError::curlExitCode(CURLE_ABORTED_BY_CALLBACK, u"Callback aborted"_s);
     }
     if (error) {
         return error;
@@ -73,7 +75,7 @@ std::optional<FTPError> ScriptedUploader::upload(const QString& localPath, const
 std::optional<FTPError> ScriptedUploader::createDirectory(const QString& remotePath) const
 {
     return locked([&](State& s) {
-        s.calls.append(QStringLiteral("mkdir ") + remotePath);
+        s.calls.append(u"mkdir "_s + remotePath);
         return std::nullopt;
     });
 }
@@ -90,7 +92,7 @@ ScriptedUploader::remoteFileSize(const QString& remotePath) const
 std::optional<FTPError> ScriptedUploader::renameReplacing(const QString& from, const QString& to) const
 {
     return locked([&](State& s) {
-        s.calls.append(QStringLiteral("rename %1 %2").arg(from, to));
+        s.calls.append(u"rename %1 %2"_s.arg(from, to));
         s.files.insert(to, s.files.take(from));
         return std::nullopt;
     });
@@ -99,7 +101,7 @@ std::optional<FTPError> ScriptedUploader::renameReplacing(const QString& from, c
 void ScriptedUploader::cutConnections() const
 {
     locked([](State& s) {
-        s.calls.append(QStringLiteral("cut"));
+        s.calls.append(u"cut"_s);
         ++s.cuts;
     });
 }

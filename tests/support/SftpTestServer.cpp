@@ -1,10 +1,12 @@
 #include "support/SftpTestServer.h"
 
+using namespace Qt::StringLiterals;
+
 namespace ondrix::test {
 
 namespace {
-const QString kUser = QStringLiteral("ondrix");
-const QString kPassword = QStringLiteral("secret");
+const QString kUser = u"ondrix"_s;
+const QString kPassword = u"secret"_s;
 } // namespace
 
 void SftpTestServer::replaceHostKey()
@@ -15,21 +17,19 @@ void SftpTestServer::replaceHostKey()
 
 void SftpTestServer::launch(quint16 port)
 {
-    const QString hostKey =
-        m_secondHostKey ? QStringLiteral("ssh_host_key_b") : QStringLiteral("ssh_host_key_a");
-    m_port = m_process.start(QStringLiteral("sftp_server.py"), port,
-                             {QStringLiteral("--user"), kUser, QStringLiteral("--password"), kPassword,
-                              QStringLiteral("--host-key"), testCertificatePath(hostKey),
-                              QStringLiteral("--authorized-key"),
-                              testCertificatePath(QStringLiteral("client_key.pub"))});
+    const QString hostKey = m_secondHostKey ? u"ssh_host_key_b"_s : u"ssh_host_key_a"_s;
+    m_port = m_process.start(u"sftp_server.py"_s, port,
+                             {u"--user"_s, kUser, u"--password"_s, kPassword, u"--host-key"_s,
+                              testCertificatePath(hostKey), u"--authorized-key"_s,
+                              testCertificatePath(u"client_key.pub"_s)});
 }
 
 PushConnection SftpTestServer::connection() const
 {
     PushConnection connection;
-    connection.name = QStringLiteral("Test SFTP");
+    connection.name = u"Test SFTP"_s;
     connection.transferProtocol = TransferProtocol::sftp;
-    connection.host = QStringLiteral("127.0.0.1");
+    connection.host = u"127.0.0.1"_s;
     connection.port = m_port;
     connection.username = kUser;
     connection.password = kPassword;
@@ -38,7 +38,7 @@ PushConnection SftpTestServer::connection() const
 
 QString SftpTestServer::clientKeyFile()
 {
-    return testCertificatePath(QStringLiteral("client_key"));
+    return testCertificatePath(u"client_key"_s);
 }
 
 } // namespace ondrix::test

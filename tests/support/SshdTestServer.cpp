@@ -11,11 +11,13 @@
 
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 namespace ondrix::test {
 
 namespace {
 
-const QString kSshd = QStringLiteral("/usr/sbin/sshd");
+const QString kSshd = u"/usr/sbin/sshd"_s;
 
 QString currentUser()
 {
@@ -44,18 +46,17 @@ void SshdTestServer::start()
     if (getuid() == 0) {
         // sshd running as root insists on its privilege separation folder; Debian makes it only when the
         // system's ssh service starts.
-        QDir().mkpath(QStringLiteral("/run/sshd"));
+        QDir().mkpath(u"/run/sshd"_s);
     }
     // sshd refuses a host key that others may read; the checked-out copy is world-readable.
-    const QString hostKey = m_process.filePath(QStringLiteral("host_key"));
-    copyWithMode(m_hostKeyFile.isEmpty() ? testCertificatePath(QStringLiteral("ssh_host_key_a"))
-                                         : m_hostKeyFile,
-                 hostKey, QFile::ReadOwner | QFile::WriteOwner);
-    const QString authorizedKeys = m_process.filePath(QStringLiteral("authorized_keys"));
-    copyWithMode(testCertificatePath(QStringLiteral("client_key.pub")), authorizedKeys,
+    const QString hostKey = m_process.filePath(u"host_key"_s);
+    copyWithMode(m_hostKeyFile.isEmpty() ? testCertificatePath(u"ssh_host_key_a"_s) : m_hostKeyFile, hostKey,
+                 QFile::ReadOwner | QFile::WriteOwner);
+    const QString authorizedKeys = m_process.filePath(u"authorized_keys"_s);
+    copyWithMode(testCertificatePath(u"client_key.pub"_s), authorizedKeys,
                  QFile::ReadOwner | QFile::WriteOwner);
 
-    const QString config = m_process.filePath(QStringLiteral("sshd_config"));
+    const QString config = m_process.filePath(u"sshd_config"_s);
     QFile file(config);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(
@@ -74,10 +75,8 @@ void SshdTestServer::start()
     for (int attempt = 0;; ++attempt) {
         m_port = freeLoopbackPort();
         try {
-            m_process.startProgram(kSshd,
-                                   {QStringLiteral("-D"), QStringLiteral("-e"), QStringLiteral("-f"), config,
-                                    QStringLiteral("-p"), QString::number(m_port)},
-                                   m_port);
+            m_process.startProgram(
+                kSshd, {u"-D"_s, u"-e"_s, u"-f"_s, config, u"-p"_s, QString::number(m_port)}, m_port);
             return;
         } catch (const std::runtime_error&) {
             if (attempt == 2) {
@@ -90,9 +89,9 @@ void SshdTestServer::start()
 PushConnection SshdTestServer::connection() const
 {
     PushConnection connection;
-    connection.name = QStringLiteral("Test sshd");
+    connection.name = u"Test sshd"_s;
     connection.transferProtocol = TransferProtocol::sftp;
-    connection.host = QStringLiteral("127.0.0.1");
+    connection.host = u"127.0.0.1"_s;
     connection.port = m_port;
     connection.username = currentUser();
     connection.sshKeyPath = SftpTestServer::clientKeyFile();

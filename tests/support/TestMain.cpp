@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Ondrix"));
+    QCoreApplication::setApplicationName(u"Ondrix"_s);
     return RUN_ALL_TESTS();
 }

@@ -16,6 +16,8 @@
 #include <csignal>
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 namespace ondrix::test {
 
 namespace {
@@ -54,8 +56,8 @@ std::runtime_error TestServerProcess::failure(QProcess& process, const QString& 
 {
     process.kill();
     process.waitForFinished(2000);
-    const QString details = QString::fromUtf8(readFile(filePath(QStringLiteral("stderr"))));
-    return std::runtime_error(QString(name + QStringLiteral(": ") + what + u'\n' + details).toStdString());
+    const QString details = QString::fromUtf8(readFile(filePath(u"stderr"_s)));
+    return std::runtime_error(QString(name + u": "_s + what + u'\n' + details).toStdString());
 }
 
 std::unique_ptr<QProcess> TestServerProcess::launch(const QString& program, const QStringList& arguments)
@@ -64,7 +66,7 @@ std::unique_ptr<QProcess> TestServerProcess::launch(const QString& program, cons
     auto process = std::make_unique<QProcess>();
     process->setProgram(program);
     process->setArguments(arguments);
-    process->setStandardErrorFile(filePath(QStringLiteral("stderr")));
+    process->setStandardErrorFile(filePath(u"stderr"_s));
     const pid_t parent = getpid();
     process->setChildProcessModifier([parent] {
         prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -74,7 +76,7 @@ std::unique_ptr<QProcess> TestServerProcess::launch(const QString& program, cons
     });
     process->start();
     if (!process->waitForStarted(kStartTimeoutMs)) {
-        throw failure(*process, program, QStringLiteral("cannot start"));
+        throw failure(*process, program, u"cannot start"_s);
     }
     return process;
 }
@@ -85,7 +87,7 @@ void TestServerProcess::startProgram(const QString& program, const QStringList& 
     const QDeadlineTimer deadline(kStartTimeoutMs);
     while (!acceptsConnections(port)) {
         if (process->state() != QProcess::Running || deadline.hasExpired()) {
-            throw failure(*process, program, QStringLiteral("does not listen on port %1").arg(port));
+            throw failure(*process, program, u"does not listen on port %1"_s.arg(port));
         }
         process->waitForFinished(20);
     }
@@ -96,16 +98,14 @@ void TestServerProcess::startProgram(const QString& program, const QStringList& 
 quint16 TestServerProcess::start(const QString& scriptName, quint16 port, const QStringList& arguments)
 {
     auto process = launch(QString::fromLatin1(kPython),
-                          QStringList{QStringLiteral("-u"),
-                                      sourceDir() + QStringLiteral("/tests/support/servers/") + scriptName,
-                                      QStringLiteral("--root"), rootDir(), QStringLiteral("--port"),
-                                      QString::number(port), QStringLiteral("--received-log"),
-                                      filePath(QStringLiteral("received.log"))} +
+                          QStringList{u"-u"_s, sourceDir() + u"/tests/support/servers/"_s + scriptName,
+                                      u"--root"_s, rootDir(), u"--port"_s, QString::number(port),
+                                      u"--received-log"_s, filePath(u"received.log"_s)} +
                               arguments);
     const QDeadlineTimer deadline(kStartTimeoutMs);
     while (!process->canReadLine()) {
         if (process->state() != QProcess::Running || deadline.hasExpired()) {
-            throw failure(*process, scriptName, QStringLiteral("did not become ready"));
+            throw failure(*process, scriptName, u"did not become ready"_s);
         }
         process->waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
     }
@@ -113,8 +113,7 @@ quint16 TestServerProcess::start(const QString& scriptName, quint16 port, const 
     bool ok = false;
     const quint16 ready = line.startsWith("READY ") ? line.mid(6).toUShort(&ok) : 0;
     if (!ok || ready == 0) {
-        throw failure(*process, scriptName,
-                      QStringLiteral("unexpected first line: ") + QString::fromUtf8(line));
+        throw failure(*process, scriptName, u"unexpected first line: "_s + QString::fromUtf8(line));
     }
     m_process = std::move(process);
     m_endsWithInput = true;
@@ -151,7 +150,7 @@ void TestServerProcess::setFrozen(bool frozen)
 QList<qint64> TestServerProcess::receivedByteCounts() const
 {
     QList<qint64> counts;
-    for (const QByteArray& line : readFile(filePath(QStringLiteral("received.log"))).split('\n')) {
+    for (const QByteArray& line : readFile(filePath(u"received.log"_s)).split('\n')) {
         if (const qsizetype space = line.lastIndexOf(' '); space > 0) {
             counts.append(line.mid(space + 1).toLongLong());
         }
@@ -161,7 +160,7 @@ QList<qint64> TestServerProcess::receivedByteCounts() const
 
 QString testCertificatePath(const QString& fileName)
 {
-    return sourceDir() + QStringLiteral("/tests/support/certs/") + fileName;
+    return sourceDir() + u"/tests/support/certs/"_s + fileName;
 }
 
 quint16 freeLoopbackPort()

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using ondrix::test::FtpServerOptions;
 using ondrix::test::FtpTestServer;
@@ -32,7 +34,7 @@ QString curlText(int code)
 QStringList names(const std::variant<QString, FTPError>& result)
 {
     if (const FTPError* error = std::get_if<FTPError>(&result)) {
-        return {QStringLiteral("<error> ") + error->description()};
+        return {u"<error> "_s + error->description()};
     }
     QStringList names;
     for (const RemoteItem& item : RemoteListingParser::parseListing(std::get<QString>(result), "/")) {
@@ -75,7 +77,7 @@ TEST_F(CurlTransferClientTest, LineBreaksAndNulsAreRefusedBeforeAnythingIsSent)
     int handles = 0;
     client.setHandleInspector([&](const CurlHandle&) { ++handles; });
 
-    const QString nul = QStringLiteral("/a") + QChar(u'\0') + QStringLiteral("b");
+    const QString nul = u"/a"_s + QChar(u'\0') + u"b"_s;
     for (const std::optional<FTPError>& refusal :
          {client.makeDirectory("/x\r\nRMD /keep"), client.removeDirectory("/keep\nx"), client.deleteFile(nul),
           client.rename("/keep", "/kept\r\nRMD /keep"), client.rename("/ke\rep", "/kept")}) {

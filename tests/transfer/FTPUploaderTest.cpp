@@ -20,6 +20,8 @@
 #include <tuple>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 
 namespace ondrix {
@@ -56,8 +58,7 @@ protected:
     static void SetUpTestSuite()
     {
         s_ftp = new FtpTestServer;
-        s_ftp->start(
-            FtpServerOptions{.user = QStringLiteral("studio:main"), .password = QStringLiteral("pass:word")});
+        s_ftp->start(FtpServerOptions{.user = u"studio:main"_s, .password = u"pass:word"_s});
         s_sftp = new SftpTestServer;
         s_sftp->start();
     }
@@ -76,7 +77,7 @@ protected:
 
     QString localFile(const QString& name, const QByteArray& contents) const
     {
-        return env.writeFile(QStringLiteral("local/") + name, contents);
+        return env.writeFile(u"local/"_s + name, contents);
     }
 
     TestEnvironment env;
@@ -91,9 +92,9 @@ TEST_F(FTPUploaderTest, FtpsVerifiesTheServerCertificateAndRefusesActiveModeClea
     FtpTestServer server;
     server.start(FtpServerOptions{.tls = true});
     const QByteArray contents = randomBytes(200 * 1024);
-    const QString local = localFile(QStringLiteral("a.bin"), contents);
+    const QString local = localFile(u"a.bin"_s, contents);
     PushConnection connection = server.connection();
-    for (const QString& host : {QStringLiteral("127.0.0.1"), QStringLiteral("localhost")}) {
+    for (const QString& host : {u"127.0.0.1"_s, u"localhost"_s}) {
         connection.host = host;
         FTPUploader uploader(connection);
         // One CA file and no CA folder: only then does libcurl keep the parsed store instead of parsing
@@ -102,33 +103,31 @@ TEST_F(FTPUploaderTest, FtpsVerifiesTheServerCertificateAndRefusesActiveModeClea
             EXPECT_EQ(handle.textOption(CURLOPT_CAINFO), FtpTestServer::caFile().toUtf8());
             EXPECT_EQ(handle.textOption(CURLOPT_CAPATH), QByteArray());
         });
-        const auto error = uploader.upload(local, QStringLiteral("/a.bin"));
+        const auto error = uploader.upload(local, u"/a.bin"_s);
         EXPECT_FALSE(error) << qPrintable(error->description());
-        EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/a.bin")), contents);
+        EXPECT_EQ(readFile(server.rootDir() + u"/a.bin"_s), contents);
     }
 
     {
         // Without the test CA the certificate is not trusted and nothing is sent.
         TestEnvironment untrusting;
-        untrusting.setVariable("SSL_CERT_FILE", QStringLiteral("/nonexistent/ca.pem"));
-        const auto error = FTPUploader(connection).upload(local, QStringLiteral("/b.bin"));
+        untrusting.setVariable("SSL_CERT_FILE", u"/nonexistent/ca.pem"_s);
+        const auto error = FTPUploader(connection).upload(local, u"/b.bin"_s);
         ASSERT_TRUE(error);
         EXPECT_EQ(error->code(), CURLE_PEER_FAILED_VERIFICATION);
-        EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/b.bin")));
+        EXPECT_FALSE(QFile::exists(server.rootDir() + u"/b.bin"_s));
     }
 
     // Active FTPS fails with a clear error instead of hanging on the data connection.
     connection.ftpMode = FTPMode::active;
-    const auto active =
-        FTPUploader(connection).upload(localFile(QStringLiteral("c.bin"), contents), "/c.bin");
+    const auto active = FTPUploader(connection).upload(localFile(u"c.bin"_s, contents), "/c.bin");
     ASSERT_TRUE(active);
     EXPECT_EQ(active->kind(), FTPError::Kind::curlExitCode);
-    EXPECT_TRUE(active->description().contains(QStringLiteral("use passive mode")))
-        << qPrintable(active->description());
+    EXPECT_TRUE(active->description().contains(u"use passive mode"_s)) << qPrintable(active->description());
 
     // A failure before any data connection keeps libcurl's own words.
-    connection.password = QStringLiteral("wrong");
-    const auto denied = FTPUploader(connection).upload(localFile(QStringLiteral("b.bin"), "b"), "/b.bin");
+    connection.password = u"wrong"_s;
+    const auto denied = FTPUploader(connection).upload(localFile(u"b.bin"_s, "b"), "/b.bin");
     ASSERT_TRUE(denied);
     EXPECT_EQ(*denied, FTPError::curlExitCode(CURLE_LOGIN_DENIED, curlText(CURLE_LOGIN_DENIED)));
 }
@@ -139,56 +138,53 @@ TEST_F(FTPUploaderTest, SftpWithPasswordAndWithKeyFile)
     server.start();
     // More than one of the largest reads libcurl makes for an SFTP upload.
     const QByteArray contents = randomBytes(5 * 1024 * 1024 / 2 + 7);
-    const QString local = localFile(QStringLiteral("raw.cr2"), contents);
+    const QString local = localFile(u"raw.cr2"_s, contents);
 
-    const auto byPassword = FTPUploader(server.connection()).upload(local, QStringLiteral("/p/raw.cr2"));
+    const auto byPassword = FTPUploader(server.connection()).upload(local, u"/p/raw.cr2"_s);
     EXPECT_FALSE(byPassword) << qPrintable(byPassword->description());
     // No limit would make libcurl busy-wait for SFTP replies; the stand-in must be one libcurl takes.
     CURL* probe = curl_easy_init();
     EXPECT_EQ(curl_easy_setopt(probe, CURLOPT_TIMEOUT, CurlHandle::kUnlimitedSftpTimeoutSeconds), CURLE_OK);
     curl_easy_cleanup(probe);
-    EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/p/raw.cr2")), contents);
+    EXPECT_EQ(readFile(server.rootDir() + u"/p/raw.cr2"_s), contents);
 
     PushConnection byKey = server.connection();
     byKey.password.clear();
     byKey.sshKeyPath = SftpTestServer::clientKeyFile();
-    const auto keyError = FTPUploader(byKey).upload(local, QStringLiteral("/k/raw.cr2"));
+    const auto keyError = FTPUploader(byKey).upload(local, u"/k/raw.cr2"_s);
     EXPECT_FALSE(keyError) << qPrintable(keyError->description());
-    EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/k/raw.cr2")), contents);
+    EXPECT_EQ(readFile(server.rootDir() + u"/k/raw.cr2"_s), contents);
 
     // The host key was trusted on first use, under its port.
-    EXPECT_TRUE(
-        readFile(SshKnownHosts::defaultPath())
-            .startsWith(QStringLiteral("[127.0.0.1]:%1 ecdsa-sha2-nistp256 ").arg(server.port()).toUtf8()));
+    EXPECT_TRUE(readFile(SshKnownHosts::defaultPath())
+                    .startsWith(u"[127.0.0.1]:%1 ecdsa-sha2-nistp256 "_s.arg(server.port()).toUtf8()));
 
     PushConnection wrong = server.connection();
-    wrong.password = QStringLiteral("wrong");
-    const auto denied = FTPUploader(wrong).upload(local, QStringLiteral("/w.cr2"));
+    wrong.password = u"wrong"_s;
+    const auto denied = FTPUploader(wrong).upload(local, u"/w.cr2"_s);
     ASSERT_TRUE(denied);
     EXPECT_EQ(denied->code(), CURLE_LOGIN_DENIED);
 
     // A changed host key is refused, with instructions, by uploads and by the connection test alike.
     server.replaceHostKey();
-    const auto upload = FTPUploader(server.connection()).upload(local, QStringLiteral("/changed.cr2"));
+    const auto upload = FTPUploader(server.connection()).upload(local, u"/changed.cr2"_s);
     const auto test = FTPUploader(server.connection()).testConnection();
     for (const auto& error : {upload, test}) {
         ASSERT_TRUE(error);
         EXPECT_EQ(error->code(), CURLE_PEER_FAILED_VERIFICATION);
-        EXPECT_EQ(error->text(),
-                  SshKnownHosts::changedKeyMessage(SshKnownHosts::defaultPath(), QStringLiteral("127.0.0.1"),
-                                                   server.port()));
+        EXPECT_EQ(error->text(), SshKnownHosts::changedKeyMessage(SshKnownHosts::defaultPath(),
+                                                                  u"127.0.0.1"_s, server.port()));
     }
-    EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/changed.cr2")));
+    EXPECT_FALSE(QFile::exists(server.rootDir() + u"/changed.cr2"_s));
 }
 
 TEST_F(FTPUploaderTest, RemotePathsArriveExactlyFoldersAreCreatedAndFilesReplaced)
 {
     FtpTestServer& ftp = *s_ftp;
     SftpTestServer& sftp = *s_sftp;
-    const QStringList names = {QStringLiteral("/with space/a b.txt"),
-                               QStringLiteral("/hash#and%25percent%.txt"),
-                               QStringLiteral("/Zürich/čšž ü.txt"), QStringLiteral("/semi;colon?.txt")};
-    const QString empty = localFile(QStringLiteral("empty"), {});
+    const QStringList names = {u"/with space/a b.txt"_s, u"/hash#and%25percent%.txt"_s,
+                               u"/Zürich/čšž ü.txt"_s, u"/semi;colon?.txt"_s};
+    const QString empty = localFile(u"empty"_s, {});
     PushConnection active = ftp.connection();
     active.ftpMode = FTPMode::active;
     for (const auto& [connection, root] :
@@ -200,36 +196,34 @@ TEST_F(FTPUploaderTest, RemotePathsArriveExactlyFoldersAreCreatedAndFilesReplace
         QDir().mkpath(root);
         for (const QString& name : names) {
             const QByteArray contents = name.toUtf8();
-            const auto error = uploader.upload(localFile(QStringLiteral("n"), contents), name);
+            const auto error = uploader.upload(localFile(u"n"_s, contents), name);
             EXPECT_FALSE(error) << qPrintable(error->description());
             EXPECT_EQ(readFile(root + name), contents) << qPrintable(protocol + name);
         }
-        const auto error = uploader.upload(empty, QStringLiteral("/empty.bin"));
+        const auto error = uploader.upload(empty, u"/empty.bin"_s);
         EXPECT_FALSE(error) << qPrintable(error->description());
-        EXPECT_TRUE(QFile::exists(root + QStringLiteral("/empty.bin")));
-        EXPECT_EQ(QFile(root + QStringLiteral("/empty.bin")).size(), 0);
+        EXPECT_TRUE(QFile::exists(root + u"/empty.bin"_s));
+        EXPECT_EQ(QFile(root + u"/empty.bin"_s).size(), 0);
 
         // Creating a folder is quiet, also when the server refuses, and a refusal keeps the logged-in
         // connection for what follows.
-        EXPECT_FALSE(uploader.createDirectory(QStringLiteral("/New Folder")));
-        EXPECT_TRUE(QFileInfo(root + QStringLiteral("/New Folder")).isDir()) << qPrintable(protocol);
+        EXPECT_FALSE(uploader.createDirectory(u"/New Folder"_s));
+        EXPECT_TRUE(QFileInfo(root + u"/New Folder"_s).isDir()) << qPrintable(protocol);
         const qsizetype logins = readFile(ftp.logFile()).count("FTP session opened");
-        EXPECT_FALSE(uploader.createDirectory(QStringLiteral("/New Folder")));
-        EXPECT_FALSE(uploader.upload(localFile(QStringLiteral("n"), "n"), QStringLiteral("/New Folder/n")));
+        EXPECT_FALSE(uploader.createDirectory(u"/New Folder"_s));
+        EXPECT_FALSE(uploader.upload(localFile(u"n"_s, "n"), u"/New Folder/n"_s));
         EXPECT_EQ(readFile(ftp.logFile()).count("FTP session opened"), logins) << qPrintable(protocol);
 
         // One command creates only the last level; the upload creates the missing ones.
-        EXPECT_FALSE(uploader.createDirectory(QStringLiteral("/a/b/c")));
-        EXPECT_FALSE(QFile::exists(root + QStringLiteral("/a"))) << qPrintable(protocol);
-        const auto nested =
-            uploader.upload(localFile(QStringLiteral("x"), "x"), QStringLiteral("/a/b/c/x.txt"));
+        EXPECT_FALSE(uploader.createDirectory(u"/a/b/c"_s));
+        EXPECT_FALSE(QFile::exists(root + u"/a"_s)) << qPrintable(protocol);
+        const auto nested = uploader.upload(localFile(u"x"_s, "x"), u"/a/b/c/x.txt"_s);
         EXPECT_FALSE(nested) << qPrintable(nested->description());
-        EXPECT_EQ(readFile(root + QStringLiteral("/a/b/c/x.txt")), "x");
+        EXPECT_EQ(readFile(root + u"/a/b/c/x.txt"_s), "x");
 
         // A folder that cannot exist (its parent is a file) fails the upload with libcurl's code and text.
-        QFile(root + QStringLiteral("/blocker")).open(QIODevice::WriteOnly);
-        const auto blocked =
-            uploader.upload(localFile(QStringLiteral("x"), "x"), QStringLiteral("/blocker/d/x.txt"));
+        QFile(root + u"/blocker"_s).open(QIODevice::WriteOnly);
+        const auto blocked = uploader.upload(localFile(u"x"_s, "x"), u"/blocker/d/x.txt"_s);
         ASSERT_TRUE(blocked) << qPrintable(protocol);
         EXPECT_EQ(blocked->kind(), FTPError::Kind::curlExitCode);
         EXPECT_GT(blocked->code(), 0);
@@ -237,14 +231,13 @@ TEST_F(FTPUploaderTest, RemotePathsArriveExactlyFoldersAreCreatedAndFilesReplace
 
         // A second version replaces the first. The cached connection dies with a restarted server; the next
         // upload must notice and connect again.
-        EXPECT_FALSE(
-            uploader.upload(localFile(QStringLiteral("long"), "a longer first version"), "/doc.txt"));
-        EXPECT_FALSE(uploader.upload(localFile(QStringLiteral("short"), "second"), "/doc.txt"));
-        EXPECT_EQ(readFile(root + QStringLiteral("/doc.txt")), "second") << qPrintable(protocol);
+        EXPECT_FALSE(uploader.upload(localFile(u"long"_s, "a longer first version"), "/doc.txt"));
+        EXPECT_FALSE(uploader.upload(localFile(u"short"_s, "second"), "/doc.txt"));
+        EXPECT_EQ(readFile(root + u"/doc.txt"_s), "second") << qPrintable(protocol);
         connection.transferProtocol == TransferProtocol::sftp ? sftp.restart() : ftp.restart();
-        const auto replaced = uploader.upload(localFile(QStringLiteral("third"), "third"), "/doc.txt");
+        const auto replaced = uploader.upload(localFile(u"third"_s, "third"), "/doc.txt");
         EXPECT_FALSE(replaced) << qPrintable(protocol + replaced->description());
-        EXPECT_EQ(readFile(root + QStringLiteral("/doc.txt")), "third") << qPrintable(protocol);
+        EXPECT_EQ(readFile(root + u"/doc.txt"_s), "third") << qPrintable(protocol);
     }
 }
 
@@ -256,9 +249,8 @@ TEST_F(FTPUploaderTest, TestConnectionReportsReachabilityAndLibcurlCodes)
         // sending a query anywhere.
         for (const auto& [host, port, password, code] :
              {std::tuple{server.host, server.port, server.password, CURLE_OK},
-              {server.host, server.port, QStringLiteral("wrong"), CURLE_OK},
-              {QStringLiteral("no-such-host..invalid"), server.port, server.password,
-               CURLE_COULDNT_RESOLVE_HOST},
+              {server.host, server.port, u"wrong"_s, CURLE_OK},
+              {u"no-such-host..invalid"_s, server.port, server.password, CURLE_COULDNT_RESOLVE_HOST},
               {server.host, qint64(closed.port()), server.password, CURLE_COULDNT_CONNECT}}) {
             PushConnection connection = server;
             connection.host = host;
@@ -277,10 +269,10 @@ TEST_F(FTPUploaderTest, ProgressTotalsAreTheFileSizeAndBytesAppendedMeanwhileSta
     const FtpTestServer& server = *s_ftp;
     const qint64 size = 3 * 1024 * 1024 + 11;
     const QByteArray contents = randomBytes(size);
-    const QString local = localFile(QStringLiteral("big.bin"), contents);
+    const QString local = localFile(u"big.bin"_s, contents);
     FTPUploader uploader(server.connection());
     std::vector<std::pair<qint64, qint64>> reports;
-    const auto error = uploader.upload(local, QStringLiteral("/big.bin"), [&](qint64 sent, qint64 total) {
+    const auto error = uploader.upload(local, u"/big.bin"_s, [&](qint64 sent, qint64 total) {
         if (reports.empty()) {
             // A writer appends while the first of several reads is under way: the server gets the size
             // the upload announced, and the version sent is the one opened.
@@ -297,16 +289,16 @@ TEST_F(FTPUploaderTest, ProgressTotalsAreTheFileSizeAndBytesAppendedMeanwhileSta
         EXPECT_LE(sent, size);
     }
     EXPECT_EQ(reports.back().first, size);
-    EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/big.bin")), contents);
+    EXPECT_EQ(readFile(server.rootDir() + u"/big.bin"_s), contents);
 }
 
 TEST_F(FTPUploaderTest, BandwidthCapIsKiBPerSecond)
 {
     PushConnection connection;
-    connection.host = QStringLiteral("127.0.0.1");
+    connection.host = u"127.0.0.1"_s;
     const ClosedPort closed;
     connection.port = closed.port();
-    const QString local = localFile(QStringLiteral("a"), "a");
+    const QString local = localFile(u"a"_s, "a");
     for (const auto& [kbps, expected] :
          {std::pair<qint64, std::optional<qint64>>{500, 512000},
           {0, std::nullopt},
@@ -321,7 +313,7 @@ TEST_F(FTPUploaderTest, BandwidthCapIsKiBPerSecond)
             cap = handle.numberOption(CURLOPT_MAX_SEND_SPEED_LARGE);
             buffer = handle.numberOption(CURLOPT_UPLOAD_BUFFERSIZE);
         });
-        EXPECT_TRUE(uploader.upload(local, QStringLiteral("/a")));
+        EXPECT_TRUE(uploader.upload(local, u"/a"_s));
         EXPECT_EQ(cap, expected) << kbps;
         // A capped upload keeps libcurl's small steps, so the cap holds closely; others read in large blocks.
         EXPECT_EQ(buffer.has_value(), !expected.has_value()) << kbps;
@@ -331,35 +323,33 @@ TEST_F(FTPUploaderTest, BandwidthCapIsKiBPerSecond)
 TEST_F(FTPUploaderTest, BadInputFailsCleanly)
 {
     const FTPUploader uploader(s_ftp->connection());
-    const QString vanished = env.root() + QStringLiteral("/gone.jpg");
-    EXPECT_EQ(uploader.upload(vanished, QStringLiteral("/gone.jpg")),
-              FTPError::localFileNotReadable(vanished));
-    const QString folder = env.makeDir(QStringLiteral("a folder"));
-    const auto notAFile = uploader.upload(folder, QStringLiteral("/f"));
+    const QString vanished = env.root() + u"/gone.jpg"_s;
+    EXPECT_EQ(uploader.upload(vanished, u"/gone.jpg"_s), FTPError::localFileNotReadable(vanished));
+    const QString folder = env.makeDir(u"a folder"_s);
+    const auto notAFile = uploader.upload(folder, u"/f"_s);
     ASSERT_TRUE(notAFile);
-    EXPECT_EQ(notAFile->description(), QStringLiteral("Cannot read file: %1 (it is a folder)").arg(folder));
+    EXPECT_EQ(notAFile->description(), u"Cannot read file: %1 (it is a folder)"_s.arg(folder));
     if (geteuid() != 0) {
         // Root reads files whatever their mode says.
-        const QString locked = localFile(QStringLiteral("locked.jpg"), "x");
+        const QString locked = localFile(u"locked.jpg"_s, "x");
         QFile::setPermissions(locked, {});
-        EXPECT_EQ(uploader.upload(locked, QStringLiteral("/l.jpg")), FTPError::localFileNotReadable(locked));
+        EXPECT_EQ(uploader.upload(locked, u"/l.jpg"_s), FTPError::localFileNotReadable(locked));
     }
 
-    const QString local = localFile(QStringLiteral("a"), "a");
-    for (const auto& [host, port] :
-         {std::pair{QString(), qint64(21)}, std::pair{QStringLiteral("127.0.0.1"), qint64(0)},
-          std::pair{QStringLiteral(" \n"), qint64(-1)}}) {
+    const QString local = localFile(u"a"_s, "a");
+    for (const auto& [host, port] : {std::pair{QString(), qint64(21)}, std::pair{u"127.0.0.1"_s, qint64(0)},
+                                     std::pair{u" \n"_s, qint64(-1)}}) {
         for (const TransferProtocol protocol : allTransferProtocols()) {
             PushConnection connection;
             connection.transferProtocol = protocol;
             connection.host = host;
             connection.port = port;
             const FTPUploader broken(connection);
-            const auto uploadError = broken.upload(local, QStringLiteral("/a"));
+            const auto uploadError = broken.upload(local, u"/a"_s);
             ASSERT_TRUE(uploadError);
             EXPECT_EQ(uploadError->kind(), FTPError::Kind::curlExitCode);
             EXPECT_TRUE(broken.testConnection());
-            EXPECT_FALSE(broken.createDirectory(QStringLiteral("/d")));
+            EXPECT_FALSE(broken.createDirectory(u"/d"_s));
         }
     }
 
@@ -369,15 +359,15 @@ TEST_F(FTPUploaderTest, BadInputFailsCleanly)
     for (const TransferProtocol protocol : allTransferProtocols()) {
         PushConnection connection;
         connection.transferProtocol = protocol;
-        connection.host = QStringLiteral("127.0.0.1");
+        connection.host = u"127.0.0.1"_s;
         connection.port = closed.port();
         FTPUploader commands(connection);
         std::vector<std::optional<qint64>> limits;
         commands.setHandleInspector(
             [&](const CurlHandle& handle) { limits.push_back(handle.numberOption(CURLOPT_TIMEOUT)); });
-        (void)commands.createDirectory(QStringLiteral("/d"));
-        (void)commands.renameReplacing(QStringLiteral("/a"), QStringLiteral("/b"));
-        (void)commands.remoteFileSize(QStringLiteral("/a"));
+        (void)commands.createDirectory(u"/d"_s);
+        (void)commands.renameReplacing(u"/a"_s, u"/b"_s);
+        (void)commands.remoteFileSize(u"/a"_s);
         ASSERT_FALSE(limits.empty());
         for (const std::optional<qint64>& limit : limits) {
             EXPECT_EQ(limit, FTPUploader::kCommandTimeoutSeconds) << int(protocol);
@@ -396,7 +386,7 @@ TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
         FtpTestServer server;
         server.start(options);
         PushConnection connection = server.connection();
-        connection.host = QStringLiteral("localhost");
+        connection.host = u"localhost"_s;
         const FTPUploader uploader(connection);
         constexpr int kThreads = 4;
         constexpr int kFilesEach = 12;
@@ -405,7 +395,7 @@ TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
         for (int t = 0; t < kThreads; ++t) {
             threads.emplace_back([&, t] {
                 for (int i = 0; i < kFilesEach; ++i) {
-                    const QString name = QStringLiteral("t%1-%2.txt").arg(t).arg(i);
+                    const QString name = u"t%1-%2.txt"_s.arg(t).arg(i);
                     if (const auto error = uploader.upload(localFile(name, name.toUtf8()), "/par/" + name)) {
                         failures[std::size_t(t)] += error->description();
                     }
@@ -419,8 +409,7 @@ TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
         for (const QString& failure : failures) {
             EXPECT_TRUE(failure.isEmpty()) << protocol << ": " << qPrintable(failure);
         }
-        EXPECT_EQ(QDir(server.rootDir() + QStringLiteral("/par")).entryList(QDir::Files).size(),
-                  kThreads * kFilesEach)
+        EXPECT_EQ(QDir(server.rootDir() + u"/par"_s).entryList(QDir::Files).size(), kThreads * kFilesEach)
             << protocol;
         const qsizetype sessions = readFile(server.logFile()).count("FTP session opened");
         EXPECT_LE(sessions, kThreads * 2) << protocol << ": connections were not reused";

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 
 // A failure of a server killed mid-upload (no protocol to check) is judged in RemoteDeliveryTest's cut
@@ -28,7 +30,7 @@ TEST(FailureAdviceTest, NamesTheFixForCommonFailures)
     };
     for (const auto& c : cases) {
         PushConnection connection;
-        connection.host = QStringLiteral(" nas.local ");
+        connection.host = u" nas.local "_s;
         connection.transferProtocol = c.protocol;
         connection.sshKeyPath = QString::fromUtf8(c.sshKey);
         const QString text = FailureAdvice::forError(connection, FTPError::curlExitCode(c.code, "x"));

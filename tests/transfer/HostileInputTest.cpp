@@ -22,6 +22,8 @@
 #include <future>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using ondrix::test::FtpTestServer;
 using ondrix::test::readFile;
@@ -57,30 +59,29 @@ TEST_F(HostileInputTest, AFolderNameCannotSmuggleAServerCommand)
 {
     FtpTestServer server;
     server.start();
-    QFile victim(server.rootDir() + QStringLiteral("/victim.txt"));
+    QFile victim(server.rootDir() + u"/victim.txt"_s);
     ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
     victim.write("keep me");
     victim.close();
-    QDir(server.rootDir()).mkpath(QStringLiteral("keep"));
+    QDir(server.rootDir()).mkpath(u"keep"_s);
 
     const FTPUploader uploader(server.connection());
     int handles = 0;
     FTPUploader inspected = uploader;
     inspected.setHandleInspector([&](const CurlHandle&) { ++handles; });
     for (const QString& folder :
-         QStringList{QStringLiteral("/in/x\r\nDELE /victim.txt"), QStringLiteral("/in/x\nDELE /victim.txt"),
-                     QStringLiteral("/in/x\rRMD /keep"),
-                     QString(QStringLiteral("/in/x") + QChar(u'\0') + QStringLiteral("y"))}) {
+         QStringList{u"/in/x\r\nDELE /victim.txt"_s, u"/in/x\nDELE /victim.txt"_s, u"/in/x\rRMD /keep"_s,
+                     QString(u"/in/x"_s + QChar(u'\0') + u"y"_s)}) {
         const auto refused = inspected.createDirectory(folder);
-        EXPECT_TRUE(refused && refused->description().contains(QStringLiteral("line break or NUL")))
+        EXPECT_TRUE(refused && refused->description().contains(u"line break or NUL"_s))
             << "sent: " << qPrintable(folder);
     }
     EXPECT_EQ(handles, 0) << "nothing may be sent for a refused path";
-    EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/victim.txt")), "keep me");
-    EXPECT_TRUE(QFileInfo(server.rootDir() + QStringLiteral("/keep")).isDir());
+    EXPECT_EQ(readFile(server.rootDir() + u"/victim.txt"_s), "keep me");
+    EXPECT_TRUE(QFileInfo(server.rootDir() + u"/keep"_s).isDir());
     EXPECT_FALSE(readFile(server.logFile()).contains("DELE"));
-    EXPECT_FALSE(uploader.createDirectory(QStringLiteral("/in")));
-    EXPECT_TRUE(QFileInfo(server.rootDir() + QStringLiteral("/in")).isDir());
+    EXPECT_FALSE(uploader.createDirectory(u"/in"_s));
+    EXPECT_TRUE(QFileInfo(server.rootDir() + u"/in"_s).isDir());
 }
 
 // A shared drop folder: someone swaps a queued file for a link to a file of the user's, or for a named pipe.
@@ -89,21 +90,20 @@ TEST_F(HostileInputTest, OnlyRegularFilesAreSentAndNothingWaitsOnAPipe)
     SftpTestServer server;
     server.start();
     const FTPUploader uploader(server.connection());
-    const QString secret = env.writeFile(QStringLiteral("home/.ssh/id_ed25519"), "PRIVATE KEY");
-    const QString watched = env.makeDir(QStringLiteral("watched"));
+    const QString secret = env.writeFile(u"home/.ssh/id_ed25519"_s, "PRIVATE KEY");
+    const QString watched = env.makeDir(u"watched"_s);
 
-    const QString link = watched + QStringLiteral("/a.jpg");
+    const QString link = watched + u"/a.jpg"_s;
     ASSERT_EQ(::symlink(QFile::encodeName(secret).constData(), QFile::encodeName(link).constData()), 0);
-    const auto linked = uploader.upload(link, QStringLiteral("/a.jpg"));
-    EXPECT_TRUE(linked && linked->description().startsWith(QStringLiteral("Cannot read file: ") + link) &&
-                linked->description().contains(QStringLiteral("symbolic link")))
+    const auto linked = uploader.upload(link, u"/a.jpg"_s);
+    EXPECT_TRUE(linked && linked->description().startsWith(u"Cannot read file: "_s + link) &&
+                linked->description().contains(u"symbolic link"_s))
         << (linked ? qPrintable(linked->description()) : "uploaded");
-    EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/a.jpg")));
+    EXPECT_FALSE(QFile::exists(server.rootDir() + u"/a.jpg"_s));
 
-    const QString pipe = watched + QStringLiteral("/b.jpg");
+    const QString pipe = watched + u"/b.jpg"_s;
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    auto pending =
-        std::async(std::launch::async, [&] { return uploader.upload(pipe, QStringLiteral("/b.jpg")); });
+    auto pending = std::async(std::launch::async, [&] { return uploader.upload(pipe, u"/b.jpg"_s); });
     if (pending.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
         ADD_FAILURE() << "the upload waits for a writer on the pipe";
         // Let the stuck open return so the test can end.
@@ -112,21 +112,20 @@ TEST_F(HostileInputTest, OnlyRegularFilesAreSentAndNothingWaitsOnAPipe)
     }
     const auto piped = pending.get();
     ASSERT_TRUE(piped);
-    EXPECT_TRUE(piped->description().contains(QStringLiteral("named pipe")))
-        << qPrintable(piped->description());
-    EXPECT_FALSE(QFile::exists(server.rootDir() + QStringLiteral("/b.jpg")));
+    EXPECT_TRUE(piped->description().contains(u"named pipe"_s)) << qPrintable(piped->description());
+    EXPECT_FALSE(QFile::exists(server.rootDir() + u"/b.jpg"_s));
 
     // A regular file is sent, and the version reported is the one of the descriptor that was read.
-    const QString photo = env.writeFile(QStringLiteral("watched/c.jpg"), "0123456789");
+    const QString photo = env.writeFile(u"watched/c.jpg"_s, "0123456789");
     FileVersion opened;
-    EXPECT_FALSE(uploader.upload(photo, QStringLiteral("/c.jpg"), {}, &opened));
+    EXPECT_FALSE(uploader.upload(photo, u"/c.jpg"_s, {}, &opened));
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(photo).constData(), &info), 0);
     EXPECT_EQ(opened.size, 10);
     EXPECT_EQ(opened.inode, quint64(info.st_ino));
     EXPECT_EQ(opened.device, quint64(info.st_dev));
     EXPECT_EQ(opened.modifiedNs, qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec);
-    EXPECT_EQ(readFile(server.rootDir() + QStringLiteral("/c.jpg")), "0123456789");
+    EXPECT_EQ(readFile(server.rootDir() + u"/c.jpg"_s), "0123456789");
 }
 
 // OpenSSH signs an RSA host key with SHA-2 only, which the system's libssh2 cannot check: such a server is
@@ -136,11 +135,10 @@ TEST_F(HostileInputTest, AServerWithOnlyAnRsaHostKeyFailsWithTheReason)
     if (!SshdTestServer::isAvailable()) {
         GTEST_SKIP() << "OpenSSH server not installed";
     }
-    const QString key = env.root() + QStringLiteral("/host_rsa");
-    ASSERT_EQ(
-        QProcess::execute(QStringLiteral("ssh-keygen"), QStringLiteral("-q -t rsa -b 2048 -f").split(u' ')
-                                                            << key << QStringLiteral("-N") << QString()),
-        0);
+    const QString key = env.root() + u"/host_rsa"_s;
+    ASSERT_EQ(QProcess::execute(u"ssh-keygen"_s, u"-q -t rsa -b 2048 -f"_s.split(u' ')
+                                                     << key << u"-N"_s << QString()),
+              0);
     SshdTestServer server;
     server.setHostKeyFile(key);
     server.start();
@@ -149,9 +147,8 @@ TEST_F(HostileInputTest, AServerWithOnlyAnRsaHostKeyFailsWithTheReason)
         GTEST_SKIP() << "this libssh2 verifies RSA host keys";
     }
     EXPECT_EQ(error->code(), CURLE_FAILED_INIT);
-    EXPECT_TRUE(error->description().contains(QStringLiteral("only an RSA host key")))
-        << qPrintable(error->description());
-    EXPECT_TRUE(error->description().contains(QStringLiteral("Ed25519"))) << qPrintable(error->description());
+    EXPECT_TRUE(error->description().contains(u"only an RSA host key"_s)) << qPrintable(error->description());
+    EXPECT_TRUE(error->description().contains(u"Ed25519"_s)) << qPrintable(error->description());
 }
 
 // Linux names are bytes. A name that is not UTF-8 (Latin-1 "café") must still be found, opened and sent as
@@ -162,7 +159,7 @@ TEST_F(HostileInputTest, NamesAreSentAsTheirBytesOrRefusedWithTheReason)
     if (!SshdTestServer::isAvailable()) {
         GTEST_SKIP() << "OpenSSH server not installed";
     }
-    const QString watched = env.makeDir(QStringLiteral("watched"));
+    const QString watched = env.makeDir(u"watched"_s);
     InotifyFileEventSource source;
     QStringList reported;
     QObject::connect(&source, &FileEventSource::eventsArrived, [&](const QList<FileEvent>& events) {
@@ -193,9 +190,9 @@ TEST_F(HostileInputTest, NamesAreSentAsTheirBytesOrRefusedWithTheReason)
     // OpenSSH's own server: a connection test, a folder with spaces and a hash, its key trusted under its
     // port.
     EXPECT_FALSE(overSftp.testConnection());
-    EXPECT_TRUE(readFile(SshKnownHosts::defaultPath())
-                    .startsWith(QStringLiteral("[127.0.0.1]:%1 ").arg(sftp.port()).toUtf8()));
-    const QString folder = sftp.rootDir() + QStringLiteral("/Shoot 2024 #1");
+    EXPECT_TRUE(
+        readFile(SshKnownHosts::defaultPath()).startsWith(u"[127.0.0.1]:%1 "_s.arg(sftp.port()).toUtf8()));
+    const QString folder = sftp.rootDir() + u"/Shoot 2024 #1"_s;
     EXPECT_FALSE(overSftp.createDirectory(folder));
     for (const QString& path : reported) {
         const QByteArray name = FileName::encode(path).mid(QFile::encodeName(watched).size() + 1);
@@ -211,17 +208,16 @@ TEST_F(HostileInputTest, NamesAreSentAsTheirBytesOrRefusedWithTheReason)
             EXPECT_EQ(contentsAt(QFile::encodeName(ftp.rootDir()) + '/' + name), name);
         } else {
             ASSERT_TRUE(overFtpResult) << name.constData();
-            EXPECT_TRUE(overFtpResult->description().contains(QStringLiteral("FTP cannot carry a name")) &&
-                        overFtpResult->description().contains(QStringLiteral("over SFTP")))
+            EXPECT_TRUE(overFtpResult->description().contains(u"FTP cannot carry a name"_s) &&
+                        overFtpResult->description().contains(u"over SFTP"_s))
                 << qPrintable(overFtpResult->description());
             EXPECT_FALSE(contentsAt(QFile::encodeName(ftp.rootDir()) + '/' + name));
         }
     }
 
     // A file that is gone is named in the error with its odd byte shown, not as a replacement character.
-    const auto missing = overSftp.upload(watched + QStringLiteral("/gone") + QChar(char16_t(0xDCE9)),
-                                         sftp.rootDir() + QStringLiteral("/gone"));
+    const auto missing =
+        overSftp.upload(watched + u"/gone"_s + QChar(char16_t(0xDCE9)), sftp.rootDir() + u"/gone"_s);
     ASSERT_TRUE(missing);
-    EXPECT_TRUE(missing->description().endsWith(QStringLiteral("/gone\\xE9")))
-        << qPrintable(missing->description());
+    EXPECT_TRUE(missing->description().endsWith(u"/gone\\xE9"_s)) << qPrintable(missing->description());
 }

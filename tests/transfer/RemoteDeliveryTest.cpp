@@ -19,6 +19,8 @@
 #include <functional>
 #include <thread>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using ondrix::test::FtpServerOptions;
 using ondrix::test::FtpTestServer;
@@ -33,7 +35,7 @@ class RemoteDeliveryTest : public ::testing::Test {
 protected:
     QString localFile(const QString& name, const QByteArray& contents) const
     {
-        return env.writeFile(QStringLiteral("local/") + name, contents);
+        return env.writeFile(u"local/"_s + name, contents);
     }
 
     // Runs `body` against a real FTP server and a real SFTP server (which, like OpenSSH's, refuses to
@@ -59,7 +61,7 @@ protected:
 
 QStringList hiddenNames(const QString& folder)
 {
-    return QDir(folder).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+    return QDir(folder).entryList({u".*"_s}, QDir::Files | QDir::Hidden);
 }
 
 } // namespace
@@ -75,9 +77,9 @@ TEST_F(RemoteDeliveryTest, NumberedAndTemporaryNames)
 TEST_F(RemoteDeliveryTest, ConflictModesAskTheServerWhetherTheNameIsTaken)
 {
     onBothProtocols([this](PushConnection connection, const QString& root) {
-        const QString local = localFile(QStringLiteral("a.jpg"), "new bytes");
-        QDir(root).mkpath(QStringLiteral("in"));
-        QFile existing(root + QStringLiteral("/in/a.jpg"));
+        const QString local = localFile(u"a.jpg"_s, "new bytes");
+        QDir(root).mkpath(u"in"_s);
+        QFile existing(root + u"/in/a.jpg"_s);
         ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
         existing.write("server's own");
         existing.close();
@@ -124,7 +126,7 @@ TEST_F(RemoteDeliveryTest, AServerThatStoresLessThanItAcknowledgedIsCaught)
 {
     FtpTestServer server;
     server.start(FtpServerOptions{.truncateUploads = true});
-    const QString local = localFile(QStringLiteral("a.jpg"), QByteArray(1000, 'a'));
+    const QString local = localFile(u"a.jpg"_s, QByteArray(1000, 'a'));
     PushConnection connection = server.connection();
     for (const bool temporaryName : {true, false}) {
         connection.useTemporaryName = temporaryName;
@@ -185,9 +187,9 @@ TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
         for (qsizetype i = 0; i < contents.size(); ++i) {
             contents[i] = char((i * 7 + i / 4096) & 0xff);
         }
-        const QString local = localFile(QStringLiteral("clip.mov"), contents);
+        const QString local = localFile(u"clip.mov"_s, contents);
         const QString sentTo = root + (c.temporaryName ? "/in/.clip.mov.ondrix-part" : "/in/clip.mov");
-        PreferencesStore store(env.root() + QStringLiteral("/%1.sqlite").arg(int(c.server)));
+        PreferencesStore store(env.root() + u"/%1.sqlite"_s.arg(int(c.server)));
         PartialUploads partials(&store, connection.id);
 
         // The server goes away at about half (its process belongs to this thread).
@@ -219,7 +221,7 @@ TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
         EXPECT_EQ(QFileInfo::exists(root + "/in/clip.mov"), !c.temporaryName);
         if (c.rewritten) {
             contents.fill('n');
-            localFile(QStringLiteral("clip.mov"), contents);
+            localFile(u"clip.mov"_s, contents);
         }
 
         const FTPUploader second(connection);
@@ -260,7 +262,7 @@ TEST_F(RemoteDeliveryTest, TheServersChecksumMustBeThatOfTheBytesSent)
     for (qsizetype i = 0; i < contents.size(); ++i) {
         contents[i] = char((i * 31 + i / 977) & 0xff);
     }
-    const QString local = localFile(QStringLiteral("pic.jpg"), contents);
+    const QString local = localFile(u"pic.jpg"_s, contents);
     const auto hexOf = [](const QByteArray& bytes, QCryptographicHash::Algorithm algorithm) {
         return QString::fromLatin1(QCryptographicHash::hash(bytes, algorithm).toHex());
     };
@@ -309,9 +311,8 @@ TEST_F(RemoteDeliveryTest, TheServersChecksumMustBeThatOfTheBytesSent)
         }
         const auto algorithm = c.proof == "MD5" ? QCryptographicHash::Md5 : QCryptographicHash::Sha256;
         // The text names the algorithm and both digests: the server's (of the bytes and one more) and ours.
-        EXPECT_TRUE(
-            error.contains(QStringLiteral("its %1 is %2, the file sent has %3")
-                               .arg(c.proof, hexOf(contents + '\0', algorithm), hexOf(contents, algorithm))))
+        EXPECT_TRUE(error.contains(u"its %1 is %2, the file sent has %3"_s.arg(
+            c.proof, hexOf(contents + '\0', algorithm), hexOf(contents, algorithm))))
             << qPrintable(error);
     }
 }

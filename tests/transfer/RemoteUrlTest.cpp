@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 
 TEST(RemoteUrl, HostIsTrimmedAndPortFollowsAColon)
 {
     PushConnection connection;
-    connection.host = QStringLiteral("  \n ftp.example.test\t ");
+    connection.host = u"  \n ftp.example.test\t "_s;
     connection.port = 2121;
     EXPECT_EQ(serverUrl(connection, "/"), QByteArray("ftp://ftp.example.test:2121/"));
     connection.transferProtocol = TransferProtocol::ftps;

@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 using namespace ondrix;
 using Verdict = SshKnownHosts::Verdict;
 
@@ -32,27 +34,27 @@ TEST(SshKnownHosts, TrustsOnFirstUseAndRefusesAChangedKeyPerPort)
 {
     ondrix::test::TestEnvironment env;
     const QString file = SshKnownHosts::defaultPath();
-    EXPECT_EQ(file, env.dataHome() + QStringLiteral("/Ondrix/known_hosts"));
+    EXPECT_EQ(file, env.dataHome() + u"/Ondrix/known_hosts"_s);
     const QByteArray first = keyBlob("ecdsa-sha2-nistp256", "first");
     const QByteArray second = keyBlob("ecdsa-sha2-nistp256", "second");
 
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral(" 127.0.0.1 "), 2222, first), Verdict::added);
+    EXPECT_EQ(SshKnownHosts::check(file, u" 127.0.0.1 "_s, 2222, first), Verdict::added);
     EXPECT_EQ(ondrix::test::readFile(file),
               QByteArray("[127.0.0.1]:2222 ecdsa-sha2-nistp256 " + first.toBase64() + '\n'));
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, first), Verdict::trusted);
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, second), Verdict::changed);
+    EXPECT_EQ(SshKnownHosts::check(file, u"127.0.0.1"_s, 2222, first), Verdict::trusted);
+    EXPECT_EQ(SshKnownHosts::check(file, u"127.0.0.1"_s, 2222, second), Verdict::changed);
     // The refusal says what changed and how to remove the line.
-    const QString message = SshKnownHosts::changedKeyMessage(file, QStringLiteral("127.0.0.1"), 2222);
-    EXPECT_TRUE(message.startsWith(QStringLiteral("The server's host key changed: [127.0.0.1]:2222")) &&
-                message.contains(QStringLiteral("ssh-keygen -R \"[127.0.0.1]:2222\" -f \"%1\"").arg(file)))
+    const QString message = SshKnownHosts::changedKeyMessage(file, u"127.0.0.1"_s, 2222);
+    EXPECT_TRUE(message.startsWith(u"The server's host key changed: [127.0.0.1]:2222"_s) &&
+                message.contains(u"ssh-keygen -R \"[127.0.0.1]:2222\" -f \"%1\""_s.arg(file)))
         << message.toStdString();
 
     // Another port of the same host is another server; port 22 is written without brackets.
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2223, second), Verdict::added);
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 22, second), Verdict::added);
+    EXPECT_EQ(SshKnownHosts::check(file, u"127.0.0.1"_s, 2223, second), Verdict::added);
+    EXPECT_EQ(SshKnownHosts::check(file, u"127.0.0.1"_s, 22, second), Verdict::added);
     EXPECT_TRUE(ondrix::test::readFile(file).endsWith(
         QByteArray("\n127.0.0.1 ecdsa-sha2-nistp256 " + second.toBase64() + '\n')));
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, first), Verdict::trusted);
+    EXPECT_EQ(SshKnownHosts::check(file, u"127.0.0.1"_s, 2222, first), Verdict::trusted);
 }
 
 // A key taken on trust is said once, with the fingerprint ssh-keygen shows; a file that cannot be read or
@@ -64,52 +66,52 @@ TEST(SshKnownHosts, ANewKeyIsSaidOnceAndAnUnusableFileTrustsNothing)
     QStringList notices;
     SshKnownHosts::setNoticeReporter([&](const QString& notice) { notices << notice; });
     const QByteArray key = keyBlob("ssh-ed25519", "key");
-    const QString fingerprint = QStringLiteral("SHA256:") +
-                                QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256)
-                                                        .toBase64(QByteArray::OmitTrailingEquals));
+    const QString fingerprint =
+        u"SHA256:"_s + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256)
+                                               .toBase64(QByteArray::OmitTrailingEquals));
     EXPECT_EQ(SshKnownHosts::fingerprint(key), fingerprint);
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, key), Verdict::added);
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, key), Verdict::trusted);
+    EXPECT_EQ(SshKnownHosts::check(file, u"127.0.0.1"_s, 2222, key), Verdict::added);
+    EXPECT_EQ(SshKnownHosts::check(file, u"127.0.0.1"_s, 2222, key), Verdict::trusted);
     ASSERT_EQ(notices.size(), 1);
-    EXPECT_TRUE(notices[0].contains(QStringLiteral("[127.0.0.1]:2222")) &&
-                notices[0].contains(QStringLiteral("ssh-ed25519 ") + fingerprint))
+    EXPECT_TRUE(notices[0].contains(u"[127.0.0.1]:2222"_s) &&
+                notices[0].contains(u"ssh-ed25519 "_s + fingerprint))
         << notices[0].toStdString();
     SshKnownHosts::setNoticeReporter({});
 
     // A folder in the file's place cannot be read even by root, whom a file's mode would not stop.
-    ASSERT_TRUE(QFile::rename(file, file + QStringLiteral(".saved")) && QDir().mkpath(file));
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, key), Verdict::unusable);
-    ASSERT_TRUE(QDir().rmdir(file) && QFile::rename(file + QStringLiteral(".saved"), file));
+    ASSERT_TRUE(QFile::rename(file, file + u".saved"_s) && QDir().mkpath(file));
+    EXPECT_EQ(SshKnownHosts::check(file, u"127.0.0.1"_s, 2222, key), Verdict::unusable);
+    ASSERT_TRUE(QDir().rmdir(file) && QFile::rename(file + u".saved"_s, file));
     if (::geteuid() == 0) {
         GTEST_SKIP() << "root writes files whatever their mode says";
     }
     QFile::setPermissions(file, QFileDevice::WriteOwner);
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, key), Verdict::unusable);
+    EXPECT_EQ(SshKnownHosts::check(file, u"127.0.0.1"_s, 2222, key), Verdict::unusable);
     QFile::setPermissions(file, QFileDevice::ReadOwner);
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2222, key), Verdict::trusted);
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2223, key), Verdict::unusable);
+    EXPECT_EQ(SshKnownHosts::check(file, u"127.0.0.1"_s, 2222, key), Verdict::trusted);
+    EXPECT_EQ(SshKnownHosts::check(file, u"127.0.0.1"_s, 2223, key), Verdict::unusable);
     EXPECT_EQ(notices.size(), 1);
 }
 
 TEST(SshKnownHosts, ReadsLinesWrittenByOpenSsh)
 {
     ondrix::test::TestEnvironment env;
-    const QString file = env.root() + QStringLiteral("/known_hosts");
+    const QString file = env.root() + u"/known_hosts"_s;
     const QByteArray key = keyBlob("ssh-ed25519", "k");
     const QByteArray salt = "0123456789abcdefghij";
     const QByteArray hashed =
         "|1|" + salt.toBase64() + '|' +
         QMessageAuthenticationCode::hash("[localhost]:2200", salt, QCryptographicHash::Sha1).toBase64();
     // A comment, a marker line, a multi-host line and a hashed host; the last line has no newline.
-    env.writeFile(QStringLiteral("known_hosts"),
+    env.writeFile(u"known_hosts"_s,
                   "# comment\n@revoked * ssh-ed25519 AAAA\nother,[Host.Example]:2201 ssh-ed25519 " +
                       key.toBase64() + "\n" + hashed + " ssh-ed25519 " + key.toBase64());
 
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("host.example"), 2201, key), Verdict::trusted);
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("localhost"), 2200, key), Verdict::trusted);
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("localhost"), 2200, keyBlob("ssh-ed25519", "x")),
+    EXPECT_EQ(SshKnownHosts::check(file, u"host.example"_s, 2201, key), Verdict::trusted);
+    EXPECT_EQ(SshKnownHosts::check(file, u"localhost"_s, 2200, key), Verdict::trusted);
+    EXPECT_EQ(SshKnownHosts::check(file, u"localhost"_s, 2200, keyBlob("ssh-ed25519", "x")),
               Verdict::changed);
-    EXPECT_EQ(SshKnownHosts::check(file, QStringLiteral("[::1]"), 2200, key), Verdict::added);
+    EXPECT_EQ(SshKnownHosts::check(file, u"[::1]"_s, 2200, key), Verdict::added);
     EXPECT_TRUE(ondrix::test::readFile(file).endsWith(
         QByteArray(key.toBase64() + "\n[::1]:2200 ssh-ed25519 " + key.toBase64() + '\n')));
 }
@@ -117,11 +119,11 @@ TEST(SshKnownHosts, ReadsLinesWrittenByOpenSsh)
 TEST(SshKnownHosts, ConcurrentFirstConnectionsAddOneLine)
 {
     ondrix::test::TestEnvironment env;
-    const QString file = env.root() + QStringLiteral("/known_hosts");
+    const QString file = env.root() + u"/known_hosts"_s;
     const QByteArray key = keyBlob("ssh-ed25519", "same");
     std::vector<std::thread> threads;
     for (int i = 0; i < 8; ++i) {
-        threads.emplace_back([&] { SshKnownHosts::check(file, QStringLiteral("127.0.0.1"), 2000, key); });
+        threads.emplace_back([&] { SshKnownHosts::check(file, u"127.0.0.1"_s, 2000, key); });
     }
     for (auto& thread : threads) {
         thread.join();
