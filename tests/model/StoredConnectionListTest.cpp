@@ -27,8 +27,7 @@ protected:
 TEST_F(StoredConnectionListTest, OnlyUnreadableValuesAreReportedAndCopiedAside)
 {
     EXPECT_EQ(StoredConnectionList::read(store, key).problem, QString());
-    PushConnection connection;
-    connection.name = u"Agency"_s;
+    const PushConnection connection{.name = u"Agency"_s};
     store.setData(key, PushConnection::encodeList({connection}));
     const StoredConnectionList readable = StoredConnectionList::read(store, key);
     EXPECT_EQ(readable.connections, QList<PushConnection>{connection});
