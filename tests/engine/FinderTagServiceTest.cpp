@@ -43,49 +43,59 @@ protected:
     FinderTagService m_service{std::make_shared<XattrTagStore>()};
 };
 
-TEST_F(FinderTagServiceTest, ReplacesOnlyTheColourTagAndKeepsOtherTagsInOrder)
+// Only tags spelled like one of our colours are ours and go (look-alikes and the user's own tags stay, in
+// order); only the newest colour is left, in both lists, and the file's contents are untouched.
+TEST_F(FinderTagServiceTest, ColourTagsReplaceOnlyOursAndKeepOtherTagsInOrderAndFailuresAreLogged)
 {
-    setTags({u"Work"_s, u"Yellow\n5"_s});
-    setTags({u"holiday"_s, u"Yellow"_s, u"family"_s}, TagList::desktopTags);
-    const test::MessageCapture log;
-
-    m_service.setTag(Colour::green, m_file);
-
-    EXPECT_EQ(tags(), (QStringList{u"Work"_s, u"Green\n2"_s}));
-    EXPECT_EQ(tags(TagList::desktopTags), (QStringList{u"holiday"_s, u"family"_s, u"Green"_s}));
-    EXPECT_EQ(log.matching(u"[FinderTagService]"_s),
-              QStringList{u"[FinderTagService] Tagged 'photo.jpg' as Green\n2"_s});
+    struct Case {
+        const char *user, *desktop, *colours, *userAfter, *desktopAfter; // tags apart by '|'
+    };
+    const auto list = [](const char* tags) {
+        return QString::fromUtf8(tags).split(u'|', Qt::SkipEmptyParts);
+    };
+    for (const Case& test :
+         {Case{"Work|Yellow\n5", "holiday|Yellow|family", "g", "Work|Green\n2", "holiday|family|Green"},
+          Case{"Blue\n1|Bluebird|Green|Reddish\n6|red\n6", "", "bgry", "Bluebird|Reddish\n6|red\n6|Yellow\n5",
+               "Yellow"}}) {
+        setTags(list(test.user));
+        setTags(list(test.desktop), TagList::desktopTags);
+        const test::MessageCapture log;
+        for (const char* c = test.colours; *c; ++c) { // the colours' initials, in their enumeration's order
+            m_service.setTag(Colour(QByteArrayView("ybgr").indexOf(*c)), m_file);
+        }
+        EXPECT_EQ(tags(), list(test.userAfter));
+        EXPECT_EQ(tags(TagList::desktopTags), list(test.desktopAfter));
+        EXPECT_EQ(log.matching(u"[FinderTagService]"_s).constLast(),
+                  u"[FinderTagService] Tagged 'photo.jpg' as "_s + list(test.userAfter).constLast());
+    }
+    EXPECT_EQ(test::readFile(m_file), QByteArray("pixels"));
 
     // The same colour again leaves both lists untouched: here in forms a rewrite would not keep.
-    const QByteArray xml = "<plist version=\"1.0\"><array><string>Work</string><string>Green\n2</string>"
-                           "</array></plist>";
-    const QByteArray desktop = "holiday,family,Green,";
-    for (const auto& [name, value] : {std::pair{XattrTagStore::userTagsAttribute, xml},
-                                      std::pair{XattrTagStore::desktopTagsAttribute, desktop}}) {
-        ASSERT_EQ(::lsetxattr(QFile::encodeName(m_file).constData(), name, value.constData(),
-                              size_t(value.size()), 0),
-                  0);
+    const std::pair<const char*, QByteArray> raw[] = {
+        {XattrTagStore::userTagsAttribute,
+         "<plist version=\"1.0\"><array><string>Work</string><string>Green\n2</string></array></plist>"},
+        {XattrTagStore::desktopTagsAttribute, "holiday,family,Green,"}};
+    for (const auto& [name, value] : raw) {
+        ASSERT_EQ(
+            ::lsetxattr(QFile::encodeName(m_file).constData(), name, value.data(), size_t(value.size()), 0),
+            0);
     }
     m_service.setTag(Colour::green, m_file);
-    EXPECT_EQ(XattrTagStore::readAttribute(m_file, XattrTagStore::userTagsAttribute), xml);
-    EXPECT_EQ(XattrTagStore::readAttribute(m_file, XattrTagStore::desktopTagsAttribute), desktop);
-}
-
-// Tags spelled like one of our colours are ours and go; look-alikes stay. Only the newest colour is left.
-TEST_F(FinderTagServiceTest, UserTagsNamedLikeAColourAreReplacedAndOnlyTheLatestColourStays)
-{
-    setTags({u"Blue\n1"_s, u"Bluebird"_s, u"Green"_s, u"Reddish\n6"_s, u"red\n6"_s});
-
-    for (const Colour colour : {Colour::blue, Colour::green, Colour::red, Colour::yellow}) {
-        m_service.setTag(colour, m_file);
+    for (const auto& [name, value] : raw) {
+        EXPECT_EQ(XattrTagStore::readAttribute(m_file, name), value);
     }
 
-    EXPECT_EQ(tags(), (QStringList{u"Bluebird"_s, u"Reddish\n6"_s, u"red\n6"_s, u"Yellow\n5"_s}));
-    EXPECT_EQ(tags(TagList::desktopTags), QStringList{u"Yellow"_s});
-    EXPECT_EQ(test::readFile(m_file), QByteArray("pixels"));
+    // A file gone before its tag and a file system without user attributes (procfs refuses them with
+    // EOPNOTSUPP, as some network and FAT mounts do) each leave one system-log line.
+    const test::MessageCapture log;
+    m_service.setTag(Colour::green, m_env.root() + u"/watched/gone.jpg"_s);
+    m_service.setTag(Colour::green, u"/proc/version"_s);
+    EXPECT_EQ(log.matching(u"[FinderTagService]"_s),
+              (QStringList{u"[FinderTagService] File not found, skipping: gone.jpg"_s,
+                           u"[FinderTagService] setxattr failed (errno %1) for version"_s.arg(EOPNOTSUPP)}));
 }
 
-// Holds the first user-tags write until released, and notes every user-tags write as "file:Colour".
+// Holds the first user-tags write until opened, and notes every user-tags write as "file:Colour".
 class GatedTagStore : public TagStore {
 public:
     QStringList readTags(const QString& path, TagList list) const override
@@ -94,7 +104,7 @@ public:
     }
     int writeTags(const QString& path, TagList list, const QStringList& tags) const override
     {
-        return updateTags(path, list, [&](const QStringList&) { return tags; });
+        return m_real.writeTags(path, list, tags);
     }
     int updateTags(const QString& path, TagList list, const Change& change) const override
     {
@@ -102,28 +112,20 @@ public:
             const QStringList tags = change(read);
             if (list == TagList::userTags && tags != read) {
                 std::unique_lock lock(m_mutex);
-                m_writes.append(QFileInfo(path).fileName() + QLatin1Char(':') +
-                                tags.constLast().section(QLatin1Char('\n'), 0, 0));
+                m_writes.append(QFileInfo(path).fileName() + u':' + tags.constLast().section(u'\n', 0, 0));
                 m_changed.notify_all();
                 m_changed.wait(lock, [this] { return m_open || m_writes.size() > 1; });
             }
             return tags;
         });
     }
-    void waitForFirstWrite()
+    // Waits for `count` writes, or opens the gate first when `open`.
+    QStringList writes(qsizetype count, bool open = false)
     {
         std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return !m_writes.isEmpty(); });
-    }
-    void open()
-    {
-        std::lock_guard lock(m_mutex);
-        m_open = true;
+        m_open |= open;
         m_changed.notify_all();
-    }
-    QStringList writes() const
-    {
-        std::lock_guard lock(m_mutex);
+        m_changed.wait(lock, [&] { return m_writes.size() >= count; });
         return m_writes;
     }
 
@@ -142,7 +144,7 @@ TEST_F(FinderTagServiceTest, QueuedColoursCoalescePerFileAndSettleWritesAtOnce)
     FinderTagService service(store);
 
     service.queueTag(Colour::yellow, m_file);
-    store->waitForFirstWrite(); // the writer is now held inside the photo's first write
+    store->writes(1); // the writer is now held inside the photo's first write
     service.queueTag(Colour::blue, m_file);
     service.queueTag(Colour::green, m_file);
     service.queueTag(Colour::yellow, other);
@@ -152,24 +154,12 @@ TEST_F(FinderTagServiceTest, QueuedColoursCoalescePerFileAndSettleWritesAtOnce)
     service.settle(other);
     EXPECT_EQ(m_store.readTags(other, TagList::userTags), QStringList{u"Blue\n4"_s});
 
-    store->open();
+    store->writes(0, true);
     service.waitForTagWrites();
-    EXPECT_EQ(store->writes(),
+    EXPECT_EQ(store->writes(3),
               (QStringList{u"photo.jpg:Yellow"_s, u"other.jpg:Blue"_s, u"photo.jpg:Green"_s}));
     EXPECT_EQ(tags(), QStringList{u"Green\n2"_s});
     EXPECT_EQ(tags(TagList::desktopTags), QStringList{u"Green"_s});
-}
-
-// A file gone before its tag and a file system without user attributes (procfs refuses them with
-// EOPNOTSUPP, as some network and FAT mounts do) each leave one system-log line.
-TEST_F(FinderTagServiceTest, MissingFileAndFileSystemWithoutAttributesLeaveALogLine)
-{
-    const test::MessageCapture log;
-    m_service.setTag(Colour::green, m_env.root() + u"/watched/gone.jpg"_s);
-    m_service.setTag(Colour::green, u"/proc/version"_s);
-    EXPECT_EQ(log.matching(u"[FinderTagService]"_s),
-              (QStringList{u"[FinderTagService] File not found, skipping: gone.jpg"_s,
-                           u"[FinderTagService] setxattr failed (errno %1) for version"_s.arg(EOPNOTSUPP)}));
 }
 
 } // namespace
