@@ -60,9 +60,7 @@ protected:
         m_watcher->setLatency(kLatency);
         m_watcher->setClock(&m_clock);
         m_watcher->setOnFileEvent([this](const QString& filePath, Kind kind) {
-            if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
-                m_offMainThread = true;
-            }
+            m_offMainThread |= QThread::currentThread() != QCoreApplication::instance()->thread();
             m_reported.append({QDir(m_root).relativeFilePath(filePath), kind});
         });
     }
@@ -71,27 +69,24 @@ protected:
     QString path(const QString& relative) const { return m_root + QLatin1Char('/') + relative; }
 
     // Takes in everything the system has reported so far (a new marker file is delivered at once, after
-    // every earlier event), then lets every coalescing window close. Returns what was reported and forgets
+    // every earlier event), then lets every coalescing window close. Returns what was reported, and forgets
     // it.
     QList<Reported> settle()
     {
         // A new name each time: the last marker's own late events may hold its name in a window.
         const QString marker = u"settle-marker-%1"_s.arg(++m_markers);
-        const auto isMarker = [](const Reported& r) { return r.path.startsWith(u"settle-marker-"); };
         if (m_watcher->isWatching()) {
             writeFile(path(marker));
-            EXPECT_TRUE(QTest::qWaitFor(
-                [&] {
-                    return std::ranges::any_of(m_reported,
-                                               [&](const Reported& r) { return r.path == marker; });
-                },
-                10000));
+            const auto seen = [&] {
+                return std::ranges::any_of(m_reported, [&](const Reported& r) { return r.path == marker; });
+            };
+            EXPECT_TRUE(QTest::qWaitFor(seen, 10000));
             QFile::remove(path(marker));
         }
         for (int i = 0; i < 3; ++i) {
             m_clock.advance(kLatencyMs);
         }
-        m_reported.removeIf(isMarker);
+        m_reported.removeIf([](const Reported& r) { return r.path.startsWith(u"settle-marker-"); });
         return std::exchange(m_reported, {});
     }
     // The sorted paths of what settle() reports, each expected to be of `kind`.
@@ -135,15 +130,18 @@ TEST(FolderWatcherRules, IgnoresHiddenTemporaryAndSystemNames)
     }
 }
 
-TEST_F(FolderWatcherTest, ReportsEachBurstOnceWithItsKind)
+// Each burst arrives once with its kind; directories, removals, attribute changes, links and ignored names
+// (also in hidden folders, old and new) never arrive; a new sub folder is watched; stop ends deliveries.
+TEST_F(FolderWatcherTest, ReportsEachBurstOnceWithItsKindAndNothingElse)
 {
     writeFile(path("existing.jpg"));
+    writeFile(path("doomed.jpg"));
+    m_watcher->start();
     m_watcher->start();
     ASSERT_TRUE(m_watcher->isWatching());
 
     writeFile(path("new.jpg"), QByteArray(100000, 'n'));
     EXPECT_EQ(settle(), (QList<Reported>{{"new.jpg", Kind::Created}}));
-
     writeFile(path("existing.jpg"), "more", QIODevice::Append);
     EXPECT_EQ(settle(), (QList<Reported>{{"existing.jpg", Kind::Modified}}));
 
@@ -154,24 +152,16 @@ TEST_F(FolderWatcherTest, ReportsEachBurstOnceWithItsKind)
     ASSERT_TRUE(QFile::rename(path("draft"), path("report.pdf")));
     m_source->setReadingSuspended(false);
     EXPECT_EQ(settle(), (QList<Reported>{{"report.pdf", Kind::Renamed}}));
-
     // A rename over an existing file is a rename too.
     writeFile(path(".~existing.jpg"), "replacement");
     ASSERT_EQ(::rename(QFile::encodeName(path(".~existing.jpg")).constData(),
                        QFile::encodeName(path("existing.jpg")).constData()),
               0);
     EXPECT_EQ(settle(), (QList<Reported>{{"existing.jpg", Kind::Renamed}}));
-}
-
-TEST_F(FolderWatcherTest, DirectoriesRemovalsAttributeChangesAndIgnoredNamesNeverArrive)
-{
-    writeFile(path("keep.jpg"));
-    writeFile(path("doomed.jpg"));
-    m_watcher->start();
 
     ASSERT_TRUE(QDir(m_root).mkdir(u"sub"_s));
     ASSERT_TRUE(QFile::remove(path("doomed.jpg")));
-    const QByteArray keep = QFile::encodeName(path("keep.jpg"));
+    const QByteArray keep = QFile::encodeName(path("existing.jpg"));
     ASSERT_EQ(::chmod(keep.constData(), 0600), 0);
     ASSERT_EQ(::utime(keep.constData(), nullptr), 0);
     const char tag[] = "bplist00";
@@ -182,16 +172,23 @@ TEST_F(FolderWatcherTest, DirectoriesRemovalsAttributeChangesAndIgnoredNamesNeve
         writeFile(path(QString::fromLatin1(name)));
     }
     ::symlink(keep.constData(), QFile::encodeName(path("link.jpg")).constData());
-    // Files that appear in hidden folders (a desktop's trash, a repository), old and new ones alike.
     ASSERT_TRUE(QDir(m_root).mkpath(".Trash-1000/files"));
     writeFile(path(".Trash-1000/files/deleted.jpg"));
     ASSERT_TRUE(QDir(m_root).mkpath("day/.git"));
     writeFile(path("day/.git/index"));
     EXPECT_EQ(settle(), QList<Reported>{});
 
-    // The new sub folder is watched: a file in it arrives.
     writeFile(path("sub/inner.jpg"));
     EXPECT_EQ(settle(), (QList<Reported>{{"sub/inner.jpg", Kind::Created}}));
+
+    writeFile(path("a.jpg"));
+    m_watcher->stop();
+    EXPECT_FALSE(m_watcher->isWatching());
+    writeFile(path("b.jpg"));
+    EXPECT_EQ(settle(), QList<Reported>{});
+    FolderWatcher missing(m_root + u"/nope"_s, std::make_unique<InotifyFileEventSource>());
+    missing.start();
+    EXPECT_FALSE(missing.isWatching());
 }
 
 TEST_F(FolderWatcherTest, EveryFileOfAFolderCreatedOrMovedInIsReported)
@@ -297,21 +294,6 @@ TEST_F(FolderWatcherTest, AnExhaustedWatchLimitIsReportedAndExistingWatchesStay)
     EXPECT_EQ(secondUnreliable.count(), 1);
     EXPECT_EQ(m_source->watchCount(), 2);
     InotifyFileEventSource::setProcessWatchBudget(-1);
-}
-
-TEST_F(FolderWatcherTest, StopEndsDeliveriesAndAMissingFolderStaysSilent)
-{
-    m_watcher->start();
-    m_watcher->start();
-    writeFile(path("a.jpg"));
-    m_watcher->stop();
-    EXPECT_FALSE(m_watcher->isWatching());
-    writeFile(path("b.jpg"));
-    EXPECT_EQ(settle(), QList<Reported>{});
-
-    FolderWatcher missing(m_root + u"/nope"_s, std::make_unique<InotifyFileEventSource>());
-    missing.start();
-    EXPECT_FALSE(missing.isWatching());
 }
 
 } // namespace
