@@ -5,8 +5,6 @@
 #include "platform/PreferencesStore.h"
 #include "support/TestEnvironment.h"
 
-#include <QSignalSpy>
-
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -37,16 +35,13 @@ struct Fixture {
 
 } // namespace
 
-// Users' settings live under these names: a renamed key or a changed default would silently reset them.
-// Each setting is read fresh, assigned, stored under its name (all but the login item, which the shell keeps)
-// and read back by the next start.
+// Users' settings live under these names: a renamed key or a changed default would silently reset them. All
+// but the login item (the shell keeps it) are stored and read back by the next start.
 TEST(AppSettings, StoredKeyNamesAndDefaults)
 {
     const struct {
-        const char* property;
-        const char* key;
-        QVariant fallback;
-        QVariant other;
+        const char *property, *key;
+        QVariant fallback, other;
     } golden[] = {
         {"launchAtLogin", "launch_at_login", false, true},
         {"alwaysShowInDock", "always_show_in_dock", true, false},
@@ -78,26 +73,44 @@ TEST(AppSettings, StoredKeyNamesAndDefaults)
     ASSERT_EQ(std::size(golden), std::size_t(meta.propertyCount() - meta.propertyOffset()));
     for (const auto& g : golden) {
         SCOPED_TRACE(g.key);
-        EXPECT_EQ(
-            AppSettings::key(AppSettings::Setting(meta.indexOfProperty(g.property) - meta.propertyOffset()))
-                .name,
-            QLatin1String(g.key));
+        EXPECT_EQ(keyOf(Setting(meta.indexOfProperty(g.property) - meta.propertyOffset())),
+                  QLatin1String(g.key));
         EXPECT_FALSE(f.store.contains(QLatin1String(g.key)));
         EXPECT_EQ(s.property(g.property), g.fallback);
         ASSERT_TRUE(s.setProperty(g.property, g.other));
-        EXPECT_EQ(f.store.contains(QLatin1String(g.key)), g.key != std::string_view("launch_at_login"));
+        const bool stored = g.key != std::string_view("launch_at_login");
+        EXPECT_EQ(f.store.contains(QLatin1String(g.key)), stored);
+        EXPECT_EQ(AppSettings(f.store, nullptr).property(g.property), stored ? g.other : g.fallback);
     }
-    AppSettings reloaded(f.store, nullptr);
-    for (const auto& g : golden) {
-        EXPECT_EQ(reloaded.property(g.property),
-                  g.key == std::string_view("launch_at_login") ? g.fallback : g.other)
-            << g.key;
+}
+
+TEST(AppSettings, SleepPreventionFallsBackToTheLegacyKey)
+{
+    const std::tuple<std::optional<bool>, const char*, bool> cases[] = {
+        {std::nullopt, "preventSleep", true},
+        {std::nullopt, "allowSleep", false},
+        {std::nullopt, "preventsleep", false},
+        {false, "preventSleep", false},
+    };
+    for (const auto& [current, legacy, loaded] : cases) {
+        Fixture f;
+        if (current) {
+            f.store.setBool(keyOf(Setting::preventSleepDuringDownloads), *current);
+        }
+        f.store.setString(AppSettings::kLegacySleepBehavior, QString::fromLatin1(legacy));
+        AppSettings s(f.store, nullptr);
+        EXPECT_EQ(s.preventSleepDuringDownloads(), loaded) << legacy;
+        s.setPreventSleepDuringDownloads(!loaded);
+        EXPECT_EQ(f.store.stringValue(AppSettings::kLegacySleepBehavior), QString::fromLatin1(legacy))
+            << "the legacy key is never touched";
+        EXPECT_EQ(f.store.boolValue(keyOf(Setting::preventSleepDuringDownloads)), !loaded);
     }
 }
 
 // A stored value wins over the default even where it reads as false; a theme this version does not know
-// falls back to the default.
-TEST(AppSettings, StoredValuesWinOverDefaults)
+// falls back to the default; a minimum file count below one is raised on load only. An assignment notifies
+// once, before it writes, with its side effects.
+TEST(AppSettings, StoredValuesWinAndAssignmentsNotifyOnceThenWrite)
 {
     Fixture f;
     f.store.setBool(keyOf(Setting::alwaysShowInDock), false);
@@ -105,69 +118,30 @@ TEST(AppSettings, StoredValuesWinOverDefaults)
     f.store.setDouble(keyOf(Setting::diskSpaceThresholdGB), 12.9);
     f.store.setInteger(keyOf(Setting::notifyErrorsAfterAttempts), -2);
     f.store.setString(keyOf(Setting::colorTheme), u"dark"_s);
-    AppSettings s(f.store, nullptr);
+    f.store.setInteger(keyOf(Setting::notifyMinFileCount), 0);
+    f.store.setBool(keyOf(Setting::notificationsEnabled), false);
+    AppSettings s(f.store, &f.permissions);
     EXPECT_FALSE(s.alwaysShowInDock());
     EXPECT_FALSE(s.playSoundOnDownload());
     EXPECT_EQ(s.diskSpaceThresholdGB(), 12);
     EXPECT_EQ(s.notifyErrorsAfterAttempts(), -2);
     EXPECT_EQ(s.colorTheme(), AppColorTheme::brand);
-}
-
-TEST(AppSettings, MinimumFileCountIsRaisedToOneOnLoadOnly)
-{
-    for (const auto& [stored, loaded] : {std::pair{0, 1}, {-7, 1}, {25, 25}}) {
-        Fixture f;
-        f.store.setInteger(keyOf(Setting::notifyMinFileCount), stored);
-        AppSettings s(f.store, nullptr);
-        EXPECT_EQ(s.notifyMinFileCount(), loaded) << stored;
-        s.setNotifyMinFileCount(0);
-        EXPECT_EQ(s.notifyMinFileCount(), 0);
-        EXPECT_TRUE(f.store.contains(keyOf(Setting::notifyMinFileCount)));
-        EXPECT_EQ(f.store.integerValue(keyOf(Setting::notifyMinFileCount)), 0);
-    }
-}
-
-TEST(AppSettings, SleepPreventionFallsBackToTheLegacyKey)
-{
-    const struct {
-        std::optional<bool> current;
-        const char* legacy;
-        bool loaded;
-    } cases[] = {
-        {std::nullopt, "preventSleep", true},
-        {std::nullopt, "allowSleep", false},
-        {std::nullopt, "preventsleep", false},
-        {false, "preventSleep", false},
-    };
-    for (const auto& c : cases) {
-        Fixture f;
-        if (c.current) {
-            f.store.setBool(keyOf(Setting::preventSleepDuringDownloads), *c.current);
-        }
-        f.store.setString(AppSettings::kLegacySleepBehavior, QString::fromLatin1(c.legacy));
-        AppSettings s(f.store, nullptr);
-        EXPECT_EQ(s.preventSleepDuringDownloads(), c.loaded) << c.legacy;
-        s.setPreventSleepDuringDownloads(!c.loaded);
-        EXPECT_EQ(f.store.stringValue(AppSettings::kLegacySleepBehavior), QString::fromLatin1(c.legacy))
-            << "the legacy key is never touched";
-        EXPECT_EQ(f.store.boolValue(keyOf(Setting::preventSleepDuringDownloads)), !c.loaded);
-    }
-}
-
-TEST(AppSettings, AssignmentNotifiesOnceThenWritesWithItsSideEffects)
-{
-    Fixture f;
-    f.store.setBool(keyOf(Setting::notificationsEnabled), false);
-    AppSettings s(f.store, &f.permissions);
+    EXPECT_EQ(s.notifyMinFileCount(), 1);
+    s.setNotifyMinFileCount(0);
+    EXPECT_EQ(s.notifyMinFileCount(), 0);
+    EXPECT_EQ(AppSettings(f.store, nullptr).notifyMinFileCount(), 1);
+    EXPECT_EQ(f.store.integerValue(keyOf(Setting::notifyMinFileCount)), 0);
 
     // Observers run before the write: they still find the old value in the store.
     std::optional<bool> storedDuringSignal;
-    QObject::connect(&s, &AppSettings::pauseOnHotspotChanged,
-                     [&] { storedDuringSignal = f.store.contains(keyOf(Setting::pauseOnHotspot)); });
-    QSignalSpy spy(&s, &AppSettings::pauseOnHotspotChanged);
+    int changes = 0;
+    QObject::connect(&s, &AppSettings::pauseOnHotspotChanged, [&] {
+        ++changes;
+        storedDuringSignal = f.store.contains(keyOf(Setting::pauseOnHotspot));
+    });
     s.setPauseOnHotspot(true);
     s.setPauseOnHotspot(true);
-    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(changes, 1);
     EXPECT_EQ(storedDuringSignal, false);
     EXPECT_TRUE(f.store.boolValue(keyOf(Setting::pauseOnHotspot)));
 

@@ -8,15 +8,6 @@ using namespace ondrix;
 
 namespace {
 
-QSet<QString> set(std::initializer_list<const char*> items)
-{
-    QSet<QString> result;
-    for (const char* item : items) {
-        result.insert(QString::fromUtf8(item));
-    }
-    return result;
-}
-
 QString detect(const QString& included, const QString& excluded)
 {
     return FilterPresets::matchingPreset(included, excluded).id;
@@ -28,12 +19,12 @@ const QString videoList = u"mp4, mov, avi, mkv, mts, m2ts, mxf, r3d, braw, prore
 
 TEST(FilterPresets, ExtensionSetTrimsLowerCasesAndDropsEmptyPieces)
 {
-    EXPECT_EQ(FilterPresets::extensionSet(" JPG ,jpeg,, PnG\t,"), set({"jpg", "jpeg", "png"}));
-    EXPECT_EQ(FilterPresets::extensionSet("jpg, jpg, JPG"), set({"jpg"}));
+    EXPECT_EQ(FilterPresets::extensionSet(" JPG ,jpeg,, PnG\t,"), (QSet<QString>{"jpg", "jpeg", "png"}));
+    EXPECT_EQ(FilterPresets::extensionSet("jpg, jpg, JPG"), (QSet<QString>{"jpg"}));
     EXPECT_TRUE(FilterPresets::extensionSet("").isEmpty());
     EXPECT_TRUE(FilterPresets::extensionSet(" , \t,").isEmpty());
     // Only spaces and tabs are trimmed; a dot is part of the entry.
-    EXPECT_EQ(FilterPresets::extensionSet(".jpg,\ntxt"), set({".jpg", "\ntxt"}));
+    EXPECT_EQ(FilterPresets::extensionSet(".jpg,\ntxt"), (QSet<QString>{".jpg", "\ntxt"}));
 }
 
 TEST(FilterPresets, DetectsThePresetOfTheLists)

@@ -9,89 +9,60 @@ using namespace ondrix;
 
 namespace {
 
-QJsonObject roundTrip(const PushConnection& connection)
-{
-    return QJsonDocument::fromJson(PushConnection::encodeList({connection})).array().at(0).toObject();
-}
-
 std::optional<PushConnection> decode(const QJsonObject& object)
 {
     return PushConnection::fromJson(object);
 }
 
-QJsonObject storedRecord()
+// The stored record of a new connection with `changes` made; an undefined value removes its key.
+QJsonObject storedRecord(std::initializer_list<std::pair<const char*, QJsonValue>> changes = {})
 {
-    return PushConnection().toJson();
+    QJsonObject object = PushConnection().toJson();
+    for (const auto& [key, value] : changes) {
+        object.insert(QLatin1String(key), value);
+    }
+    return object;
 }
+
+const QJsonValue absent = QJsonValue::Undefined;
 
 } // namespace
 
+// Every field under the name it is stored by, none at its default: the list is read and written back key for
+// key.
 TEST(PushConnection, EveryFieldSurvivesTheStoredList)
 {
-    PushConnection a;
-    a.name = "Agency ✓";
-    a.isEnabled = true;
-    a.transferProtocol = TransferProtocol::sftp;
-    a.host = " example.test\n";
-    a.port = 2222;
-    a.username = "u";
-    a.password = "p\"w";
-    a.sshKeyPath = "/k";
-    a.ftpMode = FTPMode::active;
-    a.localFolder = "/l";
-    a.remoteFolder = "/r";
-    a.preserveSubdirectories = false;
-    a.monitorSubdirectories = false;
-    a.deleteLocalAfterUpload = true;
-    a.conflictResolution = ConflictMode::skip;
-    a.simultaneousUploads = 5;
-    a.stabilityCheckSeconds = 7;
-    a.maxBandwidthKBps = 1024;
-    a.extensionPreset = "images";
-    a.includedExtensions = "jpg, png";
-    a.excludedExtensions = "tmp";
-    a.minFileSizeBytes = 5'000'000'000;
-    a.downloadUnspecifiedExtensions = false;
-    a.scheduleEnabled = true;
-    a.scheduleStartHour = 22;
-    a.scheduleEndHour = 6;
-    a.scheduleDays = {0, 6};
-    a.postUploadAction = PostUploadAction::runScript("/bin/s");
-    a.iptcEnabled = true;
-    a.iptcKeywords = {IPTCKeywordEntry{QUuid::createUuid(), "N", "K"}};
-    a.selectedIPTCKeywordID = a.iptcKeywords.first().id;
-    a.finderTagsEnabled = false;
-    a.useTemporaryName = false;
-    PushConnection b;
-    b.postUploadAction = PostUploadAction::moveToArchive("/archive");
-
-    const auto decoded = PushConnection::decodeList(PushConnection::encodeList({a, b}));
+    const QByteArray stored = R"([{"id": "0E1D4F5C-8A4B-4C7E-9D1A-2B3C4D5E6F70", "name": "Agency ✓",
+        "isEnabled": true, "transferProtocol": "SFTP", "host": " example.test\n", "port": 2222, "username": "u",
+        "password": "p\"w", "sshKeyPath": "/k", "ftpMode": "Active", "localFolder": "/l", "remoteFolder": "/r",
+        "preserveSubdirectories": false, "monitorSubdirectories": false, "deleteLocalAfterUpload": true,
+        "conflictResolution": "Skip", "simultaneousUploads": 5, "stabilityCheckSeconds": 7,
+        "maxBandwidthKBps": 1024, "extensionPreset": "images", "includedExtensions": "jpg, png",
+        "excludedExtensions": "tmp", "minFileSizeBytes": 5000000000, "downloadUnspecifiedExtensions": false,
+        "scheduleEnabled": true, "scheduleStartHour": 22, "scheduleEndHour": 6, "scheduleDays": [0, 6],
+        "postUploadAction": {"type": "runScript", "path": "/bin/s"}, "iptcEnabled": true,
+        "iptcKeywords": [{"id": "7A1D4F5C-8A4B-4C7E-9D1A-2B3C4D5E6F70", "name": "N", "keyword": "K"}],
+        "selectedIPTCKeywordID": "7A1D4F5C-8A4B-4C7E-9D1A-2B3C4D5E6F70", "finderTagsEnabled": false,
+        "useTemporaryName": false}])";
+    const auto decoded = PushConnection::decodeList(stored);
     ASSERT_TRUE(decoded);
-    ASSERT_EQ(decoded->size(), 2);
-    EXPECT_EQ(decoded->at(0), a);
-    EXPECT_EQ(decoded->at(1), b);
-    EXPECT_NE(a, b);
+    EXPECT_EQ(QJsonDocument::fromJson(PushConnection::encodeList(*decoded)), QJsonDocument::fromJson(stored));
+    EXPECT_EQ(decoded->first().effectiveIPTCKeyword(), "K");
+    const PushConnection archive{.postUploadAction = PostUploadAction::moveToArchive("/archive")};
+    EXPECT_EQ(PushConnection::decodeList(PushConnection::encodeList({archive})),
+              QList<PushConnection>{archive});
 }
 
 TEST(PushConnection, StrictDecodingFailsTheRecordAndTheList)
 {
-    // The stored record with `key` set to `value`, or without `key`.
-    const auto record = [](const char* key, const QJsonValue& value = QJsonValue::Undefined) {
-        QJsonObject object = storedRecord();
-        value.isUndefined() ? object.remove(key) : void(object[key] = value);
-        return object;
-    };
     // Lists stored before the temporary-name option existed keep sending under the real name.
-    const auto older = decode(record("useTemporaryName"));
-    ASSERT_TRUE(older);
-    EXPECT_FALSE(older->useTemporaryName);
+    EXPECT_FALSE(decode(storedRecord({{"useTemporaryName", absent}})).value().useTemporaryName);
     QString error;
-    EXPECT_FALSE(PushConnection::fromJson(record("finderTagsEnabled"), &error));
+    EXPECT_FALSE(PushConnection::fromJson(storedRecord({{"finderTagsEnabled", absent}}), &error));
     EXPECT_TRUE(error.contains("finderTagsEnabled")) << error.toStdString();
-    for (const char* key : {"id", "postUploadAction"}) {
-        EXPECT_FALSE(decode(record(key))) << key;
-    }
     const std::pair<const char*, QJsonValue> invalid[] = {
+        {"id", absent},
+        {"postUploadAction", absent},
         {"transferProtocol", "ftp"},
         {"ftpMode", "passive"},
         {"conflictResolution", "Ask"},
@@ -105,75 +76,58 @@ TEST(PushConnection, StrictDecodingFailsTheRecordAndTheList)
         {"postUploadAction", QJsonObject({{"path", "/x"}})},
     };
     for (const auto& [key, value] : invalid) {
-        EXPECT_FALSE(decode(record(key, value))) << key;
+        EXPECT_FALSE(decode(storedRecord({{key, value}}))) << key;
     }
-    EXPECT_TRUE(decode(record("transferProtocol", "FTPS")));
-    EXPECT_TRUE(decode(record("id", storedRecord()["id"].toString().toLower())));
+    EXPECT_TRUE(decode(storedRecord({{"transferProtocol", "FTPS"}})));
+    EXPECT_TRUE(decode(storedRecord({{"id", storedRecord()["id"].toString().toLower()}})));
+    EXPECT_EQ(decode(storedRecord({{"postUploadAction", QJsonObject({{"type", "email"}, {"path", "/x"}})}}))
+                  .value()
+                  .postUploadAction,
+              PostUploadAction::none());
 
-    const auto other = decode(record("postUploadAction", QJsonObject({{"type", "email"}, {"path", "/x"}})));
-    ASSERT_TRUE(other);
-    EXPECT_EQ(other->postUploadAction, PostUploadAction::none());
-
-    QJsonArray list{storedRecord(), record("transferProtocol", "ftp")};
-    EXPECT_FALSE(PushConnection::decodeList(QJsonDocument(list).toJson()));
-    EXPECT_FALSE(PushConnection::decodeList("{\"id\": 1}"));
-    EXPECT_FALSE(PushConnection::decodeList("[1]"));
-    EXPECT_FALSE(PushConnection::decodeList("[{]"));
-    EXPECT_FALSE(PushConnection::decodeList(QByteArray()));
-    const auto empty = PushConnection::decodeList("[]");
-    ASSERT_TRUE(empty);
-    EXPECT_TRUE(empty->isEmpty());
+    const QJsonArray oneBad{storedRecord(), storedRecord({{"transferProtocol", "ftp"}})};
+    for (const QByteArray& list : {QJsonDocument(oneBad).toJson(), QByteArray("{\"id\": 1}"),
+                                   QByteArray("[1]"), QByteArray("[{]"), QByteArray()}) {
+        EXPECT_FALSE(PushConnection::decodeList(list)) << list.constData();
+    }
+    EXPECT_EQ(PushConnection::decodeList("[]"), QList<PushConnection>{});
 }
 
 TEST(PushConnection, LegacyKeywordIsMigratedToOneSelectedPreset)
 {
-    QJsonObject legacy = storedRecord();
-    legacy.remove("iptcEnabled");
-    legacy.remove("iptcKeywords");
-    legacy["iptcKeyword"] = "  sunset\n";
     // Written before presets existed, so a stray newer key is not read.
-    legacy["selectedIPTCKeywordID"] = QUuid::createUuid().toString(QUuid::WithoutBraces);
-
-    const auto migrated = decode(legacy);
-    ASSERT_TRUE(migrated);
-    EXPECT_TRUE(migrated->iptcEnabled);
-    ASSERT_EQ(migrated->iptcKeywords.size(), 1);
-    EXPECT_EQ(migrated->iptcKeywords[0].name, "sunset");
-    EXPECT_EQ(migrated->iptcKeywords[0].keyword, "sunset");
-    EXPECT_EQ(migrated->selectedIPTCKeywordID, migrated->iptcKeywords[0].id);
-    EXPECT_EQ(migrated->effectiveIPTCKeyword(), "sunset");
-    const QJsonObject again = roundTrip(*migrated);
+    const auto legacy = [](const QJsonValue& keyword) {
+        return storedRecord({{"iptcEnabled", absent},
+                             {"iptcKeywords", absent},
+                             {"iptcKeyword", keyword},
+                             {"selectedIPTCKeywordID", QUuid::createUuid().toString(QUuid::WithoutBraces)}});
+    };
+    const PushConnection migrated = decode(legacy("  sunset\n")).value();
+    EXPECT_TRUE(migrated.iptcEnabled);
+    ASSERT_EQ(migrated.iptcKeywords.size(), 1);
+    EXPECT_EQ(migrated.iptcKeywords[0].name, "sunset");
+    EXPECT_EQ(migrated.iptcKeywords[0].keyword, "sunset");
+    EXPECT_EQ(migrated.selectedIPTCKeywordID, migrated.iptcKeywords[0].id);
+    const QJsonObject again = migrated.toJson();
     EXPECT_FALSE(again.contains("iptcKeyword"));
     EXPECT_EQ(decode(again), migrated);
 
-    legacy["iptcKeyword"] = " \n\t ";
-    const auto blank = decode(legacy);
-    ASSERT_TRUE(blank);
-    EXPECT_FALSE(blank->iptcEnabled);
-    EXPECT_TRUE(blank->iptcKeywords.isEmpty());
-    EXPECT_FALSE(blank->selectedIPTCKeywordID);
-
-    legacy["iptcKeyword"] = 42; // not a string counts as empty
-    ASSERT_TRUE(decode(legacy));
-    EXPECT_FALSE(decode(legacy)->iptcEnabled);
-
-    QJsonObject current = storedRecord();
-    current["iptcEnabled"] = true;
-    current.remove("iptcKeywords");
-    current["iptcKeyword"] = "ignored";
-    const auto noPresets = decode(current);
-    ASSERT_TRUE(noPresets);
-    EXPECT_TRUE(noPresets->iptcEnabled);
-    EXPECT_TRUE(noPresets->iptcKeywords.isEmpty());
-    EXPECT_FALSE(noPresets->selectedIPTCKeywordID);
-
-    current["iptcKeywords"] =
-        QJsonArray({QJsonObject({{"id", QUuid::createUuid().toString()}, {"name", "x"}})});
-    current["selectedIPTCKeywordID"] = 7;
-    const auto unreadable = decode(current);
-    ASSERT_TRUE(unreadable);
-    EXPECT_TRUE(unreadable->iptcKeywords.isEmpty());
-    EXPECT_FALSE(unreadable->selectedIPTCKeywordID);
+    // A blank keyword, one that is not a string, a current record's stray legacy key and presets that cannot
+    // be read all give no presets and none selected.
+    const QJsonArray unreadable{QJsonObject({{"id", QUuid::createUuid().toString()}, {"name", "x"}})};
+    const std::pair<QJsonObject, bool> empty[] = {
+        {legacy(" \n\t "), false},
+        {legacy(42), false},
+        {storedRecord({{"iptcEnabled", true}, {"iptcKeywords", absent}, {"iptcKeyword", "ignored"}}), true},
+        {storedRecord({{"iptcEnabled", true}, {"iptcKeywords", unreadable}, {"selectedIPTCKeywordID", 7}}),
+         true},
+    };
+    for (const auto& [record, enabled] : empty) {
+        const PushConnection c = decode(record).value();
+        EXPECT_EQ(c.iptcEnabled, enabled);
+        EXPECT_TRUE(c.iptcKeywords.isEmpty());
+        EXPECT_FALSE(c.selectedIPTCKeywordID);
+    }
 }
 
 TEST(PushConnection, EffectiveKeywordNeedsSwitchSelectionAndEntry)

@@ -33,16 +33,25 @@ protected:
 
     QList<QVariantList> notifyCalls() const { return m_bus.methodCalls(service, path, u"Notify"_s); }
 
-    QList<QVariantList> waitForNotifyCalls(qsizetype count) const
+    // The `n`th Notify call once it arrived, or one of empty arguments.
+    QVariantList waitForCall(qsizetype n) const
     {
         QList<QVariantList> calls;
-        (void)QTest::qWaitFor(
-            [&] {
-                calls = notifyCalls();
-                return calls.size() >= count;
-            },
-            10000);
-        return calls;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return (calls = notifyCalls()).size() >= n; }, 10000)) << n;
+        return calls.size() >= n ? calls[n - 1] : QVariantList(expireTimeout + 1);
+    }
+
+    // The answer to a permission request, which never arrives from inside the request.
+    static std::pair<bool, std::optional<NotificationPermissionError>>
+    askPermission(FdoNotificationCenter& center)
+    {
+        std::optional<std::pair<bool, std::optional<NotificationPermissionError>>> answer;
+        center.requestPermission([&](bool granted, std::optional<NotificationPermissionError> error) {
+            answer.emplace(granted, error);
+        });
+        EXPECT_FALSE(answer.has_value());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 10000));
+        return answer.value();
     }
 
     DBusMockSession m_bus;
@@ -54,22 +63,15 @@ TEST_F(FdoNotificationCenterTest, EscapesBodiesForServersThatInterpretMarkup)
     startServer(); // the template's default capabilities include body-markup
     FdoNotificationCenter center(m_bus.connection());
     center.add({u"a"_s, u"T & T"_s, u"Tom & Jerry <1>.jpg"_s, false});
-    const QList<QVariantList> calls = waitForNotifyCalls(1);
-    ASSERT_EQ(calls.size(), 1);
-    EXPECT_EQ(calls[0][body].toString(), u"Tom &amp; Jerry &lt;1&gt;.jpg"_s);
-    EXPECT_EQ(calls[0][summary].toString(), u"T & T"_s); // summaries are plain text
-    EXPECT_EQ(calls[0][appName].toString(), u"Ondrix"_s);
-    EXPECT_EQ(calls[0][expireTimeout].toInt(), -1); // the server's default
+    const QVariantList call = waitForCall(1);
+    EXPECT_EQ(call[body].toString(), u"Tom &amp; Jerry &lt;1&gt;.jpg"_s);
+    EXPECT_EQ(call[summary].toString(), u"T & T"_s); // summaries are plain text
+    EXPECT_EQ(call[appName].toString(), u"Ondrix"_s);
+    EXPECT_EQ(call[expireTimeout].toInt(), -1); // the server's default
 
     // A server that answers grants permission.
-    std::optional<bool> granted;
-    std::optional<NotificationPermissionError> error;
-    center.requestPermission([&](bool g, std::optional<NotificationPermissionError> e) {
-        granted = g;
-        error = e;
-    });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return granted.has_value(); }, 10000));
-    EXPECT_TRUE(*granted);
+    const auto [granted, error] = askPermission(center);
+    EXPECT_TRUE(granted);
     EXPECT_FALSE(error.has_value());
 }
 
@@ -85,69 +87,51 @@ TEST_F(FdoNotificationCenterTest, SameIdentifierReplacesUntilClosedOrTheServerCh
     center.add({u"err-x"_s, u"t"_s, u"second"_s, true});
     center.add({u"err-x"_s, u"t"_s, u"third"_s, true});
 
-    QList<QVariantList> calls = waitForNotifyCalls(3);
-    QTest::qWait(50);
-    ASSERT_EQ(notifyCalls().size(), 3);
     const std::pair<const char*, uint> sent[] = {{"first", 0}, {"unrelated", 0}, {"third", 1}};
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(calls[i][body].toString(), QLatin1String(sent[i].first));
-        EXPECT_EQ(calls[i][replacesId].toUInt(), sent[i].second) << "the mock numbers notifications from 1";
+        const QVariantList call = waitForCall(i + 1);
+        EXPECT_EQ(call[body].toString(), QLatin1String(sent[i].first));
+        EXPECT_EQ(call[replacesId].toUInt(), sent[i].second) << "the mock numbers notifications from 1";
     }
+    QTest::qWait(50);
+    EXPECT_EQ(notifyCalls().size(), 3);
 
     // Later, once everything settled, the same identifier still replaces.
     center.add({u"err-x"_s, u"t"_s, u"fourth"_s, true});
-    calls = waitForNotifyCalls(4);
-    ASSERT_EQ(calls.size(), 4);
-    EXPECT_EQ(calls[3][replacesId].toUInt(), 1u);
+    EXPECT_EQ(waitForCall(4)[replacesId].toUInt(), 1u);
     QTest::qWait(50); // let the reply with the server's id arrive
 
     m_bus.call(service, path, service, u"CloseNotification"_s, {1u});
     QTest::qWait(100);
     center.add({u"err-x"_s, u"t"_s, u"again"_s, true});
-    calls = waitForNotifyCalls(5);
-    ASSERT_EQ(calls.size(), 5);
-    EXPECT_EQ(calls[4][replacesId].toUInt(), 0u);
+    EXPECT_EQ(waitForCall(5)[replacesId].toUInt(), 0u);
     QTest::qWait(50);
 
     m_bus.stopTemplate(service);
     startServer({{u"capabilities"_s, u"body"_s}}); // plain text, ids from 1 again
     QTest::qWait(100);
     center.add({u"err-x"_s, u"t"_s, u"A & B"_s, true});
-    calls = waitForNotifyCalls(1);
-    ASSERT_EQ(calls.size(), 1);
-    EXPECT_EQ(calls[0][replacesId].toUInt(), 0u) << "an id of the old server means another notification now";
-    EXPECT_EQ(calls[0][body].toString(), u"A & B"_s);
+    const QVariantList fresh = waitForCall(1);
+    EXPECT_EQ(fresh[replacesId].toUInt(), 0u) << "an id of the old server means another notification now";
+    EXPECT_EQ(fresh[body].toString(), u"A & B"_s);
 }
 
+// Without a server, or without a bus at all: neither a crash nor a hang, a log line and still an answer.
 TEST_F(FdoNotificationCenterTest, MissingServerCostsALogLineAndAnsweredPermissionRequest)
 {
     MessageCapture capture;
     FdoNotificationCenter center(m_bus.connection());
-    center.add({u"a"_s, u"t"_s, u"b"_s, true});
-
-    std::optional<std::pair<bool, std::optional<NotificationPermissionError>>> answer;
-    center.requestPermission([&](bool granted, std::optional<NotificationPermissionError> error) {
-        answer = std::make_pair(granted, error);
-    });
-    EXPECT_FALSE(answer.has_value()) << "the answer must not arrive from inside the request";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 10000));
-    EXPECT_FALSE(answer->first);
-    ASSERT_TRUE(answer->second.has_value());
-    EXPECT_EQ(answer->second->kind, NotificationPermissionError::Kind::other);
-    EXPECT_FALSE(answer->second->description.isEmpty());
+    FdoNotificationCenter detached(QDBusConnection(u"no-such-connection"_s));
+    for (FdoNotificationCenter* c : {&center, &detached}) {
+        c->add({u"a"_s, u"t"_s, u"b"_s, true});
+        const auto [granted, error] = askPermission(*c);
+        EXPECT_FALSE(granted);
+        ASSERT_TRUE(error.has_value());
+        EXPECT_EQ(error->kind, NotificationPermissionError::Kind::other);
+        EXPECT_FALSE(error->description.isEmpty());
+    }
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return !capture.matching(u"[FdoNotificationCenter]"_s).isEmpty(); }, 10000));
-
-    // Without a bus at all: neither a crash nor a hang, and still an answer.
-    FdoNotificationCenter detached(QDBusConnection(u"no-such-connection"_s));
-    detached.add({u"a"_s, u"t"_s, u"b"_s, true});
-    answer.reset();
-    detached.requestPermission([&](bool granted, std::optional<NotificationPermissionError> error) {
-        answer = std::make_pair(granted, error);
-    });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 10000));
-    EXPECT_FALSE(answer->first);
-    EXPECT_TRUE(answer->second.has_value());
 }
 
 } // namespace

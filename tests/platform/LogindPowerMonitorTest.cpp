@@ -36,8 +36,6 @@ protected:
         return QTest::qWaitFor([&] { return countOf(inhibitor) == count; }, 10000);
     }
 
-    void prepareForSleep(bool start) { ASSERT_TRUE(m_logind.prepareForSleep(start)); }
-
     const Inhibitor m_delay{u"sleep"_s, u"Ondrix"_s, LogindPowerMonitor::sleepDelayReason(), u"delay"_s};
     const Inhibitor m_idle{u"idle"_s, u"Ondrix"_s, uploading, u"block"_s};
     DBusMockSession m_bus;
@@ -66,20 +64,20 @@ TEST_F(LogindPowerMonitorTest, SleepWaitsForThePauseOrTheHoldAndWakeTakesTheDela
     });
     QSignalSpy woke(&monitor, &PowerMonitor::didWake);
 
-    prepareForSleep(true);
+    ASSERT_TRUE(m_logind.prepareForSleep(true));
     ASSERT_TRUE(QTest::qWaitFor([&] { return pauses == 1; }, 10000));
     EXPECT_TRUE(heldDuringPause);
     EXPECT_TRUE(waitForCount(m_delay, 0)) << "the delay must end once the pause is done";
     EXPECT_EQ(woke.count(), 0);
 
-    prepareForSleep(false);
+    ASSERT_TRUE(m_logind.prepareForSleep(false));
     EXPECT_TRUE(woke.wait(10000) || woke.count() == 1);
     EXPECT_TRUE(waitForCount(m_delay, 1));
     EXPECT_EQ(pauses, 1);
 
     // A held sleep keeps the delay until it is released.
     QObject::connect(&monitor, &PowerMonitor::aboutToSleep, &monitor, [&] { monitor.holdSleep(); });
-    prepareForSleep(true);
+    ASSERT_TRUE(m_logind.prepareForSleep(true));
     QTest::qWait(300);
     EXPECT_EQ(countOf(m_delay), 1);
     EXPECT_TRUE(monitor.holdsSleepDelay());
@@ -96,9 +94,6 @@ TEST_F(LogindPowerMonitorTest, IdleAssertionsAreHeldUntilReleasedAndSurviveARest
         const quint32 first = monitor.createIdleSleepAssertion(uploading);
         EXPECT_NE(first, 0u);
         ASSERT_TRUE(waitForCount(m_idle, 1));
-        QTest::qWait(100);
-        EXPECT_EQ(countOf(m_idle), 1) << "one assertion, one inhibitor";
-
         const quint32 second = monitor.createIdleSleepAssertion(uploading);
         EXPECT_NE(second, first);
         ASSERT_TRUE(waitForCount(m_idle, 2));

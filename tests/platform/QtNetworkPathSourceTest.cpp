@@ -16,16 +16,6 @@ using Reachability = QNetworkInformation::Reachability;
 using Medium = QNetworkInformation::TransportMedium;
 using Interface = NetworkPath::InterfaceType;
 
-namespace ondrix {
-void PrintTo(const NetworkPath& path, std::ostream* out)
-{
-    *out << (path.isSatisfied() ? "satisfied" : "unsatisfied") << (path.isExpensive ? " expensive" : "")
-         << ", interface types:";
-    for (const NetworkPath::InterfaceType type : path.availableInterfaces)
-        *out << ' ' << int(type);
-}
-} // namespace ondrix
-
 namespace {
 
 NetworkPath path(bool satisfied, bool expensive, QList<Interface> interfaces)
