@@ -1,9 +1,6 @@
 #include "BrowserTestSupport.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QTcpSocket>
 
 namespace ondrix::test {
 
@@ -28,71 +25,59 @@ void BrowserTestServer::makeFile(const QString& path, qsizetype size) const
     }
 }
 
+namespace {
+
+// Passes what waits on either side of a client's pipe on, unless the pipe is held.
+void pass(QTcpSocket* client)
+{
+    auto* upstream = client->findChild<QTcpSocket*>();
+    if (!client->property("held").toBool() && upstream->state() == QAbstractSocket::ConnectedState) {
+        upstream->write(client->readAll());
+        client->write(upstream->readAll());
+    }
+}
+
+} // namespace
+
 HoldingProxy::HoldingProxy(quint16 targetPort)
     : m_targetPort(targetPort)
 {
-    connect(&m_server, &QTcpServer::newConnection, this, &HoldingProxy::accept);
+    connect(&m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* client = m_server.nextPendingConnection()) {
+            auto* upstream = new QTcpSocket(client);
+            const auto forward = [client] { pass(client); };
+            connect(client, &QTcpSocket::readyRead, client, forward);
+            connect(upstream, &QTcpSocket::readyRead, client, forward);
+            connect(upstream, &QTcpSocket::connected, client, forward);
+            connect(client, &QTcpSocket::disconnected, upstream, &QTcpSocket::disconnectFromHost);
+            connect(upstream, &QTcpSocket::disconnected, client, &QTcpSocket::disconnectFromHost);
+            upstream->connectToHost(QHostAddress::LocalHost, m_targetPort);
+        }
+    });
     m_server.listen(QHostAddress::LocalHost);
 }
 
 HoldingProxy::~HoldingProxy()
 {
-    for (const auto& pipe : m_pipes) {
-        pipe->client->disconnect(this);
-        pipe->upstream->disconnect(this);
-        delete pipe->client;
-        delete pipe->upstream;
-    }
-}
-
-void HoldingProxy::accept()
-{
-    while (QTcpSocket* client = m_server.nextPendingConnection()) {
-        client->setParent(nullptr);
-        auto pipe = std::make_shared<Pipe>(Pipe{client, new QTcpSocket, false, {}, {}});
-        m_pipes << pipe;
-        connect(client, &QTcpSocket::readyRead, this, [this, pipe] {
-            pipe->toUpstream += pipe->client->readAll();
-            flush(pipe);
-        });
-        connect(pipe->upstream, &QTcpSocket::readyRead, this, [this, pipe] {
-            pipe->toClient += pipe->upstream->readAll();
-            flush(pipe);
-        });
-        connect(pipe->upstream, &QTcpSocket::connected, this, [this, pipe] { flush(pipe); });
-        connect(client, &QTcpSocket::disconnected, pipe->upstream, &QTcpSocket::disconnectFromHost);
-        connect(pipe->upstream, &QTcpSocket::disconnected, client, &QTcpSocket::disconnectFromHost);
-        pipe->upstream->connectToHost(QHostAddress::LocalHost, m_targetPort);
-    }
-}
-
-void HoldingProxy::flush(const std::shared_ptr<Pipe>& pipe)
-{
-    if (pipe->held || pipe->upstream->state() != QAbstractSocket::ConnectedState) {
-        return;
-    }
-    if (!pipe->toUpstream.isEmpty()) {
-        pipe->upstream->write(pipe->toUpstream);
-        pipe->toUpstream.clear();
-    }
-    if (!pipe->toClient.isEmpty()) {
-        pipe->client->write(pipe->toClient);
-        pipe->toClient.clear();
+    // No pipe reacts to the others' closing while the server deletes them.
+    for (QTcpSocket* client : clients()) {
+        client->findChild<QTcpSocket*>()->disconnect();
+        client->disconnect();
     }
 }
 
 void HoldingProxy::hold()
 {
-    for (const auto& pipe : m_pipes) {
-        pipe->held = true;
+    for (QTcpSocket* client : clients()) {
+        client->setProperty("held", true);
     }
 }
 
 void HoldingProxy::release()
 {
-    for (const auto& pipe : m_pipes) {
-        pipe->held = false;
-        flush(pipe);
+    for (QTcpSocket* client : clients()) {
+        client->setProperty("held", false);
+        pass(client);
     }
 }
 

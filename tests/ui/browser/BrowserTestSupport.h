@@ -6,12 +6,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QList>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 #include <memory>
-
-class QTcpSocket;
 
 namespace ondrix::test {
 
@@ -53,19 +51,14 @@ public:
     void release();
 
 private:
-    struct Pipe {
-        QTcpSocket* client;
-        QTcpSocket* upstream;
-        bool held = false;
-        QByteArray toClient;
-        QByteArray toUpstream;
-    };
-    void accept();
-    void flush(const std::shared_ptr<Pipe>& pipe);
+    // The clients' sockets, each the parent of its socket to the server.
+    QList<QTcpSocket*> clients() const
+    {
+        return m_server.findChildren<QTcpSocket*>(Qt::FindDirectChildrenOnly);
+    }
 
     quint16 m_targetPort;
     QTcpServer m_server;
-    QList<std::shared_ptr<Pipe>> m_pipes;
 };
 
 } // namespace ondrix::test

@@ -181,38 +181,6 @@ INSTANTIATE_TEST_SUITE_P(Servers, BrowserProtocolTest,
                                            TransferProtocol::sftp),
                          [](const auto& info) { return rawValue(info.param).toStdString(); });
 
-TEST_F(BrowserViewTest, AStoppedServerShowsItsErrorAndRecoversOnRetry)
-{
-    BrowserTestServer server(TransferProtocol::ftp);
-    server.makeFile("/kept.txt");
-    const PushConnection connection = server.connection();
-    manager.setConnections({connection});
-    auto view = makeView();
-    view->selectConnection(connection.id);
-    BrowserFolderView* folder = view->folderView();
-    waitForListing(folder);
-
-    server.stop();
-    QSignalSpy failures(folder, &BrowserFolderView::listingFailed);
-    folder->refresh();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !failures.isEmpty(); }, kServerWaitMs));
-    EXPECT_FALSE(folder->isShowingListing());
-    EXPECT_TRUE(folder->statePage()->isVisible());
-    EXPECT_TRUE(folder->statePage()->text().startsWith("Nothing accepted a connection"))
-        << folder->statePage()->text().toStdString();
-    EXPECT_EQ(folder->statePage()->button()->text(), "Retry");
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return logMessages().filter("[Test FTP] Cannot list /:").size() == 1;
-    })) << logMessages().join('\n').toStdString();
-    saveScreenshot(view.get(), "browser-error");
-    EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join('\n').toStdString(), "");
-
-    server.restart();
-    folder->statePage()->button()->click();
-    waitForListing(folder);
-    EXPECT_EQ(shownNames(folder), QStringList({"kept.txt"}));
-}
-
 TEST_F(BrowserViewTest, ALateAnswerNeverReplacesTheFolderOpenedSince)
 {
     BrowserTestServer server(TransferProtocol::ftp);
@@ -293,7 +261,8 @@ TEST_F(BrowserViewTest, NamesTheServerSendsAreShownButNeverActedOn)
     EXPECT_FALSE(QFileInfo::exists(QFileInfo(server.rootDir()).path() + "/escape"));
 }
 
-TEST_F(BrowserViewTest, EmptyStatesFollowTheConnectionList)
+// Empty states follow the connection list; a stopped server shows its error and the view recovers on retry.
+TEST_F(BrowserViewTest, EmptyAndFailureStatesFollowTheConnectionsAndTheServer)
 {
     auto view = makeView();
     EXPECT_EQ(view->placeholder()->title(), "No connections");
@@ -307,12 +276,31 @@ TEST_F(BrowserViewTest, EmptyStatesFollowTheConnectionList)
     EXPECT_EQ(view->placeholder()->title(), "Select a connection");
     ASSERT_EQ(view->sidebar()->count(), 1);
     EXPECT_EQ(view->sidebar()->item(0)->text(), "Test FTP");
-
     view->sidebar()->setCurrentRow(0);
-    waitForListing(view->folderView());
-    view->folderView()->navigateInto("/empty");
-    waitForListing(view->folderView());
-    EXPECT_EQ(view->folderView()->summaryText(), "Empty folder");
+    BrowserFolderView* folder = view->folderView();
+    waitForListing(folder);
+
+    server.stop();
+    QSignalSpy failures(folder, &BrowserFolderView::listingFailed);
+    folder->refresh();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !failures.isEmpty(); }, kServerWaitMs));
+    EXPECT_FALSE(folder->isShowingListing());
+    EXPECT_TRUE(folder->statePage()->isVisible());
+    EXPECT_TRUE(folder->statePage()->text().startsWith("Nothing accepted a connection"))
+        << folder->statePage()->text().toStdString();
+    EXPECT_EQ(folder->statePage()->button()->text(), "Retry");
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return logMessages().filter("[Test FTP] Cannot list /:").size() == 1;
+    })) << logMessages().join('\n').toStdString();
+    saveScreenshot(view.get(), "browser-error");
+    EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join('\n').toStdString(), "");
+    server.restart();
+    folder->statePage()->button()->click();
+    waitForListing(folder);
+    EXPECT_EQ(shownNames(folder), QStringList({"empty"}));
+    folder->navigateInto("/empty");
+    waitForListing(folder);
+    EXPECT_EQ(folder->summaryText(), "Empty folder");
 
     // Renaming the connection keeps the sidebar current; deleting it closes its folders.
     connection.name = "Renamed";

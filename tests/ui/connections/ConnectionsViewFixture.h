@@ -17,8 +17,6 @@ namespace ondrix::test {
 // dialogs the test answers.
 class ConnectionsViewFixture : public EngineTestFixture {
 protected:
-    void SetUp() override { manager = std::make_unique<ConnectionsManager>(services, nullptr, nullptr); }
-
     void TearDown() override
     {
         view.reset();
@@ -39,20 +37,18 @@ protected:
         return *view;
     }
 
-    PushConnection connection(const QString& name, bool enabled = false)
+    // On the usual FTP port of the loopback address.
+    PushConnection connection(const QString& name, bool enabled = false) const
     {
-        PushConnection c;
-        c.name = name;
-        c.isEnabled = enabled;
-        c.host = QStringLiteral("127.0.0.1");
-        c.localFolder = env.makeDir(QStringLiteral("folders/") + name);
+        PushConnection c = loopbackConnection(name, enabled);
+        c.port = 21;
         return c;
     }
 
     PushConnection stored(const QUuid& id) const { return storedConnection(*manager, id); }
 
-    // Lets the layouts settle as the event loop would before painting: a change deep in the form reaches each
-    // enclosing layout in a later turn, so one turn is not enough.
+    // Lets the layouts settle before painting: a change deep in the form reaches each enclosing layout in a
+    // later turn.
     static void settle()
     {
         for (int turn = 0; turn < 8; ++turn) {
@@ -77,7 +73,8 @@ protected:
 
     FakeDialogs dialogs;
     SettingsNavigation navigation;
-    std::unique_ptr<ConnectionsManager> manager;
+    std::unique_ptr<ConnectionsManager> manager =
+        std::make_unique<ConnectionsManager>(services, nullptr, nullptr);
     std::unique_ptr<ConnectionsSettingsView> view;
 };
 

@@ -15,10 +15,7 @@ namespace {
 
 IPTCKeywordEntry entry(const QString& name, const QString& keyword)
 {
-    IPTCKeywordEntry e;
-    e.name = name;
-    e.keyword = keyword;
-    return e;
+    return {.name = name, .keyword = keyword};
 }
 
 } // namespace

@@ -28,25 +28,15 @@ namespace {
 HistoryEntry entry(const QString& file, const QString& connection, qint64 bytes,
                    std::optional<QString> error = std::nullopt)
 {
-    HistoryEntry made;
-    made.timestamp = QDateTime(QDate(2025, 3, 4), QTime(14, 7, 9));
-    made.filename = file;
-    made.connectionName = connection;
-    made.bytes = bytes;
-    made.error = std::move(error);
-    return made;
+    return {.timestamp = QDateTime(QDate(2025, 3, 4), QTime(14, 7, 9)),
+            .filename = file,
+            .bytes = bytes,
+            .connectionName = connection,
+            .error = std::move(error)};
 }
 
 class HistoryViewTest : public ::testing::Test {
 protected:
-    void addAll(const QList<HistoryEntry>& entries)
-    {
-        for (const HistoryEntry& e : entries) {
-            history.add(e);
-        }
-        ASSERT_TRUE(QTest::qWaitFor([&] { return history.entries().size() == entries.size(); }));
-    }
-
     QStringList listedFiles(const HistoryView& view) const
     {
         QStringList files;
@@ -63,12 +53,16 @@ protected:
 
 } // namespace
 
-TEST_F(HistoryViewTest, ColumnsSearchAndErrorRowsInRed)
+TEST_F(HistoryViewTest, ColumnsSearchErrorRowsInRedAndABurstOfUploads)
 {
     HistoryEntry proven = entry(u"a.jpg"_s, u"Studio"_s, 2'500'000);
     proven.verifiedBy = u"SHA-256"_s;
-    addAll({proven, entry(u"notes.txt"_s, u"Backup Server"_s, 812, u"Upload failed: connection refused"_s),
-            entry(u"B.PNG"_s, u"Studio"_s, 0)});
+    for (const HistoryEntry& e :
+         {proven, entry(u"notes.txt"_s, u"Backup Server"_s, 812, u"Upload failed: connection refused"_s),
+          entry(u"B.PNG"_s, u"Studio"_s, 0)}) {
+        history.add(e);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return history.entries().size() == 3; }));
     HistoryView view(history);
     view.resize(800, 500);
     view.show();
@@ -82,16 +76,17 @@ TEST_F(HistoryViewTest, ColumnsSearchAndErrorRowsInRed)
 
     // Newest first: the failed upload is the middle row.
     EXPECT_EQ(listedFiles(view), QStringList({u"B.PNG"_s, u"notes.txt"_s, u"a.jpg"_s}));
-    const QColor red = HistoryListModel::errorColor();
-    const QColor green = HistoryListModel::successColor();
     const auto cell = [rows](int row, int column, int role = Qt::DisplayRole) {
         return rows->index(row, column).data(role);
     };
     EXPECT_EQ(cell(1, HistoryListModel::StatusColumn).toString(), u"Error"_s);
-    EXPECT_EQ(cell(1, HistoryListModel::StatusColumn, Qt::ForegroundRole).value<QColor>(), red);
-    EXPECT_EQ(cell(1, HistoryListModel::ErrorColumn, Qt::ForegroundRole).value<QColor>(), red);
+    EXPECT_EQ(cell(1, HistoryListModel::StatusColumn, Qt::ForegroundRole).value<QColor>(),
+              HistoryListModel::errorColor());
+    EXPECT_EQ(cell(1, HistoryListModel::ErrorColumn, Qt::ForegroundRole).value<QColor>(),
+              HistoryListModel::errorColor());
     EXPECT_EQ(cell(2, HistoryListModel::StatusColumn).toString(), u"Success"_s);
-    EXPECT_EQ(cell(2, HistoryListModel::StatusColumn, Qt::ForegroundRole).value<QColor>(), green);
+    EXPECT_EQ(cell(2, HistoryListModel::StatusColumn, Qt::ForegroundRole).value<QColor>(),
+              HistoryListModel::successColor());
     // How the delivery was proven is the status's tool tip; an unproven one has none.
     EXPECT_EQ(cell(2, HistoryListModel::StatusColumn, Qt::ToolTipRole).toString(), "SHA-256 verified");
     EXPECT_FALSE(cell(0, HistoryListModel::StatusColumn, Qt::ToolTipRole).isValid());
@@ -105,8 +100,6 @@ TEST_F(HistoryViewTest, ColumnsSearchAndErrorRowsInRed)
     QTest::keyClicks(search, u"JPG"_s);
     EXPECT_EQ(listedFiles(view), QStringList({u"a.jpg"_s}));
     saveScreenshot(&view, u"history-search"_s);
-    search->setText(u"png"_s);
-    EXPECT_EQ(listedFiles(view), QStringList({u"B.PNG"_s}));
     search->setText(u"backup"_s);
     EXPECT_EQ(listedFiles(view), QStringList({u"notes.txt"_s}));
     // A search stays applied to uploads that arrive meanwhile.
@@ -124,25 +117,18 @@ TEST_F(HistoryViewTest, ColumnsSearchAndErrorRowsInRed)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isShowingTable(); }));
     EXPECT_EQ(view.model()->rowCount(), 0);
     saveScreenshot(&view, u"history-empty"_s);
-}
 
-TEST_F(HistoryViewTest, ABurstOfUploadsUpdatesTheTableInAFewSteps)
-{
-    QList<HistoryEntry> earlier;
+    // A burst of uploads into a full history updates the table in a few steps.
     for (int i = 0; i < HistoryService::maxEntries; ++i) {
-        earlier.append(entry(u"old%1.jpg"_s.arg(i), u"Studio"_s, i));
+        history.add(entry(u"old%1.jpg"_s.arg(i), u"Studio"_s, i));
     }
-    addAll(earlier);
-    HistoryView view(history);
-    view.resize(800, 500);
-    view.show();
-    ASSERT_EQ(view.model()->rowCount(), HistoryService::maxEntries);
-
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->rowCount() == HistoryService::maxEntries; }));
+    const int syncs = view.model()->syncCount();
     for (int i = 0; i < 1000; ++i) {
         history.add(entry(u"new%1.jpg"_s.arg(i), u"Studio"_s, i));
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->entryAt(0).filename == u"new999.jpg"_s; }));
     EXPECT_EQ(view.model()->entries(), history.entries());
     // Far fewer updates than uploads (how many depends on how the burst meets the event loop).
-    EXPECT_LT(view.model()->syncCount(), 20);
+    EXPECT_LT(view.model()->syncCount() - syncs, 20);
 }

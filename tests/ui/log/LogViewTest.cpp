@@ -43,10 +43,9 @@ protected:
 
 } // namespace
 
-TEST_F(LogViewTest, OneWarningRowAndCopyAllPutsExactlyItsLine)
+TEST_F(LogViewTest, RowsCopyAllFollowingAndClearing)
 {
     LogView view(log);
-    view.model()->setCoalesceMs(0);
     view.resize(600, 400);
     view.show();
     EXPECT_FALSE(view.isShowingList());
@@ -59,18 +58,13 @@ TEST_F(LogViewTest, OneWarningRowAndCopyAllPutsExactlyItsLine)
     const QAbstractItemModel* model = view.model();
     EXPECT_EQ(model->index(0, LogListModel::TimeColumn).data().toString(), u"09:05:03"_s);
     EXPECT_EQ(model->index(0, LogListModel::LevelColumn).data(Qt::ToolTipRole).toString(), u"Warning"_s);
-    const QIcon symbol = model->index(0, LogListModel::LevelColumn).data(Qt::DecorationRole).value<QIcon>();
-    ASSERT_FALSE(symbol.isNull());
+    EXPECT_FALSE(model->index(0, LogListModel::LevelColumn).data(Qt::DecorationRole).value<QIcon>().isNull());
     EXPECT_EQ(model->index(0, LogListModel::MessageColumn).data().toString(), u"[Studio] Disk almost full"_s);
-
-    QGuiApplication::clipboard()->setText(u"something older"_s);
-    view.copyAllButton()->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              u"[2025-01-02 09:05:03] [WARN] [Studio] Disk almost full"_s);
 
     logAndShow(u"Uploaded a.jpg"_s, LogEntry::LogLevel::success);
     logAndShow(u"Refused\nby server"_s, LogEntry::LogLevel::error);
     logAndShow(u"Watching"_s, LogEntry::LogLevel::info);
+    QGuiApplication::clipboard()->setText(u"something older"_s);
     view.copyAllButton()->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("[2025-01-02 09:05:03] [WARN] [Studio] Disk almost full\n"
@@ -80,13 +74,7 @@ TEST_F(LogViewTest, OneWarningRowAndCopyAllPutsExactlyItsLine)
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->rowCount() == 4; }));
     saveScreenshot(&view, u"log-levels"_s);
     EXPECT_EQ(controlsWithoutAccessibleName(&view).join(u", "_s), QString());
-}
 
-TEST_F(LogViewTest, ClearingWhileShownEmptiesTheListAndNewEntriesAreFollowed)
-{
-    LogView view(log);
-    view.resize(500, 300);
-    view.show();
     for (int i = 0; i < 150; ++i) {
         log.log(u"Queued: file%1.jpg"_s.arg(i), LogEntry::LogLevel::info);
     }
@@ -97,18 +85,18 @@ TEST_F(LogViewTest, ClearingWhileShownEmptiesTheListAndNewEntriesAreFollowed)
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return scroll->maximum() > 0 && scroll->value() == scroll->maximum(); }));
 
+    const int resets = view.model()->resetCount();
     view.list()->scrollToTop();
     log.log(u"Uploaded file150.jpg"_s, LogEntry::LogLevel::success);
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return view.model()->entries().constLast().message == u"Uploaded file150.jpg"_s; }));
     ASSERT_TRUE(QTest::qWaitFor([&] { return scroll->value() == scroll->maximum(); }));
-    EXPECT_EQ(view.model()->resetCount(), 0);
+    EXPECT_EQ(view.model()->resetCount(), resets) << "a new entry is added, not the list rebuilt";
     saveScreenshot(&view, u"log-full"_s);
 
     view.clearButton()->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isShowingList(); }));
     EXPECT_EQ(view.model()->rowCount(), 0);
-    EXPECT_TRUE(view.emptyLabel()->isVisible());
     saveScreenshot(&view, u"log-cleared"_s);
 
     log.log(u"Watching"_s, LogEntry::LogLevel::info);
