@@ -21,14 +21,8 @@ TEST(ConnectionActivity, CountsPerConnectionAndDay)
     EXPECT_EQ(activity.counters(a).todayFiles, 0) << "a new day";
     activity.recordUploads(a, 1, 50);
 
-    ConnectionActivity::Counters expected;
-    expected.uploadedFiles = 3;
-    expected.uploadedBytes = 350;
-    expected.todayFiles = 1;
-    expected.todayBytes = 50;
-    expected.day = now.date();
-    expected.lastSuccess = now;
-    EXPECT_EQ(activity.counters(a), expected);
+    // Uploaded files and bytes, failed files, today's files and bytes, the day, the last success.
+    EXPECT_EQ(activity.counters(a), (ConnectionActivity::Counters{3, 350, 0, 1, 50, now.date(), now}));
     EXPECT_EQ(activity.counters(b).failedFiles, 2);
     EXPECT_FALSE(activity.counters(b).lastSuccess.isValid());
 

@@ -3,7 +3,6 @@
 #include "records/HistoryService.h"
 #include "support/TestEnvironment.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -13,7 +12,7 @@
 
 using namespace ondrix;
 using namespace Qt::StringLiterals;
-using ondrix::test::TestEnvironment;
+using namespace ondrix::test;
 
 // A child process writes the history and the store in a tight loop and is killed with SIGKILL at a random
 // moment, several times over; whatever it leaves behind must open and decode.
@@ -23,16 +22,10 @@ TEST(CrashSafety, FilesDecodeAfterTheWriterIsKilled)
     qint64 lastCounter = 0;
     for (int round = 0; round < 12; ++round) {
         QProcess child;
-        child.setProgram(QStringLiteral(ONDRIX_CRASH_WRITER));
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start();
-        ASSERT_TRUE(child.waitForStarted());
-        QByteArray output;
-        while (!output.contains("ready") && child.state() == QProcess::Running) {
-            child.waitForReadyRead(100);
-            output += child.readAllStandardOutput();
-        }
-        ASSERT_TRUE(output.contains("ready")) << "round " << round;
+        child.start(QStringLiteral(ONDRIX_CRASH_WRITER), {});
+        ASSERT_TRUE(child.waitForReadyRead(30000) && child.readAllStandardOutput().startsWith("ready"))
+            << "round " << round;
         QTest::qWait(QRandomGenerator::global()->bounded(20, 200));
         child.kill(); // SIGKILL
         ASSERT_TRUE(child.waitForFinished());
@@ -55,9 +48,7 @@ TEST(CrashSafety, FilesDecodeAfterTheWriterIsKilled)
             EXPECT_EQ(whole->size(), 200);
         }
 
-        QFile file(AppPaths::historyFile());
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const auto history = HistoryService::decode(file.readAll());
+        const auto history = HistoryService::decode(readFile(AppPaths::historyFile()));
         ASSERT_TRUE(history.has_value()) << "round " << round;
         EXPECT_FALSE(history->isEmpty());
         EXPECT_LE(history->size(), HistoryService::maxEntries);

@@ -27,12 +27,10 @@ int main(int argc, char** argv)
     timer.setInterval(0);
     QObject::connect(&timer, &QTimer::timeout, [&] {
         ++n;
-        HistoryEntry entry;
-        entry.timestamp = QDateTime::currentDateTimeUtc();
-        entry.filename = u"photo-%1-"_s.arg(n) + QString(150, QLatin1Char('x')) + u".jpg"_s;
-        entry.bytes = n * 1000;
-        entry.connectionName = u"Crash"_s;
-        history.add(entry);
+        history.add({.timestamp = QDateTime::currentDateTimeUtc(),
+                     .filename = u"photo-%1-"_s.arg(n) + QString(150, QLatin1Char('x')) + u".jpg"_s,
+                     .bytes = n * 1000,
+                     .connectionName = u"Crash"_s});
 
         store.setRealDictionaryEntry(u"ondrix_uploaded_crash"_s, u"/f/%1"_s.arg(n), double(n));
         QJsonArray connections;

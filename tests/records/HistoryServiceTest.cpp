@@ -14,19 +14,16 @@
 
 using namespace ondrix;
 using namespace Qt::StringLiterals;
-using ondrix::test::readFile;
-using ondrix::test::TestEnvironment;
+using namespace ondrix::test;
 
 namespace {
 
 HistoryEntry makeEntry(int n)
 {
-    HistoryEntry e;
-    e.timestamp = QDateTime(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC).addSecs(n);
-    e.filename = u"file%1.jpg"_s.arg(n);
-    e.bytes = 1000 + n;
-    e.connectionName = u"Photos"_s;
-    return e;
+    return {.timestamp = QDateTime(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC).addSecs(n),
+            .filename = u"file%1.jpg"_s.arg(n),
+            .bytes = 1000 + n,
+            .connectionName = u"Photos"_s};
 }
 
 void settle(HistoryService& history)
@@ -38,12 +35,12 @@ void settle(HistoryService& history)
 } // namespace
 
 // The file's form, byte for byte: newest first, compact, seconds since 2001, integers beyond a double's.
-TEST(HistoryService, EntriesAreStoredInTheDocumentedForm)
+// Entries added from worker threads arrive on the owner's thread, one change each.
+TEST(HistoryService, EntriesAreStoredInTheDocumentedFormFromAnyThread)
 {
     TestEnvironment env;
     HistoryService history(AppPaths::historyFile());
     EXPECT_EQ(history.filePath(), env.dataHome() + u"/Ondrix/history.json"_s);
-    EXPECT_TRUE(history.entries().isEmpty());
     EXPECT_FALSE(QFile::exists(history.filePath()));
 
     HistoryEntry plain = makeEntry(0);
@@ -69,6 +66,20 @@ TEST(HistoryService, EntriesAreStoredInTheDocumentedForm)
         R"({"bytes":9007199254740993,"connectionName":"Photos","direction":"upload","filename":)"
         R"("file0.jpg","id":"6F1C0D2E-3B4A-4C5D-8E6F-7A8B9C0D1E2F","timestamp":100.5,"verifiedBy":"size"}])");
     EXPECT_EQ(HistoryService(AppPaths::historyFile()).entries(), history.entries());
+
+    std::vector<std::jthread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&history, t] {
+            for (int i = 0; i < 50; ++i) {
+                history.add(makeEntry(t * 100 + i));
+            }
+        });
+    }
+    threads.clear();
+    settle(history);
+    EXPECT_EQ(history.entries().size(), 202);
+    EXPECT_EQ(changed.count(), 202);
+    EXPECT_EQ(HistoryService::decode(readFile(history.filePath())), history.entries());
 }
 
 TEST(HistoryService, KeepsTheNewestFiveHundredAndClearsToAnEmptyArray)
@@ -112,18 +123,17 @@ TEST(HistoryService, KeepsTheNewestFiveHundredAndClearsToAnEmptyArray)
 TEST(HistoryService, UndecodableFilesAreAnEmptyHistoryUntilTheNextChange)
 {
     const QByteArray valid = HistoryService::encode({makeEntry(1), makeEntry(2)});
-    const std::pair<const char*, const char*> edits[] = {
-        {"\"upload\"", "\"sideways\""},
-        {"\"connectionName\"", "\"connection\""},
-        {"\"bytes\":1001", "\"bytes\":1001.5"},
-        {"\"id\":\"", "\"id\":\"x"},
-        {"\"filename\":\"file1.jpg\"", "\"filename\":null"},
-    };
-    QList<QByteArray> bad{valid.left(valid.size() / 2), "{\"entries\":[]}", "[1,2]",
-                          QByteArray("\x00\xff\xfe garbage", 12), QByteArray()};
-    for (const auto& [from, to] : edits) {
-        bad.append(QByteArray(valid).replace(from, to));
-    }
+    const auto edited = [&](const char* from, const char* to) { return QByteArray(valid).replace(from, to); };
+    const QByteArray bad[] = {valid.left(valid.size() / 2),
+                              "{\"entries\":[]}",
+                              "[1,2]",
+                              QByteArray("\x00\xff\xfe garbage", 12),
+                              QByteArray(),
+                              edited("\"upload\"", "\"sideways\""),
+                              edited("\"connectionName\"", "\"connection\""),
+                              edited("\"bytes\":1001", "\"bytes\":1001.5"),
+                              edited("\"id\":\"", "\"id\":\"x"),
+                              edited("\"filename\":\"file1.jpg\"", "\"filename\":null")};
     for (const QByteArray& contents : bad) {
         TestEnvironment env;
         env.writeFile(u"data/Ondrix/history.json"_s, contents);
@@ -135,8 +145,7 @@ TEST(HistoryService, UndecodableFilesAreAnEmptyHistoryUntilTheNextChange)
         EXPECT_EQ(QJsonDocument::fromJson(readFile(history.filePath())).array().size(), 1);
     }
     // An explicit null error is no error.
-    const auto decoded =
-        HistoryService::decode(QByteArray(valid).replace("\"direction\"", "\"error\":null,\"direction\""));
+    const auto decoded = HistoryService::decode(edited("\"direction\"", "\"error\":null,\"direction\""));
     ASSERT_TRUE(decoded.has_value());
     EXPECT_FALSE(decoded->first().error.has_value());
 
@@ -147,26 +156,4 @@ TEST(HistoryService, UndecodableFilesAreAnEmptyHistoryUntilTheNextChange)
     history.add(makeEntry(2));
     settle(history);
     EXPECT_EQ(history.entries().size(), 2);
-}
-
-TEST(HistoryService, AddsFromWorkerThreadsArriveOnTheOwnerThread)
-{
-    TestEnvironment env;
-    HistoryService history(AppPaths::historyFile());
-    QSignalSpy changed(&history, &HistoryService::entriesChanged);
-    std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t) {
-        threads.emplace_back([&history, t] {
-            for (int i = 0; i < 50; ++i) {
-                history.add(makeEntry(t * 100 + i));
-            }
-        });
-    }
-    for (auto& thread : threads) {
-        thread.join();
-    }
-    settle(history);
-    EXPECT_EQ(history.entries().size(), 200);
-    EXPECT_EQ(changed.count(), 200);
-    EXPECT_EQ(HistoryService::decode(readFile(history.filePath())), history.entries());
 }

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTest>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -16,8 +15,7 @@
 
 using namespace ondrix;
 using namespace Qt::StringLiterals;
-using ondrix::test::readFile;
-using ondrix::test::TestEnvironment;
+using namespace ondrix::test;
 using Level = LogEntry::LogLevel;
 
 namespace {
@@ -41,6 +39,8 @@ void settle(LogService& log)
 
 } // namespace
 
+// The list keeps the newest hundred; the file and the uncut feed (the headless echo's) get every line, the
+// ones cleared away included.
 TEST(LogService, KeepsTheNewestHundredButWritesEveryLine)
 {
     TestEnvironment env;
@@ -60,9 +60,7 @@ TEST(LogService, KeepsTheNewestHundredButWritesEveryLine)
     log.log(u"line 150"_s, Level::info);
     EXPECT_TRUE(log.entries().isEmpty()); // delivered asynchronously
     settle(log);
-    // The uncut feed (the headless echo's) has every line, the ones cleared away included.
     ASSERT_EQ(added.size(), 151);
-    EXPECT_EQ(added.first(), u"line 0"_s);
     EXPECT_EQ(added.last(), u"line 150"_s);
     logLines();
     settle(log);
@@ -71,12 +69,6 @@ TEST(LogService, KeepsTheNewestHundredButWritesEveryLine)
     EXPECT_EQ(log.entries().first().message, u"line 50"_s);
     EXPECT_EQ(log.entries().last().message, u"line 149"_s);
     EXPECT_GE(changed.count(), 1);
-    QSet<QUuid> ids;
-    for (const LogEntry& e : log.entries()) {
-        ids.insert(e.id);
-    }
-    EXPECT_EQ(ids.size(), 100);
-
     const QList<QByteArray> lines = readFile(log.logFilePath()).split('\n').mid(151);
     ASSERT_EQ(lines.size(), 151); // the last line feed leaves an empty tail
     for (int i = 0; i < 150; ++i) {
@@ -87,7 +79,7 @@ TEST(LogService, KeepsTheNewestHundredButWritesEveryLine)
 
 // Lines have a fixed form; the file stays open between lines, yet a log moved away (rotated) or deleted is
 // created again under its name, and a file an older version left readable to others becomes owner-only.
-TEST(LogService, LinesHaveTheFixedFormatAndALogMovedAwayStartsAgainUnderItsName)
+TEST(LogService, LinesHaveTheFixedFormatOnOneLineAndALogMovedAwayStartsAgainUnderItsName)
 {
     TestEnvironment env;
     const QString path = env.writeFile(u"state/Ondrix/Ondrix.log"_s, "[old] line\n");
@@ -99,14 +91,11 @@ TEST(LogService, LinesHaveTheFixedFormatAndALogMovedAwayStartsAgainUnderItsName)
     const QDateTime at(QDate(2025, 1, 2), QTime(9, 5, 3));
     {
         LogService log(AppPaths::logFile(), [at] { return at; });
-        ASSERT_EQ(log.logFilePath(), path);
         const QUuid photos = QUuid::createUuid();
         log.logFor(photos, u"Photos"_s, u"Queued: a.jpg"_s, Level::warning);
         settle(log);
-        EXPECT_EQ(readFile(path), "[old] line\n[2025-01-02 09:05:03] [WARN] [Photos] Queued: a.jpg\n");
         EXPECT_EQ(mode(), 0600);
-        // The entry keeps its connection apart.
-        ASSERT_EQ(log.entries().size(), 1);
+        ASSERT_EQ(log.entries().size(), 1); // the entry keeps its connection apart
         EXPECT_EQ(log.entries()[0].connectionId, photos);
         EXPECT_EQ(log.entries()[0].detail, u"Queued: a.jpg"_s);
         log.log(u"ok"_s, Level::success);
@@ -127,9 +116,8 @@ TEST(LogService, LinesHaveTheFixedFormatAndALogMovedAwayStartsAgainUnderItsName)
                                "[2025-01-02 09:05:03] [INFO] two\\nlines\n"
                                "[2025-01-02 09:05:03] [INFO] Grüße\n";
     EXPECT_EQ(readFile(path), written);
-    // Earlier runs never show up in the list.
     settle(log);
-    EXPECT_EQ(messages(log.entries()), QStringList{u"Grüße"_s});
+    EXPECT_EQ(messages(log.entries()), QStringList{u"Grüße"_s}) << "earlier runs never show in the list";
 
     const QString rotated = path + u".1"_s;
     ASSERT_TRUE(QFile::rename(path, rotated));
@@ -140,17 +128,11 @@ TEST(LogService, LinesHaveTheFixedFormatAndALogMovedAwayStartsAgainUnderItsName)
     EXPECT_EQ(readFile(rotated), written);
     EXPECT_EQ(readFile(path), "[2025-01-02 09:05:03] [INFO] third\n[2025-01-02 09:05:03] [INFO] fourth\n");
     EXPECT_EQ(mode(), 0600);
-}
 
-// File names are whatever others made them: a line feed or an escape sequence in one neither forges a line
-// nor reaches a terminal, and a name that is not UTF-8 is shown, not dropped.
-TEST(LogService, NamesAreShownEscapedOnOneLine)
-{
-    TestEnvironment env;
-    LogService log(AppPaths::logFile());
+    // File names are whatever others made them: a line feed or an escape sequence in one neither forges a
+    // line nor reaches a terminal, and a name that is not UTF-8 is shown, not dropped.
     const struct {
-        QString message;
-        QString shown;
+        QString message, shown;
     } cases[] = {
         {u"✓ a.jpg\n[2026-01-01 00:00:00] [INFO] forged"_s,
          u"✓ a.jpg\\n[2026-01-01 00:00:00] [INFO] forged"_s},
@@ -160,16 +142,15 @@ TEST(LogService, NamesAreShownEscapedOnOneLine)
         {u"txt."_s + QChar(0x202E) + u"gpj"_s, u"txt.\\u202egpj"_s},
         {u"pair "_s + QString::fromUcs4(U"\U0001F600"), u"pair 😀"_s},
     };
-    QStringList expected;
+    QStringList expected{u"Grüße"_s, u"second"_s, u"third"_s, u"fourth"_s};
     for (const auto& [message, shown] : cases) {
         log.log(message, Level::info);
         expected << shown;
     }
     settle(log);
     EXPECT_EQ(messages(log.entries()), expected);
-    const QByteArray file = readFile(log.logFilePath());
-    EXPECT_EQ(file.count('\n'), qsizetype(std::size(cases)));
-    EXPECT_TRUE(file.contains("[INFO] caf\\xE9.jpg\n"));
+    EXPECT_EQ(readFile(path).count('\n'), qsizetype(2 + std::size(cases)));
+    EXPECT_TRUE(readFile(path).contains("[INFO] caf\\xE9.jpg\n"));
 }
 
 // Lines from several threads keep each thread's order in the file; a log folder that cannot be made (a
@@ -177,11 +158,10 @@ TEST(LogService, NamesAreShownEscapedOnOneLine)
 TEST(LogService, ConcurrentCallersKeepTheirOrderAndAnUnwritableFolderLosesOnlyTheFile)
 {
     TestEnvironment env;
+    constexpr int kThreads = 4, kPerThread = 500;
     {
         LogService log(AppPaths::logFile());
-        constexpr int kThreads = 4;
-        constexpr int kPerThread = 500;
-        std::vector<std::thread> threads;
+        std::vector<std::jthread> threads;
         for (int t = 0; t < kThreads; ++t) {
             threads.emplace_back([&log, t] {
                 for (int i = 0; i < kPerThread; ++i) {
@@ -189,19 +169,17 @@ TEST(LogService, ConcurrentCallersKeepTheirOrderAndAnUnwritableFolderLosesOnlyTh
                 }
             });
         }
-        for (auto& thread : threads) {
-            thread.join();
-        }
+        threads.clear();
         settle(log);
         EXPECT_EQ(log.entries().size(), LogService::maxEntries);
-        int next[kThreads] = {};
-        const QList<QByteArray> lines = readFile(log.logFilePath()).split('\n');
-        ASSERT_EQ(lines.size(), kThreads * kPerThread + 1);
-        for (int l = 0; l < kThreads * kPerThread; ++l) {
-            const QByteArray message = lines[l].mid(lines[l].indexOf("[INFO] ") + 7);
-            const int t = message.mid(1, 1).toInt();
-            EXPECT_EQ(message, QByteArray("t" + QByteArray::number(t) + " " + QByteArray::number(next[t]++)));
-        }
+    }
+    int next[kThreads] = {};
+    const QList<QByteArray> lines = readFile(AppPaths::logFile()).split('\n');
+    ASSERT_EQ(lines.size(), kThreads * kPerThread + 1);
+    for (int l = 0; l < kThreads * kPerThread; ++l) {
+        const QByteArray message = lines[l].mid(lines[l].indexOf("[INFO] ") + 7);
+        const int t = message.mid(1, 1).toInt();
+        EXPECT_EQ(message, QByteArray("t" + QByteArray::number(t) + " " + QByteArray::number(next[t]++)));
     }
     QDir(env.stateHome()).removeRecursively();
     env.writeFile(u"state/Ondrix"_s, "in the way");
