@@ -2,6 +2,7 @@
 // plain-text ones move in, what waits for a keyring that is not there yet, and that uploads work throughout.
 #include "supervision/ConnectionSecrets.h"
 
+#include "model/UuidText.h"
 #include "platform/AppPaths.h"
 #include "platform/QtKeychainSecretStore.h"
 #include "supervision/ConnectionsManager.h"
@@ -20,11 +21,6 @@ using namespace Qt::StringLiterals;
 using namespace ondrix::test;
 
 namespace {
-
-QString account(const PushConnection& connection)
-{
-    return connection.id.toString(QUuid::WithoutBraces).toUpper();
-}
 
 // One Ondrix run: the services, the secrets owner and the manager, started.
 struct OndrixRun {
@@ -111,18 +107,14 @@ protected:
 
 } // namespace
 
-// Plain-text passwords work at once and move into a keyring that comes later; a new password lands in the
-// keyring only and comes back from it at the next start; a rename moves the item, a delete removes it; a
-// start before the keyring is there makes the connections wait, say why, and start when it comes. Uploads
-// work throughout, and no password is ever on disk.
+// Plain-text passwords move into a keyring that comes later; new ones land there only, come back at the next
+// start, follow renames and deletes; a start before the keyring waits for it. No password is ever on disk.
 TEST_F(ConnectionSecretsTest, PasswordsLiveInTheKeyringWhenThereIsOne)
 {
     s_keyring->stop();
     const QString password = u"kr-plain-Vw3s"_s;
     FtpTestServer server;
-    FtpServerOptions options;
-    options.password = password;
-    server.start(options);
+    server.start({.password = password});
     QList<PushConnection> connections;
     for (const char* name : {"One", "Two", "Three"}) {
         connections.append(connectionTo(server, QString::fromLatin1(name)));
@@ -130,9 +122,6 @@ TEST_F(ConnectionSecretsTest, PasswordsLiveInTheKeyringWhenThereIsOne)
     PreferencesStore(AppPaths::preferencesFile())
         .setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
     const PushConnection agency = connectionTo(server, u"Agency"_s);
-    const auto stored = [](OndrixRun& run) {
-        return *PushConnection::decodeList(run.services.store.dataValue(ConnectionsManager::kConnectionsKey));
-    };
     {
         OndrixRun run;
         // Plain-text passwords work at once; the keyring is asked again until it is there.
@@ -148,17 +137,20 @@ TEST_F(ConnectionSecretsTest, PasswordsLiveInTheKeyringWhenThereIsOne)
             << run.services.logMessages().join(u'\n').toStdString();
         expectNotOnDisk(password.toUtf8());
         for (const PushConnection& c : connections) {
-            EXPECT_EQ(s_keyring->lookup(account(c)), password) << qPrintable(c.name);
+            EXPECT_EQ(s_keyring->lookup(uuidText(c.id)), password) << qPrintable(c.name);
         }
         EXPECT_TRUE(uploads(server, u"Two"_s, "after"));
 
         run.manager->addConnection(agency);
         run.manager->updateConnection(agency);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return s_keyring->lookup(account(agency)) == password; }, 20000));
-        const QString item = s_keyring->describe(account(agency));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return s_keyring->lookup(uuidText(agency.id)) == password; }, 20000));
+        const QString item = s_keyring->describe(uuidText(agency.id));
         EXPECT_TRUE(item.contains(u"label = Ondrix: Agency"_s)) << item.toStdString();
         EXPECT_TRUE(item.contains(u"attribute.server = Ondrix: Agency"_s)) << item.toStdString();
-        for (const PushConnection& c : stored(run)) {
+        for (const PushConnection& c :
+             PushConnection::decodeList(run.services.store.dataValue(ConnectionsManager::kConnectionsKey))
+                 .value_or(QList<PushConnection>())) {
             EXPECT_TRUE(c.password.isEmpty()) << qPrintable(c.name);
         }
         EXPECT_TRUE(uploads(server, u"Agency"_s, "first"));
@@ -174,31 +166,31 @@ TEST_F(ConnectionSecretsTest, PasswordsLiveInTheKeyringWhenThereIsOne)
         again.manager->updateConnection(renamed);
         EXPECT_TRUE(QTest::qWaitFor(
             [&] {
-                const QString item = s_keyring->describe(account(agency));
+                const QString item = s_keyring->describe(uuidText(agency.id));
                 return item.contains(u"label = Ondrix: Studio"_s) && !item.contains(u"Ondrix: Agency"_s);
             },
             20000))
-            << s_keyring->describe(account(agency)).toStdString();
+            << s_keyring->describe(uuidText(agency.id)).toStdString();
         again.manager->deleteConnection(agency.id);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return s_keyring->lookup(account(agency)).isEmpty(); }, 20000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return s_keyring->lookup(uuidText(agency.id)).isEmpty(); }, 20000));
     }
 
     s_keyring->stop();
+    const QUuid three = connections[2].id;
     OndrixRun waiting([](ConnectionSecrets& secrets) { secrets.setPatienceMs(0); });
-    EXPECT_EQ(waiting.manager->engine(connections[2].id), nullptr);
+    EXPECT_EQ(waiting.manager->engine(three), nullptr);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-            return waiting.manager->passwordProblem(connections[2].id)
-                .startsWith(u"The password is in the keyring, which does not give it out yet"_s);
+            return waiting.manager->passwordProblem(three).startsWith(
+                u"The password is in the keyring, which does not give it out yet"_s);
         },
         20000))
-        << waiting.manager->passwordProblem(connections[2].id).toStdString();
+        << waiting.manager->passwordProblem(three).toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return waiting.services.logMessages().filter(u"does not give out or take passwords"_s).size() == 1;
     }));
     startKeyring();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return waiting.manager->engine(connections[2].id) != nullptr; }, 30000));
-    EXPECT_TRUE(waiting.manager->passwordProblem(connections[2].id).isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return waiting.manager->engine(three) != nullptr; }, 30000));
+    EXPECT_TRUE(waiting.manager->passwordProblem(three).isEmpty());
     EXPECT_TRUE(uploads(server, u"Three"_s, "later"));
 }

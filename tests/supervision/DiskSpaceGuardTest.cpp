@@ -7,15 +7,12 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QProcess>
-#include <QStorageInfo>
 
 #include <gtest/gtest.h>
 
 using namespace ondrix;
 using namespace Qt::StringLiterals;
-using ondrix::test::EngineTestFixture;
-using ondrix::test::SmallVolume;
+using namespace ondrix::test;
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 using namespace ondrix;
 using namespace Qt::StringLiterals;
-using ondrix::test::EngineTestFixture;
+using namespace ondrix::test;
 
 namespace {
 
@@ -49,9 +49,7 @@ TEST(ScheduleWindow, HoursDaysAndWindowsPastMidnight)
     EXPECT_FALSE(night.contains(at(2026, 10, 23, 5))) << "Thursday's night is not selected";
     EXPECT_FALSE(night.contains(at(2026, 10, 24, 23))) << "nor Saturday's";
     EXPECT_FALSE(ScheduleWindow(scheduled(9, 9, {1, 2, 3, 4, 5, 6, 7})).contains(at(2026, 10, 23, 9)));
-    PushConnection off = scheduled(9, 10, {});
-    off.scheduleEnabled = false;
-    EXPECT_TRUE(ScheduleWindow(off).contains(at(2026, 10, 25, 3)));
+    EXPECT_TRUE(ScheduleWindow(PushConnection{}).contains(at(2026, 10, 25, 3))) << "no schedule";
 
     // The hour that daylight saving skips or repeats is one boundary, whatever its wall-clock length.
     EXPECT_EQ(ScheduleWindow::nextHourBoundary(at(2026, 3, 29, 1, 30)), at(2026, 3, 29, 3));
@@ -64,7 +62,7 @@ TEST(ScheduleWindow, HoursDaysAndWindowsPastMidnight)
 TEST_F(ScheduleSupervisorTest, AFakeClockWalksANightWindowAcrossBothDaylightSavingChanges)
 {
     settings.setNotifySchedulePauseResume(true);
-    PushConnection c = scheduled(22, 6, {6}, loopbackConnection(u"Night"_s));
+    const PushConnection c = scheduled(22, 6, {6}, loopbackConnection(u"Night"_s));
     store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
 
     for (const auto& [start, hours] :
@@ -114,31 +112,22 @@ TEST_F(ScheduleSupervisorTest, AFakeClockWalksANightWindowAcrossBothDaylightSavi
         EXPECT_EQ(center.requests[0].identifier, center.requests[2].identifier);
         EXPECT_EQ(center.requests[1].title, "Ondrix: Night resumed");
     }
-
-    // Without a schedule the connection runs and nothing is said.
-    log.clear();
-    QDateTime now = at(2026, 10, 24, 12);
-    ConnectionsManager manager(services, nullptr, nullptr);
-    c.scheduleEnabled = false;
-    manager.setConnections({c});
-    ScheduleSupervisor supervisor(manager, services, nullptr, [&now] { return now; });
-    manager.startAll();
-    EXPECT_EQ(manager.engine(c.id)->state().kind(), EngineState::Kind::watching);
-    QCoreApplication::sendPostedEvents(&log, QEvent::MetaCall);
-    EXPECT_TRUE(transitions().isEmpty());
 }
 
-// The schedule lifts only its own pause: a pause the user chose holds past the start of the window.
+// The schedule lifts only its own pause: a pause the user chose holds past the start of the window. A
+// connection without a schedule runs and nothing is said about it.
 TEST_F(ScheduleSupervisorTest, TheWindowOpeningLeavesTheUsersPauseInPlace)
 {
     const PushConnection c = scheduled(9, 17, {1, 2, 3, 4, 5, 6, 7}, loopbackConnection(u"Day"_s));
-    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c}));
+    const PushConnection unscheduled = loopbackConnection(u"Always"_s);
+    store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList({c, unscheduled}));
     QDateTime now = at(2026, 10, 23, 8, 30);
     ConnectionsManager manager(services, nullptr, nullptr);
     ScheduleSupervisor supervisor(manager, services, nullptr, [&now] { return now; });
     manager.startAll();
     ConnectionEngine* engine = manager.engine(c.id);
     ASSERT_NE(engine, nullptr);
+    EXPECT_EQ(manager.engine(unscheduled.id)->state(), EngineState::watching());
     using R = PauseReasons::Reason;
     EXPECT_EQ(manager.pauseReasons().reasons(c.id), QList<R>{R::schedule});
     manager.pauseAll();
@@ -148,5 +137,7 @@ TEST_F(ScheduleSupervisorTest, TheWindowOpeningLeavesTheUsersPauseInPlace)
     EXPECT_EQ(engine->state().kind(), EngineState::Kind::paused);
     manager.resumeAll();
     EXPECT_EQ(engine->state(), EngineState::watching());
+    QCoreApplication::sendPostedEvents(&log, QEvent::MetaCall);
+    EXPECT_TRUE(transitions().filter(u"[Always]"_s).isEmpty()) << transitions().join(u'\n').toStdString();
     manager.stopAll();
 }
