@@ -26,20 +26,17 @@ namespace {
 
 PushConnection connectionNamed(const QString& name)
 {
-    PushConnection connection;
-    connection.name = name;
-    connection.host = u"127.0.0.1"_s;
-    connection.username = u"me"_s;
-    connection.password = u"secret"_s;
-    connection.localFolder = QDir::tempPath();
-    connection.remoteFolder = u"/in"_s;
-    return connection;
+    return {.name = name,
+            .host = u"127.0.0.1"_s,
+            .username = u"me"_s,
+            .password = u"secret"_s,
+            .localFolder = QDir::tempPath(),
+            .remoteFolder = u"/in"_s};
 }
 
 struct Outcome {
     int status;
-    QString out;
-    QString err;
+    QString out, err;
 };
 
 class ConnectionsCommandTest : public ::testing::Test {
@@ -91,7 +88,8 @@ protected:
 } // namespace
 
 // An import replaces connections by id and adds the rest; one refused (no file, Ondrix running, a wrong
-// command) changes nothing and says why. Export hides passwords unless asked.
+// command) changes nothing and says why. Export hides passwords unless asked, and never shows them on a
+// terminal.
 TEST_F(ConnectionsCommandTest, ImportReplacesByIdAddsTheRestAndExportHidesPasswordsUnlessAsked)
 {
     PushConnection kept = connectionNamed(u"Kept"_s);
@@ -125,10 +123,39 @@ TEST_F(ConnectionsCommandTest, ImportReplacesByIdAddsTheRestAndExportHidesPasswo
     EXPECT_EQ(listed.status, 0);
     EXPECT_EQ(listed.out.count(u'\n'), 3);
     EXPECT_TRUE(listed.out.contains(u"ftp://me@127.0.0.1:21/in"_s));
-    EXPECT_TRUE(PushConnection::decodeList(run({u"export"_s}).out.toUtf8())->at(0).password.isEmpty());
     EXPECT_EQ(
         PushConnection::decodeList(run({u"export"_s, u"--with-passwords"_s}).out.toUtf8())->at(0).password,
         u"secret"_s);
+
+    // Passwords go to a file only its owner can read, whatever the umask, and never to a terminal.
+    const QString exported = env.root() + u"/f.json"_s;
+    const mode_t previous = ::umask(0);
+    const Outcome written = run({u"export"_s, u"--with-passwords"_s, u"--output"_s, exported});
+    ::umask(previous);
+    ASSERT_EQ(written.status, 0) << written.err.toStdString();
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(exported).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(PushConnection::decodeList(readFile(exported))->first().password, u"secret"_s);
+
+    // Standard output on a pseudo-terminal: refused, with the way to write a file instead.
+    int master = -1, slave = -1;
+    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    const int savedOut = ::dup(STDOUT_FILENO);
+    ::dup2(slave, STDOUT_FILENO);
+    terminal.reset();
+    const Outcome onTerminal = run({u"export"_s, u"--with-passwords"_s});
+    const Outcome plain = run({u"export"_s});
+    ::dup2(savedOut, STDOUT_FILENO);
+    for (const int fd : {savedOut, slave, master}) {
+        ::close(fd);
+    }
+    EXPECT_EQ(onTerminal.status, 1);
+    EXPECT_TRUE(onTerminal.out.isEmpty());
+    EXPECT_TRUE(onTerminal.err.contains(u"--with-passwords --output connections.json"_s))
+        << onTerminal.err.toStdString();
+    EXPECT_EQ(plain.status, 0) << "without passwords a terminal is fine";
+    EXPECT_FALSE(plain.out.contains(u"secret"_s)) << "export hides passwords unless asked";
 }
 
 // Each hostile file is refused naming the connection and the key, and nothing is written.
@@ -195,39 +222,4 @@ TEST_F(ConnectionsCommandTest, HostileImportsAreRefusedWithTheConnectionAndKeyNa
     EXPECT_EQ(storedList(), before);
     EXPECT_EQ(run({u"import"_s, deleting, u"--yes"_s}).status, 0);
     EXPECT_EQ(PushConnection::decodeList(storedList())->size(), 3);
-}
-
-// Passwords go to a file only its owner can read, whatever the umask, and never to a terminal.
-TEST_F(ConnectionsCommandTest, ExportedPasswordsGoToAPrivateFileNeverToATerminal)
-{
-    store({connectionNamed(u"Kept"_s)});
-    const QString file = env.root() + u"/f.json"_s;
-    const mode_t previous = ::umask(0);
-    const Outcome written = run({u"export"_s, u"--with-passwords"_s, u"--output"_s, file});
-    ::umask(previous);
-    ASSERT_EQ(written.status, 0) << written.err.toStdString();
-    struct stat info {};
-    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_EQ(PushConnection::decodeList(readFile(file))->first().password, u"secret"_s);
-
-    // Standard output on a pseudo-terminal: refused, with the way to write a file instead.
-    int master = -1;
-    int slave = -1;
-    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-    const int savedOut = ::dup(STDOUT_FILENO);
-    ::dup2(slave, STDOUT_FILENO);
-    terminal.reset();
-    const Outcome refused = run({u"export"_s, u"--with-passwords"_s});
-    const Outcome plain = run({u"export"_s});
-    ::dup2(savedOut, STDOUT_FILENO);
-    for (const int fd : {savedOut, slave, master}) {
-        ::close(fd);
-    }
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.out.isEmpty());
-    EXPECT_TRUE(refused.err.contains(u"--with-passwords --output connections.json"_s))
-        << refused.err.toStdString();
-    EXPECT_EQ(plain.status, 0) << "without passwords a terminal is fine";
-    EXPECT_FALSE(plain.out.contains(u"secret"_s));
 }

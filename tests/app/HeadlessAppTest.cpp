@@ -25,14 +25,7 @@
 
 using namespace ondrix;
 using namespace Qt::StringLiterals;
-using ondrix::test::ClosedPort;
-using ondrix::test::DBusMockSession;
-using ondrix::test::FtpTestServer;
-using ondrix::test::NetworkManagerMock;
-using ondrix::test::readFile;
-using ondrix::test::SftpTestServer;
-using ondrix::test::SmallVolume;
-using ondrix::test::TestEnvironment;
+using namespace ondrix::test;
 
 namespace {
 
@@ -132,20 +125,10 @@ protected:
     QProcessEnvironment processEnvironment;
 };
 
-// The smallest JPEG the keyword writer accepts: a JFIF header, a frame header, one scan and the end marker.
-QByteArray tinyJpeg()
-{
-    return QByteArray::fromHex("ffd8ffe000104a46494600010100000100010000"
-                               "ffc0000b080001000101011100ffda0008010100003f00d2cf20ffd9");
-}
-
 } // namespace
 
-// Connections over FTP (images get a keyword: the keyword module is loaded for real), over SFTP and to a
-// server that refuses every connection. The remote controls talk to the running instance; `--status --json`
-// parses with python's json module, carries each connection's counters and says what the plain `--status`
-// says; the metrics file holds the same counters, escapes the quoted name and says `ondrix_up 0` after the
-// stop (MetricsFileTest runs promtool on the text). Nothing Ondrix writes is readable by others.
+// FTP (with a keyword: the module loads for real), SFTP and a refusing server; the remote controls, the JSON
+// and plain status and the metrics file agree on the counters; nothing Ondrix writes is readable by others.
 TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAnswersTheRemoteControlsAndStopsCleanly)
 {
     FtpTestServer ftp;
@@ -154,9 +137,7 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAnswersTheRemoteControlsAndS
     sftp.start();
     ClosedPort refusing;
     PushConnection agency = connectionTo(ftp.connection(), u"Agency"_s);
-    IPTCKeywordEntry preset;
-    preset.name = u"Desk"_s;
-    preset.keyword = u"harbour, Hafen"_s;
+    const IPTCKeywordEntry preset{.name = u"Desk"_s, .keyword = u"harbour, Hafen"_s};
     agency.iptcEnabled = true;
     agency.iptcKeywords = {preset};
     agency.selectedIPTCKeywordID = preset.id;
@@ -184,7 +165,10 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAnswersTheRemoteControlsAndS
         stderrText += QString::fromUtf8(ondrix->readAllStandardError());
         return stderrText.count(u"[%1] ✗ "_s.arg(partner.name));
     };
-    env.writeFile(u"folders/Agency/photo.jpg"_s, tinyJpeg());
+    // The smallest JPEG the keyword writer accepts: a JFIF header, a frame header, one scan, the end marker.
+    env.writeFile(u"folders/Agency/photo.jpg"_s,
+                  QByteArray::fromHex("ffd8ffe000104a46494600010100000100010000ffc0000b08"
+                                      "0001000101011100ffda0008010100003f00d2cf20ffd9"));
     env.writeFile(u"folders/Archive/day1/raw.dng"_s, "over sftp");
     for (int i = 0; i < 3; ++i) {
         env.writeFile(u"folders/Partner/p%1.txt"_s.arg(i), "refused");
@@ -238,8 +222,7 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAnswersTheRemoteControlsAndS
     EXPECT_EQ(document.value(u"version"_s).toString(), QStringLiteral(ONDRIX_VERSION));
     const QJsonArray connections = document.value(u"connections"_s).toArray();
     ASSERT_EQ(connections.size(), 3);
-    const QJsonObject ok = connections[1].toObject();
-    const QJsonObject failing = connections[2].toObject();
+    const QJsonObject ok = connections[1].toObject(), failing = connections[2].toObject();
     EXPECT_EQ(ok.value(u"id"_s).toString(), archive.id.toString(QUuid::WithoutBraces));
     EXPECT_EQ(ok.value(u"state"_s).toString(), u"watching"_s);
     EXPECT_EQ(ok.value(u"filesUploaded"_s).toInt(), 1);
@@ -251,9 +234,8 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAnswersTheRemoteControlsAndS
     EXPECT_EQ(failing.value(u"name"_s).toString(), partner.name);
     EXPECT_EQ(failing.value(u"state"_s).toString(), u"error"_s);
     EXPECT_TRUE(failing.value(u"lastSuccess"_s).isNull());
-    const int failed = failing.value(u"filesFailed"_s).toInt();
-    EXPECT_GE(failed, 3);
-    EXPECT_EQ(failing.value(u"consecutiveFailures"_s).toInt(), failed);
+    EXPECT_GE(failing.value(u"filesFailed"_s).toInt(), 3);
+    EXPECT_EQ(failing.value(u"consecutiveFailures"_s), failing.value(u"filesFailed"_s));
     EXPECT_TRUE(QDateTime::fromString(failing[u"lastError"_s][u"time"_s].toString(), Qt::ISODate).isValid());
     // The plain report is the same state in words.
     QString words;
@@ -314,13 +296,12 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAnswersTheRemoteControlsAndS
     QStringList written;
     for (const QString& folder :
          {env.configHome(), env.dataHome(), env.stateHome(), env.cacheHome(), env.home()}) {
-        QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
+        for (QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+             it.hasNext();) {
             written.append(it.next());
-            EXPECT_EQ(QFile::permissions(written.last()) &
-                          (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup |
-                           QFileDevice::WriteOther),
-                      QFileDevice::Permissions())
+            EXPECT_FALSE(QFile::permissions(written.last()) &
+                         (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup |
+                          QFileDevice::WriteOther))
                 << qPrintable(written.last());
         }
     }
@@ -354,14 +335,9 @@ TEST_F(HeadlessAppTest, AFullDiskUnderThePreferencesHoldsNoUploadBack)
     stop(*ondrix);
 }
 
-// A stop asked for while Ondrix starts up (the moment its lock is taken, before the store and the engines are
-// ready) is a clean stop, not death by the signal. The start says what was loaded; a connection list that
-// cannot be read is named with the reason and kept aside before the run can write over it. A headless run
-// maps none of the desktop's libraries nor the image metadata ones (no keyword written), and with
-// NetworkManager there it does not load the glib network backend either. A desktop start whose desktop module
-// is missing or unloadable (an executable copied elsewhere, a damaged installation) runs headless and says
-// why. A burst of more lines than the log window keeps (one "Watching" line per connection, all in one turn
-// of the event loop) reaches stderr whole.
+// A stop during start-up is clean; an unreadable connection list is named and kept aside; a headless run maps
+// no desktop, image metadata or glib network library; a missing or broken desktop module means a headless run
+// that says why; a burst of more lines than the log window keeps reaches stderr whole.
 TEST_F(HeadlessAppTest, StartsSayWhatWasLoadedAndWhatIsMissingAndStopCleanlyAtAnyMoment)
 {
     const QString lockFile = env.configHome() + u"/Ondrix/ondrix.lock"_s;

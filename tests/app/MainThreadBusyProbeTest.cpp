@@ -1,7 +1,6 @@
 #include "app/MainThreadBusyProbe.h"
 
 #include <QAbstractEventDispatcher>
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 

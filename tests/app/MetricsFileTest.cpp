@@ -13,26 +13,21 @@
 
 using namespace ondrix;
 using namespace Qt::StringLiterals;
-using ondrix::test::TestEnvironment;
+using namespace ondrix::test;
 
 namespace {
 
 StatusSnapshot snapshotOf(const QStringList& names)
 {
-    StatusSnapshot snapshot;
-    snapshot.version = u"1.2.3"_s;
-    snapshot.startedAt = QDateTime::fromSecsSinceEpoch(1700000000);
-    snapshot.takenAt = snapshot.startedAt.addSecs(60);
+    const QDateTime started = QDateTime::fromSecsSinceEpoch(1700000000);
+    StatusSnapshot snapshot{.version = u"1.2.3"_s, .startedAt = started, .takenAt = started.addSecs(60)};
     for (const QString& name : names) {
-        StatusSnapshot::Connection connection;
-        connection.id = QUuid::createUuid();
-        connection.name = name;
-        connection.running = true;
-        connection.state = EngineState::paused();
-        connection.pauseReasons = {PauseReasons::Reason::schedule};
-        connection.counters.uploadedFiles = 20;
-        connection.counters.failedFiles = 3;
-        snapshot.connections.append(connection);
+        snapshot.connections.append({.id = QUuid::createUuid(),
+                                     .name = name,
+                                     .running = true,
+                                     .state = EngineState::paused(),
+                                     .pauseReasons = {PauseReasons::Reason::schedule},
+                                     .counters = {.uploadedFiles = 20, .failedFiles = 3}});
     }
     return snapshot;
 }
@@ -85,18 +80,12 @@ TEST(MetricsFile, ReadersNeverSeeHalfAFileAndAFailureIsSaidOnce)
     metrics.setPath(path);
 
     std::atomic<bool> done = false;
-    std::atomic<int> reads = 0;
-    std::atomic<int> broken = 0;
+    std::atomic<int> reads = 0, broken = 0;
     std::thread reader([&] {
         while (!done) {
-            QFile file(path);
-            if (file.open(QIODevice::ReadOnly)) {
-                const QByteArray text = file.readAll();
-                if (text.count('\n') != lines || !text.endsWith(lastLine)) {
-                    ++broken;
-                }
-                ++reads;
-            }
+            const QByteArray text = readFile(path); // the file is there from setPath on
+            broken += text.count('\n') != lines || !text.endsWith(lastLine) ? 1 : 0;
+            ++reads;
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
     });

@@ -1,7 +1,5 @@
-// The shipped languages: every translation source is finished and keeps the placeholders, every compiled
-// language loads, and the interface started in a language (the stored one, or the desktop's) shows no text
-// that language translates left in English. Screenshots of the popover and the settings window in each.
-// English, the language of the source texts, has a file of its own for the singular and plural forms.
+// The shipped languages are finished, keep their placeholders and load; the interface started in one (stored,
+// or the desktop's) shows nothing it translates left in English. Screenshots of the popover and settings.
 #include "app/Translations.h"
 
 #include "app/AppDelegate.h"
@@ -20,7 +18,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -47,10 +44,8 @@ struct Message {
 // The messages of resources/translations/ondrix_<code>.ts.
 QList<Message> readTs(const QString& code)
 {
-    QFile file(qEnvironmentVariable("ONDRIX_SOURCE_DIR") +
-               u"/resources/translations/ondrix_%1.ts"_s.arg(code));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << code.toStdString();
-    QXmlStreamReader xml(&file);
+    QXmlStreamReader xml(readFile(qEnvironmentVariable("ONDRIX_SOURCE_DIR") +
+                                  u"/resources/translations/ondrix_%1.ts"_s.arg(code)));
     QList<Message> messages;
     QString context;
     while (!xml.atEnd()) {
@@ -61,8 +56,7 @@ QList<Message> readTs(const QString& code)
         if (name == u"name") {
             context = xml.readElementText();
         } else if (name == u"message") {
-            messages.append(
-                {context, {}, {}, xml.attributes().value(QLatin1String("numerus")) == u"yes", {}, {}});
+            messages.append({.context = context, .numerus = xml.attributes().value(u"numerus"_s) == u"yes"});
         } else if (name == u"source") {
             messages.last().source = xml.readElementText();
         } else if (name == u"comment") {
@@ -123,10 +117,7 @@ protected:
             << "day names are not in the interface language";
         EXPECT_EQ(QCoreApplication::instance()->findChildren<QTranslator*>().size(), 2)
             << "the earlier language's translators are left installed";
-        PushConnection connection;
-        connection.name = u"Agency"_s;
-        connection.host = u"127.0.0.1"_s;
-        core->manager().addConnection(connection);
+        core->manager().addConnection({.name = u"Agency"_s, .host = u"127.0.0.1"_s});
 
         // English source texts the loaded language words differently.
         QHash<QString, QString> translated;
@@ -176,9 +167,8 @@ protected:
 
 } // namespace
 
-// A text is found at run time only under the context the extraction recorded: the class of a Q_OBJECT (with
-// its namespace), the name given to Q_DECLARE_TR_FUNCTIONS, or the one passed to translate(). A file-local
-// tr() helper records the enclosing class while looking up another name, so its texts never show.
+// A text is found at run time only under the context the extraction recorded (a Q_OBJECT class, a
+// Q_DECLARE_TR_FUNCTIONS name, a translate() context); a file-local tr() helper's texts never show.
 TEST(ShippedLanguages, EveryTranslationContextExistsAtRunTime)
 {
     QString sources;
@@ -278,25 +268,17 @@ TEST(ShippedLanguages, EverySourceIsFinishedKeepsItsPlaceholdersAndLoads)
                                     << problems.join(u'\n').toStdString();
 }
 
-TEST_F(TranslatedInterface, TheStoredLanguageAppliesAtStart)
+// The stored language applies at start; with the setting left at "system" and LANGUAGE=de (registered a
+// second time as TranslationsDesktopLanguageTest), the desktop's.
+TEST_F(TranslatedInterface, TheStoredOrTheDesktopLanguageAppliesAtStart)
 {
-    {
-        // The language setting as the General tab sets it, on an earlier run.
-        Application earlier;
-        earlier.settings().setPreferredLanguage(u"fr"_s);
+    if (qEnvironmentVariable("LANGUAGE").startsWith(QLatin1String("de"))) {
+        checkInterface(u"de"_s, u"Ondrix-Einstellungen"_s);
+        return;
     }
+    Application().settings().setPreferredLanguage(u"fr"_s); // as the General tab sets it, on an earlier run
     checkInterface(u"fr"_s, u"Paramètres d'Ondrix"_s);
-    // Qt's own texts come in the same language.
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Annuler"_s);
-}
-
-// Registered a second time with LANGUAGE=de in its environment (the desktop's choice is read at start).
-TEST_F(TranslatedInterface, TheDesktopLanguageAppliesWhenTheSettingIsSystem)
-{
-    if (!qEnvironmentVariable("LANGUAGE").startsWith(QLatin1String("de"))) {
-        GTEST_SKIP() << "runs with LANGUAGE=de (TranslationsDesktopLanguageTest)";
-    }
-    checkInterface(u"de"_s, u"Ondrix-Einstellungen"_s);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Annuler"_s) << "Qt's own texts too";
 }
 
 // English counts take their singular and plural forms, also when the interface stays English because the
@@ -304,11 +286,10 @@ TEST_F(TranslatedInterface, TheDesktopLanguageAppliesWhenTheSettingIsSystem)
 TEST_F(TranslatedInterface, EnglishCountsTakeTheirSingularAndPluralForms)
 {
     const auto importSummary = [&](int count) {
-        QList<PushConnection> connections(count);
+        QList<PushConnection> connections;
         for (int i = 0; i < count; ++i) {
-            connections[i].name = u"Agency %1"_s.arg(i);
-            connections[i].host = u"127.0.0.1"_s;
-            connections[i].localFolder = env.configHome();
+            connections.append(
+                {.name = u"Agency %1"_s.arg(i), .host = u"127.0.0.1"_s, .localFolder = env.configHome()});
         }
         const QString file = env.writeFile(u"import.json"_s, PushConnection::encodeList(connections));
         QString out, err;

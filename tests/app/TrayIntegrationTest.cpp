@@ -1,7 +1,5 @@
-// The real ondrix binary on a private X display and session bus: without a panel the popover is an ordinary
-// window; a StatusNotifierWatcher that appears later gets the tray icon, whose tool tip, pixmap and menu,
-// read over D-Bus, follow the connections' state; Activate toggles the popover; a second start and --show
-// bring the running instance forward. In a Wayland session with XWayland the interface runs on XWayland.
+// The real ondrix binary on a private X display and session bus, with a StatusNotifierWatcher standing in
+// for the panel; and in a Wayland session, with and without XWayland.
 #include "model/PushConnection.h"
 #include "platform/PreferencesStore.h"
 #include "support/DBusMockSession.h"
@@ -162,15 +160,16 @@ protected:
     QString registeredItem(qsizetype index = 0)
     {
         QString item;
-        const bool registered = QTest::qWaitFor(
+        (void)QTest::qWaitFor(
             [&] {
-                const QList<QVariantList> calls =
-                    bus.methodCalls(kWatcher, u"/StatusNotifierWatcher"_s, u"RegisterStatusNotifierItem"_s);
-                item = calls.size() > index ? calls[index].value(0).toString() : QString();
+                item = bus.methodCalls(kWatcher, u"/StatusNotifierWatcher"_s, u"RegisterStatusNotifierItem"_s)
+                           .value(index)
+                           .value(0)
+                           .toString();
                 return !item.isEmpty();
             },
             30000);
-        return registered ? item : QString();
+        return item;
     }
 
     bool toolTipSays(const QString& item, const char* words)
@@ -200,11 +199,7 @@ TEST_F(TrayIntegrationTest, FallbackWindowThenTrayIconThatFollowsTheStateAndOpen
 {
     // One connection to a loopback port nobody listens on: a new file is checked, tried, and fails.
     ClosedPort closed;
-    PushConnection connection;
-    connection.host = u"127.0.0.1"_s;
-    connection.port = closed.port();
-    connection.username = u"nobody"_s;
-    saveConnection(connection);
+    saveConnection({.host = u"127.0.0.1"_s, .port = closed.port(), .username = u"nobody"_s});
 
     // No panel: the popover opens as a window at start, so Ondrix is not invisible.
     auto ondrix = launch();
@@ -253,28 +248,26 @@ TEST_F(TrayIntegrationTest, FallbackWindowThenTrayIconThatFollowsTheStateAndOpen
     display.saveScreen(screenshot(u"tray-popover"_s));
 
     // A second start and --show bring the running one forward and end at once.
-    activate(item);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !popoverShown(); }, 10000));
-    auto second = launch();
-    ASSERT_TRUE(second->waitForFinished(30000));
-    EXPECT_EQ(second->exitCode(), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return popoverShown(); }, 10000));
-    auto show = launch({u"--show"_s});
-    ASSERT_TRUE(show->waitForFinished(30000));
-    EXPECT_EQ(show->exitCode(), 0);
+    for (const QStringList& arguments : {QStringList(), QStringList{u"--show"_s}}) {
+        activate(item);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !popoverShown(); }, 10000));
+        auto second = launch(arguments);
+        ASSERT_TRUE(second->waitForFinished(30000));
+        EXPECT_EQ(second->exitCode(), 0);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return popoverShown(); }, 10000))
+            << arguments.join(u' ').toStdString();
+    }
 
     ondrix->terminate();
     ASSERT_TRUE(ondrix->waitForFinished(30000));
     EXPECT_EQ(ondrix->exitCode(), 0);
 }
 
-// With the tray shown, the item tells the panel only what changed. Every message Ondrix puts on the bus is
-// counted (a monitor matching its name), and each new icon also costs the reply to the panel's pixmap
-// fetch: at most ten a second, while the busy animation turns (a file that keeps growing holds the stability
-// check) and while five files upload, when nothing about the icon or the tool tip is sent at all.
+// The item tells the panel only what changed: at most ten messages a second (a new icon costs a pixmap fetch
+// too) while the busy animation turns, and none about the icon or tool tip while five files upload.
 TEST_F(TrayIntegrationTest, TheTrayCostsAtMostTenMessagesASecondAndNoneWhenNothingShownChanges)
 {
-    test::FtpTestServer server;
+    FtpTestServer server;
     server.start();
     PushConnection connection = server.connection();
     connection.simultaneousUploads = 5;
@@ -332,9 +325,8 @@ TEST_F(TrayIntegrationTest, TheTrayCostsAtMostTenMessagesASecondAndNoneWhenNothi
     ASSERT_TRUE(ondrix->waitForFinished(30000));
 }
 
-// A Wayland session with XWayland: the interface runs on XWayland by itself (nobody set QT_QPA_PLATFORM), so
-// the popover is an X window that opens where Ondrix puts it, at the icon. Without XWayland it opens as an
-// ordinary window where the compositor puts it. Neither says anything alarming.
+// With XWayland the interface runs on it by itself, so the popover opens where Ondrix puts it; without, as an
+// ordinary window. Neither says anything alarming.
 TEST_F(TrayIntegrationTest, UnderWaylandThePopoverRunsOnXWaylandOrAsAWindow)
 {
     ASSERT_TRUE(bus.startTemplate(ONDRIX_WATCHER_TEMPLATE, kWatcher));

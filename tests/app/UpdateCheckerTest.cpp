@@ -1,9 +1,9 @@
-// The update check against a feed served on loopback: version order, what the user is told, the daily
-// limit, and that the request carries nothing about the machine.
+// The update check against a feed served on loopback: version order, what the user is told, the daily limit,
+// and that the request carries nothing about the machine.
 #include "app/UpdateChecker.h"
 
-#include "platform/NotificationCenter.h"
 #include "platform/PreferencesStore.h"
+#include "support/EngineTestServices.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -17,13 +17,6 @@ using namespace ondrix;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-class RecordingCenter final : public NotificationCenter {
-public:
-    void add(const NotificationRequest& request) override { posted << request; }
-    void requestPermission(PermissionAnswer) override {}
-    QList<NotificationRequest> posted;
-};
 
 // Answers every request with `body` as JSON and keeps the request texts; an endless server keeps sending.
 class FeedServer : public QTcpServer {
@@ -79,7 +72,7 @@ TEST(UpdateChecker, TellsAboutANewerVersionAtMostDailyAndSendsNothingAboutTheMac
     feed.body = R"({"version": "0.10.0", "url": "https://ondrix.io/download", "notes": "Faster uploads."})";
     QTemporaryDir folder;
     PreferencesStore store(folder.filePath(u"preferences.sqlite"_s));
-    RecordingCenter center;
+    test::RecordingNotificationCenter center;
     QDateTime now = QDateTime::fromSecsSinceEpoch(1'800'000'000);
     UpdateChecker checker(feed.url(), u"0.9"_s, store, center, [&] { return now; });
     QSignalSpy checked(&checker, &UpdateChecker::checked);
@@ -87,9 +80,9 @@ TEST(UpdateChecker, TellsAboutANewerVersionAtMostDailyAndSendsNothingAboutTheMac
     checker.checkIfDue();
     ASSERT_TRUE(checked.wait(10000));
     EXPECT_TRUE(checked.last().at(1).toBool());
-    ASSERT_EQ(center.posted.size(), 1);
-    EXPECT_EQ(center.posted[0].title, u"Ondrix 0.10.0 is available"_s);
-    EXPECT_TRUE(center.posted[0].body.contains(QLatin1String("https://ondrix.io/download")));
+    ASSERT_EQ(center.requests.size(), 1);
+    EXPECT_EQ(center.requests[0].title, u"Ondrix 0.10.0 is available"_s);
+    EXPECT_TRUE(center.requests[0].body.contains(QLatin1String("https://ondrix.io/download")));
     ASSERT_EQ(feed.requests.size(), 1);
     const QByteArray request = feed.requests[0];
     EXPECT_TRUE(request.startsWith("GET /linux.json HTTP/1.1\r\n")) << request.constData();
@@ -109,25 +102,25 @@ TEST(UpdateChecker, TellsAboutANewerVersionAtMostDailyAndSendsNothingAboutTheMac
     feed.body = R"({"version": "0.9.0"})";
     checker.checkNow(false);
     ASSERT_TRUE(checked.wait(10000));
-    EXPECT_EQ(center.posted.size(), 2);
+    EXPECT_EQ(center.requests.size(), 2);
     checker.checkNow(true);
     ASSERT_TRUE(checked.wait(10000));
-    ASSERT_EQ(center.posted.size(), 3);
-    EXPECT_EQ(center.posted.last().title, u"Ondrix is up to date"_s);
+    ASSERT_EQ(center.requests.size(), 3);
+    EXPECT_EQ(center.requests.last().title, u"Ondrix is up to date"_s);
 
     // A broken answer is reported only to a user who asked.
     feed.body = "<html>";
     checker.checkNow(true);
     ASSERT_TRUE(checked.wait(10000));
-    EXPECT_EQ(center.posted.last().title, u"Could not check for updates"_s);
+    EXPECT_EQ(center.requests.last().title, u"Could not check for updates"_s);
 
     // So is an answer that never ends: it is cut off, not held in memory.
     feed.endless = true;
     checker.checkNow(true);
     ASSERT_TRUE(checked.wait(10000));
     EXPECT_FALSE(checked.last().at(1).toBool());
-    EXPECT_TRUE(center.posted.last().body.contains(QLatin1String("larger than a feed can be")))
-        << center.posted.last().body.toStdString();
+    EXPECT_TRUE(center.requests.last().body.contains(QLatin1String("larger than a feed can be")))
+        << center.requests.last().body.toStdString();
 
     // Plain HTTP to anything but this machine is never fetched (asked without a request going out).
     EXPECT_FALSE(UpdateChecker::mayFetch(QUrl(u"http://ondrix.io/linux.json"_s)));
