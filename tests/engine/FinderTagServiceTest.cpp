@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 #include <sys/xattr.h>
 
-#include <condition_variable>
 #include <mutex>
+#include <semaphore>
 
 using namespace Qt::StringLiterals;
 
@@ -112,29 +112,23 @@ public:
             const QStringList tags = change(read);
             if (list == TagList::userTags && tags != read) {
                 std::unique_lock lock(m_mutex);
-                m_writes.append(QFileInfo(path).fileName() + u':' + tags.constLast().section(u'\n', 0, 0));
-                m_changed.notify_all();
-                m_changed.wait(lock, [this] { return m_open || m_writes.size() > 1; });
+                writes.append(QFileInfo(path).fileName() + u':' + tags.constLast().section(u'\n', 0, 0));
+                if (writes.size() == 1) {
+                    lock.unlock();
+                    held.release();
+                    open.acquire();
+                }
             }
             return tags;
         });
     }
-    // Waits for `count` writes, or opens the gate first when `open`.
-    QStringList writes(qsizetype count, bool open = false)
-    {
-        std::unique_lock lock(m_mutex);
-        m_open |= open;
-        m_changed.notify_all();
-        m_changed.wait(lock, [&] { return m_writes.size() >= count; });
-        return m_writes;
-    }
+
+    mutable std::binary_semaphore held{0}, open{0};
+    mutable std::mutex m_mutex;
+    mutable QStringList writes;
 
 private:
     XattrTagStore m_real;
-    mutable std::mutex m_mutex;
-    mutable std::condition_variable m_changed;
-    mutable QStringList m_writes;
-    bool m_open = false;
 };
 
 TEST_F(FinderTagServiceTest, QueuedColoursCoalescePerFileAndSettleWritesAtOnce)
@@ -144,7 +138,7 @@ TEST_F(FinderTagServiceTest, QueuedColoursCoalescePerFileAndSettleWritesAtOnce)
     FinderTagService service(store);
 
     service.queueTag(Colour::yellow, m_file);
-    store->writes(1); // the writer is now held inside the photo's first write
+    store->held.acquire(); // the writer is now held inside the photo's first write
     service.queueTag(Colour::blue, m_file);
     service.queueTag(Colour::green, m_file);
     service.queueTag(Colour::yellow, other);
@@ -154,10 +148,9 @@ TEST_F(FinderTagServiceTest, QueuedColoursCoalescePerFileAndSettleWritesAtOnce)
     service.settle(other);
     EXPECT_EQ(m_store.readTags(other, TagList::userTags), QStringList{u"Blue\n4"_s});
 
-    store->writes(0, true);
+    store->open.release();
     service.waitForTagWrites();
-    EXPECT_EQ(store->writes(3),
-              (QStringList{u"photo.jpg:Yellow"_s, u"other.jpg:Blue"_s, u"photo.jpg:Green"_s}));
+    EXPECT_EQ(store->writes, (QStringList{u"photo.jpg:Yellow"_s, u"other.jpg:Blue"_s, u"photo.jpg:Green"_s}));
     EXPECT_EQ(tags(), QStringList{u"Green\n2"_s});
     EXPECT_EQ(tags(TagList::desktopTags), QStringList{u"Green"_s});
 }
