@@ -122,31 +122,7 @@ TEST_F(FileStabilityCheckerTest, AGrowingOrOpenFileIsStableOnlyOnceItStops)
     EXPECT_FALSE(m_reading.has_value());
 }
 
-// Readings on a pool, as the engine takes them.
-TEST_F(FileStabilityCheckerTest, AFileThatKeepsItsSizeIsStableAMissingOrVanishingOneIsNot)
-{
-    QThreadPool pool;
-    m_checker.setPool(&pool);
-    wait(m_env.writeFile(u"empty.txt"_s, {}), 0.0);
-    EXPECT_EQ(awaitAnswer(), Answer::Stable);
-    // A negative interval counts as none; an hour-long default would never answer if it fell back to that.
-    m_checker.setCheckInterval(3600);
-    wait(m_env.writeFile(u"photo.jpg"_s, QByteArray(5000, 'p')), -5.0);
-    EXPECT_EQ(awaitAnswer(), Answer::Stable);
-
-    wait(m_env.root() + u"/never-there.jpg"_s, 0.0);
-    EXPECT_EQ(awaitAnswer(), Answer::NotStable);
-    const QString path = m_env.writeFile(u"gone.jpg"_s, "x");
-    wait(path, 0.2);
-    QCoreApplication::processEvents(); // the first reading goes to the pool
-    pool.waitForDone();
-    QCoreApplication::processEvents(); // and is in
-    ASSERT_TRUE(QFile::remove(path));
-    m_clock.advance(200);
-    EXPECT_EQ(awaitAnswer(), Answer::NotStable);
-}
-
-TEST_F(FileStabilityCheckerTest, CancellationEndsAWaitPromptlyNeverInsideTheCallAndAGoneContextHearsNothing)
+TEST_F(FileStabilityCheckerTest, CancellationAndAGoneContextEndAWaitAndPooledReadingsAnswer)
 {
     m_checker.setMaxWaitSeconds(3600);
     const QString path = m_env.writeFile(u"a.jpg"_s, "x");
@@ -180,6 +156,28 @@ TEST_F(FileStabilityCheckerTest, CancellationEndsAWaitPromptlyNeverInsideTheCall
     advance(0);
     EXPECT_EQ(m_checker.activeWaits(), 0);
     EXPECT_FALSE(called);
+
+    // Readings on a pool, as the engine takes them: a file that keeps its size is stable, a missing or
+    // vanishing one is not.
+    QThreadPool pool;
+    m_checker.setPool(&pool);
+    wait(m_env.writeFile(u"empty.txt"_s, {}), 0.0);
+    EXPECT_EQ(awaitAnswer(), Answer::Stable);
+    // A negative interval counts as none; an hour-long default would never answer if it fell back to that.
+    m_checker.setCheckInterval(3600);
+    wait(m_env.writeFile(u"photo.jpg"_s, QByteArray(5000, 'p')), -5.0);
+    EXPECT_EQ(awaitAnswer(), Answer::Stable);
+
+    wait(m_env.root() + u"/never-there.jpg"_s, 0.0);
+    EXPECT_EQ(awaitAnswer(), Answer::NotStable);
+    const QString gone = m_env.writeFile(u"gone.jpg"_s, "x");
+    wait(gone, 0.2);
+    QCoreApplication::processEvents(); // the first reading goes to the pool
+    pool.waitForDone();
+    QCoreApplication::processEvents(); // and is in
+    ASSERT_TRUE(QFile::remove(gone));
+    m_clock.advance(200);
+    EXPECT_EQ(awaitAnswer(), Answer::NotStable);
 }
 
 } // namespace

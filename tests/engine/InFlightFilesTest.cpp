@@ -10,12 +10,9 @@ TEST(InFlightFilesTest, OneStageAFileAtATimeAndCountsFromIt)
 {
     InFlightFiles files;
     files.awaitStability(u"/w/a.jpg"_s);
-    UploadJob b;
-    b.localPath = u"/w/b.jpg"_s;
-    files.queue(u"/w/b.jpg"_s, b);
-    UploadJob c;
-    c.localPath = u"/w/c.jpg"_s;
-    files.queue(u"/w/c.jpg"_s, c);
+    UploadJob b{.localPath = u"/w/b.jpg"_s}, c{.localPath = u"/w/c.jpg"_s};
+    files.queue(b.localPath, b);
+    files.queue(c.localPath, c);
     EXPECT_TRUE(files.contains(u"/w/a.jpg"_s));
     EXPECT_EQ(files.queuedCount(), 2) << "waiting for stability is not queued";
     EXPECT_TRUE(files.activeJobs().isEmpty());
@@ -30,7 +27,7 @@ TEST(InFlightFilesTest, OneStageAFileAtATimeAndCountsFromIt)
     b.status = UploadStatus::uploading(0.5);
     files.updateJob(b);
     ASSERT_EQ(files.activeJobs().size(), 2);
-    EXPECT_EQ(files.activeJobs()[0].id, c.id) << "in the order they started";
+    EXPECT_EQ(files.activeJobs()[0].id, c.id); // in the order they started
     EXPECT_EQ(files.activeJobs()[1].status, UploadStatus::uploading(0.5));
 
     EXPECT_EQ(files.dropWaiting(), QStringList{u"/w/a.jpg"_s});
@@ -75,32 +72,28 @@ TEST(InFlightFilesTest, FailedFilesWaitLongerEachTimeUpToTheCapUnlessTheyChange)
 TEST(InFlightFilesTest, ADayOfADeadServerLogsAFewThousandLinesAndItsReturnSendsEveryFileSoon)
 {
     InFlightFiles files;
+    // A server restarting fails every file under way at once: that is one failure, retried after the first
+    // back-off, not after the longest.
     QStringList paths;
     for (int i = 0; i < 50; ++i) {
         paths.append(u"/w/%1.jpg"_s.arg(i));
-    }
-    // A server restarting fails every file under way at once: that is one failure, retried after the first
-    // back-off, not after the longest.
-    for (const QString& path : paths) {
-        files.failed(path, 0, 1);
+        files.failed(paths.last(), 0, 1);
     }
     EXPECT_FALSE(files.isHeldBack(paths[0], InFlightFiles::kDefaultFirstBackOffMs, 1));
-    files.succeeded(paths[0]);
     files.clearBackOffs();
     constexpr qint64 scanMs = 2000;
     constexpr qint64 dayMs = 24LL * 3600 * 1000;
-    constexpr int linesPerAttempt = 3;
-    int lines = 0;
+    int attempts = 0;
     qint64 now = 0;
     for (; now < dayMs; now += scanMs) {
         for (const QString& path : paths) {
             if (!files.isHeldBack(path, now, 1)) {
-                lines += linesPerAttempt;
+                ++attempts;
                 files.failed(path, now, 1);
             }
         }
     }
-    EXPECT_LE(lines, 3000);
+    EXPECT_LE(3 * attempts, 3000); // lines
     EXPECT_FALSE(files.isHeldBack(u"/w/new.jpg"_s, now, 1)) << "a new file goes at once";
     EXPECT_FALSE(files.isHeldBack(paths[7], now, 2)) << "so does a changed one";
 

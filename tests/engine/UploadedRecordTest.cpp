@@ -19,17 +19,9 @@ FileVersion at(double seconds, qint64 size)
 
 class UploadedRecordTest : public ::testing::Test {
 protected:
-    UploadedRecordTest()
-        : store(env.root() + u"/preferences.sqlite"_s)
-    {
-        connection.host = u"h"_s;
-        connection.localFolder = u"/a"_s;
-        connection.remoteFolder = u"/"_s;
-    }
-
     TestEnvironment env;
-    PreferencesStore store;
-    PushConnection connection;
+    PreferencesStore store{env.root() + u"/preferences.sqlite"_s};
+    PushConnection connection{.host = u"h"_s, .localFolder = u"/a"_s, .remoteFolder = u"/"_s};
 };
 
 } // namespace
@@ -37,8 +29,7 @@ protected:
 TEST_F(UploadedRecordTest, KeysIgnoreATrailingSlashAndEarlierRecordsMoveOver)
 {
     EXPECT_EQ(UploadedRecord::keyFor(connection), u"ondrix_uploaded_6953608075076"_s);
-    PushConnection slashed = connection;
-    slashed.localFolder = u"/a/"_s;
+    const PushConnection slashed{.host = u"h"_s, .localFolder = u"/a/"_s, .remoteFolder = u"/"_s};
     EXPECT_EQ(UploadedRecord::keyFor(slashed), UploadedRecord::keyFor(connection));
 
     // A record stored under the folder as it was written, with its slash, is found and moved.
@@ -50,8 +41,7 @@ TEST_F(UploadedRecordTest, KeysIgnoreATrailingSlashAndEarlierRecordsMoveOver)
     EXPECT_EQ(store.realDictionaryValue(UploadedRecord::keyFor(connection))->size(), 1);
 
     // The id-based key of the first versions, also when an empty record sits under the new key.
-    PushConnection other = connection;
-    other.localFolder = u"/b"_s;
+    const PushConnection other{.host = u"h"_s, .localFolder = u"/b"_s, .remoteFolder = u"/"_s};
     store.setRealDictionary(UploadedRecord::keyFor(other), {});
     store.setRealDictionary(UploadedRecord::legacyKeyFor(other), {{u"/b/a.jpg"_s, 1000.0}});
     const UploadedRecord record(&store, other);
@@ -63,36 +53,33 @@ TEST_F(UploadedRecordTest, KeysIgnoreATrailingSlashAndEarlierRecordsMoveOver)
     EXPECT_FALSE(record.contains(u"/b/other.jpg"_s, at(1000.0, 123)));
 }
 
+// Today's dates to the nanosecond survive the stored seconds, which hold them to about 0.2 µs: a file
+// recorded before a restart is still the same version after it, and one saved a microsecond later is not.
 TEST_F(UploadedRecordTest, VersionsWithinOneSecondAreToldApartBySizeAndDate)
 {
+    const FileVersion today{7, 1'796'692'975'123'456'789};
     {
         UploadedRecord record(&store, connection);
         record.record(u"/a/card.jpg"_s, at(1000.25, 4000));
         EXPECT_TRUE(record.contains(u"/a/card.jpg"_s, at(1000.25, 4000)));
         EXPECT_FALSE(record.contains(u"/a/card.jpg"_s, at(1000.25, 4001))) << "another card's file";
         EXPECT_FALSE(record.contains(u"/a/card.jpg"_s, at(1000.5, 4000))) << "saved again in that second";
+        record.record(u"/a/today.jpg"_s, today);
         // A burst recorded just before the record goes is in the store all the same.
         for (int i = 0; i < 200; ++i) {
             record.record(u"/a/burst-%1.jpg"_s.arg(i), at(2000.0 + i, i));
         }
     }
-
     // Sizes survive a restart.
     const UploadedRecord reread(&store, connection);
     EXPECT_TRUE(reread.contains(u"/a/card.jpg"_s, at(1000.25, 4000)));
     EXPECT_FALSE(reread.contains(u"/a/card.jpg"_s, at(1000.25, 4001)));
     EXPECT_TRUE(reread.contains(u"/a/burst-199.jpg"_s, at(2199.0, 199)));
-    EXPECT_EQ(store.realDictionaryValue(UploadedRecord::keyFor(connection))->size(), 201);
-    EXPECT_EQ(
-        store.realDictionaryValue(UploadedRecord::sizesKeyFor(UploadedRecord::keyFor(connection)))->size(),
-        201);
-    // Today's dates to the nanosecond survive the stored seconds, which hold them to about 0.2 µs: a file
-    // recorded before a restart is still the same version after it, and one saved a microsecond later is not.
-    const FileVersion today{7, 1'796'692'975'123'456'789};
-    UploadedRecord(&store, connection).record(u"/a/today.jpg"_s, today);
-    const UploadedRecord restarted(&store, connection);
-    EXPECT_TRUE(restarted.contains(u"/a/today.jpg"_s, today));
-    EXPECT_FALSE(restarted.contains(u"/a/today.jpg"_s, {7, today.modifiedNs + 1000}));
+    EXPECT_TRUE(reread.contains(u"/a/today.jpg"_s, today));
+    EXPECT_FALSE(reread.contains(u"/a/today.jpg"_s, {7, today.modifiedNs + 1000}));
+    const QString key = UploadedRecord::keyFor(connection);
+    EXPECT_EQ(store.realDictionaryValue(key)->size(), 202);
+    EXPECT_EQ(store.realDictionaryValue(UploadedRecord::sizesKeyFor(key))->size(), 202);
 }
 
 TEST_F(UploadedRecordTest, EntriesStayWhileTheirFilesExistAndGoWithThem)
