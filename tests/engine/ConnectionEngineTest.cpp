@@ -25,13 +25,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace ondrix;
-using ondrix::test::EngineTestFixture;
-using ondrix::test::FtpServerOptions;
-using ondrix::test::FtpTestServer;
-using ondrix::test::InotifyQueue;
-using ondrix::test::readFile;
-using ondrix::test::ScriptedUploader;
-using ondrix::test::SftpTestServer;
+using namespace ondrix::test;
 
 namespace {
 
@@ -142,8 +136,7 @@ TEST_F(ConnectionEngineTest, FilterAndRemoteRelativePathRules)
     }
 }
 
-// The scan reads (and moves) a record of an earlier version itself and passes over the recorded files, links
-// and hidden folders.
+// Scans move an earlier version's record and pass over recorded files, links and hidden folders.
 TEST_F(ConnectionEngineTest, ScansPassOverRecordedFilesLinksAndHiddenFolders)
 {
     const PushConnection c = connectionFor();
@@ -174,8 +167,7 @@ TEST_F(ConnectionEngineTest, ScansPassOverRecordedFilesLinksAndHiddenFolders)
     EXPECT_TRUE(store.realDictionaryValue(UploadedRecord::keyFor(c))->contains(kept));
 }
 
-// A folder that is not there yet (a drive mounted later): the error stays, also across pause and resume,
-// until the folder appears; then it is watched and its files go up.
+// A folder not there yet (a drive mounted later) stays an error, across pause and resume, until it appears.
 TEST_F(ConnectionEngineTest, StartNeedsAnEnabledConnectionAndAnExistingFolder)
 {
     const QString card = env.root() + u"/card"_s;
@@ -219,7 +211,6 @@ TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
     server.start();
     PushConnection c = connectionFor(server.connection());
     c.excludedExtensions = u"txt"_s;
-    // libcurl reports progress at least once per 64 KiB buffer: hundreds of times for this file.
     const QByteArray photo(16 * 1024 * 1024, 'p');
     write(u"before.jpg"_s, "already here");
     auto engine = makeEngine(c, true);
@@ -259,8 +250,7 @@ TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
     EXPECT_EQ(center.requests.size(), 3); // threshold 1: every success is announced at once
     EXPECT_EQ(sounds.played.value(0), u"Submarine"_s);
 
-    // After a restart the unchanged files are skipped; a changed one goes again. A stop right after its
-    // upload leaves its record in the store, though the record's writer gathers entries before it commits.
+    // After a restart only a changed file goes; a stop right after its upload leaves its record stored.
     engine.reset();
     QFile::remove(remote + u"/before.jpg"_s);
     const QString draft = write(u"draft.jpg"_s, "final bytes and more");
@@ -273,15 +263,13 @@ TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
     EXPECT_FALSE(QFile::exists(remote + u"/before.jpg"_s));
 }
 
-// Two connections on one folder, both deleting after upload: the file goes only once both servers hold it,
-// proven by the FTPS server's checksum and by the SFTP server's size.
+// Two connections deleting after upload: the file goes once both servers hold it, by checksum and by size.
 TEST_F(ConnectionEngineTest, FtpsAndSftpUploadIntoNestedFoldersAndProveTheDelivery)
 {
     FtpTestServer ftps;
     ftps.start(FtpServerOptions{.tls = true, .hashAlgorithms = {u"SHA-256"_s}});
     SftpTestServer sftp;
     sftp.start();
-    // Two engines on one folder: each colours the file, so tags are left alone here.
     services.tags = nullptr;
     FolderDeliveries deliveries;
     services.deliveries = &deliveries;
@@ -362,8 +350,7 @@ TEST_F(ConnectionEngineTest, ConflictModesAndRefusedFoldersNeverCostALocalFileTh
     EXPECT_EQ(history.entries().size(), 0);
     engine.reset();
 
-    // Rename keeps both, under the first free name, and the history shows that name. A folder the server
-    // refuses (a write-only drop box) holds back only the files in it, and the error names that folder.
+    // Rename keeps both under the first free name. A refused folder (a drop box) holds back only its files.
     remote.setScript([](const QString& path) -> std::optional<FTPError> {
         return path.startsWith(u"/incoming/sub/"_s)
                    ? std::optional(FTPError::curlExitCode(CURLE_REMOTE_ACCESS_DENIED, u"Access denied"_s))
@@ -440,7 +427,6 @@ TEST_F(ConnectionEngineTest, FailedFilesWaitTheirBackOffAndOnlyTheVersionSentIsD
     engine->scanNow();
     ASSERT_TRUE(waitFor([&] { return engine->consecutiveErrors() == 3; }));
 
-    // The server returns; the next offer after the back-off sends the file without any other event.
     down = false;
     engine->setRetryBackOffMs(100, 100);
     engine->pause();
@@ -539,7 +525,6 @@ TEST_F(ConnectionEngineTest, AStalledServerHoldsNoStopUpBeyondTheGrace)
             auto engine = makeEngine(c, true);
             engine->setStopGraceMs(300);
             engine->start();
-            // A first file leaves a logged-in connection behind.
             env.writeFile(folder + u"first.txt"_s, "first");
             ASSERT_TRUE(waitFor([&] { return engine->completedCount() == 1; }));
             if (!midTransfer) {
@@ -612,7 +597,6 @@ TEST_F(ConnectionEngineTest, AFolderSwappedForALinkLeadsNowhere)
                 EXPECT_TRUE(waitFor([&] { return !QFile::exists(base + u"/drop.old/watched/sub/b.jpg"_s); }));
             }
             engine->stop();
-            // The parent's swap leaves the folder that was opened in use: its own file goes up.
             EXPECT_EQ(readFile(ftp.rootDir() + c.remoteFolder + u"/sub/b.jpg"_s),
                       swapParent ? "shared" : "<missing>");
             EXPECT_EQ(readFile(base + u"/private/b.jpg"_s), "secret");

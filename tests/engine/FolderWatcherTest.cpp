@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -68,9 +67,8 @@ protected:
 
     QString path(const QString& relative) const { return m_root + QLatin1Char('/') + relative; }
 
-    // Takes in everything the system has reported so far (a new marker file is delivered at once, after
-    // every earlier event), then lets every coalescing window close. Returns what was reported, and forgets
-    // it.
+    // Takes in all the system reported (a new marker file arrives at once, after every earlier event), closes
+    // every coalescing window and hands over what was reported.
     QList<Reported> settle()
     {
         // A new name each time: the last marker's own late events may hold its name in a window.
@@ -89,16 +87,12 @@ protected:
         m_reported.removeIf([](const Reported& r) { return r.path.startsWith(u"settle-marker-"); });
         return std::exchange(m_reported, {});
     }
-    // The sorted paths of what settle() reports, each expected to be of `kind`.
-    QStringList settledPaths(Kind kind)
+    // What settle() reports, in the order of the paths.
+    QList<Reported> settleSorted()
     {
-        QStringList paths;
-        for (const Reported& r : settle()) {
-            paths.append(r.path);
-            EXPECT_EQ(r.kind, kind) << r.path.toStdString();
-        }
-        paths.sort();
-        return paths;
+        QList<Reported> reported = settle();
+        std::ranges::sort(reported, {}, &Reported::path);
+        return reported;
     }
 
     test::TestEnvironment m_env;
@@ -194,31 +188,29 @@ TEST_F(FolderWatcherTest, ReportsEachBurstOnceWithItsKindAndNothingElse)
 TEST_F(FolderWatcherTest, EveryFileOfAFolderCreatedOrMovedInIsReported)
 {
     m_watcher->start();
-    QStringList expected;
-    // Created level by level, files written at once, racing the watches being added.
+    QList<Reported> expected;
     for (const QString& dir : {u"a"_s, u"a/b"_s, u"a/b/c"_s}) {
         ASSERT_TRUE(QDir(m_root).mkpath(dir));
         for (int i = 0; i < 15; ++i) {
             const QString file = dir + u"/f%1.jpg"_s.arg(i);
             writeFile(path(file));
-            expected.append(file);
+            expected.append({file, Kind::Created});
         }
     }
-    expected.sort();
-    EXPECT_EQ(settledPaths(Kind::Created), expected);
+    std::ranges::sort(expected, {}, &Reported::path);
+    EXPECT_EQ(settleSorted(), expected);
 
     // A tree built elsewhere and moved in at once: nothing in it was reported by the system.
     const QString outside = m_env.makeDir(u"outside/shoot"_s);
     expected.clear();
     for (const QString& file : {u"1.jpg"_s, u"day1/2.jpg"_s, u"day1/raw/3.cr2"_s, u"day2/4.jpg"_s}) {
         m_env.writeFile(u"outside/shoot/"_s + file, "x");
-        expected.append(u"shoot/"_s + file);
+        expected.append({u"shoot/"_s + file, Kind::Renamed});
     }
     ASSERT_TRUE(QDir().rename(outside, path("shoot")));
-    expected.sort();
-    EXPECT_EQ(settledPaths(Kind::Renamed), expected);
+    std::ranges::sort(expected, {}, &Reported::path);
+    EXPECT_EQ(settleSorted(), expected);
 
-    // The moved-in folders are watched from now on.
     writeFile(path("shoot/day1/raw/5.cr2"));
     EXPECT_EQ(settle(), (QList<Reported>{{"shoot/day1/raw/5.cr2", Kind::Created}}));
 }
@@ -259,8 +251,8 @@ TEST_F(FolderWatcherTest, RepeatedWritesAreCoalescedNotDropped)
     EXPECT_EQ(settle(), (QList<Reported>{{"report.pdf", Kind::Created}, {"report.pdf", Kind::Modified}}));
 }
 
-// A watcher that reaches its own limit, or the application's share of the user's inotify watches for all
-// watchers together, says so once and leaves the rest to the scans; the watches it and the others have stay.
+// A watcher at its own limit, or at the application's share of the user's inotify watches, says so once;
+// the watches it and the others have stay.
 TEST_F(FolderWatcherTest, AnExhaustedWatchLimitIsReportedAndExistingWatchesStay)
 {
     for (const char* dir : {"one", "two", "three"}) {

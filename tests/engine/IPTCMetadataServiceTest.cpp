@@ -109,9 +109,8 @@ class IPTCMetadataServiceTest : public ::testing::Test {
 protected:
     QString folder() const { return m_env.root() + u"/watched"_s; }
 
-    // A photo-sized image drawn by ImageMagick, then given keywords and a caption by exiv2 (which also puts a
-    // TIFF's directory before its pixels, as cameras and raw converters do). A ".dng" is that TIFF with a
-    // DNGVersion; ".png" and ".jpg" are what the names say.
+    // An image drawn by ImageMagick, given keywords and a caption by exiv2 (which puts a TIFF's directory
+    // before its pixels, as cameras do); a ".dng" is that TIFF with a DNGVersion.
     QString makeRealImage(const QString& name) const
     {
         const QString path = m_env.makeDir(u"watched"_s) + u'/' + name;
@@ -207,10 +206,9 @@ TEST_F(IPTCMetadataServiceTest, EveryWritableTypeReceivesTheKeywordsAndKeepsEver
               (QStringList{u"photo.jpg"_s, u"photo.png"_s, u"raw.dng"_s, u"scan.tif"_s}));
 }
 
-// A photo cut short with nobody writing it any more (a copy killed half-way, a card pulled), or still being
-// written (a card reader, a raw converter) by a writer that pauses longer than the stability wait: replacing
-// it would keep only what exiv2 understood of the part on disk (for a TIFF: the directory, not the strips
-// past the end) and the writer's later bytes would go into the unlinked old file.
+// A photo cut short (a copy killed, a card pulled) or still written by a writer that pauses: replacing it
+// would keep only what exiv2 understood of the part on disk, and the writer's later bytes would go to the old
+// file.
 TEST_F(IPTCMetadataServiceTest, ImagesCutShortOrStillBeingWrittenAreLeftAlone)
 {
     for (const QString& name : {u"scan.tif"_s, u"raw.dng"_s, u"shot.jpg"_s, u"web.png"_s}) {
@@ -230,7 +228,6 @@ TEST_F(IPTCMetadataServiceTest, ImagesCutShortOrStillBeingWrittenAreLeftAlone)
         if (!name.endsWith(u".tif"_s)) {
             continue; // a writer at work is the same for every type
         }
-        // The writer keeps the file open between its two halves and goes on when told to.
         QProcess writer;
         writer.start(u"/bin/sh"_s,
                      {u"-c"_s,
@@ -260,14 +257,9 @@ TEST_F(IPTCMetadataServiceTest, ImagesCutShortOrStillBeingWrittenAreLeftAlone)
     EXPECT_TRUE(readFile(path).endsWith(QByteArray(QByteArray("\xff\xd9") + trailer)));
 }
 
-// Other files are never touched, nor are an image too big to rewrite in memory (a sparse 2 GiB "photo") or a
-// TIFF whose directories all point at one huge array: the check of the latter does work in step with the
-// file's size, not hundreds of times it, and the former is said in the log. A write that fails half-way (the
-// file-size limit, as a full disk would), early or just before its end (where a writer that loses buffered
-// errors would let a cut-off file in), and changes while the copy is made (someone opening the file for
-// writing, who waits for the lease and must then find the file it expects; touching it; another file put
-// under its name) keep what is there, with no temporary file left behind (a leftover of an interrupted run is
-// replaced, then removed).
+// Never touched: other files, a 2 GiB image (said in the log), a TIFF whose directories all point at one huge
+// array (checked in step with its size); a file whose write fails early or just before its end (a full disk)
+// or that changes during the copy (opened for writing, touched, replaced). No temporary file stays behind.
 TEST_F(IPTCMetadataServiceTest, OtherFilesHugeImagesFailedWritesAndFilesChangedDuringTheCopyAreNeverReplaced)
 {
     // 255 directories, each naming the same 20 000 offsets as its strips, their lengths and its sub-images.
@@ -365,9 +357,8 @@ TEST_F(IPTCMetadataServiceTest, OtherFilesHugeImagesFailedWritesAndFilesChangedD
 
 } // namespace
 
-// Without a loadable keyword module (a damaged installation) images still go up as they are, and the reason
-// reaches the reporter once, not once per image. Run by IPTCWithoutKeywordModuleTest, whose module path
-// leads nowhere: a process loads the module once, so this cannot share a process with the tests above.
+// Without the keyword module (a damaged installation) images go up as they are and the reason is said once.
+// Run by IPTCWithoutKeywordModuleTest, whose module path leads nowhere (a process loads the module once).
 TEST_F(IPTCMetadataServiceTest, WithoutTheModuleImagesAreLeftAsTheyAreAndTheReasonIsSaidOnce)
 {
     const QString modulePath = QFile::decodeName(qgetenv("ONDRIX_KEYWORD_MODULE"));
