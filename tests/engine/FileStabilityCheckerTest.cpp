@@ -40,8 +40,7 @@ protected:
         EXPECT_FALSE(m_answer.has_value());
         return handle;
     }
-    // Moves the clock on and lets the checker take what readings are due (on this thread: no pool) and
-    // deliver what answers they settle.
+    // Moves the clock on, letting the checker take the readings due (on this thread) and deliver answers.
     void advance(qint64 ms)
     {
         QCoreApplication::processEvents();
@@ -69,9 +68,8 @@ protected:
     FileStabilityChecker::Reading m_reading;
 };
 
-// A file that keeps growing, or that a writer keeps open while it pauses, is stable only once both stop (and
-// not at all past the maximum wait); a reading given with the wait stands in for the first one but still
-// needs a second that agrees.
+// A file that grows, or that a writer holds open while it pauses, is stable only once both stop (and not past
+// the maximum wait); a reading given with the wait stands in for the first, but a second must agree.
 TEST_F(FileStabilityCheckerTest, AGrowingOrOpenFileIsStableOnlyOnceItStops)
 {
     const QString path = m_env.writeFile(u"video.mov"_s, "start");
@@ -157,8 +155,7 @@ TEST_F(FileStabilityCheckerTest, CancellationAndAGoneContextEndAWaitAndPooledRea
     EXPECT_EQ(m_checker.activeWaits(), 0);
     EXPECT_FALSE(called);
 
-    // Readings on a pool, as the engine takes them: a file that keeps its size is stable, a missing or
-    // vanishing one is not.
+    // Readings on a pool, as the engine takes them.
     QThreadPool pool;
     m_checker.setPool(&pool);
     wait(m_env.writeFile(u"empty.txt"_s, {}), 0.0);

@@ -72,8 +72,7 @@ TEST(InFlightFilesTest, FailedFilesWaitLongerEachTimeUpToTheCapUnlessTheyChange)
 TEST(InFlightFilesTest, ADayOfADeadServerLogsAFewThousandLinesAndItsReturnSendsEveryFileSoon)
 {
     InFlightFiles files;
-    // A server restarting fails every file under way at once: that is one failure, retried after the first
-    // back-off, not after the longest.
+    // A server restart fails every file at once: one failure, retried after the first back-off.
     QStringList paths;
     for (int i = 0; i < 50; ++i) {
         paths.append(u"/w/%1.jpg"_s.arg(i));

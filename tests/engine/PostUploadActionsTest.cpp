@@ -18,26 +18,17 @@
 
 #include <chrono>
 #include <future>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
 using namespace ondrix;
-using ondrix::test::readFile;
-using ondrix::test::TestEnvironment;
+using namespace ondrix::test;
 
 namespace {
 
 class PostUploadActionsTest : public ::testing::Test {
 protected:
-    // The watched folder the files are written to.
-    const WatchedTree& tree()
-    {
-        if (!m_tree) {
-            m_tree = std::make_unique<WatchedTree>(QFileInfo(env.makeDir(u"out"_s)).canonicalFilePath());
-        }
-        return *m_tree;
-    }
+    const WatchedTree& tree() const { return m_tree; }
     QString write(const char* name, const QByteArray& contents)
     {
         return tree().rootPath() + QLatin1Char('/') +
@@ -46,7 +37,7 @@ protected:
     FileVersion versionOf(const QString& path) { return *PostUploadActions::currentVersion(path, tree()); }
 
     TestEnvironment env;
-    std::unique_ptr<WatchedTree> m_tree;
+    WatchedTree m_tree{QFileInfo(env.makeDir(u"out"_s)).canonicalFilePath()}; // the watched folder
     QStringList problems;
     PostUploadActions::ProblemReporter report = [this](const QString& problem) { problems.append(problem); };
 };
@@ -111,8 +102,7 @@ TEST_F(PostUploadActionsTest, OnlyTheVersionSentIsActedOnAndArchiveProblemsKeepT
     EXPECT_EQ(readFile(archive + u"/a.jpg"_s), "older");
 }
 
-// /dev/shm is a tmpfs, another file system than the temporary folder on this machine's disk (when it is not,
-// the move is a rename and the test says so).
+// /dev/shm is a tmpfs, another file system than the temporary folder (when it is not, the test says so).
 TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
 {
     QTemporaryDir other(u"/dev/shm/ondrix-archive-XXXXXX"_s);
@@ -160,8 +150,7 @@ TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
     EXPECT_EQ(moving.get(), std::nullopt);
     EXPECT_FALSE(QFile::exists(other.path() + u"/piped.raw"_s));
 
-    // A copy that cannot be completed (a file system that is full) leaves nothing in the archive and the
-    // file in place, and says why.
+    // A copy that cannot be completed (a full file system) leaves nothing behind and the file in place.
     QTemporaryDir small(u"/dev/shm/ondrix-small-XXXXXX"_s);
     const QString full = small.path() + u"/full"_s;
     QDir().mkpath(full);
@@ -178,8 +167,8 @@ TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
     QProcess::execute(u"umount"_s, {full});
 }
 
-// A burst of uploads hands its files to the script a few at a time, every one of them in the end, and the
-// script inherits none of the application's descriptors beyond standard input, output and error.
+// A burst of uploads goes to the script a few at a time, every file in the end, and the script inherits no
+// descriptor beyond standard input, output and error.
 TEST_F(PostUploadActionsTest, ScriptsRunAFewAtATimeWithNothingButTheStandardDescriptors)
 {
     const QString runs = env.makeDir(u"runs"_s);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <map>
 #include <memory>
@@ -45,8 +46,7 @@ protected:
     {
         releaseAll();
         m_pool.waitForDone();
-        EXPECT_FALSE(m_transferOnMainThread);
-        EXPECT_FALSE(m_callbackOffMainThread);
+        EXPECT_EQ(m_wrongThread.load(), 0); // a transfer on the main thread, or a callback off it
     }
 
     std::unique_ptr<UploadQueue> makeQueue(int concurrency, const QStringList& names = {})
@@ -55,7 +55,7 @@ protected:
         queue->setCallbacks(
             [this](const UploadJob& job, const UploadTaskControl& control) { return perform(job, control); },
             [this](const QList<UploadResult>& results) {
-                m_callbackOffMainThread |= !onMainThread();
+                m_wrongThread |= !onMainThread();
                 EXPECT_FALSE(results.isEmpty());
                 ++m_resultBatches;
                 for (const UploadResult& result : results) {
@@ -64,7 +64,7 @@ protected:
                 }
             },
             [this](const UploadJob& job) {
-                m_callbackOffMainThread |= !onMainThread();
+                m_wrongThread |= !onMainThread();
                 m_updates.append(job);
                 if (job.status == UploadStatus::uploading(0.0) && job.bytesUploaded == 0) {
                     m_log.append(u"start "_s + nameOf(job));
@@ -81,7 +81,7 @@ protected:
         const QString name = nameOf(job);
         m_started.append(name);
         m_handed[name] = {job, control};
-        m_transferOnMainThread |= onMainThread();
+        m_wrongThread |= onMainThread();
         m_changed.wait(lock, [&] {
             return m_released.contains(QString()) || m_released.contains(name) ||
                    m_released.contains(job.id.toString());
@@ -139,12 +139,11 @@ protected:
     QStringList m_started;
     std::map<QString, std::pair<UploadJob, UploadTaskControl>> m_handed;
     QSet<QString> m_released, m_failing;
-    bool m_transferOnMainThread = false;
     QList<UploadJob> m_updates;
     QList<UploadResult> m_results;
     int m_resultBatches = 0;
     QStringList m_log;
-    bool m_callbackOffMainThread = false;
+    std::atomic<int> m_wrongThread = 0;
 };
 
 const QStringList abc = {u"a.jpg"_s, u"b.jpg"_s, u"c.jpg"_s};
@@ -162,8 +161,7 @@ TEST_F(UploadQueueTest, ClampsConcurrencyAndNeverRunsMoreThanThat)
     EXPECT_EQ(queue->activeCount(), 5);
     EXPECT_EQ(started().last(), names[5]);
 
-    // A lower limit lets the running transfers finish and starts the next job once fewer than it run, also
-    // when the jobs handed over in advance would have started at once.
+    // A lower limit lets running transfers finish, and starts no job, even one handed over, until fewer run.
     queue->setMaxConcurrent(2);
     release(names.mid(1, 3));
     ASSERT_TRUE(waitForResults(4));
@@ -192,7 +190,7 @@ TEST_F(UploadQueueTest, StartsInArrivalOrderOnceAFileAndReportsEachStepOnTheMain
     ASSERT_TRUE(waitForResults(3));
     QCoreApplication::processEvents();
 
-    // The transfer thread that finished b.jpg went on with c.jpg; that start is reported with the result.
+    // The thread that finished b.jpg went on with c.jpg; that start is reported with the result.
     EXPECT_EQ(m_log.mid(0, 4), (QStringList{"start a.jpg", "start b.jpg", "start c.jpg", "done b.jpg"}));
     EXPECT_EQ(m_updates.size(), 3);
     EXPECT_EQ(queue->activeCount(), 0);
@@ -248,10 +246,8 @@ TEST_F(UploadQueueTest, AFinishedTransferGoesOnWithoutTheMainThreadAndCancelAllC
     }
 }
 
-// Progress reaches the active job (a zero total divides nothing, a stranger's report is ignored) and reports
-// that pile up before the main thread looks collapse into the newest; what ends together is handed over in
-// one batch, after the starts that came with it; the results hold the jobs as handed over, and reports that
-// come after them are dropped.
+// Progress reaches the active job (a zero total divides nothing) and piled-up reports collapse; what ends
+// together comes in one batch after its starts, holding the jobs as handed over; later reports are dropped.
 TEST_F(UploadQueueTest, ProgressAndWhatArrivesTogetherAreHandedOverTogether)
 {
     auto queue = makeQueue(2, abc);
@@ -345,7 +341,6 @@ TEST_F(UploadQueueTest, CancelAllForgetsPendingJobsAndStillReportsRunningTransfe
     EXPECT_TRUE(control.isCancellationRequested());
     queue->updateProgress(running.id, 10, 100);
 
-    // The cancelled transfers no longer count: new jobs start beside them, the same file included.
     queue->enqueue(makeJob(u"a.jpg"_s));
     queue->enqueue(makeJob(u"e.jpg"_s));
     EXPECT_EQ(queue->activeCount(), 2);
@@ -362,7 +357,6 @@ TEST_F(UploadQueueTest, CancelAllForgetsPendingJobsAndStillReportsRunningTransfe
 
     releaseAll();
     ASSERT_TRUE(waitForResults(4));
-    // c.jpg and d.jpg were pending and vanished without a word; both a.jpg transfers reported.
     EXPECT_EQ(namesDone(), (QStringList{"a.jpg", "a.jpg", "b.jpg", "e.jpg"}));
     for (const UploadJob& update : std::as_const(m_updates)) {
         EXPECT_NE(nameOf(update), u"c.jpg"_s);

@@ -70,7 +70,6 @@ TEST_F(UploadedRecordTest, VersionsWithinOneSecondAreToldApartBySizeAndDate)
             record.record(u"/a/burst-%1.jpg"_s.arg(i), at(2000.0 + i, i));
         }
     }
-    // Sizes survive a restart.
     const UploadedRecord reread(&store, connection);
     EXPECT_TRUE(reread.contains(u"/a/card.jpg"_s, at(1000.25, 4000)));
     EXPECT_FALSE(reread.contains(u"/a/card.jpg"_s, at(1000.25, 4001)));
