@@ -1,5 +1,7 @@
 #include "support/DBusMockSession.h"
 
+#include "support/TestServerProcess.h"
+
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusVariant>
@@ -18,13 +20,9 @@ namespace ondrix::test {
 namespace {
 
 constexpr int startTimeoutMs = 20000;
-constexpr int callTimeoutMs = 5000;
 
 // A session-type bus that anyone may use, with no service activation directories.
-const char* const busConfig =
-    R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
+const char* const busConfig = R"(<busconfig>
   <type>session</type>
   <listen>unix:dir=%1</listen>
   <auth>EXTERNAL</auth>
@@ -36,10 +34,13 @@ const char* const busConfig =
 </busconfig>
 )";
 
-QVariant unwrap(const QVariant& value);
-
-QVariant unwrapArgument(const QDBusArgument& argument)
+QVariant unwrap(const QVariant& value)
 {
+    if (value.userType() == qMetaTypeId<QDBusVariant>())
+        return unwrap(value.value<QDBusVariant>().variant());
+    if (value.userType() != qMetaTypeId<QDBusArgument>())
+        return value;
+    const QDBusArgument argument = value.value<QDBusArgument>();
     if (argument.currentType() == QDBusArgument::MapType) {
         QVariantMap map;
         argument.beginMap();
@@ -64,15 +65,6 @@ QVariant unwrapArgument(const QDBusArgument& argument)
         return list;
     }
     return argument.asVariant();
-}
-
-QVariant unwrap(const QVariant& value)
-{
-    if (value.canConvert<QDBusVariant>() && value.userType() == qMetaTypeId<QDBusVariant>())
-        return unwrap(value.value<QDBusVariant>().variant());
-    if (value.userType() == qMetaTypeId<QDBusArgument>())
-        return unwrapArgument(value.value<QDBusArgument>());
-    return value;
 }
 
 } // namespace
@@ -112,19 +104,8 @@ DBusMockSession::~DBusMockSession()
 {
     for (Template& entry : m_templates)
         stopProcess(*entry.process);
-    m_templates.clear();
     QDBusConnection::disconnectFromBus(m_connectionName);
-    if (m_daemon.state() != QProcess::NotRunning)
-        stopProcess(m_daemon);
-}
-
-void DBusMockSession::stopProcess(QProcess& process)
-{
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished(5000);
-    }
+    stopProcess(m_daemon);
 }
 
 bool DBusMockSession::startTemplate(const QString& templateName, const QString& busName,
@@ -181,7 +162,7 @@ QDBusMessage DBusMockSession::call(const QString& service, const QString& path, 
 {
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(args);
-    return connection().call(message, QDBus::Block, callTimeoutMs);
+    return connection().call(message, QDBus::Block, 5000);
 }
 
 QList<QVariantList> DBusMockSession::methodCalls(const QString& service, const QString& path,
@@ -209,9 +190,9 @@ bool DBusMockSession::setProperty(const QString& service, const QString& path, c
                                   {interface, name, QVariant::fromValue(QDBusVariant(value))});
     if (set.type() == QDBusMessage::ReplyMessage)
         return true;
-    const QDBusMessage add = callMock(service, path, u"AddProperty"_s,
-                                      {interface, name, QVariant::fromValue(QDBusVariant(value))});
-    return add.type() == QDBusMessage::ReplyMessage;
+    return callMock(service, path, u"AddProperty"_s,
+                    {interface, name, QVariant::fromValue(QDBusVariant(value))})
+               .type() == QDBusMessage::ReplyMessage;
 }
 
 bool DBusMockSession::emitSignal(const QString& service, const QString& path, const QString& interface,
@@ -221,9 +202,8 @@ bool DBusMockSession::emitSignal(const QString& service, const QString& path, co
     QVariantList wrapped;
     for (const QVariant& arg : args)
         wrapped.append(QVariant::fromValue(QDBusVariant(arg)));
-    const QDBusMessage reply =
-        callMock(service, path, u"EmitSignal"_s, {interface, name, signature, wrapped});
-    return reply.type() == QDBusMessage::ReplyMessage;
+    return callMock(service, path, u"EmitSignal"_s, {interface, name, signature, wrapped}).type() ==
+           QDBusMessage::ReplyMessage;
 }
 
 } // namespace ondrix::test

@@ -2,24 +2,18 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QList>
 #include <QProcess>
-#include <QString>
 #include <QTemporaryDir>
-#include <QVariantList>
-#include <QVariantMap>
 
 #include <memory>
 #include <vector>
 
 namespace ondrix::test {
 
-// A private D-Bus bus for one test, with python3-dbusmock templates (logind, networkmanager,
-// notification_daemon, ...) serving on it. The bus stands in for both the session and the system bus: code
-// under test gets `connection()` injected, and the templates are told the private address for both. Nothing
-// reaches the real buses; service activation is off, so no real daemon is started by a call either.
-//
-// Everything started is stopped on destruction.
+// A private D-Bus bus for one test, with python3-dbusmock templates (logind, networkmanager, ...) serving on
+// it. The bus stands in for both the session and the system bus: code under test gets `connection()`
+// injected, and the templates are told the private address for both. Nothing reaches the real buses, and
+// service activation is off. Everything started is stopped on destruction.
 class DBusMockSession {
 public:
     DBusMockSession();
@@ -31,8 +25,7 @@ public:
     bool isRunning() const { return m_connected; }
     QString errorString() const { return m_error; }
     QString address() const { return m_address; }
-
-    // A connection of the test's own to the bus (the same one on every call).
+    // The test's own connection to the bus.
     QDBusConnection connection() const { return QDBusConnection(m_connectionName); }
 
     // Starts `python3 -m dbusmock --template <name>` and waits until it owns `busName`.
@@ -40,25 +33,21 @@ public:
                        const QVariantMap& parameters = {});
     // Stops the template that owns `busName`; its name leaves the bus.
     void stopTemplate(const QString& busName);
-
     // A blocking call with a 5 s timeout; the reply (or error) message.
     QDBusMessage call(const QString& service, const QString& path, const QString& interface,
                       const QString& method, const QVariantList& args = {}) const;
-    // A call to the mock's control interface (org.freedesktop.DBus.Mock) of the object at `path`.
+    // A call to the control interface (org.freedesktop.DBus.Mock) of the mock object at `path`.
     QDBusMessage callMock(const QString& service, const QString& path, const QString& method,
                           const QVariantList& args = {}) const
     {
         return call(service, path, QStringLiteral("org.freedesktop.DBus.Mock"), method, args);
     }
-    // The argument lists of every call of `method` that the mock object at `path` received, oldest first.
-    // Variants are unwrapped; dictionaries come back as QVariantMap.
+    // The arguments of every call of `method` the mock object received, oldest first; variants unwrapped,
+    // dictionaries as QVariantMap.
     QList<QVariantList> methodCalls(const QString& service, const QString& path, const QString& method) const;
-
-    // Adds a property to the mock object at `path`, or changes it and emits PropertiesChanged when it exists.
+    // Adds a property to the mock object, or changes it and emits PropertiesChanged when it exists.
     bool setProperty(const QString& service, const QString& path, const QString& interface,
                      const QString& name, const QVariant& value) const;
-
-    // Emits a signal from the mock object at `path`.
     bool emitSignal(const QString& service, const QString& path, const QString& interface,
                     const QString& name, const QString& signature, const QVariantList& args) const;
 
@@ -67,8 +56,6 @@ private:
         QString busName;
         std::unique_ptr<QProcess> process;
     };
-
-    static void stopProcess(QProcess& process);
 
     QTemporaryDir m_dir;
     QProcess m_daemon;

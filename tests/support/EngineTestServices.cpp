@@ -3,15 +3,8 @@
 #include "platform/AppPaths.h"
 #include "platform/InotifyFileEventSource.h"
 #include "platform/XattrTagStore.h"
-#include "support/FtpTestServer.h"
 
 namespace ondrix::test {
-
-PrivateEnvironment::PrivateEnvironment()
-{
-    env.setVariable("SSL_CERT_FILE", FtpTestServer::caFile());
-    env.setVariable("CURL_CA_BUNDLE", QString());
-}
 
 EngineTestServices::EngineTestServices()
     : store(AppPaths::preferencesFile())

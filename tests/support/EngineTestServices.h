@@ -56,10 +56,8 @@ struct EngineTestServices {
     EngineServices services;
 };
 
-// A private home whose XDG folders the services below open their files in (so it comes first), with the
-// loopback servers' test CA trusted.
+// A private home whose XDG folders the services below open their files in (so it comes first).
 struct PrivateEnvironment {
-    PrivateEnvironment();
     TestEnvironment env;
 };
 

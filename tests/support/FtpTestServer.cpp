@@ -16,7 +16,6 @@ void FtpTestServer::launch(quint16 port)
                           m_options.password, u"--log"_s,     logFile()};
     for (const auto& [on, flag] : {std::pair{!m_options.machineListings, "--no-mlsd"},
                                    {m_options.perLoginTlsSessions, "--per-login-tls-sessions"},
-                                   {m_options.refuseFolders, "--refuse-folders"},
                                    {m_options.refuseResume, "--no-rest"},
                                    {m_options.wrongDigests, "--wrong-digests"},
                                    {m_options.floodingReplies, "--flood-replies"},
@@ -25,11 +24,11 @@ void FtpTestServer::launch(quint16 port)
             arguments << QString::fromLatin1(flag);
         }
     }
-    if (!m_options.hashAlgorithms.isEmpty()) {
-        arguments << u"--hash"_s << m_options.hashAlgorithms.join(QLatin1Char(','));
-    }
-    if (!m_options.singleChecksums.isEmpty()) {
-        arguments << u"--single-checksums"_s << m_options.singleChecksums.join(QLatin1Char(','));
+    for (const auto& [names, flag] : {std::pair{m_options.hashAlgorithms, u"--hash"_s},
+                                      {m_options.singleChecksums, u"--single-checksums"_s}}) {
+        if (!names.isEmpty()) {
+            arguments << flag << names.join(u',');
+        }
     }
     if (m_options.tls) {
         arguments << u"--tls"_s << u"--cert"_s << testCertificatePath(u"server.pem"_s) << u"--key"_s
@@ -47,7 +46,6 @@ PushConnection FtpTestServer::connection() const
     connection.port = m_port;
     connection.username = m_options.user;
     connection.password = m_options.password;
-    connection.ftpMode = FTPMode::passive;
     return connection;
 }
 

@@ -18,8 +18,6 @@ struct FtpServerOptions {
     // With tls: TLS sessions are kept per login, as by a server that runs each login in its own process, and
     // a data connection that does not resume one of its own control connection's sessions is refused (522).
     bool perLoginTlsSessions = false;
-    // A write-only drop box: every MKD is answered 550.
-    bool refuseFolders = false;
     // No REST (and no "REST STREAM" in FEAT): a server that cannot resume uploads.
     bool refuseResume = false;
     // Checksum commands: HASH (with OPTS HASH) for these algorithms ("SHA-256", "SHA-1", "MD5", "CRC32"),
@@ -46,7 +44,6 @@ public:
     void stop() { m_process.stop(); }
     // Stops and starts again on the same port with the same root and options.
     void restart() { launch(m_port); }
-    // See TestServerProcess::setFrozen.
     void setFrozen(bool frozen) { m_process.setFrozen(frozen); }
 
     quint16 port() const { return m_port; }
@@ -56,10 +53,9 @@ public:
     // The bytes each upload that ended brought over its data connection, oldest first (all runs).
     QList<qint64> receivedUploads() const { return m_process.receivedByteCounts(); }
 
-    // A connection to this server: 127.0.0.1, its port and login, FTP or FTPS by the options, passive mode.
+    // 127.0.0.1, its port and login, FTP or FTPS by the options, passive mode.
     PushConnection connection() const;
-
-    // The test CA that signed the server certificate, for SSL_CERT_FILE.
+    // The test CA that signed the server certificate.
     static QString caFile();
 
 private:

@@ -9,12 +9,6 @@ const QString kUser = u"ondrix"_s;
 const QString kPassword = u"secret"_s;
 } // namespace
 
-void SftpTestServer::replaceHostKey()
-{
-    m_secondHostKey = !m_secondHostKey;
-    restart();
-}
-
 void SftpTestServer::launch(quint16 port)
 {
     const QString hostKey = m_secondHostKey ? u"ssh_host_key_b"_s : u"ssh_host_key_a"_s;

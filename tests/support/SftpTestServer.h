@@ -15,11 +15,14 @@ public:
     // Throws std::runtime_error when the server does not come up.
     void start() { launch(0); }
     void stop() { m_process.stop(); }
-    // Stops and starts again on the same port with the same root, options and host key.
+    // Stops and starts again on the same port with the same root and host key.
     void restart() { launch(m_port); }
     // Restarts on the same port presenting the other host key.
-    void replaceHostKey();
-    // See TestServerProcess::setFrozen.
+    void replaceHostKey()
+    {
+        m_secondHostKey = !m_secondHostKey;
+        restart();
+    }
     void setFrozen(bool frozen) { m_process.setFrozen(frozen); }
 
     quint16 port() const { return m_port; }
@@ -27,9 +30,8 @@ public:
     // The bytes written through each file handle that was closed, oldest first (all runs).
     QList<qint64> receivedUploads() const { return m_process.receivedByteCounts(); }
 
-    // A password connection to this server: SFTP, 127.0.0.1, its port and login.
+    // A password connection: SFTP, 127.0.0.1, its port and login.
     PushConnection connection() const;
-
     // The private key (PEM) whose public half the server accepts.
     static QString clientKeyFile();
 

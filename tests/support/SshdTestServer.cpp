@@ -1,5 +1,6 @@
 #include "support/SshdTestServer.h"
 
+#include "support/ClosedPort.h"
 #include "support/SftpTestServer.h"
 
 #include <QDir>
@@ -18,13 +19,6 @@ namespace ondrix::test {
 namespace {
 
 const QString kSshd = u"/usr/sbin/sshd"_s;
-
-QString currentUser()
-{
-    const passwd* entry = getpwuid(getuid());
-    return entry != nullptr ? QString::fromLocal8Bit(entry->pw_name)
-                            : QString::fromLocal8Bit(qgetenv("USER"));
-}
 
 void copyWithMode(const QString& from, const QString& to, QFile::Permissions mode)
 {
@@ -73,7 +67,7 @@ void SshdTestServer::start()
     // sshd cannot pick its own port; a port that was just free is taken, and another is tried if it was
     // grabbed in between.
     for (int attempt = 0;; ++attempt) {
-        m_port = freeLoopbackPort();
+        m_port = ClosedPort().port();
         try {
             m_process.startProgram(
                 kSshd, {u"-D"_s, u"-e"_s, u"-f"_s, config, u"-p"_s, QString::number(m_port)}, m_port);
@@ -88,12 +82,14 @@ void SshdTestServer::start()
 
 PushConnection SshdTestServer::connection() const
 {
+    const passwd* user = getpwuid(getuid());
     PushConnection connection;
     connection.name = u"Test sshd"_s;
     connection.transferProtocol = TransferProtocol::sftp;
     connection.host = u"127.0.0.1"_s;
     connection.port = m_port;
-    connection.username = currentUser();
+    connection.username =
+        QString::fromLocal8Bit(user != nullptr ? user->pw_name : qgetenv("USER").constData());
     connection.sshKeyPath = SftpTestServer::clientKeyFile();
     connection.remoteFolder = rootDir();
     return connection;

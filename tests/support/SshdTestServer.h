@@ -8,30 +8,25 @@
 namespace ondrix::test {
 
 // OpenSSH's sshd with a configuration of its own on a free loopback port: the real server, for figures and
-// listings that must come from it. It accepts only the test client key (clientKeyFile() of SftpTestServer)
-// for the user running the tests, since a password login would need a system account; and it serves the real
-// file system, so remote paths are absolute local paths below rootDir() (connection() sets remoteFolder to
-// it). Runs as root (with /run/sshd present) or as the user it serves.
+// listings that must come from it. It accepts only the test client key (SftpTestServer::clientKeyFile()) for
+// the user running the tests, since a password login would need a system account; and it serves the real
+// file system, so remote paths are absolute local paths below rootDir(). Runs as root (with /run/sshd made)
+// or as the user it serves.
 class SshdTestServer {
 public:
     // Whether an sshd binary is installed.
     static bool isAvailable();
-
-    // Presents this private key file as the server's only host key instead of the test key (call before
-    // start()), e.g. one made by ssh-keygen -t rsa.
+    // Presents this private key file (e.g. one made by ssh-keygen -t rsa) as the only host key; call before
+    // start().
     void setHostKeyFile(const QString& privateKeyFile) { m_hostKeyFile = privateKeyFile; }
-
     // Throws std::runtime_error when the server does not come up.
     void start();
     void stop() { m_process.stop(); }
 
     bool isRunning() const { return m_process.isRunning(); }
     quint16 port() const { return m_port; }
-    // A fresh empty folder; remote paths below it are the same text on both sides.
     QString rootDir() const { return m_process.rootDir(); }
-
-    // SFTP to 127.0.0.1 and this port as the current user with the test client key; remoteFolder is
-    // rootDir().
+    // SFTP to 127.0.0.1 as the current user with the test client key; remoteFolder is rootDir().
     PushConnection connection() const;
 
 private:

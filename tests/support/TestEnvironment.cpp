@@ -1,5 +1,7 @@
 #include "support/TestEnvironment.h"
 
+#include "support/TestServerProcess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,6 +28,8 @@ TestEnvironment::TestEnvironment()
         qputenv(kVariables[i], QFile::encodeName(values[i]));
     }
     QStandardPaths::setTestModeEnabled(false);
+    setVariable("SSL_CERT_FILE", testCertificatePath(QStringLiteral("ca.pem")));
+    setVariable("CURL_CA_BUNDLE", QString());
 }
 
 TestEnvironment::~TestEnvironment()
@@ -56,7 +60,11 @@ QString TestEnvironment::makeDir(const QString& relative) const
 
 QString TestEnvironment::writeFile(const QString& relative, const QByteArray& contents) const
 {
-    const QString path = m_dir.filePath(relative);
+    return writeFileAt(m_dir.filePath(relative), contents);
+}
+
+QString writeFileAt(const QString& path, const QByteArray& contents)
+{
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()) {

@@ -6,8 +6,8 @@
 namespace ondrix::test {
 
 // A private temporary home for one test: HOME and the XDG config, data, state and cache folders point into
-// it while the object lives, so nothing a test does reaches the real user's folders. The previous values come
-// back on destruction.
+// it while the object lives, so nothing a test does reaches the real user's folders, and the test CA that
+// signed the loopback servers' certificates is trusted. The previous values come back on destruction.
 class TestEnvironment {
 public:
     TestEnvironment();
@@ -22,13 +22,11 @@ public:
     QString stateHome() const { return m_dir.filePath(QStringLiteral("state")); }
     QString cacheHome() const { return m_dir.filePath(QStringLiteral("cache")); }
 
-    // Sets an environment variable for the lifetime of this object (e.g. SSL_CERT_FILE to the test CA); the
-    // previous value comes back on destruction.
+    // Sets an environment variable for the lifetime of this object.
     void setVariable(const char* name, const QString& value);
 
-    // Creates (with parents) and returns a folder below the root, e.g. "watched" or "remote/ftp".
+    // Create (with parents) below the root and return the absolute path.
     QString makeDir(const QString& relative) const;
-    // Writes a file below the root (parents created) and returns its absolute path.
     QString writeFile(const QString& relative, const QByteArray& contents) const;
 
 private:
@@ -38,6 +36,8 @@ private:
 
 // The whole contents of a file, or "<missing>" when it cannot be read (so a comparison fails readably).
 QByteArray readFile(const QString& path);
+// Writes a file (parents created) and returns its path; throws std::runtime_error when it cannot.
+QString writeFileAt(const QString& path, const QByteArray& contents);
 
 // The source tree's root, for test data and the server scripts under tests/support.
 QString sourceDir();

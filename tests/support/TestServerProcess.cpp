@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QProcess>
 
-#include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
@@ -24,19 +23,11 @@ namespace {
 constexpr int kStartTimeoutMs = 20000;
 constexpr auto kPython = "/usr/bin/python3";
 
-sockaddr_in loopback(quint16 port)
-{
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    return address;
-}
-
 bool acceptsConnections(quint16 port)
 {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = loopback(port);
+    sockaddr_in address{
+        .sin_family = AF_INET, .sin_port = htons(port), .sin_addr = {htonl(INADDR_LOOPBACK)}, .sin_zero = {}};
     const bool connected = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     close(fd);
     return connected;
@@ -48,6 +39,17 @@ TestServerProcess::TestServerProcess()
 {
     if (!m_dir.isValid() || !QDir().mkpath(rootDir())) {
         throw std::runtime_error("cannot create a work folder for a test server");
+    }
+}
+
+void stopProcess(QProcess& process)
+{
+    if (process.state() != QProcess::NotRunning) {
+        process.terminate();
+        if (!process.waitForFinished(3000)) {
+            process.kill();
+            process.waitForFinished(3000);
+        }
     }
 }
 
@@ -125,17 +127,11 @@ void TestServerProcess::stop()
     if (!m_process) {
         return;
     }
-    if (m_process->state() != QProcess::NotRunning) {
-        setFrozen(false);
-        // The scripts leave when their input closes; other programs are asked with SIGTERM.
-        m_process->closeWriteChannel();
-        if (!m_process->waitForFinished(m_endsWithInput ? 3000 : 0)) {
-            m_process->terminate();
-            if (!m_process->waitForFinished(3000)) {
-                m_process->kill();
-                m_process->waitForFinished(3000);
-            }
-        }
+    setFrozen(false);
+    // The scripts leave when their input closes; other programs are asked with SIGTERM.
+    m_process->closeWriteChannel();
+    if (!m_process->waitForFinished(m_endsWithInput ? 3000 : 0)) {
+        stopProcess(*m_process);
     }
     m_process.reset();
 }
@@ -161,20 +157,6 @@ QList<qint64> TestServerProcess::receivedByteCounts() const
 QString testCertificatePath(const QString& fileName)
 {
     return sourceDir() + u"/tests/support/certs/"_s + fileName;
-}
-
-quint16 freeLoopbackPort()
-{
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = loopback(0);
-    socklen_t length = sizeof address;
-    const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-                       getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0;
-    close(fd);
-    if (!bound) {
-        throw std::runtime_error("cannot find a free loopback port");
-    }
-    return ntohs(address.sin_port);
 }
 
 } // namespace ondrix::test

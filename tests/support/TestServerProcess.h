@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -12,11 +11,10 @@
 namespace ondrix::test {
 
 // One loopback test server process and a fresh work folder for it, whose "root" folder is what the server
-// serves. Usually a Python script under tests/support/servers run by Debian's /usr/bin/python3 (a python3
-// earlier on PATH may not see Debian's modules) that binds its own port, announces it with "READY <port>" and
-// exits when its standard input closes; or another program that listens on a port it was given. The kernel
-// kills the server when the thread that started it ends, so a crashed test leaves no server behind. Owned and
-// used by one thread; the server classes build on it.
+// serves: a Python script under tests/support/servers (run by Debian's /usr/bin/python3, which sees Debian's
+// modules) that binds its own port, announces it with "READY <port>" and exits when its standard input
+// closes; or another program that listens on a port it was given. The kernel kills the server when the thread
+// that started it ends, so a crashed test leaves none behind. Owned and used by one thread.
 class TestServerProcess {
 public:
     // Throws std::runtime_error when the work folder cannot be made.
@@ -25,17 +23,16 @@ public:
     TestServerProcess(const TestServerProcess&) = delete;
     TestServerProcess& operator=(const TestServerProcess&) = delete;
 
-    // Starts the script with --root, --port (0: any free one) and --received-log added, and waits until it is
-    // ready; returns its port. Throws std::runtime_error with the script's error output when it does not
-    // become ready.
+    // Starts the script with --root, --port (0: any free one) and --received-log added; returns its port once
+    // it is ready. Throws std::runtime_error with the script's error output when it does not become ready.
     quint16 start(const QString& scriptName, quint16 port, const QStringList& arguments);
     // Starts `program` and waits until 127.0.0.1:`port` accepts connections. Throws like start().
     void startProgram(const QString& program, const QStringList& arguments, quint16 port);
-    // Ends the server (closing its stdin, killing it when it does not go at once) and waits for it.
+    // Closes the server's input, kills it when it does not go at once, and waits for it.
     void stop();
     bool isRunning() const { return m_process && m_process->state() == QProcess::Running; }
-    // Stops the server in its tracks (SIGSTOP) or lets it go on: a frozen server accepts connections in the
-    // kernel but answers nothing, as a server that hangs or a network that drops every packet.
+    // A frozen server (SIGSTOP) accepts connections in the kernel but answers nothing, as a server that hangs
+    // or a network that drops every packet.
     void setFrozen(bool frozen);
 
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
@@ -54,7 +51,7 @@ private:
 
 // Where the test-only certificates and keys live.
 QString testCertificatePath(const QString& fileName);
-// A loopback TCP port that was free a moment ago, for servers that cannot pick their own.
-quint16 freeLoopbackPort();
+// Asks a process to end (SIGTERM), kills it when it does not within 3 s, and waits for it.
+void stopProcess(QProcess& process);
 
 } // namespace ondrix::test
