@@ -1,6 +1,6 @@
 #include "transfer/FTPBrowserService.h"
 
-#include "ClosedPort.h"
+#include "support/ClosedPort.h"
 #include "support/FtpTestServer.h"
 #include "support/SshdTestServer.h"
 #include "support/TestEnvironment.h"
@@ -16,11 +16,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
 using namespace ondrix;
-using ondrix::test::ClosedPort;
-using ondrix::test::FtpTestServer;
-using ondrix::test::SshdTestServer;
-using ondrix::test::TestEnvironment;
+using namespace ondrix::test;
 
 namespace {
 
@@ -48,14 +46,6 @@ protected:
     FTPBrowserServiceTest() { pool.setMaxThreadCount(4); }
     ~FTPBrowserServiceTest() override { pool.waitForDone(); }
 
-    static void writeFile(const QString& path, const QByteArray& contents)
-    {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-    }
-
     // Runs one listing to its end and returns what the callback got.
     static FTPBrowserService::ListingResult list(FTPBrowserService& service, const QString& path)
     {
@@ -78,17 +68,7 @@ protected:
         return error;
     }
 
-    // A connection to a loopback port that refuses at once.
-    PushConnection unreachable() const
-    {
-        PushConnection connection;
-        connection.host = "127.0.0.1";
-        connection.port = closed.port();
-        return connection;
-    }
-
     TestEnvironment env;
-    ClosedPort closed;
     QThreadPool pool;
     static inline FtpTestServer* s_server = nullptr;
 };
@@ -97,16 +77,15 @@ protected:
 
 TEST_F(FTPBrowserServiceTest, ListsAFolderIntoItsObservableState)
 {
-    const FtpTestServer& server = *s_server;
-    const QString root = server.rootDir();
-    writeFile(root + "/in box/b.txt", "12345");
-    writeFile(root + "/in box/A.txt", "1");
-    writeFile(root + "/in box/.hidden", "");
+    const QString root = s_server->rootDir();
+    writeFileAt(root + "/in box/b.txt", "12345");
+    writeFileAt(root + "/in box/A.txt", "1");
+    writeFileAt(root + "/in box/.hidden", "");
     QDir(root).mkpath("in box/zeta");
-    writeFile(root + "/in box/Alpha #1/.only-hidden", "");
+    writeFileAt(root + "/in box/Alpha #1/.only-hidden", "");
 
     // The browser view's tests list through this service on every server; here, the state it keeps.
-    FTPBrowserService service(server.connection(), &pool);
+    FTPBrowserService service(s_server->connection(), &pool);
     QSignalSpy itemsChanged(&service, &FTPBrowserService::itemsChanged);
     std::optional<FTPBrowserService::ListingResult> result;
     service.listDirectory("in box", nullptr, [&](const auto& r) { result = r; });
@@ -168,7 +147,7 @@ TEST(FTPBrowserServiceListing, AListingWithoutEntriesFallsBackToTheNameList)
 // the caller and the state, and a failed listing keeps the last items and path.
 TEST_F(FTPBrowserServiceTest, OperationsRunInOrderAndFailuresReachTheCallerAndTheState)
 {
-    writeFile(s_server->rootDir() + "/ops/old.txt", "x");
+    writeFileAt(s_server->rootDir() + "/ops/old.txt", "x");
     QDir(s_server->rootDir()).mkpath("full/child");
     FTPBrowserService service(s_server->connection(), &pool);
     QSignalSpy loading(&service, &FTPBrowserService::isLoadingChanged);
@@ -229,7 +208,9 @@ TEST_F(FTPBrowserServiceTest, OperationsRunInOrderAndFailuresReachTheCallerAndTh
 
 TEST_F(FTPBrowserServiceTest, AnUnreachableServerReportsLibcurlsErrorAndGoneCallersAreSkipped)
 {
-    auto service = std::make_unique<FTPBrowserService>(unreachable(), &pool);
+    const ClosedPort closed;
+    auto service = std::make_unique<FTPBrowserService>(
+        PushConnection{.host = u"127.0.0.1"_s, .port = closed.port()}, &pool);
     const auto result = list(*service, "/");
     const FTPError error = std::get<FTPError>(result);
     EXPECT_EQ(error, FTPError::curlExitCode(7, QString::fromUtf8(curl_easy_strerror(CURLE_COULDNT_CONNECT))));
@@ -265,7 +246,7 @@ TEST_F(FTPBrowserServiceTest, OpenSshBrowsingSkipsDotEntries)
     SshdTestServer server;
     server.start();
     const QString root = server.rootDir();
-    writeFile(root + "/two  spaces.txt", "1234567890");
+    writeFileAt(root + "/two  spaces.txt", "1234567890");
     QDir(root).mkpath("Sub Folder/inner");
     ASSERT_TRUE(QFile::link("two  spaces.txt", root + "/link"));
     ::close(

@@ -1,6 +1,6 @@
 #include "transfer/FTPUploader.h"
 
-#include "ClosedPort.h"
+#include "support/ClosedPort.h"
 #include "support/FtpTestServer.h"
 #include "support/SftpTestServer.h"
 #include "support/TestEnvironment.h"
@@ -11,18 +11,18 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <functional>
 #include <limits>
 #include <thread>
 #include <tuple>
 #include <vector>
 
 using namespace Qt::StringLiterals;
-
 using namespace ondrix;
+using namespace ondrix::test;
 
 namespace ondrix {
 void PrintTo(const FTPError& error, std::ostream* out)
@@ -30,12 +30,6 @@ void PrintTo(const FTPError& error, std::ostream* out)
     *out << error.description().toStdString();
 }
 } // namespace ondrix
-using ondrix::test::ClosedPort;
-using ondrix::test::FtpServerOptions;
-using ondrix::test::FtpTestServer;
-using ondrix::test::readFile;
-using ondrix::test::SftpTestServer;
-using ondrix::test::TestEnvironment;
 
 namespace {
 
@@ -46,9 +40,9 @@ QByteArray randomBytes(qsizetype size)
     return bytes;
 }
 
-QString curlText(int code)
+FTPError curlError(int code)
 {
-    return QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(code)));
+    return FTPError::curlExitCode(code, QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(code))));
 }
 
 // One FTP server (whose login holds colons: user "studio:main", each part must reach it whole) and one SFTP
@@ -66,13 +60,6 @@ protected:
     {
         delete s_ftp;
         delete s_sftp;
-    }
-
-    FTPUploaderTest()
-    {
-        // The FTPS test server's certificate is signed by the test CA, trusted the way a company CA is.
-        env.setVariable("SSL_CERT_FILE", FtpTestServer::caFile());
-        env.setVariable("CURL_CA_BUNDLE", QString());
     }
 
     QString localFile(const QString& name, const QByteArray& contents) const
@@ -103,33 +90,22 @@ TEST_F(FTPUploaderTest, FtpsVerifiesTheServerCertificateAndRefusesActiveModeClea
             EXPECT_EQ(handle.textOption(CURLOPT_CAINFO), FtpTestServer::caFile().toUtf8());
             EXPECT_EQ(handle.textOption(CURLOPT_CAPATH), QByteArray());
         });
-        const auto error = uploader.upload(local, u"/a.bin"_s);
-        EXPECT_FALSE(error) << qPrintable(error->description());
+        EXPECT_EQ(uploader.upload(local, u"/a.bin"_s), std::nullopt);
         EXPECT_EQ(readFile(server.rootDir() + u"/a.bin"_s), contents);
     }
-
-    {
-        // Without the test CA the certificate is not trusted and nothing is sent.
-        TestEnvironment untrusting;
-        untrusting.setVariable("SSL_CERT_FILE", u"/nonexistent/ca.pem"_s);
-        const auto error = FTPUploader(connection).upload(local, u"/b.bin"_s);
-        ASSERT_TRUE(error);
-        EXPECT_EQ(error->code(), CURLE_PEER_FAILED_VERIFICATION);
-        EXPECT_FALSE(QFile::exists(server.rootDir() + u"/b.bin"_s));
-    }
-
-    // Active FTPS fails with a clear error instead of hanging on the data connection.
+    // Active FTPS fails with a clear error instead of hanging on the data connection; a failure before any
+    // data connection keeps libcurl's own words.
     connection.ftpMode = FTPMode::active;
-    const auto active = FTPUploader(connection).upload(localFile(u"c.bin"_s, contents), "/c.bin");
-    ASSERT_TRUE(active);
-    EXPECT_EQ(active->kind(), FTPError::Kind::curlExitCode);
+    const auto active = FTPUploader(connection).upload(local, u"/c.bin"_s);
+    EXPECT_EQ(active.value().kind(), FTPError::Kind::curlExitCode);
     EXPECT_TRUE(active->description().contains(u"use passive mode"_s)) << qPrintable(active->description());
-
-    // A failure before any data connection keeps libcurl's own words.
     connection.password = u"wrong"_s;
-    const auto denied = FTPUploader(connection).upload(localFile(u"b.bin"_s, "b"), "/b.bin");
-    ASSERT_TRUE(denied);
-    EXPECT_EQ(*denied, FTPError::curlExitCode(CURLE_LOGIN_DENIED, curlText(CURLE_LOGIN_DENIED)));
+    EXPECT_EQ(FTPUploader(connection).upload(local, u"/b.bin"_s), curlError(CURLE_LOGIN_DENIED));
+    // Without the test CA the certificate is not trusted and nothing is sent.
+    env.setVariable("SSL_CERT_FILE", u"/nonexistent/ca.pem"_s);
+    EXPECT_EQ(FTPUploader(connection).upload(local, u"/b.bin"_s).value().code(),
+              CURLE_PEER_FAILED_VERIFICATION);
+    EXPECT_FALSE(QFile::exists(server.rootDir() + u"/b.bin"_s));
 }
 
 TEST_F(FTPUploaderTest, SftpWithPasswordAndWithKeyFile)
@@ -139,39 +115,31 @@ TEST_F(FTPUploaderTest, SftpWithPasswordAndWithKeyFile)
     // More than one of the largest reads libcurl makes for an SFTP upload.
     const QByteArray contents = randomBytes(5 * 1024 * 1024 / 2 + 7);
     const QString local = localFile(u"raw.cr2"_s, contents);
-
-    const auto byPassword = FTPUploader(server.connection()).upload(local, u"/p/raw.cr2"_s);
-    EXPECT_FALSE(byPassword) << qPrintable(byPassword->description());
+    PushConnection byKey = server.connection();
+    byKey.password.clear();
+    byKey.sshKeyPath = SftpTestServer::clientKeyFile();
+    for (const auto& [connection, remote] :
+         {std::pair{server.connection(), u"/p/raw.cr2"_s}, {byKey, u"/k/raw.cr2"_s}}) {
+        EXPECT_EQ(FTPUploader(connection).upload(local, remote), std::nullopt);
+        EXPECT_EQ(readFile(server.rootDir() + remote), contents);
+    }
     // No limit would make libcurl busy-wait for SFTP replies; the stand-in must be one libcurl takes.
     CURL* probe = curl_easy_init();
     EXPECT_EQ(curl_easy_setopt(probe, CURLOPT_TIMEOUT, CurlHandle::kUnlimitedSftpTimeoutSeconds), CURLE_OK);
     curl_easy_cleanup(probe);
-    EXPECT_EQ(readFile(server.rootDir() + u"/p/raw.cr2"_s), contents);
-
-    PushConnection byKey = server.connection();
-    byKey.password.clear();
-    byKey.sshKeyPath = SftpTestServer::clientKeyFile();
-    const auto keyError = FTPUploader(byKey).upload(local, u"/k/raw.cr2"_s);
-    EXPECT_FALSE(keyError) << qPrintable(keyError->description());
-    EXPECT_EQ(readFile(server.rootDir() + u"/k/raw.cr2"_s), contents);
-
     // The host key was trusted on first use, under its port.
     EXPECT_TRUE(readFile(SshKnownHosts::defaultPath())
                     .startsWith(u"[127.0.0.1]:%1 ecdsa-sha2-nistp256 "_s.arg(server.port()).toUtf8()));
 
     PushConnection wrong = server.connection();
     wrong.password = u"wrong"_s;
-    const auto denied = FTPUploader(wrong).upload(local, u"/w.cr2"_s);
-    ASSERT_TRUE(denied);
-    EXPECT_EQ(denied->code(), CURLE_LOGIN_DENIED);
+    EXPECT_EQ(FTPUploader(wrong).upload(local, u"/w.cr2"_s).value().code(), CURLE_LOGIN_DENIED);
 
     // A changed host key is refused, with instructions, by uploads and by the connection test alike.
     server.replaceHostKey();
-    const auto upload = FTPUploader(server.connection()).upload(local, u"/changed.cr2"_s);
-    const auto test = FTPUploader(server.connection()).testConnection();
-    for (const auto& error : {upload, test}) {
-        ASSERT_TRUE(error);
-        EXPECT_EQ(error->code(), CURLE_PEER_FAILED_VERIFICATION);
+    const FTPUploader changed(server.connection());
+    for (const auto& error : {changed.upload(local, u"/changed.cr2"_s), changed.testConnection()}) {
+        EXPECT_EQ(error.value().code(), CURLE_PEER_FAILED_VERIFICATION);
         EXPECT_EQ(error->text(), SshKnownHosts::changedKeyMessage(SshKnownHosts::defaultPath(),
                                                                   u"127.0.0.1"_s, server.port()));
     }
@@ -180,64 +148,52 @@ TEST_F(FTPUploaderTest, SftpWithPasswordAndWithKeyFile)
 
 TEST_F(FTPUploaderTest, RemotePathsArriveExactlyFoldersAreCreatedAndFilesReplaced)
 {
-    FtpTestServer& ftp = *s_ftp;
-    SftpTestServer& sftp = *s_sftp;
-    const QStringList names = {u"/with space/a b.txt"_s, u"/hash#and%25percent%.txt"_s,
-                               u"/Zürich/čšž ü.txt"_s, u"/semi;colon?.txt"_s};
-    const QString empty = localFile(u"empty"_s, {});
-    PushConnection active = ftp.connection();
+    PushConnection active = s_ftp->connection();
     active.ftpMode = FTPMode::active;
     for (const auto& [connection, root] :
-         {std::pair{ftp.connection(), ftp.rootDir()}, std::pair{active, ftp.rootDir()},
-          std::pair{sftp.connection(), sftp.rootDir()}}) {
+         {std::pair{s_ftp->connection(), s_ftp->rootDir()}, std::pair{active, s_ftp->rootDir()},
+          std::pair{s_sftp->connection(), s_sftp->rootDir()}}) {
+        SCOPED_TRACE(
+            QString(rawValue(connection.transferProtocol) + rawValue(connection.ftpMode)).toStdString());
         const FTPUploader uploader(connection);
-        const QString protocol = rawValue(connection.transferProtocol) + rawValue(connection.ftpMode);
         QDir(root).removeRecursively();
         QDir().mkpath(root);
-        for (const QString& name : names) {
-            const QByteArray contents = name.toUtf8();
-            const auto error = uploader.upload(localFile(u"n"_s, contents), name);
-            EXPECT_FALSE(error) << qPrintable(error->description());
-            EXPECT_EQ(readFile(root + name), contents) << qPrintable(protocol + name);
+        for (const QString& name : {u"/with space/a b.txt"_s, u"/hash#and%25percent%.txt"_s,
+                                    u"/Zürich/čšž ü.txt"_s, u"/semi;colon?.txt"_s, u"/empty"_s}) {
+            const QByteArray contents = name == u"/empty" ? QByteArray() : name.toUtf8();
+            EXPECT_EQ(uploader.upload(localFile(u"n"_s, contents), name), std::nullopt);
+            EXPECT_EQ(readFile(root + name), contents);
         }
-        const auto error = uploader.upload(empty, u"/empty.bin"_s);
-        EXPECT_FALSE(error) << qPrintable(error->description());
-        EXPECT_TRUE(QFile::exists(root + u"/empty.bin"_s));
-        EXPECT_EQ(QFile(root + u"/empty.bin"_s).size(), 0);
 
         // Creating a folder is quiet, also when the server refuses, and a refusal keeps the logged-in
         // connection for what follows.
-        EXPECT_FALSE(uploader.createDirectory(u"/New Folder"_s));
-        EXPECT_TRUE(QFileInfo(root + u"/New Folder"_s).isDir()) << qPrintable(protocol);
-        const qsizetype logins = readFile(ftp.logFile()).count("FTP session opened");
-        EXPECT_FALSE(uploader.createDirectory(u"/New Folder"_s));
-        EXPECT_FALSE(uploader.upload(localFile(u"n"_s, "n"), u"/New Folder/n"_s));
-        EXPECT_EQ(readFile(ftp.logFile()).count("FTP session opened"), logins) << qPrintable(protocol);
+        EXPECT_EQ(uploader.createDirectory(u"/New Folder"_s), std::nullopt);
+        EXPECT_TRUE(QFileInfo(root + u"/New Folder"_s).isDir());
+        const qsizetype logins = readFile(s_ftp->logFile()).count("FTP session opened");
+        EXPECT_EQ(uploader.createDirectory(u"/New Folder"_s), std::nullopt);
+        EXPECT_EQ(uploader.upload(localFile(u"n"_s, "n"), u"/New Folder/n"_s), std::nullopt);
+        EXPECT_EQ(readFile(s_ftp->logFile()).count("FTP session opened"), logins);
 
         // One command creates only the last level; the upload creates the missing ones.
-        EXPECT_FALSE(uploader.createDirectory(u"/a/b/c"_s));
-        EXPECT_FALSE(QFile::exists(root + u"/a"_s)) << qPrintable(protocol);
-        const auto nested = uploader.upload(localFile(u"x"_s, "x"), u"/a/b/c/x.txt"_s);
-        EXPECT_FALSE(nested) << qPrintable(nested->description());
+        EXPECT_EQ(uploader.createDirectory(u"/a/b/c"_s), std::nullopt);
+        EXPECT_FALSE(QFile::exists(root + u"/a"_s));
+        EXPECT_EQ(uploader.upload(localFile(u"x"_s, "x"), u"/a/b/c/x.txt"_s), std::nullopt);
         EXPECT_EQ(readFile(root + u"/a/b/c/x.txt"_s), "x");
 
         // A folder that cannot exist (its parent is a file) fails the upload with libcurl's code and text.
         QFile(root + u"/blocker"_s).open(QIODevice::WriteOnly);
         const auto blocked = uploader.upload(localFile(u"x"_s, "x"), u"/blocker/d/x.txt"_s);
-        ASSERT_TRUE(blocked) << qPrintable(protocol);
-        EXPECT_EQ(blocked->kind(), FTPError::Kind::curlExitCode);
-        EXPECT_GT(blocked->code(), 0);
-        EXPECT_EQ(blocked->text(), curlText(blocked->code()));
+        EXPECT_EQ(blocked.value(), curlError(blocked->code()));
 
         // A second version replaces the first. The cached connection dies with a restarted server; the next
         // upload must notice and connect again.
-        EXPECT_FALSE(uploader.upload(localFile(u"long"_s, "a longer first version"), "/doc.txt"));
-        EXPECT_FALSE(uploader.upload(localFile(u"short"_s, "second"), "/doc.txt"));
-        EXPECT_EQ(readFile(root + u"/doc.txt"_s), "second") << qPrintable(protocol);
-        connection.transferProtocol == TransferProtocol::sftp ? sftp.restart() : ftp.restart();
-        const auto replaced = uploader.upload(localFile(u"third"_s, "third"), "/doc.txt");
-        EXPECT_FALSE(replaced) << qPrintable(protocol + replaced->description());
-        EXPECT_EQ(readFile(root + u"/doc.txt"_s), "third") << qPrintable(protocol);
+        for (const char* version : {"a longer first version", "second", "third"}) {
+            if (QByteArray(version) == "third") {
+                connection.transferProtocol == TransferProtocol::sftp ? s_sftp->restart() : s_ftp->restart();
+            }
+            EXPECT_EQ(uploader.upload(localFile(u"v"_s, version), u"/doc.txt"_s), std::nullopt);
+            EXPECT_EQ(readFile(root + u"/doc.txt"_s), version);
+        }
     }
 }
 
@@ -256,9 +212,8 @@ TEST_F(FTPUploaderTest, TestConnectionReportsReachabilityAndLibcurlCodes)
             connection.host = host;
             connection.port = port;
             connection.password = password;
-            const auto error = FTPUploader(connection).testConnection();
-            EXPECT_EQ(error, code == CURLE_OK ? std::nullopt
-                                              : std::optional(FTPError::curlExitCode(code, curlText(code))))
+            EXPECT_EQ(FTPUploader(connection).testConnection(),
+                      code == CURLE_OK ? std::nullopt : std::optional(curlError(code)))
                 << qPrintable(rawValue(server.transferProtocol) + host);
         }
     }
@@ -266,58 +221,29 @@ TEST_F(FTPUploaderTest, TestConnectionReportsReachabilityAndLibcurlCodes)
 
 TEST_F(FTPUploaderTest, ProgressTotalsAreTheFileSizeAndBytesAppendedMeanwhileStayHome)
 {
-    const FtpTestServer& server = *s_ftp;
     const qint64 size = 3 * 1024 * 1024 + 11;
     const QByteArray contents = randomBytes(size);
     const QString local = localFile(u"big.bin"_s, contents);
-    FTPUploader uploader(server.connection());
     std::vector<std::pair<qint64, qint64>> reports;
-    const auto error = uploader.upload(local, u"/big.bin"_s, [&](qint64 sent, qint64 total) {
-        if (reports.empty()) {
-            // A writer appends while the first of several reads is under way: the server gets the size
-            // the upload announced, and the version sent is the one opened.
-            QFile file(local);
-            ASSERT_TRUE(file.open(QIODevice::Append));
-            file.write(randomBytes(700 * 1024));
-        }
-        reports.emplace_back(sent, total);
-    });
-    EXPECT_FALSE(error) << qPrintable(error->description());
+    const auto error =
+        FTPUploader(s_ftp->connection()).upload(local, u"/big.bin"_s, [&](qint64 sent, qint64 total) {
+            if (reports.empty()) {
+                // A writer appends while the first of several reads is under way: the server gets the size
+                // the upload announced, and the version sent is the one opened.
+                QFile file(local);
+                ASSERT_TRUE(file.open(QIODevice::Append));
+                file.write(randomBytes(700 * 1024));
+            }
+            reports.emplace_back(sent, total);
+        });
+    EXPECT_EQ(error, std::nullopt);
     ASSERT_FALSE(reports.empty());
     for (const auto& [sent, total] : reports) {
         EXPECT_EQ(total, size);
         EXPECT_LE(sent, size);
     }
     EXPECT_EQ(reports.back().first, size);
-    EXPECT_EQ(readFile(server.rootDir() + u"/big.bin"_s), contents);
-}
-
-TEST_F(FTPUploaderTest, BandwidthCapIsKiBPerSecond)
-{
-    PushConnection connection;
-    connection.host = u"127.0.0.1"_s;
-    const ClosedPort closed;
-    connection.port = closed.port();
-    const QString local = localFile(u"a"_s, "a");
-    for (const auto& [kbps, expected] :
-         {std::pair<qint64, std::optional<qint64>>{500, 512000},
-          {0, std::nullopt},
-          {-5, std::nullopt},
-          // As much as the store can hold: no overflow, simply no limit that matters.
-          {qint64(9e18), std::numeric_limits<qint64>::max()}}) {
-        connection.maxBandwidthKBps = kbps;
-        FTPUploader uploader(connection);
-        std::optional<qint64> cap;
-        std::optional<qint64> buffer;
-        uploader.setHandleInspector([&](const CurlHandle& handle) {
-            cap = handle.numberOption(CURLOPT_MAX_SEND_SPEED_LARGE);
-            buffer = handle.numberOption(CURLOPT_UPLOAD_BUFFERSIZE);
-        });
-        EXPECT_TRUE(uploader.upload(local, u"/a"_s));
-        EXPECT_EQ(cap, expected) << kbps;
-        // A capped upload keeps libcurl's small steps, so the cap holds closely; others read in large blocks.
-        EXPECT_EQ(buffer.has_value(), !expected.has_value()) << kbps;
-    }
+    EXPECT_EQ(readFile(s_ftp->rootDir() + u"/big.bin"_s), contents);
 }
 
 TEST_F(FTPUploaderTest, BadInputFailsCleanly)
@@ -326,9 +252,8 @@ TEST_F(FTPUploaderTest, BadInputFailsCleanly)
     const QString vanished = env.root() + u"/gone.jpg"_s;
     EXPECT_EQ(uploader.upload(vanished, u"/gone.jpg"_s), FTPError::localFileNotReadable(vanished));
     const QString folder = env.makeDir(u"a folder"_s);
-    const auto notAFile = uploader.upload(folder, u"/f"_s);
-    ASSERT_TRUE(notAFile);
-    EXPECT_EQ(notAFile->description(), u"Cannot read file: %1 (it is a folder)"_s.arg(folder));
+    EXPECT_EQ(uploader.upload(folder, u"/f"_s).value().description(),
+              u"Cannot read file: %1 (it is a folder)"_s.arg(folder));
     if (geteuid() != 0) {
         // Root reads files whatever their mode says.
         const QString locked = localFile(u"locked.jpg"_s, "x");
@@ -340,28 +265,41 @@ TEST_F(FTPUploaderTest, BadInputFailsCleanly)
     for (const auto& [host, port] : {std::pair{QString(), qint64(21)}, std::pair{u"127.0.0.1"_s, qint64(0)},
                                      std::pair{u" \n"_s, qint64(-1)}}) {
         for (const TransferProtocol protocol : allTransferProtocols()) {
-            PushConnection connection;
-            connection.transferProtocol = protocol;
-            connection.host = host;
-            connection.port = port;
-            const FTPUploader broken(connection);
-            const auto uploadError = broken.upload(local, u"/a"_s);
-            ASSERT_TRUE(uploadError);
-            EXPECT_EQ(uploadError->kind(), FTPError::Kind::curlExitCode);
+            const FTPUploader broken(
+                PushConnection{.transferProtocol = protocol, .host = host, .port = port});
+            EXPECT_EQ(broken.upload(local, u"/a"_s).value().kind(), FTPError::Kind::curlExitCode);
             EXPECT_TRUE(broken.testConnection());
             EXPECT_FALSE(broken.createDirectory(u"/d"_s));
         }
     }
+}
 
-    // Commands without a transfer end within the command limit: a stalled server does not hold them for
-    // the days an SFTP upload may take.
+// What the transfer handles are set to. The cap is in KiB/s (none for 0 or less, and the largest stored value
+// does not overflow); a capped upload keeps libcurl's small steps, so the cap holds closely, others read in
+// large blocks. Commands without a transfer end within the command limit: a stalled server does not hold them
+// for the days an SFTP upload may take.
+TEST_F(FTPUploaderTest, HandlesCarryTheBandwidthCapAndTheCommandLimit)
+{
     const ClosedPort closed;
+    const QString local = localFile(u"a"_s, "a");
+    for (const auto& [kbps, expected] : {std::pair<qint64, std::optional<qint64>>{500, 512000},
+                                         {0, std::nullopt},
+                                         {-5, std::nullopt},
+                                         {qint64(9e18), std::numeric_limits<qint64>::max()}}) {
+        FTPUploader uploader(
+            PushConnection{.host = u"127.0.0.1"_s, .port = closed.port(), .maxBandwidthKBps = kbps});
+        std::optional<qint64> cap, buffer;
+        uploader.setHandleInspector([&](const CurlHandle& handle) {
+            cap = handle.numberOption(CURLOPT_MAX_SEND_SPEED_LARGE);
+            buffer = handle.numberOption(CURLOPT_UPLOAD_BUFFERSIZE);
+        });
+        EXPECT_TRUE(uploader.upload(local, u"/a"_s));
+        EXPECT_EQ(cap, expected) << kbps;
+        EXPECT_EQ(buffer.has_value(), !expected.has_value()) << kbps;
+    }
     for (const TransferProtocol protocol : allTransferProtocols()) {
-        PushConnection connection;
-        connection.transferProtocol = protocol;
-        connection.host = u"127.0.0.1"_s;
-        connection.port = closed.port();
-        FTPUploader commands(connection);
+        FTPUploader commands(
+            PushConnection{.transferProtocol = protocol, .host = u"127.0.0.1"_s, .port = closed.port()});
         std::vector<std::optional<qint64>> limits;
         commands.setHandleInspector(
             [&](const CurlHandle& handle) { limits.push_back(handle.numberOption(CURLOPT_TIMEOUT)); });
@@ -369,20 +307,20 @@ TEST_F(FTPUploaderTest, BadInputFailsCleanly)
         (void)commands.renameReplacing(u"/a"_s, u"/b"_s);
         (void)commands.remoteFileSize(u"/a"_s);
         ASSERT_FALSE(limits.empty());
-        for (const std::optional<qint64>& limit : limits) {
-            EXPECT_EQ(limit, FTPUploader::kCommandTimeoutSeconds) << int(protocol);
-        }
+        EXPECT_THAT(limits, ::testing::Each(std::optional<qint64>(FTPUploader::kCommandTimeoutSeconds)))
+            << int(protocol);
     }
 }
 
+// Over FTPS every data connection must resume a TLS session of its own control connection, as servers that
+// keep sessions per login demand: a parallel upload's session or a spent TLS 1.3 ticket is refused there. The
+// server is named, so every new control connection looks its name up while other threads' data connections
+// come and go.
 TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
 {
-    // Over FTPS every data connection must resume a TLS session of its own control connection, as servers
-    // that keep sessions per login demand: the session of a parallel upload's login is refused there, and so
-    // is a TLS 1.3 ticket that was already spent. The server is named, so that every new control connection
-    // looks its name up while data connections of other threads come and go.
     for (const FtpServerOptions& options :
          {FtpServerOptions{}, FtpServerOptions{.tls = true, .perLoginTlsSessions = true}}) {
+        SCOPED_TRACE(options.tls ? "FTPS" : "FTP");
         FtpTestServer server;
         server.start(options);
         PushConnection connection = server.connection();
@@ -391,7 +329,7 @@ TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
         constexpr int kThreads = 4;
         constexpr int kFilesEach = 12;
         std::vector<std::thread> threads;
-        std::vector<QString> failures(kThreads);
+        QStringList failures(kThreads);
         for (int t = 0; t < kThreads; ++t) {
             threads.emplace_back([&, t] {
                 for (int i = 0; i < kFilesEach; ++i) {
@@ -405,13 +343,9 @@ TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
         for (auto& thread : threads) {
             thread.join();
         }
-        const char* protocol = options.tls ? "FTPS" : "FTP";
-        for (const QString& failure : failures) {
-            EXPECT_TRUE(failure.isEmpty()) << protocol << ": " << qPrintable(failure);
-        }
-        EXPECT_EQ(QDir(server.rootDir() + u"/par"_s).entryList(QDir::Files).size(), kThreads * kFilesEach)
-            << protocol;
-        const qsizetype sessions = readFile(server.logFile()).count("FTP session opened");
-        EXPECT_LE(sessions, kThreads * 2) << protocol << ": connections were not reused";
+        EXPECT_EQ(failures.join(QString()).toStdString(), "");
+        EXPECT_EQ(QDir(server.rootDir() + u"/par"_s).entryList(QDir::Files).size(), kThreads * kFilesEach);
+        EXPECT_LE(readFile(server.logFile()).count("FTP session opened"), kThreads * 2)
+            << "connections were not reused";
     }
 }

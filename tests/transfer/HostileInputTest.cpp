@@ -19,17 +19,14 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <fstream>
 #include <future>
 #include <optional>
 
 using namespace Qt::StringLiterals;
 
 using namespace ondrix;
-using ondrix::test::FtpTestServer;
-using ondrix::test::readFile;
-using ondrix::test::SftpTestServer;
-using ondrix::test::SshdTestServer;
-using ondrix::test::TestEnvironment;
+using namespace ondrix::test;
 
 namespace {
 
@@ -41,14 +38,9 @@ protected:
 // The contents of the file named by these exact bytes, or nothing when there is none.
 std::optional<QByteArray> contentsAt(const QByteArray& path)
 {
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    QByteArray contents(64, Qt::Uninitialized);
-    const ssize_t read = ::read(fd, contents.data(), size_t(contents.size()));
-    ::close(fd);
-    return contents.left(qMax<ssize_t>(read, 0));
+    std::ifstream in(path.constData(), std::ios::binary);
+    return in ? std::optional(QByteArray::fromStdString({std::istreambuf_iterator<char>(in), {}}))
+              : std::nullopt;
 }
 
 } // namespace
@@ -59,27 +51,22 @@ TEST_F(HostileInputTest, AFolderNameCannotSmuggleAServerCommand)
 {
     FtpTestServer server;
     server.start();
-    QFile victim(server.rootDir() + u"/victim.txt"_s);
-    ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
-    victim.write("keep me");
-    victim.close();
+    writeFileAt(server.rootDir() + u"/victim.txt"_s, "keep me");
     QDir(server.rootDir()).mkpath(u"keep"_s);
 
-    const FTPUploader uploader(server.connection());
+    FTPUploader uploader(server.connection());
     int handles = 0;
-    FTPUploader inspected = uploader;
-    inspected.setHandleInspector([&](const CurlHandle&) { ++handles; });
+    uploader.setHandleInspector([&](const CurlHandle&) { ++handles; });
     for (const QString& folder :
          QStringList{u"/in/x\r\nDELE /victim.txt"_s, u"/in/x\nDELE /victim.txt"_s, u"/in/x\rRMD /keep"_s,
                      QString(u"/in/x"_s + QChar(u'\0') + u"y"_s)}) {
-        const auto refused = inspected.createDirectory(folder);
+        const auto refused = uploader.createDirectory(folder);
         EXPECT_TRUE(refused && refused->description().contains(u"line break or NUL"_s))
             << "sent: " << qPrintable(folder);
     }
     EXPECT_EQ(handles, 0) << "nothing may be sent for a refused path";
     EXPECT_EQ(readFile(server.rootDir() + u"/victim.txt"_s), "keep me");
     EXPECT_TRUE(QFileInfo(server.rootDir() + u"/keep"_s).isDir());
-    EXPECT_FALSE(readFile(server.logFile()).contains("DELE"));
     EXPECT_FALSE(uploader.createDirectory(u"/in"_s));
     EXPECT_TRUE(QFileInfo(server.rootDir() + u"/in"_s).isDir());
 }
@@ -95,10 +82,9 @@ TEST_F(HostileInputTest, OnlyRegularFilesAreSentAndNothingWaitsOnAPipe)
 
     const QString link = watched + u"/a.jpg"_s;
     ASSERT_EQ(::symlink(QFile::encodeName(secret).constData(), QFile::encodeName(link).constData()), 0);
-    const auto linked = uploader.upload(link, u"/a.jpg"_s);
-    EXPECT_TRUE(linked && linked->description().startsWith(u"Cannot read file: "_s + link) &&
-                linked->description().contains(u"symbolic link"_s))
-        << (linked ? qPrintable(linked->description()) : "uploaded");
+    const QString linked = uploader.upload(link, u"/a.jpg"_s).value().description();
+    EXPECT_TRUE(linked.startsWith(u"Cannot read file: "_s + link) && linked.contains(u"symbolic link"_s))
+        << qPrintable(linked);
     EXPECT_FALSE(QFile::exists(server.rootDir() + u"/a.jpg"_s));
 
     const QString pipe = watched + u"/b.jpg"_s;
@@ -110,21 +96,15 @@ TEST_F(HostileInputTest, OnlyRegularFilesAreSentAndNothingWaitsOnAPipe)
         const int writer = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_CLOEXEC);
         ::close(writer);
     }
-    const auto piped = pending.get();
-    ASSERT_TRUE(piped);
-    EXPECT_TRUE(piped->description().contains(u"named pipe"_s)) << qPrintable(piped->description());
+    const QString piped = pending.get().value().description();
+    EXPECT_TRUE(piped.contains(u"named pipe"_s)) << qPrintable(piped);
     EXPECT_FALSE(QFile::exists(server.rootDir() + u"/b.jpg"_s));
 
     // A regular file is sent, and the version reported is the one of the descriptor that was read.
     const QString photo = env.writeFile(u"watched/c.jpg"_s, "0123456789");
     FileVersion opened;
     EXPECT_FALSE(uploader.upload(photo, u"/c.jpg"_s, {}, &opened));
-    struct stat info {};
-    ASSERT_EQ(::stat(QFile::encodeName(photo).constData(), &info), 0);
-    EXPECT_EQ(opened.size, 10);
-    EXPECT_EQ(opened.inode, quint64(info.st_ino));
-    EXPECT_EQ(opened.device, quint64(info.st_dev));
-    EXPECT_EQ(opened.modifiedNs, qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec);
+    EXPECT_EQ(opened, FileVersion::read(photo));
     EXPECT_EQ(readFile(server.rootDir() + u"/c.jpg"_s), "0123456789");
 }
 
@@ -147,8 +127,9 @@ TEST_F(HostileInputTest, AServerWithOnlyAnRsaHostKeyFailsWithTheReason)
         GTEST_SKIP() << "this libssh2 verifies RSA host keys";
     }
     EXPECT_EQ(error->code(), CURLE_FAILED_INIT);
-    EXPECT_TRUE(error->description().contains(u"only an RSA host key"_s)) << qPrintable(error->description());
-    EXPECT_TRUE(error->description().contains(u"Ed25519"_s)) << qPrintable(error->description());
+    EXPECT_TRUE(error->description().contains(u"only an RSA host key"_s) &&
+                error->description().contains(u"Ed25519"_s))
+        << qPrintable(error->description());
 }
 
 // Linux names are bytes. A name that is not UTF-8 (Latin-1 "café") must still be found, opened and sent as
@@ -173,11 +154,7 @@ TEST_F(HostileInputTest, NamesAreSentAsTheirBytesOrRefusedWithTheReason)
     const QList<QByteArray> names = {QByteArrayLiteral("caf\xE9.txt"), QByteArrayLiteral("tab\there.txt"),
                                      QByteArrayLiteral("line\nbreak.txt")};
     for (const QByteArray& name : names) {
-        const QByteArray path = QFile::encodeName(watched) + '/' + name;
-        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-        ASSERT_GE(fd, 0);
-        ASSERT_EQ(::write(fd, name.constData(), size_t(name.size())), name.size());
-        ::close(fd);
+        std::ofstream(QByteArray(QFile::encodeName(watched) + '/' + name).constData()) << name.toStdString();
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return reported.size() == names.size(); }, 5000));
 
@@ -198,8 +175,7 @@ TEST_F(HostileInputTest, NamesAreSentAsTheirBytesOrRefusedWithTheReason)
         const QByteArray name = FileName::encode(path).mid(QFile::encodeName(watched).size() + 1);
         const QString remoteName = path.mid(watched.size() + 1);
 
-        const auto sent = overSftp.upload(path, folder + u'/' + remoteName);
-        EXPECT_FALSE(sent) << qPrintable(sent->description());
+        EXPECT_EQ(overSftp.upload(path, folder + u'/' + remoteName), std::nullopt);
         EXPECT_EQ(contentsAt(QFile::encodeName(folder) + '/' + name), name) << name.constData();
 
         const auto overFtpResult = overFtp.upload(path, u'/' + remoteName);
