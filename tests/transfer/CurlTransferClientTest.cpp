@@ -5,6 +5,7 @@
 #include "support/TestEnvironment.h"
 #include "transfer/CurlHandle.h"
 #include "transfer/FTPBrowserService.h"
+#include "transfer/FTPUploader.h"
 #include "transfer/RemoteCommand.h"
 #include "transfer/RemoteListingParser.h"
 
@@ -17,18 +18,9 @@
 using namespace Qt::StringLiterals;
 
 using namespace ondrix;
-using ondrix::test::FtpServerOptions;
-using ondrix::test::FtpTestServer;
-using ondrix::test::readFile;
-using ondrix::test::SftpTestServer;
-using ondrix::test::TestEnvironment;
+using namespace ondrix::test;
 
 namespace {
-
-QString curlText(int code)
-{
-    return QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(code)));
-}
 
 // The sorted names of a listing (folders with a slash), or the error.
 QStringList names(const std::variant<QString, FTPError>& result)
@@ -44,25 +36,21 @@ QStringList names(const std::variant<QString, FTPError>& result)
     return names;
 }
 
+// What populate() leaves in a folder, as names() lists it.
+const QStringList kPopulated = {"Sub Folder/", "empty/", "report 2026.pdf"};
+
 void populate(const QString& root)
 {
     QDir(root).mkpath("Sub Folder/inner");
     QDir(root).mkpath("empty");
-    QFile file(root + "/report 2026.pdf");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("0123456789");
-    QFile(root + "/.secret").open(QIODevice::WriteOnly);
+    writeFileAt(root + "/report 2026.pdf", "0123456789");
+    writeFileAt(root + "/.secret", {});
 }
 
-// Every test gets its own home (for the SFTP known_hosts) and trusts the FTPS test CA. What the browser
-// does with these commands is tested through FTPBrowserService and the browser view.
+// Every test gets its own home (for the SFTP known_hosts). What the browser does with these commands is
+// tested through FTPBrowserService and the browser view.
 class CurlTransferClientTest : public ::testing::Test {
 protected:
-    CurlTransferClientTest()
-    {
-        env.setVariable("SSL_CERT_FILE", FtpTestServer::caFile());
-        env.setVariable("CURL_CA_BUNDLE", QString());
-    }
     TestEnvironment env;
 };
 
@@ -73,16 +61,22 @@ TEST_F(CurlTransferClientTest, LineBreaksAndNulsAreRefusedBeforeAnythingIsSent)
     FtpTestServer server;
     server.start();
     QDir(server.rootDir()).mkpath("keep");
+    writeFileAt(server.rootDir() + "/victim.txt", "keep me");
     CurlTransferClient client(server.connection());
+    // The uploader creates remote folders named after local ones, whose names may hold anything.
+    FTPUploader uploader(server.connection());
     int handles = 0;
     client.setHandleInspector([&](const CurlHandle&) { ++handles; });
+    uploader.setHandleInspector([&](const CurlHandle&) { ++handles; });
 
     const QString nul = u"/a"_s + QChar(u'\0') + u"b"_s;
     for (const std::optional<FTPError>& refusal :
          {client.makeDirectory("/x\r\nRMD /keep"), client.removeDirectory("/keep\nx"), client.deleteFile(nul),
-          client.rename("/keep", "/kept\r\nRMD /keep"), client.rename("/ke\rep", "/kept")}) {
-        ASSERT_TRUE(refusal);
-        EXPECT_EQ(refusal->kind(), FTPError::Kind::unknown);
+          client.rename("/keep", "/kept\r\nRMD /keep"), client.rename("/ke\rep", "/kept"),
+          uploader.createDirectory("/in/x\r\nDELE /victim.txt"),
+          uploader.createDirectory("/in/x\nDELE /victim.txt"), uploader.createDirectory("/in/x\rRMD /keep"),
+          uploader.createDirectory(nul)}) {
+        EXPECT_EQ(refusal.value().kind(), FTPError::Kind::unknown);
         EXPECT_TRUE(refusal->description().contains("line break or NUL"))
             << refusal->description().toStdString();
     }
@@ -91,6 +85,9 @@ TEST_F(CurlTransferClientTest, LineBreaksAndNulsAreRefusedBeforeAnythingIsSent)
     EXPECT_TRUE(std::holds_alternative<FTPError>(client.fetchListing("ftp://127.0.0.1/a\r\nDELE b/")));
     EXPECT_EQ(handles, 0);
     EXPECT_TRUE(QFileInfo(server.rootDir() + "/keep").isDir());
+    EXPECT_EQ(readFile(server.rootDir() + "/victim.txt"), "keep me");
+    EXPECT_FALSE(uploader.createDirectory(u"/in"_s));
+    EXPECT_TRUE(QFileInfo(server.rootDir() + u"/in"_s).isDir());
     EXPECT_FALSE(RemoteCommand::refuseUnsafePath("/plain name\t(1).txt"));
 }
 
@@ -114,8 +111,7 @@ TEST_F(CurlTransferClientTest, CommandsAndRefusalsOnRealServers)
         populate(root);
         const CurlTransferClient client(connection);
         const QByteArray rootUrl = FTPBrowserService::listingUrl(connection, "/");
-        EXPECT_EQ(names(client.fetchListing(rootUrl)),
-                  QStringList({"Sub Folder/", "empty/", "report 2026.pdf"}));
+        EXPECT_EQ(names(client.fetchListing(rootUrl)), kPopulated);
         const QString nameList = std::get<QString>(client.fetchNameList(rootUrl));
         EXPECT_TRUE(nameList.contains("report 2026.pdf") && nameList.contains("Sub Folder"))
             << nameList.toStdString();
@@ -131,8 +127,8 @@ TEST_F(CurlTransferClientTest, CommandsAndRefusalsOnRealServers)
         for (const std::optional<FTPError>& refused :
              {client.removeDirectory("/Sub Folder"), client.deleteFile("/gone.txt"),
               client.removeDirectory("/gone"), client.rename("/gone", "/x")}) {
-            ASSERT_TRUE(refused);
-            EXPECT_EQ(refused->description(), "curl error 21: " + curlText(CURLE_QUOTE_ERROR));
+            EXPECT_EQ(refused.value().description(),
+                      "curl error 21: " + QString::fromUtf8(curl_easy_strerror(CURLE_QUOTE_ERROR)));
         }
         EXPECT_FALSE(client.deleteFile("Sub Folder/renamed \"copy\".pdf"));
         EXPECT_FALSE(client.removeDirectory("empty"));
@@ -162,7 +158,7 @@ TEST_F(CurlTransferClientTest, AServerWithoutMachineListingsIsListedTheOldWay)
     const QByteArray url = FTPBrowserService::listingUrl(server.connection(), "/");
     for (int round = 0; round < 2; ++round) {
         const auto listing = client.fetchListing(url);
-        EXPECT_EQ(names(listing), QStringList({"Sub Folder/", "empty/", "report 2026.pdf"}));
+        EXPECT_EQ(names(listing), kPopulated);
         EXPECT_TRUE(
             RemoteListingParser::parseListing(std::get<QString>(listing), "/").front().modified.isValid());
     }
@@ -170,8 +166,7 @@ TEST_F(CurlTransferClientTest, AServerWithoutMachineListingsIsListedTheOldWay)
 
     PushConnection active = server.connection();
     active.ftpMode = FTPMode::active;
-    EXPECT_EQ(names(CurlTransferClient(active).fetchListing(url)),
-              QStringList({"Sub Folder/", "empty/", "report 2026.pdf"}));
+    EXPECT_EQ(names(CurlTransferClient(active).fetchListing(url)), kPopulated);
     client.setMaxListingBytes(40);
     EXPECT_TRUE(names(client.fetchListing(url)).value(0).contains("larger than 40 bytes"));
 }

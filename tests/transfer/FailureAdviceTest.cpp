@@ -29,10 +29,9 @@ TEST(FailureAdviceTest, NamesTheFixForCommonFailures)
          "The private key file /nonexistent/id_ed25519 cannot be read"},
     };
     for (const auto& c : cases) {
-        PushConnection connection;
-        connection.host = u" nas.local "_s;
-        connection.transferProtocol = c.protocol;
-        connection.sshKeyPath = QString::fromUtf8(c.sshKey);
+        const PushConnection connection{.transferProtocol = c.protocol,
+                                        .host = u" nas.local "_s,
+                                        .sshKeyPath = QString::fromUtf8(c.sshKey)};
         const QString text = FailureAdvice::forError(connection, FTPError::curlExitCode(c.code, "x"));
         EXPECT_TRUE(*c.advice == 0 ? text.isEmpty() : text.contains(QLatin1String(c.advice)))
             << c.code << ": " << text.toStdString();

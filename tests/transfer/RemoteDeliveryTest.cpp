@@ -9,7 +9,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
@@ -52,18 +51,14 @@ QByteArray patterned(qsizetype size)
 
 } // namespace
 
-TEST_F(RemoteDeliveryTest, NumberedAndTemporaryNames)
+TEST_F(RemoteDeliveryTest, ConflictModesAskTheServerWhetherTheNameIsTaken)
 {
     EXPECT_EQ(RemoteDelivery::numberedPath("/in/a.jpg", 2), "/in/a (2).jpg");
     EXPECT_EQ(RemoteDelivery::numberedPath("/in.d/README", 3), "/in.d/README (3)");
     EXPECT_EQ(RemoteDelivery::numberedPath("/.profile", 2), "/.profile (2)");
     EXPECT_EQ(RemoteDelivery::temporaryPath("/in/a.jpg"), "/in/.a.jpg.ondrix-part");
-}
-
-// On a real FTP server and a real SFTP server (which, like OpenSSH's, refuses to rename onto an existing
-// name).
-TEST_F(RemoteDeliveryTest, ConflictModesAskTheServerWhetherTheNameIsTaken)
-{
+    // On a real FTP server and a real SFTP server (which, like OpenSSH's, refuses to rename onto an existing
+    // name).
     FtpTestServer ftp;
     ftp.start();
     SftpTestServer sftp;
@@ -135,8 +130,7 @@ TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
     struct Case {
         const char* name;
         Server server;
-        bool temporaryName;
-        bool rewritten = false;
+        bool temporaryName, rewritten = false;
     };
     for (const Case& c :
          {Case{"FTP", Server::ftp, true}, Case{"FTPS", Server::ftps, false}, Case{"SFTP", Server::sftp, true},

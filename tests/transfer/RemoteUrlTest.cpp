@@ -8,9 +8,7 @@ using namespace ondrix;
 
 TEST(RemoteUrl, HostIsTrimmedAndPortFollowsAColon)
 {
-    PushConnection connection;
-    connection.host = u"  \n ftp.example.test\t "_s;
-    connection.port = 2121;
+    PushConnection connection{.host = u"  \n ftp.example.test\t "_s, .port = 2121};
     EXPECT_EQ(serverUrl(connection, "/"), QByteArray("ftp://ftp.example.test:2121/"));
     connection.transferProtocol = TransferProtocol::ftps;
     EXPECT_EQ(serverUrl(connection, "/"), QByteArray("ftp://ftp.example.test:2121/"));
