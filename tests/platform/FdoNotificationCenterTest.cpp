@@ -69,7 +69,6 @@ TEST_F(FdoNotificationCenterTest, EscapesBodiesForServersThatInterpretMarkup)
     EXPECT_EQ(call[appName].toString(), u"Ondrix"_s);
     EXPECT_EQ(call[expireTimeout].toInt(), -1); // the server's default
 
-    // A server that answers grants permission.
     const auto [granted, error] = askPermission(center);
     EXPECT_TRUE(granted);
     EXPECT_FALSE(error.has_value());

@@ -38,6 +38,5 @@ TEST(AboutView, VersionLineAndLinks)
                            QUrl(u"https://example.org/terms"_s), QUrl(u"mailto:help@example.org"_s)}));
     saveScreenshot(&view, u"about"_s);
     EXPECT_EQ(controlsWithoutAccessibleName(&view).join(u", "_s), QString());
-
     EXPECT_EQ(AboutInfo().versionLine(), u"Ondrix 1.0.0 (build 1.0.0)"_s);
 }

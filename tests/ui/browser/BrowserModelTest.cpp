@@ -30,7 +30,8 @@ QDateTime day(int year, int month, int dayOfMonth)
 
 } // namespace
 
-TEST(RemoteNamesTest, ServerNamesThatCouldActElsewhereAreRefusedAndShownVisibly)
+// Server names that could act elsewhere are refused and shown visibly; types and the footer summary.
+TEST(RemoteNamesTest, UnsafeNamesAreRefusedAndShownVisiblyTypesAndSummary)
 {
     for (const QString& name : {u"a\nDELE b"_s, u"a\rb"_s, QString::fromUtf16(u"a\0b", 3), u"../etc"_s,
                                 u"a/b"_s, u".."_s, u"."_s, QString()}) {
@@ -38,31 +39,24 @@ TEST(RemoteNamesTest, ServerNamesThatCouldActElsewhereAreRefusedAndShownVisibly)
     }
     EXPECT_TRUE(RemoteNames::isSafe(u"IMG 1 (copy) ü.jpg"_s));
     EXPECT_TRUE(RemoteNames::isSafe(u"..hidden"_s));
-
     EXPECT_EQ(RemoteNames::shown(QString::fromUtf16(u"a\nb\0c", 5)), QString::fromUtf16(u"a\u240Ab\u2400c"));
     EXPECT_EQ(RemoteNames::shown(u"caf"_s + QChar(char16_t(0xDCE9))), u"caf\\xE9"_s);
     EXPECT_EQ(RemoteNames::shown(QString::fromUtf16(u"x\u202Etxt.exe")),
               QString::fromUtf16(u"x\uFFFDtxt.exe"));
-
     // An entry is safe only where the listing put it: its path must be its folder plus its name.
     EXPECT_TRUE(RemoteNames::isSafeEntry(entry("/a/", "b"), "/a/"));
     EXPECT_FALSE(RemoteNames::isSafeEntry({"/etc/passwd", "b", false, 0}, "/a/"));
-}
 
-TEST(RemoteNamesTest, TypesAndSummary)
-{
     EXPECT_EQ(RemoteNames::typeText(entry("/", "x", true)), "Folder");
     EXPECT_EQ(RemoteNames::typeText(entry("/", "photo.jpeg")), "JPEG File");
     EXPECT_EQ(RemoteNames::typeText(entry("/", "README")), "File");
     EXPECT_EQ(RemoteNames::typeText(entry("/", ".profile")), "File");
-
     EXPECT_EQ(RemoteNames::summary(2, 1), "2 folders, 1 file");
     EXPECT_EQ(RemoteNames::summary(0, 2), "2 files");
 }
 
 TEST(RemoteItemModelTest, ShowsTheListingAndSortsWithFoldersAlwaysFirst)
 {
-    // As the service delivers it: folders first, then files, each by name.
     const QList<RemoteItem> listing = {
         entry("/a", "b", true, 0, day(2026, 1, 1)), entry("/a", "Z", true),
         entry("/a", "big.jpg", false, 5'000'000, day(2026, 3, 1)),

@@ -7,7 +7,6 @@
 #include "ui/connections/ConnectionTester.h"
 
 #include <QDir>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -23,7 +22,6 @@ namespace {
 
 class ConnectionTestButtonTest : public ConnectionsViewFixture {
 protected:
-    // Selects the connection, presses "Test Connection" and returns the result line.
     QString testResult(const PushConnection& c)
     {
         view->selectConnection(c.id);
@@ -39,19 +37,25 @@ protected:
         return editor->testResult();
     }
 
-    PushConnection add(PushConnection c)
+    PushConnection add(PushConnection c, const QString& password = {})
     {
         c.localFolder = env.makeDir(u"watched"_s);
+        c.password = password.isEmpty() ? c.password : password;
         manager->addConnection(c);
         return c;
     }
 };
 
-TEST_F(ConnectionTestButtonTest, FtpSucceedsAndAStoppedServerIsExplained)
+TEST_F(ConnectionTestButtonTest, SuccessAndFailuresAreExplained)
 {
     FtpTestServer server;
     server.start();
+    SftpTestServer sftpServer;
+    sftpServer.start();
     const PushConnection ok = add(server.connection());
+    const PushConnection wrong = add(server.connection(), u"wrong"_s);
+    const PushConnection sftp = add(sftpServer.connection());
+    const PushConnection sftpWrong = add(sftpServer.connection(), u"wrong"_s);
     makeView();
     EXPECT_EQ(testResult(ok), u"✓ Connected successfully"_s);
     // One session with its login and listing: no second request that a user confined to a folder could be
@@ -70,13 +74,18 @@ TEST_F(ConnectionTestButtonTest, FtpSucceedsAndAStoppedServerIsExplained)
     picker->selectCurrentFolder();
     EXPECT_EQ(stored(ok.id).remoteFolder, u"/drop/photos"_s);
 
-    PushConnection wrong = server.connection();
-    wrong.password = u"wrong"_s;
-    wrong = add(wrong);
-    const QString refused = testResult(wrong);
-    EXPECT_TRUE(refused.startsWith(u"✗ The server refused the login. Check the username and the password."_s))
-        << refused.toStdString();
-    EXPECT_TRUE(refused.contains("curl error 67"_L1)) << "libcurl's own words follow";
+    // libcurl's own words follow the advice.
+    for (const PushConnection& refused : {wrong, sftpWrong}) {
+        const QString result = testResult(refused);
+        EXPECT_TRUE(
+            result.startsWith(u"✗ The server refused the login. Check the username and the password."_s) &&
+            result.contains("curl error 67"_L1))
+            << result.toStdString();
+    }
+    EXPECT_EQ(testResult(sftp), u"✓ Connected successfully"_s);
+    sftpServer.replaceHostKey();
+    const QString changed = testResult(sftp);
+    EXPECT_TRUE(changed.startsWith(u"✗ "_s) && changed.contains("ssh-keygen -R"_L1)) << changed.toStdString();
 
     server.stop();
     const QString down = testResult(ok);
@@ -86,26 +95,6 @@ TEST_F(ConnectionTestButtonTest, FtpSucceedsAndAStoppedServerIsExplained)
     // An error without advice is shown as libcurl says it.
     EXPECT_EQ(ConnectionTester::resultText(PushConnection{}, FTPError::curlExitCode(999, u"odd"_s)),
               u"✗ curl error 999: odd"_s);
-}
-
-TEST_F(ConnectionTestButtonTest, SftpRefusedLoginAndChangedHostKey)
-{
-    SftpTestServer server;
-    server.start();
-    PushConnection wrong = server.connection();
-    wrong.password = u"wrong"_s;
-    wrong = add(wrong);
-    const PushConnection ok = add(server.connection());
-    makeView();
-
-    const QString refused = testResult(wrong);
-    EXPECT_TRUE(refused.startsWith(u"✗ The server refused the login."_s)) << refused.toStdString();
-    EXPECT_EQ(testResult(ok), u"✓ Connected successfully"_s);
-
-    server.replaceHostKey();
-    const QString changed = testResult(ok);
-    EXPECT_TRUE(changed.startsWith(u"✗ "_s)) << changed.toStdString();
-    EXPECT_TRUE(changed.contains("ssh-keygen -R"_L1)) << changed.toStdString();
 }
 
 } // namespace

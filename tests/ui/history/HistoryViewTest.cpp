@@ -74,7 +74,6 @@ TEST_F(HistoryViewTest, ColumnsSearchErrorRowsInRedAndABurstOfUploads)
               view.table()->fontMetrics().horizontalAdvance(failure) + 12);
     EXPECT_EQ(view.filterModel()->index(1, HistoryListModel::ErrorColumn).data(Qt::ToolTipRole), failure);
 
-    // Newest first: the failed upload is the middle row.
     EXPECT_EQ(listedFiles(view), QStringList({u"B.PNG"_s, u"notes.txt"_s, u"a.jpg"_s}));
     const auto cell = [rows](int row, int column, int role = Qt::DisplayRole) {
         return rows->index(row, column).data(role);
@@ -118,7 +117,6 @@ TEST_F(HistoryViewTest, ColumnsSearchErrorRowsInRedAndABurstOfUploads)
     EXPECT_EQ(view.model()->rowCount(), 0);
     saveScreenshot(&view, u"history-empty"_s);
 
-    // A burst of uploads into a full history updates the table in a few steps.
     for (int i = 0; i < HistoryService::maxEntries; ++i) {
         history.add(entry(u"old%1.jpg"_s.arg(i), u"Studio"_s, i));
     }

@@ -46,7 +46,6 @@ protected:
                          [this](bool on) { launchAtLogin.setEnabled(on); });
     }
 
-    // Builds the view as the settings window hosts it, at the window's size.
     std::unique_ptr<SettingsView> makeView()
     {
         auto view = std::make_unique<SettingsView>(
@@ -55,13 +54,11 @@ protected:
         return view;
     }
 
-    // What a fresh start would load from the store.
     std::unique_ptr<AppSettings> reloaded() { return std::make_unique<AppSettings>(store, nullptr); }
 
     ConnectionsManager manager{services, nullptr, nullptr};
     SettingsNavigation navigation;
     FakeDialogs dialogs;
-    // The desktop's login item: the real autostart entry.
     XdgAutostartLoginItem loginItem{u"io.ondrix.Ondrix"_s, u"Ondrix"_s, u"/usr/bin/ondrix"_s};
     LaunchAtLogin launchAtLogin{loginItem, &log};
 };
@@ -148,7 +145,6 @@ TEST_F(SettingsViewTest, ControlsAreBoundBothWaysStoredAtOnceAndDriveTheLoginIte
     settings.setMetricsFile({});
     EXPECT_TRUE(metrics->text().isEmpty());
 
-    // The login switch drives the desktop's autostart entry.
     QCheckBox* login = general->launchAtLoginToggle();
     const QString entry = loginItem.entryPath();
     login->click();
@@ -187,7 +183,6 @@ TEST_F(SettingsViewTest, ControlsAreBoundBothWaysStoredAtOnceAndDriveTheLoginIte
     settings.setNotifyErrorsAfterAttempts(4);
     EXPECT_EQ(failures->value(), 4);
 
-    // Dependent controls wait for their switch.
     page->notificationsToggle()->click();
     EXPECT_FALSE(reloaded()->notificationsEnabled());
     EXPECT_FALSE(minFiles->isEnabledTo(page));
