@@ -17,7 +17,7 @@ const QString videoList = u"mp4, mov, avi, mkv, mts, m2ts, mxf, r3d, braw, prore
 
 } // namespace
 
-TEST(FilterPresets, ExtensionSetTrimsLowerCasesAndDropsEmptyPieces)
+TEST(FilterPresets, ListsAreSetsAndDetectTheirPreset)
 {
     EXPECT_EQ(FilterPresets::extensionSet(" JPG ,jpeg,, PnG\t,"), (QSet<QString>{"jpg", "jpeg", "png"}));
     EXPECT_EQ(FilterPresets::extensionSet("jpg, jpg, JPG"), (QSet<QString>{"jpg"}));
@@ -25,10 +25,7 @@ TEST(FilterPresets, ExtensionSetTrimsLowerCasesAndDropsEmptyPieces)
     EXPECT_TRUE(FilterPresets::extensionSet(" , \t,").isEmpty());
     // Only spaces and tabs are trimmed; a dot is part of the entry.
     EXPECT_EQ(FilterPresets::extensionSet(".jpg,\ntxt"), (QSet<QString>{".jpg", "\ntxt"}));
-}
 
-TEST(FilterPresets, DetectsThePresetOfTheLists)
-{
     const QString temp = FilterPresets::tempList();
     const QString photos = FilterPresets::byId("photos")->extensions;
 
@@ -54,12 +51,8 @@ TEST(FilterPresets, DetectsThePresetOfTheLists)
                                                          : preset.id;
         EXPECT_EQ(detect(lists.included, lists.excluded), expected) << preset.id.toStdString();
     }
-}
 
-TEST(FilterPresets, ListsChangedComparesAsSetsAndNeverForCustom)
-{
     const FilterPreset video = *FilterPresets::byId("video");
-    const QString temp = FilterPresets::tempList();
     EXPECT_FALSE(FilterPresets::listsChanged(video, videoList, temp));
     EXPECT_FALSE(FilterPresets::listsChanged(video, videoList.toUpper() + ",,", temp));
     EXPECT_TRUE(FilterPresets::listsChanged(video, videoList + ", wav", temp));

@@ -93,7 +93,7 @@ TEST(PushConnection, StrictDecodingFailsTheRecordAndTheList)
     EXPECT_EQ(PushConnection::decodeList("[]"), QList<PushConnection>{});
 }
 
-TEST(PushConnection, LegacyKeywordIsMigratedToOneSelectedPreset)
+TEST(PushConnection, LegacyKeywordIsMigratedAndTheEffectiveKeywordNeedsSwitchSelectionAndEntry)
 {
     // Written before presets existed, so a stray newer key is not read.
     const auto legacy = [](const QJsonValue& keyword) {
@@ -128,10 +128,7 @@ TEST(PushConnection, LegacyKeywordIsMigratedToOneSelectedPreset)
         EXPECT_TRUE(c.iptcKeywords.isEmpty());
         EXPECT_FALSE(c.selectedIPTCKeywordID);
     }
-}
 
-TEST(PushConnection, EffectiveKeywordNeedsSwitchSelectionAndEntry)
-{
     PushConnection c;
     IPTCKeywordEntry entry{QUuid::createUuid(), "Label", " \n word \t"};
     c.iptcKeywords = {entry};

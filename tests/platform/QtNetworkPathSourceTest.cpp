@@ -24,14 +24,9 @@ NetworkPath path(bool satisfied, bool expensive, QList<Interface> interfaces)
             std::move(interfaces)};
 }
 
-TEST(QtNetworkPathSourceMapping, ReadingsBecomePaths)
+TEST(QtNetworkPathSource, ReadingsBecomePathsAndTheBackendFollowsNetworkManager)
 {
-    const struct {
-        Reachability reachability;
-        Medium medium;
-        bool metered;
-        NetworkPath expected;
-    } cases[] = {
+    const std::tuple<Reachability, Medium, bool, NetworkPath> cases[] = {
         {Reachability::Online, Medium::WiFi, false, path(true, false, {Interface::wifi})},
         {Reachability::Local, Medium::WiFi, true, path(true, true, {Interface::wifi})},
         // A phone's modem is expensive even when nobody flagged the connection as metered.
@@ -42,16 +37,13 @@ TEST(QtNetworkPathSourceMapping, ReadingsBecomePaths)
         // Disconnected: no interfaces, the metered flag as it stands.
         {Reachability::Disconnected, Medium::WiFi, true, path(false, true, {})},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(QtNetworkPathSource::pathFor(c.reachability, c.medium, c.metered), c.expected)
-            << int(c.reachability) << ' ' << int(c.medium);
+    for (const auto& [reachability, medium, metered, expected] : cases) {
+        EXPECT_EQ(QtNetworkPathSource::pathFor(reachability, medium, metered), expected)
+            << int(reachability) << ' ' << int(medium);
     }
-}
 
-// Qt's NetworkManager backend against the networkmanager dbusmock template, on a private bus that the
-// process takes as its system bus. The backend loads once per process, so this is one story in stages.
-TEST(QtNetworkPathSourceBackend, FollowsNetworkManager)
-{
+    // Qt's NetworkManager backend against the networkmanager dbusmock template, on a private bus that the
+    // process takes as its system bus. The backend loads once per process, so this is one story in stages.
     DBusMockSession bus;
     ASSERT_TRUE(bus.isRunning()) << bus.errorString().toStdString();
     NetworkManagerMock networkManager(bus);

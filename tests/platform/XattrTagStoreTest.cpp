@@ -83,7 +83,7 @@ TEST_F(XattrTagStoreTest, UserTagsRoundTripAsBinaryPropertyListAndNeverThroughAL
     EXPECT_EQ(m_store.readTags(m_file, TagList::userTags), tags);
 }
 
-TEST_F(XattrTagStoreTest, DecodesAnyFormatButOnlyAnArrayOfStrings)
+TEST_F(XattrTagStoreTest, DecodesAnyFormatDesktopTagsAreTextAndEmptyValuesAreNone)
 {
     const QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                            "<plist version=\"1.0\"><array><string>Work</string>"
@@ -108,6 +108,30 @@ TEST_F(XattrTagStoreTest, DecodesAnyFormatButOnlyAnArrayOfStrings)
         "\x03\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x18",
         59);
     EXPECT_EQ(XattrTagStore::decodeUserTags(embeddedNul), (QStringList{u"Work"_s, u"Blue"_s}));
+
+    ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::desktopTagsAttribute, "holiday,,Café"));
+    EXPECT_EQ(m_store.readTags(m_file, TagList::desktopTags), (QStringList{u"holiday"_s, u"Café"_s}));
+    ASSERT_EQ(m_store.writeTags(m_file, TagList::desktopTags, {u"Red"_s, u"Green"_s}), 0);
+    EXPECT_EQ(XattrTagStore::readAttribute(m_file, XattrTagStore::desktopTagsAttribute),
+              QByteArray("Red,Green"));
+    ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, {u"Red\n6"_s}), 0);
+    EXPECT_EQ(m_store.writeTags(m_file, TagList::userTags, {}), 0);
+    EXPECT_EQ(m_store.writeTags(m_file, TagList::desktopTags, {}), 0);
+    EXPECT_EQ(rawAttributeError(m_file, XattrTagStore::userTagsAttribute), ENODATA);
+    EXPECT_EQ(rawAttributeError(m_file, XattrTagStore::desktopTagsAttribute), ENODATA);
+    EXPECT_EQ(m_store.writeTags(m_file, TagList::userTags, {}), 0); // nothing to remove is fine too
+
+    // A malformed or empty value reads as no tags.
+    for (const QByteArray& value : {QByteArray("bplist00 not really"), QByteArray()}) {
+        ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::userTagsAttribute, value));
+        EXPECT_TRUE(m_store.readTags(m_file, TagList::userTags).isEmpty());
+    }
+    // Values longer than the first buffer are read whole (ext4 keeps a value within one block).
+    for (const int size : {1023, 1024, 1025, 3900}) {
+        const QByteArray value = QByteArray(size - 1, 'x') + 'z';
+        ASSERT_TRUE(setRawAttribute(m_file, "user.ondrix-long", value)) << size;
+        EXPECT_EQ(XattrTagStore::readAttribute(m_file, "user.ondrix-long"), value) << size;
+    }
 }
 
 // A list some other program extended with an entry that is not a string: an update reads it once and writes
@@ -148,33 +172,6 @@ TEST_F(XattrTagStoreTest, AnUpdateWritesOnlyAChangeAndKeepsWhatItCannotRead)
                                  }),
               ENOENT);
     EXPECT_FALSE(asked);
-}
-
-TEST_F(XattrTagStoreTest, DesktopTagsAreTextAndEmptyListsOrValuesAreNone)
-{
-    ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::desktopTagsAttribute, "holiday,,Café"));
-    EXPECT_EQ(m_store.readTags(m_file, TagList::desktopTags), (QStringList{u"holiday"_s, u"Café"_s}));
-    ASSERT_EQ(m_store.writeTags(m_file, TagList::desktopTags, {u"Red"_s, u"Green"_s}), 0);
-    EXPECT_EQ(XattrTagStore::readAttribute(m_file, XattrTagStore::desktopTagsAttribute),
-              QByteArray("Red,Green"));
-    ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, {u"Red\n6"_s}), 0);
-    EXPECT_EQ(m_store.writeTags(m_file, TagList::userTags, {}), 0);
-    EXPECT_EQ(m_store.writeTags(m_file, TagList::desktopTags, {}), 0);
-    EXPECT_EQ(rawAttributeError(m_file, XattrTagStore::userTagsAttribute), ENODATA);
-    EXPECT_EQ(rawAttributeError(m_file, XattrTagStore::desktopTagsAttribute), ENODATA);
-    EXPECT_EQ(m_store.writeTags(m_file, TagList::userTags, {}), 0); // nothing to remove is fine too
-
-    // A malformed or empty value reads as no tags.
-    for (const QByteArray& value : {QByteArray("bplist00 not really"), QByteArray()}) {
-        ASSERT_TRUE(setRawAttribute(m_file, XattrTagStore::userTagsAttribute, value));
-        EXPECT_TRUE(m_store.readTags(m_file, TagList::userTags).isEmpty());
-    }
-    // Values longer than the first buffer are read whole (ext4 keeps a value within one block).
-    for (const int size : {1023, 1024, 1025, 3900}) {
-        const QByteArray value = QByteArray(size - 1, 'x') + 'z';
-        ASSERT_TRUE(setRawAttribute(m_file, "user.ondrix-long", value)) << size;
-        EXPECT_EQ(XattrTagStore::readAttribute(m_file, "user.ondrix-long"), value) << size;
-    }
 }
 
 } // namespace

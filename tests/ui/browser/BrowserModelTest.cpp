@@ -30,8 +30,9 @@ QDateTime day(int year, int month, int dayOfMonth)
 
 } // namespace
 
-// Server names that could act elsewhere are refused and shown visibly; types and the footer summary.
-TEST(RemoteNamesTest, UnsafeNamesAreRefusedAndShownVisiblyTypesAndSummary)
+// Server names that could act elsewhere are refused and shown visibly; the table shows the listing and
+// sorts with folders always first.
+TEST(RemoteNamesTest, NamesTypesAndSummaryAndTheTableSortsWithFoldersFirst)
 {
     for (const QString& name : {u"a\nDELE b"_s, u"a\rb"_s, QString::fromUtf16(u"a\0b", 3), u"../etc"_s,
                                 u"a/b"_s, u".."_s, u"."_s, QString()}) {
@@ -53,10 +54,7 @@ TEST(RemoteNamesTest, UnsafeNamesAreRefusedAndShownVisiblyTypesAndSummary)
     EXPECT_EQ(RemoteNames::typeText(entry("/", ".profile")), "File");
     EXPECT_EQ(RemoteNames::summary(2, 1), "2 folders, 1 file");
     EXPECT_EQ(RemoteNames::summary(0, 2), "2 files");
-}
 
-TEST(RemoteItemModelTest, ShowsTheListingAndSortsWithFoldersAlwaysFirst)
-{
     const QList<RemoteItem> listing = {
         entry("/a", "b", true, 0, day(2026, 1, 1)), entry("/a", "Z", true),
         entry("/a", "big.jpg", false, 5'000'000, day(2026, 3, 1)),

@@ -19,11 +19,7 @@ TEST(ConnectionForm, ProtocolKeepsThePortAndOffersTheUsualOne)
     EXPECT_TRUE(form.showsSshKey());
 
     // Port typed, protocol chosen: the port stays; a hint only for the other protocol's usual port.
-    const struct {
-        const char* port;
-        TransferProtocol protocol;
-        std::optional<qint64> suggested;
-    } cases[] = {
+    const std::tuple<const char*, TransferProtocol, std::optional<qint64>> cases[] = {
         {"21", TransferProtocol::sftp, 22},
         {"22", TransferProtocol::ftp, 21},
         {"22", TransferProtocol::ftps, 21},
@@ -31,14 +27,14 @@ TEST(ConnectionForm, ProtocolKeepsThePortAndOffersTheUsualOne)
         {"2121", TransferProtocol::sftp, std::nullopt},
         {"22", TransferProtocol::sftp, std::nullopt},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.port);
-        form.setPortText(QString::fromLatin1(c.port));
-        form.setProtocol(c.protocol);
-        EXPECT_EQ(form.connection().port, QByteArray(c.port).toLongLong());
-        EXPECT_EQ(form.portText(), QString::fromLatin1(c.port));
-        EXPECT_EQ(form.suggestedPort(), c.suggested);
-        EXPECT_EQ(form.portHint().isEmpty(), !c.suggested);
+    for (const auto& [port, protocol, suggested] : cases) {
+        SCOPED_TRACE(port);
+        form.setPortText(QString::fromLatin1(port));
+        form.setProtocol(protocol);
+        EXPECT_EQ(form.connection().port, QByteArray(port).toLongLong());
+        EXPECT_EQ(form.portText(), QString::fromLatin1(port));
+        EXPECT_EQ(form.suggestedPort(), suggested);
+        EXPECT_EQ(form.portHint().isEmpty(), !suggested);
     }
 }
 
@@ -157,11 +153,7 @@ TEST(ConnectionForm, AFolderAnotherConnectionWatchesIsNamedWithWhatWaitsForIt)
                               .monitorSubdirectories = recursive};
     };
     PushConnection mine = other("Mine", "/photos/event");
-    const struct {
-        PushConnection other;
-        bool mineRecursive;
-        bool shared;
-    } cases[] = {
+    const std::tuple<PushConnection, bool, bool> cases[] = {
         {other("Same", "/photos/event/"), true, true},
         {other("Outer", "/photos"), true, true},
         {other("Outer, not into subfolders", "/photos", true, false), true, false},
@@ -171,12 +163,12 @@ TEST(ConnectionForm, AFolderAnotherConnectionWatchesIsNamedWithWhatWaitsForIt)
         {other("Disabled", "/photos/event", false), true, false},
         {other("No folder", ""), true, false},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.other.name.toStdString());
-        mine.monitorSubdirectories = c.mineRecursive;
+    for (const auto& [theirs, mineRecursive, shared] : cases) {
+        SCOPED_TRACE(theirs.name.toStdString());
+        mine.monitorSubdirectories = mineRecursive;
         ConnectionForm form{mine};
-        form.setOtherConnections({mine, c.other});
-        EXPECT_EQ(form.sharedFolderNote().contains(u"“%1”"_s.arg(c.other.name)), c.shared)
+        form.setOtherConnections({mine, theirs});
+        EXPECT_EQ(form.sharedFolderNote().contains(u"“%1”"_s.arg(theirs.name)), shared)
             << form.sharedFolderNote().toStdString();
     }
 

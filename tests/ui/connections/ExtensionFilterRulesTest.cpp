@@ -27,7 +27,9 @@ QMap<QString, Qt::CheckState> states(const PushConnection& c)
 
 } // namespace
 
-TEST(ExtensionFilterRules, CategoriesFollowAPresetAndComeBackAfterReset)
+// Categories follow a preset and come back after a reset; an empty included list takes everything not left
+// out, and unticking the only included category never opens the filter.
+TEST(ExtensionFilterRules, CategoriesFollowPresetsAndNeverOpenTheFilterByAccident)
 {
     PushConnection c;
     choosePreset(c, *FilterPresets::byId(u"photos"_s));
@@ -57,11 +59,8 @@ TEST(ExtensionFilterRules, CategoriesFollowAPresetAndComeBackAfterReset)
     resetToPreset(c);
     EXPECT_EQ(states(c), fromPreset);
     EXPECT_FALSE(offersReset(c));
-}
 
-TEST(ExtensionFilterRules, AnEmptyIncludedListTakesEverythingNotLeftOut)
-{
-    PushConnection c;
+    c = PushConnection{};
     choosePreset(c, *FilterPresets::byId(u"all_files"_s));
     EXPECT_TRUE(c.includedExtensions.isEmpty());
     EXPECT_TRUE(c.excludedExtensions.isEmpty());
@@ -75,11 +74,8 @@ TEST(ExtensionFilterRules, AnEmptyIncludedListTakesEverythingNotLeftOut)
     toggleExtension(c, category(u"video"_s), u"mov"_s);
     EXPECT_EQ(categoryState(c, category(u"video"_s)), Qt::PartiallyChecked);
     EXPECT_FALSE(FilterPresets::extensionSet(c.excludedExtensions).contains(u"mov"_s));
-}
 
-TEST(ExtensionFilterRules, UntickingTheOnlyIncludedCategoryNeverOpensTheFilter)
-{
-    PushConnection c;
+    c = PushConnection{};
     c.extensionPreset = u"custom"_s;
     c.includedExtensions = u"JPG , png"_s;
     EXPECT_EQ(categoryState(c, category(u"images"_s)), Qt::PartiallyChecked);

@@ -20,7 +20,7 @@ IPTCKeywordEntry entry(const QString& name, const QString& keyword)
 
 } // namespace
 
-TEST(IptcPresetsFile, WritesAnArrayOfThreeKeysAndReadsItBack)
+TEST(IptcPresetsFile, WritesThreeKeysRefusesIncompleteListsAndMergesKeywordsOnce)
 {
     const QList<IPTCKeywordEntry> entries = {entry(u"Holiday"_s, u"beach, sea"_s),
                                              entry(QString(), u"Zürich"_s)};
@@ -31,10 +31,7 @@ TEST(IptcPresetsFile, WritesAnArrayOfThreeKeysAndReadsItBack)
     EXPECT_EQ(first.keys(), (QStringList{u"id"_s, u"keyword"_s, u"name"_s}));
     EXPECT_EQ(first.value("id"_L1).toString(), entries[0].id.toString(QUuid::WithoutBraces).toUpper());
     EXPECT_EQ(IptcPresetsFile::decode(data), entries);
-}
 
-TEST(IptcPresetsFile, RefusesAnythingButACompleteList)
-{
     const char* refused[] = {
         "{not json",
         R"({"id":"0E7F4C38-9F4B-4C8A-9D0E-3A7D1F2B5C6E","name":"a","keyword":"b"})",
@@ -49,10 +46,7 @@ TEST(IptcPresetsFile, RefusesAnythingButACompleteList)
         EXPECT_FALSE(reason.isEmpty()) << text;
     }
     EXPECT_EQ(IptcPresetsFile::decode("[]"), QList<IPTCKeywordEntry>{});
-}
 
-TEST(IptcPresetsFile, MergeSkipsKnownKeywordsOnlyAndGivesFreshIds)
-{
     const QList<IPTCKeywordEntry> existing = {entry(u"A"_s, u"beach"_s)};
     const QList<IPTCKeywordEntry> imported = {entry(u"same"_s, u"beach"_s), entry(u"case"_s, u"Beach"_s),
                                               entry(u"twice 1"_s, u"city"_s), entry(u"twice 2"_s, u"city"_s)};

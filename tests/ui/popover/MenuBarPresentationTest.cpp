@@ -6,7 +6,7 @@
 using namespace ondrix;
 using P = MenuBarPresentation;
 
-TEST(MenuBarPresentationTest, AgesTurnOverAtTheirBoundaries)
+TEST(MenuBarPresentationTest, AgesHeaderBannerAndSteppersAtTheirEdges)
 {
     EXPECT_EQ(P::ageText(59), "now");
     EXPECT_EQ(P::ageText(60), "1m");
@@ -15,16 +15,9 @@ TEST(MenuBarPresentationTest, AgesTurnOverAtTheirBoundaries)
     EXPECT_EQ(P::ageText(86399), "23h");
     EXPECT_EQ(P::ageText(86400), "1d");
     EXPECT_EQ(P::ageText(-5), "now") << "a clock set back shows the newest upload as new";
-}
 
-TEST(MenuBarPresentationTest, HeaderBannerAndSteppersAtTheirEdges)
-{
     // Whatever turns the dot red is said in words as well.
-    const struct {
-        bool noNetwork, paused;
-        int enabled, failing;
-        const char* text;
-    } headers[] = {
+    const std::tuple<bool, bool, int, int, const char*> headers[] = {
         {false, false, 0, 0, "No connections"},
         {false, false, 3, 0, "3 active connections"},
         {false, false, 1, 1, "1 connection has an error"},
@@ -32,15 +25,14 @@ TEST(MenuBarPresentationTest, HeaderBannerAndSteppersAtTheirEdges)
         {true, true, 3, 2, "No network"},
         {false, true, 3, 0, "Paused"},
     };
-    for (const auto& h : headers) {
-        EXPECT_EQ(P::headerStatusText(h.noNetwork, h.paused, h.enabled, h.failing), h.text);
+    for (const auto& [noNetwork, paused, enabled, failing, text] : headers) {
+        EXPECT_EQ(P::headerStatusText(noNetwork, paused, enabled, failing), text);
     }
     EXPECT_EQ(P::headerDot(false, true, true), P::Dot::inactive) << "nothing runs: grey, whatever else holds";
     EXPECT_EQ(P::headerDot(true, true, true), P::Dot::error);
     EXPECT_EQ(P::headerDot(true, true, false), P::Dot::paused);
     EXPECT_EQ(P::environmentBanner(false, true, true, true).text, "Preventing sleep — uploading");
-    PushConnection enabled;
-    enabled.isEnabled = true;
+    const PushConnection enabled{.isEnabled = true};
     EXPECT_EQ(P::connectionStatusText(enabled, std::nullopt, 0), "Stopped");
     EXPECT_EQ(P::connectionStatusText(enabled, EngineState::uploading(), 1), "Uploading 1 file");
     // An error says what to change where there is advice, and keeps its own words where there is none.
@@ -57,8 +49,7 @@ TEST(MenuBarPresentationTest, HeaderBannerAndSteppersAtTheirEdges)
     EXPECT_EQ(P::steppedStabilitySeconds(-3, -1), 1);
     EXPECT_EQ(P::steppedStabilitySeconds(40, +1), 30);
 
-    PushConnection c;
-    c.iptcEnabled = true;
+    PushConnection c{.iptcEnabled = true};
     EXPECT_FALSE(P::showsKeywordMenu(c)) << "no presets, no menu";
     c.iptcKeywords = {IPTCKeywordEntry{QUuid::createUuid(), "Press", "press-2026"}};
     c.selectedIPTCKeywordID = QUuid::createUuid();
