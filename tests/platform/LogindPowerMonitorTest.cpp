@@ -42,52 +42,9 @@ protected:
     LogindMock m_logind{m_bus};
 };
 
-TEST_F(LogindPowerMonitorTest, SleepWaitsForThePauseOrTheHoldAndWakeTakesTheDelayAgain)
-{
-    LogindPowerMonitor monitor(m_bus.connection());
-    monitor.start();
-    // logind lists the inhibitor a moment before its descriptor reaches the monitor.
-    ASSERT_TRUE(waitForCount(m_delay, 1));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return monitor.holdsSleepDelay(); }, 10000));
-
-    // Like the manager: the pause itself is a task queued on the main thread by the handler.
-    bool heldDuringPause = false;
-    int pauses = 0;
-    QObject::connect(&monitor, &PowerMonitor::aboutToSleep, &monitor, [&] {
-        QMetaObject::invokeMethod(
-            &monitor,
-            [&] {
-                ++pauses;
-                heldDuringPause = monitor.holdsSleepDelay() && countOf(m_delay) == 1;
-            },
-            Qt::QueuedConnection);
-    });
-    QSignalSpy woke(&monitor, &PowerMonitor::didWake);
-
-    ASSERT_TRUE(m_logind.prepareForSleep(true));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pauses == 1; }, 10000));
-    EXPECT_TRUE(heldDuringPause);
-    EXPECT_TRUE(waitForCount(m_delay, 0)) << "the delay must end once the pause is done";
-    EXPECT_EQ(woke.count(), 0);
-
-    ASSERT_TRUE(m_logind.prepareForSleep(false));
-    EXPECT_TRUE(woke.wait(10000) || woke.count() == 1);
-    EXPECT_TRUE(waitForCount(m_delay, 1));
-    EXPECT_EQ(pauses, 1);
-
-    // A held sleep keeps the delay until it is released.
-    QObject::connect(&monitor, &PowerMonitor::aboutToSleep, &monitor, [&] { monitor.holdSleep(); });
-    ASSERT_TRUE(m_logind.prepareForSleep(true));
-    QTest::qWait(300);
-    EXPECT_EQ(countOf(m_delay), 1);
-    EXPECT_TRUE(monitor.holdsSleepDelay());
-    monitor.releaseSleep();
-    EXPECT_TRUE(waitForCount(m_delay, 0));
-}
-
-// Idle assertions are inhibitors held until released. A restarted logind gets the inhibitors again; a monitor
-// that goes releases everything it holds.
-TEST_F(LogindPowerMonitorTest, IdleAssertionsAreHeldUntilReleasedAndSurviveARestartOfLogind)
+// Idle assertions are inhibitors held until released. Sleep waits for the pause or the hold, and wake takes
+// the delay again. A restarted logind gets the inhibitors again; a monitor that goes releases all it holds.
+TEST_F(LogindPowerMonitorTest, InhibitorsAreHeldUntilReleasedAndSurviveARestartOfLogind)
 {
     {
         LogindPowerMonitor monitor(m_bus.connection());
@@ -110,6 +67,45 @@ TEST_F(LogindPowerMonitorTest, IdleAssertionsAreHeldUntilReleasedAndSurviveARest
         EXPECT_EQ(countOf(m_idle), 0);
 
         monitor.start();
+        // logind lists the inhibitor a moment before its descriptor reaches the monitor.
+        ASSERT_TRUE(waitForCount(m_delay, 1));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return monitor.holdsSleepDelay(); }, 10000));
+
+        // Like the manager: the pause itself is a task queued on the main thread by the handler.
+        bool heldDuringPause = false;
+        int pauses = 0;
+        QObject::connect(&monitor, &PowerMonitor::aboutToSleep, &monitor, [&] {
+            QMetaObject::invokeMethod(
+                &monitor,
+                [&] {
+                    ++pauses;
+                    heldDuringPause = monitor.holdsSleepDelay() && countOf(m_delay) == 1;
+                },
+                Qt::QueuedConnection);
+        });
+        QSignalSpy woke(&monitor, &PowerMonitor::didWake);
+
+        ASSERT_TRUE(m_logind.prepareForSleep(true));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pauses == 1; }, 10000));
+        EXPECT_TRUE(heldDuringPause);
+        EXPECT_TRUE(waitForCount(m_delay, 0)) << "the delay must end once the pause is done";
+        EXPECT_EQ(woke.count(), 0);
+
+        ASSERT_TRUE(m_logind.prepareForSleep(false));
+        EXPECT_TRUE(woke.wait(10000) || woke.count() == 1);
+        EXPECT_TRUE(waitForCount(m_delay, 1));
+        EXPECT_EQ(pauses, 1);
+
+        // A held sleep keeps the delay until it is released.
+        QObject::connect(&monitor, &PowerMonitor::aboutToSleep, &monitor, [&] { monitor.holdSleep(); });
+        ASSERT_TRUE(m_logind.prepareForSleep(true));
+        QTest::qWait(300);
+        EXPECT_EQ(countOf(m_delay), 1);
+        EXPECT_TRUE(monitor.holdsSleepDelay());
+        monitor.releaseSleep();
+        EXPECT_TRUE(waitForCount(m_delay, 0));
+        ASSERT_TRUE(m_logind.prepareForSleep(false));
+
         monitor.createIdleSleepAssertion(uploading);
         ASSERT_TRUE(waitForCount(m_delay, 1));
         ASSERT_TRUE(waitForCount(m_idle, 1));

@@ -85,13 +85,8 @@ TEST(PreferencesStore, ValuesSurviveReopeningAndProvisioningAndTheFileIsPrivate)
     store.remove(u"s"_s);
     EXPECT_FALSE(store.contains(u"s"_s));
     EXPECT_TRUE(store.stringValue(u"s"_s).isNull());
-}
 
-// A value of one type read as another follows the user-defaults rules.
-TEST(PreferencesStore, ReadsConvertBetweenTypes)
-{
-    TestEnvironment env;
-    PreferencesStore store(ondrix::AppPaths::preferencesFile());
+    // A value of one type read as another follows the user-defaults rules.
     store.setInteger(u"int7"_s, 7);
     EXPECT_TRUE(store.boolValue(u"int7"_s));
     EXPECT_EQ(store.doubleValue(u"int7"_s), 7.0);

@@ -179,55 +179,19 @@ INSTANTIATE_TEST_SUITE_P(Servers, BrowserProtocolTest,
                                            TransferProtocol::sftp),
                          [](const auto& info) { return rawValue(info.param).toStdString(); });
 
-TEST_F(BrowserViewTest, ALateAnswerNeverReplacesTheFolderOpenedSince)
-{
-    BrowserTestServer server(TransferProtocol::ftp);
-    server.makeFile("/slow/left.txt");
-    server.makeFile("/fast/right.txt");
-    HoldingProxy proxy(server.connection().port);
-    PushConnection connection = server.connection();
-    connection.port = proxy.port();
-    manager.setConnections({connection});
-    auto view = makeView();
-    view->selectConnection(connection.id);
-    BrowserFolderView* folder = view->folderView();
-    waitForListing(folder);
-    QSignalSpy dropped(folder->loader(), &RemoteListingLoader::answerDropped);
-
-    // The server stops answering the connection the listing of "/slow" goes out on: the view says it loads.
-    proxy.hold();
-    folder->navigateInto("/slow");
-    QTest::qWait(100);
-    EXPECT_TRUE(folder->loader()->isLoading());
-    EXPECT_TRUE(folder->statePage()->isVisible());
-    EXPECT_EQ(folder->statePage()->title(), "Loading…");
-
-    // The user goes elsewhere; that listing does not wait for the stuck one.
-    folder->navigateBack();
-    folder->navigateInto("/fast");
-    waitForListing(folder);
-    EXPECT_EQ(shownNames(folder), QStringList({"right.txt"}));
-
-    proxy.release();
-    const auto droppedSlow = [&] {
-        return std::any_of(dropped.begin(), dropped.end(),
-                           [](const QList<QVariant>& arguments) { return arguments.first() == "/slow"; });
-    };
-    ASSERT_TRUE(QTest::qWaitFor(droppedSlow, kServerWaitMs));
-    QTest::qWait(50);
-    EXPECT_EQ(folder->currentPath(), "/fast");
-    EXPECT_EQ(shownNames(folder), QStringList({"right.txt"}));
-    EXPECT_TRUE(folder->isShowingListing());
-}
-
-TEST_F(BrowserViewTest, NamesTheServerSendsAreShownButNeverActedOn)
+// Names the server sends are shown but never acted on; a late answer never replaces the folder opened since.
+TEST_F(BrowserViewTest, NamesTheServerSendsAreNeverActedOnAndLateAnswersAreDropped)
 {
     // Listed with LIST, where a link shows its target (MLSD describes what the link points to).
     BrowserTestServer server(TransferProtocol::ftp, false);
     server.makeFile("/plain.txt");
     server.makeFile("/line\nbreak.txt");
+    server.makeFile("/slow/left.txt");
+    server.makeFile("/fast/right.txt");
     ASSERT_TRUE(QFile::link("../outside", server.rootDir() + "/link"));
-    const PushConnection connection = server.connection();
+    HoldingProxy proxy(server.connection().port);
+    PushConnection connection = server.connection();
+    connection.port = proxy.port();
     manager.setConnections({connection});
     auto view = makeView();
     view->selectConnection(connection.id);
@@ -255,6 +219,33 @@ TEST_F(BrowserViewTest, NamesTheServerSendsAreShownButNeverActedOn)
     answerPrompt(folder, "../escape");
     EXPECT_EQ(dialogs.messages.size(), 4);
     EXPECT_FALSE(QFileInfo::exists(QFileInfo(server.rootDir()).path() + "/escape"));
+
+    QSignalSpy dropped(folder->loader(), &RemoteListingLoader::answerDropped);
+
+    // The server stops answering the connection the listing of "/slow" goes out on: the view says it loads.
+    proxy.hold();
+    folder->navigateInto("/slow");
+    QTest::qWait(100);
+    EXPECT_TRUE(folder->loader()->isLoading());
+    EXPECT_TRUE(folder->statePage()->isVisible());
+    EXPECT_EQ(folder->statePage()->title(), "Loading…");
+
+    // The user goes elsewhere; that listing does not wait for the stuck one.
+    folder->navigateBack();
+    folder->navigateInto("/fast");
+    waitForListing(folder);
+    EXPECT_EQ(shownNames(folder), QStringList({"right.txt"}));
+
+    proxy.release();
+    const auto droppedSlow = [&] {
+        return std::any_of(dropped.begin(), dropped.end(),
+                           [](const QList<QVariant>& arguments) { return arguments.first() == "/slow"; });
+    };
+    ASSERT_TRUE(QTest::qWaitFor(droppedSlow, kServerWaitMs));
+    QTest::qWait(50);
+    EXPECT_EQ(folder->currentPath(), "/fast");
+    EXPECT_EQ(shownNames(folder), QStringList({"right.txt"}));
+    EXPECT_TRUE(folder->isShowingListing());
 }
 
 // Empty states follow the connection list; a stopped server shows its error and the view recovers on retry.

@@ -65,8 +65,12 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsViewTest, FollowsNavigationWhileOpenOnAnotherTabAndShowsEveryTab)
+// The view follows navigation while open on another tab; general and notification controls are bound both
+// ways and stored at once; the login switch drives the desktop's autostart entry; steppers keep their limits
+// and dependent controls wait for their switch.
+TEST_F(SettingsViewTest, FollowsNavigationAndEveryControlIsBoundBothWaysAndStoredAtOnce)
 {
+    settings.setDiskSpaceThresholdGB(7); // a value the picker does not offer stays what it is
     const PushConnection first{.name = u"Studio"_s}, second{.name = u"Backup Server"_s};
     manager.setConnections({first, second});
     auto view = makeView();
@@ -104,14 +108,7 @@ TEST_F(SettingsViewTest, FollowsNavigationWhileOpenOnAnotherTabAndShowsEveryTab)
     for (const QString& text : visibleTexts(view.get())) {
         EXPECT_FALSE(text.contains(QRegularExpression(u"Mac|Dock|Tarvik"_s))) << text.toStdString();
     }
-}
 
-// General and notification controls are bound both ways and stored at once; the login switch drives the
-// desktop's autostart entry; steppers keep their limits and dependent controls wait for their switch.
-TEST_F(SettingsViewTest, ControlsAreBoundBothWaysStoredAtOnceAndDriveTheLoginItem)
-{
-    settings.setDiskSpaceThresholdGB(7); // a value the picker does not offer stays what it is
-    auto view = makeView();
     auto* general = qobject_cast<GeneralSettingsTab*>(view->page(SettingsTab::general));
     ASSERT_NE(general, nullptr);
 
