@@ -136,37 +136,6 @@ TEST_F(ConnectionEngineTest, FilterAndRemoteRelativePathRules)
     }
 }
 
-// Scans move an earlier version's record and pass over recorded files, links and hidden folders.
-TEST_F(ConnectionEngineTest, ScansPassOverRecordedFilesLinksAndHiddenFolders)
-{
-    const PushConnection c = connectionFor();
-    const QString kept = write(u"old/kept.jpg"_s, "kept");
-    const QString changed = write(u"old/changed.jpg"_s, "changed");
-    write(u".cache/hidden.jpg"_s, "hidden");
-    write(u"new/fresh.jpg"_s, "fresh");
-    ASSERT_TRUE(QFile::link(kept, watched + u"/link.jpg"_s));
-    ASSERT_TRUE(QFile::link(watched + u"/old"_s, watched + u"/linked-folder"_s));
-    const auto date = [](const QString& path) {
-        return double(QFileInfo(path).lastModified().toMSecsSinceEpoch()) / 1000.0;
-    };
-    const QString legacyKey = UploadedRecord::legacyKeyFor(c);
-    store.setRealDictionary(legacyKey, {{kept, date(kept)}, {changed, date(changed) - 60.0}});
-
-    // An engine that goes while its first listing still runs on the pool drops the listing quietly.
-    makeEngine(c)->start();
-
-    auto engine = makeEngine(c);
-    QSignalSpy scans(engine.get(), &ConnectionEngine::scanFinished);
-    engine->start();
-    ASSERT_TRUE(waitFor([&] { return engine->completedCount() == 2; })) << logText().toStdString();
-    ASSERT_TRUE(waitFor([&] { return scans.size() >= 3; }));
-    EXPECT_EQ(remote.file(u"/incoming/old/changed.jpg"_s), "changed");
-    EXPECT_EQ(remote.file(u"/incoming/new/fresh.jpg"_s), "fresh");
-    EXPECT_EQ(remote.calls().filter(u"upload "_s).size(), 2);
-    EXPECT_FALSE(store.contains(legacyKey));
-    EXPECT_TRUE(store.realDictionaryValue(UploadedRecord::keyFor(c))->contains(kept));
-}
-
 // A folder not there yet (a drive mounted later) stays an error, across pause and resume, until it appears.
 TEST_F(ConnectionEngineTest, StartNeedsAnEnabledConnectionAndAnExistingFolder)
 {
@@ -295,39 +264,54 @@ TEST_F(ConnectionEngineTest, FtpsAndSftpUploadIntoNestedFoldersAndProveTheDelive
 }
 
 // Files offered again on their way (by scans, or by another spelling of the folder: a trailing slash, a link)
-// are checked, queued, sent and counted once; their remote folder is asked for once per transfer at most.
-TEST_F(ConnectionEngineTest, AFileOnItsWayIsOfferedOnceAndCountedOnce)
+// are checked, queued, sent and counted once; their remote folder is asked for once per transfer at most. The
+// scans move an earlier version's record and pass over recorded files, links and hidden folders.
+TEST_F(ConnectionEngineTest, AFileOnItsWayIsOfferedOnceAndCountedOnceAndScansPassOverTheRest)
 {
     const QString link = env.root() + u"/linked"_s;
     ASSERT_TRUE(QFile::link(watched, link));
     PushConnection c = connectionFor();
     c.localFolder = link + u"/"_s;
+    QStringList paths = {write(u"old/kept.jpg"_s, "kept"), write(u"old/changed.jpg"_s, "changed"),
+                         write(u"new/fresh.jpg"_s, "fresh")};
+    write(u".cache/hidden.jpg"_s, "hidden");
+    ASSERT_TRUE(QFile::link(paths[0], watched + u"/link.jpg"_s));
+    ASSERT_TRUE(QFile::link(watched + u"/old"_s, watched + u"/linked-folder"_s));
+    const auto date = [](const QString& path) {
+        return double(QFileInfo(path).lastModified().toMSecsSinceEpoch()) / 1000.0;
+    };
+    store.setRealDictionary(UploadedRecord::legacyKeyFor(c),
+                            {{paths[0], date(paths[0])}, {paths[1], date(paths[1]) - 60.0}});
+    // An engine that goes while its first listing still runs on the pool drops the listing quietly.
+    makeEngine(c)->start();
+
     auto engine = makeEngine(c);
     int mostQueued = 0;
     QObject::connect(engine.get(), &ConnectionEngine::queuedCountChanged,
                      [&](int count) { mostQueued = std::max(mostQueued, count); });
     remote.hold(true);
     engine->start();
-    QStringList paths;
     for (const QString& name : {u"day/1.jpg"_s, u"day/2.jpg"_s, u"day/3.jpg"_s}) {
         paths.append(write(name, name.toUtf8()));
     }
-    ASSERT_TRUE(waitFor([&] { return engine->activeJobs().size() == 2; }));
+    ASSERT_TRUE(waitFor([&] { return engine->activeJobs().size() == 2 && engine->queuedCount() == 5; }));
     engine->handleFileEvent(link + u"//day/1.jpg"_s);
     QSignalSpy scans(engine.get(), &ConnectionEngine::scanFinished);
     ASSERT_TRUE(waitFor([&] { return scans.size() >= 2; }));
     remote.hold(false);
-    ASSERT_TRUE(waitFor([&] { return engine->completedCount() == 3; }));
+    ASSERT_TRUE(waitFor([&] { return engine->completedCount() == 5; })) << logText().toStdString();
     EXPECT_TRUE(nextScanFindsNothing(*engine));
-    EXPECT_EQ(engine->completedCount(), 3);
-    EXPECT_EQ(mostQueued, 3);
+    EXPECT_EQ(engine->completedCount(), 5);
+    EXPECT_EQ(mostQueued, 5);
     EXPECT_EQ(remote.peak(), 2);
-    EXPECT_EQ(remote.calls().filter(u"upload "_s).size(), 3);
+    EXPECT_EQ(remote.calls().filter(u"upload "_s).size(), 5);
     EXPECT_LE(remote.calls().filter(u"mkdir /incoming/day"_s).size(), c.simultaneousUploads);
     EXPECT_EQ(logMessages().filter(u"Queued: 1.jpg"_s).size(), 1);
     EXPECT_EQ(logMessages().filter(u"Stability check (1s): 1.jpg"_s).size(), 1);
+    EXPECT_FALSE(store.contains(UploadedRecord::legacyKeyFor(c)));
     QStringList recorded = engine->uploadedRecord().dates().keys();
     recorded.sort();
+    paths.sort();
     EXPECT_EQ(recorded, paths);
 }
 

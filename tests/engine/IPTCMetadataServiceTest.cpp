@@ -263,9 +263,7 @@ TEST_F(IPTCMetadataServiceTest, ImagesCutShortOrStillBeingWrittenAreLeftAlone)
 TEST_F(IPTCMetadataServiceTest, OtherFilesHugeImagesFailedWritesAndFilesChangedDuringTheCopyAreNeverReplaced)
 {
     // 255 directories, each naming the same 20 000 offsets as its strips, their lengths and its sub-images.
-    constexpr quint32 kDirectories = 255;
-    constexpr quint32 kEntries = 20000;
-    constexpr quint32 kDirectorySize = 2 + 3 * 12 + 4;
+    constexpr quint32 kDirectories = 255, kEntries = 20000, kDirectorySize = 2 + 3 * 12 + 4;
     QByteArray tiff("II*\0\x08\0\0\0", 8);
     const auto put = [&tiff](quint32 value, int bytes) {
         const quint32 little = qToLittleEndian(value);

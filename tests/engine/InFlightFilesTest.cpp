@@ -6,7 +6,7 @@ using namespace Qt::StringLiterals;
 
 using namespace ondrix;
 
-TEST(InFlightFilesTest, OneStageAFileAtATimeAndCountsFromIt)
+TEST(InFlightFilesTest, OneStageAFileAtATimeCountedFromItAndFailedFilesWaitLongerEachTime)
 {
     InFlightFiles files;
     files.awaitStability(u"/w/a.jpg"_s);
@@ -41,11 +41,8 @@ TEST(InFlightFilesTest, OneStageAFileAtATimeAndCountsFromIt)
     files.queue(u"/w/c.jpg"_s, c);
     files.queue(u"/w/c.jpg"_s, c);
     EXPECT_EQ(files.queuedCount(), 1);
-}
 
-TEST(InFlightFilesTest, FailedFilesWaitLongerEachTimeUpToTheCapUnlessTheyChange)
-{
-    InFlightFiles files;
+    // Failed files wait longer each time, up to the cap, unless they change.
     files.setBackOff(1000, 5000);
     const QString path = u"/w/a.jpg"_s;
     files.failed(path, 0, 7);
