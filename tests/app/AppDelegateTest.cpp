@@ -147,7 +147,6 @@ TEST_F(AppDelegateTest, WindowsAreCreatedOnceKeptAndCarryTheShortcutsAndTheTaskb
         EXPECT_EQ(controlsWithoutAccessibleName(window), QStringList());
         saveScreenshot(window, u"shell-"_s + expected.title.toLower().replace(u' ', u'-'));
 
-        // Ctrl+W hides it; opening again brings back the same window.
         QApplication::setActiveWindow(window);
         QTest::keyClick(window, Qt::Key_W, Qt::ControlModifier);
         EXPECT_FALSE(window->isVisible());
@@ -221,7 +220,6 @@ TEST_F(AppDelegateTest, WithoutATrayThePopoverIsAWindowAndItsEntriesNavigate)
     QTest::qWait(50); // layout requests posted by the first show
     saveScreenshot(popover, u"shell-popover-as-window"_s);
 
-    // Settings with no connections: the connections tab with nothing selected.
     SettingsNavigation& navigation = delegate->settingsNavigation();
     navigation.setTab(SettingsTab::notifications);
     delegate->openSettings(SettingsTab::connections, std::nullopt);
@@ -249,7 +247,6 @@ TEST_F(AppDelegateTest, WithoutATrayThePopoverIsAWindowAndItsEntriesNavigate)
               (QStringList{u"Ondrix"_s, u"Open Ondrix"_s, u"About Ondrix"_s, u"Settings..."_s,
                            u"Hide Ondrix"_s, u"Ondrix Website"_s, u"Contact Support"_s, u"Quit Ondrix"_s}));
 
-    // Hide Ondrix puts away the popover and every window.
     delegate->openLog();
     delegate->showPopover();
     EXPECT_EQ(hide->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));

@@ -138,7 +138,6 @@ TEST_F(ConnectionsCommandTest, ImportReplacesByIdAddsTheRestAndExportHidesPasswo
     EXPECT_EQ(info.st_mode & 0777, 0600u);
     EXPECT_EQ(PushConnection::decodeList(readFile(exported))->first().password, u"secret"_s);
 
-    // Standard output on a pseudo-terminal: refused, with the way to write a file instead.
     int master = -1, slave = -1;
     ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
     const int savedOut = ::dup(STDOUT_FILENO);

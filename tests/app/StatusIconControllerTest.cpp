@@ -75,7 +75,6 @@ TEST(StatusIconController, AnimationStartsOnceTurnsWrapsAndResetsWhenLeft)
     controller.advanceFrame(120);
     EXPECT_DOUBLE_EQ(controller.angle(), 0.0);
 
-    // Frames at different angles differ.
     controller.advanceFrame(StatusIconController::kRefreshesPerTrayFrame);
     EXPECT_DOUBLE_EQ(controller.angle(), 45.0);
     const QImage at45 = pixels(controller.currentIcon());

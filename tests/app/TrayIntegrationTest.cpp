@@ -26,12 +26,11 @@ namespace {
 const QSize kPopoverSize(360, 500);
 const QString kWatcher = u"org.kde.StatusNotifierWatcher"_s;
 
-// A headless Weston, the Wayland session most desktops start, with or without XWayland; its socket is in
-// `runtimeDir`. Screenshots through weston-screenshooter (allowed by --debug). Stopped on destruction.
-class WestonSession {
-public:
+// A headless Weston, the Wayland session most desktops start, with or without XWayland (whose display is
+// `x11`); its socket is in `runtimeDir`. Screenshots through weston-screenshooter (allowed by --debug).
+struct WestonSession {
     WestonSession(const QString& runtimeDir, bool xwayland)
-        : m_runtimeDir(runtimeDir)
+        : runtimeDir(runtimeDir)
     {
         // Weston refuses a runtime folder others may read; XWayland needs the X socket folder.
         QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -40,60 +39,55 @@ public:
         environment.insert(u"XDG_RUNTIME_DIR"_s, runtimeDir);
         environment.remove(u"DISPLAY"_s);
         environment.remove(u"WAYLAND_DISPLAY"_s);
-        m_process.setProcessEnvironment(environment);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.setStandardOutputFile(QProcess::nullDevice());
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setStandardOutputFile(QProcess::nullDevice());
         const QString log = runtimeDir + u"/weston.log"_s;
-        m_process.start(u"weston"_s,
-                        QStringList{u"--backend=headless-backend.so"_s, u"--use-pixman"_s, u"--debug"_s,
-                                    u"--idle-time=0"_s, u"--socket="_s + socket(), u"--log="_s + log} +
-                            (xwayland ? QStringList{u"--xwayland"_s} : QStringList()));
-        m_process.waitForStarted(10000);
+        process.start(u"weston"_s,
+                      QStringList{u"--backend=headless-backend.so"_s, u"--use-pixman"_s, u"--debug"_s,
+                                  u"--idle-time=0"_s, u"--socket="_s + socket, u"--log="_s + log} +
+                          (xwayland ? QStringList{u"--xwayland"_s} : QStringList()));
+        process.waitForStarted(10000);
         // Ready once its socket is there and, with XWayland, Weston says which display that listens on.
         const QRegularExpression listening(u"xserver listening on display (:\\d+)"_s);
-        m_ready = QTest::qWaitFor(
-            [&] {
-                m_x11 = listening.match(QString::fromUtf8(readFile(log))).captured(1);
-                return m_process.state() != QProcess::Running ||
-                       (QFile::exists(runtimeDir + u'/' + socket()) && (!xwayland || !m_x11.isEmpty()));
-            },
-            20000);
+        running = QTest::qWaitFor(
+                      [&] {
+                          x11 = listening.match(QString::fromUtf8(readFile(log))).captured(1);
+                          return process.state() != QProcess::Running ||
+                                 (QFile::exists(runtimeDir + u'/' + socket) && (!xwayland || !x11.isEmpty()));
+                      },
+                      20000) &&
+                  process.state() == QProcess::Running;
     }
     ~WestonSession()
     {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000)) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
+        process.terminate();
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished(5000);
         }
     }
 
-    bool isRunning() const { return m_ready && m_process.state() == QProcess::Running; }
-    static QString socket() { return u"ondrix-weston"_s; }
-    // XWayland's display, for DISPLAY; empty without XWayland.
-    QString x11() const { return m_x11; }
     bool saveScreen(const QString& path) const
     {
         QProcess shooter;
-        QProcessEnvironment environment = m_process.processEnvironment();
-        environment.insert(u"WAYLAND_DISPLAY"_s, socket());
+        QProcessEnvironment environment = process.processEnvironment();
+        environment.insert(u"WAYLAND_DISPLAY"_s, socket);
         shooter.setProcessEnvironment(environment);
-        shooter.setWorkingDirectory(m_runtimeDir);
+        shooter.setWorkingDirectory(runtimeDir);
         shooter.start(u"weston-screenshooter"_s, {});
-        if (!shooter.waitForFinished(20000) || shooter.exitCode() != 0) {
-            return false;
-        }
         const QStringList shots =
-            QDir(m_runtimeDir).entryList({u"wayland-screenshot*.png"_s}, QDir::Files, QDir::Time);
+            shooter.waitForFinished(20000) && shooter.exitCode() == 0
+                ? QDir(runtimeDir).entryList({u"wayland-screenshot*.png"_s}, QDir::Files, QDir::Time)
+                : QStringList();
         QFile::remove(path);
-        return !shots.isEmpty() && QFile::rename(m_runtimeDir + u'/' + shots.first(), path);
+        return !shots.isEmpty() && QFile::rename(runtimeDir + u'/' + shots.first(), path);
     }
 
-private:
-    QString m_runtimeDir;
-    QProcess m_process;
-    QString m_x11;
-    bool m_ready = false;
+    const QString runtimeDir, socket = u"ondrix-weston"_s;
+    QProcess process;
+    QString x11;
+    bool running = false;
 };
 
 class TrayIntegrationTest : public ::testing::Test {
@@ -207,7 +201,6 @@ TEST_F(TrayIntegrationTest, FallbackWindowThenTrayIconThatFollowsTheStateAndOpen
     ASSERT_TRUE(QTest::qWaitFor([&] { return popoverShown(); }, 30000)) << "no fallback window";
     display.saveScreen(screenshot(u"tray-fallback-window"_s));
 
-    // A panel appears later: the icon registers with it.
     ASSERT_TRUE(bus.startTemplate(ONDRIX_WATCHER_TEMPLATE, kWatcher));
     const QString item = registeredItem();
     ASSERT_FALSE(item.isEmpty());
@@ -336,10 +329,10 @@ TEST_F(TrayIntegrationTest, UnderWaylandThePopoverRunsOnXWaylandOrAsAWindow)
         SCOPED_TRACE(xwayland ? "with XWayland" : "without XWayland");
         const QString runtimeDir = env.makeDir(xwayland ? u"weston"_s : u"weston2"_s);
         WestonSession weston(runtimeDir, xwayland);
-        ASSERT_TRUE(weston.isRunning()) << "Weston did not start";
+        ASSERT_TRUE(weston.running) << "Weston did not start";
         environment.insert(u"XDG_RUNTIME_DIR"_s, runtimeDir);
-        environment.insert(u"WAYLAND_DISPLAY"_s, weston.socket());
-        environment.insert(u"DISPLAY"_s, weston.x11());
+        environment.insert(u"WAYLAND_DISPLAY"_s, weston.socket);
+        environment.insert(u"DISPLAY"_s, weston.x11);
 
         QProcess ondrix;
         ondrix.setProcessEnvironment(environment);

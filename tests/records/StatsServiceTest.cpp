@@ -51,7 +51,6 @@ TEST_F(StatsServiceTest, UploadsAreCountedAndKept)
     EXPECT_EQ(reloaded.totalBytes(), 1536 + 1048576);
     EXPECT_EQ(reloaded.lastActivityDate(), now);
 
-    // The last upload's age, in the steps the popover shows.
     const QDateTime uploaded = now;
     const std::pair<qint64, const char*> ages[] = {
         {-10000, "just now"}, {4999, "just now"},         {5000, "5s ago"},    {59999, "59s ago"},

@@ -31,7 +31,6 @@ TEST_F(DiskSpaceGuardTest, LowDiskSpacePausesConnectionsThatKeepTheirFilesOncePe
     std::function<void(qint64)> setFree;
     const QString ballast = volume.path + u"/ballast"_s;
     if (volume.mounted) {
-        // Real bytes on the real volume.
         setFree = [&](qint64 used) {
             QFile file(ballast);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -49,7 +48,6 @@ TEST_F(DiskSpaceGuardTest, LowDiskSpacePausesConnectionsThatKeepTheirFilesOncePe
     settings.setDiskSpaceThresholdGB(1);
     settings.setNotificationsEnabled(true);
 
-    // Their folders are on the small volume.
     const PushConnection keeper = loopbackConnection(u"Keeper"_s, true, u"volume/"_s);
     PushConnection cleaner = loopbackConnection(u"Cleaner"_s, true, u"volume/"_s);
     cleaner.deleteLocalAfterUpload = true;
