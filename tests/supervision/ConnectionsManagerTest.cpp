@@ -286,9 +286,7 @@ TEST_F(ConnectionsManagerTest, SleepWakeNetworkAndTheUsersPauseThroughLogindAndN
     EXPECT_TRUE(QTest::qWaitFor([&] { return logind.held(u"idle"_s) == 1; }, 10000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !manager->aggregateUploading(); }, 30000));
     EXPECT_FALSE(manager->isPreventingSleep());
-    EXPECT_EQ(manager->sleepAssertionID(), 0u);
     EXPECT_TRUE(QTest::qWaitFor([&] { return logind.held(u"idle"_s) == 0; }, 10000));
-    EXPECT_TRUE(QFile::exists(server.rootDir() + u"/big.jpg"_s));
 
     ASSERT_TRUE(logind.prepareForSleep(true));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !power.holdsSleepDelay(); }, 10000));
@@ -320,7 +318,6 @@ TEST_F(ConnectionsManagerTest, SleepWakeNetworkAndTheUsersPauseThroughLogindAndN
     ASSERT_TRUE(logind.prepareForSleep(false));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !manager->isPausedForSleep(); }, 5000));
     EXPECT_EQ(reasons(), QList<R>{R::user});
-    EXPECT_TRUE(manager->aggregatePaused());
     EXPECT_EQ(manager->engine(uploading.id)->state(), EngineState::paused());
     manager->resumeAll();
     EXPECT_TRUE(reasons().isEmpty());
