@@ -9,23 +9,14 @@ using namespace Qt::StringLiterals;
 
 using namespace ondrix;
 
-namespace {
-
-const QString key = u"push_connections"_s;
-
-class StoredConnectionListTest : public ::testing::Test {
-protected:
-    test::TestEnvironment env;
-    PreferencesStore store{env.configHome() + u"/Ondrix/preferences.sqlite"_s};
-};
-
-} // namespace
-
 // An absent or readable list is no problem and is not copied. An unreadable one is named with its key and
 // the reason, and copied aside before anything can write over it; the same value read again keeps its one
 // copy, a different one gets a copy of its own.
-TEST_F(StoredConnectionListTest, OnlyUnreadableValuesAreReportedAndCopiedAside)
+TEST(StoredConnectionList, OnlyUnreadableValuesAreReportedAndCopiedAside)
 {
+    const test::TestEnvironment env;
+    PreferencesStore store{env.configHome() + u"/Ondrix/preferences.sqlite"_s};
+    const QString key = u"push_connections"_s;
     EXPECT_EQ(StoredConnectionList::read(store, key).problem, QString());
     const PushConnection connection{.name = u"Agency"_s};
     store.setData(key, PushConnection::encodeList({connection}));

@@ -57,23 +57,6 @@ protected:
     DBusMockSession m_bus;
 };
 
-// Plain-text servers, sound hints and texts are covered through the notification service's tests.
-TEST_F(FdoNotificationCenterTest, EscapesBodiesForServersThatInterpretMarkup)
-{
-    startServer(); // the template's default capabilities include body-markup
-    FdoNotificationCenter center(m_bus.connection());
-    center.add({u"a"_s, u"T & T"_s, u"Tom & Jerry <1>.jpg"_s, false});
-    const QVariantList call = waitForCall(1);
-    EXPECT_EQ(call[body].toString(), u"Tom &amp; Jerry &lt;1&gt;.jpg"_s);
-    EXPECT_EQ(call[summary].toString(), u"T & T"_s); // summaries are plain text
-    EXPECT_EQ(call[appName].toString(), u"Ondrix"_s);
-    EXPECT_EQ(call[expireTimeout].toInt(), -1); // the server's default
-
-    const auto [granted, error] = askPermission(center);
-    EXPECT_TRUE(granted);
-    EXPECT_FALSE(error.has_value());
-}
-
 // Three requests in one go: the second is superseded before it could be sent, and the last one must still
 // replace the first notification rather than open a second one. One the user closed, or one of a server
 // that has gone since, is not replaced but shown anew, in what the new server can show.
@@ -115,8 +98,10 @@ TEST_F(FdoNotificationCenterTest, SameIdentifierReplacesUntilClosedOrTheServerCh
     EXPECT_EQ(fresh[body].toString(), u"A & B"_s);
 }
 
-// Without a server, or without a bus at all: neither a crash nor a hang, a log line and still an answer.
-TEST_F(FdoNotificationCenterTest, MissingServerCostsALogLineAndAnsweredPermissionRequest)
+// Without a server, or without a bus at all: neither a crash nor a hang, a log line and still an answer. A
+// server that answers grants permission and gets bodies escaped where it interprets markup (plain-text
+// servers, sound hints and texts are covered through the notification service's tests).
+TEST_F(FdoNotificationCenterTest, PermissionFollowsTheServerAndBodiesAreEscapedForMarkup)
 {
     MessageCapture capture;
     FdoNotificationCenter center(m_bus.connection());
@@ -131,6 +116,19 @@ TEST_F(FdoNotificationCenterTest, MissingServerCostsALogLineAndAnsweredPermissio
     }
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return !capture.matching(u"[FdoNotificationCenter]"_s).isEmpty(); }, 10000));
+
+    startServer(); // the template's default capabilities include body-markup
+    FdoNotificationCenter served(m_bus.connection());
+    served.add({u"a"_s, u"T & T"_s, u"Tom & Jerry <1>.jpg"_s, false});
+    const QVariantList call = waitForCall(1);
+    EXPECT_EQ(call[body].toString(), u"Tom &amp; Jerry &lt;1&gt;.jpg"_s);
+    EXPECT_EQ(call[summary].toString(), u"T & T"_s); // summaries are plain text
+    EXPECT_EQ(call[appName].toString(), u"Ondrix"_s);
+    EXPECT_EQ(call[expireTimeout].toInt(), -1); // the server's default
+
+    const auto [granted, error] = askPermission(served);
+    EXPECT_TRUE(granted);
+    EXPECT_FALSE(error.has_value());
 }
 
 } // namespace

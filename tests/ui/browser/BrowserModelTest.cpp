@@ -1,5 +1,3 @@
-// The browser's rules without a server: which names may be acted on and how they are shown, the footer
-// summary, the order of the table, and the tag store.
 #include "model/RemotePath.h"
 #include "platform/PreferencesStore.h"
 #include "support/TestEnvironment.h"
@@ -124,18 +122,16 @@ TEST(BrowserTagStoreTest, TagsAreKeptPerConnectionAndFollowRenamesAndDeletions)
         BrowserTagStore(store, second).setTag({"/other"}, BrowserTag::blue);
     }
     PreferencesStore store(file);
-    const QHash<QString, BrowserTag> expected{{"/renamed", BrowserTag::red},
-                                              {"/renamed/x.jpg", BrowserTag::red}};
-    EXPECT_EQ(BrowserTagStore(store, first).tags(), expected);
-    EXPECT_EQ(BrowserTagStore(store, second).tags(),
-              (QHash<QString, BrowserTag>{{"/other", BrowserTag::blue}}));
+    using Tags = QHash<QString, BrowserTag>;
+    EXPECT_EQ(BrowserTagStore(store, first).tags(),
+              (Tags{{"/renamed", BrowserTag::red}, {"/renamed/x.jpg", BrowserTag::red}}));
+    EXPECT_EQ(BrowserTagStore(store, second).tags(), (Tags{{"/other", BrowserTag::blue}}));
 
     // The stored form: JSON data under the connection's upper-case id; what cannot be read counts as none.
     const QString key = u"BrowserTags_"_s + first.toString(QUuid::WithoutBraces).toUpper();
-    EXPECT_EQ(BrowserTagStore::storeKey(first), key);
     EXPECT_TRUE(store.dataValue(key).contains("\"/renamed\":\"red\""));
     store.setData(key, "{not json");
     EXPECT_TRUE(BrowserTagStore(store, first).tags().isEmpty());
     store.setData(key, R"({"/a":"magenta","/b":"green"})");
-    EXPECT_EQ(BrowserTagStore(store, first).tags(), (QHash<QString, BrowserTag>{{"/b", BrowserTag::green}}));
+    EXPECT_EQ(BrowserTagStore(store, first).tags(), (Tags{{"/b", BrowserTag::green}}));
 }

@@ -1,4 +1,3 @@
-// The remote folder picker against a real server: it walks folders only and hands back the one chosen.
 #include "ui/browser/RemoteFolderPickerView.h"
 
 #include "BrowserTestSupport.h"

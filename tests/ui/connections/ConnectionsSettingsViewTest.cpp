@@ -1,5 +1,3 @@
-// The connections tab as a person uses it: the sidebar, the editor's sections, the lock, the keyword presets
-// file and the extension filter, over a real manager, with pictures of the editor.
 #include "ConnectionsViewFixture.h"
 #include "engine/ConnectionEngine.h"
 #include "model/FilterPresets.h"
@@ -111,15 +109,13 @@ TEST_F(ConnectionsSettingsViewTest, AddDuplicateAndDeleteFromTheSidebar)
 // the store and the running engine once; a locked connection cannot be edited until its lock opens it.
 TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavigation)
 {
-    const PushConnection first = connection(u"First"_s);
-    const PushConnection second = connection(u"Second"_s);
+    const PushConnection first = loopbackConnection(u"First"_s, false);
+    const PushConnection second = loopbackConnection(u"Second"_s, false);
     manager->addConnection(first);
     manager->addConnection(second);
     makeView(false);
     EXPECT_EQ(view->selectedConnectionId(), std::nullopt) << "opened without a connection: none selected";
 
-    navigation.navigate(SettingsTab::connections, first.id);
-    EXPECT_EQ(view->selectedConnectionId(), first.id);
     navigation.navigate(SettingsTab::connections, second.id);
     EXPECT_EQ(view->selectedConnectionId(), second.id);
     navigation.setConnectionId(QUuid::createUuid());
@@ -158,7 +154,6 @@ TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavig
     view->selectConnection(first.id);
     ConnectionEditView* editor = view->editor();
     auto* lock = find<QToolButton>(editor, u"lockButton"_s);
-    EXPECT_TRUE(editor->isLocked());
     EXPECT_EQ(lock->text(), u"Unlock"_s);
     EXPECT_TRUE(lock->isEnabled());
     int controls = 0;
@@ -185,7 +180,8 @@ TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavig
 // file and come back; a stalled folder is looked at once, never on the main thread.
 TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
 {
-    PushConnection c = connection(u"Rules"_s);
+    PushConnection c = loopbackConnection(u"Rules"_s, false);
+    c.port = 21;
     c.iptcEnabled = true;
     c.iptcKeywords = {IPTCKeywordEntry{QUuid::createUuid(), u"Holiday"_s, u"beach, sea"_s},
                       IPTCKeywordEntry{QUuid::createUuid(), QString(), u"city"_s}};
@@ -327,7 +323,7 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
 
 TEST_F(ConnectionsSettingsViewTest, PicturesAndAccessibleNames)
 {
-    PushConnection ftp = connection(u"Studio FTP"_s, true);
+    PushConnection ftp = loopbackConnection(u"Studio FTP"_s);
     ftp.host = u"ftp.example.com"_s;
     ftp.iptcEnabled = true;
     ftp.iptcKeywords = {IPTCKeywordEntry{QUuid::createUuid(), u"Holiday"_s, u"beach, sea"_s}};
@@ -336,7 +332,7 @@ TEST_F(ConnectionsSettingsViewTest, PicturesAndAccessibleNames)
     ftp.extensionPreset = u"photos"_s;
     ftp.includedExtensions = FilterPresets::byId(u"photos"_s)->extensions;
     ftp.excludedExtensions = FilterPresets::tempList();
-    PushConnection sftp = connection(u"Archive SFTP"_s);
+    PushConnection sftp = loopbackConnection(u"Archive SFTP"_s, false);
     sftp.transferProtocol = TransferProtocol::sftp;
     sftp.port = 22;
     sftp.host.clear();

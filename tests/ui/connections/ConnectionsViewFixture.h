@@ -26,7 +26,7 @@ protected:
     }
 
     // Opened as the popover opens it: on the first connection (`selectFirst`), or as the menu does, on none.
-    ConnectionsSettingsView& makeView(bool selectFirst = true)
+    void makeView(bool selectFirst = true)
     {
         if (selectFirst && !manager->connections().isEmpty()) {
             navigation.setConnectionId(manager->connections().first().id);
@@ -34,15 +34,6 @@ protected:
         view = std::make_unique<ConnectionsSettingsView>(*manager, dialogs, pool, &navigation);
         view->resize(800, 650);
         view->show();
-        return *view;
-    }
-
-    // On the usual FTP port of the loopback address.
-    PushConnection connection(const QString& name, bool enabled = false) const
-    {
-        PushConnection c = loopbackConnection(name, enabled);
-        c.port = 21;
-        return c;
     }
 
     PushConnection stored(const QUuid& id) const { return storedConnection(*manager, id); }

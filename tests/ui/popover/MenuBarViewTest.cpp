@@ -80,13 +80,6 @@ QPalette darkPalette()
 
 class MenuBarViewTest : public EngineTestFixture {
 protected:
-    void TearDown() override
-    {
-        view.reset();
-        server.stop();
-        manager.reset();
-    }
-
     void makeView(const QList<PushConnection>& connections)
     {
         store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
@@ -275,10 +268,7 @@ TEST_F(MenuBarViewTest, RecentUploadsAndNetworkPauses)
     EXPECT_TRUE(recent[1].startsWith("IMG_2041.JPG|2.4 MB|59m")) << recent[1].toStdString();
     EXPECT_TRUE(recent[2].endsWith("|1d")) << recent[2].toStdString();
     EXPECT_EQ(view->activityLines(), QStringList()) << "no transfers";
-    const QStringList statistics = view->statisticsLines();
-    ASSERT_EQ(statistics.size(), 3);
-    EXPECT_EQ(statistics[0], stats.todaySummary());
-    EXPECT_EQ(statistics[2], "just now");
+    EXPECT_EQ(view->statisticsLines(), (QStringList{stats.todaySummary(), stats.totalSummary(), "just now"}));
     saveScreenshot(view.get(), u"popover-idle"_s);
     // Showing the popover again clears what arrived unread meanwhile.
     view->hide();
@@ -288,7 +278,6 @@ TEST_F(MenuBarViewTest, RecentUploadsAndNetworkPauses)
 
     network.setPath({NetworkPath::Status::satisfied, true, {NetworkPath::InterfaceType::wifi}});
     settle();
-    ASSERT_TRUE(manager->isOnHotspot());
     EXPECT_EQ(view->bannerText(), "") << "a hotspot that paused nothing shows no banner";
     EXPECT_EQ(view->networkText(), "Hotspot");
     settings.setPreventSleepDuringDownloads(true);
@@ -298,7 +287,6 @@ TEST_F(MenuBarViewTest, RecentUploadsAndNetworkPauses)
     settings.setPauseOnHotspot(true);
     network.setPath({NetworkPath::Status::satisfied, true, {NetworkPath::InterfaceType::wifi}});
     settle();
-    ASSERT_TRUE(manager->isPausedForNetwork());
     EXPECT_EQ(view->bannerText(), "Paused — mobile hotspot detected");
     EXPECT_EQ(view->headerStatusText(), "Paused (metered network)");
     EXPECT_EQ(view->pauseButton()->text(), "Pause") << "the user's own pause stays at hand";
@@ -382,8 +370,6 @@ TEST_F(MenuBarViewTest, EveryStateReadsWithAnyNumberOfConnections)
             QStringList lines = view->activityLines();
             ASSERT_EQ(lines.size(), 3) << lines.join(", ").toStdString();
             EXPECT_TRUE(lines[0].startsWith("clip-") && lines[0].endsWith("%")) << lines[0].toStdString();
-            EXPECT_EQ(row(studio.name)->statusText(), "Uploading 3 files");
-            EXPECT_EQ(row(studio.name)->badgeCount(), 3);
             EXPECT_EQ(row(studio.name)->indicatorMode(), UploadIndicator::Mode::uploading);
             upload(2);
             lines = view->activityLines();
