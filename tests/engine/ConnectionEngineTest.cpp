@@ -105,7 +105,7 @@ protected:
 
 } // namespace
 
-TEST_F(ConnectionEngineTest, FilterAndRemoteRelativePathRules)
+TEST_F(ConnectionEngineTest, FilterAndRemotePathRulesAndStartNeedsAnEnabledConnectionAndAnExistingFolder)
 {
     const QStringList files = {write(u"photo.jpg"_s, "x"), write(u"notes"_s, QByteArray(999, 'n')),
                                write(u"a.jpeg"_s, QByteArray(1000, 'j')), watched + u"/missing"_s};
@@ -134,21 +134,19 @@ TEST_F(ConnectionEngineTest, FilterAndRemoteRelativePathRules)
         const ConnectionEngine engine({.localFolder = u"/base"_s, .preserveSubdirectories = keep}, services);
         EXPECT_EQ(engine.remoteRelativePath(u"/base/sub/a.jpg"_s), keep ? u"sub/a.jpg"_s : u"a.jpg"_s);
     }
-}
 
-// A folder not there yet (a drive mounted later) stays an error, across pause and resume, until it appears.
-TEST_F(ConnectionEngineTest, StartNeedsAnEnabledConnectionAndAnExistingFolder)
-{
+    // Start needs an enabled connection and an existing folder; one not there yet (a drive mounted later)
+    // stays an error, across pause and resume, until it appears.
     const QString card = env.root() + u"/card"_s;
     const EngineState missing = EngineState::error(u"Local folder not found: "_s + card);
-    struct Case {
+    struct Start {
         bool enabled;
         QString folder;
         EngineState state;
     };
-    for (const Case& test : {Case{false, watched, EngineState::idle()},
-                             Case{true, QString(), EngineState::error(u"No local folder configured"_s)},
-                             Case{true, watched, EngineState::watching()}, Case{true, card, missing}}) {
+    for (const Start& test : {Start{false, watched, EngineState::idle()},
+                              Start{true, QString(), EngineState::error(u"No local folder configured"_s)},
+                              Start{true, watched, EngineState::watching()}, Start{true, card, missing}}) {
         PushConnection c = connectionFor();
         c.isEnabled = test.enabled;
         c.localFolder = test.folder;

@@ -229,13 +229,10 @@ TEST_F(FolderWatcherTest, RepeatedWritesAreCoalescedNotDropped)
         m_clock.advance(kLatencyMs / 3);
     };
     QFile file(path("log.txt"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     constexpr int kWrites = 12;
     for (int i = 0; i < kWrites; ++i) {
-        step([&] {
-            file.write("line\n");
-            file.flush();
-        });
+        step([&] { file.write("line\n"); });
     }
     file.close();
     const QList<Reported> reported = settle();

@@ -55,7 +55,7 @@ TEST_F(UploadedRecordTest, KeysIgnoreATrailingSlashAndEarlierRecordsMoveOver)
 
 // Today's dates to the nanosecond survive the stored seconds, which hold them to about 0.2 µs: a file
 // recorded before a restart is still the same version after it, and one saved a microsecond later is not.
-TEST_F(UploadedRecordTest, VersionsWithinOneSecondAreToldApartBySizeAndDate)
+TEST_F(UploadedRecordTest, VersionsWithinOneSecondAreToldApartAndEntriesGoWithTheirFiles)
 {
     const FileVersion today{7, 1'796'692'975'123'456'789};
     {
@@ -79,10 +79,8 @@ TEST_F(UploadedRecordTest, VersionsWithinOneSecondAreToldApartBySizeAndDate)
     const QString key = UploadedRecord::keyFor(connection);
     EXPECT_EQ(store.realDictionaryValue(key)->size(), 202);
     EXPECT_EQ(store.realDictionaryValue(UploadedRecord::sizesKeyFor(key))->size(), 202);
-}
 
-TEST_F(UploadedRecordTest, EntriesStayWhileTheirFilesExistAndGoWithThem)
-{
+    // Entries stay while their files exist, however many, and go with them.
     connection.localFolder = env.makeDir(u"watched"_s);
     PreferencesStore::RealDictionary many;
     for (int i = 0; i < 10000; ++i) {
