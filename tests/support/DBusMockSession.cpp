@@ -1,11 +1,11 @@
 #include "support/DBusMockSession.h"
 
+#include "support/TestEnvironment.h"
 #include "support/TestServerProcess.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusVariant>
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -22,17 +22,10 @@ namespace {
 constexpr int startTimeoutMs = 20000;
 
 // A session-type bus that anyone may use, with no service activation directories.
-const char* const busConfig = R"(<busconfig>
-  <type>session</type>
-  <listen>unix:dir=%1</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-)";
+const char* const busConfig =
+    R"(<busconfig><type>session</type><listen>unix:dir=%1</listen><auth>EXTERNAL</auth>
+<policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/>
+<allow own="*"/></policy></busconfig>)";
 
 QVariant unwrap(const QVariant& value)
 {
@@ -46,11 +39,11 @@ QVariant unwrap(const QVariant& value)
         argument.beginMap();
         while (!argument.atEnd()) {
             QString key;
-            QVariant value;
+            QVariant entry;
             argument.beginMapEntry();
-            argument >> key >> value;
+            argument >> key >> entry;
             argument.endMapEntry();
-            map.insert(key, unwrap(value));
+            map.insert(key, unwrap(entry));
         }
         argument.endMap();
         return map;
@@ -72,26 +65,15 @@ QVariant unwrap(const QVariant& value)
 DBusMockSession::DBusMockSession()
     : m_connectionName(u"ondrix-test-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
-    const QString configPath = m_dir.filePath(u"bus.conf"_s);
-    QFile config(configPath);
-    if (!m_dir.isValid() || !config.open(QIODevice::WriteOnly) ||
-        config.write(QString::fromLatin1(busConfig).arg(m_dir.path()).toUtf8()) < 0) {
-        m_error = u"cannot write the bus configuration"_s;
-        return;
-    }
-    config.close();
+    const QString configPath =
+        writeFileAt(m_dir.filePath(u"bus.conf"_s), QString::fromLatin1(busConfig).arg(m_dir.path()).toUtf8());
     m_daemon.start(u"dbus-daemon"_s, {u"--config-file="_s + configPath, u"--print-address=1"_s, u"--nofork"_s,
                                       u"--nopidfile"_s});
-    if (!m_daemon.waitForStarted(startTimeoutMs)) {
-        m_error = u"dbus-daemon did not start: "_s + m_daemon.errorString();
+    if (!m_daemon.waitForStarted(startTimeoutMs) ||
+        !QTest::qWaitFor([this] { return m_daemon.canReadLine(); }, startTimeoutMs)) {
+        m_error = u"dbus-daemon printed no address: "_s + m_daemon.errorString() +
+                  QString::fromLocal8Bit(m_daemon.readAllStandardError());
         return;
-    }
-    while (!m_daemon.canReadLine()) {
-        if (!m_daemon.waitForReadyRead(startTimeoutMs)) {
-            m_error = u"dbus-daemon printed no address: "_s +
-                      QString::fromLocal8Bit(m_daemon.readAllStandardError());
-            return;
-        }
     }
     m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
     const QDBusConnection bus = QDBusConnection::connectToBus(m_address, m_connectionName);
@@ -133,13 +115,12 @@ bool DBusMockSession::startTemplate(const QString& templateName, const QString& 
         return false;
     }
     QDBusConnectionInterface* bus = connection().interface();
-    QProcess* raw = process.get();
-    const bool registered = QTest::qWaitFor(
-        [&] { return raw->state() != QProcess::Running || bus->isServiceRegistered(busName).value(); },
-        startTimeoutMs);
-    if (!registered || raw->state() != QProcess::Running) {
+    const auto running = [&] { return process->state() == QProcess::Running; };
+    if (!QTest::qWaitFor([&] { return !running() || bus->isServiceRegistered(busName).value(); },
+                         startTimeoutMs) ||
+        !running()) {
         m_error = u"dbusmock template %1 did not take %2"_s.arg(templateName, busName);
-        stopProcess(*raw);
+        stopProcess(*process);
         return false;
     }
     m_templates.push_back({busName, std::move(process)});

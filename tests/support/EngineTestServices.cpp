@@ -14,20 +14,20 @@ EngineTestServices::EngineTestServices()
     , history(AppPaths::historyFile())
     , notifications(&center)
     , tags(std::make_shared<XattrTagStore>())
+    , services{.settings = &settings,
+               .log = &log,
+               .stats = &stats,
+               .history = &history,
+               .store = &store,
+               .notifications = &notifications,
+               .sounds = &sounds,
+               .tags = &tags,
+               .transferPool = &pool,
+               .makeFileEventSource = [] { return std::make_unique<InotifyFileEventSource>(); }}
 {
-    services.settings = &settings;
-    services.log = &log;
-    services.stats = &stats;
-    services.history = &history;
-    services.store = &store;
-    services.notifications = &notifications;
-    services.sounds = &sounds;
-    services.tags = &tags;
     // Sized as the application sizes it (here for four connections): every connection's uploads at once, and
     // threads to spare for scans, stability readings and post-upload actions.
     pool.setMaxThreadCount(4 * int(PushConnection::kMaxSimultaneousUploads) + 2);
-    services.transferPool = &pool;
-    services.makeFileEventSource = [] { return std::make_unique<InotifyFileEventSource>(); };
 }
 
 EngineTestServices::~EngineTestServices()

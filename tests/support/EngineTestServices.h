@@ -69,13 +69,11 @@ protected:
     PushConnection loopbackConnection(const QString& name, bool enabled = true,
                                       const QString& parent = QStringLiteral("folders/")) const
     {
-        PushConnection c;
-        c.name = name;
-        c.isEnabled = enabled;
-        c.host = QStringLiteral("127.0.0.1");
-        c.port = 1;
-        c.localFolder = env.makeDir(parent + name);
-        return c;
+        return {.name = name,
+                .isEnabled = enabled,
+                .host = QStringLiteral("127.0.0.1"),
+                .port = 1,
+                .localFolder = env.makeDir(parent + name)};
     }
 };
 

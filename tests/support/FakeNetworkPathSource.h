@@ -14,7 +14,6 @@ public:
 
     void start() override
     {
-        ++m_starts;
         QMetaObject::invokeMethod(
             this, [this] { Q_EMIT pathChanged(m_path); }, Qt::QueuedConnection);
     }
@@ -26,11 +25,9 @@ public:
         m_path = path;
         Q_EMIT pathChanged(m_path);
     }
-    int starts() const { return m_starts; }
 
 private:
     NetworkPath m_path;
-    int m_starts = 0;
 };
 
 } // namespace ondrix::test

@@ -9,11 +9,9 @@
 namespace ondrix::test {
 
 struct FtpServerOptions {
-    // Explicit FTPS: TLS required on the control and the data connections, certificate for localhost and
-    // 127.0.0.1 signed by the test CA (caFile()).
+    // Explicit FTPS on control and data connections; the certificate names localhost and 127.0.0.1.
     bool tls = false;
-    // A faulty server: every stored file is cut to half its size after the transfer was answered with
-    // success.
+    // A faulty server: every stored file is cut to half its size after its transfer was acknowledged.
     bool truncateUploads = false;
     // With tls: TLS sessions are kept per login, as by a server that runs each login in its own process, and
     // a data connection that does not resume one of its own control connection's sessions is refused (522).
@@ -25,9 +23,8 @@ struct FtpServerOptions {
     // singleChecksums; each listed in FEAT.
     QStringList hashAlgorithms{};
     QStringList singleChecksums{};
-    // A hostile server: every checksum it answers is that of other bytes than it holds.
+    // Hostile servers: every checksum answered is that of other bytes, or 2 MiB of reply lines.
     bool wrongDigests = false;
-    // A hostile server: a checksum command is answered with 2 MiB of reply lines.
     bool floodingReplies = false;
     QString user = QStringLiteral("ondrix");
     QString password = QStringLiteral("secret");
@@ -48,7 +45,7 @@ public:
 
     quint16 port() const { return m_port; }
     QString rootDir() const { return m_process.rootDir(); }
-    // The server's own log of commands and transfers, for diagnosing a failed test.
+    // The server's log of commands and transfers.
     QString logFile() const { return m_process.filePath(QStringLiteral("server.log")); }
     // The bytes each upload that ended brought over its data connection, oldest first (all runs).
     QList<qint64> receivedUploads() const { return m_process.receivedByteCounts(); }

@@ -7,8 +7,7 @@ namespace ondrix::test {
 
 // Fills the kernel's inotify event queue of a watcher that does not read (the queue holds
 // fs.inotify.max_queued_events events): every change after that is dropped and an overflow is reported.
-class InotifyQueue {
-public:
+struct InotifyQueue {
     // Writes to two files in `folder` by turns (the kernel merges repeated identical events) until the queue
     // must be full. False when the limit cannot be read or the files cannot be written.
     static bool fill(const QString& folder)

@@ -23,6 +23,15 @@ QProcessEnvironment onBus(const QString& address)
     environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, address);
     return environment;
 }
+
+QString secretTool(const QString& busAddress, const QStringList& arguments)
+{
+    QProcess tool;
+    tool.setProcessEnvironment(onBus(busAddress));
+    tool.start(u"secret-tool"_s, arguments);
+    tool.waitForFinished(kTimeoutMs);
+    return QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
+}
 } // namespace
 
 KeyringDaemon::KeyringDaemon(QString busAddress, QString root)
@@ -61,16 +70,13 @@ bool KeyringDaemon::start(QString* error)
     // The login keyring's password, on standard input; a first start creates the keyring with it.
     daemon.write("keyring-test-password");
     daemon.closeWriteChannel();
-    if (!daemon.waitForFinished(kTimeoutMs) || daemon.exitCode() != 0) {
-        *error = u"gnome-keyring-daemon did not start: "_s + daemon.errorString() +
+    const bool started = daemon.waitForFinished(kTimeoutMs) && daemon.exitCode() == 0 &&
+                         QTest::qWaitFor([this] { return isRunning(); }, kTimeoutMs);
+    if (!started) {
+        *error = u"gnome-keyring-daemon did not take org.freedesktop.secrets: "_s + daemon.errorString() +
                  QString::fromLocal8Bit(daemon.readAllStandardError());
-        return false;
     }
-    if (!QTest::qWaitFor([this] { return isRunning(); }, kTimeoutMs)) {
-        *error = u"gnome-keyring-daemon did not take org.freedesktop.secrets"_s;
-        return false;
-    }
-    return true;
+    return started;
 }
 
 void KeyringDaemon::stop()
@@ -86,13 +92,14 @@ void KeyringDaemon::stop()
     (void)QTest::qWaitFor([this] { return !isRunning(); }, kTimeoutMs);
 }
 
-QString KeyringDaemon::secretTool(const QStringList& arguments) const
+QString KeyringDaemon::lookup(const QString& account) const
 {
-    QProcess tool;
-    tool.setProcessEnvironment(onBus(m_busAddress));
-    tool.start(u"secret-tool"_s, arguments);
-    tool.waitForFinished(kTimeoutMs);
-    return QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
+    return secretTool(m_busAddress, {u"lookup"_s, u"user"_s, account});
+}
+
+QString KeyringDaemon::describe(const QString& account) const
+{
+    return secretTool(m_busAddress, {u"search"_s, u"--all"_s, u"user"_s, account});
 }
 
 } // namespace ondrix::test

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDBusConnection>
 #include <QString>
 
 namespace ondrix::test {
@@ -22,20 +21,11 @@ public:
     bool isRunning() const;
 
     // What `secret-tool lookup user <account>` prints: the item's secret, empty when there is none.
-    QString lookup(const QString& account) const
-    {
-        return secretTool({QStringLiteral("lookup"), QStringLiteral("user"), account});
-    }
+    QString lookup(const QString& account) const;
     // What `secret-tool search --all user <account>` prints (labels and attributes).
-    QString describe(const QString& account) const
-    {
-        return secretTool(
-            {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("user"), account});
-    }
+    QString describe(const QString& account) const;
 
 private:
-    QString secretTool(const QStringList& arguments) const;
-
     QString m_busAddress;
     QString m_root;
     QString m_connectionName;

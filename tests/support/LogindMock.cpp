@@ -7,14 +7,13 @@ using namespace Qt::StringLiterals;
 namespace ondrix::test {
 
 namespace {
-const QString login1 = u"org.freedesktop.login1"_s;
 const QString login1Path = u"/org/freedesktop/login1"_s;
 const QString managerInterface = u"org.freedesktop.login1.Manager"_s;
 } // namespace
 
 QList<LogindMock::Inhibitor> LogindMock::inhibitors() const
 {
-    const QDBusMessage reply = m_bus.call(login1, login1Path, managerInterface, u"ListInhibitors"_s);
+    const QDBusMessage reply = m_bus.call(kService, login1Path, managerInterface, u"ListInhibitors"_s);
     QList<Inhibitor> list;
     if (reply.type() != QDBusMessage::ReplyMessage) {
         return list;
@@ -44,7 +43,7 @@ qsizetype LogindMock::held(const QString& what) const
 
 bool LogindMock::prepareForSleep(bool start) const
 {
-    return m_bus.emitSignal(login1, login1Path, managerInterface, u"PrepareForSleep"_s, u"b"_s, {start});
+    return m_bus.emitSignal(kService, login1Path, managerInterface, u"PrepareForSleep"_s, u"b"_s, {start});
 }
 
 } // namespace ondrix::test

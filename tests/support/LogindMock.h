@@ -17,17 +17,15 @@ public:
         : m_bus(bus)
     {}
 
-    bool start()
-    {
-        return m_bus.startTemplate(QStringLiteral("logind"), QStringLiteral("org.freedesktop.login1"));
-    }
-    void stop() { m_bus.stopTemplate(QStringLiteral("org.freedesktop.login1")); }
+    bool start() { return m_bus.startTemplate(QStringLiteral("logind"), kService); }
+    void stop() { m_bus.stopTemplate(kService); }
     QList<Inhibitor> inhibitors() const;
     // How many inhibitors of this kind (e.g. "sleep", "idle") the application named "Ondrix" holds.
     qsizetype held(const QString& what) const;
     bool prepareForSleep(bool start) const;
 
 private:
+    static inline const QString kService = QStringLiteral("org.freedesktop.login1");
     DBusMockSession& m_bus;
 };
 

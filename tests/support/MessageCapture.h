@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QList>
-#include <QString>
+#include <QStringList>
 #include <QtMessageHandler>
+
+#include <utility>
 
 namespace ondrix::test {
 
@@ -10,8 +11,15 @@ namespace ondrix::test {
 // system-log lines a component writes. Messages are still passed on to the previous handler.
 class MessageCapture {
 public:
-    MessageCapture();
-    ~MessageCapture();
+    MessageCapture()
+        : m_previous(qInstallMessageHandler(&MessageCapture::handler))
+        , m_outer(std::exchange(s_current, this))
+    {}
+    ~MessageCapture()
+    {
+        qInstallMessageHandler(m_previous);
+        s_current = m_outer;
+    }
     MessageCapture(const MessageCapture&) = delete;
     MessageCapture& operator=(const MessageCapture&) = delete;
 
@@ -21,11 +29,19 @@ public:
     void clear() { m_messages.clear(); }
 
 private:
-    static void handler(QtMsgType type, const QMessageLogContext& context, const QString& message);
+    static void handler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        if (s_current) {
+            s_current->m_messages.append(message);
+            if (s_current->m_previous)
+                s_current->m_previous(type, context, message);
+        }
+    }
 
-    QStringList m_messages;
+    static inline MessageCapture* s_current = nullptr;
     QtMessageHandler m_previous = nullptr;
     MessageCapture* m_outer = nullptr;
+    QStringList m_messages;
 };
 
 } // namespace ondrix::test

@@ -51,9 +51,9 @@ bool NetworkManagerMock::start(QString* error)
                    ? active.arguments().constFirst().value<QDBusObjectPath>().path()
                    : QString();
     };
-    m_wired = addActive(u"AddEthernetDevice"_s, u"eth"_s, u"802-3-ethernet"_s, meteredNo);
-    m_hotspot = addActive(u"AddWiFiDevice"_s, u"wlan"_s, u"802-11-wireless"_s, meteredYes);
-    if (m_wired.isEmpty() || m_hotspot.isEmpty()) {
+    m_wired = QDBusObjectPath(addActive(u"AddEthernetDevice"_s, u"eth"_s, u"802-3-ethernet"_s, meteredNo));
+    m_hotspot = QDBusObjectPath(addActive(u"AddWiFiDevice"_s, u"wlan"_s, u"802-11-wireless"_s, meteredYes));
+    if (m_wired.path().isEmpty() || m_hotspot.path().isEmpty()) {
         return fail(u"the NetworkManager mock refused a device or a connection"_s);
     }
     if (!useWired() || !setManagerProperty(u"Metered"_s, uint(0))) {

@@ -18,14 +18,8 @@ public:
 
     // False (with the reason in the bus's errorString or the message) when the mock could not be set up.
     bool start(QString* error = nullptr);
-    bool useWired()
-    {
-        return setManagerProperty("PrimaryConnection", QVariant::fromValue(QDBusObjectPath(m_wired)));
-    }
-    bool useHotspot()
-    {
-        return setManagerProperty("PrimaryConnection", QVariant::fromValue(QDBusObjectPath(m_hotspot)));
-    }
+    bool useWired() { return setManagerProperty("PrimaryConnection", QVariant::fromValue(m_wired)); }
+    bool useHotspot() { return setManagerProperty("PrimaryConnection", QVariant::fromValue(m_hotspot)); }
     // NetworkManager's states "disconnected" and "connected globally".
     bool disconnect() { return setManagerProperty("State", 20U); }
     bool reconnect() { return setManagerProperty("State", 70U); }
@@ -34,8 +28,8 @@ public:
 
 private:
     DBusMockSession& m_bus;
-    QString m_wired;
-    QString m_hotspot;
+    QDBusObjectPath m_wired;
+    QDBusObjectPath m_hotspot;
 };
 
 } // namespace ondrix::test

@@ -13,17 +13,14 @@ using namespace Qt::StringLiterals;
 namespace ondrix::test {
 
 ScriptedUploader::ScriptedUploader(const PushConnection& connection)
-    : ScriptedUploader(connection, std::make_shared<State>())
-{}
-
-ScriptedUploader::ScriptedUploader(const PushConnection& connection, std::shared_ptr<State> state)
     : m_connection(connection)
-    , m_state(std::move(state))
 {}
 
 std::shared_ptr<Uploader> ScriptedUploader::reconnected(const PushConnection& connection) const
 {
-    return std::shared_ptr<ScriptedUploader>(new ScriptedUploader(connection, m_state));
+    auto uploader = std::make_shared<ScriptedUploader>(connection);
+    uploader->m_state = m_state;
+    return uploader;
 }
 
 std::optional<FTPError> ScriptedUploader::upload(const QString& localPath, const QString& remotePath,
@@ -32,14 +29,10 @@ std::optional<FTPError> ScriptedUploader::upload(const QString& localPath, const
                                                  const Resume*, TransferDigest*) const
 {
     locked([&](State& s) { s.calls.append(u"upload "_s + remotePath); });
-    QFile file;
-    if (within != nullptr) {
-        const int fd = within->open(localPath, O_RDONLY | O_NONBLOCK).release();
-        file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle);
-    } else {
-        file.setFileName(localPath);
-        file.open(QIODevice::ReadOnly);
-    }
+    QFile file(localPath);
+    within != nullptr ? file.open(within->open(localPath, O_RDONLY | O_NONBLOCK).release(),
+                                  QIODevice::ReadOnly, QFile::AutoCloseHandle)
+                      : file.open(QIODevice::ReadOnly);
     struct stat status {};
     if (!file.isOpen() || ::fstat(file.handle(), &status) != 0) {
         return FTPError::localFileNotReadable(localPath);
@@ -61,15 +54,14 @@ std::optional<FTPError> ScriptedUploader::upload(const QString& localPath, const
     if (!error && stopped()) {
         error = FTPError::curlExitCode(CURLE_ABORTED_BY_CALLBACK, u"Callback aborted"_s);
     }
-    if (error) {
-        return error;
+    if (!error) {
+        m_state->files.insert(remotePath, bytes);
+        lock.unlock();
+        if (progress) {
+            progress(bytes.size(), bytes.size());
+        }
     }
-    m_state->files.insert(remotePath, bytes);
-    lock.unlock();
-    if (progress) {
-        progress(bytes.size(), bytes.size());
-    }
-    return std::nullopt;
+    return error;
 }
 
 std::optional<FTPError> ScriptedUploader::createDirectory(const QString& remotePath) const
@@ -84,8 +76,7 @@ std::variant<std::optional<qint64>, FTPError>
 ScriptedUploader::remoteFileSize(const QString& remotePath) const
 {
     return locked([&](State& s) {
-        return s.files.contains(remotePath) ? std::optional<qint64>(s.files[remotePath].size())
-                                            : std::nullopt;
+        return s.files.contains(remotePath) ? std::optional(s.files[remotePath].size()) : std::nullopt;
     });
 }
 

@@ -30,7 +30,6 @@ private:
         QStringList calls;
         QHash<QString, QByteArray> files;
     };
-    ScriptedUploader(const PushConnection& connection, std::shared_ptr<State> state);
     // Runs `change` under the lock and wakes the waiting uploads.
     template <typename Change>
     auto locked(Change change) const
@@ -39,35 +38,30 @@ private:
         m_state->changed.notify_all();
         return change(*m_state);
     }
+    template <typename T>
+    T get(T State::*member) const
+    {
+        return locked([&](State& s) { return s.*member; });
+    }
+    template <typename T>
+    void set(T State::*member, T value)
+    {
+        locked([&](State& s) { s.*member = std::move(value); });
+    }
 
 public:
     explicit ScriptedUploader(const PushConnection& connection);
 
-    void setScript(Script script)
-    {
-        locked([&](State& s) { s.script = std::move(script); });
-    }
+    void setScript(Script script) { set(&State::script, std::move(script)); }
     // While held, uploads wait with their file open until let go, aborted or cut.
-    void hold(bool held)
+    void hold(bool held) { set(&State::held, held); }
+    QStringList calls() const { return get(&State::calls); }
+    int peak() const { return get(&State::peak); }
+    // The bytes stored at `path`, or "<missing>".
+    QByteArray file(const QString& path) const { return get(&State::files).value(path, "<missing>"); }
+    void put(const QString& path, const QByteArray& bytes)
     {
-        locked([&](State& s) { s.held = held; });
-    }
-    QStringList calls() const
-    {
-        return locked([](State& s) { return s.calls; });
-    }
-    int peak() const
-    {
-        return locked([](State& s) { return s.peak; });
-    }
-    // The bytes stored at `remotePath`, or "<missing>".
-    QByteArray file(const QString& remotePath) const
-    {
-        return locked([&](State& s) { return s.files.value(remotePath, "<missing>"); });
-    }
-    void put(const QString& remotePath, const QByteArray& bytes)
-    {
-        locked([&](State& s) { s.files.insert(remotePath, bytes); });
+        locked([&](State& s) { s.files.insert(path, bytes); });
     }
 
     const PushConnection& connection() const override { return m_connection; }
@@ -90,7 +84,7 @@ public:
 
 private:
     PushConnection m_connection;
-    std::shared_ptr<State> m_state;
+    std::shared_ptr<State> m_state = std::make_shared<State>();
 };
 
 } // namespace ondrix::test

@@ -2,6 +2,7 @@
 
 #include "support/ClosedPort.h"
 #include "support/SftpTestServer.h"
+#include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,14 +21,6 @@ namespace {
 
 const QString kSshd = u"/usr/sbin/sshd"_s;
 
-void copyWithMode(const QString& from, const QString& to, QFile::Permissions mode)
-{
-    QFile::remove(to);
-    if (!QFile::copy(from, to) || !QFile::setPermissions(to, mode)) {
-        throw std::runtime_error("cannot copy " + from.toStdString());
-    }
-}
-
 } // namespace
 
 bool SshdTestServer::isAvailable()
@@ -44,26 +37,22 @@ void SshdTestServer::start()
     }
     // sshd refuses a host key that others may read; the checked-out copy is world-readable.
     const QString hostKey = m_process.filePath(u"host_key"_s);
-    copyWithMode(m_hostKeyFile.isEmpty() ? testCertificatePath(u"ssh_host_key_a"_s) : m_hostKeyFile, hostKey,
-                 QFile::ReadOwner | QFile::WriteOwner);
     const QString authorizedKeys = m_process.filePath(u"authorized_keys"_s);
-    copyWithMode(testCertificatePath(u"client_key.pub"_s), authorizedKeys,
-                 QFile::ReadOwner | QFile::WriteOwner);
-
-    const QString config = m_process.filePath(u"sshd_config"_s);
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(
-            QStringLiteral("ListenAddress 127.0.0.1\nHostKey %1\nAuthorizedKeysFile %2\nPidFile none\n"
-                           "UsePAM no\nUseDNS no\nStrictModes no\nPubkeyAuthentication yes\n"
-                           "PasswordAuthentication no\nKbdInteractiveAuthentication no\n"
-                           "PermitRootLogin prohibit-password\nMaxStartups 100:30:200\nMaxSessions 100\n"
-                           "Subsystem sftp internal-sftp\nLogLevel ERROR\n")
-                .arg(hostKey, authorizedKeys)
-                .toUtf8()) < 0) {
-        throw std::runtime_error("cannot write sshd_config");
+    for (const auto& [from, to] :
+         {std::pair{m_hostKeyFile.isEmpty() ? testCertificatePath(u"ssh_host_key_a"_s) : m_hostKeyFile,
+                    hostKey},
+          {testCertificatePath(u"client_key.pub"_s), authorizedKeys}}) {
+        QFile::setPermissions(writeFileAt(to, readFile(from)), QFile::ReadOwner | QFile::WriteOwner);
     }
-    file.close();
+    const QString config = writeFileAt(
+        m_process.filePath(u"sshd_config"_s),
+        QStringLiteral("ListenAddress 127.0.0.1\nHostKey %1\nAuthorizedKeysFile %2\nPidFile none\n"
+                       "UsePAM no\nUseDNS no\nStrictModes no\nPubkeyAuthentication yes\n"
+                       "PasswordAuthentication no\nKbdInteractiveAuthentication no\n"
+                       "PermitRootLogin prohibit-password\nMaxStartups 100:30:200\nMaxSessions 100\n"
+                       "Subsystem sftp internal-sftp\nLogLevel ERROR\n")
+            .arg(hostKey, authorizedKeys)
+            .toUtf8());
     // sshd cannot pick its own port; a port that was just free is taken, and another is tried if it was
     // grabbed in between.
     for (int attempt = 0;; ++attempt) {

@@ -11,21 +11,18 @@
 
 namespace ondrix::test {
 
-namespace {
-const char* const kVariables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
-                                  "XDG_CACHE_HOME"};
-}
-
 TestEnvironment::TestEnvironment()
 {
     if (!m_dir.isValid()) {
         throw std::runtime_error("cannot create a temporary directory");
     }
-    const QString values[] = {home(), configHome(), dataHome(), stateHome(), cacheHome()};
-    for (std::size_t i = 0; i < std::size(kVariables); ++i) {
-        m_saved.append({kVariables[i], qgetenv(kVariables[i])});
-        QDir().mkpath(values[i]);
-        qputenv(kVariables[i], QFile::encodeName(values[i]));
+    for (const auto& [variable, folder] : {std::pair{"HOME", home()},
+                                           {"XDG_CONFIG_HOME", configHome()},
+                                           {"XDG_DATA_HOME", dataHome()},
+                                           {"XDG_STATE_HOME", stateHome()},
+                                           {"XDG_CACHE_HOME", cacheHome()}}) {
+        QDir().mkpath(folder);
+        setVariable(variable, folder);
     }
     QStandardPaths::setTestModeEnabled(false);
     setVariable("SSL_CERT_FILE", testCertificatePath(QStringLiteral("ca.pem")));

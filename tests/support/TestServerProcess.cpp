@@ -58,8 +58,9 @@ std::runtime_error TestServerProcess::failure(QProcess& process, const QString& 
 {
     process.kill();
     process.waitForFinished(2000);
-    const QString details = QString::fromUtf8(readFile(filePath(u"stderr"_s)));
-    return std::runtime_error(QString(name + u": "_s + what + u'\n' + details).toStdString());
+    return std::runtime_error(
+        QString(name + u": "_s + what + u'\n' + QString::fromUtf8(readFile(filePath(u"stderr"_s))))
+            .toStdString());
 }
 
 std::unique_ptr<QProcess> TestServerProcess::launch(const QString& program, const QStringList& arguments)
@@ -105,17 +106,13 @@ quint16 TestServerProcess::start(const QString& scriptName, quint16 port, const 
                                       u"--received-log"_s, filePath(u"received.log"_s)} +
                               arguments);
     const QDeadlineTimer deadline(kStartTimeoutMs);
-    while (!process->canReadLine()) {
-        if (process->state() != QProcess::Running || deadline.hasExpired()) {
-            throw failure(*process, scriptName, u"did not become ready"_s);
-        }
-        process->waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
+    while (!process->canReadLine() && process->state() == QProcess::Running && !deadline.hasExpired()) {
+        process->waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
     }
     const QByteArray line = process->readLine().trimmed();
-    bool ok = false;
-    const quint16 ready = line.startsWith("READY ") ? line.mid(6).toUShort(&ok) : 0;
-    if (!ok || ready == 0) {
-        throw failure(*process, scriptName, u"unexpected first line: "_s + QString::fromUtf8(line));
+    const quint16 ready = line.startsWith("READY ") ? line.mid(6).toUShort() : 0;
+    if (ready == 0) {
+        throw failure(*process, scriptName, u"did not become ready: "_s + QString::fromUtf8(line));
     }
     m_process = std::move(process);
     m_endsWithInput = true;

@@ -14,8 +14,8 @@ class QWidget;
 
 namespace ondrix::test {
 
-// Renders a widget (shown or not) and saves it as <build>/screenshots/<name>.png for a person to look at.
-// Returns the saved path.
+// Renders a widget (shown or not) and saves it as <build>/screenshots/<name>.png for a person to look at;
+// returns the path.
 QString saveScreenshot(QWidget* widget, const QString& name);
 
 // Describes every interactive control below `root` (buttons, fields, boxes, lists, sliders) that has no
@@ -36,8 +36,8 @@ auto storedConnection(const Manager& manager, const QUuid& id)
     return it == list.end() ? typename decltype(list)::value_type{} : *it;
 }
 
-// Dialogs answered by the test: each question pops the next prepared answer, and every question asked is
-// recorded. An unprepared question is answered "cancel".
+// Dialogs answered by the test: each question pops the next prepared answer (none: "cancel"), and every
+// question asked is recorded.
 class FakeDialogs final : public Dialogs {
 public:
     std::deque<QString> folderAnswers;
@@ -48,36 +48,26 @@ public:
     QList<Confirmation> confirmations;
     QStringList messages; // "title: text" of each inform()
 
-    QString chooseFolder(QWidget*, const QString&, const QString&) override
-    {
-        return next(folderAnswers, {});
-    }
-    QString chooseOpenFile(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return next(openFileAnswers, {});
-    }
-    QString chooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return next(saveFileAnswers, {});
-    }
+    using Text = const QString&;
+    QString chooseFolder(QWidget*, Text, Text) override { return next(folderAnswers); }
+    QString chooseOpenFile(QWidget*, Text, Text, Text) override { return next(openFileAnswers); }
+    QString chooseSaveFile(QWidget*, Text, Text, Text) override { return next(saveFileAnswers); }
     bool confirm(QWidget*, const Confirmation& question) override
     {
         confirmations << question;
-        return next(confirmAnswers, false);
+        return next(confirmAnswers);
     }
-    void inform(QWidget*, const QString& title, const QString& text) override
-    {
-        messages << title + QStringLiteral(": ") + text;
-    }
+    void inform(QWidget*, Text title, Text text) override { messages << title + QStringLiteral(": ") + text; }
 
 private:
     template <typename T>
-    static T next(std::deque<T>& answers, T answer)
+    static T next(std::deque<T>& answers)
     {
-        if (!answers.empty()) {
-            answer = answers.front();
-            answers.pop_front();
+        if (answers.empty()) {
+            return T{};
         }
+        const T answer = answers.front();
+        answers.pop_front();
         return answer;
     }
 };

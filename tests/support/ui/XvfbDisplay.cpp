@@ -1,5 +1,7 @@
 #include "support/ui/XvfbDisplay.h"
 
+#include "support/TestServerProcess.h"
+
 #include <QRegularExpression>
 #include <QSize>
 #include <QTest>
@@ -23,23 +25,20 @@ XvfbDisplay::XvfbDisplay()
 
 XvfbDisplay::~XvfbDisplay()
 {
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000)) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
+    stopProcess(m_process);
 }
 
-QString XvfbDisplay::run(const QString& program, const QStringList& arguments) const
+QString XvfbDisplay::run(const QString& program, const QStringList& arguments, bool* succeeded) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"DISPLAY"_s, m_name);
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
-    process.waitForFinished(10000);
+    const bool finished = process.waitForFinished(20000) && process.exitCode() == 0;
+    if (succeeded) {
+        *succeeded = finished;
+    }
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
@@ -65,12 +64,9 @@ QStringList XvfbDisplay::viewableWindows(const QString& title, const QSize& size
 
 bool XvfbDisplay::saveScreen(const QString& path) const
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"DISPLAY"_s, m_name);
-    process.setProcessEnvironment(environment);
-    process.start(u"import"_s, {u"-window"_s, u"root"_s, path});
-    return process.waitForFinished(20000) && process.exitCode() == 0;
+    bool saved = false;
+    run(u"import"_s, {u"-window"_s, u"root"_s, path}, &saved);
+    return saved;
 }
 
 } // namespace ondrix::test

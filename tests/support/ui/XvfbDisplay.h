@@ -24,7 +24,8 @@ public:
     bool saveScreen(const QString& path) const;
 
 private:
-    QString run(const QString& program, const QStringList& arguments) const;
+    // Runs a program on this display; its output.
+    QString run(const QString& program, const QStringList& arguments, bool* succeeded = nullptr) const;
 
     QProcess m_process;
     QString m_name;
