@@ -91,12 +91,9 @@ QStringList controlsWithoutAccessibleName(QWidget* root)
         if (!isInteractive(widget) || isPartOfAnotherControl(widget)) {
             continue;
         }
-        QString name = widget->accessibleName();
-        if (name.isEmpty()) {
-            if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget)) {
-                name = iface->text(QAccessible::Name);
-            }
-        }
+        const QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        const QString name = widget->accessibleName().isEmpty() && iface ? iface->text(QAccessible::Name)
+                                                                         : widget->accessibleName();
         if (name.trimmed().isEmpty()) {
             const auto* button = qobject_cast<QAbstractButton*>(widget);
             unnamed << u"%1 %2 '%3'"_s.arg(QString::fromLatin1(widget->metaObject()->className()),
