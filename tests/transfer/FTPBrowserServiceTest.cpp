@@ -62,14 +62,10 @@ protected:
     static std::optional<FTPError>
     command(const std::function<void(FTPBrowserService::CommandCallback)>& start)
     {
-        bool finished = false;
-        std::optional<FTPError> error;
-        start([&](const std::optional<FTPError>& e) {
-            error = e;
-            finished = true;
-        });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return finished; }, waitMs));
-        return error;
+        std::optional<std::optional<FTPError>> result;
+        start([&](const std::optional<FTPError>& error) { result.emplace(error); });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, waitMs));
+        return result.value_or(std::nullopt);
     }
 
     TestEnvironment env;
