@@ -1,6 +1,4 @@
-// The desktop shell on the offscreen platform, over a real core in a private home: the first-launch login
-// item, the windows (created once and kept, their titles, sizes and shortcuts), the taskbar presence rule,
-// the popover's navigation and the window standing in for the popover when there is no tray.
+// The desktop shell on the offscreen platform, over a real core in a private home.
 #include "app/AppDelegate.h"
 
 #include "app/Application.h"

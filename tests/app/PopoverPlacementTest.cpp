@@ -1,4 +1,3 @@
-// Where the popover opens for each kind of panel and anchor, and that it always stays on the screen.
 #include "app/PopoverPlacement.h"
 
 #include "app/DisplayPlatform.h"

@@ -1,5 +1,4 @@
-// The update check against a feed served on loopback: version order, what the user is told, the daily limit,
-// and that the request carries nothing about the machine.
+// The update check against a feed served on loopback.
 #include "app/UpdateChecker.h"
 
 #include "platform/PreferencesStore.h"

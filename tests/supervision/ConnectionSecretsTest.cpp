@@ -1,5 +1,4 @@
-// Passwords in a real keyring (gnome-keyring-daemon on a private session bus): where they land, how
-// plain-text ones move in, what waits for a keyring that is not there yet, and that uploads work throughout.
+// Passwords in a real keyring (gnome-keyring-daemon on a private session bus).
 #include "supervision/ConnectionSecrets.h"
 
 #include "model/UuidText.h"
