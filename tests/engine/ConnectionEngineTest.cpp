@@ -455,11 +455,9 @@ TEST_F(ConnectionEngineTest, SuccessesAreAnnouncedInBatches)
     // The third success is the threshold; the fourth waits for the delayed flush, which stop brings forward.
     ASSERT_TRUE(waitFor([&] { return engine->completedCount() == 4 && center.requests.size() == 1; }));
     EXPECT_EQ(center.requests[0].title, u"Ondrix: 3 files uploaded"_s);
-    EXPECT_TRUE(center.requests[0].body.startsWith(u"[Office] "_s));
     EXPECT_EQ(center.requests[0].body.count(QLatin1Char('\n')), 2) << "one name a line";
 
     engine->stop(); // two uploads run at once: the last to finish is the one the first batch left out
-
     ASSERT_TRUE(waitFor([&] { return center.requests.size() == 2; }));
     EXPECT_EQ(center.requests[1].title, u"Ondrix: 1 file uploaded"_s);
     for (const QString& name : center.requests[0].body.mid(9).split(QLatin1Char('\n'))) {
