@@ -49,8 +49,7 @@ void populate(const QString& root)
 
 // Every test gets its own home (for the SFTP known_hosts). What the browser does with these commands is
 // tested through FTPBrowserService and the browser view.
-class CurlTransferClientTest : public ::testing::Test {
-protected:
+struct CurlTransferClientTest : ::testing::Test {
     TestEnvironment env;
 };
 

@@ -38,8 +38,7 @@ QStringList ids(const FTPBrowserService::ListingResult& result)
 }
 
 // One FTP server for the suite; each test works in folders of its own.
-class FTPBrowserServiceTest : public ::testing::Test {
-protected:
+struct FTPBrowserServiceTest : ::testing::Test {
     static void SetUpTestSuite()
     {
         s_server = new FtpTestServer;

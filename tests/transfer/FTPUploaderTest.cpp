@@ -48,8 +48,7 @@ FTPError curlError(int code)
 
 // One FTP server (whose login holds colons: user "studio:main", each part must reach it whole) and one SFTP
 // server for the whole suite; tests that need a server of their own start it.
-class FTPUploaderTest : public ::testing::Test {
-protected:
+struct FTPUploaderTest : ::testing::Test {
     static void SetUpTestSuite()
     {
         s_ftp = new FtpTestServer;
@@ -271,10 +270,9 @@ TEST_F(FTPUploaderTest, BadInputFailsCleanly)
     }
 }
 
-// What the transfer handles are set to. The cap is in KiB/s (none for 0 or less, and the largest stored value
-// does not overflow); a capped upload keeps libcurl's small steps, so the cap holds closely, others read in
-// large blocks. Commands without a transfer end within the command limit: a stalled server does not hold them
-// for the days an SFTP upload may take.
+// The cap is in KiB/s (none for 0 or less, no overflow for the largest); a capped upload keeps libcurl's
+// small steps so it holds closely. Commands end within the command limit, not the days an SFTP upload may
+// take.
 TEST_F(FTPUploaderTest, HandlesCarryTheBandwidthCapAndTheCommandLimit)
 {
     const ClosedPort closed;
@@ -309,10 +307,8 @@ TEST_F(FTPUploaderTest, HandlesCarryTheBandwidthCapAndTheCommandLimit)
     }
 }
 
-// Over FTPS every data connection must resume a TLS session of its own control connection, as servers that
-// keep sessions per login demand: a parallel upload's session or a spent TLS 1.3 ticket is refused there. The
-// server is named, so every new control connection looks its name up while other threads' data connections
-// come and go.
+// Over FTPS every data connection must resume a TLS session of its own control connection (a parallel
+// upload's session or a spent TLS 1.3 ticket is refused); the named server is looked up meanwhile.
 TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
 {
     for (const FtpServerOptions& options :

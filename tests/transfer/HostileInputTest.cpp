@@ -28,8 +28,7 @@ using namespace ondrix::test;
 
 namespace {
 
-class HostileInputTest : public ::testing::Test {
-protected:
+struct HostileInputTest : ::testing::Test {
     TestEnvironment env;
 };
 

@@ -24,8 +24,7 @@ using Kind = RemoteDelivery::Outcome::Kind;
 
 namespace {
 
-class RemoteDeliveryTest : public ::testing::Test {
-protected:
+struct RemoteDeliveryTest : ::testing::Test {
     QString localFile(const QString& name, const QByteArray& contents) const
     {
         return env.writeFile(u"local/"_s + name, contents);
