@@ -58,7 +58,7 @@ protected:
     }
 };
 
-TEST_F(ConnectionsSettingsViewTest, AddDuplicateAndDeleteFromTheSidebar)
+TEST_F(ConnectionsSettingsViewTest, AddDuplicateDeleteAndPictures)
 {
     makeView();
     find<QToolButton>(view.get(), u"addConnection"_s)->click();
@@ -103,6 +103,47 @@ TEST_F(ConnectionsSettingsViewTest, AddDuplicateAndDeleteFromTheSidebar)
     EXPECT_TRUE(manager->connections().isEmpty());
     EXPECT_EQ(view->editor(), nullptr);
     EXPECT_EQ(view->placeholderText(), u"Select a connection or add a new one."_s);
+
+    // Pictures of the tab and both editors, the folder another connection watches named, every control named.
+    PushConnection ftp = loopbackConnection(u"Studio FTP"_s);
+    ftp.host = u"ftp.example.com"_s;
+    ftp.port = 21;
+    ftp.iptcEnabled = true;
+    ftp.iptcKeywords = {IPTCKeywordEntry{QUuid::createUuid(), u"Holiday"_s, u"beach, sea"_s}};
+    ftp.selectedIPTCKeywordID = ftp.iptcKeywords[0].id;
+    ftp.postUploadAction = PostUploadAction::runScript(u"/usr/local/bin/after-upload"_s);
+    ftp.extensionPreset = u"photos"_s;
+    ftp.includedExtensions = FilterPresets::byId(u"photos"_s)->extensions;
+    ftp.excludedExtensions = FilterPresets::tempList();
+    PushConnection sftp = loopbackConnection(u"Archive SFTP"_s, false);
+    sftp.transferProtocol = TransferProtocol::sftp;
+    sftp.port = 22;
+    sftp.host.clear();
+    // A folder inside the one the FTP connection watches: the editor says what waits for whom.
+    sftp.localFolder = env.makeDir(u"folders/Studio FTP/raw"_s);
+    sftp.deleteLocalAfterUpload = true;
+    manager->addConnection(ftp);
+    manager->addConnection(sftp);
+    manager->toggleLock(sftp.id);
+    view->selectConnection(ftp.id);
+
+    picture(view.get(), u"connections-tab"_s);
+    auto* scroll = view->editor()->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << "the form fits the settings window's width";
+    picture(view->editor()->content(), u"connection-editor-ftp"_s);
+    view->selectConnection(sftp.id);
+    manager->toggleLock(sftp.id);
+    picture(view->editor()->content(), u"connection-editor-sftp"_s);
+    auto* shared = find<QLabel>(view->editor(), u"sharedFolderNote"_s);
+    EXPECT_TRUE(shared->isVisibleTo(view->editor()));
+    EXPECT_TRUE(shared->text().startsWith(u"Also watched by “Studio FTP”: a file is deleted only"_s))
+        << shared->text().toStdString();
+    view->selectConnection(ftp.id);
+    EXPECT_FALSE(find<QLabel>(view->editor(), u"sharedFolderNote"_s)->isVisibleTo(view->editor()))
+        << "the other one is disabled, so it watches nothing";
+
+    EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join('\n'_L1), QString());
 }
 
 // The selection follows navigation; a row's switch keeps the typing waiting in the editor; an edit reaches
@@ -319,48 +360,6 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     mountAnswers.release();
     ASSERT_TRUE(QTest::qWaitFor([&] { return problem->isVisibleTo(editor); }));
     EXPECT_TRUE(problem->text().contains("does not exist"_L1));
-}
-
-TEST_F(ConnectionsSettingsViewTest, PicturesAndAccessibleNames)
-{
-    PushConnection ftp = loopbackConnection(u"Studio FTP"_s);
-    ftp.host = u"ftp.example.com"_s;
-    ftp.iptcEnabled = true;
-    ftp.iptcKeywords = {IPTCKeywordEntry{QUuid::createUuid(), u"Holiday"_s, u"beach, sea"_s}};
-    ftp.selectedIPTCKeywordID = ftp.iptcKeywords[0].id;
-    ftp.postUploadAction = PostUploadAction::runScript(u"/usr/local/bin/after-upload"_s);
-    ftp.extensionPreset = u"photos"_s;
-    ftp.includedExtensions = FilterPresets::byId(u"photos"_s)->extensions;
-    ftp.excludedExtensions = FilterPresets::tempList();
-    PushConnection sftp = loopbackConnection(u"Archive SFTP"_s, false);
-    sftp.transferProtocol = TransferProtocol::sftp;
-    sftp.port = 22;
-    sftp.host.clear();
-    // A folder inside the one the FTP connection watches: the editor says what waits for whom.
-    sftp.localFolder = env.makeDir(u"folders/Studio FTP/raw"_s);
-    sftp.deleteLocalAfterUpload = true;
-    manager->addConnection(ftp);
-    manager->addConnection(sftp);
-    manager->toggleLock(sftp.id);
-    makeView();
-
-    picture(view.get(), u"connections-tab"_s);
-    auto* scroll = view->editor()->findChild<QScrollArea*>();
-    ASSERT_NE(scroll, nullptr);
-    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << "the form fits the settings window's width";
-    picture(view->editor()->content(), u"connection-editor-ftp"_s);
-    view->selectConnection(sftp.id);
-    manager->toggleLock(sftp.id);
-    picture(view->editor()->content(), u"connection-editor-sftp"_s);
-    auto* shared = find<QLabel>(view->editor(), u"sharedFolderNote"_s);
-    EXPECT_TRUE(shared->isVisibleTo(view->editor()));
-    EXPECT_TRUE(shared->text().startsWith(u"Also watched by “Studio FTP”: a file is deleted only"_s))
-        << shared->text().toStdString();
-    view->selectConnection(ftp.id);
-    EXPECT_FALSE(find<QLabel>(view->editor(), u"sharedFolderNote"_s)->isVisibleTo(view->editor()))
-        << "the other one is disabled, so it watches nothing";
-
-    EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join('\n'_L1), QString());
 }
 
 } // namespace

@@ -20,6 +20,7 @@ TEST(MenuBarPresentationTest, AgesHeaderBannerAndSteppersAtTheirEdges)
     const std::tuple<bool, bool, int, int, const char*> headers[] = {
         {false, false, 0, 0, "No connections"},
         {false, false, 3, 0, "3 active connections"},
+        {false, false, 1, 0, "1 active connection"},
         {false, false, 1, 1, "1 connection has an error"},
         {false, true, 3, 2, "2 connections have errors"},
         {true, true, 3, 2, "No network"},
