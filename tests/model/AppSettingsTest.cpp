@@ -86,12 +86,10 @@ TEST(AppSettings, StoredKeyNamesAndDefaults)
 
 TEST(AppSettings, SleepPreventionFallsBackToTheLegacyKey)
 {
-    const std::tuple<std::optional<bool>, const char*, bool> cases[] = {
-        {std::nullopt, "preventSleep", true},
-        {std::nullopt, "allowSleep", false},
-        {std::nullopt, "preventsleep", false},
-        {false, "preventSleep", false},
-    };
+    const std::tuple<std::optional<bool>, const char*, bool> cases[] = {{std::nullopt, "preventSleep", true},
+                                                                        {std::nullopt, "allowSleep", false},
+                                                                        {std::nullopt, "preventsleep", false},
+                                                                        {false, "preventSleep", false}};
     for (const auto& [current, legacy, loaded] : cases) {
         Fixture f;
         if (current) {

@@ -105,8 +105,7 @@ TEST(PreferencesStore, ValuesSurviveReopeningAndProvisioningAndTheFileIsPrivate)
         {"-3.75e1x", true, -3, -37.5},
         {"000", false, 0, 0},
         {".5", false, 0, 0.5},
-        {"99999999999999999999", true, std::numeric_limits<qint64>::max(), 1e20},
-    };
+        {"99999999999999999999", true, std::numeric_limits<qint64>::max(), 1e20}};
     for (const auto& [text, asBool, asInteger, asDouble] : strings) {
         store.setString(u"text"_s, QString::fromLatin1(text));
         EXPECT_EQ(store.boolValue(u"text"_s), asBool) << text;

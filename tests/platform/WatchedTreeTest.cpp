@@ -54,11 +54,9 @@ TEST_P(WatchedTreeTest, ReachesFilesBelowTheRootAndNothingThroughALink)
     ASSERT_TRUE(QDir().rename(at(u"drop/watched/sub"_s), at(u"drop/moved"_s)));
     ASSERT_TRUE(QFile::link(at(u"private"_s), at(u"drop/watched/sub"_s)));
     ASSERT_TRUE(QFile::link(at(u"private/b.bin"_s), at(u"drop/watched/c.bin"_s)));
-    const std::pair<QString, int> refused[] = {
-        {m_root + u"/sub/b.bin"_s, ELOOP},
-        {m_root + u"/../../private/b.bin"_s, EXDEV},
-        {at(u"private/b.bin"_s), EXDEV},
-    };
+    const std::pair<QString, int> refused[] = {{m_root + u"/sub/b.bin"_s, ELOOP},
+                                               {m_root + u"/../../private/b.bin"_s, EXDEV},
+                                               {at(u"private/b.bin"_s), EXDEV}};
     for (const auto& [path, error] : refused) {
         errno = 0;
         EXPECT_FALSE(tree.open(path, O_RDONLY).isValid()) << qPrintable(path);

@@ -25,8 +25,7 @@ TEST(ConnectionForm, ProtocolKeepsThePortAndOffersTheUsualOne)
         {"22", TransferProtocol::ftps, 21},
         {"21", TransferProtocol::ftps, std::nullopt},
         {"2121", TransferProtocol::sftp, std::nullopt},
-        {"22", TransferProtocol::sftp, std::nullopt},
-    };
+        {"22", TransferProtocol::sftp, std::nullopt}};
     for (const auto& [port, protocol, suggested] : cases) {
         SCOPED_TRACE(port);
         form.setPortText(QString::fromLatin1(port));

@@ -24,8 +24,7 @@ TEST(MenuBarPresentationTest, AgesHeaderBannerAndSteppersAtTheirEdges)
         {false, false, 1, 1, "1 connection has an error"},
         {false, true, 3, 2, "2 connections have errors"},
         {true, true, 3, 2, "No network"},
-        {false, true, 3, 0, "Paused"},
-    };
+        {false, true, 3, 0, "Paused"}};
     for (const auto& [noNetwork, paused, enabled, failing, text] : headers) {
         EXPECT_EQ(P::headerStatusText(noNetwork, paused, enabled, failing), text);
     }
