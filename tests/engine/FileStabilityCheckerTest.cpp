@@ -70,7 +70,7 @@ protected:
 
 // A file that grows, or that a writer holds open while it pauses, is stable only once both stop (and not past
 // the maximum wait); a reading given with the wait stands in for the first, but a second must agree.
-TEST_F(FileStabilityCheckerTest, AGrowingOrOpenFileIsStableOnlyOnceItStops)
+TEST_F(FileStabilityCheckerTest, AGrowingOrOpenFileIsStableOnceItStopsAndWaitsEndWhenCancelled)
 {
     const QString path = m_env.writeFile(u"video.mov"_s, "start");
     for (const bool given : {false, true}) {
@@ -116,17 +116,15 @@ TEST_F(FileStabilityCheckerTest, AGrowingOrOpenFileIsStableOnlyOnceItStops)
     advance(0);
     EXPECT_EQ(m_answer, Answer::NotStable);
     EXPECT_FALSE(m_reading.has_value());
-}
 
-TEST_F(FileStabilityCheckerTest, CancellationAndAGoneContextEndAWaitAndPooledReadingsAnswer)
-{
+    // Cancelled, or for a context that is gone, a wait ends; pooled readings answer too.
     m_checker.setMaxWaitSeconds(3600);
-    const QString path = m_env.writeFile(u"a.jpg"_s, "x");
+    const QString jpeg = m_env.writeFile(u"a.jpg"_s, "x");
     QSignalSpy waits(&m_checker, &FileStabilityChecker::activeWaitsChanged);
 
     // Before the first reading, and while sleeping an hour between readings.
     for (const bool afterFirstReading : {false, true}) {
-        const auto handle = wait(path, 3600.0);
+        const auto handle = wait(jpeg, 3600.0);
         EXPECT_TRUE(handle.isActive());
         if (afterFirstReading) {
             advance(0);
@@ -145,7 +143,7 @@ TEST_F(FileStabilityCheckerTest, CancellationAndAGoneContextEndAWaitAndPooledRea
     bool called = false;
     {
         QObject context;
-        m_checker.waitForStability(path, 0.0, &context,
+        m_checker.waitForStability(jpeg, 0.0, &context,
                                    [&](Answer, const FileStabilityChecker::Reading&) { called = true; });
     }
     advance(0);
