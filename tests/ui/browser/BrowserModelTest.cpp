@@ -63,7 +63,6 @@ TEST(RemoteNamesTest, NamesTypesAndSummaryAndTheTableSortsWithFoldersFirst)
     RemoteItemSortModel sorted;
     sorted.setSourceModel(&model);
 
-    ASSERT_EQ(model.rowCount(), 5);
     EXPECT_EQ(model.folderCount(), 2);
     EXPECT_EQ(model.index(2, RemoteItemModel::SizeColumn).data().toString(), "5.0 MB");
     EXPECT_TRUE(model.index(0, RemoteItemModel::SizeColumn).data().toString().isEmpty());

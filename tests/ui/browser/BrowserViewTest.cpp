@@ -95,8 +95,7 @@ TEST_P(BrowserProtocolTest, ListsCreatesRenamesAndDeletes)
     server.makeFile("/b.txt");
     server.makeFile("/C.txt");
     server.makeFile("/d.txt");
-    const PushConnection connection = server.connection();
-    manager.setConnections({connection});
+    manager.setConnections({server.connection()});
     auto view = makeView();
 
     view->sidebar()->setCurrentRow(0);

@@ -230,18 +230,15 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     makeView();
     ConnectionEditView* editor = view->editor();
 
-    auto* passive = find<QRadioButton>(editor, u"ftpModePassive"_s);
     choose(find<QComboBox>(editor, u"protocol"_s), u"SFTP"_s);
-    EXPECT_FALSE(passive->isVisibleTo(editor)) << "SFTP has no FTP mode";
-    {
-        // The FTP mode's row leaves no gap: the box ends a margin below the last row, the private key's.
-        settle();
-        QWidget* keyRow = find<QPushButton>(editor, u"chooseSshKey"_s)->parentWidget();
-        QWidget* box = keyRow->parentWidget();
-        EXPECT_LE(box->height() - keyRow->geometry().bottom() - 1,
-                  box->layout()->contentsMargins().bottom() + 4)
-            << "empty space under the private key";
-    }
+    EXPECT_FALSE(find<QRadioButton>(editor, u"ftpModePassive"_s)->isVisibleTo(editor))
+        << "SFTP has no FTP mode";
+    // The FTP mode's row leaves no gap: the box ends a margin below the last row, the private key's.
+    settle();
+    QWidget* keyRow = find<QPushButton>(editor, u"chooseSshKey"_s)->parentWidget();
+    QWidget* box = keyRow->parentWidget();
+    EXPECT_LE(box->height() - keyRow->geometry().bottom() - 1, box->layout()->contentsMargins().bottom() + 4)
+        << "empty space under the private key";
     auto* portHint = find<QLabel>(editor, u"portHint"_s);
     ASSERT_TRUE(portHint->isVisibleTo(editor));
     picture(editor->content(), u"connection-editor-port-hint"_s);
@@ -270,12 +267,11 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     EXPECT_EQ(stored(c.id).useTemporaryName, !c.useTemporaryName);
 
     auto* action = find<QComboBox>(editor, u"postUploadAction"_s);
-    auto* path = find<QLabel>(editor, u"postUploadPath"_s);
     auto* chooser = find<QPushButton>(editor, u"choosePostUploadPath"_s);
     EXPECT_FALSE(chooser->isVisibleTo(editor));
     choose(action, int(PostUploadAction::Kind::moveToArchive));
     EXPECT_TRUE(chooser->isVisibleTo(editor));
-    EXPECT_EQ(path->text(), u"Not selected"_s);
+    EXPECT_EQ(find<QLabel>(editor, u"postUploadPath"_s)->text(), u"Not selected"_s);
     const QString archive = env.makeDir(u"archive"_s);
     dialogs.folderAnswers = {archive};
     chooser->click();
@@ -288,10 +284,9 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     EXPECT_EQ(stored(c.id).postUploadAction, PostUploadAction::runScript(script))
         << "a file panel for a script";
 
-    auto* start = find<QLabel>(editor, u"startHour"_s);
     find<QCheckBox>(editor, u"scheduleEnabled"_s)->click();
     find<QToolButton>(editor, u"startHourMinus"_s)->click();
-    EXPECT_EQ(start->text(), u"8:00"_s);
+    EXPECT_EQ(find<QLabel>(editor, u"startHour"_s)->text(), u"8:00"_s);
     find<QToolButton>(editor, u"day1"_s)->click();
     EXPECT_EQ(stored(c.id).scheduleDays, (QList<qint64>{2, 3, 4, 5}));
 
