@@ -151,14 +151,11 @@ QList<QVariantList> DBusMockSession::methodCalls(const QString& service, const Q
 {
     const QDBusMessage reply = callMock(service, path, u"GetMethodCalls"_s, {method});
     QList<QVariantList> calls;
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+    if (reply.type() != QDBusMessage::ReplyMessage)
         return calls;
     // a(tav): (timestamp, arguments)
-    for (const QVariant& entry : unwrap(reply.arguments().constFirst()).toList()) {
-        const QVariantList pair = entry.toList();
-        if (pair.size() == 2)
-            calls.append(pair.at(1).toList());
-    }
+    for (const QVariant& entry : unwrap(reply.arguments().value(0)).toList())
+        calls.append(entry.toList().value(1).toList());
     return calls;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QDBusArgument>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace ondrix::test {
@@ -34,11 +36,8 @@ QList<LogindMock::Inhibitor> LogindMock::inhibitors() const
 
 qsizetype LogindMock::held(const QString& what) const
 {
-    qsizetype count = 0;
-    for (const Inhibitor& inhibitor : inhibitors()) {
-        count += inhibitor.what == what && inhibitor.who == u"Ondrix"_s ? 1 : 0;
-    }
-    return count;
+    return std::ranges::count_if(inhibitors(),
+                                 [&](const Inhibitor& i) { return i.what == what && i.who == u"Ondrix"_s; });
 }
 
 bool LogindMock::prepareForSleep(bool start) const

@@ -51,11 +51,8 @@ QStringList XvfbDisplay::viewableWindows(const QString& title, const QSize& size
         QRegularExpression::MultilineOption);
     for (auto match = line.globalMatch(tree); match.hasNext();) {
         const QRegularExpressionMatch window = match.next();
-        if (QSize(window.captured(2).toInt(), window.captured(3).toInt()) != size) {
-            continue;
-        }
-        const QString info = run(u"xwininfo"_s, {u"-id"_s, window.captured(1)});
-        if (info.contains("Map State: IsViewable"_L1)) {
+        if (QSize(window.captured(2).toInt(), window.captured(3).toInt()) == size &&
+            run(u"xwininfo"_s, {u"-id"_s, window.captured(1)}).contains("Map State: IsViewable"_L1)) {
             ids << window.captured(1);
         }
     }
