@@ -35,26 +35,12 @@ HistoryEntry entry(const QString& file, const QString& connection, qint64 bytes,
             .error = std::move(error)};
 }
 
-class HistoryViewTest : public ::testing::Test {
-protected:
-    QStringList listedFiles(const HistoryView& view) const
-    {
-        QStringList files;
-        const QAbstractItemModel* rows = view.filterModel();
-        for (int r = 0; r < rows->rowCount(); ++r) {
-            files.append(rows->index(r, HistoryListModel::FileColumn).data().toString());
-        }
-        return files;
-    }
-
-    TestEnvironment env; // first: the service's file lives in it
-    HistoryService history{env.dataHome() + u"/Ondrix/history.json"_s};
-};
-
 } // namespace
 
-TEST_F(HistoryViewTest, ColumnsSearchErrorRowsInRedAndABurstOfUploads)
+TEST(HistoryView, ColumnsSearchErrorRowsInRedAndABurstOfUploads)
 {
+    TestEnvironment env; // first: the service's file lives in it
+    HistoryService history{env.dataHome() + u"/Ondrix/history.json"_s};
     HistoryEntry proven = entry(u"a.jpg"_s, u"Studio"_s, 2'500'000);
     proven.verifiedBy = u"SHA-256"_s;
     for (const HistoryEntry& e :
@@ -66,6 +52,13 @@ TEST_F(HistoryViewTest, ColumnsSearchErrorRowsInRedAndABurstOfUploads)
     HistoryView view(history);
     view.resize(800, 500);
     view.show();
+    const auto listedFiles = [&view] {
+        QStringList files;
+        for (int r = 0; r < view.filterModel()->rowCount(); ++r) {
+            files.append(view.filterModel()->index(r, HistoryListModel::FileColumn).data().toString());
+        }
+        return files;
+    };
     ASSERT_TRUE(view.isShowingTable());
     const QAbstractItemModel* rows = view.filterModel();
     // The error is read whole, in its column and in its tool tip.
@@ -74,7 +67,7 @@ TEST_F(HistoryViewTest, ColumnsSearchErrorRowsInRedAndABurstOfUploads)
               view.table()->fontMetrics().horizontalAdvance(failure) + 12);
     EXPECT_EQ(view.filterModel()->index(1, HistoryListModel::ErrorColumn).data(Qt::ToolTipRole), failure);
 
-    EXPECT_EQ(listedFiles(view), QStringList({u"B.PNG"_s, u"notes.txt"_s, u"a.jpg"_s}));
+    EXPECT_EQ(listedFiles(), QStringList({u"B.PNG"_s, u"notes.txt"_s, u"a.jpg"_s}));
     const auto cell = [rows](int row, int column, int role = Qt::DisplayRole) {
         return rows->index(row, column).data(role);
     };
@@ -97,13 +90,13 @@ TEST_F(HistoryViewTest, ColumnsSearchErrorRowsInRedAndABurstOfUploads)
 
     QLineEdit* search = view.searchField();
     QTest::keyClicks(search, u"JPG"_s);
-    EXPECT_EQ(listedFiles(view), QStringList({u"a.jpg"_s}));
+    EXPECT_EQ(listedFiles(), QStringList({u"a.jpg"_s}));
     saveScreenshot(&view, u"history-search"_s);
     search->setText(u"backup"_s);
-    EXPECT_EQ(listedFiles(view), QStringList({u"notes.txt"_s}));
+    EXPECT_EQ(listedFiles(), QStringList({u"notes.txt"_s}));
     // A search stays applied to uploads that arrive meanwhile.
     history.add(entry(u"report.pdf"_s, u"Backup Server"_s, 10));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return listedFiles(view).size() == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listedFiles().size() == 2; }));
     search->setText(u"nothing like it"_s);
     EXPECT_EQ(rows->rowCount(), 0);
     EXPECT_FALSE(view.isShowingTable());

@@ -34,16 +34,6 @@ namespace {
 
 class SettingsViewTest : public EngineTestFixture {
 protected:
-    SettingsViewTest()
-    {
-        // The desktop's icons, as a session's platform theme provides them.
-        QIcon::setThemeSearchPaths({u"/usr/share/icons"_s});
-        QIcon::setThemeName(u"Adwaita"_s);
-        // The login item follows the setting, as the shell connects it.
-        QObject::connect(&settings, &AppSettings::launchAtLoginChanged,
-                         [this](bool on) { launchAtLogin.setEnabled(on); });
-    }
-
     std::unique_ptr<AppSettings> reloaded() { return std::make_unique<AppSettings>(store, nullptr); }
 
     ConnectionsManager manager{services, nullptr, nullptr};
@@ -60,6 +50,12 @@ protected:
 // and dependent controls wait for their switch.
 TEST_F(SettingsViewTest, FollowsNavigationAndEveryControlIsBoundBothWaysAndStoredAtOnce)
 {
+    // The desktop's icons, as a session's platform theme provides them.
+    QIcon::setThemeSearchPaths({u"/usr/share/icons"_s});
+    QIcon::setThemeName(u"Adwaita"_s);
+    // The login item follows the setting, as the shell connects it.
+    QObject::connect(&settings, &AppSettings::launchAtLoginChanged,
+                     [this](bool on) { launchAtLogin.setEnabled(on); });
     settings.setDiskSpaceThresholdGB(7); // a value the picker does not offer stays what it is
     const PushConnection first{.name = u"Studio"_s}, second{.name = u"Backup Server"_s};
     manager.setConnections({first, second});
