@@ -56,7 +56,6 @@ protected:
     {
         auto process = std::make_unique<QProcess>();
         process->setProcessEnvironment(processEnvironment);
-        process->setProcessChannelMode(QProcess::SeparateChannels);
         process->start(program, arguments);
         return process;
     }
@@ -154,8 +153,8 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAnswersTheRemoteControlsAndS
     seed({agency, archive, partner});
 
     const auto [notRunning, ignored, notRunningText] = control({u"--status"_s});
-    EXPECT_EQ(notRunning, 1) << "nothing runs yet";
-    EXPECT_TRUE(notRunningText.contains(u"Cannot reach a running Ondrix"_s)) << notRunningText.toStdString();
+    EXPECT_TRUE(notRunning == 1 && notRunningText.contains(u"Cannot reach a running Ondrix"_s))
+        << notRunningText.toStdString();
 
     const QString metricsPath = env.makeDir(u"textfile"_s) + u"/ondrix.prom"_s;
     auto ondrix = launch(QStringLiteral(ONDRIX_BINARY), {u"--headless"_s, u"--metrics-file"_s, metricsPath});
@@ -184,8 +183,7 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAnswersTheRemoteControlsAndS
     processEnvironment.insert(u"XDG_RUNTIME_DIR"_s, env.makeDir(u"run2"_s));
     auto second = launch();
     ASSERT_TRUE(second->waitForFinished(20000));
-    EXPECT_EQ(second->exitCode(), 1);
-    EXPECT_TRUE(second->readAllStandardError().contains("already running"));
+    EXPECT_TRUE(second->exitCode() == 1 && second->readAllStandardError().contains("already running"));
 
     const auto delivered = [&] {
         QStringList names;
@@ -203,33 +201,21 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAnswersTheRemoteControlsAndS
         << stderrText.toStdString();
 
     const auto [jsonCode, json, ignoredText] = control({u"--status"_s, u"--json"_s});
-    EXPECT_EQ(jsonCode, 0);
     const auto [plainCode, ignoredOut, plain] = control({u"--status"_s});
-    EXPECT_EQ(plainCode, 0);
-    QProcess python;
-    python.start(u"/usr/bin/python3"_s,
-                 {u"-c"_s, u"import json, sys; d = json.load(sys.stdin); "
-                           u"print(len(d['connections']), d['uptimeSeconds'] >= 0)"_s});
-    python.write(json);
-    python.closeWriteChannel();
-    ASSERT_TRUE(python.waitForFinished(10000));
-    EXPECT_EQ(python.readAllStandardOutput(), "3 True\n") << json.toStdString();
+    EXPECT_EQ(jsonCode + plainCode, 0);
     const QJsonObject document = QJsonDocument::fromJson(json).object();
     EXPECT_EQ(document.value(u"version"_s).toString(), QStringLiteral(ONDRIX_VERSION));
     const QJsonArray connections = document.value(u"connections"_s).toArray();
     ASSERT_EQ(connections.size(), 3);
     const QJsonObject ok = connections[1].toObject(), failing = connections[2].toObject();
-    EXPECT_EQ(ok.value(u"id"_s).toString(), archive.id.toString(QUuid::WithoutBraces));
-    EXPECT_EQ(ok.value(u"state"_s).toString(), u"watching"_s);
-    EXPECT_EQ(ok.value(u"filesUploaded"_s).toInt(), 1);
-    EXPECT_EQ(ok.value(u"filesToday"_s).toInt(), 1);
-    EXPECT_EQ(ok.value(u"bytesToday"_s).toInteger(), 9);
-    EXPECT_EQ(ok.value(u"consecutiveFailures"_s).toInt(), 0);
-    EXPECT_TRUE(ok.value(u"lastError"_s).isNull());
+    EXPECT_EQ(std::tuple(ok[u"id"_s].toString(), ok[u"state"_s].toString(), ok[u"filesUploaded"_s].toInt(),
+                         ok[u"filesToday"_s].toInt(), ok[u"bytesToday"_s].toInt(),
+                         ok[u"consecutiveFailures"_s].toInt(), ok[u"lastError"_s].isNull(),
+                         failing[u"name"_s].toString(), failing[u"state"_s].toString(),
+                         failing[u"lastSuccess"_s].isNull(), document[u"uptimeSeconds"_s].toDouble() >= 0),
+              std::tuple(archive.id.toString(QUuid::WithoutBraces), u"watching"_s, 1, 1, 9, 0, true,
+                         partner.name, u"error"_s, true, true));
     EXPECT_TRUE(QDateTime::fromString(ok.value(u"lastSuccess"_s).toString(), Qt::ISODate).isValid());
-    EXPECT_EQ(failing.value(u"name"_s).toString(), partner.name);
-    EXPECT_EQ(failing.value(u"state"_s).toString(), u"error"_s);
-    EXPECT_TRUE(failing.value(u"lastSuccess"_s).isNull());
     EXPECT_GE(failing.value(u"filesFailed"_s).toInt(), 3);
     EXPECT_EQ(failing.value(u"consecutiveFailures"_s), failing.value(u"filesFailed"_s));
     EXPECT_TRUE(QDateTime::fromString(failing[u"lastError"_s][u"time"_s].toString(), Qt::ISODate).isValid());
@@ -253,8 +239,8 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAnswersTheRemoteControlsAndS
     EXPECT_TRUE(paused.startsWith(u"Agency: Paused (by you), "_s)) << paused.toStdString();
     EXPECT_EQ(std::get<0>(control({u"--resume"_s})), 0);
     const auto [showCode, ignoredShowOut, show] = control({u"--show"_s});
-    EXPECT_EQ(showCode, 1) << "a headless Ondrix has nothing to show";
-    EXPECT_TRUE(show.startsWith(u"The running Ondrix has no windows"_s)) << show.toStdString();
+    EXPECT_TRUE(showCode == 1 && show.startsWith(u"The running Ondrix has no windows"_s))
+        << show.toStdString();
     EXPECT_EQ(std::get<0>(control({u"--upload-now"_s})), 0);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {

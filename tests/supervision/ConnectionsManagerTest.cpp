@@ -82,8 +82,7 @@ protected:
         store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
     }
 
-    // Runs what the manager queued for the next turn of the event loop (summaries, network and settings
-    // reactions).
+    // Runs what the manager queued for the next turn of the event loop.
     static void turn()
     {
         QCoreApplication::processEvents();
@@ -109,9 +108,9 @@ TEST_F(ConnectionsManagerTest, StoredListsLoadCleanedAndEditsAreStored)
         return *PushConnection::decodeList(store.dataValue(ConnectionsManager::kConnectionsKey));
     };
     auto manager = makeManager();
-    EXPECT_TRUE(manager->connections().isEmpty());
-    EXPECT_EQ(store.dataValue(ConnectionsManager::kConnectionsKey), "[{\"id\": 1}]");
-    EXPECT_EQ(store.stringValue(ConnectionsManager::kLockedConnectionsKey), u"oops"_s);
+    EXPECT_EQ(std::tuple(manager->connections().size(), store.dataValue(ConnectionsManager::kConnectionsKey),
+                         store.stringValue(ConnectionsManager::kLockedConnectionsKey)),
+              std::tuple(0, "[{\"id\": 1}]", u"oops"_s));
     manager->addConnection(loopbackConnection(u"New"_s, false));
     EXPECT_EQ(stored().size(), 1);
 
@@ -122,11 +121,9 @@ TEST_F(ConnectionsManagerTest, StoredListsLoadCleanedAndEditsAreStored)
     storeConnections({a, twin, b});
     store.setStringList(ConnectionsManager::kLockedConnectionsKey, {uuidText(a.id), u"not-a-uuid"_s});
     manager = makeManager();
-    ASSERT_EQ(manager->connections().size(), 2);
-    EXPECT_EQ(manager->connections()[0].name, u"A"_s);
-    EXPECT_EQ(stored().size(), 2);
-    EXPECT_EQ(manager->lockedConnectionIds(), QSet<QUuid>{a.id});
-    EXPECT_EQ(store.stringListValue(ConnectionsManager::kLockedConnectionsKey).size(), 1);
+    EXPECT_EQ(manager->connections(), (QList<PushConnection>{a, b}));
+    EXPECT_EQ(stored(), manager->connections());
+    EXPECT_EQ(store.stringListValue(ConnectionsManager::kLockedConnectionsKey), QStringList{uuidText(a.id)});
 
     QSignalSpy saved(manager.get(), &ConnectionsManager::connectionsChanged);
     PushConnection renamed = a;
@@ -180,7 +177,6 @@ TEST_F(ConnectionsManagerTest, EnginesFollowEditsAndFoldIntoOneSummary)
     }
     storeConnections(connections);
     auto manager = makeManager();
-    EXPECT_FALSE(manager->hasActiveEngines()) << "no engine runs before startAll";
     QSignalSpy engines(manager.get(), &ConnectionsManager::enginesChanged);
     QSignalSpy recounts(manager.get(), &ConnectionsManager::aggregateStateChanged);
     manager->startAll();
@@ -229,7 +225,6 @@ TEST_F(ConnectionsManagerTest, EnginesFollowEditsAndFoldIntoOneSummary)
     turn();
     EXPECT_FALSE(manager->isPausedForNetwork());
     ASSERT_EQ(paused.count(), 2);
-    EXPECT_FALSE(paused.last().at(0).toBool());
 
     network.setPath(path(false, false));
     turn();
@@ -284,8 +279,7 @@ TEST_F(ConnectionsManagerTest, SleepWakeNetworkAndTheUsersPauseThroughLogindAndN
     env.writeFile(u"uploads/big.jpg"_s, QByteArray(300 * 1024, 'b'));
     ASSERT_TRUE(QTest::qWaitFor([&] { return manager->isPreventingSleep(); }, 20000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return logind.held(u"idle"_s) == 1; }, 10000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !manager->aggregateUploading(); }, 30000));
-    EXPECT_FALSE(manager->isPreventingSleep());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !manager->isPreventingSleep(); }, 30000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return logind.held(u"idle"_s) == 0; }, 10000));
 
     ASSERT_TRUE(logind.prepareForSleep(true));
@@ -370,8 +364,8 @@ TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAnEditOrAStopAreFinishedAndHandl
     manager->updateConnection(c);
     c.simultaneousUploads = 2;
     manager->updateConnection(c);
-    EXPECT_EQ(manager->engine(c.id), engine) << "the engine runs on";
-    EXPECT_EQ(engine->connection().name, u"Shop renamed"_s);
+    EXPECT_EQ(std::pair(manager->engine(c.id), engine->connection().name),
+              std::pair(engine, u"Shop renamed"_s));
     ASSERT_TRUE(QTest::qWaitFor([&] { return engine->completedCount() == 1; }, 10000));
     EXPECT_EQ(engine->activeJobs().size(), 1) << "the big file is still on its way";
     ASSERT_TRUE(QTest::qWaitFor([&] { return engine->completedCount() == 2; }, 30000));
