@@ -207,15 +207,13 @@ TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
               (QStringList{u"before.jpg"_s, u"draft.jpg"_s}));
 
     EXPECT_EQ(tagsOf(tags, photoPath), QStringList{u"Green\n2"_s});
-    const QStringList lines = logMessages();
-    EXPECT_TRUE(lines.contains(u"[Office] ✓ photo.jpg (16.8 MB)"_s)) << logText().toStdString();
-    EXPECT_EQ(history.entries().size(), 3);
-    EXPECT_EQ(stats.todayFiles(), 3);
-    EXPECT_TRUE(states.contains(EngineState::uploading()));
+    EXPECT_TRUE(logMessages().contains(u"[Office] ✓ photo.jpg (16.8 MB)"_s)) << logText().toStdString();
+    // Threshold 1: every success is announced at once.
+    EXPECT_EQ(std::tuple(history.entries().size(), stats.todayFiles(), center.requests.size(),
+                         sounds.played.value(0)),
+              std::tuple(3, 3, 3, u"Submarine"_s));
+    EXPECT_TRUE(states.contains(EngineState::uploading()) && !engine->lastUploadedFile().isEmpty());
     EXPECT_EQ(engine->state(), EngineState::watching());
-    EXPECT_FALSE(engine->lastUploadedFile().isEmpty());
-    EXPECT_EQ(center.requests.size(), 3); // threshold 1: every success is announced at once
-    EXPECT_EQ(sounds.played.value(0), u"Submarine"_s);
 
     // After a restart only a changed file goes; a stop right after its upload leaves its record stored.
     engine.reset();
@@ -249,8 +247,7 @@ TEST_F(ConnectionEngineTest, FtpsAndSftpUploadIntoNestedFoldersAndProveTheDelive
     }
     const QByteArray bytes(64 * 1024, 's');
     const QString local = write(u"a/b/c/deep.jpg"_s, bytes);
-    EXPECT_TRUE(waitForRemote(ftps.rootDir() + u"/incoming/a/b/c/deep.jpg"_s, bytes))
-        << logText().toStdString();
+    EXPECT_TRUE(waitForRemote(ftps.rootDir() + u"/incoming/a/b/c/deep.jpg"_s, bytes));
     EXPECT_TRUE(waitForRemote(sftp.rootDir() + u"/a/b/c/deep.jpg"_s, bytes)) << logText().toStdString();
     EXPECT_TRUE(waitFor([&] { return !QFile::exists(local); }));
     QStringList proofs;
@@ -261,9 +258,8 @@ TEST_F(ConnectionEngineTest, FtpsAndSftpUploadIntoNestedFoldersAndProveTheDelive
     EXPECT_EQ(proofs, (QStringList{u"SHA-256 verified"_s, u"size verified"_s}));
 }
 
-// Files offered again on their way (by scans, or by another spelling of the folder: a trailing slash, a link)
-// are checked, queued, sent and counted once; their remote folder is asked for once per transfer at most. The
-// scans move an earlier version's record and pass over recorded files, links and hidden folders.
+// Files offered again (by scans, or by another spelling of the folder) are checked, queued, sent and counted
+// once; scans move an earlier version's record and pass over recorded files, links and hidden folders.
 TEST_F(ConnectionEngineTest, AFileOnItsWayIsOfferedOnceAndCountedOnceAndScansPassOverTheRest)
 {
     const QString link = env.root() + u"/linked"_s;
@@ -299,18 +295,15 @@ TEST_F(ConnectionEngineTest, AFileOnItsWayIsOfferedOnceAndCountedOnceAndScansPas
     remote.hold(false);
     ASSERT_TRUE(waitFor([&] { return engine->completedCount() == 5; })) << logText().toStdString();
     EXPECT_TRUE(nextScanFindsNothing(*engine));
-    EXPECT_EQ(engine->completedCount(), 5);
-    EXPECT_EQ(mostQueued, 5);
-    EXPECT_EQ(remote.peak(), 2);
-    EXPECT_EQ(remote.calls().filter(u"upload "_s).size(), 5);
+    EXPECT_EQ(std::tuple(engine->completedCount(), mostQueued, remote.peak(),
+                         remote.calls().filter(u"upload "_s).size()),
+              std::tuple(5, 5, 2, 5));
     EXPECT_LE(remote.calls().filter(u"mkdir /incoming/day"_s).size(), c.simultaneousUploads);
     EXPECT_EQ(logMessages().filter(u"Queued: 1.jpg"_s).size(), 1);
     EXPECT_EQ(logMessages().filter(u"Stability check (1s): 1.jpg"_s).size(), 1);
     EXPECT_FALSE(store.contains(UploadedRecord::legacyKeyFor(c)));
-    QStringList recorded = engine->uploadedRecord().dates().keys();
-    recorded.sort();
-    paths.sort();
-    EXPECT_EQ(recorded, paths);
+    const QStringList recorded = engine->uploadedRecord().dates().keys();
+    EXPECT_EQ(QSet(recorded.begin(), recorded.end()), QSet(paths.begin(), paths.end()));
 }
 
 TEST_F(ConnectionEngineTest, ConflictModesAndRefusedFoldersNeverCostALocalFileTheServerLacks)
@@ -326,10 +319,9 @@ TEST_F(ConnectionEngineTest, ConflictModesAndRefusedFoldersNeverCostALocalFileTh
     ASSERT_TRUE(
         waitFor([&] { return logMessages().contains(u"[Office] Skipped (exists on server): a.jpg"_s); }));
     EXPECT_EQ(remote.file(u"/incoming/a.jpg"_s), "server's own");
-    EXPECT_TRUE(QFile::exists(local));
     EXPECT_EQ(tagsOf(tags, local), QStringList());
+    EXPECT_TRUE(QFile::exists(local) && history.entries().isEmpty());
     EXPECT_TRUE(engine->isAlreadyUploaded(local)) << "the scans leave it alone while it is unchanged";
-    EXPECT_EQ(history.entries().size(), 0);
     engine.reset();
 
     // Rename keeps both under the first free name. A refused folder (a drop box) holds back only its files.
@@ -353,17 +345,16 @@ TEST_F(ConnectionEngineTest, ConflictModesAndRefusedFoldersNeverCostALocalFileTh
     EXPECT_EQ(remote.file(u"/incoming/a.jpg"_s), "server's own");
     ASSERT_TRUE(waitFor([&] { return engine->consecutiveErrors() >= 2; }))
         << "tried again after its back-off";
-    const QStringList failures = logMessages().filter(u"[Office] ✗ low.bin: "_s);
-    ASSERT_FALSE(failures.isEmpty());
-    EXPECT_TRUE(
-        failures.first().contains(u"the server refused to make or open the folder /incoming/sub/deep"_s))
-        << failures.first().toStdString();
+    EXPECT_TRUE(logMessages()
+                    .filter(u"[Office] ✗ low.bin: "_s)
+                    .value(0)
+                    .contains(u"the server refused to make or open the folder /incoming/sub/deep"_s))
+        << logText().toStdString();
 }
 
-// A failure is logged with what to check, coloured, announced from the set count in a row, and keeps the
-// file, which waits its back-off (unless changed or sent now) and goes up once the server is back. Then only
-// the version sent is deleted: a file saved again during its upload (renamed into place, as editors save) is
-// kept and sent again; one written with pauses longer than the stability wait goes up whole when let go.
+// A failure is logged with what to check, coloured, announced from the set count in a row; the file waits its
+// back-off (unless changed or sent now). Only the version sent is deleted; a held file goes up whole when let
+// go.
 TEST_F(ConnectionEngineTest, FailedFilesWaitTheirBackOffAndOnlyTheVersionSentIsDeleted)
 {
     std::atomic_bool down = true;
@@ -404,8 +395,7 @@ TEST_F(ConnectionEngineTest, FailedFilesWaitTheirBackOffAndOnlyTheVersionSentIsD
     EXPECT_TRUE(failures.first().contains(u"— Nothing accepted a connection at 127.0.0.1"_s));
     ASSERT_EQ(center.requests.size(), 1);
     EXPECT_EQ(center.requests[0].identifier, u"err-Office-report.pdf"_s);
-    EXPECT_EQ(history.entries().size(), 0);
-    EXPECT_EQ(stats.totalFiles(), 0);
+    EXPECT_EQ(history.entries().size() + stats.totalFiles(), 0);
     engine->scanNow();
     ASSERT_TRUE(waitFor([&] { return engine->consecutiveErrors() == 3; }));
 
@@ -416,7 +406,6 @@ TEST_F(ConnectionEngineTest, FailedFilesWaitTheirBackOffAndOnlyTheVersionSentIsD
     EXPECT_TRUE(arrived(u"/incoming/report.pdf"_s, "keep me and me"));
     EXPECT_TRUE(waitFor([&] { return !QFile::exists(path); }));
     EXPECT_TRUE(waitFor([&] { return engine->state() == EngineState::watching(); }));
-    EXPECT_EQ(engine->consecutiveErrors(), 0);
 
     QFile writer(watched + u"/clip.mov"_s);
     ASSERT_TRUE(writer.open(QIODevice::WriteOnly));
@@ -436,9 +425,8 @@ TEST_F(ConnectionEngineTest, FailedFilesWaitTheirBackOffAndOnlyTheVersionSentIsD
     writer.close();
     EXPECT_TRUE(arrived(u"/incoming/clip.mov"_s, all)) << logText().toStdString();
     EXPECT_TRUE(waitFor([&] { return !QFile::exists(edited) && !writer.exists(); }));
-    EXPECT_EQ(transfers.load(), 2);
-    EXPECT_EQ(engine->completedCount(), 4);
-    EXPECT_EQ(engine->consecutiveErrors(), 0);
+    EXPECT_EQ(std::tuple(transfers.load(), engine->completedCount(), engine->consecutiveErrors()),
+              std::tuple(2, 4, 0));
 }
 
 TEST_F(ConnectionEngineTest, SuccessesAreAnnouncedInBatches)
@@ -524,9 +512,7 @@ TEST_F(ConnectionEngineTest, AStalledServerHoldsNoStopUpBeyondTheGrace)
             QSignalSpy finished(engine.get(), &ConnectionEngine::transfersFinished);
             engine->stop();
             EXPECT_TRUE(finished.wait(10000));
-            EXPECT_FALSE(engine->hasRunningTransfers());
-            EXPECT_FALSE(engine->uploadedRecord().dates().contains(path));
-            EXPECT_TRUE(QFile::exists(path));
+            EXPECT_TRUE(!engine->uploadedRecord().dates().contains(path) && QFile::exists(path));
             ++cuts;
             EXPECT_TRUE(waitFor([&] { return logMessages().filter(cutShort).size() == cuts; }));
             EXPECT_EQ(center.requests.size(), cuts) << "the first file's success alone: a stop is no failure";
@@ -631,7 +617,7 @@ TEST_F(ConnectionEngineTest, TheWatcherLosesNothing)
         EXPECT_TRUE(arrived(u"/incoming/"_s + name, "after"));
     }
     // Whichever saw it first, the watcher or a scan, says so once per disappearance.
-    EXPECT_EQ(logMessages().filter(watched + u" — Ondrix looks for it again"_s).size(), 2)
-        << logText().toStdString();
+    EXPECT_EQ(logMessages().filter(watched + u" — Ondrix looks for it again"_s).size(), 2);
+
     EXPECT_EQ(logMessages().filter(u"[Office] Watching "_s + watched).size(), 3);
 }

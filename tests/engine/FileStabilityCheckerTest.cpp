@@ -40,7 +40,7 @@ protected:
         EXPECT_FALSE(m_answer.has_value());
         return handle;
     }
-    // Moves the clock on, letting the checker take the readings due (on this thread) and deliver answers.
+    // Lets the checker take the readings due (on this thread) and deliver answers.
     void advance(qint64 ms)
     {
         QCoreApplication::processEvents();
@@ -93,9 +93,9 @@ TEST_F(FileStabilityCheckerTest, AGrowingOrOpenFileIsStableOnceItStopsAndWaitsEn
         }
         advance(100);
         ASSERT_EQ(m_answer, Answer::Stable);
-        ASSERT_TRUE(m_reading); // the reading that settled it, as the scans read files
+        ASSERT_TRUE(
+            m_reading); // the reading that settled it (the file's last version), as the scans read files
         EXPECT_EQ(m_reading->version, FolderScan::stat(path).value().version);
-        EXPECT_GT(m_reading->version.size, before->version.size);
     }
 
     // One that grows for longer than the maximum wait is given up on.
@@ -110,36 +110,33 @@ TEST_F(FileStabilityCheckerTest, AGrowingOrOpenFileIsStableOnceItStopsAndWaitsEn
     EXPECT_EQ(m_answer, Answer::NotStable);
 
     // A reading of a file that is gone by the next look is no reason to call it stable.
-    const std::optional<FolderScan::File> reading = FolderScan::stat(path);
+    const FileStabilityChecker::Reading reading = FolderScan::stat(path);
     ASSERT_TRUE(QFile::remove(path));
     wait(path, 0.0, reading);
     advance(0);
     EXPECT_EQ(m_answer, Answer::NotStable);
     EXPECT_FALSE(m_reading.has_value());
 
-    // Cancelled, or for a context that is gone, a wait ends; pooled readings answer too.
+    // Cancelled, or for a context that is gone (without its answer), a wait ends; pooled readings answer too.
     m_checker.setMaxWaitSeconds(3600);
     const QString jpeg = m_env.writeFile(u"a.jpg"_s, "x");
     QSignalSpy waits(&m_checker, &FileStabilityChecker::activeWaitsChanged);
 
-    // Before the first reading, and while sleeping an hour between readings.
-    for (const bool afterFirstReading : {false, true}) {
+    for (const bool afterFirstReading :
+         {false, true}) { // before the first reading, or sleeping an hour after
         const auto handle = wait(jpeg, 3600.0);
         EXPECT_TRUE(handle.isActive());
         if (afterFirstReading) {
             advance(0);
         }
         handle.cancel();
-        EXPECT_FALSE(m_answer.has_value());
-        EXPECT_FALSE(handle.isActive());
+        EXPECT_FALSE(m_answer.has_value() || handle.isActive());
         advance(0);
         EXPECT_EQ(m_answer, Answer::Cancelled);
         handle.cancel();
     }
-    EXPECT_EQ(m_checker.activeWaits(), 0);
-    EXPECT_EQ(waits.count(), 4);
+    EXPECT_EQ(std::tuple(m_checker.activeWaits(), waits.count()), std::tuple(0, 4));
 
-    // A wait whose context is gone ends without its answer.
     bool called = false;
     {
         QObject context;
@@ -148,21 +145,21 @@ TEST_F(FileStabilityCheckerTest, AGrowingOrOpenFileIsStableOnceItStopsAndWaitsEn
     }
     advance(0);
     advance(0);
-    EXPECT_EQ(m_checker.activeWaits(), 0);
-    EXPECT_FALSE(called);
+    EXPECT_FALSE(called || m_checker.activeWaits() > 0);
 
     // Readings on a pool, as the engine takes them.
     QThreadPool pool;
     m_checker.setPool(&pool);
-    wait(m_env.writeFile(u"empty.txt"_s, {}), 0.0);
-    EXPECT_EQ(awaitAnswer(), Answer::Stable);
     // A negative interval counts as none; an hour-long default would never answer if it fell back to that.
     m_checker.setCheckInterval(3600);
-    wait(m_env.writeFile(u"photo.jpg"_s, QByteArray(5000, 'p')), -5.0);
-    EXPECT_EQ(awaitAnswer(), Answer::Stable);
+    for (const auto& [path, interval, answer] :
+         {std::tuple(m_env.writeFile(u"empty.txt"_s, {}), 0.0, Answer::Stable),
+          std::tuple(m_env.writeFile(u"photo.jpg"_s, "p"), -5.0, Answer::Stable),
+          std::tuple(QString(m_env.root() + u"/never-there.jpg"_s), 0.0, Answer::NotStable)}) {
+        wait(path, interval);
+        EXPECT_EQ(awaitAnswer(), answer) << path.toStdString();
+    }
 
-    wait(m_env.root() + u"/never-there.jpg"_s, 0.0);
-    EXPECT_EQ(awaitAnswer(), Answer::NotStable);
     const QString gone = m_env.writeFile(u"gone.jpg"_s, "x");
     wait(gone, 0.2);
     QCoreApplication::processEvents(); // the first reading goes to the pool

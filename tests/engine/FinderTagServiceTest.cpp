@@ -63,8 +63,7 @@ TEST_F(FinderTagServiceTest, ColourTagsReplaceOnlyOursAndKeepOtherTagsInOrderAnd
         for (const char* c = test.colours; *c; ++c) { // the colours' initials, in their enumeration's order
             m_service.setTag(Colour(QByteArrayView("ybgr").indexOf(*c)), m_file);
         }
-        EXPECT_EQ(tags(), list(test.userAfter));
-        EXPECT_EQ(tags(TagList::desktopTags), list(test.desktopAfter));
+        EXPECT_EQ(tags() + tags(TagList::desktopTags), list(test.userAfter) + list(test.desktopAfter));
         EXPECT_EQ(log.matching(u"[FinderTagService]"_s).constLast(),
                   u"[FinderTagService] Tagged 'photo.jpg' as "_s + list(test.userAfter).constLast());
     }
@@ -76,9 +75,7 @@ TEST_F(FinderTagServiceTest, ColourTagsReplaceOnlyOursAndKeepOtherTagsInOrderAnd
          "<plist version=\"1.0\"><array><string>Work</string><string>Green\n2</string></array></plist>"},
         {XattrTagStore::desktopTagsAttribute, "holiday,family,Green,"}};
     for (const auto& [name, value] : raw) {
-        ASSERT_EQ(
-            ::lsetxattr(QFile::encodeName(m_file).constData(), name, value.data(), size_t(value.size()), 0),
-            0);
+        ASSERT_EQ(::lsetxattr(QFile::encodeName(m_file).constData(), name, value.data(), value.size(), 0), 0);
     }
     m_service.setTag(Colour::green, m_file);
     for (const auto& [name, value] : raw) {
@@ -106,6 +103,7 @@ public:
     {
         return m_real.writeTags(path, list, tags);
     }
+
     int updateTags(const QString& path, TagList list, const Change& change) const override
     {
         return m_real.updateTags(path, list, [&](const QStringList& read) {
@@ -151,8 +149,7 @@ TEST_F(FinderTagServiceTest, QueuedColoursCoalescePerFileAndSettleWritesAtOnce)
     store->open.release();
     service.waitForTagWrites();
     EXPECT_EQ(store->writes, (QStringList{u"photo.jpg:Yellow"_s, u"other.jpg:Blue"_s, u"photo.jpg:Green"_s}));
-    EXPECT_EQ(tags(), QStringList{u"Green\n2"_s});
-    EXPECT_EQ(tags(TagList::desktopTags), QStringList{u"Green"_s});
+    EXPECT_EQ(tags() + tags(TagList::desktopTags), (QStringList{u"Green\n2"_s, u"Green"_s}));
 }
 
 } // namespace

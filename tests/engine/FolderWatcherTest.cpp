@@ -87,10 +87,8 @@ protected:
         m_reported.removeIf([](const Reported& r) { return r.path.startsWith(u"settle-marker-"); });
         return std::exchange(m_reported, {});
     }
-    // What settle() reports, in the order of the paths.
-    QList<Reported> settleSorted()
+    static QList<Reported> sorted(QList<Reported> reported)
     {
-        QList<Reported> reported = settle();
         std::ranges::sort(reported, {}, &Reported::path);
         return reported;
     }
@@ -158,9 +156,6 @@ TEST_F(FolderWatcherTest, ReportsEachBurstOnceWithItsKindAndNothingElse)
     const QByteArray keep = QFile::encodeName(path("existing.jpg"));
     ASSERT_EQ(::chmod(keep.constData(), 0600), 0);
     ASSERT_EQ(::utime(keep.constData(), nullptr), 0);
-    const char tag[] = "bplist00";
-    ASSERT_EQ(::setxattr(keep.constData(), "user.com.apple.metadata:_kMDItemUserTags", tag, sizeof tag, 0),
-              0);
     ASSERT_EQ(::setxattr(keep.constData(), "user.xdg.tags", "Green", 5, 0), 0);
     for (const char* name : {".hidden", "~$draft.docx", "Report.CRDOWNLOAD", "x.tmp", ".DS_Store"}) {
         writeFile(path(QString::fromLatin1(name)));
@@ -177,12 +172,11 @@ TEST_F(FolderWatcherTest, ReportsEachBurstOnceWithItsKindAndNothingElse)
 
     writeFile(path("a.jpg"));
     m_watcher->stop();
-    EXPECT_FALSE(m_watcher->isWatching());
     writeFile(path("b.jpg"));
     EXPECT_EQ(settle(), QList<Reported>{});
     FolderWatcher missing(m_root + u"/nope"_s, std::make_unique<InotifyFileEventSource>());
     missing.start();
-    EXPECT_FALSE(missing.isWatching());
+    EXPECT_FALSE(missing.isWatching() || m_watcher->isWatching());
 }
 
 TEST_F(FolderWatcherTest, EveryFileOfAFolderCreatedOrMovedInIsReported)
@@ -197,8 +191,7 @@ TEST_F(FolderWatcherTest, EveryFileOfAFolderCreatedOrMovedInIsReported)
             expected.append({file, Kind::Created});
         }
     }
-    std::ranges::sort(expected, {}, &Reported::path);
-    EXPECT_EQ(settleSorted(), expected);
+    EXPECT_EQ(sorted(settle()), sorted(expected));
 
     // A tree built elsewhere and moved in at once: nothing in it was reported by the system.
     const QString outside = m_env.makeDir(u"outside/shoot"_s);
@@ -208,8 +201,7 @@ TEST_F(FolderWatcherTest, EveryFileOfAFolderCreatedOrMovedInIsReported)
         expected.append({u"shoot/"_s + file, Kind::Renamed});
     }
     ASSERT_TRUE(QDir().rename(outside, path("shoot")));
-    std::ranges::sort(expected, {}, &Reported::path);
-    EXPECT_EQ(settleSorted(), expected);
+    EXPECT_EQ(sorted(settle()), sorted(expected));
 
     writeFile(path("shoot/day1/raw/5.cr2"));
     EXPECT_EQ(settle(), (QList<Reported>{{"shoot/day1/raw/5.cr2", Kind::Created}}));
@@ -238,18 +230,16 @@ TEST_F(FolderWatcherTest, RepeatedWritesAreCoalescedNotDropped)
     const QList<Reported> reported = settle();
     ASSERT_GE(reported.size(), 2);
     EXPECT_LT(reported.size(), kWrites);
-    EXPECT_EQ(reported.first(), (Reported{"log.txt", Kind::Created}));
-    for (qsizetype i = 1; i < reported.size(); ++i) {
-        EXPECT_EQ(reported[i], (Reported{"log.txt", Kind::Modified}));
-    }
+    QList<Reported> expected(reported.size(), {"log.txt", Kind::Modified});
+    expected.first().kind = Kind::Created;
+    EXPECT_EQ(reported, expected);
 
     step([&] { writeFile(path("report.pdf"), "first"); });
     step([&] { writeFile(path("report.pdf"), " and again", QIODevice::Append); });
     EXPECT_EQ(settle(), (QList<Reported>{{"report.pdf", Kind::Created}, {"report.pdf", Kind::Modified}}));
 }
 
-// A watcher at its own limit, or at the application's share of the user's inotify watches, says so once;
-// the watches it and the others have stay.
+// A watcher at its own limit, or at the application's share of inotify watches, says so once; watches stay.
 TEST_F(FolderWatcherTest, AnExhaustedWatchLimitIsReportedAndExistingWatchesStay)
 {
     for (const char* dir : {"one", "two", "three"}) {
@@ -263,9 +253,8 @@ TEST_F(FolderWatcherTest, AnExhaustedWatchLimitIsReportedAndExistingWatchesStay)
     ASSERT_TRUE(unreliable.wait(5000));
     const QString message = unreliable.first().first().toString();
     EXPECT_TRUE(message.contains(u"sudo sysctl fs.inotify.max_user_watches="_s)) << message.toStdString();
-    EXPECT_FALSE(m_watcher->isReliable());
-    EXPECT_EQ(reliableChanged.count(), 1);
-    EXPECT_EQ(m_source->watchCount(), 2);
+    EXPECT_EQ(std::tuple(m_watcher->isReliable(), reliableChanged.count(), m_source->watchCount()),
+              std::tuple(false, 1, 2));
 
     writeFile(path("root.jpg"));
     EXPECT_EQ(settle(), (QList<Reported>{{"root.jpg", Kind::Created}}));
@@ -280,8 +269,8 @@ TEST_F(FolderWatcherTest, AnExhaustedWatchLimitIsReportedAndExistingWatchesStay)
     QSignalSpy secondUnreliable(&second, &FolderWatcher::becameUnreliable);
     second.start();
     EXPECT_TRUE(secondUnreliable.wait(5000));
-    EXPECT_EQ(secondUnreliable.count(), 1);
-    EXPECT_EQ(m_source->watchCount(), 2);
+    EXPECT_EQ(std::tuple(secondUnreliable.count(), m_source->watchCount()), std::tuple(1, 2));
+
     InotifyFileEventSource::setProcessWatchBudget(-1);
 }
 

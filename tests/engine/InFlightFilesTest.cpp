@@ -13,9 +13,9 @@ TEST(InFlightFilesTest, OneStageAFileAtATimeCountedFromItAndFailedFilesWaitLonge
     UploadJob b{.localPath = u"/w/b.jpg"_s}, c{.localPath = u"/w/c.jpg"_s};
     files.queue(b.localPath, b);
     files.queue(c.localPath, c);
-    EXPECT_TRUE(files.contains(u"/w/a.jpg"_s));
-    EXPECT_EQ(files.queuedCount(), 2) << "waiting for stability is not queued";
-    EXPECT_TRUE(files.activeJobs().isEmpty());
+    // Waiting for stability is not queued.
+    EXPECT_EQ(std::tuple(files.contains(u"/w/a.jpg"_s), files.queuedCount(), files.activeJobs().size()),
+              std::tuple(true, 2, 0));
 
     c.status = UploadStatus::uploading(0.0);
     b.status = UploadStatus::uploading(0.0);
@@ -26,9 +26,7 @@ TEST(InFlightFilesTest, OneStageAFileAtATimeCountedFromItAndFailedFilesWaitLonge
     EXPECT_FALSE(files.updateJob(stranger)) << "a job the file no longer has";
     b.status = UploadStatus::uploading(0.5);
     files.updateJob(b);
-    ASSERT_EQ(files.activeJobs().size(), 2);
-    EXPECT_EQ(files.activeJobs()[0].id, c.id); // in the order they started
-    EXPECT_EQ(files.activeJobs()[1].status, UploadStatus::uploading(0.5));
+    EXPECT_EQ(files.activeJobs(), (QList<UploadJob>{c, b})); // in the order they started
 
     EXPECT_EQ(files.dropWaiting(), QStringList{u"/w/a.jpg"_s});
     EXPECT_EQ(files.queuedCount(), 2) << "uploads under way stay";
@@ -36,8 +34,7 @@ TEST(InFlightFilesTest, OneStageAFileAtATimeCountedFromItAndFailedFilesWaitLonge
     EXPECT_EQ(files.queuedCount(), 1);
     // Counts are kept as stages change, also when a file goes back a stage.
     files.awaitStability(u"/w/c.jpg"_s);
-    EXPECT_EQ(files.queuedCount(), 0);
-    EXPECT_TRUE(files.activeJobs().isEmpty());
+    EXPECT_EQ(std::tuple(files.queuedCount(), files.activeJobs().size()), std::tuple(0, 0));
     files.queue(u"/w/c.jpg"_s, c);
     files.queue(u"/w/c.jpg"_s, c);
     EXPECT_EQ(files.queuedCount(), 1);
@@ -45,23 +42,20 @@ TEST(InFlightFilesTest, OneStageAFileAtATimeCountedFromItAndFailedFilesWaitLonge
     // Failed files wait longer each time, up to the cap, unless they change.
     files.setBackOff(1000, 5000);
     const QString path = u"/w/a.jpg"_s;
+    const auto held = [&](qint64 now, qint64 version = 7) { return files.isHeldBack(path, now, version); };
     files.failed(path, 0, 7);
-    EXPECT_TRUE(files.isHeldBack(path, 999, 7));
-    EXPECT_FALSE(files.isHeldBack(path, 1000, 7));
-    EXPECT_FALSE(files.isHeldBack(path, 10, 8)) << "a new version is not held back";
+    EXPECT_EQ((std::vector{held(999), held(1000), held(10, 8)}), (std::vector{true, false, false})); // 8: new
     files.failed(path, 1000, 7);
-    EXPECT_TRUE(files.isHeldBack(path, 2999, 7));
-    EXPECT_FALSE(files.isHeldBack(path, 3000, 7));
+    EXPECT_EQ((std::vector{held(2999), held(3000)}), (std::vector{true, false}));
     for (int i = 0; i < 10; ++i) {
         files.failed(path, 0, 7);
     }
-    EXPECT_TRUE(files.isHeldBack(path, 4999, 7));
-    EXPECT_FALSE(files.isHeldBack(path, 5000, 7)) << "capped";
+    EXPECT_EQ((std::vector{held(4999), held(5000)}), (std::vector{true, false})) << "capped";
     files.succeeded(path);
-    EXPECT_FALSE(files.isHeldBack(path, 0, 7));
+    EXPECT_FALSE(held(0));
     files.failed(path, 0, 7);
     files.clearBackOffs();
-    EXPECT_FALSE(files.isHeldBack(path, 0, 7));
+    EXPECT_FALSE(held(0));
 }
 
 // The engine's scans offer every file not held back; each attempt on a dead server logs its stability wait,

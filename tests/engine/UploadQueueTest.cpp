@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <map>
@@ -153,13 +154,11 @@ TEST_F(UploadQueueTest, ClampsConcurrencyAndNeverRunsMoreThanThat)
     EXPECT_EQ(UploadQueue(-4, &m_pool).maxConcurrent(), 1);
     const QStringList names = u"f0 f1 f2 f3 f4 f5 f6 f7"_s.split(u' ');
     auto queue = makeQueue(7, names);
-    EXPECT_EQ(queue->activeCount(), 5);
-    EXPECT_EQ(queue->pendingCount(), 3);
+    EXPECT_EQ(std::tuple(queue->activeCount(), queue->pendingCount()), std::tuple(5, 3));
     ASSERT_TRUE(waitForStarted(5));
     release({names[0]});
     ASSERT_TRUE(waitForStarted(6));
-    EXPECT_EQ(queue->activeCount(), 5);
-    EXPECT_EQ(started().last(), names[5]);
+    EXPECT_EQ(std::tuple(queue->activeCount(), started().last()), std::tuple(5, names[5]));
 
     // A lower limit lets running transfers finish, and starts no job, even one handed over, until fewer run.
     queue->setMaxConcurrent(2);
@@ -179,8 +178,8 @@ TEST_F(UploadQueueTest, ClampsConcurrencyAndNeverRunsMoreThanThat)
 TEST_F(UploadQueueTest, StartsInArrivalOrderOnceAFileAndReportsEachStepOnTheMainThreadInOrder)
 {
     auto queue = makeQueue(2, abc + QStringList{u"a.jpg"_s, u"c.jpg"_s});
-    EXPECT_EQ(queue->pendingCount(), 1);
-    EXPECT_EQ(nameOf(queue->pendingJobs().first()), u"c.jpg"_s);
+    EXPECT_EQ(std::tuple(queue->pendingCount(), nameOf(queue->pendingJobs().value(0))),
+              std::tuple(1, u"c.jpg"_s));
     ASSERT_TRUE(waitForStarted(2));
 
     release({u"b.jpg"_s}, /*fail=*/true);
@@ -192,24 +191,20 @@ TEST_F(UploadQueueTest, StartsInArrivalOrderOnceAFileAndReportsEachStepOnTheMain
 
     // The thread that finished b.jpg went on with c.jpg; that start is reported with the result.
     EXPECT_EQ(m_log.mid(0, 4), (QStringList{"start a.jpg", "start b.jpg", "start c.jpg", "done b.jpg"}));
-    EXPECT_EQ(m_updates.size(), 3);
-    EXPECT_EQ(queue->activeCount(), 0);
+    EXPECT_EQ(std::tuple(m_updates.size(), queue->activeCount()), std::tuple(3, 0));
 
     // The job handed to the upload function is the started one; the result carries exactly that copy.
     const UploadJob b = handed(u"b.jpg"_s).first;
-    EXPECT_EQ(b.status, UploadStatus::uploading(0.0));
-    ASSERT_TRUE(b.startedAt.has_value());
-    EXPECT_FALSE(b.completedAt.has_value());
+    EXPECT_EQ(std::tuple(b.status, b.startedAt.has_value(), b.completedAt.has_value()),
+              std::tuple(UploadStatus::uploading(0.0), true, false));
     EXPECT_EQ(m_results.first().job, b);
-    EXPECT_FALSE(m_results.first().success);
     EXPECT_EQ(m_results.first().error, u"550 Permission denied"_s);
     queue->enqueue(makeJob(u"a.jpg"_s));
     EXPECT_EQ(queue->activeCount(), 1);
 }
 
-// A finished transfer goes on with the next job without the main thread: work already waiting there (the
-// handling of earlier results, say) holds up neither that start nor the news of it. Cancelling counts a job
-// taken up unseen as under way, and one that ended unseen too; a cancelled job is no longer reported active.
+// A finished transfer goes on with the next job without the main thread, ahead of work waiting there.
+// Cancelling counts jobs taken up or ended unseen as under way; a cancelled job is no longer reported active.
 TEST_F(UploadQueueTest, AFinishedTransferGoesOnWithoutTheMainThreadAndCancelAllCountsWhatRanUnseen)
 {
     auto queue = makeQueue(1, abc);
@@ -222,7 +217,7 @@ TEST_F(UploadQueueTest, AFinishedTransferGoesOnWithoutTheMainThreadAndCancelAllC
     release({u"a.jpg"_s});
     EXPECT_TRUE(waitForStarted(2, false));
     EXPECT_EQ(queue->pendingCount(), 2) << "the main thread has not heard of the start yet";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 2; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 2; }));
     EXPECT_EQ(order, (QStringList{u"pending 1"_s, u"waiting work"_s}));
     EXPECT_EQ(nameOf(queue->activeJobs().value(0)), u"b.jpg"_s);
 
@@ -230,8 +225,7 @@ TEST_F(UploadQueueTest, AFinishedTransferGoesOnWithoutTheMainThreadAndCancelAllC
     ASSERT_TRUE(waitForStarted(3, false));
     QStringList underWay;
     for (const UploadJob& job : queue->cancelAll()) {
-        underWay.append(nameOf(job));
-        EXPECT_EQ(job.status, UploadStatus::uploading(0.0));
+        underWay.append(nameOf(job) + (job.status == UploadStatus::uploading(0.0) ? "" : " not uploading"));
     }
     underWay.sort();
     EXPECT_EQ(underWay, abc.mid(1, 2));
@@ -239,15 +233,12 @@ TEST_F(UploadQueueTest, AFinishedTransferGoesOnWithoutTheMainThreadAndCancelAllC
     releaseAll();
     ASSERT_TRUE(waitForResults(3));
     QCoreApplication::processEvents();
-    EXPECT_EQ(queue->runningCount(), 0);
-    EXPECT_EQ(started(), abc);
-    for (const UploadJob& update : std::as_const(m_updates)) {
-        EXPECT_NE(nameOf(update), u"c.jpg"_s);
-    }
+    EXPECT_EQ(std::tuple(queue->runningCount(), started()), std::tuple(0, abc));
+    EXPECT_FALSE(std::ranges::any_of(m_updates, [](const UploadJob& u) { return nameOf(u) == u"c.jpg"_s; }));
 }
 
-// Progress reaches the active job (a zero total divides nothing) and piled-up reports collapse; what ends
-// together comes in one batch after its starts, holding the jobs as handed over; later reports are dropped.
+// Progress reaches the active job (a zero total divides nothing); what ends together comes in one batch after
+// its starts, holding the jobs as handed over; later reports are dropped.
 TEST_F(UploadQueueTest, ProgressAndWhatArrivesTogetherAreHandedOverTogether)
 {
     auto queue = makeQueue(2, abc);
@@ -266,9 +257,7 @@ TEST_F(UploadQueueTest, ProgressAndWhatArrivesTogetherAreHandedOverTogether)
     m_pool.waitForDone();
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_log.size() == 6; }));
 
-    EXPECT_EQ(m_resultBatches, 1);
-    EXPECT_EQ(m_log.at(2), u"start c.jpg"_s);
-    EXPECT_EQ(namesDone(), abc);
+    EXPECT_EQ(std::tuple(m_resultBatches, m_log.at(2), namesDone()), std::tuple(1, u"start c.jpg"_s, abc));
     QList<UploadStatus> progressOfA;
     for (const UploadJob& update : std::as_const(m_updates)) {
         if (update.id == a.id) {
@@ -277,9 +266,8 @@ TEST_F(UploadQueueTest, ProgressAndWhatArrivesTogetherAreHandedOverTogether)
     }
     EXPECT_EQ(progressOfA, (QList{UploadStatus::uploading(0.0), UploadStatus::uploading(0.0),
                                   UploadStatus::uploading(0.25), UploadStatus::uploading(0.5)}));
-    for (const UploadResult& result : std::as_const(m_results)) {
-        EXPECT_EQ(result.job.bytesTotal, 100);
-    }
+    EXPECT_TRUE(
+        std::ranges::all_of(m_results, [](const UploadResult& r) { return r.job.bytesTotal == 100; }));
     const qsizetype updates = m_updates.size();
     queue->updateProgress(a.id, 200, 200);
     control.reportProgress(200, 200);
@@ -302,18 +290,13 @@ TEST_F(UploadQueueTest, PauseHoldsNewStartsButLetsRunningJobsFinishAndReleaseDro
     for (const QString& name : abc) {
         queue->enqueue(makeJob(name));
     }
-    EXPECT_EQ(queue->activeCount(), 0);
-    EXPECT_EQ(queue->pendingCount(), 3);
-
+    EXPECT_EQ(std::tuple(queue->activeCount(), queue->pendingCount()), std::tuple(0, 3));
     queue->resume();
     EXPECT_EQ(queue->activeCount(), 2);
     queue->pause();
     release({u"a.jpg"_s, u"b.jpg"_s});
     ASSERT_TRUE(waitForResults(2));
-    EXPECT_EQ(queue->activeCount(), 0);
-    EXPECT_EQ(queue->pendingCount(), 1);
-    EXPECT_EQ(started().size(), 2);
-
+    EXPECT_EQ(std::tuple(queue->activeCount(), queue->pendingCount(), started().size()), std::tuple(0, 1, 2));
     queue->resume();
     ASSERT_TRUE(waitForStarted(3));
     EXPECT_EQ(started().last(), u"c.jpg"_s);
@@ -336,9 +319,8 @@ TEST_F(UploadQueueTest, CancelAllForgetsPendingJobsAndStillReportsRunningTransfe
     const auto [running, control] = handed(u"a.jpg"_s);
 
     queue->cancelAll();
-    EXPECT_EQ(queue->pendingCount(), 0);
-    EXPECT_EQ(queue->activeCount(), 0);
-    EXPECT_TRUE(control.isCancellationRequested());
+    EXPECT_EQ(std::tuple(queue->pendingCount(), queue->activeCount(), control.isCancellationRequested()),
+              std::tuple(0, 0, true));
     queue->updateProgress(running.id, 10, 100);
 
     queue->enqueue(makeJob(u"a.jpg"_s));
@@ -358,10 +340,8 @@ TEST_F(UploadQueueTest, CancelAllForgetsPendingJobsAndStillReportsRunningTransfe
     releaseAll();
     ASSERT_TRUE(waitForResults(4));
     EXPECT_EQ(namesDone(), (QStringList{"a.jpg", "a.jpg", "b.jpg", "e.jpg"}));
-    for (const UploadJob& update : std::as_const(m_updates)) {
-        EXPECT_NE(nameOf(update), u"c.jpg"_s);
-        EXPECT_NE(update.bytesUploaded, 10);
-    }
+    EXPECT_FALSE(std::ranges::any_of(
+        m_updates, [](const UploadJob& u) { return nameOf(u) == u"c.jpg"_s || u.bytesUploaded == 10; }));
 }
 
 } // namespace
