@@ -79,8 +79,6 @@ TEST_F(CurlTransferClientTest, LineBreaksAndNulsAreRefusedBeforeAnythingIsSent)
         EXPECT_TRUE(refusal->description().contains("line break or NUL"))
             << refusal->description().toStdString();
     }
-    EXPECT_EQ(client.makeDirectory("/x\r\nRMD /keep")->description(),
-              "The remote path contains a line break or NUL character and was not sent: /x\\r\\nRMD /keep");
     EXPECT_TRUE(std::holds_alternative<FTPError>(client.fetchListing("ftp://127.0.0.1/a\r\nDELE b/")));
     EXPECT_EQ(handles, 0);
     EXPECT_TRUE(QFileInfo(server.rootDir() + "/keep").isDir());

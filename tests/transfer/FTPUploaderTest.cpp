@@ -25,13 +25,6 @@ using namespace Qt::StringLiterals;
 using namespace ondrix;
 using namespace ondrix::test;
 
-namespace ondrix {
-void PrintTo(const FTPError& error, std::ostream* out)
-{
-    *out << error.description().toStdString();
-}
-} // namespace ondrix
-
 namespace {
 
 QByteArray randomBytes(qsizetype size)
@@ -46,8 +39,7 @@ FTPError curlError(int code)
     return FTPError::curlExitCode(code, QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(code))));
 }
 
-// One FTP server (whose login holds colons: user "studio:main", each part must reach it whole) and one SFTP
-// server for the whole suite; tests that need a server of their own start it.
+// Servers for the whole suite; the FTP login holds colons, and each part must reach the server whole.
 struct FTPUploaderTest : ::testing::Test {
     static void SetUpTestSuite()
     {
@@ -62,11 +54,6 @@ struct FTPUploaderTest : ::testing::Test {
         delete s_sftp;
     }
 
-    QString localFile(const QString& name, const QByteArray& contents) const
-    {
-        return env.writeFile(u"local/"_s + name, contents);
-    }
-
     TestEnvironment env;
     static inline FtpTestServer* s_ftp = nullptr;
     static inline SftpTestServer* s_sftp = nullptr;
@@ -79,13 +66,12 @@ TEST_F(FTPUploaderTest, FtpsVerifiesTheServerCertificateAndRefusesActiveModeClea
     FtpTestServer server;
     server.start(FtpServerOptions{.tls = true});
     const QByteArray contents = randomBytes(200 * 1024);
-    const QString local = localFile(u"a.bin"_s, contents);
+    const QString local = env.writeFile(u"a.bin"_s, contents);
     PushConnection connection = server.connection();
     for (const QString& host : {u"127.0.0.1"_s, u"localhost"_s}) {
         connection.host = host;
         FTPUploader uploader(connection);
-        // One CA file and no CA folder: only then does libcurl keep the parsed store instead of parsing
-        // the bundle again for every data connection.
+        // Only one CA file and no CA folder keeps libcurl from parsing the bundle per data connection.
         uploader.setHandleInspector([](const CurlHandle& handle) {
             EXPECT_EQ(handle.textOption(CURLOPT_CAINFO), FtpTestServer::caFile().toUtf8());
             EXPECT_EQ(handle.textOption(CURLOPT_CAPATH), QByteArray());
@@ -113,7 +99,7 @@ TEST_F(FTPUploaderTest, SftpWithPasswordAndWithKeyFile)
     SftpTestServer& server = *s_sftp;
     // More than one of the largest reads libcurl makes for an SFTP upload.
     const QByteArray contents = randomBytes(5 * 1024 * 1024 / 2 + 7);
-    const QString local = localFile(u"raw.cr2"_s, contents);
+    const QString local = env.writeFile(u"raw.cr2"_s, contents);
     PushConnection byKey = server.connection();
     byKey.password.clear();
     byKey.sshKeyPath = SftpTestServer::clientKeyFile();
@@ -160,7 +146,7 @@ TEST_F(FTPUploaderTest, RemotePathsArriveExactlyFoldersAreCreatedAndFilesReplace
         for (const QString& name : {u"/with space/a b.txt"_s, u"/hash#and%25percent%.txt"_s,
                                     u"/Zürich/čšž ü.txt"_s, u"/semi;colon?.txt"_s, u"/empty"_s}) {
             const QByteArray contents = name == u"/empty" ? QByteArray() : name.toUtf8();
-            EXPECT_EQ(uploader.upload(localFile(u"n"_s, contents), name), std::nullopt);
+            EXPECT_EQ(uploader.upload(env.writeFile(u"n"_s, contents), name), std::nullopt);
             EXPECT_EQ(readFile(root + name), contents);
         }
 
@@ -170,18 +156,18 @@ TEST_F(FTPUploaderTest, RemotePathsArriveExactlyFoldersAreCreatedAndFilesReplace
         EXPECT_TRUE(QFileInfo(root + u"/New Folder"_s).isDir());
         const qsizetype logins = readFile(s_ftp->logFile()).count("FTP session opened");
         EXPECT_EQ(uploader.createDirectory(u"/New Folder"_s), std::nullopt);
-        EXPECT_EQ(uploader.upload(localFile(u"n"_s, "n"), u"/New Folder/n"_s), std::nullopt);
+        EXPECT_EQ(uploader.upload(env.writeFile(u"n"_s, "n"), u"/New Folder/n"_s), std::nullopt);
         EXPECT_EQ(readFile(s_ftp->logFile()).count("FTP session opened"), logins);
 
         // One command creates only the last level; the upload creates the missing ones.
         EXPECT_EQ(uploader.createDirectory(u"/a/b/c"_s), std::nullopt);
         EXPECT_FALSE(QFile::exists(root + u"/a"_s));
-        EXPECT_EQ(uploader.upload(localFile(u"x"_s, "x"), u"/a/b/c/x.txt"_s), std::nullopt);
+        EXPECT_EQ(uploader.upload(env.writeFile(u"x"_s, "x"), u"/a/b/c/x.txt"_s), std::nullopt);
         EXPECT_EQ(readFile(root + u"/a/b/c/x.txt"_s), "x");
 
         // A folder that cannot exist (its parent is a file) fails the upload with libcurl's code and text.
         QFile(root + u"/blocker"_s).open(QIODevice::WriteOnly);
-        const auto blocked = uploader.upload(localFile(u"x"_s, "x"), u"/blocker/d/x.txt"_s);
+        const auto blocked = uploader.upload(env.writeFile(u"x"_s, "x"), u"/blocker/d/x.txt"_s);
         EXPECT_EQ(blocked.value(), curlError(blocked->code()));
 
         // A second version replaces the first. The cached connection dies with a restarted server; the next
@@ -190,30 +176,8 @@ TEST_F(FTPUploaderTest, RemotePathsArriveExactlyFoldersAreCreatedAndFilesReplace
             if (QByteArray(version) == "third") {
                 connection.transferProtocol == TransferProtocol::sftp ? s_sftp->restart() : s_ftp->restart();
             }
-            EXPECT_EQ(uploader.upload(localFile(u"v"_s, version), u"/doc.txt"_s), std::nullopt);
+            EXPECT_EQ(uploader.upload(env.writeFile(u"v"_s, version), u"/doc.txt"_s), std::nullopt);
             EXPECT_EQ(readFile(root + u"/doc.txt"_s), version);
-        }
-    }
-}
-
-TEST_F(FTPUploaderTest, TestConnectionReportsReachabilityAndLibcurlCodes)
-{
-    const ClosedPort closed;
-    for (const PushConnection& server : {s_ftp->connection(), s_sftp->connection()}) {
-        // A refused login still proves the server is there; the empty label makes the resolver fail without
-        // sending a query anywhere.
-        for (const auto& [host, port, password, code] :
-             {std::tuple{server.host, server.port, server.password, CURLE_OK},
-              {server.host, server.port, u"wrong"_s, CURLE_OK},
-              {u"no-such-host..invalid"_s, server.port, server.password, CURLE_COULDNT_RESOLVE_HOST},
-              {server.host, qint64(closed.port()), server.password, CURLE_COULDNT_CONNECT}}) {
-            PushConnection connection = server;
-            connection.host = host;
-            connection.port = port;
-            connection.password = password;
-            EXPECT_EQ(FTPUploader(connection).testConnection(),
-                      code == CURLE_OK ? std::nullopt : std::optional(curlError(code)))
-                << qPrintable(rawValue(server.transferProtocol) + host);
         }
     }
 }
@@ -222,7 +186,7 @@ TEST_F(FTPUploaderTest, ProgressTotalsAreTheFileSizeAndBytesAppendedMeanwhileSta
 {
     const qint64 size = 3 * 1024 * 1024 + 11;
     const QByteArray contents = randomBytes(size);
-    const QString local = localFile(u"big.bin"_s, contents);
+    const QString local = env.writeFile(u"big.bin"_s, contents);
     QList<std::pair<qint64, qint64>> reports;
     const auto error =
         FTPUploader(s_ftp->connection()).upload(local, u"/big.bin"_s, [&](qint64 sent, qint64 total) {
@@ -242,8 +206,26 @@ TEST_F(FTPUploaderTest, ProgressTotalsAreTheFileSizeAndBytesAppendedMeanwhileSta
     EXPECT_EQ(readFile(s_ftp->rootDir() + u"/big.bin"_s), contents);
 }
 
-TEST_F(FTPUploaderTest, BadInputFailsCleanly)
+TEST_F(FTPUploaderTest, BadInputAndUnreachableServersFailCleanly)
 {
+    const ClosedPort closed;
+    for (const PushConnection& server : {s_ftp->connection(), s_sftp->connection()}) {
+        // A refused login still proves the server is there; the empty label makes the resolver fail without
+        // sending a query anywhere.
+        for (const auto& [host, port, password, code] :
+             {std::tuple{server.host, server.port, server.password, CURLE_OK},
+              {server.host, server.port, u"wrong"_s, CURLE_OK},
+              {u"no-such-host..invalid"_s, server.port, server.password, CURLE_COULDNT_RESOLVE_HOST},
+              {server.host, qint64(closed.port()), server.password, CURLE_COULDNT_CONNECT}}) {
+            PushConnection connection = server;
+            connection.host = host;
+            connection.port = port;
+            connection.password = password;
+            EXPECT_EQ(FTPUploader(connection).testConnection(),
+                      code == CURLE_OK ? std::nullopt : std::optional(curlError(code)))
+                << qPrintable(rawValue(server.transferProtocol) + host);
+        }
+    }
     const FTPUploader uploader(s_ftp->connection());
     const QString vanished = env.root() + u"/gone.jpg"_s;
     EXPECT_EQ(uploader.upload(vanished, u"/gone.jpg"_s), FTPError::localFileNotReadable(vanished));
@@ -252,12 +234,12 @@ TEST_F(FTPUploaderTest, BadInputFailsCleanly)
               u"Cannot read file: %1 (it is a folder)"_s.arg(folder));
     if (geteuid() != 0) {
         // Root reads files whatever their mode says.
-        const QString locked = localFile(u"locked.jpg"_s, "x");
+        const QString locked = env.writeFile(u"locked.jpg"_s, "x");
         QFile::setPermissions(locked, {});
         EXPECT_EQ(uploader.upload(locked, u"/l.jpg"_s), FTPError::localFileNotReadable(locked));
     }
 
-    const QString local = localFile(u"a"_s, "a");
+    const QString local = env.writeFile(u"a"_s, "a");
     for (const auto& [host, port] : {std::pair{QString(), qint64(21)}, std::pair{u"127.0.0.1"_s, qint64(0)},
                                      std::pair{u" \n"_s, qint64(-1)}}) {
         for (const TransferProtocol protocol : allTransferProtocols()) {
@@ -276,7 +258,7 @@ TEST_F(FTPUploaderTest, BadInputFailsCleanly)
 TEST_F(FTPUploaderTest, HandlesCarryTheBandwidthCapAndTheCommandLimit)
 {
     const ClosedPort closed;
-    const QString local = localFile(u"a"_s, "a");
+    const QString local = env.writeFile(u"a"_s, "a");
     for (const auto& [kbps, expected] : {std::pair<qint64, std::optional<qint64>>{500, 512000},
                                          {0, std::nullopt},
                                          {-5, std::nullopt},
@@ -319,26 +301,23 @@ TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
         PushConnection connection = server.connection();
         connection.host = u"localhost"_s;
         const FTPUploader uploader(connection);
-        constexpr int kThreads = 4;
-        constexpr int kFilesEach = 12;
-        std::vector<std::thread> threads;
-        QStringList failures(kThreads);
-        for (int t = 0; t < kThreads; ++t) {
-            threads.emplace_back([&, t] {
-                for (int i = 0; i < kFilesEach; ++i) {
-                    const QString name = u"t%1-%2.txt"_s.arg(t).arg(i);
-                    if (const auto error = uploader.upload(localFile(name, name.toUtf8()), "/par/" + name)) {
-                        failures[std::size_t(t)] += error->description();
+        QStringList failures(4);
+        {
+            std::vector<std::jthread> threads;
+            for (int t = 0; t < 4; ++t) {
+                threads.emplace_back([&, t] {
+                    for (int i = 0; i < 12; ++i) {
+                        const QString name = u"t%1-%2.txt"_s.arg(t).arg(i);
+                        if (const auto error =
+                                uploader.upload(env.writeFile(name, name.toUtf8()), "/par/" + name)) {
+                            failures[t] += error->description();
+                        }
                     }
-                }
-            });
-        }
-        for (auto& thread : threads) {
-            thread.join();
+                });
+            }
         }
         EXPECT_EQ(failures.join(QString()).toStdString(), "");
-        EXPECT_EQ(QDir(server.rootDir() + u"/par"_s).entryList(QDir::Files).size(), kThreads * kFilesEach);
-        EXPECT_LE(readFile(server.logFile()).count("FTP session opened"), kThreads * 2)
-            << "connections were not reused";
+        EXPECT_EQ(QDir(server.rootDir() + u"/par"_s).entryList(QDir::Files).size(), 48);
+        EXPECT_LE(readFile(server.logFile()).count("FTP session opened"), 8) << "connections were not reused";
     }
 }

