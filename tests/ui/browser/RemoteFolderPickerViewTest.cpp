@@ -1,7 +1,7 @@
 #include "ui/browser/RemoteFolderPickerView.h"
 
 #include "BrowserTestSupport.h"
-#include "support/EngineTestServices.h"
+#include "support/TestEnvironment.h"
 #include "support/ui/UiTestSupport.h"
 #include "ui/browser/BrowserStatePage.h"
 #include "ui/browser/RemoteItemModel.h"
@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThreadPool>
 
 #include <gtest/gtest.h>
 
@@ -18,42 +19,37 @@ using namespace ondrix::test;
 
 namespace {
 
-class RemoteFolderPickerViewTest : public ::testing::Test, public PrivateEnvironment {
-protected:
-    ~RemoteFolderPickerViewTest() override { pool.waitForDone(); }
+void waitForFolder(RemoteFolderPickerView& picker, const QString& path)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return picker.currentPath() == path && picker.isShowingListing(); },
+                                kServerWaitMs))
+        << picker.currentPath().toStdString() << ": " << picker.statePage()->text().toStdString();
+}
 
-    static void waitForFolder(RemoteFolderPickerView& picker, const QString& path)
-    {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return picker.currentPath() == path && picker.isShowingListing(); },
-                                    kServerWaitMs))
-            << picker.currentPath().toStdString() << ": " << picker.statePage()->text().toStdString();
+QStringList shownNames(RemoteFolderPickerView& picker)
+{
+    QStringList names;
+    for (int row = 0; row < picker.listingModel()->rowCount(); ++row) {
+        names << picker.listingModel()->index(row, 0).data().toString();
     }
+    return names;
+}
 
-    static QStringList shownNames(RemoteFolderPickerView& picker)
-    {
-        QStringList names;
-        for (int row = 0; row < picker.listingModel()->rowCount(); ++row) {
-            names << picker.listingModel()->index(row, 0).data().toString();
-        }
-        return names;
-    }
-
-    static void clickRow(RemoteFolderPickerView& picker, int row)
-    {
-        QListView* list = picker.folderList();
-        const QRect rect = list->visualRect(list->model()->index(row, RemoteItemModel::NameColumn));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-
-    QThreadPool pool;
-};
+void clickRow(RemoteFolderPickerView& picker, int row)
+{
+    QListView* list = picker.folderList();
+    const QRect rect = list->visualRect(list->model()->index(row, RemoteItemModel::NameColumn));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
 
 } // namespace
 
 // The picker walks folders only and hands back the one chosen; a missing start folder shows the error, and
 // cancel returns nothing.
-TEST_F(RemoteFolderPickerViewTest, WalksFoldersAndReturnsTheChosenOneOrNothing)
+TEST(RemoteFolderPickerView, WalksFoldersAndReturnsTheChosenOneOrNothing)
 {
+    const TestEnvironment env;
+    QThreadPool pool;
     BrowserTestServer server(TransferProtocol::sftp);
     server.makeFile("/photos/cover.jpg");
     server.makeFolder("/photos/2024/jan");

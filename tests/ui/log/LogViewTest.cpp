@@ -23,21 +23,13 @@ using namespace Qt::StringLiterals;
 using namespace ondrix;
 using namespace ondrix::test;
 
-namespace {
-
-class LogViewTest : public ::testing::Test {
-protected:
+TEST(LogView, RowsCopyAllFollowingAndClearing)
+{
     TestEnvironment env;
     int stamps = 0;
     // Every entry is stamped 2 January 2025, 09:05:03 local time, one second apart.
     LogService log{env.stateHome() + u"/Ondrix/Ondrix.log"_s,
-                   [this] { return QDateTime(QDate(2025, 1, 2), QTime(9, 5, 3)).addSecs(stamps++); }};
-};
-
-} // namespace
-
-TEST_F(LogViewTest, RowsCopyAllFollowingAndClearing)
-{
+                   [&stamps] { return QDateTime(QDate(2025, 1, 2), QTime(9, 5, 3)).addSecs(stamps++); }};
     LogView view(log);
     view.resize(600, 400);
     view.show();
