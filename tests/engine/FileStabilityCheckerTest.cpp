@@ -19,8 +19,7 @@ using Answer = FileStabilityChecker::Answer;
 
 namespace {
 
-// Time moves only when a test says so: a wait takes its next reading when the test advances the clock by
-// its interval, so "nothing happened yet" is a fact, not a guess after a sleep.
+// Time moves only when a test advances the clock, so "nothing happened yet" is a fact, not a guess.
 class FileStabilityCheckerTest : public ::testing::Test {
 protected:
     FileStabilityCheckerTest() { m_checker.setClock(&m_clock); }
@@ -40,14 +39,12 @@ protected:
         EXPECT_FALSE(m_answer.has_value());
         return handle;
     }
-    // Lets the checker take the readings due (on this thread) and deliver answers.
     void advance(qint64 ms)
     {
         QCoreApplication::processEvents();
         m_clock.advance(ms);
         QCoreApplication::processEvents();
     }
-    // For waits whose readings go to a pool.
     std::optional<Answer> awaitAnswer()
     {
         (void)QTest::qWaitFor([&] { return m_answer.has_value(); }, 10000);
@@ -147,7 +144,6 @@ TEST_F(FileStabilityCheckerTest, AGrowingOrOpenFileIsStableOnceItStopsAndWaitsEn
     advance(0);
     EXPECT_FALSE(called || m_checker.activeWaits() > 0);
 
-    // Readings on a pool, as the engine takes them.
     QThreadPool pool;
     m_checker.setPool(&pool);
     // A negative interval counts as none; an hour-long default would never answer if it fell back to that.

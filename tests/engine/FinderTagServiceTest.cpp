@@ -82,8 +82,7 @@ TEST_F(FinderTagServiceTest, ColourTagsReplaceOnlyOursAndKeepOtherTagsInOrderAnd
         EXPECT_EQ(XattrTagStore::readAttribute(m_file, name), value);
     }
 
-    // A file gone before its tag, and a file system without user attributes (as procfs, some network and FAT
-    // mounts), each leave one system-log line.
+    // A file gone before its tag, and a file system without user attributes, each leave one system-log line.
     const test::MessageCapture log;
     m_service.setTag(Colour::green, m_env.root() + u"/watched/gone.jpg"_s);
     m_service.setTag(Colour::green, u"/proc/version"_s);

@@ -3,12 +3,12 @@
 #include "iptc/KeywordModule.h"
 #include "support/TestEnvironment.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QThreadPool>
-#include <QtEndian>
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -109,8 +109,7 @@ class IPTCMetadataServiceTest : public ::testing::Test {
 protected:
     QString folder() const { return m_env.root() + u"/watched"_s; }
 
-    // An image drawn by ImageMagick, given keywords, a caption, mode 0640 and a tag attribute; a ".dng" is
-    // that TIFF with a DNGVersion.
+    // An image drawn by ImageMagick with metadata, mode 0640 and a tag; a ".dng" is a TIFF with a DNGVersion.
     QString makeRealImage(const QString& name) const
     {
         const QString path = m_env.makeDir(u"watched"_s) + u'/' + name;
@@ -159,7 +158,6 @@ TEST_F(IPTCMetadataServiceTest, ImagesCutShortOrStillWrittenAreLeftAloneAndEvery
         const QByteArray whole = readFile(source);
         const QString path = folder() + u"/cut-"_s + QFileInfo(source).fileName();
         const qsizetype half = whole.size() / 2;
-        // Cut in the header, in the directory or marker segments, in the image data and just before the end.
         for (const qsizetype cut : {qsizetype(3), qsizetype(30), qsizetype(200), half, whole.size() - 2}) {
             m_env.writeFile(u"watched/cut-"_s + QFileInfo(source).fileName(), whole.left(cut));
             EXPECT_FALSE(IPTCMetadataService::isComplete(whole.left(cut))) << cut;
@@ -248,23 +246,19 @@ TEST_F(IPTCMetadataServiceTest, OtherFilesHugeImagesFailedWritesAndFilesChangedD
 {
     // 255 directories, each naming the same 20 000 offsets as its strips, their lengths and its sub-images.
     constexpr quint32 kDirectories = 255, kEntries = 20000, kDirectorySize = 2 + 3 * 12 + 4;
-    QByteArray tiff("II*\0\x08\0\0\0", 8);
-    const auto put = [&tiff](quint32 value, int bytes) {
-        const quint32 little = qToLittleEndian(value);
-        tiff.append(reinterpret_cast<const char*>(&little), bytes);
-    };
+    QByteArray tiff;
+    QDataStream out(&tiff, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0x4949) << quint16(42) << quint32(8); // "II*", then the first directory's offset
     for (quint32 d = 0; d < kDirectories; ++d) {
-        put(3, 2);
-        for (const quint32 tag : {273U, 279U, 330U}) {
-            put(tag, 2);
-            put(4, 2);
-            put(kEntries, 4);
-            put(8 + kDirectories * kDirectorySize, 4);
+        out << quint16(3);
+        for (const quint16 tag : {273, 279, 330}) {
+            out << tag << quint16(4) << kEntries << quint32(8 + kDirectories * kDirectorySize);
         }
-        put(d + 1 < kDirectories ? 8 + (d + 1) * kDirectorySize : 0, 4);
+        out << quint32(d + 1 < kDirectories ? 8 + (d + 1) * kDirectorySize : 0);
     }
     for (quint32 k = 0; k < kEntries; ++k) {
-        put(8 + (k % kDirectories) * kDirectorySize, 4);
+        out << quint32(8 + (k % kDirectories) * kDirectorySize);
     }
     EXPECT_FALSE(IPTCMetadataService::isComplete(tiff));
 

@@ -13,7 +13,6 @@ TEST(InFlightFilesTest, OneStageAFileAtATimeCountedFromItAndFailedFilesWaitLonge
     UploadJob b{.localPath = u"/w/b.jpg"_s}, c{.localPath = u"/w/c.jpg"_s};
     files.queue(b.localPath, b);
     files.queue(c.localPath, c);
-    // Waiting for stability is not queued.
     EXPECT_EQ(std::tuple(files.contains(u"/w/a.jpg"_s), files.queuedCount(), files.activeJobs().size()),
               std::tuple(true, 2, 0));
 

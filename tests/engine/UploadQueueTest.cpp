@@ -38,8 +38,7 @@ bool onMainThread()
     return QThread::currentThread() == QCoreApplication::instance()->thread();
 }
 
-// Queues whose upload function the test controls: each transfer blocks on its pool thread until the test
-// releases it by file name or job id, then succeeds (or fails when told so).
+// Each transfer blocks on its pool thread until released by file name or job id, then succeeds or fails.
 class UploadQueueTest : public ::testing::Test {
 protected:
     void SetUp() override { m_pool.setMaxThreadCount(8); }
@@ -103,18 +102,14 @@ protected:
         m_changed.notify_all();
     }
     void releaseAll() { release({QString()}); }
-    QStringList started() const
+    QStringList started() const { return locked(m_started); }
+    // A copy of what the transfer threads write, taken under their lock.
+    template <typename T>
+    T locked(const T& member) const
     {
         std::lock_guard lock(m_mutex);
-        return m_started;
+        return member;
     }
-    // The job handed to the transfer of the file and the transfer's control.
-    std::pair<UploadJob, UploadTaskControl> handed(const QString& name) const
-    {
-        std::lock_guard lock(m_mutex);
-        return m_handed.at(name);
-    }
-    // Waits for `count` transfers to have started, with or without running the main thread's events.
     bool waitForStarted(int count, bool events = true)
     {
         for (int i = 0; i < 5000 && started().size() < count; ++i) {
@@ -126,7 +121,6 @@ protected:
     {
         return QTest::qWaitFor([&] { return m_results.size() >= count; });
     }
-    // The names of the files whose results arrived, sorted.
     QStringList namesDone() const
     {
         QStringList done = m_log.filter(u"done "_s).replaceInStrings(u"done "_s, QString());
@@ -194,7 +188,7 @@ TEST_F(UploadQueueTest, StartsInArrivalOrderOnceAFileAndReportsEachStepOnTheMain
     EXPECT_EQ(std::tuple(m_updates.size(), queue->activeCount()), std::tuple(3, 0));
 
     // The job handed to the upload function is the started one; the result carries exactly that copy.
-    const UploadJob b = handed(u"b.jpg"_s).first;
+    const UploadJob b = locked(m_handed).at(u"b.jpg"_s).first;
     EXPECT_EQ(std::tuple(b.status, b.startedAt.has_value(), b.completedAt.has_value()),
               std::tuple(UploadStatus::uploading(0.0), true, false));
     EXPECT_EQ(m_results.first().job, b);
@@ -229,7 +223,7 @@ TEST_F(UploadQueueTest, AFinishedTransferGoesOnWithoutTheMainThreadAndCancelAllC
     }
     underWay.sort();
     EXPECT_EQ(underWay, abc.mid(1, 2));
-    EXPECT_TRUE(handed(u"c.jpg"_s).second.isCancellationRequested());
+    EXPECT_TRUE(locked(m_handed).at(u"c.jpg"_s).second.isCancellationRequested());
     releaseAll();
     ASSERT_TRUE(waitForResults(3));
     QCoreApplication::processEvents();
@@ -243,7 +237,7 @@ TEST_F(UploadQueueTest, ProgressAndWhatArrivesTogetherAreHandedOverTogether)
 {
     auto queue = makeQueue(2, abc);
     ASSERT_TRUE(waitForStarted(2) && QTest::qWaitFor([&] { return m_log.size() == 2; }));
-    const auto [a, control] = handed(u"a.jpg"_s);
+    const auto [a, control] = locked(m_handed).at(u"a.jpg"_s);
     queue->updateProgress(a.id, 5, 0);
     queue->updateProgress(a.id, 50, 200);
     queue->updateProgress(QUuid::createUuid(), 10, 20);
@@ -302,7 +296,7 @@ TEST_F(UploadQueueTest, PauseHoldsNewStartsButLetsRunningJobsFinishAndReleaseDro
     EXPECT_EQ(started().last(), u"c.jpg"_s);
 
     // A queue released while a transfer runs cancels it and drops its result and its reports.
-    const UploadTaskControl control = handed(u"c.jpg"_s).second;
+    const UploadTaskControl control = locked(m_handed).at(u"c.jpg"_s).second;
     queue.reset();
     EXPECT_TRUE(control.isCancellationRequested());
     control.reportProgress(1, 2);
@@ -316,7 +310,7 @@ TEST_F(UploadQueueTest, CancelAllForgetsPendingJobsAndStillReportsRunningTransfe
 {
     auto queue = makeQueue(2, abc + QStringList{u"d.jpg"_s});
     ASSERT_TRUE(waitForStarted(2));
-    const auto [running, control] = handed(u"a.jpg"_s);
+    const auto [running, control] = locked(m_handed).at(u"a.jpg"_s);
 
     queue->cancelAll();
     EXPECT_EQ(std::tuple(queue->pendingCount(), queue->activeCount(), control.isCancellationRequested()),

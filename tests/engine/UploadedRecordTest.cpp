@@ -11,7 +11,6 @@ using ondrix::test::TestEnvironment;
 
 namespace {
 
-// A version dated `seconds` after 1970 with `size` bytes.
 FileVersion at(double seconds, qint64 size)
 {
     return {size, FileVersion::nanoseconds(seconds)};
