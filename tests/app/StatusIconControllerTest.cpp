@@ -60,19 +60,14 @@ TEST(StatusIconController, AnimationStartsOnceTurnsWrapsAndResetsWhenLeft)
     QSignalSpy icons(&controller, &StatusIconController::iconChanged);
 
     controller.update(EngineState::watching(), false, false, true);
-    // The first frame is the Basic icon, already shown; the animation itself starts on the next turn of the
-    // event loop.
-    EXPECT_FALSE(controller.isAnimating());
-    EXPECT_EQ(icons.count(), 0);
+    // The first frame is the Basic icon, already shown; the animation starts on the next turn of the loop.
+    EXPECT_FALSE(controller.isAnimating() || icons.count());
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.isAnimating(); }, 1000));
-    EXPECT_EQ(started.count(), 1);
-    EXPECT_EQ(controller.layerRenderCount(), 1);
+    EXPECT_EQ(std::pair(started.count(), controller.layerRenderCount()), std::pair(qsizetype(1), 1));
 
-    // The angle wraps to 0, never 360.
     const QImage atZero = pixels(controller.currentIcon());
     controller.advanceFrame(120);
-    EXPECT_DOUBLE_EQ(controller.angle(), 0.0);
-
+    EXPECT_DOUBLE_EQ(controller.angle(), 0.0) << "wraps to 0, never 360";
     controller.advanceFrame(StatusIconController::kRefreshesPerTrayFrame);
     EXPECT_DOUBLE_EQ(controller.angle(), 45.0);
     const QImage at45 = pixels(controller.currentIcon());
@@ -82,34 +77,29 @@ TEST(StatusIconController, AnimationStartsOnceTurnsWrapsAndResetsWhenLeft)
     controller.update(EngineState::watching(), false, false, true);
     controller.update(kLoginFailed, false, false, true);
     QCoreApplication::processEvents();
-    EXPECT_EQ(started.count(), 1);
-    EXPECT_EQ(controller.layerRenderCount(), 1);
-    EXPECT_DOUBLE_EQ(controller.angle(), 45.0);
+    EXPECT_EQ(std::tuple(started.count(), controller.layerRenderCount(), controller.angle()),
+              std::tuple(qsizetype(1), 1, 45.0));
 
-    // A theme change re-renders the layers of the running animation once.
-    controller.setDarkAppearance(true);
+    controller.setDarkAppearance(true); // re-renders the running animation's layers once
     EXPECT_EQ(controller.layerRenderCount(), 2);
     EXPECT_NE(pixels(controller.currentIcon()), at45);
 
     // Any other row leaves the animation: angle 0, no frames; the next start renders afresh.
     controller.update(EngineState::watching(), false, true, true);
-    EXPECT_FALSE(controller.isAnimating());
-    EXPECT_DOUBLE_EQ(controller.angle(), 0.0);
+    EXPECT_FALSE(controller.isAnimating() || controller.angle() != 0.0);
     const int iconsBefore = icons.count();
     controller.advanceFrame();
     EXPECT_EQ(icons.count(), iconsBefore) << "no frame without the layers";
     controller.update(EngineState::watching(), false, false, true);
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.isAnimating(); }, 1000));
-    EXPECT_EQ(started.count(), 2);
-    EXPECT_EQ(controller.layerRenderCount(), 3);
+    EXPECT_EQ(std::pair(started.count(), controller.layerRenderCount()), std::pair(qsizetype(2), 3));
 
     // Leaving before the deferred start runs means it never starts.
     controller.update(EngineState::watching(), true, false, false);
     controller.update(EngineState::watching(), false, false, true);
     controller.update(EngineState::watching(), false, false, false);
     QCoreApplication::processEvents();
-    EXPECT_FALSE(controller.isAnimating());
-    EXPECT_EQ(started.count(), 2);
+    EXPECT_FALSE(controller.isAnimating() || started.count() != 2);
 }
 
 // The tray hears of a change at once, of nothing that leaves the icon and the tool tip as they are, and of
@@ -125,8 +115,7 @@ TEST(StatusIconController, TheTrayHearsOnlyOfChangesAtMostOnceAFrame)
     for (int i = 0; i < 50; ++i) {
         controller.update(EngineState::uploading(), false, true, false);
     }
-    EXPECT_EQ(icons.count(), 1);
-    EXPECT_EQ(toolTips.count(), 1);
+    EXPECT_EQ(std::pair(icons.count(), toolTips.count()), std::pair(qsizetype(1), qsizetype(1)));
 
     controller.update(kLoginFailed, false, false, false);
     controller.update(EngineState::uploading(), true, true, false);
@@ -142,8 +131,7 @@ TEST(StatusIconController, TheTrayHearsOnlyOfChangesAtMostOnceAFrame)
     controller.update(EngineState::uploading(), true, true, false);
     controller.setFrameIntervalMs(1);
     QTest::qWait(50);
-    EXPECT_EQ(icons.count(), 2);
-    EXPECT_EQ(toolTips.count(), 2);
+    EXPECT_EQ(std::pair(icons.count(), toolTips.count()), std::pair(qsizetype(2), qsizetype(2)));
 }
 
 // Panels are dark or light whatever the desktop theme says: every icon and animation frame must stand out

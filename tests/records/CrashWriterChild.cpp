@@ -24,14 +24,12 @@ int main(int argc, char** argv)
     const qint64 readyAt = n + 50;
 
     QTimer timer;
-    timer.setInterval(0);
     QObject::connect(&timer, &QTimer::timeout, [&] {
         ++n;
         history.add({.timestamp = QDateTime::currentDateTimeUtc(),
                      .filename = u"photo-%1-"_s.arg(n) + QString(150, QLatin1Char('x')) + u".jpg"_s,
                      .bytes = n * 1000,
                      .connectionName = u"Crash"_s});
-
         store.setRealDictionaryEntry(u"ondrix_uploaded_crash"_s, u"/f/%1"_s.arg(n), double(n));
         QJsonArray connections;
         for (qint64 i = 0; i < n % 40; ++i) {
@@ -51,6 +49,6 @@ int main(int argc, char** argv)
             std::fflush(stdout);
         }
     });
-    timer.start();
+    timer.start(0);
     return app.exec();
 }

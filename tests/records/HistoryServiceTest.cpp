@@ -93,7 +93,6 @@ TEST(HistoryService, KeepsTheNewestFiveHundredAndClearsToAnEmptyArray)
         EXPECT_EQ(std::tuple(history.entries().size(), history.entries().value(0).filename,
                              history.entries().value(499).filename),
                   std::tuple(qsizetype(500), u"file500.jpg"_s, u"file1.jpg"_s));
-        // Written in several rounds, reusing the entries encoded before: the same bytes as one encoding.
         EXPECT_EQ(readFile(history.filePath()), HistoryService::encode(history.entries()));
         history.clear();
         settle(history);
@@ -139,7 +138,6 @@ TEST(HistoryService, UndecodableFilesAreAnEmptyHistoryUntilTheNextChange)
         settle(history);
         EXPECT_EQ(QJsonDocument::fromJson(readFile(history.filePath())).array().size(), 1);
     }
-    // An explicit null error is no error.
     EXPECT_FALSE(HistoryService::decode(edited("\"direction\"", "\"error\":null,\"direction\""))
                      .value()
                      .first()

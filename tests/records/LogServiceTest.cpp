@@ -58,7 +58,7 @@ TEST(LogService, KeepsTheNewestHundredButWritesEveryLineInEachThreadsOrder)
     logLines();
     log.clear();
     log.log(u"line 150"_s, Level::info);
-    EXPECT_TRUE(log.entries().isEmpty()); // delivered asynchronously
+    EXPECT_TRUE(log.entries().isEmpty()) << "delivered asynchronously";
     settle(log);
     EXPECT_EQ(std::pair(added.size(), added.value(150)), std::pair(qsizetype(151), u"line 150"_s));
     logLines();
@@ -74,7 +74,6 @@ TEST(LogService, KeepsTheNewestHundredButWritesEveryLineInEachThreadsOrder)
             << lines[i].constData();
     }
 
-    // Lines from several threads keep each thread's order in the file.
     constexpr int kThreads = 4, kPerThread = 500;
     std::vector<std::jthread> threads;
     for (int t = 0; t < kThreads; ++t) {
@@ -129,7 +128,6 @@ TEST(LogService, LinesHaveTheFixedFormatOnOneLineAndALogMovedAwayStartsAgainUnde
         log.log(u"err"_s, Level::error);
         log.log(u"two\nlines"_s, Level::info);
     }
-    // Destruction writes what is still pending; a second run appends to the same file.
     LogService log(AppPaths::logFile(), [at] { return at; });
     const auto write = [&](const QString& message) {
         log.log(message, Level::info);
