@@ -1,6 +1,7 @@
 #include "platform/CanberraSoundPlayer.h"
 
 #include "support/MessageCapture.h"
+#include "support/TestEnvironment.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -39,18 +40,14 @@ TEST(CanberraSoundPlayer, EveryNamedSoundIsAShortFileOfItsOwnAndOthersPlayNothin
     CanberraSoundPlayer player(directory);
     QSet<QByteArray> digests;
     for (const QString& name : SoundPlayer::soundNames()) {
-        QFile file(player.soundFile(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        const QByteArray bytes = file.readAll();
-        EXPECT_GT(wavSeconds(bytes), 0.05) << name.toStdString();
-        EXPECT_LT(wavSeconds(bytes), 1.0) << name.toStdString();
+        const QByteArray bytes = test::readFile(player.soundFile(name));
+        EXPECT_TRUE(wavSeconds(bytes) > 0.05 && wavSeconds(bytes) < 1.0) << name.toStdString();
         digests.insert(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
     }
     EXPECT_EQ(digests.size(), SoundPlayer::soundNames().size()) << "five different sounds";
 
-    // Unknown names and a missing sound folder play nothing, say nothing and do not even load libcanberra;
-    // without an audio device (as here), whatever libcanberra answers, playing returns and costs at most one
-    // log line.
+    // Unknown names and a missing sound folder play nothing, say nothing, load no libcanberra; without an
+    // audio device (as here) playing returns and costs at most one log line.
     MessageCapture capture;
     CanberraSoundPlayer nowhere(u"/nonexistent/sounds"_s);
     for (const QString& name : {u"glass"_s, u"Basso"_s, QString(), u"../sounds/Glass"_s, u"Glass.wav"_s}) {

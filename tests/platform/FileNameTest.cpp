@@ -12,8 +12,6 @@ TEST(FileName, AnyBytesSurviveTheRoundTrip)
 {
     const QByteArray latin1("caf\xe9.jpg");
     const QString decoded = FileName::decode(latin1);
-    EXPECT_EQ(decoded.size(), latin1.size());
-    EXPECT_TRUE(decoded.startsWith(u"caf"_s));
     EXPECT_TRUE(FileName::hasUndecodableBytes(decoded));
     EXPECT_EQ(FileName::encode(decoded), latin1);
     EXPECT_EQ(FileName::displayName(decoded), u"caf\\xE9.jpg"_s);

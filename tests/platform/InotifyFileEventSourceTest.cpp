@@ -64,8 +64,7 @@ TEST_F(InotifyFileEventSourceTest, ReportsTheSystemsFlagsInOrderUntilStoppedAndW
     // The reader posts its batch meanwhile; the main thread does not get to run it before stop().
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     m_source.stop();
-    EXPECT_FALSE(m_source.isWatching());
-    EXPECT_EQ(m_source.watchCount(), 0);
+    EXPECT_TRUE(!m_source.isWatching() && m_source.watchCount() == 0);
     QCoreApplication::processEvents();
     EXPECT_TRUE(m_events.isEmpty());
 
@@ -75,10 +74,8 @@ TEST_F(InotifyFileEventSourceTest, ReportsTheSystemsFlagsInOrderUntilStoppedAndW
     ASSERT_TRUE(waitForEvent(u"after.jpg"_s, Flag::IsFile | Flag::WriteClosed));
     InotifyFileEventSource missing;
     EXPECT_FALSE(missing.start(m_root + u"/nope"_s));
-    EXPECT_FALSE(missing.isWatching());
 
-    // Watches follow folders that were there at the start (on the reader thread, shortly after) and folders
-    // that come, go and move.
+    // Watches follow folders there at the start (set by the reader thread) and those that come, go and move.
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_source.isTreeWatched(); }));
     EXPECT_EQ(m_source.watchCount(), 4);
     ASSERT_TRUE(QDir(m_root).mkpath(u"n1/n2/n3"_s));

@@ -44,12 +44,11 @@ protected:
 
 // Idle assertions are inhibitors held until released. Sleep waits for the pause or the hold, and wake takes
 // the delay again. A restarted logind gets the inhibitors again; a monitor that goes releases all it holds.
-TEST_F(LogindPowerMonitorTest, InhibitorsAreHeldUntilReleasedAndSurviveARestartOfLogind)
+TEST_F(LogindPowerMonitorTest, InhibitorsAreHeldUntilReleasedAndSurviveARestartOrAbsenceOfLogind)
 {
     {
         LogindPowerMonitor monitor(m_bus.connection());
         const quint32 first = monitor.createIdleSleepAssertion(uploading);
-        EXPECT_NE(first, 0u);
         ASSERT_TRUE(waitForCount(m_idle, 1));
         const quint32 second = monitor.createIdleSleepAssertion(uploading);
         EXPECT_NE(second, first);
@@ -100,28 +99,22 @@ TEST_F(LogindPowerMonitorTest, InhibitorsAreHeldUntilReleasedAndSurviveARestartO
         QObject::connect(&monitor, &PowerMonitor::aboutToSleep, &monitor, [&] { monitor.holdSleep(); });
         ASSERT_TRUE(m_logind.prepareForSleep(true));
         QTest::qWait(300);
-        EXPECT_EQ(countOf(m_delay), 1);
-        EXPECT_TRUE(monitor.holdsSleepDelay());
+        EXPECT_TRUE(monitor.holdsSleepDelay() && countOf(m_delay) == 1);
         monitor.releaseSleep();
         EXPECT_TRUE(waitForCount(m_delay, 0));
         ASSERT_TRUE(m_logind.prepareForSleep(false));
 
         monitor.createIdleSleepAssertion(uploading);
-        ASSERT_TRUE(waitForCount(m_delay, 1));
-        ASSERT_TRUE(waitForCount(m_idle, 1));
+        ASSERT_TRUE(waitForCount(m_delay, 1) && waitForCount(m_idle, 1));
         m_logind.stop();
         ASSERT_TRUE(m_logind.start()) << m_bus.errorString().toStdString();
-        EXPECT_TRUE(waitForCount(m_delay, 1));
-        EXPECT_TRUE(waitForCount(m_idle, 1));
+        EXPECT_TRUE(waitForCount(m_delay, 1) && waitForCount(m_idle, 1));
         QTest::qWait(100);
         EXPECT_EQ(m_logind.inhibitors().size(), 2);
     }
-    EXPECT_TRUE(waitForCount(m_delay, 0));
-    EXPECT_TRUE(waitForCount(m_idle, 0));
-}
+    EXPECT_TRUE(waitForCount(m_delay, 0) && waitForCount(m_idle, 0));
 
-TEST_F(LogindPowerMonitorTest, MissingLogindOrBusIsALogLineOnly)
-{
+    // Without logind or without a bus: a log line only.
     m_logind.stop();
     MessageCapture capture;
     LogindPowerMonitor monitor(m_bus.connection());

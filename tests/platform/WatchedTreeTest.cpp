@@ -59,20 +59,16 @@ TEST_P(WatchedTreeTest, ReachesFilesBelowTheRootAndNothingThroughALink)
                                                {at(u"private/b.bin"_s), EXDEV}};
     for (const auto& [path, error] : refused) {
         errno = 0;
-        EXPECT_FALSE(tree.open(path, O_RDONLY).isValid()) << qPrintable(path);
-        EXPECT_EQ(errno, error) << qPrintable(path);
+        EXPECT_TRUE(!tree.open(path, O_RDONLY).isValid() && errno == error) << qPrintable(path);
         struct stat info {};
         EXPECT_EQ(tree.stat(path, info), error) << qPrintable(path);
         EXPECT_EQ(tree.unlink(path), error) << qPrintable(path);
     }
     // A file that is a link is not opened; looked at and removed, it is the link itself.
     errno = 0;
-    EXPECT_FALSE(tree.open(m_root + u"/c.bin"_s, O_RDONLY).isValid());
-    EXPECT_EQ(errno, ELOOP);
-
+    EXPECT_TRUE(!tree.open(m_root + u"/c.bin"_s, O_RDONLY).isValid() && errno == ELOOP);
     struct stat info {};
-    ASSERT_EQ(tree.stat(m_root + u"/c.bin"_s, info), 0);
-    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_TRUE(tree.stat(m_root + u"/c.bin"_s, info) == 0 && S_ISLNK(info.st_mode));
     EXPECT_EQ(tree.unlink(m_root + u"/c.bin"_s), 0);
     EXPECT_EQ(test::readFile(at(u"private/b.bin"_s)), "secret");
     EXPECT_EQ(tree.unlink(m_root + u"/a.bin"_s), 0);

@@ -134,9 +134,8 @@ TEST_F(XattrTagStoreTest, DecodesAnyFormatDesktopTagsAreTextAndEmptyValuesAreNon
     }
 }
 
-// A list some other program extended with an entry that is not a string: an update reads it once and writes
-// only a change; a list already as wanted keeps its bytes (here a format we never write), a changed one keeps
-// the user's tags and the entry that is not a string. A file that is gone is reported without a write.
+// A list another program extended with a non-string entry: an unchanged list keeps its bytes, a changed one
+// keeps the user's tags and that entry. A file that is gone is reported without a write.
 TEST_F(XattrTagStoreTest, AnUpdateWritesOnlyAChangeAndKeepsWhatItCannotRead)
 {
     const QByteArray xml = "<plist version=\"1.0\"><array><string>Client</string><integer>42</integer>"
