@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -28,17 +29,6 @@ using namespace ondrix;
 using namespace ondrix::test;
 
 namespace {
-
-QStringList tagsOf(FinderTagService& tags, const QString& path)
-{
-    tags.waitForTagWrites();
-    return tags.readTags(path);
-}
-
-bool waitFor(const std::function<bool()>& done, int timeoutMs = 20000)
-{
-    return QTest::qWaitFor(done, timeoutMs);
-}
 
 // Engines upload to `remote`, a server in memory, unless a test gives them a real one.
 class ConnectionEngineTest : public EngineTestFixture {
@@ -59,6 +49,10 @@ protected:
         connection.stabilityCheckSeconds = 1;
         return connection;
     }
+
+    static bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 20000); }
+    // A file's user tags once the queued tag writes are done.
+    QStringList tagsOf(const QString& path) { return tags.waitForTagWrites(), tags.readTags(path); }
 
     std::unique_ptr<ConnectionEngine> makeEngine(const PushConnection& connection, bool realServer = false)
     {
@@ -123,8 +117,7 @@ TEST_F(ConnectionEngineTest, FilterAndRemotePathRulesAndStartNeedsAnEnabledConne
                                        .minFileSizeBytes = test.minimumSize},
                                       services);
         for (qsizetype i = 0; i < files.size(); ++i) {
-            EXPECT_EQ(engine.passesFilter(files[i]), test.passes[i])
-                << test.included << test.excluded << files[i].toStdString();
+            EXPECT_EQ(engine.passesFilter(files[i]), test.passes[i]) << test.included << test.excluded << i;
         }
     }
 
@@ -167,7 +160,7 @@ TEST_F(ConnectionEngineTest, FilterAndRemotePathRulesAndStartNeedsAnEnabledConne
     EXPECT_EQ(logMessages().filter(u"[Office] Watching "_s),
               (QStringList{u"[Office] Watching "_s + watched, u"[Office] Watching "_s + card}));
     EXPECT_EQ(logMessages().filter(u"[Office] Local folder not found: "_s + card).size(), 1)
-        << "the log says it once, not at every scan";
+        << "not each scan";
 }
 
 TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
@@ -204,7 +197,7 @@ TEST_F(ConnectionEngineTest, FilesArriveOnceOverFtpWithTheirRecords)
     EXPECT_EQ(QDir(remote).entryList(QDir::Files | QDir::Hidden),
               (QStringList{u"before.jpg"_s, u"draft.jpg"_s}));
 
-    EXPECT_EQ(tagsOf(tags, photoPath), QStringList{u"Green\n2"_s});
+    EXPECT_EQ(tagsOf(photoPath), QStringList{u"Green\n2"_s});
     EXPECT_TRUE(logMessages().contains(u"[Office] ✓ photo.jpg (16.8 MB)"_s)) << logText().toStdString();
     EXPECT_EQ(std::tuple(history.entries().size(), stats.todayFiles(), center.requests.size(),
                          sounds.played.value(0)),
@@ -316,7 +309,7 @@ TEST_F(ConnectionEngineTest, ConflictModesAndRefusedFoldersNeverCostALocalFileTh
     ASSERT_TRUE(
         waitFor([&] { return logMessages().contains(u"[Office] Skipped (exists on server): a.jpg"_s); }));
     EXPECT_EQ(remote.file(u"/incoming/a.jpg"_s), "server's own");
-    EXPECT_EQ(tagsOf(tags, local), QStringList());
+    EXPECT_EQ(tagsOf(local), QStringList());
     EXPECT_TRUE(QFile::exists(local) && history.entries().isEmpty());
     EXPECT_TRUE(engine->isAlreadyUploaded(local)) << "the scans leave it alone while it is unchanged";
     engine.reset();
@@ -342,11 +335,9 @@ TEST_F(ConnectionEngineTest, ConflictModesAndRefusedFoldersNeverCostALocalFileTh
     EXPECT_EQ(remote.file(u"/incoming/a.jpg"_s), "server's own");
     ASSERT_TRUE(waitFor([&] { return engine->consecutiveErrors() >= 2; }))
         << "tried again after its back-off";
-    EXPECT_TRUE(logMessages()
-                    .filter(u"[Office] ✗ low.bin: "_s)
-                    .value(0)
-                    .contains(u"the server refused to make or open the folder /incoming/sub/deep"_s))
-        << logText().toStdString();
+    const QRegularExpression refused(
+        u"✗ low.bin: .*the server refused to make or open the folder /incoming/sub/deep"_s);
+    EXPECT_FALSE(logMessages().filter(refused).isEmpty()) << logText().toStdString();
 }
 
 // A failure is logged, coloured, announced from the set count in a row; the file waits its back-off. Only the
@@ -375,7 +366,7 @@ TEST_F(ConnectionEngineTest, FailedFilesWaitTheirBackOffAndOnlyTheVersionSentIsD
 
     ASSERT_TRUE(waitFor([&] { return engine->consecutiveErrors() == 1; }));
     EXPECT_TRUE(engine->state().isError() && QFile::exists(path));
-    EXPECT_EQ(tagsOf(tags, path), QStringList{u"Red\n6"_s});
+    EXPECT_EQ(tagsOf(path), QStringList{u"Red\n6"_s});
     QSignalSpy scans(engine.get(), &ConnectionEngine::scanFinished);
     ASSERT_TRUE(waitFor([&] { return scans.size() >= 3; })) << "scans go on in error";
     EXPECT_EQ(engine->consecutiveErrors(), 1) << "held back, not tried at every scan";
@@ -490,17 +481,13 @@ TEST_F(ConnectionEngineTest, AStalledServerHoldsNoStopUpBeyondTheGrace)
             engine->start();
             env.writeFile(folder + u"first.txt"_s, "first");
             ASSERT_TRUE(waitFor([&] { return engine->completedCount() == 1; }));
-            if (!midTransfer) {
-                freeze(true);
-            }
+            freeze(!midTransfer);
             const QString path = env.writeFile(folder + u"big.bin"_s, QByteArray(4 * 1024 * 1024, 'b'));
             ASSERT_TRUE(waitFor([&] {
                 return !engine->activeJobs().isEmpty() &&
                        (!midTransfer || engine->activeJobs().first().bytesUploaded > 0);
             }));
-            if (midTransfer) {
-                freeze(true);
-            }
+            freeze(true);
             // A new cap gives the engine a new uploader; the transfer goes on with the one it began on.
             c.maxBandwidthKBps = 128;
             engine->applyLiveEdit(c);
@@ -543,24 +530,19 @@ TEST_F(ConnectionEngineTest, AFolderSwappedForALinkLeadsNowhere)
             engine->pause();
             engine->handleFileEvent(env.writeFile(round + u"/drop/watched/sub/b.jpg"_s, "shared"));
             ASSERT_TRUE(waitFor([&] { return engine->queuedCount() == 1; })) << logText().toStdString();
-            if (swapParent) {
-                ASSERT_TRUE(QDir().rename(base + u"/drop"_s, base + u"/drop.old"_s));
-                ASSERT_TRUE(QFile::link(base + u"/private"_s, base + u"/drop"_s));
-            } else {
-                ASSERT_TRUE(QDir().rename(folder + u"/sub"_s, base + u"/moved"_s));
-                ASSERT_TRUE(QFile::link(base + u"/private"_s, folder + u"/sub"_s));
-            }
+            const QString swapped = swapParent ? base + u"/drop"_s : folder + u"/sub"_s;
+            ASSERT_TRUE(QDir().rename(swapped, base + u"/drop.old"_s));
+            ASSERT_TRUE(QFile::link(base + u"/private"_s, swapped));
             engine->resume();
             ASSERT_TRUE(waitFor([&] { return engine->completedCount() + engine->consecutiveErrors() > 0; }));
-            if (swapParent) {
-                // The folder that was opened keeps its file until the action has run on it.
-                EXPECT_TRUE(waitFor([&] { return !QFile::exists(base + u"/drop.old/watched/sub/b.jpg"_s); }));
-            }
+            // The folder that was opened keeps its file until the action has run on it.
+            EXPECT_TRUE(!swapParent ||
+                        waitFor([&] { return !QFile::exists(base + u"/drop.old/watched/sub/b.jpg"_s); }));
             engine->stop();
             EXPECT_EQ(readFile(ftp.rootDir() + c.remoteFolder + u"/sub/b.jpg"_s),
                       swapParent ? "shared" : "<missing>");
             EXPECT_EQ(readFile(base + u"/private/b.jpg"_s), "secret");
-            EXPECT_EQ(tagsOf(tags, base + u"/private/b.jpg"_s), QStringList());
+            EXPECT_EQ(tagsOf(base + u"/private/b.jpg"_s), QStringList());
             EXPECT_EQ(readFile(base + u"/private/watched/sub/b.jpg"_s), "secret");
             EXPECT_EQ(readFile(base + u"/archive/b.jpg"_s), archiving && swapParent ? "shared" : "<missing>");
         }
@@ -599,11 +581,8 @@ TEST_F(ConnectionEngineTest, TheWatcherLosesNothing)
         SCOPED_TRACE(renamed ? "renamed away" : "deleted");
         const QString name = renamed ? u"b.txt"_s : u"a.txt"_s;
         ASSERT_TRUE(waitFor([&] { return engine->state() == EngineState::watching(); }));
-        if (renamed) {
-            ASSERT_TRUE(QDir().rename(watched, watched + u"-old"_s));
-        } else {
-            ASSERT_TRUE(QDir(watched).removeRecursively());
-        }
+        ASSERT_TRUE(renamed ? QDir().rename(watched, watched + u"-old"_s)
+                            : QDir(watched).removeRecursively());
         ASSERT_TRUE(waitFor([&] { return engine->state().kind() == EngineState::Kind::error; }));
         QDir().mkpath(watched);
         write(name, "after");

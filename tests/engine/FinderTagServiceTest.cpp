@@ -32,10 +32,6 @@ protected:
     }
 
     QStringList tags(TagList list = TagList::userTags) const { return m_store.readTags(m_file, list); }
-    void setTags(const QStringList& tags, TagList list = TagList::userTags) const
-    {
-        ASSERT_EQ(m_store.writeTags(m_file, list, tags), 0);
-    }
 
     test::TestEnvironment m_env;
     QString m_file;
@@ -57,8 +53,8 @@ TEST_F(FinderTagServiceTest, ColourTagsReplaceOnlyOursAndKeepOtherTagsInOrderAnd
          {Case{"Work|Yellow\n5", "holiday|Yellow|family", "g", "Work|Green\n2", "holiday|family|Green"},
           Case{"Blue\n1|Bluebird|Green|Reddish\n6|red\n6", "", "bgry", "Bluebird|Reddish\n6|red\n6|Yellow\n5",
                "Yellow"}}) {
-        setTags(list(test.user));
-        setTags(list(test.desktop), TagList::desktopTags);
+        ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, list(test.user)), 0);
+        ASSERT_EQ(m_store.writeTags(m_file, TagList::desktopTags, list(test.desktop)), 0);
         const test::MessageCapture log;
         for (const char* c = test.colours; *c; ++c) { // the colours' initials, in their enumeration's order
             m_service.setTag(Colour(QByteArrayView("ybgr").indexOf(*c)), m_file);

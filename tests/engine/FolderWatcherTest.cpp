@@ -33,7 +33,7 @@ struct Reported {
     bool operator==(const Reported&) const = default;
     friend void PrintTo(const Reported& r, std::ostream* os)
     {
-        *os << r.path.toStdString() << ':' << int(r.kind);
+        *os << qPrintable(r.path) << ':' << int(r.kind);
     }
 };
 
@@ -74,10 +74,7 @@ protected:
         const QString marker = u"settle-marker-%1"_s.arg(++m_markers);
         if (m_watcher->isWatching()) {
             writeFile(path(marker));
-            const auto seen = [&] {
-                return std::ranges::any_of(m_reported, [&](const Reported& r) { return r.path == marker; });
-            };
-            EXPECT_TRUE(QTest::qWaitFor(seen, 10000));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return m_reported.contains({marker, Kind::Created}); }, 10000));
             QFile::remove(path(marker));
         }
         for (int i = 0; i < 3; ++i) {

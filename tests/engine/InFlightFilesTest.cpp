@@ -18,8 +18,7 @@ TEST(InFlightFilesTest, OneStageAFileAtATimeCountedFromItAndFailedFilesWaitLonge
 
     c.status = UploadStatus::uploading(0.0);
     b.status = UploadStatus::uploading(0.0);
-    EXPECT_TRUE(files.updateJob(c));
-    EXPECT_TRUE(files.updateJob(b));
+    EXPECT_TRUE(files.updateJob(c) && files.updateJob(b));
     UploadJob stranger = b;
     stranger.id = QUuid::createUuid();
     EXPECT_FALSE(files.updateJob(stranger)) << "a job the file no longer has";

@@ -85,8 +85,7 @@ TEST_F(PostUploadActionsTest, OnlyTheVersionSentIsActedOnAndArchiveProblemsKeepT
     env.writeFile(u"archive/a.jpg"_s, "older");
     problems.clear();
     PostUploadActions(PostUploadAction::moveToArchive(archive), false, report).run(path, sent, tree);
-    EXPECT_TRUE(problems.isEmpty());
-    EXPECT_EQ(readFile(path), "a");
+    EXPECT_TRUE(problems.isEmpty() && readFile(path) == "a");
     EXPECT_EQ(PostUploadActions(PostUploadAction::moveToArchive(archive), true, report).run(path, sent, tree),
               PostUploadActions::Outcome::done);
     EXPECT_FALSE(QFile::exists(path)) << "uploaded, and deleted as asked";
@@ -188,8 +187,7 @@ TEST_F(PostUploadActionsTest, ScriptsRunAFewAtATimeWithNothingButTheStandardDesc
     EXPECT_TRUE(QTest::qWaitFor([&] { return count(u"done."_s) == 8; }, 20000));
     const QStringList fds =
         QString::fromUtf8(readFile(runs + u"/fds.s0.jpg"_s)).split(u'\n', Qt::SkipEmptyParts);
-    EXPECT_TRUE(fds.contains(u"2"_s) && !fds.contains(QString::number(leaked)))
-        << fds.join(u' ').toStdString();
+    EXPECT_TRUE(fds.contains(u"2"_s) && !fds.contains(QString::number(leaked))) << qPrintable(fds.join(u' '));
 
     ::close(leaked);
 }

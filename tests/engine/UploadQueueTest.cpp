@@ -293,7 +293,6 @@ TEST_F(UploadQueueTest, PauseHoldsNewStartsButLetsRunningJobsFinishAndReleaseDro
     EXPECT_EQ(std::tuple(queue->activeCount(), queue->pendingCount(), started().size()), std::tuple(0, 1, 2));
     queue->resume();
     ASSERT_TRUE(waitForStarted(3));
-    EXPECT_EQ(started().last(), u"c.jpg"_s);
 
     // A queue released while a transfer runs cancels it and drops its result and its reports.
     const UploadTaskControl control = locked(m_handed).at(u"c.jpg"_s).second;

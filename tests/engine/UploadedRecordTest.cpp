@@ -82,11 +82,8 @@ TEST_F(UploadedRecordTest, VersionsWithinOneSecondAreToldApartAndEntriesGoWithTh
     // Entries stay while their files exist, however many, and go with them.
     connection.localFolder = env.makeDir(u"watched"_s);
     PreferencesStore::RealDictionary many;
-    for (int i = 0; i < 10000; ++i) {
-        many.insert(u"/elsewhere/%1.jpg"_s.arg(i), i);
-    }
-    for (int i = 0; i < 3; ++i) {
-        many.insert(connection.localFolder + u"/gone-%1.jpg"_s.arg(i), i);
+    for (int i = 0; i < 10003; ++i) { // 3 of them below the folder, their files gone
+        many.insert((i < 10000 ? u"/elsewhere"_s : connection.localFolder) + u"/%1.jpg"_s.arg(i), i);
     }
     store.setRealDictionary(UploadedRecord::keyFor(connection), many);
     const QString kept = env.writeFile(u"watched/kept.jpg"_s, "k");
