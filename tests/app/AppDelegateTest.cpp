@@ -59,9 +59,8 @@ protected:
 
 } // namespace
 
-// The login item is registered at the first launch only, when the flag was never stored: a registration that
-// fails leaves the diagnostic line and an activity warning and is not retried; one that works is what the
-// settings switch shows, and turning that off removes the entry; a stored false is left alone.
+// The login item is registered at the first launch only: a failure is logged and not retried; one that works
+// is what the settings switch shows, and turning that off removes the entry; a stored false is left alone.
 TEST_F(AppDelegateTest, FirstLaunchRegistersTheLoginItemOnlyWhenTheFlagWasNeverStored)
 {
     const QString entry = env.configHome() + u"/autostart/io.ondrix.Ondrix.desktop"_s;
@@ -72,7 +71,6 @@ TEST_F(AppDelegateTest, FirstLaunchRegistersTheLoginItemOnlyWhenTheFlagWasNeverS
         return startShell();
     };
     {
-        // A file where the autostart folder should be: the entry cannot be written.
         const QString blocker = env.writeFile(u"config/autostart"_s, "not a folder");
         MessageCapture capture;
         auto delegate = startShell();
@@ -225,7 +223,6 @@ TEST_F(AppDelegateTest, WithoutATrayThePopoverIsAWindowAndItsEntriesNavigate)
     EXPECT_EQ(std::pair(navigation.tab(), navigation.connectionId()),
               std::pair(SettingsTab::connections, std::optional<QUuid>()));
 
-    // Add Connection: a new disabled connection, selected in the settings.
     delegate->showPopover();
     delegate->addConnection();
     const QList<PushConnection> connections = core->manager().connections();
@@ -233,7 +230,6 @@ TEST_F(AppDelegateTest, WithoutATrayThePopoverIsAWindowAndItsEntriesNavigate)
     EXPECT_EQ(std::pair(navigation.connectionId(), connections[0].isEnabled || popover->isVisible()),
               std::pair(std::optional(connections[0].id), false));
 
-    // The tray menu offers the windows, the website, support and quit, and names the state.
     QStringList entries;
     QAction* hide = nullptr;
     for (QAction* action : delegate->trayMenu()->actions()) {

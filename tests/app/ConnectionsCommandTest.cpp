@@ -67,7 +67,6 @@ protected:
         return PreferencesStore(storePath()).dataValue(ConnectionsManager::kConnectionsKey);
     }
 
-    // A file holding the list of `connections`, the second one changed by `change`.
     QString fileWith(const std::function<void(QJsonObject&)>& change) const
     {
         QJsonArray list = QJsonDocument::fromJson(
@@ -87,9 +86,8 @@ protected:
 
 } // namespace
 
-// An import replaces connections by id and adds the rest; one refused (no file, Ondrix running, a wrong
-// command) changes nothing and says why. Export hides passwords unless asked, and never shows them on a
-// terminal.
+// An import replaces connections by id and adds the rest; one refused changes nothing and says why. Export
+// hides passwords unless asked, and never shows them on a terminal.
 TEST_F(ConnectionsCommandTest, ImportReplacesByIdAddsTheRestAndExportHidesPasswordsUnlessAsked)
 {
     PushConnection kept = connectionNamed(u"Kept"_s);
@@ -182,7 +180,6 @@ TEST_F(ConnectionsCommandTest, HostileImportsAreRefusedWithTheConnectionAndKeyNa
         const Outcome result = run({u"import"_s, u"--yes"_s, fileWith(c.change)});
         EXPECT_EQ(result.status, 1) << c.label;
         EXPECT_TRUE(result.err.contains(c.expected)) << c.label << ": " << result.err.toStdString();
-        // A list that cannot be read at all names the connection by its place alone.
         if (!c.expected.startsWith(u"connection 2")) {
             EXPECT_TRUE(result.err.contains(u"connection 2 (\"B\")"_s)) << c.label;
         }

@@ -36,7 +36,6 @@ protected:
     {
         ASSERT_TRUE(bus.isRunning()) << bus.errorString().toStdString();
         ASSERT_TRUE(bus.startTemplate(u"logind"_s, u"org.freedesktop.login1"_s));
-        // HOME and the XDG folders already point into `env`; the rest is this run's own.
         processEnvironment = QProcessEnvironment::systemEnvironment();
         for (const auto& [name, value] : {std::pair{"XDG_RUNTIME_DIR", env.makeDir(u"run"_s)},
                                           {"SSL_CERT_FILE", FtpTestServer::caFile()},
@@ -79,8 +78,7 @@ protected:
         return {text + QString::fromUtf8(ondrix->readAllStandardError()), maps};
     }
 
-    // Runs `ondrix <option>…`, a remote control of the running instance: its exit code, its standard output,
-    // and both outputs together.
+    // A remote control of the running instance: its exit code, its standard output, and both outputs.
     std::tuple<int, QByteArray, QString> control(const QStringList& arguments)
     {
         QProcess process;
@@ -100,8 +98,7 @@ protected:
         return connection;
     }
 
-    // The preferences a run starts with, in the store below `configHome`. The low-disk pause follows this
-    // machine's free space, which is not what these tests are about, so it is off.
+    // The preferences a run starts with; the low-disk pause (this machine's free space) is off.
     void seed(const QList<PushConnection>& connections, const QString& configHome = {})
     {
         PreferencesStore store((configHome.isEmpty() ? env.configHome() : configHome) +
@@ -144,8 +141,7 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAnswersTheRemoteControlsAndS
     PushConnection partner = connectionTo(ftp.connection(), u"Partner"_s);
     partner.name = uR"(Partner "B")"_s;
     partner.port = refusing.port();
-    // No keyring on this bus: the FTP password comes from a systemd credential named after the connection,
-    // the others from the store.
+    // No keyring on this bus: the FTP password comes from a systemd credential, the others from the store.
     const QString credentials = env.makeDir(u"credentials"_s);
     env.writeFile(u"credentials/Agency"_s, agency.password.toUtf8() + '\n');
     processEnvironment.insert(u"CREDENTIALS_DIRECTORY"_s, credentials);
@@ -318,8 +314,7 @@ TEST_F(HeadlessAppTest, AFullDiskUnderThePreferencesHoldsNoUploadBack)
 }
 
 // A stop during start-up is clean; an unreadable connection list is named and kept aside; a headless run maps
-// no desktop, image metadata or glib network library; a missing or broken desktop module means a headless run
-// that says why; a burst of more lines than the log window keeps reaches stderr whole.
+// no desktop library; a missing or broken desktop module is said; a burst of lines reaches stderr whole.
 TEST_F(HeadlessAppTest, StartsSayWhatWasLoadedAndWhatIsMissingAndStopCleanlyAtAnyMoment)
 {
     const QString lockFile = env.configHome() + u"/Ondrix/ondrix.lock"_s;

@@ -39,7 +39,6 @@ struct Message {
     QStringList translations;
 };
 
-// The messages of resources/translations/ondrix_<code>.ts.
 QList<Message> readTs(const QString& code)
 {
     QXmlStreamReader xml(readFile(qEnvironmentVariable("ONDRIX_SOURCE_DIR") +
@@ -131,8 +130,8 @@ TEST(ShippedLanguages, EveryTranslationContextExistsAtRunTime)
         const QString name = context.startsWith(QLatin1String("ondrix::")) ? context.mid(8) : context;
         const QRegularExpression qobjectClass(
             u"class %1\\b[^;{]*\\{\\s*Q_OBJECT"_s.arg(QRegularExpression::escape(name)));
-        // translate("Name", …), QT_TRANSLATE_NOOP("Name", …), QT_TRANSLATE_NOOP3("Name", …), the name split
-        // from the call by a line break or not.
+        // translate("Name", …), QT_TRANSLATE_NOOP("Name", …), QT_TRANSLATE_NOOP3("Name", …), over lines or
+        // not.
         const QRegularExpression namedContext(
             u"(Q_DECLARE_TR_FUNCTIONS\\(|(translate|QT_TRANSLATE_NOOP3?)\\(\\s*\")%1\\b"_s.arg(
                 QRegularExpression::escape(name)));
@@ -198,7 +197,6 @@ TEST(ShippedLanguages, EverySourceIsFinishedKeepsItsPlaceholdersAndLoads)
                     problem(u"keyboard accelerator lost in \"%1\""_s.arg(translation));
                 }
             }
-            // The compiled file answers with the source's translation.
             if (!m.numerus &&
                 translator.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData(),
                                      m.comment.isEmpty() ? nullptr : m.comment.toUtf8().constData()) !=
@@ -233,7 +231,6 @@ TEST_F(TranslatedInterface, TheStoredOrTheDesktopLanguageAppliesAtStart)
         << "the earlier language's translators are left installed";
     core->manager().addConnection({.name = u"Agency"_s, .host = u"127.0.0.1"_s});
 
-    // English source texts the loaded language words differently.
     QHash<QString, QString> translated;
     for (const Message& m : readTs(expectedLanguage)) {
         if (!m.numerus && !m.translations.isEmpty() && m.translations.first() != m.source) {

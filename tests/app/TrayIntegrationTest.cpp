@@ -26,13 +26,11 @@ namespace {
 const QSize kPopoverSize(360, 500);
 const QString kWatcher = u"org.kde.StatusNotifierWatcher"_s;
 
-// A headless Weston, the Wayland session most desktops start, with or without XWayland (whose display is
-// `x11`); its socket is in `runtimeDir`. Screenshots through weston-screenshooter (allowed by --debug).
+// A headless Weston with or without XWayland (whose display is `x11`), its socket in `runtimeDir`.
 struct WestonSession {
     WestonSession(const QString& runtimeDir, bool xwayland)
         : runtimeDir(runtimeDir)
     {
-        // Weston refuses a runtime folder others may read; XWayland needs the X socket folder.
         QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QDir().mkpath(u"/tmp/.X11-unix"_s);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -48,7 +46,6 @@ struct WestonSession {
                                   u"--idle-time=0"_s, u"--socket="_s + socket, u"--log="_s + log} +
                           (xwayland ? QStringList{u"--xwayland"_s} : QStringList()));
         process.waitForStarted(10000);
-        // Ready once its socket is there and, with XWayland, Weston says which display that listens on.
         const QRegularExpression listening(u"xserver listening on display (:\\d+)"_s);
         running = QTest::qWaitFor(
                       [&] {
@@ -96,7 +93,6 @@ protected:
     {
         ASSERT_TRUE(bus.isRunning()) << bus.errorString().toStdString();
         ASSERT_TRUE(display.isRunning()) << "Xvfb did not start";
-        // HOME and the XDG folders already point into `env`; the rest is this run's own.
         environment = QProcessEnvironment::systemEnvironment();
         for (const auto& [name, value] : {std::pair{"XDG_RUNTIME_DIR", env.makeDir(u"run"_s)},
                                           {"DBUS_SESSION_BUS_ADDRESS", bus.address()},
@@ -117,7 +113,6 @@ protected:
         return process;
     }
 
-    // `gdbus call` on the private bus; its printed reply.
     QString call(const QString& service, const QString& path, const QString& method, const QStringList& args)
     {
         QProcess gdbus;
@@ -137,7 +132,6 @@ protected:
 
     bool popoverShown() { return !display.viewableWindows(u"Ondrix"_s, kPopoverSize).isEmpty(); }
 
-    // Stores one enabled connection named Studio that watches the folder "watched".
     void saveConnection(PushConnection connection)
     {
         connection.name = u"Studio"_s;
@@ -150,11 +144,11 @@ protected:
         store.setBool(u"disk_space_warning"_s, false); // the machine's free space is not the subject
     }
 
-    // The item of the watcher's registration number `index` (from 0); empty when none came within 30 s.
+    // The item of the watcher's registration number `index` (from 0).
     QString registeredItem(qsizetype index = 0)
     {
         QString item;
-        (void)QTest::qWaitFor(
+        EXPECT_TRUE(QTest::qWaitFor(
             [&] {
                 item = bus.methodCalls(kWatcher, u"/StatusNotifierWatcher"_s, u"RegisterStatusNotifierItem"_s)
                            .value(index)
@@ -162,7 +156,8 @@ protected:
                            .toString();
                 return !item.isEmpty();
             },
-            30000);
+            30000))
+            << "no item registered";
         return item;
     }
 
@@ -191,18 +186,15 @@ protected:
 
 TEST_F(TrayIntegrationTest, FallbackWindowThenTrayIconThatFollowsTheStateAndOpensThePopover)
 {
-    // One connection to a loopback port nobody listens on: a new file is checked, tried, and fails.
-    ClosedPort closed;
+    ClosedPort closed; // a new file is checked, tried, and fails
     saveConnection({.host = u"127.0.0.1"_s, .port = closed.port(), .username = u"nobody"_s});
 
-    // No panel: the popover opens as a window at start, so Ondrix is not invisible.
     auto ondrix = launch();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return popoverShown(); }, 30000)) << "no fallback window";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popoverShown(); }, 30000)) << "no panel, yet no fallback window";
     display.saveScreen(screenshot(u"tray-fallback-window"_s));
 
     ASSERT_TRUE(bus.startTemplate(ONDRIX_WATCHER_TEMPLATE, kWatcher));
     const QString item = registeredItem();
-    ASSERT_FALSE(item.isEmpty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return toolTipSays(item, "watching"); }, 30000))
         << itemProperty(item, u"ToolTip"_s).toStdString();
     const QString watchingPixmap = itemProperty(item, u"IconPixmap"_s);
@@ -220,9 +212,7 @@ TEST_F(TrayIntegrationTest, FallbackWindowThenTrayIconThatFollowsTheStateAndOpen
         EXPECT_TRUE(watchingMenu.contains(QLatin1String(label))) << label;
     }
 
-    // A new file: checked, tried, failed. The tool tip, the pixmap and the menu's state line follow. The
-    // failed file is retried every few seconds, so the error state comes and goes: both properties are read
-    // in one poll and the poll waits for a moment that shows the error in both.
+    // The failed file is retried every few seconds, so the error state comes and goes: one poll reads both.
     env.writeFile(u"watched/photo.jpg"_s, "pixels");
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return toolTipSays(item, "error") && itemProperty(item, u"IconPixmap"_s) != watchingPixmap; },
@@ -231,15 +221,13 @@ TEST_F(TrayIntegrationTest, FallbackWindowThenTrayIconThatFollowsTheStateAndOpen
     EXPECT_TRUE(QTest::qWaitFor([&] { return menuLayout().contains(QLatin1String("error")); }, 10000))
         << menuLayout().left(600).toStdString();
 
-    // Activate toggles the popover: the fallback window closes, then opens as the panel beside the icon.
-    activate(item);
+    activate(item); // the fallback window closes, then opens as the panel beside the icon
     EXPECT_TRUE(QTest::qWaitFor([&] { return !popoverShown(); }, 10000));
     QTest::qWait(500); // past the guard against a click that closed it by taking the focus
     activate(item);
     EXPECT_TRUE(QTest::qWaitFor([&] { return popoverShown(); }, 10000));
     display.saveScreen(screenshot(u"tray-popover"_s));
 
-    // A second start and --show bring the running one forward and end at once.
     for (const QStringList& arguments : {QStringList(), QStringList{u"--show"_s}}) {
         activate(item);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !popoverShown(); }, 10000));
@@ -268,13 +256,12 @@ TEST_F(TrayIntegrationTest, TheTrayCostsAtMostTenMessagesASecondAndNoneWhenNothi
     ASSERT_TRUE(bus.startTemplate(ONDRIX_WATCHER_TEMPLATE, kWatcher));
     auto ondrix = launch();
     const QString item = registeredItem();
-    ASSERT_FALSE(item.isEmpty());
     QFile growing(env.makeDir(u"watched"_s) + u"/growing.mov"_s);
     ASSERT_TRUE(growing.open(QIODevice::Append | QIODevice::Unbuffered));
-    QTimer growth; // the file keeps growing while the animation is watched
+    QTimer growth;
     QObject::connect(&growth, &QTimer::timeout, [&] { growing.write("more\n"); });
     growth.start(300);
-    // The monitor is also told of its own name, by the bus; only lines sent by Ondrix count.
+    // The bus tells the monitor its own name too; only lines sent by Ondrix count.
     static const QRegularExpression message(u"^(signal|method call|method return|error) .* sender=:"_s,
                                             QRegularExpression::MultilineOption);
     for (const bool animating : {true, false}) {
@@ -310,8 +297,7 @@ TEST_F(TrayIntegrationTest, TheTrayCostsAtMostTenMessagesASecondAndNoneWhenNothi
                           : "the tray heard of a change while nothing it shows changed");
     }
 
-    // A second signal ends the stop's wait for the uploads under way.
-    ondrix->terminate();
+    ondrix->terminate(); // a second signal ends the stop's wait for the uploads under way
     QTest::qWait(500);
     ondrix->terminate();
     ASSERT_TRUE(ondrix->waitForFinished(30000));
@@ -336,11 +322,8 @@ TEST_F(TrayIntegrationTest, UnderWaylandThePopoverRunsOnXWaylandOrAsAWindow)
         QProcess ondrix;
         ondrix.setProcessEnvironment(environment);
         ondrix.start(QStringLiteral(ONDRIX_BINARY), {});
-        const QString item = registeredItem(xwayland ? 0 : 1); // each run registers once
-        ASSERT_FALSE(item.isEmpty());
-        activate(item);
+        activate(registeredItem(xwayland ? 0 : 1)); // each run registers once
         if (xwayland) {
-            // The popover's X window, mapped at the place Ondrix chose, inside the screen.
             const auto popover = [&] {
                 QProcess xwininfo;
                 xwininfo.setProcessEnvironment(environment);

@@ -36,7 +36,6 @@ NetworkPath path(bool satisfied, bool expensive, QList<NetworkPath::InterfaceTyp
 
 class ConnectionsManagerTest : public EngineTestFixture {
 protected:
-    // `configure` adds to the short waits every engine of these tests runs with.
     std::unique_ptr<ConnectionsManager> makeManager(PowerMonitor* power = nullptr,
                                                     NetworkPathSource* source = nullptr,
                                                     std::function<void(ConnectionEngine&)> configure = {})
@@ -53,7 +52,6 @@ protected:
         return manager;
     }
 
-    // An enabled connection to `server` that watches a new folder named after it, in lower case.
     PushConnection serverConnection(const FtpTestServer& server, const QString& name)
     {
         PushConnection c = server.connection();
@@ -82,7 +80,6 @@ protected:
         store.setData(ConnectionsManager::kConnectionsKey, PushConnection::encodeList(connections));
     }
 
-    // Runs what the manager queued for the next turn of the event loop.
     static void turn()
     {
         QCoreApplication::processEvents();
@@ -180,9 +177,8 @@ TEST_F(ConnectionsManagerTest, EnginesFollowEditsAndFoldIntoOneSummary)
     QSignalSpy engines(manager.get(), &ConnectionsManager::enginesChanged);
     QSignalSpy recounts(manager.get(), &ConnectionsManager::aggregateStateChanged);
     manager->startAll();
-    ASSERT_EQ(manager->engines().size(), 23);
-    EXPECT_EQ(engines.count(), 1);
-    EXPECT_EQ(manager->engine(off.id), nullptr);
+    ASSERT_EQ(std::tuple(manager->engines().size(), engines.count(), manager->engine(off.id)),
+              std::tuple(qsizetype(23), qsizetype(1), nullptr));
     EXPECT_EQ(manager->engine(watching.id)->state(), EngineState::watching());
     EXPECT_TRUE(manager->engine(broken.id)->state().isError()) << "the others run beside a broken one";
     // What the start posted: one recount there, one for the reports queued meanwhile, not one per engine.
@@ -228,9 +224,9 @@ TEST_F(ConnectionsManagerTest, EnginesFollowEditsAndFoldIntoOneSummary)
 
     network.setPath(path(false, false));
     turn();
-    EXPECT_EQ(manager->networkType(), u"None"_s);
-    EXPECT_FALSE(manager->isNetworkAvailable());
-    EXPECT_EQ(paused.count(), 2) << "no pause without pauseOnNoInternet";
+    EXPECT_EQ(std::tuple(manager->networkType(), manager->isNetworkAvailable(), paused.count()),
+              std::tuple(u"None"_s, false, qsizetype(2)))
+        << "no pause without pauseOnNoInternet";
     settings.setPauseOnNoInternet(true);
     turn();
     EXPECT_TRUE(manager->isPausedForNetwork());
@@ -238,16 +234,15 @@ TEST_F(ConnectionsManagerTest, EnginesFollowEditsAndFoldIntoOneSummary)
     network.setPath(
         path(true, false, {NetworkPath::InterfaceType::wiredEthernet, NetworkPath::InterfaceType::wifi}));
     turn();
-    EXPECT_EQ(manager->networkType(), u"Ethernet"_s);
-    EXPECT_FALSE(manager->isPausedForNetwork());
-    EXPECT_EQ(paused.count(), 4);
+    EXPECT_EQ(std::tuple(manager->networkType(), manager->isPausedForNetwork(), paused.count()),
+              std::tuple(u"Ethernet"_s, false, qsizetype(4)));
 
     watching.name = u"Edited"_s;
     manager->updateConnection(watching);
     EXPECT_EQ(manager->engine(watching.id)->connection().name, u"Edited"_s);
     manager->stopAll();
-    EXPECT_FALSE(manager->hasActiveEngines());
-    EXPECT_EQ(manager->aggregateState(), EngineState::idle());
+    EXPECT_EQ(std::pair(manager->hasActiveEngines(), manager->aggregateState()),
+              std::pair(false, EngineState::idle()));
 }
 
 // Sleep, wake and the network through logind and NetworkManager: an upload holds one idle inhibitor; each
@@ -275,7 +270,6 @@ TEST_F(ConnectionsManagerTest, SleepWakeNetworkAndTheUsersPauseThroughLogindAndN
     ASSERT_TRUE(QTest::qWaitFor([&] { return power.holdsSleepDelay(); }, 10000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return manager->networkType() == u"Ethernet"_s; }, 5000));
 
-    // An upload holds exactly one idle inhibitor; the last finished job releases it.
     env.writeFile(u"uploads/big.jpg"_s, QByteArray(300 * 1024, 'b'));
     ASSERT_TRUE(QTest::qWaitFor([&] { return manager->isPreventingSleep(); }, 20000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return logind.held(u"idle"_s) == 1; }, 10000));
@@ -311,17 +305,16 @@ TEST_F(ConnectionsManagerTest, SleepWakeNetworkAndTheUsersPauseThroughLogindAndN
     ASSERT_TRUE(QTest::qWaitFor([&] { return manager->isPausedForSleep(); }, 5000));
     ASSERT_TRUE(logind.prepareForSleep(false));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !manager->isPausedForSleep(); }, 5000));
-    EXPECT_EQ(reasons(), QList<R>{R::user});
-    EXPECT_EQ(manager->engine(uploading.id)->state(), EngineState::paused());
+    EXPECT_EQ(std::pair(reasons(), manager->engine(uploading.id)->state()),
+              std::pair(QList<R>{R::user}, EngineState::paused()));
     manager->resumeAll();
-    EXPECT_TRUE(reasons().isEmpty());
-    EXPECT_EQ(manager->engine(uploading.id)->state(), EngineState::watching());
+    EXPECT_EQ(std::pair(reasons(), manager->engine(uploading.id)->state()),
+              std::pair(QList<R>(), EngineState::watching()));
     manager->stopAll();
 }
 
-// Uploads under way are sent once whatever happens to their connection: a rename or a new number of
-// simultaneous uploads reaches the running engine, other edits make a new engine that waits for the old
-// one's upload, and a stop lets the transfer end and handles it in full.
+// Uploads under way are sent once: a rename or a new number of simultaneous uploads reaches the running
+// engine, other edits make a new engine that waits for the old one's upload, a stop lets the transfer end.
 TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAnEditOrAStopAreFinishedAndHandledOnce)
 {
     FtpTestServer server;
@@ -332,7 +325,6 @@ TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAnEditOrAStopAreFinishedAndHandl
     c.deleteLocalAfterUpload = true;
     c.useTemporaryName = false; // sends are counted by the name they go to: the real one
     storeConnections({c});
-    // Every transfer is held up a while and counted, per file.
     QMutex mutex;
     QStringList sent;
     const auto sends = [&](const QString& name) {
@@ -392,8 +384,7 @@ TEST_F(ConnectionsManagerTest, UploadsUnderWayAtAnEditOrAStopAreFinishedAndHandl
     ASSERT_TRUE(finished.wait(20000));
     EXPECT_FALSE(QFile::exists(stopped)) << "its post-upload action ran";
     EXPECT_EQ(logMessages().filter(u"[Shop renamed] ✓ stopped.jpg"_s).size(), 1) << log();
-    EXPECT_EQ(history.entries().size(), 4);
-    EXPECT_EQ(stats.totalFiles(), 4);
+    EXPECT_EQ(std::pair(history.entries().size(), stats.totalFiles()), std::pair(qsizetype(4), qint64(4)));
     EXPECT_TRUE(UploadedRecord(&store, c).dates().contains(c.localFolder + u"/stopped.jpg"_s));
 }
 
@@ -426,7 +417,6 @@ TEST_F(ConnectionsManagerTest, AFolderTwoConnectionsShareIsActedOnOnceBothServer
 {
     // Not the same remote folder: records are kept per host and folders, and both servers are on one host.
     auto [a, b] = sharingAFolder(u"/"_s, u"/backup"_s);
-    // Both run a script that lists the files it was given, one a line.
     const auto script = [&](PushConnection& c) {
         const QString list = env.root() + u"/handed-"_s + c.name;
         const QString path = env.writeFile(u"script-"_s + c.name,
@@ -478,7 +468,6 @@ TEST_F(ConnectionsManagerTest, AFolderTwoConnectionsShareIsActedOnOnceBothServer
         tags.readTags(waiting).contains(FinderTagService::rawValue(FinderTagService::UploadColour::green)))
         << "green only once both have it";
     EXPECT_TRUE(logMessages().contains(u"[A] Kept until B has it too: three.jpg"_s)) << log();
-    // Ondrix restarts meanwhile: what each connection delivered is in its record.
     manager.reset();
     manager = launch();
     QTest::qWait(500);
@@ -486,8 +475,9 @@ TEST_F(ConnectionsManagerTest, AFolderTwoConnectionsShareIsActedOnOnceBothServer
     second.restart();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(waiting); }, 30000)) << log();
     deliveredEverywhere();
-    EXPECT_EQ(first.receivedUploads().size(), 3) << "nothing is sent again after the restart";
-    EXPECT_EQ(second.receivedUploads().size(), 3);
+    EXPECT_EQ(std::pair(first.receivedUploads().size(), second.receivedUploads().size()),
+              std::pair(qsizetype(3), qsizetype(3)))
+        << "nothing is sent again after the restart";
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return readFile(handedA).count('\n') == names.size(); }, 10000));
     QStringList handed = QString::fromUtf8(readFile(handedA)).split(u'\n', Qt::SkipEmptyParts);
