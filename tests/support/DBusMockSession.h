@@ -10,10 +10,8 @@
 
 namespace ondrix::test {
 
-// A private D-Bus bus for one test, with python3-dbusmock templates (logind, networkmanager, ...) serving on
-// it. The bus stands in for both the session and the system bus: code under test gets `connection()`
-// injected, and the templates are told the private address for both. Nothing reaches the real buses, and
-// service activation is off. Everything started is stopped on destruction.
+// A private D-Bus bus for one test with python3-dbusmock templates on it, standing in for the session and
+// system bus alike; nothing reaches the real buses. Everything started is stopped on destruction.
 class DBusMockSession {
 public:
     DBusMockSession();
@@ -25,13 +23,11 @@ public:
     bool isRunning() const { return m_connected; }
     QString errorString() const { return m_error; }
     QString address() const { return m_address; }
-    // The test's own connection to the bus.
     QDBusConnection connection() const { return QDBusConnection(m_connectionName); }
 
     // Starts `python3 -m dbusmock --template <name>` and waits until it owns `busName`.
     bool startTemplate(const QString& templateName, const QString& busName,
                        const QVariantMap& parameters = {});
-    // Stops the template that owns `busName`; its name leaves the bus.
     void stopTemplate(const QString& busName);
     // A blocking call with a 5 s timeout; the reply (or error) message.
     QDBusMessage call(const QString& service, const QString& path, const QString& interface,

@@ -33,14 +33,12 @@ public:
     QStringList played;
 };
 
-// The real services an engine or the manager works with, on files below the XDG folders of the current
-// TestEnvironment (create that first), with real inotify and real tags; only notifications and sounds are
-// recorded. Waits for running transfers on destruction.
+// The real services an engine or the manager works with, below the current TestEnvironment (create that
+// first); only notifications and sounds are recorded. Waits for running transfers on destruction.
 struct EngineTestServices {
     EngineTestServices();
     ~EngineTestServices();
 
-    // The texts of the activity log's entries, oldest first.
     QStringList logMessages() const;
 
     PreferencesStore store;

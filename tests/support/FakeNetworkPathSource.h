@@ -4,9 +4,8 @@
 
 namespace ondrix::test {
 
-// A network path source the test steers. Qt's network information loads one backend per process and reads
-// the system bus from the environment, so tests of code that reacts to paths use this instead: `start`
-// reports the current path from the event loop like the real source, `setPath` reports a change at once.
+// A network path source the test steers (Qt loads one network backend per process): `start` reports the
+// current path from the event loop like the real source, `setPath` reports a change at once.
 class FakeNetworkPathSource : public NetworkPathSource {
     Q_OBJECT
 public:

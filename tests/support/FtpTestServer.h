@@ -18,9 +18,8 @@ struct FtpServerOptions {
     bool perLoginTlsSessions = false;
     // No REST (and no "REST STREAM" in FEAT): a server that cannot resume uploads.
     bool refuseResume = false;
-    // Checksum commands: HASH (with OPTS HASH) for these algorithms ("SHA-256", "SHA-1", "MD5", "CRC32"),
-    // the first one selected at login, and the single-algorithm XSHA256/XSHA1/XMD5/XCRC for those in
-    // singleChecksums; each listed in FEAT.
+    // HASH (with OPTS HASH, the first selected at login) for these algorithms, and XSHA256/XSHA1/XMD5/XCRC
+    // for those in singleChecksums; each listed in FEAT.
     QStringList hashAlgorithms{};
     QStringList singleChecksums{};
     // Hostile servers: every checksum answered is that of other bytes, or 2 MiB of reply lines.
@@ -36,7 +35,6 @@ struct FtpServerOptions {
 // as the user's "/". Passive and active data connections work; each passive listener gets any free port.
 class FtpTestServer {
 public:
-    // Throws std::runtime_error when the server does not come up.
     void start(const FtpServerOptions& options = {});
     void stop() { m_process.stop(); }
     // Stops and starts again on the same port with the same root and options.
@@ -45,14 +43,11 @@ public:
 
     quint16 port() const { return m_port; }
     QString rootDir() const { return m_process.rootDir(); }
-    // The server's log of commands and transfers.
     QString logFile() const { return m_process.filePath(QStringLiteral("server.log")); }
     // The bytes each upload that ended brought over its data connection, oldest first (all runs).
     QList<qint64> receivedUploads() const { return m_process.receivedByteCounts(); }
 
-    // 127.0.0.1, its port and login, FTP or FTPS by the options, passive mode.
     PushConnection connection() const;
-    // The test CA that signed the server certificate.
     static QString caFile();
 
 private:

@@ -4,9 +4,8 @@
 
 namespace ondrix::test {
 
-// A real gnome-keyring-daemon (its secrets component) on a given private bus, with its login keyring created
-// and unlocked by a known password in folders below `root`. It can be stopped and started again (the same
-// keyring comes back unlocked), standing in for a keyring that is not there yet at login.
+// A real gnome-keyring-daemon on a private bus, its login keyring unlocked by a known password below
+// `root`; stopped and started again, it stands in for a keyring that is not there yet at login.
 class KeyringDaemon {
 public:
     KeyringDaemon(QString busAddress, QString root);
@@ -16,7 +15,6 @@ public:
 
     // Starts it and waits until it owns org.freedesktop.secrets; false with `error` set when it does not.
     bool start(QString* error);
-    // Stops it and waits until its name has left the bus.
     void stop();
     bool isRunning() const;
 

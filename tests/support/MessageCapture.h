@@ -24,7 +24,6 @@ public:
     MessageCapture& operator=(const MessageCapture&) = delete;
 
     QStringList messages() const { return m_messages; }
-    // Messages whose text contains `part`.
     QStringList matching(const QString& part) const { return m_messages.filter(part); }
     void clear() { m_messages.clear(); }
 

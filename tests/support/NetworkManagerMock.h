@@ -6,10 +6,8 @@
 
 namespace ondrix::test {
 
-// NetworkManager's dbusmock template on a DBusMockSession, set up with a wired and a Wi-Fi device, each with
-// an active connection, so a test can move the machine between a wired link, a metered hotspot and no
-// network. Qt's NetworkManager backend reads the system bus from DBUS_SYSTEM_BUS_ADDRESS, which `start`
-// points at the session's bus.
+// NetworkManager's dbusmock template with a wired and a Wi-Fi device, to move the machine between a wired
+// link, a metered hotspot and no network; `start` points DBUS_SYSTEM_BUS_ADDRESS at the session's bus.
 class NetworkManagerMock {
 public:
     explicit NetworkManagerMock(DBusMockSession& bus)

@@ -7,12 +7,10 @@
 
 namespace ondrix::test {
 
-// A real SFTP server (paramiko) on a free loopback port, serving a fresh temporary folder as "/". It takes
-// the password and the test client key, and presents one of two fixed host keys, so a test can make the
-// server's key change between two connections.
+// A real SFTP server (paramiko) on a free loopback port serving a fresh folder as "/"; it takes the password
+// and the test client key and presents one of two host keys, so a test can make the key change.
 class SftpTestServer {
 public:
-    // Throws std::runtime_error when the server does not come up.
     void start() { launch(0); }
     void stop() { m_process.stop(); }
     // Stops and starts again on the same port with the same root and host key.
@@ -30,7 +28,6 @@ public:
     // The bytes written through each file handle that was closed, oldest first (all runs).
     QList<qint64> receivedUploads() const { return m_process.receivedByteCounts(); }
 
-    // A password connection: SFTP, 127.0.0.1, its port and login.
     PushConnection connection() const;
     // The private key (PEM) whose public half the server accepts.
     static QString clientKeyFile();

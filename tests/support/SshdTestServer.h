@@ -7,19 +7,14 @@
 
 namespace ondrix::test {
 
-// OpenSSH's sshd with a configuration of its own on a free loopback port: the real server, for figures and
-// listings that must come from it. It accepts only the test client key (SftpTestServer::clientKeyFile()) for
-// the user running the tests, since a password login would need a system account; and it serves the real
-// file system, so remote paths are absolute local paths below rootDir(). Runs as root (with /run/sshd made)
-// or as the user it serves.
+// OpenSSH's sshd on a free loopback port, for figures and listings that must come from it. It accepts only
+// the test client key for the current user and serves the real file system: remote paths are absolute
+// local paths below rootDir().
 class SshdTestServer {
 public:
-    // Whether an sshd binary is installed.
     static bool isAvailable();
-    // Presents this private key file (e.g. one made by ssh-keygen -t rsa) as the only host key; call before
-    // start().
+    // Presents this private key file as the only host key; call before start().
     void setHostKeyFile(const QString& privateKeyFile) { m_hostKeyFile = privateKeyFile; }
-    // Throws std::runtime_error when the server does not come up.
     void start();
     void stop() { m_process.stop(); }
 

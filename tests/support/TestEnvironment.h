@@ -5,9 +5,8 @@
 
 namespace ondrix::test {
 
-// A private temporary home for one test: HOME and the XDG config, data, state and cache folders point into
-// it while the object lives, so nothing a test does reaches the real user's folders, and the test CA that
-// signed the loopback servers' certificates is trusted. The previous values come back on destruction.
+// A private temporary home for one test: HOME and the XDG folders point into it while the object lives, and
+// the test CA of the loopback servers is trusted. The previous values come back on destruction.
 class TestEnvironment {
 public:
     TestEnvironment();
@@ -22,7 +21,6 @@ public:
     QString stateHome() const { return m_dir.filePath(QStringLiteral("state")); }
     QString cacheHome() const { return m_dir.filePath(QStringLiteral("cache")); }
 
-    // Sets an environment variable for the lifetime of this object.
     void setVariable(const char* name, const QString& value);
 
     // Create (with parents) below the root and return the absolute path.

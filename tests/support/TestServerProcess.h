@@ -10,14 +10,11 @@
 
 namespace ondrix::test {
 
-// One loopback test server process and a fresh work folder for it, whose "root" folder is what the server
-// serves: a Python script under tests/support/servers (run by Debian's /usr/bin/python3, which sees Debian's
-// modules) that binds its own port, announces it with "READY <port>" and exits when its standard input
-// closes; or another program that listens on a port it was given. The kernel kills the server when the thread
-// that started it ends, so a crashed test leaves none behind. Owned and used by one thread.
+// One loopback test server process and a work folder whose "root" it serves: a script under
+// tests/support/servers that announces "READY <port>" and exits when its input closes, or a program
+// listening on a given port. It dies with the thread that started it. Owned and used by one thread.
 class TestServerProcess {
 public:
-    // Throws std::runtime_error when the work folder cannot be made.
     TestServerProcess();
     ~TestServerProcess() { stop(); }
     TestServerProcess(const TestServerProcess&) = delete;
@@ -28,7 +25,6 @@ public:
     quint16 start(const QString& scriptName, quint16 port, const QStringList& arguments);
     // Starts `program` and waits until 127.0.0.1:`port` accepts connections. Throws like start().
     void startProgram(const QString& program, const QStringList& arguments, quint16 port);
-    // Closes the server's input, kills it when it does not go at once, and waits for it.
     void stop();
     bool isRunning() const { return m_process && m_process->state() == QProcess::Running; }
     // A frozen server (SIGSTOP) accepts connections in the kernel but answers nothing, as a server that hangs
@@ -49,7 +45,6 @@ private:
     bool m_endsWithInput = true;
 };
 
-// Where the test-only certificates and keys live.
 QString testCertificatePath(const QString& fileName);
 // Asks a process to end (SIGTERM), kills it when it does not within 3 s, and waits for it.
 void stopProcess(QProcess& process);

@@ -14,17 +14,15 @@ class QWidget;
 
 namespace ondrix::test {
 
-// Renders a widget (shown or not) and saves it as <build>/screenshots/<name>.png for a person to look at;
-// returns the path.
+// Renders a widget and saves it as <build>/screenshots/<name>.png for a person to look at; returns the path.
 QString saveScreenshot(QWidget* widget, const QString& name);
 
 // Describes every interactive control below `root` (buttons, fields, boxes, lists, sliders) that has no
 // accessible name, as "ClassName objectName 'text'", so a failing check says which control to name.
 QStringList controlsWithoutAccessibleName(QWidget* root);
 
-// Every text a person reads (or a screen reader says) on the widgets below `root`, hidden pages included:
-// the window title, labels, button, group box and tab texts, combo box items, placeholders, tool tips and
-// accessible names.
+// Every text a person reads (or a screen reader says) below `root`, hidden pages included: titles, labels,
+// button, group and tab texts, combo items, placeholders, tool tips and accessible names.
 QStringList visibleTexts(QWidget* root);
 
 // The record of connection `id` as `manager` lists it, or a default one when it lists none by that id.
