@@ -17,8 +17,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <thread>
-#include <tuple>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -109,9 +109,9 @@ TEST_F(FTPUploaderTest, SftpWithPasswordAndWithKeyFile)
         EXPECT_EQ(readFile(server.rootDir() + remote), contents);
     }
     // No limit would make libcurl busy-wait for SFTP replies; the stand-in must be one libcurl takes.
-    CURL* probe = curl_easy_init();
-    EXPECT_EQ(curl_easy_setopt(probe, CURLOPT_TIMEOUT, CurlHandle::kUnlimitedSftpTimeoutSeconds), CURLE_OK);
-    curl_easy_cleanup(probe);
+    const std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> probe(curl_easy_init(), &curl_easy_cleanup);
+    EXPECT_EQ(curl_easy_setopt(probe.get(), CURLOPT_TIMEOUT, CurlHandle::kUnlimitedSftpTimeoutSeconds),
+              CURLE_OK);
     // The host key was trusted on first use, under its port.
     EXPECT_TRUE(readFile(SshKnownHosts::defaultPath())
                     .startsWith(u"[127.0.0.1]:%1 ecdsa-sha2-nistp256 "_s.arg(server.port()).toUtf8()));
@@ -191,8 +191,7 @@ TEST_F(FTPUploaderTest, ProgressTotalsAreTheFileSizeAndBytesAppendedMeanwhileSta
     const auto error =
         FTPUploader(s_ftp->connection()).upload(local, u"/big.bin"_s, [&](qint64 sent, qint64 total) {
             if (reports.empty()) {
-                // A writer appends while the first of several reads is under way: the server gets the size
-                // the upload announced, and the version sent is the one opened.
+                // Appended during the first read: the server gets the size announced, the version opened.
                 QFile file(local);
                 ASSERT_TRUE(file.open(QIODevice::Append));
                 file.write(randomBytes(700 * 1024));
@@ -206,24 +205,22 @@ TEST_F(FTPUploaderTest, ProgressTotalsAreTheFileSizeAndBytesAppendedMeanwhileSta
     EXPECT_EQ(readFile(s_ftp->rootDir() + u"/big.bin"_s), contents);
 }
 
-TEST_F(FTPUploaderTest, BadInputAndUnreachableServersFailCleanly)
+TEST_F(FTPUploaderTest, BadInputAndUnreachableServersFailCleanlyAndHandlesCarryTheLimits)
 {
     const ClosedPort closed;
     for (const PushConnection& server : {s_ftp->connection(), s_sftp->connection()}) {
-        // A refused login still proves the server is there; the empty label makes the resolver fail without
-        // sending a query anywhere.
-        for (const auto& [host, port, password, code] :
-             {std::tuple{server.host, server.port, server.password, CURLE_OK},
-              {server.host, server.port, u"wrong"_s, CURLE_OK},
-              {u"no-such-host..invalid"_s, server.port, server.password, CURLE_COULDNT_RESOLVE_HOST},
-              {server.host, qint64(closed.port()), server.password, CURLE_COULDNT_CONNECT}}) {
-            PushConnection connection = server;
-            connection.host = host;
-            connection.port = port;
-            connection.password = password;
+        // A refused login still proves the server is there; the empty label fails without sending a query.
+        PushConnection wrongPassword = server, unknownHost = server, closedPort = server;
+        wrongPassword.password = u"wrong"_s;
+        unknownHost.host = u"no-such-host..invalid"_s;
+        closedPort.port = closed.port();
+        for (const auto& [connection, code] : {std::pair{server, CURLE_OK},
+                                               {wrongPassword, CURLE_OK},
+                                               {unknownHost, CURLE_COULDNT_RESOLVE_HOST},
+                                               {closedPort, CURLE_COULDNT_CONNECT}}) {
             EXPECT_EQ(FTPUploader(connection).testConnection(),
                       code == CURLE_OK ? std::nullopt : std::optional(curlError(code)))
-                << qPrintable(rawValue(server.transferProtocol) + host);
+                << qPrintable(rawValue(server.transferProtocol) + connection.host);
         }
     }
     const FTPUploader uploader(s_ftp->connection());
@@ -250,29 +247,21 @@ TEST_F(FTPUploaderTest, BadInputAndUnreachableServersFailCleanly)
             EXPECT_FALSE(broken.createDirectory(u"/d"_s));
         }
     }
-}
-
-// The cap is in KiB/s (none for 0 or less, no overflow for the largest); a capped upload keeps libcurl's
-// small steps so it holds closely. Commands end within the command limit, not the days an SFTP upload may
-// take.
-TEST_F(FTPUploaderTest, HandlesCarryTheBandwidthCapAndTheCommandLimit)
-{
-    const ClosedPort closed;
-    const QString local = env.writeFile(u"a"_s, "a");
+    // The cap is in KiB/s (none for 0 or less, no overflow) with libcurl's small steps kept so it holds
+    // closely; commands end within the command limit, not the days an SFTP upload may take.
     for (const auto& [kbps, expected] : {std::pair<qint64, std::optional<qint64>>{500, 512000},
                                          {0, std::nullopt},
                                          {-5, std::nullopt},
                                          {qint64(9e18), std::numeric_limits<qint64>::max()}}) {
-        FTPUploader uploader(
+        FTPUploader capped(
             PushConnection{.host = u"127.0.0.1"_s, .port = closed.port(), .maxBandwidthKBps = kbps});
         std::optional<qint64> cap, buffer;
-        uploader.setHandleInspector([&](const CurlHandle& handle) {
+        capped.setHandleInspector([&](const CurlHandle& handle) {
             cap = handle.numberOption(CURLOPT_MAX_SEND_SPEED_LARGE);
             buffer = handle.numberOption(CURLOPT_UPLOAD_BUFFERSIZE);
         });
-        EXPECT_TRUE(uploader.upload(local, u"/a"_s));
-        EXPECT_EQ(cap, expected) << kbps;
-        EXPECT_EQ(buffer.has_value(), !expected.has_value()) << kbps;
+        EXPECT_TRUE(capped.upload(local, u"/a"_s));
+        EXPECT_EQ(std::pair(cap, buffer.has_value()), std::pair(expected, !expected.has_value())) << kbps;
     }
     for (const TransferProtocol protocol : allTransferProtocols()) {
         FTPUploader commands(
@@ -284,13 +273,11 @@ TEST_F(FTPUploaderTest, HandlesCarryTheBandwidthCapAndTheCommandLimit)
         (void)commands.renameReplacing(u"/a"_s, u"/b"_s);
         (void)commands.remoteFileSize(u"/a"_s);
         ASSERT_FALSE(limits.empty());
-        EXPECT_THAT(limits, ::testing::Each(std::optional<qint64>(FTPUploader::kCommandTimeoutSeconds)))
-            << int(protocol);
+        EXPECT_THAT(limits, ::testing::Each(std::optional<qint64>(FTPUploader::kCommandTimeoutSeconds)));
     }
 }
 
-// Over FTPS every data connection must resume a TLS session of its own control connection (a parallel
-// upload's session or a spent TLS 1.3 ticket is refused); the named server is looked up meanwhile.
+// Over FTPS a data connection must resume a TLS session of its own control connection, not a parallel one's.
 TEST_F(FTPUploaderTest, ParallelUploadsOfOneUploaderShareConnections)
 {
     for (const FtpServerOptions& options :

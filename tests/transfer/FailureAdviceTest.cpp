@@ -6,8 +6,6 @@ using namespace Qt::StringLiterals;
 
 using namespace ondrix;
 
-// A failure of a server killed mid-upload (no protocol to check) is judged in RemoteDeliveryTest's cut
-// uploads; here, the advice for each kind of failure.
 TEST(FailureAdviceTest, NamesTheFixForCommonFailures)
 {
     const struct {

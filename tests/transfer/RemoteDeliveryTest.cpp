@@ -28,11 +28,6 @@ struct RemoteDeliveryTest : ::testing::Test {
     TestEnvironment env;
 };
 
-QStringList hiddenNames(const QString& folder)
-{
-    return QDir(folder).entryList({u".*"_s}, QDir::Files | QDir::Hidden);
-}
-
 // Bytes that differ from block to block, so a part sent twice or left out shows.
 QByteArray patterned(qsizetype size)
 {
@@ -85,12 +80,11 @@ TEST_F(RemoteDeliveryTest, ConflictModesAskTheServerWhetherTheNameIsTaken)
         EXPECT_EQ(outcome.kind, Kind::sent) << qPrintable(outcome.error->description());
         EXPECT_EQ(outcome.opened.size, 9);
         EXPECT_EQ(readFile(root + "/in/a.jpg"), "new bytes");
-        EXPECT_EQ(hiddenNames(root + "/in"), QStringList());
+        EXPECT_EQ(QDir(root + "/in").entryList({u".*"_s}, QDir::Files | QDir::Hidden), QStringList());
     }
 }
 
-// An upload cut at about half goes on from the bytes the server holds, the result byte for byte the file; a
-// server that cannot resume, or a file rewritten between the attempts, gets the whole file again.
+// A cut upload goes on from the bytes the server holds, unless it cannot resume or the file was rewritten.
 TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
 {
     // The size and the cap make the cut come at about half; bench/engine_bench.py runs a gigabyte.
@@ -160,10 +154,9 @@ TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
         ASSERT_EQ(outcome.kind, Kind::sent) << qPrintable(outcome.error->description());
         EXPECT_TRUE(readFile(root + "/in/clip.mov") == contents);
         EXPECT_EQ(outcome.verifiedBy, overSftp ? "size" : "SHA-256");
-        EXPECT_EQ(hiddenNames(root + "/in"), QStringList());
+        EXPECT_EQ(QDir(root + "/in").entryList({u".*"_s}, QDir::Files | QDir::Hidden), QStringList());
         EXPECT_FALSE(partials.find(local)) << "a delivered file leaves nothing to resume";
-        const QList<qint64> received = overSftp ? sftp.receivedUploads() : ftp.receivedUploads();
-        const qint64 secondAttempt = received.value(received.size() - 1, -1);
+        const qint64 secondAttempt = (overSftp ? sftp.receivedUploads() : ftp.receivedUploads()).constLast();
         if (c.server == Server::ftpWithoutRest || c.rewritten) {
             EXPECT_EQ(outcome.resumedFrom, 0);
             EXPECT_EQ(secondAttempt, kSize);
@@ -171,14 +164,12 @@ TEST_F(RemoteDeliveryTest, ACutUploadGoesOnFromTheBytesTheServerHolds)
         } else {
             EXPECT_EQ(outcome.resumedFrom, held);
             EXPECT_EQ(secondAttempt, kSize - held);
-            EXPECT_LE(secondAttempt, kSize * 55 / 100);
             EXPECT_GE(firstProgress, held) << "the bytes the server held count as sent";
         }
     }
 }
 
-// With the size check on, the strongest checksum offered must match the bytes sent before the rename; another
-// digest, an endless reply or a file stored short fails; else the size (or, unchecked, nothing) is the proof.
+// The strongest checksum offered must match the bytes sent, before the rename; else the size is the proof.
 TEST_F(RemoteDeliveryTest, TheServersChecksumMustBeThatOfTheBytesSent)
 {
     // Several reads of the upload buffer.
@@ -220,19 +211,15 @@ TEST_F(RemoteDeliveryTest, TheServersChecksumMustBeThatOfTheBytesSent)
         connection.useTemporaryName = c.temporaryName;
         const RemoteDelivery::Outcome outcome =
             RemoteDelivery(FTPUploader(connection)).deliver(local, "/pic.jpg", c.verifySize);
+        ASSERT_EQ(outcome.kind, c.fails ? Kind::failed : Kind::sent);
+        EXPECT_EQ(outcome.verifiedBy, c.fails ? QString() : c.proof);
         if (!c.fails) {
-            ASSERT_EQ(outcome.kind, Kind::sent) << qPrintable(outcome.error->description());
-            EXPECT_EQ(outcome.verifiedBy, c.proof);
-            EXPECT_EQ(outcome.sentSha256, c.proof == u"size" || c.proof.isEmpty()
-                                              ? QString()
-                                              : hexOf(contents, QCryptographicHash::Sha256));
+            EXPECT_EQ(outcome.sentSha256,
+                      all.contains(c.proof) ? hexOf(contents, QCryptographicHash::Sha256) : QString());
             continue;
         }
-        ASSERT_EQ(outcome.kind, Kind::failed);
         const QString error = outcome.error->description();
-        EXPECT_TRUE(outcome.verifiedBy.isEmpty());
-        EXPECT_EQ(QFileInfo::exists(server.rootDir() + "/pic.jpg"), !c.temporaryName)
-            << "under a temporary name, the real name waits for the proof";
+        EXPECT_EQ(QFileInfo::exists(server.rootDir() + "/pic.jpg"), !c.temporaryName);
         if (!all.contains(c.proof)) {
             EXPECT_TRUE(error.contains(c.proof)) << qPrintable(error);
             continue;

@@ -12,8 +12,7 @@ namespace {
 [[maybe_unused]] const bool english =
     (QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)), true);
 
-// One folder as the test servers list it (captured with curl); OpenSSH's is checked live in
-// FTPBrowserServiceTest.
+// One folder as the test servers list it (captured with curl).
 const char16_t* const pyftpdlibListing =
     u"-rw-r--r--   1 root     root            2 Dec 06 00:08 .hidden\r\n"
     u"drwxr-xr-x   2 root     root         4096 Dec 06 00:08 Sub Folder\r\n"
@@ -103,8 +102,7 @@ TEST(RemoteListingParser, UnixDosAndFactLineRules)
         {u"-rw-r--r-- 1 u g 12 Dec 6 00:08 tab\there", "tab\there", 12},
         {u"-rw-r--r-- 1 u g 12\t Dec 6 00:08 x", "x", 0},
         {u"lrwxrwxrwx 1 u g 7 Dec 6 00:08 l -> /etc", "l -> /etc", 7},
-        // Eight fields are not a Unix line, and the first field has a "-", so it is read as DOS; other types
-        // (devices, sockets) are not Unix entries either.
+        // Eight fields, devices and sockets are no Unix entries; a "-" in the first field reads as DOS.
         {u"-rw-r--r-- 1 u g 12 Dec 6 name", "g 12 Dec 6 name"},
         {u"crw-rw-rw- 1 root root 1, 3 Dec 6 00:08 null", "root 1, 3 Dec 6 00:08 null"},
         {u"srwxrwxrwx 1 root root 0 Dec 6 00:08 socket"},
@@ -170,10 +168,8 @@ TEST(RemoteItem, SortsFoldersFirstThenNamesIgnoringCase)
                                item("/B.txt", false), item("/alpha", true), item("/A.txt", false),
                                item("/Beta", true),   item("/Ärger", true)};
     RemoteItem::sort(items);
-    QStringList names;
-    for (const RemoteItem& entry : items) {
-        names << entry.name;
-    }
     // Case-only differences keep their listed order.
-    EXPECT_EQ(names, QStringList({"alpha", "Ärger", "Beta", "Zeta", "a.txt", "A.txt", "b.txt", "B.txt"}));
+    EXPECT_EQ(items, (QList<RemoteItem>{item("/alpha", true), item("/Ärger", true), item("/Beta", true),
+                                        item("/Zeta", true), item("/a.txt", false), item("/A.txt", false),
+                                        item("/b.txt", false), item("/B.txt", false)}));
 }

@@ -29,8 +29,8 @@ TEST(ServerChecksum, TheStrongestOfferedIsChosen)
     }
 }
 
-// Only the digest of the algorithm asked for, in a positive reply, counts; other replies of the exchange
-// (the login's, the folder change's) and malformed ones do not.
+// Only the digest of the algorithm asked for, in a positive reply, counts; other and malformed replies do
+// not.
 TEST(ServerChecksum, TheDigestIsReadFromItsReplyOnly)
 {
     const QByteArray sha256(64, 'a');
