@@ -17,8 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace ondrix::test {
 
-namespace {
-
 constexpr int startTimeoutMs = 20000;
 
 // A session-type bus that anyone may use, with no service activation directories.
@@ -27,7 +25,7 @@ const char* const busConfig =
 <policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/>
 <allow own="*"/></policy></busconfig>)";
 
-QVariant unwrap(const QVariant& value)
+static QVariant unwrap(const QVariant& value)
 {
     if (value.userType() == qMetaTypeId<QDBusVariant>())
         return unwrap(value.value<QDBusVariant>().variant());
@@ -59,8 +57,6 @@ QVariant unwrap(const QVariant& value)
     }
     return argument.asVariant();
 }
-
-} // namespace
 
 DBusMockSession::DBusMockSession()
     : m_connectionName(u"ondrix-test-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces))

@@ -19,7 +19,6 @@ public:
     DBusMockSession(const DBusMockSession&) = delete;
     DBusMockSession& operator=(const DBusMockSession&) = delete;
 
-    // False when the bus could not be started; `errorString` says why.
     bool isRunning() const { return m_connected; }
     QString errorString() const { return m_error; }
     QString address() const { return m_address; }

@@ -4,6 +4,8 @@
 #include "platform/InotifyFileEventSource.h"
 #include "platform/XattrTagStore.h"
 
+#include <algorithm>
+
 namespace ondrix::test {
 
 EngineTestServices::EngineTestServices()
@@ -38,9 +40,7 @@ EngineTestServices::~EngineTestServices()
 QStringList EngineTestServices::logMessages() const
 {
     QStringList messages;
-    for (const LogEntry& entry : log.entries()) {
-        messages.append(entry.message);
-    }
+    std::ranges::transform(log.entries(), std::back_inserter(messages), &LogEntry::message);
     return messages;
 }
 

@@ -37,7 +37,6 @@ class FtpTestServer {
 public:
     void start(const FtpServerOptions& options = {});
     void stop() { m_process.stop(); }
-    // Stops and starts again on the same port with the same root and options.
     void restart() { launch(m_port); }
     void setFrozen(bool frozen) { m_process.setFrozen(frozen); }
 

@@ -13,18 +13,17 @@ using namespace Qt::StringLiterals;
 
 namespace ondrix::test {
 
-namespace {
 const QString kSecretService = u"org.freedesktop.secrets"_s;
 constexpr int kTimeoutMs = 20000;
 
-QProcessEnvironment onBus(const QString& address)
+static QProcessEnvironment onBus(const QString& address)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, address);
     return environment;
 }
 
-QString secretTool(const QString& busAddress, const QStringList& arguments)
+static QString secretTool(const QString& busAddress, const QStringList& arguments)
 {
     QProcess tool;
     tool.setProcessEnvironment(onBus(busAddress));
@@ -32,7 +31,6 @@ QString secretTool(const QString& busAddress, const QStringList& arguments)
     tool.waitForFinished(kTimeoutMs);
     return QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
 }
-} // namespace
 
 KeyringDaemon::KeyringDaemon(QString busAddress, QString root)
     : m_busAddress(std::move(busAddress))

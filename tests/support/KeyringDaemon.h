@@ -13,7 +13,6 @@ public:
     KeyringDaemon(const KeyringDaemon&) = delete;
     KeyringDaemon& operator=(const KeyringDaemon&) = delete;
 
-    // Starts it and waits until it owns org.freedesktop.secrets; false with `error` set when it does not.
     bool start(QString* error);
     void stop();
     bool isRunning() const;

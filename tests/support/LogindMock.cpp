@@ -8,10 +8,8 @@ using namespace Qt::StringLiterals;
 
 namespace ondrix::test {
 
-namespace {
 const QString login1Path = u"/org/freedesktop/login1"_s;
 const QString managerInterface = u"org.freedesktop.login1.Manager"_s;
-} // namespace
 
 QList<LogindMock::Inhibitor> LogindMock::inhibitors() const
 {

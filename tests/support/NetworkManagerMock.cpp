@@ -6,12 +6,9 @@ using namespace Qt::StringLiterals;
 
 namespace ondrix::test {
 
-namespace {
 const QString nm = u"org.freedesktop.NetworkManager"_s;
 const QString nmPath = u"/org/freedesktop/NetworkManager"_s;
 const QString deviceInterface = u"org.freedesktop.NetworkManager.Device"_s;
-enum NMMetered : uint { meteredYes = 1, meteredNo = 2 };
-} // namespace
 
 bool NetworkManagerMock::start(QString* error)
 {
@@ -25,8 +22,7 @@ bool NetworkManagerMock::start(QString* error)
         return fail(m_bus.errorString());
     }
     qDBusRegisterMetaType<QMap<QString, QVariantMap>>();
-    // A device with a stored connection, activated the way NetworkManager does it; the active connection's
-    // path.
+    // A device with a stored connection, activated as NetworkManager does it; the active connection's path.
     const auto addActive = [&](const QString& addMethod, const QString& name, const QString& type,
                                uint metered) {
         const QDBusMessage device = m_bus.callMock(nm, u"/org/freedesktop"_s, addMethod,
@@ -51,8 +47,8 @@ bool NetworkManagerMock::start(QString* error)
                    ? active.arguments().constFirst().value<QDBusObjectPath>().path()
                    : QString();
     };
-    m_wired = QDBusObjectPath(addActive(u"AddEthernetDevice"_s, u"eth"_s, u"802-3-ethernet"_s, meteredNo));
-    m_hotspot = QDBusObjectPath(addActive(u"AddWiFiDevice"_s, u"wlan"_s, u"802-11-wireless"_s, meteredYes));
+    m_wired = QDBusObjectPath(addActive(u"AddEthernetDevice"_s, u"eth"_s, u"802-3-ethernet"_s, 2U));
+    m_hotspot = QDBusObjectPath(addActive(u"AddWiFiDevice"_s, u"wlan"_s, u"802-11-wireless"_s, 1U));
     if (m_wired.path().isEmpty() || m_hotspot.path().isEmpty()) {
         return fail(u"the NetworkManager mock refused a device or a connection"_s);
     }

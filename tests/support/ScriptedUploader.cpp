@@ -66,10 +66,8 @@ std::optional<FTPError> ScriptedUploader::upload(const QString& localPath, const
 
 std::optional<FTPError> ScriptedUploader::createDirectory(const QString& remotePath) const
 {
-    return locked([&](State& s) {
-        s.calls.append(u"mkdir "_s + remotePath);
-        return std::nullopt;
-    });
+    locked([&](State& s) { s.calls.append(u"mkdir "_s + remotePath); });
+    return std::nullopt;
 }
 
 std::variant<std::optional<qint64>, FTPError>

@@ -4,10 +4,8 @@ using namespace Qt::StringLiterals;
 
 namespace ondrix::test {
 
-namespace {
 const QString kUser = u"ondrix"_s;
 const QString kPassword = u"secret"_s;
-} // namespace
 
 void SftpTestServer::launch(quint16 port)
 {

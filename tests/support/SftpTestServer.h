@@ -13,7 +13,6 @@ class SftpTestServer {
 public:
     void start() { launch(0); }
     void stop() { m_process.stop(); }
-    // Stops and starts again on the same port with the same root and host key.
     void restart() { launch(m_port); }
     // Restarts on the same port presenting the other host key.
     void replaceHostKey()

@@ -11,9 +11,9 @@ struct SmallVolume {
     SmallVolume(const QString& mountPoint, const QString& size)
         : path(mountPoint)
     {
-        mounted = QProcess::execute(QStringLiteral("mount"),
-                                    {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                     QStringLiteral("size=") + size, QStringLiteral("tmpfs"), path}) == 0;
+        mounted =
+            QProcess::execute(QStringLiteral("mount"),
+                              QStringLiteral("-t tmpfs -o size=%1 tmpfs").arg(size).split(u' ') << path) == 0;
     }
     ~SmallVolume()
     {

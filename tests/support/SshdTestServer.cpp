@@ -17,11 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace ondrix::test {
 
-namespace {
-
 const QString kSshd = u"/usr/sbin/sshd"_s;
-
-} // namespace
 
 bool SshdTestServer::isAvailable()
 {
@@ -31,8 +27,7 @@ bool SshdTestServer::isAvailable()
 void SshdTestServer::start()
 {
     if (getuid() == 0) {
-        // sshd running as root insists on its privilege separation folder; Debian makes it only when the
-        // system's ssh service starts.
+        // sshd as root insists on its privilege separation folder, made only by the system's ssh service.
         QDir().mkpath(u"/run/sshd"_s);
     }
     // sshd refuses a host key that others may read; the checked-out copy is world-readable.
@@ -53,8 +48,7 @@ void SshdTestServer::start()
                        "Subsystem sftp internal-sftp\nLogLevel ERROR\n")
             .arg(hostKey, authorizedKeys)
             .toUtf8());
-    // sshd cannot pick its own port; a port that was just free is taken, and another is tried if it was
-    // grabbed in between.
+    // sshd cannot pick its own port: a port that was just free, another if it was grabbed in between.
     for (int attempt = 0;; ++attempt) {
         m_port = ClosedPort().port();
         try {

@@ -7,9 +7,8 @@
 
 namespace ondrix::test {
 
-// OpenSSH's sshd on a free loopback port, for figures and listings that must come from it. It accepts only
-// the test client key for the current user and serves the real file system: remote paths are absolute
-// local paths below rootDir().
+// OpenSSH's sshd on a free loopback port, taking the test client key for the current user; it serves the
+// real file system, so remote paths are absolute local paths below rootDir().
 class SshdTestServer {
 public:
     static bool isAvailable();

@@ -19,11 +19,9 @@ using namespace Qt::StringLiterals;
 
 namespace ondrix::test {
 
-namespace {
 constexpr int kStartTimeoutMs = 20000;
-constexpr auto kPython = "/usr/bin/python3";
 
-bool acceptsConnections(quint16 port)
+static bool acceptsConnections(quint16 port)
 {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{
@@ -32,8 +30,6 @@ bool acceptsConnections(quint16 port)
     close(fd);
     return connected;
 }
-
-} // namespace
 
 TestServerProcess::TestServerProcess()
 {
@@ -67,8 +63,6 @@ std::unique_ptr<QProcess> TestServerProcess::launch(const QString& program, cons
 {
     stop();
     auto process = std::make_unique<QProcess>();
-    process->setProgram(program);
-    process->setArguments(arguments);
     process->setStandardErrorFile(filePath(u"stderr"_s));
     const pid_t parent = getpid();
     process->setChildProcessModifier([parent] {
@@ -77,7 +71,7 @@ std::unique_ptr<QProcess> TestServerProcess::launch(const QString& program, cons
             _exit(1);
         }
     });
-    process->start();
+    process->start(program, arguments);
     if (!process->waitForStarted(kStartTimeoutMs)) {
         throw failure(*process, program, u"cannot start"_s);
     }
@@ -100,7 +94,7 @@ void TestServerProcess::startProgram(const QString& program, const QStringList& 
 
 quint16 TestServerProcess::start(const QString& scriptName, quint16 port, const QStringList& arguments)
 {
-    auto process = launch(QString::fromLatin1(kPython),
+    auto process = launch(u"/usr/bin/python3"_s,
                           QStringList{u"-u"_s, sourceDir() + u"/tests/support/servers/"_s + scriptName,
                                       u"--root"_s, rootDir(), u"--port"_s, QString::number(port),
                                       u"--received-log"_s, filePath(u"received.log"_s)} +

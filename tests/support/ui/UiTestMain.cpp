@@ -1,15 +1,12 @@
-// Entry point of every interface test: GoogleTest runs inside a QApplication (offscreen platform, set by the
-// test's environment) so that real widgets can be created, shown, clicked and painted.
+// GoogleTest inside a QApplication (offscreen, set by the test's environment) for real widgets.
 #include <QApplication>
 
 #include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(u"Ondrix"_s);
+    QApplication::setApplicationName(QStringLiteral("Ondrix"));
     return RUN_ALL_TESTS();
 }

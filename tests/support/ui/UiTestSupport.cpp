@@ -20,9 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace ondrix::test {
 
-namespace {
-
-bool isInteractive(QWidget* widget)
+static bool isInteractive(QWidget* widget)
 {
     return qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
            qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractSpinBox*>(widget) ||
@@ -30,7 +28,7 @@ bool isInteractive(QWidget* widget)
            qobject_cast<QTextEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget);
 }
 
-bool isPartOfAnotherControl(QWidget* widget)
+static bool isPartOfAnotherControl(QWidget* widget)
 {
     // Line edits inside spin boxes and combo boxes, scroll bars of views, the buttons Qt adds to tab bars:
     // the assistive tools reach these through their owner.
@@ -42,8 +40,6 @@ bool isPartOfAnotherControl(QWidget* widget)
     }
     return widget->objectName().startsWith("qt_"_L1);
 }
-
-} // namespace
 
 QStringList visibleTexts(QWidget* root)
 {
@@ -85,9 +81,7 @@ QString saveScreenshot(QWidget* widget, const QString& name)
 QStringList controlsWithoutAccessibleName(QWidget* root)
 {
     QStringList unnamed;
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    widgets.prepend(root);
-    for (QWidget* widget : widgets) {
+    for (QWidget* widget : QList<QWidget*>{root} + root->findChildren<QWidget*>()) {
         if (!isInteractive(widget) || isPartOfAnotherControl(widget)) {
             continue;
         }

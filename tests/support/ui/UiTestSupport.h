@@ -61,11 +61,8 @@ private:
     template <typename T>
     static T next(std::deque<T>& answers)
     {
-        if (answers.empty()) {
-            return T{};
-        }
-        const T answer = answers.front();
-        answers.pop_front();
+        const T answer = answers.empty() ? T{} : answers.front();
+        answers.empty() ? void() : answers.pop_front();
         return answer;
     }
 };
