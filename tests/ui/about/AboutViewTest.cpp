@@ -1,5 +1,3 @@
-// The about window's content: the version line with its fallbacks, and links that open the configured
-// website pages and support address.
 #include "ui/about/AboutView.h"
 
 #include "support/ui/UiTestSupport.h"

@@ -20,9 +20,8 @@ void BrowserTestServer::makeFile(const QString& path, qsizetype size) const
 {
     makeFolder(QFileInfo(path).path());
     QFile file(rootDir() + path);
-    if (file.open(QIODevice::WriteOnly)) {
+    if (file.open(QIODevice::WriteOnly))
         file.write(QByteArray(size, 'x'));
-    }
 }
 
 namespace {
@@ -68,9 +67,8 @@ HoldingProxy::~HoldingProxy()
 
 void HoldingProxy::hold()
 {
-    for (QTcpSocket* client : clients()) {
+    for (QTcpSocket* client : clients())
         client->setProperty("held", true);
-    }
 }
 
 void HoldingProxy::release()

@@ -1,11 +1,10 @@
-// The status colours: every text in a status tone reads on light and dark windows alike, and keeps the hue
-// of its symbol so a red text and a red dot say the same.
 #include "ui/common/StatusPalette.h"
 
 #include <gtest/gtest.h>
 
 using namespace ondrix;
 
+// A text in a status tone reads on any window and keeps its symbol's hue: red text and a red dot agree.
 TEST(StatusPalette, TextsReadOnAnyWindowAndKeepTheirHue)
 {
     const QColor windows[] = {Qt::white, QColor(0xef, 0xef, 0xef), QColor(0x77, 0x77, 0x77),

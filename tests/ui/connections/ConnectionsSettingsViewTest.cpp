@@ -128,9 +128,8 @@ TEST_F(ConnectionsSettingsViewTest, AddDuplicateDeleteAndPictures)
     view->selectConnection(ftp.id);
 
     picture(view.get(), u"connections-tab"_s);
-    auto* scroll = view->editor()->findChild<QScrollArea*>();
-    ASSERT_NE(scroll, nullptr);
-    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << "the form fits the settings window's width";
+    EXPECT_FALSE(view->editor()->findChild<QScrollArea*>()->horizontalScrollBar()->isVisible())
+        << "the form fits the settings window's width";
     picture(view->editor()->content(), u"connection-editor-ftp"_s);
     view->selectConnection(sftp.id);
     manager->toggleLock(sftp.id);
@@ -195,8 +194,7 @@ TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavig
     view->selectConnection(first.id);
     ConnectionEditView* editor = view->editor();
     auto* lock = find<QToolButton>(editor, u"lockButton"_s);
-    EXPECT_EQ(lock->text(), u"Unlock"_s);
-    EXPECT_TRUE(lock->isEnabled());
+    EXPECT_TRUE(lock->isEnabled() && lock->text() == u"Unlock"_s);
     int controls = 0;
     for (QWidget* widget : editor->formArea()->findChildren<QWidget*>()) {
         if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
@@ -298,7 +296,6 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
 
     // The filter's boxes edit the stored connection (the rules are ExtensionFilterRulesTest's).
     auto* filter = editor->findChild<ExtensionFilterView*>();
-    ASSERT_NE(filter, nullptr);
     choose(filter->presetPicker(), u"photos"_s);
     EXPECT_EQ(stored(c.id).extensionPreset, u"photos"_s);
     filter->categoryBox(u"raw"_s)->click();
@@ -335,9 +332,8 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     std::atomic<bool> onMainThread{false};
     editor->setFolderCheckDelayMs(20);
     editor->setFolderCheck([&](const QString& path) {
-        if (path != gone) {
+        if (path != gone)
             return ConnectionForm::localFolderProblem(path);
-        }
         ++looks;
         onMainThread = QThread::currentThread() == QCoreApplication::instance()->thread();
         mountAnswers.acquire(); // a network mount that does not answer

@@ -28,9 +28,8 @@ protected:
     // Opened as the popover opens it: on the first connection (`selectFirst`), or as the menu does, on none.
     void makeView(bool selectFirst = true)
     {
-        if (selectFirst && !manager->connections().isEmpty()) {
+        if (selectFirst && !manager->connections().isEmpty())
             navigation.setConnectionId(manager->connections().first().id);
-        }
         view = std::make_unique<ConnectionsSettingsView>(*manager, dialogs, pool, &navigation);
         view->resize(800, 650);
         view->show();
@@ -42,9 +41,8 @@ protected:
     // later turn.
     static void settle()
     {
-        for (int turn = 0; turn < 8; ++turn) {
+        for (int turn = 0; turn < 8; ++turn)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        }
         QCoreApplication::processEvents();
     }
 

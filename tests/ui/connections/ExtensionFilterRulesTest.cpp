@@ -1,4 +1,3 @@
-// Presets, category boxes and single extensions of the filter editor, on the lists the engine applies.
 #include "ui/connections/ExtensionFilterRules.h"
 
 #include <gtest/gtest.h>
@@ -19,9 +18,8 @@ const ExtensionCategory& category(const QString& id)
 QMap<QString, Qt::CheckState> states(const PushConnection& c)
 {
     QMap<QString, Qt::CheckState> result;
-    for (const ExtensionCategory& cat : ExtensionCategory::all()) {
+    for (const ExtensionCategory& cat : ExtensionCategory::all())
         result.insert(cat.id, categoryState(c, cat));
-    }
     return result;
 }
 
@@ -37,10 +35,9 @@ TEST(ExtensionFilterRules, CategoriesFollowPresetsAndNeverOpenTheFilterByAcciden
     EXPECT_EQ(c.excludedExtensions, FilterPresets::tempList())
         << "an include preset leaves out the junk list";
     const auto fromPreset = states(c);
-    EXPECT_EQ(fromPreset.value(u"images"_s), Qt::Checked);
-    EXPECT_EQ(fromPreset.value(u"raw"_s), Qt::Checked);
-    EXPECT_EQ(fromPreset.value(u"video"_s), Qt::Unchecked);
-    EXPECT_EQ(fromPreset.value(u"temp"_s), Qt::Checked);
+    EXPECT_EQ(
+        (QList{fromPreset[u"images"_s], fromPreset[u"raw"_s], fromPreset[u"video"_s], fromPreset[u"temp"_s]}),
+        (QList{Qt::Checked, Qt::Checked, Qt::Unchecked, Qt::Checked}));
     EXPECT_FALSE(offersReset(c));
 
     toggleExtension(c, category(u"raw"_s), u"dng"_s);
@@ -62,8 +59,7 @@ TEST(ExtensionFilterRules, CategoriesFollowPresetsAndNeverOpenTheFilterByAcciden
 
     c = PushConnection{};
     choosePreset(c, *FilterPresets::byId(u"all_files"_s));
-    EXPECT_TRUE(c.includedExtensions.isEmpty());
-    EXPECT_TRUE(c.excludedExtensions.isEmpty());
+    EXPECT_TRUE(c.includedExtensions.isEmpty() && c.excludedExtensions.isEmpty());
     EXPECT_EQ(categoryState(c, category(u"images"_s)), Qt::Checked);
     EXPECT_EQ(categoryState(c, category(u"temp"_s)), Qt::Unchecked);
 

@@ -1,5 +1,3 @@
-// The history window's content over a real history service: the six columns, the search over file and
-// connection names, error rows in red, "Clear All", and a burst of uploads that does not rebuild the table.
 #include "ui/history/HistoryView.h"
 
 #include "records/HistoryService.h"
@@ -54,9 +52,8 @@ TEST(HistoryView, ColumnsSearchErrorRowsInRedAndABurstOfUploads)
     view.show();
     const auto listedFiles = [&view] {
         QStringList files;
-        for (int r = 0; r < view.filterModel()->rowCount(); ++r) {
+        for (int r = 0; r < view.filterModel()->rowCount(); ++r)
             files.append(view.filterModel()->index(r, HistoryListModel::FileColumn).data().toString());
-        }
         return files;
     };
     ASSERT_TRUE(view.isShowingTable());
@@ -71,20 +68,19 @@ TEST(HistoryView, ColumnsSearchErrorRowsInRedAndABurstOfUploads)
     const auto cell = [rows](int row, int column, int role = Qt::DisplayRole) {
         return rows->index(row, column).data(role);
     };
-    EXPECT_EQ(cell(1, HistoryListModel::StatusColumn).toString(), u"Error"_s);
     EXPECT_EQ(cell(1, HistoryListModel::StatusColumn, Qt::ForegroundRole).value<QColor>(),
               HistoryListModel::errorColor());
     EXPECT_EQ(cell(1, HistoryListModel::ErrorColumn, Qt::ForegroundRole).value<QColor>(),
               HistoryListModel::errorColor());
-    EXPECT_EQ(cell(2, HistoryListModel::StatusColumn).toString(), u"Success"_s);
     EXPECT_EQ(cell(2, HistoryListModel::StatusColumn, Qt::ForegroundRole).value<QColor>(),
               HistoryListModel::successColor());
     // How the delivery was proven is the status's tool tip; an unproven one has none.
     EXPECT_EQ(cell(2, HistoryListModel::StatusColumn, Qt::ToolTipRole).toString(), "SHA-256 verified");
     EXPECT_FALSE(cell(0, HistoryListModel::StatusColumn, Qt::ToolTipRole).isValid());
-    EXPECT_EQ(cell(2, HistoryListModel::TimeColumn).toString(), u"14:07:09"_s);
-    EXPECT_EQ(cell(2, HistoryListModel::SizeColumn).toString(), u"2.5 MB"_s);
-    EXPECT_EQ(cell(2, HistoryListModel::ConnectionColumn).toString(), u"Studio"_s);
+    EXPECT_EQ((QVariantList{cell(1, HistoryListModel::StatusColumn), cell(2, HistoryListModel::StatusColumn),
+                            cell(2, HistoryListModel::TimeColumn), cell(2, HistoryListModel::SizeColumn),
+                            cell(2, HistoryListModel::ConnectionColumn)}),
+              (QVariantList{u"Error"_s, u"Success"_s, u"14:07:09"_s, u"2.5 MB"_s, u"Studio"_s}));
     saveScreenshot(&view, u"history"_s);
     EXPECT_EQ(controlsWithoutAccessibleName(&view).join(u", "_s), QString());
 
@@ -98,26 +94,22 @@ TEST(HistoryView, ColumnsSearchErrorRowsInRedAndABurstOfUploads)
     history.add(entry(u"report.pdf"_s, u"Backup Server"_s, 10));
     ASSERT_TRUE(QTest::qWaitFor([&] { return listedFiles().size() == 2; }));
     search->setText(u"nothing like it"_s);
-    EXPECT_EQ(rows->rowCount(), 0);
     EXPECT_FALSE(view.isShowingTable());
     EXPECT_EQ(view.emptyLabel()->text(), u"No upload history."_s);
     search->clear();
-    EXPECT_EQ(rows->rowCount(), 4);
-    EXPECT_TRUE(view.isShowingTable());
+    EXPECT_TRUE(rows->rowCount() == 4 && view.isShowingTable());
 
     view.clearAllButton()->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isShowingTable(); }));
     EXPECT_EQ(view.model()->rowCount(), 0);
     saveScreenshot(&view, u"history-empty"_s);
 
-    for (int i = 0; i < HistoryService::maxEntries; ++i) {
+    for (int i = 0; i < HistoryService::maxEntries; ++i)
         history.add(entry(u"old%1.jpg"_s.arg(i), u"Studio"_s, i));
-    }
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->rowCount() == HistoryService::maxEntries; }));
     const int syncs = view.model()->syncCount();
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < 1000; ++i)
         history.add(entry(u"new%1.jpg"_s.arg(i), u"Studio"_s, i));
-    }
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->entryAt(0).filename == u"new999.jpg"_s; }));
     EXPECT_EQ(view.model()->entries(), history.entries());
     // Far fewer updates than uploads (how many depends on how the burst meets the event loop).

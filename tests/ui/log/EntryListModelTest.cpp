@@ -1,6 +1,3 @@
-// The rows of a list model follow a service's list by removing and inserting at the ends, never by a reset,
-// for the ways the log and history lists change, and stay consistent for the views (checked by Qt's model
-// tester) whatever the change.
 #include "ui/log/EntryListModel.h"
 
 #include <QAbstractItemModelTester>
@@ -32,23 +29,23 @@ public:
 QList<int> values(const QList<Item>& items)
 {
     QList<int> out;
-    for (const Item& item : items) {
+    for (const Item& item : items)
         out.append(item.value);
-    }
     return out;
 }
 
 QList<Item> makeItems(int from, int to)
 {
     QList<Item> items;
-    for (int i = from; i < to; ++i) {
-        items.append(Item{QUuid::createUuid(), i});
-    }
+    for (int i = from; i < to; ++i)
+        items.append(Item{.value = i});
     return items;
 }
 
 } // namespace
 
+// Rows follow the list by inserts and removals at the ends, never a reset, and stay consistent for Qt's
+// tester.
 TEST(EntryListModel, FollowsGrowthAndTrimmingAtEitherEndWithoutReset)
 {
     QList<Item> source;

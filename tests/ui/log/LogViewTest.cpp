@@ -1,5 +1,3 @@
-// The log window's content over a real log service: rows with time, level symbol and message, "Copy All"
-// through the real clipboard, clearing while shown, and following new entries.
 #include "ui/log/LogView.h"
 
 #include "records/LogService.h"

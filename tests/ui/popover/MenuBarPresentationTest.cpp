@@ -1,4 +1,3 @@
-// The popover's texts at the edges the view tests (MenuBarViewTest) do not reach with a real core.
 #include "ui/popover/MenuBarPresentation.h"
 
 #include <gtest/gtest.h>
@@ -8,13 +7,11 @@ using P = MenuBarPresentation;
 
 TEST(MenuBarPresentationTest, AgesHeaderBannerAndSteppersAtTheirEdges)
 {
-    EXPECT_EQ(P::ageText(59), "now");
-    EXPECT_EQ(P::ageText(60), "1m");
-    EXPECT_EQ(P::ageText(59 * 60 + 59), "59m");
-    EXPECT_EQ(P::ageText(3600), "1h");
-    EXPECT_EQ(P::ageText(86399), "23h");
-    EXPECT_EQ(P::ageText(86400), "1d");
-    EXPECT_EQ(P::ageText(-5), "now") << "a clock set back shows the newest upload as new";
+    // -5: a clock set back shows the newest upload as new.
+    const int seconds[] = {59, 60, 3599, 3600, 86399, 86400, -5};
+    const char* ages[] = {"now", "1m", "59m", "1h", "23h", "1d", "now"};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(P::ageText(seconds[i]), ages[i]) << seconds[i];
 
     // Whatever turns the dot red is said in words as well.
     const std::tuple<bool, bool, int, int, const char*> headers[] = {
@@ -25,9 +22,8 @@ TEST(MenuBarPresentationTest, AgesHeaderBannerAndSteppersAtTheirEdges)
         {false, true, 3, 2, "2 connections have errors"},
         {true, true, 3, 2, "No network"},
         {false, true, 3, 0, "Paused"}};
-    for (const auto& [noNetwork, paused, enabled, failing, text] : headers) {
+    for (const auto& [noNetwork, paused, enabled, failing, text] : headers)
         EXPECT_EQ(P::headerStatusText(noNetwork, paused, enabled, failing), text);
-    }
     EXPECT_EQ(P::headerDot(false, true, true), P::Dot::inactive) << "nothing runs: grey, whatever else holds";
     EXPECT_EQ(P::headerDot(true, true, true), P::Dot::error);
     EXPECT_EQ(P::headerDot(true, true, false), P::Dot::paused);
@@ -38,9 +34,8 @@ TEST(MenuBarPresentationTest, AgesHeaderBannerAndSteppersAtTheirEdges)
     // An error says what to change where there is advice, and keeps its own words where there is none.
     EXPECT_EQ(P::connectionStatusText(enabled, EngineState::error("curl error 67: Login denied"), 0),
               "The server refused the login. Check the username and the password.");
-    for (const char* kept : {"curl error 999: odd", "curl error x: Login denied", "No uploader configured"}) {
+    for (const char* kept : {"curl error 999: odd", "curl error x: Login denied", "No uploader configured"})
         EXPECT_EQ(P::connectionStatusText(enabled, EngineState::error(kept), 0), kept);
-    }
 
     // Stored values outside the bounds come back inside on the first step, whichever way.
     EXPECT_EQ(P::steppedSimultaneousUploads(9, +1), 5);

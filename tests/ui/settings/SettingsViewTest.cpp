@@ -45,9 +45,8 @@ protected:
 
 } // namespace
 
-// The view follows navigation while open on another tab; general and notification controls are bound both
-// ways and stored at once; the login switch drives the desktop's autostart entry; steppers keep their limits
-// and dependent controls wait for their switch.
+// The view follows navigation on any tab; every control is bound both ways and stored at once, the login
+// switch drives the autostart entry, steppers keep their limits and dependent controls wait for their switch.
 TEST_F(SettingsViewTest, FollowsNavigationAndEveryControlIsBoundBothWaysAndStoredAtOnce)
 {
     // The desktop's icons, as a session's platform theme provides them.
@@ -71,7 +70,6 @@ TEST_F(SettingsViewTest, FollowsNavigationAndEveryControlIsBoundBothWaysAndStore
     EXPECT_EQ(view.selectedTab(), SettingsTab::general);
     EXPECT_EQ(navigation.tab(), SettingsTab::connections) << "a choice by hand is the view's own";
     auto* connectionsTab = qobject_cast<ConnectionsSettingsView*>(view.page(SettingsTab::connections));
-    ASSERT_NE(connectionsTab, nullptr);
     navigation.navigate(SettingsTab::connections, second.id);
     EXPECT_EQ(view.selectedTab(), SettingsTab::connections);
     EXPECT_EQ(connectionsTab->selectedConnectionId(), std::optional<QUuid>(second.id));
@@ -93,12 +91,10 @@ TEST_F(SettingsViewTest, FollowsNavigationAndEveryControlIsBoundBothWaysAndStore
     EXPECT_EQ(controlsWithoutAccessibleName(&view).join(u", "_s), QString());
 
     // Linux words: no other platform's names, no other product.
-    for (const QString& text : visibleTexts(&view)) {
+    for (const QString& text : visibleTexts(&view))
         EXPECT_FALSE(text.contains(QRegularExpression(u"Mac|Dock|Tarvik"_s))) << text.toStdString();
-    }
 
     auto* general = qobject_cast<GeneralSettingsTab*>(view.page(SettingsTab::general));
-    ASSERT_NE(general, nullptr);
 
     QComboBox* threshold = general->diskSpaceThresholdPicker();
     EXPECT_EQ(threshold->currentText(), u"7 GB"_s);
@@ -146,7 +142,6 @@ TEST_F(SettingsViewTest, FollowsNavigationAndEveryControlIsBoundBothWaysAndStore
     EXPECT_EQ(log.entries().constLast().level, LogEntry::LogLevel::warning);
 
     auto* page = qobject_cast<NotificationsSettingsTab*>(view.page(SettingsTab::notifications));
-    ASSERT_NE(page, nullptr);
     QSpinBox* minFiles = page->minFileCountStepper();
     EXPECT_EQ(minFiles->accessibleName(), u"Only if 10 or more files"_s);
     minFiles->setValue(0);
@@ -169,8 +164,7 @@ TEST_F(SettingsViewTest, FollowsNavigationAndEveryControlIsBoundBothWaysAndStore
 
     page->notificationsToggle()->click();
     EXPECT_FALSE(reloaded()->notificationsEnabled());
-    EXPECT_FALSE(minFiles->isEnabledTo(page));
-    EXPECT_FALSE(page->groupToggle()->isEnabledTo(page));
+    EXPECT_FALSE(minFiles->isEnabledTo(page) || page->groupToggle()->isEnabledTo(page));
     page->errorsToggle()->click();
     EXPECT_FALSE(failures->isEnabledTo(page));
     settings.setNotifyErrors(true);
@@ -183,8 +177,7 @@ TEST_F(SettingsViewTest, FollowsNavigationAndEveryControlIsBoundBothWaysAndStore
     EXPECT_EQ(sounds.played, QStringList({u"Pop"_s}));
     page->soundToggle()->click();
     EXPECT_FALSE(reloaded()->playSoundOnDownload());
-    EXPECT_FALSE(page->previewButton()->isEnabledTo(page));
-    EXPECT_FALSE(sound->isEnabledTo(page));
+    EXPECT_FALSE(page->previewButton()->isEnabledTo(page) || sound->isEnabledTo(page));
 
     view.setSelectedTab(SettingsTab::notifications);
     QCoreApplication::processEvents();
