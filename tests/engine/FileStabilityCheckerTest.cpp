@@ -115,9 +115,7 @@ TEST_F(FileStabilityCheckerTest, AGrowingOrOpenFileIsStableOnceItStopsAndWaitsEn
     for (const bool afterFirstReading : {false, true}) {
         const auto handle = wait(jpeg, 3600.0);
         EXPECT_TRUE(handle.isActive());
-        if (afterFirstReading) {
-            advance(0);
-        }
+        afterFirstReading ? advance(0) : void();
         handle.cancel();
         EXPECT_FALSE(m_answer.has_value() || handle.isActive());
         advance(0);

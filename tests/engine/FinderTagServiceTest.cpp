@@ -43,25 +43,22 @@ protected:
 // order); only the newest colour is left, in both lists, and the file's contents are untouched.
 TEST_F(FinderTagServiceTest, ColourTagsReplaceOnlyOursAndKeepOtherTagsInOrderAndFailuresAreLogged)
 {
-    struct Case {
-        const char *user, *desktop, *colours, *userAfter, *desktopAfter; // tags apart by '|'
-    };
-    const auto list = [](const char* tags) {
+    const auto list = [](const char* tags) { // tags apart by '|'
         return QString::fromUtf8(tags).split(u'|', Qt::SkipEmptyParts);
     };
-    for (const Case& test :
-         {Case{"Work|Yellow\n5", "holiday|Yellow|family", "g", "Work|Green\n2", "holiday|family|Green"},
-          Case{"Blue\n1|Bluebird|Green|Reddish\n6|red\n6", "", "bgry", "Bluebird|Reddish\n6|red\n6|Yellow\n5",
-               "Yellow"}}) {
-        ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, list(test.user)), 0);
-        ASSERT_EQ(m_store.writeTags(m_file, TagList::desktopTags, list(test.desktop)), 0);
+    for (const auto& [user, desktop, colours, userAfter, desktopAfter] :
+         {std::tuple("Work|Yellow\n5", "holiday|Yellow|family", "g", "Work|Green\n2", "holiday|family|Green"),
+          std::tuple("Blue\n1|Bluebird|Green|Reddish\n6|red\n6", "", "bgry",
+                     "Bluebird|Reddish\n6|red\n6|Yellow\n5", "Yellow")}) {
+        ASSERT_EQ(m_store.writeTags(m_file, TagList::userTags, list(user)), 0);
+        ASSERT_EQ(m_store.writeTags(m_file, TagList::desktopTags, list(desktop)), 0);
         const test::MessageCapture log;
-        for (const char* c = test.colours; *c; ++c) { // the colours' initials, in their enumeration's order
+        for (const char* c = colours; *c; ++c) { // the colours' initials, in their enumeration's order
             m_service.setTag(Colour(QByteArrayView("ybgr").indexOf(*c)), m_file);
         }
-        EXPECT_EQ(tags() + tags(TagList::desktopTags), list(test.userAfter) + list(test.desktopAfter));
+        EXPECT_EQ(tags() + tags(TagList::desktopTags), list(userAfter) + list(desktopAfter));
         EXPECT_EQ(log.matching(u"[FinderTagService]"_s).constLast(),
-                  u"[FinderTagService] Tagged 'photo.jpg' as "_s + list(test.userAfter).constLast());
+                  u"[FinderTagService] Tagged 'photo.jpg' as "_s + list(userAfter).constLast());
     }
     EXPECT_EQ(test::readFile(m_file), QByteArray("pixels"));
 

@@ -110,9 +110,7 @@ TEST_F(PostUploadActionsTest, AMoveAcrossFileSystemsIsACompleteCopyOrNothing)
     ::chmod(QFile::encodeName(path).constData(), 0640);
     const FileVersion sent = versionOf(path);
     // A copy cut short by a kill earlier leaves its hidden temporary name, which is cleaned up.
-    QFile stale(other.path() + u"/.big.raw.ondrix-partial"_s);
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly) && stale.write("partial") == 7);
-    stale.close();
+    writeFileAt(other.path() + u"/.big.raw.ondrix-partial"_s, "partial");
 
     EXPECT_EQ(PostUploadActions::moveIntoFolder(path, other.path(), sent, tree), std::nullopt);
     EXPECT_FALSE(QFile::exists(path));
