@@ -165,7 +165,6 @@ TEST(StatusIconController, EveryIconReadsOnDarkAndOnLightPanels)
             QImage onPanel(icon.size(), QImage::Format_ARGB32);
             onPanel.fill(panels[row]);
             QPainter(&onPanel).drawImage(0, 0, icon);
-            // Pixels that differ clearly from the panel colour: enough of them to make a shape out.
             int distinct = 0;
             for (int y = 0; y < onPanel.height(); ++y) {
                 for (int x = 0; x < onPanel.width(); ++x) {

@@ -94,7 +94,7 @@ TEST(LogService, KeepsTheNewestHundredButWritesEveryLineInEachThreadsOrder)
         EXPECT_EQ(message, QByteArray("t" + QByteArray::number(t) + " " + QByteArray::number(next[t]++)));
     }
 
-    // A log folder that cannot be made (a regular file in its place) loses only the file, not the list.
+    // A file in the log folder's place loses only the file, not the list.
     QDir(env.stateHome()).removeRecursively();
     env.writeFile(u"state/Ondrix"_s, "in the way");
     LogService blocked(AppPaths::logFile());

@@ -28,7 +28,6 @@ struct Posted {
     QVariantMap hints;
 };
 
-// The service over the real freedesktop centre, against the notification_daemon mock on a private bus.
 class NotificationServiceTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -67,9 +66,8 @@ protected:
     AppSettings m_settings{m_store, &m_service};
 };
 
-// Successes are posted only when notifications are on and something was uploaded, as a list of up to five
-// names or, grouped, as a count; failures are posted always, and a repeated one replaces the earlier notice.
-// Asking for permission (when notifications are switched on) logs only errors a user did not cause.
+// Successes are posted when on and something was uploaded, as up to five names or, grouped, a count; failures
+// always, a repeat replacing the earlier notice. A permission request logs only errors a user did not cause.
 TEST_F(NotificationServiceTest, TitlesAndBodiesOfFinishedAndFailedUploadsAndPermissionErrors)
 {
     const QStringList names{u"IMG_1.jpg"_s, u"IMG_2.jpg"_s, u"IMG_3.jpg"_s, u"IMG_4.jpg"_s,

@@ -17,7 +17,6 @@ class StatsServiceTest : public ::testing::Test {
 protected:
     ondrix::test::TestEnvironment env;
     PreferencesStore store{AppPaths::preferencesFile()};
-    // The local wall-clock time the service sees; tests move it.
     QDateTime now{QDate(2025, 6, 10), QTime(14, 30)};
     StatsService::Clock clock = [this] { return now; };
 };
@@ -62,7 +61,6 @@ TEST_F(StatsServiceTest, UploadsAreCountedAndKept)
 
 TEST_F(StatsServiceTest, NewDayMovesTodayToYesterday)
 {
-    // Counters left on an earlier day are rolled over at creation and written back.
     store.setString(StatsService::kCurrentDay, u"2025-06-01"_s);
     store.setInteger(StatsService::kTodayFiles, 7);
     store.setInteger(StatsService::kTodayBytes, 2048);
