@@ -15,7 +15,6 @@ using namespace ondrix::test;
 
 TEST(AboutView, VersionLineAndLinks)
 {
-    // The desktop's icons, as a session's platform theme provides them.
     QIcon::setThemeSearchPaths({u"/usr/share/icons"_s});
     QIcon::setThemeName(u"Adwaita"_s);
     QList<QUrl> opened;

@@ -28,8 +28,7 @@ QDateTime day(int year, int month, int dayOfMonth)
 
 } // namespace
 
-// Server names that could act elsewhere are refused and shown visibly; the table shows the listing and
-// sorts with folders always first.
+// Names that could act elsewhere are refused and shown visibly; the table sorts with folders first.
 TEST(RemoteNamesTest, NamesTypesAndSummaryAndTheTableSortsWithFoldersFirst)
 {
     for (const QString& name : {u"a\nDELE b"_s, u"a\rb"_s, QString::fromUtf16(u"a\0b", 3), u"../etc"_s,

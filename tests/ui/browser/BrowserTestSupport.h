@@ -36,9 +36,8 @@ private:
     std::unique_ptr<SftpTestServer> m_sftp;
 };
 
-// A loopback TCP relay in front of a server. hold() freezes every connection open at that moment (nothing
-// passes either way until release()), while connections made afterwards pass freely: a server that has
-// stopped answering one client but not the next.
+// A loopback relay: hold() freezes the connections open now until release(), later ones pass freely, like a
+// server that stopped answering one client but not the next.
 class HoldingProxy : public QObject {
     Q_OBJECT
 

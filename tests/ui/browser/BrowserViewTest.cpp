@@ -47,7 +47,6 @@ protected:
             << folder->currentPath().toStdString() << ": " << folder->statePage()->text().toStdString();
     }
 
-    // The names in the order the table shows them.
     static QStringList shownNames(BrowserFolderView* folder)
     {
         QStringList names;

@@ -43,8 +43,7 @@ void clickRow(RemoteFolderPickerView& picker, int row)
 
 } // namespace
 
-// The picker walks folders only and hands back the one chosen; a missing start folder shows the error, and
-// cancel returns nothing.
+// Walks folders only and hands back the chosen one; a missing start folder shows the error.
 TEST(RemoteFolderPickerView, WalksFoldersAndReturnsTheChosenOneOrNothing)
 {
     const TestEnvironment env;

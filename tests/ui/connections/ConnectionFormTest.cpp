@@ -68,8 +68,7 @@ TEST(ConnectionForm, RefusesWhatWouldBreakAConnectionSaysWhyAndKeepsThePortAcros
     }
 }
 
-// Steps stay in their ranges; a path chosen for one kind of action never becomes the path of another (the
-// captions and choosers are ConnectionsSettingsViewTest's); keyword presets keep the selection consistent.
+// Steps stay in range, an action's path never becomes another kind's, presets keep the selection valid.
 TEST(ConnectionForm, StepsPathsAndPresetsStayConsistent)
 {
     ConnectionForm form{
@@ -133,8 +132,7 @@ TEST(ConnectionForm, AStoredChangeKeepsWhatIsBeingTyped)
     EXPECT_EQ(form.portText(), u"2222"_s);
 }
 
-// Another enabled connection that sees the same files: the same folder, or one inside the other where the
-// outer one watches subfolders. The note names it and says what waits for it.
+// Another enabled connection that sees the same files is named, with what waits for it.
 TEST(ConnectionForm, AFolderAnotherConnectionWatchesIsNamedWithWhatWaitsForIt)
 {
     const auto other = [](const char* name, const char* folder, bool enabled = true, bool recursive = true) {

@@ -54,8 +54,7 @@ TEST_F(ConnectionTestButtonTest, SuccessAndFailuresAreExplained)
     const PushConnection sftpWrong = add(sftpServer.connection(), u"wrong"_s);
     makeView();
     EXPECT_EQ(testResult(ok), u"✓ Connected successfully"_s);
-    // One session with its login and listing: no second request that a user confined to a folder could be
-    // refused.
+    // One session for login and listing: no second request a user confined to a folder could be refused.
     const QString log = QString::fromUtf8(readFile(server.logFile()));
     EXPECT_EQ(log.count("FTP session opened"_L1), 1) << log.toStdString();
 

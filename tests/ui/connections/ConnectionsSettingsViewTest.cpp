@@ -145,8 +145,7 @@ TEST_F(ConnectionsSettingsViewTest, AddDuplicateDeleteAndPictures)
     EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join('\n'_L1), QString());
 }
 
-// The selection follows navigation; a row's switch keeps the typing waiting in the editor; an edit reaches
-// the store and the running engine once; a locked connection cannot be edited until its lock opens it.
+// A row's switch keeps the editor's typing; an edit reaches store and engine once; a lock blocks editing.
 TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavigation)
 {
     const PushConnection first = loopbackConnection(u"First"_s, false);
@@ -215,8 +214,7 @@ TEST_F(ConnectionsSettingsViewTest, RowsSwitchAndLockAndTheSelectionFollowsNavig
     EXPECT_TRUE(editor->isLocked());
 }
 
-// Every section of the editor shows what the choices need and stores them; the keyword presets go out to a
-// file and come back; a stalled folder is looked at once, never on the main thread.
+// Sections show what the choices need; presets export and import; a stalled folder is looked at off-thread.
 TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
 {
     PushConnection c = loopbackConnection(u"Rules"_s, false);

@@ -13,8 +13,7 @@
 
 namespace ondrix::test {
 
-// A real connections manager on the real services of a private home, and the connections tab over it with
-// dialogs the test answers.
+// The connections tab over a real manager in a private home, with dialogs the test answers.
 class ConnectionsViewFixture : public EngineTestFixture {
 protected:
     void TearDown() override
@@ -37,8 +36,7 @@ protected:
 
     PushConnection stored(const QUuid& id) const { return storedConnection(*manager, id); }
 
-    // Lets the layouts settle before painting: a change deep in the form reaches each enclosing layout in a
-    // later turn.
+    // A change deep in the form reaches each enclosing layout a turn later: settle them before painting.
     static void settle()
     {
         for (int turn = 0; turn < 8; ++turn)

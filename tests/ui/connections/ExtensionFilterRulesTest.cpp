@@ -25,8 +25,7 @@ QMap<QString, Qt::CheckState> states(const PushConnection& c)
 
 } // namespace
 
-// Categories follow a preset and come back after a reset; an empty included list takes everything not left
-// out, and unticking the only included category never opens the filter.
+// Categories follow a preset and its reset; unticking the only included category never opens the filter.
 TEST(ExtensionFilterRules, CategoriesFollowPresetsAndNeverOpenTheFilterByAccident)
 {
     PushConnection c;

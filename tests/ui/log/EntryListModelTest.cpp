@@ -44,8 +44,7 @@ QList<Item> makeItems(int from, int to)
 
 } // namespace
 
-// Rows follow the list by inserts and removals at the ends, never a reset, and stay consistent for Qt's
-// tester.
+// Rows follow the list by inserts and removals at the ends, never a reset, consistent for Qt's tester.
 TEST(EntryListModel, FollowsGrowthAndTrimmingAtEitherEndWithoutReset)
 {
     QList<Item> source;

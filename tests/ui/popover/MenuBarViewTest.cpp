@@ -39,11 +39,9 @@ public Q_SLOTS:
     void open(const QUrl& url) { urls.append(url); }
 };
 
-// The strongest contrast of the text part of a button (right of its icon) against its background, the colour
-// most of that part has.
+// The strongest contrast in a button's text part (right of its icon) against its most common colour.
 double textContrast(QWidget* button)
 {
-    // Taken from the window, so that a flat button shows the background it is really drawn on.
     QWidget* window = button->window();
     const QImage image = window->grab(QRect(button->mapTo(window, QPoint()), button->size())).toImage();
     QHash<QRgb, int> counts;
@@ -278,9 +276,8 @@ TEST_F(MenuBarViewTest, RowsRecentUploadsAndBannersFollowTheCore)
               (QStringList{"Sleep prevention enabled", "2 active connections", "Ethernet"}));
 }
 
-// One, three and eight connections, idle, uploading and failing, light and dark: rows keep their height (the
-// list scrolls), the counters stay in sight, an error is said in words, every clickable text reads clearly.
-// With three connections, five uploads fill the activity list and progress is folded into few refreshes.
+// 1, 3 and 8 connections, idle, uploading and failing, light and dark: rows keep their height, counters stay
+// in sight, errors are words, clickable text reads clearly; five uploads fill the list with few refreshes.
 TEST_F(MenuBarViewTest, EveryStateReadsWithAnyNumberOfConnections)
 {
     server.start();

@@ -45,11 +45,9 @@ protected:
 
 } // namespace
 
-// The view follows navigation on any tab; every control is bound both ways and stored at once, the login
-// switch drives the autostart entry, steppers keep their limits and dependent controls wait for their switch.
+// Follows navigation on any tab; controls are bound both ways, stored at once, and wait for their switch.
 TEST_F(SettingsViewTest, FollowsNavigationAndEveryControlIsBoundBothWaysAndStoredAtOnce)
 {
-    // The desktop's icons, as a session's platform theme provides them.
     QIcon::setThemeSearchPaths({u"/usr/share/icons"_s});
     QIcon::setThemeName(u"Adwaita"_s);
     // The login item follows the setting, as the shell connects it.
