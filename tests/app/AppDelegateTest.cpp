@@ -79,8 +79,7 @@ TEST_F(AppDelegateTest, FirstLaunchRegistersTheLoginItemOnlyWhenTheFlagWasNeverS
         EXPECT_TRUE(lines[0].contains(QLatin1String("autostart")));
         EXPECT_EQ(std::pair(core->store().boolValue(AppDelegate::kHasSetLaunchAtLoginKey),
                             core->settings().launchAtLogin()),
-                  std::pair(true, false))
-            << "stored all the same";
+                  std::pair(true, false));
         EXPECT_TRUE(QTest::qWaitFor(
             [&] {
                 const auto e = core->log().entries();

@@ -139,8 +139,7 @@ TEST_F(ConnectionsCommandTest, ImportReplacesByIdAddsTheRestAndExportHidesPasswo
     }
     EXPECT_EQ(std::tuple(onTerminal.status, onTerminal.out, plain.status, plain.out.contains(u"secret"_s)),
               std::tuple(1, QString(), 0, false));
-    EXPECT_TRUE(onTerminal.err.contains(u"--with-passwords --output connections.json"_s))
-        << onTerminal.err.toStdString();
+    EXPECT_TRUE(onTerminal.err.contains(u"--with-passwords --output connections.json"_s));
 }
 
 // Each hostile file is refused naming the connection and the key, and nothing is written.

@@ -2,13 +2,13 @@
 #include "model/PushConnection.h"
 #include "platform/PreferencesStore.h"
 #include "records/HistoryService.h"
+#include "support/ClosedPort.h"
 #include "support/DBusMockSession.h"
 #include "support/FtpTestServer.h"
 #include "support/NetworkManagerMock.h"
 #include "support/SftpTestServer.h"
 #include "support/SmallVolume.h"
 #include "support/TestEnvironment.h"
-#include "transfer/ClosedPort.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -283,8 +283,7 @@ TEST_F(HeadlessAppTest, UploadsFromStoredConnectionsAnswersTheRemoteControlsAndS
                 << qPrintable(written.last());
         }
     }
-    EXPECT_TRUE(written.contains(env.dataHome() + u"/Ondrix/known_hosts"_s))
-        << qPrintable(written.join(u' '));
+    EXPECT_TRUE(written.contains(env.dataHome() + u"/Ondrix/known_hosts"_s));
 }
 
 // With the preferences, the log and the history on a full disk, files still go up and a stop is clean (the

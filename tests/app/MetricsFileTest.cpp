@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -97,14 +98,12 @@ TEST(MetricsFile, ReadersNeverSeeHalfAFileAndAFailureIsSaidOnce)
     EXPECT_EQ(std::pair(reads > 100, broken.load()), std::pair(true, 0));
     EXPECT_TRUE(QFile::remove(path));
 
-    QStringList problems;
-    QObject::connect(&metrics, &MetricsFile::problem,
-                     [&](const QString& problem) { problems.append(problem); });
+    QSignalSpy problems(&metrics, &MetricsFile::problem);
     metrics.setPath(env.root() + u"/missing/ondrix.prom"_s);
     metrics.write(true);
     metrics.write(true);
     EXPECT_EQ(problems.size(), 1);
-    EXPECT_TRUE(problems.value(0).startsWith(
+    EXPECT_TRUE(problems.value(0).value(0).toString().startsWith(
         u"The metrics file %1/missing/ondrix.prom cannot be written: "_s.arg(env.root())));
     metrics.setPath(path);
     EXPECT_TRUE(QFile::exists(path)) << "written at once";

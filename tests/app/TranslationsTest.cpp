@@ -225,8 +225,7 @@ TEST_F(TranslatedInterface, TheStoredOrTheDesktopLanguageAppliesAtStart)
         [&](const PreferencesStore& store) { loaded = installTranslations(startLanguage(store)); });
     ASSERT_EQ(loaded, expectedLanguage);
     EXPECT_EQ(QLocale().dayName(1, QLocale::ShortFormat),
-              QLocale(expectedLanguage).dayName(1, QLocale::ShortFormat))
-        << "day names are not in the interface language";
+              QLocale(expectedLanguage).dayName(1, QLocale::ShortFormat));
     EXPECT_EQ(QCoreApplication::instance()->findChildren<QTranslator*>().size(), 2)
         << "the earlier language's translators are left installed";
     core->manager().addConnection({.name = u"Agency"_s, .host = u"127.0.0.1"_s});
@@ -267,8 +266,7 @@ TEST_F(TranslatedInterface, TheStoredOrTheDesktopLanguageAppliesAtStart)
     saveScreenshot(settings, u"translated-settings-%1"_s.arg(expectedLanguage));
     settings->close();
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
-              desktop ? u"Abbrechen"_s : u"Annuler"_s)
-        << "Qt's own texts too";
+              desktop ? u"Abbrechen"_s : u"Annuler"_s);
 }
 
 // English counts take their singular and plural forms, also when the interface stays English because the

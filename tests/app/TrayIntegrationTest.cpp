@@ -2,11 +2,11 @@
 // for the panel; and in a Wayland session, with and without XWayland.
 #include "model/PushConnection.h"
 #include "platform/PreferencesStore.h"
+#include "support/ClosedPort.h"
 #include "support/DBusMockSession.h"
 #include "support/FtpTestServer.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/XvfbDisplay.h"
-#include "transfer/ClosedPort.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -156,8 +156,7 @@ protected:
                            .toString();
                 return !item.isEmpty();
             },
-            30000))
-            << "no item registered";
+            30000));
         return item;
     }
 
@@ -332,8 +331,7 @@ TEST_F(TrayIntegrationTest, UnderWaylandThePopoverRunsOnXWaylandOrAsAWindow)
                 static const QRegularExpression line(uR"("Ondrix": .*\s360x500\+(-?\d+)\+(-?\d+))"_s);
                 return line.match(QString::fromUtf8(xwininfo.readAllStandardOutput()));
             };
-            ASSERT_TRUE(QTest::qWaitFor([&] { return popover().hasMatch(); }, 20000))
-                << "no popover on XWayland";
+            ASSERT_TRUE(QTest::qWaitFor([&] { return popover().hasMatch(); }, 20000));
             EXPECT_GE(popover().captured(1).toInt(), 0);
             EXPECT_GE(popover().captured(2).toInt(), 0);
         }

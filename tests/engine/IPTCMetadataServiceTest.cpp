@@ -65,14 +65,11 @@ Keywords readKeywords(const QString& path)
 
 std::string readValue(const QString& path, const std::string& key)
 {
+    // A key the image lacks reads as empty.
     const auto image = openImage(path);
-    const auto find = [](auto& data, const auto& k) {
-        const auto it = data.findKey(k);
-        return it == data.end() ? std::string() : it->toString();
-    };
-    return key.starts_with("Exif.")  ? find(image->exifData(), Exiv2::ExifKey(key))
-           : key.starts_with("Xmp.") ? find(image->xmpData(), Exiv2::XmpKey(key))
-                                     : find(image->iptcData(), Exiv2::IptcKey(key));
+    return key.starts_with("Exif.")  ? image->exifData()[key].toString()
+           : key.starts_with("Xmp.") ? image->xmpData()[key].toString()
+                                     : image->iptcData()[key].toString();
 }
 
 void writeExistingMetadata(const QString& path, const Keywords& keywords)

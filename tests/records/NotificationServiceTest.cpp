@@ -145,8 +145,7 @@ TEST_F(NotificationServiceTest, FailuresAreAnnouncedAfterTheSetCountOnceAndThenR
     // Back-to-back failures may reach the server as fewer updates; each one replaces the file's notice.
     ASSERT_GE(posts.size(), 3);
     EXPECT_EQ(std::pair(posts[1].replacesId, posts[1].body),
-              std::pair(0u, u"[Office] a.jpg: Timeout (failed 3 times in a row)"_s))
-        << "the first notice of this file is a new one";
+              std::pair(0u, u"[Office] a.jpg: Timeout (failed 3 times in a row)"_s));
     for (qsizetype i = 2; i < posts.size(); ++i)
         EXPECT_EQ(posts[i].replacesId, 2u) << "every later failure replaces it";
 }

@@ -225,8 +225,7 @@ TEST_F(ConnectionsManagerTest, EnginesFollowEditsAndFoldIntoOneSummary)
     network.setPath(path(false, false));
     turn();
     EXPECT_EQ(std::tuple(manager->networkType(), manager->isNetworkAvailable(), paused.count()),
-              std::tuple(u"None"_s, false, qsizetype(2)))
-        << "no pause without pauseOnNoInternet";
+              std::tuple(u"None"_s, false, qsizetype(2)));
     settings.setPauseOnNoInternet(true);
     turn();
     EXPECT_TRUE(manager->isPausedForNetwork());
@@ -465,8 +464,7 @@ TEST_F(ConnectionsManagerTest, AFolderTwoConnectionsShareIsActedOnOnceBothServer
     EXPECT_TRUE(QFile::exists(waiting)) << "kept while the second server lacks it";
     tags.waitForTagWrites();
     EXPECT_FALSE(
-        tags.readTags(waiting).contains(FinderTagService::rawValue(FinderTagService::UploadColour::green)))
-        << "green only once both have it";
+        tags.readTags(waiting).contains(FinderTagService::rawValue(FinderTagService::UploadColour::green)));
     EXPECT_TRUE(logMessages().contains(u"[A] Kept until B has it too: three.jpg"_s)) << log();
     manager.reset();
     manager = launch();
@@ -476,8 +474,7 @@ TEST_F(ConnectionsManagerTest, AFolderTwoConnectionsShareIsActedOnOnceBothServer
     ASSERT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(waiting); }, 30000)) << log();
     deliveredEverywhere();
     EXPECT_EQ(std::pair(first.receivedUploads().size(), second.receivedUploads().size()),
-              std::pair(qsizetype(3), qsizetype(3)))
-        << "nothing is sent again after the restart";
+              std::pair(qsizetype(3), qsizetype(3)));
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return readFile(handedA).count('\n') == names.size(); }, 10000));
     QStringList handed = QString::fromUtf8(readFile(handedA)).split(u'\n', Qt::SkipEmptyParts);

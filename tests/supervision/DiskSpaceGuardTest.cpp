@@ -66,8 +66,7 @@ TEST_F(DiskSpaceGuardTest, LowDiskSpacePausesConnectionsThatKeepTheirFilesOncePe
     EXPECT_EQ(state(keeper), EngineState::Kind::paused);
     EXPECT_EQ(state(cleaner), EngineState::Kind::watching) << "its uploads make room";
     ASSERT_EQ(notices().size(), 1);
-    EXPECT_TRUE(notices()[0].contains(u"1.0 GB free"_s) && notices()[0].endsWith(u": Keeper"_s))
-        << notices()[0].toStdString();
+    EXPECT_TRUE(notices()[0].contains(u"1.0 GB free"_s) && notices()[0].endsWith(u": Keeper"_s));
 
     // Just above the threshold is not yet enough: no pausing and resuming at the edge.
     setFree(40 * kMiB);
@@ -80,8 +79,7 @@ TEST_F(DiskSpaceGuardTest, LowDiskSpacePausesConnectionsThatKeepTheirFilesOncePe
     setFree(0);
     guard.check();
     EXPECT_EQ(state(keeper), EngineState::Kind::watching);
-    EXPECT_TRUE(notices().size() == 2 && notices()[1].startsWith(u"Disk space is back"_s))
-        << notices().join(u'\n').toStdString();
+    EXPECT_TRUE(notices().size() == 2 && notices()[1].startsWith(u"Disk space is back"_s));
     ASSERT_EQ(center.requests.size(), 2);
     EXPECT_EQ(std::pair(center.requests[0].title, center.requests[0].identifier),
               std::pair(u"Ondrix: Low disk space"_s, center.requests[1].identifier));

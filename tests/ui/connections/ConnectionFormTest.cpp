@@ -73,8 +73,7 @@ TEST(ConnectionForm, StepsPathsAndPresetsStayConsistent)
 {
     ConnectionForm form{
         PushConnection{.stabilityCheckSeconds = 4, .scheduleStartHour = 0, .scheduleEndHour = 23}};
-    EXPECT_TRUE(ConnectionForm::stabilityChoices(4).contains(4))
-        << "a stored value outside the choices stays";
+    EXPECT_TRUE(ConnectionForm::stabilityChoices(4).contains(4));
     form.stepScheduleStartHour(-1);
     form.stepScheduleEndHour(1);
     EXPECT_EQ(std::pair(form.connection().scheduleStartHour, form.connection().scheduleEndHour),
@@ -86,8 +85,7 @@ TEST(ConnectionForm, StepsPathsAndPresetsStayConsistent)
     form.setPostUploadKind(PostUploadAction::Kind::moveToArchive);
     form.setPostUploadPath(u"/archive"_s);
     form.setPostUploadKind(PostUploadAction::Kind::runScript);
-    EXPECT_EQ(form.connection().postUploadAction, PostUploadAction::runScript(QString()))
-        << "an archive folder is no script";
+    EXPECT_EQ(form.connection().postUploadAction, PostUploadAction::runScript(QString()));
     form.setPostUploadKind(PostUploadAction::Kind::moveToArchive);
     EXPECT_EQ(form.connection().postUploadAction, PostUploadAction::moveToArchive(u"/archive"_s));
     form.setPostUploadKind(PostUploadAction::Kind::none);

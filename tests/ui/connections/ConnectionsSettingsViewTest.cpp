@@ -128,8 +128,7 @@ TEST_F(ConnectionsSettingsViewTest, AddDuplicateDeleteAndPictures)
     view->selectConnection(ftp.id);
 
     picture(view.get(), u"connections-tab"_s);
-    EXPECT_FALSE(view->editor()->findChild<QScrollArea*>()->horizontalScrollBar()->isVisible())
-        << "the form fits the settings window's width";
+    EXPECT_FALSE(view->editor()->findChild<QScrollArea*>()->horizontalScrollBar()->isVisible());
     picture(view->editor()->content(), u"connection-editor-ftp"_s);
     view->selectConnection(sftp.id);
     manager->toggleLock(sftp.id);
@@ -139,8 +138,7 @@ TEST_F(ConnectionsSettingsViewTest, AddDuplicateDeleteAndPictures)
     EXPECT_TRUE(shared->text().startsWith(u"Also watched by “Studio FTP”: a file is deleted only"_s))
         << shared->text().toStdString();
     view->selectConnection(ftp.id);
-    EXPECT_FALSE(find<QLabel>(view->editor(), u"sharedFolderNote"_s)->isVisibleTo(view->editor()))
-        << "the other one is disabled, so it watches nothing";
+    EXPECT_FALSE(find<QLabel>(view->editor(), u"sharedFolderNote"_s)->isVisibleTo(view->editor()));
 
     EXPECT_EQ(controlsWithoutAccessibleName(view.get()).join('\n'_L1), QString());
 }
@@ -227,14 +225,12 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     ConnectionEditView* editor = view->editor();
 
     choose(find<QComboBox>(editor, u"protocol"_s), u"SFTP"_s);
-    EXPECT_FALSE(find<QRadioButton>(editor, u"ftpModePassive"_s)->isVisibleTo(editor))
-        << "SFTP has no FTP mode";
+    EXPECT_FALSE(find<QRadioButton>(editor, u"ftpModePassive"_s)->isVisibleTo(editor));
     // The FTP mode's row leaves no gap: the box ends a margin below the last row, the private key's.
     settle();
     QWidget* keyRow = find<QPushButton>(editor, u"chooseSshKey"_s)->parentWidget();
     QWidget* box = keyRow->parentWidget();
-    EXPECT_LE(box->height() - keyRow->geometry().bottom() - 1, box->layout()->contentsMargins().bottom() + 4)
-        << "empty space under the private key";
+    EXPECT_LE(box->height() - keyRow->geometry().bottom() - 1, box->layout()->contentsMargins().bottom() + 4);
     auto* portHint = find<QLabel>(editor, u"portHint"_s);
     ASSERT_TRUE(portHint->isVisibleTo(editor));
     picture(editor->content(), u"connection-editor-port-hint"_s);
@@ -277,8 +273,7 @@ TEST_F(ConnectionsSettingsViewTest, SectionsShowWhatTheChoicesNeed)
     const QString script = env.writeFile(u"bin/after.sh"_s, "#!/bin/sh\n");
     dialogs.openFileAnswers = {script};
     chooser->click();
-    EXPECT_EQ(stored(c.id).postUploadAction, PostUploadAction::runScript(script))
-        << "a file panel for a script";
+    EXPECT_EQ(stored(c.id).postUploadAction, PostUploadAction::runScript(script));
 
     find<QCheckBox>(editor, u"scheduleEnabled"_s)->click();
     find<QToolButton>(editor, u"startHourMinus"_s)->click();

@@ -184,8 +184,7 @@ TEST_F(MenuBarViewTest, RowsRecentUploadsAndBannersFollowTheCore)
     EXPECT_EQ(view->headerStatusText(), "2 active connections") << "the header counts every enabled one";
     EXPECT_EQ(row("Studio")->statusText(), "Connected");
     EXPECT_EQ(row("Archive")->statusText(), "Disabled");
-    EXPECT_EQ(row("Archive")->keywordButton()->text(), "agency-feed")
-        << "an unnamed preset shows its keyword";
+    EXPECT_EQ(row("Archive")->keywordButton()->text(), "agency-feed");
     EXPECT_FALSE(row("Studio")->keywordButton()->isVisibleTo(view.get()));
 
     // Steppers store through the manager (their bounds are MenuBarPresentationTest's).
@@ -344,8 +343,7 @@ TEST_F(MenuBarViewTest, EveryStateReadsWithAnyNumberOfConnections)
             EXPECT_EQ(lines[3], "+2 more uploading...");
             EXPECT_EQ(row(studio.name)->statusText(), "Uploading 5 files");
             EXPECT_EQ(row(studio.name)->badgeCount(), 5);
-            EXPECT_GT(view->headerDotColour().green(), view->headerDotColour().red())
-                << "green while uploading";
+            EXPECT_GT(view->headerDotColour().green(), view->headerDotColour().red());
 
             // No more refreshes than the refresh pace allows.
             const int refreshesBefore = view->jobRefreshCount();
@@ -371,8 +369,7 @@ TEST_F(MenuBarViewTest, EveryStateReadsWithAnyNumberOfConnections)
         settle();
         EXPECT_EQ(view->headerStatusText(), "1 connection has an error");
         EXPECT_GT(view->headerDotColour().red(), 200);
-        EXPECT_FALSE(view->connectionRows()[count > 1 ? 1 : 0]->statusText().startsWith("curl error"))
-            << "libcurl's words instead of advice";
+        EXPECT_FALSE(view->connectionRows()[count > 1 ? 1 : 0]->statusText().startsWith("curl error"));
         look(u"error"_s);
         if (count == 1)
             server.restart();
